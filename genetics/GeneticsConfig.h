@@ -1,0 +1,40 @@
+#pragma once
+
+#include "afx/AfxCore.h"
+#include "foundation/containers/OwningObArray.h"
+
+class CGeneticsSection;
+
+// A loaded genetics configuration: its sections in file order, with the
+// description, notes and version of the file.
+class CGeneticsConfig : public CObject
+{
+public:
+    CGeneticsConfig();
+    virtual ~CGeneticsConfig();
+
+    // Makes the configuration from the lines of a configuration text; returns
+    // the first error, empty on success.
+    CString Read(const CStringArray& lines, const CDWordArray& lineNumbers);
+    void Clear();
+
+    CGeneticsSection* FindSection(const char* name) const;
+    int CountRulesSections() const;
+    int GetSectionCount() const { return m_sections.GetSize(); }
+    CGeneticsSection* GetSection(int index) const { return (CGeneticsSection*)m_sections.GetAt(index); }
+
+    COwningObArray m_sections;
+    CString m_strDescription;
+    CString m_strNotes;
+    CString m_strVersion;
+
+private:
+    void TakeHeaderKeys(CStringArray& lines, CDWordArray& numbers);
+    CString ReadSections(CStringArray& lines, CDWordArray& numbers);
+    CString CheckGotoTargets() const;
+    CString ReplaceNotesCodes();
+    CString ExpandNotesCode(const CString& code, CString& replacement);
+};
+
+// The section header "[genes NAME]" or "[rules NAME]".
+BOOL ParseSectionHeader(const CString& line, CString* name, BOOL* genes);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "afx/AfxCore.h"
+
+class CGeneticsConfig;
+
+// The current configuration and the module's texts.
+extern CGeneticsConfig* CurrentGeneticsConfig;
+extern BOOL GeneticsConfigLoadFailed;
+extern const CString GeneticsConfigStatusMessage;
+extern CString MaleLetterText;
+extern CString FemaleLetterText;
+extern CString MaleLetterSuffix;
+extern CString FemaleLetterSuffix;
+
+// The key word with which configuration files are sealed.
+const DWORD GENETICS_CONFIG_KEY_WORD = 0x4B47454E;
+// File kind of the standard genetics configuration.
+const int GENETICS_CONFIG_FILE_KIND = 13;
+
+BOOL LoadGeneticsConfig(BOOL force, BOOL report);
+void GetGeneticsConfigPath(CString* path, CString* fileName, int* fileKind);
+BOOL ReadTextFile(const char* path, int fileKind, CStringArray& lines, BOOL report);
+CString GetGeneticsConfigError();
+CString GetStandardConfigFolder();
+void ReleaseGeneticsConfig();
+void ExitGenetics();
+void RefreshSexLetterTexts();
+
+// Where load errors go; ShowError unless a test replaces it.
+typedef void (*GeneticsErrorSink)(const CString& text);
+GeneticsErrorSink SetGeneticsErrorSink(GeneticsErrorSink sink);
