@@ -1,0 +1,13 @@
+#pragma once
+
+#include "afx/Array.h"
+
+// Array of bytes.
+class CByteArray : public CArray<BYTE, BYTE>
+{
+    DECLARE_SERIAL(CByteArray)
+
+public:
+    CByteArray();
+    virtual ~CByteArray();
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "afx/Array.h"
+
+// Array of 32-bit words.
+class CDWordArray : public CArray<DWORD, DWORD>
+{
+    DECLARE_SERIAL(CDWordArray)
+
+public:
+    CDWordArray();
+    virtual ~CDWordArray();
+};

@@ -1,0 +1,11 @@
+#include "afx/ObArray.h"
+
+IMPLEMENT_SERIAL(CObArray, CObject, 0)
+
+CObArray::CObArray()
+{
+}
+
+CObArray::~CObArray()
+{
+}

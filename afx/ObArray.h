@@ -1,0 +1,13 @@
+#pragma once
+
+#include "afx/Array.h"
+
+// Array of object pointers; it neither owns nor copies the objects.
+class CObArray : public CArray<CObject*, CObject*>
+{
+    DECLARE_SERIAL(CObArray)
+
+public:
+    CObArray();
+    virtual ~CObArray();
+};

@@ -1,0 +1,11 @@
+#include "afx/PtrArray.h"
+
+IMPLEMENT_SERIAL(CPtrArray, CObject, 0)
+
+CPtrArray::CPtrArray()
+{
+}
+
+CPtrArray::~CPtrArray()
+{
+}

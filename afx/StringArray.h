@@ -1,0 +1,13 @@
+#pragma once
+
+#include "afx/Array.h"
+
+// Array of texts; copies share the texts until written.
+class CStringArray : public CArray<CString, const CString&>
+{
+    DECLARE_SERIAL(CStringArray)
+
+public:
+    CStringArray();
+    virtual ~CStringArray();
+};

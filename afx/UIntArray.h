@@ -1,0 +1,13 @@
+#pragma once
+
+#include "afx/Array.h"
+
+// Array of unsigned integers.
+class CUIntArray : public CArray<UINT, UINT>
+{
+    DECLARE_SERIAL(CUIntArray)
+
+public:
+    CUIntArray();
+    virtual ~CUIntArray();
+};

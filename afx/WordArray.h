@@ -1,0 +1,13 @@
+#pragma once
+
+#include "afx/Array.h"
+
+// Array of 16-bit words.
+class CWordArray : public CArray<WORD, WORD>
+{
+    DECLARE_SERIAL(CWordArray)
+
+public:
+    CWordArray();
+    virtual ~CWordArray();
+};
