@@ -1,0 +1,108 @@
+#include "foundation/containers/BitSet.h"
+
+#include <cstring>
+#include <new>
+
+IMPLEMENT_SERIAL(CBitSet, CObject, 1)
+
+namespace
+{
+struct BitCountTable
+{
+    BYTE counts[256];
+    constexpr BitCountTable() : counts()
+    {
+        for (int i = 0; i < 256; ++i)
+            counts[i] = (BYTE)((i & 1) + counts[i / 2]);
+    }
+};
+
+// Built at compile time, so it is ready even for static constructors.
+constexpr BitCountTable BitCounts;
+}
+
+CBitSet::~CBitSet()
+{
+    delete[] m_pBits;
+}
+
+int CBitSet::SetSize(UINT n)
+{
+    UINT old = m_nBitCount;
+    if (n == 0)
+    {
+        delete[] m_pBits;
+        m_pBits = NULL;
+        m_nBitCount = 0;
+    }
+    else if (n > old)
+    {
+        UINT newBytes = ByteCount(n);
+        UINT oldBytes = ByteCount(old);
+        if (newBytes != oldBytes)
+        {
+            BYTE* block = new (std::nothrow) BYTE[newBytes];
+            if (block == NULL)
+                AfxThrowMemoryException();
+            if (old != 0)
+                memcpy(block, m_pBits, oldBytes);
+            delete[] m_pBits;
+            m_pBits = block;
+        }
+        if (old != 0)
+        {
+            memset(m_pBits + oldBytes, 0, newBytes - oldBytes);
+            // The bits of the old last byte above the old count.
+            UINT nextByteStart = oldBytes * 8;
+            UINT clearEnd = n < nextByteStart ? n : nextByteStart;
+            for (UINT bit = old; bit < clearEnd; ++bit)
+                m_pBits[bit >> 3] &= (BYTE)~(1 << (bit & 7));
+        }
+        else
+            memset(m_pBits, 0, newBytes);
+        m_nBitCount = n;
+    }
+    else
+        m_nBitCount = n;
+    m_nSetCount = CountSetBits();
+    return m_nSetCount;
+}
+
+int CBitSet::CountSetBits() const
+{
+    UINT bytes = ByteCount(m_nBitCount);
+    int count = 0;
+    for (UINT i = 0; i < bytes; ++i)
+    {
+        BYTE b = m_pBits[i];
+        if (i == bytes - 1 && (m_nBitCount & 7) != 0)
+            b &= (BYTE)((1 << (m_nBitCount & 7)) - 1);
+        count += BitCounts.counts[b];
+    }
+    return count;
+}
+
+void CBitSet::Set(UINT bit, BOOL value)
+{
+    BYTE mask = (BYTE)(1 << (bit & 7));
+    BYTE& byte = m_pBits[bit >> 3];
+    bool wasSet = (byte & mask) != 0;
+    if (value && !wasSet)
+    {
+        byte |= mask;
+        ++m_nSetCount;
+    }
+    else if (!value && wasSet)
+    {
+        byte &= (BYTE)~mask;
+        --m_nSetCount;
+    }
+}
+
+void CBitSet::SetAll(BOOL value)
+{
+    if (m_nBitCount == 0)
+        return;
+    memset(m_pBits, value ? 0xFF : 0, ByteCount(m_nBitCount));
+    m_nSetCount = value ? (int)m_nBitCount : 0;
+}

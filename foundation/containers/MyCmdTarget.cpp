@@ -1,0 +1,3 @@
+#include "foundation/containers/MyCmdTarget.h"
+
+IMPLEMENT_DYNAMIC(CMyCmdTarget, CCmdTarget)

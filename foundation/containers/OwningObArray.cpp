@@ -1,0 +1,34 @@
+#include "foundation/containers/OwningObArray.h"
+#include "foundation/containers/MyCmdTarget.h"
+
+COwningObArray::~COwningObArray()
+{
+    DeleteAll();
+}
+
+void COwningObArray::DeleteAll()
+{
+    CObject** elements = GetData();
+    for (INT_PTR i = 0; i < GetSize(); ++i)
+        delete elements[i];
+    SetSize(0, -1);
+}
+
+void COwningObArray::Copy(const COwningObArray& source)
+{
+    DeleteAll();
+    SetSize(source.GetSize(), -1);
+    CObject** elements = GetData();
+    for (INT_PTR i = 0; i < source.GetSize(); ++i)
+        elements[i] = NULL;
+    for (INT_PTR i = 0; i < source.GetSize(); ++i)
+    {
+        CObject* element = source.GetAt(i);
+        if (element != NULL)
+            elements[i] = static_cast<CMyCmdTarget*>(element)->Clone();
+    }
+}
+
+void COwningObArray::Serialize(CArchive&)
+{
+}

@@ -1,0 +1,24 @@
+#pragma once
+// An array of object pointers that owns its elements: it deletes them when
+// it is cleared or destroyed and copies them deeply. Elements may be null.
+#include "afx/AfxCore.h"
+
+class COwningObArray : public CObArray
+{
+public:
+    COwningObArray() { SetSize(0, 32); }
+    ~COwningObArray() override;
+
+    // Deletes every non-null element and sets the size to 0.
+    void DeleteAll();
+    // Replaces the contents by clones of the source's elements (null stays
+    // null); the elements must derive from CMyCmdTarget.
+    void Copy(const COwningObArray& source);
+
+    // An owning array is never stored through this operation.
+    void Serialize(CArchive& ar) override;
+
+private:
+    COwningObArray(const COwningObArray&) = delete;
+    COwningObArray& operator=(const COwningObArray&) = delete;
+};

@@ -1,0 +1,71 @@
+#include "foundation/text/InlineTextStorage.h"
+
+#include "afx/AfxCore.h"
+
+#include <cstdlib>
+#include <cstring>
+
+static bool IsInline(const InlineTextFields& f)
+{
+    return (unsigned)f.length < (unsigned)(f.inlineCapacity + 1);
+}
+
+char* AllocateInlineText(InlineTextFields f, int n)
+{
+    if (n <= f.inlineCapacity)
+    {
+        f.capacity = f.inlineCapacity;
+        f.length = n;
+        f.inlineChars[n] = '\0';
+        return f.inlineChars;
+    }
+    char* block = (char*)malloc(2 * (size_t)n + 1);
+    if (block == nullptr)
+        AfxThrowMemoryException();
+    f.heap = block;
+    f.capacity = 2 * n;
+    f.length = n;
+    block[n] = '\0';
+    return block;
+}
+
+char* ResizeInlineText(InlineTextFields f, int n, int regrowthFloor)
+{
+    if (n > f.inlineCapacity)
+    {
+        if (IsInline(f))
+        {
+            char* block = (char*)malloc(2 * (size_t)n + 1);
+            if (block == nullptr)
+                AfxThrowMemoryException();
+            if (f.length > 0)
+                memcpy(block, f.inlineChars, f.length);
+            f.heap = block;
+            f.capacity = 2 * n;
+        }
+        else if (n > f.capacity)
+        {
+            int capacity = 2 * n < regrowthFloor ? regrowthFloor : 2 * n;
+            char* block = (char*)realloc(f.heap, (size_t)capacity + 1);
+            if (block == nullptr)
+                AfxThrowMemoryException();
+            f.heap = block;
+            f.capacity = capacity;
+        }
+        f.length = n;
+        f.heap[n] = '\0';
+        return f.heap;
+    }
+
+    if (!IsInline(f))
+    {
+        if (n > 0)
+            memcpy(f.inlineChars, f.heap, n);
+        free(f.heap);
+        f.heap = nullptr;
+        f.capacity = f.inlineCapacity;
+    }
+    f.length = n;
+    f.inlineChars[n] = '\0';
+    return f.inlineChars;
+}
