@@ -13,8 +13,6 @@ extern CString FemaleLetterText;
 extern CString MaleLetterSuffix;
 extern CString FemaleLetterSuffix;
 
-// The key word with which configuration files are sealed.
-const DWORD GENETICS_CONFIG_KEY_WORD = 0x4B47454E;
 // File kind of the standard genetics configuration.
 const int GENETICS_CONFIG_FILE_KIND = 13;
 

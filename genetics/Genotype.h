@@ -48,6 +48,7 @@ public:
 
 private:
     void FreeHeap();
+    void RemoveAt(int index);
 
     UINT m_nUnsorted;
     UINT m_nCount;

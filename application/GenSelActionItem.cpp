@@ -1,0 +1,3 @@
+#include "application/GenSelActionItem.h"
+
+IMPLEMENT_DYNAMIC(CGenSelActionItem, CGenSelLabelItem)

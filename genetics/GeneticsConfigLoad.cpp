@@ -1,0 +1,140 @@
+#include "genetics/GeneticsConfigLoad.h"
+
+#include "foundation/files/ByteBuffer.h"
+#include "foundation/files/FileErrors.h"
+#include "foundation/files/FileOperations.h"
+#include "foundation/files/PathText.h"
+#include "foundation/files/ProgramFolder.h"
+#include "foundation/files/SealedFile.h"
+#include "foundation/text/TextLines.h"
+#include "framework/MessageRoutines.h"
+#include "genetics/ExpandTerms.h"
+#include "genetics/GeneticsConfig.h"
+
+CGeneticsConfig* CurrentGeneticsConfig = NULL;
+BOOL GeneticsConfigLoadFailed = FALSE;
+const CString GeneticsConfigStatusMessage(
+    "The Genetics configuration file has not been selected, or contains an error.");
+CString MaleLetterText;
+CString FemaleLetterText;
+CString MaleLetterSuffix;
+CString FemaleLetterSuffix;
+
+static const char GeneticsConfigFileName[] = "Genetics.Gen";
+static const char StandardConfigFolderName[] = "Standard Configurations";
+
+static void ShowLoadError(const CString& text)
+{
+    ShowError(NULL, 0, "%s", (LPCTSTR)text);
+}
+
+static GeneticsErrorSink ErrorSink = &ShowLoadError;
+
+GeneticsErrorSink SetGeneticsErrorSink(GeneticsErrorSink sink)
+{
+    GeneticsErrorSink previous = ErrorSink;
+    ErrorSink = sink != NULL ? sink : &ShowLoadError;
+    return previous;
+}
+
+void RefreshSexLetterTexts()
+{
+    MaleLetterText = ExpandTerms("~MaleLetter~");
+    FemaleLetterText = ExpandTerms("~FemaleLetter~");
+    MaleLetterSuffix.Format(" (%s)", (LPCTSTR)MaleLetterText);
+    FemaleLetterSuffix.Format(" (%s)", (LPCTSTR)FemaleLetterText);
+}
+
+void GetGeneticsConfigPath(CString* path, CString* fileName, int* fileKind)
+{
+    if (path != NULL)
+        *path = JoinPath(ProgramFolder, GeneticsConfigFileName);
+    if (fileName != NULL)
+        *fileName = GeneticsConfigFileName;
+    if (fileKind != NULL)
+        *fileKind = GENETICS_CONFIG_FILE_KIND;
+}
+
+CString GetStandardConfigFolder()
+{
+    return JoinPath(ProgramFolder, StandardConfigFolderName);
+}
+
+BOOL ReadTextFile(const char* path, int fileKind, CStringArray& lines, BOOL report)
+{
+    CByteBuffer buffer;
+    if (!buffer.LoadSealedFile(path, SealKeyGeneticsConfiguration))
+    {
+        if (report)
+            ErrorSink(FormatFileError(5, path, fileKind));
+        buffer.Free();
+        return FALSE;
+    }
+    buffer.ConvertCrLfToLf();
+    SplitBufferLines(lines, buffer, TRUE);
+    buffer.Free();
+    return TRUE;
+}
+
+CString GetGeneticsConfigError()
+{
+    return CurrentGeneticsConfig != NULL ? CString() : GeneticsConfigStatusMessage;
+}
+
+void ReleaseGeneticsConfig()
+{
+    delete CurrentGeneticsConfig;
+    CurrentGeneticsConfig = NULL;
+}
+
+void ExitGenetics()
+{
+    ReleaseGeneticsConfig();
+}
+
+BOOL LoadGeneticsConfig(BOOL force, BOOL report)
+{
+    RefreshSexLetterTexts();
+    if (!force && (CurrentGeneticsConfig != NULL || GeneticsConfigLoadFailed))
+        return !GeneticsConfigLoadFailed;
+    GeneticsConfigLoadFailed = FALSE;
+    ReleaseGeneticsConfig();
+
+    CString path, fileName;
+    int fileKind = 0;
+    GetGeneticsConfigPath(&path, &fileName, &fileKind);
+    if (!IsNormalFile(path))
+    {
+        if (report)
+            ErrorSink(FormatFileError(20, path, fileKind));
+        GeneticsConfigLoadFailed = TRUE;
+        return FALSE;
+    }
+    CStringArray lines;
+    if (!ReadTextFile(path, fileKind, lines, report))
+    {
+        GeneticsConfigLoadFailed = TRUE;
+        return FALSE;
+    }
+    CDWordArray numbers;
+    numbers.SetSize(lines.GetSize());
+    for (int i = 0; i < numbers.GetSize(); i++)
+        numbers[i] = (DWORD)(i + 1);
+
+    CGeneticsConfig* config = new CGeneticsConfig;
+    CString error = config->Read(lines, numbers);
+    if (error.IsEmpty())
+    {
+        CurrentGeneticsConfig = config;
+        return TRUE;
+    }
+    delete config;
+    if (report)
+    {
+        CString message;
+        message.Format("Error in %s, %s", (LPCTSTR)fileName, (LPCTSTR)error);
+        ErrorSink(message);
+    }
+    GeneticsConfigLoadFailed = TRUE;
+    return FALSE;
+}

@@ -1,0 +1,183 @@
+// Phenotype deduction: the "say", "masks", "carries", "goto" and "lethal"
+// rules of a section turn a genotype into the texts that the user reads.
+#include "genetics/GeneticsSection.h"
+
+#include "foundation/terminology/TokenExpander.h"
+#include "foundation/text/StringLists.h"
+#include "foundation/text/Tokenizer.h"
+#include "genetics/ExprNode.h"
+#include "genetics/GeneticsConfig.h"
+#include "genetics/PhenotypeTexts.h"
+
+namespace
+{
+// A "goto" chain that leads back to a section it came from would never end;
+// beyond this many steps the deduction stays in the section it has reached.
+const int MAX_GOTO_STEPS = 64;
+
+BOOL RuleApplies(CGeneticsSection* section, int rule, const CGenotype& genotype)
+{
+    CExprNode* condition = section->GetRuleCondition(rule);
+    return condition == NULL || condition->Evaluate(genotype, section);
+}
+
+// The section that the first applicable "goto" rule names, or NULL.
+CGeneticsSection* FindGotoTarget(CGeneticsSection* section, const CGenotype& genotype)
+{
+    if (section->m_pConfig == NULL)
+        return NULL;
+    for (int rule = 0; rule < section->GetRuleCount(); rule++)
+    {
+        if (section->m_ruleKinds[rule] != RULE_GOTO || !RuleApplies(section, rule, genotype))
+            continue;
+        return section->m_pConfig->FindSection(section->m_ruleTexts[rule]);
+    }
+    return NULL;
+}
+
+// Follows "goto" rules from a section to the one whose rules apply.
+CGeneticsSection* FollowGotos(CGeneticsSection* section, const CGenotype& genotype)
+{
+    for (int step = 0; step < MAX_GOTO_STEPS; step++)
+    {
+        CGeneticsSection* target = FindGotoTarget(section, genotype);
+        if (target == NULL)
+            break;
+        section = target;
+    }
+    return section;
+}
+
+void AppendPhenotypeWords(CGeneticsSection* section, const CGenotype& genotype, CStringArray& words)
+{
+    CGenotype work(genotype);
+    for (int rule = 0; rule < section->GetRuleCount(); rule++)
+    {
+        if (work.GetCount() == 0)
+            break;
+        const UINT kind = section->m_ruleKinds[rule];
+        if (kind != RULE_SAY && kind != RULE_MASKS)
+            continue;
+        if (!RuleApplies(section, rule, work))
+            continue;
+        CStringArray ruleWords;
+        SplitRuleWords(section->m_ruleTexts[rule], ruleWords);
+        if (kind == RULE_SAY)
+        {
+            words.Add(JoinStrings(ruleWords, " ", 0, -1));
+            continue;
+        }
+        for (int i = 0; i < ruleWords.GetSize(); i++)
+        {
+            const UINT gene = section->FindGene(ruleWords[i]);
+            if (gene != 0)
+                work.RemoveGene(gene);
+        }
+    }
+}
+
+void AppendCarriedTraits(CGeneticsSection* section, const CGenotype& genotype, CStringArray& traits)
+{
+    for (int rule = 0; rule < section->GetRuleCount(); rule++)
+    {
+        if (section->m_ruleKinds[rule] != RULE_CARRIES || !RuleApplies(section, rule, genotype))
+            continue;
+        CStringArray ruleWords;
+        SplitRuleWords(section->m_ruleTexts[rule], ruleWords);
+        traits.Add(JoinStrings(ruleWords, " ", 0, -1));
+    }
+}
+
+CString ExpandText(const char* text)
+{
+    CString expanded;
+    ExpandTokens(text, expanded);
+    return expanded;
+}
+}  // namespace
+
+void SplitRuleWords(const CString& text, CStringArray& words)
+{
+    CStringArray fields;
+    TokenizeText(text, fields, ' ', TOKENIZE_TRIM, -1, '(', ')');
+    for (int i = 0; i < fields.GetSize(); i++)
+    {
+        CString word = fields[i];
+        word.TrimLeft();
+        word.TrimRight();
+        if (!word.IsEmpty() && word != "NUL")
+            words.Add(word);
+    }
+}
+
+CString CombinePhenotypeTexts(const CString& phenotype, const CString& carriedTraits)
+{
+    if (carriedTraits.IsEmpty())
+        return phenotype;
+    if (phenotype.IsEmpty())
+        return ExpandText("~carries~ ") + carriedTraits;
+    return phenotype + ExpandText(" ~carrying~ ") + carriedTraits;
+}
+
+void DeduceAllPhenotypeTexts(CGeneticsSection* section, const CGenotype& genotype, CPhenotypeTexts& texts)
+{
+    CStringArray words;
+    CStringArray traits;
+    section->CollectPhenotypeWords(genotype, words, &texts.m_strRulesSectionName);
+    section->CollectCarriedTraits(genotype, traits);
+    texts.m_strPhenotype = JoinStrings(words, " ", 0, -1);
+    texts.m_strCarriedTraits = JoinStrings(traits, " + ", 0, -1);
+    texts.m_strPhenotypeWithCarriedTraits = CombinePhenotypeTexts(texts.m_strPhenotype, texts.m_strCarriedTraits);
+}
+
+CString CGeneticsSection::DeducePhenotype(const CGenotype& genotype, int mode, CString* rulesSectionName)
+{
+    CString phenotype;
+    CString carriedTraits;
+    if (mode == 0 || mode == 1)
+    {
+        CStringArray words;
+        CollectPhenotypeWords(genotype, words, rulesSectionName);
+        phenotype = JoinStrings(words, " ", 0, -1);
+    }
+    if (mode == 1 || mode == 2)
+    {
+        CStringArray traits;
+        CollectCarriedTraits(genotype, traits);
+        carriedTraits = JoinStrings(traits, " + ", 0, -1);
+    }
+    switch (mode)
+    {
+    case 0:
+        return phenotype;
+    case 1:
+        return CombinePhenotypeTexts(phenotype, carriedTraits);
+    case 2:
+        return carriedTraits;
+    default:
+        return CString();
+    }
+}
+
+void CGeneticsSection::CollectPhenotypeWords(const CGenotype& genotype, CStringArray& words, CString* rulesSectionName)
+{
+    CGeneticsSection* section = FollowGotos(this, genotype);
+    AppendPhenotypeWords(section, genotype, words);
+    if (rulesSectionName != NULL)
+        *rulesSectionName = section->m_strName;
+}
+
+void CGeneticsSection::CollectCarriedTraits(const CGenotype& genotype, CStringArray& traits)
+{
+    AppendCarriedTraits(FollowGotos(this, genotype), genotype, traits);
+}
+
+BOOL CGeneticsSection::IsLethal(const CGenotype& genotype)
+{
+    for (int rule = 0; rule < GetRuleCount(); rule++)
+    {
+        if (m_ruleKinds[rule] == RULE_LETHAL && RuleApplies(this, rule, genotype))
+            return TRUE;
+    }
+    return FALSE;
+}
