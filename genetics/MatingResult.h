@@ -1,0 +1,60 @@
+#pragma once
+
+#include "afx/AfxCore.h"
+#include "foundation/containers/OwningObArray.h"
+#include "genetics/MatingResultItem.h"
+#include "genetics/PredictedOffspring.h"
+
+class CGeneticsSection;
+class CGenotype;
+
+// Result lists of a mating prediction.
+const int RESULT_LIST_PHENOTYPES = 0;
+const int RESULT_LIST_PHENOTYPES_WITH_CARRIED = 1;
+const int RESULT_LIST_CARRIED_TRAITS = 2;
+const int RESULT_LIST_COUNT = 3;
+
+// What a mating prediction found: the predicted offspring and three lists
+// that gather the shares of equal phenotypes, phenotypes with carried traits
+// and carried traits.
+class CMatingResult : public CObject
+{
+public:
+    CMatingResult();
+    virtual ~CMatingResult();
+
+    void RemoveAll();
+
+    void AddOffspring(CPredictedOffspring* offspring) { m_offspring.Add(offspring); }
+    int GetOffspringCount() const { return (int)m_offspring.GetSize(); }
+    CPredictedOffspring* GetOffspring(int index) const { return (CPredictedOffspring*)m_offspring.GetAt(index); }
+    // First offspring of that sex whose genotype equals the given one.
+    CPredictedOffspring* FindOffspring(const CGenotype& genotype, UINT sex) const;
+
+    void AddItem(int list, CMatingResultItem* item) { m_lists[list].Add(item); }
+    int GetItemCount(int list) const { return (int)m_lists[list].GetSize(); }
+    CMatingResultItem* GetItem(int list, int index) const { return (CMatingResultItem*)m_lists[list].GetAt(index); }
+    // First item of the list whose text is exactly the given one.
+    CMatingResultItem* FindItem(int list, const CString& text) const;
+
+    // Builds the three lists from the offspring.
+    void CollateTexts();
+    // Sorts the offspring and the three lists by share, greatest first.
+    void SortByShare();
+    // One line per distinct offspring description, with its share.
+    void Collate(CStringArray& lines) const;
+    // One line per item of a list, with its share.
+    void FormatList(int list, CStringArray& lines) const;
+
+    COwningObArray m_offspring;
+    COwningObArray m_lists[RESULT_LIST_COUNT];
+    CGeneticsSection* m_pGenesSection;
+    UINT m_bRulesSectionsDiffer;
+
+private:
+    CMatingResult(const CMatingResult&) = delete;
+    CMatingResult& operator=(const CMatingResult&) = delete;
+};
+
+// The genes of which every offspring has an equal pair, ascending.
+void FindCommonGenes(const CMatingResult& result, CDWordArray& commonGenes);
