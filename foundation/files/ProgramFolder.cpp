@@ -1,0 +1,3 @@
+#include "foundation/files/ProgramFolder.h"
+
+CString ProgramFolder;

@@ -1,0 +1,3 @@
+#include "foundation/settings/RegistryObject.h"
+
+IMPLEMENT_DYNAMIC(CRegistryObject, CObject)

@@ -1,0 +1,49 @@
+#include "foundation/windows/Clipboard.h"
+
+#include "foundation/windows/GlobalBlocks.h"
+#include "framework/MessageRoutines.h"
+
+#include <string.h>
+
+void CopyTextToClipboard(HWND owner, LPCTSTR text)
+{
+    if (text == NULL)
+        return;
+    HGLOBAL block = NewGlobalBlock(text, (DWORD)strlen(text) + 1);
+    if (block == NULL)
+    {
+        // Without this the user would believe the text had been copied.
+        ShowError(NULL, 0, "Unable to copy to clipboard");
+        return;
+    }
+    PutOnClipboard(owner, block, CF_TEXT);
+}
+
+// The clipboard is closed before a failure is shown, so that no other program
+// waits on it while the message is open.
+void PutOnClipboard(HWND owner, HGLOBAL block, UINT format)
+{
+    if (block == NULL)
+        return;
+    if (!::OpenClipboard(owner))
+    {
+        ShowError(NULL, 0, "Unable to open Clipboard");
+        ::GlobalFree(block);
+        return;
+    }
+    if (!::EmptyClipboard())
+    {
+        ::GlobalFree(block);
+        ::CloseClipboard();
+        ShowError(NULL, 0, "Unable to empty Clipboard");
+        return;
+    }
+    if (::SetClipboardData(format, block) == NULL)
+    {
+        ::GlobalFree(block);
+        ::CloseClipboard();
+        ShowError(NULL, 0, "Unable to copy to clipboard");
+        return;
+    }
+    ::CloseClipboard();
+}

@@ -1,0 +1,159 @@
+#include "framework/MessageRoutines.h"
+
+#if __has_include("afx/AfxWin.h")
+#include "afx/AfxWin.h"
+#define KESTROVA_HAS_APP_NAME 1
+#endif
+#include "foundation/text/TextEdits.h"
+
+#include <stdio.h>
+
+namespace
+{
+    bool HasIcon(UINT flags)
+    {
+        return (flags & MB_ICONMASK) != 0;
+    }
+
+    bool TakesDefaultIcon(UINT flags)
+    {
+        UINT buttons = flags & MB_TYPEMASK;
+        return buttons == MB_OK || buttons == MB_OKCANCEL || buttons == MB_YESNOCANCEL || buttons == MB_YESNO;
+    }
+
+    CString LoadTitle(UINT titleId)
+    {
+        CString title;
+        if (titleId != 0)
+            title.LoadString(titleId);
+        return title;
+    }
+
+    CString MakeMessageText(LPCTSTR format, va_list args)
+    {
+        CString text = FormatTextV(format, args);
+        MakeSentence(&text);
+        return text;
+    }
+}
+
+CString FormatTextV(LPCTSTR format, va_list args)
+{
+    if (format == NULL)
+        return CString();
+    va_list measure;
+    va_copy(measure, args);
+    int length = _vscprintf(format, measure);
+    va_end(measure);
+    if (length <= 0)
+        return CString();
+    CString text;
+    char* buffer = text.GetBuffer(length);
+    _vsnprintf(buffer, (size_t)length + 1, format, args);
+    text.ReleaseBuffer(length);
+    return text;
+}
+
+int DisplayMessage(LPCTSTR text, LPCTSTR title, UINT flags, UINT helpId, UINT option,
+                   UINT customIconId, LPCTSTR key)
+{
+    if (text == NULL || text[0] == '\0')
+        return -1;
+
+    // Until the program's own message box and its named prompts stand, the
+    // platform's message box shows the text; prompt keys, help ids and the
+    // extra options are not used by it.
+    UINT boxFlags = flags;
+    if (!HasIcon(boxFlags) && TakesDefaultIcon(boxFlags))
+        boxFlags |= MB_ICONEXCLAMATION;
+    CString caption = title != NULL ? title : "";
+    if (caption.IsEmpty())
+    {
+#ifdef KESTROVA_HAS_APP_NAME
+        LPCTSTR appName = AfxGetAppName();
+        if (appName != NULL)
+            caption = appName;
+#endif
+    }
+    HWND owner = ::GetActiveWindow();
+    int answer = ::MessageBoxA(owner, text, caption, boxFlags);
+    if (flags == MB_ICONHAND)
+        ::ExitProcess(1);
+    return answer;
+}
+
+int ShowPromptedMessageTitled(LPCTSTR key, LPCTSTR title, LPCTSTR format, va_list args,
+                              UINT flags, UINT option, UINT helpId)
+{
+    CString text = MakeMessageText(format, args);
+    if (text.IsEmpty())
+        return IDCANCEL;
+    return DisplayMessage(text, title, flags, helpId, option, 0, key);
+}
+
+int ShowPromptedMessage(LPCTSTR key, UINT titleId, LPCTSTR format, va_list args,
+                        UINT flags, UINT option, UINT helpId)
+{
+    CString title = LoadTitle(titleId);
+    return ShowPromptedMessageTitled(key, title, format, args, flags, option, helpId);
+}
+
+#define KESTROVA_PROMPT(titleArg, flags, call)                                  \
+    va_list args;                                                               \
+    va_start(args, format);                                                     \
+    int answer = call(key, titleArg, format, args, flags, 0, 0);                \
+    va_end(args)
+
+BOOL AskYesNo(LPCTSTR key, UINT titleId, LPCTSTR format, ...)
+{
+    KESTROVA_PROMPT(titleId, MB_YESNO | MB_ICONQUESTION, ShowPromptedMessage);
+    return answer == IDYES;
+}
+
+BOOL AskYesNoDefaultNo(LPCTSTR key, UINT titleId, LPCTSTR format, ...)
+{
+    KESTROVA_PROMPT(titleId, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, ShowPromptedMessage);
+    return answer == IDYES;
+}
+
+BOOL AskYesNoDefaultNoTitled(LPCTSTR key, LPCTSTR title, LPCTSTR format, ...)
+{
+    KESTROVA_PROMPT(title, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, ShowPromptedMessageTitled);
+    return answer == IDYES;
+}
+
+BOOL AskOkCancel(LPCTSTR key, UINT titleId, LPCTSTR format, ...)
+{
+    KESTROVA_PROMPT(titleId, MB_OKCANCEL | MB_ICONQUESTION, ShowPromptedMessage);
+    return answer == IDOK;
+}
+
+int AskYesNoCancel(LPCTSTR key, UINT titleId, LPCTSTR format, ...)
+{
+    KESTROVA_PROMPT(titleId, MB_YESNOCANCEL | MB_ICONQUESTION, ShowPromptedMessage);
+    return answer;
+}
+
+int ShowInformation(LPCTSTR key, UINT titleId, LPCTSTR format, ...)
+{
+    KESTROVA_PROMPT(titleId, MB_ICONINFORMATION, ShowPromptedMessage);
+    return answer;
+}
+
+int ShowInformationTitled(LPCTSTR key, LPCTSTR title, LPCTSTR format, ...)
+{
+    KESTROVA_PROMPT(title, MB_ICONINFORMATION, ShowPromptedMessageTitled);
+    return answer;
+}
+
+int ShowWarning(LPCTSTR key, UINT titleId, LPCTSTR format, ...)
+{
+    KESTROVA_PROMPT(titleId, MB_ICONEXCLAMATION, ShowPromptedMessage);
+    return answer;
+}
+
+int ShowError(LPCTSTR key, UINT titleId, LPCTSTR format, ...)
+{
+    KESTROVA_PROMPT(titleId, MB_ICONEXCLAMATION, ShowPromptedMessage);
+    return answer;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "afx/AfxCore.h"
+
+#include <stdarg.h>
+
+// Every message to the user goes through these routines: the text is made a
+// sentence and shown under the named message prompt 'key' (null or empty for
+// none). An empty text is never shown and counts as Cancel.
+
+int ShowPromptedMessage(LPCTSTR key, UINT titleId, LPCTSTR format, va_list args,
+                        UINT flags, UINT option, UINT helpId);
+int ShowPromptedMessageTitled(LPCTSTR key, LPCTSTR title, LPCTSTR format, va_list args,
+                              UINT flags, UINT option, UINT helpId);
+int DisplayMessage(LPCTSTR text, LPCTSTR title, UINT flags, UINT helpId, UINT option,
+                   UINT customIconId, LPCTSTR key);
+
+BOOL AskYesNo(LPCTSTR key, UINT titleId, LPCTSTR format, ...);
+BOOL AskYesNoDefaultNo(LPCTSTR key, UINT titleId, LPCTSTR format, ...);
+BOOL AskYesNoDefaultNoTitled(LPCTSTR key, LPCTSTR title, LPCTSTR format, ...);
+BOOL AskOkCancel(LPCTSTR key, UINT titleId, LPCTSTR format, ...);
+int AskYesNoCancel(LPCTSTR key, UINT titleId, LPCTSTR format, ...);
+int ShowInformation(LPCTSTR key, UINT titleId, LPCTSTR format, ...);
+int ShowInformationTitled(LPCTSTR key, LPCTSTR title, LPCTSTR format, ...);
+int ShowWarning(LPCTSTR key, UINT titleId, LPCTSTR format, ...);
+int ShowError(LPCTSTR key, UINT titleId, LPCTSTR format, ...);
+
+// printf-style formatting into a new text.
+CString FormatTextV(LPCTSTR format, va_list args);
