@@ -1,0 +1,100 @@
+#include "GeneticsTestSupport.h"
+
+#include "foundation/files/ByteBuffer.h"
+#include "foundation/terminology/TerminologySetup.h"
+#include "foundation/text/TextLines.h"
+#include "foundation/text/Tokenizer.h"
+#include "foundation/text/Trim.h"
+
+static CString ReadLines(CGeneticsConfig& config, CStringArray& lines)
+{
+    CDWordArray numbers;
+    numbers.SetSize(lines.GetSize());
+    for (int i = 0; i < lines.GetSize(); i++)
+        numbers[i] = (DWORD)(i + 1);
+    return config.Read(lines, numbers);
+}
+
+CString ReadConfigText(CGeneticsConfig& config, const char* text)
+{
+    EnsureDefaultTerms();
+    CStringArray lines;
+    CString rest = text;
+    for (;;)
+    {
+        const int lf = rest.Find('\n');
+        CString line = lf < 0 ? rest : rest.Left(lf);
+        TrimString(&line);
+        // As in a file, a last line without LF counts only when it is not empty.
+        if (lf < 0 && line.IsEmpty())
+            break;
+        lines.Add(line);
+        if (lf < 0)
+            break;
+        rest = rest.Mid(lf + 1);
+    }
+    return ReadLines(config, lines);
+}
+
+CString GeneticsDataPath(const char* name)
+{
+    return CString(KESTROVA_SOURCE_DIR "/tests/data/genetics/") + name;
+}
+
+CString ReadConfigDataFile(CGeneticsConfig& config, const char* name)
+{
+    EnsureDefaultTerms();
+    CByteBuffer buffer;
+    if (!buffer.LoadFile(GeneticsDataPath(name)))
+        return "test data file missing";
+    buffer.ConvertCrLfToLf();
+    CStringArray lines;
+    SplitBufferLines(lines, buffer, TRUE);
+    return ReadLines(config, lines);
+}
+
+void EnsureDefaultTerms()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    InitProductTerms();
+    InitDefaultTerms();
+}
+
+CTestConfig::CTestConfig(const char* text)
+{
+    const CString error = ReadConfigText(m_config, text);
+    EXPECT_TEXT(error, "") << text;
+}
+
+CGenotype ParseGenotype(const CGeneticsSection* section, const char* text, int sex, UINT flags)
+{
+    CGenotype genotype;
+    const CString error = genotype.Parse(section, text, sex, flags);
+    EXPECT_TEXT(error, "") << "parsing " << text;
+    return genotype;
+}
+
+CString GenotypeError(const CGeneticsSection* section, const char* text, int sex, UINT flags)
+{
+    CGenotype genotype;
+    return genotype.Parse(section, text, sex, flags);
+}
+
+CString BasicGenesText(BOOL zw)
+{
+    CString text = "[genes Main]\n";
+    if (zw)
+        text += "sexsystem zw\n";
+    text += "gene B B:60, b\n"
+            "gene D D, d\n"
+            "gene E E, e\n"
+            "gene Xo Xo:50, xo:50\n"
+            "gene Yg Yg, yg\n"
+            "polygene Height places=1 default=5 ranges=0,Short,10,Tall,20\n"
+            "X-link Xo\n"
+            "Y-link Yg\n";
+    return text;
+}

@@ -1,0 +1,180 @@
+#include "PredictionTestSupport.h"
+
+#include <math.h>
+#include <string.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "MatingOracle.h"
+#include "genetics/GeneticsConfig.h"
+
+namespace
+{
+CString PairsText(const CGenotype& genotype)
+{
+    CString text;
+    const CAllelePair* pairs = genotype.GetPairs();
+    for (int i = 0; i < genotype.GetCount(); i++)
+    {
+        CString pair;
+        pair.Format("(%u:%u,%u/%x/%.12g)", pairs[i].m_nGene, pairs[i].m_nAllele1, pairs[i].m_nAllele2,
+                    pairs[i].m_nFlags, pairs[i].m_dValue);
+        text += pair;
+    }
+    return text;
+}
+
+CString OffspringKey(const CPredictedOffspring* offspring)
+{
+    CString key;
+    key.Format("%u ", offspring->m_nSex);
+    return key + PairsText(offspring->m_genotype) + " " + PairsText(offspring->m_polygenes) + " [" +
+           offspring->m_strRulesSectionName + "] " + offspring->m_strPhenotype + " | " +
+           offspring->m_strPhenotypeWithCarriedTraits + " | " + offspring->m_strCarriedTraits;
+}
+
+bool SameShare(double a, double b)
+{
+    return fabs(a - b) <= 1e-12;
+}
+
+// Positions [first, end) of the run of near-equal shares that starts at first.
+int RunEnd(const std::vector<double>& shares, int first)
+{
+    int end = first + 1;
+    while (end < (int)shares.size() && SameShare(shares[end], shares[first]))
+        end++;
+    return end;
+}
+
+// Compares two sequences of keys with their shares, either exactly in order or
+// as the same multisets within each run of near-equal shares.
+void ExpectSameSequence(const char* what, const std::vector<CString>& fastKeys, const std::vector<double>& fastShares,
+                        const std::vector<CString>& oracleKeys, const std::vector<double>& oracleShares,
+                        bool exactOrder)
+{
+    ASSERT_EQ(fastKeys.size(), oracleKeys.size()) << what;
+    for (size_t i = 0; i < fastKeys.size(); i++)
+        EXPECT_NEAR(fastShares[i], oracleShares[i], 1e-12) << what << " #" << i;
+    if (exactOrder)
+    {
+        for (size_t i = 0; i < fastKeys.size(); i++)
+            EXPECT_TEXT(fastKeys[i], oracleKeys[i]) << what << " #" << i;
+        return;
+    }
+    for (int first = 0; first < (int)fastKeys.size();)
+    {
+        const int end = RunEnd(oracleShares, first);
+        std::vector<CString> a(fastKeys.begin() + first, fastKeys.begin() + end);
+        std::vector<CString> b(oracleKeys.begin() + first, oracleKeys.begin() + end);
+        std::sort(a.begin(), a.end(), [](const CString& x, const CString& y) { return strcmp(x, y) < 0; });
+        std::sort(b.begin(), b.end(), [](const CString& x, const CString& y) { return strcmp(x, y) < 0; });
+        for (size_t i = 0; i < a.size(); i++)
+            EXPECT_TEXT(a[i], b[i]) << what << " run at " << first;
+        first = end;
+    }
+}
+}  // namespace
+
+void ExpectSameResults(const CMatingResult& fast, const CMatingResult& oracle, bool exactOrder)
+{
+    EXPECT_EQ(fast.m_pGenesSection, oracle.m_pGenesSection);
+    EXPECT_EQ(fast.m_bRulesSectionsDiffer, oracle.m_bRulesSectionsDiffer);
+    {
+        std::vector<CString> fastKeys, oracleKeys;
+        std::vector<double> fastShares, oracleShares;
+        for (int i = 0; i < fast.GetOffspringCount(); i++)
+        {
+            fastKeys.push_back(OffspringKey(fast.GetOffspring(i)));
+            fastShares.push_back(fast.GetOffspring(i)->m_dProbability);
+            EXPECT_EQ(fast.GetOffspring(i)->m_pRulesSection,
+                      fast.m_pGenesSection->m_pConfig ? fast.m_pGenesSection->m_pConfig->FindSection(
+                                                            fast.GetOffspring(i)->m_strRulesSectionName)
+                                                      : NULL);
+        }
+        for (int i = 0; i < oracle.GetOffspringCount(); i++)
+        {
+            oracleKeys.push_back(OffspringKey(oracle.GetOffspring(i)));
+            oracleShares.push_back(oracle.GetOffspring(i)->m_dProbability);
+        }
+        ExpectSameSequence("offspring", fastKeys, fastShares, oracleKeys, oracleShares, exactOrder);
+    }
+    for (int list = 0; list < RESULT_LIST_COUNT; list++)
+    {
+        std::vector<CString> fastKeys, oracleKeys;
+        std::vector<double> fastShares, oracleShares;
+        for (int i = 0; i < fast.GetItemCount(list); i++)
+        {
+            fastKeys.push_back(fast.GetItem(list, i)->m_strText);
+            fastShares.push_back(fast.GetItem(list, i)->m_dProbability);
+        }
+        for (int i = 0; i < oracle.GetItemCount(list); i++)
+        {
+            oracleKeys.push_back(oracle.GetItem(list, i)->m_strText);
+            oracleShares.push_back(oracle.GetItem(list, i)->m_dProbability);
+        }
+        CString what;
+        what.Format("list %d", list);
+        ExpectSameSequence(what, fastKeys, fastShares, oracleKeys, oracleShares, exactOrder);
+    }
+    if (exactOrder)
+    {
+        CStringArray fastLines, oracleLines;
+        fast.Collate(fastLines);
+        OracleCollate(oracle, oracleLines);
+        ASSERT_EQ(fastLines.GetSize(), oracleLines.GetSize());
+        for (int i = 0; i < fastLines.GetSize(); i++)
+            EXPECT_TEXT(fastLines[i], oracleLines[i]) << "report line " << i;
+    }
+}
+
+void ExpectPredictionsAgree(CGeneticsSection* genes, const CGenotype& mother, const CGenotype& father,
+                            bool exactOrder)
+{
+    CMatingResult fast;
+    CMatingResult oracle;
+    EXPECT_TEXT(genes->PredictMating(fast, mother, father), "");
+    EXPECT_TEXT(OraclePredictMating(*genes, oracle, mother, father), "");
+    ExpectSameResults(fast, oracle, exactOrder);
+}
+
+const CPredictedOffspring* FindPredicted(const CMatingResult& result, const char* genotype)
+{
+    for (int i = 0; i < result.GetOffspringCount(); i++)
+    {
+        CGenotype copy;
+        copy.Copy(result.GetOffspring(i)->m_genotype);
+        copy.Merge(result.GetOffspring(i)->m_polygenes);
+        if (copy.Format(result.m_pGenesSection, FORMAT_SHOW_NONE) == genotype)
+            return result.GetOffspring(i);
+    }
+    return NULL;
+}
+
+double OffspringShare(const CMatingResult& result, const char* genotype)
+{
+    const CPredictedOffspring* offspring = FindPredicted(result, genotype);
+    return offspring != NULL ? offspring->m_dProbability : -1.0;
+}
+
+double ItemShare(const CMatingResult& result, int list, const char* text)
+{
+    const CMatingResultItem* item = result.FindItem(list, text);
+    return item != NULL ? item->m_dProbability : -1.0;
+}
+
+CString DescribeOffspring(const CMatingResult& result)
+{
+    CString text;
+    for (int i = 0; i < result.GetOffspringCount(); i++)
+    {
+        CGenotype copy;
+        copy.Copy(result.GetOffspring(i)->m_genotype);
+        CString line;
+        line.Format("%s sex %u %.6f; ", (LPCTSTR)copy.Format(result.m_pGenesSection, FORMAT_SHOW_NONE),
+                    result.GetOffspring(i)->m_nSex, result.GetOffspring(i)->m_dProbability);
+        text += line;
+    }
+    return text;
+}
