@@ -1,0 +1,219 @@
+// Options and choices of the genotype selection elements, read through the
+// configuration parser.
+#include "application/GenSelAssumedAlleles.h"
+#include "application/GenSelButton.h"
+#include "application/GenSelGenes.h"
+#include "application/GenSelMenu.h"
+#include "application/GenSelTab.h"
+#include "foundation/terminology/TerminologySetup.h"
+#include "genetics/GeneticsConfig.h"
+#include "genetics/GeneticsSection.h"
+
+#include <gtest/gtest.h>
+
+#define EXPECT_TEXT(actual, expected) EXPECT_STREQ((LPCTSTR)(actual), (expected))
+#define ELEMENT(T) ((T*)CheckedElement(RUNTIME_CLASS(T)))
+
+namespace
+{
+const char GenesLines[] = "[genes Main]\n"
+                          "gene B B, b\n"
+                          "gene D D, d\n"
+                          "gene Xo Xo, xo\n"
+                          "polygene Height places=1 ranges=0,Short,10,Tall,20\n"
+                          "X-link Xo\n";
+
+class SelectionElements : public ::testing::Test
+{
+protected:
+    // Reads the genes section followed by one "selectgenotype" line (line 7).
+    CString Read(const char* line)
+    {
+        static bool termsReady = false;
+        if (!termsReady)
+        {
+            InitProductTerms();
+            InitDefaultTerms();
+            termsReady = true;
+        }
+        m_config.Clear();
+        CString text = CString(GenesLines) + "\n" + line;
+        CStringArray lines;
+        CDWordArray numbers;
+        for (;;)
+        {
+            const int lf = text.Find('\n');
+            lines.Add(lf < 0 ? text : text.Left(lf));
+            numbers.Add((DWORD)lines.GetSize());
+            if (lf < 0)
+                break;
+            text = text.Mid(lf + 1);
+        }
+        return m_config.Read(lines, numbers);
+    }
+
+    CObject* CheckedElement(CRuntimeClass* runtimeClass)
+    {
+        CGeneticsSection* section = m_config.GetSection(m_config.GetSectionCount() - 1);
+        EXPECT_EQ(section->m_selectionElements.GetSize(), 1);
+        CObject* element = section->m_selectionElements[0];
+        EXPECT_TRUE(element->IsKindOf(runtimeClass));
+        return element;
+    }
+
+    CGeneticsConfig m_config;
+};
+} // namespace
+
+TEST_F(SelectionElements, TabAndItemOptions)
+{
+    EXPECT_TEXT(Read("selectgenotype tab label=\"Coat ~Colour~\" group=Main"), "");
+    CGenSelTab* tab = ELEMENT(CGenSelTab);
+    EXPECT_TRUE(tab->m_strLabel.Left(5) == "Coat " && tab->m_strLabel.Find('~') < 0);
+    EXPECT_TEXT(tab->m_strGroup, "Main");
+
+    EXPECT_TEXT(Read("selectgenotype assumedalleles flags=acdenvxXy help=\"Some help\" GROUP=Extra"), "");
+    CGenSelAssumedAlleles* item = ELEMENT(CGenSelAssumedAlleles);
+    EXPECT_EQ(item->m_nStyle, 0x1u | 0x2 | 0x40 | 0x20 | 0x8 | 0x4000 | 0x800000 | GENSEL_STYLE_GROUP);
+    EXPECT_TEXT(item->m_strHelp, "Some help");
+    EXPECT_TEXT(item->m_strGroup, "Extra");
+    EXPECT_TRUE(item->AppliesTo(NULL, SEX_MALE));
+
+    CGenSelAssumedAlleles* copy = (CGenSelAssumedAlleles*)item->Clone();
+    EXPECT_EQ(copy->m_nStyle, item->m_nStyle);
+    EXPECT_TEXT(copy->m_strHelp, "Some help");
+    delete copy;
+
+    EXPECT_TEXT(Read("selectgenotype phenotype flags=Mz"),
+                "line 7, error in 'selectgenotype' line: unknown flag characters: 'Mz'");
+    EXPECT_TEXT(Read("selectgenotype genotype label=Here"),
+                "line 7, error in 'selectgenotype' line: unknown option(s): 'label=Here'");
+    EXPECT_TEXT(Read("selectgenotype tab justaword"),
+                "line 7, error in 'selectgenotype' line: unknown option(s): 'justaword'");
+}
+
+TEST_F(SelectionElements, GenesPresentations)
+{
+    EXPECT_TEXT(Read("selectgenotype genes label=Brown choices=Black:B,B|Brown*:b,b"), "");
+    CGenSelGenes* radio = ELEMENT(CGenSelGenes);
+    EXPECT_TRUE(radio->IsRadio());
+    EXPECT_EQ(radio->m_nDefaultChoice, 1);
+    EXPECT_TEXT(radio->m_strLabel, "Brown");
+    EXPECT_EQ(radio->m_choices[1][0].GetPairs()[0].m_nAllele1, 2u);
+
+    EXPECT_TEXT(Read("selectgenotype genes choices=B,B|b,b flags=u"), "");
+    CGenSelGenes* check = ELEMENT(CGenSelGenes);
+    EXPECT_TRUE(check->IsCheckBox());
+    ASSERT_EQ(check->m_choiceNames.GetSize(), 3);
+    EXPECT_TEXT(check->m_choiceNames[2], "Assumed");
+    EXPECT_EQ(check->m_nAssumedChoice, 2);
+    EXPECT_EQ(check->m_choices[2][0].GetCount(), 0);
+
+    EXPECT_TEXT(Read("selectgenotype genes choices=A:B,B|C*:b,b|D:B,b flags=uo"), "");
+    CGenSelGenes* list = ELEMENT(CGenSelGenes);
+    EXPECT_TRUE(list->IsList());
+    ASSERT_EQ(list->m_choiceNames.GetSize(), 5);
+    EXPECT_TEXT(list->m_choiceNames[0], "Assumed");
+    EXPECT_TEXT(list->m_choiceNames[4], "Other Value:");
+    EXPECT_EQ(list->m_nAssumedChoice, 0);
+    EXPECT_EQ(list->m_nDefaultChoice, 2);
+
+    EXPECT_TEXT(Read("selectgenotype genes choices=A:B,B|B:b,b flags=R"), "");
+    EXPECT_TRUE(ELEMENT(CGenSelGenes)->IsRadio());
+    EXPECT_EQ(ELEMENT(CGenSelGenes)->m_nStyle, 0x800u);
+    EXPECT_TEXT(Read("selectgenotype genes choices=A:B,B|B:b,b flags=l"), "");
+    EXPECT_TRUE(ELEMENT(CGenSelGenes)->IsList());
+}
+
+TEST_F(SelectionElements, GenesNamesSortingAndSexFlags)
+{
+    EXPECT_TEXT(Read("selectgenotype genes choices=\"Zed:B,B|alpha*:b,b;b,B|Mid:Xo,xo\" flags=sgF"), "");
+    CGenSelGenes* genes = ELEMENT(CGenSelGenes);
+    ASSERT_EQ(genes->m_choiceNames.GetSize(), 3);
+    EXPECT_TEXT(genes->m_choiceNames[0], "alpha (bb)");
+    EXPECT_TEXT(genes->m_choiceNames[1], "Mid (Xoxo)");
+    EXPECT_TEXT(genes->m_choiceNames[2], "Zed (BB)");
+    EXPECT_EQ(genes->m_nDefaultChoice, 0);
+    EXPECT_EQ(genes->m_choices[0].size(), 2u);
+    EXPECT_FALSE(genes->AppliesTo(NULL, SEX_MALE));
+    EXPECT_TRUE(genes->AppliesTo(NULL, SEX_FEMALE));
+
+    // Without f, m, F or M the genotype in the name shows "!".
+    EXPECT_TEXT(Read("selectgenotype genes choices=\"One:Xo|Two:xo|Three:Xo,xo\" flags=g"), "");
+    EXPECT_TEXT(ELEMENT(CGenSelGenes)->m_choiceNames[0], "One (Xo!)");
+
+    CGenSelGenes* copy = (CGenSelGenes*)ELEMENT(CGenSelGenes)->Clone();
+    EXPECT_EQ(copy->m_choices.size(), 3u);
+    EXPECT_TEXT(copy->m_choiceNames[1], "Two (xo!)");
+    delete copy;
+}
+
+TEST_F(SelectionElements, GenesMessages)
+{
+    const struct
+    {
+        const char* line;
+        const char* error;
+    } cases[] = {
+        {"selectgenotype genes choices=A*:B,B|C*:b,b", "default choice multiply defined"},
+        {"selectgenotype genes choices=A:B,B|a:b,b", "duplicate choice 'a' seen"},
+        {"selectgenotype genes choices=A:B,B|C:", "missing alleles for choice #2"},
+        {"selectgenotype genes choices=A:B,B|C:B,q", "unknown allele or range symbol 'q'"},
+        {"selectgenotype genes choices=A:B,B", "at least 2 choices are required"},
+        {"selectgenotype genes", "at least 2 choices are required"},
+        {"selectgenotype genes choices=Assumed:B,B|C:b,b flags=u",
+         "when 'u' flag given, you may not explicitly add an 'assumed' choice"},
+        {"selectgenotype genes choices=A:B,B|C:b,b flags=k", "unknown flag characters: 'k'"},
+    };
+    for (const auto& c : cases)
+        EXPECT_TEXT(Read(c.line), CString("line 7, error in 'selectgenotype' line: ") + c.error) << c.line;
+}
+
+TEST_F(SelectionElements, ButtonsAndMenus)
+{
+    EXPECT_TEXT(Read("selectgenotype button label=Set onclick=\"B,b Height=5 ~D; d,d if B,B and not D,D\""), "");
+    CGenSelButton* button = ELEMENT(CGenSelButton);
+    ASSERT_EQ(button->m_actions.m_actions.size(), 2u);
+    EXPECT_EQ(button->m_actions.m_actions[0].m_elements.size(), 3u);
+    EXPECT_TRUE(button->m_actions.m_actions[1].m_pCondition != NULL);
+
+    const CGeneticsSection* section = m_config.GetSection(0);
+    CGenotype before;
+    EXPECT_TEXT(before.Parse(section, "B,B D,D", SEX_EITHER, 0), "");
+    CGenotype working(before);
+    button->m_actions.Run(section, before, working);
+    EXPECT_TEXT(working.Format(section, 0), "Bb Short");
+    before.RemoveGene(2);
+    working.Copy(before);
+    button->m_actions.Run(section, before, working);
+    EXPECT_TEXT(working.Format(section, 0), "Bb dd Short");
+
+    EXPECT_TEXT(Read("selectgenotype menu label=Presets items=\"Black &Tan:B,B|Brown:b,b;~D\""), "");
+    CGenSelMenu* menu = ELEMENT(CGenSelMenu);
+    ASSERT_EQ(menu->m_lists.size(), 2u);
+    EXPECT_TEXT(menu->m_lists[0].m_strName, "Black &Tan");
+    EXPECT_EQ(menu->m_lists[1].m_actions.size(), 2u);
+    EXPECT_EQ(menu->m_nStyle & GENSEL_STYLE_MENU_BUTTON, GENSEL_STYLE_MENU_BUTTON);
+    CGenSelMenu* copy = (CGenSelMenu*)menu->Clone();
+    EXPECT_EQ(copy->m_lists.size(), 2u);
+    delete copy;
+}
+
+TEST_F(SelectionElements, ActionMessages)
+{
+    const struct
+    {
+        const char* line;
+        const char* error;
+    } cases[] = {
+        {"selectgenotype button onclick=", "action list missing"},
+        {"selectgenotype menu items=\"Black B,B\"", "colon missing in action list"},
+        {"selectgenotype menu items=\" :B,B\"", "action list has no name"},
+        {"selectgenotype button onclick=\"B,B if\"", "'if' clause missing"},
+        {"selectgenotype button onclick=\"B,B if B,q\"", "error in 'if' clause: unknown allele or range symbol 'q'"},
+        {"selectgenotype button onclick=~Q", "unknown gene 'Q' in action element"},
+        {"selectgenotype button onclick=B,q", "error in action element: unknown allele or range symbol 'q'"},
+    };
+    for (const auto& c : cases)
+        EXPECT_TEXT(Read(c.line), CString("line 7, error in 'selectgenotype' line: ") + c.error) << c.line;
+}

@@ -1,0 +1,302 @@
+// Mating prediction against shares worked out by hand, each also checked
+// against the step-by-step oracle.
+#include "PredictionTestSupport.h"
+
+#include "genetics/GeneticsConfigLoad.h"
+
+namespace
+{
+const char* const kAutosomal =
+    "[genes Main]\n"
+    "gene B B, b\n"
+    "gene D D, d\n"
+    "gene E E, e\n"
+    "gene H H, h\n"
+    "H,H lethal\n"
+    "always goto Coat\n"
+    "[rules Coat]\n"
+    "baseon Main\n"
+    "B,- say Black\n"
+    "b,b say Brown\n"
+    "B,b carries brown\n";
+
+struct Mating
+{
+    CMatingResult result;
+    Mating(CGeneticsSection* genes, const CGenotype& mother, const CGenotype& father)
+    {
+        EnsureDefaultTerms();
+        RefreshSexLetterTexts();
+        EXPECT_TEXT(genes->PredictMating(result, mother, father), "");
+        ExpectPredictionsAgree(genes, mother, father);
+    }
+};
+
+double TotalShare(const CMatingResult& result)
+{
+    double sum = 0;
+    for (int i = 0; i < result.GetOffspringCount(); i++)
+        sum += result.GetOffspring(i)->m_dProbability;
+    return sum;
+}
+}  // namespace
+
+TEST(MatingPrediction, HeterozygousMotherAndHomozygousFatherGiveHalvesOfEitherSex)
+{
+    CTestConfig config(kAutosomal);
+    CGeneticsSection* genes = config.Section(0);
+    Mating mating(genes, ParseGenotype(genes, "Bb", SEX_FEMALE), ParseGenotype(genes, "bb", SEX_MALE));
+    ASSERT_EQ(mating.result.GetOffspringCount(), 2) << DescribeOffspring(mating.result);
+    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "Bb"), 0.5);
+    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "bb"), 0.5);
+    EXPECT_EQ(FindPredicted(mating.result, "Bb")->m_nSex, (UINT)SEX_EITHER);
+    EXPECT_EQ(FindPredicted(mating.result, "bb")->m_nSex, (UINT)SEX_EITHER);
+}
+
+TEST(MatingPrediction, BothHeterozygousGiveOneQuarterOneHalfOneQuarter)
+{
+    CTestConfig config(kAutosomal);
+    CGeneticsSection* genes = config.Section(0);
+    Mating mating(genes, ParseGenotype(genes, "Bb", SEX_FEMALE), ParseGenotype(genes, "Bb", SEX_MALE));
+    ASSERT_EQ(mating.result.GetOffspringCount(), 3) << DescribeOffspring(mating.result);
+    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "BB"), 0.25);
+    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "Bb"), 0.5);
+    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "bb"), 0.25);
+    // The heterozygote comes first: greatest share first.
+    EXPECT_TEXT(mating.result.GetOffspring(0)->m_genotype.Format(genes, 0), "Bb");
+    EXPECT_DOUBLE_EQ(ItemShare(mating.result, RESULT_LIST_PHENOTYPES, "Black"), 0.75);
+    EXPECT_DOUBLE_EQ(ItemShare(mating.result, RESULT_LIST_PHENOTYPES, "Brown"), 0.25);
+}
+
+TEST(MatingPrediction, HomozygousParentsGiveOneFixedOffspringAmongSegregatingGenes)
+{
+    CTestConfig config(kAutosomal);
+    CGeneticsSection* genes = config.Section(0);
+    Mating mating(genes, ParseGenotype(genes, "BB Dd", SEX_FEMALE), ParseGenotype(genes, "BB dd", SEX_MALE));
+    ASSERT_EQ(mating.result.GetOffspringCount(), 2) << DescribeOffspring(mating.result);
+    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "BB Dd"), 0.5);
+    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "BB dd"), 0.5);
+}
+
+TEST(MatingPrediction, ParentsWithoutGenesGiveOneDefaultOffspring)
+{
+    CTestConfig config(kAutosomal);
+    CGeneticsSection* genes = config.Section(0);
+    Mating mating(genes, CGenotype(), CGenotype());
+    ASSERT_EQ(mating.result.GetOffspringCount(), 1);
+    EXPECT_DOUBLE_EQ(mating.result.GetOffspring(0)->m_dProbability, 1.0);
+    EXPECT_EQ(mating.result.GetOffspring(0)->m_genotype.GetCount(), 0);
+    EXPECT_EQ(mating.result.GetOffspring(0)->m_nSex, (UINT)SEX_EITHER);
+}
+
+TEST(MatingPrediction, LethalOffspringAreRemovedAndTheOthersScaledUp)
+{
+    CTestConfig config(kAutosomal);
+    CGeneticsSection* genes = config.Section(0);
+    Mating mating(genes, ParseGenotype(genes, "Hh", SEX_FEMALE), ParseGenotype(genes, "Hh", SEX_MALE));
+    ASSERT_EQ(mating.result.GetOffspringCount(), 2) << DescribeOffspring(mating.result);
+    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "Hh"), 2.0 / 3.0);
+    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "hh"), 1.0 / 3.0);
+    EXPECT_LT(OffspringShare(mating.result, "HH"), 0.0);
+}
+
+TEST(MatingPrediction, OnlyLethalOffspringLeaveAnEmptyResult)
+{
+    CTestConfig config(kAutosomal);
+    CGeneticsSection* genes = config.Section(0);
+    Mating mating(genes, ParseGenotype(genes, "HH", SEX_FEMALE), ParseGenotype(genes, "HH", SEX_MALE));
+    EXPECT_EQ(mating.result.GetOffspringCount(), 0);
+    for (int list = 0; list < RESULT_LIST_COUNT; list++)
+        EXPECT_EQ(mating.result.GetItemCount(list), 0);
+}
+
+TEST(MatingPrediction, SharedSexChromosomeInXyGivesDaughtersAndSons)
+{
+    CTestConfig config("[genes Main]\n"
+                       "gene A a1, a2\n"
+                       "gene Y y1, y2\n"
+                       "X-link A\n"
+                       "Y-link Y\n");
+    CGeneticsSection* genes = config.Section(0);
+    Mating mating(genes, ParseGenotype(genes, "a2,a1", SEX_FEMALE), ParseGenotype(genes, "a1 y2", SEX_MALE));
+    ASSERT_EQ(mating.result.GetOffspringCount(), 4) << DescribeOffspring(mating.result);
+    // Daughters: their pairs in ascending order, no Y allele.
+    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "a1a1"), 0.25);
+    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "a1a2"), 0.25);
+    EXPECT_EQ(FindPredicted(mating.result, "a1a1")->m_nSex, (UINT)SEX_FEMALE);
+    // Sons: the mother's allele and no paternal one for A, the father's Y.
+    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "a1! !y2"), 0.25);
+    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "a2! !y2"), 0.25);
+    EXPECT_EQ(FindPredicted(mating.result, "a2! !y2")->m_nSex, (UINT)SEX_MALE);
+}
+
+TEST(MatingPrediction, SexChromosomesInZwAreInheritedTheOtherWayRound)
+{
+    CTestConfig config("[genes Main]\n"
+                       "sexsystem zw\n"
+                       "gene Z z1, z2\n"
+                       "gene W w1, w2\n"
+                       "X-link Z\n"
+                       "Y-link W\n");
+    CGeneticsSection* genes = config.Section(0);
+    // The female is heterogametic: her Z allele is paternal, her W allele maternal.
+    Mating mating(genes, ParseGenotype(genes, "w1,! !,z2", SEX_FEMALE), ParseGenotype(genes, "z1,z2", SEX_MALE));
+    ASSERT_EQ(mating.result.GetOffspringCount(), 4) << DescribeOffspring(mating.result);
+    // Daughters get the mother's W and one of the father's Z alleles.
+    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "!z1 w1!"), 0.25);
+    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "!z2 w1!"), 0.25);
+    EXPECT_EQ(FindPredicted(mating.result, "!z1 w1!")->m_nSex, (UINT)SEX_FEMALE);
+    // Sons get the mother's Z and one of the father's, put in order.
+    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "z1z2"), 0.25);
+    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "z2z2"), 0.25);
+    EXPECT_EQ(FindPredicted(mating.result, "z2z2")->m_nSex, (UINT)SEX_MALE);
+}
+
+TEST(MatingPrediction, XLinkedCarrierMotherHasHalfHerSonsAffected)
+{
+    CTestConfig config("[genes Main]\n"
+                       "gene HemA XH, Xh\n"
+                       "X-link HemA\n"
+                       "always goto R\n"
+                       "[rules R]\n"
+                       "baseon Main\n"
+                       "Xh,Xh or Xh,! say Affected\n"
+                       "XH,Xh carries hemophilia\n");
+    CGeneticsSection* genes = config.Section(0);
+    Mating mating(genes, ParseGenotype(genes, "XHXh", SEX_FEMALE), ParseGenotype(genes, "XH", SEX_MALE));
+    const CMatingResult& result = mating.result;
+    EXPECT_DOUBLE_EQ(OffspringShare(result, "XH!"), 0.25);
+    EXPECT_DOUBLE_EQ(OffspringShare(result, "Xh!"), 0.25);
+    EXPECT_DOUBLE_EQ(OffspringShare(result, "XHXh"), 0.25);
+    EXPECT_DOUBLE_EQ(OffspringShare(result, "XHXH"), 0.25);
+    EXPECT_DOUBLE_EQ(ItemShare(result, RESULT_LIST_PHENOTYPES, "Affected (M)"), 0.25);
+    EXPECT_DOUBLE_EQ(ItemShare(result, RESULT_LIST_CARRIED_TRAITS, "hemophilia (F)"), 0.25);
+}
+
+TEST(MatingPrediction, LinkedGenesInCouplingKeepTheParentalCombinations)
+{
+    CTestConfig config("[genes Main]\n"
+                       "gene A A1, A2\n"
+                       "gene B B1, B2\n"
+                       "link A B 10\n");
+    CGeneticsSection* genes = config.Section(0);
+    Mating mating(genes, ParseGenotype(genes, "A1,A2 B1,B2", SEX_FEMALE), ParseGenotype(genes, "A1A1 B1B1", SEX_MALE));
+    ASSERT_EQ(mating.result.GetOffspringCount(), 4) << DescribeOffspring(mating.result);
+    EXPECT_NEAR(OffspringShare(mating.result, "A1A1 B1B1"), 0.45, 1e-12);
+    EXPECT_NEAR(OffspringShare(mating.result, "A1A2 B1B2"), 0.45, 1e-12);
+    EXPECT_NEAR(OffspringShare(mating.result, "A1A1 B1B2"), 0.05, 1e-12);
+    EXPECT_NEAR(OffspringShare(mating.result, "A1A2 B1B1"), 0.05, 1e-12);
+}
+
+TEST(MatingPrediction, LinkedGenesInRepulsionAndSexSpecificCrossover)
+{
+    CTestConfig config("[genes Main]\n"
+                       "gene A A1, A2\n"
+                       "gene B B1, B2\n"
+                       "link A B 10 30\n");
+    CGeneticsSection* genes = config.Section(0);
+    // Repulsion in the mother (A1 with B2 on her maternal chromosome): 10 percent crossover.
+    Mating mother(genes, ParseGenotype(genes, "A1,A2 B2,B1", SEX_FEMALE), ParseGenotype(genes, "A1A1 B1B1", SEX_MALE));
+    EXPECT_NEAR(OffspringShare(mother.result, "A1A1 B1B2"), 0.45, 1e-12);
+    EXPECT_NEAR(OffspringShare(mother.result, "A1A2 B1B1"), 0.45, 1e-12);
+    EXPECT_NEAR(OffspringShare(mother.result, "A1A1 B1B1"), 0.05, 1e-12);
+    // Coupling in the father: his crossover rate is 30 percent.
+    Mating father(genes, ParseGenotype(genes, "A1A1 B1B1", SEX_FEMALE), ParseGenotype(genes, "A1,A2 B1,B2", SEX_MALE));
+    EXPECT_NEAR(OffspringShare(father.result, "A1A2 B1B2"), 0.35, 1e-12);
+    EXPECT_NEAR(OffspringShare(father.result, "A1A1 B1B2"), 0.15, 1e-12);
+}
+
+TEST(MatingPrediction, LinkedChainIsListedOnceWhateverItsAlleleOrder)
+{
+    CTestConfig config("[genes Main]\n"
+                       "gene A A1, A2\n"
+                       "gene B B1, B2\n"
+                       "link A B 0\n");
+    CGeneticsSection* genes = config.Section(0);
+    Mating mating(genes, ParseGenotype(genes, "A1,A2 B1,B2", SEX_FEMALE), ParseGenotype(genes, "A1,A2 B1,B2", SEX_MALE));
+    // Without chain-wise ordering A1A2 B1B2 and A2A1 B2B1 would be two lines of 0.25.
+    ASSERT_EQ(mating.result.GetOffspringCount(), 3) << DescribeOffspring(mating.result);
+    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "A1A2 B1B2"), 0.5);
+    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "A1A1 B1B1"), 0.25);
+    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "A2A2 B2B2"), 0.25);
+}
+
+TEST(MatingPrediction, RepulsionChainKeepsItsPhaseInCanonicalOrder)
+{
+    CTestConfig config("[genes Main]\n"
+                       "gene A A1, A2\n"
+                       "gene B B1, B2\n"
+                       "link A B 0\n");
+    CGeneticsSection* genes = config.Section(0);
+    // Both parents carry A1 with B2 and A2 with B1: the double heterozygote
+    // A1B2/A2B1 keeps its phase and is not the coupling one A1B1/A2B2.
+    Mating mating(genes, ParseGenotype(genes, "A1,A2 B2,B1", SEX_FEMALE), ParseGenotype(genes, "A1,A2 B2,B1", SEX_MALE));
+    ASSERT_EQ(mating.result.GetOffspringCount(), 3) << DescribeOffspring(mating.result);
+    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "A1A2 B2B1"), 0.5);
+    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "A1A1 B2B2"), 0.25);
+    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "A2A2 B1B1"), 0.25);
+}
+
+TEST(MatingPrediction, NegligibleSharesAreCutAfterEqualGenotypesAreMerged)
+{
+    CTestConfig config("[genes Main]\n"
+                       "gene A A1, A2\n"
+                       "gene B B1, B2\n"
+                       "gene E E, e\n"
+                       "link A B 0.00004\n");
+    CGeneticsSection* genes = config.Section(0);
+    Mating mating(genes, ParseGenotype(genes, "A1,A2 B1,B2 Ee", SEX_FEMALE),
+                  ParseGenotype(genes, "A1A1 B1B1 Ee", SEX_MALE));
+    // The recombinant A1A1 B1B2 Ee has 4e-7 / 2 x 1/2 = 1e-7 in all, but each
+    // of its four ordered, per-sex leaf genotypes only 2.5e-8.
+    EXPECT_NEAR(OffspringShare(mating.result, "A1A1 B1B2 Ee"), 1e-7, 1e-13);
+    // Double recombinants of both parents would be far below the cut-off.
+    Mating both(genes, ParseGenotype(genes, "A1,A2 B1,B2", SEX_FEMALE), ParseGenotype(genes, "A1,A2 B1,B2", SEX_MALE));
+    EXPECT_LT(OffspringShare(both.result, "A1A1 B2B2"), 0.0);
+    EXPECT_GT(OffspringShare(both.result, "A1A1 B1B2"), 0.0);
+    EXPECT_NEAR(TotalShare(both.result), 1.0, 1e-12);
+}
+
+TEST(MatingPrediction, PolygenesTakeTheParentsMeanWhenBothGiveOne)
+{
+    CTestConfig config("[genes Main]\n"
+                       "gene B B, b\n"
+                       "polygene Height places=1 ranges=0,Short,10,Tall,20\n"
+                       "polygene Weight places=0\n");
+    CGeneticsSection* genes = config.Section(0);
+    const CGenotype mother = ParseGenotype(genes, "Bb Height=10-12 Weight=30", SEX_FEMALE, PARSE_ALLOW_RANGES);
+    const CGenotype father = ParseGenotype(genes, "bb Height=15", SEX_MALE);
+    Mating mating(genes, mother, father);
+    ASSERT_EQ(mating.result.GetOffspringCount(), 2);
+    for (int i = 0; i < 2; i++)
+    {
+        const CGenotype& polygenes = mating.result.GetOffspring(i)->m_polygenes;
+        ASSERT_EQ(polygenes.GetCount(), 1);
+        EXPECT_EQ(polygenes.GetPairs()[0].m_nGene, genes->FindGene("Height"));
+        EXPECT_DOUBLE_EQ(polygenes.GetPairs()[0].m_dValue, 13.0);
+        EXPECT_EQ(polygenes.GetPairs()[0].m_nFlags, (1u << 4) | 0x3u);
+    }
+}
+
+TEST(MatingPrediction, TooManyDistinctOffspringGiveAnErrorInsteadOfAList)
+{
+    CString text = "[genes Main]\n";
+    CString mother, father;
+    for (int i = 0; i < 11; i++)
+    {
+        CString line;
+        line.Format("gene G%d P%d, q%d\n", i, i, i);
+        text += line;
+        line.Format("P%d,q%d ", i, i);
+        mother += line;
+        father += line;
+    }
+    CTestConfig config(text);
+    CGeneticsSection* genes = config.Section(0);
+    CMatingResult result;
+    // 3^11 = 177147 distinct genotypes.
+    const CString error = genes->PredictMating(result, ParseGenotype(genes, mother, SEX_FEMALE),
+                                               ParseGenotype(genes, father, SEX_MALE));
+    EXPECT_TEXT(error, "the mating has more than 100000 potential genotypes, too many to list");
+    EXPECT_EQ(result.GetOffspringCount(), 0);
+}
