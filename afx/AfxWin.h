@@ -1,0 +1,42 @@
+// The whole framework layer: the non-window half, then command targets,
+// windows, dialogs, property sheets, data exchange, controls, menus and GDI.
+#pragma once
+
+#include "afx/AfxCore.h"
+
+#include <commctrl.h>
+
+#include "afx/MessageMap.h"
+#include "afx/CmdTarget.h"
+#include "afx/CmdUI.h"
+#include "afx/ThreadState.h"
+#include "afx/WinThread.h"
+#include "afx/WinApp.h"
+#include "afx/CommandLineInfo.h"
+#include "afx/Wnd.h"
+#include "afx/Dialog.h"
+#include "afx/DataExchange.h"
+#include "afx/Ddx.h"
+#include "afx/PropertyPage.h"
+#include "afx/PropertySheet.h"
+#include "afx/Button.h"
+#include "afx/Static.h"
+#include "afx/Edit.h"
+#include "afx/ListBox.h"
+#include "afx/ComboBox.h"
+#include "afx/TabCtrl.h"
+#include "afx/ToolTipCtrl.h"
+#include "afx/TreeCtrl.h"
+#include "afx/ImageList.h"
+#include "afx/Menu.h"
+#include "afx/GdiObject.h"
+#include "afx/Pen.h"
+#include "afx/Brush.h"
+#include "afx/Font.h"
+#include "afx/Bitmap.h"
+#include "afx/Palette.h"
+#include "afx/Rgn.h"
+#include "afx/DC.h"
+#include "afx/PaintDC.h"
+#include "afx/ClientDC.h"
+#include "afx/WindowDC.h"

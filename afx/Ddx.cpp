@@ -1,0 +1,150 @@
+#include "afx/Ddx.h"
+#include "afx/CmdUI.h"
+#include "afx/Wnd.h"
+#include "afx/WinApp.h"
+
+#include <stdio.h>
+
+namespace
+{
+void GetControlText(HWND hWndCtrl, CString& value)
+{
+    int nLen = ::GetWindowTextLengthA(hWndCtrl);
+    ::GetWindowTextA(hWndCtrl, value.GetBufferSetLength(nLen), nLen + 1);
+    value.ReleaseBuffer();
+}
+
+BOOL IsRadioButton(HWND hWnd)
+{
+    return (::SendMessageA(hWnd, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) != 0;
+}
+} // namespace
+
+void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
+{
+    if (rControl.m_hWnd != NULL)
+        return;
+    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    if (!rControl.SubclassWindow(hWndCtrl))
+        AfxThrowNotSupportedException();
+}
+
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, CString& value)
+{
+    HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate)
+        GetControlText(hWndCtrl, value);
+    else
+        AfxSetWindowText(hWndCtrl, value);
+}
+
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, int& value)
+{
+    HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate)
+    {
+        CString text;
+        GetControlText(hWndCtrl, text);
+        int nValue = 0;
+        char chExtra = 0;
+        // one number with optional blanks around it, nothing else
+        if (sscanf(text, " %d %c", &nValue, &chExtra) != 1)
+        {
+            AfxMessageBox("Please enter an integer.", MB_ICONEXCLAMATION);
+            pDX->Fail();
+        }
+        value = nValue;
+    }
+    else
+    {
+        char szValue[16];
+        wsprintfA(szValue, "%d", value);
+        AfxSetWindowText(hWndCtrl, szValue);
+    }
+}
+
+void AFXAPI DDX_Check(CDataExchange* pDX, int nIDC, int& value)
+{
+    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate)
+    {
+        value = (int)::SendMessageA(hWndCtrl, BM_GETCHECK, 0, 0);
+    }
+    else
+    {
+        if (value < 0 || value > 2)
+            value = 0;
+        ::SendMessageA(hWndCtrl, BM_SETCHECK, (WPARAM)value, 0);
+    }
+}
+
+void AFXAPI DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
+{
+    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate)
+        value = -1;
+
+    int iButton = 0;
+    do
+    {
+        if (IsRadioButton(hWndCtrl))
+        {
+            if (pDX->m_bSaveAndValidate)
+            {
+                if (::SendMessageA(hWndCtrl, BM_GETCHECK, 0, 0) != 0)
+                    value = iButton;
+            }
+            else
+            {
+                ::SendMessageA(hWndCtrl, BM_SETCHECK, iButton == value, 0);
+            }
+            ++iButton;
+        }
+        hWndCtrl = ::GetWindow(hWndCtrl, GW_HWNDNEXT);
+    } while (hWndCtrl != NULL && !(::GetWindowLongA(hWndCtrl, GWL_STYLE) & WS_GROUP));
+}
+
+void AFXAPI DDX_CBString(CDataExchange* pDX, int nIDC, CString& value)
+{
+    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate)
+    {
+        // a drop list has no edit: its text is the selected item's
+        GetControlText(hWndCtrl, value);
+    }
+    else if (::SendMessageA(hWndCtrl, CB_SELECTSTRING, (WPARAM)-1, (LPARAM)(LPCTSTR)value) == CB_ERR)
+    {
+        AfxSetWindowText(hWndCtrl, value);
+    }
+}
+
+void AFXAPI DDX_LBString(CDataExchange* pDX, int nIDC, CString& value)
+{
+    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate)
+    {
+        int nIndex = (int)::SendMessageA(hWndCtrl, LB_GETCURSEL, 0, 0);
+        if (nIndex == LB_ERR)
+        {
+            value.Empty();
+            return;
+        }
+        int nLen = (int)::SendMessageA(hWndCtrl, LB_GETTEXTLEN, nIndex, 0);
+        ::SendMessageA(hWndCtrl, LB_GETTEXT, nIndex, (LPARAM)value.GetBufferSetLength(nLen));
+        value.ReleaseBuffer();
+    }
+    else if (::SendMessageA(hWndCtrl, LB_SELECTSTRING, (WPARAM)-1, (LPARAM)(LPCTSTR)value) == LB_ERR)
+    {
+        ::SendMessageA(hWndCtrl, LB_SETCURSEL, (WPARAM)-1, 0);
+    }
+}
+
+void AFXAPI DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal)
+{
+    if (!pDX->m_bSaveAndValidate || (value >= minVal && value <= maxVal))
+        return;
+    char szMessage[96];
+    wsprintfA(szMessage, "Please enter an integer between %d and %d.", minVal, maxVal);
+    AfxMessageBox(szMessage, MB_ICONEXCLAMATION);
+    pDX->Fail();
+}

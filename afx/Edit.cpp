@@ -1,0 +1,3 @@
+#include "afx/Edit.h"
+
+IMPLEMENT_DYNAMIC(CEdit, CWnd)

@@ -1,0 +1,80 @@
+#include "afx/ListBox.h"
+
+IMPLEMENT_DYNAMIC(CListBox, CWnd)
+
+void CListBox::GetText(int nIndex, CString& rString) const
+{
+    int nLen = GetTextLen(nIndex);
+    if (nLen == LB_ERR)
+    {
+        rString.Empty();
+        return;
+    }
+    GetText(nIndex, rString.GetBufferSetLength(nLen));
+    rString.ReleaseBuffer();
+}
+
+UINT CListBox::ItemFromPoint(CPoint pt, BOOL& bOutside) const
+{
+    DWORD dw = (DWORD)::SendMessageA(m_hWnd, LB_ITEMFROMPOINT, 0, MAKELPARAM(pt.x, pt.y));
+    bOutside = HIWORD(dw) != 0;
+    return LOWORD(dw);
+}
+
+void CListBox::DrawItem(LPDRAWITEMSTRUCT)
+{
+}
+
+void CListBox::MeasureItem(LPMEASUREITEMSTRUCT)
+{
+}
+
+int CListBox::CompareItem(LPCOMPAREITEMSTRUCT)
+{
+    return 0;
+}
+
+void CListBox::DeleteItem(LPDELETEITEMSTRUCT)
+{
+}
+
+int CListBox::VKeyToItem(UINT, UINT)
+{
+    return -1; // the default action
+}
+
+int CListBox::CharToItem(UINT, UINT)
+{
+    return -1;
+}
+
+BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    LRESULT lResult = TRUE;
+    switch (message)
+    {
+    case WM_DRAWITEM:
+        DrawItem((LPDRAWITEMSTRUCT)lParam);
+        break;
+    case WM_MEASUREITEM:
+        MeasureItem((LPMEASUREITEMSTRUCT)lParam);
+        break;
+    case WM_COMPAREITEM:
+        lResult = CompareItem((LPCOMPAREITEMSTRUCT)lParam);
+        break;
+    case WM_DELETEITEM:
+        DeleteItem((LPDELETEITEMSTRUCT)lParam);
+        break;
+    case WM_VKEYTOITEM:
+        lResult = VKeyToItem(LOWORD(wParam), HIWORD(wParam));
+        break;
+    case WM_CHARTOITEM:
+        lResult = CharToItem(LOWORD(wParam), HIWORD(wParam));
+        break;
+    default:
+        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    }
+    if (pResult != NULL)
+        *pResult = lResult;
+    return TRUE;
+}

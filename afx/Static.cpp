@@ -1,0 +1,3 @@
+#include "afx/Static.h"
+
+IMPLEMENT_DYNAMIC(CStatic, CWnd)

@@ -1,0 +1,3 @@
+#include "afx/TabCtrl.h"
+
+IMPLEMENT_DYNAMIC(CTabCtrl, CWnd)
