@@ -106,7 +106,8 @@ void CArray<TYPE, ARG_TYPE>::SetSize(INT_PTR nNewSize, INT_PTR nGrowBy)
     }
     else if (m_pData == NULL)
     {
-        Reallocate(nNewSize);
+        // The first block holds the request or a whole grow-by step.
+        Reallocate(nNewSize > m_nGrowBy ? nNewSize : m_nGrowBy);
         ConstructElements(m_pData, nNewSize);
         m_nSize = nNewSize;
     }
