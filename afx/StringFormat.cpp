@@ -9,7 +9,20 @@
 void CString::FormatV(LPCTSTR lpszFormat, va_list argList)
 {
     // The arguments may point into this string's own buffer: format into a
-    // new string and take it over afterwards.
+    // new string and take it over afterwards. Short results come from one
+    // pass into a local buffer; longer ones are sized first.
+    TCHAR szShort[256];
+    va_list argShort;
+    va_copy(argShort, argList);
+    int nShort = _vsnprintf(szShort, _countof(szShort), lpszFormat, argShort);
+    va_end(argShort);
+    if (nShort >= 0 && nShort < (int)_countof(szShort))
+    {
+        CString result(szShort, nShort);
+        *this = static_cast<CString&&>(result);
+        return;
+    }
+
     va_list argSize;
     va_copy(argSize, argList);
     int nLength = _vscprintf(lpszFormat, argSize);

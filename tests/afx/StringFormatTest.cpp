@@ -45,6 +45,17 @@ TEST(StringFormat, LongResults)
     EXPECT_EQ(']', s[5001]);
 }
 
+TEST(StringFormat, ResultsAroundTheShortBufferSize)
+{
+    for (int nLength = 250; nLength <= 260; ++nLength)
+    {
+        CString text('y', nLength);
+        CString s;
+        s.Format("%s", (LPCTSTR)text);
+        EXPECT_EQ(text, s) << nLength;
+    }
+}
+
 TEST(StringFormat, ArgumentsMayComeFromTheTargetItself)
 {
     CString s("abc");

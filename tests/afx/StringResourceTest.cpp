@@ -1,0 +1,129 @@
+// String-resource loading through AfxLoadString, against a resource module
+// that the test builds: a copy of this program with its own string table.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "afx/AfxCore.h"
+
+namespace
+{
+const UINT kPlain = 16;
+const UINT kToken = 17;
+const UINT kLong = 18;
+const UINT kLongToken = 19;
+const UINT kFormat = 20;
+const UINT kUnknownToken = 21;
+
+CString AFXAPI ExpandForTest(LPCTSTR lpszText)
+{
+    CString s(lpszText);
+    s.Replace("~Genotype~", "Genotype");
+    s.Replace("~Long~", CString('L', 600));
+    s.Replace("~", "");
+    return s;
+}
+
+class StringResourceTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        TCHAR szSelf[MAX_PATH], szTemp[MAX_PATH];
+        GetModuleFileNameA(NULL, szSelf, MAX_PATH);
+        GetTempPathA(MAX_PATH, szTemp);
+        s_strModule.Format("%safxcore_strings_%lu.dll", szTemp, GetCurrentProcessId());
+        ASSERT_TRUE(CopyFileA(szSelf, s_strModule, FALSE));
+
+        // One string-table block holds ids 16 to 31: a length word and
+        // UTF-16 characters each.
+        const std::string texts[16] = {"plain", "Select ~Genotype~", std::string(300, 'a'),
+                                       "~Long~", "%d items", "~Nothing~"};
+        std::vector<WORD> block;
+        for (const std::string& text : texts)
+        {
+            block.push_back((WORD)text.size());
+            for (char ch : text)
+                block.push_back((WORD)(BYTE)ch);
+        }
+        HANDLE hUpdate = BeginUpdateResourceA(s_strModule, TRUE);
+        ASSERT_NE(nullptr, hUpdate);
+        ASSERT_TRUE(UpdateResourceA(hUpdate, (LPCSTR)RT_STRING, MAKEINTRESOURCEA(kPlain / 16 + 1),
+                                    MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL), block.data(),
+                                    (DWORD)(block.size() * sizeof(WORD))));
+        ASSERT_TRUE(EndUpdateResourceA(hUpdate, FALSE));
+        s_hModule = LoadLibraryExA(s_strModule, NULL, LOAD_LIBRARY_AS_DATAFILE);
+        ASSERT_NE(nullptr, s_hModule);
+    }
+
+    static void TearDownTestSuite()
+    {
+        if (s_hModule != NULL)
+            FreeLibrary(s_hModule);
+        DeleteFileA(s_strModule);
+    }
+
+    void SetUp() override
+    {
+        afxCurrentResourceHandle = s_hModule;
+        AfxSetTokenExpander(NULL);
+    }
+
+    void TearDown() override
+    {
+        afxCurrentResourceHandle = NULL;
+        AfxSetTokenExpander(NULL);
+    }
+
+    static CString s_strModule;
+    static HMODULE s_hModule;
+};
+
+CString StringResourceTest::s_strModule;
+HMODULE StringResourceTest::s_hModule = NULL;
+} // namespace
+
+TEST_F(StringResourceTest, PlainStringsLoadAsTheyAre)
+{
+    TCHAR buffer[64];
+    EXPECT_EQ(5, AfxLoadString(kPlain, buffer, _countof(buffer)));
+    EXPECT_STREQ("plain", buffer);
+    EXPECT_EQ(17, AfxLoadString(kToken, buffer, _countof(buffer)));
+    EXPECT_STREQ("Select ~Genotype~", buffer);
+
+    CString s;
+    EXPECT_TRUE(s.LoadString(kPlain));
+    EXPECT_STREQ("plain", s);
+    EXPECT_STREQ("plain", CString(MAKEINTRESOURCEA(kPlain)));
+    s.Format(kFormat, 3);
+    EXPECT_STREQ("3 items", s);
+}
+
+TEST_F(StringResourceTest, LongStringsAreNotCutAtTheFirstBuffer)
+{
+    CString s;
+    EXPECT_TRUE(s.LoadString(kLong));
+    EXPECT_EQ(300, s.GetLength());
+    EXPECT_EQ(CString('a', 300), s);
+}
+
+TEST_F(StringResourceTest, TokensAreExpandedThroughTheInstalledExpander)
+{
+    AfxSetTokenExpander(&ExpandForTest);
+    TCHAR buffer[64];
+    EXPECT_EQ(15, AfxLoadString(kToken, buffer, _countof(buffer)));
+    EXPECT_STREQ("Select Genotype", buffer);
+    EXPECT_EQ(7, AfxLoadString(kUnknownToken, buffer, _countof(buffer)));
+    EXPECT_STREQ("Nothing", buffer);
+    EXPECT_EQ(5, AfxLoadString(kPlain, buffer, _countof(buffer)));
+
+    // An expansion longer than the caller's buffer is cut to it.
+    TCHAR small[8];
+    EXPECT_EQ(7, AfxLoadString(kToken, small, _countof(small)));
+    EXPECT_STREQ("Select ", small);
+
+    CString s;
+    EXPECT_TRUE(s.LoadString(kLongToken));
+    EXPECT_EQ(CString('L', 600), s);
+}
