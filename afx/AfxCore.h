@@ -30,6 +30,7 @@
 #include "afx/MapWordToPtr.h"
 #include "afx/FileStatus.h"
 #include "afx/File.h"
+#include "afx/FileFind.h"
 #include "afx/Size.h"
 #include "afx/Point.h"
 #include "afx/Rect.h"
