@@ -1,7 +1,5 @@
 #include "afx/ArchiveException.h"
 
-#include "afx/FileException.h"
-
 IMPLEMENT_DYNAMIC(CArchiveException, CException)
 
 namespace
@@ -29,11 +27,8 @@ CArchiveException::~CArchiveException()
 
 BOOL CArchiveException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext)
 {
-    if (pnHelpContext != NULL)
-        *pnHelpContext = 0;
-    int nCause = (m_cause >= none && m_cause <= badSchema) ? m_cause : generic;
-    CString strMessage = AfxFormatFileMessage(kArchiveMessages[nCause], m_strFileName);
-    return CopyErrorMessage(strMessage, lpszError, nMaxError);
+    return CopyCauseMessage(kArchiveMessages, _countof(kArchiveMessages), m_cause, m_strFileName,
+                            lpszError, nMaxError, pnHelpContext);
 }
 
 void AFXAPI AfxThrowArchiveException(int cause, LPCTSTR lpszArchiveName)

@@ -1,5 +1,7 @@
 #include "afx/Exception.h"
 
+#include "afx/String.h"
+
 IMPLEMENT_DYNAMIC(CException, CObject)
 
 namespace
@@ -47,6 +49,20 @@ BOOL PASCAL CException::CopyErrorMessage(LPCTSTR lpszText, LPTSTR lpszError, UIN
         return FALSE;
     lstrcpynA(lpszError, lpszText, (int)nMaxError);
     return TRUE;
+}
+
+BOOL PASCAL CException::CopyCauseMessage(const LPCTSTR* ppszMessages, int nMessages, int nCause,
+                                         LPCTSTR lpszFileName, LPTSTR lpszError, UINT nMaxError,
+                                         PUINT pnHelpContext)
+{
+    if (pnHelpContext != NULL)
+        *pnHelpContext = 0;
+    if (nCause < 0 || nCause >= nMessages)
+        nCause = 1;
+    CString strMessage(ppszMessages[nCause]);
+    strMessage.Replace("%1", lpszFileName != NULL && *lpszFileName != '\0' ? lpszFileName
+                                                                           : "an unnamed file");
+    return CopyErrorMessage(strMessage, lpszError, nMaxError);
 }
 
 AFX_EXCEPTION_LINK::AFX_EXCEPTION_LINK() : m_pLinkPrev(t_pLinkTop), m_pException(NULL)

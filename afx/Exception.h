@@ -27,8 +27,13 @@ public:
     BOOL m_bAutoDelete;
 
 protected:
-    // Helper for GetErrorMessage: copies text into the caller's buffer.
+    // Helpers for GetErrorMessage: copy a text into the caller's buffer; or
+    // pick the text of a cause (unknown causes take entry 1, "generic") and
+    // put the file name, or "an unnamed file", in place of "%1".
     static BOOL PASCAL CopyErrorMessage(LPCTSTR lpszText, LPTSTR lpszError, UINT nMaxError);
+    static BOOL PASCAL CopyCauseMessage(const LPCTSTR* ppszMessages, int nMessages, int nCause,
+                                        LPCTSTR lpszFileName, LPTSTR lpszError, UINT nMaxError,
+                                        PUINT pnHelpContext);
 };
 
 // One link per active TRY block; it frees the exception caught by its CATCH.

@@ -25,14 +25,6 @@ const LPCTSTR kFileMessages[] = {
 };
 } // namespace
 
-CString AFXAPI AfxFormatFileMessage(LPCTSTR lpszMessage, LPCTSTR lpszFileName)
-{
-    CString strMessage(lpszMessage);
-    strMessage.Replace("%1", lpszFileName != NULL && *lpszFileName != '\0' ? lpszFileName
-                                                                          : "an unnamed file");
-    return strMessage;
-}
-
 CFileException::CFileException(int cause, LONG lOsError, LPCTSTR lpszFileName)
     : m_cause(cause), m_lOsError(lOsError), m_strFileName(lpszFileName)
 {
@@ -44,11 +36,8 @@ CFileException::~CFileException()
 
 BOOL CFileException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext)
 {
-    if (pnHelpContext != NULL)
-        *pnHelpContext = 0;
-    int nCause = (m_cause >= none && m_cause <= endOfFile) ? m_cause : generic;
-    CString strMessage = AfxFormatFileMessage(kFileMessages[nCause], m_strFileName);
-    return CopyErrorMessage(strMessage, lpszError, nMaxError);
+    return CopyCauseMessage(kFileMessages, _countof(kFileMessages), m_cause, m_strFileName, lpszError,
+                            nMaxError, pnHelpContext);
 }
 
 int PASCAL CFileException::OsErrorToException(LONG lOsError)

@@ -46,6 +46,3 @@ public:
 };
 
 [[noreturn]] void AFXAPI AfxThrowFileException(int cause, LONG lOsError = -1, LPCTSTR lpszFileName = NULL);
-
-// Puts the file name (or "an unnamed file") in place of "%1" in a message.
-CString AFXAPI AfxFormatFileMessage(LPCTSTR lpszMessage, LPCTSTR lpszFileName);

@@ -117,41 +117,17 @@ public:
     void operator&=(const RECT& rect) { ::IntersectRect(this, this, &rect); }
     void operator|=(const RECT& rect) { ::UnionRect(this, this, &rect); }
 
-    CRect operator+(POINT point) const
-    {
-        CRect rect(*this);
-        rect.OffsetRect(point);
-        return rect;
-    }
-    CRect operator-(POINT point) const
-    {
-        CRect rect(*this);
-        rect.OffsetRect(-point.x, -point.y);
-        return rect;
-    }
-    CRect operator+(SIZE size) const
-    {
-        CRect rect(*this);
-        rect.OffsetRect(size);
-        return rect;
-    }
-    CRect operator-(SIZE size) const
-    {
-        CRect rect(*this);
-        rect.OffsetRect(-size.cx, -size.cy);
-        return rect;
-    }
+    CRect operator+(POINT point) const { return Moved(point.x, point.y); }
+    CRect operator-(POINT point) const { return Moved(-point.x, -point.y); }
+    CRect operator+(SIZE size) const { return Moved(size.cx, size.cy); }
+    CRect operator-(SIZE size) const { return Moved(-size.cx, -size.cy); }
     CRect operator+(LPCRECT lpRect) const
     {
-        CRect rect(*this);
-        rect.InflateRect(lpRect);
-        return rect;
+        return CRect(left - lpRect->left, top - lpRect->top, right + lpRect->right, bottom + lpRect->bottom);
     }
     CRect operator-(LPCRECT lpRect) const
     {
-        CRect rect(*this);
-        rect.DeflateRect(lpRect);
-        return rect;
+        return CRect(left + lpRect->left, top + lpRect->top, right - lpRect->right, bottom - lpRect->bottom);
     }
     CRect operator&(const RECT& rect2) const
     {
@@ -165,4 +141,7 @@ public:
         ::UnionRect(&rect, this, &rect2);
         return rect;
     }
+
+private:
+    CRect Moved(int dx, int dy) const { return CRect(left + dx, top + dy, right + dx, bottom + dy); }
 };
