@@ -75,9 +75,11 @@ TEST(StringLoad, MissingResourceGivesEmptyTextAndZero)
 
 TEST(StringLoad, ExpanderHookIsInstalledAndRemoved)
 {
-    EXPECT_EQ(NULL, AfxGetTokenExpander());
+    AFX_TOKEN_EXPANDER pfnInstalled = AfxGetTokenExpander();
     AfxSetTokenExpander(&Uppercase);
     EXPECT_EQ(&Uppercase, AfxGetTokenExpander());
+    EXPECT_STREQ("ABC", AfxGetTokenExpander()("~abc~"));
     AfxSetTokenExpander(NULL);
     EXPECT_EQ(NULL, AfxGetTokenExpander());
+    AfxSetTokenExpander(pfnInstalled);
 }

@@ -66,15 +66,20 @@ protected:
 
     void SetUp() override
     {
+        m_hOldResources = afxCurrentResourceHandle;
+        m_pfnOldExpander = AfxGetTokenExpander();
         afxCurrentResourceHandle = s_hModule;
         AfxSetTokenExpander(NULL);
     }
 
     void TearDown() override
     {
-        afxCurrentResourceHandle = NULL;
-        AfxSetTokenExpander(NULL);
+        afxCurrentResourceHandle = m_hOldResources;
+        AfxSetTokenExpander(m_pfnOldExpander);
     }
+
+    HINSTANCE m_hOldResources = NULL;
+    AFX_TOKEN_EXPANDER m_pfnOldExpander = NULL;
 
     static CString s_strModule;
     static HMODULE s_hModule;
