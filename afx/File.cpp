@@ -41,6 +41,9 @@ CFile::~CFile()
 
 BOOL CFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
 {
+    // A file still open from before would otherwise leak its handle.
+    if (m_hFile != hFileNull && m_bCloseOnDelete)
+        Abort();
     m_bCloseOnDelete = FALSE;
     m_hFile = hFileNull;
     m_strFileName.Empty();

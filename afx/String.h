@@ -140,6 +140,8 @@ protected:
     static void PASCAL Release(CStringData* pData);
     static int PASCAL SafeStrlen(LPCTSTR lpsz);
     void AssignWide(LPCWSTR lpwch, int nLength);
+    // Keeps only the given characters (trimming).
+    void KeepRange(int nFirst, int nCount);
 };
 
 // Comparison is byte-wise (strcmp).

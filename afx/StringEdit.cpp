@@ -98,7 +98,26 @@ void CString::MakeReverse()
 }
 
 // Trimming writes only when there is something to remove, so a shared
-// string without such characters stays shared.
+// string without such characters stays shared; a private buffer is cut in
+// place.
+
+void CString::KeepRange(int nFirst, int nCount)
+{
+    CStringData* pData = GetData();
+    if (pData->nRefs > 1)
+    {
+        *this = Mid(nFirst, nCount);
+        return;
+    }
+    if (nCount == 0)
+    {
+        Empty();
+        return;
+    }
+    memmove(m_pchData, m_pchData + nFirst, nCount);
+    pData->nDataLength = nCount;
+    m_pchData[nCount] = '\0';
+}
 
 void CString::TrimRight()
 {
@@ -107,7 +126,7 @@ void CString::TrimRight()
     while (nKeep > 0 && IsWhitespace(m_pchData[nKeep - 1]))
         --nKeep;
     if (nKeep != nLength)
-        *this = Left(nKeep);
+        KeepRange(0, nKeep);
 }
 
 void CString::TrimRight(TCHAR chTarget)
@@ -117,7 +136,7 @@ void CString::TrimRight(TCHAR chTarget)
     while (nKeep > 0 && m_pchData[nKeep - 1] == chTarget)
         --nKeep;
     if (nKeep != nLength)
-        *this = Left(nKeep);
+        KeepRange(0, nKeep);
 }
 
 void CString::TrimRight(LPCTSTR lpszTargets)
@@ -127,7 +146,7 @@ void CString::TrimRight(LPCTSTR lpszTargets)
     while (nKeep > 0 && IsInSet(m_pchData[nKeep - 1], lpszTargets))
         --nKeep;
     if (nKeep != nLength)
-        *this = Left(nKeep);
+        KeepRange(0, nKeep);
 }
 
 void CString::TrimLeft()
@@ -137,7 +156,7 @@ void CString::TrimLeft()
     while (nSkip < nLength && IsWhitespace(m_pchData[nSkip]))
         ++nSkip;
     if (nSkip != 0)
-        *this = Mid(nSkip);
+        KeepRange(nSkip, nLength - nSkip);
 }
 
 void CString::TrimLeft(TCHAR chTarget)
@@ -147,7 +166,7 @@ void CString::TrimLeft(TCHAR chTarget)
     while (nSkip < nLength && m_pchData[nSkip] == chTarget)
         ++nSkip;
     if (nSkip != 0)
-        *this = Mid(nSkip);
+        KeepRange(nSkip, nLength - nSkip);
 }
 
 void CString::TrimLeft(LPCTSTR lpszTargets)
@@ -157,7 +176,7 @@ void CString::TrimLeft(LPCTSTR lpszTargets)
     while (nSkip < nLength && IsInSet(m_pchData[nSkip], lpszTargets))
         ++nSkip;
     if (nSkip != 0)
-        *this = Mid(nSkip);
+        KeepRange(nSkip, nLength - nSkip);
 }
 
 int CString::Replace(TCHAR chOld, TCHAR chNew)
