@@ -1,0 +1,57 @@
+#pragma once
+
+#include <vector>
+
+#include "afx/AfxCore.h"
+#include "genetics/Genotype.h"
+#include "genetics/SlotOutcomes.h"
+
+class CGeneticsSection;
+class CMatingResult;
+
+// Offspring whose share is at most this are left out of a prediction.
+const double NEGLIGIBLE_SHARE = 5e-8;
+
+// A mating with more distinct offspring than this cannot be reported: each
+// genotype line of so large a mating holds at least ten pairs, so the lines
+// alone would pass the four million characters that the report viewer's edit
+// control can hold (and the lists would need well over 100 MB).
+const int MAX_PREDICTED_OFFSPRING = 100000;
+
+// Predicts the offspring of a mating in time proportional to the number of
+// distinct offspring. Each linkage slot's outcomes are worked out once
+// (CSlotOutcomes); the offspring are the combinations of one outcome per slot,
+// produced in the order in which a full enumeration of every gamete
+// combination would first meet them: that enumeration runs through the phase
+// bits of every slot before the patterns of any slot, so the combinations are
+// walked with all phase groups chosen first and the outcomes within them after.
+class CMatingPredictor
+{
+public:
+    explicit CMatingPredictor(CGeneticsSection* section);
+
+    CString Predict(CMatingResult& result, const CGenotype& maternal, const CGenotype& paternal);
+
+private:
+    void SetParentAlleles(int parent, const CGenotype& genotype);
+    BOOL IsSlotFixed(int slot);
+    void AveragePolygenes(const CGenotype& maternal, const CGenotype& paternal);
+    void ChoosePhases(int level, double bound);
+    void ChooseOutcomes(int level, double share);
+    void AddOffspring(double share);
+    void Complete();
+
+    CGeneticsSection* m_pSection;
+    CMatingResult* m_pResult;
+    UINT m_nGeneCount;
+    CParentAlleles m_parents;
+    std::vector<UINT> m_fixedAlleles;           // per gene, 0 unless its slot is fixed
+    std::vector<CSlotOutcomes> m_slots;         // slot 0 and every slot that is not fixed
+    std::vector<double> m_maxRemaining;         // product of the slots' maxima from a level on
+    std::vector<int> m_chosenPhases;
+    std::vector<double> m_chosenGroupMax;
+    std::vector<UINT> m_childAlleles[2];        // per gene
+    CGenotype m_polygenes;
+    UINT m_nChildSexMask;
+    BOOL m_bTooMany;
+};
