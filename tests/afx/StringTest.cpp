@@ -102,6 +102,13 @@ TEST(StringSharing, LockedBufferIsNeverShared)
     EXPECT_TRUE(SharesBuffer(locked, second));
 }
 
+TEST(StringSharing, OneMemberPointingAtTheCharacters)
+{
+    EXPECT_EQ(sizeof(LPCTSTR), sizeof(CString));
+    CString s("abc");
+    EXPECT_EQ((LPCTSTR)s, *(LPCTSTR*)&s);
+}
+
 TEST(StringSharing, EmptyStringsShareOneBlockAndSwapsCopyNoCharacters)
 {
     CString a, b("x");
