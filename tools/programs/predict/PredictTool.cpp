@@ -1,0 +1,192 @@
+// predict [--time N] CONFIG MOTHER FATHER
+//
+// Reads a genetics configuration (plain text or sealed), parses the two
+// genotypes as the main dialog does (female and male, completed with the
+// alleles that the rules section assumes), predicts the mating and prints the
+// mating report from its first "potential" heading on, with LF line ends and
+// the default terminology. A configuration or genotype error is printed and
+// ends the program with exit code 2. With --time N the prediction, with its
+// collation and report lines, is repeated N times and the median time of one
+// run and the peak memory are written to stderr.
+#include "afx/AfxCore.h"
+
+#include <fcntl.h>
+#include <io.h>
+#include <psapi.h>
+#include <stdio.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "foundation/files/ByteBuffer.h"
+#include "foundation/files/SealedFile.h"
+#include "foundation/terminology/TerminologySetup.h"
+#include "foundation/terminology/TokenExpander.h"
+#include "foundation/text/StringLists.h"
+#include "foundation/text/TextLines.h"
+#include "genetics/GeneticsConfig.h"
+#include "genetics/GeneticsConfigLoad.h"
+#include "genetics/GeneticsSection.h"
+#include "genetics/MatingResult.h"
+
+namespace
+{
+const int EXIT_INPUT_ERROR = 2;
+
+int Fail(const CString& message)
+{
+    fprintf(stdout, "%s\n", (LPCTSTR)message);
+    return EXIT_INPUT_ERROR;
+}
+
+CString Expand(const char* text)
+{
+    CString expanded;
+    ExpandTokens(text, expanded);
+    return expanded;
+}
+
+// The configuration file's lines: a sealed file is unsealed, any other file is
+// taken as plain text.
+BOOL ReadConfigurationLines(const char* path, CStringArray& lines)
+{
+    CByteBuffer buffer;
+    if (!buffer.LoadSealedFile(path, SealKeyGeneticsConfiguration) && !buffer.LoadFile(path))
+        return FALSE;
+    buffer.ConvertCrLfToLf();
+    SplitBufferLines(lines, buffer, TRUE);
+    return TRUE;
+}
+
+CGeneticsSection* FindFirstRulesSection(const CGeneticsConfig& config)
+{
+    for (int i = 0; i < config.GetSectionCount(); i++)
+    {
+        if (!config.GetSection(i)->m_bGenes)
+            return config.GetSection(i);
+    }
+    return NULL;
+}
+
+CString ParseParent(CGeneticsSection* genes, CGeneticsSection* rules, const char* text, int sex, CGenotype& genotype)
+{
+    CString trimmed = text;
+    trimmed.TrimLeft();
+    trimmed.TrimRight();
+    if (!trimmed.IsEmpty())
+    {
+        const CString error = genotype.Parse(genes, trimmed, sex, 0);
+        if (!error.IsEmpty())
+            return error;
+    }
+    CGenotype assumed;
+    rules->AddAssumedAlleles(genotype, sex, &assumed);
+    return CString();
+}
+
+// The mating report from the first "potential" heading to the end.
+CString BuildReport(CMatingResult& result, const CString& error)
+{
+    if (!error.IsEmpty())
+        return "Error: " + error + "\n";
+    static const char* const kHeadings[RESULT_LIST_COUNT] = {"~phenotypes~:\n", "~phenotypeswithcarriedtraits~:\n",
+                                                             "~carriedtraits~:\n"};
+    CStringArray lines;
+    result.Collate(lines);
+    CString report;
+    report.Format("%d potential ", (int)lines.GetSize());
+    report += Expand("~genotypes~:\n") + JoinStrings(lines, "\n", 0, -1) + "\n";
+    for (int list = 0; list < RESULT_LIST_COUNT; list++)
+    {
+        result.FormatList(list, lines);
+        CString heading;
+        heading.Format("\n%d potential ", (int)lines.GetSize());
+        report += heading + Expand(kHeadings[list]);
+        for (int i = 0; i < lines.GetSize(); i++)
+            report += " " + lines[i] + "\n";
+    }
+    return report;
+}
+
+double Seconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to)
+{
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return (double)(to.QuadPart - from.QuadPart) / (double)frequency.QuadPart;
+}
+
+void ReportTimes(std::vector<double>& seconds)
+{
+    std::sort(seconds.begin(), seconds.end());
+    PROCESS_MEMORY_COUNTERS memory = {};
+    memory.cb = sizeof(memory);
+    GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof(memory));
+    fprintf(stderr, "median %.6f s per prediction (%d runs), peak memory %.1f MB\n", seconds[seconds.size() / 2],
+            (int)seconds.size(), (double)memory.PeakPagefileUsage / (1024.0 * 1024.0));
+}
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    _setmode(_fileno(stdout), _O_BINARY);
+    int repeat = 0;
+    int first = 1;
+    if (argc > 2 && strcmp(argv[1], "--time") == 0)
+    {
+        repeat = atoi(argv[2]);
+        first = 3;
+    }
+    if (argc - first != 3 || (first == 3 && repeat < 1))
+    {
+        fprintf(stderr, "usage: predict [--time N] CONFIG MOTHER FATHER\n");
+        return EXIT_INPUT_ERROR;
+    }
+
+    InitProductTerms();
+    InitDefaultTerms();
+    RefreshSexLetterTexts();
+
+    CStringArray lines;
+    if (!ReadConfigurationLines(argv[first], lines))
+        return Fail(CString("cannot read the configuration file ") + argv[first]);
+    CDWordArray numbers;
+    numbers.SetSize(lines.GetSize());
+    for (int i = 0; i < lines.GetSize(); i++)
+        numbers[i] = (DWORD)(i + 1);
+    CGeneticsConfig config;
+    const CString configError = config.Read(lines, numbers);
+    if (!configError.IsEmpty())
+        return Fail("Error in " + CString(argv[first]) + ", " + configError);
+    CGeneticsSection* rules = FindFirstRulesSection(config);
+    if (rules == NULL)
+        return Fail("the configuration has no rules section");
+    CGeneticsSection* genes = rules->GetGenesSection();
+
+    CGenotype mother;
+    CGenotype father;
+    CString error = ParseParent(genes, rules, argv[first + 1], SEX_FEMALE, mother);
+    if (!error.IsEmpty())
+        return Fail("Error in the maternal genotype: " + error);
+    error = ParseParent(genes, rules, argv[first + 2], SEX_MALE, father);
+    if (!error.IsEmpty())
+        return Fail("Error in the paternal genotype: " + error);
+
+    std::vector<double> seconds;
+    CString report;
+    do
+    {
+        LARGE_INTEGER start, end;
+        QueryPerformanceCounter(&start);
+        CMatingResult result;
+        const CString predictError = genes->PredictMating(result, mother, father);
+        report = BuildReport(result, predictError);
+        QueryPerformanceCounter(&end);
+        seconds.push_back(Seconds(start, end));
+    } while ((int)seconds.size() < repeat);
+
+    fwrite((LPCTSTR)report, 1, (size_t)report.GetLength(), stdout);
+    if (repeat > 0)
+        ReportTimes(seconds);
+    return 0;
+}
