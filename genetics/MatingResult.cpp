@@ -1,42 +1,66 @@
 #include "genetics/MatingResult.h"
 
+#include <vector>
+
 #include "foundation/containers/SortArray.h"
 #include "genetics/GeneDef.h"
 
 namespace
 {
-int CompareShares(double a, double b)
+const int RESULT_GROW_BY = 4096;
+
+// The sort runs on a compact copy of the shares with their objects: the
+// comparisons and exchanges are exactly those on the list itself, so the
+// order (also of equal shares) is the same, but they touch one small array
+// instead of objects spread over the heap. Lists with many equal shares make
+// the sort do far more comparisons than n log n, so this matters.
+struct CShareEntry
 {
+    double m_dShare;
+    CObject* m_pObject;
+};
+
+int CompareEntryShares(void* collection, int i, int j, long)
+{
+    const CShareEntry* entries = (const CShareEntry*)collection;
+    const double a = entries[i].m_dShare;
+    const double b = entries[j].m_dShare;
     if (a > b)
         return -1;
     return a < b ? 1 : 0;
 }
 
-int CompareOffspringShares(void* collection, int i, int j, long)
+void SwapEntries(void* collection, int i, int j)
 {
-    const CObArray* array = (const CObArray*)collection;
-    return CompareShares(((CPredictedOffspring*)array->GetAt(i))->m_dProbability,
-                         ((CPredictedOffspring*)array->GetAt(j))->m_dProbability);
+    CShareEntry* entries = (CShareEntry*)collection;
+    const CShareEntry first = entries[i];
+    entries[i] = entries[j];
+    entries[j] = first;
 }
 
-int CompareItemShares(void* collection, int i, int j, long)
+template <class TYPE>
+void SortObjectsByShare(COwningObArray& objects)
 {
-    const CObArray* array = (const CObArray*)collection;
-    return CompareShares(((CMatingResultItem*)array->GetAt(i))->m_dProbability,
-                         ((CMatingResultItem*)array->GetAt(j))->m_dProbability);
-}
-
-void SwapObjects(void* collection, int i, int j)
-{
-    CObArray* array = (CObArray*)collection;
-    CObject* first = array->GetAt(i);
-    array->SetAt(i, array->GetAt(j));
-    array->SetAt(j, first);
+    const int count = (int)objects.GetSize();
+    std::vector<CShareEntry> entries(count);
+    for (int i = 0; i < count; i++)
+    {
+        entries[i].m_pObject = objects.GetAt(i);
+        entries[i].m_dShare = ((TYPE*)entries[i].m_pObject)->m_dProbability;
+    }
+    SortArray(entries.data(), count, CompareEntryShares, SwapEntries, 0);
+    for (int i = 0; i < count; i++)
+        objects.SetAt(i, entries[i].m_pObject);
 }
 }  // namespace
 
 CMatingResult::CMatingResult() : m_pGenesSection(NULL), m_bRulesSectionsDiffer(0)
 {
+    // A prediction may add tens of thousands of entries one by one: grow in
+    // large steps rather than copying the arrays over and over.
+    m_offspring.SetSize(0, RESULT_GROW_BY);
+    for (int list = 0; list < RESULT_LIST_COUNT; list++)
+        m_lists[list].SetSize(0, RESULT_GROW_BY);
 }
 
 CMatingResult::~CMatingResult()
@@ -78,9 +102,9 @@ CMatingResultItem* CMatingResult::FindItem(int list, const CString& text) const
 
 void CMatingResult::SortByShare()
 {
-    SortArray(&m_offspring, GetOffspringCount(), CompareOffspringShares, SwapObjects, 0);
+    SortObjectsByShare<CPredictedOffspring>(m_offspring);
     for (int list = 0; list < RESULT_LIST_COUNT; list++)
-        SortArray(&m_lists[list], GetItemCount(list), CompareItemShares, SwapObjects, 0);
+        SortObjectsByShare<CMatingResultItem>(m_lists[list]);
 }
 
 void CMatingResult::FormatList(int list, CStringArray& lines) const

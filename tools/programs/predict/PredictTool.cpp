@@ -122,8 +122,8 @@ void ReportTimes(std::vector<double>& seconds)
     PROCESS_MEMORY_COUNTERS memory = {};
     memory.cb = sizeof(memory);
     GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof(memory));
-    fprintf(stderr, "median %.6f s per prediction (%d runs), peak memory %.1f MB\n", seconds[seconds.size() / 2],
-            (int)seconds.size(), (double)memory.PeakPagefileUsage / (1024.0 * 1024.0));
+    fprintf(stderr, "median %.6f s per prediction (%d runs), peak working set %.1f MB\n", seconds[seconds.size() / 2],
+            (int)seconds.size(), (double)memory.PeakWorkingSetSize / (1024.0 * 1024.0));
 }
 }  // namespace
 
