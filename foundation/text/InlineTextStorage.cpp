@@ -2,12 +2,20 @@
 
 #include "afx/AfxCore.h"
 
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 
 static bool IsInline(const InlineTextFields& f)
 {
     return (unsigned)f.length < (unsigned)(f.inlineCapacity + 1);
+}
+
+// A capacity of twice the length must stay a positive int.
+static void CheckHeapLength(int n)
+{
+    if (n > (INT_MAX - 1) / 2)
+        AfxThrowMemoryException();
 }
 
 char* AllocateInlineText(InlineTextFields f, int n)
@@ -19,6 +27,7 @@ char* AllocateInlineText(InlineTextFields f, int n)
         f.inlineChars[n] = '\0';
         return f.inlineChars;
     }
+    CheckHeapLength(n);
     char* block = (char*)malloc(2 * (size_t)n + 1);
     if (block == nullptr)
         AfxThrowMemoryException();
@@ -33,6 +42,7 @@ char* ResizeInlineText(InlineTextFields f, int n, int regrowthFloor)
 {
     if (n > f.inlineCapacity)
     {
+        CheckHeapLength(n);
         if (IsInline(f))
         {
             char* block = (char*)malloc(2 * (size_t)n + 1);

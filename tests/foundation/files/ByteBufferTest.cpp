@@ -94,3 +94,21 @@ TEST(ByteBufferTest, CopiesAreIndependent)
     EXPECT_EQ("abc", Contents(buffer));
     EXPECT_EQ("zbc", Contents(copy));
 }
+
+TEST(ByteBufferTest, FailedGrowthLeavesTheBufferUnchanged)
+{
+    CByteBuffer buffer;
+    Fill(buffer, "abc", 3);
+    bool raised = false;
+    try
+    {
+        buffer.SetSize(0xF0000000u);
+    }
+    catch (CMemoryException* e)
+    {
+        raised = true;
+        e->Delete();
+    }
+    EXPECT_TRUE(raised);
+    EXPECT_EQ("abc", Contents(buffer));
+}

@@ -121,3 +121,38 @@ TEST(InlineText2000Test, AppendingCharacterByCharacterKeepsEveryCharacter)
     }
     EXPECT_EQ(expected, text.GetText());
 }
+
+TEST(InlineText100Test, FailedGrowthRaisesTheMemoryExceptionAndLeavesTheBufferUsable)
+{
+    CInlineText100 text("kept", 4);
+    bool raised = false;
+    try
+    {
+        text.GetBufferSetLength(0x70000000); // more than a 32-bit process can hold
+    }
+    catch (CMemoryException* e)
+    {
+        raised = true;
+        e->Delete();
+    }
+    EXPECT_TRUE(raised);
+    EXPECT_EQ(4, text.GetLength());
+    EXPECT_STREQ("kept", text.GetText());
+}
+
+TEST(InlineText2000Test, FailedGrowthRaisesTheMemoryException)
+{
+    CInlineText2000 text('x', 3000);
+    bool raised = false;
+    try
+    {
+        text.Resize(0x70000000);
+    }
+    catch (CMemoryException* e)
+    {
+        raised = true;
+        e->Delete();
+    }
+    EXPECT_TRUE(raised);
+    EXPECT_EQ(3000, text.GetLength());
+}
