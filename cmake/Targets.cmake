@@ -15,6 +15,8 @@ function(kestrova_add_folder_library folder)
   endif()
   add_library(${folder} STATIC ${sources})
   target_include_directories(${folder} PUBLIC "${CMAKE_SOURCE_DIR}")
+  # A CString passed through "..." must be a compile error, not a silent copy.
+  target_compile_options(${folder} PRIVATE -Werror=conditionally-supported)
   target_link_libraries(${folder} PUBLIC kestrova_jpeg kestrova_png kestrova_zlib)
   set_property(GLOBAL APPEND PROPERTY KESTROVA_LIBRARIES ${folder})
 endfunction()
