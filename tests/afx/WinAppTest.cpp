@@ -1,0 +1,149 @@
+#include "afx/AfxWin.h"
+
+#include <gtest/gtest.h>
+#include <shlwapi.h>
+
+namespace
+{
+const char COMPANY[] = "Kestrova Framework Tests";
+
+// The company key is removed before and after each test.
+class WinAppTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { DeleteCompanyKey(); }
+    void TearDown() override { DeleteCompanyKey(); }
+
+    static void DeleteCompanyKey()
+    {
+        HKEY hSoftware;
+        if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_ALL_ACCESS, &hSoftware) == ERROR_SUCCESS)
+        {
+            ::SHDeleteKeyA(hSoftware, COMPANY);
+            ::RegCloseKey(hSoftware);
+        }
+    }
+
+    // The raw value under HKCU\Software\<company>\<profile>\<section>.
+    static bool ReadRaw(const char* pszProfile, const char* pszSection, const char* pszEntry, DWORD* pdwType,
+                        BYTE* pData, DWORD* pcbData)
+    {
+        CString strKey;
+        strKey.Format("Software\\%s\\%s\\%s", COMPANY, pszProfile, pszSection);
+        HKEY hKey;
+        if (::RegOpenKeyExA(HKEY_CURRENT_USER, strKey, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+            return false;
+        LONG lResult = ::RegQueryValueExA(hKey, pszEntry, NULL, pdwType, pData, pcbData);
+        ::RegCloseKey(hKey);
+        return lResult == ERROR_SUCCESS;
+    }
+};
+
+TEST_F(WinAppTest, ProfileValuesRoundTripUnderTheRegistryKey)
+{
+    CWinApp app("Profile Test App");
+    app.SetRegistryKey(COMPANY, "Breeder");
+    EXPECT_STREQ(COMPANY, app.m_pszRegistryKey);
+    EXPECT_STREQ("Breeder", app.m_pszProfileName);
+
+    EXPECT_TRUE(app.WriteProfileInt("Preferences", "Count", -5));
+    EXPECT_TRUE(app.WriteProfileString("Preferences", "Name", "Bella"));
+    EXPECT_EQ(-5, (int)app.GetProfileInt("Preferences", "Count", 0));
+    EXPECT_STREQ("Bella", app.GetProfileString("Preferences", "Name", "x"));
+
+    DWORD dwType = 0, dwValue = 0, cbData = sizeof(dwValue);
+    ASSERT_TRUE(ReadRaw("Breeder", "Preferences", "Count", &dwType, (BYTE*)&dwValue, &cbData));
+    EXPECT_EQ((DWORD)REG_DWORD, dwType);
+    EXPECT_EQ((DWORD)-5, dwValue);
+    char szText[32] = "";
+    cbData = sizeof(szText);
+    ASSERT_TRUE(ReadRaw("Breeder", "Preferences", "Name", &dwType, (BYTE*)szText, &cbData));
+    EXPECT_EQ((DWORD)REG_SZ, dwType);
+    EXPECT_STREQ("Bella", szText);
+}
+
+TEST_F(WinAppTest, MissingOrMistypedValuesGiveTheDefault)
+{
+    CWinApp app("Profile Test App");
+    app.SetRegistryKey(COMPANY, "Breeder");
+    EXPECT_EQ(17u, app.GetProfileInt("Settings", "Missing", 17));
+    EXPECT_STREQ("fallback", app.GetProfileString("Settings", "Missing", "fallback"));
+    EXPECT_STREQ("", app.GetProfileString("Settings", "Missing"));
+    // a text is no number, a number no text
+    app.WriteProfileString("Settings", "Text", "12");
+    app.WriteProfileInt("Settings", "Number", 12);
+    EXPECT_EQ(3u, app.GetProfileInt("Settings", "Text", 3));
+    EXPECT_STREQ("d", app.GetProfileString("Settings", "Number", "d"));
+    // reading made the section key
+    DWORD dwType, cbData = 0;
+    EXPECT_FALSE(ReadRaw("Breeder", "Settings", "Missing", &dwType, NULL, &cbData));
+    HKEY hKey;
+    ASSERT_EQ(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Kestrova Framework Tests\\Breeder\\Settings",
+                                             0, KEY_READ, &hKey));
+    ::RegCloseKey(hKey);
+}
+
+TEST_F(WinAppTest, NullValuesDeleteEntriesAndSections)
+{
+    CWinApp app("Profile Test App");
+    app.SetRegistryKey(COMPANY, "Breeder");
+    app.WriteProfileString("Section", "Entry", "value");
+    EXPECT_TRUE(app.WriteProfileString("Section", "Entry", NULL));
+    EXPECT_STREQ("gone", app.GetProfileString("Section", "Entry", "gone"));
+    app.WriteProfileInt("Doomed", "Entry", 1);
+    EXPECT_TRUE(app.WriteProfileString("Doomed", NULL, NULL));
+    HKEY hKey;
+    EXPECT_NE(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Kestrova Framework Tests\\Breeder\\Doomed", 0,
+                                             KEY_READ, &hKey));
+}
+
+TEST_F(WinAppTest, AnEmptyProfileNameFallsBackToTheApplicationName)
+{
+    CWinApp app("Fallback App");
+    app.SetRegistryKey(COMPANY, "");
+    EXPECT_STREQ("Fallback App", app.m_pszProfileName);
+    app.WriteProfileInt("S", "E", 4);
+    DWORD dwType, dwValue = 0, cbData = sizeof(dwValue);
+    EXPECT_TRUE(ReadRaw("Fallback App", "S", "E", &dwType, (BYTE*)&dwValue, &cbData));
+    EXPECT_EQ(4u, dwValue);
+}
+
+TEST_F(WinAppTest, TheApplicationIsRegisteredWhileItLives)
+{
+    {
+        CWinApp app("Registered");
+        EXPECT_EQ(&app, AfxGetApp());
+        EXPECT_EQ(&app, AfxGetThread());
+    }
+    EXPECT_EQ(NULL, AfxGetApp());
+    EXPECT_NE((CWinThread*)NULL, AfxGetThread()); // the thread's own object
+}
+
+// The command line arguments, flags without their marks.
+class CRecordingCommandLine : public CCommandLineInfo
+{
+public:
+    virtual void ParseParam(LPCTSTR pszParam, BOOL bFlag, BOOL bLast)
+    {
+        m_log += CString(bFlag ? "flag:" : "param:") + pszParam + (bLast ? ";last" : ";");
+        CCommandLineInfo::ParseParam(pszParam, bFlag, bLast);
+    }
+    CString m_log;
+};
+
+TEST_F(WinAppTest, TheCommandLineIsParsedFromTheSecondArgument)
+{
+    CWinApp app("Args");
+    CRecordingCommandLine info;
+    int nOldArgc = __argc;
+    char** ppOldArgv = __argv;
+    char* args[] = {(char*)"Kestrova.exe", (char*)"/install", (char*)"first.gen", (char*)"-x", (char*)"second"};
+    __argc = 5;
+    __argv = args;
+    app.ParseCommandLine(info);
+    __argc = nOldArgc;
+    __argv = ppOldArgv;
+    EXPECT_STREQ("flag:install;param:first.gen;flag:x;param:second;last", info.m_log);
+    EXPECT_STREQ("first.gen", info.m_strFileName);
+}
+} // namespace
