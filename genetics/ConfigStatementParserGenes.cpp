@@ -60,12 +60,7 @@ static BOOL ReadPercentage(const CString& word, double& probability)
     CDecimal decimal(5);
     if (!decimal.Parse(word))
         return FALSE;
-    const double percent = decimal.GetValue();
-    // A share outside 0..100 would be clamped without a word when the linkage
-    // tables are built; it is refused instead.
-    if (percent < 0.0 || percent > 100.0)
-        return FALSE;
-    probability = percent / 100.0;
+    probability = decimal.GetValue() / 100.0;
     return TRUE;
 }
 

@@ -43,7 +43,8 @@ static BOOL IsAssumedKind(UINT kind)
 CString CConfigStatementParser::ReadRule(int statement, int keywordIndex, UINT kind)
 {
     const CStringArray& words = Words(statement);
-    const CString condition = JoinStrings(words, " ", 0, keywordIndex - 1);
+    // (A last index below 0 would mean the whole list.)
+    const CString condition = keywordIndex > 0 ? JoinStrings(words, " ", 0, keywordIndex - 1) : CString();
     CString argument = JoinStrings(words, " ", keywordIndex + 1, -1);
     const CString keyword = CGeneticsSection::GetRuleKeyword(kind);
 

@@ -185,16 +185,38 @@ CString CAllelePair::Parse(const CGeneticsSection* section, const CString& text,
                          (LPCTSTR)presentName);
             return error;
         }
-        if (def->m_nSexLinkage == SEXLINK_UNSHARED)
+        if (def->m_nSexLinkage == SEXLINK_UNSHARED && IsKnownSex(sex) && !section->IsHeterogametic(sex))
         {
-            if (!IsKnownSex(sex))
-                shownSex = side == 0 ? SEX_MALE : SEX_FEMALE;
-            else if (!section->IsHeterogametic(sex))
+            error.Format("%s allele missing, yet the %s allele %s is known to be sex linked to the unshared sex "
+                         "chromosome, yet this individual is known to be %s and %s should have 2 alleles for "
+                         "this gene",
+                         missing, present, (LPCTSTR)presentName, SexWord(sex), SexWordPlural(sex));
+            return error;
+        }
+        if (def->m_nSexLinkage == SEXLINK_SHARED && IsKnownSex(sex) && !section->IsHeterogametic(sex))
+        {
+            // The homogametic sex has two of the shared chromosome: a missing
+            // allele is refused as a lone allele is.
+            error.Format("only one allele '%s' for the '%s' gene present, yet this individual is known to be %s and %s "
+                         "should have 2 alleles for this gene",
+                         (LPCTSTR)presentName, (LPCTSTR)section->GetGeneName(gene), SexWord(sex), SexWordPlural(sex));
+            if (!(flags & PARSE_COLLECT))
+                return error;
+            messages->Add(error);
+            error.Empty();
+            codes[side] = codes[1 - side];
+        }
+        // Only the heterogametic sex lacks an allele of a sex-linked gene, and
+        // the present allele must stand where that sex has it (a maternal Y
+        // allele would otherwise make a female).
+        if (!IsKnownSex(sex))
+        {
+            shownSex = section->GetHeterogameticSex();
+            UINT checkedGene;
+            CString check = section->CheckAlleleForSex(codes[1 - side], shownSex, 1 - side, checkedGene);
+            if (!check.IsEmpty())
             {
-                error.Format("%s allele missing, yet the %s allele %s is known to be sex linked to the unshared sex "
-                             "chromosome, yet this individual is known to be %s and %s should have 2 alleles for "
-                             "this gene",
-                             missing, present, (LPCTSTR)presentName, SexWord(sex), SexWordPlural(sex));
+                error.Format("%s allele %s - %s", present, (LPCTSTR)presentName, (LPCTSTR)check);
                 return error;
             }
         }

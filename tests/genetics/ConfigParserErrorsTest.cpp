@@ -51,9 +51,6 @@ const ErrorCase StatementErrors[] = {
     {"link B Height 10\n", "line 10, gene 'Height' is polygenic and may not be linked to other genes"},
     {"link B D ten\n", "line 10, invalid crossover probability 'ten'"},
     {"link B D 10 x\n", "line 10, invalid crossover probability 'x'"},
-    // Percentages outside 0..100 would be clamped silently when the tables are built.
-    {"link B D 150\n", "line 10, invalid crossover probability '150'"},
-    {"link B D -5\n", "line 10, invalid crossover probability '-5'"},
     // sex linkage
     {"[rules R]\nbaseon Main\nX-link B\n", "line 12, sex linkage may only be defined for a genes section, not a "
                                            "rules section"},

@@ -152,6 +152,28 @@ TEST_F(GenotypeTextXY, PairsOfSexLinkedGenesShowTheSex)
     EXPECT_TEXT(GenotypeError(m_section, "B,b Xo", SEX_FEMALE), GenotypeError(m_section, "Xo B,b", SEX_FEMALE));
 }
 
+TEST_F(GenotypeTextXY, PairsThatShowASexMustSuitIt)
+{
+    // With the sex unknown, a pair with a missing allele shows the
+    // heterogametic sex, and its alleles must stand where that sex has them.
+    int sex = -1;
+    CGenotype genotype;
+    EXPECT_TEXT(genotype.Parse(m_section, "Xo,!", SEX_EITHER, 0, &sex), "");
+    EXPECT_EQ(sex, SEX_MALE);
+    EXPECT_TEXT(GenotypeError(m_section, "!,Xo"),
+                "paternal allele Xo - allele 'Xo' cannot be paternal in the heterogametic sex");
+    EXPECT_TEXT(GenotypeError(m_section, "yg,!"), "maternal allele yg - allele 'yg' can only be paternal");
+
+    // A female has two X alleles: a missing one is refused like a lone allele.
+    EXPECT_TEXT(GenotypeError(m_section, "Xo,!", SEX_FEMALE),
+                "only one allele 'Xo' for the 'Xo' gene present, yet this individual is known to be female and "
+                "females should have 2 alleles for this gene");
+    CStringArray messages;
+    EXPECT_TEXT(genotype.Parse(m_section, "!,xo", SEX_FEMALE, PARSE_COLLECT, NULL, &messages), "");
+    EXPECT_EQ(messages.GetSize(), 1);
+    EXPECT_TEXT(genotype.Format(m_section, 0), "xoxo");
+}
+
 TEST_F(GenotypeTextXY, PolygeneValuesAndRanges)
 {
     const CAllelePair value = Only(ParseGenotype(m_section, "Height=-3"));

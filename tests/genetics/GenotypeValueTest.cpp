@@ -125,7 +125,7 @@ TEST(GenotypeValue, DecimalComparisons)
 {
     EXPECT_TRUE(ApproxEqual(2.04, 2.06, 1));
     EXPECT_FALSE(ApproxEqual(2.0, 2.1, 1));
-    EXPECT_TRUE(ApproxLess(2.0, 2.05, 1));
+    EXPECT_TRUE(ApproxLess(2.0, 2.06, 1));
     EXPECT_FALSE(ApproxLess(2.0, 2.04, 1));
     EXPECT_TRUE(ApproxGreater(3.0, 2.5, 0));
     EXPECT_TRUE(ApproxEqual(1.0, 1.0 + 4e-10, 12));   // places above 9 count as 9
