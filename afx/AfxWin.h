@@ -14,6 +14,7 @@
 #include "afx/WinApp.h"
 #include "afx/CommandLineInfo.h"
 #include "afx/Wnd.h"
+#include "afx/FrameWnd.h"
 #include "afx/Dialog.h"
 #include "afx/DataExchange.h"
 #include "afx/Ddx.h"

@@ -42,16 +42,16 @@ CDialog::~CDialog()
         DestroyWindow();
 }
 
-LPCDLGTEMPLATE CDialog::LockTemplate(HGLOBAL& hResource) const
+LPCDLGTEMPLATE CDialog::LockTemplate() const
 {
-    hResource = NULL;
+    // resources of a module need no unlocking or freeing
     if (m_lpszTemplateName != NULL)
     {
         HINSTANCE hInst = AfxGetResourceHandle();
         HRSRC hRsrc = ::FindResourceA(hInst, m_lpszTemplateName, (LPCSTR)RT_DIALOG);
         if (hRsrc == NULL)
             return NULL;
-        hResource = ::LoadResource(hInst, hRsrc);
+        HGLOBAL hResource = ::LoadResource(hInst, hRsrc);
         return hResource != NULL ? (LPCDLGTEMPLATE)::LockResource(hResource) : NULL;
     }
     if (m_hDialogTemplate != NULL)
@@ -71,8 +71,7 @@ BOOL CDialog::Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
     if (IS_INTRESOURCE(lpszTemplateName) && m_nIDHelp == 0)
         m_nIDHelp = LOWORD((UINT_PTR)lpszTemplateName);
     m_pParentWnd = pParentWnd;
-    HGLOBAL hResource;
-    LPCDLGTEMPLATE lpTemplate = LockTemplate(hResource);
+    LPCDLGTEMPLATE lpTemplate = LockTemplate();
     if (lpTemplate == NULL)
         return FALSE;
     return CreateDlgIndirect(lpTemplate, pParentWnd, AfxGetResourceHandle());
@@ -125,18 +124,12 @@ void CDialog::PostModal()
 
 INT_PTR CDialog::DoModal()
 {
-    HGLOBAL hResource;
-    LPCDLGTEMPLATE lpTemplate = LockTemplate(hResource);
+    LPCDLGTEMPLATE lpTemplate = LockTemplate();
     if (lpTemplate == NULL)
         return -1;
 
-    HWND hWndParent = PreModal();
-    BOOL bEnableParent = FALSE;
-    if (hWndParent != NULL && ::IsWindowEnabled(hWndParent))
-    {
-        ::EnableWindow(hWndParent, FALSE);
-        bEnableParent = TRUE;
-    }
+    HWND hWndOwner = PreModal();
+    BOOL bEnableOwner = DisableModalOwner(hWndOwner);
 
     // The continue flag is set before WM_INITDIALOG, so that EndDialog there
     // ends the dialog before its loop starts.
@@ -144,18 +137,13 @@ INT_PTR CDialog::DoModal()
     m_nFlags |= WF_CONTINUEMODAL;
     try
     {
-        if (CreateDlgIndirect(lpTemplate, CWnd::FromHandle(hWndParent), AfxGetResourceHandle()))
+        if (CreateDlgIndirect(lpTemplate, CWnd::FromHandle(hWndOwner), AfxGetResourceHandle())
+            && (m_nFlags & WF_CONTINUEMODAL))
         {
-            if (m_nFlags & WF_CONTINUEMODAL)
-            {
-                DWORD dwFlags = MLF_SHOWONIDLE;
-                if (GetStyle() & DS_NOIDLEMSG)
-                    dwFlags |= MLF_NOIDLEMSG;
-                RunModalLoop(dwFlags);
-            }
-            if (m_hWnd != NULL)
-                ::SetWindowPos(m_hWnd, NULL, 0, 0, 0, 0,
-                               SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+            DWORD dwFlags = MLF_SHOWONIDLE;
+            if (GetStyle() & DS_NOIDLEMSG)
+                dwFlags |= MLF_NOIDLEMSG;
+            RunModalLoop(dwFlags);
         }
     }
     catch (CException* e)
@@ -164,16 +152,10 @@ INT_PTR CDialog::DoModal()
         e->Delete();
         m_nModalResult = -1;
     }
-    m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
-
-    if (bEnableParent)
-        ::EnableWindow(hWndParent, TRUE);
-    if (hWndParent != NULL && m_hWnd != NULL && ::GetActiveWindow() == m_hWnd)
-        ::SetActiveWindow(hWndParent);
-
-    DestroyWindow();
+    int nResult = m_nModalResult;
+    EndModalRun(hWndOwner, bEnableOwner);
     PostModal();
-    return m_nModalResult;
+    return nResult;
 }
 
 void CDialog::EndDialog(int nResult)

@@ -66,7 +66,7 @@ protected:
 
     BOOL CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
     // The template in memory, loaded from the resources when named.
-    LPCDLGTEMPLATE LockTemplate(HGLOBAL& hResource) const;
+    LPCDLGTEMPLATE LockTemplate() const;
     HWND PreModal();
     void PostModal();
 

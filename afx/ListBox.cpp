@@ -1,4 +1,5 @@
 #include "afx/ListBox.h"
+#include "afx/OwnerDrawItems.h"
 
 IMPLEMENT_DYNAMIC(CListBox, CWnd)
 
@@ -50,30 +51,15 @@ int CListBox::CharToItem(UINT, UINT)
 
 BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    LRESULT lResult = TRUE;
-    switch (message)
-    {
-    case WM_DRAWITEM:
-        DrawItem((LPDRAWITEMSTRUCT)lParam);
-        break;
-    case WM_MEASUREITEM:
-        MeasureItem((LPMEASUREITEMSTRUCT)lParam);
-        break;
-    case WM_COMPAREITEM:
-        lResult = CompareItem((LPCOMPAREITEMSTRUCT)lParam);
-        break;
-    case WM_DELETEITEM:
-        DeleteItem((LPDELETEITEMSTRUCT)lParam);
-        break;
-    case WM_VKEYTOITEM:
+    if (AfxDispatchOwnerDrawItem(this, message, lParam, pResult))
+        return TRUE;
+    LRESULT lResult;
+    if (message == WM_VKEYTOITEM)
         lResult = VKeyToItem(LOWORD(wParam), HIWORD(wParam));
-        break;
-    case WM_CHARTOITEM:
+    else if (message == WM_CHARTOITEM)
         lResult = CharToItem(LOWORD(wParam), HIWORD(wParam));
-        break;
-    default:
+    else
         return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    }
     if (pResult != NULL)
         *pResult = lResult;
     return TRUE;

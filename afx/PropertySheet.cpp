@@ -195,27 +195,19 @@ BOOL CPropertySheet::CreateSheet(HWND hWndParent, DWORD dwExtraFlags, DWORD dwSt
 INT_PTR CPropertySheet::DoModal()
 {
     m_bModeless = FALSE;
-    HWND hWndParent = CWnd::GetSafeOwner_(m_pParentWnd->GetSafeHwnd(), &m_hWndTop);
-    BOOL bEnableParent = FALSE;
-    if (hWndParent != NULL && ::IsWindowEnabled(hWndParent))
-    {
-        ::EnableWindow(hWndParent, FALSE);
-        bEnableParent = TRUE;
-    }
+    HWND hWndOwner = CWnd::GetSafeOwner_(m_pParentWnd->GetSafeHwnd(), &m_hWndTop);
+    BOOL bEnableOwner = DisableModalOwner(hWndOwner);
 
     m_nModalResult = IDCANCEL;
     m_nFlags |= WF_CONTINUEMODAL;
     INT_PTR nResult = -1;
     try
     {
-        if (CreateSheet(hWndParent, PSH_MODELESS, (DWORD)-1, 0))
+        if (CreateSheet(hWndOwner, PSH_MODELESS, (DWORD)-1, 0))
         {
             if (ContinueModal())
                 RunModalLoop(MLF_SHOWONIDLE);
             nResult = m_nModalResult;
-            if (m_hWnd != NULL)
-                ::SetWindowPos(m_hWnd, NULL, 0, 0, 0, 0,
-                               SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
         }
     }
     catch (CException* e)
@@ -224,13 +216,7 @@ INT_PTR CPropertySheet::DoModal()
         e->Delete();
         nResult = -1;
     }
-    m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
-
-    if (bEnableParent)
-        ::EnableWindow(hWndParent, TRUE);
-    if (hWndParent != NULL && m_hWnd != NULL && ::GetActiveWindow() == m_hWnd)
-        ::SetActiveWindow(hWndParent);
-    DestroyWindow();
+    EndModalRun(hWndOwner, bEnableOwner);
     if (m_hWndTop != NULL && ::IsWindow(m_hWndTop))
         ::EnableWindow(m_hWndTop, TRUE);
     m_hWndTop = NULL;

@@ -326,6 +326,11 @@ public:
 
 protected:
     BOOL ExecuteModalLoopIdle(LONG& lIdleCount, DWORD dwFlags, HWND hWndParent, BOOL& bShowIdle);
+    // A modal run disables its owner (TRUE when it did), and at its end hides
+    // the window, gives the owner back its input and activation and destroys
+    // the window.
+    static BOOL PASCAL DisableModalOwner(HWND hWndOwner);
+    void EndModalRun(HWND hWndOwner, BOOL bEnableOwner);
 
     DECLARE_MESSAGE_MAP()
 

@@ -97,6 +97,28 @@ int CWnd::RunModalLoop(DWORD dwFlags)
     return m_nModalResult;
 }
 
+BOOL PASCAL CWnd::DisableModalOwner(HWND hWndOwner)
+{
+    if (hWndOwner == NULL || !::IsWindowEnabled(hWndOwner))
+        return FALSE;
+    ::EnableWindow(hWndOwner, FALSE);
+    return TRUE;
+}
+
+void CWnd::EndModalRun(HWND hWndOwner, BOOL bEnableOwner)
+{
+    m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
+    if (m_hWnd != NULL)
+        ::SetWindowPos(m_hWnd, NULL, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+    // the owner is enabled before it is activated, so that it can take the
+    // activation
+    if (bEnableOwner)
+        ::EnableWindow(hWndOwner, TRUE);
+    if (hWndOwner != NULL && m_hWnd != NULL && ::GetActiveWindow() == m_hWnd)
+        ::SetActiveWindow(hWndOwner);
+    DestroyWindow();
+}
+
 BOOL CWnd::PreTranslateMessage(MSG*)
 {
     return FALSE;

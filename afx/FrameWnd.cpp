@@ -1,0 +1,3 @@
+#include "afx/FrameWnd.h"
+
+IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
