@@ -37,7 +37,7 @@ protected:
             termsReady = true;
         }
         m_config.Clear();
-        CString text = CString(GenesLines) + "\n" + line;
+        CString text = CString(GenesLines) + line;
         CStringArray lines;
         CDWordArray numbers;
         for (;;)
