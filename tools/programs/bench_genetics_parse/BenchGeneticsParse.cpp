@@ -47,8 +47,8 @@ void MakeConfiguration(CStringArray& lines)
         line.Format("link G%d G%d 12.5", g, g + 1);
         lines.Add(line);
     }
-    lines.Add("X-link G1 G4");
-    for (int g = 0; g < 200; g++)
+    lines.Add("X-link G2 G5");
+    for (int g = 0; g < 393; g++)
     {
         line.Format("describe gene G%d Gene number %d", g, g);
         lines.Add(line);
@@ -84,7 +84,7 @@ void MakeGenotypeTexts(std::vector<CString>& texts, int count)
         while (genes.size() < 12)
         {
             const int g = (int)(random() % GeneCount);
-            if (g != 1 && g != 4 && std::find(genes.begin(), genes.end(), g) == genes.end())
+            if (g != 2 && g != 5 && std::find(genes.begin(), genes.end(), g) == genes.end())
                 genes.push_back(g);
         }
         for (size_t k = 0; k < genes.size(); k++)
