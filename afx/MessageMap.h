@@ -29,6 +29,16 @@ class CScrollBar;
 #define WM_REFLECT_BASE     0xBC00
 
 // Framework command ids and resource bases.
+#define ID_FILE_NEW         0xE100
+#define ID_FILE_OPEN        0xE101
+#define ID_FILE_MRU_FILE1   0xE110
+#define ID_FILE_MRU_FILE16  0xE11F
+#define ID_APP_ABOUT        0xE140
+#define ID_APP_EXIT         0xE141
+#define ID_HELP_INDEX       0xE142
+#define ID_HELP_FINDER      0xE143
+#define ID_HELP_USING       0xE144
+#define ID_CONTEXT_HELP     0xE145
 #define ID_HELP             0xE146
 #define ID_DEFAULT_HELP     0xE147
 #define ID_WIZFINISH        0x3025

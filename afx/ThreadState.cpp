@@ -21,8 +21,13 @@ AFX_THREAD_STATE::~AFX_THREAD_STATE()
 
 AFX_THREAD_STATE* AFXAPI AfxGetThreadState()
 {
-    static thread_local AFX_THREAD_STATE state;
-    return &state;
+    // Never destroyed: framework objects with static storage (shared pens
+    // and brushes, say) still reach their handle maps while the program's
+    // statics are destroyed, after the thread's own storage would be gone.
+    static thread_local AFX_THREAD_STATE* s_pState = NULL;
+    if (s_pState == NULL)
+        s_pState = new AFX_THREAD_STATE;
+    return s_pState;
 }
 
 void AFXAPI AfxDeleteTempMaps()
