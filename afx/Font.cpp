@@ -1,24 +1,7 @@
-// Runtime classes and the members of the GDI object classes that need a
-// device context.
-#include "afx/Bitmap.h"
-#include "afx/Brush.h"
-#include "afx/DC.h"
 #include "afx/Font.h"
-#include "afx/Palette.h"
-#include "afx/Pen.h"
-#include "afx/Rgn.h"
+#include "afx/DC.h"
 
-IMPLEMENT_DYNAMIC(CPen, CGdiObject)
-IMPLEMENT_DYNAMIC(CBrush, CGdiObject)
 IMPLEMENT_DYNAMIC(CFont, CGdiObject)
-IMPLEMENT_DYNAMIC(CBitmap, CGdiObject)
-IMPLEMENT_DYNAMIC(CPalette, CGdiObject)
-IMPLEMENT_DYNAMIC(CRgn, CGdiObject)
-
-BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap)
-{
-    return Attach(::CreatePatternBrush((HBITMAP)pBitmap->GetSafeHandle()));
-}
 
 BOOL CFont::CreatePointFont(int nPointSize, LPCTSTR lpszFaceName, CDC* pDC)
 {
@@ -45,19 +28,4 @@ BOOL CFont::CreatePointFontIndirect(const LOGFONTA* lpLogFont, CDC* pDC)
     if (pDC == NULL)
         ::ReleaseDC(NULL, hDC);
     return CreateFontIndirect(&logFont);
-}
-
-BOOL CBitmap::LoadBitmap(LPCTSTR lpszResourceName)
-{
-    return Attach(::LoadBitmapA(AfxGetResourceHandle(), lpszResourceName));
-}
-
-BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight)
-{
-    return Attach(::CreateCompatibleBitmap(pDC->m_hDC, nWidth, nHeight));
-}
-
-BOOL CPalette::CreateHalftonePalette(CDC* pDC)
-{
-    return Attach(::CreateHalftonePalette(pDC->GetSafeHdc()));
 }

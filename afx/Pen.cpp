@@ -1,0 +1,3 @@
+#include "afx/Pen.h"
+
+IMPLEMENT_DYNAMIC(CPen, CGdiObject)

@@ -1,0 +1,3 @@
+#include "afx/Rgn.h"
+
+IMPLEMENT_DYNAMIC(CRgn, CGdiObject)
