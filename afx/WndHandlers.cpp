@@ -19,6 +19,9 @@ void CWnd::OnNcDestroy()
 
     Default();
 
+    // A modal loop of a window that is gone has nothing left to wait for.
+    m_nFlags &= ~WF_CONTINUEMODAL;
+
     // Give a subclassed window its own procedure back, then let go of it.
     if (m_pfnSuper != NULL && (WNDPROC)::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC) == AfxWndProc)
         ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);

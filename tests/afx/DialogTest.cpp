@@ -199,6 +199,40 @@ TEST(DialogTest, EndDialogDuringInitialisationReturnsTheCodeWithoutShowing)
     EXPECT_TRUE(dlg.m_bNcDestroyed);
 }
 
+// Destroys its window instead of ending the dialog.
+class CSelfDestroyingDialog : public CDialog
+{
+public:
+    explicit CSelfDestroyingDialog(LPCDLGTEMPLATE lpTemplate) { InitModalIndirect(lpTemplate); }
+
+    virtual BOOL OnInitDialog()
+    {
+        CDialog::OnInitDialog();
+        SetTimer(1, 20, NULL);
+        return TRUE;
+    }
+
+    afx_msg void OnTimer(UINT)
+    {
+        KillTimer(1);
+        DestroyWindow();
+    }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CSelfDestroyingDialog, CDialog)
+    ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+TEST(DialogTest, AModalDialogWhoseWindowIsDestroyedEndsItsLoop)
+{
+    CDialogTemplate t = MakeButtonsTemplate();
+    CSelfDestroyingDialog dlg(t.Get());
+    EXPECT_EQ(-1, dlg.DoModal());
+    EXPECT_EQ(NULL, dlg.m_hWnd);
+}
+
 // Throws from its handlers; the window procedure must catch and report.
 class CThrowingDialog : public CDialog
 {
