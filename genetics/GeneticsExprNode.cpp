@@ -2,13 +2,14 @@
 
 #include "genetics/GeneticsSection.h"
 
-CGeneticsExprNode::CGeneticsExprNode() : m_bConstant(0), m_nConstantValue(0)
+CGeneticsExprNode::CGeneticsExprNode()
+    : m_bConstant(0), m_nConstantValue(0), m_pNamedSection(NULL), m_pNamedTree(NULL), m_bNamedFound(FALSE)
 {
 }
 
 CGeneticsExprNode::CGeneticsExprNode(const CGeneticsExprNode& other)
     : m_genotype(other.m_genotype), m_strName(other.m_strName), m_bConstant(other.m_bConstant),
-      m_nConstantValue(other.m_nConstantValue)
+      m_nConstantValue(other.m_nConstantValue), m_pNamedSection(NULL), m_pNamedTree(NULL), m_bNamedFound(FALSE)
 {
     m_nKind = other.m_nKind;
     m_bBracketed = other.m_bBracketed;
@@ -63,10 +64,14 @@ BOOL CGeneticsExprNode::EvaluateOperand(const CGenotype& genotype, const CGeneti
         return m_nConstantValue != 0;
     if (!m_strName.IsEmpty())
     {
-        CExprNode* named;
-        if (!section->FindNamedCondition(m_strName, named) || named == NULL)
+        if (section != m_pNamedSection)
+        {
+            m_bNamedFound = section->FindNamedCondition(m_strName, m_pNamedTree);
+            m_pNamedSection = section;
+        }
+        if (!m_bNamedFound || m_pNamedTree == NULL)
             return TRUE;
-        return named->Evaluate(genotype, section);
+        return m_pNamedTree->Evaluate(genotype, section);
     }
     return m_genotype.Matches(genotype, MATCH_ANY);
 }

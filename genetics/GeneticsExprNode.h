@@ -30,4 +30,11 @@ public:
     CString m_strName;
     UINT m_bConstant;
     UINT m_nConstantValue;
+
+private:
+    // The named condition found for a section, so that evaluating a name does
+    // not search the rules each time; a section never changes once read.
+    const CGeneticsSection* m_pNamedSection;
+    CExprNode* m_pNamedTree;
+    BOOL m_bNamedFound;
 };

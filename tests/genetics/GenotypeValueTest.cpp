@@ -194,3 +194,20 @@ TEST(GenotypeValue, CommaWhenPairsCouldBeMisread)
     EXPECT_TEXT(GenotypeError(section, "Cc"),
                 "only one allele 'Cc' for the 'C' gene present, yet this gene is not sex linked");
 }
+
+TEST(GenotypeValue, GeneNumbersOutsideTheSectionAreHarmless)
+{
+    // A genotype read against a larger section and written against a smaller one.
+    CTestConfig config(BasicGenesText());
+    const CGeneticsSection* section = config.Section();
+    CGenotype genotype;
+    genotype.AddPair(Pair(99, 500, 501));
+    genotype.AddPair(Value(77, 1, 2.5));
+    EXPECT_TEXT(genotype.Format(section, 0), "=2.5 ");
+    EXPECT_FALSE(section->IsCommaNeeded(99));
+    EXPECT_TRUE(section->GetGeneDef(99) == NULL);
+    EXPECT_FALSE(section->CanCarryAllele(99, SEX_MALE, 0));
+    CString text;
+    int sex;
+    EXPECT_FALSE(section->FindPairDescription(genotype.GetPairs()[0], text, sex));
+}
