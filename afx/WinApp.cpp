@@ -9,6 +9,12 @@
 
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 
+// A program with an application object gets the framework's entry point: the
+// library's WinMain would otherwise never be pulled in, since only the start-up
+// code, which the linker sees last, asks for it.
+extern "C" int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int);
+__attribute__((used)) static int(WINAPI* const s_pfnEntryPoint)(HINSTANCE, HINSTANCE, LPSTR, int) = WinMain;
+
 namespace
 {
 CWinApp* g_pApp = NULL;
