@@ -80,8 +80,6 @@ CString CConfigStatementParser::Run()
         if (!error.IsEmpty())
             return error;
     }
-    if (!m_section.m_bGenes)
-        return CString();
     return m_section.BuildLinkageTables();
 }
 
