@@ -63,7 +63,8 @@ BOOL CDC::Attach(HDC hDC)
     if (hDC == NULL)
         return FALSE;
     m_hDC = hDC;
-    DCMap()->SetPermanent(m_hDC, this);
+    if (DCMap()->LookupPermanent(hDC) == NULL)
+        DCMap()->SetPermanent(hDC, this);
     SetAttribDC(m_hDC);
     return TRUE;
 }

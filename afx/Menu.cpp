@@ -49,10 +49,11 @@ void PASCAL CMenu::DeleteTempMap()
 
 BOOL CMenu::Attach(HMENU hMenu)
 {
-    if (hMenu == NULL || FromHandlePermanent(hMenu) != NULL)
+    if (hMenu == NULL)
         return FALSE;
     m_hMenu = hMenu;
-    MenuMap()->SetPermanent(hMenu, this);
+    if (FromHandlePermanent(hMenu) == NULL)
+        MenuMap()->SetPermanent(hMenu, this);
     return TRUE;
 }
 

@@ -72,9 +72,14 @@ void PASCAL CWnd::DeleteTempMap()
 
 BOOL CWnd::Attach(HWND hWndNew)
 {
-    if (hWndNew == NULL || FromHandlePermanent(hWndNew) != NULL)
+    if (hWndNew == NULL)
         return FALSE;
-    WindowMap()->SetPermanent(m_hWnd = hWndNew, this);
+    // A window that already has its object keeps it: a second object only
+    // wraps the handle for a while (and must not take the first one's place
+    // in the map, or its messages would stop reaching it).
+    m_hWnd = hWndNew;
+    if (FromHandlePermanent(hWndNew) == NULL)
+        WindowMap()->SetPermanent(hWndNew, this);
     return TRUE;
 }
 
@@ -96,7 +101,8 @@ void CWnd::PreSubclassWindow()
 
 BOOL CWnd::SubclassWindow(HWND hWnd)
 {
-    if (!Attach(hWnd))
+    // a window is subclassed by one object only
+    if (FromHandlePermanent(hWnd) != NULL || !Attach(hWnd))
         return FALSE;
     PreSubclassWindow();
     WNDPROC pfnOld = (WNDPROC)::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)AfxWndProc);

@@ -114,6 +114,37 @@ TEST(WndTest, ATemporaryWrapperServesAHandleWithoutAnObject)
     ::DestroyWindow(hWnd);
 }
 
+TEST(WndTest, ASecondObjectAttachedToAWindowOnlyWrapsItForAWhile)
+{
+    bool bDeleted = false;
+    CSelfDeletingWnd* pWnd = new CSelfDeletingWnd(&bDeleted);
+    ASSERT_TRUE(pWnd->CreateEx(0, AfxRegisterWndClass(0), "Owner", WS_POPUP, 0, 0, 50, 50, NULL, NULL));
+    HWND hWnd = pWnd->m_hWnd;
+    {
+        CWnd wrapper;
+        EXPECT_TRUE(wrapper.Attach(hWnd));
+        EXPECT_EQ(hWnd, wrapper.m_hWnd);
+        EXPECT_EQ(pWnd, CWnd::FromHandlePermanent(hWnd));
+        EXPECT_EQ(hWnd, wrapper.Detach());
+    }
+    // the window's own object still gets its messages
+    EXPECT_EQ(pWnd, CWnd::FromHandlePermanent(hWnd));
+    ::DestroyWindow(hWnd);
+    EXPECT_TRUE(bDeleted);
+}
+
+TEST(WndTest, AWindowIsSubclassedByOneObjectOnly)
+{
+    HWND hWnd = ::CreateWindowExA(0, "STATIC", "raw", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
+    CStatic first, second;
+    EXPECT_TRUE(first.SubclassWindow(hWnd));
+    EXPECT_FALSE(second.SubclassWindow(hWnd));
+    EXPECT_EQ(NULL, second.m_hWnd);
+    EXPECT_EQ(&first, CWnd::FromHandlePermanent(hWnd));
+    ::DestroyWindow(hWnd);
+    EXPECT_EQ(NULL, first.m_hWnd);
+}
+
 // A modeless dialog that does its work while the caller pumps messages.
 class CWorkDialog : public CDialog
 {
