@@ -98,6 +98,8 @@ const ErrorCase StatementErrors[] = {
     {"[genes Bracketed\n", "line 10, unknown control line"},
     // linkage tables
     {"link B D 10\nlink D B 10\n", "gene linkage error"},
+    {"X-link B D E\nlink B E 10\nlink D E 10\n", "error in shared sex gene linkage"},
+    {"Y-link B D E\nlink B E 10\nlink D E 10\n", "error in unshared sex gene linkage(2)"},
 };
 } // namespace
 
@@ -105,6 +107,14 @@ TEST(ConfigParserErrors, EveryStatementMessage)
 {
     for (const ErrorCase& c : StatementErrors)
         EXPECT_TEXT(ReadAfterBasic(c.text), c.error) << c.text;
+}
+
+TEST(ConfigParserErrors, EveryStatementMessageThroughTheSealedFile)
+{
+    for (const ErrorCase& c : StatementErrors)
+        EXPECT_TEXT(LoadSealedConfigText(BasicGenesText() + c.text), CString("Error in Genetics.Gen, ") + c.error)
+            << c.text;
+    EXPECT_TEXT(LoadSealedConfigText(BasicGenesText()), "");
 }
 
 TEST(ConfigParserErrors, ReaderMessages)

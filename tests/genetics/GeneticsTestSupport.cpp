@@ -1,6 +1,11 @@
 #include "GeneticsTestSupport.h"
 
+#include "TestSealer.h"
 #include "foundation/files/ByteBuffer.h"
+#include "foundation/files/ProgramFolder.h"
+#include "genetics/GeneticsConfigLoad.h"
+
+#include <stdio.h>
 #include "foundation/terminology/TerminologySetup.h"
 #include "foundation/text/TextLines.h"
 #include "foundation/text/Tokenizer.h"
@@ -97,4 +102,39 @@ CString BasicGenesText(BOOL zw)
             "X-link Xo\n"
             "Y-link Yg\n";
     return text;
+}
+
+static CStringArray LoadErrors;
+
+static void CollectLoadError(const CString& text)
+{
+    LoadErrors.Add(text);
+}
+
+CString LoadSealedConfigText(const char* text)
+{
+    EnsureDefaultTerms();
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const CString folder = CString(temp) + "KestrovaGeneticsTest";
+    CreateDirectoryA(folder, NULL);
+    const std::string sealed = SealConfigurationText(text);
+    FILE* file = fopen(folder + "\\Genetics.Gen", "wb");
+    if (file == NULL)
+        return "cannot write the scratch configuration";
+    fwrite(sealed.data(), 1, sealed.size(), file);
+    fclose(file);
+
+    const CString savedFolder = ProgramFolder;
+    ProgramFolder = folder;
+    GeneticsErrorSink savedSink = SetGeneticsErrorSink(&CollectLoadError);
+    LoadErrors.RemoveAll();
+    const BOOL loaded = LoadGeneticsConfig(TRUE, TRUE);
+    SetGeneticsErrorSink(savedSink);
+    ProgramFolder = savedFolder;
+    ReleaseGeneticsConfig();
+    GeneticsConfigLoadFailed = FALSE;
+    if (loaded)
+        return LoadErrors.GetSize() == 0 ? CString() : CString("loaded, yet reported: ") + LoadErrors[0];
+    return LoadErrors.GetSize() == 1 ? LoadErrors[0] : CString("failed without one report");
 }

@@ -13,6 +13,11 @@ CString ReadConfigText(CGeneticsConfig& config, const char* text);
 // Reads a plain-text configuration file of tests/data/genetics.
 CString ReadConfigDataFile(CGeneticsConfig& config, const char* name);
 
+// Loads the text as the sealed "Genetics.Gen" of a scratch application folder
+// through LoadGeneticsConfig with reporting on; returns the reported error
+// ("" when the configuration loaded). The current configuration is released.
+CString LoadSealedConfigText(const char* text);
+
 // Full Windows path of a file under tests/data/genetics.
 CString GeneticsDataPath(const char* name);
 
