@@ -189,7 +189,7 @@ CDocument* CWinApp::OpenDocumentFile(LPCTSTR)
     return NULL;
 }
 
-BOOL CWinApp::DoPromptFileName(CString&, UINT, DWORD, BOOL, void*)
+BOOL CWinApp::DoPromptFileName(CString&, UINT, DWORD, BOOL, CDocTemplate*)
 {
     return FALSE;
 }

@@ -6,6 +6,7 @@
 
 class CCommandLineInfo;
 class CDocument;
+class CDocTemplate;
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 class CMap;
 
@@ -47,7 +48,7 @@ public:
     virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
     virtual CDocument* OpenDocumentFile(LPCTSTR lpszFileName);
     virtual BOOL DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog,
-                                  void* pTemplate);
+                                  CDocTemplate* pTemplate);
 
     // ----- profile: HKEY_CURRENT_USER\Software\<company>\<profile>\<section>
     // The profile name falls back to the application's name when empty.
