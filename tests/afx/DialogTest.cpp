@@ -356,6 +356,49 @@ TEST(DialogTest, CommandsGoOnToTheApplicationAndHelpShowsWhenHandled)
     }
 }
 
+// F1: the help goes from the focus window up to the first window that gives it.
+class CHelpDialog : public CDialog
+{
+public:
+    explicit CHelpDialog(LPCDLGTEMPLATE lpTemplate) { InitModalIndirect(lpTemplate); }
+
+    virtual BOOL OnInitDialog()
+    {
+        CDialog::OnInitDialog();
+        SetTimer(1, 20, NULL);
+        return TRUE;
+    }
+
+    afx_msg void OnTimer(UINT)
+    {
+        KillTimer(1);
+        GotoDlgCtrl(GetDlgItem(IDC_STATE));
+        m_bFocusOnState = ::GetFocus() == ::GetDlgItem(m_hWnd, IDC_STATE);
+        OnHelp();
+        EndDialog(IDOK);
+    }
+
+    bool m_bFocusOnState = false;
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CHelpDialog, CDialog)
+    ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+TEST(DialogTest, HelpGoesFromTheFocusToTheDialogThatGivesIt)
+{
+    CRecordingApp app;
+    CDialogTemplate t = MakeButtonsTemplate();
+    CHelpDialog dlg(t.Get());
+    dlg.m_nIDHelp = 479;
+    EXPECT_EQ(IDOK, dlg.DoModal());
+    EXPECT_TRUE(dlg.m_bFocusOnState);
+    ASSERT_EQ(1u, app.m_helpRequests.size());
+    EXPECT_EQ(HID_BASE_RESOURCE + 479, app.m_helpRequests[0]);
+}
+
 CString AFXAPI ExpandForTest(LPCTSTR lpszText)
 {
     CString text(lpszText);
