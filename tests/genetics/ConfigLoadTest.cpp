@@ -1,5 +1,8 @@
 // Loading "Genetics.Gen" through the sealed-file reader, and the plain text
-// of the same configuration through the reader.
+// of the same configuration through the reader. The sealed files were made
+// with tools/seal from tests/data/genetics/Full.txt: load/valid as it is,
+// load/broken with the probability on line 21 written as "seven", and
+// load/corrupt as load/valid with byte 20 changed.
 #include "GeneticsTestSupport.h"
 
 #include "application/GenSelGenes.h"
