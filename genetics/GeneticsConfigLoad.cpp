@@ -21,7 +21,7 @@ CString MaleLetterSuffix;
 CString FemaleLetterSuffix;
 
 static const char GeneticsConfigFileName[] = "Genetics.Gen";
-static const char StandardConfigFolderName[] = "Standard Configurations";
+static const char StandardConfigFolderName[] = "Configurations";
 
 static void ShowLoadError(const CString& text)
 {

@@ -154,7 +154,7 @@ TEST_F(ConfigLoad, PathsAndLetters)
     EXPECT_TEXT(path, JoinPath(ProgramFolder, "Genetics.Gen"));
     EXPECT_TEXT(name, "Genetics.Gen");
     EXPECT_EQ(kind, 13);
-    EXPECT_TEXT(GetStandardConfigFolder(), JoinPath(ProgramFolder, "Standard Configurations"));
+    EXPECT_TEXT(GetStandardConfigFolder(), JoinPath(ProgramFolder, "Configurations"));
 
     LoadGeneticsConfig(FALSE, FALSE);
     EXPECT_TEXT(MaleLetterText, ExpandTerms("~MaleLetter~"));
