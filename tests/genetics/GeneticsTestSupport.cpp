@@ -134,6 +134,8 @@ CString LoadSealedConfigText(const char* text)
     ProgramFolder = savedFolder;
     ReleaseGeneticsConfig();
     GeneticsConfigLoadFailed = FALSE;
+    DeleteFileA(folder + "\\Genetics.Gen");
+    RemoveDirectoryA(folder);
     if (loaded)
         return LoadErrors.GetSize() == 0 ? CString() : CString("loaded, yet reported: ") + LoadErrors[0];
     return LoadErrors.GetSize() == 1 ? LoadErrors[0] : CString("failed without one report");
