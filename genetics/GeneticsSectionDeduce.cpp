@@ -11,8 +11,9 @@
 
 namespace
 {
-// A "goto" chain that leads back to a section it came from would never end;
-// beyond this many steps the deduction stays in the section it has reached.
+// The reader refuses "goto" rules that lead in a circle; should a section
+// built otherwise hold one, the deduction stays where it is after this many
+// steps rather than never ending.
 const int MAX_GOTO_STEPS = 64;
 
 BOOL RuleApplies(CGeneticsSection* section, int rule, const CGenotype& genotype)

@@ -23,7 +23,23 @@ CString CPredictedOffspring::Describe(const CDWordArray& commonGenes) const
     MakeFullGenotype(full);
     const int pairCount = full.GetCount();
     if (m_pRulesSection != NULL)
-        m_pRulesSection->RemoveAssumedAlleles(full, (int)m_nSex, NULL, &commonGenes);
+    {
+        // Only the pairs of the common genes are offered for removal: the
+        // removal also runs through the base sections, without the filter,
+        // and would otherwise hide assumed pairs that only some offspring have.
+        CGenotype common;
+        for (int i = 0; i < commonGenes.GetSize(); i++)
+        {
+            const CAllelePair* pair = full.FindPair(commonGenes[i]);
+            if (pair == NULL)
+                continue;
+            common.AddPair(*pair);
+            full.RemoveGene(commonGenes[i]);
+        }
+        m_pRulesSection->RemoveAssumedAlleles(common, (int)m_nSex, NULL, &commonGenes);
+        full.Merge(common);
+        full.Sort();
+    }
     CString text = full.Format(m_pGenesSection, 0);
     if (text.IsEmpty())
         ExpandTokens(pairCount == 0 ? "~Unknown~ ~genotype~" : "[~Default~]", text);

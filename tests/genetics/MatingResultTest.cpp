@@ -1,0 +1,229 @@
+#include <random>
+
+#include "MatingOracle.h"
+#include "PredictionTestSupport.h"
+#include "foundation/terminology/TokenExpander.h"
+#include "genetics/GeneticsConfigLoad.h"
+
+namespace
+{
+const char* const kConfig = "[genes Main]\n"
+                            "gene B B, b\n"
+                            "gene D D, d\n"
+                            "gene E E, e\n"
+                            "B,B D,D assumed\n"
+                            "e,e goto Yellow\n"
+                            "always goto Coat\n"
+                            "[rules Coat]\nbaseon Main\n"
+                            "B,- say Black\n"
+                            "b,b say Brown\n"
+                            "[rules Yellow]\nbaseon Main\n"
+                            "always say Yellow\n";
+
+CString Expanded(const char* text)
+{
+    CString expanded;
+    ExpandTokens(text, expanded);
+    return expanded;
+}
+
+class MatingResultTest : public ::testing::Test
+{
+protected:
+    MatingResultTest() : m_config(kConfig)
+    {
+        EnsureDefaultTerms();
+        RefreshSexLetterTexts();
+        m_result.m_pGenesSection = Genes();
+    }
+
+    CGeneticsSection* Genes() const { return m_config.Section(0); }
+
+    // An offspring with its texts deduced as the prediction does.
+    CPredictedOffspring* Add(const char* genotype, double share, UINT sex)
+    {
+        CPredictedOffspring* offspring = new CPredictedOffspring;
+        offspring->m_dProbability = share;
+        offspring->m_nSex = sex;
+        offspring->m_genotype = ParseGenotype(Genes(), genotype);
+        offspring->m_pGenesSection = Genes();
+        CString name;
+        offspring->m_strPhenotype = Genes()->DeducePhenotype(offspring->m_genotype, 0, &name);
+        offspring->m_strPhenotypeWithCarriedTraits = Genes()->DeducePhenotype(offspring->m_genotype, 1);
+        offspring->m_strCarriedTraits = Genes()->DeducePhenotype(offspring->m_genotype, 2);
+        offspring->m_strRulesSectionName = name;
+        offspring->m_pRulesSection = m_config.m_config.FindSection(name);
+        m_result.AddOffspring(offspring);
+        return offspring;
+    }
+
+    CStringArray& ListLines(int list)
+    {
+        m_result.FormatList(list, m_lines);
+        return m_lines;
+    }
+
+    CTestConfig m_config;
+    CMatingResult m_result;
+    CStringArray m_lines;
+};
+}  // namespace
+
+TEST_F(MatingResultTest, EqualPhenotypesOfBothSexesBecomeOneItem)
+{
+    Add("BB EE", 0.25, SEX_FEMALE);
+    Add("Bb EE", 0.5, SEX_MALE);
+    Add("bb EE", 0.25, SEX_EITHER);
+    m_result.CollateTexts();
+    ASSERT_EQ(m_result.GetItemCount(RESULT_LIST_PHENOTYPES), 2);
+    EXPECT_TEXT(m_result.GetItem(RESULT_LIST_PHENOTYPES, 0)->m_strText, "Black");
+    EXPECT_DOUBLE_EQ(m_result.GetItem(RESULT_LIST_PHENOTYPES, 0)->m_dProbability, 0.75);
+    EXPECT_TEXT(m_result.GetItem(RESULT_LIST_PHENOTYPES, 1)->m_strText, "Brown");
+}
+
+TEST_F(MatingResultTest, AnItemTakesAtMostOneSexSuffixPartner)
+{
+    Add("BB EE", 0.2, SEX_EITHER);
+    Add("BB DD EE", 0.3, SEX_FEMALE);
+    Add("BB Dd EE", 0.5, SEX_MALE);
+    m_result.CollateTexts();
+    ASSERT_EQ(m_result.GetItemCount(RESULT_LIST_PHENOTYPES), 2);
+    EXPECT_TEXT(m_result.GetItem(RESULT_LIST_PHENOTYPES, 0)->m_strText, "Black");
+    EXPECT_DOUBLE_EQ(m_result.GetItem(RESULT_LIST_PHENOTYPES, 0)->m_dProbability, 0.5);
+    EXPECT_TEXT(m_result.GetItem(RESULT_LIST_PHENOTYPES, 1)->m_strText, "Black (M)");
+}
+
+TEST_F(MatingResultTest, FemaleAndMaleItemsMergeBeforeAPlainOne)
+{
+    Add("BB DD EE", 0.3, SEX_FEMALE);
+    Add("BB Dd EE", 0.5, SEX_MALE);
+    Add("BB EE", 0.2, SEX_EITHER);
+    m_result.CollateTexts();
+    ASSERT_EQ(m_result.GetItemCount(RESULT_LIST_PHENOTYPES), 2);
+    EXPECT_TEXT(m_result.GetItem(RESULT_LIST_PHENOTYPES, 0)->m_strText, "Black");
+    EXPECT_DOUBLE_EQ(m_result.GetItem(RESULT_LIST_PHENOTYPES, 0)->m_dProbability, 0.8);
+    EXPECT_TEXT(m_result.GetItem(RESULT_LIST_PHENOTYPES, 1)->m_strText, "Black");
+}
+
+TEST_F(MatingResultTest, NoCarriedTraitsIsWrittenAsNoneWithTheSexSuffix)
+{
+    Add("BB EE", 1.0, SEX_FEMALE);
+    m_result.CollateTexts();
+    ASSERT_EQ(m_result.GetItemCount(RESULT_LIST_CARRIED_TRAITS), 1);
+    EXPECT_TEXT(m_result.GetItem(RESULT_LIST_CARRIED_TRAITS, 0)->m_strText, Expanded("~None~") + FemaleLetterSuffix);
+}
+
+TEST_F(MatingResultTest, ListLinesPadThePercentageToSevenCharacters)
+{
+    Add("BB EE", 0.5, SEX_EITHER);
+    Add("bb EE", 0.5, SEX_EITHER);
+    m_result.CollateTexts();
+    EXPECT_TEXT(ListLines(RESULT_LIST_PHENOTYPES)[0], "50.00%  Black");
+    m_result.RemoveAll();
+    Add("bb EE", 1.0, SEX_EITHER);
+    m_result.CollateTexts();
+    EXPECT_TEXT(ListLines(RESULT_LIST_PHENOTYPES)[0], "100.00% Brown");
+}
+
+TEST_F(MatingResultTest, SortingPutsTheGreatestShareFirstInEveryList)
+{
+    Add("bb EE", 0.25, SEX_EITHER);
+    Add("Bb EE", 0.75, SEX_EITHER);
+    m_result.CollateTexts();
+    m_result.SortByShare();
+    EXPECT_DOUBLE_EQ(m_result.GetOffspring(0)->m_dProbability, 0.75);
+    EXPECT_TEXT(m_result.GetItem(RESULT_LIST_PHENOTYPES, 0)->m_strText, "Black");
+}
+
+TEST_F(MatingResultTest, DescriptionsLeaveOutCommonAssumedPairs)
+{
+    CPredictedOffspring* empty = new CPredictedOffspring;
+    empty->m_pGenesSection = Genes();
+    CDWordArray none;
+    EXPECT_TEXT(empty->Describe(none), Expanded("~Unknown~ ~genotype~"));
+    delete empty;
+
+    CPredictedOffspring* assumedOnly = Add("BB DD EE", 0.5, SEX_EITHER);
+    CPredictedOffspring* other = Add("BB Dd EE", 0.5, SEX_EITHER);
+    CDWordArray common;
+    FindCommonGenes(m_result, common);
+    ASSERT_EQ(common.GetSize(), 2);  // B and E
+    // B,B is a common assumed pair; D,D is assumed but not common; E,E is common but not assumed.
+    EXPECT_TEXT(assumedOnly->Describe(common), "DD EE");
+    EXPECT_TEXT(other->Describe(common), "Dd EE");
+    CDWordArray everyGene;
+    everyGene.Add(1);
+    everyGene.Add(2);
+    EXPECT_TEXT(assumedOnly->Describe(everyGene), "EE");
+
+    m_result.RemoveAll();
+    CPredictedOffspring* single = Add("BB DD", 1.0, SEX_EITHER);
+    FindCommonGenes(m_result, common);
+    EXPECT_TEXT(single->Describe(common), Expanded("[~Default~]"));
+}
+
+TEST_F(MatingResultTest, GenotypeLinesMergeEqualTextsAndNameTheirRulesSections)
+{
+    Add("BB Dd EE", 0.25, SEX_FEMALE);
+    Add("BB Dd EE", 0.25, SEX_MALE);  // (stands for an offspring whose line is the same)
+    Add("Bb DD ee", 0.3, SEX_EITHER);
+    Add("bb DD ee", 0.2, SEX_EITHER);
+    m_result.m_bRulesSectionsDiffer = 1;
+    CStringArray lines;
+    m_result.Collate(lines);
+    ASSERT_EQ(lines.GetSize(), 3);
+    // No gene is common, so nothing is left out; two rules sections, so each is named.
+    EXPECT_TEXT(lines[0], "50.00%  BB Dd EE - Black (Coat) [Coat]");
+    EXPECT_TEXT(lines[1], "30.00%  Bb DD ee - Yellow (Yellow) [Yellow]");
+    EXPECT_TEXT(lines[2], "20.00%  bb DD ee - Yellow (Yellow) [Yellow]");
+}
+
+TEST_F(MatingResultTest, GenotypeLinesCarryTheSexSuffix)
+{
+    Add("BB Dd EE", 0.5, SEX_FEMALE);
+    Add("BB DD EE", 0.5, SEX_MALE);
+    CStringArray lines;
+    m_result.Collate(lines);
+    ASSERT_EQ(lines.GetSize(), 2);
+    // B,B is common and assumed; E,E is common but not assumed.
+    EXPECT_TEXT(lines[0], "50.00%  Dd EE - Black (Coat)" + FemaleLetterSuffix);
+    EXPECT_TEXT(lines[1], "50.00%  DD EE - Black (Coat)" + MaleLetterSuffix);
+}
+
+// The hashed collation against the plain quadratic one, on many offspring
+// whose texts repeat in random patterns.
+TEST_F(MatingResultTest, HashedCollationMatchesThePlainOne)
+{
+    const char* const genotypes[] = {"BB EE", "Bb EE", "bb EE", "BB ee", "bb ee", "BB Dd EE", "Bb dd EE", "bb Dd ee"};
+    std::mt19937 random(77);
+    for (int round = 0; round < 20; round++)
+    {
+        CMatingResult plain;
+        plain.m_pGenesSection = Genes();
+        m_result.RemoveAll();
+        m_result.m_pGenesSection = Genes();
+        const int count = 1 + (int)(random() % 60);
+        for (int i = 0; i < count; i++)
+        {
+            const char* genotype = genotypes[random() % 8];
+            const UINT sex = (UINT)(random() % 3);
+            const double share = (double)(1 + random() % 16) / 64.0;
+            Add(genotype, share, sex);
+            CPredictedOffspring* copy = new CPredictedOffspring;
+            const CPredictedOffspring* original = m_result.GetOffspring(i);
+            copy->m_dProbability = share;
+            copy->m_nSex = sex;
+            copy->m_genotype = original->m_genotype;
+            copy->m_pGenesSection = Genes();
+            copy->m_pRulesSection = original->m_pRulesSection;
+            copy->m_strRulesSectionName = original->m_strRulesSectionName;
+            copy->m_strPhenotype = original->m_strPhenotype;
+            copy->m_strPhenotypeWithCarriedTraits = original->m_strPhenotypeWithCarriedTraits;
+            copy->m_strCarriedTraits = original->m_strCarriedTraits;
+            plain.AddOffspring(copy);
+        }
+        m_result.CollateTexts();
+        OracleCollateTexts(plain);
+        ExpectSameResults(m_result, plain);
+    }
+}

@@ -1,0 +1,221 @@
+// The standard configurations shipped in configurations/: each loads, and the
+// textbook ratios come out of their predictions.
+#include <vector>
+
+#include "PredictionTestSupport.h"
+#include "foundation/files/ByteBuffer.h"
+#include "foundation/text/TextLines.h"
+#include "genetics/GeneticsConfigLoad.h"
+
+namespace
+{
+const char* const kConfigFolder = KESTROVA_SOURCE_DIR "/configurations/";
+
+std::vector<CString> ShippedConfigurations()
+{
+    std::vector<CString> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(CString(kConfigFolder) + "*.txt", &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do
+        names.push_back(found.cFileName);
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
+CString LoadConfiguration(CGeneticsConfig& config, const char* name)
+{
+    EnsureDefaultTerms();
+    RefreshSexLetterTexts();
+    CByteBuffer buffer;
+    if (!buffer.LoadFile(CString(kConfigFolder) + name))
+        return "cannot read the file";
+    buffer.ConvertCrLfToLf();
+    CStringArray lines;
+    SplitBufferLines(lines, buffer, TRUE);
+    CDWordArray numbers;
+    for (int i = 0; i < lines.GetSize(); i++)
+        numbers.Add((DWORD)(i + 1));
+    return config.Read(lines, numbers);
+}
+
+CGeneticsSection* FirstRulesSection(const CGeneticsConfig& config)
+{
+    for (int i = 0; i < config.GetSectionCount(); i++)
+    {
+        if (!config.GetSection(i)->m_bGenes)
+            return config.GetSection(i);
+    }
+    return NULL;
+}
+
+// A shipped configuration used as the main dialog uses it: parents parsed
+// against the genes section and completed with the rules section's assumed
+// alleles.
+class CShippedConfiguration
+{
+public:
+    explicit CShippedConfiguration(const char* name)
+    {
+        EXPECT_TEXT(LoadConfiguration(m_config, name), "") << name;
+        m_pRules = FirstRulesSection(m_config);
+        m_pGenes = m_pRules != NULL ? m_pRules->GetGenesSection() : NULL;
+    }
+
+    CGenotype Parent(const char* text, int sex) const
+    {
+        CGenotype genotype;
+        if (*text != 0)
+            genotype = ParseGenotype(m_pGenes, text, sex);
+        m_pRules->AddAssumedAlleles(genotype, sex);
+        return genotype;
+    }
+
+    CString Phenotype(const char* text, int sex) const
+    {
+        return m_pGenes->DeducePhenotype(Parent(text, sex), 0);
+    }
+
+    void Predict(CMatingResult& result, const char* mother, const char* father) const
+    {
+        EXPECT_TEXT(m_pGenes->PredictMating(result, Parent(mother, SEX_FEMALE), Parent(father, SEX_MALE)), "");
+    }
+
+    CGeneticsConfig m_config;
+    CGeneticsSection* m_pRules;
+    CGeneticsSection* m_pGenes;
+};
+
+// The summed share of the phenotypes that begin with a word.
+double PhenotypeShare(const CMatingResult& result, const char* prefix)
+{
+    double share = 0.0;
+    for (int i = 0; i < result.GetItemCount(RESULT_LIST_PHENOTYPES); i++)
+    {
+        const CMatingResultItem* item = result.GetItem(RESULT_LIST_PHENOTYPES, i);
+        if (item->m_strText.Find(prefix) == 0)
+            share += item->m_dProbability;
+    }
+    return share;
+}
+}  // namespace
+
+TEST(StandardConfigurations, EveryShippedConfigurationLoadsWithItsTexts)
+{
+    const std::vector<CString> names = ShippedConfigurations();
+    EXPECT_GE(names.size(), 5u);
+    for (const CString& name : names)
+    {
+        SCOPED_TRACE((LPCTSTR)name);
+        CGeneticsConfig config;
+        ASSERT_STREQ((LPCTSTR)LoadConfiguration(config, name), "");
+        EXPECT_FALSE(config.m_strDescription.IsEmpty());
+        EXPECT_FALSE(config.m_strNotes.IsEmpty());
+        EXPECT_TEXT(config.m_strVersion, "1.0");
+        EXPECT_LT(config.m_strNotes.Find("%%"), 0) << "every notes code is replaced";
+        EXPECT_LT(config.m_strNotes.Find("Unknown phenotype"), 0) << "the example genotypes deduce a phenotype";
+        ASSERT_TRUE(FirstRulesSection(config) != NULL);
+    }
+}
+
+TEST(StandardConfigurations, LabradorDoubleHeterozygotesGiveNineBlackThreeChocolateFourYellow)
+{
+    CShippedConfiguration labrador("Labrador.txt");
+    CMatingResult result;
+    labrador.Predict(result, "Ee Bb", "Ee Bb");
+    EXPECT_DOUBLE_EQ(PhenotypeShare(result, "Black"), 9.0 / 16.0);
+    EXPECT_DOUBLE_EQ(PhenotypeShare(result, "Chocolate"), 3.0 / 16.0);
+    EXPECT_DOUBLE_EQ(PhenotypeShare(result, "Yellow"), 4.0 / 16.0);
+    // Of the yellows, the b/b quarter has a liver nose.
+    EXPECT_DOUBLE_EQ(ItemShare(result, RESULT_LIST_PHENOTYPES, "Yellow (liver nose)"), 1.0 / 16.0);
+    ExpectPredictionsAgree(labrador.m_pGenes, labrador.Parent("Ee Bb", SEX_FEMALE), labrador.Parent("Ee Bb", SEX_MALE));
+}
+
+TEST(StandardConfigurations, TwoYellowLabradorsHaveOnlyYellowPuppies)
+{
+    CShippedConfiguration labrador("Labrador.txt");
+    CMatingResult result;
+    labrador.Predict(result, "ee Bb", "ee bb");
+    EXPECT_DOUBLE_EQ(PhenotypeShare(result, "Yellow"), 1.0);
+}
+
+TEST(StandardConfigurations, CarrierMotherHasHalfHerSonsAffectedInEveryConfiguration)
+{
+    for (const CString& name : ShippedConfigurations())
+    {
+        SCOPED_TRACE((LPCTSTR)name);
+        CShippedConfiguration shipped(name);
+        CMatingResult result;
+        shipped.Predict(result, "XHXh", "XH");
+        double sons = 0.0;
+        double affectedSons = 0.0;
+        double carrierDaughters = 0.0;
+        double daughters = 0.0;
+        for (int i = 0; i < result.GetOffspringCount(); i++)
+        {
+            const CPredictedOffspring* offspring = result.GetOffspring(i);
+            if (offspring->m_nSex == (UINT)SEX_MALE)
+            {
+                sons += offspring->m_dProbability;
+                if (offspring->GetPhenotype().Find("hemophilia A") >= 0)
+                    affectedSons += offspring->m_dProbability;
+            }
+            else if (offspring->m_nSex == (UINT)SEX_FEMALE)
+            {
+                daughters += offspring->m_dProbability;
+                EXPECT_LT(offspring->GetPhenotype().Find("hemophilia A"), 0);
+                if (offspring->m_strCarriedTraits.Find("hemophilia A") >= 0)
+                    carrierDaughters += offspring->m_dProbability;
+            }
+        }
+        EXPECT_DOUBLE_EQ(sons, 0.5);
+        EXPECT_DOUBLE_EQ(affectedSons / sons, 0.5);
+        EXPECT_DOUBLE_EQ(carrierDaughters / daughters, 0.5);
+    }
+}
+
+TEST(StandardConfigurations, HarlequinMatingsLoseTheLethalDoubleHarlequins)
+{
+    CShippedConfiguration dane("GreatDane.txt");
+    CMatingResult result;
+    dane.Predict(result, "Mm Hh", "Mm Hh");
+    for (int i = 0; i < result.GetOffspringCount(); i++)
+        EXPECT_FALSE(dane.m_pGenes->IsLethal(result.GetOffspring(i)->m_genotype));
+    // Mm (1/2) with Hh (2/3 of the surviving H genotypes).
+    EXPECT_NEAR(PhenotypeShare(result, "Harlequin"), 1.0 / 3.0, 1e-12);
+    EXPECT_NEAR(PhenotypeShare(result, "Double merle"), 1.0 / 4.0, 1e-12);
+}
+
+TEST(StandardConfigurations, TwoBobtailedAussiesHaveTwoThirdsBobtailedPuppies)
+{
+    CShippedConfiguration herding("BorderCollieAussie.txt");
+    CMatingResult result;
+    herding.Predict(result, "Nbtnbt", "Nbtnbt");
+    double bobtailed = 0.0;
+    for (int i = 0; i < result.GetItemCount(RESULT_LIST_PHENOTYPES); i++)
+    {
+        if (result.GetItem(RESULT_LIST_PHENOTYPES, i)->m_strText.Find("natural bobtail") >= 0)
+            bobtailed += result.GetItem(RESULT_LIST_PHENOTYPES, i)->m_dProbability;
+    }
+    EXPECT_NEAR(bobtailed, 2.0 / 3.0, 1e-12);
+}
+
+TEST(StandardConfigurations, GeneralConfigurationNamesTheCoatThroughTheMaskingLoci)
+{
+    CShippedConfiguration general("GeneralCanine.txt");
+    EXPECT_TEXT(general.Phenotype("", SEX_FEMALE), "Black");
+    EXPECT_TEXT(general.Phenotype("bb", SEX_FEMALE), "Chocolate");
+    EXPECT_TEXT(general.Phenotype("ee Bb", SEX_FEMALE), "Yellow/red (black nose)");
+    EXPECT_TEXT(general.Phenotype("ee dd bb", SEX_FEMALE), "Cream/champagne (light brown nose)");
+    EXPECT_TEXT(general.Phenotype("kyky atat", SEX_FEMALE), "Black-and-tan");
+    EXPECT_TEXT(general.Phenotype("kyky ayat EmE", SEX_FEMALE), "Fawn/sable (melanistic mask)");
+    EXPECT_TEXT(general.Phenotype("kbrky ayay", SEX_FEMALE), "Fawn/sable (brindle)");
+    EXPECT_TEXT(general.Phenotype("Mm", SEX_FEMALE), "Black (blue merle)");
+    EXPECT_TEXT(general.Phenotype("Mm ee", SEX_FEMALE), "Yellow/red (black nose)");
+    EXPECT_TEXT(general.Phenotype("spsp", SEX_FEMALE), "Black (piebald)");
+    EXPECT_TEXT(general.Phenotype("Xh", SEX_MALE), "Black (hemophilia A)");
+    EXPECT_TEXT(general.m_pGenes->DeducePhenotype(general.Parent("Mm ee Bb", SEX_FEMALE), 2),
+                "chocolate + merle (hidden by e/e)");
+}
