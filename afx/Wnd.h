@@ -282,7 +282,7 @@ public:
     // ----- window-message handlers; the defaults do the default processing
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
-    afx_msg void OnNcDestroy();
+    afx_msg virtual void OnNcDestroy();
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
