@@ -314,4 +314,42 @@ TEST(DataExchangeTest, ControlNotificationsAreLockedOutDuringTheExchange)
     EXPECT_EQ(0, dlg.m_nChangesAtStart);
     EXPECT_EQ(0, dlg.m_nChangesAfterSameText);
 }
+// Counts the texts set on it.
+class CSetTextCountingEdit : public CEdit
+{
+public:
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == WM_SETTEXT)
+            ++m_nSetTexts;
+        return CEdit::WindowProc(message, wParam, lParam);
+    }
+    int m_nSetTexts = 0;
+};
+
+class CSetTextDialog : public CDialog
+{
+public:
+    virtual void DoDataExchange(CDataExchange* pDX)
+    {
+        DDX_Control(pDX, IDC_NAME, m_edit);
+        DDX_Text(pDX, IDC_NAME, m_name);
+    }
+    CSetTextCountingEdit m_edit;
+    CString m_name = "Rex";
+};
+
+TEST(DataExchangeTest, LoadingAnUnchangedTextLeavesTheControlAlone)
+{
+    CDialogTemplate t = MakeFieldsTemplate();
+    CSetTextDialog dlg;
+    ASSERT_TRUE(dlg.CreateIndirect(t.Get())); // the first load sets the text
+    EXPECT_EQ(1, dlg.m_edit.m_nSetTexts);
+    EXPECT_TRUE(dlg.UpdateData(FALSE));
+    EXPECT_EQ(1, dlg.m_edit.m_nSetTexts);
+    dlg.m_name = "Max";
+    EXPECT_TRUE(dlg.UpdateData(FALSE));
+    EXPECT_EQ(2, dlg.m_edit.m_nSetTexts);
+    dlg.DestroyWindow();
+}
 } // namespace
