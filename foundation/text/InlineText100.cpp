@@ -31,7 +31,7 @@ CInlineText100::~CInlineText100()
         free(m_pHeap);
 }
 
-void CInlineText100::FreeHeap()
+void CInlineText100::ReleaseToEmpty()
 {
     if (m_pHeap != nullptr)
     {
@@ -52,27 +52,30 @@ void CInlineText100::InitFrom(const char* chars, int count)
 
 void CInlineText100::Assign(const char* text)
 {
-    FreeHeap();
+    ReleaseToEmpty();
     if (text != nullptr && *text != '\0')
         InitFrom(text, (int)strlen(text));
 }
 
 void CInlineText100::Assign(const CString& text)
 {
-    FreeHeap();
+    ReleaseToEmpty();
     if (!text.IsEmpty())
         InitFrom((const char*)text, text.GetLength());
 }
 
 void CInlineText100::Assign(const char* chars, int count)
 {
-    FreeHeap();
+    ReleaseToEmpty();
     if (count > 0)
         InitFrom(chars, count);
 }
 
 char* CInlineText100::Allocate(int n)
 {
+    // Meant for a buffer without a block; one left over is not leaked.
+    if (m_pHeap != nullptr)
+        ReleaseToEmpty();
     return AllocateInlineText(Fields(), n);
 }
 

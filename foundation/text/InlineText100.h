@@ -55,7 +55,7 @@ private:
         return InlineTextFields{m_nLength, m_nCapacity, m_szInline, m_pHeap, InlineCapacity};
     }
     void InitFrom(const char* chars, int count);
-    void FreeHeap();
+    void ReleaseToEmpty();
 
     int m_nLength;
     int m_nCapacity;
