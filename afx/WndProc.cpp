@@ -265,7 +265,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     }
 
     UINT nLookup = message;
-    AFX_CTLCOLOR ctl;
+    AFX_CTLCOLOR ctl = {NULL, NULL, 0};
     if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
     {
         nLookup = WM_CTLCOLOR;
