@@ -1,4 +1,5 @@
 #include "foundation/containers/ArraySorting.h"
+#include "foundation/containers/SortArray.h"
 
 #include "foundation/StringsOf.h"
 
@@ -98,4 +99,19 @@ TEST(ArraySortingTest, FillAndRemoveAdjacentDuplicates)
     RemoveAdjacentDuplicates(&empty);
     EXPECT_EQ(0, empty.GetSize());
     RemoveAdjacentDuplicates(NULL);
+}
+
+TEST(ArraySortingTest, CollatingOrderPutsAccentedNamesWithTheirBaseLetter)
+{
+    CStringArray names;
+    FillArray(names, {"Zo\xEB", "\xC9mile", "Eva", "\xC5sa", "Zoe", "Anna"});
+    SortArray(&names, (int)names.GetSize(), CompareStringElements, SwapStringElements, STRINGCMP_COLLATE);
+    Strings sorted = ToStrings(names);
+    EXPECT_EQ((Strings{"Anna", "\xC5sa", "\xC9mile", "Eva"}), Strings(sorted.begin(), sorted.begin() + 4));
+    EXPECT_EQ("Zo", sorted[4].substr(0, 2));
+    EXPECT_EQ("Zo", sorted[5].substr(0, 2));
+
+    // Byte order would put the accented capitals after Z.
+    SortStringArray(&names, TRUE);
+    EXPECT_EQ("\xC5sa", ToStrings(names)[4]);
 }
