@@ -1,9 +1,6 @@
 #include "framework/MessageRoutines.h"
 
-#if __has_include("afx/AfxWin.h")
 #include "afx/AfxWin.h"
-#define KESTROVA_HAS_APP_NAME 1
-#endif
 #include "foundation/text/TextEdits.h"
 
 #include <stdio.h>
@@ -69,11 +66,9 @@ int DisplayMessage(LPCTSTR text, LPCTSTR title, UINT flags, UINT helpId, UINT op
     CString caption = title != NULL ? title : "";
     if (caption.IsEmpty())
     {
-#ifdef KESTROVA_HAS_APP_NAME
         LPCTSTR appName = AfxGetAppName();
         if (appName != NULL)
             caption = appName;
-#endif
     }
     HWND owner = ::GetActiveWindow();
     int answer = ::MessageBoxA(owner, text, caption, boxFlags);

@@ -18,7 +18,7 @@ enum
 CString GetLongTextPieceSection(LPCTSTR section, LPCTSTR entry, int piece);
 
 // "<count>,key=value,..." in the map's iteration order.
-CString FormatNumberMapText(const CNumberMap& map);
+CString FormatNumberMapText(const CNumberMapBase& map);
 // Fills the target from a map text; FALSE (target untouched) when the text
 // breaks off before its count is reached or does not begin with a count.
-BOOL ParseNumberMapText(LPCTSTR text, CNumberMap& target);
+BOOL ParseNumberMapText(LPCTSTR text, CNumberMapBase& target);

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "afx/AfxWin.h"
+
+// Selects every item of a multiple-selection list box ("Select All"); a
+// single-selection list is left as it is.
+int SelectAllListItems(CListBox* listBox);

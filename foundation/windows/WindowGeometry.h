@@ -1,0 +1,17 @@
+#pragma once
+
+#include "afx/AfxWin.h"
+
+// Paints the window's small icon at its top-left corner (inside WM_PAINT).
+void DrawWindowSmallIcon(CWnd* wnd);
+
+CRect GetWindowRectInParent(CWnd* child);
+CRect DeflateRectByGroupBoxMargins(const RECT& rect);
+
+// (vertical bar width, horizontal bar height) that the window's own bars take.
+CSize GetScrollBarSizes(CWnd* wnd);
+CSize GetTrueClientSize(CWnd* wnd);
+
+// Radio-button groups: from the first button up to the next WS_GROUP sibling.
+int GetCheckedRadioIndex(CWnd* first);
+void CheckRadioByIndex(CWnd* first, int index);

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "afx/AfxWin.h"
+
+// Width and height of the window's outer (screen) rectangle.
+CSize GetWindowSize(CWnd* wnd);
+// Width and height of the window's client rectangle.
+CSize GetClientSize(CWnd* wnd);

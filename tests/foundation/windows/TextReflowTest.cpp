@@ -1,0 +1,69 @@
+#include "foundation/windows/MemoryUsage.h"
+#include "foundation/windows/TextReflow.h"
+#include "foundation/windows/WindowsVersionCode.h"
+
+#include <gtest/gtest.h>
+
+TEST(TextReflowTest, RunsOfLineBreaksKeepOneBreakLess)
+{
+    EXPECT_STREQ(ReflowParagraphs("one\r\ntwo"), "one two");
+    EXPECT_STREQ(ReflowParagraphs("one\n\ntwo"), "one\r\ntwo");
+    EXPECT_STREQ(ReflowParagraphs("one\r\n\r\n\r\ntwo"), "one\r\n\r\ntwo");
+    EXPECT_STREQ(ReflowParagraphs("one\n\n\n\ntwo"), "one\r\n\r\n\r\ntwo");
+    EXPECT_STREQ(ReflowParagraphs("one\n\n\n\n\ntwo"), "one\r\n\r\n\r\n two");
+    EXPECT_STREQ(ReflowParagraphs("one\n\n\n\n\n\ntwo"), "one\r\n\r\n\r\n\r\ntwo");
+    EXPECT_STREQ(ReflowParagraphs("one\n\n\n\n\n\n\n\ntwo"), "one\r\n\r\n\r\n\r\n\r\n\r\ntwo");
+    EXPECT_STREQ(ReflowParagraphs("a lone\rreturn"), "a lone\rreturn");
+    EXPECT_STREQ(ReflowParagraphs("ends with a break\n"), "ends with a break ");
+    EXPECT_STREQ(ReflowParagraphs(""), "");
+    EXPECT_STREQ(ReflowParagraphs(NULL), "");
+}
+
+TEST(TextReflowTest, HardWrappedNotesBecomeParagraphs)
+{
+    const char* notes =
+        "Merle is dominant and\r\n"
+        "lethal when homozygous.\r\n"
+        "\r\n"
+        "Test both parents\r\n"
+        "before a mating.\r\n";
+    EXPECT_STREQ(ReflowParagraphs(notes),
+                 "Merle is dominant and lethal when homozygous.\r\nTest both parents before a mating. ");
+    // The marker words themselves in the notes turn into breaks; other cases stay.
+    EXPECT_STREQ(ReflowParagraphs("xPlUgHy plugh"), "x\r\ny plugh");
+}
+
+TEST(TextReflowTest, CaseModes)
+{
+    EXPECT_STREQ(ApplyTextCase("bLUE merle", 0), "bLUE merle");
+    EXPECT_STREQ(ApplyTextCase("bLUE merle", 1), "BLUE MERLE");
+    EXPECT_STREQ(ApplyTextCase("bLUE merle", 2), "blue merle");
+    EXPECT_STREQ(ApplyTextCase("bLUE merle", 3), "Blue merle");
+    EXPECT_STREQ(ApplyTextCase("2 bLUE", 3), "2 blue");
+    EXPECT_STREQ(ApplyTextCase("bLUE merle", 4), "Blue Merle");
+    EXPECT_STREQ(ApplyTextCase("bLUE merle", 5), "Blue MERLE");
+    EXPECT_STREQ(ApplyTextCase("bLUE merle", 6), "");
+    EXPECT_STREQ(ApplyTextCase(NULL, 0), "");
+    EXPECT_STREQ(ApplyTextCase("", 3), "");
+}
+
+TEST(MemoryUsageTest, WholeMegabytesRoundUp)
+{
+    EXPECT_STREQ(FormatMemoryUsageText(1, 1024, 1025, 0), "Mem. Usage 1Mb (max 1Mb) [virt: 2Mb (max 0Mb)]");
+
+    int saved = WindowsVersionCode;
+    WindowsVersionCode = 4;
+    DWORD a, b, c, d;
+    EXPECT_FALSE(GetProcessMemoryCounters(a, b, c, d));
+    EXPECT_EQ(a + b + c + d, 0u);
+    EXPECT_STREQ(GetMemoryUsageText(), "");
+    EXPECT_EQ(GetMaxEditTextLength(), 65535u);
+
+    WindowsVersionCode = 5;
+    EXPECT_EQ(GetMaxEditTextLength(), 4194304u);
+    ASSERT_TRUE(GetProcessMemoryCounters(a, b, c, d));
+    EXPECT_GT(a, 0u);
+    EXPECT_GE(b, a);
+    EXPECT_EQ(GetMemoryUsageText().Find("Mem. Usage "), 0);
+    WindowsVersionCode = saved;
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+// Answers the message boxes that the code under test shows, through a CBT hook
+// on this thread, and records their texts and titles. Never waits for a person.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class CMessageBoxAnswerer
+{
+public:
+    explicit CMessageBoxAnswerer(int answer) : m_answer(answer)
+    {
+        s_current = this;
+        m_hook = ::SetWindowsHookExA(WH_CBT, Hook, NULL, ::GetCurrentThreadId());
+    }
+
+    ~CMessageBoxAnswerer()
+    {
+        ::UnhookWindowsHookEx(m_hook);
+        s_current = NULL;
+    }
+
+    void SetAnswer(int answer) { m_answer = answer; }
+    int Count() const { return (int)m_texts.size(); }
+    std::string LastText() const { return m_texts.empty() ? std::string() : m_texts.back(); }
+    std::string LastTitle() const { return m_titles.empty() ? std::string() : m_titles.back(); }
+    const std::vector<std::string>& Texts() const { return m_texts; }
+
+private:
+    CMessageBoxAnswerer(const CMessageBoxAnswerer&) = delete;
+    CMessageBoxAnswerer& operator=(const CMessageBoxAnswerer&) = delete;
+
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam)
+    {
+        CMessageBoxAnswerer* self = s_current;
+        if (code == HCBT_ACTIVATE && self != NULL)
+        {
+            HWND box = (HWND)wParam;
+            char className[32] = "";
+            ::GetClassNameA(box, className, sizeof(className));
+            if (std::string(className) == "#32770")
+            {
+                char text[4096] = "";
+                ::GetDlgItemTextA(box, 0xFFFF, text, sizeof(text));
+                char title[256] = "";
+                ::GetWindowTextA(box, title, sizeof(title));
+                self->m_texts.push_back(text);
+                self->m_titles.push_back(title);
+                ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(self->m_answer, BN_CLICKED), 0);
+            }
+        }
+        return ::CallNextHookEx(NULL, code, wParam, lParam);
+    }
+
+    static inline CMessageBoxAnswerer* s_current = NULL;
+    int m_answer;
+    HHOOK m_hook;
+    std::vector<std::string> m_texts;
+    std::vector<std::string> m_titles;
+};
