@@ -80,3 +80,12 @@ TEST(FileErrorsTest, ShellFailuresAreShownWithOneFullStop)
     ASSERT_EQ(answerer.Count(), 1);
     EXPECT_EQ(answerer.LastText(), "Cannot access file C:\\Readme.doc.\n\nThe specified file was not found.");
 }
+
+TEST(FileErrorsTest, AFailedShellOpenIsReportedAndAnswered)
+{
+    CMessageBoxAnswerer answerer(IDOK);
+    EXPECT_EQ(ShellOpenFile("C:\\no such folder\\Readme.doc"), 0);
+    ASSERT_EQ(answerer.Count(), 1);
+    EXPECT_EQ(answerer.LastText().rfind("Cannot access file C:\\no such folder\\Readme.doc.\n\nThe specified ", 0), 0u)
+        << answerer.LastText();
+}
