@@ -3,7 +3,6 @@
 #include "afx/AfxWin.h"
 #include "foundation/text/TextEdits.h"
 
-#include <stdio.h>
 
 namespace
 {
@@ -28,27 +27,12 @@ namespace
 
     CString MakeMessageText(LPCTSTR format, va_list args)
     {
-        CString text = FormatTextV(format, args);
+        CString text;
+        if (format != NULL)
+            text.FormatV(format, args);
         MakeSentence(&text);
         return text;
     }
-}
-
-CString FormatTextV(LPCTSTR format, va_list args)
-{
-    if (format == NULL)
-        return CString();
-    va_list measure;
-    va_copy(measure, args);
-    int length = _vscprintf(format, measure);
-    va_end(measure);
-    if (length <= 0)
-        return CString();
-    CString text;
-    char* buffer = text.GetBuffer(length);
-    _vsnprintf(buffer, (size_t)length + 1, format, args);
-    text.ReleaseBuffer(length);
-    return text;
 }
 
 int DisplayMessage(LPCTSTR text, LPCTSTR title, UINT flags, UINT helpId, UINT option,

@@ -24,6 +24,3 @@ int ShowInformation(LPCTSTR key, UINT titleId, LPCTSTR format, ...);
 int ShowInformationTitled(LPCTSTR key, LPCTSTR title, LPCTSTR format, ...);
 int ShowWarning(LPCTSTR key, UINT titleId, LPCTSTR format, ...);
 int ShowError(LPCTSTR key, UINT titleId, LPCTSTR format, ...);
-
-// printf-style formatting into a new text.
-CString FormatTextV(LPCTSTR format, va_list args);
