@@ -34,3 +34,7 @@ enum
     IDC_METRICS_GROUP = 39181,
     IDC_METRICS_TAB = 39182,
 };
+
+// Sets the range of the up-down control that directly follows the control in
+// the z-order; nothing when either is missing.
+void DDX_SpinRange(CDataExchange* pDX, int id, int lower, int upper);
