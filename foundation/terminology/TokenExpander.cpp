@@ -48,8 +48,14 @@ void ExpandToken(CInlineText100& body, int lastComma, ExpansionContext& context,
         lineNumber = atoi(chars + lastComma + 1);
     }
     const char* name = chars;
-    if (name[0] == '@' && name[1] == '\0' && context.extraUsed < context.extraCount)
+    if (name[0] == '@' && name[1] == '\0')
     {
+        // Once the extra names run out, "@" stays as it is.
+        if (context.extraUsed >= context.extraCount)
+        {
+            output.AppendChar('@');
+            return;
+        }
         name = context.extraNames[context.extraUsed++];
         if (name == NULL)
             name = "";

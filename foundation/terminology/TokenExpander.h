@@ -6,7 +6,7 @@
 // Writes the expansion of source into result and returns result's
 // characters (null for a null source). A null map means the terms map; the
 // second map, when given, serves names the first lacks. "@" tokens take the
-// extra names in order; once they run out, "@" is looked up as a name.
+// extra names in order; once they run out, "@" comes out bare.
 // A term's text is never expanded again; a token left open at the end of
 // the source is dropped.
 LPCTSTR ExpandTokensWithNames(LPCTSTR source, CString& result, const CNamedStringMap* map,

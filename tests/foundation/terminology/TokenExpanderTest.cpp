@@ -176,6 +176,11 @@ TEST_F(TokenExpanderTest, AtTokensTakeExtraNamesAndThenStayBare)
     EXPECT_STREQ("Color/Gray/@", (const char*)result);
     ExpandTokens("~@~", result);
     EXPECT_STREQ("@", (const char*)result);
+
+    // Past the extra names nothing more is read, not even a term named "@".
+    SetTerm("@", "at", FALSE);
+    ExpandTokens("~@~+~@~", result, NULL, NULL, '~', '~', "Grey");
+    EXPECT_STREQ("Gray+@", (const char*)result);
 }
 
 TEST_F(TokenExpanderTest, LongTextsAndTokens)
