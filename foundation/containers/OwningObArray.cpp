@@ -16,6 +16,9 @@ void COwningObArray::DeleteAll()
 
 void COwningObArray::Copy(const COwningObArray& source)
 {
+    // Copying onto itself would delete the very elements it is to copy.
+    if (&source == this)
+        return;
     DeleteAll();
     SetSize(source.GetSize(), -1);
     CObject** elements = GetData();

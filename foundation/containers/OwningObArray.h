@@ -12,7 +12,8 @@ public:
     // Deletes every non-null element and sets the size to 0.
     void DeleteAll();
     // Replaces the contents by clones of the source's elements (null stays
-    // null); the elements must derive from CMyCmdTarget.
+    // null); the elements must derive from CMyCmdTarget. Copying an array
+    // onto itself leaves it as it is.
     void Copy(const COwningObArray& source);
 
     // An owning array is never stored through this operation.

@@ -67,6 +67,19 @@ TEST_F(OwningObArrayTest, CopyClonesAndKeepsNulls)
     EXPECT_EQ(2, LiveItems);
 }
 
+TEST_F(OwningObArrayTest, CopyOntoItselfKeepsTheElements)
+{
+    COwningObArray array;
+    array.Add(new CCountedItem(3));
+    array.Add(NULL);
+    CObject* first = array[0];
+    array.Copy(array);
+    ASSERT_EQ(2, array.GetSize());
+    EXPECT_EQ(first, array[0]);
+    EXPECT_EQ(3, ((CCountedItem*)array[0])->m_value);
+    EXPECT_EQ(1, LiveItems);
+}
+
 TEST_F(OwningObArrayTest, AnswersTheObjectArrayClass)
 {
     COwningObArray array;
