@@ -42,6 +42,35 @@ public:
     CString m_label, m_plain, m_caption;
 };
 
+// Puts a window inside the label before the framework's initialisation runs:
+// only the dialog's direct children have their texts expanded.
+class CNestedDialog : public CDialog
+{
+public:
+    explicit CNestedDialog(LPCDLGTEMPLATE lpTemplate) { InitModalIndirect(lpTemplate); }
+
+    BOOL OnInitDialog() override
+    {
+        HWND label = ::GetDlgItem(m_hWnd, IDC_LABEL);
+        HWND inner = ::CreateWindowExA(0, "STATIC", "inner ~Colour~", WS_CHILD | WS_VISIBLE, 0, 0, 50, 10,
+                                       label, NULL, AfxGetInstanceHandle(), NULL);
+        CDialog::OnInitDialog();
+        m_inner = GetText(inner);
+        m_label = GetText(label);
+        EndDialog(IDOK);
+        return FALSE;
+    }
+
+    static CString GetText(HWND window)
+    {
+        char text[256] = "";
+        ::GetWindowTextA(window, text, sizeof(text));
+        return text;
+    }
+
+    CString m_inner, m_label;
+};
+
 CString MenuText(CMenu& menu, UINT position)
 {
     char text[256] = "";
@@ -90,6 +119,16 @@ TEST_F(FrameworkTextTest, DialogTextsAreExpandedWhenTheDialogOpens)
     EXPECT_STREQ("Select Genotype", (const char*)dlg.m_label);
     EXPECT_STREQ("Missing and plain", (const char*)dlg.m_plain);
     EXPECT_STREQ("About Kestrova", (const char*)dlg.m_caption);
+}
+
+TEST_F(FrameworkTextTest, WindowsInsideControlsKeepTheirTokens)
+{
+    CDialogTemplate t(L"Nested");
+    t.Add(CDialogTemplate::STATIC, L"~Colour~ box", IDC_LABEL, SS_LEFT, 10, 10, 100, 20);
+    CNestedDialog dlg(t.Get());
+    EXPECT_EQ(IDOK, dlg.DoModal());
+    EXPECT_STREQ("Color box", (const char*)dlg.m_label);
+    EXPECT_STREQ("inner ~Colour~", (const char*)dlg.m_inner);
 }
 
 TEST_F(FrameworkTextTest, MenuEntriesAreExpandedAndKeepTheirState)
