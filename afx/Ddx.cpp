@@ -3,7 +3,9 @@
 #include "afx/Wnd.h"
 #include "afx/WinApp.h"
 
-#include <stdio.h>
+#include <ctype.h>
+#include <errno.h>
+#include <stdlib.h>
 
 namespace
 {
@@ -12,6 +14,26 @@ void GetControlText(HWND hWndCtrl, CString& value)
     int nLen = ::GetWindowTextLengthA(hWndCtrl);
     ::GetWindowTextA(hWndCtrl, value.GetBufferSetLength(nLen), nLen + 1);
     value.ReleaseBuffer();
+}
+
+// One whole number with optional blanks around it and nothing else. A number
+// beyond the range of an int is refused, not stored as some other value the
+// user never typed.
+BOOL ParseInteger(LPCTSTR lpszText, int& rValue)
+{
+    char* pEnd = NULL;
+    errno = 0;
+    long nValue = strtol(lpszText, &pEnd, 10);
+    // strtol skips leading blanks, and leaves the end at the start when it
+    // finds no digits; long is int here, so ERANGE covers every overflow
+    if (pEnd == lpszText || errno == ERANGE)
+        return FALSE;
+    while (isspace((unsigned char)*pEnd))
+        ++pEnd;
+    if (*pEnd != '\0')
+        return FALSE;
+    rValue = (int)nValue;
+    return TRUE;
 }
 
 BOOL IsRadioButton(HWND hWnd)
@@ -46,9 +68,7 @@ void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, int& value)
         CString text;
         GetControlText(hWndCtrl, text);
         int nValue = 0;
-        char chExtra = 0;
-        // one number with optional blanks around it, nothing else
-        if (sscanf(text, " %d %c", &nValue, &chExtra) != 1)
+        if (!ParseInteger(text, nValue))
         {
             AfxMessageBox("Please enter an integer.", MB_ICONEXCLAMATION);
             pDX->Fail();

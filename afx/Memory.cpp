@@ -3,7 +3,27 @@
 
 #include <stdlib.h>
 
+#include <new>
+
 #include "afx/MemoryException.h"
+
+namespace
+{
+// Plain new and new[] of any type raise the framework's memory exception when
+// memory runs out, so that CATCH_ALL and the window procedure's handlers see
+// it as such instead of a foreign exception (nothrow new still answers null).
+void ThrowMemoryExceptionOnNew()
+{
+    AfxThrowMemoryException();
+}
+
+// Installed at start-up; this file is part of every program that uses strings
+// or containers.
+struct NewHandlerInstaller
+{
+    NewHandlerInstaller() { std::set_new_handler(ThrowMemoryExceptionOnNew); }
+} s_newHandlerInstaller;
+} // namespace
 
 void* AFXAPI AfxAllocMemory(size_t nBytes)
 {

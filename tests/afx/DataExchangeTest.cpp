@@ -194,6 +194,13 @@ void BadCountAndAccept(CFieldsDialog* pDlg)
     pDlg->SendMessage(WM_COMMAND, IDOK);
 }
 
+void CountTooLargeAndAccept(CFieldsDialog* pDlg)
+{
+    // 2^32 + 1 is no int: it is refused as such, not cut to another value
+    pDlg->SetDlgItemText(IDC_COUNT, "4294967297");
+    pDlg->SendMessage(WM_COMMAND, IDOK);
+}
+
 void CountOutOfRangeAndAccept(CFieldsDialog* pDlg)
 {
     pDlg->SetDlgItemText(IDC_COUNT, "100");
@@ -207,7 +214,7 @@ void RecordFailureAndCancel(CFieldsDialog* pDlg, void (*pfnInput)(CFieldsDialog*
     pfnInput(pDlg);
     pDlg->m_bOpenAfterFailure = ::IsWindow(pDlg->m_hWnd) && pDlg->IsWindowVisible();
     pDlg->m_nFocusAfterFailure = ::GetDlgCtrlID(::GetFocus());
-    pDlg->m_dwSelectionAfterFailure = (DWORD)pDlg->SendDlgItemMessage(IDC_NAME, EM_GETSEL);
+    pDlg->m_dwSelectionAfterFailure = (DWORD)::SendMessageA(::GetFocus(), EM_GETSEL, 0, 0);
     pDlg->m_bSaved = pDlg->UpdateData(TRUE);
     pDlg->EndDialog(IDCANCEL);
 }
@@ -222,20 +229,32 @@ void BadCountFailure(CFieldsDialog* pDlg)
     RecordFailureAndCancel(pDlg, BadCountAndAccept);
 }
 
+void CountTooLargeFailure(CFieldsDialog* pDlg)
+{
+    RecordFailureAndCancel(pDlg, CountTooLargeAndAccept);
+}
+
 void CountOutOfRangeFailure(CFieldsDialog* pDlg)
 {
     RecordFailureAndCancel(pDlg, CountOutOfRangeAndAccept);
+}
+
+// Runs the dialog (name "Rex") until the failing input, once shown, has been
+// recorded; the recording cancels it.
+void RunFailure(CFieldsDialog& dlg, void (*pfnFailure)(CFieldsDialog*))
+{
+    dlg.m_name = "Rex";
+    dlg.m_pfnOnInit = StartTimer;
+    dlg.m_pfnOnTimer = pfnFailure;
+    EXPECT_EQ(IDCANCEL, dlg.DoModal());
+    EXPECT_TRUE(dlg.m_bOpenAfterFailure);
 }
 
 TEST(DataExchangeTest, AFailedFieldKeepsTheDialogOpenWithTheFocusOnIt)
 {
     CDialogTemplate t = MakeFieldsTemplate();
     CFieldsDialog dlg(t.Get());
-    dlg.m_name = "Rex";
-    dlg.m_pfnOnInit = StartTimer;
-    dlg.m_pfnOnTimer = EmptyNameFailure;
-    EXPECT_EQ(IDCANCEL, dlg.DoModal());
-    EXPECT_TRUE(dlg.m_bOpenAfterFailure);
+    RunFailure(dlg, EmptyNameFailure);
     EXPECT_FALSE(dlg.m_bSaved);
     EXPECT_EQ(IDC_NAME, dlg.m_nFocusAfterFailure);
     // the fields before the failing one were saved, those after it were not
@@ -243,34 +262,31 @@ TEST(DataExchangeTest, AFailedFieldKeepsTheDialogOpenWithTheFocusOnIt)
     EXPECT_EQ(1, dlg.m_count);
 }
 
+// Runs the dialog with a count that fails when saved: the dialog stays open
+// with the count focused and all of its typed text selected.
+void ExpectCountFailure(const CDialogTemplate& t, void (*pfnFailure)(CFieldsDialog*), int nTypedLength,
+                        int nCountAfter)
+{
+    CFieldsDialog dlg(t.Get());
+    RunFailure(dlg, pfnFailure);
+    EXPECT_EQ(IDC_COUNT, dlg.m_nFocusAfterFailure);
+    EXPECT_EQ(MAKELONG(0, nTypedLength), dlg.m_dwSelectionAfterFailure);
+    EXPECT_EQ(nCountAfter, dlg.m_count);
+}
+
 TEST(DataExchangeTest, NumbersAreCheckedWithAMessageAndTheFieldSelected)
 {
     CRecordingApp app;
     CDialogTemplate t = MakeFieldsTemplate();
-    {
-        CFieldsDialog dlg(t.Get());
-        dlg.m_name = "Rex";
-        dlg.m_pfnOnInit = StartTimer;
-        dlg.m_pfnOnTimer = BadCountFailure;
-        EXPECT_EQ(IDCANCEL, dlg.DoModal());
-        EXPECT_TRUE(dlg.m_bOpenAfterFailure);
-        EXPECT_EQ(IDC_COUNT, dlg.m_nFocusAfterFailure);
-        EXPECT_EQ(MAKELONG(0, 3), dlg.m_dwSelectionAfterFailure); // the whole text selected
-        EXPECT_EQ(1, dlg.m_count);
-    }
-    {
-        CFieldsDialog dlg(t.Get());
-        dlg.m_name = "Rex";
-        dlg.m_pfnOnInit = StartTimer;
-        dlg.m_pfnOnTimer = CountOutOfRangeFailure;
-        EXPECT_EQ(IDCANCEL, dlg.DoModal());
-        EXPECT_TRUE(dlg.m_bOpenAfterFailure);
-        EXPECT_EQ(IDC_COUNT, dlg.m_nFocusAfterFailure);
-    }
+    ExpectCountFailure(t, BadCountFailure, 3, 1);
+    ExpectCountFailure(t, CountTooLargeFailure, 10, 1);
+    // a number out of range is stored before the range check refuses it
+    ExpectCountFailure(t, CountOutOfRangeFailure, 3, 100);
     // one message per failed OK and one per failed save in the timer
-    ASSERT_EQ(4u, app.m_messages.size());
+    ASSERT_EQ(6u, app.m_messages.size());
     EXPECT_EQ("Please enter an integer.", app.m_messages[0]);
-    EXPECT_EQ("Please enter an integer between 1 and 99.", app.m_messages[2]);
+    EXPECT_EQ("Please enter an integer.", app.m_messages[2]);
+    EXPECT_EQ("Please enter an integer between 1 and 99.", app.m_messages[4]);
 }
 
 // Loading writes an edit's text only when it changed, so that no change

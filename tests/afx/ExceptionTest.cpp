@@ -2,6 +2,8 @@
 // messages.
 #include <gtest/gtest.h>
 
+#include <new>
+
 #include "afx/AfxCore.h"
 
 namespace
@@ -155,6 +157,34 @@ TEST(ExceptionHelpers, MemoryExceptionIsOneStaticObject)
         e->Delete();
     }
     EXPECT_EQ(pFirst, pSecond);
+}
+
+namespace
+{
+// Keeps the compiler from pairing the allocation with its release away.
+char* volatile g_pAllocated = NULL;
+} // namespace
+
+TEST(ExceptionHelpers, FailedNewRaisesTheMemoryException)
+{
+    // No 32-bit process has this much contiguous room.
+    volatile size_t nHuge = 0x7FFFFFF0;
+    CException* pCaught = NULL;
+    TRY
+    {
+        g_pAllocated = new char[nHuge];
+        delete[] g_pAllocated;
+    }
+    CATCH_ALL(e)
+    {
+        pCaught = e;
+        EXPECT_TRUE(e->IsKindOf(RUNTIME_CLASS(CMemoryException)));
+    }
+    END_CATCH_ALL
+    EXPECT_NE(nullptr, pCaught);
+
+    g_pAllocated = new (std::nothrow) char[nHuge];
+    EXPECT_EQ(nullptr, g_pAllocated);
 }
 
 TEST(ExceptionMessages, ArchiveCausesNameTheFile)
