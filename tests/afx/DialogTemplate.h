@@ -58,6 +58,7 @@ public:
     }
 
     LPCDLGTEMPLATE Get() const { return (LPCDLGTEMPLATE)m_words.data(); }
+    DWORD Size() const { return (DWORD)(m_words.size() * sizeof(WORD)); }
 
 private:
     void Put32(DWORD value)

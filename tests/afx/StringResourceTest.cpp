@@ -1,11 +1,12 @@
 // String-resource loading through AfxLoadString, against a resource module
-// that the test builds: a copy of this program with its own string table.
+// that the test builds with its own string table.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "afx/AfxCore.h"
+#include "afx/ResourceModule.h"
 
 namespace
 {
@@ -25,17 +26,11 @@ CString AFXAPI ExpandForTest(LPCTSTR lpszText)
     return s;
 }
 
-class StringResourceTest : public ::testing::Test
+class StringResourceTest : public ResourceModuleTest
 {
 protected:
     static void SetUpTestSuite()
     {
-        TCHAR szSelf[MAX_PATH], szTemp[MAX_PATH];
-        GetModuleFileNameA(NULL, szSelf, MAX_PATH);
-        GetTempPathA(MAX_PATH, szTemp);
-        s_strModule.Format("%safxcore_strings_%lu.dll", szTemp, GetCurrentProcessId());
-        ASSERT_TRUE(CopyFileA(szSelf, s_strModule, FALSE));
-
         // One string-table block holds ids 16 to 31: a length word and
         // UTF-16 characters each.
         const std::string texts[16] = {"plain", "Select ~Genotype~", std::string(300, 'a'),
@@ -47,46 +42,12 @@ protected:
             for (char ch : text)
                 block.push_back((WORD)(BYTE)ch);
         }
-        HANDLE hUpdate = BeginUpdateResourceA(s_strModule, TRUE);
-        ASSERT_NE(nullptr, hUpdate);
-        ASSERT_TRUE(UpdateResourceA(hUpdate, (LPCSTR)RT_STRING, MAKEINTRESOURCEA(kPlain / 16 + 1),
-                                    MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL), block.data(),
-                                    (DWORD)(block.size() * sizeof(WORD))));
-        ASSERT_TRUE(EndUpdateResourceA(hUpdate, FALSE));
-        s_hModule = LoadLibraryExA(s_strModule, NULL, LOAD_LIBRARY_AS_DATAFILE);
-        ASSERT_NE(nullptr, s_hModule);
+        CResourceModule* pModule = new CResourceModule("strings");
+        ASSERT_TRUE(pModule->Add((LPCSTR)RT_STRING, kPlain / 16 + 1, block.data(),
+                                 (DWORD)(block.size() * sizeof(WORD))));
+        LoadSuiteModule(pModule);
     }
-
-    static void TearDownTestSuite()
-    {
-        if (s_hModule != NULL)
-            FreeLibrary(s_hModule);
-        DeleteFileA(s_strModule);
-    }
-
-    void SetUp() override
-    {
-        m_hOldResources = afxCurrentResourceHandle;
-        m_pfnOldExpander = AfxGetTokenExpander();
-        afxCurrentResourceHandle = s_hModule;
-        AfxSetTokenExpander(NULL);
-    }
-
-    void TearDown() override
-    {
-        afxCurrentResourceHandle = m_hOldResources;
-        AfxSetTokenExpander(m_pfnOldExpander);
-    }
-
-    HINSTANCE m_hOldResources = NULL;
-    AFX_TOKEN_EXPANDER m_pfnOldExpander = NULL;
-
-    static CString s_strModule;
-    static HMODULE s_hModule;
 };
-
-CString StringResourceTest::s_strModule;
-HMODULE StringResourceTest::s_hModule = NULL;
 } // namespace
 
 TEST_F(StringResourceTest, PlainStringsLoadAsTheyAre)
