@@ -55,12 +55,17 @@ CString CConfigStatementParser::ReadGenes()
 }
 
 // A crossover probability in percent, read with 5 decimals, as a fraction.
+// A percentage outside 0 to 100 is refused: the linkage tables could only
+// clamp it, and the author would never learn that the figure was not used.
 static BOOL ReadPercentage(const CString& word, double& probability)
 {
     CDecimal decimal(5);
     if (!decimal.Parse(word))
         return FALSE;
-    probability = decimal.GetValue() / 100.0;
+    const double percent = decimal.GetValue();
+    if (percent < 0.0 || percent > 100.0)
+        return FALSE;
+    probability = percent / 100.0;
     return TRUE;
 }
 

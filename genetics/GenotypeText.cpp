@@ -206,20 +206,9 @@ CString CAllelePair::Parse(const CGeneticsSection* section, const CString& text,
             error.Empty();
             codes[side] = codes[1 - side];
         }
-        // Only the heterogametic sex lacks an allele of a sex-linked gene, and
-        // the present allele must stand where that sex has it (a maternal Y
-        // allele would otherwise make a female).
+        // Only the heterogametic sex lacks an allele of a sex-linked gene.
         if (!IsKnownSex(sex))
-        {
             shownSex = section->GetHeterogameticSex();
-            UINT checkedGene;
-            CString check = section->CheckAlleleForSex(codes[1 - side], shownSex, 1 - side, checkedGene);
-            if (!check.IsEmpty())
-            {
-                error.Format("%s allele %s - %s", present, (LPCTSTR)presentName, (LPCTSTR)check);
-                return error;
-            }
-        }
         break;
     }
 
@@ -231,6 +220,25 @@ CString CAllelePair::Parse(const CGeneticsSection* section, const CString& text,
         {
             error.Format("'%s' cannot be associated with the %s sex", (LPCTSTR)text, SexWord(sex));
             return error;
+        }
+    }
+    // With the sex unknown, the alleles must stand where the sex that the
+    // pair shows has them: otherwise a maternal Y allele, or two alleles of a
+    // Y-linked gene, would be taken as a male's.
+    if (!IsKnownSex(sex) && shownSex != SEX_EITHER)
+    {
+        for (int side = 0; side < 2; side++)
+        {
+            if (!IsRealAllele(codes[side]))
+                continue;
+            UINT checkedGene;
+            CString check = section->CheckAlleleForSex(codes[side], shownSex, side, checkedGene);
+            if (!check.IsEmpty())
+            {
+                error.Format(side == 0 ? "maternal allele %s - %s" : "paternal allele %s - %s",
+                             (LPCTSTR)parts[side], (LPCTSTR)check);
+                return error;
+            }
         }
     }
     if (outSex != NULL && shownSex != SEX_EITHER)

@@ -246,3 +246,53 @@ TEST(ConfigFormat, PhenotypeNotesCodes)
                              ExpandTerms(" [~MaleAnimalLetter~]") + " | D,d: Black %%zz%%";
     EXPECT_TEXT(config.m_config.m_strNotes, expected);
 }
+
+TEST(ConfigFormat, LineNumbersCountEveryLineOfTheFileFromOne)
+{
+    // Blank lines, comment lines, header keys and the second line of a
+    // continued statement all keep their numbers; CR LF ends a line like LF,
+    // and a last line without a line end counts.
+    const char* const body = "# comment\r\n"
+                             "\r\n"
+                             "desc A configuration\r\n"
+                             "[genes Main]\r\n"
+                             "gene B B, \\\r\n"
+                             "b\r\n"
+                             "\r\n"
+                             "gene D D, d\r\n"
+                             "bogus";
+    const char* const expected = "line 9, unknown control line";
+    CGeneticsConfig config;
+    EXPECT_TEXT(ReadConfigText(config, body), expected);
+    EXPECT_TEXT(LoadSealedConfigText(body), CString("Error in Genetics.Gen, ") + expected);
+    EXPECT_TEXT(LoadSealedConfigText(CString(body) + "\r\n"), CString("Error in Genetics.Gen, ") + expected);
+    EXPECT_TEXT(LoadSealedConfigText(CString(body) + "\n\n"), CString("Error in Genetics.Gen, ") + expected);
+}
+
+TEST(ConfigFormat, EveryGeneKindDeclaresAGeneOrAPolygene)
+{
+    const char* const geneKinds[] = {"gene", "coatcolourgene", "coatcolorgene", "colourgene", "colorgene",
+                                     "coatpatterngene", "patterngene", "eyecolourgene", "eyecolorgene",
+                                     "defectgene", "diseasegene", "BreedGene"};
+    const char* const polygeneKinds[] = {"polygene", "coatcolourpolygene", "coatcolorpolygene", "colourpolygene",
+                                         "colorpolygene", "coatpatternpolygene", "patternpolygene",
+                                         "eyecolourpolygene", "eyecolorpolygene", "defectpolygene",
+                                         "diseasepolygene", "BREEDPOLYGENE"};
+    for (const char* kind : geneKinds)
+    {
+        CGeneticsConfig config;
+        EXPECT_TEXT(ReadConfigText(config, CString("[genes Main]\n") + kind + " G A, a\n"), "") << kind;
+        ASSERT_EQ(config.GetSectionCount(), 1) << kind;
+        EXPECT_FALSE(config.GetSection(0)->GetGeneDef(1)->IsPolygene()) << kind;
+        EXPECT_EQ(config.GetSection(0)->GetSymbolCount(), 2u) << kind;
+    }
+    for (const char* kind : polygeneKinds)
+    {
+        CGeneticsConfig config;
+        EXPECT_TEXT(ReadConfigText(config, CString("[genes Main]\n") + kind + " P places=1 ranges=0,S,1\n"), "")
+            << kind;
+        ASSERT_EQ(config.GetSectionCount(), 1) << kind;
+        EXPECT_TRUE(config.GetSection(0)->GetGeneDef(1)->IsPolygene()) << kind;
+        EXPECT_EQ(config.GetSection(0)->GetGeneDef(1)->m_nPlaces, 1) << kind;
+    }
+}

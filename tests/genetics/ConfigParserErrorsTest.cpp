@@ -40,6 +40,23 @@ const ErrorCase StatementErrors[] = {
     {"gene Q Q:70, q:70\n", "line 10, combined allele distribution exceeds 100"},
     {"gene Q Q, B\n", "line 10, allele or range symbol 'B' already defined"},
     {"breedpolygene W places=1 ranges=0,a,5,b,4\n", "line 10, ranges contain overlapping values"},
+    // gene and polygene arguments
+    {"gene Q Q:x, q\n", "line 10, invalid allele distribution 'x' - valid percentage expected"},
+    {"gene Q Q:60, q:30\n", "line 10, combined allele distribution should equal 100"},
+    {"gene Q Q\n", "line 10, insufficient alleles given"},
+    {"gene Q Q, Q\n", "line 10, duplicate alleles seen"},
+    {"gene Q Q, q-1\n", "line 10, invalid allele name(s)"},
+    {"polygene W ;\n", "line 10, no parameters given"},
+    {"polygene W ranges=,\n", "line 10, insufficient data given for the ranges parameter"},
+    {"polygene W ranges=0,a\n", "line 10, an odd number of argument for the ranges parameter are expected"},
+    {"polygene W ranges=x,a,1\n", "line 10, syntax error in starting value 'x' for ranges parameter"},
+    {"polygene W ranges=0,a,y\n", "line 10, syntax error in value 'y' for ranges parameter"},
+    {"polygene W colour=5\n", "line 10, unrecognised parameter 'colour'"},
+    {"polygene W ranges=0,a,1,a,2\n", "line 10, duplicate range symbols seen"},
+    {"polygene W ranges=0,a-b,1\n", "line 10, invalid range symbols(s)"},
+    {"polygene W ranges=0,Tall,1\n", "line 10, allele or range symbol 'Tall' already defined"},
+    {"polygene W places=x\n", "line 10, invalid polygene parameter 'places=x'"},
+    {"polygene W places=-2\n", "line 10, invalid number of decimal places '-2'"},
     // link
     {"[rules R]\nbaseon Main\nlink B D 10\n", "line 12, gene linkage may only be defined for a genes section, not a "
                                               "rules section"},
@@ -51,6 +68,9 @@ const ErrorCase StatementErrors[] = {
     {"link B Height 10\n", "line 10, gene 'Height' is polygenic and may not be linked to other genes"},
     {"link B D ten\n", "line 10, invalid crossover probability 'ten'"},
     {"link B D 10 x\n", "line 10, invalid crossover probability 'x'"},
+    // A percentage outside 0 to 100 could only be clamped: it is refused.
+    {"link B D 150\n", "line 10, invalid crossover probability '150'"},
+    {"link B D 10 -5\n", "line 10, invalid crossover probability '-5'"},
     // sex linkage
     {"[rules R]\nbaseon Main\nX-link B\n", "line 12, sex linkage may only be defined for a genes section, not a "
                                            "rules section"},
@@ -64,6 +84,7 @@ const ErrorCase StatementErrors[] = {
     {"describe allele q Some text\n", "line 10, unknown allele or range symbol 'q'"},
     {"describe range Huge Some text\n", "line 10, unknown allele or range symbol 'Huge'"},
     {"describe genotype B,d Some text\n", "line 10, alleles not from same gene"},
+    {"describe genotype Short Some text\n", "line 10, allele 'Short' is a polygenic range symbol"},
     {"describe colour B Some text\n", "line 10, 'describe' line has unknown selector 'colour'"},
     // rules
     {"[rules R]\nbaseon Main\nB,b lethal\n", "line 12, 'lethal' rule may only be given for a genes section, not a "
@@ -79,6 +100,32 @@ const ErrorCase StatementErrors[] = {
                              "have 2 alleles for this gene"},
     {"B,! assumed\n", "line 10, invalid expression 'B,!' on 'assumed' line - "
                       "paternal allele missing, yet maternal allele B is not sex linked"},
+    // genotype texts of rule lines
+    {"; assumed\n", "line 10, invalid expression ';' on 'assumed' line - allele pair list empty"},
+    {"B,b,B assumed\n", "line 10, invalid expression 'B,b,B' on 'assumed' line - allele pair 'B,b,B' must have 2 "
+                        "alleles given (possibly 1 for sex linked genes)"},
+    {"B assumed\n", "line 10, invalid expression 'B' on 'assumed' line - only one allele 'B' for the 'B' gene "
+                    "present, yet this gene is not sex linked"},
+    {"Yg assumediffemale\n", "line 10, invalid expression 'Yg' on 'assumediffemale' line - allele 'Yg' for the 'Yg' "
+                             "gene present, yet this individual is known to be female, and females are homogametic "
+                             "and cannot carry this gene"},
+    {"Xo,xo assumedifmale\n", "line 10, invalid expression 'Xo,xo' on 'assumedifmale' line - paternal allele xo - "
+                              "allele 'xo' cannot be paternal in the heterogametic sex"},
+    {"Yg,yg assumediffemale\n", "line 10, invalid expression 'Yg,yg' on 'assumediffemale' line - maternal allele Yg "
+                                "- allele 'Yg' cannot be present in the homogametic sex"},
+    {"yg,Yg assumedifmale\n", "line 10, invalid expression 'yg,Yg' on 'assumedifmale' line - maternal allele yg - "
+                              "allele 'yg' can only be paternal"},
+    {"B,Short assumed\n", "line 10, invalid expression 'B,Short' on 'assumed' line - paternal allele Short - allele "
+                          "name is the same as a polygenic range symbol"},
+    {"?,- assumed\n", "line 10, invalid expression '?,-' on 'assumed' line - cannot identify gene"},
+    {"!,b assumed\n", "line 10, invalid expression '!,b' on 'assumed' line - maternal allele missing, yet paternal "
+                      "allele b is not sex linked"},
+    {"Xo,- assumedifmale\n", "line 10, invalid expression 'Xo,-' on 'assumedifmale' line - 'Xo,-' cannot be "
+                             "associated with the male sex"},
+    {"B,b B,B assumed\n", "line 10, invalid expression 'B,b B,B' on 'assumed' line - alleles/traits multiply defined"},
+    // With the sex unknown, two alleles of a Y-linked gene suit no individual.
+    {"Yg,yg means Both\n", "line 10, invalid expression 'Yg,yg' on 'means' line - maternal allele Yg - allele 'Yg' "
+                           "can only be paternal"},
     {"B,b means\n", "line 10, 'means' rule requires text argument"},
     {"B,b goto\n", "line 10, 'goto' rule requires text argument"},
     {"[rules R]\nbaseon Main\nB,b say\n", "line 12, 'say' rule requires text argument"},
@@ -117,19 +164,47 @@ TEST(ConfigParserErrors, EveryStatementMessageThroughTheSealedFile)
     EXPECT_TEXT(LoadSealedConfigText(BasicGenesText()), "");
 }
 
+namespace
+{
+// Messages of the reader itself; the texts follow the basic genes section
+// unless they stand alone.
+struct ReaderCase
+{
+    BOOL afterBasic;
+    const char* text;
+    const char* error;
+};
+
+const ReaderCase ReaderErrors[] = {
+    {FALSE, "desc Nothing\n[genes]\n[colour Main]\ngene B B, b\n", "cannot find gene specification start line"},
+    {TRUE, "[RULES main]\nbaseon Main\n", "duplicate section near line 10"},
+    {TRUE, "[rules A]\n[rules B]\nbaseon Main\n", "empty section near line 10"},
+    {TRUE, "[rules A]\nbaseon Main\n[rules B]\n", "empty section near line 12"},
+    {TRUE, "B,b goto Nowhere\n", "section 'Main' has a 'goto' rule referencing an unknown section 'Nowhere'"},
+    {TRUE, "notes %%a Q%%\n", "error in %%a%% code in notes: invalid gene Q"},
+    {TRUE, "notes %%d Q%%\n", "error in %%d%% code in notes: invalid gene Q"},
+    {TRUE, "notes %%p B,q%%\n", "error in %%p%% code in notes: unknown allele or range symbol 'q'"},
+};
+
+CString ReaderText(const ReaderCase& c)
+{
+    return c.afterBasic ? BasicGenesText() + c.text : CString(c.text);
+}
+} // namespace
+
 TEST(ConfigParserErrors, ReaderMessages)
 {
-    CGeneticsConfig config;
-    EXPECT_TEXT(ReadConfigText(config, "desc Nothing\n[genes]\n[colour Main]\ngene B B, b\n"),
-                "cannot find gene specification start line");
-    EXPECT_TEXT(ReadConfigText(config, BasicGenesText() + "[RULES main]\nbaseon Main\n"),
-                "duplicate section near line 10");
-    EXPECT_TEXT(ReadConfigText(config, BasicGenesText() + "[rules A]\n[rules B]\nbaseon Main\n"),
-                "empty section near line 10");
-    EXPECT_TEXT(ReadConfigText(config, BasicGenesText() + "[rules A]\nbaseon Main\n[rules B]\n"),
-                "empty section near line 12");
-    EXPECT_TEXT(ReadConfigText(config, BasicGenesText() + "B,b goto Nowhere\n"),
-                "section 'Main' has a 'goto' rule referencing an unknown section 'Nowhere'");
+    for (const auto& c : ReaderErrors)
+    {
+        CGeneticsConfig config;
+        EXPECT_TEXT(ReadConfigText(config, ReaderText(c)), c.error) << c.text;
+    }
+}
+
+TEST(ConfigParserErrors, ReaderMessagesThroughTheSealedFile)
+{
+    for (const auto& c : ReaderErrors)
+        EXPECT_TEXT(LoadSealedConfigText(ReaderText(c)), CString("Error in Genetics.Gen, ") + c.error) << c.text;
 }
 
 TEST(ConfigParserErrors, GotoCyclesAreRefused)
@@ -146,15 +221,4 @@ TEST(ConfigParserErrors, GotoCyclesAreRefused)
                                                           "[rules A]\nbaseon Main\nD,d goto B\n"
                                                           "[rules B]\nbaseon Main\nB,b say Brown\n"),
                 "");
-}
-
-TEST(ConfigParserErrors, NotesCodeMessages)
-{
-    CGeneticsConfig config;
-    EXPECT_TEXT(ReadConfigText(config, BasicGenesText() + "notes %%a Q%%\n"),
-                "error in %%a%% code in notes: invalid gene Q");
-    EXPECT_TEXT(ReadConfigText(config, BasicGenesText() + "notes %%d Q%%\n"),
-                "error in %%d%% code in notes: invalid gene Q");
-    EXPECT_TEXT(ReadConfigText(config, BasicGenesText() + "notes %%p B,q%%\n"),
-                "error in %%p%% code in notes: unknown allele or range symbol 'q'");
 }

@@ -1,43 +1,44 @@
 #include "GeneticsTestSupport.h"
 
 #include "TestSealer.h"
+#include "foundation/containers/ArraySorting.h"
 #include "foundation/files/ByteBuffer.h"
 #include "foundation/files/ProgramFolder.h"
+#include "foundation/terminology/TerminologySetup.h"
+#include "foundation/text/TextLines.h"
 #include "genetics/GeneticsConfigLoad.h"
 
 #include <stdio.h>
-#include "foundation/terminology/TerminologySetup.h"
-#include "foundation/text/TextLines.h"
-#include "foundation/text/Tokenizer.h"
-#include "foundation/text/Trim.h"
+#include <string.h>
 
+// Numbers the lines from 1 and reads them, as the loader does.
 static CString ReadLines(CGeneticsConfig& config, CStringArray& lines)
 {
     CDWordArray numbers;
     numbers.SetSize(lines.GetSize());
-    for (int i = 0; i < lines.GetSize(); i++)
-        numbers[i] = (DWORD)(i + 1);
+    FillDWordSequence(numbers, 1, 1);
     return config.Read(lines, numbers);
+}
+
+// Splits a configuration text into lines as the loader does with the plain
+// bytes of the file: CR LF becomes LF, lines are trimmed, and a last line
+// without LF counts when it is not empty.
+static void SplitLikeTheLoader(const char* text, CStringArray& lines)
+{
+    CByteBuffer buffer;
+    const DWORD length = (DWORD)strlen(text);
+    buffer.SetSize(length);
+    if (length > 0)
+        memcpy(buffer.GetData(), text, length);
+    buffer.ConvertCrLfToLf();
+    SplitBufferLines(lines, buffer, TRUE);
 }
 
 CString ReadConfigText(CGeneticsConfig& config, const char* text)
 {
     EnsureDefaultTerms();
     CStringArray lines;
-    CString rest = text;
-    for (;;)
-    {
-        const int lf = rest.Find('\n');
-        CString line = lf < 0 ? rest : rest.Left(lf);
-        TrimString(&line);
-        // As in a file, a last line without LF counts only when it is not empty.
-        if (lf < 0 && line.IsEmpty())
-            break;
-        lines.Add(line);
-        if (lf < 0)
-            break;
-        rest = rest.Mid(lf + 1);
-    }
+    SplitLikeTheLoader(text, lines);
     return ReadLines(config, lines);
 }
 

@@ -266,3 +266,82 @@ TEST_F(GenotypeTextZW, SingleAllelesInTheZWSystem)
     EXPECT_TEXT(GenotypeError(m_section, "!,Yg", SEX_MALE),
                 "paternal allele Yg - allele 'Yg' cannot be present in the homogametic sex");
 }
+
+namespace
+{
+// The written forms that read alike under both sex systems.
+void CheckWrittenForms(const CGeneticsSection* section)
+{
+    // Pairs with and without a comma, separated by blanks or semicolons.
+    CGenotype commas = ParseGenotype(section, " B,b ;D,d;; E,e ");
+    CGenotype joined = ParseGenotype(section, "Bb Dd Ee");
+    EXPECT_TRUE(commas.IsEqual(joined));
+    EXPECT_TEXT(commas.Format(section, 0), "Bb Dd Ee");
+    // A blank ends a word, also beside a comma.
+    EXPECT_TEXT(GenotypeError(section, "D , d"), "only one allele 'D' for the 'D' gene present, yet this gene is "
+                                                 "not sex linked");
+
+    // "?" and "-" are an unknown allele; "-" is any allele where rule patterns allow it.
+    EXPECT_EQ(ParseGenotype(section, "B?").GetPairs()[0].m_nAllele2, ALLELE_UNKNOWN);
+    EXPECT_EQ(ParseGenotype(section, "?,b").GetPairs()[0].m_nAllele1, ALLELE_UNKNOWN);
+    EXPECT_EQ(ParseGenotype(section, "-b").GetPairs()[0].m_nAllele1, ALLELE_UNKNOWN);
+    EXPECT_EQ(ParseGenotype(section, "-b", SEX_EITHER, PARSE_ALLOW_ANY).GetPairs()[0].m_nAllele1, ALLELE_ANY);
+    EXPECT_TEXT(ParseGenotype(section, "B,?").Format(section, FORMAT_UNKNOWN_AS_QUESTION), "B?");
+
+    // Polygene values, ranges where they are allowed, and range symbols.
+    CGenotype value = ParseGenotype(section, "Height=12.5 E,e");
+    EXPECT_TEXT(value.Format(section, 0), "Ee Height=12.5");
+    CGenotype range = ParseGenotype(section, "Height=2-4.5", SEX_EITHER, PARSE_ALLOW_RANGES);
+    EXPECT_TEXT(range.Format(section, 0), "Height=2.0-4.5");
+    EXPECT_TEXT(ParseGenotype(section, "Tall", SEX_EITHER, PARSE_ALLOW_RANGES).Format(section, 0), "Tall");
+    EXPECT_TEXT(ParseGenotype(section, "Height=15").Format(section, 0), "Tall");
+
+    // Brackets hold a word together: inside them neither blanks nor commas split.
+    EXPECT_TEXT(GenotypeError(section, "(B b)"), "unknown allele or range symbol '(B b)'");
+    EXPECT_TEXT(GenotypeError(section, "(B,b)"), "unknown allele or range symbol '(B,b)'");
+    EXPECT_TEXT(GenotypeError(section, "B,(b,B)"), "unknown allele or range symbol '(b,B)'");
+}
+} // namespace
+
+TEST_F(GenotypeTextXY, WrittenForms)
+{
+    CheckWrittenForms(m_section);
+    // The single allele of an X-linked gene is a male's maternal allele.
+    EXPECT_TEXT(ParseGenotype(m_section, "Xo", SEX_MALE).Format(m_section, FORMAT_SHOW_NONE), "Xo!");
+    EXPECT_TEXT(ParseGenotype(m_section, "Xo!", SEX_MALE).Format(m_section, FORMAT_SHOW_NONE), "Xo!");
+    EXPECT_TEXT(ParseGenotype(m_section, "!Yg", SEX_MALE).Format(m_section, FORMAT_SHOW_NONE), "!Yg");
+}
+
+TEST_F(GenotypeTextZW, WrittenForms)
+{
+    CheckWrittenForms(m_section);
+    // The single allele of a Z-linked gene is a female's paternal allele.
+    EXPECT_TEXT(ParseGenotype(m_section, "Xo", SEX_FEMALE).Format(m_section, FORMAT_SHOW_NONE), "!Xo");
+    EXPECT_TEXT(ParseGenotype(m_section, "!,Xo", SEX_FEMALE).Format(m_section, FORMAT_SHOW_NONE), "!Xo");
+    EXPECT_TEXT(ParseGenotype(m_section, "Yg!", SEX_FEMALE).Format(m_section, FORMAT_SHOW_NONE), "Yg!");
+}
+
+TEST_F(GenotypeTextXY, WithTheSexUnknownAPairMustSuitTheSexItShows)
+{
+    // Two alleles of a Y-linked gene, or a Y allele on the maternal side,
+    // suit no individual.
+    EXPECT_TEXT(GenotypeError(m_section, "Yg,yg"), "maternal allele Yg - allele 'Yg' can only be paternal");
+    EXPECT_TEXT(GenotypeError(m_section, "yg,-"), "maternal allele yg - allele 'yg' can only be paternal");
+    int sex = -1;
+    CGenotype genotype;
+    EXPECT_TEXT(genotype.Parse(m_section, "-,Yg", SEX_EITHER, PARSE_ALLOW_ANY, &sex), "");
+    EXPECT_EQ(sex, SEX_MALE);
+    EXPECT_EQ(genotype.GetPairs()[0].m_nAllele1, ALLELE_ANY);
+}
+
+TEST_F(GenotypeTextZW, WithTheSexUnknownAPairMustSuitTheSexItShows)
+{
+    EXPECT_TEXT(GenotypeError(m_section, "Yg,yg"), "paternal allele yg - allele 'yg' can only be maternal");
+    EXPECT_TEXT(GenotypeError(m_section, "?,Yg"), "paternal allele Yg - allele 'Yg' can only be maternal");
+    EXPECT_TEXT(GenotypeError(m_section, "Xo,!"), "maternal allele Xo - allele 'Xo' cannot be maternal in the "
+                                                  "heterogametic sex");
+    int sex = -1;
+    CGenotype genotype;
+    EXPECT_TEXT(genotype.Parse(m_section, "Yg,?", SEX_EITHER, 0, &sex), "");
+    EXPECT_EQ(sex, SEX_FEMALE);
+}
