@@ -23,10 +23,7 @@ void ReleaseTempDC(CObject* pObject)
 
 CHandleMap* DCMap()
 {
-    AFX_THREAD_STATE* pState = AfxGetThreadState();
-    if (pState->m_pDCMap == NULL)
-        pState->m_pDCMap = new CHandleMap(ConstructTempDC, ReleaseTempDC);
-    return pState->m_pDCMap;
+    return AfxGetHandleMap(&AFX_THREAD_STATE::m_pDCMap, ConstructTempDC, ReleaseTempDC);
 }
 } // namespace
 
@@ -63,8 +60,7 @@ BOOL CDC::Attach(HDC hDC)
     if (hDC == NULL)
         return FALSE;
     m_hDC = hDC;
-    if (DCMap()->LookupPermanent(hDC) == NULL)
-        DCMap()->SetPermanent(hDC, this);
+    DCMap()->AttachObject(hDC, this);
     SetAttribDC(m_hDC);
     return TRUE;
 }
@@ -72,8 +68,7 @@ BOOL CDC::Attach(HDC hDC)
 HDC CDC::Detach()
 {
     HDC hDC = m_hDC;
-    if (hDC != NULL && DCMap()->LookupPermanent(hDC) == this)
-        DCMap()->RemoveHandle(hDC);
+    DCMap()->DetachObject(hDC, this);
     ReleaseAttribDC();
     ReleaseOutputDC();
     return hDC;

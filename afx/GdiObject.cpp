@@ -5,24 +5,11 @@ IMPLEMENT_DYNCREATE(CGdiObject, CObject)
 
 namespace
 {
-CObject* ConstructTempGdiObject(HANDLE h)
-{
-    CGdiObject* pObject = new CGdiObject;
-    pObject->m_hObject = (HGDIOBJ)h;
-    return pObject;
-}
-
-void ReleaseTempGdiObject(CObject* pObject)
-{
-    ((CGdiObject*)pObject)->m_hObject = NULL;
-}
+typedef CTemporaryWrapper<CGdiObject, HGDIOBJ, &CGdiObject::m_hObject> CTempGdiObject;
 
 CHandleMap* GdiMap()
 {
-    AFX_THREAD_STATE* pState = AfxGetThreadState();
-    if (pState->m_pGdiMap == NULL)
-        pState->m_pGdiMap = new CHandleMap(ConstructTempGdiObject, ReleaseTempGdiObject);
-    return pState->m_pGdiMap;
+    return AfxGetHandleMap(&AFX_THREAD_STATE::m_pGdiMap, CTempGdiObject::Construct, CTempGdiObject::Release);
 }
 } // namespace
 
@@ -51,8 +38,7 @@ BOOL CGdiObject::Attach(HGDIOBJ hObject)
     if (hObject == NULL)
         return FALSE;
     // stock objects are shared: several objects may wrap them
-    if (GdiMap()->LookupPermanent(hObject) == NULL)
-        GdiMap()->SetPermanent(hObject, this);
+    GdiMap()->AttachObject(hObject, this);
     m_hObject = hObject;
     return TRUE;
 }
@@ -60,8 +46,7 @@ BOOL CGdiObject::Attach(HGDIOBJ hObject)
 HGDIOBJ CGdiObject::Detach()
 {
     HGDIOBJ hObject = m_hObject;
-    if (hObject != NULL && GdiMap()->LookupPermanent(hObject) == this)
-        GdiMap()->RemoveHandle(hObject);
+    GdiMap()->DetachObject(hObject, this);
     m_hObject = NULL;
     return hObject;
 }

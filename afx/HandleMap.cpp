@@ -42,6 +42,18 @@ void CHandleMap::SetPermanent(HANDLE h, CObject* pObject)
     m_permanentMap[h] = pObject;
 }
 
+void CHandleMap::AttachObject(HANDLE h, CObject* pObject)
+{
+    if (LookupPermanent(h) == NULL)
+        SetPermanent(h, pObject);
+}
+
+void CHandleMap::DetachObject(HANDLE h, CObject* pObject)
+{
+    if (h != NULL && LookupPermanent(h) == pObject)
+        RemoveHandle(h);
+}
+
 void CHandleMap::RemoveHandle(HANDLE h)
 {
     // A temporary wrapper of the handle stays until the next clean-up, since

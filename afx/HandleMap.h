@@ -27,6 +27,13 @@ public:
     void SetPermanent(HANDLE h, CObject* pObject);
     void RemoveHandle(HANDLE h);
 
+    // Attaching makes the object the handle's permanent one, unless the
+    // handle has one already: a second object only wraps it for a while (and
+    // must not take the first one's place, or messages would stop reaching
+    // it). Detaching removes the object only if it is the permanent one.
+    void AttachObject(HANDLE h, CObject* pObject);
+    void DetachObject(HANDLE h, CObject* pObject);
+
     // Frees every temporary wrapper.
     void DeleteTemp();
 
@@ -38,4 +45,19 @@ private:
     std::unordered_map<HANDLE, CObject*> m_temporaryMap;
     PFN_CONSTRUCT m_pfnConstruct;
     PFN_RELEASE m_pfnRelease;
+};
+
+// Temporary wrappers of the classes that hold one handle in one field: made
+// with the handle, and let go of it again before they are deleted.
+template <class CLASS, class HANDLE_TYPE, HANDLE_TYPE CLASS::*pmHandle>
+struct CTemporaryWrapper
+{
+    static CObject* Construct(HANDLE h)
+    {
+        CLASS* pObject = new CLASS;
+        pObject->*pmHandle = (HANDLE_TYPE)h;
+        return pObject;
+    }
+
+    static void Release(CObject* pObject) { ((CLASS*)pObject)->*pmHandle = NULL; }
 };

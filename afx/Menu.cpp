@@ -6,24 +6,11 @@ IMPLEMENT_DYNCREATE(CMenu, CObject)
 
 namespace
 {
-CObject* ConstructTempMenu(HANDLE h)
-{
-    CMenu* pMenu = new CMenu;
-    pMenu->m_hMenu = (HMENU)h;
-    return pMenu;
-}
-
-void ReleaseTempMenu(CObject* pObject)
-{
-    ((CMenu*)pObject)->m_hMenu = NULL;
-}
+typedef CTemporaryWrapper<CMenu, HMENU, &CMenu::m_hMenu> CTempMenu;
 
 CHandleMap* MenuMap()
 {
-    AFX_THREAD_STATE* pState = AfxGetThreadState();
-    if (pState->m_pMenuMap == NULL)
-        pState->m_pMenuMap = new CHandleMap(ConstructTempMenu, ReleaseTempMenu);
-    return pState->m_pMenuMap;
+    return AfxGetHandleMap(&AFX_THREAD_STATE::m_pMenuMap, CTempMenu::Construct, CTempMenu::Release);
 }
 } // namespace
 
@@ -52,16 +39,14 @@ BOOL CMenu::Attach(HMENU hMenu)
     if (hMenu == NULL)
         return FALSE;
     m_hMenu = hMenu;
-    if (FromHandlePermanent(hMenu) == NULL)
-        MenuMap()->SetPermanent(hMenu, this);
+    MenuMap()->AttachObject(hMenu, this);
     return TRUE;
 }
 
 HMENU CMenu::Detach()
 {
     HMENU hMenu = m_hMenu;
-    if (hMenu != NULL && MenuMap()->LookupPermanent(hMenu) == this)
-        MenuMap()->RemoveHandle(hMenu);
+    MenuMap()->DetachObject(hMenu, this);
     m_hMenu = NULL;
     return hMenu;
 }

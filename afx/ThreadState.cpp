@@ -30,6 +30,15 @@ AFX_THREAD_STATE* AFXAPI AfxGetThreadState()
     return s_pState;
 }
 
+CHandleMap* AFXAPI AfxGetHandleMap(CHandleMap* AFX_THREAD_STATE::*pmMap, CHandleMap::PFN_CONSTRUCT pfnConstruct,
+                                   CHandleMap::PFN_RELEASE pfnRelease)
+{
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
+    if (pState->*pmMap == NULL)
+        pState->*pmMap = new CHandleMap(pfnConstruct, pfnRelease);
+    return pState->*pmMap;
+}
+
 void AFXAPI AfxDeleteTempMaps()
 {
     AFX_THREAD_STATE* pState = AfxGetThreadState();

@@ -44,6 +44,11 @@ struct AFX_THREAD_STATE
 
 AFX_THREAD_STATE* AFXAPI AfxGetThreadState();
 
+// One of the thread's handle maps (pmMap), made on first use with the
+// functions that make and let go of its temporary wrappers.
+CHandleMap* AFXAPI AfxGetHandleMap(CHandleMap* AFX_THREAD_STATE::*pmMap, CHandleMap::PFN_CONSTRUCT pfnConstruct,
+                                   CHandleMap::PFN_RELEASE pfnRelease);
+
 // Frees the temporary wrappers of every handle map (unless a message is being
 // dispatched further up the stack).
 void AFXAPI AfxDeleteTempMaps();

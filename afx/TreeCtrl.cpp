@@ -4,6 +4,19 @@
 
 IMPLEMENT_DYNAMIC(CTreeCtrl, CWnd)
 
+namespace
+{
+// An item record that asks for or sets the given fields of one item.
+TVITEMA ItemRecord(HTREEITEM hItem, UINT nMask)
+{
+    TVITEMA item;
+    memset(&item, 0, sizeof(item));
+    item.hItem = hItem;
+    item.mask = nMask;
+    return item;
+}
+} // namespace
+
 HIMAGELIST CTreeCtrl::SetImageList(CImageList* pImageList, int nImageListType)
 {
     return (HIMAGELIST)::SendMessageA(m_hWnd, TVM_SETIMAGELIST, nImageListType,
@@ -33,10 +46,7 @@ CString CTreeCtrl::GetItemText(HTREEITEM hItem) const
     CString strText;
     for (int nLen = 256;; nLen *= 2)
     {
-        TVITEMA item;
-        memset(&item, 0, sizeof(item));
-        item.hItem = hItem;
-        item.mask = TVIF_TEXT;
+        TVITEMA item = ItemRecord(hItem, TVIF_TEXT);
         item.pszText = strText.GetBufferSetLength(nLen);
         item.cchTextMax = nLen;
         ::SendMessageA(m_hWnd, TVM_GETITEMA, 0, (LPARAM)&item);
@@ -49,40 +59,28 @@ CString CTreeCtrl::GetItemText(HTREEITEM hItem) const
 
 BOOL CTreeCtrl::SetItemText(HTREEITEM hItem, LPCTSTR lpszItem)
 {
-    TVITEMA item;
-    memset(&item, 0, sizeof(item));
-    item.hItem = hItem;
-    item.mask = TVIF_TEXT;
+    TVITEMA item = ItemRecord(hItem, TVIF_TEXT);
     item.pszText = (LPSTR)lpszItem;
     return SetItem(&item);
 }
 
 DWORD_PTR CTreeCtrl::GetItemData(HTREEITEM hItem) const
 {
-    TVITEMA item;
-    memset(&item, 0, sizeof(item));
-    item.hItem = hItem;
-    item.mask = TVIF_PARAM;
+    TVITEMA item = ItemRecord(hItem, TVIF_PARAM);
     GetItem(&item);
     return (DWORD_PTR)item.lParam;
 }
 
 BOOL CTreeCtrl::SetItemData(HTREEITEM hItem, DWORD_PTR dwData)
 {
-    TVITEMA item;
-    memset(&item, 0, sizeof(item));
-    item.hItem = hItem;
-    item.mask = TVIF_PARAM;
+    TVITEMA item = ItemRecord(hItem, TVIF_PARAM);
     item.lParam = (LPARAM)dwData;
     return SetItem(&item);
 }
 
 BOOL CTreeCtrl::ItemHasChildren(HTREEITEM hItem) const
 {
-    TVITEMA item;
-    memset(&item, 0, sizeof(item));
-    item.hItem = hItem;
-    item.mask = TVIF_CHILDREN;
+    TVITEMA item = ItemRecord(hItem, TVIF_CHILDREN);
     GetItem(&item);
     return item.cChildren != 0;
 }

@@ -12,24 +12,11 @@ IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
 namespace
 {
-CObject* ConstructTempWnd(HANDLE h)
-{
-    CWnd* pWnd = new CWnd;
-    pWnd->m_hWnd = (HWND)h;
-    return pWnd;
-}
-
-void ReleaseTempWnd(CObject* pObject)
-{
-    ((CWnd*)pObject)->m_hWnd = NULL;
-}
+typedef CTemporaryWrapper<CWnd, HWND, &CWnd::m_hWnd> CTempWnd;
 
 CHandleMap* WindowMap()
 {
-    AFX_THREAD_STATE* pState = AfxGetThreadState();
-    if (pState->m_pWindowMap == NULL)
-        pState->m_pWindowMap = new CHandleMap(ConstructTempWnd, ReleaseTempWnd);
-    return pState->m_pWindowMap;
+    return AfxGetHandleMap(&AFX_THREAD_STATE::m_pWindowMap, CTempWnd::Construct, CTempWnd::Release);
 }
 
 // The parent of a child window, the owner of any other.
@@ -74,24 +61,16 @@ BOOL CWnd::Attach(HWND hWndNew)
 {
     if (hWndNew == NULL)
         return FALSE;
-    // A window that already has its object keeps it: a second object only
-    // wraps the handle for a while (and must not take the first one's place
-    // in the map, or its messages would stop reaching it).
     m_hWnd = hWndNew;
-    if (FromHandlePermanent(hWndNew) == NULL)
-        WindowMap()->SetPermanent(hWndNew, this);
+    WindowMap()->AttachObject(hWndNew, this);
     return TRUE;
 }
 
 HWND CWnd::Detach()
 {
     HWND hWnd = m_hWnd;
-    if (hWnd != NULL)
-    {
-        if (WindowMap()->LookupPermanent(hWnd) == this)
-            WindowMap()->RemoveHandle(hWnd);
-        m_hWnd = NULL;
-    }
+    WindowMap()->DetachObject(hWnd, this);
+    m_hWnd = NULL;
     return hWnd;
 }
 
