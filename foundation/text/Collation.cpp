@@ -11,7 +11,7 @@ unsigned char UpperCaseMap[256];
 
 // Runs of a base character followed by the codes that rank as it, each run
 // ended by 0; a 0 in place of a base ends the list.
-const int CollationRuns[] = {
+const int CollationRun[] = {
     97, 170, 224, 225, 226, 227, 228, 229, 230, 0,
     101, 232, 233, 234, 235, 0,
     105, 236, 237, 238, 239, 0,
@@ -60,7 +60,7 @@ void InitCollationTables()
 {
     for (int c = 0; c < 256; ++c)
         CollatingOrder[c] = (unsigned char)c;
-    for (const int* p = CollationRuns; *p != 0;)
+    for (const int* p = CollationRun; *p != 0;)
     {
         int base = *p++;
         while (*p != 0)
