@@ -1,5 +1,6 @@
 #include "foundation/values/ValueText.h"
 
+#include <cctype>
 #include <cstring>
 
 CString DefaultColourText("Default");
@@ -49,6 +50,11 @@ BOOL ParseColour(const char* text, COLORREF* result)
     }
     if (strlen(text) != 7 || text[0] != '#')
         return FALSE;
+    // A character that is no hexadecimal digit would spill into the next
+    // colour byte, or into the flag byte above blue.
+    for (int i = 1; i < 7; ++i)
+        if (!isxdigit((unsigned char)text[i]))
+            return FALSE;
     int red = HexByteValue(text + 1);
     int green = HexByteValue(text + 3);
     int blue = HexByteValue(text + 5);

@@ -16,7 +16,7 @@ typedef int CompassPosition;
 BOOL ParseTriState(const char* text, TriState* result);
 // "f", "t", or "i" for any other value.
 const char* TriStateToLetter(TriState value);
-// "Default" in any case, or "#rrggbb".
+// "Default" in any case, or "#rrggbb" with six hexadecimal digits.
 BOOL ParseColour(const char* text, COLORREF* result);
 // "Default" or "#rrggbb" in lower-case hexadecimal.
 CString ColourToString(COLORREF colour);

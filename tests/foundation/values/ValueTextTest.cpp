@@ -30,6 +30,13 @@ TEST(ValueTextTest, Colours)
     EXPECT_EQ(0x000080FFu, colour);
     EXPECT_FALSE(ParseColour("#ff800", &colour));
     EXPECT_FALSE(ParseColour("ff8000", &colour));
+    // Characters that are no hexadecimal digits are refused rather than
+    // spilling into the neighbouring colour bytes.
+    for (const char* text : {"#gg0000", "#0000zz", "#12 456", "#-12345"})
+        EXPECT_FALSE(ParseColour(text, &colour)) << text;
+    EXPECT_EQ(0x000080FFu, colour);
+    EXPECT_TRUE(ParseColour("#AbCdEf", &colour));
+    EXPECT_EQ(0x00EFCDABu, colour);
     EXPECT_STREQ("#ff8000", (const char*)ColourToString(0x000080FF));
     EXPECT_STREQ("#010203", (const char*)ColourToString(0x05030201));
     EXPECT_STREQ("Default", (const char*)ColourToString(DEFAULT_COLOUR));
