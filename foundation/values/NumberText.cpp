@@ -1,27 +1,25 @@
 #include "foundation/values/NumberText.h"
+#include "foundation/text/Whitespace.h"
 
 #include <cstdio>
 #include <cstring>
 
 namespace
 {
-inline bool IsBlank(char c)
-{
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
 // Reads the digits of a whole number; blanks before it are skipped and a
 // blank after the digits ends it. With allowMinus, one '-' may come before
-// the first digit.
-BOOL ParseWhole(const char* text, bool allowMinus, UINT* magnitude, bool* negative)
+// the first digit. A magnitude above the limit is refused rather than
+// wrapped round.
+BOOL ParseWhole(const char* text, bool allowMinus, unsigned long long limit, UINT* magnitude,
+                bool* negative)
 {
     bool minusSeen = false;
     bool digitSeen = false;
-    UINT value = 0;
+    unsigned long long value = 0;
     for (const char* p = text; *p != '\0'; ++p)
     {
         char c = *p;
-        if (IsBlank(c))
+        if (IsTextWhitespace(c))
         {
             if (digitSeen)
                 break;
@@ -38,12 +36,14 @@ BOOL ParseWhole(const char* text, bool allowMinus, UINT* magnitude, bool* negati
         }
         if (c < '0' || c > '9')
             return FALSE;
-        value = value * 10 + (UINT)(c - '0');
+        value = value * 10 + (unsigned)(c - '0');
+        if (value > limit + 1)
+            return FALSE;
         digitSeen = true;
     }
-    if (!digitSeen)
+    if (!digitSeen || value > limit + (minusSeen ? 1 : 0))
         return FALSE;
-    *magnitude = value;
+    *magnitude = (UINT)value;
     *negative = minusSeen;
     return TRUE;
 }
@@ -91,7 +91,7 @@ BOOL ParseInt(const char* text, int* result)
     }
     UINT magnitude;
     bool negative;
-    if (!ParseWhole(text, true, &magnitude, &negative))
+    if (!ParseWhole(text, true, 0x7FFFFFFFu, &magnitude, &negative))
         return FALSE;
     *result = negative ? (int)(0u - magnitude) : (int)magnitude;
     return TRUE;
@@ -103,7 +103,7 @@ BOOL ParseUInt(const char* text, UINT* result)
         return FALSE;
     UINT magnitude;
     bool negative;
-    if (!ParseWhole(text, false, &magnitude, &negative))
+    if (!ParseWhole(text, false, 0xFFFFFFFFu, &magnitude, &negative))
         return FALSE;
     *result = magnitude;
     return TRUE;

@@ -5,7 +5,8 @@
 #include "afx/AfxCore.h"
 
 // Optional blanks, one leading '-', decimal digits; a blank after the digits
-// ends the number ("12 abc" gives 12). A text without any digit is refused.
+// ends the number ("12 abc" gives 12). A text without any digit, and a
+// number that does not fit in 32 bits, is refused.
 BOOL ParseInt(const char* text, int* result);
 // As ParseInt without the minus sign.
 BOOL ParseUInt(const char* text, UINT* result);

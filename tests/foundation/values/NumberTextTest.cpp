@@ -39,6 +39,25 @@ TEST(NumberTextTest, ParseIntRefusesTextsWithoutDigitsOrWithJunk)
     EXPECT_FALSE(ParseInt(NULL, &value));
 }
 
+TEST(NumberTextTest, NumbersBeyondThirtyTwoBitsAreRefused)
+{
+    int value;
+    EXPECT_TRUE(IntOf("2147483647", &value));
+    EXPECT_EQ(INT_MAX, value);
+    for (const char* text : {"2147483648", "-2147483649", "4294967296", "99999999999999999999 x"})
+    {
+        EXPECT_FALSE(IntOf(text, &value)) << text;
+        EXPECT_EQ(12345, value) << text;
+    }
+    EXPECT_TRUE(IntOf("-00000000000000000007", &value));
+    EXPECT_EQ(-7, value);
+
+    UINT unsignedValue = 99;
+    EXPECT_FALSE(ParseUInt("4294967296", &unsignedValue));
+    EXPECT_FALSE(ParseUInt("42949672950", &unsignedValue));
+    EXPECT_EQ(99u, unsignedValue);
+}
+
 TEST(NumberTextTest, ParseUInt)
 {
     UINT value = 99;
