@@ -41,7 +41,22 @@ int AFXAPI AfxLoadString(UINT nID, LPTSTR lpszBuf, UINT nMaxBuf)
     if (g_pfnTokenExpander == NULL || strchr(lpszBuf, '~') == NULL)
         return nLen;
 
-    CString expanded = g_pfnTokenExpander(lpszBuf);
+    // A text that filled the buffer may have been cut inside a token, and its
+    // expansion may be shorter than the buffer, so that nobody would notice
+    // the loss: the whole text is expanded, then cut to the buffer.
+    CString strText(lpszBuf, nLen);
+    if ((UINT)nLen + 1 >= nMaxBuf)
+    {
+        for (int nSize = (int)nMaxBuf * 2;; nSize *= 2)
+        {
+            int nWhole = LoadStringA(AfxGetResourceHandle(), nID, strText.GetBuffer(nSize - 1), nSize);
+            strText.ReleaseBuffer(nWhole > 0 ? nWhole : 0);
+            if (nWhole < nSize - 1)
+                break;
+        }
+    }
+
+    CString expanded = g_pfnTokenExpander(strText);
     int nCopy = expanded.GetLength();
     if (nCopy > (int)nMaxBuf - 1)
         nCopy = (int)nMaxBuf - 1;

@@ -16,6 +16,16 @@ const UINT kLong = 18;
 const UINT kLongToken = 19;
 const UINT kFormat = 20;
 const UINT kUnknownToken = 21;
+const UINT kManyTokens = 22;
+
+// 26 tokens of 10 characters: more than the first buffer of 256 holds.
+std::string ManyTokens()
+{
+    std::string text;
+    for (int i = 0; i < 26; ++i)
+        text += "~Genotype~";
+    return text;
+}
 
 CString AFXAPI ExpandForTest(LPCTSTR lpszText)
 {
@@ -33,8 +43,8 @@ protected:
     {
         // One string-table block holds ids 16 to 31: a length word and
         // UTF-16 characters each.
-        const std::string texts[16] = {"plain", "Select ~Genotype~", std::string(300, 'a'),
-                                       "~Long~", "%d items", "~Nothing~"};
+        const std::string texts[16] = {"plain",    "Select ~Genotype~", std::string(300, 'a'), "~Long~",
+                                       "%d items", "~Nothing~",         ManyTokens()};
         std::vector<WORD> block;
         for (const std::string& text : texts)
         {
@@ -92,4 +102,21 @@ TEST_F(StringResourceTest, TokensAreExpandedThroughTheInstalledExpander)
     CString s;
     EXPECT_TRUE(s.LoadString(kLongToken));
     EXPECT_EQ(CString('L', 600), s);
+}
+
+TEST_F(StringResourceTest, ATextCutByTheBufferIsExpandedWhole)
+{
+    AfxSetTokenExpander(&ExpandForTest);
+    CString expected;
+    for (int i = 0; i < 26; ++i)
+        expected += "Genotype";
+    // the expansion (208 characters) fits the first buffer, but the text
+    // behind it did not: no token may be lost or cut
+    CString s;
+    EXPECT_TRUE(s.LoadString(kManyTokens));
+    EXPECT_STREQ(expected, s);
+
+    TCHAR small[20];
+    EXPECT_EQ(19, AfxLoadString(kManyTokens, small, _countof(small)));
+    EXPECT_STREQ("GenotypeGenotypeGen", small);
 }
