@@ -2,12 +2,30 @@
 #include "foundation/terminology/TermsMap.h"
 #include "foundation/text/InlineText100.h"
 #include "foundation/text/InlineText2000.h"
+#include "foundation/text/Whitespace.h"
 
-#include <cstdlib>
 #include <cstring>
 
 namespace
 {
+// The line number at the start of a token's comma part: blanks, a sign, then
+// digits up to the first non-digit (0 when there are none). A number too
+// large for any text saturates instead of wrapping round to a line that
+// exists (or to -1, the whole text).
+int ReadLineNumber(const char* p)
+{
+    const int beyondAnyLine = 1000000000;
+    while (IsTextWhitespace(*p))
+        ++p;
+    bool negative = *p == '-';
+    if (*p == '-' || *p == '+')
+        ++p;
+    int value = 0;
+    for (; *p >= '0' && *p <= '9'; ++p)
+        value = value >= beyondAnyLine / 10 ? beyondAnyLine : value * 10 + (*p - '0');
+    return negative ? -value : value;
+}
+
 // Appends line n (from 0, lines separated by line feeds) of text; false when
 // the text has no such line.
 bool AppendLine(CInlineText2000& output, const CString& text, int n)
@@ -45,7 +63,7 @@ void ExpandToken(CInlineText100& body, int lastComma, ExpansionContext& context,
     if (lastComma >= 0)
     {
         chars[lastComma] = '\0';
-        lineNumber = atoi(chars + lastComma + 1);
+        lineNumber = ReadLineNumber(chars + lastComma + 1);
     }
     const char* name = chars;
     if (name[0] == '@' && name[1] == '\0')

@@ -121,6 +121,10 @@ TEST_F(TokenExpanderTest, LinePicks)
     EXPECT_EQ("Lines", Expand("~Lines,7~"));
     EXPECT_EQ("Lines", Expand("~Lines,-2~"));
     EXPECT_EQ("Missing", Expand("~Missing,1~"));
+    // Line numbers too large for 32 bits do not wrap round to a real line.
+    EXPECT_EQ("Lines", Expand("~Lines,4294967295~"));
+    EXPECT_EQ("Lines", Expand("~Lines,4294967296~"));
+    EXPECT_EQ("Lines", Expand("~Lines,-4294967297~"));
 }
 
 TEST_F(TokenExpanderTest, LastCommaSplitsTheName)
