@@ -74,6 +74,13 @@ BOOL DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSG pfn, void
         return (pTarget->*reinterpret_cast<BOOL (CCmdTarget::*)(NMHDR*, LRESULT*)>(pfn))(pNotify->pNMHDR,
                                                                                         pNotify->pResult);
     }
+    case AfxSigNotify_RANGE:
+    {
+        AFX_NOTIFY* pNotify = (AFX_NOTIFY*)pExtra;
+        (pTarget->*reinterpret_cast<void (CCmdTarget::*)(UINT, NMHDR*, LRESULT*)>(pfn))(nID, pNotify->pNMHDR,
+                                                                                       pNotify->pResult);
+        return TRUE;
+    }
     case AfxSigNotify_EX:
     {
         AFX_NOTIFY* pNotify = (AFX_NOTIFY*)pExtra;

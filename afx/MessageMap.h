@@ -78,6 +78,7 @@ enum AfxSig
     AfxSigNotify_v,     // void (NMHDR*, LRESULT*)
     AfxSigNotify_b,     // BOOL (NMHDR*, LRESULT*)
     AfxSigNotify_EX,    // BOOL (UINT nID, NMHDR*, LRESULT*)
+    AfxSigNotify_RANGE, // void (UINT nID, NMHDR*, LRESULT*)
 
     // window messages (OnWndMsg)
     AfxSig_vv,          // void ()
@@ -215,8 +216,8 @@ protected: \
     {WM_NOTIFY, (WORD)(int)(wNotifyCode), (WORD)(id), (WORD)(id), AfxSigNotify_v, \
      AfxPmsg(static_cast<void (CCmdTarget::*)(NMHDR*, LRESULT*)>(&ThisClass::memberFxn))},
 #define ON_NOTIFY_RANGE(wNotifyCode, id, idLast, memberFxn) \
-    {WM_NOTIFY, (WORD)(int)(wNotifyCode), (WORD)(id), (WORD)(idLast), AfxSigNotify_EX, \
-     AfxPmsg(static_cast<BOOL (CCmdTarget::*)(UINT, NMHDR*, LRESULT*)>(&ThisClass::memberFxn))},
+    {WM_NOTIFY, (WORD)(int)(wNotifyCode), (WORD)(id), (WORD)(idLast), AfxSigNotify_RANGE, \
+     AfxPmsg(static_cast<void (CCmdTarget::*)(UINT, NMHDR*, LRESULT*)>(&ThisClass::memberFxn))},
 #define ON_NOTIFY_EX(wNotifyCode, id, memberFxn) \
     {WM_NOTIFY, (WORD)(int)(wNotifyCode), (WORD)(id), (WORD)(id), AfxSigNotify_EX, \
      AfxPmsg(static_cast<BOOL (CCmdTarget::*)(UINT, NMHDR*, LRESULT*)>(&ThisClass::memberFxn))},

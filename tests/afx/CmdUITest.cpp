@@ -86,6 +86,45 @@ TEST(CmdUITest, AHandlerQueryReportsWithoutCalling)
     EXPECT_STREQ("", target.m_log);
 }
 
+// Notifications from controls over a range of ids: the plain range handler
+// always takes them, the extended one says whether it did.
+class CNotifyTarget : public CCmdTarget
+{
+public:
+    afx_msg void OnClickRange(UINT nID, NMHDR* pNMHDR, LRESULT* pResult)
+    {
+        m_log.Format("%s%u:%d;", (LPCTSTR)m_log, nID, pNMHDR->code == (UINT)NM_CLICK);
+        *pResult = 5;
+    }
+    afx_msg BOOL OnNeedText(UINT nID, NMHDR*, LRESULT*) { return nID != 7; }
+    CString m_log;
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CNotifyTarget, CCmdTarget)
+    ON_NOTIFY_RANGE(NM_CLICK, 100, 110, OnClickRange)
+    ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnNeedText)
+END_MESSAGE_MAP()
+
+TEST(CmdUITest, NotificationsReachRangeAndExtendedHandlers)
+{
+    CNotifyTarget target;
+    NMHDR hdr = {};
+    LRESULT lResult = 0;
+    AFX_NOTIFY notify = {&lResult, &hdr};
+
+    hdr.code = (UINT)NM_CLICK;
+    EXPECT_TRUE(target.OnCmdMsg(104, MAKELONG(NM_CLICK, WM_NOTIFY), &notify, NULL));
+    EXPECT_EQ(5, lResult);
+    EXPECT_FALSE(target.OnCmdMsg(111, MAKELONG(NM_CLICK, WM_NOTIFY), &notify, NULL));
+    EXPECT_STREQ("104:1;", target.m_log);
+
+    hdr.code = (UINT)TTN_NEEDTEXTA;
+    EXPECT_TRUE(target.OnCmdMsg(0, MAKELONG(TTN_NEEDTEXTA, WM_NOTIFY), &notify, NULL));
+    EXPECT_FALSE(target.OnCmdMsg(7, MAKELONG(TTN_NEEDTEXTA, WM_NOTIFY), &notify, NULL));
+}
+
 TEST(CmdUITest, UpdatesReachTheirHandlersAndMissingOnesDisableOnRequest)
 {
     CDerivedTarget target;
