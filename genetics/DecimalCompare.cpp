@@ -1,5 +1,7 @@
 #include "genetics/DecimalCompare.h"
 
+#include "foundation/values/NumberText.h"
+
 #include <math.h>
 
 double GetDecimalTolerance(int places)
@@ -26,4 +28,13 @@ bool ApproxLess(double a, double b, int places)
 bool ApproxGreater(double a, double b, int places)
 {
     return a - b >= GetDecimalTolerance(places);
+}
+
+bool ReadFiniteNumber(const char* text, double* value)
+{
+    double number = 0.0;
+    if (!ParseDouble(text, &number) || !isfinite(number))
+        return false;
+    *value = number;
+    return true;
 }

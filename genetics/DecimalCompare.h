@@ -6,3 +6,7 @@ double GetDecimalTolerance(int places);
 bool ApproxEqual(double a, double b, int places);
 bool ApproxLess(double a, double b, int places);
 bool ApproxGreater(double a, double b, int places);
+
+// Reads a number of a configuration or genotype text ("%lf"); only finite
+// numbers are numbers here, so "nan" or "inf" cannot become a share or a value.
+bool ReadFiniteNumber(const char* text, double* value);

@@ -31,7 +31,7 @@ static CString ReadAllele(const CString& field, CString& name, double& share)
         number = number.Left(number.GetLength() - 1);
     double percent = 0.0;
     const double tolerance = GetDecimalTolerance(SHARE_PLACES);
-    if (!ParseDouble(number, &percent) || percent < -tolerance || percent > 100.0 + tolerance)
+    if (!ReadFiniteNumber(number, &percent) || percent < -tolerance || percent > 100.0 + tolerance)
     {
         CString error;
         error.Format("invalid allele distribution '%s' - valid percentage expected", (LPCTSTR)shareText);
@@ -120,7 +120,7 @@ CString CGeneDef::ParseRanges(const CString& value, CStringArray& names)
 
     CString error;
     double boundary = 0.0;
-    if (!ParseDouble(fields[0], &boundary))
+    if (!ReadFiniteNumber(fields[0], &boundary))
     {
         error.Format("syntax error in starting value '%s' for ranges parameter", (LPCTSTR)fields[0]);
         return error;
@@ -131,7 +131,7 @@ CString CGeneDef::ParseRanges(const CString& value, CStringArray& names)
     for (int i = 1; i + 1 < fields.GetSize(); i += 2)
     {
         double upper = 0.0;
-        if (!ParseDouble(fields[i + 1], &upper))
+        if (!ReadFiniteNumber(fields[i + 1], &upper))
         {
             error.Format("syntax error in value '%s' for ranges parameter", (LPCTSTR)fields[i + 1]);
             return error;
@@ -190,7 +190,7 @@ CString CGeneDef::ParsePolygene(CGeneticsSection* section, const CString& text)
         }
         else if (key.CompareNoCase("default") == 0)
         {
-            if (!ParseDouble(value, &m_dDefault))
+            if (!ReadFiniteNumber(value, &m_dDefault))
                 return error;
         }
         else if (key.CompareNoCase("ranges") == 0)

@@ -3,7 +3,6 @@
 
 #include "foundation/text/Tokenizer.h"
 #include "foundation/text/Trim.h"
-#include "foundation/values/NumberText.h"
 #include "genetics/DecimalCompare.h"
 #include "genetics/GeneticsSection.h"
 
@@ -312,7 +311,7 @@ CString CAllelePair::ParsePolygene(const CGeneticsSection* section, const CStrin
     if (dash < 0)
     {
         double number;
-        if (!ParseDouble(value, &number))
+        if (!ReadFiniteNumber(value, &number))
         {
             error.Format("invalid value '%s' for polygene '%s'", (LPCTSTR)value, (LPCTSTR)name);
             return error;
@@ -329,12 +328,12 @@ CString CAllelePair::ParsePolygene(const CGeneticsSection* section, const CStrin
     const CString lowerText = value.Left(dash);
     const CString upperText = value.Mid(dash + 1);
     double lower, upper;
-    if (!ParseDouble(lowerText, &lower))
+    if (!ReadFiniteNumber(lowerText, &lower))
     {
         error.Format("invalid lower bound '%s' in range for polygene '%s'", (LPCTSTR)lowerText, (LPCTSTR)name);
         return error;
     }
-    if (!ParseDouble(upperText, &upper))
+    if (!ReadFiniteNumber(upperText, &upper))
     {
         error.Format("invalid upper bound '%s' in range for polygene '%s'", (LPCTSTR)upperText, (LPCTSTR)name);
         return error;

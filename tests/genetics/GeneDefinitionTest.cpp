@@ -59,6 +59,8 @@ TEST(GeneDefinition, AlleleMessages)
         {"B:x, b", "invalid allele distribution 'x' - valid percentage expected"},
         {"B:101, b", "invalid allele distribution '101' - valid percentage expected"},
         {"B:-1%, b", "invalid allele distribution '-1%' - valid percentage expected"},
+        // Only finite numbers are shares.
+        {"B:nan, b", "invalid allele distribution 'nan' - valid percentage expected"},
     };
     for (const auto& c : cases)
     {
@@ -112,6 +114,9 @@ TEST(GeneDefinition, PolygeneMessages)
         {"places=x ranges=0,small,1", "invalid polygene parameter 'places=x'"},
         {"default ranges=0,small,1", "invalid polygene parameter 'default'"},
         {"places=-1", "invalid number of decimal places '-1'"},
+        {"default=nan", "invalid polygene parameter 'default=nan'"},
+        {"ranges=inf,small,1", "syntax error in starting value 'inf' for ranges parameter"},
+        {"ranges=0,small,1e999", "syntax error in value '1e999' for ranges parameter"},
     };
     for (const auto& c : cases)
     {
