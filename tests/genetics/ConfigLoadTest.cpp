@@ -10,6 +10,7 @@
 #include "foundation/files/FileErrors.h"
 #include "foundation/files/PathText.h"
 #include "foundation/files/ProgramFolder.h"
+#include "foundation/terminology/TermsMap.h"
 #include "genetics/ExpandTerms.h"
 #include "genetics/GeneticsConfigLoad.h"
 
@@ -160,4 +161,21 @@ TEST_F(ConfigLoad, PathsAndLetters)
     EXPECT_TEXT(MaleLetterText, ExpandTerms("~MaleLetter~"));
     EXPECT_TEXT(MaleLetterSuffix, " (" + MaleLetterText + ")");
     EXPECT_TEXT(FemaleLetterSuffix, " (" + FemaleLetterText + ")");
+}
+
+TEST_F(ConfigLoad, SexLetterTextsFollowTheTerminologyAtTheNextLoad)
+{
+    UseFolder("load/valid");
+    LoadGeneticsConfig(FALSE, FALSE);
+    const CString before = MaleLetterSuffix;
+    const CString savedLetter = ExpandTerms("~MaleLetter~");
+    SetTerm("MaleLetter", "R", FALSE);
+    // Renaming the letter changes nothing until the configuration is loaded again.
+    EXPECT_TEXT(MaleLetterSuffix, before);
+    LoadGeneticsConfig(FALSE, FALSE);
+    EXPECT_TEXT(MaleLetterText, "R");
+    EXPECT_TEXT(MaleLetterSuffix, " (R)");
+    SetTerm("MaleLetter", savedLetter, FALSE);
+    LoadGeneticsConfig(FALSE, FALSE);
+    EXPECT_TEXT(MaleLetterSuffix, before);
 }
