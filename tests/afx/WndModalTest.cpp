@@ -1,6 +1,6 @@
 // The modal loop's idle work (WM_ENTERIDLE to the owner, WM_KICKIDLE to the
-// window, the application's OnIdle), the messages that do not restart it, and
-// WM_QUIT arriving while a modal dialog runs.
+// window, the application's OnIdle) and WM_QUIT arriving while a modal dialog
+// runs.
 #include "afx/AfxWin.h"
 #include "afx/DialogTemplate.h"
 
@@ -165,25 +165,4 @@ TEST_F(WndModalTest, QuitEndsTheLoopWithMinusOneAndIsPostedAgain)
     MSG msg;
     ASSERT_TRUE(::PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(3u, msg.wParam);
-}
-
-TEST(WndModal, MouseMovesInPlacePaintAndCaretBlinksDoNotRestartIdling)
-{
-    CWinThread thread;
-    MSG msg = {};
-    msg.message = WM_MOUSEMOVE;
-    msg.pt.x = 5;
-    msg.pt.y = 7;
-    EXPECT_TRUE(thread.IsIdleMessage(&msg));
-    EXPECT_FALSE(thread.IsIdleMessage(&msg));
-    msg.message = WM_NCMOUSEMOVE; // another kind of move at the same place
-    EXPECT_TRUE(thread.IsIdleMessage(&msg));
-    msg.pt.x = 6;
-    EXPECT_TRUE(thread.IsIdleMessage(&msg));
-    msg.message = WM_PAINT;
-    EXPECT_FALSE(thread.IsIdleMessage(&msg));
-    msg.message = 0x0118;
-    EXPECT_FALSE(thread.IsIdleMessage(&msg));
-    msg.message = WM_KEYDOWN;
-    EXPECT_TRUE(thread.IsIdleMessage(&msg));
 }
