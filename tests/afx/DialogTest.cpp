@@ -1,6 +1,7 @@
 #include "afx/AfxWin.h"
 #include "afx/DialogTemplate.h"
 #include "afx/RecordingApp.h"
+#include "afx/TestCmdUI.h"
 
 #include <gtest/gtest.h>
 
@@ -354,6 +355,72 @@ TEST(DialogTest, CommandsGoOnToTheApplicationAndHelpShowsWhenHandled)
         EXPECT_EQ(IDOK, dlg.DoModal());
         EXPECT_FALSE(dlg.m_bHelpVisible);
     }
+}
+
+// The owner of a dialog handles commands of the whole id range; the dialog
+// passes on only command ids below the system range, and only commands and
+// their updates.
+enum
+{
+    ID_OWNER_COMMAND = 0x8300,
+    IDC_OWNER_CONTROL = 0x0300,
+    ID_OWNER_SYSTEM = 0xF010,
+};
+
+class COwnerCommandWnd : public CWnd
+{
+public:
+    afx_msg void OnCommandHere() { ++m_nCommands; }
+    afx_msg void OnUpdateHere(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+
+    int m_nCommands = 0;
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(COwnerCommandWnd, CWnd)
+    ON_COMMAND(ID_OWNER_COMMAND, OnCommandHere)
+    ON_UPDATE_COMMAND_UI(ID_OWNER_COMMAND, OnUpdateHere)
+    ON_CONTROL(EN_CHANGE, ID_OWNER_COMMAND, OnCommandHere)
+    ON_COMMAND(IDC_OWNER_CONTROL, OnCommandHere)
+    ON_COMMAND(ID_OWNER_SYSTEM, OnCommandHere)
+END_MESSAGE_MAP()
+
+class COwnedRoutingDialog : public CDialog
+{
+public:
+    COwnedRoutingDialog(LPCDLGTEMPLATE lpTemplate, CWnd* pOwner) { InitModalIndirect(lpTemplate, pOwner); }
+
+    virtual BOOL OnInitDialog()
+    {
+        CDialog::OnInitDialog();
+        m_log += OnCmdMsg(ID_OWNER_COMMAND, CN_COMMAND, NULL, NULL) ? "command;" : "-;";
+        CTestCmdUI state;
+        state.m_nID = ID_OWNER_COMMAND;
+        OnCmdMsg(ID_OWNER_COMMAND, CN_UPDATE_COMMAND_UI, &state, NULL);
+        m_log += state.m_bEnabled ? "-;" : "update;";
+        AFX_CMDHANDLERINFO info = {};
+        m_log += OnCmdMsg(ID_OWNER_COMMAND, CN_COMMAND, NULL, &info) && info.pTarget == m_pParentWnd ? "query;" : "-;";
+        m_log += OnCmdMsg(ID_OWNER_COMMAND, EN_CHANGE, NULL, NULL) ? "notification;" : "-;";
+        m_log += OnCmdMsg(IDC_OWNER_CONTROL, CN_COMMAND, NULL, NULL) ? "control;" : "-;";
+        m_log += OnCmdMsg(ID_OWNER_SYSTEM, CN_COMMAND, NULL, NULL) ? "system;" : "-;";
+        EndDialog(IDOK);
+        return FALSE;
+    }
+
+    CString m_log;
+};
+
+TEST(DialogTest, CommandIdsGoOnToTheOwnerButControlIdsAndNotificationsDoNot)
+{
+    COwnerCommandWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "Owner", WS_POPUP, 0, 0, 100, 100, NULL, NULL));
+    CDialogTemplate t = MakeButtonsTemplate();
+    COwnedRoutingDialog dlg(t.Get(), &owner);
+    EXPECT_EQ(IDOK, dlg.DoModal());
+    EXPECT_STREQ("command;update;query;-;-;-;", dlg.m_log);
+    EXPECT_EQ(1, owner.m_nCommands); // the query did not call it
+    owner.DestroyWindow();
 }
 
 // F1: the help goes from the focus window up to the first window that gives it.
