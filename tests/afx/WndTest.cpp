@@ -88,6 +88,35 @@ TEST(WndTest, AFailedCreationReportsFailureAndStillEndsTheObject)
     EXPECT_TRUE(bDeleted);
 }
 
+// Throws while its window is being created.
+class CThrowingCreateWnd : public CWnd
+{
+public:
+    afx_msg int OnCreate(LPCREATESTRUCT)
+    {
+        AfxThrowNotSupportedException();
+    }
+    virtual void PostNcDestroy() { m_bEnded = true; }
+    bool m_bEnded = false;
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CThrowingCreateWnd, CWnd)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+TEST(WndTest, AnExceptionDuringCreationIsReportedAndFailsTheCreation)
+{
+    CRecordingApp app;
+    CThrowingCreateWnd wnd;
+    EXPECT_FALSE(wnd.CreateEx(0, AfxRegisterWndClass(0), "Popup", WS_POPUP, 0, 0, 50, 50, NULL, NULL));
+    EXPECT_EQ(NULL, wnd.m_hWnd);
+    EXPECT_TRUE(wnd.m_bEnded);
+    ASSERT_EQ(1u, app.m_messages.size());
+    EXPECT_EQ("The operation failed because of an unexpected error.", app.m_messages[0]);
+}
+
 TEST(WndTest, DestroyWindowOnASelfDeletingObjectLeavesItAlone)
 {
     bool bDeleted = false;
