@@ -131,9 +131,15 @@ void CGeneticsSection::UpdateCommaNeeded()
         {
             for (int j = 0; j < count && !needed; j++)
             {
+                // Written without a comma, the pair must not read as one
+                // symbol, nor split into two other symbols (a and bc would
+                // read as ab and c when ab and c are alleles too).
                 UINT code;
-                const CString joined = GetSymbolName(def->m_symbolCodes[i]) + GetSymbolName(def->m_symbolCodes[j]);
-                needed = LookupSymbol(joined, 0, code).IsEmpty();
+                const CString& firstName = GetSymbolName(def->m_symbolCodes[i]);
+                const CString joined = firstName + GetSymbolName(def->m_symbolCodes[j]);
+                CString first, second;
+                needed = LookupSymbol(joined, 0, code).IsEmpty() || !SplitPairWord(joined, first, second) ||
+                         first != firstName;
             }
         }
         m_commaNeeded.Set(gene, needed);

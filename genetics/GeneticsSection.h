@@ -68,6 +68,10 @@ public:
     // Symbols (GeneticsSectionSymbols.cpp).
     CString LookupSymbol(const CString& name, UINT flags, UINT& code) const;
     CString AddSymbol(const CString& name, UINT gene, double share, UINT& code);
+    // Reads a word written without a comma, such as "Bb", as the two symbols
+    // of one pair: the first split from the left whose halves are symbols of
+    // one gene, or of which one is "!", "?" or "-".
+    BOOL SplitPairWord(const CString& word, CString& first, CString& second) const;
     const CString& GetSymbolName(UINT code, UINT flags = 0) const;
     const CString& GetSymbolDescription(UINT code) const;
     UINT GetSymbolGene(UINT code) const;

@@ -62,6 +62,28 @@ CString CGeneticsSection::AddSymbol(const CString& name, UINT gene, double share
     return error;
 }
 
+BOOL CGeneticsSection::SplitPairWord(const CString& word, CString& first, CString& second) const
+{
+    const UINT flags = SYMBOL_BANG_IS_NONE | SYMBOL_UNKNOWN;
+    for (int pos = 1; pos < word.GetLength(); pos++)
+    {
+        UINT left, right;
+        const CString leftText = word.Left(pos);
+        if (!LookupSymbol(leftText, flags, left).IsEmpty())
+            continue;
+        const CString rightText = word.Mid(pos);
+        if (!LookupSymbol(rightText, flags, right).IsEmpty())
+            continue;
+        if (!IsRealAllele(left) || !IsRealAllele(right) || GetSymbolGene(left) == GetSymbolGene(right))
+        {
+            first = leftText;
+            second = rightText;
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
 const CString& CGeneticsSection::GetSymbolName(UINT code, UINT flags) const
 {
     if (code == ALLELE_NONE)

@@ -79,30 +79,6 @@ CString CAllelePair::ParseSingleAllele(const CGeneticsSection* section, const CS
     return error;
 }
 
-// Reads a word written without a comma, such as "Bb", as two symbols.
-static BOOL SplitPairWord(const CGeneticsSection* section, const CString& word, CString& first, CString& second)
-{
-    const UINT flags = SYMBOL_BANG_IS_NONE | SYMBOL_UNKNOWN;
-    for (int pos = 1; pos < word.GetLength(); pos++)
-    {
-        UINT left, right;
-        const CString leftText = word.Left(pos);
-        if (!section->LookupSymbol(leftText, flags, left).IsEmpty())
-            continue;
-        const CString rightText = word.Mid(pos);
-        if (!section->LookupSymbol(rightText, flags, right).IsEmpty())
-            continue;
-        if (!IsRealAllele(left) || !IsRealAllele(right) ||
-            section->GetSymbolGene(left) == section->GetSymbolGene(right))
-        {
-            first = leftText;
-            second = rightText;
-            return TRUE;
-        }
-    }
-    return FALSE;
-}
-
 CString CAllelePair::Parse(const CGeneticsSection* section, const CString& text, int sex, UINT flags, int* outSex,
                            CStringArray* messages)
 {
@@ -126,7 +102,7 @@ CString CAllelePair::Parse(const CGeneticsSection* section, const CString& text,
         if (error.IsEmpty())
             return ParseSingleAllele(section, parts[0], code, sex, flags, outSex, messages);
         CString first, second;
-        if (!SplitPairWord(section, parts[0], first, second))
+        if (!section->SplitPairWord(parts[0], first, second))
             return error;
         parts.SetAt(0, first);
         parts.Add(second);

@@ -152,7 +152,7 @@ TEST(GenotypeTextProperty, RandomTextsParseOrGiveAKnownMessage)
 {
     for (int system = 0; system < 2; system++)
     {
-        CTestConfig config(BasicGenesText(system == 1) + "gene C C, c, Cc\n");
+        CTestConfig config(BasicGenesText(system == 1) + "gene C C, c, Cc\ngene S s, tu, st, u\n");
         const CGeneticsSection* section = config.Section();
         RandomTexts texts(section);
         int parsed = 0;

@@ -195,6 +195,26 @@ TEST(GenotypeValue, CommaWhenPairsCouldBeMisread)
                 "only one allele 'Cc' for the 'C' gene present, yet this gene is not sex linked");
 }
 
+TEST(GenotypeValue, CommaWhenAPairWouldSplitIntoOtherAlleles)
+{
+    // Written together, the pair ab,c would read back as a,bc.
+    CTestConfig config("[genes Main]\n"
+                       "gene S a, bc, ab, c\n"
+                       "gene A Ay, aw, at, at2\n");
+    const CGeneticsSection* section = config.Section();
+    EXPECT_TRUE(section->IsCommaNeeded(1));
+    CGenotype genotype = ParseGenotype(section, "ab,c");
+    EXPECT_TEXT(genotype.Format(section, 0), "ab,c");
+    CGenotype again = ParseGenotype(section, genotype.Format(section, 0));
+    EXPECT_TRUE(again.IsEqual(genotype));
+    EXPECT_EQ(again.GetPairs()[0].m_nAllele1, 3u);
+
+    // Names that share a beginning but split only one way need no comma.
+    EXPECT_FALSE(section->IsCommaNeeded(2));
+    EXPECT_TEXT(ParseGenotype(section, "at,at2").Format(section, 0), "atat2");
+    EXPECT_TEXT(ParseGenotype(section, "atat2").Format(section, 0), "atat2");
+}
+
 TEST(GenotypeValue, GeneNumbersOutsideTheSectionAreHarmless)
 {
     // A genotype read against a larger section and written against a smaller one.
