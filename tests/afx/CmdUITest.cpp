@@ -1,4 +1,5 @@
 #include "afx/AfxWin.h"
+#include "afx/DialogTemplate.h"
 
 #include <gtest/gtest.h>
 
@@ -214,5 +215,104 @@ TEST(CmdUITest, ControlItemsChangeTheirWindow)
     state.Enable(FALSE);
     EXPECT_FALSE(check.IsWindowEnabled());
     parent.DestroyWindow();
+}
+
+// Dialog controls brought up to date: the control's own reflected update
+// first, then the dialog's map, then the target with full routing; only
+// push-like buttons are disabled for want of a handler.
+enum
+{
+    IDC_PUSH = 1601,
+    IDC_AUTO_CHECK,
+    IDC_AUTO_RADIO,
+    IDC_GROUP,
+    IDC_FIELD,
+    IDC_HANDLED,
+    IDC_DIALOG_UPDATED,
+    IDC_SELF_UPDATED,
+};
+
+class CCommandsOfTarget : public CCmdTarget
+{
+public:
+    afx_msg void OnCommand() {}
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCommandsOfTarget, CCmdTarget)
+    ON_COMMAND(IDC_HANDLED, OnCommand)
+    ON_COMMAND(IDC_DIALOG_UPDATED, OnCommand)
+    ON_COMMAND(IDC_SELF_UPDATED, OnCommand)
+END_MESSAGE_MAP()
+
+// A button that decides its own state.
+class CSelfUpdatingButton : public CButton
+{
+public:
+    afx_msg void OnUpdateSelf(CCmdUI* pCmdUI)
+    {
+        m_nUpdatedId = pCmdUI->m_nID;
+        pCmdUI->Enable(FALSE);
+    }
+    UINT m_nUpdatedId = 0;
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CSelfUpdatingButton, CButton)
+    ON_UPDATE_COMMAND_UI_REFLECT(OnUpdateSelf)
+END_MESSAGE_MAP()
+
+class CUpdatedDialog : public CDialog
+{
+public:
+    afx_msg void OnUpdateDialogUpdated(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CUpdatedDialog, CDialog)
+    ON_UPDATE_COMMAND_UI(IDC_DIALOG_UPDATED, OnUpdateDialogUpdated)
+END_MESSAGE_MAP()
+
+TEST(CmdUITest, DialogControlsAreUpdatedByTheControlTheDialogOrTheTarget)
+{
+    CDialogTemplate t(L"Controls", WS_POPUP | WS_CAPTION | WS_VISIBLE);
+    t.Add(CDialogTemplate::BUTTON, L"Push", IDC_PUSH, BS_PUSHBUTTON | WS_TABSTOP, 5, 5, 50, 14);
+    t.Add(CDialogTemplate::BUTTON, L"Check", IDC_AUTO_CHECK, BS_AUTOCHECKBOX | WS_TABSTOP, 5, 20, 50, 10);
+    t.Add(CDialogTemplate::BUTTON, L"Radio", IDC_AUTO_RADIO, BS_AUTORADIOBUTTON | WS_TABSTOP, 5, 32, 50, 10);
+    t.Add(CDialogTemplate::BUTTON, L"Group", IDC_GROUP, BS_GROUPBOX, 60, 5, 60, 40);
+    t.Add(CDialogTemplate::EDIT, L"", IDC_FIELD, WS_BORDER | WS_TABSTOP, 5, 45, 50, 12);
+    t.Add(CDialogTemplate::BUTTON, L"Handled", IDC_HANDLED, BS_PUSHBUTTON | WS_TABSTOP, 5, 60, 50, 14);
+    t.Add(CDialogTemplate::BUTTON, L"Dialog", IDC_DIALOG_UPDATED, BS_PUSHBUTTON | WS_TABSTOP, 60, 60, 50, 14);
+    t.Add(CDialogTemplate::BUTTON, L"Self", IDC_SELF_UPDATED, BS_PUSHBUTTON | WS_TABSTOP, 115, 60, 50, 14);
+    CUpdatedDialog dlg;
+    ASSERT_TRUE(dlg.CreateIndirect(t.Get()));
+    CSelfUpdatingButton self;
+    ASSERT_TRUE(self.SubclassDlgItem(IDC_SELF_UPDATED, &dlg));
+    dlg.SetForegroundWindow();
+    dlg.GotoDlgCtrl(dlg.GetDlgItem(IDC_PUSH));
+    bool bFocusOnPush = ::GetFocus() == ::GetDlgItem(dlg.m_hWnd, IDC_PUSH);
+
+    CCommandsOfTarget target;
+    dlg.UpdateDialogControls(&target, TRUE);
+    auto enabled = [&](int nID) { return ::IsWindowEnabled(::GetDlgItem(dlg.m_hWnd, nID)) != FALSE; };
+    EXPECT_FALSE(enabled(IDC_PUSH));
+    EXPECT_TRUE(enabled(IDC_AUTO_CHECK));
+    EXPECT_TRUE(enabled(IDC_AUTO_RADIO));
+    EXPECT_TRUE(enabled(IDC_GROUP));
+    EXPECT_TRUE(enabled(IDC_FIELD));
+    EXPECT_TRUE(enabled(IDC_HANDLED));
+    EXPECT_FALSE(enabled(IDC_DIALOG_UPDATED)); // the dialog's own handler first
+    EXPECT_FALSE(enabled(IDC_SELF_UPDATED));   // and the control's before that
+    EXPECT_EQ((UINT)IDC_SELF_UPDATED, self.m_nUpdatedId);
+    // the disabled button handed the focus on
+    EXPECT_TRUE(bFocusOnPush);
+    EXPECT_NE(::GetDlgItem(dlg.m_hWnd, IDC_PUSH), ::GetFocus());
+    EXPECT_TRUE(::IsChild(dlg.m_hWnd, ::GetFocus()));
+
+    // with the flag off, controls without handlers keep their state
+    ::EnableWindow(::GetDlgItem(dlg.m_hWnd, IDC_PUSH), TRUE);
+    dlg.UpdateDialogControls(&target, FALSE);
+    EXPECT_TRUE(enabled(IDC_PUSH));
+    dlg.DestroyWindow();
 }
 } // namespace
