@@ -1,5 +1,7 @@
 #include "foundation/windows/Clipboard.h"
 
+#include "afx/OleDataSource.h"
+#include "foundation/windows/Drawing.h"
 #include "foundation/windows/GlobalBlocks.h"
 #include "framework/MessageRoutines.h"
 
@@ -46,4 +48,42 @@ void PutOnClipboard(HWND owner, HGLOBAL block, UINT format)
         return;
     }
     ::CloseClipboard();
+}
+
+int CacheTextInDataSource(COleDataSource* source, LPCTSTR text, UINT format)
+{
+    if (text == NULL || text[0] == '\0')
+        return 0;
+    size_t size = strlen(text) + 1;
+    HGLOBAL block = ::GlobalAlloc(GMEM_ZEROINIT, size);
+    if (block == NULL)
+    {
+        SoundBeep();
+        return 0;
+    }
+    void* bytes = ::GlobalLock(block);
+    if (bytes == NULL)
+    {
+        SoundBeep();
+        ::GlobalFree(block);
+        return 0;
+    }
+    memcpy(bytes, text, size);
+    ::GlobalUnlock(block);
+    source->CacheGlobalData((CLIPFORMAT)format, block, NULL);
+    return 1;
+}
+
+BOOL SetClipboardFromDataSource(COleDataSource* source)
+{
+    try
+    {
+        source->SetClipboard();
+    }
+    catch (CException* exception)
+    {
+        exception->Delete();
+        return FALSE;
+    }
+    return TRUE;
 }

@@ -1,12 +1,12 @@
 #include "foundation/windows/CheckedAlloc.h"
 #include "foundation/windows/Clipboard.h"
 
+#include "support/ClipboardHolder.h"
 #include "support/MessageBoxAnswerer.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <thread>
 
 namespace
 {
@@ -53,26 +53,13 @@ TEST(ClipboardTest, TextsReachTheClipboardByteForByte)
 
 TEST(ClipboardTest, AClipboardHeldElsewhereIsReported)
 {
-    HANDLE opened = ::CreateEventA(NULL, TRUE, FALSE, NULL);
-    HANDLE release = ::CreateEventA(NULL, TRUE, FALSE, NULL);
-    std::thread holder([&]() {
-        HWND owner = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
-        ::OpenClipboard(owner);
-        ::SetEvent(opened);
-        ::WaitForSingleObject(release, 10000);
-        ::CloseClipboard();
-        ::DestroyWindow(owner);
-    });
-    ::WaitForSingleObject(opened, 10000);
-
     CMessageBoxAnswerer answerer(IDOK);
-    CopyTextToClipboard(NULL, "report");
-    ::SetEvent(release);
-    holder.join();
+    {
+        CClipboardHolder holder;
+        CopyTextToClipboard(NULL, "report");
+    }
     ASSERT_EQ(answerer.Count(), 1);
     EXPECT_EQ(answerer.LastText(), "Unable to open Clipboard. ");
-    ::CloseHandle(opened);
-    ::CloseHandle(release);
 }
 
 TEST(CheckedAllocTest, ZeroSizesAndExhaustion)
