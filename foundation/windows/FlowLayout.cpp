@@ -46,9 +46,7 @@ CPoint CFlowLayout::PlaceItem(int width, int height, BOOL newLine, BOOL newColum
 
 CPoint CFlowLayout::PlaceInColumns(int width, int height, bool newLine, bool newColumn, bool separated)
 {
-    // The first column has nothing before it to be separated from.
-    bool first = m_bEmpty != 0;
-    if (first)
+    if (m_bEmpty)
     {
         m_bEmpty = 0;
         m_nRightExtent = m_nBottomExtent = 0;
@@ -59,7 +57,9 @@ CPoint CFlowLayout::PlaceInColumns(int width, int height, bool newLine, bool new
     {
         m_nLineBottom = m_nTopMargin - m_nGapY;
         m_nColumnRight += m_nGapX;
-        if (separated && !first)
+        // The separator's line goes at the start of its space, one gap after
+        // the previous column (or at the left margin before the first one).
+        if (separated)
         {
             m_verticalSeparators.push_back(m_nColumnRight);
             m_nColumnRight += m_nSeparatorSpace + m_nGapX;
@@ -91,8 +91,7 @@ CPoint CFlowLayout::PlaceInColumns(int width, int height, bool newLine, bool new
 
 CPoint CFlowLayout::PlaceInBands(int width, int height, bool newLine, bool newColumn, bool separated)
 {
-    bool first = m_bEmpty != 0;
-    if (first)
+    if (m_bEmpty)
     {
         m_bEmpty = 0;
         m_nRightExtent = m_nBottomExtent = 0;
@@ -103,7 +102,7 @@ CPoint CFlowLayout::PlaceInBands(int width, int height, bool newLine, bool newCo
     {
         m_nColumnRight = m_nLeftMargin - m_nGapX;
         m_nLineBottom += m_nGapY;
-        if (separated && !first)
+        if (separated)
         {
             m_horizontalSeparators.push_back(m_nLineBottom);
             m_nLineBottom += m_nSeparatorSpace + m_nGapY;

@@ -46,7 +46,7 @@ TEST(FlowLayoutTest, BandModeStacksItemsAndStartsColumnsAtTheBandTop)
 TEST(FlowLayoutTest, SeparatorsSitInTheMiddleOfTheirGap)
 {
     CFlowLayout& layout = *MakeLayout(1, 0, 4);
-    layout.PlaceItem(50, 20, FALSE, FALSE, TRUE);   // the first item has nothing to separate
+    layout.PlaceItem(50, 20, FALSE, FALSE, FALSE);
     EXPECT_EQ(layout.PlaceItem(50, 20, TRUE, FALSE, TRUE), CPoint(0, 30));
     ASSERT_EQ(layout.m_horizontalSeparators.size(), 1u);
     EXPECT_EQ(layout.m_horizontalSeparators[0], 24);
@@ -65,6 +65,26 @@ TEST(FlowLayoutTest, SeparatorsSitInTheMiddleOfTheirGap)
     ASSERT_EQ(bands.m_horizontalSeparators.size(), 1u);
     EXPECT_EQ(bands.m_horizontalSeparators[0], 24);
     delete &layout;
+    delete &bands;
+}
+
+TEST(FlowLayoutTest, ASeparatedFirstItemLeavesRoomForItsSeparator)
+{
+    // The first column (or band) is opened by the first item whatever its
+    // flags say, and a separator asked for there takes its room too.
+    CFlowLayout& columns = *MakeLayout(1, 10, 4);
+    EXPECT_EQ(columns.PlaceItem(50, 20, FALSE, FALSE, TRUE), CPoint(16, 10));
+    ASSERT_EQ(columns.m_verticalSeparators.size(), 1u);
+    EXPECT_EQ(columns.m_verticalSeparators[0], 10);
+    EXPECT_TRUE(columns.m_horizontalSeparators.empty());
+    EXPECT_EQ(columns.GetExtent(), CSize(76, 40));
+
+    CFlowLayout& bands = *MakeLayout(0, 10, 4);
+    EXPECT_EQ(bands.PlaceItem(50, 20, FALSE, FALSE, TRUE), CPoint(10, 16));
+    ASSERT_EQ(bands.m_horizontalSeparators.size(), 1u);
+    EXPECT_EQ(bands.m_horizontalSeparators[0], 10);
+    EXPECT_TRUE(bands.m_verticalSeparators.empty());
+    delete &columns;
     delete &bands;
 }
 
