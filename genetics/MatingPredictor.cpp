@@ -1,5 +1,7 @@
 #include "genetics/MatingPredictor.h"
 
+#include <math.h>
+
 #include "genetics/GametePattern.h"
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsSection.h"
@@ -14,6 +16,17 @@ namespace
 BOOL IsNegligibleBound(double bound)
 {
     return bound * (1.0 + 1e-9) <= NEGLIGIBLE_SHARE;
+}
+
+// Normalised shares are rounded to 40 significant bits (a relative change
+// below 5e-13): shares that are equal in exact arithmetic then compare equal
+// however they were summed, so the order of equal shares does not depend on
+// rounding noise.
+double RoundShare(double share)
+{
+    int exponent = 0;
+    const double mantissa = frexp(share, &exponent);
+    return ldexp(floor(mantissa * 1099511627776.0 + 0.5) / 1099511627776.0, exponent);
 }
 
 UINT SexFromMask(UINT mask)
@@ -248,10 +261,10 @@ void CMatingPredictor::Complete()
     double sum = 0.0;
     for (int i = 0; i < result.GetOffspringCount(); i++)
         sum += result.GetOffspring(i)->m_dProbability;
-    if (sum > NEGLIGIBLE_SHARE)
+    if (sum > 5e-8)
     {
         for (int i = 0; i < result.GetOffspringCount(); i++)
-            result.GetOffspring(i)->m_dProbability /= sum;
+            result.GetOffspring(i)->m_dProbability = RoundShare(result.GetOffspring(i)->m_dProbability / sum);
     }
 
     CString firstRulesSection;

@@ -9,8 +9,10 @@
 class CGeneticsSection;
 class CMatingResult;
 
-// Offspring whose share is at most this are left out of a prediction.
-const double NEGLIGIBLE_SHARE = 5e-8;
+// Offspring whose share is at most 5e-8 are left out of a prediction. Shares
+// summed in different orders differ in their last bits, so a share equal to
+// the cut-off up to rounding counts as equal to it and is left out too.
+const double NEGLIGIBLE_SHARE = 5e-8 * (1.0 + 1e-9);
 
 // A mating with more distinct offspring than this cannot be reported: each
 // genotype line of so large a mating holds at least ten pairs, so the lines

@@ -1,5 +1,6 @@
 #include "MatingOracle.h"
 
+#include <math.h>
 #include <stdlib.h>
 #include <vector>
 
@@ -12,6 +13,8 @@
 namespace
 {
 const double NEGLIGIBLE = 0.00000005;
+// A share equal to the cut-off up to rounding counts as equal to it.
+const double NEGLIGIBLE_UP_TO_ROUNDING = NEGLIGIBLE * (1.0 + 1e-9);
 
 const COwningObArray* Table(const CGeneticsSection& section, int parent, int table)
 {
@@ -384,7 +387,7 @@ CString OraclePredictMating(CGeneticsSection& section, CMatingResult& result, co
     // 15, after the merge. Negligible shares.
     for (int i = 0; i < result.GetOffspringCount();)
     {
-        if (result.GetOffspring(i)->m_dProbability <= NEGLIGIBLE)
+        if (result.GetOffspring(i)->m_dProbability <= NEGLIGIBLE_UP_TO_ROUNDING)
             RemoveOffspringAt(result, i);
         else
             i++;
@@ -396,8 +399,15 @@ CString OraclePredictMating(CGeneticsSection& section, CMatingResult& result, co
         sum += result.GetOffspring(i)->m_dProbability;
     if (sum > NEGLIGIBLE)
     {
+        // Rounded to 40 significant bits, as the product does, so that shares
+        // equal in exact arithmetic compare equal.
         for (int i = 0; i < result.GetOffspringCount(); i++)
-            result.GetOffspring(i)->m_dProbability /= sum;
+        {
+            int exponent = 0;
+            const double mantissa = frexp(result.GetOffspring(i)->m_dProbability / sum, &exponent);
+            result.GetOffspring(i)->m_dProbability =
+                ldexp(floor(mantissa * 1099511627776.0 + 0.5) / 1099511627776.0, exponent);
+        }
     }
 
     // 19. Texts.

@@ -95,8 +95,8 @@ TEST(MatingPrediction, LethalOffspringAreRemovedAndTheOthersScaledUp)
     CGeneticsSection* genes = config.Section(0);
     Mating mating(genes, ParseGenotype(genes, "Hh", SEX_FEMALE), ParseGenotype(genes, "Hh", SEX_MALE));
     ASSERT_EQ(mating.result.GetOffspringCount(), 2) << DescribeOffspring(mating.result);
-    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "Hh"), 2.0 / 3.0);
-    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "hh"), 1.0 / 3.0);
+    EXPECT_NEAR(OffspringShare(mating.result, "Hh"), 2.0 / 3.0, 1e-12);
+    EXPECT_NEAR(OffspringShare(mating.result, "hh"), 1.0 / 3.0, 1e-12);
     EXPECT_LT(OffspringShare(mating.result, "HH"), 0.0);
 }
 
@@ -255,6 +255,34 @@ TEST(MatingPrediction, NegligibleSharesAreCutAfterEqualGenotypesAreMerged)
     EXPECT_LT(OffspringShare(both.result, "A1A1 B2B2"), 0.0);
     EXPECT_GT(OffspringShare(both.result, "A1A1 B1B2"), 0.0);
     EXPECT_NEAR(TotalShare(both.result), 1.0, 1e-12);
+}
+
+TEST(MatingPrediction, ShareOfExactlyTheCutOffIsRemovedAndOneAboveStays)
+{
+    // The daughter with the mother's recombinant X chromosome x1 y2 and the
+    // father's c2 has p / 4 x 1 / 2: 5e-8 for p = 4e-7, 6.25e-8 for p = 5e-7.
+    const char* const config = "[genes Main]\n"
+                               "gene A x1, x2\n"
+                               "gene B y1, y2\n"
+                               "gene C c1, c2\n"
+                               "X-link A B\n"
+                               "link A B %s\n";
+    CString exact;
+    exact.Format(config, "0.00004");
+    CTestConfig atCutOff(exact);
+    CGeneticsSection* genes = atCutOff.Section(0);
+    Mating removed(genes, ParseGenotype(genes, "x1,x2 y1,y2 c1c1", SEX_FEMALE),
+                   ParseGenotype(genes, "x1 y1 c1c2", SEX_MALE));
+    EXPECT_LT(OffspringShare(removed.result, "x1x1 y1y2 c1c2"), 0.0) << DescribeOffspring(removed.result);
+    EXPECT_GT(OffspringShare(removed.result, "x1x2 y1y2 c1c2"), 0.0);
+
+    CString above;
+    above.Format(config, "0.00005");
+    CTestConfig aboveCutOff(above);
+    genes = aboveCutOff.Section(0);
+    Mating kept(genes, ParseGenotype(genes, "x1,x2 y1,y2 c1c1", SEX_FEMALE),
+                ParseGenotype(genes, "x1 y1 c1c2", SEX_MALE));
+    EXPECT_NEAR(OffspringShare(kept.result, "x1x1 y1y2 c1c2"), 6.25e-8, 1e-18);
 }
 
 TEST(MatingPrediction, PolygenesTakeTheParentsMeanWhenBothGiveOne)

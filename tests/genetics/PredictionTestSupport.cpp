@@ -1,9 +1,7 @@
 #include "PredictionTestSupport.h"
 
-#include <math.h>
 #include <string.h>
 
-#include <algorithm>
 #include <vector>
 
 #include "MatingOracle.h"
@@ -34,50 +32,19 @@ CString OffspringKey(const CPredictedOffspring* offspring)
            offspring->m_strPhenotypeWithCarriedTraits + " | " + offspring->m_strCarriedTraits;
 }
 
-bool SameShare(double a, double b)
-{
-    return fabs(a - b) <= 1e-12;
-}
-
-// Positions [first, end) of the run of near-equal shares that starts at first.
-int RunEnd(const std::vector<double>& shares, int first)
-{
-    int end = first + 1;
-    while (end < (int)shares.size() && SameShare(shares[end], shares[first]))
-        end++;
-    return end;
-}
-
-// Compares two sequences of keys with their shares, either exactly in order or
-// as the same multisets within each run of near-equal shares.
+// Compares two sequences of keys with their shares, in order.
 void ExpectSameSequence(const char* what, const std::vector<CString>& fastKeys, const std::vector<double>& fastShares,
-                        const std::vector<CString>& oracleKeys, const std::vector<double>& oracleShares,
-                        bool exactOrder)
+                        const std::vector<CString>& oracleKeys, const std::vector<double>& oracleShares)
 {
     ASSERT_EQ(fastKeys.size(), oracleKeys.size()) << what;
     for (size_t i = 0; i < fastKeys.size(); i++)
         EXPECT_NEAR(fastShares[i], oracleShares[i], 1e-12) << what << " #" << i;
-    if (exactOrder)
-    {
-        for (size_t i = 0; i < fastKeys.size(); i++)
-            EXPECT_TEXT(fastKeys[i], oracleKeys[i]) << what << " #" << i;
-        return;
-    }
-    for (int first = 0; first < (int)fastKeys.size();)
-    {
-        const int end = RunEnd(oracleShares, first);
-        std::vector<CString> a(fastKeys.begin() + first, fastKeys.begin() + end);
-        std::vector<CString> b(oracleKeys.begin() + first, oracleKeys.begin() + end);
-        std::sort(a.begin(), a.end(), [](const CString& x, const CString& y) { return strcmp(x, y) < 0; });
-        std::sort(b.begin(), b.end(), [](const CString& x, const CString& y) { return strcmp(x, y) < 0; });
-        for (size_t i = 0; i < a.size(); i++)
-            EXPECT_TEXT(a[i], b[i]) << what << " run at " << first;
-        first = end;
-    }
+    for (size_t i = 0; i < fastKeys.size(); i++)
+        EXPECT_TEXT(fastKeys[i], oracleKeys[i]) << what << " #" << i;
 }
 }  // namespace
 
-void ExpectSameResults(const CMatingResult& fast, const CMatingResult& oracle, bool exactOrder)
+void ExpectSameResults(const CMatingResult& fast, const CMatingResult& oracle)
 {
     EXPECT_EQ(fast.m_pGenesSection, oracle.m_pGenesSection);
     EXPECT_EQ(fast.m_bRulesSectionsDiffer, oracle.m_bRulesSectionsDiffer);
@@ -98,7 +65,7 @@ void ExpectSameResults(const CMatingResult& fast, const CMatingResult& oracle, b
             oracleKeys.push_back(OffspringKey(oracle.GetOffspring(i)));
             oracleShares.push_back(oracle.GetOffspring(i)->m_dProbability);
         }
-        ExpectSameSequence("offspring", fastKeys, fastShares, oracleKeys, oracleShares, exactOrder);
+        ExpectSameSequence("offspring", fastKeys, fastShares, oracleKeys, oracleShares);
     }
     for (int list = 0; list < RESULT_LIST_COUNT; list++)
     {
@@ -116,27 +83,23 @@ void ExpectSameResults(const CMatingResult& fast, const CMatingResult& oracle, b
         }
         CString what;
         what.Format("list %d", list);
-        ExpectSameSequence(what, fastKeys, fastShares, oracleKeys, oracleShares, exactOrder);
+        ExpectSameSequence(what, fastKeys, fastShares, oracleKeys, oracleShares);
     }
-    if (exactOrder)
-    {
-        CStringArray fastLines, oracleLines;
-        fast.Collate(fastLines);
-        OracleCollate(oracle, oracleLines);
-        ASSERT_EQ(fastLines.GetSize(), oracleLines.GetSize());
-        for (int i = 0; i < fastLines.GetSize(); i++)
-            EXPECT_TEXT(fastLines[i], oracleLines[i]) << "report line " << i;
-    }
+    CStringArray fastLines, oracleLines;
+    fast.Collate(fastLines);
+    OracleCollate(oracle, oracleLines);
+    ASSERT_EQ(fastLines.GetSize(), oracleLines.GetSize());
+    for (int i = 0; i < fastLines.GetSize(); i++)
+        EXPECT_TEXT(fastLines[i], oracleLines[i]) << "report line " << i;
 }
 
-void ExpectPredictionsAgree(CGeneticsSection* genes, const CGenotype& mother, const CGenotype& father,
-                            bool exactOrder)
+void ExpectPredictionsAgree(CGeneticsSection* genes, const CGenotype& mother, const CGenotype& father)
 {
     CMatingResult fast;
     CMatingResult oracle;
     EXPECT_TEXT(genes->PredictMating(fast, mother, father), "");
     EXPECT_TEXT(OraclePredictMating(*genes, oracle, mother, father), "");
-    ExpectSameResults(fast, oracle, exactOrder);
+    ExpectSameResults(fast, oracle);
 }
 
 const CPredictedOffspring* FindPredicted(const CMatingResult& result, const char* genotype)

@@ -5,15 +5,11 @@
 
 // Checks that two results agree: the offspring in the same order with the
 // same sexes, genotypes, polygenes, texts and shares (to 1e-12), the same
-// three lists and the same report lines. When exactOrder is false, the order
-// within runs of shares that agree to 1e-12 is not compared (shares summed in
-// another order may differ in their last bits, and the sort does not keep the
-// order of equal shares).
-void ExpectSameResults(const CMatingResult& fast, const CMatingResult& oracle, bool exactOrder = true);
+// three lists in the same order and the same report lines.
+void ExpectSameResults(const CMatingResult& fast, const CMatingResult& oracle);
 
 // Predicts with the product and with the oracle and checks that they agree.
-void ExpectPredictionsAgree(CGeneticsSection* genes, const CGenotype& mother, const CGenotype& father,
-                            bool exactOrder = true);
+void ExpectPredictionsAgree(CGeneticsSection* genes, const CGenotype& mother, const CGenotype& father);
 
 // The share of the offspring whose genotype, formatted with FORMAT_SHOW_NONE,
 // is the given text, or -1 when there is none.
