@@ -368,4 +368,38 @@ TEST(DataExchangeTest, LoadingAnUnchangedTextLeavesTheControlAlone)
     EXPECT_EQ(2, dlg.m_edit.m_nSetTexts);
     dlg.DestroyWindow();
 }
+
+// The exchange record starts with the direction, the window and the window's
+// tooltip control, and no control prepared yet.
+class CRecordExchangeWnd : public CWnd
+{
+public:
+    virtual void DoDataExchange(CDataExchange* pDX)
+    {
+        m_bSave = pDX->m_bSaveAndValidate;
+        m_pDlgWnd = pDX->m_pDlgWnd;
+        m_pToolTipSeen = pDX->m_pToolTip;
+        m_bNothingPrepared = pDX->m_hWndLastControl == NULL && !pDX->m_bEditLastControl;
+    }
+    BOOL m_bSave = -1;
+    CWnd* m_pDlgWnd = NULL;
+    CToolTipCtrl* m_pToolTipSeen = NULL;
+    bool m_bNothingPrepared = false;
+};
+
+TEST(DataExchangeTest, TheRecordCarriesTheWindowsTooltip)
+{
+    CRecordExchangeWnd wnd;
+    CToolTipCtrl tip;
+    wnd.m_pToolTip = &tip;
+    EXPECT_TRUE(wnd.UpdateData(TRUE));
+    EXPECT_EQ(TRUE, wnd.m_bSave);
+    EXPECT_EQ(&wnd, wnd.m_pDlgWnd);
+    EXPECT_EQ(&tip, wnd.m_pToolTipSeen);
+    EXPECT_TRUE(wnd.m_bNothingPrepared);
+    wnd.m_pToolTip = NULL;
+    EXPECT_TRUE(wnd.UpdateData(FALSE));
+    EXPECT_EQ(FALSE, wnd.m_bSave);
+    EXPECT_EQ(nullptr, wnd.m_pToolTipSeen);
+}
 } // namespace

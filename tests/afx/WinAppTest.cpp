@@ -146,4 +146,76 @@ TEST_F(WinAppTest, TheCommandLineIsParsedFromTheSecondArgument)
     EXPECT_STREQ("flag:install;param:first.gen;flag:x;param:second;last", info.m_log);
     EXPECT_STREQ("first.gen", info.m_strFileName);
 }
+
+// What a timer saw of the message box it then answered.
+struct MessageBoxSeen
+{
+    bool bFound = false;
+    DWORD dwContext = 0;
+    bool bHasIcon = false;
+};
+MessageBoxSeen g_seen;
+const char BOX_CAPTION[] = "Message Box Test";
+
+void CALLBACK AnswerMessageBox(HWND, UINT, UINT_PTR nIDEvent, DWORD)
+{
+    HWND hBox = ::FindWindowA("#32770", BOX_CAPTION);
+    if (hBox == NULL)
+        return; // not up yet
+    ::KillTimer(NULL, nIDEvent);
+    g_seen.bFound = true;
+    g_seen.dwContext = AfxGetApp()->m_dwPromptContext;
+    // the box's icon is its only static control that shows an icon
+    for (HWND hChild = ::GetWindow(hBox, GW_CHILD); hChild != NULL; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+    {
+        if (::SendMessageA(hChild, STM_GETICON, 0, 0) != 0 && ::IsWindowVisible(hChild))
+            g_seen.bHasIcon = true;
+    }
+    ::PostMessageA(hBox, WM_COMMAND, IDCANCEL, 0);
+}
+
+int ShowAndAnswer(LPCTSTR lpszText, UINT nType, UINT nIDHelp)
+{
+    g_seen = MessageBoxSeen();
+    ::SetTimer(NULL, 0, 20, AnswerMessageBox);
+    return AfxMessageBox(lpszText, nType, nIDHelp);
+}
+
+TEST(WinAppMessageBox, CaptionIconAndHelpContextOfTheApplicationsMessageBox)
+{
+    CWinApp app(BOX_CAPTION);
+    app.m_dwPromptContext = 5;
+    EXPECT_EQ(IDCANCEL, ShowAndAnswer("Plain", MB_OKCANCEL, 77));
+    EXPECT_TRUE(g_seen.bFound); // captioned with the application's name
+    EXPECT_EQ(HID_BASE_PROMPT + 77, g_seen.dwContext);
+    EXPECT_TRUE(g_seen.bHasIcon); // an exclamation was added
+    EXPECT_EQ(5u, app.m_dwPromptContext);
+
+    // retry boxes get no icon added; no help id leaves the context alone
+    EXPECT_EQ(IDCANCEL, ShowAndAnswer("Retry", MB_RETRYCANCEL, 0));
+    EXPECT_TRUE(g_seen.bFound);
+    EXPECT_EQ(5u, g_seen.dwContext);
+    EXPECT_FALSE(g_seen.bHasIcon);
+}
+
+TEST(WinAppWaitCursor, NestedWaitsKeepTheWaitCursorUntilTheLastEnds)
+{
+    CWinApp app("Wait Test");
+    HCURSOR hArrow = ::LoadCursorA(NULL, (LPCSTR)IDC_ARROW);
+    HCURSOR hWait = ::LoadCursorA(NULL, (LPCSTR)IDC_WAIT);
+    ::SetCursor(hArrow);
+    CCmdTarget target;
+    target.BeginWaitCursor();
+    EXPECT_EQ(hWait, ::GetCursor());
+    app.BeginWaitCursor();
+    target.EndWaitCursor();
+    EXPECT_EQ(1, app.m_nWaitCursorCount);
+    EXPECT_EQ(hWait, ::GetCursor());
+    ::SetCursor(hArrow); // something changed it meanwhile
+    target.RestoreWaitCursor();
+    EXPECT_EQ(hWait, ::GetCursor());
+    app.EndWaitCursor();
+    EXPECT_EQ(0, app.m_nWaitCursorCount);
+    EXPECT_EQ(hArrow, ::GetCursor()); // the cursor from before the first wait
+}
 } // namespace
