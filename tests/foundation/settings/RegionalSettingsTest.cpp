@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -19,6 +21,34 @@ namespace
     protected:
         void SetUp() override { ReleaseRegionalSettings(); }
         void TearDown() override { ReleaseRegionalSettings(); }
+    };
+
+    // Sets (or, with null, removes) "intl" values for one test and puts the
+    // user's own values back afterwards; the caches are emptied both times.
+    class RegionalProfileTest : public RegionalSettingsTest
+    {
+    protected:
+        void TearDown() override
+        {
+            // Backwards, so that a key set twice gets its first value back.
+            for (size_t i = m_saved.size(); i-- > 0;)
+                ::WriteProfileStringA("intl", m_saved[i].first.c_str(),
+                                      m_present[i] ? m_saved[i].second.c_str() : NULL);
+            RegionalSettingsTest::TearDown();
+        }
+
+        void SetIntl(const char* key, const char* value)
+        {
+            char old[128];
+            DWORD length = ::GetProfileStringA("intl", key, "\x01", old, sizeof(old));
+            m_present.push_back(!(length == 1 && old[0] == '\x01'));
+            m_saved.push_back(std::make_pair(std::string(key), std::string(old)));
+            ::WriteProfileStringA("intl", key, value);
+            ReleaseRegionalSettings();
+        }
+
+        std::vector<std::pair<std::string, std::string>> m_saved;
+        std::vector<bool> m_present;
     };
 }
 
@@ -98,4 +128,57 @@ TEST_F(RegionalSettingsTest, AnswersAreCachedForTheRun)
     EXPECT_STREQ(GetRegionalDecimalSeparator(), first);
     EXPECT_EQ(IsNorthAmericanEnglish(), american);
     ::WriteProfileStringA("intl", "sDecimal", first);
+}
+
+TEST_F(RegionalProfileTest, MissingValuesGiveTheBritishDefaults)
+{
+    const char* const keys[] = {"sLanguage", "iCountry", "sCurrency", "sDecimal", "sThousand", "iCurrency", "iNegCurr"};
+    for (const char* key : keys)
+        SetIntl(key, NULL);
+    EXPECT_FALSE(IsNorthAmericanEnglish());
+    EXPECT_TRUE(IsCountryUnitedKingdom());
+    EXPECT_TRUE(IsCountryEuropean());
+    EXPECT_FALSE(IsCountryNorthAmerica());
+    EXPECT_STREQ(GetRegionalCurrencySymbol(), "\xA3");
+    EXPECT_STREQ(GetRegionalDecimalSeparator(), ".");
+    EXPECT_STREQ(GetRegionalThousandSeparator(), ",");
+    EXPECT_STREQ(GetRegionalCurrencyFormat(), "SX.Y");
+    EXPECT_STREQ(GetRegionalNegativeCurrencyFormat(), "(SX.Y)");
+}
+
+TEST_F(RegionalProfileTest, LanguageAndCountryCodes)
+{
+    // Without a country the language decides: North American English means 1.
+    SetIntl("iCountry", NULL);
+    SetIntl("sLanguage", "enu");
+    EXPECT_TRUE(IsNorthAmericanEnglish());
+    EXPECT_TRUE(IsCountryNorthAmerica());
+    EXPECT_FALSE(IsCountryUnitedKingdom());
+
+    SetIntl("sLanguage", "ENC");
+    EXPECT_TRUE(IsNorthAmericanEnglish());
+    SetIntl("sLanguage", "DEU");
+    EXPECT_FALSE(IsNorthAmericanEnglish());
+
+    SetIntl("iCountry", "2");
+    EXPECT_TRUE(IsCountryNorthAmerica());
+    EXPECT_FALSE(IsCountryEuropean());
+    SetIntl("iCountry", "353");
+    EXPECT_TRUE(IsCountryEuropean());
+    EXPECT_FALSE(IsCountryUnitedKingdom());
+    EXPECT_FALSE(IsCountryNorthAmerica());
+    SetIntl("iCountry", "61");
+    EXPECT_FALSE(IsCountryEuropean());
+}
+
+TEST_F(RegionalProfileTest, CurrencyFormatsFollowTheStoredCodes)
+{
+    SetIntl("iCurrency", "3");
+    SetIntl("iNegCurr", "8");
+    EXPECT_STREQ(GetRegionalCurrencyFormat(), "X.Y S");
+    EXPECT_STREQ(GetRegionalNegativeCurrencyFormat(), "-X.Y S");
+    SetIntl("iNegCurr", "16");
+    EXPECT_STREQ(GetRegionalNegativeCurrencyFormat(), "(SX.Y)");
+    SetIntl("sCurrency", "Kr");
+    EXPECT_STREQ(GetRegionalCurrencySymbol(), "Kr");
 }
