@@ -135,6 +135,17 @@ void MeasureDialogMetrics()
         return;
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_TAB_CLASSES};
     ::InitCommonControlsEx(&controls);
+    // The program's own metrics dialog is measured when its resources hold
+    // one; an executable without it (a test, a tool) measures the same
+    // controls from a template built here.
+    HINSTANCE resources = AfxGetResourceHandle();
+    if (resources != NULL &&
+        ::FindResourceA(resources, MAKEINTRESOURCEA(IDD_DIALOG_METRICS), MAKEINTRESOURCEA(5) /* RT_DIALOG */) != NULL)
+    {
+        ::DialogBoxParamA(resources, MAKEINTRESOURCEA(IDD_DIALOG_METRICS), NULL, MetricsDialogProc, 0);
+        if (metrics.measured)
+            return;
+    }
     CDialogTemplateBuilder builder;
     BuildMetricsTemplate(builder);
     ::DialogBoxIndirectParamA(::GetModuleHandleA(NULL), builder.GetTemplate(), NULL, MetricsDialogProc, 0);
