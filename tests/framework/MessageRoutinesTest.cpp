@@ -49,3 +49,24 @@ TEST(MessageRoutinesTest, FormatsTextsOfAnyLength)
     ShowError(NULL, 0, "%s%d", longText.c_str(), 7);
     EXPECT_EQ(answerer.LastText(), "X" + longText.substr(1) + "7. ");
 }
+
+TEST(MessageRoutinesTest, ErrorsAndWarningsShowTheExclamationAndOneButton)
+{
+    CMessageBoxAnswerer answerer(IDOK);
+    HICON exclamation = ::LoadIconA(NULL, (LPCSTR)IDI_EXCLAMATION);
+    HICON question = ::LoadIconA(NULL, (LPCSTR)IDI_QUESTION);
+    ASSERT_NE(exclamation, question);
+
+    ShowError(NULL, 0, "%s", "Unable to empty Clipboard");
+    EXPECT_EQ(answerer.LastButtons(), "OK");
+    EXPECT_EQ(answerer.LastIcon(), exclamation);
+    ShowWarning(NULL, 0, "Unable to determine temporary files folder.");
+    EXPECT_EQ(answerer.LastButtons(), "OK");
+    EXPECT_EQ(answerer.LastIcon(), exclamation);
+
+    answerer.SetAnswer(IDCANCEL);
+    AskYesNoCancel("PromptSaveSettings", 0, "Settings have been changed.");
+    EXPECT_EQ(answerer.LastButtons(), "YesNoCancel");
+    EXPECT_EQ(answerer.LastIcon(), question);
+    EXPECT_EQ(answerer.Count(), 3);
+}

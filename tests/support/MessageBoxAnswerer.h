@@ -28,6 +28,10 @@ public:
     std::string LastText() const { return m_texts.empty() ? std::string() : m_texts.back(); }
     std::string LastTitle() const { return m_titles.empty() ? std::string() : m_titles.back(); }
     const std::vector<std::string>& Texts() const { return m_texts; }
+    // The buttons of the last box, as "OK", "YesNoCancel" and the like.
+    std::string LastButtons() const { return m_buttons.empty() ? std::string() : m_buttons.back(); }
+    // The icon that the last box showed, or null.
+    HICON LastIcon() const { return m_icons.empty() ? NULL : m_icons.back(); }
 
 private:
     CMessageBoxAnswerer(const CMessageBoxAnswerer&) = delete;
@@ -49,10 +53,29 @@ private:
                 ::GetWindowTextA(box, title, sizeof(title));
                 self->m_texts.push_back(text);
                 self->m_titles.push_back(title);
+                self->m_buttons.push_back(ButtonsOf(box));
+                HWND icon = ::GetDlgItem(box, 0x0440);   // the message box's icon control
+                self->m_icons.push_back(icon != NULL ? (HICON)::SendMessageA(icon, STM_GETICON, 0, 0) : NULL);
                 ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(self->m_answer, BN_CLICKED), 0);
             }
         }
         return ::CallNextHookEx(NULL, code, wParam, lParam);
+    }
+
+    static std::string ButtonsOf(HWND box)
+    {
+        static const struct
+        {
+            int id;
+            const char* name;
+        } buttons[] = {{IDOK, "OK"}, {IDYES, "Yes"}, {IDNO, "No"}, {IDCANCEL, "Cancel"}};
+        std::string names;
+        for (const auto& button : buttons)
+        {
+            if (::GetDlgItem(box, button.id) != NULL)
+                names += button.name;
+        }
+        return names;
     }
 
     static inline CMessageBoxAnswerer* s_current = NULL;
@@ -60,4 +83,6 @@ private:
     HHOOK m_hook;
     std::vector<std::string> m_texts;
     std::vector<std::string> m_titles;
+    std::vector<std::string> m_buttons;
+    std::vector<HICON> m_icons;
 };
