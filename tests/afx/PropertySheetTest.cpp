@@ -192,4 +192,71 @@ TEST(PropertySheetTest, TheSheetSeesItsCreationAndStartsOnTheChosenPage)
     EXPECT_TRUE(sheet.m_bActivePageBound);
     EXPECT_EQ("second init", log.front());
 }
+
+// A modal sheet goes through the framework's modal loop: it gets the idle
+// kicks and its keys go through its pre-translation (the sheet's dialog
+// keys), like a dialog's.
+class CIdleSheet : public CPropertySheet
+{
+public:
+    CIdleSheet() : CPropertySheet("Idle") {}
+
+    afx_msg LRESULT OnKickIdle(WPARAM, LPARAM)
+    {
+        ++m_nKicks;
+        return 0;
+    }
+
+    virtual BOOL PreTranslateMessage(MSG* pMsg)
+    {
+        if (pMsg->message == WM_KEYDOWN)
+            ++m_nKeysOffered;
+        return CPropertySheet::PreTranslateMessage(pMsg);
+    }
+
+    int m_nKicks = 0;
+    int m_nKeysOffered = 0;
+    int m_nKicksSeen = 0;
+    BOOL m_bTabTaken = FALSE;
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CIdleSheet, CPropertySheet)
+    ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
+END_MESSAGE_MAP()
+
+CIdleSheet* g_pIdleSheet = NULL;
+
+// Runs once the loop has idled: offers Tab in the page's field to the
+// thread's pre-translation, then presses OK.
+void CALLBACK ProbeIdleSheet(HWND, UINT, UINT_PTR nIDEvent, DWORD)
+{
+    ::KillTimer(NULL, nIDEvent);
+    CIdleSheet* pSheet = g_pIdleSheet;
+    pSheet->m_nKicksSeen = pSheet->m_nKicks;
+    CPropertyPage* pPage = pSheet->GetActivePage();
+    MSG msg = {};
+    msg.hwnd = pPage != NULL ? ::GetDlgItem(pPage->m_hWnd, IDC_VALUE) : NULL;
+    msg.message = WM_KEYDOWN;
+    msg.wParam = VK_TAB;
+    pSheet->m_bTabTaken = AfxGetThread()->PreTranslateMessage(&msg);
+    pSheet->PostMessage(PSM_PRESSBUTTON, PSBTN_OK, 0);
+}
+
+TEST(PropertySheetTest, AModalSheetIdlesAndPreTranslatesLikeADialog)
+{
+    EventLog log;
+    CDialogTemplate t = MakePageTemplate();
+    CLoggingPage page("page", t.Get(), &log);
+    page.m_pfnOnInit = [](CLoggingPage*) { ::SetTimer(NULL, 0, 100, ProbeIdleSheet); };
+    CIdleSheet sheet;
+    g_pIdleSheet = &sheet;
+    sheet.AddPage(&page);
+    EXPECT_EQ(IDOK, sheet.DoModal());
+    g_pIdleSheet = NULL;
+    EXPECT_GT(sheet.m_nKicksSeen, 0);
+    EXPECT_TRUE(sheet.m_bTabTaken);
+    EXPECT_GE(sheet.m_nKeysOffered, 1);
+}
 } // namespace
