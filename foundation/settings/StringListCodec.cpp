@@ -32,18 +32,28 @@ namespace
         int length;
     };
 
+    // Parses the characters [begin, end) as ParseInt does. Short fields (all
+    // that a valid list holds) are copied into local storage, not the heap.
+    bool ParseIntField(const char* begin, const char* end, int& value)
+    {
+        size_t length = (size_t)(end - begin);
+        char local[64];
+        if (length < sizeof(local))
+        {
+            memcpy(local, begin, length);
+            local[length] = '\0';
+            return ParseInt(local, &value) != FALSE;
+        }
+        return ParseInt(CString(begin, (int)length), &value) != FALSE;
+    }
+
     // Reads the number between text and the next ',' (exclusive); advances past
     // the ','. FALSE when there is no ',' or the number does not parse.
     bool ReadNumberField(const char*& text, int& value)
     {
         const char* comma = strchr(text, ',');
-        if (comma == NULL)
+        if (comma == NULL || !ParseIntField(text, comma, value))
             return false;
-        CString field(text, (int)(comma - text));
-        int parsed = 0;
-        if (!ParseInt(field, &parsed))
-            return false;
-        value = parsed;
         text = comma + 1;
         return true;
     }
@@ -56,18 +66,17 @@ namespace
         const char* comma = strchr(text, ',');
         if (comma == NULL)
             return false;
-        CString group(text, (int)(comma - text));
-        int colon = group.Find(':');
+        const char* colon = (const char*)memchr(text, ':', (size_t)(comma - text));
         int repeat = 1;
         int length = 0;
-        if (colon >= 0)
+        if (colon != NULL)
         {
-            if (!ParseInt(group.Left(colon), &repeat) || repeat < 2)
+            if (!ParseIntField(text, colon, repeat) || repeat < 2)
                 return false;
-            if (!ParseInt(group.Mid(colon + 1), &length))
+            if (!ParseIntField(colon + 1, comma, length))
                 return false;
         }
-        else if (!ParseInt(group, &length))
+        else if (!ParseIntField(text, comma, length))
         {
             return false;
         }
@@ -78,6 +87,29 @@ namespace
         text = comma + 1;
         return true;
     }
+
+    // The runs of one list: up to 100 in local storage, more on the heap.
+    class CRunList
+    {
+    public:
+        CRunList() : m_count(0) {}
+        void Add(const Run& run)
+        {
+            if (m_count < localRuns)
+                m_local[m_count] = run;
+            else
+                m_more.push_back(run);
+            ++m_count;
+        }
+        int Count() const { return m_count; }
+        const Run& operator[](int i) const { return i < localRuns ? m_local[i] : m_more[i - localRuns]; }
+
+    private:
+        enum { localRuns = 100 };
+        Run m_local[localRuns];
+        std::vector<Run> m_more;
+        int m_count;
+    };
 
     // Form "a" lists the length of every string (runs of equal lengths folded);
     // form "r" lists runs of equal strings, each string's text given once.
@@ -92,10 +124,10 @@ namespace
         if (repeatsFolded && (!ReadNumberField(text, runCount) || runCount < 1))
             return false;
 
-        std::vector<Run> runs;
+        CRunList runs;
         long long listed = 0;
         long long total = 0;
-        while (repeatsFolded ? (int)runs.size() < runCount : listed < count)
+        while (repeatsFolded ? runs.Count() < runCount : listed < count)
         {
             Run run;
             if (!ReadRun(text, run))
@@ -104,21 +136,25 @@ namespace
             if (listed > count)
                 return false;
             total += repeatsFolded ? run.length : (long long)run.repeat * run.length;
-            runs.push_back(run);
+            runs.Add(run);
         }
         if (listed != count || (long long)strlen(text) != total)
             return false;
 
-        for (size_t i = 0; i < runs.size(); ++i)
+        for (int i = 0; i < runs.Count(); ++i)
         {
-            for (int k = 0; k < runs[i].repeat; ++k)
-            {
-                strings.Add(CString(text, runs[i].length));
-                if (!repeatsFolded)
-                    text += runs[i].length;
-            }
+            const Run& run = runs[i];
             if (repeatsFolded)
-                text += runs[i].length;
+            {
+                // One string, given once, stands for the whole run.
+                CString item(text, run.length);
+                for (int k = 0; k < run.repeat; ++k)
+                    strings.Add(item);
+                text += run.length;
+                continue;
+            }
+            for (int k = 0; k < run.repeat; ++k, text += run.length)
+                strings.Add(CString(text, run.length));
         }
         return true;
     }
