@@ -1,5 +1,6 @@
 #include "foundation/windows/Drawing.h"
 #include "foundation/windows/WindowGeometry.h"
+#include "framework/SystemColours.h"
 
 #include "support/TestWindow.h"
 
@@ -68,6 +69,32 @@ namespace
         HGDIOBJ m_old;
         CDC m_dc;
     };
+}
+
+TEST(DrawingTest, SolidFillsAndTheRaisedEdgeLeaveTheSelectedBrush)
+{
+    CCanvas canvas(40, 30);
+    HGDIOBJ brushBefore = ::GetCurrentObject(canvas.DC()->m_hDC, OBJ_BRUSH);
+    PatBltSolid(canvas.DC(), 5, 6, 10, 4, red);
+    EXPECT_EQ(canvas.Extent(red), CRect(5, 6, 15, 10));
+    EXPECT_EQ(::GetCurrentObject(canvas.DC()->m_hDC, OBJ_BRUSH), brushBefore);
+
+    LoadSystemColours();
+    const RECT edge = {20, 10, 36, 26};
+    DrawRaisedEdge(canvas.DC(), edge);
+    // Outer ring: light above and left, dark shadow below and right; the
+    // inner ring one pixel in: highlight and shadow.
+    EXPECT_EQ(canvas.At(25, 10), ::GetSysColor(COLOR_3DLIGHT));
+    EXPECT_EQ(canvas.At(20, 20), ::GetSysColor(COLOR_3DLIGHT));
+    EXPECT_EQ(canvas.At(25, 25), ::GetSysColor(COLOR_3DDKSHADOW));
+    EXPECT_EQ(canvas.At(35, 20), ::GetSysColor(COLOR_3DDKSHADOW));
+    EXPECT_EQ(canvas.At(25, 11), ::GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(canvas.At(21, 20), ::GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(canvas.At(25, 24), ::GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(canvas.At(34, 20), ::GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(canvas.At(27, 18), white);
+    EXPECT_EQ(canvas.At(19, 20), white);
+    EXPECT_EQ(::GetCurrentObject(canvas.DC()->m_hDC, OBJ_BRUSH), brushBefore);
 }
 
 TEST(DrawingTest, FrameInsideKeepsWithinTheRectangle)
