@@ -91,3 +91,16 @@ TEST(PrinterAccessTest, DescriptionFallsBackToTheDefaultPrinter)
     if (saved[0] != '\0')
         ::WriteProfileStringA("windows", "device", saved);
 }
+
+TEST(PrinterAccessTest, AMissingPrinterGivesNoDeviceModeAndLeavesTheStoredOneAlone)
+{
+    EXPECT_EQ(GetPrinterDevMode("Kestrova No Such Printer"), (HGLOBAL)NULL);
+    const BYTE stored[] = {1, 2, 3, 4};
+    HGLOBAL block = NewGlobalBlock(stored, sizeof(stored));
+    HGLOBAL copy = CopyGlobalBlock(block);
+    EXPECT_FALSE(EditPrinterDevMode(NULL, "Kestrova No Such Printer", block));
+    EXPECT_FALSE(EditPrinterDevMode(NULL, "Kestrova No Such Printer", NULL));
+    EXPECT_TRUE(CompareGlobalBlocks(block, copy));
+    FreeGlobalBlock(&block);
+    FreeGlobalBlock(&copy);
+}
