@@ -111,12 +111,17 @@ namespace
         int m_count;
     };
 
+    // No setting holds anywhere near this many strings; a larger count comes
+    // from a damaged value and would otherwise stall start-up while it
+    // allocates empty strings until memory runs out.
+    const int maxListedStrings = 1000000;
+
     // Form "a" lists the length of every string (runs of equal lengths folded);
     // form "r" lists runs of equal strings, each string's text given once.
     bool DecodeList(const char* text, bool repeatsFolded, CStringArray& strings)
     {
         int count = 0;
-        if (!ReadNumberField(text, count) || count < 0)
+        if (!ReadNumberField(text, count) || count < 0 || count > maxListedStrings)
             return false;
         if (count == 0)
             return true;

@@ -61,11 +61,20 @@ TEST(StringListCodecTest, LongListsWithManyRepeatsRoundTrip)
         EXPECT_STREQ(decoded[i], list[i]);
 }
 
+TEST(StringListCodecTest, AMillionEmptyStringsIsStillAList)
+{
+    CStringArray decoded;
+    ASSERT_TRUE(DecodeStringList("a1000000,1000000:0,", decoded));
+    EXPECT_EQ(decoded.GetSize(), 1000000);
+}
+
 TEST(StringListCodecTest, RefusesDamagedTextsAndLeavesTheListEmpty)
 {
     const char* const damaged[] = {
         NULL, "", "a0", "a2,3,1,abc", "a1,1:3,abc", "r3,1,2:1,x", "b1,1,x",
         "a1,x,abc", "a2,3,abc", "a-1,", "r2,0,", "a1,3,abcd", "r2,1,2:3,abcabc", "a1,2:1,x",
+        // absurd counts of empty strings: refused at once, not allocated
+        "a2000000000,2000000000:0,", "r2000000000,1,2000000000:0,",
     };
     for (const char* text : damaged)
     {
