@@ -119,8 +119,6 @@ public:
 
     // Mating prediction.
     CString PredictMating(CMatingResult& result, const CGenotype& maternal, const CGenotype& paternal);
-    void EnumeratePhases(int slot);
-    void EnumeratePatterns(int slot);
 
     // Identity.
     CGeneticsConfig* m_pConfig;
