@@ -11,11 +11,6 @@
 
 namespace
 {
-// The reader refuses "goto" rules that lead in a circle; should a section
-// built otherwise hold one, the deduction stays where it is after this many
-// steps rather than never ending.
-const int MAX_GOTO_STEPS = 64;
-
 BOOL RuleApplies(CGeneticsSection* section, int rule, const CGenotype& genotype)
 {
     CExprNode* condition = section->GetRuleCondition(rule);
@@ -36,10 +31,14 @@ CGeneticsSection* FindGotoTarget(CGeneticsSection* section, const CGenotype& gen
     return NULL;
 }
 
-// Follows "goto" rules from a section to the one whose rules apply.
+// Follows "goto" rules from a section to the one whose rules apply. The
+// reader refuses "goto" rules that lead in a circle; should a configuration
+// built otherwise hold one, a walk of more steps than it has sections must be
+// going round, and it stops there rather than never ending.
 CGeneticsSection* FollowGotos(CGeneticsSection* section, const CGenotype& genotype)
 {
-    for (int step = 0; step < MAX_GOTO_STEPS; step++)
+    const int maxSteps = section->m_pConfig != NULL ? section->m_pConfig->GetSectionCount() : 0;
+    for (int step = 0; step < maxSteps; step++)
     {
         CGeneticsSection* target = FindGotoTarget(section, genotype);
         if (target == NULL)

@@ -14,10 +14,13 @@ class CMatingResult;
 // the cut-off up to rounding counts as equal to it and is left out too.
 const double NEGLIGIBLE_SHARE = 5e-8 * (1.0 + 1e-9);
 
-// A mating with more distinct offspring than this cannot be reported: each
-// genotype line of so large a mating holds at least ten pairs, so the lines
-// alone would pass the four million characters that the report viewer's edit
-// control can hold (and the lists would need well over 100 MB).
+// A mating with more distinct offspring than this is refused rather than
+// listed. No gene gives more than four distinct pairs, so so many genotypes
+// need at least nine segregating genes, and the report would hold more than
+// 100000 genotype lines of at least nine pairs each: megabytes of text that
+// nobody can read, and a result whose offspring and lists would take hundreds
+// of megabytes of a 32-bit address space. Ten genes heterozygous in both
+// parents (59049 genotypes) are still listed; eleven (177147) are refused.
 const int MAX_PREDICTED_OFFSPRING = 100000;
 
 // Predicts the offspring of a mating in time proportional to the number of

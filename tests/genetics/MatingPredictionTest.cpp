@@ -152,6 +152,37 @@ TEST(MatingPrediction, SexChromosomesInZwAreInheritedTheOtherWayRound)
     EXPECT_EQ(FindPredicted(mating.result, "z2z2")->m_nSex, (UINT)SEX_MALE);
 }
 
+TEST(MatingPrediction, HeterogameticParentPassesHisLinkedSexChromosomeWhole)
+{
+    // Crossover at 50 percent between two X genes: a father has one X, which
+    // his daughters get whole, however his table of patterns reads.
+    CTestConfig xy("[genes Main]\n"
+                   "gene A x1, x2\n"
+                   "gene B y1, y2\n"
+                   "X-link A B\n"
+                   "link A B 50\n");
+    CGeneticsSection* genes = xy.Section(0);
+    Mating fromFather(genes, ParseGenotype(genes, "x1x1 y1y1", SEX_FEMALE), ParseGenotype(genes, "x2 y2", SEX_MALE));
+    ASSERT_EQ(fromFather.result.GetOffspringCount(), 2) << DescribeOffspring(fromFather.result);
+    EXPECT_DOUBLE_EQ(OffspringShare(fromFather.result, "x1x2 y1y2"), 0.5);
+    EXPECT_DOUBLE_EQ(OffspringShare(fromFather.result, "x1! y1!"), 0.5);
+
+    // In "zw" the mother is heterogametic: her sons get her Z whole (z1 with
+    // v2), put into order as one chain with the father's z2 v1.
+    CTestConfig zw("[genes Main]\n"
+                   "sexsystem zw\n"
+                   "gene A z1, z2\n"
+                   "gene B v1, v2\n"
+                   "X-link A B\n"
+                   "link A B 50\n");
+    genes = zw.Section(0);
+    Mating fromMother(genes, ParseGenotype(genes, "!,z1 !,v2", SEX_FEMALE), ParseGenotype(genes, "z2z2 v1v1", SEX_MALE));
+    ASSERT_EQ(fromMother.result.GetOffspringCount(), 2) << DescribeOffspring(fromMother.result);
+    EXPECT_DOUBLE_EQ(OffspringShare(fromMother.result, "z1z2 v2v1"), 0.5);
+    EXPECT_EQ(FindPredicted(fromMother.result, "z1z2 v2v1")->m_nSex, (UINT)SEX_MALE);
+    EXPECT_DOUBLE_EQ(OffspringShare(fromMother.result, "!z2 !v1"), 0.5);
+}
+
 TEST(MatingPrediction, XLinkedCarrierMotherHasHalfHerSonsAffected)
 {
     CTestConfig config("[genes Main]\n"

@@ -2,6 +2,7 @@
 
 #include "MatingOracle.h"
 #include "PredictionTestSupport.h"
+#include "foundation/containers/SortArray.h"
 #include "foundation/terminology/TokenExpander.h"
 #include "genetics/GeneticsConfigLoad.h"
 
@@ -133,6 +134,59 @@ TEST_F(MatingResultTest, SortingPutsTheGreatestShareFirstInEveryList)
     m_result.SortByShare();
     EXPECT_DOUBLE_EQ(m_result.GetOffspring(0)->m_dProbability, 0.75);
     EXPECT_TEXT(m_result.GetItem(RESULT_LIST_PHENOTYPES, 0)->m_strText, "Black");
+}
+
+namespace
+{
+// The plain sort of a list of offspring or items by share, greatest first,
+// run by SortArray on the list itself.
+template <class TYPE>
+int CompareListShares(void* collection, int i, int j, long)
+{
+    const CObArray* list = (const CObArray*)collection;
+    const double a = ((const TYPE*)list->GetAt(i))->m_dProbability;
+    const double b = ((const TYPE*)list->GetAt(j))->m_dProbability;
+    return a > b ? -1 : a < b ? 1 : 0;
+}
+
+void SwapListEntries(void* collection, int i, int j)
+{
+    CObArray* list = (CObArray*)collection;
+    CObject* first = list->GetAt(i);
+    list->SetAt(i, list->GetAt(j));
+    list->SetAt(j, first);
+}
+}  // namespace
+
+TEST_F(MatingResultTest, EqualSharesEndInTheOrderThatSortArrayLeaves)
+{
+    // Many equal shares: the sort is not stable, so their order is whatever
+    // SortArray makes of the list, and SortByShare must make the same.
+    static const double kShares[] = {0.125, 0.25, 0.125, 0.0625, 0.25, 0.125};
+    for (int i = 0; i < 60; i++)
+    {
+        Add(i % 2 ? "Bb EE" : "bb EE", kShares[i % 6], SEX_EITHER);
+        CString text;
+        text.Format("item %d", i);
+        m_result.AddItem(RESULT_LIST_CARRIED_TRAITS, new CMatingResultItem(kShares[(i * 5) % 6], text));
+    }
+    CObArray offspring;
+    CObArray items;
+    offspring.Append(m_result.m_offspring);
+    items.Append(m_result.m_lists[RESULT_LIST_CARRIED_TRAITS]);
+    SortArray(&offspring, (int)offspring.GetSize(), CompareListShares<CPredictedOffspring>, SwapListEntries, 0);
+    SortArray(&items, (int)items.GetSize(), CompareListShares<CMatingResultItem>, SwapListEntries, 0);
+
+    m_result.SortByShare();
+    ASSERT_EQ(m_result.m_offspring.GetSize(), offspring.GetSize());
+    for (int i = 0; i < offspring.GetSize(); i++)
+        EXPECT_EQ(m_result.m_offspring.GetAt(i), offspring.GetAt(i)) << i;
+    ASSERT_EQ(m_result.m_lists[RESULT_LIST_CARRIED_TRAITS].GetSize(), items.GetSize());
+    for (int i = 0; i < items.GetSize(); i++)
+        EXPECT_TEXT(m_result.GetItem(RESULT_LIST_CARRIED_TRAITS, i)->m_strText,
+                    (LPCTSTR)((CMatingResultItem*)items.GetAt(i))->m_strText);
+    EXPECT_DOUBLE_EQ(m_result.GetOffspring(0)->m_dProbability, 0.25);
+    EXPECT_DOUBLE_EQ(m_result.GetOffspring(59)->m_dProbability, 0.0625);
 }
 
 TEST_F(MatingResultTest, DescriptionsLeaveOutCommonAssumedPairs)

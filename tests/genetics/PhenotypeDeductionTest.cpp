@@ -63,6 +63,27 @@ TEST(PhenotypeDeduction, FirstApplicableGotoWins)
     EXPECT_TEXT(plain.rulesSection, "Coat");
 }
 
+TEST(PhenotypeDeduction, LongChainsOfGotosAreFollowedToTheirEnd)
+{
+    // Each rules section hands on to the next one: 80 steps to the last.
+    const int sections = 80;
+    CString text = CString(kGenes) + "always goto R0\n";
+    for (int i = 0; i < sections; i++)
+    {
+        CString section;
+        if (i + 1 < sections)
+            section.Format("[rules R%d]\nbaseon Main\nalways goto R%d\n", i, i + 1);
+        else
+            section.Format("[rules R%d]\nbaseon Main\nalways say Last\nB,b carries brown\n", i);
+        text += section;
+    }
+    CTestConfig config(text);
+    const Deduced deduced = Deduce(config.Section(0), "Bb");
+    EXPECT_TEXT(deduced.phenotype, "Last");
+    EXPECT_TEXT(deduced.carried, "brown");
+    EXPECT_TEXT(deduced.rulesSection, "R79");
+}
+
 TEST(PhenotypeDeduction, MaskedGenesAreInvisibleToLaterSayRulesButNotToCarries)
 {
     CTestConfig config(CString(kGenes) + "always goto Coat\n"

@@ -220,3 +220,59 @@ TEST(StandardConfigurations, GeneralConfigurationNamesTheCoatThroughTheMaskingLo
     EXPECT_TEXT(general.m_pGenes->DeducePhenotype(general.Parent("Mm ee Bb", SEX_FEMALE), 2),
                 "chocolate + merle (hidden by e/e)");
 }
+
+TEST(StandardConfigurations, BrownAndDiluteGiveNineThreeThreeOne)
+{
+    CShippedConfiguration general("GeneralCanine.txt");
+    CMatingResult result;
+    general.Predict(result, "Bb Dd", "Bb Dd");
+    EXPECT_DOUBLE_EQ(ItemShare(result, RESULT_LIST_PHENOTYPES, "Black"), 9.0 / 16.0);
+    EXPECT_DOUBLE_EQ(ItemShare(result, RESULT_LIST_PHENOTYPES, "Chocolate"), 3.0 / 16.0);
+    EXPECT_DOUBLE_EQ(ItemShare(result, RESULT_LIST_PHENOTYPES, "Blue"), 3.0 / 16.0);
+    EXPECT_DOUBLE_EQ(ItemShare(result, RESULT_LIST_PHENOTYPES, "Isabella"), 1.0 / 16.0);
+}
+
+TEST(StandardConfigurations, DominantBlackHidesThePatternOfHalfThePuppies)
+{
+    CShippedConfiguration general("GeneralCanine.txt");
+    CMatingResult result;
+    general.Predict(result, "KBky atat", "kyky atat");
+    EXPECT_DOUBLE_EQ(ItemShare(result, RESULT_LIST_PHENOTYPES, "Black"), 0.5);
+    EXPECT_DOUBLE_EQ(ItemShare(result, RESULT_LIST_PHENOTYPES, "Black-and-tan"), 0.5);
+    // Recessive red hides K and A alike.
+    EXPECT_TEXT(general.Phenotype("ee kyky ayay", SEX_FEMALE), "Yellow/red (black nose)");
+}
+
+TEST(StandardConfigurations, RecessiveDiseaseAndAffectedFatherOfAnXLinkedOne)
+{
+    CShippedConfiguration general("GeneralCanine.txt");
+    CMatingResult carriers;
+    general.Predict(carriers, "Sod1sod1", "Sod1sod1");
+    EXPECT_DOUBLE_EQ(ItemShare(carriers, RESULT_LIST_PHENOTYPES, "Black (at risk of degenerative myelopathy)"), 0.25);
+    EXPECT_DOUBLE_EQ(ItemShare(carriers, RESULT_LIST_CARRIED_TRAITS, "degenerative myelopathy"), 0.5);
+
+    // An affected father gives every daughter his X: all carriers, all sons clear.
+    CMatingResult affectedFather;
+    general.Predict(affectedFather, "", "Xh");
+    EXPECT_DOUBLE_EQ(ItemShare(affectedFather, RESULT_LIST_CARRIED_TRAITS, "hemophilia A" + FemaleLetterSuffix), 0.5);
+    EXPECT_DOUBLE_EQ(ItemShare(affectedFather, RESULT_LIST_PHENOTYPES, "Black"), 1.0);
+}
+
+TEST(StandardConfigurations, HerdingTricolourIsTanPointsWithWhiteTrim)
+{
+    CShippedConfiguration herding("BorderCollieAussie.txt");
+    EXPECT_TEXT(herding.Phenotype("kyky atat sisi", SEX_FEMALE), "Black tricolour (tan points, white trim)");
+    EXPECT_TEXT(herding.Phenotype("kyky atat Mm", SEX_FEMALE), "Blue merle with tan points");
+    EXPECT_TEXT(herding.Phenotype("sisi bb", SEX_FEMALE), "Red with white trim");
+    EXPECT_TEXT(herding.Phenotype("ee kyky atat sisi", SEX_FEMALE), "Australian red with white trim");
+    EXPECT_TEXT(herding.Phenotype("Nbtnbt", SEX_FEMALE), "Black (natural bobtail)");
+}
+
+TEST(StandardConfigurations, HarlequinPatchesTakeTheColourOfTheDane)
+{
+    CShippedConfiguration dane("GreatDane.txt");
+    EXPECT_TEXT(dane.Phenotype("Mm Hh", SEX_FEMALE), "Harlequin (white with black patches)");
+    EXPECT_TEXT(dane.Phenotype("Mm Hh dd", SEX_FEMALE), "Harlequin (white with blue patches)");
+    EXPECT_TEXT(dane.Phenotype("Mm Hh kyky", SEX_FEMALE), "Harlequin (white with fawn or brindle patches)");
+    EXPECT_TEXT(dane.Phenotype("Hh", SEX_FEMALE), "Black");
+}
