@@ -10,14 +10,6 @@
 
 namespace
 {
-// The bounds below multiply the slots' maxima in another order than the
-// shares themselves; the slack keeps rounding from cutting off an offspring
-// whose share lies just above the cut-off.
-BOOL IsNegligibleBound(double bound)
-{
-    return bound * (1.0 + 1e-9) <= NEGLIGIBLE_SHARE;
-}
-
 // Normalised shares are rounded to 40 significant bits (a relative change
 // below 5e-13): shares that are equal in exact arithmetic then compare equal
 // however they were summed, so the order of equal shares does not depend on
@@ -65,7 +57,8 @@ CString CMatingPredictor::Predict(CMatingResult& result, const CGenotype& matern
         if (slot > 0 && IsSlotFixed(slot))
             continue;
         m_slots.emplace_back();
-        m_slots.back().Build(m_pSection, m_parents, slot);
+        if (!m_slots.back().Build(m_pSection, m_parents, slot, MAX_PREDICTED_OFFSPRING))
+            return TooManyOffspring();
     }
     AveragePolygenes(maternal, paternal);
 
@@ -88,15 +81,19 @@ CString CMatingPredictor::Predict(CMatingResult& result, const CGenotype& matern
 
     ChoosePhases(0, 1.0);
     if (m_bTooMany)
-    {
-        result.RemoveAll();
-        result.m_pGenesSection = m_pSection;
-        CString error;
-        error.Format("the mating has more than %d potential genotypes, too many to list", MAX_PREDICTED_OFFSPRING);
-        return error;
-    }
+        return TooManyOffspring();
     Complete();
     return CString();
+}
+
+CString CMatingPredictor::TooManyOffspring()
+{
+    m_slots.clear();
+    m_pResult->RemoveAll();
+    m_pResult->m_pGenesSection = m_pSection;
+    CString error;
+    error.Format("the mating has more than %d potential genotypes, too many to list", MAX_PREDICTED_OFFSPRING);
+    return error;
 }
 
 void CMatingPredictor::SetParentAlleles(int parent, const CGenotype& genotype)

@@ -14,6 +14,14 @@ class CMatingResult;
 // the cut-off up to rounding counts as equal to it and is left out too.
 const double NEGLIGIBLE_SHARE = 5e-8 * (1.0 + 1e-9);
 
+// TRUE when no offspring whose share is at most the bound can stay. Bounds are
+// products taken in another order than the shares themselves; the slack keeps
+// rounding from cutting off an offspring whose share lies just above the cut-off.
+inline BOOL IsNegligibleBound(double bound)
+{
+    return bound * (1.0 + 1e-9) <= NEGLIGIBLE_SHARE;
+}
+
 // A mating with more distinct offspring than this is refused rather than
 // listed. No gene gives more than four distinct pairs, so so many genotypes
 // need at least nine segregating genes, and the report would hold more than
@@ -45,6 +53,7 @@ private:
     void ChooseOutcomes(int level, double share);
     void AddOffspring(double share);
     void Complete();
+    CString TooManyOffspring();
 
     CGeneticsSection* m_pSection;
     CMatingResult* m_pResult;

@@ -6,6 +6,7 @@
 
 #include "genetics/GametePattern.h"
 #include "genetics/GeneticsSection.h"
+#include "genetics/MatingPredictor.h"
 
 namespace
 {
@@ -60,7 +61,7 @@ struct CSlotOutcomes::Gamete
     double m_dProbability;
 };
 
-void CSlotOutcomes::Build(CGeneticsSection* section, const CParentAlleles& parents, int slot)
+BOOL CSlotOutcomes::Build(CGeneticsSection* section, const CParentAlleles& parents, int slot, int maxOutcomes)
 {
     m_nSlot = slot;
     m_outcomes.clear();
@@ -71,16 +72,41 @@ void CSlotOutcomes::Build(CGeneticsSection* section, const CParentAlleles& paren
     CollectGametes(section, parents, 0, maternal);
     CollectGametes(section, parents, 1, paternal);
 
+    // An autosomal group is one chain, swapped as a whole into canonical
+    // order: a child's outcome comes from one pair of gametes or from the
+    // pair with the parts swapped, so its whole share is known at once.
+    const BOOL oneChain = m_nSlot != 0;
+    std::vector<int> maternalLike;
+    std::vector<int> paternalLike;
+    if (oneChain)
+    {
+        MatchGametes(paternal, maternal, maternalLike);
+        MatchGametes(maternal, paternal, paternalLike);
+    }
+
     CodesIndex index;
     std::vector<UINT> child;
-    for (const Gamete& mother : maternal)
+    for (int m = 0; m < (int)maternal.size(); m++)
     {
-        for (const Gamete& father : paternal)
+        const Gamete& mother = maternal[m];
+        for (int f = 0; f < (int)paternal.size(); f++)
         {
+            const Gamete& father = paternal[f];
+            const double share = mother.m_dProbability * father.m_dProbability / 4.0;
+            if (oneChain)
+            {
+                // The swapped pair: the mother's gamete like the father's and his like hers.
+                const int swappedMother = maternalLike[f];
+                const int swappedFather = paternalLike[m];
+                double whole = share;
+                if (swappedMother >= 0 && swappedFather >= 0 && (swappedMother != m || swappedFather != f))
+                    whole += maternal[swappedMother].m_dProbability * paternal[swappedFather].m_dProbability / 4.0;
+                if (IsNegligibleBound(whole))
+                    continue;
+            }
             int sex = SEX_EITHER;
             Combine(section, mother, father, child, sex);
             MakeCanonical(section, child, sex);
-            const double share = mother.m_dProbability * father.m_dProbability / 4.0;
             const int phase = 2 * mother.m_nFirstPhase + father.m_nFirstPhase;
             const UINT sexBit = m_nSlot == 0 ? 1u << sex : 0u;
             const auto found = index.find(child);
@@ -95,6 +121,8 @@ void CSlotOutcomes::Build(CGeneticsSection* section, const CParentAlleles& paren
                 outcome.m_nFirstPaternalPattern = father.m_nFirstPattern;
                 outcome.m_nSexMask = sexBit;
                 m_outcomes.push_back(outcome);
+                if ((int)m_outcomes.size() > maxOutcomes)
+                    return FALSE;
                 continue;
             }
             CSlotOutcome& outcome = m_outcomes[found->second];
@@ -109,6 +137,24 @@ void CSlotOutcomes::Build(CGeneticsSection* section, const CParentAlleles& paren
         }
     }
     GroupByPhase();
+    return TRUE;
+}
+
+// For each gamete of one parent, the other parent's gamete that passes the
+// same alleles, or -1.
+void CSlotOutcomes::MatchGametes(const std::vector<Gamete>& from, const std::vector<Gamete>& to,
+                                 std::vector<int>& like)
+{
+    CodesIndex index;
+    for (int i = 0; i < (int)to.size(); i++)
+        index.emplace(to[i].m_values, i);
+    like.assign(from.size(), -1);
+    for (int i = 0; i < (int)from.size(); i++)
+    {
+        const auto found = index.find(from[i].m_values);
+        if (found != index.end())
+            like[i] = found->second;
+    }
 }
 
 void CSlotOutcomes::CollectGenes(CGeneticsSection* section)

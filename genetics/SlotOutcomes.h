@@ -40,8 +40,11 @@ public:
     CSlotOutcomes() : m_nSlot(0), m_dMaxProbability(0.0) {}
 
     // Enumerates both parents' gametes for the slot and every combination of
-    // them; slot 0 is the sex-chromosome slot.
-    void Build(CGeneticsSection* section, const CParentAlleles& parents, int slot);
+    // them; slot 0 is the sex-chromosome slot. Outcomes of a linkage group
+    // whose share alone is negligible are left out, since every child that
+    // has one is cut off. FALSE when the slot has more than maxOutcomes other
+    // outcomes: the mating is then too large to list.
+    BOOL Build(CGeneticsSection* section, const CParentAlleles& parents, int slot, int maxOutcomes);
 
     int GetSlot() const { return m_nSlot; }
     const std::vector<UINT>& GetGenes() const { return m_genes; }
@@ -70,6 +73,7 @@ private:
                  std::vector<UINT>& child, int& sex) const;
     void MakeCanonical(const CGeneticsSection* section, std::vector<UINT>& child, int sex) const;
     void GroupByPhase();
+    static void MatchGametes(const std::vector<Gamete>& from, const std::vector<Gamete>& to, std::vector<int>& like);
 
     int m_nSlot;
     std::vector<UINT> m_genes;          // the slot's genes: per table, in chain order

@@ -2,6 +2,8 @@
 // against the step-by-step oracle.
 #include "PredictionTestSupport.h"
 
+#include <math.h>
+
 #include "genetics/GeneticsConfigLoad.h"
 
 namespace
@@ -357,5 +359,85 @@ TEST(MatingPrediction, TooManyDistinctOffspringGiveAnErrorInsteadOfAList)
     const CString error = genes->PredictMating(result, ParseGenotype(genes, mother, SEX_FEMALE),
                                                ParseGenotype(genes, father, SEX_MALE));
     EXPECT_TEXT(error, "the mating has more than 100000 potential genotypes, too many to list");
+    EXPECT_EQ(result.GetOffspringCount(), 0);
+}
+
+TEST(MatingPrediction, ShareOfAChainOutcomeCountsBothOrdersBeforeTheCutOff)
+{
+    // Crossover 2e-7: the recombinant A1A1 B1B2 comes from the mother's
+    // recombinant gamete with the father's parental one, (1 - p) p / 4 just
+    // below 5e-8, and the other way round, the same again; only the two
+    // together pass the cut-off.
+    CTestConfig config("[genes Main]\n"
+                       "gene A A1, A2\n"
+                       "gene B B1, B2\n"
+                       "link A B 0.00002\n");
+    CGeneticsSection* genes = config.Section(0);
+    Mating mating(genes, ParseGenotype(genes, "A1,A2 B1,B2", SEX_FEMALE), ParseGenotype(genes, "A1,A2 B1,B2", SEX_MALE));
+    const double p = 2e-7;
+    EXPECT_NEAR(OffspringShare(mating.result, "A1A1 B1B2"), (1 - p) * p / 2, 1e-15) << DescribeOffspring(mating.result);
+    EXPECT_NEAR(OffspringShare(mating.result, "A1A1 B1B1"), (1 - p) * (1 - p) / 4, 1e-12);
+    // Both parents recombinant: far below the cut-off.
+    EXPECT_LT(OffspringShare(mating.result, "A1A1 B2B2"), 0.0);
+}
+
+TEST(MatingPrediction, RareRecombinantsOfAChainAgreeWithTheOracle)
+{
+    // Five linked genes at 0.1 percent: recombinant gametes of two or more
+    // crossovers give only negligible children.
+    CTestConfig config("[genes Main]\n"
+                       "gene A A1, A2\ngene B B1, B2\ngene C C1, C2\ngene D D1, D2\ngene E E1, E2\n"
+                       "gene F F1, F2\n"
+                       "link A B 0.1\nlink B C 0.1\nlink C D 0.1 0.2\nlink D E 0.1\n");
+    CGeneticsSection* genes = config.Section(0);
+    Mating mating(genes, ParseGenotype(genes, "A1,A2 B1,B2 C2,C1 D1,D2 E1,E2 F1F2", SEX_FEMALE),
+                  ParseGenotype(genes, "A1,A2 B2,B1 C1,C2 D1,D2 E2,E1 F1F2", SEX_MALE));
+    EXPECT_NEAR(TotalShare(mating.result), 1.0, 1e-12);
+        // Each parent passes its first chromosome whole: the child's pairs keep
+    // the mother's alleles first, C2 before C1.
+    EXPECT_NEAR(OffspringShare(mating.result, "A1A1 B1B2 C2C1 D1D1 E1E2 F1F2"),
+                0.25 * pow(0.999, 4) * pow(0.999, 3) * 0.998 * 0.5, 1e-5);
+}
+
+TEST(MatingPrediction, LongChainIsPredictedWithoutExhaustingMemory)
+{
+    // Twelve linked genes heterozygous in both parents: 2^12 gametes each,
+    // whose 16 million combinations are mostly negligible at 1 percent.
+    CString text = "[genes Main]\n";
+    CString parent;
+    for (int i = 0; i < 12; i++)
+    {
+        CString line;
+        line.Format("gene G%d P%d, q%d\n", i, i, i);
+        text += line;
+        line.Format("P%d,q%d ", i, i);
+        parent += line;
+    }
+    CString linked = text;
+    CString loose = text;
+    for (int i = 0; i + 1 < 12; i++)
+    {
+        CString line;
+        line.Format("link G%d G%d 1\n", i, i + 1);
+        linked += line;
+        line.Format("link G%d G%d 50\n", i, i + 1);
+        loose += line;
+    }
+    CTestConfig tight(linked);
+    CGeneticsSection* genes = tight.Section(0);
+    CMatingResult result;
+    EXPECT_TEXT(genes->PredictMating(result, ParseGenotype(genes, parent, SEX_FEMALE), ParseGenotype(genes, parent, SEX_MALE)),
+                "");
+    EXPECT_GT(result.GetOffspringCount(), 1000);
+    EXPECT_NEAR(TotalShare(result), 1.0, 1e-12);
+    // Both parents pass a parental chain: 0.99^11 at either phase.
+    const double parental = pow(0.99, 11) / 2;
+    EXPECT_NEAR(result.GetOffspring(0)->m_dProbability, 2 * parental * parental, 1e-4);
+
+    // At 50 percent the chain alone has millions of likely genotypes.
+    CTestConfig free(loose);
+    genes = free.Section(0);
+    EXPECT_TEXT(genes->PredictMating(result, ParseGenotype(genes, parent, SEX_FEMALE), ParseGenotype(genes, parent, SEX_MALE)),
+                "the mating has more than 100000 potential genotypes, too many to list");
     EXPECT_EQ(result.GetOffspringCount(), 0);
 }
