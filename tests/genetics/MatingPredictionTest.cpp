@@ -34,6 +34,23 @@ struct Mating
     }
 };
 
+// A genes section of genes G0, G1, ... with the alleles Pi and qi, and the
+// genotype heterozygous in all of them.
+CString ManyHeterozygousGenes(int count, CString& heterozygous)
+{
+    CString text = "[genes Main]\n";
+    heterozygous.Empty();
+    for (int i = 0; i < count; i++)
+    {
+        CString line;
+        line.Format("gene G%d P%d, q%d\n", i, i, i);
+        text += line;
+        line.Format("P%d,q%d ", i, i);
+        heterozygous += line;
+    }
+    return text;
+}
+
 double TotalShare(const CMatingResult& result)
 {
     double sum = 0;
@@ -341,18 +358,9 @@ TEST(MatingPrediction, PolygenesTakeTheParentsMeanWhenBothGiveOne)
 
 TEST(MatingPrediction, TooManyDistinctOffspringGiveAnErrorInsteadOfAList)
 {
-    CString text = "[genes Main]\n";
-    CString mother, father;
-    for (int i = 0; i < 11; i++)
-    {
-        CString line;
-        line.Format("gene G%d P%d, q%d\n", i, i, i);
-        text += line;
-        line.Format("P%d,q%d ", i, i);
-        mother += line;
-        father += line;
-    }
-    CTestConfig config(text);
+    CString mother;
+    CTestConfig config(ManyHeterozygousGenes(11, mother));
+    const CString father = mother;
     CGeneticsSection* genes = config.Section(0);
     CMatingResult result;
     // 3^11 = 177147 distinct genotypes.
@@ -403,16 +411,8 @@ TEST(MatingPrediction, LongChainIsPredictedWithoutExhaustingMemory)
 {
     // Twelve linked genes heterozygous in both parents: 2^12 gametes each,
     // whose 16 million combinations are mostly negligible at 1 percent.
-    CString text = "[genes Main]\n";
     CString parent;
-    for (int i = 0; i < 12; i++)
-    {
-        CString line;
-        line.Format("gene G%d P%d, q%d\n", i, i, i);
-        text += line;
-        line.Format("P%d,q%d ", i, i);
-        parent += line;
-    }
+    const CString text = ManyHeterozygousGenes(12, parent);
     CString linked = text;
     CString loose = text;
     for (int i = 0; i + 1 < 12; i++)
