@@ -3,13 +3,13 @@
 #include "genetics/GeneticsSection.h"
 
 CGeneticsExprNode::CGeneticsExprNode()
-    : m_bConstant(0), m_nConstantValue(0), m_pNamedSection(NULL), m_pNamedTree(NULL), m_bNamedFound(FALSE)
+    : m_bConstant(0), m_nConstantValue(0), m_pNamedSection(NULL), m_nNamedGeneration(0), m_pNamedTree(NULL), m_bNamedFound(FALSE)
 {
 }
 
 CGeneticsExprNode::CGeneticsExprNode(const CGeneticsExprNode& other)
     : m_genotype(other.m_genotype), m_strName(other.m_strName), m_bConstant(other.m_bConstant),
-      m_nConstantValue(other.m_nConstantValue), m_pNamedSection(NULL), m_pNamedTree(NULL), m_bNamedFound(FALSE)
+      m_nConstantValue(other.m_nConstantValue), m_pNamedSection(NULL), m_nNamedGeneration(0), m_pNamedTree(NULL), m_bNamedFound(FALSE)
 {
     m_nKind = other.m_nKind;
     m_bBracketed = other.m_bBracketed;
@@ -64,10 +64,12 @@ BOOL CGeneticsExprNode::EvaluateOperand(const CGenotype& genotype, const CGeneti
         return m_nConstantValue != 0;
     if (!m_strName.IsEmpty())
     {
-        if (section != m_pNamedSection)
+        const UINT generation = CGeneticsSection::GetSectionGeneration();
+        if (section != m_pNamedSection || generation != m_nNamedGeneration)
         {
             m_bNamedFound = section->FindNamedCondition(m_strName, m_pNamedTree);
             m_pNamedSection = section;
+            m_nNamedGeneration = generation;
         }
         if (!m_bNamedFound || m_pNamedTree == NULL)
             return TRUE;

@@ -33,8 +33,10 @@ public:
 
 private:
     // The named condition found for a section, so that evaluating a name does
-    // not search the rules each time; a section never changes once read.
+    // not search the rules each time; a section never changes once read, but
+    // a reloaded configuration may put a new section at a freed one's address.
     const CGeneticsSection* m_pNamedSection;
+    UINT m_nNamedGeneration;
     CExprNode* m_pNamedTree;
     BOOL m_bNamedFound;
 };

@@ -5,6 +5,16 @@
 
 IMPLEMENT_DYNAMIC(CGeneticsSection, CObject)
 
+namespace
+{
+UINT sectionGeneration = 0;
+}
+
+UINT CGeneticsSection::GetSectionGeneration()
+{
+    return sectionGeneration;
+}
+
 CGeneticsSection::CGeneticsSection()
     : m_pConfig(NULL), m_bGenes(FALSE), m_nSexSystem(SEXSYSTEM_XY), m_nTables(0), m_nSlots(0), m_pResult(NULL)
 {
@@ -13,12 +23,14 @@ CGeneticsSection::CGeneticsSection()
 
 CGeneticsSection::~CGeneticsSection()
 {
+    ++sectionGeneration;
     // The owning arrays delete the gene records, rule conditions, rule
     // genotypes, linkage tables and selection elements.
 }
 
 void CGeneticsSection::Reset()
 {
+    ++sectionGeneration;
     m_strName.Empty();
     m_strBaseName.Empty();
     m_bGenes = FALSE;

@@ -95,6 +95,10 @@ public:
     CExprNode* GetRuleCondition(int rule) const;
     CGenotype* GetRuleGenotype(int rule) const;
     BOOL FindNamedCondition(const CString& name, CExprNode*& tree) const;
+    // Changes whenever any section is reset or destroyed, so that a look-up
+    // cached against a section's address is known to be stale when another
+    // section has since been built at that address.
+    static UINT GetSectionGeneration();
     int AddAssumedAlleles(CGenotype& genotype, int sex, CGenotype* assumed = NULL,
                           const CDWordArray* geneFilter = NULL);
     int RemoveAssumedAlleles(CGenotype& genotype, int sex, CGenotype* removed = NULL,

@@ -164,3 +164,22 @@ TEST(StripCommentsTest, CutsAndRemovesLines)
     ASSERT_EQ(noNumbers.GetSize(), 1);
     EXPECT_TEXT(noNumbers[0], "");
 }
+
+// A condition kept while its section is rebuilt (a reload can also put a new
+// section at a freed one's address) must not use the old named condition.
+TEST(RuleExpressionReload, ANamedConditionIsLookedUpAgainAfterTheSectionChanged)
+{
+    CTestConfig config(BasicGenesText() + "B,- means Named\n");
+    CGeneticsSection* section = config.Section();
+    CGeneticsExprContext context{section, SEX_EITHER, PARSE_ALLOW_ANY | PARSE_ALLOW_RANGES};
+    CExprNode* tree = NULL;
+    EXPECT_TEXT(ParseExpression("Named", tree, &context, &CGeneticsExprNode::Create, '(', ')'), "");
+    ASSERT_NE(tree, nullptr);
+    const CGenotype recessive = ParseGenotype(section, "b,b");
+    EXPECT_FALSE(tree->Evaluate(recessive, section));
+
+    // The rebuilt section has no "Named" any more: an unknown name holds.
+    section->Reset();
+    EXPECT_TRUE(tree->Evaluate(recessive, section));
+    delete tree;
+}
