@@ -1,0 +1,381 @@
+// Damaged configurations: the shipped configurations and the test data,
+// changed at random line by line, must either load or be refused with a
+// message that says where; a configuration that loads must parse, describe
+// and mate genotypes built from its own symbols without crashing, and the
+// shares of a prediction must add up to 1.
+#include "PredictionTestSupport.h"
+#include "genetics/MatingResult.h"
+
+#include <math.h>
+#include <stdio.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+namespace
+{
+typedef std::vector<std::string> Lines;
+
+// Messages of the reader that name a section or a notes code instead of a line.
+const char* const SectionMessages[] = {
+    "cannot find gene specification start line",
+    "duplicate section near line %s",
+    "empty section near line %s",
+    "rules section '%s' has no base set defined",
+    "genes %s and %s are linked, but have different sex linkage",
+    "section '%s' has a 'goto' rule referencing an unknown section '%s'",
+    "'goto' rules form a cycle through section '%s'",
+    "error in %%a%% code in notes: invalid gene %s",
+    "error in %%d%% code in notes: invalid gene %s",
+    "error in %%p%% code in notes: %s",
+};
+
+// The message has the fixed text before the first "%s" and after the last.
+bool HasMessageShape(const std::string& text, const std::string& format)
+{
+    const size_t first = format.find("%s");
+    if (first == std::string::npos)
+        return text == format;
+    const size_t last = format.rfind("%s");
+    const std::string head = format.substr(0, first);
+    const std::string tail = format.substr(last + 2);
+    return text.size() >= head.size() + tail.size() && text.compare(0, head.size(), head) == 0 &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+bool SaysWhere(const CString& error)
+{
+    const std::string text = (LPCTSTR)error;
+    if (text.compare(0, 5, "line ") == 0 && text.find(", ") != std::string::npos)
+        return true;
+    for (const char* format : SectionMessages)
+    {
+        if (HasMessageShape(text, format))
+            return true;
+    }
+    return false;
+}
+
+std::string ReadWholeFile(const std::string& path)
+{
+    std::string text;
+    FILE* file = fopen(path.c_str(), "rb");
+    if (file == NULL)
+        return text;
+    char chunk[4096];
+    size_t count;
+    while ((count = fread(chunk, 1, sizeof chunk, file)) > 0)
+        text.append(chunk, count);
+    fclose(file);
+    return text;
+}
+
+Lines SplitLines(const std::string& text)
+{
+    Lines lines;
+    size_t start = 0;
+    while (start < text.size())
+    {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::string JoinLines(const Lines& lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    return text;
+}
+
+// Changes a configuration text at random with the words of the text itself,
+// punctuation the reader treats specially and awkward numbers.
+class CConfigMutator
+{
+public:
+    CConfigMutator(const std::string& text, unsigned seed) : m_lines(SplitLines(text)), m_random(seed)
+    {
+        for (const std::string& line : m_lines)
+        {
+            size_t at = 0;
+            while (at < line.size())
+            {
+                const size_t start = line.find_first_not_of(" \t\r", at);
+                if (start == std::string::npos)
+                    break;
+                size_t end = line.find_first_of(" \t\r", start);
+                if (end == std::string::npos)
+                    end = line.size();
+                m_vocabulary.push_back(line.substr(start, end - start));
+                at = end;
+            }
+        }
+        static const char* const extras[] = {
+            ",", ";", ":", "(", ")", "!", "?", "-", "%", "@", "~", "=", "%%", "@@", "\"", "\\", "[", "]",
+            "0", "-1", "100", "1e999", "-1e999", "1e-999", "4294967296", "-2147483649", "99999999999999999999",
+            "0.00001", "nan", "inf", "50%", "=-1", "=1e999", "places=4294967296", "places=-1", "default=1e999",
+            "ranges=0,A,1e999,B", "ranges=", "[genes X]", "[rules Y]", "goto", "baseon", "link", "gene",
+            "polygene", "X-link", "Y-link", "describe", "selectgenotype", "say", "lethal", "%%p", "%%a", "%%d",
+        };
+        for (const char* extra : extras)
+            m_extras.push_back(extra);
+        m_extras.push_back(std::string(300, 'x'));
+        m_extras.push_back(std::string(5000, 'Q'));
+        m_extras.push_back(std::string(200, ','));
+    }
+
+    std::string Make()
+    {
+        Lines lines = m_lines;
+        const int changes = 1 + Pick(4);
+        for (int c = 0; c < changes && !lines.empty(); c++)
+            Change(lines);
+        return JoinLines(lines);
+    }
+
+private:
+    int Pick(int n) { return n <= 1 ? 0 : (int)(m_random() % (unsigned)n); }
+
+    std::string Token()
+    {
+        if (Pick(3) == 0 || m_vocabulary.empty())
+            return m_extras[Pick((int)m_extras.size())];
+        const std::string& word = m_vocabulary[Pick((int)m_vocabulary.size())];
+        if (Pick(4) == 0)
+            return word.substr(0, Pick((int)word.size() + 1));
+        return word;
+    }
+
+    void Change(Lines& lines)
+    {
+        const int at = Pick((int)lines.size());
+        std::string& line = lines[at];
+        switch (Pick(11))
+        {
+        case 0:
+            lines.erase(lines.begin() + at);
+            break;
+        case 1:
+            lines.insert(lines.begin() + Pick((int)lines.size() + 1), line);
+            break;
+        case 2:
+            std::swap(line, lines[Pick((int)lines.size())]);
+            break;
+        case 3:
+            line = line.substr(0, Pick((int)line.size() + 1));
+            break;
+        case 4:
+        case 5:
+        {
+            // A token inside the line, with or without blanks around it.
+            const int position = Pick((int)line.size() + 1);
+            const char* blank = Pick(2) ? " " : "";
+            line.insert(position, blank + Token() + blank);
+            break;
+        }
+        case 6:
+        {
+            std::string made = Token();
+            for (int n = Pick(5); n > 0; n--)
+                made += (Pick(3) ? " " : "") + Token();
+            lines.insert(lines.begin() + at, made);
+            break;
+        }
+        case 7:
+            lines.resize(at);
+            break;
+        case 8:
+        {
+            // A number of the line becomes an awkward one, so that the
+            // statement keeps its shape.
+            const size_t digit = line.find_first_of("0123456789");
+            if (digit == std::string::npos)
+                break;
+            const size_t end = line.find_first_not_of("0123456789.", digit);
+            static const char* const numbers[] = {"0", "1e999", "4294967296", "-1", "1e-999", "100.5", "-0",
+                                                  "99999999999999999999", "nan", "2147483648", "0.0000000001"};
+            line.replace(digit, (end == std::string::npos ? line.size() : end) - digit, numbers[Pick(11)]);
+            break;
+        }
+        default:
+        {
+            // A word of the line becomes another word of the file.
+            const size_t start = line.find_first_not_of(' ', Pick((int)line.size() + 1));
+            if (start == std::string::npos)
+                break;
+            const size_t end = line.find_first_of(" ,;:=", start);
+            line.replace(start, (end == std::string::npos ? line.size() : end) - start, Token());
+            break;
+        }
+        }
+    }
+
+    Lines m_lines;
+    std::mt19937 m_random;
+    std::vector<std::string> m_vocabulary;
+    std::vector<std::string> m_extras;
+};
+
+// Genotype texts built from a genes section's symbols: a few genes with two
+// of their symbols, sometimes "!", "?" or "-", and polygene values.
+class CGenotypeMaker
+{
+public:
+    CGenotypeMaker(const CGeneticsSection* section, unsigned seed) : m_section(section), m_random(seed) {}
+
+    std::string Make()
+    {
+        std::string text;
+        const UINT genes = m_section->GetGeneCount();
+        for (int n = Pick(6) + 1; n > 0 && genes > 0; n--)
+        {
+            const UINT gene = 1 + (UINT)Pick((int)genes);
+            if (!text.empty())
+                text += " ";
+            if (m_section->GetGeneDef(gene)->IsPolygene())
+            {
+                static const char* const values[] = {"0", "4.5", "9", "-1", "1e999", "3-7"};
+                text += std::string((LPCTSTR)m_section->GetGeneName(gene)) + "=" + values[Pick(6)];
+                continue;
+            }
+            text += Allele(gene) + "," + Allele(gene);
+        }
+        return text;
+    }
+
+private:
+    int Pick(int n) { return n <= 1 ? 0 : (int)(m_random() % (unsigned)n); }
+
+    std::string Allele(UINT gene)
+    {
+        static const char* const specials[] = {"!", "?", "-"};
+        if (Pick(8) == 0)
+            return specials[Pick(3)];
+        std::vector<UINT> codes;
+        for (UINT code = 1; code <= m_section->GetSymbolCount(); code++)
+        {
+            if (m_section->GetSymbolGene(code) == gene)
+                codes.push_back(code);
+        }
+        if (codes.empty())
+            return "?";
+        return (LPCTSTR)m_section->GetSymbolName(codes[Pick((int)codes.size())]);
+    }
+
+    const CGeneticsSection* m_section;
+    std::mt19937 m_random;
+};
+
+double TotalShare(const CMatingResult& result)
+{
+    double sum = 0;
+    for (int i = 0; i < result.GetOffspringCount(); i++)
+        sum += result.GetOffspring(i)->m_dProbability;
+    return sum;
+}
+
+// Parses genotypes of both sexes, describes them and predicts a mating.
+bool ExerciseGenesSection(CGeneticsSection* section, unsigned seed, const std::string& config)
+{
+    CGenotypeMaker maker(section, seed);
+    CGenotype parents[2];
+    for (int sex = SEX_FEMALE; sex <= SEX_MALE; sex++)
+    {
+        for (int attempt = 0; attempt < 4; attempt++)
+        {
+            const std::string text = maker.Make();
+            CGenotype genotype;
+            if (!genotype.Parse(section, text.c_str(), sex, 0).IsEmpty())
+                continue;
+            for (int mode = 0; mode < 3; mode++)
+                section->DeducePhenotype(genotype, mode);
+            parents[sex].Copy(genotype);
+        }
+    }
+    CMatingResult result;
+    const CString error = section->PredictMating(result, parents[SEX_FEMALE], parents[SEX_MALE]);
+    if (!error.IsEmpty() || result.GetOffspringCount() == 0)
+        return false;
+    EXPECT_NEAR(TotalShare(result), 1.0, 1e-9) << config << "mother: "
+                                               << (LPCTSTR)parents[SEX_FEMALE].Format(section, 0)
+                                               << "\nfather: " << (LPCTSTR)parents[SEX_MALE].Format(section, 0);
+    return true;
+}
+
+struct CFuzzCounts
+{
+    int m_nLoaded = 0;
+    int m_nPredicted = 0;  // matings with offspring
+};
+
+// Reads one configuration text and, when it loads, uses its genes sections.
+void CheckConfiguration(const std::string& text, unsigned seed, CFuzzCounts& counts)
+{
+    CGeneticsConfig config;
+    const CString error = ReadConfigText(config, text.c_str());
+    if (!error.IsEmpty())
+    {
+        EXPECT_TRUE(SaysWhere(error)) << (LPCTSTR)error << "\n" << text;
+        return;
+    }
+    counts.m_nLoaded++;
+    for (int s = 0; s < config.GetSectionCount(); s++)
+    {
+        CGeneticsSection* section = config.GetSection(s);
+        if (section->m_bGenes)
+            counts.m_nPredicted += ExerciseGenesSection(section, seed + s, text);
+    }
+}
+
+struct CSource
+{
+    const char* m_folder;
+    const char* m_name;
+};
+
+const CSource Sources[] = {
+    {"/configurations/", "BorderCollieAussie.txt"},
+    {"/configurations/", "Dachshund.txt"},
+    {"/configurations/", "GeneralCanine.txt"},
+    {"/configurations/", "GreatDane.txt"},
+    {"/configurations/", "Labrador.txt"},
+    {"/tests/data/genetics/", "Full.txt"},
+    {"/tests/data/genetics/", "predict_eight_loci.txt"},
+};
+
+const int MutantsPerSource = 3000;
+} // namespace
+
+TEST(ConfigReaderFuzz, DamagedConfigurationsLoadOrSayWhereTheyFail)
+{
+    EnsureDefaultTerms();
+    for (const CSource& source : Sources)
+    {
+        const std::string text = ReadWholeFile(std::string(KESTROVA_SOURCE_DIR) + source.m_folder + source.m_name);
+        ASSERT_FALSE(text.empty()) << source.m_name;
+        SCOPED_TRACE(source.m_name);
+        CFuzzCounts original;
+        CheckConfiguration(text, 1, original);
+        ASSERT_EQ(original.m_nLoaded, 1);
+
+        CConfigMutator mutator(text, 20261207);
+        CFuzzCounts counts;
+        for (int i = 0; i < MutantsPerSource; i++)
+        {
+            CheckConfiguration(mutator.Make(), (unsigned)i, counts);
+            if (::testing::Test::HasFailure())
+                return;
+        }
+        printf("%s: %d loaded, %d predicted\n", source.m_name, counts.m_nLoaded, counts.m_nPredicted);
+        // Both outcomes must be exercised, or the mutations drifted.
+        EXPECT_GT(counts.m_nLoaded, MutantsPerSource / 10);
+        EXPECT_LT(counts.m_nLoaded, MutantsPerSource);
+        EXPECT_GT(counts.m_nPredicted, MutantsPerSource / 20);
+    }
+}
