@@ -22,6 +22,20 @@ double ClampProbability(double p)
     return p;
 }
 
+// Each gene of a linkage group doubles its table of crossover patterns, and
+// the prediction pairs every maternal with every paternal pattern: a larger
+// group would take gigabytes to load and hours to predict.
+const int MaxLinkedGenes = 16;
+
+CString CheckGroupSize(const CGeneticsSection& section, const CDWordArray& genes)
+{
+    CString error;
+    if (genes.GetSize() > MaxLinkedGenes)
+        error.Format("too many genes linked with gene '%s': %d, at most %d may be linked",
+                     (LPCTSTR)section.GetGeneName(genes[0]), (int)genes.GetSize(), MaxLinkedGenes);
+    return error;
+}
+
 COwningObArray* BuildPatternTable(const CDWordArray& genes, int intervals, const CArray<double, double>& probs)
 {
     COwningObArray* table = new COwningObArray;
@@ -142,11 +156,17 @@ CString CGeneticsSection::BuildLinkageTables()
 
     if (!CollectChains(SEXLINK_SHARED, genes, femaleProbs, maleProbs))
         return "error in shared sex gene linkage";
+    CString error = CheckGroupSize(*this, genes);
+    if (!error.IsEmpty())
+        return error;
     AddLinkageTable(genes, (int)genes.GetSize() - 1, femaleProbs, maleProbs);
 
     ResetLists(genes, femaleProbs, maleProbs);
     if (!CollectChains(SEXLINK_UNSHARED, genes, femaleProbs, maleProbs))
         return "error in unshared sex gene linkage(2)";
+    error = CheckGroupSize(*this, genes);
+    if (!error.IsEmpty())
+        return error;
     AddLinkageTable(genes, (int)genes.GetSize() - 1, femaleProbs, maleProbs);
 
     const UINT geneCount = GetGeneCount();
@@ -171,6 +191,9 @@ CString CGeneticsSection::BuildLinkageTables()
         if (!WalkChain(head, genes, femaleProbs, maleProbs, visited))
             return "gene linkage error";
         marked += (UINT)genes.GetSize();
+        error = CheckGroupSize(*this, genes);
+        if (!error.IsEmpty())
+            return error;
         AddLinkageTable(genes, (int)genes.GetSize() - 1, femaleProbs, maleProbs);
     }
 

@@ -29,6 +29,11 @@ const char* const SectionMessages[] = {
     "error in %%a%% code in notes: invalid gene %s",
     "error in %%d%% code in notes: invalid gene %s",
     "error in %%p%% code in notes: %s",
+    // Faults of the links as a whole belong to no single line.
+    "too many genes linked with gene '%s, at most %s may be linked",
+    "error in shared sex gene linkage",
+    "error in unshared sex gene linkage(2)",
+    "gene linkage error",
 };
 
 // The message has the fixed text before the first "%s" and after the last.
@@ -240,8 +245,11 @@ public:
                 text += " ";
             if (m_section->GetGeneDef(gene)->IsPolygene())
             {
-                static const char* const values[] = {"0", "4.5", "9", "-1", "1e999", "3-7"};
-                text += std::string((LPCTSTR)m_section->GetGeneName(gene)) + "=" + values[Pick(6)];
+                static const char* const values[] = {"0",     "4.5",    "9",        "-1",       "1e999",
+                                                     "3-7",   "1e308",  "1.7e308",  "-1.7e308", "1e308-1.7e308",
+                                                     "nan",   "-0",     "1e-300",   "7-3"};
+                text += std::string((LPCTSTR)m_section->GetGeneName(gene)) + "=" +
+                        values[Pick(sizeof values / sizeof values[0])];
                 continue;
             }
             text += Allele(gene) + "," + Allele(gene);
@@ -352,6 +360,49 @@ const CSource Sources[] = {
 const int MutantsPerSource = 3000;
 } // namespace
 
+// Polygene values at the edge of the number range: the mean of two parents
+// must not overflow into a value that cannot be written or compared.
+TEST(ConfigReaderFuzz, ExtremePolygeneValuesArePredictedOrRefused)
+{
+    CTestConfig config(BasicGenesText() + "polygene Size places=10 ranges=0,Small,1e308,Large,1.7e308\n");
+    CGeneticsSection* genes = config.Section();
+    static const char* const values[] = {"1e308", "1.7e308", "-1.7e308", "0.00000000001", "-5-20", "0"};
+    int predicted = 0;
+    for (const char* first : values)
+    {
+        for (const char* second : values)
+        {
+            CGenotype mother, father;
+            const CString e1 = mother.Parse(genes, CString("Size=") + first + " Height=" + second, SEX_FEMALE, 0);
+            const CString e2 = father.Parse(genes, CString("Size=") + second + " Height=" + first, SEX_MALE, 0);
+            if (!e1.IsEmpty() || !e2.IsEmpty())
+                continue;
+            mother.Format(genes, 0);
+            genes->DeducePhenotype(mother, 1);
+            CMatingResult result;
+            if (!genes->PredictMating(result, mother, father).IsEmpty())
+                continue;
+            predicted++;
+            ASSERT_GT(result.GetOffspringCount(), 0) << first << " " << second;
+            EXPECT_NEAR(TotalShare(result), 1.0, 1e-9) << first << " " << second;
+            for (int i = 0; i < result.GetOffspringCount(); i++)
+            {
+                const CPredictedOffspring* offspring = result.GetOffspring(i);
+                for (int p = 0; p < offspring->m_polygenes.GetCount(); p++)
+                {
+                    const CAllelePair& pair = offspring->m_polygenes.GetPairs()[p];
+                    EXPECT_TRUE(isfinite(pair.m_dValue) && isfinite(pair.m_dUpper)) << first << " " << second;
+                }
+                CGenotype full;
+                offspring->MakeFullGenotype(full);
+                const CString written = full.Format(genes, FORMAT_SHOW_NONE);
+                EXPECT_LT(written.GetLength(), 2000) << first << " " << second;
+            }
+        }
+    }
+    EXPECT_GE(predicted, 25);
+}
+
 TEST(ConfigReaderFuzz, DamagedConfigurationsLoadOrSayWhereTheyFail)
 {
     EnsureDefaultTerms();
@@ -372,10 +423,81 @@ TEST(ConfigReaderFuzz, DamagedConfigurationsLoadOrSayWhereTheyFail)
             if (::testing::Test::HasFailure())
                 return;
         }
-        printf("%s: %d loaded, %d predicted\n", source.m_name, counts.m_nLoaded, counts.m_nPredicted);
         // Both outcomes must be exercised, or the mutations drifted.
         EXPECT_GT(counts.m_nLoaded, MutantsPerSource / 10);
         EXPECT_LT(counts.m_nLoaded, MutantsPerSource);
         EXPECT_GT(counts.m_nPredicted, MutantsPerSource / 20);
     }
+}
+
+// Genes G0 ... G(count-1) with the alleles Pi and qi; the kind of linkage
+// "X", "Y" puts them all on that sex chromosome, "link" chains them at
+// 1 percent. Answers the genotype heterozygous in all of them.
+static CString LinkedGenesText(int count, const char* kind, CString& heterozygous)
+{
+    CString text = "[genes Main]\n";
+    CString sexLinked = CString(kind) + "-link";
+    heterozygous.Empty();
+    for (int i = 0; i < count; i++)
+    {
+        CString line;
+        line.Format("gene G%d P%d, q%d\n", i, i, i);
+        text += line;
+        line.Format("P%d,q%d ", i, i);
+        heterozygous += line;
+        line.Format(" G%d", i);
+        sexLinked += line;
+        line.Format("link G%d G%d 1\n", i - 1, i);
+        if (i > 0 && CString(kind) == "link")
+            text += line;
+    }
+    if (CString(kind) != "link")
+        text += sexLinked + "\n";
+    return text;
+}
+
+// Every gene of a linkage group doubles the table of its crossover patterns:
+// forty genes on the X chromosome used to exhaust the memory while loading,
+// and twenty took seconds to load and hours to predict.
+TEST(ConfigReaderFuzz, OverlongLinkageGroupsAreRefusedAtOnce)
+{
+    CString parent;
+    for (const char* kind : {"X", "Y", "link"})
+    {
+        for (int count : {17, 20, 40})
+        {
+            CGeneticsConfig config;
+            const DWORD start = GetTickCount();
+            const CString error = ReadConfigText(config, LinkedGenesText(count, kind, parent));
+            CString expected;
+            expected.Format("too many genes linked with gene 'G0': %d, at most 16 may be linked", count);
+            EXPECT_TEXT(error, expected) << kind << " " << count;
+            EXPECT_TRUE(SaysWhere(error));
+            EXPECT_LT(GetTickCount() - start, 1000u) << kind << " " << count;
+        }
+    }
+
+    // Sixteen genes on the X chromosome still load and predict. (With all
+    // sixteen heterozygous the mother's two X chromosomes would have 2^16
+    // patterns of crossovers, each counted as a distinct outcome although
+    // almost all of them have no share, so the prediction refuses that.)
+    CTestConfig config(LinkedGenesText(16, "X", parent));
+    CGeneticsSection* genes = config.Section();
+    CString mother, father;
+    for (int i = 0; i < 16; i++)
+    {
+        CString pair;
+        pair.Format(i < 12 ? "P%d,q%d " : "P%d,P%d ", i, i);
+        mother += pair;
+        pair.Format("P%d ", i);
+        father += pair;
+    }
+    CMatingResult result;
+    const DWORD start = GetTickCount();
+    EXPECT_TEXT(genes->PredictMating(result, ParseGenotype(genes, mother, SEX_FEMALE),
+                                     ParseGenotype(genes, father, SEX_MALE)),
+                "");
+    EXPECT_NEAR(TotalShare(result), 1.0, 1e-9);
+    EXPECT_EQ(result.GetOffspringCount(), 4);  // she passes one of her two X chromosomes whole
+    EXPECT_LT(GetTickCount() - start, 3000u);
 }
