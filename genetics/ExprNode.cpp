@@ -177,6 +177,10 @@ void Tokenize(const CString& text, char open, char close, CStringArray& tokens)
 }
 } // namespace
 
+// Parsing, evaluating and deleting a tree recurse once per bracket and per
+// operand: a condition of tens of thousands of words would overflow the stack.
+const int MaxExpressionTokens = 4096;
+
 CString ParseExpression(const CString& text, CExprNode*& tree, void* context, ExprNodeFactory factory, char open,
                         char close)
 {
@@ -185,6 +189,12 @@ CString ParseExpression(const CString& text, CExprNode*& tree, void* context, Ex
     Tokenize(text, open, close, tokens);
     if (tokens.GetSize() == 0)
         return CString();
+    if (tokens.GetSize() > MaxExpressionTokens)
+    {
+        CString error;
+        error.Format("expression too long: more than %d words and brackets", MaxExpressionTokens);
+        return error;
+    }
     ExprParser parser{tokens, context, factory, CString(open), CString(close)};
     return parser.Parse(0, tokens.GetSize(), tree);
 }

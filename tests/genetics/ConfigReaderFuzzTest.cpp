@@ -501,3 +501,39 @@ TEST(ConfigReaderFuzz, OverlongLinkageGroupsAreRefusedAtOnce)
     EXPECT_EQ(result.GetOffspringCount(), 4);  // she passes one of her two X chromosomes whole
     EXPECT_LT(GetTickCount() - start, 3000u);
 }
+
+// Parsing, evaluating and freeing a condition recurse once per bracket and
+// per operand: 100,000 nested brackets or a chain of 100,000 operands on one
+// rule line overflowed the stack. A condition of 2,000 brackets or operands
+// still works.
+TEST(ConfigReaderFuzz, OverlongConditionsAreRefusedInsteadOfOverflowingTheStack)
+{
+    for (int count : {2000, 100000})
+    {
+        CString nested, chain;
+        for (int i = 0; i < count; i++)
+        {
+            nested += "( ";
+            chain += i > 0 ? " or B,b" : "B,b";
+        }
+        nested += "B,b";
+        for (int i = 0; i < count; i++)
+            nested += " )";
+        for (const CString& condition : {nested, chain})
+        {
+            CGeneticsConfig config;
+            const CString error = ReadConfigText(config, BasicGenesText() + condition + " lethal\n");
+            if (count > 4096)
+            {
+                EXPECT_EQ(error.Find("line 10, invalid expression '"), 0) << count;
+                EXPECT_GT(error.Find("' on 'lethal' line - expression too long: more than 4096 words and brackets"), 0)
+                    << count;
+                continue;
+            }
+            ASSERT_STREQ((LPCTSTR)error, "") << count;
+            CGeneticsSection* genes = config.GetSection(0);
+            EXPECT_TRUE(genes->IsLethal(ParseGenotype(genes, "B,b")));
+            EXPECT_FALSE(genes->IsLethal(ParseGenotype(genes, "B,B")));
+        }
+    }
+}
