@@ -31,7 +31,7 @@ UINT SexFromMask(UINT mask)
 
 CMatingPredictor::CMatingPredictor(CGeneticsSection* section)
     : m_pSection(section), m_pResult(NULL), m_nGeneCount(section->GetGeneCount()), m_nChildSexMask(3),
-      m_bTooMany(FALSE)
+      m_bTooMany(FALSE), m_bCutOff(FALSE)
 {
 }
 
@@ -78,12 +78,28 @@ CString CMatingPredictor::Predict(CMatingResult& result, const CGenotype& matern
     m_chosenPhases.assign(levels, 0);
     m_chosenGroupMax.assign(levels + 1, 1.0);
     m_bTooMany = FALSE;
+    m_bCutOff = FALSE;
 
     ChoosePhases(0, 1.0);
     if (m_bTooMany)
         return TooManyOffspring();
+    // With enough segregating genes every child falls under the cut-off; an
+    // empty list would then pass for a valid answer. When the slots allow
+    // more children than can be listed, say so instead.
+    if (m_bCutOff && m_pResult->GetOffspringCount() == 0 && CountPotentialOffspring() > MAX_PREDICTED_OFFSPRING)
+        return TooManyOffspring();
     Complete();
     return CString();
+}
+
+// The distinct children the slots can combine into: each slot's outcomes are
+// independent of the others'.
+double CMatingPredictor::CountPotentialOffspring() const
+{
+    double count = 1.0;
+    for (const CSlotOutcomes& slot : m_slots)
+        count *= slot.GetOutcomeCount();
+    return count;
 }
 
 CString CMatingPredictor::TooManyOffspring()
@@ -181,7 +197,10 @@ void CMatingPredictor::ChoosePhases(int level, double bound)
             continue;
         const double groupBound = bound * slot.GetPhaseGroupMax(phase);
         if (IsNegligibleBound(groupBound * m_maxRemaining[level + 1]))
+        {
+            m_bCutOff = TRUE;
             continue;
+        }
         m_chosenPhases[level] = phase;
         ChoosePhases(level + 1, groupBound);
     }
@@ -204,7 +223,10 @@ void CMatingPredictor::ChooseOutcomes(int level, double share)
         const CSlotOutcome& outcome = slot.GetOutcome(index);
         const double outcomeShare = share * outcome.m_dProbability;
         if (IsNegligibleBound(outcomeShare * m_chosenGroupMax[level + 1]))
+        {
+            m_bCutOff = TRUE;
             continue;
+        }
         for (size_t i = 0; i < genes.size(); i++)
         {
             m_childAlleles[0][genes[i]] = outcome.m_alleles[2 * i];
@@ -219,7 +241,10 @@ void CMatingPredictor::ChooseOutcomes(int level, double share)
 void CMatingPredictor::AddOffspring(double share)
 {
     if (!(share > NEGLIGIBLE_SHARE))
+    {
+        m_bCutOff = TRUE;
         return;
+    }
     CGenotype genotype;
     for (UINT gene = 1; gene <= m_nGeneCount; gene++)
     {

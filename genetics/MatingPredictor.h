@@ -54,6 +54,7 @@ private:
     void AddOffspring(double share);
     void Complete();
     CString TooManyOffspring();
+    double CountPotentialOffspring() const;
 
     CGeneticsSection* m_pSection;
     CMatingResult* m_pResult;
@@ -68,4 +69,5 @@ private:
     CGenotype m_polygenes;
     UINT m_nChildSexMask;
     BOOL m_bTooMany;
+    BOOL m_bCutOff;      // some child was left out as negligible
 };

@@ -49,6 +49,7 @@ public:
     int GetSlot() const { return m_nSlot; }
     const std::vector<UINT>& GetGenes() const { return m_genes; }
     const CSlotOutcome& GetOutcome(int index) const { return m_outcomes[index]; }
+    int GetOutcomeCount() const { return (int)m_outcomes.size(); }
 
     // The outcomes whose first combination has the given phase index, in the
     // order of their first maternal and paternal patterns.

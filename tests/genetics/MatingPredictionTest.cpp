@@ -370,6 +370,20 @@ TEST(MatingPrediction, TooManyDistinctOffspringGiveAnErrorInsteadOfAList)
     EXPECT_EQ(result.GetOffspringCount(), 0);
 }
 
+TEST(MatingPrediction, AMatingWhoseEveryChildIsUnderTheCutOffIsTooLargeNotEmpty)
+{
+    // 30 genes heterozygous in both parents: no child reaches 5e-8, so the
+    // cut-off would leave an empty list for a perfectly valid mating.
+    CString parent;
+    CTestConfig config(ManyHeterozygousGenes(30, parent));
+    CGeneticsSection* genes = config.Section(0);
+    CMatingResult result;
+    const CString error = genes->PredictMating(result, ParseGenotype(genes, parent, SEX_FEMALE),
+                                               ParseGenotype(genes, parent, SEX_MALE));
+    EXPECT_TEXT(error, "the mating has more than 100000 potential genotypes, too many to list");
+    EXPECT_EQ(result.GetOffspringCount(), 0);
+}
+
 TEST(MatingPrediction, ShareOfAChainOutcomeCountsBothOrdersBeforeTheCutOff)
 {
     // Crossover 2e-7: the recombinant A1A1 B1B2 comes from the mother's
