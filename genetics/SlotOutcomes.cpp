@@ -84,6 +84,12 @@ BOOL CSlotOutcomes::Build(CGeneticsSection* section, const CParentAlleles& paren
         MatchGametes(maternal, paternal, paternalLike);
     }
 
+    // The sex-chromosome slot may join several chains, so an outcome's whole
+    // share is known only at the end: its outcomes are kept up to a larger
+    // limit (crossover patterns of no share still make distinct outcomes
+    // there, and they can decide where a child first appears), and the
+    // negligible ones are dropped before the listing limit applies.
+    const int storeLimit = oneChain ? maxOutcomes : std::max(maxOutcomes, SEX_SLOT_STORE_LIMIT);
     CodesIndex index;
     std::vector<UINT> child;
     for (int m = 0; m < (int)maternal.size(); m++)
@@ -121,7 +127,7 @@ BOOL CSlotOutcomes::Build(CGeneticsSection* section, const CParentAlleles& paren
                 outcome.m_nFirstPaternalPattern = father.m_nFirstPattern;
                 outcome.m_nSexMask = sexBit;
                 m_outcomes.push_back(outcome);
-                if ((int)m_outcomes.size() > maxOutcomes)
+                if ((int)m_outcomes.size() > storeLimit)
                     return FALSE;
                 continue;
             }
@@ -135,6 +141,14 @@ BOOL CSlotOutcomes::Build(CGeneticsSection* section, const CParentAlleles& paren
                 outcome.m_nFirstPaternalPattern = father.m_nFirstPattern;
             }
         }
+    }
+    if (!oneChain)
+    {
+        m_outcomes.erase(std::remove_if(m_outcomes.begin(), m_outcomes.end(),
+                                        [](const CSlotOutcome& outcome) { return IsNegligibleBound(outcome.m_dProbability); }),
+                         m_outcomes.end());
+        if ((int)m_outcomes.size() > maxOutcomes)
+            return FALSE;
     }
     GroupByPhase();
     return TRUE;

@@ -6,6 +6,9 @@
 
 class CGeneticsSection;
 
+// Outcomes of the sex-chromosome slot kept while its shares are summed.
+const int SEX_SLOT_STORE_LIMIT = 1000000;
+
 // The parents' alleles as the prediction sees them: [parent][chromosome][gene].
 struct CParentAlleles
 {

@@ -384,6 +384,33 @@ TEST(MatingPrediction, AMatingWhoseEveryChildIsUnderTheCutOffIsTooLargeNotEmpty)
     EXPECT_EQ(result.GetOffspringCount(), 0);
 }
 
+TEST(MatingPrediction, SixteenXLinkedGenesWithoutCrossoverGiveFourChildren)
+{
+    // X-linked genes without a "link" line travel together: the mother's two
+    // X chromosomes pass whole, although the pattern table lists every
+    // crossover (with no share) for each of the 2^16 arrangements.
+    CString mother;
+    CString text = ManyHeterozygousGenes(16, mother) + "X-link";
+    CString father;
+    for (int i = 0; i < 16; i++)
+    {
+        CString gene;
+        gene.Format(" G%d", i);
+        text += gene;
+        gene.Format("P%d ", i);
+        father += gene;
+    }
+    CTestConfig config(text + "\n");
+    CGeneticsSection* genes = config.Section(0);
+    CMatingResult result;
+    const CString error = genes->PredictMating(result, ParseGenotype(genes, mother, SEX_FEMALE),
+                                               ParseGenotype(genes, father, SEX_MALE));
+    EXPECT_TEXT(error, "");
+    ASSERT_EQ(result.GetOffspringCount(), 4) << DescribeOffspring(result);
+    for (int i = 0; i < 4; i++)
+        EXPECT_NEAR(result.GetOffspring(i)->m_dProbability, 0.25, 1e-12);
+}
+
 TEST(MatingPrediction, ShareOfAChainOutcomeCountsBothOrdersBeforeTheCutOff)
 {
     // Crossover 2e-7: the recombinant A1A1 B1B2 comes from the mother's
