@@ -1,0 +1,3 @@
+#include "framework/named/TestNamedKind.h"
+
+IMPLEMENT_DYNCREATE(CTestNamedKind, CNamedObject)
