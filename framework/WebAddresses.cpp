@@ -37,7 +37,9 @@ CString PercentEncode(LPCTSTR text)
         return encoded;
     for (const unsigned char* c = (const unsigned char*)text; *c != '\0'; ++c)
     {
-        if (isalnum(*c))
+        // Bytes above 127 are always encoded, whatever the C library's
+        // locale calls a letter.
+        if (*c < 0x80 && isalnum(*c))
         {
             encoded += (char)*c;
         }

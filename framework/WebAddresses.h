@@ -7,6 +7,6 @@ CString CompleteWebAddress(LPCTSTR text);
 void OpenWebAddress(LPCTSTR text);
 void OpenMailToAddress(LPCTSTR address, LPCTSTR subject);
 
-// Letters and digits stay; every other byte becomes "%" and two lower-case
+// ASCII letters and digits stay; every other byte becomes "%" and two lower-case
 // hexadecimal digits.
 CString PercentEncode(LPCTSTR text);

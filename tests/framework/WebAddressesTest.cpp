@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
+#include <locale.h>
+
+#include <string>
 
 TEST(WebAddressesTest, AddressesAndEncoding)
 {
@@ -16,6 +19,13 @@ TEST(WebAddressesTest, AddressesAndEncoding)
     EXPECT_STREQ(PercentEncode("Litter 7 & more"), "Litter%207%20%26%20more");
     EXPECT_STREQ(PercentEncode("\xA3" "5"), "%a35");
     EXPECT_STREQ(PercentEncode(""), "");
+
+    // In a locale whose letters go beyond ASCII they are still encoded.
+    const char* previous = setlocale(LC_CTYPE, NULL);
+    std::string saved = previous != NULL ? previous : "C";
+    if (setlocale(LC_CTYPE, ".1252") != NULL)
+        EXPECT_STREQ(PercentEncode("Caf\xE9 \xDF"), "Caf%e9%20%df");
+    setlocale(LC_CTYPE, saved.c_str());
 }
 
 TEST(WebAddressesTest, SpinRangeGoesToTheFollowingUpDownControl)
