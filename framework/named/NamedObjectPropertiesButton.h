@@ -1,0 +1,21 @@
+#pragma once
+// The button beside a named-object field that opens the selected object's
+// properties, or offers to add a name the store does not hold.
+#include "afx/AfxWin.h"
+
+class CNamedObjectSelector;
+
+// Posted to the button's dialog after the button changed or added an entry;
+// wParam is the button's control id.
+const UINT WM_NAMED_OBJECTS_CHANGED = WM_USER + 32;
+
+class CNamedObjectPropertiesButton : public CButton
+{
+public:
+    CNamedObjectSelector* m_selector = NULL;
+
+protected:
+    // The click is always handled here, so the dialog never sees it.
+    afx_msg BOOL OnClicked();
+    DECLARE_MESSAGE_MAP()
+};

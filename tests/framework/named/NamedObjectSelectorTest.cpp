@@ -1,0 +1,194 @@
+#include "framework/named/NamedObjectSelector.h"
+
+#include "afx/DataExchange.h"
+#include "afx/UserException.h"
+#include "afx/DialogTemplate.h"
+#include "framework/named/TestNamedKind.h"
+#include "support/MessageBoxAnswerer.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+    const char kind[] = "Text Style";
+    enum { IDC_COMBO = 300, IDC_COMBO_BUTTON = 301, IDC_LIST = 302, IDC_LIST_BUTTON = 303 };
+
+    int AddEntry(LPCTSTR name, CWnd*, CMapStringToString* textMap, CNamedObjectTagMap* valueMap, DefaultTextFn,
+                 int, int)
+    {
+        textMap->SetAt(name, "n2");
+        valueMap->SetAt(name, 6);
+        return 1;
+    }
+
+    // The texts of the message boxes shown (the answerer also sees the test
+    // dialog come back to the front, with no text).
+    std::vector<std::string> Shown(const CMessageBoxAnswerer& answerer)
+    {
+        std::vector<std::string> texts;
+        for (const std::string& text : answerer.Texts())
+        {
+            if (!text.empty())
+                texts.push_back(text);
+        }
+        return texts;
+    }
+
+    class CCountingSelector : public CNamedObjectSelector
+    {
+    public:
+        void OnObjectsChanged() override { ++changes; }
+        int changes = 0;
+    };
+
+    class NamedObjectSelectorTest : public ::testing::Test
+    {
+    protected:
+        void SetUp() override
+        {
+            CDialogTemplate form(L"Selector", WS_POPUP | WS_CAPTION, 220, 140);
+            form.Add(CDialogTemplate::COMBOBOX, L"", IDC_COMBO, CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP, 5, 5, 120, 80)
+                .Add(CDialogTemplate::BUTTON, L"...", IDC_COMBO_BUTTON, BS_PUSHBUTTON, 130, 40, 20, 30)
+                .Add(CDialogTemplate::LISTBOX, L"", IDC_LIST, LBS_NOTIFY | WS_VSCROLL | WS_BORDER, 5, 60, 120, 60)
+                .Add(CDialogTemplate::BUTTON, L"...", IDC_LIST_BUTTON, BS_PUSHBUTTON, 130, 60, 20, 14);
+            ASSERT_TRUE(m_dialog.CreateIndirect(form.Get()));
+            m_texts.SetAt("Body", "n1");
+            m_texts.SetAt("Heading", "n3");
+            m_texts.SetAt("Caption", "n4");
+            m_tags.SetAt("Body", 1);
+            m_tags.SetAt("Heading", 3);
+            m_tags.SetAt("Caption", 4);
+            m_fixed.Add("Body");
+        }
+        void TearDown() override { m_dialog.DestroyWindow(); }
+
+        // One exchange of the combo field (or the list field); FALSE when it
+        // failed.
+        bool Exchange(BOOL save, CString& name, DWORD flags = 0, bool list = false,
+                      AddNamedObjectFn add = AddEntry)
+        {
+            CDataExchange dx(&m_dialog, save);
+            try
+            {
+                (list ? m_listSelector : m_selector)
+                    .Exchange(RUNTIME_CLASS(CTestNamedKind), m_fixed, &dx, list ? IDC_LIST : IDC_COMBO,
+                              list ? IDC_LIST_BUTTON : IDC_COMBO_BUTTON, name, kind, "The style of the text.", add,
+                              TRUE, &m_texts, &m_tags, NULL, 0, 0, flags);
+            }
+            catch (CUserException* e)
+            {
+                e->Delete();
+                return false;
+            }
+            return true;
+        }
+        int Count(int id, UINT message) { return (int)m_dialog.SendDlgItemMessage(id, message, 0, 0); }
+        // Presses a properties button; the id of the change message that
+        // reached the dialog, or 0.
+        int Press(int buttonId)
+        {
+            m_dialog.SendMessage(WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+                                 (LPARAM)::GetDlgItem(m_dialog.m_hWnd, buttonId));
+            MSG msg;
+            int posted = 0;
+            while (::PeekMessageA(&msg, m_dialog.m_hWnd, WM_NAMED_OBJECTS_CHANGED, WM_NAMED_OBJECTS_CHANGED,
+                                  PM_REMOVE))
+                posted = (int)msg.wParam;
+            return posted;
+        }
+
+        CDialog m_dialog;
+        CCountingSelector m_selector;
+        CCountingSelector m_listSelector;
+        CMapStringToString m_texts;
+        CNamedObjectTagMap m_tags;
+        CStringArray m_fixed;
+    };
+}
+
+TEST_F(NamedObjectSelectorTest, FirstLoadingBindsFillsAndPlacesTheButton)
+{
+    CString name = "Heading";
+    ASSERT_TRUE(Exchange(FALSE, name));
+    EXPECT_TRUE(m_selector.m_comboMode);
+    ASSERT_EQ(Count(IDC_COMBO, CB_GETCOUNT), 3);
+    EXPECT_EQ(m_selector.GetSelectedName(0), "Heading");
+    EXPECT_EQ(Count(IDC_COMBO, CB_GETCURSEL), 2);
+
+    CRect combo, button;
+    ::GetWindowRect(::GetDlgItem(m_dialog.m_hWnd, IDC_COMBO), &combo);
+    ::GetWindowRect(::GetDlgItem(m_dialog.m_hWnd, IDC_COMBO_BUTTON), &button);
+    EXPECT_EQ(button.top, combo.top);
+    EXPECT_EQ(button.Height(), combo.Height());
+
+    CString listName = "Caption";
+    ASSERT_TRUE(Exchange(FALSE, listName, 0, true));
+    EXPECT_FALSE(m_listSelector.m_comboMode);
+    EXPECT_EQ(m_listSelector.GetSelectedName(0), "Caption");
+
+    m_texts.SetAt("Footer", "n5");
+    ASSERT_TRUE(Exchange(FALSE, name));
+    EXPECT_EQ(Count(IDC_COMBO, CB_GETCOUNT), 3); // filled on the first exchange only
+    ASSERT_NE(m_selector.m_workingObject, nullptr);
+    EXPECT_EQ(m_selector.m_workingObject->m_kindCode, 77);
+}
+
+TEST_F(NamedObjectSelectorTest, SavingChecksTheName)
+{
+    CString name;
+    ASSERT_TRUE(Exchange(FALSE, name));
+    CMessageBoxAnswerer answerer(IDNO);
+    EXPECT_FALSE(Exchange(TRUE, name));
+    EXPECT_EQ(Shown(answerer).back(), "You need to enter or select a text style here. ");
+    EXPECT_TRUE(Exchange(TRUE, name, SELECTOR_EMPTY_ALLOWED));
+    EXPECT_EQ(name, "");
+    EXPECT_EQ(Shown(answerer).size(), 1u);
+
+    m_dialog.SetDlgItemText(IDC_COMBO, "Quote");
+    EXPECT_FALSE(Exchange(TRUE, name));
+    EXPECT_EQ(Shown(answerer).back(), "The text style 'Quote' is not known.\n\nDid you mean to add a text style?");
+    EXPECT_TRUE(Exchange(TRUE, name, SELECTOR_NO_NAME_CHECK));
+    EXPECT_EQ(name, "Quote");
+    EXPECT_EQ(Shown(answerer).size(), 2u);
+
+    answerer.SetAnswer(IDYES);
+    EXPECT_TRUE(Exchange(TRUE, name));
+    EXPECT_EQ(Count(IDC_COMBO, CB_GETCOUNT), 4); // filled again after adding
+    m_dialog.SetDlgItemText(IDC_COMBO, "caption");
+    EXPECT_TRUE(Exchange(TRUE, name));
+    EXPECT_EQ(Shown(answerer).size(), 3u);
+}
+
+TEST_F(NamedObjectSelectorTest, ThePropertiesButtonEditsOrAddsAndTellsTheDialog)
+{
+    CString name = "Heading";
+    ASSERT_TRUE(Exchange(FALSE, name));
+    CMessageBoxAnswerer answerer(IDYES);
+
+    CTestNamedKind::Script(8);
+    EXPECT_EQ(Press(IDC_COMBO_BUTTON), IDC_COMBO_BUTTON);
+    CString text;
+    m_texts.Lookup("Heading", text);
+    EXPECT_EQ(text, "n8");
+    EXPECT_EQ(m_selector.changes, 1);
+
+    CTestNamedKind::Script(-1);
+    EXPECT_EQ(Press(IDC_COMBO_BUTTON), 0); // Cancel in the properties dialog
+
+    m_dialog.SetDlgItemText(IDC_COMBO, "Quote");
+    m_dialog.SendDlgItemMessage(IDC_COMBO, CB_SETCURSEL, (WPARAM)-1, 0);
+    m_dialog.SetDlgItemText(IDC_COMBO, "Quote");
+    EXPECT_EQ(Press(IDC_COMBO_BUTTON), IDC_COMBO_BUTTON);
+    EXPECT_TRUE(m_texts.Lookup("Quote", text));
+    EXPECT_EQ(m_selector.changes, 2);
+
+    m_dialog.SetDlgItemText(IDC_COMBO, "");
+    EXPECT_EQ(Press(IDC_COMBO_BUTTON), 0);   // nothing selected: a beep
+    m_dialog.SendDlgItemMessage(IDC_COMBO, CB_SETCURSEL, 0, 0);
+    EXPECT_EQ(Press(IDC_COMBO_BUTTON), 0);   // "Body" is fixed
+    EXPECT_EQ(Shown(answerer).back(), "Sorry, this text style is fixed and may not be edited.");
+
+    m_selector.EnableWindow(FALSE);
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(m_dialog.m_hWnd, IDC_COMBO)));
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(m_dialog.m_hWnd, IDC_COMBO_BUTTON)));
+}
