@@ -2,21 +2,11 @@
 
 #include "afx/AfxWin.h"
 #include "foundation/text/TextEdits.h"
+#include "framework/app/FrameworkApp.h"
 
 
 namespace
 {
-    bool HasIcon(UINT flags)
-    {
-        return (flags & MB_ICONMASK) != 0;
-    }
-
-    bool TakesDefaultIcon(UINT flags)
-    {
-        UINT buttons = flags & MB_TYPEMASK;
-        return buttons == MB_OK || buttons == MB_OKCANCEL || buttons == MB_YESNOCANCEL || buttons == MB_YESNO;
-    }
-
     CString LoadTitle(UINT titleId)
     {
         CString title;
@@ -41,21 +31,10 @@ int DisplayMessage(LPCTSTR text, LPCTSTR title, UINT flags, UINT helpId, UINT op
     if (text == NULL || text[0] == '\0')
         return -1;
 
-    // Until the program's own message box and its named prompts stand, the
-    // platform's message box shows the text; prompt keys, help ids and the
-    // extra options are not used by it.
-    UINT boxFlags = flags;
-    if (!HasIcon(boxFlags) && TakesDefaultIcon(boxFlags))
-        boxFlags |= MB_ICONEXCLAMATION;
-    CString caption = title != NULL ? title : "";
-    if (caption.IsEmpty())
-    {
-        LPCTSTR appName = AfxGetAppName();
-        if (appName != NULL)
-            caption = appName;
-    }
-    HWND owner = ::GetActiveWindow();
-    int answer = ::MessageBoxA(owner, text, caption, boxFlags);
+    CFrameworkApp* app = GetFrameworkApp();
+    int answer = app != NULL ? app->ShowMessage(text, title, flags, helpId, option, customIconId, key)
+                             : ShowApplicationMessage(AfxGetApp(), text, title, flags, helpId, option, customIconId,
+                                                      key);
     if (flags == MB_ICONHAND)
         ::ExitProcess(1);
     return answer;

@@ -47,14 +47,19 @@ private:
             ::GetClassNameA(box, className, sizeof(className));
             if (std::string(className) == "#32770")
             {
+                // the platform's box shows its text in item 0xFFFF, the
+                // program's own box in item 40454
                 char text[4096] = "";
-                ::GetDlgItemTextA(box, 0xFFFF, text, sizeof(text));
+                if (!::GetDlgItemTextA(box, 0xFFFF, text, sizeof(text)))
+                    ::GetDlgItemTextA(box, 40454, text, sizeof(text));
                 char title[256] = "";
                 ::GetWindowTextA(box, title, sizeof(title));
                 self->m_texts.push_back(text);
                 self->m_titles.push_back(title);
                 self->m_buttons.push_back(ButtonsOf(box));
-                HWND icon = ::GetDlgItem(box, 0x0440);   // the message box's icon control
+                HWND icon = ::GetDlgItem(box, 0x0440);   // the platform box's icon control
+                if (icon == NULL)
+                    icon = ::GetDlgItem(box, 39918);      // the program's own box
                 self->m_icons.push_back(icon != NULL ? (HICON)::SendMessageA(icon, STM_GETICON, 0, 0) : NULL);
                 ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(self->m_answer, BN_CLICKED), 0);
             }

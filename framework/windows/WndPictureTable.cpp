@@ -1,0 +1,58 @@
+#include "framework/windows/WndPictureTable.h"
+
+#include "framework/RectPlacement.h"
+#include "framework/app/FrameworkApp.h"
+
+namespace
+{
+    CWndPictureDrawing* pictureDrawing = NULL;
+}
+
+void SetWndPictureDrawing(CWndPictureDrawing* drawing)
+{
+    pictureDrawing = drawing;
+}
+
+CWndPictureDrawing* GetWndPictureDrawing()
+{
+    return pictureDrawing;
+}
+
+void CWndPictureTable::AddPicture(CPicture* picture, int placement, int int1, int int2, double double1,
+                                  double double2)
+{
+    if (m_count >= 4)
+        return;
+    m_entries[m_count++] = Entry{picture, placement, int1, int2, double1, double2};
+    if (m_owner != NULL && m_owner->GetSafeHwnd() != NULL)
+    {
+        m_owner->Invalidate(TRUE);
+        m_owner->UpdateWindow();
+    }
+}
+
+BOOL CWndPictureTable::DrawBackground(CDC* dc)
+{
+    CRect clip;
+    dc->GetClipBox(&clip);
+    HBRUSH face = ::GetSysColorBrush(COLOR_BTNFACE);
+    HGDIOBJ old = ::SelectObject(dc->m_hDC, face);
+    ::PatBlt(dc->m_hDC, clip.left, clip.top, clip.Width(), clip.Height(), PATCOPY);
+    ::SelectObject(dc->m_hDC, old);
+    if (m_count == 0 || pictureDrawing == NULL || m_owner == NULL)
+        return TRUE;
+
+    CFrameworkApp* app = GetFrameworkApp();
+    int ppiX = app != NULL ? app->m_pixelsPerInchX : 96;
+    int ppiY = app != NULL ? app->m_pixelsPerInchY : 96;
+    CRect client;
+    m_owner->GetClientRect(&client);
+    for (int i = 0; i < m_count; i++)
+    {
+        const Entry& e = m_entries[i];
+        CSize size = pictureDrawing->GetScaledSize(e.picture, ppiX, ppiY, e.int1, e.int2, e.double1, e.double2);
+        CRect box = AlignRectInRect(size.cx, size.cy, client, 0, 0, e.placement);
+        pictureDrawing->DrawInRect(e.picture, dc, box, e.int1, e.int2, e.double1, e.double2);
+    }
+    return TRUE;
+}
