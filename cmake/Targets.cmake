@@ -1,43 +1,76 @@
-# Helpers that turn the source folders into targets without per-file lists:
-# every source under a folder belongs to that folder's static library.
+# The layers of the program and the helpers that turn their folders into
+# targets without per-file lists.
+#
+# Each layer is one folder and one library; it links the layers it really
+# uses, all of them lower in KESTROVA_LAYERS. Every source under the folder
+# belongs to the library (globbed, so new files need no CMake edit); every
+# resource script (*.rc) under it is compiled into the object library
+# <layer>_resources, which programs and tests link directly (static libraries
+# would drop resource objects, as nothing refers to them).
+
+# Bottom up; a file may include headers of its own layer and of layers before it.
+set(KESTROVA_LAYERS afx foundation genetics framework output application program)
 
 set(KESTROVA_SYSTEM_LIBRARIES
     comctl32 comdlg32 shell32 shlwapi ole32 oleaut32 oledlg uuid winspool
     advapi32 gdi32 user32 kernel32 imagehlp psapi msvfw32 version)
 
-set_property(GLOBAL PROPERTY KESTROVA_LIBRARIES "")
-
-function(kestrova_add_folder_library folder)
-  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
-       "${CMAKE_SOURCE_DIR}/${folder}/*.cpp" "${CMAKE_SOURCE_DIR}/${folder}/*.c")
-  if(NOT sources)
-    return()   # an empty folder gets its library once it has code
-  endif()
-  add_library(${folder} STATIC ${sources})
-  target_include_directories(${folder} PUBLIC "${CMAKE_SOURCE_DIR}")
-  # A CString passed through "..." must be a compile error, not a silent copy.
-  target_compile_options(${folder} PRIVATE -Werror=conditionally-supported)
-  target_link_libraries(${folder} PUBLIC kestrova_jpeg kestrova_png kestrova_zlib)
-  set_property(GLOBAL APPEND PROPERTY KESTROVA_LIBRARIES ${folder})
-endfunction()
-
-# kestrova_all: every folder library, linked as one group because the layers
-# call each other in both directions at a few places.
-function(kestrova_define_all_target)
-  get_property(libs GLOBAL PROPERTY KESTROVA_LIBRARIES)
-  add_library(kestrova_all INTERFACE)
-  target_include_directories(kestrova_all INTERFACE "${CMAKE_SOURCE_DIR}")
-  if(libs)
-    string(REPLACE ";" "," libs_csv "${libs}")
-    target_link_libraries(kestrova_all INTERFACE "$<LINK_GROUP:RESCAN,${libs_csv}>")
-  endif()
-  target_link_libraries(kestrova_all INTERFACE
-    kestrova_png kestrova_jpeg kestrova_zlib ${KESTROVA_SYSTEM_LIBRARIES})
-endfunction()
-
 # Windows paths of the source and build folders as Wine sees them (drive Z: is /).
 set(KESTROVA_WIN_SOURCE_DIR "Z:${CMAKE_SOURCE_DIR}")
 set(KESTROVA_WIN_BINARY_DIR "Z:${CMAKE_BINARY_DIR}")
+
+# kestrova_add_layer(NAME DEPENDS lib...): the library of folder NAME, linking
+# the listed layers and libraries. A folder without code yet gets an interface
+# library that passes its dependencies on.
+function(kestrova_add_layer layer)
+  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+       "${CMAKE_SOURCE_DIR}/${layer}/*.cpp" "${CMAKE_SOURCE_DIR}/${layer}/*.c")
+  if(sources)
+    add_library(${layer} STATIC ${sources})
+    target_include_directories(${layer} PUBLIC "${CMAKE_SOURCE_DIR}")
+    # A CString passed through "..." must be a compile error, not a silent copy.
+    target_compile_options(${layer} PRIVATE -Werror=conditionally-supported)
+    target_link_libraries(${layer} PUBLIC ${ARG_DEPENDS})
+  else()
+    add_library(${layer} INTERFACE)
+    target_include_directories(${layer} INTERFACE "${CMAKE_SOURCE_DIR}")
+    target_link_libraries(${layer} INTERFACE ${ARG_DEPENDS})
+  endif()
+
+  # The layer's resource scripts, and the layers below that it builds on.
+  file(GLOB_RECURSE scripts CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/${layer}/*.rc")
+  set(resources "")
+  foreach(dependency ${ARG_DEPENDS})
+    get_property(below GLOBAL PROPERTY KESTROVA_RESOURCES_${dependency})
+    list(APPEND resources ${below})
+  endforeach()
+  if(scripts)
+    add_library(${layer}_resources OBJECT ${scripts})
+    target_include_directories(${layer}_resources PRIVATE "${CMAKE_SOURCE_DIR}")
+    list(APPEND resources ${layer}_resources)
+  endif()
+  list(REMOVE_DUPLICATES resources)
+  set_property(GLOBAL PROPERTY KESTROVA_RESOURCES_${layer} "${resources}")
+endfunction()
+
+# kestrova_link_layer(TARGET LAYER): links an executable with the layer's
+# library and the resources of the layer and of every layer below it.
+function(kestrova_link_layer target layer)
+  target_link_libraries(${target} PRIVATE ${layer})
+  get_property(resources GLOBAL PROPERTY KESTROVA_RESOURCES_${layer})
+  foreach(resource ${resources})
+    target_sources(${target} PRIVATE $<TARGET_OBJECTS:${resource}>)
+  endforeach()
+endfunction()
+
+# Tool and benchmark programs below the application, by the layer they need;
+# any other program links the application layer.
+set(KESTROVA_PROGRAM_LAYER_bench_afxcore afx)
+set(KESTROVA_PROGRAM_LAYER_bench_foundation foundation)
+set(KESTROVA_PROGRAM_LAYER_bench_genetics_parse genetics)
+set(KESTROVA_PROGRAM_LAYER_bench_predict genetics)
+set(KESTROVA_PROGRAM_LAYER_predict genetics)
 
 # Every folder tools/programs/NAME becomes the console program NAME.exe.
 function(kestrova_add_programs)
@@ -52,7 +85,11 @@ function(kestrova_add_programs)
     endif()
     get_filename_component(name "${dir}" NAME)
     add_executable(${name} ${sources})
-    target_link_libraries(${name} PRIVATE kestrova_all)
+    set(layer application)
+    if(DEFINED KESTROVA_PROGRAM_LAYER_${name})
+      set(layer ${KESTROVA_PROGRAM_LAYER_${name}})
+    endif()
+    kestrova_link_layer(${name} ${layer})
     target_compile_definitions(${name} PRIVATE
       KESTROVA_SOURCE_DIR="${KESTROVA_WIN_SOURCE_DIR}" KESTROVA_BINARY_DIR="${KESTROVA_WIN_BINARY_DIR}")
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}")

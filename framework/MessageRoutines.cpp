@@ -1,7 +1,7 @@
 #include "framework/MessageRoutines.h"
 
 #include "afx/AfxWin.h"
-#include "foundation/text/TextEdits.h"
+#include "foundation/messages/MessageHook.h"
 #include "framework/app/FrameworkApp.h"
 
 
@@ -15,14 +15,15 @@ namespace
         return title;
     }
 
-    CString MakeMessageText(LPCTSTR format, va_list args)
+    int ShowFoundationMessage(LPCTSTR key, UINT titleId, LPCTSTR format, va_list args, UINT flags)
     {
-        CString text;
-        if (format != NULL)
-            text.FormatV(format, args);
-        MakeSentence(&text);
-        return text;
+        return ShowPromptedMessage(key, titleId, format, args, flags, 0, 0);
     }
+}
+
+void InstallMessageRoutines()
+{
+    SetMessageHook(&ShowFoundationMessage);
 }
 
 int DisplayMessage(LPCTSTR text, LPCTSTR title, UINT flags, UINT helpId, UINT option,

@@ -8,6 +8,9 @@
 // sentence and shown under the named message prompt 'key' (null or empty for
 // none). An empty text is never shown and counts as Cancel.
 
+// Routes the foundation's messages through these routines; called at start-up.
+void InstallMessageRoutines();
+
 int ShowPromptedMessage(LPCTSTR key, UINT titleId, LPCTSTR format, va_list args,
                         UINT flags, UINT option, UINT helpId);
 int ShowPromptedMessageTitled(LPCTSTR key, LPCTSTR title, LPCTSTR format, va_list args,

@@ -1,19 +1,14 @@
 // Passes of the statement parser that read rules and selection elements.
 #include "genetics/ConfigStatementParser.h"
 
-#include "application/GenSelAssumedAlleles.h"
-#include "application/GenSelButton.h"
-#include "application/GenSelGenes.h"
-#include "application/GenSelGenotype.h"
-#include "application/GenSelMenu.h"
-#include "application/GenSelPhenotype.h"
-#include "application/GenSelTab.h"
+#include "foundation/containers/MyCmdTarget.h"
 #include "foundation/text/StringLists.h"
 #include "foundation/text/Tokenizer.h"
 #include "foundation/text/Trim.h"
 #include "genetics/ExpandTerms.h"
 #include "genetics/GeneticsExprNode.h"
 #include "genetics/GeneticsSection.h"
+#include "genetics/SelectionElementCreator.h"
 
 CString CConfigStatementParser::ReadRules()
 {
@@ -109,25 +104,6 @@ CString CConfigStatementParser::ReadRule(int statement, int keywordIndex, UINT k
     return CString();
 }
 
-static CGenSelElement* CreateSelectionElement(const CString& type)
-{
-    if (type.CompareNoCase("genes") == 0)
-        return new CGenSelGenes;
-    if (type.CompareNoCase("button") == 0)
-        return new CGenSelButton;
-    if (type.CompareNoCase("menu") == 0)
-        return new CGenSelMenu;
-    if (type.CompareNoCase("genotype") == 0)
-        return new CGenSelGenotype;
-    if (type.CompareNoCase("phenotype") == 0)
-        return new CGenSelPhenotype;
-    if (type.CompareNoCase("assumedalleles") == 0)
-        return new CGenSelAssumedAlleles;
-    if (type.CompareNoCase("tab") == 0)
-        return new CGenSelTab;
-    return NULL;
-}
-
 CString CConfigStatementParser::ReadSelectionElements()
 {
     for (int i = 0; i < GetCount(); i++)
@@ -136,18 +112,19 @@ CString CConfigStatementParser::ReadSelectionElements()
             continue;
         if (WordCount(i) < 2)
             return Error(i, "insufficient arguments for 'selectgenotype' line");
-        CGenSelElement* element = CreateSelectionElement(Words(i)[1]);
-        if (element == NULL)
-            return Error(i, "unknown element type '%s' for 'selectgenotype' line", (LPCTSTR)Words(i)[1]);
-
+        SelectionElementCreator create = GetSelectionElementCreator();
+        if (create == NULL)
+        {
+            RemoveStatement(i--);
+            continue;
+        }
         CStringArray options;
         options.Copy(Words(i));
         options.RemoveAt(0, 2);
         CString error;
-        element->ParseOptions(error, &m_section, options);
-        if (error.IsEmpty() && element->IsKindOf(RUNTIME_CLASS(CGenSelItem)) &&
-            !((CGenSelItem*)element)->m_strLeftoverFlags.IsEmpty())
-            error.Format("unknown flag characters: '%s'", (LPCTSTR)((CGenSelItem*)element)->m_strLeftoverFlags);
+        CMyCmdTarget* element = create(Words(i)[1], &m_section, options, error);
+        if (element == NULL && error.IsEmpty())
+            return Error(i, "unknown element type '%s' for 'selectgenotype' line", (LPCTSTR)Words(i)[1]);
         if (error.IsEmpty() && options.GetSize() > 0)
             error.Format("unknown option(s): '%s'", (LPCTSTR)options[0]);
         if (!error.IsEmpty())

@@ -7,7 +7,6 @@
 #include "foundation/files/ProgramFolder.h"
 #include "foundation/files/SealedFile.h"
 #include "foundation/text/TextLines.h"
-#include "framework/MessageRoutines.h"
 #include "genetics/ExpandTerms.h"
 #include "genetics/GeneticsConfig.h"
 
@@ -23,18 +22,19 @@ CString FemaleLetterSuffix;
 static const char GeneticsConfigFileName[] = "Genetics.Gen";
 static const char StandardConfigFolderName[] = "Configurations";
 
-static void ShowLoadError(const CString& text)
-{
-    ShowError(NULL, 0, "%s", (LPCTSTR)text);
-}
-
-static GeneticsErrorSink ErrorSink = &ShowLoadError;
+static GeneticsErrorSink ErrorSink = NULL;
 
 GeneticsErrorSink SetGeneticsErrorSink(GeneticsErrorSink sink)
 {
     GeneticsErrorSink previous = ErrorSink;
-    ErrorSink = sink != NULL ? sink : &ShowLoadError;
+    ErrorSink = sink;
     return previous;
+}
+
+static void ReportLoadError(const CString& text)
+{
+    if (ErrorSink != NULL)
+        ErrorSink(text);
 }
 
 void RefreshSexLetterTexts()
@@ -66,7 +66,7 @@ BOOL ReadTextFile(const char* path, int fileKind, CStringArray& lines, BOOL repo
     if (!buffer.LoadSealedFile(path, SealKeyGeneticsConfiguration))
     {
         if (report)
-            ErrorSink(FormatFileError(5, path, fileKind));
+            ReportLoadError(FormatFileError(5, path, fileKind));
         buffer.Free();
         return FALSE;
     }
@@ -106,7 +106,7 @@ BOOL LoadGeneticsConfig(BOOL force, BOOL report)
     if (!IsNormalFile(path))
     {
         if (report)
-            ErrorSink(FormatFileError(20, path, fileKind));
+            ReportLoadError(FormatFileError(20, path, fileKind));
         GeneticsConfigLoadFailed = TRUE;
         return FALSE;
     }
@@ -133,7 +133,7 @@ BOOL LoadGeneticsConfig(BOOL force, BOOL report)
     {
         CString message;
         message.Format("Error in %s, %s", (LPCTSTR)fileName, (LPCTSTR)error);
-        ErrorSink(message);
+        ReportLoadError(message);
     }
     GeneticsConfigLoadFailed = TRUE;
     return FALSE;

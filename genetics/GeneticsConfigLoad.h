@@ -25,6 +25,7 @@ void ReleaseGeneticsConfig();
 void ExitGenetics();
 void RefreshSexLetterTexts();
 
-// Where load errors go; ShowError unless a test replaces it.
+// Where load errors go: nowhere until the application installs its message
+// (or a test its collector); returns the sink installed before.
 typedef void (*GeneticsErrorSink)(const CString& text);
 GeneticsErrorSink SetGeneticsErrorSink(GeneticsErrorSink sink);

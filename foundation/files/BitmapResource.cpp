@@ -1,7 +1,7 @@
 #include "foundation/files/BitmapResource.h"
 
 #include "afx/AfxWin.h"
-#include "framework/SystemColours.h"
+#include "foundation/windows/SystemColours.h"
 
 #include <string.h>
 

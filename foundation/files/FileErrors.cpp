@@ -3,7 +3,7 @@
 #include "foundation/files/FileKinds.h"
 #include "foundation/text/TextEdits.h"
 #include "foundation/text/Trim.h"
-#include "framework/MessageRoutines.h"
+#include "foundation/messages/MessageHook.h"
 
 #include <shellapi.h>
 
@@ -91,5 +91,5 @@ void ReportShellOpenError(int shellCode, LPCTSTR path)
     // after it goes, so that no second full stop follows it.
     CString fileError = FormatFileError(FILE_ERROR_CANNOT_ACCESS, path, 0);
     TrimStringRight(&fileError);
-    ShowError(NULL, 0, "%s\n\n%s", (LPCTSTR)fileError, GetShellOpenErrorText(shellCode));
+    ShowFoundationError("%s\n\n%s", (LPCTSTR)fileError, GetShellOpenErrorText(shellCode));
 }

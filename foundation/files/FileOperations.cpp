@@ -3,7 +3,7 @@
 #include "foundation/files/FileErrors.h"
 #include "foundation/files/PathText.h"
 #include "foundation/files/ProgramFolder.h"
-#include "framework/MessageRoutines.h"
+#include "foundation/messages/MessageHook.h"
 
 #include <sys/stat.h>
 
@@ -34,7 +34,7 @@ namespace
         if (errorText != NULL)
             *errorText = message;
         else
-            ShowError(NULL, 0, "%s", (LPCTSTR)message);
+            ShowFoundationError("%s", (LPCTSTR)message);
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include "foundation/files/FileOperations.h"
 #include "foundation/files/PathText.h"
-#include "framework/MessageRoutines.h"
+#include "foundation/messages/MessageHook.h"
 
 namespace
 {
@@ -81,7 +81,7 @@ BOOL InitTempFiles()
     CString shownFolder = fallback;
     if (shownFolder[shownFolder.GetLength() - 1] != '\\')
         shownFolder += '\\';
-    ShowWarning(NULL, 0, "Unable to determine temporary files folder.\n\nAssuming %s", (LPCTSTR)shownFolder);
+    ShowFoundationWarning("Unable to determine temporary files folder.\n\nAssuming %s", (LPCTSTR)shownFolder);
     return TRUE;
 }
 

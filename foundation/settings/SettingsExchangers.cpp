@@ -1,6 +1,6 @@
 #include "foundation/settings/SettingsExchangers.h"
 
-#include "framework/MessageRoutines.h"
+#include "foundation/messages/MessageHook.h"
 
 SettingsExchangerTableData SettingsExchangerTable = {{NULL}, 0, 0};
 BOOL SettingsChangedFlag = FALSE;
@@ -46,8 +46,8 @@ BOOL SaveChangedSettings(BOOL prompt)
         return TRUE;
     int answer = IDYES;
     if (prompt)
-        answer = AskYesNoCancel("PromptSaveSettings", 0,
-                                "Settings have been changed.\n\nDo you want to save the new settings permanently?");
+        answer = AskFoundationYesNoCancel("PromptSaveSettings",
+                                          "Settings have been changed.\n\nDo you want to save the new settings permanently?");
     if (answer == IDCANCEL)
         return FALSE;
     if (answer != IDYES)

@@ -1,12 +1,12 @@
 #include "foundation/values/MeasurementExchange.h"
 
-#include "framework/MessageRoutines.h"
+#include "foundation/messages/MessageHook.h"
 
 namespace
 {
 void FailWith(CDataExchange* pDX, LPCTSTR message)
 {
-    ShowError(NULL, 0, "%s", message);
+    ShowFoundationError("%s", message);
     pDX->Fail();
 }
 }
@@ -41,7 +41,7 @@ void DDV_MeasurementRange(CDataExchange* pDX, const CDecimal& value, const CDeci
         return;
     if (!pDX->m_bSaveAndValidate)
         return;
-    ShowError(NULL, 0, "a measurement between %s and %s is expected",
-              (LPCTSTR)minimum.FormatMeasurement(), (LPCTSTR)maximum.FormatMeasurement());
+    ShowFoundationError("a measurement between %s and %s is expected",
+                        (LPCTSTR)minimum.FormatMeasurement(), (LPCTSTR)maximum.FormatMeasurement());
     pDX->Fail();
 }

@@ -3,7 +3,7 @@
 #include "afx/OleDataSource.h"
 #include "foundation/windows/Drawing.h"
 #include "foundation/windows/GlobalBlocks.h"
-#include "framework/MessageRoutines.h"
+#include "foundation/messages/MessageHook.h"
 
 #include <string.h>
 
@@ -15,7 +15,7 @@ void CopyTextToClipboard(HWND owner, LPCTSTR text)
     if (block == NULL)
     {
         // Without this the user would believe the text had been copied.
-        ShowError(NULL, 0, "Unable to copy to clipboard");
+        ShowFoundationError("Unable to copy to clipboard");
         return;
     }
     PutOnClipboard(owner, block, CF_TEXT);
@@ -29,7 +29,7 @@ void PutOnClipboard(HWND owner, HGLOBAL block, UINT format)
         return;
     if (!::OpenClipboard(owner))
     {
-        ShowError(NULL, 0, "Unable to open Clipboard");
+        ShowFoundationError("Unable to open Clipboard");
         ::GlobalFree(block);
         return;
     }
@@ -37,14 +37,14 @@ void PutOnClipboard(HWND owner, HGLOBAL block, UINT format)
     {
         ::GlobalFree(block);
         ::CloseClipboard();
-        ShowError(NULL, 0, "Unable to empty Clipboard");
+        ShowFoundationError("Unable to empty Clipboard");
         return;
     }
     if (::SetClipboardData(format, block) == NULL)
     {
         ::GlobalFree(block);
         ::CloseClipboard();
-        ShowError(NULL, 0, "Unable to copy to clipboard");
+        ShowFoundationError("Unable to copy to clipboard");
         return;
     }
     ::CloseClipboard();

@@ -1,7 +1,7 @@
 #include "foundation/windows/DialogExchange.h"
 
 #include "foundation/text/Trim.h"
-#include "framework/MessageRoutines.h"
+#include "foundation/messages/MessageHook.h"
 
 #include <stdarg.h>
 #include <vector>
@@ -22,7 +22,7 @@ void DDX_TextLength(CDataExchange* pDX, int id, CString& value, int minimum, int
     int length = value.GetLength();
     if (length >= minimum && length <= maximum)
         return;
-    ShowError(NULL, 0, "Please enter between %d and %d characters.", minimum, maximum);
+    ShowFoundationError("Please enter between %d and %d characters.", minimum, maximum);
     pDX->Fail();
 }
 

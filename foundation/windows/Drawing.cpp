@@ -1,7 +1,7 @@
 #include "foundation/windows/Drawing.h"
 
-#include "framework/RectPlacement.h"
-#include "framework/SystemColours.h"
+#include "foundation/windows/RectPlacement.h"
+#include "foundation/windows/SystemColours.h"
 
 void PatBltSolid(CDC* dc, int x, int y, int width, int height, COLORREF colour)
 {

@@ -1,6 +1,6 @@
 #include "foundation/windows/ListSelection.h"
 
-#include "framework/ListOrCombo.h"
+#include "foundation/windows/ListOrCombo.h"
 
 int SelectAllListItems(CListBox* listBox)
 {

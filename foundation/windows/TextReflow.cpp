@@ -3,7 +3,7 @@
 #include "foundation/text/FindReplace.h"
 #include "foundation/text/TextEdits.h"
 #include "foundation/values/ValueConversions.h"
-#include "framework/TextReplace.h"
+#include "foundation/text/TextReplace.h"
 
 CString ReplaceInString(const CString& source, LPCTSTR find, LPCTSTR replacement)
 {

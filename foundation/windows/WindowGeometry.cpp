@@ -1,7 +1,7 @@
 #include "foundation/windows/WindowGeometry.h"
 
-#include "framework/DialogMetrics.h"
-#include "framework/WindowSize.h"
+#include "foundation/windows/DialogMetrics.h"
+#include "foundation/windows/WindowSize.h"
 
 namespace
 {

@@ -1,5 +1,7 @@
 #include "framework/MessageRoutines.h"
 
+#include "foundation/messages/MessageHook.h"
+
 #include "support/MessageBoxAnswerer.h"
 
 #include <gtest/gtest.h>
@@ -69,4 +71,14 @@ TEST(MessageRoutinesTest, ErrorsAndWarningsShowTheExclamationAndOneButton)
     EXPECT_EQ(answerer.LastButtons(), "YesNoCancel");
     EXPECT_EQ(answerer.LastIcon(), question);
     EXPECT_EQ(answerer.Count(), 3);
+}
+
+TEST(MessageRoutinesTest, InstalledForTheFoundationsMessages)
+{
+    MessageHook before = SetMessageHook(NULL);
+    InstallMessageRoutines();
+    CMessageBoxAnswerer answerer(IDNO);
+    EXPECT_EQ(AskFoundationYesNoCancel("PromptSaveSettings", "settings have changed"), IDNO);
+    EXPECT_EQ(answerer.LastText(), "Settings have changed. ");
+    EXPECT_NE(SetMessageHook(before), (MessageHook)NULL);
 }

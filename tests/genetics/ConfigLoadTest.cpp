@@ -5,8 +5,6 @@
 // load/corrupt as load/valid with byte 20 changed.
 #include "GeneticsTestSupport.h"
 
-#include "application/GenSelGenes.h"
-#include "application/GenSelMenu.h"
 #include "foundation/files/FileErrors.h"
 #include "foundation/files/PathText.h"
 #include "foundation/files/ProgramFolder.h"
@@ -72,15 +70,6 @@ void CheckFullConfiguration(const CGeneticsConfig& config)
     EXPECT_DOUBLE_EQ(dog->GetGeneDef(dog->FindGene("D"))->m_dMaleCrossover, 0.075);
     EXPECT_EQ(dog->GetRuleCount(), 9);
     EXPECT_EQ(coat->GetRuleCount(), 8 + 7);
-    EXPECT_EQ(dog->m_selectionElements.GetSize(), 7);
-    const CGenSelGenes* genes = (const CGenSelGenes*)dog->m_selectionElements[1];
-    ASSERT_TRUE(genes->IsKindOf(RUNTIME_CLASS(CGenSelGenes)));
-    EXPECT_TEXT(genes->m_strLabel, "Brown locus");
-    EXPECT_TEXT(genes->m_choiceNames[0], "Black (BB)");
-    EXPECT_EQ(genes->m_nDefaultChoice, 0);
-    const CGenSelMenu* menu = (const CGenSelMenu*)dog->m_selectionElements[3];
-    ASSERT_TRUE(menu->IsKindOf(RUNTIME_CLASS(CGenSelMenu)));
-    EXPECT_EQ(menu->m_lists.size(), 2u);
     EXPECT_TEXT(coat->m_ruleTexts[coat->GetRuleCount() - 3], "Yellow Brown locus");
 }
 } // namespace

@@ -134,12 +134,6 @@ const ErrorCase StatementErrors[] = {
     {"B,b masks D Q\n", "line 10, 'masks' rule requires names of one or more valid genes"},
     // selectgenotype
     {"selectgenotype\n", "line 10, insufficient arguments for 'selectgenotype' line"},
-    {"selectgenotype slider\n", "line 10, unknown element type 'slider' for 'selectgenotype' line"},
-    {"selectgenotype genotype flags=aq\n", "line 10, error in 'selectgenotype' line: unknown flag characters: 'q'"},
-    {"selectgenotype tab label=Coat colour=red\n", "line 10, error in 'selectgenotype' line: unknown option(s): "
-                                                   "'colour=red'"},
-    {"selectgenotype genes choices=B,B\n", "line 10, error in 'selectgenotype' line: at least 2 choices are "
-                                           "required"},
     // the rest
     {"colour B black\n", "line 10, unknown control line"},
     {"[genes Bracketed\n", "line 10, unknown control line"},

@@ -1,6 +1,6 @@
 #include "foundation/files/BitmapResource.h"
 #include "foundation/files/ErrorText.h"
-#include "framework/SystemColours.h"
+#include "foundation/windows/SystemColours.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "foundation/windows/Drawing.h"
 #include "foundation/windows/WindowGeometry.h"
-#include "framework/SystemColours.h"
+#include "foundation/windows/SystemColours.h"
 
 #include "support/TestWindow.h"
 

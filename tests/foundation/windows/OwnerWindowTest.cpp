@@ -1,5 +1,5 @@
 #include "foundation/windows/OwnerWindow.h"
-#include "framework/DialogTemplateBuilder.h"
+#include "foundation/windows/DialogTemplateBuilder.h"
 
 #include <gtest/gtest.h>
 

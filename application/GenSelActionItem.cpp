@@ -1,3 +1,0 @@
-#include "application/GenSelActionItem.h"
-
-IMPLEMENT_DYNAMIC(CGenSelActionItem, CGenSelLabelItem)

@@ -1,9 +1,0 @@
-#pragma once
-
-#include "application/GenSelLabelItem.h"
-
-// A push button of the selection form that runs actions on the genotype.
-class CGenSelActionItem : public CGenSelLabelItem
-{
-    DECLARE_DYNAMIC(CGenSelActionItem)
-};

@@ -1,0 +1,3 @@
+#include "application/selection/GenSelActionItem.h"
+
+IMPLEMENT_DYNAMIC(CGenSelActionItem, CGenSelLabelItem)

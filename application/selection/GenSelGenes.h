@@ -1,0 +1,44 @@
+#pragma once
+
+#include "application/selection/GenSelLabelItem.h"
+#include "genetics/Genotype.h"
+
+#include <vector>
+
+// One choice of a genes field: its genotype alternatives, at least one.
+typedef std::vector<CGenotype> CGenSelChoice;
+
+// A field that offers a choice between genotypes of some genes.
+class CGenSelGenes : public CGenSelLabelItem
+{
+    DECLARE_DYNAMIC(CGenSelGenes)
+public:
+    CGenSelGenes();
+    CMyCmdTarget* Clone() const override;
+    void ParseOptions(CString& error, CGeneticsSection* section, CStringArray& options) override;
+
+    BOOL IsCheckBox() const { return m_bCheckBox != 0; }
+    BOOL IsRadio() const { return m_bRadio != 0; }
+    BOOL IsList() const { return m_bList != 0; }
+
+    DWORD m_bAssumedChoice;   // "u"
+    DWORD m_bShowGenotypes;   // "g"
+    std::vector<CGenSelChoice> m_choices;
+    CStringArray m_choiceNames;
+    int m_nDefaultChoice;
+    int m_nAssumedChoice;
+    DWORD m_bCheckBox;
+    DWORD m_bRadio;
+    DWORD m_bList;
+    DWORD m_bOtherValue;      // "o"
+    CString m_strOtherHelp;
+    CDWordArray m_coveredGenes;
+    DWORD m_bSinglePolygene;
+    CGenotype m_ownGenotype;
+    int m_nSex;
+
+private:
+    CString ReadChoices(CGeneticsSection* section, const CString& value);
+    CString ApplyGenesFlags(CGeneticsSection* section);
+    void SortChoices();
+};

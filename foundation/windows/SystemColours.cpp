@@ -1,0 +1,89 @@
+#include "foundation/windows/SystemColours.h"
+
+#include "foundation/windows/WindowsVersionCode.h"
+
+namespace
+{
+    const int tableSize = 31;
+
+    COLORREF colours[tableSize];
+    bool loaded = false;
+    int highestIndex = 24;
+    CPen* pens[tableSize];
+    CBrush* brushes[tableSize];
+
+    int HighestIndexForVersion()
+    {
+        if (WindowsVersionCode >= 7)
+            return 30;
+        if (WindowsVersionCode == 6)
+            return 28;
+        return 24;
+    }
+
+    void DeleteObjectsUpTo(int highest)
+    {
+        for (int i = 0; i <= highest && i < tableSize; ++i)
+        {
+            delete pens[i];
+            pens[i] = NULL;
+            delete brushes[i];
+            brushes[i] = NULL;
+        }
+    }
+
+    void EnsureLoaded()
+    {
+        if (!loaded)
+            LoadSystemColours();
+    }
+}
+
+void LoadSystemColours()
+{
+    DeleteObjectsUpTo(highestIndex);
+    highestIndex = HighestIndexForVersion();
+    for (int i = 0; i <= highestIndex; ++i)
+        colours[i] = ::GetSysColor(i);
+    loaded = true;
+}
+
+COLORREF GetSystemColour(int index)
+{
+    EnsureLoaded();
+    // Entries above the running version's highest index are never read.
+    if (index < 0 || index >= tableSize)
+        return 0;
+    return colours[index];
+}
+
+int GetHighestSystemColourIndex()
+{
+    EnsureLoaded();
+    return highestIndex;
+}
+
+CPen* GetSystemColourPen(int index)
+{
+    EnsureLoaded();
+    if (index < 0 || index >= tableSize)
+        return NULL;
+    if (pens[index] == NULL)
+        pens[index] = new CPen(PS_SOLID, 1, GetSystemColour(index));
+    return pens[index];
+}
+
+CBrush* GetSystemColourBrush(int index)
+{
+    EnsureLoaded();
+    if (index < 0 || index >= tableSize)
+        return NULL;
+    if (brushes[index] == NULL)
+        brushes[index] = new CBrush(GetSystemColour(index));
+    return brushes[index];
+}
+
+void ReleaseSystemColourObjects()
+{
+    DeleteObjectsUpTo(tableSize - 1);
+}

@@ -1,0 +1,51 @@
+#include "foundation/windows/DialogMetrics.h"
+#include "foundation/windows/WindowGeometry.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+    int createdDialogs = 0;
+
+    LRESULT CALLBACK CountDialogs(int code, WPARAM wParam, LPARAM lParam)
+    {
+        if (code == HCBT_CREATEWND)
+        {
+            char className[16] = "";
+            ::GetClassNameA((HWND)wParam, className, sizeof(className));
+            if (lstrcmpA(className, "#32770") == 0)
+                ++createdDialogs;
+        }
+        return ::CallNextHookEx(NULL, code, wParam, lParam);
+    }
+}
+
+TEST(DialogMetricsTest, MeasuredOnceFromAHiddenDialog)
+{
+    HHOOK hook = ::SetWindowsHookExA(WH_CBT, CountDialogs, NULL, ::GetCurrentThreadId());
+    int left = GetGroupBoxLeftMargin();
+    int dialogs = createdDialogs;
+    EXPECT_TRUE(AreDialogMetricsMeasured());
+    EXPECT_EQ(GetGroupBoxLeftMargin(), left);
+    GetGroupBoxTopMargin();
+    GetTabControlFrameSize();
+    MeasureDialogMetrics();
+    EXPECT_EQ(createdDialogs, dialogs);
+    EXPECT_LE(dialogs, 1);
+    ::UnhookWindowsHookEx(hook);
+
+    // The insets follow the dialog font: positive, the top one holding the
+    // group box's caption, the sides alike but for rounding.
+    EXPECT_GT(left, 0);
+    EXPECT_NEAR(GetGroupBoxRightMargin(), left, 1);
+    EXPECT_GT(GetGroupBoxTopMargin(), GetGroupBoxBottomMargin());
+    EXPECT_GT(GetGroupBoxBottomMargin(), 0);
+    EXPECT_GT(GetCheckBoxSize().cy, 0);
+    EXPECT_GT(GetEditHeight(), GetCheckBoxSize().cy / 2);
+    EXPECT_GT(GetButtonTextExtent().cx, 0);
+    EXPECT_GT(GetTabControlTopFrame(), GetTabControlLeftFrame());
+    EXPECT_GT(GetComboBoxHeight(0), 0);
+
+    CRect inside = DeflateRectByGroupBoxMargins(CRect(0, 0, 200, 100));
+    EXPECT_EQ(inside, CRect(left, GetGroupBoxTopMargin(), 200 - GetGroupBoxRightMargin(), 100 - GetGroupBoxBottomMargin()));
+}
