@@ -1,6 +1,6 @@
 #include "framework/dialogs/MyDialog.h"
 
-#include "framework/WindowSize.h"
+#include "foundation/windows/WindowSize.h"
 #include "framework/app/FrameworkApp.h"
 #include "framework/windows/MyWnd.h"
 

@@ -2,7 +2,7 @@
 
 #include "foundation/windows/DialogExchange.h"
 #include "foundation/windows/WindowGeometry.h"
-#include "framework/WindowSize.h"
+#include "foundation/windows/WindowSize.h"
 #include "framework/app/FrameworkApp.h"
 #include "framework/messages/MessageBoxButtons.h"
 #include "framework/messages/MessageBoxIds.h"

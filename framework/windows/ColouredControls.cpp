@@ -1,6 +1,6 @@
 #include "framework/windows/ColouredControls.h"
 
-#include "framework/SystemColours.h"
+#include "foundation/windows/SystemColours.h"
 #include "framework/app/FrameworkApp.h"
 
 HBRUSH CColouredControls::OnCtlColor(CDC* dc, CWnd* control, UINT ctlColor)

@@ -1,7 +1,7 @@
 #include "framework/windows/ControlLayout.h"
 
 #include "foundation/windows/WindowGeometry.h"
-#include "framework/WindowSize.h"
+#include "foundation/windows/WindowSize.h"
 #include "framework/windows/ControlPlacement.h"
 
 namespace

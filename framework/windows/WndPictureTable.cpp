@@ -1,6 +1,6 @@
 #include "framework/windows/WndPictureTable.h"
 
-#include "framework/RectPlacement.h"
+#include "foundation/windows/RectPlacement.h"
 #include "framework/app/FrameworkApp.h"
 
 namespace
