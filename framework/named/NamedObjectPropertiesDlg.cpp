@@ -1,0 +1,3 @@
+#include "framework/named/NamedObjectPropertiesDlg.h"
+
+IMPLEMENT_DYNAMIC(CNamedObjectPropertiesDlg, CMyDialog)
