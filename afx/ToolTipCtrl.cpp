@@ -12,7 +12,9 @@ BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle)
 void CToolTipCtrl::FillInToolInfo(TTTOOLINFOA& ti, CWnd* pWnd, UINT_PTR nIDTool)
 {
     memset(&ti, 0, sizeof(ti));
-    ti.cbSize = sizeof(ti);
+    // The size that every common-controls version accepts (the full size of
+    // this SDK level is refused before version 6).
+    ti.cbSize = TTTOOLINFOA_V2_SIZE;
     if (nIDTool == 0)
     {
         ti.hwnd = ::GetParent(pWnd->m_hWnd);

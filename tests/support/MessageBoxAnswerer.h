@@ -1,7 +1,13 @@
 #pragma once
 
-// Answers the message boxes that the code under test shows, through a CBT hook
-// on this thread, and records their texts and titles. Never waits for a person.
+// Answers the message boxes that the code under test shows, and records their
+// texts, titles, buttons and icons. Never waits for a person.
+//
+// It works alike for the platform's message box and the program's own message
+// box dialog: a box is any dialog activated on this thread while the answerer
+// lives; its text is the text of its static controls, its buttons are read by
+// their command ids (IDOK, IDYES, ...), and the answer is given as a click on
+// the button with the answer's id. No control id of either box is assumed.
 
 #include <windows.h>
 
@@ -11,17 +17,9 @@
 class CMessageBoxAnswerer
 {
 public:
-    explicit CMessageBoxAnswerer(int answer) : m_answer(answer)
-    {
-        s_current = this;
-        m_hook = ::SetWindowsHookExA(WH_CBT, Hook, NULL, ::GetCurrentThreadId());
-    }
-
-    ~CMessageBoxAnswerer()
-    {
-        ::UnhookWindowsHookEx(m_hook);
-        s_current = NULL;
-    }
+    // answer: the id of the button to press (IDOK, IDYES, IDNO, IDCANCEL, ...).
+    explicit CMessageBoxAnswerer(int answer);
+    ~CMessageBoxAnswerer();
 
     void SetAnswer(int answer) { m_answer = answer; }
     int Count() const { return (int)m_texts.size(); }
@@ -37,55 +35,12 @@ private:
     CMessageBoxAnswerer(const CMessageBoxAnswerer&) = delete;
     CMessageBoxAnswerer& operator=(const CMessageBoxAnswerer&) = delete;
 
-    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam)
-    {
-        CMessageBoxAnswerer* self = s_current;
-        if (code == HCBT_ACTIVATE && self != NULL)
-        {
-            HWND box = (HWND)wParam;
-            char className[32] = "";
-            ::GetClassNameA(box, className, sizeof(className));
-            if (std::string(className) == "#32770")
-            {
-                // the platform's box shows its text in item 0xFFFF, the
-                // program's own box in item 40454
-                char text[4096] = "";
-                if (!::GetDlgItemTextA(box, 0xFFFF, text, sizeof(text)))
-                    ::GetDlgItemTextA(box, 40454, text, sizeof(text));
-                char title[256] = "";
-                ::GetWindowTextA(box, title, sizeof(title));
-                self->m_texts.push_back(text);
-                self->m_titles.push_back(title);
-                self->m_buttons.push_back(ButtonsOf(box));
-                HWND icon = ::GetDlgItem(box, 0x0440);   // the platform box's icon control
-                if (icon == NULL)
-                    icon = ::GetDlgItem(box, 39918);      // the program's own box
-                self->m_icons.push_back(icon != NULL ? (HICON)::SendMessageA(icon, STM_GETICON, 0, 0) : NULL);
-                ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(self->m_answer, BN_CLICKED), 0);
-            }
-        }
-        return ::CallNextHookEx(NULL, code, wParam, lParam);
-    }
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+    void Answer(HWND box);
 
-    static std::string ButtonsOf(HWND box)
-    {
-        static const struct
-        {
-            int id;
-            const char* name;
-        } buttons[] = {{IDOK, "OK"}, {IDYES, "Yes"}, {IDNO, "No"}, {IDCANCEL, "Cancel"}};
-        std::string names;
-        for (const auto& button : buttons)
-        {
-            if (::GetDlgItem(box, button.id) != NULL)
-                names += button.name;
-        }
-        return names;
-    }
-
-    static inline CMessageBoxAnswerer* s_current = NULL;
     int m_answer;
     HHOOK m_hook;
+    CMessageBoxAnswerer* m_previous;
     std::vector<std::string> m_texts;
     std::vector<std::string> m_titles;
     std::vector<std::string> m_buttons;
