@@ -1,0 +1,105 @@
+#pragma once
+// Formatted text ("{b+}bold{b-}", fonts, sizes, colours, hidden runs, tabs,
+// indentation) laid out into lines for one device context, and painted into
+// any rectangle.
+#include <vector>
+
+#include "afx/AfxWin.h"
+#include "foundation/terminology/NamedStringMap.h"
+#include "output/text/RichTextElement.h"
+#include "output/text/RichTextLine.h"
+#include "output/text/RichTextStyleState.h"
+
+class CRichTextState;
+
+// Layout flags.
+enum RichTextLayoutFlags
+{
+    RICHTEXT_COMPACT = 1,      // drop leading line breaks, compact blank lines
+    RICHTEXT_ROTATED = 2,      // text at 90 degrees
+    RICHTEXT_SINGLE_FILL = 4   // break only while another line still fits
+};
+
+// Paint flags.
+enum RichTextPaintFlags
+{
+    RICHTEXT_ELLIPSIS_LAST = 2,    // the last painted line ends with "..."
+    RICHTEXT_ELLIPSIS_CLIPPED = 4, // ... when it runs past the clip rectangle
+    RICHTEXT_ELLIPSIS_NOW = 8      // (per line) this line ends with "..."
+};
+
+// The style map of callers that have no styles of their own.
+extern CNamedStringMap EmptyStyleMap;
+
+class CRichTextLayout : public CObject
+{
+public:
+    CRichTextLayout();
+    ~CRichTextLayout() override;
+    CRichTextLayout(const CRichTextLayout&) = delete;
+    CRichTextLayout& operator=(const CRichTextLayout&) = delete;
+
+    // Lays out the text for the DC within 'width' (device units); a height
+    // limit of -1 is unlimited; paragraph spacing in points; the default
+    // style is a name or a text form; a first-page height other than -1
+    // switches page accounting on.
+    void Layout(const CNamedStringMap& styles, CDC* dc, int width, int heightLimit, int paragraphSpacing,
+                LPCTSTR text, LPCTSTR defaultStyle, int firstPageHeight, int pageHeight, int flags);
+    // Paints the first 'lineCount' lines (-1 all) scaled into the destination.
+    void Paint(CDC* dc, const RECT& destination, const RECT& clip, int flags, int lineCount);
+
+    void Reset();
+    void Clear();
+
+    int GetLineCount() const { return (int)m_lines.size(); }
+    const CRichTextLine& GetLine(int index) const { return *m_lines[index]; }
+
+    std::vector<CRichTextLine*> m_lines;
+    std::vector<CRichTextElement*> m_elements;
+    int m_width;
+    int m_height;
+    int m_leftOverhang;
+    int m_rightOverhang;
+    int m_xResolution;
+    int m_yResolution;
+    std::vector<CTextStyle*> m_styles;
+    std::vector<TEXTMETRIC> m_metrics;
+    std::vector<LOGFONT> m_logFonts;
+    BOOL m_rotated;
+    std::vector<CRichTextStyleState*> m_styleStack;
+
+private:
+    // The markup pass: the plain characters with their fonts, break spacing
+    // and elements.
+    struct Output
+    {
+        CString text;
+        std::vector<int> fonts;
+        std::vector<int> spacing;
+        std::vector<CRichTextElement*> elements;
+        void Put(char c, int font, int breakSpacing, CRichTextElement* element);
+    };
+
+    BOOL SetBaseStyle(LPCTSTR nameOrText);
+    void ComputeFonts();
+    int FindOrAddFont(const CTextStyle& style);
+    int AddFont(LPCTSTR form);
+    void SelectFont(int index);
+    void ReadMarkup(const CString& text, int paragraphSpacing, int flags, Output& output);
+    BOOL ApplyCode(char code, const CString& argument, int paragraphSpacing, Output& output, BOOL* inWord);
+    void LayoutParagraph(const Output& output, int start, int end, int spacingPoints, int width,
+                         int heightLimit, int flags);
+    int MeasureChars(const Output& output, int start, int end, CRichTextLine* line);
+    void CloseLine(CRichTextLine* line);
+    int TabWidth(int x, int font);
+
+    // Painting.
+    void PaintLine(const CRichTextLine& line, const RECT& box, const RECT& clip, int flags, double scaleX);
+    void SelectPaintFont(int index);
+    void DrawRun(const CRichTextRun& run, int x, int baseline, int width, const RECT& clip, BOOL ellipsis);
+
+    const CNamedStringMap* m_styleMap;
+    CDC* m_dc;
+    CRichTextState* m_state;
+    COLORREF m_paintColour;
+};

@@ -1,0 +1,47 @@
+#pragma once
+// One laid-out line: its box in the layout's device units and its items,
+// runs of text and embedded elements, left to right.
+#include "afx/AfxWin.h"
+#include "foundation/containers/MyCmdTarget.h"
+#include "output/text/RichTextElement.h"
+#include "output/text/RichTextRun.h"
+
+struct RichTextItem
+{
+    CRichTextRun* run;             // owned by the line; null for an element
+    CRichTextElement* element;     // owned by the layout
+    int width() const { return run != NULL ? run->m_width : element->m_width; }
+};
+
+class CRichTextLine : public CMyCmdTarget
+{
+public:
+    CRichTextLine();
+    ~CRichTextLine() override;
+    CMyCmdTarget* Clone() const override;
+
+    void AddRun(CRichTextRun* run);
+    void AddElement(CRichTextElement* element);
+    // Removes the items from index 'count' on (the token taken back).
+    void TruncateItems(int count);
+    int GetItemCount() const { return (int)m_items.GetSize(); }
+    const RichTextItem& GetItem(int index) const { return m_items[index]; }
+    // Width from the line's left edge to the end of its last item.
+    int GetExtent() const;
+    // The overhangs of the items beyond the line's ends.
+    void GetOverhangs(int* left, int* right) const;
+    // Ascent, descent and bottom from the items.
+    void Finish();
+
+    int m_left;
+    int m_top;
+    int m_right;
+    int m_bottom;
+    int m_startX;
+    int m_ascent;
+    int m_descent;
+    BOOL m_finished;
+
+private:
+    CArray<RichTextItem, const RichTextItem&> m_items;
+};

@@ -1,0 +1,257 @@
+#include "output/text/TextStyle.h"
+
+#include <climits>
+#include <cmath>
+#include <cstring>
+
+#include "foundation/text/Tokenizer.h"
+#include "foundation/values/NumberText.h"
+#include "foundation/values/ValueText.h"
+#include "framework/colours/NamedColours.h"
+#include "output/printing/MyDC.h"
+
+IMPLEMENT_DYNCREATE(CTextStyle, CMyCmdTarget)
+
+namespace
+{
+struct AttributeWords
+{
+    WORD bit;
+    const char* stored;
+    const char* described; // null: never described
+};
+
+const AttributeWords attributeWords[] = {
+    {CTextStyle::Bold, "Bold", "Bold"},
+    {CTextStyle::Italic, "Italic", "Italic"},
+    {CTextStyle::Underline, "Underline", "Underline"},
+    {CTextStyle::SmallCaps, "SmallCaps", "Small Caps"},
+    {CTextStyle::AllCaps, "AllCaps", "All Caps"},
+    {CTextStyle::Bigger, "Bigger", "1 Pt Bigger"},
+    {CTextStyle::FixedWidth, "FixedWidth", NULL},
+};
+
+struct AttributeKeyword
+{
+    const char* word;
+    WORD bit;
+};
+
+const AttributeKeyword attributeKeywords[] = {
+    {"bold", CTextStyle::Bold},           {"b", CTextStyle::Bold},
+    {"italic", CTextStyle::Italic},       {"i", CTextStyle::Italic},
+    {"underline", CTextStyle::Underline}, {"uline", CTextStyle::Underline},
+    {"u", CTextStyle::Underline},         {"smallcaps", CTextStyle::SmallCaps},
+    {"scaps", CTextStyle::SmallCaps},     {"s", CTextStyle::SmallCaps},
+    {"allcaps", CTextStyle::AllCaps},     {"caps", CTextStyle::AllCaps},
+    {"a", CTextStyle::AllCaps},           {"bigger", CTextStyle::Bigger},
+    {"fixedwidth", CTextStyle::FixedWidth},
+};
+
+// Point sizes far beyond any font would overflow the height computation.
+const int MaximumFontPoints = 32000;
+
+// A colour name with blanks is written in parentheses so that it stays one
+// attribute word; the parentheses are dropped again when it is read.
+CString ColourWord(COLORREF colour)
+{
+    CString text = ColourToText(colour);
+    if (text.FindOneOf(" \t") >= 0)
+        text = "(" + text + ")";
+    return text;
+}
+
+BOOL ReadColourWord(const CString& word, COLORREF* colour)
+{
+    if (word.GetLength() >= 2 && word[0] == '(' && word[word.GetLength() - 1] == ')')
+        return TextToColour(word.Mid(1, word.GetLength() - 2), colour);
+    return TextToColour(word, colour);
+}
+
+void ReadAttributes(CTextStyle& style, const CString& text)
+{
+    style.m_attributes = 0;
+    style.m_colour = DEFAULT_COLOUR;
+    if (text.IsEmpty() || text.CompareNoCase("Normal") == 0)
+        return;
+    CStringArray words;
+    TokenizeText(text, words, ' ', TOKENIZE_TRIM, -1, '(', ')');
+    for (int i = 0; i < words.GetSize(); ++i)
+    {
+        CString word = words[i];
+        if (word.IsEmpty())
+            continue;
+        CString lower = word;
+        lower.MakeLower();
+        BOOL known = FALSE;
+        for (const AttributeKeyword& keyword : attributeKeywords)
+            if (lower == keyword.word)
+            {
+                style.m_attributes |= keyword.bit;
+                known = TRUE;
+                break;
+            }
+        if (!known)
+            ReadColourWord(word, &style.m_colour);
+    }
+}
+} // namespace
+
+CTextStyle::CTextStyle()
+{
+    SetDefault();
+}
+
+void CTextStyle::SetDefault()
+{
+    m_attributes = 0;
+    m_colour = DEFAULT_COLOUR;
+    m_typeface = "Times New Roman";
+    m_pointSize = 10;
+    m_kindCode = KindCode;
+}
+
+CMyCmdTarget* CTextStyle::Clone() const
+{
+    CTextStyle* copy = new CTextStyle;
+    copy->m_attributes = m_attributes;
+    copy->m_colour = m_colour;
+    copy->m_pointSize = m_pointSize;
+    copy->m_typeface = m_typeface;
+    return copy;
+}
+
+BOOL CTextStyle::IsEqual(const CMyCmdTarget* other) const
+{
+    const CTextStyle* style = DYNAMIC_DOWNCAST(CTextStyle, const_cast<CMyCmdTarget*>(other));
+    return style != NULL && style->m_kindCode == m_kindCode && style->m_attributes == m_attributes &&
+           style->m_colour == m_colour && style->m_pointSize == m_pointSize &&
+           style->m_typeface == m_typeface;
+}
+
+CString CTextStyle::ToText() const
+{
+    CString attributes;
+    if (m_attributes == 0 && m_colour == DEFAULT_COLOUR)
+        attributes = "Normal";
+    else
+    {
+        for (const AttributeWords& entry : attributeWords)
+            if (m_attributes & entry.bit)
+            {
+                if (!attributes.IsEmpty())
+                    attributes += ' ';
+                attributes += entry.stored;
+            }
+        if (m_colour != DEFAULT_COLOUR)
+        {
+            if (!attributes.IsEmpty())
+                attributes += ' ';
+            attributes += ColourWord(m_colour);
+        }
+    }
+    CString text;
+    text.Format("%s,%d,%s", (LPCTSTR)m_typeface, m_pointSize, (LPCTSTR)attributes);
+    return text;
+}
+
+int CTextStyle::FromText(LPCTSTR text)
+{
+    if (text == NULL)
+        return 0;
+    const char* firstComma = strchr(text, ',');
+    if (firstComma == NULL)
+        return 0;
+    m_typeface = CString(text, (int)(firstComma - text));
+    if (m_typeface.IsEmpty())
+        return 0;
+    const char* size = firstComma + 1;
+    const char* secondComma = strchr(size, ',');
+    int points = 0;
+    if (secondComma != NULL)
+    {
+        if (!ParseInt(CString(size, (int)(secondComma - size)), &points))
+            return 0;
+        m_pointSize = points;
+        ReadAttributes(*this, secondComma + 1);
+        return 1;
+    }
+    if (!ParseInt(size, &points))
+        return 0;
+    m_pointSize = points;
+    m_attributes = 0;
+    m_colour = DEFAULT_COLOUR;
+    return 1;
+}
+
+CString CTextStyle::Describe() const
+{
+    CString text;
+    text.Format("%s, %d pt", (LPCTSTR)m_typeface, m_pointSize);
+    for (const AttributeWords& entry : attributeWords)
+        if ((m_attributes & entry.bit) && entry.described != NULL)
+        {
+            text += ", ";
+            text += entry.described;
+        }
+    if (m_colour != DEFAULT_COLOUR)
+    {
+        text += ", ";
+        text += GetColourName(m_colour);
+    }
+    return text;
+}
+
+int CTextStyle::SetFromNameOrText(const CNamedStringMap& styles, LPCTSTR text)
+{
+    if (text != NULL && strchr(text, ',') != NULL)
+    {
+        if (FromText(text))
+            return 1;
+    }
+    else if (text != NULL)
+    {
+        CString form;
+        if (styles.Lookup(text, form) && FromText(form))
+            return 1;
+    }
+    FromText("Times New Roman,10");
+    return 0;
+}
+
+void CTextStyle::CreateFont(CDC* dc, LOGFONT* logFont, CFont* font, TEXTMETRIC* metrics, double scale) const
+{
+    LOGFONT local;
+    LOGFONT& lf = logFont != NULL ? *logFont : local;
+    memset(&lf, 0, sizeof(lf));
+    // The face name is cut to fit and always terminated.
+    lstrcpynA(lf.lfFaceName, m_typeface, LF_FACESIZE);
+    lf.lfPitchAndFamily = 0;
+    lf.lfWeight = (m_attributes & Bold) ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = (m_attributes & Italic) ? 1 : 0;
+    lf.lfUnderline = (m_attributes & Underline) ? 1 : 0;
+
+    int xResolution = 0, resolution = 0;
+    GetDeviceResolution(dc, &xResolution, &resolution);
+    int points = m_pointSize < 0 ? 0 : (m_pointSize > MaximumFontPoints ? MaximumFontPoints : m_pointSize);
+    double pixels = points * scale * resolution / 72.0;
+    if (!(pixels < INT_MAX))
+        pixels = INT_MAX;
+    int height = -(int)pixels;
+    lf.lfHeight = height > -4 ? -4 : height;
+
+    font->DeleteObject();
+    if (!font->CreateFontIndirect(&lf))
+        font->Attach(::GetStockObject(SYSTEM_FONT));
+    HGDIOBJ previous = ::SelectObject(dc->m_hDC, font->GetSafeHandle());
+    HDC attrib = dc->m_hAttribDC != NULL ? dc->m_hAttribDC : dc->m_hDC;
+    if (attrib != dc->m_hDC)
+    {
+        HGDIOBJ previousAttrib = ::SelectObject(attrib, font->GetSafeHandle());
+        ::GetTextMetricsA(attrib, metrics);
+        ::SelectObject(attrib, previousAttrib);
+    }
+    else
+        ::GetTextMetricsA(attrib, metrics);
+    ::SelectObject(dc->m_hDC, previous);
+}

@@ -1,0 +1,397 @@
+#include "output/text/RichTextLayout.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "output/printing/MyDC.h"
+#include "output/text/RichTextFontCache.h"
+#include "output/ScreenshotFile.h"
+
+namespace
+{
+// A memory device context with a white bitmap, at the screen's resolution.
+class RichTextTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dc.CreateCompatibleDC(NULL));
+        HDC screen = ::GetDC(NULL);
+        m_bitmap = ::CreateCompatibleBitmap(screen, 600, 400);
+        ::ReleaseDC(NULL, screen);
+        m_old = ::SelectObject(m_dc.m_hDC, m_bitmap);
+        ::PatBlt(m_dc.m_hDC, 0, 0, 600, 400, WHITENESS);
+    }
+    void TearDown() override
+    {
+        ::SelectObject(m_dc.m_hDC, m_old);
+        ::DeleteObject(m_bitmap);
+    }
+
+    void Lay(const char* text, int width = 10000, int flags = 0, int spacing = 0, int heightLimit = -1)
+    {
+        m_layout.Layout(m_styles, &m_dc, width, heightLimit, spacing, text, "Arial,10", -1, -1, flags);
+    }
+    // Text extent and metrics of a style on the same DC.
+    SIZE Extent(const char* form, const char* text, TEXTMETRIC* metrics = NULL)
+    {
+        CTextStyle style;
+        style.FromText(form);
+        CFont font;
+        TEXTMETRIC tm;
+        style.CreateFont(&m_dc, NULL, &font, &tm, 1.0);
+        HGDIOBJ old = ::SelectObject(m_dc.m_hDC, font.GetSafeHandle());
+        SIZE size;
+        ::GetTextExtentPoint32A(m_dc.m_hDC, text, (int)strlen(text), &size);
+        ::SelectObject(m_dc.m_hDC, old);
+        if (metrics != NULL)
+            *metrics = tm;
+        return size;
+    }
+    CString LineText(int index)
+    {
+        CString text;
+        const CRichTextLine& line = m_layout.GetLine(index);
+        for (int i = 0; i < line.GetItemCount(); ++i)
+            if (line.GetItem(i).run != NULL)
+                text += line.GetItem(i).run->m_text;
+        return text;
+    }
+    const CTextStyle& StyleOfFirstRun(int line = 0)
+    {
+        return *m_layout.m_styles[m_layout.GetLine(line).GetItem(0).run->m_fontIndex];
+    }
+    int CountPixels(const RECT& area, COLORREF colour)
+    {
+        int count = 0;
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x)
+                if (::GetPixel(m_dc.m_hDC, x, y) == colour)
+                    ++count;
+        return count;
+    }
+    // The rows and columns holding anything but white.
+    RECT InkBox(const RECT& area)
+    {
+        RECT box = {area.right, area.bottom, area.left, area.top};
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x)
+                if (::GetPixel(m_dc.m_hDC, x, y) != RGB(255, 255, 255))
+                {
+                    box.left = std::min<LONG>(box.left, x);
+                    box.right = std::max<LONG>(box.right, x + 1);
+                    box.top = std::min<LONG>(box.top, y);
+                    box.bottom = std::max<LONG>(box.bottom, y + 1);
+                }
+        return box;
+    }
+
+    CMyDC m_dc;
+    HBITMAP m_bitmap = NULL;
+    HGDIOBJ m_old = NULL;
+    CNamedStringMap m_styles;
+    CRichTextLayout m_layout;
+};
+
+TEST_F(RichTextTest, EmptyTextLeavesTheLayoutEmpty)
+{
+    for (const char* text : {(const char*)NULL, ""})
+    {
+        Lay(text);
+        EXPECT_EQ(0, m_layout.m_width);
+        EXPECT_EQ(0, m_layout.m_height);
+        EXPECT_EQ(0, m_layout.GetLineCount());
+    }
+}
+
+TEST_F(RichTextTest, OneLineHasTheFontsHeightAndTheTextsWidth)
+{
+    TEXTMETRIC tm;
+    SIZE size = Extent("Arial,10", "Hello world", &tm);
+    Lay("Hello world");
+    ASSERT_EQ(1, m_layout.GetLineCount());
+    const CRichTextLine& line = m_layout.GetLine(0);
+    EXPECT_EQ(0, line.m_top);
+    EXPECT_EQ(tm.tmAscent, line.m_ascent);
+    EXPECT_EQ(tm.tmHeight, line.m_bottom);
+    EXPECT_EQ(size.cx, line.m_right - line.m_left);
+    EXPECT_EQ(tm.tmHeight, m_layout.m_height);
+    EXPECT_EQ(m_layout.m_leftOverhang + size.cx + m_layout.m_rightOverhang, m_layout.m_width);
+    EXPECT_STREQ("Hello world", LineText(0));
+}
+
+TEST_F(RichTextTest, LinesBreakBetweenWordsWithinTheWidth)
+{
+    const char* text = "alpha beta gamma delta epsilon zeta eta theta iota kappa lambda";
+    SIZE word = Extent("Arial,10", "alpha beta gamma");
+    Lay(text, word.cx + 2);
+    ASSERT_GT(m_layout.GetLineCount(), 3);
+    CString joined;
+    for (int i = 0; i < m_layout.GetLineCount(); ++i)
+    {
+        const CRichTextLine& line = m_layout.GetLine(i);
+        // Trailing blanks never break a line; the words fit.
+        CString words = LineText(i);
+        words.TrimRight();
+        EXPECT_LE(Extent("Arial,10", words).cx, word.cx + 2) << i;
+        if (i > 0)
+        {
+            EXPECT_EQ(m_layout.GetLine(i - 1).m_bottom, line.m_top);
+        }
+        joined += LineText(i);
+    }
+    EXPECT_STREQ(text, joined);
+    EXPECT_STREQ("alpha beta gamma ", LineText(0));
+
+    // A word wider than the limit stands alone and widens the layout.
+    Lay("a incomprehensibilities b", 20);
+    ASSERT_EQ(3, m_layout.GetLineCount());
+    EXPECT_STREQ("incomprehensibilities ", LineText(1));
+    EXPECT_GT(m_layout.m_width, 20);
+
+    // Breaking only while another line fits: one line without a height limit.
+    Lay(text, word.cx + 2, RICHTEXT_SINGLE_FILL);
+    EXPECT_EQ(1, m_layout.GetLineCount());
+    TEXTMETRIC tm;
+    Extent("Arial,10", "x", &tm);
+    Lay(text, word.cx + 2, RICHTEXT_SINGLE_FILL, 0, tm.tmHeight * 2);
+    EXPECT_EQ(2, m_layout.GetLineCount());
+}
+
+TEST_F(RichTextTest, LineBreaksSpacingAndBlankLines)
+{
+    TEXTMETRIC tm;
+    Extent("Arial,10", "x", &tm);
+    int resolution = m_dc.m_yResolution;
+    Lay("a\nb\rc\n\nd", 1000, 0, 6);
+    ASSERT_EQ(4, m_layout.GetLineCount());
+    int spacing = 6 * resolution / 72;
+    EXPECT_EQ(m_layout.GetLine(0).m_bottom + spacing, m_layout.GetLine(1).m_top); // LF: spacing
+    EXPECT_EQ(m_layout.GetLine(1).m_bottom, m_layout.GetLine(2).m_top);           // CR: none
+    EXPECT_EQ(m_layout.GetLine(2).m_bottom + spacing + tm.tmHeight + spacing, m_layout.GetLine(3).m_top);
+    Lay("a{v12}b");
+    EXPECT_EQ(m_layout.GetLine(0).m_bottom + 12 * resolution / 72, m_layout.GetLine(1).m_top);
+
+    // Compacting drops leading breaks and shortens runs of them.
+    Lay("\n\n\nfirst\n\n\n\nsecond", 1000, RICHTEXT_COMPACT);
+    ASSERT_EQ(2, m_layout.GetLineCount());
+    EXPECT_EQ(0, m_layout.GetLine(0).m_top);
+    EXPECT_EQ(m_layout.GetLine(0).m_bottom + tm.tmHeight, m_layout.GetLine(1).m_top);
+}
+
+TEST_F(RichTextTest, CodesChangeFontsSizesAndColours)
+{
+    struct
+    {
+        const char* text;
+        const char* style; // of the first run
+    } rows[] = {
+        {"{b+}x", "Arial,10,Bold"},
+        {"{b-}x", "Arial,10,Bold"}, // an unmatched minus also switches on
+        {"{b+}{b-}x", "Arial,10,Normal"},
+        {"{b2}{i+1}x", "Arial,10,Normal"},
+        {"{b}{i}{u}x", "Arial,10,Bold Italic Underline"},
+        {"{h+50%}x", "Arial,15,Normal"},
+        {"{h+4}{h+50%}{h-}x", "Arial,14,Normal"},
+        {"{h-90}x", "Arial,4,Normal"},
+        {"{h+200}{h+200}x", "Arial,100,Normal"},
+        {"{h+300}x", "Arial,10,Normal"},
+        {"{h}x", "Arial,11,Normal"},
+        {"{fCourier New,12,Italic}x", "Courier New,12,Italic"},
+        {"{fHeading}x", "Times New Roman,14,Bold"},
+        {"{fNo such style}x", "Arial,10,Normal"},
+        {"{r#ff0000}x", "Arial,10,Red"},
+        {"{r#ff0000}{rnonsense}x", "Arial,10,Normal"},
+        {"{k+}{b+}{h+2}{k-}x", "Arial,10,Normal"},
+        {"{cAll}x", "Arial,10,Normal"},
+        {"{H+}{b+}{H-}x", "Arial,10,Normal"},
+    };
+    m_styles.SetAt("Heading", "Times New Roman,14,Bold");
+    for (const auto& row : rows)
+    {
+        Lay(row.text);
+        ASSERT_EQ(1, m_layout.GetLineCount()) << row.text;
+        EXPECT_STREQ(row.style, StyleOfFirstRun().ToText()) << row.text;
+    }
+}
+
+TEST_F(RichTextTest, MarkupTextsGiveTheirCharacters)
+{
+    struct
+    {
+        const char* text;
+        const char* shown;
+    } rows[] = {
+        {"\\{b+}x", "{b+}x"},        {"a\\b", "a\\b"},         {"{H+}hidden{H-}shown", "shown"},
+        {"{H+}{H+}x{H-}y{H-}z", "z"}, {"a_b\x01\x02", "a b_,"}, {"{c+}caps{c-}", "CAPS"},
+        {"abc{b+", "abc"},           {"{}a{}", "a"},           {"{Q}q", "q"},
+        {"[cuab]", "AB"},            {"{fArial,10,Bold_Italic}x", "x"},
+    };
+    for (const auto& row : rows)
+    {
+        Lay(row.text);
+        CString shown;
+        for (int i = 0; i < m_layout.GetLineCount(); ++i)
+            shown += LineText(i);
+        EXPECT_STREQ(row.shown, shown) << row.text;
+    }
+    // Underscores are blanks that never break a line.
+    Lay("aaaa_bbbb_cccc dddd", 5);
+    EXPECT_STREQ("aaaa bbbb cccc ", LineText(0));
+    // Small capitals: lower-case letters as capitals in a smaller font.
+    Lay("{s+}Ab");
+    ASSERT_EQ(2, m_layout.GetLine(0).GetItemCount());
+    EXPECT_STREQ("AB", LineText(0));
+    EXPECT_STREQ("Arial,10,Normal", StyleOfFirstRun().ToText());
+    EXPECT_STREQ("Arial,9,Normal", m_layout.m_styles[m_layout.GetLine(0).GetItem(1).run->m_fontIndex]->ToText());
+}
+
+TEST_F(RichTextTest, TabsAndIndentation)
+{
+    TEXTMETRIC tm;
+    Extent("Arial,10", "x", &tm);
+    int average = tm.tmAveCharWidth;
+    struct
+    {
+        const char* text;
+        int stop; // in average widths, where the text after the tab starts
+    } rows[] = {{"{t}x", 8}, {"{T4}{t}x", 4}, {"{T10,20,15}{t}{t}{t}x", 20}, {"{T0,5}{t}x", 8}};
+    for (const auto& row : rows)
+    {
+        Lay(row.text);
+        const CRichTextLine& line = m_layout.GetLine(0);
+        int x = line.m_startX;
+        for (int i = 0; i < line.GetItemCount() - 1; ++i)
+            x += line.GetItem(i).width();
+        EXPECT_EQ(row.stop * average + (strstr(row.text, "15") ? 1 : 0), x) << row.text;
+    }
+    SIZE word = Extent("Arial,10", "word word");
+    Lay("{L4}word word word word word word", word.cx + 2);
+    ASSERT_GT(m_layout.GetLineCount(), 1);
+    EXPECT_EQ(0, m_layout.GetLine(0).m_startX);
+    EXPECT_EQ(4 * average, m_layout.GetLine(1).m_startX);
+}
+
+TEST_F(RichTextTest, PagingMovesLinesToTheNextPage)
+{
+    TEXTMETRIC tm;
+    Extent("Arial,10", "x", &tm);
+    int page = tm.tmHeight * 5 / 2; // two and a half lines
+    m_layout.Layout(m_styles, &m_dc, 1000, -1, 0, "1\n2\n3\n4\n5", "Arial,10", 0, page, 0);
+    ASSERT_EQ(5, m_layout.GetLineCount());
+    EXPECT_EQ(tm.tmHeight, m_layout.GetLine(1).m_top);
+    EXPECT_EQ(page, m_layout.GetLine(2).m_top);
+    EXPECT_EQ(page + tm.tmHeight, m_layout.GetLine(3).m_top);
+    EXPECT_EQ(2 * page, m_layout.GetLine(4).m_top);
+}
+
+TEST_F(RichTextTest, FontsComeFromTheDeviceContextsCache)
+{
+    Lay("{b+}a{b-}b{b+}c");
+    CRichTextFontCache* cache = CRichTextFontCache::ForDC(&m_dc);
+    EXPECT_EQ(2, cache->GetCount());
+    EXPECT_EQ(2u, m_layout.m_styles.size());
+    Lay("{b+}again");
+    EXPECT_EQ(2, cache->GetCount());
+}
+
+TEST_F(RichTextTest, PaintingDrawsRunsInTheirColours)
+{
+    Lay("{r#ff0000}RED{r#0000ff} BLUE{rDefault} INK");
+    RECT destination = {10, 10, 10 + m_layout.m_width, 10 + m_layout.m_height};
+    RECT everything = {0, 0, 600, 400};
+    m_layout.Paint(&m_dc, destination, everything, 0, -1);
+    RECT ink = InkBox(everything);
+    EXPECT_GE(ink.left, 10);
+    EXPECT_LE(ink.right, destination.right + 2);
+    EXPECT_GE(ink.top, 10);
+    EXPECT_LE(ink.bottom, destination.bottom);
+    EXPECT_GT(CountPixels(everything, RGB(255, 0, 0)), 10);
+    EXPECT_GT(CountPixels(everything, RGB(0, 0, 255)), 10);
+    EXPECT_GT(CountPixels(everything, RGB(0, 0, 0)), 10);
+    ::SelectObject(m_dc.m_hDC, m_old);
+    SaveScreenshot(m_bitmap, "rich_text_colours");
+    m_old = ::SelectObject(m_dc.m_hDC, m_bitmap);
+
+    // Nothing is drawn into an empty destination or clip.
+    ::PatBlt(m_dc.m_hDC, 0, 0, 600, 400, WHITENESS);
+    RECT empty = {50, 50, 50, 80};
+    m_layout.Paint(&m_dc, empty, everything, 0, -1);
+    m_layout.Paint(&m_dc, destination, empty, 0, -1);
+    EXPECT_EQ(0, CountPixels(everything, RGB(255, 0, 0)));
+}
+
+TEST_F(RichTextTest, PaintingScalesLinesAndFonts)
+{
+    Lay("Xg\nXg");
+    RECT everything = {0, 0, 600, 400};
+    RECT single = {0, 0, m_layout.m_width, m_layout.m_height};
+    m_layout.Paint(&m_dc, single, everything, 0, -1);
+    RECT small = InkBox(everything);
+    ::PatBlt(m_dc.m_hDC, 0, 0, 600, 400, WHITENESS);
+    RECT twice = {0, 0, 2 * m_layout.m_width, 2 * m_layout.m_height};
+    m_layout.Paint(&m_dc, twice, everything, 0, -1);
+    RECT large = InkBox(everything);
+    int smallHeight = small.bottom - small.top, largeHeight = large.bottom - large.top;
+    EXPECT_NEAR(2 * smallHeight, largeHeight, 4);
+    EXPECT_NEAR(2 * (small.right - small.left), large.right - large.left, 6);
+
+    // Only the first line when asked for one.
+    ::PatBlt(m_dc.m_hDC, 0, 0, 600, 400, WHITENESS);
+    m_layout.Paint(&m_dc, single, everything, 0, 1);
+    RECT first = InkBox(everything);
+    EXPECT_LE(first.bottom, m_layout.GetLine(0).m_bottom);
+}
+
+TEST_F(RichTextTest, EllipsisEndsTheLastPaintedLine)
+{
+    Lay("Short");
+    RECT everything = {0, 0, 600, 400};
+    RECT destination = {0, 0, m_layout.m_width, m_layout.m_height};
+    m_layout.Paint(&m_dc, destination, everything, 0, 1);
+    int plain = InkBox(everything).right;
+    ::PatBlt(m_dc.m_hDC, 0, 0, 600, 400, WHITENESS);
+    m_layout.Paint(&m_dc, destination, everything, RICHTEXT_ELLIPSIS_LAST, 1);
+    EXPECT_GT(InkBox(everything).right, plain + 3); // "..." follows although the text fits
+
+    Lay("A rather long line of text");
+    RECT narrow = {0, 0, 60, m_layout.m_height};
+    ::PatBlt(m_dc.m_hDC, 0, 0, 600, 400, WHITENESS);
+    m_layout.Paint(&m_dc, destination, narrow, RICHTEXT_ELLIPSIS_CLIPPED, -1);
+    EXPECT_LE(InkBox(everything).right, 60);
+}
+
+TEST(RichTextRobustnessTest, RandomAndDamagedMarkupLaysOutAndPaints)
+{
+    CMyDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(NULL));
+    HDC screen = ::GetDC(NULL);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 200, 200);
+    ::ReleaseDC(NULL, screen);
+    HGDIOBJ old = ::SelectObject(dc.m_hDC, bitmap);
+    const char* pieces[] = {"{b+}", "{b-}", "{i}", "{u-}", "{s+}", "{c+}", "{k+}", "{k-}", "{h+50%}", "{h-}",
+                            "{h+999}", "{T3,1}", "{T5}", "{L2}", "{t}", "{v9}", "{H+}", "{H-}", "{r#00ff00}",
+                            "{fArial,8}", "{f,}", "{p x.bmp|1in}", "\\{", "{", "}", "[cu", "]", "[asn 1 2]",
+                            "word ", "_", "\n", "\r", "  ", "\x01", "\x02", "\xe9t\xe9 "};
+    std::mt19937 random(102);
+    CNamedStringMap styles;
+    for (int round = 0; round < 400; ++round)
+    {
+        std::string text;
+        int count = (int)(random() % 40);
+        for (int i = 0; i < count; ++i)
+            text += pieces[random() % (sizeof(pieces) / sizeof(pieces[0]))];
+        CRichTextLayout layout;
+        int width = (int)(random() % 300);
+        layout.Layout(styles, &dc, width, (int)(random() % 3) == 0 ? 50 : -1, (int)(random() % 5), text.c_str(),
+                      "Arial,9", (int)(random() % 3) == 0 ? 20 : -1, 30, (int)(random() % 8));
+        RECT destination = {0, 0, 1 + (int)(random() % 200), 1 + (int)(random() % 200)};
+        layout.Paint(&dc, destination, destination, (int)(random() % 8), (int)(random() % 4) - 1);
+        EXPECT_GE(layout.m_height, 0);
+    }
+    ::SelectObject(dc.m_hDC, old);
+    ::DeleteObject(bitmap);
+}
+} // namespace
