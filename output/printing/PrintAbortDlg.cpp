@@ -1,0 +1,112 @@
+#include "output/printing/PrintAbortDlg.h"
+
+#include "foundation/terminology/TokenExpander.h"
+#include "framework/DialogTemplateBuilder.h"
+#include "output/printing/PrintAbortIds.h"
+
+CPrintAbortDlg* CPrintAbortDlg::Current = NULL;
+
+CPrintAbortDlg::CPrintAbortDlg() : m_countLabels(FALSE), m_pagesOutput(0), m_labelsOutput(0), m_cancelled(FALSE)
+{
+    Current = this;
+}
+
+CPrintAbortDlg::~CPrintAbortDlg()
+{
+    if (m_hWnd != NULL)
+        DestroyWindow();
+    if (Current == this)
+        Current = NULL;
+}
+
+BOOL CPrintAbortDlg::Open(CWnd* parent, LPCTSTR title, LPCTSTR printer, BOOL countLabels)
+{
+    m_countLabels = countLabels;
+    CDialogTemplateBuilder builder;
+    builder.Begin(DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 220, 86, "Printing", 8,
+                  "MS Shell Dlg");
+    builder.AddControl(IDC_PRINT_JOB_TITLE, "STATIC", "", SS_CENTER | SS_NOPREFIX | WS_CHILD | WS_VISIBLE, 7, 7,
+                       206, 10);
+    builder.AddControl(0xFFFF, "STATIC", "on the", SS_CENTER | WS_CHILD | WS_VISIBLE, 7, 19, 206, 10);
+    builder.AddControl(IDC_PRINT_PRINTER, "STATIC", "", SS_CENTER | SS_NOPREFIX | WS_CHILD | WS_VISIBLE, 7, 31,
+                       206, 10);
+    builder.AddControl(IDC_PRINT_COUNT, "STATIC", "", SS_CENTER | WS_CHILD | WS_VISIBLE, 7, 45, 206, 10);
+    builder.AddControl(IDCANCEL, "BUTTON", "Cancel", BS_DEFPUSHBUTTON | WS_CHILD | WS_VISIBLE | WS_TABSTOP, 85, 62,
+                       50, 16);
+    if (!CreateIndirect(builder.GetTemplate(), parent))
+        return FALSE;
+    CString text;
+    ExpandTokens(title, text);
+    SetDlgItemText(IDC_PRINT_JOB_TITLE, text);
+    SetDlgItemText(IDC_PRINT_PRINTER, printer);
+    UpdateCountText();
+    ShowWindow(SW_SHOW);
+    UpdateWindow();
+    return TRUE;
+}
+
+void CPrintAbortDlg::OnCancel()
+{
+    // Cancel only marks the job; the job ends it.
+    m_cancelled = TRUE;
+}
+
+CString CPrintAbortDlg::GetCountText() const
+{
+    CString text;
+    if (m_pagesOutput == 1)
+        text = "1 page";
+    else
+        text.Format("%d page(s)", m_pagesOutput);
+    if (m_countLabels)
+    {
+        CString labels;
+        if (m_labelsOutput == 1)
+            labels = ", 1 label";
+        else
+            labels.Format(", %d label(s)", m_labelsOutput);
+        text += labels;
+    }
+    return text + " output";
+}
+
+void CPrintAbortDlg::UpdateCountText()
+{
+    if (m_hWnd != NULL)
+        SetDlgItemText(IDC_PRINT_COUNT, GetCountText());
+}
+
+void CPrintAbortDlg::SetPageCount(int pages)
+{
+    m_pagesOutput = pages;
+    UpdateCountText();
+}
+
+void CPrintAbortDlg::SetLabelCount(int labels)
+{
+    m_labelsOutput = labels;
+    UpdateCountText();
+}
+
+void CPrintAbortDlg::PumpMessages()
+{
+    MSG message;
+    while (m_hWnd != NULL && !m_cancelled && ::PeekMessageA(&message, NULL, 0, 0, PM_REMOVE))
+    {
+        if (!::IsDialogMessageA(m_hWnd, &message))
+        {
+            ::TranslateMessage(&message);
+            ::DispatchMessageA(&message);
+        }
+    }
+}
+
+BOOL CALLBACK PrintAbortProc(HDC dc, int code)
+{
+    CPrintAbortDlg* dialog = CPrintAbortDlg::Current;
+    if (dialog == NULL)
+        return FALSE;
+    if (!dialog->IsCancelled())
+        dialog->PumpMessages();
+    return !dialog->IsCancelled();
+}
