@@ -2,6 +2,7 @@
 
 #include "foundation/terminology/TokenExpander.h"
 #include "foundation/values/ValueText.h"
+#include "framework/app/Preferences.h"
 #include "framework/SystemColours.h"
 
 const NamedColour NamedColourTable[NamedColourCount] = {
@@ -40,7 +41,9 @@ static CString Expanded(LPCTSTR text)
 CString GetColourName(COLORREF colour)
 {
     const NamedColour* entry = FindColour(colour);
-    return Expanded(entry != NULL ? entry->name : "Custom ~Colour~");
+    if (entry != NULL)
+        return Expanded(entry->name);
+    return AmericanEnglish ? "Custom Color" : "Custom Colour";
 }
 
 CString ColourToText(COLORREF colour)
@@ -65,6 +68,8 @@ BOOL TextToColour(LPCTSTR text, COLORREF* colour)
 
 COLORREF GetDefaultTextColour(CDC* dc)
 {
+    if (DefaultPrintTextColour != DEFAULT_COLOUR)
+        return DefaultPrintTextColour;
     if (dc == NULL || dc->GetDeviceCaps(TECHNOLOGY) != DT_RASDISPLAY)
         return RGB(0, 0, 0);
     return GetSystemColour(COLOR_WINDOWTEXT);

@@ -5,7 +5,7 @@
 #include "foundation/windows/GlobalBlocks.h"
 #include "foundation/windows/PrinterAccess.h"
 
-IMPLEMENT_DYNCREATE(CPrinterPaperConfig, CMyCmdTarget)
+IMPLEMENT_DYNCREATE(CPrinterPaperConfig, CNamedObject)
 
 namespace
 {
@@ -49,6 +49,16 @@ CPrinterPaperConfig::CPrinterPaperConfig() : m_devMode(NULL)
     SetDefaults();
 }
 
+CString CPrinterPaperConfig::GetPropertiesTip(LPCTSTR kindName, int mode) const
+{
+    return mode == 1 ? CString("Click here to alter the print margins.") : CNamedObject::GetPropertiesTip(kindName, mode);
+}
+
+CString CPrinterPaperConfig::GetPropertiesTitle(LPCTSTR kindName, int mode) const
+{
+    return mode == 1 ? CString("Print Margins") : CNamedObject::GetPropertiesTitle(kindName, mode);
+}
+
 CPrinterPaperConfig::~CPrinterPaperConfig()
 {
     ReleaseDevMode();
@@ -56,11 +66,11 @@ CPrinterPaperConfig::~CPrinterPaperConfig()
 
 void CPrinterPaperConfig::SetDefaults()
 {
+    ReleaseDevMode();
     m_kindCode = KindCode;
     m_driverName.Empty();
     m_printerName.Empty();
     m_portName.Empty();
-    m_devMode = NULL;
     m_landscape = 0;
     m_colourEnabled = 1;
     m_topMargin = m_leftMargin = m_bottomMargin = m_rightMargin = Inches(0.5);
@@ -82,6 +92,9 @@ void CPrinterPaperConfig::Reset()
 
 void CPrinterPaperConfig::CopyFrom(const CPrinterPaperConfig& source)
 {
+    if (&source == this)
+        return;
+    ReleaseDevMode();
     m_devMode = source.m_devMode != NULL ? CopyGlobalBlock(source.m_devMode) : NULL;
     m_landscape = source.m_landscape;
     m_driverName = source.m_driverName;

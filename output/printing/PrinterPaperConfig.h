@@ -3,11 +3,11 @@
 // named printer with its driver settings), orientation, margins, colour and
 // the calibrated unprintable gaps; kept by name as one line of text.
 #include "afx/AfxWin.h"
-#include "foundation/containers/MyCmdTarget.h"
+#include "framework/named/NamedObject.h"
 #include "foundation/terminology/NamedStringMap.h"
 #include "foundation/values/Decimal.h"
 
-class CPrinterPaperConfig : public CMyCmdTarget
+class CPrinterPaperConfig : public CNamedObject
 {
     DECLARE_DYNCREATE(CPrinterPaperConfig)
 
@@ -23,14 +23,27 @@ public:
     BOOL IsEqual(const CMyCmdTarget* other) const override;
 
     // Releases the device mode, then the defaults.
-    virtual void Reset();
-    virtual CString WriteText() const;
+    void Reset();
+    CString WriteText() const;
     // 1 when the text form was read; 0 leaves what was read so far.
-    virtual int ReadText(LPCTSTR text);
-    virtual CString Describe() const;
+    int ReadText(LPCTSTR text);
+    // The printer and the orientation.
+    CString Describe() const;
 
-    // The defaults; forgets the device mode without releasing it.
-    void SetDefaults();
+    // The defaults; a device mode is released first.
+    void SetDefaults() override;
+    CString GetText() const override { return WriteText(); }
+    BOOL SetText(LPCTSTR text) override { return ReadText(text); }
+    CString GetDescription() const override { return Describe(); }
+    // The printer settings dialogs are not part of this program yet:
+    // nothing is changed and the answer is 0.
+    int EditProperties(CWnd* parent, LPCTSTR title, BOOL isNew, int parameter1, int parameter2) override
+    {
+        return 0;
+    }
+    // Mode 1 (margins only) has its own tip and title.
+    CString GetPropertiesTip(LPCTSTR kindName, int mode) const override;
+    CString GetPropertiesTitle(LPCTSTR kindName, int mode) const override;
     // Copies everything but the kind code; the device mode as a new block.
     // The caller has released this configuration's own block first.
     void CopyFrom(const CPrinterPaperConfig& source);
@@ -39,7 +52,6 @@ public:
     int LoadFromMap(const CNamedStringMap& texts, LPCTSTR name);
     BOOL NamesPrinter() const { return !m_printerName.IsEmpty(); }
 
-    int m_kindCode;
     CString m_driverName;
     CString m_printerName;
     CString m_portName;

@@ -1,17 +1,38 @@
 #include "output/text/BracketMoney.h"
 
-#include <cstdio>
+#include "foundation/settings/RegionalSettings.h"
+#include "framework/values/CurrencyFormat.h"
+#include "output/text/BracketFields.h"
 
-// Until the currency formats are available here, money is read only as a
-// plain number (the caller's fallback) and written with two decimals.
+namespace
+{
+CString PositiveCode()
+{
+    return PositiveOutputCurrencyFormat.IsEmpty() ? GetRegionalCurrencyFormat() : PositiveOutputCurrencyFormat;
+}
+
+CString NegativeCode()
+{
+    return NegativeOutputCurrencyFormat.IsEmpty() ? GetRegionalNegativeCurrencyFormat()
+                                                  : NegativeOutputCurrencyFormat;
+}
+} // namespace
+
 BOOL ReadMoneyText(LPCTSTR text, CPackedDecimal* amount)
 {
-    return FALSE;
+    // Read quietly: an amount beyond range is simply not money here.
+    CurrencyAmount read = {CPackedDecimal(), FALSE};
+    if (!MatchCurrencyCode(text, PositiveCode(), TRUE, &read) &&
+        !MatchCurrencyCode(text, NegativeCode(), FALSE, &read))
+        return FALSE;
+    if (!read.valid)
+        return FALSE;
+    *amount = read.amount;
+    return TRUE;
 }
 
 CString WriteMoneyText(const CPackedDecimal& amount)
 {
-    CString text;
-    text.Format("%.2f", amount.GetValue());
-    return text;
+    CurrencyAmount value = {amount, TRUE};
+    return FormatCurrencyAmount(value, PositiveCode(), NegativeCode());
 }

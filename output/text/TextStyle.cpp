@@ -10,7 +10,7 @@
 #include "framework/colours/NamedColours.h"
 #include "output/printing/MyDC.h"
 
-IMPLEMENT_DYNCREATE(CTextStyle, CMyCmdTarget)
+IMPLEMENT_DYNCREATE(CTextStyle, CNamedObject)
 
 namespace
 {

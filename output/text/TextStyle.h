@@ -2,10 +2,10 @@
 // A text style: typeface, point size, attributes and colour, kept by name as
 // a one-line text form such as "Times New Roman,12,Bold".
 #include "afx/AfxWin.h"
-#include "foundation/containers/MyCmdTarget.h"
+#include "framework/named/NamedObject.h"
 #include "foundation/terminology/NamedStringMap.h"
 
-class CTextStyle : public CMyCmdTarget
+class CTextStyle : public CNamedObject
 {
     DECLARE_DYNCREATE(CTextStyle)
 
@@ -28,14 +28,24 @@ public:
     CMyCmdTarget* Clone() const override;
     BOOL IsEqual(const CMyCmdTarget* other) const override;
 
-    virtual void SetDefaults() { SetDefault(); }
+    void SetDefaults() override { SetDefault(); }
     void SetDefault();
     // "typeface,size,attributes".
-    virtual CString ToText() const;
+    CString ToText() const;
     // 1 when the text form was read; 0 leaves what was read so far.
-    virtual int FromText(LPCTSTR text);
+    int FromText(LPCTSTR text);
     // "Times New Roman, 12 pt, Bold".
-    virtual CString Describe() const;
+    CString Describe() const;
+
+    CString GetText() const override { return ToText(); }
+    BOOL SetText(LPCTSTR text) override { return FromText(text); }
+    CString GetDescription() const override { return Describe(); }
+    // The "Text Style" dialog is not part of this program yet: nothing is
+    // changed and the answer is 0.
+    int EditProperties(CWnd* parent, LPCTSTR title, BOOL isNew, int parameter1, int parameter2) override
+    {
+        return 0;
+    }
     // A text form (holding a ',') or the name of a style in the map; on any
     // failure the style becomes "Times New Roman,10" and the result is 0.
     int SetFromNameOrText(const CNamedStringMap& styles, LPCTSTR text);
@@ -43,7 +53,6 @@ public:
     // (and the LOGFONT when given). The DC's font is left as it was.
     void CreateFont(CDC* dc, LOGFONT* logFont, CFont* font, TEXTMETRIC* metrics, double scale) const;
 
-    int m_kindCode;
     CString m_typeface;
     int m_pointSize;
     WORD m_attributes;

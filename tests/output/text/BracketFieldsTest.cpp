@@ -97,3 +97,23 @@ TEST(BracketFieldsRobustnessTest, RandomAndDamagedTextsExpandWithoutFailing)
     EXPECT_EQ(30000, ExpandBracketFields(big.c_str()).GetLength());
 }
 } // namespace
+
+namespace
+{
+TEST(BracketFieldsMoneyTest, TotalsAndProductsOfMoneyUseTheOutputFormats)
+{
+    PositiveOutputCurrencyFormat = "X.Y";
+    NegativeOutputCurrencyFormat = "-X.Y";
+    struct
+    {
+        const char* input;
+        const char* output;
+    } rows[] = {{"[asc 1.50 2.25]", "3.75"}, {"[asc]", ""},         {"[asd]", "0.00"},
+                {"[asd 1 -3]", "-2.00"},     {"[apc 2 1.25]", "2.50"}, {"[apd 0.5 x]", "0.00"},
+                {"[asc 1.5 x 2]", "3.50"},   {"[;asc 1.10;2]", "3.10"}};
+    for (const auto& row : rows)
+        EXPECT_STREQ(row.output, ExpandBracketFields(row.input)) << row.input;
+    PositiveOutputCurrencyFormat.Empty();
+    NegativeOutputCurrencyFormat.Empty();
+}
+} // namespace
