@@ -3,7 +3,7 @@
 #include "foundation/terminology/TokenExpander.h"
 #include "foundation/values/ValueText.h"
 #include "framework/app/Preferences.h"
-#include "framework/SystemColours.h"
+#include "foundation/windows/SystemColours.h"
 
 const NamedColour NamedColourTable[NamedColourCount] = {
     {0xFF00FF, "Magenta"},         {0x800080, "Dark magenta"},   {0xFFFF00, "Cyan"},

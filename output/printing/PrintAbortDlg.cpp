@@ -1,7 +1,7 @@
 #include "output/printing/PrintAbortDlg.h"
 
 #include "foundation/terminology/TokenExpander.h"
-#include "framework/DialogTemplateBuilder.h"
+#include "foundation/windows/DialogTemplateBuilder.h"
 #include "output/printing/PrintAbortIds.h"
 
 CPrintAbortDlg* CPrintAbortDlg::Current = NULL;

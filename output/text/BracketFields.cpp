@@ -12,7 +12,7 @@
 #include "foundation/values/NumberText.h"
 #include "foundation/values/PackedDecimal.h"
 #include "foundation/windows/TextReflow.h"
-#include "framework/TextReplace.h"
+#include "foundation/text/TextReplace.h"
 #include "output/text/BracketMoney.h"
 
 CString PositiveOutputCurrencyFormat;
