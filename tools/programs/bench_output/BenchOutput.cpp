@@ -1,0 +1,106 @@
+// Measures the output layer's hot paths: laying out and painting 100 pages
+// of report text on a 300 dpi A4 page, and saving one such page as PNG and
+// as JPEG.
+//
+//   bench_output.exe [FOLDER]      (the page files go to FOLDER, default .)
+#include <cstdio>
+#include <string>
+
+#include "output/printing/DibImage.h"
+#include "output/printing/MyDC.h"
+#include "output/text/RichTextLayout.h"
+
+namespace
+{
+double Seconds()
+{
+    static LARGE_INTEGER frequency = {};
+    if (frequency.QuadPart == 0)
+        QueryPerformanceFrequency(&frequency);
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return (double)now.QuadPart / (double)frequency.QuadPart;
+}
+
+// A mating report of about 'pages' pages of A4 in 10 point text.
+CString ReportText(int pages)
+{
+    CString text = "{k+}{fArial,12,Bold}Mating prediction{k-}\n{b+}Maternal genotype specified:{b-} B/b D/d E/e "
+                   "[cuky/ky] S/sp\n";
+    char line[200];
+    for (int i = 0; i < pages * 58; ++i)
+    {
+        sprintf(line, "%6.2f%%  B/b D/d E/e k{s+}y{s-}/k{s+}y{s-} S/sp {r#800000}black{rDefault} with tan points, "
+                      "carrying brown and dilute ({i+}%d{i-})\n",
+                100.0 / (i + 1), i);
+        text += line;
+    }
+    return text;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::string folder = argc > 1 ? argv[1] : ".";
+    const int resolution = 300;
+    const int width = 2480, height = 3508; // A4
+    const int pages = 100;
+
+    CMyDC dc;
+    dc.CreateCompatibleDC(NULL);
+    dc.SetResolution(resolution, resolution);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    void* bits = NULL;
+    HBITMAP page = ::CreateDIBSection(dc.m_hDC, &info, DIB_RGB_COLORS, &bits, NULL, 0);
+    HGDIOBJ old = ::SelectObject(dc.m_hDC, page);
+
+    CString text = ReportText(pages);
+    int areaWidth = width - 2 * 150, areaHeight = height - 2 * 150;
+    double start = Seconds();
+    CRichTextLayout layout;
+    layout.Layout(EmptyStyleMap, &dc, areaWidth, -1, 2, text, "Times New Roman,10", 0, areaHeight, 0);
+    double laidOut = Seconds();
+    int printedPages = (layout.m_height + areaHeight - 1) / areaHeight;
+    RECT clip = {150, 150, 150 + areaWidth, 150 + areaHeight};
+    for (int p = 0; p < printedPages; ++p)
+    {
+        ::PatBlt(dc.m_hDC, 0, 0, width, height, WHITENESS);
+        RECT destination = {150, 150 - p * areaHeight, 150 + layout.m_width, 150 - p * areaHeight + layout.m_height};
+        layout.Paint(&dc, destination, clip, 0, -1);
+    }
+    ::GdiFlush();
+    double painted = Seconds();
+    printf("layout: %d lines, %d pages of A4 at %d dpi: %.3f s (%.2f ms per page)\n", layout.GetLineCount(),
+           printedPages, resolution, laidOut - start, 1000 * (laidOut - start) / printedPages);
+    printf("paint:  %d pages: %.3f s (%.2f ms per page)\n", printedPages, painted - laidOut,
+           1000 * (painted - laidOut) / printedPages);
+
+    ::SelectObject(dc.m_hDC, old);
+    CDibImage image(IMAGE_BMP);
+    image.SetXDpi(resolution);
+    image.SetYDpi(resolution);
+    image.CreateFromBitmap(page);
+    struct
+    {
+        int format;
+        const char* name;
+    } formats[] = {{IMAGE_PNG, "bench_page.png"}, {IMAGE_JPEG, "bench_page.jpg"}, {IMAGE_BMP, "bench_page.bmp"}};
+    for (const auto& format : formats)
+    {
+        std::string path = folder + "\\" + format.name;
+        double before = Seconds();
+        BOOL saved = image.SaveToFile(path.c_str(), format.format);
+        double after = Seconds();
+        WIN32_FILE_ATTRIBUTE_DATA data = {};
+        ::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data);
+        printf("save %s: %s, %.3f s, %lu bytes\n", format.name, saved ? "ok" : image.GetLastError(), after - before,
+               (unsigned long)data.nFileSizeLow);
+    }
+    ::DeleteObject(page);
+    return 0;
+}
