@@ -20,6 +20,10 @@ public:
 
     CGeneticsSection* FindSection(const char* name) const;
     int CountRulesSections() const;
+    // The description, notes and version with their paragraphs reflowed.
+    CString GetDescription() const;
+    CString GetNotes() const;
+    CString GetVersion() const;
     int GetSectionCount() const { return m_sections.GetSize(); }
     CGeneticsSection* GetSection(int index) const { return (CGeneticsSection*)m_sections.GetAt(index); }
 

@@ -19,16 +19,14 @@
 #include <algorithm>
 #include <vector>
 
+#include "application/report/MatingReport.h"
 #include "foundation/files/ByteBuffer.h"
 #include "foundation/files/SealedFile.h"
 #include "foundation/terminology/TerminologySetup.h"
-#include "foundation/terminology/TokenExpander.h"
-#include "foundation/text/StringLists.h"
 #include "foundation/text/TextLines.h"
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsConfigLoad.h"
 #include "genetics/GeneticsSection.h"
-#include "genetics/MatingResult.h"
 
 namespace
 {
@@ -38,13 +36,6 @@ int Fail(const CString& message)
 {
     fprintf(stdout, "%s\n", (LPCTSTR)message);
     return EXIT_INPUT_ERROR;
-}
-
-CString Expand(const char* text)
-{
-    CString expanded;
-    ExpandTokens(text, expanded);
-    return expanded;
 }
 
 // The configuration file's lines: a sealed file is unsealed, any other file is
@@ -83,30 +74,6 @@ CString ParseParent(CGeneticsSection* genes, CGeneticsSection* rules, const char
     CGenotype assumed;
     rules->AddAssumedAlleles(genotype, sex, &assumed);
     return CString();
-}
-
-// The mating report from the first "potential" heading to the end.
-CString BuildReport(CMatingResult& result, const CString& error)
-{
-    if (!error.IsEmpty())
-        return "Error: " + error + "\n";
-    static const char* const kHeadings[RESULT_LIST_COUNT] = {"~phenotypes~:\n", "~phenotypeswithcarriedtraits~:\n",
-                                                             "~carriedtraits~:\n"};
-    CStringArray lines;
-    result.Collate(lines);
-    CString report;
-    report.Format("%d potential ", (int)lines.GetSize());
-    report += Expand("~genotypes~:\n") + JoinStrings(lines, "\n", 0, -1) + "\n";
-    for (int list = 0; list < RESULT_LIST_COUNT; list++)
-    {
-        result.FormatList(list, lines);
-        CString heading;
-        heading.Format("\n%d potential ", (int)lines.GetSize());
-        report += heading + Expand(kHeadings[list]);
-        for (int i = 0; i < lines.GetSize(); i++)
-            report += " " + lines[i] + "\n";
-    }
-    return report;
 }
 
 double Seconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to)
@@ -178,9 +145,7 @@ int main(int argc, char** argv)
     {
         LARGE_INTEGER start, end;
         QueryPerformanceCounter(&start);
-        CMatingResult result;
-        const CString predictError = genes->PredictMating(result, mother, father);
-        report = BuildReport(result, predictError);
+        report = PredictMatingLists(genes, mother, father);
         QueryPerformanceCounter(&end);
         seconds.push_back(Seconds(start, end));
     } while ((int)seconds.size() < repeat);

@@ -1,0 +1,182 @@
+#include "application/app/AppGlobals.h"
+
+#include "foundation/files/TempFiles.h"
+#include "foundation/text/Tokenizer.h"
+#include "foundation/windows/WindowsVersionCode.h"
+#include "framework/SystemColours.h"
+#include "genetics/ExpandTerms.h"
+
+CString StandardWords[STANDARD_WORD_COUNT];
+char StandardWordLetters[STANDARD_WORD_COUNT];
+CStringArray WeekdayAbbreviations, WeekdayNames, MonthAbbreviations, MonthNames;
+CFont FixedGuiFont;
+HMODULE PsapiModule = NULL;
+FARPROC PsapiGetProcessMemoryInfo = NULL;
+
+namespace
+{
+DWORD CachedMemoryMB = 0;
+
+const struct
+{
+    const char* token;
+    const char* text;
+    char letter;
+} WordTable[STANDARD_WORD_COUNT] = {
+    {"MaleAnimal", "Male", 'M'},    {"FemaleAnimal", "Female", 'F'}, {"MaleAnimals", "Males", 'M'},
+    {"FemaleAnimals", "Females", 'F'}, {"Entire", "Entire", 'E'},     {"Neuter", "Neuter", 'N'},
+    {"Male", "Male", 'M'},          {"Female", "Female", 'F'},       {"Males", "Males", 'M'},
+    {"Females", "Females", 'F'},    {"Yes", "Yes", 'Y'},             {"No", "No", 'N'},
+    {"True", "True", 'T'},          {"False", "False", 'F'},         {"None", "None", 'N'},
+    {"DontKnow", "Don't Know", 'D'}, {"DontCare", "Don't Care", 'D'}, {"Unknown", "Unknown", 'U'},
+    {"Undefined", "Undefined", 'U'},
+};
+
+// Pairs whose letters must differ, with the letters they fall back to.
+const struct
+{
+    StandardWord first, second;
+} LetterPairs[] = {
+    {WORD_YES, WORD_NO},     {WORD_TRUE, WORD_FALSE},     {WORD_MALE_ANIMAL, WORD_FEMALE_ANIMAL},
+    {WORD_MALE_ANIMALS, WORD_FEMALE_ANIMALS}, {WORD_MALE, WORD_FEMALE}, {WORD_MALES, WORD_FEMALES},
+    {WORD_ENTIRE, WORD_NEUTER},
+};
+
+void FillNameList(const char* token, int count, const char* fallback, CStringArray& list)
+{
+    list.RemoveAll();
+    TokenizeText(ExpandTerms(token), list, ',', 0, -1, '(', ')');
+    if (list.GetSize() != count)
+    {
+        list.RemoveAll();
+        TokenizeText(fallback, list, ',', 0, -1, '(', ')');
+    }
+}
+
+void Refuse(const char* text)
+{
+    ::MessageBoxA(NULL, text, NULL, MB_OK);
+    ::ExitProcess(0);
+}
+}  // namespace
+
+int GradeWindowsVersion(const OSVERSIONINFOA& info)
+{
+    if (info.dwMajorVersion < 4 || info.dwPlatformId == VER_PLATFORM_WIN32s)
+        return -1;
+    const bool windows9x = info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
+    if (info.dwMajorVersion == 4 && windows9x)
+    {
+        switch (info.dwMinorVersion)
+        {
+        case 10: return strchr(info.szCSDVersion, 'A') != NULL ? 3 : 2;
+        case 90: return 4;
+        case 0: return strchr(info.szCSDVersion, 'C') != NULL ? 1 : 0;
+        default: return 1;
+        }
+    }
+    if (info.dwMajorVersion == 4 && info.dwPlatformId == VER_PLATFORM_WIN32_NT)
+        return 5;
+    if (info.dwMajorVersion == 5)
+        return info.dwMinorVersion == 0 ? 6 : 7;  // 5.2 counts as XP
+    return info.dwMajorVersion > 5 ? 7 : 1;
+}
+
+void DetectWindowsVersion()
+{
+    OSVERSIONINFOA info = {};
+    info.dwOSVersionInfoSize = sizeof(info);
+    if (!::GetVersionExA(&info))
+        Refuse("Kestrova cannot tell which version of Windows this is, so it cannot run.");
+    const int grade = GradeWindowsVersion(info);
+    if (grade < 0)
+        Refuse("Kestrova needs Windows 95 or later, or Windows NT 4 or later.");
+    WindowsVersionCode = grade;
+}
+
+void CheckWindowsVersionSupported()
+{
+    if (WindowsVersionCode == 0)
+        Refuse("Kestrova needs Windows 95 OSR2 or later: please update Windows first.");
+}
+
+void ReloadSystemColours()
+{
+    LoadSystemColours();
+}
+
+DWORD MegabytesOfPhysicalMemory(DWORD bytes)
+{
+    return bytes == 0xFFFFFFFF ? 4096 : (DWORD)(((unsigned long long)bytes + 0xFFFFF) >> 20);
+}
+
+DWORD GetPhysicalMemoryMB()
+{
+    if (CachedMemoryMB == 0)
+    {
+        MEMORYSTATUS status = {};
+        status.dwLength = sizeof(status);
+        ::GlobalMemoryStatus(&status);
+        CachedMemoryMB = MegabytesOfPhysicalMemory((DWORD)status.dwTotalPhys);
+    }
+    return CachedMemoryMB;
+}
+
+void InitNameLists()
+{
+    FillNameList("~WeekdaysAbbrev~", 7, "Sun,Mon,Tue,Wed,Thu,Fri,Sat", WeekdayAbbreviations);
+    FillNameList("~Weekdays~", 7, "Sunday,Monday,Tuesday,Wednesday,Thursday,Friday,Saturday", WeekdayNames);
+    FillNameList("~MonthsAbbrev~", 12, "Jan,Feb,Mar,Apr,May,Jun,Jul,Aug,Sep,Oct,Nov,Dec", MonthAbbreviations);
+    FillNameList("~Months~", 12,
+                 "January,February,March,April,May,June,July,August,September,October,November,December", MonthNames);
+}
+
+void InitStandardWords()
+{
+    for (int i = 0; i < STANDARD_WORD_COUNT; i++)
+    {
+        StandardWords[i] = ExpandTerms(CString("~") + WordTable[i].token + "~");
+        if (StandardWords[i].IsEmpty())
+            StandardWords[i] = WordTable[i].text;
+        const CString letter = ExpandTerms(CString("~") + WordTable[i].token + "Letter~");
+        StandardWordLetters[i] = letter.GetLength() == 1 ? letter[0] : WordTable[i].letter;
+    }
+    for (const auto& pair : LetterPairs)
+    {
+        if (StandardWordLetters[pair.first] == StandardWordLetters[pair.second])
+        {
+            StandardWordLetters[pair.first] = WordTable[pair.first].letter;
+            StandardWordLetters[pair.second] = WordTable[pair.second].letter;
+        }
+    }
+}
+
+BOOL InitAppGlobals()
+{
+    PsapiModule = ::LoadLibraryA("PSAPI.DLL");
+    if (PsapiModule != NULL)
+        PsapiGetProcessMemoryInfo = ::GetProcAddress(PsapiModule, "GetProcessMemoryInfo");
+    InitNameLists();
+    InitStandardWords();
+    if (!InitTempFiles())
+        return FALSE;
+    LOGFONTA guiFont = {};
+    ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof(guiFont), &guiFont);
+    LOGFONTA fixed = {};
+    fixed.lfHeight = guiFont.lfHeight;
+    lstrcpynA(fixed.lfFaceName, "Courier New", LF_FACESIZE);
+    FixedGuiFont.CreateFontIndirect(&fixed);
+    LoadSystemColours();
+    return TRUE;
+}
+
+void ReleaseAppGlobals()
+{
+    ReleaseTempFiles();
+    FixedGuiFont.DeleteObject();
+    ReleaseSystemColourObjects();
+    if (PsapiModule != NULL)
+        ::FreeLibrary(PsapiModule);
+    PsapiModule = NULL;
+    PsapiGetProcessMemoryInfo = NULL;
+}

@@ -1,0 +1,31 @@
+#pragma once
+// The text of a mating prediction: the lines that name the parents, then the
+// predicted genotypes, phenotypes, phenotypes with carried traits and carried
+// traits, each list under its "potential" heading. Line ends are "\n".
+#include "afx/AfxCore.h"
+
+class CGeneticsConfig;
+class CGeneticsSection;
+class CGenotype;
+class CMatingResult;
+
+// One parent as the main dialog holds it.
+struct MatingReportParent
+{
+    CString genotypeText;   // as typed, trimmed
+    CString phenotypeText;  // as last computed, without its heading
+    const CGenotype* genotype;
+};
+
+// The lists of a finished prediction, from the first "potential" heading on;
+// "Error: <error>\n" in their place when the prediction failed.
+CString FormatMatingLists(CMatingResult& result, const CString& error);
+
+// Predicts the mating of the two parsed genotypes through the genes section and
+// returns FormatMatingLists of the outcome.
+CString PredictMatingLists(CGeneticsSection* genes, const CGenotype& maternal, const CGenotype& paternal);
+
+// The whole report: the four parent lines, the rules section's name when the
+// configuration has more than one, an empty line and the lists.
+CString BuildMatingReport(const CGeneticsConfig& config, CGeneticsSection* rules, const MatingReportParent& female,
+                          const MatingReportParent& male);
