@@ -70,7 +70,6 @@ set(KESTROVA_PROGRAM_LAYER_bench_afxcore afx)
 set(KESTROVA_PROGRAM_LAYER_bench_foundation foundation)
 set(KESTROVA_PROGRAM_LAYER_bench_genetics_parse genetics)
 set(KESTROVA_PROGRAM_LAYER_bench_predict genetics)
-set(KESTROVA_PROGRAM_LAYER_predict genetics)
 set(KESTROVA_PROGRAM_LAYER_bench_output output)
 
 # Every folder tools/programs/NAME becomes the console program NAME.exe.

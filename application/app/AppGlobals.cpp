@@ -3,7 +3,7 @@
 #include "foundation/files/TempFiles.h"
 #include "foundation/text/Tokenizer.h"
 #include "foundation/windows/WindowsVersionCode.h"
-#include "framework/SystemColours.h"
+#include "foundation/windows/SystemColours.h"
 #include "genetics/ExpandTerms.h"
 
 CString StandardWords[STANDARD_WORD_COUNT];
