@@ -1,5 +1,7 @@
 #include "framework/dialogs/MyDialog.h"
 
+#include "foundation/settings/AppRegistryKey.h"
+#include "foundation/settings/RegistryKey.h"
 #include "foundation/windows/WindowSize.h"
 #include "framework/app/FrameworkApp.h"
 #include "framework/windows/MyWnd.h"
@@ -26,14 +28,6 @@ BEGIN_MESSAGE_MAP(CMyDialog, CDialog)
 END_MESSAGE_MAP()
 
 int ContextHelpDepth = 0;
-
-CRect GetWorkAreaRect()
-{
-    CRect area;
-    if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0))
-        area.SetRect(0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
-    return area;
-}
 
 void RunSysCommandCountingHelp(CWnd* wnd, UINT id)
 {
@@ -74,7 +68,7 @@ void CMyDialog::Construct()
     m_icon.m_owner = this;
     m_layout.m_owner = this;
     m_pictures.m_owner = this;
-    CRect area = GetWorkAreaRect();
+    CRect area = GetDesktopWorkArea();
     memset(&m_minMaxInfo, 0, sizeof(m_minMaxInfo));
     m_minMaxInfo.ptMaxSize = CPoint(area.Width(), area.Height());
     m_minMaxInfo.ptMaxTrackSize = m_minMaxInfo.ptMaxSize;
@@ -106,9 +100,16 @@ BOOL CMyDialog::ExchangePlacement(BOOL save)
 {
     if (m_placementKey.IsEmpty())
         return FALSE;
-    // Remembered placement: CWindowPosition (window placement) is called here
-    // once it is part of the framework.
-    return FALSE;
+    CRegistryKey key;
+    if (!OpenRegistryKey(m_placementKey, key, FALSE, KEY_READ | KEY_WRITE, 0, NULL, NULL))
+        return FALSE;
+    if (save && !m_placement.GetFromWindow(this, m_placementMode))
+        return FALSE;
+    if (!m_placement.ExchangeRegistry(save, key, m_placementMode))
+        return FALSE;
+    if (!save)
+        m_placement.ApplyToWindow(this, m_placementMode);
+    return TRUE;
 }
 
 void CMyDialog::SetTitle(LPCTSTR format, ...)

@@ -10,7 +10,9 @@
 #include "framework/windows/ControlLayout.h"
 #include "framework/windows/DialogIcon.h"
 #include "framework/windows/WndPictureTable.h"
+#include "framework/windows/WindowPosition.h"
 #include "framework/windows/WndToDestroyList.h"
+#include "framework/windows/WorkArea.h"
 
 // Items that get the application's small button font.
 const UINT IDC_SMALL_FONT_BUTTON1 = 39933;
@@ -43,6 +45,7 @@ public:
     CString m_placementKey;           // empty: placement not remembered
     int m_placementMode = 1;
     BOOL m_savePlacementOnDestroy = FALSE;
+    CWindowPosition m_placement;
     int m_initialWidth = 0, m_initialHeight = 0;
     DWORD m_exchangeContext = 0;
     UINT m_smallIconId = 0;
@@ -104,5 +107,3 @@ void RunSysCommandCountingHelp(CWnd* wnd, UINT id);
 // Loads a 16 x 16 icon resource and puts it on the window's title bar;
 // the icon, or null when it did not load.
 HICON SetSmallTitleIcon(CWnd* wnd, UINT iconId);
-// The rectangle of the desktop's work area.
-CRect GetWorkAreaRect();

@@ -1,6 +1,7 @@
 #include "framework/messages/MessagePrintDlg.h"
 
 #include "foundation/text/LineBreaks.h"
+#include "framework/messages/CommandObject.h"
 
 IMPLEMENT_DYNAMIC(CMessagePrintDlg, CPrintableDlg)
 
@@ -37,16 +38,36 @@ CString CMessagePrintDlg::GetPrintTitle()
     return caption;
 }
 
+namespace
+{
+    // Prints the message and closes the dialog; an empty message has nothing
+    // to print, and the dialog then stays until the user closes it.
+    class CPrintMessageCommand : public CCommandObject
+    {
+    public:
+        explicit CPrintMessageCommand(CMessagePrintDlg* dialog)
+            : CCommandObject(dialog, ID_PRINT_MESSAGE), m_dialog(dialog)
+        {
+        }
+        BOOL IsEnabled() override { return CCommandObject::IsEnabled() && !m_dialog->m_printText.IsEmpty(); }
+        int Execute() override
+        {
+            m_dialog->Print();
+            m_dialog->EndDialog(IDOK);
+            return 1;
+        }
+
+    private:
+        CMessagePrintDlg* m_dialog;
+    };
+}
+
 void CMessagePrintDlg::OnPrintMessage()
 {
-    // An empty message has nothing to print; the dialog stays until closed.
-    if (!CanPrint())
-        return;
-    Print();
-    EndDialog(IDOK);
+    CPrintMessageCommand(this).Run();
 }
 
 void CMessagePrintDlg::OnUpdatePrintMessage(CCmdUI* cmdUI)
 {
-    cmdUI->Enable(CanPrint());
+    CPrintMessageCommand(this).UpdateCmdUI(cmdUI);
 }

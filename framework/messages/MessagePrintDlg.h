@@ -25,7 +25,6 @@ public:
 protected:
     afx_msg void OnPrintMessage();
     afx_msg void OnUpdatePrintMessage(CCmdUI* cmdUI);
-    BOOL CanPrint() const { return !m_printText.IsEmpty(); }
 
     DECLARE_MESSAGE_MAP()
 };

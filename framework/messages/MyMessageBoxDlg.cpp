@@ -154,7 +154,7 @@ void CMyMessageBoxDlg::SizeToText(int rowWidth, HFONT font)
     if (dc == NULL)
         return;
     HGDIOBJ oldFont = ::SelectObject(dc, font);
-    int maxWidth = GetWorkAreaRect().Width() * 9 / 10;
+    int maxWidth = GetDesktopWorkArea().Width() * 9 / 10;
     int w = w0;
     int h = 0;
     // Widen in tenths of the limit until the text is at most three times as

@@ -5,6 +5,8 @@
 #include "framework/support/FrameworkTestApp.h"
 #include "framework/support/WindowScreenshot.h"
 #include "framework/windows/ControlPlacement.h"
+#include "foundation/settings/AppRegistryKey.h"
+#include "support/TestRegistryKey.h"
 
 #include <gtest/gtest.h>
 
@@ -278,6 +280,31 @@ TEST_F(MyDialogTest, OpeningMessageComesUpUnderTheDialogsCaption)
     EXPECT_TRUE(shownBeforeEnd);
     EXPECT_EQ("100% of the litter is shown here. ", text);   // made a sentence
     EXPECT_EQ("Test Dialog", title);
+}
+
+TEST_F(MyDialogTest, PlacementIsRememberedUnderItsKey)
+{
+    CTestRegistryKey root("Kestrova Placement Tests");
+    CString savedPath = GetAppRegistryKeyPath();
+    HKEY savedRoot = GetDefaultRegistryRoot();
+    SetAppRegistryKey((root.Path() + "\\").c_str(), HKEY_CURRENT_USER);
+    CPoint positions[2];
+    for (CPoint& position : positions)
+    {
+        CProbeDialog dialog(t);
+        dialog.m_placementKey = "Litter";
+        dialog.m_savePlacementOnDestroy = TRUE;
+        dialog.m_onShown = [&](CProbeDialog& d) {
+            CRect rect;
+            d.GetWindowRect(&rect);
+            position = rect.TopLeft();
+            d.SetWindowPos(NULL, 123, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        };
+        dialog.DoModal();
+    }
+    SetAppRegistryKey(savedPath, savedRoot);
+    EXPECT_NE(CPoint(123, 77), positions[0]);
+    EXPECT_EQ(CPoint(123, 77), positions[1]);
 }
 
 TEST_F(MyDialogTest, ScreenshotOfAResizableDialog)

@@ -1,6 +1,7 @@
 #include "framework/dialogs/MyDialog.h"
 #include "framework/messages/MessageBoxButtons.h"
 #include "framework/messages/MessageBoxIds.h"
+#include "framework/messages/MyMessageBoxDlg.h"
 #include "framework/messages/MessagePrompts.h"
 #include "framework/support/DialogDriver.h"
 #include "framework/support/FrameworkTestApp.h"
@@ -147,11 +148,67 @@ TEST(MessageBoxSizing, ShortTextKeepsTheTemplateLongTextGrowsWithinTheWorkArea)
         longText += "The sire carries one copy of the merle allele and the dam none. ";
     int textWidth = 0;
     CSize grown = BoxSizeFor(longText, "framework_message_box_long_text", &textWidth);
-    CRect area = GetWorkAreaRect();
+    CRect area = GetDesktopWorkArea();
     EXPECT_GT(grown.cx, oneWord.cx);
     EXPECT_GT(grown.cy, oneWord.cy);
     EXPECT_LE(textWidth, area.Width() * 9 / 10);
     EXPECT_LE(grown.cx, area.Width());
     EXPECT_LE(grown.cy, area.Height());
+}
+} // namespace
+
+namespace
+{
+class CRecordingPrinting : public CPrintableDlgPrinting
+{
+public:
+    CPrintableDlgPrintData* CreatePrintData(CPrintableDlg*) override { return NULL; }
+    void SetupPrinter(CPrintableDlg*, BOOL) override {}
+    BOOL Print(CPrintableDlg* dialog) override
+    {
+        titles.push_back(dialog->GetPrintTitle());
+        texts.push_back(dialog->GetPrintText());
+        return TRUE;
+    }
+    std::vector<CString> titles, texts;
+};
+
+TEST(MessageBoxPrintInfo, PrintsTitleAndTextAndTheBoxStaysOpen)
+{
+    CFrameworkTestApp app;
+    CRecordingPrinting printing;
+    SetPrintableDlgPrinting(&printing);
+    struct Case
+    {
+        const char* text;
+        size_t printed;
+    } cases[] = {{"Line one\nline two", 1}, {"", 0}};
+    for (const Case& c : cases)
+    {
+        printing.titles.clear();
+        printing.texts.clear();
+        bool boxOpenAfterPrinting = false;
+        CDialogDriver driver([&](HWND window) {
+            if (::GetDlgItem(window, IDC_MSGBOX_TEXT) == NULL)
+            {
+                // the printing dialog, when it did not print and close itself
+                ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+                return;
+            }
+            ::SendMessageA(window, WM_COMMAND, IDC_MSGBOX_PRINT_INFO, 0);
+            boxOpenAfterPrinting = ::IsWindow(window) != FALSE;
+            ::PostMessageA(window, WM_COMMAND, IDOK, 0);
+        });
+        CMyMessageBoxDlg dialog(NULL, c.text, "Litter", MB_OK, MSGBOX_OPTION_PRINT_INFO, 0, -1);
+        EXPECT_EQ(IDOK, dialog.DoModal());
+        EXPECT_TRUE(boxOpenAfterPrinting);
+        ASSERT_EQ(c.printed, printing.texts.size()) << c.text;
+        if (c.printed > 0)
+        {
+            EXPECT_STREQ("Litter", printing.titles[0]);
+            EXPECT_STREQ("Line one\r\nline two", printing.texts[0]);
+        }
+    }
+    SetPrintableDlgPrinting(NULL);
 }
 } // namespace
