@@ -24,7 +24,7 @@ public:
         while (pos != NULL)
         {
             KEY key;
-            VALUE value;
+            VALUE value{};
             source.GetNextAssoc(pos, key, value);
             (*this)[key] = value;
         }

@@ -123,7 +123,7 @@ TEST(MapLifecycle, ManyEntriesAcrossBlocks)
     int nSeen = 0;
     for (POSITION pos = map.GetStartPosition(); pos != NULL; ++nSeen)
     {
-        UINT key, val;
+        UINT key = 0, val = 0;
         map.GetNextAssoc(pos, key, val);
         EXPECT_EQ(key, val * 7);
     }

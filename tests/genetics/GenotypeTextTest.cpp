@@ -45,7 +45,7 @@ TEST_F(GenotypeTextXY, PairsWithAndWithoutCommas)
     EXPECT_EQ(commas.GetPairs()[0].m_nFlags, PAIR_PARSED);
 
     // Allele 1 is the maternal allele, as written.
-    const CAllelePair& reversed = Only(ParseGenotype(m_section, "bB"));
+    const CAllelePair reversed = Only(ParseGenotype(m_section, "bB"));
     EXPECT_EQ(reversed.m_nAllele1, 2u);
     EXPECT_EQ(reversed.m_nAllele2, 1u);
     EXPECT_TEXT(ParseGenotype(m_section, "Ee D,d bB").Format(m_section, 0), "bB Dd Ee");

@@ -203,9 +203,13 @@ void CheckRandomMatings(unsigned seed, int count, bool dyadic)
         CGenotype mother;
         CGenotype father;
         if (!mating.m_strMother.IsEmpty())
+        {
             ASSERT_TEXT_EMPTY(mother.Parse(genes, mating.m_strMother, SEX_FEMALE, 0));
+        }
         if (!mating.m_strFather.IsEmpty())
+        {
             ASSERT_TEXT_EMPTY(father.Parse(genes, mating.m_strFather, SEX_MALE, 0));
+        }
         ExpectPredictionsAgree(genes, mother, father);
         if (::testing::Test::HasFailure())
             return;

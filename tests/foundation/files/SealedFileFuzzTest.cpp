@@ -148,7 +148,9 @@ bool CheckLoad(const Bytes& bytes, DWORD keyWord, const Bytes& original, const s
         return false;
     EXPECT_EQ(original.size(), (size_t)buffer.GetLength()) << what;
     if (original.size() == buffer.GetLength() && !original.empty())
+    {
         EXPECT_EQ(0, memcmp(original.data(), buffer.GetData(), original.size())) << what;
+    }
     return true;
 }
 

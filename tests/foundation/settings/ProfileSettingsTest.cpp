@@ -165,12 +165,18 @@ TEST_F(ProfileSettingsTest, NumberMapsRoundTripAndFallBackWhole)
         target["Stale"] = 9;
         m_app.GetProfileNumberMap("ListWindows", "Extents", &defaults, target);
         if (c.expectedCount < 0)
+        {
             EXPECT_TRUE(IsStringMapEqual(target, defaults)) << c.text;
+        }
         else
+        {
             EXPECT_EQ(target.GetCount(), c.expectedCount) << c.text;
+        }
         m_app.GetProfileNumberMap("ListWindows", "Extents", NULL, target);
         if (c.expectedCount < 0)
+        {
             EXPECT_EQ(target.GetCount(), 0) << c.text;
+        }
     }
     int value = 0;
     ASSERT_TRUE(m_app.WriteProfileLongString("ListWindows", "Extents", "2,A=1,A=2"));

@@ -115,7 +115,9 @@ TEST(CollationTest, EveryAccentedLetterRanksWithItsBaseLetter)
             continue;
         EXPECT_EQ(1, CollateCompare(Text((char)code).c_str(), "z")) << code;
         if (previous != 0)
+        {
             EXPECT_EQ(-1, CollateCompare(Text((char)previous).c_str(), Text((char)code).c_str())) << code;
+        }
         previous = code;
     }
 }

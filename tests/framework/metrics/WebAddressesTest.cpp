@@ -24,7 +24,9 @@ TEST(WebAddressesTest, AddressesAndEncoding)
     const char* previous = setlocale(LC_CTYPE, NULL);
     std::string saved = previous != NULL ? previous : "C";
     if (setlocale(LC_CTYPE, ".1252") != NULL)
+    {
         EXPECT_STREQ(PercentEncode("Caf\xE9 \xDF"), "Caf%e9%20%df");
+    }
     setlocale(LC_CTYPE, saved.c_str());
 }
 
