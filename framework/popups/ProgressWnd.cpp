@@ -91,7 +91,7 @@ BOOL CProgressWnd::Open(CWnd* owner, UINT iconId, LPCTSTR title, LPCTSTR firstLi
     m_flags = flags;
     if (!m_title.IsEmpty())
         m_flags |= PWF_TITLE;
-    m_iconId = iconId == APPLICATION_ICON ? PROGRAM_ICON_ID : iconId;
+    m_iconId = iconId == APPLICATION_ICON ? (UINT)PROGRAM_ICON_ID : iconId;
     if (m_iconId != 0)
     {
         m_flags |= PWF_ICON;
