@@ -66,9 +66,13 @@ protected:
         CGeneticsSection* genes = rules->GetGenesSection();
         // An empty text stands for the empty genotype, as in the main dialog.
         if (*femaleText != '\0')
+        {
             EXPECT_STREQ((LPCTSTR)m_female.Parse(genes, femaleText, SEX_FEMALE, 0), "");
+        }
         if (*maleText != '\0')
+        {
             EXPECT_STREQ((LPCTSTR)m_male.Parse(genes, maleText, SEX_MALE, 0), "");
+        }
         const MatingReportParent female = {femaleText, "Black", &m_female};
         const MatingReportParent male = {maleText, "Brown", &m_male};
         return BuildMatingReport(m_config, rules, female, male);
