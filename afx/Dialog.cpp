@@ -1,4 +1,5 @@
 #include "afx/Dialog.h"
+#include "afx/CallbackBarrier.h"
 #include "afx/LoadString.h"
 #include "afx/ThreadState.h"
 #include "afx/WinApp.h"
@@ -315,24 +316,13 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM)
 {
     if (message != WM_INITDIALOG)
         return FALSE;
-    CDialog* pDlg = DYNAMIC_DOWNCAST(CDialog, CWnd::FromHandlePermanent(hWnd));
-    if (pDlg == NULL)
-        return TRUE;
-    try
-    {
+    return AfxCallbackBarrier<INT_PTR>(FALSE, hWnd, WM_INITDIALOG, [&]() -> INT_PTR {
+        CDialog* pDlg = DYNAMIC_DOWNCAST(CDialog, CWnd::FromHandlePermanent(hWnd));
+        if (pDlg == NULL)
+            return TRUE;
         pDlg->PreInitDialog();
         return pDlg->OnInitDialog();
-    }
-    catch (CException* e)
-    {
-        AfxProcessWndProcException(e, hWnd, WM_INITDIALOG);
-        e->Delete();
-    }
-    catch (...)
-    {
-        AfxProcessWndProcException(NULL, hWnd, WM_INITDIALOG);
-    }
-    return FALSE;
+    });
 }
 
 BOOL AFXAPI AfxHelpEnabled()

@@ -1,4 +1,5 @@
 #include "afx/PropertyPage.h"
+#include "afx/CallbackBarrier.h"
 #include "afx/PropertySheet.h"
 #include "afx/ThreadState.h"
 
@@ -13,29 +14,34 @@ namespace
 // then lets the common dialog procedure run.
 INT_PTR CALLBACK PropPageDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_INITDIALOG && lParam != 0)
-    {
-        CPropertyPage* pPage = (CPropertyPage*)((LPPROPSHEETPAGEA)lParam)->lParam;
-        AFX_THREAD_STATE* pState = AfxGetThreadState();
-        if (pState->m_pWndInit == pPage)
-            pState->m_pWndInit = NULL;
-        if (pPage != NULL && pPage->m_hWnd == NULL && CWnd::FromHandlePermanent(hWnd) == NULL)
-            pPage->SubclassWindow(hWnd);
-    }
-    return AfxDlgProc(hWnd, message, wParam, lParam);
+    return AfxCallbackBarrier<INT_PTR>(FALSE, hWnd, message, [&]() -> INT_PTR {
+        if (message == WM_INITDIALOG && lParam != 0)
+        {
+            CPropertyPage* pPage = (CPropertyPage*)((LPPROPSHEETPAGEA)lParam)->lParam;
+            AFX_THREAD_STATE* pState = AfxGetThreadState();
+            if (pState->m_pWndInit == pPage)
+                pState->m_pWndInit = NULL;
+            if (pPage != NULL && pPage->m_hWnd == NULL && CWnd::FromHandlePermanent(hWnd) == NULL)
+                pPage->SubclassWindow(hWnd);
+        }
+        return AfxDlgProc(hWnd, message, wParam, lParam);
+    });
 }
 } // namespace
 
 UINT CALLBACK AfxPropPageCallback(HWND, UINT message, LPPROPSHEETPAGEA pPropPage)
 {
-    if (message == PSPCB_CREATE)
-    {
-        CPropertyPage* pPage = (CPropertyPage*)pPropPage->lParam;
-        if (pPage != NULL && pPage->m_hWnd == NULL)
-            AfxHookWindowCreate(pPage);
-        return TRUE;
-    }
-    return 0;
+    // A page that cannot be prepared is not made (0 for PSPCB_CREATE).
+    return AfxCallbackBarrier<UINT>(0, [&]() -> UINT {
+        if (message == PSPCB_CREATE)
+        {
+            CPropertyPage* pPage = (CPropertyPage*)pPropPage->lParam;
+            if (pPage != NULL && pPage->m_hWnd == NULL)
+                AfxHookWindowCreate(pPage);
+            return TRUE;
+        }
+        return 0;
+    });
 }
 
 CPropertyPage::CPropertyPage() : m_bFirstSetActive(TRUE)

@@ -1,4 +1,5 @@
 #include "afx/PropertySheet.h"
+#include "afx/CallbackBarrier.h"
 #include "afx/PropertyPage.h"
 #include "afx/TabCtrl.h"
 #include "afx/ThreadState.h"
@@ -14,26 +15,28 @@ END_MESSAGE_MAP()
 // being made is the object waiting for its window.
 int CALLBACK AfxPropSheetCallback(HWND, UINT message, LPARAM lParam)
 {
-    if (message == PSCB_PRECREATE && lParam != 0)
-    {
-        CPropertySheet* pSheet = DYNAMIC_DOWNCAST(CPropertySheet, AfxGetThreadState()->m_pWndInit);
-        if (pSheet != NULL && pSheet->m_dwCreateStyle != (DWORD)-1)
+    return AfxCallbackBarrier<int>(0, [&]() -> int {
+        if (message == PSCB_PRECREATE && lParam != 0)
         {
-            LPDLGTEMPLATE pTemplate = (LPDLGTEMPLATE)lParam;
-            // an extended template starts with 1, 0xFFFF
-            if (((WORD*)pTemplate)[1] == 0xFFFF)
+            CPropertySheet* pSheet = DYNAMIC_DOWNCAST(CPropertySheet, AfxGetThreadState()->m_pWndInit);
+            if (pSheet != NULL && pSheet->m_dwCreateStyle != (DWORD)-1)
             {
-                ((DWORD*)pTemplate)[2] = pSheet->m_dwCreateExStyle;
-                ((DWORD*)pTemplate)[3] = pSheet->m_dwCreateStyle;
-            }
-            else
-            {
-                pTemplate->style = pSheet->m_dwCreateStyle;
-                pTemplate->dwExtendedStyle = pSheet->m_dwCreateExStyle;
+                LPDLGTEMPLATE pTemplate = (LPDLGTEMPLATE)lParam;
+                // an extended template starts with 1, 0xFFFF
+                if (((WORD*)pTemplate)[1] == 0xFFFF)
+                {
+                    ((DWORD*)pTemplate)[2] = pSheet->m_dwCreateExStyle;
+                    ((DWORD*)pTemplate)[3] = pSheet->m_dwCreateStyle;
+                }
+                else
+                {
+                    pTemplate->style = pSheet->m_dwCreateStyle;
+                    pTemplate->dwExtendedStyle = pSheet->m_dwCreateExStyle;
+                }
             }
         }
-    }
-    return 0;
+        return 0;
+    });
 }
 
 CPropertySheet::CPropertySheet()

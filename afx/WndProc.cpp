@@ -2,6 +2,7 @@
 // command and notification routing, reflection to controls, and the binding of
 // new windows to their objects.
 #include "afx/Wnd.h"
+#include "afx/CallbackBarrier.h"
 #include "afx/DC.h"
 #include "afx/Menu.h"
 #include "afx/TestCmdUI.h"
@@ -163,10 +164,12 @@ BOOL AFXAPI AfxUnhookWindowCreate()
 
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
-    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
-    if (pWnd == NULL)
-        return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
-    return AfxCallWndProc(pWnd, hWnd, nMsg, wParam, lParam);
+    return AfxCallbackBarrier<LRESULT>(0, hWnd, nMsg, [&]() -> LRESULT {
+        CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+        if (pWnd == NULL)
+            return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
+        return AfxCallWndProc(pWnd, hWnd, nMsg, wParam, lParam);
+    });
 }
 
 LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)

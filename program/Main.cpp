@@ -1,16 +1,20 @@
 // Entry point used until the application object exists: one plain window
 // titled "Kestrova" that closes on request.
+#include "afx/CallbackBarrier.h"
+
 #include <windows.h>
 
 namespace {
 
 LRESULT CALLBACK PlaceholderWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (msg == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
+    return AfxCallbackBarrier<LRESULT>(0, hwnd, msg, [&]() -> LRESULT {
+        if (msg == WM_DESTROY) {
+            PostQuitMessage(0);
+            return 0;
+        }
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    });
 }
 
 } // namespace

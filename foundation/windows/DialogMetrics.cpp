@@ -1,5 +1,6 @@
 #include "foundation/windows/DialogMetrics.h"
 
+#include "afx/CallbackBarrier.h"
 #include "foundation/windows/DialogTemplateBuilder.h"
 
 #include <commctrl.h>
@@ -98,14 +99,16 @@ namespace
 
     INT_PTR CALLBACK MetricsDialogProc(HWND dialog, UINT message, WPARAM, LPARAM)
     {
-        if (message == WM_INITDIALOG)
-        {
-            Measure(dialog);
-            metrics.measured = true;
-            ::EndDialog(dialog, IDOK);
-            return TRUE;
-        }
-        return FALSE;
+        return AfxCallbackBarrier<INT_PTR>(FALSE, dialog, message, [&]() -> INT_PTR {
+            if (message == WM_INITDIALOG)
+            {
+                Measure(dialog);
+                metrics.measured = true;
+                ::EndDialog(dialog, IDOK);
+                return TRUE;
+            }
+            return FALSE;
+        });
     }
 
     // The metrics dialog, in dialog units: the group box holds its label and

@@ -1,5 +1,6 @@
 #include "output/printing/PrintAbortDlg.h"
 
+#include "afx/CallbackBarrier.h"
 #include "foundation/terminology/TokenExpander.h"
 #include "foundation/windows/DialogTemplateBuilder.h"
 #include "output/printing/PrintAbortIds.h"
@@ -103,10 +104,12 @@ void CPrintAbortDlg::PumpMessages()
 
 BOOL CALLBACK PrintAbortProc(HDC dc, int code)
 {
-    CPrintAbortDlg* dialog = CPrintAbortDlg::Current;
-    if (dialog == NULL)
-        return FALSE;
-    if (!dialog->IsCancelled())
-        dialog->PumpMessages();
-    return !dialog->IsCancelled();
+    return AfxCallbackBarrier<BOOL>(FALSE, [&]() -> BOOL {
+        CPrintAbortDlg* dialog = CPrintAbortDlg::Current;
+        if (dialog == NULL)
+            return FALSE;
+        if (!dialog->IsCancelled())
+            dialog->PumpMessages();
+        return !dialog->IsCancelled();
+    });
 }
