@@ -1,7 +1,6 @@
 #include "foundation/windows/DialogMetrics.h"
 
 #include "afx/CallbackBarrier.h"
-#include "foundation/windows/DialogTemplateBuilder.h"
 
 #include <commctrl.h>
 
@@ -110,26 +109,6 @@ namespace
             return FALSE;
         });
     }
-
-    // The metrics dialog, in dialog units: the group box holds its label and
-    // edit at the usual insets, so that what is measured is the dialog font's
-    // rendering of those insets.
-    void BuildMetricsTemplate(CDialogTemplateBuilder& builder)
-    {
-        builder.Begin(DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION, 0, 0, 250, 110, "Metrics",
-                      8, "MS Shell Dlg");
-        builder.AddControl(IDC_METRICS_CHECK1, "Button", "Check", BS_AUTOCHECKBOX | WS_TABSTOP, 7, 7, 60, 10);
-        builder.AddControl(IDC_METRICS_CHECK2, "Button", "Check", BS_AUTOCHECKBOX | WS_TABSTOP, 7, 20, 60, 10);
-        builder.AddControl(IDC_METRICS_GROUP, "Button", "Group", BS_GROUPBOX, 7, 34, 120, 32);
-        builder.AddControl(IDC_METRICS_LABEL, "Static", "Editlabel", SS_LEFT, 14, 47, 40, 8);
-        builder.AddControl(IDC_METRICS_EDIT, "Edit", "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 56, 45, 64, 14);
-        builder.AddControl(IDOK, "Button", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 140, 7, 50, 14);
-        builder.AddControl(IDC_METRICS_TAB, WC_TABCONTROLA, "", WS_TABSTOP, 140, 30, 100, 45);
-        builder.AddControl(IDC_METRICS_COMBO1, "ComboBox", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
-                           7, 80, 80, 60);
-        builder.AddControl(IDC_METRICS_COMBO2, "ComboBox", "", CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP,
-                           100, 80, 80, 60);
-    }
 }
 
 void MeasureDialogMetrics()
@@ -138,20 +117,17 @@ void MeasureDialogMetrics()
         return;
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_TAB_CLASSES};
     ::InitCommonControlsEx(&controls);
-    // The program's own metrics dialog is measured when its resources hold
-    // one; an executable without it (a test, a tool) measures the same
-    // controls from a template built here.
-    HINSTANCE resources = AfxGetResourceHandle();
-    if (resources != NULL &&
-        ::FindResourceA(resources, MAKEINTRESOURCEA(IDD_DIALOG_METRICS), MAKEINTRESOURCEA(5) /* RT_DIALOG */) != NULL)
+    // The metrics dialog is one of the foundation's resources, linked into
+    // every program; a resource module of another language may hold its own.
+    HINSTANCE modules[] = {AfxGetResourceHandle(), ::GetModuleHandleA(NULL)};
+    for (HINSTANCE module : modules)
     {
-        ::DialogBoxParamA(resources, MAKEINTRESOURCEA(IDD_DIALOG_METRICS), NULL, MetricsDialogProc, 0);
-        if (metrics.measured)
+        if (module != NULL && ::FindResourceA(module, MAKEINTRESOURCEA(IDD_DIALOG_METRICS), RT_DIALOG) != NULL)
+        {
+            ::DialogBoxParamA(module, MAKEINTRESOURCEA(IDD_DIALOG_METRICS), NULL, MetricsDialogProc, 0);
             return;
+        }
     }
-    CDialogTemplateBuilder builder;
-    BuildMetricsTemplate(builder);
-    ::DialogBoxIndirectParamA(::GetModuleHandleA(NULL), builder.GetTemplate(), NULL, MetricsDialogProc, 0);
 }
 
 BOOL AreDialogMetricsMeasured()
