@@ -11,8 +11,8 @@ class CMyCmdTarget;
 // Makes the element of the named type and reads its options, removing from the
 // list those it takes. Returns null for a type it does not know; for a wrong
 // option it sets the error and returns null.
-typedef CMyCmdTarget* (*SelectionElementCreator)(const CString& type, CGeneticsSection* section,
-                                                 CStringArray& options, CString& error);
+typedef CMyCmdTarget* (*SelectionElementCreator)(const CString& type, CGeneticsSection* section, CStringArray& options,
+                                                 CString& error);
 
 // Registers the routine (null for none); returns the one registered before.
 SelectionElementCreator SetSelectionElementCreator(SelectionElementCreator creator);

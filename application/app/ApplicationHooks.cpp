@@ -7,10 +7,10 @@
 
 namespace
 {
-    void ShowGeneticsError(const CString& text)
-    {
-        ShowError(NULL, 0, "%s", (LPCTSTR)text);
-    }
+void ShowGeneticsError(const CString& text)
+{
+    ShowError(NULL, 0, "%s", (LPCTSTR)text);
+}
 }
 
 void InstallApplicationHooks()

@@ -10,28 +10,28 @@
 
 namespace
 {
-    CGenSelElement* NewElement(const CString& type)
-    {
-        if (type.CompareNoCase("genes") == 0)
-            return new CGenSelGenes;
-        if (type.CompareNoCase("button") == 0)
-            return new CGenSelButton;
-        if (type.CompareNoCase("menu") == 0)
-            return new CGenSelMenu;
-        if (type.CompareNoCase("genotype") == 0)
-            return new CGenSelGenotype;
-        if (type.CompareNoCase("phenotype") == 0)
-            return new CGenSelPhenotype;
-        if (type.CompareNoCase("assumedalleles") == 0)
-            return new CGenSelAssumedAlleles;
-        if (type.CompareNoCase("tab") == 0)
-            return new CGenSelTab;
-        return NULL;
-    }
+CGenSelElement* NewElement(const CString& type)
+{
+    if (type.CompareNoCase("genes") == 0)
+        return new CGenSelGenes;
+    if (type.CompareNoCase("button") == 0)
+        return new CGenSelButton;
+    if (type.CompareNoCase("menu") == 0)
+        return new CGenSelMenu;
+    if (type.CompareNoCase("genotype") == 0)
+        return new CGenSelGenotype;
+    if (type.CompareNoCase("phenotype") == 0)
+        return new CGenSelPhenotype;
+    if (type.CompareNoCase("assumedalleles") == 0)
+        return new CGenSelAssumedAlleles;
+    if (type.CompareNoCase("tab") == 0)
+        return new CGenSelTab;
+    return NULL;
+}
 }
 
-CMyCmdTarget* CreateSelectionElement(const CString& type, CGeneticsSection* section,
-                                     CStringArray& options, CString& error)
+CMyCmdTarget* CreateSelectionElement(const CString& type, CGeneticsSection* section, CStringArray& options,
+                                     CString& error)
 {
     CGenSelElement* element = NewElement(type);
     if (element == NULL)

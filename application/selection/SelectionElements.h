@@ -10,5 +10,5 @@ class CMyCmdTarget;
 // "phenotype", "assumedalleles", "tab"; any case) and reads its options,
 // removing those it takes. Null for an unknown type; null and the error for a
 // wrong option or flag letter.
-CMyCmdTarget* CreateSelectionElement(const CString& type, CGeneticsSection* section,
-                                     CStringArray& options, CString& error);
+CMyCmdTarget* CreateSelectionElement(const CString& type, CGeneticsSection* section, CStringArray& options,
+                                     CString& error);

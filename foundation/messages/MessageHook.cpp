@@ -5,30 +5,30 @@
 
 namespace
 {
-    MessageHook installedHook = NULL;
+MessageHook installedHook = NULL;
 
-    bool TakesDefaultIcon(UINT flags)
-    {
-        UINT buttons = flags & MB_TYPEMASK;
-        return buttons == MB_OK || buttons == MB_OKCANCEL || buttons == MB_YESNOCANCEL || buttons == MB_YESNO;
-    }
+bool TakesDefaultIcon(UINT flags)
+{
+    UINT buttons = flags & MB_TYPEMASK;
+    return buttons == MB_OK || buttons == MB_OKCANCEL || buttons == MB_YESNOCANCEL || buttons == MB_YESNO;
+}
 
-    int ShowInPlatformBox(LPCTSTR key, UINT titleId, LPCTSTR format, va_list args, UINT flags)
-    {
-        CString text = MakeMessageText(format, args);
-        if (text.IsEmpty())
-            return IDCANCEL;
-        CString title;
-        if (titleId != 0)
-            title.LoadString(titleId);
-        return ShowPlatformMessageBox(text, title, flags);
-    }
+int ShowInPlatformBox(LPCTSTR key, UINT titleId, LPCTSTR format, va_list args, UINT flags)
+{
+    CString text = MakeMessageText(format, args);
+    if (text.IsEmpty())
+        return IDCANCEL;
+    CString title;
+    if (titleId != 0)
+        title.LoadString(titleId);
+    return ShowPlatformMessageBox(text, title, flags);
+}
 
-    int Show(LPCTSTR key, LPCTSTR format, va_list args, UINT flags)
-    {
-        MessageHook hook = installedHook != NULL ? installedHook : &ShowInPlatformBox;
-        return hook(key, 0, format, args, flags);
-    }
+int Show(LPCTSTR key, LPCTSTR format, va_list args, UINT flags)
+{
+    MessageHook hook = installedHook != NULL ? installedHook : &ShowInPlatformBox;
+    return hook(key, 0, format, args, flags);
+}
 }
 
 MessageHook SetMessageHook(MessageHook hook)
@@ -61,11 +61,11 @@ int ShowPlatformMessageBox(LPCTSTR text, LPCTSTR title, UINT flags)
     return ::MessageBoxA(::GetActiveWindow(), text, caption, flags);
 }
 
-#define KESTROVA_FOUNDATION_MESSAGE(key, flags)                                 \
-    va_list args;                                                               \
-    va_start(args, format);                                                     \
-    int answer = Show(key, format, args, flags);                                \
-    va_end(args);                                                               \
+#define KESTROVA_FOUNDATION_MESSAGE(key, flags)                                                                        \
+    va_list args;                                                                                                      \
+    va_start(args, format);                                                                                            \
+    int answer = Show(key, format, args, flags);                                                                       \
+    va_end(args);                                                                                                      \
     return answer
 
 int ShowFoundationError(LPCTSTR format, ...)

@@ -15,10 +15,14 @@ LRESULT CALLBACK ThrowingHook(int code, WPARAM wParam, LPARAM lParam)
     return AfxCallbackBarrier<LRESULT>(-7, [&]() -> LRESULT {
         switch (code)
         {
-        case 1: AfxThrowUserException();
-        case 2: AfxThrowMemoryException();
-        case 3: throw std::runtime_error("unexpected");
-        case 4: throw 4;
+        case 1:
+            AfxThrowUserException();
+        case 2:
+            AfxThrowMemoryException();
+        case 3:
+            throw std::runtime_error("unexpected");
+        case 4:
+            throw 4;
         }
         return 42;
     });
@@ -31,10 +35,10 @@ TEST(CallbackBarrierTest, ExceptionsBecomeTheFailureValue)
     {
         int code;
         LRESULT result;
-        const char* message;   // shown to the user, or null
+        const char* message; // shown to the user, or null
     } cases[] = {
         {0, 42, NULL},
-        {1, -7, NULL},   // the user has been told already
+        {1, -7, NULL}, // the user has been told already
         {2, -7, "Out of memory."},
         {3, -7, "The operation failed because of an unexpected error."},
         {4, -7, "The operation failed because of an unexpected error."},

@@ -18,10 +18,22 @@ HDC someDC = NULL;
 
 // Handles as the records show them: W the other window, M the menu, D the
 // device context, null, or "?" for anything else.
-const char* Name(HWND window) { return window == NULL ? "null" : window == otherWindow ? "W" : "?"; }
-const char* Name(CWnd* wnd) { return Name(wnd != NULL ? wnd->m_hWnd : NULL); }
-const char* Name(CMenu* menu) { return menu != NULL && menu->m_hMenu == someMenu ? "M" : "?"; }
-const char* Name(CDC* dc) { return dc != NULL && dc->m_hDC == someDC ? "D" : "?"; }
+const char* Name(HWND window)
+{
+    return window == NULL ? "null" : window == otherWindow ? "W" : "?";
+}
+const char* Name(CWnd* wnd)
+{
+    return Name(wnd != NULL ? wnd->m_hWnd : NULL);
+}
+const char* Name(CMenu* menu)
+{
+    return menu != NULL && menu->m_hMenu == someMenu ? "M" : "?";
+}
+const char* Name(CDC* dc)
+{
+    return dc != NULL && dc->m_hDC == someDC ? "D" : "?";
+}
 
 class CCrackingWnd : public CWnd
 {
@@ -40,12 +52,28 @@ protected:
         m_record = text;
     }
 
-    afx_msg int OnCreate(LPCREATESTRUCT cs) { Log("Create %s", cs->lpszName); return 7; }
-    afx_msg void OnDestroy() { m_endRecord += "Destroy "; CWnd::OnDestroy(); }
-    afx_msg void OnNcDestroy() override { m_endRecord += "NcDestroy"; CWnd::OnNcDestroy(); }
+    afx_msg int OnCreate(LPCREATESTRUCT cs)
+    {
+        Log("Create %s", cs->lpszName);
+        return 7;
+    }
+    afx_msg void OnDestroy()
+    {
+        m_endRecord += "Destroy ";
+        CWnd::OnDestroy();
+    }
+    afx_msg void OnNcDestroy() override
+    {
+        m_endRecord += "NcDestroy";
+        CWnd::OnNcDestroy();
+    }
     afx_msg void OnSize(UINT type, int cx, int cy) { Log("Size %u %d %d", type, cx, cy); }
     afx_msg void OnGetMinMaxInfo(MINMAXINFO* info) { Log("GetMinMaxInfo %ld", info->ptMaxSize.x); }
-    afx_msg BOOL OnEraseBkgnd(CDC* dc) { Log("EraseBkgnd %s", Name(dc)); return 5; }
+    afx_msg BOOL OnEraseBkgnd(CDC* dc)
+    {
+        Log("EraseBkgnd %s", Name(dc));
+        return 5;
+    }
     afx_msg void OnPaint() { Log("Paint"); }
     afx_msg HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT type)
     {
@@ -53,7 +81,11 @@ protected:
         return (HBRUSH)0x55;
     }
     afx_msg void OnSysCommand(UINT id, LPARAM lParam) { Log("SysCommand %#x %ld", id, (long)lParam); }
-    afx_msg HCURSOR OnQueryDragIcon() { Log("QueryDragIcon"); return (HCURSOR)0x77; }
+    afx_msg HCURSOR OnQueryDragIcon()
+    {
+        Log("QueryDragIcon");
+        return (HCURSOR)0x77;
+    }
     afx_msg void OnMeasureItem(int id, LPMEASUREITEMSTRUCT item) { Log("MeasureItem %d %u", id, item->itemID); }
     afx_msg void OnDrawItem(int id, LPDRAWITEMSTRUCT item) { Log("DrawItem %d %u", id, item->itemID); }
     afx_msg LRESULT OnMenuChar(UINT ch, UINT flags, CMenu* menu)
@@ -70,7 +102,11 @@ protected:
     afx_msg void OnTimer(UINT id) { Log("Timer %u", id); }
     afx_msg void OnEnable(BOOL enable) { Log("Enable %d", enable); }
     afx_msg void OnClose() { Log("Close"); }
-    afx_msg BOOL OnHelpInfo(HELPINFO* info) { Log("HelpInfo %d", info->iCtrlId); return TRUE; }
+    afx_msg BOOL OnHelpInfo(HELPINFO* info)
+    {
+        Log("HelpInfo %d", info->iCtrlId);
+        return TRUE;
+    }
     afx_msg void OnKillFocus(CWnd* wnd) { Log("KillFocus %s", Name(wnd)); }
     afx_msg void OnSetFocus(CWnd* wnd) { Log("SetFocus %s", Name(wnd)); }
     void LogKey(const char* name, UINT ch, UINT repeat, UINT flags) { Log("%s %u %u %#x", name, ch, repeat, flags); }
@@ -83,7 +119,11 @@ protected:
         return TRUE;
     }
     afx_msg void OnCancelMode() { Log("CancelMode"); }
-    afx_msg UINT OnGetDlgCode() { Log("GetDlgCode"); return DLGC_WANTALLKEYS; }
+    afx_msg UINT OnGetDlgCode()
+    {
+        Log("GetDlgCode");
+        return DLGC_WANTALLKEYS;
+    }
     afx_msg BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message)
     {
         Log("SetCursor %s %u %#x", Name(wnd), hitTest, message);
@@ -103,51 +143,55 @@ protected:
     {
         Log("InitMenuPopup %s %u %d", Name(menu), index, system);
     }
-    afx_msg BOOL OnQueryNewPalette() { Log("QueryNewPalette"); return TRUE; }
+    afx_msg BOOL OnQueryNewPalette()
+    {
+        Log("QueryNewPalette");
+        return TRUE;
+    }
     afx_msg void OnPaletteChanged(CWnd* wnd) { Log("PaletteChanged %s", Name(wnd)); }
 
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CCrackingWnd, CWnd)
-    ON_WM_CREATE()
-    ON_WM_DESTROY()
-    ON_WM_NCDESTROY()
-    ON_WM_SIZE()
-    ON_WM_GETMINMAXINFO()
-    ON_WM_ERASEBKGND()
-    ON_WM_PAINT()
-    ON_WM_CTLCOLOR()
-    ON_WM_SYSCOMMAND()
-    ON_WM_QUERYDRAGICON()
-    ON_WM_MEASUREITEM()
-    ON_WM_DRAWITEM()
-    ON_WM_MENUCHAR()
-    ON_WM_MOUSEMOVE()
-    ON_WM_LBUTTONDOWN()
-    ON_WM_LBUTTONUP()
-    ON_WM_LBUTTONDBLCLK()
-    ON_WM_RBUTTONDOWN()
-    ON_WM_TIMER()
-    ON_WM_ENABLE()
-    ON_WM_CLOSE()
-    ON_WM_HELPINFO()
-    ON_WM_KILLFOCUS()
-    ON_WM_SETFOCUS()
-    ON_WM_KEYDOWN()
-    ON_WM_KEYUP()
-    ON_WM_CHAR()
-    ON_WM_MOUSEWHEEL()
-    ON_WM_CANCELMODE()
-    ON_WM_GETDLGCODE()
-    ON_WM_SETCURSOR()
-    ON_WM_HSCROLL()
-    ON_WM_VSCROLL()
-    ON_WM_STYLECHANGED()
-    ON_WM_CONTEXTMENU()
-    ON_WM_INITMENUPOPUP()
-    ON_WM_QUERYNEWPALETTE()
-    ON_WM_PALETTECHANGED()
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_NCDESTROY()
+ON_WM_SIZE()
+ON_WM_GETMINMAXINFO()
+ON_WM_ERASEBKGND()
+ON_WM_PAINT()
+ON_WM_CTLCOLOR()
+ON_WM_SYSCOMMAND()
+ON_WM_QUERYDRAGICON()
+ON_WM_MEASUREITEM()
+ON_WM_DRAWITEM()
+ON_WM_MENUCHAR()
+ON_WM_MOUSEMOVE()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
+ON_WM_LBUTTONDBLCLK()
+ON_WM_RBUTTONDOWN()
+ON_WM_TIMER()
+ON_WM_ENABLE()
+ON_WM_CLOSE()
+ON_WM_HELPINFO()
+ON_WM_KILLFOCUS()
+ON_WM_SETFOCUS()
+ON_WM_KEYDOWN()
+ON_WM_KEYUP()
+ON_WM_CHAR()
+ON_WM_MOUSEWHEEL()
+ON_WM_CANCELMODE()
+ON_WM_GETDLGCODE()
+ON_WM_SETCURSOR()
+ON_WM_HSCROLL()
+ON_WM_VSCROLL()
+ON_WM_STYLECHANGED()
+ON_WM_CONTEXTMENU()
+ON_WM_INITMENUPOPUP()
+ON_WM_QUERYNEWPALETTE()
+ON_WM_PALETTECHANGED()
 END_MESSAGE_MAP()
 } // namespace
 

@@ -14,8 +14,7 @@ public:
 };
 
 // Knows "made" (takes options named "take...") and "broken" (a wrong option).
-CMyCmdTarget* CreateTestElement(const CString& type, CGeneticsSection* section, CStringArray& options,
-                                CString& error)
+CMyCmdTarget* CreateTestElement(const CString& type, CGeneticsSection* section, CStringArray& options, CString& error)
 {
     if (type.CompareNoCase("broken") == 0)
     {
@@ -57,8 +56,8 @@ TEST_F(SelectionElementMaker, AnswersBecomeReaderErrors)
         int elements;
     } cases[] = {
         {"selectgenotype made take=1\nselectgenotype MADE take=2 take=3\n", "", 2},
-        {"selectgenotype made take=1 other=2\n", "line 10, error in 'selectgenotype' line: unknown option(s): 'other=2'",
-         -1},
+        {"selectgenotype made take=1 other=2\n",
+         "line 10, error in 'selectgenotype' line: unknown option(s): 'other=2'", -1},
         {"selectgenotype slider\n", "line 10, unknown element type 'slider' for 'selectgenotype' line", -1},
         {"selectgenotype broken take=1\n", "line 10, error in 'selectgenotype' line: bad option", -1},
     };

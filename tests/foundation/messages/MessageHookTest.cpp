@@ -36,11 +36,18 @@ TEST(MessageHook, EachMessageReachesTheInstalledRoutine)
         const char* text;
         UINT flags;
     } cases[] = {
-        {[] { return ShowFoundationError("unable to open %s", "Clipboard"); }, "(none)", "Unable to open Clipboard. ",
-         MB_ICONEXCLAMATION},
-        {[] { return ShowFoundationWarning("%d files left  ", 3); }, "(none)", "3 files left. ", MB_ICONEXCLAMATION},
-        {[] { return AskFoundationYesNoCancel("PromptSaveSettings", "Save?"); }, "PromptSaveSettings", "Save?",
-         MB_YESNOCANCEL | MB_ICONQUESTION},
+        {[] {
+             return ShowFoundationError("unable to open %s", "Clipboard");
+         },
+         "(none)", "Unable to open Clipboard. ", MB_ICONEXCLAMATION},
+        {[] {
+             return ShowFoundationWarning("%d files left  ", 3);
+         },
+         "(none)", "3 files left. ", MB_ICONEXCLAMATION},
+        {[] {
+             return AskFoundationYesNoCancel("PromptSaveSettings", "Save?");
+         },
+         "PromptSaveSettings", "Save?", MB_YESNOCANCEL | MB_ICONQUESTION},
     };
     MessageHook saved = SetMessageHook(&Record);
     for (const auto& c : cases)
