@@ -71,6 +71,7 @@ set(KESTROVA_PROGRAM_LAYER_bench_foundation foundation)
 set(KESTROVA_PROGRAM_LAYER_bench_genetics_parse genetics)
 set(KESTROVA_PROGRAM_LAYER_bench_predict genetics)
 set(KESTROVA_PROGRAM_LAYER_bench_output output)
+set(KESTROVA_PROGRAM_LAYER_bench_framework framework)
 
 # Every folder tools/programs/NAME becomes the console program NAME.exe.
 function(kestrova_add_programs)

@@ -3,6 +3,7 @@
 #include "afx/AfxWin.h"
 #include "foundation/messages/MessageHook.h"
 #include "framework/app/FrameworkApp.h"
+#include "framework/messages/MessageBoxButtons.h"
 
 
 namespace
@@ -57,11 +58,12 @@ int ShowPromptedMessage(LPCTSTR key, UINT titleId, LPCTSTR format, va_list args,
     return ShowPromptedMessageTitled(key, title, format, args, flags, option, helpId);
 }
 
-#define KESTROVA_PROMPT(titleArg, flags, call)                                  \
+#define KESTROVA_PROMPT_OPTION(titleArg, flags, option, call)                    \
     va_list args;                                                               \
     va_start(args, format);                                                     \
-    int answer = call(key, titleArg, format, args, flags, 0, 0);                \
+    int answer = call(key, titleArg, format, args, flags, option, 0);           \
     va_end(args)
+#define KESTROVA_PROMPT(titleArg, flags, call) KESTROVA_PROMPT_OPTION(titleArg, flags, 0, call)
 
 BOOL AskYesNo(LPCTSTR key, UINT titleId, LPCTSTR format, ...)
 {
@@ -96,6 +98,12 @@ int AskYesNoCancel(LPCTSTR key, UINT titleId, LPCTSTR format, ...)
 int ShowInformation(LPCTSTR key, UINT titleId, LPCTSTR format, ...)
 {
     KESTROVA_PROMPT(titleId, MB_ICONINFORMATION, ShowPromptedMessage);
+    return answer;
+}
+
+int ShowInformationWithPrint(LPCTSTR key, UINT titleId, LPCTSTR format, ...)
+{
+    KESTROVA_PROMPT_OPTION(titleId, MB_ICONINFORMATION, MSGBOX_OPTION_PRINT_INFO, ShowPromptedMessage);
     return answer;
 }
 

@@ -25,5 +25,7 @@ BOOL AskOkCancel(LPCTSTR key, UINT titleId, LPCTSTR format, ...);
 int AskYesNoCancel(LPCTSTR key, UINT titleId, LPCTSTR format, ...);
 int ShowInformation(LPCTSTR key, UINT titleId, LPCTSTR format, ...);
 int ShowInformationTitled(LPCTSTR key, LPCTSTR title, LPCTSTR format, ...);
+// Information with a "Print Info" button that prints the message.
+int ShowInformationWithPrint(LPCTSTR key, UINT titleId, LPCTSTR format, ...);
 int ShowWarning(LPCTSTR key, UINT titleId, LPCTSTR format, ...);
 int ShowError(LPCTSTR key, UINT titleId, LPCTSTR format, ...);

@@ -1,0 +1,59 @@
+#include "framework/windows/WindowMeasures.h"
+
+#include <algorithm>
+
+CString GetWindowClassName(HWND window)
+{
+    char name[256] = "";
+    if (window == NULL || ::GetClassNameA(window, name, sizeof(name)) == 0)
+        return CString();
+    return name;
+}
+
+CString GetWindowClassName(CWnd* window)
+{
+    return GetWindowClassName(window != NULL ? window->GetSafeHwnd() : NULL);
+}
+
+int GetFontHeight(CFont* font)
+{
+    HWND desktop = ::GetDesktopWindow();
+    if (desktop == NULL)
+    {
+        LOGFONTA logFont = {};
+        ::GetObjectA(font->GetSafeHandle(), sizeof(logFont), &logFont);
+        return abs(logFont.lfHeight);
+    }
+    HDC dc = ::GetDC(desktop);
+    HGDIOBJ old = ::SelectObject(dc, font->GetSafeHandle());
+    TEXTMETRICA metrics = {};
+    ::GetTextMetricsA(dc, &metrics);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(desktop, dc);
+    return metrics.tmHeight;
+}
+
+DWORD GetWindowBaseUnits(CWnd* window)
+{
+    HFONT font = window != NULL ? (HFONT)window->SendMessage(WM_GETFONT) : NULL;
+    if (font == NULL)
+        return (DWORD)::GetDialogBaseUnits();
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    HDC dc = ::GetDC(NULL);
+    HGDIOBJ old = ::SelectObject(dc, font);
+    SIZE extent = {};
+    ::GetTextExtentPoint32A(dc, letters, 52, &extent);
+    TEXTMETRICA metrics = {};
+    ::GetTextMetricsA(dc, &metrics);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(NULL, dc);
+    int width = std::max(1, ::MulDiv(extent.cx, 1, 52));
+    int height = std::max(1, (int)metrics.tmHeight);
+    return MAKELONG(width, height);
+}
+
+CSize DialogUnitsToPixels(int x, int y, CWnd* window)
+{
+    DWORD units = GetWindowBaseUnits(window);
+    return CSize(::MulDiv(x, LOWORD(units), 4), ::MulDiv(y, HIWORD(units), 8));
+}
