@@ -106,9 +106,12 @@ TEST_F(MyDialogTest, F1AloneSendsTheHelpCommandOnce)
     CProbeDialog dialog(t);
     dialog.m_onShown = [&](CProbeDialog& d) {
         app.m_pMainWnd = &d;
-        MSG msg = {d.GetDlgItem(IDC_NAME)->m_hWnd, WM_KEYDOWN, VK_F1, 1};
-        EXPECT_TRUE(d.PreTranslateMessage(&msg));
-        msg.lParam = 1 | 0x40000000;   // held down: repeated
+        // pressed in the name field, through the message loop
+        ::PostMessageA(d.GetDlgItem(IDC_NAME)->m_hWnd, WM_KEYDOWN, VK_F1, 1);
+        MSG msg;
+        while (app.m_helpCommands == 0 && ::PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE))
+            AfxGetThread()->PumpMessage();
+        msg = {d.GetDlgItem(IDC_NAME)->m_hWnd, WM_KEYDOWN, VK_F1, 1 | 0x40000000};   // held down: repeated
         d.PreTranslateMessage(&msg);
         BYTE keys[256];
         ::GetKeyboardState(keys);
@@ -182,12 +185,21 @@ TEST_F(MyDialogTest, ToolTipsAnswerTheDialogsTextsWhileEnabled)
 {
     CProbeDialog dialog(t);
     dialog.m_addTip = TRUE;
-    CString narrow, wide, disabled;
+    CString narrow, wide, disabled, shownText;
     DWORD exStyle = 0;
     int tools = 0;
     dialog.m_onShown = [&](CProbeDialog& d) {
         exStyle = d.GetExStyle();
         tools = d.m_toolTip.GetToolCount();
+        // what the tooltip control itself shows for the button
+        TTTOOLINFOA info = {};
+        char shown[80] = "";
+        if (d.m_toolTip.GetToolInfo(info, d.GetDlgItem(IDC_APPLY)))
+        {
+            info.lpszText = shown;
+            d.m_toolTip.SendMessage(TTM_GETTEXTA, sizeof(shown), (LPARAM)&info);
+        }
+        shownText = shown;
         narrow = RequestTip(d, TTN_NEEDTEXTA);
         wide = RequestTip(d, TTN_NEEDTEXTW);
         ToolTipsEnabled = FALSE;
@@ -197,6 +209,7 @@ TEST_F(MyDialogTest, ToolTipsAnswerTheDialogsTextsWhileEnabled)
     dialog.DoModal();
     EXPECT_EQ(1, tools);
     EXPECT_TRUE(exStyle & WS_EX_CONTEXTHELP);
+    EXPECT_STREQ("Applies the changes", shownText);
     EXPECT_STREQ("Applies the changes", narrow);
     EXPECT_STREQ("Applies the changes", wide);
     EXPECT_STREQ("", disabled);

@@ -36,7 +36,10 @@ protected:
     {
         CDialogDriver driver([&](HWND box) {
             if (checkText != NULL)
+            {
                 *checkText = CDialogDriver::ItemText(box, IDC_MSGBOX_DONT_SHOW);
+                SaveWindowScreenshot(box, "framework_message_box_prompt");
+            }
             if (tick)
                 ::SendDlgItemMessageA(box, IDC_MSGBOX_DONT_SHOW, BM_SETCHECK, BST_CHECKED, 0);
             CDialogDriver::Click(box, press);

@@ -45,6 +45,9 @@ namespace
 
 bool SaveWindowScreenshot(HWND window, const std::string& name)
 {
+    // a modal dialog is shown only once its loop first goes idle
+    if (!::IsWindowVisible(window))
+        ::ShowWindow(window, SW_SHOW);
     ::SetForegroundWindow(window);
     ::RedrawWindow(window, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_ALLCHILDREN);
     MSG msg;

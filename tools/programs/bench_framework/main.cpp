@@ -8,19 +8,10 @@
 #include "framework/app/FrameworkApp.h"
 #include "framework/dialogs/MyDialog.h"
 #include "framework/messages/MessagePrompts.h"
+#include "tools/programs/BenchTimer.h"
 
 namespace
 {
-double Seconds()
-{
-    static LARGE_INTEGER frequency = {};
-    if (frequency.QuadPart == 0)
-        QueryPerformanceFrequency(&frequency);
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return (double)now.QuadPart / (double)frequency.QuadPart;
-}
-
 // Ends every dialog as soon as it is activated, as a user's click would.
 LRESULT CALLBACK CloseOnActivate(int code, WPARAM wParam, LPARAM lParam)
 {
@@ -33,10 +24,10 @@ template <class BODY>
 void Measure(const char* name, int rounds, BODY body)
 {
     body();   // the first round loads the templates and fonts
-    double start = Seconds();
+    double start = BenchSeconds();
     for (int i = 0; i < rounds; i++)
         body();
-    printf("%-44s %8.2f ms/round  (%d rounds)\n", name, (Seconds() - start) * 1000.0 / rounds, rounds);
+    printf("%-44s %8.2f ms/round  (%d rounds)\n", name, (BenchSeconds() - start) * 1000.0 / rounds, rounds);
 }
 
 class CBenchApp : public CFrameworkApp
