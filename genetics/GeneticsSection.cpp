@@ -16,7 +16,7 @@ UINT CGeneticsSection::GetSectionGeneration()
 }
 
 CGeneticsSection::CGeneticsSection()
-    : m_pConfig(NULL), m_bGenes(FALSE), m_nSexSystem(SEXSYSTEM_XY), m_nTables(0), m_nSlots(0), m_pResult(NULL)
+    : m_pConfig(NULL), m_bGenes(FALSE), m_nSexSystem(SEXSYSTEM_XY)
 {
     Reset();
 }

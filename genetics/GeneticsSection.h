@@ -154,21 +154,10 @@ public:
     COwningObArray m_ruleGenotypes;   // CGenotype
     CStringArray m_ruleTexts;
 
-    // Linkage tables (each element a COwningObArray of CGametePattern) and the
-    // prediction's work area.
+    // Linkage tables, each element a COwningObArray of CGametePattern: the
+    // prediction (CMatingPredictor) keeps its working values itself.
     COwningObArray m_femaleTables;
     COwningObArray m_maleTables;
-    int m_nTables;
-    int m_nSlots;
-    CDWordArray m_parentAlleles[2][2];   // [parent][chromosome][gene]
-    CDWordArray m_childAlleles[2];       // [chromosome][gene]
-    CDWordArray m_fixedAlleles;          // [gene]
-    CDWordArray m_chosenTables[2];       // [parent][slot]
-    CBitSet m_phaseBits[2];              // [parent], bit per slot
-    CPtrArray m_chosenPatterns[2];       // [parent][slot] -> CGametePattern
-    CDWordArray m_fixedSlots;            // [slot]
-    CGenotype m_polygeneWork;
-    CMatingResult* m_pResult;
 
     // Selection elements of the genotype selection form (CGenSelElement).
     COwningObArray m_selectionElements;

@@ -141,14 +141,12 @@ void CGeneticsSection::AddLinkageTable(const CDWordArray& genes, int intervals,
 {
     m_femaleTables.Add(BuildPatternTable(genes, intervals, femaleProbs));
     m_maleTables.Add(BuildPatternTable(genes, intervals, maleProbs));
-    m_nTables = (int)m_femaleTables.GetSize();
 }
 
 CString CGeneticsSection::BuildLinkageTables()
 {
     m_femaleTables.DeleteAll();
     m_maleTables.DeleteAll();
-    m_nTables = 0;
 
     CDWordArray genes;
     CArray<double, double> femaleProbs;
@@ -196,23 +194,5 @@ CString CGeneticsSection::BuildLinkageTables()
             return error;
         AddLinkageTable(genes, (int)genes.GetSize() - 1, femaleProbs, maleProbs);
     }
-
-    // The prediction's work area.
-    for (int parent = 0; parent < 2; parent++)
-    {
-        for (int chromosome = 0; chromosome < 2; chromosome++)
-            m_parentAlleles[parent][chromosome].SetSize(geneCount + 1);
-        m_childAlleles[parent].SetSize(geneCount + 1);
-    }
-    m_fixedAlleles.SetSize(geneCount + 1);
-    m_nTables = (int)m_femaleTables.GetSize();
-    m_nSlots = m_nTables - 1;
-    for (int parent = 0; parent < 2; parent++)
-    {
-        m_chosenTables[parent].SetSize(m_nSlots);
-        m_phaseBits[parent].SetSize(m_nSlots);
-        m_chosenPatterns[parent].SetSize(m_nSlots);
-    }
-    m_fixedSlots.SetSize(m_nSlots);
     return CString();
 }

@@ -5,9 +5,6 @@
 
 CString CGeneticsSection::PredictMating(CMatingResult& result, const CGenotype& maternal, const CGenotype& paternal)
 {
-    m_pResult = &result;
     CMatingPredictor predictor(this);
-    const CString error = predictor.Predict(result, maternal, paternal);
-    m_pResult = NULL;
-    return error;
+    return predictor.Predict(result, maternal, paternal);
 }
