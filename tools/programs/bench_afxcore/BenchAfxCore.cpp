@@ -3,25 +3,16 @@
 #include <stdio.h>
 
 #include "afx/AfxCore.h"
+#include "tools/programs/BenchTimer.h"
 
 namespace
 {
-double Seconds()
-{
-    static LARGE_INTEGER frequency = {};
-    if (frequency.QuadPart == 0)
-        QueryPerformanceFrequency(&frequency);
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return (double)now.QuadPart / (double)frequency.QuadPart;
-}
-
 template <class BODY>
 void Measure(const char* name, int nOperations, BODY body)
 {
-    double start = Seconds();
+    double start = BenchSeconds();
     long long checksum = body();
-    double elapsed = Seconds() - start;
+    double elapsed = BenchSeconds() - start;
     printf("%-46s %10.1f ns/op  (%d ops, check %lld)\n", name, elapsed * 1e9 / nOperations,
            nOperations, checksum);
 }

@@ -15,19 +15,10 @@
 
 #include <cstdio>
 #include <cstring>
+#include "tools/programs/BenchTimer.h"
 
 namespace
 {
-double Seconds()
-{
-    static LARGE_INTEGER frequency = {};
-    if (frequency.QuadPart == 0)
-        QueryPerformanceFrequency(&frequency);
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return (double)now.QuadPart / (double)frequency.QuadPart;
-}
-
 void FillTerms()
 {
     char name[64];
@@ -54,33 +45,33 @@ void BenchExpansion()
     CString result;
     size_t totalLength = 0;
 
-    double start = Seconds();
+    double start = BenchSeconds();
     for (int i = 0; i < rounds; ++i)
     {
         ExpandTokens(typical, result);
         totalLength += result.GetLength();
     }
-    double withTokens = Seconds() - start;
+    double withTokens = BenchSeconds() - start;
 
-    start = Seconds();
+    start = BenchSeconds();
     for (int i = 0; i < rounds; ++i)
     {
         ExpandTokens(plain, result);
         totalLength += result.GetLength();
     }
-    double withoutTokens = Seconds() - start;
+    double withoutTokens = BenchSeconds() - start;
 
     CString longText;
     for (int i = 0; i < 2000; ++i)
         longText += "A ~Colour~ line of the report with ~Term250Name~ in it.\n";
     const int longRounds = 200;
-    start = Seconds();
+    start = BenchSeconds();
     for (int i = 0; i < longRounds; ++i)
     {
         ExpandTokens(longText, result);
         totalLength += result.GetLength();
     }
-    double longSeconds = Seconds() - start;
+    double longSeconds = BenchSeconds() - start;
 
     printf("token expansion, %d-character text with 7 tokens: %.3f us per text\n",
            (int)strlen(typical), withTokens * 1e6 / rounds);
@@ -101,7 +92,7 @@ void BenchSealedFile(const char* sealedPath, const char* plainPath)
     }
     const int rounds = 20;
     CByteBuffer buffer;
-    double start = Seconds();
+    double start = BenchSeconds();
     for (int i = 0; i < rounds; ++i)
     {
         if (!buffer.LoadSealedFile(sealedPath, SealKeyGeneticsConfiguration))
@@ -110,16 +101,16 @@ void BenchSealedFile(const char* sealedPath, const char* plainPath)
             return;
         }
     }
-    double seconds = (Seconds() - start) / rounds;
+    double seconds = (BenchSeconds() - start) / rounds;
     printf("sealed file: %u bytes sealed, %u bytes plain: %.2f ms per read (%.1f MB/s of plain text)\n",
            (unsigned)sealed.GetLength(), (unsigned)buffer.GetLength(), seconds * 1e3,
            buffer.GetLength() / seconds / 1e6);
 
     CByteBuffer whole;
-    start = Seconds();
+    start = BenchSeconds();
     for (int i = 0; i < rounds; ++i)
         whole.LoadFile(sealedPath);
-    printf("  of which reading the file alone: %.2f ms\n", (Seconds() - start) / rounds * 1e3);
+    printf("  of which reading the file alone: %.2f ms\n", (BenchSeconds() - start) / rounds * 1e3);
 
     if (plainPath != NULL)
     {

@@ -9,21 +9,12 @@
 #include <random>
 #include <stdio.h>
 #include <vector>
+#include "tools/programs/BenchTimer.h"
 
 namespace
 {
 const int GeneCount = 600;
 const int PolygeneCount = 100;
-
-double Seconds()
-{
-    static LARGE_INTEGER frequency = {};
-    if (frequency.QuadPart == 0)
-        QueryPerformanceFrequency(&frequency);
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return (double)now.QuadPart / (double)frequency.QuadPart;
-}
 
 // About 2000 lines: genes, polygenes, links, descriptions and rules.
 void MakeConfiguration(CStringArray& lines)
@@ -118,9 +109,9 @@ int main()
     CGeneticsConfig config;
     for (int run = 0; run < 7; run++)
     {
-        const double start = Seconds();
+        const double start = BenchSeconds();
         const CString error = config.Read(lines, numbers);
-        loads.push_back(Seconds() - start);
+        loads.push_back(BenchSeconds() - start);
         if (!error.IsEmpty())
         {
             printf("configuration error: %s\n", (LPCTSTR)error);
@@ -141,15 +132,15 @@ int main()
     each.reserve(textCount);
     int failures = 0;
     CGenotype genotype;
-    const double start = Seconds();
+    const double start = BenchSeconds();
     for (const CString& text : texts)
     {
-        const double one = Seconds();
+        const double one = BenchSeconds();
         if (!genotype.Parse(section, text, SEX_MALE, 0).IsEmpty())
             failures++;
-        each.push_back(Seconds() - one);
+        each.push_back(BenchSeconds() - one);
     }
-    const double total = Seconds() - start;
+    const double total = BenchSeconds() - start;
     std::sort(each.begin(), each.end());
     printf("genotype texts: %d of 13 pairs each, %d failed\n", textCount, failures);
     printf("parse: total %.1f ms, mean %.1f us, median %.1f us, 99th percentile %.1f us, max %.1f us\n",

@@ -9,19 +9,10 @@
 #include "output/printing/DibImage.h"
 #include "output/printing/MyDC.h"
 #include "output/text/RichTextLayout.h"
+#include "tools/programs/BenchTimer.h"
 
 namespace
 {
-double Seconds()
-{
-    static LARGE_INTEGER frequency = {};
-    if (frequency.QuadPart == 0)
-        QueryPerformanceFrequency(&frequency);
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return (double)now.QuadPart / (double)frequency.QuadPart;
-}
-
 // A mating report of about 'pages' pages of A4 in 10 point text.
 CString ReportText(int pages)
 {
@@ -61,10 +52,10 @@ int main(int argc, char** argv)
 
     CString text = ReportText(pages);
     int areaWidth = width - 2 * 150, areaHeight = height - 2 * 150;
-    double start = Seconds();
+    double start = BenchSeconds();
     CRichTextLayout layout;
     layout.Layout(EmptyStyleMap, &dc, areaWidth, -1, 2, text, "Times New Roman,10", 0, areaHeight, 0);
-    double laidOut = Seconds();
+    double laidOut = BenchSeconds();
     int printedPages = (layout.m_height + areaHeight - 1) / areaHeight;
     RECT clip = {150, 150, 150 + areaWidth, 150 + areaHeight};
     for (int p = 0; p < printedPages; ++p)
@@ -74,7 +65,7 @@ int main(int argc, char** argv)
         layout.Paint(&dc, destination, clip, 0, -1);
     }
     ::GdiFlush();
-    double painted = Seconds();
+    double painted = BenchSeconds();
     printf("layout: %d lines, %d pages of A4 at %d dpi: %.3f s (%.2f ms per page)\n", layout.GetLineCount(),
            printedPages, resolution, laidOut - start, 1000 * (laidOut - start) / printedPages);
     printf("paint:  %d pages: %.3f s (%.2f ms per page)\n", printedPages, painted - laidOut,
@@ -93,9 +84,9 @@ int main(int argc, char** argv)
     for (const auto& format : formats)
     {
         std::string path = folder + "\\" + format.name;
-        double before = Seconds();
+        double before = BenchSeconds();
         BOOL saved = image.SaveToFile(path.c_str(), format.format);
-        double after = Seconds();
+        double after = BenchSeconds();
         WIN32_FILE_ATTRIBUTE_DATA data = {};
         ::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data);
         printf("save %s: %s, %.3f s, %lu bytes\n", format.name, saved ? "ok" : image.GetLastError(), after - before,

@@ -21,6 +21,7 @@
 #include "genetics/MatingResult.h"
 // The reference enumeration lives with the tests; the benchmark compiles it in.
 #include "tests/genetics/MatingOracle.cpp"
+#include "tools/programs/BenchTimer.h"
 
 namespace
 {
@@ -71,14 +72,6 @@ BOOL ReadConfig(CGeneticsConfig& config, const CString& text)
     return error.IsEmpty();
 }
 
-double Now()
-{
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return (double)counter.QuadPart / (double)frequency.QuadPart;
-}
-
 double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -110,9 +103,9 @@ double TimeRuns(CGeneticsSection* genes, const CGenotype& mother, const CGenotyp
     std::vector<double> seconds;
     for (int run = 0; run < runs; run++)
     {
-        const double start = Now();
+        const double start = BenchSeconds();
         offspring = PredictAndCollate(genes, mother, father, oracle);
-        seconds.push_back(Now() - start);
+        seconds.push_back(BenchSeconds() - start);
     }
     return Median(seconds);
 }

@@ -9,19 +9,10 @@
 #include "framework/values/DateFormats.h"
 
 #include <cstdio>
+#include "tools/programs/BenchTimer.h"
 
 namespace
 {
-double Seconds()
-{
-    static LARGE_INTEGER frequency = {};
-    if (frequency.QuadPart == 0)
-        QueryPerformanceFrequency(&frequency);
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return (double)now.QuadPart / (double)frequency.QuadPart;
-}
-
 void Report(const char* what, int rounds, double seconds)
 {
     printf("%-44s %8d in %7.3f s: %8.2f us each\n", what, rounds, seconds, seconds * 1e6 / rounds);
@@ -34,7 +25,7 @@ void BenchCurrency()
     const CStringArray& negatives = NegativeCurrencyFormatCodes();
     const int rounds = 200000;
     int failures = 0;
-    double start = Seconds();
+    double start = BenchSeconds();
     for (int i = 0; i < rounds; ++i)
     {
         CurrencyAmount amount = {CPackedDecimal(), TRUE};
@@ -46,7 +37,7 @@ void BenchCurrency()
         if (!ParseCurrencyText(text, positive, negative, &read))
             failures++;
     }
-    Report("currency: format and read back", rounds, Seconds() - start);
+    Report("currency: format and read back", rounds, BenchSeconds() - start);
     if (failures != 0)
         printf("  %d texts did not read back\n", failures);
 }
@@ -58,14 +49,14 @@ void BenchDates()
     const char* texts[] = {"03/04/2005", "3 Apr 05", "2005-04-03", "03042005", "Apr 3 2005"};
     const int rounds = 200000;
     int read = 0;
-    double start = Seconds();
+    double start = BenchSeconds();
     for (int i = 0; i < rounds; ++i)
     {
         CDate date;
         if (date.Parse(texts[i % 5], formats[i % formats.GetSize()], FALSE, NULL))
             read++;
     }
-    Report("dates: parse a typed date", rounds, Seconds() - start);
+    Report("dates: parse a typed date", rounds, BenchSeconds() - start);
     printf("  %d of %d read\n", read, rounds);
 }
 
@@ -73,10 +64,10 @@ void BenchCalculator()
 {
     const int rounds = 200000;
     CString text;
-    double start = Seconds();
+    double start = BenchSeconds();
     for (int i = 0; i < rounds; ++i)
         FormatCalculatorValue(2.0 / (double)(i % 97 + 3), 16, 15, &text);
-    Report("calculator: display text of a value", rounds, Seconds() - start);
+    Report("calculator: display text of a value", rounds, BenchSeconds() - start);
 }
 }
 

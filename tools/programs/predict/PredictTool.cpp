@@ -27,6 +27,7 @@
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsConfigLoad.h"
 #include "genetics/GeneticsSection.h"
+#include "tools/programs/BenchTimer.h"
 
 namespace
 {
@@ -74,13 +75,6 @@ CString ParseParent(CGeneticsSection* genes, CGeneticsSection* rules, const char
     CGenotype assumed;
     rules->AddAssumedAlleles(genotype, sex, &assumed);
     return CString();
-}
-
-double Seconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to)
-{
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return (double)(to.QuadPart - from.QuadPart) / (double)frequency.QuadPart;
 }
 
 void ReportTimes(std::vector<double>& seconds)
@@ -143,11 +137,9 @@ int main(int argc, char** argv)
     CString report;
     do
     {
-        LARGE_INTEGER start, end;
-        QueryPerformanceCounter(&start);
+        const double start = BenchSeconds();
         report = PredictMatingLists(genes, mother, father);
-        QueryPerformanceCounter(&end);
-        seconds.push_back(Seconds(start, end));
+        seconds.push_back(BenchSeconds() - start);
     } while ((int)seconds.size() < repeat);
 
     fwrite((LPCTSTR)report, 1, (size_t)report.GetLength(), stdout);
