@@ -4,6 +4,7 @@
 // and mate genotypes built from its own symbols without crashing, and the
 // shares of a prediction must add up to 1.
 #include "PredictionTestSupport.h"
+#include "support/LineSplitting.h"
 #include "genetics/MatingResult.h"
 
 #include <math.h>
@@ -76,21 +77,6 @@ std::string ReadWholeFile(const std::string& path)
     return text;
 }
 
-Lines SplitLines(const std::string& text)
-{
-    Lines lines;
-    size_t start = 0;
-    while (start < text.size())
-    {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
-}
-
 std::string JoinLines(const Lines& lines)
 {
     std::string text;
@@ -104,7 +90,7 @@ std::string JoinLines(const Lines& lines)
 class CConfigMutator
 {
 public:
-    CConfigMutator(const std::string& text, unsigned seed) : m_lines(SplitLines(text)), m_random(seed)
+    CConfigMutator(const std::string& text, unsigned seed) : m_lines(SplitAtLineFeeds(text)), m_random(seed)
     {
         for (const std::string& line : m_lines)
         {

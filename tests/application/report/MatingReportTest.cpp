@@ -8,6 +8,7 @@
 #include "genetics/GeneticsSection.h"
 #include "genetics/Genotype.h"
 #include "genetics/MatingResult.h"
+#include "support/LineSplitting.h"
 
 #include <gtest/gtest.h>
 
@@ -25,20 +26,8 @@ const char TwoRulesSections[] = "[genes G]\ngene B B, b\n"
 
 std::vector<std::string> Lines(const CString& text)
 {
-    std::vector<std::string> lines;
-    std::string line;
-    for (const char* c = text; *c != '\0'; c++)
-    {
-        if (*c == '\n')
-        {
-            lines.push_back(line);
-            line.clear();
-        }
-        else
-            line += *c;
-    }
-    EXPECT_TRUE(line.empty()) << "the report ends with a line feed";
-    return lines;
+    EXPECT_TRUE(text.IsEmpty() || text[text.GetLength() - 1] == '\n') << "the report ends with a line feed";
+    return SplitAtLineFeeds((LPCTSTR)text);
 }
 
 class MatingReport : public ::testing::Test
