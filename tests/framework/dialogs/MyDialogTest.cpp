@@ -320,6 +320,21 @@ TEST_F(MyDialogTest, PlacementIsRememberedUnderItsKey)
     EXPECT_EQ(CPoint(123, 77), positions[1]);
 }
 
+TEST_F(MyDialogTest, ModelessDialogIsPumpedAndOnlyMarkedByCancel)
+{
+    CMyDialog dialog;
+    ASSERT_TRUE(dialog.CreateIndirect(t.Get()));
+    dialog.PostMessage(WM_COMMAND, IDCANCEL);
+    dialog.PumpMessages();
+    EXPECT_TRUE(dialog.m_cancelled);
+    EXPECT_FALSE(dialog.m_finished);
+    EXPECT_TRUE(::IsWindow(dialog.m_hWnd));
+    ::PostQuitMessage(0);
+    dialog.PumpMessages();
+    EXPECT_TRUE(dialog.m_finished);
+    dialog.DestroyWindow();
+}
+
 TEST_F(MyDialogTest, ScreenshotOfAResizableDialog)
 {
     CProbeDialog dialog(t);
