@@ -1,5 +1,8 @@
 #include "framework/support/FrameworkTestApp.h"
+#include "foundation/windows/SystemColours.h"
+#include "framework/windows/ColouredControls.h"
 #include "framework/windows/MyWnd.h"
+#include "support/TestWindow.h"
 #include "framework/windows/WndPictureTable.h"
 #include "framework/windows/WndToDestroyList.h"
 
@@ -113,5 +116,28 @@ TEST(WndToDestroyList, ListedParentsAreReplacedAndDestroyed)
     }
     EXPECT_EQ(0, WndsToDestroyOnDialog().GetCount());
     RemoveWndToDestroyOnDialog(&other);   // not listed: nothing happens
+}
+} // namespace
+
+namespace
+{
+TEST(ColouredControls, ListedStaticsAndEditsGetTheButtonFace)
+{
+    CFrameworkTestApp app;
+    CTestWindow window;
+    window.AddControl("STATIC", "Sire", 0, 11);
+    window.AddControl("EDIT", "Bess", 0, 12);
+    CColouredControls coloured;
+    coloured.m_owner = window.Wnd();
+    coloured.m_controlIds.Add(11);
+    CWnd* listed = window.Wnd()->GetDlgItem(11);
+    CWnd* unlisted = window.Wnd()->GetDlgItem(12);
+    CClientDC dc(window.Wnd());
+    HBRUSH face = (HBRUSH)GetSystemColourBrush(COLOR_BTNFACE)->GetSafeHandle();
+    EXPECT_EQ(face, coloured.OnCtlColor(&dc, listed, CTLCOLOR_EDIT));
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), dc.GetBkColor());
+    EXPECT_EQ(app.m_defaultTextColour, dc.GetTextColor());
+    EXPECT_EQ(NULL, coloured.OnCtlColor(&dc, listed, CTLCOLOR_BTN));
+    EXPECT_EQ(NULL, coloured.OnCtlColor(&dc, unlisted, CTLCOLOR_EDIT));
 }
 } // namespace
