@@ -4,6 +4,8 @@
 #include "foundation/values/ValueText.h"
 #include "foundation/windows/GlobalBlocks.h"
 #include "foundation/windows/PrinterAccess.h"
+#include "output/printing/PrinterDialogIds.h"
+#include "output/printing/PrinterPaperConfigDlg.h"
 
 IMPLEMENT_DYNCREATE(CPrinterPaperConfig, CNamedObject)
 
@@ -218,4 +220,18 @@ int CPrinterPaperConfig::LoadFromMap(const CNamedStringMap& texts, LPCTSTR name)
     if (name == NULL || !texts.Lookup(name, text))
         return 0;
     return ReadText(text);
+}
+
+int CPrinterPaperConfig::EditProperties(CWnd* parent, LPCTSTR title, BOOL isNew, int parameter1, int parameter2)
+{
+    CPrinterPaperConfigDlg dialog(parameter2 == 1 ? IDD_PRINT_MARGINS : IDD_PRINTER_PAPER_SETTINGS, parent, this);
+    dialog.m_config.CopyFrom(*this);
+    if (title != NULL && *title != '\0')
+        dialog.SetTitle("%s", title);
+    if (dialog.DoModal() != IDOK)
+        return 0;
+    int kind = m_kindCode;
+    CopyFrom(dialog.m_config);
+    m_kindCode = kind;
+    return 1;
 }

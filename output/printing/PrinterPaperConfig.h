@@ -35,12 +35,9 @@ public:
     CString GetText() const override { return WriteText(); }
     BOOL SetText(LPCTSTR text) override { return ReadText(text); }
     CString GetDescription() const override { return Describe(); }
-    // The printer settings dialogs are not part of this program yet:
-    // nothing is changed and the answer is 0.
-    int EditProperties(CWnd* parent, LPCTSTR title, BOOL isNew, int parameter1, int parameter2) override
-    {
-        return 0;
-    }
+    // Runs the printer/paper settings dialog (parameter 2 = 1: the margins
+    // alone) on a copy; 1 when the user confirmed it and the copy was taken.
+    int EditProperties(CWnd* parent, LPCTSTR title, BOOL isNew, int parameter1, int parameter2) override;
     // Mode 1 (margins only) has its own tip and title.
     CString GetPropertiesTip(LPCTSTR kindName, int mode) const override;
     CString GetPropertiesTitle(LPCTSTR kindName, int mode) const override;
