@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "output/printing/CalibrationTestPage.h"
 #include "output/printing/DibImage.h"
+#include "output/printing/PrintAbortDlg.h"
 #include "output/printing/PrinterData.h"
 #include "output/printing/PrinterDataCache.h"
 #include "output/printing/PrinterPaperConfig.h"
@@ -24,6 +26,15 @@ public:
     explicit CFixedTextSource(const CString& text) : m_text(text) {}
     CString GetPrintText() override { return m_text; }
     CString m_text;
+};
+
+// A source whose content is a test's function.
+class CFunctionSource : public CPrintSource
+{
+public:
+    explicit CFunctionSource(std::function<BOOL(CFunctionSource&)> render) : m_render(render) {}
+    BOOL Render() override { return m_render(*this); }
+    std::function<BOOL(CFunctionSource&)> m_render;
 };
 
 CString Lines(int count)
@@ -188,6 +199,35 @@ TEST_F(PrintToImagesTest, EmptyTextsAndCopies)
     ASSERT_TRUE(numbered.Print(&m_map, NULL, &m_data, 3, "Copies", "", "", "", "", 1, 0));
     EXPECT_EQ(1, numbered.m_copies); // picture output prints one copy
     EXPECT_LT(numbered.m_content.bottom, m_data.m_printArea.bottom); // room for the page number
+}
+
+TEST_F(PrintToImagesTest, StoppedCancelledAndEmptyJobs)
+{
+    CString countText;
+    CFunctionSource nothing([&](CFunctionSource&) {
+        countText = CPrintAbortDlg::Current->GetCountText();
+        return TRUE;
+    });
+    EXPECT_TRUE(PrintText(nothing));
+    EXPECT_EQ(0, nothing.m_pagesOutput); // no page is opened
+    EXPECT_STREQ("0 page(s) output", countText);
+
+    CFunctionSource cancelled([](CFunctionSource& source) {
+        source.GetCurrentY();
+        ::SendMessageA(CPrintAbortDlg::Current->GetSafeHwnd(), WM_COMMAND, IDCANCEL, 0);
+        return TRUE;
+    });
+    EXPECT_FALSE(PrintText(cancelled));
+
+    int rendered = 0;
+    CFunctionSource failing([&](CFunctionSource& source) {
+        ++rendered;
+        source.GetCurrentY();
+        return FALSE;
+    });
+    EXPECT_FALSE(failing.Print(&m_map, NULL, &m_data, 3, "Fails", "", "", "", "", 0, 0));
+    EXPECT_EQ(1, rendered); // a failed copy ends the job
+    EXPECT_EQ(nullptr, CPrintAbortDlg::Current);
 }
 
 TEST_F(PrintToImagesTest, CalibrationTestPageHasItsSquaresInTheCorners)
