@@ -1,10 +1,9 @@
 #include "output/printing/PrinterDataCache.h"
 
+#include "foundation/windows/PrinterProblems.h"
 #include "output/printing/PrinterData.h"
 #include "output/printing/PrinterPaperConfig.h"
 
-BOOL ReportPrinterProblemsOnce = FALSE;
-BOOL PrinterProblemReported = FALSE;
 
 namespace
 {
@@ -37,8 +36,8 @@ CNamedStringMap& CachedTrayNames()
 
 BOOL ShouldReportPrinterProblem()
 {
-    BOOL report = !(ReportPrinterProblemsOnce && PrinterProblemReported);
-    PrinterProblemReported = TRUE;
+    BOOL report = MayReportPrinterProblem();
+    NotePrinterProblemReported();
     return report;
 }
 

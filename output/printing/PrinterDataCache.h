@@ -3,6 +3,7 @@
 // configuration, shared by every holder, the most recently used first.
 #include "afx/AfxWin.h"
 #include "foundation/terminology/NamedStringMap.h"
+#include "foundation/windows/PrinterProblems.h"
 
 class CPrinterData;
 class CPrinterPaperConfig;
@@ -22,8 +23,6 @@ CPrinterData* GetCachedPrinterData(int index, int* useCount);
 CNamedStringMap& CachedPaperNames();
 CNamedStringMap& CachedTrayNames();
 
-// Printer problems are reported once per run when asked to.
-extern BOOL ReportPrinterProblemsOnce;
-extern BOOL PrinterProblemReported;
-// TRUE when a printer problem should be shown now; marks it shown.
+// TRUE when a printer problem should be shown now (see
+// foundation/windows/PrinterProblems.h); marks it shown.
 BOOL ShouldReportPrinterProblem();
