@@ -1,0 +1,50 @@
+#pragma once
+
+#include "afx/AfxWin.h"
+
+// Messages that a pop-up posts its owner once it has closed: a value was
+// chosen (the two words carry it), or it closed without one (0, 0).
+enum
+{
+    WM_POPUP_SELECTED = WM_USER + 14,    // 0x040E
+    WM_POPUP_CANCELLED = WM_USER + 15,   // 0x040F
+};
+
+// What every drop-down pop-up keeps besides its window: the windows that
+// belong to it, its window class and background, how it closes and whether
+// it has told its owner.
+class CPopupTracker
+{
+public:
+    CPopupTracker();
+    virtual ~CPopupTracker() {}
+
+    // Closing with or without a value; both destroy the pop-up. Derived
+    // pop-ups post their notification first and call the base last: the
+    // object is gone once it returns.
+    virtual void Accept() = 0;
+    virtual void Cancel() = 0;
+
+    // A window of the pop-up: the focus moving to it does not close the pop-up.
+    void RegisterChild(HWND hWnd);
+    BOOL IsOwnWindow(HWND hWnd) const;
+    void DestroyChildren();
+
+    // Post WM_POPUP_SELECTED or WM_POPUP_CANCELLED to the owner; at most one
+    // notification leaves a pop-up, and none to an owner that is gone.
+    void NotifySelected(CWnd* owner, WPARAM wParam, LPARAM lParam);
+    void NotifyCancelled(CWnd* owner);
+
+    HWND m_popupWindow;
+    CArray<HWND, HWND> m_childWindows;
+    CString m_className;
+    CBrush m_backgroundBrush;
+    BOOL m_closeOnFocusLoss;
+    BOOL m_acceptOnFocusLoss;
+    BOOL m_cancelled;
+    BOOL m_accepted;
+    BOOL m_notified;
+
+private:
+    void Notify(CWnd* owner, UINT message, WPARAM wParam, LPARAM lParam);
+};

@@ -1,0 +1,222 @@
+#include "framework/popups/PopupButton.h"
+#include "framework/popups/PopupWnd.h"
+#include "framework/support/FrameworkTestApp.h"
+#include "framework/support/WindowScreenshot.h"
+#include "framework/windows/WorkArea.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+    int selected = 0;
+    int cancelled = 0;
+    WPARAM selectedValue = 0;
+
+    LRESULT CALLBACK OwnerProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == WM_POPUP_SELECTED)
+        {
+            ++selected;
+            selectedValue = wParam;
+        }
+        if (message == WM_POPUP_CANCELLED)
+            ++cancelled;
+        return ::DefWindowProcA(hWnd, message, wParam, lParam);
+    }
+
+    HWND MakeTopLevel(const char* title, int x)
+    {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = OwnerProc;
+        wc.hInstance = ::GetModuleHandleA(NULL);
+        wc.lpszClassName = "KestrovaPopupOwner";
+        ::RegisterClassA(&wc);
+        return ::CreateWindowA("KestrovaPopupOwner", title, WS_POPUP | WS_VISIBLE | WS_CAPTION, x, 100, 200, 120,
+                               NULL, NULL, ::GetModuleHandleA(NULL), NULL);
+    }
+
+    // A pop-up that notifies like the framework's own: the value on Accept,
+    // "closed" on Cancel, each before the base closes it.
+    class CTestPopup : public CPopupWnd
+    {
+    public:
+        static int alive;
+
+        explicit CTestPopup(CWnd* owner) : m_owner(owner) { ++alive; }
+        ~CTestPopup() override { --alive; }
+
+        void Accept() override
+        {
+            NotifySelected(m_owner, 42, 7);
+            CPopupWnd::Accept();
+        }
+        void Cancel() override
+        {
+            NotifyCancelled(m_owner);
+            CPopupWnd::Cancel();
+        }
+
+        static CTestPopup* Open(CWnd* owner)
+        {
+            CTestPopup* popup = new CTestPopup(owner);
+            CRect control;
+            owner->GetWindowRect(&control);
+            CRect rect = CalcPopupRect(control.left, control.bottom, control.left, control.top, 160, 90);
+            if (!popup->CreatePopupWindow(owner, rect))
+            {
+                delete popup;
+                return NULL;
+            }
+            const char* names[] = {"&Year", "&Month"};
+            for (int i = 0; i < 2; ++i)
+            {
+                popup->m_buttons[i].Create(names[i], WS_CHILD | WS_VISIBLE | BS_OWNERDRAW,
+                                           CRect(10 + 75 * i, 10, 75 + 75 * i, 34), popup, 100 + i);
+                popup->RegisterChild(popup->m_buttons[i].m_hWnd);
+            }
+            popup->UpdateWindow();
+            popup->SetFocus();
+            return popup;
+        }
+
+        CPopupButton m_buttons[2];
+        CWnd* m_owner;
+    };
+    int CTestPopup::alive = 0;
+
+    void Pump()
+    {
+        MSG msg;
+        for (int round = 0; round < 5; ++round)
+        {
+            while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+            {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageA(&msg);
+            }
+            ::Sleep(5);
+        }
+    }
+
+    class PopupWndTest : public ::testing::Test
+    {
+    protected:
+        PopupWndTest()
+        {
+            m_ownerWindow = MakeTopLevel("Owner", 100);
+            m_other = MakeTopLevel("Other", 400);
+            m_owner.Attach(m_ownerWindow);
+            selected = cancelled = 0;
+            selectedValue = 0;
+        }
+        ~PopupWndTest() override
+        {
+            m_owner.Detach();
+            ::DestroyWindow(m_ownerWindow);
+            ::DestroyWindow(m_other);
+            Pump();
+        }
+
+        CFrameworkTestApp app;
+        HWND m_ownerWindow;
+        HWND m_other;
+        CWnd m_owner;
+    };
+}
+
+// Enter accepts, Escape and a focus loss cancel; each closes the pop-up,
+// deletes it and tells the owner exactly once, although the closing window
+// loses the focus once more on its way out.
+TEST_F(PopupWndTest, EachWayOfClosingNotifiesExactlyOnce)
+{
+    enum Closer { ENTER, ESCAPE, FOCUS_LOSS, FOCUS_LOSS_ACCEPTING };
+    for (Closer closer : {ENTER, ESCAPE, FOCUS_LOSS, FOCUS_LOSS_ACCEPTING})
+    {
+        SCOPED_TRACE(closer);
+        selected = cancelled = 0;
+        CTestPopup* popup = CTestPopup::Open(&m_owner);
+        ASSERT_NE(popup, (CTestPopup*)NULL);
+        HWND hWnd = popup->m_hWnd;
+        Pump();
+        ASSERT_EQ(::GetFocus(), hWnd);
+        popup->m_acceptOnFocusLoss = closer == FOCUS_LOSS_ACCEPTING;
+        if (closer == ENTER || closer == ESCAPE)
+            ::PostMessageA(hWnd, WM_KEYDOWN, closer == ENTER ? VK_RETURN : VK_ESCAPE, 1);
+        else
+            ::SetFocus(m_other);
+        Pump();
+        EXPECT_FALSE(::IsWindow(hWnd));
+        EXPECT_EQ(CTestPopup::alive, 0);
+        bool accepting = closer == ENTER || closer == FOCUS_LOSS_ACCEPTING;
+        EXPECT_EQ(selected, accepting ? 1 : 0);
+        EXPECT_EQ(cancelled, accepting ? 0 : 1);
+        if (accepting)
+            EXPECT_EQ(selectedValue, 42u);
+    }
+}
+
+TEST_F(PopupWndTest, ItsOwnButtonsKeepItOpen)
+{
+    CTestPopup* popup = CTestPopup::Open(&m_owner);
+    ASSERT_NE(popup, (CTestPopup*)NULL);
+    HWND hWnd = popup->m_hWnd;
+    HWND button = popup->m_buttons[0].m_hWnd;
+    Pump();
+    EXPECT_TRUE(SaveWindowScreenshot(hWnd, "framework_popup"));
+
+    ::SetFocus(button);
+    Pump();
+    ::PostMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    ::PostMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    Pump();
+    EXPECT_TRUE(::IsWindow(hWnd));
+    EXPECT_EQ(::GetFocus(), hWnd);
+    EXPECT_EQ(selected + cancelled, 0);
+
+    // With closing on focus loss switched off, only a key closes it.
+    popup->m_closeOnFocusLoss = FALSE;
+    ::SetFocus(m_other);
+    Pump();
+    EXPECT_TRUE(::IsWindow(hWnd));
+    ::SendMessageA(hWnd, WM_KEYDOWN, VK_CANCEL, 1);
+    Pump();
+    EXPECT_FALSE(::IsWindow(hWnd));
+    EXPECT_EQ(cancelled, 1);
+}
+
+TEST_F(PopupWndTest, AnOwnerThatIsGoneHearsNothing)
+{
+    HWND owner = MakeTopLevel("Short-lived", 250);
+    CWnd ownerWnd;
+    ownerWnd.Attach(owner);
+    CTestPopup* popup = CTestPopup::Open(&ownerWnd);
+    ASSERT_NE(popup, (CTestPopup*)NULL);
+    HWND hWnd = popup->m_hWnd;
+    ownerWnd.Detach();
+    ::DestroyWindow(owner);   // takes the pop-up it owns with it
+    Pump();
+    EXPECT_FALSE(::IsWindow(hWnd));
+    EXPECT_EQ(CTestPopup::alive, 0);
+    EXPECT_EQ(selected + cancelled, 0);
+}
+
+TEST(PopupRectTest, PopupsStayInsideTheWorkArea)
+{
+    CRect area = GetDesktopWorkArea();
+    struct Case { const char* what; CPoint below; int aboveY; CSize size; CRect expected; };
+    const Case cases[] = {
+        {"below the control", CPoint(area.left + 50, area.top + 60), area.top + 40, CSize(100, 80),
+         CRect(area.left + 50, area.top + 60, area.left + 150, area.top + 140)},
+        {"above a control at the bottom", CPoint(area.left + 50, area.bottom - 10), area.bottom - 30, CSize(100, 80),
+         CRect(area.left + 50, area.bottom - 110, area.left + 150, area.bottom - 30)},
+        {"moved left just enough", CPoint(area.right - 40, area.top + 60), area.top + 40, CSize(100, 80),
+         CRect(area.right - 100, area.top + 60, area.right, area.top + 140)},
+        {"wider than the work area", CPoint(area.left + 20, area.top + 60), area.top + 40,
+         CSize(area.Width() + 50, 80), CRect(area.left, area.top + 60, area.right + 50, area.top + 140)},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(CalcPopupRect(c.below.x, c.below.y, c.below.x, c.aboveY, c.size.cx, c.size.cy), c.expected);
+    }
+}
