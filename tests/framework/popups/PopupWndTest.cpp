@@ -134,6 +134,7 @@ TEST_F(PopupWndTest, EachWayOfClosingNotifiesExactlyOnce)
     {
         SCOPED_TRACE(closer);
         selected = cancelled = 0;
+        selectedValue = 0;
         CTestPopup* popup = CTestPopup::Open(&m_owner);
         ASSERT_NE(popup, (CTestPopup*)NULL);
         HWND hWnd = popup->m_hWnd;
@@ -150,8 +151,7 @@ TEST_F(PopupWndTest, EachWayOfClosingNotifiesExactlyOnce)
         bool accepting = closer == ENTER || closer == FOCUS_LOSS_ACCEPTING;
         EXPECT_EQ(selected, accepting ? 1 : 0);
         EXPECT_EQ(cancelled, accepting ? 0 : 1);
-        if (accepting)
-            EXPECT_EQ(selectedValue, 42u);
+        EXPECT_EQ(selectedValue, accepting ? 42u : 0u);
     }
 }
 

@@ -1,0 +1,71 @@
+#include "framework/windows/PaletteHook.h"
+
+IMPLEMENT_DYNAMIC(CPaletteHook, CWndHook)
+
+LRESULT CPaletteHook::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message)
+    {
+    case WM_SETFOCUS:
+        OnSetFocus((HWND)wParam);
+        return 0;
+    case WM_QUERYNEWPALETTE:
+        return OnQueryNewPalette();
+    case WM_PALETTECHANGED:
+        OnPaletteChanged((HWND)wParam);
+        return 0;
+    }
+    return CWndHook::WindowProc(message, wParam, lParam);
+}
+
+int CPaletteHook::RealizePalette(BOOL foreground)
+{
+    if (palette == NULL || palette->m_hObject == NULL)
+        return -1;
+    HWND hWnd = GetHookedWindow();
+    HDC dc = ::GetDC(hWnd);
+    HPALETTE previous = ::SelectPalette(dc, (HPALETTE)palette->m_hObject, !foreground);
+    int changed = (int)::RealizePalette(dc);
+    if (previous != NULL)
+        ::SelectPalette(dc, previous, TRUE);
+    ::ReleaseDC(hWnd, dc);
+    if (changed > 0)
+        ::InvalidateRect(hWnd, NULL, FALSE);
+    return changed;
+}
+
+void CPaletteHook::OnPaletteChanged(HWND changedBy)
+{
+    HWND hWnd = GetHookedWindow();
+    if (changedBy == hWnd)
+        return;
+    if (RealizePalette(FALSE) == -1 && ::GetParent(hWnd) == NULL)
+    {
+        const MSG* msg = CWnd::GetCurrentMessage();
+        CWnd::SendMessageToDescendants(hWnd, WM_PALETTECHANGED, msg->wParam, msg->lParam, TRUE, FALSE);
+    }
+}
+
+BOOL CPaletteHook::OnQueryNewPalette()
+{
+    if (RealizePalette(TRUE) != -1)
+        return TRUE;
+    // The program has no frame windows with views, so the palette is asked
+    // of the partner and then of the children.
+    HWND hWnd = GetHookedWindow();
+    if (partner != NULL && ::IsWindow(partner) && ::SendMessageA(partner, WM_QUERYNEWPALETTE, 0, 0) != 0)
+        return TRUE;
+    for (HWND child = ::GetWindow(hWnd, GW_CHILD); child != NULL; child = ::GetWindow(child, GW_HWNDNEXT))
+    {
+        if (child != partner && ::SendMessageA(child, WM_QUERYNEWPALETTE, 0, 0) != 0)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+void CPaletteHook::OnSetFocus(HWND)
+{
+    ::SetForegroundWindow(GetHookedWindow());
+    RealizePalette(TRUE);
+    Default();
+}
