@@ -1,5 +1,6 @@
 #include "framework/windows/WndHook.h"
 
+#include "afx/CallbackBarrier.h"
 #include "afx/ThreadState.h"
 
 IMPLEMENT_DYNAMIC(CWndHook, CObject)
@@ -23,45 +24,33 @@ namespace
 
 LRESULT CALLBACK HookedWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    AFX_THREAD_STATE* state = AfxGetThreadState();
-    MSG previous = state->m_lastSentMsg;
-    state->m_lastSentMsg.hwnd = hWnd;
-    state->m_lastSentMsg.message = message;
-    state->m_lastSentMsg.wParam = wParam;
-    state->m_lastSentMsg.lParam = lParam;
+    return AfxCallbackBarrier<LRESULT>(0, hWnd, message, [&]() -> LRESULT {
+        AFX_THREAD_STATE* state = AfxGetThreadState();
+        MSG previous = state->m_lastSentMsg;
+        state->m_lastSentMsg.hwnd = hWnd;
+        state->m_lastSentMsg.message = message;
+        state->m_lastSentMsg.wParam = wParam;
+        state->m_lastSentMsg.lParam = lParam;
+        // Put back when leaving, also when a hook throws.
+        struct Restore
+        {
+            AFX_THREAD_STATE* state;
+            MSG previous;
+            ~Restore() { state->m_lastSentMsg = previous; }
+        } restore = {state, previous};
 
-    LRESULT result = 0;
-    CWndHook* first = FirstHook(hWnd);
-    if (first == NULL)
-    {
-        result = ::DefWindowProcA(hWnd, message, wParam, lParam);
-    }
-    else if (message == WM_NCDESTROY)
-    {
-        // The window gets its own procedure back before it sees the message.
-        WNDPROC oldProc = first->m_pfnOldProc;
-        CWndHook::UnhookAll(hWnd);
-        result = ::CallWindowProcA(oldProc, hWnd, message, wParam, lParam);
-    }
-    else
-    {
-        try
+        CWndHook* first = FirstHook(hWnd);
+        if (first == NULL)
+            return ::DefWindowProcA(hWnd, message, wParam, lParam);
+        if (message == WM_NCDESTROY)
         {
-            result = first->WindowProc(message, wParam, lParam);
+            // The window gets its own procedure back before it sees the message.
+            WNDPROC oldProc = first->m_pfnOldProc;
+            CWndHook::UnhookAll(hWnd);
+            return ::CallWindowProcA(oldProc, hWnd, message, wParam, lParam);
         }
-        catch (CException* e)
-        {
-            result = AfxProcessWndProcException(e, hWnd, message);
-            e->Delete();
-        }
-        catch (...)
-        {
-            result = AfxProcessWndProcException(NULL, hWnd, message);
-        }
-    }
-
-    state->m_lastSentMsg = previous;
-    return result;
+        return first->WindowProc(message, wParam, lParam);
+    });
 }
 
 CWndHook::CWndHook() : m_hWnd(NULL), m_pfnOldProc(NULL), m_pNext(NULL)
