@@ -1,6 +1,6 @@
 #include "framework/dialogs/DlgTemplateReader.h"
 
-#include "framework/windows/WindowBaseUnits.h"
+#include "framework/windows/WindowMeasures.h"
 
 #include <vector>
 

@@ -1,6 +1,7 @@
 #include "framework/dialogs/DlgTemplateReader.h"
 #include "framework/dialogs/TemplateWndArray.h"
-#include "framework/windows/WindowBaseUnits.h"
+#include "framework/windows/TestResourceIds.h"
+#include "framework/windows/WindowMeasures.h"
 
 #include "afx/DialogTemplate.h"
 #include "framework/dialogs/TemplateImage.h"
@@ -225,4 +226,23 @@ TEST(DlgTemplateReaderTest, CreationDataTextsAndDamage)
 
     CDlgTemplateReader missing;
     EXPECT_FALSE(missing.Load(NULL, MAKEINTRESOURCEA(32100), ::GetModuleHandleA(NULL)));
+}
+
+// A template of the program's resources, written by the resource compiler.
+TEST(DlgTemplateReaderTest, ReadsATemplateResource)
+{
+    HostDialog host;
+    CDlgTemplateReader reader;
+    ASSERT_TRUE(reader.Load(&host.dialog, MAKEINTRESOURCEA(IDD_TEST_PROTOTYPES), ::GetModuleHandleA(NULL)));
+    EXPECT_TRUE(reader.extended);
+    EXPECT_STREQ(reader.caption, "Field prototypes");
+    EXPECT_EQ(reader.fontWeight, 400u);
+    EXPECT_EQ(reader.fontItalicAndCharSet, 0x100u);   // not italic, character set 1
+    ASSERT_EQ(reader.GetItemCount(), 3);
+    EXPECT_STREQ(reader.GetItem(0)->windowClass, "STATIC");
+    EXPECT_STREQ(reader.GetItem(1)->windowClass, "EDIT");
+    EXPECT_STREQ(reader.GetItem(2)->text, "&Tick");
+    CRect expected(50, 7, 130, 19);
+    host.dialog.MapDialogRect(&expected);
+    EXPECT_EQ(reader.GetItem(reader.FindItem(102))->rect, expected);
 }
