@@ -2,7 +2,8 @@
 
 #include "afx/CallbackBarrier.h"
 #include "foundation/terminology/TokenExpander.h"
-#include "foundation/windows/DialogTemplateBuilder.h"
+#include <commctrl.h>
+
 #include "output/printing/PrintAbortIds.h"
 
 CPrintAbortDlg* CPrintAbortDlg::Current = NULL;
@@ -23,23 +24,17 @@ CPrintAbortDlg::~CPrintAbortDlg()
 BOOL CPrintAbortDlg::Open(CWnd* parent, LPCTSTR title, LPCTSTR printer, BOOL countLabels)
 {
     m_countLabels = countLabels;
-    CDialogTemplateBuilder builder;
-    builder.Begin(DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 220, 86, "Printing", 8,
-                  "MS Shell Dlg");
-    builder.AddControl(IDC_PRINT_JOB_TITLE, "STATIC", "", SS_CENTER | SS_NOPREFIX | WS_CHILD | WS_VISIBLE, 7, 7,
-                       206, 10);
-    builder.AddControl(0xFFFF, "STATIC", "on the", SS_CENTER | WS_CHILD | WS_VISIBLE, 7, 19, 206, 10);
-    builder.AddControl(IDC_PRINT_PRINTER, "STATIC", "", SS_CENTER | SS_NOPREFIX | WS_CHILD | WS_VISIBLE, 7, 31,
-                       206, 10);
-    builder.AddControl(IDC_PRINT_COUNT, "STATIC", "", SS_CENTER | WS_CHILD | WS_VISIBLE, 7, 45, 206, 10);
-    builder.AddControl(IDCANCEL, "BUTTON", "Cancel", BS_DEFPUSHBUTTON | WS_CHILD | WS_VISIBLE | WS_TABSTOP, 85, 62,
-                       50, 16);
-    if (!CreateIndirect(builder.GetTemplate(), parent))
+    if (!Create(countLabels ? IDD_PRINTING_LABELS : IDD_PRINTING, parent))
         return FALSE;
+    if (CWnd* progress = GetDlgItem(IDC_PRINTING_PROGRESS))
+    {
+        progress->SendMessage(PBM_SETRANGE32, 0, 1);
+        progress->SendMessage(PBM_SETPOS, 0, 0);
+    }
     CString text;
     ExpandTokens(title, text);
-    SetDlgItemText(IDC_PRINT_JOB_TITLE, text);
-    SetDlgItemText(IDC_PRINT_PRINTER, printer);
+    SetDlgItemText(IDC_PRINTING_JOB_TITLE, text);
+    SetDlgItemText(IDC_PRINTING_PRINTER, printer);
     UpdateCountText();
     ShowWindow(SW_SHOW);
     UpdateWindow();
@@ -74,7 +69,7 @@ CString CPrintAbortDlg::GetCountText() const
 void CPrintAbortDlg::UpdateCountText()
 {
     if (m_hWnd != NULL)
-        SetDlgItemText(IDC_PRINT_COUNT, GetCountText());
+        SetDlgItemText(IDC_PRINTING_COUNT, GetCountText());
 }
 
 void CPrintAbortDlg::SetPageCount(int pages)

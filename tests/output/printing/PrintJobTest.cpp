@@ -206,6 +206,7 @@ TEST_F(PrintToImagesTest, StoppedCancelledAndEmptyJobs)
     CString countText;
     CFunctionSource nothing([&](CFunctionSource&) {
         countText = CPrintAbortDlg::Current->GetCountText();
+        SaveWindowScreenshot(CPrintAbortDlg::Current->GetSafeHwnd(), "printing");
         return TRUE;
     });
     EXPECT_TRUE(PrintText(nothing));

@@ -62,31 +62,6 @@ std::string ItemText(HWND dialog, int id)
     return text;
 }
 
-void KeepWindow(HWND window, const char* name)
-{
-    ::SetForegroundWindow(window);
-    ::RedrawWindow(window, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_ALLCHILDREN);
-    MSG msg;
-    for (int i = 0; i < 20; i++)
-    {
-        while (::PeekMessageA(&msg, NULL, WM_PAINT, WM_PAINT, PM_REMOVE))
-            ::DispatchMessageA(&msg);
-        ::Sleep(10);
-    }
-    RECT rect;
-    ::GetWindowRect(window, &rect);
-    HDC screen = ::GetDC(NULL);
-    HDC memory = ::CreateCompatibleDC(screen);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, rect.right - rect.left, rect.bottom - rect.top);
-    HGDIOBJ old = ::SelectObject(memory, bitmap);
-    ::BitBlt(memory, 0, 0, rect.right - rect.left, rect.bottom - rect.top, screen, rect.left, rect.top, SRCCOPY);
-    ::SelectObject(memory, old);
-    ::DeleteDC(memory);
-    ::ReleaseDC(NULL, screen);
-    SaveScreenshot(bitmap, name);
-    ::DeleteObject(bitmap);
-}
-
 class CQuietApp : public CFrameworkApp
 {
 public:
@@ -114,7 +89,7 @@ TEST_F(PrinterDialogsTest, ChoosingTheSpecificPrinterStoresItsNamesAndDeviceMode
     CMessageBoxAnswerer answerer(IDNO); // not now to the calibration question
     CDialogActor actor("Printer/Paper Settings", [&](HWND dialog) {
         defaultText = ItemText(dialog, IDC_DEFAULT_PRINTER_NAME);
-        KeepWindow(dialog, "printer_paper_settings");
+        SaveWindowScreenshot(dialog, "printer_paper_settings");
         ::SendDlgItemMessageA(dialog, IDC_SPECIFIC_PRINTER, BM_SETCHECK, BST_CHECKED, 0);
         ::SendDlgItemMessageA(dialog, IDC_DEFAULT_PRINTER, BM_SETCHECK, BST_UNCHECKED, 0);
         ::SendDlgItemMessageA(dialog, IDC_PRINTER_LIST, LB_SETCURSEL, 0, 0);
@@ -158,7 +133,7 @@ TEST_F(PrinterDialogsTest, CalibrationTakesTheMeasuredGaps)
     std::string reported;
     CDialogActor actor("Calibrate Printer", [&](HWND dialog) {
         reported = ItemText(dialog, IDC_CALIBRATE_REPORTED);
-        KeepWindow(dialog, "calibrate_printer");
+        SaveWindowScreenshot(dialog, "calibrate_printer");
         ::SetDlgItemTextA(dialog, IDC_CALIBRATE_LEFT_GAP, "0.3 in");
         ::SetDlgItemTextA(dialog, IDC_CALIBRATE_TOP_GAP, "0.2 in");
         Click(dialog, IDOK);
