@@ -35,99 +35,97 @@ CSize CFlowLayout::GetExtent() const
     return CSize(m_nRightExtent + m_nRightMargin, m_nBottomExtent + m_nBottomMargin);
 }
 
+namespace
+{
+// The layout seen along its main axis: items follow each other "along" it in
+// a line, lines stack "across" it inside a group, and groups stand side by
+// side along it again. Column mode runs along x; band mode is the same
+// placement with the axes swapped, running along y.
+struct FlowAxes
+{
+    int& cursorAlong;
+    int& cursorAcross;
+    int& groupStart;   // where the current group's lines start, along
+    int& groupEnd;     // the far end of the groups so far, along
+    int& lineEnd;      // the far end of the current group's lines, across
+    int& extentAlong;
+    int& extentAcross;
+    int marginAlong;
+    int marginAcross;
+    int gapAlong;
+    int gapAcross;
+    std::vector<int>& groupSeparators;
+    std::vector<int>& lineSeparators;
+};
+
+// Returns the item's place as (along, across).
+std::pair<int, int> Place(FlowAxes a, int sizeAlong, int sizeAcross, bool newLine, bool newGroup, bool separated,
+                          bool first, int separatorSpace)
+{
+    if (first)
+    {
+        a.extentAlong = a.extentAcross = 0;
+        newGroup = true;
+        a.groupEnd = a.marginAlong - a.gapAlong;
+    }
+    if (newGroup)
+    {
+        a.lineEnd = a.marginAcross - a.gapAcross;
+        a.groupEnd += a.gapAlong;
+        // The separator's line goes at the start of its space, one gap after
+        // the previous group (or at the margin before the first one).
+        if (separated)
+        {
+            a.groupSeparators.push_back(a.groupEnd);
+            a.groupEnd += separatorSpace + a.gapAlong;
+        }
+        a.groupStart = a.groupEnd;
+        newLine = true;
+    }
+    if (newLine)
+    {
+        a.lineEnd += a.gapAcross;
+        if (separated && !newGroup)
+        {
+            a.lineSeparators.push_back(a.lineEnd);
+            a.lineEnd += separatorSpace + a.gapAcross;
+        }
+        a.cursorAcross = a.lineEnd;
+        a.cursorAlong = a.groupStart;
+    }
+
+    const std::pair<int, int> place(a.cursorAlong, a.cursorAcross);
+    a.lineEnd = std::max(a.lineEnd, a.cursorAcross + sizeAcross);
+    a.extentAcross = std::max(a.extentAcross, a.cursorAcross + sizeAcross);
+    a.cursorAlong += sizeAlong;
+    a.groupEnd = std::max(a.groupEnd, a.cursorAlong);
+    a.extentAlong = std::max(a.extentAlong, a.cursorAlong);
+    a.cursorAlong += a.gapAlong;
+    return place;
+}
+} // namespace
+
 CPoint CFlowLayout::PlaceItem(int width, int height, BOOL newLine, BOOL newColumn, BOOL separated)
 {
     width = std::max(width, 0);
     height = std::max(height, 0);
+    const bool first = m_bEmpty != 0;
+    m_bEmpty = 0;
     if (m_nMode != 0)
-        return PlaceInColumns(width, height, newLine != FALSE, newColumn != FALSE, separated != FALSE);
-    return PlaceInBands(width, height, newLine != FALSE, newColumn != FALSE, separated != FALSE);
-}
-
-CPoint CFlowLayout::PlaceInColumns(int width, int height, bool newLine, bool newColumn, bool separated)
-{
-    if (m_bEmpty)
     {
-        m_bEmpty = 0;
-        m_nRightExtent = m_nBottomExtent = 0;
-        newColumn = true;
-        m_nColumnRight = m_nLeftMargin - m_nGapX;
+        // Items left to right in rows, rows down a column, columns side by side.
+        FlowAxes columns = {m_nCursorX,  m_nCursorY,     m_nColumnLeft,  m_nColumnRight,       m_nLineBottom,
+                            m_nRightExtent, m_nBottomExtent, m_nLeftMargin, m_nTopMargin,       m_nGapX,
+                            m_nGapY,     m_verticalSeparators, m_horizontalSeparators};
+        std::pair<int, int> place = Place(columns, width, height, newLine != FALSE, newColumn != FALSE,
+                                          separated != FALSE, first, m_nSeparatorSpace);
+        return CPoint(place.first, place.second);
     }
-    if (newColumn)
-    {
-        m_nLineBottom = m_nTopMargin - m_nGapY;
-        m_nColumnRight += m_nGapX;
-        // The separator's line goes at the start of its space, one gap after
-        // the previous column (or at the left margin before the first one).
-        if (separated)
-        {
-            m_verticalSeparators.push_back(m_nColumnRight);
-            m_nColumnRight += m_nSeparatorSpace + m_nGapX;
-        }
-        m_nColumnLeft = m_nColumnRight;
-        newLine = true;
-    }
-    if (newLine)
-    {
-        m_nLineBottom += m_nGapY;
-        if (separated && !newColumn)
-        {
-            m_horizontalSeparators.push_back(m_nLineBottom);
-            m_nLineBottom += m_nSeparatorSpace + m_nGapY;
-        }
-        m_nCursorY = m_nLineBottom;
-        m_nCursorX = m_nColumnLeft;
-    }
-
-    CPoint position(m_nCursorX, m_nCursorY);
-    m_nLineBottom = std::max(m_nLineBottom, m_nCursorY + height);
-    m_nBottomExtent = std::max(m_nBottomExtent, m_nCursorY + height);
-    m_nCursorX += width;
-    m_nColumnRight = std::max(m_nColumnRight, m_nCursorX);
-    m_nRightExtent = std::max(m_nRightExtent, m_nCursorX);
-    m_nCursorX += m_nGapX;
-    return position;
-}
-
-CPoint CFlowLayout::PlaceInBands(int width, int height, bool newLine, bool newColumn, bool separated)
-{
-    if (m_bEmpty)
-    {
-        m_bEmpty = 0;
-        m_nRightExtent = m_nBottomExtent = 0;
-        newLine = true;
-        m_nLineBottom = m_nTopMargin - m_nGapY;
-    }
-    if (newLine)
-    {
-        m_nColumnRight = m_nLeftMargin - m_nGapX;
-        m_nLineBottom += m_nGapY;
-        if (separated)
-        {
-            m_horizontalSeparators.push_back(m_nLineBottom);
-            m_nLineBottom += m_nSeparatorSpace + m_nGapY;
-        }
-        m_nBandTop = m_nLineBottom;
-        newColumn = true;
-    }
-    if (newColumn)
-    {
-        m_nColumnRight += m_nGapX;
-        if (separated && !newLine)
-        {
-            m_verticalSeparators.push_back(m_nColumnRight);
-            m_nColumnRight += m_nSeparatorSpace + m_nGapX;
-        }
-        m_nCursorX = m_nColumnRight;
-        m_nCursorY = m_nBandTop;
-    }
-
-    CPoint position(m_nCursorX, m_nCursorY);
-    m_nColumnRight = std::max(m_nColumnRight, m_nCursorX + width);
-    m_nRightExtent = std::max(m_nRightExtent, m_nCursorX + width);
-    m_nCursorY += height;
-    m_nLineBottom = std::max(m_nLineBottom, m_nCursorY);
-    m_nBottomExtent = std::max(m_nBottomExtent, m_nCursorY);
-    m_nCursorY += m_nGapY;
-    return position;
+    // Items down a column, columns side by side in a band, bands down.
+    FlowAxes bands = {m_nCursorY,     m_nCursorX,    m_nBandTop,  m_nLineBottom, m_nColumnRight,
+                      m_nBottomExtent, m_nRightExtent, m_nTopMargin, m_nLeftMargin, m_nGapY,
+                      m_nGapX,        m_horizontalSeparators, m_verticalSeparators};
+    std::pair<int, int> place = Place(bands, height, width, newColumn != FALSE, newLine != FALSE, separated != FALSE,
+                                      first, m_nSeparatorSpace);
+    return CPoint(place.second, place.first);
 }

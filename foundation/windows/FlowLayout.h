@@ -39,8 +39,4 @@ public:
     int m_nSeparatorSpace;
     std::vector<int> m_verticalSeparators;
     std::vector<int> m_horizontalSeparators;
-
-private:
-    CPoint PlaceInColumns(int width, int height, bool newLine, bool newColumn, bool separated);
-    CPoint PlaceInBands(int width, int height, bool newLine, bool newColumn, bool separated);
 };
