@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "foundation/containers/SortArray.h"
+#include "foundation/containers/IndexedSort.h"
 #include "genetics/GeneDef.h"
 
 namespace

@@ -3,9 +3,6 @@
 #include "foundation/text/Trim.h"
 #include "foundation/messages/MessageHook.h"
 
-#include <stdarg.h>
-#include <vector>
-
 void DDX_TextLength(CDataExchange* pDX, int id, CString& value, int minimum, int maximum,
                     BOOL trimStart, BOOL trimEnd)
 {
@@ -68,56 +65,4 @@ CString GetTrimmedWindowText(CWnd* wnd)
     wnd->GetWindowText(text);
     TrimString(&text);
     return text;
-}
-
-void SetControlsState(CWnd* dialog, const UINT* ids, int mode)
-{
-    for (; *ids != 0; ++ids)
-    {
-        CWnd* control = dialog->GetDlgItem(*ids);
-        if (control == NULL)
-            continue;
-        switch (mode)
-        {
-        case 0: control->EnableWindow(TRUE); break;
-        case 1: control->EnableWindow(FALSE); break;
-        case 2: control->ShowWindow(SW_HIDE); break;
-        case 3: control->ShowWindow(SW_SHOW); break;
-        default: break;
-        }
-    }
-}
-
-void EnableControls(CWnd* dialog, BOOL enable, ...)
-{
-    std::vector<UINT> ids;
-    va_list args;
-    va_start(args, enable);
-    for (UINT id = va_arg(args, UINT); id != 0; id = va_arg(args, UINT))
-        ids.push_back(id);
-    va_end(args);
-    ids.push_back(0);
-    SetControlsState(dialog, &ids[0], enable ? 0 : 1);
-}
-
-int GetModifierKeyFlags()
-{
-    int flags = 0;
-    if (::GetKeyState(VK_SHIFT) < 0)
-        flags |= MK_SHIFT;
-    if (::GetKeyState(VK_CONTROL) < 0)
-        flags |= MK_CONTROL;
-    return flags;
-}
-
-CRect MoveRectInside(const RECT& rect, const RECT& bounds)
-{
-    CRect moved(rect);
-    int overRight = moved.right - bounds.right;
-    int overBottom = moved.bottom - bounds.bottom;
-    moved.OffsetRect(overRight > 0 ? -overRight : 0, overBottom > 0 ? -overBottom : 0);
-    int beforeLeft = bounds.left - moved.left;
-    int beforeTop = bounds.top - moved.top;
-    moved.OffsetRect(beforeLeft > 0 ? beforeLeft : 0, beforeTop > 0 ? beforeTop : 0);
-    return moved;
 }

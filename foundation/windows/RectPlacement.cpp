@@ -46,3 +46,15 @@ CRect AlignRectInRect(int width, int height, const RECT& rect, int marginX, int 
     int y = PlaceAlong(rect.top, rect.bottom, marginY, height, VerticalSide(placement));
     return CRect(x, y, x + width, y + height);
 }
+
+CRect MoveRectInside(const RECT& rect, const RECT& bounds)
+{
+    CRect moved(rect);
+    int overRight = moved.right - bounds.right;
+    int overBottom = moved.bottom - bounds.bottom;
+    moved.OffsetRect(overRight > 0 ? -overRight : 0, overBottom > 0 ? -overBottom : 0);
+    int beforeLeft = bounds.left - moved.left;
+    int beforeTop = bounds.top - moved.top;
+    moved.OffsetRect(beforeLeft > 0 ? beforeLeft : 0, beforeTop > 0 ? beforeTop : 0);
+    return moved;
+}

@@ -21,3 +21,7 @@ enum RectPlacement
 // The place of a width x height box inside the rectangle, clipped to the room
 // that the margins leave; the margin is applied once, at the leading edge.
 CRect AlignRectInRect(int width, int height, const RECT& rect, int marginX, int marginY, int placement);
+
+// Moves the rectangle (keeping its size) inside the bounds; a rectangle larger
+// than the bounds ends up at their left and top edges.
+CRect MoveRectInside(const RECT& rect, const RECT& bounds);

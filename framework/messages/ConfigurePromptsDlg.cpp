@@ -1,6 +1,6 @@
 #include "framework/messages/ConfigurePromptsDlg.h"
 
-#include "foundation/settings/SettingExchange.h"
+#include "foundation/settings/ProfileExchange.h"
 #include "foundation/terminology/TokenExpander.h"
 #include "framework/messages/ConfigurePromptsIds.h"
 #include "framework/messages/MessageBoxButtons.h"

@@ -1,6 +1,6 @@
 #include "framework/messages/MessagePrompts.h"
 
-#include "foundation/settings/SettingExchange.h"
+#include "foundation/settings/ProfileExchange.h"
 #include "foundation/settings/SettingsExchangers.h"
 #include "foundation/terminology/TokenExpander.h"
 #include "framework/messages/ConfigurePromptsDlg.h"

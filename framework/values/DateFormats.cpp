@@ -1,7 +1,7 @@
 #include "framework/values/DateFormats.h"
 
 #include "foundation/settings/RegionalSettings.h"
-#include "foundation/settings/SettingExchange.h"
+#include "foundation/settings/ProfileExchange.h"
 #include "foundation/terminology/TermsMap.h"
 #include "foundation/text/StringLists.h"
 

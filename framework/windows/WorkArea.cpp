@@ -1,6 +1,6 @@
 #include "framework/windows/WorkArea.h"
 
-#include "foundation/windows/DialogExchange.h"
+#include "foundation/windows/RectPlacement.h"
 
 CRect GetDesktopWorkArea()
 {

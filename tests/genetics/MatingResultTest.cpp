@@ -2,7 +2,7 @@
 
 #include "MatingOracle.h"
 #include "PredictionTestSupport.h"
-#include "foundation/containers/SortArray.h"
+#include "foundation/containers/IndexedSort.h"
 #include "foundation/terminology/TokenExpander.h"
 #include "genetics/GeneticsConfigLoad.h"
 

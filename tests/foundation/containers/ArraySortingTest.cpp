@@ -1,5 +1,5 @@
 #include "foundation/containers/ArraySorting.h"
-#include "foundation/containers/SortArray.h"
+#include "foundation/containers/IndexedSort.h"
 
 #include "foundation/StringsOf.h"
 

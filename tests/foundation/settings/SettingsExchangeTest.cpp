@@ -1,4 +1,4 @@
-#include "foundation/settings/SettingExchange.h"
+#include "foundation/settings/ProfileExchange.h"
 #include "foundation/settings/SettingsExchangers.h"
 
 #include "support/MessageBoxAnswerer.h"

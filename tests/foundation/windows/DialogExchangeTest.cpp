@@ -1,6 +1,9 @@
 #include "foundation/settings/EditCmdUI.h"
+#include "foundation/windows/ControlStates.h"
 #include "foundation/windows/DialogExchange.h"
 #include "foundation/windows/ListSelection.h"
+#include "foundation/windows/ModifierKeys.h"
+#include "foundation/windows/RectPlacement.h"
 
 #include "support/MessageBoxAnswerer.h"
 #include "support/TestWindow.h"

@@ -1,4 +1,4 @@
-#include "foundation/settings/SettingExchange.h"
+#include "foundation/settings/ProfileExchange.h"
 
 #include "afx/AfxWin.h"
 #include "foundation/settings/SettingsExchangers.h"

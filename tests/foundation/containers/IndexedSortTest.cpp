@@ -1,4 +1,4 @@
-#include "foundation/containers/SortArray.h"
+#include "foundation/containers/IndexedSort.h"
 
 #include <gtest/gtest.h>
 
