@@ -1,6 +1,6 @@
 #include "framework/popups/PopupRect.h"
 
-#include "foundation/windows/DialogExchange.h"
+#include "foundation/windows/RectPlacement.h"
 #include "framework/windows/WorkArea.h"
 
 CRect CalcPopupRect(int x, int y, int, int altY, int width, int height)
