@@ -64,16 +64,25 @@ function(kestrova_link_layer target layer)
   endforeach()
 endfunction()
 
-# Tool and benchmark programs below the application, by the layer they need;
-# any other program links the application layer.
-set(KESTROVA_PROGRAM_LAYER_bench_afxcore afx)
-set(KESTROVA_PROGRAM_LAYER_bench_foundation foundation)
-set(KESTROVA_PROGRAM_LAYER_bench_genetics_parse genetics)
-set(KESTROVA_PROGRAM_LAYER_bench_predict genetics)
-set(KESTROVA_PROGRAM_LAYER_bench_output output)
-set(KESTROVA_PROGRAM_LAYER_bench_framework framework)
+# The highest layer whose headers the sources include (afx when none).
+function(kestrova_highest_layer result)
+  set(highest 0)
+  foreach(source ${ARGN})
+    file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[a-z]+/")
+    foreach(line ${includes})
+      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([a-z]+)/.*$" "\\1" folder "${line}")
+      list(FIND KESTROVA_LAYERS "${folder}" rank)
+      if(rank GREATER highest)
+        set(highest ${rank})
+      endif()
+    endforeach()
+  endforeach()
+  list(GET KESTROVA_LAYERS ${highest} layer)
+  set(${result} ${layer} PARENT_SCOPE)
+endfunction()
 
-# Every folder tools/programs/NAME becomes the console program NAME.exe.
+# Every folder tools/programs/NAME becomes the console program NAME.exe,
+# linking the highest layer that its sources include, and so only what it needs.
 function(kestrova_add_programs)
   file(GLOB program_dirs LIST_DIRECTORIES true CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/tools/programs/*")
   foreach(dir ${program_dirs})
@@ -86,10 +95,9 @@ function(kestrova_add_programs)
     endif()
     get_filename_component(name "${dir}" NAME)
     add_executable(${name} ${sources})
-    set(layer application)
-    if(DEFINED KESTROVA_PROGRAM_LAYER_${name})
-      set(layer ${KESTROVA_PROGRAM_LAYER_${name}})
-    endif()
+    kestrova_highest_layer(layer ${sources})
+    # A changed include may change the layer: read the sources again then.
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${sources})
     kestrova_link_layer(${name} ${layer})
     target_compile_definitions(${name} PRIVATE
       KESTROVA_SOURCE_DIR="${KESTROVA_WIN_SOURCE_DIR}" KESTROVA_BINARY_DIR="${KESTROVA_WIN_BINARY_DIR}")
