@@ -259,8 +259,9 @@ BOOL CMyDialog::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 int CMyDialog::OnCreate(LPCREATESTRUCT createStruct)
 {
     int result = (int)Default();
-    // Palette hook: CPaletteHook (window hooks) is attached here once it is
-    // part of the framework.
+    // Pictures with palettes keep their colours when the dialog is activated
+    // or another window changes the system palette.
+    m_paletteHook.HookWindow(m_hWnd);
     return result;
 }
 

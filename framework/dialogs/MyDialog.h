@@ -10,6 +10,7 @@
 #include "framework/windows/ControlLayout.h"
 #include "framework/windows/DialogIcon.h"
 #include "framework/windows/WndPictureTable.h"
+#include "framework/windows/PaletteHook.h"
 #include "framework/windows/WindowPosition.h"
 #include "framework/windows/WndToDestroyList.h"
 #include "framework/windows/WorkArea.h"
@@ -46,6 +47,7 @@ public:
     int m_placementMode = 1;
     BOOL m_savePlacementOnDestroy = FALSE;
     CWindowPosition m_placement;
+    CPaletteHook m_paletteHook;   // hooked when the window is created
     int m_initialWidth = 0, m_initialHeight = 0;
     DWORD m_exchangeContext = 0;
     UINT m_smallIconId = 0;

@@ -1,3 +1,6 @@
+#include "afx/DialogTemplate.h"
+#include "framework/dialogs/MyDialog.h"
+#include "framework/support/FrameworkTestApp.h"
 #include "framework/windows/PaletteHook.h"
 
 #include <gtest/gtest.h>
@@ -169,4 +172,32 @@ TEST(WndHookTest, PaletteQueriesGoToThePartnerAndTheChildren)
     (void)quietChild;
     ::DestroyWindow(hWnd);
     ::DestroyWindow(partner);
+}
+
+// Every dialog of the framework carries a palette hook; a second one (a
+// picture's) joins its chain, and both leave when the dialog is destroyed.
+TEST(WndHookTest, DialogsCarryAPaletteHookThatSharesTheChain)
+{
+    CFrameworkTestApp app;
+    CDialogTemplate t(L"Palette", WS_POPUP | WS_CAPTION, 120, 60);
+    t.Add(CDialogTemplate::STATIC, L"Picture", 100, 0, 5, 5, 100, 40);
+    CMyDialog dialog;
+    ASSERT_TRUE(dialog.CreateIndirect(t.Get(), NULL));
+    EXPECT_TRUE(dialog.m_paletteHook.IsHooked());
+
+    struct { LOGPALETTE header; PALETTEENTRY more[1]; } logPalette = {{0x300, 2, {{0, 90, 200, 0}}}, {{200, 90, 0, 0}}};
+    CPalette palette;
+    ASSERT_TRUE(palette.CreatePalette(&logPalette.header));
+    CPaletteHook picture;
+    picture.palette = &palette;
+    picture.HookWindow(&dialog);
+    EXPECT_EQ(::SendMessageA(dialog.m_hWnd, WM_QUERYNEWPALETTE, 0, 0), 1);   // the picture's hook answers first
+    ::SetWindowTextA(dialog.m_hWnd, "Still a dialog");
+    CString title;
+    dialog.GetWindowText(title);
+    EXPECT_STREQ(title, "Still a dialog");
+
+    dialog.DestroyWindow();
+    EXPECT_FALSE(dialog.m_paletteHook.IsHooked());
+    EXPECT_FALSE(picture.IsHooked());
 }
