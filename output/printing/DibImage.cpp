@@ -138,7 +138,7 @@ BOOL CDibImage::Encode(CImageStream* stream, int format)
         SetLastError("No image to save");
         return FALSE;
     }
-    if (format != IMAGE_BMP && format != IMAGE_JPEG && format != IMAGE_PNG)
+    if (format != IMAGE_BMP && format != IMAGE_JPEG && format != IMAGE_PNG && format != IMAGE_ICO)
     {
         SetLastError("Unsupported operation for this format");
         return FALSE;
@@ -147,7 +147,8 @@ BOOL CDibImage::Encode(CImageStream* stream, int format)
     temporary.BorrowFrom(*this);
     BOOL result = format == IMAGE_BMP    ? temporary.EncodeBmp(stream)
                   : format == IMAGE_JPEG ? temporary.EncodeJpeg(stream)
-                                         : temporary.EncodePng(stream);
+                  : format == IMAGE_PNG  ? temporary.EncodePng(stream)
+                                         : temporary.EncodeIco(stream);
     if (!result)
         SetLastError(temporary.m_lastError);
     return result;
@@ -302,4 +303,58 @@ BOOL CDibImage::EncodePng(CImageStream* stream)
         return FALSE;
     DibRows rows = DescribeRows(*this, m_pixels, m_jpegQuality);
     return WritePngImage(&rows, stream, m_lastError);
+}
+
+BOOL CDibImage::EncodeIco(CImageStream* stream)
+{
+    int width = GetWidth(), height = GetHeight();
+    if (GetBitCount() > 8 || width >= 256 || height >= 256)
+    {
+        SetLastError("Can't save this image as icon");
+        return FALSE;
+    }
+    RGBQUAD* palette = GetPalette();
+    if (stream == NULL || palette == NULL)
+        return FALSE;
+    int colours = GetColourCount();
+    int maskRow = ((width + 31) / 32) * 4;
+    DWORD maskSize = (DWORD)maskRow * height;
+    DWORD pixelBytes = (DWORD)height * m_rowWidth;
+
+    BYTE directory[6] = {0, 0, 1, 0, 1, 0};
+    BYTE entry[16] = {(BYTE)width, (BYTE)height, (BYTE)(colours >= 256 ? 0 : colours), 0, 0, 0,
+                      (BYTE)GetBitCount(), 0};
+    DWORD resourceBytes = maskSize + pixelBytes + 4 * colours + 40;
+    DWORD offset = 22;
+    memcpy(entry + 8, &resourceBytes, 4);
+    memcpy(entry + 12, &offset, 4);
+    BITMAPINFOHEADER header;
+    memset(&header, 0, sizeof(header));
+    header.biSize = sizeof(header);
+    header.biWidth = width;
+    header.biHeight = height * 2;
+    header.biPlanes = 1;
+    header.biBitCount = GetBitCount();
+    header.biSizeImage = pixelBytes;
+
+    BYTE* mask = (BYTE*)calloc(1, maskSize);
+    if (mask == NULL)
+        return FALSE;
+    RGBQUAD transparent = GetTransparentColour();
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+        {
+            RGBQUAD colour = GetPixelColour(x, y);
+            if (m_transparentIndex >= 0 && colour.rgbBlue == transparent.rgbBlue &&
+                colour.rgbGreen == transparent.rgbGreen && colour.rgbRed == transparent.rgbRed)
+                mask[y * maskRow + x / 8] |= (BYTE)(1 << (7 - x % 8));
+        }
+    bool written = stream->Write(directory, 6, 1) == 1 && stream->Write(entry, 16, 1) == 1 &&
+                   stream->Write(&header, sizeof(header), 1) == 1 &&
+                   stream->Write(palette, 4 * colours, 1) == 1 && stream->Write(m_pixels, pixelBytes, 1) == 1 &&
+                   stream->Write(mask, maskSize, 1) == 1;
+    free(mask);
+    if (!written)
+        SetLastError("Write Error");
+    return written;
 }

@@ -61,6 +61,7 @@ private:
     BOOL EncodeBmp(CImageStream* stream);
     BOOL EncodeJpeg(CImageStream* stream);
     BOOL EncodePng(CImageStream* stream);
+    BOOL EncodeIco(CImageStream* stream);
     void Free();
 
     BYTE* m_block;

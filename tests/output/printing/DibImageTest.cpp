@@ -209,6 +209,20 @@ TEST(DibImageTest, PaletteImagesAndRefusals)
     ASSERT_EQ(8, decoded.width);
     EXPECT_EQ(1, colours.GetPixelIndex(3, 7)); // no index was swapped in the source
 
+    // An icon of the palette image, its transparent colour masked.
+    CString icon = CString((folder / "colours.ico").c_str());
+    ASSERT_TRUE(colours.SaveToFile(icon, IMAGE_ICO)) << colours.GetLastError();
+    HICON loaded = (HICON)::LoadImageA(NULL, icon, IMAGE_ICON, 8, 8, LR_LOADFROMFILE);
+    EXPECT_NE((HICON)NULL, loaded);
+    ::DestroyIcon(loaded);
+    std::vector<BYTE> iconBytes = ReadFile(icon);
+    ASSERT_EQ(22u + 40 + 64 + 8 * 4 + 8 * 4, iconBytes.size());
+    EXPECT_EQ(0x18, iconBytes[22 + 40 + 64 + 32 + 7 * 4]); // mask row 7: pixels 3 and 4 transparent
+    CDibImage wide(IMAGE_BMP);
+    ASSERT_NE(nullptr, wide.Create(256, 10, 8, IMAGE_BMP));
+    EXPECT_FALSE(wide.SaveToFile(CString((folder / "wide.ico").c_str()), IMAGE_ICO));
+    EXPECT_STREQ("Can't save this image as icon", wide.GetLastError());
+
     EXPECT_FALSE(colours.SaveToFile(CString((folder / "x.ico").c_str()), 5));
     EXPECT_STREQ("Unsupported operation for this format", colours.GetLastError());
     EXPECT_FALSE(colours.SaveToFile(CString((folder / "missing\\folder\\x.png").c_str()), IMAGE_PNG));
