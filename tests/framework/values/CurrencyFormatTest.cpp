@@ -226,6 +226,9 @@ TEST_F(CurrencyFormatTest, FormatsSmallAmountsAndNoAmount)
     CurrencyAmount none = {CPackedDecimal(), FALSE};
     none.amount.SetValue(5.0);
     EXPECT_EQ(FormatCurrencyAmount(none, "SX.Y", "-SX.Y"), "");
+    CurrencyAmount rounded = {CPackedDecimal(), TRUE};
+    rounded.amount.SetValue(12.997); // stored as 12 units and 100 hundredths
+    EXPECT_EQ(FormatCurrencyAmount(rounded, "X.Y", "-X.Y"), "13.00");
     UseSettings("$", ".", ",", 0);
     EXPECT_EQ(FormatCurrencyAmount(Amount(1234567.0), "X", "-X"), "1234567");
     UseSettings("$", ".", ",", 4);
