@@ -1,5 +1,7 @@
 #include "framework/values/CalculatorPopup.h"
 
+#include "framework/windows/WindowMeasures.h"
+
 #include <algorithm>
 #include <ctype.h>
 #include <string.h>
@@ -38,15 +40,6 @@ namespace
         {"C", 1, CALC_CLEAR, "c", ClearColour, false}, {"CE", 1, CALC_CLEAR_ENTRY, "e", ClearColour, false},
         {"=", 4, CALC_EQUALS, "=", OperatorColour, true}, {"OK", 1, CALC_OK, "ok", ButtonTextColour, false},
     };
-
-    // The owner's dialog base units (average character width, line height).
-    CSize BaseUnits(CDC* dc)
-    {
-        TEXTMETRICA metrics;
-        dc->GetTextMetrics(&metrics);
-        CSize letters = dc->GetTextExtent("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52);
-        return CSize((letters.cx / 26 + 1) / 2, metrics.tmHeight);
-    }
 
     void Frame(CDC* dc, CRect& rect, int topLeft, int bottomRight)
     {
@@ -121,12 +114,9 @@ void CCalculatorPopup::CreateFonts()
     m_displayFont.CreateFontIndirect(&font);
     m_keyFont.CreateFontIndirect(&font);
 
-    CClientDC screen(NULL);
-    CFont* old = screen.SelectObject(&m_keyFont);
-    CSize base = BaseUnits(&screen);
-    screen.SelectObject(old);
-    m_cellWidth = ::MulDiv(16, base.cx, 4);
-    m_cellHeight = ::MulDiv(14, base.cy, 8);
+    CSize cell = DialogUnitsToPixels(16, 14, m_owner);
+    m_cellWidth = cell.cx;
+    m_cellHeight = cell.cy;
 }
 
 CSize CCalculatorPopup::Layout(int displayHeight)
