@@ -121,17 +121,30 @@ void CCalendarPopup::OnPaint()
                    CSize(m_cellWidth, m_cellHeight));
         dc.DrawText(NameInList(weekdays, column).Left(2), &cell, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
-    int lineY = m_origin.y + 3 * m_cellHeight - 1;
-    CPen pen(PS_SOLID, 1, ::GetSysColor(COLOR_INFOTEXT));
-    CPen* oldPen = dc.SelectObject(&pen);
-    dc.MoveTo(m_origin.x, lineY);
-    dc.LineTo(m_origin.x + Columns * m_cellWidth, lineY);
-    dc.SelectObject(oldPen);
-
     CDate today;
     today.SetToday();
     for (int day = 1; day <= m_date.DaysInMonth(); day++)
         PaintDay(&dc, day, today);
+
+    // A line under the weekdays, or an outline around every cell.
+    COLORREF lineColour = ::GetSysColor(COLOR_INFOTEXT);
+    if (m_lineUnderWeekdays)
+    {
+        int lineY = m_origin.y + 3 * m_cellHeight - 1;
+        dc.FillSolidRect(m_origin.x, lineY, Columns * m_cellWidth, 1, lineColour);
+    }
+    else
+    {
+        for (int row = 2; row < Rows; row++)
+        {
+            for (int column = 0; column < Columns; column++)
+            {
+                CRect cell(CPoint(m_origin.x + column * m_cellWidth, m_origin.y + row * m_cellHeight),
+                           CSize(m_cellWidth + 1, m_cellHeight + 1));
+                dc.Draw3dRect(&cell, lineColour, lineColour);
+            }
+        }
+    }
     dc.SelectObject(old);
 }
 

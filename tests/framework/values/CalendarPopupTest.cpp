@@ -89,6 +89,10 @@ TEST_F(CalendarPopupTest, ButtonsChangeMonthAndYearAndEscapeCancels)
     }
     ::UpdateWindow(window);
     SaveWindowScreenshot(window, "calendar_popup");
+    popup->m_lineUnderWeekdays = FALSE;
+    ::InvalidateRect(window, NULL, TRUE);
+    ::UpdateWindow(window);
+    SaveWindowScreenshot(window, "calendar_popup_outlined");
     ::SendMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_FALSE(::IsWindow(window));
     UINT message = 0;
