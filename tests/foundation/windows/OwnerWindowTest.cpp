@@ -1,5 +1,5 @@
 #include "foundation/windows/OwnerWindow.h"
-#include "foundation/windows/DialogTemplateBuilder.h"
+#include "afx/DialogTemplateBuilder.h"
 
 #include <gtest/gtest.h>
 

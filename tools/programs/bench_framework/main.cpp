@@ -4,7 +4,7 @@
 #include <stdio.h>
 
 #include "afx/AfxWin.h"
-#include "foundation/windows/DialogTemplateBuilder.h"
+#include "afx/DialogTemplateBuilder.h"
 #include "framework/app/FrameworkApp.h"
 #include "framework/dialogs/MyDialog.h"
 #include "framework/messages/MessagePrompts.h"

@@ -1,4 +1,4 @@
-#include "foundation/windows/DialogTemplateBuilder.h"
+#include "afx/DialogTemplateBuilder.h"
 
 namespace
 {
@@ -45,8 +45,7 @@ void CDialogTemplateBuilder::Begin(DWORD style, short x, short y, short cx, shor
     }
 }
 
-void CDialogTemplateBuilder::AddControl(WORD id, LPCSTR windowClass, LPCSTR text, DWORD style,
-                                        short x, short y, short cx, short cy)
+void CDialogTemplateBuilder::AddItemHeader(WORD id, DWORD style, short x, short y, short cx, short cy)
 {
     Align();
     style |= WS_CHILD | WS_VISIBLE;
@@ -59,10 +58,30 @@ void CDialogTemplateBuilder::AddControl(WORD id, LPCSTR windowClass, LPCSTR text
     m_words.push_back((WORD)cx);
     m_words.push_back((WORD)cy);
     m_words.push_back(id);
-    AddText(windowClass);
+}
+
+void CDialogTemplateBuilder::EndItem(LPCSTR text)
+{
     AddText(text);
     m_words.push_back(0);   // no creation data
     ++m_words[countOffset];
+}
+
+void CDialogTemplateBuilder::AddControl(WORD id, LPCSTR windowClass, LPCSTR text, DWORD style,
+                                        short x, short y, short cx, short cy)
+{
+    AddItemHeader(id, style, x, y, cx, cy);
+    AddText(windowClass);
+    EndItem(text);
+}
+
+void CDialogTemplateBuilder::AddControl(WORD id, WORD classAtom, LPCSTR text, DWORD style, short x, short y,
+                                        short cx, short cy)
+{
+    AddItemHeader(id, style, x, y, cx, cy);
+    m_words.push_back(0xFFFF);
+    m_words.push_back(classAtom);
+    EndItem(text);
 }
 
 LPCDLGTEMPLATEA CDialogTemplateBuilder::GetTemplate() const
