@@ -64,6 +64,14 @@ CRect DeflateRectByGroupBoxMargins(const RECT& rect)
                  rect.right - GetGroupBoxRightMargin(), rect.bottom - GetGroupBoxBottomMargin());
 }
 
+CRect DeflateRectByTabMargins(const RECT& rect)
+{
+    CSize frame = GetTabControlFrameSize();
+    int left = GetTabControlLeftFrame();
+    int top = GetTabControlTopFrame();
+    return CRect(rect.left + left, rect.top + top, rect.right - (frame.cx - left), rect.bottom - (frame.cy - top));
+}
+
 CSize GetScrollBarSizes(CWnd* wnd)
 {
     return CSize(BarAllowance(wnd, SB_VERT, SM_CXVSCROLL), BarAllowance(wnd, SB_HORZ, SM_CYHSCROLL));

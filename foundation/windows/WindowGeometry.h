@@ -7,6 +7,8 @@ void DrawWindowSmallIcon(CWnd* wnd);
 
 CRect GetWindowRectInParent(CWnd* child);
 CRect DeflateRectByGroupBoxMargins(const RECT& rect);
+// The rectangle less the frame that a tab control draws around its page.
+CRect DeflateRectByTabMargins(const RECT& rect);
 
 // (vertical bar width, horizontal bar height) that the window's own bars take.
 CSize GetScrollBarSizes(CWnd* wnd);

@@ -1,6 +1,7 @@
 #include "foundation/windows/DialogMetrics.h"
 #include "foundation/windows/WindowGeometry.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 namespace
@@ -48,4 +49,34 @@ TEST(DialogMetricsTest, MeasuredOnceFromAHiddenDialog)
 
     CRect inside = DeflateRectByGroupBoxMargins(CRect(0, 0, 200, 100));
     EXPECT_EQ(inside, CRect(left, GetGroupBoxTopMargin(), 200 - GetGroupBoxRightMargin(), 100 - GetGroupBoxBottomMargin()));
+}
+
+// A placeholder's rectangle less the tab margins is the page area that a tab
+// control of that rectangle shows in the dialog font.
+TEST(DialogMetricsTest, TabMarginsLeaveThePageOfATabControl)
+{
+    HWND tab = ::CreateWindowExA(0, "SysTabControl32", "", WS_POPUP, 0, 0, 300, 200, NULL, NULL,
+                                 ::GetModuleHandleA(NULL), NULL);
+    ASSERT_TRUE(tab != NULL);
+    LOGFONTA font = {};
+    font.lfHeight = -11;
+    lstrcpyA(font.lfFaceName, "MS Shell Dlg");
+    HFONT dialogFont = ::CreateFontIndirectA(&font);
+    ::SendMessageA(tab, WM_SETFONT, (WPARAM)dialogFont, FALSE);
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT;
+    char text[] = "Hi";
+    item.pszText = text;
+    ::SendMessageA(tab, TCM_INSERTITEMA, 0, (LPARAM)&item);
+    CRect page(0, 0, 300, 200);
+    ::SendMessageA(tab, TCM_ADJUSTRECT, FALSE, (LPARAM)&page);
+    ::DestroyWindow(tab);
+    ::DeleteObject(dialogFont);
+
+    CRect inside = DeflateRectByTabMargins(CRect(0, 0, 300, 200));
+    EXPECT_NEAR(inside.left, page.left, 1);
+    EXPECT_NEAR(inside.top, page.top, 2);
+    EXPECT_NEAR(inside.right, page.right, 1);
+    EXPECT_NEAR(inside.bottom, page.bottom, 1);
+    EXPECT_GT(inside.top, inside.left);
 }

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "afx/AfxWin.h"
+
+// TRUE when an enhanced metafile can be played without the player reading or
+// writing outside it: the records chain from the header to the end record
+// inside 'length', each a whole number of words and at least as long as its
+// kind's fixed part; counts, offsets, embedded bitmaps, regions, texts and
+// palettes lie inside their records; object indexes lie inside the handle
+// table.
+BOOL IsEnhMetafileSound(const BYTE* data, DWORD length);

@@ -1,0 +1,133 @@
+#include "output/pictures/EnhMetafilePicture.h"
+
+#include "foundation/files/ByteBuffer.h"
+#include "foundation/files/FileOperations.h"
+#include "framework/windows/ClipRegionSaver.h"
+#include "output/pictures/EnhMetafileCheck.h"
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace
+{
+    const DWORD MinHeaderBytes = 100;
+
+    DWORD ReadDword(const BYTE* at)
+    {
+        return (DWORD)at[0] | ((DWORD)at[1] << 8) | ((DWORD)at[2] << 16) | ((DWORD)at[3] << 24);
+    }
+}
+
+CEnhMetafilePicture::CEnhMetafilePicture() : m_hMetafile(NULL)
+{
+    Clear();
+}
+
+CEnhMetafilePicture::~CEnhMetafilePicture()
+{
+    Clear();
+}
+
+void CEnhMetafilePicture::Clear()
+{
+    if (m_hMetafile != NULL)
+        ::DeleteEnhMetaFile(m_hMetafile);
+    m_hMetafile = NULL;
+    m_palette.DeleteObject();
+    m_bLoaded = FALSE;
+    m_nByteSize = 0;
+    m_scale = 1.0;
+    m_width = m_height = 0.0;
+    m_aspect = 1.0;
+}
+
+BOOL CEnhMetafilePicture::LoadFile(LPCTSTR path, double scale)
+{
+    Clear();
+    m_scale = scale;
+    FILE* file = OpenFileStream(path, "rb");
+    if (file == NULL)
+        return FALSE;
+    BYTE header[MinHeaderBytes];
+    size_t read = std::fread(header, 1, sizeof(header), file);
+    CloseFileStream(file);
+    if (read != sizeof(header) || ReadDword(header + 40) != ENHMETA_SIGNATURE)
+        return FALSE;
+    CByteBuffer data;
+    if (!data.LoadFile(path))
+        return FALSE;
+    return LoadFromMemory(data.GetData(), data.GetLength(), scale);
+}
+
+BOOL CEnhMetafilePicture::LoadFromMemory(const BYTE* data, DWORD size, double scale)
+{
+    Clear();
+    m_scale = scale;
+    if (data == NULL || size < MinHeaderBytes)
+        return FALSE;
+    ENHMETAHEADER header;
+    std::memset(&header, 0, sizeof(header));
+    std::memcpy(&header, data, MinHeaderBytes < sizeof(header) ? MinHeaderBytes : sizeof(header));
+    if (header.dSignature != ENHMETA_SIGNATURE || header.nBytes > size || header.nBytes < MinHeaderBytes ||
+        !IsEnhMetafileSound(data, header.nBytes))
+        return FALSE;
+    m_hMetafile = ::SetEnhMetaFileBits(header.nBytes, data);
+    if (m_hMetafile == NULL)
+    {
+        Clear();
+        return FALSE;
+    }
+    m_nByteSize = header.nBytes;
+    // The frame is in hundredths of a millimetre: 2540 of them to the inch.
+    m_width = (header.rclFrame.right - header.rclFrame.left) / 2540.0;
+    m_height = (header.rclFrame.bottom - header.rclFrame.top) / 2540.0;
+    m_aspect = m_height <= 0.005 ? 1.0 : m_width / m_height;
+
+    UINT entries = ::GetEnhMetaFilePaletteEntries(m_hMetafile, 0, NULL);
+    if (entries != 0 && entries != GDI_ERROR)
+    {
+        if (entries > 256)
+            entries = 256;
+        std::vector<BYTE> block(sizeof(LOGPALETTE) + entries * sizeof(PALETTEENTRY));
+        LOGPALETTE* palette = (LOGPALETTE*)block.data();
+        palette->palVersion = 0x300;
+        palette->palNumEntries = (WORD)::GetEnhMetaFilePaletteEntries(m_hMetafile, entries, palette->palPalEntry);
+        if (palette->palNumEntries > 0)
+            m_palette.CreatePalette(palette);
+        if (m_palette.m_hObject == NULL)
+        {
+            Clear();
+            return FALSE;
+        }
+    }
+    m_bLoaded = TRUE;
+    return TRUE;
+}
+
+BOOL CEnhMetafilePicture::Draw(CDC* dc, const RECT& dest, const RECT& clip, POINT origin)
+{
+    CRect target(dest);
+    if (!m_bLoaded || target.Width() < 1 || target.Height() <= 0)
+        return FALSE;
+    CRect visible;
+    if (!visible.IntersectRect(&dest, &clip))
+        return TRUE;
+    target.OffsetRect(-origin.x, -origin.y);
+    visible.OffsetRect(-origin.x, -origin.y);
+    CClipRegionSaver clipping;
+    clipping.Clip(dc, visible);
+    int saved = ::SaveDC(dc->m_hDC);
+    HPALETTE oldPalette = NULL;
+    if (m_palette.m_hObject != NULL)
+    {
+        oldPalette = ::SelectPalette(dc->m_hDC, (HPALETTE)m_palette.m_hObject, TRUE);
+        ::RealizePalette(dc->m_hDC);
+    }
+    BOOL result = ::PlayEnhMetaFile(dc->m_hDC, m_hMetafile, &target);
+    if (oldPalette != NULL)
+        ::SelectPalette(dc->m_hDC, oldPalette, TRUE);
+    ::RestoreDC(dc->m_hDC, saved);
+    clipping.Restore();
+    return result;
+}

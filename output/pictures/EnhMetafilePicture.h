@@ -1,0 +1,34 @@
+#pragma once
+
+#include "afx/AfxWin.h"
+
+// An enhanced metafile with its palette, drawn stretched to its destination.
+class CEnhMetafilePicture : public CObject
+{
+public:
+    CEnhMetafilePicture();
+    virtual ~CEnhMetafilePicture();
+
+    void Clear();
+    BOOL LoadFile(LPCTSTR path, double scale);
+    BOOL LoadFromMemory(const BYTE* data, DWORD size, double scale);
+    BOOL Draw(CDC* dc, const RECT& dest, const RECT& clip, POINT origin);
+
+    BOOL IsLoaded() const { return m_bLoaded; }
+    DWORD GetByteSize() const { return m_nByteSize; }
+    double GetScale() const { return m_scale; }
+    double GetWidth() const { return m_width; }
+    double GetHeight() const { return m_height; }
+    double GetAspect() const { return m_aspect; }
+    CPalette* GetPalette() { return m_palette.m_hObject != NULL ? &m_palette : NULL; }
+
+private:
+    HENHMETAFILE m_hMetafile;
+    CPalette m_palette;
+    BOOL m_bLoaded;
+    DWORD m_nByteSize;
+    double m_scale;
+    double m_width;
+    double m_height;
+    double m_aspect;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "afx/AfxWin.h"
+
+class CByteBuffer;
+
+// JPEG data decoded into a new bottom-up DIB section: 24 bits per pixel with
+// blue first for colour pictures, 8 bits with a grey colour table for
+// greyscale ones. The section's pixels are handed back through 'bits'.
+// Damaged or unreadable data gives null; nothing is shown.
+HBITMAP DecodeJpegFile(LPCTSTR path, BYTE** bits);
+HBITMAP DecodeJpegFromMemory(const CByteBuffer& data, BYTE** bits);
+HBITMAP DecodeJpegFromMemory(const BYTE* data, DWORD size, BYTE** bits);
+
+// The largest decoded picture accepted, in bytes of DIB pixels: a damaged
+// header cannot ask for more.
+const DWORD MaxDecodedPictureBytes = 512u * 1024u * 1024u;

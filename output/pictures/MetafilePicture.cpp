@@ -1,0 +1,131 @@
+#include "output/pictures/MetafilePicture.h"
+
+#include "foundation/files/ByteBuffer.h"
+#include "foundation/files/FileOperations.h"
+#include "framework/windows/ClipRegionSaver.h"
+#include "output/pictures/AspectFit.h"
+#include "output/pictures/MetafileCheck.h"
+#include "output/pictures/MetafileRecolour.h"
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace
+{
+    const DWORD PlaceableBytes = 22;
+    const DWORD MetaHeaderBytes = 18;
+}
+
+CMetafilePicture::CMetafilePicture() : m_hMetafile(NULL)
+{
+    Clear();
+}
+
+CMetafilePicture::~CMetafilePicture()
+{
+    Clear();
+}
+
+void CMetafilePicture::Clear()
+{
+    if (m_hMetafile != NULL)
+        ::DeleteMetaFile(m_hMetafile);
+    m_hMetafile = NULL;
+    std::memset(&m_header, 0, sizeof(m_header));
+    std::memset(&m_placeable, 0, sizeof(m_placeable));
+    m_bLoaded = FALSE;
+    m_nByteSize = 0;
+    m_aspect = 1.0;
+    m_scale = 1.0;
+    m_width = m_height = 0.0;
+    m_bTwoTone = FALSE;
+}
+
+BOOL CMetafilePicture::LoadFile(LPCTSTR path, double scale, COLORREF ink, double lightening)
+{
+    Clear();
+    m_scale = scale;
+    FILE* file = OpenFileStream(path, "rb");
+    if (file == NULL)
+        return FALSE;
+    DWORD key = 0;
+    size_t read = std::fread(&key, 1, sizeof(key), file);
+    CloseFileStream(file);
+    if (read != sizeof(key) || key != PlaceableMetafileKey)
+        return FALSE;
+    CByteBuffer data;
+    if (!data.LoadFile(path))
+        return FALSE;
+    return LoadFromMemory(data.GetData(), data.GetLength(), scale, ink, lightening);
+}
+
+BOOL CMetafilePicture::LoadFromMemory(const BYTE* data, DWORD size, double scale, COLORREF ink, double lightening)
+{
+    Clear();
+    m_scale = scale;
+    if (data == NULL || size < PlaceableBytes + MetaHeaderBytes)
+        return FALSE;
+    std::memcpy(&m_placeable, data, PlaceableBytes);
+    if (m_placeable.key != PlaceableMetafileKey || m_placeable.right <= m_placeable.left ||
+        m_placeable.bottom <= m_placeable.top)
+    {
+        Clear();
+        return FALSE;
+    }
+    const int unitsPerInch = m_placeable.unitsPerInch < 2 ? 1 : m_placeable.unitsPerInch;
+    m_width = (double)(m_placeable.right - m_placeable.left) / unitsPerInch;
+    m_height = (double)(m_placeable.bottom - m_placeable.top) / unitsPerInch;
+    m_aspect = m_height <= 0.005 ? 1.0 : m_width / m_height;
+
+    std::memcpy(&m_header, data + PlaceableBytes, MetaHeaderBytes);
+    const unsigned long long bytes = 2ull * m_header.mtSize;
+    if ((m_header.mtType != 1 && m_header.mtType != 2) || bytes < MetaHeaderBytes || bytes > size - PlaceableBytes ||
+        !IsMetafileSound(data + PlaceableBytes, (DWORD)bytes))
+    {
+        Clear();
+        return FALSE;
+    }
+    std::vector<BYTE> records(data + PlaceableBytes, data + PlaceableBytes + bytes);
+    m_bTwoTone = RecolourMetafile(records.data(), (DWORD)bytes, ink, lightening);
+    m_hMetafile = ::SetMetaFileBitsEx((UINT)bytes, records.data());
+    if (m_hMetafile == NULL)
+    {
+        Clear();
+        return FALSE;
+    }
+    m_bLoaded = TRUE;
+    m_nByteSize = (DWORD)bytes;
+    return TRUE;
+}
+
+BOOL CMetafilePicture::Draw(CDC* dc, const RECT& dest, const RECT& clip, POINT origin)
+{
+    CRect target(dest);
+    if (!m_bLoaded || target.Width() < 1 || target.Height() <= 0)
+        return FALSE;
+    CRect visible;
+    if (!visible.IntersectRect(&dest, &clip))
+        return TRUE;
+    target.OffsetRect(-origin.x, -origin.y);
+    visible.OffsetRect(-origin.x, -origin.y);
+    CClipRegionSaver clipping;
+    clipping.Clip(dc, visible);
+
+    const int boxWidth = m_placeable.right - m_placeable.left;
+    const int boxHeight = m_placeable.bottom - m_placeable.top;
+    POINT viewport;
+    ::GetViewportOrgEx(dc->m_hDC, &viewport);
+    int saved = ::SaveDC(dc->m_hDC);
+    ::SetMapMode(dc->m_hDC, MM_ANISOTROPIC);
+    ::SetWindowOrgEx(dc->m_hDC, m_placeable.left, m_placeable.top, NULL);
+    ::SetWindowExtEx(dc->m_hDC, boxWidth, boxHeight, NULL);
+    CSize size = FitSizeToAspectOnDevice(dc, target.Width(), target.Height(), boxWidth, boxHeight);
+    ::SetViewportOrgEx(dc->m_hDC, viewport.x + target.left + (target.Width() - size.cx) / 2,
+                       viewport.y + target.top + (target.Height() - size.cy) / 2, NULL);
+    ::SetViewportExtEx(dc->m_hDC, size.cx, size.cy, NULL);
+    BOOL result = ::PlayMetaFile(dc->m_hDC, m_hMetafile);
+    ::RestoreDC(dc->m_hDC, saved);
+    clipping.Restore();
+    return result;
+}

@@ -1,0 +1,239 @@
+#include "output/pictures/Picture.h"
+
+#include "foundation/files/ByteBuffer.h"
+#include "foundation/files/PathText.h"
+#include "foundation/files/SealedFile.h"
+#include "framework/RectPlacement.h"
+#include "output/pictures/AspectFit.h"
+#include "output/pictures/BuiltInLogo.h"
+#include "output/pictures/PictureSettings.h"
+
+#include <cmath>
+
+void CPicture::Clear()
+{
+    m_metafile.Clear();
+    m_enhMetafile.Clear();
+    m_dib.Clear();
+}
+
+BOOL CPicture::HasPicture() const
+{
+    return m_dib.IsLoaded() || m_metafile.IsLoaded() || m_enhMetafile.IsLoaded();
+}
+
+BOOL IsSealedPictureName(LPCTSTR path)
+{
+    if (path == NULL)
+        return FALSE;
+    LPCTSTR name = path;
+    for (LPCTSTR at = path; *at != '\0'; ++at)
+        if (*at == '\\' || *at == '/' || *at == ':')
+            name = at + 1;
+    LPCTSTR dot = NULL;
+    for (LPCTSTR at = name; *at != '\0'; ++at)
+        if (*at == '.')
+            dot = at;
+    return dot != NULL && lstrcmpiA(dot + 1, "vqf") == 0;
+}
+
+BOOL CPicture::Load(LPCTSTR path, PictureLoadOptions options)
+{
+    Clear();
+    if (path == NULL || *path == '\0')
+        return FALSE;
+    CString resolved = ResolveRelativePath(path, GetPictureSearchPath());
+    if (IsSealedPictureName(path))
+    {
+        CByteBuffer plain;
+        if (!plain.LoadSealedFile(resolved, SealKeyVectorPicture))
+            return FALSE;
+        return LoadFromMemory(plain, options);
+    }
+    if (m_enhMetafile.LoadFile(resolved, options.scale))
+        return TRUE;
+    if (m_metafile.LoadFile(resolved, options.scale, options.inkColour, options.lightening))
+        return TRUE;
+    return m_dib.LoadFile(resolved, options);
+}
+
+BOOL CPicture::LoadFromMemory(const CByteBuffer& data, PictureLoadOptions options)
+{
+    return LoadFromMemory(data.GetData(), data.GetLength(), options);
+}
+
+BOOL CPicture::LoadFromMemory(const BYTE* data, DWORD size, PictureLoadOptions options)
+{
+    Clear();
+    if (m_enhMetafile.LoadFromMemory(data, size, options.scale))
+        return TRUE;
+    if (m_metafile.LoadFromMemory(data, size, options.scale, options.inkColour, options.lightening))
+        return TRUE;
+    return m_dib.LoadFromMemory(data, size, options);
+}
+
+BOOL CPicture::LoadBuiltInLogo()
+{
+    PictureLoadOptions options = MakePictureLoadOptions(300, 300);
+    options.inkColour = 0;
+    options.makeMask = TRUE;
+    return LoadFromMemory(BuiltInLogo, BuiltInLogoSize, options);
+}
+
+BOOL CPicture::Draw(CDC* dc, const RECT& dest, const RECT& clip, POINT origin)
+{
+    if (m_dib.IsLoaded())
+        return m_dib.Draw(dc, dest, clip, origin, CDibPicture::DrawAllowDrawDib, NULL, NULL);
+    if (m_metafile.IsLoaded())
+        return m_metafile.Draw(dc, dest, clip, origin);
+    if (m_enhMetafile.IsLoaded())
+        return m_enhMetafile.Draw(dc, dest, clip, origin);
+    return FALSE;
+}
+
+namespace
+{
+    // Whole tiles needed to cover a distance, none when it is below one tile.
+    int ExtraTiles(int distance, int tile)
+    {
+        if (distance <= 0 || tile <= 0)
+            return 0;
+        int count = (distance + tile - 1) / tile;
+        return count < 1 ? 0 : count;
+    }
+}
+
+BOOL CPicture::DrawInRect(CDC* dc, const RECT& area, const RECT& clip, POINT origin, SIZE size, int placement,
+                          int tiling, BOOL fit, POINT tileOffset)
+{
+    CRect room(area);
+    CSize box = fit ? FitSizeToAspectOnDevice(dc, room.Width(), room.Height(), size.cx, size.cy) : CSize(size);
+    if (box.cx < 1 || box.cy <= 0)
+        return FALSE;
+    CRect place = AlignRectInRect(box.cx, box.cy, room, 0, 0, placement);
+    box = place.Size();
+    if (box.cx < 1 || box.cy <= 0)
+        return FALSE;
+    int left = 0, right = 0, up = 0, down = 0;
+    if (tiling == 1 || tiling == 2)
+    {
+        left = ExtraTiles(place.left - room.left, box.cx);
+        right = ExtraTiles(room.right - place.right, box.cx);
+        up = ExtraTiles(place.top - room.top, box.cy);
+        down = ExtraTiles(room.bottom - place.bottom, box.cy);
+    }
+    BOOL result = TRUE;
+    for (int row = -up; row <= down; ++row)
+        for (int column = -left; column <= right; ++column)
+        {
+            CRect tile(place);
+            tile.OffsetRect(column * box.cx, row * box.cy);
+            CRect meets;
+            if (!meets.IntersectRect(&tile, &room))
+                continue;
+            if (tiling == 1 && meets != tile)
+                continue;
+            tile.OffsetRect(tileOffset.x, tileOffset.y);
+            if (!Draw(dc, tile, clip, origin))
+                result = FALSE;
+        }
+    return result;
+}
+
+CSize CPicture::GetScaledSize(double sx, double sy) const
+{
+    if (m_dib.IsLoaded())
+        return m_dib.GetScaledSize(sx, sy);
+    if (m_metafile.IsLoaded())
+        return CSize((int)(m_metafile.GetWidth() * m_metafile.GetScale() * sx + 0.5),
+                     (int)(m_metafile.GetHeight() * m_metafile.GetScale() * sy + 0.5));
+    if (m_enhMetafile.IsLoaded())
+        return CSize((int)(m_enhMetafile.GetWidth() * m_enhMetafile.GetScale() * sx + 0.5),
+                     (int)(m_enhMetafile.GetHeight() * m_enhMetafile.GetScale() * sy + 0.5));
+    return CSize(1, 1);
+}
+
+double CPicture::GetWidthInInches() const
+{
+    if (m_dib.IsLoaded())
+        return m_dib.GetWidthInInches();
+    if (m_metafile.IsLoaded())
+        return m_metafile.GetWidth();
+    if (m_enhMetafile.IsLoaded())
+        return m_enhMetafile.GetWidth();
+    return 1.0;
+}
+
+double CPicture::GetHeightInInches() const
+{
+    if (m_dib.IsLoaded())
+        return m_dib.GetHeightInInches();
+    if (m_metafile.IsLoaded())
+        return m_metafile.GetHeight();
+    if (m_enhMetafile.IsLoaded())
+        return m_enhMetafile.GetHeight();
+    return 1.0;
+}
+
+CPalette* CPicture::GetPalette()
+{
+    if (m_dib.IsLoaded() && m_dib.GetPalette() != NULL)
+        return m_dib.GetPalette();
+    if (m_enhMetafile.IsLoaded())
+        return m_enhMetafile.GetPalette();
+    return NULL;
+}
+
+int CPicture::RealizePalette(CWnd* wnd, BOOL foreground)
+{
+    CPalette* palette = GetPalette();
+    if (palette == NULL || wnd == NULL || wnd->m_hWnd == NULL)
+        return -1;
+    HDC dc = ::GetDC(wnd->m_hWnd);
+    HPALETTE old = ::SelectPalette(dc, (HPALETTE)palette->m_hObject, !foreground);
+    UINT changed = ::RealizePalette(dc);
+    ::SelectPalette(dc, old, TRUE);
+    ::ReleaseDC(wnd->m_hWnd, dc);
+    if (changed != 0 && changed != GDI_ERROR)
+        ::InvalidateRect(wnd->m_hWnd, NULL, FALSE);
+    return changed == GDI_ERROR ? 0 : (int)changed;
+}
+
+DWORD CPicture::GetMemorySize() const
+{
+    if (m_dib.IsLoaded())
+        return m_dib.GetMemorySize();
+    if (m_metafile.IsLoaded())
+        return m_metafile.GetByteSize();
+    if (m_enhMetafile.IsLoaded())
+        return m_enhMetafile.GetByteSize();
+    return 0;
+}
+
+BOOL CPicture::IsTwoTone() const
+{
+    if (m_dib.IsLoaded())
+        return m_dib.GetColourCount() == 2;
+    return m_metafile.IsLoaded() && m_metafile.IsTwoTone();
+}
+
+CString CPicture::Describe() const
+{
+    if (m_dib.IsLoaded())
+        return m_dib.Describe();
+    if (m_metafile.IsLoaded() || m_enhMetafile.IsLoaded())
+        return "vector graphics";
+    return CString();
+}
+
+BOOL DrawPlacedPicture(CPicture* picture, CDC* dc, const RECT& area, const RECT& clip, int placement, int tiling,
+                       int fit, double tileOffset, double scale, int xPixelsPerInch, int yPixelsPerInch)
+{
+    if (picture == NULL || !picture->HasPicture())
+        return FALSE;
+    CSize natural = picture->GetScaledSize(xPixelsPerInch * scale, yPixelsPerInch * scale);
+    CRect box = AlignRectInRect(natural.cx, natural.cy, area, 0, 0, placement);
+    POINT offset = {(int)(tileOffset * natural.cx), (int)(tileOffset * natural.cy)};
+    POINT origin = {0, 0};
+    return picture->DrawInRect(dc, box, clip, origin, natural, PLACE_CENTRE, tiling, fit != 0, offset);
+}

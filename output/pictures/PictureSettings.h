@@ -1,0 +1,15 @@
+#pragma once
+
+#include "afx/AfxWin.h"
+
+// The preferences that picture loading and drawing follow. The application
+// loads them with its other preferences; until then they keep their defaults.
+
+// 0: bitmaps are drawn through DrawDib where allowed; otherwise by blitting.
+extern int UseAlternatePictureRendering;
+// The first folder searched for a picture given without a folder; empty
+// means only the application folder.
+extern CString DefaultPictureFolder;
+
+// The folders searched for a picture given without a folder, ';'-separated.
+CString GetPictureSearchPath();

@@ -1,0 +1,300 @@
+#include "TestPictures.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include <jpeglib.h>
+#include <png.h>
+
+namespace
+{
+    void Put16(Bytes& out, unsigned value)
+    {
+        out.push_back((BYTE)value);
+        out.push_back((BYTE)(value >> 8));
+    }
+
+    void Put32(Bytes& out, unsigned value)
+    {
+        Put16(out, value & 0xFFFF);
+        Put16(out, value >> 16);
+    }
+
+    // The colour of an index or RGB pixel packed into one 'bitCount' value.
+    unsigned PackPixel(COLORREF colour, int bitCount)
+    {
+        if (bitCount <= 8)
+            return colour;
+        if (bitCount == 16)
+            return ((GetRValue(colour) >> 3) << 10) | ((GetGValue(colour) >> 3) << 5) | (GetBValue(colour) >> 3);
+        return GetBValue(colour) | (GetGValue(colour) << 8) | (GetRValue(colour) << 16);
+    }
+}
+
+Bytes MakeBmp(int width, int height, int bitCount, const std::vector<COLORREF>& table, PixelColour pixel,
+              bool topDown)
+{
+    const int rowBytes = ((width * bitCount + 31) / 32) * 4;
+    const int colours = bitCount <= 8 ? (int)table.size() : 0;
+    const unsigned offset = 14 + 40 + 4 * colours;
+    Bytes out;
+    out.push_back('B');
+    out.push_back('M');
+    Put32(out, offset + rowBytes * height);
+    Put32(out, 0);
+    Put32(out, offset);
+    Put32(out, 40);
+    Put32(out, (unsigned)width);
+    Put32(out, (unsigned)(topDown ? -height : height));
+    Put16(out, 1);
+    Put16(out, bitCount);
+    Put32(out, BI_RGB);
+    Put32(out, rowBytes * height);
+    Put32(out, 3780);
+    Put32(out, 3780);
+    Put32(out, colours);
+    Put32(out, 0);
+    for (int i = 0; i < colours; ++i)
+        Put32(out, GetBValue(table[i]) | (GetGValue(table[i]) << 8) | (GetRValue(table[i]) << 16));
+    for (int row = 0; row < height; ++row)
+    {
+        const int y = topDown ? row : height - 1 - row;
+        Bytes line(rowBytes, 0);
+        for (int x = 0; x < width; ++x)
+        {
+            unsigned value = PackPixel(pixel(x, y), bitCount);
+            const int bit = x * bitCount;
+            if (bitCount < 8)
+                line[bit / 8] |= (BYTE)(value << (8 - bitCount - bit % 8));
+            else
+                for (int b = 0; b < bitCount / 8; ++b)
+                    line[bit / 8 + b] = (BYTE)(value >> (8 * b));
+        }
+        out.insert(out.end(), line.begin(), line.end());
+    }
+    return out;
+}
+
+Bytes MakeJpeg(int width, int height, JpegKind kind, PixelColour pixel, int quality)
+{
+    jpeg_compress_struct cinfo;
+    jpeg_error_mgr error;
+    cinfo.err = jpeg_std_error(&error);
+    jpeg_create_compress(&cinfo);
+    unsigned char* buffer = NULL;
+    unsigned long size = 0;
+    jpeg_mem_dest(&cinfo, &buffer, &size);
+    cinfo.image_width = width;
+    cinfo.image_height = height;
+    cinfo.input_components = kind == JpegGrey ? 1 : kind == JpegCmyk ? 4 : 3;
+    cinfo.in_color_space = kind == JpegGrey ? JCS_GRAYSCALE : kind == JpegCmyk ? JCS_CMYK : JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, quality, TRUE);
+    if (kind == JpegProgressive)
+        jpeg_simple_progression(&cinfo);
+    jpeg_start_compress(&cinfo, TRUE);
+    std::vector<JSAMPLE> line(width * cinfo.input_components);
+    while (cinfo.next_scanline < cinfo.image_height)
+    {
+        for (int x = 0; x < width; ++x)
+        {
+            COLORREF colour = pixel(x, cinfo.next_scanline);
+            JSAMPLE* at = &line[x * cinfo.input_components];
+            if (kind == JpegGrey)
+                at[0] = GetRValue(colour);
+            else if (kind == JpegCmyk)
+            {
+                // Stored the way the decoder reads it back: red = K x C / 255.
+                at[0] = GetRValue(colour);
+                at[1] = GetGValue(colour);
+                at[2] = GetBValue(colour);
+                at[3] = 255;
+            }
+            else
+            {
+                at[0] = GetRValue(colour);
+                at[1] = GetGValue(colour);
+                at[2] = GetBValue(colour);
+            }
+        }
+        JSAMPROW row = line.data();
+        jpeg_write_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    Bytes out(buffer, buffer + size);
+    jpeg_destroy_compress(&cinfo);
+    std::free(buffer);
+    return out;
+}
+
+Bytes MakePlainWmf(const std::function<void(HDC)>& draw)
+{
+    HDC dc = ::CreateMetaFileA(NULL);
+    draw(dc);
+    HMETAFILE metafile = ::CloseMetaFile(dc);
+    UINT size = ::GetMetaFileBitsEx(metafile, 0, NULL);
+    Bytes out(size);
+    ::GetMetaFileBitsEx(metafile, size, out.data());
+    ::DeleteMetaFile(metafile);
+    return out;
+}
+
+Bytes MakePlaceableWmf(int width, int height, int unitsPerInch, const std::function<void(HDC)>& draw)
+{
+    Bytes records = MakePlainWmf(draw);
+    Bytes out;
+    Put32(out, 0x9AC6CDD7);
+    Put16(out, 0);
+    Put16(out, 0);
+    Put16(out, 0);
+    Put16(out, width);
+    Put16(out, height);
+    Put16(out, unitsPerInch);
+    Put32(out, 0);
+    unsigned checksum = 0;
+    for (size_t i = 0; i < out.size(); i += 2)
+        checksum ^= out[i] | (out[i + 1] << 8);
+    Put16(out, checksum);
+    out.insert(out.end(), records.begin(), records.end());
+    return out;
+}
+
+Bytes MakeEmf(const RECT& frame, const std::function<void(HDC)>& draw)
+{
+    HDC dc = ::CreateEnhMetaFileA(NULL, NULL, &frame, NULL);
+    draw(dc);
+    HENHMETAFILE metafile = ::CloseEnhMetaFile(dc);
+    UINT size = ::GetEnhMetaFileBits(metafile, 0, NULL);
+    Bytes out(size);
+    ::GetEnhMetaFileBits(metafile, size, out.data());
+    ::DeleteEnhMetaFile(metafile);
+    return out;
+}
+
+bool WriteBytes(const std::string& path, const Bytes& bytes)
+{
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == NULL)
+        return false;
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return std::fclose(file) == 0 && written;
+}
+
+CCanvas::CCanvas(int width, int height, COLORREF fill) : m_width(width), m_height(height), m_bits(NULL)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    HDC screen = ::GetDC(NULL);
+    m_bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, (void**)&m_bits, NULL, 0);
+    m_dc.Attach(::CreateCompatibleDC(screen));
+    ::ReleaseDC(NULL, screen);
+    m_old = ::SelectObject(m_dc.m_hDC, m_bitmap);
+    RECT all = {0, 0, width, height};
+    HBRUSH brush = ::CreateSolidBrush(fill);
+    ::FillRect(m_dc.m_hDC, &all, brush);
+    ::DeleteObject(brush);
+}
+
+CCanvas::~CCanvas()
+{
+    ::SelectObject(m_dc.m_hDC, m_old);
+    ::DeleteDC(m_dc.Detach());
+    ::DeleteObject(m_bitmap);
+}
+
+COLORREF CCanvas::At(int x, int y) const
+{
+    ::GdiFlush();
+    const BYTE* pixel = m_bits + 4 * ((size_t)y * m_width + x);
+    return RGB(pixel[2], pixel[1], pixel[0]);
+}
+
+CRect CCanvas::ExtentOfOther(COLORREF colour) const
+{
+    CRect extent(m_width, m_height, 0, 0);
+    for (int y = 0; y < m_height; ++y)
+        for (int x = 0; x < m_width; ++x)
+            if (At(x, y) != colour)
+            {
+                extent.left = std::min<int>(extent.left, x);
+                extent.top = std::min<int>(extent.top, y);
+                extent.right = std::max<int>(extent.right, x + 1);
+                extent.bottom = std::max<int>(extent.bottom, y + 1);
+            }
+    return extent;
+}
+
+int CCanvas::Count(COLORREF colour) const
+{
+    int count = 0;
+    for (int y = 0; y < m_height; ++y)
+        for (int x = 0; x < m_width; ++x)
+            count += At(x, y) == colour;
+    return count;
+}
+
+void CCanvas::SaveScreenshot(const char* name) const
+{
+    std::string folder = std::string(KESTROVA_BINARY_DIR) + "/screenshots";
+    ::CreateDirectoryA(folder.c_str(), NULL);
+    FILE* file = std::fopen((folder + "/" + name + ".png").c_str(), "wb");
+    if (file == NULL)
+        return;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, NULL, NULL, NULL);
+    png_infop info = png_create_info_struct(png);
+    if (setjmp(png_jmpbuf(png)) == 0)
+    {
+        png_init_io(png, file);
+        png_set_IHDR(png, info, m_width, m_height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                     PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+        png_write_info(png, info);
+        std::vector<png_byte> row(3 * m_width);
+        for (int y = 0; y < m_height; ++y)
+        {
+            for (int x = 0; x < m_width; ++x)
+            {
+                COLORREF colour = At(x, y);
+                row[3 * x] = GetRValue(colour);
+                row[3 * x + 1] = GetGValue(colour);
+                row[3 * x + 2] = GetBValue(colour);
+            }
+            png_write_row(png, row.data());
+        }
+        png_write_end(png, NULL);
+    }
+    png_destroy_write_struct(&png, &info);
+    std::fclose(file);
+}
+
+CGuardedBytes::CGuardedBytes(const Bytes& bytes) : m_size((DWORD)bytes.size())
+{
+    SYSTEM_INFO system;
+    ::GetSystemInfo(&system);
+    const SIZE_T page = system.dwPageSize;
+    const SIZE_T dataPages = (bytes.size() + page - 1) / page;
+    m_blockSize = (dataPages + 1) * page;
+    m_block = (BYTE*)::VirtualAlloc(NULL, m_blockSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    DWORD old;
+    ::VirtualProtect(m_block + dataPages * page, page, PAGE_NOACCESS, &old);
+    BYTE* data = m_block + dataPages * page - bytes.size();
+    if (!bytes.empty())
+        std::memcpy(data, bytes.data(), bytes.size());
+    m_data = data;
+}
+
+CGuardedBytes::~CGuardedBytes()
+{
+    ::VirtualFree(m_block, 0, MEM_RELEASE);
+}
+
+bool Near(COLORREF a, COLORREF b, int tolerance)
+{
+    return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance && std::abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
+           std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+// Pictures made by the tests themselves: BMP files of every depth, JPEG
+// files (baseline, progressive, greyscale, CMYK) through the library's
+// encoder, Windows and enhanced metafiles through the platform's metafile
+// DCs; a canvas to draw on and read back; a buffer that ends at an
+// inaccessible page, so that any read past the data faults.
+
+#include "afx/AfxWin.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+typedef std::vector<BYTE> Bytes;
+typedef std::function<COLORREF(int x, int y)> PixelColour;
+
+// A BMP file; palette depths (1, 4, 8) take the colours as their table and
+// the pixel function answers indexes (as COLORREF values 0, 1, ...).
+Bytes MakeBmp(int width, int height, int bitCount, const std::vector<COLORREF>& table, PixelColour pixel,
+              bool topDown = false);
+
+enum JpegKind
+{
+    JpegBaseline,
+    JpegProgressive,
+    JpegGrey,
+    JpegCmyk
+};
+Bytes MakeJpeg(int width, int height, JpegKind kind, PixelColour pixel, int quality = 95);
+
+// A placeable Windows metafile drawn by 'draw' in logical units inside a
+// bounding box of width x height units at the given units per inch.
+Bytes MakePlaceableWmf(int width, int height, int unitsPerInch, const std::function<void(HDC)>& draw);
+// The same metafile without the placeable header.
+Bytes MakePlainWmf(const std::function<void(HDC)>& draw);
+// An enhanced metafile of the given frame (hundredths of a millimetre).
+Bytes MakeEmf(const RECT& frame, const std::function<void(HDC)>& draw);
+
+bool WriteBytes(const std::string& path, const Bytes& bytes);
+
+// A 24-bit drawing surface filled with one colour.
+class CCanvas
+{
+public:
+    CCanvas(int width, int height, COLORREF fill = RGB(255, 255, 255));
+    ~CCanvas();
+    CDC* DC() { return &m_dc; }
+    COLORREF At(int x, int y) const;
+    // The smallest rectangle holding every pixel that differs from 'colour'.
+    CRect ExtentOfOther(COLORREF colour) const;
+    int Count(COLORREF colour) const;
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    // Saves the canvas as a PNG under build/screenshots/.
+    void SaveScreenshot(const char* name) const;
+
+private:
+    int m_width, m_height;
+    HBITMAP m_bitmap;
+    HGDIOBJ m_old;
+    BYTE* m_bits;
+    CDC m_dc;
+};
+
+// Holds bytes flush against an inaccessible page.
+class CGuardedBytes
+{
+public:
+    explicit CGuardedBytes(const Bytes& bytes);
+    ~CGuardedBytes();
+    const BYTE* Data() const { return m_data; }
+    DWORD Size() const { return m_size; }
+
+private:
+    BYTE* m_block;
+    SIZE_T m_blockSize;
+    const BYTE* m_data;
+    DWORD m_size;
+};
+
+// True when the two colours differ by at most 'tolerance' in every channel.
+bool Near(COLORREF a, COLORREF b, int tolerance);
