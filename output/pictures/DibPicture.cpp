@@ -67,8 +67,9 @@ namespace
             needed += 3 * sizeof(DWORD);
         if (needed > available)
             return FALSE;
-        return RowBytes(header.biWidth, bits) * (unsigned long long)std::llabs(header.biHeight) <=
-               MaxDecodedPictureBytes;
+        const unsigned long long height = (unsigned long long)std::llabs(header.biHeight);
+        return RowBytes(header.biWidth, bits) * height <= MaxDecodedPictureBytes &&
+               (unsigned long long)header.biWidth * height <= MaxDecodedPicturePixels;
     }
 }
 

@@ -103,7 +103,8 @@ namespace
         const int components = cinfo.output_components;
         const int bitCount = components * 8 <= 8 ? 8 : 24;
         const unsigned long long rowBytes = (((unsigned long long)width * bitCount + 7) / 8 + 3) & ~3ull;
-        if (rowBytes * height > MaxDecodedPictureBytes || (components != 1 && components != 3 && components != 4))
+        if (rowBytes * height > MaxDecodedPictureBytes || (unsigned long long)width * height > MaxDecodedPicturePixels ||
+            (components != 1 && components != 3 && components != 4))
             AllocationFailed(&cinfo);
 
         GreyBitmapInfo info;

@@ -12,6 +12,8 @@ HBITMAP DecodeJpegFile(LPCTSTR path, BYTE** bits);
 HBITMAP DecodeJpegFromMemory(const CByteBuffer& data, BYTE** bits);
 HBITMAP DecodeJpegFromMemory(const BYTE* data, DWORD size, BYTE** bits);
 
-// The largest decoded picture accepted, in bytes of DIB pixels: a damaged
-// header cannot ask for more.
-const DWORD MaxDecodedPictureBytes = 512u * 1024u * 1024u;
+// The largest decoded picture accepted, in bytes of DIB pixels and in
+// pixels: a damaged header cannot ask for more (a 9000 x 7000 photograph
+// still fits).
+const DWORD MaxDecodedPictureBytes = 256u * 1024u * 1024u;
+const DWORD MaxDecodedPicturePixels = 64u * 1024u * 1024u;

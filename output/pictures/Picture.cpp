@@ -3,7 +3,7 @@
 #include "foundation/files/ByteBuffer.h"
 #include "foundation/files/PathText.h"
 #include "foundation/files/SealedFile.h"
-#include "framework/RectPlacement.h"
+#include "foundation/windows/RectPlacement.h"
 #include "output/pictures/AspectFit.h"
 #include "output/pictures/BuiltInLogo.h"
 #include "output/pictures/PictureSettings.h"

