@@ -12,70 +12,70 @@
 
 namespace
 {
-    // A bitmap object that lends another owner's handle for one drawing.
-    class CBitmapView : public CBitmap
-    {
-    public:
-        explicit CBitmapView(HGDIOBJ handle) { Attach(handle); }
-        ~CBitmapView() { Detach(); }
-    };
+// A bitmap object that lends another owner's handle for one drawing.
+class CBitmapView : public CBitmap
+{
+public:
+    explicit CBitmapView(HGDIOBJ handle) { Attach(handle); }
+    ~CBitmapView() { Detach(); }
+};
 
-    const DWORD FileHeaderSize = 14;
-    const int MaxColourTableEntries = 256;
+const DWORD FileHeaderSize = 14;
+const int MaxColourTableEntries = 256;
 
-    DWORD ReadDword(const BYTE* at)
-    {
-        return (DWORD)at[0] | ((DWORD)at[1] << 8) | ((DWORD)at[2] << 16) | ((DWORD)at[3] << 24);
-    }
+DWORD ReadDword(const BYTE* at)
+{
+    return (DWORD)at[0] | ((DWORD)at[1] << 8) | ((DWORD)at[2] << 16) | ((DWORD)at[3] << 24);
+}
 
-    // Bytes of one pixel row, rounded up to whole 32-bit words.
-    unsigned long long RowBytes(long long width, int bitCount)
-    {
-        return (((unsigned long long)width * (unsigned)bitCount + 31) / 32) * 4;
-    }
+// Bytes of one pixel row, rounded up to whole 32-bit words.
+unsigned long long RowBytes(long long width, int bitCount)
+{
+    return (((unsigned long long)width * (unsigned)bitCount + 31) / 32) * 4;
+}
 
-    BOOL HasBitFieldMasks(const BITMAPINFOHEADER& header)
-    {
-        return (header.biBitCount == 16 || header.biBitCount == 32) && header.biCompression == BI_BITFIELDS;
-    }
+BOOL HasBitFieldMasks(const BITMAPINFOHEADER& header)
+{
+    return (header.biBitCount == 16 || header.biBitCount == 32) && header.biCompression == BI_BITFIELDS;
+}
 
-    // The checks that a BMP file's header must pass before the platform sees
-    // it, in overflow-safe arithmetic: the colour count, the masks and the
-    // colour table must lie inside the data, and the pixels must not ask for
-    // absurd memory.
-    BOOL IsUsableBmpHeader(const BYTE* data, DWORD size)
-    {
-        if (size < FileHeaderSize + 4 || data[0] != 'B' || data[1] != 'M')
-            return FALSE;
-        const DWORD infoSize = ReadDword(data + FileHeaderSize);
-        const DWORD available = size - FileHeaderSize;
-        if (infoSize < sizeof(BITMAPINFOHEADER) || infoSize > available)
-            return FALSE;
-        BITMAPINFOHEADER header;
-        std::memcpy(&header, data + FileHeaderSize, sizeof(header));
-        const int bits = header.biBitCount * header.biPlanes;
-        if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
-            return FALSE;
-        if (header.biPlanes != 1 || header.biWidth <= 0 || header.biHeight == 0 || header.biHeight == LONG_MIN)
-            return FALSE;
-        if (header.biCompression != BI_RGB && !HasBitFieldMasks(header))
-            return FALSE;
-        if (header.biClrUsed > (DWORD)MaxColourTableEntries)
-            return FALSE;
-        unsigned long long needed = infoSize + 4ull * (unsigned)GetDibColourCount(header);
-        if (infoSize == sizeof(BITMAPINFOHEADER) && HasBitFieldMasks(header))
-            needed += 3 * sizeof(DWORD);
-        if (needed > available)
-            return FALSE;
-        const unsigned long long height = (unsigned long long)std::llabs(header.biHeight);
-        return RowBytes(header.biWidth, bits) * height <= MaxDecodedPictureBytes &&
-               (unsigned long long)header.biWidth * height <= MaxDecodedPicturePixels;
-    }
+// The checks that a BMP file's header must pass before the platform sees
+// it, in overflow-safe arithmetic: the colour count, the masks and the
+// colour table must lie inside the data, and the pixels must not ask for
+// absurd memory.
+BOOL IsUsableBmpHeader(const BYTE* data, DWORD size)
+{
+    if (size < FileHeaderSize + 4 || data[0] != 'B' || data[1] != 'M')
+        return FALSE;
+    const DWORD infoSize = ReadDword(data + FileHeaderSize);
+    const DWORD available = size - FileHeaderSize;
+    if (infoSize < sizeof(BITMAPINFOHEADER) || infoSize > available)
+        return FALSE;
+    BITMAPINFOHEADER header;
+    std::memcpy(&header, data + FileHeaderSize, sizeof(header));
+    const int bits = header.biBitCount * header.biPlanes;
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
+        return FALSE;
+    if (header.biPlanes != 1 || header.biWidth <= 0 || header.biHeight == 0 || header.biHeight == LONG_MIN)
+        return FALSE;
+    if (header.biCompression != BI_RGB && !HasBitFieldMasks(header))
+        return FALSE;
+    if (header.biClrUsed > (DWORD)MaxColourTableEntries)
+        return FALSE;
+    unsigned long long needed = infoSize + 4ull * (unsigned)GetDibColourCount(header);
+    if (infoSize == sizeof(BITMAPINFOHEADER) && HasBitFieldMasks(header))
+        needed += 3 * sizeof(DWORD);
+    if (needed > available)
+        return FALSE;
+    const unsigned long long height = (unsigned long long)std::llabs(header.biHeight);
+    return RowBytes(header.biWidth, bits) * height <= MaxDecodedPictureBytes &&
+           (unsigned long long)header.biWidth * height <= MaxDecodedPicturePixels;
+}
 }
 
 CDibPicture::CDibPicture()
-    : m_hDrawDib(NULL), m_pHeader(NULL), m_pColourTable(NULL), m_nColours(0), m_nMemorySize(0),
-      m_xResolution(0), m_yResolution(0), m_scale(1.0), m_bHasMask(FALSE), m_maskInk(0)
+    : m_hDrawDib(NULL), m_pHeader(NULL), m_pColourTable(NULL), m_nColours(0), m_nMemorySize(0), m_xResolution(0),
+      m_yResolution(0), m_scale(1.0), m_bHasMask(FALSE), m_maskInk(0)
 {
     std::memset(&m_bitmap, 0, sizeof(m_bitmap));
 }
@@ -171,8 +171,8 @@ BOOL CDibPicture::LoadBmp(const BYTE* data, DWORD size, PictureLoadOptions optio
         ::DeleteObject(section);
         return FALSE;
     }
-    unsigned long long imageSize = RowBytes(made.dsBm.bmWidth, made.dsBmih.biBitCount) *
-                                   (unsigned long long)std::llabs(made.dsBm.bmHeight);
+    unsigned long long imageSize =
+        RowBytes(made.dsBm.bmWidth, made.dsBmih.biBitCount) * (unsigned long long)std::llabs(made.dsBm.bmHeight);
     if (pixelOffset < size)
     {
         unsigned long long count = size - pixelOffset;

@@ -11,12 +11,12 @@
 
 namespace
 {
-    const DWORD MinHeaderBytes = 100;
+const DWORD MinHeaderBytes = 100;
 
-    DWORD ReadDword(const BYTE* at)
-    {
-        return (DWORD)at[0] | ((DWORD)at[1] << 8) | ((DWORD)at[2] << 16) | ((DWORD)at[3] << 24);
-    }
+DWORD ReadDword(const BYTE* at)
+{
+    return (DWORD)at[0] | ((DWORD)at[1] << 8) | ((DWORD)at[2] << 16) | ((DWORD)at[3] << 24);
+}
 }
 
 CEnhMetafilePicture::CEnhMetafilePicture() : m_hMetafile(NULL)

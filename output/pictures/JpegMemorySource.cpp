@@ -6,74 +6,74 @@
 
 namespace
 {
-    const size_t BufferSize = 4096;
+const size_t BufferSize = 4096;
 
-    struct MemorySource
-    {
-        jpeg_source_mgr pub;
-        const unsigned char* data;
-        size_t size;
-        size_t position;
-        JOCTET* buffer;
-        boolean startOfFile;
-    };
+struct MemorySource
+{
+    jpeg_source_mgr pub;
+    const unsigned char* data;
+    size_t size;
+    size_t position;
+    JOCTET* buffer;
+    boolean startOfFile;
+};
 
-    void InitSource(j_decompress_ptr cinfo)
+void InitSource(j_decompress_ptr cinfo)
+{
+    ((MemorySource*)cinfo->src)->startOfFile = TRUE;
+}
+
+boolean FillInputBuffer(j_decompress_ptr cinfo)
+{
+    MemorySource* source = (MemorySource*)cinfo->src;
+    size_t count = source->size - source->position;
+    if (count > BufferSize)
+        count = BufferSize;
+    if (count == 0)
     {
-        ((MemorySource*)cinfo->src)->startOfFile = TRUE;
+        if (source->startOfFile)
+            ERREXIT(cinfo, JERR_INPUT_EMPTY);
+        WARNMS(cinfo, JWRN_JPEG_EOF);
+        source->buffer[0] = (JOCTET)0xFF;
+        source->buffer[1] = (JOCTET)JPEG_EOI;
+        count = 2;
     }
-
-    boolean FillInputBuffer(j_decompress_ptr cinfo)
+    else
     {
-        MemorySource* source = (MemorySource*)cinfo->src;
-        size_t count = source->size - source->position;
-        if (count > BufferSize)
-            count = BufferSize;
-        if (count == 0)
-        {
-            if (source->startOfFile)
-                ERREXIT(cinfo, JERR_INPUT_EMPTY);
-            WARNMS(cinfo, JWRN_JPEG_EOF);
-            source->buffer[0] = (JOCTET)0xFF;
-            source->buffer[1] = (JOCTET)JPEG_EOI;
-            count = 2;
-        }
-        else
-        {
-            std::memcpy(source->buffer, source->data + source->position, count);
-            source->position += count;
-        }
-        source->pub.next_input_byte = source->buffer;
-        source->pub.bytes_in_buffer = count;
-        source->startOfFile = FALSE;
-        return TRUE;
+        std::memcpy(source->buffer, source->data + source->position, count);
+        source->position += count;
     }
+    source->pub.next_input_byte = source->buffer;
+    source->pub.bytes_in_buffer = count;
+    source->startOfFile = FALSE;
+    return TRUE;
+}
 
-    void SkipInputData(j_decompress_ptr cinfo, long count)
+void SkipInputData(j_decompress_ptr cinfo, long count)
+{
+    if (count < 1)
+        return;
+    jpeg_source_mgr* source = cinfo->src;
+    while (count > (long)source->bytes_in_buffer)
     {
-        if (count < 1)
-            return;
-        jpeg_source_mgr* source = cinfo->src;
-        while (count > (long)source->bytes_in_buffer)
-        {
-            count -= (long)source->bytes_in_buffer;
-            FillInputBuffer(cinfo);
-        }
-        source->next_input_byte += count;
-        source->bytes_in_buffer -= count;
+        count -= (long)source->bytes_in_buffer;
+        FillInputBuffer(cinfo);
     }
+    source->next_input_byte += count;
+    source->bytes_in_buffer -= count;
+}
 
-    void TermSource(j_decompress_ptr)
-    {
-    }
+void TermSource(j_decompress_ptr)
+{
+}
 }
 
 void SetJpegMemorySource(j_decompress_ptr cinfo, const unsigned char* data, size_t size)
 {
     if (cinfo->src == NULL)
     {
-        MemorySource* source = (MemorySource*)(*cinfo->mem->alloc_small)((j_common_ptr)cinfo, JPOOL_PERMANENT,
-                                                                          sizeof(MemorySource));
+        MemorySource* source =
+            (MemorySource*)(*cinfo->mem->alloc_small)((j_common_ptr)cinfo, JPOOL_PERMANENT, sizeof(MemorySource));
         source->buffer = (JOCTET*)(*cinfo->mem->alloc_small)((j_common_ptr)cinfo, JPOOL_PERMANENT, BufferSize);
         cinfo->src = &source->pub;
     }

@@ -4,199 +4,232 @@
 
 namespace
 {
-    const DWORD MetaHeaderBytes = 18;
+const DWORD MetaHeaderBytes = 18;
 
-    // The parameters of one record as 16-bit words.
-    struct Record
+// The parameters of one record as 16-bit words.
+struct Record
+{
+    const BYTE* params;
+    DWORD count;
+
+    WORD operator[](DWORD i) const { return (WORD)(params[2 * i] | (params[2 * i + 1] << 8)); }
+    DWORD Long(DWORD i) const { return (*this)[i] | ((DWORD)(*this)[i + 1] << 16); }
+};
+
+// Parameters that the player reads from fixed places of each record kind.
+DWORD FixedParameters(WORD function)
+{
+    switch (function)
     {
-        const BYTE* params;
-        DWORD count;
-
-        WORD operator[](DWORD i) const { return (WORD)(params[2 * i] | (params[2 * i + 1] << 8)); }
-        DWORD Long(DWORD i) const { return (*this)[i] | ((DWORD)(*this)[i + 1] << 16); }
-    };
-
-    // Parameters that the player reads from fixed places of each record kind.
-    DWORD FixedParameters(WORD function)
-    {
-        switch (function)
-        {
-        case META_SETBKCOLOR: case META_SETTEXTCOLOR: case META_SETWINDOWORG: case META_SETWINDOWEXT:
-        case META_SETVIEWPORTORG: case META_SETVIEWPORTEXT: case META_OFFSETWINDOWORG: case META_OFFSETVIEWPORTORG:
-        case META_LINETO: case META_MOVETO: case META_SETTEXTJUSTIFICATION: case META_SETMAPPERFLAGS:
-        case META_OFFSETCLIPRGN:
-            return 2;
-        case META_SETPIXEL: case META_FLOODFILL:
-            return 4;
-        case META_SCALEWINDOWEXT: case META_SCALEVIEWPORTEXT: case META_RECTANGLE: case META_ELLIPSE:
-        case META_EXCLUDECLIPRECT: case META_INTERSECTCLIPRECT:
-            return 4;
-        case META_EXTFLOODFILL:
-            return 5;
-        case META_ROUNDRECT: case META_PATBLT:
-            return 6;
-        case META_ARC: case META_CHORD: case META_PIE:
-            return 8;
-        case META_CREATEPENINDIRECT:
-            return 5;
-        case META_CREATEBRUSHINDIRECT:
-            return 4;
-        case META_CREATEFONTINDIRECT:
-            return 9;
-        case META_SETBKMODE: case META_SETMAPMODE: case META_SETROP2: case META_SETRELABS: case META_SETPOLYFILLMODE:
-        case META_SETSTRETCHBLTMODE: case META_SETTEXTCHAREXTRA: case META_SETTEXTALIGN: case META_RESTOREDC:
-        case META_SELECTOBJECT: case META_DELETEOBJECT: case META_SELECTPALETTE: case META_SELECTCLIPREGION:
-        case META_INVERTREGION: case META_PAINTREGION: case META_RESIZEPALETTE:
-            return 1;
-        case META_FILLREGION:
-            return 2;
-        case META_FRAMEREGION:
-            return 4;
-        default:
-            return 0;
-        }
+    case META_SETBKCOLOR:
+    case META_SETTEXTCOLOR:
+    case META_SETWINDOWORG:
+    case META_SETWINDOWEXT:
+    case META_SETVIEWPORTORG:
+    case META_SETVIEWPORTEXT:
+    case META_OFFSETWINDOWORG:
+    case META_OFFSETVIEWPORTORG:
+    case META_LINETO:
+    case META_MOVETO:
+    case META_SETTEXTJUSTIFICATION:
+    case META_SETMAPPERFLAGS:
+    case META_OFFSETCLIPRGN:
+        return 2;
+    case META_SETPIXEL:
+    case META_FLOODFILL:
+        return 4;
+    case META_SCALEWINDOWEXT:
+    case META_SCALEVIEWPORTEXT:
+    case META_RECTANGLE:
+    case META_ELLIPSE:
+    case META_EXCLUDECLIPRECT:
+    case META_INTERSECTCLIPRECT:
+        return 4;
+    case META_EXTFLOODFILL:
+        return 5;
+    case META_ROUNDRECT:
+    case META_PATBLT:
+        return 6;
+    case META_ARC:
+    case META_CHORD:
+    case META_PIE:
+        return 8;
+    case META_CREATEPENINDIRECT:
+        return 5;
+    case META_CREATEBRUSHINDIRECT:
+        return 4;
+    case META_CREATEFONTINDIRECT:
+        return 9;
+    case META_SETBKMODE:
+    case META_SETMAPMODE:
+    case META_SETROP2:
+    case META_SETRELABS:
+    case META_SETPOLYFILLMODE:
+    case META_SETSTRETCHBLTMODE:
+    case META_SETTEXTCHAREXTRA:
+    case META_SETTEXTALIGN:
+    case META_RESTOREDC:
+    case META_SELECTOBJECT:
+    case META_DELETEOBJECT:
+    case META_SELECTPALETTE:
+    case META_SELECTCLIPREGION:
+    case META_INVERTREGION:
+    case META_PAINTREGION:
+    case META_RESIZEPALETTE:
+        return 1;
+    case META_FILLREGION:
+        return 2;
+    case META_FRAMEREGION:
+        return 4;
+    default:
+        return 0;
     }
+}
 
-    // A BITMAPINFO and its pixels from word 'first' to the record's end.
-    BOOL IsDibSound(const Record& r, DWORD first)
+// A BITMAPINFO and its pixels from word 'first' to the record's end.
+BOOL IsDibSound(const Record& r, DWORD first)
+{
+    if (first > r.count)
+        return FALSE;
+    const unsigned long long bytes = 2ull * (r.count - first);
+    const BYTE* dib = r.params + 2 * first;
+    if (bytes < sizeof(BITMAPCOREHEADER))
+        return FALSE;
+    DWORD headerSize;
+    std::memcpy(&headerSize, dib, 4);
+    unsigned long long width, height, bits, colours, image;
+    if (headerSize == sizeof(BITMAPCOREHEADER))
     {
-        if (first > r.count)
-            return FALSE;
-        const unsigned long long bytes = 2ull * (r.count - first);
-        const BYTE* dib = r.params + 2 * first;
-        if (bytes < sizeof(BITMAPCOREHEADER))
-            return FALSE;
-        DWORD headerSize;
-        std::memcpy(&headerSize, dib, 4);
-        unsigned long long width, height, bits, colours, image;
-        if (headerSize == sizeof(BITMAPCOREHEADER))
-        {
-            BITMAPCOREHEADER core;
-            std::memcpy(&core, dib, sizeof(core));
-            width = core.bcWidth;
-            height = core.bcHeight;
-            bits = (unsigned long long)core.bcBitCount * core.bcPlanes;
-            colours = bits <= 8 ? (3ull << bits) : 0;
-            image = ((width * bits + 31) / 32) * 4 * height;
-        }
-        else
-        {
-            if (headerSize < sizeof(BITMAPINFOHEADER) || headerSize > bytes)
-                return FALSE;
-            BITMAPINFOHEADER info;
-            std::memcpy(&info, dib, sizeof(info));
-            if (info.biWidth <= 0 || info.biHeight == 0 || info.biHeight < -0x7FFFFFFF || info.biPlanes != 1)
-                return FALSE;
-            width = (unsigned long long)info.biWidth;
-            height = (unsigned long long)(info.biHeight < 0 ? -(long long)info.biHeight : info.biHeight);
-            bits = info.biBitCount;
-            unsigned long long entries = info.biClrUsed != 0 ? info.biClrUsed : bits <= 8 ? (1ull << bits) : 0;
-            if (entries > 256)
-                return FALSE;
-            colours = 4 * entries + (info.biCompression == BI_BITFIELDS && headerSize == 40 ? 12 : 0);
-            image = ((width * bits + 31) / 32) * 4 * height;
-            if (info.biCompression != BI_RGB && info.biCompression != BI_BITFIELDS)
-                image = info.biSizeImage;
-            colours += headerSize;
-        }
-        if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
-            return FALSE;
-        if (headerSize == sizeof(BITMAPCOREHEADER))
-            colours += headerSize;
-        return colours <= bytes && image <= bytes - colours;
+        BITMAPCOREHEADER core;
+        std::memcpy(&core, dib, sizeof(core));
+        width = core.bcWidth;
+        height = core.bcHeight;
+        bits = (unsigned long long)core.bcBitCount * core.bcPlanes;
+        colours = bits <= 8 ? (3ull << bits) : 0;
+        image = ((width * bits + 31) / 32) * 4 * height;
     }
-
-    // A 16-bit BITMAP record (width, height, bytes per row, planes, bits,
-    // a pointer) and its pixels from word 'first' on.
-    BOOL IsBitmap16Sound(const Record& r, DWORD first)
+    else
     {
-        if (first + 7 > r.count)
+        if (headerSize < sizeof(BITMAPINFOHEADER) || headerSize > bytes)
             return FALSE;
-        unsigned long long image = (unsigned long long)r[first + 2] * r[first + 1] * (r[first + 3] & 0xFF);
-        return r[first + 2] >= ((unsigned long long)r[first] * (r[first + 4] & 0xFF) + 15) / 16 * 2 &&
-               image <= 2ull * (r.count - first - 7);
+        BITMAPINFOHEADER info;
+        std::memcpy(&info, dib, sizeof(info));
+        if (info.biWidth <= 0 || info.biHeight == 0 || info.biHeight < -0x7FFFFFFF || info.biPlanes != 1)
+            return FALSE;
+        width = (unsigned long long)info.biWidth;
+        height = (unsigned long long)(info.biHeight < 0 ? -(long long)info.biHeight : info.biHeight);
+        bits = info.biBitCount;
+        unsigned long long entries = info.biClrUsed != 0 ? info.biClrUsed : bits <= 8 ? (1ull << bits) : 0;
+        if (entries > 256)
+            return FALSE;
+        colours = 4 * entries + (info.biCompression == BI_BITFIELDS && headerSize == 40 ? 12 : 0);
+        image = ((width * bits + 31) / 32) * 4 * height;
+        if (info.biCompression != BI_RGB && info.biCompression != BI_BITFIELDS)
+            image = info.biSizeImage;
+        colours += headerSize;
     }
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
+        return FALSE;
+    if (headerSize == sizeof(BITMAPCOREHEADER))
+        colours += headerSize;
+    return colours <= bytes && image <= bytes - colours;
+}
 
-    BOOL IsRegionSound(const Record& r)
+// A 16-bit BITMAP record (width, height, bytes per row, planes, bits,
+// a pointer) and its pixels from word 'first' on.
+BOOL IsBitmap16Sound(const Record& r, DWORD first)
+{
+    if (first + 7 > r.count)
+        return FALSE;
+    unsigned long long image = (unsigned long long)r[first + 2] * r[first + 1] * (r[first + 3] & 0xFF);
+    return r[first + 2] >= ((unsigned long long)r[first] * (r[first + 4] & 0xFF) + 15) / 16 * 2 &&
+           image <= 2ull * (r.count - first - 7);
+}
+
+BOOL IsRegionSound(const Record& r)
+{
+    // next, type, count (two words), size, scan count, largest scan, bounds
+    if (r.count < 10)
+        return FALSE;
+    DWORD at = 10;
+    for (DWORD scan = 0; scan < r[5]; ++scan)
     {
-        // next, type, count (two words), size, scan count, largest scan, bounds
-        if (r.count < 10)
+        if (at + 3 > r.count)
             return FALSE;
-        DWORD at = 10;
-        for (DWORD scan = 0; scan < r[5]; ++scan)
-        {
-            if (at + 3 > r.count)
-                return FALSE;
-            const DWORD coordinates = r[at];
-            if (coordinates % 2 != 0 || at + 3 + coordinates + 1 > r.count)
-                return FALSE;
-            at += 3 + coordinates + 1;
-        }
+        const DWORD coordinates = r[at];
+        if (coordinates % 2 != 0 || at + 3 + coordinates + 1 > r.count)
+            return FALSE;
+        at += 3 + coordinates + 1;
+    }
+    return TRUE;
+}
+
+BOOL IsRecordSound(WORD function, const Record& r, DWORD objects)
+{
+    if (r.count < FixedParameters(function))
+        return FALSE;
+    switch (function)
+    {
+    case META_SELECTOBJECT:
+    case META_DELETEOBJECT:
+    case META_SELECTPALETTE:
+        return r[0] < objects;
+    case META_SELECTCLIPREGION:
+        return r[0] == 0 || r[0] < objects;
+    case META_INVERTREGION:
+    case META_PAINTREGION:
+        return r[0] < objects;
+    case META_FILLREGION:
+        return r[0] < objects && r[1] < objects;
+    case META_FRAMEREGION:
+        return r[0] < objects && r[1] < objects;
+    case META_POLYGON:
+    case META_POLYLINE:
+        return r.count >= 1 && 1 + 2ull * r[0] <= r.count;
+    case META_POLYPOLYGON: {
+        if (r.count < 1 || 1ull + r[0] > r.count)
+            return FALSE;
+        unsigned long long points = 0;
+        for (DWORD i = 0; i < r[0]; ++i)
+            points += r[1 + i];
+        return 1ull + r[0] + 2 * points <= r.count;
+    }
+    case META_TEXTOUT:
+        return r.count >= 1 && 1ull + (r[0] + 1) / 2 + 2 <= r.count;
+    case META_EXTTEXTOUT: {
+        if (r.count < 4)
+            return FALSE;
+        const unsigned long long rect = (r[3] & (ETO_OPAQUE | ETO_CLIPPED)) != 0 ? 4 : 0;
+        return 4 + rect + (r[2] + 1ull) / 2 <= r.count;
+    }
+    case META_CREATEPALETTE:
+    case META_SETPALENTRIES:
+    case META_ANIMATEPALETTE:
+        return r.count >= 2 && 2 + 2ull * r[1] <= r.count;
+    case META_ESCAPE:
+        return r.count >= 2 && 2 + (r[1] + 1ull) / 2 <= r.count;
+    case META_CREATEREGION:
+        return IsRegionSound(r);
+    case META_DIBCREATEPATTERNBRUSH:
+        return r.count >= 2 && (r[0] == BS_PATTERN ? IsBitmap16Sound(r, 2) : IsDibSound(r, 2));
+    case META_CREATEPATTERNBRUSH:
+        return IsBitmap16Sound(r, 0);
+    case META_DIBBITBLT:
+        return r.count == 9 || (r.count >= 8 && IsDibSound(r, 8));
+    case META_DIBSTRETCHBLT:
+        return r.count == 11 || (r.count >= 10 && IsDibSound(r, 10));
+    case META_STRETCHDIB:
+        return r.count >= 11 && IsDibSound(r, 11);
+    case META_SETDIBTODEV:
+        return r.count >= 9 && IsDibSound(r, 9);
+    case META_BITBLT:
+        return r.count == 9 || (r.count >= 8 && IsBitmap16Sound(r, 8));
+    case META_STRETCHBLT:
+        return r.count == 11 || (r.count >= 10 && IsBitmap16Sound(r, 10));
+    default:
         return TRUE;
     }
-
-    BOOL IsRecordSound(WORD function, const Record& r, DWORD objects)
-    {
-        if (r.count < FixedParameters(function))
-            return FALSE;
-        switch (function)
-        {
-        case META_SELECTOBJECT: case META_DELETEOBJECT: case META_SELECTPALETTE:
-            return r[0] < objects;
-        case META_SELECTCLIPREGION:
-            return r[0] == 0 || r[0] < objects;
-        case META_INVERTREGION: case META_PAINTREGION:
-            return r[0] < objects;
-        case META_FILLREGION:
-            return r[0] < objects && r[1] < objects;
-        case META_FRAMEREGION:
-            return r[0] < objects && r[1] < objects;
-        case META_POLYGON: case META_POLYLINE:
-            return r.count >= 1 && 1 + 2ull * r[0] <= r.count;
-        case META_POLYPOLYGON:
-        {
-            if (r.count < 1 || 1ull + r[0] > r.count)
-                return FALSE;
-            unsigned long long points = 0;
-            for (DWORD i = 0; i < r[0]; ++i)
-                points += r[1 + i];
-            return 1ull + r[0] + 2 * points <= r.count;
-        }
-        case META_TEXTOUT:
-            return r.count >= 1 && 1ull + (r[0] + 1) / 2 + 2 <= r.count;
-        case META_EXTTEXTOUT:
-        {
-            if (r.count < 4)
-                return FALSE;
-            const unsigned long long rect = (r[3] & (ETO_OPAQUE | ETO_CLIPPED)) != 0 ? 4 : 0;
-            return 4 + rect + (r[2] + 1ull) / 2 <= r.count;
-        }
-        case META_CREATEPALETTE: case META_SETPALENTRIES: case META_ANIMATEPALETTE:
-            return r.count >= 2 && 2 + 2ull * r[1] <= r.count;
-        case META_ESCAPE:
-            return r.count >= 2 && 2 + (r[1] + 1ull) / 2 <= r.count;
-        case META_CREATEREGION:
-            return IsRegionSound(r);
-        case META_DIBCREATEPATTERNBRUSH:
-            return r.count >= 2 && (r[0] == BS_PATTERN ? IsBitmap16Sound(r, 2) : IsDibSound(r, 2));
-        case META_CREATEPATTERNBRUSH:
-            return IsBitmap16Sound(r, 0);
-        case META_DIBBITBLT:
-            return r.count == 9 || (r.count >= 8 && IsDibSound(r, 8));
-        case META_DIBSTRETCHBLT:
-            return r.count == 11 || (r.count >= 10 && IsDibSound(r, 10));
-        case META_STRETCHDIB:
-            return r.count >= 11 && IsDibSound(r, 11);
-        case META_SETDIBTODEV:
-            return r.count >= 9 && IsDibSound(r, 9);
-        case META_BITBLT:
-            return r.count == 9 || (r.count >= 8 && IsBitmap16Sound(r, 8));
-        case META_STRETCHBLT:
-            return r.count == 11 || (r.count >= 10 && IsBitmap16Sound(r, 10));
-        default:
-            return TRUE;
-        }
-    }
+}
 }
 
 BOOL IsMetafileSound(const BYTE* metafile, DWORD size)

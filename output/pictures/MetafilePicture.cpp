@@ -13,8 +13,8 @@
 
 namespace
 {
-    const DWORD PlaceableBytes = 22;
-    const DWORD MetaHeaderBytes = 18;
+const DWORD PlaceableBytes = 22;
+const DWORD MetaHeaderBytes = 18;
 }
 
 CMetafilePicture::CMetafilePicture() : m_hMetafile(NULL)

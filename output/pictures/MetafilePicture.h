@@ -6,7 +6,7 @@
 // The header in front of a placeable Windows metafile, as stored.
 struct PlaceableMetaHeader
 {
-    DWORD key;          // PlaceableMetafileKey
+    DWORD key; // PlaceableMetafileKey
     WORD handle;
     short left, top, right, bottom;
     WORD unitsPerInch;

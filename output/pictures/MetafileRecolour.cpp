@@ -4,96 +4,96 @@
 
 namespace
 {
-    const DWORD MetaHeaderBytes = 18;
-    const DWORD RecordHeaderBytes = 6;
+const DWORD MetaHeaderBytes = 18;
+const DWORD RecordHeaderBytes = 6;
 
-    DWORD ReadDword(const BYTE* at)
+DWORD ReadDword(const BYTE* at)
+{
+    return (DWORD)at[0] | ((DWORD)at[1] << 8) | ((DWORD)at[2] << 16) | ((DWORD)at[3] << 24);
+}
+
+WORD ReadWord(const BYTE* at)
+{
+    return (WORD)(at[0] | (at[1] << 8));
+}
+
+BOOL CarriesBitmap(WORD function)
+{
+    return function == META_DIBCREATEPATTERNBRUSH || function == META_DIBBITBLT || function == META_DIBSTRETCHBLT ||
+           function == META_SETDIBTODEV || function == META_STRETCHDIB;
+}
+
+// Byte offset of the single colour a record carries, or 0 for none.
+DWORD ColourOffset(WORD function)
+{
+    switch (function)
     {
-        return (DWORD)at[0] | ((DWORD)at[1] << 8) | ((DWORD)at[2] << 16) | ((DWORD)at[3] << 24);
+    case META_SETBKCOLOR:
+    case META_SETTEXTCOLOR:
+    case META_FLOODFILL:
+    case META_SETPIXEL:
+        return 6;
+    case META_CREATEBRUSHINDIRECT:
+    case META_EXTFLOODFILL:
+        return 8;
+    case META_CREATEPENINDIRECT:
+        return 12;
+    default:
+        return 0;
     }
+}
 
-    WORD ReadWord(const BYTE* at)
+// Calls visit(colour bytes) for every colour of every record, in order.
+// Answers FALSE when a record carries a bitmap (the walk then ends).
+template <typename Visit>
+BOOL ForEachColour(BYTE* metafile, DWORD size, Visit visit)
+{
+    DWORD offset = MetaHeaderBytes;
+    while (offset + RecordHeaderBytes <= size)
     {
-        return (WORD)(at[0] | (at[1] << 8));
-    }
-
-    BOOL CarriesBitmap(WORD function)
-    {
-        return function == META_DIBCREATEPATTERNBRUSH || function == META_DIBBITBLT ||
-               function == META_DIBSTRETCHBLT || function == META_SETDIBTODEV || function == META_STRETCHDIB;
-    }
-
-    // Byte offset of the single colour a record carries, or 0 for none.
-    DWORD ColourOffset(WORD function)
-    {
-        switch (function)
+        BYTE* record = metafile + offset;
+        const DWORD words = ReadDword(record);
+        if (words < 3 || words > (size - offset) / 2)
+            break;
+        const DWORD bytes = words * 2;
+        const WORD function = ReadWord(record + 4);
+        if (function == 0)
+            break;
+        if (CarriesBitmap(function))
+            return FALSE;
+        if (function == META_CREATEPALETTE)
         {
-        case META_SETBKCOLOR:
-        case META_SETTEXTCOLOR:
-        case META_FLOODFILL:
-        case META_SETPIXEL:
-            return 6;
-        case META_CREATEBRUSHINDIRECT:
-        case META_EXTFLOODFILL:
-            return 8;
-        case META_CREATEPENINDIRECT:
-            return 12;
-        default:
-            return 0;
+            // version, entry count, then four bytes per entry
+            if (bytes >= RecordHeaderBytes + 4)
+            {
+                DWORD count = ReadWord(record + 8);
+                DWORD room = (bytes - RecordHeaderBytes - 4) / 4;
+                if (count > room)
+                    count = room;
+                for (DWORD i = 0; i < count; ++i)
+                    visit(record + RecordHeaderBytes + 4 + 4 * i);
+            }
         }
-    }
-
-    // Calls visit(colour bytes) for every colour of every record, in order.
-    // Answers FALSE when a record carries a bitmap (the walk then ends).
-    template <typename Visit>
-    BOOL ForEachColour(BYTE* metafile, DWORD size, Visit visit)
-    {
-        DWORD offset = MetaHeaderBytes;
-        while (offset + RecordHeaderBytes <= size)
+        else
         {
-            BYTE* record = metafile + offset;
-            const DWORD words = ReadDword(record);
-            if (words < 3 || words > (size - offset) / 2)
-                break;
-            const DWORD bytes = words * 2;
-            const WORD function = ReadWord(record + 4);
-            if (function == 0)
-                break;
-            if (CarriesBitmap(function))
-                return FALSE;
-            if (function == META_CREATEPALETTE)
-            {
-                // version, entry count, then four bytes per entry
-                if (bytes >= RecordHeaderBytes + 4)
-                {
-                    DWORD count = ReadWord(record + 8);
-                    DWORD room = (bytes - RecordHeaderBytes - 4) / 4;
-                    if (count > room)
-                        count = room;
-                    for (DWORD i = 0; i < count; ++i)
-                        visit(record + RecordHeaderBytes + 4 + 4 * i);
-                }
-            }
-            else
-            {
-                DWORD at = ColourOffset(function);
-                if (at != 0 && at + 4 <= bytes)
-                    visit(record + at);
-            }
-            offset += bytes;
+            DWORD at = ColourOffset(function);
+            if (at != 0 && at + 4 <= bytes)
+                visit(record + at);
         }
-        return TRUE;
+        offset += bytes;
     }
+    return TRUE;
+}
 
-    bool IsBlack(const BYTE* colour)
-    {
-        return colour[0] == 0 && colour[1] == 0 && colour[2] == 0;
-    }
+bool IsBlack(const BYTE* colour)
+{
+    return colour[0] == 0 && colour[1] == 0 && colour[2] == 0;
+}
 
-    bool IsWhite(const BYTE* colour)
-    {
-        return colour[0] == 255 && colour[1] == 255 && colour[2] == 255;
-    }
+bool IsWhite(const BYTE* colour)
+{
+    return colour[0] == 255 && colour[1] == 255 && colour[2] == 255;
+}
 }
 
 BOOL RecolourMetafile(BYTE* metafile, DWORD size, COLORREF ink, double lightening)

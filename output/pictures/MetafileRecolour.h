@@ -10,4 +10,3 @@
 // that would pass the end, and every colour it touches lies inside its
 // record. Answers whether the metafile is two-tone.
 BOOL RecolourMetafile(BYTE* metafile, DWORD size, COLORREF ink, double lightening);
-

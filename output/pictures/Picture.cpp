@@ -93,14 +93,14 @@ BOOL CPicture::Draw(CDC* dc, const RECT& dest, const RECT& clip, POINT origin)
 
 namespace
 {
-    // Whole tiles needed to cover a distance, none when it is below one tile.
-    int ExtraTiles(int distance, int tile)
-    {
-        if (distance <= 0 || tile <= 0)
-            return 0;
-        int count = (distance + tile - 1) / tile;
-        return count < 1 ? 0 : count;
-    }
+// Whole tiles needed to cover a distance, none when it is below one tile.
+int ExtraTiles(int distance, int tile)
+{
+    if (distance <= 0 || tile <= 0)
+        return 0;
+    int count = (distance + tile - 1) / tile;
+    return count < 1 ? 0 : count;
+}
 }
 
 BOOL CPicture::DrawInRect(CDC* dc, const RECT& area, const RECT& clip, POINT origin, SIZE size, int placement,

@@ -10,97 +10,97 @@
 
 namespace
 {
-    // One slot: the picture and what it was loaded from.
-    struct Slot
-    {
-        std::unique_ptr<CPicture> picture;
-        CString name;
-        DWORD size = 0;
-        int firstValue = 0;
-        BOOL secondValue = FALSE;
-        int xResolution = 0;
-        int yResolution = 0;
-        double scale = 1.0;
-        int thirdValue = 0;
-        COLORREF inkColour = 0;
-        double lightening = 0.0;
-        BOOL makeMask = FALSE;
-        int references = 0;
-    };
+// One slot: the picture and what it was loaded from.
+struct Slot
+{
+    std::unique_ptr<CPicture> picture;
+    CString name;
+    DWORD size = 0;
+    int firstValue = 0;
+    BOOL secondValue = FALSE;
+    int xResolution = 0;
+    int yResolution = 0;
+    double scale = 1.0;
+    int thirdValue = 0;
+    COLORREF inkColour = 0;
+    double lightening = 0.0;
+    BOOL makeMask = FALSE;
+    int references = 0;
+};
 
-    std::vector<Slot> slots;
-    DWORD total = 0;
-    DWORD limit = 8u << 20;
-    int loads = 0;
+std::vector<Slot> slots;
+DWORD total = 0;
+DWORD limit = 8u << 20;
+int loads = 0;
 
-    bool Matches(const Slot& slot, LPCTSTR path, const PictureLoadOptions& options)
+bool Matches(const Slot& slot, LPCTSTR path, const PictureLoadOptions& options)
+{
+    if (!slot.picture || slot.name.CompareNoCase(path) != 0 || std::fabs(slot.scale - options.scale) > 0.0005)
+        return false;
+    if (slot.picture->IsBitmap() &&
+        (slot.firstValue != options.values[0] || (slot.secondValue != 0) != (options.values[1] != 0) ||
+         slot.xResolution != options.xResolution || slot.yResolution != options.yResolution ||
+         slot.thirdValue != options.values[2] || (slot.makeMask != 0) != (options.makeMask != 0)))
+        return false;
+    if (slot.picture->IsTwoTone() && slot.inkColour != options.inkColour)
+        return false;
+    if (slot.picture->TakesLightening() && std::fabs(slot.lightening - options.lightening) > 0.005)
+        return false;
+    return true;
+}
+
+void Empty(Slot& slot)
+{
+    total -= slot.size;
+    slot = Slot();
+}
+
+void Trim()
+{
+    if (total < limit)
+        return;
+    for (Slot& slot : slots)
+        if (slot.picture && slot.references < 1)
+            Empty(slot);
+}
+
+int FindSlot(LPCTSTR path, const PictureLoadOptions& options, int& candidate)
+{
+    candidate = -1;
+    for (int i = 0; i < (int)slots.size(); ++i)
     {
-        if (!slot.picture || slot.name.CompareNoCase(path) != 0 || std::fabs(slot.scale - options.scale) > 0.0005)
-            return false;
-        if (slot.picture->IsBitmap() &&
-            (slot.firstValue != options.values[0] || (slot.secondValue != 0) != (options.values[1] != 0) ||
-             slot.xResolution != options.xResolution || slot.yResolution != options.yResolution ||
-             slot.thirdValue != options.values[2] || (slot.makeMask != 0) != (options.makeMask != 0)))
-            return false;
-        if (slot.picture->IsTwoTone() && slot.inkColour != options.inkColour)
-            return false;
-        if (slot.picture->TakesLightening() && std::fabs(slot.lightening - options.lightening) > 0.005)
-            return false;
-        return true;
+        if (Matches(slots[i], path, options))
+            return i;
+        if (candidate < 0 && (!slots[i].picture || slots[i].references == 0))
+            candidate = i;
     }
+    return -1;
+}
 
-    void Empty(Slot& slot)
-    {
-        total -= slot.size;
-        slot = Slot();
-    }
-
-    void Trim()
-    {
-        if (total < limit)
-            return;
-        for (Slot& slot : slots)
-            if (slot.picture && slot.references < 1)
-                Empty(slot);
-    }
-
-    int FindSlot(LPCTSTR path, const PictureLoadOptions& options, int& candidate)
-    {
-        candidate = -1;
-        for (int i = 0; i < (int)slots.size(); ++i)
-        {
-            if (Matches(slots[i], path, options))
-                return i;
-            if (candidate < 0 && (!slots[i].picture || slots[i].references == 0))
-                candidate = i;
-        }
-        return -1;
-    }
-
-    int Store(std::unique_ptr<CPicture> picture, LPCTSTR path, const PictureLoadOptions& options)
-    {
-        int index = 0;
-        while (index < (int)slots.size() && slots[index].picture)
-            ++index;
-        if (index == (int)slots.size())
-            slots.emplace_back();
-        Slot& slot = slots[index];
-        slot.size = picture->GetMemorySize();
-        slot.picture = std::move(picture);
-        slot.name = path;
-        slot.firstValue = options.values[0];
-        slot.secondValue = options.values[1] != 0;
-        slot.xResolution = options.xResolution;
-        slot.yResolution = options.yResolution;
-        slot.scale = options.scale;
-        slot.thirdValue = options.values[2];
-        slot.inkColour = options.inkColour;
-        slot.lightening = options.lightening;
-        slot.makeMask = options.makeMask;
-        slot.references = 1;
-        total += slot.size;
-        return index;
-    }
+int Store(std::unique_ptr<CPicture> picture, LPCTSTR path, const PictureLoadOptions& options)
+{
+    int index = 0;
+    while (index < (int)slots.size() && slots[index].picture)
+        ++index;
+    if (index == (int)slots.size())
+        slots.emplace_back();
+    Slot& slot = slots[index];
+    slot.size = picture->GetMemorySize();
+    slot.picture = std::move(picture);
+    slot.name = path;
+    slot.firstValue = options.values[0];
+    slot.secondValue = options.values[1] != 0;
+    slot.xResolution = options.xResolution;
+    slot.yResolution = options.yResolution;
+    slot.scale = options.scale;
+    slot.thirdValue = options.values[2];
+    slot.inkColour = options.inkColour;
+    slot.lightening = options.lightening;
+    slot.makeMask = options.makeMask;
+    slot.references = 1;
+    total += slot.size;
+    return index;
+}
 }
 
 void InitPictureCache(DWORD physicalMemoryMB)

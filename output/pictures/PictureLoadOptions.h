@@ -5,13 +5,13 @@
 // How a picture is loaded; passed by value through every loader.
 struct PictureLoadOptions
 {
-    int xResolution;      // pixels per inch of a bitmap
+    int xResolution; // pixels per inch of a bitmap
     int yResolution;
-    double scale;         // size factor of metafiles
-    int values[3];        // read by no loader; the picture cache compares them
-    COLORREF inkColour;   // replaces black in two-tone pictures; NoInkColour and 0xFFFFFFFF mean none
-    double lightening;    // 0.0 keeps the colours, towards 1.0 they move to white
-    BOOL makeMask;        // a two-colour bitmap holding white gets a transparency mask
+    double scale;       // size factor of metafiles
+    int values[3];      // read by no loader; the picture cache compares them
+    COLORREF inkColour; // replaces black in two-tone pictures; NoInkColour and 0xFFFFFFFF mean none
+    double lightening;  // 0.0 keeps the colours, towards 1.0 they move to white
+    BOOL makeMask;      // a two-colour bitmap holding white gets a transparency mask
 };
 
 const COLORREF NoInkColour = 0xFF000000;

@@ -15,71 +15,71 @@
 
 namespace
 {
-    struct DamageCase
-    {
-        const char* name;
-        std::function<Bytes()> make;
-        std::vector<size_t> sizeFields; // offsets of 32-bit sizes and counts
-        int runs;
-        bool draw; // draw what loads (the platform's player may take a damaged
-                   // enhanced metafile's geometry for ever: those are only loaded)
-    };
+struct DamageCase
+{
+    const char* name;
+    std::function<Bytes()> make;
+    std::vector<size_t> sizeFields; // offsets of 32-bit sizes and counts
+    int runs;
+    bool draw; // draw what loads (the platform's player may take a damaged
+               // enhanced metafile's geometry for ever: those are only loaded)
+};
 
-    void PaintSome(HDC dc)
+void PaintSome(HDC dc)
+{
+    HPEN pen = ::CreatePen(PS_SOLID, 3, RGB(200, 0, 0));
+    HBRUSH brush = ::CreateSolidBrush(RGB(0, 0, 200));
+    ::SelectObject(dc, pen);
+    ::SelectObject(dc, brush);
+    ::SetTextColor(dc, RGB(0, 120, 0));
+    ::Rectangle(dc, 5, 5, 60, 40);
+    POINT points[] = {{0, 0}, {90, 10}, {40, 70}, {10, 50}};
+    ::Polygon(dc, points, 4);
+    ::Ellipse(dc, 20, 20, 80, 60);
+    ::TextOutA(dc, 10, 10, "Kestrova", 8);
+    ::SelectObject(dc, ::GetStockObject(BLACK_PEN));
+    ::SelectObject(dc, ::GetStockObject(WHITE_BRUSH));
+    ::DeleteObject(pen);
+    ::DeleteObject(brush);
+}
+
+COLORREF Gradient(int x, int y)
+{
+    return RGB(x * 5, y * 7, (x + y) * 3);
+}
+
+class DamagedPictureTest : public ::testing::TestWithParam<DamageCase>
+{
+};
+
+Bytes Damage(const Bytes& good, const std::vector<size_t>& sizeFields, std::mt19937& random)
+{
+    Bytes bytes = good;
+    switch (random() % 4)
     {
-        HPEN pen = ::CreatePen(PS_SOLID, 3, RGB(200, 0, 0));
-        HBRUSH brush = ::CreateSolidBrush(RGB(0, 0, 200));
-        ::SelectObject(dc, pen);
-        ::SelectObject(dc, brush);
-        ::SetTextColor(dc, RGB(0, 120, 0));
-        ::Rectangle(dc, 5, 5, 60, 40);
-        POINT points[] = {{0, 0}, {90, 10}, {40, 70}, {10, 50}};
-        ::Polygon(dc, points, 4);
-        ::Ellipse(dc, 20, 20, 80, 60);
-        ::TextOutA(dc, 10, 10, "Kestrova", 8);
-        ::SelectObject(dc, ::GetStockObject(BLACK_PEN));
-        ::SelectObject(dc, ::GetStockObject(WHITE_BRUSH));
-        ::DeleteObject(pen);
-        ::DeleteObject(brush);
+    case 0: // cut
+        bytes.resize(random() % bytes.size());
+        break;
+    case 1: // overwrite a few bytes
+        for (int count = 1 + random() % 8; count > 0; --count)
+            bytes[random() % bytes.size()] = (BYTE)random();
+        break;
+    case 2: // overwrite a few bytes near the start, where the headers are
+        for (int count = 1 + random() % 4; count > 0; --count)
+            bytes[random() % std::min<size_t>(bytes.size(), 128)] = (BYTE)random();
+        break;
+    default: // an absurd size or count
+    {
+        static const DWORD absurd[] = {0xFFFFFFFF, 0x7FFFFFFF, 0x80000000, 0x10000, 0xFFFF, 0, 1, 3};
+        size_t at = sizeFields.empty() ? 0 : sizeFields[random() % sizeFields.size()];
+        DWORD value = absurd[random() % 8];
+        for (int i = 0; i < 4 && at + i < bytes.size(); ++i)
+            bytes[at + i] = (BYTE)(value >> (8 * i));
+        break;
     }
-
-    COLORREF Gradient(int x, int y)
-    {
-        return RGB(x * 5, y * 7, (x + y) * 3);
     }
-
-    class DamagedPictureTest : public ::testing::TestWithParam<DamageCase>
-    {
-    };
-
-    Bytes Damage(const Bytes& good, const std::vector<size_t>& sizeFields, std::mt19937& random)
-    {
-        Bytes bytes = good;
-        switch (random() % 4)
-        {
-        case 0: // cut
-            bytes.resize(random() % bytes.size());
-            break;
-        case 1: // overwrite a few bytes
-            for (int count = 1 + random() % 8; count > 0; --count)
-                bytes[random() % bytes.size()] = (BYTE)random();
-            break;
-        case 2: // overwrite a few bytes near the start, where the headers are
-            for (int count = 1 + random() % 4; count > 0; --count)
-                bytes[random() % std::min<size_t>(bytes.size(), 128)] = (BYTE)random();
-            break;
-        default: // an absurd size or count
-        {
-            static const DWORD absurd[] = {0xFFFFFFFF, 0x7FFFFFFF, 0x80000000, 0x10000, 0xFFFF, 0, 1, 3};
-            size_t at = sizeFields.empty() ? 0 : sizeFields[random() % sizeFields.size()];
-            DWORD value = absurd[random() % 8];
-            for (int i = 0; i < 4 && at + i < bytes.size(); ++i)
-                bytes[at + i] = (BYTE)(value >> (8 * i));
-            break;
-        }
-        }
-        return bytes;
-    }
+    return bytes;
+}
 }
 
 TEST_P(DamagedPictureTest, RefusedOrDrawnWithoutFault)
@@ -117,25 +117,64 @@ TEST_P(DamagedPictureTest, RefusedOrDrawnWithoutFault)
 
 INSTANTIATE_TEST_SUITE_P(
     EveryKind, DamagedPictureTest,
-    ::testing::Values(
-        DamageCase{"bmp8", [] { return MakeBmp(30, 20, 8, {RGB(0, 0, 0), RGB(255, 255, 255), RGB(9, 99, 199)},
-                                                [](int x, int y) { return (COLORREF)((x + y) % 3); }); },
-                   {2, 10, 14, 18, 22, 28, 30, 34, 46, 50}, 3000, true},
-        DamageCase{"bmp1", [] { return MakeBmp(30, 20, 1, {RGB(0, 0, 0), RGB(255, 255, 255)},
-                                                [](int x, int y) { return (COLORREF)((x ^ y) & 1); }); },
-                   {2, 10, 14, 18, 22, 28, 30, 34, 46}, 2000, true},
-        DamageCase{"bmp24", [] { return MakeBmp(30, 20, 24, {}, Gradient); }, {2, 10, 14, 18, 22, 28, 30, 34, 46},
-                   3000, true},
-        DamageCase{"jpeg", [] { return MakeJpeg(40, 24, JpegBaseline, Gradient, 80); }, {}, 3000, true},
-        DamageCase{"progressive", [] { return MakeJpeg(40, 24, JpegProgressive, Gradient, 80); }, {}, 3000, true},
-        DamageCase{"wmf", [] { return MakePlaceableWmf(100, 80, 96, PaintSome); }, {6, 10, 14, 22, 28, 32, 34, 40, 46},
-                   3000, true},
-        DamageCase{"emf", [] {
-                       RECT frame = {0, 0, 2000, 1600};
-                       return MakeEmf(frame, PaintSome);
-                   },
-                   {4, 8, 24, 32, 48, 52, 56, 60, 64, 88, 92}, 3000, false}),
-    [](const ::testing::TestParamInfo<DamageCase>& info) { return std::string(info.param.name); });
+    ::testing::Values(DamageCase{"bmp8",
+                                 [] {
+                                     return MakeBmp(30, 20, 8, {RGB(0, 0, 0), RGB(255, 255, 255), RGB(9, 99, 199)},
+                                                    [](int x, int y) {
+                                                        return (COLORREF)((x + y) % 3);
+                                                    });
+                                 },
+                                 {2, 10, 14, 18, 22, 28, 30, 34, 46, 50},
+                                 3000,
+                                 true},
+                      DamageCase{"bmp1",
+                                 [] {
+                                     return MakeBmp(30, 20, 1, {RGB(0, 0, 0), RGB(255, 255, 255)}, [](int x, int y) {
+                                         return (COLORREF)((x ^ y) & 1);
+                                     });
+                                 },
+                                 {2, 10, 14, 18, 22, 28, 30, 34, 46},
+                                 2000,
+                                 true},
+                      DamageCase{"bmp24",
+                                 [] {
+                                     return MakeBmp(30, 20, 24, {}, Gradient);
+                                 },
+                                 {2, 10, 14, 18, 22, 28, 30, 34, 46},
+                                 3000,
+                                 true},
+                      DamageCase{"jpeg",
+                                 [] {
+                                     return MakeJpeg(40, 24, JpegBaseline, Gradient, 80);
+                                 },
+                                 {},
+                                 3000,
+                                 true},
+                      DamageCase{"progressive",
+                                 [] {
+                                     return MakeJpeg(40, 24, JpegProgressive, Gradient, 80);
+                                 },
+                                 {},
+                                 3000,
+                                 true},
+                      DamageCase{"wmf",
+                                 [] {
+                                     return MakePlaceableWmf(100, 80, 96, PaintSome);
+                                 },
+                                 {6, 10, 14, 22, 28, 32, 34, 40, 46},
+                                 3000,
+                                 true},
+                      DamageCase{"emf",
+                                 [] {
+                                     RECT frame = {0, 0, 2000, 1600};
+                                     return MakeEmf(frame, PaintSome);
+                                 },
+                                 {4, 8, 24, 32, 48, 52, 56, 60, 64, 88, 92},
+                                 3000,
+                                 false}),
+    [](const ::testing::TestParamInfo<DamageCase>& info) {
+        return std::string(info.param.name);
+    });
 
 TEST(DamagedSealedPictureTest, DamagedSealedFilesAreNotPictures)
 {
@@ -162,22 +201,22 @@ TEST(DamagedSealedPictureTest, DamagedSealedFilesAreNotPictures)
 
 namespace
 {
-    // The offset of the first record of a kind in an enhanced metafile.
-    size_t FindEmfRecord(const Bytes& emf, DWORD type)
+// The offset of the first record of a kind in an enhanced metafile.
+size_t FindEmfRecord(const Bytes& emf, DWORD type)
+{
+    for (size_t at = 0; at + 8 <= emf.size();)
     {
-        for (size_t at = 0; at + 8 <= emf.size();)
-        {
-            DWORD kind, size;
-            std::memcpy(&kind, &emf[at], 4);
-            std::memcpy(&size, &emf[at + 4], 4);
-            if (kind == type)
-                return at;
-            if (size < 8)
-                break;
-            at += size;
-        }
-        return 0;
+        DWORD kind, size;
+        std::memcpy(&kind, &emf[at], 4);
+        std::memcpy(&size, &emf[at + 4], 4);
+        if (kind == type)
+            return at;
+        if (size < 8)
+            break;
+        at += size;
     }
+    return 0;
+}
 }
 
 // Records that would make the platform's player read or write outside the
@@ -192,12 +231,12 @@ TEST(DamagedEnhMetafileTest, RecordsThatReachOutsideAreRefused)
         size_t offset;
         DWORD value;
     } damages[] = {
-        {EMR_SELECTOBJECT, 8, 200},           // object index past the handle table
-        {EMR_CREATEPEN, 8, 0x7FFF},            // new object past the handle table
-        {EMR_POLYGON16, 24, 0x10000},          // more points than the record holds
-        {EMR_EXTTEXTOUTW, 44, 0x100000},       // more characters than the record holds
-        {EMR_EXTTEXTOUTW, 48, 0xFFFFFFF0},     // characters outside the record
-        {EMR_EOF, 4, 0x10000},                 // end record longer than the metafile
+        {EMR_SELECTOBJECT, 8, 200},        // object index past the handle table
+        {EMR_CREATEPEN, 8, 0x7FFF},        // new object past the handle table
+        {EMR_POLYGON16, 24, 0x10000},      // more points than the record holds
+        {EMR_EXTTEXTOUTW, 44, 0x100000},   // more characters than the record holds
+        {EMR_EXTTEXTOUTW, 48, 0xFFFFFFF0}, // characters outside the record
+        {EMR_EOF, 4, 0x10000},             // end record longer than the metafile
     };
     CPicture picture;
     ASSERT_TRUE(picture.LoadFromMemory(good.data(), (DWORD)good.size(), MakePictureLoadOptions(96, 96)));

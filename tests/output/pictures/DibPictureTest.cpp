@@ -11,36 +11,38 @@
 
 namespace
 {
-    const COLORREF Red = RGB(255, 0, 0), Blue = RGB(0, 0, 255), White = RGB(255, 255, 255),
-                   Black = RGB(0, 0, 0), Green = RGB(0, 160, 0), Yellow = RGB(255, 255, 0);
+const COLORREF Red = RGB(255, 0, 0), Blue = RGB(0, 0, 255), White = RGB(255, 255, 255), Black = RGB(0, 0, 0),
+               Green = RGB(0, 160, 0), Yellow = RGB(255, 255, 0);
 
-    // Left half red, right half blue; for palette depths indexes 0 and 1.
-    PixelColour Halves(int width, bool indexed)
-    {
-        return [=](int x, int) { return x < width / 2 ? (indexed ? 0 : Red) : (indexed ? 1 : Blue); };
-    }
-
-    CPoint Origin()
-    {
-        return CPoint(0, 0);
-    }
-
-    void DrawWhole(CDibPicture& picture, CCanvas& canvas)
-    {
-        CRect all(0, 0, canvas.Width(), canvas.Height());
-        ASSERT_TRUE(picture.Draw(canvas.DC(), all, all, Origin(), 0, NULL, NULL));
-    }
-
-    struct BmpCase
-    {
-        int bitCount;
-        bool topDown;
-        const char* description;
+// Left half red, right half blue; for palette depths indexes 0 and 1.
+PixelColour Halves(int width, bool indexed)
+{
+    return [=](int x, int) {
+        return x < width / 2 ? (indexed ? 0 : Red) : (indexed ? 1 : Blue);
     };
+}
 
-    class BmpDepthTest : public ::testing::TestWithParam<BmpCase>
-    {
-    };
+CPoint Origin()
+{
+    return CPoint(0, 0);
+}
+
+void DrawWhole(CDibPicture& picture, CCanvas& canvas)
+{
+    CRect all(0, 0, canvas.Width(), canvas.Height());
+    ASSERT_TRUE(picture.Draw(canvas.DC(), all, all, Origin(), 0, NULL, NULL));
+}
+
+struct BmpCase
+{
+    int bitCount;
+    bool topDown;
+    const char* description;
+};
+
+class BmpDepthTest : public ::testing::TestWithParam<BmpCase>
+{
+};
 }
 
 TEST_P(BmpDepthTest, LoadsSizesAndDrawsItsPixels)
@@ -65,15 +67,18 @@ TEST_P(BmpDepthTest, LoadsSizesAndDrawsItsPixels)
     EXPECT_EQ(canvas.At(43, 37), Blue);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryDepth, BmpDepthTest,
-                         ::testing::Values(BmpCase{1, false, "monochrome bitmap"}, BmpCase{4, false, "16 colour bitmap"},
-                                           BmpCase{8, false, "256 colour bitmap"}, BmpCase{16, false, "64k colour bitmap"},
-                                           BmpCase{24, false, "full colour bitmap"}, BmpCase{32, false, "full colour bitmap"},
-                                           BmpCase{24, true, "full colour bitmap"}, BmpCase{8, true, "256 colour bitmap"}));
+INSTANTIATE_TEST_SUITE_P(
+    EveryDepth, BmpDepthTest,
+    ::testing::Values(BmpCase{1, false, "monochrome bitmap"}, BmpCase{4, false, "16 colour bitmap"},
+                      BmpCase{8, false, "256 colour bitmap"}, BmpCase{16, false, "64k colour bitmap"},
+                      BmpCase{24, false, "full colour bitmap"}, BmpCase{32, false, "full colour bitmap"},
+                      BmpCase{24, true, "full colour bitmap"}, BmpCase{8, true, "256 colour bitmap"}));
 
 TEST(BmpHeaderTest, MalformedHeadersAreRefused)
 {
-    Bytes good = MakeBmp(8, 8, 8, {Red, Blue}, [](int, int) { return (COLORREF)0; });
+    Bytes good = MakeBmp(8, 8, 8, {Red, Blue}, [](int, int) {
+        return (COLORREF)0;
+    });
     auto refused = [](Bytes bytes) {
         CDibPicture picture;
         return !picture.LoadFromMemory(bytes.data(), (DWORD)bytes.size(), MakePictureLoadOptions(96, 96)) &&
@@ -84,16 +89,18 @@ TEST(BmpHeaderTest, MalformedHeadersAreRefused)
         std::copy(values.begin(), values.end(), bytes.begin() + offset);
         return bytes;
     };
-    EXPECT_TRUE(refused(with(14, {12, 0, 0, 0})));                 // core header of 12 bytes
-    EXPECT_TRUE(refused(with(28, {2, 0})));                        // 2 bits per pixel
-    EXPECT_TRUE(refused(with(46, {0xFF, 0xFF, 0xFF, 0xFF})));      // colour count that overflows
-    EXPECT_TRUE(refused(with(46, {0x00, 0x01, 0, 0})));            // 256 colours claimed, 2 stored
-    EXPECT_TRUE(refused(with(30, {BI_BITFIELDS, 0, 0, 0})));       // masks with 8 bits per pixel
-    EXPECT_TRUE(refused(with(14, {0xFF, 0xFF, 0xFF, 0x7F})));      // header larger than the file
-    EXPECT_TRUE(refused(with(18, {0xFF, 0xFF, 0xFF, 0x7F})));      // absurd width
+    EXPECT_TRUE(refused(with(14, {12, 0, 0, 0})));            // core header of 12 bytes
+    EXPECT_TRUE(refused(with(28, {2, 0})));                   // 2 bits per pixel
+    EXPECT_TRUE(refused(with(46, {0xFF, 0xFF, 0xFF, 0xFF}))); // colour count that overflows
+    EXPECT_TRUE(refused(with(46, {0x00, 0x01, 0, 0})));       // 256 colours claimed, 2 stored
+    EXPECT_TRUE(refused(with(30, {BI_BITFIELDS, 0, 0, 0})));  // masks with 8 bits per pixel
+    EXPECT_TRUE(refused(with(14, {0xFF, 0xFF, 0xFF, 0x7F}))); // header larger than the file
+    EXPECT_TRUE(refused(with(18, {0xFF, 0xFF, 0xFF, 0x7F}))); // absurd width
     EXPECT_TRUE(refused(with(0, {'M', 'B'})));
     EXPECT_TRUE(refused(Bytes(good.begin(), good.begin() + 17)));
-    Bytes bitFields = MakeBmp(4, 4, 32, {}, [](int, int) { return Red; });
+    Bytes bitFields = MakeBmp(4, 4, 32, {}, [](int, int) {
+        return Red;
+    });
     bitFields[30] = BI_BITFIELDS; // masks claimed but the header is followed by pixels only
     bitFields.resize(14 + 40 + 8);
     EXPECT_TRUE(refused(bitFields));
@@ -106,7 +113,9 @@ TEST(BmpHeaderTest, MalformedHeadersAreRefused)
 
 TEST(BitmapColourTest, LighteningAndInkChangeTheColourTable)
 {
-    Bytes bmp = MakeBmp(4, 4, 8, {Black, RGB(100, 0, 200)}, [](int x, int) { return (COLORREF)(x < 2 ? 0 : 1); });
+    Bytes bmp = MakeBmp(4, 4, 8, {Black, RGB(100, 0, 200)}, [](int x, int) {
+        return (COLORREF)(x < 2 ? 0 : 1);
+    });
     struct
     {
         COLORREF ink;
@@ -114,7 +123,7 @@ TEST(BitmapColourTest, LighteningAndInkChangeTheColourTable)
         COLORREF left, right;
     } cases[] = {
         {NoInkColour, 0.0, Black, RGB(100, 0, 200)},
-        {NoInkColour, 1.0, Black, RGB(100, 0, 200)},   // 1.0 changes nothing
+        {NoInkColour, 1.0, Black, RGB(100, 0, 200)}, // 1.0 changes nothing
         {Red, 0.0, Red, RGB(100, 0, 200)},
         {NoInkColour, 0.5, RGB(127, 127, 127), RGB(177, 127, 227)},
         {RGB(0, 0, 100), 0.5, RGB(127, 127, 177), RGB(177, 127, 227)},
@@ -137,7 +146,9 @@ TEST(BitmapColourTest, LighteningMovesTrueColourPixelsTowardsWhite)
 {
     for (int bitCount : {16, 24, 32})
     {
-        Bytes bmp = MakeBmp(4, 4, bitCount, {}, [](int, int) { return RGB(0, 128, 248); });
+        Bytes bmp = MakeBmp(4, 4, bitCount, {}, [](int, int) {
+            return RGB(0, 128, 248);
+        });
         PictureLoadOptions options = MakePictureLoadOptions(96, 96);
         options.lightening = 0.5;
         CDibPicture picture;
@@ -151,7 +162,9 @@ TEST(BitmapColourTest, LighteningMovesTrueColourPixelsTowardsWhite)
 
 TEST(BitmapMaskTest, WhiteOfATwoColourBitmapIsTransparentAndTheRestTakesTheInk)
 {
-    Bytes withWhite = MakeBmp(8, 8, 1, {Black, White}, [](int x, int) { return (COLORREF)(x < 4 ? 0 : 1); });
+    Bytes withWhite = MakeBmp(8, 8, 1, {Black, White}, [](int x, int) {
+        return (COLORREF)(x < 4 ? 0 : 1);
+    });
     PictureLoadOptions options = MakePictureLoadOptions(96, 96);
     options.makeMask = TRUE;
     options.inkColour = Red;
@@ -163,14 +176,18 @@ TEST(BitmapMaskTest, WhiteOfATwoColourBitmapIsTransparentAndTheRestTakesTheInk)
     EXPECT_EQ(canvas.At(1, 1), Red);
     EXPECT_EQ(canvas.At(6, 6), Green);
 
-    Bytes noWhite = MakeBmp(8, 8, 1, {Black, Blue}, [](int x, int) { return (COLORREF)(x < 4 ? 0 : 1); });
+    Bytes noWhite = MakeBmp(8, 8, 1, {Black, Blue}, [](int x, int) {
+        return (COLORREF)(x < 4 ? 0 : 1);
+    });
     ASSERT_TRUE(picture.LoadFromMemory(noWhite.data(), (DWORD)noWhite.size(), options));
     EXPECT_FALSE(picture.HasMask());
 }
 
 TEST(BitmapDrawTest, ClippingOriginAndEmptyIntersection)
 {
-    Bytes bmp = MakeBmp(10, 10, 24, {}, [](int, int) { return Red; });
+    Bytes bmp = MakeBmp(10, 10, 24, {}, [](int, int) {
+        return Red;
+    });
     CDibPicture picture;
     ASSERT_TRUE(picture.LoadFromMemory(bmp.data(), (DWORD)bmp.size(), MakePictureLoadOptions(96, 96)));
     CCanvas canvas(40, 40);
@@ -195,20 +212,20 @@ TEST(BitmapDrawTest, ClippingOriginAndEmptyIntersection)
 
 namespace
 {
-    struct JpegCase
-    {
-        JpegKind kind;
-        int bitCount;
-    };
-    class JpegKindTest : public ::testing::TestWithParam<JpegCase>
-    {
-    };
+struct JpegCase
+{
+    JpegKind kind;
+    int bitCount;
+};
+class JpegKindTest : public ::testing::TestWithParam<JpegCase>
+{
+};
 
-    COLORREF Quarters(int x, int y)
-    {
-        static const COLORREF colours[] = {RGB(220, 30, 30), RGB(30, 30, 220), RGB(30, 200, 30), RGB(240, 240, 60)};
-        return colours[(x >= 32) + 2 * (y >= 16)];
-    }
+COLORREF Quarters(int x, int y)
+{
+    static const COLORREF colours[] = {RGB(220, 30, 30), RGB(30, 30, 220), RGB(30, 200, 30), RGB(240, 240, 60)};
+    return colours[(x >= 32) + 2 * (y >= 16)];
+}
 }
 
 TEST_P(JpegKindTest, DecodesBottomUpWithBlueFirst)
@@ -234,8 +251,8 @@ TEST_P(JpegKindTest, DecodesBottomUpWithBlueFirst)
         COLORREF expected = Quarters(at.x, at.y);
         if (c.kind == JpegGrey)
             expected = RGB(GetRValue(expected), GetRValue(expected), GetRValue(expected));
-        EXPECT_TRUE(Near(canvas.At(at.x, at.y), expected, 12)) << at.x << "," << at.y << " " << std::hex
-                                                                << canvas.At(at.x, at.y);
+        EXPECT_TRUE(Near(canvas.At(at.x, at.y), expected, 12))
+            << at.x << "," << at.y << " " << std::hex << canvas.At(at.x, at.y);
     }
 }
 
@@ -245,7 +262,9 @@ INSTANTIATE_TEST_SUITE_P(EveryKind, JpegKindTest,
 
 TEST(JpegDataTest, DataThatEndsEarlyIsClosedAndEmptyDataFails)
 {
-    Bytes jpeg = MakeJpeg(64, 64, JpegBaseline, [](int x, int y) { return RGB(x * 4, y * 4, (x * y) % 256); });
+    Bytes jpeg = MakeJpeg(64, 64, JpegBaseline, [](int x, int y) {
+        return RGB(x * 4, y * 4, (x * y) % 256);
+    });
     size_t scan = 0;
     for (size_t i = 0; i + 1 < jpeg.size() && scan == 0; ++i)
         if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xDA)
@@ -267,7 +286,9 @@ TEST(JpegDataTest, DataThatEndsEarlyIsClosedAndEmptyDataFails)
 
 TEST(JpegDataTest, GreyTableAndDescription)
 {
-    Bytes grey = MakeJpeg(16, 16, JpegGrey, [](int x, int) { return RGB(x * 16, 0, 0); });
+    Bytes grey = MakeJpeg(16, 16, JpegGrey, [](int x, int) {
+        return RGB(x * 16, 0, 0);
+    });
     CDibPicture picture;
     ASSERT_TRUE(picture.LoadFromMemory(grey.data(), (DWORD)grey.size(), MakePictureLoadOptions(96, 96)));
     ASSERT_EQ(picture.GetColourCount(), 256);

@@ -11,36 +11,40 @@
 
 namespace
 {
-    class PictureCacheTest : public ::testing::Test
+class PictureCacheTest : public ::testing::Test
+{
+protected:
+    PictureCacheTest() : m_folder("picture_cache")
     {
-    protected:
-        PictureCacheTest() : m_folder("picture_cache")
-        {
-            InitPictureCache(2048);
-            WriteBytes(m_folder / "small.bmp", MakeBmp(8, 8, 24, {}, [](int, int) { return RGB(1, 2, 3); }));
-            WriteBytes(m_folder / "frame.emf", MakeEmf(RECT{0, 0, 1000, 1000}, [](HDC dc) {
-                           ::Rectangle(dc, 0, 0, 10, 10);
+        InitPictureCache(2048);
+        WriteBytes(m_folder / "small.bmp", MakeBmp(8, 8, 24, {}, [](int, int) {
+                       return RGB(1, 2, 3);
+                   }));
+        WriteBytes(m_folder / "frame.emf", MakeEmf(RECT{0, 0, 1000, 1000}, [](HDC dc) {
+                       ::Rectangle(dc, 0, 0, 10, 10);
+                   }));
+        // About 5 MB of pixels each.
+        for (const char* name : {"big1.bmp", "big2.bmp"})
+            WriteBytes(m_folder / name, MakeBmp(1400, 1400, 24, {}, [](int, int) {
+                           return RGB(9, 9, 9);
                        }));
-            // About 5 MB of pixels each.
-            for (const char* name : {"big1.bmp", "big2.bmp"})
-                WriteBytes(m_folder / name, MakeBmp(1400, 1400, 24, {}, [](int, int) { return RGB(9, 9, 9); }));
-        }
-        ~PictureCacheTest() override
-        {
-            FreePictureCache();
-            InitPictureCache(2048);
-        }
-        std::string Path(const char* name) { return m_folder / name; }
-
-        CScratchFolder m_folder;
-    };
-
-    PictureLoadOptions Options(int resolution = 96, double lightening = 0.0)
-    {
-        PictureLoadOptions options = MakePictureLoadOptions(resolution, resolution);
-        options.lightening = lightening;
-        return options;
     }
+    ~PictureCacheTest() override
+    {
+        FreePictureCache();
+        InitPictureCache(2048);
+    }
+    std::string Path(const char* name) { return m_folder / name; }
+
+    CScratchFolder m_folder;
+};
+
+PictureLoadOptions Options(int resolution = 96, double lightening = 0.0)
+{
+    PictureLoadOptions options = MakePictureLoadOptions(resolution, resolution);
+    options.lightening = lightening;
+    return options;
+}
 }
 
 TEST_F(PictureCacheTest, LimitIsAQuarterOfPhysicalMemoryAndAtLeastEightMegabytes)

@@ -12,31 +12,33 @@
 
 namespace
 {
-    const COLORREF Red = RGB(255, 0, 0), White = RGB(255, 255, 255), Black = RGB(0, 0, 0),
-                   Green = RGB(0, 160, 0), Blue = RGB(0, 0, 255);
-    const CPoint Origin(0, 0);
+const COLORREF Red = RGB(255, 0, 0), White = RGB(255, 255, 255), Black = RGB(0, 0, 0), Green = RGB(0, 160, 0),
+               Blue = RGB(0, 0, 255);
+const CPoint Origin(0, 0);
 
-    void FillBox(HDC dc, int left, int top, int right, int bottom, COLORREF colour)
-    {
-        HBRUSH brush = ::CreateSolidBrush(colour);
-        HGDIOBJ oldBrush = ::SelectObject(dc, brush);
-        HGDIOBJ oldPen = ::SelectObject(dc, ::GetStockObject(NULL_PEN));
-        ::Rectangle(dc, left, top, right + 1, bottom + 1);
-        ::SelectObject(dc, oldPen);
-        ::SelectObject(dc, oldBrush);
-        ::DeleteObject(brush);
-    }
+void FillBox(HDC dc, int left, int top, int right, int bottom, COLORREF colour)
+{
+    HBRUSH brush = ::CreateSolidBrush(colour);
+    HGDIOBJ oldBrush = ::SelectObject(dc, brush);
+    HGDIOBJ oldPen = ::SelectObject(dc, ::GetStockObject(NULL_PEN));
+    ::Rectangle(dc, left, top, right + 1, bottom + 1);
+    ::SelectObject(dc, oldPen);
+    ::SelectObject(dc, oldBrush);
+    ::DeleteObject(brush);
+}
 
-    // A 200 x 100 unit metafile: a box filling it in 'colour'.
-    Bytes BoxWmf(COLORREF colour, int unitsPerInch = 100)
-    {
-        return MakePlaceableWmf(200, 100, unitsPerInch, [=](HDC dc) { FillBox(dc, 0, 0, 200, 100, colour); });
-    }
+// A 200 x 100 unit metafile: a box filling it in 'colour'.
+Bytes BoxWmf(COLORREF colour, int unitsPerInch = 100)
+{
+    return MakePlaceableWmf(200, 100, unitsPerInch, [=](HDC dc) {
+        FillBox(dc, 0, 0, 200, 100, colour);
+    });
+}
 
-    BOOL LoadBytes(CPicture& picture, const Bytes& bytes, PictureLoadOptions options = MakePictureLoadOptions(96, 96))
-    {
-        return picture.LoadFromMemory(bytes.data(), (DWORD)bytes.size(), options);
-    }
+BOOL LoadBytes(CPicture& picture, const Bytes& bytes, PictureLoadOptions options = MakePictureLoadOptions(96, 96))
+{
+    return picture.LoadFromMemory(bytes.data(), (DWORD)bytes.size(), options);
+}
 }
 
 TEST(MetafilePictureTest, PlaceableMetafileKeepsItsProportionsCentred)
@@ -64,7 +66,9 @@ TEST(MetafilePictureTest, PlaceableMetafileKeepsItsProportionsCentred)
 
 TEST(MetafilePictureTest, MetafileWithoutPlaceableHeaderIsRefused)
 {
-    Bytes plain = MakePlainWmf([](HDC dc) { FillBox(dc, 0, 0, 10, 10, Red); });
+    Bytes plain = MakePlainWmf([](HDC dc) {
+        FillBox(dc, 0, 0, 10, 10, Red);
+    });
     CPicture picture;
     EXPECT_FALSE(LoadBytes(picture, plain));
     EXPECT_FALSE(picture.HasPicture());
@@ -128,7 +132,9 @@ TEST(MetafilePictureTest, LighteningMovesMetafileColoursTowardsWhite)
 TEST(EnhMetafilePictureTest, NaturalSizeFromTheFrameAndStretchedToItsDestination)
 {
     RECT frame = {0, 0, 5080, 2540}; // two inches by one, in hundredths of a millimetre
-    Bytes emf = MakeEmf(frame, [](HDC dc) { FillBox(dc, 0, 0, 400, 200, Green); });
+    Bytes emf = MakeEmf(frame, [](HDC dc) {
+        FillBox(dc, 0, 0, 400, 200, Green);
+    });
     CPicture picture;
     ASSERT_TRUE(LoadBytes(picture, emf));
     EXPECT_FALSE(picture.TakesLightening());
@@ -155,9 +161,24 @@ TEST(PictureLoadTest, FilesAreRecognisedByContentNotByName)
         bool bitmap;
     } files[] = {
         {"box.jpg", BoxWmf(Red), false},
-        {"frame.bmp", MakeEmf(frame, [](HDC dc) { FillBox(dc, 0, 0, 10, 10, Red); }), false},
-        {"photo.wmf", MakeJpeg(16, 16, JpegBaseline, [](int, int) { return Red; }), true},
-        {"plain", MakeBmp(4, 4, 24, {}, [](int, int) { return Red; }), true},
+        {"frame.bmp",
+         MakeEmf(frame,
+                 [](HDC dc) {
+                     FillBox(dc, 0, 0, 10, 10, Red);
+                 }),
+         false},
+        {"photo.wmf",
+         MakeJpeg(16, 16, JpegBaseline,
+                  [](int, int) {
+                      return Red;
+                  }),
+         true},
+        {"plain",
+         MakeBmp(4, 4, 24, {},
+                 [](int, int) {
+                     return Red;
+                 }),
+         true},
     };
     for (auto& file : files)
     {
@@ -191,9 +212,14 @@ TEST(SealedPictureTest, ExtensionIsTakenAfterTheLastDotOfTheName)
         const char* path;
         BOOL sealed;
     } names[] = {
-        {"logo.vqf", TRUE},        {"C:\\Art\\LOGO.VQF", TRUE}, {"C:\\my.pictures\\logo.vqf", TRUE},
-        {"logo.old.vqf", TRUE},    {"logo.vqf.bak", FALSE},     {"C:\\a.vqf\\logo", FALSE},
-        {"vqf", FALSE},            {"", FALSE},
+        {"logo.vqf", TRUE},
+        {"C:\\Art\\LOGO.VQF", TRUE},
+        {"C:\\my.pictures\\logo.vqf", TRUE},
+        {"logo.old.vqf", TRUE},
+        {"logo.vqf.bak", FALSE},
+        {"C:\\a.vqf\\logo", FALSE},
+        {"vqf", FALSE},
+        {"", FALSE},
     };
     for (auto& name : names)
         EXPECT_EQ(IsSealedPictureName(name.path), name.sealed) << name.path;
@@ -270,7 +296,9 @@ TEST(LogoTest, PlacedAsTheAboutWindowPlacesIt)
 
 TEST(DrawInRectTest, TilingDrawsWholeTilesOrEveryTileThatMeetsTheArea)
 {
-    Bytes bmp = MakeBmp(10, 10, 24, {}, [](int x, int y) { return x == 0 && y == 0 ? Blue : Red; });
+    Bytes bmp = MakeBmp(10, 10, 24, {}, [](int x, int y) {
+        return x == 0 && y == 0 ? Blue : Red;
+    });
     CPicture picture;
     ASSERT_TRUE(LoadBytes(picture, bmp));
     // Four and a half tiles wide, one tall: the first tile is centred at

@@ -9,31 +9,30 @@
 
 namespace
 {
-    void Put16(Bytes& out, unsigned value)
-    {
-        out.push_back((BYTE)value);
-        out.push_back((BYTE)(value >> 8));
-    }
-
-    void Put32(Bytes& out, unsigned value)
-    {
-        Put16(out, value & 0xFFFF);
-        Put16(out, value >> 16);
-    }
-
-    // The colour of an index or RGB pixel packed into one 'bitCount' value.
-    unsigned PackPixel(COLORREF colour, int bitCount)
-    {
-        if (bitCount <= 8)
-            return colour;
-        if (bitCount == 16)
-            return ((GetRValue(colour) >> 3) << 10) | ((GetGValue(colour) >> 3) << 5) | (GetBValue(colour) >> 3);
-        return GetBValue(colour) | (GetGValue(colour) << 8) | (GetRValue(colour) << 16);
-    }
+void Put16(Bytes& out, unsigned value)
+{
+    out.push_back((BYTE)value);
+    out.push_back((BYTE)(value >> 8));
 }
 
-Bytes MakeBmp(int width, int height, int bitCount, const std::vector<COLORREF>& table, PixelColour pixel,
-              bool topDown)
+void Put32(Bytes& out, unsigned value)
+{
+    Put16(out, value & 0xFFFF);
+    Put16(out, value >> 16);
+}
+
+// The colour of an index or RGB pixel packed into one 'bitCount' value.
+unsigned PackPixel(COLORREF colour, int bitCount)
+{
+    if (bitCount <= 8)
+        return colour;
+    if (bitCount == 16)
+        return ((GetRValue(colour) >> 3) << 10) | ((GetGValue(colour) >> 3) << 5) | (GetBValue(colour) >> 3);
+    return GetBValue(colour) | (GetGValue(colour) << 8) | (GetRValue(colour) << 16);
+}
+}
+
+Bytes MakeBmp(int width, int height, int bitCount, const std::vector<COLORREF>& table, PixelColour pixel, bool topDown)
 {
     const int rowBytes = ((width * bitCount + 31) / 32) * 4;
     const int colours = bitCount <= 8 ? (int)table.size() : 0;
