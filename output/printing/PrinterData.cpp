@@ -18,6 +18,8 @@ CDecimal Inches(double value)
     return decimal;
 }
 
+const char* const NoPrintableArea = "the margins leave no printable area on the page";
+
 int Dots(double inches, int resolution)
 {
     return (int)(resolution * inches + 0.5);
@@ -110,7 +112,7 @@ RECT CPrinterData::PageForGaps(const CDecimal& left, const CDecimal& top, const 
     return page;
 }
 
-void CPrinterData::SetPrintArea(const CPrinterPaperConfig& config, int mode)
+BOOL CPrinterData::SetPrintArea(const CPrinterPaperConfig& config, int mode)
 {
     if (mode & 1)
         m_printArea = m_pageRect;
@@ -131,6 +133,7 @@ void CPrinterData::SetPrintArea(const CPrinterPaperConfig& config, int mode)
     m_labelPages.Add(m_pageRect);
     m_labelRows = m_labelColumns = 1;
     m_flags = config.m_colourEnabled ? 0 : 1;
+    return m_printArea.right > m_printArea.left && m_printArea.bottom > m_printArea.top;
 }
 
 CString CPrinterData::CreateForConfig(const CPrinterPaperConfig& config, int mode)
@@ -218,7 +221,11 @@ CString CPrinterData::CreateForConfig(const CPrinterPaperConfig& config, int mod
         m_bottomGap = m_measuredBottomGap;
     }
     m_pageRect = PageForGaps(m_leftGap, m_topGap, m_rightGap, m_bottomGap, horizontal, vertical);
-    SetPrintArea(config, mode);
+    if (!SetPrintArea(config, mode))
+    {
+        DeleteDC();
+        return NoPrintableArea;
+    }
     return CString();
 }
 
@@ -239,7 +246,8 @@ CString CPrinterData::CreateForImages(const CPrinterPaperConfig& config, LPCTSTR
     m_physicalPage = m_pageRect;
     m_leftGap = m_topGap = m_rightGap = m_bottomGap = Inches(0);
     m_measuredLeftGap = m_measuredTopGap = m_measuredRightGap = m_measuredBottomGap = Inches(0);
-    SetPrintArea(config, 0);
+    if (!SetPrintArea(config, 0))
+        return NoPrintableArea;
 
     // Pages are drawn on a memory DC into a 24-bit page bitmap with room for
     // the frame and its shadow.

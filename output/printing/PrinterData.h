@@ -87,6 +87,7 @@ private:
                      int horizontal, int vertical) const;
     BOOL SavePageImage();
 
-    void SetPrintArea(const CPrinterPaperConfig& config, int mode);
+    // FALSE when the margins together leave no printable area.
+    BOOL SetPrintArea(const CPrinterPaperConfig& config, int mode);
     BOOL m_bitmapSelected;
 };

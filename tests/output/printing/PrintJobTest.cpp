@@ -185,6 +185,16 @@ TEST_F(PrintToImagesTest, FormatsAndFailures)
     ASSERT_STREQ("", unwritable.CreateForImages(m_config, Path("no\\such\\folder\\x.png"), 5, 30, 4, 3));
     CFixedTextSource text("A single line");
     EXPECT_FALSE(PrintText(text, &unwritable));
+
+    // Margins are checked together: left and right must leave a width.
+    CPrinterPaperConfig wide;
+    wide.m_leftMargin.SetValue(2);
+    wide.m_rightMargin.SetValue(2);
+    CPrinterData none;
+    EXPECT_STREQ("the margins leave no printable area on the page",
+                 none.CreateForImages(wide, Path("none.png"), 5, 30, 4, 3));
+    wide.m_rightMargin.SetValue(1.9);
+    EXPECT_STREQ("", none.CreateForImages(wide, Path("none.png"), 5, 30, 4, 3));
 }
 
 TEST_F(PrintToImagesTest, EmptyTextsAndCopies)
