@@ -225,15 +225,3 @@ CString CPicture::Describe() const
         return "vector graphics";
     return CString();
 }
-
-BOOL DrawPlacedPicture(CPicture* picture, CDC* dc, const RECT& area, const RECT& clip, int placement, int tiling,
-                       int fit, double tileOffset, double scale, int xPixelsPerInch, int yPixelsPerInch)
-{
-    if (picture == NULL || !picture->HasPicture())
-        return FALSE;
-    CSize natural = picture->GetScaledSize(xPixelsPerInch * scale, yPixelsPerInch * scale);
-    CRect box = AlignRectInRect(natural.cx, natural.cy, area, 0, 0, placement);
-    POINT offset = {(int)(tileOffset * natural.cx), (int)(tileOffset * natural.cy)};
-    POINT origin = {0, 0};
-    return picture->DrawInRect(dc, box, clip, origin, natural, PLACE_CENTRE, tiling, fit != 0, offset);
-}

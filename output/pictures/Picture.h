@@ -55,11 +55,3 @@ private:
 // TRUE when the file name's extension (after its last '.') is "vqf" in any
 // case: such a file is a sealed vector picture.
 BOOL IsSealedPictureName(LPCTSTR path);
-
-// Draws a picture as a window's background picture table does: a box of the
-// picture's size at the screen's resolution times 'scale' is placed in the
-// area, and the picture is drawn into it with the tiling and fit given. The
-// About window's logo (tiling 0, fit 1, scale 1.0) comes out whole, centred in
-// its box and keeping its proportions.
-BOOL DrawPlacedPicture(CPicture* picture, CDC* dc, const RECT& area, const RECT& clip, int placement, int tiling,
-                       int fit, double tileOffset, double scale, int xPixelsPerInch, int yPixelsPerInch);

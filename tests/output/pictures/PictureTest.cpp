@@ -3,7 +3,9 @@
 // report their natural size and draw; the logo draws whole, centred and in
 // its proportions; placing and tiling in an area.
 #include "output/pictures/Picture.h"
+#include "foundation/windows/RectPlacement.h"
 #include "output/pictures/PictureSettings.h"
+#include "output/pictures/PictureTableDrawing.h"
 
 #include "TestPictures.h"
 #include "support/ScratchFolder.h"
@@ -281,15 +283,29 @@ TEST(LogoTest, DrawsWholeCentredAndInProportion)
 
 TEST(LogoTest, PlacedAsTheAboutWindowPlacesIt)
 {
+    // The About window's table entry: bottom right, tiling 0, fit 1, tile
+    // offset 0.0, scale 1.0, in a window painted by its picture table.
     CPicture logo;
     ASSERT_TRUE(logo.LoadBuiltInLogo());
+    InstallPictureTableDrawing();
+    CWnd window;
+    ASSERT_TRUE(window.CreateEx(0, AfxRegisterWndClass(0), "About", WS_POPUP, CRect(0, 0, 500, 300), NULL, 0));
+    CWndPictureTable table;
+    table.m_owner = &window;
+    table.AddPicture(&logo, PLACE_BOTTOM_RIGHT, 0, 1, 0.0, 1.0);
     CCanvas canvas(500, 300, Black);
-    CRect client(0, 0, 500, 300);
-    ASSERT_TRUE(DrawPlacedPicture(&logo, canvas.DC(), client, client, 7, 0, 1, 0.0, 1.0, 96, 96));
-    CRect drawn = canvas.ExtentOfOther(Black);
-    // Its natural size at 96 pixels per inch, in the bottom-right corner.
-    EXPECT_NEAR(drawn.Width(), 115, 4);
-    EXPECT_NEAR(drawn.Height(), 86, 4);
+    ::IntersectClipRect(canvas.DC()->m_hDC, 0, 0, 500, 300);
+    table.DrawBackground(canvas.DC());
+    window.DestroyWindow();
+    SetWndPictureDrawing(NULL);
+
+    // Its natural size at the screen's resolution, in the bottom-right corner.
+    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+    CRect drawn = canvas.ExtentOfOther(face);
+    const int ppi = 96; // the test display's resolution
+    // (the badge is drawn a little inside the logo's bounding box)
+    EXPECT_NEAR(drawn.Width(), 1.2 * ppi, 0.05 * 1.2 * ppi);
+    EXPECT_NEAR(drawn.Height(), 0.9 * ppi, 0.06 * 0.9 * ppi);
     EXPECT_NEAR(drawn.right, 500, 3);
     EXPECT_NEAR(drawn.bottom, 300, 3);
 }

@@ -1,0 +1,157 @@
+// Benchmark of the pictures: decoding a 4000 x 3000 JPEG (from its file and
+// from memory) and making the thumbnails of 200 such files, each loaded
+// through the picture cache and drawn fitted into a 200 x 200 cell, as the
+// thumbnail grid paints them. Reports the median of the decoding runs and the
+// time per thumbnail.
+//   bench_pictures [files] [runs]
+#include "afx/AfxWin.h"
+
+#include <stdio.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <jpeglib.h>
+
+#include "foundation/files/ByteBuffer.h"
+#include "output/pictures/AspectFit.h"
+#include "output/pictures/CachedPicture.h"
+#include "output/pictures/JpegDecoder.h"
+#include "output/pictures/Picture.h"
+#include "output/pictures/PictureCache.h"
+#include "tools/programs/BenchTimer.h"
+
+namespace
+{
+const int Width = 4000, Height = 3000;
+
+// A photograph-like picture: smooth gradients with a little grain.
+std::vector<unsigned char> EncodePhoto()
+{
+    jpeg_compress_struct cinfo;
+    jpeg_error_mgr error;
+    cinfo.err = jpeg_std_error(&error);
+    jpeg_create_compress(&cinfo);
+    unsigned char* buffer = NULL;
+    unsigned long size = 0;
+    jpeg_mem_dest(&cinfo, &buffer, &size);
+    cinfo.image_width = Width;
+    cinfo.image_height = Height;
+    cinfo.input_components = 3;
+    cinfo.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, 85, TRUE);
+    jpeg_start_compress(&cinfo, TRUE);
+    std::vector<JSAMPLE> line(Width * 3);
+    unsigned seed = 1;
+    while (cinfo.next_scanline < cinfo.image_height)
+    {
+        int y = cinfo.next_scanline;
+        for (int x = 0; x < Width; ++x)
+        {
+            seed = seed * 1103515245 + 12345;
+            int grain = (seed >> 16) % 9 - 4;
+            line[3 * x] = (JSAMPLE)std::min(255, std::max(0, x * 255 / Width + grain));
+            line[3 * x + 1] = (JSAMPLE)std::min(255, std::max(0, y * 255 / Height + grain));
+            line[3 * x + 2] = (JSAMPLE)std::min(255, std::max(0, 128 + (x - y) / 64 + grain));
+        }
+        JSAMPROW row = line.data();
+        jpeg_write_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    std::vector<unsigned char> out(buffer, buffer + size);
+    jpeg_destroy_compress(&cinfo);
+    free(buffer);
+    return out;
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int files = argc > 1 ? atoi(argv[1]) : 200;
+    const int runs = argc > 2 ? atoi(argv[2]) : 5;
+    char temp[MAX_PATH];
+    ::GetTempPathA(sizeof(temp), temp);
+    std::string folder = std::string(temp) + "bench_pictures";
+    ::CreateDirectoryA(folder.c_str(), NULL);
+
+    double start = BenchSeconds();
+    std::vector<unsigned char> photo = EncodePhoto();
+    printf("encoded a %d x %d JPEG of %u bytes in %.2f s\n", Width, Height, (unsigned)photo.size(),
+           BenchSeconds() - start);
+    std::string first = folder + "\\photo0.jpg";
+    FILE* file = fopen(first.c_str(), "wb");
+    fwrite(photo.data(), 1, photo.size(), file);
+    fclose(file);
+
+    std::vector<double> fromFile, fromMemory, picture;
+    for (int run = 0; run < runs; ++run)
+    {
+        BYTE* bits = NULL;
+        double t = BenchSeconds();
+        HBITMAP section = DecodeJpegFile(first.c_str(), &bits);
+        fromFile.push_back(BenchSeconds() - t);
+        ::DeleteObject(section);
+        t = BenchSeconds();
+        section = DecodeJpegFromMemory(photo.data(), (DWORD)photo.size(), &bits);
+        fromMemory.push_back(BenchSeconds() - t);
+        ::DeleteObject(section);
+        CPicture loaded;
+        t = BenchSeconds();
+        loaded.Load(first.c_str(), MakePictureLoadOptions(96, 96));
+        picture.push_back(BenchSeconds() - t);
+    }
+    printf("decode %d x %d JPEG: file %.1f ms, memory %.1f ms, CPicture::Load %.1f ms (median of %d)\n", Width, Height,
+           Median(fromFile) * 1000, Median(fromMemory) * 1000, Median(picture) * 1000, runs);
+
+    for (int i = 1; i < files; ++i)
+    {
+        std::string copy = folder + "\\photo" + std::to_string(i) + ".jpg";
+        ::CopyFileA(first.c_str(), copy.c_str(), FALSE);
+    }
+
+    // Thumbnails: each file through the cache, fitted into a 200 x 200 cell.
+    InitPictureCache(2048);
+    HDC screen = ::GetDC(NULL);
+    CDC cell;
+    cell.Attach(::CreateCompatibleDC(screen));
+    HBITMAP canvas = ::CreateCompatibleBitmap(screen, 200, 200);
+    ::ReleaseDC(NULL, screen);
+    HGDIOBJ old = ::SelectObject(cell.m_hDC, canvas);
+    std::vector<double> perThumbnail;
+    double total = BenchSeconds();
+    for (int i = 0; i < files; ++i)
+    {
+        std::string path = folder + "\\photo" + std::to_string(i) + ".jpg";
+        double t = BenchSeconds();
+        CCachedPicture cached;
+        if (cached.Load(path.c_str(), MakePictureLoadOptions(96, 96)))
+        {
+            CPicture* p = cached.GetPicture();
+            CSize size = FitSizeToAspectOnDevice(&cell, 196, 180, p->GetWidthInInches(), p->GetHeightInInches());
+            CRect box(2 + (196 - size.cx) / 2, 2, 2 + (196 - size.cx) / 2 + size.cx, 2 + size.cy);
+            p->Draw(&cell, box, box, CPoint(0, 0));
+        }
+        perThumbnail.push_back(BenchSeconds() - t);
+    }
+    total = BenchSeconds() - total;
+    printf("%d thumbnails: %.2f s in all, %.1f ms each (median), %.1f ms the slowest; cache %u MB\n", files, total,
+           Median(perThumbnail) * 1000, *std::max_element(perThumbnail.begin(), perThumbnail.end()) * 1000,
+           (unsigned)(GetPictureCacheTotal() >> 20));
+    ::SelectObject(cell.m_hDC, old);
+    ::DeleteDC(cell.Detach());
+    ::DeleteObject(canvas);
+    FreePictureCache();
+    for (int i = 0; i < files; ++i)
+        ::DeleteFileA((folder + "\\photo" + std::to_string(i) + ".jpg").c_str());
+    ::RemoveDirectoryA(folder.c_str());
+    return 0;
+}
