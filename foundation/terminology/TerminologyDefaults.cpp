@@ -2,6 +2,7 @@
 
 const DefaultTerm DefaultTermTable[] = {
     {"ext", "txt"},
+    {"AAnimal", "An animal"},
     {"Allele", "Allele"},
     {"Alleles", "Alleles"},
     {"AllGenotypes", "All Genotypes"},
@@ -25,6 +26,9 @@ const DefaultTerm DefaultTermTable[] = {
     {"Female", "Female"},
     {"Females", "Females"},
     {"FemaleLetter", "F"},
+    {"FemaleAnimal", "Female"},
+    {"FemaleAnimals", "Females"},
+    {"FemaleAnimalLetter", "F"},
     {"FemalesLetter", "F"},
     {"Gene", "Gene"},
     {"Genes", "Genes"},
@@ -51,6 +55,9 @@ const DefaultTerm DefaultTermTable[] = {
     {"Male", "Male"},
     {"Males", "Males"},
     {"MaleLetter", "M"},
+    {"MaleAnimal", "Male"},
+    {"MaleAnimals", "Males"},
+    {"MaleAnimalLetter", "M"},
     {"MalesLetter", "M"},
     {"Mating", "Mating"},
     {"Matings", "Matings"},

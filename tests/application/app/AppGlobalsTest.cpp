@@ -2,6 +2,7 @@
 // megabytes, and the standard words and name lists taken from the terminology.
 #include "application/app/AppGlobals.h"
 #include "foundation/terminology/TermsMap.h"
+#include "foundation/terminology/TerminologySetup.h"
 #include "genetics/ExpandTerms.h"
 
 #include <gtest/gtest.h>
@@ -70,4 +71,18 @@ TEST(AppGlobals, WordsAndListsFallBackWhereTheTerminologyIsMalformed)
         SetTerm(terms[i].name, saved[i], FALSE);
     InitStandardWords();
     InitNameLists();
+}
+
+TEST(AppGlobals, AnimalWordsOfTipsAndMessagesAreTerms)
+{
+    InitProductTerms();
+    InitDefaultTerms();
+    const struct
+    {
+        const char* text;
+        const char* expanded;
+    } cases[] = {{"~femaleanimal~", "female"}, {"~maleanimal~", "male"}, {"~aanimal~", "an animal"},
+                 {"~FemaleAnimal~", "Female"}, {"~MaleAnimalLetter~", "M"}, {"~FemaleAnimalLetter~", "F"}};
+    for (const auto& c : cases)
+        EXPECT_STREQ((LPCTSTR)ExpandTerms(c.text), c.expanded) << c.text;
 }

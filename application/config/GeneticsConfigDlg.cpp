@@ -1,0 +1,185 @@
+#include "application/config/GeneticsConfigDlg.h"
+
+#include "application/config/ConfigDlgIds.h"
+#include "application/config/ConfigInstaller.h"
+#include "application/config/ConfigNotesText.h"
+#include "application/viewer/TextViewerDlg.h"
+#include "foundation/files/FileKinds.h"
+#include "foundation/files/FileOperations.h"
+#include "foundation/files/FindDataArray.h"
+#include "foundation/files/PathText.h"
+#include "foundation/text/TextEdits.h"
+#include "framework/MessageRoutines.h"
+#include "genetics/GeneticsConfig.h"
+#include "genetics/GeneticsConfigLoad.h"
+
+BEGIN_MESSAGE_MAP(CGeneticsConfigDlg, CMyDialog)
+    ON_LBN_SELCHANGE(IDC_CONFIG_LIST, OnSelChange)
+    ON_LBN_DBLCLK(IDC_CONFIG_LIST, OnOK)
+    ON_MESSAGE(WM_REPORT_CONFIG_ERRORS, OnReportErrors)
+END_MESSAGE_MAP()
+
+CGeneticsConfigDlg::CGeneticsConfigDlg(CWnd* parent)
+    : CMyDialog(IDD_GENETICS_CONFIG, parent), m_reporting(FALSE), m_updateLock(0)
+{
+}
+
+void CGeneticsConfigDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CMyDialog::DoDataExchange(pDX);
+    if (m_list.GetSafeHwnd() == NULL)
+    {
+        DDX_Control(pDX, IDC_CONFIG_LIST, m_list);
+        m_list.SetFont(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
+        DDX_Control(pDX, IDC_CONFIG_COMMENTS, m_comments);
+        DDX_Control(pDX, IDC_CONFIG_VERSION, m_version);
+    }
+}
+
+BOOL CGeneticsConfigDlg::ScanConfigurations()
+{
+    const CString folder = GetStandardConfigFolder();
+    if (!IsDirectory(folder))
+        return TRUE;
+    const CString extension = GetFileKindExtensions(GENETICS_CONFIG_FILE_KIND, TRUE);
+    CString pattern;
+    pattern.Format("%s\\*.%s", (LPCTSTR)folder, (LPCTSTR)extension);
+    CFindDataArray matches;
+    matches.AddMatchingFiles(pattern);
+    AfxGetApp()->BeginWaitCursor();
+    for (int i = 0; i < matches.m_nCount; i++)
+    {
+        const WIN32_FIND_DATAA& found = *matches.m_pData[i];
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            continue;
+        const CString name = found.cFileName;
+        CStringArray lines;
+        if (!ReadTextFile(JoinPath(folder, name), GetFileKindFromName(name), lines, TRUE))
+            continue;
+        CDWordArray numbers;
+        numbers.SetSize(lines.GetSize());
+        for (int line = 0; line < lines.GetSize(); line++)
+            numbers[line] = (DWORD)(line + 1);
+        CGeneticsConfig config;
+        const CString error = config.Read(lines, numbers);
+        if (!error.IsEmpty())
+        {
+            CString message;
+            message.Format("Error in standard genetic configuration '%s', %s", (LPCTSTR)name, (LPCTSTR)error);
+            if (GetFileKindFromName(name) == GENETICS_CONFIG_FILE_KIND)
+                message += " Please report this error to Mirolf.";
+            m_errors.Add(message);
+            continue;
+        }
+        m_fileNames.Add(name);
+        m_descriptions.Add(config.GetDescription());
+        m_notes.Add(config.GetNotes());
+        m_versions.Add(config.GetVersion());
+    }
+    AfxGetApp()->EndWaitCursor();
+    return TRUE;
+}
+
+BOOL CGeneticsConfigDlg::OnInitDialog()
+{
+    CMyDialog::OnInitDialog();
+    if (!ScanConfigurations())
+    {
+        EndDialog(IDCANCEL);
+        return FALSE;
+    }
+    const int count = (int)m_fileNames.GetSize();
+    if (count == 0)
+    {
+        if (m_reporting)
+        {
+            OnReportErrors(0, 0);
+            ShowError(NULL, 0, "Cannot find any genetic configurations.");
+        }
+        EndDialog(CONFIG_DLG_CLOSED_AT_OPENING);
+        return FALSE;
+    }
+    if (count == 1 && !m_reporting)
+    {
+        CString description = m_descriptions[0];
+        if (!description.IsEmpty() && isupper((unsigned char)description[0]))
+            description.SetAt(0, (char)tolower((unsigned char)description[0]));
+        CString sentence;
+        sentence.Format("The genetics configuration is about to be set to %s", (LPCTSTR)description);
+        MakeSentence(&sentence);
+        ShowInformation(NULL, 0, "%s", (LPCTSTR)sentence);
+        InstallConfiguration(m_fileNames[0], m_notes[0]);
+        EndDialog(CONFIG_DLG_CLOSED_AT_OPENING);
+        return FALSE;
+    }
+    m_updateLock++;
+    m_list.ResetContent();
+    for (int i = 0; i < count; i++)
+    {
+        const CString& name = m_fileNames[i];
+        const int item = m_list.AddString(name.Left(name.GetLength() > 4 ? name.GetLength() - 4 : 0));
+        m_list.SetItemData(item, (DWORD_PTR)i);
+    }
+    m_list.SetCurSel(0);
+    m_list.SetFocus();
+    m_updateLock--;
+    PostMessage(WM_REPORT_CONFIG_ERRORS);
+    OnSelChange();
+    return FALSE;
+}
+
+LRESULT CGeneticsConfigDlg::OnReportErrors(WPARAM, LPARAM)
+{
+    if (m_reporting)
+    {
+        for (int i = 0; i < m_errors.GetSize(); i++)
+            ShowError(NULL, 0, "%s", (LPCTSTR)m_errors[i]);
+    }
+    return 1;
+}
+
+int CGeneticsConfigDlg::GetSelectedIndex()
+{
+    const int item = m_list.GetCurSel();
+    return item == LB_ERR ? -1 : (int)m_list.GetItemData(item);
+}
+
+void CGeneticsConfigDlg::OnSelChange()
+{
+    if (m_updateLock != 0)
+        return;
+    m_updateLock++;
+    int index = GetSelectedIndex();
+    if (index < 0)
+        index = 0;
+    CString description = m_descriptions[index];
+    MakeSentence(&description);
+    m_comments.SetWindowText(description);
+    m_version.SetWindowText(m_versions[index]);
+    m_updateLock--;
+}
+
+void CGeneticsConfigDlg::OnOK()
+{
+    // Nothing selected: nothing is installed and the list stays.
+    const int index = GetSelectedIndex();
+    if (index < 0)
+        return;
+    if (InstallConfiguration(m_fileNames[index], m_notes[index]))
+        CDialog::OnOK();
+}
+
+BOOL CGeneticsConfigDlg::InstallConfiguration(const CString& name, const CString& notes)
+{
+    if (!InstallConfigurationFile(name))
+        return FALSE;
+    const int dot = name.Find('.');
+    const CString shortName = dot >= 0 ? name.Left(dot) : name;
+    CTextViewerDlg viewer(VIEWER_CLOSE_BUTTON | VIEWER_NO_COPY, this);
+    viewer.SetTitle("Genetics Configuration Notes - %s", (LPCTSTR)shortName);
+    viewer.m_printTitle = shortName;
+    viewer.m_printTitleSet = TRUE;
+    viewer.SetText(BuildConfigNotesText(notes));
+    viewer.DoModal();
+    return TRUE;
+}

@@ -1,0 +1,126 @@
+// The main window as a breeder uses it: typing genotypes, the assumed
+// alleles, Predict Mating and its report, Notes..., About, Enter and Escape.
+#include "E2eSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace e2e;
+
+namespace
+{
+bool Enabled(HWND dialog, int id)
+{
+    return CProgramDriver::IsItemEnabled(dialog, id);
+}
+bool Disabled(HWND dialog, int id)
+{
+    return !CProgramDriver::IsItemEnabled(dialog, id);
+}
+
+class MainWindow : public ::testing::Test, protected CStartedProgram
+{
+protected:
+    MainWindow() : CStartedProgram("main", {"Labrador.gen", "GreatDane.gen"}) {}
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(Start());
+    }
+
+    void Type(int id, const std::string& text)
+    {
+        CProgramDriver::SetItemText(m_main, id, "");
+        CProgramDriver::TypeInto(m_main, id, text);
+    }
+
+    std::string Output(int id) { return CProgramDriver::ItemText(m_main, id); }
+
+};
+
+TEST_F(MainWindow, PhenotypesFollowTheTypingAndPredictWaitsForTwoValidParents)
+{
+    struct Step
+    {
+        int edit;
+        const char* text;
+        int output;
+        const char* shows;  // part of the output; "" for an empty output
+        bool predict;
+    } steps[] = {
+        {FemaleGenotype, "Ee Bb", FemalePhenotype, "Computed phenotype:\r\nBlack", true},
+        {MaleGenotype, "ee", MalePhenotype, "Yellow", true},
+        {MaleGenotype, "ee Qq", MalePhenotype, "** Error: ", false},
+        {MaleGenotype, "", MalePhenotype, "Computed phenotype:", true},
+        {FemaleGenotype, "E", FemalePhenotype, "** Error: ", false},
+    };
+    for (const Step& step : steps)
+    {
+        Type(step.edit, step.text);
+        const std::string output = Output(step.output);
+        EXPECT_NE(output.find(step.shows), std::string::npos) << step.text << " gave " << output;
+        if (std::string(step.shows).rfind("** Error: ", 0) == 0)
+        {
+            EXPECT_EQ(output.substr(output.size() - 3), " **") << "the error line stands alone";
+        }
+        EXPECT_TRUE(CProgramDriver::WaitUntil(step.predict ? Enabled : Disabled, m_main, Predict)) << step.text;
+    }
+}
+
+TEST_F(MainWindow, ShowAssumedGenotypesAddsTheCompletedGenotype)
+{
+    Type(FemaleGenotype, "ee");
+    EXPECT_EQ(Output(FemalePhenotype).find("Assumed"), std::string::npos);
+    CProgramDriver::Click(m_main, ShowAssumed);
+    ::SendMessageA(::GetDlgItem(m_main, ShowAssumed), BM_SETCHECK, BST_CHECKED, 0);
+    CProgramDriver::Click(m_main, ShowAssumed);
+    EXPECT_TRUE(CProgramDriver::WaitForItemText(m_main, FemalePhenotype, [](const std::string& t) {
+        return t.find("\r\n\r\nAssumed genotype:\r\n") != std::string::npos;
+    })) << Output(FemalePhenotype);
+    EXPECT_NE(Output(MalePhenotype).find("Assumed genotype:"), std::string::npos) << "both parents recomputed";
+}
+
+TEST_F(MainWindow, EnterInAGenotypeKeepsTheWindowAndEscapeCloses)
+{
+    Type(FemaleGenotype, "Bb");
+    HWND edit = ::GetDlgItem(m_main, FemaleGenotype);
+    ::PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 1);
+    ::PostMessageA(edit, WM_KEYUP, VK_RETURN, 0xC0000001);
+    ::Sleep(500);
+    EXPECT_TRUE(m_driver.IsRunning());
+    EXPECT_EQ(CProgramDriver::ItemText(m_main, FemaleGenotype), "Bb");
+    ::PostMessageA(edit, WM_KEYDOWN, VK_ESCAPE, 1);
+    EXPECT_NE(m_driver.WaitForExit(), -1) << "the program ends";
+}
+
+TEST_F(MainWindow, NotesAndAboutOpenAndClose)
+{
+    ASSERT_TRUE(CProgramDriver::WaitUntil(Enabled, m_main, Notes));
+    CProgramDriver::Click(m_main, Notes);
+    HWND notes = m_driver.WaitForWindow("Genetics Configuration Notes");
+    ASSERT_NE(notes, nullptr);
+    EXPECT_NE(CProgramDriver::ItemText(notes, ReportText).find("Labrador"), std::string::npos);
+    EXPECT_EQ(CProgramDriver::ItemText(notes, IDOK), "&Close");
+    EXPECT_FALSE(CProgramDriver::IsItemVisible(notes, CopyButton));
+    CProgramDriver::Screenshot(notes, "notes-viewer");
+    ASSERT_TRUE(CloseWindow(m_driver, "Genetics Configuration Notes"));
+
+    // The system menu's About entry; the low four bits of the id do not count.
+    ::PostMessageA(m_main, WM_SYSCOMMAND, 16 | 3, 0);
+    HWND about = NULL;
+    for (int i = 0; i < 400 && about == NULL; i++, ::Sleep(10))
+    {
+        for (HWND window : m_driver.Windows())
+        {
+            if (window != m_main && ::GetWindowTextLengthA(window) == 0)
+                about = window;
+        }
+    }
+    ASSERT_NE(about, nullptr) << "the About window opens";
+    CProgramDriver::Screenshot(about, "about");
+    ::PostMessageA(about, WM_CHAR, VK_ESCAPE, 1);
+    for (int i = 0; i < 400 && ::IsWindowVisible(about); i++)
+        ::Sleep(10);
+    EXPECT_FALSE(::IsWindowVisible(about));
+    EXPECT_TRUE(::IsWindowEnabled(m_main));
+}
+}  // namespace
