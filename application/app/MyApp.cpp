@@ -1,5 +1,6 @@
 #include "application/app/MyApp.h"
 
+#include "application/app/AnimalTerms.h"
 #include "application/app/AppGlobals.h"
 #include "application/app/AppVersion.h"
 #include "application/app/ApplicationHooks.h"
@@ -138,6 +139,7 @@ BOOL CMyApp::InitStartup()
     ProgramFolder = ProgramFolderOf(m_pszHelpFilePath);
     ProgramExeName = m_pszExeName;
     InitDefaultTerms();
+    RegisterAnimalTerms();
     ErrorLogPath = ErrorLogPathOf(m_pszHelpFilePath);
     InitStartupValues();
 

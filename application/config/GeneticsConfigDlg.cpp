@@ -10,6 +10,7 @@
 #include "foundation/files/PathText.h"
 #include "foundation/text/TextEdits.h"
 #include "framework/MessageRoutines.h"
+#include "framework/popups/ProgressWnd.h"
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsConfigLoad.h"
 
@@ -17,6 +18,7 @@ BEGIN_MESSAGE_MAP(CGeneticsConfigDlg, CMyDialog)
     ON_LBN_SELCHANGE(IDC_CONFIG_LIST, OnSelChange)
     ON_LBN_DBLCLK(IDC_CONFIG_LIST, OnOK)
     ON_MESSAGE(WM_REPORT_CONFIG_ERRORS, OnReportErrors)
+    ON_COMMAND(IDC_CONFIG_HELP, OnHelp)
 END_MESSAGE_MAP()
 
 CGeneticsConfigDlg::CGeneticsConfigDlg(CWnd* parent)
@@ -46,13 +48,35 @@ BOOL CGeneticsConfigDlg::ScanConfigurations()
     pattern.Format("%s\\*.%s", (LPCTSTR)folder, (LPCTSTR)extension);
     CFindDataArray matches;
     matches.AddMatchingFiles(pattern);
-    AfxGetApp()->BeginWaitCursor();
+    // Three or more files: a progress window that can be cancelled; fewer:
+    // the wait cursor.
+    CProgressWnd progress;
+    const BOOL showProgress = matches.m_nCount >= 3 &&
+                              progress.Open(GetParent(), CProgressWnd::PROGRAM_ICON_ID, NULL,
+                                            "Scanning standard genetic configurations...", 0x5E);
+    if (showProgress)
+        progress.SetProgress(0, matches.m_nCount);
+    else
+        AfxGetApp()->BeginWaitCursor();
     for (int i = 0; i < matches.m_nCount; i++)
     {
         const WIN32_FIND_DATAA& found = *matches.m_pData[i];
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
             continue;
         const CString name = found.cFileName;
+        if (showProgress)
+        {
+            CString base;
+            if (!SplitFileExtension(name, &base, NULL))
+                base = name;
+            progress.SetSubText("%s", (LPCTSTR)base);
+            progress.SetProgress(i, matches.m_nCount);
+            if (progress.m_cancelled)
+            {
+                progress.Close();
+                return FALSE;
+            }
+        }
         CStringArray lines;
         if (!ReadTextFile(JoinPath(folder, name), GetFileKindFromName(name), lines, TRUE))
             continue;
@@ -76,7 +100,10 @@ BOOL CGeneticsConfigDlg::ScanConfigurations()
         m_notes.Add(config.GetNotes());
         m_versions.Add(config.GetVersion());
     }
-    AfxGetApp()->EndWaitCursor();
+    if (showProgress)
+        progress.Close();
+    else
+        AfxGetApp()->EndWaitCursor();
     return TRUE;
 }
 
@@ -157,6 +184,11 @@ void CGeneticsConfigDlg::OnSelChange()
     m_comments.SetWindowText(description);
     m_version.SetWindowText(m_versions[index]);
     m_updateLock--;
+}
+
+void CGeneticsConfigDlg::OnHelp()
+{
+    AfxGetApp()->WinHelp(0, HELP_CONTEXT);
 }
 
 void CGeneticsConfigDlg::OnOK()

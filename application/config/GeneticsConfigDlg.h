@@ -38,6 +38,7 @@ protected:
     // The index of the selected configuration; -1 when nothing is selected.
     int GetSelectedIndex();
     afx_msg void OnSelChange();
+    afx_msg void OnHelp();
     afx_msg LRESULT OnReportErrors(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()

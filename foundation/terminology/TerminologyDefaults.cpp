@@ -2,7 +2,6 @@
 
 const DefaultTerm DefaultTermTable[] = {
     {"ext", "txt"},
-    {"AAnimal", "An animal"},
     {"Allele", "Allele"},
     {"Alleles", "Alleles"},
     {"AllGenotypes", "All Genotypes"},
@@ -26,9 +25,6 @@ const DefaultTerm DefaultTermTable[] = {
     {"Female", "Female"},
     {"Females", "Females"},
     {"FemaleLetter", "F"},
-    {"FemaleAnimal", "Female"},
-    {"FemaleAnimals", "Females"},
-    {"FemaleAnimalLetter", "F"},
     {"FemalesLetter", "F"},
     {"Gene", "Gene"},
     {"Genes", "Genes"},
@@ -55,9 +51,6 @@ const DefaultTerm DefaultTermTable[] = {
     {"Male", "Male"},
     {"Males", "Males"},
     {"MaleLetter", "M"},
-    {"MaleAnimal", "Male"},
-    {"MaleAnimals", "Males"},
-    {"MaleAnimalLetter", "M"},
     {"MalesLetter", "M"},
     {"Mating", "Mating"},
     {"Matings", "Matings"},

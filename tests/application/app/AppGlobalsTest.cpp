@@ -1,5 +1,6 @@
 // Start-up facts: the grade of the Windows version, the memory size in
 // megabytes, and the standard words and name lists taken from the terminology.
+#include "application/app/AnimalTerms.h"
 #include "application/app/AppGlobals.h"
 #include "foundation/terminology/TermsMap.h"
 #include "foundation/terminology/TerminologySetup.h"
@@ -77,6 +78,7 @@ TEST(AppGlobals, AnimalWordsOfTipsAndMessagesAreTerms)
 {
     InitProductTerms();
     InitDefaultTerms();
+    RegisterAnimalTerms();
     const struct
     {
         const char* text;
