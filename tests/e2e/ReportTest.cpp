@@ -45,7 +45,9 @@ TEST_P(Report, MatchesThePredictTool)
     const std::string rulesLine = std::string("Rules section: ") + c.rulesLine + "\r\n";
     EXPECT_EQ(report.find("Rules section: ") != std::string::npos, c.rulesLine[0] != '\0');
     if (c.rulesLine[0] != '\0')
+    {
         EXPECT_NE(report.find(rulesLine), std::string::npos) << report;
+    }
     const std::string expected = PredictToolOutput(folder / "Genetics.Gen", c.mother, c.father);
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(ReportFromFirstHeading(report), expected);

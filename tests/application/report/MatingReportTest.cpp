@@ -96,10 +96,9 @@ protected:
             for (int i = 0; i < shown; i++, at++)
             {
                 const std::string& line = lines.at(at);
-                if (list == 0)
-                    EXPECT_TRUE(line.empty() ? count == 0 : line[0] != ' ') << line;
-                else
-                    EXPECT_TRUE(line.size() > 1 && line[0] == ' ' && line[1] != ' ') << line;
+                const bool leadingBlankRight = list == 0 ? (line.empty() ? count == 0 : line[0] != ' ')
+                                                         : line.size() > 1 && line[0] == ' ' && line[1] != ' ';
+                EXPECT_TRUE(leadingBlankRight) << "list " << list << ": " << line;
             }
         }
         EXPECT_EQ(at, lines.size());
