@@ -44,4 +44,5 @@ void CAboutWnd::Run()
         if (!window.m_cancelled)
             ::WaitMessage();
     }
+    window.Close();
 }

@@ -121,6 +121,7 @@ TEST_F(MainWindow, NotesAndAboutOpenAndClose)
     for (int i = 0; i < 400 && ::IsWindowVisible(about); i++)
         ::Sleep(10);
     EXPECT_FALSE(::IsWindowVisible(about));
-    EXPECT_TRUE(::IsWindowEnabled(m_main));
+    EXPECT_TRUE(CProgramDriver::WaitUntil([](HWND main, int) { return ::IsWindowEnabled(main) != FALSE; }, m_main, 0))
+        << "the main window takes input again";
 }
 }  // namespace
