@@ -1,0 +1,14 @@
+#include "foundation/windows/PrinterProblems.h"
+
+BOOL ReportPrinterProblemsOnce = FALSE;
+BOOL PrinterProblemReported = FALSE;
+
+BOOL MayReportPrinterProblem()
+{
+    return !(ReportPrinterProblemsOnce && PrinterProblemReported);
+}
+
+void NotePrinterProblemReported()
+{
+    PrinterProblemReported = TRUE;
+}
