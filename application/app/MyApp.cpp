@@ -15,7 +15,7 @@
 #include "foundation/files/ProgramFolder.h"
 #include "foundation/settings/AppRegistryKey.h"
 #include "foundation/settings/RegionalSettings.h"
-#include "foundation/settings/SettingExchange.h"
+#include "foundation/settings/ProfileExchange.h"
 #include "foundation/settings/SettingsExchangers.h"
 #include "foundation/terminology/FrameworkTextHooks.h"
 #include "foundation/terminology/TerminologySetup.h"

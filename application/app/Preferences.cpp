@@ -3,7 +3,7 @@
 #include "foundation/files/PathText.h"
 #include "foundation/files/ProgramFolder.h"
 #include "foundation/settings/RegionalSettings.h"
-#include "foundation/settings/SettingExchange.h"
+#include "foundation/settings/ProfileExchange.h"
 #include "foundation/values/Decimal.h"
 #include "framework/app/Preferences.h"
 #include "framework/values/CurrencyFormat.h"
