@@ -1,0 +1,82 @@
+#pragma once
+
+#include "framework/windows/MyWnd.h"
+
+// A scrolling grid of equal cells showing the pictures of one folder, each
+// fitted above a caption of its name and kind. Cells are selected by mouse
+// and keys and resized all at once by dragging a cell's corner grip; the
+// cell size is kept in the profile.
+class CThumbnailGrid : public CMyWnd
+{
+    DECLARE_DYNCREATE(CThumbnailGrid)
+
+public:
+    CThumbnailGrid();
+
+    BOOL Create(CWnd* parent, const RECT& rect, UINT id);
+    void SetSettingsKey(LPCTSTR section, LPCTSTR key);
+    void SetFolder(LPCTSTR folder);
+    void SelectFile(LPCTSTR name);
+    void SetSelection(int index);
+    CString GetSelectedName() const;
+    CString GetSelectedPath() const;
+    void SetCount(int count);
+    void EnsureVisible(int index, BOOL partialRows);
+    int HitTest(int x, int y) const;
+    int HitTestResizeHandle(int x, int y) const;
+    CRect GetCellRect(int index) const;
+
+    int GetSelection() const { return m_nSelection; }
+    int GetCount() const { return m_nCount; }
+    int GetFirstRow() const { return m_nFirstRow; }
+    int GetColumns() const { return m_nColumns; }
+    int GetFullRows() const { return m_nFullRows; }
+    CSize GetCellSize() const { return CSize(m_nCellWidth, m_nCellHeight); }
+    const CString& GetFolder() const { return m_folder; }
+
+    CWnd* m_pOwnerDialog; // receives IDOK on a double click
+
+protected:
+    afx_msg void OnSize(UINT type, int cx, int cy);
+    afx_msg void OnPaint();
+    afx_msg void OnVScroll(UINT code, UINT position, CScrollBar* bar);
+    afx_msg void OnKeyDown(UINT key, UINT repeat, UINT flags);
+    afx_msg void OnKeyUp(UINT key, UINT repeat, UINT flags);
+    afx_msg UINT OnGetDlgCode();
+    afx_msg void OnLButtonDown(UINT flags, CPoint point);
+    afx_msg void OnLButtonUp(UINT flags, CPoint point);
+    afx_msg void OnRButtonDown(UINT flags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT flags, CPoint point);
+    afx_msg void OnMouseMove(UINT flags, CPoint point);
+    afx_msg BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
+    afx_msg void OnSetFocus(CWnd* old);
+    afx_msg void OnKillFocus(CWnd* next);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void ReadCellSize();
+    void Layout();
+    void SetFirstRow(int row);
+    void PaintCell(CDC* dc, int index);
+    void DrawTracking();
+    void InvalidateCell(int index);
+
+    CString m_windowClass;
+    int m_nCellWidth;
+    int m_nCellHeight;
+    int m_nColumns;
+    int m_nFirstRow;
+    int m_nVisibleRows;
+    int m_nFullRows;
+    int m_nCount;
+    int m_nSelection;
+    HCURSOR m_hResizeCursor;
+    BOOL m_bTracking;
+    CRect m_trackRect;
+    int m_nLastX;
+    int m_nLastY;
+    CString m_folder;
+    CStringArray m_names;
+    CString m_section;
+    CString m_key;
+};
