@@ -261,7 +261,8 @@ int CMyDialog::OnCreate(LPCREATESTRUCT createStruct)
     int result = (int)Default();
     // Pictures with palettes keep their colours when the dialog is activated
     // or another window changes the system palette.
-    m_paletteHook.HookWindow(m_hWnd);
+    if (result != -1)
+        m_paletteHook.HookWindow(m_hWnd);
     return result;
 }
 

@@ -90,7 +90,9 @@ TEST_F(MyDialogTest, TitleGivenBeforeTheWindowIsPutOnItOnce)
     CProbeDialog dialog(t);
     dialog.SetTitle("Litter %d of %s", 3, "Bess");
     CString afterInit, afterExchange;
+    bool paletteHooked = false;
     dialog.m_onShown = [&](CProbeDialog& d) {
+        paletteHooked = d.m_paletteHook.GetHookedWindow() == d.m_hWnd;
         d.GetWindowText(afterInit);
         d.SetWindowText("Changed");
         d.UpdateData(FALSE);
@@ -99,6 +101,7 @@ TEST_F(MyDialogTest, TitleGivenBeforeTheWindowIsPutOnItOnce)
     EXPECT_EQ(IDOK, dialog.DoModal());
     EXPECT_STREQ("Litter 3 of Bess", afterInit);
     EXPECT_STREQ("Changed", afterExchange);
+    EXPECT_TRUE(paletteHooked);
 }
 
 TEST_F(MyDialogTest, F1AloneSendsTheHelpCommandOnce)
