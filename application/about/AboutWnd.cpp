@@ -5,11 +5,15 @@
 
 CAboutWnd::CAboutWnd()
 {
+    // The logo in the bottom-right corner (placement 7).
+    if (m_logo.LoadBuiltInLogo())
+        m_pictures.AddPicture(&m_logo, 7, 0, 1, 0.0, 1.0);
     m_width = GetAboutWindowWidth();
 }
 
 CAboutWnd::~CAboutWnd()
 {
+    m_logo.Clear();
 }
 
 CString& CAboutWnd::GetAboutText(CString& text, const CMyApp& app)

@@ -3,6 +3,7 @@
 // notice and memory figures, with the logo in its bottom-right corner. It
 // runs with its own message pump until the user closes it.
 #include "framework/popups/ProgressWnd.h"
+#include "output/pictures/Picture.h"
 
 class CMyApp;
 
@@ -15,6 +16,8 @@ public:
     CString& GetAboutText(CString& text, const CMyApp& app);
     // Opens the window and pumps its messages until the user closes it.
     static void Run();
+
+    CPicture m_logo;
 };
 
 // Half the work area's width, at least 500 and at most 600 pixels.

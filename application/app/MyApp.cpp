@@ -27,6 +27,7 @@
 #include "framework/app/Preferences.h"
 #include "framework/messages/MessagePrompts.h"
 #include "genetics/ExpandTerms.h"
+#include "output/pictures/PictureTableDrawing.h"
 #include "output/printing/PrintableDlgPrinter.h"
 #include "output/printing/PrinterData.h"
 #include "output/printing/PrinterPaperConfig.h"
@@ -121,6 +122,7 @@ BOOL CMyApp::InitStartup()
     InitDecimalTable();
     InstallTerminologyHooks();
     InstallPrintableDlgPrinting();
+    InstallPictureTableDrawing();
     InstallApplicationHooks();
     InitProductTerms();
 
@@ -313,7 +315,8 @@ CString CMyApp::BuildAboutText() const
     text += "Copyright (c) 2005-2026 Mirolf Technologies Ltd\n";
     text += "All Rights Reserved.\n\n";
     CString memory;
-    memory.Format("%s predicts the puppies of a mating from the genetics configuration of the breed. "
+    // Short lines: the logo takes the right-hand side of the window.
+    memory.Format("%s predicts the puppies of a mating\nfrom the genetics configuration of the breed.\n"
                   "This computer has %u MB of memory.",
                   (LPCTSTR)GetAppName(), (unsigned)GetPhysicalMemoryMB());
     text += memory;
