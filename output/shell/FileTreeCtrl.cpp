@@ -1,0 +1,415 @@
+#include "output/shell/FileTreeCtrl.h"
+
+#include "foundation/files/PathText.h"
+
+#include <algorithm>
+#include <mbstring.h>
+#include <shellapi.h>
+#include <string>
+#include <vector>
+
+BEGIN_MESSAGE_MAP(CFileTreeCtrl, CTreeCtrl)
+ON_MESSAGE(WM_USER + 30, OnFirstFill)
+ON_NOTIFY_REFLECT(TVN_ITEMEXPANDINGA, OnItemExpanding)
+ON_NOTIFY_REFLECT(TVN_BEGINLABELEDITA, OnBeginLabelEdit)
+ON_NOTIFY_REFLECT(TVN_ENDLABELEDITA, OnEndLabelEdit)
+ON_NOTIFY_REFLECT(NM_DBLCLK, OnDoubleClick)
+END_MESSAGE_MAP()
+
+namespace
+{
+// Drive probing and listing never show the platform's "no disk" boxes.
+class CQuietErrors
+{
+public:
+    CQuietErrors() : m_old(::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX)) {}
+    ~CQuietErrors() { ::SetErrorMode(m_old); }
+
+private:
+    UINT m_old;
+};
+
+bool IsDots(const char* name)
+{
+    return lstrcmpA(name, ".") == 0 || lstrcmpA(name, "..") == 0;
+}
+
+// Texts sorted without regard to case, as multibyte texts compare.
+void SortNames(std::vector<std::string>& names)
+{
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        return _mbsicmp((const unsigned char*)a.c_str(), (const unsigned char*)b.c_str()) < 0;
+    });
+}
+
+// A list of one path for the shell's file operations: two zeros at its end.
+std::string DoubleNull(const CString& path)
+{
+    return std::string((LPCTSTR)path) + std::string(2, '\0');
+}
+} // namespace
+
+CFileTreeCtrl::CFileTreeCtrl()
+    : m_bRenameOption(FALSE), m_bOpenOption(FALSE), m_bPropertiesOption(FALSE), m_bDeleteOption(FALSE),
+      m_bShowFiles(TRUE), m_bInitialExpand(FALSE)
+{
+}
+
+void CFileTreeCtrl::SetShowFiles(BOOL show)
+{
+    m_bShowFiles = show;
+    if (m_hWnd != NULL)
+        Refresh();
+}
+
+void CFileTreeCtrl::SetInitialPath(LPCTSTR path, BOOL expand)
+{
+    m_initialPath = path;
+    m_bInitialExpand = expand;
+}
+
+void CFileTreeCtrl::PreSubclassWindow()
+{
+    CTreeCtrl::PreSubclassWindow();
+    PostMessage(WM_USER + 30);
+}
+
+LRESULT CFileTreeCtrl::OnFirstFill(WPARAM, LPARAM)
+{
+    SendMessage(TVM_SETIMAGELIST, TVSIL_NORMAL, (LPARAM)m_systemImages.GetHandle());
+    Refresh();
+    return 0;
+}
+
+void CFileTreeCtrl::Refresh()
+{
+    SetRedraw(FALSE);
+    if (!m_rootFolder.IsEmpty())
+        DisplayPath(m_rootFolder, TVI_ROOT);
+    else
+        DisplayDrives(TVI_ROOT);
+    if (!m_initialPath.IsEmpty())
+        SetSelectedPath(m_initialPath, m_bInitialExpand);
+    SetRedraw(TRUE);
+}
+
+void CFileTreeCtrl::DisplayDrives(HTREEITEM parent)
+{
+    CQuietErrors quiet;
+    HCURSOR old = ::SetCursor(::LoadCursorA(NULL, IDC_WAIT));
+    DeleteItem(TVI_ROOT);
+    DWORD drives = ::GetLogicalDrives();
+    for (int bit = 0; bit < 32; ++bit)
+        if (drives & (1u << bit))
+        {
+            char root[4];
+            MakeDriveRoot(root, (char)('A' + bit));
+            InsertFileItem(parent, root, root);
+        }
+    ::SetCursor(old);
+}
+
+void CFileTreeCtrl::DisplayPath(LPCTSTR folder, HTREEITEM parent)
+{
+    CQuietErrors quiet;
+    HCURSOR old = ::SetCursor(::LoadCursorA(NULL, IDC_WAIT));
+    if (parent == TVI_ROOT)
+        DeleteItem(TVI_ROOT);
+    else
+        for (HTREEITEM child = GetChildItem(parent); child != NULL; child = GetChildItem(parent))
+            DeleteItem(child);
+    std::vector<std::string> folders, files;
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA(JoinPath(folder, "*.*"), &found);
+    if (search != INVALID_HANDLE_VALUE)
+    {
+        do
+        {
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            {
+                if (!IsDots(found.cFileName))
+                    folders.push_back(found.cFileName);
+            }
+            else if (m_bShowFiles && !(found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN))
+                files.push_back(found.cFileName);
+        } while (::FindNextFileA(search, &found));
+        ::FindClose(search);
+    }
+    SortNames(folders);
+    SortNames(files);
+    for (const std::string& name : folders)
+        InsertFileItem(parent, JoinPath(folder, name.c_str()), name.c_str());
+    for (const std::string& name : files)
+        InsertFileItem(parent, JoinPath(folder, name.c_str()), name.c_str());
+    ::SetCursor(old);
+}
+
+HTREEITEM CFileTreeCtrl::InsertFileItem(HTREEITEM parent, LPCTSTR path, LPCTSTR text)
+{
+    SHFILEINFOA icon = {}, open = {};
+    if (!::SHGetFileInfoA(path, 0, &icon, sizeof(icon), SHGFI_SYSICONINDEX | SHGFI_SMALLICON) ||
+        !::SHGetFileInfoA(path, 0, &open, sizeof(open), SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_OPENICON))
+        return NULL;
+    TVINSERTSTRUCTA insert = {};
+    insert.hParent = parent;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN;
+    insert.item.pszText = (LPSTR)text;
+    insert.item.iImage = icon.iIcon;
+    insert.item.iSelectedImage = open.iIcon;
+    insert.item.cChildren = HasSubItems(path);
+    return InsertItem(&insert);
+}
+
+BOOL CFileTreeCtrl::HasSubItems(LPCTSTR path) const
+{
+    CQuietErrors quiet;
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA(JoinPath(path, "*.*"), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return FALSE;
+    BOOL any = FALSE;
+    do
+    {
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            any = !IsDots(found.cFileName);
+        else
+            any = m_bShowFiles && !(found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN);
+    } while (!any && ::FindNextFileA(search, &found));
+    ::FindClose(search);
+    return any;
+}
+
+void CFileTreeCtrl::OnItemExpanding(NMHDR* header, LRESULT* result)
+{
+    NMTREEVIEWA* view = (NMTREEVIEWA*)header;
+    HTREEITEM item = view->itemNew.hItem;
+    if ((view->action & TVE_EXPAND) && item != NULL && GetChildItem(item) == NULL)
+    {
+        SetRedraw(FALSE);
+        DisplayPath(GetItemPath(item), item);
+        SetRedraw(TRUE);
+    }
+    *result = 0;
+}
+
+CString CFileTreeCtrl::GetSelectedPath() const
+{
+    return GetItemPath(GetSelectedItem());
+}
+
+CString CFileTreeCtrl::GetItemPath(HTREEITEM item) const
+{
+    if (item == NULL)
+        return CString();
+    CString path = GetItemText(item);
+    for (HTREEITEM parent = GetParentItem(item); parent != NULL; parent = GetParentItem(parent))
+        path = JoinPath(GetItemText(parent), path);
+    if (!m_rootFolder.IsEmpty())
+        path = JoinPath(m_rootFolder, path);
+    return path;
+}
+
+HTREEITEM CFileTreeCtrl::FindChild(HTREEITEM parent, LPCTSTR text) const
+{
+    for (HTREEITEM child = GetChildItem(parent); child != NULL; child = GetNextSiblingItem(child))
+        if (GetItemText(child).CompareNoCase(text) == 0)
+            return child;
+    return NULL;
+}
+
+HTREEITEM CFileTreeCtrl::SetSelectedPath(LPCTSTR path, BOOL expand)
+{
+    CString rest = NormalizePath(path);
+    if (!m_rootFolder.IsEmpty())
+    {
+        if (rest.Find(m_rootFolder) != 0)
+            return NULL;
+        rest = RemovePathPrefix(rest, m_rootFolder);
+    }
+    if (rest.IsEmpty())
+        return NULL;
+    SetRedraw(FALSE);
+    HTREEITEM current = TVI_ROOT;
+    bool first = true;
+    for (int slash = rest.Find('\\'); slash >= 0; slash = rest.Find('\\'))
+    {
+        CString part = rest.Left(slash);
+        if (first && m_rootFolder.IsEmpty())
+            part += "\\";
+        first = false;
+        HTREEITEM child = FindChild(current, part);
+        if (child == NULL)
+        {
+            if (current != TVI_ROOT)
+                SelectItem(current);
+            SetRedraw(TRUE);
+            return NULL;
+        }
+        Expand(child, TVE_EXPAND);
+        current = child;
+        rest = rest.Mid(slash + 1);
+    }
+    if (!rest.IsEmpty())
+        current = FindChild(current, first && m_rootFolder.IsEmpty() ? rest + "\\" : rest);
+    if (current != NULL && current != TVI_ROOT)
+    {
+        SelectItem(current);
+        if (expand)
+            Expand(current, TVE_EXPAND);
+    }
+    SetRedraw(TRUE);
+    return current == TVI_ROOT ? NULL : current;
+}
+
+void CFileTreeCtrl::SelectParent()
+{
+    HTREEITEM caret = GetSelectedItem();
+    HTREEITEM parent = caret != NULL ? GetParentItem(caret) : NULL;
+    if (parent != NULL)
+        SelectItem(parent);
+}
+
+BOOL CFileTreeCtrl::Rename(HTREEITEM item)
+{
+    if (!m_bRenameOption || item == NULL || IsDriveRoot(GetItemPath(item)))
+        return FALSE;
+    return EditLabel(item) != NULL;
+}
+
+BOOL CFileTreeCtrl::RenameItem(HTREEITEM item, LPCTSTR newName)
+{
+    if (item == NULL || newName == NULL || *newName == '\0' || lstrcmpA(newName, "..") == 0 ||
+        lstrcmpA(newName, ".") == 0 || _mbspbrk((const unsigned char*)newName, (const unsigned char*)"\\/:") != NULL)
+        return FALSE;
+    const CString from = GetItemPath(item);
+    HTREEITEM parent = GetParentItem(item);
+    const CString to = JoinPath(parent != NULL ? GetItemPath(parent) : m_rootFolder, newName);
+    const std::string fromList = DoubleNull(from), toList = DoubleNull(to);
+    SHFILEOPSTRUCTA operation = {};
+    CWnd* main = AfxGetMainWnd();
+    operation.hwnd = main != NULL ? main->m_hWnd : NULL;
+    operation.wFunc = FO_RENAME;
+    operation.pFrom = fromList.c_str();
+    operation.pTo = toList.c_str();
+    operation.fFlags = FOF_ALLOWUNDO;
+    if (::SHFileOperationA(&operation) != 0 || operation.fAnyOperationsAborted)
+        return FALSE;
+    SetItemText(item, newName);
+    SHFILEINFOA icon = {}, open = {};
+    ::SHGetFileInfoA(to, 0, &icon, sizeof(icon), SHGFI_SYSICONINDEX | SHGFI_SMALLICON);
+    ::SHGetFileInfoA(to, 0, &open, sizeof(open), SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_OPENICON);
+    TVITEMA images = {};
+    images.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    images.hItem = item;
+    images.iImage = icon.iIcon;
+    images.iSelectedImage = open.iIcon;
+    SetItem(&images);
+    return TRUE;
+}
+
+BOOL CFileTreeCtrl::Delete(HTREEITEM item)
+{
+    if (!m_bDeleteOption || item == NULL || IsDriveRoot(GetItemPath(item)))
+        return FALSE;
+    const std::string fromList = DoubleNull(GetItemPath(item));
+    SHFILEOPSTRUCTA operation = {};
+    CWnd* main = AfxGetMainWnd();
+    operation.hwnd = main != NULL ? main->m_hWnd : NULL;
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = fromList.c_str();
+    operation.fFlags = ::GetKeyState(VK_SHIFT) < 0 ? 0 : FOF_ALLOWUNDO;
+    if (::SHFileOperationA(&operation) != 0 || operation.fAnyOperationsAborted)
+        return FALSE;
+    DeleteItem(item);
+    return TRUE;
+}
+
+BOOL CFileTreeCtrl::ShellExecuteItem(HTREEITEM item, LPCTSTR verb)
+{
+    if (item == NULL)
+        return FALSE;
+    const CString path = GetItemPath(item);
+    SHELLEXECUTEINFOA info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = SEE_MASK_INVOKEIDLIST;
+    CWnd* main = AfxGetMainWnd();
+    info.hwnd = main != NULL ? main->m_hWnd : NULL;
+    info.lpVerb = verb;
+    info.lpFile = path;
+    info.nShow = SW_SHOW;
+    return ::ShellExecuteExA(&info);
+}
+
+BOOL CFileTreeCtrl::Open(HTREEITEM item)
+{
+    return m_bOpenOption && ShellExecuteItem(item, NULL);
+}
+
+BOOL CFileTreeCtrl::ShowProperties(HTREEITEM item)
+{
+    return m_bPropertiesOption && ShellExecuteItem(item, "properties");
+}
+
+void CFileTreeCtrl::OnBeginLabelEdit(NMHDR* header, LRESULT* result)
+{
+    *result = ((NMTVDISPINFOA*)header)->item.hItem == NULL;
+}
+
+void CFileTreeCtrl::OnEndLabelEdit(NMHDR* header, LRESULT* result)
+{
+    const TVITEMA& item = ((NMTVDISPINFOA*)header)->item;
+    *result = item.pszText != NULL && RenameItem(item.hItem, item.pszText);
+}
+
+void CFileTreeCtrl::OnDoubleClick(NMHDR*, LRESULT* result)
+{
+    *result = 0;
+    DWORD position = ::GetMessagePos();
+    CPoint point((short)LOWORD(position), (short)HIWORD(position));
+    ScreenToClient(&point);
+    HTREEITEM item = HitTest(point);
+    if (item != NULL && item == GetSelectedItem() && m_bOpenOption && !ItemHasChildren(item))
+        Open(item);
+}
+
+BOOL CFileTreeCtrl::PreTranslateMessage(MSG* msg)
+{
+    if (GetEditControl() != NULL)
+    {
+        ::TranslateMessage(msg);
+        ::DispatchMessageA(msg);
+        return TRUE;
+    }
+    HTREEITEM caret = GetSelectedItem();
+    if (msg->message == WM_SYSKEYDOWN && msg->wParam == VK_RETURN)
+    {
+        ShowProperties(caret);
+        return TRUE;
+    }
+    if (msg->message == WM_CONTEXTMENU || ((msg->message == WM_KEYDOWN || msg->message == WM_SYSKEYDOWN) &&
+                                           msg->wParam == VK_F10 && ::GetKeyState(VK_SHIFT) < 0))
+        return TRUE; // the context menu has no entries
+    if (msg->message == WM_KEYDOWN)
+        switch (msg->wParam)
+        {
+        case VK_RETURN:
+            Open(caret);
+            return TRUE;
+        case VK_DELETE:
+            Delete(caret);
+            return TRUE;
+        case VK_BACK:
+            SelectParent();
+            return TRUE;
+        case VK_F2:
+            Rename(caret);
+            return TRUE;
+        case VK_F5:
+            Refresh();
+            return TRUE;
+        default:
+            break;
+        }
+    return CTreeCtrl::PreTranslateMessage(msg);
+}
