@@ -13,6 +13,7 @@
 #include "output/text/BracketFields.h"
 #include "output/text/RichTextFontCache.h"
 #include "output/text/RichTextIndent.h"
+#include "output/text/RichTextPicture.h"
 #include "output/text/RichTextState.h"
 #include "output/text/RichTextTab.h"
 
@@ -488,9 +489,20 @@ BOOL CRichTextLayout::ApplyCode(char code, const CString& argument, int paragrap
         output.Put('\n', breakFont, number, NULL);
         *inWord = FALSE;
         return TRUE;
+    case 'p':
+    {
+        CRichTextPicture* picture = new CRichTextPicture;
+        if (!picture->Setup(argument, m_xResolution, m_yResolution))
+        {
+            delete picture;
+            return FALSE;
+        }
+        m_elements.push_back(picture);
+        output.Put('!', breakFont, 0, picture);
+        *inWord = FALSE;
+        return TRUE;
+    }
     default:
-        // Pictures ("p") are not drawn by this layout; other letters mean
-        // nothing.
         return FALSE;
     }
 }
@@ -523,6 +535,8 @@ int CRichTextLayout::MeasureChars(const Output& output, int start, int end, CRic
                 m_state->m_indentation = indent->m_characters;
             else if (dynamic_cast<CRichTextTab*>(element) != NULL)
                 element->m_width = TabWidth(line->GetExtent(), output.fonts[i]);
+            else if (CRichTextPicture* picture = dynamic_cast<CRichTextPicture*>(element))
+                SizePicture(picture, line, output.fonts[i]);
             line->AddElement(element);
             ++i;
             continue;
@@ -548,6 +562,38 @@ int CRichTextLayout::MeasureChars(const Output& output, int start, int end, CRic
         i = j;
     }
     return line->GetItemCount();
+}
+
+void CRichTextLayout::SizePicture(CRichTextPicture* picture, const CRichTextLine* line, int font)
+{
+    // Open sizes come from the room left: the rest of the line, and the
+    // height limit less what the paragraph used.
+    int roomWidth = m_widthLimit - line->GetExtent();
+    int roomHeight = m_heightLimit == -1 ? -1 : m_heightLimit - (line->m_top - m_paragraphTop);
+    if (roomWidth < 1)
+        roomWidth = 1;
+    double width = 0, height = 0;
+    BOOL proportional = picture->GetProportions(&width, &height);
+    int& w = picture->m_width;
+    int& h = picture->m_height;
+    if (proportional && w == -1 && h == -1)
+    {
+        w = roomWidth;
+        h = (int)(roomWidth * height * m_yResolution / (width * m_xResolution) + 0.5);
+        if (roomHeight > 0 && h > roomHeight)
+        {
+            h = roomHeight;
+            w = (int)(roomHeight * width * m_xResolution / (height * m_yResolution) + 0.5);
+        }
+    }
+    else if (proportional && w == -1)
+        w = (int)(h * width * m_xResolution / (height * m_yResolution) + 0.5);
+    else if (proportional && h == -1)
+        h = (int)(w * height * m_yResolution / (width * m_xResolution) + 0.5);
+    if (w == -1)
+        w = roomWidth;
+    if (h == -1)
+        h = roomHeight > 0 ? roomHeight : m_metrics[font].tmHeight;
 }
 
 void CRichTextLayout::CloseLine(CRichTextLine* line)
@@ -625,6 +671,9 @@ void CRichTextLayout::LayoutParagraph(const Output& output, int start, int end, 
             m_state->m_remainingPageHeight += m_state->m_pageHeight;
     }
     int paragraphTop = m_height + spacing;
+    m_paragraphTop = paragraphTop;
+    m_widthLimit = width;
+    m_heightLimit = heightLimit;
     int average = m_metrics[start < end ? output.fonts[start] : m_state->m_normalFont].tmAveCharWidth;
     CRichTextLine* line = new CRichTextLine;
     line->m_top = paragraphTop;

@@ -10,6 +10,7 @@
 #include "output/text/RichTextLine.h"
 #include "output/text/RichTextStyleState.h"
 
+class CRichTextPicture;
 class CRichTextState;
 
 // Layout flags.
@@ -92,6 +93,7 @@ private:
     int MeasureChars(const Output& output, int start, int end, CRichTextLine* line);
     void CloseLine(CRichTextLine* line);
     int TabWidth(int x, int font);
+    void SizePicture(CRichTextPicture* picture, const CRichTextLine* line, int font);
 
     // Painting.
     void PaintLine(const CRichTextLine& line, const RECT& box, const RECT& clip, int flags, double scaleX);
@@ -102,4 +104,8 @@ private:
     CDC* m_dc;
     CRichTextState* m_state;
     COLORREF m_paintColour;
+    // The paragraph being laid out: its top and limits.
+    int m_paragraphTop = 0;
+    int m_widthLimit = 0;
+    int m_heightLimit = -1;
 };

@@ -110,7 +110,12 @@ void CRichTextLayout::PaintLine(const CRichTextLine& line, const RECT& box, cons
         if (item.run != NULL)
             DrawRun(*item.run, left, baseline, right - left, clip, i == ellipsisItem);
         else
-            item.element->Draw(m_dc, itemBox, flags);
+        {
+            // Elements stand on the baseline.
+            RECT elementBox = {left, baseline - ::MulDiv(item.element->m_height, m_state->m_extent.cy, height),
+                               right, baseline};
+            item.element->Draw(m_dc, elementBox, flags);
+        }
     }
 }
 

@@ -8,6 +8,11 @@
 #include "output/printing/MyDC.h"
 #include "output/text/RichTextFontCache.h"
 #include "output/ScreenshotFile.h"
+#include "output/printing/DibImage.h"
+#include "support/ScratchFolder.h"
+#include "output/pictures/PictureCache.h"
+#include "output/pictures/Picture.h"
+#include "output/pictures/CachedPicture.h"
 
 namespace
 {
@@ -393,5 +398,57 @@ TEST(RichTextRobustnessTest, RandomAndDamagedMarkupLaysOutAndPaints)
     }
     ::SelectObject(dc.m_hDC, old);
     ::DeleteObject(bitmap);
+}
+} // namespace
+
+namespace
+{
+TEST_F(RichTextTest, PicturesTakeTheirSizeAndDrawOrShowTheError)
+{
+    InitPictureCache(2048);
+    CScratchFolder folder("richpicture");
+    CDibImage blue(IMAGE_BMP);
+    ASSERT_NE(nullptr, blue.Create(20, 10, 24, IMAGE_BMP));
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 20; ++x)
+            blue.GetRow(y)[3 * x] = 255; // blue, green and red 0
+    std::string path = folder / "blue.bmp";
+    ASSERT_TRUE(blue.SaveToFile(path.c_str(), IMAGE_BMP));
+
+    {
+        CCachedPicture probe;
+        ASSERT_TRUE(probe.Load(path.c_str(), MakePictureLoadOptions(300, 300))) << path;
+        ASSERT_GT(probe.GetPicture()->GetWidthInInches(), 0.0);
+    }
+    m_dc.SetResolution(100, 100);
+    // "_" in a code's argument is a blank: the [u...] field protects the
+    // underscore of the folder's name.
+    CString text = CString("{p[u") + path.c_str() + "]|1in|0.5in}";
+    Lay(text);
+    ASSERT_EQ(1, m_layout.GetLineCount());
+    ASSERT_EQ(1u, m_layout.m_elements.size());
+    EXPECT_EQ(100, m_layout.m_elements[0]->m_width);
+    EXPECT_EQ(50, m_layout.m_elements[0]->m_height);
+    RECT everything = {0, 0, 600, 400};
+    RECT destination = {10, 10, 10 + m_layout.m_width, 10 + m_layout.m_height};
+    m_layout.Paint(&m_dc, destination, everything, 0, -1);
+    EXPECT_EQ(RGB(0, 0, 255), ::GetPixel(m_dc.m_hDC, 60, 10 + m_layout.GetLine(0).m_ascent - 25));
+
+    // Open sizes follow the picture's proportions within the width.
+    Lay(CString("{p[u") + path.c_str() + "]}", 200);
+    ASSERT_EQ(1u, m_layout.m_elements.size());
+    EXPECT_EQ(200, m_layout.m_elements[0]->m_width);
+    EXPECT_EQ(100, m_layout.m_elements[0]->m_height);
+
+    // A missing picture shows the error text in a red box; five parts are no picture.
+    ::PatBlt(m_dc.m_hDC, 0, 0, 600, 400, WHITENESS);
+    Lay(CString("{p[u") + (folder / "missing.bmp").c_str() + "]|2in|0.3in}");
+    m_layout.Paint(&m_dc, RECT{0, 0, m_layout.m_width, m_layout.m_height}, everything, 0, -1);
+    EXPECT_GT(CountPixels(everything, RGB(255, 0, 0)), 1000);
+    Lay("{pa|b|c|d|e}x");
+    EXPECT_EQ(0u, m_layout.m_elements.size());
+    EXPECT_STREQ("x", LineText(0));
+    m_layout.Reset(); // the pictures go back to the cache
+    FreePictureCache();
 }
 } // namespace
