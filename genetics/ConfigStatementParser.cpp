@@ -46,12 +46,12 @@ CString CConfigStatementParser::JoinWords(int statement, int first) const
     return JoinStrings(Words(statement), " ", first, -1);
 }
 
+// A statement that a pass has taken keeps its place with no words, which
+// every later pass skips; taking it out of the lists would move all later
+// statements, once per statement.
 void CConfigStatementParser::RemoveStatement(int statement)
 {
-    delete m_words[statement];
-    m_words.RemoveAt(statement);
-    m_lines.RemoveAt(statement);
-    m_numbers.RemoveAt(statement);
+    Words(statement).RemoveAll();
 }
 
 CString CConfigStatementParser::Error(int statement, const char* format, ...) const
@@ -103,7 +103,7 @@ CString CConfigStatementParser::ReadBaseOn()
         if (m_section.m_bGenes && !base->m_bGenes)
             return Error(i, "genes section cannot be based on a rules section");
         m_section.CopyFromBase(*base);
-        RemoveStatement(i--);
+        RemoveStatement(i);
     }
     if (!seen && !m_section.m_bGenes)
     {
@@ -119,7 +119,7 @@ CString CConfigStatementParser::SkipUseFor()
     for (int i = 0; i < GetCount(); i++)
     {
         if (KeywordIs(i, "usefor"))
-            RemoveStatement(i--);
+            RemoveStatement(i);
     }
     return CString();
 }
@@ -145,7 +145,7 @@ CString CConfigStatementParser::ReadSexSystem()
         if (system != m_section.m_nSexSystem && m_section.GetGeneCount() > 0)
             return Error(i, "sex system may not be changed once genes have been defined");
         m_section.m_nSexSystem = system;
-        RemoveStatement(i--);
+        RemoveStatement(i);
     }
     return CString();
 }

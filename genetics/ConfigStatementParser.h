@@ -7,7 +7,7 @@ class CGeneticsSection;
 
 // Turns the statement lines of one configuration section into the content of
 // the section. Statements are applied by kind in a fixed series of passes; each
-// pass takes its statements in file order and removes them, and whatever is
+// pass takes its statements in file order and empties them, and whatever is
 // left at the end is an error. The first error ends the parse.
 class CConfigStatementParser
 {

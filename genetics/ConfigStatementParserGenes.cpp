@@ -1,6 +1,8 @@
 // Passes of the statement parser that declare genes, linkage and descriptions.
 #include "genetics/ConfigStatementParser.h"
 
+#include <stdlib.h>
+
 #include "foundation/values/Decimal.h"
 #include "genetics/GeneticsSection.h"
 
@@ -48,22 +50,46 @@ CString CConfigStatementParser::ReadGenes()
         CString error = m_section.GetGeneDef(gene)->ParseArguments(&m_section, JoinWords(i, 2));
         if (!error.IsEmpty())
             return Error(i, "%s", (LPCTSTR)error);
-        RemoveStatement(i--);
+        RemoveStatement(i);
     }
     m_section.UpdateCommaNeeded();
     return CString();
 }
 
-// A crossover probability in percent, read with 5 decimals, as a fraction.
-// A percentage outside 0 to 100 is refused: the linkage tables could only
-// clamp it, and the author would never learn that the figure was not used.
+// A crossover probability in percent, as a fraction: one plain decimal number
+// from 0 to 100, kept to 5 decimals ("12", "0.5"). Anything else is refused rather than read in
+// part: a figure with an exponent, a sign, trailing letters or digits beyond
+// the integer range would otherwise become some other percentage unnoticed,
+// and a figure outside 0 to 100 could only be clamped.
 static BOOL ReadPercentage(const CString& word, double& probability)
 {
-    CDecimal decimal(5);
-    if (!decimal.Parse(word))
+    const int length = word.GetLength();
+    int digits = 0;
+    int point = -1;
+    for (int i = 0; i < length; i++)
+    {
+        const char c = word[i];
+        if (c >= '0' && c <= '9')
+            digits++;
+        else if (c == '.' && point < 0)
+            point = i;
+        else
+            return FALSE;
+    }
+    if (digits == 0)
         return FALSE;
+    // The integer part decides the range before any conversion: "000100.0" is
+    // 100, while "4294967306" must not wrap round.
+    int first = 0;
+    const int integerEnd = point < 0 ? length : point;
+    while (first < integerEnd && word[first] == '0')
+        first++;
+    if (integerEnd - first > 3)
+        return FALSE;
+    CDecimal decimal(5);
+    decimal.SetValue(atof((LPCTSTR)word));
     const double percent = decimal.GetValue();
-    if (percent < 0.0 || percent > 100.0)
+    if (!(percent >= 0.0 && percent <= 100.0))
         return FALSE;
     probability = percent / 100.0;
     return TRUE;
@@ -99,7 +125,7 @@ CString CConfigStatementParser::ReadLinks()
         first->m_nNextGene = genes[1];
         first->m_dFemaleCrossover = female;
         first->m_dMaleCrossover = male;
-        RemoveStatement(i--);
+        RemoveStatement(i);
     }
     // The linked-to flags follow the final links, so a link that a later
     // statement replaced leaves no stale flag behind.
@@ -139,7 +165,7 @@ CString CConfigStatementParser::ReadSexLinkage()
                 return Error(i, "gene '%s' is polygenic and may not be sex linked", (LPCTSTR)name);
             def->m_nSexLinkage = shared ? SEXLINK_SHARED : SEXLINK_UNSHARED;
         }
-        RemoveStatement(i--);
+        RemoveStatement(i);
     }
     return CheckLinkedSexLinkage();
 }
@@ -201,7 +227,7 @@ CString CConfigStatementParser::ReadDescriptions()
         {
             return Error(i, "'describe' line has unknown selector '%s'", (LPCTSTR)selector);
         }
-        RemoveStatement(i--);
+        RemoveStatement(i);
     }
     ReplaceDescriptionCodes();
     return CString();

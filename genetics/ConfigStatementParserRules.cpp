@@ -23,7 +23,7 @@ CString CConfigStatementParser::ReadRules()
             CString error = ReadRule(i, w, kind);
             if (!error.IsEmpty())
                 return error;
-            RemoveStatement(i--);
+            RemoveStatement(i);
             break;
         }
     }
@@ -133,7 +133,7 @@ CString CConfigStatementParser::ReadSelectionElements()
             return Error(i, "error in 'selectgenotype' line: %s", (LPCTSTR)error);
         }
         m_section.m_selectionElements.Add(element);
-        RemoveStatement(i--);
+        RemoveStatement(i);
     }
     return CString();
 }

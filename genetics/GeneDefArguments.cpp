@@ -1,6 +1,9 @@
 // Arguments of gene and polygene statements.
 #include "genetics/GeneDef.h"
 
+#include <string_view>
+#include <unordered_set>
+
 #include "foundation/text/Tokenizer.h"
 #include "foundation/text/Trim.h"
 #include "foundation/values/NumberText.h"
@@ -83,15 +86,13 @@ CString CGeneDef::DefineSymbols(CGeneticsSection* section, const CStringArray& n
                                 const CArray<double, double>& shares, const char* duplicateMessage,
                                 const char* invalidMessage)
 {
+    // Found through a hash set: a gene may have thousands of alleles.
+    std::unordered_set<std::string_view> seen;
+    seen.reserve(names.GetSize());
     for (int i = 0; i < names.GetSize(); i++)
     {
-        if (names[i].IsEmpty())
+        if (names[i].IsEmpty() || !seen.insert(std::string_view(names[i], (size_t)names[i].GetLength())).second)
             return duplicateMessage;
-        for (int j = 0; j < i; j++)
-        {
-            if (names[j] == names[i])
-                return duplicateMessage;
-        }
     }
     for (int i = 0; i < names.GetSize(); i++)
     {

@@ -1,5 +1,7 @@
 #include "genetics/GeneticsConfig.h"
 
+#include <string.h>
+
 #include "foundation/text/StringLists.h"
 #include "foundation/text/Trim.h"
 #include "genetics/GeneticsSection.h"
@@ -84,43 +86,82 @@ static CString TrimmedRest(const CString& line, int from)
     return rest;
 }
 
+// Description, notes and version lines are taken out in one pass that moves
+// every other line down once.
 void CGeneticsConfig::TakeHeaderKeys(CStringArray& lines, CDWordArray& numbers)
 {
+    int kept = 0;
     for (int i = 0; i < lines.GetSize(); i++)
     {
         const CString& line = lines[i];
-        if (line.CompareNoCase("desc") != 0 && !StartsWithNoCase(line, "desc ", 5))
-            continue;
-        if (!m_strDescription.IsEmpty())
-            m_strDescription += '\n';
-        m_strDescription += TrimmedRest(line, 4);
-        lines.RemoveAt(i);
-        numbers.RemoveAt(i--);
-    }
-    for (int i = 0; i < lines.GetSize(); i++)
-    {
-        const CString& line = lines[i];
-        if (!StartsWithNoCase(line, "notes", 5))
-            continue;
-        if (!StartsWithNoCase(line, "notesjw", 7))
+        if (line.CompareNoCase("desc") == 0 || StartsWithNoCase(line, "desc ", 5))
         {
-            CString text = TrimmedRest(line, StartsWithNoCase(line, "notesqv", 7) ? 7 : 5);
-            if (!m_strNotes.IsEmpty())
-                m_strNotes += '\n';
-            m_strNotes += text;
+            if (!m_strDescription.IsEmpty())
+                m_strDescription += '\n';
+            m_strDescription += TrimmedRest(line, 4);
         }
-        lines.RemoveAt(i);
-        numbers.RemoveAt(i--);
+        else if (StartsWithNoCase(line, "notes", 5))
+        {
+            if (!StartsWithNoCase(line, "notesjw", 7))
+            {
+                CString text = TrimmedRest(line, StartsWithNoCase(line, "notesqv", 7) ? 7 : 5);
+                if (!m_strNotes.IsEmpty())
+                    m_strNotes += '\n';
+                m_strNotes += text;
+            }
+        }
+        else if (StartsWithNoCase(line, "version", 7))
+        {
+            if (m_strVersion.IsEmpty())
+                m_strVersion = TrimmedRest(line, 7);
+        }
+        else
+        {
+            if (kept != i)
+            {
+                lines.SetAt(kept, line);
+                numbers.SetAt(kept, numbers[i]);
+            }
+            kept++;
+        }
     }
-    for (int i = 0; i < lines.GetSize(); i++)
+    lines.SetSize(kept);
+    numbers.SetSize(kept);
+}
+
+// Genes, alleles and rules that all sections together may hold, the copies
+// that sections take of their bases included: some hundred megabytes.
+static const UINT MAX_CONFIG_ENTRIES = 1000000;
+
+// A line that ends in a backslash continues on the next line (the last line
+// of all continues nowhere); the joined line keeps the number of its first
+// line. Done in one pass, so that a long run of continued lines is joined in
+// time proportional to its length.
+static void JoinContinuedLines(CStringArray& lines, CDWordArray& numbers)
+{
+    const int count = (int)lines.GetSize();
+    int kept = 0;
+    int i = 0;
+    while (i < count)
     {
-        if (!StartsWithNoCase(lines[i], "version", 7))
-            continue;
-        if (m_strVersion.IsEmpty())
-            m_strVersion = TrimmedRest(lines[i], 7);
-        lines.RemoveAt(i);
-        numbers.RemoveAt(i--);
+        const DWORD number = numbers[i];
+        CString joined;
+        while (i < count - 1 && !lines[i].IsEmpty() && lines[i][lines[i].GetLength() - 1] == '\\')
+        {
+            joined += CString((LPCTSTR)lines[i], lines[i].GetLength() - 1);
+            i++;
+        }
+        if (joined.IsEmpty())
+            joined = lines[i];
+        else
+            joined += lines[i];
+        lines.SetAt(kept, joined);
+        numbers.SetAt(kept, number);
+        kept++;
+        i++;
     }
+    lines.SetSize(kept);
+    numbers.SetSize(kept);
 }
 
 CString CGeneticsConfig::Read(const CStringArray& sourceLines, const CDWordArray& sourceNumbers)
@@ -131,16 +172,19 @@ CString CGeneticsConfig::Read(const CStringArray& sourceLines, const CDWordArray
     numbers.Copy(sourceNumbers);
     Clear();
 
-    StripComments(lines, '#', &numbers);
-    for (int i = lines.GetSize() - 2; i >= 0; i--)
+    // A NUL byte would silently end the line for everything that reads it
+    // further: the configuration is refused instead, at the line.
+    for (int i = 0; i < lines.GetSize(); i++)
     {
         const CString& line = lines[i];
-        if (line.IsEmpty() || line[line.GetLength() - 1] != '\\')
+        if ((int)strlen(line) == line.GetLength())
             continue;
-        lines.SetAt(i, line.Left(line.GetLength() - 1) + lines[i + 1]);
-        lines.RemoveAt(i + 1);
-        numbers.RemoveAt(i + 1);
+        CString error;
+        error.Format("%s, NUL character in the line", (LPCTSTR)FormatLineReference((int)numbers[i]));
+        return error;
     }
+    StripComments(lines, '#', &numbers);
+    JoinContinuedLines(lines, numbers);
     TrimStringArray(&lines);
     TakeHeaderKeys(lines, numbers);
 
@@ -160,6 +204,7 @@ CString CGeneticsConfig::ReadSections(CStringArray& lines, CDWordArray& numbers)
     if (header >= lines.GetSize())
         return "cannot find gene specification start line";
 
+    UINT held = 0;
     while (header < lines.GetSize())
     {
         CString name;
@@ -196,6 +241,16 @@ CString CGeneticsConfig::ReadSections(CStringArray& lines, CDWordArray& numbers)
             return error;
         }
         m_sections.Add(section);
+        // Each section holds a copy of everything that its base holds, so
+        // sections based one on another grow with the square of their number:
+        // a long enough series would exhaust the memory.
+        held += section->GetGeneCount() + section->GetSymbolCount() + (UINT)section->GetRuleCount();
+        if (held > MAX_CONFIG_ENTRIES)
+        {
+            error.Format("the sections hold more than %d genes, alleles and rules together near %s",
+                         MAX_CONFIG_ENTRIES, (LPCTSTR)location);
+            return error;
+        }
         header = next;
     }
     return CString();

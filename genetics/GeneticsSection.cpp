@@ -1,5 +1,10 @@
 #include "genetics/GeneticsSection.h"
 
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsExprNode.h"
 
@@ -68,6 +73,13 @@ void CGeneticsSection::Reset()
     m_selectionElements.DeleteAll();
 }
 
+void CGeneticsSection::AddToIndex(CMap<CString, LPCTSTR, UINT, UINT>& index, const CString& name, UINT value)
+{
+    if ((UINT)index.GetCount() >= index.GetHashTableSize())
+        index.InitHashTable(index.GetHashTableSize() * 2 + 1);
+    index.SetAt(name, value);
+}
+
 UINT CGeneticsSection::FindGene(const CString& name) const
 {
     UINT gene = 0;
@@ -95,7 +107,7 @@ UINT CGeneticsSection::AddGene(const CString& name, BOOL polygene)
     const UINT gene = (UINT)m_geneNames.GetSize();
     m_geneNames.Add(name);
     m_geneDescriptions.Add(CString());
-    m_geneIndex.SetAt(name, gene);
+    AddToIndex(m_geneIndex, name, gene);
     CGeneDef* def = new CGeneDef;
     def->m_nGene = gene;
     def->m_bPolygene = polygene ? 1 : 0;
@@ -130,31 +142,70 @@ BOOL CGeneticsSection::IsCommaNeeded(UINT gene) const
     return gene < m_commaNeeded.GetSize() && m_commaNeeded.Test(gene);
 }
 
+// A gene's pairs need a comma when some two of its alleles written together
+// do not read back as that pair: when the joined word is a symbol itself, or
+// when a shorter start of the first allele is a symbol and the rest of the
+// word a symbol of the same gene, since a word is split at its first such
+// point. Both are found from the symbols rather than by trying every pair of
+// alleles, which for a gene of thousands of alleles took millions of trials.
 void CGeneticsSection::UpdateCommaNeeded()
 {
     const UINT genes = (UINT)m_geneNames.GetSize();
     m_commaNeeded.SetSize(genes);
+    std::vector<char> needed(genes, 0);
+    const int symbolCount = (int)m_symbolNames.GetSize();
+    std::string part;
+    auto lookup = [this, &part](const char* text, size_t length, UINT& code) {
+        part.assign(text, length);
+        return m_symbolIndex.Lookup(part.c_str(), code);
+    };
+
+    // A symbol that reads as two alleles of one gene written together.
+    std::vector<std::pair<std::string, UINT>> sorted;
+    sorted.reserve(symbolCount);
+    for (int code = 1; code < symbolCount; code++)
+    {
+        const CString& name = m_symbolNames[code];
+        sorted.emplace_back(std::string(name, (size_t)name.GetLength()), (UINT)code);
+        for (int pos = 1; pos < name.GetLength(); pos++)
+        {
+            UINT left, right;
+            if (!lookup(name, (size_t)pos, left) || !lookup((LPCTSTR)name + pos, (size_t)(name.GetLength() - pos), right))
+                continue;
+            const UINT gene = GetSymbolGene(left);
+            if (gene == GetSymbolGene(right) && gene < genes)
+                needed[gene] = 1;
+        }
+    }
+    std::sort(sorted.begin(), sorted.end());
+
+    // An allele whose shorter start is a symbol, and whose rest followed by
+    // an allele of its gene is a symbol of the start's gene.
     for (UINT gene = 1; gene < genes; gene++)
     {
-        BOOL needed = FALSE;
         const CGeneDef* def = GetGeneDef(gene);
         const int count = def ? def->m_symbolCodes.GetSize() : 0;
-        for (int i = 0; i < count && !needed; i++)
+        for (int i = 0; i < count && !needed[gene]; i++)
         {
-            for (int j = 0; j < count && !needed; j++)
+            const CString& name = GetSymbolName(def->m_symbolCodes[i]);
+            for (int pos = 1; pos < name.GetLength() && !needed[gene]; pos++)
             {
-                // Written without a comma, the pair must not read as one
-                // symbol, nor split into two other symbols (a and bc would
-                // read as ab and c when ab and c are alleles too).
-                UINT code;
-                const CString& firstName = GetSymbolName(def->m_symbolCodes[i]);
-                const CString joined = firstName + GetSymbolName(def->m_symbolCodes[j]);
-                CString first, second;
-                needed = LookupSymbol(joined, 0, code).IsEmpty() || !SplitPairWord(joined, first, second) ||
-                         first != firstName;
+                UINT start;
+                if (!lookup(name, (size_t)pos, start))
+                    continue;
+                const std::string rest((LPCTSTR)name + pos, (size_t)(name.GetLength() - pos));
+                for (auto it = std::lower_bound(sorted.begin(), sorted.end(), std::make_pair(rest, 0u));
+                     it != sorted.end() && it->first.compare(0, rest.size(), rest) == 0 && !needed[gene]; ++it)
+                {
+                    UINT second;
+                    if (it->first.size() > rest.size() && GetSymbolGene(it->second) == GetSymbolGene(start) &&
+                        lookup(it->first.data() + rest.size(), it->first.size() - rest.size(), second) &&
+                        GetSymbolGene(second) == gene)
+                        needed[gene] = 1;
+                }
             }
         }
-        m_commaNeeded.Set(gene, needed);
+        m_commaNeeded.Set(gene, count > 0 && needed[gene]);
     }
 }
 
@@ -181,10 +232,10 @@ void CGeneticsSection::CopyFromBase(const CGeneticsSection& base)
 
     m_geneIndex.RemoveAll();
     for (int i = 1; i < m_geneNames.GetSize(); i++)
-        m_geneIndex.SetAt(m_geneNames[i], (UINT)i);
+        AddToIndex(m_geneIndex, m_geneNames[i], (UINT)i);
     m_symbolIndex.RemoveAll();
     for (int i = 1; i < m_symbolNames.GetSize(); i++)
-        m_symbolIndex.SetAt(m_symbolNames[i], (UINT)i);
+        AddToIndex(m_symbolIndex, m_symbolNames[i], (UINT)i);
 
     m_describedPairs.Copy(base.m_describedPairs);
     m_describedTexts.Copy(base.m_describedTexts);

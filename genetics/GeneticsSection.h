@@ -110,6 +110,9 @@ public:
     void CollectPhenotypeWords(const CGenotype& genotype, CStringArray& words, CString* rulesSectionName);
     void CollectCarriedTraits(const CGenotype& genotype, CStringArray& traits);
     BOOL IsLethal(const CGenotype& genotype);
+    // The words of a rule's text as deduction shows them (SplitRuleWords,
+    // joined by single blanks), worked out once per text.
+    const CString& GetRuleWords(int rule);
 
     // Gene linkage tables.
     CString BuildLinkageTables();
@@ -166,9 +169,18 @@ private:
     int WorkAssumedAlleles(CGenotype& genotype, int sex, CGenotype* out, const CDWordArray* geneFilter,
                            BOOL remove);
 
-    // Name look-ups kept beside the name tables.
+    // Name look-ups kept beside the name tables. Nothing lists them, so their
+    // bucket count changes no visible order: AddToIndex keeps at least as
+    // many buckets as names, so that a look-up stays short however many
+    // genes and alleles a configuration defines.
     CMap<CString, LPCTSTR, UINT, UINT> m_geneIndex;
     CMap<CString, LPCTSTR, UINT, UINT> m_symbolIndex;
+    static void AddToIndex(CMap<CString, LPCTSTR, UINT, UINT>& index, const CString& name, UINT value);
+
+    // GetRuleWords' results with the rule texts they were made from: a text
+    // still sharing the buffer it was made from cannot have changed.
+    CStringArray m_ruleWordSources;
+    CStringArray m_ruleWords;
 };
 
 // "line %d", or "line %d (genetics extension file)" for negative numbers.

@@ -54,11 +54,18 @@ CString CGeneticsSection::AddSymbol(const CString& name, UINT gene, double share
         return error;
     }
     code = (UINT)m_symbolNames.GetSize();
+    // The codes from ALLELE_NONE on stand for "!", "?" and "-": a symbol
+    // given one of them would be read as such.
+    if (code >= ALLELE_NONE)
+    {
+        error.Format("too many allele and range symbols, at most %u may be defined", ALLELE_NONE - 1);
+        return error;
+    }
     m_symbolNames.Add(name);
     m_symbolDescriptions.Add(CString());
     m_symbolGenes.Add(gene);
     m_symbolShares.Add(share);
-    m_symbolIndex.SetAt(name, code);
+    AddToIndex(m_symbolIndex, name, code);
     return error;
 }
 

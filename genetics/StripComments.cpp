@@ -2,20 +2,24 @@
 
 void StripComments(CStringArray& lines, char commentChar, CDWordArray* lineNumbers)
 {
-    for (int i = 0; i < lines.GetSize(); i++)
+    // Whole-line comments are dropped (when the lines are numbered) in one
+    // pass that moves every other line down once.
+    int kept = 0;
+    const int count = (int)lines.GetSize();
+    for (int i = 0; i < count; i++)
     {
         const int at = lines[i].Find(commentChar);
-        if (at < 0)
-            continue;
         if (at == 0 && lineNumbers != NULL)
-        {
-            lines.RemoveAt(i);
-            lineNumbers->RemoveAt(i);
-            i--;
-        }
-        else
-        {
-            lines.SetAt(i, lines[i].Left(at));
-        }
+            continue;
+        if (at >= 0)
+            lines.SetAt(kept, lines[i].Left(at));
+        else if (kept != i)
+            lines.SetAt(kept, lines[i]);
+        if (lineNumbers != NULL && kept != i)
+            lineNumbers->SetAt(kept, lineNumbers->GetAt(i));
+        kept++;
     }
+    lines.SetSize(kept);
+    if (lineNumbers != NULL)
+        lineNumbers->SetSize(kept);
 }

@@ -9,6 +9,7 @@
 #include "foundation/files/PathText.h"
 #include "foundation/files/ProgramFolder.h"
 #include "foundation/terminology/TermsMap.h"
+#include "genetics/ConfigurationFile.h"
 #include "genetics/ExpandTerms.h"
 #include "genetics/GeneticsConfigLoad.h"
 
@@ -167,4 +168,32 @@ TEST_F(ConfigLoad, SexLetterTextsFollowTheTerminologyAtTheNextLoad)
     SetTerm("MaleLetter", savedLetter, FALSE);
     LoadGeneticsConfig(FALSE, FALSE);
     EXPECT_TEXT(MaleLetterSuffix, before);
+}
+
+// The command-line reader takes plain text as well as sealed files. A damaged
+// sealed file used to be read as text and blamed for a missing section header.
+TEST(ConfigurationFile, SealedFilesAreOnlyUnsealedAndPlainTextIsRead)
+{
+    EnsureDefaultTerms();
+    const struct
+    {
+        const char* name;
+        int error;  // file error code, 0 for none
+    } cases[] = {{"Full.txt", 0}, {"load/valid/Genetics.Gen", 0}, {"load/corrupt/Genetics.Gen", FILE_ERROR_READ},
+                 {"load/missing.txt", FILE_ERROR_OPEN_READ}};
+    for (const auto& c : cases)
+    {
+        const CString path = GeneticsDataPath(c.name);
+        CStringArray lines;
+        const CString error = ReadConfigurationFile(path, lines);
+        EXPECT_TEXT(error, c.error != 0 ? FormatFileError(c.error, path, GENETICS_CONFIG_FILE_KIND) : CString()) << c.name;
+        if (c.error != 0)
+            continue;
+        CGeneticsConfig config;
+        CDWordArray numbers;
+        for (int i = 0; i < lines.GetSize(); i++)
+            numbers.Add((DWORD)(i + 1));
+        EXPECT_TEXT(config.Read(lines, numbers), "") << c.name;
+        CheckFullConfiguration(config);
+    }
 }

@@ -1,6 +1,13 @@
 // Every message of the statement parser and the reader, with its location.
 #include "GeneticsTestSupport.h"
 
+#include <string.h>
+
+#include <string>
+
+#include "foundation/files/ByteBuffer.h"
+#include "foundation/text/TextLines.h"
+
 namespace
 {
 struct ErrorCase
@@ -71,6 +78,16 @@ const ErrorCase StatementErrors[] = {
     // A percentage outside 0 to 100 could only be clamped: it is refused.
     {"link B D 150\n", "line 10, invalid crossover probability '150'"},
     {"link B D 10 -5\n", "line 10, invalid crossover probability '-5'"},
+    // Figures that a number reader would take in part or wrap round.
+    {"link B D 4294967296\n", "line 10, invalid crossover probability '4294967296'"},
+    {"link B D 4294967306\n", "line 10, invalid crossover probability '4294967306'"},
+    {"link B D 1e-3\n", "line 10, invalid crossover probability '1e-3'"},
+    {"link B D 1e999\n", "line 10, invalid crossover probability '1e999'"},
+    {"link B D 0.5e2\n", "line 10, invalid crossover probability '0.5e2'"},
+    {"link B D 10abc\n", "line 10, invalid crossover probability '10abc'"},
+    {"link B D 10 1.2.3\n", "line 10, invalid crossover probability '1.2.3'"},
+    {"link B D .\n", "line 10, invalid crossover probability '.'"},
+    {"link B D 100.001\n", "line 10, invalid crossover probability '100.001'"},
     // sex linkage
     {"[rules R]\nbaseon Main\nX-link B\n", "line 12, sex linkage may only be defined for a genes section, not a "
                                            "rules section"},
@@ -215,4 +232,22 @@ TEST(ConfigParserErrors, GotoCyclesAreRefused)
                                                           "[rules A]\nbaseon Main\nD,d goto B\n"
                                                           "[rules B]\nbaseon Main\nB,b say Brown\n"),
                 "");
+}
+
+// A NUL byte used to end its line unnoticed: "gene Q Q, q<NUL>, r" declared
+// only two alleles.
+TEST(ConfigParserErrors, NulCharacterIsRefusedAtItsLine)
+{
+    const std::string text = std::string((LPCTSTR)BasicGenesText()) + "gene Q Q, q" + '\0' + ", r\n";
+    CByteBuffer buffer;
+    buffer.SetSize((DWORD)text.size());
+    memcpy(buffer.GetData(), text.data(), text.size());
+    CStringArray lines;
+    SplitBufferLines(lines, buffer, TRUE);
+    CDWordArray numbers;
+    for (int i = 0; i < lines.GetSize(); i++)
+        numbers.Add((DWORD)(i + 1));
+    CGeneticsConfig config;
+    EXPECT_TEXT(config.Read(lines, numbers), "line 10, NUL character in the line");
+    EXPECT_EQ(config.GetSectionCount(), 0);
 }
