@@ -427,12 +427,15 @@ TEST(ConfigReaderFuzz, DamagedConfigurationsLoadOrSayWhereTheyFail)
 }
 
 // Genes G0 ... G(count-1) with the alleles Pi and qi; the kind of linkage
-// "X", "Y" puts them all on that sex chromosome, "link" chains them at
-// 1 percent. Answers the genotype heterozygous in all of them.
+// "X" or "Y" puts them all on that sex chromosome, "link" chains them at
+// 1 percent, "X link" and "Y link" do both. Answers the genotype heterozygous in all of them.
 static CString LinkedGenesText(int count, const char* kind, CString& heterozygous)
 {
     CString text = "[genes Main]\n";
-    CString sexLinked = CString(kind) + "-link";
+    const CString kinds(kind);
+    const BOOL chained = kinds.Find("link") >= 0;
+    const BOOL onSexChromosome = kinds != "link";
+    CString sexLinked = kinds.Left(1) + "-link";
     heterozygous.Empty();
     for (int i = 0; i < count; i++)
     {
@@ -444,21 +447,23 @@ static CString LinkedGenesText(int count, const char* kind, CString& heterozygou
         line.Format(" G%d", i);
         sexLinked += line;
         line.Format("link G%d G%d 1\n", i - 1, i);
-        if (i > 0 && CString(kind) == "link")
+        if (i > 0 && chained)
             text += line;
     }
-    if (CString(kind) != "link")
+    if (onSexChromosome)
         text += sexLinked + "\n";
     return text;
 }
 
-// Every gene of a linkage group doubles the table of its crossover patterns:
-// forty genes on the X chromosome used to exhaust the memory while loading,
-// and twenty took seconds to load and hours to predict.
+// Every gene that a link chains with crossover doubles the table of its
+// crossover patterns: forty linked genes used to exhaust the memory while
+// loading, and twenty took seconds to load and hours to predict. Genes that
+// merely share a sex chromosome have no crossover between them and make no
+// such group, however many there are.
 TEST(ConfigReaderFuzz, OverlongLinkageGroupsAreRefusedAtOnce)
 {
     CString parent;
-    for (const char* kind : {"X", "Y", "link"})
+    for (const char* kind : {"link", "X link", "Y link"})
     {
         for (int count : {17, 20, 40})
         {
@@ -472,18 +477,24 @@ TEST(ConfigReaderFuzz, OverlongLinkageGroupsAreRefusedAtOnce)
             EXPECT_LT(GetTickCount() - start, 1000u) << kind << " " << count;
         }
     }
+    for (const char* kind : {"X", "Y"})
+    {
+        CGeneticsConfig config;
+        const DWORD start = GetTickCount();
+        EXPECT_TEXT(ReadConfigText(config, LinkedGenesText(2000, kind, parent)), "") << kind;
+        EXPECT_LT(GetTickCount() - start, 3000u) << kind;
+    }
 
-    // Sixteen genes on the X chromosome still load and predict. (With all
-    // sixteen heterozygous the mother's two X chromosomes would have 2^16
-    // patterns of crossovers, each counted as a distinct outcome although
-    // almost all of them have no share, so the prediction refuses that.)
-    CTestConfig config(LinkedGenesText(16, "X", parent));
+    // Forty genes on the X chromosome without links load and predict: the
+    // mother, heterozygous in all of them, passes one of her two X
+    // chromosomes whole.
+    CTestConfig config(LinkedGenesText(40, "X", parent));
     CGeneticsSection* genes = config.Section();
     CString mother, father;
-    for (int i = 0; i < 16; i++)
+    for (int i = 0; i < 40; i++)
     {
         CString pair;
-        pair.Format(i < 12 ? "P%d,q%d " : "P%d,P%d ", i, i);
+        pair.Format("P%d,q%d ", i, i);
         mother += pair;
         pair.Format("P%d ", i);
         father += pair;
@@ -494,7 +505,7 @@ TEST(ConfigReaderFuzz, OverlongLinkageGroupsAreRefusedAtOnce)
                                      ParseGenotype(genes, father, SEX_MALE)),
                 "");
     EXPECT_NEAR(TotalShare(result), 1.0, 1e-9);
-    EXPECT_EQ(result.GetOffspringCount(), 4);  // she passes one of her two X chromosomes whole
+    EXPECT_EQ(result.GetOffspringCount(), 4);
     EXPECT_LT(GetTickCount() - start, 3000u);
 }
 

@@ -387,8 +387,7 @@ TEST(MatingPrediction, AMatingWhoseEveryChildIsUnderTheCutOffIsTooLargeNotEmpty)
 TEST(MatingPrediction, SixteenXLinkedGenesWithoutCrossoverGiveFourChildren)
 {
     // X-linked genes without a "link" line travel together: the mother's two
-    // X chromosomes pass whole, although the pattern table lists every
-    // crossover (with no share) for each of the 2^16 arrangements.
+    // X chromosomes pass whole.
     CString mother;
     CString text = ManyHeterozygousGenes(16, mother) + "X-link";
     CString father;
