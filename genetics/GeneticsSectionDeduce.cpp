@@ -7,6 +7,7 @@
 #include "foundation/text/Tokenizer.h"
 #include "genetics/ExprNode.h"
 #include "genetics/GeneticsConfig.h"
+#include "genetics/PhenotypeTextMaker.h"
 #include "genetics/PhenotypeTexts.h"
 
 namespace
@@ -60,13 +61,13 @@ void AppendPhenotypeWords(CGeneticsSection* section, const CGenotype& genotype, 
             continue;
         if (!RuleApplies(section, rule, work))
             continue;
-        CStringArray ruleWords;
-        SplitRuleWords(section->m_ruleTexts[rule], ruleWords);
         if (kind == RULE_SAY)
         {
-            words.Add(JoinStrings(ruleWords, " ", 0, -1));
+            words.Add(section->GetRuleWords(rule));
             continue;
         }
+        CStringArray ruleWords;
+        SplitRuleWords(section->m_ruleTexts[rule], ruleWords);
         for (int i = 0; i < ruleWords.GetSize(); i++)
         {
             const UINT gene = section->FindGene(ruleWords[i]);
@@ -82,9 +83,7 @@ void AppendCarriedTraits(CGeneticsSection* section, const CGenotype& genotype, C
     {
         if (section->m_ruleKinds[rule] != RULE_CARRIES || !RuleApplies(section, rule, genotype))
             continue;
-        CStringArray ruleWords;
-        SplitRuleWords(section->m_ruleTexts[rule], ruleWords);
-        traits.Add(JoinStrings(ruleWords, " ", 0, -1));
+        traits.Add(section->GetRuleWords(rule));
     }
 }
 
@@ -121,13 +120,7 @@ CString CombinePhenotypeTexts(const CString& phenotype, const CString& carriedTr
 
 void DeduceAllPhenotypeTexts(CGeneticsSection* section, const CGenotype& genotype, CPhenotypeTexts& texts)
 {
-    CStringArray words;
-    CStringArray traits;
-    section->CollectPhenotypeWords(genotype, words, &texts.m_strRulesSectionName);
-    section->CollectCarriedTraits(genotype, traits);
-    texts.m_strPhenotype = JoinStrings(words, " ", 0, -1);
-    texts.m_strCarriedTraits = JoinStrings(traits, " + ", 0, -1);
-    texts.m_strPhenotypeWithCarriedTraits = CombinePhenotypeTexts(texts.m_strPhenotype, texts.m_strCarriedTraits);
+    CPhenotypeTextMaker().Deduce(section, genotype, texts);
 }
 
 CString CGeneticsSection::DeducePhenotype(const CGenotype& genotype, int mode, CString* rulesSectionName)
@@ -170,6 +163,24 @@ void CGeneticsSection::CollectPhenotypeWords(const CGenotype& genotype, CStringA
 void CGeneticsSection::CollectCarriedTraits(const CGenotype& genotype, CStringArray& traits)
 {
     AppendCarriedTraits(FollowGotos(this, genotype), genotype, traits);
+}
+
+const CString& CGeneticsSection::GetRuleWords(int rule)
+{
+    const CString& text = m_ruleTexts[rule];
+    if (m_ruleWords.GetSize() < m_ruleTexts.GetSize())
+    {
+        m_ruleWordSources.SetSize(m_ruleTexts.GetSize());
+        m_ruleWords.SetSize(m_ruleTexts.GetSize());
+    }
+    if (m_ruleWordSources[rule].GetString() != text.GetString())
+    {
+        CStringArray words;
+        SplitRuleWords(text, words);
+        m_ruleWords.SetAt(rule, JoinStrings(words, " ", 0, -1));
+        m_ruleWordSources.SetAt(rule, text);
+    }
+    return m_ruleWords[rule];
 }
 
 BOOL CGeneticsSection::IsLethal(const CGenotype& genotype)

@@ -6,7 +6,7 @@
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsSection.h"
 #include "genetics/MatingResult.h"
-#include "genetics/PhenotypeTexts.h"
+#include "genetics/PhenotypeTextMaker.h"
 
 namespace
 {
@@ -38,6 +38,31 @@ CMatingPredictor::CMatingPredictor(CGeneticsSection* section)
 CString CMatingPredictor::Predict(CMatingResult& result, const CGenotype& maternal, const CGenotype& paternal)
 {
     m_pResult = &result;
+    // The limits on the offspring and on the report keep a prediction well
+    // inside the memory; should it still run out, the prediction fails as
+    // any other that cannot be listed, and the program goes on.
+    try
+    {
+        return PredictWithinMemory(maternal, paternal);
+    }
+    catch (CMemoryException* exception)
+    {
+        exception->Delete();
+        return Abandon("there is not enough memory to predict the mating");
+    }
+}
+
+CString CMatingPredictor::Abandon(const CString& error)
+{
+    m_slots.clear();
+    m_pResult->RemoveAll();
+    m_pResult->m_pGenesSection = m_pSection;
+    return error;
+}
+
+CString CMatingPredictor::PredictWithinMemory(const CGenotype& maternal, const CGenotype& paternal)
+{
+    CMatingResult& result = *m_pResult;
     result.RemoveAll();
     result.m_pGenesSection = m_pSection;
     if (m_pSection->m_femaleTables.GetSize() < 2)
@@ -88,8 +113,7 @@ CString CMatingPredictor::Predict(CMatingResult& result, const CGenotype& matern
     // more children than can be listed, say so instead.
     if (m_bCutOff && m_pResult->GetOffspringCount() == 0 && CountPotentialOffspring() > MAX_PREDICTED_OFFSPRING)
         return TooManyOffspring();
-    Complete();
-    return CString();
+    return Complete();
 }
 
 // The distinct children the slots can combine into: each slot's outcomes are
@@ -104,12 +128,9 @@ double CMatingPredictor::CountPotentialOffspring() const
 
 CString CMatingPredictor::TooManyOffspring()
 {
-    m_slots.clear();
-    m_pResult->RemoveAll();
-    m_pResult->m_pGenesSection = m_pSection;
     CString error;
     error.Format("the mating has more than %d potential genotypes, too many to list", MAX_PREDICTED_OFFSPRING);
-    return error;
+    return Abandon(error);
 }
 
 void CMatingPredictor::SetParentAlleles(int parent, const CGenotype& genotype)
@@ -277,7 +298,7 @@ void CMatingPredictor::AddOffspring(double share)
     m_pResult->AddOffspring(offspring);
 }
 
-void CMatingPredictor::Complete()
+CString CMatingPredictor::Complete()
 {
     CMatingResult& result = *m_pResult;
     double sum = 0.0;
@@ -289,14 +310,23 @@ void CMatingPredictor::Complete()
             result.GetOffspring(i)->m_dProbability = RoundShare(result.GetOffspring(i)->m_dProbability / sum);
     }
 
+    // Each offspring's line in the report holds its phenotype with carried
+    // traits: once those alone pass the report's limit, the texts of the
+    // offspring still to come need not be made at all.
+    const unsigned long long lineOverhead = 16;  // share, separators and line end
+    unsigned long long reportLength = 0;
     CString firstRulesSection;
     CGenotype full;
     CPhenotypeTexts texts;
+    CPhenotypeTextMaker maker;
     for (int i = 0; i < result.GetOffspringCount(); i++)
     {
         CPredictedOffspring* offspring = result.GetOffspring(i);
         offspring->MakeFullGenotype(full);
-        DeduceAllPhenotypeTexts(m_pSection, full, texts);
+        maker.Deduce(m_pSection, full, texts);
+        reportLength += texts.m_strPhenotypeWithCarriedTraits.GetLength() + lineOverhead;
+        if (reportLength > result.m_nMaxReportLength)
+            return Abandon(result.TooLongReport());
         offspring->m_strRulesSectionName = texts.m_strRulesSectionName;
         offspring->m_pRulesSection =
             m_pSection->m_pConfig != NULL ? m_pSection->m_pConfig->FindSection(texts.m_strRulesSectionName) : NULL;
@@ -313,4 +343,5 @@ void CMatingPredictor::Complete()
     }
     result.CollateTexts();
     result.SortByShare();
+    return CString();
 }

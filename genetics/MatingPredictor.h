@@ -52,8 +52,11 @@ private:
     void ChoosePhases(int level, double bound);
     void ChooseOutcomes(int level, double share);
     void AddOffspring(double share);
-    void Complete();
+    CString PredictWithinMemory(const CGenotype& maternal, const CGenotype& paternal);
+    CString Complete();
     CString TooManyOffspring();
+    // Empties the result and gives the error.
+    CString Abandon(const CString& error);
     double CountPotentialOffspring() const;
 
     CGeneticsSection* m_pSection;

@@ -54,7 +54,7 @@ void SortObjectsByShare(COwningObArray& objects)
 }
 }  // namespace
 
-CMatingResult::CMatingResult() : m_pGenesSection(NULL), m_bRulesSectionsDiffer(0)
+CMatingResult::CMatingResult() : m_pGenesSection(NULL), m_bRulesSectionsDiffer(0), m_nMaxReportLength(MAX_REPORT_LENGTH)
 {
     // A prediction may add tens of thousands of entries one by one: grow in
     // large steps rather than copying the arrays over and over.

@@ -14,6 +14,13 @@ const int RESULT_LIST_PHENOTYPES_WITH_CARRIED = 1;
 const int RESULT_LIST_CARRIED_TRAITS = 2;
 const int RESULT_LIST_COUNT = 3;
 
+// The longest mating report that a prediction may give, in characters as the
+// report is shown (each line end counted as CR LF). The offspring's texts,
+// the report's lines and the report itself are each about this large, and
+// they must fit into a 32-bit address space beside everything else; a report
+// of tens of megabytes is far beyond reading in any case.
+const UINT MAX_REPORT_LENGTH = 96u * 1024u * 1024u;
+
 // What a mating prediction found: the predicted offspring and three lists
 // that gather the shares of equal phenotypes, phenotypes with carried traits
 // and carried traits.
@@ -45,13 +52,27 @@ public:
     void Collate(CStringArray& lines) const;
     // One line per item of a list, with its share.
     void FormatList(int list, CStringArray& lines) const;
+    // Appends the report's lists to the report: the genotype lines of Collate
+    // and the lines of the three lists, each under its count and heading. The
+    // report is written into one buffer sized ahead. When the whole report
+    // would be longer than m_nMaxReportLength it is left as it was and the
+    // error is returned.
+    CString WriteReport(CString& report) const;
+    // The error of a prediction whose report would be too long.
+    CString TooLongReport() const;
 
     COwningObArray m_offspring;
     COwningObArray m_lists[RESULT_LIST_COUNT];
     CGeneticsSection* m_pGenesSection;
     UINT m_bRulesSectionsDiffer;
+    // The longest report that the caller can take, MAX_REPORT_LENGTH unless it
+    // sets a lower limit (the box that shows the report may hold less). A
+    // prediction whose report would be longer ends in TooLongReport.
+    UINT m_nMaxReportLength;
 
 private:
+    CString WriteReportWithinMemory(CString& report) const;
+
     CMatingResult(const CMatingResult&) = delete;
     CMatingResult& operator=(const CMatingResult&) = delete;
 };

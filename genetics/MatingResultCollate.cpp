@@ -2,10 +2,17 @@
 // lines of the report. Equal texts are found through hash maps, so that a
 // prediction with tens of thousands of offspring is collated in linear time;
 // the order of the lists is the order of the first occurrence of each text.
+// The maps look at the texts where they are, without copies: offspring share
+// their texts, and a copy per offspring would cost the texts' whole length in
+// short-lived heap blocks.
 #include "genetics/MatingResult.h"
+
+#include <stdio.h>
+#include <string.h>
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -96,6 +103,55 @@ void MergeSexSuffixPartners(COwningObArray& items)
     items.SetSize(kept);
 }
 
+// A text given as two parts, compared and hashed as the two joined.
+struct CTwoPartText
+{
+    CTwoPartText(const CString& first, const CString& second)
+        : m_first((LPCTSTR)first, (size_t)first.GetLength()), m_second((LPCTSTR)second, (size_t)second.GetLength())
+    {
+    }
+
+    bool operator==(const CTwoPartText& other) const
+    {
+        if (m_first.size() + m_second.size() != other.m_first.size() + other.m_second.size())
+            return false;
+        if (m_first.size() == other.m_first.size())
+            return m_first == other.m_first && m_second == other.m_second;
+        const CTwoPartText& shorter = m_first.size() < other.m_first.size() ? *this : other;
+        const CTwoPartText& longer = m_first.size() < other.m_first.size() ? other : *this;
+        const size_t split = shorter.m_first.size();
+        const size_t rest = longer.m_first.size() - split;
+        return longer.m_first.substr(0, split) == shorter.m_first &&
+               longer.m_first.substr(split) == shorter.m_second.substr(0, rest) &&
+               longer.m_second == shorter.m_second.substr(rest);
+    }
+
+    std::string_view m_first;
+    std::string_view m_second;
+};
+
+struct CTwoPartTextHash
+{
+    size_t operator()(const CTwoPartText& text) const
+    {
+        size_t hash = 2166136261u;
+        for (const std::string_view& part : {text.m_first, text.m_second})
+        {
+            for (const char c : part)
+                hash = (hash ^ (unsigned char)c) * 16777619u;
+        }
+        return hash;
+    }
+};
+
+const CString& SexSuffix(UINT sex)
+{
+    static const CString none;
+    if (sex == (UINT)SEX_FEMALE)
+        return FemaleLetterSuffix;
+    return sex == (UINT)SEX_MALE ? MaleLetterSuffix : none;
+}
+
 const CAllelePair* FindOffspringPair(const CPredictedOffspring* offspring, UINT gene)
 {
     const CAllelePair* pair = offspring->m_genotype.FindPair(gene);
@@ -112,23 +168,43 @@ void AppendGenes(const CGenotype& genotype, std::vector<UINT>& genes)
 
 void CMatingResult::CollateTexts()
 {
+    // An item's text is the offspring's text with the suffix of its sex. The
+    // items are found by that text, looked at in its two parts, and an
+    // item's text is made once, when the item is added.
     for (int list = 0; list < RESULT_LIST_COUNT; list++)
     {
-        std::unordered_map<std::string, int> itemIndex;
-        for (int i = 0; i < GetItemCount(list); i++)
-            itemIndex.emplace(ToKey(GetItem(list, i)->m_strText), i);
+        std::vector<CString> texts(GetOffspringCount());
+        std::unordered_map<CTwoPartText, int, CTwoPartTextHash> itemIndex;
+        itemIndex.reserve(GetOffspringCount());
+        const int firstNew = GetItemCount(list);
         for (int i = 0; i < GetOffspringCount(); i++)
         {
             const CPredictedOffspring* offspring = GetOffspring(i);
-            const CString text = AppendSexSuffix(GetOffspringText(offspring, list), offspring->m_nSex);
-            const auto found = itemIndex.find(ToKey(text));
+            texts[i] = GetOffspringText(offspring, list);
+            const CTwoPartText key(texts[i], SexSuffix(offspring->m_nSex));
+            const auto found = itemIndex.find(key);
             if (found != itemIndex.end())
             {
                 GetItem(list, found->second)->m_dProbability += offspring->m_dProbability;
                 continue;
             }
-            itemIndex.emplace(ToKey(text), GetItemCount(list));
-            AddItem(list, new CMatingResultItem(offspring->m_dProbability, text));
+            itemIndex.emplace(key, GetItemCount(list));
+            AddItem(list, new CMatingResultItem(offspring->m_dProbability, AppendSexSuffix(texts[i], offspring->m_nSex)));
+        }
+        // Items that the list held before are matched by their whole text.
+        for (int i = 0; i < firstNew; i++)
+        {
+            CMatingResultItem* item = GetItem(list, i);
+            for (int j = firstNew; j < GetItemCount(list); j++)
+            {
+                CMatingResultItem* added = GetItem(list, j);
+                if (added->m_strText != item->m_strText)
+                    continue;
+                item->m_dProbability += added->m_dProbability;
+                delete added;
+                m_lists[list].RemoveAt(j);
+                break;
+            }
         }
         MergeSexSuffixPartners(m_lists[list]);
     }
@@ -164,63 +240,254 @@ void FindCommonGenes(const CMatingResult& result, CDWordArray& commonGenes)
     }
 }
 
-void CMatingResult::Collate(CStringArray& lines) const
+namespace
 {
-    lines.RemoveAll();
-    CDWordArray commonGenes;
-    FindCommonGenes(*this, commonGenes);
-    const BOOL nameRulesSections = m_pGenesSection != NULL && m_pGenesSection->m_pConfig != NULL &&
-                                   m_pGenesSection->m_pConfig->CountRulesSections() > 1;
+// One distinct genotype line of the report: its text and the name of the
+// rules section that described it, kept together as the key that tells
+// lines apart (the text, a NUL, the name), with the line's share and sex.
+struct CCollatedLine
+{
+    CString m_strKey;
+    int m_nLineLength;
+    double m_dShare;
+    UINT m_nSex;
 
-    // Distinct (line, rules section) pairs in order of first occurrence.
-    std::vector<CString> texts;
-    std::vector<CString> names;
-    std::vector<double> shares;
-    std::vector<UINT> sexes;
-    std::unordered_map<std::string, size_t> lineIndex;
-    for (int i = 0; i < GetOffspringCount(); i++)
+    LPCTSTR GetName() const { return (LPCTSTR)m_strKey + m_nLineLength + 1; }
+    int GetNameLength() const { return m_strKey.GetLength() - m_nLineLength - 1; }
+};
+
+void AppendText(std::string& work, const CString& text)
+{
+    work.append((LPCTSTR)text, (size_t)text.GetLength());
+}
+
+// The distinct (line, rules section) pairs in order of first occurrence.
+// Each line is written into one reused work buffer and looked up there; only
+// a line not seen before is kept, in a string of its own.
+void CollateLines(const CMatingResult& result, std::vector<CCollatedLine>& lines)
+{
+    lines.clear();
+    CDWordArray commonGenes;
+    FindCommonGenes(result, commonGenes);
+    const CGeneticsSection* genes = result.m_pGenesSection;
+    const BOOL nameRulesSections =
+        genes != NULL && genes->m_pConfig != NULL && genes->m_pConfig->CountRulesSections() > 1;
+    CString unknown;
+    ExpandTokens("~Unknown~ ~phenotype~", unknown);
+
+    std::unordered_map<std::string_view, size_t> lineIndex;
+    lineIndex.reserve(result.GetOffspringCount());
+    std::string work;
+    for (int i = 0; i < result.GetOffspringCount(); i++)
     {
-        const CPredictedOffspring* offspring = GetOffspring(i);
+        const CPredictedOffspring* offspring = result.GetOffspring(i);
         CString name;
         CString phenotype;
-        if (offspring->m_bTextsDeduced && offspring->m_pGenesSection == m_pGenesSection)
+        if (offspring->m_bTextsDeduced && offspring->m_pGenesSection == genes)
         {
             name = offspring->m_strRulesSectionName;
             phenotype = offspring->m_strPhenotypeWithCarriedTraits;
         }
-        else if (m_pGenesSection != NULL)
+        else if (genes != NULL)
         {
             CGenotype full;
             offspring->MakeFullGenotype(full);
-            phenotype = m_pGenesSection->DeducePhenotype(full, 1, &name);
+            phenotype = result.m_pGenesSection->DeducePhenotype(full, 1, &name);
         }
+        work.clear();
+        AppendText(work, offspring->Describe(commonGenes));
+        work += " - ";
         if (phenotype.IsEmpty())
-            ExpandTokens("~Unknown~ ~phenotype~", phenotype);
-        else if (nameRulesSections)
-            phenotype += " (" + name + ")";
-        const CString line = offspring->Describe(commonGenes) + " - " + phenotype;
+            AppendText(work, unknown);
+        else
+        {
+            AppendText(work, phenotype);
+            if (nameRulesSections)
+            {
+                work += " (";
+                AppendText(work, name);
+                work += ')';
+            }
+        }
+        const int lineLength = (int)work.size();
+        work += '\0';
+        AppendText(work, name);
 
-        const std::string key = ToKey(line) + '\0' + ToKey(name);
-        const auto found = lineIndex.find(key);
+        const auto found = lineIndex.find(std::string_view(work));
         if (found == lineIndex.end())
         {
-            lineIndex.emplace(key, texts.size());
-            texts.push_back(line);
-            names.push_back(name);
-            shares.push_back(offspring->m_dProbability);
-            sexes.push_back(offspring->m_nSex);
+            CCollatedLine line{CString(work.data(), (int)work.size()), lineLength, offspring->m_dProbability,
+                               offspring->m_nSex};
+            lineIndex.emplace(std::string_view(line.m_strKey, work.size()), lines.size());
+            lines.push_back(line);
             continue;
         }
-        shares[found->second] += offspring->m_dProbability;
-        if (sexes[found->second] != offspring->m_nSex)
-            sexes[found->second] = SEX_EITHER;
+        CCollatedLine& line = lines[found->second];
+        line.m_dShare += offspring->m_dProbability;
+        if (line.m_nSex != offspring->m_nSex)
+            line.m_nSex = SEX_EITHER;
+    }
+}
+
+// The share as FormatPercent(share, 2) writes it, with the same formatter
+// and so the same rounding; the length of the text.
+int WritePercent(char* out, double share)
+{
+    int length = _snprintf(out, 60, "%.2f%%", share * 100.0);
+    while (length < 7)
+        out[length++] = ' ';
+    out[length] = '\0';
+    return length;
+}
+
+// Writes pieces of text one after another into a buffer sized ahead; without
+// a buffer it only counts their characters and line ends.
+class CReportWriter
+{
+public:
+    explicit CReportWriter(char* out) : m_pOut(out), m_nLength(0), m_nLineEnds(0) {}
+
+    void Write(const char* text, int length)
+    {
+        if (m_pOut != NULL)
+            memcpy(m_pOut + m_nLength, text, (size_t)length);
+        m_nLength += (unsigned long long)length;
+    }
+    void Write(const CString& text) { Write(text, text.GetLength()); }
+    void Write(const char* text) { Write(text, (int)strlen(text)); }
+    void EndLine()
+    {
+        Write("\n", 1);
+        m_nLineEnds++;
+    }
+    void WriteCount(int count)
+    {
+        char number[16];
+        Write(number, sprintf(number, "%d potential ", count));
+    }
+    void WriteShare(double share)
+    {
+        char percent[64];
+        Write(percent, WritePercent(percent, share));
+        Write(" ", 1);
     }
 
-    for (size_t k = 0; k < texts.size(); k++)
+    unsigned long long GetLength() const { return m_nLength; }
+    unsigned long long GetLineEnds() const { return m_nLineEnds; }
+
+private:
+    char* m_pOut;
+    unsigned long long m_nLength;
+    unsigned long long m_nLineEnds;
+};
+
+// A heading ends in its line end: written as text, then counted as one.
+void WriteHeading(CReportWriter& writer, int count, const char* heading)
+{
+    writer.WriteCount(count);
+    CString expanded;
+    ExpandTokens(heading, expanded);
+    writer.Write(expanded, expanded.GetLength() - 1);
+    writer.EndLine();
+}
+
+void WriteGenotypeLine(CReportWriter& writer, const CCollatedLine& line, BOOL nameSection)
+{
+    writer.WriteShare(line.m_dShare);
+    writer.Write(line.m_strKey, line.m_nLineLength);
+    if (nameSection)
     {
-        CString line = FormatPercent(shares[k], 2) + " " + texts[k];
-        if (m_bRulesSectionsDiffer)
-            line += " [" + names[k] + "]";
-        lines.Add(AppendSexSuffix(line, sexes[k]));
+        writer.Write(" [", 2);
+        writer.Write(line.GetName(), line.GetNameLength());
+        writer.Write("]", 1);
     }
+    writer.Write(SexSuffix(line.m_nSex));
+}
+
+void WriteReportLists(CReportWriter& writer, const CMatingResult& result, const std::vector<CCollatedLine>& lines)
+{
+    static const char* const headings[RESULT_LIST_COUNT] = {"~phenotypes~:\n", "~phenotypeswithcarriedtraits~:\n",
+                                                            "~carriedtraits~:\n"};
+    WriteHeading(writer, (int)lines.size(), "~genotypes~:\n");
+    for (size_t k = 0; k < lines.size(); k++)
+    {
+        if (k > 0)
+            writer.EndLine();
+        WriteGenotypeLine(writer, lines[k], result.m_bRulesSectionsDiffer);
+    }
+    writer.EndLine();
+    for (int list = 0; list < RESULT_LIST_COUNT; list++)
+    {
+        writer.EndLine();
+        WriteHeading(writer, result.GetItemCount(list), headings[list]);
+        for (int i = 0; i < result.GetItemCount(list); i++)
+        {
+            const CMatingResultItem* item = result.GetItem(list, i);
+            writer.Write(" ", 1);
+            writer.WriteShare(item->m_dProbability);
+            writer.Write(item->m_strText);
+            writer.EndLine();
+        }
+    }
+}
+}  // namespace
+
+void CMatingResult::Collate(CStringArray& lines) const
+{
+    lines.RemoveAll();
+    std::vector<CCollatedLine> collated;
+    CollateLines(*this, collated);
+    lines.SetSize(0, (int)collated.size());
+    for (const CCollatedLine& line : collated)
+    {
+        CReportWriter counter(NULL);
+        WriteGenotypeLine(counter, line, m_bRulesSectionsDiffer);
+        CString text;
+        CReportWriter writer(text.GetBufferSetLength((int)counter.GetLength()));
+        WriteGenotypeLine(writer, line, m_bRulesSectionsDiffer);
+        lines.Add(text);
+    }
+}
+
+CString CMatingResult::WriteReport(CString& report) const
+{
+    // Within the limit the report fits the memory; should it still run out,
+    // the report stays as it was and the error says why.
+    try
+    {
+        return WriteReportWithinMemory(report);
+    }
+    catch (CMemoryException* exception)
+    {
+        exception->Delete();
+        return "there is not enough memory to write the report of the mating";
+    }
+}
+
+CString CMatingResult::WriteReportWithinMemory(CString& report) const
+{
+    std::vector<CCollatedLine> lines;
+    CollateLines(*this, lines);
+    CReportWriter counter(NULL);
+    WriteReportLists(counter, *this, lines);
+    unsigned long long lineEnds = 0;
+    for (int i = 0; i < report.GetLength(); i++)
+        lineEnds += report[i] == '\n' ? 1 : 0;
+    const unsigned long long shown = report.GetLength() + lineEnds + counter.GetLength() + counter.GetLineEnds();
+    if (shown > m_nMaxReportLength)
+        return TooLongReport();
+    const int start = report.GetLength();
+    const int total = start + (int)counter.GetLength();
+    CReportWriter writer(report.GetBuffer(total) + start);
+    WriteReportLists(writer, *this, lines);
+    report.ReleaseBuffer(total);
+    return CString();
+}
+
+CString CMatingResult::TooLongReport() const
+{
+    CString error;
+    error.Format("the report of the mating would be longer than %u characters, too long to show",
+                 m_nMaxReportLength);
+    return error;
 }

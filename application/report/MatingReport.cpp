@@ -1,38 +1,19 @@
 #include "application/report/MatingReport.h"
 
-#include "foundation/text/StringLists.h"
-#include "genetics/ExpandTerms.h"
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsSection.h"
 #include "genetics/MatingResult.h"
-
-namespace
-{
-CString PotentialHeading(int count, const char* heading)
-{
-    CString text;
-    text.Format("%d potential ", count);
-    return text + ExpandTerms(heading);
-}
-}  // namespace
 
 CString FormatMatingLists(CMatingResult& result, const CString& error)
 {
     if (!error.IsEmpty())
         return "Error: " + error + "\n";
-    static const char* const kListHeadings[RESULT_LIST_COUNT] = {"~phenotypes~:\n", "~phenotypeswithcarriedtraits~:\n",
-                                                                 "~carriedtraits~:\n"};
-    CStringArray lines;
-    result.Collate(lines);
-    CString report = PotentialHeading((int)lines.GetSize(), "~genotypes~:\n");
-    report += JoinStrings(lines, "\n", 0, -1) + "\n";
-    for (int list = 0; list < RESULT_LIST_COUNT; list++)
-    {
-        result.FormatList(list, lines);
-        report += "\n" + PotentialHeading((int)lines.GetSize(), kListHeadings[list]);
-        for (int i = 0; i < lines.GetSize(); i++)
-            report += " " + lines[i] + "\n";
-    }
+    // Written by the engine into one buffer sized ahead: a report of tens of
+    // thousands of long lines is not built by growing one string line by line.
+    CString report;
+    const CString writeError = result.WriteReport(report);
+    if (!writeError.IsEmpty())
+        return "Error: " + writeError + "\n";
     return report;
 }
 

@@ -281,3 +281,39 @@ TEST_F(MatingResultTest, HashedCollationMatchesThePlainOne)
         ExpectSameResults(m_result, plain);
     }
 }
+
+// The report's lists as the report has always shown them, written in one go:
+// the genotype lines under their count, then each list under its count with
+// a blank before every line; rules sections and sexes named.
+TEST_F(MatingResultTest, ReportListsHoldTheLinesOfCollateAndOfEveryList)
+{
+    Add("BB Dd EE", 0.25, SEX_FEMALE);
+    Add("BB Dd EE", 0.25, SEX_MALE);
+    Add("Bb DD ee", 0.3, SEX_EITHER);
+    Add("bb DD ee", 0.2, SEX_MALE);
+    m_result.m_bRulesSectionsDiffer = 1;
+    m_result.CollateTexts();
+    CStringArray lines;
+    m_result.Collate(lines);
+    CString expected = "Parents\n";
+    CString count;
+    count.Format("%d potential ", (int)lines.GetSize());
+    expected += count + Expanded("~genotypes~:\n");
+    for (int i = 0; i < lines.GetSize(); i++)
+        expected += (i > 0 ? "\n" : "") + lines[i];
+    expected += "\n";
+    const char* const headings[] = {"~phenotypes~:\n", "~phenotypeswithcarriedtraits~:\n", "~carriedtraits~:\n"};
+    for (int list = 0; list < RESULT_LIST_COUNT; list++)
+    {
+        CStringArray& items = ListLines(list);
+        count.Format("\n%d potential ", (int)items.GetSize());
+        expected += count + Expanded(headings[list]);
+        for (int i = 0; i < items.GetSize(); i++)
+            expected += " " + items[i] + "\n";
+    }
+    CString report = "Parents\n";
+    EXPECT_TEXT(m_result.WriteReport(report), "");
+    EXPECT_TEXT(report, expected);
+    EXPECT_NE(report.Find(MaleLetterSuffix), -1);
+    EXPECT_NE(report.Find("[Yellow]"), -1);
+}

@@ -1,15 +1,20 @@
 // Benchmark of the mating prediction: k unlinked genes heterozygous in both
 // parents (3^k distinct offspring), each gene with a visible recessive trait
 // and a carried trait, so that every offspring has its own texts. Times the
-// product's prediction with collation and report lines for k = 4..10 and the
+// product's prediction with collation and report for k = 4..10 and the
 // step-by-step reference enumeration of the tests for k = 4..6, and reports
 // the peak memory (reached at k = 10).
+// Then matings with texts of realistic length at nine and ten loci: each
+// state of each gene says 1, 3 or 25 words and its carried trait 1, 2 or 25
+// words. Each runs in a process of its own, so that its peak memory is its own.
 //   bench_predict [runs]
+//   bench_predict --texts LOCI SAY_WORDS CARRIED_WORDS RUNS   (one such mating)
 #include "afx/AfxCore.h"
 
 #include <psapi.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 
 #include <algorithm>
 #include <vector>
@@ -19,8 +24,10 @@
 #include "genetics/GeneticsConfigLoad.h"
 #include "genetics/GeneticsSection.h"
 #include "genetics/MatingResult.h"
-// The reference enumeration lives with the tests; the benchmark compiles it in.
+// The reference enumeration and the configuration of long texts live with the
+// tests; the benchmark compiles them in.
 #include "tests/genetics/MatingOracle.cpp"
+#include "tests/genetics/LongTextConfig.cpp"
 #include "tools/programs/BenchTimer.h"
 
 namespace
@@ -78,45 +85,124 @@ double Median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-// One prediction with everything the report needs from it.
-int PredictAndCollate(CGeneticsSection* genes, const CGenotype& mother, const CGenotype& father, bool oracle)
+// One prediction with everything the report needs from it: the reference
+// enumeration's lines, or the product's report. The product's error, if any,
+// is kept.
+int PredictAndCollate(CGeneticsSection* genes, const CGenotype& mother, const CGenotype& father, bool oracle,
+                      CString* error = NULL, int* reportLength = NULL)
 {
     CMatingResult result;
     if (oracle)
+    {
         OraclePredictMating(*genes, result, mother, father);
-    else
-        genes->PredictMating(result, mother, father);
-    CStringArray lines;
-    if (oracle)
+        CStringArray lines;
         OracleCollate(result, lines);
-    else
-        result.Collate(lines);
-    const int count = (int)lines.GetSize();
-    for (int list = 0; list < RESULT_LIST_COUNT; list++)
-        result.FormatList(list, lines);
-    return count;
+        const int count = (int)lines.GetSize();
+        for (int list = 0; list < RESULT_LIST_COUNT; list++)
+            result.FormatList(list, lines);
+        return count;
+    }
+    CString report;
+    CString failure = genes->PredictMating(result, mother, father);
+    if (failure.IsEmpty())
+        failure = result.WriteReport(report);
+    if (error != NULL)
+        *error = failure;
+    if (reportLength != NULL)
+        *reportLength = report.GetLength();
+    return result.GetOffspringCount();
 }
 
 double TimeRuns(CGeneticsSection* genes, const CGenotype& mother, const CGenotype& father, bool oracle, int runs,
-                int& offspring)
+                int& offspring, CString* error = NULL, int* reportLength = NULL)
 {
     std::vector<double> seconds;
     for (int run = 0; run < runs; run++)
     {
         const double start = BenchSeconds();
-        offspring = PredictAndCollate(genes, mother, father, oracle);
+        offspring = PredictAndCollate(genes, mother, father, oracle, error, reportLength);
         seconds.push_back(BenchSeconds() - start);
     }
     return Median(seconds);
+}
+
+double PeakMegabytes()
+{
+    PROCESS_MEMORY_COUNTERS memory = {};
+    memory.cb = sizeof(memory);
+    GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof(memory));
+    return (double)memory.PeakWorkingSetSize / (1024.0 * 1024.0);
+}
+
+struct Parents
+{
+    CGenotype mother;
+    CGenotype father;
+};
+
+void ParseParents(CGeneticsConfig& config, int genes, Parents& parents)
+{
+    CGeneticsSection* section = config.GetSection(0);
+    CGeneticsSection* rules = config.GetSection(1);
+    parents.mother.Parse(section, ParentText(genes), SEX_FEMALE, 0);
+    parents.father.Parse(section, ParentText(genes), SEX_MALE, 0);
+    rules->AddAssumedAlleles(parents.mother, SEX_FEMALE);
+    rules->AddAssumedAlleles(parents.father, SEX_MALE);
+}
+
+// One mating with realistic texts, in this process.
+int RunTextsCase(int genes, int sayWords, int carriedWords, int runs)
+{
+    CGeneticsConfig config;
+    CString parent;
+    if (!ReadConfig(config, LongTextGenesText(genes, sayWords, carriedWords, parent)))
+        return 1;
+    Parents parents;
+    ParseParents(config, genes, parents);
+    int offspring = 0;
+    int reportLength = 0;
+    CString error;
+    const double seconds = TimeRuns(config.GetSection(0), parents.mother, parents.father, false, runs, offspring,
+                                    &error, &reportLength);
+    printf("%2d loci, say %2d words, carried %2d:  %9.4f s  peak working set %7.1f MB  ", genes, sayWords,
+           carriedWords, seconds, PeakMegabytes());
+    if (error.IsEmpty())
+        printf("%d genotypes, report %.1f MB\n", offspring, reportLength / (1024.0 * 1024.0));
+    else
+        printf("Error: %s\n", (LPCTSTR)error);
+    fflush(stdout);
+    return 0;
+}
+
+// Runs this program again for one mating with realistic texts.
+void RunTextsCaseApart(int genes, int sayWords, int carriedWords, int runs)
+{
+    char path[MAX_PATH];
+    GetModuleFileNameA(NULL, path, MAX_PATH);
+    CString command;
+    command.Format("\"%s\" --texts %d %d %d %d", path, genes, sayWords, carriedWords, runs);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(NULL, command.GetBuffer(0), NULL, NULL, TRUE, 0, NULL, NULL, &startup, &process))
+    {
+        printf("cannot run %s\n", (LPCTSTR)command);
+        return;
+    }
+    WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
 }
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
     InitProductTerms();
     InitDefaultTerms();
     RefreshSexLetterTexts();
+    if (argc == 6 && strcmp(argv[1], "--texts") == 0)
+        return RunTextsCase(atoi(argv[2]), atoi(argv[3]), atoi(argv[4]), std::max(1, atoi(argv[5])));
+    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
 
     double oracleAtSix = 0.0;
     double fastAtSix = 0.0;
@@ -126,12 +212,10 @@ int main(int argc, char** argv)
         if (!ReadConfig(config, ConfigText(k)))
             return 1;
         CGeneticsSection* genes = config.GetSection(0);
-        CGeneticsSection* rules = config.GetSection(1);
-        CGenotype mother, father;
-        mother.Parse(genes, ParentText(k), SEX_FEMALE, 0);
-        father.Parse(genes, ParentText(k), SEX_MALE, 0);
-        rules->AddAssumedAlleles(mother, SEX_FEMALE);
-        rules->AddAssumedAlleles(father, SEX_MALE);
+        Parents parents;
+        ParseParents(config, k, parents);
+        const CGenotype& mother = parents.mother;
+        const CGenotype& father = parents.father;
 
         int offspring = 0;
         const double fast = TimeRuns(genes, mother, father, false, k <= 8 ? runs : std::min(runs, 3), offspring);
@@ -151,10 +235,16 @@ int main(int argc, char** argv)
         printf("\n");
         fflush(stdout);
     }
-    PROCESS_MEMORY_COUNTERS memory = {};
-    memory.cb = sizeof(memory);
-    GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof(memory));
-    printf("peak working set %.1f MB\n", (double)memory.PeakWorkingSetSize / (1024.0 * 1024.0));
+    printf("peak working set %.1f MB\n", PeakMegabytes());
     printf("reference / fast at k=6: %.0f\n", fastAtSix > 0 ? oracleAtSix / fastAtSix : 0.0);
+
+    printf("\nrealistic texts, with report (%d runs each, 1 for 25 words):\n", std::min(runs, 3));
+    fflush(stdout);
+    const int texts[][2] = {{1, 1}, {3, 2}, {25, 25}};
+    for (int k = 9; k <= 10; k++)
+    {
+        for (const auto& words : texts)
+            RunTextsCaseApart(k, words[0], words[1], words[0] == 25 ? 1 : std::min(runs, 3));
+    }
     return 0;
 }

@@ -4,8 +4,8 @@
 // genotypes as the main dialog does (female and male, completed with the
 // alleles that the rules section assumes), predicts the mating and prints the
 // mating report from its first "potential" heading on, with LF line ends and
-// the default terminology. A configuration or genotype error is printed and
-// ends the program with exit code 2. With --time N the prediction, with its
+// the default terminology. A configuration or genotype error, or a mating that
+// cannot be listed, is printed and ends the program with exit code 2. With --time N the prediction, with its
 // collation and report lines, is repeated N times and the median time of one
 // run and the peak memory are written to stderr.
 #include "afx/AfxCore.h"
@@ -20,10 +20,8 @@
 #include <vector>
 
 #include "application/report/MatingReport.h"
-#include "foundation/files/ByteBuffer.h"
-#include "foundation/files/SealedFile.h"
 #include "foundation/terminology/TerminologySetup.h"
-#include "foundation/text/TextLines.h"
+#include "genetics/ConfigurationFile.h"
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsConfigLoad.h"
 #include "genetics/GeneticsSection.h"
@@ -37,18 +35,6 @@ int Fail(const CString& message)
 {
     fprintf(stdout, "%s\n", (LPCTSTR)message);
     return EXIT_INPUT_ERROR;
-}
-
-// The configuration file's lines: a sealed file is unsealed, any other file is
-// taken as plain text.
-BOOL ReadConfigurationLines(const char* path, CStringArray& lines)
-{
-    CByteBuffer buffer;
-    if (!buffer.LoadSealedFile(path, SealKeyGeneticsConfiguration) && !buffer.LoadFile(path))
-        return FALSE;
-    buffer.ConvertCrLfToLf();
-    SplitBufferLines(lines, buffer, TRUE);
-    return TRUE;
 }
 
 CGeneticsSection* FindFirstRulesSection(const CGeneticsConfig& config)
@@ -109,8 +95,9 @@ int main(int argc, char** argv)
     RefreshSexLetterTexts();
 
     CStringArray lines;
-    if (!ReadConfigurationLines(argv[first], lines))
-        return Fail(CString("cannot read the configuration file ") + argv[first]);
+    const CString readError = ReadConfigurationFile(argv[first], lines);
+    if (!readError.IsEmpty())
+        return Fail(readError);
     CDWordArray numbers;
     numbers.SetSize(lines.GetSize());
     for (int i = 0; i < lines.GetSize(); i++)
@@ -145,5 +132,7 @@ int main(int argc, char** argv)
     fwrite((LPCTSTR)report, 1, (size_t)report.GetLength(), stdout);
     if (repeat > 0)
         ReportTimes(seconds);
-    return 0;
+    // A listed report begins with its count; a prediction that failed gives
+    // its error instead.
+    return report.Left(7) == "Error: " ? EXIT_INPUT_ERROR : 0;
 }
