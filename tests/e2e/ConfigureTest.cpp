@@ -3,6 +3,7 @@
 #include "E2eSupport.h"
 
 #include <gtest/gtest.h>
+#include <shlwapi.h>
 
 using namespace e2e;
 
@@ -94,6 +95,8 @@ TEST_F(Configure, FailedInstallationKeepsTheOldConfiguration)
 
 TEST(Install, WritesTheSettingsAndEndsWithoutAMainWindow)
 {
+    const char preferences[] = "Software\\Mirolf Technologies Ltd\\Kestrova\\Preferences";
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, preferences);
     CProgramFolder folder("install", {"Labrador.gen"}, true);
     CProgramDriver driver;
     ASSERT_TRUE(driver.Start(folder.Path(), "/install"));
@@ -102,11 +105,13 @@ TEST(Install, WritesTheSettingsAndEndsWithoutAMainWindow)
     EXPECT_TRUE(Contains(messages, "Kestrova for Vodi 2")) << (messages.empty() ? "" : messages.front());
     EXPECT_FALSE(Contains(messages, NoPrinter)) << "the install step does not look for a printer";
     EXPECT_EQ(driver.FindWindowByCaption(MainCaption), nullptr);
+    // Every preference was written, so the key holds them all.
+    DWORD count = 0;
     HKEY key = NULL;
-    EXPECT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Mirolf Technologies Ltd", 0, KEY_READ, &key),
-              ERROR_SUCCESS);
-    if (key != NULL)
-        ::RegCloseKey(key);
+    ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, preferences, 0, KEY_READ, &key), ERROR_SUCCESS);
+    ::RegQueryInfoKeyA(key, NULL, NULL, NULL, NULL, NULL, NULL, &count, NULL, NULL, NULL, NULL);
+    ::RegCloseKey(key);
+    EXPECT_GE(count, 30u);
 }
 
 TEST(Printer, WithoutAPrinterExactlyOneMessageAppears)
