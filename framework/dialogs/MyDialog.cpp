@@ -1,5 +1,7 @@
 #include "framework/dialogs/MyDialog.h"
 
+#include "framework/controls/DefaultButtonLook.h"
+
 #include "foundation/settings/AppRegistryKey.h"
 #include "foundation/settings/RegistryKey.h"
 #include "foundation/windows/WindowSize.h"
@@ -21,6 +23,8 @@ BEGIN_MESSAGE_MAP(CMyDialog, CDialog)
     ON_WM_GETMINMAXINFO()
     ON_WM_CTLCOLOR()
     ON_WM_ERASEBKGND()
+    ON_WM_HELPINFO()
+    ON_MESSAGE(DM_SETDEFID, OnSetDefId)
     ON_WM_SYSCOMMAND()
     ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
     ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
@@ -173,8 +177,8 @@ void CMyDialog::EnforceMinSize()
 
 BOOL CMyDialog::OnInitDialog()
 {
-    if (m_toolTip.GetSafeHwnd() == NULL)
-        m_toolTip.Create(this);
+    m_toolTip.m_parent = this;
+    m_toolTip.EnsureCreated();
     m_pToolTip = &m_toolTip;
     BOOL result = CDialog::OnInitDialog();
     m_runner.OnInitOwner();
@@ -322,4 +326,16 @@ BOOL CMyDialog::OnEraseBkgnd(CDC* dc)
 void CMyDialog::OnSysCommand(UINT id, LPARAM)
 {
     RunSysCommandCountingHelp(this, id);
+}
+
+BOOL CMyDialog::OnHelpInfo(HELPINFO* info)
+{
+    if (ContextHelpDepth != 0 && m_toolTip.GetSafeHwnd() != NULL)
+        return m_toolTip.OnContextHelp(info);
+    return (BOOL)Default();
+}
+
+LRESULT CMyDialog::OnSetDefId(WPARAM wParam, LPARAM lParam)
+{
+    return SetDefaultButtonLook(this, [this] { return Default(); });
 }

@@ -5,6 +5,7 @@
 // minimum and maximum tracking sizes, fit-to-parent and a modeless mode.
 #include "afx/AfxWin.h"
 #include "framework/dialogs/DialogRunner.h"
+#include "framework/controls/MyToolTipCtrl.h"
 #include "framework/dialogs/ToolTipText.h"
 #include "framework/windows/ColouredControls.h"
 #include "framework/windows/ControlLayout.h"
@@ -55,7 +56,7 @@ public:
     BOOL m_useMinMaxInfo = FALSE;
     DWORD m_helpContextId = 0;
     BOOL m_noHelp = FALSE;
-    CToolTipCtrl m_toolTip;
+    CMyToolTipCtrl m_toolTip;
     BOOL m_fitToParent = FALSE;
     int m_fittedClientWidth = 0, m_fittedClientHeight = 0;
 
@@ -92,6 +93,8 @@ protected:
     afx_msg LRESULT OnKickIdle(WPARAM wParam, LPARAM lParam);
     afx_msg void OnShowOpeningMessage();
     afx_msg BOOL OnEraseBkgnd(CDC* dc);
+    afx_msg BOOL OnHelpInfo(HELPINFO* info);
+    afx_msg LRESULT OnSetDefId(WPARAM wParam, LPARAM lParam);
     afx_msg void OnSysCommand(UINT id, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()

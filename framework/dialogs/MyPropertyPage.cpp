@@ -1,7 +1,10 @@
 #include "framework/dialogs/MyPropertyPage.h"
 
+#include "framework/controls/DefaultButtonLook.h"
+
 #include "foundation/windows/OwnerWindow.h"
 #include "framework/dialogs/DialogRunner.h"
+#include "framework/dialogs/MyDialog.h"
 #include "framework/dialogs/MyPropertySheet.h"
 #include "framework/windows/MyWnd.h"
 
@@ -12,6 +15,8 @@ BEGIN_MESSAGE_MAP(CMyPropertyPage, CPropertyPage)
     ON_WM_CTLCOLOR()
     ON_WM_CLOSE()
     ON_WM_ERASEBKGND()
+    ON_WM_HELPINFO()
+    ON_MESSAGE(DM_SETDEFID, OnSetDefId)
     ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
     ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
 END_MESSAGE_MAP()
@@ -64,8 +69,8 @@ BOOL CMyPropertyPage::ValidateForMove()
 
 BOOL CMyPropertyPage::OnInitDialog()
 {
-    if (m_toolTip.GetSafeHwnd() == NULL)
-        m_toolTip.Create(this);
+    m_toolTip.m_parent = this;
+    m_toolTip.EnsureCreated();
     m_pToolTip = &m_toolTip;
     BOOL result = CPropertyPage::OnInitDialog();
     m_layout.RecordInitialSize();
@@ -217,4 +222,16 @@ BOOL CMyPropertyPage::OnEraseBkgnd(CDC* dc)
     if (!m_pictures.DrawBackground(dc))
         Default();
     return TRUE;
+}
+
+BOOL CMyPropertyPage::OnHelpInfo(HELPINFO* info)
+{
+    if (ContextHelpDepth != 0 && m_toolTip.GetSafeHwnd() != NULL)
+        return m_toolTip.OnContextHelp(info);
+    return (BOOL)Default();
+}
+
+LRESULT CMyPropertyPage::OnSetDefId(WPARAM wParam, LPARAM lParam)
+{
+    return SetDefaultButtonLook(this, [this] { return Default(); });
 }

@@ -4,6 +4,7 @@
 // picture background) plus wizard flags and a page of another sheet that is
 // activated together with this one.
 #include "afx/AfxWin.h"
+#include "framework/controls/MyToolTipCtrl.h"
 #include "framework/dialogs/ToolTipText.h"
 #include "framework/windows/ColouredControls.h"
 #include "framework/windows/ControlLayout.h"
@@ -34,7 +35,7 @@ public:
     BOOL m_noHelp = FALSE;
     BOOL m_alwaysNext = FALSE;
     BOOL m_validated = FALSE;
-    CToolTipCtrl m_toolTip;
+    CMyToolTipCtrl m_toolTip;
 
     virtual void UpdateControls();
     virtual BOOL CanGoBack();
@@ -61,6 +62,8 @@ protected:
     afx_msg LRESULT OnKickIdle(WPARAM wParam, LPARAM lParam);
     afx_msg void OnClose();
     afx_msg BOOL OnEraseBkgnd(CDC* dc);
+    afx_msg BOOL OnHelpInfo(HELPINFO* info);
+    afx_msg LRESULT OnSetDefId(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "framework/controls/MyButton.h"
 
 // The flat push button that pop-ups place inside themselves (owner-drawn,
 // style BS_OWNERDRAW). It hands the focus back to its pop-up after a click
 // and passes its focus loss on, so the pop-up keeps the keyboard and applies
 // its own focus rule.
-class CPopupButton : public CButton
+class CPopupButton : public CMyButton
 {
 public:
-    void DrawItem(LPDRAWITEMSTRUCT item) override;
+    CPopupButton() { m_flat = 1; }
 
 protected:
     afx_msg void OnKillFocus(CWnd* newWnd);

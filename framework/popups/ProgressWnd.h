@@ -1,6 +1,7 @@
 #pragma once
 
 #include "afx/AfxWin.h"
+#include "framework/controls/MyButton.h"
 #include "framework/windows/DialogIcon.h"
 #include "framework/windows/MyWnd.h"
 #include "framework/windows/WndPictureTable.h"
@@ -96,7 +97,7 @@ private:
     CDialogIcon m_icon;
     HWND m_iconStatic;
     HWND m_bar;
-    CButton m_button;
+    CMyButton m_button;
     CString m_buttonText;
     CFont m_messageFont;
     CRect m_firstLineRect;

@@ -1,0 +1,126 @@
+#include "framework/controls/MyEdit.h"
+
+#include "foundation/windows/SystemColours.h"
+
+IMPLEMENT_DYNAMIC(CMyEdit, CEdit)
+
+BEGIN_MESSAGE_MAP(CMyEdit, CEdit)
+    ON_WM_SETFOCUS()
+    ON_MESSAGE(WM_SETTEXT, OnSetText)
+    ON_WM_CTLCOLOR_REFLECT()
+END_MESSAGE_MAP()
+
+CMyEdit::CMyEdit()
+    : m_notifyOnSetText(0), m_ownColours(0), m_brushMade(0), m_backgroundColour(GetSystemColour(COLOR_WINDOW)),
+      m_textColour(GetSystemColour(COLOR_WINDOWTEXT)), m_caretOnFocus(0), m_enlargedEditor(0), m_deleteWithWindow(0)
+{
+}
+
+CMyEdit::~CMyEdit()
+{
+}
+
+COLORREF CMyEdit::SetBackgroundColour(COLORREF colour)
+{
+    COLORREF old = m_backgroundColour;
+    m_backgroundColour = colour;
+    m_brush.DeleteObject();
+    m_brushMade = m_brush.CreateSolidBrush(colour);
+    m_ownColours = 1;
+    if (m_hWnd != NULL)
+        ::InvalidateRect(m_hWnd, NULL, TRUE);
+    return old;
+}
+
+COLORREF CMyEdit::SetTextColour(COLORREF colour)
+{
+    COLORREF old = m_textColour;
+    m_textColour = colour;
+    if (!m_brushMade)
+        SetBackgroundColour(m_backgroundColour);
+    else
+    {
+        m_ownColours = 1;
+        if (m_hWnd != NULL)
+            ::InvalidateRect(m_hWnd, NULL, TRUE);
+    }
+    return old;
+}
+
+CString CMyEdit::ReadText() const
+{
+    // The window text also for multi-line fields: with version 6 of the
+    // common controls the field's own buffer (EM_GETHANDLE) holds wide
+    // characters, not the program's text.
+    CString text;
+    GetWindowText(text);
+    return text;
+}
+
+BOOL CMyEdit::GetSelection(CString* selected, int* start, int* end, CString* before, CString* after) const
+{
+    for (CString* out : {selected, before, after})
+        if (out != NULL)
+            out->Empty();
+    if (m_hWnd == NULL)
+        return FALSE;
+    DWORD from = 0, to = 0;
+    ::SendMessageA(m_hWnd, EM_GETSEL, (WPARAM)&from, (LPARAM)&to);
+    if (start != NULL)
+        *start = (int)from;
+    if (end != NULL)
+        *end = (int)to;
+    if (from > to)
+        return FALSE;
+    CString text = ReadText();
+    int length = text.GetLength();
+    int a = std::min((int)from, length), b = std::min((int)to, length);
+    if (selected != NULL)
+        *selected = text.Mid(a, b - a);
+    if (before != NULL)
+        *before = text.Left(a);
+    if (after != NULL)
+        *after = text.Mid(b);
+    return from < to;
+}
+
+BOOL CMyEdit::GetWholeText(CString& text) const
+{
+    text = m_hWnd != NULL ? ReadText() : CString();
+    return !text.IsEmpty();
+}
+
+void CMyEdit::PostNcDestroy()
+{
+    CEdit::PostNcDestroy();
+    if (m_deleteWithWindow)
+        delete this;
+}
+
+void CMyEdit::OnSetFocus(CWnd* oldWnd)
+{
+    CEdit::OnSetFocus(oldWnd);
+    if (m_caretOnFocus)
+    {
+        ::SendMessageA(m_hWnd, EM_SETSEL, (WPARAM)-1, (LPARAM)-1);
+        ::SendMessageA(m_hWnd, EM_SCROLLCARET, 0, 0);
+    }
+}
+
+LRESULT CMyEdit::OnSetText(WPARAM, LPARAM)
+{
+    LRESULT result = Default();
+    HWND parent = ::GetParent(m_hWnd);
+    if (m_notifyOnSetText && parent != NULL)
+        ::SendMessageA(parent, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(m_hWnd), EN_CHANGE), (LPARAM)m_hWnd);
+    return result;
+}
+
+HBRUSH CMyEdit::CtlColor(CDC* dc, UINT)
+{
+    if (!m_ownColours)
+        return NULL;
+    dc->SetTextColor(m_textColour);
+    dc->SetBkColor(m_backgroundColour);
+    return (HBRUSH)m_brush.GetSafeHandle();
+}
