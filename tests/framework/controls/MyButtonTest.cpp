@@ -3,6 +3,7 @@
 #include "framework/controls/ItemDrawStyle.h"
 #include "framework/controls/MyButton.h"
 #include "framework/popups/PopupTracker.h"
+#include "framework/resources/CommandImagesIds.h"
 #include "framework/support/WindowScreenshot.h"
 #include "foundation/windows/SystemColours.h"
 
@@ -55,6 +56,15 @@ TEST(ItemDrawStyle, ImageIndicesKeepNoImageAndEveryIndex)
         EXPECT_EQ(index, CItemDrawStyle::UnpackImageIndex(style.m_normalImage)) << index;
         EXPECT_EQ(-1, CItemDrawStyle::UnpackImageIndex(style.m_disabledImage)) << index;
     }
+}
+
+TEST(CommandImages, StripHoldsEveryCommandPicture)
+{
+    CSharedImageLists lists;
+    ASSERT_TRUE(lists.Build(IDB_COMMAND_IMAGES));
+    EXPECT_EQ(COMMAND_IMAGE_COUNT, lists.m_normal.GetImageCount());
+    EXPECT_EQ(COMMAND_IMAGE_COUNT, lists.m_greyed.GetImageCount());
+    lists.Release();
 }
 
 TEST_F(MyButtonTest, FacesShowImageTextFocusAndDisabledGrey)
