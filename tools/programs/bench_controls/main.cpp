@@ -1,0 +1,61 @@
+// Measures the painting of the framework's owner-drawn controls: one button
+// face (image and text) drawn into a memory device context, and a real
+// button window repainted.
+//
+//   bench_controls.exe
+#include "../BenchTimer.h"
+#include "framework/app/SharedImageLists.h"
+#include "framework/controls/ItemDrawStyle.h"
+#include "framework/controls/MyButton.h"
+#include "framework/resources/CommandImagesIds.h"
+#include "foundation/windows/SystemColours.h"
+
+#include <cstdio>
+
+namespace
+{
+template <class BODY>
+void Measure(const char* what, int rounds, BODY body)
+{
+    double start = BenchSeconds();
+    for (int i = 0; i < rounds; ++i)
+        body(i);
+    double seconds = BenchSeconds() - start;
+    printf("%-52s %7d in %7.3f s: %10.2f us each\n", what, rounds, seconds, seconds * 1e6 / rounds);
+}
+}
+
+int main()
+{
+    LoadSystemColours();
+    GetSharedImageLists().Build(IDB_COMMAND_IMAGES);
+
+    HDC screen = ::GetDC(NULL);
+    HDC memory = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 200, 40);
+    ::ReleaseDC(NULL, screen);
+    HGDIOBJ old = ::SelectObject(memory, bitmap);
+    ::SelectObject(memory, ::GetStockObject(DEFAULT_GUI_FONT));
+    CItemDrawStyle style;
+    style.SetImage(IDB_COMMAND_IMAGES, 0xFF00FF, 16, 15, IMAGE_SAVE, IMAGE_SAVE);
+    CRect rect(0, 0, 200, 40);
+    CDC* dc = CDC::FromHandle(memory);
+    Measure("item face drawn (image and text)", 2000, [&](int) {
+        style.Draw(dc, rect, 0, 0, 0, "&Save the litter", 0, RGB(240, 240, 240), 0, NoImageBand);
+    });
+    ::SelectObject(memory, old);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+
+    CWnd parent;
+    parent.CreateEx(0, AfxRegisterWndClass(0), "Bench", WS_POPUP | WS_VISIBLE, 0, 0, 300, 100, NULL, NULL);
+    CMyButton button;
+    button.Create("&Save", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(10, 10, 110, 40), &parent, 1);
+    button.SetImage(IDB_COMMAND_IMAGES, 0xFF00FF, 16, 15, IMAGE_SAVE, IMAGE_SAVE);
+    Measure("button window repainted", 500, [&](int) {
+        ::RedrawWindow(button.m_hWnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    });
+    parent.DestroyWindow();
+    GetSharedImageLists().Release();
+    return 0;
+}
