@@ -8,4 +8,6 @@ class CGenSelAssumedAlleles : public CGenSelItem
     DECLARE_DYNAMIC(CGenSelAssumedAlleles)
 public:
     CMyCmdTarget* Clone() const override;
+    int AddField(CGeneticsSection* rules, CFieldList& list, int sex, const CGenotype& working,
+                 CDWordArray& coveredGenes, const CString& groupText) override;
 };
