@@ -31,39 +31,11 @@ BOOL CCheckField::Create(CFieldList& list, HWND& previous)
         return TRUE;
     }
     m_bHasLabelWindow = !m_label.IsEmpty();
-    if (m_bHasLabelWindow && !CreateLabel(list, previous))
+    HWND first = CreateRadioGroup(list, previous, m_options, (m_style & FS_OPTIONAL) ? 3 : 2);
+    if (first == NULL)
         return FALSE;
-    const int count = (m_style & FS_OPTIONAL) ? 3 : 2;
-    const CSize size = list.GetPrototypeSize(IDC_FIELD_RADIO);
-    int x = m_nLabelWidth, y = m_nControlTop + offset, widest = 0;
-    const int first = (int)m_windows.GetSize();
-    for (int i = 0; i < count; i++)
-    {
-        const DWORD group = i == 0 ? WS_GROUP | WS_TABSTOP : 0;
-        const int width = size.cx + list.GetTextExtent(m_options[i]).cx;
-        HWND radio = AddWindow(list, IDC_FIELD_RADIO, leftText | group, previous, x, y, width, size.cy);
-        if (radio == NULL)
-            return FALSE;
-        if (i > 0)
-            ::SetWindowLongA(radio, GWL_STYLE, ::GetWindowLongA(radio, GWL_STYLE) & ~(WS_GROUP | WS_TABSTOP));
-        ::SetWindowTextA(radio, m_options[i]);
-        if (i == 0)
-            m_nControlId = ::GetDlgCtrlID(radio);
-        widest = std::max(widest, width);
-        if (m_style & FS_SIDE_BY_SIDE)
-            x += width + size.cy / 2;
-        else
-            y += size.cy;
-    }
-    if (!(m_style & FS_SIDE_BY_SIDE))
-        for (int i = first; i < m_windows.GetSize(); i++)
-        {
-            CRect rect;
-            ::GetWindowRect(m_windows[i], &rect);
-            ::MapWindowPoints(NULL, ::GetParent(m_windows[i]), (POINT*)&rect, 2);
-            ::MoveWindow(m_windows[i], rect.left, rect.top, widest, rect.Height(), FALSE);
-        }
-    CheckRadioByIndex(CWnd::FromHandle(m_windows[first]), m_nValue);
+    m_nControlId = ::GetDlgCtrlID(first);
+    CheckRadioByIndex(CWnd::FromHandle(first), m_nValue);
     return TRUE;
 }
 

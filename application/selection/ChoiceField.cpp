@@ -28,44 +28,14 @@ HWND CChoiceField::OtherEdit() const
 
 BOOL CChoiceField::Create(CFieldList& list, HWND& previous)
 {
-    const int offset = (m_style & FS_EDIT_OFFSET) ? GetEditLabelOffset() : 0;
     const TEXTMETRIC& metrics = list.GetTextMetrics();
     if (IsRadio())
     {
         m_bHasLabelWindow = !m_label.IsEmpty();
-        if (m_bHasLabelWindow && !CreateLabel(list, previous))
+        m_firstRadio = CreateRadioGroup(list, previous, m_items.GetData(), (int)m_items.GetSize());
+        if (m_firstRadio == NULL)
             return FALSE;
-        const DWORD leftText = (m_style & FS_LEFT_TEXT) ? BS_LEFTTEXT : 0;
-        const CSize size = list.GetPrototypeSize(IDC_FIELD_RADIO);
-        const int first = (int)m_windows.GetSize();
-        int x = m_nLabelWidth, y = m_nControlTop + offset, widest = 0;
-        for (int i = 0; i < m_items.GetSize(); i++)
-        {
-            const int width = size.cx + list.GetTextExtent(m_items[i]).cx;
-            HWND radio = AddWindow(list, IDC_FIELD_RADIO, leftText | (i == 0 ? WS_GROUP | WS_TABSTOP : 0), previous, x,
-                                   y, width, size.cy);
-            if (radio == NULL)
-                return FALSE;
-            ::SetWindowTextA(radio, m_items[i]);
-            if (i == 0)
-            {
-                m_nFirstRadioId = ::GetDlgCtrlID(radio);
-                m_firstRadio = radio;
-            }
-            widest = std::max(widest, width);
-            if (m_style & FS_SIDE_BY_SIDE)
-                x += width + size.cy / 2;
-            else
-                y += size.cy;
-        }
-        if (!(m_style & FS_SIDE_BY_SIDE))
-            for (int i = first; i < m_windows.GetSize(); i++)
-            {
-                CRect rect;
-                ::GetWindowRect(m_windows[i], &rect);
-                ::MapWindowPoints(NULL, ::GetParent(m_windows[i]), (POINT*)&rect, 2);
-                ::MoveWindow(m_windows[i], rect.left, rect.top, widest, rect.Height(), FALSE);
-            }
+        m_nFirstRadioId = ::GetDlgCtrlID(m_firstRadio);
         return TRUE;
     }
 

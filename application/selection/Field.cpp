@@ -4,6 +4,8 @@
 #include "application/selection/FieldList.h"
 #include "foundation/windows/DialogMetrics.h"
 
+#include <algorithm>
+
 IMPLEMENT_DYNAMIC(CField, CObject)
 
 CField::CField(int kind)
@@ -57,6 +59,40 @@ BOOL CField::CreateLabel(CFieldList& list, HWND& previous)
         m_nControlTop = 0;
     }
     return TRUE;
+}
+
+HWND CField::CreateRadioGroup(CFieldList& list, HWND& previous, const CString* texts, int count)
+{
+    if (!m_label.IsEmpty() && !CreateLabel(list, previous))
+        return NULL;
+    const DWORD leftText = (m_style & FS_LEFT_TEXT) ? BS_LEFTTEXT : 0;
+    const CSize size = list.GetPrototypeSize(IDC_FIELD_RADIO);
+    const int first = (int)m_windows.GetSize();
+    int x = m_nLabelWidth, y = m_nControlTop + ((m_style & FS_EDIT_OFFSET) ? GetEditLabelOffset() : 0), widest = 0;
+    for (int i = 0; i < count; i++)
+    {
+        const int width = size.cx + list.GetTextExtent(texts[i]).cx;
+        HWND radio = AddWindow(list, IDC_FIELD_RADIO, leftText | (i == 0 ? WS_GROUP | WS_TABSTOP : 0), previous, x, y,
+                               width, size.cy);
+        if (radio == NULL)
+            return NULL;
+        ::SetWindowTextA(radio, texts[i]);
+        widest = std::max(widest, width);
+        if (m_style & FS_SIDE_BY_SIDE)
+            x += width + size.cy / 2;
+        else
+            y += size.cy;
+    }
+    if (count == 0)
+        return NULL;
+    for (int i = first; !(m_style & FS_SIDE_BY_SIDE) && i < m_windows.GetSize(); i++)
+    {
+        CRect rect;
+        ::GetWindowRect(m_windows[i], &rect);
+        ::MapWindowPoints(NULL, ::GetParent(m_windows[i]), (POINT*)&rect, 2);
+        ::MoveWindow(m_windows[i], rect.left, rect.top, widest, rect.Height(), FALSE);
+    }
+    return m_windows[first];
 }
 
 namespace

@@ -86,5 +86,8 @@ protected:
     BOOL CreateLabel(CFieldList& list, HWND& previous);
     HWND AddWindow(CFieldList& list, UINT prototypeId, DWORD extraStyle, HWND& previous, int x, int y, int width,
                    int height);
+    // A label when the field has one, then one radio button per text, stacked
+    // (all as wide as the widest) or side by side; the first radio or null.
+    HWND CreateRadioGroup(CFieldList& list, HWND& previous, const CString* texts, int count);
     int m_nControlTop; // where the control part starts, after CreateLabel
 };
