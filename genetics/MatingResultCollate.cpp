@@ -24,11 +24,6 @@
 
 namespace
 {
-std::string ToKey(const CString& text)
-{
-    return std::string((LPCTSTR)text, (size_t)text.GetLength());
-}
-
 BOOL EndsWith(const CString& text, const CString& suffix)
 {
     return text.GetLength() > suffix.GetLength() && text.Right(suffix.GetLength()) == suffix;
@@ -63,20 +58,23 @@ CString GetOffspringText(const CPredictedOffspring* offspring, int list)
 void MergeSexSuffixPartners(COwningObArray& items)
 {
     const int count = (int)items.GetSize();
+    // The maps look at the keys where they are, without copies.
     std::vector<CString> keys(count);
-    std::unordered_map<std::string, std::vector<int>> positions;
+    std::unordered_map<std::string_view, std::vector<int>> positions;
+    positions.reserve(count);
     for (int i = 0; i < count; i++)
     {
         keys[i] = StripSexSuffixes(((CMatingResultItem*)items.GetAt(i))->m_strText);
-        positions[ToKey(keys[i])].push_back(i);
+        positions[std::string_view(keys[i], (size_t)keys[i].GetLength())].push_back(i);
     }
-    std::unordered_map<std::string, size_t> cursors;
+    std::unordered_map<std::string_view, size_t> cursors;
+    cursors.reserve(count);
     std::vector<bool> deleted(count, false);
     for (int a = 0; a < count; a++)
     {
         if (deleted[a])
             continue;
-        const std::string key = ToKey(keys[a]);
+        const std::string_view key(keys[a], (size_t)keys[a].GetLength());
         const std::vector<int>& candidates = positions[key];
         size_t& cursor = cursors[key];
         while (cursor < candidates.size() && (candidates[cursor] <= a || deleted[candidates[cursor]]))
