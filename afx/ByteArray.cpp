@@ -1,5 +1,7 @@
 #include "afx/ByteArray.h"
 
+#include "afx/Archive.h"
+
 IMPLEMENT_SERIAL(CByteArray, CObject, 0)
 
 CByteArray::CByteArray()
@@ -8,4 +10,19 @@ CByteArray::CByteArray()
 
 CByteArray::~CByteArray()
 {
+}
+
+void CByteArray::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring())
+    {
+        ar.WriteCount((DWORD)GetSize());
+        ar.Write(GetData(), (UINT)GetSize());
+        return;
+    }
+    DWORD n = ar.ReadCount();
+    ar.CheckAvailable(n);
+    SetSize(n);
+    if (ar.Read(GetData(), n) != n)
+        AfxThrowArchiveException(CArchiveException::endOfFile);
 }

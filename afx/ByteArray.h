@@ -10,4 +10,7 @@ class CByteArray : public CArray<BYTE, BYTE>
 public:
     CByteArray();
     virtual ~CByteArray();
+
+    // The count, then the bytes as one block.
+    void Serialize(CArchive& ar) override;
 };

@@ -10,4 +10,7 @@ class CDWordArray : public CArray<DWORD, DWORD>
 public:
     CDWordArray();
     virtual ~CDWordArray();
+
+    // The count, then each element.
+    void Serialize(CArchive& ar) override;
 };

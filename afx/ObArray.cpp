@@ -1,5 +1,7 @@
 #include "afx/ObArray.h"
 
+#include "afx/Archive.h"
+
 IMPLEMENT_SERIAL(CObArray, CObject, 0)
 
 CObArray::CObArray()
@@ -8,4 +10,14 @@ CObArray::CObArray()
 
 CObArray::~CObArray()
 {
+}
+
+void CObArray::Serialize(CArchive& ar)
+{
+    SerializeArray(ar, *this, 2, [&](CObject*& p) {
+        if (ar.IsStoring())
+            ar.WriteObject(p);
+        else
+            p = ar.ReadObject(NULL);
+    });
 }

@@ -10,4 +10,7 @@ class CObArray : public CArray<CObject*, CObject*>
 public:
     CObArray();
     virtual ~CObArray();
+
+    // The count, then each element.
+    void Serialize(CArchive& ar) override;
 };

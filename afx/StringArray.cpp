@@ -1,5 +1,7 @@
 #include "afx/StringArray.h"
 
+#include "afx/Archive.h"
+
 IMPLEMENT_SERIAL(CStringArray, CObject, 0)
 
 CStringArray::CStringArray()
@@ -8,4 +10,14 @@ CStringArray::CStringArray()
 
 CStringArray::~CStringArray()
 {
+}
+
+void CStringArray::Serialize(CArchive& ar)
+{
+    SerializeArray(ar, *this, 1, [&](CString& s) {
+        if (ar.IsStoring())
+            ar << s;
+        else
+            ar >> s;
+    });
 }

@@ -10,4 +10,7 @@ class CStringArray : public CArray<CString, const CString&>
 public:
     CStringArray();
     virtual ~CStringArray();
+
+    // The count, then each element.
+    void Serialize(CArchive& ar) override;
 };

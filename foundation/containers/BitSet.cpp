@@ -1,5 +1,7 @@
 #include "foundation/containers/BitSet.h"
 
+#include "afx/Archive.h"
+
 #include <cstring>
 #include <new>
 
@@ -105,4 +107,32 @@ void CBitSet::SetAll(BOOL value)
         return;
     memset(m_pBits, value ? 0xFF : 0, ByteCount(m_nBitCount));
     m_nSetCount = value ? (int)m_nBitCount : 0;
+}
+
+void CBitSet::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring())
+    {
+        ar << (BYTE)1 << (DWORD)m_nBitCount;
+        if (m_nBitCount != 0)
+            ar.Write(m_pBits, ByteCount(m_nBitCount));
+        ar << (DWORD)m_nSetCount;
+        return;
+    }
+    BYTE version;
+    ar >> version;
+    if (version != 1)
+        AfxThrowArchiveException(CArchiveException::generic);
+    DWORD n;
+    ar >> n;
+    SetSize(0);
+    // The bytes and the set-bit count must still be in the archive.
+    if ((unsigned long long)ByteCount(n) + 4 > ar.GetBytesLeft())
+        AfxThrowArchiveException(CArchiveException::generic);
+    SetSize(n);
+    if (n != 0 && ar.Read(m_pBits, ByteCount(n)) != ByteCount(n))
+        AfxThrowArchiveException(CArchiveException::generic);
+    DWORD setCount;
+    ar >> setCount;
+    m_nSetCount = (int)setCount;
 }

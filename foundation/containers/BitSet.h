@@ -26,6 +26,9 @@ public:
     void Set(UINT bit, BOOL value);
     void SetAll(BOOL value);
 
+    // Stored form: version byte 1, bit count, the bit bytes, set-bit count.
+    void Serialize(CArchive& ar) override;
+
 private:
     CBitSet(const CBitSet&) = delete;
     CBitSet& operator=(const CBitSet&) = delete;

@@ -1,5 +1,7 @@
 #include "foundation/files/ByteBuffer.h"
 
+#include "afx/Archive.h"
+
 #include <cstring>
 #include <new>
 
@@ -93,4 +95,24 @@ BOOL CByteBuffer::ConvertCrLfToLf()
         m_pData[write++] = m_pData[read];
     SetSize(m_nLength - pairs);
     return pairs != 0;
+}
+
+void CByteBuffer::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring())
+    {
+        ar << (BYTE)1 << (DWORD)m_nLength;
+        ar.Write(m_pData, m_nLength);
+        return;
+    }
+    BYTE version;
+    ar >> version;
+    if (version != 1)
+        AfxThrowArchiveException(CArchiveException::generic);
+    DWORD n;
+    ar >> n;
+    ar.CheckAvailable(n);
+    SetSize(n);
+    if (ar.Read(m_pData, n) != n)
+        AfxThrowArchiveException(CArchiveException::endOfFile);
 }

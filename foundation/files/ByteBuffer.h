@@ -27,6 +27,10 @@ public:
     // Turns every CR LF pair into LF; TRUE when at least one was replaced.
     BOOL ConvertCrLfToLf();
 
+    // Stored form: version byte 1, length, the bytes. A length the archive
+    // cannot still hold is refused before anything is allocated.
+    void Serialize(CArchive& ar);
+
     BYTE* GetData() { return m_pData; }
     const BYTE* GetData() const { return m_pData; }
     DWORD GetLength() const { return m_nLength; }
