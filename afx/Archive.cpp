@@ -250,6 +250,9 @@ DWORD CArchive::GetBytesLeft() const
 
 void CArchive::CheckAvailable(unsigned long long nBytes) const
 {
+    // Most lengths fit in what is buffered: the file is asked only beyond.
+    if (nBytes <= (unsigned long long)(m_lpBufMax - m_lpBufCur))
+        return;
     if (nBytes > GetBytesLeft())
         AfxThrowArchiveException(CArchiveException::endOfFile);
 }
