@@ -376,7 +376,7 @@ TEST_F(ArchiveTest, ObjectGraphKeepsSharingSelfReferencesAndNulls)
     // 0xFFFF, schema 1, name length 8, "CArcNode": class 1, object a 2.
     const Bytes head = {0xFF, 0xFF, 1, 0, 8, 0, 'C', 'A', 'r', 'c', 'N', 'o', 'd', 'e'};
     EXPECT_EQ(head, Bytes(bytes.begin(), bytes.begin() + head.size()));
-    EXPECT_EQ(Bytes({0x02, 0x00, 0x00, 0x00}), Bytes(bytes.end() - 4, bytes.end())) << "b by index, then null";
+    EXPECT_EQ(Bytes({0x03, 0x00, 0x00, 0x00}), Bytes(bytes.end() - 4, bytes.end())) << "b (stored inside a) by index, then null";
 
     CArcNode *la = nullptr, *lc = nullptr, *lb = nullptr, *ln = &a;
     Load([&](CArchive& ar) {
@@ -426,14 +426,12 @@ TEST_F(ArchiveTest, LongFormReferencesBeyond0x7FFF)
 
 TEST_F(ArchiveTest, SchemasAreCheckedUnlessVersionable)
 {
-    auto stream = [](const char* name, BYTE schema) {
-        Bytes b = {0xFF, 0xFF, schema, 0, (BYTE)strlen(name), 0};
-        b.insert(b.end(), name, name + strlen(name));
-        const Bytes body = {5, 0, 0, 0, 0, 0, 0};
-        b.insert(b.end(), body.begin(), body.end());
-        b.insert(b.end(), {0x01, 0x80}); // second object of the class
-        b.insert(b.end(), body.begin(), body.end());
-        return b;
+    // A new class and object (value 5), then a second object of the class.
+    auto stream = [](const std::string& name, char schema) {
+        const std::string body("\x05\0\0\0\0\0\0", 7);
+        std::string s = std::string("\xFF\xFF", 2) + schema + '\0' + (char)name.size() + '\0' + name + body +
+                        std::string("\x01\x80", 2) + body;
+        return Bytes(s.begin(), s.end());
     };
     Put(stream("CArcNode", 2));
     EXPECT_EQ(CArchiveException::badSchema, LoadCause([](CArchive& ar) {
