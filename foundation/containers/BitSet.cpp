@@ -126,8 +126,9 @@ void CBitSet::Serialize(CArchive& ar)
     DWORD n;
     ar >> n;
     SetSize(0);
-    // The bytes and the set-bit count must still be in the archive.
-    if ((unsigned long long)ByteCount(n) + 4 > ar.GetBytesLeft())
+    // The bytes and the set-bit count must still be in the archive; the
+    // byte count is taken in 64 bits so that a huge n cannot wrap round.
+    if (((unsigned long long)n + 7) / 8 + 4 > ar.GetBytesLeft())
         AfxThrowArchiveException(CArchiveException::generic);
     SetSize(n);
     if (n != 0 && ar.Read(m_pBits, ByteCount(n)) != ByteCount(n))
