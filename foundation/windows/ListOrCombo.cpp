@@ -142,3 +142,53 @@ BOOL CListOrCombo::Fill(const CStringArray& texts, const CDWordArray* data, CFon
     ::InvalidateRect(Window(), NULL, TRUE);
     return filled;
 }
+
+void CListOrCombo::SetTabStopsToFit()
+{
+    if (m_pListBox == NULL || m_pListBox->m_hWnd == NULL)
+        return;
+    HWND list = m_pListBox->m_hWnd;
+    HDC dc = ::GetDC(list);
+    HFONT font = (HFONT)::SendMessageA(list, WM_GETFONT, 0, 0);
+    HGDIOBJ oldFont = font != NULL ? ::SelectObject(dc, font) : NULL;
+    TEXTMETRICA metrics;
+    ::GetTextMetricsA(dc, &metrics);
+    const int charWidth = metrics.tmAveCharWidth > 0 ? metrics.tmAveCharWidth : 1;
+
+    // The widest text of each column but the last, in pixels.
+    CArray<int, int> widths;
+    const int count = (int)::SendMessageA(list, LB_GETCOUNT, 0, 0);
+    for (int item = 0; item < count; item++)
+    {
+        CString text;
+        m_pListBox->GetText(item, text);
+        int column = 0;
+        for (int start = 0, tab; (tab = text.Find('\t', start)) >= 0; start = tab + 1, column++)
+        {
+            SIZE size = {0, 0};
+            ::GetTextExtentPoint32A(dc, (LPCSTR)text + start, tab - start, &size);
+            if (column >= widths.GetSize())
+                widths.Add(0);
+            if (size.cx > widths[column])
+                widths[column] = size.cx;
+        }
+    }
+    if (oldFont != NULL)
+        ::SelectObject(dc, oldFont);
+    ::ReleaseDC(list, dc);
+
+    // Tab stops count quarters of the font's average character width; each
+    // column is followed by a gap of two characters.
+    CArray<int, int> stops;
+    int position = 0;
+    for (int column = 0; column < widths.GetSize(); column++)
+    {
+        position += widths[column] + 2 * charWidth;
+        stops.Add((position * 4 + charWidth - 1) / charWidth);
+    }
+    if (stops.GetSize() == 0)
+        ::SendMessageA(list, LB_SETTABSTOPS, 0, 0);
+    else
+        ::SendMessageA(list, LB_SETTABSTOPS, (WPARAM)stops.GetSize(), (LPARAM)stops.GetData());
+    ::InvalidateRect(list, NULL, TRUE);
+}

@@ -40,6 +40,10 @@ public:
     // font are given back on every way out.
     BOOL Fill(const CStringArray& texts, const CDWordArray* data = NULL, CFont* font = NULL);
 
+    // List box: tab stops that let each tab-separated column of the items
+    // stand clear of the next. Does nothing for a combo box.
+    void SetTabStopsToFit();
+
     CListBox* m_pListBox;
     CComboBox* m_pComboBox;
 
