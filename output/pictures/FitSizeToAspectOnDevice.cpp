@@ -1,4 +1,4 @@
-#include "output/pictures/AspectFit.h"
+#include "output/pictures/FitSizeToAspectOnDevice.h"
 
 #include <cmath>
 

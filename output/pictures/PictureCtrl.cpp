@@ -2,7 +2,7 @@
 
 #include "foundation/windows/RectPlacement.h"
 #include "foundation/windows/WindowGeometry.h"
-#include "output/pictures/AspectFit.h"
+#include "output/pictures/FitSizeToAspectOnDevice.h"
 
 BEGIN_MESSAGE_MAP(CPictureCtrl, CMyWnd)
 ON_WM_PAINT()

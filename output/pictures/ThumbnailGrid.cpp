@@ -5,7 +5,7 @@
 #include "foundation/windows/RectPlacement.h"
 #include "framework/app/FrameworkApp.h"
 #include "framework/windows/PictureFileList.h"
-#include "output/pictures/AspectFit.h"
+#include "output/pictures/FitSizeToAspectOnDevice.h"
 #include "output/pictures/CachedPicture.h"
 #include "output/pictures/Picture.h"
 
