@@ -2,17 +2,10 @@
 
 #include "foundation/files/ByteBuffer.h"
 #include "foundation/files/FileErrors.h"
+#include "foundation/files/LittleEndian.h"
 #include "foundation/files/SealedFile.h"
 #include "foundation/text/TextLines.h"
 #include "genetics/GeneticsConfigLoad.h"
-
-namespace
-{
-DWORD ReadWord(const BYTE* p)
-{
-    return (DWORD)p[0] | ((DWORD)p[1] << 8) | ((DWORD)p[2] << 16) | ((DWORD)p[3] << 24);
-}
-}  // namespace
 
 BOOL HasSealedHeader(const CByteBuffer& file)
 {
@@ -20,8 +13,8 @@ BOOL HasSealedHeader(const CByteBuffer& file)
     if (length < (DWORD)SealedHeaderSize || (length - SealedHeaderSize) % SealedBlockSize != 0)
         return FALSE;
     const BYTE* bytes = file.GetData();
-    const DWORD packedLength = ReadWord(bytes);
-    const DWORD plainLength = ReadWord(bytes + 4);
+    const DWORD packedLength = ReadLittleEndianDword(bytes);
+    const DWORD plainLength = ReadLittleEndianDword(bytes + 4);
     return packedLength <= length - SealedHeaderSize && plainLength <= SealedMaxPlainLength &&
            (unsigned long long)plainLength <= (unsigned long long)packedLength * SealedMaxExpansion + 64;
 }

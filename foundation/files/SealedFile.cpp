@@ -1,6 +1,7 @@
 #include "foundation/files/SealedFile.h"
 #include "foundation/files/ByteBuffer.h"
 #include "foundation/files/Crc32.h"
+#include "foundation/files/LittleEndian.h"
 #include "foundation/files/TeaCipher.h"
 
 #include <cstdlib>
@@ -9,11 +10,6 @@
 
 namespace
 {
-DWORD ReadWord(const BYTE* p)
-{
-    return (DWORD)p[0] | ((DWORD)p[1] << 8) | ((DWORD)p[2] << 16) | ((DWORD)p[3] << 24);
-}
-
 // A plain length that no stream of this packed length can produce is refused
 // before anything is allocated for it.
 bool IsPlausiblePlainLength(DWORD plainLength, DWORD packedLength)
@@ -32,7 +28,7 @@ void DecipherBody(const BYTE* body, DWORD packedLength, DWORD keyWord, BYTE* wor
     DWORD remaining = packedLength;
     while (remaining != 0)
     {
-        DWORD block[2] = {ReadWord(body + position), ReadWord(body + position + 4)};
+        DWORD block[2] = {ReadLittleEndianDword(body + position), ReadLittleEndianDword(body + position + 4)};
         DWORD plain[2];
         TeaDecipherBlock(block, plain, key);
         key[0] ^= plain[0];
@@ -61,15 +57,15 @@ BOOL CByteBuffer::LoadSealedFile(const char* path, DWORD keyWord)
         return FALSE;
 
     BYTE* bytes = file.GetData();
-    DWORD storedChecksum = ReadWord(bytes + 8);
+    DWORD storedChecksum = ReadLittleEndianDword(bytes + 8);
     memset(bytes + 8, 0, 4);
     if (CRC32(bytes, fileLength) != storedChecksum)
         return FALSE;
 
-    DWORD packedLength = ReadWord(bytes);
+    DWORD packedLength = ReadLittleEndianDword(bytes);
     if (packedLength > fileLength - SealedHeaderSize)
         return FALSE;
-    DWORD plainLength = ReadWord(bytes + 4);
+    DWORD plainLength = ReadLittleEndianDword(bytes + 4);
     if (!IsPlausiblePlainLength(plainLength, packedLength))
         return FALSE;
 

@@ -1,6 +1,8 @@
 #include "foundation/windows/DialogMetrics.h"
 
 #include "afx/CallbackBarrier.h"
+#include "foundation/windows/ScreenMemoryDC.h"
+#include "foundation/windows/SelectedObject.h"
 
 #include <commctrl.h>
 
@@ -72,13 +74,9 @@ namespace
             return;
         char caption[64];
         int length = ::GetWindowTextA(button, caption, sizeof(caption));
-        HDC screen = ::GetDC(NULL);
-        HDC memory = ::CreateCompatibleDC(screen);
-        ::ReleaseDC(NULL, screen);
-        HGDIOBJ oldFont = ::SelectObject(memory, (HFONT)::SendMessageA(button, WM_GETFONT, 0, 0));
+        CScreenMemoryDC memory;
+        CSelectedObject font(memory, (HFONT)::SendMessageA(button, WM_GETFONT, 0, 0));
         ::GetTextExtentPoint32A(memory, caption, length, &metrics.buttonTextExtent);
-        ::SelectObject(memory, oldFont);
-        ::DeleteDC(memory);
     }
 
     void Measure(HWND dialog)

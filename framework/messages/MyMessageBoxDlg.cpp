@@ -1,6 +1,8 @@
 #include "framework/messages/MyMessageBoxDlg.h"
 
 #include "foundation/windows/DialogExchange.h"
+#include "foundation/windows/ScreenMemoryDC.h"
+#include "foundation/windows/SelectedObject.h"
 #include "foundation/windows/WindowGeometry.h"
 #include "foundation/windows/WindowSize.h"
 #include "framework/app/FrameworkApp.h"
@@ -148,28 +150,26 @@ void CMyMessageBoxDlg::SizeToText(int rowWidth, HFONT font)
 {
     CSize staticSize = GetClientSize(&m_textStatic);
     int w0 = max(rowWidth, (int)staticSize.cx);
-    HDC screen = ::GetDC(NULL);
-    HDC dc = ::CreateCompatibleDC(screen);
-    ::ReleaseDC(NULL, screen);
-    if (dc == NULL)
-        return;
-    HGDIOBJ oldFont = ::SelectObject(dc, font);
-    int maxWidth = GetDesktopWorkArea().Width() * 9 / 10;
     int w = w0;
     int h = 0;
-    // Widen in tenths of the limit until the text is at most three times as
-    // wide as it is high.
-    for (; w < maxWidth; w += max(maxWidth / 10, 1))
     {
+        CScreenMemoryDC dc;
+        if (dc == NULL)
+            return;
+        CSelectedObject selectedFont(dc, font);
+        int maxWidth = GetDesktopWorkArea().Width() * 9 / 10;
+        // Widen in tenths of the limit until the text is at most three times
+        // as wide as it is high.
+        for (; w < maxWidth; w += max(maxWidth / 10, 1))
+        {
+            h = MeasureTextHeight(dc, m_text, w);
+            if (h < 1 || (double)w / (double)h > 3.0)
+                break;
+        }
+        w = min(w, maxWidth);
+        w = max(w, (int)staticSize.cx);
         h = MeasureTextHeight(dc, m_text, w);
-        if (h < 1 || (double)w / (double)h > 3.0)
-            break;
     }
-    w = min(w, maxWidth);
-    w = max(w, (int)staticSize.cx);
-    h = MeasureTextHeight(dc, m_text, w);
-    ::SelectObject(dc, oldFont);
-    ::DeleteDC(dc);
 
     if (h <= 0 || (h <= staticSize.cy && w <= staticSize.cx))
         return;

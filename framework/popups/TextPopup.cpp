@@ -1,9 +1,11 @@
 #include "framework/popups/TextPopup.h"
 
-#include "framework/windows/WorkArea.h"
 #include "foundation/windows/DialogMetrics.h"
 #include "foundation/windows/RectPlacement.h"
+#include "foundation/windows/ScreenMemoryDC.h"
+#include "foundation/windows/SelectedObject.h"
 #include "foundation/windows/SystemColours.h"
+#include "framework/windows/WorkArea.h"
 
 #include <algorithm>
 
@@ -44,16 +46,14 @@ CRect CTextPopup::CalcWindowRect(POINT point, CSize textSize, CSize buttonSize, 
 
 CTextPopup::CTextPopup(POINT point, CWnd* owner, LPCTSTR text) : m_owner(owner), m_text(text != NULL ? text : "")
 {
-    HDC screen = ::GetDC(NULL);
-    HDC dc = ::CreateCompatibleDC(screen);
-    ::ReleaseDC(NULL, screen);
-    HGDIOBJ oldFont = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
     CRect measured(0, 0, WrapWidth(::GetSystemMetrics(SM_CXSCREEN)), 0);
-    ::DrawTextA(dc, m_text, m_text.GetLength(), &measured, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     SIZE ok = {};
-    ::GetTextExtentPoint32A(dc, "OK", 2, &ok);
-    ::SelectObject(dc, oldFont);
-    ::DeleteDC(dc);
+    {
+        CScreenMemoryDC dc;
+        CSelectedObject font(dc, ::GetStockObject(DEFAULT_GUI_FONT));
+        ::DrawTextA(dc, m_text, m_text.GetLength(), &measured, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        ::GetTextExtentPoint32A(dc, "OK", 2, &ok);
+    }
     CSize buttonSize = CSize(ok) + GetButtonTextExtent();
 
     CRect window = CalcWindowRect(point, measured.Size(), buttonSize, m_textRect, m_buttonRect);

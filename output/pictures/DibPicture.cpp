@@ -1,7 +1,10 @@
 #include "output/pictures/DibPicture.h"
 
 #include "foundation/files/ByteBuffer.h"
+#include "foundation/files/LittleEndian.h"
 #include "foundation/terminology/TokenExpander.h"
+#include "foundation/windows/ScreenMemoryDC.h"
+#include "foundation/windows/SelectedObject.h"
 #include "framework/windows/BitmapDrawing.h"
 #include "framework/windows/ClipRegionSaver.h"
 #include "output/pictures/JpegDecoder.h"
@@ -23,11 +26,6 @@ public:
 const DWORD FileHeaderSize = 14;
 const int MaxColourTableEntries = 256;
 
-DWORD ReadDword(const BYTE* at)
-{
-    return (DWORD)at[0] | ((DWORD)at[1] << 8) | ((DWORD)at[2] << 16) | ((DWORD)at[3] << 24);
-}
-
 // Bytes of one pixel row, rounded up to whole 32-bit words.
 unsigned long long RowBytes(long long width, int bitCount)
 {
@@ -47,7 +45,7 @@ BOOL IsUsableBmpHeader(const BYTE* data, DWORD size)
 {
     if (size < FileHeaderSize + 4 || data[0] != 'B' || data[1] != 'M')
         return FALSE;
-    const DWORD infoSize = ReadDword(data + FileHeaderSize);
+    const DWORD infoSize = ReadLittleEndianDword(data + FileHeaderSize);
     const DWORD available = size - FileHeaderSize;
     if (infoSize < sizeof(BITMAPINFOHEADER) || infoSize > available)
         return FALSE;
@@ -152,7 +150,7 @@ BOOL CDibPicture::LoadBmp(const BYTE* data, DWORD size, PictureLoadOptions optio
 {
     if (data == NULL || !IsUsableBmpHeader(data, size))
         return FALSE;
-    const DWORD pixelOffset = ReadDword(data + 10);
+    const DWORD pixelOffset = ReadLittleEndianDword(data + 10);
     const BITMAPINFO* info = (const BITMAPINFO*)(data + FileHeaderSize);
     void* pixels = NULL;
     HDC desktop = ::GetDC(::GetDesktopWindow());
@@ -332,18 +330,12 @@ void CDibPicture::MakeMask()
         m_mask.DeleteObject();
         return;
     }
-    HDC screen = ::GetDC(NULL);
-    HDC source = ::CreateCompatibleDC(screen);
-    HDC target = ::CreateCompatibleDC(screen);
-    ::ReleaseDC(NULL, screen);
-    HGDIOBJ oldSource = ::SelectObject(source, m_hObject);
-    HGDIOBJ oldTarget = ::SelectObject(target, m_mask.m_hObject);
-    ::SetBkColor(source, white);
-    ::BitBlt(target, 0, 0, m_bitmap.bmWidth, std::abs(m_bitmap.bmHeight), source, 0, 0, SRCCOPY);
-    ::SelectObject(source, oldSource);
-    ::SelectObject(target, oldTarget);
-    ::DeleteDC(source);
-    ::DeleteDC(target);
+    {
+        CScreenMemoryDC source, target;
+        CSelectedObject sourceBitmap(source, m_hObject), targetBitmap(target, m_mask.m_hObject);
+        ::SetBkColor(source, white);
+        ::BitBlt(target, 0, 0, m_bitmap.bmWidth, std::abs(m_bitmap.bmHeight), source, 0, 0, SRCCOPY);
+    }
     m_maskInk = first != white ? first : second;
     m_bHasMask = TRUE;
 }
@@ -352,28 +344,18 @@ BOOL CDibPicture::GetColourTable(RGBQUAD* entries, int count) const
 {
     if (count < 1)
         return TRUE;
-    HDC screen = ::GetDC(NULL);
-    HDC memory = ::CreateCompatibleDC(screen);
-    ::ReleaseDC(NULL, screen);
-    HGDIOBJ old = ::SelectObject(memory, m_hObject);
-    UINT got = ::GetDIBColorTable(memory, 0, (UINT)count, entries);
-    ::SelectObject(memory, old);
-    ::DeleteDC(memory);
-    return got == (UINT)count;
+    CScreenMemoryDC memory;
+    CSelectedObject bitmap(memory, m_hObject);
+    return ::GetDIBColorTable(memory, 0, (UINT)count, entries) == (UINT)count;
 }
 
 BOOL CDibPicture::SetColourTable(const RGBQUAD* entries, int count)
 {
     if (count < 1)
         return TRUE;
-    HDC screen = ::GetDC(NULL);
-    HDC memory = ::CreateCompatibleDC(screen);
-    ::ReleaseDC(NULL, screen);
-    HGDIOBJ old = ::SelectObject(memory, m_hObject);
-    UINT set = ::SetDIBColorTable(memory, 0, (UINT)count, entries);
-    ::SelectObject(memory, old);
-    ::DeleteDC(memory);
-    return set == (UINT)count;
+    CScreenMemoryDC memory;
+    CSelectedObject bitmap(memory, m_hObject);
+    return ::SetDIBColorTable(memory, 0, (UINT)count, entries) == (UINT)count;
 }
 
 BOOL CDibPicture::Draw(CDC* dc, const RECT& dest, const RECT& clip, POINT origin, UINT flags, const RECT* source,

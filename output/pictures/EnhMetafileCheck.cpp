@@ -1,5 +1,7 @@
 #include "output/pictures/EnhMetafileCheck.h"
 
+#include "foundation/files/LittleEndian.h"
+
 #include <cstddef>
 #include <cstring>
 
@@ -399,8 +401,7 @@ BOOL IsEnhMetafileSound(const BYTE* data, DWORD length)
     while (length - offset >= 8)
     {
         Record record = {data + offset, 0};
-        const DWORD type =
-            record.data[0] | (record.data[1] << 8) | (record.data[2] << 16) | ((DWORD)record.data[3] << 24);
+        const DWORD type = ReadLittleEndianDword(record.data);
         std::memcpy(&record.size, data + offset + 4, 4);
         if (record.size < 8 || record.size % 4 != 0 || record.size > length - offset)
             return FALSE;

@@ -2,6 +2,7 @@
 
 #include "foundation/files/ByteBuffer.h"
 #include "foundation/files/FileOperations.h"
+#include "foundation/files/LittleEndian.h"
 #include "framework/windows/ClipRegionSaver.h"
 #include "output/pictures/EnhMetafileCheck.h"
 
@@ -13,10 +14,6 @@ namespace
 {
 const DWORD MinHeaderBytes = 100;
 
-DWORD ReadDword(const BYTE* at)
-{
-    return (DWORD)at[0] | ((DWORD)at[1] << 8) | ((DWORD)at[2] << 16) | ((DWORD)at[3] << 24);
-}
 }
 
 CEnhMetafilePicture::CEnhMetafilePicture() : m_hMetafile(NULL)
@@ -52,7 +49,7 @@ BOOL CEnhMetafilePicture::LoadFile(LPCTSTR path, double scale)
     BYTE header[MinHeaderBytes];
     size_t read = std::fread(header, 1, sizeof(header), file);
     CloseFileStream(file);
-    if (read != sizeof(header) || ReadDword(header + 40) != ENHMETA_SIGNATURE)
+    if (read != sizeof(header) || ReadLittleEndianDword(header + 40) != ENHMETA_SIGNATURE)
         return FALSE;
     CByteBuffer data;
     if (!data.LoadFile(path))

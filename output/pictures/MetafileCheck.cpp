@@ -1,5 +1,7 @@
 #include "output/pictures/MetafileCheck.h"
 
+#include "foundation/files/LittleEndian.h"
+
 #include <cstring>
 
 namespace
@@ -244,10 +246,10 @@ BOOL IsMetafileSound(const BYTE* metafile, DWORD size)
         if (size - offset < 6)
             return FALSE;
         const BYTE* record = metafile + offset;
-        const DWORD words = record[0] | (record[1] << 8) | (record[2] << 16) | ((DWORD)record[3] << 24);
+        const DWORD words = ReadLittleEndianDword(record);
         if (words < 3 || words > (size - offset) / 2)
             return FALSE;
-        const WORD function = (WORD)(record[4] | (record[5] << 8));
+        const WORD function = ReadLittleEndianWord(record + 4);
         if (function == 0)
             return TRUE;
         Record parameters = {record + 6, words - 3};

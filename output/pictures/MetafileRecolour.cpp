@@ -1,21 +1,12 @@
 #include "output/pictures/MetafileRecolour.h"
 
+#include "foundation/files/LittleEndian.h"
 #include "output/pictures/PictureLoadOptions.h"
 
 namespace
 {
 const DWORD MetaHeaderBytes = 18;
 const DWORD RecordHeaderBytes = 6;
-
-DWORD ReadDword(const BYTE* at)
-{
-    return (DWORD)at[0] | ((DWORD)at[1] << 8) | ((DWORD)at[2] << 16) | ((DWORD)at[3] << 24);
-}
-
-WORD ReadWord(const BYTE* at)
-{
-    return (WORD)(at[0] | (at[1] << 8));
-}
 
 BOOL CarriesBitmap(WORD function)
 {
@@ -52,11 +43,11 @@ BOOL ForEachColour(BYTE* metafile, DWORD size, Visit visit)
     while (offset + RecordHeaderBytes <= size)
     {
         BYTE* record = metafile + offset;
-        const DWORD words = ReadDword(record);
+        const DWORD words = ReadLittleEndianDword(record);
         if (words < 3 || words > (size - offset) / 2)
             break;
         const DWORD bytes = words * 2;
-        const WORD function = ReadWord(record + 4);
+        const WORD function = ReadLittleEndianWord(record + 4);
         if (function == 0)
             break;
         if (CarriesBitmap(function))
@@ -66,7 +57,7 @@ BOOL ForEachColour(BYTE* metafile, DWORD size, Visit visit)
             // version, entry count, then four bytes per entry
             if (bytes >= RecordHeaderBytes + 4)
             {
-                DWORD count = ReadWord(record + 8);
+                DWORD count = ReadLittleEndianWord(record + 8);
                 DWORD room = (bytes - RecordHeaderBytes - 4) / 4;
                 if (count > room)
                     count = room;

@@ -1,6 +1,6 @@
 #include "ProgramDriver.h"
 
-#include "framework/support/WindowScreenshot.h"
+#include "support/WindowScreenshot.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -8,7 +8,7 @@
 #include "foundation/terminology/TerminologySetup.h"
 #include "foundation/text/TextLines.h"
 #include "support/TestApp.h"
-#include "framework/support/WindowScreenshot.h"
+#include "support/WindowScreenshot.h"
 #include "genetics/ExpandTerms.h"
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsSection.h"

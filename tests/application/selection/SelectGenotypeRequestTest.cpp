@@ -2,7 +2,7 @@
 // message when none applies, and the genotype that comes back on OK only.
 #include "application/selection/SelectGenotypeRequest.h"
 #include "foundation/terminology/TerminologySetup.h"
-#include "framework/support/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsSection.h"
 #include "support/MessageBoxAnswerer.h"

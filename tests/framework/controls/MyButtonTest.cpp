@@ -4,7 +4,7 @@
 #include "framework/controls/MyButton.h"
 #include "framework/popups/PopupTracker.h"
 #include "framework/resources/CommandImagesIds.h"
-#include "framework/support/WindowScreenshot.h"
+#include "support/WindowScreenshot.h"
 #include "foundation/windows/SystemColours.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "framework/app/Preferences.h"
 #include "framework/controls/MyToolTipCtrl.h"
 #include "framework/popups/TextPopup.h"
-#include "framework/support/WindowScreenshot.h"
+#include "support/WindowScreenshot.h"
 #include "framework/windows/WorkArea.h"
 
 #include <gtest/gtest.h>

@@ -2,9 +2,9 @@
 
 #include "FrameDialogTestIds.h"
 #include "framework/dialogs/ChoiceDlgIds.h"
-#include "framework/support/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "framework/support/FrameworkTestApp.h"
-#include "framework/support/WindowScreenshot.h"
+#include "support/WindowScreenshot.h"
 
 #include <gtest/gtest.h>
 

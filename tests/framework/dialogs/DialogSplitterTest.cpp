@@ -3,7 +3,7 @@
 #include "FrameDialogTestIds.h"
 #include "framework/dialogs/MyDialog.h"
 #include "framework/support/FrameworkTestApp.h"
-#include "framework/support/WindowScreenshot.h"
+#include "support/WindowScreenshot.h"
 
 #include <gtest/gtest.h>
 

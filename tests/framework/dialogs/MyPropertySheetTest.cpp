@@ -2,7 +2,7 @@
 #include "framework/dialogs/MyPropertyPage.h"
 #include "framework/dialogs/MyPropertySheet.h"
 #include "framework/support/FrameworkTestApp.h"
-#include "framework/support/WindowScreenshot.h"
+#include "support/WindowScreenshot.h"
 
 #include <gtest/gtest.h>
 

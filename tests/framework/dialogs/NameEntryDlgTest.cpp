@@ -1,7 +1,7 @@
 #include "framework/dialogs/NameEntryDlg.h"
 
 #include "framework/messages/MessageBoxIds.h"
-#include "framework/support/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "framework/support/FrameworkTestApp.h"
 
 #include <gtest/gtest.h>

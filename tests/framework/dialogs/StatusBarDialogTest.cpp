@@ -2,7 +2,7 @@
 
 #include "FrameDialogTestIds.h"
 #include "framework/support/FrameworkTestApp.h"
-#include "framework/support/WindowScreenshot.h"
+#include "support/WindowScreenshot.h"
 #include "framework/windows/WorkArea.h"
 
 #include <gtest/gtest.h>

@@ -3,9 +3,9 @@
 #include "framework/messages/MessageBoxIds.h"
 #include "framework/messages/MessagePrompt.h"
 #include "framework/messages/MessagePrompts.h"
-#include "framework/support/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "framework/support/FrameworkTestApp.h"
-#include "framework/support/WindowScreenshot.h"
+#include "support/WindowScreenshot.h"
 #include "support/TestRegistryKey.h"
 
 #include <gtest/gtest.h>

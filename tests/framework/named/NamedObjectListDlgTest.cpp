@@ -3,9 +3,9 @@
 #include "framework/dialogs/NameEntryIds.h"
 #include "framework/messages/MessageBoxIds.h"
 #include "framework/named/TestNamedKind.h"
-#include "framework/support/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "framework/support/FrameworkTestApp.h"
-#include "framework/support/WindowScreenshot.h"
+#include "support/WindowScreenshot.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "framework/popups/PopupButton.h"
 #include "framework/popups/PopupWnd.h"
 #include "framework/support/FrameworkTestApp.h"
-#include "framework/support/WindowScreenshot.h"
+#include "support/WindowScreenshot.h"
 #include "framework/windows/WorkArea.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "framework/popups/LogDlg.h"
 #include "framework/popups/ProgressWnd.h"
-#include "framework/support/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "framework/support/FrameworkTestApp.h"
-#include "framework/support/WindowScreenshot.h"
+#include "support/WindowScreenshot.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "framework/values/CalculatorPopup.h"
 
 #include "framework/support/FrameworkTestApp.h"
-#include "framework/support/WindowScreenshot.h"
+#include "support/WindowScreenshot.h"
 #include "framework/values/CalculatorSequences.h"
 #include "support/TestWindow.h"
 

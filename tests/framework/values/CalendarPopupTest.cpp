@@ -1,7 +1,7 @@
 #include "framework/values/CalendarPopup.h"
 
 #include "framework/support/FrameworkTestApp.h"
-#include "framework/support/WindowScreenshot.h"
+#include "support/WindowScreenshot.h"
 #include "support/TestWindow.h"
 
 #include <gtest/gtest.h>

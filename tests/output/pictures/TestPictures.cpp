@@ -1,11 +1,12 @@
 #include "TestPictures.h"
 
+#include "support/WindowScreenshot.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include <jpeglib.h>
-#include <png.h>
 
 namespace
 {
@@ -240,35 +241,8 @@ int CCanvas::Count(COLORREF colour) const
 
 void CCanvas::SaveScreenshot(const char* name) const
 {
-    std::string folder = std::string(KESTROVA_BINARY_DIR) + "/screenshots";
-    ::CreateDirectoryA(folder.c_str(), NULL);
-    FILE* file = std::fopen((folder + "/" + name + ".png").c_str(), "wb");
-    if (file == NULL)
-        return;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, NULL, NULL, NULL);
-    png_infop info = png_create_info_struct(png);
-    if (setjmp(png_jmpbuf(png)) == 0)
-    {
-        png_init_io(png, file);
-        png_set_IHDR(png, info, m_width, m_height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-                     PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-        png_write_info(png, info);
-        std::vector<png_byte> row(3 * m_width);
-        for (int y = 0; y < m_height; ++y)
-        {
-            for (int x = 0; x < m_width; ++x)
-            {
-                COLORREF colour = At(x, y);
-                row[3 * x] = GetRValue(colour);
-                row[3 * x + 1] = GetGValue(colour);
-                row[3 * x + 2] = GetBValue(colour);
-            }
-            png_write_row(png, row.data());
-        }
-        png_write_end(png, NULL);
-    }
-    png_destroy_write_struct(&png, &info);
-    std::fclose(file);
+    ::GdiFlush();
+    SavePixelScreenshot(name, m_width, m_height, m_bits);
 }
 
 CGuardedBytes::CGuardedBytes(const Bytes& bytes) : m_size((DWORD)bytes.size())

@@ -1,4 +1,4 @@
-#include "framework/support/DialogDriver.h"
+#include "support/DialogDriver.h"
 
 #include <algorithm>
 #include <utility>

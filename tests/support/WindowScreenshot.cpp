@@ -1,4 +1,4 @@
-#include "framework/support/WindowScreenshot.h"
+#include "support/WindowScreenshot.h"
 
 #include <png.h>
 
@@ -7,7 +7,7 @@
 
 namespace
 {
-    bool WritePng(const std::string& path, int width, int height, const std::vector<unsigned char>& bgra)
+    bool WritePng(const std::string& path, int width, int height, const unsigned char* bgra)
     {
         FILE* file = std::fopen(path.c_str(), "wb");
         if (file == NULL)
@@ -75,12 +75,17 @@ bool SaveWindowScreenshot(HWND window, const std::string& name)
     HGDIOBJ old = ::SelectObject(memory, bitmap);
     ::BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
     ::GdiFlush();
-    std::vector<unsigned char> pixels((unsigned char*)bits, (unsigned char*)bits + (size_t)width * height * 4);
+    bool saved = SavePixelScreenshot(name, width, height, (const unsigned char*)bits);
     ::SelectObject(memory, old);
     ::DeleteObject(bitmap);
     ::DeleteDC(memory);
     ::ReleaseDC(NULL, screen);
+    return saved;
+}
+
+bool SavePixelScreenshot(const std::string& name, int width, int height, const unsigned char* bgra)
+{
     std::string folder = std::string(KESTROVA_BINARY_DIR) + "\\screenshots";
     ::CreateDirectoryA(folder.c_str(), NULL);
-    return WritePng(folder + "\\" + name + ".png", width, height, pixels);
+    return WritePng(folder + "\\" + name + ".png", width, height, bgra);
 }

@@ -1,0 +1,40 @@
+#pragma once
+// Drives the dialogs that the code under test runs modally: every dialog
+// activated on this thread while the driver lives is handed, shortly after it
+// is on screen, to the driver's action (which typically reads it and ends it
+// by a posted command). Never waits for a person.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class CDialogDriver
+{
+public:
+    explicit CDialogDriver(std::function<void(HWND)> action);
+    ~CDialogDriver();
+
+    int Count() const { return m_count; }
+
+    // Helpers for actions.
+    static std::string ItemText(HWND dialog, int id);
+    static std::string WindowText(HWND window);
+    static void Click(HWND dialog, int id);
+    // The ids of the push buttons, left to right.
+    static std::vector<int> ButtonIds(HWND dialog);
+
+private:
+    CDialogDriver(const CDialogDriver&) = delete;
+    CDialogDriver& operator=(const CDialogDriver&) = delete;
+
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+
+    std::function<void(HWND)> m_action;
+    HHOOK m_hook;
+    int m_count = 0;
+    std::vector<HWND> m_pending;
+    std::vector<HWND> m_seen;
+    UINT_PTR m_timer = 0;
+};
