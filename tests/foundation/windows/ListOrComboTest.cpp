@@ -92,3 +92,57 @@ TEST_P(ListOrComboTest, FillKeepsTheSelectionAndRestoresRedraw)
 }
 
 INSTANTIATE_TEST_SUITE_P(ListAndCombo, ListOrComboTest, ::testing::Bool());
+
+TEST_P(ListOrComboTest, DataSearchWrapsAndSelectionReads)
+{
+    FillWith({"a", "b", "c", "d"}, -1);
+    m_list.SetItemData(3, 101); // items 1 and 3 carry 101
+    const struct
+    {
+        int after;
+        DWORD_PTR data;
+        int found;
+    } searches[] = {{-1, 101, 1}, {1, 101, 3}, {3, 101, 1}, {0, 100, 0} /* only match at the start */, {2, 7, -1}};
+    for (const auto& search : searches)
+        EXPECT_EQ(search.found, m_list.FindNextWithData(search.after, search.data)) << search.after;
+
+    EXPECT_EQ(0, m_list.GetSelCount());
+    BOOL atTop = TRUE, atBottom = TRUE;
+    m_list.GetSelectionEnds(&atTop, &atBottom);
+    EXPECT_FALSE(atTop || atBottom);
+    EXPECT_EQ(55u, m_list.GetCurSelData(55));
+
+    EXPECT_EQ(3, m_list.SelectNextWithData(1, 101));
+    m_list.GetSelectionEnds(&atTop, &atBottom);
+    EXPECT_TRUE(!atTop && atBottom);
+    m_list.DeselectItem(0);
+    EXPECT_EQ(3, m_list.GetCurSel()) << "another item: the selection stays";
+    m_list.DeselectItem(3);
+    EXPECT_EQ(-1, m_list.GetCurSel());
+
+    EXPECT_EQ(1, m_list.InsertItemWithData(1, "new", -1, 42));
+    EXPECT_EQ(42u, m_list.GetItemData(1));
+    EXPECT_STREQ("new", m_list.GetText(1));
+}
+
+TEST(ListOrCombo, EnsureVisibleScrollsOnlyWhenNeeded)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "Lists", WS_POPUP | WS_VISIBLE, 20, 20, 300, 200, NULL, NULL));
+    CListBox list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, CRect(5, 5, 200, 105), &parent, 1));
+    CListOrCombo adapter(&list);
+    for (int i = 0; i < 40; i++)
+        adapter.AddString("item");
+    const int visible = 100 / adapter.GetItemHeight(0);
+    const struct
+    {
+        int index, top;
+    } steps[] = {{visible - 1, 0}, {visible, 1}, {30, 30 - visible + 1}, {25, 25}, {26, 25}, {-1, 25}};
+    for (const auto& step : steps)
+    {
+        adapter.EnsureVisible(step.index);
+        EXPECT_EQ(step.top, adapter.GetTopIndex()) << step.index;
+    }
+    parent.DestroyWindow();
+}

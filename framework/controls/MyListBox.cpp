@@ -1,0 +1,189 @@
+#include "framework/controls/MyListBox.h"
+
+#include "foundation/windows/ListOrCombo.h"
+#include "foundation/windows/SystemColours.h"
+
+#include <ctype.h>
+
+IMPLEMENT_DYNCREATE(CMyListBox, CListBox)
+
+BEGIN_MESSAGE_MAP(CMyListBox, CListBox)
+    ON_CONTROL_REFLECT_EX(LBN_SELCHANGE, OnSelChange)
+    ON_CONTROL_REFLECT(LBN_DBLCLK, OnDoubleClick)
+    ON_WM_ENABLE()
+END_MESSAGE_MAP()
+
+CMyListBox::CMyListBox() : m_records(this, FALSE), m_deleteWithWindow(0)
+{
+    m_dependents.m_pListBox = this;
+}
+
+BOOL CMyListBox::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
+{
+    if (HasOwnRecords())
+        style = (style & ~(DWORD)(LBS_OWNERDRAWFIXED | LBS_HASSTRINGS)) | LBS_OWNERDRAWVARIABLE;
+    if (!CListBox::Create(style, rect, parent, id))
+        return FALSE;
+    SendMessage(WM_SETFONT, (WPARAM)::GetStockObject(DEFAULT_GUI_FONT), TRUE);
+    return TRUE;
+}
+
+int CMyListBox::AddString(LPCTSTR text, int extraValue)
+{
+    return m_records.Insert(TRUE, -1, text, extraValue);
+}
+
+int CMyListBox::InsertString(int index, LPCTSTR text, int extraValue)
+{
+    return m_records.Insert(FALSE, index, text, extraValue);
+}
+
+void CMyListBox::ResetContent()
+{
+    m_records.Reset();
+}
+
+DWORD_PTR CMyListBox::GetItemData(int index) const
+{
+    return m_records.GetItemData(index);
+}
+
+int CMyListBox::SetItemData(int index, DWORD_PTR data)
+{
+    return m_records.SetItemData(index, data);
+}
+
+int CMyListBox::GetExtraValue(int index) const
+{
+    return m_records.GetExtraValue(index);
+}
+
+int CMyListBox::GetText(int index, LPTSTR buffer) const
+{
+    return m_records.GetText(index, buffer);
+}
+
+void CMyListBox::GetText(int index, CString& text) const
+{
+    m_records.GetText(index, text);
+}
+
+int CMyListBox::GetTextLen(int index) const
+{
+    return m_records.GetTextLen(index);
+}
+
+int CMyListBox::FindStringExact(int start, LPCTSTR text) const
+{
+    return m_records.Find(start, text, TRUE);
+}
+
+CString CMyListBox::GetCurSelText() const
+{
+    CString text;
+    int selected = GetCurSel();
+    if (selected >= 0)
+        GetText(selected, text);
+    return text;
+}
+
+void CMyListBox::EnsureVisible(int index)
+{
+    CListOrCombo(this).EnsureVisible(index);
+}
+
+void CMyListBox::DrawItem(LPDRAWITEMSTRUCT item)
+{
+    m_records.Draw(item, TRUE);
+}
+
+void CMyListBox::MeasureItem(LPMEASUREITEMSTRUCT item)
+{
+    item->itemHeight = CListItemRecords::ItemHeight();
+}
+
+int CMyListBox::CompareItem(LPCOMPAREITEMSTRUCT item)
+{
+    return m_records.Compare(item);
+}
+
+int CMyListBox::VKeyToItem(UINT key, UINT index)
+{
+    return HasOwnRecords() ? -1 : CListBox::VKeyToItem(key, index);
+}
+
+int CMyListBox::CharToItem(UINT key, UINT index)
+{
+    if (!HasOwnRecords())
+        return CListBox::CharToItem(key, index);
+    const int typed = toupper((unsigned char)key);
+    const int count = GetCount();
+    for (int item = (int)(short)index + 1; item < count; item++)
+    {
+        CListItemRecord* record = m_records.Record(item);
+        if (record != NULL && !record->m_text.IsEmpty() && toupper((unsigned char)record->m_text[0]) == typed)
+            return item;
+    }
+    return -2; // no further match: the selection stays
+}
+
+BOOL CMyListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (message == WM_CTLCOLORLISTBOX && (GetStyle() & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) &&
+        !IsWindowEnabled())
+    {
+        ::SetTextColor((HDC)wParam, GetSystemColour(COLOR_GRAYTEXT));
+        ::SetBkColor((HDC)wParam, GetSystemColour(COLOR_BTNFACE));
+        if (pResult != NULL)
+            *pResult = (LRESULT)GetSystemColourBrush(COLOR_BTNFACE)->GetSafeHandle();
+        return TRUE;
+    }
+    return CListBox::OnChildNotify(message, wParam, lParam, pResult);
+}
+
+void CMyListBox::PostNcDestroy()
+{
+    CListBox::PostNcDestroy();
+    if (m_deleteWithWindow)
+        delete this;
+}
+
+BOOL CMyListBox::OnSelChange()
+{
+    m_dependents.Update();
+    return FALSE; // the parent sees the change too
+}
+
+void CMyListBox::OnDoubleClick()
+{
+    m_dependents.RunAction();
+}
+
+void CMyListBox::OnEnable(BOOL enable)
+{
+    CListBox::OnEnable(enable);
+    ::InvalidateRect(m_hWnd, NULL, TRUE);
+}
+
+void AFXAPI DDX_MyListText(CDataExchange* pDX, int nIDC, CString& value, int fallback)
+{
+    HWND window = pDX->PrepareCtrl(nIDC);
+    CMyListBox* list = dynamic_cast<CMyListBox*>(CWnd::FromHandlePermanent(window));
+    if (pDX->m_bSaveAndValidate)
+    {
+        if (list != NULL)
+            value = list->GetCurSelText();
+        else
+            DDX_LBString(pDX, nIDC, value);
+    }
+    value.TrimLeft();
+    value.TrimRight();
+    if (pDX->m_bSaveAndValidate)
+        return;
+    int found = list != NULL ? list->FindStringExact(-1, value)
+                             : (int)::SendMessageA(window, LB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)(LPCTSTR)value);
+    if (found >= 0)
+        ::SendMessageA(window, LB_SETCURSEL, (WPARAM)found, 0);
+    else if (fallback >= 0 && fallback < (int)::SendMessageA(window, LB_GETCOUNT, 0, 0))
+        ::SendMessageA(window, LB_SETCURSEL, 0, 0);
+}
