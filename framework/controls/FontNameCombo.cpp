@@ -1,5 +1,6 @@
 #include "framework/controls/FontNameCombo.h"
 
+#include "afx/CallbackBarrier.h"
 #include "foundation/windows/ListOrCombo.h"
 #include "foundation/windows/SystemColours.h"
 
@@ -13,8 +14,10 @@ namespace
 {
     int CALLBACK ListFont(const LOGFONTA* font, const TEXTMETRICA* metrics, DWORD fontType, LPARAM combo)
     {
-        ((CFontNameCombo*)combo)->AddFont(*font, *metrics, fontType);
-        return 1; // always go on
+        return AfxCallbackBarrier<int>(0, [&]() -> int {
+            ((CFontNameCombo*)combo)->AddFont(*font, *metrics, fontType);
+            return 1; // always go on
+        });
     }
 }
 
