@@ -1,5 +1,6 @@
 #include "afx/ControlBar.h"
 
+#include "afx/FrameWnd.h"
 #include "afx/MessageMap.h"
 
 #include <algorithm>
@@ -8,6 +9,7 @@ IMPLEMENT_DYNAMIC(CControlBar, CWnd)
 
 BEGIN_MESSAGE_MAP(CControlBar, CWnd)
 ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
 CSize CControlBar::CalcFixedLayout(BOOL, BOOL)
@@ -15,6 +17,14 @@ CSize CControlBar::CalcFixedLayout(BOOL, BOOL)
     CRect rect;
     GetWindowRect(&rect);
     return rect.Size();
+}
+
+LRESULT CControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
+{
+    CFrameWnd* frame = DYNAMIC_DOWNCAST(CFrameWnd, GetParent());
+    if (frame != NULL && IsWindowVisible())
+        OnUpdateCmdUI(frame, (BOOL)wParam);
+    return 0;
 }
 
 LRESULT CControlBar::OnSizeParent(WPARAM, LPARAM lParam)

@@ -4,6 +4,8 @@
 // rectangle that the message carries.
 #include "afx/Wnd.h"
 
+class CFrameWnd;
+
 // Bar styles kept in the low word of a bar's creation style.
 #define CBRS_BORDER_LEFT 0x0100L
 #define CBRS_BORDER_TOP 0x0200L
@@ -46,10 +48,16 @@ public:
     void SetBarStyle(DWORD style) { m_dwStyle = style; }
     // The size the bar wants; the base takes its current window size.
     virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz);
+    // Updates the bar's items through the frame's command routing; the base
+    // has none.
+    virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) {}
 
 protected:
     DWORD m_dwStyle = 0;
 
     afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
+    // The idle update of a bar in a frame window (a bar in a dialog is
+    // updated by its dialog).
+    afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };

@@ -1,5 +1,7 @@
 #include "afx/StatusBar.h"
 
+#include "afx/CmdUI.h"
+#include "afx/FrameWnd.h"
 #include "afx/MessageMap.h"
 
 #include <commctrl.h>
@@ -83,9 +85,7 @@ BOOL CStatusBar::SetPaneText(int nIndex, LPCTSTR lpszNewText, BOOL bUpdate)
     if (nIndex < 0 || nIndex >= GetCount())
         return FALSE;
     m_panes[nIndex].text = lpszNewText != NULL ? lpszNewText : "";
-    UINT style = m_panes[nIndex].style;
-    UINT type = (style & SBPS_NOBORDERS) ? SBT_NOBORDERS : (style & SBPS_POPOUT) ? SBT_POPOUT : 0;
-    ::SendMessage(m_hWnd, SB_SETTEXTA, nIndex | type, (LPARAM)(LPCTSTR)m_panes[nIndex].text);
+    ShowPaneText(nIndex);
     if (bUpdate)
         ::UpdateWindow(m_hWnd);
     return TRUE;
@@ -138,5 +138,61 @@ void CStatusBar::UpdateParts()
     edges.back() = -1; // the last pane reaches the right edge
     ::SendMessage(m_hWnd, SB_SETPARTS, edges.size(), (LPARAM)edges.data());
     for (int i = 0; i < GetCount(); ++i)
-        ::SendMessage(m_hWnd, SB_SETTEXTA, i, (LPARAM)(LPCTSTR)m_panes[i].text);
+        ShowPaneText(i);
+}
+
+void CStatusBar::ShowPaneText(int nIndex)
+{
+    const Pane& pane = m_panes[nIndex];
+    UINT type = (pane.style & SBPS_NOBORDERS) ? SBT_NOBORDERS : (pane.style & SBPS_POPOUT) ? SBT_POPOUT : 0;
+    LPCTSTR text = (pane.style & SBPS_DISABLED) ? "" : (LPCTSTR)pane.text;
+    ::SendMessage(m_hWnd, SB_SETTEXTA, nIndex | type, (LPARAM)text);
+}
+
+// The state of one pane as an update handler sets it.
+class CStatusCmdUI : public CCmdUI
+{
+public:
+    explicit CStatusCmdUI(CStatusBar* bar) : m_bar(bar) {}
+
+    void Enable(BOOL bOn) override
+    {
+        m_bEnableChanged = TRUE;
+        CStatusBar::Pane& pane = m_bar->m_panes[m_nIndex];
+        const UINT style = bOn ? (pane.style & ~SBPS_DISABLED) : (pane.style | SBPS_DISABLED);
+        if (style != pane.style)
+        {
+            pane.style = style;
+            m_bar->ShowPaneText(m_nIndex);
+        }
+    }
+    void SetCheck(int nCheck) override
+    {
+        CStatusBar::Pane& pane = m_bar->m_panes[m_nIndex];
+        pane.style = nCheck ? (pane.style | SBPS_POPOUT) : (pane.style & ~SBPS_POPOUT);
+        m_bar->ShowPaneText(m_nIndex);
+    }
+    void SetText(LPCTSTR lpszText) override
+    {
+        if (m_bar->GetPaneText(m_nIndex) != (lpszText != NULL ? lpszText : ""))
+            m_bar->SetPaneText(m_nIndex, lpszText, FALSE);
+    }
+
+private:
+    CStatusBar* m_bar;
+};
+
+void CStatusBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
+{
+    CStatusCmdUI state(this);
+    state.m_pOther = this;
+    state.m_nIndexMax = (UINT)GetCount();
+    for (int i = 0; i < GetCount(); ++i)
+    {
+        state.m_nIndex = (UINT)i;
+        state.m_nID = m_panes[i].id;
+        // Separators keep their text as it is.
+        if (state.m_nID != 0)
+            state.DoUpdate((CCmdTarget*)pTarget, bDisableIfNoHndler);
+    }
 }

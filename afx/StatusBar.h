@@ -31,6 +31,9 @@ public:
     BOOL SetPaneText(int nIndex, LPCTSTR lpszNewText, BOOL bUpdate = TRUE);
 
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    // Each pane but the separators asks the frame for its state: disabled
+    // panes show no text, and an update may set the pane's text.
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
 
 protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
@@ -46,6 +49,10 @@ private:
     };
     // Hands the pane edges and texts to the platform's window.
     void UpdateParts();
+    // The text the platform's window shows for a pane.
+    void ShowPaneText(int nIndex);
+
+    friend class CStatusCmdUI;
 
     std::vector<Pane> m_panes;
 };
