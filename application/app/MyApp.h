@@ -23,6 +23,26 @@ public:
 
     CString m_version;
 
+protected:
+    // The application commands (each runs or updates its command object).
+    afx_msg void OnVisitWebSite();
+    afx_msg void OnUpdateVisitWebSite(CCmdUI* pCmdUI);
+    afx_msg void OnSendMail();
+    afx_msg void OnUpdateSendMail(CCmdUI* pCmdUI);
+    afx_msg void OnNewDatabase();
+    afx_msg void OnUpdateNewDatabase(CCmdUI* pCmdUI);
+    afx_msg void OnOpenDatabase();
+    afx_msg void OnUpdateOpenDatabase(CCmdUI* pCmdUI);
+    afx_msg BOOL OnRecentFileCommand(UINT id);
+    afx_msg void OnUpdateRecentFileCommand(CCmdUI* pCmdUI);
+    afx_msg void OnExitCommand();
+    afx_msg void OnUpdateExitCommand(CCmdUI* pCmdUI);
+    afx_msg void OnAboutCommand();
+    afx_msg void OnUpdateAboutCommand(CCmdUI* pCmdUI);
+    afx_msg void OnConfigurePrompts();
+    afx_msg void OnUpdateConfigurePrompts(CCmdUI* pCmdUI);
+    DECLARE_MESSAGE_MAP()
+
 private:
     // The steps of InitInstance before the main window; FALSE ends the program.
     BOOL InitStartup();

@@ -1,0 +1,14 @@
+#include "application/commands/VisitWebSiteCommand.h"
+
+#include "framework/metrics/WebAddresses.h"
+
+CString CVisitWebSiteCommand::GetAddress()
+{
+    return ExpandAddressTemplate(WebSiteAddressTemplate);
+}
+
+int CVisitWebSiteCommand::Execute()
+{
+    OpenWebAddress(GetAddress());
+    return 1;
+}
