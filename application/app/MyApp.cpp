@@ -169,9 +169,9 @@ BOOL CMyApp::InitStartup()
     Enable3dControlsStatic();
     GetCheckBoxSize();
 
-    ExchangePreferences(0, TRUE);
+    ExchangePreferences(NULL, TRUE);
     RegisterSettingsExchanger(&ExchangeRememberedAnswers);
-    RegisterSettingsExchanger(&ExchangePreferences);
+    RegisterSettingsExchanger(&ExchangeAllPreferences);
     CallSettingsExchangers(TRUE);
     for (const auto& prompt : StartupPrompts)
         RegisterMessagePrompt(prompt.key, ExpandTerms(prompt.description), prompt.style, 0);

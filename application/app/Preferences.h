@@ -1,7 +1,7 @@
 #pragma once
 // The application-wide preferences kept in the profile section "Preferences":
 // loaded at start-up, read by their users, written back at exit when a
-// setting changed. The framework's own preferences (tool tips, spelling,
+// setting changed, and edited on the preference pages. The framework's own preferences (tool tips, spelling,
 // clock, print colour) and the value formats live with their readers; this
 // exchanger moves them all.
 #include "afx/AfxCore.h"
@@ -24,8 +24,14 @@ extern CString BackupDeviceDir;
 extern CString RestoreDir;
 extern int WarnWhenOverwritingBackups;
 
-// The settings exchanger of the preferences (no page: every value); returns
-// nonzero when a value changed.
-int ExchangePreferences(DWORD context, BOOL load);
+class CPreferencesPage;
+
+// Moves the preferences. Without a page every value goes between the profile
+// and its global; with one, only that page's values go between the globals
+// and the page's copies (load: into the page). Returns nonzero when a value
+// changed.
+int ExchangePreferences(CPreferencesPage* page, BOOL load);
+// The settings exchanger of the preferences: every value.
+int ExchangeAllPreferences(DWORD context, BOOL load);
 // MeasurementUnits kept within 0..3.
 int ClampMeasurementUnits(int units);

@@ -2,6 +2,7 @@
 // shows, and how typing, Reset Term and Reset All Terms change the texts.
 #include "application/terminology/TerminologyDlg.h"
 #include "application/terminology/TerminologyIds.h"
+#include "framework/support/WindowScreenshot.h"
 
 #include <gtest/gtest.h>
 
@@ -134,4 +135,23 @@ TEST_F(TerminologyDlgTest, ResetAllTermsResetsEveryTextAndKeepsTheSelection)
     EXPECT_EQ(Item(IDC_TERM_NAME), "Litter");
     EXPECT_EQ(Item(IDC_TERM_VALUE), "~Litter~");
     EXPECT_EQ(::GetFocus(), ::GetDlgItem(Dialog(), IDC_TERM_LIST));
+}
+
+TEST_F(TerminologyDlgTest, ShownWithEveryControlInsideTheWindow)
+{
+    Select("Dog");
+    m_dialog.ShowWindow(SW_SHOW);
+    m_dialog.UpdateWindow();
+    RECT client;
+    ::GetClientRect(Dialog(), &client);
+    for (HWND child = ::GetWindow(Dialog(), GW_CHILD); child != NULL; child = ::GetWindow(child, GW_HWNDNEXT))
+    {
+        RECT rect;
+        ::GetWindowRect(child, &rect);
+        ::MapWindowPoints(NULL, Dialog(), (POINT*)&rect, 2);
+        EXPECT_TRUE(rect.left >= client.left && rect.top >= client.top && rect.right <= client.right &&
+                    rect.bottom <= client.bottom)
+            << ::GetDlgCtrlID(child);
+    }
+    EXPECT_TRUE(SaveWindowScreenshot(Dialog(), "terminology"));
 }

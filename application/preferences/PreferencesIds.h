@@ -1,0 +1,61 @@
+#pragma once
+// Templates and controls of the preference pages and the picture options.
+
+#define IDD_GENERAL_PREFS 576
+#define IDD_DATE_PREFS 577
+#define IDD_CURRENCY_PREFS 578
+#define IDD_DISPLAY_PREFS 579
+#define IDD_LOGO_PREFS 582
+#define IDD_PICTURE_OPTIONS 658
+
+// General page.
+#define IDC_PICTURE_FOLDER 39950
+#define IDC_PICTURE_OPTIONS 40441
+
+// Picture options.
+#define IDC_BACKUP_COUNT 39946
+#define IDC_BACKUP_COUNT_SPIN 39947
+#define IDC_ALTERNATE_RENDERING 39972
+
+// Logo page.
+#define IDC_LOGO_USE_PICTURE 39967
+#define IDC_LOGO_USE_TEXT 39968
+#define IDC_LOGO_PATH_LABEL 39960
+#define IDC_LOGO_PATH 39961
+#define IDC_LOGO_BROWSE 39962
+#define IDC_LOGO_PREVIEW 39963
+#define IDC_LOGO_TEXT 39964
+
+// Date page: the four format lists.
+#define IDC_DATA_ENTRY_DATE 39951
+#define IDC_EXPORT_DATE 39952
+#define IDC_IMPORT_TEXT_DATE 39953
+#define IDC_OUTPUT_DATE 39954
+
+// Currency page: the positive formats, then the negative ones, each in the
+// order data entry, list, output, export, imported text.
+#define IDC_POSITIVE_CURRENCY_FIRST 39980
+#define IDC_NEGATIVE_CURRENCY_FIRST 39985
+#define IDC_CURRENCY_SYMBOL 39990
+#define IDC_CURRENCY_GROUP_DIGITS 39991
+#define IDC_CURRENCY_GROUP_SYMBOL 39992
+#define IDC_CURRENCY_FRACTION_SYMBOL 39993
+
+// Display page: each colour is a label, an edit with the colour's name and a
+// button that opens the colour chooser.
+#define IDC_PRINT_TEXT_COLOUR 39920
+#define IDC_PRINT_TEXT_COLOUR_BUTTON 39921
+#define IDC_ENTRY_COLOUR 39922
+#define IDC_ENTRY_COLOUR_BUTTON 39923
+#define IDC_ENTRY_BACKGROUND 39924
+#define IDC_ENTRY_BACKGROUND_BUTTON 39925
+#define IDC_ALTERNATE_BACKGROUND 39926
+#define IDC_ALTERNATE_BACKGROUND_BUTTON 39927
+#define IDC_SELECTED_BACKGROUND 39928
+#define IDC_SELECTED_BACKGROUND_BUTTON 39929
+#define IDC_ALTERNATING_BACKGROUNDS 39943
+#define IDC_AMERICAN_ENGLISH 39930
+#define IDC_USE_24_HOUR_CLOCK 39931
+#define IDC_TOOL_TIPS 39932
+#define IDC_MEASUREMENT_UNITS 39933
+#define IDC_LIST_FONT_SIZE 39934
