@@ -7,7 +7,7 @@
 #include "application/commands/VisitWebSiteCommand.h"
 #include "foundation/terminology/TermsMap.h"
 #include "framework/messages/MessagePrompts.h"
-#include "framework/support/DialogDriver.h"
+#include "support/DialogDriver.h"
 
 #include "support/TestRegistryKey.h"
 #include "support/TestWindow.h"

@@ -8,7 +8,7 @@
 #include "application/frame/MyMainFrame.h"
 #include "foundation/settings/AppRegistryKey.h"
 #include "foundation/settings/SettingsExchangers.h"
-#include "framework/support/WindowScreenshot.h"
+#include "support/WindowScreenshot.h"
 #include "framework/values/ValueFormatSettings.h"
 
 #include "support/MessageBoxAnswerer.h"

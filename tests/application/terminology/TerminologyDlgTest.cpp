@@ -2,7 +2,7 @@
 // shows, and how typing, Reset Term and Reset All Terms change the texts.
 #include "application/terminology/TerminologyDlg.h"
 #include "application/terminology/TerminologyIds.h"
-#include "framework/support/WindowScreenshot.h"
+#include "support/WindowScreenshot.h"
 
 #include <gtest/gtest.h>
 
