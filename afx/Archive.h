@@ -4,10 +4,12 @@
 #pragma once
 
 #include "afx/ArchiveException.h"
+#include "afx/NotSupportedException.h"
 #include "afx/Object.h"
 #include "afx/RuntimeClass.h"
 #include "afx/String.h"
 
+#include <type_traits>
 #include <unordered_map>
 #include <vector>
 
@@ -213,6 +215,37 @@ void AFXAPI SerializeStringFields(CArchive& ar, const DWORD* pOffsets, int nCoun
 // Stores or loads an array as its count and then each element through
 // each(element); a loaded count is checked against the bytes left, at
 // nMinBytes per element, before the array is sized.
+// Stores or loads one element of a collection through the typed operators,
+// so that it feeds the running checksum: texts in the string form, whole
+// numbers at their own size. Other elements (pointers, structures) have no
+// stored form.
+template <class TYPE>
+void SerializeElement(CArchive& ar, TYPE& element)
+{
+    if constexpr (std::is_same<TYPE, CString>::value)
+    {
+        if (ar.IsStoring())
+            ar << element;
+        else
+            ar >> element;
+    }
+    else if constexpr ((std::is_integral<TYPE>::value || std::is_enum<TYPE>::value) && sizeof(TYPE) <= 4)
+    {
+        using Stored = typename std::conditional<sizeof(TYPE) == 1, BYTE,
+                                                 typename std::conditional<sizeof(TYPE) == 2, WORD, DWORD>::type>::type;
+        Stored value = (Stored)element;
+        if (ar.IsStoring())
+            ar << value;
+        else
+        {
+            ar >> value;
+            element = (TYPE)value;
+        }
+    }
+    else
+        AfxThrowNotSupportedException();
+}
+
 template <class TArray, class TEach>
 void SerializeArray(CArchive& ar, TArray& array, UINT nMinBytes, TEach each)
 {

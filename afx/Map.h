@@ -8,6 +8,7 @@
 // protected internals directly.
 #pragma once
 
+#include "afx/Archive.h"
 #include "afx/ElementHelpers.h"
 #include "afx/MemoryException.h"
 #include "afx/Object.h"
@@ -47,6 +48,10 @@ public:
     // Replaces the bucket table by one of hashSize empty buckets (made now,
     // or on the next insertion). The map must be empty.
     void InitHashTable(UINT hashSize, BOOL bAllocNow = TRUE);
+
+    // Stored form: the entry count, then each key and its value in iteration
+    // order. Loading replaces the whole content.
+    void Serialize(CArchive& ar) override;
 
 protected:
     CAssoc** m_pHashTable;
@@ -275,4 +280,34 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::GetNextAssoc(POSITION& rNextPosition,
     rNextPosition = (POSITION)pAssocNext;
     rKey = pAssocRet->key;
     rValue = pAssocRet->value;
+}
+
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring())
+    {
+        ar.WriteCount((DWORD)m_nCount);
+        for (POSITION position = GetStartPosition(); position != NULL;)
+        {
+            KEY key = KEY();
+            VALUE value = VALUE();
+            GetNextAssoc(position, key, value);
+            SerializeElement(ar, key);
+            SerializeElement(ar, value);
+        }
+        return;
+    }
+    RemoveAll();
+    DWORD count = ar.ReadCount();
+    // Every key and every value takes at least one byte of the archive.
+    ar.CheckAvailable((unsigned long long)count * 2);
+    while (count-- > 0)
+    {
+        KEY key = KEY();
+        VALUE value = VALUE();
+        SerializeElement(ar, key);
+        SerializeElement(ar, value);
+        (*this)[key] = value;
+    }
 }

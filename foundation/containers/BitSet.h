@@ -33,7 +33,8 @@ private:
     CBitSet(const CBitSet&) = delete;
     CBitSet& operator=(const CBitSet&) = delete;
 
-    static UINT ByteCount(UINT bits) { return (bits + 7) / 8; }
+    // Written so that bit counts near 2^32 do not wrap round.
+    static UINT ByteCount(UINT bits) { return bits / 8 + (bits % 8 != 0 ? 1 : 0); }
 
     BYTE* m_pBits;
     UINT m_nBitCount;

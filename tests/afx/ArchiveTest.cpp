@@ -6,6 +6,8 @@
 #include "afx/ByteArray.h"
 #include "afx/DWordArray.h"
 #include "afx/File.h"
+#include "afx/MapStringToString.h"
+#include "afx/MapWordToPtr.h"
 #include "afx/ObArray.h"
 #include "afx/StringArray.h"
 #include "afx/NotSupportedException.h"
@@ -570,4 +572,53 @@ TEST_F(ArchiveTest, CollectionsRoundTripAndRefuseAbsurdCounts)
                   }));
     };
     refuses(b2), refuses(w2), refuses(t2), refuses(o2);
+}
+
+TEST_F(ArchiveTest, MapsRoundTripTheirEntriesAndRefuseAbsurdCounts)
+{
+    CMapStringToString texts;
+    CMap<WORD, WORD, int, int> numbers;
+    for (int i = 0; i < 40; ++i)
+    {
+        CString key;
+        key.Format("key %d", i);
+        texts[key] = i % 3 == 0 ? CString() : key + " text";
+        numbers[(WORD)(i * 1000)] = -i;
+    }
+    Store([&](CArchive& ar) { texts.Serialize(ar), numbers.Serialize(ar); });
+    CMapStringToString texts2;
+    CMap<WORD, WORD, int, int> numbers2;
+    texts2["stale"] = "gone after loading";
+    Load([&](CArchive& ar) { texts2.Serialize(ar), numbers2.Serialize(ar); });
+    ASSERT_EQ(40, (int)texts2.GetCount());
+    ASSERT_EQ(40, (int)numbers2.GetCount());
+    for (POSITION p = texts.GetStartPosition(); p != NULL;)
+    {
+        CString key, value, loaded;
+        texts.GetNextAssoc(p, key, value);
+        EXPECT_TRUE(texts2.Lookup(key, loaded) && loaded == value) << (LPCTSTR)key;
+    }
+    for (int i = 0; i < 40; ++i)
+    {
+        int loaded = 0;
+        EXPECT_TRUE(numbers2.Lookup((WORD)(i * 1000), loaded) && loaded == -i) << i;
+    }
+
+    Put({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 1, 2});
+    EXPECT_EQ(CArchiveException::endOfFile, LoadCause([&](CArchive& ar) { texts2.Serialize(ar); }));
+
+    // Pointers have no stored form.
+    CMapWordToPtr pointers;
+    pointers[(WORD)1] = &pointers;
+    bool refused = false;
+    try
+    {
+        Store([&](CArchive& ar) { pointers.Serialize(ar); });
+    }
+    catch (CNotSupportedException* e)
+    {
+        refused = true;
+        e->Delete();
+    }
+    EXPECT_TRUE(refused);
 }

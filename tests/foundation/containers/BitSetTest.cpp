@@ -41,6 +41,25 @@ TEST(BitSetTest, SizeZeroReleasesTheBytes)
     EXPECT_EQ(nullptr, bits.GetBits());
 }
 
+TEST(BitSetTest, ACountNearTwoToTheThirtyTwoGetsAllItsBytesOrNone)
+{
+    CBitSet bits;
+    try
+    {
+        bits.SetSize(0xFFFFFFFFu);
+    }
+    catch (CMemoryException* e)
+    {
+        e->Delete();
+        EXPECT_EQ(0u, bits.GetSize());
+        return;
+    }
+    EXPECT_EQ(0, bits.GetSetCount());
+    bits.Set(0xFFFFFFFEu, TRUE);
+    EXPECT_TRUE(bits.Test(0xFFFFFFFEu));
+    EXPECT_EQ(1, bits.GetSetCount());
+}
+
 TEST(BitSetTest, SingleBitsKeepTheCount)
 {
     CBitSet bits;
