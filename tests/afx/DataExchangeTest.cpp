@@ -69,6 +69,10 @@ public:
 
     afx_msg void OnTimer(UINT)
     {
+        // On a loaded machine the first tick can come before the modal loop
+        // has gone idle and shown the dialog; the user acts on a shown one.
+        if (!IsWindowVisible() && ++m_nTicksHidden < 100)
+            return;
         KillTimer(1);
         if (m_pfnOnTimer != NULL)
             m_pfnOnTimer(this);
@@ -89,6 +93,7 @@ public:
     CString m_listChoice;
     void (*m_pfnOnInit)(CFieldsDialog*) = NULL;
     void (*m_pfnOnTimer)(CFieldsDialog*) = NULL;
+    int m_nTicksHidden = 0;
 
     // what the controls showed after loading
     CString m_shownName, m_shownCount, m_shownChoice, m_shownListChoice;

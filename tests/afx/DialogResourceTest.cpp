@@ -106,6 +106,10 @@ public:
 
     afx_msg void OnTimer(UINT)
     {
+        // A tick can come before the loop has first gone idle (a loaded
+        // machine): wait a while for the showing, but not for ever.
+        if (!IsWindowVisible() && ++m_nTicksHidden < 100)
+            return;
         KillTimer(1);
         // the click reaches the map through the button's notification
         SendDlgItemMessage(IDC_ACCEPT, BM_CLICK);
@@ -130,6 +134,7 @@ public:
     int m_nInitialised = 0;
     bool m_bVisibleAtInit = true;
     bool m_bVisibleAtAccept = false;
+    int m_nTicksHidden = 0;
     CString m_items, m_caption, m_label;
 
     DECLARE_MESSAGE_MAP()
