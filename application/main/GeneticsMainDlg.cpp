@@ -11,11 +11,14 @@
 #include "application/viewer/TextViewerIds.h"
 #include "foundation/files/FileOperations.h"
 #include "foundation/text/Trim.h"
+#include "foundation/windows/WindowsVersionCode.h"
 #include "framework/MessageRoutines.h"
 #include "genetics/ExpandTerms.h"
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsConfigLoad.h"
 #include "genetics/GeneticsSection.h"
+
+#include <algorithm>
 
 namespace
 {
@@ -251,7 +254,9 @@ CString CGeneticsMainDlg::BuildReport()
                                        &m_genotype[PARENT_FEMALE]};
     const MatingReportParent male = {m_genotypeText[PARENT_MALE], m_phenotypeText[PARENT_MALE],
                                      &m_genotype[PARENT_MALE]};
-    return BuildMatingReport(*CurrentGeneticsConfig, rules, female, male);
+    // The report pane takes no more than an edit control can hold.
+    const UINT paneLimit = (UINT)std::min<unsigned long>(MAX_REPORT_LENGTH, GetMaxEditTextLength());
+    return BuildMatingReport(*CurrentGeneticsConfig, rules, female, male, paneLimit);
 }
 
 void CGeneticsMainDlg::OnConfigure()

@@ -17,15 +17,17 @@ CString FormatMatingLists(CMatingResult& result, const CString& error)
     return report;
 }
 
-CString PredictMatingLists(CGeneticsSection* genes, const CGenotype& maternal, const CGenotype& paternal)
+CString PredictMatingLists(CGeneticsSection* genes, const CGenotype& maternal, const CGenotype& paternal,
+                           UINT maxLength)
 {
     CMatingResult result;
+    result.m_nMaxReportLength = maxLength;
     const CString error = genes->PredictMating(result, maternal, paternal);
     return FormatMatingLists(result, error);
 }
 
 CString BuildMatingReport(const CGeneticsConfig& config, CGeneticsSection* rules, const MatingReportParent& female,
-                          const MatingReportParent& male)
+                          const MatingReportParent& male, UINT maxLength)
 {
     CString report;
     report.Format("Maternal genotype specified: %s\nMaternal phenotype:          %s\n"
@@ -34,6 +36,13 @@ CString BuildMatingReport(const CGeneticsConfig& config, CGeneticsSection* rules
                   (LPCTSTR)male.phenotypeText);
     if (config.CountRulesSections() > 1)
         report += "Rules section: " + rules->m_strName + "\n";
-    report += "\n" + PredictMatingLists(rules->GetGenesSection(), *female.genotype, *male.genotype);
+    report += "\n";
+    // What the parent lines take, their line ends shown as CR LF, is not left
+    // to the lists.
+    UINT shown = (UINT)report.GetLength();
+    for (int i = 0; i < report.GetLength(); i++)
+        shown += report[i] == '\n';
+    report += PredictMatingLists(rules->GetGenesSection(), *female.genotype, *male.genotype,
+                                 maxLength > shown ? maxLength - shown : 0);
     return report;
 }

@@ -3,11 +3,11 @@
 // predicted genotypes, phenotypes, phenotypes with carried traits and carried
 // traits, each list under its "potential" heading. Line ends are "\n".
 #include "afx/AfxCore.h"
+#include "genetics/MatingResult.h"
 
 class CGeneticsConfig;
 class CGeneticsSection;
 class CGenotype;
-class CMatingResult;
 
 // One parent as the main dialog holds it.
 struct MatingReportParent
@@ -22,10 +22,13 @@ struct MatingReportParent
 CString FormatMatingLists(CMatingResult& result, const CString& error);
 
 // Predicts the mating of the two parsed genotypes through the genes section and
-// returns FormatMatingLists of the outcome.
-CString PredictMatingLists(CGeneticsSection* genes, const CGenotype& maternal, const CGenotype& paternal);
+// returns FormatMatingLists of the outcome. Lists longer than maxLength
+// characters as shown (each "\n" a CR LF) end in the engine's "too long" error.
+CString PredictMatingLists(CGeneticsSection* genes, const CGenotype& maternal, const CGenotype& paternal,
+                           UINT maxLength = MAX_REPORT_LENGTH);
 
 // The whole report: the four parent lines, the rules section's name when the
-// configuration has more than one, an empty line and the lists.
+// configuration has more than one, an empty line and the lists; the whole of
+// it is held to maxLength characters as shown.
 CString BuildMatingReport(const CGeneticsConfig& config, CGeneticsSection* rules, const MatingReportParent& female,
-                          const MatingReportParent& male);
+                          const MatingReportParent& male, UINT maxLength = MAX_REPORT_LENGTH);

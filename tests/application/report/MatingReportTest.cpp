@@ -39,7 +39,8 @@ protected:
         InitDefaultTerms();
     }
 
-    CString Report(const char* configText, const char* femaleText, const char* maleText)
+    CString Report(const char* configText, const char* femaleText, const char* maleText,
+                   UINT maxLength = MAX_REPORT_LENGTH)
     {
         CStringArray lines;
         SplitTextLines(configText, lines);
@@ -64,7 +65,7 @@ protected:
         }
         const MatingReportParent female = {femaleText, "Black", &m_female};
         const MatingReportParent male = {maleText, "Brown", &m_male};
-        return BuildMatingReport(m_config, rules, female, male);
+        return BuildMatingReport(m_config, rules, female, male, maxLength);
     }
 
     // Checks that every "N potential X:" heading is followed by N lines (then
@@ -131,6 +132,20 @@ TEST_F(MatingReport, SeveralRulesSectionsNameTheFirst)
     EXPECT_EQ(lines[4], "Rules section: First");
     EXPECT_EQ(lines[5], "");
     CheckLists(lines, 6);
+}
+
+// The limit holds the whole report as the pane shows it, each line end a CR LF.
+TEST_F(MatingReport, TheWholeReportAsShownIsHeldToItsLimit)
+{
+    const CString full = Report(OneRulesSection, "Bb Dd", "Bb Dd");
+    UINT shown = (UINT)full.GetLength();
+    for (int i = 0; i < full.GetLength(); i++)
+        shown += full[i] == '\n';
+    EXPECT_STREQ((LPCTSTR)Report(OneRulesSection, "Bb Dd", "Bb Dd", shown), (LPCTSTR)full);
+    const std::vector<std::string> cut = Lines(Report(OneRulesSection, "Bb Dd", "Bb Dd", shown - 1));
+    ASSERT_EQ(cut.size(), 6u);
+    EXPECT_EQ(cut[4], "");
+    EXPECT_EQ(cut[5].rfind("Error: the report of the mating would be longer than ", 0), 0u) << cut[5];
 }
 
 TEST_F(MatingReport, ListsOfAnEmptyResultAndOfAnError)
