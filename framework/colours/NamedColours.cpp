@@ -5,6 +5,9 @@
 #include "framework/app/Preferences.h"
 #include "foundation/windows/SystemColours.h"
 
+#include <algorithm>
+#include <string.h>
+
 const NamedColour NamedColourTable[NamedColourCount] = {
     {0xFF00FF, "Magenta"},         {0x800080, "Dark magenta"},   {0xFFFF00, "Cyan"},
     {0x808000, "Dark cyan"},       {0x00008B, "Dark red"},       {0x2068FF, "Orange"},
@@ -64,6 +67,35 @@ BOOL TextToColour(LPCTSTR text, COLORREF* colour)
             return TRUE;
         }
     return ParseColour(text, colour);
+}
+
+int MatchColourNameAt(LPCTSTR text, COLORREF* colour)
+{
+    const int textLength = (int)strlen(text);
+    int longest = 0, consumed = 0;
+    for (const NamedColour& entry : NamedColourTable)
+    {
+        CString name = Expanded(entry.name);
+        const int length = name.GetLength();
+        if (length <= longest)
+            continue;
+        BOOL matches;
+        if (length > textLength)
+        {
+            // Blanks that end the name may have been cut off with the text.
+            CString rest = name.Mid(textLength);
+            matches = textLength > 0 && rest.SpanIncluding(" ") == rest && _strnicmp(text, name, textLength) == 0;
+        }
+        else
+            matches = _strnicmp(text, name, length) == 0 &&
+                      (text[length] == '\0' || text[length] == ' ' || name[length - 1] == ' ');
+        if (!matches)
+            continue;
+        longest = length;
+        consumed = std::min(length, textLength);
+        *colour = entry.colour;
+    }
+    return consumed;
 }
 
 COLORREF GetDefaultTextColour(CDC* dc)

@@ -20,6 +20,10 @@ CString ColourToText(COLORREF colour);
 // A table name (compared without case, tokens expanded), "Default" or
 // "#rrggbb"; FALSE for an empty text or anything else (output unchanged).
 BOOL TextToColour(LPCTSTR text, COLORREF* colour);
+// The length of the longest table name (tokens expanded, without regard to
+// case) that the text starts with, followed by a blank or the end; blanks that
+// end a name may be missing at the end of the text. 0 when none.
+int MatchColourNameAt(LPCTSTR text, COLORREF* colour);
 // The colour of text that names no colour of its own: black on a device
 // that is not a raster display (or none), else the window-text colour.
 COLORREF GetDefaultTextColour(CDC* dc);

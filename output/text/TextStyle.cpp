@@ -1,14 +1,15 @@
 #include "output/text/TextStyle.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstring>
 
-#include "foundation/text/Tokenizer.h"
 #include "foundation/values/NumberText.h"
 #include "foundation/values/ValueText.h"
 #include "framework/colours/NamedColours.h"
 #include "output/printing/MyDC.h"
+#include "output/text/TextStyleDlg.h"
 
 IMPLEMENT_DYNCREATE(CTextStyle, CNamedObject)
 
@@ -51,16 +52,8 @@ const AttributeKeyword attributeKeywords[] = {
 // Point sizes far beyond any font would overflow the height computation.
 const int MaximumFontPoints = 32000;
 
-// A colour name with blanks is written in parentheses so that it stays one
-// attribute word; the parentheses are dropped again when it is read.
-CString ColourWord(COLORREF colour)
-{
-    CString text = ColourToText(colour);
-    if (text.FindOneOf(" \t") >= 0)
-        text = "(" + text + ")";
-    return text;
-}
-
+// A colour word in parentheses (as an earlier version wrote names with
+// blanks) is read without them.
 BOOL ReadColourWord(const CString& word, COLORREF* colour)
 {
     if (word.GetLength() >= 2 && word[0] == '(' && word[word.GetLength() - 1] == ')')
@@ -68,31 +61,59 @@ BOOL ReadColourWord(const CString& word, COLORREF* colour)
     return TextToColour(word, colour);
 }
 
+BOOL ReadKeyword(CTextStyle& style, CString word)
+{
+    word.MakeLower();
+    for (const AttributeKeyword& keyword : attributeKeywords)
+        if (word == keyword.word)
+        {
+            style.m_attributes |= keyword.bit;
+            return TRUE;
+        }
+    return FALSE;
+}
+
+// Words separated by blanks; a group in parentheses is one word. A colour
+// name with blanks ("Dark magenta") is read whole: at each word the longest
+// colour name that starts there wins.
+// Keywords come first: no colour name starts with one.
 void ReadAttributes(CTextStyle& style, const CString& text)
 {
     style.m_attributes = 0;
     style.m_colour = DEFAULT_COLOUR;
     if (text.IsEmpty() || text.CompareNoCase("Normal") == 0)
         return;
-    CStringArray words;
-    TokenizeText(text, words, ' ', TOKENIZE_TRIM, -1, '(', ')');
-    for (int i = 0; i < words.GetSize(); ++i)
+    const int length = text.GetLength();
+    int at = 0;
+    while (at < length)
     {
-        CString word = words[i];
-        if (word.IsEmpty())
+        if (text[at] == ' ')
+        {
+            at++;
             continue;
-        CString lower = word;
-        lower.MakeLower();
-        BOOL known = FALSE;
-        for (const AttributeKeyword& keyword : attributeKeywords)
-            if (lower == keyword.word)
-            {
-                style.m_attributes |= keyword.bit;
-                known = TRUE;
-                break;
-            }
-        if (!known)
+        }
+        int end;
+        if (text[at] == '(')
+        {
+            end = text.Find(')', at);
+            end = end < 0 ? length : end + 1;
+        }
+        else
+        {
+            end = text.Find(' ', at);
+            if (end < 0)
+                end = length;
+        }
+        CString word = text.Mid(at, end - at);
+        COLORREF colour;
+        int nameLength;
+        if (ReadKeyword(style, word))
+            nameLength = 0;
+        else if ((nameLength = MatchColourNameAt((LPCTSTR)text + at, &colour)) > end - at)
+            style.m_colour = colour;
+        else
             ReadColourWord(word, &style.m_colour);
+        at = std::max(end, at + nameLength);
     }
 }
 } // namespace
@@ -111,14 +132,33 @@ void CTextStyle::SetDefault()
     m_kindCode = KindCode;
 }
 
+void CTextStyle::CopyLook(const CTextStyle& from)
+{
+    m_attributes = from.m_attributes;
+    m_colour = from.m_colour;
+    m_pointSize = from.m_pointSize;
+    m_typeface = from.m_typeface;
+}
+
 CMyCmdTarget* CTextStyle::Clone() const
 {
     CTextStyle* copy = new CTextStyle;
-    copy->m_attributes = m_attributes;
-    copy->m_colour = m_colour;
-    copy->m_pointSize = m_pointSize;
-    copy->m_typeface = m_typeface;
+    copy->CopyLook(*this);
     return copy;
+}
+
+int CTextStyle::EditProperties(CWnd* parent, LPCTSTR title, BOOL, int, int)
+{
+    CTextStyleDlg dialog(parent);
+    dialog.m_style.m_kindCode = m_kindCode;
+    dialog.m_style.CopyLook(*this);
+    if (title != NULL && *title != '\0')
+        dialog.SetTitle("%s", title);
+    if (dialog.DoModal() != IDOK)
+        return 0;
+    m_kindCode = dialog.m_style.m_kindCode;
+    CopyLook(dialog.m_style);
+    return 1;
 }
 
 BOOL CTextStyle::IsEqual(const CMyCmdTarget* other) const
@@ -147,7 +187,7 @@ CString CTextStyle::ToText() const
         {
             if (!attributes.IsEmpty())
                 attributes += ' ';
-            attributes += ColourWord(m_colour);
+            attributes += ColourToText(m_colour);
         }
     }
     CString text;

@@ -30,6 +30,8 @@ public:
 
     void SetDefaults() override { SetDefault(); }
     void SetDefault();
+    // Takes typeface, point size, attributes and colour from the other style.
+    void CopyLook(const CTextStyle& from);
     // "typeface,size,attributes".
     CString ToText() const;
     // 1 when the text form was read; 0 leaves what was read so far.
@@ -40,12 +42,9 @@ public:
     CString GetText() const override { return ToText(); }
     BOOL SetText(LPCTSTR text) override { return FromText(text); }
     CString GetDescription() const override { return Describe(); }
-    // The "Text Style" dialog is not part of this program yet: nothing is
-    // changed and the answer is 0.
-    int EditProperties(CWnd* parent, LPCTSTR title, BOOL isNew, int parameter1, int parameter2) override
-    {
-        return 0;
-    }
+    // Runs the "Text Style" dialog on a copy; 1 after OK (the style takes the
+    // copy), else 0 (the style is unchanged).
+    int EditProperties(CWnd* parent, LPCTSTR title, BOOL isNew, int parameter1, int parameter2) override;
     // A text form (holding a ',') or the name of a style in the map; on any
     // failure the style becomes "Times New Roman,10" and the result is 0.
     int SetFromNameOrText(const CNamedStringMap& styles, LPCTSTR text);

@@ -51,6 +51,13 @@ INSTANTIATE_TEST_SUITE_P(
                       StyleRead{"Arial,8,sparkly #0000ff", 1, "Arial", 8, 0, RGB(0, 0, 255)},
                       StyleRead{"Arial,8,red", 1, "Arial", 8, 0, RGB(255, 0, 0)},
                       StyleRead{"Arial,-3,", 1, "Arial", -3, 0, DEFAULT_COLOUR},
+                      // Colour names with blanks, written plainly or in parentheses.
+                      StyleRead{"Arial,8,Bold Dark magenta", 1, "Arial", 8, B, 0x800080},
+                      StyleRead{"Arial,8,(Sea green) u", 1, "Arial", 8, U, 0x71B33C},
+                      StyleRead{"Arial,8,light GREY i", 1, "Arial", 8, I, 0xC0C0C0},
+                      StyleRead{"Arial,8,Grey - 50", 1, "Arial", 8, 0, 0x7F7F7F},
+                      StyleRead{"Arial,8,Pale green", 1, "Arial", 8, 0, 0x98FB98},
+                      StyleRead{"Arial,8,Dark b", 1, "Arial", 8, B, DEFAULT_COLOUR},
                       StyleRead{"Arial,,Bold", 0, "Arial", 99, 0, 0},
                       StyleRead{",10", 0, "", 99, 0, 0},
                       StyleRead{"Arial", 0, "Unchanged", 99, 0, 0},
@@ -69,8 +76,8 @@ TEST(TextStyleTest, TextFormRoundTripsIncludingColourNamesWithBlanks)
         {(WORD)(B | I | U | S | A | CTextStyle::Bigger | CTextStyle::FixedWidth), DEFAULT_COLOUR,
          "Arial,12,Bold Italic Underline SmallCaps AllCaps Bigger FixedWidth"},
         {0, RGB(255, 0, 0), "Arial,12,Red"},
-        {B, 0x800080, "Arial,12,Bold (Dark magenta)"},
-        {0, 0x98FB98, "Arial,12,(Pale green )"},
+        {B, 0x800080, "Arial,12,Bold Dark magenta"},
+        {0, 0x98FB98, "Arial,12,Pale green "},
         {0, RGB(1, 2, 3), "Arial,12,#010203"},
     };
     for (const auto& row : rows)

@@ -1,0 +1,2 @@
+// The framework tests' dialog driver, for the output dialogs run modally.
+#include "framework/support/DialogDriver.cpp"
