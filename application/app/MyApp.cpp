@@ -23,6 +23,8 @@
 #include "foundation/windows/MemoryUsage.h"
 #include "foundation/windows/PrinterAccess.h"
 #include "foundation/windows/DialogMetrics.h"
+#include "framework/app/SharedImageLists.h"
+#include "framework/resources/CommandImagesIds.h"
 #include "framework/MessageRoutines.h"
 #include "framework/app/Preferences.h"
 #include "framework/messages/MessagePrompts.h"
@@ -144,6 +146,7 @@ BOOL CMyApp::InitStartup()
     RegisterAnimalTerms();
     ErrorLogPath = ErrorLogPathOf(m_pszHelpFilePath);
     InitStartupValues();
+    GetSharedImageLists().Build(IDB_COMMAND_IMAGES);
 
     if (!InitAppGlobals())
         return FALSE;
@@ -243,6 +246,7 @@ int CMyApp::ExitInstance()
     ExitGenetics();
     ReleaseAppGlobals();
     ReleaseStartupValues();
+    GetSharedImageLists().Release();
     return CFrameworkApp::ExitInstance();
 }
 

@@ -15,6 +15,7 @@
 #include "foundation/settings/ProfileExchange.h"
 #include "foundation/values/Decimal.h"
 #include "framework/app/Preferences.h"
+#include "framework/colours/CustomColours.h"
 #include "framework/values/CurrencyFormat.h"
 #include "framework/values/DateFormats.h"
 #include "framework/values/ValueFormatSettings.h"
@@ -170,6 +171,10 @@ void ExchangeUnpaged(int* changed, BOOL load)
     ExchangeProfileString(changed, load, Section, "BackupDeviceDir", "A:\\", BackupDeviceDir, NULL);
     ExchangeProfileString(changed, load, Section, "RestoreDir", ProgramFolder, RestoreDir, NULL);
     ExchangeProfileInt(changed, load, Section, "WarnWhenOverwritingBackups", 1, WarnWhenOverwritingBackups, NULL);
+    CString customColours = CustomColours.ToText();
+    ExchangeProfileString(changed, load, Section, "Colours", customColours, customColours, NULL);
+    if (load)
+        CustomColours.FromText(customColours);
 }
 }  // namespace
 

@@ -17,6 +17,7 @@
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsConfigLoad.h"
 #include "genetics/GeneticsSection.h"
+#include "output/printing/PrinterDataCache.h"
 
 #include <algorithm>
 
@@ -68,6 +69,7 @@ BEGIN_MESSAGE_MAP(CGeneticsMainDlg, CTextViewerDlg)
     ON_WM_SYSCOMMAND()
     ON_WM_PAINT()
     ON_WM_QUERYDRAGICON()
+    ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
 END_MESSAGE_MAP()
 
 CGeneticsMainDlg::CGeneticsMainDlg(CWnd* parent)
@@ -328,4 +330,11 @@ void CGeneticsMainDlg::OnPaint()
 HCURSOR CGeneticsMainDlg::OnQueryDragIcon()
 {
     return (HCURSOR)m_hIcon;
+}
+
+LRESULT CGeneticsMainDlg::OnSettingChange(WPARAM, LPARAM)
+{
+    LRESULT result = Default();
+    FreePrinterDataCache();
+    return result;
 }

@@ -65,6 +65,8 @@ protected:
     afx_msg void OnSysCommand(UINT id, LPARAM lParam);
     afx_msg void OnPaint();
     afx_msg HCURSOR OnQueryDragIcon();
+    // Printer data are built again after Windows changed its settings.
+    afx_msg LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 };

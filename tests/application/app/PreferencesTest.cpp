@@ -3,6 +3,7 @@
 #include "application/app/Preferences.h"
 #include "foundation/values/Decimal.h"
 #include "framework/app/Preferences.h"
+#include "framework/colours/CustomColours.h"
 #include "framework/values/CurrencyFormat.h"
 #include "framework/values/DateFormats.h"
 #include "foundation/settings/RegionalSettings.h"
@@ -47,9 +48,13 @@ TEST(Preferences, EmptyProfileGivesDefaultsAndStoredValuesAreChecked)
     EXPECT_EQ(PositiveListCurrencyFormat, GetRegionalCurrencyFormat());
 
     BackupCount = 5;
+    CustomColours.m_colours[7] = 0x123456;
     ExchangePreferences(0, FALSE);
     BackupCount = 0;
+    CustomColours.Reset();
     ExchangePreferences(0, TRUE);
     EXPECT_EQ(BackupCount, 5) << "saved and read back";
+    EXPECT_EQ(CustomColours.m_colours[7], 0x123456u);
+    CustomColours.Reset();
     MeasurementUnit = 0;
 }

@@ -10,9 +10,9 @@
 #include "framework/app/SharedImageLists.h"
 #include "framework/resources/CommandImagesIds.h"
 #include "framework/dialogs/MyDialog.h"
-#include "framework/support/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "framework/support/FrameworkTestApp.h"
-#include "framework/support/WindowScreenshot.h"
+#include "support/WindowScreenshot.h"
 #include "../controls/ControlPixels.h"
 
 #include <gtest/gtest.h>

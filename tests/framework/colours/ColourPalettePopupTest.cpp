@@ -5,7 +5,7 @@
 #include "foundation/settings/StringListCodec.h"
 #include "foundation/values/ValueText.h"
 #include "framework/support/FrameworkTestApp.h"
-#include "framework/support/WindowScreenshot.h"
+#include "support/WindowScreenshot.h"
 #include "support/TestWindow.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 #include "framework/app/SharedImageLists.h"
 #include "framework/resources/CommandImagesIds.h"
 #include "framework/colours/ColourPalettePopup.h"
-#include "framework/support/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "output/ScreenshotFile.h"
 #include "output/text/TextStyleDlgIds.h"
 
