@@ -36,6 +36,10 @@ static const NamedColour* FindColour(COLORREF colour)
 
 static CString Expanded(LPCTSTR text)
 {
+    // Most names hold no token: no expansion to pay for (texts are read for
+    // every colour word of every style).
+    if (strchr(text, '~') == NULL)
+        return CString(text);
     CString result;
     ExpandTokens(text, result);
     return result;
