@@ -17,6 +17,7 @@
 #include "output/pictures/PictureSettings.h"
 
 #include "support/MessageBoxAnswerer.h"
+#include "support/ScratchFolder.h"
 #include "support/TestApp.h"
 #include "support/TestRegistryKey.h"
 
@@ -244,4 +245,53 @@ TEST(PreferencePages, ChangingTheSpellingPreferenceAsksForARestartAndOnlyThen)
     EXPECT_NE(answerer.LastText().find("American English"), std::string::npos);
     EXPECT_EQ(AmericanEnglish, !saved);
     AmericanEnglish = saved;
+}
+
+namespace
+{
+// A small bitmap file: 2 x 2 pixels, 24 bits.
+std::string SmallBitmap()
+{
+    BITMAPINFOHEADER info = {sizeof info, 2, 2, 1, 24, BI_RGB, 16, 2835, 2835, 0, 0};
+    BITMAPFILEHEADER file = {0x4D42, (DWORD)(sizeof file + sizeof info + 16), 0, 0, (DWORD)(sizeof file + sizeof info)};
+    std::string bytes((const char*)&file, sizeof file);
+    bytes.append((const char*)&info, sizeof info);
+    bytes.append(16, '\x7f');
+    return bytes;
+}
+
+// The picture preview: the page's child window without an id.
+HWND Preview(HWND page)
+{
+    for (HWND child = ::GetWindow(page, GW_CHILD); child != NULL; child = ::GetWindow(child, GW_HWNDNEXT))
+        if (::GetDlgCtrlID(child) == 0)
+            return child;
+    return NULL;
+}
+}  // namespace
+
+TEST(PreferencePages, TheLogoPictureIsPreviewedWhileThePictureIsChosen)
+{
+    CTestRegistryKey registry("KestrovaPreferencePagesTest");
+    CTestApp app("KestrovaPreferencePagesTest");
+    CScratchFolder folder("KestrovaLogo");
+    ASSERT_TRUE(folder.WriteFile("logo.bmp", SmallBitmap()));
+    DefaultLogoPath = (folder / "logo.bmp").c_str();
+    DefaultLogoIsPath = 1;
+    DefaultLogoIsText = 0;
+    Driver driver([](HWND sheet) {
+        HWND page = CurrentPage(sheet);
+        ASSERT_NE(Preview(page), nullptr);
+        EXPECT_TRUE(::IsWindowVisible(Preview(page))) << "the chosen picture";
+        SaveWindowScreenshot(sheet, "preferences-logo-picture");
+        ClickButton(page, IDC_LOGO_USE_TEXT);
+        EXPECT_FALSE(::IsWindowVisible(Preview(page)));
+        ClickButton(page, IDC_LOGO_USE_PICTURE);
+        SetText(page, IDC_LOGO_PATH, "no such picture.bmp");
+        EXPECT_FALSE(::IsWindowVisible(Preview(page))) << "nothing to show";
+        ::PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    });
+    EXPECT_EQ(RunPreferencesSheet(NULL, PREFS_LOGO), IDCANCEL);
+    EXPECT_EQ(DefaultLogoIsPath, 1) << "Cancel keeps the values";
+    ExchangePreferences(NULL, TRUE);
 }
