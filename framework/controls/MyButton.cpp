@@ -1,5 +1,7 @@
 #include "framework/controls/MyButton.h"
 
+#include "framework/controls/MyComboBox.h"
+#include "framework/controls/MyListBox.h"
 #include "framework/controls/MyToolTipCtrl.h"
 #include "framework/popups/PopupTracker.h"
 #include "framework/windows/WindowMeasures.h"
@@ -10,6 +12,7 @@
 IMPLEMENT_DYNCREATE(CMyButton, CButton)
 
 BEGIN_MESSAGE_MAP(CMyButton, CButton)
+    ON_CONTROL_REFLECT_EX(BN_CLICKED, OnClicked)
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONUP()
@@ -48,7 +51,7 @@ namespace
 }
 
 CMyButton::CMyButton()
-    : m_glyph(GLYPH_NONE), m_cornerMark(0), m_cornerMarkColour(0), m_defaultFrame(0), m_lastAction(0),
+    : m_listAction(NULL), m_linkedList(NULL), m_linkedCombo(NULL), m_glyph(GLYPH_NONE), m_cornerMark(0), m_cornerMarkColour(0), m_defaultFrame(0), m_lastAction(0),
       m_lastState(0), m_pressed(0), m_flat(0), m_hoverFrameShown(0), m_deleteWithWindow(0)
 {
 }
@@ -337,6 +340,19 @@ void CMyButton::DrawGlyph(CDC* cdc, const CRect& inner, int offset, BOOL disable
         break;
     }
     ::SelectObject(dc, oldPen);
+}
+
+BOOL CMyButton::OnClicked()
+{
+    if (m_listAction == NULL)
+        return FALSE;
+    if (m_linkedList != NULL)
+        m_linkedList->m_dependents.ApplyListAction(m_listAction);
+    else if (m_linkedCombo != NULL)
+        m_linkedCombo->m_dependents.ApplyListAction(m_listAction);
+    else
+        return FALSE;
+    return TRUE;
 }
 
 void AFXAPI DDX_MyButton(CDataExchange* pDX, int nIDC, CMyButton& button)

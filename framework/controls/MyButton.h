@@ -6,6 +6,9 @@
 #include "framework/controls/ItemDrawStyle.h"
 
 class CMyToolTipCtrl;
+class CListAction;
+class CMyListBox;
+class CMyComboBox;
 
 enum ButtonGlyph
 {
@@ -47,6 +50,11 @@ public:
     virtual void OnPopupValue(WPARAM wParam, LPARAM lParam) {}
     virtual void OnPopupClosed(WPARAM wParam, LPARAM lParam) {}
 
+    // The click runs the action on the linked list box, else on the linked
+    // combo box, instead of reaching the parent (none of them: it does).
+    CListAction* m_listAction;
+    CMyListBox* m_linkedList;
+    CMyComboBox* m_linkedCombo;
     int m_glyph;
     int m_cornerMark;
     COLORREF m_cornerMarkColour;
@@ -64,6 +72,7 @@ protected:
     void CheckHover();
     void DrawGlyph(CDC* dc, const CRect& inner, int offset, BOOL disabled);
 
+    afx_msg BOOL OnClicked();
     afx_msg void OnMouseMove(UINT flags, CPoint point);
     afx_msg void OnLButtonDown(UINT flags, CPoint point);
     afx_msg void OnLButtonUp(UINT flags, CPoint point);

@@ -1,5 +1,6 @@
 #include "framework/app/SharedImageLists.h"
 #include "framework/controls/ControlPixels.h"
+#include "framework/controls/MyButton.h"
 #include "framework/controls/MyComboBox.h"
 #include "framework/controls/MyListBox.h"
 #include "foundation/windows/ListOrCombo.h"
@@ -340,4 +341,58 @@ TEST_F(OwnRecordsListTest, ListTextExchangeTrimsAndFallsBack)
     CDataExchange saving(&m_parent, TRUE);
     DDX_MyListText(&saving, 1, saved, -1);
     EXPECT_STREQ("Blue", saved);
+}
+
+namespace
+{
+    class CClickCountingParent : public CWnd
+    {
+    public:
+        int m_clicks = 0;
+
+    protected:
+        void OnButton(UINT) { m_clicks++; }
+        DECLARE_MESSAGE_MAP()
+    };
+
+    BEGIN_MESSAGE_MAP(CClickCountingParent, CWnd)
+        ON_CONTROL_RANGE(BN_CLICKED, 20, 22, OnButton)
+    END_MESSAGE_MAP()
+}
+
+TEST(MyButtonListAction, ALinkedButtonRunsTheActionInsteadOfNotifyingTheParent)
+{
+    CClickCountingParent parent;
+    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "Buttons", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200, NULL, NULL));
+    CMyListBox list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LBS_NOTIFY, CRect(0, 0, 100, 150), &parent, 1));
+    CMyComboBox combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(110, 0, 200, 150), &parent, 2));
+    for (const char* text : {"a", "d", "b"})
+    {
+        list.AddString(text);
+        combo.AddString(text);
+    }
+    list.SetCurSel(1);
+    combo.SetCurSel(1);
+    CLetterAction action;
+    CMyButton toList, toCombo, unlinked;
+    CMyButton* buttons[] = {&toList, &toCombo, &unlinked};
+    for (int i = 0; i < 3; i++)
+    {
+        ASSERT_TRUE(buttons[i]->Create("Delete", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(210, 30 * i, 290, 30 * i + 25),
+                                       &parent, 20 + i));
+        buttons[i]->m_listAction = &action;
+    }
+    toList.m_linkedList = &list;
+    toCombo.m_linkedCombo = &combo;
+
+    unlinked.SendMessage(BM_CLICK);
+    EXPECT_EQ(1, parent.m_clicks) << "no linked control: the parent gets the click";
+    toList.SendMessage(BM_CLICK);
+    toCombo.SendMessage(BM_CLICK);
+    EXPECT_EQ(1, parent.m_clicks) << "a linked button keeps its click";
+    EXPECT_EQ(2, list.GetCount());
+    EXPECT_EQ(2, combo.GetCount());
+    parent.DestroyWindow();
 }
