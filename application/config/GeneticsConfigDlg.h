@@ -3,6 +3,8 @@
 // "Genetics.Gen", then shows its notes. In quiet mode (start-up without a
 // configuration) a single configuration is installed without a list and
 // nothing is reported when none is found.
+#include "framework/controls/MyListBox.h"
+#include "framework/controls/MyStatic.h"
 #include "framework/dialogs/MyDialog.h"
 
 // The dialog closed itself while opening (none found, or the only one installed).
@@ -23,9 +25,9 @@ public:
     CStringArray m_descriptions;
     CStringArray m_notes;
     CStringArray m_versions;
-    CListBox m_list;
-    CStatic m_comments;
-    CStatic m_version;
+    CMyListBox m_list;
+    CMyStatic m_comments;
+    CMyStatic m_version;
     int m_updateLock;
     CStringArray m_errors;
 

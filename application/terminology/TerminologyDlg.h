@@ -3,6 +3,7 @@
 // another text. The caller adds the terms (and their defaults) before running
 // the dialog and reads the values back afterwards.
 #include "afx/AfxWin.h"
+#include "framework/controls/MyListBox.h"
 #include "framework/dialogs/MyDialog.h"
 
 class CTerminologyDlg : public CMyDialog
@@ -28,7 +29,7 @@ public:
     CStringArray m_values;
     CDWordArray m_titleCase;
     CMapStringToString m_defaults;
-    CListBox m_list;
+    CMyListBox m_list;
     CStatic m_name;
     CEdit m_value;
     CStatic m_default;

@@ -4,6 +4,8 @@
 #include "foundation/windows/ListOrCombo.h"
 #include "foundation/windows/SystemColours.h"
 
+#include <algorithm>
+
 IMPLEMENT_DYNCREATE(CFontNameCombo, CMyComboBox)
 
 BEGIN_MESSAGE_MAP(CFontNameCombo, CMyComboBox)
@@ -97,6 +99,13 @@ void CFontNameCombo::DrawItem(LPDRAWITEMSTRUCT item)
     if (!font.CreatePointFontIndirect(&logFont))
         return;
     CFont* oldFont = dc->SelectObject(&font);
+    // A typeface without letters for its own name (a fallback for other
+    // scripts) would show empty boxes: such a name is drawn in the list's font.
+    WORD glyphs[LF_FACESIZE];
+    int length = (int)strlen(logFont.lfFaceName);
+    if (::GetGlyphIndicesA(item->hDC, logFont.lfFaceName, length, glyphs, GGI_MARK_NONEXISTING_GLYPHS) == (DWORD)length &&
+        std::find(glyphs, glyphs + length, (WORD)0xFFFF) != glyphs + length)
+        ::SelectObject(item->hDC, (HFONT)SendMessage(WM_GETFONT));
     RECT rect = item->rcItem;
     ::DrawTextA(item->hDC, logFont.lfFaceName, -1, &rect, DT_SINGLELINE | DT_VCENTER);
     dc->SelectObject(oldFont);

@@ -2,6 +2,7 @@
 // The program's own message box: the platform's MessageBox flags, button
 // sets with "to all" answers, a "Print Info" button, a "don't show again"
 // check box for named prompts, and a size fitted to its text at run time.
+#include "framework/controls/MyStatic.h"
 #include "framework/dialogs/PrintableDlg.h"
 
 class CMyMessageBoxDlg : public CPrintableDlg
@@ -19,7 +20,7 @@ public:
     UINT m_option;
     CString m_boxTitle;
     UINT m_cancelAnswer = 0;
-    CStatic m_textStatic;
+    CMyStatic m_textStatic;
     CString m_text;
 
     BOOL OnInitDialog() override;

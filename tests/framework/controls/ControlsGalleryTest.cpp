@@ -119,6 +119,14 @@ TEST(ControlsGallery, EveryControlKindShowsWithoutOverlap)
             EXPECT_FALSE(overlap.IntersectRect(&a, &b)) << i << " and " << j;
         }
     }
+
+    // The font names, each drawn in its own typeface.
+    fonts.ShowDropDown(TRUE);
+    COMBOBOXINFO info = {sizeof(info)};
+    ASSERT_TRUE(::GetComboBoxInfo(fonts.m_hWnd, &info));
+    ::UpdateWindow(info.hwndList);
+    EXPECT_TRUE(SaveWindowScreenshot(info.hwndList, "framework_font_names"));
+    fonts.ShowDropDown(FALSE);
     window.DestroyWindow();
     GetSharedImageLists().Release();
 }
