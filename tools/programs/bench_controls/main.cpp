@@ -6,7 +6,10 @@
 #include "../BenchTimer.h"
 #include "framework/app/SharedImageLists.h"
 #include "framework/controls/ItemDrawStyle.h"
+#include "framework/controls/FontNameCombo.h"
 #include "framework/controls/MyButton.h"
+#include "framework/controls/MyListBox.h"
+#include "foundation/windows/ListOrCombo.h"
 #include "framework/resources/CommandImagesIds.h"
 #include "foundation/windows/SystemColours.h"
 
@@ -55,6 +58,28 @@ int main()
     Measure("button window repainted", 500, [&](int) {
         ::RedrawWindow(button.m_hWnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     });
+
+    // A sorted list of 2000 own records: filled, searched, repainted.
+    CMyListBox list;
+    list.SetOwnRecords(TRUE);
+    list.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_SORT | LBS_NOTIFY, CRect(120, 0, 300, 100), &parent, 2);
+    CStringArray names;
+    for (int i = 0; i < 2000; i++)
+    {
+        CString name;
+        name.Format("Litter %04d of %c", (i * 7919) % 2000, 'A' + i % 26);
+        names.Add(name);
+    }
+    Measure("own-records list filled with 2000 sorted items", 5, [&](int) { CListOrCombo(&list).Fill(names); });
+    Measure("own-records exact search, no match in 2000", 200,
+            [&](int) { list.FindStringExact(-1, "Litter 9999 of Z"); });
+    Measure("own-records list repainted (visible items)", 200, [&](int) {
+        ::RedrawWindow(list.m_hWnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    });
+    CFontNameCombo fonts;
+    fonts.Create(WS_CHILD | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | CBS_SORT, CRect(0, 50, 100, 200),
+                 &parent, 3);
+    Measure("font-name combo filled from the installed fonts", 20, [&](int) { fonts.Fill(); });
     parent.DestroyWindow();
     GetSharedImageLists().Release();
     return 0;
