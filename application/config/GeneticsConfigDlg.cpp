@@ -4,6 +4,7 @@
 #include "application/config/ConfigInstaller.h"
 #include "application/config/ConfigNotesText.h"
 #include "application/viewer/TextViewerDlg.h"
+#include "framework/controls/MyComboBox.h"
 #include "foundation/files/FileKinds.h"
 #include "foundation/files/FileOperations.h"
 #include "foundation/files/FindDataArray.h"
@@ -31,8 +32,7 @@ void CGeneticsConfigDlg::DoDataExchange(CDataExchange* pDX)
     CMyDialog::DoDataExchange(pDX);
     if (m_list.GetSafeHwnd() == NULL)
     {
-        DDX_Control(pDX, IDC_CONFIG_LIST, m_list);
-        m_list.SetFont(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
+        DDX_ControlWithFont(pDX, IDC_CONFIG_LIST, m_list);
         DDX_Control(pDX, IDC_CONFIG_COMMENTS, m_comments);
         DDX_Control(pDX, IDC_CONFIG_VERSION, m_version);
     }
