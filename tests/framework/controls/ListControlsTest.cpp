@@ -396,3 +396,28 @@ TEST(MyButtonListAction, ALinkedButtonRunsTheActionInsteadOfNotifyingTheParent)
     EXPECT_EQ(2, combo.GetCount());
     parent.DestroyWindow();
 }
+
+TEST(ListTabStops, ColumnsLineUpClearOfTheWidestTextAndStayScrollable)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "Tabs", WS_POPUP | WS_VISIBLE, 0, 0, 400, 200, NULL, NULL));
+    CMyListBox list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | WS_HSCROLL | LBS_USETABSTOPS, CRect(0, 0, 380, 150), &parent, 1));
+    list.AddString("\tB");
+    list.AddString("WWWWWWWWWW\tB");
+    list.AddString("(tab\tinside)"); // one column: no stop of its own
+    CListOrCombo(&list).SetTabStopsToFit();
+    CControlPixels pixels(list.m_hWnd);
+    const COLORREF ink = GetSystemColour(COLOR_WINDOWTEXT);
+    CRect rows[2];
+    for (int row = 0; row < 2; row++)
+        list.GetItemRect(row, &rows[row]);
+    const int stop = pixels.Bounds(ink, rows[0]).left; // where row 0's B begins
+    CRect before(rows[1].left, rows[1].top, stop, rows[1].bottom);
+    CRect after(stop, rows[1].top, rows[1].right, rows[1].bottom);
+    EXPECT_GT(pixels.Count(ink, after), 0) << "row 1's B starts at the same stop";
+    EXPECT_LT(pixels.Bounds(ink, before).right, stop - 2) << "the widest first column ends clear of the stop";
+    EXPECT_EQ(stop, pixels.Bounds(ink, after).left);
+    EXPECT_GT(list.GetHorizontalExtent(), pixels.Bounds(ink, after).right) << "every column can be scrolled to";
+    parent.DestroyWindow();
+}
