@@ -435,14 +435,19 @@ double CDibPicture::GetHeightInInches() const
     return m_yResolution != 0 ? (double)std::abs(m_bitmap.bmHeight) / m_yResolution : 1.0;
 }
 
+int CDibPicture::GetBitCount() const
+{
+    const BITMAPINFOHEADER* header = (const BITMAPINFOHEADER*)m_pHeader;
+    return header != NULL ? header->biBitCount * header->biPlanes : 0;
+}
+
 CString CDibPicture::Describe() const
 {
-    int bits = 0;
-    if (m_pHeader != NULL)
-    {
-        const BITMAPINFOHEADER* header = (const BITMAPINFOHEADER*)m_pHeader;
-        bits = header->biBitCount * header->biPlanes;
-    }
+    return DescribeBitmapDepth(GetBitCount());
+}
+
+CString DescribeBitmapDepth(int bits)
+{
     CString text;
     if (bits >= 24)
         text = "full ~colour~";

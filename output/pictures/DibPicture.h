@@ -38,6 +38,8 @@ public:
     double GetWidthInInches() const;
     double GetHeightInInches() const;
     CString Describe() const;
+    // Bits per pixel of the stored header; 0 when nothing is loaded.
+    int GetBitCount() const;
 
     BOOL GetColourTable(RGBQUAD* entries, int count) const;
     BOOL SetColourTable(const RGBQUAD* entries, int count);
@@ -72,3 +74,7 @@ private:
     BOOL m_bHasMask;
     COLORREF m_maskInk;
 };
+
+// "full colour bitmap", "256 colour bitmap", "monochrome bitmap" ... for a
+// bitmap of so many bits per pixel, with the terms of the colour word.
+CString DescribeBitmapDepth(int bits);

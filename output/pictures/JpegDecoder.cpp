@@ -70,9 +70,12 @@ struct GreyBitmapInfo
     RGBQUAD colours[256];
 };
 
-// Decodes from a file stream or from memory (file null). Objects with
-// destructors stay out of this frame: the error exit jumps over it.
-HBITMAP Decode(FILE* file, const BYTE* data, DWORD size, BYTE** bitsOut)
+// Decodes from a file stream or from memory (file null), at the smallest of
+// the library's reductions (1/2, 1/4, 1/8) that keeps at least minWidth x
+// minHeight pixels when those are given. Objects with destructors stay out
+// of this frame: the error exit jumps over it.
+HBITMAP Decode(FILE* file, const BYTE* data, DWORD size, BYTE** bitsOut, int minWidth = 0, int minHeight = 0,
+               SIZE* fullSize = NULL)
 {
     jpeg_decompress_struct cinfo;
     ErrorManager error;
@@ -96,6 +99,22 @@ HBITMAP Decode(FILE* file, const BYTE* data, DWORD size, BYTE** bitsOut)
     else
         SetJpegMemorySource(&cinfo, data, size);
     jpeg_read_header(&cinfo, TRUE);
+    if (fullSize != NULL)
+    {
+        fullSize->cx = (LONG)cinfo.image_width;
+        fullSize->cy = (LONG)cinfo.image_height;
+    }
+    if (minWidth > 0 && minHeight > 0)
+    {
+        unsigned denominator = 8;
+        while (denominator > 1 && ((cinfo.image_width + denominator - 1) / denominator < (unsigned)minWidth ||
+                                   (cinfo.image_height + denominator - 1) / denominator < (unsigned)minHeight))
+            denominator /= 2;
+        cinfo.scale_num = 1;
+        cinfo.scale_denom = denominator;
+        cinfo.dct_method = JDCT_IFAST;
+        cinfo.do_fancy_upsampling = FALSE;
+    }
     jpeg_start_decompress(&cinfo);
 
     const JDIMENSION width = cinfo.output_width;
@@ -181,4 +200,13 @@ HBITMAP DecodeJpegFromMemory(const BYTE* data, DWORD size, BYTE** bits)
 HBITMAP DecodeJpegFromMemory(const CByteBuffer& data, BYTE** bits)
 {
     return DecodeJpegFromMemory(data.GetData(), data.GetLength(), bits);
+}
+
+HBITMAP DecodeJpegFromMemoryForSize(const BYTE* data, DWORD size, int minWidth, int minHeight, BYTE** bits,
+                                    SIZE* fullSize)
+{
+    *bits = NULL;
+    if (data == NULL)
+        return NULL;
+    return Decode(NULL, data, size, bits, minWidth < 1 ? 1 : minWidth, minHeight < 1 ? 1 : minHeight, fullSize);
 }

@@ -11,6 +11,11 @@ class CByteBuffer;
 HBITMAP DecodeJpegFile(LPCTSTR path, BYTE** bits);
 HBITMAP DecodeJpegFromMemory(const CByteBuffer& data, BYTE** bits);
 HBITMAP DecodeJpegFromMemory(const BYTE* data, DWORD size, BYTE** bits);
+// For a thumbnail: decoded reduced by the largest of the library's factors
+// (1/2, 1/4, 1/8) that still gives at least minWidth x minHeight pixels,
+// fast rather than exact; the picture's full size is handed back too.
+HBITMAP DecodeJpegFromMemoryForSize(const BYTE* data, DWORD size, int minWidth, int minHeight, BYTE** bits,
+                                    SIZE* fullSize);
 
 // The largest decoded picture accepted, in bytes of DIB pixels and in
 // pixels: a damaged header cannot ask for more (a 9000 x 7000 photograph

@@ -220,8 +220,13 @@ BOOL CPicture::IsTwoTone() const
 CString CPicture::Describe() const
 {
     if (m_dib.IsLoaded())
-        return m_dib.Describe();
+        return DescribePictureKind(TRUE, m_dib.GetBitCount());
     if (m_metafile.IsLoaded() || m_enhMetafile.IsLoaded())
-        return "vector graphics";
+        return DescribePictureKind(FALSE, 0);
     return CString();
+}
+
+CString DescribePictureKind(BOOL bitmap, int bitCount)
+{
+    return bitmap ? DescribeBitmapDepth(bitCount) : CString("vector graphics");
 }

@@ -55,3 +55,7 @@ private:
 // TRUE when the file name's extension (after its last '.') is "vqf" in any
 // case: such a file is a sealed vector picture.
 BOOL IsSealedPictureName(LPCTSTR path);
+
+// What Describe says of a bitmap of so many bits per pixel, or of a vector
+// picture.
+CString DescribePictureKind(BOOL bitmap, int bitCount);

@@ -4,12 +4,18 @@
 #include "foundation/windows/Drawing.h"
 #include "foundation/windows/RectPlacement.h"
 #include "framework/app/FrameworkApp.h"
+#include "framework/windows/BitmapDrawing.h"
 #include "framework/windows/PictureFileList.h"
 #include "output/pictures/FitSizeToAspectOnDevice.h"
-#include "output/pictures/CachedPicture.h"
 #include "output/pictures/Picture.h"
 
 IMPLEMENT_DYNCREATE(CThumbnailGrid, CMyWnd)
+
+namespace
+{
+// Posted by the thumbnail workers when thumbnails are ready.
+const UINT WM_THUMBNAILS_MADE = WM_APP + 0x135;
+}
 
 BEGIN_MESSAGE_MAP(CThumbnailGrid, CMyWnd)
 ON_WM_SIZE()
@@ -26,6 +32,8 @@ ON_WM_MOUSEMOVE()
 ON_WM_SETCURSOR()
 ON_WM_SETFOCUS()
 ON_WM_KILLFOCUS()
+ON_WM_DESTROY()
+ON_MESSAGE(WM_THUMBNAILS_MADE, OnThumbnailsMade)
 END_MESSAGE_MAP()
 
 namespace
@@ -43,6 +51,12 @@ CThumbnailGrid::CThumbnailGrid()
                                         ::GetSysColorBrush(COLOR_BTNFACE), NULL);
     m_hResizeCursor = ::LoadCursorA(NULL, IDC_SIZEALL);
     SetSettingsKey("Preferences", "ThumbnailCellSize");
+}
+
+CThumbnailGrid::~CThumbnailGrid()
+{
+    m_maker.Stop();
+    ForgetThumbnails();
 }
 
 BOOL CThumbnailGrid::Create(CWnd* parent, const RECT& rect, UINT id)
@@ -68,6 +82,7 @@ void CThumbnailGrid::ReadCellSize()
         x = (int)app->GetProfileInt(m_section, m_key + "_x", -1);
         y = (int)app->GetProfileInt(m_section, m_key + "_y", -1);
     }
+    const CSize old = GetCellSize();
     if (x >= 0 && y >= 0)
     {
         m_nCellWidth = x > MinimumCell ? x : MinimumCell;
@@ -75,6 +90,69 @@ void CThumbnailGrid::ReadCellSize()
     }
     else
         m_nCellWidth = m_nCellHeight = 120;
+    if (GetCellSize() != old)
+        ForgetThumbnails();
+}
+
+void CThumbnailGrid::ForgetThumbnails()
+{
+    m_maker.Reset();
+    for (Thumbnail& thumbnail : m_thumbnails)
+        if (thumbnail.made.bitmap != NULL)
+            ::DeleteObject(thumbnail.made.bitmap);
+    m_thumbnails.assign(m_names.GetSize(), Thumbnail());
+}
+
+BOOL CThumbnailGrid::IsMakingThumbnails()
+{
+    return m_maker.IsBusy();
+}
+
+BOOL CThumbnailGrid::HasThumbnail(int index) const
+{
+    return index >= 0 && index < (int)m_thumbnails.size() && m_thumbnails[index].state == Thumbnail::Made;
+}
+
+void CThumbnailGrid::RequestThumbnail(CDC* dc, int index)
+{
+    if (!m_maker.IsStarted())
+        m_maker.Start(m_hWnd, WM_THUMBNAILS_MADE, CThumbnailMaker::DefaultThreadCount());
+    const int ppiX = ::GetDeviceCaps(dc->m_hAttribDC, LOGPIXELSX);
+    const int ppiY = ::GetDeviceCaps(dc->m_hAttribDC, LOGPIXELSY);
+    // Room for the picture inside the cell's edge and selection frame.
+    const CSize room(std::max(m_nCellWidth - 10, 1), std::max(m_nCellHeight - 10, 1));
+    m_maker.Request(index, JoinPath(m_folder, m_names[index]), room, MakePictureLoadOptions(ppiX, ppiY),
+                    ::GetSysColor(COLOR_BTNFACE));
+    m_thumbnails[index].state = Thumbnail::Requested;
+}
+
+LRESULT CThumbnailGrid::OnThumbnailsMade(WPARAM, LPARAM)
+{
+    for (ThumbnailResult& result : m_maker.TakeResults())
+    {
+        if (result.index < 0 || result.index >= (int)m_thumbnails.size())
+        {
+            if (result.thumbnail.bitmap != NULL)
+                ::DeleteObject(result.thumbnail.bitmap);
+            continue;
+        }
+        Thumbnail& thumbnail = m_thumbnails[result.index];
+        if (thumbnail.made.bitmap != NULL)
+            ::DeleteObject(thumbnail.made.bitmap);
+        thumbnail.made = result.thumbnail;
+        thumbnail.description = result.loaded ? DescribePictureKind(result.thumbnail.isBitmap,
+                                                                    result.thumbnail.bitCount)
+                                              : CString();
+        thumbnail.state = Thumbnail::Made;
+        InvalidateCell(result.index);
+    }
+    return 0;
+}
+
+void CThumbnailGrid::OnDestroy()
+{
+    m_maker.Stop();
+    CMyWnd::OnDestroy();
 }
 
 void CThumbnailGrid::SetFolder(LPCTSTR folder)
@@ -83,12 +161,14 @@ void CThumbnailGrid::SetFolder(LPCTSTR folder)
     {
         m_folder.Empty();
         m_names.RemoveAll();
+        ForgetThumbnails();
         SetCount(0);
     }
     else if (m_folder.CompareNoCase(folder) != 0)
     {
         m_folder = folder;
         ListPictureFilesInFolder(folder, m_names);
+        ForgetThumbnails();
         m_nSelection = -1;
         SetCount((int)m_names.GetSize());
     }
@@ -166,6 +246,11 @@ void CThumbnailGrid::SetFirstRow(int row)
         return;
     m_nFirstRow = row;
     SetScrollPos(SB_VERT, row, TRUE);
+    // Cells scrolled away need their thumbnails no longer; those shown now
+    // ask again when painted.
+    for (int index : m_maker.CancelWaiting())
+        if (index < (int)m_thumbnails.size() && m_thumbnails[index].state == Thumbnail::Requested)
+            m_thumbnails[index].state = Thumbnail::None;
     Invalidate(TRUE);
 }
 
@@ -396,6 +481,7 @@ void CThumbnailGrid::OnLButtonUp(UINT, CPoint)
     m_bTracking = FALSE;
     m_nCellWidth = m_trackRect.Width() < MinimumCell + 1 ? MinimumCell : m_trackRect.Width();
     m_nCellHeight = m_trackRect.Height() < MinimumCell + 1 ? MinimumCell : m_trackRect.Height();
+    ForgetThumbnails();
     Layout();
     CWinApp* app = AfxGetApp();
     if (app != NULL && !m_section.IsEmpty() && !m_key.IsEmpty())
@@ -453,19 +539,24 @@ void CThumbnailGrid::PaintCell(CDC* dc, int index)
     dc->FillSolidRect(&rect, ::GetSysColor(COLOR_BTNFACE));
     DrawRaisedEdge(dc, rect);
     rect.DeflateRect(2, 2);
+    // A count set beyond the folder's pictures shows empty cells.
+    if (index >= (int)m_thumbnails.size())
+        return;
 
-    const int ppiX = ::GetDeviceCaps(dc->m_hAttribDC, LOGPIXELSX);
-    const int ppiY = ::GetDeviceCaps(dc->m_hAttribDC, LOGPIXELSY);
-    CCachedPicture cached;
-    const BOOL loaded = cached.Load(JoinPath(m_folder, m_names[index]), MakePictureLoadOptions(ppiX, ppiY));
-    CPicture* picture = loaded ? cached.GetPicture() : NULL;
+    Thumbnail& thumbnail = m_thumbnails[index];
+    if (thumbnail.state == Thumbnail::None)
+        RequestThumbnail(dc, index);
 
+    // The caption tells the picture's kind once its thumbnail is made.
     CString caption = m_names[index];
     int dot = caption.Find('.');
     if (dot >= 0)
         caption = caption.Left(dot);
-    caption += ", ";
-    caption += picture != NULL ? picture->Describe() : CString("* unknown format *");
+    if (thumbnail.state == Thumbnail::Made)
+    {
+        caption += ", ";
+        caption += thumbnail.made.bitmap != NULL ? thumbnail.description : CString("* unknown format *");
+    }
 
     CFrameworkApp* app = GetFrameworkApp();
     HFONT font = app != NULL && app->m_defaultGuiFont != NULL ? app->m_defaultGuiFont
@@ -511,12 +602,12 @@ void CThumbnailGrid::PaintCell(CDC* dc, int index)
         DrawFrameInside(dc, area, &frame, 3, 3);
         area.DeflateRect(3, 3);
     }
-    if (picture != NULL)
+    if (thumbnail.made.bitmap != NULL)
     {
-        CSize size = FitSizeToAspectOnDevice(dc, area.Width(), area.Height(), picture->GetWidthInInches(),
-                                             picture->GetHeightInInches());
+        CSize size = FitSizeToAspectOnDevice(dc, area.Width(), area.Height(), thumbnail.made.widthInInches,
+                                             thumbnail.made.heightInInches);
         CRect place = AlignRectInRect(size.cx, size.cy, area, 0, 0, PLACE_CENTRE);
         if (!place.IsRectEmpty())
-            picture->Draw(dc, place, place, CPoint(0, 0));
+            DrawBitmapRect(dc, CBitmap::FromHandle(thumbnail.made.bitmap), &place, NULL, SRCCOPY);
     }
 }

@@ -1,17 +1,23 @@
 #pragma once
 
 #include "framework/windows/MyWnd.h"
+#include "output/pictures/ThumbnailMaker.h"
+
+#include <vector>
 
 // A scrolling grid of equal cells showing the pictures of one folder, each
 // fitted above a caption of its name and kind. Cells are selected by mouse
 // and keys and resized all at once by dragging a cell's corner grip; the
-// cell size is kept in the profile.
+// cell size is kept in the profile. The thumbnails are made on worker
+// threads: a cell shows its name until its thumbnail arrives, and scrolling
+// away drops the requests of cells no longer shown.
 class CThumbnailGrid : public CMyWnd
 {
     DECLARE_DYNCREATE(CThumbnailGrid)
 
 public:
     CThumbnailGrid();
+    ~CThumbnailGrid() override;
 
     BOOL Create(CWnd* parent, const RECT& rect, UINT id);
     void SetSettingsKey(LPCTSTR section, LPCTSTR key);
@@ -33,6 +39,10 @@ public:
     int GetFullRows() const { return m_nFullRows; }
     CSize GetCellSize() const { return CSize(m_nCellWidth, m_nCellHeight); }
     const CString& GetFolder() const { return m_folder; }
+    // TRUE while thumbnails are waiting or being made.
+    BOOL IsMakingThumbnails();
+    // TRUE once the picture's thumbnail (or its failure) has arrived.
+    BOOL HasThumbnail(int index) const;
 
     CWnd* m_pOwnerDialog; // receives IDOK on a double click
 
@@ -51,6 +61,8 @@ protected:
     afx_msg BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
     afx_msg void OnSetFocus(CWnd* old);
     afx_msg void OnKillFocus(CWnd* next);
+    afx_msg void OnDestroy();
+    afx_msg LRESULT OnThumbnailsMade(WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -60,6 +72,20 @@ private:
     void PaintCell(CDC* dc, int index);
     void DrawTracking();
     void InvalidateCell(int index);
+    void ForgetThumbnails();
+    void RequestThumbnail(CDC* dc, int index);
+
+    struct Thumbnail
+    {
+        enum State
+        {
+            None,
+            Requested,
+            Made
+        } state = None;
+        ThumbnailBitmap made;   // no bitmap when the file held no picture
+        CString description;    // of the picture's kind; empty when unknown
+    };
 
     CString m_windowClass;
     int m_nCellWidth;
@@ -79,4 +105,6 @@ private:
     CStringArray m_names;
     CString m_section;
     CString m_key;
+    CThumbnailMaker m_maker;
+    std::vector<Thumbnail> m_thumbnails; // one per name
 };

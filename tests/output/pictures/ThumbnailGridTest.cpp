@@ -53,6 +53,19 @@ protected:
     ~ThumbnailGridTest() override { m_parent.DestroyWindow(); }
 
     void Key(UINT key) { m_grid.SendMessage(WM_KEYDOWN, key, 0); }
+    // Lets the thumbnails being made arrive and be painted.
+    void WaitForThumbnails()
+    {
+        const DWORD start = ::GetTickCount();
+        MSG message;
+        do
+        {
+            ::Sleep(5);
+            while (::PeekMessageA(&message, NULL, 0, 0, PM_REMOVE))
+                ::DispatchMessageA(&message);
+        } while (m_grid.IsMakingThumbnails() && ::GetTickCount() - start < 20000);
+        m_grid.UpdateWindow();
+    }
 
     static CScratchFolder* folder;
     CWnd m_parent;
@@ -92,8 +105,10 @@ TEST_F(ThumbnailGridTest, LaysOutAFolderOfPicturesAndScrolls)
     EXPECT_EQ(m_grid.GetSelectedName(), CString("pic004.bmp"));
     EXPECT_EQ(m_grid.GetSelectedPath(), CString((*folder / "pic004.bmp").c_str()));
 
-    // Painted: the selected cell is framed in the highlight colour.
+    // Painted once the thumbnails have come: the selected cell is framed in
+    // the highlight colour.
     m_grid.UpdateWindow();
+    WaitForThumbnails();
     CCanvas canvas(420, 300);
     HDC screen = ::GetDC(m_grid.m_hWnd);
     ::BitBlt(canvas.DC()->m_hDC, 0, 0, 420, 300, screen, 0, 0, SRCCOPY);

@@ -1,8 +1,9 @@
 // Benchmark of the pictures: decoding a 4000 x 3000 JPEG (from its file and
 // from memory) and making the thumbnails of 200 such files, each loaded
 // through the picture cache and drawn fitted into a 200 x 200 cell, as the
-// thumbnail grid paints them. Reports the median of the decoding runs and the
-// time per thumbnail.
+// thumbnail grid painted them before it made them on worker threads; then the
+// thumbnails made by workers, and the grid's responsiveness while they are
+// made. Reports the median of the decoding runs and the time per thumbnail.
 //   bench_pictures [files] [runs]
 #include "afx/AfxWin.h"
 
@@ -22,6 +23,7 @@
 #include "output/pictures/Picture.h"
 #include "output/pictures/PictureCache.h"
 #include "tools/programs/BenchTimer.h"
+#include "tools/programs/bench_pictures/ThumbnailBench.h"
 
 namespace
 {
@@ -150,6 +152,9 @@ int main(int argc, char** argv)
     ::DeleteDC(cell.Detach());
     ::DeleteObject(canvas);
     FreePictureCache();
+
+    BenchThumbnailMaker(folder, files);
+    BenchThumbnailGrid(folder, files);
     for (int i = 0; i < files; ++i)
         ::DeleteFileA((folder + "\\photo" + std::to_string(i) + ".jpg").c_str());
     ::RemoveDirectoryA(folder.c_str());

@@ -1,0 +1,173 @@
+#include "output/pictures/ThumbnailBitmap.h"
+
+#include "foundation/files/ByteBuffer.h"
+#include "foundation/files/SealedFile.h"
+#include "output/pictures/JpegDecoder.h"
+#include "output/pictures/Picture.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+namespace
+{
+// The largest size of the proportion w : h within the box, at least 1 x 1.
+CSize FitProportion(double w, double h, CSize box)
+{
+    if (w <= 0 || h <= 0)
+        return box;
+    CSize size = w * box.cy > h * box.cx ? CSize(box.cx, (int)(box.cx * h / w + 0.5))
+                                         : CSize((int)(box.cy * w / h + 0.5), box.cy);
+    return CSize(std::max<int>(size.cx, 1), std::max<int>(size.cy, 1));
+}
+
+HBITMAP MakeSection(CSize size)
+{
+    BITMAPINFO info;
+    std::memset(&info, 0, sizeof(info));
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = size.cx;
+    info.bmiHeader.biHeight = size.cy;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = NULL;
+    return ::CreateDIBSection(NULL, &info, DIB_RGB_COLORS, &bits, NULL, 0);
+}
+
+// A memory DC holding a new section of the size, filled with the colour.
+class CThumbnailCanvas
+{
+public:
+    CThumbnailCanvas(CSize size, COLORREF background)
+        : m_dc(::CreateCompatibleDC(NULL)), m_section(MakeSection(size)), m_old(NULL)
+    {
+        if (m_dc == NULL || m_section == NULL)
+            return;
+        m_old = ::SelectObject(m_dc, m_section);
+        const RECT all = {0, 0, size.cx, size.cy};
+        ::SetBkColor(m_dc, background);
+        ::ExtTextOutA(m_dc, 0, 0, ETO_OPAQUE, &all, NULL, 0, NULL);
+    }
+    ~CThumbnailCanvas()
+    {
+        if (m_old != NULL)
+            ::SelectObject(m_dc, m_old);
+        if (m_section != NULL)
+            ::DeleteObject(m_section);
+        if (m_dc != NULL)
+            ::DeleteDC(m_dc);
+    }
+    BOOL IsReady() const { return m_old != NULL; }
+    HDC DC() const { return m_dc; }
+    // The finished bitmap, now the caller's.
+    HBITMAP Take()
+    {
+        ::SelectObject(m_dc, m_old);
+        m_old = NULL;
+        HBITMAP section = m_section;
+        m_section = NULL;
+        return section;
+    }
+
+private:
+    HDC m_dc;
+    HBITMAP m_section;
+    HGDIOBJ m_old;
+};
+
+BOOL IsJpegData(const CByteBuffer& data)
+{
+    return data.GetLength() > 3 && data.GetData()[0] == 0xFF && data.GetData()[1] == 0xD8;
+}
+
+// A JPEG decoded reduced and shrunk into the thumbnail.
+BOOL MakeJpegThumbnail(const CByteBuffer& data, CSize maxSize, const PictureLoadOptions& options, COLORREF background,
+                       ThumbnailBitmap& thumbnail)
+{
+    SIZE full = {0, 0};
+    BYTE* bits = NULL;
+    // The size of the shrunk picture is known only from the header; ask for
+    // enough pixels for the box at any proportion.
+    HBITMAP decoded =
+        DecodeJpegFromMemoryForSize(data.GetData(), data.GetLength(), maxSize.cx, maxSize.cy, &bits, &full);
+    if (decoded == NULL)
+        return FALSE;
+    BITMAP record;
+    ::GetObjectA(decoded, sizeof(record), &record);
+    CSize size = FitProportion(full.cx, full.cy, maxSize);
+    size.cx = std::min<int>(size.cx, record.bmWidth);
+    size.cy = std::min<int>(size.cy, record.bmHeight);
+    CThumbnailCanvas canvas(size, background);
+    HDC source = ::CreateCompatibleDC(NULL);
+    BOOL drawn = FALSE;
+    if (canvas.IsReady() && source != NULL)
+    {
+        HGDIOBJ old = ::SelectObject(source, decoded);
+        ::SetStretchBltMode(canvas.DC(), HALFTONE);
+        ::SetBrushOrgEx(canvas.DC(), 0, 0, NULL);
+        drawn =
+            ::StretchBlt(canvas.DC(), 0, 0, size.cx, size.cy, source, 0, 0, record.bmWidth, record.bmHeight, SRCCOPY);
+        ::SelectObject(source, old);
+    }
+    if (source != NULL)
+        ::DeleteDC(source);
+    ::DeleteObject(decoded);
+    if (!drawn)
+        return FALSE;
+    thumbnail.bitmap = canvas.Take();
+    thumbnail.size = size;
+    thumbnail.widthInInches = (double)full.cx / std::max(options.xResolution, 1);
+    thumbnail.heightInInches = (double)full.cy / std::max(options.yResolution, 1);
+    thumbnail.isBitmap = TRUE;
+    thumbnail.bitCount = record.bmBitsPixel;
+    return TRUE;
+}
+
+// Any other picture loaded whole and drawn into the thumbnail.
+BOOL MakePictureThumbnail(const CByteBuffer& data, CSize maxSize, const PictureLoadOptions& options,
+                          COLORREF background, ThumbnailBitmap& thumbnail)
+{
+    CPicture picture;
+    if (!picture.LoadFromMemory(data, options))
+        return FALSE;
+    const double w = picture.GetWidthInInches(), h = picture.GetHeightInInches();
+    CSize size = FitProportion(w, h, maxSize);
+    if (picture.IsBitmap())
+    {
+        const BITMAP& record = picture.GetDib().GetBitmapRecord();
+        size.cx = std::min<int>(size.cx, record.bmWidth);
+        size.cy = std::min<int>(size.cy, std::abs(record.bmHeight));
+    }
+    CThumbnailCanvas canvas(size, background);
+    if (!canvas.IsReady())
+        return FALSE;
+    CDC dc;
+    dc.Attach(canvas.DC());
+    const CRect place(0, 0, size.cx, size.cy);
+    picture.Draw(&dc, place, place, CPoint(0, 0));
+    dc.Detach();
+    thumbnail.bitmap = canvas.Take();
+    thumbnail.size = size;
+    thumbnail.widthInInches = w;
+    thumbnail.heightInInches = h;
+    thumbnail.isBitmap = picture.IsBitmap();
+    thumbnail.bitCount = picture.IsBitmap() ? picture.GetDib().GetBitCount() : 0;
+    return TRUE;
+}
+} // namespace
+
+BOOL MakeThumbnailBitmap(LPCTSTR path, CSize maxSize, const PictureLoadOptions& options, COLORREF background,
+                         ThumbnailBitmap& thumbnail)
+{
+    thumbnail = ThumbnailBitmap();
+    if (path == NULL || maxSize.cx < 1 || maxSize.cy < 1)
+        return FALSE;
+    CByteBuffer data;
+    const BOOL read = IsSealedPictureName(path) ? data.LoadSealedFile(path, SealKeyVectorPicture) : data.LoadFile(path);
+    if (!read)
+        return FALSE;
+    if (IsJpegData(data))
+        return MakeJpegThumbnail(data, maxSize, options, background, thumbnail);
+    return MakePictureThumbnail(data, maxSize, options, background, thumbnail);
+}

@@ -1,0 +1,7 @@
+#pragma once
+// Benchmarks of the thumbnails made on worker threads over a folder of
+// photo0.jpg, photo1.jpg ...
+#include <string>
+
+void BenchThumbnailMaker(const std::string& folder, int files);
+void BenchThumbnailGrid(const std::string& folder, int files);
