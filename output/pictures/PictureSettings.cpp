@@ -4,6 +4,7 @@
 
 int UseAlternatePictureRendering = 1;
 CString DefaultPictureFolder;
+CString LastPictureFolder;
 
 CString GetPictureSearchPath()
 {

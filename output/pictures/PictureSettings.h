@@ -11,5 +11,9 @@ extern int UseAlternatePictureRendering;
 // means only the application folder.
 extern CString DefaultPictureFolder;
 
+// The folder of the picture last chosen in the Select Picture dialog, an
+// absolute path; empty until the first choice of the run.
+extern CString LastPictureFolder;
+
 // The folders searched for a picture given without a folder, ';'-separated.
 CString GetPictureSearchPath();

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+IMPLEMENT_DYNAMIC(CFileTreeCtrl, CTreeCtrl)
+
 BEGIN_MESSAGE_MAP(CFileTreeCtrl, CTreeCtrl)
 ON_MESSAGE(WM_USER + 30, OnFirstFill)
 ON_NOTIFY_REFLECT(TVN_ITEMEXPANDINGA, OnItemExpanding)

@@ -9,6 +9,8 @@
 // delete, open, properties) are off unless a caller switches them on.
 class CFileTreeCtrl : public CTreeCtrl
 {
+    DECLARE_DYNAMIC(CFileTreeCtrl)
+
 public:
     CFileTreeCtrl();
 
