@@ -14,10 +14,3 @@ void CThumbnailFolderTree::OnSelChanged(NMHDR*, LRESULT* result)
     if (m_pOwner != NULL)
         m_pOwner->OnFolderSelected(GetSelectedPath());
 }
-
-void CThumbnailFolderTree::PostNcDestroy()
-{
-    CFileTreeCtrl::PostNcDestroy();
-    if (m_autoDelete)
-        delete this;
-}

@@ -13,10 +13,8 @@ public:
     CThumbnailFolderTree() {}
 
     CThumbnailViewerDlg* m_pOwner = NULL; // not owned; none until the viewer sets it
-    BOOL m_autoDelete = FALSE;            // delete the object after its window
 
 protected:
-    void PostNcDestroy() override;
     afx_msg void OnSelChanged(NMHDR* header, LRESULT* result);
     DECLARE_MESSAGE_MAP()
 };

@@ -66,7 +66,7 @@ void CThumbnailViewerDlg::CreatePanes()
 
     CThumbnailFolderTree* tree = (CThumbnailFolderTree*)RUNTIME_CLASS(CThumbnailFolderTree)->CreateObject();
     tree->m_pOwner = this;
-    tree->m_autoDelete = TRUE;
+    tree->m_deleteWithWindow = TRUE;
     tree->SetShowFiles(FALSE);
     tree->SetInitialPath(m_startFolder, TRUE);
     if (!tree->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | FolderTreeStyles, start, &m_splitter,

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-IMPLEMENT_DYNAMIC(CFileTreeCtrl, CTreeCtrl)
+IMPLEMENT_DYNAMIC(CFileTreeCtrl, CMyTreeCtrl)
 
-BEGIN_MESSAGE_MAP(CFileTreeCtrl, CTreeCtrl)
+BEGIN_MESSAGE_MAP(CFileTreeCtrl, CMyTreeCtrl)
 ON_MESSAGE(WM_USER + 30, OnFirstFill)
 ON_NOTIFY_REFLECT(TVN_ITEMEXPANDINGA, OnItemExpanding)
 ON_NOTIFY_REFLECT(TVN_BEGINLABELEDITA, OnBeginLabelEdit)
@@ -72,7 +72,7 @@ void CFileTreeCtrl::SetInitialPath(LPCTSTR path, BOOL expand)
 
 void CFileTreeCtrl::PreSubclassWindow()
 {
-    CTreeCtrl::PreSubclassWindow();
+    CMyTreeCtrl::PreSubclassWindow();
     PostMessage(WM_USER + 30);
 }
 
@@ -413,5 +413,5 @@ BOOL CFileTreeCtrl::PreTranslateMessage(MSG* msg)
         default:
             break;
         }
-    return CTreeCtrl::PreTranslateMessage(msg);
+    return CMyTreeCtrl::PreTranslateMessage(msg);
 }

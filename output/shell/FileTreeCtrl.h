@@ -1,13 +1,14 @@
 #pragma once
 
 #include "afx/AfxWin.h"
+#include "framework/controls/MyTreeCtrl.h"
 #include "output/shell/SystemImageList.h"
 
 // A tree of the file system as the shell shows it: the drives at the top (or
 // one root folder's contents), folders filled in when first expanded, each
 // item with the shell's own small icons. Optional file operations (rename,
 // delete, open, properties) are off unless a caller switches them on.
-class CFileTreeCtrl : public CTreeCtrl
+class CFileTreeCtrl : public CMyTreeCtrl
 {
     DECLARE_DYNAMIC(CFileTreeCtrl)
 
