@@ -1,6 +1,7 @@
 #include "output/pictures/SelectPictureDlg.h"
 
 #include "foundation/files/PathText.h"
+#include "framework/dialogs/PictureChooser.h"
 #include "output/pictures/PictureSettings.h"
 #include "output/pictures/SelectPictureCommand.h"
 #include "output/pictures/SelectPictureIds.h"
@@ -87,4 +88,9 @@ BOOL SelectPictureForField(CWnd* field, LPCTSTR fieldTitle, CString& text)
         return FALSE;
     text = dialog.m_result;
     return TRUE;
+}
+
+void InstallPictureChooser()
+{
+    SetPictureChooser(SelectPictureForField);
 }

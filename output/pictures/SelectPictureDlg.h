@@ -30,3 +30,6 @@ protected:
 // title is "Select " and the field's title ("Select Picture" without one);
 // on IDOK the field's text becomes the chosen picture. TRUE on IDOK.
 BOOL SelectPictureForField(CWnd* field, LPCTSTR fieldTitle, CString& text);
+
+// Makes SelectPictureForField the framework's picture chooser (start-up).
+void InstallPictureChooser();

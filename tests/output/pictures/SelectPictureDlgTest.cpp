@@ -7,6 +7,7 @@
 #include "foundation/files/ProgramFolder.h"
 #include "foundation/settings/AppRegistryKey.h"
 #include "framework/app/FrameworkApp.h"
+#include "framework/dialogs/PictureChooser.h"
 #include "support/DialogDriver.h"
 #include "support/WindowScreenshot.h"
 #include "output/pictures/PictureCache.h"
@@ -227,6 +228,9 @@ TEST_F(SelectPictureDlgTest, ReturnsTheChosenPictureRelativeToTheSearchPath)
         {"*other\\missing.bmp", "Sire", "Select Sire", "*other", 1, "", 0, "*other\\e.bmp", "*other"},
         {"", "Dam", "Select Dam", "*pics", 3, "", 2, "c.bmp", "*pics"},
     };
+    // Run as the framework's file-name fields run it.
+    InstallPictureChooser();
+    ASSERT_TRUE(GetPictureChooser() == SelectPictureForField);
     auto expand = [](const char* text) {
         return text[0] == '*' ? Path(text + 1) : CString(text);
     };
@@ -256,7 +260,7 @@ TEST_F(SelectPictureDlgTest, ReturnsTheChosenPictureRelativeToTheSearchPath)
         });
         CString text = expand(c.initial);
         const CString before = text;
-        const BOOL chosen = SelectPictureForField(NULL, c.fieldTitle, text);
+        const BOOL chosen = GetPictureChooser()(NULL, c.fieldTitle, text);
         SCOPED_TRACE(c.initial);
         EXPECT_EQ(driver.Count(), 1);
         EXPECT_EQ(seen.title, c.title);
