@@ -30,6 +30,7 @@
 #include "framework/messages/MessagePrompts.h"
 #include "genetics/ExpandTerms.h"
 #include "output/pictures/PictureTableDrawing.h"
+#include "output/pictures/SelectPictureDlg.h"
 #include "output/printing/PrintableDlgPrinter.h"
 #include "output/printing/PrinterData.h"
 #include "output/printing/PrinterPaperConfig.h"
@@ -125,6 +126,7 @@ BOOL CMyApp::InitStartup()
     InstallTerminologyHooks();
     InstallPrintableDlgPrinting();
     InstallPictureTableDrawing();
+    InstallPictureChooser();
     InstallApplicationHooks();
     InitProductTerms();
 
