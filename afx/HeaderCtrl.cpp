@@ -1,0 +1,3 @@
+#include "afx/HeaderCtrl.h"
+
+IMPLEMENT_DYNAMIC(CHeaderCtrl, CWnd)

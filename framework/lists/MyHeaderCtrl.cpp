@@ -1,0 +1,3 @@
+#include "framework/lists/MyHeaderCtrl.h"
+
+IMPLEMENT_DYNAMIC(CMyHeaderCtrl, CHeaderCtrl)
