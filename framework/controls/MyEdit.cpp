@@ -1,6 +1,7 @@
 #include "framework/controls/MyEdit.h"
 
 #include "foundation/windows/SystemColours.h"
+#include "framework/dialogs/ZoomEditDlg.h"
 
 IMPLEMENT_DYNAMIC(CMyEdit, CEdit)
 
@@ -8,6 +9,7 @@ BEGIN_MESSAGE_MAP(CMyEdit, CEdit)
     ON_WM_SETFOCUS()
     ON_MESSAGE(WM_SETTEXT, OnSetText)
     ON_WM_CTLCOLOR_REFLECT()
+    ON_WM_LBUTTONDBLCLK()
 END_MESSAGE_MAP()
 
 CMyEdit::CMyEdit()
@@ -123,4 +125,39 @@ HBRUSH CMyEdit::CtlColor(CDC* dc, UINT)
     dc->SetTextColor(m_textColour);
     dc->SetBkColor(m_backgroundColour);
     return (HBRUSH)m_brush.GetSafeHandle();
+}
+
+namespace
+{
+// The window that owns the enlarged editor: the nearest frame window, or
+// dialog or property sheet that is not a child window.
+CWnd* EnlargedEditorParent(CWnd* edit)
+{
+    for (CWnd* wnd = edit->GetParent(); wnd != NULL; wnd = wnd->GetParent())
+    {
+        if (wnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
+            return wnd;
+        if ((wnd->IsKindOf(RUNTIME_CLASS(CDialog)) || wnd->IsKindOf(RUNTIME_CLASS(CPropertySheet))) &&
+            (wnd->GetStyle() & WS_CHILD) == 0)
+            return wnd;
+    }
+    return NULL;
+}
+} // namespace
+
+void CMyEdit::OnLButtonDblClk(UINT flags, CPoint point)
+{
+    if (m_enlargedEditor == 0)
+    {
+        Default();
+        return;
+    }
+    CZoomEditDlg editor(m_enlargedEditor, EnlargedEditorParent(this));
+    editor.m_font = GetFont();
+    // A field the user may not change cannot be changed through its
+    // enlarged editor either.
+    editor.m_readOnly = (GetStyle() & ES_READONLY) != 0;
+    editor.SetText(ReadText());
+    if (editor.DoModal() == IDOK)
+        SetWindowText(editor.m_result);
 }

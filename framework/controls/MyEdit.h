@@ -44,6 +44,9 @@ protected:
     afx_msg void OnSetFocus(CWnd* oldWnd);
     afx_msg LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
     afx_msg HBRUSH CtlColor(CDC* dc, UINT ctlColor);
+    // With an enlarged editor, opens it on the whole text; OK puts the
+    // edited text into the field.
+    afx_msg void OnLButtonDblClk(UINT flags, CPoint point);
 
     DECLARE_MESSAGE_MAP()
 };
