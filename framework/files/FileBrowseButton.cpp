@@ -1,0 +1,32 @@
+#include "framework/files/FileBrowseButton.h"
+#include "foundation/files/FileKinds.h"
+#include "foundation/terminology/FrameworkTextHooks.h"
+#include "framework/files/PictureChooser.h"
+#include "framework/files/SelectFileDlg.h"
+
+IMPLEMENT_DYNAMIC(CFileBrowseButton, CMyButton)
+
+BEGIN_MESSAGE_MAP(CFileBrowseButton, CMyButton)
+    ON_CONTROL_REFLECT(BN_CLICKED, OnClicked)
+END_MESSAGE_MAP()
+
+void CFileBrowseButton::OnClicked()
+{
+    if (m_edit == NULL)
+        return;
+    CString path;
+    m_edit->GetWindowText(path);
+    if (path.IsEmpty())
+        path = m_defaultPath;
+    PictureChooser choosePicture = GetPictureChooser();
+    if (m_kinds.GetSize() == 1 && m_kinds[0] == FILE_KIND_PICTURE_GROUP && choosePicture != NULL)
+    {
+        CString title = m_objectName.IsEmpty() ? CString("Select Picture") : "Select " + m_objectName;
+        if (choosePicture(this, ExpandFrameworkText(title), path))
+            m_edit->SetWindowText(path);
+        return;
+    }
+    CSelectFileDlg dialog(m_open, m_title, path, m_initialFolder, m_kinds, m_okText, m_helpId, m_flags, this);
+    if (dialog.DoModal() == IDOK)
+        m_edit->SetWindowText(dialog.m_filePath);
+}
