@@ -1,7 +1,6 @@
 #include "framework/files/FileBrowseButton.h"
 #include "foundation/files/FileKinds.h"
-#include "foundation/terminology/FrameworkTextHooks.h"
-#include "framework/files/PictureChooser.h"
+#include "framework/dialogs/PictureChooser.h"
 #include "framework/files/SelectFileDlg.h"
 
 IMPLEMENT_DYNAMIC(CFileBrowseButton, CMyButton)
@@ -21,8 +20,8 @@ void CFileBrowseButton::OnClicked()
     PictureChooser choosePicture = GetPictureChooser();
     if (m_kinds.GetSize() == 1 && m_kinds[0] == FILE_KIND_PICTURE_GROUP && choosePicture != NULL)
     {
-        CString title = m_objectName.IsEmpty() ? CString("Select Picture") : "Select " + m_objectName;
-        if (choosePicture(this, ExpandFrameworkText(title), path))
+        // The chooser titles itself "Select " and the object's name.
+        if (choosePicture(m_edit, m_objectName, path))
             m_edit->SetWindowText(path);
         return;
     }
