@@ -20,7 +20,8 @@ void CTextStyleDlg::DoDataExchange(CDataExchange* pDX)
 {
     CNamedObjectPropertiesDlg::DoDataExchange(pDX);
     m_attributeControls.Exchange(pDX, m_style);
-    DDX_CBString(pDX, IDC_STYLE_FONT, m_style.m_typeface);
+    DDX_FontNameCombo(pDX, IDC_STYLE_FONT, m_fontCombo, m_style.m_typeface,
+                      (m_style.m_attributes & CTextStyle::FixedWidth) != 0);
     if (!pDX->m_bSaveAndValidate)
         SendDlgItemMessage(IDC_STYLE_POINT_SIZE_SPIN, UDM_SETRANGE32, SmallestPointSize, LargestPointSize);
     DDX_Text(pDX, IDC_STYLE_POINT_SIZE, m_style.m_pointSize);
