@@ -213,9 +213,11 @@ TEST_F(ColourButtonTest, OtherColoursRunsTheColourDialog)
         CustomColours.Reset();
         HWND ours = dialog.m_hWnd;
         std::string title;
+        int colourDialogs = 0; // the driver also sees the test dialog come back to the front
         CDialogDriver driver([&](HWND shown) {
             if (shown == ours)
                 return;
+            colourDialogs++;
             title = CDialogDriver::WindowText(shown);
             SaveWindowScreenshot(shown, "colour_dialog");
             const char* red[] = {"255", "0", "0"}; // the red, green and blue fields
@@ -229,7 +231,7 @@ TEST_F(ColourButtonTest, OtherColoursRunsTheColourDialog)
         ASSERT_NE(popup, nullptr);
         EXPECT_EQ(popup->m_initialItem, CColourPalettePopup::OtherItem);
         dialog.Keys({VK_RIGHT, VK_RETURN}); // returns when the colour dialog has closed
-        EXPECT_EQ(driver.Count(), 1);
+        EXPECT_EQ(colourDialogs, 1);
         EXPECT_FALSE(title.empty());
         EXPECT_EQ(SettingsChangedFlag, c.settingsChanged) << c.commands.size();
         if (c.settingsChanged)
