@@ -147,6 +147,13 @@ TEST_F(ThumbnailGridTest, KeysMoveTheSelectionWithinThePictures)
     EXPECT_EQ(m_grid.GetSelection(), 6);
     EXPECT_EQ(m_grid.GetFirstRow(), 1);
     EXPECT_EQ(m_grid.SendMessage(WM_GETDLGCODE), (LRESULT)DLGC_WANTALLKEYS);
+
+    // A count set beyond the folder's pictures paints empty cells.
+    m_grid.SetCount(9);
+    m_grid.RedrawWindow();
+    WaitForThumbnails();
+    EXPECT_TRUE(m_grid.HasThumbnail(6));
+    EXPECT_FALSE(m_grid.HasThumbnail(8));
 }
 
 TEST_F(ThumbnailGridTest, MouseSelectsAndDoubleClickPressesTheOwnersOk)

@@ -20,15 +20,20 @@ std::string PhotoPath(const std::string& folder, int i)
     return folder + "\\photo" + std::to_string(i) + ".jpg";
 }
 
-// Dispatches waiting messages; the longest single dispatch is kept.
-void Pump(double& longest)
+// Dispatches waiting messages; the longest single dispatch and its message
+// are kept.
+void Pump(double& longest, UINT& longestMessage)
 {
     MSG message;
     while (::PeekMessageA(&message, NULL, 0, 0, PM_REMOVE))
     {
         const double t = BenchSeconds();
         ::DispatchMessageA(&message);
-        longest = std::max(longest, BenchSeconds() - t);
+        if (BenchSeconds() - t > longest)
+        {
+            longest = BenchSeconds() - t;
+            longestMessage = message.message;
+        }
     }
 }
 } // namespace
@@ -70,6 +75,7 @@ void BenchThumbnailGrid(const std::string& folder, int files)
     grid.SetSettingsKey("", "");
     grid.Create(&frame, CRect(0, 0, 1020, 640), 1);
     double longest = 0;
+    UINT longestMessage = 0;
     double start = BenchSeconds();
     grid.SetFolder(folder.c_str());
     grid.UpdateWindow();
@@ -83,7 +89,7 @@ void BenchThumbnailGrid(const std::string& folder, int files)
     };
     while (!pageShown(0))
     {
-        Pump(longest);
+        Pump(longest, longestMessage);
         ::Sleep(1);
     }
     const double firstPage = BenchSeconds() - start;
@@ -95,14 +101,14 @@ void BenchThumbnailGrid(const std::string& folder, int files)
         grid.UpdateWindow();
         while (!pageShown(grid.GetFirstRow() * grid.GetColumns()))
         {
-            Pump(longest);
+            Pump(longest, longestMessage);
             ::Sleep(1);
         }
     }
     const double all = BenchSeconds() - start;
     printf("grid of %d photos, %d cells a page, %d worker(s): first paint %.1f ms, first page shown after %.2f s, "
-           "all pages after %.2f s; longest message handled while making: %.1f ms\n",
+           "all pages after %.2f s; longest message handled while making: %.1f ms (message 0x%X)\n",
            grid.GetCount(), perPage, CThumbnailMaker::DefaultThreadCount(), firstPaint * 1000, firstPage, all,
-           longest * 1000);
+           longest * 1000, longestMessage);
     frame.DestroyWindow();
 }
