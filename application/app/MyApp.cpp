@@ -27,7 +27,9 @@
 #include "framework/resources/CommandImagesIds.h"
 #include "framework/MessageRoutines.h"
 #include "framework/app/Preferences.h"
+#include "framework/lists/ListWindowExtents.h"
 #include "framework/messages/MessagePrompts.h"
+#include "framework/panes/PopupPane.h"
 #include "genetics/ExpandTerms.h"
 #include "output/pictures/PictureTableDrawing.h"
 #include "output/pictures/SelectPictureDlg.h"
@@ -177,6 +179,7 @@ BOOL CMyApp::InitStartup()
     ExchangePreferences(NULL, TRUE);
     RegisterSettingsExchanger(&ExchangeRememberedAnswers);
     RegisterSettingsExchanger(&ExchangeAllPreferences);
+    RegisterSettingsExchanger(&ExchangeListWindowExtents);
     CallSettingsExchangers(TRUE);
     for (const auto& prompt : StartupPrompts)
         RegisterMessagePrompt(prompt.key, ExpandTerms(prompt.description), prompt.style, 0);
@@ -249,11 +252,14 @@ int CMyApp::ExitInstance()
     ReleaseAppGlobals();
     ReleaseStartupValues();
     GetSharedImageLists().Release();
+    GetListWindowExtents().RemoveAll();
     return CFrameworkApp::ExitInstance();
 }
 
 BOOL CMyApp::PreTranslateMessage(MSG* msg)
 {
+    if (DismissPopupOnInput(msg))
+        return TRUE;
     // The Delete key within the main window becomes the delete command, which
     // nothing in this program handles: it changes nothing.
     if (msg->message == WM_KEYDOWN && msg->wParam == VK_DELETE)

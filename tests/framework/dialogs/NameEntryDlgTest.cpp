@@ -3,6 +3,7 @@
 #include "framework/messages/MessageBoxIds.h"
 #include "support/DialogDriver.h"
 #include "framework/support/FrameworkTestApp.h"
+#include "framework/support/WindowScreenshot.h"
 
 #include <gtest/gtest.h>
 
@@ -48,3 +49,59 @@ TEST(NameEntryDlgTest, AcceptsOnlyAllowedTextsAndTrimsTheResult)
     EXPECT_EQ(dialog.m_name, "ab c");
     EXPECT_EQ(dialog.Validate(""), "You must enter a non-empty string in the box");
 }
+
+namespace
+{
+class NameEntryTemplateTest : public ::testing::TestWithParam<UINT>
+{
+protected:
+    CFrameworkTestApp m_app;
+};
+
+CRect ItemRect(HWND dialog, int id)
+{
+    RECT rect = {};
+    ::GetWindowRect(::GetDlgItem(dialog, id), &rect);
+    ::MapWindowPoints(NULL, dialog, (POINT*)&rect, 2);
+    return rect;
+}
+}
+
+TEST_P(NameEntryTemplateTest, EveryTemplateShowsTheLabelTheEditAndTheButtonsApart)
+{
+    UINT templateId = GetParam();
+    CNameEntryDlg dialog(templateId, NULL);
+    dialog.SetTitle("New Colour");
+    dialog.m_label = "Enter the new colour below:";
+    dialog.m_initialName = "Blue Merle";
+    dialog.m_okCaption = "Add";
+    CDialogDriver driver([&](HWND window) {
+        int ids[] = {IDC_NAME_ENTRY_LABEL, IDC_NAME_ENTRY_EDIT, IDOK, IDCANCEL};
+        RECT client;
+        ::GetClientRect(window, &client);
+        for (int a : ids)
+        {
+            CRect rect = ItemRect(window, a), inside;
+            EXPECT_TRUE(inside.IntersectRect(&rect, &client) && inside == rect) << templateId << " item " << a;
+            for (int b : ids)
+                EXPECT_TRUE(a == b || !inside.IntersectRect(&rect, ItemRect(window, b))) << a << " meets " << b;
+        }
+        CRect label = ItemRect(window, IDC_NAME_ENTRY_LABEL), edit = ItemRect(window, IDC_NAME_ENTRY_EDIT);
+        EXPECT_TRUE(label.bottom <= edit.top || label.right <= edit.left); // above or beside
+        EXPECT_LE(edit.bottom, ItemRect(window, IDOK).top);
+        EXPECT_EQ(::GetFocus(), ::GetDlgItem(window, IDC_NAME_ENTRY_EDIT));
+        DWORD start = 1, end = 0;
+        ::SendDlgItemMessageA(window, IDC_NAME_ENTRY_EDIT, EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
+        EXPECT_EQ(start, 0u);
+        EXPECT_EQ(end, 10u);
+        EXPECT_EQ(CDialogDriver::ItemText(window, IDOK), "Add");
+        EXPECT_TRUE(SaveWindowScreenshot(window, "framework_name_entry_" + std::to_string(templateId)));
+        CDialogDriver::Click(window, IDCANCEL);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(driver.Count(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Templates, NameEntryTemplateTest,
+                         ::testing::Values(IDD_NAME_ENTRY_UNDER, IDD_NAME_ENTRY_BESIDE, IDD_NAME_ENTRY,
+                                           IDD_NAME_ENTRY_WIDE));
