@@ -3,6 +3,7 @@
 // text is acceptable, and an unacceptable text is refused again on OK with a
 // message that names the offending character.
 #include "framework/dialogs/MyDialog.h"
+#include "framework/controls/MyEdit.h"
 #include "framework/dialogs/NameEntryIds.h"
 
 class CNameEntryDlg : public CMyDialog
@@ -18,7 +19,7 @@ public:
     // Empty when the text is acceptable, else the reason.
     virtual CString Validate(LPCTSTR text);
 
-    CEdit m_edit;
+    CMyEdit m_edit;
     CString m_initialName;
     CString m_name;
     CString m_label;

@@ -77,6 +77,20 @@ BOOL CStatusBarDialog::OnInitDialog()
     m_minMaxInfo.ptMinTrackSize.y = std::max(height, m_initialHeight);
     m_useMinMaxInfo = TRUE;
     m_layoutActive = TRUE;
+    // Open no smaller than the minimum tracking size, grown about the centre
+    // and kept on the work area (grown later by the first resize, a dialog
+    // centred at its template size would reach off the screen).
+    CRect window;
+    GetWindowRect(&window);
+    CSize size(std::max((int)window.Width(), (int)m_minMaxInfo.ptMinTrackSize.x),
+               std::max((int)window.Height(), (int)m_minMaxInfo.ptMinTrackSize.y));
+    if (size != window.Size() && (GetStyle() & WS_CHILD) == 0)
+    {
+        CPoint centre = window.CenterPoint();
+        CRect grown(CPoint(centre.x - size.cx / 2, centre.y - size.cy / 2), size);
+        grown = FitRectInside(grown, workArea);
+        SetWindowPos(NULL, grown.left, grown.top, grown.Width(), grown.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     RecalcLayout();
     return result;
 }

@@ -149,7 +149,7 @@ void CColumnListWnd::OnMouseMove(UINT flags, CPoint point)
         return;
     }
     InvertDragLine();
-    m_dragX = std::max(point.x, GetDividerX(m_dragColumn) - m_columns[m_dragColumn].width + MinimumColumnWidth);
+    m_dragX = std::max((int)point.x, GetDividerX(m_dragColumn) - m_columns[m_dragColumn].width + MinimumColumnWidth);
     InvertDragLine();
 }
 

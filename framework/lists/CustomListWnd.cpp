@@ -97,7 +97,7 @@ BOOL CCustomListWnd::GetRowRect(int row, CRect& rect) const
     rect.left = -m_hOffset;
     rect.right = client.right;
     rect.top = (row - m_firstVisible) * m_rowHeight + m_headerHeight;
-    rect.bottom = std::min(rect.top + m_rowHeight, (int)client.bottom);
+    rect.bottom = std::min((int)rect.top + m_rowHeight, (int)client.bottom);
     return TRUE;
 }
 

@@ -91,7 +91,7 @@ void CScrollingWnd::UpdateScrollBars()
 void CScrollingWnd::ScrollBy(int dx, int dy)
 {
     CPoint old = GetScrollPosition(), now = old;
-    int* positions[2] = {&now.x, &now.y};
+    LONG* positions[2] = {&now.x, &now.y};
     int distances[2] = {dx, dy};
     for (int bar : {SB_HORZ, SB_VERT})
     {

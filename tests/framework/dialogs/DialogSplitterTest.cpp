@@ -43,9 +43,13 @@ public:
 
 protected:
     afx_msg void OnShowClicked() { ++m_clicks; }
+    // Answers the list's notification; the others (such as the button's
+    // custom-draw requests) keep their default answers.
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override
     {
-        m_notifyCode = ((NMHDR*)lParam)->code;
+        if (((NMHDR*)lParam)->code != (UINT)LVN_ITEMCHANGED)
+            return CMyDialog::OnNotify(wParam, lParam, pResult);
+        m_notifyCode = LVN_ITEMCHANGED;
         *pResult = 7;
         return TRUE;
     }

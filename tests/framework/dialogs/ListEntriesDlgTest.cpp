@@ -17,7 +17,7 @@ namespace
 // Runs a list-entries dialog whose every step is one action on the dialog
 // window; the name-entry dialogs it opens are answered with the texts given,
 // and its messages recorded.
-struct Run
+struct DialogRun
 {
     std::vector<std::string> names; // typed into the name-entry dialogs, in turn
     std::vector<std::string> titles, labels, okCaptions, messages;
@@ -31,7 +31,7 @@ std::string Entries(const CStringArray& entries)
     return joined;
 }
 
-void RunDialog(CListEntriesDlg& dialog, Run& run, const std::function<void(HWND)>& steps, int endWith = IDOK)
+void RunDialog(CListEntriesDlg& dialog, DialogRun& run, const std::function<void(HWND)>& steps, int endWith = IDOK)
 {
     size_t next = 0;
     CDialogDriver driver([&](HWND window) {
@@ -88,7 +88,7 @@ TEST_P(ListEntriesAddTest, AddsANewEntryAndRefusesDuplicates)
     dialog.m_newEntryText = "Sable";
     for (const char* entry : {"Merle", "Brindle", "Blue"})
         dialog.m_entries.Add(entry);
-    Run run;
+    DialogRun run;
     run.names = {c.typed};
     RunDialog(dialog, run, [&](HWND window) {
         ::SendDlgItemMessageA(window, IDC_LIST_ENTRIES_LIST, LB_SETCURSEL, 1, 0);
@@ -100,7 +100,9 @@ TEST_P(ListEntriesAddTest, AddsANewEntryAndRefusesDuplicates)
     EXPECT_EQ(Entries(dialog.m_entries), c.entries);
     ASSERT_EQ(run.messages.size(), c.refused ? 1u : 0u);
     if (c.refused)
+    {
         EXPECT_EQ(run.messages[0], "Sorry, but there is an existing term that matches '" + std::string(c.typed) + "'. ");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -121,7 +123,7 @@ TEST(ListEntriesDlgTest, UpdateDeleteAndDeleteAllFollowTheListAndTheEntriesRound
     dialog.m_titleWord = "Colour";
     for (const char* entry : {"Merle", "Brindle", "Blue"})
         dialog.m_entries.Add(entry);
-    Run run;
+    DialogRun run;
     run.names = {"Blue Merle", "Blue"};
     bool deleteAllEnabled = false, deleteEnabledWithoutSelection = true, deleteAllEmptyEnabled = true;
     RunDialog(dialog, run, [&](HWND window) {

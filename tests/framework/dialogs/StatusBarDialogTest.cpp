@@ -132,9 +132,14 @@ TEST(StatusBarDialogLayoutTest, MinimumTrackingSizeIsTwoThirdsOfTheWorkAreaOrThe
     dialog.SendMessage(WM_GETMINMAXINFO, 0, (LPARAM)&info);
     EXPECT_EQ(info.ptMinTrackSize.x, std::max<LONG>(area.Width() * 2 / 3, dialog.m_initialWidth));
     EXPECT_EQ(info.ptMinTrackSize.y, std::max<LONG>(area.Height() * 2 / 3, dialog.m_initialHeight));
-    // The platform's sizing keeps a sizable window at least that large.
+    // It opens at least that large and on the work area; the platform's
+    // sizing keeps it at least that large.
+    CRect window, inside;
+    dialog.GetWindowRect(&window);
+    EXPECT_EQ(window.Width(), info.ptMinTrackSize.x);
+    EXPECT_EQ(window.Height(), info.ptMinTrackSize.y);
+    EXPECT_TRUE(inside.IntersectRect(&window, &area) && inside == window);
     dialog.SetWindowPos(NULL, 0, 0, 50, 50, SWP_NOMOVE | SWP_NOZORDER);
-    CRect window;
     dialog.GetWindowRect(&window);
     EXPECT_EQ(window.Width(), info.ptMinTrackSize.x);
     EXPECT_EQ(window.Height(), info.ptMinTrackSize.y);

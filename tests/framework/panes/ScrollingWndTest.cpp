@@ -242,7 +242,9 @@ TEST(PaneWndTest, SelectRegionSetsTheRegionFlagAndThePageCommandReachesThePage)
             preset = ::IsDlgButtonChecked(dialog, IDC_SELECT_REGION_ONLY) ? 0 : 1;
             ::CheckRadioButton(dialog, IDC_SELECT_REGION_ONLY, IDC_SELECT_REGION_ALL, c.answer);
             if (c.regionBefore)
+            {
                 EXPECT_TRUE(SaveWindowScreenshot(dialog, "framework_select_region_dialog"));
+            }
             CDialogDriver::Click(dialog, c.endWith);
         });
         pane->SendMessage(WM_COMMAND, ID_PANE_SELECT_REGION);
