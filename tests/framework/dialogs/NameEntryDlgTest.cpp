@@ -52,7 +52,13 @@ TEST(NameEntryDlgTest, AcceptsOnlyAllowedTextsAndTrimsTheResult)
 
 namespace
 {
-class NameEntryTemplateTest : public ::testing::TestWithParam<UINT>
+struct TemplateCase
+{
+    UINT templateId;
+    const char* label;
+};
+
+class NameEntryTemplateTest : public ::testing::TestWithParam<TemplateCase>
 {
 protected:
     CFrameworkTestApp m_app;
@@ -69,10 +75,10 @@ CRect ItemRect(HWND dialog, int id)
 
 TEST_P(NameEntryTemplateTest, EveryTemplateShowsTheLabelTheEditAndTheButtonsApart)
 {
-    UINT templateId = GetParam();
+    UINT templateId = GetParam().templateId;
     CNameEntryDlg dialog(templateId, NULL);
     dialog.SetTitle("New Colour");
-    dialog.m_label = "Enter the new colour below:";
+    dialog.m_label = GetParam().label;
     dialog.m_initialName = "Blue Merle";
     dialog.m_okCaption = "Add";
     CDialogDriver driver([&](HWND window) {
@@ -103,5 +109,9 @@ TEST_P(NameEntryTemplateTest, EveryTemplateShowsTheLabelTheEditAndTheButtonsApar
 }
 
 INSTANTIATE_TEST_SUITE_P(Templates, NameEntryTemplateTest,
-                         ::testing::Values(IDD_NAME_ENTRY_UNDER, IDD_NAME_ENTRY_BESIDE, IDD_NAME_ENTRY,
-                                           IDD_NAME_ENTRY_WIDE));
+                         ::testing::Values(TemplateCase{IDD_NAME_ENTRY_UNDER, "Enter the new colour below:"},
+                                           TemplateCase{IDD_NAME_ENTRY_BESIDE, "Colour:"},
+                                           TemplateCase{IDD_NAME_ENTRY, "Enter the new colour below:"},
+                                           TemplateCase{IDD_NAME_ENTRY_WIDE,
+                                                        "Enter the new colour below. It is offered for "
+                                                        "every litter of the kennel from now on."}));

@@ -57,7 +57,9 @@ protected:
     PaneBarTest()
     {
         m_window.Wnd()->SetWindowPos(NULL, 30, 30, 420, 280, SWP_NOZORDER | SWP_SHOWWINDOW);
-        EXPECT_TRUE(m_bar.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 390, 230), m_window.Wnd(), 200));
+        CRect client;
+        m_window.Wnd()->GetClientRect(&client);
+        EXPECT_TRUE(m_bar.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, client, m_window.Wnd(), 200));
         const char* titles[] = {"Dams", "Sires", "Litters"};
         for (int i = 0; i < 3; ++i)
         {
