@@ -2,9 +2,9 @@
 
 #include "framework/dialogs/NameEntryDlg.h"
 #include "framework/messages/MessageBoxIds.h"
-#include "framework/support/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "framework/support/FrameworkTestApp.h"
-#include "framework/support/WindowScreenshot.h"
+#include "support/WindowScreenshot.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "framework/messages/MessageBoxIds.h"
 #include "support/DialogDriver.h"
 #include "framework/support/FrameworkTestApp.h"
-#include "framework/support/WindowScreenshot.h"
+#include "support/WindowScreenshot.h"
 
 #include <gtest/gtest.h>
 

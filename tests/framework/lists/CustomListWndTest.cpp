@@ -4,9 +4,9 @@
 #include "framework/lists/ListWindowExtents.h"
 #include "framework/resources/CursorIds.h"
 #include "framework/support/FrameworkTestApp.h"
-#include "framework/support/WindowScreenshot.h"
-#include "tests/support/MessageBoxAnswerer.h"
-#include "tests/support/TestWindow.h"
+#include "support/WindowScreenshot.h"
+#include "support/MessageBoxAnswerer.h"
+#include "support/TestWindow.h"
 
 #include <gtest/gtest.h>
 

@@ -8,8 +8,8 @@
 #include "foundation/settings/RegistryKey.h"
 #include "foundation/settings/SettingsExchangers.h"
 #include "framework/support/FrameworkTestApp.h"
-#include "tests/support/ScratchFolder.h"
-#include "tests/support/TestRegistryKey.h"
+#include "support/ScratchFolder.h"
+#include "support/TestRegistryKey.h"
 
 #include <gtest/gtest.h>
 

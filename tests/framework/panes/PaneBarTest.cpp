@@ -4,8 +4,8 @@
 #include "afx/SplitterWnd.h"
 #include "framework/app/Preferences.h"
 #include "framework/support/FrameworkTestApp.h"
-#include "framework/support/WindowScreenshot.h"
-#include "tests/support/TestWindow.h"
+#include "support/WindowScreenshot.h"
+#include "support/TestWindow.h"
 
 #include <gtest/gtest.h>
 

@@ -5,10 +5,10 @@
 #include "PanesTestIds.h"
 #include "framework/dialogs/SelectRegionDlg.h"
 #include "framework/resources/CursorIds.h"
-#include "framework/support/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "framework/support/FrameworkTestApp.h"
-#include "framework/support/WindowScreenshot.h"
-#include "tests/support/TestWindow.h"
+#include "support/WindowScreenshot.h"
+#include "support/TestWindow.h"
 
 #include <gtest/gtest.h>
 
