@@ -53,6 +53,8 @@ protected:
     CustomListWndTest()
     {
         GetListWindowExtents().RemoveAll();
+        m_window.Wnd()->ShowWindow(SW_SHOW);
+        ::SetForegroundWindow(m_window.Handle());
         m_list.m_name = "Test Litters";
         // room for 200 pixels of the 220 of the columns and ten and a half rows
         CRect client(0, 0, 200 + ::GetSystemMetrics(SM_CXVSCROLL),

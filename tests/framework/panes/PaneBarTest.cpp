@@ -57,6 +57,7 @@ protected:
     PaneBarTest()
     {
         m_window.Wnd()->SetWindowPos(NULL, 30, 30, 420, 280, SWP_NOZORDER | SWP_SHOWWINDOW);
+        ::SetForegroundWindow(m_window.Handle());
         CRect client;
         m_window.Wnd()->GetClientRect(&client);
         EXPECT_TRUE(m_bar.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, client, m_window.Wnd(), 200));
@@ -177,6 +178,8 @@ TEST(PaneBarNestingTest, ANestedBarOrSplitterTakesTheFocusInsideAndAPageSplitter
 {
     CFrameworkTestApp app;
     CTestWindow window;
+    window.Wnd()->ShowWindow(SW_SHOW);
+    ::SetForegroundWindow(window.Handle());
     CPaneBar* outer = new CPaneBar; // deletes itself with its window
     ASSERT_TRUE(outer->Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), window.Wnd(), 1));
     CTestPaneBar inner;

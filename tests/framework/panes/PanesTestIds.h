@@ -1,4 +1,4 @@
 #pragma once
-#define IDD_FORM_TEST 29420
-#define IDC_FORM_NAME 29421
-#define IDC_FORM_COLOUR 29422
+#define IDD_FORM_TEST 29870
+#define IDC_FORM_NAME 29871
+#define IDC_FORM_COLOUR 29872

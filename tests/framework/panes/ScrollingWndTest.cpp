@@ -50,6 +50,7 @@ protected:
     ScrollingWndTest()
     {
         m_window.Wnd()->SetWindowPos(NULL, 20, 20, 360, 300, SWP_NOZORDER | SWP_SHOWWINDOW);
+        ::SetForegroundWindow(m_window.Handle());
         m_board.m_lineWidth = m_board.m_lineHeight = 10;
         EXPECT_TRUE(m_board.Create(WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL, CRect(0, 0, 300, 200),
                                    m_window.Wnd(), 1));
@@ -177,11 +178,13 @@ TEST(FormWndTest, GivesTheFocusBackToTheControlThatLastHadIt)
     CFrameworkTestApp app;
     CTestWindow window;
     window.Wnd()->ShowWindow(SW_SHOW);
+    ::SetForegroundWindow(window.Handle()); // focus moves only inside the active window
     CFormWnd form;
     ASSERT_TRUE(form.Create(IDD_FORM_TEST, window.Wnd()));
     EXPECT_EQ(form.m_self, &form);
     form.ShowWindow(SW_SHOW);
     HWND colour = ::GetDlgItem(form.m_hWnd, IDC_FORM_COLOUR);
+    ASSERT_NE(colour, (HWND)NULL);
     ::SetFocus(colour);
     form.EnableWindow(FALSE); // as a pane bar does when it hides a page
     form.EnableWindow(TRUE);
