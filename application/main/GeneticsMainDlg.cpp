@@ -7,6 +7,7 @@
 #include "application/main/MainDlgIds.h"
 #include "framework/resources/ProgramIconIds.h"
 #include "application/main/PredictMatingCommand.h"
+#include "application/main/SelectGenotypeCommand.h"
 #include "application/report/MatingReport.h"
 #include "application/viewer/TextViewerIds.h"
 #include "foundation/files/FileOperations.h"
@@ -63,8 +64,10 @@ BEGIN_MESSAGE_MAP(CGeneticsMainDlg, CTextViewerDlg)
     ON_UPDATE_COMMAND_UI(IDC_MAIN_PREDICT, OnUpdatePredictMating)
     ON_COMMAND(IDC_MAIN_NOTES, OnConfigNotes)
     ON_UPDATE_COMMAND_UI(IDC_MAIN_NOTES, OnUpdateConfigNotes)
-    ON_UPDATE_COMMAND_UI(IDC_MAIN_FEMALE_SELECT, OnUpdateSelect)
-    ON_UPDATE_COMMAND_UI(IDC_MAIN_MALE_SELECT, OnUpdateSelect)
+    ON_COMMAND(IDC_MAIN_FEMALE_SELECT, OnSelectFemale)
+    ON_UPDATE_COMMAND_UI(IDC_MAIN_FEMALE_SELECT, OnUpdateSelectFemale)
+    ON_COMMAND(IDC_MAIN_MALE_SELECT, OnSelectMale)
+    ON_UPDATE_COMMAND_UI(IDC_MAIN_MALE_SELECT, OnUpdateSelectMale)
     ON_COMMAND(IDC_MAIN_HELP, OnHelp)
     ON_WM_SYSCOMMAND()
     ON_WM_PAINT()
@@ -291,11 +294,24 @@ void CGeneticsMainDlg::OnUpdateConfigNotes(CCmdUI* pCmdUI)
     CConfigNotesCommand(this).UpdateCmdUI(pCmdUI);
 }
 
-void CGeneticsMainDlg::OnUpdateSelect(CCmdUI* pCmdUI)
+void CGeneticsMainDlg::OnSelectFemale()
 {
-    // The genotype selection window is not part of this program yet: its
-    // buttons stay disabled rather than do nothing.
-    pCmdUI->Enable(FALSE);
+    CSelectGenotypeCommand(this, PARENT_FEMALE).Run();
+}
+
+void CGeneticsMainDlg::OnUpdateSelectFemale(CCmdUI* pCmdUI)
+{
+    CSelectGenotypeCommand(this, PARENT_FEMALE).UpdateCmdUI(pCmdUI);
+}
+
+void CGeneticsMainDlg::OnSelectMale()
+{
+    CSelectGenotypeCommand(this, PARENT_MALE).Run();
+}
+
+void CGeneticsMainDlg::OnUpdateSelectMale(CCmdUI* pCmdUI)
+{
+    CSelectGenotypeCommand(this, PARENT_MALE).UpdateCmdUI(pCmdUI);
 }
 
 void CGeneticsMainDlg::OnHelp()

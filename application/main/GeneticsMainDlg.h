@@ -60,7 +60,10 @@ protected:
     afx_msg void OnUpdatePredictMating(CCmdUI* pCmdUI);
     afx_msg void OnConfigNotes();
     afx_msg void OnUpdateConfigNotes(CCmdUI* pCmdUI);
-    afx_msg void OnUpdateSelect(CCmdUI* pCmdUI);
+    afx_msg void OnSelectFemale();
+    afx_msg void OnUpdateSelectFemale(CCmdUI* pCmdUI);
+    afx_msg void OnSelectMale();
+    afx_msg void OnUpdateSelectMale(CCmdUI* pCmdUI);
     afx_msg void OnHelp();
     afx_msg void OnSysCommand(UINT id, LPARAM lParam);
     afx_msg void OnPaint();
