@@ -24,3 +24,8 @@ void CGenSelButton::ParseOptions(CString& error, CGeneticsSection* section, CStr
         return error.IsEmpty() ? OPTION_TAKEN : OPTION_FAILED;
     });
 }
+
+void CGenSelButton::DoAction(const CGeneticsSection* genes, CWnd*, UINT, const CGenotype& before, CGenotype& working)
+{
+    m_actions.Run(genes, before, working);
+}

@@ -10,6 +10,8 @@ class CGenSelButton : public CGenSelActionItem
 public:
     CMyCmdTarget* Clone() const override;
     void ParseOptions(CString& error, CGeneticsSection* section, CStringArray& options) override;
+    void DoAction(const CGeneticsSection* genes, CWnd* window, UINT controlId, const CGenotype& before,
+                  CGenotype& working) override;
 
     CGenSelActionList m_actions;
 };

@@ -21,12 +21,8 @@ int CGenSelGenes::AddField(CGeneticsSection* rules, CFieldList& list, int sex, c
     m_nSex = sex;
     if (!AppliesTo(rules, sex))
         return -1;
-    DWORD style = m_nStyle;
-    if ((m_bDisableForMale && sex == SEX_MALE) || (m_bDisableForFemale && sex == SEX_FEMALE))
-        style |= FS_DISABLED;
-    const CString group = m_strGroup.IsEmpty() ? groupText : m_strGroup;
-    if (!group.IsEmpty())
-        style |= FS_GROUP_START;
+    CString group;
+    const DWORD style = GetFieldStyle(sex, groupText, group);
 
     std::vector<UINT> genes;
     for (const CGenSelChoice& choice : m_choices)

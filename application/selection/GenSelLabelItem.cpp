@@ -1,5 +1,6 @@
 #include "application/selection/GenSelLabelItem.h"
 
+#include "application/selection/Field.h"
 #include "genetics/ExpandTerms.h"
 #include "genetics/AllelePair.h"
 
@@ -20,6 +21,17 @@ void CGenSelLabelItem::CopyLabelItem(const CGenSelLabelItem& other)
     m_bDisableForFemale = other.m_bDisableForFemale;
     m_bFemaleOnly = other.m_bFemaleOnly;
     m_bMaleOnly = other.m_bMaleOnly;
+}
+
+DWORD CGenSelLabelItem::GetFieldStyle(int sex, const CString& groupText, CString& group) const
+{
+    DWORD style = m_nStyle;
+    if ((m_bDisableForMale && sex == SEX_MALE) || (m_bDisableForFemale && sex == SEX_FEMALE))
+        style |= FS_DISABLED;
+    group = m_strGroup.IsEmpty() ? groupText : m_strGroup;
+    if (!group.IsEmpty())
+        style |= FS_GROUP_START;
+    return style;
 }
 
 void CGenSelLabelItem::ParseOptions(CString& error, CGeneticsSection* section, CStringArray& options)

@@ -13,6 +13,10 @@ public:
     BOOL AppliesTo(const CGeneticsSection* section, int sex) const override;
     // TRUE when one of the letters f, m, F, M was given.
     BOOL HasSexFlags() const { return m_bDisableForMale || m_bDisableForFemale || m_bFemaleOnly || m_bMaleOnly; }
+    // The style of the element's field for the sex: disabled for the sex that
+    // "f" or "m" names, a group start when there is a group text (the
+    // element's own, else the one handed in, which group receives).
+    DWORD GetFieldStyle(int sex, const CString& groupText, CString& group) const;
 
     CString m_strLabel;
     DWORD m_bDisableForMale;    // "f"

@@ -1,8 +1,17 @@
 #include "application/selection/GenSelMenu.h"
 
+#include "afx/AfxWin.h"
+#include "application/selection/FieldFormIds.h"
 #include "foundation/text/Tokenizer.h"
 
 IMPLEMENT_DYNAMIC(CGenSelMenu, CGenSelActionItem)
+
+namespace
+{
+// The items' command ids run from the first command id up; more would reach
+// the ids of the form's controls.
+const size_t MaxMenuItems = IDC_FIELD_COMMAND_LAST - IDC_FIELD_COMMAND_FIRST + 1;
+} // namespace
 
 CMyCmdTarget* CGenSelMenu::Clone() const
 {
@@ -24,6 +33,11 @@ void CGenSelMenu::ParseOptions(CString& error, CGeneticsSection* section, CStrin
         TokenizeText(value, items, '|', TOKENIZE_TRIM, -1, '(', ')');
         for (int item = 0; item < items.GetSize(); item++)
         {
+            if (m_lists.size() == MaxMenuItems)
+            {
+                error.Format("too many menu items (at most %d)", (int)MaxMenuItems);
+                return OPTION_FAILED;
+            }
             CGenSelActionList list;
             error = list.Parse(section, items[item], TRUE);
             if (!error.IsEmpty())
@@ -34,4 +48,34 @@ void CGenSelMenu::ParseOptions(CString& error, CGeneticsSection* section, CStrin
     });
     if (read)
         m_nStyle |= GENSEL_STYLE_MENU_BUTTON;
+}
+
+const CGenSelActionList* CGenSelMenu::FindList(UINT command) const
+{
+    if (command < IDC_FIELD_COMMAND_FIRST || command - IDC_FIELD_COMMAND_FIRST >= m_lists.size())
+        return NULL;
+    return &m_lists[command - IDC_FIELD_COMMAND_FIRST];
+}
+
+void CGenSelMenu::DoAction(const CGeneticsSection* genes, CWnd* window, UINT controlId, const CGenotype& before,
+                           CGenotype& working)
+{
+    CMenu menu;
+    if (!menu.CreatePopupMenu())
+        return;
+    for (size_t i = 0; i < m_lists.size(); i++)
+    {
+        // Ampersands show as themselves and make no mnemonics.
+        CString name = m_lists[i].m_strName;
+        name.Replace("&", "&&");
+        menu.AppendMenu(MF_STRING, IDC_FIELD_COMMAND_FIRST + i, name);
+    }
+    CRect button(0, 0, 0, 0);
+    if (CWnd* item = window->GetDlgItem(controlId))
+        item->GetWindowRect(&button);
+    // Beside the button, level with its top.
+    const UINT command = (UINT)::TrackPopupMenu(menu.m_hMenu, TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
+                                                button.right, button.top, 0, window->m_hWnd, NULL);
+    if (const CGenSelActionList* list = FindList(command))
+        list->Run(genes, before, working);
 }

@@ -13,6 +13,11 @@ class CGenSelMenu : public CGenSelActionItem
 public:
     CMyCmdTarget* Clone() const override;
     void ParseOptions(CString& error, CGeneticsSection* section, CStringArray& options) override;
+    // Pops up the lists' names beside the button and runs the one chosen.
+    void DoAction(const CGeneticsSection* genes, CWnd* window, UINT controlId, const CGenotype& before,
+                  CGenotype& working) override;
+    // The chosen command's list; null for no choice or an id out of range.
+    const CGenSelActionList* FindList(UINT command) const;
 
     std::vector<CGenSelActionList> m_lists;
 };

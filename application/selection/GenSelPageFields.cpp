@@ -1,6 +1,7 @@
 #include "application/selection/GenSelPageFields.h"
 
 #include "application/selection/FieldList.h"
+#include "application/selection/GenSelActionItem.h"
 #include "application/selection/GenSelAssumedAlleles.h"
 #include "application/selection/GenSelGenes.h"
 #include "application/selection/GenSelGenotype.h"
@@ -104,11 +105,24 @@ void CGenSelPageFields::RunFieldChange(CFieldList& form, CGeneticsSection* genes
 {
     if (field < 0 || field >= form.GetFieldCount() || !form.GetField(field)->IsPresent())
         return;
-    BOOL recorded = FALSE;
-    for (int i = 0; i < m_fieldIndices.GetSize() && !recorded; i++)
-        recorded = (int)m_fieldIndices[i] == field;
-    if (!recorded)
+    int element = 0;
+    while (element < m_fieldIndices.GetSize() && (int)m_fieldIndices[element] != field)
+        element++;
+    if (element == m_fieldIndices.GetSize())
         return;
+    if (CGenSelActionItem* action = DYNAMIC_DOWNCAST(CGenSelActionItem, (CObject*)m_elements[element]))
+    {
+        const CGenotype before(*m_pWorking);
+        action->DoAction(genes, window, form.GetFieldControlId(field), before, *m_pWorking);
+        // The genes fields show what the action set; collecting them again
+        // keeps what matches their choices.
+        for (int i = 0; i < m_elements.GetSize(); i++)
+        {
+            CGenSelGenes* shown = DYNAMIC_DOWNCAST(CGenSelGenes, (CObject*)m_elements[i]);
+            if (shown != NULL && form.GetField((int)m_fieldIndices[i])->IsPresent())
+                shown->ShowGenotype(genes, *m_pWorking, form, (int)m_fieldIndices[i]);
+        }
+    }
     CollectChoices(form, genes);
     UpdateInfoTexts(form, genes, rules, sex);
 }

@@ -245,6 +245,16 @@ TEST_F(SelectionElements, ActionMessages)
     };
     for (const auto& c : cases)
         EXPECT_TEXT(Read(c.line), CString("line 7, error in 'selectgenotype' line: ") + c.error) << c.line;
+    // A menu has as many items as there are command ids for them.
+    for (const int count : {100, 101})
+    {
+        CString line = "selectgenotype menu label=Many items=\"";
+        for (int i = 0; i < count; i++)
+            line += i ? "|Item:B,B" : "Item:B,B";
+        EXPECT_TEXT(Read(line + "\""), count == 100 ? ""
+                                                   : "line 7, error in 'selectgenotype' line: too many menu items "
+                                                     "(at most 100)");
+    }
 }
 
 TEST_F(SelectionElements, ReaderMessagesOfTheElements)
