@@ -16,11 +16,13 @@ BOOL CButtonField::Create(CFieldList& list, HWND& previous)
     const CString& text = m_label;
     const CSize size = list.GetPrototypeSize(IDC_FIELD_BUTTON);
     const int width = size.cx + list.GetTextExtent(text).cx + (menu ? 20 : 0);
-    HWND button = AddWindow(list, IDC_FIELD_BUTTON, 0, previous, 0, 0, width, size.cy);
+    HWND button = AddWindow(list, menu ? IDC_FIELD_MENU_BUTTON : IDC_FIELD_BUTTON, 0, previous, 0, 0, width, size.cy);
     if (button == NULL)
         return FALSE;
     ::SetWindowTextA(button, text);
     m_nControlId = ::GetDlgCtrlID(button);
+    // Owner-drawn like the program's other buttons.
+    m_button.SubclassWindow(button);
     return TRUE;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "application/selection/Field.h"
+#include "framework/controls/MyButton.h"
 
 // A push button, or a menu button.
 class CButtonField : public CField
@@ -14,4 +15,5 @@ public:
     BOOL IsChange(UINT code, UINT id) override { return code == BN_CLICKED; }
 
     UINT m_nControlId;
+    CMyButton m_button;
 };

@@ -1,22 +1,43 @@
 #include "application/selection/FieldFormDlg.h"
 
+#include "application/selection/FieldFormCommand.h"
 #include "application/selection/FieldFormIds.h"
+#include "application/selection/FieldFormPage.h"
+#include "application/selection/FieldFormSheet.h"
 
 IMPLEMENT_DYNAMIC(CFieldFormDlg, CMyDialog)
 
 BEGIN_MESSAGE_MAP(CFieldFormDlg, CMyDialog)
 ON_WM_PAINT()
 ON_MESSAGE(WM_FIELDS_CHANGED, OnFieldsChanged)
+ON_COMMAND_RANGE(IDC_FIELD_COMMAND_FIRST, IDC_FIELD_COMMAND_LAST, OnFormCommand)
+ON_UPDATE_COMMAND_UI_RANGE(IDC_FIELD_COMMAND_FIRST, IDC_FIELD_COMMAND_LAST, OnUpdateFormCommand)
 END_MESSAGE_MAP()
 
-CFieldFormDlg::CFieldFormDlg(CWnd* parent) : CMyDialog(IDD_FIELD_FORM, parent), m_bInitialised(FALSE)
+CFieldFormDlg::CFieldFormDlg(CWnd* parent) : CMyDialog(IDD_FIELD_FORM, parent), m_pMeasuringSheet(NULL), m_bInitialised(FALSE)
 {
     m_fieldList.m_pHost = this;
 }
 
 BOOL CFieldFormDlg::OnInitDialog()
 {
+    if (m_pMeasuringSheet != NULL)
+    {
+        for (int i = 0; i < m_pMeasuringSheet->GetPageCount(); i++)
+        {
+            CFieldList& list = m_pMeasuringSheet->GetFormPage(i)->m_fieldList;
+            if (list.CreateControls())
+            {
+                list.Layout();
+                list.DestroyControls();
+            }
+        }
+        EndDialog(3);
+        return FALSE;
+    }
     m_fieldList.m_pHost = this;
+    m_toolTip.m_parent = this;
+    m_fieldList.m_pToolTip = &m_toolTip;
     if (!m_fieldList.CreateControls())
         return FALSE;
     CMyDialog::OnInitDialog();
@@ -32,15 +53,19 @@ BOOL CFieldFormDlg::OnInitDialog()
     return FALSE;
 }
 
-CString CFieldFormDlg::GetToolTipText(UINT controlId, CWnd* control)
-{
-    return control != NULL ? m_fieldList.GetHelpText(control->m_hWnd) : CString();
-}
-
 void CFieldFormDlg::DoDataExchange(CDataExchange* pDX)
 {
     CMyDialog::DoDataExchange(pDX);
-    m_fieldList.DoDataExchange(pDX);
+    if (m_pMeasuringSheet == NULL)
+        m_fieldList.DoDataExchange(pDX);
+}
+
+void PaintFieldForm(HWND host, CFieldList& list)
+{
+    PAINTSTRUCT paint;
+    ::BeginPaint(host, &paint);
+    ::EndPaint(host, &paint);
+    list.OnPaint();
 }
 
 BOOL MarkChangedField(CFieldList& list, CWnd* host, WPARAM wParam, LPARAM lParam)
@@ -62,10 +87,7 @@ BOOL CFieldFormDlg::OnCommand(WPARAM wParam, LPARAM lParam)
 
 void CFieldFormDlg::OnPaint()
 {
-    PAINTSTRUCT paint;
-    ::BeginPaint(m_hWnd, &paint);
-    ::EndPaint(m_hWnd, &paint);
-    m_fieldList.OnPaint();
+    PaintFieldForm(m_hWnd, m_fieldList);
 }
 
 LRESULT CFieldFormDlg::OnFieldsChanged(WPARAM, LPARAM)
@@ -74,4 +96,14 @@ LRESULT CFieldFormDlg::OnFieldsChanged(WPARAM, LPARAM)
         OnFieldChanged(index);
     });
     return 0;
+}
+
+void CFieldFormDlg::OnFormCommand(UINT id)
+{
+    CFieldFormCommand(this, id).Run();
+}
+
+void CFieldFormDlg::OnUpdateFormCommand(CCmdUI* pCmdUI)
+{
+    CFieldFormCommand(this, pCmdUI->m_nID).UpdateCmdUI(pCmdUI);
 }

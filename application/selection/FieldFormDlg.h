@@ -4,6 +4,8 @@
 #include "application/selection/FieldList.h"
 #include "framework/dialogs/MyDialog.h"
 
+class CFieldFormSheet;
+
 // Posted to a field form to report its marked fields.
 const UINT WM_FIELDS_CHANGED = 0x41b;
 
@@ -17,9 +19,11 @@ public:
     virtual void OnFieldChanged(int index) {}
 
     BOOL OnInitDialog() override;
-    CString GetToolTipText(UINT controlId, CWnd* control) override;
 
     CFieldList m_fieldList;
+    // Set while the dialog only measures the pages of this sheet: it lays each
+    // page's form out in itself, and ends with 3 without showing.
+    CFieldFormSheet* m_pMeasuringSheet;
     BOOL m_bInitialised;
 
 protected:
@@ -28,9 +32,13 @@ protected:
 
     afx_msg void OnPaint();
     afx_msg LRESULT OnFieldsChanged(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnFormCommand(UINT id);
+    afx_msg void OnUpdateFormCommand(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 };
 
+// Validates the host and lets the list paint its separators.
+void PaintFieldForm(HWND host, CFieldList& list);
 // Marks the field that a command reports as changed, runs its own follow-up
 // and posts the report to the host once; FALSE when no field changed.
 BOOL MarkChangedField(CFieldList& list, CWnd* host, WPARAM wParam, LPARAM lParam);

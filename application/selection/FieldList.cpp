@@ -19,7 +19,7 @@ private:
 };
 
 CFieldList::CFieldList()
-    : m_pHost(NULL), m_bHostButtons(FALSE), m_nUnitX(0), m_nUnitY(0), m_nButtonWidth(0), m_nButtonHeight(0),
+    : m_pHost(NULL), m_pToolTip(NULL), m_bHostButtons(FALSE), m_nUnitX(0), m_nUnitY(0), m_nButtonWidth(0), m_nButtonHeight(0),
       m_nFormWidth(0), m_nFormHeight(0), m_okButton(NULL), m_cancelButton(NULL), m_bFirstExchange(TRUE), m_nUpdating(0),
       m_nNextId(IDC_FIELD_FIRST_CONTROL), m_font(NULL), m_bLaidOut(FALSE)
 {
@@ -247,6 +247,16 @@ BOOL CFieldList::CreateControls()
                 GetField(j)->DestroyWindows();
             EndHost();
             return FALSE;
+        }
+    }
+    for (int i = 0; i < GetFieldCount() && m_pToolTip != NULL; i++)
+    {
+        const CTemplateWndArray& windows = GetField(i)->m_windows;
+        for (int w = 0; w < windows.GetSize(); w++)
+        {
+            const CString help = GetHelpText(windows[w]);
+            if (!help.IsEmpty())
+                m_pToolTip->SetTipForHwnd(windows[w], help);
         }
     }
     return TRUE;

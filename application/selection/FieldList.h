@@ -5,6 +5,7 @@
 #include "afx/AfxWin.h"
 #include "application/selection/Field.h"
 #include "foundation/containers/OwningObArray.h"
+#include "framework/controls/MyToolTipCtrl.h"
 #include "framework/dialogs/DlgTemplateReader.h"
 
 #include <vector>
@@ -72,6 +73,7 @@ public:
 
     COwningObArray m_fields;
     CWnd* m_pHost;
+    CMyToolTipCtrl* m_pToolTip; // the host's: shows the fields' help texts
     BOOL m_bHostButtons; // the host has OK and Cancel of its own
     int m_nUnitX, m_nUnitY;
     int m_nButtonWidth, m_nButtonHeight;

@@ -2,6 +2,7 @@
 
 #include "application/selection/GenSelTab.h"
 #include "application/selection/SelectGenotypeDlg.h"
+#include "application/selection/SelectGenotypeSheet.h"
 #include "framework/MessageRoutines.h"
 #include "genetics/ExpandTerms.h"
 #include "genetics/GeneticsSection.h"
@@ -10,6 +11,23 @@ CSelectGenotypeRequest::CSelectGenotypeRequest(int sex, CGeneticsSection* rules,
     : m_nSex(sex), m_pRules(rules), m_pGenes(genes), m_title(ExpandTerms("Select ~Genotype~")), m_pOwner(owner)
 {
 }
+
+namespace
+{
+// Runs the dialog or sheet on a copy of the genotype, which comes back on OK.
+template <class Window>
+int RunWindow(CSelectGenotypeRequest& request, Window& window)
+{
+    window.m_nSex = request.m_nSex;
+    window.m_pRules = request.m_pRules;
+    window.m_pGenes = request.m_pGenes;
+    window.m_genotype = request.m_genotype;
+    if (window.DoModal() != IDOK)
+        return 0;
+    request.m_genotype = window.m_genotype;
+    return 1;
+}
+} // namespace
 
 CStringArray& CSelectGenotypeRequest::CountGroups(CStringArray& groups) const
 {
@@ -46,16 +64,13 @@ int CSelectGenotypeRequest::Run()
                                               "and then click the 'Choose A Standard Configuration' button.")));
         return 0;
     }
-    // Until the sheet of pages exists, several groups share one dialog, each
-    // group headed by its tab's group text.
+    // Several groups: a sheet with a page for each.
+    if (groups.GetSize() > 1)
+    {
+        CSelectGenotypeSheet sheet(m_title, m_pOwner);
+        return RunWindow(*this, sheet);
+    }
     CSelectGenotypeDlg dialog(m_pOwner);
     dialog.SetTitle("%s", (LPCTSTR)m_title);
-    dialog.m_nSex = m_nSex;
-    dialog.m_pRules = m_pRules;
-    dialog.m_pGenes = m_pGenes;
-    dialog.m_genotype = m_genotype;
-    if (dialog.DoModal() != IDOK)
-        return 0;
-    m_genotype = dialog.m_genotype;
-    return 1;
+    return RunWindow(*this, dialog);
 }

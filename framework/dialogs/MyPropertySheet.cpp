@@ -97,6 +97,21 @@ BOOL CMyPropertySheet::OnInitDialog()
     return result;
 }
 
+namespace
+{
+// The tab control's frame around its display area as the control stands: its
+// rows of tabs depend on its width.
+CRect MeasureTabFrame(CWnd* tab)
+{
+    CRect client;
+    tab->GetClientRect(&client);
+    CRect display = client;
+    tab->SendMessage(TCM_ADJUSTRECT, FALSE, (LPARAM)&display);
+    return CRect(display.left - client.left, display.top - client.top, client.right - display.right,
+                 client.bottom - display.bottom);
+}
+} // namespace
+
 void CMyPropertySheet::GrowToPages()
 {
     CWnd* tab = GetTabControl();
@@ -104,25 +119,32 @@ void CMyPropertySheet::GrowToPages()
         return;
     CSize sheet = GetWindowSize(this);
     CSize tabSize = GetWindowSize(tab);
-    CSize frame = GetTabControlFrameSize();
+    CRect frame = MeasureTabFrame(tab);
     int extraX = sheet.cx - tabSize.cx, extraY = sheet.cy - tabSize.cy;
-    int pageWidth = tabSize.cx - frame.cx, pageHeight = tabSize.cy - frame.cy;
+    int pageWidth = tabSize.cx - frame.left - frame.right;
     m_largestPageWidth = std::max(m_largestPageWidth, pageWidth);
+    if (m_fitToParent && GetParent() != NULL)
+        m_fittedPageWidth = GetWindowSize(GetParent()).cx - extraX - frame.left - frame.right;
+    int dx = std::max(0, std::max(m_fittedPageWidth, m_largestPageWidth) - pageWidth);
+    if (dx != 0)
+    {
+        // A wider control may need fewer rows of tabs.
+        tab->SetWindowPos(NULL, 0, 0, tabSize.cx + dx, tabSize.cy, SWP_NOMOVE | SWP_NOZORDER);
+        frame = MeasureTabFrame(tab);
+    }
+    int pageHeight = tabSize.cy - frame.top - frame.bottom;
     m_largestPageHeight = std::max(m_largestPageHeight, pageHeight);
     if (m_fitToParent && GetParent() != NULL)
-    {
-        CSize parent = GetWindowSize(GetParent());
-        m_fittedPageWidth = parent.cx - extraX - frame.cx;
-        m_fittedPageHeight = parent.cy - extraY - frame.cy;
-    }
-    int dx = std::max(0, std::max(m_fittedPageWidth, m_largestPageWidth) - pageWidth);
+        m_fittedPageHeight = GetWindowSize(GetParent()).cy - extraY - frame.top - frame.bottom;
     int dy = std::max(0, std::max(m_fittedPageHeight, m_largestPageHeight) - pageHeight);
-    if (dx == 0 && dy == 0)
-        return;
 
     CRect tabRect;
     tab->GetWindowRect(&tabRect);
     ScreenToClient(&tabRect);
+    m_pageLeft = tabRect.left + frame.left;
+    m_pageTop = tabRect.top + frame.top;
+    if (dx == 0 && dy == 0)
+        return;
     for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child != NULL; child = ::GetWindow(child, GW_HWNDNEXT))
     {
         char className[32] = "";
@@ -139,10 +161,8 @@ void CMyPropertySheet::GrowToPages()
         if (moved != rect)
             ::MoveWindow(child, moved.left, moved.top, moved.Width(), moved.Height(), TRUE);
     }
-    tab->SetWindowPos(NULL, 0, 0, tabRect.Width() + dx, tabRect.Height() + dy, SWP_NOMOVE | SWP_NOZORDER);
+    tab->SetWindowPos(NULL, 0, 0, tabSize.cx + dx, tabSize.cy + dy, SWP_NOMOVE | SWP_NOZORDER);
     SetWindowPos(NULL, 0, 0, sheet.cx + dx, sheet.cy + dy, SWP_NOMOVE | SWP_NOZORDER);
-    m_pageLeft = tabRect.left + GetTabControlLeftFrame();
-    m_pageTop = tabRect.top + GetTabControlTopFrame();
     if (m_centreOnParent)
         CenterWindow();
     Invalidate();

@@ -1,0 +1,285 @@
+// Select... beside each parent's genotype: the selection window opens on the
+// typed genotype, its fields change the specified genotype and the computed
+// phenotype, OK writes the formatted genotype back into the edit (whose
+// phenotype and report follow it) and Cancel changes nothing.
+#include "E2eSupport.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+using namespace e2e;
+
+namespace
+{
+const char SelectCaption[] = "Select Genotype";
+
+// The child windows of a window with their class names, in creation order.
+struct Child
+{
+    HWND window;
+    std::string className;
+    std::string text;
+};
+
+BOOL CALLBACK AddChild(HWND window, LPARAM list)
+{
+    char name[64] = "";
+    ::GetClassNameA(window, name, sizeof name);
+    ((std::vector<Child>*)list)->push_back({window, name, CProgramDriver::Text(window)});
+    return TRUE;
+}
+
+std::vector<Child> Children(HWND window)
+{
+    std::vector<Child> children;
+    ::EnumChildWindows(window, AddChild, (LPARAM)&children);
+    return children;
+}
+
+// The control that follows the label with that text (a field's window comes
+// right after its label).
+HWND FieldAfterLabel(HWND window, const std::string& label)
+{
+    const std::vector<Child> children = Children(window);
+    for (size_t i = 0; i + 1 < children.size(); i++)
+    {
+        if (children[i].text == label)
+            return children[i + 1].window;
+    }
+    return NULL;
+}
+
+HWND ChildWithText(HWND window, const std::string& text)
+{
+    for (const Child& child : Children(window))
+        if (child.text == text)
+            return child.window;
+    return NULL;
+}
+
+HWND ChildOfClass(HWND window, const std::string& className)
+{
+    for (const Child& child : Children(window))
+        if (child.className == className)
+            return child.window;
+    return NULL;
+}
+
+// Presses a button of a form (a dialog or a sheet's page) as a click does.
+void Press(HWND button)
+{
+    ::PostMessageA(::GetParent(button), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(button), BN_CLICKED), (LPARAM)button);
+}
+
+BOOL CALLBACK FindPopupMenu(HWND window, LPARAM found)
+{
+    char name[16] = "";
+    ::GetClassNameA(window, name, sizeof name);
+    if (std::string(name) == "#32768" && ::IsWindowVisible(window))
+        *(HWND*)found = window;
+    return *(HWND*)found == NULL;
+}
+
+// The pop-up menu on screen, after waiting for it; null when none came.
+HWND WaitForPopupMenu()
+{
+    HWND menu = NULL;
+    for (int i = 0; i < 500 && menu == NULL; i++, ::Sleep(10))
+        ::EnumWindows(FindPopupMenu, (LPARAM)&menu);
+    return menu;
+}
+
+bool Enabled(HWND dialog, int id)
+{
+    return CProgramDriver::IsItemEnabled(dialog, id);
+}
+
+// Chooses the item of the field's combo box as the user would.
+void Choose(HWND window, const std::string& label, const std::string& item)
+{
+    HWND combo = FieldAfterLabel(window, label);
+    ASSERT_NE(combo, nullptr) << label;
+    ASSERT_NE(::SendMessageA(combo, CB_SELECTSTRING, (WPARAM)-1, (LPARAM)item.c_str()), CB_ERR) << item;
+    ::PostMessageA(::GetParent(combo), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(combo), CBN_SELCHANGE), (LPARAM)combo);
+}
+
+bool PopupMenuShown()
+{
+    HWND menu = NULL;
+    ::EnumWindows(FindPopupMenu, (LPARAM)&menu);
+    return menu != NULL;
+}
+
+// Chooses the menu button's item by position with the keyboard (Escape
+// for none), as the user would.
+void ChooseFromMenu(HWND window, const std::string& button, int position)
+{
+    HWND item = ChildWithText(window, button);
+    ASSERT_NE(item, nullptr) << button;
+    Press(item);
+    ASSERT_NE(WaitForPopupMenu(), nullptr) << "the menu opens";
+    HWND owner = ::GetParent(item);
+    for (int i = 0; i <= position; i++)
+        ::PostMessageA(owner, WM_KEYDOWN, VK_DOWN, 1);
+    ::PostMessageA(owner, WM_KEYDOWN, position < 0 ? VK_ESCAPE : VK_RETURN, 1);
+    for (int i = 0; i < 500 && PopupMenuShown(); i++)
+        ::Sleep(10);
+}
+
+std::string Info(HWND window, const std::string& label)
+{
+    return CProgramDriver::Text(FieldAfterLabel(window, label));
+}
+
+bool WaitForInfo(HWND window, const std::string& label, const std::string& part)
+{
+    HWND field = FieldAfterLabel(window, label);
+    return CProgramDriver::WaitForItemText(::GetParent(field), ::GetDlgCtrlID(field), [&](const std::string& text) {
+        return text.find(part) != std::string::npos;
+    });
+}
+
+class SelectGenotype : public ::testing::Test, protected CStartedProgram
+{
+protected:
+    SelectGenotype() : CStartedProgram("select", {"Labrador.gen"}) {}
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(Start());
+        ASSERT_TRUE(CProgramDriver::WaitUntil(Enabled, m_main, FemaleSelect));
+        ASSERT_TRUE(CProgramDriver::WaitUntil(Enabled, m_main, MaleSelect));
+    }
+
+    void Type(int id, const std::string& text)
+    {
+        CProgramDriver::SetItemText(m_main, id, "");
+        CProgramDriver::TypeInto(m_main, id, text);
+    }
+
+    HWND Open(int button)
+    {
+        CProgramDriver::Click(m_main, button);
+        return m_driver.WaitForWindow(SelectCaption);
+    }
+
+    bool Closes(HWND window, int button)
+    {
+        CProgramDriver::Click(window, button);
+        for (int i = 0; i < 500 && ::IsWindow(window); i++)
+            ::Sleep(10);
+        return !::IsWindow(window);
+    }
+};
+
+TEST_F(SelectGenotype, AChangedFieldAndOkWriteTheGenotypeBackAndTheReportFollows)
+{
+    Type(FemaleGenotype, "Ee Bb");
+    HWND window = Open(FemaleSelect);
+    ASSERT_NE(window, nullptr);
+    EXPECT_NE(Info(window, "Specified genotype:").find("Ee"), std::string::npos)
+        << "the window opens on the typed genotype";
+    Choose(window, "E locus", "Yellow (ee)");
+    ASSERT_TRUE(WaitForInfo(window, "Specified genotype:", "ee")) << Info(window, "Specified genotype:");
+    ASSERT_TRUE(WaitForInfo(window, "Computed phenotype:", "Yellow")) << Info(window, "Computed phenotype:");
+    CProgramDriver::Screenshot(window, "select-genotype-female-e2e");
+    ASSERT_TRUE(Closes(window, IDOK));
+
+    ASSERT_TRUE(CProgramDriver::WaitForItemText(
+        m_main, FemaleGenotype, [](const std::string& text) { return text.find("ee") != std::string::npos; }));
+    const std::string chosen = CProgramDriver::ItemText(m_main, FemaleGenotype);
+    EXPECT_NE(chosen.find("Bb"), std::string::npos) << chosen;
+    EXPECT_TRUE(CProgramDriver::WaitForItemText(m_main, FemalePhenotype, [](const std::string& text) {
+        return text.find("Yellow") != std::string::npos;
+    })) << CProgramDriver::ItemText(m_main, FemalePhenotype);
+
+    Type(MaleGenotype, "Ee bb");
+    ASSERT_TRUE(CProgramDriver::WaitUntil(Enabled, m_main, Predict));
+    CProgramDriver::Click(m_main, Predict);
+    ASSERT_TRUE(
+        CProgramDriver::WaitForItemText(m_main, ReportText, [](const std::string& text) { return !text.empty(); }));
+    EXPECT_EQ(ReportFromFirstHeading(CProgramDriver::ItemText(m_main, ReportText)),
+              PredictToolOutput(m_folder / "Genetics.Gen", chosen, "Ee bb"));
+}
+
+TEST_F(SelectGenotype, CancelChangesNothing)
+{
+    Type(MaleGenotype, "Bb");
+    HWND window = Open(MaleSelect);
+    ASSERT_NE(window, nullptr);
+    Choose(window, "B locus", "Chocolate (bb)");
+    ASSERT_TRUE(WaitForInfo(window, "Specified genotype:", "bb"));
+    CProgramDriver::Screenshot(window, "select-genotype-male-e2e");
+    ASSERT_TRUE(Closes(window, IDCANCEL));
+    ::Sleep(200);
+    EXPECT_EQ(CProgramDriver::ItemText(m_main, MaleGenotype), "Bb");
+}
+
+TEST_F(SelectGenotype, AnInvalidGenotypeGivesTheErrorAndOpensNothing)
+{
+    Type(FemaleGenotype, "Ee Qq");
+    CProgramDriver::Click(m_main, FemaleSelect);
+    const std::string message = m_driver.AnswerMessageBox(IDOK);
+    EXPECT_EQ(message.rfind("Error in genotype 'Ee Qq' - ", 0), 0u) << message;
+    ::Sleep(300);
+    EXPECT_EQ(m_driver.FindWindowByCaption(SelectCaption), nullptr);
+    EXPECT_EQ(CProgramDriver::ItemText(m_main, FemaleGenotype), "Ee Qq");
+}
+
+// Twelve tabs give a sheet of twelve pages for the female (one page is hers
+// only); a button and a menu item set genes, Escape on the menu sets none.
+TEST(SelectGenotypeSheet, PagesForEachTabAndTheActionsOfButtonAndMenu)
+{
+    CStartedProgram program("select-sheet", {"SelectionTabs.gen"});
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(CProgramDriver::WaitUntil(Enabled, program.m_main, FemaleSelect));
+    for (const int button : {MaleSelect, FemaleSelect})
+    {
+        CProgramDriver::Click(program.m_main, button);
+        HWND sheet = program.m_driver.WaitForWindow(SelectCaption);
+        ASSERT_NE(sheet, nullptr);
+        HWND tabs = ChildOfClass(sheet, "SysTabControl32");
+        ASSERT_NE(tabs, nullptr);
+        EXPECT_EQ(::SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0), button == FemaleSelect ? 12 : 11);
+        if (button == MaleSelect)
+        {
+            CProgramDriver::Click(sheet, IDCANCEL);
+            for (int i = 0; i < 500 && ::IsWindow(sheet); i++)
+                ::Sleep(10);
+            continue;
+        }
+        ASSERT_TRUE(WaitForInfo(sheet, "Specified genotype:", "BB DD"))
+            << Info(sheet, "Specified genotype:");
+        HWND brown = ChildWithText(sheet, "Brown if dense");
+        ASSERT_NE(brown, nullptr);
+        Press(brown);
+        EXPECT_TRUE(WaitForInfo(sheet, "Specified genotype:", "bb DD"))
+            << Info(sheet, "Specified genotype:");
+        ChooseFromMenu(sheet, "Dilution", 2);
+        EXPECT_TRUE(WaitForInfo(sheet, "Specified genotype:", "bb dd"))
+            << Info(sheet, "Specified genotype:");
+        EXPECT_TRUE(WaitForInfo(sheet, "Computed phenotype:", "Brown (dilute)"));
+        ChooseFromMenu(sheet, "Dilution", -1);
+        Press(brown);  // not dense now: no change
+        ::Sleep(300);
+        EXPECT_EQ(Info(sheet, "Specified genotype:"), "bb dd");
+        CProgramDriver::Screenshot(sheet, "select-genotype-sheet-e2e");
+        CProgramDriver::Click(sheet, IDOK);
+        EXPECT_TRUE(CProgramDriver::WaitForItemText(program.m_main, FemaleGenotype,
+                                                    [](const std::string& text) { return text == "bb dd"; }))
+            << CProgramDriver::ItemText(program.m_main, FemaleGenotype);
+    }
+}
+
+TEST(SelectGenotypeWithoutSelectionLines, GivesTheMessageAndOpensNothing)
+{
+    CStartedProgram program("select-none", {"TwoRules.gen"});
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(CProgramDriver::WaitUntil(Enabled, program.m_main, MaleSelect));
+    CProgramDriver::Click(program.m_main, MaleSelect);
+    const std::string message = program.m_driver.AnswerMessageBox(IDOK);
+    EXPECT_NE(message.find("does not allow for the genotype"), std::string::npos) << message;
+    ::Sleep(300);
+    EXPECT_EQ(program.m_driver.FindWindowByCaption(SelectCaption), nullptr);
+}
+}  // namespace
