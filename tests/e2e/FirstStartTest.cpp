@@ -20,6 +20,8 @@ TEST(FirstStart, WithoutConfigurationsTheMainWindowOpensUnconfigured)
     EXPECT_EQ(CProgramDriver::ItemText(main, FemalePhenotype), "");
     EXPECT_FALSE(CProgramDriver::IsItemEnabled(main, Predict));
     EXPECT_FALSE(CProgramDriver::IsItemEnabled(main, Notes));
+    EXPECT_FALSE(CProgramDriver::IsItemEnabled(main, FemaleSelect));
+    EXPECT_FALSE(CProgramDriver::IsItemEnabled(main, MaleSelect));
     EXPECT_TRUE(CProgramDriver::IsItemEnabled(main, Configure));
     CProgramDriver::Click(main, IDCANCEL);
     EXPECT_NE(driver.WaitForExit(), -1) << "the program ends";
