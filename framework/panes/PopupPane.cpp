@@ -1,6 +1,8 @@
 #include "framework/panes/PopupPane.h"
 
+#include "afx/FrameWnd.h"
 #include "afx/MessageMap.h"
+#include "afx/View.h"
 
 IMPLEMENT_DYNAMIC(CPopupPane, CWnd)
 
@@ -84,8 +86,13 @@ BOOL DismissPopupOnInput(MSG* msg)
         return FALSE;
     }
     OpenPopupPane->DestroyWindow();
-    CWnd* main = AfxGetMainWnd();
-    if (main != NULL && main->GetSafeHwnd() != NULL)
-        ::RedrawWindow(main->m_hWnd, NULL, NULL, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    // repaint the main window's active view at once (the whole window when
+    // it is no frame with a view)
+    CWnd* target = AfxGetMainWnd();
+    if (CFrameWnd* frame = DYNAMIC_DOWNCAST(CFrameWnd, target))
+        if (CView* view = frame->GetActiveView())
+            target = view;
+    if (target != NULL && target->GetSafeHwnd() != NULL)
+        ::RedrawWindow(target->m_hWnd, NULL, NULL, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     return TRUE;
 }

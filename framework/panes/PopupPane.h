@@ -30,6 +30,6 @@ protected:
 CPopupPane* GetOpenPopupPane();
 
 // Closes the open pop-up pane on a key or mouse-button press (and repaints
-// the main window's content at once); TRUE when the message closed it and is
+// the main window's active view at once); TRUE when the message closed it and is
 // handled.
 BOOL DismissPopupOnInput(MSG* msg);
