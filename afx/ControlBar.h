@@ -46,6 +46,8 @@ public:
 
     DWORD GetBarStyle() const { return m_dwStyle; }
     void SetBarStyle(DWORD style) { m_dwStyle = style; }
+    // Bars stay on the edge of the window they belong to: none floats.
+    BOOL IsFloating() const { return FALSE; }
     // The size the bar wants; the base takes its current window size.
     virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz);
     // Updates the bar's items through the frame's command routing; the base

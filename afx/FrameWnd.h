@@ -1,12 +1,14 @@
 // CFrameWnd: a top-level window that holds control bars along its edges
 // (placed again whenever its size changes), routes the commands it does not
 // handle itself on to the application object, and keeps the status bar's
-// key indicators up to date while the program is idle.
+// key indicators up to date while the program is idle. Which of its bars are
+// shown is kept in the application's profile.
 #pragma once
 
 #include "afx/Wnd.h"
 
 class CView;
+class CControlBar;
 
 // Frame styles kept in the low word of the window style.
 #define FWS_ADDTOTITLE 0x8000L
@@ -50,6 +52,19 @@ public:
     // by their own alignment; the frame only remembers what it allows.
     void EnableDocking(DWORD dwDockStyle) { m_dwDockStyle = dwDockStyle & CBRS_ALIGN_ANY; }
     DWORD GetDockingStyle() const { return m_dwDockStyle; }
+
+    // The control bars that are children of the frame, in window order.
+    int GetControlBars(CControlBar** bars, int maxCount) const;
+    CControlBar* GetControlBar(UINT nID) const;
+    // Shows or hides a bar and lays the frame out again.
+    void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay = FALSE);
+
+    // Which bars are shown, stored in the application's profile below the
+    // sections "<name>-Summary" and "<name>-Bar<n>". Loading shows or hides
+    // the bars stored with an id that a bar of the frame has; others are
+    // left as they are.
+    void SaveBarState(LPCTSTR lpszProfileName) const;
+    void LoadBarState(LPCTSTR lpszProfileName);
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 

@@ -1,0 +1,4 @@
+#pragma once
+#define IDR_TEST_TOOLBAR 9101
+#define IDR_TEST_TOOLBAR_V2 9102
+#define IDR_TEST_TOOLBAR_NONE 9103
