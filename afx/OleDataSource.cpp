@@ -1,5 +1,7 @@
 #include "afx/OleDataSource.h"
 
+#include "afx/OleDataObject.h"
+#include "afx/OleDropSource.h"
 #include "afx/OleException.h"
 
 #include <shlobj.h>
@@ -16,28 +18,6 @@ namespace
     {
         return cached.cfFormat == asked.cfFormat && (cached.dwAspect & asked.dwAspect) != 0 &&
                (asked.tymed & TYMED_HGLOBAL) != 0 && (asked.lindex == -1 || asked.lindex == cached.lindex);
-    }
-
-    HGLOBAL CopyBlock(HGLOBAL block)
-    {
-        SIZE_T size = ::GlobalSize(block);
-        const void* source = ::GlobalLock(block);
-        if (source == NULL)
-            return NULL;
-        HGLOBAL copy = ::GlobalAlloc(GMEM_MOVEABLE, size);
-        void* target = copy != NULL ? ::GlobalLock(copy) : NULL;
-        if (target != NULL)
-        {
-            memcpy(target, source, size);
-            ::GlobalUnlock(copy);
-        }
-        else if (copy != NULL)
-        {
-            ::GlobalFree(copy);
-            copy = NULL;
-        }
-        ::GlobalUnlock(block);
-        return copy;
     }
 }
 
@@ -172,7 +152,7 @@ STDMETHODIMP COleDataSource::XDataObject::GetData(FORMATETC* format, STGMEDIUM* 
     if (item == NULL)
         return DV_E_FORMATETC;
     // The receiver frees what it gets, so it gets a copy.
-    HGLOBAL copy = CopyBlock(item->block);
+    HGLOBAL copy = AfxCopyGlobalMemory(item->block);
     if (copy == NULL)
         return E_OUTOFMEMORY;
     medium->tymed = TYMED_HGLOBAL;
@@ -248,4 +228,17 @@ STDMETHODIMP COleDataSource::XDataObject::DUnadvise(DWORD)
 STDMETHODIMP COleDataSource::XDataObject::EnumDAdvise(IEnumSTATDATA**)
 {
     return OLE_E_ADVISENOTSUPPORTED;
+}
+
+DROPEFFECT COleDataSource::DoDragDrop(DWORD dwEffects, LPCRECT lpRectStartDrag, COleDropSource* pDropSource)
+{
+    COleDropSource defaultSource;
+    COleDropSource* source = pDropSource != NULL ? pDropSource : &defaultSource;
+    if (lpRectStartDrag != NULL)
+        source->m_rectStartDrag = *lpRectStartDrag;
+    if (!source->OnBeginDrag(NULL))
+        return DROPEFFECT_NONE;
+    DWORD effect = DROPEFFECT_NONE;
+    HRESULT result = ::DoDragDrop(GetDataObject(), source->GetDropSource(), dwEffects, &effect);
+    return result == DRAGDROP_S_DROP ? effect : DROPEFFECT_NONE;
 }

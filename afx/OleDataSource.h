@@ -6,6 +6,9 @@
 
 #include <vector>
 
+class COleDropSource;
+typedef DWORD DROPEFFECT;
+
 // A source of data for the OLE clipboard: global memory blocks cached by
 // clipboard format and offered through its IDataObject interface.
 //
@@ -37,6 +40,12 @@ public:
     static void PASCAL FlushClipboard();
     // The source that is on the clipboard now, or null.
     static COleDataSource* PASCAL GetClipboardOwner();
+
+    // Drags the data with the mouse: the effect the drop target chose, or
+    // DROPEFFECT_NONE when the drag was cancelled. The drag begins once the
+    // mouse leaves the start rectangle (screen coordinates; null: at once).
+    DROPEFFECT DoDragDrop(DWORD dwEffects = DROPEFFECT_COPY | DROPEFFECT_MOVE, LPCRECT lpRectStartDrag = NULL,
+                          COleDropSource* pDropSource = NULL);
 
     // The source's IDataObject, without an added reference.
     LPDATAOBJECT GetDataObject();
