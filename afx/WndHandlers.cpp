@@ -66,6 +66,14 @@ void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT lpMeasureItemStruct)
                 return;
             }
         }
+        // An item that opens a sub-menu has no command id to search for: the
+        // menu being tracked measures it.
+        CMenu* pTracked = CMenu::FromHandlePermanent(pState->m_hTrackingMenu);
+        if (pTracked != NULL)
+        {
+            pTracked->MeasureItem(lpMeasureItemStruct);
+            return;
+        }
     }
     Default();
 }

@@ -6,6 +6,7 @@
 #include "foundation/settings/RegistryKey.h"
 #include "foundation/windows/WindowSize.h"
 #include "framework/app/FrameworkApp.h"
+#include "framework/menus/MyMenu.h"
 #include "framework/windows/MyWnd.h"
 
 #include <stdarg.h>
@@ -24,6 +25,7 @@ BEGIN_MESSAGE_MAP(CMyDialog, CDialog)
     ON_WM_CTLCOLOR()
     ON_WM_ERASEBKGND()
     ON_WM_HELPINFO()
+    ON_WM_MENUCHAR()
     ON_MESSAGE(DM_SETDEFID, OnSetDefId)
     ON_WM_SYSCOMMAND()
     ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
@@ -338,4 +340,9 @@ BOOL CMyDialog::OnHelpInfo(HELPINFO* info)
 LRESULT CMyDialog::OnSetDefId(WPARAM wParam, LPARAM lParam)
 {
     return SetDefaultButtonLook(this, [this] { return Default(); });
+}
+
+LRESULT CMyDialog::OnMenuChar(UINT character, UINT flags, CMenu* menu)
+{
+    return AnswerMenuChar(this, character, flags, menu);
 }

@@ -96,6 +96,7 @@ protected:
     afx_msg BOOL OnHelpInfo(HELPINFO* info);
     afx_msg LRESULT OnSetDefId(WPARAM wParam, LPARAM lParam);
     afx_msg void OnSysCommand(UINT id, LPARAM lParam);
+    afx_msg LRESULT OnMenuChar(UINT character, UINT flags, CMenu* menu);
 
     DECLARE_MESSAGE_MAP()
 

@@ -6,6 +6,7 @@
 #include "framework/dialogs/DialogRunner.h"
 #include "framework/dialogs/MyDialog.h"
 #include "framework/dialogs/MyPropertySheet.h"
+#include "framework/menus/MyMenu.h"
 #include "framework/windows/MyWnd.h"
 
 IMPLEMENT_DYNAMIC(CMyPropertyPage, CPropertyPage)
@@ -16,6 +17,7 @@ BEGIN_MESSAGE_MAP(CMyPropertyPage, CPropertyPage)
     ON_WM_CLOSE()
     ON_WM_ERASEBKGND()
     ON_WM_HELPINFO()
+    ON_WM_MENUCHAR()
     ON_MESSAGE(DM_SETDEFID, OnSetDefId)
     ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
     ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
@@ -234,4 +236,9 @@ BOOL CMyPropertyPage::OnHelpInfo(HELPINFO* info)
 LRESULT CMyPropertyPage::OnSetDefId(WPARAM wParam, LPARAM lParam)
 {
     return SetDefaultButtonLook(this, [this] { return Default(); });
+}
+
+LRESULT CMyPropertyPage::OnMenuChar(UINT character, UINT flags, CMenu* menu)
+{
+    return AnswerMenuChar(this, character, flags, menu);
 }
