@@ -4,8 +4,9 @@
 #include "afx/ToolBar.h"
 #include "afx/resources/TestToolBarIds.h"
 
+#include "support/TestRegistryKey.h"
+
 #include <gtest/gtest.h>
-#include <shlwapi.h>
 
 namespace
 {
@@ -16,8 +17,6 @@ protected:
     void PostNcDestroy() override {}
 };
 
-const char company[] = "Kestrova Bar State Tests";
-
 // A frame with a toolbar along the top, a status bar along the bottom and
 // a pane window between them.
 class ToolBarTest : public ::testing::Test
@@ -25,8 +24,7 @@ class ToolBarTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        DeleteCompanyKey();
-        m_app.SetRegistryKey(company, "Bars");
+        m_app.SetRegistryKey("Mirolf Technologies Ltd", "Kestrova Bar State Tests");
         ASSERT_TRUE(m_frame.CreateEx(0, AfxRegisterWndClass(0), "Frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 400,
                                      240, NULL, NULL));
         ASSERT_TRUE(m_toolBar.Create(&m_frame));
@@ -34,20 +32,7 @@ protected:
         ASSERT_TRUE(m_pane.CreateEx(WS_EX_CLIENTEDGE, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, m_frame.m_hWnd,
                                     (HMENU)(UINT_PTR)AFX_IDW_PANE_FIRST));
     }
-    void TearDown() override
-    {
-        m_frame.DestroyWindow();
-        DeleteCompanyKey();
-    }
-    static void DeleteCompanyKey()
-    {
-        HKEY software;
-        if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_ALL_ACCESS, &software) == ERROR_SUCCESS)
-        {
-            ::SHDeleteKeyA(software, company);
-            ::RegCloseKey(software);
-        }
-    }
+    void TearDown() override { m_frame.DestroyWindow(); }
     CRect PaneRect()
     {
         CRect rect;
@@ -55,6 +40,7 @@ protected:
         m_frame.ScreenToClient(&rect);
         return rect;
     }
+    CTestRegistryKey m_profile{"Kestrova Bar State Tests"};
     CWinApp m_app{"Bar State Tests"};
     CTestFrame m_frame;
     CToolBar m_toolBar;

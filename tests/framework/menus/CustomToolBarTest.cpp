@@ -1,14 +1,19 @@
 #include "framework/menus/CustomToolBar.h"
 #include "framework/menus/MenuCommandTexts.h"
 #include "framework/menus/MenuTestIds.h"
-#include "framework/support/WindowScreenshot.h"
+#include "support/TestRegistryKey.h"
+#include "support/WindowScreenshot.h"
 
 #include <gtest/gtest.h>
-#include <shlwapi.h>
 
 namespace
 {
-const char stateKey[] = "Software\\Kestrova Toolbar Tests";
+// A frame that lives in the test, not on the heap.
+class CTestFrame : public CFrameWnd
+{
+protected:
+    void PostNcDestroy() override {}
+};
 
 TBBUTTON Button(int id, int image)
 {
@@ -25,7 +30,6 @@ class CustomToolBarTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ::SHDeleteKeyA(HKEY_CURRENT_USER, stateKey);
         ASSERT_TRUE(m_frame.CreateEx(0, AfxRegisterWndClass(0, NULL, (HBRUSH)(COLOR_BTNFACE + 1)), "Frame",
                                      WS_OVERLAPPEDWINDOW | WS_VISIBLE, 30, 30, 300, 120, NULL, NULL));
         ASSERT_TRUE(m_bar.Create(&m_frame));
@@ -34,11 +38,7 @@ protected:
                                  Button(602, 1), Button(0, 0),   Button(603, 2)};
         m_bar.SetFullButtonSet(full, _countof(full));
     }
-    void TearDown() override
-    {
-        m_frame.DestroyWindow();
-        ::SHDeleteKeyA(HKEY_CURRENT_USER, stateKey);
-    }
+    void TearDown() override { m_frame.DestroyWindow(); }
     LRESULT Notify(UINT code, NMTOOLBARA* info = NULL)
     {
         NMTOOLBARA local = {};
@@ -55,7 +55,8 @@ protected:
             ids.push_back((int)m_bar.GetItemID(i));
         return ids;
     }
-    CFrameWnd m_frame;
+    CTestRegistryKey m_stateKey{"Kestrova Toolbar Tests"};
+    CTestFrame m_frame;
     CCustomToolBar m_bar;
 };
 }
@@ -105,10 +106,10 @@ TEST_F(CustomToolBarTest, ButtonInfoNamesTheCommandByItsMenuText)
 
 TEST_F(CustomToolBarTest, ArrangementIsSavedWhenTheToolbarGoes)
 {
-    m_bar.SetStatePlace(HKEY_CURRENT_USER, stateKey, "Buttons");
+    m_bar.SetStatePlace(HKEY_CURRENT_USER, m_stateKey.Path().c_str(), "Buttons");
     m_bar.DestroyWindow();
     HKEY key;
-    ASSERT_EQ(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_CURRENT_USER, stateKey, 0, KEY_READ, &key));
+    ASSERT_EQ(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_CURRENT_USER, m_stateKey.Path().c_str(), 0, KEY_READ, &key));
     DWORD size = 0;
     EXPECT_EQ(ERROR_SUCCESS, ::RegQueryValueExA(key, "Buttons", NULL, NULL, NULL, &size));
     EXPECT_GT(size, 0u);

@@ -3,6 +3,7 @@
 // item draws into a memory bitmap.
 #include "framework/menus/MenuImages.h"
 #include "framework/menus/MenuTestIds.h"
+#include "foundation/windows/ScreenMemoryDC.h"
 #include "foundation/windows/SystemColours.h"
 
 #include <windows.h>
@@ -22,10 +23,9 @@ inline void RegisterTestMenuToolbars()
 class CMemoryCanvas
 {
 public:
-    CMemoryCanvas(int width, int height) : m_width(width), m_height(height)
+    CMemoryCanvas(int width, int height)
     {
         HDC screen = ::GetDC(NULL);
-        m_dc = ::CreateCompatibleDC(screen);
         m_bitmap = ::CreateCompatibleBitmap(screen, width, height);
         ::ReleaseDC(NULL, screen);
         m_old = ::SelectObject(m_dc, m_bitmap);
@@ -34,7 +34,6 @@ public:
     {
         ::SelectObject(m_dc, m_old);
         ::DeleteObject(m_bitmap);
-        ::DeleteDC(m_dc);
     }
     HDC Dc() const { return m_dc; }
     COLORREF At(int x, int y) const { return ::GetPixel(m_dc, x, y); }
@@ -46,12 +45,9 @@ public:
                 count += At(x, y) == colour;
         return count;
     }
-    int Width() const { return m_width; }
-    int Height() const { return m_height; }
 
 private:
-    int m_width, m_height;
-    HDC m_dc;
+    CScreenMemoryDC m_dc;
     HBITMAP m_bitmap;
     HGDIOBJ m_old;
 };

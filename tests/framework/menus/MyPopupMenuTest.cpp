@@ -2,7 +2,7 @@
 #include "framework/menus/MenuTestSupport.h"
 #include "framework/menus/MyMenuItem.h"
 #include "framework/menus/MyPopupMenu.h"
-#include "framework/support/WindowScreenshot.h"
+#include "support/WindowScreenshot.h"
 
 #include <gtest/gtest.h>
 
