@@ -11,3 +11,16 @@ inline double BenchSeconds()
     QueryPerformanceCounter(&now);
     return (double)now.QuadPart / (double)frequency.QuadPart;
 }
+
+#include <cstdio>
+
+// Runs body(i) for i = 0 .. rounds - 1 and prints the time of one round.
+template <class BODY>
+void BenchMeasure(const char* what, int rounds, BODY body)
+{
+    double start = BenchSeconds();
+    for (int i = 0; i < rounds; ++i)
+        body(i);
+    double seconds = BenchSeconds() - start;
+    printf("%-52s %7d in %7.3f s: %10.2f us each\n", what, rounds, seconds, seconds * 1e6 / rounds);
+}
