@@ -10,7 +10,7 @@
 #include "framework/controls/MyToolTipCtrl.h"
 #include "framework/controls/MyTreeCtrl.h"
 #include "framework/resources/CommandImagesIds.h"
-#include "framework/support/WindowScreenshot.h"
+#include "support/WindowScreenshot.h"
 #include "foundation/windows/SystemColours.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 #include "framework/dialogs/ErrorListDlg.h"
 
 #include "framework/dialogs/ErrorListIds.h"
-#include "framework/support/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "framework/support/FrameworkTestApp.h"
-#include "framework/support/WindowScreenshot.h"
+#include "support/WindowScreenshot.h"
 
 #include <gtest/gtest.h>
 

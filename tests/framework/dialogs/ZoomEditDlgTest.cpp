@@ -3,9 +3,9 @@
 #include "ZoomEditTestIds.h"
 #include "foundation/windows/WindowsVersionCode.h"
 #include "framework/dialogs/ZoomEditIds.h"
-#include "framework/support/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "framework/support/FrameworkTestApp.h"
-#include "framework/support/WindowScreenshot.h"
+#include "support/WindowScreenshot.h"
 
 #include <gtest/gtest.h>
 

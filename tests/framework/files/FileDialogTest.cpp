@@ -7,9 +7,9 @@
 
 #include "foundation/files/FileKinds.h"
 #include "support/ScratchFolder.h"
-#include "framework/support/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "framework/support/FrameworkTestApp.h"
-#include "framework/support/WindowScreenshot.h"
+#include "support/WindowScreenshot.h"
 
 #include <gtest/gtest.h>
 

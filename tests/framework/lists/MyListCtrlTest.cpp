@@ -1,7 +1,7 @@
 #include "framework/lists/MyListCtrl.h"
 
 #include "framework/support/FrameworkTestApp.h"
-#include "framework/support/WindowScreenshot.h"
+#include "support/WindowScreenshot.h"
 #include "framework/windows/WindowMeasures.h"
 
 #include <gtest/gtest.h>

@@ -9,9 +9,9 @@
 #include "framework/views/StyleSet.h"
 
 #include "foundation/windows/SystemColours.h"
-#include "framework/support/DialogDriver.h"
+#include "support/DialogDriver.h"
 #include "framework/support/FrameworkTestApp.h"
-#include "framework/support/WindowScreenshot.h"
+#include "support/WindowScreenshot.h"
 
 #include <gtest/gtest.h>
 
