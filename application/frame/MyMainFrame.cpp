@@ -6,6 +6,8 @@
 #include "foundation/settings/SettingsExchangers.h"
 #include "foundation/windows/SystemColours.h"
 #include "framework/MessageRoutines.h"
+#include "framework/menus/MenuCommandTexts.h"
+#include "framework/menus/MenuImages.h"
 #include "framework/values/TimeOfDay.h"
 #include "framework/windows/WindowPosition.h"
 #include "output/printing/PrinterDataCache.h"
@@ -31,6 +33,7 @@ ON_MESSAGE(WM_QUERYENDSESSION, OnQueryEndSession)
 ON_MESSAGE(WM_SYSCOLORCHANGE, OnSysColorChange)
 ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
 ON_WM_TIMER()
+ON_WM_MENUCHAR()
 ON_COMMAND(ID_HELP_FINDER, OnHelpFinder)
 ON_COMMAND(ID_DEFAULT_HELP, OnHelpFinder)
 ON_COMMAND(ID_HELP, OnHelp)
@@ -99,6 +102,14 @@ void CMyMainFrame::QueueMessage(LPCTSTR promptName, LPCTSTR text)
 
 int CMyMainFrame::OnCreate(LPCREATESTRUCT createStruct)
 {
+    // The toolbars that give menu items their images, and the menus whose
+    // item texts name the commands.
+    const UINT menuSources[][2] = {{104, 103}, {105, 105}, {106, 106}};
+    for (const auto& source : menuSources)
+    {
+        AddMenuImageToolbar(source[0]);
+        CollectMenuCommandTexts(source[1]);
+    }
     if (CFrameWnd::OnCreate(createStruct) == -1)
         return -1;
     if (!m_statusBar.Create(this, StatusBarStyle, AFX_IDW_STATUS_BAR)
@@ -106,6 +117,7 @@ int CMyMainFrame::OnCreate(LPCREATESTRUCT createStruct)
         return -1;
     m_statusBar.SetPaneInfo(0, ID_SEPARATOR, SBPS_NOBORDERS | SBPS_STRETCH, 0);
     EnableDocking(CBRS_ALIGN_ANY);
+    LoadBarState(m_profileName);
     m_paletteHook.HookWindow(this);
     m_clockTimer = SetTimer(ClockTimerId, 1000, NULL);
     return 0;
@@ -128,6 +140,7 @@ void CMyMainFrame::OnClose()
 {
     if (!CanClose())
         return;
+    SaveBarState(m_profileName);
     CFrameWnd::OnClose();
 }
 
@@ -155,6 +168,11 @@ LRESULT CMyMainFrame::OnSettingChange(WPARAM wParam, LPARAM lParam)
 void CMyMainFrame::OnTimer(UINT)
 {
     // The timer only wakes the idle update, which sets the clock.
+}
+
+LRESULT CMyMainFrame::OnMenuChar(UINT character, UINT flags, CMenu* menu)
+{
+    return AnswerMenuChar(this, character, flags, menu);
 }
 
 void CMyMainFrame::OnHelpFinder()

@@ -4,9 +4,11 @@
 // activation of the run, saved when the window goes), a queue of information
 // messages shown one after another, and the settings saved before it closes.
 // The program's main window is the main dialog; this frame is for a main
-// window that holds views.
+// window that holds views. Its menus are owner-drawn with the images of its
+// toolbars, and which bars are shown is kept in the profile.
 #include "afx/AfxWin.h"
 #include "afx/StatusBar.h"
+#include "framework/menus/MyMenu.h"
 #include "framework/windows/PaletteHook.h"
 
 // Set until the first frame of the run has been activated.
@@ -35,6 +37,7 @@ public:
 
     CStatusBar m_statusBar;
     CPaletteHook m_paletteHook;
+    CMyMenu m_menu;   // the owner-drawn menu (items measured through the window's menus)
     CStringArray m_queuedPrompts;
     CStringArray m_queuedTexts;
     BOOL m_keepPlacement = TRUE;
@@ -51,6 +54,7 @@ protected:
     afx_msg LRESULT OnSysColorChange(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
     afx_msg void OnTimer(UINT id);
+    afx_msg LRESULT OnMenuChar(UINT character, UINT flags, CMenu* menu);
     afx_msg void OnHelpFinder();
     afx_msg void OnNoAction();
     afx_msg void OnDeferredMessage();

@@ -12,6 +12,7 @@
 #include "framework/values/ValueFormatSettings.h"
 
 #include "support/MessageBoxAnswerer.h"
+#include "support/TestApp.h"
 #include "support/TestRegistryKey.h"
 
 #include <gtest/gtest.h>
@@ -138,6 +139,21 @@ TEST_F(MyMainFrameTest, PlacementIsRestoredOnTheFirstActivationOnlyAndSavedWhenT
     second->MoveWindow(&elsewhere);
     second->ActivateFrame(SW_SHOW);
     EXPECT_EQ(WindowRect(second), elsewhere) << "a second activation keeps the window where it is";
+}
+
+TEST_F(MyMainFrameTest, WhetherTheStatusBarIsShownIsKeptInTheProfile)
+{
+    CTestApp app("KestrovaMainFrameTest");
+    CMyMainFrame* first = MakeFrame();
+    EXPECT_TRUE(first->m_statusBar.GetStyle() & WS_VISIBLE);
+    first->ShowControlBar(&first->m_statusBar, FALSE);
+    first->SendMessage(WM_CLOSE);
+
+    CMyMainFrame* second = MakeFrame();
+    EXPECT_FALSE(second->m_statusBar.GetStyle() & WS_VISIBLE) << "hidden as it was left";
+    second->ShowControlBar(&second->m_statusBar, TRUE);
+    second->SendMessage(WM_CLOSE);
+    EXPECT_TRUE(MakeFrame()->m_statusBar.GetStyle() & WS_VISIBLE);
 }
 
 TEST_F(MyMainFrameTest, QueuedMessagesAreShownOneAfterAnotherAndEmptyOnesDropped)
