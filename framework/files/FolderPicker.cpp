@@ -60,7 +60,10 @@ int CFolderPicker::OnBrowseCallback(HWND dialog, UINT message, LPARAM lParam)
 
 void CFolderPicker::OnInitialized()
 {
-    ::SendMessageA(m_dialog, BFFM_SETSELECTIONA, TRUE, (LPARAM)(LPCTSTR)m_initialFolder);
+    // Wine's browser can fail the first selection in a new prefix while it
+    // probes the drives; a second try finds the folder.
+    if (!::SendMessageA(m_dialog, BFFM_SETSELECTIONA, TRUE, (LPARAM)(LPCTSTR)m_initialFolder))
+        ::SendMessageA(m_dialog, BFFM_SETSELECTIONA, TRUE, (LPARAM)(LPCTSTR)m_initialFolder);
     ::SendMessageA(m_dialog, BFFM_SETSTATUSTEXTA, 0, (LPARAM)(LPCTSTR)ShortenPath(m_initialFolder));
 }
 
