@@ -3,7 +3,7 @@
 #include "foundation/files/ByteBuffer.h"
 #include "foundation/files/FileOperations.h"
 #include "framework/windows/ClipRegionSaver.h"
-#include "output/pictures/FitSizeToAspectOnDevice.h"
+#include "output/pictures/PictureSizeFitting.h"
 #include "output/pictures/MetafileCheck.h"
 #include "output/pictures/MetafileRecolour.h"
 

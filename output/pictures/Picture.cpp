@@ -4,7 +4,7 @@
 #include "foundation/files/PathText.h"
 #include "foundation/files/SealedFile.h"
 #include "foundation/windows/RectPlacement.h"
-#include "output/pictures/FitSizeToAspectOnDevice.h"
+#include "output/pictures/PictureSizeFitting.h"
 #include "output/pictures/BuiltInLogo.h"
 #include "output/pictures/PictureSettings.h"
 

@@ -2,7 +2,7 @@
 
 #include "foundation/windows/RectPlacement.h"
 #include "foundation/windows/WindowGeometry.h"
-#include "output/pictures/FitSizeToAspectOnDevice.h"
+#include "output/pictures/PictureSizeFitting.h"
 
 BEGIN_MESSAGE_MAP(CPictureCtrl, CMyWnd)
 ON_WM_PAINT()

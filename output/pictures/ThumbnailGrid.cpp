@@ -6,7 +6,7 @@
 #include "framework/app/FrameworkApp.h"
 #include "framework/windows/BitmapDrawing.h"
 #include "framework/windows/PictureFileList.h"
-#include "output/pictures/FitSizeToAspectOnDevice.h"
+#include "output/pictures/PictureSizeFitting.h"
 #include "output/pictures/Picture.h"
 
 IMPLEMENT_DYNCREATE(CThumbnailGrid, CMyWnd)

@@ -3,7 +3,7 @@
 #include "foundation/text/Tokenizer.h"
 #include "foundation/values/Decimal.h"
 #include "foundation/values/ValueText.h"
-#include "output/pictures/FitSizeToAspectOnDevice.h"
+#include "output/pictures/PictureSizeFitting.h"
 #include "output/pictures/Picture.h"
 
 CMyCmdTarget* CRichTextPicture::Clone() const

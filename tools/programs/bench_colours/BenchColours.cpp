@@ -11,25 +11,12 @@
 #include "output/text/TextStyle.h"
 #include "tools/programs/BenchTimer.h"
 
-namespace
-{
-template <class BODY>
-void Measure(const char* what, int rounds, BODY body)
-{
-    double start = BenchSeconds();
-    for (int i = 0; i < rounds; ++i)
-        body(i);
-    double seconds = BenchSeconds() - start;
-    printf("%-52s %7d in %7.3f s: %10.2f us each\n", what, rounds, seconds, seconds * 1e6 / rounds);
-}
-}
-
 int main()
 {
     LoadSystemColours();
     CWnd owner;
     owner.CreateEx(0, AfxRegisterWndClass(0), "Bench", WS_POPUP | WS_VISIBLE, 0, 0, 300, 100, NULL, NULL);
-    Measure("palette opened, painted and closed", 200, [&](int i) {
+    BenchMeasure("palette opened, painted and closed", 200, [&](int i) {
         CColourPalettePopup* popup =
             OpenColourPalettePopup(CPoint(0, 100), CPoint(0, 0), &owner, i % 2 ? 0x800080 : 0xFF000000,
                                    &CustomColours, "Default");
@@ -38,17 +25,17 @@ int main()
     });
     CColourPalettePopup* popup = OpenColourPalettePopup(CPoint(0, 100), CPoint(0, 0), &owner, 0, &CustomColours,
                                                         "Default");
-    Measure("palette repainted", 500, [&](int) {
+    BenchMeasure("palette repainted", 500, [&](int) {
         ::RedrawWindow(popup->m_hWnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     });
     popup->SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
     owner.DestroyWindow();
 
     CTextStyle style;
-    Measure("style read: \"Arial,12,Bold Italic\"", 20000, [&](int) { style.FromText("Arial,12,Bold Italic"); });
-    Measure("style read: \"Arial,12,Bold Dark olive green\"", 20000,
+    BenchMeasure("style read: \"Arial,12,Bold Italic\"", 20000, [&](int) { style.FromText("Arial,12,Bold Italic"); });
+    BenchMeasure("style read: \"Arial,12,Bold Dark olive green\"", 20000,
             [&](int) { style.FromText("Arial,12,Bold Dark olive green"); });
-    Measure("style read: \"Arial,12,Underline #123456\"", 20000,
+    BenchMeasure("style read: \"Arial,12,Underline #123456\"", 20000,
             [&](int) { style.FromText("Arial,12,Underline #123456"); });
     return 0;
 }

@@ -15,19 +15,6 @@
 
 #include <cstdio>
 
-namespace
-{
-template <class BODY>
-void Measure(const char* what, int rounds, BODY body)
-{
-    double start = BenchSeconds();
-    for (int i = 0; i < rounds; ++i)
-        body(i);
-    double seconds = BenchSeconds() - start;
-    printf("%-52s %7d in %7.3f s: %10.2f us each\n", what, rounds, seconds, seconds * 1e6 / rounds);
-}
-}
-
 int main()
 {
     LoadSystemColours();
@@ -43,7 +30,7 @@ int main()
     style.SetImage(IDB_COMMAND_IMAGES, 0xFF00FF, 16, 15, IMAGE_SAVE, IMAGE_SAVE);
     CRect rect(0, 0, 200, 40);
     CDC* dc = CDC::FromHandle(memory);
-    Measure("item face drawn (image and text)", 2000, [&](int) {
+    BenchMeasure("item face drawn (image and text)", 2000, [&](int) {
         style.Draw(dc, rect, 0, 0, 0, "&Save the litter", 0, RGB(240, 240, 240), 0, NoImageBand);
     });
     ::SelectObject(memory, old);
@@ -55,7 +42,7 @@ int main()
     CMyButton button;
     button.Create("&Save", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(10, 10, 110, 40), &parent, 1);
     button.SetImage(IDB_COMMAND_IMAGES, 0xFF00FF, 16, 15, IMAGE_SAVE, IMAGE_SAVE);
-    Measure("button window repainted", 500, [&](int) {
+    BenchMeasure("button window repainted", 500, [&](int) {
         ::RedrawWindow(button.m_hWnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     });
 
@@ -70,16 +57,16 @@ int main()
         name.Format("Litter %04d of %c", (i * 7919) % 2000, 'A' + i % 26);
         names.Add(name);
     }
-    Measure("own-records list filled with 2000 sorted items", 5, [&](int) { CListOrCombo(&list).Fill(names); });
-    Measure("own-records exact search, no match in 2000", 200,
+    BenchMeasure("own-records list filled with 2000 sorted items", 5, [&](int) { CListOrCombo(&list).Fill(names); });
+    BenchMeasure("own-records exact search, no match in 2000", 200,
             [&](int) { list.FindStringExact(-1, "Litter 9999 of Z"); });
-    Measure("own-records list repainted (visible items)", 200, [&](int) {
+    BenchMeasure("own-records list repainted (visible items)", 200, [&](int) {
         ::RedrawWindow(list.m_hWnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     });
     CFontNameCombo fonts;
     fonts.Create(WS_CHILD | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | CBS_SORT, CRect(0, 50, 100, 200),
                  &parent, 3);
-    Measure("font-name combo filled from the installed fonts", 20, [&](int) { fonts.Fill(); });
+    BenchMeasure("font-name combo filled from the installed fonts", 20, [&](int) { fonts.Fill(); });
     parent.DestroyWindow();
     GetSharedImageLists().Release();
     return 0;

@@ -9,51 +9,28 @@
 #include "framework/popups/PopupRect.h"
 #include "framework/popups/ProgressWnd.h"
 #include "framework/windows/WndHook.h"
+#include "tools/programs/BenchTimer.h"
 
 #include <cstdio>
 #include <vector>
 
 namespace
 {
-double Seconds()
-{
-    static LARGE_INTEGER frequency = {};
-    if (frequency.QuadPart == 0)
-        QueryPerformanceFrequency(&frequency);
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return (double)now.QuadPart / (double)frequency.QuadPart;
-}
-
-void Report(const char* what, int rounds, double seconds)
-{
-    printf("%-52s %7d in %7.3f s: %10.2f us each\n", what, rounds, seconds, seconds * 1e6 / rounds);
-}
-
-template <class BODY>
-void Measure(const char* what, int rounds, BODY body)
-{
-    double start = Seconds();
-    for (int i = 0; i < rounds; ++i)
-        body(i);
-    Report(what, rounds, Seconds() - start);
-}
-
 void BenchProgress(CWnd* owner)
 {
     CProgressWnd progress;
-    Measure("progress window opened and closed (scan look)", 50, [&](int) {
+    BenchMeasure("progress window opened and closed (scan look)", 50, [&](int) {
         progress.Open(owner, 0, "Scanning", "Looking for configurations", 0x5E);
         progress.Close();
     });
-    Measure("progress window opened and closed (About look)", 50, [&](int) {
+    BenchMeasure("progress window opened and closed (About look)", 50, [&](int) {
         progress.Open(owner, 0xFFFF, "About", "Kestrova predicts the offspring of a mating.", 0x8A);
         progress.Close();
     });
     progress.Open(owner, 0, "Scanning", "Counting", 0x5C);
     progress.SetProgress(0, 10000);
-    Measure("SetPos with its message pump", 10000, [&](int i) { progress.SetPos(i); });
-    Measure("PumpMessages with nothing waiting", 10000, [&](int) { progress.PumpMessages(); });
+    BenchMeasure("SetPos with its message pump", 10000, [&](int i) { progress.SetPos(i); });
+    BenchMeasure("PumpMessages with nothing waiting", 10000, [&](int) { progress.PumpMessages(); });
     progress.Close();
 }
 
@@ -66,10 +43,10 @@ void BenchTemplate(CWnd* parent)
                            80, 8);
     const DLGTEMPLATE* data = builder.GetTemplate();
     CDlgTemplateReader reader;
-    Measure("template of 20 prototypes read", 1000,
+    BenchMeasure("template of 20 prototypes read", 1000,
             [&](int) { reader.LoadFromMemory(parent, data, 4096); });
     std::vector<HWND> copies;
-    Measure("20 prototypes copied into a window and destroyed", 100, [&](int) {
+    BenchMeasure("20 prototypes copied into a window and destroyed", 100, [&](int) {
         for (int i = 0; i < 20; ++i)
             copies.push_back(reader.CreateItem(i, parent, NULL, NULL, ::GetModuleHandleA(NULL), 1000 + i));
         for (HWND copy : copies)
@@ -81,11 +58,11 @@ void BenchTemplate(CWnd* parent)
 void BenchHooks()
 {
     HWND hWnd = ::CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, NULL, NULL, ::GetModuleHandleA(NULL), NULL);
-    Measure("message to a window without hooks", 100000, [&](int) { ::SendMessageA(hWnd, WM_NULL, 0, 0); });
+    BenchMeasure("message to a window without hooks", 100000, [&](int) { ::SendMessageA(hWnd, WM_NULL, 0, 0); });
     CWndHook first, second;
     first.HookWindow(hWnd);
     second.HookWindow(hWnd);
-    Measure("message through a chain of two hooks", 100000, [&](int) { ::SendMessageA(hWnd, WM_NULL, 0, 0); });
+    BenchMeasure("message through a chain of two hooks", 100000, [&](int) { ::SendMessageA(hWnd, WM_NULL, 0, 0); });
     ::DestroyWindow(hWnd);
 }
 } // namespace
@@ -98,7 +75,7 @@ int main()
     BenchTemplate(&owner);
     BenchHooks();
     long long sum = 0;
-    Measure("pop-up placed in the work area", 100000,
+    BenchMeasure("pop-up placed in the work area", 100000,
             [&](int i) { sum += CalcPopupRect(i % 2000, 500, i % 2000, 480, 200, 150).left; });
     printf("(check %lld)\n", sum);
     owner.DestroyWindow();

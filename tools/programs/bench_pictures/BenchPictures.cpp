@@ -17,7 +17,7 @@
 #include <jpeglib.h>
 
 #include "foundation/files/ByteBuffer.h"
-#include "output/pictures/FitSizeToAspectOnDevice.h"
+#include "output/pictures/PictureSizeFitting.h"
 #include "output/pictures/CachedPicture.h"
 #include "output/pictures/JpegDecoder.h"
 #include "output/pictures/Picture.h"

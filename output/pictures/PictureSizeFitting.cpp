@@ -1,4 +1,4 @@
-#include "output/pictures/FitSizeToAspectOnDevice.h"
+#include "output/pictures/PictureSizeFitting.h"
 
 #include <cmath>
 
