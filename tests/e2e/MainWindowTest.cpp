@@ -2,6 +2,7 @@
 // alleles, Predict Mating and its report, Notes..., About, Enter and Escape.
 #include "E2eSupport.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 using namespace e2e;
@@ -111,7 +112,11 @@ TEST_F(MainWindow, NotesAndAboutOpenAndClose)
     {
         for (HWND window : m_driver.Windows())
         {
-            if (window != m_main && ::GetWindowTextLengthA(window) == 0)
+            // Untitled tool tips of the main window may be listed too.
+            char className[32] = "";
+            ::GetClassNameA(window, className, sizeof className);
+            if (window != m_main && ::GetWindowTextLengthA(window) == 0 && ::IsWindowVisible(window) &&
+                lstrcmpiA(className, TOOLTIPS_CLASSA) != 0)
                 about = window;
         }
     }
