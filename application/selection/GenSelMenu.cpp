@@ -3,6 +3,8 @@
 #include "afx/AfxWin.h"
 #include "application/selection/FieldFormIds.h"
 #include "foundation/text/Tokenizer.h"
+#include "foundation/windows/ModifierKeys.h"
+#include "framework/menus/MyPopupMenu.h"
 
 IMPLEMENT_DYNAMIC(CGenSelMenu, CGenSelActionItem)
 
@@ -60,22 +62,20 @@ const CGenSelActionList* CGenSelMenu::FindList(UINT command) const
 void CGenSelMenu::DoAction(const CGeneticsSection* genes, CWnd* window, UINT controlId, const CGenotype& before,
                            CGenotype& working)
 {
-    CMenu menu;
-    if (!menu.CreatePopupMenu())
-        return;
+    CMyPopupMenu menu;
+    CRect button(0, 0, 0, 0);
+    if (CWnd* item = window->GetDlgItem(controlId))
+        item->GetWindowRect(&button);
+    // Beside the button, level with its top (a screen position).
+    menu.SetRelativePosition(FALSE);
+    menu.SetPosition(window, button.right, button.top, GetModifierKeyFlags());
     for (size_t i = 0; i < m_lists.size(); i++)
     {
         // Ampersands show as themselves and make no mnemonics.
         CString name = m_lists[i].m_strName;
         name.Replace("&", "&&");
-        menu.AppendMenu(MF_STRING, IDC_FIELD_COMMAND_FIRST + i, name);
+        menu.AppendItem(MF_STRING, IDC_FIELD_COMMAND_FIRST + i, name);
     }
-    CRect button(0, 0, 0, 0);
-    if (CWnd* item = window->GetDlgItem(controlId))
-        item->GetWindowRect(&button);
-    // Beside the button, level with its top.
-    const UINT command = (UINT)::TrackPopupMenu(menu.m_hMenu, TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
-                                                button.right, button.top, 0, window->m_hWnd, NULL);
-    if (const CGenSelActionList* list = FindList(command))
+    if (const CGenSelActionList* list = FindList(menu.Track(TPM_RIGHTBUTTON)))
         list->Run(genes, before, working);
 }

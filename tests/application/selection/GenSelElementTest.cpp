@@ -5,6 +5,7 @@
 #include "application/selection/GenSelGenes.h"
 #include "application/selection/GenSelMenu.h"
 #include "application/selection/GenSelTab.h"
+#include "framework/menus/MyMenu.h"
 #include "foundation/containers/ArraySorting.h"
 #include "foundation/files/ByteBuffer.h"
 #include "foundation/terminology/TerminologySetup.h"
@@ -226,6 +227,80 @@ TEST_F(SelectionElements, ButtonsAndMenus)
     CGenSelMenu* copy = (CGenSelMenu*)menu->Clone();
     EXPECT_EQ(copy->m_lists.size(), 2u);
     delete copy;
+}
+
+namespace
+{
+// Owns the menu of a menu button: when the menu waits for input it notes
+// what the menu shows and types the keys that choose an item.
+class CMenuButtonOwner : public CWnd
+{
+public:
+    afx_msg LRESULT OnEnterIdle(WPARAM wParam, LPARAM)
+    {
+        HWND menuWindow = ::FindWindowA("#32768", NULL);
+        if (wParam != MSGF_MENU || menuWindow == NULL || m_seen)
+            return 0;
+        m_seen = TRUE;
+        ::GetWindowRect(menuWindow, &m_menuRect);
+        HMENU handle = (HMENU)::SendMessageA(menuWindow, MN_GETHMENU, 0, 0);
+        for (int i = 0; i < ::GetMenuItemCount(handle); i++)
+        {
+            MENUITEMINFOA info = {sizeof info, MIIM_FTYPE};
+            ::GetMenuItemInfoA(handle, i, TRUE, &info);
+            m_ownerDrawn += (info.fType & MFT_OWNERDRAW) != 0;
+        }
+        if (CMyMenu* menu = GetMyMenu(handle))
+            menu->GetItemText(0, m_firstText, MF_BYPOSITION);
+        for (int i = 0; i <= m_choice; i++)
+            ::PostMessageA(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
+        ::PostMessageA(menuWindow, WM_KEYDOWN, m_choice < 0 ? VK_ESCAPE : VK_RETURN, 0);
+        return 0;
+    }
+    int m_choice = -1;
+    BOOL m_seen = FALSE;
+    CRect m_menuRect;
+    int m_ownerDrawn = 0;
+    CString m_firstText;
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CMenuButtonOwner, CWnd)
+ON_MESSAGE(WM_ENTERIDLE, OnEnterIdle)
+END_MESSAGE_MAP()
+} // namespace
+
+TEST_F(SelectionElements, MenuButtonTracksAnOwnerDrawnMenuBesideTheButton)
+{
+    EXPECT_TEXT(Read("selectgenotype menu label=Presets items=\"Black &Tan:B,B|Brown:b,b;~D\""), "");
+    CGenSelMenu* menu = ELEMENT(CGenSelMenu);
+    const CGeneticsSection* section = m_config.GetSection(0);
+    const struct
+    {
+        int choice;
+        const char* genotype;
+    } cases[] = {{-1, "BB DD"}, {0, "BB DD"}, {1, "bb"}};
+    for (const auto& c : cases)
+    {
+        CMenuButtonOwner owner;
+        owner.m_choice = c.choice;
+        ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "Selection", WS_POPUP | WS_VISIBLE, 100, 100, 300, 200,
+                                   NULL, NULL));
+        CButton button;
+        ASSERT_TRUE(button.Create("Presets", WS_CHILD | WS_VISIBLE, CRect(20, 30, 120, 54), &owner, 1234));
+        CGenotype before;
+        EXPECT_TEXT(before.Parse(section, c.choice == 0 ? "B,b D,D" : "B,B D,D", SEX_EITHER, 0), "");
+        CGenotype working(before);
+        menu->DoAction(section, &owner, 1234, before, working);
+        EXPECT_TEXT(working.Format(section, 0), c.genotype) << c.choice;
+        EXPECT_TRUE(owner.m_seen);
+        EXPECT_EQ(2, owner.m_ownerDrawn);
+        // The ampersand is a plain one, no mnemonic.
+        EXPECT_TEXT(owner.m_firstText, "Black &&Tan");
+        CRect rect;
+        button.GetWindowRect(&rect);
+        EXPECT_EQ(rect.TopLeft() + CSize(rect.Width(), 0), owner.m_menuRect.TopLeft());
+        owner.DestroyWindow();
+    }
 }
 
 TEST_F(SelectionElements, ActionMessages)
