@@ -4,6 +4,7 @@
 #include "foundation/text/Tokenizer.h"
 #include "foundation/windows/WindowsVersionCode.h"
 #include "foundation/windows/SystemColours.h"
+#include "framework/menus/MenuFont.h"
 #include "genetics/ExpandTerms.h"
 
 CString StandardWords[STANDARD_WORD_COUNT];
@@ -166,6 +167,7 @@ BOOL InitAppGlobals()
     fixed.lfHeight = guiFont.lfHeight;
     lstrcpynA(fixed.lfFaceName, "Courier New", LF_FACESIZE);
     FixedGuiFont.CreateFontIndirect(&fixed);
+    InitMenuLogFont();
     LoadSystemColours();
     return TRUE;
 }

@@ -5,6 +5,7 @@
 #include "application/app/AppVersion.h"
 #include "application/app/ApplicationHooks.h"
 #include "application/app/FatalErrorHandler.h"
+#include "application/app/MenuImageLinks.h"
 #include "application/app/MyCommandLineInfo.h"
 #include "application/app/Preferences.h"
 #include "application/app/SpellingTerms.h"
@@ -183,6 +184,7 @@ BOOL CMyApp::InitStartup()
     CallSettingsExchangers(TRUE);
     for (const auto& prompt : StartupPrompts)
         RegisterMessagePrompt(prompt.key, ExpandTerms(prompt.description), prompt.style, 0);
+    RegisterMenuImageLinks();
 
     ParseCommandLine(CommandLine);
     CheckWindowsVersionSupported();

@@ -68,13 +68,26 @@ void SetSubmenuCommand(UINT command, UINT imageCommand)
     submenuCommands[command] = imageCommand;
 }
 
-BOOL LookupSubmenuCommand(UINT command, UINT& imageCommand)
+namespace
 {
-    auto found = submenuCommands.find(command);
-    if (found == submenuCommands.end())
+BOOL LookupLink(const std::map<UINT, UINT>& links, UINT command, UINT& imageCommand)
+{
+    auto found = links.find(command);
+    if (found == links.end())
         return FALSE;
     imageCommand = found->second;
     return TRUE;
+}
+} // namespace
+
+BOOL LookupMenuImageCommand(UINT command, UINT& imageCommand)
+{
+    return LookupLink(imageCommands, command, imageCommand);
+}
+
+BOOL LookupSubmenuCommand(UINT command, UINT& imageCommand)
+{
+    return LookupLink(submenuCommands, command, imageCommand);
 }
 
 int GetToolbarImages(CMyMenu* menu, UINT toolbarId, BOOL programWide, const CUIntArray** commandIds)

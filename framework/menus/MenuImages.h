@@ -14,6 +14,7 @@ const int MenuImageHeight = 15;
 void AddMenuImageToolbar(UINT toolbarId);
 // A menu item of the command shows the image of imageCommand.
 void SetMenuImageCommand(UINT command, UINT imageCommand);
+BOOL LookupMenuImageCommand(UINT command, UINT& imageCommand);
 // The entry of a submenu that holds the command shows imageCommand's image.
 void SetSubmenuCommand(UINT command, UINT imageCommand);
 BOOL LookupSubmenuCommand(UINT command, UINT& imageCommand);
