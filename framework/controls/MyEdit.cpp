@@ -2,10 +2,21 @@
 
 #include "foundation/windows/SystemColours.h"
 #include "framework/dialogs/ZoomEditDlg.h"
+#include "framework/menus/MenuCommands.h"
+#include "framework/menus/MyMenu.h"
 
 IMPLEMENT_DYNAMIC(CMyEdit, CEdit)
 
 BEGIN_MESSAGE_MAP(CMyEdit, CEdit)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONUP()
+    ON_WM_MOUSEMOVE()
+    ON_WM_CANCELMODE()
+    ON_WM_RBUTTONDOWN()
+    ON_MESSAGE(WM_STYLECHANGED, OnStyleChanged)
+    ON_MESSAGE(EM_SETREADONLY, OnSetReadOnly)
     ON_WM_SETFOCUS()
     ON_MESSAGE(WM_SETTEXT, OnSetText)
     ON_WM_CTLCOLOR_REFLECT()
@@ -13,7 +24,7 @@ BEGIN_MESSAGE_MAP(CMyEdit, CEdit)
 END_MESSAGE_MAP()
 
 CMyEdit::CMyEdit()
-    : m_notifyOnSetText(0), m_ownColours(0), m_brushMade(0), m_backgroundColour(GetSystemColour(COLOR_WINDOW)),
+    : m_dragDrop(*this), m_notifyOnSetText(0), m_ownColours(0), m_brushMade(0), m_backgroundColour(GetSystemColour(COLOR_WINDOW)),
       m_textColour(GetSystemColour(COLOR_WINDOWTEXT)), m_caretOnFocus(0), m_enlargedEditor(0), m_deleteWithWindow(0)
 {
 }
@@ -97,6 +108,103 @@ void CMyEdit::PostNcDestroy()
     CEdit::PostNcDestroy();
     if (m_deleteWithWindow)
         delete this;
+}
+
+int CMyEdit::CharFromPoint(CPoint point) const
+{
+    const DWORD found = (DWORD)::SendMessageA(m_hWnd, EM_CHARFROMPOS, 0, MAKELPARAM(point.x, point.y));
+    if ((GetStyle() & ES_MULTILINE) == 0)
+        return LOWORD(found);
+    // The low word holds only the low 16 bits of the character index of a
+    // long multi-line text: take the line's start and the offset within it.
+    const int lineStart = (int)::SendMessageA(m_hWnd, EM_LINEINDEX, HIWORD(found), 0);
+    return lineStart + (WORD)(LOWORD(found) - (WORD)lineStart);
+}
+
+void CMyEdit::PreSubclassWindow()
+{
+    CEdit::PreSubclassWindow();
+    m_dragDrop.Register(this);
+}
+
+int CMyEdit::OnCreate(LPCREATESTRUCT createStruct)
+{
+    if (CEdit::OnCreate(createStruct) == -1 || !m_dragDrop.Register(this))
+        return -1;
+    return 0;
+}
+
+void CMyEdit::OnDestroy()
+{
+    m_dragDrop.Revoke();
+    CEdit::OnDestroy();
+}
+
+void CMyEdit::OnLButtonDown(UINT flags, CPoint point)
+{
+    if ((flags & MK_SHIFT) == 0)
+    {
+        Default();
+        return;
+    }
+    // Shift and the left button may begin a drag; the caret stays.
+    if (::GetFocus() != m_hWnd)
+        SetFocus();
+    m_dragDrop.SetDragOrigin(this, flags, point.x, point.y);
+}
+
+void CMyEdit::OnLButtonUp(UINT, CPoint)
+{
+    // Also without Shift: Shift may have been let go before the button.
+    m_dragDrop.CancelDragStart();
+    Default();
+}
+
+void CMyEdit::OnMouseMove(UINT flags, CPoint point)
+{
+    // The button went up elsewhere: no drag can start any more.
+    if ((flags & MK_LBUTTON) == 0)
+        m_dragDrop.CancelDragStart();
+    m_dragDrop.CheckDragStart(this, flags, point);
+    Default();
+}
+
+void CMyEdit::OnCancelMode()
+{
+    m_dragDrop.CancelDragStart();
+    Default();
+}
+
+LRESULT CMyEdit::OnStyleChanged(WPARAM which, LPARAM)
+{
+    LRESULT result = Default();
+    if (which == (WPARAM)GWL_STYLE)
+        m_dragDrop.SyncEnabled(this);
+    return result;
+}
+
+LRESULT CMyEdit::OnSetReadOnly(WPARAM, LPARAM)
+{
+    LRESULT result = Default();
+    m_dragDrop.SyncEnabled(this);
+    return result;
+}
+
+void CMyEdit::OnRButtonDown(UINT flags, CPoint point)
+{
+    CMyMenu menu;
+    CMyMenu* popup = GetContextMenu(&menu, flags);
+    if (popup == NULL)
+    {
+        Default();
+        return;
+    }
+    CWnd* target = GetCommandTarget();
+    if (target == NULL)
+        target = this;
+    UpdateMenuCommandStates(popup, target);
+    ClientToScreen(&point);
+    popup->TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, target);
 }
 
 void CMyEdit::OnSetFocus(CWnd* oldWnd)

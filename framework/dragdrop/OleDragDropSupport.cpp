@@ -31,6 +31,13 @@ BOOL COleDragDropSupport::Register(CWnd* window)
     return TRUE;
 }
 
+void COleDragDropSupport::Revoke()
+{
+    m_dropTarget.Revoke();
+    m_registered = FALSE;
+    m_dragPending = FALSE;
+}
+
 BOOL COleDragDropSupport::CheckDragStart(CWnd* window, UINT, CPoint point)
 {
     if (!m_dragPending || std::abs(point.x - m_dragOrigin.x) + std::abs(point.y - m_dragOrigin.y) < dragThreshold)

@@ -19,6 +19,9 @@ public:
     // Makes the window a drop target (hosts call it on WM_CREATE); TRUE when
     // it is one.
     BOOL Register(CWnd* window);
+    // The window goes away: it is no drop target any more, and a window made
+    // again for the same host registers afresh.
+    void Revoke();
     // Starts a drag once the mouse has moved far enough from the drag origin;
     // hosts call it on every WM_MOUSEMOVE. TRUE when a drag ran.
     BOOL CheckDragStart(CWnd* window, UINT keyFlags, CPoint point);

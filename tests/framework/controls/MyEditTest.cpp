@@ -27,6 +27,8 @@ namespace
                                           NULL, NULL));
             ASSERT_TRUE(m_edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | GetParam(), CRect(5, 5, 280, 100),
                                       &m_parent, 100));
+            // Made by Create, the field is a drop target at once.
+            EXPECT_TRUE(m_edit.m_dragDrop.m_registered);
         }
         void TearDown() override { m_parent.DestroyWindow(); }
         CCountingParent m_parent;

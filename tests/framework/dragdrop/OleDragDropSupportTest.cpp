@@ -1,6 +1,7 @@
 #include "afx/AfxWin.h"
 #include "foundation/windows/Clipboard.h"
 #include "framework/dragdrop/OleDragDropSupport.h"
+#include "framework/dragdrop/MouseDrag.h"
 
 #include <gtest/gtest.h>
 
@@ -250,63 +251,6 @@ TEST_F(OleDragDropSupportTest, DroppedTextEndsAtTheEndOfItsBlock)
     source->InternalRelease();
 }
 
-namespace
-{
-    // Synthetic mouse input for a real drag: each tick of a thread timer does
-    // the next step (move over the target, release the button); Escape ends
-    // a drag that never drops.
-    struct CDragScript
-    {
-        POINT target;
-        int tick = 0;
-    } dragScript;
-
-    void SendMouse(DWORD flags)
-    {
-        INPUT input = {};
-        input.type = INPUT_MOUSE;
-        input.mi.dwFlags = flags;
-        ::SendInput(1, &input, sizeof(input));
-    }
-
-    void CALLBACK DragStep(HWND, UINT, UINT_PTR, DWORD)
-    {
-        switch (dragScript.tick++)
-        {
-        case 1:
-            ::SetCursorPos(dragScript.target.x - 4, dragScript.target.y);
-            SendMouse(MOUSEEVENTF_MOVE);
-            break;
-        case 3:
-            ::SetCursorPos(dragScript.target.x, dragScript.target.y);
-            SendMouse(MOUSEEVENTF_MOVE);
-            break;
-        case 5:
-            SendMouse(MOUSEEVENTF_LEFTUP);
-            break;
-        case 40:
-        {
-            INPUT key[2] = {};
-            key[0].type = key[1].type = INPUT_KEYBOARD;
-            key[0].ki.wVk = key[1].ki.wVk = VK_ESCAPE;
-            key[1].ki.dwFlags = KEYEVENTF_KEYUP;
-            ::SendInput(2, key, sizeof(INPUT));
-            SendMouse(MOUSEEVENTF_LEFTUP);
-            break;
-        }
-        default:
-            break;
-        }
-    }
-
-    void PumpMessages()
-    {
-        MSG msg;
-        while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-            ::DispatchMessageA(&msg);
-    }
-}
-
 TEST_F(OleDragDropSupportTest, RealDragWithTheMouseMovesTheSelection)
 {
     // The button goes down on the dialog's empty area below the controls, so
@@ -314,19 +258,10 @@ TEST_F(OleDragDropSupportTest, RealDragWithTheMouseMovesTheSelection)
     POINT press = {200, 100};
     m_parent.ClientToScreen(&press);
     POINTL target = TargetPoint(LOWORD(m_targetEdit.SendMessage(EM_POSFROMCHAR, 3, 0)), 8);
-    dragScript = CDragScript{{target.x, target.y}};
-    ::SetCursorPos(press.x, press.y);
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
-    PumpMessages();
     m_source.m_realDrag = TRUE;
-    UINT_PTR timer = ::SetTimer(NULL, 0, 50, DragStep);
-    m_source.StartDrag(&m_sourceEdit);
-    ::KillTimer(NULL, timer);
-    SendMouse(MOUSEEVENTF_LEFTUP);
-    PumpMessages();
+    EXPECT_TRUE(RunMouseDrag(press, POINT{target.x, target.y}, [&] { m_source.StartDrag(&m_sourceEdit); }));
 
     EXPECT_STREQ("RedBlack sable", Text(m_targetEdit));
     EXPECT_STREQ(" and tan", Text(m_sourceEdit)); // moved, so gone from the source
     EXPECT_TRUE(m_source.IsEnabled());             // a target again after its own drag
-    EXPECT_LT(dragScript.tick, 40);
 }
