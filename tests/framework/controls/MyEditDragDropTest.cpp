@@ -206,3 +206,59 @@ TEST_F(MyEditDragDropTest, RightClickTracksTheFieldsMenuWithStatesFromTheDialog)
     m_source.ClientToScreen(&click);
     EXPECT_EQ(click, m_dialog.m_menuRect.TopLeft());
 }
+
+TEST_F(MyEditDragDropTest, ClipboardCommandsTakeTheSelectionElseTheWholeText)
+{
+    enum Command
+    {
+        Cut,
+        Copy,
+        Clear,
+        Read
+    };
+    const struct
+    {
+        int start, end;
+        Command command;
+        const char *text, *clipboard;
+    } cases[] = {
+        {0, 5, Cut, " and tan", "Black"},
+        {3, 3, Copy, "Black and tan", "Black and tan"},
+        {3, 3, Clear, "", NULL},
+        // Five bytes and no terminating zero: the read stops at the block's end.
+        {6, 9, Read, "Black Sable tan", NULL},
+    };
+    for (const auto& c : cases)
+    {
+        Reset();
+        m_source.SetSel(c.start, c.end);
+        if (c.command == Read)
+        {
+            HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, 5);
+            memcpy(::GlobalLock(block), "Sable", 5);
+            ::GlobalUnlock(block);
+            COleDataSource* source = new COleDataSource;
+            source->CacheGlobalData(CF_TEXT, block);
+            COleDataObject data;
+            data.Attach(source->GetDataObject(), FALSE);
+            EXPECT_TRUE(m_source.m_dragDrop.ReadData(&data));
+            source->InternalRelease();
+        }
+        else
+            EXPECT_TRUE(c.command == Cut    ? m_source.m_dragDrop.Cut()
+                        : c.command == Copy ? m_source.m_dragDrop.Copy()
+                                            : m_source.m_dragDrop.Clear())
+                << c.command;
+        EXPECT_STREQ(c.text, Text(m_source)) << c.command;
+        if (c.clipboard != NULL)
+        {
+            COleDataObject clipboard;
+            CString text;
+            EXPECT_TRUE(clipboard.AttachClipboard() && ReadDataObjectText(&clipboard, CF_TEXT, text));
+            EXPECT_STREQ(c.clipboard, text) << c.command;
+        }
+    }
+    COleDataSource::FlushClipboard();
+    // A password never reaches the clipboard.
+    EXPECT_FALSE(m_password.m_dragDrop.Copy());
+}

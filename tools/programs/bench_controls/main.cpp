@@ -1,6 +1,6 @@
 // Measures the painting of the framework's owner-drawn controls: one button
 // face (image and text) drawn into a memory device context, and a real
-// button window repainted.
+// button window repainted; the lists; and edit fields as drop targets.
 //
 //   bench_controls.exe
 #include "../BenchTimer.h"
@@ -8,6 +8,8 @@
 #include "framework/controls/ItemDrawStyle.h"
 #include "framework/controls/FontNameCombo.h"
 #include "framework/controls/MyButton.h"
+#include "framework/controls/MyEdit.h"
+#include "foundation/windows/Clipboard.h"
 #include "framework/controls/MyListBox.h"
 #include "foundation/windows/ListOrCombo.h"
 #include "framework/resources/CommandImagesIds.h"
@@ -67,6 +69,32 @@ int main()
     fonts.Create(WS_CHILD | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | CBS_SORT, CRect(0, 50, 100, 200),
                  &parent, 3);
     BenchMeasure("font-name combo filled from the installed fonts", 20, [&](int) { fonts.Fill(); });
+
+    // Edit fields: each one made is a drop target; a drop reads the text of
+    // a data object and puts it in at the drop point.
+    AfxOleInit();
+    BenchMeasure("plain edit control made and destroyed", 200, [&](int) {
+        CEdit edit;
+        edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, CRect(0, 50, 200, 70), &parent, 4);
+        edit.DestroyWindow();
+    });
+    BenchMeasure("edit field made (a drop target) and destroyed", 200, [&](int) {
+        CMyEdit edit;
+        edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, CRect(0, 50, 200, 70), &parent, 4);
+        edit.DestroyWindow();
+    });
+    CMyEdit edit;
+    edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, CRect(0, 50, 200, 70), &parent, 4);
+    COleDataSource* source = new COleDataSource;
+    CacheTextInDataSource(source, "Black and tan", CF_TEXT);
+    COleDataObject data;
+    data.Attach(source->GetDataObject(), FALSE);
+    BenchMeasure("text dropped into an edit field at a point", 500, [&](int) {
+        edit.SetWindowText("Red sable");
+        edit.m_dragDrop.DropData(&data, DROPEFFECT_COPY, DROPEFFECT_COPY, CPoint(20, 5));
+    });
+    data.Release();
+    source->InternalRelease();
     parent.DestroyWindow();
     GetSharedImageLists().Release();
     return 0;
