@@ -13,6 +13,7 @@
 #include "genetics/ExpandTerms.h"
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsSection.h"
+#include "support/WindowScreenshot.h"
 
 #include <gtest/gtest.h>
 #include <string.h>
@@ -242,6 +243,7 @@ public:
         if (wParam != MSGF_MENU || menuWindow == NULL || m_seen)
             return 0;
         m_seen = TRUE;
+        SaveWindowScreenshot(menuWindow, "application_selection_menu");
         ::GetWindowRect(menuWindow, &m_menuRect);
         HMENU handle = (HMENU)::SendMessageA(menuWindow, MN_GETHMENU, 0, 0);
         for (int i = 0; i < ::GetMenuItemCount(handle); i++)
