@@ -42,7 +42,15 @@ struct AFX_THREAD_STATE
     CHandleMap* m_pGdiMap;
 };
 
+// The calling thread's state, made on first use. A thread that ends frees
+// its state; the main thread keeps its own until the process ends.
 AFX_THREAD_STATE* AFXAPI AfxGetThreadState();
+
+// Frees the calling thread's state now (the loader calls it as a thread ends).
+void AFXAPI AfxTermThreadState();
+
+// How many threads hold a state now.
+LONG AFXAPI AfxGetLiveThreadStateCount();
 
 // One of the thread's handle maps (pmMap), made on first use with the
 // functions that make and let go of its temporary wrappers.

@@ -1,9 +1,11 @@
 // Thumbnails made away from the window's thread: each picture kind drawn
 // small with its proportions and kind, files that are no pictures refused,
-// and requests that are dropped or made stale never come back.
+// and requests that are dropped or made stale never come back; stopped
+// workers leave none of their framework state behind.
 #include "output/pictures/ThumbnailMaker.h"
 
 #include "TestPictures.h"
+#include "afx/ThreadState.h"
 #include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -190,6 +192,31 @@ TEST_F(ThumbnailMakerTest, DroppedAndStaleRequestsNeverComeBack)
         for (const ThumbnailResult& result : results)
             ::DeleteObject(result.thumbnail.bitmap);
         maker.reset(); // joins its workers
+    }
+    window.DestroyWindow();
+}
+
+TEST_F(ThumbnailMakerTest, StoppedWorkersLeaveNoThreadStateBehind)
+{
+    CWnd window;
+    window.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP, CRect(0, 0, 10, 10), NULL, 0);
+    AfxGetThreadState();
+    const LONG before = AfxGetLiveThreadStateCount();
+    for (int round = 0; round < 5; ++round)
+    {
+        CThumbnailMaker maker;
+        maker.Start(window.m_hWnd, WM_APP + 8, 4);
+        for (int i = 0; i < 8; ++i)
+            maker.Request(i, (*folder / (i % 2 ? "logo.wmf" : "wide.bmp")).c_str(), CSize(80, 80),
+                          MakePictureLoadOptions(96, 96), Face);
+        std::vector<ThumbnailResult> results;
+        WaitUntilIdle(maker, results);
+        EXPECT_EQ(results.size(), 8u);
+        EXPECT_GT(AfxGetLiveThreadStateCount(), before); // the workers drew with the framework
+        for (const ThumbnailResult& result : results)
+            ::DeleteObject(result.thumbnail.bitmap);
+        maker.Stop();
+        EXPECT_EQ(AfxGetLiveThreadStateCount(), before) << "round " << round;
     }
     window.DestroyWindow();
 }
