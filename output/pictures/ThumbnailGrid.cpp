@@ -298,8 +298,9 @@ void CThumbnailGrid::InvalidateCell(int index)
 {
     if (m_hWnd != NULL && index >= 0 && index < m_nCount)
     {
+        // The cell is painted whole, so nothing is erased first.
         CRect cell = GetCellRect(index);
-        InvalidateRect(&cell, TRUE);
+        InvalidateRect(&cell, FALSE);
     }
 }
 
@@ -518,6 +519,8 @@ void CThumbnailGrid::OnPaint()
     CPaintDC dc(this);
     if (m_nCellHeight == 0)
         return;
+    // Only the cells that the update region meets are painted: a thumbnail
+    // that arrives repaints its own cell, not the page around it.
     CRect paint = dc.m_ps.rcPaint;
     const int firstRow = m_nFirstRow + paint.top / m_nCellHeight;
     const int lastRow = m_nFirstRow + paint.bottom / m_nCellHeight;
@@ -528,7 +531,7 @@ void CThumbnailGrid::OnPaint()
             if (index >= m_nCount)
                 return;
             CRect cell = GetCellRect(index);
-            if (cell.left < paint.right && cell.right >= paint.left)
+            if (::RectVisible(dc.m_hDC, &cell))
                 PaintCell(&dc, index);
         }
 }

@@ -9,6 +9,7 @@
 
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 
 #include <algorithm>
 #include <string>
@@ -74,12 +75,22 @@ double Median(std::vector<double> values)
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
 }
+
+void RemovePhotos(const std::string& folder, int files)
+{
+    for (int i = 0; i < files; ++i)
+        ::DeleteFileA((folder + "\\photo" + std::to_string(i) + ".jpg").c_str());
+    ::RemoveDirectoryA(folder.c_str());
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     const int files = argc > 1 ? atoi(argv[1]) : 200;
     const int runs = argc > 2 ? atoi(argv[2]) : 5;
+    // "grid": only the grid of thumbnails, once each run.
+    const bool gridOnly = argc > 3 && strcmp(argv[3], "grid") == 0;
     char temp[MAX_PATH];
     ::GetTempPathA(sizeof(temp), temp);
     std::string folder = std::string(temp) + "bench_pictures";
@@ -95,7 +106,7 @@ int main(int argc, char** argv)
     fclose(file);
 
     std::vector<double> fromFile, fromMemory, picture;
-    for (int run = 0; run < runs; ++run)
+    for (int run = 0; run < (gridOnly ? 0 : runs); ++run)
     {
         BYTE* bits = NULL;
         double t = BenchSeconds();
@@ -111,13 +122,22 @@ int main(int argc, char** argv)
         loaded.Load(first.c_str(), MakePictureLoadOptions(96, 96));
         picture.push_back(BenchSeconds() - t);
     }
-    printf("decode %d x %d JPEG: file %.1f ms, memory %.1f ms, CPicture::Load %.1f ms (median of %d)\n", Width, Height,
+    if (!gridOnly)
+        printf("decode %d x %d JPEG: file %.1f ms, memory %.1f ms, CPicture::Load %.1f ms (median of %d)\n", Width, Height,
            Median(fromFile) * 1000, Median(fromMemory) * 1000, Median(picture) * 1000, runs);
 
     for (int i = 1; i < files; ++i)
     {
         std::string copy = folder + "\\photo" + std::to_string(i) + ".jpg";
         ::CopyFileA(first.c_str(), copy.c_str(), FALSE);
+    }
+
+    if (gridOnly)
+    {
+        for (int run = 0; run < runs; ++run)
+            BenchThumbnailGrid(folder, files);
+        RemovePhotos(folder, files);
+        return 0;
     }
 
     // Thumbnails: each file through the cache, fitted into a 200 x 200 cell.
@@ -155,8 +175,6 @@ int main(int argc, char** argv)
 
     BenchThumbnailMaker(folder, files);
     BenchThumbnailGrid(folder, files);
-    for (int i = 0; i < files; ++i)
-        ::DeleteFileA((folder + "\\photo" + std::to_string(i) + ".jpg").c_str());
-    ::RemoveDirectoryA(folder.c_str());
+    RemovePhotos(folder, files);
     return 0;
 }
