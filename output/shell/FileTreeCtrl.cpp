@@ -1,6 +1,9 @@
 #include "output/shell/FileTreeCtrl.h"
 
+#include "foundation/files/FileOperations.h"
 #include "foundation/files/PathText.h"
+#include "output/shell/DragCursor.h"
+#include "output/shell/FileTreeCtrlIds.h"
 
 #include <algorithm>
 #include <mbstring.h>
@@ -16,6 +19,10 @@ ON_NOTIFY_REFLECT(TVN_ITEMEXPANDINGA, OnItemExpanding)
 ON_NOTIFY_REFLECT(TVN_BEGINLABELEDITA, OnBeginLabelEdit)
 ON_NOTIFY_REFLECT(TVN_ENDLABELEDITA, OnEndLabelEdit)
 ON_NOTIFY_REFLECT(NM_DBLCLK, OnDoubleClick)
+ON_NOTIFY_REFLECT(TVN_BEGINDRAGA, OnBeginDrag)
+ON_WM_MOUSEMOVE()
+ON_WM_LBUTTONUP()
+ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 namespace
@@ -49,12 +56,58 @@ std::string DoubleNull(const CString& path)
 {
     return std::string((LPCTSTR)path) + std::string(2, '\0');
 }
+
+// The main window of the program, which owns the shell's boxes; none in tests.
+HWND MainWindow()
+{
+    CWnd* main = AfxGetMainWnd();
+    return main != NULL ? main->m_hWnd : NULL;
+}
+
+// Runs one shell file operation on one path (to another, unless it deletes);
+// TRUE when it succeeded and the user did not abort it.
+BOOL RunFileOperation(HWND owner, UINT function, const CString& from, const CString* to, FILEOP_FLAGS flags)
+{
+    const std::string fromList = DoubleNull(from), toList = to != NULL ? DoubleNull(*to) : std::string();
+    SHFILEOPSTRUCTA operation = {};
+    operation.hwnd = owner;
+    operation.wFunc = function;
+    operation.pFrom = fromList.c_str();
+    operation.pTo = to != NULL ? toList.c_str() : NULL;
+    operation.fFlags = flags;
+    return ::SHFileOperationA(&operation) == 0 && !operation.fAnyOperationsAborted;
+}
+
+bool KeyIsDown(int key)
+{
+    return ::GetKeyState(key) < 0;
+}
+
+const UINT DragTimerId = 1;
+const UINT DragTimerPeriod = 300; // milliseconds
+const int HoverTicksToExpand = 3;
 } // namespace
 
 CFileTreeCtrl::CFileTreeCtrl()
     : m_bRenameOption(FALSE), m_bOpenOption(FALSE), m_bPropertiesOption(FALSE), m_bDeleteOption(FALSE),
-      m_bShowFiles(TRUE), m_bInitialExpand(FALSE)
+      m_bDragOption(FALSE), m_extraFileOperationFlags(0), m_bShowFiles(TRUE), m_bInitialExpand(FALSE),
+      m_hDraggedItem(NULL), m_hDropTarget(NULL), m_pDragImage(NULL), m_nDragTimer(0), m_nHoverCount(0)
 {
+    m_hCopyCursor = LoadDragCursor(IDC_TREE_DRAG_COPY);
+    m_hNoCopyCursor = LoadDragCursor(IDC_TREE_DRAG_NO_COPY);
+    m_hMoveCursor = ::LoadCursorA(NULL, IDC_ARROW);
+    m_hNoMoveCursor = LoadDragCursor(IDC_TREE_DRAG_NO_MOVE);
+}
+
+CFileTreeCtrl::~CFileTreeCtrl()
+{
+    if (IsDragging())
+    {
+        // Destroyed in the middle of a drag: the dragged image leaves the screen.
+        ImageList_DragLeave(NULL);
+        ImageList_EndDrag();
+        delete m_pDragImage;
+    }
 }
 
 void CFileTreeCtrl::SetShowFiles(BOOL show)
@@ -287,15 +340,7 @@ BOOL CFileTreeCtrl::RenameItem(HTREEITEM item, LPCTSTR newName)
     const CString from = GetItemPath(item);
     HTREEITEM parent = GetParentItem(item);
     const CString to = JoinPath(parent != NULL ? GetItemPath(parent) : m_rootFolder, newName);
-    const std::string fromList = DoubleNull(from), toList = DoubleNull(to);
-    SHFILEOPSTRUCTA operation = {};
-    CWnd* main = AfxGetMainWnd();
-    operation.hwnd = main != NULL ? main->m_hWnd : NULL;
-    operation.wFunc = FO_RENAME;
-    operation.pFrom = fromList.c_str();
-    operation.pTo = toList.c_str();
-    operation.fFlags = FOF_ALLOWUNDO;
-    if (::SHFileOperationA(&operation) != 0 || operation.fAnyOperationsAborted)
+    if (!RunFileOperation(MainWindow(), FO_RENAME, from, &to, FOF_ALLOWUNDO | m_extraFileOperationFlags))
         return FALSE;
     SetItemText(item, newName);
     SHFILEINFOA icon = {}, open = {};
@@ -314,14 +359,8 @@ BOOL CFileTreeCtrl::Delete(HTREEITEM item)
 {
     if (!m_bDeleteOption || item == NULL || IsDriveRoot(GetItemPath(item)))
         return FALSE;
-    const std::string fromList = DoubleNull(GetItemPath(item));
-    SHFILEOPSTRUCTA operation = {};
-    CWnd* main = AfxGetMainWnd();
-    operation.hwnd = main != NULL ? main->m_hWnd : NULL;
-    operation.wFunc = FO_DELETE;
-    operation.pFrom = fromList.c_str();
-    operation.fFlags = ::GetKeyState(VK_SHIFT) < 0 ? 0 : FOF_ALLOWUNDO;
-    if (::SHFileOperationA(&operation) != 0 || operation.fAnyOperationsAborted)
+    const FILEOP_FLAGS flags = KeyIsDown(VK_SHIFT) ? 0 : FOF_ALLOWUNDO;
+    if (!RunFileOperation(MainWindow(), FO_DELETE, GetItemPath(item), NULL, flags | m_extraFileOperationFlags))
         return FALSE;
     DeleteItem(item);
     return TRUE;
@@ -335,8 +374,7 @@ BOOL CFileTreeCtrl::ShellExecuteItem(HTREEITEM item, LPCTSTR verb)
     SHELLEXECUTEINFOA info = {};
     info.cbSize = sizeof(info);
     info.fMask = SEE_MASK_INVOKEIDLIST;
-    CWnd* main = AfxGetMainWnd();
-    info.hwnd = main != NULL ? main->m_hWnd : NULL;
+    info.hwnd = MainWindow();
     info.lpVerb = verb;
     info.lpFile = path;
     info.nShow = SW_SHOW;
@@ -383,6 +421,11 @@ BOOL CFileTreeCtrl::PreTranslateMessage(MSG* msg)
         ::DispatchMessageA(msg);
         return TRUE;
     }
+    if (msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE && IsDragging())
+    {
+        EndDragging(TRUE);
+        return TRUE;
+    }
     HTREEITEM caret = GetSelectedItem();
     if (msg->message == WM_SYSKEYDOWN && msg->wParam == VK_RETURN)
     {
@@ -414,4 +457,233 @@ BOOL CFileTreeCtrl::PreTranslateMessage(MSG* msg)
             break;
         }
     return CMyTreeCtrl::PreTranslateMessage(msg);
+}
+
+void CFileTreeCtrl::OnBeginDrag(NMHDR* header, LRESULT* result)
+{
+    *result = 0;
+    const NMTREEVIEWA* view = (const NMTREEVIEWA*)header;
+    HTREEITEM item = view->itemNew.hItem;
+    if (item == NULL || IsDragging())
+        return;
+    SelectItem(item);
+    if (!m_bDragOption || IsDriveRoot(GetItemPath(item)))
+        return;
+    CImageList* image = CreateDragImage(item);
+    if (image == NULL)
+        return;
+    m_pDragImage = image;
+    m_hDraggedItem = item;
+    m_hDropTarget = NULL;
+
+    // The image is held where the item was grabbed: its left edge is the
+    // item's indent, less what is scrolled away.
+    const CPoint point = view->ptDrag;
+    CPoint hotSpot(8, 8);
+    HTREEITEM under = HitTest(point);
+    CRect rect;
+    if (under != NULL && GetItemRect(under, &rect, FALSE))
+    {
+        int level = 0;
+        for (HTREEITEM up = under; up != NULL; up = GetParentItem(up))
+            ++level;
+        if (!(GetStyle() & TVS_LINESATROOT))
+            --level;
+        hotSpot.x = point.x - level * (int)GetIndent() + GetScrollPos(SB_HORZ);
+        hotSpot.y = point.y - rect.top;
+    }
+    m_pDragImage->BeginDrag(0, hotSpot);
+    CPoint screen = point;
+    ClientToScreen(&screen);
+    CImageList::DragEnter(NULL, screen);
+    SetCapture();
+    m_nDragTimer = SetTimer(DragTimerId, DragTimerPeriod, NULL);
+}
+
+HTREEITEM CFileTreeCtrl::IsDropTarget(HTREEITEM target) const
+{
+    if (target == NULL || m_hDraggedItem == NULL || target == m_hDraggedItem ||
+        target == GetParentItem(m_hDraggedItem) || IsNormalFile(GetItemPath(target)))
+        return NULL;
+    for (HTREEITEM up = GetParentItem(target); up != NULL; up = GetParentItem(up))
+        if (up == m_hDraggedItem)
+            return NULL;
+    return target;
+}
+
+void CFileTreeCtrl::SetDropTarget(HTREEITEM item)
+{
+    CImageList::DragShowNolock(FALSE);
+    SelectDropTarget(item);
+    CImageList::DragShowNolock(TRUE);
+    m_hDropTarget = item;
+}
+
+void CFileTreeCtrl::SetDragCursor(BOOL validTarget)
+{
+    const bool copy = KeyIsDown(VK_CONTROL);
+    ::SetCursor(validTarget ? (copy ? m_hCopyCursor : m_hMoveCursor) : (copy ? m_hNoCopyCursor : m_hNoMoveCursor));
+}
+
+void CFileTreeCtrl::OnMouseMove(UINT flags, CPoint point)
+{
+    if (IsDragging())
+    {
+        CPoint screen = point;
+        ClientToScreen(&screen);
+        CImageList::DragMove(screen);
+        CRect client;
+        GetClientRect(&client);
+        if (client.PtInRect(point))
+        {
+            SetDropTarget(HitTest(point));
+            SetDragCursor(IsDropTarget(m_hDropTarget) != NULL);
+        }
+    }
+    CMyTreeCtrl::OnMouseMove(flags, point);
+}
+
+void CFileTreeCtrl::OnLButtonUp(UINT flags, CPoint point)
+{
+    if (IsDragging())
+    {
+        CRect client;
+        GetClientRect(&client);
+        EndDragging(!client.PtInRect(point));
+    }
+    CMyTreeCtrl::OnLButtonUp(flags, point);
+}
+
+void CFileTreeCtrl::OnTimer(UINT id)
+{
+    if (id == DragTimerId && IsDragging())
+    {
+        CPoint point;
+        ::GetCursorPos(&point);
+        CImageList::DragMove(point);
+        ScreenToClient(&point);
+        AutoScrollWhileDragging(point);
+        // Held over a collapsed folder for a while, the folder opens.
+        if (m_nHoverCount >= HoverTicksToExpand)
+        {
+            m_nHoverCount = 0;
+            CImageList::DragShowNolock(FALSE);
+            Expand(m_hDropTarget, TVE_EXPAND);
+            UpdateWindow();
+            CImageList::DragShowNolock(TRUE);
+        }
+        if (m_hDropTarget != NULL && ItemHasChildren(m_hDropTarget) &&
+            !(SendMessage(TVM_GETITEMSTATE, (WPARAM)m_hDropTarget, TVIS_EXPANDED) & TVIS_EXPANDED))
+            ++m_nHoverCount;
+    }
+    CMyTreeCtrl::OnTimer(id);
+}
+
+void CFileTreeCtrl::AutoScrollWhileDragging(CPoint point)
+{
+    HTREEITEM first = GetFirstVisibleItem();
+    CRect rect, client;
+    if (first == NULL || !GetItemRect(first, &rect, FALSE))
+        return;
+    GetClientRect(&client);
+    const int zone = 2 * rect.Height();
+    HTREEITEM taken = NULL;
+    if (point.y >= client.top && point.y < client.top + zone)
+    {
+        SendMessage(WM_VSCROLL, SB_LINEUP, 0);
+        taken = first;
+    }
+    else if (point.y < client.bottom && point.y > client.bottom - zone)
+    {
+        SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
+        taken = first;
+        for (int step = (int)GetVisibleCount() - 1; step > 0 && taken != NULL; --step)
+            taken = GetNextVisibleItem(taken);
+    }
+    if (taken == NULL)
+        return;
+    CImageList::DragShowNolock(FALSE);
+    EnsureVisible(taken);
+    SelectDropTarget(taken);
+    CImageList::DragShowNolock(TRUE);
+    m_hDropTarget = taken;
+}
+
+void CFileTreeCtrl::EndDragging(BOOL cancel)
+{
+    if (!IsDragging())
+        return;
+    KillTimer(m_nDragTimer);
+    CImageList::DragLeave(NULL);
+    CImageList::EndDrag();
+    ReleaseCapture();
+    delete m_pDragImage;
+    m_pDragImage = NULL;
+    SelectDropTarget(NULL);
+    ::SetCursor(m_hMoveCursor);
+    HTREEITEM target = IsDropTarget(m_hDropTarget);
+    HTREEITEM dragged = m_hDraggedItem;
+    m_hDraggedItem = m_hDropTarget = NULL;
+    if (cancel || target == NULL)
+        return;
+
+    const bool copy = KeyIsDown(VK_CONTROL);
+    const CString targetPath = GetItemPath(target);
+    FILEOP_FLAGS flags = FOF_SILENT | FOF_NOCONFIRMMKDIR | m_extraFileOperationFlags;
+    if (!KeyIsDown(VK_SHIFT))
+        flags |= FOF_ALLOWUNDO;
+    if (!RunFileOperation(m_hWnd, copy ? FO_COPY : FO_MOVE, GetItemPath(dragged), &targetPath, flags))
+        return;
+
+    // A target whose folders were never listed lists the dropped one with
+    // the others when it is opened; only a listed target gets the branch.
+    const BOOL listed = GetChildItem(target) != NULL || !ItemHasChildren(target);
+    if (listed && FindChild(target, GetItemText(dragged)) == NULL)
+    {
+        const BOOL hadChildren = ItemHasChildren(target);
+        CopyBranch(dragged, target);
+        if (!hadChildren)
+            SetChildCount(target, 1);
+    }
+    if (!copy)
+    {
+        HTREEITEM parent = GetParentItem(dragged);
+        DeleteItem(dragged);
+        if (parent != NULL && GetChildItem(parent) == NULL)
+            SetChildCount(parent, 0);
+    }
+    SetSelectedPath(targetPath, ItemHasChildren(target));
+}
+
+HTREEITEM CFileTreeCtrl::CopyBranch(HTREEITEM item, HTREEITEM parent)
+{
+    char text[MAX_PATH];
+    TVINSERTSTRUCTA insert = {};
+    insert.hParent = parent;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_IMAGE | TVIF_PARAM | TVIF_STATE | TVIF_HANDLE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN |
+                       TVIF_TEXT;
+    insert.item.hItem = item;
+    insert.item.stateMask = (UINT)-1;
+    insert.item.pszText = text;
+    insert.item.cchTextMax = sizeof(text);
+    if (!GetItem(&insert.item))
+        return NULL;
+    insert.item.mask &= ~TVIF_HANDLE;
+    insert.item.state &= ~(TVIS_SELECTED | TVIS_DROPHILITED);
+    insert.item.stateMask = ~(UINT)(TVIS_SELECTED | TVIS_DROPHILITED);
+    HTREEITEM copy = InsertItem(&insert);
+    if (copy != NULL)
+        for (HTREEITEM child = GetChildItem(item); child != NULL; child = GetNextSiblingItem(child))
+            CopyBranch(child, copy);
+    return copy;
+}
+
+void CFileTreeCtrl::SetChildCount(HTREEITEM item, int count)
+{
+    TVITEMA children = {};
+    children.mask = TVIF_CHILDREN;
+    children.hItem = item;
+    children.cChildren = count;
+    SetItem(&children);
 }

@@ -1,11 +1,18 @@
 // The folder tree over a scratch folder: lists folders sorted without regard
-// to case, fills branches when expanded, selects by path, renames safely.
+// to case, fills branches when expanded, selects by path, renames safely,
+// moves and copies folders dragged onto others by the mouse.
 #include "output/shell/FileTreeCtrl.h"
 
+#include "output/shell/DragCursor.h"
+#include "output/shell/FileTreeCtrlIds.h"
+
 #include "support/ScratchFolder.h"
+#include "support/WindowScreenshot.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace
@@ -19,21 +26,89 @@ protected:
             m_folder.MakeFolder(name);
         m_folder.WriteFile("Only files\\a.txt", "a");
         m_folder.WriteFile("top.txt", "t");
-        m_parent.CreateEx(0, AfxRegisterWndClass(0), "Folders", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 400), NULL, 0);
+        m_parent.CreateEx(0, AfxRegisterWndClass(0), "Folders", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 600), NULL, 0);
     }
-    ~FileTreeCtrlTest() override { m_parent.DestroyWindow(); }
+    ~FileTreeCtrlTest() override
+    {
+        SetKeys(false);
+        m_parent.DestroyWindow();
+    }
 
     // Creates the tree and lets its first fill arrive.
     void Create(BOOL showFiles)
     {
         m_tree.SetShowFiles(showFiles);
         m_tree.SetInitialPath(m_folder.Path().c_str(), TRUE);
-        ASSERT_TRUE(m_tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_EDITLABELS, CRect(0, 0, 300, 400),
+        ASSERT_TRUE(m_tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_EDITLABELS, CRect(0, 0, 300, 600),
                                   &m_parent, 1));
+        m_tree.m_extraFileOperationFlags = FOF_NOERRORUI | FOF_NOCONFIRMATION;
+        Pump();
+    }
+
+    static void Pump()
+    {
         MSG message;
         while (::PeekMessageA(&message, NULL, 0, 0, PM_REMOVE))
             ::DispatchMessageA(&message);
     }
+
+    // Pumps messages (timers included) until the condition holds or the time is up.
+    static bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds)
+    {
+        for (const DWORD start = ::GetTickCount(); ::GetTickCount() - start < milliseconds; ::Sleep(10))
+        {
+            Pump();
+            if (condition())
+                return true;
+        }
+        return false;
+    }
+
+    static void SetKeys(bool control)
+    {
+        BYTE keys[256];
+        ::GetKeyboardState(keys);
+        keys[VK_CONTROL] = control ? 0x80 : 0;
+        keys[VK_SHIFT] = 0;
+        ::SetKeyboardState(keys);
+    }
+
+    HTREEITEM Item(const char* relative) { return m_tree.SetSelectedPath((m_folder / relative).c_str(), FALSE); }
+
+    CPoint Centre(HTREEITEM item)
+    {
+        CRect rect;
+        m_tree.GetItemRect(item, &rect, TRUE);
+        return rect.CenterPoint();
+    }
+
+    void Mouse(UINT message, CPoint point, bool post = false)
+    {
+        CPoint screen = point;
+        m_tree.ClientToScreen(&screen);
+        ::SetCursorPos(screen.x, screen.y);
+        if (post)
+            m_tree.PostMessage(message, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+        else
+            m_tree.SendMessage(message, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+    }
+
+    // Presses the button on the item and moves the mouse away, as a user
+    // starts a drag; then the mouse moves onto the target.
+    void StartDrag(HTREEITEM item, HTREEITEM target)
+    {
+        Mouse(WM_LBUTTONDOWN, Centre(item), true);
+        Mouse(WM_MOUSEMOVE, Centre(target), true);
+        Pump();
+        Mouse(WM_MOUSEMOVE, Centre(target));
+    }
+
+    bool IsExpanded(HTREEITEM item)
+    {
+        return (m_tree.SendMessage(TVM_GETITEMSTATE, (WPARAM)item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+    }
+
+    static bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
     std::vector<CString> Children(HTREEITEM item)
     {
@@ -110,4 +185,166 @@ TEST_F(FileTreeCtrlTest, RenameRefusesSeparatorsAndDots)
     EXPECT_EQ(m_tree.GetItemText(beta), CString("Delta"));
     EXPECT_NE(::GetFileAttributesA((m_folder / "Delta").c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(::GetFileAttributesA((m_folder / "beta").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+namespace
+{
+struct DropCase
+{
+    const char* dragged;
+    const char* target;
+    bool control;
+    bool allowed;
+    const char* droppedPath; // where the dragged folder is on disk afterwards (allowed drops)
+};
+
+class FileTreeDropTest : public FileTreeCtrlTest, public ::testing::WithParamInterface<DropCase>
+{
+};
+
+const DropCase dropCases[] = {
+    {"Alpha", "Gamma", false, true, "Gamma\\Alpha"},       // onto a folder never opened: listed with the others
+    {"Alpha", "beta", true, true, "beta\\Alpha"},          // a copy into an empty folder
+    {"Gamma\\Inner", "beta", false, true, "beta\\Inner"}, // its old folder is left empty
+    {"Gamma", "Gamma\\Inner", false, false, NULL},         // onto its own sub-folder
+    {"Gamma", "Gamma\\Inner", true, false, NULL},
+    {"Gamma\\Inner", "Gamma", false, false, NULL},         // onto its own folder
+    {"Alpha", "top.txt", false, false, NULL},                // onto a file
+};
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(Drops, FileTreeDropTest, ::testing::ValuesIn(dropCases));
+
+TEST_P(FileTreeDropTest, MovesOrCopiesOntoAFolderAndRefusesItsOwnBranch)
+{
+    const DropCase& c = GetParam();
+    Create(TRUE);
+    m_tree.m_bDragOption = TRUE;
+    HTREEITEM dragged = Item(c.dragged);
+    HTREEITEM target = Item(c.target);
+    ASSERT_TRUE(dragged != NULL && target != NULL);
+    HTREEITEM oldParent = m_tree.GetParentItem(dragged);
+    const CString name = m_tree.GetItemText(dragged);
+    SetKeys(c.control);
+
+    StartDrag(dragged, target);
+    ASSERT_TRUE(m_tree.IsDragging());
+    EXPECT_EQ(m_tree.GetDropHilightItem(), target);
+    const HCURSOR expected = c.allowed ? (c.control ? LoadDragCursor(IDC_TREE_DRAG_COPY) : ::LoadCursorA(NULL, IDC_ARROW))
+                                       : LoadDragCursor(c.control ? IDC_TREE_DRAG_NO_COPY : IDC_TREE_DRAG_NO_MOVE);
+    ASSERT_TRUE(expected != NULL);
+    EXPECT_EQ(::GetCursor(), expected);
+    Mouse(WM_LBUTTONUP, Centre(target));
+    EXPECT_FALSE(m_tree.IsDragging());
+    EXPECT_TRUE(m_tree.GetDropHilightItem() == NULL);
+    EXPECT_EQ(::GetCapture(), (HWND)NULL);
+
+    EXPECT_EQ(Exists(m_folder / c.dragged), !c.allowed || c.control);
+    if (!c.allowed)
+    {
+        EXPECT_EQ(m_tree.GetItemText(dragged), name); // the item is still there
+        return;
+    }
+    ASSERT_TRUE(Exists(m_folder / c.droppedPath));
+    // The target is selected and opened, listing what is in it on disk,
+    // the dropped folder once.
+    EXPECT_EQ(m_tree.GetSelectedItem(), target);
+    std::vector<CString> children = Children(target), onDisk;
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA((m_folder / c.target + "\\*").c_str(), &found);
+    ASSERT_NE(search, INVALID_HANDLE_VALUE);
+    do
+        if (found.cFileName[0] != '.')
+            onDisk.push_back(found.cFileName);
+    while (::FindNextFileA(search, &found));
+    ::FindClose(search);
+    std::sort(children.begin(), children.end());
+    std::sort(onDisk.begin(), onDisk.end());
+    EXPECT_EQ(children, onDisk);
+    EXPECT_EQ(std::count(children.begin(), children.end(), name), 1);
+    EXPECT_TRUE(m_tree.ItemHasChildren(target));
+    if (!c.control)
+    {
+        EXPECT_EQ(Children(oldParent).empty(), !m_tree.ItemHasChildren(oldParent));
+    }
+}
+
+TEST_F(FileTreeCtrlTest, DragOffByDefaultHoverOpensAFolderEscapeCancels)
+{
+    Create(FALSE);
+    HTREEITEM alpha = Item("Alpha"), gamma = Item("Gamma"), beta = Item("beta");
+    SetKeys(false);
+
+    // With the option off a drag only selects what was grabbed.
+    StartDrag(alpha, beta);
+    EXPECT_FALSE(m_tree.IsDragging());
+    EXPECT_EQ(m_tree.GetSelectedItem(), alpha);
+    Mouse(WM_LBUTTONUP, Centre(beta));
+
+    // Held over a closed folder, the folder opens after a few timer ticks.
+    m_tree.m_bDragOption = TRUE;
+    StartDrag(alpha, gamma);
+    ASSERT_TRUE(m_tree.IsDragging());
+    EXPECT_FALSE(IsExpanded(gamma));
+    EXPECT_TRUE(PumpUntil([&] { return IsExpanded(gamma); }, 5000));
+    EXPECT_EQ(Children(gamma), (std::vector<CString>{"Inner"}));
+    m_tree.UpdateWindow();
+    SaveWindowScreenshot(m_tree.m_hWnd, "folder_tree_drag");
+
+    // Escape ends the drag and nothing moves.
+    MSG key = {m_tree.m_hWnd, WM_KEYDOWN, VK_ESCAPE, 0};
+    EXPECT_TRUE(m_tree.PreTranslateMessage(&key));
+    EXPECT_FALSE(m_tree.IsDragging());
+    EXPECT_EQ(::GetCapture(), (HWND)NULL);
+    EXPECT_TRUE(Exists(m_folder / "Alpha"));
+    EXPECT_FALSE(Exists(m_folder / "Gamma\\Alpha"));
+
+    // Near the bottom edge of a short tree the drag scrolls it down and the
+    // item coming into view becomes the drop target.
+    m_tree.SetWindowPos(NULL, 0, 0, 300, 120, SWP_NOZORDER);
+    m_tree.Select(m_tree.GetRootItem(), TVGN_FIRSTVISIBLE);
+    HTREEITEM first = m_tree.GetFirstVisibleItem();
+    HTREEITEM grabbed = m_tree.GetNextVisibleItem(first);
+    CRect client;
+    m_tree.GetClientRect(&client);
+    Mouse(WM_LBUTTONDOWN, Centre(grabbed), true);
+    Mouse(WM_MOUSEMOVE, CPoint(Centre(grabbed).x, client.bottom - 3), true);
+    Pump();
+    ASSERT_TRUE(m_tree.IsDragging());
+    EXPECT_TRUE(PumpUntil([&] { return m_tree.GetFirstVisibleItem() != first; }, 3000));
+    EXPECT_TRUE(m_tree.GetDropTarget() != NULL && m_tree.GetDropTarget() == m_tree.GetDropHilightItem());
+    m_tree.EndDragging(TRUE);
+}
+
+// The three drag cursors point with their top left corner, drawn on white
+// side by side for the screenshot.
+TEST(FileTreeDragCursors, PointWithTheirTopLeftCorner)
+{
+    const UINT ids[] = {IDC_TREE_DRAG_COPY, IDC_TREE_DRAG_NO_COPY, IDC_TREE_DRAG_NO_MOVE};
+    const int width = 40 * 3, height = 40;
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
+    void* bits = NULL;
+    HDC dc = ::CreateCompatibleDC(NULL);
+    HBITMAP canvas = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, NULL, 0);
+    HGDIOBJ old = ::SelectObject(dc, canvas);
+    ::PatBlt(dc, 0, 0, width, height, WHITENESS);
+    for (int i = 0; i < 3; ++i)
+    {
+        HCURSOR cursor = LoadDragCursor(ids[i]);
+        ASSERT_TRUE(cursor != NULL) << ids[i];
+        ICONINFO icon = {};
+        ASSERT_TRUE(::GetIconInfo(cursor, &icon));
+        EXPECT_FALSE(icon.fIcon);
+        EXPECT_EQ(CPoint(icon.xHotspot, icon.yHotspot), CPoint(0, 0));
+        ::DeleteObject(icon.hbmMask);
+        ::DeleteObject(icon.hbmColor);
+        ::DrawIconEx(dc, 40 * i + 4, 4, cursor, 32, 32, 0, NULL, DI_NORMAL);
+        EXPECT_EQ(::GetPixel(dc, 40 * i + 4, 4), RGB(0, 0, 0)); // the arrow's tip
+    }
+    ::GdiFlush();
+    SavePixelScreenshot("folder_tree_drag_cursors", width, height, (const unsigned char*)bits);
+    ::SelectObject(dc, old);
+    ::DeleteObject(canvas);
+    ::DeleteDC(dc);
 }
