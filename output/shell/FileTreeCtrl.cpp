@@ -23,6 +23,7 @@ ON_NOTIFY_REFLECT(TVN_BEGINDRAGA, OnBeginDrag)
 ON_WM_MOUSEMOVE()
 ON_WM_LBUTTONUP()
 ON_WM_TIMER()
+ON_MESSAGE(WM_CAPTURECHANGED, OnCaptureChanged)
 END_MESSAGE_MAP()
 
 namespace
@@ -554,6 +555,15 @@ void CFileTreeCtrl::OnLButtonUp(UINT flags, CPoint point)
     CMyTreeCtrl::OnLButtonUp(flags, point);
 }
 
+LRESULT CFileTreeCtrl::OnCaptureChanged(WPARAM, LPARAM)
+{
+    // Another window took the mouse (a box opened, say): the drag can no
+    // longer end by the button, so it ends here and drops nothing.
+    if (IsDragging())
+        EndDragging(TRUE);
+    return Default();
+}
+
 void CFileTreeCtrl::OnTimer(UINT id)
 {
     if (id == DragTimerId && IsDragging())
@@ -616,9 +626,10 @@ void CFileTreeCtrl::EndDragging(BOOL cancel)
     KillTimer(m_nDragTimer);
     CImageList::DragLeave(NULL);
     CImageList::EndDrag();
-    ReleaseCapture();
     delete m_pDragImage;
-    m_pDragImage = NULL;
+    m_pDragImage = NULL; // no longer dragging when the capture goes
+    if (::GetCapture() == m_hWnd)
+        ReleaseCapture(); // and not when another window has taken it
     SelectDropTarget(NULL);
     ::SetCursor(m_hMoveCursor);
     HTREEITEM target = IsDropTarget(m_hDropTarget);

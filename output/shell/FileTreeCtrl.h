@@ -69,6 +69,7 @@ protected:
     afx_msg void OnMouseMove(UINT flags, CPoint point);
     afx_msg void OnLButtonUp(UINT flags, CPoint point);
     afx_msg void OnTimer(UINT id);
+    afx_msg LRESULT OnCaptureChanged(WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()
 
 private:

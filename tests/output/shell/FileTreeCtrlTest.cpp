@@ -269,7 +269,7 @@ TEST_P(FileTreeDropTest, MovesOrCopiesOntoAFolderAndRefusesItsOwnBranch)
     }
 }
 
-TEST_F(FileTreeCtrlTest, DragOffByDefaultHoverOpensAFolderEscapeCancels)
+TEST_F(FileTreeCtrlTest, DragOffByDefaultHoverOpensAFolderEscapeOrLostMouseCancels)
 {
     Create(FALSE);
     HTREEITEM alpha = Item("Alpha"), gamma = Item("Gamma"), beta = Item("beta");
@@ -298,6 +298,15 @@ TEST_F(FileTreeCtrlTest, DragOffByDefaultHoverOpensAFolderEscapeCancels)
     EXPECT_EQ(::GetCapture(), (HWND)NULL);
     EXPECT_TRUE(Exists(m_folder / "Alpha"));
     EXPECT_FALSE(Exists(m_folder / "Gamma\\Alpha"));
+
+    // So does another window taking the mouse.
+    StartDrag(alpha, beta);
+    ASSERT_TRUE(m_tree.IsDragging());
+    m_parent.SetCapture();
+    EXPECT_FALSE(m_tree.IsDragging());
+    EXPECT_EQ(::GetCapture(), m_parent.m_hWnd);
+    ::ReleaseCapture();
+    EXPECT_TRUE(Exists(m_folder / "Alpha"));
 
     // Near the bottom edge of a short tree the drag scrolls it down and the
     // item coming into view becomes the drop target.
