@@ -1,0 +1,254 @@
+#include "support/LayoutCheck.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <sstream>
+
+namespace
+{
+enum class Kind
+{
+    Container, // group box, tab control: holds other controls
+    Text,      // a static that shows its text
+    PushButton,
+    CheckButton, // check box or radio button: a box beside the text
+    Other
+};
+
+struct Control
+{
+    HWND window;
+    int id;
+    Kind kind;
+    DWORD style;
+    RECT rect; // in the parent's client coordinates
+    std::string text;
+};
+
+std::string ClassOf(HWND window)
+{
+    char name[64] = "";
+    ::GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+Kind KindOf(const std::string& className, DWORD style)
+{
+    if (lstrcmpiA(className.c_str(), "Button") == 0)
+    {
+        switch (style & BS_TYPEMASK)
+        {
+        case BS_GROUPBOX:
+            return Kind::Container;
+        case BS_PUSHBUTTON:
+        case BS_DEFPUSHBUTTON:
+            return Kind::PushButton;
+        case BS_CHECKBOX:
+        case BS_AUTOCHECKBOX:
+        case BS_3STATE:
+        case BS_AUTO3STATE:
+        case BS_RADIOBUTTON:
+        case BS_AUTORADIOBUTTON:
+            return (style & BS_PUSHLIKE) != 0 ? Kind::PushButton : Kind::CheckButton;
+        default:
+            return Kind::Other; // owner-drawn: the owner decides
+        }
+    }
+    if (lstrcmpiA(className.c_str(), "SysTabControl32") == 0)
+        return Kind::Container;
+    if (lstrcmpiA(className.c_str(), "Static") == 0)
+    {
+        if ((style & (SS_ENDELLIPSIS | SS_PATHELLIPSIS | SS_WORDELLIPSIS)) != 0)
+            return Kind::Other; // shortened on purpose
+        switch (style & SS_TYPEMASK)
+        {
+        case SS_LEFT:
+        case SS_CENTER:
+        case SS_RIGHT:
+        case SS_LEFTNOWORDWRAP:
+        case SS_SIMPLE:
+            return Kind::Text;
+        default:
+            return Kind::Other;
+        }
+    }
+    return Kind::Other;
+}
+
+std::vector<Control> VisibleChildren(HWND parent)
+{
+    std::vector<Control> controls;
+    for (HWND child = ::GetWindow(parent, GW_CHILD); child != NULL; child = ::GetWindow(child, GW_HWNDNEXT))
+    {
+        const DWORD style = (DWORD)::GetWindowLongA(child, GWL_STYLE);
+        if ((style & WS_VISIBLE) == 0)
+            continue;
+        Control control;
+        control.window = child;
+        control.id = ::GetDlgCtrlID(child);
+        control.style = style;
+        control.kind = KindOf(ClassOf(child), style);
+        ::GetWindowRect(child, &control.rect);
+        ::MapWindowPoints(NULL, parent, reinterpret_cast<POINT*>(&control.rect), 2);
+        char text[1024] = "";
+        ::GetWindowTextA(child, text, sizeof text);
+        control.text = text;
+        controls.push_back(control);
+    }
+    return controls;
+}
+
+std::string Name(const Control& control)
+{
+    std::ostringstream name;
+    name << "control " << control.id;
+    if (!control.text.empty())
+        name << " \"" << control.text << "\"";
+    return name.str();
+}
+
+bool Exempt(const std::vector<LayoutExemption>& exemptions, int a, int b)
+{
+    for (const LayoutExemption& e : exemptions)
+        if ((e.second == 0 && (e.first == a || e.first == b)) || (e.first == a && e.second == b) ||
+            (e.first == b && e.second == a))
+            return true;
+    return false;
+}
+
+// The room the control's text gets: its client rectangle less what the
+// control draws beside the text.
+RECT TextRoom(const Control& control)
+{
+    RECT room;
+    ::GetClientRect(control.window, &room);
+    if (control.kind == Kind::PushButton)
+        ::InflateRect(&room, -2, -2);
+    else if (control.kind == Kind::CheckButton)
+        room.left += ::GetSystemMetrics(SM_CXMENUCHECK) + 3;
+    else if (control.kind == Kind::Container)
+        ::InflateRect(&room, -8, 0);
+    return room;
+}
+
+// The size the text takes in the control's font, wrapped as the control wraps it.
+SIZE TextExtent(const Control& control, const RECT& room, bool wraps)
+{
+    HDC dc = ::GetDC(control.window);
+    HFONT font = (HFONT)::SendMessageA(control.window, WM_GETFONT, 0, 0);
+    HGDIOBJ old = ::SelectObject(dc, font != NULL ? font : ::GetStockObject(SYSTEM_FONT));
+    UINT format = DT_CALCRECT | (wraps ? DT_WORDBREAK : DT_SINGLELINE);
+    if (control.kind == Kind::Text && (control.style & SS_NOPREFIX) != 0)
+        format |= DT_NOPREFIX;
+    RECT rect = {0, 0, room.right - room.left, 0};
+    ::DrawTextA(dc, control.text.c_str(), -1, &rect, format);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(control.window, dc);
+    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
+
+void CheckText(const Control& control, std::vector<std::string>& faults)
+{
+    if (control.text.empty() || control.kind == Kind::Other)
+        return;
+    const RECT room = TextRoom(control);
+    const int width = room.right - room.left;
+    const int height = room.bottom - room.top;
+    const SIZE line = TextExtent(control, room, false);
+    const bool wraps = (control.kind == Kind::Text && (control.style & SS_TYPEMASK) != SS_LEFTNOWORDWRAP &&
+                        (control.style & SS_TYPEMASK) != SS_SIMPLE) ||
+                       (control.style & BS_MULTILINE) != 0;
+    const SIZE extent = wraps ? TextExtent(control, room, true) : line;
+    std::ostringstream fault;
+    if (extent.cx > width)
+        fault << Name(control) << ": text " << extent.cx << " px wide, room for " << width;
+    else if (control.kind != Kind::Container && extent.cy > height)
+        fault << Name(control) << ": text " << extent.cy << " px high, room for " << height;
+    if (!fault.str().empty())
+        faults.push_back(fault.str());
+}
+
+// Rectangles that share more than the pixel that rounding dialog units to
+// pixels may give two neighbours.
+bool Overlap(const RECT& a, const RECT& b)
+{
+    RECT common;
+    return ::IntersectRect(&common, &a, &b) && common.right - common.left > 1 && common.bottom - common.top > 1;
+}
+
+// An up-down control laid over the edge of its buddy, as it places itself.
+bool UpDownOnBuddy(const Control& a, const Control& b)
+{
+    const auto attached = [](const Control& upDown, const Control& buddy) {
+        return lstrcmpiA(ClassOf(upDown.window).c_str(), UPDOWN_CLASSA) == 0 &&
+               (upDown.style & (UDS_ALIGNLEFT | UDS_ALIGNRIGHT)) != 0 &&
+               (HWND)::SendMessageA(upDown.window, UDM_GETBUDDY, 0, 0) == buddy.window;
+    };
+    return attached(a, b) || attached(b, a);
+}
+
+// The strip of a group box's frame where its caption is drawn.
+RECT CaptionStrip(const Control& group)
+{
+    RECT strip = group.rect;
+    if (!group.text.empty())
+    {
+        const SIZE extent = TextExtent(group, TextRoom(group), false);
+        strip.bottom = strip.top + extent.cy;
+        strip.left += 6;
+        strip.right = std::min(strip.right, strip.left + extent.cx + 4);
+    }
+    else
+        strip.bottom = strip.top;
+    return strip;
+}
+} // namespace
+
+std::vector<std::string> FindLayoutFaults(HWND window, const std::vector<LayoutExemption>& exemptions)
+{
+    std::vector<std::string> faults;
+    RECT client;
+    ::GetClientRect(window, &client);
+    const std::vector<Control> controls = VisibleChildren(window);
+    for (size_t i = 0; i < controls.size(); i++)
+    {
+        const Control& a = controls[i];
+        CheckText(a, faults);
+        RECT inside;
+        ::IntersectRect(&inside, &a.rect, &client);
+        if (!::IsRectEmpty(&a.rect) && !::EqualRect(&inside, &a.rect))
+        {
+            std::ostringstream fault;
+            fault << Name(a) << " (" << a.rect.left << ", " << a.rect.top << ", " << a.rect.right << ", "
+                  << a.rect.bottom << ") is cut by the window's edge at (" << client.right << ", " << client.bottom
+                  << ")";
+            faults.push_back(fault.str());
+        }
+        for (size_t j = i + 1; j < controls.size(); j++)
+        {
+            const Control& b = controls[j];
+            if (Exempt(exemptions, a.id, b.id) || UpDownOnBuddy(a, b))
+                continue;
+            if (a.kind == Kind::Container || b.kind == Kind::Container)
+            {
+                const Control& group = a.kind == Kind::Container ? a : b;
+                const Control& other = a.kind == Kind::Container ? b : a;
+                if (other.kind != Kind::Container && Overlap(CaptionStrip(group), other.rect))
+                    faults.push_back(Name(other) + " covers the caption of " + Name(group));
+                continue;
+            }
+            if (Overlap(a.rect, b.rect))
+                faults.push_back(Name(a) + " overlaps " + Name(b));
+        }
+    }
+    return faults;
+}
+
+std::string JoinLayoutFaults(const std::vector<std::string>& faults)
+{
+    std::string joined;
+    for (const std::string& fault : faults)
+        joined += fault + "\n";
+    return joined;
+}
