@@ -23,6 +23,7 @@ TEST(FirstStart, WithoutConfigurationsTheMainWindowOpensUnconfigured)
     EXPECT_FALSE(CProgramDriver::IsItemEnabled(main, FemaleSelect));
     EXPECT_FALSE(CProgramDriver::IsItemEnabled(main, MaleSelect));
     EXPECT_TRUE(CProgramDriver::IsItemEnabled(main, Configure));
+    CProgramDriver::Screenshot(main, "main-dialog-unconfigured");
     CProgramDriver::Click(main, IDCANCEL);
     EXPECT_NE(driver.WaitForExit(), -1) << "the program ends";
 }

@@ -64,6 +64,8 @@ TEST_F(MainWindow, PhenotypesFollowTheTypingAndPredictWaitsForTwoValidParents)
             EXPECT_EQ(output.substr(output.size() - 3), " **") << "the error line stands alone";
         }
         EXPECT_TRUE(CProgramDriver::WaitUntil(step.predict ? Enabled : Disabled, m_main, Predict)) << step.text;
+        if (step.edit == MaleGenotype && !step.predict)
+            CProgramDriver::Screenshot(m_main, "main-dialog-invalid-genotype");
     }
 }
 

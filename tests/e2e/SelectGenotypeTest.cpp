@@ -219,6 +219,10 @@ TEST_F(SelectGenotype, AnInvalidGenotypeGivesTheErrorAndOpensNothing)
 {
     Type(FemaleGenotype, "Ee Qq");
     CProgramDriver::Click(m_main, FemaleSelect);
+    for (int i = 0; i < 2000 && m_driver.FindMessageBox(NULL) == NULL; i++)
+        ::Sleep(5);
+    if (HWND box = m_driver.FindMessageBox(NULL))
+        CProgramDriver::Screenshot(box, "message-box-genotype-error");
     const std::string message = m_driver.AnswerMessageBox(IDOK);
     EXPECT_EQ(message.rfind("Error in genotype 'Ee Qq' - ", 0), 0u) << message;
     ::Sleep(300);
