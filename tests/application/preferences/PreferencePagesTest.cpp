@@ -10,6 +10,7 @@
 #include "foundation/values/Decimal.h"
 #include "framework/app/Preferences.h"
 #include "support/DialogDriver.h"
+#include "support/LayoutCheck.h"
 #include "support/WindowScreenshot.h"
 #include "framework/values/CurrencyFormat.h"
 #include "framework/values/DateFormats.h"
@@ -213,6 +214,7 @@ TEST_P(PreferencePagesTest, PageShowsTheValuesAndOkKeepsTheChangesForTheNextStar
             return;
         }
         SaveWindowScreenshot(dialog, std::string("preferences-") + c.name);
+        EXPECT_EQ(JoinLayoutFaults(FindLayoutFaults(CurrentPage(dialog))), "");
         c.change(CurrentPage(dialog));
         if (c.page != PREFS_GENERAL)
             PressOk(dialog);

@@ -8,6 +8,7 @@
 #include "foundation/terminology/TerminologySetup.h"
 #include "foundation/text/TextLines.h"
 #include "support/TestApp.h"
+#include "support/LayoutCheck.h"
 #include "support/WindowScreenshot.h"
 #include "genetics/ExpandTerms.h"
 #include "genetics/GeneticsConfig.h"
@@ -115,6 +116,7 @@ TEST_P(SelectGenotypeDlgTest, EachParentsFormFitsTheScreenWithoutOverlaps)
         dialog.ShowWindow(SW_SHOW);
         Pump();
         SaveWindowScreenshot(dialog.m_hWnd, std::string("select_genotype_") + GetParam() + (sex ? "_male" : "_female"));
+        EXPECT_EQ(JoinLayoutFaults(FindLayoutFaults(dialog.m_hWnd)), "") << sex;
         dialog.DestroyWindow();
     }
 }

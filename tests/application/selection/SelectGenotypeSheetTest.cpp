@@ -7,6 +7,7 @@
 #include "application/selection/SelectGenotypeSheet.h"
 #include "foundation/terminology/TerminologySetup.h"
 #include "support/DialogDriver.h"
+#include "support/LayoutCheck.h"
 #include "support/WindowScreenshot.h"
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsSection.h"
@@ -191,7 +192,10 @@ TEST_F(SelectGenotypeSheetTest, RunsWithEveryPageAtTheLargestSizeAndHandsTheGeno
                 ::GetWindowRect(PropSheet_GetCurrentPageHwnd(sheet), &rect);
                 pageRects.push_back(rect);
                 if (answer == IDOK)
+                {
                     SaveWindowScreenshot(sheet, "select_genotype_sheet_" + std::to_string(i));
+                    EXPECT_EQ(JoinLayoutFaults(FindLayoutFaults(PropSheet_GetCurrentPageHwnd(sheet))), "") << i;
+                }
             }
             CDialogDriver::Click(sheet, answer);
         });

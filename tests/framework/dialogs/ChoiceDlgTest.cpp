@@ -4,6 +4,7 @@
 #include "framework/dialogs/ChoiceDlgIds.h"
 #include "support/DialogDriver.h"
 #include "framework/support/FrameworkTestApp.h"
+#include "support/LayoutCheck.h"
 #include "support/WindowScreenshot.h"
 
 #include <gtest/gtest.h>
@@ -57,6 +58,7 @@ TEST_P(ChoiceDlgTest, FillsTheCaptionsAndPassesTheSelectionOnPastDisabledButtons
         if (c.disabledMask == 2)
         {
             EXPECT_TRUE(SaveWindowScreenshot(window, "framework_choice_dialog"));
+            EXPECT_EQ(JoinLayoutFaults(FindLayoutFaults(window)), "");
         }
         CDialogDriver::Click(window, IDOK);
     });

@@ -5,6 +5,7 @@
 #include "framework/messages/MessagePrompts.h"
 #include "support/DialogDriver.h"
 #include "framework/support/FrameworkTestApp.h"
+#include "support/LayoutCheck.h"
 #include "support/WindowScreenshot.h"
 
 #include <gtest/gtest.h>
@@ -59,6 +60,7 @@ TEST_P(MessageBoxVariantTest, ShowsItsButtonsDefaultAndEscape)
         title = CDialogDriver::WindowText(box);
         text = CDialogDriver::ItemText(box, IDC_MSGBOX_TEXT);
         SaveWindowScreenshot(box, std::string("framework_message_box_") + c.name);
+        EXPECT_EQ(JoinLayoutFaults(FindLayoutFaults(box)), "");
         ::PostMessageA(box, WM_COMMAND, IDCANCEL, 0);   // Escape
         CDialogDriver::Click(box, defaultId);            // ends a box that Escape did not
     });
@@ -131,6 +133,7 @@ CSize BoxSizeFor(const char* text, const char* screenshot = NULL, int* textWidth
             *textWidth = rect.Width();
         if (screenshot != NULL)
             SaveWindowScreenshot(box, screenshot);
+        EXPECT_EQ(JoinLayoutFaults(FindLayoutFaults(box)), "") << text;
         ::PostMessageA(box, WM_COMMAND, IDOK, 0);
     });
     ShowPromptedMessageBox(NULL, text, "Sizing", MB_OK, 0, 0, "");

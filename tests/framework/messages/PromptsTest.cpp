@@ -5,6 +5,7 @@
 #include "framework/messages/MessagePrompts.h"
 #include "support/DialogDriver.h"
 #include "framework/support/FrameworkTestApp.h"
+#include "support/LayoutCheck.h"
 #include "support/WindowScreenshot.h"
 #include "support/TestRegistryKey.h"
 
@@ -39,6 +40,7 @@ protected:
             {
                 *checkText = CDialogDriver::ItemText(box, IDC_MSGBOX_DONT_SHOW);
                 SaveWindowScreenshot(box, "framework_message_box_prompt");
+                EXPECT_EQ(JoinLayoutFaults(FindLayoutFaults(box)), "");
             }
             if (tick)
                 ::SendDlgItemMessageA(box, IDC_MSGBOX_DONT_SHOW, BM_SETCHECK, BST_CHECKED, 0);

@@ -2,6 +2,7 @@
 #include "framework/popups/ProgressWnd.h"
 #include "support/DialogDriver.h"
 #include "framework/support/FrameworkTestApp.h"
+#include "support/LayoutCheck.h"
 #include "support/WindowScreenshot.h"
 
 #include <gtest/gtest.h>
@@ -161,6 +162,7 @@ TEST_F(ProgressWndTest, ScanLayoutKeepsItsPartsApart)
     EXPECT_LT(button.right, client.right);
     EXPECT_GT(client.Width(), CProgressWnd::DEFAULT_WIDTH);
     EXPECT_TRUE(SaveWindowScreenshot(progress.m_hWnd, "framework_progress_scan"));
+    EXPECT_EQ(JoinLayoutFaults(FindLayoutFaults(progress.m_hWnd)), "");
     progress.Close();
 }
 
