@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <sstream>
 
 namespace
@@ -203,6 +204,40 @@ RECT CaptionStrip(const Control& group)
         strip.bottom = strip.top;
     return strip;
 }
+bool IsOneLineField(const Control& control)
+{
+    const std::string name = ClassOf(control.window);
+    return (lstrcmpiA(name.c_str(), "Edit") == 0 && (control.style & ES_MULTILINE) == 0) ||
+           lstrcmpiA(name.c_str(), "ComboBox") == 0;
+}
+
+// A one-line label whose right-hand neighbour is an edit or a combo box is
+// centred on it, so that its text stands on the line of the field's text.
+void CheckLabelLine(const Control& label, const std::vector<Control>& controls, std::vector<std::string>& faults)
+{
+    if (label.kind != Kind::Text || label.text.empty())
+        return;
+    const SIZE line = TextExtent(label, TextRoom(label), false);
+    if (label.rect.bottom - label.rect.top >= 2 * line.cy)
+        return;
+    const Control* neighbour = NULL;
+    for (const Control& other : controls)
+        if (other.kind != Kind::Container && other.rect.left >= label.rect.right - 1 &&
+            other.rect.bottom > label.rect.top && other.rect.top < label.rect.bottom &&
+            (neighbour == NULL || other.rect.left < neighbour->rect.left))
+            neighbour = &other;
+    if (neighbour == NULL || !IsOneLineField(*neighbour))
+        return;
+    const int labelCentre =
+        (label.style & SS_CENTERIMAGE) != 0 ? (label.rect.top + label.rect.bottom) / 2 : label.rect.top + line.cy / 2;
+    const int fieldCentre = (neighbour->rect.top + neighbour->rect.bottom) / 2;
+    if (std::abs(labelCentre - fieldCentre) > 2)
+    {
+        std::ostringstream fault;
+        fault << Name(label) << " stands " << labelCentre - fieldCentre << " px off the line of " << Name(*neighbour);
+        faults.push_back(fault.str());
+    }
+}
 } // namespace
 
 std::vector<std::string> FindLayoutFaults(HWND window, const std::vector<LayoutExemption>& exemptions)
@@ -215,6 +250,7 @@ std::vector<std::string> FindLayoutFaults(HWND window, const std::vector<LayoutE
     {
         const Control& a = controls[i];
         CheckText(a, faults);
+        CheckLabelLine(a, controls, faults);
         RECT inside;
         ::IntersectRect(&inside, &a.rect, &client);
         if (!::IsRectEmpty(&a.rect) && !::EqualRect(&inside, &a.rect))

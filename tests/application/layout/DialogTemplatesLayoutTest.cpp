@@ -71,8 +71,9 @@ TEST_P(DialogTemplateLayout, TextsFitAndControlsKeepApart)
     ::DestroyWindow(host);
 }
 
-// The check itself: one fault of each kind, and a group box that holds a
-// button below its caption is none.
+// The check itself: one fault of each kind (clipped text, overlap, cut by the
+// edge, a label off its field's line), and a group box that holds a button
+// below its caption is none.
 TEST(LayoutCheck, FindsClippedTextOverlapsAndCutControls)
 {
     CDialogTemplate form(L"Faults", WS_POPUP | WS_CAPTION | DS_MODALFRAME, 200, 100);
@@ -81,15 +82,18 @@ TEST(LayoutCheck, FindsClippedTextOverlapsAndCutControls)
         .Add(CDialogTemplate::BUTTON, L"Second", 13, WS_VISIBLE | BS_PUSHBUTTON, 40, 25, 50, 14)
         .Add(CDialogTemplate::BUTTON, L"Outside", 14, WS_VISIBLE | BS_PUSHBUTTON, 170, 80, 50, 14)
         .Add(CDialogTemplate::BUTTON, L"Group", 15, WS_VISIBLE | BS_GROUPBOX, 100, 5, 90, 40)
-        .Add(CDialogTemplate::BUTTON, L"Inside", 16, WS_VISIBLE | BS_PUSHBUTTON, 110, 20, 50, 14);
+        .Add(CDialogTemplate::BUTTON, L"Inside", 16, WS_VISIBLE | BS_PUSHBUTTON, 110, 20, 50, 14)
+        .Add(CDialogTemplate::STATIC, L"Low:", 17, WS_VISIBLE, 5, 66, 30, 8)
+        .Add(CDialogTemplate::EDIT, L"", 18, WS_VISIBLE | WS_BORDER, 40, 60, 60, 12);
     HWND dialog = ::CreateDialogIndirectParamA(NULL, form.Get(), NULL, PlainDialogProc, 0);
     ASSERT_NE(dialog, (HWND)NULL);
     const std::vector<std::string> faults = FindLayoutFaults(dialog);
     const std::string all = JoinLayoutFaults(faults);
-    EXPECT_EQ(faults.size(), 3u) << all;
-    for (const char* expected : {"control 11", "control 12 \"First\" overlaps control 13", "control 14"})
+    EXPECT_EQ(faults.size(), 4u) << all;
+    for (const char* expected :
+         {"control 11", "control 12 \"First\" overlaps control 13", "control 14", "control 17 \"Low:\" stands"})
         EXPECT_NE(all.find(expected), std::string::npos) << expected << " in\n" << all;
-    EXPECT_TRUE(FindLayoutFaults(dialog, {{12, 13}}).size() == 2u);
+    EXPECT_EQ(FindLayoutFaults(dialog, {{12, 13}}).size(), 3u);
     ::DestroyWindow(dialog);
 }
 
