@@ -4,6 +4,7 @@
 #include "afx/PaintDC.h"
 #include "afx/SplitterWnd.h"
 #include "foundation/windows/SystemColours.h"
+#include "framework/app/FrameworkApp.h"
 
 IMPLEMENT_DYNAMIC(CPaneBar, CWnd)
 
@@ -76,6 +77,17 @@ void CPaneBar::OnPageChanged(int index)
 
 void CPaneBar::OnPageAdded(int)
 {
+}
+
+HFONT CPaneBar::GetBarFont()
+{
+    HFONT font = (HFONT)SendMessage(WM_GETFONT);
+    if (font != NULL)
+        return font;
+    CFrameworkApp* app = GetFrameworkApp();
+    if (app != NULL && app->m_dialogFont.GetSafeHandle() != NULL)
+        return (HFONT)app->m_dialogFont.GetSafeHandle();
+    return (HFONT)::GetStockObject(DEFAULT_GUI_FONT);
 }
 
 int CPaneBar::AddPage(CWnd* window, LPCTSTR title, LPCTSTR tipText)

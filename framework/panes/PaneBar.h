@@ -64,4 +64,7 @@ protected:
 
     // Called by AddPage after the page record is added.
     virtual void OnPageAdded(int index);
+    // The font of the bar's own parts: the bar's font, else the
+    // application's dialog font, else the GUI font.
+    HFONT GetBarFont();
 };

@@ -1,6 +1,5 @@
 #include "framework/panes/TabbedPaneBar.h"
 
-#include "framework/app/FrameworkApp.h"
 #include "framework/app/Preferences.h"
 
 IMPLEMENT_DYNAMIC(CTabbedPaneBar, CPaneBar)
@@ -14,10 +13,7 @@ BOOL CTabbedPaneBar::CreateParts()
     if (!m_tabs.Create(WS_CHILD | WS_VISIBLE | TCS_TOOLTIPS | TCS_RAGGEDRIGHT, CRect(0, 0, 0, 0), this,
                        IDC_PANE_BAR_TABS))
         return FALSE;
-    CFrameworkApp* app = GetFrameworkApp();
-    HFONT font = app != NULL && app->m_dialogFont.GetSafeHandle() != NULL ? (HFONT)app->m_dialogFont.GetSafeHandle()
-                                                                          : (HFONT)::GetStockObject(DEFAULT_GUI_FONT);
-    m_tabs.SendMessage(WM_SETFONT, (WPARAM)font, FALSE);
+    m_tabs.SendMessage(WM_SETFONT, (WPARAM)GetBarFont(), FALSE);
     return TRUE;
 }
 
