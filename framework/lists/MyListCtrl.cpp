@@ -15,6 +15,11 @@ BEGIN_MESSAGE_MAP(CMyListCtrl, CListCtrl)
     ON_WM_SETFOCUS()
     ON_WM_KILLFOCUS()
     ON_MESSAGE(LVM_INSERTCOLUMNA, OnInsertColumn)
+    ON_NOTIFY_REFLECT(LVN_BEGINDRAG, OnBeginDrag)
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONUP()
+    ON_WM_CANCELMODE()
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 namespace
@@ -28,7 +33,12 @@ int TextHeight(HFONT font)
 }
 } // namespace
 
-CMyListCtrl::CMyListCtrl() : m_header(new CMyAutoSizeHeader), m_clickPoint(0, 0)
+CMyListCtrl::CMyListCtrl() : CMyListCtrl(new COleDragDropSupport)
+{
+}
+
+CMyListCtrl::CMyListCtrl(COleDragDropSupport* dragDrop)
+    : m_dragDrop(dragDrop), m_header(new CMyAutoSizeHeader), m_clickPoint(0, 0)
 {
     m_header->m_list = this;
 }
@@ -36,6 +46,7 @@ CMyListCtrl::CMyListCtrl() : m_header(new CMyAutoSizeHeader), m_clickPoint(0, 0)
 CMyListCtrl::~CMyListCtrl()
 {
     delete m_header;
+    delete m_dragDrop;
 }
 
 void CMyListCtrl::PreSubclassWindow()
@@ -44,6 +55,7 @@ void CMyListCtrl::PreSubclassWindow()
     // A list bound after its creation has its header already; one being
     // created gets it in OnCreate.
     AttachHeader();
+    m_dragDrop->Register(this);
 }
 
 int CMyListCtrl::OnCreate(LPCREATESTRUCT createStruct)
@@ -51,7 +63,48 @@ int CMyListCtrl::OnCreate(LPCREATESTRUCT createStruct)
     if (CListCtrl::OnCreate(createStruct) == -1)
         return -1;
     AttachHeader();
+    m_dragDrop->Register(this);
     return 0;
+}
+
+void CMyListCtrl::OnDestroy()
+{
+    // OLE would otherwise keep calling a target whose window is gone
+    m_dragDrop->m_dropTarget.Revoke();
+    m_dragDrop->m_registered = FALSE;
+    CListCtrl::OnDestroy();
+}
+
+void CMyListCtrl::OnBeginDrag(NMHDR* header, LRESULT* result)
+{
+    *result = 0;
+    // The list may tell again while the drag's own message loop moves the
+    // mouse; one drag at a time.
+    if (m_dragging)
+        return;
+    const NMLISTVIEW* notice = (const NMLISTVIEW*)header;
+    m_dragDrop->SetDragOrigin(this, 0, notice->ptAction.x, notice->ptAction.y);
+    m_dragging = TRUE;
+    m_dragDrop->StartDrag(this);
+    m_dragging = FALSE;
+}
+
+void CMyListCtrl::OnMouseMove(UINT flags, CPoint point)
+{
+    m_dragDrop->CheckDragStart(this, flags, point);
+    CListCtrl::OnMouseMove(flags, point);
+}
+
+void CMyListCtrl::OnLButtonUp(UINT flags, CPoint point)
+{
+    m_dragDrop->CancelDragStart();
+    CListCtrl::OnLButtonUp(flags, point);
+}
+
+void CMyListCtrl::OnCancelMode()
+{
+    m_dragDrop->CancelDragStart();
+    CListCtrl::OnCancelMode();
 }
 
 void CMyListCtrl::AttachHeader()

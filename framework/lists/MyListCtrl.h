@@ -2,8 +2,10 @@
 // The framework's list view: a redraw lock that nests, owner-drawn rows as
 // high as the font, columns that size themselves to their contents and
 // header texts, a header as high as its font, and a focus rectangle across
-// the whole row.
+// the whole row. It is an OLE drop target and starts OLE drags of its items;
+// what it offers and reads is up to the drag-and-drop support it is given.
 #include "afx/ListCtrl.h"
+#include "framework/dragdrop/OleDragDropSupport.h"
 #include "framework/lists/MyAutoSizeHeader.h"
 
 class CMyListCtrl : public CListCtrl
@@ -14,6 +16,9 @@ public:
     CMyListCtrl();
     ~CMyListCtrl() override;
 
+    // Owned. The plain support offers and reads nothing.
+    COleDragDropSupport* m_dragDrop;
+    BOOL m_dragging = FALSE; // a drag from the list is running
     int m_redrawLock = 0;
     int m_rowHeight = 0;           // 0: not measured yet
     BOOL m_followFont = TRUE;      // a new font measures the rows again
@@ -46,6 +51,10 @@ public:
     virtual BOOL CanAutoSizeColumn(int column) { return m_autoSizeOnDivider; }
 
 protected:
+    // A list whose items are dragged out or dropped on brings the support
+    // that puts them into a data source and reads them (the list owns it).
+    explicit CMyListCtrl(COleDragDropSupport* dragDrop);
+
     void PreSubclassWindow() override;
     void PostNcDestroy() override;
     void AttachHeader();
@@ -58,6 +67,11 @@ protected:
     afx_msg void OnSetFocus(CWnd* oldWnd);
     afx_msg void OnKillFocus(CWnd* newWnd);
     afx_msg LRESULT OnInsertColumn(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnBeginDrag(NMHDR* header, LRESULT* result);
+    afx_msg void OnMouseMove(UINT flags, CPoint point);
+    afx_msg void OnLButtonUp(UINT flags, CPoint point);
+    afx_msg void OnCancelMode();
+    afx_msg void OnDestroy();
 
     DECLARE_MESSAGE_MAP()
 };
