@@ -69,9 +69,7 @@ int CMyListCtrl::OnCreate(LPCREATESTRUCT createStruct)
 
 void CMyListCtrl::OnDestroy()
 {
-    // OLE would otherwise keep calling a target whose window is gone
-    m_dragDrop->m_dropTarget.Revoke();
-    m_dragDrop->m_registered = FALSE;
+    m_dragDrop->Revoke();
     CListCtrl::OnDestroy();
 }
 

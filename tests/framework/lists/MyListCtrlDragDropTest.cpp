@@ -1,6 +1,7 @@
 #include "framework/lists/MyListCtrl.h"
 
 #include "foundation/windows/Clipboard.h"
+#include "framework/dragdrop/MouseDrag.h"
 #include "framework/support/FrameworkTestApp.h"
 
 #include <gtest/gtest.h>
@@ -63,7 +64,6 @@ class MyListCtrlDragDropTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(AfxOleInit());
         ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0, NULL, (HBRUSH)(COLOR_BTNFACE + 1)), "Kennels",
                                       WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(40, 40, 520, 260), NULL, 0));
         Make(m_dams, CRect(8, 8, 230, 180), 100, {"Bella", "Sable", "Tess"});
@@ -94,13 +94,6 @@ protected:
     CWnd m_parent;
     CItemList m_dams, m_sires;
 };
-
-void PumpMessages()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-        ::DispatchMessageA(&msg);
-}
 } // namespace
 
 TEST_F(MyListCtrlDragDropTest, APlainListIsADropTargetThatTakesNothing)
@@ -170,66 +163,41 @@ TEST_F(MyListCtrlDragDropTest, MouseMessagesStartOrDropAPendingDrag)
 
 namespace
 {
-// Synthetic mouse input for a real drag: each tick of a thread timer does
-// the next step (move off the pressed item twice, leave the list, move over the
-// target, release the button); Escape ends a drag that never drops.
+// Synthetic mouse input for a real drag: each tick of a thread timer moves
+// the cursor to the next point of the path, then the button goes up; Escape
+// ends a drag that never drops.
 struct CListDragScript
 {
-    POINT press, via, target;
-    int tick = 0;
+    std::vector<POINT> path;
+    size_t tick = 0;
 } script;
 
-void SendMouse(DWORD flags)
+void SendInputOf(DWORD type, WORD key, DWORD flags)
 {
     INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    ::SendInput(1, &input, sizeof(input));
-}
-
-void SendKey(WORD key, DWORD flags)
-{
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = flags;
+    input.type = type;
+    if (type == INPUT_MOUSE)
+        input.mi.dwFlags = flags;
+    else
+        input.ki = {key, 0, flags};
     ::SendInput(1, &input, sizeof(input));
 }
 
 void CALLBACK ListDragStep(HWND, UINT, UINT_PTR, DWORD)
 {
-    switch (script.tick++)
+    size_t step = script.tick++;
+    if (step < script.path.size())
     {
-    case 1:
-        ::SetCursorPos(script.press.x + 12, script.press.y + 6);
-        SendMouse(MOUSEEVENTF_MOVE);
-        break;
-    case 2: // still inside the list, where the drag has not left its start
-        ::SetCursorPos(script.press.x + 30, script.press.y + 10);
-        SendMouse(MOUSEEVENTF_MOVE);
-        break;
-    case 3:
-        ::SetCursorPos(script.via.x, script.via.y);
-        SendMouse(MOUSEEVENTF_MOVE);
-        break;
-    case 5:
-        ::SetCursorPos(script.target.x - 4, script.target.y);
-        SendMouse(MOUSEEVENTF_MOVE);
-        break;
-    case 7:
-        ::SetCursorPos(script.target.x, script.target.y);
-        SendMouse(MOUSEEVENTF_MOVE);
-        break;
-    case 9:
-        SendMouse(MOUSEEVENTF_LEFTUP);
-        break;
-    case 60:
-        SendKey(VK_ESCAPE, 0);
-        SendKey(VK_ESCAPE, KEYEVENTF_KEYUP);
-        SendMouse(MOUSEEVENTF_LEFTUP);
-        break;
-    default:
-        break;
+        ::SetCursorPos(script.path[step].x, script.path[step].y);
+        SendInputOf(INPUT_MOUSE, 0, MOUSEEVENTF_MOVE);
+    }
+    else if (step == script.path.size())
+        SendInputOf(INPUT_MOUSE, 0, MOUSEEVENTF_LEFTUP);
+    else if (step == 40)
+    {
+        SendInputOf(INPUT_KEYBOARD, VK_ESCAPE, 0);
+        SendInputOf(INPUT_KEYBOARD, VK_ESCAPE, KEYEVENTF_KEYUP);
+        SendInputOf(INPUT_MOUSE, 0, MOUSEEVENTF_LEFTUP);
     }
 }
 } // namespace
@@ -240,12 +208,13 @@ TEST_F(MyListCtrlDragDropTest, ARealDragMovesItemsAndNeverDropsOnItsOwnList)
 {
     const struct
     {
+        int pressed;  // each case presses another item: no double click
         bool onSires; // else back onto the dams' own list
         const char* dams;
         const char* sires;
     } cases[] = {
-        {true, "Bella,Tess", "Rex,Sable"},
-        {false, "Bella,Sable,Tess", "Rex"},
+        {1, true, "Bella,Tess", "Rex,Sable"},
+        {2, false, "Bella,Sable,Tess", "Rex"},
     };
     for (const auto& c : cases)
     {
@@ -258,7 +227,7 @@ TEST_F(MyListCtrlDragDropTest, ARealDragMovesItemsAndNeverDropsOnItsOwnList)
         m_dams.Support().m_starts = 0;
 
         CRect item, drop;
-        m_dams.GetItemRect(1, &item, LVIR_LABEL); // "Sable"
+        m_dams.GetItemRect(c.pressed, &item, LVIR_LABEL);
         POINT press = {item.left + 8, item.CenterPoint().y};
         m_dams.ClientToScreen(&press);
         POINT at[2];
@@ -269,20 +238,28 @@ TEST_F(MyListCtrlDragDropTest, ARealDragMovesItemsAndNeverDropsOnItsOwnList)
             at[i] = {drop.CenterPoint().x, drop.bottom - 20};
             list.ClientToScreen(&at[i]);
         }
-        // over the sires' list first, then onto the target
-        script = CListDragScript{press, at[1], at[c.onSires ? 1 : 0]};
+        // After the press, off the pressed item twice while still inside the list (where the
+        // drag waits to leave its start), over the sires' list, then onto
+        // the target.
+        POINT target = at[c.onSires ? 1 : 0];
+        script = CListDragScript{{press,
+                                  {press.x + 12, press.y + 6},
+                                  {press.x + 30, press.y + 10},
+                                  at[1],
+                                  {target.x - 4, target.y},
+                                  target}};
 
         ::SetForegroundWindow(m_parent.m_hWnd);
         ::SetCursorPos(press.x, press.y);
         UINT_PTR timer = ::SetTimer(NULL, 0, 50, ListDragStep);
-        SendMouse(MOUSEEVENTF_LEFTDOWN);
-        for (DWORD end = ::GetTickCount() + 5000; script.tick < 12 && ::GetTickCount() < end;)
+        SendInputOf(INPUT_MOUSE, 0, MOUSEEVENTF_LEFTDOWN);
+        for (DWORD end = ::GetTickCount() + 5000; script.tick < 9 && ::GetTickCount() < end;)
         {
             PumpMessages();
             ::Sleep(10);
         }
         ::KillTimer(NULL, timer);
-        SendMouse(MOUSEEVENTF_LEFTUP);
+        SendInputOf(INPUT_MOUSE, 0, MOUSEEVENTF_LEFTUP);
         PumpMessages();
 
         EXPECT_EQ(m_dams.Support().m_starts, 1) << c.onSires;
