@@ -131,3 +131,25 @@ void AFXAPI AfxSetWindowText(HWND hWndCtrl, LPCTSTR lpszNew)
         ::SetWindowTextA(hWndCtrl, lpszNew);
     }
 }
+
+void AFXAPI AfxUpdateMenuItems(CMenu* pPopup, CCmdTarget* pTarget)
+{
+    if (pPopup == NULL || pTarget == NULL)
+        return;
+    CCmdUI state;
+    state.m_pMenu = pPopup;
+    int count = ::GetMenuItemCount(pPopup->m_hMenu);
+    state.m_nIndexMax = count > 0 ? (UINT)count : 0;
+    for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; ++state.m_nIndex)
+    {
+        state.m_nID = pPopup->GetMenuItemID(state.m_nIndex);
+        if (state.m_nID == 0)
+            continue; // separator
+        if (state.m_nID == (UINT)-1)
+            continue; // opens a sub-menu
+        state.DoUpdate(pTarget, TRUE);
+        // An update handler may have added or removed items.
+        count = ::GetMenuItemCount(pPopup->m_hMenu);
+        state.m_nIndexMax = count > 0 ? (UINT)count : 0;
+    }
+}

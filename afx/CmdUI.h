@@ -34,6 +34,11 @@ public:
     BOOL DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHandler);
 };
 
+// Updates every item of a pop-up menu through the target's update handlers,
+// as a frame does before it shows a menu: an item whose command nothing
+// handles is disabled. Items that open sub-menus are left alone.
+void AFXAPI AfxUpdateMenuItems(CMenu* pPopup, CCmdTarget* pTarget);
+
 // Sets a window's text only when it differs, so that unchanged texts cause no
 // repaint or change notification.
 void AFXAPI AfxSetWindowText(HWND hWndCtrl, LPCTSTR lpszNew);

@@ -19,6 +19,9 @@ ON_NOTIFY_REFLECT(TVN_ITEMEXPANDINGA, OnItemExpanding)
 ON_NOTIFY_REFLECT(TVN_BEGINLABELEDITA, OnBeginLabelEdit)
 ON_NOTIFY_REFLECT(TVN_ENDLABELEDITA, OnEndLabelEdit)
 ON_NOTIFY_REFLECT(NM_DBLCLK, OnDoubleClick)
+ON_NOTIFY_REFLECT(NM_RCLICK, OnRightClick)
+ON_WM_CONTEXTMENU()
+ON_WM_INITMENUPOPUP()
 ON_NOTIFY_REFLECT(TVN_BEGINDRAGA, OnBeginDrag)
 ON_WM_MOUSEMOVE()
 ON_WM_LBUTTONUP()
@@ -414,6 +417,37 @@ void CFileTreeCtrl::OnDoubleClick(NMHDR*, LRESULT* result)
         Open(item);
 }
 
+void CFileTreeCtrl::ShowContextMenu(CPoint)
+{
+}
+
+void CFileTreeCtrl::OnRightClick(NMHDR*, LRESULT* result)
+{
+    // The item under the mouse is the caret item while its menu is shown.
+    *result = 1;
+    DWORD position = ::GetMessagePos();
+    CPoint screenPoint((short)LOWORD(position), (short)HIWORD(position));
+    CPoint point = screenPoint;
+    ScreenToClient(&point);
+    HTREEITEM previous = GetSelectedItem();
+    HTREEITEM item = HitTest(point);
+    if (item != NULL && item != previous)
+        SelectItem(item);
+    ShowContextMenu(screenPoint);
+    if (item != NULL && item != previous && ::IsWindow(m_hWnd))
+        SelectItem(previous);
+}
+
+void CFileTreeCtrl::OnContextMenu(CWnd*, CPoint)
+{
+}
+
+void CFileTreeCtrl::OnInitMenuPopup(CMenu* popup, UINT, BOOL systemMenu)
+{
+    if (!systemMenu)
+        AfxUpdateMenuItems(popup, this);
+}
+
 BOOL CFileTreeCtrl::PreTranslateMessage(MSG* msg)
 {
     if (GetEditControl() != NULL)
@@ -435,7 +469,16 @@ BOOL CFileTreeCtrl::PreTranslateMessage(MSG* msg)
     }
     if (msg->message == WM_CONTEXTMENU || ((msg->message == WM_KEYDOWN || msg->message == WM_SYSKEYDOWN) &&
                                            msg->wParam == VK_F10 && ::GetKeyState(VK_SHIFT) < 0))
-        return TRUE; // the context menu has no entries
+    {
+        // From the keyboard the menu opens at the middle of the caret item's text.
+        CRect text(0, 0, 0, 0);
+        if (caret != NULL)
+            GetItemRect(caret, &text, TRUE);
+        CPoint point = text.CenterPoint();
+        ClientToScreen(&point);
+        ShowContextMenu(point);
+        return TRUE;
+    }
     if (msg->message == WM_KEYDOWN)
         switch (msg->wParam)
         {

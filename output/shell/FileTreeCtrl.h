@@ -59,12 +59,20 @@ public:
     FILEOP_FLAGS m_extraFileOperationFlags;
 
 protected:
+    // The shortcut menu of the caret item at a screen point: this tree has
+    // none; a derived tree may show one (its items' states are updated
+    // through this tree's command routing).
+    virtual void ShowContextMenu(CPoint screenPoint);
+
     void PreSubclassWindow() override;
     afx_msg LRESULT OnFirstFill(WPARAM, LPARAM);
     afx_msg void OnItemExpanding(NMHDR* header, LRESULT* result);
     afx_msg void OnBeginLabelEdit(NMHDR* header, LRESULT* result);
     afx_msg void OnEndLabelEdit(NMHDR* header, LRESULT* result);
     afx_msg void OnDoubleClick(NMHDR* header, LRESULT* result);
+    afx_msg void OnRightClick(NMHDR* header, LRESULT* result);
+    afx_msg void OnContextMenu(CWnd* window, CPoint point);
+    afx_msg void OnInitMenuPopup(CMenu* popup, UINT index, BOOL systemMenu);
     afx_msg void OnBeginDrag(NMHDR* header, LRESULT* result);
     afx_msg void OnMouseMove(UINT flags, CPoint point);
     afx_msg void OnLButtonUp(UINT flags, CPoint point);

@@ -17,6 +17,29 @@
 
 namespace
 {
+// A tree with a shortcut menu: it records where and on which item the menu
+// was asked for, and answers the updates of two of three commands.
+class CMenuFileTree : public CFileTreeCtrl
+{
+public:
+    std::vector<std::pair<HTREEITEM, CPoint>> m_menus;
+
+protected:
+    void ShowContextMenu(CPoint screenPoint) override { m_menus.push_back({GetSelectedItem(), screenPoint}); }
+    afx_msg void OnUpdateChecked(CCmdUI* state)
+    {
+        state->Enable(TRUE);
+        state->SetCheck(1);
+    }
+    afx_msg void OnHandled() {}
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CMenuFileTree, CFileTreeCtrl)
+ON_UPDATE_COMMAND_UI(501, OnUpdateChecked)
+ON_COMMAND(502, OnHandled)
+END_MESSAGE_MAP()
+
 class FileTreeCtrlTest : public ::testing::Test
 {
 protected:
@@ -120,7 +143,7 @@ protected:
 
     CScratchFolder m_folder;
     CWnd m_parent;
-    CFileTreeCtrl m_tree;
+    CMenuFileTree m_tree;
 };
 } // namespace
 
@@ -323,6 +346,50 @@ TEST_F(FileTreeCtrlTest, DragOffByDefaultHoverOpensAFolderEscapeOrLostMouseCance
     EXPECT_TRUE(PumpUntil([&] { return m_tree.GetFirstVisibleItem() != first; }, 3000));
     EXPECT_TRUE(m_tree.GetDropTarget() != NULL && m_tree.GetDropTarget() == m_tree.GetDropHilightItem());
     m_tree.EndDragging(TRUE);
+}
+
+// A right click shows the menu of the item under the mouse and gives the
+// caret back; Shift+F10 asks at the middle of the caret item's text; a menu
+// the tree shows is updated through the tree's command routing.
+TEST_F(FileTreeCtrlTest, ShortcutMenuOfTheClickedItemWithStatesFromTheTree)
+{
+    Create(FALSE);
+    HTREEITEM alpha = Item("Alpha"), beta = Item("beta");
+    ASSERT_EQ(m_tree.GetSelectedItem(), beta);
+    m_tree.SetFocus();
+    CPoint click = Centre(alpha);
+    for (UINT message : {WM_RBUTTONDOWN, WM_RBUTTONUP})
+        Mouse(message, click, true);
+    PumpUntil([&] { return !m_tree.m_menus.empty(); }, 2000);
+    ASSERT_EQ(m_tree.m_menus.size(), 1u);
+    EXPECT_EQ(m_tree.m_menus[0].first, alpha);
+    EXPECT_EQ(m_tree.GetSelectedItem(), beta);
+
+    MSG key = {m_tree.m_hWnd, WM_KEYDOWN, VK_F10, 0};
+    BYTE keys[256];
+    ::GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0x80;
+    ::SetKeyboardState(keys);
+    EXPECT_TRUE(m_tree.PreTranslateMessage(&key));
+    SetKeys(false);
+    ASSERT_EQ(m_tree.m_menus.size(), 2u);
+    CPoint middle = Centre(beta);
+    m_tree.ClientToScreen(&middle);
+    EXPECT_EQ(m_tree.m_menus[1].second, middle);
+
+    CMenu menu;
+    menu.CreatePopupMenu();
+    for (UINT id : {501u, 502u, 503u})
+        menu.AppendMenu(MF_STRING, id, "item");
+    m_tree.SendMessage(WM_INITMENUPOPUP, (WPARAM)menu.m_hMenu, 0);
+    EXPECT_EQ(menu.GetMenuState(501, MF_BYCOMMAND) & (MF_CHECKED | MF_GRAYED), (UINT)MF_CHECKED);
+    EXPECT_EQ(menu.GetMenuState(502, MF_BYCOMMAND) & MF_GRAYED, 0u);
+    EXPECT_EQ(menu.GetMenuState(503, MF_BYCOMMAND) & MF_GRAYED, (UINT)MF_GRAYED);
+    // The system menu is not the tree's to update.
+    menu.EnableMenuItem(502, MF_GRAYED);
+    m_tree.SendMessage(WM_INITMENUPOPUP, (WPARAM)menu.m_hMenu, MAKELPARAM(0, TRUE));
+    EXPECT_EQ(menu.GetMenuState(502, MF_BYCOMMAND) & MF_GRAYED, (UINT)MF_GRAYED);
+    menu.DestroyMenu();
 }
 
 // The three drag cursors point with their top left corner, drawn on white
