@@ -186,16 +186,25 @@ CPalette* CPicture::GetPalette()
 
 int CPicture::RealizePalette(CWnd* wnd, BOOL foreground)
 {
-    CPalette* palette = GetPalette();
-    if (palette == NULL || wnd == NULL || wnd->m_hWnd == NULL)
+    if (GetPalette() == NULL || wnd == NULL || wnd->m_hWnd == NULL)
         return -1;
-    HDC dc = ::GetDC(wnd->m_hWnd);
-    HPALETTE old = ::SelectPalette(dc, (HPALETTE)palette->m_hObject, !foreground);
-    UINT changed = ::RealizePalette(dc);
-    ::SelectPalette(dc, old, TRUE);
-    ::ReleaseDC(wnd->m_hWnd, dc);
-    if (changed != 0 && changed != GDI_ERROR)
+    CDC dc;
+    dc.Attach(::GetDC(wnd->m_hWnd));
+    int changed = RealizePalette(&dc, foreground);
+    ::ReleaseDC(wnd->m_hWnd, dc.Detach());
+    if (changed > 0)
         ::InvalidateRect(wnd->m_hWnd, NULL, FALSE);
+    return changed;
+}
+
+int CPicture::RealizePalette(CDC* dc, BOOL foreground)
+{
+    CPalette* palette = GetPalette();
+    if (palette == NULL || dc == NULL || dc->m_hDC == NULL)
+        return -1;
+    HPALETTE old = ::SelectPalette(dc->m_hDC, (HPALETTE)palette->m_hObject, !foreground);
+    UINT changed = ::RealizePalette(dc->m_hDC);
+    ::SelectPalette(dc->m_hDC, old, TRUE);
     return changed == GDI_ERROR ? 0 : (int)changed;
 }
 

@@ -35,7 +35,11 @@ public:
     double GetWidthInInches() const;
     double GetHeightInInches() const;
     CPalette* GetPalette();
+    // Realises the palette in a client DC of the window (repainting it when
+    // entries changed) or in the DC; the entries changed, -1 without a
+    // palette.
     int RealizePalette(CWnd* wnd, BOOL foreground);
+    int RealizePalette(CDC* dc, BOOL foreground);
     DWORD GetMemorySize() const;
     BOOL IsBitmap() const { return m_dib.IsLoaded(); }
     BOOL IsTwoTone() const;

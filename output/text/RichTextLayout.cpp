@@ -1,7 +1,9 @@
 #include "output/text/RichTextLayout.h"
 
 #include <cctype>
+#include <climits>
 #include <cstring>
+#include <utility>
 
 #include "foundation/text/Collation.h"
 #include "foundation/text/LineBreaks.h"
@@ -9,6 +11,7 @@
 #include "foundation/text/Tokenizer.h"
 #include "foundation/values/NumberText.h"
 #include "foundation/values/ValueText.h"
+#include "foundation/windows/WindowsVersionCode.h"
 #include "output/printing/MyDC.h"
 #include "output/text/BracketFields.h"
 #include "output/text/RichTextFontCache.h"
@@ -151,6 +154,16 @@ void CRichTextLayout::Layout(const CNamedStringMap& styles, CDC* dc, int width, 
 
     Output output;
     ReadMarkup(expanded, paragraphSpacing, flags, output);
+
+    // Turned text runs along the height: the limits swap.
+    m_rotated = (flags & RICHTEXT_ROTATED) != 0 && WindowsVersionCode >= 5;
+    if (m_rotated)
+    {
+        std::swap(width, heightLimit);
+        // An unlimited height gives turned lines any length.
+        if (width == -1)
+            width = INT_MAX;
+    }
 
     int length = output.text.GetLength();
     int start = 0;

@@ -9,6 +9,7 @@
 #include "output/text/RichTextElement.h"
 #include "output/text/RichTextLine.h"
 #include "output/text/RichTextStyleState.h"
+#include "output/text/TextPathRecord.h"
 
 class CRichTextPicture;
 class CRichTextState;
@@ -46,8 +47,15 @@ public:
     // switches page accounting on.
     void Layout(const CNamedStringMap& styles, CDC* dc, int width, int heightLimit, int paragraphSpacing,
                 LPCTSTR text, LPCTSTR defaultStyle, int firstPageHeight, int pageHeight, int flags);
-    // Paints the first 'lineCount' lines (-1 all) scaled into the destination.
-    void Paint(CDC* dc, const RECT& destination, const RECT& clip, int flags, int lineCount);
+    // Paints the first 'lineCount' lines (-1 all) scaled into the destination
+    // (turned by 90 degrees within it when the layout is rotated). With a
+    // path list, each run is drawn as a path of its own, which the list
+    // receives with the run's colour.
+    void Paint(CDC* dc, const RECT& destination, const RECT& clip, CTextPathList* paths, int flags, int lineCount);
+    void Paint(CDC* dc, const RECT& destination, const RECT& clip, int flags, int lineCount)
+    {
+        Paint(dc, destination, clip, NULL, flags, lineCount);
+    }
 
     void Reset();
     void Clear();
@@ -96,14 +104,21 @@ private:
     void SizePicture(CRichTextPicture* picture, const CRichTextLine* line, int font);
 
     // Painting.
-    void PaintLine(const CRichTextLine& line, const RECT& box, const RECT& clip, int flags, double scaleX);
+    // A box of the painting frame (u along the lines, v across them) on
+    // the device.
+    RECT ToDevice(int u0, int v0, int u1, int v1) const;
+    void PaintLine(const CRichTextLine& line, const RECT& clip, int flags);
     void SelectPaintFont(int index);
-    void DrawRun(const CRichTextRun& run, int x, int baseline, int width, const RECT& clip, BOOL ellipsis);
+    void DrawRun(const CRichTextRun& run, int left, int top, int bottom, int baseline, int width, int clipEnd,
+                 BOOL ellipsis);
+    void DrawTurnedRun(const CString& text, const int* advances, int left, int top, int bottom, int baseline,
+                       int width, COLORREF colour);
 
     const CNamedStringMap* m_styleMap;
     CDC* m_dc;
     CRichTextState* m_state;
     COLORREF m_paintColour;
+    CTextPathList* m_paths = NULL;
     // The paragraph being laid out: its top and limits.
     int m_paragraphTop = 0;
     int m_widthLimit = 0;

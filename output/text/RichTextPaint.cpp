@@ -1,9 +1,17 @@
 // Painting a laid-out formatted text into a destination rectangle.
+//
+// Lines and items are placed in the painting frame first: u runs along the
+// lines, v down across them, both from the destination's corner and scaled
+// to its extent. Upright text maps u to x and v to y; turned text stands at
+// 90 degrees in the destination, its lines reading from bottom to top with
+// the first line at the left.
+#include <utility>
 #include <vector>
 
 #include "foundation/values/ValueText.h"
 #include "output/text/RichTextLayout.h"
 #include "output/text/RichTextState.h"
+#include "output/text/TurnedTextBitmaps.h"
 
 namespace
 {
@@ -19,9 +27,37 @@ bool Meets(const RECT& a, const RECT& b)
 }
 
 const char* const Ellipsis = "...";
+
+// The points and kinds of the DC's closed path; empty when it cannot be read.
+void ReadPath(HDC dc, CTextPathRecord& record)
+{
+    record.m_points.clear();
+    record.m_types.clear();
+    int count = ::GetPath(dc, NULL, NULL, 0);
+    if (count <= 0)
+        return;
+    record.m_points.resize(count);
+    record.m_types.resize(count);
+    if (::GetPath(dc, record.m_points.data(), record.m_types.data(), count) != count)
+    {
+        record.m_points.clear();
+        record.m_types.clear();
+    }
+}
 } // namespace
 
-void CRichTextLayout::Paint(CDC* dc, const RECT& destination, const RECT& clip, int flags, int lineCount)
+RECT CRichTextLayout::ToDevice(int u0, int v0, int u1, int v1) const
+{
+    const POINT& origin = m_state->m_origin;
+    if (!m_rotated)
+        return RECT{origin.x + u0, origin.y + v0, origin.x + u1, origin.y + v1};
+    // The destination's height is the extent along the lines.
+    int bottom = origin.y + m_state->m_extent.cx;
+    return RECT{origin.x + v0, bottom - u1, origin.x + v1, bottom - u0};
+}
+
+void CRichTextLayout::Paint(CDC* dc, const RECT& destination, const RECT& clip, CTextPathList* paths, int flags,
+                            int lineCount)
 {
     if (IsEmptyRect(clip) || IsEmptyRect(destination))
         return;
@@ -36,8 +72,11 @@ void CRichTextLayout::Paint(CDC* dc, const RECT& destination, const RECT& clip, 
     state.m_origin.y = destination.top;
     state.m_extent.cx = destination.right - destination.left;
     state.m_extent.cy = destination.bottom - destination.top;
+    if (m_rotated)
+        std::swap(state.m_extent.cx, state.m_extent.cy);
     m_state = &state;
     m_dc = dc;
+    m_paths = paths;
 
     int width = m_width > 0 ? m_width : 1;
     int height = m_height > 0 ? m_height : 1;
@@ -49,18 +88,18 @@ void CRichTextLayout::Paint(CDC* dc, const RECT& destination, const RECT& clip, 
     for (int i = 0; i < count; ++i)
     {
         const CRichTextLine& line = *m_lines[i];
-        RECT box;
-        box.left = state.m_origin.x + ::MulDiv(line.m_left + m_leftOverhang, state.m_extent.cx, width);
-        box.right = state.m_origin.x + ::MulDiv(line.m_right + m_leftOverhang, state.m_extent.cx, width);
-        box.top = state.m_origin.y + ::MulDiv(line.m_top, state.m_extent.cy, height);
-        box.bottom = state.m_origin.y + ::MulDiv(line.m_bottom, state.m_extent.cy, height);
+        RECT box = ToDevice(::MulDiv(line.m_left + m_leftOverhang, state.m_extent.cx, width),
+                            ::MulDiv(line.m_top, state.m_extent.cy, height),
+                            ::MulDiv(line.m_right + m_leftOverhang, state.m_extent.cx, width),
+                            ::MulDiv(line.m_bottom, state.m_extent.cy, height));
         if (!Meets(box, clip))
             continue;
+        bool pastClip = m_rotated ? box.top < clip.top : box.right > clip.right;
         int lineFlags = flags & ~RICHTEXT_ELLIPSIS_NOW;
-        if (i == count - 1 && ((flags & RICHTEXT_ELLIPSIS_LAST) ||
-                               ((flags & RICHTEXT_ELLIPSIS_CLIPPED) && box.right > clip.right)))
+        if (i == count - 1 &&
+            ((flags & RICHTEXT_ELLIPSIS_LAST) || ((flags & RICHTEXT_ELLIPSIS_CLIPPED) && pastClip)))
             lineFlags |= RICHTEXT_ELLIPSIS_NOW;
-        PaintLine(line, box, clip, lineFlags, (double)state.m_extent.cx / width);
+        PaintLine(line, clip, lineFlags);
     }
     // Text without a colour of its own is left in the device's colour.
     dc->SetTextColor(defaultColour);
@@ -68,16 +107,27 @@ void CRichTextLayout::Paint(CDC* dc, const RECT& destination, const RECT& clip, 
     dc->SetBkMode(oldMode);
     if (state.m_previousFont != NULL)
         ::SelectObject(dc->m_hDC, state.m_previousFont);
+    if (state.m_pathStarted)
+    {
+        ::EndPath(dc->m_hDC);
+        if (paths != NULL && !paths->empty())
+            ReadPath(dc->m_hDC, paths->back());
+    }
     m_state = NULL;
     m_dc = NULL;
+    m_paths = NULL;
 }
 
-void CRichTextLayout::PaintLine(const CRichTextLine& line, const RECT& box, const RECT& clip, int flags,
-                                double scaleX)
+void CRichTextLayout::PaintLine(const CRichTextLine& line, const RECT& clip, int flags)
 {
     int width = m_width > 0 ? m_width : 1;
     int height = m_height > 0 ? m_height : 1;
-    int baseline = m_state->m_origin.y + ::MulDiv(line.m_top + line.m_ascent, m_state->m_extent.cy, height);
+    const SIZE& extent = m_state->m_extent;
+    int top = ::MulDiv(line.m_top, extent.cy, height);
+    int bottom = ::MulDiv(line.m_bottom, extent.cy, height);
+    int baseline = ::MulDiv(line.m_top + line.m_ascent, extent.cy, height);
+    // Where the clip rectangle ends along the lines.
+    int clipEnd = m_rotated ? m_state->m_origin.y + extent.cx - clip.top : clip.right - m_state->m_origin.x;
     int position = line.m_left + line.m_startX + m_leftOverhang;
     int count = line.GetItemCount();
     // With an ellipsis: the item that reaches the clip edge, else the last.
@@ -89,7 +139,7 @@ void CRichTextLayout::PaintLine(const CRichTextLine& line, const RECT& box, cons
         for (int i = 0; i < count; ++i)
         {
             end += line.GetItem(i).width();
-            if (m_state->m_origin.x + ::MulDiv(end, m_state->m_extent.cx, width) >= clip.right)
+            if (::MulDiv(end, extent.cx, width) >= clipEnd)
             {
                 ellipsisItem = i;
                 break;
@@ -99,22 +149,20 @@ void CRichTextLayout::PaintLine(const CRichTextLine& line, const RECT& box, cons
     for (int i = 0; i < count; ++i)
     {
         const RichTextItem& item = line.GetItem(i);
-        int left = m_state->m_origin.x + ::MulDiv(position, m_state->m_extent.cx, width);
+        int left = ::MulDiv(position, extent.cx, width);
         position += item.width();
-        int right = m_state->m_origin.x + ::MulDiv(position, m_state->m_extent.cx, width);
-        RECT itemBox = {left, box.top, right, box.bottom};
+        int right = ::MulDiv(position, extent.cx, width);
         if (i > ellipsisItem && ellipsisItem >= 0)
             break;
-        if (!Meets(itemBox, clip) && i != ellipsisItem)
+        if (!Meets(ToDevice(left, top, right, bottom), clip) && i != ellipsisItem)
             continue;
         if (item.run != NULL)
-            DrawRun(*item.run, left, baseline, right - left, clip, i == ellipsisItem);
+            DrawRun(*item.run, left, top, bottom, baseline, right - left, clipEnd, i == ellipsisItem);
         else
         {
             // Elements stand on the baseline.
-            RECT elementBox = {left, baseline - ::MulDiv(item.element->m_height, m_state->m_extent.cy, height),
-                               right, baseline};
-            item.element->Draw(m_dc, elementBox, flags);
+            int elementTop = baseline - ::MulDiv(item.element->m_height, extent.cy, height);
+            item.element->Draw(m_dc, ToDevice(left, elementTop, right, baseline), flags);
         }
     }
 }
@@ -141,12 +189,13 @@ void CRichTextLayout::SelectPaintFont(int index)
     m_state->m_selectedFont = index;
 }
 
-void CRichTextLayout::DrawRun(const CRichTextRun& run, int x, int baseline, int width, const RECT& clip,
-                              BOOL ellipsis)
+void CRichTextLayout::DrawRun(const CRichTextRun& run, int left, int top, int bottom, int baseline, int width,
+                              int clipEnd, BOOL ellipsis)
 {
     SelectPaintFont(run.m_fontIndex);
     COLORREF colour = m_styles[run.m_fontIndex]->m_colour;
-    m_dc->SetTextColor(colour != DEFAULT_COLOUR ? colour : m_paintColour);
+    colour = colour != DEFAULT_COLOUR ? colour : m_paintColour;
+    m_dc->SetTextColor(colour);
 
     HDC hdc = m_dc->m_hDC;
     CString text = run.m_text;
@@ -156,7 +205,7 @@ void CRichTextLayout::DrawRun(const CRichTextRun& run, int x, int baseline, int 
     {
         SIZE dots = {0, 0};
         ::GetTextExtentPoint32A(hdc, Ellipsis, 3, &dots);
-        while (!text.IsEmpty() && x + extent.cx + dots.cx > clip.right)
+        while (!text.IsEmpty() && left + extent.cx + dots.cx > clipEnd)
         {
             text = text.Left(text.GetLength() - 1);
             ::GetTextExtentPoint32A(hdc, text, text.GetLength(), &extent);
@@ -164,6 +213,16 @@ void CRichTextLayout::DrawRun(const CRichTextRun& run, int x, int baseline, int 
         text += Ellipsis;
         ::GetTextExtentPoint32A(hdc, text, text.GetLength(), &extent);
         width = extent.cx;
+    }
+
+    // A path list receives each run's outline as a path of its own.
+    bool capture = m_paths != NULL && !m_state->m_pathStarted;
+    if (capture)
+    {
+        CTextPathRecord record;
+        record.m_colour = colour;
+        m_paths->push_back(record);
+        m_state->m_pathStarted = ::BeginPath(hdc) != 0;
     }
 
     int length = text.GetLength();
@@ -194,5 +253,41 @@ void CRichTextLayout::DrawRun(const CRichTextRun& run, int x, int baseline, int 
         else
             advances.clear();
     }
-    ::ExtTextOutA(hdc, x, baseline, 0, NULL, text, length, advances.empty() ? NULL : advances.data());
+    const int* dx = advances.empty() ? NULL : advances.data();
+    if (!m_rotated)
+        ::ExtTextOutA(hdc, m_state->m_origin.x + left, m_state->m_origin.y + baseline, 0, NULL, text, length, dx);
+    else
+        DrawTurnedRun(text, dx, left, top, bottom, baseline, width, colour);
+
+    if (capture && m_state->m_pathStarted)
+    {
+        ::EndPath(hdc);
+        m_state->m_pathStarted = FALSE;
+        ReadPath(hdc, m_paths->back());
+    }
+}
+
+void CRichTextLayout::DrawTurnedRun(const CString& text, const int* advances, int left, int top, int bottom,
+                                    int baseline, int width, COLORREF colour)
+{
+    CTurnedTextBitmaps bitmaps;
+    if (!bitmaps.Create(width, bottom - top))
+        return;
+    HGDIOBJ font = ::GetCurrentObject(m_dc->m_hDC, OBJ_FONT);
+    struct
+    {
+        HDC dc;
+        COLORREF text;
+    } surfaces[] = {{bitmaps.GetMaskDC(), RGB(255, 255, 255)}, {bitmaps.GetColourDC(), colour}};
+    for (const auto& surface : surfaces)
+    {
+        HGDIOBJ previous = ::SelectObject(surface.dc, font);
+        ::SetBkMode(surface.dc, TRANSPARENT);
+        ::SetTextAlign(surface.dc, TA_LEFT | TA_BASELINE);
+        ::SetTextColor(surface.dc, surface.text);
+        ::ExtTextOutA(surface.dc, 0, baseline - top, 0, NULL, text, text.GetLength(), advances);
+        ::SelectObject(surface.dc, previous);
+    }
+    RECT turned = ToDevice(left, top, left + width, bottom);
+    bitmaps.CopyTurned(m_dc->m_hDC, turned.left, turned.top);
 }

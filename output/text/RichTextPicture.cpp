@@ -50,6 +50,12 @@ BOOL CRichTextPicture::GetProportions(double* width, double* height) const
     return *width > 0 && *height > 0;
 }
 
+int CRichTextPicture::RealizePalette(CDC* dc, BOOL background)
+{
+    CPicture* picture = m_picture.GetPicture();
+    return picture != NULL ? picture->RealizePalette(dc, !background) : -1;
+}
+
 void CRichTextPicture::Draw(CDC* dc, const RECT& rect, int options)
 {
     CPicture* picture = m_picture.GetPicture();

@@ -13,6 +13,8 @@ public:
     // number of parts (a picture that does not load draws as an error).
     int Setup(LPCTSTR argument, int xResolution, int yResolution);
     void Draw(CDC* dc, const RECT& rect, int options) override;
+    // Realises the picture's palette in the DC; -1 without a picture.
+    int RealizePalette(CDC* dc, BOOL background) override;
     // The picture's proportions, or FALSE without a picture.
     BOOL GetProportions(double* width, double* height) const;
 

@@ -34,5 +34,6 @@ public:
     HGDIOBJ m_previousFont;
     int m_selectedFont;
     POINT m_origin;
-    SIZE m_extent;
+    SIZE m_extent;                          // swapped for rotated text
+    BOOL m_pathStarted;
 };

@@ -13,6 +13,10 @@
 #include "output/pictures/PictureCache.h"
 #include "output/pictures/Picture.h"
 #include "output/pictures/CachedPicture.h"
+#include "output/pictures/TestPictures.h"
+#include "output/text/RichTextIndent.h"
+#include "output/text/RichTextPicture.h"
+#include "foundation/windows/WindowsVersionCode.h"
 
 namespace
 {
@@ -449,6 +453,206 @@ TEST_F(RichTextTest, PicturesTakeTheirSizeAndDrawOrShowTheError)
     EXPECT_EQ(0u, m_layout.m_elements.size());
     EXPECT_STREQ("x", LineText(0));
     m_layout.Reset(); // the pictures go back to the cache
+    FreePictureCache();
+}
+} // namespace
+
+namespace
+{
+// Turned text is laid out only where the system can show it.
+class TurnedTextTest : public RichTextTest
+{
+protected:
+    void SetUp() override
+    {
+        RichTextTest::SetUp();
+        m_savedCode = WindowsVersionCode;
+        WindowsVersionCode = 7;
+    }
+    void TearDown() override
+    {
+        WindowsVersionCode = m_savedCode;
+        RichTextTest::TearDown();
+    }
+    // Lays the text out upright or turned and paints it at (10, 10) into a
+    // destination of the size the caller reads (swapped when turned).
+    RECT LayAndPaint(const char* text, BOOL turned, int flags = 0, int clipTop = 0)
+    {
+        ::PatBlt(m_dc.m_hDC, 0, 0, 600, 400, WHITENESS);
+        Lay(text, 10000, turned ? RICHTEXT_ROTATED : 0);
+        int width = turned ? m_layout.m_height : m_layout.m_width;
+        int height = turned ? m_layout.m_width : m_layout.m_height;
+        RECT destination = {10, 10, 10 + width, 10 + height};
+        RECT clip = {0, clipTop, 600, 400};
+        m_layout.Paint(&m_dc, destination, clip, flags, -1);
+        return destination;
+    }
+    // The centre of the pixels of one colour.
+    POINT Centre(COLORREF colour)
+    {
+        long x = 0, y = 0, count = 0;
+        for (int row = 0; row < 400; ++row)
+            for (int column = 0; column < 600; ++column)
+                if (::GetPixel(m_dc.m_hDC, column, row) == colour)
+                    x += column, y += row, ++count;
+        return count == 0 ? POINT{-1, -1} : POINT{x / count, y / count};
+    }
+    int m_savedCode = 0;
+};
+
+TEST_F(TurnedTextTest, TheFlagTurnsTheTextOnlyWhereTheSystemCan)
+{
+    const struct
+    {
+        int code;
+        int flags;
+        BOOL rotated;
+    } rows[] = {{7, RICHTEXT_ROTATED, TRUE}, {5, RICHTEXT_ROTATED, TRUE}, {4, RICHTEXT_ROTATED, FALSE}, {7, 0, FALSE}};
+    for (const auto& row : rows)
+    {
+        WindowsVersionCode = row.code;
+        Lay("Hello", 10000, row.flags);
+        EXPECT_EQ(row.rotated, m_layout.m_rotated) << row.code << " " << row.flags;
+    }
+    // Turned lines break at the height limit; an unlimited height never
+    // breaks them.
+    const char* words = "one two three four five six seven";
+    Lay(words, 10000, RICHTEXT_ROTATED, 0, 80);
+    EXPECT_GT(m_layout.GetLineCount(), 2);
+    EXPECT_LE(m_layout.m_width, 80);
+    Lay(words, 40, RICHTEXT_ROTATED);
+    EXPECT_EQ(1, m_layout.GetLineCount());
+    m_layout.Reset();
+    EXPECT_FALSE(m_layout.m_rotated);
+}
+
+TEST_F(TurnedTextTest, TurnedTextStandsTallAndReadsFromBottomToTop)
+{
+    const char* text = "{r#ff0000}W{r#0000ff}ide text";
+    RECT upright = LayAndPaint(text, FALSE);
+    RECT flat = InkBox(RECT{0, 0, 600, 400});
+    POINT first = Centre(RGB(255, 0, 0)), rest = Centre(RGB(0, 0, 255));
+    EXPECT_LT(first.x, rest.x);
+    EXPECT_GT(flat.right - flat.left, 3 * (flat.bottom - flat.top));
+
+    RECT turned = LayAndPaint(text, TRUE);
+    EXPECT_EQ(upright.right - upright.left, turned.bottom - turned.top);
+    RECT tall = InkBox(RECT{0, 0, 600, 400});
+    EXPECT_GT(tall.bottom - tall.top, 3 * (tall.right - tall.left));
+    EXPECT_NEAR(flat.right - flat.left, tall.bottom - tall.top, 2);
+    EXPECT_NEAR(flat.bottom - flat.top, tall.right - tall.left, 2);
+    EXPECT_GE(tall.left, turned.left);
+    EXPECT_LE(tall.right, turned.right);
+    EXPECT_GE(tall.top, turned.top);
+    EXPECT_LE(tall.bottom, turned.bottom);
+    // Colours kept; the first letter is the lowest.
+    first = Centre(RGB(255, 0, 0));
+    rest = Centre(RGB(0, 0, 255));
+    ASSERT_GE(first.y, 0);
+    ASSERT_GE(rest.y, 0);
+    EXPECT_GT(first.y, rest.y);
+    // The glyphs' tops face left: the ink of "W" begins where the line does.
+    EXPECT_NEAR(flat.top - upright.top, tall.left - turned.left, 2);
+    ::SelectObject(m_dc.m_hDC, m_old);
+    SaveScreenshot(m_bitmap, "rich_text_turned");
+    m_old = ::SelectObject(m_dc.m_hDC, m_bitmap);
+}
+
+TEST_F(TurnedTextTest, TurnedLinesStackFromLeftToRightAndStopAtTheClipsTop)
+{
+    // The shorter first line at the left, both starting at the bottom.
+    RECT turned = LayAndPaint("First\nSecond line", TRUE);
+    int middle = turned.left + m_layout.GetLine(1).m_top;
+    RECT everything = {0, 0, 600, 400};
+    RECT firstLine = InkBox(RECT{0, 0, middle, 400});
+    RECT secondLine = InkBox(RECT{middle, 0, 600, 400});
+    EXPECT_LT(firstLine.bottom - firstLine.top, secondLine.bottom - secondLine.top - 20);
+    EXPECT_NEAR(firstLine.bottom, secondLine.bottom, 3);
+    EXPECT_GT(firstLine.bottom, turned.bottom - 5);
+
+    // A clip whose top cuts the line: past its top with flag 4 the line ends
+    // in an ellipsis below the clip; without it the run is drawn whole.
+    const char* longLine = "A rather long line of turned text";
+    RECT destination = LayAndPaint(longLine, TRUE);
+    int clipTop = (destination.top + destination.bottom) / 2;
+    LayAndPaint(longLine, TRUE, 0, clipTop);
+    EXPECT_LT(InkBox(everything).top, clipTop);
+    LayAndPaint(longLine, TRUE, RICHTEXT_ELLIPSIS_CLIPPED, clipTop);
+    RECT clipped = InkBox(everything);
+    EXPECT_GE(clipped.top, clipTop - 1);
+    EXPECT_GT(clipped.bottom - clipped.top, (destination.bottom - clipTop) / 2);
+}
+
+TEST_F(RichTextTest, PathsHoldEachRunsOutlineAndColour)
+{
+    Lay("{r#ff0000}Red{r#0000ff}Blue\n{rDefault}Ink");
+    RECT destination = {20, 30, 20 + m_layout.m_width, 30 + m_layout.m_height};
+    CTextPathList paths;
+    m_layout.Paint(&m_dc, destination, RECT{0, 0, 600, 400}, &paths, 0, -1);
+    ASSERT_EQ(3u, paths.size());
+    const COLORREF colours[] = {RGB(255, 0, 0), RGB(0, 0, 255), RGB(0, 0, 0)};
+    for (int i = 0; i < 3; ++i)
+    {
+        const CRichTextLine& line = m_layout.GetLine(i < 2 ? 0 : 1);
+        const CRichTextRun& run = *line.GetItem(i < 2 ? i : 0).run;
+        int left = destination.left + (i == 1 ? line.GetItem(0).run->m_width : 0);
+        RECT box = {left - 2, destination.top + line.m_top - 1, left + run.m_width + 2,
+                    destination.top + line.m_bottom + 1};
+        EXPECT_EQ(colours[i], paths[i].m_colour) << i;
+        ASSERT_GT(paths[i].m_points.size(), 10u) << i;
+        EXPECT_EQ(paths[i].m_points.size(), paths[i].m_types.size());
+        for (const POINT& point : paths[i].m_points)
+            ASSERT_TRUE(::PtInRect(&box, point)) << i << ": " << point.x << "," << point.y;
+    }
+    // Drawing into paths leaves the device as it was.
+    EXPECT_EQ(0, CountPixels(RECT{0, 0, 600, 400}, RGB(255, 0, 0)));
+}
+
+TEST_F(RichTextTest, PicturesRealiseTheirPaletteInTheDevice)
+{
+    InitPictureCache(2048);
+    CScratchFolder folder("richpalette");
+    const std::vector<COLORREF> table = {RGB(255, 0, 0), RGB(0, 128, 0), RGB(0, 0, 255), RGB(9, 9, 9)};
+    auto index = [](int x, int y) { return (COLORREF)((x + y) % 4); };
+    auto colour = [](int x, int) { return x % 2 ? RGB(200, 10, 10) : RGB(10, 10, 200); };
+    ASSERT_TRUE(WriteBytes(folder / "palette.bmp", MakeBmp(8, 8, 8, table, index)));
+    ASSERT_TRUE(WriteBytes(folder / "true.bmp", MakeBmp(8, 8, 24, {}, colour)));
+    ASSERT_TRUE(WriteBytes(folder / "drawing.wmf", MakePlaceableWmf(100, 100, 100, [](HDC dc) {
+                               ::Rectangle(dc, 0, 0, 50, 50);
+                           })));
+    const struct
+    {
+        const char* name;
+        bool palette;
+    } rows[] = {{"palette.bmp", true}, {"true.bmp", true}, {"drawing.wmf", false}, {"missing.bmp", false}};
+    HPALETTE before = (HPALETTE)::GetCurrentObject(m_dc.m_hDC, OBJ_PAL);
+    for (const auto& row : rows)
+    {
+        CRichTextPicture picture;
+        ASSERT_EQ(1, picture.Setup(CString((folder / row.name).c_str()) + "|1in|1in", 100, 100));
+        for (BOOL background : {TRUE, FALSE})
+        {
+            int changed = picture.RealizePalette(&m_dc, background);
+            if (row.palette)
+                EXPECT_GE(changed, 0) << row.name;
+            else
+                EXPECT_EQ(-1, changed) << row.name;
+            EXPECT_EQ(before, ::GetCurrentObject(m_dc.m_hDC, OBJ_PAL)) << row.name;
+        }
+        if (row.palette)
+        {
+            // Each picture's own palette: the table's colours, or a palette
+            // spread over all colours for a true-colour picture.
+            CPalette* own = picture.m_picture.GetPicture()->GetPalette();
+            ASSERT_NE(nullptr, own);
+            PALETTEENTRY first = {};
+            own->GetPaletteEntries(0, 1, &first);
+            bool fromTable = first.peRed == 255 && first.peGreen == 0 && first.peBlue == 0;
+            EXPECT_EQ(row.name == std::string("palette.bmp"), fromTable) << row.name;
+        }
+    }
+    CRichTextIndent indent(2);
+    EXPECT_EQ(-1, indent.RealizePalette(&m_dc, TRUE));
     FreePictureCache();
 }
 } // namespace

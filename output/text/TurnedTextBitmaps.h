@@ -1,0 +1,46 @@
+#pragma once
+// Text that is to stand at 90 degrees is drawn upright into two bitmaps of
+// its own size, a one-bit mask (white text on black) and a colour bitmap
+// (the text in its colour on white), and then copied turned onto the
+// destination through the mask: the bitmaps' left edge comes to the bottom,
+// so the text reads from bottom to top.
+#include "afx/AfxWin.h"
+
+class CTurnedTextBitmaps
+{
+public:
+    CTurnedTextBitmaps();
+    ~CTurnedTextBitmaps();
+    CTurnedTextBitmaps(const CTurnedTextBitmaps&) = delete;
+    CTurnedTextBitmaps& operator=(const CTurnedTextBitmaps&) = delete;
+
+    // Makes both bitmaps (mask black, colour white), each selected into a
+    // memory DC of its own; FALSE when they cannot be made.
+    BOOL Create(int width, int height);
+    HDC GetMaskDC() const { return m_mask.dc; }
+    HDC GetColourDC() const { return m_colour.dc; }
+    // Copies the colour bitmap's text onto 'dest' with the turned box's
+    // top-left corner at (left, top); the turned box is 'height' wide and
+    // 'width' tall. Pixels outside the mask's text stay as they were.
+    BOOL CopyTurned(HDC dest, int left, int top);
+
+private:
+    struct Surface
+    {
+        HDC dc = NULL;
+        HBITMAP bitmap = NULL;
+        HGDIOBJ previous = NULL;
+        BYTE* bits = NULL;
+        // The bitmap top row first; with a memory DC that holds it.
+        BOOL Create(int width, int height, int bitCount, BOOL withDC);
+        void Release();
+    };
+    // Each pixel of 'from' (width x height) goes to the turned 'to'
+    // (height x width).
+    static void Turn(const Surface& from, Surface& to, int width, int height, int bitCount);
+
+    int m_width;
+    int m_height;
+    Surface m_mask;
+    Surface m_colour;
+};
