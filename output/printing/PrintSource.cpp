@@ -6,6 +6,7 @@
 #include "framework/MessageRoutines.h"
 #include "output/printing/PrintAbortDlg.h"
 #include "output/printing/PrinterData.h"
+#include "output/printing/StartingLabelDlg.h"
 
 namespace
 {
@@ -70,13 +71,8 @@ BOOL CPrintSource::Print(const CNamedStringMap* fieldMap, CWnd* parent, CPrinter
     m_dateText = GetDateTimeText(DATETEXT_MONTH | DATETEXT_DAY | DATETEXT_YEAR | DATETEXT_TIME);
 
     m_startingRow = m_startingColumn = 0;
-    if (printerData->GetLabelCount() > 1)
+    if (printerData->GetLabelCount() > 1 && !AskStartingLabel(parent))
     {
-        // Label sheets are not set up by this program.
-        ShowError(NULL, 0,
-                  "Printer '%s' is configured for use with label printing.\n\nPlease use a printer that is "
-                  "configured for use with plain paper",
-                  (LPCTSTR)printerData->GetPrinterDescription());
         m_printerData = NULL;
         m_fieldMap = NULL;
         return FALSE;
@@ -148,6 +144,24 @@ BOOL CPrintSource::Print(const CNamedStringMap* fieldMap, CWnd* parent, CPrinter
     m_headerFont.DeleteObject();
     m_footerFont.DeleteObject();
     return !m_stopped;
+}
+
+BOOL CPrintSource::AskStartingLabel(CWnd* parent)
+{
+    if (!(m_options & PRINT_ASK_STARTING_LABEL))
+    {
+        ShowError(NULL, 0,
+                  "Printer '%s' is configured for use with label printing.\n\nPlease use a printer that is "
+                  "configured for use with plain paper",
+                  (LPCTSTR)m_printerData->GetPrinterDescription());
+        return FALSE;
+    }
+    CStartingLabelDlg dialog(parent, (int)m_printerData->m_labelRows, (int)m_printerData->m_labelColumns);
+    if (dialog.DoModal() != IDOK)
+        return FALSE;
+    m_startingRow = dialog.m_row;
+    m_startingColumn = dialog.m_column;
+    return TRUE;
 }
 
 void CPrintSource::LayoutLabel(int position)

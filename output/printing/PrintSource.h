@@ -74,6 +74,9 @@ public:
     CString m_dateText;
 
 private:
+    // On a label sheet: the starting label asked for (option), else the
+    // label-printer error; FALSE ends the job.
+    BOOL AskStartingLabel(CWnd* parent);
     void LayoutLabel(int position);
     void DrawMarginText(LPCTSTR text, BOOL header, int placement);
     void MakeStyleFont(LPCTSTR name, LPCTSTR fallback, CTextStyle& style, CFont& font, TEXTMETRIC& metrics);

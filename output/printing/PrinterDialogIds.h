@@ -26,3 +26,11 @@
 #define IDC_MARGIN_TOP 40009
 #define IDC_LANDSCAPE 40028
 #define IDC_PRINTER_HELP 57670
+
+// The printer/paper settings with a choice of label sheets (kept with the
+// resources; no dialog of the program opens it).
+#define IDD_PRINTER_PAPER_LABELS 585
+#define IDC_LABEL_TYPE 39999
+#define IDC_LABEL_DESCRIPTION 40000
+#define IDC_LABELS 40001
+#define IDC_PLAIN_PAPER 40003
