@@ -20,7 +20,6 @@ public:
     int m_starts = 0;
     BOOL m_realDrag = FALSE;
 
-    BOOL HasSelection() override { return m_list->GetNextItem(-1, LVNI_SELECTED) >= 0; }
     BOOL FillDataSource(COleDataSource* source) override
     {
         CString text;
@@ -66,19 +65,19 @@ protected:
     {
         ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0, NULL, (HBRUSH)(COLOR_BTNFACE + 1)), "Kennels",
                                       WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(40, 40, 520, 260), NULL, 0));
-        Make(m_dams, CRect(8, 8, 230, 180), 100, {"Bella", "Sable", "Tess"});
-        Make(m_sires, CRect(240, 8, 462, 180), 101, {"Rex"});
+        Make(m_dams, CRect(8, 8, 230, 180), 100);
+        Make(m_sires, CRect(240, 8, 462, 180), 101);
     }
-    void TearDown() override
-    {
-        m_parent.DestroyWindow();
-        COleDataSource::FlushClipboard();
-    }
-    void Make(CItemList& list, const CRect& rect, UINT id, std::vector<const char*> items)
+    void TearDown() override { m_parent.DestroyWindow(); }
+    void Make(CItemList& list, const CRect& rect, UINT id)
     {
         ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS, rect, &m_parent, id));
         list.SetFont(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
         list.InsertColumn(0, "Name", LVCFMT_LEFT, 150);
+    }
+    static void Fill(CListCtrl& list, std::vector<const char*> items)
+    {
+        list.DeleteAllItems();
         for (const char* item : items)
             list.InsertItem(list.GetItemCount(), item);
     }
@@ -218,11 +217,8 @@ TEST_F(MyListCtrlDragDropTest, ARealDragMovesItemsAndNeverDropsOnItsOwnList)
     };
     for (const auto& c : cases)
     {
-        m_dams.DeleteAllItems();
-        m_sires.DeleteAllItems();
-        for (const char* item : {"Bella", "Sable", "Tess"})
-            m_dams.InsertItem(m_dams.GetItemCount(), item);
-        m_sires.InsertItem(0, "Rex");
+        Fill(m_dams, {"Bella", "Sable", "Tess"});
+        Fill(m_sires, {"Rex"});
         m_dams.Support().m_realDrag = TRUE;
         m_dams.Support().m_starts = 0;
 
