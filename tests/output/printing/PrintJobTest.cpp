@@ -15,6 +15,7 @@
 #include "output/printing/PrinterPaperConfig.h"
 #include "output/printing/TextPrintSource.h"
 #include "output/text/RichTextLayout.h"
+#include "support/LayoutCheck.h"
 #include "support/ScratchFolder.h"
 #include "output/ScreenshotFile.h"
 
@@ -217,6 +218,7 @@ TEST_F(PrintToImagesTest, StoppedCancelledAndEmptyJobs)
     CFunctionSource nothing([&](CFunctionSource&) {
         countText = CPrintAbortDlg::Current->GetCountText();
         SaveWindowScreenshot(CPrintAbortDlg::Current->GetSafeHwnd(), "printing");
+        EXPECT_EQ(JoinLayoutFaults(FindLayoutFaults(CPrintAbortDlg::Current->GetSafeHwnd())), "");
         return TRUE;
     });
     EXPECT_TRUE(PrintText(nothing));

@@ -9,6 +9,7 @@
 #include "output/printing/PrinterData.h"
 #include "output/printing/PrinterDataCache.h"
 #include "output/printing/PrinterDialogIds.h"
+#include "support/LayoutCheck.h"
 #include "support/MessageBoxAnswerer.h"
 #include "output/ScreenshotFile.h"
 
@@ -90,6 +91,7 @@ TEST_F(PrinterDialogsTest, ChoosingTheSpecificPrinterStoresItsNamesAndDeviceMode
     CDialogActor actor("Printer/Paper Settings", [&](HWND dialog) {
         defaultText = ItemText(dialog, IDC_DEFAULT_PRINTER_NAME);
         SaveWindowScreenshot(dialog, "printer_paper_settings");
+        EXPECT_EQ(JoinLayoutFaults(FindLayoutFaults(dialog)), "");
         ::SendDlgItemMessageA(dialog, IDC_SPECIFIC_PRINTER, BM_SETCHECK, BST_CHECKED, 0);
         ::SendDlgItemMessageA(dialog, IDC_DEFAULT_PRINTER, BM_SETCHECK, BST_UNCHECKED, 0);
         ::SendDlgItemMessageA(dialog, IDC_PRINTER_LIST, LB_SETCURSEL, 0, 0);
@@ -120,6 +122,8 @@ TEST_F(PrinterDialogsTest, ChoosingTheSpecificPrinterStoresItsNamesAndDeviceMode
 
     // Cancel leaves the configuration as it was.
     CDialogActor canceller("Print Margins", [](HWND dialog) {
+        SaveWindowScreenshot(dialog, "print_margins");
+        EXPECT_EQ(JoinLayoutFaults(FindLayoutFaults(dialog)), "");
         ::SetDlgItemTextA(dialog, IDC_MARGIN_TOP, "2 in");
         Click(dialog, IDCANCEL);
     });
@@ -134,6 +138,7 @@ TEST_F(PrinterDialogsTest, CalibrationTakesTheMeasuredGaps)
     CDialogActor actor("Calibrate Printer", [&](HWND dialog) {
         reported = ItemText(dialog, IDC_CALIBRATE_REPORTED);
         SaveWindowScreenshot(dialog, "calibrate_printer");
+        EXPECT_EQ(JoinLayoutFaults(FindLayoutFaults(dialog)), "");
         ::SetDlgItemTextA(dialog, IDC_CALIBRATE_LEFT_GAP, "0.3 in");
         ::SetDlgItemTextA(dialog, IDC_CALIBRATE_TOP_GAP, "0.2 in");
         Click(dialog, IDOK);
