@@ -2,6 +2,7 @@
 // shows, and how typing, Reset Term and Reset All Terms change the texts.
 #include "application/terminology/TerminologyDlg.h"
 #include "application/terminology/TerminologyIds.h"
+#include "support/LayoutCheck.h"
 #include "support/WindowScreenshot.h"
 
 #include <gtest/gtest.h>
@@ -154,4 +155,5 @@ TEST_F(TerminologyDlgTest, ShownWithEveryControlInsideTheWindow)
             << ::GetDlgCtrlID(child);
     }
     EXPECT_TRUE(SaveWindowScreenshot(Dialog(), "terminology"));
+    EXPECT_EQ(JoinLayoutFaults(FindLayoutFaults(Dialog())), "");
 }

@@ -1,6 +1,7 @@
 #include "framework/dialogs/ErrorListDlg.h"
 
 #include "framework/dialogs/ErrorListIds.h"
+#include "support/LayoutCheck.h"
 #include "support/DialogDriver.h"
 #include "framework/support/FrameworkTestApp.h"
 #include "support/WindowScreenshot.h"
@@ -72,6 +73,7 @@ TEST_P(ErrorListDlgTest, ShowsTheEntriesCopiesThemAndAnswers)
                        (LPARAM)::GetDlgItem(window, IDC_ERROR_LIST_COPY));
         EXPECT_EQ(ClipboardText(), "Line 4     unknown gene 'Q'\r\nLine 9     duplicate allele 'b'");
         EXPECT_TRUE(SaveWindowScreenshot(window, "framework_error_list_" + std::to_string(c.templateId)));
+        EXPECT_EQ(JoinLayoutFaults(FindLayoutFaults(window)), "");
         CDialogDriver::Click(window, c.button);
     });
     EXPECT_EQ(dialog.DoModal(), c.result);

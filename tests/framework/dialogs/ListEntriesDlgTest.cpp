@@ -2,6 +2,7 @@
 
 #include "framework/dialogs/NameEntryDlg.h"
 #include "framework/messages/MessageBoxIds.h"
+#include "support/LayoutCheck.h"
 #include "support/DialogDriver.h"
 #include "framework/support/FrameworkTestApp.h"
 #include "support/WindowScreenshot.h"
@@ -136,6 +137,7 @@ TEST(ListEntriesDlgTest, UpdateDeleteAndDeleteAllFollowTheListAndTheEntriesRound
         Press(window, IDC_LIST_ENTRIES_UPDATE); // Brindle to Blue: a duplicate
         Press(window, IDC_LIST_ENTRIES_DELETE); // Brindle goes
         EXPECT_TRUE(SaveWindowScreenshot(window, "framework_list_entries_dialog"));
+        EXPECT_EQ(JoinLayoutFaults(FindLayoutFaults(window)), "");
     });
     EXPECT_FALSE(deleteEnabledWithoutSelection);
     EXPECT_TRUE(deleteAllEnabled);

@@ -1,6 +1,7 @@
 #include "framework/dialogs/NameEntryDlg.h"
 
 #include "framework/messages/MessageBoxIds.h"
+#include "support/LayoutCheck.h"
 #include "support/DialogDriver.h"
 #include "framework/support/FrameworkTestApp.h"
 #include "support/WindowScreenshot.h"
@@ -102,6 +103,7 @@ TEST_P(NameEntryTemplateTest, EveryTemplateShowsTheLabelTheEditAndTheButtonsApar
         EXPECT_EQ(end, 10u);
         EXPECT_EQ(CDialogDriver::ItemText(window, IDOK), "Add");
         EXPECT_TRUE(SaveWindowScreenshot(window, "framework_name_entry_" + std::to_string(templateId)));
+        EXPECT_EQ(JoinLayoutFaults(FindLayoutFaults(window)), "");
         CDialogDriver::Click(window, IDCANCEL);
     });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);

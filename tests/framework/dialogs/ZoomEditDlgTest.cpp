@@ -3,6 +3,7 @@
 #include "ZoomEditTestIds.h"
 #include "foundation/windows/WindowsVersionCode.h"
 #include "framework/dialogs/ZoomEditIds.h"
+#include "support/LayoutCheck.h"
 #include "support/DialogDriver.h"
 #include "framework/support/FrameworkTestApp.h"
 #include "support/WindowScreenshot.h"
@@ -72,6 +73,7 @@ TEST_P(ZoomEditDlgTest, DoubleClickEditsTheWholeTextInALargeBox)
         if (c.length < 100)
         {
             EXPECT_TRUE(SaveWindowScreenshot(window, std::string("framework_zoom_edit_") + c.name));
+            EXPECT_EQ(JoinLayoutFaults(FindLayoutFaults(window)), "");
         }
         CDialogDriver::Click(window, c.ending);
     });

@@ -135,6 +135,7 @@ TEST_F(PromptsTest, ConfigurationDialogRoundTrip)
         ::SendMessageA(answerList, LB_SETCURSEL, 0, 0);
         ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PROMPT_ANSWERS, LBN_SELCHANGE), (LPARAM)answerList);
         SaveWindowScreenshot(dialog, "framework_configure_prompts");
+        EXPECT_EQ(JoinLayoutFaults(FindLayoutFaults(dialog)), "");
         CDialogDriver::Click(dialog, IDOK);
     });
     EXPECT_EQ(IDOK, ConfigureMessagePrompts(NULL));

@@ -3,6 +3,7 @@
 #include "framework/dialogs/NameEntryIds.h"
 #include "framework/messages/MessageBoxIds.h"
 #include "framework/named/TestNamedKind.h"
+#include "support/LayoutCheck.h"
 #include "support/DialogDriver.h"
 #include "framework/support/FrameworkTestApp.h"
 #include "support/WindowScreenshot.h"
@@ -121,6 +122,7 @@ TEST_F(NamedObjectListDlgTest, AllFiveActionsReachTheStoreOnOk)
         EXPECT_FALSE(Enabled(dialog, IDC_NAMED_OBJECT_RENAME)); // "Default" is fixed
         EXPECT_FALSE(Enabled(dialog, IDC_NAMED_OBJECT_DELETE));
         SaveWindowScreenshot(dialog, "named_object_list");
+        EXPECT_EQ(JoinLayoutFaults(FindLayoutFaults(dialog)), "");
 
         CTestNamedKind::Script(9);
         Press(dialog, IDC_NAMED_OBJECT_NEW);           // "Heading"

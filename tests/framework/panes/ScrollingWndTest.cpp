@@ -5,6 +5,7 @@
 #include "PanesTestIds.h"
 #include "framework/dialogs/SelectRegionDlg.h"
 #include "framework/resources/CursorIds.h"
+#include "support/LayoutCheck.h"
 #include "support/DialogDriver.h"
 #include "framework/support/FrameworkTestApp.h"
 #include "support/WindowScreenshot.h"
@@ -247,6 +248,7 @@ TEST(PaneWndTest, SelectRegionSetsTheRegionFlagAndThePageCommandReachesThePage)
             if (c.regionBefore)
             {
                 EXPECT_TRUE(SaveWindowScreenshot(dialog, "framework_select_region_dialog"));
+                EXPECT_EQ(JoinLayoutFaults(FindLayoutFaults(dialog)), "");
             }
             CDialogDriver::Click(dialog, c.endWith);
         });

@@ -5,6 +5,7 @@
 #include "framework/app/SharedImageLists.h"
 #include "framework/resources/CommandImagesIds.h"
 #include "framework/colours/ColourPalettePopup.h"
+#include "support/LayoutCheck.h"
 #include "support/DialogDriver.h"
 #include "output/ScreenshotFile.h"
 #include "output/text/TextStyleDlgIds.h"
@@ -93,6 +94,7 @@ TEST_F(TextStyleDlgTest, OkTakesTheEditedStyleAndCancelKeepsTheOld)
                   ::SendMessageA(fonts, CB_SETCURSEL, count - 1, 0);
                   chosenFont = CDialogDriver::ItemText(dialog, IDC_STYLE_FONT);
                   SaveWindowScreenshot(dialog, "text_style_dialog");
+                  EXPECT_EQ(JoinLayoutFaults(FindLayoutFaults(dialog)), "");
                   ::CheckDlgButton(dialog, IDC_STYLE_BOLD, BST_UNCHECKED);
                   ::CheckDlgButton(dialog, IDC_STYLE_ALL_CAPS, BST_CHECKED);
                   ::SetDlgItemTextA(dialog, IDC_STYLE_POINT_SIZE, "20");
