@@ -12,11 +12,9 @@ int RowBytes(int width, int bitCount)
 // The background of each kind: black under the mask, white under the colour.
 const DWORD MaskBackground = BLACKNESS;
 const DWORD ColourBackground = WHITENESS;
-// The text where the mask is set; the destination kept elsewhere.
-const DWORD CopyThroughMask = MAKEROP4(SRCCOPY, 0x00AA0029);
 } // namespace
 
-BOOL CTurnedTextBitmaps::Surface::Create(int width, int height, int bitCount, BOOL withDC)
+BOOL CTurnedTextBitmaps::Surface::Create(int width, int height, int bitCount, BOOL setBlack)
 {
     struct
     {
@@ -30,14 +28,13 @@ BOOL CTurnedTextBitmaps::Surface::Create(int width, int height, int bitCount, BO
     info.header.biPlanes = 1;
     info.header.biBitCount = (WORD)bitCount;
     info.header.biCompression = BI_RGB;
-    info.colours[1].rgbRed = info.colours[1].rgbGreen = info.colours[1].rgbBlue = 255;
+    RGBQUAD& white = info.colours[setBlack ? 0 : 1];
+    white.rgbRed = white.rgbGreen = white.rgbBlue = 255;
     void* pixels = NULL;
     bitmap = ::CreateDIBSection(NULL, (BITMAPINFO*)&info, DIB_RGB_COLORS, &pixels, NULL, 0);
     if (bitmap == NULL)
         return FALSE;
     bits = (BYTE*)pixels;
-    if (!withDC)
-        return TRUE;
     dc = ::CreateCompatibleDC(NULL);
     if (dc == NULL)
         return FALSE;
@@ -75,31 +72,33 @@ BOOL CTurnedTextBitmaps::Create(int width, int height)
     m_colour.Release();
     m_width = width;
     m_height = height;
-    if (width < 1 || height < 1 || !m_mask.Create(width, height, 1, TRUE) ||
-        !m_colour.Create(width, height, 32, TRUE))
+    if (width < 1 || height < 1 || !m_mask.Create(width, height, 1, FALSE) ||
+        !m_colour.Create(width, height, 32, FALSE))
         return FALSE;
     ::PatBlt(m_mask.dc, 0, 0, width, height, MaskBackground);
     ::PatBlt(m_colour.dc, 0, 0, width, height, ColourBackground);
     return TRUE;
 }
 
-void CTurnedTextBitmaps::Turn(const Surface& from, Surface& to, int width, int height, int bitCount)
+void CTurnedTextBitmaps::Turn(Surface& mask, Surface& colour) const
 {
-    const int fromRow = RowBytes(width, bitCount);
-    const int toRow = RowBytes(height, bitCount);
-    if (bitCount == 1)
-        std::memset(to.bits, 0, (size_t)toRow * width);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
+    const int fromMaskRow = RowBytes(m_width, 1), toMaskRow = RowBytes(m_height, 1);
+    const DWORD* from = (const DWORD*)m_colour.bits;
+    DWORD* to = (DWORD*)colour.bits;
+    std::memset(mask.bits, 0, (size_t)toMaskRow * m_width);
+    for (int y = 0; y < m_height; ++y)
+    {
+        const BYTE* maskRow = m_mask.bits + (size_t)y * fromMaskRow;
+        for (int x = 0; x < m_width; ++x)
         {
             // The left edge goes to the bottom, the top edge to the left.
-            const int tx = y;
-            const int ty = width - 1 - x;
-            if (bitCount == 32)
-                std::memcpy(to.bits + (size_t)ty * toRow + 4 * tx, from.bits + (size_t)y * fromRow + 4 * x, 4);
-            else if (from.bits[(size_t)y * fromRow + x / 8] & (0x80 >> (x % 8)))
-                to.bits[(size_t)ty * toRow + tx / 8] |= (BYTE)(0x80 >> (tx % 8));
+            const int tx = y, ty = m_width - 1 - x;
+            const bool text = (maskRow[x / 8] & (0x80 >> (x % 8))) != 0;
+            if (text)
+                mask.bits[(size_t)ty * toMaskRow + tx / 8] |= (BYTE)(0x80 >> (tx % 8));
+            to[(size_t)ty * m_height + tx] = text ? from[(size_t)y * m_width + x] : 0;
         }
+    }
 }
 
 BOOL CTurnedTextBitmaps::CopyTurned(HDC dest, int left, int top)
@@ -108,14 +107,21 @@ BOOL CTurnedTextBitmaps::CopyTurned(HDC dest, int left, int top)
         return FALSE;
     // The turn is made on the bits: the platform's parallelogram blit does
     // not turn bitmaps on every system, and a quarter turn needs no more.
+    // The turned mask is black on white and the turned colour black outside
+    // the text, so that clearing the text's pixels and adding the colour
+    // copies exactly the text through the mask.
     Surface mask, colour;
-    BOOL done = mask.Create(m_height, m_width, 1, FALSE) && colour.Create(m_height, m_width, 32, TRUE);
+    BOOL done = mask.Create(m_height, m_width, 1, TRUE) && colour.Create(m_height, m_width, 32, FALSE);
     if (done)
     {
         ::GdiFlush();
-        Turn(m_mask, mask, m_width, m_height, 1);
-        Turn(m_colour, colour, m_width, m_height, 32);
-        done = ::MaskBlt(dest, left, top, m_height, m_width, colour.dc, 0, 0, mask.bitmap, 0, 0, CopyThroughMask);
+        Turn(mask, colour);
+        COLORREF oldText = ::SetTextColor(dest, RGB(255, 255, 255));
+        COLORREF oldBack = ::SetBkColor(dest, RGB(0, 0, 0));
+        done = ::BitBlt(dest, left, top, m_height, m_width, mask.dc, 0, 0, SRCAND) &&
+               ::BitBlt(dest, left, top, m_height, m_width, colour.dc, 0, 0, SRCPAINT);
+        ::SetBkColor(dest, oldBack);
+        ::SetTextColor(dest, oldText);
     }
     mask.Release();
     colour.Release();

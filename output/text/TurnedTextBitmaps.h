@@ -31,13 +31,14 @@ private:
         HBITMAP bitmap = NULL;
         HGDIOBJ previous = NULL;
         BYTE* bits = NULL;
-        // The bitmap top row first; with a memory DC that holds it.
-        BOOL Create(int width, int height, int bitCount, BOOL withDC);
+        // The bitmap top row first, with a memory DC that holds it; a
+        // one-bit bitmap shows its set bits black or white.
+        BOOL Create(int width, int height, int bitCount, BOOL setBlack);
         void Release();
     };
-    // Each pixel of 'from' (width x height) goes to the turned 'to'
-    // (height x width).
-    static void Turn(const Surface& from, Surface& to, int width, int height, int bitCount);
+    // Turns both bitmaps into 'mask' and 'colour' (height x width), the
+    // colour black where the mask has no text.
+    void Turn(Surface& mask, Surface& colour) const;
 
     int m_width;
     int m_height;

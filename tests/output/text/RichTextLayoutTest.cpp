@@ -569,6 +569,14 @@ TEST_F(TurnedTextTest, TurnedLinesStackFromLeftToRightAndStopAtTheClipsTop)
     EXPECT_LT(firstLine.bottom - firstLine.top, secondLine.bottom - secondLine.top - 20);
     EXPECT_NEAR(firstLine.bottom, secondLine.bottom, 3);
     EXPECT_GT(firstLine.bottom, turned.bottom - 5);
+    // Around the letters the destination keeps its pixels.
+    HBRUSH green = ::CreateSolidBrush(RGB(0, 255, 0));
+    ::FillRect(m_dc.m_hDC, &everything, green);
+    ::DeleteObject(green);
+    m_layout.Paint(&m_dc, turned, everything, 0, -1);
+    EXPECT_EQ(0, CountPixels(everything, RGB(255, 255, 255)));
+    EXPECT_GT(CountPixels(turned, RGB(0, 0, 0)), 20);
+    EXPECT_GT(CountPixels(turned, RGB(0, 255, 0)), (turned.right - turned.left) * (turned.bottom - turned.top) / 2);
 
     // A clip whose top cuts the line: past its top with flag 4 the line ends
     // in an ellipsis below the clip; without it the run is drawn whole.
