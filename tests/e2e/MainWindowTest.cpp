@@ -80,6 +80,7 @@ TEST_F(MainWindow, ShowAssumedGenotypesAddsTheCompletedGenotype)
         return t.find("\r\n\r\nAssumed genotype:\r\n") != std::string::npos;
     })) << Output(FemalePhenotype);
     EXPECT_NE(Output(MalePhenotype).find("Assumed genotype:"), std::string::npos) << "both parents recomputed";
+    CProgramDriver::Screenshot(m_main, "main-dialog-assumed");
 }
 
 TEST_F(MainWindow, EnterInAGenotypeKeepsTheWindowAndEscapeCloses)
