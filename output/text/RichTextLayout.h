@@ -113,6 +113,7 @@ private:
                  BOOL ellipsis);
     void DrawTurnedRun(const CString& text, const int* advances, int left, int top, int bottom, int baseline,
                        int width, COLORREF colour);
+    void DrawTurnedOutline(const CString& text, const int* advances, int left, int baseline);
 
     const CNamedStringMap* m_styleMap;
     CDC* m_dc;

@@ -256,6 +256,8 @@ void CRichTextLayout::DrawRun(const CRichTextRun& run, int left, int top, int bo
     const int* dx = advances.empty() ? NULL : advances.data();
     if (!m_rotated)
         ::ExtTextOutA(hdc, m_state->m_origin.x + left, m_state->m_origin.y + baseline, 0, NULL, text, length, dx);
+    else if (capture)
+        DrawTurnedOutline(text, dx, left, baseline);
     else
         DrawTurnedRun(text, dx, left, top, bottom, baseline, width, colour);
 
@@ -290,4 +292,23 @@ void CRichTextLayout::DrawTurnedRun(const CString& text, const int* advances, in
     }
     RECT turned = ToDevice(left, top, left + width, bottom);
     bitmaps.CopyTurned(m_dc->m_hDC, turned.left, turned.top);
+}
+
+void CRichTextLayout::DrawTurnedOutline(const CString& text, const int* advances, int left, int baseline)
+{
+    // A path holds outlines, not bitmaps: the run is drawn in its font
+    // turned to read upwards, from where its baseline starts.
+    HDC hdc = m_dc->m_hDC;
+    LOGFONT logFont;
+    if (::GetObjectA(::GetCurrentObject(hdc, OBJ_FONT), sizeof(logFont), &logFont) != sizeof(logFont))
+        return;
+    logFont.lfEscapement = logFont.lfOrientation = 900;
+    HFONT turned = ::CreateFontIndirectA(&logFont);
+    if (turned == NULL)
+        return;
+    HGDIOBJ previous = ::SelectObject(hdc, turned);
+    RECT start = ToDevice(left, baseline, left, baseline);
+    ::ExtTextOutA(hdc, start.left, start.bottom, 0, NULL, text, text.GetLength(), advances);
+    ::SelectObject(hdc, previous);
+    ::DeleteObject(turned);
 }

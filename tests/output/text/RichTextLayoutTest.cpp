@@ -591,29 +591,38 @@ TEST_F(TurnedTextTest, TurnedLinesStackFromLeftToRightAndStopAtTheClipsTop)
     EXPECT_GT(clipped.bottom - clipped.top, (destination.bottom - clipTop) / 2);
 }
 
-TEST_F(RichTextTest, PathsHoldEachRunsOutlineAndColour)
+TEST_F(TurnedTextTest, PathsHoldEachRunsOutlineAndColour)
 {
-    Lay("{r#ff0000}Red{r#0000ff}Blue\n{rDefault}Ink");
-    RECT destination = {20, 30, 20 + m_layout.m_width, 30 + m_layout.m_height};
-    CTextPathList paths;
-    m_layout.Paint(&m_dc, destination, RECT{0, 0, 600, 400}, &paths, 0, -1);
-    ASSERT_EQ(3u, paths.size());
-    const COLORREF colours[] = {RGB(255, 0, 0), RGB(0, 0, 255), RGB(0, 0, 0)};
-    for (int i = 0; i < 3; ++i)
+    for (BOOL turned : {FALSE, TRUE})
     {
-        const CRichTextLine& line = m_layout.GetLine(i < 2 ? 0 : 1);
-        const CRichTextRun& run = *line.GetItem(i < 2 ? i : 0).run;
-        int left = destination.left + (i == 1 ? line.GetItem(0).run->m_width : 0);
-        RECT box = {left - 2, destination.top + line.m_top - 1, left + run.m_width + 2,
-                    destination.top + line.m_bottom + 1};
-        EXPECT_EQ(colours[i], paths[i].m_colour) << i;
-        ASSERT_GT(paths[i].m_points.size(), 10u) << i;
-        EXPECT_EQ(paths[i].m_points.size(), paths[i].m_types.size());
-        for (const POINT& point : paths[i].m_points)
-            ASSERT_TRUE(::PtInRect(&box, point)) << i << ": " << point.x << "," << point.y;
+        Lay("{r#ff0000}Red{r#0000ff}Blue\n{rDefault}Ink", 10000, turned ? RICHTEXT_ROTATED : 0);
+        int across = m_layout.m_height, along = m_layout.m_width;
+        RECT destination = {20, 30, 20 + (turned ? across : along), 30 + (turned ? along : across)};
+        CTextPathList paths;
+        m_layout.Paint(&m_dc, destination, RECT{0, 0, 600, 400}, &paths, 0, -1);
+        ASSERT_EQ(3u, paths.size());
+        const COLORREF colours[] = {RGB(255, 0, 0), RGB(0, 0, 255), RGB(0, 0, 0)};
+        for (int i = 0; i < 3; ++i)
+        {
+            const CRichTextLine& line = m_layout.GetLine(i < 2 ? 0 : 1);
+            const CRichTextRun& run = *line.GetItem(i < 2 ? i : 0).run;
+            // The run's box along and across the lines, then on the device.
+            int start = i == 1 ? line.GetItem(0).run->m_width : 0;
+            RECT box = {start - 2, line.m_top - 1, start + run.m_width + 2, line.m_bottom + 1};
+            if (turned)
+                box = RECT{destination.left + box.top, destination.bottom - box.right, destination.left + box.bottom,
+                           destination.bottom - box.left};
+            else
+                ::OffsetRect(&box, destination.left, destination.top);
+            EXPECT_EQ(colours[i], paths[i].m_colour) << i;
+            ASSERT_GT(paths[i].m_points.size(), 10u) << i;
+            EXPECT_EQ(paths[i].m_points.size(), paths[i].m_types.size());
+            for (const POINT& point : paths[i].m_points)
+                ASSERT_TRUE(::PtInRect(&box, point)) << turned << " " << i << ": " << point.x << "," << point.y;
+        }
+        // Drawing into paths leaves the device as it was.
+        EXPECT_EQ(0, CountPixels(RECT{0, 0, 600, 400}, RGB(255, 0, 0)));
     }
-    // Drawing into paths leaves the device as it was.
-    EXPECT_EQ(0, CountPixels(RECT{0, 0, 600, 400}, RGB(255, 0, 0)));
 }
 
 TEST_F(RichTextTest, PicturesRealiseTheirPaletteInTheDevice)
