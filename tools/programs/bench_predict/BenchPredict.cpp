@@ -9,6 +9,10 @@
 // words. Each runs in a process of its own, so that its peak memory is its own.
 //   bench_predict [runs]
 //   bench_predict --texts LOCI SAY_WORDS CARRIED_WORDS RUNS   (one such mating)
+//   bench_predict --keystrokes FILE "GENOTYPE" RUNS
+//     the engine's share of the live phenotype: every prefix of the genotype
+//     typed into the main window is parsed, completed with assumed alleles
+//     and given its phenotype, as after each keystroke.
 #include "afx/AfxCore.h"
 
 #include <psapi.h>
@@ -19,7 +23,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "foundation/files/ByteBuffer.h"
 #include "foundation/terminology/TerminologySetup.h"
+#include "foundation/text/TextLines.h"
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsConfigLoad.h"
 #include "genetics/GeneticsSection.h"
@@ -193,6 +199,66 @@ void RunTextsCaseApart(int genes, int sayWords, int carriedWords, int runs)
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
 }
+// What the main window computes for one typed text: the genotype, its
+// assumed alleles and its phenotype.
+void PhenotypeOf(CGeneticsSection* rules, CGeneticsSection* genes, const CString& typed, int sex)
+{
+    CGenotype genotype;
+    if (!genotype.Parse(genes, typed, sex, 0).IsEmpty())
+        return;
+    CGenotype completed;
+    rules->AddAssumedAlleles(genotype, sex, &completed);
+    completed.Format(genes, 0);
+    CString sectionName;
+    genes->DeducePhenotype(genotype, 1, &sectionName);
+}
+
+int RunKeystrokes(const char* path, const CString& genotype, int runs)
+{
+    CByteBuffer buffer;
+    if (!buffer.LoadFile(path))
+    {
+        fprintf(stderr, "cannot read %s\n", path);
+        return 1;
+    }
+    buffer.ConvertCrLfToLf();
+    CStringArray lines;
+    SplitBufferLines(lines, buffer, TRUE);
+    CDWordArray numbers;
+    for (int i = 0; i < lines.GetSize(); i++)
+        numbers.Add((DWORD)(i + 1));
+    CGeneticsConfig config;
+    const CString error = config.Read(lines, numbers);
+    CGeneticsSection* rules = NULL;
+    for (int i = 0; i < config.GetSectionCount() && rules == NULL; i++)
+        if (!config.GetSection(i)->m_bGenes)
+            rules = config.GetSection(i);
+    if (!error.IsEmpty() || rules == NULL || rules->GetGenesSection() == NULL)
+    {
+        fprintf(stderr, "configuration error: %s\n", error.IsEmpty() ? "no rules section" : (LPCTSTR)error);
+        return 1;
+    }
+    CGeneticsSection* genes = rules->GetGenesSection();
+    std::vector<double> perKey;
+    for (int length = 1; length <= genotype.GetLength(); length++)
+    {
+        const CString typed = genotype.Left(length);
+        std::vector<double> times;
+        for (int run = 0; run < runs; run++)
+        {
+            const double start = BenchSeconds();
+            PhenotypeOf(rules, genes, typed, SEX_FEMALE);
+            times.push_back(BenchSeconds() - start);
+        }
+        perKey.push_back(Median(times));
+    }
+    double sum = 0.0;
+    for (double t : perKey)
+        sum += t;
+    printf("%s: %d keystrokes, engine per keystroke: mean %.1f us, slowest %.1f us\n", path, (int)perKey.size(),
+           sum * 1e6 / (double)perKey.size(), *std::max_element(perKey.begin(), perKey.end()) * 1e6);
+    return 0;
+}
 }  // namespace
 
 int main(int argc, char** argv)
@@ -202,6 +268,8 @@ int main(int argc, char** argv)
     RefreshSexLetterTexts();
     if (argc == 6 && strcmp(argv[1], "--texts") == 0)
         return RunTextsCase(atoi(argv[2]), atoi(argv[3]), atoi(argv[4]), std::max(1, atoi(argv[5])));
+    if (argc == 5 && strcmp(argv[1], "--keystrokes") == 0)
+        return RunKeystrokes(argv[2], argv[3], std::max(1, atoi(argv[4])));
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
 
     double oracleAtSix = 0.0;
