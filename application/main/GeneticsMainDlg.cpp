@@ -184,9 +184,13 @@ BOOL CGeneticsMainDlg::PreTranslateMessage(MSG* msg)
 
 void CGeneticsMainDlg::UpdatePhenotype(UINT editId, UINT outputId, int sex)
 {
+    // The output shows its final text only: setting a multi-line field's text
+    // costs milliseconds (its scroll bar is updated), and this runs after
+    // every keystroke, so the field is set once and not at all when its text
+    // stays the same.
+    HWND output = ::GetDlgItem(m_hWnd, outputId);
     m_phenotypeText[sex].Empty();
     m_assumedText[sex].Empty();
-    SetDlgItemText(outputId, "");
     GetDlgItemText(editId, m_genotypeText[sex]);
     TrimString(&m_genotypeText[sex]);
 
@@ -195,6 +199,7 @@ void CGeneticsMainDlg::UpdatePhenotype(UINT editId, UINT outputId, int sex)
     if (genes == NULL)
     {
         m_valid[sex] = 0;
+        AfxSetWindowText(output, "");
         return;
     }
     m_genotype[sex].RemoveAll();
@@ -205,7 +210,7 @@ void CGeneticsMainDlg::UpdatePhenotype(UINT editId, UINT outputId, int sex)
     if (!m_valid[sex])
     {
         m_phenotypeText[sex].Format("** Error: %s **", (LPCTSTR)error);
-        SetDlgItemText(outputId, m_phenotypeText[sex]);
+        AfxSetWindowText(output, m_phenotypeText[sex]);
         return;
     }
     CGenotype completed;
@@ -221,7 +226,7 @@ void CGeneticsMainDlg::UpdatePhenotype(UINT editId, UINT outputId, int sex)
     text.Format("Computed ~phenotype~:\r\n%s", (LPCTSTR)m_phenotypeText[sex]);
     if (m_showAssumed && !m_assumedText[sex].IsEmpty())
         text += "\r\n\r\nAssumed ~genotype~:\r\n" + m_assumedText[sex];
-    SetDlgItemText(outputId, ExpandTerms(text));
+    AfxSetWindowText(output, ExpandTerms(text));
 }
 
 void CGeneticsMainDlg::RefreshPhenotypes()
