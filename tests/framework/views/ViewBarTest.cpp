@@ -3,6 +3,7 @@
 #include "afx/ClientDC.h"
 #include "framework/controls/ListItemRecords.h"
 #include "framework/support/FrameworkTestApp.h"
+#include "framework/panes/KennelPages.h"
 #include "support/TestWindow.h"
 #include "support/WindowScreenshot.h"
 
@@ -40,17 +41,7 @@ protected:
         CRect client;
         m_window.Wnd()->GetClientRect(&client);
         EXPECT_TRUE(m_bar.Create(WS_CHILD | WS_VISIBLE, client, m_window.Wnd(), 200));
-        const char* titles[] = {"Dams", "Sires", "Litters"};
-        for (int i = 0; i < 3; ++i)
-        {
-            auto page = std::make_unique<CWnd>();
-            page->Create("LISTBOX", NULL, WS_CHILD | WS_BORDER | LBS_NOINTEGRALHEIGHT, CRect(0, 0, 10, 10), &m_bar,
-                         300 + i);
-            page->SendMessage(WM_SETFONT, (WPARAM)::GetStockObject(DEFAULT_GUI_FONT));
-            page->SendMessage(LB_ADDSTRING, 0, (LPARAM)(std::string(titles[i]) + " of the kennel").c_str());
-            m_bar.AddPage(page.get(), titles[i]);
-            m_pages.push_back(std::move(page));
-        }
+        MakeKennelPages(&m_bar, m_pages, [this](CWnd* page, const char* title) { m_bar.AddPage(page, title); });
     }
     ~ViewBarTest() override
     {
@@ -59,14 +50,7 @@ protected:
             page->DestroyWindow();
     }
 
-    int ShownPage() const
-    {
-        int shown = -1;
-        for (size_t i = 0; i < m_pages.size(); ++i)
-            if (m_pages[i]->IsWindowVisible() && m_pages[i]->IsWindowEnabled())
-                shown = shown == -1 ? (int)i : -2;
-        return shown;
-    }
+    int ShownPage() const { return ShownKennelPage(m_pages); }
     CRect RectInBar(CWnd& window)
     {
         CRect rect;
