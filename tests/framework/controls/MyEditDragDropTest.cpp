@@ -234,11 +234,7 @@ TEST_F(MyEditDragDropTest, ClipboardCommandsTakeTheSelectionElseTheWholeText)
         m_source.SetSel(c.start, c.end);
         if (c.command == Read)
         {
-            HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, 5);
-            memcpy(::GlobalLock(block), "Sable", 5);
-            ::GlobalUnlock(block);
-            COleDataSource* source = new COleDataSource;
-            source->CacheGlobalData(CF_TEXT, block);
+            COleDataSource* source = NewUnterminatedTextSource("Sable", 5);
             COleDataObject data;
             data.Attach(source->GetDataObject(), FALSE);
             EXPECT_TRUE(m_source.m_dragDrop.ReadData(&data));

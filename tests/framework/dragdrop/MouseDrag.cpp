@@ -74,3 +74,13 @@ BOOL RunMouseDrag(POINT press, POINT drop, const std::function<void()>& startDra
     PumpMessages();
     return dragScript.tick < escapeTick;
 }
+
+COleDataSource* NewUnterminatedTextSource(const char* bytes, size_t length)
+{
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, length);
+    memcpy(::GlobalLock(block), bytes, length);
+    ::GlobalUnlock(block);
+    COleDataSource* source = new COleDataSource;
+    source->CacheGlobalData(CF_TEXT, block);
+    return source;
+}

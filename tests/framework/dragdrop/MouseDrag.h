@@ -1,6 +1,7 @@
 #pragma once
 // A real OLE drag driven by synthetic mouse input.
 #include "afx/AfxWin.h"
+#include "afx/OleDataSource.h"
 
 #include <functional>
 
@@ -10,3 +11,8 @@
 // TRUE when the drag ended before that.
 BOOL RunMouseDrag(POINT press, POINT drop, const std::function<void()>& startDrag);
 void PumpMessages();
+
+// A data source offering the bytes as CF_TEXT in a block of exactly their
+// length (no terminating zero), as a careless drop source offers text. The
+// caller ends it with InternalRelease.
+COleDataSource* NewUnterminatedTextSource(const char* bytes, size_t length);

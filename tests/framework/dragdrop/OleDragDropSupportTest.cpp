@@ -235,11 +235,7 @@ TEST_F(OleDragDropSupportTest, ClipboardCommandsCopyCutAndPaste)
 TEST_F(OleDragDropSupportTest, DroppedTextEndsAtTheEndOfItsBlock)
 {
     // Five bytes and no terminating zero.
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, 5);
-    memcpy(::GlobalLock(block), "Sable", 5);
-    ::GlobalUnlock(block);
-    COleDataSource* source = new COleDataSource;
-    source->CacheGlobalData(CF_TEXT, block);
+    COleDataSource* source = NewUnterminatedTextSource("Sable", 5);
     COleDataObject data;
     data.Attach(source->GetDataObject());
     CString text;
