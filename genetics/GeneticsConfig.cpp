@@ -196,6 +196,23 @@ CString CGeneticsConfig::Read(const CStringArray& sourceLines, const CDWordArray
     return error;
 }
 
+CGeneticsSection* CGeneticsConfig::FindFirstRulesSection() const
+{
+    for (int i = 0; i < GetSectionCount(); i++)
+        if (!GetSection(i)->m_bGenes)
+            return GetSection(i);
+    return NULL;
+}
+
+CString CGeneticsConfig::Read(const CStringArray& lines)
+{
+    CDWordArray numbers;
+    numbers.SetSize(lines.GetSize());
+    for (int i = 0; i < numbers.GetSize(); i++)
+        numbers[i] = (DWORD)(i + 1);
+    return Read(lines, numbers);
+}
+
 CString CGeneticsConfig::ReadSections(CStringArray& lines, CDWordArray& numbers)
 {
     int header = 0;

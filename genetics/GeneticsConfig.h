@@ -16,10 +16,14 @@ public:
     // Makes the configuration from the lines of a configuration text; returns
     // the first error, empty on success.
     CString Read(const CStringArray& lines, const CDWordArray& lineNumbers);
+    // The same for the whole text of a file: its lines numbered from 1.
+    CString Read(const CStringArray& lines);
     void Clear();
 
     CGeneticsSection* FindSection(const char* name) const;
     int CountRulesSections() const;
+    // The rules section the program works with: the first one in the file.
+    CGeneticsSection* FindFirstRulesSection() const;
     // The description, notes and version with their paragraphs reflowed.
     CString GetDescription() const;
     CString GetNotes() const;

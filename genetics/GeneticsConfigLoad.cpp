@@ -116,13 +116,8 @@ BOOL LoadGeneticsConfig(BOOL force, BOOL report)
         GeneticsConfigLoadFailed = TRUE;
         return FALSE;
     }
-    CDWordArray numbers;
-    numbers.SetSize(lines.GetSize());
-    for (int i = 0; i < numbers.GetSize(); i++)
-        numbers[i] = (DWORD)(i + 1);
-
     CGeneticsConfig* config = new CGeneticsConfig;
-    CString error = config->Read(lines, numbers);
+    CString error = config->Read(lines);
     if (error.IsEmpty())
     {
         CurrentGeneticsConfig = config;

@@ -91,15 +91,7 @@ INT_PTR CGeneticsMainDlg::DoModal()
 
 CGeneticsSection* CGeneticsMainDlg::GetRulesSection()
 {
-    if (CurrentGeneticsConfig == NULL)
-        return NULL;
-    for (int i = 0; i < CurrentGeneticsConfig->GetSectionCount(); i++)
-    {
-        CGeneticsSection* section = CurrentGeneticsConfig->GetSection(i);
-        if (!section->m_bGenes)
-            return section;
-    }
-    return NULL;
+    return CurrentGeneticsConfig != NULL ? CurrentGeneticsConfig->FindFirstRulesSection() : NULL;
 }
 
 void CGeneticsMainDlg::DoDataExchange(CDataExchange* pDX)

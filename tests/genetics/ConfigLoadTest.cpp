@@ -190,10 +190,7 @@ TEST(ConfigurationFile, SealedFilesAreOnlyUnsealedAndPlainTextIsRead)
         if (c.error != 0)
             continue;
         CGeneticsConfig config;
-        CDWordArray numbers;
-        for (int i = 0; i < lines.GetSize(); i++)
-            numbers.Add((DWORD)(i + 1));
-        EXPECT_TEXT(config.Read(lines, numbers), "") << c.name;
+        EXPECT_TEXT(config.Read(lines), "") << c.name;
         CheckFullConfiguration(config);
     }
 }

@@ -244,10 +244,7 @@ TEST(ConfigParserErrors, NulCharacterIsRefusedAtItsLine)
     memcpy(buffer.GetData(), text.data(), text.size());
     CStringArray lines;
     SplitBufferLines(lines, buffer, TRUE);
-    CDWordArray numbers;
-    for (int i = 0; i < lines.GetSize(); i++)
-        numbers.Add((DWORD)(i + 1));
     CGeneticsConfig config;
-    EXPECT_TEXT(config.Read(lines, numbers), "line 10, NUL character in the line");
+    EXPECT_TEXT(config.Read(lines), "line 10, NUL character in the line");
     EXPECT_EQ(config.GetSectionCount(), 0);
 }

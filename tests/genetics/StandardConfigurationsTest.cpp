@@ -3,8 +3,7 @@
 #include <vector>
 
 #include "PredictionTestSupport.h"
-#include "foundation/files/ByteBuffer.h"
-#include "foundation/text/TextLines.h"
+#include "genetics/ConfigurationFile.h"
 #include "genetics/GeneticsConfigLoad.h"
 
 namespace
@@ -29,27 +28,11 @@ CString LoadConfiguration(CGeneticsConfig& config, const char* name)
 {
     EnsureDefaultTerms();
     RefreshSexLetterTexts();
-    CByteBuffer buffer;
-    if (!buffer.LoadFile(CString(kConfigFolder) + name))
-        return "cannot read the file";
-    buffer.ConvertCrLfToLf();
     CStringArray lines;
-    SplitBufferLines(lines, buffer, TRUE);
-    CDWordArray numbers;
-    for (int i = 0; i < lines.GetSize(); i++)
-        numbers.Add((DWORD)(i + 1));
-    return config.Read(lines, numbers);
+    const CString error = ReadConfigurationFile(CString(kConfigFolder) + name, lines);
+    return error.IsEmpty() ? config.Read(lines) : error;
 }
 
-CGeneticsSection* FirstRulesSection(const CGeneticsConfig& config)
-{
-    for (int i = 0; i < config.GetSectionCount(); i++)
-    {
-        if (!config.GetSection(i)->m_bGenes)
-            return config.GetSection(i);
-    }
-    return NULL;
-}
 
 // A shipped configuration used as the main dialog uses it: parents parsed
 // against the genes section and completed with the rules section's assumed
@@ -60,7 +43,7 @@ public:
     explicit CShippedConfiguration(const char* name)
     {
         EXPECT_TEXT(LoadConfiguration(m_config, name), "") << name;
-        m_pRules = FirstRulesSection(m_config);
+        m_pRules = m_config.FindFirstRulesSection();
         m_pGenes = m_pRules != NULL ? m_pRules->GetGenesSection() : NULL;
     }
 
@@ -116,7 +99,7 @@ TEST(StandardConfigurations, EveryShippedConfigurationLoadsWithItsTexts)
         EXPECT_TEXT(config.m_strVersion, "1.0");
         EXPECT_LT(config.m_strNotes.Find("%%"), 0) << "every notes code is replaced";
         EXPECT_LT(config.m_strNotes.Find("Unknown phenotype"), 0) << "the example genotypes deduce a phenotype";
-        ASSERT_TRUE(FirstRulesSection(config) != NULL);
+        ASSERT_TRUE(config.FindFirstRulesSection() != NULL);
     }
 }
 

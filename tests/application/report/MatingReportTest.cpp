@@ -44,11 +44,7 @@ protected:
     {
         CStringArray lines;
         SplitTextLines(configText, lines);
-        CDWordArray numbers;
-        numbers.SetSize(lines.GetSize());
-        for (int i = 0; i < lines.GetSize(); i++)
-            numbers[i] = (DWORD)(i + 1);
-        EXPECT_STREQ((LPCTSTR)m_config.Read(lines, numbers), "");
+        EXPECT_STREQ((LPCTSTR)m_config.Read(lines), "");
         CGeneticsSection* rules = NULL;
         for (int i = 0; i < m_config.GetSectionCount() && rules == NULL; i++)
             if (!m_config.GetSection(i)->m_bGenes)

@@ -23,9 +23,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "foundation/files/ByteBuffer.h"
 #include "foundation/terminology/TerminologySetup.h"
-#include "foundation/text/TextLines.h"
+#include "genetics/ConfigurationFile.h"
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsConfigLoad.h"
 #include "genetics/GeneticsSection.h"
@@ -215,24 +214,16 @@ void PhenotypeOf(CGeneticsSection* rules, CGeneticsSection* genes, const CString
 
 int RunKeystrokes(const char* path, const CString& genotype, int runs)
 {
-    CByteBuffer buffer;
-    if (!buffer.LoadFile(path))
+    CStringArray lines;
+    const CString readError = ReadConfigurationFile(path, lines);
+    if (!readError.IsEmpty())
     {
-        fprintf(stderr, "cannot read %s\n", path);
+        fprintf(stderr, "%s\n", (LPCTSTR)readError);
         return 1;
     }
-    buffer.ConvertCrLfToLf();
-    CStringArray lines;
-    SplitBufferLines(lines, buffer, TRUE);
-    CDWordArray numbers;
-    for (int i = 0; i < lines.GetSize(); i++)
-        numbers.Add((DWORD)(i + 1));
     CGeneticsConfig config;
-    const CString error = config.Read(lines, numbers);
-    CGeneticsSection* rules = NULL;
-    for (int i = 0; i < config.GetSectionCount() && rules == NULL; i++)
-        if (!config.GetSection(i)->m_bGenes)
-            rules = config.GetSection(i);
+    const CString error = config.Read(lines);
+    CGeneticsSection* rules = config.FindFirstRulesSection();
     if (!error.IsEmpty() || rules == NULL || rules->GetGenesSection() == NULL)
     {
         fprintf(stderr, "configuration error: %s\n", error.IsEmpty() ? "no rules section" : (LPCTSTR)error);

@@ -37,16 +37,6 @@ int Fail(const CString& message)
     return EXIT_INPUT_ERROR;
 }
 
-CGeneticsSection* FindFirstRulesSection(const CGeneticsConfig& config)
-{
-    for (int i = 0; i < config.GetSectionCount(); i++)
-    {
-        if (!config.GetSection(i)->m_bGenes)
-            return config.GetSection(i);
-    }
-    return NULL;
-}
-
 CString ParseParent(CGeneticsSection* genes, CGeneticsSection* rules, const char* text, int sex, CGenotype& genotype)
 {
     CString trimmed = text;
@@ -98,15 +88,11 @@ int main(int argc, char** argv)
     const CString readError = ReadConfigurationFile(argv[first], lines);
     if (!readError.IsEmpty())
         return Fail(readError);
-    CDWordArray numbers;
-    numbers.SetSize(lines.GetSize());
-    for (int i = 0; i < lines.GetSize(); i++)
-        numbers[i] = (DWORD)(i + 1);
     CGeneticsConfig config;
-    const CString configError = config.Read(lines, numbers);
+    const CString configError = config.Read(lines);
     if (!configError.IsEmpty())
         return Fail("Error in " + CString(argv[first]) + ", " + configError);
-    CGeneticsSection* rules = FindFirstRulesSection(config);
+    CGeneticsSection* rules = config.FindFirstRulesSection();
     if (rules == NULL)
         return Fail("the configuration has no rules section");
     CGeneticsSection* genes = rules->GetGenesSection();
