@@ -51,6 +51,17 @@ CPoint COleDropTarget::ClientPoint(POINTL point) const
     return CPoint(client.x, client.y);
 }
 
+DROPEFFECT COleDropTarget::AnswerDrag(BOOL entering, DWORD keyState, POINTL point)
+{
+    CWnd* window = TargetWindow();
+    CPoint client = ClientPoint(point);
+    DROPEFFECT answer = OnDragScroll(window, keyState, client);
+    if ((answer & DROPEFFECT_SCROLL) != 0)
+        return answer;
+    return entering ? OnDragEnter(window, &m_dataObject, keyState, client)
+                    : OnDragOver(window, &m_dataObject, keyState, client);
+}
+
 DROPEFFECT COleDropTarget::OnDragEnter(CWnd*, COleDataObject*, DWORD, CPoint)
 {
     return DROPEFFECT_NONE;
@@ -109,13 +120,8 @@ STDMETHODIMP COleDropTarget::XDropTarget::DragEnter(IDataObject* dataObject, DWO
 {
     try
     {
-        COleDropTarget* owner = m_pOwner;
-        owner->m_dataObject.Attach(dataObject);
-        CPoint client = owner->ClientPoint(point);
-        DROPEFFECT answer = owner->OnDragScroll(owner->TargetWindow(), keyState, client);
-        if ((answer & DROPEFFECT_SCROLL) == 0)
-            answer = owner->OnDragEnter(owner->TargetWindow(), &owner->m_dataObject, keyState, client);
-        *effect = Allowed(answer, *effect);
+        m_pOwner->m_dataObject.Attach(dataObject);
+        *effect = Allowed(m_pOwner->AnswerDrag(TRUE, keyState, point), *effect);
         return S_OK;
     }
     catch (...)
@@ -129,12 +135,7 @@ STDMETHODIMP COleDropTarget::XDropTarget::DragOver(DWORD keyState, POINTL point,
 {
     try
     {
-        COleDropTarget* owner = m_pOwner;
-        CPoint client = owner->ClientPoint(point);
-        DROPEFFECT answer = owner->OnDragScroll(owner->TargetWindow(), keyState, client);
-        if ((answer & DROPEFFECT_SCROLL) == 0)
-            answer = owner->OnDragOver(owner->TargetWindow(), &owner->m_dataObject, keyState, client);
-        *effect = Allowed(answer, *effect);
+        *effect = Allowed(m_pOwner->AnswerDrag(FALSE, keyState, point), *effect);
         return S_OK;
     }
     catch (...)

@@ -58,6 +58,9 @@ protected:
     // The window of the target and the point in its client coordinates.
     CWnd* TargetWindow() const;
     CPoint ClientPoint(POINTL point) const;
+    // A scroll the window asks for at the point, else its answer to the
+    // drag entering or moving over it.
+    DROPEFFECT AnswerDrag(BOOL entering, DWORD keyState, POINTL point);
 
     HWND m_hWnd = NULL;
     COleDataObject m_dataObject; // what is being dragged over the window
