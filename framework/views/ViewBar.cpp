@@ -3,6 +3,7 @@
 #include "afx/ClientDC.h"
 #include "afx/MessageMap.h"
 #include "foundation/terminology/FrameworkTextHooks.h"
+#include "foundation/windows/SelectedObject.h"
 #include "framework/controls/ListItemRecords.h"
 
 #include <algorithm>
@@ -32,10 +33,8 @@ int WindowHeight(CWnd& window)
 CSize TextExtent(CWnd* window, HFONT font, LPCTSTR text)
 {
     CClientDC dc(window);
-    HGDIOBJ old = ::SelectObject(dc.m_hDC, font);
-    CSize size = dc.GetTextExtent(CString(text));
-    ::SelectObject(dc.m_hDC, old);
-    return size;
+    CSelectedObject selected(dc.m_hDC, font);
+    return dc.GetTextExtent(CString(text));
 }
 } // namespace
 
