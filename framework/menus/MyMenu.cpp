@@ -103,11 +103,9 @@ void CMyMenu::ReleaseSubMenu(UINT_PTR handle)
 
 BOOL CMyMenu::InsertItem(UINT position, UINT flags, UINT_PTR id, LPCTSTR text, int toolbarId, int imageCommand)
 {
-    int index = GetItemCount();
-    if ((flags & MF_BYPOSITION) == 0)
-        index = FindItemIndex(position);
-    else if ((int)position >= 0 && (int)position < GetItemCount())
-        index = (int)position;
+    int index = ResolvePosition(position, flags);
+    if (index < 0 && (flags & MF_BYPOSITION) != 0)
+        index = GetItemCount(); // a position past the end appends
     if (index < 0)
         return FALSE;
     flags &= ~MF_BYPOSITION;
