@@ -126,11 +126,17 @@ CRect CColourPalettePopup::GetItemRect(int item) const
         return m_defaultRect;
     if (item == OtherItem)
         return m_otherRect;
-    int x = (item % Columns) * m_cellWidth + m_edgeWidth;
-    int y = (item / Columns) * m_cellHeight + m_edgeHeight;
+    CPoint origin = GridOrigin();
+    return CRect(CPoint(origin.x + (item % Columns) * m_cellWidth, origin.y + (item / Columns) * m_cellHeight),
+                 CSize(m_cellWidth, m_cellHeight));
+}
+
+CPoint CColourPalettePopup::GridOrigin() const
+{
+    int y = m_edgeHeight;
     if (HasDefault())
         y += m_defaultRect.bottom + 2 * m_edgeHeight;
-    return CRect(CPoint(x, y), CSize(m_cellWidth, m_cellHeight));
+    return CPoint(m_edgeWidth, y);
 }
 
 int CColourPalettePopup::HitTest(CPoint point) const
@@ -140,11 +146,10 @@ int CColourPalettePopup::HitTest(CPoint point) const
     if (HasDefault() && m_defaultRect.PtInRect(point))
         return DefaultItem;
     // Relative to the grid's corner, so that a point hits the cell drawn
-    // under it (the cells start one edge in).
-    int x = point.x - m_edgeWidth;
-    int y = point.y - m_edgeHeight;
-    if (HasDefault())
-        y -= m_defaultRect.bottom + 2 * m_edgeHeight;
+    // under it.
+    CPoint origin = GridOrigin();
+    int x = point.x - origin.x;
+    int y = point.y - origin.y;
     if (x < 0 || y < 0)
         return NoItem;
     int column = x / m_cellWidth;

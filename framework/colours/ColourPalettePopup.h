@@ -60,6 +60,9 @@ private:
     BOOL HasOther() const { return !m_otherText.IsEmpty(); }
     // The first of the default entry, the "Other" entry and the cell.
     int FirstOf(BOOL defaultFirst, int cell) const;
+    // The top left corner of the grid of cells: one edge in, below the
+    // default entry when there is one.
+    CPoint GridOrigin() const;
     void CreatePalette();
     void ComputeSize();
     // Runs the colour dialog; FALSE when it did not end with OK.
