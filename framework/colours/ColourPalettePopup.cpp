@@ -7,6 +7,7 @@
 
 #include "foundation/settings/SettingsExchangers.h"
 #include "foundation/values/ValueText.h"
+#include "foundation/windows/SelectedObject.h"
 #include "foundation/windows/SystemColours.h"
 
 #include <algorithm>
@@ -88,7 +89,7 @@ void CColourPalettePopup::ComputeSize()
     {
         CDC dc;
         dc.CreateCompatibleDC(NULL);
-        HGDIOBJ old = ::SelectObject(dc.m_hDC, GuiFont());
+        CSelectedObject font(dc.m_hDC, GuiFont());
         for (const CString* text : {&m_otherText, &m_defaultText})
         {
             if (text->IsEmpty())
@@ -97,7 +98,6 @@ void CColourPalettePopup::ComputeSize()
             entry.cx = std::max(entry.cx, extent.cx);
             entry.cy = std::max(entry.cy, extent.cy);
         }
-        ::SelectObject(dc.m_hDC, old);
         entry.cx += 2 * m_edgeWidth;
         entry.cy += 2 * m_edgeHeight;
     }
@@ -372,11 +372,11 @@ void CColourPalettePopup::DrawCell(CDC* dc, int item)
     swatch.DeflateRect(m_edgeWidth + 1, m_edgeHeight + 1);
     HPEN pen = ::CreatePen(PS_SOLID, 1, GetSystemColour(COLOR_BTNSHADOW));
     HBRUSH brush = ::CreateSolidBrush(0x02000000 | NamedColourTable[item].colour);
-    HGDIOBJ oldPen = ::SelectObject(dc->m_hDC, pen);
-    HGDIOBJ oldBrush = ::SelectObject(dc->m_hDC, brush);
-    ::Rectangle(dc->m_hDC, swatch.left, swatch.top, swatch.right, swatch.bottom);
-    ::SelectObject(dc->m_hDC, oldPen);
-    ::SelectObject(dc->m_hDC, oldBrush);
+    {
+        CSelectedObject selectedPen(dc->m_hDC, pen);
+        CSelectedObject selectedBrush(dc->m_hDC, brush);
+        ::Rectangle(dc->m_hDC, swatch.left, swatch.top, swatch.right, swatch.bottom);
+    }
     ::DeleteObject(pen);
     ::DeleteObject(brush);
     if (palette)
@@ -398,13 +398,12 @@ void CColourPalettePopup::DrawEntry(CDC* dc, int item)
     else if (initial)
         ::DrawEdge(dc->m_hDC, &rect, BDR_SUNKENOUTER, BF_RECT);
     const CString& text = item == DefaultItem ? m_defaultText : m_otherText;
-    HGDIOBJ oldFont = ::SelectObject(dc->m_hDC, GuiFont());
+    CSelectedObject font(dc->m_hDC, GuiFont());
     int oldMode = ::SetBkMode(dc->m_hDC, TRANSPARENT);
     COLORREF oldColour = ::SetTextColor(dc->m_hDC, GetSystemColour(COLOR_BTNTEXT));
     ::DrawTextA(dc->m_hDC, text, text.GetLength(), &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     ::SetTextColor(dc->m_hDC, oldColour);
     ::SetBkMode(dc->m_hDC, oldMode);
-    ::SelectObject(dc->m_hDC, oldFont);
 }
 
 CColourPalettePopup* OpenColourPalettePopup(CPoint below, CPoint above, CWnd* owner, COLORREF colour,
