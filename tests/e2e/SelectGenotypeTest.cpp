@@ -80,13 +80,30 @@ BOOL CALLBACK FindPopupMenu(HWND window, LPARAM found)
     return *(HWND*)found == NULL;
 }
 
+// The pop-up menu on screen; null when none.
+HWND ShownPopupMenu()
+{
+    HWND menu = NULL;
+    ::EnumWindows(FindPopupMenu, (LPARAM)&menu);
+    return menu;
+}
+
 // The pop-up menu on screen, after waiting for it; null when none came.
 HWND WaitForPopupMenu()
 {
     HWND menu = NULL;
-    for (int i = 0; i < 500 && menu == NULL; i++, ::Sleep(10))
-        ::EnumWindows(FindPopupMenu, (LPARAM)&menu);
+    for (int i = 0; i < 500 && (menu = ShownPopupMenu()) == NULL; i++)
+        ::Sleep(10);
     return menu;
+}
+
+// Clicks the window's button and waits until the window is gone.
+bool Closes(HWND window, int button)
+{
+    CProgramDriver::Click(window, button);
+    for (int i = 0; i < 500 && ::IsWindow(window); i++)
+        ::Sleep(10);
+    return !::IsWindow(window);
 }
 
 bool Enabled(HWND dialog, int id)
@@ -103,13 +120,6 @@ void Choose(HWND window, const std::string& label, const std::string& item)
     ::PostMessageA(::GetParent(combo), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(combo), CBN_SELCHANGE), (LPARAM)combo);
 }
 
-bool PopupMenuShown()
-{
-    HWND menu = NULL;
-    ::EnumWindows(FindPopupMenu, (LPARAM)&menu);
-    return menu != NULL;
-}
-
 // Chooses the menu button's item by position with the keyboard (Escape
 // for none), as the user would.
 void ChooseFromMenu(HWND window, const std::string& button, int position)
@@ -122,7 +132,7 @@ void ChooseFromMenu(HWND window, const std::string& button, int position)
     for (int i = 0; i <= position; i++)
         ::PostMessageA(owner, WM_KEYDOWN, VK_DOWN, 1);
     ::PostMessageA(owner, WM_KEYDOWN, position < 0 ? VK_ESCAPE : VK_RETURN, 1);
-    for (int i = 0; i < 500 && PopupMenuShown(); i++)
+    for (int i = 0; i < 500 && ShownPopupMenu() != NULL; i++)
         ::Sleep(10);
 }
 
@@ -161,14 +171,6 @@ protected:
     {
         CProgramDriver::Click(m_main, button);
         return m_driver.WaitForWindow(SelectCaption);
-    }
-
-    bool Closes(HWND window, int button)
-    {
-        CProgramDriver::Click(window, button);
-        for (int i = 0; i < 500 && ::IsWindow(window); i++)
-            ::Sleep(10);
-        return !::IsWindow(window);
     }
 };
 
@@ -247,9 +249,7 @@ TEST(SelectGenotypeSheet, PagesForEachTabAndTheActionsOfButtonAndMenu)
         EXPECT_EQ(::SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0), button == FemaleSelect ? 12 : 11);
         if (button == MaleSelect)
         {
-            CProgramDriver::Click(sheet, IDCANCEL);
-            for (int i = 0; i < 500 && ::IsWindow(sheet); i++)
-                ::Sleep(10);
+            EXPECT_TRUE(Closes(sheet, IDCANCEL));
             continue;
         }
         ASSERT_TRUE(WaitForInfo(sheet, "Specified genotype:", "BB DD"))
