@@ -162,11 +162,10 @@ void CheckText(const Control& control, std::vector<std::string>& faults)
     const RECT room = TextRoom(control);
     const int width = room.right - room.left;
     const int height = room.bottom - room.top;
-    const SIZE line = TextExtent(control, room, false);
     const bool wraps = (control.kind == Kind::Text && (control.style & SS_TYPEMASK) != SS_LEFTNOWORDWRAP &&
                         (control.style & SS_TYPEMASK) != SS_SIMPLE) ||
                        (control.style & BS_MULTILINE) != 0;
-    const SIZE extent = wraps ? TextExtent(control, room, true) : line;
+    const SIZE extent = TextExtent(control, room, wraps);
     std::ostringstream fault;
     if (extent.cx > width)
         fault << Name(control) << ": text " << extent.cx << " px wide, room for " << width;
