@@ -6,6 +6,7 @@
 #include "application/selection/SelectGenotypeRequest.h"
 #include "application/selection/SelectGenotypeSheet.h"
 #include "foundation/terminology/TerminologySetup.h"
+#include "foundation/text/TextLines.h"
 #include "support/DialogDriver.h"
 #include "support/LayoutCheck.h"
 #include "support/WindowScreenshot.h"
@@ -52,14 +53,8 @@ protected:
         }
         text += "[rules Colour]\nbaseon Main\n" + selectionLines;
         CStringArray lines;
-        CDWordArray numbers;
-        int start = 0;
-        for (int end; (end = text.Find('\n', start)) >= 0; start = end + 1)
-        {
-            lines.Add(text.Mid(start, end - start));
-            numbers.Add((DWORD)lines.GetSize());
-        }
-        EXPECT_STREQ((LPCTSTR)config.Read(lines, numbers), "");
+        SplitTextLines(text, lines);
+        EXPECT_STREQ((LPCTSTR)config.Read(lines), "");
         return config.FindSection("Colour");
     }
 
