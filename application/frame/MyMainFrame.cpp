@@ -8,6 +8,7 @@
 #include "framework/MessageRoutines.h"
 #include "framework/menus/MenuCommandTexts.h"
 #include "framework/menus/MenuImages.h"
+#include "framework/menus/MyMenu.h"
 #include "framework/values/TimeOfDay.h"
 #include "framework/windows/WindowPosition.h"
 #include "output/printing/PrinterDataCache.h"

@@ -4,11 +4,11 @@
 // activation of the run, saved when the window goes), a queue of information
 // messages shown one after another, and the settings saved before it closes.
 // The program's main window is the main dialog; this frame is for a main
-// window that holds views. Its menus are owner-drawn with the images of its
-// toolbars, and which bars are shown is kept in the profile.
+// window that holds views. Its toolbars' images and its menus' command texts
+// serve owner-drawn menus, whose mnemonics it answers, and which bars are
+// shown is kept in the profile.
 #include "afx/AfxWin.h"
 #include "afx/StatusBar.h"
-#include "framework/menus/MyMenu.h"
 #include "framework/windows/PaletteHook.h"
 
 // Set until the first frame of the run has been activated.
@@ -37,7 +37,6 @@ public:
 
     CStatusBar m_statusBar;
     CPaletteHook m_paletteHook;
-    CMyMenu m_menu;   // the owner-drawn menu (items measured through the window's menus)
     CStringArray m_queuedPrompts;
     CStringArray m_queuedTexts;
     BOOL m_keepPlacement = TRUE;
