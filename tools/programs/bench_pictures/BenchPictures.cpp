@@ -79,7 +79,7 @@ double Median(std::vector<double> values)
 void RemovePhotos(const std::string& folder, int files)
 {
     for (int i = 0; i < files; ++i)
-        ::DeleteFileA((folder + "\\photo" + std::to_string(i) + ".jpg").c_str());
+        ::DeleteFileA(PhotoPath(folder, i).c_str());
     ::RemoveDirectoryA(folder.c_str());
 }
 
@@ -100,7 +100,7 @@ int main(int argc, char** argv)
     std::vector<unsigned char> photo = EncodePhoto();
     printf("encoded a %d x %d JPEG of %u bytes in %.2f s\n", Width, Height, (unsigned)photo.size(),
            BenchSeconds() - start);
-    std::string first = folder + "\\photo0.jpg";
+    std::string first = PhotoPath(folder, 0);
     FILE* file = fopen(first.c_str(), "wb");
     fwrite(photo.data(), 1, photo.size(), file);
     fclose(file);
@@ -128,7 +128,7 @@ int main(int argc, char** argv)
 
     for (int i = 1; i < files; ++i)
     {
-        std::string copy = folder + "\\photo" + std::to_string(i) + ".jpg";
+        std::string copy = PhotoPath(folder, i);
         ::CopyFileA(first.c_str(), copy.c_str(), FALSE);
     }
 
@@ -152,7 +152,7 @@ int main(int argc, char** argv)
     double total = BenchSeconds();
     for (int i = 0; i < files; ++i)
     {
-        std::string path = folder + "\\photo" + std::to_string(i) + ".jpg";
+        std::string path = PhotoPath(folder, i);
         double t = BenchSeconds();
         CCachedPicture cached;
         if (cached.Load(path.c_str(), MakePictureLoadOptions(96, 96)))

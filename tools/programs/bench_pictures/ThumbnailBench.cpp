@@ -13,13 +13,13 @@
 #include <algorithm>
 #include <vector>
 
-namespace
-{
 std::string PhotoPath(const std::string& folder, int i)
 {
     return folder + "\\photo" + std::to_string(i) + ".jpg";
 }
 
+namespace
+{
 struct MessageTimes
 {
     double longest = 0;
