@@ -107,12 +107,6 @@ void CRichTextLayout::Paint(CDC* dc, const RECT& destination, const RECT& clip, 
     dc->SetBkMode(oldMode);
     if (state.m_previousFont != NULL)
         ::SelectObject(dc->m_hDC, state.m_previousFont);
-    if (state.m_pathStarted)
-    {
-        ::EndPath(dc->m_hDC);
-        if (paths != NULL && !paths->empty())
-            ReadPath(dc->m_hDC, paths->back());
-    }
     m_state = NULL;
     m_dc = NULL;
     m_paths = NULL;
@@ -215,14 +209,16 @@ void CRichTextLayout::DrawRun(const CRichTextRun& run, int left, int top, int bo
         width = extent.cx;
     }
 
-    // A path list receives each run's outline as a path of its own.
-    bool capture = m_paths != NULL && !m_state->m_pathStarted;
+    // A path list receives each run's outline as a path of its own, begun
+    // and closed here.
+    const bool capture = m_paths != NULL;
+    BOOL pathStarted = FALSE;
     if (capture)
     {
         CTextPathRecord record;
         record.m_colour = colour;
         m_paths->push_back(record);
-        m_state->m_pathStarted = ::BeginPath(hdc) != 0;
+        pathStarted = ::BeginPath(hdc);
     }
 
     int length = text.GetLength();
@@ -261,10 +257,9 @@ void CRichTextLayout::DrawRun(const CRichTextRun& run, int left, int top, int bo
     else
         DrawTurnedRun(text, dx, left, top, bottom, baseline, width, colour);
 
-    if (capture && m_state->m_pathStarted)
+    if (pathStarted)
     {
         ::EndPath(hdc);
-        m_state->m_pathStarted = FALSE;
         ReadPath(hdc, m_paths->back());
     }
 }

@@ -3,7 +3,7 @@
 CRichTextState::CRichTextState()
     : m_ownsFonts(FALSE), m_normalFont(-1), m_smallCapsFont(-1), m_allCaps(FALSE), m_smallCaps(FALSE),
       m_tabInterval(8), m_remainingPageHeight(-1), m_pageHeight(-1), m_indentation(0),
-      m_previousFont(NULL), m_selectedFont(-1), m_pathStarted(FALSE)
+      m_previousFont(NULL), m_selectedFont(-1)
 {
     memset(&m_metrics, 0, sizeof(m_metrics));
     m_origin.x = m_origin.y = 0;

@@ -35,5 +35,4 @@ public:
     int m_selectedFont;
     POINT m_origin;
     SIZE m_extent;                          // swapped for rotated text
-    BOOL m_pathStarted;
 };
