@@ -38,11 +38,6 @@ std::string ChildTexts(HWND window)
     return texts;
 }
 
-void Post(HWND dialog, int id)
-{
-    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)::GetDlgItem(dialog, id));
-}
-
 // Runs dialogs: the starting-label dialog gets the typed texts and the
 // button; any other box (a refusal, an error) is recorded and answered OK,
 // and the starting-label dialog is then cancelled. "Printing" is left alone.
@@ -66,9 +61,9 @@ private:
         if (caption != Caption)
         {
             m_boxes.push_back(ChildTexts(window));
-            Post(window, IDOK);
+            CDialogDriver::Click(window, IDOK);
             if (m_dialog != NULL)
-                Post(m_dialog, IDCANCEL);
+                CDialogDriver::Click(m_dialog, IDCANCEL);
             return;
         }
         m_dialog = window;
@@ -81,7 +76,7 @@ private:
             SaveWindowScreenshot(window, "starting_label");
         ::SetDlgItemTextA(window, IDC_STARTING_ROW, row);
         ::SetDlgItemTextA(window, IDC_STARTING_COLUMN, column);
-        Post(window, button);
+        CDialogDriver::Click(window, button);
     }
     HWND m_dialog = NULL;
     CDialogDriver m_driver;

@@ -36,11 +36,6 @@ BOOL Checked(HWND dialog, int id)
     return ::IsDlgButtonChecked(dialog, id) == BST_CHECKED;
 }
 
-void Post(HWND dialog, int id)
-{
-    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)::GetDlgItem(dialog, id));
-}
-
 class TextStyleDlgTest : public ::testing::Test
 {
 protected:
@@ -57,7 +52,7 @@ protected:
             {
                 m_messages++;
                 ::PostMessageA(window, WM_COMMAND, IDOK, 0);
-                Post(dialog, IDCANCEL);
+                CDialogDriver::Click(dialog, IDCANCEL);
                 return;
             }
             m_shown++;
@@ -98,7 +93,7 @@ TEST_F(TextStyleDlgTest, OkTakesTheEditedStyleAndCancelKeepsTheOld)
                   ::CheckDlgButton(dialog, IDC_STYLE_BOLD, BST_UNCHECKED);
                   ::CheckDlgButton(dialog, IDC_STYLE_ALL_CAPS, BST_CHECKED);
                   ::SetDlgItemTextA(dialog, IDC_STYLE_POINT_SIZE, "20");
-                  Post(dialog, IDOK);
+                  CDialogDriver::Click(dialog, IDOK);
               }),
               1);
     const std::string edited = chosenFont + ",20,Underline AllCaps Red";
@@ -108,7 +103,7 @@ TEST_F(TextStyleDlgTest, OkTakesTheEditedStyleAndCancelKeepsTheOld)
     EXPECT_EQ(Edit([&](HWND dialog) {
                   EXPECT_EQ(CDialogDriver::ItemText(dialog, IDC_STYLE_FONT), chosenFont);
                   ::CheckDlgButton(dialog, IDC_STYLE_ITALIC, BST_CHECKED);
-                  Post(dialog, IDCANCEL);
+                  CDialogDriver::Click(dialog, IDCANCEL);
               }),
               0);
     EXPECT_EQ(std::string(m_style.ToText()), edited);
@@ -127,7 +122,7 @@ TEST_F(TextStyleDlgTest, PointSizesOutsideFourToSeventyTwoAreRefused)
         m_style.SetDefault();
         EXPECT_EQ(Edit([&](HWND dialog) {
                       ::SetDlgItemTextA(dialog, IDC_STYLE_POINT_SIZE, c.typed);
-                      Post(dialog, IDOK);
+                      CDialogDriver::Click(dialog, IDOK);
                   }),
                   c.result)
             << c.typed;
@@ -151,7 +146,7 @@ TEST_F(TextStyleDlgTest, TheColourComesFromThePalette)
                   for (int i = 0; i < 3; i++)
                       ::SendMessageA(popup, WM_KEYDOWN, VK_LEFT, 0);
                   ::SendMessageA(popup, WM_KEYDOWN, VK_RETURN, 0);
-                  Post(dialog, IDOK);
+                  CDialogDriver::Click(dialog, IDOK);
               }),
               1);
     EXPECT_EQ(m_style.m_colour, 0xFFFFFFu) << "White";
@@ -163,7 +158,7 @@ TEST_F(TextStyleDlgTest, TheColourComesFromThePalette)
                   HWND popup = ::GetFocus();
                   ::SendMessageA(popup, WM_KEYDOWN, VK_LEFT, 0);
                   ::SendMessageA(popup, WM_KEYDOWN, VK_RETURN, 0);
-                  Post(dialog, IDOK);
+                  CDialogDriver::Click(dialog, IDOK);
               }),
               1);
     EXPECT_EQ(m_style.m_colour, DEFAULT_COLOUR);
