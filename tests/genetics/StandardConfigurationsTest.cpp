@@ -1,76 +1,9 @@
 // The standard configurations shipped in configurations/: each loads, and the
 // textbook ratios come out of their predictions.
-#include <vector>
-
-#include "PredictionTestSupport.h"
-#include "genetics/ConfigurationFile.h"
-#include "genetics/GeneticsConfigLoad.h"
+#include "ShippedConfiguration.h"
 
 namespace
 {
-const char* const kConfigFolder = KESTROVA_SOURCE_DIR "/configurations/";
-
-std::vector<CString> ShippedConfigurations()
-{
-    std::vector<CString> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(CString(kConfigFolder) + "*.txt", &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do
-        names.push_back(found.cFileName);
-    while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
-}
-
-CString LoadConfiguration(CGeneticsConfig& config, const char* name)
-{
-    EnsureDefaultTerms();
-    RefreshSexLetterTexts();
-    CStringArray lines;
-    const CString error = ReadConfigurationFile(CString(kConfigFolder) + name, lines);
-    return error.IsEmpty() ? config.Read(lines) : error;
-}
-
-
-// A shipped configuration used as the main dialog uses it: parents parsed
-// against the genes section and completed with the rules section's assumed
-// alleles.
-class CShippedConfiguration
-{
-public:
-    explicit CShippedConfiguration(const char* name)
-    {
-        EXPECT_TEXT(LoadConfiguration(m_config, name), "") << name;
-        m_pRules = m_config.FindFirstRulesSection();
-        m_pGenes = m_pRules != NULL ? m_pRules->GetGenesSection() : NULL;
-    }
-
-    CGenotype Parent(const char* text, int sex) const
-    {
-        CGenotype genotype;
-        if (*text != 0)
-            genotype = ParseGenotype(m_pGenes, text, sex);
-        m_pRules->AddAssumedAlleles(genotype, sex);
-        return genotype;
-    }
-
-    CString Phenotype(const char* text, int sex) const
-    {
-        return m_pGenes->DeducePhenotype(Parent(text, sex), 0);
-    }
-
-    void Predict(CMatingResult& result, const char* mother, const char* father) const
-    {
-        EXPECT_TEXT(m_pGenes->PredictMating(result, Parent(mother, SEX_FEMALE), Parent(father, SEX_MALE)), "");
-    }
-
-    CGeneticsConfig m_config;
-    CGeneticsSection* m_pRules;
-    CGeneticsSection* m_pGenes;
-};
-
 // The summed share of the phenotypes that begin with a word.
 double PhenotypeShare(const CMatingResult& result, const char* prefix)
 {
@@ -93,12 +26,18 @@ TEST(StandardConfigurations, EveryShippedConfigurationLoadsWithItsTexts)
     {
         SCOPED_TRACE((LPCTSTR)name);
         CGeneticsConfig config;
-        ASSERT_STREQ((LPCTSTR)LoadConfiguration(config, name), "");
+        ASSERT_STREQ((LPCTSTR)LoadShippedConfiguration(config, name), "");
         EXPECT_FALSE(config.m_strDescription.IsEmpty());
         EXPECT_FALSE(config.m_strNotes.IsEmpty());
         EXPECT_TEXT(config.m_strVersion, "1.0");
         EXPECT_LT(config.m_strNotes.Find("%%"), 0) << "every notes code is replaced";
         EXPECT_LT(config.m_strNotes.Find("Unknown phenotype"), 0) << "the example genotypes deduce a phenotype";
+        // The title stands apart from the description, and the notes keep
+        // their paragraphs and say what the file models and leaves out.
+        EXPECT_GT(config.GetDescription().Find("\r\n"), 0) << (LPCTSTR)config.GetDescription();
+        EXPECT_GT(config.m_strNotes.Find("\n\n"), 0);
+        EXPECT_GE(config.m_strNotes.Find("What this configuration models"), 0);
+        EXPECT_GE(config.m_strNotes.Find("What it leaves out"), 0);
         ASSERT_TRUE(config.FindFirstRulesSection() != NULL);
     }
 }
@@ -190,17 +129,17 @@ TEST(StandardConfigurations, GeneralConfigurationNamesTheCoatThroughTheMaskingLo
     CShippedConfiguration general("GeneralCanine.txt");
     EXPECT_TEXT(general.Phenotype("", SEX_FEMALE), "Black");
     EXPECT_TEXT(general.Phenotype("bb", SEX_FEMALE), "Chocolate");
-    EXPECT_TEXT(general.Phenotype("ee Bb", SEX_FEMALE), "Yellow/red (black nose)");
-    EXPECT_TEXT(general.Phenotype("ee dd bb", SEX_FEMALE), "Cream/champagne (light brown nose)");
-    EXPECT_TEXT(general.Phenotype("kyky atat", SEX_FEMALE), "Black-and-tan");
-    EXPECT_TEXT(general.Phenotype("kyky ayat EmE", SEX_FEMALE), "Fawn/sable (melanistic mask)");
+    EXPECT_TEXT(general.Phenotype("ee Bb", SEX_FEMALE), "Yellow/red");
+    EXPECT_TEXT(general.Phenotype("ee dd bb", SEX_FEMALE), "Cream/champagne (light liver nose)");
+    EXPECT_TEXT(general.Phenotype("kyky atat", SEX_FEMALE), "Black and tan");
+    EXPECT_TEXT(general.Phenotype("kyky ayat EmE", SEX_FEMALE), "Fawn/sable (black mask)");
     EXPECT_TEXT(general.Phenotype("kbrky ayay", SEX_FEMALE), "Fawn/sable (brindle)");
-    EXPECT_TEXT(general.Phenotype("Mm", SEX_FEMALE), "Black (blue merle)");
-    EXPECT_TEXT(general.Phenotype("Mm ee", SEX_FEMALE), "Yellow/red (black nose)");
+    EXPECT_TEXT(general.Phenotype("Mm", SEX_FEMALE), "Blue merle");
+    EXPECT_TEXT(general.Phenotype("Mm ee", SEX_FEMALE), "Yellow/red");
     EXPECT_TEXT(general.Phenotype("spsp", SEX_FEMALE), "Black (piebald)");
     EXPECT_TEXT(general.Phenotype("Xh", SEX_MALE), "Black (hemophilia A)");
-    EXPECT_TEXT(general.m_pGenes->DeducePhenotype(general.Parent("Mm ee Bb", SEX_FEMALE), 2),
-                "chocolate + merle (hidden by e/e)");
+    EXPECT_TEXT(general.Phenotype("Mm ee Bb", SEX_FEMALE, 2),
+                "chocolate + dominant black + tan points + merle (hidden by e/e)");
 }
 
 TEST(StandardConfigurations, BrownAndDiluteGiveNineThreeThreeOne)
@@ -220,9 +159,9 @@ TEST(StandardConfigurations, DominantBlackHidesThePatternOfHalfThePuppies)
     CMatingResult result;
     general.Predict(result, "KBky atat", "kyky atat");
     EXPECT_DOUBLE_EQ(ItemShare(result, RESULT_LIST_PHENOTYPES, "Black"), 0.5);
-    EXPECT_DOUBLE_EQ(ItemShare(result, RESULT_LIST_PHENOTYPES, "Black-and-tan"), 0.5);
+    EXPECT_DOUBLE_EQ(ItemShare(result, RESULT_LIST_PHENOTYPES, "Black and tan"), 0.5);
     // Recessive red hides K and A alike.
-    EXPECT_TEXT(general.Phenotype("ee kyky ayay", SEX_FEMALE), "Yellow/red (black nose)");
+    EXPECT_TEXT(general.Phenotype("ee kyky ayay", SEX_FEMALE), "Yellow/red");
 }
 
 TEST(StandardConfigurations, RecessiveDiseaseAndAffectedFatherOfAnXLinkedOne)
@@ -231,12 +170,13 @@ TEST(StandardConfigurations, RecessiveDiseaseAndAffectedFatherOfAnXLinkedOne)
     CMatingResult carriers;
     general.Predict(carriers, "Sod1sod1", "Sod1sod1");
     EXPECT_DOUBLE_EQ(ItemShare(carriers, RESULT_LIST_PHENOTYPES, "Black (at risk of degenerative myelopathy)"), 0.25);
-    EXPECT_DOUBLE_EQ(ItemShare(carriers, RESULT_LIST_CARRIED_TRAITS, "degenerative myelopathy"), 0.5);
+    // The assumed at/at, which KB hides, is carried as well.
+    EXPECT_DOUBLE_EQ(ItemShare(carriers, RESULT_LIST_CARRIED_TRAITS, "tan points + degenerative myelopathy"), 0.5);
 
     // An affected father gives every daughter his X: all carriers, all sons clear.
     CMatingResult affectedFather;
     general.Predict(affectedFather, "", "Xh");
-    EXPECT_DOUBLE_EQ(ItemShare(affectedFather, RESULT_LIST_CARRIED_TRAITS, "hemophilia A" + FemaleLetterSuffix), 0.5);
+    EXPECT_DOUBLE_EQ(ItemShare(affectedFather, RESULT_LIST_CARRIED_TRAITS, "tan points + hemophilia A" + FemaleLetterSuffix), 0.5);
     EXPECT_DOUBLE_EQ(ItemShare(affectedFather, RESULT_LIST_PHENOTYPES, "Black"), 1.0);
 }
 
@@ -244,7 +184,7 @@ TEST(StandardConfigurations, HerdingTricolourIsTanPointsWithWhiteTrim)
 {
     CShippedConfiguration herding("BorderCollieAussie.txt");
     EXPECT_TEXT(herding.Phenotype("kyky atat sisi", SEX_FEMALE), "Black tricolour (tan points, white trim)");
-    EXPECT_TEXT(herding.Phenotype("kyky atat Mm", SEX_FEMALE), "Blue merle with tan points");
+    EXPECT_TEXT(herding.Phenotype("kyky atat Mm", SEX_FEMALE), "Blue merle and tan");
     EXPECT_TEXT(herding.Phenotype("sisi bb", SEX_FEMALE), "Red with white trim");
     EXPECT_TEXT(herding.Phenotype("ee kyky atat sisi", SEX_FEMALE), "Australian red with white trim");
     EXPECT_TEXT(herding.Phenotype("Nbtnbt", SEX_FEMALE), "Black (natural bobtail)");

@@ -1,0 +1,239 @@
+// Published crosses through the standard configurations: every expected share
+// below is worked out by hand (Punnett squares of the parents' gametes), and
+// every name is the one the configuration gives the offspring. A case's
+// shares of one list that add up to 1 leave no room for any other item.
+#include "ShippedConfiguration.h"
+
+namespace
+{
+enum Sex
+{
+    BothSexes,
+    Sons,
+    Daughters
+};
+
+struct ExpectedItem
+{
+    int list;
+    const char* text;
+    double share;
+    Sex sex;
+};
+
+struct StandardCross
+{
+    const char* file;
+    const char* mother;
+    const char* father;
+    std::vector<ExpectedItem> items;
+};
+
+const int P = RESULT_LIST_PHENOTYPES;
+const int C = RESULT_LIST_CARRIED_TRAITS;
+
+std::ostream& operator<<(std::ostream& out, const StandardCross& cross)
+{
+    return out << cross.file << ": " << cross.mother << " x " << cross.father;
+}
+
+const char* const kDoubleMerle = "Double merle (mostly white, high risk of deafness and eye defects)";
+
+const StandardCross kCrosses[] = {
+    // Labrador Retriever.
+    // Recessive epistasis, 9 black : 3 chocolate : 4 yellow (Little 1957; Everts 2000).
+    {"Labrador.txt", "Ee Bb", "Ee Bb",
+     {{P, "Black", 9 / 16.0}, {P, "Chocolate", 3 / 16.0}, {P, "Yellow", 3 / 16.0},
+      {P, "Yellow (liver nose)", 1 / 16.0}}},
+    // Two yellows have only yellows; the black-nosed one passes chocolate (Little 1957).
+    {"Labrador.txt", "ee BB", "ee bb", {{P, "Yellow", 1}, {C, "chocolate", 1}}},
+    // Chocolate x yellow (BB) gives black puppies carrying both (Little 1957).
+    {"Labrador.txt", "EE bb", "ee BB", {{P, "Black", 1}, {C, "yellow + chocolate", 1}}},
+    // Two chocolates never have black puppies (Little 1957; Labs4Rescue FAQ).
+    {"Labrador.txt", "Ee bb", "Ee bb", {{P, "Chocolate", 3 / 4.0}, {P, "Yellow (liver nose)", 1 / 4.0}}},
+    // Centronuclear myopathy is autosomal recessive (Pele 2005).
+    {"Labrador.txt", "Cnm,cnm", "Cnm,cnm",
+     {{P, "Black", 3 / 4.0}, {P, "Black (centronuclear myopathy affected)", 1 / 4.0},
+      {C, "centronuclear myopathy", 1 / 2.0}}},
+    // Hemophilia A is X-linked recessive: half the sons of a carrier (UC Davis VGL).
+    {"Labrador.txt", "XH,Xh", "XH",
+     {{P, "Black", 3 / 4.0}, {P, "Black (hemophilia A)", 1 / 4.0, Sons}, {C, "hemophilia A", 1 / 4.0, Daughters}}},
+    // The shade typed as the notes show it, the same in both parents.
+    {"Labrador.txt", "ee Shade=7", "ee Shade=7", {{P, "Yellow (fox red shade)", 1}}},
+
+    // General canine.
+    // Brown and dilute, 9:3:3:1 (Little 1957; Schmutz).
+    {"GeneralCanine.txt", "Bb Dd", "Bb Dd",
+     {{P, "Black", 9 / 16.0}, {P, "Chocolate", 3 / 16.0}, {P, "Blue", 3 / 16.0}, {P, "Isabella", 1 / 16.0}}},
+    // KB hides the A pattern of half the puppies, which carry it (Kerns 2007; Candille 2007).
+    {"GeneralCanine.txt", "KB,ky at,at", "ky,ky at,at",
+     {{P, "Black", 1 / 2.0}, {P, "Black and tan", 1 / 2.0}, {C, "ky (the A pattern) + tan points", 1 / 2.0}}},
+    // A yellow hiding brindle and sable x a black and tan: all brindle fawns (Kerns 2007).
+    {"GeneralCanine.txt", "e,e kbr,kbr ay,ay", "ky,ky at,at",
+     {{P, "Fawn/sable (brindle)", 1}, {C, "recessive red + ky (the A pattern) + tan points", 1}}},
+    // A black hiding sable and mask passes both to every puppy (Kerns 2007; Schmutz).
+    {"GeneralCanine.txt", "KB,KB ay,ay Em,Em", "ky,ky at,at E,E",
+     {{P, "Black", 1}, {C, "mask + ky (the A pattern) + fawn/sable + tan points", 1}}},
+    // Merle x non-merle, half merle (Clark 2006).
+    {"GeneralCanine.txt", "M,m", "", {{P, "Blue merle", 1 / 2.0}, {P, "Black", 1 / 2.0}}},
+    // Merle x merle, a quarter double merle (Clark 2006; Strain 2009).
+    {"GeneralCanine.txt", "M,m", "M,m", {{P, "Black", 1 / 4.0}, {P, "Blue merle", 1 / 2.0}, {P, kDoubleMerle, 1 / 4.0}}},
+    // Merle on brown is red merle (Clark 2006; Schmutz).
+    {"GeneralCanine.txt", "M,m b,b", "b,b", {{P, "Red merle", 1 / 2.0}, {P, "Chocolate", 1 / 2.0}}},
+    // Merle hidden by e/e still reaches half the puppies (Clark 2006; Kerns 2007).
+    {"GeneralCanine.txt", "e,e M,m", "e,e",
+     {{P, "Yellow/red", 1}, {C, "dominant black + tan points + merle (hidden by e/e)", 1 / 2.0},
+      {C, "dominant black + tan points", 1 / 2.0}}},
+    // Piebald is recessive to solid (Little 1957; Schmutz 2009).
+    {"GeneralCanine.txt", "S,sp", "S,sp", {{P, "Black", 3 / 4.0}, {P, "Black (piebald)", 1 / 4.0}, {C, "tan points + piebald", 1 / 2.0}}},
+
+    // Great Dane.
+    // Black x mantle: half mantle, S/sp (Schmutz 2009).
+    {"GreatDane.txt", "", "S,sp", {{P, "Black", 1 / 2.0}, {P, "Mantle", 1 / 2.0}}},
+    // Mantle x mantle, 1 black : 2 mantle : 1 mostly white mismark (Schmutz 2009).
+    {"GreatDane.txt", "S,sp", "S,sp",
+     {{P, "Black", 1 / 4.0}, {P, "Mantle", 1 / 2.0},
+      {P, "Black (mostly white piebald mismark, risk of deafness)", 1 / 4.0}}},
+    // Harlequin x harlequin: H/H dies, so Mm Hh is 1/2 x 2/3 (Sponenberg 1985; Clark 2011).
+    {"GreatDane.txt", "M,m H,h", "M,m H,h",
+     {{P, "Harlequin (white with black patches)", 1 / 3.0}, {P, "Merle", 1 / 6.0}, {P, "Black", 1 / 4.0},
+      {P, kDoubleMerle, 1 / 4.0}}},
+    // Black (KB/ky) x fawn, half fawn with the mask (Kerns 2007; Schmutz).
+    {"GreatDane.txt", "KB,ky", "ky,ky", {{P, "Black", 1 / 2.0}, {P, "Fawn (black mask)", 1 / 2.0}}},
+    // Brindle (kbr/ky) x fawn (Kerns 2007).
+    {"GreatDane.txt", "kbr,ky", "ky,ky", {{P, "Brindle (black mask)", 1 / 2.0}, {P, "Fawn (black mask)", 1 / 2.0}}},
+    // The mask is dominant (Schmutz).
+    {"GreatDane.txt", "ky,ky Em,E", "ky,ky Em,E", {{P, "Fawn (black mask)", 3 / 4.0}, {P, "Fawn", 1 / 4.0}}},
+    // Blue is the recessive d/d (Little 1957; Schmutz).
+    {"GreatDane.txt", "D,d", "D,d", {{P, "Black", 3 / 4.0}, {P, "Blue", 1 / 4.0}, {C, "mask + blue", 1 / 2.0}}},
+
+    // Dachshund.
+    // Dapple x non-dapple, half dapple (Dachshund Club of California; Clark 2006).
+    {"Dachshund.txt", "M,m", "", {{P, "Black and tan dapple", 1 / 2.0}, {P, "Black and tan", 1 / 2.0}}},
+    // Dapple x dapple, a quarter double dapple (Dachshund Club of California; Strain 2009).
+    {"Dachshund.txt", "M,m", "M,m",
+     {{P, "Black and tan", 1 / 4.0}, {P, "Black and tan dapple", 1 / 2.0},
+      {P, "Double dapple (mostly white, high risk of deafness and eye defects)", 1 / 4.0}}},
+    // A clear red hiding dapple gives dapple puppies (Dachshund Club of California; Schmutz).
+    {"Dachshund.txt", "e,e M,m", "", {{P, "Black and tan dapple", 1 / 2.0}, {P, "Black and tan", 1 / 2.0}}},
+    // Clear red is the recessive e/e (Schmutz).
+    {"Dachshund.txt", "E,e", "E,e", {{P, "Black and tan", 3 / 4.0}, {P, "Clear red", 1 / 4.0}}},
+    // Red (ay) over wild boar (aw) over tan points (Schmutz).
+    {"Dachshund.txt", "ay,aw", "aw,at",
+     {{P, "Red", 1 / 2.0}, {P, "Wild boar", 1 / 2.0}, {C, "wild boar", 1 / 4.0}, {C, "tan points", 1 / 2.0}}},
+    // Piebald needs two carriers (Dachshund Club of California).
+    {"Dachshund.txt", "S,sp", "S,sp", {{P, "Black and tan", 3 / 4.0}, {P, "Black and tan piebald", 1 / 4.0}}},
+    // cord1-PRA is autosomal recessive (Mellersh 2006).
+    {"Dachshund.txt", "Cord1,cord1", "Cord1,cord1",
+     {{P, "Black and tan", 3 / 4.0}, {P, "Black and tan (at risk of cord1-PRA)", 1 / 4.0}}},
+    // Lafora disease is autosomal recessive (Lohi 2005).
+    {"Dachshund.txt", "Laf,laf", "laf,laf",
+     {{P, "Black and tan", 1 / 2.0}, {P, "Black and tan (Lafora disease affected)", 1 / 2.0}}},
+
+    // Border Collie and Australian Shepherd.
+    // Blue merle x red, both tan-pointed: four colours alike (Central Aussie Rescue; Clark 2006).
+    {"BorderCollieAussie.txt", "ky,ky at,at B,b M,m", "ky,ky at,at b,b",
+     {{P, "Blue merle and tan", 1 / 4.0}, {P, "Red merle and tan", 1 / 4.0}, {P, "Black and tan", 1 / 4.0},
+      {P, "Red and tan", 1 / 4.0}}},
+    // Merle x merle (Clark 2006; Strain 2009).
+    {"BorderCollieAussie.txt", "M,m", "M,m",
+     {{P, "Black", 1 / 4.0}, {P, "Blue merle", 1 / 2.0}, {P, kDoubleMerle, 1 / 4.0}}},
+    // Two bobtails: the quarter with two bobtail alleles dies (Hytonen 2009).
+    {"BorderCollieAussie.txt", "Nbt,nbt", "Nbt,nbt",
+     {{P, "Black (natural bobtail)", 2 / 3.0}, {P, "Black", 1 / 3.0}}},
+    // MDR1: one copy already makes a dog sensitive (Mealey 2001; WSU).
+    {"BorderCollieAussie.txt", "Mdr,mdr", "Mdr,mdr",
+     {{P, "Black", 1 / 4.0}, {P, "Black (MDR1 one copy: sensitive to some drugs)", 1 / 2.0},
+      {P, "Black (MDR1 two copies: severe drug sensitivity)", 1 / 4.0}}},
+    // Australian red (e/e) x a carrier; both reds' alleles named apart (Schmutz; Kerns 2007).
+    {"BorderCollieAussie.txt", "E,e", "e,e",
+     {{P, "Black", 1 / 2.0}, {P, "Australian red", 1 / 2.0}, {C, "Australian red (e/e) + tan points", 1 / 2.0},
+      {C, "dominant black + tan points", 1 / 2.0}}},
+    // Sable over tan points (Schmutz).
+    {"BorderCollieAussie.txt", "ky,ky ay,at", "ky,ky at,at", {{P, "Sable", 1 / 2.0}, {P, "Black and tan", 1 / 2.0}}},
+    // Two piebald carriers, a quarter mostly white (Schmutz 2009).
+    {"BorderCollieAussie.txt", "S,sp", "S,sp", {{P, "Black", 3 / 4.0}, {P, "Black (mostly white piebald)", 1 / 4.0}}},
+    // Collie eye anomaly is autosomal recessive (Parker 2007).
+    {"BorderCollieAussie.txt", "Cea,cea", "Cea,cea",
+     {{P, "Black", 3 / 4.0}, {P, "Black (collie eye anomaly affected)", 1 / 4.0}}},
+};
+
+class StandardCrossTest : public ::testing::TestWithParam<StandardCross>
+{
+};
+
+TEST_P(StandardCrossTest, GivesTheHandWorkedSharesAndNames)
+{
+    const StandardCross& cross = GetParam();
+    CShippedConfiguration shipped(cross.file);
+    CMatingResult result;
+    shipped.Predict(result, cross.mother, cross.father);
+    for (const ExpectedItem& item : cross.items)
+    {
+        const CString text = CString(item.text) + (item.sex == Sons        ? MaleLetterSuffix
+                                                   : item.sex == Daughters ? FemaleLetterSuffix
+                                                                           : CString());
+        EXPECT_NEAR(ItemShare(result, item.list, text), item.share, 1e-12) << (LPCTSTR)text;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Published, StandardCrossTest, ::testing::ValuesIn(kCrosses));
+
+// What a breeder reads for one dog: the phenotype, and the carried traits that
+// include the alleles another locus hides.
+struct DogTexts
+{
+    const char* file;
+    const char* genotype;
+    const char* phenotype;
+    const char* carried;
+};
+
+std::ostream& operator<<(std::ostream& out, const DogTexts& dog)
+{
+    return out << dog.file << ": " << dog.genotype;
+}
+
+const DogTexts kDogs[] = {
+    // e/e hides K and A; KB hides A and the mask (Kerns 2007; Schmutz).
+    {"GeneralCanine.txt", "e,e kbr,kbr ay,ay", "Yellow/red", "brindle + fawn/sable"},
+    {"GeneralCanine.txt", "KB,KB ay,ay Em,Em", "Black", "mask + fawn/sable"},
+    // Brindle does not show on a recessive black (Kerns 2007).
+    {"GeneralCanine.txt", "ky,kbr a,a", "Black", "brindle + ky (the A pattern)"},
+    // Merle replaces the colour's name; a double merle drops the pattern (Clark 2006).
+    {"GeneralCanine.txt", "ky,ky at,at M,m b,b", "Red merle and tan", ""},
+    {"GeneralCanine.txt", "ky,ky at,at M,M", kDoubleMerle, "ky (the A pattern) + tan points"},
+    // One and two merle alleles under e/e (Clark 2006).
+    {"GeneralCanine.txt", "e,e ky,ky at,at M,M", "Yellow/red",
+     "ky (the A pattern) + tan points + double merle (hidden by e/e; passes merle to every puppy)"},
+    // Great Dane: the mask on a black, harlequin without merle (Schmutz; Clark 2011).
+    {"GreatDane.txt", "KB,ky", "Black", "mask + fawn"},
+    {"GreatDane.txt", "H,h", "Black", "harlequin (shows only with merle) + mask"},
+    {"GreatDane.txt", "M,M H,h", kDoubleMerle, "harlequin (not seen on a double merle) + mask + dominant black"},
+    {"GreatDane.txt", "M,m S,sp", "Merle mantle", "mask"},
+    {"GreatDane.txt", "ky,ky S,sp", "Fawn mantle (black mask)", ""},
+    // Herding breeds: the two reds told apart; sable merle (Schmutz; Clark 2006).
+    {"BorderCollieAussie.txt", "B,b E,e", "Black", "Australian red (e/e) + red (b/b) + tan points"},
+    {"BorderCollieAussie.txt", "ky,ky ay,ay M,m", "Sable merle", ""},
+    {"BorderCollieAussie.txt", "ky,ky at,at M,M si,si", kDoubleMerle, "ky (the A pattern) + tan points + white trim"},
+    // Dachshund: the clear red hides tan points, brindle and dapple (Schmutz; Kerns 2007).
+    {"Dachshund.txt", "e,e kbr,kbr", "Clear red", "tan points + brindle"},
+    {"Dachshund.txt", "e,e M,M", "Clear red",
+     "tan points + double dapple (hidden by e/e; passes dapple to every puppy)"},
+    {"Dachshund.txt", "ay,ay kbr,ky M,m b,b", "Red brindle dapple (liver nose)", "no brindle (ky)"},
+};
+
+class StandardDogTest : public ::testing::TestWithParam<DogTexts>
+{
+};
+
+TEST_P(StandardDogTest, NamesWhatShowsAndWhatIsCarried)
+{
+    const DogTexts& dog = GetParam();
+    CShippedConfiguration shipped(dog.file);
+    EXPECT_TEXT(shipped.Phenotype(dog.genotype, SEX_FEMALE), dog.phenotype);
+    EXPECT_TEXT(shipped.Phenotype(dog.genotype, SEX_FEMALE, 2), dog.carried);
+}
+
+INSTANTIATE_TEST_SUITE_P(Published, StandardDogTest, ::testing::ValuesIn(kDogs));
+}  // namespace
