@@ -1,11 +1,20 @@
 #include "application/app/AppGlobals.h"
 
+#include "foundation/files/PathText.h"
+#include "foundation/files/ProgramFolder.h"
 #include "foundation/files/TempFiles.h"
 #include "foundation/text/Tokenizer.h"
 #include "foundation/windows/WindowsVersionCode.h"
 #include "foundation/windows/SystemColours.h"
 #include "framework/menus/MenuFont.h"
+#include "framework/messages/MessagePrompts.h"
+#include "framework/values/CurrencyFormat.h"
+#include "framework/values/DateFormats.h"
 #include "genetics/ExpandTerms.h"
+#include "output/pictures/PictureCache.h"
+
+#include <cstdio>
+#include <cstdlib>
 
 CString StandardWords[STANDARD_WORD_COUNT];
 char StandardWordLetters[STANDARD_WORD_COUNT];
@@ -17,6 +26,30 @@ FARPROC PsapiGetProcessMemoryInfo = NULL;
 namespace
 {
 DWORD CachedMemoryMB = 0;
+
+// The end-to-end tests start the real program with a memory figure of their
+// choosing in this variable and read the start-up's figures back from the
+// file of that name in the program folder.
+const char TestMemoryVariable[] = "KESTROVA_TEST_MEMORY_MB";
+const char TestFiguresFile[] = "StartupFigures.txt";
+
+DWORD GetTestMemoryMB()
+{
+    const char* value = std::getenv(TestMemoryVariable);
+    return value != NULL ? (DWORD)std::strtoul(value, NULL, 10) : 0;
+}
+
+void WriteTestFigures()
+{
+    if (GetTestMemoryMB() == 0)
+        return;
+    if (FILE* file = std::fopen(JoinPath(ProgramFolder, TestFiguresFile), "wb"))
+    {
+        std::fprintf(file, "PhysicalMemoryMB=%lu\nPictureCacheLimit=%lu\n", (unsigned long)GetPhysicalMemoryMB(),
+                     (unsigned long)GetPictureCacheLimit());
+        std::fclose(file);
+    }
+}
 
 const struct
 {
@@ -114,6 +147,8 @@ DWORD MegabytesOfPhysicalMemory(DWORD bytes)
 DWORD GetPhysicalMemoryMB()
 {
     if (CachedMemoryMB == 0)
+        CachedMemoryMB = GetTestMemoryMB();
+    if (CachedMemoryMB == 0)
     {
         MEMORYSTATUS status = {};
         status.dwLength = sizeof(status);
@@ -169,6 +204,16 @@ BOOL InitAppGlobals()
     FixedGuiFont.CreateFontIndirect(&fixed);
     InitMenuLogFont();
     LoadSystemColours();
+    RegisterMessagePrompt("PromptSaveSettings",
+                          ExpandTerms("This is the prompt that asks you whether you wish to save changed settings "
+                                      "when the program exits\nSave settings prompt"),
+                          MB_YESNOCANCEL | MB_ICONQUESTION, 0);
+    // Loading the preferences keeps a stored date or currency format only when
+    // it is one of these lists: empty lists would reset every one of them.
+    InitPictureCache(GetPhysicalMemoryMB());
+    InitCurrencyFormatCodes();
+    InitDateFormats();
+    WriteTestFigures();
     return TRUE;
 }
 
@@ -177,6 +222,7 @@ void ReleaseAppGlobals()
     ReleaseTempFiles();
     FixedGuiFont.DeleteObject();
     ReleaseSystemColourObjects();
+    FreePictureCache();
     if (PsapiModule != NULL)
         ::FreeLibrary(PsapiModule);
     PsapiModule = NULL;

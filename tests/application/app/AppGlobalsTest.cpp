@@ -1,12 +1,64 @@
 // Start-up facts: the grade of the Windows version, the memory size in
-// megabytes, and the standard words and name lists taken from the terminology.
+// megabytes, the standard words and name lists taken from the terminology, and
+// what the start-up makes for the preferences and the pictures.
 #include "application/app/AnimalTerms.h"
 #include "application/app/AppGlobals.h"
 #include "foundation/terminology/TermsMap.h"
 #include "foundation/terminology/TerminologySetup.h"
+#include "framework/messages/MessagePrompt.h"
+#include "framework/messages/MessagePrompts.h"
+#include "framework/values/CurrencyFormat.h"
+#include "framework/values/DateFormats.h"
 #include "genetics/ExpandTerms.h"
+#include "output/pictures/CachedPicture.h"
+#include "output/pictures/PictureCache.h"
+#include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
+
+namespace
+{
+// A 1 x 1 pixel, 24-bit BMP file.
+std::string TinyBmp()
+{
+    const unsigned char bytes[58] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 1, 0, 0, 0, 1, 0,
+                                     0, 0, 1, 0, 24, 0, 0, 0, 0, 0, 4, 0, 0, 0, 0x13, 0x0B, 0, 0, 0x13, 0x0B, 0, 0,
+                                     0, 0, 0, 0, 0, 0, 0, 0, 0x40, 0x80, 0xC0, 0};
+    return std::string(reinterpret_cast<const char*>(bytes), sizeof(bytes));
+}
+}  // namespace
+
+// Loading the preferences keeps a stored date or currency format only when it
+// is in these lists, so they must be filled before the preferences load.
+TEST(AppGlobals, StartUpFillsTheFormatListsThePromptAndThePictureCache)
+{
+    CDateFormatLists& dates = DateFormatLists();
+    for (CStringArray* list : {&dates.formats, &dates.exportFormats, &dates.importFormats, &dates.displayFormats,
+                               &PositiveCurrencyFormatCodes(), &NegativeCurrencyFormatCodes()})
+        list->RemoveAll();
+    ASSERT_TRUE(InitAppGlobals());
+    for (const CStringArray* list : {&dates.formats, &dates.exportFormats, &dates.importFormats,
+                                     &dates.displayFormats, &PositiveCurrencyFormatCodes(),
+                                     &NegativeCurrencyFormatCodes()})
+        EXPECT_GT(list->GetSize(), 10);
+    const CMessagePrompt* prompt = FindMessagePrompt("PromptSaveSettings");
+    ASSERT_NE(prompt, nullptr);
+    EXPECT_EQ(prompt->m_flags, (UINT)(MB_YESNOCANCEL | MB_ICONQUESTION));
+    EXPECT_STREQ(prompt->m_description, "This is the prompt that asks you whether you wish to save changed settings "
+                                        "when the program exits\nSave settings prompt");
+    const DWORD quarter = GetPhysicalMemoryMB() / 4;
+    EXPECT_EQ(GetPictureCacheLimit(), (quarter < 8 ? 8 : quarter) << 20);
+
+    CScratchFolder folder("app_globals");
+    ASSERT_TRUE(folder.WriteFile("tiny.bmp", TinyBmp()));
+    {
+        CCachedPicture picture;
+        ASSERT_TRUE(picture.Load((folder / "tiny.bmp").c_str(), MakePictureLoadOptions(96, 96)));
+    }
+    ASSERT_EQ(GetPictureCacheSlotCount(), 1) << "an unused picture stays below the limit";
+    ReleaseAppGlobals();
+    EXPECT_EQ(GetPictureCacheSlotCount(), 0) << "the exit frees the cache";
+}
 
 TEST(AppGlobals, WindowsVersionGrades)
 {
