@@ -17,6 +17,11 @@ void AFXAPI AfxSetWinInitHook(AFX_WININIT_HOOK pfnHook)
     g_pfnWinInitHook = pfnHook;
 }
 
+AFX_WININIT_HOOK AFXAPI AfxGetWinInitHook()
+{
+    return g_pfnWinInitHook;
+}
+
 BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow)
 {
     // before anything is stored in the terminology map

@@ -129,3 +129,4 @@ int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmd
 // terminology map gets its bucket table there. Installed by the program.
 typedef void (AFXAPI* AFX_WININIT_HOOK)();
 void AFXAPI AfxSetWinInitHook(AFX_WININIT_HOOK pfnHook);
+AFX_WININIT_HOOK AFXAPI AfxGetWinInitHook();

@@ -31,6 +31,11 @@ GeneticsErrorSink SetGeneticsErrorSink(GeneticsErrorSink sink)
     return previous;
 }
 
+GeneticsErrorSink GetGeneticsErrorSink()
+{
+    return ErrorSink;
+}
+
 static void ReportLoadError(const CString& text)
 {
     if (ErrorSink != NULL)

@@ -29,3 +29,4 @@ void RefreshSexLetterTexts();
 // (or a test its collector); returns the sink installed before.
 typedef void (*GeneticsErrorSink)(const CString& text);
 GeneticsErrorSink SetGeneticsErrorSink(GeneticsErrorSink sink);
+GeneticsErrorSink GetGeneticsErrorSink();

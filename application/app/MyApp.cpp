@@ -18,7 +18,6 @@
 #include "foundation/settings/RegionalSettings.h"
 #include "foundation/settings/ProfileExchange.h"
 #include "foundation/settings/SettingsExchangers.h"
-#include "foundation/terminology/FrameworkTextHooks.h"
 #include "foundation/terminology/TerminologySetup.h"
 #include "foundation/values/DecimalTable.h"
 #include "foundation/windows/MemoryUsage.h"
@@ -32,9 +31,6 @@
 #include "framework/messages/MessagePrompts.h"
 #include "framework/panes/PopupPane.h"
 #include "genetics/ExpandTerms.h"
-#include "output/pictures/PictureTableDrawing.h"
-#include "output/pictures/SelectPictureDlg.h"
-#include "output/printing/PrintableDlgPrinter.h"
 #include "output/printing/PrinterData.h"
 #include "output/printing/PrinterPaperConfig.h"
 #include "output/printing/PrinterDataCache.h"
@@ -107,6 +103,9 @@ CMyApp* GetMyApp()
 CMyApp::CMyApp() : m_version(AppVersionText)
 {
     InstallFatalErrorFilter(FatalErrorHandler);
+    // Before the framework initialises: its start-up sizes the terms map
+    // through one of these hooks.
+    InstallApplicationHooks();
 }
 
 void CMyApp::SetAppName(LPCTSTR name)
@@ -126,11 +125,6 @@ BOOL CMyApp::InitStartup()
     ReportPrinterProblemsOnce = TRUE;
     DetectWindowsVersion();
     InitDecimalTable();
-    InstallTerminologyHooks();
-    InstallPrintableDlgPrinting();
-    InstallPictureTableDrawing();
-    InstallPictureChooser();
-    InstallApplicationHooks();
     InitProductTerms();
 
     // The full name comes from the product terms (no string resource: a third

@@ -38,6 +38,11 @@ MessageHook SetMessageHook(MessageHook hook)
     return previous;
 }
 
+MessageHook GetMessageHook()
+{
+    return installedHook;
+}
+
 CString MakeMessageText(LPCTSTR format, va_list args)
 {
     CString text;

@@ -15,6 +15,7 @@ typedef int (*MessageHook)(LPCTSTR key, UINT titleId, LPCTSTR format, va_list ar
 // Installs the routine; null restores the platform's box. Returns the routine
 // installed before (null for the platform's box).
 MessageHook SetMessageHook(MessageHook hook);
+MessageHook GetMessageHook();
 
 // The foundation's messages, shown through the installed routine.
 int ShowFoundationError(LPCTSTR format, ...);                   // exclamation icon, OK

@@ -1,19 +1,8 @@
 #include "foundation/terminology/TermsMap.h"
-#include "foundation/terminology/FrameworkTextHooks.h"
 
 #include <cstring>
 
 CNamedStringMap TermsMap;
-
-namespace
-{
-// Every program that keeps terms has its framework texts expanded; the hooks
-// are in place before the framework initialises.
-struct TerminologyHooksInstaller
-{
-    TerminologyHooksInstaller() { InstallTerminologyHooks(); }
-} TerminologyHooks;
-}
 
 namespace
 {

@@ -1,6 +1,5 @@
 #include "framework/app/FrameworkApp.h"
 
-#include "framework/MessageRoutines.h"
 #include "framework/messages/MessagePrompts.h"
 #include "framework/windows/WndToDestroyList.h"
 
@@ -8,8 +7,6 @@ IMPLEMENT_DYNAMIC(CFrameworkApp, CWinApp)
 
 CFrameworkApp::CFrameworkApp(LPCTSTR appName) : CWinApp(appName), m_defaultTextColour(::GetSysColor(COLOR_BTNTEXT))
 {
-    // From here on the foundation's messages are the program's messages too.
-    InstallMessageRoutines();
 }
 
 CFrameworkApp::~CFrameworkApp()

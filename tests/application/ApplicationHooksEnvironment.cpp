@@ -1,16 +1,10 @@
-// The application's tests run with the hooks that the program installs at
-// start-up: the configuration reader makes the real selection elements.
+// The application's tests run with the hooks that the program installs when
+// it starts: the configuration reader makes the real selection elements, the
+// messages are the program's own.
 #include "application/app/ApplicationHooks.h"
-
-#include <gtest/gtest.h>
+#include "support/BeforeTests.h"
 
 namespace
 {
-class ApplicationHooks : public ::testing::Environment
-{
-public:
-    void SetUp() override { InstallApplicationHooks(); }
-};
-
-const ::testing::Environment* const installed = ::testing::AddGlobalTestEnvironment(new ApplicationHooks);
-} // namespace
+const bool installed = RunBeforeTests(&InstallApplicationHooks);
+}

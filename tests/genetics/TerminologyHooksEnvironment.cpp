@@ -1,0 +1,9 @@
+// Like the program, the genetics tests have the framework's texts
+// expanded through the terms map.
+#include "foundation/terminology/FrameworkTextHooks.h"
+#include "support/BeforeTests.h"
+
+namespace
+{
+const bool installed = RunBeforeTests(&InstallTerminologyHooks);
+}

@@ -1,0 +1,17 @@
+// Like the program, the output tests have the framework's texts expanded
+// through the terms map and the foundation's messages shown by the
+// framework's message routines.
+#include "foundation/terminology/FrameworkTextHooks.h"
+#include "framework/MessageRoutines.h"
+#include "support/BeforeTests.h"
+
+namespace
+{
+void InstallFrameworkHooks()
+{
+    InstallTerminologyHooks();
+    InstallMessageRoutines();
+}
+
+const bool installed = RunBeforeTests(&InstallFrameworkHooks);
+}
