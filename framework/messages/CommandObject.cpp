@@ -1,7 +1,5 @@
 #include "framework/messages/CommandObject.h"
 
-#include "framework/messages/CommandStateProvider.h"
-
 CCommandObject::CCommandObject(CCmdTarget* owner, UINT commandId, int kind)
     : owner(owner), commandId(commandId), kind(kind)
 {
@@ -9,20 +7,17 @@ CCommandObject::CCommandObject(CCmdTarget* owner, UINT commandId, int kind)
 
 BOOL CCommandObject::IsEnabled()
 {
-    CCommandStateProvider* provider = FindCommandStateProvider(commandId);
-    return provider == NULL ? TRUE : provider->IsEnabled(commandId);
+    return TRUE;
 }
 
 int CCommandObject::GetCheck()
 {
-    CCommandStateProvider* provider = FindCommandStateProvider(commandId);
-    return provider == NULL ? 1 : provider->GetCheck(commandId);
+    return 1;
 }
 
 BOOL CCommandObject::GetRadio()
 {
-    CCommandStateProvider* provider = FindCommandStateProvider(commandId);
-    return provider == NULL ? TRUE : provider->GetRadio(commandId);
+    return TRUE;
 }
 
 void CCommandObject::UpdateCmdUI(CCmdUI* pCmdUI)

@@ -1,5 +1,4 @@
 #include "framework/messages/CommandObject.h"
-#include "framework/messages/CommandStateProvider.h"
 
 #include <gtest/gtest.h>
 
@@ -39,14 +38,6 @@ namespace
         BOOL enabled;
         LPCTSTR label;
         int executed = 0;
-    };
-
-    class CTestProvider : public CCommandStateProvider
-    {
-    public:
-        BOOL IsEnabled(UINT) override { return FALSE; }
-        int GetCheck(UINT) override { return 0; }
-        BOOL GetRadio(UINT) override { return FALSE; }
     };
 }
 
@@ -96,32 +87,4 @@ TEST(CommandObjectTest, OnlyATextSetDuringTheUpdateReachesTheItem)
     command.UpdateCmdUI(&second);
     EXPECT_EQ(second.textCalls, 0);
     EXPECT_TRUE(command.text.IsEmpty());
-}
-
-TEST(CommandObjectTest, TheFirstProviderThatKnowsTheIdAnswers)
-{
-    CTestProvider other, knowing, later;
-    other.AddCommand(0x9000);
-    knowing.AddCommand(0x8100);
-    knowing.AddCommand(0x8110);   // the same bucket of a small table
-    later.AddCommand(0x8100);
-    SetCommandStateProvider(1, &other);
-    SetCommandStateProvider(2, &knowing);
-    SetCommandStateProvider(3, &later);
-
-    EXPECT_EQ(FindCommandStateProvider(0x8100), &knowing);
-    EXPECT_EQ(FindCommandStateProvider(0x8110), &knowing);
-    EXPECT_EQ(FindCommandStateProvider(0x9000), &other);
-    EXPECT_EQ(FindCommandStateProvider(0x8101), (CCommandStateProvider*)NULL);
-
-    CTestCommand command(CCommandObject::KIND_CHECK);
-    CRecordingCmdUI item;
-    command.UpdateCmdUI(&item);
-    EXPECT_EQ(item.enabled, 0);
-    EXPECT_EQ(item.check, 0);
-    EXPECT_EQ(command.Run(), 0);
-
-    for (int slot = 0; slot < COMMAND_STATE_PROVIDER_SLOTS; ++slot)
-        SetCommandStateProvider(slot, NULL);
-    EXPECT_EQ(command.Run(), 1);
 }
