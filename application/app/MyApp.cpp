@@ -10,6 +10,7 @@
 #include "application/app/Preferences.h"
 #include "application/app/SpellingTerms.h"
 #include "application/app/StartupPaths.h"
+#include "application/commands/VisitWebSiteCommand.h"
 #include "application/main/GeneticsMainDlg.h"
 #include "foundation/files/FileOperations.h"
 #include "foundation/files/PathText.h"
@@ -45,7 +46,6 @@ namespace
 CMyCommandLineInfo CommandLine;
 
 const char CompanyKey[] = "Mirolf Technologies Ltd";
-const char WebSiteAddress[] = "www.mirolf-kestrova.example";
 
 const struct
 {
@@ -302,11 +302,18 @@ void CMyApp::WinHelp(DWORD_PTR, UINT)
     CString name;
     if (!SplitPath(HelpFilePath, NULL, &name))
         name = HelpFilePath;
-    const CString format = ExpandTerms(CString("~AppName~ cannot locate the help file:\n- %s.\n\nThis can happen if you "
-                                               "downloaded ~AppName~ from our web site but you didn't download/install "
-                                               "the help file. Please revisit ") +
-                                       WebSiteAddress + " to obtain the help file, install it, then restart ~AppName~.");
-    ShowError(NULL, 0, format, (LPCTSTR)name);
+    ShowError(NULL, 0, "%s", (LPCTSTR)MissingHelpFileMessage(name));
+}
+
+CString MissingHelpFileMessage(LPCTSTR fileName)
+{
+    CString text;
+    // The address is the one the Visit Web Site command opens.
+    text.Format(ExpandTerms("~AppName~ cannot locate the help file:\n- %s.\n\nThis can happen if you downloaded "
+                            "~AppName~ from our web site but you didn't download/install the help file. Please "
+                            "revisit %s to obtain the help file, install it, then restart ~AppName~."),
+                fileName, (LPCTSTR)CVisitWebSiteCommand::GetAddress());
+    return text;
 }
 
 CString CMyApp::GetAboutHeading() const

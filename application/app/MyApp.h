@@ -56,3 +56,7 @@ private:
 
 // The one application object.
 CMyApp* GetMyApp();
+
+// What the help command says when the help file is missing: its name and the
+// web site where it can be had.
+CString MissingHelpFileMessage(LPCTSTR fileName);

@@ -141,11 +141,14 @@ TEST_F(AppCommandsTest, AboutShowsItsWindowUntilTheUserClosesIt)
     EXPECT_GE(aboutEscapes, 1) << "the command returns only after the window was closed";
 }
 
-TEST_F(AppCommandsTest, WebAndMailAddressesTakeTheMakersDomainFromTheTerminology)
+TEST_F(AppCommandsTest, WebMailAndHelpAddressesTakeTheMakersDomainFromTheTerminology)
 {
     SetTerm("mirolfdomain", "breeders.example.org", FALSE);
     EXPECT_STREQ(CVisitWebSiteCommand::GetAddress(), "www.breeders.example.org/kestrova/");
     EXPECT_STREQ(CSendMailCommand::GetAddress(), "kestrova.support@breeders.example.org");
+    const CString help = MissingHelpFileMessage("Kestrova-Help.chm");
+    EXPECT_NE(help.Find("- Kestrova-Help.chm.\n"), -1) << (LPCTSTR)help;
+    EXPECT_NE(help.Find("revisit www.breeders.example.org/kestrova/ to obtain the help file"), -1) << (LPCTSTR)help;
     SetTerm("mirolfdomain", "mirolf.com", FALSE);
     EXPECT_STREQ(CVisitWebSiteCommand::GetAddress(), "www.mirolf.com/kestrova/");
 }
