@@ -32,6 +32,12 @@ CDecimal& CDecimal::SetZero()
     return *this;
 }
 
+CDecimal& CDecimal::InitEightPlaces()
+{
+    m_nPlaces = 8;
+    return SetZero();
+}
+
 double CDecimal::GetValue() const
 {
     double value = (double)m_nWhole + (double)m_nFraction / (double)PowerOfTen(m_nPlaces);

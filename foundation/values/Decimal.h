@@ -13,6 +13,8 @@ public:
     CDecimal& operator=(const CDecimal& other);
 
     CDecimal& SetZero();
+    // Zero with 8 places: the form of every length in inches.
+    CDecimal& InitEightPlaces();
     double GetValue() const;
     // Rounds to the decimal's places; a rest within half a unit of 1 leaves
     // the fraction at 10^places (read back as the next whole number).

@@ -25,9 +25,7 @@ private:
 
 CDecimal Inches(double value)
 {
-    CDecimal decimal(8);
-    decimal.SetValue(value);
-    return decimal;
+    return CDecimal().InitEightPlaces().SetValue(value);
 }
 
 void ExchangeGap(CDataExchange* pDX, int id, CDecimal& gap)

@@ -17,9 +17,7 @@ const int VersionBItems = 17;
 
 CDecimal Inches(double value)
 {
-    CDecimal decimal(8);
-    decimal.SetValue(value);
-    return decimal;
+    return CDecimal().InitEightPlaces().SetValue(value);
 }
 
 bool FlagsAgree(DWORD a, DWORD b)

@@ -16,9 +16,7 @@ namespace
 {
 CDecimal Inches(double value)
 {
-    CDecimal decimal(8);
-    decimal.SetValue(value);
-    return decimal;
+    return CDecimal().InitEightPlaces().SetValue(value);
 }
 
 // The four commands of the dialog; each is built by its handler.

@@ -113,6 +113,17 @@ TEST(DecimalTest, SetZeroKeepsThePlaces)
     EXPECT_EQ(5, CDecimal().GetPlaces());
 }
 
+TEST(DecimalTest, InitEightPlacesClearsTheValueAndSetsEightPlaces)
+{
+    CDecimal d = Decimal(-4.25, 3);
+    d.InitEightPlaces();
+    EXPECT_EQ(8, d.GetPlaces());
+    EXPECT_EQ(0u, d.GetWhole());
+    EXPECT_EQ(0u, d.GetFraction());
+    EXPECT_EQ(0u, d.IsNegative());
+    EXPECT_EQ(12345678u, d.SetValue(0.12345678).GetFraction()); // all eight places are kept
+}
+
 TEST_F(MeasurementTest, UnitWordsAndThePreferredUnit)
 {
     EXPECT_NEAR(1.0, Inches("2.54cm"), 1e-8);
