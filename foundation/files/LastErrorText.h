@@ -3,6 +3,8 @@
 #include "afx/AfxCore.h"
 
 // The system's wording of GetLastError(), trimmed and in single quotes; the
-// error number alone when the system has no text for it.
+// error number stands in when the system has no text for it.
 CString GetLastErrorText();
+// The system's own text of an error code, as the system gives it (empty when
+// it has none).
 CString GetSystemErrorText(DWORD error);

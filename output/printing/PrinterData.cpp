@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "foundation/files/ErrorText.h"
+#include "foundation/files/LastErrorText.h"
 #include "foundation/windows/GlobalBlocks.h"
 #include "foundation/windows/PrinterAccess.h"
 #include "output/printing/DibImage.h"
@@ -13,9 +14,7 @@ namespace
 {
 CDecimal Inches(double value)
 {
-    CDecimal decimal(8);
-    decimal.SetValue(value);
-    return decimal;
+    return CDecimal().InitEightPlaces().SetValue(value);
 }
 
 const char* const NoPrintableArea = "the margins leave no printable area on the page";
@@ -37,21 +36,6 @@ public:
 private:
     HCURSOR m_previous;
 };
-
-CString LastErrorText()
-{
-    DWORD code = ::GetLastError();
-    char* text = NULL;
-    ::FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, NULL,
-                     code, 0, (LPSTR)&text, 0, NULL);
-    CString result = text != NULL ? text : "";
-    if (text != NULL)
-        ::LocalFree(text);
-    result.TrimRight();
-    if (result.IsEmpty())
-        result.Format("error %lu", (unsigned long)code);
-    return result;
-}
 
 // The device mode must hold at least its own declared sizes.
 bool DevModeFits(HGLOBAL block, const DEVMODEA* devMode)
@@ -157,7 +141,7 @@ CString CPrinterData::CreateForConfig(const CPrinterPaperConfig& config, int mod
     // set on a copy.
     m_ownDevMode = m_devModeInUse != NULL ? CopyGlobalBlock(m_devModeInUse) : GetPrinterDevMode(m_printerName);
     if (m_ownDevMode == NULL)
-        return "unable to create default printer data settings: " + LastErrorText();
+        return "unable to create default printer data settings: " + GetLastErrorText();
     m_devModeInUse = m_ownDevMode;
 
     m_trayName.Empty();
@@ -176,7 +160,7 @@ CString CPrinterData::CreateForConfig(const CPrinterPaperConfig& config, int mod
     devMode->dmOrientation = config.m_landscape ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
 
     HDC dc = ::CreateDCA(m_driverName, m_printerName, m_portName, devMode);
-    CString error = dc == NULL ? LastErrorText() : CString();
+    CString error = dc == NULL ? GetLastErrorText() : CString();
     ::GlobalUnlock(m_devModeInUse);
     if (dc == NULL)
         return error;
@@ -255,7 +239,7 @@ CString CPrinterData::CreateForImages(const CPrinterPaperConfig& config, LPCTSTR
     HDC memory = ::CreateCompatibleDC(screen);
     ::ReleaseDC(NULL, screen);
     if (memory == NULL)
-        return LastErrorText();
+        return GetLastErrorText();
     BITMAPINFO info;
     memset(&info, 0, sizeof(info));
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
