@@ -241,9 +241,17 @@ BOOL CDlgTemplateReader::ReadItem(CCursor& cursor, CDlgTemplateItem& item)
             item.exStyle |= WS_EX_CLIENTEDGE;
     }
     cursor.NameOrOrdinal(item.text, item.textOrdinal);
-    // The creation-data word counts the bytes that follow it, as the
-    // dialog manager reads it.
-    cursor.Bytes(item.creationData, cursor.Word());
+    // The creation-data word, read as the dialog manager reads it: in an
+    // extended template it counts the bytes that follow; in a classic one it
+    // counts itself too, so 1 cannot be and marks a damaged template.
+    WORD creationSize = cursor.Word();
+    if (!extended)
+    {
+        if (creationSize == 1)
+            return FALSE;
+        creationSize = creationSize > 2 ? (WORD)(creationSize - 2) : 0;
+    }
+    cursor.Bytes(item.creationData, creationSize);
     if (!cursor.Ok())
         return FALSE;
     if (unitWindow != NULL)

@@ -191,8 +191,9 @@ TEST(DlgTemplateReaderTest, ItemsOutsideADialogUseTheFontsUnitsOrNone)
     ::DestroyWindow(copy);
 }
 
-// The creation-data word counts the bytes that follow it; texts leave UTF-16
-// through the ANSI code page; a damaged template fails and keeps what it read.
+// The creation-data word counts the bytes that follow it in an extended
+// template and itself too in a classic one; texts leave UTF-16 through the
+// ANSI code page; a damaged template fails and keeps what it read.
 TEST(DlgTemplateReaderTest, CreationDataTextsAndDamage)
 {
     std::vector<TemplateControl> controls = {
@@ -222,6 +223,18 @@ TEST(DlgTemplateReaderTest, CreationDataTextsAndDamage)
         CDlgTemplateReader truncated;
         EXPECT_FALSE(truncated.LoadFromMemory(NULL, image.Data(), image.Size() - 6));
         EXPECT_EQ(truncated.GetItemCount(), 2);
+
+        // A last word of 1: a classic item cannot count less than itself; an
+        // extended one has one byte of data, which the cut image lacks.
+        CTemplateImage odd(extended, controls);
+        odd.SetLastCreationWord(1);
+        CDlgTemplateReader oddReader;
+        EXPECT_FALSE(oddReader.LoadFromMemory(NULL, odd.Data(), odd.Size()));
+        EXPECT_EQ(oddReader.GetItemCount(), 2);
+        // A classic word of 2 counts only itself: no data.
+        odd.SetLastCreationWord(2);
+        CDlgTemplateReader two;
+        EXPECT_EQ(two.LoadFromMemory(NULL, odd.Data(), odd.Size()), !extended);
     }
 
     CDlgTemplateReader missing;

@@ -87,12 +87,21 @@ public:
                 PutText(c.className);
             }
             PutText(c.text);
-            Put16((WORD)c.creationData.size());
+            // An extended item counts the bytes that follow the word; a
+            // classic one counts the word itself as well.
+            const WORD dataSize = (WORD)c.creationData.size();
+            Put16(extended || dataSize == 0 ? dataSize : (WORD)(dataSize + 2));
             m_bytes.insert(m_bytes.end(), c.creationData.begin(), c.creationData.end());
         }
     }
 
     const void* Data() const { return m_bytes.data(); }
+    // The last item's creation-data word, when that item has no data.
+    void SetLastCreationWord(WORD value)
+    {
+        m_bytes[m_bytes.size() - 2] = LOBYTE(value);
+        m_bytes[m_bytes.size() - 1] = HIBYTE(value);
+    }
     DWORD Size() const { return (DWORD)m_bytes.size(); }
 
 private:
