@@ -1,5 +1,8 @@
 #include "framework/windows/PaletteHook.h"
 
+#include "afx/FrameWnd.h"
+#include "afx/View.h"
+
 IMPLEMENT_DYNAMIC(CPaletteHook, CWndHook)
 
 LRESULT CPaletteHook::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -50,14 +53,22 @@ BOOL CPaletteHook::OnQueryNewPalette()
 {
     if (RealizePalette(TRUE) != -1)
         return TRUE;
-    // The program has no frame windows with views, so the palette is asked
-    // of the partner and then of the children.
+    // Without a palette of its own the window asks, in turn, a frame's
+    // active view, the partner and then its children.
     HWND hWnd = GetHookedWindow();
+    HWND view = NULL;
+    if (CFrameWnd* frame = DYNAMIC_DOWNCAST(CFrameWnd, CWnd::FromHandlePermanent(hWnd)))
+    {
+        CView* activeView = frame->GetActiveView();
+        view = activeView != NULL ? activeView->GetSafeHwnd() : NULL;
+        if (view != NULL && ::SendMessageA(view, WM_QUERYNEWPALETTE, 0, 0) != 0)
+            return TRUE;
+    }
     if (partner != NULL && ::IsWindow(partner) && ::SendMessageA(partner, WM_QUERYNEWPALETTE, 0, 0) != 0)
         return TRUE;
     for (HWND child = ::GetWindow(hWnd, GW_CHILD); child != NULL; child = ::GetWindow(child, GW_HWNDNEXT))
     {
-        if (child != partner && ::SendMessageA(child, WM_QUERYNEWPALETTE, 0, 0) != 0)
+        if (child != partner && child != view && ::SendMessageA(child, WM_QUERYNEWPALETTE, 0, 0) != 0)
             return TRUE;
     }
     return FALSE;

@@ -1,4 +1,6 @@
 #include "afx/DialogTemplate.h"
+#include "afx/FrameWnd.h"
+#include "afx/View.h"
 #include "framework/dialogs/MyDialog.h"
 #include "framework/support/FrameworkTestApp.h"
 #include "framework/windows/PaletteHook.h"
@@ -172,6 +174,57 @@ TEST(WndHookTest, PaletteQueriesGoToThePartnerAndTheChildren)
     (void)quietChild;
     ::DestroyWindow(hWnd);
     ::DestroyWindow(partner);
+}
+
+namespace
+{
+    // A view that logs the palette query and answers as told.
+    class CPaletteView : public CView
+    {
+    public:
+        explicit CPaletteView(BOOL answer) : m_answer(answer) {}
+        void OnDraw(CDC*) override {}
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+        {
+            if (message != WM_QUERYNEWPALETTE)
+                return CView::WindowProc(message, wParam, lParam);
+            windowLog += "view;";
+            return m_answer;
+        }
+        BOOL m_answer;
+    };
+
+    // A frame that has an active view.
+    class CViewFrame : public CFrameWnd
+    {
+    public:
+        CView* GetActiveView() const override { return m_view; }
+        CView* m_view = NULL;
+    };
+}
+
+// A frame without a palette asks its active view first, and then skips it
+// among its children.
+TEST(WndHookTest, AFramesPaletteQueryGoesToItsActiveViewFirst)
+{
+    CViewFrame* frame = new CViewFrame;
+    ASSERT_TRUE(frame->Create(NULL, "Frame", WS_OVERLAPPEDWINDOW));
+    MakeWindow(frame->m_hWnd, 0);
+    CPaletteView* view = new CPaletteView(TRUE);
+    ASSERT_TRUE(view->Create(frame, 100));
+    frame->m_view = view;
+    CPaletteHook hook;
+    hook.HookWindow(frame->m_hWnd);
+
+    windowLog.clear();
+    EXPECT_EQ(::SendMessageA(frame->m_hWnd, WM_QUERYNEWPALETTE, 0, 0), 1);
+    EXPECT_EQ(windowLog, "view;");
+
+    view->m_answer = FALSE;
+    windowLog.clear();
+    EXPECT_EQ(::SendMessageA(frame->m_hWnd, WM_QUERYNEWPALETTE, 0, 0), 0);
+    EXPECT_EQ(windowLog, "view;asked;"); // the view is asked once, not again as a child
+    frame->DestroyWindow();
 }
 
 // Every dialog of the framework carries a palette hook; a second one (a
