@@ -9,7 +9,8 @@
 #include "foundation/values/ValueText.h"
 #include "foundation/windows/SystemColours.h"
 
-#include <stdlib.h>
+#include <algorithm>
+#include <math.h>
 
 IMPLEMENT_DYNAMIC(CColourButton, CMyButton)
 
@@ -19,9 +20,35 @@ END_MESSAGE_MAP()
 
 namespace
 {
-    int Brightness(COLORREF colour)
+    // Relative luminance of an sRGB colour, 0 (black) to 1 (white).
+    double Luminance(COLORREF colour)
     {
-        return (299 * GetRValue(colour) + 587 * GetGValue(colour) + 114 * GetBValue(colour)) / 1000;
+        auto channel = [](BYTE value) {
+            double c = value / 255.0;
+            return c <= 0.03928 ? c / 12.92 : pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(GetRValue(colour)) + 0.7152 * channel(GetGValue(colour)) +
+               0.0722 * channel(GetBValue(colour));
+    }
+
+    double Contrast(COLORREF a, COLORREF b)
+    {
+        double la = Luminance(a), lb = Luminance(b);
+        return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    }
+
+    // The name is written in the window's text colour, or in the window's
+    // own colour on the text colour itself, as long as it can be read there:
+    // below the usual 4.5:1 for body text (black on navy or dark red), the
+    // window colour takes over when it stands out more.
+    COLORREF NameColour(COLORREF colour)
+    {
+        const COLORREF windowText = GetSystemColour(COLOR_WINDOWTEXT), window = GetSystemColour(COLOR_WINDOW);
+        if (colour == windowText)
+            return window;
+        const double readable = 4.5;
+        const double onText = Contrast(colour, windowText);
+        return onText < readable && Contrast(colour, window) > onText ? window : windowText;
     }
 
     // A display that only dithers most colours (a palette display).
@@ -76,12 +103,7 @@ void CColourButton::SetColour(COLORREF colour)
     if (colour != DEFAULT_COLOUR)
     {
         background = colour;
-        // The name in whichever of the window's text and background colours
-        // stands out more from the colour (black names on dark red or on
-        // black itself could not be read).
-        COLORREF windowText = GetSystemColour(COLOR_WINDOWTEXT), window = GetSystemColour(COLOR_WINDOW);
-        int shade = Brightness(colour);
-        foreground = abs(shade - Brightness(windowText)) >= abs(shade - Brightness(window)) ? windowText : window;
+        foreground = NameColour(colour);
         text = GetColourName(colour);
     }
     else

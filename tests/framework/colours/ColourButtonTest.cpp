@@ -112,7 +112,9 @@ TEST_F(ColourButtonTest, TheFieldShowsTheColourNameOnTheColour)
         {DEFAULT_COLOUR, "Automatic", FALSE, "Automatic", window, windowText},
         {0x00008B, "", FALSE, "Dark red", 0x00008B, window},
         {0x00FFFF, "", FALSE, "Yellow", 0x00FFFF, windowText},
-        {0x7F7F7F, "", FALSE, "Grey - 50", 0x7F7F7F, window},
+        {0x7F7F7F, "", FALSE, "Grey - 50", 0x7F7F7F, windowText},
+        {0x0000FF, "", FALSE, "Red", 0x0000FF, windowText}, // black on red reads well (5:1)
+        {0xFF0000, "", FALSE, "Blue", 0xFF0000, window},    // black on blue would not (2.4:1)
         {windowText, "", FALSE, "Black", windowText, window},
         {0x123456, "", FALSE, "Custom Colour", 0x123456, window},
         {0xD0E0F0, "", TRUE, "Custom Color", 0xD0E0F0, windowText},
