@@ -2,14 +2,14 @@
 
 #include "framework/controls/MyButton.h"
 
-// The flat push button that pop-ups place inside themselves (owner-drawn,
-// style BS_OWNERDRAW). It hands the focus back to its pop-up after a click
-// and passes its focus loss on, so the pop-up keeps the keyboard and applies
-// its own focus rule.
+// The push button that pop-ups place inside themselves (owner-drawn, style
+// BS_OWNERDRAW): a plain push-button frame with its text centred. It hands
+// the focus back to its pop-up after a click and passes its focus loss on,
+// so the pop-up keeps the keyboard and applies its own focus rule.
 class CPopupButton : public CMyButton
 {
 public:
-    CPopupButton() { m_flat = 1; }
+    void DrawItem(LPDRAWITEMSTRUCT item) override;
 
 protected:
     afx_msg void OnKillFocus(CWnd* newWnd);

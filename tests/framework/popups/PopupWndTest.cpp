@@ -1,8 +1,10 @@
+#include "framework/controls/ControlPixels.h"
 #include "framework/popups/PopupButton.h"
 #include "framework/popups/PopupWnd.h"
 #include "framework/support/FrameworkTestApp.h"
 #include "support/WindowScreenshot.h"
 #include "framework/windows/WorkArea.h"
+#include "foundation/windows/SystemColours.h"
 
 #include <gtest/gtest.h>
 
@@ -182,6 +184,40 @@ TEST_F(PopupWndTest, ItsOwnButtonsKeepItOpen)
     Pump();
     EXPECT_FALSE(::IsWindow(hWnd));
     EXPECT_EQ(cancelled, 1);
+}
+
+// A pop-up's button is a push-button frame with its text centred: black
+// while enabled, grey when disabled; pressed, its frame sinks.
+TEST_F(PopupWndTest, ItsButtonsShowAPushFrameAndCentredText)
+{
+    CTestPopup* popup = CTestPopup::Open(&m_owner);
+    ASSERT_NE(popup, (CTestPopup*)NULL);
+    CPopupButton& button = popup->m_buttons[1];
+    const COLORREF face = GetSystemColour(COLOR_BTNFACE), text = GetSystemColour(COLOR_BTNTEXT),
+                   grey = GetSystemColour(COLOR_GRAYTEXT);
+
+    CControlPixels up(button.m_hWnd);
+    const int w = up.m_width, h = up.m_height;
+    EXPECT_NE(up.At(0, 0), face) << "a frame, not a flat face";
+    EXPECT_NE(up.At(w - 1, h - 1), face);
+    EXPECT_NE(up.At(0, 0), up.At(w - 1, h - 1)) << "lit above, shaded below";
+    const RECT letters = up.Bounds(text, {2, 2, w - 2, h - 2});
+    ASSERT_LT(letters.left, letters.right);
+    EXPECT_NEAR(letters.left, w - letters.right, 3);
+    EXPECT_NEAR(letters.top, h - letters.bottom, 3);
+    EXPECT_EQ(up.Count(grey, {2, 2, w - 2, h - 2}), 0);
+
+    button.SendMessage(BM_SETSTATE, TRUE);
+    CControlPixels pressed(button.m_hWnd);
+    EXPECT_NE(pressed.At(0, 0), up.At(0, 0));
+    button.SendMessage(BM_SETSTATE, FALSE);
+
+    button.EnableWindow(FALSE);
+    CControlPixels disabled(button.m_hWnd);
+    EXPECT_EQ(disabled.Count(text, {2, 2, w - 2, h - 2}), 0);
+    EXPECT_GT(disabled.Count(grey, {2, 2, w - 2, h - 2}), 10);
+    popup->DestroyWindow();
+    Pump();
 }
 
 TEST_F(PopupWndTest, AnOwnerThatIsGoneHearsNothing)
