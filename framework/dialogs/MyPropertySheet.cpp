@@ -3,6 +3,7 @@
 #include "foundation/windows/DialogMetrics.h"
 #include "foundation/windows/WindowSize.h"
 #include "framework/app/FrameworkApp.h"
+#include "framework/controls/DefaultButtonLook.h"
 #include "framework/dialogs/MyDialog.h"
 #include "framework/dialogs/MyPropertyPage.h"
 
@@ -13,6 +14,7 @@ IMPLEMENT_DYNAMIC(CMyPropertySheet, CPropertySheet)
 BEGIN_MESSAGE_MAP(CMyPropertySheet, CPropertySheet)
     ON_WM_CREATE()
     ON_WM_SYSCOMMAND()
+    ON_MESSAGE(DM_SETDEFID, OnSetDefId)
     ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
     ON_MESSAGE(WM_LAYOUT_PAGE, OnLayoutPage)
     ON_COMMAND(ID_SHOW_OPENING_MESSAGE, OnShowOpeningMessage)
@@ -241,6 +243,11 @@ LRESULT CMyPropertySheet::OnKickIdle(WPARAM wParam, LPARAM lParam)
 void CMyPropertySheet::OnShowOpeningMessage()
 {
     m_runner.ShowOpeningMessage();
+}
+
+LRESULT CMyPropertySheet::OnSetDefId(WPARAM, LPARAM)
+{
+    return SetDefaultButtonLook(this, [this] { return Default(); });
 }
 
 void CMyPropertySheet::OnSysCommand(UINT id, LPARAM)

@@ -71,6 +71,7 @@ protected:
     afx_msg void OnShowOpeningMessage();
     afx_msg LRESULT OnLayoutPage(WPARAM wParam, LPARAM lParam);
     afx_msg void OnSysCommand(UINT id, LPARAM lParam);
+    afx_msg LRESULT OnSetDefId(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 

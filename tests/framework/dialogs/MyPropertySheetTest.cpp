@@ -1,5 +1,6 @@
 #include "afx/DialogTemplate.h"
 #include "framework/dialogs/MyPropertyPage.h"
+#include "framework/controls/MyButton.h"
 #include "framework/dialogs/MyPropertySheet.h"
 #include "framework/support/FrameworkTestApp.h"
 #include "support/WindowScreenshot.h"
@@ -144,5 +145,123 @@ TEST_F(MyPropertySheetTest, FinishedWizardAnswersOkUnlessToldOtherwise)
         only.m_onShown = [&](CProbePage&) { wizard.PressButton(PSBTN_FINISH); };
         EXPECT_EQ(finishIsOk ? IDOK : ID_WIZFINISH, wizard.DoModal());
     }
+}
+// The sheet's own buttons, when they are framework buttons, show which of
+// them is the default as the dialog base's do.
+TEST_F(MyPropertySheetTest, TheDefaultButtonLookFollowsTheDefaultId)
+{
+    CMyButton ok, cancel;
+    std::pair<int, int> frames[2];
+    pages[0]->m_onShown = [&](CProbePage&) {
+        ok.SubclassWindow(sheet.GetDlgItem(IDOK)->m_hWnd);
+        cancel.SubclassWindow(sheet.GetDlgItem(IDCANCEL)->m_hWnd);
+        sheet.SendMessage(DM_SETDEFID, IDOK);
+        frames[0] = {ok.m_defaultFrame, cancel.m_defaultFrame};
+        sheet.SendMessage(DM_SETDEFID, IDCANCEL);
+        frames[1] = {ok.m_defaultFrame, cancel.m_defaultFrame};
+        sheet.PostMessage(WM_COMMAND, IDCANCEL);
+    };
+    sheet.DoModal();
+    EXPECT_EQ(std::make_pair(1, 0), frames[0]);
+    EXPECT_EQ(std::make_pair(0, 1), frames[1]);
+}
+
+// A wizard driven by a sequence of pages: Next skips the pages the sequence
+// leaves out, Back returns along it, and the buttons offered follow it.
+TEST_F(MyPropertySheetTest, WizardSequencesChooseTheNextAndPreviousPage)
+{
+    sheet.SetWizardMode();
+    struct Stop
+    {
+        int index;
+        BOOL back, next;
+    };
+    std::vector<Stop> stops;
+    auto record = [&](CProbePage& page) {
+        stops.push_back({sheet.GetActiveIndex(), page.CanGoBack(), page.CanGoNext()});
+    };
+    pages[0]->m_onShown = [&](CProbePage& page) {
+        sheet.m_sequences.push_back({{pages[0].get(), pages[2].get()}, 1, FALSE});
+        record(page);
+        sheet.PressButton(PSBTN_NEXT);
+    };
+    pages[2]->m_onShown = [&](CProbePage& page) {
+        record(page);
+        pages[0]->m_onShown = [&](CProbePage& first) {
+            record(first);
+            sheet.PressButton(PSBTN_CANCEL);
+        };
+        sheet.PressButton(PSBTN_BACK);
+    };
+    sheet.DoModal();
+    ASSERT_EQ(3u, stops.size());
+    EXPECT_EQ(0, stops[0].index);
+    EXPECT_FALSE(stops[0].back);
+    EXPECT_TRUE(stops[0].next);
+    EXPECT_EQ(2, stops[1].index) << "the sequence skips the middle page";
+    EXPECT_TRUE(stops[1].back);
+    EXPECT_FALSE(stops[1].next);
+    EXPECT_EQ(0, stops[2].index);
+}
+
+// What a wizard move answers from the sequence stack: an inner sequence
+// returns to its outer one at the page it was entered from, or past it when
+// it restarts; without sequences the pages' own flags and the sheet's order.
+TEST_F(MyPropertySheetTest, WizardMovesFollowTheSequenceStack)
+{
+    auto id = [&](int page) { return (int)(UINT_PTR)pages[page]->m_psp.pszTemplate; };
+    std::vector<int> answers;
+    BOOL canGoBack = FALSE, canGoNext = FALSE, alwaysNext = FALSE;
+    pages[0]->m_onShown = [&](CProbePage& page) {
+        answers.push_back(sheet.GetNextPage(&page)); // no sequences: the sheet's order
+        page.m_hasBack = FALSE;
+        page.m_hasNext = FALSE;
+        canGoBack = page.CanGoBack();
+        canGoNext = page.CanGoNext();
+        page.m_alwaysNext = TRUE;
+        sheet.m_sequences.push_back({{pages[0].get()}, 1, FALSE});
+        alwaysNext = page.CanGoNext();
+        page.m_alwaysNext = FALSE;
+
+        sheet.m_sequences = {{{pages[0].get(), pages[1].get()}, 1, FALSE}, {{pages[2].get()}, 1, FALSE}};
+        answers.push_back(sheet.GetPreviousPage(&page)); // inner popped: outer's page before its index
+        sheet.m_sequences = {{{pages[0].get(), pages[1].get()}, 1, FALSE}, {{pages[2].get()}, 1, TRUE}};
+        answers.push_back(sheet.GetPreviousPage(&page)); // a restarting inner: the outer's page at its index
+        answers.push_back(sheet.m_sequences.back().next);
+        sheet.m_sequences = {{{pages[0].get()}, 1, FALSE}, {{pages[2].get()}, 1, FALSE}};
+        answers.push_back(sheet.GetNextPage(&page)); // both used up: stay
+        sheet.m_sequences.clear();
+        sheet.PressButton(PSBTN_CANCEL);
+    };
+    sheet.SetWizardMode();
+    sheet.DoModal();
+    EXPECT_EQ((std::vector<int>{0, id(0), id(1), 2, -1}), answers);
+    EXPECT_FALSE(canGoBack);
+    EXPECT_FALSE(canGoNext);
+    EXPECT_TRUE(alwaysNext);
+}
+
+// Linked pages of two sheets become active together.
+TEST_F(MyPropertySheetTest, LinkedPagesOfTwoSheetsBecomeActiveTogether)
+{
+    CMyPropertySheet other("Other");
+    CProbePage otherFirst(templates[0]), otherSecond(templates[1]);
+    other.AddPage(&otherFirst);
+    other.AddPage(&otherSecond);
+    pages[2]->m_linkedPage = &otherSecond;
+    otherSecond.m_linkedPage = pages[2].get();
+    int otherIndex = -1, ownIndex = -1;
+    pages[0]->m_onShown = [&](CProbePage&) {
+        sheet.PostMessage(WM_COMMAND, IDCANCEL);
+        ASSERT_TRUE(other.Create(&sheet));
+        sheet.SetActivePage(2);
+        otherIndex = other.GetActiveIndex();
+        other.SetActivePage(0);
+        ownIndex = sheet.GetActiveIndex();
+        other.DestroyWindow();
+    };
+    sheet.DoModal();
+    EXPECT_EQ(1, otherIndex);
+    EXPECT_EQ(2, ownIndex) << "only the linked page follows";
 }
 } // namespace
