@@ -10,25 +10,28 @@
 #include <math.h>
 #include <string.h>
 
-BEGIN_MESSAGE_MAP(CCalculatorButton, CButton)
+IMPLEMENT_DYNAMIC(CCalculatorButton, CMyButton)
+
+BEGIN_MESSAGE_MAP(CCalculatorButton, CMyButton)
     ON_CONTROL_REFLECT_EX(BN_CLICKED, OnClicked)
-    ON_MESSAGE(WM_POPUP_SELECTED, OnValueChosen)
-    ON_MESSAGE(WM_POPUP_CANCELLED, OnClosedWithoutValue)
 END_MESSAGE_MAP()
 
-void CCalculatorButton::EnableWithField(BOOL enable)
+BOOL CCalculatorButton::Attach(HWND button)
 {
-    EnableWindow(enable);
-    if (m_edit != NULL && m_edit->GetSafeHwnd() != NULL)
-        m_edit->EnableWindow(enable);
+    if (button == NULL || !SubclassWindow(button))
+        return FALSE;
+    HWND edit = ::GetWindow(button, GW_HWNDPREV);
+    if (edit != NULL)
+        m_edit.SubclassWindow(edit);
+    return TRUE;
 }
 
 BOOL CCalculatorButton::OnClicked()
 {
     const CValueFormatSettings& settings = ValueFormatSettings();
     CString text;
-    if (m_edit != NULL && m_edit->GetSafeHwnd() != NULL)
-        m_edit->GetWindowText(text);
+    if (m_edit.GetSafeHwnd() != NULL)
+        m_edit.GetWindowText(text);
     CurrencyAmount amount = {CPackedDecimal(), FALSE};
     double value = 0.0;
     if (ParseCurrencyText(text, settings.positiveDataEntryCurrencyFormat, settings.negativeDataEntryCurrencyFormat,
@@ -36,27 +39,25 @@ BOOL CCalculatorButton::OnClicked()
         amount.valid)
         value = amount.amount.GetValue();
 
-    EnableWithField(FALSE);
-    CRect rect;
-    GetWindowRect(&rect);
-    if (OpenCalculatorPopup(CPoint(rect.left, rect.bottom), CPoint(rect.left, rect.top), this, value) == NULL)
-        EnableWithField(TRUE);
+    EnableWithLabels(FALSE);
+    if (OpenCalculatorPopup(GetDropDownPoint(), GetDropUpPoint(), this, value) == NULL)
+        EnableWithLabels(TRUE);
     return TRUE;
 }
 
-LRESULT CCalculatorButton::OnValueChosen(WPARAM high, LPARAM low)
+void CCalculatorButton::OnPopupValue(WPARAM high, LPARAM low)
 {
     unsigned long long bits = ((unsigned long long)(DWORD)high << 32) | (DWORD)low;
     double value;
     memcpy(&value, &bits, sizeof(value));
-    EnableWithField(TRUE);
-    if (m_edit == NULL || m_edit->GetSafeHwnd() == NULL)
-        return 0;
+    EnableWithLabels(TRUE);
+    if (m_edit.GetSafeHwnd() == NULL)
+        return;
     if (fabs(value) >= (double)MostCurrencyUnits + 0.995)
     {
         // Beyond what an amount holds: the field keeps its amount.
         SoundBeep();
-        return 0;
+        return;
     }
     const CValueFormatSettings& settings = ValueFormatSettings();
     CurrencyAmount amount = {CPackedDecimal(), TRUE};
@@ -67,12 +68,10 @@ LRESULT CCalculatorButton::OnValueChosen(WPARAM high, LPARAM low)
         positive = GetRegionalCurrencyFormat();
     if (negative.IsEmpty())
         negative = GetRegionalNegativeCurrencyFormat();
-    m_edit->SetWindowText(FormatCurrencyAmount(amount, positive, negative));
-    return 0;
+    m_edit.SetWindowText(FormatCurrencyAmount(amount, positive, negative));
 }
 
-LRESULT CCalculatorButton::OnClosedWithoutValue(WPARAM, LPARAM)
+void CCalculatorButton::OnPopupClosed(WPARAM, LPARAM)
 {
-    EnableWithField(TRUE);
-    return 0;
+    EnableWithLabels(TRUE);
 }

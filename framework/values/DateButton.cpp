@@ -4,7 +4,9 @@
 #include "framework/MessageRoutines.h"
 #include "framework/values/CalendarPopup.h"
 
-BEGIN_MESSAGE_MAP(CDateButton, CButton)
+IMPLEMENT_DYNAMIC(CDateButton, CMyButton)
+
+BEGIN_MESSAGE_MAP(CDateButton, CMyButton)
     ON_CONTROL_REFLECT_EX(BN_CLICKED, OnClicked)
 END_MESSAGE_MAP()
 
