@@ -323,6 +323,36 @@ void CListOrCombo::EnsureVisible(int index)
 BOOL CListOrCombo::Fill(const CStringArray& texts, const CDWordArray* data, CFont* font,
                         const CDWordArray* extraValues)
 {
+    std::vector<FillItem> items((size_t)texts.GetSize());
+    for (int i = 0; i < texts.GetSize(); i++)
+    {
+        items[i].text = texts[i];
+        items[i].extraValue = extraValues != NULL && i < extraValues->GetSize() ? (int)extraValues->GetAt(i) : -1;
+        items[i].hasData = TRUE;
+        items[i].data = data != NULL && i < data->GetSize() ? (DWORD_PTR)data->GetAt(i) : (DWORD_PTR)i;
+    }
+    return FillItems(items, font);
+}
+
+BOOL CListOrCombo::Fill(const CMapStringToString& texts, const CMapEx<CString, LPCTSTR, DWORD, DWORD>* extraValues,
+                        CFont* font)
+{
+    std::vector<FillItem> items;
+    POSITION pos = texts.GetStartPosition();
+    while (pos != NULL)
+    {
+        FillItem item;
+        CString value;
+        texts.GetNextAssoc(pos, item.text, value);
+        DWORD extra = 0;
+        item.extraValue = extraValues != NULL && extraValues->Lookup(item.text, extra) ? (int)extra : -1;
+        items.push_back(item);
+    }
+    return FillItems(items, font);
+}
+
+BOOL CListOrCombo::FillItems(const std::vector<FillItem>& items, CFont* font)
+{
     int selected = GetCurSel();
     ResetContent();
     SetRedraw(FALSE);
@@ -330,17 +360,17 @@ BOOL CListOrCombo::Fill(const CStringArray& texts, const CDWordArray* data, CFon
     HGDIOBJ oldFont = font != NULL && dc != NULL ? ::SelectObject(dc, font->GetSafeHandle()) : NULL;
     int widest = 0;
     BOOL filled = TRUE;
-    for (int i = 0; i < texts.GetSize() && filled; i++)
+    for (size_t i = 0; i < items.size() && filled; i++)
     {
+        const FillItem& item = items[i];
         if (dc != NULL)
         {
             SIZE extent = {};
-            ::GetTextExtentPoint32A(dc, texts[i], texts[i].GetLength(), &extent);
+            ::GetTextExtentPoint32A(dc, item.text, item.text.GetLength(), &extent);
             widest = std::max(widest, (int)extent.cx);
         }
-        int extraValue = extraValues != NULL && i < extraValues->GetSize() ? (int)extraValues->GetAt(i) : -1;
-        DWORD_PTR value = data != NULL && i < data->GetSize() ? (DWORD_PTR)data->GetAt(i) : (DWORD_PTR)i;
-        filled = AddItemWithData(texts[i], extraValue, value) >= 0;
+        filled = (item.hasData ? AddItemWithData(item.text, item.extraValue, item.data)
+                               : AddString(item.text, item.extraValue)) >= 0;
     }
     if (oldFont != NULL)
         ::SelectObject(dc, oldFont);

@@ -2,8 +2,12 @@
 
 #include "afx/AfxWin.h"
 #include "afx/DWordArray.h"
+#include "afx/MapStringToString.h"
 #include "afx/StringArray.h"
+#include "foundation/containers/MapEx.h"
 #include "foundation/windows/ListItemOperations.h"
+
+#include <vector>
 
 // One set of list operations over either a list box or a combo box; the list
 // box is used when it is set. A control that keeps its items as records of
@@ -88,6 +92,11 @@ public:
     // every way out.
     BOOL Fill(const CStringArray& texts, const CDWordArray* data = NULL, CFont* font = NULL,
               const CDWordArray* extraValues = NULL);
+    // The same from the keys of a map in its own order, each with its value
+    // in the extra-value map as extra value (-1 when it has none); no item
+    // data is set.
+    BOOL Fill(const CMapStringToString& texts, const CMapEx<CString, LPCTSTR, DWORD, DWORD>* extraValues,
+              CFont* font = NULL);
 
     // Tab stops that let each tab-separated column of the items (a tab inside
     // round brackets does not separate) stand clear of the next, and a
@@ -98,6 +107,15 @@ public:
     CComboBox* m_pComboBox;
 
 private:
+    struct FillItem
+    {
+        CString text;
+        int extraValue = -1;
+        BOOL hasData = FALSE;
+        DWORD_PTR data = 0;
+    };
+    BOOL FillItems(const std::vector<FillItem>& items, CFont* font);
+
     HWND Window() const;
     UINT Message(UINT listMessage, UINT comboMessage) const;
     LRESULT Send(UINT listMessage, UINT comboMessage, WPARAM wParam = 0, LPARAM lParam = 0) const;

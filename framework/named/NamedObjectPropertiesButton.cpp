@@ -2,7 +2,7 @@
 
 #include "framework/named/NamedObjectSelector.h"
 
-BEGIN_MESSAGE_MAP(CNamedObjectPropertiesButton, CButton)
+BEGIN_MESSAGE_MAP(CNamedObjectPropertiesButton, CMyButton)
     ON_CONTROL_REFLECT_EX(BN_CLICKED, OnClicked)
 END_MESSAGE_MAP()
 

@@ -1,7 +1,7 @@
 #pragma once
 // The button beside a named-object field that opens the selected object's
 // properties, or offers to add a name the store does not hold.
-#include "afx/AfxWin.h"
+#include "framework/controls/MyButton.h"
 
 class CNamedObjectSelector;
 
@@ -9,7 +9,7 @@ class CNamedObjectSelector;
 // wParam is the button's control id.
 const UINT WM_NAMED_OBJECTS_CHANGED = WM_USER + 32;
 
-class CNamedObjectPropertiesButton : public CButton
+class CNamedObjectPropertiesButton : public CMyButton
 {
 public:
     CNamedObjectSelector* m_selector = NULL;

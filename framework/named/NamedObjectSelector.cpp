@@ -4,22 +4,10 @@
 #include "foundation/windows/Drawing.h"
 #include "foundation/windows/OwnerWindow.h"
 #include "framework/MessageRoutines.h"
+#include "framework/controls/MyButton.h"
+#include "framework/controls/MyToolTipCtrl.h"
 
 IMPLEMENT_DYNAMIC(CNamedObjectSelector, CObject)
-
-namespace
-{
-    CString ItemText(HWND control, BOOL combo, int index)
-    {
-        int length = (int)::SendMessageA(control, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, index, 0);
-        if (length < 0)
-            return CString();
-        CString text;
-        ::SendMessageA(control, combo ? CB_GETLBTEXT : LB_GETTEXT, index, (LPARAM)text.GetBuffer(length + 1));
-        text.ReleaseBuffer();
-        return text;
-    }
-}
 
 CNamedObjectSelector::CNamedObjectSelector()
     : m_comboMode(FALSE), m_textMap(NULL), m_valueMap(NULL), m_controlId(0), m_buttonId(0), m_parameter1(0),
@@ -73,18 +61,13 @@ void CNamedObjectSelector::Exchange(CRuntimeClass* kindClass, const CStringArray
     if (buttonId != 0)
         BindButton(dx);
 
-    HWND control = dx->PrepareCtrl(controlId);
+    if (m_comboMode)
+        DDX_MyComboText(dx, controlId, name, (flags & SELECTOR_EMPTY_ALLOWED) != 0 ? -1 : 0);
+    else
+        DDX_MyListText(dx, controlId, name, 0);
     if (!dx->m_bSaveAndValidate)
-    {
-        int index = (int)::SendMessageA(control, m_comboMode ? CB_FINDSTRINGEXACT : LB_FINDSTRINGEXACT,
-                                        (WPARAM)-1, (LPARAM)(LPCTSTR)name);
-        ::SendMessageA(control, m_comboMode ? CB_SETCURSEL : LB_SETCURSEL, (WPARAM)index, 0);
-        if (index < 0 && m_comboMode)
-            ::SetWindowTextA(control, name);
         return;
-    }
 
-    name = GetSelectedName((flags & SELECTOR_EMPTY_ALLOWED) != 0 ? -1 : 0);
     if (name.IsEmpty())
     {
         if ((flags & SELECTOR_EMPTY_ALLOWED) != 0)
@@ -106,17 +89,33 @@ void CNamedObjectSelector::BindControl(CDataExchange* dx, LPCTSTR tipText, LPCTS
     upper.MakeUpper();
     m_comboMode = upper.Find("COMBO") >= 0;
 
-    CWnd& bound = m_comboMode ? (CWnd&)m_combo : (CWnd&)m_list;
-    if (bound.GetSafeHwnd() != NULL)
-        return; // filled on the first exchange only
-    bound.SubclassWindow(control);
-    FillNamedObjectControl(control, *m_textMap, m_valueMap);
-    if (dx->m_pToolTip != NULL && tipText != NULL && *tipText != '\0')
+    const BOOL ownRecords = (flags & SELECTOR_NO_OWN_RECORDS) == 0;
+    CWnd* bound;
+    if (m_comboMode)
+    {
+        if (m_combo.GetSafeHwnd() != NULL)
+            return; // filled on the first exchange only
+        m_combo.SetOwnRecords(ownRecords);
+        DDX_MyComboBox(dx, m_controlId, m_combo);
+        bound = &m_combo;
+    }
+    else
+    {
+        if (m_list.GetSafeHwnd() != NULL)
+            return;
+        m_list.SetOwnRecords(ownRecords);
+        DDX_ControlWithFont(dx, m_controlId, m_list);
+        bound = &m_list;
+    }
+    FillNamedObjectControl(bound->m_hWnd, *m_textMap, m_valueMap);
+
+    CMyToolTipCtrl* toolTip = dynamic_cast<CMyToolTipCtrl*>(dx->m_pToolTip);
+    if (toolTip != NULL && tipText != NULL && *tipText != '\0')
     {
         CString tip(tipText);
         if (m_comboMode)
             tip += CString("\r\n\r\nTo select a different ") + lowerKind + ", click the arrow at the right hand side.";
-        dx->m_pToolTip->AddTool(&bound, tip);
+        toolTip->AddTipParagraph(bound, tip);
     }
 }
 
@@ -124,8 +123,7 @@ void CNamedObjectSelector::BindButton(CDataExchange* dx)
 {
     if (m_propertiesButton.GetSafeHwnd() != NULL)
         return;
-    HWND button = dx->PrepareCtrl(m_buttonId);
-    m_propertiesButton.SubclassWindow(button);
+    DDX_MyButton(dx, m_buttonId, m_propertiesButton);
     if (m_comboMode && m_combo.GetSafeHwnd() != NULL)
     {
         CRect comboRect, buttonRect;
@@ -136,22 +134,22 @@ void CNamedObjectSelector::BindButton(CDataExchange* dx)
         ::MapWindowPoints(NULL, dialog, (POINT*)&buttonRect, 2);
         m_propertiesButton.MoveWindow(buttonRect.left, comboRect.top, buttonRect.Width(), comboRect.Height(), TRUE);
     }
-    if (dx->m_pToolTip != NULL && m_workingObject != NULL)
-        dx->m_pToolTip->AddTool(&m_propertiesButton, m_workingObject->GetPropertiesTip(m_kindName, m_parameter2));
+    CMyToolTipCtrl* toolTip = dynamic_cast<CMyToolTipCtrl*>(dx->m_pToolTip);
+    if (toolTip != NULL && m_workingObject != NULL)
+        toolTip->AddTipParagraph(&m_propertiesButton, m_workingObject->GetPropertiesTip(m_kindName, m_parameter2));
 }
 
-CString CNamedObjectSelector::GetSelectedName(int fallback) const
+CString CNamedObjectSelector::GetSelectedName(int) const
 {
-    CWnd* control = BoundControl();
-    if (control == NULL)
+    if (BoundControl() == NULL)
         return CString();
-    HWND window = control->GetSafeHwnd();
-    int index = (int)::SendMessageA(window, m_comboMode ? CB_GETCURSEL : LB_GETCURSEL, 0, 0);
-    if (index >= 0)
-        return ItemText(window, m_comboMode, index);
     CString text;
-    if (m_comboMode)
-        control->GetWindowText(text);
+    if (!m_comboMode)
+        text = m_list.GetCurSelText();
+    else if (m_combo.GetCurSel() >= 0)
+        text = m_combo.GetCurSelText();
+    else
+        m_combo.GetWindowText(text); // a name typed in the combo's edit field
     text.TrimLeft();
     text.TrimRight();
     return text;

@@ -1,6 +1,8 @@
 #pragma once
 // A dialog field that picks one named object of a kind by name: a combo box
 // or a list box of the store's names, and beside it a properties button.
+#include "framework/controls/MyComboBox.h"
+#include "framework/controls/MyListBox.h"
 #include "framework/named/NamedObjectPropertiesButton.h"
 #include "framework/named/NamedObjectStore.h"
 
@@ -38,8 +40,8 @@ public:
     BOOL OnProperties();
 
     CStringArray m_fixedNames;
-    CComboBox m_combo;
-    CListBox m_list;
+    CMyComboBox m_combo;
+    CMyListBox m_list;
     BOOL m_comboMode;
     CNamedObjectPropertiesButton m_propertiesButton;
     CMapStringToString* m_textMap;

@@ -2,10 +2,12 @@
 
 #include "afx/DataExchange.h"
 #include "afx/Wnd.h"
-#include "foundation/containers/ArraySorting.h"
 #include "foundation/text/StringLists.h"
 #include "foundation/windows/Drawing.h"
 #include "framework/MessageRoutines.h"
+#include "framework/controls/MyComboBox.h"
+#include "framework/controls/MyListBox.h"
+#include "foundation/windows/ListOrCombo.h"
 
 const char NamedObjectNameCharacters[] =
     "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 _-.";
@@ -26,15 +28,6 @@ namespace
         CString kind = Lower(kindName);
         return AskYesNo(NULL, 0, "The %s '%s' is not known.\n\nDid you mean to add a %s?",
                         (LPCTSTR)kind, name, (LPCTSTR)kind);
-    }
-
-    BOOL IsComboBox(HWND control)
-    {
-        char className[64] = "";
-        ::GetClassNameA(control, className, sizeof(className));
-        CString upper(className);
-        upper.MakeUpper();
-        return upper.Find("COMBO") >= 0;
     }
 }
 
@@ -138,26 +131,13 @@ BOOL CheckNamedObjectName(LPCTSTR name, CDataExchange* dx, int controlId, LPCTST
 void FillNamedObjectControl(HWND control, const CMapStringToString& textMap,
                             const CNamedObjectTagMap* valueMap)
 {
-    CStringArray names;
-    POSITION pos = textMap.GetStartPosition();
-    while (pos != NULL)
+    CWnd* window = CWnd::FromHandlePermanent(control);
+    if (CMyComboBox* combo = dynamic_cast<CMyComboBox*>(window))
+        CListOrCombo(combo).Fill(textMap, valueMap);
+    else if (CMyListBox* list = dynamic_cast<CMyListBox*>(window))
     {
-        CString name, text;
-        textMap.GetNextAssoc(pos, name, text);
-        names.Add(name);
-    }
-    SortStringArray(&names, FALSE);
-
-    BOOL combo = IsComboBox(control);
-    ::SendMessageA(control, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
-    for (int i = 0; i < names.GetSize(); i++)
-    {
-        DWORD tag = 0;
-        if (valueMap != NULL)
-            valueMap->Lookup(names[i], tag);
-        LRESULT index = ::SendMessageA(control, combo ? CB_ADDSTRING : LB_ADDSTRING, 0,
-                                       (LPARAM)(LPCTSTR)names[i]);
-        if (index >= 0)
-            ::SendMessageA(control, combo ? CB_SETITEMDATA : LB_SETITEMDATA, (WPARAM)index, (LPARAM)tag);
+        CListOrCombo items(list);
+        items.Fill(textMap, valueMap);
+        items.SetTabStopsToFit();
     }
 }

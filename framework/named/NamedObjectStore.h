@@ -36,7 +36,8 @@ BOOL CheckNamedObjectName(LPCTSTR name, CDataExchange* dx, int controlId, LPCTST
                           CNamedObjectTagMap* valueMap, DefaultTextFn defaultText, int parameter1,
                           int parameter2);
 
-// Fills a list box or combo box with the names of the store, sorted without
-// regard to case, each with its tag as item data.
+// Fills the framework's list box or combo box of the window with the names
+// of the store, each with its tag as the item's extra value; a list box then
+// sets its tab stops to fit. Other windows are left alone.
 void FillNamedObjectControl(HWND control, const CMapStringToString& textMap,
                             const CNamedObjectTagMap* valueMap);

@@ -3,15 +3,24 @@
 #include "afx/DataExchange.h"
 #include "afx/UserException.h"
 #include "afx/DialogTemplate.h"
+#include "foundation/terminology/TermsMap.h"
+#include "framework/controls/MyToolTipCtrl.h"
 #include "framework/named/TestNamedKind.h"
 #include "support/MessageBoxAnswerer.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
+
 namespace
 {
     const char kind[] = "Text Style";
-    enum { IDC_COMBO = 300, IDC_COMBO_BUTTON = 301, IDC_LIST = 302, IDC_LIST_BUTTON = 303 };
+    enum { IDC_COMBO = 300, IDC_COMBO_BUTTON = 301, IDC_LIST = 302, IDC_LIST_BUTTON = 303, IDC_DROPLIST = 304 };
+    // The fields: a combo box that takes typed names (its items kept by the
+    // control itself), and a drop-down list and a list box that keep their
+    // items as records with the tags as extra values.
+    enum Field { COMBO, DROPLIST, LIST };
 
     int AddEntry(LPCTSTR name, CWnd*, CMapStringToString* textMap, CNamedObjectTagMap* valueMap, DefaultTextFn,
                  int, int)
@@ -46,11 +55,15 @@ namespace
     protected:
         void SetUp() override
         {
-            CDialogTemplate form(L"Selector", WS_POPUP | WS_CAPTION, 220, 140);
-            form.Add(CDialogTemplate::COMBOBOX, L"", IDC_COMBO, CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP, 5, 5, 120, 80)
+            CDialogTemplate form(L"Selector", WS_POPUP | WS_CAPTION, 220, 170);
+            form.Add(CDialogTemplate::COMBOBOX, L"", IDC_COMBO, CBS_DROPDOWN | CBS_SORT | WS_VSCROLL | WS_TABSTOP, 5,
+                     5, 120, 80)
                 .Add(CDialogTemplate::BUTTON, L"...", IDC_COMBO_BUTTON, BS_PUSHBUTTON, 130, 40, 20, 30)
-                .Add(CDialogTemplate::LISTBOX, L"", IDC_LIST, LBS_NOTIFY | WS_VSCROLL | WS_BORDER, 5, 60, 120, 60)
-                .Add(CDialogTemplate::BUTTON, L"...", IDC_LIST_BUTTON, BS_PUSHBUTTON, 130, 60, 20, 14);
+                .Add(CDialogTemplate::LISTBOX, L"", IDC_LIST,
+                     LBS_NOTIFY | LBS_SORT | LBS_OWNERDRAWVARIABLE | WS_VSCROLL | WS_BORDER, 5, 60, 120, 60)
+                .Add(CDialogTemplate::BUTTON, L"...", IDC_LIST_BUTTON, BS_PUSHBUTTON, 130, 60, 20, 14)
+                .Add(CDialogTemplate::COMBOBOX, L"", IDC_DROPLIST, CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL, 5, 130,
+                     120, 80);
             ASSERT_TRUE(m_dialog.CreateIndirect(form.Get()));
             m_texts.SetAt("Body", "n1");
             m_texts.SetAt("Heading", "n3");
@@ -62,18 +75,19 @@ namespace
         }
         void TearDown() override { m_dialog.DestroyWindow(); }
 
-        // One exchange of the combo field (or the list field); FALSE when it
-        // failed.
-        bool Exchange(BOOL save, CString& name, DWORD flags = 0, bool list = false,
-                      AddNamedObjectFn add = AddEntry)
+        // One exchange of a field; FALSE when it failed. The combo box keeps
+        // its own items, so that names can be typed.
+        bool Exchange(BOOL save, CString& name, DWORD flags = 0, Field field = COMBO, AddNamedObjectFn add = AddEntry)
         {
+            static const int ids[] = {IDC_COMBO, IDC_DROPLIST, IDC_LIST};
+            static const int buttons[] = {IDC_COMBO_BUTTON, 0, IDC_LIST_BUTTON};
             CDataExchange dx(&m_dialog, save);
+            dx.m_pToolTip = m_toolTip.get();
             try
             {
-                (list ? m_listSelector : m_selector)
-                    .Exchange(RUNTIME_CLASS(CTestNamedKind), m_fixed, &dx, list ? IDC_LIST : IDC_COMBO,
-                              list ? IDC_LIST_BUTTON : IDC_COMBO_BUTTON, name, kind, "The style of the text.", add,
-                              TRUE, &m_texts, &m_tags, NULL, 0, 0, flags);
+                Selector(field).Exchange(RUNTIME_CLASS(CTestNamedKind), m_fixed, &dx, ids[field], buttons[field],
+                                         name, kind, "The style of the ~SelectorTestWord~.", add, TRUE, &m_texts,
+                                         &m_tags, NULL, 0, 0, field == COMBO ? flags | SELECTOR_NO_OWN_RECORDS : flags);
             }
             catch (CUserException* e)
             {
@@ -81,6 +95,39 @@ namespace
                 return false;
             }
             return true;
+        }
+        CCountingSelector& Selector(Field field)
+        {
+            return field == COMBO ? m_selector : field == DROPLIST ? m_dropListSelector : m_listSelector;
+        }
+        // The items of a field with own records: "text=extra value" in order.
+        std::string Items(Field field)
+        {
+            CCountingSelector& selector = Selector(field);
+            std::string items;
+            int count = field == LIST ? selector.m_list.GetCount() : selector.m_combo.GetCount();
+            for (int i = 0; i < count; i++)
+            {
+                CString text;
+                int extra;
+                if (field == LIST)
+                {
+                    selector.m_list.GetText(i, text);
+                    extra = selector.m_list.GetExtraValue(i);
+                }
+                else
+                {
+                    selector.m_combo.GetLBText(i, text);
+                    extra = selector.m_combo.GetExtraValue(i);
+                }
+                items += std::string(text) + "=" + std::to_string(extra) + ";";
+            }
+            return items;
+        }
+        void UseToolTip()
+        {
+            m_toolTip = std::make_unique<CMyToolTipCtrl>();
+            m_toolTip->m_parent = &m_dialog;
         }
         int Count(int id, UINT message) { return (int)m_dialog.SendDlgItemMessage(id, message, 0, 0); }
         // Presses a properties button; the id of the change message that
@@ -98,8 +145,10 @@ namespace
         }
 
         CDialog m_dialog;
+        std::unique_ptr<CMyToolTipCtrl> m_toolTip;
         CCountingSelector m_selector;
         CCountingSelector m_listSelector;
+        CCountingSelector m_dropListSelector;
         CMapStringToString m_texts;
         CNamedObjectTagMap m_tags;
         CStringArray m_fixed;
@@ -120,9 +169,11 @@ TEST_F(NamedObjectSelectorTest, FirstLoadingBindsFillsAndPlacesTheButton)
     ::GetWindowRect(::GetDlgItem(m_dialog.m_hWnd, IDC_COMBO_BUTTON), &button);
     EXPECT_EQ(button.top, combo.top);
     EXPECT_EQ(button.Height(), combo.Height());
+    EXPECT_TRUE(m_selector.m_propertiesButton.IsKindOf(RUNTIME_CLASS(CMyButton)));
+    EXPECT_EQ(m_selector.m_propertiesButton.GetStyle() & BS_TYPEMASK, (DWORD)BS_OWNERDRAW);
 
     CString listName = "Caption";
-    ASSERT_TRUE(Exchange(FALSE, listName, 0, true));
+    ASSERT_TRUE(Exchange(FALSE, listName, 0, LIST));
     EXPECT_FALSE(m_listSelector.m_comboMode);
     EXPECT_EQ(m_listSelector.GetSelectedName(0), "Caption");
 
@@ -191,4 +242,67 @@ TEST_F(NamedObjectSelectorTest, ThePropertiesButtonEditsOrAddsAndTellsTheDialog)
     m_selector.EnableWindow(FALSE);
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(m_dialog.m_hWnd, IDC_COMBO)));
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(m_dialog.m_hWnd, IDC_COMBO_BUTTON)));
+}
+
+// Fields that keep records show the store's names, each with its tag as the
+// item's extra value; loading a name that is not there falls back to the
+// first item unless an empty name is allowed; names are trimmed.
+TEST_F(NamedObjectSelectorTest, RecordFieldsHoldTheNamesWithTheirTags)
+{
+    CString unknown = "Footer";
+    ASSERT_TRUE(Exchange(FALSE, unknown, SELECTOR_EMPTY_ALLOWED, DROPLIST));
+    EXPECT_EQ(m_dropListSelector.GetSelectedName(0), "");
+    ASSERT_TRUE(Exchange(TRUE, unknown, SELECTOR_EMPTY_ALLOWED, DROPLIST));
+    EXPECT_EQ(unknown, "");
+
+    for (Field field : {DROPLIST, LIST})
+    {
+        SCOPED_TRACE(field);
+        CString name = "  Heading ";
+        ASSERT_TRUE(Exchange(FALSE, name, 0, field));
+        CCountingSelector& selector = Selector(field);
+        EXPECT_EQ(field == DROPLIST, selector.m_comboMode);
+        EXPECT_TRUE(field == LIST ? selector.m_list.HasOwnRecords() : selector.m_combo.HasOwnRecords());
+        EXPECT_EQ(Items(field), "Body=1;Caption=4;Heading=3;");
+        EXPECT_EQ(selector.GetSelectedName(0), "Heading");
+        ASSERT_TRUE(Exchange(TRUE, name, 0, field));
+        EXPECT_EQ(name, "Heading");
+
+        name = "Footer";
+        ASSERT_TRUE(Exchange(FALSE, name, 0, field));
+        EXPECT_EQ(selector.GetSelectedName(0), "Body");
+    }
+}
+
+// A name added while saving goes into the list the same way as the first
+// fill, with its tag.
+TEST_F(NamedObjectSelectorTest, AnAddedNameRefillsTheRecordList)
+{
+    CString name = "Body";
+    ASSERT_TRUE(Exchange(FALSE, name, 0, LIST));
+    CMessageBoxAnswerer answerer(IDYES);
+    CDataExchange dx(&m_dialog, TRUE);
+    EXPECT_TRUE(CheckNamedObjectName("Quote", &dx, IDC_LIST, kind, AddEntry, &m_texts, &m_tags, NULL, 0, 0));
+    EXPECT_EQ(Items(LIST), "Body=1;Caption=4;Heading=3;Quote=6;");
+}
+
+// With the dialog's tooltip control: hovering a field shows the first line
+// of its tip, context help the whole of it, tokens expanded; the properties
+// button tells what it does.
+TEST_F(NamedObjectSelectorTest, TipsGoThroughTheDialogsToolTip)
+{
+    SetTerm("SelectorTestWord", "heading", FALSE);
+    UseToolTip();
+    CString name = "Body";
+    for (Field field : {COMBO, LIST})
+        ASSERT_TRUE(Exchange(FALSE, name, 0, field));
+    const CString comboTip = m_toolTip->GetTipText(&m_selector.m_combo);
+    EXPECT_EQ(comboTip, "The style of the heading.\r\n\r\nTo select a different text style, click the arrow at the "
+                        "right hand side.");
+    EXPECT_EQ(CMyToolTipCtrl::FirstLine(comboTip), "The style of the heading.");
+    EXPECT_EQ(m_toolTip->GetTipText(&m_listSelector.m_list), "The style of the heading.");
+    EXPECT_EQ(m_toolTip->GetTipText(&m_selector.m_propertiesButton),
+              "Click here to view/update the properties of the selected text style.");
+    ASSERT_TRUE(Exchange(FALSE, name)); // a later exchange adds nothing
+    EXPECT_EQ(m_toolTip->GetTipText(&m_selector.m_combo), comboTip);
 }
