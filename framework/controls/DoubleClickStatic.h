@@ -1,0 +1,16 @@
+#pragma once
+// A static control that tells its parent of a double-click: after the
+// default handling the parent gets WM_STATIC_DOUBLE_CLICK with the mouse key
+// flags and the control's window.
+#include "framework/controls/MyStatic.h"
+
+const UINT WM_STATIC_DOUBLE_CLICK = WM_USER + 12;
+
+class CDoubleClickStatic : public CMyStatic
+{
+    DECLARE_DYNCREATE(CDoubleClickStatic)
+
+protected:
+    afx_msg void OnLButtonDblClk(UINT flags, CPoint point);
+    DECLARE_MESSAGE_MAP()
+};

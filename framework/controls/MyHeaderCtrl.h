@@ -1,0 +1,16 @@
+#pragma once
+// A header control that can delete itself with its window.
+#include "afx/AfxWin.h"
+#include "afx/HeaderCtrl.h"
+
+class CMyHeaderCtrl : public CHeaderCtrl
+{
+    DECLARE_DYNCREATE(CMyHeaderCtrl)
+
+public:
+    int m_deleteWithWindow = 0;
+
+protected:
+    void PostNcDestroy() override;
+    DECLARE_MESSAGE_MAP()
+};

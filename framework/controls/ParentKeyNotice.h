@@ -1,0 +1,24 @@
+#pragma once
+// The keys that in-place editing controls hand to their parent (Tab, Enter,
+// Esc, Cancel, and the navigation keys with Ctrl): the control remembers the
+// key and tells the parent at once, which reads it and ends or moves the
+// editing as it sees fit.
+#include "afx/AfxWin.h"
+
+// Sent to the parent: wParam the key, lParam the control's window.
+const UINT WM_CONTROL_KEY = WM_USER + 35;
+
+// Page Up, Page Down and the arrow keys.
+BOOL IsNavigationKey(UINT key);
+// Tab, Enter, Esc and Cancel.
+BOOL IsEndingKey(UINT key);
+BOOL IsControlHeld();
+
+class CParentKeyNotice
+{
+public:
+    // Remembers the key and sends WM_CONTROL_KEY to the control's parent.
+    void Remember(CWnd* control, UINT key);
+
+    UINT m_key = 0; // the key last handed over, 0 none
+};
