@@ -2,11 +2,15 @@
 
 #include "afx/DataExchange.h"
 #include "afx/UserException.h"
+#include "framework/controls/MyComboBox.h"
 #include "framework/named/TestNamedKind.h"
 #include "support/MessageBoxAnswerer.h"
 #include "support/TestWindow.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
+#include <string>
 
 namespace
 {
@@ -160,7 +164,11 @@ TEST_F(NamedObjectStoreTest, OfferingToAddAsksOnlyForUnknownNames)
 TEST_F(NamedObjectStoreTest, CheckingANameWhileSavingFailsTheFieldUnlessTheNameIsAdded)
 {
     CTestWindow window;
-    HWND combo = window.AddControl("COMBOBOX", "", CBS_DROPDOWN | WS_VSCROLL, 300, 0, 0, 100, 120);
+    HWND combo = window.AddControl("COMBOBOX", "", CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE | WS_VSCROLL,
+                                   300, 0, 0, 100, 120);
+    CMyComboBox records; // the framework's combo box that keeps records
+    records.SetOwnRecords(TRUE);
+    ASSERT_TRUE(records.SubclassWindow(combo));
     HWND other = window.AddControl("BUTTON", "", BS_PUSHBUTTON, 301);
     auto check = [&](LPCTSTR name, AddNamedObjectFn add, BOOL* added) {
         CDataExchange dx(window.Wnd(), TRUE);
@@ -189,14 +197,15 @@ TEST_F(NamedObjectStoreTest, CheckingANameWhileSavingFailsTheFieldUnlessTheNameI
 
     ASSERT_TRUE(check("Laser", AddEntry, &added));
     EXPECT_TRUE(added);
-    ASSERT_EQ(::SendMessageA(combo, CB_GETCOUNT, 0, 0), 4);
-    const char* sorted[] = {"Broken", "Default", "Empty", "Laser"};
-    const DWORD tags[] = {0, 3, 4, 9};
-    for (int i = 0; i < 4; i++)
+    // Filled again from the store (in the map's order): each name with its
+    // tag as extra value; "Broken" has none.
+    std::map<std::string, int> items;
+    for (int i = 0; i < records.GetCount(); i++)
     {
-        char text[32] = "";
-        ::SendMessageA(combo, CB_GETLBTEXT, i, (LPARAM)text);
-        EXPECT_STREQ(text, sorted[i]);
-        EXPECT_EQ((DWORD)::SendMessageA(combo, CB_GETITEMDATA, i, 0), tags[i]);
+        CString text;
+        records.GetLBText(i, text);
+        items[(LPCTSTR)text] = records.GetExtraValue(i);
     }
+    EXPECT_EQ(items, (std::map<std::string, int>{{"Broken", -1}, {"Default", 3}, {"Empty", 4}, {"Laser", 9}}));
+    records.UnsubclassWindow();
 }
