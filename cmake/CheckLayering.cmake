@@ -1,15 +1,38 @@
-# Fails when a file includes a header of a layer above its own.
-#   cmake -DSOURCE_DIR=... -DLAYERS="afx;foundation;..." -P CheckLayering.cmake
+# Fails when a file includes a header of a layer that its own layer does not use.
+#   cmake -DSOURCE_DIR=... -DLAYERS="afx;foundation;..." \
+#         -DREACHES="afx=afx;foundation=foundation,afx;..." -P CheckLayering.cmake
+# REACHES gives each layer the layers it may use: itself and the closure of its
+# declared DEPENDS (kestrova_layer_reaches in cmake/Targets.cmake).
 # The layer of a file is its top folder; tests/<layer>/ counts as that layer,
-# tests/support/ and tools/ as the layer of their lowest and highest users:
-# support headers serve every test (afx), tools may use every layer (program).
-if(NOT SOURCE_DIR OR NOT LAYERS)
-  message(FATAL_ERROR "usage: cmake -DSOURCE_DIR=... -DLAYERS=... -P CheckLayering.cmake")
+# tests/support/ as afx (its headers serve every test). Includes by layer path
+# ("genetics/...") and relative ones ("../x/...") are both followed.
+cmake_minimum_required(VERSION 3.20)
+if(NOT SOURCE_DIR OR NOT LAYERS OR NOT REACHES)
+  message(FATAL_ERROR "usage: cmake -DSOURCE_DIR=... -DLAYERS=... -DREACHES=... -P CheckLayering.cmake")
 endif()
 
-function(layer_rank name result)
-  list(FIND LAYERS "${name}" rank)
-  set(${result} ${rank} PARENT_SCOPE)
+foreach(entry ${REACHES})
+  string(REGEX REPLACE "=.*$" "" layer "${entry}")
+  string(REGEX REPLACE "^[^=]*=" "" reach "${entry}")
+  string(REPLACE "," ";" reach "${reach}")
+  set(reach_${layer} ${reach})
+endforeach()
+
+# The layer that a path below SOURCE_DIR belongs to, or "" for none.
+function(layer_of_path path result)
+  file(RELATIVE_PATH relative "${SOURCE_DIR}" "${path}")
+  set(layer "")
+  if(relative MATCHES "^tests/support/")
+    set(layer afx)
+  elseif(relative MATCHES "^tests/([a-z]+)/")
+    set(layer "${CMAKE_MATCH_1}")
+  elseif(relative MATCHES "^([a-z]+)/")
+    set(layer "${CMAKE_MATCH_1}")
+  endif()
+  if(NOT layer IN_LIST LAYERS)
+    set(layer "")
+  endif()
+  set(${result} "${layer}" PARENT_SCOPE)
 endfunction()
 
 set(checked "")
@@ -18,27 +41,32 @@ foreach(layer ${LAYERS})
 endforeach()
 list(APPEND checked "tests/support")
 
+set(include_pattern "^[ \t]*#[ \t]*include[ \t]*[\"<]([^\">]+)[\">]")
 set(violations "")
 set(count 0)
 foreach(folder ${checked})
-  if(folder STREQUAL "tests/support")
-    set(own afx)
-  else()
-    string(REGEX REPLACE "^tests/" "" own "${folder}")
-  endif()
-  layer_rank("${own}" own_rank)
   file(GLOB_RECURSE files "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp"
                           "${SOURCE_DIR}/${folder}/*.c" "${SOURCE_DIR}/${folder}/*.rc")
   foreach(file ${files})
-    file(STRINGS "${file}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<][a-z]+/")
+    layer_of_path("${file}" own)
+    get_filename_component(here "${file}" DIRECTORY)
+    file(STRINGS "${file}" includes REGEX "${include_pattern}")
     math(EXPR count "${count} + 1")
     foreach(line ${includes})
-      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*[\"<]([a-z]+)/.*$" "\\1" target "${line}")
-      layer_rank("${target}" target_rank)
-      if(target_rank GREATER own_rank)
+      string(REGEX REPLACE "${include_pattern}.*$" "\\1" name "${line}")
+      if(name MATCHES "^\\.\\./")
+        get_filename_component(target_path "${here}/${name}" ABSOLUTE)
+        layer_of_path("${target_path}" target)
+      elseif(name MATCHES "^([a-z]+)/")
+        set(target "${CMAKE_MATCH_1}")
+      else()
+        continue()
+      endif()
+      if(target AND target IN_LIST LAYERS AND NOT target IN_LIST reach_${own})
         file(RELATIVE_PATH shown "${SOURCE_DIR}" "${file}")
         string(STRIP "${line}" line)
-        list(APPEND violations "${shown} (${own}) includes a header of ${target}: ${line}")
+        string(REPLACE ";" "," allowed "${reach_${own}}")
+        list(APPEND violations "${shown} (${own}, which uses ${allowed}) includes a header of ${target}: ${line}")
       endif()
     endforeach()
   endforeach()
@@ -47,6 +75,7 @@ endforeach()
 if(violations)
   list(LENGTH violations n)
   string(REPLACE ";" "\n  " shown "${violations}")
-  message(FATAL_ERROR "${n} include(s) reach a higher layer (order: ${LAYERS}):\n  ${shown}")
+  message(FATAL_ERROR "${n} include(s) reach a layer that the including layer does not use "
+                      "(DEPENDS in the top CMakeLists.txt):\n  ${shown}")
 endif()
-message(STATUS "Layering: ${count} files include only their own layer and those below")
+message(STATUS "Layering: ${count} files include only their own layer and the layers it uses")

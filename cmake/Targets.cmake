@@ -8,7 +8,10 @@
 # <layer>_resources, which programs and tests link directly (static libraries
 # would drop resource objects, as nothing refers to them).
 
-# Bottom up; a file may include headers of its own layer and of layers before it.
+# Bottom up. Each layer names what it uses (DEPENDS); a file may include headers
+# of its own layer and of the layers its layer reaches through those lists, so
+# the order alone allows nothing (the framework lies above genetics, yet may
+# not include it).
 set(KESTROVA_LAYERS afx foundation genetics framework output application program)
 
 set(KESTROVA_SYSTEM_LIBRARIES
@@ -52,6 +55,34 @@ function(kestrova_add_layer layer)
   endif()
   list(REMOVE_DUPLICATES resources)
   set_property(GLOBAL PROPERTY KESTROVA_RESOURCES_${layer} "${resources}")
+  kestrova_declare_reach(${layer} ${ARG_DEPENDS})
+endfunction()
+
+# kestrova_declare_reach(LAYER dependency...): records the layers that LAYER
+# may use: itself and, through its listed dependencies, every layer they
+# reach. Dependencies that are not layers (system libraries, zlib) are left out.
+function(kestrova_declare_reach layer)
+  set(reach ${layer})
+  foreach(dependency ${ARGN})
+    if(dependency IN_LIST KESTROVA_LAYERS)
+      get_property(below GLOBAL PROPERTY KESTROVA_REACH_${dependency})
+      list(APPEND reach ${below})
+    endif()
+  endforeach()
+  list(REMOVE_DUPLICATES reach)
+  set_property(GLOBAL PROPERTY KESTROVA_REACH_${layer} "${reach}")
+endfunction()
+
+# kestrova_layer_reaches(RESULT): every layer with what it may use, as
+# "layer=used,used,...", one list item per layer (for cmake/CheckLayering.cmake).
+function(kestrova_layer_reaches result)
+  set(reaches "")
+  foreach(layer ${KESTROVA_LAYERS})
+    get_property(reach GLOBAL PROPERTY KESTROVA_REACH_${layer})
+    string(REPLACE ";" "," reach "${reach}")
+    list(APPEND reaches "${layer}=${reach}")
+  endforeach()
+  set(${result} "${reaches}" PARENT_SCOPE)
 endfunction()
 
 # kestrova_link_layer(TARGET LAYER): links an executable with the layer's
@@ -64,21 +95,32 @@ function(kestrova_link_layer target layer)
   endforeach()
 endfunction()
 
-# The highest layer whose headers the sources include (afx when none).
+# The lowest layer that reaches every layer whose headers the sources include
+# (afx when none): genetics for genetics alone, application for genetics and output.
 function(kestrova_highest_layer result)
-  set(highest 0)
+  set(included "")
   foreach(source ${ARGN})
     file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[a-z]+/")
     foreach(line ${includes})
       string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([a-z]+)/.*$" "\\1" folder "${line}")
-      list(FIND KESTROVA_LAYERS "${folder}" rank)
-      if(rank GREATER highest)
-        set(highest ${rank})
+      if(folder IN_LIST KESTROVA_LAYERS)
+        list(APPEND included ${folder})
       endif()
     endforeach()
   endforeach()
-  list(GET KESTROVA_LAYERS ${highest} layer)
-  set(${result} ${layer} PARENT_SCOPE)
+  list(REMOVE_DUPLICATES included)
+  foreach(layer ${KESTROVA_LAYERS})
+    get_property(reach GLOBAL PROPERTY KESTROVA_REACH_${layer})
+    set(missing ${included})
+    if(reach)
+      list(REMOVE_ITEM missing ${reach})
+    endif()
+    if(NOT missing)
+      set(${result} ${layer} PARENT_SCOPE)
+      return()
+    endif()
+  endforeach()
+  message(FATAL_ERROR "No layer reaches all of ${included} (sources: ${ARGN})")
 endfunction()
 
 # Every folder tools/programs/NAME becomes the console program NAME.exe,
