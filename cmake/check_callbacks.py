@@ -10,14 +10,10 @@ import pathlib
 import re
 import sys
 
+from check_support import code_of, line_of, source_files, verdict
+
 DEFINITION = re.compile(r'\bCALLBACK\s+(?P<name>[A-Za-z_][\w:]*)\s*\((?P<params>[^;{}]*?)\)\s*(?P<try>try\s*)?\{')
 BARRIER = re.compile(r'\bAfxCallbackBarrier\b|\bcatch\s*\(\s*\.\.\.\s*\)')
-NOISE = re.compile(r'//[^\n]*|/\*.*?\*/|"(?:\\.|[^"\\\n])*"|\'(?:\\.|[^\'\\\n])*\'', re.S)
-
-
-def blank(match):
-    # Comments and literals keep their length and line breaks, lose their braces.
-    return re.sub(r'[^\n]', ' ', match.group(0))
 
 
 def body_end(text, start):
@@ -33,14 +29,14 @@ def body_end(text, start):
 
 
 def unguarded(path):
-    text = NOISE.sub(blank, path.read_text(encoding='latin-1'))
+    text = code_of(path)
     for match in DEFINITION.finditer(text):
         end = body_end(text, match.end() - 1)
         guarded = text[match.end():end]
         if match.group('try'):
             guarded += text[end:end + 400]   # the function-try-block's handlers
         if not BARRIER.search(guarded):
-            line = text.count('\n', 0, match.start()) + 1
+            line = line_of(text, match.start())
             yield f'{path}:{line}: CALLBACK {match.group("name")} has no exception barrier'
 
 
@@ -49,17 +45,11 @@ def main():
     folders = sys.argv[2].split(';')
     problems = []
     count = 0
-    for folder in folders:
-        for path in sorted((root / folder).rglob('*')):
-            if path.suffix in ('.cpp', '.h', '.c'):
-                count += 1
-                problems.extend(unguarded(path))
-    if problems:
-        print('\n'.join(problems))
-        print(f'{len(problems)} CALLBACK(s) without AfxCallbackBarrier: see afx/CallbackBarrier.h')
-        return 1
-    print(f'Every CALLBACK in {count} files runs behind an exception barrier')
-    return 0
+    for path in source_files(root, folders):
+        count += 1
+        problems.extend(unguarded(path))
+    return verdict(problems, f'{len(problems)} CALLBACK(s) without AfxCallbackBarrier: see afx/CallbackBarrier.h',
+                   f'Every CALLBACK in {count} files runs behind an exception barrier')
 
 
 if __name__ == '__main__':
