@@ -1,6 +1,7 @@
 #include "afx/AfxWin.h"
 #include "afx/DialogTemplate.h"
 #include "afx/RecordingApp.h"
+#include "support/MessagePump.h"
 
 #include <gtest/gtest.h>
 
@@ -196,7 +197,7 @@ BEGIN_MESSAGE_MAP(CWorkDialog, CDialog)
 END_MESSAGE_MAP()
 
 // Pumps the thread's messages one at a time, as a long piece of work does
-// between its steps, until the condition holds or the time is up.
+// between its steps, until the condition holds (or the limit ends a hang).
 template <class Condition>
 bool PumpUntil(Condition done)
 {
@@ -205,7 +206,7 @@ bool PumpUntil(Condition done)
     MSG msg;
     while (!done())
     {
-        if (::GetTickCount() - dwStart > 5000)
+        if (::GetTickCount() - dwStart > PumpLimit)
             return false;
         while (::PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE))
         {

@@ -4,6 +4,7 @@
 // and mate genotypes built from its own symbols without crashing, and the
 // shares of a prediction must add up to 1.
 #include "PredictionTestSupport.h"
+#include "support/ThreadCpuTime.h"
 #include "support/LineSplitting.h"
 #include "genetics/MatingResult.h"
 
@@ -468,21 +469,21 @@ TEST(ConfigReaderFuzz, OverlongLinkageGroupsAreRefusedAtOnce)
         for (int count : {17, 20, 40})
         {
             CGeneticsConfig config;
-            const DWORD start = GetTickCount();
+            const CThreadCpuTimer timer;
             const CString error = ReadConfigText(config, LinkedGenesText(count, kind, parent));
             CString expected;
             expected.Format("too many genes linked with gene 'G0': %d, at most 16 may be linked", count);
             EXPECT_TEXT(error, expected) << kind << " " << count;
             EXPECT_TRUE(SaysWhere(error));
-            EXPECT_LT(GetTickCount() - start, 1000u) << kind << " " << count;
+            EXPECT_LT(timer.Milliseconds(), 1000u) << kind << " " << count;
         }
     }
     for (const char* kind : {"X", "Y"})
     {
         CGeneticsConfig config;
-        const DWORD start = GetTickCount();
+        const CThreadCpuTimer timer;
         EXPECT_TEXT(ReadConfigText(config, LinkedGenesText(2000, kind, parent)), "") << kind;
-        EXPECT_LT(GetTickCount() - start, 3000u) << kind;
+        EXPECT_LT(timer.Milliseconds(), 3000u) << kind;
     }
 
     // Forty genes on the X chromosome without links load and predict: the
@@ -500,13 +501,13 @@ TEST(ConfigReaderFuzz, OverlongLinkageGroupsAreRefusedAtOnce)
         father += pair;
     }
     CMatingResult result;
-    const DWORD start = GetTickCount();
+    const CThreadCpuTimer timer;
     EXPECT_TEXT(genes->PredictMating(result, ParseGenotype(genes, mother, SEX_FEMALE),
                                      ParseGenotype(genes, father, SEX_MALE)),
                 "");
     EXPECT_NEAR(TotalShare(result), 1.0, 1e-9);
     EXPECT_EQ(result.GetOffspringCount(), 4);
-    EXPECT_LT(GetTickCount() - start, 3000u);
+    EXPECT_LT(timer.Milliseconds(), 3000u);
 }
 
 // Parsing, evaluating and freeing a condition recurse once per bracket and

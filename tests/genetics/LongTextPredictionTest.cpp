@@ -5,6 +5,7 @@
 
 #include "LongTextConfig.h"
 #include "PredictionTestSupport.h"
+#include "support/ThreadCpuTime.h"
 
 namespace
 {
@@ -33,14 +34,14 @@ TEST(LongTextPrediction, AReportTooLongToHoldEndsInAnErrorInsteadOfExhaustingThe
 {
     LongTextMating mating(9, 125, 125);
     CMatingResult result;
-    const DWORD start = GetTickCount();
+    const CThreadCpuTimer timer;
     CString expected;
     expected.Format("the report of the mating would be longer than %u characters, too long to show",
                     MAX_REPORT_LENGTH);
     EXPECT_TEXT(mating.Predict(result), expected);
     EXPECT_EQ(result.GetOffspringCount(), 0);
     EXPECT_EQ(result.GetItemCount(RESULT_LIST_PHENOTYPES), 0);
-    EXPECT_LT(GetTickCount() - start, 30000u);
+    EXPECT_LT(timer.Milliseconds(), 30000u);
 }
 
 TEST(LongTextPrediction, TheCallersLimitOnTheReportHoldsForThePredictionAndTheReport)

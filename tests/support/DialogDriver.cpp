@@ -34,9 +34,9 @@ LRESULT CALLBACK CDialogDriver::Hook(int code, WPARAM wParam, LPARAM lParam)
             && std::find(self->m_seen.begin(), self->m_seen.end(), window) == self->m_seen.end())
         {
             self->m_seen.push_back(window);
-            self->m_pending.push_back(window);
+            self->m_pending.push_back(Pending{window, 0});
             if (self->m_timer == 0)
-                self->m_timer = ::SetTimer(NULL, 0, 20, OnTimer);
+                self->m_timer = ::SetTimer(NULL, 0, TickMilliseconds, OnTimer);
         }
     }
     return ::CallNextHookEx(NULL, code, wParam, lParam);
@@ -49,12 +49,18 @@ void CALLBACK CDialogDriver::OnTimer(HWND, UINT, UINT_PTR, DWORD)
         return;
     ::KillTimer(NULL, self->m_timer);
     self->m_timer = 0;
-    std::vector<HWND> pending;
+    std::vector<Pending> pending;
     pending.swap(self->m_pending);
-    for (HWND window : pending)
+    for (Pending& waiting : pending)
     {
+        HWND window = waiting.window;
         if (!::IsWindow(window))
             continue;
+        if (!IsReady(waiting))
+        {
+            self->m_pending.push_back(waiting);
+            continue;
+        }
         self->m_count++;
         try
         {
@@ -65,6 +71,19 @@ void CALLBACK CDialogDriver::OnTimer(HWND, UINT, UINT_PTR, DWORD)
             ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
         }
     }
+    if (!self->m_pending.empty() && self->m_timer == 0)
+        self->m_timer = ::SetTimer(NULL, 0, TickMilliseconds, OnTimer);
+}
+
+bool CDialogDriver::IsReady(Pending& waiting)
+{
+    // A modal loop that meets a tick already due (a slow machine) runs it
+    // before its first idle time, in which it shows the dialog and updates its
+    // controls: a dialog is handed over after one more tick has let the loop
+    // go idle, once it is on screen. One that never shows is handed over late.
+    ++waiting.ticks;
+    const int ticksBeforeGivingUp = 5000 / TickMilliseconds;
+    return (waiting.ticks >= 2 && ::IsWindowVisible(waiting.window)) || waiting.ticks > ticksBeforeGivingUp;
 }
 
 std::string CDialogDriver::ItemText(HWND dialog, int id)

@@ -1,8 +1,8 @@
 #pragma once
 // Drives the dialogs that the code under test runs modally: every dialog
-// activated on this thread while the driver lives is handed, shortly after it
-// is on screen, to the driver's action (which typically reads it and ends it
-// by a posted command). Never waits for a person.
+// activated on this thread while the driver lives is handed, once it is on
+// screen and its modal loop has gone idle, to the driver's action (which
+// typically reads it and ends it by a posted command). Never waits for a person.
 #include <windows.h>
 
 #include <functional>
@@ -28,13 +28,25 @@ private:
     CDialogDriver(const CDialogDriver&) = delete;
     CDialogDriver& operator=(const CDialogDriver&) = delete;
 
+    // A dialog seen but not yet handed over, and the ticks it has waited.
+    struct Pending
+    {
+        HWND window;
+        int ticks;
+    };
+    enum
+    {
+        TickMilliseconds = 20
+    };
+
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+    static bool IsReady(Pending& waiting);
 
     std::function<void(HWND)> m_action;
     HHOOK m_hook;
     int m_count = 0;
-    std::vector<HWND> m_pending;
+    std::vector<Pending> m_pending;
     std::vector<HWND> m_seen;
     UINT_PTR m_timer = 0;
 };

@@ -14,6 +14,7 @@
 #include "support/MessageBoxAnswerer.h"
 #include "support/TestApp.h"
 #include "support/TestRegistryKey.h"
+#include "support/MessagePump.h"
 
 #include <gtest/gtest.h>
 
@@ -163,9 +164,7 @@ TEST_F(MyMainFrameTest, QueuedMessagesAreShownOneAfterAnotherAndEmptyOnesDropped
     frame->QueueMessage("FirstNote", "The first litter is registered.");
     frame->QueueMessage("EmptyNote", "");
     frame->QueueMessage("ThirdNote", "The third litter is registered.");
-    for (int i = 0; i < 20 && frame->GetQueuedMessageCount() > 0; i++)
-        Pump();
-    EXPECT_EQ(frame->GetQueuedMessageCount(), 0);
+    EXPECT_TRUE(PumpMessagesUntil([&] { return frame->GetQueuedMessageCount() == 0; }));
     ASSERT_EQ(answerer.Count(), 2);
     EXPECT_NE(answerer.Texts()[0].find("first litter"), std::string::npos);
     EXPECT_NE(answerer.Texts()[1].find("third litter"), std::string::npos);

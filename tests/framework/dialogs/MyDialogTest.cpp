@@ -7,6 +7,7 @@
 #include "framework/windows/ControlPlacement.h"
 #include "foundation/settings/AppRegistryKey.h"
 #include "support/TestRegistryKey.h"
+#include "support/MessagePump.h"
 
 #include <gtest/gtest.h>
 
@@ -280,17 +281,7 @@ TEST_F(MyDialogTest, OpeningMessageComesUpUnderTheDialogsCaption)
     bool shownBeforeEnd = false;
     dialog.m_onShown = [&](CProbeDialog& d) {
         // let the posted opening message run first
-        MSG msg;
-        for (int i = 0; i < 200 && text.empty(); i++)
-        {
-            while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-            {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageA(&msg);
-            }
-            ::Sleep(5);
-        }
-        shownBeforeEnd = !text.empty();
+        shownBeforeEnd = PumpMessagesUntil([&] { return !text.empty(); });
     };
     dialog.DoModal();
     EXPECT_TRUE(shownBeforeEnd);

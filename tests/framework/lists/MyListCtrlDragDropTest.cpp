@@ -3,6 +3,7 @@
 #include "foundation/windows/Clipboard.h"
 #include "framework/dragdrop/MouseDrag.h"
 #include "framework/support/FrameworkTestApp.h"
+#include "support/MessagePump.h"
 
 #include <gtest/gtest.h>
 
@@ -249,11 +250,7 @@ TEST_F(MyListCtrlDragDropTest, ARealDragMovesItemsAndNeverDropsOnItsOwnList)
         ::SetCursorPos(press.x, press.y);
         UINT_PTR timer = ::SetTimer(NULL, 0, 50, ListDragStep);
         SendInputOf(INPUT_MOUSE, 0, MOUSEEVENTF_LEFTDOWN);
-        for (DWORD end = ::GetTickCount() + 5000; script.tick < 9 && ::GetTickCount() < end;)
-        {
-            PumpMessages();
-            ::Sleep(10);
-        }
+        PumpMessagesUntil([&] { return script.tick >= 9; });
         ::KillTimer(NULL, timer);
         SendInputOf(INPUT_MOUSE, 0, MOUSEEVENTF_LEFTUP);
         PumpMessages();

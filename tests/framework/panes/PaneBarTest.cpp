@@ -7,6 +7,7 @@
 #include "framework/panes/KennelPages.h"
 #include "support/WindowScreenshot.h"
 #include "support/TestWindow.h"
+#include "support/MessagePump.h"
 
 #include <gtest/gtest.h>
 
@@ -220,11 +221,6 @@ TEST(DismissPopupOnInputTest, KeyAndButtonPressesCloseTheOpenPane)
     // its timer closes it too
     CPopupPane pane;
     ASSERT_TRUE(pane.Create(CRect(100, 100, 220, 160), window.Wnd(), 30));
-    DWORD start = ::GetTickCount();
-    MSG msg;
-    while (::IsWindow(pane.m_hWnd) && ::GetTickCount() - start < 3000)
-        if (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-            ::DispatchMessageA(&msg);
-    EXPECT_FALSE(::IsWindow(pane.m_hWnd));
+    EXPECT_TRUE(PumpMessagesUntil([&] { return !::IsWindow(pane.m_hWnd); }));
     EXPECT_EQ(GetOpenPopupPane(), (CPopupPane*)NULL);
 }

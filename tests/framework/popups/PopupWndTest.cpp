@@ -5,6 +5,7 @@
 #include "support/WindowScreenshot.h"
 #include "framework/windows/WorkArea.h"
 #include "foundation/windows/SystemColours.h"
+#include "support/MessagePump.h"
 
 #include <gtest/gtest.h>
 
@@ -86,19 +87,7 @@ namespace
     };
     int CTestPopup::alive = 0;
 
-    void Pump()
-    {
-        MSG msg;
-        for (int round = 0; round < 5; ++round)
-        {
-            while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-            {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageA(&msg);
-            }
-            ::Sleep(5);
-        }
-    }
+    void Pump() { PumpWaitingMessages(); }
 
     class PopupWndTest : public ::testing::Test
     {
@@ -140,15 +129,13 @@ TEST_F(PopupWndTest, EachWayOfClosingNotifiesExactlyOnce)
         CTestPopup* popup = CTestPopup::Open(&m_owner);
         ASSERT_NE(popup, (CTestPopup*)NULL);
         HWND hWnd = popup->m_hWnd;
-        Pump();
-        ASSERT_EQ(::GetFocus(), hWnd);
+        ASSERT_TRUE(PumpMessagesUntil([&] { return ::GetFocus() == hWnd; }));
         popup->m_acceptOnFocusLoss = closer == FOCUS_LOSS_ACCEPTING;
         if (closer == ENTER || closer == ESCAPE)
             ::PostMessageA(hWnd, WM_KEYDOWN, closer == ENTER ? VK_RETURN : VK_ESCAPE, 1);
         else
             ::SetFocus(m_other);
-        Pump();
-        EXPECT_FALSE(::IsWindow(hWnd));
+        EXPECT_TRUE(PumpMessagesUntil([&] { return !::IsWindow(hWnd); }));
         EXPECT_EQ(CTestPopup::alive, 0);
         bool accepting = closer == ENTER || closer == FOCUS_LOSS_ACCEPTING;
         EXPECT_EQ(selected, accepting ? 1 : 0);

@@ -12,6 +12,7 @@
 #include "support/DialogDriver.h"
 #include "framework/support/FrameworkTestApp.h"
 #include "support/WindowScreenshot.h"
+#include "support/MessagePump.h"
 
 #include <gtest/gtest.h>
 
@@ -152,8 +153,7 @@ TEST_F(ViewTest, ViewPrintingPreparesThePrinterOrReportsThereIsNone)
     view->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
     if (printer)
     {
-        for (int wait = 0; wait < 50 && SpooledJobs() == before; ++wait)
-            ::Sleep(100);
+        PumpMessagesUntil([&] { return SpooledJobs() != before; });
         EXPECT_EQ(SpooledJobs(), before + 1);
     }
 }

@@ -7,6 +7,7 @@
 #include "TestPictures.h"
 #include "support/ScratchFolder.h"
 #include "support/TestApp.h"
+#include "support/MessagePump.h"
 
 #include <gtest/gtest.h>
 
@@ -56,14 +57,7 @@ protected:
     // Lets the thumbnails being made arrive and be painted.
     void WaitForThumbnails()
     {
-        const DWORD start = ::GetTickCount();
-        MSG message;
-        do
-        {
-            ::Sleep(5);
-            while (::PeekMessageA(&message, NULL, 0, 0, PM_REMOVE))
-                ::DispatchMessageA(&message);
-        } while (m_grid.IsMakingThumbnails() && ::GetTickCount() - start < 20000);
+        PumpMessagesUntil([&] { return !m_grid.IsMakingThumbnails(); });
         m_grid.UpdateWindow();
     }
 

@@ -7,6 +7,7 @@
 #include "TestPictures.h"
 #include "afx/ThreadState.h"
 #include "support/ScratchFolder.h"
+#include "support/MessagePump.h"
 
 #include <gtest/gtest.h>
 
@@ -80,8 +81,9 @@ CScratchFolder* ThumbnailMakerTest::folder = NULL;
 
 void WaitUntilIdle(CThumbnailMaker& maker, std::vector<ThumbnailResult>& results)
 {
+    // The window's messages stay in the queue: the tests look for them.
     const DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < 20000)
+    while (::GetTickCount() - start < PumpLimit)
     {
         std::vector<ThumbnailResult> taken = maker.TakeResults();
         results.insert(results.end(), taken.begin(), taken.end());

@@ -8,6 +8,7 @@
 
 #include "support/ScratchFolder.h"
 #include "support/WindowScreenshot.h"
+#include "support/MessagePump.h"
 
 #include <gtest/gtest.h>
 
@@ -68,24 +69,7 @@ protected:
         Pump();
     }
 
-    static void Pump()
-    {
-        MSG message;
-        while (::PeekMessageA(&message, NULL, 0, 0, PM_REMOVE))
-            ::DispatchMessageA(&message);
-    }
-
-    // Pumps messages (timers included) until the condition holds or the time is up.
-    static bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds)
-    {
-        for (const DWORD start = ::GetTickCount(); ::GetTickCount() - start < milliseconds; ::Sleep(10))
-        {
-            Pump();
-            if (condition())
-                return true;
-        }
-        return false;
-    }
+    static void Pump() { PumpWaitingMessages(); }
 
     static void SetKeys(bool control)
     {
@@ -309,7 +293,7 @@ TEST_F(FileTreeCtrlTest, DragOffByDefaultHoverOpensAFolderEscapeOrLostMouseCance
     StartDrag(alpha, gamma);
     ASSERT_TRUE(m_tree.IsDragging());
     EXPECT_FALSE(IsExpanded(gamma));
-    EXPECT_TRUE(PumpUntil([&] { return IsExpanded(gamma); }, 5000));
+    EXPECT_TRUE(PumpMessagesUntil([&] { return IsExpanded(gamma); }));
     EXPECT_EQ(Children(gamma), (std::vector<CString>{"Inner"}));
     m_tree.UpdateWindow();
     SaveWindowScreenshot(m_tree.m_hWnd, "folder_tree_drag");
@@ -343,7 +327,7 @@ TEST_F(FileTreeCtrlTest, DragOffByDefaultHoverOpensAFolderEscapeOrLostMouseCance
     Mouse(WM_MOUSEMOVE, CPoint(Centre(grabbed).x, client.bottom - 3), true);
     Pump();
     ASSERT_TRUE(m_tree.IsDragging());
-    EXPECT_TRUE(PumpUntil([&] { return m_tree.GetFirstVisibleItem() != first; }, 3000));
+    EXPECT_TRUE(PumpMessagesUntil([&] { return m_tree.GetFirstVisibleItem() != first; }));
     EXPECT_TRUE(m_tree.GetDropTarget() != NULL && m_tree.GetDropTarget() == m_tree.GetDropHilightItem());
     m_tree.EndDragging(TRUE);
 }
@@ -360,7 +344,7 @@ TEST_F(FileTreeCtrlTest, ShortcutMenuOfTheClickedItemWithStatesFromTheTree)
     CPoint click = Centre(alpha);
     for (UINT message : {WM_RBUTTONDOWN, WM_RBUTTONUP})
         Mouse(message, click, true);
-    PumpUntil([&] { return !m_tree.m_menus.empty(); }, 2000);
+    PumpMessagesUntil([&] { return !m_tree.m_menus.empty(); });
     ASSERT_EQ(m_tree.m_menus.size(), 1u);
     EXPECT_EQ(m_tree.m_menus[0].first, alpha);
     EXPECT_EQ(m_tree.GetSelectedItem(), beta);
