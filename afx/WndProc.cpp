@@ -5,6 +5,7 @@
 #include "afx/CallbackBarrier.h"
 #include "afx/DC.h"
 #include "afx/Menu.h"
+#include "afx/MessageCracking.h"
 #include "afx/TestCmdUI.h"
 #include "afx/ThreadState.h"
 #include "afx/WinApp.h"
@@ -267,133 +268,20 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         return TRUE;
     }
 
+    // The colour messages of every kind of control share one entry, WM_CTLCOLOR.
     UINT nLookup = message;
     AFX_CTLCOLOR ctl = {NULL, NULL, 0};
+    AFX_CRACKED_MESSAGE msg = {wParam, lParam, NULL};
     if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
     {
         nLookup = WM_CTLCOLOR;
         ctl.hDC = (HDC)wParam;
         ctl.hWnd = (HWND)lParam;
         ctl.nCtlType = message - WM_CTLCOLORMSGBOX;
+        msg.pCtl = &ctl;
     }
     const AFX_MSGMAP_ENTRY* pEntry = FindMessageEntry(GetMessageMap(), nLookup, 0, 0);
-    if (pEntry == NULL)
-        return FALSE;
-
-    AFX_PMSG pfn = pEntry->pfn;
-    switch (pEntry->nSig)
-    {
-    case AfxSig_vv:
-        (this->*reinterpret_cast<void (CWnd::*)()>(pfn))();
-        break;
-    case AfxSig_bv:
-        lResult = (this->*reinterpret_cast<BOOL (CWnd::*)()>(pfn))();
-        break;
-    case AfxSig_uv:
-        lResult = (this->*reinterpret_cast<UINT (CWnd::*)()>(pfn))();
-        break;
-    case AfxSig_hv:
-        lResult = (LRESULT)(this->*reinterpret_cast<HCURSOR (CWnd::*)()>(pfn))();
-        break;
-    case AfxSig_lwl:
-        lResult = (this->*reinterpret_cast<LRESULT (CWnd::*)(WPARAM, LPARAM)>(pfn))(wParam, lParam);
-        break;
-    case AfxSig_is:
-        lResult = (this->*reinterpret_cast<int (CWnd::*)(LPCREATESTRUCT)>(pfn))((LPCREATESTRUCT)lParam);
-        break;
-    case AfxSig_vwii:
-        (this->*reinterpret_cast<void (CWnd::*)(UINT, int, int)>(pfn))((UINT)wParam, (short)LOWORD(lParam),
-                                                                       (short)HIWORD(lParam));
-        break;
-    case AfxSig_vMINMAX:
-        (this->*reinterpret_cast<void (CWnd::*)(MINMAXINFO*)>(pfn))((MINMAXINFO*)lParam);
-        break;
-    case AfxSig_bD:
-        lResult = (this->*reinterpret_cast<BOOL (CWnd::*)(CDC*)>(pfn))(CDC::FromHandle((HDC)wParam));
-        break;
-    case AfxSig_hDWw:
-        if (nLookup == WM_CTLCOLOR)
-        {
-            lResult = (LRESULT)(this->*reinterpret_cast<HBRUSH (CWnd::*)(CDC*, CWnd*, UINT)>(pfn))(
-                CDC::FromHandle(ctl.hDC), CWnd::FromHandle(ctl.hWnd), ctl.nCtlType);
-        }
-        break;
-    case AfxSig_hDw:
-    {
-        // reflected colour message: lParam is the AFX_CTLCOLOR record
-        AFX_CTLCOLOR* pCtl = (AFX_CTLCOLOR*)lParam;
-        HBRUSH hbr = (this->*reinterpret_cast<HBRUSH (CWnd::*)(CDC*, UINT)>(pfn))(CDC::FromHandle(pCtl->hDC),
-                                                                                   pCtl->nCtlType);
-        if (hbr == NULL)
-            return FALSE; // declined: the parent handles it
-        lResult = (LRESULT)hbr;
-        break;
-    }
-    case AfxSig_vwl:
-        (this->*reinterpret_cast<void (CWnd::*)(UINT, LPARAM)>(pfn))((UINT)wParam, lParam);
-        break;
-    case AfxSig_vMEASURE:
-        (this->*reinterpret_cast<void (CWnd::*)(int, LPMEASUREITEMSTRUCT)>(pfn))((int)wParam,
-                                                                                 (LPMEASUREITEMSTRUCT)lParam);
-        lResult = TRUE;
-        break;
-    case AfxSig_vDRAW:
-        (this->*reinterpret_cast<void (CWnd::*)(int, LPDRAWITEMSTRUCT)>(pfn))((int)wParam, (LPDRAWITEMSTRUCT)lParam);
-        lResult = TRUE;
-        break;
-    case AfxSig_lwwM:
-        lResult = (this->*reinterpret_cast<LRESULT (CWnd::*)(UINT, UINT, CMenu*)>(pfn))(
-            LOWORD(wParam), HIWORD(wParam), CMenu::FromHandle((HMENU)lParam));
-        break;
-    case AfxSig_vwp:
-        (this->*reinterpret_cast<void (CWnd::*)(UINT, CPoint)>(pfn))(
-            (UINT)wParam, CPoint((short)LOWORD(lParam), (short)HIWORD(lParam)));
-        break;
-    case AfxSig_vw:
-        (this->*reinterpret_cast<void (CWnd::*)(UINT)>(pfn))((UINT)wParam);
-        break;
-    case AfxSig_vb:
-        (this->*reinterpret_cast<void (CWnd::*)(BOOL)>(pfn))((BOOL)wParam);
-        break;
-    case AfxSig_bHELPINFO:
-        lResult = (this->*reinterpret_cast<BOOL (CWnd::*)(HELPINFO*)>(pfn))((HELPINFO*)lParam);
-        break;
-    case AfxSig_vW:
-        (this->*reinterpret_cast<void (CWnd::*)(CWnd*)>(pfn))(CWnd::FromHandle((HWND)wParam));
-        break;
-    case AfxSig_vwww:
-        (this->*reinterpret_cast<void (CWnd::*)(UINT, UINT, UINT)>(pfn))((UINT)wParam, LOWORD(lParam),
-                                                                         HIWORD(lParam));
-        break;
-    case AfxSig_bwsp:
-        lResult = (this->*reinterpret_cast<BOOL (CWnd::*)(UINT, short, CPoint)>(pfn))(
-            LOWORD(wParam), (short)HIWORD(wParam), CPoint((short)LOWORD(lParam), (short)HIWORD(lParam)));
-        break;
-    case AfxSig_bWww:
-        lResult = (this->*reinterpret_cast<BOOL (CWnd::*)(CWnd*, UINT, UINT)>(pfn))(
-            CWnd::FromHandle((HWND)wParam), LOWORD(lParam), HIWORD(lParam));
-        break;
-    case AfxSig_vwwScroll:
-        (this->*reinterpret_cast<void (CWnd::*)(UINT, UINT, CScrollBar*)>(pfn))(
-            LOWORD(wParam), HIWORD(wParam), (CScrollBar*)CWnd::FromHandle((HWND)lParam));
-        break;
-    case AfxSig_viSTYLE:
-        (this->*reinterpret_cast<void (CWnd::*)(int, LPSTYLESTRUCT)>(pfn))((int)wParam, (LPSTYLESTRUCT)lParam);
-        break;
-    case AfxSig_vWp:
-        (this->*reinterpret_cast<void (CWnd::*)(CWnd*, CPoint)>(pfn))(
-            CWnd::FromHandle((HWND)wParam), CPoint((short)LOWORD(lParam), (short)HIWORD(lParam)));
-        break;
-    case AfxSig_vMwb:
-        (this->*reinterpret_cast<void (CWnd::*)(CMenu*, UINT, BOOL)>(pfn))(CMenu::FromHandle((HMENU)wParam),
-                                                                           LOWORD(lParam), HIWORD(lParam));
-        break;
-    default:
-        return FALSE;
-    }
-    if (pResult != NULL)
-        *pResult = lResult;
-    return TRUE;
+    return pEntry != NULL && AfxCallMessageHandler(this, pEntry, msg, pResult);
 }
 
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
