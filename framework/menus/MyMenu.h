@@ -66,6 +66,8 @@ protected:
     void ReleaseSubMenu(UINT_PTR handle);
     void MeasureRecord(CMyMenuItem* item, LPMEASUREITEMSTRUCT measure);
     void DrawRecord(CMyMenuItem* item, LPDRAWITEMSTRUCT draw);
+    // Whether the item is checked as one of a group (a dot, not a check mark).
+    BOOL IsRadioItem(CMyMenuItem* item) const;
 
     CImageList* m_checkImages = NULL;
     BOOL m_ownsCheckImages = FALSE;
