@@ -58,7 +58,7 @@ void ExpandToken(CInlineText100& body, int lastComma, ExpansionContext& context,
                  CInlineText2000& output)
 {
     // The body is ours: cut it at the last comma in place.
-    char* chars = body.GetBufferSetLength(body.GetLength());
+    char* chars = body.Resize(body.GetLength());
     int lineNumber = -1;
     if (lastComma >= 0)
     {

@@ -15,9 +15,5 @@ public:
     void Assign(const CString& text);
     void Assign(const char* chars, int count);
 
-    // Sets the length to n, keeping the first min(old, n) characters; returns
-    // the writable characters (terminated at n).
-    char* GetBufferSetLength(int n) { return Resize(n); }
-
     CString Left(int n) const;
 };

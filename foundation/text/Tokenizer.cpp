@@ -79,8 +79,8 @@ int TokenizeTextOnSet(const char* text, CStringArray& fields, const char* separa
 
         if (trim)
         {
-            int length = TrimBuffer(field.GetBufferSetLength(field.GetLength()), field.GetLength());
-            field.GetBufferSetLength(length);
+            int length = TrimBuffer(field.Resize(field.GetLength()), field.GetLength());
+            field.Resize(length);
         }
         if (field.IsEmpty() && !keepEmpty)
             continue;

@@ -16,7 +16,7 @@ struct Run
 
 void TakePiece(CInlineText100& piece, CStringArray& pieces)
 {
-    int length = TrimBufferRight(piece.GetBufferSetLength(piece.GetLength()), piece.GetLength());
+    int length = TrimBufferRight(piece.Resize(piece.GetLength()), piece.GetLength());
     pieces.Add(CString(piece.GetText(), length));
     piece.Empty();
 }
@@ -76,7 +76,7 @@ void WrapTextLines(CStringArray* lines, const char* text, int maximumWidth)
                 TakePiece(piece, pieces);
             piece.Append(chars + run.start, run.length);
         }
-        int lastLength = TrimBufferRight(piece.GetBufferSetLength(piece.GetLength()), piece.GetLength());
+        int lastLength = TrimBufferRight(piece.Resize(piece.GetLength()), piece.GetLength());
         if (lastLength > 0)
             pieces.Add(CString(piece.GetText(), lastLength));
 

@@ -19,14 +19,14 @@ TEST(InlineText100Test, GrowsToTwiceTheRequestAndKeepsItsText)
     std::string fifty(50, 'x');
     text.Append(fifty.c_str(), 50);
 
-    text.GetBufferSetLength(101);
+    text.Resize(101);
     EXPECT_EQ(202, text.GetCapacity());
     EXPECT_EQ(0, std::string(text.GetText(), 50).compare(fifty));
     EXPECT_EQ('\0', text.GetText()[101]);
 
-    text.GetBufferSetLength(150);
+    text.Resize(150);
     EXPECT_EQ(202, text.GetCapacity());
-    text.GetBufferSetLength(300);
+    text.Resize(300);
     EXPECT_EQ(600, text.GetCapacity());
     EXPECT_EQ(0, std::string(text.GetText(), 50).compare(fifty));
 }
@@ -39,7 +39,7 @@ TEST(InlineText100Test, ShrinkingBackInlineKeepsTheHead)
     CInlineText100 text(source.c_str(), 150);
     EXPECT_EQ(300, text.GetCapacity());
 
-    text.GetBufferSetLength(100);
+    text.Resize(100);
     EXPECT_EQ(100, text.GetCapacity());
     EXPECT_EQ(source.substr(0, 100), text.GetText());
 }
@@ -128,7 +128,7 @@ TEST(InlineText100Test, FailedGrowthRaisesTheMemoryExceptionAndLeavesTheBufferUs
     bool raised = false;
     try
     {
-        text.GetBufferSetLength(0x70000000); // more than a 32-bit process can hold
+        text.Resize(0x70000000); // more than a 32-bit process can hold
     }
     catch (CMemoryException* e)
     {
