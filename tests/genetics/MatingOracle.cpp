@@ -256,11 +256,12 @@ CString OraclePredictMating(CGeneticsSection& section, CMatingResult& result, co
     oracle.geneCount = section.GetGeneCount();
     oracle.slotCount = (int)section.m_femaleTables.GetSize() - 1;
 
-    // 1.
+    // Start from an empty result that belongs to this section.
     result.RemoveAll();
     result.m_pGenesSection = &section;
 
-    // 2. Parental alleles.
+    // Each parent's alleles per gene and chromosome: the ones typed, unknown
+    // where the chromosome can carry the gene, none where it cannot.
     const CGenotype* parents[2] = {&maternal, &paternal};
     for (int p = 0; p < 2; p++)
     {
@@ -284,7 +285,9 @@ CString OraclePredictMating(CGeneticsSection& section, CMatingResult& result, co
         }
     }
 
-    // 3, 4. Fixed slots.
+    // Fixed slots: where both parents have one and the same allele on every
+    // chromosome for every gene of a slot, every child gets it, and the slot
+    // need not be enumerated.
     oracle.fixedAlleles.assign(oracle.geneCount + 1, 0);
     oracle.fixedSlot.assign(oracle.slotCount, false);
     for (int slot = 1; slot < oracle.slotCount; slot++)
@@ -306,7 +309,7 @@ CString OraclePredictMating(CGeneticsSection& section, CMatingResult& result, co
         }
     }
 
-    // 5. Polygenes.
+    // Polygenes: each child gets the mean of the parents' midpoints.
     const CAllelePair* fatherPairs = paternal.GetPairs();
     for (int i = 0; i < paternal.GetCount(); i++)
     {
@@ -322,7 +325,8 @@ CString OraclePredictMating(CGeneticsSection& section, CMatingResult& result, co
         oracle.polygenes.AddPair(mean);
     }
 
-    // 6 - 13. Enumeration.
+    // Enumeration: every choice of sex chromosome, phase and gamete pattern of
+    // both parents, slot by slot, each adding its child with its share.
     for (int c = 0; c < 2; c++)
         oracle.childAlleles[c].assign(oracle.geneCount + 1, ALLELE_UNKNOWN);
     for (int p = 0; p < 2; p++)
@@ -351,7 +355,7 @@ CString OraclePredictMating(CGeneticsSection& section, CMatingResult& result, co
         }
     }
 
-    // 14. Lethal genotypes.
+    // Lethal genotypes leave the result.
     for (int i = 0; i < result.GetOffspringCount();)
     {
         if (section.IsLethal(result.GetOffspring(i)->m_genotype))
@@ -360,12 +364,12 @@ CString OraclePredictMating(CGeneticsSection& section, CMatingResult& result, co
             i++;
     }
 
-    // 16. Canonical allele order.
+    // Alleles in canonical order, so that equal genotypes compare equal.
     const std::vector<std::vector<UINT>> chains = CollectLinkedChains(section);
     for (int i = 0; i < result.GetOffspringCount(); i++)
         PutIntoCanonicalOrder(section, *result.GetOffspring(i), chains);
 
-    // 17. Merge equal genotypes.
+    // Equal genotypes merge: their shares add up, and differing sexes become either.
     for (int i = 0; i < result.GetOffspringCount(); i++)
     {
         CPredictedOffspring* first = result.GetOffspring(i);
@@ -384,7 +388,7 @@ CString OraclePredictMating(CGeneticsSection& section, CMatingResult& result, co
         }
     }
 
-    // 15, after the merge. Negligible shares.
+    // Negligible shares leave the result, judged after the merge.
     for (int i = 0; i < result.GetOffspringCount();)
     {
         if (result.GetOffspring(i)->m_dProbability <= NEGLIGIBLE_UP_TO_ROUNDING)
@@ -393,7 +397,7 @@ CString OraclePredictMating(CGeneticsSection& section, CMatingResult& result, co
             i++;
     }
 
-    // 18. Normalise.
+    // Normalise the shares to sum to one.
     double sum = 0;
     for (int i = 0; i < result.GetOffspringCount(); i++)
         sum += result.GetOffspring(i)->m_dProbability;
@@ -410,7 +414,8 @@ CString OraclePredictMating(CGeneticsSection& section, CMatingResult& result, co
         }
     }
 
-    // 19. Texts.
+    // Texts: each child's phenotype, its phenotype with carried traits, the
+    // carried traits alone and its rules section.
     CString firstName;
     for (int i = 0; i < result.GetOffspringCount(); i++)
     {
@@ -434,7 +439,7 @@ CString OraclePredictMating(CGeneticsSection& section, CMatingResult& result, co
         }
     }
 
-    // 20.
+    // The report's lists, and the children by share.
     OracleCollateTexts(result);
     result.SortByShare();
     return CString();
