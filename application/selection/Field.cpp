@@ -121,23 +121,22 @@ void CField::Place(int labelWidth, int controlWidth)
         if (IsMainWindow(m_windows[i]))
             main = i;
     }
-    if (main >= 0)
+    // The control part starts at the column's label width; only a main
+    // window (not radio buttons) takes the column's extra width.
+    const int extra = main >= 0 ? controlWidth - part.Width() : 0;
+    const int mainLeft = main >= 0 ? RectInParent(m_windows[main]).left : 0;
+    for (int i = 0; i < m_windows.GetSize(); i++)
     {
-        const int extra = controlWidth - part.Width();
-        const int mainLeft = RectInParent(m_windows[main]).left;
-        for (int i = 0; i < m_windows.GetSize(); i++)
-        {
-            const CRect rect = RectInParent(m_windows[i]);
-            if (rect.left < m_nLabelWidth)
-                continue;
-            int x = labelWidth + (rect.left - m_nLabelWidth);
-            int width = rect.Width();
-            if (i == main)
-                width += extra;
-            else if (i > main && rect.left >= mainLeft) // e.g. the edit right of a combo
-                x += extra;
-            ::MoveWindow(m_windows[i], x, rect.top, width, rect.Height(), FALSE);
-        }
+        const CRect rect = RectInParent(m_windows[i]);
+        if (rect.left < m_nLabelWidth)
+            continue;
+        int x = labelWidth + (rect.left - m_nLabelWidth);
+        int width = rect.Width();
+        if (i == main)
+            width += extra;
+        else if (main >= 0 && i > main && rect.left >= mainLeft) // e.g. the edit right of a combo
+            x += extra;
+        ::MoveWindow(m_windows[i], x, rect.top, width, rect.Height(), FALSE);
     }
     m_nLabelWidth = labelWidth;
 }

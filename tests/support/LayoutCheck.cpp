@@ -286,6 +286,72 @@ std::vector<std::string> FindLayoutFaults(HWND window, const std::vector<LayoutE
     return faults;
 }
 
+namespace
+{
+// The smallest container around the control; null for the window itself.
+const Control* ContainerOf(const Control& control, const std::vector<Control>& controls)
+{
+    const Control* found = NULL;
+    for (const Control& other : controls)
+    {
+        RECT common;
+        if (other.kind == Kind::Container && &other != &control &&
+            ::IntersectRect(&common, &other.rect, &control.rect) && ::EqualRect(&common, &control.rect) &&
+            (found == NULL || (other.rect.right - other.rect.left) < (found->rect.right - found->rect.left)))
+            found = &other;
+    }
+    return found;
+}
+
+// The field that a label names: the nearest control right of it on its line.
+const Control* FieldBeside(const Control& label, const std::vector<Control>& controls)
+{
+    const Control* field = NULL;
+    for (const Control& other : controls)
+        if (other.kind != Kind::Container && other.kind != Kind::Text && other.rect.left >= label.rect.right - 1 &&
+            other.rect.top < label.rect.bottom && other.rect.bottom > label.rect.top &&
+            (field == NULL || other.rect.left < field->rect.left))
+            field = &other;
+    return field;
+}
+} // namespace
+
+std::vector<std::string> FindColumnFaults(HWND window)
+{
+    struct Entry
+    {
+        const Control* container;
+        LONG labelLeft;
+        const Control* field;
+    };
+    const std::vector<Control> controls = VisibleChildren(window);
+    std::vector<Entry> entries;
+    for (const Control& label : controls)
+    {
+        if (label.kind != Kind::Text || label.text.empty())
+            continue;
+        if (const Control* field = FieldBeside(label, controls))
+            if (field->kind != Kind::PushButton)
+                entries.push_back({ContainerOf(label, controls), label.rect.left, field});
+    }
+    std::vector<std::string> faults;
+    for (size_t i = 0; i < entries.size(); i++)
+    {
+        // The column's first field sets the line that the others keep.
+        size_t first = 0;
+        while (entries[first].container != entries[i].container || entries[first].labelLeft != entries[i].labelLeft)
+            first++;
+        const LONG x = entries[first].field->rect.left, own = entries[i].field->rect.left;
+        if (std::abs(own - x) > 1)
+        {
+            std::ostringstream fault;
+            fault << Name(*entries[i].field) << " starts at x=" << own << ", the fields of its column at x=" << x;
+            faults.push_back(fault.str());
+        }
+    }
+    return faults;
+}
+
 std::string JoinLayoutFaults(const std::vector<std::string>& faults)
 {
     std::string joined;

@@ -21,3 +21,8 @@ std::vector<std::string> FindLayoutFaults(HWND window, const std::vector<LayoutE
 
 // The faults as one text for a test's failure message.
 std::string JoinLayoutFaults(const std::vector<std::string>& faults);
+
+// Fields of one column line up: labels that start at one x in one container
+// (a form's column) have fields beside them (edits, lists, radio buttons,
+// check boxes) that start at one x too. A fault per field out of line.
+std::vector<std::string> FindColumnFaults(HWND window);

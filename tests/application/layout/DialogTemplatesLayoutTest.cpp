@@ -97,6 +97,28 @@ TEST(LayoutCheck, FindsClippedTextOverlapsAndCutControls)
     ::DestroyWindow(dialog);
 }
 
+// Fields of one column line up: radio buttons that start left of the lists
+// beside the other labels of the column are out of line; a second column may
+// keep its own line.
+TEST(LayoutCheck, FindsFieldsOutOfTheirColumnsLine)
+{
+    CDialogTemplate form(L"Columns", WS_POPUP | WS_CAPTION | DS_MODALFRAME, 240, 80);
+    form.Add(CDialogTemplate::STATIC, L"Long label:", 11, WS_VISIBLE, 5, 5, 40, 8)
+        .Add(CDialogTemplate::COMBOBOX, L"", 12, WS_VISIBLE | CBS_DROPDOWNLIST, 50, 4, 60, 40)
+        .Add(CDialogTemplate::STATIC, L"Short:", 13, WS_VISIBLE, 5, 22, 25, 8)
+        .Add(CDialogTemplate::BUTTON, L"Clear", 14, WS_VISIBLE | BS_AUTORADIOBUTTON, 35, 21, 40, 10)
+        .Add(CDialogTemplate::STATIC, L"Other:", 15, WS_VISIBLE, 130, 5, 25, 8)
+        .Add(CDialogTemplate::EDIT, L"", 16, WS_VISIBLE | WS_BORDER, 160, 4, 60, 12)
+        .Add(CDialogTemplate::STATIC, L"Next:", 17, WS_VISIBLE, 130, 22, 25, 8)
+        .Add(CDialogTemplate::EDIT, L"", 18, WS_VISIBLE | WS_BORDER, 160, 21, 60, 12);
+    HWND dialog = ::CreateDialogIndirectParamA(NULL, form.Get(), NULL, PlainDialogProc, 0);
+    ASSERT_NE(dialog, (HWND)NULL);
+    const std::vector<std::string> faults = FindColumnFaults(dialog);
+    ASSERT_EQ(faults.size(), 1u) << JoinLayoutFaults(faults);
+    EXPECT_EQ(faults[0].rfind("control 14 \"Clear\" starts at x=", 0), 0u) << faults[0];
+    ::DestroyWindow(dialog);
+}
+
 INSTANTIATE_TEST_SUITE_P(Resources, DialogTemplateLayout, ::testing::ValuesIn(DialogTemplateIds()),
                          [](const ::testing::TestParamInfo<int>& info) {
                              return std::to_string(info.param);
