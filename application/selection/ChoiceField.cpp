@@ -135,6 +135,25 @@ void CChoiceField::SelectText(const CString& text)
         ShowSelection(std::max(index, 0), text);
 }
 
+void CChoiceField::SelectItem(int item, const CString& otherText)
+{
+    if (IsRadio())
+        CheckRadioByIndex(CWnd::FromHandle(m_firstRadio), std::max(item, 0));
+    else if (!IsDropList())
+        m_combo.SetWindowText(item >= 0 && item < m_items.GetSize() ? m_items[item] : otherText);
+    else
+        ShowSelection(item, otherText);
+}
+
+int CChoiceField::GetSelectedIndex() const
+{
+    if (m_windows.GetSize() == 0)
+        return m_nSelected >= 0 || m_text.IsEmpty() ? m_nSelected : FindValue(m_text);
+    if (IsRadio())
+        return GetCheckedRadioIndex(CWnd::FromHandle(m_firstRadio));
+    return IsDropList() ? GetSelectedItem() : FindValue(GetText());
+}
+
 CString CChoiceField::GetText() const
 {
     if (!IsRadio() && !IsDropList())
@@ -166,7 +185,9 @@ void CChoiceField::Exchange(CDataExchange* pDX)
             m_nSelected = FindValue(m_text);
         return;
     }
-    if (!m_text.IsEmpty())
+    // The text names the item, except in the other item's edit, where it may
+    // read like an item's text.
+    if (!m_text.IsEmpty() && !(m_bOtherValue && m_nSelected == m_items.GetSize() - 1))
         m_nSelected = FindValue(m_text);
     if (IsRadio())
         CheckRadioByIndex(CWnd::FromHandle(m_firstRadio), std::max(m_nSelected, 0));

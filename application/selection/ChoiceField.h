@@ -23,6 +23,11 @@ public:
     // Shows the value: the matching item (item 0, or the "other" item with
     // the value in its edit, when none matches).
     void SelectText(const CString& text);
+    // Shows the item by its index, which tells apart items of equal texts;
+    // the "other" item shows the other text in its edit.
+    void SelectItem(int item, const CString& otherText);
+    // The index of the shown item; -1 when none.
+    int GetSelectedIndex() const;
     CString GetText() const;
 
     CStringArray m_items;

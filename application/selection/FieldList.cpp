@@ -155,6 +155,19 @@ void CFieldList::SelectFieldText(int index, LPCTSTR text)
         field->SelectText(Text(text));
 }
 
+void CFieldList::SelectFieldItem(int index, int item, LPCTSTR otherText)
+{
+    CUpdating updating(*this);
+    CChoiceField* field = (CChoiceField*)GetField(index);
+    if (field->IsPresent())
+        field->SelectItem(item, Text(otherText));
+}
+
+int CFieldList::GetFieldSelection(int index) const
+{
+    return ((const CChoiceField*)GetField(index))->GetSelectedIndex();
+}
+
 CString CFieldList::GetFieldText(int index) const
 {
     CChoiceField* field = (CChoiceField*)GetField(index);
@@ -264,6 +277,8 @@ BOOL CFieldList::CreateControls()
 
 void CFieldList::DoDataExchange(CDataExchange* pDX)
 {
+    // Values shown from the program are no changes of the user's.
+    CUpdating updating(*this);
     for (int i = 0; i < GetFieldCount(); i++)
         GetField(i)->Exchange(pDX);
     m_bFirstExchange = FALSE;

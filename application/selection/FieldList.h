@@ -46,6 +46,9 @@ public:
     void SetFieldCheck(int index, int value);
     int GetFieldCheck(int index) const;
     void SelectFieldText(int index, LPCTSTR text);
+    // A choice field's item by its index (the "other" item with its text).
+    void SelectFieldItem(int index, int item, LPCTSTR otherText);
+    int GetFieldSelection(int index) const;
     CString GetFieldText(int index) const;
     UINT GetFieldControlId(int index) const;
 

@@ -12,7 +12,7 @@ static const DWORD STYLE_RADIO_BOX = 0x800;
 
 CGenSelGenes::CGenSelGenes()
     : m_bAssumedChoice(0), m_bShowGenotypes(0), m_nDefaultChoice(-1), m_nAssumedChoice(-1), m_bCheckBox(0),
-      m_bRadio(0), m_bList(0), m_bOtherValue(0), m_bSinglePolygene(0), m_nSex(SEX_EITHER)
+      m_bRadio(0), m_bList(0), m_bOtherValue(0), m_bSinglePolygene(0), m_nSex(SEX_EITHER), m_nShownChoice(-1)
 {
 }
 
@@ -35,6 +35,9 @@ CMyCmdTarget* CGenSelGenes::Clone() const
     copy->m_bSinglePolygene = m_bSinglePolygene;
     copy->m_ownGenotype.Copy(m_ownGenotype);
     copy->m_nSex = m_nSex;
+    copy->m_sexAlternatives = m_sexAlternatives;
+    copy->m_shownPairs.Copy(m_shownPairs);
+    copy->m_nShownChoice = m_nShownChoice;
     return copy;
 }
 
@@ -161,9 +164,9 @@ CString CGenSelGenes::ApplyGenesFlags(CGeneticsSection* section)
     }
     if (sort && !m_bCheckBox)
         SortChoices();
+    const CGenSelChoice empty(1);
     if (m_bAssumedChoice)
     {
-        const CGenSelChoice empty(1);
         if (m_bList)
         {
             m_choices.insert(m_choices.begin(), empty);
@@ -171,11 +174,6 @@ CString CGenSelGenes::ApplyGenesFlags(CGeneticsSection* section)
             m_nAssumedChoice = 0;
             if (m_nDefaultChoice >= 0)
                 m_nDefaultChoice++;
-            if (m_bOtherValue)
-            {
-                m_choices.push_back(empty);
-                m_choiceNames.Add("Other Value:");
-            }
         }
         else
         {
@@ -183,6 +181,12 @@ CString CGenSelGenes::ApplyGenesFlags(CGeneticsSection* section)
             m_choiceNames.Add("Assumed");
             m_nAssumedChoice = (int)m_choices.size() - 1;
         }
+    }
+    // The list's last item is the one that opens the typed other value.
+    if (HasOtherValue())
+    {
+        m_choices.push_back(empty);
+        m_choiceNames.Add("Other Value:");
     }
     return CString();
 }

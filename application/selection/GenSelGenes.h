@@ -24,12 +24,25 @@ public:
 
     int AddField(CGeneticsSection* rules, CFieldList& list, int sex, const CGenotype& working,
                  CDWordArray& coveredGenes, const CString& groupText) override;
-    // The first choice one of whose alternatives the genotype holds; -1 when none.
+    // The first choice one of whose alternatives the genotype holds; -1 when
+    // none. Allele order counts only where it carries information (linked
+    // genes, sex-linked genes in the heterogametic sex, polygene ranges).
     int FindChoice(const CGeneticsSection* section, const CGenotype& genotype) const;
     // Shows the genotype's choice in the element's field.
     void ShowGenotype(const CGeneticsSection* genes, const CGenotype& genotype, CFieldList& list, int field);
     // The genotype that the field's value stands for; empty when it names none.
+    // While the field still shows what it showed for a genotype, that is the
+    // genotype's own pairs of the covered genes, whether a choice matched them
+    // or not: a field never drops pairs that the user did not change.
     CGenotype GetChosenGenotype(CFieldList& list, const CGeneticsSection* section, int field);
+    // The user changed the field: from now on it stands for its choice.
+    void ForgetShownPairs() { m_shownPairs.RemoveAll(); }
+    // Whether the field (once added) covers the gene.
+    BOOL Covers(UINT gene) const;
+    // The genes of the choices' first alternatives, ascending.
+    std::vector<UINT> GetChoiceGenes() const;
+    // The alternative of the choice that suits the parent's sex.
+    const CGenotype& GetChoiceGenotype(int choice) const;
     // The genotype's pairs of the covered genes, as typed in the other-value field.
     CString FormatOtherValue(const CGeneticsSection* section, const CGenotype& genotype) const;
 
@@ -48,10 +61,19 @@ public:
     DWORD m_bSinglePolygene;
     CGenotype m_ownGenotype;
     int m_nSex;
+    std::vector<int> m_sexAlternatives; // per choice: the alternative for the sex
+    CGenotype m_shownPairs;              // the covered pairs that the field shows
+    int m_nShownChoice;                  // the choice shown for them
 
 private:
     CString ReadChoices(CGeneticsSection* section, const CString& value);
     CString ApplyGenesFlags(CGeneticsSection* section);
     void SortChoices();
     UINT OtherValueFormat() const;
+    BOOL IsOrderFree(const CGeneticsSection* section, const CAllelePair& pair) const;
+    BOOL AlternativeMatches(const CGeneticsSection* section, const CGenotype& alternative, const CGenotype& genotype,
+                            BOOL ordered) const;
+    int ShownChoice(CFieldList& list, int field) const;
+    void RememberShown(const CGenotype& genotype, int choice);
+    int OtherChoice() const { return HasOtherValue() ? (int)m_choices.size() - 1 : -1; }
 };

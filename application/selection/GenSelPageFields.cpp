@@ -7,14 +7,16 @@
 #include "application/selection/GenSelGenotype.h"
 #include "application/selection/GenSelInfoFields.h"
 #include "application/selection/GenSelPhenotype.h"
+#include "application/selection/GenotypeSexCheck.h"
+#include "framework/MessageRoutines.h"
+#include "genetics/ExpandTerms.h"
 #include "genetics/GeneticsSection.h"
 #include "genetics/Genotype.h"
 
 #include <algorithm>
 
 CGenSelPageFields::CGenSelPageFields()
-    : m_pWorking(NULL), m_pRemainder(NULL), m_pOwnerSheet(NULL), m_nGenotypeField(-1), m_nPhenotypeField(-1),
-      m_nAssumedField(-1)
+    : m_pWorking(NULL), m_pRemainder(NULL), m_pOwnerSheet(NULL), m_pChangedGenes(NULL), m_nChangedGenesShown(0)
 {
 }
 
@@ -27,11 +29,11 @@ void CGenSelPageFields::AddElement(CFieldList& form, CGeneticsSection* genes, CG
     m_fieldIndices.Add((DWORD)field);
     m_elements.Add(element);
     if (element->IsKindOf(RUNTIME_CLASS(CGenSelGenotype)))
-        m_nGenotypeField = field;
+        m_infoFields[INFO_GENOTYPE].push_back(field);
     else if (element->IsKindOf(RUNTIME_CLASS(CGenSelPhenotype)))
-        m_nPhenotypeField = field;
+        m_infoFields[INFO_PHENOTYPE].push_back(field);
     else if (element->IsKindOf(RUNTIME_CLASS(CGenSelAssumedAlleles)))
-        m_nAssumedField = field;
+        m_infoFields[INFO_ASSUMED_ALLELES].push_back(field);
 }
 
 void CGenSelPageFields::AddInfoFields(CFieldList& form)
@@ -45,12 +47,9 @@ void CGenSelPageFields::AddInfoFields(CFieldList& form)
         m_coveredGenes.Add(gene);
         m_pRemainder->RemoveGene(gene);
     }
-    if (m_nGenotypeField < 0)
-        m_nGenotypeField = AddGenSelInfoField(form, INFO_GENOTYPE, 0, CString());
-    if (m_nAssumedField < 0)
-        m_nAssumedField = AddGenSelInfoField(form, INFO_ASSUMED_ALLELES, 0, CString());
-    if (m_nPhenotypeField < 0)
-        m_nPhenotypeField = AddGenSelInfoField(form, INFO_PHENOTYPE, 0, CString());
+    for (GenSelInfoField which : {INFO_GENOTYPE, INFO_ASSUMED_ALLELES, INFO_PHENOTYPE})
+        if (m_infoFields[which].empty())
+            m_infoFields[which].push_back(AddGenSelInfoField(form, which, 0, CString()));
 }
 
 void CGenSelPageFields::CollectChoices(CFieldList& form, CGeneticsSection* genes)
@@ -92,12 +91,58 @@ void CGenSelPageFields::UpdateInfoTexts(CFieldList& form, CGeneticsSection* gene
     const CString remainder = m_pRemainder->Format(genes, flags);
     if (!remainder.IsEmpty())
         genotypeText += " (" + remainder + ")";
-    form.SetFieldText(m_nGenotypeField, genotypeText);
-
     CGenotype withAssumed(*m_pWorking), assumed;
     rules->AddAssumedAlleles(withAssumed, sex, &assumed);
-    form.SetFieldText(m_nPhenotypeField, genes->DeducePhenotype(withAssumed, 1));
-    form.SetFieldText(m_nAssumedField, Covered(assumed, m_coveredGenes).Format(genes, flags));
+    const CString texts[3] = {genotypeText, Covered(assumed, m_coveredGenes).Format(genes, flags),
+                              genes->DeducePhenotype(withAssumed, 1)};
+    for (GenSelInfoField which : {INFO_GENOTYPE, INFO_ASSUMED_ALLELES, INFO_PHENOTYPE})
+        for (int field : m_infoFields[which])
+            form.SetFieldText(field, texts[which]);
+}
+
+void CGenSelPageFields::ShowWorkingGenotype(CFieldList& form, CGeneticsSection* genes, UINT onlyGene,
+                                            const CGenSelElement* changed)
+{
+    for (int i = 0; i < m_elements.GetSize(); i++)
+    {
+        CGenSelGenes* shown = DYNAMIC_DOWNCAST(CGenSelGenes, (CObject*)m_elements[i]);
+        if (shown != NULL && shown != changed && form.GetField((int)m_fieldIndices[i])->IsPresent() &&
+            (onlyGene == 0 || shown->Covers(onlyGene)))
+            shown->ShowGenotype(genes, *m_pWorking, form, (int)m_fieldIndices[i]);
+    }
+}
+
+void CGenSelPageFields::CatchUpWithChanges(CFieldList& form, CGeneticsSection* genes)
+{
+    for (; m_pChangedGenes != NULL && m_nChangedGenesShown < m_pChangedGenes->GetSize(); m_nChangedGenesShown++)
+        ShowWorkingGenotype(form, genes, (*m_pChangedGenes)[m_nChangedGenesShown]);
+}
+
+namespace
+{
+// Appends the genes whose pairs differ between the two genotypes.
+void AddChangedGenes(const CGenotype& before, const CGenotype& after, CDWordArray& genes)
+{
+    for (const CGenotype* side : {&before, &after})
+        for (int i = 0; i < side->GetCount(); i++)
+        {
+            const UINT gene = side->GetPairs()[i].m_nGene;
+            const CAllelePair *a = before.FindPair(gene), *b = after.FindPair(gene);
+            if (a == NULL || b == NULL || !a->IsEqual(*b))
+                genes.Add(gene);
+        }
+}
+} // namespace
+
+BOOL CGenSelPageFields::CheckForSex(CGeneticsSection* rules, int sex) const
+{
+    const CString error = GenotypeErrorForSex(rules, *m_pWorking, sex);
+    if (error.IsEmpty())
+        return TRUE;
+    CGenotype shown(*m_pWorking);
+    ShowError(NULL, 0, "Error in %s '%s' - %s", (LPCTSTR)ExpandTerms("~genotype~"),
+              (LPCTSTR)shown.Format(rules->GetGenesSection(), 0), (LPCTSTR)error);
+    return FALSE;
 }
 
 void CGenSelPageFields::RunFieldChange(CFieldList& form, CGeneticsSection* genes, CGeneticsSection* rules, int sex,
@@ -114,15 +159,29 @@ void CGenSelPageFields::RunFieldChange(CFieldList& form, CGeneticsSection* genes
     {
         const CGenotype before(*m_pWorking);
         action->DoAction(genes, window, form.GetFieldControlId(field), before, *m_pWorking);
-        // The genes fields show what the action set; collecting them again
-        // keeps what matches their choices.
-        for (int i = 0; i < m_elements.GetSize(); i++)
+        ShowWorkingGenotype(form, genes);
+        if (m_pChangedGenes != NULL)
+            AddChangedGenes(before, *m_pWorking, *m_pChangedGenes);
+    }
+    else if (CGenSelGenes* changed = DYNAMIC_DOWNCAST(CGenSelGenes, (CObject*)m_elements[element]))
+    {
+        // The changed field wins over other fields of its genes: they show
+        // its value, here at once and on the sheet's other pages when they
+        // come to the front.
+        changed->ForgetShownPairs();
+        const CGenotype chosen = changed->GetChosenGenotype(form, genes, field);
+        for (int i = 0; i < changed->m_coveredGenes.GetSize(); i++)
+            m_pWorking->RemoveGene(changed->m_coveredGenes[i]);
+        m_pWorking->Merge(chosen);
+        for (int i = 0; i < changed->m_coveredGenes.GetSize(); i++)
         {
-            CGenSelGenes* shown = DYNAMIC_DOWNCAST(CGenSelGenes, (CObject*)m_elements[i]);
-            if (shown != NULL && form.GetField((int)m_fieldIndices[i])->IsPresent())
-                shown->ShowGenotype(genes, *m_pWorking, form, (int)m_fieldIndices[i]);
+            ShowWorkingGenotype(form, genes, changed->m_coveredGenes[i], changed);
+            if (m_pChangedGenes != NULL)
+                m_pChangedGenes->Add(changed->m_coveredGenes[i]);
         }
     }
+    if (m_pChangedGenes != NULL)
+        m_nChangedGenesShown = (int)m_pChangedGenes->GetSize();
     CollectChoices(form, genes);
     UpdateInfoTexts(form, genes, rules, sex);
 }

@@ -3,6 +3,9 @@
 // elements' fields, the genes they cover, and the three information fields
 // that show the genotype being built, its assumed alleles and its phenotype.
 #include "afx/AfxCore.h"
+#include "application/selection/GenSelInfoFields.h"
+
+#include <vector>
 
 class CFieldList;
 class CGenSelElement;
@@ -23,14 +26,27 @@ public:
     void UpdateInfoTexts(CFieldList& form, CGeneticsSection* genes, CGeneticsSection* rules, int sex);
     void RunFieldChange(CFieldList& form, CGeneticsSection* genes, CGeneticsSection* rules, int sex, int field,
                         CWnd* window);
+    // The genes fields show the working genotype: all of them, or those of
+    // one gene but the one that changed it.
+    void ShowWorkingGenotype(CFieldList& form, CGeneticsSection* genes, UINT onlyGene = 0,
+                             const CGenSelElement* changed = NULL);
+    // Shows the genes that actions or fields on other pages of the sheet
+    // changed since this page last looked.
+    void CatchUpWithChanges(CFieldList& form, CGeneticsSection* genes);
+    // Whether the parent may hold the working genotype; when not, says why
+    // and answers FALSE, so that the window stays open.
+    BOOL CheckForSex(CGeneticsSection* rules, int sex) const;
+    // The first field that shows the genotype, its assumed alleles or its phenotype.
+    int GetInfoField(GenSelInfoField which) const { return m_infoFields[which].front(); }
 
     CGenotype* m_pWorking;
     CGenotype* m_pRemainder;
     CPropertySheet* m_pOwnerSheet;
     CDWordArray m_fieldIndices;
     CPtrArray m_elements;
-    int m_nGenotypeField;
-    int m_nPhenotypeField;
-    int m_nAssumedField;
+    // The fields of each information kind: the elements' own, else one added.
+    std::vector<int> m_infoFields[3];
     CDWordArray m_coveredGenes;
+    CDWordArray* m_pChangedGenes; // genes changed on any page, in turn; null in a dialog
+    int m_nChangedGenesShown;
 };

@@ -42,6 +42,12 @@ BOOL CSelectGenotypeDlg::OnInitDialog()
     return result;
 }
 
+void CSelectGenotypeDlg::OnOK()
+{
+    if (m_page.CheckForSex(m_pRules, m_nSex))
+        CFieldFormDlg::OnOK();
+}
+
 void CSelectGenotypeDlg::OnFieldChanged(int index)
 {
     m_page.RunFieldChange(m_fieldList, m_pGenes, m_pRules, m_nSex, index, this);

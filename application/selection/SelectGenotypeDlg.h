@@ -16,6 +16,8 @@ public:
     INT_PTR DoModal() override;
     BOOL OnInitDialog() override;
     void OnFieldChanged(int index) override;
+    // Closes only on a genotype that the parent's box accepts.
+    void OnOK() override;
 
     CGenSelPageFields m_page;
     int m_nSex;

@@ -14,6 +14,7 @@ public:
 
     BOOL OnSetActive() override;
     void OnFieldChanged(int index) override;
+    BOOL OnApply() override;
 
     CGenSelPageFields m_page;
     int m_nSex;

@@ -39,9 +39,10 @@ CStringArray& CSelectGenotypeRequest::CountGroups(CStringArray& groups) const
         CGenSelElement* element = (CGenSelElement*)m_pRules->m_selectionElements[i];
         if (CGenSelTab* tab = DYNAMIC_DOWNCAST(CGenSelTab, element))
             current = tab->m_strLabel;
-        else if (element->AppliesTo(m_pRules, m_nSex) && !current.IsEmpty())
+        else if (element->AppliesTo(m_pRules, m_nSex) && (!current.IsEmpty() || groups.GetSize() == 0))
         {
-            groups.Add(current);
+            // Fields after an unlabelled first tab make the group "General".
+            groups.Add(current.IsEmpty() ? CString("General") : current);
             current.Empty();
         }
     }

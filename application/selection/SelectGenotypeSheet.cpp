@@ -26,6 +26,7 @@ CSelectGenotypePage* CSelectGenotypeSheet::StartPage(const CString& title)
     page->m_page.m_pOwnerSheet = this;
     page->m_page.m_pWorking = &m_genotype;
     page->m_page.m_pRemainder = &m_remainder;
+    page->m_page.m_pChangedGenes = &m_changedGenes;
     return page;
 }
 

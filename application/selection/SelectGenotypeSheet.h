@@ -26,6 +26,7 @@ public:
     CGeneticsSection* m_pGenes;
     CGenotype m_genotype;  // the working genotype: handed back on OK
     CGenotype m_remainder; // the genes that no field covers
+    CDWordArray m_changedGenes; // genes that actions or fields changed, in turn
 
 private:
     CSelectGenotypePage* StartPage(const CString& title);

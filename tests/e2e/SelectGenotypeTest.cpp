@@ -7,6 +7,9 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sstream>
+
 using namespace e2e;
 
 namespace
@@ -273,6 +276,56 @@ TEST(SelectGenotypeSheet, PagesForEachTabAndTheActionsOfButtonAndMenu)
                                                     [](const std::string& text) { return text == "bb dd"; }))
             << CProgramDriver::ItemText(program.m_main, FemaleGenotype);
     }
+}
+
+// The pairs of a genotype text as a set: commas and pair order do not count.
+std::vector<std::string> PairSet(std::string text)
+{
+    text.erase(std::remove(text.begin(), text.end(), ','), text.end());
+    std::vector<std::string> pairs;
+    std::istringstream words(text);
+    for (std::string word; words >> word;)
+        pairs.push_back(word);
+    std::sort(pairs.begin(), pairs.end());
+    return pairs;
+}
+
+// Pairs that the lists do not hold, or hold with the alleles the other way
+// round, come back from an untouched OK as they were typed.
+TEST(SelectGenotypeGeneralCanine, UntouchedOkKeepsUnlistedPairsAndAlleleOrder)
+{
+    CStartedProgram program("select-keeps", {"GeneralCanine.gen"});
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(CProgramDriver::WaitUntil(Enabled, program.m_main, FemaleSelect));
+    const struct
+    {
+        int button, edit, phenotype;
+        const char* typed;
+        const char* screenshot;
+    } parents[] = {
+        {MaleSelect, MaleGenotype, MalePhenotype, "ay,aw Em,e kbr,KB", "select-genotype-kept-male-e2e"},
+        {FemaleSelect, FemaleGenotype, FemalePhenotype, "Xh,XH b,B", "select-genotype-kept-female-e2e"},
+    };
+    for (const auto& parent : parents)
+    {
+        CProgramDriver::SetItemText(program.m_main, parent.edit, parent.typed);
+        ASSERT_TRUE(CProgramDriver::WaitForItemText(program.m_main, parent.phenotype,
+                                                    [](const std::string& text) { return !text.empty(); }));
+        const std::string phenotype = CProgramDriver::ItemText(program.m_main, parent.phenotype);
+        CProgramDriver::Click(program.m_main, parent.button);
+        HWND window = program.m_driver.WaitForWindow(SelectCaption);
+        ASSERT_NE(window, nullptr) << parent.typed;
+        ::Sleep(300);
+        CProgramDriver::Screenshot(window, parent.screenshot);
+        ASSERT_TRUE(Closes(window, IDOK));
+        ::Sleep(300);
+        const std::string written = CProgramDriver::ItemText(program.m_main, parent.edit);
+        EXPECT_EQ(PairSet(written), PairSet(parent.typed)) << written;
+        EXPECT_TRUE(CProgramDriver::WaitForItemText(program.m_main, parent.phenotype, [&](const std::string& text) {
+            return text == phenotype;
+        })) << CProgramDriver::ItemText(program.m_main, parent.phenotype);
+    }
+    CProgramDriver::Screenshot(program.m_main, "select-genotype-kept-main-e2e");
 }
 
 TEST(SelectGenotypeWithoutSelectionLines, GivesTheMessageAndOpensNothing)

@@ -117,6 +117,7 @@ TEST_P(SelectGenotypeDlgTest, EachParentsFormFitsTheScreenWithoutOverlaps)
         Pump();
         SaveWindowScreenshot(dialog.m_hWnd, std::string("select_genotype_") + GetParam() + (sex ? "_male" : "_female"));
         EXPECT_EQ(JoinLayoutFaults(FindLayoutFaults(dialog.m_hWnd)), "") << sex;
+        EXPECT_EQ(JoinLayoutFaults(FindColumnFaults(dialog.m_hWnd)), "") << sex;
         dialog.DestroyWindow();
     }
 }
@@ -138,10 +139,10 @@ TEST_P(SelectGenotypeLabrador, ChoicesShowTheGenotypeAndKeepUncoveredGenes)
     // The fields show the given genotype's choices; the info fields follow.
     EXPECT_EQ(list.GetFieldText(0), "Carries yellow (Ee)");
     EXPECT_EQ(list.GetFieldText(1), "Chocolate (bb)");
-    const int genotypeField = dialog.m_page.m_nGenotypeField;
+    const int genotypeField = dialog.m_page.GetInfoField(INFO_GENOTYPE);
     const std::string before = Text(dialog, genotypeField);
     EXPECT_NE(before.find("Ee"), std::string::npos) << before;
-    EXPECT_FALSE(Text(dialog, dialog.m_page.m_nPhenotypeField).empty());
+    EXPECT_FALSE(Text(dialog, dialog.m_page.GetInfoField(INFO_PHENOTYPE)).empty());
 
     // The user picks another E choice: one change report updates the texts.
     const auto start = std::chrono::steady_clock::now();
