@@ -57,12 +57,14 @@ CString CConfigStatementParser::ReadGenes()
 }
 
 // A crossover probability in percent, as a fraction: one plain decimal number
-// from 0 to 100, kept to 5 decimals ("12", "0.5"). Anything else is refused rather than read in
-// part: a figure with an exponent, a sign, trailing letters or digits beyond
-// the integer range would otherwise become some other percentage unnoticed,
-// and a figure outside 0 to 100 could only be clamped.
-static BOOL ReadPercentage(const CString& word, double& probability)
+// from 0 to 100, kept to 5 decimals ("12", "0.5"), with or without one "%"
+// right after it ("10%"). Anything else is refused rather than read in part:
+// a figure with an exponent, a sign, trailing letters or digits beyond the
+// integer range would otherwise become some other percentage unnoticed, and a
+// figure outside 0 to 100 could only be clamped.
+static BOOL ReadPercentage(const CString& written, double& probability)
 {
+    const CString word = written.Right(1) == "%" ? written.Left(written.GetLength() - 1) : written;
     const int length = word.GetLength();
     int digits = 0;
     int point = -1;

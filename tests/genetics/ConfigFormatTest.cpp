@@ -126,14 +126,14 @@ TEST(ConfigFormat, StatementsAreAppliedByKind)
     EXPECT_TRUE(e->m_bLinkedTo);
 }
 
-TEST(ConfigFormat, CrossoverFiguresArePlainDecimalsKeptToFiveDecimals)
+TEST(ConfigFormat, CrossoverFiguresArePlainDecimalsWithAnOptionalPercentSign)
 {
     const struct
     {
         const char* figure;
         double fraction;
     } cases[] = {{"0", 0.0}, {"100", 1.0}, {"000100.000", 1.0}, {"0.5", 0.005}, {"7.", 0.07}, {".25", 0.0025},
-                 {"12.3456789", 0.1234568}};
+                 {"12.3456789", 0.1234568}, {"10%", 0.1}, {"0.5%", 0.005}, {"100%", 1.0}};
     for (const auto& c : cases)
     {
         CTestConfig config(CString("[genes Main]\ngene B B, b\ngene D D, d\nlink B D ") + c.figure + "\n");

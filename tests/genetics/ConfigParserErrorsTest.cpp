@@ -88,6 +88,10 @@ const ErrorCase StatementErrors[] = {
     {"link B D 10 1.2.3\n", "line 10, invalid crossover probability '1.2.3'"},
     {"link B D .\n", "line 10, invalid crossover probability '.'"},
     {"link B D 100.001\n", "line 10, invalid crossover probability '100.001'"},
+    {"link B D 10%%\n", "line 10, invalid crossover probability '10%%'"},
+    {"link B D %\n", "line 10, invalid crossover probability '%'"},
+    {"link B D 10%x\n", "line 10, invalid crossover probability '10%x'"},
+    {"link B D 101%\n", "line 10, invalid crossover probability '101%'"},
     // sex linkage
     {"[rules R]\nbaseon Main\nX-link B\n", "line 12, sex linkage may only be defined for a genes section, not a "
                                            "rules section"},
@@ -139,7 +143,8 @@ const ErrorCase StatementErrors[] = {
                       "allele b is not sex linked"},
     {"Xo,- assumedifmale\n", "line 10, invalid expression 'Xo,-' on 'assumedifmale' line - 'Xo,-' cannot be "
                              "associated with the male sex"},
-    {"B,b B,B assumed\n", "line 10, invalid expression 'B,b B,B' on 'assumed' line - alleles/traits multiply defined"},
+    {"B,b B,B assumed\n", "line 10, invalid expression 'B,b B,B' on 'assumed' line - Alleles for gene 'B' are multiply "
+                         "defined"},
     // With the sex unknown, two alleles of a Y-linked gene suit no individual.
     {"Yg,yg means Both\n", "line 10, invalid expression 'Yg,yg' on 'means' line - maternal allele Yg - allele 'Yg' "
                            "can only be paternal"},
