@@ -364,10 +364,12 @@ CString CGenotype::Parse(const CGeneticsSection* section, const CString& text, i
         CAllelePair* pairs = GetPairs();
         if (pairs[i].m_nGene != pairs[i - 1].m_nGene)
             continue;
-        if (!(flags & PARSE_COLLECT))
-            return "alleles/traits multiply defined";
+        // The message names the gene: in a long genotype the user could not
+        // tell which one is given twice.
         CString message;
         message.Format("Alleles for gene '%s' are multiply defined", (LPCTSTR)section->GetGeneName(pairs[i].m_nGene));
+        if (!(flags & PARSE_COLLECT))
+            return message;
         messages->Add(message);
         // Keep the first pair of the gene: drop this one.
         RemoveAt(i);

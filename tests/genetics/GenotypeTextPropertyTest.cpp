@@ -33,7 +33,6 @@ const char* const Messages[] = {
     "paternal allele missing, yet the maternal allele %s is known to be sex linked to the unshared sex chromosome, "
     "yet this individual is known to be %s and %s should have 2 alleles for this gene",
     "'%s' cannot be associated with the %s sex",
-    "alleles/traits multiply defined",
     "Alleles for gene '%s' are multiply defined",
 };
 

@@ -73,7 +73,8 @@ TEST_F(GenotypeTextXY, WrongPairs)
     EXPECT_TEXT(GenotypeError(m_section, "Bd"), "unknown allele or range symbol 'Bd'");
     EXPECT_TEXT(GenotypeError(m_section, "B"),
                 "only one allele 'B' for the 'B' gene present, yet this gene is not sex linked");
-    EXPECT_TEXT(GenotypeError(m_section, "B,b B,B"), "alleles/traits multiply defined");
+    EXPECT_TEXT(GenotypeError(m_section, "B,b B,B"), "Alleles for gene 'B' are multiply defined");
+    EXPECT_TEXT(GenotypeError(m_section, "D,d B,b b,B"), "Alleles for gene 'B' are multiply defined");
     EXPECT_TEXT(GenotypeError(m_section, "B,Short"), "paternal allele Short - allele name is the same as a "
                                                      "polygenic range symbol");
     // Brackets keep a group together as one word, which is then no pair.
