@@ -7,24 +7,27 @@
 
 CString CGeneticsConfig::ReplaceNotesCodes()
 {
+    // The notes are rebuilt once, piece by piece, so that many codes in long
+    // notes cost no more than the notes' length. The search resumes after
+    // each replacement, so a replacement that holds "%%" is not expanded.
+    CString result;
     int from = 0;
     for (;;)
     {
         const int open = m_strNotes.Find("%%", from);
-        if (open < 0)
-            break;
-        const int close = m_strNotes.Find("%%", open + 2);
+        const int close = open < 0 ? -1 : m_strNotes.Find("%%", open + 2);
         if (close < 0)
             break;
         CString replacement;
         CString error = ExpandNotesCode(m_strNotes.Mid(open + 2, close - open - 2), replacement);
         if (!error.IsEmpty())
             return error;
-        m_strNotes = m_strNotes.Left(open) + replacement + m_strNotes.Mid(close + 2);
-        // Resume after the inserted text, so a replacement that holds "%%"
-        // cannot be expanded again.
-        from = open + replacement.GetLength();
+        result += m_strNotes.Mid(from, open - from);
+        result += replacement;
+        from = close + 2;
     }
+    if (from > 0)
+        m_strNotes = result + m_strNotes.Mid(from);
     return CString();
 }
 
