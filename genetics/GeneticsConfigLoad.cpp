@@ -65,20 +65,44 @@ CString GetStandardConfigFolder()
     return JoinPath(ProgramFolder, StandardConfigFolderName);
 }
 
-BOOL ReadTextFile(const char* path, int fileKind, CStringArray& lines, BOOL report)
+// The sealed file's lines; FALSE when it cannot be read.
+static BOOL ReadSealedLines(const char* path, CStringArray& lines)
 {
     CByteBuffer buffer;
-    if (!buffer.LoadSealedFile(path, SealKeyGeneticsConfiguration))
+    const BOOL read = buffer.LoadSealedFile(path, SealKeyGeneticsConfiguration);
+    if (read)
     {
-        if (report)
-            ReportLoadError(FormatFileError(5, path, fileKind));
-        buffer.Free();
-        return FALSE;
+        buffer.ConvertCrLfToLf();
+        SplitBufferLines(lines, buffer, TRUE);
     }
-    buffer.ConvertCrLfToLf();
-    SplitBufferLines(lines, buffer, TRUE);
     buffer.Free();
+    return read;
+}
+
+BOOL ReadTextFile(const char* path, int fileKind, CStringArray& lines, BOOL report)
+{
+    if (ReadSealedLines(path, lines))
+        return TRUE;
+    if (report)
+        ReportLoadError(FormatFileError(5, path, fileKind));
+    return FALSE;
+}
+
+BOOL ReadGeneticsConfigFile(const char* path, CGeneticsConfig& config, CString& error)
+{
+    CStringArray lines;
+    if (!ReadSealedLines(path, lines))
+        return FALSE;
+    error = config.Read(lines);
     return TRUE;
+}
+
+void SetCurrentGeneticsConfig(CGeneticsConfig* config)
+{
+    RefreshSexLetterTexts();
+    ReleaseGeneticsConfig();
+    CurrentGeneticsConfig = config;
+    GeneticsConfigLoadFailed = FALSE;
 }
 
 CString GetGeneticsConfigError()
@@ -115,15 +139,10 @@ BOOL LoadGeneticsConfig(BOOL force, BOOL report)
         GeneticsConfigLoadFailed = TRUE;
         return FALSE;
     }
-    CStringArray lines;
-    if (!ReadTextFile(path, fileKind, lines, report))
-    {
-        GeneticsConfigLoadFailed = TRUE;
-        return FALSE;
-    }
     CGeneticsConfig* config = new CGeneticsConfig;
-    CString error = config->Read(lines);
-    if (error.IsEmpty())
+    CString error;
+    const BOOL read = ReadGeneticsConfigFile(path, *config, error);
+    if (read && error.IsEmpty())
     {
         CurrentGeneticsConfig = config;
         return TRUE;
@@ -132,7 +151,10 @@ BOOL LoadGeneticsConfig(BOOL force, BOOL report)
     if (report)
     {
         CString message;
-        message.Format("Error in %s, %s", (LPCTSTR)fileName, (LPCTSTR)error);
+        if (read)
+            message.Format("Error in %s, %s", (LPCTSTR)fileName, (LPCTSTR)error);
+        else
+            message = FormatFileError(5, path, fileKind);
         ReportLoadError(message);
     }
     GeneticsConfigLoadFailed = TRUE;

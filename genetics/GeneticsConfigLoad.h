@@ -17,6 +17,13 @@ extern CString FemaleLetterSuffix;
 const int GENETICS_CONFIG_FILE_KIND = 13;
 
 BOOL LoadGeneticsConfig(BOOL force, BOOL report);
+// Reads the sealed configuration file at the path into the configuration,
+// reporting nothing. FALSE when the file cannot be read; otherwise TRUE, and
+// error holds the configuration's first error (empty when it has none).
+BOOL ReadGeneticsConfigFile(const char* path, CGeneticsConfig& config, CString& error);
+// Makes the configuration, read without error, the current one in place of
+// the one loaded before; it is owned from then on.
+void SetCurrentGeneticsConfig(CGeneticsConfig* config);
 void GetGeneticsConfigPath(CString* path, CString* fileName, int* fileKind);
 BOOL ReadTextFile(const char* path, int fileKind, CStringArray& lines, BOOL report);
 CString GetGeneticsConfigError();

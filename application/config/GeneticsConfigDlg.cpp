@@ -3,7 +3,6 @@
 #include "application/config/ConfigDlgIds.h"
 #include "application/config/ConfigInstaller.h"
 #include "application/config/ConfigNotesText.h"
-#include "application/viewer/TextViewerDlg.h"
 #include "framework/controls/MyComboBox.h"
 #include "foundation/files/FileKinds.h"
 #include "foundation/files/FileOperations.h"
@@ -88,16 +87,11 @@ BOOL CGeneticsConfigDlg::ScanConfigurations()
         const CString error = config.Read(lines, numbers);
         if (!error.IsEmpty())
         {
-            CString message;
-            message.Format("Error in standard genetic configuration '%s', %s", (LPCTSTR)name, (LPCTSTR)error);
-            if (GetFileKindFromName(name) == GENETICS_CONFIG_FILE_KIND)
-                message += " Please report this error to Mirolf.";
-            m_errors.Add(message);
+            m_errors.Add(FormatStandardConfigError(name, error));
             continue;
         }
         m_fileNames.Add(name);
         m_descriptions.Add(config.GetDescription());
-        m_notes.Add(config.GetNotes());
         m_versions.Add(config.GetVersion());
     }
     if (showProgress)
@@ -135,7 +129,7 @@ BOOL CGeneticsConfigDlg::OnInitDialog()
         sentence.Format("The genetics configuration is about to be set to %s", (LPCTSTR)description);
         MakeSentence(&sentence);
         ShowInformation(NULL, 0, "%s", (LPCTSTR)sentence);
-        InstallConfiguration(m_fileNames[0], m_notes[0]);
+        InstallConfiguration(m_fileNames[0]);
         EndDialog(CONFIG_DLG_CLOSED_AT_OPENING);
         return FALSE;
     }
@@ -197,21 +191,20 @@ void CGeneticsConfigDlg::OnOK()
     const int index = GetSelectedIndex();
     if (index < 0)
         return;
-    if (InstallConfiguration(m_fileNames[index], m_notes[index]))
+    if (InstallConfiguration(m_fileNames[index]))
         CDialog::OnOK();
 }
 
-BOOL CGeneticsConfigDlg::InstallConfiguration(const CString& name, const CString& notes)
+BOOL CGeneticsConfigDlg::InstallConfiguration(const CString& name)
 {
     if (!InstallConfigurationFile(name))
         return FALSE;
     const int dot = name.Find('.');
     const CString shortName = dot >= 0 ? name.Left(dot) : name;
-    CTextViewerDlg viewer(VIEWER_CLOSE_BUTTON | VIEWER_NO_COPY, this);
-    viewer.SetTitle("Genetics Configuration Notes - %s", (LPCTSTR)shortName);
-    viewer.m_printTitle = shortName;
-    viewer.m_printTitleSet = TRUE;
-    viewer.SetText(BuildConfigNotesText(notes));
-    viewer.DoModal();
+    CString title;
+    title.Format("Genetics Configuration Notes - %s", (LPCTSTR)shortName);
+    // The notes of the copy that was checked and installed: the file may have
+    // changed since the list was made.
+    ShowConfigNotes(this, title, shortName, CurrentGeneticsConfig->GetNotes());
     return TRUE;
 }

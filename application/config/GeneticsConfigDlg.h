@@ -16,14 +16,13 @@ public:
     explicit CGeneticsConfigDlg(CWnd* parent);
 
     BOOL OnInitDialog() override;
-    // Installs the file of the standard folder and shows its notes; nonzero
-    // when the file was installed.
-    BOOL InstallConfiguration(const CString& name, const CString& notes);
+    // Installs the file of the standard folder and shows the notes of what
+    // was installed; nonzero when the file was installed.
+    BOOL InstallConfiguration(const CString& name);
 
     BOOL m_reporting;
     CStringArray m_fileNames;
     CStringArray m_descriptions;
-    CStringArray m_notes;
     CStringArray m_versions;
     CMyListBox m_list;
     CMyStatic m_comments;

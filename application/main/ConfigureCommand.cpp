@@ -12,9 +12,8 @@ int CConfigureCommand::Execute()
     const CGeneticsConfig* before = CurrentGeneticsConfig;
     CGeneticsConfigDlg dialog(m_dialog);
     dialog.m_reporting = TRUE;
+    // A successful installation has loaded the new configuration already.
     const INT_PTR result = dialog.DoModal();
-    if (result == IDOK)
-        LoadGeneticsConfig(TRUE, TRUE);
     // Whatever ended the dialog, nothing stale stays on screen once the
     // loaded configuration changed.
     if (result == IDOK || CurrentGeneticsConfig != before)

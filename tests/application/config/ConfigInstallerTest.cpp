@@ -92,9 +92,15 @@ TEST_F(ConfigInstaller, FailureKeepsTheInstalledConfiguration)
         const char* what;
         bool lockTarget;
         const char* name;
-    } cases[] = {{"source removed", false, "Missing.gen"}, {"destination locked", true, "GreatDane.gen"}};
+        std::string contents;  // written over the source first, unless empty
+    } cases[] = {{"source removed", false, "Missing.gen", ""},
+                 {"destination locked", true, "GreatDane.gen", ""},
+                 {"source cut", false, "Cut.gen", m_dane.substr(0, m_dane.size() / 2)},
+                 {"source not sealed", false, "Plain.gen", "desc Plain text\n[genes Main]\ngene B B, b\n"}};
     for (const Case& c : cases)
     {
+        if (!c.contents.empty())
+            m_folder.WriteFile(std::string("Configurations\\") + c.name, c.contents);
         HANDLE lock = c.lockTarget ? ::CreateFileA((m_folder / "Genetics.Gen").c_str(), GENERIC_READ, 0, NULL,
                                                    OPEN_EXISTING, 0, NULL)
                                    : INVALID_HANDLE_VALUE;
@@ -103,6 +109,10 @@ TEST_F(ConfigInstaller, FailureKeepsTheInstalledConfiguration)
         if (lock != INVALID_HANDLE_VALUE)
             ::CloseHandle(lock);
         EXPECT_EQ(answerer.Count(), 1) << c.what;
+        if (!c.contents.empty())
+        {
+            EXPECT_NE(answerer.LastText().find(c.name), std::string::npos) << c.what << ": " << answerer.LastText();
+        }
         EXPECT_EQ(m_folder.ReadFile("Genetics.Gen"), m_labrador) << c.what;
         EXPECT_EQ(CurrentGeneticsConfig, loaded) << c.what;
         EXPECT_EQ(FilesInFolder(), 1) << c.what << ": the partial copy is deleted";
