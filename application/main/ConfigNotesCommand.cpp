@@ -3,7 +3,6 @@
 #include "application/config/ConfigNotesText.h"
 #include "application/main/GeneticsMainDlg.h"
 #include "application/main/MainDlgIds.h"
-#include "application/viewer/TextViewerDlg.h"
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsConfigLoad.h"
 
@@ -17,10 +16,7 @@ BOOL CConfigNotesCommand::IsEnabled()
 
 int CConfigNotesCommand::Execute()
 {
-    CTextViewerDlg viewer(VIEWER_CLOSE_BUTTON | VIEWER_NO_COPY, m_dialog);
-    viewer.SetTitle("Genetics Configuration Notes");
-    viewer.m_printTitle = "Genetics Configuration Notes";
-    viewer.SetText(BuildConfigNotesText(CurrentGeneticsConfig->GetNotes()));
-    viewer.DoModal();
+    ShowConfigNotes(m_dialog, "Genetics Configuration Notes", "Genetics Configuration Notes",
+                    CurrentGeneticsConfig->GetNotes());
     return 1;
 }

@@ -3,6 +3,8 @@
 #include "application/app/AppGlobals.h"
 #include "application/viewer/TextViewerIds.h"
 #include "foundation/windows/Clipboard.h"
+#include "foundation/windows/SelectedObject.h"
+#include "foundation/windows/TextReflow.h"
 #include "framework/messages/CommandObject.h"
 
 namespace
@@ -76,7 +78,28 @@ void CTextViewerDlg::SetText(LPCTSTR text)
 {
     m_text = text != NULL ? text : "";
     if (m_textCtrl.GetSafeHwnd() != NULL)
+        ShowText();
+}
+
+void CTextViewerDlg::ShowText()
+{
+    if (!(m_flags & VIEWER_FIT_LINES))
+    {
         m_textCtrl.SetWindowText(m_text);
+        return;
+    }
+    // The edit control wraps a long line in time that grows with the square
+    // of its length; lines that fit already cost it no more than their length.
+    CRect area;
+    m_textCtrl.GetRect(&area);
+    HDC dc = ::GetDC(m_textCtrl.GetSafeHwnd());
+    CString fitted;
+    {
+        CSelectedObject font(dc, (HGDIOBJ)m_textCtrl.SendMessage(WM_GETFONT));
+        fitted = WrapLinesToWidth(dc, m_text, area.Width() - 2);
+    }
+    ::ReleaseDC(m_textCtrl.GetSafeHwnd(), dc);
+    m_textCtrl.SetWindowText(fitted);
 }
 
 CString CTextViewerDlg::GetPrintHeader1()
@@ -91,7 +114,7 @@ void CTextViewerDlg::DoDataExchange(CDataExchange* pDX)
         DDX_Control(pDX, IDC_VIEWER_TEXT, m_textCtrl);
     if (!pDX->m_bSaveAndValidate)
     {
-        m_textCtrl.SetWindowText(m_text);
+        ShowText();
         if (!m_heading.IsEmpty())
             SetDlgItemText(IDC_VIEWER_HEADING, m_heading);
     }

@@ -10,7 +10,8 @@ enum TextViewerFlags
     VIEWER_CLOSE_BUTTON = 8,    // OK-style, with the OK button labelled "&Close"
     VIEWER_NO_COPY = 16,        // the Copy button is disabled and hidden
     VIEWER_FIXED_FONT = 32,     // the text in the shared fixed-pitch font
-    VIEWER_WIDE = 64            // the wide template
+    VIEWER_WIDE = 64,           // the wide template
+    VIEWER_FIT_LINES = 128      // long lines are broken to fit the text control before they are shown
 };
 
 class CTextViewerDlg : public CPrintableDlg
@@ -38,6 +39,9 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
+    // Puts the text into the text control, its lines broken to fit with
+    // VIEWER_FIT_LINES.
+    void ShowText();
     void OnOK() override;
     void OnCancel() override;
     afx_msg void OnYes();

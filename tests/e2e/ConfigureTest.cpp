@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 
+#include <cstdio>
+
 using namespace e2e;
 
 namespace
@@ -91,6 +93,222 @@ TEST_F(Configure, FailedInstallationKeepsTheOldConfiguration)
             std::fclose(file);
         }
     }
+}
+
+namespace
+{
+void WriteWholeFile(const std::string& path, const std::string& contents)
+{
+    FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr) << path;
+    std::fwrite(contents.data(), 1, contents.size(), file);
+    std::fclose(file);
+}
+
+// Waits for the program's message box, saves its picture under the name
+// (when one is given), answers it with OK and returns its text.
+std::string PictureAndAnswerMessage(CProgramDriver& driver, const char* picture)
+{
+    for (int i = 0; i < 2000 && driver.FindMessageBox(NULL) == NULL; i++)
+        ::Sleep(5);
+    HWND box = driver.FindMessageBox(NULL);
+    if (box != NULL && picture != nullptr)
+        CProgramDriver::Screenshot(box, picture);
+    return driver.AnswerMessageBox(IDOK);
+}
+
+bool AnyTemporaryFileIn(const std::string& folder)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA((folder + "\\*.tmp").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return false;
+    ::FindClose(search);
+    return true;
+}
+}  // namespace
+
+// The standard configuration changed on disk after the list was made: what
+// no longer reads is refused once, by its name, and the installed one stays.
+TEST_F(Configure, AConfigurationThatNoLongerReadsKeepsTheInstalledOne)
+{
+    const std::string installed = m_folder.ReadFile("Genetics.Gen");
+    const std::string phenotype = CProgramDriver::ItemText(m_main, FemalePhenotype);
+    const std::string standard = m_folder.ReadFile("Configurations\\GreatDane.gen");
+    const std::string source = m_folder / "Configurations\\GreatDane.gen";
+    const std::string unreadable = "Failed to read from standard genetics configuration file " + source + ".";
+    const struct
+    {
+        const char* change;
+        std::string contents;  // written over the standard configuration, or
+        std::string copied;    // the file copied over it
+        std::string message;
+        const char* picture;
+    } changes[] = {
+        {"cut", standard.substr(0, standard.size() / 2), "", unreadable, "configure-unreadable"},
+        {"not sealed", "desc A plain text\n[genes Test]\ngene B B, b\n", "", unreadable, nullptr},
+        {"an error inside", "", BuildFolder() + "\\e2e_configurations\\WithAnError.gen",
+         "Error in standard genetic configuration 'GreatDane.gen', line 8, unknown gene 'Q'", "configure-error-inside"},
+    };
+    for (const auto& c : changes)
+    {
+        HWND list = OpenListAt("GreatDane");
+        ASSERT_NE(list, nullptr);
+        if (c.copied.empty())
+            WriteWholeFile(source, c.contents);
+        else
+            ASSERT_TRUE(::CopyFileA(c.copied.c_str(), source.c_str(), FALSE)) << c.copied;
+        CProgramDriver::Click(list, IDOK);
+        const std::string message = PictureAndAnswerMessage(m_driver, c.picture);
+        EXPECT_NE(message.find(c.message), std::string::npos) << c.change << ": " << message;
+        EXPECT_TRUE(m_driver.AnswerAllMessageBoxes(IDOK, 1000).empty()) << c.change << ": the error shows once";
+        EXPECT_EQ(m_driver.FindWindowByCaption("Genetics Configuration Notes - GreatDane"), nullptr) << c.change;
+        EXPECT_TRUE(::IsWindowVisible(list)) << c.change << ": the list stays open";
+        ASSERT_TRUE(CloseWindow(m_driver, ListCaption, IDCANCEL));
+        EXPECT_TRUE(m_folder.ReadFile("Genetics.Gen") == installed) << c.change << ": Genetics.Gen is kept";
+        EXPECT_FALSE(AnyTemporaryFileIn(m_folder.Path())) << c.change;
+        EXPECT_EQ(CProgramDriver::ItemText(m_main, FemalePhenotype), phenotype) << c.change << ": still the Labrador";
+        CProgramDriver::Click(m_main, Notes);
+        EXPECT_TRUE(CloseWindow(m_driver, "Genetics Configuration Notes")) << c.change << ": the notes still open";
+        WriteWholeFile(source, standard);
+    }
+}
+
+namespace
+{
+bool IsWritable(const std::string& folder)
+{
+    HANDLE probe = ::CreateFileA((folder + "\\writable.probe").c_str(), GENERIC_WRITE, 0, NULL, CREATE_NEW,
+                                 FILE_FLAG_DELETE_ON_CLOSE, NULL);
+    if (probe == INVALID_HANDLE_VALUE)
+        return false;
+    ::CloseHandle(probe);
+    return true;
+}
+
+// Runs chattr on the folder, so that not even root may make, rename or delete
+// files in it: the tests run as root, for whom permissions do not count. Wine
+// starts a program that is no Windows program as a program of the host, but
+// its handle can neither be waited for nor asked its exit code: the folder is
+// watched instead. TRUE when the folder became as wanted.
+bool SetImmutable(const std::string& folder, bool immutable)
+{
+    typedef char*(CDECL * UnixName)(LPCWSTR);
+    const UnixName toUnix = (UnixName)::GetProcAddress(::GetModuleHandleA("kernel32"), "wine_get_unix_file_name");
+    if (toUnix == NULL)
+        return false;
+    wchar_t wide[MAX_PATH];
+    ::MultiByteToWideChar(CP_ACP, 0, folder.c_str(), -1, wide, MAX_PATH);
+    char* unixPath = toUnix(wide);
+    if (unixPath == NULL)
+        return false;
+    std::string command = std::string("chattr ") + (immutable ? "+i" : "-i") + " \"" + unixPath + "\"";
+    ::HeapFree(::GetProcessHeap(), 0, unixPath);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    if (!::CreateProcessA("Z:\\usr\\bin\\chattr", &command[0], NULL, NULL, FALSE, 0, NULL, NULL, &startup,
+                          &process))
+        return false;
+    ::CloseHandle(process.hProcess);
+    ::CloseHandle(process.hThread);
+    for (int i = 0; i < 500 && IsWritable(folder) == immutable; i++)
+        ::Sleep(10);
+    return IsWritable(folder) != immutable;
+}
+
+// A folder that nobody may write to while the guard lives.
+class CUnwritableFolder
+{
+public:
+    explicit CUnwritableFolder(const std::string& folder) : m_folder(folder), m_set(SetImmutable(folder, true)) {}
+    ~CUnwritableFolder()
+    {
+        if (m_set)
+            SetImmutable(m_folder, false);
+    }
+    bool IsSet() const { return m_set; }
+
+private:
+    std::string m_folder;
+    bool m_set;
+};
+}  // namespace
+
+TEST_F(Configure, AProgramFolderThatCannotBeWrittenIsNamed)
+{
+    const std::string installed = m_folder.ReadFile("Genetics.Gen");
+    HWND list = OpenListAt("GreatDane");
+    ASSERT_NE(list, nullptr);
+    std::string message;
+    {
+        CUnwritableFolder unwritable(m_folder.Path());
+        ASSERT_TRUE(unwritable.IsSet());
+        CProgramDriver::Click(list, IDOK);
+        message = PictureAndAnswerMessage(m_driver, "configure-unwritable-folder");
+    }
+    EXPECT_NE(message.find("the program folder " + m_folder.Path() + " cannot be written"), std::string::npos)
+        << message;
+    EXPECT_NE(message.find("Genetics.Gen"), std::string::npos) << message;
+    EXPECT_EQ(message.find(".tmp"), std::string::npos) << "no temporary file is named: " << message;
+    EXPECT_TRUE(m_driver.AnswerAllMessageBoxes(IDOK, 500).empty());
+    EXPECT_TRUE(::IsWindowVisible(list)) << "the list stays open";
+    ASSERT_TRUE(CloseWindow(m_driver, ListCaption, IDCANCEL));
+    EXPECT_EQ(m_folder.ReadFile("Genetics.Gen"), installed);
+}
+
+namespace
+{
+// The program's visible window of that caption, looked for without sending
+// the program a message (the platform reads another process's caption
+// itself): a program busy for minutes must fail the test, not hold it up.
+HWND WaitForCaption(const CProgramDriver& driver, const std::string& caption, DWORD milliseconds)
+{
+    const DWORD end = ::GetTickCount() + milliseconds;
+    do
+    {
+        for (HWND window : driver.Windows())
+        {
+            char text[256] = "";
+            ::GetWindowTextA(window, text, sizeof(text));
+            if (caption == text)
+                return window;
+        }
+        ::Sleep(5);
+    } while ((LONG)(end - ::GetTickCount()) > 0);
+    return NULL;
+}
+}  // namespace
+
+// Notes of a megabyte, most of it one paragraph, open within seconds; the
+// paragraphs that empty notes lines end are kept; the viewer's edit control
+// has no line of its own to wrap.
+TEST(Notes, AMegabyteOfNotesOpensWithinSecondsAndKeepsItsParagraphs)
+{
+    CProgramFolder folder("longnotes", {"LongNotes.gen"}, true);
+    CProgramDriver driver;
+    std::vector<std::string> messages;
+    HWND main = StartUntil(driver, folder, MainCaption, &messages);
+    ASSERT_NE(main, nullptr);
+    const DWORD start = ::GetTickCount();
+    CProgramDriver::Click(main, Notes);
+    HWND notes = WaitForCaption(driver, "Genetics Configuration Notes", 20000);
+    const DWORD elapsed = ::GetTickCount() - start;
+    ASSERT_NE(notes, nullptr) << "the notes did not open within 20 s";
+    std::printf("[ figures  ] notes of 1 MB open in %lu ms\n", (unsigned long)elapsed);
+    EXPECT_LT(elapsed, 8000u);
+    CProgramDriver::Screenshot(notes, "notes-of-a-megabyte");
+    const std::string text = CProgramDriver::ItemText(notes, ReportText);
+    EXPECT_NE(text.find("First paragraph.\r\n\r\nSecond paragraph written on two lines.\r\n\r\nMerle is"),
+              std::string::npos)
+        << text.substr(0, 600);
+    EXPECT_NE(text.find("The end of the notes."), std::string::npos);
+    size_t lines = 1;
+    for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2))
+        lines++;
+    EXPECT_EQ((size_t)::SendDlgItemMessageA(notes, ReportText, EM_GETLINECOUNT, 0, 0), lines)
+        << "every line fits the control";
+    EXPECT_TRUE(CloseWindow(driver, "Genetics Configuration Notes"));
 }
 
 TEST(Install, WritesTheSettingsAndEndsWithoutAMainWindow)

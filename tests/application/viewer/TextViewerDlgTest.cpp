@@ -61,3 +61,34 @@ TEST(TextViewer, EachTemplateShowsItsTextAndButtonsCleanly)
         EXPECT_EQ(faults, "") << c.name;
     }
 }
+
+// With VIEWER_FIT_LINES a long paragraph is shown in lines that fit the text
+// control, so the control wraps nothing itself; the viewer's text, which is
+// printed, keeps the paragraph whole.
+TEST(TextViewer, FittedLinesLeaveTheControlNothingToWrap)
+{
+    std::string paragraph;
+    for (int sentence = 0; sentence < 200; sentence++)
+        paragraph += "Merle is incompletely dominant and double merles are mostly white. ";
+    const std::string text = "A first line.\r\n\r\n" + paragraph + "\r\nThe last line.";
+    CTextViewerDlg viewer(VIEWER_CLOSE_BUTTON | VIEWER_NO_COPY | VIEWER_FIT_LINES, NULL);
+    viewer.SetText(text.c_str());
+    int controlLines = 0, hardLines = 0;
+    std::string shown;
+    CDialogDriver driver([&](HWND window) {
+        HWND edit = ::GetDlgItem(window, IDC_VIEWER_TEXT);
+        controlLines = (int)::SendMessageA(edit, EM_GETLINECOUNT, 0, 0);
+        char buffer[32768] = "";
+        ::GetWindowTextA(edit, buffer, sizeof(buffer));
+        shown = buffer;
+        ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    });
+    viewer.DoModal();
+    hardLines = 1;
+    for (size_t at = shown.find("\r\n"); at != std::string::npos; at = shown.find("\r\n", at + 2))
+        hardLines++;
+    EXPECT_GT(hardLines, 20) << "the paragraph is shown in many lines";
+    EXPECT_EQ(controlLines, hardLines) << shown;
+    EXPECT_EQ(shown.rfind("A first line.\r\n\r\nMerle is", 0), 0u) << shown.substr(0, 100);
+    EXPECT_STREQ(viewer.GetText(), text.c_str());
+}

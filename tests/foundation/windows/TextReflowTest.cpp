@@ -67,3 +67,71 @@ TEST(MemoryUsageTest, WholeMegabytesRoundUp)
     EXPECT_EQ(GetMemoryUsageText().Find("Mem. Usage "), 0);
     WindowsVersionCode = saved;
 }
+
+namespace
+{
+// A memory device context with a fixed-pitch font, so widths count characters.
+class CFixedPitchDC
+{
+public:
+    CFixedPitchDC() : m_dc(::CreateCompatibleDC(NULL))
+    {
+        m_previous = ::SelectObject(m_dc, ::GetStockObject(ANSI_FIXED_FONT));
+        SIZE size = {};
+        ::GetTextExtentPoint32A(m_dc, "W", 1, &size);
+        m_charWidth = size.cx;
+    }
+    ~CFixedPitchDC()
+    {
+        ::SelectObject(m_dc, m_previous);
+        ::DeleteDC(m_dc);
+    }
+    int Width(int characters) const { return characters * m_charWidth; }
+    HDC m_dc;
+    int m_charWidth;
+
+private:
+    HGDIOBJ m_previous;
+};
+}  // namespace
+
+TEST(TextReflowTest, LinesAreWrappedToTheWidthAtBlanks)
+{
+    CFixedPitchDC dc;
+    SIZE narrow = {};
+    ::GetTextExtentPoint32A(dc.m_dc, "iii", 3, &narrow);
+    ASSERT_EQ(narrow.cx, dc.Width(3)) << "the font is of fixed pitch";
+    const struct
+    {
+        const char* text;
+        int characters;
+        const char* wrapped;
+    } cases[] = {
+        {"short line", 20, "short line"},
+        {"one two three four", 9, "one two\r\nthree\r\nfour"},
+        {"abcd efgh", 4, "abcd\r\nefgh"},
+        {"abcdefghij", 4, "abcd\r\nefgh\r\nij"},
+        {"ab cd\r\n\r\nef gh", 2, "ab\r\ncd\r\n\r\nef\r\ngh"},
+        {"ab cd\r\n", 5, "ab cd\r\n"},
+        {"", 5, ""},
+        {"ab", 0, "a\r\nb"},
+    };
+    for (const auto& c : cases)
+        EXPECT_STREQ(WrapLinesToWidth(dc.m_dc, c.text, dc.Width(c.characters)), c.wrapped) << c.text;
+    EXPECT_STREQ(WrapLinesToWidth(dc.m_dc, NULL, 10), "");
+}
+
+TEST(TextReflowTest, WrappingALongParagraphTakesTimeInProportionToItsLength)
+{
+    CFixedPitchDC dc;
+    CString paragraph;
+    for (int i = 0; i < 100000; i++)
+        paragraph += "word ";
+    const DWORD start = ::GetTickCount();
+    const CString wrapped = WrapLinesToWidth(dc.m_dc, paragraph, dc.Width(60));
+    const DWORD elapsed = ::GetTickCount() - start;
+    // Twelve words a line: each break turns one blank into "\r\n".
+    EXPECT_EQ(wrapped.GetLength(), paragraph.GetLength() + 100000 / 12);
+    EXPECT_EQ(wrapped.Left(61), "word word word word word word word word word word word word\r\nw");
+    EXPECT_LT(elapsed, 2000u);
+}
