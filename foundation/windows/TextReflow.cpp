@@ -51,6 +51,12 @@ static void AppendWrappedLine(CString& result, HDC dc, const char* begin, const 
         const BOOL atBlank = cut > 0;
         if (!atBlank)
             cut = fit > 0 ? fit : 1;
+        if (cut >= left)
+        {
+            // Not even one character fits: it stands alone.
+            result += CString(begin, left);
+            return;
+        }
         result += CString(begin, cut);
         result += "\r\n";
         begin += atBlank ? cut + 1 : cut;
