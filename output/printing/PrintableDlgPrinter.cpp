@@ -49,6 +49,13 @@ void SetItemText(CPrintableDlg* dialog, UINT id, LPCTSTR text)
 }
 
 CPrintableDlgPrinter printer;
+// Set while a printer problem is being shown, on every way out.
+BOOL reportingPrinterProblem = FALSE;
+struct CReportingPrinterProblem
+{
+    CReportingPrinterProblem() { reportingPrinterProblem = TRUE; }
+    ~CReportingPrinterProblem() { reportingPrinterProblem = FALSE; }
+};
 } // namespace
 
 void InstallPrintableDlgPrinting()
@@ -83,8 +90,12 @@ void CPrintableDlgPrinter::SetupPrinter(CPrintableDlg* dialog, BOOL fromSelectio
         SetItemText(dialog, IDC_PRINT_PAPER, state->m_printerData->m_paperDescription);
         dialog->m_printerReady = TRUE;
     }
-    else if (ShouldReportPrinterProblem())
+    else if (!reportingPrinterProblem && ShouldReportPrinterProblem())
     {
+        // The message box is a printable dialog too: while it reports the
+        // problem, its own set-up meets the same problem and must not report
+        // it again, or every box opens another without end.
+        CReportingPrinterProblem reporting;
         CString format;
         ExpandTokens("Error ~initialising~ printer '%s' - %s", format);
         ShowError(NULL, 0, format, (LPCTSTR)dialog->m_configurationName, (LPCTSTR)error);

@@ -115,6 +115,33 @@ TEST_F(PrintableDlgPrintingTest, WithoutAPrinterOneMessageAndNoPrinting)
     EXPECT_EQ(std::string::npos, m_app.m_messages[0].find('~')); // the token is expanded
 }
 
+// The program's message box is a printable dialog itself: reporting a
+// printer problem in one, with every problem reported (not once per run),
+// must not make the box report its own set-up problem again without end.
+TEST_F(PrintableDlgPrintingTest, WithoutAPrinterAMessageBoxDoesNotReportItsOwnProblem)
+{
+    if (HavePrinter())
+        GTEST_SKIP() << "a printer is installed";
+    ReportPrinterProblemsOnce = FALSE;
+    struct CBoxShowingApp : CRecordingApp
+    {
+        const CDialogTemplate* m_box = NULL;
+        int ShowMessage(LPCTSTR text, LPCTSTR title, UINT a, UINT b, UINT c, UINT d, LPCTSTR e) override
+        {
+            CRecordingApp::ShowMessage(text, title, a, b, c, d, e);
+            if (m_messages.size() < 10) // bounded, so that the fault fails instead of overflowing
+                CReportDialog(*m_box).DoModal();
+            return IDOK;
+        }
+    };
+    m_app.m_messages.clear();
+    CBoxShowingApp app; // the latest application object is the one asked
+    app.m_box = &m_template;
+    CReportDialog dialog(m_template);
+    ASSERT_EQ(IDOK, dialog.DoModal());
+    EXPECT_EQ(1u, app.m_messages.size());
+}
+
 TEST_F(PrintableDlgPrintingTest, WithAPrinterTheDialogPrintsItsText)
 {
     if (!HavePrinter() || getenv("KESTROVA_CUPS_SPOOL") == NULL)
