@@ -256,16 +256,20 @@ BOOL CMyApp::PreTranslateMessage(MSG* msg)
 {
     if (DismissPopupOnInput(msg))
         return TRUE;
-    // The Delete key within the main window becomes the delete command, which
-    // nothing in this program handles: it changes nothing.
+    // The Delete key within the main window becomes the delete command when
+    // the main window has a handler for it; otherwise the key reaches the
+    // focused control, so that Delete deletes in an edit.
     if (msg->message == WM_KEYDOWN && msg->wParam == VK_DELETE)
     {
         HWND focus = ::GetFocus();
         CWnd* main = GetMainWnd();
+        const UINT command = ::GetKeyState(VK_SHIFT) < 0 ? 33216 : 33215;
+        AFX_CMDHANDLERINFO handler = {};
         if (focus != NULL && ::GetDlgCtrlID(focus) != 40042 && main != NULL &&
-            (main->GetSafeHwnd() == focus || ::IsChild(main->GetSafeHwnd(), focus)))
+            (main->GetSafeHwnd() == focus || ::IsChild(main->GetSafeHwnd(), focus)) &&
+            main->OnCmdMsg(command, CN_COMMAND, NULL, &handler))
         {
-            main->PostMessage(WM_COMMAND, ::GetKeyState(VK_SHIFT) < 0 ? 33216 : 33215, 0);
+            main->PostMessage(WM_COMMAND, command, 0);
             return TRUE;
         }
     }

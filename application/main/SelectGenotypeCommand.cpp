@@ -17,7 +17,9 @@ CSelectGenotypeCommand::CSelectGenotypeCommand(CGeneticsMainDlg* dialog, int sex
 
 BOOL CSelectGenotypeCommand::IsEnabled()
 {
-    return CCommandObject::IsEnabled() && CurrentGeneticsConfig != NULL && GetGeneticsConfigError().IsEmpty();
+    // Without a rules section there is nothing to select from, as for Notes...
+    return CCommandObject::IsEnabled() && CurrentGeneticsConfig != NULL && GetGeneticsConfigError().IsEmpty() &&
+           CGeneticsMainDlg::GetRulesSection() != NULL;
 }
 
 int CSelectGenotypeCommand::Execute()

@@ -1,5 +1,7 @@
 // The main window as a breeder uses it: typing genotypes, the assumed
-// alleles, Predict Mating and its report, Notes..., About, Enter and Escape.
+// alleles, Predict Mating and its report, Notes..., About, Enter, Escape and
+// Delete, letters beyond ASCII, and the buttons a configuration without
+// rules leaves disabled.
 #include "E2eSupport.h"
 
 #include <commctrl.h>
@@ -35,8 +37,94 @@ protected:
     }
 
     std::string Output(int id) { return CProgramDriver::ItemText(m_main, id); }
-
 };
+
+// Real key input goes to the focused window of the foreground window: the
+// edit is given the focus by a click on it, as a user would.
+void PressKey(WORD key)
+{
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = key;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, input, sizeof(INPUT));
+}
+
+bool HasFocus(HWND window, int)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    return ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, NULL), &info) && info.hwndFocus == window;
+}
+
+// Letters as a keyboard of another layout or an input method gives them.
+void TypeUnicode(const wchar_t* text)
+{
+    for (const wchar_t* c = text; *c != 0; c++)
+    {
+        INPUT input[2] = {};
+        input[0].type = input[1].type = INPUT_KEYBOARD;
+        input[0].ki.wScan = input[1].ki.wScan = *c;
+        input[0].ki.dwFlags = KEYEVENTF_UNICODE;
+        input[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+        ::SendInput(2, input, sizeof(INPUT));
+    }
+}
+
+void ClickInto(HWND window)
+{
+    RECT rect;
+    ::GetWindowRect(window, &rect);
+    ::SetForegroundWindow(::GetAncestor(window, GA_ROOT));
+    ::SetCursorPos(rect.right - 4, (rect.top + rect.bottom) / 2);
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, input, sizeof(INPUT));
+}
+
+TEST_F(MainWindow, DeleteRemovesTheCharacterAfterTheCaret)
+{
+    for (int id : {FemaleGenotype, MaleGenotype})
+    {
+        Type(id, "Bbx");
+        HWND edit = ::GetDlgItem(m_main, id);
+        ClickInto(edit);
+        ASSERT_TRUE(CProgramDriver::WaitUntil(HasFocus, edit, 0));
+        ::SendMessageA(edit, EM_SETSEL, 1, 1);
+        PressKey(VK_DELETE);
+        EXPECT_TRUE(CProgramDriver::WaitForItemText(m_main, id, [](const std::string& t) { return t == "Bx"; }))
+            << CProgramDriver::ItemText(m_main, id);
+    }
+    EXPECT_TRUE(m_driver.IsRunning());
+}
+
+// Windows-1252 letters stay as typed or set, in the field and in the error
+// that names the text.
+TEST_F(MainWindow, LettersBeyondAsciiStayAsTyped)
+{
+    const std::string typed = "\xE4t";
+    CProgramDriver::SetItemText(m_main, FemaleGenotype, "");
+    HWND edit = ::GetDlgItem(m_main, FemaleGenotype);
+    ClickInto(edit);
+    ASSERT_TRUE(CProgramDriver::WaitUntil(HasFocus, edit, 0));
+    TypeUnicode(L"\u00E4t");
+    EXPECT_TRUE(CProgramDriver::WaitForItemText(m_main, FemaleGenotype, [&typed](const std::string& t) {
+        return t == typed;
+    })) << CProgramDriver::ItemText(m_main, FemaleGenotype);
+    EXPECT_TRUE(CProgramDriver::WaitForItemText(m_main, FemalePhenotype, [&typed](const std::string& t) {
+        return t.find("'" + typed + "'") != std::string::npos;
+    })) << Output(FemalePhenotype);
+
+    const std::string set = "\xC9\xE9 \xDF";
+    CProgramDriver::SetItemText(m_main, MaleGenotype, set);
+    EXPECT_EQ(CProgramDriver::ItemText(m_main, MaleGenotype), set);
+    EXPECT_TRUE(CProgramDriver::WaitForItemText(m_main, MalePhenotype, [](const std::string& t) {
+        return t.find("\xC9\xE9") != std::string::npos;
+    })) << Output(MalePhenotype);
+    CProgramDriver::Screenshot(m_main, "main-dialog-letters-beyond-ascii");
+}
 
 TEST_F(MainWindow, PhenotypesFollowTheTypingAndPredictWaitsForTwoValidParents)
 {
@@ -131,5 +219,16 @@ TEST_F(MainWindow, NotesAndAboutOpenAndClose)
     EXPECT_FALSE(::IsWindowVisible(about));
     EXPECT_TRUE(CProgramDriver::WaitUntil([](HWND main, int) { return ::IsWindowEnabled(main) != FALSE; }, m_main, 0))
         << "the main window takes input again";
+}
+
+// A configuration without rules offers nothing to select or read: Select...
+// is disabled beside each parent, as Notes... is, and Configure... stays.
+TEST(MainWindowWithoutRules, SelectAndNotesAreDisabled)
+{
+    CStartedProgram program("norules", {"GenesOnly.gen"});
+    ASSERT_TRUE(program.Start());
+    EXPECT_TRUE(CProgramDriver::WaitUntil(Enabled, program.m_main, Configure));
+    for (int id : {FemaleSelect, MaleSelect, Notes})
+        EXPECT_TRUE(CProgramDriver::WaitUntil(Disabled, program.m_main, id)) << id;
 }
 }  // namespace
