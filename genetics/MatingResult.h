@@ -56,8 +56,10 @@ public:
     // and the lines of the three lists, each under its count and heading. The
     // report is written into one buffer sized ahead. When the whole report
     // would be longer than m_nMaxReportLength it is left as it was and the
-    // error is returned.
-    CString WriteReport(CString& report) const;
+    // error is returned; with cutGenotypeList the genotype list is cut
+    // instead, most likely lines first, with one line saying how many are
+    // not listed, and the error stands only when the other lists do not fit.
+    CString WriteReport(CString& report, BOOL cutGenotypeList = FALSE) const;
     // The error of a prediction whose report would be too long.
     CString TooLongReport() const;
 
@@ -71,7 +73,7 @@ public:
     UINT m_nMaxReportLength;
 
 private:
-    CString WriteReportWithinMemory(CString& report) const;
+    CString WriteReportWithinMemory(CString& report, BOOL cutGenotypeList) const;
 
     CMatingResult(const CMatingResult&) = delete;
     CMatingResult& operator=(const CMatingResult&) = delete;

@@ -40,14 +40,25 @@ CString StripSexSuffixes(const CString& text)
     return stripped;
 }
 
+// An offspring whose rules give it no phenotype is listed by the words that
+// its genotype line uses.
+CString OrUnknownPhenotype(const CString& phenotype)
+{
+    if (!phenotype.IsEmpty())
+        return phenotype;
+    CString unknown;
+    ExpandTokens("~Unknown~ ~phenotype~", unknown);
+    return unknown;
+}
+
 CString GetOffspringText(const CPredictedOffspring* offspring, int list)
 {
     switch (list)
     {
     case RESULT_LIST_PHENOTYPES:
-        return offspring->GetPhenotype();
+        return OrUnknownPhenotype(offspring->GetPhenotype());
     case RESULT_LIST_PHENOTYPES_WITH_CARRIED:
-        return offspring->GetPhenotypeWithCarriedTraits();
+        return OrUnknownPhenotype(offspring->GetPhenotypeWithCarriedTraits());
     default:
         return offspring->GetCarriedTraits();
     }
@@ -270,8 +281,7 @@ void CollateLines(const CMatingResult& result, std::vector<CCollatedLine>& lines
     const CGeneticsSection* genes = result.m_pGenesSection;
     const BOOL nameRulesSections =
         genes != NULL && genes->m_pConfig != NULL && genes->m_pConfig->CountRulesSections() > 1;
-    CString unknown;
-    ExpandTokens("~Unknown~ ~phenotype~", unknown);
+    const CString unknown = OrUnknownPhenotype(CString());
 
     std::unordered_map<std::string_view, size_t> lineIndex;
     lineIndex.reserve(result.GetOffspringCount());
@@ -402,16 +412,37 @@ void WriteGenotypeLine(CReportWriter& writer, const CCollatedLine& line, BOOL na
     writer.Write(SexSuffix(line.m_nSex));
 }
 
-void WriteReportLists(CReportWriter& writer, const CMatingResult& result, const std::vector<CCollatedLine>& lines)
+// The line that stands for the genotype lines left out of a cut list.
+void WriteNotListed(CReportWriter& writer, size_t count)
+{
+    char number[24];
+    writer.Write(number, sprintf(number, "(%u more ", (unsigned)count));
+    CString expanded;
+    ExpandTokens(count == 1 ? "~genotype~ not listed: the whole list would be too long to show)"
+                            : "~genotypes~ not listed: the whole list would be too long to show)",
+                 expanded);
+    writer.Write(expanded);
+}
+
+// Writes the lists with the first `listed` genotype lines of the collated
+// ones; when that is fewer than all, one line says how many are left out.
+void WriteReportLists(CReportWriter& writer, const CMatingResult& result, const std::vector<CCollatedLine>& lines,
+                      size_t listed)
 {
     static const char* const headings[RESULT_LIST_COUNT] = {"~phenotypes~:\n", "~phenotypeswithcarriedtraits~:\n",
                                                             "~carriedtraits~:\n"};
     WriteHeading(writer, (int)lines.size(), "~genotypes~:\n");
-    for (size_t k = 0; k < lines.size(); k++)
+    for (size_t k = 0; k < listed; k++)
     {
         if (k > 0)
             writer.EndLine();
         WriteGenotypeLine(writer, lines[k], result.m_bRulesSectionsDiffer);
+    }
+    if (listed < lines.size())
+    {
+        if (listed > 0)
+            writer.EndLine();
+        WriteNotListed(writer, lines.size() - listed);
     }
     writer.EndLine();
     for (int list = 0; list < RESULT_LIST_COUNT; list++)
@@ -447,13 +478,13 @@ void CMatingResult::Collate(CStringArray& lines) const
     }
 }
 
-CString CMatingResult::WriteReport(CString& report) const
+CString CMatingResult::WriteReport(CString& report, BOOL cutGenotypeList) const
 {
     // Within the limit the report fits the memory; should it still run out,
     // the report stays as it was and the error says why.
     try
     {
-        return WriteReportWithinMemory(report);
+        return WriteReportWithinMemory(report, cutGenotypeList);
     }
     catch (CMemoryException* exception)
     {
@@ -462,22 +493,47 @@ CString CMatingResult::WriteReport(CString& report) const
     }
 }
 
-CString CMatingResult::WriteReportWithinMemory(CString& report) const
+CString CMatingResult::WriteReportWithinMemory(CString& report, BOOL cutGenotypeList) const
 {
     std::vector<CCollatedLine> lines;
     CollateLines(*this, lines);
-    CReportWriter counter(NULL);
-    WriteReportLists(counter, *this, lines);
     unsigned long long lineEnds = 0;
     for (int i = 0; i < report.GetLength(); i++)
         lineEnds += report[i] == '\n' ? 1 : 0;
-    const unsigned long long shown = report.GetLength() + lineEnds + counter.GetLength() + counter.GetLineEnds();
-    if (shown > m_nMaxReportLength)
-        return TooLongReport();
+    const unsigned long long before = report.GetLength() + lineEnds;
+    CReportWriter counter(NULL);
+    WriteReportLists(counter, *this, lines, lines.size());
+    size_t listed = lines.size();
+    if (before + counter.GetLength() + counter.GetLineEnds() > m_nMaxReportLength)
+    {
+        // Without any genotype line (and so with the longest count of those
+        // not listed) the rest must fit; the lines, most likely first, then
+        // take what is left.
+        CReportWriter rest(NULL);
+        WriteReportLists(rest, *this, lines, 0);
+        unsigned long long shown = before + rest.GetLength() + rest.GetLineEnds();
+        if (!cutGenotypeList || shown > m_nMaxReportLength)
+            return TooLongReport();
+        listed = 0;
+        for (; listed < lines.size(); listed++)
+        {
+            CReportWriter line(NULL);
+            WriteGenotypeLine(line, lines[listed], m_bRulesSectionsDiffer);
+            const unsigned long long cost = line.GetLength() + 2;  // and its CR LF
+            if (shown + cost > m_nMaxReportLength)
+                break;
+            shown += cost;
+        }
+    }
+    if (listed < lines.size())
+    {
+        counter = CReportWriter(NULL);
+        WriteReportLists(counter, *this, lines, listed);
+    }
     const int start = report.GetLength();
     const int total = start + (int)counter.GetLength();
     CReportWriter writer(report.GetBuffer(total) + start);
-    WriteReportLists(writer, *this, lines);
+    WriteReportLists(writer, *this, lines, listed);
     report.ReleaseBuffer(total);
     return CString();
 }

@@ -4,14 +4,18 @@
 #include "genetics/GeneticsSection.h"
 #include "genetics/MatingResult.h"
 
+#include <algorithm>
+
 CString FormatMatingLists(CMatingResult& result, const CString& error)
 {
     if (!error.IsEmpty())
         return "Error: " + error + "\n";
     // Written by the engine into one buffer sized ahead: a report of tens of
     // thousands of long lines is not built by growing one string line by line.
+    // A report longer than the limit keeps its most likely genotype lines and
+    // every other list whole.
     CString report;
-    const CString writeError = result.WriteReport(report);
+    const CString writeError = result.WriteReport(report, TRUE);
     if (!writeError.IsEmpty())
         return "Error: " + writeError + "\n";
     return report;
@@ -20,9 +24,12 @@ CString FormatMatingLists(CMatingResult& result, const CString& error)
 CString PredictMatingLists(CGeneticsSection* genes, const CGenotype& maternal, const CGenotype& paternal,
                            UINT maxLength)
 {
+    // The prediction itself is held only to what the memory can take: its
+    // phenotype lists may fit where the genotype list does not.
     CMatingResult result;
-    result.m_nMaxReportLength = maxLength;
+    result.m_nMaxReportLength = std::max(maxLength, MAX_REPORT_LENGTH);
     const CString error = genes->PredictMating(result, maternal, paternal);
+    result.m_nMaxReportLength = maxLength;
     return FormatMatingLists(result, error);
 }
 

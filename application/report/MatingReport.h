@@ -17,13 +17,16 @@ struct MatingReportParent
     const CGenotype* genotype;
 };
 
-// The lists of a finished prediction, from the first "potential" heading on;
+// The lists of a finished prediction, from the first "potential" heading on,
+// held to the result's m_nMaxReportLength as PredictMatingLists says;
 // "Error: <error>\n" in their place when the prediction failed.
 CString FormatMatingLists(CMatingResult& result, const CString& error);
 
 // Predicts the mating of the two parsed genotypes through the genes section and
 // returns FormatMatingLists of the outcome. Lists longer than maxLength
-// characters as shown (each "\n" a CR LF) end in the engine's "too long" error.
+// characters as shown (each "\n" a CR LF) keep as many of the most likely
+// genotype lines as fit, with a line that counts those not listed; only when
+// the other lists alone pass it do they end in the engine's "too long" error.
 CString PredictMatingLists(CGeneticsSection* genes, const CGenotype& maternal, const CGenotype& paternal,
                            UINT maxLength = MAX_REPORT_LENGTH);
 

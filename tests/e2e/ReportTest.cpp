@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace e2e;
 
 namespace
@@ -65,4 +67,59 @@ INSTANTIATE_TEST_SUITE_P(Configurations, Report,
                                            ReportCase{"GreatDane.gen", "Mm Hh", "mm", ""},
                                            ReportCase{"Dachshund.gen", "", "", ""},
                                            ReportCase{"TwoRules.gen", "Bb Dd", "Bb", "Standard"}));
+
+// A mating whose whole report passes what the pane holds still shows its
+// answer: the parents, the most likely genotypes with one line counting those
+// left out, and the three other lists whole, as predict.exe prints them.
+TEST(BigReport, KeepsEveryPhenotypeListAndCutsTheGenotypeList)
+{
+    const std::string loci = "ay,at B,b D,d E,e KB,ky M,m S,sp Sod1,sod1";
+    const std::string mother = loci + " XH,Xh", father = loci + " XH";
+    CProgramFolder folder("bigreport", {"GeneralCanine.gen"}, true);
+    CProgramDriver driver;
+    HWND main = StartUntil(driver, folder, MainCaption, NULL);
+    ASSERT_NE(main, nullptr);
+    CProgramDriver::SetItemText(main, FemaleGenotype, mother);
+    CProgramDriver::SetItemText(main, MaleGenotype, father);
+    ASSERT_TRUE(CProgramDriver::WaitUntil(Enabled, main, Predict));
+    CProgramDriver::Click(main, Predict);
+    ASSERT_TRUE(CProgramDriver::WaitForItemText(
+        main, ReportText, [](const std::string& t) { return !t.empty(); }, 60000));
+    const std::string report = CProgramDriver::ItemText(main, ReportText);
+    EXPECT_LE(report.size(), 0x400000u) << "the pane holds it all";
+    EXPECT_EQ(report.find("Error: "), std::string::npos);
+
+    const std::string plain = ReportFromFirstHeading(report);
+    const std::string expected = PredictToolOutput(folder / "Genetics.Gen", mother, father);
+    const std::string phenotypesHeading = " potential phenotypes:\n";
+    const size_t phenotypes = plain.find(phenotypesHeading), expectedPhenotypes = expected.find(phenotypesHeading);
+    ASSERT_NE(phenotypes, std::string::npos);
+    ASSERT_NE(expectedPhenotypes, std::string::npos);
+    EXPECT_TRUE(plain.substr(plain.rfind('\n', phenotypes) + 1) ==
+                expected.substr(expected.rfind('\n', expectedPhenotypes) + 1))
+        << "the three phenotype lists are whole";
+
+    // The genotype heading counts them all; the lines listed are the first
+    // ones of the whole list, and one line counts the rest.
+    const size_t headingEnd = plain.find('\n');
+    EXPECT_EQ(plain.substr(0, headingEnd), expected.substr(0, expected.find('\n')));
+    const int total = std::stoi(plain.substr(0, headingEnd));
+    const size_t notListed = plain.find("\n(", headingEnd);
+    ASSERT_NE(notListed, std::string::npos);
+    const std::string listed = plain.substr(headingEnd, notListed + 1 - headingEnd);
+    EXPECT_EQ(expected.compare(headingEnd, listed.size(), listed), 0);
+    const int lines = (int)std::count(listed.begin(), listed.end(), '\n') - 1;
+    EXPECT_GT(lines, 1000);
+    EXPECT_EQ(plain.substr(notListed + 1, plain.find('\n', notListed + 1) - notListed - 1),
+              "(" + std::to_string(total - lines) +
+                  " more genotypes not listed: the whole list would be too long to show)");
+
+    // The screenshot shows the cut and the lists that follow it.
+    const size_t cut = report.find("\r\n(");
+    HWND pane = ::GetDlgItem(main, ReportText);
+    ::SendMessageA(pane, EM_SETSEL, (WPARAM)cut + 2, (LPARAM)cut + 2);
+    ::SendMessageA(pane, EM_SCROLLCARET, 0, 0);
+    ::SendMessageA(pane, EM_LINESCROLL, 0, 12);
+    CProgramDriver::Screenshot(main, "main-dialog-big-mating");
+}
 }  // namespace

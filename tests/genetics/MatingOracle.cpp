@@ -455,6 +455,10 @@ void OracleCollateTexts(CMatingResult& result)
             CString text = list == 0 ? offspring->GetPhenotype()
                            : list == 1 ? offspring->GetPhenotypeWithCarriedTraits()
                                        : offspring->GetCarriedTraits();
+            // The phenotype lists name an offspring without a phenotype as
+            // its genotype line does.
+            if (text.IsEmpty() && list != 2)
+                ExpandTokens("~Unknown~ ~phenotype~", text);
             text = AppendSexSuffix(text, offspring->m_nSex);
             CMatingResultItem* item = result.FindItem(list, text);
             if (item != NULL)

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -45,11 +46,11 @@ protected:
         CStringArray lines;
         SplitTextLines(configText, lines);
         EXPECT_STREQ((LPCTSTR)m_config.Read(lines), "");
-        CGeneticsSection* rules = NULL;
-        for (int i = 0; i < m_config.GetSectionCount() && rules == NULL; i++)
+        m_rules = NULL;
+        for (int i = 0; i < m_config.GetSectionCount() && m_rules == NULL; i++)
             if (!m_config.GetSection(i)->m_bGenes)
-                rules = m_config.GetSection(i);
-        CGeneticsSection* genes = rules->GetGenesSection();
+                m_rules = m_config.GetSection(i);
+        CGeneticsSection* genes = m_rules->GetGenesSection();
         // An empty text stands for the empty genotype, as in the main dialog.
         if (*femaleText != '\0')
         {
@@ -59,9 +60,17 @@ protected:
         {
             EXPECT_STREQ((LPCTSTR)m_male.Parse(genes, maleText, SEX_MALE, 0), "");
         }
-        const MatingReportParent female = {femaleText, "Black", &m_female};
-        const MatingReportParent male = {maleText, "Brown", &m_male};
-        return BuildMatingReport(m_config, rules, female, male, maxLength);
+        m_femaleText = femaleText;
+        m_maleText = maleText;
+        return Rebuild(maxLength);
+    }
+
+    // The report of the parents of the last Report, with another limit.
+    CString Rebuild(UINT maxLength)
+    {
+        const MatingReportParent female = {m_femaleText, "Black", &m_female};
+        const MatingReportParent male = {m_maleText, "Brown", &m_male};
+        return BuildMatingReport(m_config, m_rules, female, male, maxLength);
     }
 
     // Checks that every "N potential X:" heading is followed by N lines (then
@@ -103,6 +112,9 @@ protected:
     }
 
     CGeneticsConfig m_config;
+    CGeneticsSection* m_rules = NULL;
+    CString m_femaleText;
+    CString m_maleText;
     CGenotype m_female;
     CGenotype m_male;
 };
@@ -130,18 +142,87 @@ TEST_F(MatingReport, SeveralRulesSectionsNameTheFirst)
     CheckLists(lines, 6);
 }
 
-// The limit holds the whole report as the pane shows it, each line end a CR LF.
-TEST_F(MatingReport, TheWholeReportAsShownIsHeldToItsLimit)
+UINT Shown(const CString& text)
 {
-    const CString full = Report(OneRulesSection, "Bb Dd", "Bb Dd");
-    UINT shown = (UINT)full.GetLength();
-    for (int i = 0; i < full.GetLength(); i++)
-        shown += full[i] == '\n';
-    EXPECT_STREQ((LPCTSTR)Report(OneRulesSection, "Bb Dd", "Bb Dd", shown), (LPCTSTR)full);
-    const std::vector<std::string> cut = Lines(Report(OneRulesSection, "Bb Dd", "Bb Dd", shown - 1));
-    ASSERT_EQ(cut.size(), 6u);
-    EXPECT_EQ(cut[4], "");
-    EXPECT_EQ(cut[5].rfind("Error: the report of the mating would be longer than ", 0), 0u) << cut[5];
+    UINT shown = (UINT)text.GetLength();
+    for (int i = 0; i < text.GetLength(); i++)
+        shown += text[i] == '\n';
+    return shown;
+}
+
+// The limit holds the whole report as the pane shows it, each line end a CR
+// LF. Under it the genotype list keeps its most likely lines and says how
+// many it leaves out; the other lists stay whole; when even they do not fit
+// the report is the error alone.
+TEST_F(MatingReport, AReportOverItsLimitCutsTheGenotypeListBeforeItFails)
+{
+    const CString fullText = Report(OneRulesSection, "Bb Dd", "Bb Dd");
+    const UINT fullShown = Shown(fullText);
+    EXPECT_STREQ((LPCTSTR)Rebuild(fullShown), (LPCTSTR)fullText);
+    const std::vector<std::string> full = Lines(fullText);
+    const int genotypes = 9;
+    ASSERT_EQ(full.at(5), "9 potential genotypes:");
+    const std::vector<std::string> rest(full.begin() + 6 + genotypes, full.end());
+
+    size_t lastListed = genotypes;
+    bool failed = false;
+    for (UINT limit = fullShown - 1; limit > 0; limit--)
+    {
+        const CString text = Rebuild(limit);
+        const std::vector<std::string> lines = Lines(text);
+        ASSERT_GE(lines.size(), 6u);
+        EXPECT_TRUE(std::equal(full.begin(), full.begin() + 5, lines.begin())) << "the parent lines stay";
+        if (lines[5].rfind("Error: the report of the mating would be longer than ", 0) == 0)
+        {
+            EXPECT_EQ(lines.size(), 6u);
+            failed = true;
+            continue;
+        }
+        EXPECT_FALSE(failed) << limit << ": a longer limit failed, this one does not";
+        EXPECT_LE(Shown(text), limit);
+        ASSERT_GT(lines.size(), 6u + rest.size());
+        const size_t listed = lines.size() - 7 - rest.size();
+        EXPECT_LE(listed, lastListed) << limit;
+        lastListed = listed;
+        EXPECT_EQ(lines[5], full[5]) << "the heading counts every genotype";
+        EXPECT_TRUE(std::equal(lines.begin() + 6, lines.begin() + 6 + listed, full.begin() + 6)) << limit;
+        const size_t left = genotypes - listed;
+        EXPECT_EQ(lines[6 + listed], "(" + std::to_string(left) + (left == 1 ? " more genotype" : " more genotypes") +
+                                         " not listed: the whole list would be too long to show)");
+        EXPECT_TRUE(std::equal(rest.begin(), rest.end(), lines.begin() + 7 + listed)) << limit;
+    }
+    EXPECT_EQ(lastListed, 0u) << "the list was cut down to none before the report failed";
+    EXPECT_TRUE(failed);
+}
+
+// Offspring of unknown alleles whose rules say nothing carry the same name in
+// the genotype list and in the two phenotype lists, never a blank one.
+TEST_F(MatingReport, OffspringWithoutAPhenotypeAreUnknownInEveryList)
+{
+    const std::vector<std::string> lines = Lines(Report(OneRulesSection, "B,?", "B,?"));
+    const std::vector<std::string> headings = CheckLists(lines, 5);
+    const std::string unknown = (LPCTSTR)ExpandTerms("~Unknown~ ~phenotype~");
+    int list = -1;
+    int unknownIn[4] = {};
+    for (size_t i = 5; i < lines.size(); i++)
+    {
+        if (lines[i].find(" potential ") != std::string::npos)
+        {
+            list++;
+            continue;
+        }
+        if (lines[i].empty())
+            continue;
+        unknownIn[list] += lines[i].find(unknown) != std::string::npos;
+        if (list == 1 || list == 2)
+        {
+            const size_t name = lines[i].find_first_not_of(' ', lines[i].find('%') + 1);
+            EXPECT_NE(name, std::string::npos) << "a blank name: '" << lines[i] << "'";
+        }
+    }
+    EXPECT_GT(unknownIn[0], 0);
+    EXPECT_EQ(unknownIn[1], 1);
+    EXPECT_EQ(unknownIn[2], 1);
 }
 
 TEST_F(MatingReport, ListsOfAnEmptyResultAndOfAnError)
