@@ -299,7 +299,7 @@ bool CProgramFolder::Exists(const std::string& name) const
     return ::GetFileAttributesA((*this / name).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::string RunAndCapture(const std::string& commandLine)
+std::string RunAndCapture(const std::string& commandLine, bool errorsToo)
 {
     SECURITY_ATTRIBUTES security = {sizeof(security), NULL, TRUE};
     HANDLE readEnd = NULL, writeEnd = NULL;
@@ -309,7 +309,7 @@ std::string RunAndCapture(const std::string& commandLine)
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdOutput = writeEnd;
-    startup.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
+    startup.hStdError = errorsToo ? writeEnd : ::GetStdHandle(STD_ERROR_HANDLE);
     startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');

@@ -97,7 +97,7 @@ private:
 };
 
 // The standard output of a program run to its end, as a text: used for the
-// build's predict.exe.
-std::string RunAndCapture(const std::string& commandLine);
+// build's predict.exe. With errorsToo its standard error follows in the text.
+std::string RunAndCapture(const std::string& commandLine, bool errorsToo = false);
 // The build folder as Wine sees it.
 std::string BuildFolder();
