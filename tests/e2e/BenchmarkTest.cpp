@@ -258,8 +258,9 @@ TEST(Benchmark, PredictAndKeystrokesBesideThePlatformFloor)
     EXPECT_GT(engineKey, 0.0) << keystrokes;
 
     const FloorCase cases[] = {
-        {"1 MB", "ay,at B,b D,d E,e KB,ky M,m S,sp Sod1,sod1", "ay,at B,b D,d E,e KB,ky M,m S,S Sod1,Sod1"},
-        {"2.4 MB", "ay,at B,b D,d E,e KB,ky M,m S,sp Sod1,sod1", "ay,at B,b D,d E,e KB,ky M,m S,sp Sod1,sod1"},
+        {"about 1 MB", "ay,at B,b D,d E,e KB,ky M,m S,sp Sod1,sod1", "ay,at B,b D,d E,e KB,ky m,m S,sp"},
+        {"about 2 MB", "ay,at B,b D,d E,e KB,ky M,m S,sp Sod1,sod1", "ay,at B,b D,d E,e KB,ky M,m sp,sp Sod1,sod1"},
+        {"eight loci", "ay,at B,b D,d E,e KB,ky M,m S,sp Sod1,sod1", "ay,at B,b D,d E,e KB,ky M,m S,sp Sod1,sod1"},
     };
     for (const FloorCase& c : cases)
     {
