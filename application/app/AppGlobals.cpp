@@ -103,17 +103,17 @@ int GradeWindowsVersion(const OSVERSIONINFOA& info)
     {
         switch (info.dwMinorVersion)
         {
-        case 10: return strchr(info.szCSDVersion, 'A') != NULL ? 3 : 2;
-        case 90: return 4;
-        case 0: return strchr(info.szCSDVersion, 'C') != NULL ? 1 : 0;
-        default: return 1;
+        case 10: return strchr(info.szCSDVersion, 'A') != NULL ? Windows98SeCode : Windows98Code;
+        case 90: return WindowsMeCode;
+        case 0: return strchr(info.szCSDVersion, 'C') != NULL ? Windows95Osr2Code : Windows95Code;
+        default: return Windows95Osr2Code;
         }
     }
     if (info.dwMajorVersion == 4 && info.dwPlatformId == VER_PLATFORM_WIN32_NT)
-        return 5;
+        return WindowsNT4Code;
     if (info.dwMajorVersion == 5)
-        return info.dwMinorVersion == 0 ? 6 : 7;  // 5.2 counts as XP
-    return info.dwMajorVersion > 5 ? 7 : 1;
+        return info.dwMinorVersion == 0 ? Windows2000Code : WindowsXPCode;  // 5.2 counts as XP
+    return info.dwMajorVersion > 5 ? WindowsXPCode : Windows95Osr2Code;
 }
 
 void DetectWindowsVersion()
@@ -130,7 +130,7 @@ void DetectWindowsVersion()
 
 void CheckWindowsVersionSupported()
 {
-    if (WindowsVersionCode == 0)
+    if (WindowsVersionCode == Windows95Code)
         Refuse("Kestrova needs Windows 95 OSR2 or later: please update Windows first.");
 }
 

@@ -14,9 +14,10 @@ void CMyCommandLineInfo::ParseParam(LPCTSTR param, BOOL flag, BOOL last)
     if (flag && text.GetLength() >= 7 && text.Left(7).CompareNoCase("winver=") == 0)
     {
         const CString rest = text.Mid(7);
-        if (rest.GetLength() == 1 && rest[0] >= '1' && rest[0] <= '7')
+        const int code = rest.GetLength() == 1 ? rest[0] - '0' : -1;
+        if (code >= Windows95Osr2Code && code <= WindowsXPCode)
         {
-            WindowsVersionCode = rest[0] - '0';
+            WindowsVersionCode = code;
             ReloadSystemColours();
         }
         return;

@@ -1,6 +1,8 @@
 #include "foundation/files/BitmapResource.h"
 
 #include "afx/AfxWin.h"
+#include "foundation/windows/OwnedHandle.h"
+#include "foundation/windows/SelectedObject.h"
 #include "foundation/windows/SystemColours.h"
 
 #include <string.h>
@@ -74,23 +76,17 @@ HBITMAP CreateColourMappedBitmap(const void* dib, DWORD size, const SystemColour
     HDC screen = ::GetDC(NULL);
     if (screen == NULL)
         return NULL;
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
-    HDC memory = ::CreateCompatibleDC(screen);
+    COwnedGdiObject<HBITMAP> bitmap(::CreateCompatibleBitmap(screen, width, height));
+    COwnedDC memory(::CreateCompatibleDC(screen));
     ::ReleaseDC(NULL, screen);
-    if (bitmap == NULL || memory == NULL)
-    {
-        if (bitmap != NULL)
-            ::DeleteObject(bitmap);
-        if (memory != NULL)
-            ::DeleteDC(memory);
+    if (!bitmap || !memory)
         return NULL;
+    {
+        CSelectedObject selected(memory, bitmap);
+        ::StretchDIBits(memory, 0, 0, width, height, 0, 0, width, height, (const BYTE*)dib + bitsOffset,
+                        (const BITMAPINFO*)&info, DIB_RGB_COLORS, SRCCOPY);
     }
-    HGDIOBJ old = ::SelectObject(memory, bitmap);
-    ::StretchDIBits(memory, 0, 0, width, height, 0, 0, width, height, (const BYTE*)dib + bitsOffset,
-                    (const BITMAPINFO*)&info, DIB_RGB_COLORS, SRCCOPY);
-    ::SelectObject(memory, old);
-    ::DeleteDC(memory);
-    return bitmap;
+    return bitmap.Release();
 }
 
 HBITMAP LoadBitmapResource(WORD resourceId, const SystemColourMapEntry* map, int mapCount)

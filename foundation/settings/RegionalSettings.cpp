@@ -1,5 +1,6 @@
 #include "foundation/settings/RegionalSettings.h"
 
+#include "foundation/values/DWordSearch.h"
 #include "foundation/values/ValueConversions.h"
 
 namespace

@@ -1,5 +1,5 @@
 #pragma once
-// Character-level edits of texts, title casing, and searches of 32-bit arrays.
+// Character-level edits of texts and title casing.
 #include "afx/AfxCore.h"
 
 // The characters after which title casing starts a new word:
@@ -18,7 +18,3 @@ void RemoveChar(CString& text, char c);
 // First letter of every word upper-cased, the rest lower-cased; an apostrophe
 // or backquote inside a word does not start a new one ("Don't").
 CString MakeTitleCase(const char* text);
-
-// Index of the first element equal to value, -1 when none.
-int FindDWord(const DWORD* values, int count, DWORD value);
-int FindInDWordArray(const CDWordArray& values, DWORD value);

@@ -1,15 +1,15 @@
 #include "foundation/windows/Drawing.h"
 
+#include "foundation/windows/OwnedHandle.h"
 #include "foundation/windows/RectPlacement.h"
+#include "foundation/windows/SelectedObject.h"
 #include "foundation/windows/SystemColours.h"
 
 void PatBltSolid(CDC* dc, int x, int y, int width, int height, COLORREF colour)
 {
-    HBRUSH brush = ::CreateSolidBrush(colour);
-    HGDIOBJ old = ::SelectObject(dc->m_hDC, brush);
+    COwnedGdiObject<HBRUSH> brush(::CreateSolidBrush(colour));
+    CSelectedObject selected(dc->m_hDC, brush);
     ::PatBlt(dc->m_hDC, x, y, width, height, PATCOPY);
-    ::SelectObject(dc->m_hDC, old);
-    ::DeleteObject(brush);
 }
 
 void PatBltSolidRect(CDC* dc, const RECT& rect, COLORREF colour)
@@ -118,6 +118,13 @@ void DrawFrameInsideEx(CDC* dc, const RECT& outer, CBrush* frame, CBrush* shadow
 void DrawFrameInside(CDC* dc, const RECT& rect, CBrush* brush, int horizontal, int vertical)
 {
     DrawFrameInsideEx(dc, rect, brush, brush, NULL, horizontal, vertical, horizontal, vertical);
+}
+
+void DrawWindowSmallIcon(CWnd* wnd)
+{
+    CPaintDC dc(wnd);
+    HICON icon = (HICON)wnd->SendMessage(WM_GETICON, ICON_SMALL, 0);
+    ::DrawStateA(dc.m_hDC, NULL, NULL, (LPARAM)icon, 0, 0, 0, 16, 16, DST_ICON);
 }
 
 void SoundBeep()

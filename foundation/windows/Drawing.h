@@ -21,4 +21,7 @@ void DrawFrameInsideEx(CDC* dc, const RECT& outer, CBrush* frame, CBrush* shadow
                        int left, int top, int right, int bottom);
 void DrawFrameInside(CDC* dc, const RECT& rect, CBrush* brush, int horizontal, int vertical);
 
+// Paints the window's small icon at its top-left corner (inside WM_PAINT).
+void DrawWindowSmallIcon(CWnd* wnd);
+
 void SoundBeep();

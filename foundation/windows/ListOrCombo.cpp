@@ -1,5 +1,7 @@
 #include "foundation/windows/ListOrCombo.h"
 
+#include "foundation/windows/SelectedObject.h"
+
 #include <algorithm>
 
 CListOrCombo::CListOrCombo(CListBox* listBox)
@@ -357,23 +359,23 @@ BOOL CListOrCombo::FillItems(const std::vector<FillItem>& items, CFont* font)
     ResetContent();
     SetRedraw(FALSE);
     HDC dc = ::GetDC(Window());
-    HGDIOBJ oldFont = font != NULL && dc != NULL ? ::SelectObject(dc, font->GetSafeHandle()) : NULL;
     int widest = 0;
     BOOL filled = TRUE;
-    for (size_t i = 0; i < items.size() && filled; i++)
     {
-        const FillItem& item = items[i];
-        if (dc != NULL)
+        CSelectedObject selectedFont(dc, font != NULL ? font->GetSafeHandle() : NULL);
+        for (size_t i = 0; i < items.size() && filled; i++)
         {
-            SIZE extent = {};
-            ::GetTextExtentPoint32A(dc, item.text, item.text.GetLength(), &extent);
-            widest = std::max(widest, (int)extent.cx);
+            const FillItem& item = items[i];
+            if (dc != NULL)
+            {
+                SIZE extent = {};
+                ::GetTextExtentPoint32A(dc, item.text, item.text.GetLength(), &extent);
+                widest = std::max(widest, (int)extent.cx);
+            }
+            filled = (item.hasData ? AddItemWithData(item.text, item.extraValue, item.data)
+                                   : AddString(item.text, item.extraValue)) >= 0;
         }
-        filled = (item.hasData ? AddItemWithData(item.text, item.extraValue, item.data)
-                               : AddString(item.text, item.extraValue)) >= 0;
     }
-    if (oldFont != NULL)
-        ::SelectObject(dc, oldFont);
     if (dc != NULL)
         ::ReleaseDC(Window(), dc);
     if (filled)
@@ -428,28 +430,28 @@ void CListOrCombo::SetTabStopsToFit()
     if (window == NULL)
         return;
     HDC dc = ::GetDC(window);
-    HFONT font = GetFont();
-    HGDIOBJ oldFont = font != NULL ? ::SelectObject(dc, font) : NULL;
-    const int baseUnit = HorizontalBaseUnit(dc);
+    int baseUnit = 0;
 
     // The widest text of each column, in pixels.
     CArray<int, int> widths;
-    CArray<CString, const CString&> columns;
-    const int count = GetCount();
-    for (int item = 0; item < count; item++)
     {
-        SplitColumns(GetText(item), columns);
-        for (int column = 0; column < columns.GetSize(); column++)
+        CSelectedObject selectedFont(dc, GetFont());
+        baseUnit = HorizontalBaseUnit(dc);
+        CArray<CString, const CString&> columns;
+        const int count = GetCount();
+        for (int item = 0; item < count; item++)
         {
-            SIZE size = {0, 0};
-            ::GetTextExtentPoint32A(dc, columns[column], columns[column].GetLength(), &size);
-            if (column >= widths.GetSize())
-                widths.Add(0);
-            widths[column] = std::max(widths[column], (int)size.cx);
+            SplitColumns(GetText(item), columns);
+            for (int column = 0; column < columns.GetSize(); column++)
+            {
+                SIZE size = {0, 0};
+                ::GetTextExtentPoint32A(dc, columns[column], columns[column].GetLength(), &size);
+                if (column >= widths.GetSize())
+                    widths.Add(0);
+                widths[column] = std::max(widths[column], (int)size.cx);
+            }
         }
     }
-    if (oldFont != NULL)
-        ::SelectObject(dc, oldFont);
     ::ReleaseDC(window, dc);
 
     // Each stop in dialog units: the previous one, the column's width and a

@@ -33,7 +33,7 @@ BOOL GetProcessMemoryCounters(DWORD& workingSet, DWORD& peakWorkingSet,
                               DWORD& pagefileUsage, DWORD& peakPagefileUsage)
 {
     workingSet = peakWorkingSet = pagefileUsage = peakPagefileUsage = 0;
-    if (WindowsVersionCode < 5)
+    if (WindowsVersionCode < WindowsNT4Code)
         return FALSE;
     GetProcessMemoryInfoFunction function = ProcessMemoryInfo();
     if (function == NULL)

@@ -14,9 +14,9 @@ namespace
 
     int HighestIndexForVersion()
     {
-        if (WindowsVersionCode >= 7)
+        if (WindowsVersionCode >= WindowsXPCode)
             return 30;
-        if (WindowsVersionCode == 6)
+        if (WindowsVersionCode == Windows2000Code)
             return 28;
         return 24;
     }

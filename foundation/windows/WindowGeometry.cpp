@@ -41,13 +41,6 @@ namespace
     }
 }
 
-void DrawWindowSmallIcon(CWnd* wnd)
-{
-    CPaintDC dc(wnd);
-    HICON icon = (HICON)wnd->SendMessage(WM_GETICON, ICON_SMALL, 0);
-    ::DrawStateA(dc.m_hDC, NULL, NULL, (LPARAM)icon, 0, 0, 0, 16, 16, DST_ICON);
-}
-
 CRect GetWindowRectInParent(CWnd* child)
 {
     CRect rect;

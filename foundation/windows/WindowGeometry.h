@@ -2,9 +2,6 @@
 
 #include "afx/AfxWin.h"
 
-// Paints the window's small icon at its top-left corner (inside WM_PAINT).
-void DrawWindowSmallIcon(CWnd* wnd);
-
 CRect GetWindowRectInParent(CWnd* child);
 CRect DeflateRectByGroupBoxMargins(const RECT& rect);
 // The rectangle less the frame that a tab control draws around its page.

@@ -4,5 +4,5 @@ int WindowsVersionCode = 0;
 
 unsigned long GetMaxEditTextLength()
 {
-    return WindowsVersionCode < 5 ? 65535UL : 0x400000UL;
+    return WindowsVersionCode < WindowsNT4Code ? 65535UL : 0x400000UL;
 }

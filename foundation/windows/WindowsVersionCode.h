@@ -6,5 +6,14 @@
 // Windows 95, 98 and Me family.
 extern int WindowsVersionCode;
 
+const int Windows95Code = 0;
+const int Windows95Osr2Code = 1;
+const int Windows98Code = 2;
+const int Windows98SeCode = 3;
+const int WindowsMeCode = 4;
+const int WindowsNT4Code = 5;
+const int Windows2000Code = 6;
+const int WindowsXPCode = 7;
+
 // The longest text an edit control may hold on the running version.
 unsigned long GetMaxEditTextLength();

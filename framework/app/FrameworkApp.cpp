@@ -1,5 +1,6 @@
 #include "framework/app/FrameworkApp.h"
 
+#include "foundation/windows/SelectedObject.h"
 #include "framework/messages/MessagePrompts.h"
 #include "framework/windows/WndToDestroyList.h"
 
@@ -88,11 +89,12 @@ void CFrameworkApp::InitStartupValues()
     HDC screen = ::GetDC(NULL);
     m_pixelsPerInchX = ::GetDeviceCaps(screen, LOGPIXELSX);
     m_pixelsPerInchY = ::GetDeviceCaps(screen, LOGPIXELSY);
-    HGDIOBJ old = ::SelectObject(screen, m_dialogFont.GetSafeHandle());
-    TEXTMETRICA metrics = {};
-    ::GetTextMetricsA(screen, &metrics);
-    m_dialogLineHeight = metrics.tmHeight;
-    ::SelectObject(screen, old);
+    {
+        CSelectedObject selectedFont(screen, m_dialogFont.GetSafeHandle());
+        TEXTMETRICA metrics = {};
+        ::GetTextMetricsA(screen, &metrics);
+        m_dialogLineHeight = metrics.tmHeight;
+    }
     ::ReleaseDC(NULL, screen);
 }
 

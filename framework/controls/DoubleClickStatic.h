@@ -3,8 +3,7 @@
 // default handling the parent gets WM_STATIC_DOUBLE_CLICK with the mouse key
 // flags and the control's window.
 #include "framework/controls/MyStatic.h"
-
-const UINT WM_STATIC_DOUBLE_CLICK = WM_USER + 12;
+#include "framework/messages/PrivateMessages.h"
 
 class CDoubleClickStatic : public CMyStatic
 {

@@ -2,6 +2,7 @@
 
 #include "afx/CallbackBarrier.h"
 #include "foundation/windows/ListOrCombo.h"
+#include "foundation/windows/SelectedObject.h"
 #include "foundation/windows/SystemColours.h"
 
 #include <algorithm>
@@ -98,17 +99,17 @@ void CFontNameCombo::DrawItem(LPDRAWITEMSTRUCT item)
     CFont font;
     if (!font.CreatePointFontIndirect(&logFont))
         return;
-    CFont* oldFont = dc->SelectObject(&font);
+    CSelectedObject selectedFont(dc, &font);
     // A typeface without letters for its own name (a fallback for other
     // scripts) would show empty boxes: such a name is drawn in the list's font.
     WORD glyphs[LF_FACESIZE];
     int length = (int)strlen(logFont.lfFaceName);
-    if (::GetGlyphIndicesA(item->hDC, logFont.lfFaceName, length, glyphs, GGI_MARK_NONEXISTING_GLYPHS) == (DWORD)length &&
-        std::find(glyphs, glyphs + length, (WORD)0xFFFF) != glyphs + length)
-        ::SelectObject(item->hDC, (HFONT)SendMessage(WM_GETFONT));
+    const DWORD found = ::GetGlyphIndicesA(item->hDC, logFont.lfFaceName, length, glyphs, GGI_MARK_NONEXISTING_GLYPHS);
+    const bool missingGlyphs =
+        found == (DWORD)length && std::find(glyphs, glyphs + length, (WORD)0xFFFF) != glyphs + length;
+    CSelectedObject listFont(item->hDC, missingGlyphs ? (HGDIOBJ)SendMessage(WM_GETFONT) : NULL);
     RECT rect = item->rcItem;
     ::DrawTextA(item->hDC, logFont.lfFaceName, -1, &rect, DT_SINGLELINE | DT_VCENTER);
-    dc->SelectObject(oldFont);
 }
 
 void CFontNameCombo::MeasureItem(LPMEASUREITEMSTRUCT)

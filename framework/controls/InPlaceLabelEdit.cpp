@@ -1,5 +1,7 @@
 #include "framework/controls/InPlaceLabelEdit.h"
 
+#include "foundation/windows/SelectedObject.h"
+
 #include <algorithm>
 
 IMPLEMENT_DYNAMIC(CInPlaceLabelEdit, CMyEdit)
@@ -48,11 +50,11 @@ void CInPlaceLabelEdit::FitToText()
     GetWindowText(text);
     text += "  ";
     CClientDC dc(this);
-    CFont* font = GetFont();
-    CFont* oldFont = font != NULL ? dc.SelectObject(font) : NULL;
-    CSize extent = dc.GetTextExtent(text);
-    if (oldFont != NULL)
-        dc.SelectObject(oldFont);
+    CSize extent;
+    {
+        CSelectedObject selectedFont(&dc, GetFont());
+        extent = dc.GetTextExtent(text);
+    }
 
     CRect window, client, parentClient;
     GetWindowRect(&window);

@@ -5,6 +5,8 @@
 #include "framework/controls/MyToolTipCtrl.h"
 #include "framework/popups/PopupTracker.h"
 #include "framework/windows/WindowMeasures.h"
+#include "foundation/windows/OwnedHandle.h"
+#include "foundation/windows/SelectedObject.h"
 #include "foundation/windows/SystemColours.h"
 
 #include <algorithm>
@@ -239,11 +241,11 @@ void CMyButton::DrawItem(LPDRAWITEMSTRUCT item)
     {
         if (m_defaultFrame)
         {
-            HGDIOBJ oldPen = ::SelectObject(dc, ::GetStockObject(BLACK_PEN));
-            HGDIOBJ oldBrush = ::SelectObject(dc, ::GetStockObject(NULL_BRUSH));
-            ::Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
-            ::SelectObject(dc, oldBrush);
-            ::SelectObject(dc, oldPen);
+            {
+                CSelectedObject pen(dc, ::GetStockObject(BLACK_PEN));
+                CSelectedObject brush(dc, ::GetStockObject(NULL_BRUSH));
+                ::Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
+            }
             face.DeflateRect(1, 1);
         }
         UINT frameState = DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0) | (disabled ? DFCS_INACTIVE : 0);
@@ -257,13 +259,11 @@ void CMyButton::DrawItem(LPDRAWITEMSTRUCT item)
     {
         if (m_cornerMark)
         {
-            HPEN pen = ::CreatePen(PS_SOLID, 1, m_cornerMarkColour);
-            HGDIOBJ old = ::SelectObject(dc, pen);
+            COwnedGdiObject<HPEN> pen(::CreatePen(PS_SOLID, 1, m_cornerMarkColour));
+            CSelectedObject selectedPen(dc, pen);
             int x0 = inner.left + offset + 1, y0 = inner.top + offset + 1;
             for (int i = 0; i < 8; i++)
                 Line(dc, x0, y0 + i, x0 + 8 - i - 1, y0 + i);
-            ::SelectObject(dc, old);
-            ::DeleteObject(pen);
         }
         CString text;
         GetWindowText(text);
@@ -295,7 +295,7 @@ void CMyButton::DrawGlyph(CDC* cdc, const CRect& inner, int offset, BOOL disable
     CRect s(square);
     s.DeflateRect(2, 2);
 
-    HGDIOBJ oldPen = ::SelectObject(dc, GetSystemColourPen(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT)->GetSafeHandle());
+    CSelectedObject pen(dc, GetSystemColourPen(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT)->GetSafeHandle());
     switch (m_glyph)
     {
     case GLYPH_DOWN_ARROW:
@@ -339,7 +339,6 @@ void CMyButton::DrawGlyph(CDC* cdc, const CRect& inner, int offset, BOOL disable
         Line(dc, s.left, s.bottom, s.right, s.top);
         break;
     }
-    ::SelectObject(dc, oldPen);
 }
 
 BOOL CMyButton::OnClicked()

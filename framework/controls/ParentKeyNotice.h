@@ -4,9 +4,7 @@
 // key and tells the parent at once, which reads it and ends or moves the
 // editing as it sees fit.
 #include "afx/AfxWin.h"
-
-// Sent to the parent: wParam the key, lParam the control's window.
-const UINT WM_CONTROL_KEY = WM_USER + 35;
+#include "framework/messages/PrivateMessages.h"
 
 // Page Up, Page Down and the arrow keys.
 BOOL IsNavigationKey(UINT key);

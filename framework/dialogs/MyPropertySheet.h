@@ -6,14 +6,12 @@
 #include "afx/AfxWin.h"
 #include "foundation/containers/OwningObArray.h"
 #include "framework/dialogs/DialogRunner.h"
+#include "framework/messages/PrivateMessages.h"
 #include "framework/windows/WndToDestroyList.h"
 
 #include <vector>
 
 class CMyPropertyPage;
-
-// Lays the active page out after a tab change or growth.
-const UINT WM_LAYOUT_PAGE = WM_USER + 23;
 
 class CMyPropertySheet : public CPropertySheet
 {

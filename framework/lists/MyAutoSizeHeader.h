@@ -3,10 +3,7 @@
 // column drag tells the list, and a double-click on a divider sizes the
 // column to its contents.
 #include "framework/lists/MyHeaderCtrl.h"
-
-// Posted to the header itself after a column drag ends (wParam: the drag's
-// end notification), so the list hears of it once the header is done.
-const UINT WM_HEADER_TRACK_ENDED = WM_USER + 13;
+#include "framework/messages/PrivateMessages.h"
 
 class CMyAutoSizeHeader : public CMyHeaderCtrl
 {

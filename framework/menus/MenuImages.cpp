@@ -1,6 +1,8 @@
 #include "framework/menus/MenuImages.h"
 
 #include "foundation/files/BitmapResource.h"
+#include "foundation/windows/OwnedHandle.h"
+#include "foundation/windows/SelectedObject.h"
 #include "foundation/windows/SystemColours.h"
 #include "framework/menus/MyMenu.h"
 #include "framework/menus/MyMenuItem.h"
@@ -173,9 +175,9 @@ void DrawDisabledMenuImage(CDC* dc, CImageList* images, int index, int x, int y)
     HICON icon = ImageList_GetIcon(images->GetSafeHandle(), index, 0);
     if (icon == NULL)
         return;
-    HDC colourDC = ::CreateCompatibleDC(target);
-    HBITMAP colour = ::CreateCompatibleBitmap(target, MenuImageWidth, MenuImageHeight);
-    HGDIOBJ oldColour = ::SelectObject(colourDC, colour);
+    COwnedDC colourDC(::CreateCompatibleDC(target));
+    COwnedGdiObject<HBITMAP> colour(::CreateCompatibleBitmap(target, MenuImageWidth, MenuImageHeight));
+    CSelectedObject selectedColour(colourDC, colour);
     RECT box = {0, 0, MenuImageWidth, MenuImageHeight};
     ::FillRect(colourDC, &box, (HBRUSH)GetSystemColourBrush(COLOR_MENU)->GetSafeHandle());
     ::DrawIconEx(colourDC, 0, 0, icon, MenuImageWidth, MenuImageHeight, 0, NULL, DI_NORMAL);
@@ -198,9 +200,9 @@ void DrawDisabledMenuImage(CDC* dc, CImageList* images, int index, int x, int y)
         monoInfo.colours[1] = RGBQUAD{0xFF, 0xFF, 0xFF, 0};
     }
     void* bits = NULL;
-    HDC monoDC = ::CreateCompatibleDC(target);
-    HBITMAP mono = ::CreateDIBSection(target, (BITMAPINFO*)&monoInfo, DIB_RGB_COLORS, &bits, NULL, 0);
-    HGDIOBJ oldMono = ::SelectObject(monoDC, mono);
+    COwnedDC monoDC(::CreateCompatibleDC(target));
+    COwnedGdiObject<HBITMAP> mono(::CreateDIBSection(target, (BITMAPINFO*)&monoInfo, DIB_RGB_COLORS, &bits, NULL, 0));
+    CSelectedObject selectedMono(monoDC, mono);
     ::BitBlt(monoDC, 0, 0, MenuImageWidth, MenuImageHeight, colourDC, 0, 0, SRCCOPY);
 
     RECT place = {x, y, x + MenuImageWidth, y + MenuImageHeight};
@@ -209,18 +211,14 @@ void DrawDisabledMenuImage(CDC* dc, CImageList* images, int index, int x, int y)
     const DWORD paintBlackWithBrush = 0xB8074A;
     COLORREF oldText = ::SetTextColor(target, RGB(0, 0, 0));
     COLORREF oldBack = ::SetBkColor(target, RGB(255, 255, 255));
-    HGDIOBJ oldBrush = ::SelectObject(target, GetSystemColourBrush(COLOR_BTNHIGHLIGHT)->GetSafeHandle());
-    ::BitBlt(target, x + 1, y + 1, MenuImageWidth, MenuImageHeight, monoDC, 0, 0, paintBlackWithBrush);
-    ::SelectObject(target, GetSystemColourBrush(COLOR_BTNSHADOW)->GetSafeHandle());
-    ::BitBlt(target, x, y, MenuImageWidth, MenuImageHeight, monoDC, 0, 0, paintBlackWithBrush);
-    ::SelectObject(target, oldBrush);
+    {
+        CSelectedObject highlight(target, GetSystemColourBrush(COLOR_BTNHIGHLIGHT)->GetSafeHandle());
+        ::BitBlt(target, x + 1, y + 1, MenuImageWidth, MenuImageHeight, monoDC, 0, 0, paintBlackWithBrush);
+    }
+    {
+        CSelectedObject shadow(target, GetSystemColourBrush(COLOR_BTNSHADOW)->GetSafeHandle());
+        ::BitBlt(target, x, y, MenuImageWidth, MenuImageHeight, monoDC, 0, 0, paintBlackWithBrush);
+    }
     ::SetTextColor(target, oldText);
     ::SetBkColor(target, oldBack);
-
-    ::SelectObject(monoDC, oldMono);
-    ::DeleteObject(mono);
-    ::DeleteDC(monoDC);
-    ::SelectObject(colourDC, oldColour);
-    ::DeleteObject(colour);
-    ::DeleteDC(colourDC);
 }

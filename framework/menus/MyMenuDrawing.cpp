@@ -1,4 +1,5 @@
 // Measuring and drawing the items of a CMyMenu.
+#include "foundation/windows/SelectedObject.h"
 #include "foundation/windows/SystemColours.h"
 #include "foundation/windows/WindowsVersionCode.h"
 #include "framework/menus/MenuFont.h"
@@ -49,11 +50,9 @@ void DrawCheckBox(HDC dc, const RECT& box, BOOL selected, BOOL radio)
     COLORREF mark = GetSystemColour(COLOR_MENUTEXT);
     if (radio)
     {
-        HGDIOBJ oldBrush = ::SelectObject(dc, GetSystemColourBrush(COLOR_MENUTEXT)->GetSafeHandle());
-        HGDIOBJ oldPen = ::SelectObject(dc, GetSystemColourPen(COLOR_MENUTEXT)->GetSafeHandle());
+        CSelectedObject brush(dc, GetSystemColourBrush(COLOR_MENUTEXT)->GetSafeHandle());
+        CSelectedObject pen(dc, GetSystemColourPen(COLOR_MENUTEXT)->GetSafeHandle());
         ::Ellipse(dc, box.left + 5, box.top + 4, box.left + 11, box.top + 10);
-        ::SelectObject(dc, oldPen);
-        ::SelectObject(dc, oldBrush);
         return;
     }
     const int firstRow[7] = {2, 3, 4, 3, 2, 1, 0};
@@ -82,7 +81,8 @@ ItemLook LookOf(const DRAWITEMSTRUCT* draw, BOOL menuBar)
                      (draw->itemState & ODS_GRAYED) != 0, (draw->itemState & ODS_CHECKED) != 0, menuBar, COLOR_MENU};
     // With flat menus the menu bar has a colour of its own.
     BOOL flatMenus = FALSE;
-    if (WindowsVersionCode > 6 && ::SystemParametersInfoA(SPI_GETFLATMENU, 0, &flatMenus, 0) && flatMenus && menuBar)
+    if (WindowsVersionCode >= WindowsXPCode && ::SystemParametersInfoA(SPI_GETFLATMENU, 0, &flatMenus, 0) &&
+        flatMenus && menuBar)
         look.background = COLOR_MENUBAR;
     return look;
 }
@@ -200,7 +200,7 @@ void DrawItemText(const ItemLook& look, const CString& text, int textColour)
     HDC dc = look.dc;
     CFont font;
     CreateMenuFont(font);
-    HGDIOBJ oldFont = ::SelectObject(dc, font.GetSafeHandle());
+    CSelectedObject selectedFont(dc, font.GetSafeHandle());
     int oldMode = ::SetBkMode(dc, TRANSPARENT);
     UINT labelFormat = DT_SINGLELINE | DT_VCENTER | (look.menuBar ? DT_CENTER : 0);
     UINT acceleratorFormat = DT_SINGLELINE | DT_VCENTER | DT_RIGHT;
@@ -227,7 +227,6 @@ void DrawItemText(const ItemLook& look, const CString& text, int textColour)
         drawTexts(textRect, look.background);
     }
     ::SetBkMode(dc, oldMode);
-    ::SelectObject(dc, oldFont);
 }
 }
 
@@ -261,10 +260,11 @@ void CMyMenu::MeasureRecord(CMyMenuItem* item, LPMEASUREITEMSTRUCT measure)
     HDC dc = ::GetDC(window);
     CFont font;
     CreateMenuFont(font);
-    HGDIOBJ oldFont = ::SelectObject(dc, font.GetSafeHandle());
     SIZE extent = {0, 0};
-    ::GetTextExtentPoint32A(dc, shown, shown.GetLength(), &extent);
-    ::SelectObject(dc, oldFont);
+    {
+        CSelectedObject selectedFont(dc, font.GetSafeHandle());
+        ::GetTextExtentPoint32A(dc, shown, shown.GetLength(), &extent);
+    }
     ::ReleaseDC(window, dc);
     measure->itemWidth = extent.cx;
     measure->itemHeight = std::max(::GetSystemMetrics(SM_CYMENU), imageBoxHeight);

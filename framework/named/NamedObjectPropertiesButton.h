@@ -2,12 +2,9 @@
 // The button beside a named-object field that opens the selected object's
 // properties, or offers to add a name the store does not hold.
 #include "framework/controls/MyButton.h"
+#include "framework/messages/PrivateMessages.h"
 
 class CNamedObjectSelector;
-
-// Posted to the button's dialog after the button changed or added an entry;
-// wParam is the button's control id.
-const UINT WM_NAMED_OBJECTS_CHANGED = WM_USER + 32;
 
 class CNamedObjectPropertiesButton : public CMyButton
 {

@@ -1,5 +1,7 @@
 #include "framework/popups/LogDlg.h"
 
+#include "foundation/windows/SelectedObject.h"
+
 IMPLEMENT_DYNAMIC(CLogDlg, CMyDialog)
 
 BEGIN_MESSAGE_MAP(CLogDlg, CMyDialog)
@@ -44,10 +46,11 @@ void CLogDlg::AddText(LPCTSTR text)
         ::SendMessageA(list, LB_SETTOPINDEX, count - visible, 0);
 
     HDC dc = ::GetDC(list);
-    HGDIOBJ previous = ::SelectObject(dc, (HFONT)::SendMessageA(list, WM_GETFONT, 0, 0));
     SIZE extent = {0, 0};
-    ::GetTextExtentPoint32A(dc, text, lstrlenA(text), &extent);
-    ::SelectObject(dc, previous);
+    {
+        CSelectedObject listFont(dc, (HGDIOBJ)::SendMessageA(list, WM_GETFONT, 0, 0));
+        ::GetTextExtentPoint32A(dc, text, lstrlenA(text), &extent);
+    }
     ::ReleaseDC(list, dc);
     if (extent.cx + 2 > m_widestLine)
     {

@@ -1,14 +1,7 @@
 #pragma once
 
 #include "afx/AfxWin.h"
-
-// Messages that a pop-up posts its owner once it has closed: a value was
-// chosen (the two words carry it), or it closed without one (0, 0).
-enum
-{
-    WM_POPUP_SELECTED = WM_USER + 14,    // 0x040E
-    WM_POPUP_CANCELLED = WM_USER + 15,   // 0x040F
-};
+#include "framework/messages/PrivateMessages.h"
 
 // What every drop-down pop-up keeps besides its window: the windows that
 // belong to it, its window class and background, how it closes and whether

@@ -1,5 +1,6 @@
 #include "framework/popups/ProgressWnd.h"
 
+#include "foundation/windows/SelectedObject.h"
 #include "framework/app/FrameworkApp.h"
 
 #include <commctrl.h>
@@ -25,10 +26,9 @@ namespace
 
     CSize MeasureText(HDC dc, HFONT font, LPCTSTR text, int width, UINT format)
     {
-        HGDIOBJ previous = ::SelectObject(dc, font);
+        CSelectedObject selectedFont(dc, font);
         CRect rect(0, 0, width, 0);
         ::DrawTextA(dc, text, -1, &rect, format | DT_CALCRECT);
-        ::SelectObject(dc, previous);
         return rect.Size();
     }
 }
@@ -193,11 +193,12 @@ void CProgressWnd::Layout()
         text = MeasureText(dc, font, m_firstLine, width - 2 * m, DT_WORDBREAK | DT_NOPREFIX);
         if (text.cx < width)
             text.cx = width;
-        HGDIOBJ previous = ::SelectObject(dc, font);
-        TEXTMETRICA metrics;
-        ::GetTextMetricsA(dc, &metrics);
-        lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
-        ::SelectObject(dc, previous);
+        {
+            CSelectedObject selectedFont(dc, font);
+            TEXTMETRICA metrics;
+            ::GetTextMetricsA(dc, &metrics);
+            lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
+        }
         CSize caption = MeasureText(dc, (HFONT)m_messageFont.GetSafeHandle(), m_buttonText + "  ", 0,
                                     DT_SINGLELINE | DT_NOPREFIX);
         button = CSize(caption.cx + 4 * cxEdge, caption.cy + 3 * cyEdge);
@@ -387,11 +388,10 @@ void CProgressWnd::OnPaint()
     GetClientRect(&client);
     if (CRect(dc.m_ps.rcPaint).IsRectEmpty() || client.IsRectEmpty())
         return;
-    CFont* previous = dc.SelectObject(GetTextFont());
+    CSelectedObject textFont(&dc, GetTextFont());
     dc.SetTextColor(RGB(0, 0, 0));
     dc.SetBkMode(TRANSPARENT);
     dc.DrawText(m_firstLine, &m_firstLineRect, DT_WORDBREAK | DT_NOPREFIX);
     if (m_flags & PWF_SUBTEXT)
         dc.DrawText(m_secondLine, &m_secondLineRect, DT_WORDBREAK | DT_NOPREFIX);
-    dc.SelectObject(previous);
 }

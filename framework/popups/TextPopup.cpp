@@ -99,16 +99,17 @@ void CTextPopup::OnPaint()
 {
     PAINTSTRUCT paint;
     HDC dc = ::BeginPaint(m_hWnd, &paint);
-    HGDIOBJ oldFont = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
-    ::SetBkColor(dc, GetSystemColour(COLOR_INFOBK));
-    ::SetTextColor(dc, GetSystemColour(COLOR_INFOTEXT));
-    ::SetBkMode(dc, TRANSPARENT);
-    // Out to the client's edge: a measure a pixel short must not wrap the
-    // last word onto a line that the button hides.
-    CRect text(m_textRect);
-    text.right = std::max(text.right, m_buttonRect.right);
-    text.right += ::GetSystemMetrics(SM_CXEDGE);
-    ::DrawTextA(dc, m_text, m_text.GetLength(), &text, DT_WORDBREAK | DT_NOPREFIX);
-    ::SelectObject(dc, oldFont);
+    {
+        CSelectedObject guiFont(dc, ::GetStockObject(DEFAULT_GUI_FONT));
+        ::SetBkColor(dc, GetSystemColour(COLOR_INFOBK));
+        ::SetTextColor(dc, GetSystemColour(COLOR_INFOTEXT));
+        ::SetBkMode(dc, TRANSPARENT);
+        // Out to the client's edge: a measure a pixel short must not wrap the
+        // last word onto a line that the button hides.
+        CRect text(m_textRect);
+        text.right = std::max(text.right, m_buttonRect.right);
+        text.right += ::GetSystemMetrics(SM_CXEDGE);
+        ::DrawTextA(dc, m_text, m_text.GetLength(), &text, DT_WORDBREAK | DT_NOPREFIX);
+    }
     ::EndPaint(m_hWnd, &paint);
 }

@@ -1,5 +1,6 @@
 #include "framework/values/CalculatorPopup.h"
 
+#include "foundation/windows/SelectedObject.h"
 #include "framework/windows/WindowMeasures.h"
 
 #include <algorithm>
@@ -66,14 +67,17 @@ CCalculatorPopup::CCalculatorPopup(CPoint below, CPoint above, CWnd* owner, doub
     CreateFonts();
 
     CClientDC screen(NULL);
-    CFont* old = screen.SelectObject(&m_displayFont);
-    CRect measure(0, 0, 0, 0);
-    screen.DrawText(".", 1, &measure, DT_CALCRECT | DT_SINGLELINE);
-    CSize size = Layout(measure.Height() + 4);
-    // Digits the display holds.
-    int point = screen.GetTextExtent(".", 1).cx;
-    int zero = std::max(1, (int)screen.GetTextExtent("0", 1).cx);
-    screen.SelectObject(old);
+    CSize size;
+    int point = 0, zero = 1;
+    {
+        CSelectedObject displayFont(&screen, &m_displayFont);
+        CRect measure(0, 0, 0, 0);
+        screen.DrawText(".", 1, &measure, DT_CALCRECT | DT_SINGLELINE);
+        size = Layout(measure.Height() + 4);
+        // Digits the display holds.
+        point = screen.GetTextExtent(".", 1).cx;
+        zero = std::max(1, (int)screen.GetTextExtent("0", 1).cx);
+    }
     m_state.SetCapacity((m_displayRect.Width() - 4 - point) / zero - 1);
 
     CRect window(0, 0, size.cx, size.cy);
@@ -302,12 +306,11 @@ void CCalculatorPopup::PaintDisplay(CDC* dc)
     Frame(dc, rect, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT);
     Frame(dc, rect, COLOR_WINDOWFRAME, COLOR_BTNFACE);
     dc->FillSolidRect(&rect, ::GetSysColor(COLOR_BTNFACE));
-    CFont* old = dc->SelectObject(&m_displayFont);
+    CSelectedObject displayFont(dc, &m_displayFont);
     dc->SetBkMode(TRANSPARENT);
     dc->SetTextColor(::GetSysColor(COLOR_BTNTEXT));
     rect.DeflateRect(2, 0);
     dc->DrawText(m_state.GetDisplayText(), &rect, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    dc->SelectObject(old);
 }
 
 void CCalculatorPopup::PaintKey(CDC* dc, const CCalculatorKey& key)
@@ -328,11 +331,10 @@ void CCalculatorPopup::PaintKey(CDC* dc, const CCalculatorKey& key)
         Frame(dc, rect, COLOR_3DLIGHT, COLOR_BTNSHADOW);
         dc->FillSolidRect(&rect, ::GetSysColor(COLOR_BTNFACE));
     }
-    CFont* old = dc->SelectObject(&m_keyFont);
+    CSelectedObject keyFont(dc, &m_keyFont);
     dc->SetBkMode(TRANSPARENT);
     dc->SetTextColor(key.colour == ButtonTextColour ? ::GetSysColor(COLOR_BTNTEXT) : key.colour);
     dc->DrawText(key.label, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    dc->SelectObject(old);
 }
 
 void CCalculatorPopup::Accept()

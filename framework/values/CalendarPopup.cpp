@@ -1,5 +1,6 @@
 #include "framework/values/CalendarPopup.h"
 
+#include "foundation/windows/SelectedObject.h"
 #include "framework/app/FrameworkApp.h"
 #include "framework/values/DateFormats.h"
 
@@ -106,14 +107,15 @@ void CCalendarPopup::OnPaint()
     CFrameworkApp* app = GetFrameworkApp();
     CFont* bold = app != NULL && app->m_boldFont.GetSafeHandle() != NULL ? &app->m_boldFont : NULL;
     CFont* normal = CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT));
-    CFont* old = dc.SelectObject(bold != NULL ? bold : normal);
-
-    CString title;
-    title.Format("%s %d", (LPCTSTR)GetMonthName(m_date.m_month), m_date.m_year);
     dc.SetTextColor(::GetSysColor(COLOR_INFOTEXT));
-    dc.DrawText(title, &m_titleRect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    {
+        CSelectedObject titleFont(&dc, bold != NULL ? bold : normal);
+        CString title;
+        title.Format("%s %d", (LPCTSTR)GetMonthName(m_date.m_month), m_date.m_year);
+        dc.DrawText(title, &m_titleRect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
 
-    dc.SelectObject(normal);
+    CSelectedObject textFont(&dc, normal);
     const CString& weekdays = GetWeekdayNameList(FALSE);
     for (int column = 0; column < Columns; column++)
     {
@@ -145,7 +147,6 @@ void CCalendarPopup::OnPaint()
             }
         }
     }
-    dc.SelectObject(old);
 }
 
 void CCalendarPopup::PaintDay(CDC* dc, int day, const CDate& today)
@@ -157,14 +158,11 @@ void CCalendarPopup::PaintDay(CDC* dc, int day, const CDate& today)
     dc->SetTextColor(::GetSysColor(shown ? COLOR_HIGHLIGHTTEXT : COLOR_INFOTEXT));
     CFrameworkApp* app = GetFrameworkApp();
     BOOL isToday = today == CDate(m_date.m_year, m_date.m_month, day);
-    CFont* old = NULL;
-    if (isToday && app != NULL && app->m_boldFont.GetSafeHandle() != NULL)
-        old = dc->SelectObject(&app->m_boldFont);
+    const bool boldToday = isToday && app != NULL && app->m_boldFont.GetSafeHandle() != NULL;
+    CSelectedObject todayFont(dc, boldToday ? &app->m_boldFont : NULL);
     CString number;
     number.Format("%d", day);
     dc->DrawText(number, &cell, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    if (old != NULL)
-        dc->SelectObject(old);
 }
 
 void CCalendarPopup::ShowDate(const CDate& date)

@@ -1,5 +1,6 @@
 #include "framework/views/DummyView.h"
 #include "foundation/windows/SavedDCState.h"
+#include "foundation/windows/SelectedObject.h"
 
 IMPLEMENT_DYNCREATE(CDummyView, CView)
 
@@ -31,7 +32,7 @@ void CDummyView::OnDraw(CDC* pDC)
     lstrcpyA(logFont.lfFaceName, "Arial");
     font.CreateFontIndirect(&logFont);
     CSavedDCState saved(pDC);
-    pDC->SelectObject(&font);
+    CSelectedObject selectedFont(pDC, &font);
     pDC->SetBkMode(TRANSPARENT);
     pDC->TextOut(rect.left, rect.top, m_text);
     int lineTop = rect.top - 500;

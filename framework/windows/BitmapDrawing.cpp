@@ -1,5 +1,8 @@
 #include "framework/windows/BitmapDrawing.h"
 
+#include "foundation/windows/OwnedHandle.h"
+#include "foundation/windows/SelectedObject.h"
+
 CSize GetBitmapSize(CBitmap* bitmap)
 {
     BITMAP info;
@@ -20,15 +23,12 @@ BOOL DrawBitmapRect(CDC* dc, CBitmap* bitmap, const RECT* dest, const RECT* sour
     }
     CRect to = dest != NULL ? CRect(*dest) : from;
 
-    HDC memory = ::CreateCompatibleDC(dc->m_hDC);
-    if (memory == NULL)
+    COwnedDC memory(::CreateCompatibleDC(dc->m_hDC));
+    if (!memory)
         return 0;
-    HGDIOBJ old = bitmap != NULL && bitmap->m_hObject != NULL ? ::SelectObject(memory, bitmap->m_hObject) : NULL;
-    if (old == NULL)
-    {
-        ::DeleteDC(memory);
+    CSelectedObject selectedBitmap(memory, bitmap != NULL ? bitmap->m_hObject : NULL);
+    if (selectedBitmap.Previous() == NULL)
         return 0;
-    }
     BOOL result;
     if (from.Width() == to.Width() && from.Height() == to.Height())
         result = ::BitBlt(dc->m_hDC, to.left, to.top, to.Width(), to.Height(), memory, from.left, from.top, rop);
@@ -38,8 +38,6 @@ BOOL DrawBitmapRect(CDC* dc, CBitmap* bitmap, const RECT* dest, const RECT* sour
         result = ::StretchBlt(dc->m_hDC, to.left, to.top, to.Width(), to.Height(), memory, from.left, from.top,
                               from.Width(), from.Height(), rop);
     }
-    ::SelectObject(memory, old);
-    ::DeleteDC(memory);
     return result;
 }
 

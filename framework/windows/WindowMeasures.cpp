@@ -1,5 +1,7 @@
 #include "framework/windows/WindowMeasures.h"
 
+#include "foundation/windows/SelectedObject.h"
+
 #include <algorithm>
 
 CString GetWindowClassName(HWND window)
@@ -25,10 +27,11 @@ int GetFontHeight(CFont* font)
         return abs(logFont.lfHeight);
     }
     HDC dc = ::GetDC(desktop);
-    HGDIOBJ old = ::SelectObject(dc, font->GetSafeHandle());
     TEXTMETRICA metrics = {};
-    ::GetTextMetricsA(dc, &metrics);
-    ::SelectObject(dc, old);
+    {
+        CSelectedObject selectedFont(dc, font->GetSafeHandle());
+        ::GetTextMetricsA(dc, &metrics);
+    }
     ::ReleaseDC(desktop, dc);
     return metrics.tmHeight;
 }
@@ -40,12 +43,13 @@ DWORD GetWindowBaseUnits(CWnd* window)
         return (DWORD)::GetDialogBaseUnits();
     static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
     HDC dc = ::GetDC(NULL);
-    HGDIOBJ old = ::SelectObject(dc, font);
     SIZE extent = {};
-    ::GetTextExtentPoint32A(dc, letters, 52, &extent);
     TEXTMETRICA metrics = {};
-    ::GetTextMetricsA(dc, &metrics);
-    ::SelectObject(dc, old);
+    {
+        CSelectedObject selectedFont(dc, font);
+        ::GetTextExtentPoint32A(dc, letters, 52, &extent);
+        ::GetTextMetricsA(dc, &metrics);
+    }
     ::ReleaseDC(NULL, dc);
     int width = std::max(1, ::MulDiv(extent.cx, 1, 52));
     int height = std::max(1, (int)metrics.tmHeight);

@@ -1,6 +1,7 @@
 #include "framework/windows/WndPictureTable.h"
 
 #include "foundation/windows/RectPlacement.h"
+#include "foundation/windows/SelectedObject.h"
 #include "framework/app/FrameworkApp.h"
 
 namespace
@@ -18,12 +19,12 @@ CWndPictureDrawing* GetWndPictureDrawing()
     return pictureDrawing;
 }
 
-void CWndPictureTable::AddPicture(CPicture* picture, int placement, int int1, int int2, double double1,
-                                  double double2)
+void CWndPictureTable::AddPicture(CPicture* picture, int placement, int tiling, int fitWhole, double tileOffset,
+                                  double scale)
 {
     if (m_count >= 4)
         return;
-    m_entries[m_count++] = Entry{picture, placement, int1, int2, double1, double2};
+    m_entries[m_count++] = Entry{picture, placement, tiling, fitWhole, tileOffset, scale};
     if (m_owner != NULL && m_owner->GetSafeHwnd() != NULL)
     {
         m_owner->Invalidate(TRUE);
@@ -35,10 +36,10 @@ BOOL CWndPictureTable::DrawBackground(CDC* dc)
 {
     CRect clip;
     dc->GetClipBox(&clip);
-    HBRUSH face = ::GetSysColorBrush(COLOR_BTNFACE);
-    HGDIOBJ old = ::SelectObject(dc->m_hDC, face);
-    ::PatBlt(dc->m_hDC, clip.left, clip.top, clip.Width(), clip.Height(), PATCOPY);
-    ::SelectObject(dc->m_hDC, old);
+    {
+        CSelectedObject face(dc->m_hDC, ::GetSysColorBrush(COLOR_BTNFACE));
+        ::PatBlt(dc->m_hDC, clip.left, clip.top, clip.Width(), clip.Height(), PATCOPY);
+    }
     if (m_count == 0 || pictureDrawing == NULL || m_owner == NULL)
         return TRUE;
 
@@ -50,9 +51,9 @@ BOOL CWndPictureTable::DrawBackground(CDC* dc)
     for (int i = 0; i < m_count; i++)
     {
         const Entry& e = m_entries[i];
-        CSize size = pictureDrawing->GetScaledSize(e.picture, ppiX, ppiY, e.int1, e.int2, e.double1, e.double2);
+        CSize size = pictureDrawing->GetScaledSize(e.picture, ppiX, ppiY, e.tiling, e.fitWhole, e.tileOffset, e.scale);
         CRect box = AlignRectInRect(size.cx, size.cy, client, 0, 0, e.placement);
-        pictureDrawing->DrawInRect(e.picture, dc, box, e.int1, e.int2, e.double1, e.double2);
+        pictureDrawing->DrawInRect(e.picture, dc, box, e.tiling, e.fitWhole, e.tileOffset, e.scale);
     }
     return TRUE;
 }

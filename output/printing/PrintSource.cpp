@@ -3,6 +3,7 @@
 #include "foundation/values/DateTimeText.h"
 #include "foundation/values/NumberText.h"
 #include "foundation/windows/Drawing.h"
+#include "foundation/windows/SelectedObject.h"
 #include "framework/MessageRoutines.h"
 #include "output/printing/PrintAbortDlg.h"
 #include "output/printing/PrinterData.h"
@@ -235,14 +236,13 @@ void CPrintSource::NewPage()
 void CPrintSource::DrawMarginText(LPCTSTR text, BOOL header, int placement)
 {
     CDC* dc = GetDC();
-    HGDIOBJ previous = ::SelectObject(dc->m_hDC, (header ? m_headerFont : m_footerFont).GetSafeHandle());
+    CSelectedObject marginFont(dc->m_hDC, (header ? m_headerFont : m_footerFont).GetSafeHandle());
     RECT band = m_printArea;
     if (header)
         band.bottom = m_content.top;
     else
         band.top = m_content.bottom;
     DrawAlignedText(dc, band, text, placement, DT_WORDBREAK | DT_NOPREFIX);
-    ::SelectObject(dc->m_hDC, previous);
 }
 
 int CPrintSource::GetRemainingHeight()

@@ -51,8 +51,7 @@ CPrinterData::CPrinterData()
       m_pageWidth(8), m_pageHeight(8), m_printAreaWidth(8), m_printAreaHeight(8), m_leftGap(8), m_topGap(8),
       m_rightGap(8), m_bottomGap(8), m_measuredLeftGap(8), m_measuredTopGap(8), m_measuredRightGap(8),
       m_measuredBottomGap(8), m_labelRows(1), m_labelColumns(1), m_flags(0), m_imageKind(0), m_frameWidth(0),
-      m_background(RGB(255, 255, 255)), m_pageNumber(1), m_pageBitmap(NULL), m_previousObject(NULL),
-      m_ownDevMode(NULL), m_bitmapSelected(FALSE)
+      m_background(RGB(255, 255, 255)), m_pageNumber(1), m_ownDevMode(NULL)
 {
     SetRectEmpty(&m_pageRect);
     SetRectEmpty(&m_printArea);
@@ -63,17 +62,11 @@ CPrinterData::~CPrinterData()
 {
     DeleteDC();
     FreeGlobalBlock(&m_ownDevMode);
-    if (m_pageBitmap != NULL)
-        ::DeleteObject(m_pageBitmap);
 }
 
 void CPrinterData::DeleteDC()
 {
-    if (m_bitmapSelected)
-    {
-        ::SelectObject(m_dc.m_hDC, m_previousObject);
-        m_bitmapSelected = FALSE;
-    }
+    m_pageSelection.reset();
     if (m_dc.m_hDC != NULL)
         m_dc.DeleteDC();
 }
@@ -217,9 +210,7 @@ CString CPrinterData::CreateForImages(const CPrinterPaperConfig& config, LPCTSTR
                                       int resolution, double pageWidth, double pageHeight)
 {
     DeleteDC();
-    if (m_pageBitmap != NULL)
-        ::DeleteObject(m_pageBitmap);
-    m_pageBitmap = NULL;
+    m_pageBitmap.Reset();
     if (resolution < 1 || pageWidth <= 0 || pageHeight <= 0)
         return "invalid page size";
     m_xResolution = m_yResolution = resolution;
@@ -236,9 +227,9 @@ CString CPrinterData::CreateForImages(const CPrinterPaperConfig& config, LPCTSTR
     // Pages are drawn on a memory DC into a 24-bit page bitmap with room for
     // the frame and its shadow.
     HDC screen = ::GetDC(NULL);
-    HDC memory = ::CreateCompatibleDC(screen);
+    COwnedDC memory(::CreateCompatibleDC(screen));
     ::ReleaseDC(NULL, screen);
-    if (memory == NULL)
+    if (!memory)
         return GetLastErrorText();
     BITMAPINFO info;
     memset(&info, 0, sizeof(info));
@@ -248,13 +239,10 @@ CString CPrinterData::CreateForImages(const CPrinterPaperConfig& config, LPCTSTR
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     void* bits = NULL;
-    m_pageBitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, NULL, 0);
-    if (m_pageBitmap == NULL)
-    {
-        ::DeleteDC(memory);
+    m_pageBitmap.Reset(::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, NULL, 0));
+    if (!m_pageBitmap)
         return "not enough memory for the page image";
-    }
-    m_dc.Attach(memory);
+    m_dc.Attach(memory.Release());
     m_dc.SetResolution(resolution, resolution);
     m_imageOutput = 1;
     m_outputPath = path;
@@ -332,10 +320,12 @@ BOOL CPrinterData::StartPage()
     if (!m_imageOutput)
         return m_dc.m_hDC != NULL && ::StartPage(m_dc.m_hDC) > 0;
 
-    m_previousObject = ::SelectObject(m_dc.m_hDC, m_pageBitmap);
-    if (m_previousObject == NULL)
+    m_pageSelection.emplace(m_dc.m_hDC, m_pageBitmap);
+    if (m_pageSelection->Previous() == NULL)
+    {
+        m_pageSelection.reset();
         return FALSE;
-    m_bitmapSelected = TRUE;
+    }
     int w = m_frameWidth;
     int right = m_pageRect.right + w;
     int bottom = m_pageRect.bottom + w;
@@ -379,11 +369,7 @@ BOOL CPrinterData::EndPage()
     m_currentFileName = MakePageFileName(m_pageNumber == 1 ? 0 : m_pageNumber);
     ++m_pageNumber;
     ::GdiFlush();
-    if (m_bitmapSelected)
-    {
-        ::SelectObject(m_dc.m_hDC, m_previousObject);
-        m_bitmapSelected = FALSE;
-    }
+    m_pageSelection.reset();
     return SavePageImage();
 }
 
@@ -403,11 +389,7 @@ BOOL CPrinterData::EndDoc()
 {
     if (!m_imageOutput)
         return m_dc.m_hDC != NULL && ::EndDoc(m_dc.m_hDC) > 0;
-    if (m_bitmapSelected)
-    {
-        ::SelectObject(m_dc.m_hDC, m_previousObject);
-        m_bitmapSelected = FALSE;
-    }
+    m_pageSelection.reset();
     return TRUE;
 }
 
@@ -419,11 +401,7 @@ void CPrinterData::AbortDoc()
             ::AbortDoc(m_dc.m_hDC);
         return;
     }
-    if (m_bitmapSelected)
-    {
-        ::SelectObject(m_dc.m_hDC, m_previousObject);
-        m_bitmapSelected = FALSE;
-    }
+    m_pageSelection.reset();
 }
 
 CString CPrinterData::MakePageFileName(int number) const

@@ -5,7 +5,11 @@
 // printer or, page by page, into picture files.
 #include "afx/AfxWin.h"
 #include "foundation/values/Decimal.h"
+#include "foundation/windows/OwnedHandle.h"
+#include "foundation/windows/SelectedObject.h"
 #include "output/printing/MyDC.h"
+
+#include <optional>
 
 class CPrinterPaperConfig;
 
@@ -76,8 +80,7 @@ public:
     CString m_nameSuffix;
     int m_pageNumber;
     CString m_currentFileName;
-    HBITMAP m_pageBitmap;
-    HGDIOBJ m_previousObject;
+    COwnedGdiObject<HBITMAP> m_pageBitmap;
     HGLOBAL m_ownDevMode;
 
 private:
@@ -89,5 +92,6 @@ private:
 
     // FALSE when the margins together leave no printable area.
     BOOL SetPrintArea(const CPrinterPaperConfig& config, int mode);
-    BOOL m_bitmapSelected;
+    // The page bitmap, selected into the memory DC while an image page is drawn.
+    std::optional<CSelectedObject> m_pageSelection;
 };

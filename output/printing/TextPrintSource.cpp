@@ -2,6 +2,7 @@
 
 #include "foundation/text/WordWrap.h"
 #include "foundation/values/ValueText.h"
+#include "foundation/windows/SelectedObject.h"
 #include "framework/colours/NamedColours.h"
 
 BOOL CTextPrintSource::Render()
@@ -16,7 +17,7 @@ BOOL CTextPrintSource::Render()
     CFont font;
     TEXTMETRIC metrics;
     style.CreateFont(dc, NULL, &font, &metrics, 1.0);
-    HGDIOBJ previousFont = ::SelectObject(dc->m_hDC, font.GetSafeHandle());
+    CSelectedObject selectedFont(dc->m_hDC, font.GetSafeHandle());
     COLORREF previousColour =
         ::SetTextColor(dc->m_hDC, style.m_colour != DEFAULT_COLOUR ? style.m_colour : GetDefaultTextColour(dc));
 
@@ -46,6 +47,5 @@ BOOL CTextPrintSource::Render()
         m_y = y + size.cy;
     }
     ::SetTextColor(dc->m_hDC, previousColour);
-    ::SelectObject(dc->m_hDC, previousFont);
     return TRUE;
 }

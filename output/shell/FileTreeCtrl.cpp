@@ -2,6 +2,7 @@
 
 #include "foundation/files/FileOperations.h"
 #include "foundation/files/PathText.h"
+#include "framework/messages/PrivateMessages.h"
 #include "output/shell/DragCursor.h"
 #include "output/shell/FileTreeCtrlIds.h"
 
@@ -14,7 +15,7 @@
 IMPLEMENT_DYNAMIC(CFileTreeCtrl, CMyTreeCtrl)
 
 BEGIN_MESSAGE_MAP(CFileTreeCtrl, CMyTreeCtrl)
-ON_MESSAGE(WM_USER + 30, OnFirstFill)
+ON_MESSAGE(WM_FILE_TREE_FIRST_FILL, OnFirstFill)
 ON_NOTIFY_REFLECT(TVN_ITEMEXPANDINGA, OnItemExpanding)
 ON_NOTIFY_REFLECT(TVN_BEGINLABELEDITA, OnBeginLabelEdit)
 ON_NOTIFY_REFLECT(TVN_ENDLABELEDITA, OnEndLabelEdit)
@@ -130,7 +131,7 @@ void CFileTreeCtrl::SetInitialPath(LPCTSTR path, BOOL expand)
 void CFileTreeCtrl::PreSubclassWindow()
 {
     CMyTreeCtrl::PreSubclassWindow();
-    PostMessage(WM_USER + 30);
+    PostMessage(WM_FILE_TREE_FIRST_FILL);
 }
 
 LRESULT CFileTreeCtrl::OnFirstFill(WPARAM, LPARAM)

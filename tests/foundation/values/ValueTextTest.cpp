@@ -87,14 +87,3 @@ TEST(CharEditsTest, TitleCase)
     CString longText('a', 150);
     EXPECT_EQ(150, MakeTitleCase(longText).GetLength());
 }
-
-TEST(CharEditsTest, FindDWord)
-{
-    DWORD values[] = {4, 8, 8};
-    EXPECT_EQ(1, FindDWord(values, 3, 8));
-    EXPECT_EQ(-1, FindDWord(values, 0, 4));
-    CDWordArray array;
-    EXPECT_EQ(-1, FindInDWordArray(array, 4));
-    array.Add(4);
-    EXPECT_EQ(0, FindInDWordArray(array, 4));
-}
