@@ -191,12 +191,26 @@ bool IsObjectIndex(DWORD index, DWORD handles, bool stockAllowed)
     return index >= 1 && index < handles;
 }
 
+// A bitmap's usage that has no colour table at all (DIB_PAL_INDICES).
+const DWORD PaletteIndices = 2;
+
+// When the player reads a record's bitmap: always, or only when its header
+// offset is not 0 (a blit without a source, a pen without a pattern).
+enum BitmapUse
+{
+    BitmapAlwaysRead,
+    BitmapReadWhenPlaced,
+};
+
 // A BITMAPINFO of cbBmi bytes and pixels of cbBits bytes, at their offsets.
-bool IsBitmapSound(const Record& r, DWORD offsetsAt)
+// The player reads the header at offBmi whatever cbBmi says, so a record
+// whose bitmap is read must hold a whole one; 'withTable' is false for
+// palette-index bitmaps, which have no colour table.
+bool IsBitmapSound(const Record& r, DWORD offsetsAt, BitmapUse use = BitmapAlwaysRead, bool withTable = true)
 {
     const DWORD offBmi = r.At(offsetsAt), cbBmi = r.At(offsetsAt + 4);
     const DWORD offBits = r.At(offsetsAt + 8), cbBits = r.At(offsetsAt + 12);
-    if (cbBmi == 0)
+    if (use == BitmapReadWhenPlaced && offBmi == 0)
         return true;
     if (!r.Holds(offBmi, cbBmi) || !r.Holds(offBits, cbBits) || cbBmi < sizeof(BITMAPCOREHEADER))
         return false;
@@ -208,7 +222,7 @@ bool IsBitmapSound(const Record& r, DWORD offsetsAt)
         BITMAPCOREHEADER core;
         std::memcpy(&core, info, sizeof(core));
         unsigned long long bits = core.bcBitCount;
-        unsigned long long table = bits <= 8 ? 3ull << bits : 0;
+        unsigned long long table = bits <= 8 && withTable ? 3ull << bits : 0;
         unsigned long long image = ((core.bcWidth * bits + 31) / 32) * 4 * core.bcHeight;
         return core.bcPlanes == 1 && headerSize + table <= cbBmi && image <= cbBits;
     }
@@ -223,6 +237,8 @@ bool IsBitmapSound(const Record& r, DWORD offsetsAt)
     unsigned long long entries = header.biClrUsed != 0 ? header.biClrUsed : bits <= 8 ? 1ull << bits : 0;
     if (entries > 256)
         return false;
+    if (!withTable)
+        entries = 0;
     unsigned long long table = 4 * entries + (header.biCompression == BI_BITFIELDS && headerSize == 40 ? 12 : 0);
     unsigned long long height = header.biHeight < 0 ? -(long long)header.biHeight : header.biHeight;
     unsigned long long image = ((header.biWidth * bits + 31) / 32) * 4 * height;
@@ -314,13 +330,20 @@ bool IsRecordSound(DWORD type, const Record& r, DWORD handles)
     case EMR_SETPALETTEENTRIES:
         return IsObjectIndex(r.At(8), handles, false) && r.Holds(20, r.At(16), 4);
     case EMR_CREATEMONOBRUSH:
-        return IsObjectIndex(r.At(8), handles, false) && IsBitmapSound(r, offsetof(EMRCREATEMONOBRUSH, offBmi));
+        return IsObjectIndex(r.At(8), handles, false) &&
+               IsBitmapSound(r, offsetof(EMRCREATEMONOBRUSH, offBmi), BitmapAlwaysRead,
+                             r.At(offsetof(EMRCREATEMONOBRUSH, iUsage)) != PaletteIndices);
     case EMR_CREATEDIBPATTERNBRUSHPT:
         return IsObjectIndex(r.At(8), handles, false) && IsBitmapSound(r, offsetof(EMRCREATEDIBPATTERNBRUSHPT, offBmi));
-    case EMR_EXTCREATEPEN:
-        return IsObjectIndex(r.At(8), handles, false) && IsBitmapSound(r, offsetof(EMREXTCREATEPEN, offBmi)) &&
+    case EMR_EXTCREATEPEN: {
+        // Only a pen with a bitmap pattern has its bitmap read.
+        const DWORD style = r.At(offsetof(EMREXTCREATEPEN, elp.elpBrushStyle));
+        const BitmapUse use =
+            style == BS_DIBPATTERN || style == BS_DIBPATTERNPT ? BitmapAlwaysRead : BitmapReadWhenPlaced;
+        return IsObjectIndex(r.At(8), handles, false) && IsBitmapSound(r, offsetof(EMREXTCREATEPEN, offBmi), use) &&
                r.Holds(offsetof(EMREXTCREATEPEN, elp.elpStyleEntry), r.At(offsetof(EMREXTCREATEPEN, elp.elpNumEntries)),
                        4);
+    }
     case EMR_GDICOMMENT:
         return r.Holds(12, r.At(8));
     case EMR_FILLRGN:
@@ -333,21 +356,23 @@ bool IsRecordSound(DWORD type, const Record& r, DWORD handles)
     case EMR_EXTSELECTCLIPRGN:
         return IsRegionSound(r, 8, 16);
     case EMR_BITBLT:
-        return IsBitmapSound(r, offsetof(EMRBITBLT, offBmiSrc));
+        return IsBitmapSound(r, offsetof(EMRBITBLT, offBmiSrc), BitmapReadWhenPlaced);
     case EMR_STRETCHBLT:
-        return IsBitmapSound(r, offsetof(EMRSTRETCHBLT, offBmiSrc));
+        return IsBitmapSound(r, offsetof(EMRSTRETCHBLT, offBmiSrc), BitmapReadWhenPlaced);
     case EMR_MASKBLT:
-        return IsBitmapSound(r, offsetof(EMRMASKBLT, offBmiSrc)) && IsBitmapSound(r, offsetof(EMRMASKBLT, offBmiMask));
+        return IsBitmapSound(r, offsetof(EMRMASKBLT, offBmiSrc), BitmapReadWhenPlaced) &&
+               IsBitmapSound(r, offsetof(EMRMASKBLT, offBmiMask));
     case EMR_PLGBLT:
-        return IsBitmapSound(r, offsetof(EMRPLGBLT, offBmiSrc)) && IsBitmapSound(r, offsetof(EMRPLGBLT, offBmiMask));
+        return IsBitmapSound(r, offsetof(EMRPLGBLT, offBmiSrc), BitmapReadWhenPlaced) &&
+               IsBitmapSound(r, offsetof(EMRPLGBLT, offBmiMask));
     case EMR_SETDIBITSTODEVICE:
         return IsBitmapSound(r, offsetof(EMRSETDIBITSTODEVICE, offBmiSrc));
     case EMR_STRETCHDIBITS:
         return IsBitmapSound(r, offsetof(EMRSTRETCHDIBITS, offBmiSrc));
     case EMR_ALPHABLEND:
-        return IsBitmapSound(r, offsetof(EMRALPHABLEND, offBmiSrc));
+        return IsBitmapSound(r, offsetof(EMRALPHABLEND, offBmiSrc), BitmapReadWhenPlaced);
     case EMR_TRANSPARENTBLT:
-        return IsBitmapSound(r, offsetof(EMRTRANSPARENTBLT, offBmiSrc));
+        return IsBitmapSound(r, offsetof(EMRTRANSPARENTBLT, offBmiSrc), BitmapReadWhenPlaced);
     case EMR_EXTTEXTOUTA:
         return IsTextSound(r, offsetof(EMREXTTEXTOUTA, emrtext), 1);
     case EMR_EXTTEXTOUTW:
@@ -386,6 +411,28 @@ bool IsRecordSound(DWORD type, const Record& r, DWORD handles)
         return true;
     }
 }
+
+// The header's sizes within what a picture can mean: a frame within 100 m
+// of the origin, a reference device of at most 100,000 pixels and 100 m a
+// side with between 0.1 and 1,000 pixels to the millimetre, and a handle
+// table no larger than a process may hold. Beyond these the player's scaling
+// overflows or drawing takes for ever.
+bool IsHeaderSound(const ENHMETAHEADER& header)
+{
+    const long long frameLimit = 10000000, deviceLimit = 100000, millimetreLimit = 100000;
+    const RECTL& frame = header.rclFrame;
+    const long long corners[] = {frame.left, frame.top, frame.right, frame.bottom};
+    for (long long corner : corners)
+        if (corner < -frameLimit || corner > frameLimit)
+            return false;
+    const long long device[] = {header.szlDevice.cx, header.szlDevice.cy};
+    const long long millimetres[] = {header.szlMillimeters.cx, header.szlMillimeters.cy};
+    for (int i = 0; i < 2; ++i)
+        if (device[i] < 1 || device[i] > deviceLimit || millimetres[i] < 1 || millimetres[i] > millimetreLimit ||
+            device[i] * 10 < millimetres[i] || device[i] > millimetres[i] * 1000)
+            return false;
+    return header.nHandles >= 1 && header.nHandles <= 10000;
+}
 }
 
 BOOL IsEnhMetafileSound(const BYTE* data, DWORD length)
@@ -395,11 +442,16 @@ BOOL IsEnhMetafileSound(const BYTE* data, DWORD length)
     ENHMETAHEADER header;
     std::memset(&header, 0, sizeof(header));
     std::memcpy(&header, data, 88);
-    if (header.iType != EMR_HEADER || header.nSize < 88 || header.nHandles < 1)
+    if (header.iType != EMR_HEADER || header.nSize < 88 || !IsHeaderSound(header))
         return FALSE;
+    // The player walks every record up to the length, end records included,
+    // so every record is checked, and they must fill the length exactly.
+    bool ended = false;
     DWORD offset = 0;
-    while (length - offset >= 8)
+    while (offset < length)
     {
+        if (length - offset < 8)
+            return FALSE;
         Record record = {data + offset, 0};
         const DWORD type = ReadLittleEndianDword(record.data);
         std::memcpy(&record.size, data + offset + 4, 4);
@@ -411,11 +463,13 @@ BOOL IsEnhMetafileSound(const BYTE* data, DWORD length)
         {
             // The palette that the header counts is stored in the end record.
             const DWORD entries = header.nPalEntries;
-            return entries == 0 || (entries <= 256 && record.Holds(record.At(12), entries, 4));
+            if (entries != 0 && (entries > 256 || !record.Holds(record.At(12), entries, 4)))
+                return FALSE;
+            ended = true;
         }
-        if (!IsRecordSound(type, record, header.nHandles))
+        else if (!IsRecordSound(type, record, header.nHandles))
             return FALSE;
         offset += record.size;
     }
-    return FALSE;
+    return ended;
 }

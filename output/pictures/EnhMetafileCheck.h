@@ -3,9 +3,10 @@
 #include "afx/AfxWin.h"
 
 // TRUE when an enhanced metafile can be played without the player reading or
-// writing outside it: the records chain from the header to the end record
-// inside 'length', each a whole number of words and at least as long as its
-// kind's fixed part; counts, offsets, embedded bitmaps, regions, texts and
-// palettes lie inside their records; object indexes lie inside the handle
-// table.
+// writing outside it or drawing for ever: the header's sizes and handle count
+// are within bounds; the records (those after an end record too) chain from
+// the header to exactly 'length' and hold an end record; each is a whole
+// number of words and at least as long as its kind's fixed part; counts,
+// offsets, embedded bitmaps, regions, texts and palettes lie inside their
+// records; object indexes lie inside the handle table.
 BOOL IsEnhMetafileSound(const BYTE* data, DWORD length);

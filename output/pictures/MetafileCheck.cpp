@@ -151,9 +151,10 @@ BOOL IsBitmap16Sound(const Record& r, DWORD first)
 BOOL IsRegionSound(const Record& r)
 {
     // next, type, count (two words), size, scan count, largest scan, bounds
-    if (r.count < 10)
+    // (four words): the scans begin at word 11
+    if (r.count < 11)
         return FALSE;
-    DWORD at = 10;
+    DWORD at = 11;
     for (DWORD scan = 0; scan < r[5]; ++scan)
     {
         if (at + 3 > r.count)

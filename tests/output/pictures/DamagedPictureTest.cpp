@@ -1,7 +1,8 @@
 // Damaged pictures of every kind, made by cutting, overwriting and inflating
 // the size fields of good ones, are refused or loaded and drawn, without a
 // crash, a hang, an exception or a read past their data (each damaged file
-// ends at an inaccessible page).
+// ends at an inaccessible page); now and then the same damage is sealed and
+// loaded from a sealed picture file.
 #include "foundation/files/SealedFile.h"
 #include "output/pictures/Picture.h"
 
@@ -21,8 +22,9 @@ struct DamageCase
     std::function<Bytes()> make;
     std::vector<size_t> sizeFields; // offsets of 32-bit sizes and counts
     int runs;
-    bool draw; // draw what loads (the platform's player may take a damaged
-               // enhanced metafile's geometry for ever: those are only loaded)
+    bool draw = true; // draw what loads (the platform's player may take a
+                      // damaged enhanced metafile's geometry for ever: those
+                      // are only loaded)
 };
 
 void PaintSome(HDC dc)
@@ -90,6 +92,8 @@ TEST_P(DamagedPictureTest, RefusedOrDrawnWithoutFault)
     ASSERT_TRUE(check.LoadFromMemory(good.data(), (DWORD)good.size(), MakePictureLoadOptions(96, 96))) << c.name;
 
     std::mt19937 random(12345);
+    CScratchFolder folder("damaged_pictures");
+    const std::string sealedPath = folder / "damaged.vqf";
     CCanvas canvas(48, 48);
     CRect all(0, 0, 48, 48);
     int loaded = 0;
@@ -111,67 +115,122 @@ TEST_P(DamagedPictureTest, RefusedOrDrawnWithoutFault)
         }
         else
             EXPECT_FALSE(picture.HasPicture());
+        // Now and then the same damage sealed, loaded from its file.
+        if (run % 64 == 0)
+        {
+            ASSERT_TRUE(WriteBytes(sealedPath, SealPicture(Bytes(damaged.Data(), damaged.Data() + damaged.Size()))));
+            CPicture sealed;
+            if (sealed.Load(sealedPath.c_str(), options) && c.draw)
+                sealed.Draw(canvas.DC(), all, all, CPoint(0, 0));
+            EXPECT_EQ(picture.HasPicture(), sealed.HasPicture());
+        }
     }
     RecordProperty("loaded", loaded);
 }
 
+namespace
+{
+const std::vector<COLORREF> Grey16 = [] {
+    std::vector<COLORREF> table;
+    for (int i = 0; i < 16; ++i)
+        table.push_back(RGB(i * 17, i * 17, i * 17));
+    return table;
+}();
+
+const RECT EmfFrame = {0, 0, 2000, 1600};
+
+// Header and size fields of each kind, where absurd values are written.
+const std::vector<size_t> BmpFields = {2, 10, 14, 18, 22, 28, 30, 34, 46, 50};
+const std::vector<size_t> WmfFields = {6, 10, 14, 22, 28, 32, 34, 40, 46};
+const std::vector<size_t> EmfFields = {4, 8, 24, 32, 48, 52, 56, 60, 64, 72, 76, 80, 84, 88, 92};
+} // namespace
+
 INSTANTIATE_TEST_SUITE_P(
     EveryKind, DamagedPictureTest,
-    ::testing::Values(DamageCase{"bmp8",
+    ::testing::Values(DamageCase{"bmp1",
+                                 [] {
+                                     return MakeBmp(30, 20, 1, {RGB(0, 0, 0), RGB(255, 255, 255)}, [](int x, int y) {
+                                         return (COLORREF)((x ^ y) & 1);
+                                     });
+                                 },
+                                 BmpFields, 1000},
+                      DamageCase{"bmp4",
+                                 [] {
+                                     return MakeBmp(30, 20, 4, Grey16, [](int x, int y) {
+                                         return (COLORREF)((x + 2 * y) % 16);
+                                     });
+                                 },
+                                 BmpFields, 1000},
+                      DamageCase{"bmp8",
                                  [] {
                                      return MakeBmp(30, 20, 8, {RGB(0, 0, 0), RGB(255, 255, 255), RGB(9, 99, 199)},
                                                     [](int x, int y) {
                                                         return (COLORREF)((x + y) % 3);
                                                     });
                                  },
-                                 {2, 10, 14, 18, 22, 28, 30, 34, 46, 50},
-                                 3000,
-                                 true},
-                      DamageCase{"bmp1",
+                                 BmpFields, 1500},
+                      DamageCase{"bmp16",
                                  [] {
-                                     return MakeBmp(30, 20, 1, {RGB(0, 0, 0), RGB(255, 255, 255)}, [](int x, int y) {
-                                         return (COLORREF)((x ^ y) & 1);
-                                     });
+                                     return MakeBmp(30, 20, 16, {}, Gradient);
                                  },
-                                 {2, 10, 14, 18, 22, 28, 30, 34, 46},
-                                 2000,
-                                 true},
+                                 BmpFields, 1000},
                       DamageCase{"bmp24",
                                  [] {
-                                     return MakeBmp(30, 20, 24, {}, Gradient);
+                                     return MakeBmp(30, 20, 24, {}, Gradient, true);
                                  },
-                                 {2, 10, 14, 18, 22, 28, 30, 34, 46},
-                                 3000,
-                                 true},
+                                 BmpFields, 1500},
+                      DamageCase{"bmp32",
+                                 [] {
+                                     return MakeBmp(30, 20, 32, {}, Gradient);
+                                 },
+                                 BmpFields, 1000},
                       DamageCase{"jpeg",
                                  [] {
                                      return MakeJpeg(40, 24, JpegBaseline, Gradient, 80);
                                  },
                                  {},
-                                 3000,
-                                 true},
+                                 1500},
                       DamageCase{"progressive",
                                  [] {
                                      return MakeJpeg(40, 24, JpegProgressive, Gradient, 80);
                                  },
                                  {},
-                                 3000,
-                                 true},
+                                 1500},
+                      DamageCase{"grey",
+                                 [] {
+                                     return MakeJpeg(40, 24, JpegGrey, Gradient, 80);
+                                 },
+                                 {},
+                                 800},
+                      DamageCase{"cmyk",
+                                 [] {
+                                     return MakeJpeg(40, 24, JpegCmyk, Gradient, 80);
+                                 },
+                                 {},
+                                 800},
                       DamageCase{"wmf",
                                  [] {
                                      return MakePlaceableWmf(100, 80, 96, PaintSome);
                                  },
-                                 {6, 10, 14, 22, 28, 32, 34, 40, 46},
-                                 3000,
-                                 true},
+                                 WmfFields, 1500},
+                      DamageCase{"wmf_records",
+                                 [] {
+                                     return MakePlaceableWmf(100, 80, 96, PaintRegionRecords);
+                                 },
+                                 WmfFields, 1000},
                       DamageCase{"emf",
                                  [] {
-                                     RECT frame = {0, 0, 2000, 1600};
-                                     return MakeEmf(frame, PaintSome);
+                                     return MakeEmf(EmfFrame, PaintSome);
                                  },
-                                 {4, 8, 24, 32, 48, 52, 56, 60, 64, 88, 92},
-                                 3000,
-                                 false}),
+                                 EmfFields, 2000, false},
+                      DamageCase{"emf_records",
+                                 [] {
+                                     return MakeEmf(EmfFrame, [](HDC dc) {
+                                         PaintRegionRecords(dc);
+                                         PaintBitmapRecords(dc);
+                                     });
+                                 },
+                                 EmfFields, 2000, false}),
     [](const ::testing::TestParamInfo<DamageCase>& info) {
         return std::string(info.param.name);
     });
@@ -197,26 +256,6 @@ TEST(DamagedSealedPictureTest, DamagedSealedFilesAreNotPictures)
         BOOL loaded = picture.Load(path.c_str(), MakePictureLoadOptions(96, 96));
         EXPECT_EQ(picture.HasPicture(), loaded);
     }
-}
-
-namespace
-{
-// The offset of the first record of a kind in an enhanced metafile.
-size_t FindEmfRecord(const Bytes& emf, DWORD type)
-{
-    for (size_t at = 0; at + 8 <= emf.size();)
-    {
-        DWORD kind, size;
-        std::memcpy(&kind, &emf[at], 4);
-        std::memcpy(&size, &emf[at + 4], 4);
-        if (kind == type)
-            return at;
-        if (size < 8)
-            break;
-        at += size;
-    }
-    return 0;
-}
 }
 
 // Records that would make the platform's player read or write outside the

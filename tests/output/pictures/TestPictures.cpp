@@ -1,5 +1,7 @@
 #include "TestPictures.h"
 
+#include "foundation/files/Crc32.h"
+#include "foundation/files/SealedFile.h"
 #include "support/WindowScreenshot.h"
 
 #include <cstdio>
@@ -7,6 +9,7 @@
 #include <cstring>
 
 #include <jpeglib.h>
+#include <zlib.h>
 
 namespace
 {
@@ -172,6 +175,22 @@ Bytes MakeEmf(const RECT& frame, const std::function<void(HDC)>& draw)
     return out;
 }
 
+size_t FindEmfRecord(const Bytes& emf, DWORD type)
+{
+    for (size_t at = 0; at + 8 <= emf.size();)
+    {
+        DWORD kind, size;
+        std::memcpy(&kind, &emf[at], 4);
+        std::memcpy(&size, &emf[at + 4], 4);
+        if (kind == type)
+            return at;
+        if (size < 8)
+            break;
+        at += size;
+    }
+    return 0;
+}
+
 bool WriteBytes(const std::string& path, const Bytes& bytes)
 {
     FILE* file = std::fopen(path.c_str(), "wb");
@@ -179,6 +198,107 @@ bool WriteBytes(const std::string& path, const Bytes& bytes)
         return false;
     bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     return std::fclose(file) == 0 && written;
+}
+
+namespace
+{
+// TEA in its reference form, the inverse of the reader's deciphering.
+void TeaEncipherBlock(const DWORD* input, DWORD* output, const DWORD* key)
+{
+    DWORD y = input[0], z = input[1], sum = 0;
+    for (int cycle = 0; cycle < 32; ++cycle)
+    {
+        sum += 0x9E3779B9;
+        y += ((z << 4) + key[0]) ^ (z + sum) ^ ((z >> 5) + key[1]);
+        z += ((y << 4) + key[2]) ^ (y + sum) ^ ((y >> 5) + key[3]);
+    }
+    output[0] = y;
+    output[1] = z;
+}
+
+// An 8 x 8 24-bit bitmap, packed (header and pixels in one block).
+struct PackedDib
+{
+    BITMAPINFOHEADER header;
+    BYTE bits[8 * 24];
+
+    PackedDib() : header()
+    {
+        header.biSize = sizeof(header);
+        header.biWidth = 8;
+        header.biHeight = 8;
+        header.biPlanes = 1;
+        header.biBitCount = 24;
+        for (size_t i = 0; i < sizeof(bits); ++i)
+            bits[i] = (BYTE)(i * 37);
+    }
+    const BITMAPINFO* Info() const { return (const BITMAPINFO*)&header; }
+};
+} // namespace
+
+void PaintBitmapRecords(HDC dc)
+{
+    PackedDib dib;
+    ::StretchDIBits(dc, 0, 0, 16, 16, 0, 0, 8, 8, dib.bits, dib.Info(), DIB_RGB_COLORS, SRCCOPY);
+    ::SetDIBitsToDevice(dc, 20, 0, 8, 8, 0, 0, 0, 8, dib.bits, dib.Info(), DIB_RGB_COLORS);
+
+    HDC memory = ::CreateCompatibleDC(NULL);
+    void* pixels = NULL;
+    HBITMAP section = ::CreateDIBSection(memory, dib.Info(), DIB_RGB_COLORS, &pixels, NULL, 0);
+    HGDIOBJ old = ::SelectObject(memory, section);
+    ::BitBlt(dc, 0, 20, 8, 8, memory, 0, 0, SRCCOPY);
+    ::StretchBlt(dc, 20, 20, 16, 16, memory, 0, 0, 8, 8, SRCCOPY);
+    ::SelectObject(memory, old);
+    ::DeleteObject(section);
+    ::DeleteDC(memory);
+
+    HBRUSH pattern = ::CreateDIBPatternBrushPt(&dib, DIB_RGB_COLORS);
+    HGDIOBJ oldBrush = ::SelectObject(dc, pattern);
+    ::Rectangle(dc, 40, 0, 60, 20);
+    const WORD stripes[8] = {0xFF, 0, 0xFF, 0, 0xFF, 0, 0xFF, 0};
+    HBITMAP mono = ::CreateBitmap(8, 8, 1, 1, stripes);
+    HBRUSH monoBrush = ::CreatePatternBrush(mono);
+    ::SelectObject(dc, monoBrush);
+    ::Rectangle(dc, 40, 20, 60, 40);
+    ::SelectObject(dc, oldBrush);
+    ::DeleteObject(monoBrush);
+    ::DeleteObject(mono);
+    ::DeleteObject(pattern);
+}
+
+void PaintRegionRecords(HDC dc)
+{
+    HRGN region = ::CreateRectRgn(10, 10, 60, 50);
+    HBRUSH brush = ::CreateSolidBrush(RegionColour);
+    ::FillRgn(dc, region, brush);
+    ::DeleteObject(brush);
+    ::DeleteObject(region);
+}
+
+Bytes SealPicture(const Bytes& plain)
+{
+    uLongf packedLength = compressBound((uLong)plain.size());
+    Bytes packed(packedLength);
+    compress2(packed.data(), &packedLength, plain.data(), (uLong)plain.size(), Z_BEST_COMPRESSION);
+    packed.resize(packedLength);
+    Bytes out;
+    Put32(out, (unsigned)packedLength);
+    Put32(out, (unsigned)plain.size());
+    Put32(out, 0);
+    packed.resize((packed.size() + SealedBlockSize - 1) / SealedBlockSize * SealedBlockSize, 0);
+    DWORD key[4] = {SealKeyConstant0, SealKeyConstant1, SealKeyConstant2, SealKeyVectorPicture};
+    for (size_t at = 0; at < packed.size(); at += SealedBlockSize)
+    {
+        DWORD block[2], sealed[2];
+        std::memcpy(block, &packed[at], sizeof(block));
+        TeaEncipherBlock(block, sealed, key);
+        key[0] ^= block[0];
+        Put32(out, sealed[0]);
+        Put32(out, sealed[1]);
+    }
+    const DWORD checksum = CRC32(out.data(), (DWORD)out.size());
+    std::memcpy(&out[8], &checksum, 4);
+    return out;
 }
 
 CCanvas::CCanvas(int width, int height, COLORREF fill) : m_width(width), m_height(height), m_bits(NULL)

@@ -37,7 +37,22 @@ Bytes MakePlainWmf(const std::function<void(HDC)>& draw);
 // An enhanced metafile of the given frame (hundredths of a millimetre).
 Bytes MakeEmf(const RECT& frame, const std::function<void(HDC)>& draw);
 
+// Drawings for metafiles: through every record kind from which the player
+// reads a bitmap (device-independent bitmaps, blits from a memory DC,
+// pattern and monochrome pattern brushes); a region filled in RegionColour
+// from (10, 10) to (60, 50).
+void PaintBitmapRecords(HDC dc);
+void PaintRegionRecords(HDC dc);
+const COLORREF RegionColour = RGB(255, 0, 0);
+
+// The offset of the first record of a kind in an enhanced metafile; 0 when
+// there is none.
+size_t FindEmfRecord(const Bytes& emf, DWORD type);
+
 bool WriteBytes(const std::string& path, const Bytes& bytes);
+// The bytes as a sealed vector picture file (".vqf"), as the sealing tool
+// writes it.
+Bytes SealPicture(const Bytes& plain);
 
 // A 24-bit drawing surface filled with one colour.
 class CCanvas
