@@ -236,16 +236,7 @@ void CRichTextLayout::ComputeFonts()
     if (state.m_allCaps != 0)
         style.m_attributes |= CTextStyle::AllCaps;
 
-    int size = state.m_base.m_pointSize;
-    for (int adjustment : state.m_sizeAdjustments)
-    {
-        if (adjustment >= 256 || adjustment <= -256)
-            size += (adjustment / 256) * size / 100;
-        else
-            size += adjustment;
-        size = size < 4 ? 4 : (size > 100 ? 100 : size);
-    }
-    size = size < 4 ? 4 : (size > 100 ? 100 : size);
+    const int size = state.m_sizeAdjustments.Size(state.m_base.m_pointSize);
     style.m_pointSize = size;
 
     m_state->m_allCaps = (style.m_attributes & CTextStyle::AllCaps) != 0;
@@ -448,8 +439,8 @@ BOOL CRichTextLayout::ApplyCode(char code, const CString& argument, int paragrap
                 digits += text[i];
         if (digits.IsEmpty())
         {
-            if (text[0] == '-' && !state.m_sizeAdjustments.empty())
-                state.m_sizeAdjustments.pop_back();
+            if (text[0] == '-')
+                state.m_sizeAdjustments.Pop();
             ComputeFonts();
             return TRUE;
         }
@@ -459,7 +450,7 @@ BOOL CRichTextLayout::ApplyCode(char code, const CString& argument, int paragrap
             number = -number;
         if (percent)
             number *= 256;
-        state.m_sizeAdjustments.push_back(number);
+        state.m_sizeAdjustments.Push(number, state.m_base.m_pointSize);
         ComputeFonts();
         return TRUE;
     }

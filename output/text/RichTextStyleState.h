@@ -1,9 +1,7 @@
 #pragma once
 // The style in force at one point of formatted text: a base style, the
-// counts of the switch codes and the size adjustments (below 256 in
-// magnitude points, n x 256 n per cent).
-#include <vector>
-
+// counts of the switch codes and the size adjustments.
+#include "output/text/RichTextSizeSteps.h"
 #include "output/text/TextStyle.h"
 
 class CRichTextStyleState
@@ -15,7 +13,7 @@ public:
     void ClearCounts()
     {
         m_bold = m_smallCaps = m_allCaps = m_underline = m_italic = 0;
-        m_sizeAdjustments.clear();
+        m_sizeAdjustments.Clear();
     }
     void CopyFrom(const CRichTextStyleState& other)
     {
@@ -37,5 +35,5 @@ public:
     int m_allCaps;
     int m_underline;
     int m_italic;
-    std::vector<int> m_sizeAdjustments;
+    CRichTextSizeSteps m_sizeAdjustments;
 };

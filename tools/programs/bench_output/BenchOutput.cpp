@@ -1,6 +1,8 @@
 // Measures the output layer's hot paths: laying out and painting 100 pages
 // of report text on a 300 dpi A4 page, upright and turned by 90 degrees,
-// and saving one such page as PNG and as JPEG.
+// and saving one such page as PNG and as JPEG; and laying out text made of
+// many size codes, each followed by a style code, at two lengths (the time
+// should grow with the codes, not with their square).
 //
 //   bench_output.exe [FOLDER]      (the page files go to FOLDER, default .)
 #include <cstdio>
@@ -28,6 +30,32 @@ CString ReportText(int pages)
         text += line;
     }
     return text;
+}
+
+// Size codes left open, each followed by a bold code, and a word after them.
+CString SizeCodeText(int codes)
+{
+    std::string text;
+    for (int i = 0; i < codes; ++i)
+        text += i % 2 == 0 ? "{h+1}{b+}" : "{h-1}{b-}";
+    return CString((text + "ab").c_str());
+}
+
+double SizeCodeLayoutSeconds(CMyDC& dc, int codes)
+{
+    CString text = SizeCodeText(codes);
+    double start = BenchSeconds();
+    CRichTextLayout layout;
+    layout.Layout(EmptyStyleMap, &dc, 2000, -1, 0, text, "Arial,10", 0, -1, 0);
+    return BenchSeconds() - start;
+}
+
+void BenchSizeCodes(CMyDC& dc)
+{
+    const int codes = 10000;
+    const double few = SizeCodeLayoutSeconds(dc, codes), many = SizeCodeLayoutSeconds(dc, 5 * codes);
+    printf("size codes: %d size+bold pairs: %.3f s, %d pairs %.3f s (%.1f times the time for 5 times the codes)\n",
+           codes, few, 5 * codes, many, many / few);
 }
 } // namespace
 
@@ -116,5 +144,6 @@ int main(int argc, char** argv)
                (unsigned long)data.nFileSizeLow);
     }
     ::DeleteObject(page);
+    BenchSizeCodes(dc);
     return 0;
 }
