@@ -27,6 +27,7 @@ constexpr ChecksumTable kTable;
 
 constexpr UINT kMaxMapCount = 0x3FFFFFFE;
 constexpr UINT kNameLimit = 64;
+constexpr UINT kMinBufSize = 128;
 } // namespace
 
 const WORD ArchiveChecksumTable[256] = {
@@ -41,11 +42,13 @@ const WORD ArchiveChecksumTable[256] = {
 CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
     : m_nProgressTotal(0), m_nProgressPos(0), m_nProgressStep(0x10000), m_nProgressLow(0), m_nProgressHigh(0),
       m_bProgress(FALSE), m_bChecksum(FALSE), m_wChecksum(0), m_strFileName(pFile ? pFile->GetFilePath() : CString()),
-      m_nObjectSchema((UINT)-1), m_nGrowSize(1024), m_nHashSize(2053), m_nMode(nMode), m_pFile(pFile),
-      m_bUserBuf(lpBuf != NULL), m_bDirectBuffer(FALSE), m_nBufSize(nBufSize < 128 ? 128 : (UINT)nBufSize),
-      m_nMapCount(0), m_bMapped(false)
+      m_nObjectSchema((UINT)-1), m_nNestingDepth(0), m_nGrowSize(1024), m_nHashSize(2053), m_nMode(nMode),
+      m_pFile(pFile), m_bUserBuf(lpBuf != NULL && nBufSize >= (int)kMinBufSize), m_bDirectBuffer(FALSE),
+      m_nBufSize(nBufSize < (int)kMinBufSize ? kMinBufSize : (UINT)nBufSize), m_nMapCount(0), m_bMapped(false)
 {
-    m_lpBufStart = lpBuf ? (BYTE*)lpBuf : new BYTE[m_nBufSize];
+    // A caller's buffer smaller than the minimum is not used: the archive
+    // would run past its end. The archive takes a buffer of its own instead.
+    m_lpBufStart = m_bUserBuf ? (BYTE*)lpBuf : new BYTE[m_nBufSize];
     // A storing buffer starts empty, a loading one exhausted.
     m_lpBufMax = m_lpBufStart + m_nBufSize;
     m_lpBufCur = IsLoading() ? m_lpBufMax : m_lpBufStart;
@@ -579,9 +582,22 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
     m_loadArray.push_back(pOb);
     m_loadIsClass.push_back(false);
     ++m_nMapCount;
+    const size_t index = m_loadArray.size() - 1;
     UINT saved = m_nObjectSchema;
     m_nObjectSchema = schema;
-    pOb->Serialize(*this);
+    try
+    {
+        pOb->Serialize(*this);
+    }
+    catch (...)
+    {
+        // The object is nobody's yet: free it, and let no later reference
+        // in this archive reach it.
+        m_nObjectSchema = saved;
+        m_loadArray[index] = NULL;
+        delete pOb;
+        throw;
+    }
     m_nObjectSchema = saved;
     return pOb;
 }

@@ -28,6 +28,8 @@ public:
         bNoFlushOnDelete = 2
     };
 
+    // A caller's own buffer (lpBuf) of fewer than 128 bytes is not used: the
+    // archive then buffers in memory of its own.
     CArchive(CFile* pFile, UINT nMode, int nBufSize = 4096, void* lpBuf = NULL);
     virtual ~CArchive();
     CArchive(const CArchive&) = delete;
@@ -151,6 +153,9 @@ public:
 
     CString m_strFileName;
     UINT m_nObjectSchema;
+    // How deep the structures being loaded nest: code that loads nested
+    // structures by recursion counts its levels here to bound the recursion.
+    int m_nNestingDepth;
     UINT m_nGrowSize;
     UINT m_nHashSize;
 
@@ -259,4 +264,14 @@ void SerializeArray(CArchive& ar, TArray& array, UINT nMinBytes, TEach each)
     }
     for (INT_PTR i = 0; i < array.GetSize(); ++i)
         each(array.ElementAt(i));
+}
+
+// Stores or loads an array of whole numbers: the count, then each element
+// at its own size.
+template <class TArray>
+void SerializeWholeNumberArray(CArchive& ar, TArray& array)
+{
+    SerializeArray(ar, array, sizeof(array.ElementAt(0)), [&](auto& element) {
+        SerializeElement(ar, element);
+    });
 }

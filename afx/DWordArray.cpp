@@ -14,10 +14,5 @@ CDWordArray::~CDWordArray()
 
 void CDWordArray::Serialize(CArchive& ar)
 {
-    SerializeArray(ar, *this, 4, [&](DWORD& d) {
-        if (ar.IsStoring())
-            ar << d;
-        else
-            ar >> d;
-    });
+    SerializeWholeNumberArray(ar, *this);
 }

@@ -1,5 +1,7 @@
 #include "afx/UIntArray.h"
 
+#include "afx/Archive.h"
+
 IMPLEMENT_SERIAL(CUIntArray, CObject, 0)
 
 CUIntArray::CUIntArray()
@@ -8,4 +10,9 @@ CUIntArray::CUIntArray()
 
 CUIntArray::~CUIntArray()
 {
+}
+
+void CUIntArray::Serialize(CArchive& ar)
+{
+    SerializeWholeNumberArray(ar, *this);
 }

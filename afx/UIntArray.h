@@ -10,4 +10,7 @@ class CUIntArray : public CArray<UINT, UINT>
 public:
     CUIntArray();
     virtual ~CUIntArray();
+
+    // The count, then each element.
+    void Serialize(CArchive& ar) override;
 };

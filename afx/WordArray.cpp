@@ -1,5 +1,7 @@
 #include "afx/WordArray.h"
 
+#include "afx/Archive.h"
+
 IMPLEMENT_SERIAL(CWordArray, CObject, 0)
 
 CWordArray::CWordArray()
@@ -8,4 +10,9 @@ CWordArray::CWordArray()
 
 CWordArray::~CWordArray()
 {
+}
+
+void CWordArray::Serialize(CArchive& ar)
+{
+    SerializeWholeNumberArray(ar, *this);
 }

@@ -10,4 +10,7 @@ class CWordArray : public CArray<WORD, WORD>
 public:
     CWordArray();
     virtual ~CWordArray();
+
+    // The count, then each element.
+    void Serialize(CArchive& ar) override;
 };

@@ -10,6 +10,8 @@
 #include "afx/MapWordToPtr.h"
 #include "afx/ObArray.h"
 #include "afx/StringArray.h"
+#include "afx/UIntArray.h"
+#include "afx/WordArray.h"
 #include "afx/NotSupportedException.h"
 #include "tests/support/ScratchFolder.h"
 
@@ -572,6 +574,102 @@ TEST_F(ArchiveTest, CollectionsRoundTripAndRefuseAbsurdCounts)
                   }));
     };
     refuses(b2), refuses(w2), refuses(t2), refuses(o2);
+}
+
+// Arrays of whole numbers store the count and then each element at its own
+// size, and load back what they stored.
+TEST_F(ArchiveTest, WordAndUIntArraysStoreEachElement)
+{
+    CWordArray words;
+    CUIntArray units;
+    words.Add(1), words.Add(0xFFFF), words.Add(0x1234);
+    units.Add(0), units.Add(0xFFFFFFFFu), units.Add(0x01020304u);
+    const Bytes stored = Store([&](CArchive& ar) {
+        words.Serialize(ar), units.Serialize(ar);
+    });
+    const Bytes expected = {3, 0, 1, 0, 0xFF, 0xFF, 0x34, 0x12, 3, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 4, 3, 2, 1};
+    EXPECT_EQ(expected, stored);
+    CWordArray w2;
+    CUIntArray u2;
+    Load([&](CArchive& ar) {
+        w2.Serialize(ar), u2.Serialize(ar);
+    });
+    ASSERT_EQ(3, (int)w2.GetSize());
+    ASSERT_EQ(3, (int)u2.GetSize());
+    EXPECT_EQ(0, memcmp(words.GetData(), w2.GetData(), 3 * sizeof(WORD)));
+    EXPECT_EQ(0, memcmp(units.GetData(), u2.GetData(), 3 * sizeof(UINT)));
+    Put({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 1, 2});
+    EXPECT_EQ(CArchiveException::endOfFile, LoadCause([&](CArchive& ar) {
+                  w2.Serialize(ar);
+              }));
+}
+
+namespace
+{
+// Counts the objects alive; loading one fails after it has read a value.
+class CArcFailing : public CObject
+{
+    DECLARE_SERIAL(CArcFailing)
+public:
+    static int& Alive()
+    {
+        static int alive = 0;
+        return alive;
+    }
+    CArcFailing() { ++Alive(); }
+    ~CArcFailing() override { --Alive(); }
+    void Serialize(CArchive& ar) override
+    {
+        DWORD value = 0;
+        if (ar.IsStoring())
+            ar << value;
+        else
+            ar >> value >> value;
+    }
+};
+IMPLEMENT_SERIAL(CArcFailing, CObject, 1)
+} // namespace
+
+TEST_F(ArchiveTest, AnObjectWhoseLoadFailsIsFreed)
+{
+    CArcFailing stored;
+    Store([&](CArchive& ar) {
+        ar << &stored;
+    });
+    Put(ReadBack());
+    const int before = CArcFailing::Alive();
+    EXPECT_EQ(CArchiveException::endOfFile, LoadCause([&](CArchive& ar) {
+                  ar.ReadObject(RUNTIME_CLASS(CArcFailing));
+              }));
+    EXPECT_EQ(before, CArcFailing::Alive());
+}
+
+// A caller's buffer below the archive's minimum size is never written past.
+TEST_F(ArchiveTest, ASmallCallerBufferIsNotOverrun)
+{
+    BYTE memory[256];
+    memset(memory, 0xCC, sizeof(memory));
+    Bytes written(200);
+    for (size_t i = 0; i < written.size(); ++i)
+        written[i] = (BYTE)i;
+    {
+        CFile file(m_path, CFile::modeCreate | CFile::modeWrite | CFile::typeBinary);
+        CArchive ar(&file, CArchive::store, 16, memory);
+        ar.Write(written.data(), (UINT)written.size());
+        ar.Close();
+    }
+    EXPECT_EQ(written, ReadBack());
+    for (size_t i = 16; i < sizeof(memory); ++i)
+        ASSERT_EQ(0xCC, memory[i]) << "byte " << i << " past the caller's buffer";
+    {
+        CFile file(m_path, CFile::modeRead | CFile::typeBinary);
+        CArchive ar(&file, CArchive::load, 16, memory);
+        Bytes read(written.size());
+        EXPECT_EQ(read.size(), ar.Read(read.data(), (UINT)read.size()));
+        EXPECT_EQ(written, read);
+    }
+    for (size_t i = 16; i < sizeof(memory); ++i)
+        ASSERT_EQ(0xCC, memory[i]) << "byte " << i << " past the caller's buffer";
 }
 
 TEST_F(ArchiveTest, MapsRoundTripTheirEntriesAndRefuseAbsurdCounts)
