@@ -8,20 +8,25 @@ IMPLEMENT_SERIAL(CNamedTextItemList, CObject, 1)
 namespace
 {
 // Lists nest through recursion: a damaged stream must not nest them deep
-// enough to exhaust the stack.
+// enough to exhaust the stack. The depth is counted in the archive, so that
+// archives loaded at the same time, on one thread or several, do not add up.
 const int kMaxNesting = 256;
-int g_nNesting = 0;
 
 struct NestingLevel
 {
-    NestingLevel()
+    explicit NestingLevel(CArchive& ar) : m_ar(ar)
     {
-        if (g_nNesting >= kMaxNesting)
+        if (m_ar.m_nNestingDepth >= kMaxNesting)
             AfxThrowArchiveException(CArchiveException::generic);
-        ++g_nNesting;
+        ++m_ar.m_nNestingDepth;
     }
-    ~NestingLevel() { --g_nNesting; }
+    ~NestingLevel() { --m_ar.m_nNestingDepth; }
+    CArchive& m_ar;
 };
+
+// A count of 65,535 or more is stored as the word 0xFFFF and then the count
+// as a double word; smaller counts keep their one word.
+const WORD kLongCount = 0xFFFF;
 } // namespace
 
 void CNamedTextItemList::Clear()
@@ -34,7 +39,12 @@ void CNamedTextItemList::Serialize(CArchive& ar)
 {
     if (ar.IsStoring())
     {
-        ar << (BYTE)1 << m_strName << (WORD)m_elements.GetSize();
+        const DWORD count = (DWORD)m_elements.GetSize();
+        ar << (BYTE)1 << m_strName;
+        if (count < kLongCount)
+            ar << (WORD)count;
+        else
+            ar << kLongCount << count;
         for (INT_PTR i = 0; i < m_elements.GetSize(); ++i)
         {
             CObject* element = m_elements[i];
@@ -47,14 +57,17 @@ void CNamedTextItemList::Serialize(CArchive& ar)
     ar >> version;
     if (version != 1)
         AfxThrowArchiveException(CArchiveException::generic);
-    WORD count;
-    ar >> m_strName >> count;
+    WORD shortCount;
+    ar >> m_strName >> shortCount;
+    DWORD count = shortCount;
+    if (shortCount == kLongCount)
+        ar >> count;
     // Each element needs at least its kind word and its version byte.
     ar.CheckAvailable(3ull * count);
-    NestingLevel level;
+    NestingLevel level(ar);
     try
     {
-        for (WORD i = 0; i < count; ++i)
+        for (DWORD i = 0; i < count; ++i)
         {
             WORD kind;
             ar >> kind;

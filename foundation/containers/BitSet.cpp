@@ -9,6 +9,9 @@ IMPLEMENT_SERIAL(CBitSet, CObject, 1)
 
 namespace
 {
+// The largest block of bit bytes a set takes for a stream that cannot fill it.
+const UINT kLargestUnbackedBlock = 1u << 20;
+
 struct BitCountTable
 {
     BYTE counts[256];
@@ -126,12 +129,17 @@ void CBitSet::Serialize(CArchive& ar)
     DWORD n;
     ar >> n;
     SetSize(0);
-    // The bytes and the set-bit count must still be in the archive; the
-    // byte count is taken in 64 bits so that a huge n cannot wrap round.
-    if (((unsigned long long)n + 7) / 8 + 4 > ar.GetBytesLeft())
+    // A damaged count must not make the set take memory that the stream
+    // could never fill: bit bytes beyond a megabyte that cannot all come are
+    // refused before the set is sized.
+    const UINT bytes = ByteCount(n);
+    if (bytes > ar.GetBytesLeft() && bytes > kLargestUnbackedBlock)
         AfxThrowArchiveException(CArchiveException::generic);
+    // A cut stream leaves the set at its new size with the bits that came;
+    // a cut in the bits is a generic fault, one in the set-bit count (read by
+    // the archive's operator) the end of the file.
     SetSize(n);
-    if (n != 0 && ar.Read(m_pBits, ByteCount(n)) != ByteCount(n))
+    if (n != 0 && ar.Read(m_pBits, bytes) != bytes)
         AfxThrowArchiveException(CArchiveException::generic);
     DWORD setCount;
     ar >> setCount;
