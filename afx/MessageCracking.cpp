@@ -1,8 +1,8 @@
 // One line per window-message signature: how the arguments of its handler are
 // taken from the message and what the handler's answer becomes.
 #include "afx/MessageCracking.h"
-#include "afx/DC.h"
-#include "afx/Menu.h"
+#include "afx/gdi/DC.h"
+#include "afx/controls/Menu.h"
 
 namespace
 {

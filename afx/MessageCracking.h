@@ -1,7 +1,7 @@
 #pragma once
 // Calls the handler of a window-message entry of a message map with the
 // arguments cracked from the message, as the entry's signature (AfxSig_*) says.
-#include "afx/Wnd.h"
+#include "afx/windows/Wnd.h"
 
 // The message as its handler sees it. pCtl is the colour record of a
 // WM_CTLCOLOR* message (its device context, control and control type), else null.

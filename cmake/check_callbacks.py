@@ -2,7 +2,7 @@
 """Fails when a procedure that the platform calls lets C++ exceptions through.
 
 Every function defined CALLBACK in the program's folders must run its body
-through AfxCallbackBarrier (afx/CallbackBarrier.h) or catch every exception
+through AfxCallbackBarrier (afx/core/CallbackBarrier.h) or catch every exception
 itself (catch (...)).
     check_callbacks.py SOURCE_DIR "afx;foundation;..."
 """
@@ -48,7 +48,7 @@ def main():
     for path in source_files(root, folders):
         count += 1
         problems.extend(unguarded(path))
-    return verdict(problems, f'{len(problems)} CALLBACK(s) without AfxCallbackBarrier: see afx/CallbackBarrier.h',
+    return verdict(problems, f'{len(problems)} CALLBACK(s) without AfxCallbackBarrier: see afx/core/CallbackBarrier.h',
                    f'Every CALLBACK in {count} files runs behind an exception barrier')
 
 

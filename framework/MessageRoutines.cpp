@@ -1,6 +1,6 @@
 #include "framework/MessageRoutines.h"
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "foundation/messages/MessageHook.h"
 #include "framework/app/FrameworkApp.h"
 #include "framework/messages/MessageBoxButtons.h"

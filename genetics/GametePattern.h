@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // One crossover pattern of a gamete over one linkage group: for each gene of
 // the group in chain order, +g when gene g's allele comes from the same

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 #include "genetics/AllelePair.h"
 
 // The allele pairs of one genotype, at most one per gene. Up to 16 pairs are

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 #include "genetics/Genotype.h"
 #include "genetics/SlotOutcomes.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // One line of a result list: a text with the share of the offspring it covers.
 class CMatingResultItem : public CObject

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 #include "genetics/PhenotypeTexts.h"
 
 // Deduces the texts of many genotypes, as a prediction does for each of its

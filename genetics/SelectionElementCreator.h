@@ -3,7 +3,7 @@
 // (its "selectgenotype" lines) through a routine that the application
 // registers at start-up: the element classes belong to the application.
 // Without one, the reader checks the lines' form and makes no elements.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 class CGeneticsSection;
 class CMyCmdTarget;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // Cuts every line at its first comment character. A line that begins with it
 // is removed whole, together with the same entry of lineNumbers when given.

@@ -3,7 +3,7 @@
 // version grade, the physical memory, PSAPI, the names of weekdays and
 // months, the standard words with their one-letter abbreviations and the
 // shared fixed-pitch font.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // The grade of an OSVERSIONINFO (see WindowsVersionCode); -1 when the system
 // is refused (major version below 4, or Win32s).

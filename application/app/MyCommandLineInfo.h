@@ -1,7 +1,7 @@
 #pragma once
 // The program's command line: "/install" writes the settings and ends;
 // "/winver=N" (1 to 7) forces the Windows version grade.
-#include "afx/CommandLineInfo.h"
+#include "afx/app/CommandLineInfo.h"
 
 class CMyCommandLineInfo : public CCommandLineInfo
 {

@@ -4,7 +4,7 @@
 // setting changed, and edited on the preference pages. The framework's own preferences (tool tips, spelling,
 // clock, print colour) and the value formats live with their readers; this
 // exchanger moves them all.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 extern int BackupCount;
 extern CString DefaultLogoPath;

@@ -1,7 +1,7 @@
 #pragma once
 // Paths of the running program that start-up settles (the program folder
 // itself is the foundation's ProgramFolder).
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 extern CString ProgramExeName;  // the executable's name without extension
 extern CString ErrorLogPath;    // where fault reports are appended; empty: none

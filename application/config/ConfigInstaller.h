@@ -1,7 +1,7 @@
 #pragma once
 // Installing a standard genetics configuration as the program's own
 // "Genetics.Gen".
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // Copies the named file of the standard-configurations folder into a
 // temporary file beside "Genetics.Gen", reads and checks that copy, puts it

@@ -1,6 +1,6 @@
 #pragma once
 // The text shown for a configuration's notes: a short preamble, then the notes.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 class CWnd;
 

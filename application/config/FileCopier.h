@@ -1,7 +1,7 @@
 #pragma once
 // Copies files pair by pair, keeping each source's time stamp, and reports
 // every failure to the user.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 class CWnd;
 

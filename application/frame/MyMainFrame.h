@@ -7,8 +7,8 @@
 // window that holds views. Its toolbars' images and its menus' command texts
 // serve owner-drawn menus, whose mnemonics it answers, and which bars are
 // shown is kept in the profile.
-#include "afx/AfxWin.h"
-#include "afx/StatusBar.h"
+#include "afx/app/AfxWin.h"
+#include "afx/windows/StatusBar.h"
 #include "framework/windows/PaletteHook.h"
 
 // Set until the first frame of the run has been activated.

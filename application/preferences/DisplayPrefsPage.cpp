@@ -1,6 +1,6 @@
 #include "application/preferences/DisplayPrefsPage.h"
 
-#include "afx/Ddx.h"
+#include "afx/dialogs/Ddx.h"
 #include "application/preferences/PreferenceControls.h"
 #include "application/preferences/PreferencesIds.h"
 

@@ -1,6 +1,6 @@
 #include "application/preferences/LogoPrefsPage.h"
 
-#include "afx/Ddx.h"
+#include "afx/dialogs/Ddx.h"
 #include "application/preferences/PreferencesIds.h"
 #include "output/pictures/PictureLoadOptions.h"
 

@@ -1,6 +1,6 @@
 #include "application/preferences/PictureOptionsDlg.h"
 
-#include "afx/Ddx.h"
+#include "afx/dialogs/Ddx.h"
 #include "application/preferences/PreferencesIds.h"
 #include "framework/metrics/SpinRange.h"
 

@@ -1,6 +1,6 @@
 #include "application/preferences/PreferenceControls.h"
 
-#include "afx/DataExchange.h"
+#include "afx/dialogs/DataExchange.h"
 #include "foundation/terminology/TokenExpander.h"
 #include "framework/MessageRoutines.h"
 #include "framework/colours/NamedColours.h"

@@ -1,6 +1,6 @@
 #pragma once
 // Data exchange of the preference pages' list and colour controls.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // A drop-down list showing texts[i] for values[i] (filled when empty); the
 // value shown is the entry equal to value (none when there is none), and

@@ -2,7 +2,7 @@
 // The preferences as one tabbed dialog: general, logo, dates, currency and
 // display. OK stores every page the user looked at; the values are written
 // to the profile with the other settings.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // The pages in their tab order.
 enum PreferencesPageIndex

@@ -2,7 +2,7 @@
 // The text of a mating prediction: the lines that name the parents, then the
 // predicted genotypes, phenotypes, phenotypes with carried traits and carried
 // traits, each list under its "potential" heading. Line ends are "\n".
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 #include "genetics/MatingResult.h"
 
 class CGeneticsConfig;

@@ -1,7 +1,7 @@
 #pragma once
 // One typed field of a run-time form: its label, help text, style and value,
 // and the child windows that the field list creates for it.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "framework/dialogs/TemplateWndArray.h"
 
 class CFieldList;

@@ -2,7 +2,7 @@
 // A run-time form: typed fields whose windows are copied from the prototype
 // controls of the field-form template into a host window, laid out in rows,
 // columns and group boxes, exchanged and validated, and watched for changes.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "application/selection/Field.h"
 #include "foundation/containers/OwningObArray.h"
 #include "framework/controls/MyToolTipCtrl.h"

@@ -1,6 +1,6 @@
 #pragma once
 // The three information fields of a genotype selection form.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 class CFieldList;
 

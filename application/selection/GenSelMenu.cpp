@@ -1,6 +1,6 @@
 #include "application/selection/GenSelMenu.h"
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "application/selection/FieldFormIds.h"
 #include "foundation/text/Tokenizer.h"
 #include "foundation/windows/ModifierKeys.h"

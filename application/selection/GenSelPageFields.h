@@ -2,7 +2,7 @@
 // The part of a genotype selection form that one dialog or page holds: its
 // elements' fields, the genes they cover, and the three information fields
 // that show the genotype being built, its assumed alleles and its phenotype.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 #include "application/selection/GenSelInfoFields.h"
 
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
 // Whether a parent of the given sex may hold a genotype: the error that the
 // parent's genotype box would give for it.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 class CGeneticsSection;
 class CGenotype;

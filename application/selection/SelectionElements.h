@@ -1,7 +1,7 @@
 #pragma once
 // The configuration reader's way to the genotype selection elements: it names
 // an element type and passes the options of a "selectgenotype" line.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 class CGeneticsSection;
 class CMyCmdTarget;

@@ -2,7 +2,7 @@
 // Lets the user review the terms of the terminology map and give a term
 // another text. The caller adds the terms (and their defaults) before running
 // the dialog and reads the values back afterwards.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "framework/controls/MyListBox.h"
 #include "framework/dialogs/MyDialog.h"
 

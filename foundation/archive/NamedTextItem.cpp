@@ -1,6 +1,6 @@
 #include "foundation/archive/NamedTextItem.h"
 
-#include "afx/Archive.h"
+#include "afx/files/Archive.h"
 
 IMPLEMENT_SERIAL(CNamedTextItem, CObject, 1)
 

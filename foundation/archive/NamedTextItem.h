@@ -1,6 +1,6 @@
 #pragma once
 // A named item of a named-text tree: two numbers and a block of bytes.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 #include "foundation/files/ByteBuffer.h"
 
 class CNamedTextItem : public CObject

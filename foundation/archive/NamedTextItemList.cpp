@@ -1,6 +1,6 @@
 #include "foundation/archive/NamedTextItemList.h"
 
-#include "afx/Archive.h"
+#include "afx/files/Archive.h"
 #include "foundation/archive/NamedTextItem.h"
 
 IMPLEMENT_SERIAL(CNamedTextItemList, CObject, 1)

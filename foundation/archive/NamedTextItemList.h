@@ -1,6 +1,6 @@
 #pragma once
 // A named list of named-text items and further lists; it owns them.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 #include "foundation/containers/OwningObArray.h"
 
 class CNamedTextItemList : public CObject

@@ -1,7 +1,7 @@
 #pragma once
 // Sorting of the framework's string, number and pointer arrays, and the
 // number-array operations that keep sets of numbers sorted and unique.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // Modes of CompareStringElements.
 enum StringCompareMode

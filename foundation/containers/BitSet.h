@@ -2,7 +2,7 @@
 // A set of numbered bits: bit i is 1 << (i mod 8) of byte i / 8. The count
 // of set bits is recounted by every change of size and kept up to date by
 // the single-bit operations.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 class CBitSet : public CObject
 {

@@ -1,7 +1,7 @@
 #pragma once
 // The program's map template on the framework's hash map, with assignment
 // and (for maps from texts to numbers) equality.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 class CMapEx : public CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>

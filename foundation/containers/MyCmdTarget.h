@@ -1,8 +1,8 @@
 #pragma once
 // The command-target base of the program's data objects: it adds a virtual
 // copy and a virtual equality test to the framework's command target.
-#include "afx/AfxCore.h"
-#include "afx/CmdTarget.h"
+#include "afx/core/AfxCore.h"
+#include "afx/windows/CmdTarget.h"
 
 class CMyCmdTarget : public CCmdTarget
 {

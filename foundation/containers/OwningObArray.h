@@ -1,7 +1,7 @@
 #pragma once
 // An array of object pointers that owns its elements: it deletes them when
 // it is cleared or destroyed and copies them deeply. Elements may be null.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 class COwningObArray : public CObArray
 {

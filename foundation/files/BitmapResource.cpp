@@ -1,6 +1,6 @@
 #include "foundation/files/BitmapResource.h"
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "foundation/windows/OwnedHandle.h"
 #include "foundation/windows/SelectedObject.h"
 #include "foundation/windows/SystemColours.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // One colour of a 16-colour bitmap's colour table (DIB order: blue in the low
 // byte) and the system colour index that replaces it.

@@ -1,6 +1,6 @@
 #include "foundation/files/ByteBuffer.h"
 
-#include "afx/Archive.h"
+#include "afx/files/Archive.h"
 
 #include <cstring>
 #include <new>

@@ -1,7 +1,7 @@
 #pragma once
 // A growable block of raw bytes: whole files and sealed files are read into
 // it. The block grows to exactly the requested length and never shrinks.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 class CByteBuffer
 {

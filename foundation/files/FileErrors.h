@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // Numbered file errors, 1 to 20, worded with the file kind's name and the path.
 enum FileErrorCode

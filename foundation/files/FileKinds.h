@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // Numbered kinds of file, 1 to 20; 0 is no kind. Kinds 18 to 20 are groups.
 enum FileKind

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // The entries of a folder listing, as owned copies of the platform's records.
 class CFindDataArray

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // The system's wording of GetLastError(), trimmed and in single quotes; the
 // error number stands in when the system has no text for it.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // Rules for Windows paths held as 8-bit texts. A null path counts as empty.
 CString NormalizePath(LPCTSTR path);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // The folder of the running program, without a trailing backslash; start-up
 // sets it before the terminology defaults are stored. Relative paths of the

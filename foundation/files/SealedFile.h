@@ -4,7 +4,7 @@
 // contents. The key's first word changes after every block (it is XORed
 // with the block's first plain word); its last word is the key word of the
 // kind of file. The sealing tool (tools/seal) writes such files.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 struct SealedFileHeader
 {

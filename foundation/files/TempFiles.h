@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // The value of an environment variable, or the default (empty when null).
 CString GetEnvironmentText(LPCTSTR name, LPCTSTR defaultText);

@@ -1,6 +1,6 @@
 #include "foundation/messages/MessageHook.h"
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "foundation/text/TextEdits.h"
 
 namespace

@@ -3,7 +3,7 @@
 // question) are shown by the framework's message routines, which lie above
 // this library: the framework installs its routine here at start-up. Until
 // then, or when no framework is linked, the platform's message box shows them.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 #include <stdarg.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // Command update of a dialog's controls in which, when m_bEditReadOnly is set,
 // an edit control is made read-only instead of being disabled.

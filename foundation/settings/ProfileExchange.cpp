@@ -1,6 +1,6 @@
 #include "foundation/settings/ProfileExchange.h"
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "foundation/settings/SettingsExchangers.h"
 
 #include <string.h>

@@ -1,6 +1,6 @@
 #include "foundation/settings/ProfileSettings.h"
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "foundation/settings/AppRegistryKey.h"
 #include "foundation/settings/RegistryKey.h"
 #include "foundation/text/Tokenizer.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // Windows regional defaults from the "intl" profile section, each read once per
 // run and answered from a cache afterwards.

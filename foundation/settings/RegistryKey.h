@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // Holder of one open registry key; closes it when destroyed.
 class CRegistryKey

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // A function that loads (load != 0) or saves one group of settings; returns
 // nonzero when a setting changed.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // One text that holds a list of strings: form "a" lists every length, form "r"
 // folds runs of equal strings. Strings may hold any character but zero.

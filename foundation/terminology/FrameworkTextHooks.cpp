@@ -2,8 +2,8 @@
 #include "foundation/terminology/TermsMap.h"
 #include "foundation/terminology/TokenExpander.h"
 
-#include "afx/LoadString.h"
-#include "afx/WinApp.h"
+#include "afx/strings/LoadString.h"
+#include "afx/app/WinApp.h"
 
 CString AFXAPI ExpandFrameworkText(LPCTSTR text)
 {

@@ -1,7 +1,7 @@
 #pragma once
 // Comma-separated name lists, joining texts with a separator, and searching
 // a text for characters of a set.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // Index (from 0) of the list entry equal to text without regard to letter
 // case; with prefix set, failing an exact match anywhere, of the first entry

@@ -1,7 +1,7 @@
 #pragma once
 // Copies of a text with occurrences of a character or of a text replaced.
 // The source is never changed; a length of -1 runs up to the terminating zero.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // Every occurrence of the character becomes the replacement text (which may
 // be empty, deleting the character).

@@ -4,7 +4,7 @@
 // has to grow again takes at least RegrowthFloor). Where the text lies is
 // decided by its length alone. Meant for scratch buffers that should cost no
 // allocation; CInlineText100 and CInlineText2000 are the two sizes in use.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 #include "foundation/text/InlineTextStorage.h"
 
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #include "foundation/text/InlineTextStorage.h"
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 #include <climits>
 #include <cstdlib>

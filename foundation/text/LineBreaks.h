@@ -1,7 +1,7 @@
 #pragma once
 // Conversions between line-feed and carriage-return line-feed line ends, and
 // splitting a text into lines at carriage-return line-feed pairs.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // Puts a carriage return before every line feed (also before one that
 // already follows a carriage return). The text may be the destination's own.

@@ -1,7 +1,7 @@
 #pragma once
 // Tidying, searching and joining of string arrays. Arrays that may be null
 // are taken by pointer; null does nothing.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 void TrimStringArray(CStringArray* strings);
 void RemoveEmptyStrings(CStringArray* strings);

@@ -1,7 +1,7 @@
 #pragma once
 // Small in-place edits of a CString: blank-line compaction, case swapping and
 // sentence finishing. A null pointer does nothing.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // Strips leading and trailing line feeds and shortens every run of three or
 // more line feeds to two. Carriage returns are ordinary characters.

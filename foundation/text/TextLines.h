@@ -1,6 +1,6 @@
 #pragma once
 // Splitting texts and byte buffers into lines of a string array.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 class CByteBuffer;
 

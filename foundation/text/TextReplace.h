@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // A copy of the text with every 'from' character replaced by 'to'.
 CString ReplaceCharWithChar(LPCTSTR text, char from, char to);

@@ -1,6 +1,6 @@
 #pragma once
 // The system's field splitter: appends the fields of a text to a string array.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 enum TokenizeFlags
 {

@@ -2,7 +2,7 @@
 // Trimming of whitespace (see Whitespace.h) in place. Each operation returns
 // the new length; a null pointer does nothing and returns 0. Buffer forms
 // accept -1 for a length measured up to the terminating zero.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 int TrimString(CString* text);
 int TrimStringLeft(CString* text);

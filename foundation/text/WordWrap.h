@@ -1,6 +1,6 @@
 #pragma once
 // Wrapping of text lines to a maximum number of characters at word boundaries.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // Fills the array with the lines of the text (split at CR LF) and, for a
 // width of 1 or more, breaks every longer line into pieces of at most that

@@ -1,6 +1,6 @@
 #pragma once
 // Character-level edits of texts and title casing.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // The characters after which title casing starts a new word:
 // " ;.:\n\r\t-/?&'`".

@@ -1,6 +1,6 @@
 #pragma once
 // Searches of arrays of 32-bit values.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // Index of the first element equal to value, -1 when none.
 int FindDWord(const DWORD* values, int count, DWORD value);

@@ -1,6 +1,6 @@
 #pragma once
 // The current local date and time as a short text of the pieces asked for.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 enum DateTimeTextFlags
 {

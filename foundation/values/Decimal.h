@@ -2,7 +2,7 @@
 // A fixed-point decimal: whole part, fraction in units of 10^-places, sign
 // flag and its own number of places (0 to 8). Lengths are held in inches with
 // 8 places and shown and typed in the preferred measurement unit.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 class CDecimal
 {

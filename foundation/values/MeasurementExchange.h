@@ -2,7 +2,7 @@
 // Dialog data exchange and validation of lengths typed in edit controls.
 #include "foundation/values/Decimal.h"
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 enum MeasurementExchangeFlags
 {

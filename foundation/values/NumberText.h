@@ -2,7 +2,7 @@
 // Numbers to and from text. Parsers take a zero-terminated text (null counts
 // as empty) and a result pointer, answer TRUE or FALSE and write the result
 // only on TRUE.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // Optional blanks, one leading '-', decimal digits; a blank after the digits
 // ends the number ("12 abc" gives 12). A text without any digit, and a

@@ -1,7 +1,7 @@
 #pragma once
 // A signed amount with two decimals in one 32-bit word: bits 0-23 whole
 // units, bits 24-30 hundredths, bit 31 the sign.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 class CPackedDecimal
 {

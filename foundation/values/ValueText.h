@@ -1,6 +1,6 @@
 #pragma once
 // Text forms of three-valued flags, colours and compass positions.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // A three-valued flag: 0 false, 1 true, 2 indeterminate.
 typedef int TriState;

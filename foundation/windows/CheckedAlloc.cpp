@@ -1,6 +1,6 @@
 #include "foundation/windows/CheckedAlloc.h"
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 #include <stdlib.h>
 #include <string.h>

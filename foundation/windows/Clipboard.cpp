@@ -1,6 +1,6 @@
 #include "foundation/windows/Clipboard.h"
 
-#include "afx/OleDataSource.h"
+#include "afx/ole/OleDataSource.h"
 #include "foundation/windows/Drawing.h"
 #include "foundation/windows/GlobalBlocks.h"
 #include "foundation/messages/MessageHook.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // Enabling, disabling, hiding and showing groups of a dialog's controls.
 // Modes: 0 enable, 1 disable, 2 hide, 3 show. The id list ends with 0.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // Dialog data exchange beyond the framework's own.
 void DDX_TextLength(CDataExchange* pDX, int id, CString& value, int minimum, int maximum,

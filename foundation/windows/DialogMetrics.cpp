@@ -1,6 +1,6 @@
 #include "foundation/windows/DialogMetrics.h"
 
-#include "afx/CallbackBarrier.h"
+#include "afx/core/CallbackBarrier.h"
 #include "foundation/windows/ScreenMemoryDC.h"
 #include "foundation/windows/SelectedObject.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "foundation/windows/DialogMetricsIds.h"
 
 // Sizes that Windows gives standard controls in the dialog font, measured once

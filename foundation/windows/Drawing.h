@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // Small drawing functions; each leaves the device context's selected objects
 // as it found them.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // Movable global memory blocks and their hex text: the decimal size, one
 // separator character, then two lower-case hex digits per byte.

@@ -3,7 +3,7 @@
 // records of its own (text, image index and item data apart from what the
 // control stores). A control class that can do so implements this, and the
 // list-or-combo adapter reaches its items through it.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 class CListItemOperations
 {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "afx/AfxWin.h"
-#include "afx/DWordArray.h"
-#include "afx/MapStringToString.h"
-#include "afx/StringArray.h"
+#include "afx/app/AfxWin.h"
+#include "afx/collections/DWordArray.h"
+#include "afx/collections/MapStringToString.h"
+#include "afx/collections/StringArray.h"
 #include "foundation/containers/MapEx.h"
 #include "foundation/windows/ListItemOperations.h"
 

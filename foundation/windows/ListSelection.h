@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // Selects every item of a multiple-selection list box ("Select All"); a
 // single-selection list is left as it is.

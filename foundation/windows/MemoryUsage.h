@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // The process's memory counters in KB; FALSE where the process status
 // service is missing or on the Windows 95, 98 and Me family.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // MK_SHIFT (4) and MK_CONTROL (8) for the keys that are down.
 int GetModifierKeyFlags();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // The default printer's profile text is "printer name,driver,port".
 BOOL ParsePrinterDevice(LPCTSTR deviceText, CString* driver, CString* printerName, CString* port);

@@ -2,7 +2,7 @@
 // Printer problems are reported once per run: with ReportPrinterProblemsOnce
 // set, a problem message is shown only while PrinterProblemReported is clear,
 // and showing it sets that flag.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 extern BOOL ReportPrinterProblemsOnce;
 extern BOOL PrinterProblemReported;

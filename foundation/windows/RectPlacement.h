@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // Where a box sits inside a rectangle: 0 centre, 1 top centre, 2 bottom centre,
 // 3 right middle, 4 left middle, 5 top right, 6 top left, 7 bottom right,

@@ -2,7 +2,7 @@
 // Saves a device context's state (selected objects, colours, modes, origins,
 // clipping) for the life of the guard and restores it on every way out.
 //     CSavedDCState saved(dc);
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 class CSavedDCState
 {

@@ -2,7 +2,7 @@
 // Selects a pen, brush, font or bitmap into a device context for the life of
 // the guard, and selects back what was there before, on every way out.
 //     CSelectedObject pen(dc, &redPen);
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 class CSelectedObject
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // The current system colours, read once at start-up and again when they
 // change, with one shared pen and brush per colour index made on first use.

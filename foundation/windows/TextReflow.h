@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // Turns hard-wrapped text into running paragraphs: a single line break becomes
 // a blank and every run of line breaks keeps one break less.

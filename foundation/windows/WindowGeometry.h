@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 CRect GetWindowRectInParent(CWnd* child);
 CRect DeflateRectByGroupBoxMargins(const RECT& rect);

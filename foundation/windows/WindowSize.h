@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // Width and height of the window's outer (screen) rectangle.
 CSize GetWindowSize(CWnd* wnd);

@@ -3,7 +3,7 @@
 // every message, help, and the values that start-up makes once for every
 // window (icons, fonts, screen resolution, default text colour). The
 // program's application class derives from it; tests use a small one.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 class CFrameworkApp : public CWinApp
 {

@@ -2,7 +2,7 @@
 // Preferences that the framework's windows read; the application loads them
 // from the section "Preferences" at start-up and changes them in its
 // preferences dialog.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 extern BOOL ToolTipsEnabled;          // "ToolTipsEnabled", on by default
 extern BOOL AmericanEnglish;          // "AmericanEnglish": American spellings

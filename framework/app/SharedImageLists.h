@@ -2,7 +2,7 @@
 // The two image lists of the small command pictures that menus, lists and
 // trees share: the normal pictures and greyed ones for disabled items, both
 // built once at start-up from one bitmap strip.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 struct CSharedImageLists
 {

@@ -2,7 +2,7 @@
 // The 16 custom colours of the common colour dialog. One program-wide set,
 // white until the preferences load it, stored as a string list whose first
 // item is "a".
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 class CCustomColours
 {

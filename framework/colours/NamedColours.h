@@ -1,7 +1,7 @@
 #pragma once
 // The table of named colours and the conversions between a colour and its
 // display name or stored text. Names may hold terminology tokens.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 struct NamedColour
 {

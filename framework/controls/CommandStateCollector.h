@@ -2,7 +2,7 @@
 // Asks the command routing for the state of one command id (enabled,
 // checked, radio, text) without touching any menu or control: the fields
 // hold whatever the update handler set.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 class CCommandStateCollector : public CCmdUI
 {

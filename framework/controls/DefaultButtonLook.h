@@ -1,7 +1,7 @@
 #pragma once
 // Keeps the default-button outline of owner-drawn buttons in step with a
 // dialog's default button (DM_SETDEFID).
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
 #include "framework/controls/FontNameCombo.h"
 
-#include "afx/CallbackBarrier.h"
+#include "afx/core/CallbackBarrier.h"
 #include "foundation/windows/ListOrCombo.h"
 #include "foundation/windows/SelectedObject.h"
 #include "foundation/windows/SystemColours.h"

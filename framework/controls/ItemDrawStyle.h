@@ -1,7 +1,7 @@
 #pragma once
 // The face of an owner-drawn item: an optional image from the shared image
 // lists and a text, each placed in its own area of the item rectangle.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // Marks "no image band" in CItemDrawStyle::Draw.
 const COLORREF NoImageBand = 0xFF000000;

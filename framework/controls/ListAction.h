@@ -1,7 +1,7 @@
 #pragma once
 // What a linked button or a double-click does to each selected item of a list
 // or combo box: the action answers item by item.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // Answers of CListAction::Decide; LIST_MOVE_DOWN and LIST_MOVE_UP may be
 // combined with LIST_DESELECT to leave the moved item unselected.

@@ -1,6 +1,6 @@
 #pragma once
 // One item of a list or combo box that keeps its items as records of its own.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 struct CListItemRecord
 {

@@ -3,8 +3,8 @@
 // the plain messages of the control, or, in own-records mode, records kept
 // here whose index is what the control stores as an item's data. Also the
 // record search, comparison and item drawing of both controls.
-#include "afx/AfxWin.h"
-#include "afx/PtrArray.h"
+#include "afx/app/AfxWin.h"
+#include "afx/collections/PtrArray.h"
 #include "framework/controls/ListItemRecord.h"
 
 class CListItemRecords

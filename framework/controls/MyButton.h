@@ -2,7 +2,7 @@
 // The framework's push button: always owner-drawn, with a text and optional
 // image, or one of five small glyphs; optionally flat with a raised frame
 // while the mouse is over it.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "framework/controls/ItemDrawStyle.h"
 
 class CMyToolTipCtrl;

@@ -3,7 +3,7 @@
 // own-records mode an owner-drawn list of records (text, image, item data)
 // drawn with an image from the shared strip. Keeps the buttons beside it
 // enabled by its selection and runs its list action on a double-click.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "framework/controls/ListItemRecords.h"
 #include "framework/controls/SelectionDependents.h"
 #include "foundation/windows/ListItemOperations.h"

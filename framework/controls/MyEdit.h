@@ -4,7 +4,7 @@
 // dragged out of it (Shift and the left button) and dropped into it, a
 // context menu that a derived field may offer, and helpers that read the
 // selection and the text of single- and multi-line fields.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "framework/controls/EditDragDropSupport.h"
 
 class CMyMenu;

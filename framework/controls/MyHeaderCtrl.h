@@ -1,7 +1,7 @@
 #pragma once
 // A header control that can delete itself with its window.
-#include "afx/AfxWin.h"
-#include "afx/HeaderCtrl.h"
+#include "afx/app/AfxWin.h"
+#include "afx/controls/HeaderCtrl.h"
 
 class CMyHeaderCtrl : public CHeaderCtrl
 {

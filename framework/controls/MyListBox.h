@@ -3,7 +3,7 @@
 // mode an owner-drawn list of records (text, image, item data). Searches
 // typed letters itself, shows grey on the button face when disabled, and
 // keeps the buttons beside it enabled by its selection.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "framework/controls/ListItemRecords.h"
 #include "framework/controls/SelectionDependents.h"
 #include "foundation/windows/ListItemOperations.h"

@@ -1,6 +1,6 @@
 #pragma once
 // A static control that can delete itself with its window.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 class CMyStatic : public CStatic
 {

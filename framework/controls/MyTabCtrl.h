@@ -1,6 +1,6 @@
 #pragma once
 // A tab control that can delete itself with its window.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 class CMyTabCtrl : public CTabCtrl
 {

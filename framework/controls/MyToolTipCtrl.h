@@ -4,7 +4,7 @@
 // button) shows all of it in a text pop-up. Tip texts pass through the
 // terminology expansion. Every live tooltip is in one list, so turning the
 // tooltips preference on or off reaches all open dialogs at once.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 #include <map>
 

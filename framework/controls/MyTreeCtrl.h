@@ -2,8 +2,8 @@
 // A tree control that can show the program's shared pictures: an item then
 // shows one picture while expanded and another while collapsed, both read
 // from the owner's record that the item's data points to.
-#include "afx/AfxWin.h"
-#include "afx/TreeCtrl.h"
+#include "afx/app/AfxWin.h"
+#include "afx/controls/TreeCtrl.h"
 
 // The start of the owner's record of an item in a tree with shared images.
 struct CTreeItemImages

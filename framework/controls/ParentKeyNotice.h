@@ -3,7 +3,7 @@
 // Esc, Cancel, and the navigation keys with Ctrl): the control remembers the
 // key and tells the parent at once, which reads it and ends or moves the
 // editing as it sees fit.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "framework/messages/PrivateMessages.h"
 
 // Page Up, Page Down and the arrow keys.

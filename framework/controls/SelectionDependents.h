@@ -3,7 +3,7 @@
 // enabled by the number of items, the number of selected items and whether
 // the selection touches the top or the bottom. Also runs the list's action
 // over the selected items.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "framework/controls/ListAction.h"
 
 class CListOrCombo;

@@ -1,6 +1,6 @@
 #include "framework/dialogs/ChoiceDlg.h"
 
-#include "afx/DataExchange.h"
+#include "afx/dialogs/DataExchange.h"
 #include "framework/dialogs/ChoiceDlgIds.h"
 
 namespace

@@ -1,7 +1,7 @@
 #pragma once
 // The part of a dialog or property sheet that others use to run it, with its
 // keys (accelerators of the template's id, F1) and its opening message.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // The command that shows a dialog's opening message once it is on screen.
 const UINT ID_SHOW_OPENING_MESSAGE = 39903;

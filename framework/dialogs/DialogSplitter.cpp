@@ -1,6 +1,6 @@
 #include "framework/dialogs/DialogSplitter.h"
 
-#include "afx/WinApp.h"
+#include "afx/app/WinApp.h"
 
 IMPLEMENT_DYNAMIC(CDialogSplitter, CSplitterWnd)
 

@@ -4,8 +4,8 @@
 // keyboard focus as the active one (as the splitter base does: there are no
 // frames or views), and remembers its first column's width
 // in the application's profile.
-#include "afx/SplitterWnd.h"
-#include "afx/String.h"
+#include "afx/windows/SplitterWnd.h"
+#include "afx/strings/String.h"
 
 class CDialogSplitter : public CSplitterWnd
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // One control of a dialog template as read by CDlgTemplateReader: what is
 // needed to create a copy of it anywhere.

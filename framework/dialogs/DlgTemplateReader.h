@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "foundation/containers/OwningObArray.h"
 #include "framework/dialogs/DlgTemplateItem.h"
 

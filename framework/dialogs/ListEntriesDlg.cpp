@@ -1,7 +1,7 @@
 #include "framework/dialogs/ListEntriesDlg.h"
 
-#include "afx/DataExchange.h"
-#include "afx/Ddx.h"
+#include "afx/dialogs/DataExchange.h"
+#include "afx/dialogs/Ddx.h"
 #include "framework/MessageRoutines.h"
 #include "framework/dialogs/NameEntryDlg.h"
 #include "framework/messages/CommandObject.h"

@@ -2,7 +2,7 @@
 // A dialog that edits a list of texts: Add asks for a new entry and refuses
 // a duplicate, Update replaces the selected entry the same way, Delete removes
 // it and Delete All (where the template has it) empties the list.
-#include "afx/StringArray.h"
+#include "afx/collections/StringArray.h"
 #include "framework/dialogs/ListEntriesIds.h"
 #include "framework/dialogs/MyDialog.h"
 

@@ -3,7 +3,7 @@
 // exists, a small icon, remembered placement, tooltips and context help,
 // accelerators and F1, an opening message, controls that follow the size,
 // minimum and maximum tracking sizes, fit-to-parent and a modeless mode.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "framework/dialogs/DialogRunner.h"
 #include "framework/controls/MyToolTipCtrl.h"
 #include "framework/dialogs/ToolTipText.h"

@@ -3,7 +3,7 @@
 // (tooltips, help context, controls that follow the size, coloured controls, a
 // picture background) plus wizard flags and a page of another sheet that is
 // activated together with this one.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "framework/controls/MyToolTipCtrl.h"
 #include "framework/dialogs/ToolTipText.h"
 #include "framework/windows/ColouredControls.h"

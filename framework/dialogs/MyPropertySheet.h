@@ -3,7 +3,7 @@
 // runner (accelerators, F1, opening message), a small icon, growth to the
 // largest page or the parent, Ctrl+Tab and Alt+Shift+mnemonic page
 // switching, pages it owns, and wizard sequences of pages.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "foundation/containers/OwningObArray.h"
 #include "framework/dialogs/DialogRunner.h"
 #include "framework/messages/PrivateMessages.h"

@@ -1,6 +1,6 @@
 #include "framework/dialogs/NameEntryDlg.h"
 
-#include "afx/DataExchange.h"
+#include "afx/dialogs/DataExchange.h"
 #include "foundation/text/CommaList.h"
 #include "foundation/windows/DialogExchange.h"
 #include "framework/MessageRoutines.h"

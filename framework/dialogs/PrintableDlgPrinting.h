@@ -2,7 +2,7 @@
 // How a printable dialog prints. The framework declares it; the printing code
 // implements it and installs it at start-up. With none installed, printable
 // dialogs simply have no printing.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 class CPrintableDlg;
 

@@ -1,7 +1,7 @@
 #include "framework/dialogs/SelectRegionDlg.h"
 
-#include "afx/DataExchange.h"
-#include "afx/Ddx.h"
+#include "afx/dialogs/DataExchange.h"
+#include "afx/dialogs/Ddx.h"
 
 IMPLEMENT_DYNAMIC(CSelectRegionDlg, CMyDialog)
 

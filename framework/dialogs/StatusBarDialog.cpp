@@ -1,6 +1,6 @@
 #include "framework/dialogs/StatusBarDialog.h"
 
-#include "afx/DataExchange.h"
+#include "afx/dialogs/DataExchange.h"
 #include "framework/windows/WorkArea.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 // RepositionControls. The bar's panes are updated while idle; the dialog
 // cannot be tracked smaller than two thirds of the work area (or its initial
 // size, when larger).
-#include "afx/StatusBar.h"
+#include "afx/windows/StatusBar.h"
 #include "framework/dialogs/MyDialog.h"
 
 class CStatusBarDialog : public CMyDialog

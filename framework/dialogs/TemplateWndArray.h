@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // The windows created together from template items, moved, enabled,
 // measured and destroyed as one group. Windows are added with Add.

@@ -1,7 +1,7 @@
 #pragma once
 // Answers a tooltip's request for a tool's text (TTN_NEEDTEXTA/W) with the
 // text a dialog or page gives for the control, while tooltips are enabled.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 #include <functional>
 #include <string>

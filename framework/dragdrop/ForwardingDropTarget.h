@@ -1,7 +1,7 @@
 #pragma once
 // The drop target of a COleDragDropSupport: every drag-and-drop call goes on
 // to the support object, which decides.
-#include "afx/OleDropTarget.h"
+#include "afx/ole/OleDropTarget.h"
 
 class COleDragDropSupport;
 

@@ -5,9 +5,9 @@
 // selection into a data source, and says whether and how it reads a data
 // object; drop effects, feedback, the drag threshold and moving versus
 // copying are decided here.
-#include "afx/AfxWin.h"
-#include "afx/OleDataObject.h"
-#include "afx/OleDataSource.h"
+#include "afx/app/AfxWin.h"
+#include "afx/ole/OleDataObject.h"
+#include "afx/ole/OleDataSource.h"
 #include "framework/dragdrop/ForwardingDropTarget.h"
 
 class COleDragDropSupport

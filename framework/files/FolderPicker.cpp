@@ -1,5 +1,5 @@
 #include "framework/files/FolderPicker.h"
-#include "afx/CallbackBarrier.h"
+#include "afx/core/CallbackBarrier.h"
 #include "foundation/terminology/FrameworkTextHooks.h"
 
 CFolderPicker::CFolderPicker(LPCTSTR initialFolder, CWnd* owner, UINT flags)

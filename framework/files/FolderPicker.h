@@ -1,7 +1,7 @@
 #pragma once
 // The shell's folder browser, opened on an initial folder; the folder under
 // the selection is shown, shortened, as the browser's status text.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 #include <shlobj.h>
 

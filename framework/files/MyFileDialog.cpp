@@ -1,5 +1,5 @@
 #include "framework/files/MyFileDialog.h"
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "foundation/files/FileKinds.h"
 #include "foundation/text/Tokenizer.h"
 

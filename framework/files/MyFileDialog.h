@@ -2,7 +2,7 @@
 // The program's open and save dialog: filters built from the file kinds,
 // a default extension taken from the first filter that gives one, an
 // optional OK-button text, and the chosen path after OK.
-#include "afx/FileDialog.h"
+#include "afx/dialogs/FileDialog.h"
 #include "framework/windows/PaletteHook.h"
 
 #include <string>

@@ -1,6 +1,6 @@
 #include "framework/lists/ColumnListWnd.h"
 
-#include "afx/MessageMap.h"
+#include "afx/windows/MessageMap.h"
 #include "framework/lists/ListWindowExtents.h"
 #include "framework/resources/CursorIds.h"
 

@@ -2,7 +2,7 @@
 // A custom list window with titled columns whose dividers the user drags.
 // The first column's width is remembered per window name as the window's
 // list-window extent.
-#include "afx/StringArray.h"
+#include "afx/collections/StringArray.h"
 #include "framework/lists/CustomListWnd.h"
 
 #include <vector>

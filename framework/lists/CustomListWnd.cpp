@@ -1,7 +1,7 @@
 #include "framework/lists/CustomListWnd.h"
 
-#include "afx/MessageMap.h"
-#include "afx/PaintDC.h"
+#include "afx/windows/MessageMap.h"
+#include "afx/gdi/PaintDC.h"
 #include "framework/MessageRoutines.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 // refusal with a reason shown as a message), vertical scrolling by rows and
 // horizontal scrolling by pixels. Derived classes draw the rows and the
 // header.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 class CCustomListWnd : public CWnd
 {

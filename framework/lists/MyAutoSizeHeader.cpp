@@ -1,5 +1,5 @@
 #include "framework/lists/MyAutoSizeHeader.h"
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "framework/lists/MyListCtrl.h"
 
 IMPLEMENT_DYNAMIC(CMyAutoSizeHeader, CMyHeaderCtrl)

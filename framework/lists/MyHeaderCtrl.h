@@ -1,7 +1,7 @@
 #pragma once
 // The header control of the framework's list view: it knows the list it
 // belongs to.
-#include "afx/HeaderCtrl.h"
+#include "afx/controls/HeaderCtrl.h"
 
 class CMyListCtrl;
 

@@ -1,5 +1,5 @@
 #include "framework/lists/MyListCtrl.h"
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "framework/windows/WindowMeasures.h"
 
 #include <algorithm>

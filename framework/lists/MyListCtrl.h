@@ -4,7 +4,7 @@
 // header texts, a header as high as its font, and a focus rectangle across
 // the whole row. It is an OLE drop target and starts OLE drags of its items;
 // what it offers and reads is up to the drag-and-drop support it is given.
-#include "afx/ListCtrl.h"
+#include "afx/controls/ListCtrl.h"
 #include "framework/dragdrop/OleDragDropSupport.h"
 #include "framework/lists/MyAutoSizeHeader.h"
 

@@ -1,7 +1,7 @@
 #include "framework/lists/PersistedList.h"
 
-#include "afx/Archive.h"
-#include "afx/ArchiveException.h"
+#include "afx/files/Archive.h"
+#include "afx/files/ArchiveException.h"
 #include "foundation/settings/RegistryExchange.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 // A short list of texts with a mode and a maximum count that stores itself
 // in an archive and in the registry.
-#include "afx/StringArray.h"
+#include "afx/collections/StringArray.h"
 #include "foundation/settings/RegistryObject.h"
 
 class CPersistedList : public CRegistryObject

@@ -3,7 +3,7 @@
 // dialog: it knows its full button set, hides chosen commands on a reset,
 // names its buttons by the commands' menu texts, and keeps its arrangement
 // in the registry when it is destroyed.
-#include "afx/ToolBar.h"
+#include "afx/windows/ToolBar.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Command items of owner-drawn menus whose texts and states come from the
 // command routing of a command target.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 class CMyMenu;
 

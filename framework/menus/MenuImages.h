@@ -2,7 +2,7 @@
 // Images of menu items, taken from the toolbars whose buttons carry the same
 // commands. The application registers the toolbars and the commands that
 // borrow another command's image at start-up.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 class CMyMenu;
 class CMyMenuItem;

@@ -4,7 +4,7 @@
 // right-aligned and an embossed face when disabled. Item texts have their
 // terminology tokens expanded. A menu owns its item records and the menu
 // objects of its sub-menus.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "framework/menus/ToolbarImageCache.h"
 
 #include <vector>

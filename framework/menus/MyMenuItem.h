@@ -1,6 +1,6 @@
 #pragma once
 // The record of one owner-drawn menu item, handed to the menu as its item data.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 class CMyMenu;
 

@@ -2,7 +2,7 @@
 // Image lists made from toolbar bitmaps: per toolbar its resource id, the
 // command ids of its buttons (separators left out) and its images in the
 // same order. The cache owns its lists.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 #include <memory>
 #include <vector>

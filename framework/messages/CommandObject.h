@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // One user command: a dialog button, a menu item or an application command.
 // The command handler and the update handler of a window each build the

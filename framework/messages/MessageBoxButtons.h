@@ -4,7 +4,7 @@
 //   bits 0-3   1..6 pick a set with "to all" buttons (boxes of type MB_OK)
 //   bits 8-11  0..5 the default button's index (whenever the word is not 0)
 //   0x1000     add the "Print Info" button
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 const UINT MSGBOX_OPTION_PRINT_INFO = 0x1000;
 

@@ -3,7 +3,7 @@
 // remembered. A remembered value v of a key: v > 0 show (v - 1 the assumed
 // answer), v < 0 don't show and answer -v - 1 instead; no entry: show with
 // the default answer. The map is kept in the settings (see below).
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "foundation/containers/OwningObArray.h"
 #include "foundation/settings/NumberMap.h"
 

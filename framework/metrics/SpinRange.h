@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // Sets the range of the up-down control that directly follows the control in
 // the z-order; nothing when either is missing.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // Web addresses and mail links, opened with the shell.
 CString CompleteWebAddress(LPCTSTR text);

@@ -1,6 +1,6 @@
 #include "framework/named/NamedObjectListDlg.h"
 
-#include "afx/DataExchange.h"
+#include "afx/dialogs/DataExchange.h"
 #include "framework/MessageRoutines.h"
 #include "framework/dialogs/NameEntryDlg.h"
 #include "framework/named/DeleteNamedObjectCommand.h"

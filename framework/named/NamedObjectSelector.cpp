@@ -1,6 +1,6 @@
 #include "framework/named/NamedObjectSelector.h"
 
-#include "afx/DataExchange.h"
+#include "afx/dialogs/DataExchange.h"
 #include "foundation/windows/Drawing.h"
 #include "foundation/windows/OwnerWindow.h"
 #include "framework/MessageRoutines.h"

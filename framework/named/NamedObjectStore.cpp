@@ -1,7 +1,7 @@
 #include "framework/named/NamedObjectStore.h"
 
-#include "afx/DataExchange.h"
-#include "afx/Wnd.h"
+#include "afx/dialogs/DataExchange.h"
+#include "afx/windows/Wnd.h"
 #include "foundation/text/StringLists.h"
 #include "foundation/windows/Drawing.h"
 #include "framework/MessageRoutines.h"

@@ -1,6 +1,6 @@
 #include "framework/panes/FormWnd.h"
 
-#include "afx/MessageMap.h"
+#include "afx/windows/MessageMap.h"
 
 IMPLEMENT_DYNAMIC(CFormWnd, CDialog)
 

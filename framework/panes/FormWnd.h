@@ -1,7 +1,7 @@
 #pragma once
 // A child window made from a dialog template that gives the focus back to
 // the control that last had it.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 class CFormWnd : public CDialog
 {

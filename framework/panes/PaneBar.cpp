@@ -1,8 +1,8 @@
 #include "framework/panes/PaneBar.h"
 
-#include "afx/MessageMap.h"
-#include "afx/PaintDC.h"
-#include "afx/SplitterWnd.h"
+#include "afx/windows/MessageMap.h"
+#include "afx/gdi/PaintDC.h"
+#include "afx/windows/SplitterWnd.h"
 #include "foundation/windows/SystemColours.h"
 #include "framework/app/FrameworkApp.h"
 

@@ -1,6 +1,6 @@
 #include "framework/panes/PaneBarPage.h"
 
-#include "afx/SplitterWnd.h"
+#include "afx/windows/SplitterWnd.h"
 
 CPaneBarPage::CPaneBarPage(CWnd* window, LPCTSTR title, LPCTSTR tipText)
     : m_window(window), m_title(title != NULL ? title : ""), m_tipText(tipText != NULL ? tipText : "")

@@ -1,7 +1,7 @@
 #pragma once
 // One page of a pane bar: a child window with a title and a tip. The bar
 // does not own the window, except that a splitter window goes with its page.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 class CPaneBarPage : public CObject
 {

@@ -1,6 +1,6 @@
 #include "framework/panes/PaneView.h"
 
-#include "afx/MessageMap.h"
+#include "afx/windows/MessageMap.h"
 
 IMPLEMENT_DYNAMIC(CPaneView, CView)
 

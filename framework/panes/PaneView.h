@@ -2,7 +2,7 @@
 // A view that defers laying out its content for a new size until the layout
 // can be computed: the size is kept and applied at once when possible, else
 // at the next idle update.
-#include "afx/View.h"
+#include "afx/windows/View.h"
 
 class CPaneView : public CView
 {

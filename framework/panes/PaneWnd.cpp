@@ -1,6 +1,6 @@
 #include "framework/panes/PaneWnd.h"
 
-#include "afx/SplitterWnd.h"
+#include "afx/windows/SplitterWnd.h"
 #include "framework/dialogs/SelectRegionDlg.h"
 
 IMPLEMENT_DYNAMIC(CPaneWnd, CPaneBar)

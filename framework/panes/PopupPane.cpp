@@ -1,8 +1,8 @@
 #include "framework/panes/PopupPane.h"
 
-#include "afx/FrameWnd.h"
-#include "afx/MessageMap.h"
-#include "afx/View.h"
+#include "afx/windows/FrameWnd.h"
+#include "afx/windows/MessageMap.h"
+#include "afx/windows/View.h"
 
 IMPLEMENT_DYNAMIC(CPopupPane, CWnd)
 

@@ -3,7 +3,7 @@
 // mouse button anywhere, or its timer runs out. While one is open it is the
 // open pop-up pane, which the application's message pre-translation closes
 // through DismissPopupOnInput.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 class CPopupPane : public CWnd
 {

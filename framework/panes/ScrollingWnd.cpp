@@ -1,7 +1,7 @@
 #include "framework/panes/ScrollingWnd.h"
 
-#include "afx/MessageMap.h"
-#include "afx/PaintDC.h"
+#include "afx/windows/MessageMap.h"
+#include "afx/gdi/PaintDC.h"
 #include "framework/resources/CursorIds.h"
 
 #include <algorithm>

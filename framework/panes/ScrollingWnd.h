@@ -3,7 +3,7 @@
 // appear per axis as needed, and the content scrolls by the bars, keys and
 // the mouse wheel. A derived class draws the content, names the cursor over
 // a point and may let the user drag with the mouse.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 class CScrollingWnd : public CWnd
 {

@@ -1,7 +1,7 @@
 #pragma once
 // A pane bar whose pages are chosen with a tab control along its top; the
 // tabs show the pages' tip texts as tooltips.
-#include "afx/TabCtrl.h"
+#include "afx/controls/TabCtrl.h"
 #include "framework/panes/PaneBar.h"
 
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // The screen rectangle of a width x height pop-up that opens at (x, y), the
 // point below its control: kept inside the desktop work area, and opening

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "framework/messages/PrivateMessages.h"
 
 // What every drop-down pop-up keeps besides its window: the windows that

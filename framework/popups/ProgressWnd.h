@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "framework/controls/MyButton.h"
 #include "framework/windows/DialogIcon.h"
 #include "framework/windows/MyWnd.h"

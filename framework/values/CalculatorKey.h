@@ -1,7 +1,7 @@
 #pragma once
 // One key of the drop-down calculator: its label and colour, the characters
 // that press it from the keyboard (lower case), its width in cells and place.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 struct CCalculatorKey
 {

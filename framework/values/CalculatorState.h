@@ -1,7 +1,7 @@
 #pragma once
 // The arithmetic of the drop-down calculator: an accumulator, the number
 // being typed and the pending operator, driven one key at a time.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // The key codes of the calculator's keys.
 enum CalculatorKeyCode

@@ -1,7 +1,7 @@
 #pragma once
 // A calendar date {year, month, day}, each 0 when not given; the all-zero
 // value is the empty date.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // 1 for Sunday to 7 for Saturday (Gregorian calendar).
 int DayOfWeek(int year, int month, int day);

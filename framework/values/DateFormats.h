@@ -1,7 +1,7 @@
 #pragma once
 // Date formats: texts of format elements ("dd", "mmm", "yyyy", ...) and
 // separator characters, chosen by the user from fixed lists.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 enum DateElementKind
 {

@@ -1,7 +1,7 @@
 #pragma once
 // A time of day without a date: minutes since midnight, 0 to 1439; any other
 // value means no time.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 class CTimeOfDay
 {

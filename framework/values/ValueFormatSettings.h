@@ -2,7 +2,7 @@
 // The user's choices for showing times and amounts of money. The application
 // fills them from its preferences at start-up; until it does, the clock is a
 // 12-hour one and the currency texts are the regional settings'.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 struct CValueFormatSettings
 {

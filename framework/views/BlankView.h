@@ -1,7 +1,7 @@
 #pragma once
 // A view that shows only the dialog background colour.
-#include "afx/AfxWin.h"
-#include "afx/View.h"
+#include "afx/app/AfxWin.h"
+#include "afx/windows/View.h"
 
 class CBlankView : public CView
 {

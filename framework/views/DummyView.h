@@ -1,8 +1,8 @@
 #pragma once
 // A placeholder view: an ellipse filling the view, its text, and the view's
 // size in tenths of a millimetre.
-#include "afx/AfxWin.h"
-#include "afx/View.h"
+#include "afx/app/AfxWin.h"
+#include "afx/windows/View.h"
 
 class CDummyView : public CView
 {

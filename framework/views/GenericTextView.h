@@ -1,7 +1,7 @@
 #pragma once
 // A view that shows one text at its top-left corner and prints it.
-#include "afx/AfxWin.h"
-#include "afx/View.h"
+#include "afx/app/AfxWin.h"
+#include "afx/windows/View.h"
 
 class CGenericTextView : public CView
 {

@@ -1,8 +1,8 @@
 #pragma once
 // A record of drawing styles: nine line entries and four fill entries, each
 // starting with the shape "Solid" and the default colour.
-#include "afx/AfxWin.h"
-#include "afx/Array.h"
+#include "afx/app/AfxWin.h"
+#include "afx/collections/Array.h"
 #include "foundation/values/Decimal.h"
 
 // The colour that stands for "use the default".

@@ -1,7 +1,7 @@
 #include "framework/views/ViewBar.h"
 
-#include "afx/ClientDC.h"
-#include "afx/MessageMap.h"
+#include "afx/gdi/ClientDC.h"
+#include "afx/windows/MessageMap.h"
 #include "foundation/terminology/FrameworkTextHooks.h"
 #include "foundation/windows/SelectedObject.h"
 #include "framework/controls/ListItemRecords.h"

@@ -3,8 +3,8 @@
 // views along its top, the shown view below them. Choosing an entry in the
 // list switches to that view; a switch the bar refuses leaves the list on
 // the view that is shown.
-#include "afx/ComboBox.h"
-#include "afx/Static.h"
+#include "afx/controls/ComboBox.h"
+#include "afx/controls/Static.h"
 #include "framework/panes/PaneBar.h"
 
 // The drop-down list of views and the label before it.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // Width and height of the bitmap; (0, 0) when it cannot be asked.
 CSize GetBitmapSize(CBitmap* bitmap);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // Clips a device context to a rectangle and later puts back the clip region
 // it had before (or none when it had none).

@@ -1,7 +1,7 @@
 #pragma once
 // Static and edit controls of a dialog painted in the button-face colour
 // with the application's text colour.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 class CColouredControls
 {

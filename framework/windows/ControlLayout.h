@@ -1,6 +1,6 @@
 #pragma once
 // Moves and sizes an owner's child controls when the owner is resized.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "foundation/containers/OwningObArray.h"
 
 class CControlPlacement;

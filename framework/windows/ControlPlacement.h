@@ -1,6 +1,6 @@
 #pragma once
 // Where one child control goes when its owner is resized.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // Per edge, the first flag that applies wins: move by the size change, scale
 // with the size, follow the same edge of an anchor control.

@@ -1,6 +1,6 @@
 #pragma once
 // The icon a dialog shows in one of its static items.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 struct CDialogIcon
 {

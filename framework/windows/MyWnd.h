@@ -2,7 +2,7 @@
 // The program's window base: optional painting of no background, a help
 // context of its own, swallowed help, and objects that delete themselves once
 // their window is gone.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "framework/windows/WndToDestroyList.h"
 
 class CMyWnd : public CWnd

@@ -1,7 +1,7 @@
 #include "framework/windows/PaletteHook.h"
 
-#include "afx/FrameWnd.h"
-#include "afx/View.h"
+#include "afx/windows/FrameWnd.h"
+#include "afx/windows/View.h"
 
 IMPLEMENT_DYNAMIC(CPaletteHook, CWndHook)
 

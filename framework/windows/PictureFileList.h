@@ -1,6 +1,6 @@
 #pragma once
 // The picture files of a folder.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // Empties names, then appends the name (without folder) of every file of the
 // folder with an extension of a picture kind (bitmap, JPEG, enhanced

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // Conversions between two coordinate systems: x by numX / denX, y by
 // numY / denY, each rounded as MulDiv rounds.

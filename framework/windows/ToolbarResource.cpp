@@ -1,6 +1,6 @@
 #include "framework/windows/ToolbarResource.h"
 
-#include "afx/ToolBar.h"
+#include "afx/windows/ToolBar.h"
 
 BOOL LoadToolbarCommandIds(CUIntArray& ids, LPCTSTR resourceName, BOOL skipSeparators)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // Reads the command ids of a toolbar resource (type 241) of the program's
 // resources into the array, leaving out the separators (id 0) when asked.

@@ -1,6 +1,6 @@
 #pragma once
 // Small measures of windows and fonts used by dialogs.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // The window's class name (up to 255 characters); empty when it cannot be read.
 CString GetWindowClassName(HWND window);

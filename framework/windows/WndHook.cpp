@@ -1,7 +1,7 @@
 #include "framework/windows/WndHook.h"
 
-#include "afx/CallbackBarrier.h"
-#include "afx/ThreadState.h"
+#include "afx/core/CallbackBarrier.h"
+#include "afx/app/ThreadState.h"
 
 IMPLEMENT_DYNAMIC(CWndHook, CObject)
 

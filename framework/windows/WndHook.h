@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // Behaviour attached to a window from outside its class: a hook replaces the
 // window's procedure and sees every message before the window does. Several

@@ -1,6 +1,6 @@
 #pragma once
 // Up to four pictures drawn as a window's background.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 class CPicture;
 

@@ -3,7 +3,7 @@
 // the property sheet base and CMyWnd. The program never lists a window, so
 // these lists stay empty; their operations are kept so that the window bases
 // work as designed should a window ever be listed.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 class CWndToDestroyList
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // The desktop work area (the screen without the task bar) that pop-ups,
 // dialogs and tips keep inside.

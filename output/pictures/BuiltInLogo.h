@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // The program's logo, a placeable Windows metafile.
 extern const BYTE BuiltInLogo[];

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // TRUE when an enhanced metafile can be played without the player reading or
 // writing outside it or drawing for ever: the header's sizes and handle count

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // An enhanced metafile with its palette, drawn stretched to its destination.
 class CEnhMetafilePicture : public CObject

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // TRUE when the records of a Windows metafile (the bytes from its METAHEADER
 // on) can be played without the player reading outside them: the records

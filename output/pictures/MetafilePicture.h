@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 #pragma pack(push, 2)
 // The header in front of a placeable Windows metafile, as stored.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // Walks the records of a Windows metafile (the bytes from its METAHEADER on)
 // and changes its colours: in a metafile drawn only in black, or black and

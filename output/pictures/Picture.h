@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "output/pictures/DibPicture.h"
 #include "output/pictures/EnhMetafilePicture.h"
 #include "output/pictures/MetafilePicture.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "output/pictures/PictureLoadOptions.h"
 
 class CPicture;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // How a picture is loaded; passed by value through every loader.
 struct PictureLoadOptions

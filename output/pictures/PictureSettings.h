@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // The preferences that picture loading and drawing follow. The application
 // loads them with its other preferences; until then they keep their defaults.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // The largest box of the proportion px : py (a physical proportion, as the
 // device's pixels may not be square) that fits width x height on the device,

@@ -2,7 +2,7 @@
 // One thumbnail: a picture file drawn small into a bitmap of its own. Safe to
 // run on any thread: it reads no shared texts and keeps no framework object
 // beyond its own frame.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "output/pictures/PictureLoadOptions.h"
 
 struct ThumbnailBitmap

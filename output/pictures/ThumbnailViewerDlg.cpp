@@ -1,6 +1,6 @@
 #include "output/pictures/ThumbnailViewerDlg.h"
 
-#include "afx/DataExchange.h"
+#include "afx/dialogs/DataExchange.h"
 #include "foundation/files/ProgramFolder.h"
 #include "framework/windows/WorkArea.h"
 #include "output/pictures/ThumbnailFolderTree.h"

@@ -1,7 +1,7 @@
 #pragma once
 // A device-independent bitmap filled from a printed page, saved as a BMP,
 // JPEG or PNG file.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "output/printing/ImageStream.h"
 
 enum ImageFormat

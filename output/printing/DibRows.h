@@ -1,7 +1,7 @@
 #pragma once
 // The plain description of an image's pixels that the JPEG and PNG writers
 // read; they never change the image.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 #include "output/printing/ImageStream.h"
 
 struct DibRows

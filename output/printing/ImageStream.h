@@ -3,7 +3,7 @@
 // growing memory block.
 #include <cstdio>
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 class CImageStream
 {

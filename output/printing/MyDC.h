@@ -1,7 +1,7 @@
 #pragma once
 // The printer's device context: a CDC that also carries the logical
 // resolution that printed output is laid out for.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 class CMyDC : public CDC
 {

@@ -1,6 +1,6 @@
 #include "output/printing/PrintAbortDlg.h"
 
-#include "afx/CallbackBarrier.h"
+#include "afx/core/CallbackBarrier.h"
 #include "foundation/terminology/TokenExpander.h"
 #include <commctrl.h>
 

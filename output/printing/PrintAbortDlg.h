@@ -1,7 +1,7 @@
 #pragma once
 // The modeless "Printing" dialog of a print job: job title, printer, pages
 // output and Cancel.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 class CPrintAbortDlg : public CDialog
 {

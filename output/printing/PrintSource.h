@@ -2,7 +2,7 @@
 // A print job: something that can render content onto pages, with the
 // printer data, header and footer texts and styles, the page rectangles and
 // the running position on the page.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "foundation/terminology/NamedStringMap.h"
 #include "output/text/TextStyle.h"
 

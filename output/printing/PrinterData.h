@@ -3,7 +3,7 @@
 // resolution, page and print-area rectangles, unprintable gaps, paper and
 // tray names; and the document and page calls of a print job, which go to the
 // printer or, page by page, into picture files.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "foundation/values/Decimal.h"
 #include "foundation/windows/OwnedHandle.h"
 #include "foundation/windows/SelectedObject.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The process-wide cache of printer data: one entry per distinct
 // configuration, shared by every holder, the most recently used first.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "foundation/terminology/NamedStringMap.h"
 #include "foundation/windows/PrinterProblems.h"
 

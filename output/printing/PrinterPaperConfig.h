@@ -2,7 +2,7 @@
 // A printer/paper configuration: which printer (the default one, or one
 // named printer with its driver settings), orientation, margins, colour and
 // the calibrated unprintable gaps; kept by name as one line of text.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "framework/named/NamedObject.h"
 #include "foundation/terminology/NamedStringMap.h"
 #include "foundation/values/Decimal.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // The drag cursor of that resource id: a cursor image kept as plain data in
 // the program's resources, made into a cursor on first use and shared from

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "framework/controls/MyTreeCtrl.h"
 #include "output/shell/SystemImageList.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 // The shell's small-icon system image list, attached while any holder lives
 // (the shell owns it: it is never destroyed here).

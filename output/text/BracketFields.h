@@ -1,7 +1,7 @@
 #pragma once
 // Fields between square brackets in formatted text: "[cuabc]" gives "ABC",
 // "[asn 1 2 3]" gives "6". Every value a field works on stands in the text.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // The text with every top-level field replaced by its result; "\[" is a
 // literal "[". A field still open at the end is dropped.

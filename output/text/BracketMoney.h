@@ -1,7 +1,7 @@
 #pragma once
 // Money amounts of bracket fields, read and written with the output currency
 // formats.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 #include "foundation/values/PackedDecimal.h"
 
 // TRUE when the text reads as money by the positive or the negative output

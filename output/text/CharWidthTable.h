@@ -1,6 +1,6 @@
 #pragma once
 // The A, B and C widths of the characters 32..255 of one font.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 class CCharWidthTable
 {

@@ -1,7 +1,7 @@
 #pragma once
 // Something embedded in formatted text that is not a character: its width
 // and height (-1 while open, to be set by the layout) and how it draws.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "foundation/containers/MyCmdTarget.h"
 
 class CRichTextElement : public CMyCmdTarget

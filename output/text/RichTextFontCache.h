@@ -1,7 +1,7 @@
 #pragma once
 // The fonts that rich text has made for one device context, by style text
 // form. The cache lives as long as its device context; layouts borrow from it.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "output/text/CharWidthTable.h"
 
 class CRichTextFontCache

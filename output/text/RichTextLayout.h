@@ -4,7 +4,7 @@
 // any rectangle.
 #include <vector>
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "foundation/terminology/NamedStringMap.h"
 #include "output/text/RichTextElement.h"
 #include "output/text/RichTextLine.h"

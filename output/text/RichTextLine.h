@@ -1,7 +1,7 @@
 #pragma once
 // One laid-out line: its box in the layout's device units and its items,
 // runs of text and embedded elements, left to right.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "foundation/containers/MyCmdTarget.h"
 #include "output/text/RichTextElement.h"
 #include "output/text/RichTextRun.h"

@@ -4,7 +4,7 @@
 // font selected in the device context.
 #include <vector>
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "output/text/CharWidthTable.h"
 #include "output/text/RichTextStyleState.h"
 

@@ -3,7 +3,7 @@
 // colour the run is drawn in.
 #include <vector>
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 struct CTextPathRecord
 {

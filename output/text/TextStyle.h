@@ -1,7 +1,7 @@
 #pragma once
 // A text style: typeface, point size, attributes and colour, kept by name as
 // a one-line text form such as "Times New Roman,12,Bold".
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "framework/named/NamedObject.h"
 #include "foundation/terminology/NamedStringMap.h"
 

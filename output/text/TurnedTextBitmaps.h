@@ -4,7 +4,7 @@
 // (the text in its colour on white), and then copied turned onto the
 // destination through the mask: the bitmaps' left edge comes to the bottom,
 // so the text reads from bottom to top.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 class CTurnedTextBitmaps
 {

@@ -1,6 +1,6 @@
 // Dialogs made from templates in the resource module, with the list-box and
 // combo-box strings of their initialisation data (RT_DLGINIT).
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "afx/DialogTemplate.h"
 #include "afx/ResourceModule.h"
 

@@ -4,7 +4,7 @@
 // builder: the caption at (10, 10) in 8-point "MS Shell Dlg", then controls of
 // the predefined classes.
 
-#include "afx/DialogTemplateBuilder.h"
+#include "afx/dialogs/DialogTemplateBuilder.h"
 
 #include <string>
 

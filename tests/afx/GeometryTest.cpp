@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 TEST(Geometry, RectangleMeasuresAndCorners)
 {

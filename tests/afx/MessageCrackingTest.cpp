@@ -1,7 +1,7 @@
 // Every ON_WM_* entry of the message maps reaches its handler with the
 // arguments cracked from the message and gives back the handler's answer.
 // A new ON_WM_* entry gets a line in the table below.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 #include <gtest/gtest.h>
 

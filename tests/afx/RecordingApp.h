@@ -3,7 +3,7 @@
 // An application object for the window tests: it records the message boxes
 // the framework would show instead of showing them, and the help requests.
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 #include <string>
 #include <vector>

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 class CResourceModule
 {

@@ -1,6 +1,6 @@
 // Resources compiled from resource scripts: the test program's own dialog
 // template, and the manifest that the program and every test program carry.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "afx/resources/TestDialogIds.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 #include "afx/ResourceModule.h"
 
 namespace

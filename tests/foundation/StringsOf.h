@@ -1,6 +1,6 @@
 #pragma once
 // Test helpers: string arrays as standard vectors, for readable expectations.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 #include <string>
 #include <vector>

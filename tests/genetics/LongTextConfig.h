@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 // A configuration of genes G0.. with the alleles Pi and qi whose texts are
 // long: both states of each gene say sayWords words and its carried trait

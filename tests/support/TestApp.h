@@ -3,7 +3,7 @@
 // An application object whose profile lives below a registry key that only
 // tests use ("Software\Mirolf Technologies Ltd\<profile>").
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 class CTestApp : public CWinApp
 {

@@ -3,7 +3,7 @@
 // A hidden top-level window with child controls made by id, for tests that
 // drive controls with their messages.
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 class CTestWindow
 {

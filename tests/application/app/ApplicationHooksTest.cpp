@@ -10,8 +10,8 @@
 #include "genetics/GeneticsConfigLoad.h"
 #include "genetics/SelectionElementCreator.h"
 
-#include "afx/LoadString.h"
-#include "afx/WinApp.h"
+#include "afx/strings/LoadString.h"
+#include "afx/app/WinApp.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // an allocation the file cannot back.
 #include <gtest/gtest.h>
 
-#include "afx/Archive.h"
-#include "afx/File.h"
+#include "afx/files/Archive.h"
+#include "afx/files/File.h"
 #include "foundation/archive/NamedTextItem.h"
 #include "foundation/archive/NamedTextItemList.h"
 #include "foundation/containers/BitSet.h"

@@ -1,7 +1,7 @@
 #include "foundation/terminology/FrameworkTextHooks.h"
 #include "foundation/terminology/TermsMap.h"
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "afx/DialogTemplate.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "afx/OleDataSource.h"
+#include "afx/ole/OleDataSource.h"
 #include "foundation/windows/Clipboard.h"
 
 #include "support/ClipboardHolder.h"

@@ -1,5 +1,5 @@
 #include "foundation/windows/OwnerWindow.h"
-#include "afx/DialogTemplateBuilder.h"
+#include "afx/dialogs/DialogTemplateBuilder.h"
 
 #include <gtest/gtest.h>
 

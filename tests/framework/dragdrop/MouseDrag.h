@@ -1,7 +1,7 @@
 #pragma once
 // A real OLE drag driven by synthetic mouse input.
-#include "afx/AfxWin.h"
-#include "afx/OleDataSource.h"
+#include "afx/app/AfxWin.h"
+#include "afx/ole/OleDataSource.h"
 
 #include <functional>
 

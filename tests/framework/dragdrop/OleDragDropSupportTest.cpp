@@ -1,4 +1,4 @@
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "foundation/windows/Clipboard.h"
 #include "framework/dragdrop/OleDragDropSupport.h"
 #include "framework/dragdrop/MouseDrag.h"

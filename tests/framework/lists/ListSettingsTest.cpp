@@ -1,9 +1,9 @@
 #include "framework/lists/ListWindowExtents.h"
 #include "framework/lists/PersistedList.h"
 
-#include "afx/Archive.h"
-#include "afx/ArchiveException.h"
-#include "afx/File.h"
+#include "afx/files/Archive.h"
+#include "afx/files/ArchiveException.h"
+#include "afx/files/File.h"
 #include "foundation/settings/AppRegistryKey.h"
 #include "foundation/settings/RegistryKey.h"
 #include "foundation/settings/SettingsExchangers.h"

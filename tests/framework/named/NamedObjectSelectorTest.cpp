@@ -1,7 +1,7 @@
 #include "framework/named/NamedObjectSelector.h"
 
-#include "afx/DataExchange.h"
-#include "afx/UserException.h"
+#include "afx/dialogs/DataExchange.h"
+#include "afx/core/UserException.h"
 #include "afx/DialogTemplate.h"
 #include "foundation/terminology/TermsMap.h"
 #include "framework/controls/MyToolTipCtrl.h"

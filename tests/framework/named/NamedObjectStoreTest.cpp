@@ -1,7 +1,7 @@
 #include "framework/named/NamedObjectStore.h"
 
-#include "afx/DataExchange.h"
-#include "afx/UserException.h"
+#include "afx/dialogs/DataExchange.h"
+#include "afx/core/UserException.h"
 #include "framework/controls/MyComboBox.h"
 #include "framework/named/TestNamedKind.h"
 #include "support/MessageBoxAnswerer.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Three list-box pages ("Dams", "Sires", "Litters") made inside a pane bar for
 // the pane-bar tests, and which of them is shown.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 #include <memory>
 #include <string>

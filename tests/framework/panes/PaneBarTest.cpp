@@ -1,7 +1,7 @@
 #include "framework/panes/PopupPane.h"
 #include "framework/panes/TabbedPaneBar.h"
 
-#include "afx/SplitterWnd.h"
+#include "afx/windows/SplitterWnd.h"
 #include "framework/app/Preferences.h"
 #include "framework/support/FrameworkTestApp.h"
 #include "framework/panes/KennelPages.h"

@@ -2,7 +2,7 @@
 // The application object of the framework tests: a framework application
 // with its start-up values, whose help requests are recorded, and whose
 // profile lives below a registry key only tests use.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "framework/app/FrameworkApp.h"
 
 #include <vector>

@@ -1,6 +1,6 @@
 // The framework's tests run with OLE started, as the program starts it before
 // it makes any window (edit fields register as drop targets when created).
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "framework/views/ViewBar.h"
 
-#include "afx/ClientDC.h"
+#include "afx/gdi/ClientDC.h"
 #include "framework/controls/ListItemRecords.h"
 #include "framework/support/FrameworkTestApp.h"
 #include "framework/panes/KennelPages.h"

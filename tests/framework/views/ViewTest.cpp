@@ -1,5 +1,5 @@
-#include "afx/PrintInfo.h"
-#include "afx/TestCmdUI.h"
+#include "afx/dialogs/PrintInfo.h"
+#include "afx/windows/TestCmdUI.h"
 #include "framework/views/BlankView.h"
 #include "framework/views/DummyView1.h"
 #include "framework/views/DummyView2.h"

@@ -1,6 +1,6 @@
 #include "afx/DialogTemplate.h"
-#include "afx/FrameWnd.h"
-#include "afx/View.h"
+#include "afx/windows/FrameWnd.h"
+#include "afx/windows/View.h"
 #include "framework/dialogs/MyDialog.h"
 #include "framework/support/FrameworkTestApp.h"
 #include "framework/windows/PaletteHook.h"

@@ -6,7 +6,7 @@
 // DCs; a canvas to draw on and read back; a buffer that ends at an
 // inaccessible page, so that any read past the data faults.
 
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 #include <functional>
 #include <string>

@@ -5,7 +5,7 @@
 #include "output/pictures/ThumbnailMaker.h"
 
 #include "TestPictures.h"
-#include "afx/ThreadState.h"
+#include "afx/app/ThreadState.h"
 #include "support/ScratchFolder.h"
 #include "support/MessagePump.h"
 

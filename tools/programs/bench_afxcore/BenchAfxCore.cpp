@@ -2,7 +2,7 @@
 // hand; prints nanoseconds per operation.
 #include <stdio.h>
 
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 #include "tools/programs/BenchTimer.h"
 
 namespace

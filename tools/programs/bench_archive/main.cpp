@@ -2,8 +2,8 @@
 // object graph, and a 10 MB byte buffer, with the running checksum on.
 //
 //   bench_archive.exe [FOLDER]      (the temporary folder by default)
-#include "afx/Archive.h"
-#include "afx/File.h"
+#include "afx/files/Archive.h"
+#include "afx/files/File.h"
 #include "foundation/archive/NamedTextItem.h"
 #include "foundation/files/ByteBuffer.h"
 

@@ -3,8 +3,8 @@
 // prints milliseconds per round.
 #include <stdio.h>
 
-#include "afx/AfxWin.h"
-#include "afx/DialogTemplateBuilder.h"
+#include "afx/app/AfxWin.h"
+#include "afx/dialogs/DialogTemplateBuilder.h"
 #include "framework/app/FrameworkApp.h"
 #include "framework/dialogs/MyDialog.h"
 #include "framework/messages/MessagePrompts.h"

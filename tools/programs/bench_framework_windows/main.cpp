@@ -4,7 +4,7 @@
 // placing a pop-up.
 //
 //   bench_framework_windows.exe
-#include "afx/DialogTemplateBuilder.h"
+#include "afx/dialogs/DialogTemplateBuilder.h"
 #include "framework/dialogs/DlgTemplateReader.h"
 #include "framework/popups/PopupRect.h"
 #include "framework/popups/ProgressWnd.h"

@@ -1,6 +1,6 @@
 // Benchmark: reading a 2000-line genetics configuration and parsing 10,000
 // genotype texts against it. Run by hand; prints its figures.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsSection.h"
 #include "genetics/Genotype.h"

@@ -5,7 +5,7 @@
 // thumbnails made by workers, and the grid's responsiveness while they are
 // made. Reports the median of the decoding runs and the time per thumbnail.
 //   bench_pictures [files] [runs]
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 
 #include <stdio.h>
 #include <stdlib.h>

@@ -13,7 +13,7 @@
 //     the engine's share of the live phenotype: every prefix of the genotype
 //     typed into the main window is parsed, completed with assumed alleles
 //     and given its phenotype, as after each keystroke.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 #include <psapi.h>
 #include <stdio.h>

@@ -1,7 +1,7 @@
 // Benchmark: opening the genotype selection window for the largest shipped
 // configuration, and one field change up to the updated information texts.
 // Run by hand with the configuration's path; prints its figures.
-#include "afx/AfxWin.h"
+#include "afx/app/AfxWin.h"
 #include "application/selection/ChoiceField.h"
 #include "application/selection/FieldFormIds.h"
 #include "application/selection/SelectGenotypeDlg.h"

@@ -8,7 +8,7 @@
 // cannot be listed, is printed and ends the program with exit code 2. With --time N the prediction, with its
 // collation and report lines, is repeated N times and the median time of one
 // run and the peak memory are written to stderr.
-#include "afx/AfxCore.h"
+#include "afx/core/AfxCore.h"
 
 #include <fcntl.h>
 #include <io.h>

@@ -1,3 +1,0 @@
-#include "afx/Edit.h"
-
-IMPLEMENT_DYNAMIC(CEdit, CWnd)

@@ -1,3 +1,0 @@
-#include "afx/HeaderCtrl.h"
-
-IMPLEMENT_DYNAMIC(CHeaderCtrl, CWnd)

@@ -1,3 +1,0 @@
-#include "afx/Pen.h"
-
-IMPLEMENT_DYNAMIC(CPen, CGdiObject)

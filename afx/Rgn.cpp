@@ -1,3 +1,0 @@
-#include "afx/Rgn.h"
-
-IMPLEMENT_DYNAMIC(CRgn, CGdiObject)

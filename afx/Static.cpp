@@ -1,3 +1,0 @@
-#include "afx/Static.h"
-
-IMPLEMENT_DYNAMIC(CStatic, CWnd)

@@ -1,3 +1,0 @@
-#include "afx/TabCtrl.h"
-
-IMPLEMENT_DYNAMIC(CTabCtrl, CWnd)

@@ -1,0 +1,43 @@
+// The whole framework layer: the non-window half, then command targets,
+// windows, dialogs, property sheets, data exchange, controls, menus and GDI.
+#pragma once
+
+#include "afx/core/AfxCore.h"
+
+#include <commctrl.h>
+
+#include "afx/windows/MessageMap.h"
+#include "afx/windows/CmdTarget.h"
+#include "afx/windows/CmdUI.h"
+#include "afx/app/ThreadState.h"
+#include "afx/app/WinThread.h"
+#include "afx/app/WinApp.h"
+#include "afx/app/CommandLineInfo.h"
+#include "afx/windows/Wnd.h"
+#include "afx/windows/FrameWnd.h"
+#include "afx/dialogs/Dialog.h"
+#include "afx/dialogs/DataExchange.h"
+#include "afx/dialogs/Ddx.h"
+#include "afx/dialogs/PropertyPage.h"
+#include "afx/dialogs/PropertySheet.h"
+#include "afx/controls/Button.h"
+#include "afx/controls/Static.h"
+#include "afx/controls/Edit.h"
+#include "afx/controls/ListBox.h"
+#include "afx/controls/ComboBox.h"
+#include "afx/controls/TabCtrl.h"
+#include "afx/controls/ToolTipCtrl.h"
+#include "afx/controls/TreeCtrl.h"
+#include "afx/gdi/ImageList.h"
+#include "afx/controls/Menu.h"
+#include "afx/gdi/GdiObject.h"
+#include "afx/gdi/Pen.h"
+#include "afx/gdi/Brush.h"
+#include "afx/gdi/Font.h"
+#include "afx/gdi/Bitmap.h"
+#include "afx/gdi/Palette.h"
+#include "afx/gdi/Rgn.h"
+#include "afx/gdi/DC.h"
+#include "afx/gdi/PaintDC.h"
+#include "afx/gdi/ClientDC.h"
+#include "afx/gdi/WindowDC.h"

@@ -1,0 +1,3 @@
+#include "afx/controls/Edit.h"
+
+IMPLEMENT_DYNAMIC(CEdit, CWnd)

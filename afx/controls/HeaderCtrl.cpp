@@ -1,0 +1,3 @@
+#include "afx/controls/HeaderCtrl.h"
+
+IMPLEMENT_DYNAMIC(CHeaderCtrl, CWnd)

@@ -1,0 +1,3 @@
+#include "afx/controls/Static.h"
+
+IMPLEMENT_DYNAMIC(CStatic, CWnd)

@@ -1,0 +1,3 @@
+#include "afx/controls/TabCtrl.h"
+
+IMPLEMENT_DYNAMIC(CTabCtrl, CWnd)

@@ -1,0 +1,3 @@
+#include "afx/gdi/Pen.h"
+
+IMPLEMENT_DYNAMIC(CPen, CGdiObject)

@@ -1,0 +1,3 @@
+#include "afx/gdi/Rgn.h"
+
+IMPLEMENT_DYNAMIC(CRgn, CGdiObject)
