@@ -6,7 +6,7 @@
 #include "afx/gdi/DC.h"
 #include "afx/controls/Menu.h"
 #include "afx/MessageCracking.h"
-#include "afx/windows/TestCmdUI.h"
+#include "afx/windows/EnabledStateCmdUI.h"
 #include "afx/app/ThreadState.h"
 #include "afx/app/WinApp.h"
 
@@ -296,7 +296,7 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
         // its update handler disables it.
         if (nID == 0)
             return FALSE;
-        CTestCmdUI state;
+        CEnabledStateCmdUI state;
         state.m_nID = nID;
         OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &state, NULL);
         if (!state.m_bEnabled)

@@ -1,7 +1,7 @@
 #include "afx/app/AfxWin.h"
 #include "afx/DialogTemplate.h"
 #include "afx/RecordingApp.h"
-#include "afx/windows/TestCmdUI.h"
+#include "afx/windows/EnabledStateCmdUI.h"
 
 #include <gtest/gtest.h>
 
@@ -395,7 +395,7 @@ public:
     {
         CDialog::OnInitDialog();
         m_log += OnCmdMsg(ID_OWNER_COMMAND, CN_COMMAND, NULL, NULL) ? "command;" : "-;";
-        CTestCmdUI state;
+        CEnabledStateCmdUI state;
         state.m_nID = ID_OWNER_COMMAND;
         OnCmdMsg(ID_OWNER_COMMAND, CN_UPDATE_COMMAND_UI, &state, NULL);
         m_log += state.m_bEnabled ? "-;" : "update;";

@@ -1,5 +1,5 @@
 #include "afx/dialogs/PrintInfo.h"
-#include "afx/windows/TestCmdUI.h"
+#include "afx/windows/EnabledStateCmdUI.h"
 #include "framework/views/BlankView.h"
 #include "framework/views/DummyView1.h"
 #include "framework/views/DummyView2.h"
@@ -88,7 +88,7 @@ TEST_F(ViewTest, DummyViewsNameThemselvesAndKeepOnlyTheirOwnCommandEnabled)
         EXPECT_EQ(std::string(views[i]->m_text), std::string("CDummyView") + char('1' + i));
         for (int command = 0; command < 4; ++command)
         {
-            CTestCmdUI ui;
+            CEnabledStateCmdUI ui;
             ui.m_nID = 33143 + command;
             ui.DoUpdate(views[i], TRUE);
             EXPECT_EQ(ui.m_bEnabled != FALSE, command == i) << i << " " << command;

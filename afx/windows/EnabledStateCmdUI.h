@@ -4,10 +4,10 @@
 
 #include "afx/windows/CmdUI.h"
 
-class CTestCmdUI : public CCmdUI
+class CEnabledStateCmdUI : public CCmdUI
 {
 public:
-    CTestCmdUI() : m_bEnabled(TRUE) {}
+    CEnabledStateCmdUI() : m_bEnabled(TRUE) {}
 
     virtual void Enable(BOOL bOn) { m_bEnabled = bOn; m_bEnableChanged = TRUE; }
     virtual void SetCheck(int) {}
