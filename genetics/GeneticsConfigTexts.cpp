@@ -1,4 +1,4 @@
-#include "foundation/windows/TextReflow.h"
+#include "foundation/text/TextReflow.h"
 #include "genetics/GeneticsConfig.h"
 
 CString CGeneticsConfig::GetDescription() const

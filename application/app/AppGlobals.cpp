@@ -4,7 +4,7 @@
 #include "foundation/files/ProgramFolder.h"
 #include "foundation/files/TempFiles.h"
 #include "foundation/text/Tokenizer.h"
-#include "foundation/windows/WindowsVersionCode.h"
+#include "foundation/system/WindowsVersionCode.h"
 #include "foundation/windows/SystemColours.h"
 #include "framework/menus/MenuFont.h"
 #include "framework/messages/MessagePrompts.h"

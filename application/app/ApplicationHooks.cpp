@@ -3,7 +3,7 @@
 #include "application/selection/SelectionElements.h"
 #include "foundation/terminology/FrameworkTextHooks.h"
 #include "foundation/text/TextEdits.h"
-#include "framework/MessageRoutines.h"
+#include "framework/messages/MessageRoutines.h"
 #include "genetics/ExpandTerms.h"
 #include "genetics/GeneticsConfigLoad.h"
 #include "genetics/SelectionElementCreator.h"

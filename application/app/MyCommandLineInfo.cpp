@@ -1,7 +1,7 @@
 #include "application/app/MyCommandLineInfo.h"
 
 #include "application/app/AppGlobals.h"
-#include "foundation/windows/WindowsVersionCode.h"
+#include "foundation/system/WindowsVersionCode.h"
 
 void CMyCommandLineInfo::ParseParam(LPCTSTR param, BOOL flag, BOOL last)
 {

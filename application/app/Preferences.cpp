@@ -6,7 +6,7 @@
 #include "application/preferences/GeneralPrefsPage.h"
 #include "application/preferences/LogoPrefsPage.h"
 #include "foundation/terminology/TokenExpander.h"
-#include "framework/MessageRoutines.h"
+#include "framework/messages/MessageRoutines.h"
 #include "framework/controls/MyToolTipCtrl.h"
 #include "output/pictures/PictureSettings.h"
 #include "foundation/files/PathText.h"

@@ -1,6 +1,6 @@
 #include "application/commands/VisitWebSiteCommand.h"
 
-#include "framework/metrics/WebAddresses.h"
+#include "framework/shell/WebAddresses.h"
 
 CString CVisitWebSiteCommand::GetAddress()
 {

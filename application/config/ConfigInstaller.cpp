@@ -7,7 +7,7 @@
 #include "foundation/files/LastErrorText.h"
 #include "foundation/files/PathText.h"
 #include "foundation/files/ProgramFolder.h"
-#include "framework/MessageRoutines.h"
+#include "framework/messages/MessageRoutines.h"
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsConfigLoad.h"
 

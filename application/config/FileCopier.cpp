@@ -3,7 +3,7 @@
 #include "foundation/files/FileErrors.h"
 #include "foundation/files/FileOperations.h"
 #include "foundation/files/PathText.h"
-#include "framework/MessageRoutines.h"
+#include "framework/messages/MessageRoutines.h"
 
 #include <stdio.h>
 #include <sys/stat.h>

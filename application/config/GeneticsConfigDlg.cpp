@@ -9,7 +9,7 @@
 #include "foundation/files/FindDataArray.h"
 #include "foundation/files/PathText.h"
 #include "foundation/text/TextEdits.h"
-#include "framework/MessageRoutines.h"
+#include "framework/messages/MessageRoutines.h"
 #include "framework/popups/ProgressWnd.h"
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsConfigLoad.h"

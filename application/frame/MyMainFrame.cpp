@@ -5,7 +5,7 @@
 #include "foundation/settings/RegistryKey.h"
 #include "foundation/settings/SettingsExchangers.h"
 #include "foundation/windows/SystemColours.h"
-#include "framework/MessageRoutines.h"
+#include "framework/messages/MessageRoutines.h"
 #include "framework/menus/MenuCommandTexts.h"
 #include "framework/menus/MenuImages.h"
 #include "framework/menus/MyMenu.h"

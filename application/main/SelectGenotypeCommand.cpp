@@ -4,7 +4,7 @@
 #include "application/main/MainDlgIds.h"
 #include "application/selection/SelectGenotypeRequest.h"
 #include "foundation/text/Trim.h"
-#include "framework/MessageRoutines.h"
+#include "framework/messages/MessageRoutines.h"
 #include "genetics/ExpandTerms.h"
 #include "genetics/GeneticsConfigLoad.h"
 #include "genetics/GeneticsSection.h"

@@ -2,7 +2,7 @@
 
 #include "afx/dialogs/DataExchange.h"
 #include "foundation/terminology/TokenExpander.h"
-#include "framework/MessageRoutines.h"
+#include "framework/messages/MessageRoutines.h"
 #include "framework/colours/NamedColours.h"
 
 #include <commdlg.h>

@@ -8,7 +8,7 @@
 #include "application/selection/GenSelInfoFields.h"
 #include "application/selection/GenSelPhenotype.h"
 #include "application/selection/GenotypeSexCheck.h"
-#include "framework/MessageRoutines.h"
+#include "framework/messages/MessageRoutines.h"
 #include "genetics/ExpandTerms.h"
 #include "genetics/GeneticsSection.h"
 #include "genetics/Genotype.h"

@@ -3,7 +3,7 @@
 #include "application/selection/FieldFormIds.h"
 #include "foundation/text/TextLines.h"
 #include "foundation/windows/DialogExchange.h"
-#include "framework/MessageRoutines.h"
+#include "framework/messages/MessageRoutines.h"
 
 IMPLEMENT_DYNAMIC(CMultiLineField, CTextField)
 

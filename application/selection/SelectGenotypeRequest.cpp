@@ -3,7 +3,7 @@
 #include "application/selection/GenSelTab.h"
 #include "application/selection/SelectGenotypeDlg.h"
 #include "application/selection/SelectGenotypeSheet.h"
-#include "framework/MessageRoutines.h"
+#include "framework/messages/MessageRoutines.h"
 #include "genetics/ExpandTerms.h"
 #include "genetics/GeneticsSection.h"
 

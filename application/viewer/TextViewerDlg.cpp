@@ -4,7 +4,7 @@
 #include "application/viewer/TextViewerIds.h"
 #include "foundation/windows/Clipboard.h"
 #include "foundation/windows/SelectedObject.h"
-#include "foundation/windows/TextReflow.h"
+#include "foundation/text/TextReflow.h"
 #include "framework/messages/CommandObject.h"
 
 namespace

@@ -1,6 +1,6 @@
 #include "foundation/files/FindDataArray.h"
 
-#include "foundation/windows/CheckedAlloc.h"
+#include "foundation/system/CheckedAlloc.h"
 
 CFindDataArray::~CFindDataArray()
 {

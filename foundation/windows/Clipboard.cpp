@@ -4,6 +4,7 @@
 #include "foundation/windows/Drawing.h"
 #include "foundation/windows/GlobalBlocks.h"
 #include "foundation/messages/MessageHook.h"
+#include "foundation/system/SoundBeep.h"
 
 #include <string.h>
 

@@ -127,7 +127,3 @@ void DrawWindowSmallIcon(CWnd* wnd)
     ::DrawStateA(dc.m_hDC, NULL, NULL, (LPARAM)icon, 0, 0, 0, 16, 16, DST_ICON);
 }
 
-void SoundBeep()
-{
-    ::MessageBeep(0xFFFFFFFF);
-}

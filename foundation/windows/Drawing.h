@@ -24,4 +24,3 @@ void DrawFrameInside(CDC* dc, const RECT& rect, CBrush* brush, int horizontal, i
 // Paints the window's small icon at its top-left corner (inside WM_PAINT).
 void DrawWindowSmallIcon(CWnd* wnd);
 
-void SoundBeep();

@@ -1,6 +1,6 @@
 #include "foundation/windows/SystemColours.h"
 
-#include "foundation/windows/WindowsVersionCode.h"
+#include "foundation/system/WindowsVersionCode.h"
 
 namespace
 {

@@ -1,7 +1,7 @@
 #include "framework/dialogs/DialogRunner.h"
 
 #include "foundation/terminology/TokenExpander.h"
-#include "framework/MessageRoutines.h"
+#include "framework/messages/MessageRoutines.h"
 
 CDialogRunner::~CDialogRunner()
 {

@@ -2,7 +2,7 @@
 
 #include "afx/dialogs/DataExchange.h"
 #include "afx/dialogs/Ddx.h"
-#include "framework/MessageRoutines.h"
+#include "framework/messages/MessageRoutines.h"
 #include "framework/dialogs/NameEntryDlg.h"
 #include "framework/messages/CommandObject.h"
 

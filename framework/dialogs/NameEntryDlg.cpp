@@ -3,7 +3,7 @@
 #include "afx/dialogs/DataExchange.h"
 #include "foundation/text/CommaList.h"
 #include "foundation/windows/DialogExchange.h"
-#include "framework/MessageRoutines.h"
+#include "framework/messages/MessageRoutines.h"
 
 IMPLEMENT_DYNAMIC(CNameEntryDlg, CMyDialog)
 

@@ -1,7 +1,7 @@
 #include "framework/dialogs/ZoomEditDlg.h"
 #include "framework/dialogs/ZoomEditIds.h"
 #include "framework/windows/ControlPlacement.h"
-#include "foundation/windows/WindowsVersionCode.h"
+#include "foundation/system/WindowsVersionCode.h"
 
 IMPLEMENT_DYNAMIC(CZoomEditDlg, CMyDialog)
 

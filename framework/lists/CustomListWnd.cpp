@@ -2,7 +2,7 @@
 
 #include "afx/windows/MessageMap.h"
 #include "afx/gdi/PaintDC.h"
-#include "framework/MessageRoutines.h"
+#include "framework/messages/MessageRoutines.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // Measuring and drawing the items of a CMyMenu.
 #include "foundation/windows/SelectedObject.h"
 #include "foundation/windows/SystemColours.h"
-#include "foundation/windows/WindowsVersionCode.h"
+#include "foundation/system/WindowsVersionCode.h"
 #include "framework/menus/MenuFont.h"
 #include "framework/menus/MenuImages.h"
 #include "framework/menus/MyMenu.h"

@@ -1,7 +1,7 @@
 #include "framework/named/NamedObjectListDlg.h"
 
 #include "afx/dialogs/DataExchange.h"
-#include "framework/MessageRoutines.h"
+#include "framework/messages/MessageRoutines.h"
 #include "framework/dialogs/NameEntryDlg.h"
 #include "framework/named/DeleteNamedObjectCommand.h"
 #include "framework/named/DuplicateNamedObjectCommand.h"

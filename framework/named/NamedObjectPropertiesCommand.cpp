@@ -2,6 +2,7 @@
 
 #include "foundation/windows/Drawing.h"
 #include "framework/named/NamedObjectListDlg.h"
+#include "foundation/system/SoundBeep.h"
 
 CNamedObjectPropertiesCommand::CNamedObjectPropertiesCommand(CNamedObjectListDlg* dialog)
     : CNamedObjectAction(dialog, IDC_NAMED_OBJECT_UPDATE)

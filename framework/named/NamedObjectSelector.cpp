@@ -3,9 +3,10 @@
 #include "afx/dialogs/DataExchange.h"
 #include "foundation/windows/Drawing.h"
 #include "foundation/windows/OwnerWindow.h"
-#include "framework/MessageRoutines.h"
+#include "framework/messages/MessageRoutines.h"
 #include "framework/controls/MyButton.h"
 #include "framework/controls/MyToolTipCtrl.h"
+#include "foundation/system/SoundBeep.h"
 
 IMPLEMENT_DYNAMIC(CNamedObjectSelector, CObject)
 

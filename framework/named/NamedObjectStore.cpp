@@ -4,10 +4,11 @@
 #include "afx/windows/Wnd.h"
 #include "foundation/text/StringLists.h"
 #include "foundation/windows/Drawing.h"
-#include "framework/MessageRoutines.h"
+#include "framework/messages/MessageRoutines.h"
 #include "framework/controls/MyComboBox.h"
 #include "framework/controls/MyListBox.h"
 #include "foundation/windows/ListOrCombo.h"
+#include "foundation/system/SoundBeep.h"
 
 const char NamedObjectNameCharacters[] =
     "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 _-.";

@@ -6,6 +6,7 @@
 
 #include "foundation/settings/RegionalSettings.h"
 #include "foundation/windows/Drawing.h"
+#include "foundation/system/SoundBeep.h"
 
 #include <math.h>
 #include <string.h>

@@ -1,7 +1,7 @@
 #include "framework/values/CurrencyFormat.h"
 
 #include "foundation/settings/RegionalSettings.h"
-#include "framework/MessageRoutines.h"
+#include "framework/messages/MessageRoutines.h"
 #include "framework/values/ValueFormatSettings.h"
 
 #include <ctype.h>

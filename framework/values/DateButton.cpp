@@ -1,7 +1,7 @@
 #include "framework/values/DateButton.h"
 
 #include "foundation/terminology/TokenExpander.h"
-#include "framework/MessageRoutines.h"
+#include "framework/messages/MessageRoutines.h"
 #include "framework/values/CalendarPopup.h"
 
 IMPLEMENT_DYNAMIC(CDateButton, CMyButton)

@@ -1,7 +1,7 @@
 #pragma once
 // The folder tree of the thumbnail viewer: folders only, and each newly
 // selected folder is handed to the viewer that owns the tree.
-#include "output/shell/FileTreeCtrl.h"
+#include "framework/files/FileTreeCtrl.h"
 
 class CThumbnailViewerDlg;
 

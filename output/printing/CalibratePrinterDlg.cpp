@@ -2,7 +2,7 @@
 
 #include "foundation/terminology/TokenExpander.h"
 #include "foundation/values/MeasurementExchange.h"
-#include "framework/MessageRoutines.h"
+#include "framework/messages/MessageRoutines.h"
 #include "framework/messages/CommandObject.h"
 #include "output/printing/PrinterData.h"
 #include "output/printing/PrinterDataCache.h"

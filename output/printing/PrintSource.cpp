@@ -4,7 +4,7 @@
 #include "foundation/values/NumberText.h"
 #include "foundation/windows/Drawing.h"
 #include "foundation/windows/SelectedObject.h"
-#include "framework/MessageRoutines.h"
+#include "framework/messages/MessageRoutines.h"
 #include "output/printing/PrintAbortDlg.h"
 #include "output/printing/PrinterData.h"
 #include "output/printing/StartingLabelDlg.h"

@@ -1,7 +1,7 @@
 #include "output/printing/PrintableDlgPrinter.h"
 
 #include "foundation/terminology/TokenExpander.h"
-#include "framework/MessageRoutines.h"
+#include "framework/messages/MessageRoutines.h"
 #include "framework/dialogs/PrintableDlg.h"
 #include "output/printing/PrinterData.h"
 #include "output/printing/PrinterDataCache.h"

@@ -5,7 +5,7 @@
 #include "foundation/files/ErrorText.h"
 #include "foundation/files/LastErrorText.h"
 #include "foundation/windows/GlobalBlocks.h"
-#include "foundation/windows/PrinterAccess.h"
+#include "output/printing/PrinterAccess.h"
 #include "output/printing/DibImage.h"
 #include "output/printing/PrinterDataCache.h"
 #include "output/printing/PrinterPaperConfig.h"

@@ -1,6 +1,6 @@
 #include "output/printing/PrinterDataCache.h"
 
-#include "foundation/windows/PrinterProblems.h"
+#include "output/printing/PrinterProblems.h"
 #include "output/printing/PrinterData.h"
 #include "output/printing/PrinterPaperConfig.h"
 

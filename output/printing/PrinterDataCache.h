@@ -3,7 +3,7 @@
 // configuration, shared by every holder, the most recently used first.
 #include "afx/app/AfxWin.h"
 #include "foundation/terminology/NamedStringMap.h"
-#include "foundation/windows/PrinterProblems.h"
+#include "output/printing/PrinterProblems.h"
 
 class CPrinterData;
 class CPrinterPaperConfig;
@@ -24,5 +24,5 @@ CNamedStringMap& CachedPaperNames();
 CNamedStringMap& CachedTrayNames();
 
 // TRUE when a printer problem should be shown now (see
-// foundation/windows/PrinterProblems.h); marks it shown.
+// output/printing/PrinterProblems.h); marks it shown.
 BOOL ShouldReportPrinterProblem();

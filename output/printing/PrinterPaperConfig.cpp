@@ -3,7 +3,7 @@
 #include "foundation/settings/StringListCodec.h"
 #include "foundation/values/ValueText.h"
 #include "foundation/windows/GlobalBlocks.h"
-#include "foundation/windows/PrinterAccess.h"
+#include "output/printing/PrinterAccess.h"
 #include "output/printing/PrinterDialogIds.h"
 #include "output/printing/PrinterPaperConfigDlg.h"
 

@@ -4,8 +4,8 @@
 
 #include "foundation/values/MeasurementExchange.h"
 #include "foundation/windows/GlobalBlocks.h"
-#include "foundation/windows/PrinterAccess.h"
-#include "framework/MessageRoutines.h"
+#include "output/printing/PrinterAccess.h"
+#include "framework/messages/MessageRoutines.h"
 #include "framework/messages/CommandObject.h"
 #include "output/printing/CalibratePrinterDlg.h"
 #include "output/printing/PrinterData.h"

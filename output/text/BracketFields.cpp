@@ -11,7 +11,7 @@
 #include "foundation/text/Tokenizer.h"
 #include "foundation/values/NumberText.h"
 #include "foundation/values/PackedDecimal.h"
-#include "foundation/windows/TextReflow.h"
+#include "foundation/text/TextReflow.h"
 #include "foundation/text/TextReplace.h"
 #include "output/text/BracketMoney.h"
 

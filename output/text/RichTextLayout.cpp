@@ -11,7 +11,7 @@
 #include "foundation/text/Tokenizer.h"
 #include "foundation/values/NumberText.h"
 #include "foundation/values/ValueText.h"
-#include "foundation/windows/WindowsVersionCode.h"
+#include "foundation/system/WindowsVersionCode.h"
 #include "output/printing/MyDC.h"
 #include "output/text/BracketFields.h"
 #include "output/text/RichTextFontCache.h"

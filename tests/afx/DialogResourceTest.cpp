@@ -1,8 +1,8 @@
 // Dialogs made from templates in the resource module, with the list-box and
 // combo-box strings of their initialisation data (RT_DLGINIT).
 #include "afx/app/AfxWin.h"
-#include "afx/DialogTemplate.h"
-#include "afx/ResourceModule.h"
+#include "support/DialogTemplate.h"
+#include "support/ResourceModule.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "afx/core/AfxCore.h"
-#include "afx/ResourceModule.h"
+#include "support/ResourceModule.h"
 
 namespace
 {

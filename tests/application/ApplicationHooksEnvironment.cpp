@@ -4,7 +4,7 @@
 // program, they report a printer problem once: the message box that reports
 // it looks for the printer too.
 #include "application/app/ApplicationHooks.h"
-#include "foundation/windows/PrinterProblems.h"
+#include "output/printing/PrinterProblems.h"
 #include "support/BeforeTests.h"
 
 namespace

@@ -2,7 +2,7 @@
 // through the terms map and the foundation's messages shown by the
 // framework's message routines.
 #include "foundation/terminology/FrameworkTextHooks.h"
-#include "framework/MessageRoutines.h"
+#include "framework/messages/MessageRoutines.h"
 #include "support/BeforeTests.h"
 
 namespace

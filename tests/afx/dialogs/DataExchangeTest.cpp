@@ -1,5 +1,5 @@
 #include "afx/app/AfxWin.h"
-#include "afx/DialogTemplate.h"
+#include "support/DialogTemplate.h"
 #include "afx/RecordingApp.h"
 
 #include <gtest/gtest.h>

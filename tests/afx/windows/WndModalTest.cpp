@@ -2,7 +2,7 @@
 // window, the application's OnIdle) and WM_QUIT arriving while a modal dialog
 // runs.
 #include "afx/app/AfxWin.h"
-#include "afx/DialogTemplate.h"
+#include "support/DialogTemplate.h"
 
 #include <gtest/gtest.h>
 

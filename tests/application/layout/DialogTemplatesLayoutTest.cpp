@@ -1,7 +1,7 @@
 // Every dialog template of the program, opened with its texts expanded as the
 // dialog initialisation expands them: no text clipped by its control, no two
 // controls on top of each other, nothing cut by the dialog's edge.
-#include "afx/DialogTemplate.h"
+#include "support/DialogTemplate.h"
 #include "application/main/MainDlgIds.h"
 #include "application/viewer/TextViewerIds.h"
 #include "foundation/terminology/FrameworkTextHooks.h"

@@ -2,7 +2,7 @@
 #include "foundation/terminology/TermsMap.h"
 
 #include "afx/app/AfxWin.h"
-#include "afx/DialogTemplate.h"
+#include "support/DialogTemplate.h"
 
 #include <gtest/gtest.h>
 

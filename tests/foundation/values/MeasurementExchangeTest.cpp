@@ -1,6 +1,6 @@
 #include "foundation/values/MeasurementExchange.h"
 
-#include "afx/DialogTemplate.h"
+#include "support/DialogTemplate.h"
 #include "support/MessageBoxAnswerer.h"
 
 #include <gtest/gtest.h>

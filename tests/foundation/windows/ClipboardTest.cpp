@@ -1,4 +1,4 @@
-#include "foundation/windows/CheckedAlloc.h"
+#include "foundation/system/CheckedAlloc.h"
 #include "foundation/windows/Clipboard.h"
 
 #include "support/ClipboardHolder.h"

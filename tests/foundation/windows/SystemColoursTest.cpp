@@ -1,5 +1,5 @@
 #include "foundation/windows/SystemColours.h"
-#include "foundation/windows/WindowsVersionCode.h"
+#include "foundation/system/WindowsVersionCode.h"
 
 #include <gtest/gtest.h>
 

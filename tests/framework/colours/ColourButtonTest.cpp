@@ -2,7 +2,7 @@
 #include "framework/colours/ColourPalettePopup.h"
 #include "framework/colours/CustomColours.h"
 
-#include "afx/DialogTemplate.h"
+#include "support/DialogTemplate.h"
 #include "foundation/settings/SettingsExchangers.h"
 #include "foundation/values/ValueText.h"
 #include "foundation/windows/SystemColours.h"

@@ -3,7 +3,7 @@
 #include "framework/windows/TestResourceIds.h"
 #include "framework/windows/WindowMeasures.h"
 
-#include "afx/DialogTemplate.h"
+#include "support/DialogTemplate.h"
 #include "framework/dialogs/TemplateImage.h"
 #include "support/TestWindow.h"
 

@@ -1,4 +1,4 @@
-#include "afx/DialogTemplate.h"
+#include "support/DialogTemplate.h"
 #include "framework/app/Preferences.h"
 #include "framework/dialogs/MyDialog.h"
 #include "support/DialogDriver.h"

@@ -1,4 +1,4 @@
-#include "afx/DialogTemplate.h"
+#include "support/DialogTemplate.h"
 #include "framework/dialogs/MyPropertyPage.h"
 #include "framework/controls/MyButton.h"
 #include "framework/dialogs/MyPropertySheet.h"

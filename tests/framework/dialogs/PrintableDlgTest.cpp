@@ -1,4 +1,4 @@
-#include "afx/DialogTemplate.h"
+#include "support/DialogTemplate.h"
 #include "framework/dialogs/PrintableDlg.h"
 #include "framework/support/FrameworkTestApp.h"
 

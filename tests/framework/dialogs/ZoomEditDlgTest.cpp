@@ -1,7 +1,7 @@
 #include "framework/dialogs/ZoomEditDlg.h"
 
 #include "ZoomEditTestIds.h"
-#include "foundation/windows/WindowsVersionCode.h"
+#include "foundation/system/WindowsVersionCode.h"
 #include "framework/dialogs/ZoomEditIds.h"
 #include "support/LayoutCheck.h"
 #include "support/DialogDriver.h"

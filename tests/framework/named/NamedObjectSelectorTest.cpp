@@ -2,7 +2,7 @@
 
 #include "afx/dialogs/DataExchange.h"
 #include "afx/core/UserException.h"
-#include "afx/DialogTemplate.h"
+#include "support/DialogTemplate.h"
 #include "foundation/terminology/TermsMap.h"
 #include "framework/controls/MyToolTipCtrl.h"
 #include "framework/named/TestNamedKind.h"

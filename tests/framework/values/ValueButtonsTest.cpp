@@ -4,7 +4,7 @@
 #include "framework/values/DateButton.h"
 #include "framework/values/ValueFormatSettings.h"
 
-#include "afx/DialogTemplate.h"
+#include "support/DialogTemplate.h"
 #include "framework/support/FrameworkTestApp.h"
 #include "support/MessageBoxAnswerer.h"
 

@@ -1,4 +1,4 @@
-#include "afx/DialogTemplate.h"
+#include "support/DialogTemplate.h"
 #include "afx/windows/FrameWnd.h"
 #include "afx/windows/View.h"
 #include "framework/dialogs/MyDialog.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "afx/DialogTemplate.h"
+#include "support/DialogTemplate.h"
 #include "framework/app/FrameworkApp.h"
 #include "framework/dialogs/PrintableDlg.h"
 #include "output/printing/PrinterData.h"

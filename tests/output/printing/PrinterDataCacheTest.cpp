@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "foundation/windows/GlobalBlocks.h"
-#include "foundation/windows/PrinterAccess.h"
+#include "output/printing/PrinterAccess.h"
 #include "output/printing/PrinterData.h"
 #include "output/printing/PrinterPaperConfig.h"
 

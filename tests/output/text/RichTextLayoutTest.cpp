@@ -16,7 +16,7 @@
 #include "output/pictures/TestPictures.h"
 #include "output/text/RichTextIndent.h"
 #include "output/text/RichTextPicture.h"
-#include "foundation/windows/WindowsVersionCode.h"
+#include "foundation/system/WindowsVersionCode.h"
 
 namespace
 {

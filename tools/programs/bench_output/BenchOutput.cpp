@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <string>
 
-#include "foundation/windows/WindowsVersionCode.h"
+#include "foundation/system/WindowsVersionCode.h"
 #include "output/printing/DibImage.h"
 #include "output/printing/MyDC.h"
 #include "output/text/RichTextLayout.h"

@@ -1,4 +1,4 @@
-#include "foundation/windows/PrinterProblems.h"
+#include "output/printing/PrinterProblems.h"
 
 BOOL ReportPrinterProblemsOnce = FALSE;
 BOOL PrinterProblemReported = FALSE;

@@ -1,10 +1,10 @@
-#include "output/shell/FileTreeCtrl.h"
+#include "framework/files/FileTreeCtrl.h"
 
 #include "foundation/files/FileOperations.h"
 #include "foundation/files/PathText.h"
 #include "framework/messages/PrivateMessages.h"
-#include "output/shell/DragCursor.h"
-#include "output/shell/FileTreeCtrlIds.h"
+#include "framework/files/DragCursor.h"
+#include "framework/files/FileTreeCtrlIds.h"
 
 #include <algorithm>
 #include <mbstring.h>

@@ -1,4 +1,4 @@
-#include "framework/metrics/WebAddresses.h"
+#include "framework/shell/WebAddresses.h"
 
 #include "foundation/files/FileErrors.h"
 

@@ -1,4 +1,4 @@
-#include "framework/MessageRoutines.h"
+#include "framework/messages/MessageRoutines.h"
 
 #include "afx/app/AfxWin.h"
 #include "foundation/messages/MessageHook.h"

@@ -1,4 +1,4 @@
-#include "foundation/windows/WindowsVersionCode.h"
+#include "foundation/system/WindowsVersionCode.h"
 
 int WindowsVersionCode = 0;
 

@@ -1,10 +1,10 @@
 // The folder tree over a scratch folder: lists folders sorted without regard
 // to case, fills branches when expanded, selects by path, renames safely,
 // moves and copies folders dragged onto others by the mouse.
-#include "output/shell/FileTreeCtrl.h"
+#include "framework/files/FileTreeCtrl.h"
 
-#include "output/shell/DragCursor.h"
-#include "output/shell/FileTreeCtrlIds.h"
+#include "framework/files/DragCursor.h"
+#include "framework/files/FileTreeCtrlIds.h"
 
 #include "support/ScratchFolder.h"
 #include "support/WindowScreenshot.h"

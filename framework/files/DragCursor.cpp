@@ -1,4 +1,4 @@
-#include "output/shell/DragCursor.h"
+#include "framework/files/DragCursor.h"
 
 #include <map>
 

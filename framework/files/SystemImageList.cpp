@@ -1,4 +1,4 @@
-#include "output/shell/SystemImageList.h"
+#include "framework/files/SystemImageList.h"
 
 #include <shellapi.h>
 

@@ -1,4 +1,4 @@
-#include "foundation/windows/TextReflow.h"
+#include "foundation/text/TextReflow.h"
 
 #include "foundation/text/FindReplace.h"
 #include "foundation/text/TextEdits.h"

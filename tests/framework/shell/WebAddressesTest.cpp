@@ -1,5 +1,5 @@
 #include "framework/metrics/SpinRange.h"
-#include "framework/metrics/WebAddresses.h"
+#include "framework/shell/WebAddresses.h"
 
 #include "support/TestWindow.h"
 

@@ -1,6 +1,6 @@
-#include "foundation/windows/MemoryUsage.h"
-#include "foundation/windows/TextReflow.h"
-#include "foundation/windows/WindowsVersionCode.h"
+#include "foundation/system/MemoryUsage.h"
+#include "foundation/text/TextReflow.h"
+#include "foundation/system/WindowsVersionCode.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "afx/app/AfxWin.h"
 #include "framework/controls/MyTreeCtrl.h"
-#include "output/shell/SystemImageList.h"
+#include "framework/files/SystemImageList.h"
 
 #include <shellapi.h>
 

@@ -1,4 +1,4 @@
-#include "framework/MessageRoutines.h"
+#include "framework/messages/MessageRoutines.h"
 
 #include "foundation/messages/MessageHook.h"
 

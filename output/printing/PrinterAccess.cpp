@@ -1,4 +1,4 @@
-#include "foundation/windows/PrinterAccess.h"
+#include "output/printing/PrinterAccess.h"
 
 #include "foundation/windows/GlobalBlocks.h"
 
