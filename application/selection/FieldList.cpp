@@ -5,6 +5,8 @@
 #include "application/selection/CheckField.h"
 #include "application/selection/FieldFormIds.h"
 #include "application/selection/MultiLineField.h"
+#include "foundation/windows/OwnedHandle.h"
+#include "foundation/windows/SelectedObject.h"
 #include "foundation/windows/WindowGeometry.h"
 
 // Raises the update counter while the program itself changes a control.
@@ -185,9 +187,10 @@ void CFieldList::MeasureFont()
     if (m_font == NULL)
         m_font = (HFONT)::GetStockObject(DEFAULT_GUI_FONT);
     HDC dc = ::GetDC(m_pHost->m_hWnd);
-    HGDIOBJ old = ::SelectObject(dc, m_font);
-    ::GetTextMetricsA(dc, &m_textMetrics);
-    ::SelectObject(dc, old);
+    {
+        CSelectedObject font(dc, m_font);
+        ::GetTextMetricsA(dc, &m_textMetrics);
+    }
     ::ReleaseDC(m_pHost->m_hWnd, dc);
 }
 
@@ -196,10 +199,11 @@ CSize CFieldList::GetTextExtent(const CString& text) const
     HDC dc = ::GetDC(m_pHost->m_hWnd);
     if (dc == NULL)
         return GetPrototypeSize(IDC_FIELD_LABEL);
-    HGDIOBJ old = ::SelectObject(dc, m_font);
     SIZE size = {0, 0};
-    ::GetTextExtentPoint32A(dc, text, text.GetLength(), &size);
-    ::SelectObject(dc, old);
+    {
+        CSelectedObject font(dc, m_font);
+        ::GetTextExtentPoint32A(dc, text, text.GetLength(), &size);
+    }
     ::ReleaseDC(m_pHost->m_hWnd, dc);
     return CSize(size.cx, size.cy);
 }
@@ -341,28 +345,31 @@ void CFieldList::PlaceButtons()
     ::MoveWindow(m_okButton, cancelX - m_nUnitX - m_nButtonWidth, y, m_nButtonWidth, m_nButtonHeight, FALSE);
 }
 
+// An etched line: the shadow pen along the separator, the highlight pen one
+// pixel beside it. `along` is (1, 0) for a horizontal line, (0, 1) for a
+// vertical one.
+static void DrawEtchedLine(HDC dc, const CFieldSeparator& line, CSize along, HPEN shadow, HPEN light)
+{
+    for (int offset = 0; offset < 2; offset++)
+    {
+        CSelectedObject pen(dc, offset == 0 ? shadow : light);
+        const int x = line.start.x + offset * along.cy;
+        const int y = line.start.y + offset * along.cx;
+        ::MoveToEx(dc, x, y, NULL);
+        ::LineTo(dc, x + line.length * along.cx, y + line.length * along.cy);
+    }
+}
+
 void CFieldList::OnPaint()
 {
     HDC dc = ::GetDC(m_pHost->m_hWnd);
-    HPEN shadow = ::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNSHADOW));
-    HPEN light = ::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNHIGHLIGHT));
-    HGDIOBJ old = ::SelectObject(dc, shadow);
-    for (const CFieldSeparator& line : m_verticalSeparators)
-        for (int offset = 0; offset < 2; offset++)
-        {
-            ::SelectObject(dc, offset == 0 ? shadow : light);
-            ::MoveToEx(dc, line.start.x + offset, line.start.y, NULL);
-            ::LineTo(dc, line.start.x + offset, line.start.y + line.length);
-        }
-    for (const CFieldSeparator& line : m_horizontalSeparators)
-        for (int offset = 0; offset < 2; offset++)
-        {
-            ::SelectObject(dc, offset == 0 ? shadow : light);
-            ::MoveToEx(dc, line.start.x, line.start.y + offset, NULL);
-            ::LineTo(dc, line.start.x + line.length, line.start.y + offset);
-        }
-    ::SelectObject(dc, old);
-    ::DeleteObject(shadow);
-    ::DeleteObject(light);
+    {
+        COwnedGdiObject<HPEN> shadow(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNSHADOW)));
+        COwnedGdiObject<HPEN> light(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNHIGHLIGHT)));
+        for (const CFieldSeparator& line : m_verticalSeparators)
+            DrawEtchedLine(dc, line, CSize(0, 1), shadow, light);
+        for (const CFieldSeparator& line : m_horizontalSeparators)
+            DrawEtchedLine(dc, line, CSize(1, 0), shadow, light);
+    }
     ::ReleaseDC(m_pHost->m_hWnd, dc);
 }

@@ -1,6 +1,7 @@
 #include "foundation/files/FindDataArray.h"
 
 #include "foundation/system/CheckedAlloc.h"
+#include "foundation/windows/OwnedHandle.h"
 
 CFindDataArray::~CFindDataArray()
 {
@@ -10,8 +11,8 @@ CFindDataArray::~CFindDataArray()
 int CFindDataArray::AddMatchingFiles(LPCTSTR pattern)
 {
     WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA(pattern, &found);
-    if (search == INVALID_HANDLE_VALUE)
+    CFindHandle search(::FindFirstFileA(pattern, &found));
+    if (!search)
         return 0;
     do
     {
@@ -21,7 +22,6 @@ int CFindDataArray::AddMatchingFiles(LPCTSTR pattern)
             continue;
         Add(new WIN32_FIND_DATAA(found));
     } while (::FindNextFileA(search, &found));
-    ::FindClose(search);
     return 1;
 }
 

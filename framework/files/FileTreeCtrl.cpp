@@ -2,6 +2,7 @@
 
 #include "foundation/files/FileOperations.h"
 #include "foundation/files/PathText.h"
+#include "foundation/windows/OwnedHandle.h"
 #include "framework/messages/PrivateMessages.h"
 #include "framework/files/DragCursor.h"
 #include "framework/files/FileTreeCtrlIds.h"
@@ -180,8 +181,8 @@ void CFileTreeCtrl::DisplayPath(LPCTSTR folder, HTREEITEM parent)
             DeleteItem(child);
     std::vector<std::string> folders, files;
     WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA(JoinPath(folder, "*.*"), &found);
-    if (search != INVALID_HANDLE_VALUE)
+    CFindHandle search(::FindFirstFileA(JoinPath(folder, "*.*"), &found));
+    if (search)
     {
         do
         {
@@ -193,7 +194,6 @@ void CFileTreeCtrl::DisplayPath(LPCTSTR folder, HTREEITEM parent)
             else if (m_bShowFiles && !(found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN))
                 files.push_back(found.cFileName);
         } while (::FindNextFileA(search, &found));
-        ::FindClose(search);
     }
     SortNames(folders);
     SortNames(files);
@@ -225,8 +225,8 @@ BOOL CFileTreeCtrl::HasSubItems(LPCTSTR path) const
 {
     CQuietErrors quiet;
     WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA(JoinPath(path, "*.*"), &found);
-    if (search == INVALID_HANDLE_VALUE)
+    CFindHandle search(::FindFirstFileA(JoinPath(path, "*.*"), &found));
+    if (!search)
         return FALSE;
     BOOL any = FALSE;
     do
@@ -236,7 +236,6 @@ BOOL CFileTreeCtrl::HasSubItems(LPCTSTR path) const
         else
             any = m_bShowFiles && !(found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN);
     } while (!any && ::FindNextFileA(search, &found));
-    ::FindClose(search);
     return any;
 }
 

@@ -2,6 +2,7 @@
 
 #include "foundation/files/FileKinds.h"
 #include "foundation/text/Tokenizer.h"
+#include "foundation/windows/OwnedHandle.h"
 
 namespace
 {
@@ -34,15 +35,14 @@ void ListPictureFilesInFolder(LPCTSTR folder, CStringArray& names)
         {
             CString extension = extensions[e];
             WIN32_FIND_DATAA found;
-            HANDLE search = ::FindFirstFileA(base + "*." + extension, &found);
-            if (search == INVALID_HANDLE_VALUE)
+            CFindHandle search(::FindFirstFileA(base + "*." + extension, &found));
+            if (!search)
                 continue;
             do
             {
                 if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && !IsListed(names, found.cFileName))
                     names.Add(found.cFileName);
             } while (::FindNextFileA(search, &found));
-            ::FindClose(search);
         }
     }
 }
