@@ -76,6 +76,7 @@ struct CAllelePair
     CString ParsePolygene(const CGeneticsSection* section, const CString& text, BOOL rangesAllowed);
 
 private:
+    void SetAlleles(UINT gene, UINT maternal, UINT paternal);
     CString ParseSingleAllele(const CGeneticsSection* section, const CString& word, UINT code,
                               int sex, UINT flags, int* outSex, CStringArray* messages);
 };

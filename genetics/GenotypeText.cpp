@@ -16,6 +16,11 @@ static const char* SexWordPlural(int sex)
     return sex == SEX_FEMALE ? "females" : "males";
 }
 
+static const char* SideWord(int side)
+{
+    return side == 0 ? "maternal" : "paternal";
+}
+
 static BOOL IsKnownSex(int sex)
 {
     return sex == SEX_FEMALE || sex == SEX_MALE;
@@ -29,6 +34,32 @@ static int SingleAlleleSlot(const CGeneticsSection* section, UINT sexLinkage)
     if (sexLinkage == SEXLINK_SHARED)
         return xy ? 0 : 1;
     return xy ? 1 : 0;
+}
+
+// "maternal allele W - check" or "paternal allele W - check".
+static CString SideAlleleError(int side, const CString& word, const CString& check)
+{
+    CString error;
+    error.Format("%s allele %s - %s", SideWord(side), (LPCTSTR)word, (LPCTSTR)check);
+    return error;
+}
+
+static CString LoneAlleleError(const CString& allele, const CString& geneName, int sex)
+{
+    CString error;
+    error.Format("only one allele '%s' for the '%s' gene present, yet this individual is known to be %s and %s "
+                 "should have 2 alleles for this gene",
+                 (LPCTSTR)allele, (LPCTSTR)geneName, SexWord(sex), SexWordPlural(sex));
+    return error;
+}
+
+void CAllelePair::SetAlleles(UINT gene, UINT maternal, UINT paternal)
+{
+    m_nGene = gene;
+    m_nAllele1 = maternal;
+    m_nAllele2 = paternal;
+    m_nFlags = PAIR_PARSED;
+    m_dValue = m_dUpper = 0.0;
 }
 
 CString CAllelePair::ParseSingleAllele(const CGeneticsSection* section, const CString& word, UINT code, int sex,
@@ -53,20 +84,14 @@ CString CAllelePair::ParseSingleAllele(const CGeneticsSection* section, const CS
     if (!IsKnownSex(sex) || section->IsHeterogametic(sex))
     {
         const int slot = SingleAlleleSlot(section, def->m_nSexLinkage);
-        m_nGene = gene;
-        m_nAllele1 = slot == 0 ? code : ALLELE_NONE;
-        m_nAllele2 = slot == 0 ? ALLELE_NONE : code;
-        m_nFlags = PAIR_PARSED;
-        m_dValue = m_dUpper = 0.0;
+        SetAlleles(gene, slot == 0 ? code : ALLELE_NONE, slot == 0 ? ALLELE_NONE : code);
         if (outSex != NULL)
             *outSex = section->GetHeterogameticSex();
         return error;
     }
     if (def->m_nSexLinkage == SEXLINK_SHARED)
     {
-        error.Format("only one allele '%s' for the '%s' gene present, yet this individual is known to be %s and %s "
-                     "should have 2 alleles for this gene",
-                     (LPCTSTR)name, (LPCTSTR)geneName, SexWord(sex), SexWordPlural(sex));
+        error = LoneAlleleError(name, geneName, sex);
         if (!(flags & PARSE_COLLECT))
             return error;
         // Collecting: take the individual as homozygous and go on.
@@ -79,152 +104,214 @@ CString CAllelePair::ParseSingleAllele(const CGeneticsSection* section, const CS
     return error;
 }
 
+namespace
+{
+// A pair text of two allele words (maternal, paternal) on its way to a pair:
+// the words, their codes and the genes of the real alleles (0 for none).
+struct CPairText
+{
+    CPairText(const CGeneticsSection* section, int sex, UINT flags, CStringArray* messages)
+        : section(section), sex(sex), flags(flags), messages(messages), codes{0, 0}, genes{0, 0}
+    {
+    }
+
+    const CGeneticsSection* section;
+    int sex;
+    UINT flags;
+    CStringArray* messages;
+    CStringArray words;
+    UINT codes[2];
+    UINT genes[2];
+
+    // In collect mode a fault is noted and parsing goes on: TRUE then.
+    BOOL Collect(const CString& error) const
+    {
+        if (!(flags & PARSE_COLLECT))
+            return FALSE;
+        messages->Add(error);
+        return TRUE;
+    }
+};
+
+// The words of the pair text: two comma-separated words, or one word that
+// splits into two alleles, or a lone allele symbol (one word; its code in
+// loneCode). The error text when the text is none of these.
+CString SplitAlleleWords(const CGeneticsSection* section, const CString& text, CStringArray& words, UINT& loneCode)
+{
+    TokenizeText(text, words, ',', TOKENIZE_TRIM, -1, '(', ')');
+    CString error;
+    if (words.GetSize() < 1 || words.GetSize() > 2)
+    {
+        error.Format("allele pair '%s' must have 2 alleles given (possibly 1 for sex linked genes)", (LPCTSTR)text);
+        return error;
+    }
+    if (words.GetSize() == 2)
+        return error;
+    error = section->LookupSymbol(words[0], 0, loneCode);
+    if (error.IsEmpty())
+        return error;
+    CString first, second;
+    if (!section->SplitPairWord(words[0], first, second))
+        return error;
+    words.SetAt(0, first);
+    words.Add(second);
+    return CString();
+}
+
+// Looks up both words; a real allele must stand where the sex may carry it
+// (in collect mode one that does not is dropped).
+CString LookUpAlleles(CPairText& pair)
+{
+    const UINT lookupFlags =
+        SYMBOL_BANG_IS_NONE | SYMBOL_UNKNOWN | ((pair.flags & PARSE_ALLOW_ANY) ? SYMBOL_DASH_IS_ANY : 0);
+    for (int side = 0; side < 2; side++)
+    {
+        pair.genes[side] = 0;
+        const CString error = pair.section->LookupSymbol(pair.words[side], lookupFlags, pair.codes[side]);
+        if (!error.IsEmpty())
+            return error;
+        if (!IsRealAllele(pair.codes[side]))
+            continue;
+        const CString check = pair.section->CheckAlleleForSex(pair.codes[side], pair.sex, side, pair.genes[side]);
+        if (check.IsEmpty())
+            continue;
+        const CString sideError = SideAlleleError(side, pair.words[side], check);
+        if (!pair.Collect(sideError))
+            return sideError;
+        pair.codes[side] = ALLELE_NONE;
+        pair.genes[side] = 0;
+    }
+    return CString();
+}
+
+// The one gene of the pair's real alleles.
+CString IdentifyGene(const CPairText& pair, UINT& gene)
+{
+    if (pair.genes[0] == 0 && pair.genes[1] == 0)
+        return "cannot identify gene";
+    if (pair.genes[0] != 0 && pair.genes[1] != 0 && pair.genes[0] != pair.genes[1])
+        return "alleles not from same gene";
+    gene = pair.genes[0] != 0 ? pair.genes[0] : pair.genes[1];
+    return CString();
+}
+
+// With one side missing the other allele must be of a sex-linked gene that
+// the sex may hold alone; only the heterogametic sex lacks an allele, so the
+// pair shows that sex when the parent's is unknown.
+CString CheckMissingAllele(CPairText& pair, UINT gene, int& shownSex)
+{
+    const CGeneticsSection* section = pair.section;
+    const CGeneDef* def = section->GetGeneDef(gene);
+    const int sex = pair.sex;
+    const int side = pair.codes[0] == ALLELE_NONE ? 0 : pair.codes[1] == ALLELE_NONE ? 1 : -1;
+    if (side < 0)
+        return CString();
+    const char* present = SideWord(1 - side);
+    const char* missing = SideWord(side);
+    const CString& presentName = pair.words[1 - side];
+    CString error;
+    if (def->IsPolygene())
+    {
+        error.Format("%s allele is a polygenic range symbol", present);
+        return error;
+    }
+    if (def->m_nSexLinkage == SEXLINK_NONE)
+    {
+        error.Format("%s allele missing, yet %s allele %s is not sex linked", missing, present, (LPCTSTR)presentName);
+        return error;
+    }
+    const BOOL homogametic = IsKnownSex(sex) && !section->IsHeterogametic(sex);
+    if (def->m_nSexLinkage == SEXLINK_UNSHARED && homogametic)
+    {
+        error.Format("%s allele missing, yet the %s allele %s is known to be sex linked to the unshared sex "
+                     "chromosome, yet this individual is known to be %s and %s should have 2 alleles for "
+                     "this gene",
+                     missing, present, (LPCTSTR)presentName, SexWord(sex), SexWordPlural(sex));
+        return error;
+    }
+    if (def->m_nSexLinkage == SEXLINK_SHARED && homogametic)
+    {
+        // The homogametic sex has two of the shared chromosome: a missing
+        // allele is refused as a lone allele is.
+        error = LoneAlleleError(presentName, section->GetGeneName(gene), sex);
+        if (!pair.Collect(error))
+            return error;
+        pair.codes[side] = pair.codes[1 - side];
+    }
+    if (!IsKnownSex(sex))
+        shownSex = section->GetHeterogameticSex();
+    return CString();
+}
+
+// Both alleles of a sex-linked gene: the pair shows the sex that has two of
+// its chromosome, which a known sex must be.
+CString CheckSexLinkedPair(const CPairText& pair, UINT gene, const CString& text, int& shownSex)
+{
+    const CGeneDef* def = pair.section->GetGeneDef(gene);
+    if (pair.codes[0] == ALLELE_NONE || pair.codes[1] == ALLELE_NONE || def->m_nSexLinkage == SEXLINK_NONE)
+        return CString();
+    shownSex = def->m_nSexLinkage == SEXLINK_SHARED ? pair.section->GetHomogameticSex()
+                                                    : pair.section->GetHeterogameticSex();
+    CString error;
+    if (IsKnownSex(pair.sex) && shownSex != pair.sex)
+        error.Format("'%s' cannot be associated with the %s sex", (LPCTSTR)text, SexWord(pair.sex));
+    return error;
+}
+
+// With the sex unknown, the alleles must stand where the sex that the pair
+// shows has them: otherwise a maternal Y allele, or two alleles of a Y-linked
+// gene, would be taken as a male's.
+CString CheckAllelesSuitShownSex(const CPairText& pair, int shownSex)
+{
+    if (IsKnownSex(pair.sex) || shownSex == SEX_EITHER)
+        return CString();
+    for (int side = 0; side < 2; side++)
+    {
+        if (!IsRealAllele(pair.codes[side]))
+            continue;
+        UINT checkedGene;
+        const CString check = pair.section->CheckAlleleForSex(pair.codes[side], shownSex, side, checkedGene);
+        if (!check.IsEmpty())
+            return SideAlleleError(side, pair.words[side], check);
+    }
+    return CString();
+}
+} // namespace
+
 CString CAllelePair::Parse(const CGeneticsSection* section, const CString& text, int sex, UINT flags, int* outSex,
                            CStringArray* messages)
 {
-    CString error;
     if (outSex != NULL)
         *outSex = sex;
     if (messages == NULL)
         flags &= ~PARSE_COLLECT;
 
-    CStringArray parts;
-    TokenizeText(text, parts, ',', TOKENIZE_TRIM, -1, '(', ')');
-    if (parts.GetSize() < 1 || parts.GetSize() > 2)
-    {
-        error.Format("allele pair '%s' must have 2 alleles given (possibly 1 for sex linked genes)", (LPCTSTR)text);
+    CPairText pair(section, sex, flags, messages);
+    UINT loneCode = 0;
+    CString error = SplitAlleleWords(section, text, pair.words, loneCode);
+    if (!error.IsEmpty())
         return error;
-    }
-    if (parts.GetSize() == 1)
-    {
-        UINT code;
-        error = section->LookupSymbol(parts[0], 0, code);
-        if (error.IsEmpty())
-            return ParseSingleAllele(section, parts[0], code, sex, flags, outSex, messages);
-        CString first, second;
-        if (!section->SplitPairWord(parts[0], first, second))
-            return error;
-        parts.SetAt(0, first);
-        parts.Add(second);
-        error.Empty();
-    }
+    if (pair.words.GetSize() == 1)
+        return ParseSingleAllele(section, pair.words[0], loneCode, sex, flags, outSex, messages);
 
-    const UINT lookupFlags =
-        SYMBOL_BANG_IS_NONE | SYMBOL_UNKNOWN | ((flags & PARSE_ALLOW_ANY) ? SYMBOL_DASH_IS_ANY : 0);
-    UINT codes[2];
-    UINT genes[2] = {0, 0};
-    for (int side = 0; side < 2; side++)
-    {
-        error = section->LookupSymbol(parts[side], lookupFlags, codes[side]);
-        if (!error.IsEmpty())
-            return error;
-        if (!IsRealAllele(codes[side]))
-            continue;
-        CString check = section->CheckAlleleForSex(codes[side], sex, side, genes[side]);
-        if (check.IsEmpty())
-            continue;
-        error.Format(side == 0 ? "maternal allele %s - %s" : "paternal allele %s - %s", (LPCTSTR)parts[side],
-                     (LPCTSTR)check);
-        if (!(flags & PARSE_COLLECT))
-            return error;
-        messages->Add(error);
-        error.Empty();
-        codes[side] = ALLELE_NONE;
-        genes[side] = 0;
-    }
-
-    if (genes[0] == 0 && genes[1] == 0)
-        return "cannot identify gene";
-    if (genes[0] != 0 && genes[1] != 0 && genes[0] != genes[1])
-        return "alleles not from same gene";
-
-    const UINT gene = genes[0] != 0 ? genes[0] : genes[1];
-    const CGeneDef* def = section->GetGeneDef(gene);
+    UINT gene = 0;
     int shownSex = SEX_EITHER;
-    for (int side = 0; side < 2; side++)
-    {
-        if (codes[side] != ALLELE_NONE)
-            continue;
-        // One side missing: the other allele must be of a sex-linked gene.
-        const char* present = side == 0 ? "paternal" : "maternal";
-        const char* missing = side == 0 ? "maternal" : "paternal";
-        const CString& presentName = parts[1 - side];
-        if (def->IsPolygene())
-        {
-            error.Format("%s allele is a polygenic range symbol", present);
-            return error;
-        }
-        if (def->m_nSexLinkage == SEXLINK_NONE)
-        {
-            error.Format("%s allele missing, yet %s allele %s is not sex linked", missing, present,
-                         (LPCTSTR)presentName);
-            return error;
-        }
-        if (def->m_nSexLinkage == SEXLINK_UNSHARED && IsKnownSex(sex) && !section->IsHeterogametic(sex))
-        {
-            error.Format("%s allele missing, yet the %s allele %s is known to be sex linked to the unshared sex "
-                         "chromosome, yet this individual is known to be %s and %s should have 2 alleles for "
-                         "this gene",
-                         missing, present, (LPCTSTR)presentName, SexWord(sex), SexWordPlural(sex));
-            return error;
-        }
-        if (def->m_nSexLinkage == SEXLINK_SHARED && IsKnownSex(sex) && !section->IsHeterogametic(sex))
-        {
-            // The homogametic sex has two of the shared chromosome: a missing
-            // allele is refused as a lone allele is.
-            error.Format("only one allele '%s' for the '%s' gene present, yet this individual is known to be %s and %s "
-                         "should have 2 alleles for this gene",
-                         (LPCTSTR)presentName, (LPCTSTR)section->GetGeneName(gene), SexWord(sex), SexWordPlural(sex));
-            if (!(flags & PARSE_COLLECT))
-                return error;
-            messages->Add(error);
-            error.Empty();
-            codes[side] = codes[1 - side];
-        }
-        // Only the heterogametic sex lacks an allele of a sex-linked gene.
-        if (!IsKnownSex(sex))
-            shownSex = section->GetHeterogameticSex();
-        break;
-    }
+    error = LookUpAlleles(pair);
+    if (error.IsEmpty())
+        error = IdentifyGene(pair, gene);
+    if (error.IsEmpty())
+        error = CheckMissingAllele(pair, gene, shownSex);
+    if (error.IsEmpty())
+        error = CheckSexLinkedPair(pair, gene, text, shownSex);
+    if (error.IsEmpty())
+        error = CheckAllelesSuitShownSex(pair, shownSex);
+    if (!error.IsEmpty())
+        return error;
 
-    if (codes[0] != ALLELE_NONE && codes[1] != ALLELE_NONE && def->m_nSexLinkage != SEXLINK_NONE)
-    {
-        shownSex = def->m_nSexLinkage == SEXLINK_SHARED ? section->GetHomogameticSex()
-                                                        : section->GetHeterogameticSex();
-        if (IsKnownSex(sex) && shownSex != sex)
-        {
-            error.Format("'%s' cannot be associated with the %s sex", (LPCTSTR)text, SexWord(sex));
-            return error;
-        }
-    }
-    // With the sex unknown, the alleles must stand where the sex that the
-    // pair shows has them: otherwise a maternal Y allele, or two alleles of a
-    // Y-linked gene, would be taken as a male's.
-    if (!IsKnownSex(sex) && shownSex != SEX_EITHER)
-    {
-        for (int side = 0; side < 2; side++)
-        {
-            if (!IsRealAllele(codes[side]))
-                continue;
-            UINT checkedGene;
-            CString check = section->CheckAlleleForSex(codes[side], shownSex, side, checkedGene);
-            if (!check.IsEmpty())
-            {
-                error.Format(side == 0 ? "maternal allele %s - %s" : "paternal allele %s - %s",
-                             (LPCTSTR)parts[side], (LPCTSTR)check);
-                return error;
-            }
-        }
-    }
     if (outSex != NULL && shownSex != SEX_EITHER)
         *outSex = shownSex;
-
-    m_nGene = gene;
-    m_nAllele1 = codes[0];
-    m_nAllele2 = codes[1];
-    m_nFlags = PAIR_PARSED;
-    m_dValue = m_dUpper = 0.0;
-    return error;
+    SetAlleles(gene, pair.codes[0], pair.codes[1]);
+    return CString();
 }
 
 CString CAllelePair::ParsePolygene(const CGeneticsSection* section, const CString& text, BOOL rangesAllowed)
