@@ -1,46 +1,11 @@
 #include "GeneticsTestSupport.h"
 
 #include "TestSealer.h"
-#include "foundation/containers/ArraySorting.h"
-#include "foundation/files/ByteBuffer.h"
 #include "foundation/files/ProgramFolder.h"
-#include "foundation/terminology/TerminologySetup.h"
-#include "foundation/text/TextLines.h"
 #include "genetics/GeneticsConfigLoad.h"
 
 #include <stdio.h>
 #include <string.h>
-
-// Numbers the lines from 1 and reads them, as the loader does.
-static CString ReadLines(CGeneticsConfig& config, CStringArray& lines)
-{
-    CDWordArray numbers;
-    numbers.SetSize(lines.GetSize());
-    FillDWordSequence(numbers, 1, 1);
-    return config.Read(lines, numbers);
-}
-
-// Splits a configuration text into lines as the loader does with the plain
-// bytes of the file: CR LF becomes LF, lines are trimmed, and a last line
-// without LF counts when it is not empty.
-static void SplitLikeTheLoader(const char* text, CStringArray& lines)
-{
-    CByteBuffer buffer;
-    const DWORD length = (DWORD)strlen(text);
-    buffer.SetSize(length);
-    if (length > 0)
-        memcpy(buffer.GetData(), text, length);
-    buffer.ConvertCrLfToLf();
-    SplitBufferLines(lines, buffer, TRUE);
-}
-
-CString ReadConfigText(CGeneticsConfig& config, const char* text)
-{
-    EnsureDefaultTerms();
-    CStringArray lines;
-    SplitLikeTheLoader(text, lines);
-    return ReadLines(config, lines);
-}
 
 CString GeneticsDataPath(const char* name)
 {
@@ -49,24 +14,7 @@ CString GeneticsDataPath(const char* name)
 
 CString ReadConfigDataFile(CGeneticsConfig& config, const char* name)
 {
-    EnsureDefaultTerms();
-    CByteBuffer buffer;
-    if (!buffer.LoadFile(GeneticsDataPath(name)))
-        return "test data file missing";
-    buffer.ConvertCrLfToLf();
-    CStringArray lines;
-    SplitBufferLines(lines, buffer, TRUE);
-    return ReadLines(config, lines);
-}
-
-void EnsureDefaultTerms()
-{
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
-    InitProductTerms();
-    InitDefaultTerms();
+    return ReadConfigFile(config, GeneticsDataPath(name));
 }
 
 CTestConfig::CTestConfig(const char* text)

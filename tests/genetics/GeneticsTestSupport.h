@@ -1,14 +1,11 @@
 #pragma once
 
+#include "ConfigurationReading.h"
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsSection.h"
 #include "genetics/Genotype.h"
 
 #include <gtest/gtest.h>
-
-// Reads a configuration text (lines separated by LF, numbered from 1) as the
-// loader does after reading the file; returns the error text.
-CString ReadConfigText(CGeneticsConfig& config, const char* text);
 
 // Reads a plain-text configuration file of tests/data/genetics.
 CString ReadConfigDataFile(CGeneticsConfig& config, const char* name);
@@ -20,9 +17,6 @@ CString LoadSealedConfigText(const char* text);
 
 // Full Windows path of a file under tests/data/genetics.
 CString GeneticsDataPath(const char* name);
-
-// The default terminology, so that tokens expand as a user first sees them.
-void EnsureDefaultTerms();
 
 // A configuration read from a text that must be valid.
 class CTestConfig

@@ -1,35 +1,5 @@
 #include "ShippedConfiguration.h"
 
-#include "genetics/ConfigurationFile.h"
-
-namespace
-{
-const char* const kConfigFolder = KESTROVA_SOURCE_DIR "/configurations/";
-}
-
-std::vector<CString> ShippedConfigurations()
-{
-    std::vector<CString> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(CString(kConfigFolder) + "*.txt", &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do
-        names.push_back(found.cFileName);
-    while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
-}
-
-CString LoadShippedConfiguration(CGeneticsConfig& config, const char* name)
-{
-    EnsureDefaultTerms();
-    RefreshSexLetterTexts();
-    CStringArray lines;
-    const CString error = ReadConfigurationFile(CString(kConfigFolder) + name, lines);
-    return error.IsEmpty() ? config.Read(lines) : error;
-}
-
 CShippedConfiguration::CShippedConfiguration(const char* name)
 {
     EXPECT_TEXT(LoadShippedConfiguration(m_config, name), "") << name;

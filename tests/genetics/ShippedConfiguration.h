@@ -1,15 +1,7 @@
 #pragma once
 
-#include <vector>
-
 #include "PredictionTestSupport.h"
 #include "genetics/GeneticsConfigLoad.h"
-
-// The file names of the standard configurations in configurations/.
-std::vector<CString> ShippedConfigurations();
-
-// Reads a standard configuration as the loader does; returns the error text.
-CString LoadShippedConfiguration(CGeneticsConfig& config, const char* name);
 
 // A standard configuration used as the main dialog uses it: parents parsed
 // against the genes section and completed with the rules section's assumed

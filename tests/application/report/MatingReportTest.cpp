@@ -2,7 +2,7 @@
 // four lists under their "potential" headings and the lines' leading blanks.
 #include "application/report/MatingReport.h"
 #include "foundation/terminology/TerminologySetup.h"
-#include "foundation/text/TextLines.h"
+#include "genetics/ConfigurationReading.h"
 #include "genetics/ExpandTerms.h"
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsSection.h"
@@ -43,13 +43,8 @@ protected:
     CString Report(const char* configText, const char* femaleText, const char* maleText,
                    UINT maxLength = MAX_REPORT_LENGTH)
     {
-        CStringArray lines;
-        SplitTextLines(configText, lines);
-        EXPECT_STREQ((LPCTSTR)m_config.Read(lines), "");
-        m_rules = NULL;
-        for (int i = 0; i < m_config.GetSectionCount() && m_rules == NULL; i++)
-            if (!m_config.GetSection(i)->m_bGenes)
-                m_rules = m_config.GetSection(i);
+        EXPECT_STREQ((LPCTSTR)ReadConfigText(m_config, configText), "");
+        m_rules = m_config.FindFirstRulesSection();
         CGeneticsSection* genes = m_rules->GetGenesSection();
         // An empty text stands for the empty genotype, as in the main dialog.
         if (*femaleText != '\0')

@@ -6,10 +6,7 @@
 #include "application/selection/GenSelMenu.h"
 #include "application/selection/GenSelTab.h"
 #include "framework/menus/MyMenu.h"
-#include "foundation/containers/ArraySorting.h"
-#include "foundation/files/ByteBuffer.h"
-#include "foundation/terminology/TerminologySetup.h"
-#include "foundation/text/TextLines.h"
+#include "genetics/ConfigurationReading.h"
 #include "genetics/ExpandTerms.h"
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsSection.h"
@@ -46,38 +43,11 @@ protected:
 
     CString ReadText(const CString& text)
     {
-        CByteBuffer buffer;
-        buffer.SetSize((DWORD)text.GetLength());
-        memcpy(buffer.GetData(), (LPCTSTR)text, text.GetLength());
-        return ReadBuffer(buffer);
-    }
-
-    CString ReadFile(const CString& path)
-    {
-        CByteBuffer buffer;
-        if (!buffer.LoadFile(path))
-            return "missing: " + path;
-        return ReadBuffer(buffer);
-    }
-
-    CString ReadBuffer(CByteBuffer& buffer)
-    {
-        static bool termsReady = false;
-        if (!termsReady)
-        {
-            InitProductTerms();
-            InitDefaultTerms();
-            termsReady = true;
-        }
-        m_config.Clear();
-        buffer.ConvertCrLfToLf();
         CStringArray lines;
-        SplitBufferLines(lines, buffer, TRUE);
+        SplitConfigText(text, lines);
         m_lineCount = (int)lines.GetSize();
-        CDWordArray numbers;
-        numbers.SetSize(lines.GetSize());
-        FillDWordSequence(numbers, 1, 1);
-        return m_config.Read(lines, numbers);
+        EnsureDefaultTerms();
+        return m_config.Read(lines);
     }
 
     CObject* CheckedElement(CRuntimeClass* runtimeClass)
@@ -361,7 +331,7 @@ TEST_F(SelectionElements, DerivedSectionHasItsOwnCopies)
 
 TEST_F(SelectionElements, FullTestConfiguration)
 {
-    EXPECT_TEXT(ReadFile(KESTROVA_SOURCE_DIR "/tests/data/genetics/Full.txt"), "");
+    EXPECT_TEXT(ReadConfigFile(m_config, KESTROVA_SOURCE_DIR "/tests/data/genetics/Full.txt"), "");
     const CGeneticsSection* dog = m_config.GetSection(0);
     EXPECT_EQ(dog->m_selectionElements.GetSize(), 7);
     const CGenSelGenes* genes = (const CGenSelGenes*)dog->m_selectionElements[1];
@@ -376,25 +346,15 @@ TEST_F(SelectionElements, FullTestConfiguration)
 
 TEST_F(SelectionElements, EveryShippedConfigurationHasAFormWithFields)
 {
-    const CString folder = KESTROVA_SOURCE_DIR "/configurations/";
-    WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA(folder + "*.txt", &found);
-    ASSERT_NE(search, INVALID_HANDLE_VALUE);
     int configurations = 0;
-    do
+    for (const CString& name : ShippedConfigurations())
     {
-        SCOPED_TRACE(found.cFileName);
-        ASSERT_TEXT_EMPTY(ReadFile(folder + found.cFileName));
-        const CGeneticsSection* rules = NULL;
-        for (int i = 0; i < m_config.GetSectionCount() && rules == NULL; i++)
-        {
-            if (!m_config.GetSection(i)->m_bGenes)
-                rules = m_config.GetSection(i);
-        }
+        SCOPED_TRACE((LPCTSTR)name);
+        ASSERT_TEXT_EMPTY(LoadShippedConfiguration(m_config, name));
+        const CGeneticsSection* rules = m_config.FindFirstRulesSection();
         ASSERT_TRUE(rules != NULL);
         EXPECT_GT(rules->m_selectionElements.GetSize(), 0);
         configurations++;
-    } while (::FindNextFileA(search, &found));
-    ::FindClose(search);
+    }
     EXPECT_GE(configurations, 5);
 }

@@ -4,12 +4,10 @@
 #include "application/selection/ChoiceField.h"
 #include "application/selection/FieldFormIds.h"
 #include "application/selection/SelectGenotypeDlg.h"
-#include "foundation/files/ByteBuffer.h"
-#include "foundation/terminology/TerminologySetup.h"
-#include "foundation/text/TextLines.h"
 #include "support/TestApp.h"
 #include "support/LayoutCheck.h"
 #include "support/WindowScreenshot.h"
+#include "genetics/ConfigurationReading.h"
 #include "genetics/ExpandTerms.h"
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsSection.h"
@@ -26,26 +24,8 @@ class SelectGenotypeDlgTest : public ::testing::TestWithParam<const char*>
 protected:
     void SetUp() override
     {
-        static bool termsReady = false;
-        if (!termsReady)
-        {
-            InitProductTerms();
-            InitDefaultTerms();
-            termsReady = true;
-        }
-        CByteBuffer buffer;
-        ASSERT_TRUE(buffer.LoadFile(CString(KESTROVA_SOURCE_DIR "/configurations/") + GetParam() + ".txt"));
-        buffer.ConvertCrLfToLf();
-        CStringArray lines;
-        SplitBufferLines(lines, buffer, TRUE);
-        CDWordArray numbers;
-        numbers.SetSize(lines.GetSize());
-        for (int i = 0; i < numbers.GetSize(); i++)
-            numbers[i] = i + 1;
-        ASSERT_STREQ((LPCTSTR)config.Read(lines, numbers), "");
-        for (int i = 0; i < config.GetSectionCount() && rules == NULL; i++)
-            if (!config.GetSection(i)->m_bGenes)
-                rules = config.GetSection(i);
+        ASSERT_STREQ((LPCTSTR)LoadShippedConfiguration(config, CString(GetParam()) + ".txt"), "");
+        rules = config.FindFirstRulesSection();
         ASSERT_NE(rules, nullptr);
     }
 

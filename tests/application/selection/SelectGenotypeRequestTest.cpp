@@ -3,6 +3,7 @@
 #include "application/selection/SelectGenotypeRequest.h"
 #include "foundation/terminology/TerminologySetup.h"
 #include "support/DialogDriver.h"
+#include "genetics/ConfigurationReading.h"
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsSection.h"
 #include "support/MessageBoxAnswerer.h"
@@ -19,16 +20,8 @@ protected:
     {
         InitProductTerms();
         InitDefaultTerms();
-        CStringArray lines;
         const CString text = "[genes Main]\ngene B B, b\ngene D D, d\n[rules Colour]\nbaseon Main\n" + selectionLines;
-        int start = 0;
-        for (int end; (end = text.Find('\n', start)) >= 0; start = end + 1)
-            lines.Add(text.Mid(start, end - start));
-        CDWordArray numbers;
-        numbers.SetSize(lines.GetSize());
-        for (int i = 0; i < numbers.GetSize(); i++)
-            numbers[i] = i + 1;
-        EXPECT_STREQ((LPCTSTR)config.Read(lines, numbers), "");
+        EXPECT_STREQ((LPCTSTR)ReadConfigText(config, text), "");
         return config.FindSection("Colour");
     }
     CString Groups(CGeneticsSection* rules, int sex)

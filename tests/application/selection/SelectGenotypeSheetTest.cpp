@@ -6,10 +6,10 @@
 #include "application/selection/SelectGenotypeRequest.h"
 #include "application/selection/SelectGenotypeSheet.h"
 #include "foundation/terminology/TerminologySetup.h"
-#include "foundation/text/TextLines.h"
 #include "support/DialogDriver.h"
 #include "support/LayoutCheck.h"
 #include "support/WindowScreenshot.h"
+#include "genetics/ConfigurationReading.h"
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsSection.h"
 #include "support/TestApp.h"
@@ -52,9 +52,7 @@ protected:
             text += line;
         }
         text += "[rules Colour]\nbaseon Main\n" + selectionLines;
-        CStringArray lines;
-        SplitTextLines(text, lines);
-        EXPECT_STREQ((LPCTSTR)config.Read(lines), "");
+        EXPECT_STREQ((LPCTSTR)ReadConfigText(config, text), "");
         return config.FindSection("Colour");
     }
 

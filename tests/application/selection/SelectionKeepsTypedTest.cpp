@@ -3,9 +3,8 @@
 // fields of every kind and option, and for random genotypes of the shipped
 // configurations. What it writes is always one the parent's box accepts.
 #include "application/selection/SelectGenotypeRequest.h"
-#include "foundation/files/ByteBuffer.h"
 #include "foundation/terminology/TerminologySetup.h"
-#include "foundation/text/TextLines.h"
+#include "genetics/ConfigurationReading.h"
 #include "genetics/GeneDef.h"
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsSection.h"
@@ -32,14 +31,6 @@ const char GenesLines[] = "[genes Main]\n"
                           "X-link Xh\n"
                           "[rules Colour]\n"
                           "baseon Main\n";
-
-CGeneticsSection* RulesOf(CGeneticsConfig& config)
-{
-    for (int i = 0; i < config.GetSectionCount(); i++)
-        if (!config.GetSection(i)->m_bGenes)
-            return config.GetSection(i);
-    return NULL;
-}
 
 void Pump()
 {
@@ -95,18 +86,6 @@ protected:
     {
         InitProductTerms();
         InitDefaultTerms();
-    }
-
-    // Reads the lines into the config; the load's error text.
-    static CString ReadLines(CGeneticsConfig& config, const CString& text)
-    {
-        CStringArray lines;
-        SplitTextLines(text, lines);
-        CDWordArray numbers;
-        numbers.SetSize(lines.GetSize());
-        for (int i = 0; i < numbers.GetSize(); i++)
-            numbers[i] = i + 1;
-        return config.Read(lines, numbers);
     }
 
     // Select... on the typed genotype, then OK as soon as the window is up;
@@ -214,8 +193,8 @@ TEST_F(SelectionKeepsTyped, UntouchedOkWritesTheTypedGenotypeForEveryKindOfField
     for (const KeepCase& c : cases)
     {
         CGeneticsConfig config;
-        ASSERT_STREQ((LPCTSTR)ReadLines(config, CString(GenesLines) + c.lines), "") << c.name;
-        CGeneticsSection* rules = RulesOf(config);
+        ASSERT_STREQ((LPCTSTR)ReadConfigText(config, CString(GenesLines) + c.lines), "") << c.name;
+        CGeneticsSection* rules = config.FindFirstRulesSection();
         std::string shown;
         const std::string written = SelectAndOk(rules, c.sex, c.typed, &shown);
         EXPECT_EQ(written, c.written != NULL ? std::string(c.written) : AsWritten(rules, c.sex, c.typed)) << c.name;
@@ -227,11 +206,11 @@ TEST_F(SelectionKeepsTyped, OkRefusesAGenotypeThatTheParentsBoxRefuses)
 {
     // The action sets the female form, which a male cannot hold.
     CGeneticsConfig config;
-    ASSERT_STREQ((LPCTSTR)ReadLines(config, CString(GenesLines) +
+    ASSERT_STREQ((LPCTSTR)ReadConfigText(config, CString(GenesLines) +
                                                 "selectgenotype button label=Affect onclick=\"Xh,Xh\"\n"
                                                 "selectgenotype genes label=A choices=\"A,A|a,a\"\n"),
                  "");
-    CGeneticsSection* rules = RulesOf(config);
+    CGeneticsSection* rules = config.FindFirstRulesSection();
     CSelectGenotypeRequest request(1, rules, rules->GetGenesSection(), NULL);
     HWND selection = NULL;
     bool stayedOpen = false;
@@ -276,8 +255,8 @@ TEST_F(SelectionKeepsTyped, AChangedFieldWinsOverAnotherFieldOfItsGene)
     for (const auto& c : cases)
     {
         CGeneticsConfig config;
-        ASSERT_STREQ((LPCTSTR)ReadLines(config, CString(GenesLines) + c.lines), "") << c.name;
-        CGeneticsSection* rules = RulesOf(config);
+        ASSERT_STREQ((LPCTSTR)ReadConfigText(config, CString(GenesLines) + c.lines), "") << c.name;
+        CGeneticsSection* rules = config.FindFirstRulesSection();
         CSelectGenotypeRequest request(0, rules, rules->GetGenesSection(), NULL);
         ASSERT_STREQ((LPCTSTR)request.m_genotype.Parse(rules, "A,a", 0, 0), "");
         std::string againShows;
@@ -353,12 +332,9 @@ protected:
 
 TEST_P(ShippedSelectionKeepsTyped, RandomGenotypesComeBackUnchanged)
 {
-    CByteBuffer buffer;
-    ASSERT_TRUE(buffer.LoadFile(CString(KESTROVA_SOURCE_DIR "/configurations/") + GetParam() + ".txt"));
-    buffer.ConvertCrLfToLf();
     CGeneticsConfig config;
-    ASSERT_STREQ((LPCTSTR)ReadLines(config, CString((LPCTSTR)buffer.GetData(), (int)buffer.GetLength())), "");
-    CGeneticsSection* rules = RulesOf(config);
+    ASSERT_STREQ((LPCTSTR)LoadShippedConfiguration(config, CString(GetParam()) + ".txt"), "");
+    CGeneticsSection* rules = config.FindFirstRulesSection();
     ASSERT_NE(rules, nullptr);
     std::mt19937 random(20261207u + (unsigned)strlen(GetParam()));
     for (int sex = 0; sex < 2; sex++)

@@ -3,7 +3,7 @@
 // have (one allele for a male's X-linked gene), unless the list takes a typed
 // other value.
 #include "application/selection/GenSelGenes.h"
-#include "genetics/ConfigurationFile.h"
+#include "genetics/ConfigurationReading.h"
 #include "genetics/GeneDef.h"
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsSection.h"
@@ -28,12 +28,8 @@ class StandardSelectionLists : public ::testing::TestWithParam<const char*>
 
 TEST_P(StandardSelectionLists, OfferEveryLivingPairOfTheirGenes)
 {
-    CStringArray lines;
-    ASSERT_STREQ((LPCTSTR)ReadConfigurationFile(CString(KESTROVA_SOURCE_DIR "/configurations/") + GetParam() + ".txt",
-                                                lines),
-                 "");
     CGeneticsConfig config;
-    ASSERT_STREQ((LPCTSTR)config.Read(lines), "");
+    ASSERT_STREQ((LPCTSTR)LoadShippedConfiguration(config, CString(GetParam()) + ".txt"), "");
     CGeneticsSection* rules = config.FindFirstRulesSection();
     ASSERT_NE(rules, nullptr);
     CGeneticsSection* genesSection = rules->GetGenesSection();

@@ -6,9 +6,8 @@
 #include "application/selection/FieldFormIds.h"
 #include "application/selection/SelectGenotypeDlg.h"
 #include "application/app/ApplicationHooks.h"
-#include "foundation/files/ByteBuffer.h"
 #include "foundation/terminology/TerminologySetup.h"
-#include "foundation/text/TextLines.h"
+#include "genetics/ConfigurationFile.h"
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsSection.h"
 
@@ -42,23 +41,13 @@ int main(int argc, char** argv)
     InitProductTerms();
     InitDefaultTerms();
     InstallApplicationHooks();
-    CByteBuffer buffer;
-    if (!buffer.LoadFile(argv[1]))
-        return 1;
-    buffer.ConvertCrLfToLf();
     CStringArray lines;
-    SplitBufferLines(lines, buffer, TRUE);
-    CDWordArray numbers;
-    numbers.SetSize(lines.GetSize());
-    for (int i = 0; i < numbers.GetSize(); i++)
-        numbers[i] = i + 1;
     CGeneticsConfig config;
-    if (!config.Read(lines, numbers).IsEmpty())
+    if (!ReadConfigurationFile(argv[1], lines).IsEmpty() || !config.Read(lines).IsEmpty())
         return 1;
-    CGeneticsSection* rules = NULL;
-    for (int i = 0; i < config.GetSectionCount() && rules == NULL; i++)
-        if (!config.GetSection(i)->m_bGenes)
-            rules = config.GetSection(i);
+    CGeneticsSection* rules = config.FindFirstRulesSection();
+    if (rules == NULL)
+        return 1;
 
     const int rounds = 20;
     double open = 0, change = 0, first = 0;
