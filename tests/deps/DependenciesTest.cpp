@@ -8,8 +8,9 @@
 #include <vector>
 
 #include <zlib.h>
-#include <jpeglib.h>
 #include <png.h>
+
+#include "support/PictureEncoding.h"
 
 TEST(Zlib, CompressUncompressRoundTrip)
 {
@@ -56,34 +57,19 @@ TEST(Libjpeg, EncodeAndDecodeSmallImage)
 {
     const std::vector<unsigned char> rgb = MakeGradient();
 
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr jerr;
-    cinfo.err = jpeg_std_error(&jerr);
-    jpeg_create_compress(&cinfo);
-    unsigned char* encoded = nullptr;
-    unsigned long encodedSize = 0;
-    jpeg_mem_dest(&cinfo, &encoded, &encodedSize);
-    cinfo.image_width = kWidth;
-    cinfo.image_height = kHeight;
-    cinfo.input_components = 3;
-    cinfo.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, 95, TRUE);
-    jpeg_start_compress(&cinfo, TRUE);
-    while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW row = const_cast<unsigned char*>(&rgb[cinfo.next_scanline * kWidth * 3]);
-        jpeg_write_scanlines(&cinfo, &row, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    ASSERT_GT(encodedSize, 100u);
+    const std::vector<BYTE> encoded =
+        EncodeJpeg({kWidth, kHeight, JCS_RGB, 3, 95, false}, [&](int y, JSAMPLE* line) {
+            std::memcpy(line, &rgb[y * kWidth * 3], kWidth * 3);
+        });
+    ASSERT_GT(encoded.size(), 100u);
     EXPECT_EQ(0xFF, encoded[0]);
     EXPECT_EQ(0xD8, encoded[1]);
 
     jpeg_decompress_struct dinfo;
+    jpeg_error_mgr jerr;
     dinfo.err = jpeg_std_error(&jerr);
     jpeg_create_decompress(&dinfo);
-    jpeg_mem_src(&dinfo, encoded, encodedSize);
+    jpeg_mem_src(&dinfo, encoded.data(), encoded.size());
     ASSERT_EQ(JPEG_HEADER_OK, jpeg_read_header(&dinfo, TRUE));
     jpeg_start_decompress(&dinfo);
     EXPECT_EQ(static_cast<JDIMENSION>(kWidth), dinfo.output_width);
@@ -96,7 +82,6 @@ TEST(Libjpeg, EncodeAndDecodeSmallImage)
     }
     jpeg_finish_decompress(&dinfo);
     jpeg_destroy_decompress(&dinfo);
-    free(encoded);
 
     int worst = 0;   // lossy, but close at quality 95
     for (size_t i = 0; i < rgb.size(); ++i)

@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include <jpeglib.h>
 #include <zlib.h>
 
 namespace
@@ -81,66 +80,23 @@ Bytes MakeBmp(int width, int height, int bitCount, const std::vector<COLORREF>& 
 
 Bytes MakeJpeg(int width, int height, JpegKind kind, PixelColour pixel, int quality)
 {
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr error;
-    cinfo.err = jpeg_std_error(&error);
-    jpeg_create_compress(&cinfo);
-    unsigned char* buffer = NULL;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &buffer, &size);
-    cinfo.image_width = width;
-    cinfo.image_height = height;
-    cinfo.input_components = kind == JpegGrey ? 1 : kind == JpegCmyk ? 4 : 3;
-    cinfo.in_color_space = kind == JpegGrey ? JCS_GRAYSCALE : kind == JpegCmyk ? JCS_CMYK : JCS_RGB;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, quality, TRUE);
-    if (kind == JpegProgressive)
-        jpeg_simple_progression(&cinfo);
-    jpeg_start_compress(&cinfo, TRUE);
-    std::vector<JSAMPLE> line(width * cinfo.input_components);
-    while (cinfo.next_scanline < cinfo.image_height)
-    {
+    const int components = kind == JpegGrey ? 1 : kind == JpegCmyk ? 4 : 3;
+    const J_COLOR_SPACE space = kind == JpegGrey ? JCS_GRAYSCALE : kind == JpegCmyk ? JCS_CMYK : JCS_RGB;
+    return EncodeJpeg({width, height, space, components, quality, kind == JpegProgressive}, [&](int y, JSAMPLE* line) {
         for (int x = 0; x < width; ++x)
         {
-            COLORREF colour = pixel(x, cinfo.next_scanline);
-            JSAMPLE* at = &line[x * cinfo.input_components];
+            const COLORREF colour = pixel(x, y);
+            JSAMPLE* at = line + x * components;
+            at[0] = GetRValue(colour);
             if (kind == JpegGrey)
-                at[0] = GetRValue(colour);
-            else if (kind == JpegCmyk)
-            {
-                // Stored the way the decoder reads it back: red = K x C / 255.
-                at[0] = GetRValue(colour);
-                at[1] = GetGValue(colour);
-                at[2] = GetBValue(colour);
+                continue;
+            at[1] = GetGValue(colour);
+            at[2] = GetBValue(colour);
+            // CMYK is stored the way the decoder reads it back: red = K x C / 255.
+            if (kind == JpegCmyk)
                 at[3] = 255;
-            }
-            else
-            {
-                at[0] = GetRValue(colour);
-                at[1] = GetGValue(colour);
-                at[2] = GetBValue(colour);
-            }
         }
-        JSAMPROW row = line.data();
-        jpeg_write_scanlines(&cinfo, &row, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    Bytes out(buffer, buffer + size);
-    jpeg_destroy_compress(&cinfo);
-    std::free(buffer);
-    return out;
-}
-
-Bytes MakePlainWmf(const std::function<void(HDC)>& draw)
-{
-    HDC dc = ::CreateMetaFileA(NULL);
-    draw(dc);
-    HMETAFILE metafile = ::CloseMetaFile(dc);
-    UINT size = ::GetMetaFileBitsEx(metafile, 0, NULL);
-    Bytes out(size);
-    ::GetMetaFileBitsEx(metafile, size, out.data());
-    ::DeleteMetaFile(metafile);
-    return out;
+    });
 }
 
 Bytes MakePlaceableWmf(int width, int height, int unitsPerInch, const std::function<void(HDC)>& draw)
@@ -160,18 +116,6 @@ Bytes MakePlaceableWmf(int width, int height, int unitsPerInch, const std::funct
         checksum ^= out[i] | (out[i + 1] << 8);
     Put16(out, checksum);
     out.insert(out.end(), records.begin(), records.end());
-    return out;
-}
-
-Bytes MakeEmf(const RECT& frame, const std::function<void(HDC)>& draw)
-{
-    HDC dc = ::CreateEnhMetaFileA(NULL, NULL, &frame, NULL);
-    draw(dc);
-    HENHMETAFILE metafile = ::CloseEnhMetaFile(dc);
-    UINT size = ::GetEnhMetaFileBits(metafile, 0, NULL);
-    Bytes out(size);
-    ::GetEnhMetaFileBits(metafile, size, out.data());
-    ::DeleteEnhMetaFile(metafile);
     return out;
 }
 

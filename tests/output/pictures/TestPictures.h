@@ -7,6 +7,7 @@
 // inaccessible page, so that any read past the data faults.
 
 #include "afx/app/AfxWin.h"
+#include "support/PictureEncoding.h"
 
 #include <functional>
 #include <string>
@@ -32,10 +33,7 @@ Bytes MakeJpeg(int width, int height, JpegKind kind, PixelColour pixel, int qual
 // A placeable Windows metafile drawn by 'draw' in logical units inside a
 // bounding box of width x height units at the given units per inch.
 Bytes MakePlaceableWmf(int width, int height, int unitsPerInch, const std::function<void(HDC)>& draw);
-// The same metafile without the placeable header.
-Bytes MakePlainWmf(const std::function<void(HDC)>& draw);
-// An enhanced metafile of the given frame (hundredths of a millimetre).
-Bytes MakeEmf(const RECT& frame, const std::function<void(HDC)>& draw);
+// MakePlainWmf and MakeEmf come from support/PictureEncoding.h.
 
 // Drawings for metafiles: through every record kind from which the player
 // reads a bitmap (device-independent bitmaps, blits from a memory DC,

@@ -3,7 +3,8 @@
 // through the picture cache and drawn fitted into a 200 x 200 cell, as the
 // thumbnail grid painted them before it made them on worker threads; then the
 // thumbnails made by workers, and the grid's responsiveness while they are
-// made. Reports the median of the decoding runs and the time per thumbnail.
+// made; last, drawing a Windows and an enhanced metafile into a cell.
+// Reports the median of the decoding runs and the time per thumbnail.
 //   bench_pictures [files] [runs]
 #include "afx/app/AfxWin.h"
 
@@ -15,15 +16,17 @@
 #include <string>
 #include <vector>
 
-#include <jpeglib.h>
-
 #include "foundation/files/ByteBuffer.h"
+#include "foundation/windows/OwnedHandle.h"
+#include "foundation/windows/SelectedObject.h"
 #include "output/pictures/PictureSizeFitting.h"
 #include "output/pictures/CachedPicture.h"
 #include "output/pictures/JpegDecoder.h"
 #include "output/pictures/Picture.h"
 #include "output/pictures/PictureCache.h"
 #include "tools/programs/BenchTimer.h"
+#include "tests/support/PictureEncoding.h"
+#include "tools/programs/bench_pictures/MetafileBench.h"
 #include "tools/programs/bench_pictures/ThumbnailBench.h"
 
 namespace
@@ -33,25 +36,8 @@ const int Width = 4000, Height = 3000;
 // A photograph-like picture: smooth gradients with a little grain.
 std::vector<unsigned char> EncodePhoto()
 {
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr error;
-    cinfo.err = jpeg_std_error(&error);
-    jpeg_create_compress(&cinfo);
-    unsigned char* buffer = NULL;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &buffer, &size);
-    cinfo.image_width = Width;
-    cinfo.image_height = Height;
-    cinfo.input_components = 3;
-    cinfo.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, 85, TRUE);
-    jpeg_start_compress(&cinfo, TRUE);
-    std::vector<JSAMPLE> line(Width * 3);
     unsigned seed = 1;
-    while (cinfo.next_scanline < cinfo.image_height)
-    {
-        int y = cinfo.next_scanline;
+    return EncodeJpeg({Width, Height, JCS_RGB, 3, 85, false}, [&](int y, JSAMPLE* line) {
         for (int x = 0; x < Width; ++x)
         {
             seed = seed * 1103515245 + 12345;
@@ -60,14 +46,7 @@ std::vector<unsigned char> EncodePhoto()
             line[3 * x + 1] = (JSAMPLE)std::min(255, std::max(0, y * 255 / Height + grain));
             line[3 * x + 2] = (JSAMPLE)std::min(255, std::max(0, 128 + (x - y) / 64 + grain));
         }
-        JSAMPROW row = line.data();
-        jpeg_write_scanlines(&cinfo, &row, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    std::vector<unsigned char> out(buffer, buffer + size);
-    jpeg_destroy_compress(&cinfo);
-    free(buffer);
-    return out;
+    });
 }
 
 double Median(std::vector<double> values)
@@ -143,36 +122,38 @@ int main(int argc, char** argv)
     // Thumbnails: each file through the cache, fitted into a 200 x 200 cell.
     InitPictureCache(2048);
     HDC screen = ::GetDC(NULL);
-    CDC cell;
-    cell.Attach(::CreateCompatibleDC(screen));
-    HBITMAP canvas = ::CreateCompatibleBitmap(screen, 200, 200);
+    COwnedDC cellDC(::CreateCompatibleDC(screen));
+    COwnedGdiObject<HBITMAP> canvas(::CreateCompatibleBitmap(screen, 200, 200));
     ::ReleaseDC(NULL, screen);
-    HGDIOBJ old = ::SelectObject(cell.m_hDC, canvas);
     std::vector<double> perThumbnail;
     double total = BenchSeconds();
-    for (int i = 0; i < files; ++i)
     {
-        std::string path = PhotoPath(folder, i);
-        double t = BenchSeconds();
-        CCachedPicture cached;
-        if (cached.Load(path.c_str(), MakePictureLoadOptions(96, 96)))
+        CSelectedObject selectedCanvas(cellDC, canvas);
+        CDC cell;
+        cell.Attach(cellDC);
+        for (int i = 0; i < files; ++i)
         {
-            CPicture* p = cached.GetPicture();
-            CSize size = FitSizeToAspectOnDevice(&cell, 196, 180, p->GetWidthInInches(), p->GetHeightInInches());
-            CRect box(2 + (196 - size.cx) / 2, 2, 2 + (196 - size.cx) / 2 + size.cx, 2 + size.cy);
-            p->Draw(&cell, box, box, CPoint(0, 0));
+            std::string path = PhotoPath(folder, i);
+            double t = BenchSeconds();
+            CCachedPicture cached;
+            if (cached.Load(path.c_str(), MakePictureLoadOptions(96, 96)))
+            {
+                CPicture* p = cached.GetPicture();
+                CSize size = FitSizeToAspectOnDevice(&cell, 196, 180, p->GetWidthInInches(), p->GetHeightInInches());
+                CRect box(2 + (196 - size.cx) / 2, 2, 2 + (196 - size.cx) / 2 + size.cx, 2 + size.cy);
+                p->Draw(&cell, box, box, CPoint(0, 0));
+            }
+            perThumbnail.push_back(BenchSeconds() - t);
         }
-        perThumbnail.push_back(BenchSeconds() - t);
+        cell.Detach();
     }
     total = BenchSeconds() - total;
     printf("%d thumbnails: %.2f s in all, %.1f ms each (median), %.1f ms the slowest; cache %u MB\n", files, total,
            Median(perThumbnail) * 1000, *std::max_element(perThumbnail.begin(), perThumbnail.end()) * 1000,
            (unsigned)(GetPictureCacheTotal() >> 20));
-    ::SelectObject(cell.m_hDC, old);
-    ::DeleteDC(cell.Detach());
-    ::DeleteObject(canvas);
     FreePictureCache();
 
+    BenchMetafileDrawing(runs);
     BenchThumbnailMaker(folder, files);
     BenchThumbnailGrid(folder, files);
     RemovePhotos(folder, files);
