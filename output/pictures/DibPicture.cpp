@@ -3,6 +3,7 @@
 #include "foundation/files/ByteBuffer.h"
 #include "foundation/files/LittleEndian.h"
 #include "foundation/terminology/TokenExpander.h"
+#include "foundation/windows/OwnedHandle.h"
 #include "foundation/windows/ScreenMemoryDC.h"
 #include "foundation/windows/SelectedObject.h"
 #include "framework/windows/BitmapDrawing.h"
@@ -154,21 +155,14 @@ BOOL CDibPicture::LoadBmp(const BYTE* data, DWORD size, PictureLoadOptions optio
     const BITMAPINFO* info = (const BITMAPINFO*)(data + FileHeaderSize);
     void* pixels = NULL;
     HDC desktop = ::GetDC(::GetDesktopWindow());
-    HBITMAP section = ::CreateDIBSection(desktop, info, DIB_RGB_COLORS, &pixels, NULL, 0);
+    COwnedGdiObject<HBITMAP> section(::CreateDIBSection(desktop, info, DIB_RGB_COLORS, &pixels, NULL, 0));
     ::ReleaseDC(::GetDesktopWindow(), desktop);
-    if (section == NULL || pixels == NULL)
-    {
-        if (section != NULL)
-            ::DeleteObject(section);
+    if (!section || pixels == NULL)
         return FALSE;
-    }
     ::GdiFlush();
     DIBSECTION made;
     if (::GetObjectA(section, sizeof(made), &made) != sizeof(made))
-    {
-        ::DeleteObject(section);
         return FALSE;
-    }
     unsigned long long imageSize =
         RowBytes(made.dsBm.bmWidth, made.dsBmih.biBitCount) * (unsigned long long)std::llabs(made.dsBm.bmHeight);
     if (pixelOffset < size)
@@ -178,7 +172,7 @@ BOOL CDibPicture::LoadBmp(const BYTE* data, DWORD size, PictureLoadOptions optio
             count = imageSize;
         std::memcpy(pixels, data + pixelOffset, (size_t)count);
     }
-    if (!Attach(section, options.inkColour, (BYTE*)pixels, options.lightening, options.makeMask))
+    if (!Attach(section.Release(), options.inkColour, (BYTE*)pixels, options.lightening, options.makeMask))
         return FALSE;
     KeepOptions(options);
     return TRUE;

@@ -1,12 +1,11 @@
 #include "output/pictures/EnhMetafilePicture.h"
 
 #include "foundation/files/ByteBuffer.h"
-#include "foundation/files/FileOperations.h"
 #include "foundation/files/LittleEndian.h"
-#include "framework/windows/ClipRegionSaver.h"
 #include "output/pictures/EnhMetafileCheck.h"
+#include "output/pictures/FileStart.h"
+#include "output/pictures/MetafilePlaying.h"
 
-#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -43,13 +42,8 @@ BOOL CEnhMetafilePicture::LoadFile(LPCTSTR path, double scale)
 {
     Clear();
     m_scale = scale;
-    FILE* file = OpenFileStream(path, "rb");
-    if (file == NULL)
-        return FALSE;
     BYTE header[MinHeaderBytes];
-    size_t read = std::fread(header, 1, sizeof(header), file);
-    CloseFileStream(file);
-    if (read != sizeof(header) || ReadLittleEndianDword(header + 40) != ENHMETA_SIGNATURE)
+    if (!ReadFileStart(path, header, sizeof(header)) || ReadLittleEndianDword(header + 40) != ENHMETA_SIGNATURE)
         return FALSE;
     CByteBuffer data;
     if (!data.LoadFile(path))
@@ -104,27 +98,18 @@ BOOL CEnhMetafilePicture::LoadFromMemory(const BYTE* data, DWORD size, double sc
 
 BOOL CEnhMetafilePicture::Draw(CDC* dc, const RECT& dest, const RECT& clip, POINT origin)
 {
-    CRect target(dest);
-    if (!m_bLoaded || target.Width() < 1 || target.Height() <= 0)
+    if (!m_bLoaded)
         return FALSE;
-    CRect visible;
-    if (!visible.IntersectRect(&dest, &clip))
-        return TRUE;
-    target.OffsetRect(-origin.x, -origin.y);
-    visible.OffsetRect(-origin.x, -origin.y);
-    CClipRegionSaver clipping;
-    clipping.Clip(dc, visible);
-    int saved = ::SaveDC(dc->m_hDC);
-    HPALETTE oldPalette = NULL;
-    if (m_palette.m_hObject != NULL)
-    {
-        oldPalette = ::SelectPalette(dc->m_hDC, (HPALETTE)m_palette.m_hObject, TRUE);
-        ::RealizePalette(dc->m_hDC);
-    }
-    BOOL result = ::PlayEnhMetaFile(dc->m_hDC, m_hMetafile, &target);
-    if (oldPalette != NULL)
-        ::SelectPalette(dc->m_hDC, oldPalette, TRUE);
-    ::RestoreDC(dc->m_hDC, saved);
-    clipping.Restore();
-    return result;
+    return PlayMetafileClipped(dc, dest, clip, origin, [this](CDC* target, const CRect& rect) {
+        HPALETTE oldPalette = NULL;
+        if (m_palette.m_hObject != NULL)
+        {
+            oldPalette = ::SelectPalette(target->m_hDC, (HPALETTE)m_palette.m_hObject, TRUE);
+            ::RealizePalette(target->m_hDC);
+        }
+        const BOOL result = ::PlayEnhMetaFile(target->m_hDC, m_hMetafile, &rect);
+        if (oldPalette != NULL)
+            ::SelectPalette(target->m_hDC, oldPalette, TRUE);
+        return result;
+    });
 }

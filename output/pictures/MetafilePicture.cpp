@@ -1,13 +1,12 @@
 #include "output/pictures/MetafilePicture.h"
 
 #include "foundation/files/ByteBuffer.h"
-#include "foundation/files/FileOperations.h"
-#include "framework/windows/ClipRegionSaver.h"
-#include "output/pictures/PictureSizeFitting.h"
+#include "output/pictures/FileStart.h"
 #include "output/pictures/MetafileCheck.h"
+#include "output/pictures/MetafilePlaying.h"
 #include "output/pictures/MetafileRecolour.h"
+#include "output/pictures/PictureSizeFitting.h"
 
-#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -46,13 +45,8 @@ BOOL CMetafilePicture::LoadFile(LPCTSTR path, double scale, COLORREF ink, double
 {
     Clear();
     m_scale = scale;
-    FILE* file = OpenFileStream(path, "rb");
-    if (file == NULL)
-        return FALSE;
     DWORD key = 0;
-    size_t read = std::fread(&key, 1, sizeof(key), file);
-    CloseFileStream(file);
-    if (read != sizeof(key) || key != PlaceableMetafileKey)
+    if (!ReadFileStart(path, &key, sizeof(key)) || key != PlaceableMetafileKey)
         return FALSE;
     CByteBuffer data;
     if (!data.LoadFile(path))
@@ -101,31 +95,22 @@ BOOL CMetafilePicture::LoadFromMemory(const BYTE* data, DWORD size, double scale
 
 BOOL CMetafilePicture::Draw(CDC* dc, const RECT& dest, const RECT& clip, POINT origin)
 {
-    CRect target(dest);
-    if (!m_bLoaded || target.Width() < 1 || target.Height() <= 0)
+    if (!m_bLoaded)
         return FALSE;
-    CRect visible;
-    if (!visible.IntersectRect(&dest, &clip))
-        return TRUE;
-    target.OffsetRect(-origin.x, -origin.y);
-    visible.OffsetRect(-origin.x, -origin.y);
-    CClipRegionSaver clipping;
-    clipping.Clip(dc, visible);
-
-    const int boxWidth = m_placeable.right - m_placeable.left;
-    const int boxHeight = m_placeable.bottom - m_placeable.top;
-    POINT viewport;
-    ::GetViewportOrgEx(dc->m_hDC, &viewport);
-    int saved = ::SaveDC(dc->m_hDC);
-    ::SetMapMode(dc->m_hDC, MM_ANISOTROPIC);
-    ::SetWindowOrgEx(dc->m_hDC, m_placeable.left, m_placeable.top, NULL);
-    ::SetWindowExtEx(dc->m_hDC, boxWidth, boxHeight, NULL);
-    CSize size = FitSizeToAspectOnDevice(dc, target.Width(), target.Height(), boxWidth, boxHeight);
-    ::SetViewportOrgEx(dc->m_hDC, viewport.x + target.left + (target.Width() - size.cx) / 2,
-                       viewport.y + target.top + (target.Height() - size.cy) / 2, NULL);
-    ::SetViewportExtEx(dc->m_hDC, size.cx, size.cy, NULL);
-    BOOL result = ::PlayMetaFile(dc->m_hDC, m_hMetafile);
-    ::RestoreDC(dc->m_hDC, saved);
-    clipping.Restore();
-    return result;
+    return PlayMetafileClipped(dc, dest, clip, origin, [this](CDC* target, const CRect& rect) {
+        // Kept in proportion and centred in the destination.
+        const int boxWidth = m_placeable.right - m_placeable.left;
+        const int boxHeight = m_placeable.bottom - m_placeable.top;
+        const HDC hdc = target->m_hDC;
+        POINT viewport;
+        ::GetViewportOrgEx(hdc, &viewport);
+        ::SetMapMode(hdc, MM_ANISOTROPIC);
+        ::SetWindowOrgEx(hdc, m_placeable.left, m_placeable.top, NULL);
+        ::SetWindowExtEx(hdc, boxWidth, boxHeight, NULL);
+        const CSize size = FitSizeToAspectOnDevice(target, rect.Width(), rect.Height(), boxWidth, boxHeight);
+        ::SetViewportOrgEx(hdc, viewport.x + rect.left + (rect.Width() - size.cx) / 2,
+                           viewport.y + rect.top + (rect.Height() - size.cy) / 2, NULL);
+        ::SetViewportExtEx(hdc, size.cx, size.cy, NULL);
+        return ::PlayMetaFile(hdc, m_hMetafile);
+    });
 }

@@ -2,6 +2,7 @@
 
 #include "foundation/windows/RectPlacement.h"
 #include "foundation/windows/WindowGeometry.h"
+#include "framework/windows/BitmapDrawing.h"
 #include "output/pictures/PictureSizeFitting.h"
 
 BEGIN_MESSAGE_MAP(CPictureCtrl, CMyWnd)
@@ -103,12 +104,10 @@ void CPictureCtrl::OnPaint()
     {
         BITMAP info;
         ::GetObjectA(m_hBitmap, sizeof(info), &info);
-        CRect place = AlignRectInRect(info.bmWidth, info.bmHeight, client, 0, 0, PLACE_CENTRE);
-        HDC memory = ::CreateCompatibleDC(dc.m_hDC);
-        HGDIOBJ old = ::SelectObject(memory, m_hBitmap);
-        ::BitBlt(dc.m_hDC, place.left, place.top, place.Width(), place.Height(), memory, 0, 0, SRCCOPY);
-        ::SelectObject(memory, old);
-        ::DeleteDC(memory);
+        const CRect place = AlignRectInRect(info.bmWidth, info.bmHeight, client, 0, 0, PLACE_CENTRE);
+        // Unstretched: a bitmap larger than the window shows its top left part.
+        const CRect part(0, 0, place.Width(), place.Height());
+        DrawBitmapRect(&dc, CBitmap::FromHandle(m_hBitmap), &place, &part, SRCCOPY);
     }
     else if (m_picture.HasPicture())
     {

@@ -2,12 +2,14 @@
 
 #include "foundation/files/ByteBuffer.h"
 #include "foundation/files/SealedFile.h"
+#include "foundation/windows/SelectedObject.h"
 #include "output/pictures/JpegDecoder.h"
 #include "output/pictures/Picture.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 
 namespace
 {
@@ -35,46 +37,24 @@ HBITMAP MakeSection(CSize size)
     return ::CreateDIBSection(NULL, &info, DIB_RGB_COLORS, &bits, NULL, 0);
 }
 
-// A memory DC holding a new section of the size, filled with the colour.
-class CThumbnailCanvas
+// A new section of the size, filled with the colour, on which 'draw' draws
+// through a memory DC; null when it cannot be made or 'draw' fails.
+COwnedGdiObject<HBITMAP> DrawThumbnail(CSize size, COLORREF background, const std::function<BOOL(HDC canvas)>& draw)
 {
-public:
-    CThumbnailCanvas(CSize size, COLORREF background)
-        : m_dc(::CreateCompatibleDC(NULL)), m_section(MakeSection(size)), m_old(NULL)
-    {
-        if (m_dc == NULL || m_section == NULL)
-            return;
-        m_old = ::SelectObject(m_dc, m_section);
-        const RECT all = {0, 0, size.cx, size.cy};
-        ::SetBkColor(m_dc, background);
-        ::ExtTextOutA(m_dc, 0, 0, ETO_OPAQUE, &all, NULL, 0, NULL);
-    }
-    ~CThumbnailCanvas()
-    {
-        if (m_old != NULL)
-            ::SelectObject(m_dc, m_old);
-        if (m_section != NULL)
-            ::DeleteObject(m_section);
-        if (m_dc != NULL)
-            ::DeleteDC(m_dc);
-    }
-    BOOL IsReady() const { return m_old != NULL; }
-    HDC DC() const { return m_dc; }
-    // The finished bitmap, now the caller's.
-    HBITMAP Take()
-    {
-        ::SelectObject(m_dc, m_old);
-        m_old = NULL;
-        HBITMAP section = m_section;
-        m_section = NULL;
-        return section;
-    }
-
-private:
-    HDC m_dc;
-    HBITMAP m_section;
-    HGDIOBJ m_old;
-};
+    COwnedDC canvas(::CreateCompatibleDC(NULL));
+    COwnedGdiObject<HBITMAP> section(MakeSection(size));
+    if (!canvas || !section)
+        return COwnedGdiObject<HBITMAP>();
+    CSelectedObject selected(canvas, section);
+    if (selected.Previous() == NULL)
+        return COwnedGdiObject<HBITMAP>();
+    const RECT all = {0, 0, size.cx, size.cy};
+    ::SetBkColor(canvas, background);
+    ::ExtTextOutA(canvas, 0, 0, ETO_OPAQUE, &all, NULL, 0, NULL);
+    if (!draw(canvas))
+        return COwnedGdiObject<HBITMAP>();
+    return section;
+}
 
 BOOL IsJpegData(const CByteBuffer& data)
 {
@@ -89,33 +69,26 @@ BOOL MakeJpegThumbnail(const CByteBuffer& data, CSize maxSize, const PictureLoad
     BYTE* bits = NULL;
     // The size of the shrunk picture is known only from the header; ask for
     // enough pixels for the box at any proportion.
-    HBITMAP decoded =
-        DecodeJpegFromMemoryForSize(data.GetData(), data.GetLength(), maxSize.cx, maxSize.cy, &bits, &full);
-    if (decoded == NULL)
+    COwnedGdiObject<HBITMAP> decoded(
+        DecodeJpegFromMemoryForSize(data.GetData(), data.GetLength(), maxSize.cx, maxSize.cy, &bits, &full));
+    if (!decoded)
         return FALSE;
     BITMAP record;
     ::GetObjectA(decoded, sizeof(record), &record);
     CSize size = FitProportion(full.cx, full.cy, maxSize);
     size.cx = std::min<int>(size.cx, record.bmWidth);
     size.cy = std::min<int>(size.cy, record.bmHeight);
-    CThumbnailCanvas canvas(size, background);
-    HDC source = ::CreateCompatibleDC(NULL);
-    BOOL drawn = FALSE;
-    if (canvas.IsReady() && source != NULL)
-    {
-        HGDIOBJ old = ::SelectObject(source, decoded);
-        ::SetStretchBltMode(canvas.DC(), HALFTONE);
-        ::SetBrushOrgEx(canvas.DC(), 0, 0, NULL);
-        drawn =
-            ::StretchBlt(canvas.DC(), 0, 0, size.cx, size.cy, source, 0, 0, record.bmWidth, record.bmHeight, SRCCOPY);
-        ::SelectObject(source, old);
-    }
-    if (source != NULL)
-        ::DeleteDC(source);
-    ::DeleteObject(decoded);
-    if (!drawn)
+    thumbnail.bitmap = DrawThumbnail(size, background, [&](HDC canvas) {
+        COwnedDC source(::CreateCompatibleDC(NULL));
+        if (!source)
+            return FALSE;
+        CSelectedObject selected(source, decoded);
+        ::SetStretchBltMode(canvas, HALFTONE);
+        ::SetBrushOrgEx(canvas, 0, 0, NULL);
+        return ::StretchBlt(canvas, 0, 0, size.cx, size.cy, source, 0, 0, record.bmWidth, record.bmHeight, SRCCOPY);
+    });
+    if (!thumbnail.bitmap)
         return FALSE;
-    thumbnail.bitmap = canvas.Take();
     thumbnail.size = size;
     thumbnail.widthInInches = (double)full.cx / std::max(options.xResolution, 1);
     thumbnail.heightInInches = (double)full.cy / std::max(options.yResolution, 1);
@@ -139,15 +112,16 @@ BOOL MakePictureThumbnail(const CByteBuffer& data, CSize maxSize, const PictureL
         size.cx = std::min<int>(size.cx, record.bmWidth);
         size.cy = std::min<int>(size.cy, std::abs(record.bmHeight));
     }
-    CThumbnailCanvas canvas(size, background);
-    if (!canvas.IsReady())
+    thumbnail.bitmap = DrawThumbnail(size, background, [&](HDC canvas) {
+        CDC dc;
+        dc.Attach(canvas);
+        const CRect place(0, 0, size.cx, size.cy);
+        picture.Draw(&dc, place, place, CPoint(0, 0));
+        dc.Detach();
+        return TRUE;
+    });
+    if (!thumbnail.bitmap)
         return FALSE;
-    CDC dc;
-    dc.Attach(canvas.DC());
-    const CRect place(0, 0, size.cx, size.cy);
-    picture.Draw(&dc, place, place, CPoint(0, 0));
-    dc.Detach();
-    thumbnail.bitmap = canvas.Take();
     thumbnail.size = size;
     thumbnail.widthInInches = w;
     thumbnail.heightInInches = h;

@@ -3,11 +3,12 @@
 // run on any thread: it reads no shared texts and keeps no framework object
 // beyond its own frame.
 #include "afx/app/AfxWin.h"
+#include "foundation/windows/OwnedHandle.h"
 #include "output/pictures/PictureLoadOptions.h"
 
 struct ThumbnailBitmap
 {
-    HBITMAP bitmap = NULL;    // 24-bit DIB section; null when the file is no picture
+    COwnedGdiObject<HBITMAP> bitmap; // 24-bit DIB section; null when the file is no picture
     CSize size;               // of the bitmap
     double widthInInches = 0; // of the whole picture
     double heightInInches = 0;

@@ -2,7 +2,9 @@
 
 #include "foundation/files/PathText.h"
 #include "foundation/windows/Drawing.h"
+#include "foundation/windows/OwnedHandle.h"
 #include "foundation/windows/RectPlacement.h"
+#include "foundation/windows/SelectedObject.h"
 #include "framework/app/FrameworkApp.h"
 #include "framework/windows/BitmapDrawing.h"
 #include "framework/windows/PictureFileList.h"
@@ -97,10 +99,8 @@ void CThumbnailGrid::ReadCellSize()
 void CThumbnailGrid::ForgetThumbnails()
 {
     m_maker.Reset();
-    for (Thumbnail& thumbnail : m_thumbnails)
-        if (thumbnail.made.bitmap != NULL)
-            ::DeleteObject(thumbnail.made.bitmap);
-    m_thumbnails.assign(m_names.GetSize(), Thumbnail());
+    m_thumbnails.clear(); // their bitmaps go with them
+    m_thumbnails.resize(m_names.GetSize());
 }
 
 BOOL CThumbnailGrid::IsMakingThumbnails()
@@ -131,15 +131,9 @@ LRESULT CThumbnailGrid::OnThumbnailsMade(WPARAM, LPARAM)
     for (ThumbnailResult& result : m_maker.TakeResults())
     {
         if (result.index < 0 || result.index >= (int)m_thumbnails.size())
-        {
-            if (result.thumbnail.bitmap != NULL)
-                ::DeleteObject(result.thumbnail.bitmap);
             continue;
-        }
         Thumbnail& thumbnail = m_thumbnails[result.index];
-        if (thumbnail.made.bitmap != NULL)
-            ::DeleteObject(thumbnail.made.bitmap);
-        thumbnail.made = result.thumbnail;
+        thumbnail.made = std::move(result.thumbnail);
         thumbnail.description = result.loaded ? DescribePictureKind(result.thumbnail.isBitmap,
                                                                     result.thumbnail.bitCount)
                                               : CString();
@@ -437,16 +431,12 @@ void CThumbnailGrid::OnLButtonDblClk(UINT, CPoint)
 
 void CThumbnailGrid::DrawTracking()
 {
-    HDC dc = ::CreateDCA("DISPLAY", NULL, NULL, NULL);
+    COwnedDC screen(::CreateDCA("DISPLAY", NULL, NULL, NULL));
     static const WORD pattern[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
-    HBITMAP bitmap = ::CreateBitmap(8, 8, 1, 1, pattern);
-    HBRUSH halftone = ::CreatePatternBrush(bitmap);
-    HGDIOBJ old = ::SelectObject(dc, halftone);
-    ::PatBlt(dc, m_trackRect.left, m_trackRect.top, m_trackRect.Width(), m_trackRect.Height(), PATINVERT);
-    ::SelectObject(dc, old);
-    ::DeleteObject(halftone);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(dc);
+    COwnedGdiObject<HBITMAP> bitmap(::CreateBitmap(8, 8, 1, 1, pattern));
+    COwnedGdiObject<HBRUSH> halftone(::CreatePatternBrush(bitmap));
+    CSelectedObject selected(screen, halftone);
+    ::PatBlt(screen, m_trackRect.left, m_trackRect.top, m_trackRect.Width(), m_trackRect.Height(), PATINVERT);
 }
 
 void CThumbnailGrid::OnMouseMove(UINT flags, CPoint point)
@@ -564,10 +554,10 @@ void CThumbnailGrid::PaintCell(CDC* dc, int index)
     CFrameworkApp* app = GetFrameworkApp();
     HFONT font = app != NULL && app->m_defaultGuiFont != NULL ? app->m_defaultGuiFont
                                                               : (HFONT)::GetStockObject(DEFAULT_GUI_FONT);
-    HGDIOBJ oldFont = ::SelectObject(dc->m_hDC, font);
     CRect area = rect;
     if (rect.Width() - CaptionMargin >= 1)
     {
+        CSelectedObject selectedFont(dc->m_hDC, font);
         CRect measure(rect.left, rect.top, rect.right - CaptionMargin, rect.bottom);
         ::DrawTextA(dc->m_hDC, caption, caption.GetLength(), &measure,
                     DT_CALCRECT | DT_WORDBREAK | DT_CENTER | DT_NOPREFIX);
@@ -580,23 +570,21 @@ void CThumbnailGrid::PaintCell(CDC* dc, int index)
     }
     else
         area.bottom -= CaptionMargin;
-    ::SelectObject(dc->m_hDC, oldFont);
 
     if (rect.Width() >= GripSize && rect.Height() >= GripSize)
     {
         CPen shadow(PS_SOLID, 1, ::GetSysColor(COLOR_BTNSHADOW));
         CPen light(PS_SOLID, 1, ::GetSysColor(COLOR_BTNHIGHLIGHT));
-        CPen* oldPen = dc->SelectObject(&shadow);
+        auto line = [dc](CPen& pen, int fromX, int fromY, int toX, int toY) {
+            CSelectedObject selectedPen(dc, &pen);
+            dc->MoveTo(fromX, fromY);
+            dc->LineTo(toX, toY);
+        };
         for (int d = 2; d <= 10; d += 4)
         {
-            dc->SelectObject(&shadow);
-            dc->MoveTo(rect.right - d, rect.bottom);
-            dc->LineTo(rect.right, rect.bottom - d);
-            dc->SelectObject(&light);
-            dc->MoveTo(rect.right - d - 1, rect.bottom);
-            dc->LineTo(rect.right, rect.bottom - d - 1);
+            line(shadow, rect.right - d, rect.bottom, rect.right, rect.bottom - d);
+            line(light, rect.right - d - 1, rect.bottom, rect.right, rect.bottom - d - 1);
         }
-        dc->SelectObject(oldPen);
     }
 
     if (area.Width() > 6 && area.Height() > 6)

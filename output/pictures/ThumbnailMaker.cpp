@@ -38,7 +38,7 @@ void CThumbnailMaker::Stop()
     for (std::thread& worker : m_workers)
         worker.join();
     m_workers.clear();
-    FreeResults(m_finished);
+    m_finished.clear();
     m_notified = false;
 }
 
@@ -64,14 +64,13 @@ std::vector<int> CThumbnailMaker::CancelWaiting()
 
 void CThumbnailMaker::Reset()
 {
-    std::vector<ThumbnailResult> stale;
+    std::vector<ThumbnailResult> stale; // its bitmaps are freed outside the lock
     {
         std::lock_guard<std::mutex> hold(m_lock);
         m_waiting.clear();
         ++m_generation;
         stale.swap(m_finished);
     }
-    FreeResults(stale);
 }
 
 std::vector<ThumbnailResult> CThumbnailMaker::TakeResults()
@@ -87,14 +86,6 @@ BOOL CThumbnailMaker::IsBusy()
 {
     std::lock_guard<std::mutex> hold(m_lock);
     return !m_waiting.empty() || m_running > 0 || !m_finished.empty();
-}
-
-void CThumbnailMaker::FreeResults(std::vector<ThumbnailResult>& results)
-{
-    for (ThumbnailResult& result : results)
-        if (result.thumbnail.bitmap != NULL)
-            ::DeleteObject(result.thumbnail.bitmap);
-    results.clear();
 }
 
 void CThumbnailMaker::Work()
@@ -128,12 +119,8 @@ void CThumbnailMaker::Work()
         hold.lock();
         --m_running;
         if (generation != m_generation)
-        {
-            if (result.thumbnail.bitmap != NULL)
-                ::DeleteObject(result.thumbnail.bitmap);
-            continue;
-        }
-        m_finished.push_back(result);
+            continue; // stale: its bitmap goes with it
+        m_finished.push_back(std::move(result));
         if (!m_notified)
         {
             m_notified = true;

@@ -57,7 +57,6 @@ private:
     };
 
     void Work();
-    static void FreeResults(std::vector<ThumbnailResult>& results);
 
     std::mutex m_lock;
     std::condition_variable m_wake;

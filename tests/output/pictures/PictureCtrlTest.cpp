@@ -2,12 +2,15 @@
 // and centred over its background colour, hides when cleared.
 #include "output/pictures/PictureCtrl.h"
 
+#include "foundation/windows/OwnedHandle.h"
 #include "foundation/windows/WindowGeometry.h"
 
 #include "TestPictures.h"
 #include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace
 {
@@ -93,6 +96,41 @@ TEST_F(PictureCtrlTest, ShowsThePictureFittedAndCentredOverItsBackground)
     EXPECT_TRUE(control.IsWindowVisible());
     control.ClearPicture();
     EXPECT_FALSE(control.IsWindowVisible());
+    control.DestroyWindow();
+}
+
+// A bitmap set on the control is shown instead of the picture, centred and
+// never stretched: one wider than the window shows its left part.
+TEST_F(PictureCtrlTest, ShowsASetBitmapCentredAndUnstretched)
+{
+    CPictureCtrl control;
+    ASSERT_TRUE(control.CreateOverControl(&m_parent, 100, "", 0, 0));
+    control.m_backgroundColour = Green;
+    ASSERT_TRUE(control.LoadPicture((m_folder / "wide.wmf").c_str(), MakePictureLoadOptions(96, 96), TRUE));
+    CRect client;
+    control.GetClientRect(&client);
+    const CPoint centre = client.CenterPoint();
+    // Red up to 'redWidth', blue beyond.
+    auto makeBitmap = [](int width, int height, int redWidth) {
+        std::vector<DWORD> pixels(width * height);
+        for (int i = 0; i < width * height; ++i)
+            pixels[i] = i % width < redWidth ? 0xFF0000 : 0x0000FF;
+        return COwnedGdiObject<HBITMAP>(::CreateBitmap(width, height, 1, 32, pixels.data()));
+    };
+
+    const COwnedGdiObject<HBITMAP> small = makeBitmap(40, 20, 20);
+    control.m_hBitmap = small;
+    control.Invalidate(TRUE);
+    EXPECT_EQ(ScreenAt(control, centre.x - 10, centre.y), Red);
+    EXPECT_EQ(ScreenAt(control, centre.x + 10, centre.y), RGB(0, 0, 255));
+    EXPECT_EQ(ScreenAt(control, centre.x - 30, centre.y), Green);
+    EXPECT_EQ(ScreenAt(control, centre.x, centre.y - 15), Green);
+
+    const COwnedGdiObject<HBITMAP> wide = makeBitmap(2 * client.Width(), client.Height(), client.Width());
+    control.m_hBitmap = wide;
+    control.Invalidate(TRUE);
+    EXPECT_EQ(ScreenAt(control, 1, centre.y), Red);
+    EXPECT_EQ(ScreenAt(control, client.Width() - 2, centre.y), Red);
     control.DestroyWindow();
 }
 

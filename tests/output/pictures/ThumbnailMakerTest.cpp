@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
 
 namespace
@@ -86,7 +87,7 @@ void WaitUntilIdle(CThumbnailMaker& maker, std::vector<ThumbnailResult>& results
     while (::GetTickCount() - start < PumpLimit)
     {
         std::vector<ThumbnailResult> taken = maker.TakeResults();
-        results.insert(results.end(), taken.begin(), taken.end());
+        results.insert(results.end(), std::make_move_iterator(taken.begin()), std::make_move_iterator(taken.end()));
         if (!maker.IsBusy())
             return;
         ::Sleep(5);
@@ -135,7 +136,6 @@ TEST_F(ThumbnailMakerTest, EachKindDrawnSmallWithItsProportionsAndKind)
         EXPECT_EQ(CSize(record.bmWidth, record.bmHeight), c.size);
         EXPECT_TRUE(Near(CentreOf(thumbnail.bitmap, c.size), c.centre, 8))
             << std::hex << CentreOf(thumbnail.bitmap, c.size);
-        ::DeleteObject(thumbnail.bitmap);
     }
 }
 
@@ -167,8 +167,6 @@ TEST_F(ThumbnailMakerTest, DroppedAndStaleRequestsNeverComeBack)
             seen.push_back(result.index);
             EXPECT_EQ(result.loaded, result.index % 4 != 3) << result.index;
             EXPECT_EQ(result.thumbnail.bitmap != NULL, result.loaded != FALSE);
-            if (result.thumbnail.bitmap != NULL)
-                ::DeleteObject(result.thumbnail.bitmap);
         }
         std::sort(seen.begin(), seen.end());
         std::vector<int> all(40);
@@ -191,8 +189,6 @@ TEST_F(ThumbnailMakerTest, DroppedAndStaleRequestsNeverComeBack)
         WaitUntilIdle(*maker, results);
         EXPECT_EQ(results.size(), 2u);
         EXPECT_TRUE(::PeekMessageA(&message, window.m_hWnd, Made, Made, PM_REMOVE));
-        for (const ThumbnailResult& result : results)
-            ::DeleteObject(result.thumbnail.bitmap);
         maker.reset(); // joins its workers
     }
     window.DestroyWindow();
@@ -215,8 +211,7 @@ TEST_F(ThumbnailMakerTest, StoppedWorkersLeaveNoThreadStateBehind)
         WaitUntilIdle(maker, results);
         EXPECT_EQ(results.size(), 8u);
         EXPECT_GT(AfxGetLiveThreadStateCount(), before); // the workers drew with the framework
-        for (const ThumbnailResult& result : results)
-            ::DeleteObject(result.thumbnail.bitmap);
+        results.clear();
         maker.Stop();
         EXPECT_EQ(AfxGetLiveThreadStateCount(), before) << "round " << round;
     }

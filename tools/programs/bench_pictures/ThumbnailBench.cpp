@@ -67,11 +67,8 @@ void BenchThumbnailMaker(const std::string& folder, int files)
         int made = 0;
         while (maker.IsBusy())
         {
-            for (ThumbnailResult& result : maker.TakeResults())
-            {
+            for (const ThumbnailResult& result : maker.TakeResults())
                 made += result.loaded ? 1 : 0;
-                ::DeleteObject(result.thumbnail.bitmap);
-            }
             ::Sleep(1);
         }
         const double total = BenchSeconds() - start;

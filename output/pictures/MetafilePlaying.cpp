@@ -1,0 +1,21 @@
+#include "output/pictures/MetafilePlaying.h"
+
+#include "foundation/windows/SavedDCState.h"
+#include "framework/windows/ClipRegionSaver.h"
+
+BOOL PlayMetafileClipped(CDC* dc, const RECT& dest, const RECT& clip, POINT origin,
+                         const std::function<BOOL(CDC* dc, const CRect& target)>& play)
+{
+    CRect target(dest);
+    if (target.Width() < 1 || target.Height() <= 0)
+        return FALSE;
+    CRect visible;
+    if (!visible.IntersectRect(&dest, &clip))
+        return TRUE;
+    target.OffsetRect(-origin.x, -origin.y);
+    visible.OffsetRect(-origin.x, -origin.y);
+    CClipRegionSaver clipping;
+    clipping.Clip(dc, visible);
+    CSavedDCState saved(dc);
+    return play(dc, target);
+}
