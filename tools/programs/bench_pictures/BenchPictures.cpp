@@ -5,7 +5,7 @@
 // thumbnails made by workers, and the grid's responsiveness while they are
 // made; last, drawing a Windows and an enhanced metafile into a cell.
 // Reports the median of the decoding runs and the time per thumbnail.
-//   bench_pictures [files] [runs]
+//   bench_pictures [files] [runs] [grid | metafiles]
 #include "afx/app/AfxWin.h"
 
 #include <stdio.h>
@@ -68,8 +68,14 @@ int main(int argc, char** argv)
 {
     const int files = argc > 1 ? atoi(argv[1]) : 200;
     const int runs = argc > 2 ? atoi(argv[2]) : 5;
-    // "grid": only the grid of thumbnails, once each run.
+    // "grid": only the grid of thumbnails, once each run; "metafiles": only
+    // the drawing of metafiles.
     const bool gridOnly = argc > 3 && strcmp(argv[3], "grid") == 0;
+    if (argc > 3 && strcmp(argv[3], "metafiles") == 0)
+    {
+        BenchMetafileDrawing(runs);
+        return 0;
+    }
     char temp[MAX_PATH];
     ::GetTempPathA(sizeof(temp), temp);
     std::string folder = std::string(temp) + "bench_pictures";
