@@ -267,14 +267,6 @@ private:
     std::mt19937 m_random;
 };
 
-double TotalShare(const CMatingResult& result)
-{
-    double sum = 0;
-    for (int i = 0; i < result.GetOffspringCount(); i++)
-        sum += result.GetOffspring(i)->m_dProbability;
-    return sum;
-}
-
 // Parses genotypes of both sexes, describes them and predicts a mating.
 bool ExerciseGenesSection(CGeneticsSection* section, unsigned seed, const std::string& config)
 {
@@ -432,26 +424,19 @@ TEST(ConfigReaderFuzz, DamagedConfigurationsLoadOrSayWhereTheyFail)
 // 1 percent, "X link" and "Y link" do both. Answers the genotype heterozygous in all of them.
 static CString LinkedGenesText(int count, const char* kind, CString& heterozygous)
 {
-    CString text = "[genes Main]\n";
+    CString text = ManyHeterozygousGenes(count, heterozygous);
     const CString kinds(kind);
-    const BOOL chained = kinds.Find("link") >= 0;
-    const BOOL onSexChromosome = kinds != "link";
     CString sexLinked = kinds.Left(1) + "-link";
-    heterozygous.Empty();
     for (int i = 0; i < count; i++)
     {
         CString line;
-        line.Format("gene G%d P%d, q%d\n", i, i, i);
-        text += line;
-        line.Format("P%d,q%d ", i, i);
-        heterozygous += line;
         line.Format(" G%d", i);
         sexLinked += line;
         line.Format("link G%d G%d 1\n", i - 1, i);
-        if (i > 0 && chained)
+        if (i > 0 && kinds.Find("link") >= 0)
             text += line;
     }
-    if (onSexChromosome)
+    if (kinds != "link")
         text += sexLinked + "\n";
     return text;
 }

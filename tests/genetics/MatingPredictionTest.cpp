@@ -3,6 +3,7 @@
 #include "PredictionTestSupport.h"
 
 #include <math.h>
+#include <vector>
 
 #include "genetics/GeneticsConfigLoad.h"
 
@@ -34,43 +35,146 @@ struct Mating
     }
 };
 
-// A genes section of genes G0, G1, ... with the alleles Pi and qi, and the
-// genotype heterozygous in all of them.
-CString ManyHeterozygousGenes(int count, CString& heterozygous)
+const int AnySex = -1;
+
+// An offspring genotype (formatted with FORMAT_SHOW_NONE), its share, and
+// its sex when that is checked. A share below 0: no such offspring.
+struct ExpectedOffspring
 {
-    CString text = "[genes Main]\n";
-    heterozygous.Empty();
-    for (int i = 0; i < count; i++)
-    {
-        CString line;
-        line.Format("gene G%d P%d, q%d\n", i, i, i);
-        text += line;
-        line.Format("P%d,q%d ", i, i);
-        heterozygous += line;
-    }
-    return text;
+    const char* genotype;
+    double share;
+    int sex = AnySex;
+};
+
+// A mating of the configuration's first section, its offspring worked out
+// by hand. Count -1: the number of offspring is not checked. Tolerance 0:
+// the shares are exact.
+struct OffspringCase
+{
+    const char* name;
+    const char* config;
+    const char* mother;
+    const char* father;
+    int count;
+    double tolerance;
+    std::vector<ExpectedOffspring> offspring;
+};
+
+const char* const kXYLinked = "[genes Main]\n"
+                              "gene A a1, a2\n"
+                              "gene Y y1, y2\n"
+                              "X-link A\n"
+                              "Y-link Y\n";
+const char* const kZWLinked = "[genes Main]\n"
+                              "sexsystem zw\n"
+                              "gene Z z1, z2\n"
+                              "gene W w1, w2\n"
+                              "X-link Z\n"
+                              "Y-link W\n";
+// Crossover at 50 percent between two genes of the shared sex chromosome.
+const char* const kXLinkedAt50 = "[genes Main]\n"
+                                 "gene A x1, x2\n"
+                                 "gene B y1, y2\n"
+                                 "X-link A B\n"
+                                 "link A B 50\n";
+const char* const kZLinkedAt50 = "[genes Main]\n"
+                                 "sexsystem zw\n"
+                                 "gene A z1, z2\n"
+                                 "gene B v1, v2\n"
+                                 "X-link A B\n"
+                                 "link A B 50\n";
+const char* const kLinkedAt10 = "[genes Main]\ngene A A1, A2\ngene B B1, B2\nlink A B 10\n";
+const char* const kLinkedAt10And30 = "[genes Main]\ngene A A1, A2\ngene B B1, B2\nlink A B 10 30\n";
+const char* const kLinkedAt0 = "[genes Main]\ngene A A1, A2\ngene B B1, B2\nlink A B 0\n";
+
+const OffspringCase kOffspringCases[] = {
+    {"HeterozygousMotherAndHomozygousFatherGiveHalvesOfEitherSex", kAutosomal, "Bb", "bb", 2, 0,
+     {{"Bb", 0.5, SEX_EITHER}, {"bb", 0.5, SEX_EITHER}}},
+    {"HomozygousParentsGiveOneFixedOffspringAmongSegregatingGenes", kAutosomal, "BB Dd", "BB dd", 2, 0,
+     {{"BB Dd", 0.5}, {"BB dd", 0.5}}},
+    {"LethalOffspringAreRemovedAndTheOthersScaledUp", kAutosomal, "Hh", "Hh", 2, 1e-12,
+     {{"Hh", 2.0 / 3.0}, {"hh", 1.0 / 3.0}, {"HH", -1}}},
+    // Daughters: their pairs in ascending order, no Y allele. Sons: the
+    // mother's allele and no paternal one for A, the father's Y.
+    {"SharedSexChromosomeInXyGivesDaughtersAndSons", kXYLinked, "a2,a1", "a1 y2", 4, 0,
+     {{"a1a1", 0.25, SEX_FEMALE}, {"a1a2", 0.25}, {"a1! !y2", 0.25}, {"a2! !y2", 0.25, SEX_MALE}}},
+    // The female is heterogametic: her Z allele is paternal, her W allele
+    // maternal. Daughters get the mother's W and one of the father's Z
+    // alleles; sons get the mother's Z and one of the father's, put in order.
+    {"SexChromosomesInZwAreInheritedTheOtherWayRound", kZWLinked, "w1,! !,z2", "z1,z2", 4, 0,
+     {{"!z1 w1!", 0.25, SEX_FEMALE}, {"!z2 w1!", 0.25}, {"z1z2", 0.25}, {"z2z2", 0.25, SEX_MALE}}},
+    // A father has one X, which his daughters get whole, however his table
+    // of patterns reads.
+    {"HeterogameticFatherPassesHisLinkedSexChromosomeWhole", kXLinkedAt50, "x1x1 y1y1", "x2 y2", 2, 0,
+     {{"x1x2 y1y2", 0.5}, {"x1! y1!", 0.5}}},
+    // In "zw" the mother is heterogametic: her sons get her Z whole (z1 with
+    // v2), put into order as one chain with the father's z2 v1.
+    {"HeterogameticMotherPassesHerLinkedSexChromosomeWhole", kZLinkedAt50, "!,z1 !,v2", "z2z2 v1v1", 2, 0,
+     {{"z1z2 v2v1", 0.5, SEX_MALE}, {"!z2 !v1", 0.5}}},
+    {"LinkedGenesInCouplingKeepTheParentalCombinations", kLinkedAt10, "A1,A2 B1,B2", "A1A1 B1B1", 4, 1e-12,
+     {{"A1A1 B1B1", 0.45}, {"A1A2 B1B2", 0.45}, {"A1A1 B1B2", 0.05}, {"A1A2 B1B1", 0.05}}},
+    // Repulsion in the mother (A1 with B2 on her maternal chromosome): 10
+    // percent crossover.
+    {"LinkedGenesInRepulsionCrossOverAtTheMothersRate", kLinkedAt10And30, "A1,A2 B2,B1", "A1A1 B1B1", -1, 1e-12,
+     {{"A1A1 B1B2", 0.45}, {"A1A2 B1B1", 0.45}, {"A1A1 B1B1", 0.05}}},
+    // Coupling in the father: his crossover rate is 30 percent.
+    {"LinkedGenesInCouplingCrossOverAtTheFathersRate", kLinkedAt10And30, "A1A1 B1B1", "A1,A2 B1,B2", -1, 1e-12,
+     {{"A1A2 B1B2", 0.35}, {"A1A1 B1B2", 0.15}}},
+    // Without chain-wise ordering A1A2 B1B2 and A2A1 B2B1 would be two lines of 0.25.
+    {"LinkedChainIsListedOnceWhateverItsAlleleOrder", kLinkedAt0, "A1,A2 B1,B2", "A1,A2 B1,B2", 3, 0,
+     {{"A1A2 B1B2", 0.5}, {"A1A1 B1B1", 0.25}, {"A2A2 B2B2", 0.25}}},
+    // Both parents carry A1 with B2 and A2 with B1: the double heterozygote
+    // A1B2/A2B1 keeps its phase and is not the coupling one A1B1/A2B2.
+    {"RepulsionChainKeepsItsPhaseInCanonicalOrder", kLinkedAt0, "A1,A2 B2,B1", "A1,A2 B2,B1", 3, 0,
+     {{"A1A2 B2B1", 0.5}, {"A1A1 B2B2", 0.25}, {"A2A2 B1B1", 0.25}}},
+};
+
+std::ostream& operator<<(std::ostream& out, const OffspringCase& c)
+{
+    return out << c.name;
 }
 
-double TotalShare(const CMatingResult& result)
+class OffspringTest : public ::testing::TestWithParam<OffspringCase>
 {
-    double sum = 0;
-    for (int i = 0; i < result.GetOffspringCount(); i++)
-        sum += result.GetOffspring(i)->m_dProbability;
-    return sum;
-}
+};
 }  // namespace
 
-TEST(MatingPrediction, HeterozygousMotherAndHomozygousFatherGiveHalvesOfEitherSex)
+TEST_P(OffspringTest, GivesTheHandWorkedShares)
 {
-    CTestConfig config(kAutosomal);
+    const OffspringCase& c = GetParam();
+    CTestConfig config(c.config);
     CGeneticsSection* genes = config.Section(0);
-    Mating mating(genes, ParseGenotype(genes, "Bb", SEX_FEMALE), ParseGenotype(genes, "bb", SEX_MALE));
-    ASSERT_EQ(mating.result.GetOffspringCount(), 2) << DescribeOffspring(mating.result);
-    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "Bb"), 0.5);
-    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "bb"), 0.5);
-    EXPECT_EQ(FindPredicted(mating.result, "Bb")->m_nSex, (UINT)SEX_EITHER);
-    EXPECT_EQ(FindPredicted(mating.result, "bb")->m_nSex, (UINT)SEX_EITHER);
+    Mating mating(genes, ParseGenotype(genes, c.mother, SEX_FEMALE), ParseGenotype(genes, c.father, SEX_MALE));
+    if (c.count >= 0)
+    {
+        ASSERT_EQ(mating.result.GetOffspringCount(), c.count) << DescribeOffspring(mating.result);
+    }
+    for (const ExpectedOffspring& child : c.offspring)
+    {
+        SCOPED_TRACE(child.genotype);
+        const double share = OffspringShare(mating.result, child.genotype);
+        if (child.share < 0)
+        {
+            EXPECT_LT(share, 0.0);
+        }
+        else if (c.tolerance == 0)
+        {
+            EXPECT_DOUBLE_EQ(share, child.share);
+        }
+        else
+        {
+            EXPECT_NEAR(share, child.share, c.tolerance);
+        }
+        if (child.sex != AnySex)
+        {
+            ASSERT_NE(FindPredicted(mating.result, child.genotype), nullptr);
+            EXPECT_EQ(FindPredicted(mating.result, child.genotype)->m_nSex, (UINT)child.sex);
+        }
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(MatingPrediction, OffspringTest, ::testing::ValuesIn(kOffspringCases),
+                         [](const ::testing::TestParamInfo<OffspringCase>& info) { return info.param.name; });
 
 TEST(MatingPrediction, BothHeterozygousGiveOneQuarterOneHalfOneQuarter)
 {
@@ -87,16 +191,6 @@ TEST(MatingPrediction, BothHeterozygousGiveOneQuarterOneHalfOneQuarter)
     EXPECT_DOUBLE_EQ(ItemShare(mating.result, RESULT_LIST_PHENOTYPES, "Brown"), 0.25);
 }
 
-TEST(MatingPrediction, HomozygousParentsGiveOneFixedOffspringAmongSegregatingGenes)
-{
-    CTestConfig config(kAutosomal);
-    CGeneticsSection* genes = config.Section(0);
-    Mating mating(genes, ParseGenotype(genes, "BB Dd", SEX_FEMALE), ParseGenotype(genes, "BB dd", SEX_MALE));
-    ASSERT_EQ(mating.result.GetOffspringCount(), 2) << DescribeOffspring(mating.result);
-    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "BB Dd"), 0.5);
-    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "BB dd"), 0.5);
-}
-
 TEST(MatingPrediction, ParentsWithoutGenesGiveOneDefaultOffspring)
 {
     CTestConfig config(kAutosomal);
@@ -108,17 +202,6 @@ TEST(MatingPrediction, ParentsWithoutGenesGiveOneDefaultOffspring)
     EXPECT_EQ(mating.result.GetOffspring(0)->m_nSex, (UINT)SEX_EITHER);
 }
 
-TEST(MatingPrediction, LethalOffspringAreRemovedAndTheOthersScaledUp)
-{
-    CTestConfig config(kAutosomal);
-    CGeneticsSection* genes = config.Section(0);
-    Mating mating(genes, ParseGenotype(genes, "Hh", SEX_FEMALE), ParseGenotype(genes, "Hh", SEX_MALE));
-    ASSERT_EQ(mating.result.GetOffspringCount(), 2) << DescribeOffspring(mating.result);
-    EXPECT_NEAR(OffspringShare(mating.result, "Hh"), 2.0 / 3.0, 1e-12);
-    EXPECT_NEAR(OffspringShare(mating.result, "hh"), 1.0 / 3.0, 1e-12);
-    EXPECT_LT(OffspringShare(mating.result, "HH"), 0.0);
-}
-
 TEST(MatingPrediction, OnlyLethalOffspringLeaveAnEmptyResult)
 {
     CTestConfig config(kAutosomal);
@@ -127,79 +210,6 @@ TEST(MatingPrediction, OnlyLethalOffspringLeaveAnEmptyResult)
     EXPECT_EQ(mating.result.GetOffspringCount(), 0);
     for (int list = 0; list < RESULT_LIST_COUNT; list++)
         EXPECT_EQ(mating.result.GetItemCount(list), 0);
-}
-
-TEST(MatingPrediction, SharedSexChromosomeInXyGivesDaughtersAndSons)
-{
-    CTestConfig config("[genes Main]\n"
-                       "gene A a1, a2\n"
-                       "gene Y y1, y2\n"
-                       "X-link A\n"
-                       "Y-link Y\n");
-    CGeneticsSection* genes = config.Section(0);
-    Mating mating(genes, ParseGenotype(genes, "a2,a1", SEX_FEMALE), ParseGenotype(genes, "a1 y2", SEX_MALE));
-    ASSERT_EQ(mating.result.GetOffspringCount(), 4) << DescribeOffspring(mating.result);
-    // Daughters: their pairs in ascending order, no Y allele.
-    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "a1a1"), 0.25);
-    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "a1a2"), 0.25);
-    EXPECT_EQ(FindPredicted(mating.result, "a1a1")->m_nSex, (UINT)SEX_FEMALE);
-    // Sons: the mother's allele and no paternal one for A, the father's Y.
-    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "a1! !y2"), 0.25);
-    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "a2! !y2"), 0.25);
-    EXPECT_EQ(FindPredicted(mating.result, "a2! !y2")->m_nSex, (UINT)SEX_MALE);
-}
-
-TEST(MatingPrediction, SexChromosomesInZwAreInheritedTheOtherWayRound)
-{
-    CTestConfig config("[genes Main]\n"
-                       "sexsystem zw\n"
-                       "gene Z z1, z2\n"
-                       "gene W w1, w2\n"
-                       "X-link Z\n"
-                       "Y-link W\n");
-    CGeneticsSection* genes = config.Section(0);
-    // The female is heterogametic: her Z allele is paternal, her W allele maternal.
-    Mating mating(genes, ParseGenotype(genes, "w1,! !,z2", SEX_FEMALE), ParseGenotype(genes, "z1,z2", SEX_MALE));
-    ASSERT_EQ(mating.result.GetOffspringCount(), 4) << DescribeOffspring(mating.result);
-    // Daughters get the mother's W and one of the father's Z alleles.
-    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "!z1 w1!"), 0.25);
-    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "!z2 w1!"), 0.25);
-    EXPECT_EQ(FindPredicted(mating.result, "!z1 w1!")->m_nSex, (UINT)SEX_FEMALE);
-    // Sons get the mother's Z and one of the father's, put in order.
-    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "z1z2"), 0.25);
-    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "z2z2"), 0.25);
-    EXPECT_EQ(FindPredicted(mating.result, "z2z2")->m_nSex, (UINT)SEX_MALE);
-}
-
-TEST(MatingPrediction, HeterogameticParentPassesHisLinkedSexChromosomeWhole)
-{
-    // Crossover at 50 percent between two X genes: a father has one X, which
-    // his daughters get whole, however his table of patterns reads.
-    CTestConfig xy("[genes Main]\n"
-                   "gene A x1, x2\n"
-                   "gene B y1, y2\n"
-                   "X-link A B\n"
-                   "link A B 50\n");
-    CGeneticsSection* genes = xy.Section(0);
-    Mating fromFather(genes, ParseGenotype(genes, "x1x1 y1y1", SEX_FEMALE), ParseGenotype(genes, "x2 y2", SEX_MALE));
-    ASSERT_EQ(fromFather.result.GetOffspringCount(), 2) << DescribeOffspring(fromFather.result);
-    EXPECT_DOUBLE_EQ(OffspringShare(fromFather.result, "x1x2 y1y2"), 0.5);
-    EXPECT_DOUBLE_EQ(OffspringShare(fromFather.result, "x1! y1!"), 0.5);
-
-    // In "zw" the mother is heterogametic: her sons get her Z whole (z1 with
-    // v2), put into order as one chain with the father's z2 v1.
-    CTestConfig zw("[genes Main]\n"
-                   "sexsystem zw\n"
-                   "gene A z1, z2\n"
-                   "gene B v1, v2\n"
-                   "X-link A B\n"
-                   "link A B 50\n");
-    genes = zw.Section(0);
-    Mating fromMother(genes, ParseGenotype(genes, "!,z1 !,v2", SEX_FEMALE), ParseGenotype(genes, "z2z2 v1v1", SEX_MALE));
-    ASSERT_EQ(fromMother.result.GetOffspringCount(), 2) << DescribeOffspring(fromMother.result);
-    EXPECT_DOUBLE_EQ(OffspringShare(fromMother.result, "z1z2 v2v1"), 0.5);
-    EXPECT_EQ(FindPredicted(fromMother.result, "z1z2 v2v1")->m_nSex, (UINT)SEX_MALE);
-    EXPECT_DOUBLE_EQ(OffspringShare(fromMother.result, "!z2 !v1"), 0.5);
 }
 
 TEST(MatingPrediction, XLinkedCarrierMotherHasHalfHerSonsAffected)
@@ -221,70 +231,6 @@ TEST(MatingPrediction, XLinkedCarrierMotherHasHalfHerSonsAffected)
     EXPECT_DOUBLE_EQ(OffspringShare(result, "XHXH"), 0.25);
     EXPECT_DOUBLE_EQ(ItemShare(result, RESULT_LIST_PHENOTYPES, "Affected (M)"), 0.25);
     EXPECT_DOUBLE_EQ(ItemShare(result, RESULT_LIST_CARRIED_TRAITS, "hemophilia (F)"), 0.25);
-}
-
-TEST(MatingPrediction, LinkedGenesInCouplingKeepTheParentalCombinations)
-{
-    CTestConfig config("[genes Main]\n"
-                       "gene A A1, A2\n"
-                       "gene B B1, B2\n"
-                       "link A B 10\n");
-    CGeneticsSection* genes = config.Section(0);
-    Mating mating(genes, ParseGenotype(genes, "A1,A2 B1,B2", SEX_FEMALE), ParseGenotype(genes, "A1A1 B1B1", SEX_MALE));
-    ASSERT_EQ(mating.result.GetOffspringCount(), 4) << DescribeOffspring(mating.result);
-    EXPECT_NEAR(OffspringShare(mating.result, "A1A1 B1B1"), 0.45, 1e-12);
-    EXPECT_NEAR(OffspringShare(mating.result, "A1A2 B1B2"), 0.45, 1e-12);
-    EXPECT_NEAR(OffspringShare(mating.result, "A1A1 B1B2"), 0.05, 1e-12);
-    EXPECT_NEAR(OffspringShare(mating.result, "A1A2 B1B1"), 0.05, 1e-12);
-}
-
-TEST(MatingPrediction, LinkedGenesInRepulsionAndSexSpecificCrossover)
-{
-    CTestConfig config("[genes Main]\n"
-                       "gene A A1, A2\n"
-                       "gene B B1, B2\n"
-                       "link A B 10 30\n");
-    CGeneticsSection* genes = config.Section(0);
-    // Repulsion in the mother (A1 with B2 on her maternal chromosome): 10 percent crossover.
-    Mating mother(genes, ParseGenotype(genes, "A1,A2 B2,B1", SEX_FEMALE), ParseGenotype(genes, "A1A1 B1B1", SEX_MALE));
-    EXPECT_NEAR(OffspringShare(mother.result, "A1A1 B1B2"), 0.45, 1e-12);
-    EXPECT_NEAR(OffspringShare(mother.result, "A1A2 B1B1"), 0.45, 1e-12);
-    EXPECT_NEAR(OffspringShare(mother.result, "A1A1 B1B1"), 0.05, 1e-12);
-    // Coupling in the father: his crossover rate is 30 percent.
-    Mating father(genes, ParseGenotype(genes, "A1A1 B1B1", SEX_FEMALE), ParseGenotype(genes, "A1,A2 B1,B2", SEX_MALE));
-    EXPECT_NEAR(OffspringShare(father.result, "A1A2 B1B2"), 0.35, 1e-12);
-    EXPECT_NEAR(OffspringShare(father.result, "A1A1 B1B2"), 0.15, 1e-12);
-}
-
-TEST(MatingPrediction, LinkedChainIsListedOnceWhateverItsAlleleOrder)
-{
-    CTestConfig config("[genes Main]\n"
-                       "gene A A1, A2\n"
-                       "gene B B1, B2\n"
-                       "link A B 0\n");
-    CGeneticsSection* genes = config.Section(0);
-    Mating mating(genes, ParseGenotype(genes, "A1,A2 B1,B2", SEX_FEMALE), ParseGenotype(genes, "A1,A2 B1,B2", SEX_MALE));
-    // Without chain-wise ordering A1A2 B1B2 and A2A1 B2B1 would be two lines of 0.25.
-    ASSERT_EQ(mating.result.GetOffspringCount(), 3) << DescribeOffspring(mating.result);
-    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "A1A2 B1B2"), 0.5);
-    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "A1A1 B1B1"), 0.25);
-    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "A2A2 B2B2"), 0.25);
-}
-
-TEST(MatingPrediction, RepulsionChainKeepsItsPhaseInCanonicalOrder)
-{
-    CTestConfig config("[genes Main]\n"
-                       "gene A A1, A2\n"
-                       "gene B B1, B2\n"
-                       "link A B 0\n");
-    CGeneticsSection* genes = config.Section(0);
-    // Both parents carry A1 with B2 and A2 with B1: the double heterozygote
-    // A1B2/A2B1 keeps its phase and is not the coupling one A1B1/A2B2.
-    Mating mating(genes, ParseGenotype(genes, "A1,A2 B2,B1", SEX_FEMALE), ParseGenotype(genes, "A1,A2 B2,B1", SEX_MALE));
-    ASSERT_EQ(mating.result.GetOffspringCount(), 3) << DescribeOffspring(mating.result);
-    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "A1A2 B2B1"), 0.5);
-    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "A1A1 B2B2"), 0.25);
-    EXPECT_DOUBLE_EQ(OffspringShare(mating.result, "A2A2 B1B1"), 0.25);
 }
 
 TEST(MatingPrediction, NegligibleSharesAreCutAfterEqualGenotypesAreMerged)

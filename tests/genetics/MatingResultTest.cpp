@@ -58,6 +58,17 @@ protected:
         return offspring;
     }
 
+    // Collates the texts into two phenotype items: the first with its share,
+    // and the second.
+    void ExpectTwoPhenotypes(const char* first, double firstShare, const char* second)
+    {
+        m_result.CollateTexts();
+        ASSERT_EQ(m_result.GetItemCount(RESULT_LIST_PHENOTYPES), 2);
+        EXPECT_TEXT(m_result.GetItem(RESULT_LIST_PHENOTYPES, 0)->m_strText, first);
+        EXPECT_DOUBLE_EQ(m_result.GetItem(RESULT_LIST_PHENOTYPES, 0)->m_dProbability, firstShare);
+        EXPECT_TEXT(m_result.GetItem(RESULT_LIST_PHENOTYPES, 1)->m_strText, second);
+    }
+
     CStringArray& ListLines(int list)
     {
         m_result.FormatList(list, m_lines);
@@ -75,11 +86,7 @@ TEST_F(MatingResultTest, EqualPhenotypesOfBothSexesBecomeOneItem)
     Add("BB EE", 0.25, SEX_FEMALE);
     Add("Bb EE", 0.5, SEX_MALE);
     Add("bb EE", 0.25, SEX_EITHER);
-    m_result.CollateTexts();
-    ASSERT_EQ(m_result.GetItemCount(RESULT_LIST_PHENOTYPES), 2);
-    EXPECT_TEXT(m_result.GetItem(RESULT_LIST_PHENOTYPES, 0)->m_strText, "Black");
-    EXPECT_DOUBLE_EQ(m_result.GetItem(RESULT_LIST_PHENOTYPES, 0)->m_dProbability, 0.75);
-    EXPECT_TEXT(m_result.GetItem(RESULT_LIST_PHENOTYPES, 1)->m_strText, "Brown");
+    ExpectTwoPhenotypes("Black", 0.75, "Brown");
 }
 
 TEST_F(MatingResultTest, AnItemTakesAtMostOneSexSuffixPartner)
@@ -87,11 +94,7 @@ TEST_F(MatingResultTest, AnItemTakesAtMostOneSexSuffixPartner)
     Add("BB EE", 0.2, SEX_EITHER);
     Add("BB DD EE", 0.3, SEX_FEMALE);
     Add("BB Dd EE", 0.5, SEX_MALE);
-    m_result.CollateTexts();
-    ASSERT_EQ(m_result.GetItemCount(RESULT_LIST_PHENOTYPES), 2);
-    EXPECT_TEXT(m_result.GetItem(RESULT_LIST_PHENOTYPES, 0)->m_strText, "Black");
-    EXPECT_DOUBLE_EQ(m_result.GetItem(RESULT_LIST_PHENOTYPES, 0)->m_dProbability, 0.5);
-    EXPECT_TEXT(m_result.GetItem(RESULT_LIST_PHENOTYPES, 1)->m_strText, "Black (M)");
+    ExpectTwoPhenotypes("Black", 0.5, "Black (M)");
 }
 
 TEST_F(MatingResultTest, FemaleAndMaleItemsMergeBeforeAPlainOne)
@@ -99,11 +102,7 @@ TEST_F(MatingResultTest, FemaleAndMaleItemsMergeBeforeAPlainOne)
     Add("BB DD EE", 0.3, SEX_FEMALE);
     Add("BB Dd EE", 0.5, SEX_MALE);
     Add("BB EE", 0.2, SEX_EITHER);
-    m_result.CollateTexts();
-    ASSERT_EQ(m_result.GetItemCount(RESULT_LIST_PHENOTYPES), 2);
-    EXPECT_TEXT(m_result.GetItem(RESULT_LIST_PHENOTYPES, 0)->m_strText, "Black");
-    EXPECT_DOUBLE_EQ(m_result.GetItem(RESULT_LIST_PHENOTYPES, 0)->m_dProbability, 0.8);
-    EXPECT_TEXT(m_result.GetItem(RESULT_LIST_PHENOTYPES, 1)->m_strText, "Black");
+    ExpectTwoPhenotypes("Black", 0.8, "Black");
 }
 
 TEST_F(MatingResultTest, NoCarriedTraitsIsWrittenAsNoneWithTheSexSuffix)

@@ -141,3 +141,26 @@ CString DescribeOffspring(const CMatingResult& result)
     }
     return text;
 }
+
+double TotalShare(const CMatingResult& result)
+{
+    double sum = 0;
+    for (int i = 0; i < result.GetOffspringCount(); i++)
+        sum += result.GetOffspring(i)->m_dProbability;
+    return sum;
+}
+
+CString ManyHeterozygousGenes(int count, CString& heterozygous)
+{
+    CString text = "[genes Main]\n";
+    heterozygous.Empty();
+    for (int i = 0; i < count; i++)
+    {
+        CString line;
+        line.Format("gene G%d P%d, q%d\n", i, i, i);
+        text += line;
+        line.Format("P%d,q%d ", i, i);
+        heterozygous += line;
+    }
+    return text;
+}

@@ -20,3 +20,10 @@ const CPredictedOffspring* FindPredicted(const CMatingResult& result, const char
 double ItemShare(const CMatingResult& result, int list, const char* text);
 // A genotype text of the result's offspring, in list order, for messages.
 CString DescribeOffspring(const CMatingResult& result);
+
+// The summed share of all offspring.
+double TotalShare(const CMatingResult& result);
+
+// A genes section of genes G0, G1, ... with the alleles Pi and qi; the
+// genotype heterozygous in all of them in heterozygous.
+CString ManyHeterozygousGenes(int count, CString& heterozygous);
