@@ -2,6 +2,7 @@
 
 #include "foundation/files/LittleEndian.h"
 
+#include <array>
 #include <cstddef>
 #include <cstring>
 
@@ -30,159 +31,6 @@ struct Record
         return offset <= size && count * item <= size - offset;
     }
 };
-
-// The fixed part of each record kind, as the player reads it.
-DWORD MinimumSize(DWORD type)
-{
-    switch (type)
-    {
-    case EMR_HEADER:
-        return 88;
-    case EMR_POLYBEZIER:
-    case EMR_POLYGON:
-    case EMR_POLYLINE:
-    case EMR_POLYBEZIERTO:
-    case EMR_POLYLINETO:
-    case EMR_POLYBEZIER16:
-    case EMR_POLYGON16:
-    case EMR_POLYLINE16:
-    case EMR_POLYBEZIERTO16:
-    case EMR_POLYLINETO16:
-    case EMR_POLYDRAW:
-    case EMR_POLYDRAW16:
-        return 28;
-    case EMR_POLYPOLYLINE:
-    case EMR_POLYPOLYGON:
-    case EMR_POLYPOLYLINE16:
-    case EMR_POLYPOLYGON16:
-        return 32;
-    case EMR_SETWINDOWEXTEX:
-    case EMR_SETWINDOWORGEX:
-    case EMR_SETVIEWPORTEXTEX:
-    case EMR_SETVIEWPORTORGEX:
-    case EMR_SETBRUSHORGEX:
-    case EMR_OFFSETCLIPRGN:
-    case EMR_MOVETOEX:
-    case EMR_LINETO:
-        return 16;
-    case EMR_EOF:
-    case EMR_SETPIXELV:
-        return 20;
-    case EMR_SETMAPPERFLAGS:
-    case EMR_SETMAPMODE:
-    case EMR_SETBKMODE:
-    case EMR_SETPOLYFILLMODE:
-    case EMR_SETROP2:
-    case EMR_SETSTRETCHBLTMODE:
-    case EMR_SETTEXTALIGN:
-    case EMR_SETTEXTCOLOR:
-    case EMR_SETBKCOLOR:
-    case EMR_RESTOREDC:
-    case EMR_SELECTOBJECT:
-    case EMR_DELETEOBJECT:
-    case EMR_SELECTPALETTE:
-    case EMR_SETARCDIRECTION:
-    case EMR_SETMITERLIMIT:
-    case EMR_SELECTCLIPPATH:
-    case EMR_GDICOMMENT:
-    case EMR_SETICMMODE:
-    case EMR_SETCOLORSPACE:
-    case EMR_DELETECOLORSPACE:
-    case EMR_SETLAYOUT:
-        return 12;
-    case EMR_SETCOLORADJUSTMENT:
-        return sizeof(EMRSETCOLORADJUSTMENT);
-    case EMR_EXCLUDECLIPRECT:
-    case EMR_INTERSECTCLIPRECT:
-    case EMR_SCALEVIEWPORTEXTEX:
-    case EMR_SCALEWINDOWEXTEX:
-    case EMR_ELLIPSE:
-    case EMR_RECTANGLE:
-    case EMR_FILLPATH:
-    case EMR_STROKEANDFILLPATH:
-    case EMR_STROKEPATH:
-    case EMR_COLORCORRECTPALETTE:
-        return 24;
-    case EMR_SETWORLDTRANSFORM:
-        return sizeof(EMRSETWORLDTRANSFORM);
-    case EMR_MODIFYWORLDTRANSFORM:
-        return sizeof(EMRMODIFYWORLDTRANSFORM);
-    case EMR_CREATEPEN:
-        return sizeof(EMRCREATEPEN);
-    case EMR_CREATEBRUSHINDIRECT:
-        return sizeof(EMRCREATEBRUSHINDIRECT);
-    case EMR_ANGLEARC:
-        return sizeof(EMRANGLEARC);
-    case EMR_ROUNDRECT:
-        return sizeof(EMRROUNDRECT);
-    case EMR_ARC:
-    case EMR_CHORD:
-    case EMR_PIE:
-    case EMR_ARCTO:
-        return sizeof(EMRARC);
-    case EMR_CREATEPALETTE:
-        return 16;
-    case EMR_SETPALETTEENTRIES:
-        return 20;
-    case EMR_RESIZEPALETTE:
-        return sizeof(EMRRESIZEPALETTE);
-    case EMR_EXTFLOODFILL:
-        return sizeof(EMREXTFLOODFILL);
-    case EMR_FILLRGN:
-        return 32;
-    case EMR_FRAMERGN:
-        return 40;
-    case EMR_INVERTRGN:
-    case EMR_PAINTRGN:
-        return 28;
-    case EMR_EXTSELECTCLIPRGN:
-        return 16;
-    case EMR_BITBLT:
-        return sizeof(EMRBITBLT);
-    case EMR_STRETCHBLT:
-        return sizeof(EMRSTRETCHBLT);
-    case EMR_MASKBLT:
-        return sizeof(EMRMASKBLT);
-    case EMR_PLGBLT:
-        return sizeof(EMRPLGBLT);
-    case EMR_SETDIBITSTODEVICE:
-        return sizeof(EMRSETDIBITSTODEVICE);
-    case EMR_STRETCHDIBITS:
-        return sizeof(EMRSTRETCHDIBITS);
-    case EMR_EXTCREATEFONTINDIRECTW:
-        return 12 + sizeof(LOGFONTW);
-    case EMR_EXTTEXTOUTA:
-    case EMR_EXTTEXTOUTW:
-        return sizeof(EMREXTTEXTOUTA);
-    case EMR_CREATEMONOBRUSH:
-        return sizeof(EMRCREATEMONOBRUSH);
-    case EMR_CREATEDIBPATTERNBRUSHPT:
-        return sizeof(EMRCREATEDIBPATTERNBRUSHPT);
-    case EMR_EXTCREATEPEN:
-        return offsetof(EMREXTCREATEPEN, elp.elpStyleEntry);
-    case EMR_POLYTEXTOUTA:
-    case EMR_POLYTEXTOUTW:
-        return offsetof(EMRPOLYTEXTOUTA, aemrtext);
-    case EMR_CREATECOLORSPACE:
-        return sizeof(EMRCREATECOLORSPACE);
-    case EMR_CREATECOLORSPACEW:
-        return offsetof(EMRCREATECOLORSPACEW, Data);
-    case EMR_PIXELFORMAT:
-        return sizeof(EMRPIXELFORMAT);
-    case EMR_SETICMPROFILEA:
-    case EMR_SETICMPROFILEW:
-    case EMR_COLORMATCHTOTARGETW:
-        return 20;
-    case EMR_ALPHABLEND:
-        return sizeof(EMRALPHABLEND);
-    case EMR_TRANSPARENTBLT:
-        return sizeof(EMRTRANSPARENTBLT);
-    case EMR_GRADIENTFILL:
-        return offsetof(EMRGRADIENTFILL, Ver);
-    default:
-        return 8;
-    }
-}
 
 bool IsObjectIndex(DWORD index, DWORD handles, bool stockAllowed)
 {
@@ -286,130 +134,278 @@ bool IsPolyPolySound(const Record& r, unsigned long long pointSize)
     return total <= points;
 }
 
-bool IsRecordSound(DWORD type, const Record& r, DWORD handles)
+// The checks of what a record names beyond its fixed part: counts of
+// points, texts and palette entries, object indexes, embedded bitmaps and
+// regions. Each answers whether the record holds all that the player reads.
+typedef bool (*RecordCheck)(const Record& r, DWORD handles);
+
+template <DWORD PointSize>
+bool HasPoints(const Record& r, DWORD)
 {
-    switch (type)
-    {
-    case EMR_POLYBEZIER:
-    case EMR_POLYGON:
-    case EMR_POLYLINE:
-    case EMR_POLYBEZIERTO:
-    case EMR_POLYLINETO:
-        return r.Holds(28, r.At(24), 8);
-    case EMR_POLYBEZIER16:
-    case EMR_POLYGON16:
-    case EMR_POLYLINE16:
-    case EMR_POLYBEZIERTO16:
-    case EMR_POLYLINETO16:
-        return r.Holds(28, r.At(24), 4);
-    case EMR_POLYDRAW:
-        return r.Holds(28, r.At(24), 9);
-    case EMR_POLYDRAW16:
-        return r.Holds(28, r.At(24), 5);
-    case EMR_POLYPOLYLINE:
-    case EMR_POLYPOLYGON:
-        return IsPolyPolySound(r, 8);
-    case EMR_POLYPOLYLINE16:
-    case EMR_POLYPOLYGON16:
-        return IsPolyPolySound(r, 4);
-    case EMR_SELECTOBJECT:
-    case EMR_DELETEOBJECT:
-    case EMR_SELECTPALETTE:
-    case EMR_SETCOLORSPACE:
-    case EMR_DELETECOLORSPACE:
-        return IsObjectIndex(r.At(8), handles, true);
-    case EMR_CREATEPEN:
-    case EMR_CREATEBRUSHINDIRECT:
-    case EMR_EXTCREATEFONTINDIRECTW:
-    case EMR_CREATECOLORSPACE:
-    case EMR_CREATECOLORSPACEW:
-    case EMR_RESIZEPALETTE:
-        return IsObjectIndex(r.At(8), handles, false);
-    case EMR_CREATEPALETTE:
-        return IsObjectIndex(r.At(8), handles, false) && r.Holds(16, r.WordAt(14), 4);
-    case EMR_SETPALETTEENTRIES:
-        return IsObjectIndex(r.At(8), handles, false) && r.Holds(20, r.At(16), 4);
-    case EMR_CREATEMONOBRUSH:
-        return IsObjectIndex(r.At(8), handles, false) &&
-               IsBitmapSound(r, offsetof(EMRCREATEMONOBRUSH, offBmi), BitmapAlwaysRead,
-                             r.At(offsetof(EMRCREATEMONOBRUSH, iUsage)) != PaletteIndices);
-    case EMR_CREATEDIBPATTERNBRUSHPT:
-        return IsObjectIndex(r.At(8), handles, false) && IsBitmapSound(r, offsetof(EMRCREATEDIBPATTERNBRUSHPT, offBmi));
-    case EMR_EXTCREATEPEN: {
-        // Only a pen with a bitmap pattern has its bitmap read.
-        const DWORD style = r.At(offsetof(EMREXTCREATEPEN, elp.elpBrushStyle));
-        const BitmapUse use =
-            style == BS_DIBPATTERN || style == BS_DIBPATTERNPT ? BitmapAlwaysRead : BitmapReadWhenPlaced;
-        return IsObjectIndex(r.At(8), handles, false) && IsBitmapSound(r, offsetof(EMREXTCREATEPEN, offBmi), use) &&
-               r.Holds(offsetof(EMREXTCREATEPEN, elp.elpStyleEntry), r.At(offsetof(EMREXTCREATEPEN, elp.elpNumEntries)),
-                       4);
-    }
-    case EMR_GDICOMMENT:
-        return r.Holds(12, r.At(8));
-    case EMR_FILLRGN:
-        return IsObjectIndex(r.At(28), handles, true) && IsRegionSound(r, 24, 32);
-    case EMR_FRAMERGN:
-        return IsObjectIndex(r.At(28), handles, true) && IsRegionSound(r, 24, 40);
-    case EMR_INVERTRGN:
-    case EMR_PAINTRGN:
-        return IsRegionSound(r, 24, 28);
-    case EMR_EXTSELECTCLIPRGN:
-        return IsRegionSound(r, 8, 16);
-    case EMR_BITBLT:
-        return IsBitmapSound(r, offsetof(EMRBITBLT, offBmiSrc), BitmapReadWhenPlaced);
-    case EMR_STRETCHBLT:
-        return IsBitmapSound(r, offsetof(EMRSTRETCHBLT, offBmiSrc), BitmapReadWhenPlaced);
-    case EMR_MASKBLT:
-        return IsBitmapSound(r, offsetof(EMRMASKBLT, offBmiSrc), BitmapReadWhenPlaced) &&
-               IsBitmapSound(r, offsetof(EMRMASKBLT, offBmiMask));
-    case EMR_PLGBLT:
-        return IsBitmapSound(r, offsetof(EMRPLGBLT, offBmiSrc), BitmapReadWhenPlaced) &&
-               IsBitmapSound(r, offsetof(EMRPLGBLT, offBmiMask));
-    case EMR_SETDIBITSTODEVICE:
-        return IsBitmapSound(r, offsetof(EMRSETDIBITSTODEVICE, offBmiSrc));
-    case EMR_STRETCHDIBITS:
-        return IsBitmapSound(r, offsetof(EMRSTRETCHDIBITS, offBmiSrc));
-    case EMR_ALPHABLEND:
-        return IsBitmapSound(r, offsetof(EMRALPHABLEND, offBmiSrc), BitmapReadWhenPlaced);
-    case EMR_TRANSPARENTBLT:
-        return IsBitmapSound(r, offsetof(EMRTRANSPARENTBLT, offBmiSrc), BitmapReadWhenPlaced);
-    case EMR_EXTTEXTOUTA:
-        return IsTextSound(r, offsetof(EMREXTTEXTOUTA, emrtext), 1);
-    case EMR_EXTTEXTOUTW:
-        return IsTextSound(r, offsetof(EMREXTTEXTOUTW, emrtext), 2);
-    case EMR_POLYTEXTOUTA:
-    case EMR_POLYTEXTOUTW: {
-        const DWORD count = r.At(offsetof(EMRPOLYTEXTOUTA, cStrings));
-        const DWORD first = offsetof(EMRPOLYTEXTOUTA, aemrtext);
-        if (!r.Holds(first, count, sizeof(EMRTEXT)))
-            return false;
-        for (DWORD i = 0; i < count; ++i)
-            if (!IsTextSound(r, first + i * sizeof(EMRTEXT), type == EMR_POLYTEXTOUTA ? 1 : 2))
-                return false;
-        return true;
-    }
-    case EMR_SETICMPROFILEA:
-    case EMR_SETICMPROFILEW:
-    case EMR_COLORMATCHTOTARGETW:
-        return r.Holds(20, (unsigned long long)r.At(12) + r.At(16));
-    case EMR_GRADIENTFILL: {
-        const DWORD vertices = r.At(24), shapes = r.At(28), mode = r.At(32);
-        const DWORD first = offsetof(EMRGRADIENTFILL, Ver);
-        const unsigned long long shapeSize = mode == GRADIENT_FILL_TRIANGLE ? 12 : 8;
-        if (!r.Holds(first, vertices, sizeof(TRIVERTEX)) ||
-            !r.Holds(first + (unsigned long long)vertices * sizeof(TRIVERTEX), shapes, shapeSize))
-            return false;
-        const DWORD shapesAt = first + vertices * sizeof(TRIVERTEX);
-        for (unsigned long long i = 0; i < shapes * shapeSize / 4; ++i)
-            if (r.At(shapesAt + (DWORD)(4 * i)) >= vertices)
-                return false;
-        return true;
-    }
-    case 108: // small text records are not played here
+    return r.Holds(28, r.At(24), PointSize);
+}
+
+template <DWORD PointSize>
+bool HasPolyPoints(const Record& r, DWORD)
+{
+    return IsPolyPolySound(r, PointSize);
+}
+
+// Selects or deletes an object: a stock object or one of the table.
+bool NamesObject(const Record& r, DWORD handles)
+{
+    return IsObjectIndex(r.At(8), handles, true);
+}
+
+// Makes an object in a place of the table.
+bool MakesObject(const Record& r, DWORD handles)
+{
+    return IsObjectIndex(r.At(8), handles, false);
+}
+
+bool MakesPalette(const Record& r, DWORD handles)
+{
+    return MakesObject(r, handles) && r.Holds(16, r.WordAt(14), 4);
+}
+
+bool SetsPaletteEntries(const Record& r, DWORD handles)
+{
+    return MakesObject(r, handles) && r.Holds(20, r.At(16), 4);
+}
+
+bool MakesMonoBrush(const Record& r, DWORD handles)
+{
+    return MakesObject(r, handles) && IsBitmapSound(r, offsetof(EMRCREATEMONOBRUSH, offBmi), BitmapAlwaysRead,
+                                                    r.At(offsetof(EMRCREATEMONOBRUSH, iUsage)) != PaletteIndices);
+}
+
+bool MakesPatternBrush(const Record& r, DWORD handles)
+{
+    return MakesObject(r, handles) && IsBitmapSound(r, offsetof(EMRCREATEDIBPATTERNBRUSHPT, offBmi));
+}
+
+bool MakesExtendedPen(const Record& r, DWORD handles)
+{
+    // Only a pen with a bitmap pattern has its bitmap read.
+    const DWORD style = r.At(offsetof(EMREXTCREATEPEN, elp.elpBrushStyle));
+    const BitmapUse use = style == BS_DIBPATTERN || style == BS_DIBPATTERNPT ? BitmapAlwaysRead : BitmapReadWhenPlaced;
+    return MakesObject(r, handles) && IsBitmapSound(r, offsetof(EMREXTCREATEPEN, offBmi), use) &&
+           r.Holds(offsetof(EMREXTCREATEPEN, elp.elpStyleEntry), r.At(offsetof(EMREXTCREATEPEN, elp.elpNumEntries)), 4);
+}
+
+bool HasComment(const Record& r, DWORD)
+{
+    return r.Holds(12, r.At(8));
+}
+
+// A region of the byte size at 'SizeAt' stored at 'DataAt'.
+template <DWORD SizeAt, DWORD DataAt>
+bool HasRegion(const Record& r, DWORD)
+{
+    return IsRegionSound(r, SizeAt, DataAt);
+}
+
+// A region filled or framed with the brush whose index is at byte 28.
+template <DWORD DataAt>
+bool PaintsRegion(const Record& r, DWORD handles)
+{
+    return IsObjectIndex(r.At(28), handles, true) && IsRegionSound(r, 24, DataAt);
+}
+
+template <DWORD OffsetsAt>
+bool HasBitmap(const Record& r, DWORD)
+{
+    return IsBitmapSound(r, OffsetsAt);
+}
+
+// A blit whose source bitmap may be left out.
+template <DWORD SourceAt>
+bool BlitsSource(const Record& r, DWORD)
+{
+    return IsBitmapSound(r, SourceAt, BitmapReadWhenPlaced);
+}
+
+template <DWORD SourceAt, DWORD MaskAt>
+bool BlitsSourceAndMask(const Record& r, DWORD)
+{
+    return IsBitmapSound(r, SourceAt, BitmapReadWhenPlaced) && IsBitmapSound(r, MaskAt);
+}
+
+template <DWORD CharSize>
+bool HasText(const Record& r, DWORD)
+{
+    return IsTextSound(r, offsetof(EMREXTTEXTOUTA, emrtext), CharSize);
+}
+
+template <DWORD CharSize>
+bool HasTexts(const Record& r, DWORD)
+{
+    const DWORD count = r.At(offsetof(EMRPOLYTEXTOUTA, cStrings));
+    const DWORD first = offsetof(EMRPOLYTEXTOUTA, aemrtext);
+    if (!r.Holds(first, count, sizeof(EMRTEXT)))
         return false;
-    default:
-        return true;
-    }
+    for (DWORD i = 0; i < count; ++i)
+        if (!IsTextSound(r, first + i * sizeof(EMRTEXT), CharSize))
+            return false;
+    return true;
+}
+
+// A colour profile's name and data.
+bool HasProfile(const Record& r, DWORD)
+{
+    return r.Holds(20, (unsigned long long)r.At(12) + r.At(16));
+}
+
+bool HasGradient(const Record& r, DWORD)
+{
+    const DWORD vertices = r.At(24), shapes = r.At(28), mode = r.At(32);
+    const DWORD first = offsetof(EMRGRADIENTFILL, Ver);
+    const unsigned long long shapeSize = mode == GRADIENT_FILL_TRIANGLE ? 12 : 8;
+    if (!r.Holds(first, vertices, sizeof(TRIVERTEX)) ||
+        !r.Holds(first + (unsigned long long)vertices * sizeof(TRIVERTEX), shapes, shapeSize))
+        return false;
+    const DWORD shapesAt = first + vertices * sizeof(TRIVERTEX);
+    for (unsigned long long i = 0; i < shapes * shapeSize / 4; ++i)
+        if (r.At(shapesAt + (DWORD)(4 * i)) >= vertices)
+            return false;
+    return true;
+}
+
+bool NeverPlayed(const Record&, DWORD)
+{
+    return false;
+}
+
+// What the player reads of each record kind: the fixed part, and what the
+// check looks at beyond it (none: the fixed part is all). A kind not listed
+// is read no further than its type and size.
+struct RecordRule
+{
+    DWORD type;
+    DWORD minimumSize;
+    RecordCheck check;
+};
+
+// Small text records are not played here.
+const DWORD SmallTextRecord = 108;
+
+const RecordRule RecordRules[] = {
+    {EMR_HEADER, 88, NULL},
+    {EMR_POLYBEZIER, 28, HasPoints<8>},
+    {EMR_POLYGON, 28, HasPoints<8>},
+    {EMR_POLYLINE, 28, HasPoints<8>},
+    {EMR_POLYBEZIERTO, 28, HasPoints<8>},
+    {EMR_POLYLINETO, 28, HasPoints<8>},
+    {EMR_POLYPOLYLINE, 32, HasPolyPoints<8>},
+    {EMR_POLYPOLYGON, 32, HasPolyPoints<8>},
+    {EMR_SETWINDOWEXTEX, 16, NULL},
+    {EMR_SETWINDOWORGEX, 16, NULL},
+    {EMR_SETVIEWPORTEXTEX, 16, NULL},
+    {EMR_SETVIEWPORTORGEX, 16, NULL},
+    {EMR_SETBRUSHORGEX, 16, NULL},
+    {EMR_EOF, 20, NULL}, // its palette is checked against the header
+    {EMR_SETPIXELV, 20, NULL},
+    {EMR_SETMAPPERFLAGS, 12, NULL},
+    {EMR_SETMAPMODE, 12, NULL},
+    {EMR_SETBKMODE, 12, NULL},
+    {EMR_SETPOLYFILLMODE, 12, NULL},
+    {EMR_SETROP2, 12, NULL},
+    {EMR_SETSTRETCHBLTMODE, 12, NULL},
+    {EMR_SETTEXTALIGN, 12, NULL},
+    {EMR_SETCOLORADJUSTMENT, sizeof(EMRSETCOLORADJUSTMENT), NULL},
+    {EMR_SETTEXTCOLOR, 12, NULL},
+    {EMR_SETBKCOLOR, 12, NULL},
+    {EMR_OFFSETCLIPRGN, 16, NULL},
+    {EMR_MOVETOEX, 16, NULL},
+    {EMR_EXCLUDECLIPRECT, 24, NULL},
+    {EMR_INTERSECTCLIPRECT, 24, NULL},
+    {EMR_SCALEVIEWPORTEXTEX, 24, NULL},
+    {EMR_SCALEWINDOWEXTEX, 24, NULL},
+    {EMR_RESTOREDC, 12, NULL},
+    {EMR_SETWORLDTRANSFORM, sizeof(EMRSETWORLDTRANSFORM), NULL},
+    {EMR_MODIFYWORLDTRANSFORM, sizeof(EMRMODIFYWORLDTRANSFORM), NULL},
+    {EMR_SELECTOBJECT, 12, NamesObject},
+    {EMR_CREATEPEN, sizeof(EMRCREATEPEN), MakesObject},
+    {EMR_CREATEBRUSHINDIRECT, sizeof(EMRCREATEBRUSHINDIRECT), MakesObject},
+    {EMR_DELETEOBJECT, 12, NamesObject},
+    {EMR_ANGLEARC, sizeof(EMRANGLEARC), NULL},
+    {EMR_ELLIPSE, 24, NULL},
+    {EMR_RECTANGLE, 24, NULL},
+    {EMR_ROUNDRECT, sizeof(EMRROUNDRECT), NULL},
+    {EMR_ARC, sizeof(EMRARC), NULL},
+    {EMR_CHORD, sizeof(EMRARC), NULL},
+    {EMR_PIE, sizeof(EMRARC), NULL},
+    {EMR_SELECTPALETTE, 12, NamesObject},
+    {EMR_CREATEPALETTE, 16, MakesPalette},
+    {EMR_SETPALETTEENTRIES, 20, SetsPaletteEntries},
+    {EMR_RESIZEPALETTE, sizeof(EMRRESIZEPALETTE), MakesObject},
+    {EMR_EXTFLOODFILL, sizeof(EMREXTFLOODFILL), NULL},
+    {EMR_LINETO, 16, NULL},
+    {EMR_ARCTO, sizeof(EMRARC), NULL},
+    {EMR_POLYDRAW, 28, HasPoints<9>},
+    {EMR_SETARCDIRECTION, 12, NULL},
+    {EMR_SETMITERLIMIT, 12, NULL},
+    {EMR_FILLPATH, 24, NULL},
+    {EMR_STROKEANDFILLPATH, 24, NULL},
+    {EMR_STROKEPATH, 24, NULL},
+    {EMR_SELECTCLIPPATH, 12, NULL},
+    {EMR_GDICOMMENT, 12, HasComment},
+    {EMR_FILLRGN, 32, PaintsRegion<32>},
+    {EMR_FRAMERGN, 40, PaintsRegion<40>},
+    {EMR_INVERTRGN, 28, HasRegion<24, 28>},
+    {EMR_PAINTRGN, 28, HasRegion<24, 28>},
+    {EMR_EXTSELECTCLIPRGN, 16, HasRegion<8, 16>},
+    {EMR_BITBLT, sizeof(EMRBITBLT), BlitsSource<offsetof(EMRBITBLT, offBmiSrc)>},
+    {EMR_STRETCHBLT, sizeof(EMRSTRETCHBLT), BlitsSource<offsetof(EMRSTRETCHBLT, offBmiSrc)>},
+    {EMR_MASKBLT, sizeof(EMRMASKBLT),
+     BlitsSourceAndMask<offsetof(EMRMASKBLT, offBmiSrc), offsetof(EMRMASKBLT, offBmiMask)>},
+    {EMR_PLGBLT, sizeof(EMRPLGBLT),
+     BlitsSourceAndMask<offsetof(EMRPLGBLT, offBmiSrc), offsetof(EMRPLGBLT, offBmiMask)>},
+    {EMR_SETDIBITSTODEVICE, sizeof(EMRSETDIBITSTODEVICE), HasBitmap<offsetof(EMRSETDIBITSTODEVICE, offBmiSrc)>},
+    {EMR_STRETCHDIBITS, sizeof(EMRSTRETCHDIBITS), HasBitmap<offsetof(EMRSTRETCHDIBITS, offBmiSrc)>},
+    {EMR_EXTCREATEFONTINDIRECTW, 12 + sizeof(LOGFONTW), MakesObject},
+    {EMR_EXTTEXTOUTA, sizeof(EMREXTTEXTOUTA), HasText<1>},
+    {EMR_EXTTEXTOUTW, sizeof(EMREXTTEXTOUTA), HasText<2>},
+    {EMR_POLYBEZIER16, 28, HasPoints<4>},
+    {EMR_POLYGON16, 28, HasPoints<4>},
+    {EMR_POLYLINE16, 28, HasPoints<4>},
+    {EMR_POLYBEZIERTO16, 28, HasPoints<4>},
+    {EMR_POLYLINETO16, 28, HasPoints<4>},
+    {EMR_POLYPOLYLINE16, 32, HasPolyPoints<4>},
+    {EMR_POLYPOLYGON16, 32, HasPolyPoints<4>},
+    {EMR_POLYDRAW16, 28, HasPoints<5>},
+    {EMR_CREATEMONOBRUSH, sizeof(EMRCREATEMONOBRUSH), MakesMonoBrush},
+    {EMR_CREATEDIBPATTERNBRUSHPT, sizeof(EMRCREATEDIBPATTERNBRUSHPT), MakesPatternBrush},
+    {EMR_EXTCREATEPEN, offsetof(EMREXTCREATEPEN, elp.elpStyleEntry), MakesExtendedPen},
+    {EMR_POLYTEXTOUTA, offsetof(EMRPOLYTEXTOUTA, aemrtext), HasTexts<1>},
+    {EMR_POLYTEXTOUTW, offsetof(EMRPOLYTEXTOUTA, aemrtext), HasTexts<2>},
+    {EMR_SETICMMODE, 12, NULL},
+    {EMR_CREATECOLORSPACE, sizeof(EMRCREATECOLORSPACE), MakesObject},
+    {EMR_SETCOLORSPACE, 12, NamesObject},
+    {EMR_DELETECOLORSPACE, 12, NamesObject},
+    {EMR_PIXELFORMAT, sizeof(EMRPIXELFORMAT), NULL},
+    {SmallTextRecord, 8, NeverPlayed},
+    {EMR_COLORCORRECTPALETTE, 24, NULL},
+    {EMR_SETICMPROFILEA, 20, HasProfile},
+    {EMR_SETICMPROFILEW, 20, HasProfile},
+    {EMR_ALPHABLEND, sizeof(EMRALPHABLEND), BlitsSource<offsetof(EMRALPHABLEND, offBmiSrc)>},
+    {EMR_SETLAYOUT, 12, NULL},
+    {EMR_TRANSPARENTBLT, sizeof(EMRTRANSPARENTBLT), BlitsSource<offsetof(EMRTRANSPARENTBLT, offBmiSrc)>},
+    {EMR_GRADIENTFILL, offsetof(EMRGRADIENTFILL, Ver), HasGradient},
+    {EMR_COLORMATCHTOTARGETW, 20, HasProfile},
+    {EMR_CREATECOLORSPACEW, offsetof(EMRCREATECOLORSPACEW, Data), MakesObject},
+};
+
+// The rule of a record kind; null for a kind not listed.
+const RecordRule* FindRecordRule(DWORD type)
+{
+    static const std::array<const RecordRule*, EMR_MAX + 1> byType = [] {
+        std::array<const RecordRule*, EMR_MAX + 1> rules = {};
+        for (const RecordRule& rule : RecordRules)
+            rules[rule.type] = &rule;
+        return rules;
+    }();
+    return type < byType.size() ? byType[type] : NULL;
 }
 
 // The header's sizes within what a picture can mean: a frame within 100 m
@@ -457,7 +453,8 @@ BOOL IsEnhMetafileSound(const BYTE* data, DWORD length)
         std::memcpy(&record.size, data + offset + 4, 4);
         if (record.size < 8 || record.size % 4 != 0 || record.size > length - offset)
             return FALSE;
-        if ((offset == 0) != (type == EMR_HEADER) || record.size < MinimumSize(type))
+        const RecordRule* rule = FindRecordRule(type);
+        if ((offset == 0) != (type == EMR_HEADER) || record.size < (rule != NULL ? rule->minimumSize : 8))
             return FALSE;
         if (type == EMR_EOF)
         {
@@ -467,7 +464,7 @@ BOOL IsEnhMetafileSound(const BYTE* data, DWORD length)
                 return FALSE;
             ended = true;
         }
-        else if (!IsRecordSound(type, record, header.nHandles))
+        else if (rule != NULL && rule->check != NULL && !rule->check(record, header.nHandles))
             return FALSE;
         offset += record.size;
     }

@@ -140,39 +140,56 @@ BOOL CPicture::DrawInRect(CDC* dc, const RECT& area, const RECT& clip, POINT ori
     return result;
 }
 
+namespace
+{
+// What 'ask' answers of whichever metafile is loaded; 'none' when neither is.
+// Both kinds answer the same questions of size and scale.
+template <typename Result, typename Ask>
+Result AskLoadedMetafile(const CMetafilePicture& metafile, const CEnhMetafilePicture& enhMetafile, Ask ask, Result none)
+{
+    if (metafile.IsLoaded())
+        return ask(metafile);
+    if (enhMetafile.IsLoaded())
+        return ask(enhMetafile);
+    return none;
+}
+} // namespace
+
 CSize CPicture::GetScaledSize(double sx, double sy) const
 {
     if (m_dib.IsLoaded())
         return m_dib.GetScaledSize(sx, sy);
-    if (m_metafile.IsLoaded())
-        return CSize((int)(m_metafile.GetWidth() * m_metafile.GetScale() * sx + 0.5),
-                     (int)(m_metafile.GetHeight() * m_metafile.GetScale() * sy + 0.5));
-    if (m_enhMetafile.IsLoaded())
-        return CSize((int)(m_enhMetafile.GetWidth() * m_enhMetafile.GetScale() * sx + 0.5),
-                     (int)(m_enhMetafile.GetHeight() * m_enhMetafile.GetScale() * sy + 0.5));
-    return CSize(1, 1);
+    return AskLoadedMetafile(
+        m_metafile, m_enhMetafile,
+        [=](const auto& loaded) {
+            return CSize((int)(loaded.GetWidth() * loaded.GetScale() * sx + 0.5),
+                         (int)(loaded.GetHeight() * loaded.GetScale() * sy + 0.5));
+        },
+        CSize(1, 1));
 }
 
 double CPicture::GetWidthInInches() const
 {
     if (m_dib.IsLoaded())
         return m_dib.GetWidthInInches();
-    if (m_metafile.IsLoaded())
-        return m_metafile.GetWidth();
-    if (m_enhMetafile.IsLoaded())
-        return m_enhMetafile.GetWidth();
-    return 1.0;
+    return AskLoadedMetafile(
+        m_metafile, m_enhMetafile,
+        [](const auto& loaded) {
+            return loaded.GetWidth();
+        },
+        1.0);
 }
 
 double CPicture::GetHeightInInches() const
 {
     if (m_dib.IsLoaded())
         return m_dib.GetHeightInInches();
-    if (m_metafile.IsLoaded())
-        return m_metafile.GetHeight();
-    if (m_enhMetafile.IsLoaded())
-        return m_enhMetafile.GetHeight();
-    return 1.0;
+    return AskLoadedMetafile(
+        m_metafile, m_enhMetafile,
+        [](const auto& loaded) {
+            return loaded.GetHeight();
+        },
+        1.0);
 }
 
 CPalette* CPicture::GetPalette()
@@ -212,11 +229,12 @@ DWORD CPicture::GetMemorySize() const
 {
     if (m_dib.IsLoaded())
         return m_dib.GetMemorySize();
-    if (m_metafile.IsLoaded())
-        return m_metafile.GetByteSize();
-    if (m_enhMetafile.IsLoaded())
-        return m_enhMetafile.GetByteSize();
-    return 0;
+    return AskLoadedMetafile(
+        m_metafile, m_enhMetafile,
+        [](const auto& loaded) {
+            return loaded.GetByteSize();
+        },
+        (DWORD)0);
 }
 
 BOOL CPicture::IsTwoTone() const

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstring>
 #include <random>
 
@@ -22,9 +23,7 @@ struct DamageCase
     std::function<Bytes()> make;
     std::vector<size_t> sizeFields; // offsets of 32-bit sizes and counts
     int runs;
-    bool draw = true; // draw what loads (the platform's player may take a
-                      // damaged enhanced metafile's geometry for ever: those
-                      // are only loaded)
+    bool draw = true; // draw what loads
 };
 
 void PaintSome(HDC dc)
@@ -43,6 +42,28 @@ void PaintSome(HDC dc)
     ::SelectObject(dc, ::GetStockObject(WHITE_BRUSH));
     ::DeleteObject(pen);
     ::DeleteObject(brush);
+}
+
+// Records whose length follows from counts they hold: polygons, a gradient,
+// a comment and a palette.
+void PaintCountedRecords(HDC dc)
+{
+    POINT points[] = {{0, 0}, {50, 10}, {20, 40}, {60, 60}, {70, 20}, {90, 50}};
+    INT counts[] = {3, 3};
+    ::PolyPolygon(dc, points, counts, 2);
+    TRIVERTEX vertices[2] = {{0, 0, 0xFF00, 0, 0, 0}, {40, 30, 0, 0, 0xFF00, 0}};
+    GRADIENT_RECT rect = {0, 1};
+    ::GdiGradientFill(dc, vertices, 2, &rect, 1, GRADIENT_FILL_RECT_H);
+    ::GdiComment(dc, 8, (const BYTE*)"Kestrova");
+    struct
+    {
+        LOGPALETTE palette;
+        PALETTEENTRY more[3];
+    } block = {{0x300, 4, {{255, 0, 0, 0}}}, {{0, 255, 0, 0}, {0, 0, 255, 0}, {9, 9, 9, 0}}};
+    HPALETTE palette = ::CreatePalette(&block.palette);
+    HPALETTE oldPalette = ::SelectPalette(dc, palette, FALSE);
+    ::SelectPalette(dc, oldPalette, FALSE);
+    ::DeleteObject(palette);
 }
 
 COLORREF Gradient(int x, int y)
@@ -143,94 +164,86 @@ const RECT EmfFrame = {0, 0, 2000, 1600};
 const std::vector<size_t> BmpFields = {2, 10, 14, 18, 22, 28, 30, 34, 46, 50};
 const std::vector<size_t> WmfFields = {6, 10, 14, 22, 28, 32, 34, 40, 46};
 const std::vector<size_t> EmfFields = {4, 8, 24, 32, 48, 52, 56, 60, 64, 72, 76, 80, 84, 88, 92};
+
+// Palette indexes of the bitmaps of 1, 4 and 8 bits.
+COLORREF Checkers(int x, int y)
+{
+    return (COLORREF)((x ^ y) & 1);
+}
+
+COLORREF Grey16Stripes(int x, int y)
+{
+    return (COLORREF)((x + 2 * y) % 16);
+}
+
+COLORREF ThreeStripes(int x, int y)
+{
+    return (COLORREF)((x + y) % 3);
+}
+
+void PaintRegionAndBitmapRecords(HDC dc)
+{
+    PaintRegionRecords(dc);
+    PaintBitmapRecords(dc);
+}
+
+DamageCase BmpCase(const char* name, int bitCount, const std::vector<COLORREF>& table, PixelColour pixel, int runs,
+                   bool topDown = false)
+{
+    return {name,
+            [=] {
+                return MakeBmp(30, 20, bitCount, table, pixel, topDown);
+            },
+            BmpFields, runs};
+}
+
+DamageCase JpegCase(const char* name, JpegKind kind, int runs)
+{
+    return {name,
+            [=] {
+                return MakeJpeg(40, 24, kind, Gradient, 80);
+            },
+            {},
+            runs};
+}
+
+DamageCase WmfCase(const char* name, void (*paint)(HDC), int runs)
+{
+    return {name,
+            [=] {
+                return MakePlaceableWmf(100, 80, 96, paint);
+            },
+            WmfFields, runs};
+}
+
+// The platform's player may take a damaged enhanced metafile's geometry for
+// ever: these are only loaded.
+DamageCase EmfCase(const char* name, void (*paint)(HDC), int runs)
+{
+    return {name,
+            [=] {
+                return MakeEmf(EmfFrame, paint);
+            },
+            EmfFields, runs, false};
+}
 } // namespace
 
 INSTANTIATE_TEST_SUITE_P(
     EveryKind, DamagedPictureTest,
-    ::testing::Values(DamageCase{"bmp1",
-                                 [] {
-                                     return MakeBmp(30, 20, 1, {RGB(0, 0, 0), RGB(255, 255, 255)}, [](int x, int y) {
-                                         return (COLORREF)((x ^ y) & 1);
-                                     });
-                                 },
-                                 BmpFields, 1000},
-                      DamageCase{"bmp4",
-                                 [] {
-                                     return MakeBmp(30, 20, 4, Grey16, [](int x, int y) {
-                                         return (COLORREF)((x + 2 * y) % 16);
-                                     });
-                                 },
-                                 BmpFields, 1000},
-                      DamageCase{"bmp8",
-                                 [] {
-                                     return MakeBmp(30, 20, 8, {RGB(0, 0, 0), RGB(255, 255, 255), RGB(9, 99, 199)},
-                                                    [](int x, int y) {
-                                                        return (COLORREF)((x + y) % 3);
-                                                    });
-                                 },
-                                 BmpFields, 1500},
-                      DamageCase{"bmp16",
-                                 [] {
-                                     return MakeBmp(30, 20, 16, {}, Gradient);
-                                 },
-                                 BmpFields, 1000},
-                      DamageCase{"bmp24",
-                                 [] {
-                                     return MakeBmp(30, 20, 24, {}, Gradient, true);
-                                 },
-                                 BmpFields, 1500},
-                      DamageCase{"bmp32",
-                                 [] {
-                                     return MakeBmp(30, 20, 32, {}, Gradient);
-                                 },
-                                 BmpFields, 1000},
-                      DamageCase{"jpeg",
-                                 [] {
-                                     return MakeJpeg(40, 24, JpegBaseline, Gradient, 80);
-                                 },
-                                 {},
-                                 1500},
-                      DamageCase{"progressive",
-                                 [] {
-                                     return MakeJpeg(40, 24, JpegProgressive, Gradient, 80);
-                                 },
-                                 {},
-                                 1500},
-                      DamageCase{"grey",
-                                 [] {
-                                     return MakeJpeg(40, 24, JpegGrey, Gradient, 80);
-                                 },
-                                 {},
-                                 800},
-                      DamageCase{"cmyk",
-                                 [] {
-                                     return MakeJpeg(40, 24, JpegCmyk, Gradient, 80);
-                                 },
-                                 {},
-                                 800},
-                      DamageCase{"wmf",
-                                 [] {
-                                     return MakePlaceableWmf(100, 80, 96, PaintSome);
-                                 },
-                                 WmfFields, 1500},
-                      DamageCase{"wmf_records",
-                                 [] {
-                                     return MakePlaceableWmf(100, 80, 96, PaintRegionRecords);
-                                 },
-                                 WmfFields, 1000},
-                      DamageCase{"emf",
-                                 [] {
-                                     return MakeEmf(EmfFrame, PaintSome);
-                                 },
-                                 EmfFields, 2000, false},
-                      DamageCase{"emf_records",
-                                 [] {
-                                     return MakeEmf(EmfFrame, [](HDC dc) {
-                                         PaintRegionRecords(dc);
-                                         PaintBitmapRecords(dc);
-                                     });
-                                 },
-                                 EmfFields, 2000, false}),
+    ::testing::Values(BmpCase("bmp1", 1, {RGB(0, 0, 0), RGB(255, 255, 255)}, Checkers, 1000),
+                      BmpCase("bmp4", 4, Grey16, Grey16Stripes, 1000),
+                      BmpCase("bmp8", 8, {RGB(0, 0, 0), RGB(255, 255, 255), RGB(9, 99, 199)}, ThreeStripes, 1500),
+                      BmpCase("bmp16", 16, {}, Gradient, 1000),
+                      BmpCase("bmp24", 24, {}, Gradient, 1500, true),
+                      BmpCase("bmp32", 32, {}, Gradient, 1000),
+                      JpegCase("jpeg", JpegBaseline, 1500),
+                      JpegCase("progressive", JpegProgressive, 1500),
+                      JpegCase("grey", JpegGrey, 800),
+                      JpegCase("cmyk", JpegCmyk, 800),
+                      WmfCase("wmf", PaintSome, 1500),
+                      WmfCase("wmf_records", PaintRegionRecords, 1000),
+                      EmfCase("emf", PaintSome, 2000),
+                      EmfCase("emf_records", PaintRegionAndBitmapRecords, 2000)),
     [](const ::testing::TestParamInfo<DamageCase>& info) {
         return std::string(info.param.name);
     });
@@ -263,7 +276,10 @@ TEST(DamagedSealedPictureTest, DamagedSealedFilesAreNotPictures)
 TEST(DamagedEnhMetafileTest, RecordsThatReachOutsideAreRefused)
 {
     RECT frame = {0, 0, 2000, 1600};
-    const Bytes good = MakeEmf(frame, PaintSome);
+    const Bytes good = MakeEmf(frame, [](HDC dc) {
+        PaintSome(dc);
+        PaintCountedRecords(dc);
+    });
     struct
     {
         DWORD type;
@@ -276,6 +292,13 @@ TEST(DamagedEnhMetafileTest, RecordsThatReachOutsideAreRefused)
         {EMR_EXTTEXTOUTW, 44, 0x100000},   // more characters than the record holds
         {EMR_EXTTEXTOUTW, 48, 0xFFFFFFF0}, // characters outside the record
         {EMR_EOF, 4, 0x10000},             // end record longer than the metafile
+        {EMR_POLYPOLYGON16, 24, 0x10000},  // more polygons than the record holds
+        {EMR_POLYPOLYGON16, 32, 0x10000},  // a polygon of more points than the record holds
+        {EMR_GRADIENTFILL, 24, 0x10000},   // more vertices than the record holds
+        {EMR_GRADIENTFILL, 28, 0x10000},   // more rectangles than the record holds
+        {EMR_GRADIENTFILL, offsetof(EMRGRADIENTFILL, Ver) + 2 * sizeof(TRIVERTEX), 7}, // a vertex that is not there
+        {EMR_GDICOMMENT, 8, 0x10000},        // a comment longer than the record
+        {EMR_CREATEPALETTE, 12, 0xFFFF0300}, // more entries than the record holds
     };
     CPicture picture;
     ASSERT_TRUE(picture.LoadFromMemory(good.data(), (DWORD)good.size(), MakePictureLoadOptions(96, 96)));
