@@ -214,7 +214,9 @@ BOOL IsRecordSound(WORD function, const Record& r, DWORD objects)
     case META_CREATEREGION:
         return IsRegionSound(r);
     case META_DIBCREATEPATTERNBRUSH:
-        return r.count >= 2 && (r[0] == BS_PATTERN ? IsBitmap16Sound(r, 2) : IsDibSound(r, 2));
+        // The pattern is a device-independent bitmap whatever the style
+        // (BS_PATTERN included): the player reads it as one.
+        return r.count >= 2 && IsDibSound(r, 2);
     case META_CREATEPATTERNBRUSH:
         return IsBitmap16Sound(r, 0);
     case META_DIBBITBLT:

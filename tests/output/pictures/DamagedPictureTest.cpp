@@ -242,6 +242,7 @@ INSTANTIATE_TEST_SUITE_P(
                       JpegCase("cmyk", JpegCmyk, 800),
                       WmfCase("wmf", PaintSome, 1500),
                       WmfCase("wmf_records", PaintRegionRecords, 1000),
+                      WmfCase("wmf_bitmaps", PaintBitmapRecords, 1500),
                       EmfCase("emf", PaintSome, 2000),
                       EmfCase("emf_records", PaintRegionAndBitmapRecords, 2000)),
     [](const ::testing::TestParamInfo<DamageCase>& info) {

@@ -57,6 +57,16 @@ TEST(MetafileCheckTest, RecordedBitmapsAndMonochromeBrushesLoadAndDraw)
     canvas.SaveScreenshot("metafile_bitmaps");
 }
 
+// The Windows metafile that the platform records for the same drawing:
+// stretched and plain device-independent bitmaps, blits from a memory DC and
+// pattern brushes, each record with its bitmap.
+TEST(MetafileCheckTest, RecordedWindowsMetafileBitmapsLoadAndDraw)
+{
+    CCanvas canvas(64, 48);
+    EXPECT_GT(DrawnPixels(MakePlaceableWmf(64, 48, 96, PaintBitmapRecords), canvas), 0);
+    canvas.SaveScreenshot("metafile_wmf_bitmaps");
+}
+
 TEST(MetafileCheckTest, RecordedRegionsLoadAndDraw)
 {
     CCanvas canvas(100, 80);

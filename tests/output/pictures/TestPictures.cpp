@@ -173,6 +173,9 @@ struct PackedDib
         header.biHeight = 8;
         header.biPlanes = 1;
         header.biBitCount = 24;
+        // Wine's Windows-metafile recorder stores as many pixel bytes as
+        // this says (none when it is left 0).
+        header.biSizeImage = sizeof(bits);
         for (size_t i = 0; i < sizeof(bits); ++i)
             bits[i] = (BYTE)(i * 37);
     }
