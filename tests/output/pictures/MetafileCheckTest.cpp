@@ -67,6 +67,34 @@ TEST(MetafileCheckTest, RecordedWindowsMetafileBitmapsLoadAndDraw)
     canvas.SaveScreenshot("metafile_wmf_bitmaps");
 }
 
+// A pattern brush whose bitmap header claims more pixels than its record
+// holds is refused, whatever the brush's style says.
+TEST(MetafileCheckTest, PatternBrushBitmapsLargerThanTheirRecordAreRefused)
+{
+    const Bytes good = MakePlaceableWmf(64, 48, 96, PaintBitmapRecords);
+    ASSERT_TRUE(Loads(good));
+    // Placeable header, metafile header, then records: size in words, function, parameters.
+    size_t at = 22 + 18;
+    int patterns = 0;
+    while (at + 6 <= good.size() && *(const WORD*)&good[at + 4] != 0)
+    {
+        if (*(const WORD*)&good[at + 4] == META_DIBCREATEPATTERNBRUSH)
+        {
+            SCOPED_TRACE(*(const WORD*)&good[at + 6]); // the brush's style
+            Bytes bytes = good;
+            BITMAPINFOHEADER* header = (BITMAPINFOHEADER*)&bytes[at + 10];
+            ASSERT_EQ(header->biSize, sizeof(BITMAPINFOHEADER));
+            header->biWidth = 2000;
+            header->biHeight = 256;
+            header->biSizeImage = 0;
+            EXPECT_FALSE(Loads(bytes));
+            ++patterns;
+        }
+        at += 2 * *(const DWORD*)&good[at];
+    }
+    EXPECT_EQ(patterns, 2); // one of a device-independent bitmap, one of a monochrome bitmap
+}
+
 TEST(MetafileCheckTest, RecordedRegionsLoadAndDraw)
 {
     CCanvas canvas(100, 80);
