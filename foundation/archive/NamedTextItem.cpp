@@ -1,6 +1,7 @@
 #include "foundation/archive/NamedTextItem.h"
 
 #include "afx/files/Archive.h"
+#include "foundation/archive/StreamVersion.h"
 
 IMPLEMENT_SERIAL(CNamedTextItem, CObject, 1)
 
@@ -19,14 +20,9 @@ void CNamedTextItem::Serialize(CArchive& ar)
     const DWORD numbers[] = {(DWORD)((const BYTE*)&m_nValue1 - self), (DWORD)((const BYTE*)&m_nValue2 - self)};
     const DWORD texts[] = {(DWORD)((const BYTE*)&m_strName - self)};
     if (ar.IsStoring())
-        ar << (BYTE)1;
+        ar << kStreamVersion;
     else
-    {
-        BYTE version;
-        ar >> version;
-        if (version != 1)
-            AfxThrowArchiveException(CArchiveException::generic);
-    }
+        ReadStreamVersion(ar);
     SerializeIntFields(ar, numbers, _countof(numbers), this);
     SerializeStringFields(ar, texts, _countof(texts), this);
     m_content.Serialize(ar);

@@ -1,6 +1,7 @@
 #include "foundation/archive/NamedTextItemList.h"
 
 #include "afx/files/Archive.h"
+#include "foundation/archive/StreamVersion.h"
 #include "foundation/archive/NamedTextItem.h"
 
 IMPLEMENT_SERIAL(CNamedTextItemList, CObject, 1)
@@ -40,7 +41,7 @@ void CNamedTextItemList::Serialize(CArchive& ar)
     if (ar.IsStoring())
     {
         const DWORD count = (DWORD)m_elements.GetSize();
-        ar << (BYTE)1 << m_strName;
+        ar << kStreamVersion << m_strName;
         if (count < kLongCount)
             ar << (WORD)count;
         else
@@ -53,10 +54,7 @@ void CNamedTextItemList::Serialize(CArchive& ar)
         }
         return;
     }
-    BYTE version;
-    ar >> version;
-    if (version != 1)
-        AfxThrowArchiveException(CArchiveException::generic);
+    ReadStreamVersion(ar);
     WORD shortCount;
     ar >> m_strName >> shortCount;
     DWORD count = shortCount;

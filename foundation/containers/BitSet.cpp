@@ -1,6 +1,7 @@
 #include "foundation/containers/BitSet.h"
 
 #include "afx/files/Archive.h"
+#include "foundation/archive/StreamVersion.h"
 
 #include <cstring>
 #include <new>
@@ -116,16 +117,13 @@ void CBitSet::Serialize(CArchive& ar)
 {
     if (ar.IsStoring())
     {
-        ar << (BYTE)1 << (DWORD)m_nBitCount;
+        ar << kStreamVersion << (DWORD)m_nBitCount;
         if (m_nBitCount != 0)
             ar.Write(m_pBits, ByteCount(m_nBitCount));
         ar << (DWORD)m_nSetCount;
         return;
     }
-    BYTE version;
-    ar >> version;
-    if (version != 1)
-        AfxThrowArchiveException(CArchiveException::generic);
+    ReadStreamVersion(ar);
     DWORD n;
     ar >> n;
     SetSize(0);

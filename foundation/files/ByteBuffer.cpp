@@ -1,6 +1,7 @@
 #include "foundation/files/ByteBuffer.h"
 
 #include "afx/files/Archive.h"
+#include "foundation/archive/StreamVersion.h"
 
 #include <cstring>
 #include <new>
@@ -101,14 +102,11 @@ void CByteBuffer::Serialize(CArchive& ar)
 {
     if (ar.IsStoring())
     {
-        ar << (BYTE)1 << (DWORD)m_nLength;
+        ar << kStreamVersion << (DWORD)m_nLength;
         ar.Write(m_pData, m_nLength);
         return;
     }
-    BYTE version;
-    ar >> version;
-    if (version != 1)
-        AfxThrowArchiveException(CArchiveException::generic);
+    ReadStreamVersion(ar);
     DWORD n;
     ar >> n;
     ar.CheckAvailable(n);

@@ -216,32 +216,31 @@ void CCalendarPopup::OnKeyDown(UINT key, UINT repeat, UINT flags)
     ShowDate(date);
 }
 
-void CCalendarPopup::OnPreviousYear()
+void CCalendarPopup::ShowMonthsAway(int months)
 {
     CDate date = m_date;
-    date.AddMonths(-12);
+    date.AddMonths(months);
     ShowDate(date);
+}
+
+void CCalendarPopup::OnPreviousYear()
+{
+    ShowMonthsAway(-12);
 }
 
 void CCalendarPopup::OnNextYear()
 {
-    CDate date = m_date;
-    date.AddMonths(12);
-    ShowDate(date);
+    ShowMonthsAway(12);
 }
 
 void CCalendarPopup::OnPreviousMonth()
 {
-    CDate date = m_date;
-    date.AddMonths(-1);
-    ShowDate(date);
+    ShowMonthsAway(-1);
 }
 
 void CCalendarPopup::OnNextMonth()
 {
-    CDate date = m_date;
-    date.AddMonths(1);
-    ShowDate(date);
+    ShowMonthsAway(1);
 }
 
 void CCalendarPopup::Accept()

@@ -51,6 +51,7 @@ private:
     int DayAt(CPoint point) const;
     // Shows another date: only the two day cells when the month stays.
     void ShowDate(const CDate& date);
+    void ShowMonthsAway(int months);
     void PaintDay(CDC* dc, int day, const CDate& today);
     CPoint m_origin;
 };

@@ -1,12 +1,12 @@
 #include "output/printing/CalibratePrinterDlg.h"
 
 #include "foundation/terminology/TokenExpander.h"
-#include "foundation/values/MeasurementExchange.h"
 #include "framework/messages/MessageRoutines.h"
 #include "framework/messages/CommandObject.h"
 #include "output/printing/PrinterData.h"
 #include "output/printing/PrinterDataCache.h"
 #include "output/printing/PrinterDialogIds.h"
+#include "output/printing/PrinterMeasures.h"
 
 namespace
 {
@@ -23,16 +23,6 @@ private:
     CCalibratePrinterDlg* m_dialog;
 };
 
-CDecimal Inches(double value)
-{
-    return CDecimal().InitEightPlaces().SetValue(value);
-}
-
-void ExchangeGap(CDataExchange* pDX, int id, CDecimal& gap)
-{
-    DDX_Measurement(pDX, id, gap, MEASURE_REPORT_INVALID);
-    DDV_MeasurementRange(pDX, gap, Inches(0), Inches(10));
-}
 } // namespace
 
 BEGIN_MESSAGE_MAP(CCalibratePrinterDlg, CMyDialog)
@@ -91,10 +81,10 @@ BOOL CCalibratePrinterDlg::OnInitDialog()
 void CCalibratePrinterDlg::DoDataExchange(CDataExchange* pDX)
 {
     CMyDialog::DoDataExchange(pDX);
-    ExchangeGap(pDX, IDC_CALIBRATE_LEFT_GAP, m_config.m_leftGap);
-    ExchangeGap(pDX, IDC_CALIBRATE_TOP_GAP, m_config.m_topGap);
-    ExchangeGap(pDX, IDC_CALIBRATE_RIGHT_GAP, m_config.m_rightGap);
-    ExchangeGap(pDX, IDC_CALIBRATE_BOTTOM_GAP, m_config.m_bottomGap);
+    DDX_PrinterInches(pDX, IDC_CALIBRATE_LEFT_GAP, m_config.m_leftGap);
+    DDX_PrinterInches(pDX, IDC_CALIBRATE_TOP_GAP, m_config.m_topGap);
+    DDX_PrinterInches(pDX, IDC_CALIBRATE_RIGHT_GAP, m_config.m_rightGap);
+    DDX_PrinterInches(pDX, IDC_CALIBRATE_BOTTOM_GAP, m_config.m_bottomGap);
 }
 
 BOOL CCalibratePrinterDlg::PrintTestPage()

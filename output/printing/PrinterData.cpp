@@ -8,15 +8,11 @@
 #include "output/printing/PrinterAccess.h"
 #include "output/printing/DibImage.h"
 #include "output/printing/PrinterDataCache.h"
+#include "output/printing/PrinterMeasures.h"
 #include "output/printing/PrinterPaperConfig.h"
 
 namespace
 {
-CDecimal Inches(double value)
-{
-    return CDecimal().InitEightPlaces().SetValue(value);
-}
-
 const char* const NoPrintableArea = "the margins leave no printable area on the page";
 
 int Dots(double inches, int resolution)

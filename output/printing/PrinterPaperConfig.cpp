@@ -5,6 +5,7 @@
 #include "foundation/windows/GlobalBlocks.h"
 #include "output/printing/PrinterAccess.h"
 #include "output/printing/PrinterDialogIds.h"
+#include "output/printing/PrinterMeasures.h"
 #include "output/printing/PrinterPaperConfigDlg.h"
 
 IMPLEMENT_DYNCREATE(CPrinterPaperConfig, CNamedObject)
@@ -14,16 +15,6 @@ namespace
 // Item counts of the two versions of the text form.
 const int VersionAItems = 16;
 const int VersionBItems = 17;
-
-CDecimal Inches(double value)
-{
-    return CDecimal().InitEightPlaces().SetValue(value);
-}
-
-bool FlagsAgree(DWORD a, DWORD b)
-{
-    return (a == 0) == (b == 0);
-}
 
 bool ReadFlag(const CString& text, DWORD* flag)
 {

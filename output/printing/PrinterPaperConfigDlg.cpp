@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "foundation/values/MeasurementExchange.h"
 #include "foundation/windows/GlobalBlocks.h"
 #include "output/printing/PrinterAccess.h"
 #include "framework/messages/MessageRoutines.h"
@@ -11,14 +10,10 @@
 #include "output/printing/PrinterData.h"
 #include "output/printing/PrinterDataCache.h"
 #include "output/printing/PrinterDialogIds.h"
+#include "output/printing/PrinterMeasures.h"
 
 namespace
 {
-CDecimal Inches(double value)
-{
-    return CDecimal().InitEightPlaces().SetValue(value);
-}
-
 // The four commands of the dialog; each is built by its handler.
 class CPrinterChoiceCommand : public CCommandObject
 {
@@ -90,16 +85,6 @@ private:
     CPrinterPaperConfigDlg* m_dialog;
 };
 
-bool FlagsAgree(DWORD a, DWORD b)
-{
-    return (a == 0) == (b == 0);
-}
-
-void ExchangeMargin(CDataExchange* pDX, int id, CDecimal& margin)
-{
-    DDX_Measurement(pDX, id, margin, MEASURE_REPORT_INVALID);
-    DDV_MeasurementRange(pDX, margin, Inches(0), Inches(10));
-}
 } // namespace
 
 BEGIN_MESSAGE_MAP(CPrinterPaperConfigDlg, CNamedObjectPropertiesDlg)
@@ -253,10 +238,10 @@ void CPrinterPaperConfigDlg::DoDataExchange(CDataExchange* pDX)
             GetDlgItem(IDC_LANDSCAPE)->EnableWindow(m_config.m_orientationChangeable != 0);
         }
     }
-    ExchangeMargin(pDX, IDC_MARGIN_TOP, m_config.m_topMargin);
-    ExchangeMargin(pDX, IDC_MARGIN_BOTTOM, m_config.m_bottomMargin);
-    ExchangeMargin(pDX, IDC_MARGIN_LEFT, m_config.m_leftMargin);
-    ExchangeMargin(pDX, IDC_MARGIN_RIGHT, m_config.m_rightMargin);
+    DDX_PrinterInches(pDX, IDC_MARGIN_TOP, m_config.m_topMargin);
+    DDX_PrinterInches(pDX, IDC_MARGIN_BOTTOM, m_config.m_bottomMargin);
+    DDX_PrinterInches(pDX, IDC_MARGIN_LEFT, m_config.m_leftMargin);
+    DDX_PrinterInches(pDX, IDC_MARGIN_RIGHT, m_config.m_rightMargin);
     if (!pDX->m_bSaveAndValidate)
         return;
 
