@@ -1,5 +1,7 @@
 #include "genetics/GeneticsConfigLoad.h"
 
+#include <utility>
+
 #include "foundation/files/ByteBuffer.h"
 #include "foundation/files/FileErrors.h"
 #include "foundation/files/FileOperations.h"
@@ -26,9 +28,7 @@ static GeneticsErrorSink ErrorSink = NULL;
 
 GeneticsErrorSink SetGeneticsErrorSink(GeneticsErrorSink sink)
 {
-    GeneticsErrorSink previous = ErrorSink;
-    ErrorSink = sink;
-    return previous;
+    return std::exchange(ErrorSink, sink);
 }
 
 GeneticsErrorSink GetGeneticsErrorSink()

@@ -1,12 +1,12 @@
 #include "genetics/SelectionElementCreator.h"
 
+#include <utility>
+
 static SelectionElementCreator RegisteredCreator = NULL;
 
 SelectionElementCreator SetSelectionElementCreator(SelectionElementCreator creator)
 {
-    SelectionElementCreator previous = RegisteredCreator;
-    RegisteredCreator = creator;
-    return previous;
+    return std::exchange(RegisteredCreator, creator);
 }
 
 SelectionElementCreator GetSelectionElementCreator()

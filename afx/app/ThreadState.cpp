@@ -46,6 +46,16 @@ AFX_THREAD_STATE::~AFX_THREAD_STATE()
     ::InterlockedDecrement(&g_nLiveThreadStates);
 }
 
+CLastSentMessageScope::CLastSentMessageScope(AFX_THREAD_STATE* state, HWND hWnd, UINT message, WPARAM wParam,
+                                             LPARAM lParam)
+    : m_state(state), m_previous(state->m_lastSentMsg)
+{
+    state->m_lastSentMsg.hwnd = hWnd;
+    state->m_lastSentMsg.message = message;
+    state->m_lastSentMsg.wParam = wParam;
+    state->m_lastSentMsg.lParam = lParam;
+}
+
 AFX_THREAD_STATE* AFXAPI AfxGetThreadState()
 {
     const DWORD slot = ThreadStateSlot();

@@ -42,6 +42,21 @@ struct AFX_THREAD_STATE
     CHandleMap* m_pGdiMap;
 };
 
+// Makes a message the thread's last sent message for as long as it lives and
+// puts the one before back when it goes, also when a handler throws.
+class CLastSentMessageScope
+{
+public:
+    CLastSentMessageScope(AFX_THREAD_STATE* state, HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    ~CLastSentMessageScope() { m_state->m_lastSentMsg = m_previous; }
+    CLastSentMessageScope(const CLastSentMessageScope&) = delete;
+    CLastSentMessageScope& operator=(const CLastSentMessageScope&) = delete;
+
+private:
+    AFX_THREAD_STATE* m_state;
+    MSG m_previous;
+};
+
 // The calling thread's state, made on first use. A thread that ends frees
 // its state; the main thread keeps its own until the process ends.
 AFX_THREAD_STATE* AFXAPI AfxGetThreadState();

@@ -176,11 +176,7 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
     AFX_THREAD_STATE* pState = AfxGetThreadState();
-    MSG oldState = pState->m_lastSentMsg;
-    pState->m_lastSentMsg.hwnd = hWnd;
-    pState->m_lastSentMsg.message = nMsg;
-    pState->m_lastSentMsg.wParam = wParam;
-    pState->m_lastSentMsg.lParam = lParam;
+    CLastSentMessageScope lastSent(pState, hWnd, nMsg, wParam, lParam);
     ++pState->m_nDispatchDepth;
 
     LRESULT lResult = 0;
@@ -201,7 +197,6 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
     --pState->m_nDispatchDepth;
     if (nMsg == WM_NCDESTROY)
         FinishNcDestroy(hWnd, pWnd);
-    pState->m_lastSentMsg = oldState;
     return lResult;
 }
 

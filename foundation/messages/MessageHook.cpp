@@ -1,5 +1,7 @@
 #include "foundation/messages/MessageHook.h"
 
+#include <utility>
+
 #include "afx/app/AfxWin.h"
 #include "foundation/text/TextEdits.h"
 
@@ -33,9 +35,7 @@ int Show(LPCTSTR key, LPCTSTR format, va_list args, UINT flags)
 
 MessageHook SetMessageHook(MessageHook hook)
 {
-    MessageHook previous = installedHook;
-    installedHook = hook;
-    return previous;
+    return std::exchange(installedHook, hook);
 }
 
 MessageHook GetMessageHook()

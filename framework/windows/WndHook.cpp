@@ -25,19 +25,7 @@ namespace
 LRESULT CALLBACK HookedWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return AfxCallbackBarrier<LRESULT>(0, hWnd, message, [&]() -> LRESULT {
-        AFX_THREAD_STATE* state = AfxGetThreadState();
-        MSG previous = state->m_lastSentMsg;
-        state->m_lastSentMsg.hwnd = hWnd;
-        state->m_lastSentMsg.message = message;
-        state->m_lastSentMsg.wParam = wParam;
-        state->m_lastSentMsg.lParam = lParam;
-        // Put back when leaving, also when a hook throws.
-        struct Restore
-        {
-            AFX_THREAD_STATE* state;
-            MSG previous;
-            ~Restore() { state->m_lastSentMsg = previous; }
-        } restore = {state, previous};
+        CLastSentMessageScope lastSent(AfxGetThreadState(), hWnd, message, wParam, lParam);
 
         CWndHook* first = FirstHook(hWnd);
         if (first == NULL)

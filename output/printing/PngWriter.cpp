@@ -29,6 +29,29 @@ void Fail(char* error, const char* text)
 {
     lstrcpynA(error, text, 256);
 }
+
+// The writer's own buffers, freed by hand: a library error jumps past any destructor.
+struct PngBuffers
+{
+    png_bytep row;
+    png_colorp palette;
+    png_bytep alphas;
+};
+
+void Release(png_structp* png, png_infop* info, const PngBuffers& buffers)
+{
+    free(buffers.row);
+    free(buffers.palette);
+    free(buffers.alphas);
+    png_destroy_write_struct(png, info);
+}
+
+BOOL GiveUp(png_structp* png, png_infop* info, const PngBuffers& buffers, char* error)
+{
+    Release(png, info, buffers);
+    Fail(error, "Error saving PNG file");
+    return FALSE;
+}
 } // namespace
 
 BOOL WritePngImage(const DibRows* rows, CImageStream* stream, char* error)
@@ -47,27 +70,17 @@ BOOL WritePngImage(const DibRows* rows, CImageStream* stream, char* error)
         return FALSE;
     }
     // Room for a row of four bytes per pixel, whatever the image holds.
-    png_bytep row = (png_bytep)malloc((size_t)rows->width * 4 + 16);
-    png_colorp palette = (png_colorp)malloc(sizeof(png_color) * (rows->colours > 0 ? rows->colours : 1));
-    png_bytep alphas = (png_bytep)malloc(rows->colours > 0 ? rows->colours : 1);
-    if (row == NULL || palette == NULL || alphas == NULL)
-    {
-        free(row);
-        free(palette);
-        free(alphas);
-        png_destroy_write_struct(&png, &info);
-        Fail(error, "Error saving PNG file");
-        return FALSE;
-    }
+    PngBuffers buffers;
+    buffers.row = (png_bytep)malloc((size_t)rows->width * 4 + 16);
+    buffers.palette = (png_colorp)malloc(sizeof(png_color) * (rows->colours > 0 ? rows->colours : 1));
+    buffers.alphas = (png_bytep)malloc(rows->colours > 0 ? rows->colours : 1);
+    if (buffers.row == NULL || buffers.palette == NULL || buffers.alphas == NULL)
+        return GiveUp(&png, &info, buffers, error);
     if (setjmp(png_jmpbuf(png)) != 0)
-    {
-        free(row);
-        free(palette);
-        free(alphas);
-        png_destroy_write_struct(&png, &info);
-        Fail(error, "Error saving PNG file");
-        return FALSE;
-    }
+        return GiveUp(&png, &info, buffers, error);
+    png_bytep row = buffers.row;
+    png_colorp palette = buffers.palette;
+    png_bytep alphas = buffers.alphas;
 
     png_set_write_fn(png, stream, WriteData, FlushData);
     bool paletted = rows->bitCount <= 8;
@@ -119,9 +132,6 @@ BOOL WritePngImage(const DibRows* rows, CImageStream* stream, char* error)
         png_write_row(png, row);
     }
     png_write_end(png, info);
-    free(row);
-    free(palette);
-    free(alphas);
-    png_destroy_write_struct(&png, &info);
+    Release(&png, &info, buffers);
     return TRUE;
 }
