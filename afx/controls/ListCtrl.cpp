@@ -3,6 +3,20 @@
 
 IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
 
+namespace
+{
+// An item record naming the item, its column and the members that count.
+LVITEMA ItemRecord(int nItem, int nSubItem, UINT nMask)
+{
+    LVITEMA item;
+    memset(&item, 0, sizeof(item));
+    item.iItem = nItem;
+    item.iSubItem = nSubItem;
+    item.mask = nMask;
+    return item;
+}
+} // namespace
+
 int CListCtrl::InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat, int nWidth, int nSubItem)
 {
     LVCOLUMNA column;
@@ -25,19 +39,14 @@ int CListCtrl::InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat, in
 
 int CListCtrl::InsertItem(int nItem, LPCTSTR lpszItem)
 {
-    LVITEMA item;
-    memset(&item, 0, sizeof(item));
-    item.mask = LVIF_TEXT;
-    item.iItem = nItem;
+    LVITEMA item = ItemRecord(nItem, 0, LVIF_TEXT);
     item.pszText = (LPSTR)lpszItem;
     return InsertItem(&item);
 }
 
 BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCTSTR lpszText)
 {
-    LVITEMA item;
-    memset(&item, 0, sizeof(item));
-    item.iSubItem = nSubItem;
+    LVITEMA item = ItemRecord(nItem, nSubItem, 0);
     item.pszText = (LPSTR)lpszText;
     return (BOOL)::SendMessageA(m_hWnd, LVM_SETITEMTEXTA, nItem, (LPARAM)&item);
 }
@@ -49,9 +58,7 @@ CString CListCtrl::GetItemText(int nItem, int nSubItem) const
     CString text;
     for (int size = 256;; size *= 2)
     {
-        LVITEMA item;
-        memset(&item, 0, sizeof(item));
-        item.iSubItem = nSubItem;
+        LVITEMA item = ItemRecord(nItem, nSubItem, 0);
         item.cchTextMax = size;
         item.pszText = text.GetBuffer(size);
         int length = (int)::SendMessageA(m_hWnd, LVM_GETITEMTEXTA, nItem, (LPARAM)&item);
@@ -63,27 +70,20 @@ CString CListCtrl::GetItemText(int nItem, int nSubItem) const
 
 BOOL CListCtrl::SetItemData(int nItem, DWORD_PTR dwData)
 {
-    LVITEMA item;
-    memset(&item, 0, sizeof(item));
-    item.mask = LVIF_PARAM;
-    item.iItem = nItem;
+    LVITEMA item = ItemRecord(nItem, 0, LVIF_PARAM);
     item.lParam = (LPARAM)dwData;
     return SetItem(&item);
 }
 
 DWORD_PTR CListCtrl::GetItemData(int nItem) const
 {
-    LVITEMA item;
-    memset(&item, 0, sizeof(item));
-    item.mask = LVIF_PARAM;
-    item.iItem = nItem;
+    LVITEMA item = ItemRecord(nItem, 0, LVIF_PARAM);
     return GetItem(&item) ? (DWORD_PTR)item.lParam : 0;
 }
 
 BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask)
 {
-    LVITEMA item;
-    memset(&item, 0, sizeof(item));
+    LVITEMA item = ItemRecord(nItem, 0, 0);
     item.stateMask = nMask;
     item.state = nState;
     return (BOOL)::SendMessageA(m_hWnd, LVM_SETITEMSTATE, nItem, (LPARAM)&item);
