@@ -2,6 +2,7 @@
 // Selects a pen, brush, font or bitmap into a device context for the life of
 // the guard, and selects back what was there before, on every way out.
 //     CSelectedObject pen(dc, &redPen);
+// A guard made with a null object selects nothing until Reselect.
 #include "afx/app/AfxWin.h"
 
 class CSelectedObject
@@ -20,6 +21,15 @@ public:
 
     // What the device context held before; null when nothing was selected.
     HGDIOBJ Previous() const { return m_previous; }
+
+    // Selects another object in place of this guard's: the guard still gives
+    // back what the device context held before its first selection.
+    void Reselect(HGDIOBJ object)
+    {
+        HGDIOBJ previous = Select(m_dc, object);
+        if (m_previous == NULL)
+            m_previous = previous;
+    }
 
 private:
     CSelectedObject(const CSelectedObject&) = delete;

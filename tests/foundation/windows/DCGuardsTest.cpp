@@ -52,6 +52,37 @@ TEST_F(DCGuards, SelectedObjectsAreSelectedBackOnEveryWayOut)
     ::DeleteObject(font);
 }
 
+TEST_F(DCGuards, AReselectingGuardGivesBackWhatWasThereBeforeItsFirstSelection)
+{
+    HFONT first = ::CreateFontA(20, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
+    HFONT second = ::CreateFontA(12, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
+    HGDIOBJ before = ::GetCurrentObject(m_dc, OBJ_FONT);
+    for (bool startEmpty : {false, true})
+    {
+        try
+        {
+            CSelectedObject selected(m_dc, startEmpty ? (HGDIOBJ)NULL : (HGDIOBJ)first);
+            EXPECT_EQ(::GetCurrentObject(m_dc, OBJ_FONT), startEmpty ? before : (HGDIOBJ)first);
+            selected.Reselect(second);
+            EXPECT_EQ(::GetCurrentObject(m_dc, OBJ_FONT), second);
+            selected.Reselect(first);
+            EXPECT_EQ(::GetCurrentObject(m_dc, OBJ_FONT), first);
+            EXPECT_EQ(selected.Previous(), before) << startEmpty;
+            throw 1;
+        }
+        catch (int)
+        {
+        }
+        EXPECT_EQ(::GetCurrentObject(m_dc, OBJ_FONT), before) << startEmpty;
+    }
+    // Without a device context there is nothing to select.
+    CSelectedObject nowhere((HDC)NULL, (HGDIOBJ)NULL);
+    nowhere.Reselect(first);
+    EXPECT_EQ(nowhere.Previous(), (HGDIOBJ)NULL);
+    ::DeleteObject(first);
+    ::DeleteObject(second);
+}
+
 TEST_F(DCGuards, SavedStateComesBackNestedAndWithItsObjects)
 {
     HBRUSH brush = ::CreateSolidBrush(RGB(0, 0, 200));
