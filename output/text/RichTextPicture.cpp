@@ -3,6 +3,8 @@
 #include "foundation/text/Tokenizer.h"
 #include "foundation/values/Decimal.h"
 #include "foundation/values/ValueText.h"
+#include "foundation/windows/SavedDCState.h"
+#include "foundation/windows/SelectedObject.h"
 #include "output/pictures/PictureSizeFitting.h"
 #include "output/pictures/Picture.h"
 
@@ -70,15 +72,12 @@ void CRichTextPicture::Draw(CDC* dc, const RECT& rect, int options)
     }
     CString text;
     text.Format("** error: unable to display %s", (LPCTSTR)m_name);
-    HGDIOBJ font = ::SelectObject(dc->m_hDC, ::GetStockObject(DEFAULT_GUI_FONT));
-    COLORREF oldText = ::SetTextColor(dc->m_hDC, RGB(0, 0, 0));
-    COLORREF oldBack = ::SetBkColor(dc->m_hDC, RGB(255, 0, 0));
-    int oldMode = ::SetBkMode(dc->m_hDC, OPAQUE);
-    UINT oldAlign = ::SetTextAlign(dc->m_hDC, TA_LEFT | TA_TOP);
+    // The colours and modes come back with the saved state.
+    CSavedDCState saved(dc->m_hDC);
+    CSelectedObject font(dc->m_hDC, ::GetStockObject(DEFAULT_GUI_FONT));
+    ::SetTextColor(dc->m_hDC, RGB(0, 0, 0));
+    ::SetBkColor(dc->m_hDC, RGB(255, 0, 0));
+    ::SetBkMode(dc->m_hDC, OPAQUE);
+    ::SetTextAlign(dc->m_hDC, TA_LEFT | TA_TOP);
     ::ExtTextOutA(dc->m_hDC, rect.left, rect.top, ETO_OPAQUE | ETO_CLIPPED, &rect, text, text.GetLength(), NULL);
-    ::SetTextAlign(dc->m_hDC, oldAlign);
-    ::SetBkMode(dc->m_hDC, oldMode);
-    ::SetBkColor(dc->m_hDC, oldBack);
-    ::SetTextColor(dc->m_hDC, oldText);
-    ::SelectObject(dc->m_hDC, font);
 }

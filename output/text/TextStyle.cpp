@@ -7,6 +7,7 @@
 
 #include "foundation/values/NumberText.h"
 #include "foundation/values/ValueText.h"
+#include "foundation/windows/SelectedObject.h"
 #include "framework/colours/NamedColours.h"
 #include "output/printing/MyDC.h"
 #include "output/text/TextStyleDlg.h"
@@ -283,15 +284,8 @@ void CTextStyle::CreateFont(CDC* dc, LOGFONT* logFont, CFont* font, TEXTMETRIC* 
     font->DeleteObject();
     if (!font->CreateFontIndirect(&lf))
         font->Attach(::GetStockObject(SYSTEM_FONT));
-    HGDIOBJ previous = ::SelectObject(dc->m_hDC, font->GetSafeHandle());
     HDC attrib = dc->m_hAttribDC != NULL ? dc->m_hAttribDC : dc->m_hDC;
-    if (attrib != dc->m_hDC)
-    {
-        HGDIOBJ previousAttrib = ::SelectObject(attrib, font->GetSafeHandle());
-        ::GetTextMetricsA(attrib, metrics);
-        ::SelectObject(attrib, previousAttrib);
-    }
-    else
-        ::GetTextMetricsA(attrib, metrics);
-    ::SelectObject(dc->m_hDC, previous);
+    CSelectedObject selected(dc->m_hDC, font->GetSafeHandle());
+    CSelectedObject selectedInAttrib(attrib != dc->m_hDC ? attrib : NULL, font->GetSafeHandle());
+    ::GetTextMetricsA(attrib, metrics);
 }

@@ -30,40 +30,29 @@ BOOL CTurnedTextBitmaps::Surface::Create(int width, int height, int bitCount, BO
     info.header.biCompression = BI_RGB;
     RGBQUAD& white = info.colours[setBlack ? 0 : 1];
     white.rgbRed = white.rgbGreen = white.rgbBlue = 255;
+    Release();
     void* pixels = NULL;
-    bitmap = ::CreateDIBSection(NULL, (BITMAPINFO*)&info, DIB_RGB_COLORS, &pixels, NULL, 0);
-    if (bitmap == NULL)
+    bitmap.Reset(::CreateDIBSection(NULL, (BITMAPINFO*)&info, DIB_RGB_COLORS, &pixels, NULL, 0));
+    if (!bitmap)
         return FALSE;
     bits = (BYTE*)pixels;
-    dc = ::CreateCompatibleDC(NULL);
-    if (dc == NULL)
+    dc.Reset(::CreateCompatibleDC(NULL));
+    if (!dc)
         return FALSE;
-    previous = ::SelectObject(dc, bitmap);
+    selected.emplace(dc.Get(), bitmap.Get());
     return TRUE;
 }
 
 void CTurnedTextBitmaps::Surface::Release()
 {
-    if (dc != NULL)
-    {
-        ::SelectObject(dc, previous);
-        ::DeleteDC(dc);
-    }
-    if (bitmap != NULL)
-        ::DeleteObject(bitmap);
-    dc = NULL;
-    bitmap = NULL;
+    selected.reset();
+    dc.Reset();
+    bitmap.Reset();
     bits = NULL;
 }
 
 CTurnedTextBitmaps::CTurnedTextBitmaps() : m_width(0), m_height(0)
 {
-}
-
-CTurnedTextBitmaps::~CTurnedTextBitmaps()
-{
-    m_mask.Release();
-    m_colour.Release();
 }
 
 BOOL CTurnedTextBitmaps::Create(int width, int height)
@@ -103,7 +92,7 @@ void CTurnedTextBitmaps::Turn(Surface& mask, Surface& colour) const
 
 BOOL CTurnedTextBitmaps::CopyTurned(HDC dest, int left, int top)
 {
-    if (m_mask.bitmap == NULL || m_colour.bitmap == NULL)
+    if (!m_mask.bitmap || !m_colour.bitmap)
         return FALSE;
     // The turn is made on the bits: the platform's parallelogram blit does
     // not turn bitmaps on every system, and a quarter turn needs no more.
@@ -123,7 +112,5 @@ BOOL CTurnedTextBitmaps::CopyTurned(HDC dest, int left, int top)
         ::SetBkColor(dest, oldBack);
         ::SetTextColor(dest, oldText);
     }
-    mask.Release();
-    colour.Release();
     return done;
 }

@@ -4,13 +4,16 @@
 // (the text in its colour on white), and then copied turned onto the
 // destination through the mask: the bitmaps' left edge comes to the bottom,
 // so the text reads from bottom to top.
+#include <optional>
+
 #include "afx/app/AfxWin.h"
+#include "foundation/windows/OwnedHandle.h"
+#include "foundation/windows/SelectedObject.h"
 
 class CTurnedTextBitmaps
 {
 public:
     CTurnedTextBitmaps();
-    ~CTurnedTextBitmaps();
     CTurnedTextBitmaps(const CTurnedTextBitmaps&) = delete;
     CTurnedTextBitmaps& operator=(const CTurnedTextBitmaps&) = delete;
 
@@ -27,9 +30,11 @@ public:
 private:
     struct Surface
     {
-        HDC dc = NULL;
-        HBITMAP bitmap = NULL;
-        HGDIOBJ previous = NULL;
+        // In this order: the bitmap is selected out of the DC, then the DC
+        // and the bitmap are deleted.
+        COwnedGdiObject<HBITMAP> bitmap;
+        COwnedDC dc;
+        std::optional<CSelectedObject> selected;
         BYTE* bits = NULL;
         // The bitmap top row first, with a memory DC that holds it; a
         // one-bit bitmap shows its set bits black or white.
