@@ -8,15 +8,6 @@ void DeleteFontCache(void* cache)
 }
 } // namespace
 
-CRichTextFontCache::~CRichTextFontCache()
-{
-    for (int i = 0; i < m_entries.GetSize(); ++i)
-    {
-        delete m_entries[i].font;
-        delete m_entries[i].widths;
-    }
-}
-
 CRichTextFontCache* CRichTextFontCache::ForDC(CDC* dc)
 {
     if (dc->m_pFontCache == NULL)
@@ -34,19 +25,19 @@ BOOL CRichTextFontCache::Lookup(LPCTSTR form, CFont** font, CCharWidthTable** wi
     if (!m_index.Lookup(form, slot))
         return FALSE;
     const Entry& entry = m_entries[(int)(INT_PTR)slot - 1];
-    *font = entry.font;
-    *widths = entry.widths;
+    *font = entry.font.get();
+    *widths = entry.widths.get();
     *logFont = entry.logFont;
     *metrics = entry.metrics;
     return TRUE;
 }
 
-void CRichTextFontCache::Add(LPCTSTR form, CFont* font, CCharWidthTable* widths,
+void CRichTextFontCache::Add(LPCTSTR form, std::unique_ptr<CFont> font, std::unique_ptr<CCharWidthTable> widths,
                              const LOGFONT& logFont, const TEXTMETRIC& metrics)
 {
     void* existing = NULL;
+    m_entries.push_back(Entry{std::move(font), std::move(widths), logFont, metrics});
     int index = m_forms.Add(form);
-    m_entries.Add(Entry{font, widths, logFont, metrics});
     // The first entry of a form wins look-ups.
     if (!m_index.Lookup(form, existing))
         m_index.SetAt(form, (void*)(INT_PTR)(index + 1));

@@ -1,6 +1,9 @@
 #pragma once
 // The fonts that rich text has made for one device context, by style text
 // form. The cache lives as long as its device context; layouts borrow from it.
+#include <memory>
+#include <vector>
+
 #include "afx/app/AfxWin.h"
 #include "output/text/CharWidthTable.h"
 
@@ -8,7 +11,6 @@ class CRichTextFontCache
 {
 public:
     CRichTextFontCache() {}
-    ~CRichTextFontCache();
     CRichTextFontCache(const CRichTextFontCache&) = delete;
     CRichTextFontCache& operator=(const CRichTextFontCache&) = delete;
 
@@ -17,21 +19,20 @@ public:
 
     BOOL Lookup(LPCTSTR form, CFont** font, CCharWidthTable** widths, LOGFONT* logFont,
                 TEXTMETRIC* metrics) const;
-    // Takes ownership of the font and the width table.
-    void Add(LPCTSTR form, CFont* font, CCharWidthTable* widths, const LOGFONT& logFont,
-             const TEXTMETRIC& metrics);
+    void Add(LPCTSTR form, std::unique_ptr<CFont> font, std::unique_ptr<CCharWidthTable> widths,
+             const LOGFONT& logFont, const TEXTMETRIC& metrics);
     int GetCount() const { return m_forms.GetSize(); }
 
 private:
     struct Entry
     {
-        CFont* font;
-        CCharWidthTable* widths;
+        std::unique_ptr<CFont> font;
+        std::unique_ptr<CCharWidthTable> widths;
         LOGFONT logFont;
         TEXTMETRIC metrics;
     };
     CStringArray m_forms;
-    CArray<Entry, const Entry&> m_entries;
+    std::vector<Entry> m_entries;
     // Text form -> index + 1, so a look-up need not walk the forms.
     CMapStringToPtr m_index;
 };

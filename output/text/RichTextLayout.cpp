@@ -12,6 +12,7 @@
 #include "foundation/values/NumberText.h"
 #include "foundation/values/ValueText.h"
 #include "foundation/system/WindowsVersionCode.h"
+#include "foundation/windows/SelectedObject.h"
 #include "output/printing/MyDC.h"
 #include "output/text/BracketFields.h"
 #include "output/text/RichTextFontCache.h"
@@ -88,27 +89,18 @@ CRichTextLayout::CRichTextLayout() : m_styleMap(&EmptyStyleMap), m_dc(NULL), m_s
     Reset();
 }
 
-CRichTextLayout::~CRichTextLayout()
-{
-    Clear();
-    for (CRichTextStyleState* state : m_styleStack)
-        delete state;
-}
+CRichTextLayout::~CRichTextLayout() = default;
 
 void CRichTextLayout::Clear()
 {
-    for (CTextStyle* style : m_styles)
-        delete style;
     m_styles.clear();
     m_metrics.clear();
     m_logFonts.clear();
-    for (CRichTextLine* line : m_lines)
-        delete line;
+    // The lines refer to the elements: they go first.
     m_lines.clear();
-    for (CRichTextElement* element : m_elements)
-        delete element;
     m_elements.clear();
-    delete m_state;
+    // Styles kept by one text are not there for the next.
+    m_styleStack.clear();
     m_state = NULL;
 }
 
@@ -133,7 +125,10 @@ void CRichTextLayout::Layout(const CNamedStringMap& styles, CDC* dc, int width, 
 
     m_styleMap = &styles;
     m_dc = dc;
-    m_state = new CRichTextState;
+    // Fonts are measured on the attribute DC as well when it is another one.
+    HDC attribDC = dc->m_hAttribDC != dc->m_hDC ? dc->m_hAttribDC : NULL;
+    CRichTextState state(dc->m_hDC, attribDC);
+    m_state = &state;
     if (firstPageHeight != -1)
     {
         m_state->m_remainingPageHeight = firstPageHeight < 1 ? 0 : firstPageHeight;
@@ -156,7 +151,7 @@ void CRichTextLayout::Layout(const CNamedStringMap& styles, CDC* dc, int width, 
     ReadMarkup(expanded, paragraphSpacing, flags, output);
 
     // Turned text runs along the height: the limits swap.
-    m_rotated = (flags & RICHTEXT_ROTATED) != 0 && WindowsVersionCode >= 5;
+    m_rotated = (flags & RICHTEXT_ROTATED) != 0 && WindowsVersionCode >= WindowsNT4Code;
     if (m_rotated)
     {
         std::swap(width, heightLimit);
@@ -192,13 +187,6 @@ void CRichTextLayout::Layout(const CNamedStringMap& styles, CDC* dc, int width, 
         start = i + 1;
     }
 
-    if (m_state->m_previousFont != NULL)
-    {
-        ::SelectObject(dc->m_hDC, m_state->m_previousFont);
-        if (dc->m_hAttribDC != NULL && dc->m_hAttribDC != dc->m_hDC)
-            ::SelectObject(dc->m_hAttribDC, m_state->m_previousFont);
-    }
-    delete m_state;
     m_state = NULL;
     m_dc = NULL;
 }
@@ -265,9 +253,9 @@ int CRichTextLayout::FindOrAddFont(const CTextStyle& style)
 int CRichTextLayout::AddFont(LPCTSTR form)
 {
     int index = (int)m_styles.size();
-    CTextStyle* style = new CTextStyle;
+    m_styles.push_back(std::make_unique<CTextStyle>());
+    CTextStyle* style = m_styles.back().get();
     style->FromText(form);
-    m_styles.push_back(style);
 
     CRichTextFontCache* cache = CRichTextFontCache::ForDC(m_dc);
     CFont* font = NULL;
@@ -276,34 +264,22 @@ int CRichTextLayout::AddFont(LPCTSTR form)
     TEXTMETRIC metrics;
     if (!cache->Lookup(form, &font, &widths, &logFont, &metrics))
     {
-        font = new CFont;
-        style->CreateFont(m_dc, &logFont, font, &metrics, 1.0);
-        widths = new CCharWidthTable;
-        HGDIOBJ previous = ::SelectObject(m_dc->m_hDC, font->GetSafeHandle());
-        widths->Fill(metrics, m_dc);
-        ::SelectObject(m_dc->m_hDC, previous);
-        cache->Add(form, font, widths, logFont, metrics);
+        auto newFont = std::make_unique<CFont>();
+        style->CreateFont(m_dc, &logFont, newFont.get(), &metrics, 1.0);
+        auto newWidths = std::make_unique<CCharWidthTable>();
+        {
+            CSelectedObject selected(m_dc->m_hDC, newFont->GetSafeHandle());
+            newWidths->Fill(metrics, m_dc);
+        }
+        font = newFont.get();
+        widths = newWidths.get();
+        cache->Add(form, std::move(newFont), std::move(newWidths), logFont, metrics);
     }
     m_state->m_fonts.push_back(font);
     m_state->m_widths.push_back(widths);
     m_logFonts.push_back(logFont);
     m_metrics.push_back(metrics);
-    m_state->m_selectedFont = m_state->m_selectedFont == index ? -1 : m_state->m_selectedFont;
     return index;
-}
-
-void CRichTextLayout::SelectFont(int index)
-{
-    if (m_state->m_selectedFont == index)
-        return;
-    HGDIOBJ font = m_state->m_fonts[index]->GetSafeHandle();
-    HGDIOBJ previous = ::SelectObject(m_dc->m_hDC, font);
-    if (m_dc->m_hAttribDC != NULL && m_dc->m_hAttribDC != m_dc->m_hDC)
-        ::SelectObject(m_dc->m_hAttribDC, font);
-    if (m_state->m_previousFont == NULL)
-        m_state->m_previousFont = previous;
-    m_state->m_selectedFont = index;
-    m_state->m_metrics = m_metrics[index];
 }
 
 void CRichTextLayout::ReadMarkup(const CString& text, int paragraphSpacing, int flags, Output& output)
@@ -324,8 +300,7 @@ void CRichTextLayout::ReadMarkup(const CString& text, int paragraphSpacing, int 
             {
                 if ((flags & RICHTEXT_COMPACT) && output.text.IsEmpty())
                     continue;
-                int font = m_state->m_smallCaps && inWord ? m_state->m_smallCapsFont : m_state->m_normalFont;
-                output.Put('\n', font, c == '\n' ? paragraphSpacing : 0, NULL);
+                output.Put('\n', BreakFont(inWord), c == '\n' ? paragraphSpacing : 0, NULL);
                 inWord = FALSE;
                 continue;
             }
@@ -365,17 +340,17 @@ void CRichTextLayout::ReadMarkup(const CString& text, int paragraphSpacing, int 
         }
         if (hidden != 0)
             continue;
-        ApplyCode(code, argument, paragraphSpacing, output, &inWord);
+        ApplyCode(code, argument, output, &inWord);
     }
 }
 
-BOOL CRichTextLayout::ApplyCode(char code, const CString& argument, int paragraphSpacing, Output& output,
-                                BOOL* inWord)
+int CRichTextLayout::BreakFont(BOOL inWord) const
 {
-    CRichTextStyleState& state = m_state->m_style;
-    int delta = 0;
-    int number = 0;
-    int breakFont = m_state->m_smallCaps && *inWord ? m_state->m_smallCapsFont : m_state->m_normalFont;
+    return m_state->m_smallCaps && inWord ? m_state->m_smallCapsFont : m_state->m_normalFont;
+}
+
+BOOL CRichTextLayout::ApplyCode(char code, const CString& argument, Output& output, BOOL* inWord)
+{
     switch (code)
     {
     case 'b':
@@ -383,132 +358,163 @@ BOOL CRichTextLayout::ApplyCode(char code, const CString& argument, int paragrap
     case 'u':
     case 's':
     case 'c':
-    {
-        if (!ReadSign(argument, &delta))
-            return FALSE;
-        int& count = code == 'b' ? state.m_bold
-                     : code == 'i' ? state.m_italic
-                     : code == 'u' ? state.m_underline
-                     : code == 's' ? state.m_smallCaps
-                                   : state.m_allCaps;
-        count += delta;
-        ComputeFonts();
-        return TRUE;
-    }
+        return ApplySwitchCode(code, argument);
     case 'k':
-        if (!ReadSign(argument, &delta))
-            return FALSE;
-        if (delta > 0)
-        {
-            CRichTextStyleState* copy = new CRichTextStyleState;
-            copy->CopyFrom(state);
-            m_styleStack.push_back(copy);
-        }
-        else if (!m_styleStack.empty())
-        {
-            state.CopyFrom(*m_styleStack.back());
-            delete m_styleStack.back();
-            m_styleStack.pop_back();
-        }
-        ComputeFonts();
-        return TRUE;
+        return ApplyKeepCode(argument);
     case 'f':
         SetBaseStyle(argument);
         *inWord = FALSE;
         return TRUE;
     case 'r':
-    {
-        COLORREF colour = DEFAULT_COLOUR;
-        if (!ParseColour(argument, &colour))
-            colour = DEFAULT_COLOUR;
-        state.m_base.m_colour = colour;
-        ComputeFonts();
+        ApplyColourCode(argument);
         return TRUE;
-    }
     case 'h':
+        return ApplySizeCode(argument);
+    case 'T':
+        return ApplyTabStopsCode(argument, inWord);
+    default:
+        return ApplyInsertionCode(code, argument, output, inWord);
+    }
+}
+
+BOOL CRichTextLayout::ApplySwitchCode(char code, const CString& argument)
+{
+    int delta = 0;
+    if (!ReadSign(argument, &delta))
+        return FALSE;
+    CRichTextStyleState& state = m_state->m_style;
+    int& count = code == 'b'   ? state.m_bold
+                 : code == 'i' ? state.m_italic
+                 : code == 'u' ? state.m_underline
+                 : code == 's' ? state.m_smallCaps
+                               : state.m_allCaps;
+    count += delta;
+    ComputeFonts();
+    return TRUE;
+}
+
+BOOL CRichTextLayout::ApplyKeepCode(const CString& argument)
+{
+    int delta = 0;
+    if (!ReadSign(argument, &delta))
+        return FALSE;
+    CRichTextStyleState& state = m_state->m_style;
+    if (delta > 0)
     {
-        CString text = argument.IsEmpty() ? CString("+1") : argument;
-        if (text[0] != '+' && text[0] != '-')
-            return FALSE;
-        bool percent = false;
-        CString digits;
-        for (int i = 1; i < text.GetLength(); ++i)
-            if (text[i] == '%')
-                percent = true;
-            else if (text[i] >= '0' && text[i] <= '9')
-                digits += text[i];
-        if (digits.IsEmpty())
-        {
-            if (text[0] == '-')
-                state.m_sizeAdjustments.Pop();
-            ComputeFonts();
-            return TRUE;
-        }
-        if (digits.GetLength() > 3 || !ParseInt(digits, &number) || number < 1 || number > 254)
-            return FALSE;
+        m_styleStack.push_back(std::make_unique<CRichTextStyleState>());
+        m_styleStack.back()->CopyFrom(state);
+    }
+    else if (!m_styleStack.empty())
+    {
+        state.CopyFrom(*m_styleStack.back());
+        m_styleStack.pop_back();
+    }
+    ComputeFonts();
+    return TRUE;
+}
+
+void CRichTextLayout::ApplyColourCode(const CString& argument)
+{
+    COLORREF colour = DEFAULT_COLOUR;
+    if (!ParseColour(argument, &colour))
+        colour = DEFAULT_COLOUR;
+    m_state->m_style.m_base.m_colour = colour;
+    ComputeFonts();
+}
+
+BOOL CRichTextLayout::ApplySizeCode(const CString& argument)
+{
+    CRichTextStyleState& state = m_state->m_style;
+    CString text = argument.IsEmpty() ? CString("+1") : argument;
+    if (text[0] != '+' && text[0] != '-')
+        return FALSE;
+    bool percent = false;
+    CString digits;
+    for (int i = 1; i < text.GetLength(); ++i)
+        if (text[i] == '%')
+            percent = true;
+        else if (text[i] >= '0' && text[i] <= '9')
+            digits += text[i];
+    if (digits.IsEmpty())
+    {
+        // A sign alone: "-" drops the adjustment made last.
         if (text[0] == '-')
-            number = -number;
-        if (percent)
-            number *= 256;
-        state.m_sizeAdjustments.Push(number, state.m_base.m_pointSize);
+            state.m_sizeAdjustments.Pop();
         ComputeFonts();
         return TRUE;
     }
-    case 'T':
-    {
-        CStringArray parts;
-        TokenizeText(argument, parts, ',', TOKENIZE_TRIM, -1, '(', ')');
-        std::vector<int> positions;
-        if (parts.GetSize() >= 2)
-            for (int i = 0; i < parts.GetSize(); ++i)
-            {
-                if (!ParseInt(parts[i], &number) || number < 1 ||
-                    (!positions.empty() && number <= positions.back()))
-                    break;
-                positions.push_back(number);
-            }
-        m_state->m_tabPositions = positions;
-        if (positions.empty() && ParseInt(argument, &number) && number >= 1)
+    int number = 0;
+    if (digits.GetLength() > 3 || !ParseInt(digits, &number) || number < 1 || number > 254)
+        return FALSE;
+    if (text[0] == '-')
+        number = -number;
+    if (percent)
+        number *= 256;
+    state.m_sizeAdjustments.Push(number, state.m_base.m_pointSize);
+    ComputeFonts();
+    return TRUE;
+}
+
+BOOL CRichTextLayout::ApplyTabStopsCode(const CString& argument, BOOL* inWord)
+{
+    CStringArray parts;
+    TokenizeText(argument, parts, ',', TOKENIZE_TRIM, -1, '(', ')');
+    std::vector<int> positions;
+    int number = 0;
+    if (parts.GetSize() >= 2)
+        for (int i = 0; i < parts.GetSize(); ++i)
         {
-            m_state->m_tabInterval = number;
-            *inWord = FALSE;
+            if (!ParseInt(parts[i], &number) || number < 1 || (!positions.empty() && number <= positions.back()))
+                break;
+            positions.push_back(number);
         }
-        return TRUE;
+    m_state->m_tabPositions = positions;
+    if (positions.empty() && ParseInt(argument, &number) && number >= 1)
+    {
+        m_state->m_tabInterval = number;
+        *inWord = FALSE;
     }
+    return TRUE;
+}
+
+BOOL CRichTextLayout::ApplyInsertionCode(char code, const CString& argument, Output& output, BOOL* inWord)
+{
+    int number = 0;
+    std::unique_ptr<CRichTextElement> element;
+    switch (code)
+    {
     case 'L':
         if (!ParseInt(argument, &number) || number < 0)
             return FALSE;
-        m_elements.push_back(new CRichTextIndent(number));
-        output.Put('!', breakFont, 0, m_elements.back());
-        *inWord = FALSE;
-        return TRUE;
+        element = std::make_unique<CRichTextIndent>(number);
+        break;
     case 't':
-        m_elements.push_back(new CRichTextTab);
-        output.Put('!', breakFont, 0, m_elements.back());
-        *inWord = FALSE;
-        return TRUE;
+        element = std::make_unique<CRichTextTab>();
+        break;
     case 'v':
         if (!ParseInt(argument, &number) || number < 0)
             return FALSE;
-        output.Put('\n', breakFont, number, NULL);
-        *inWord = FALSE;
-        return TRUE;
+        break;
     case 'p':
     {
-        CRichTextPicture* picture = new CRichTextPicture;
+        auto picture = std::make_unique<CRichTextPicture>();
         if (!picture->Setup(argument, m_xResolution, m_yResolution))
-        {
-            delete picture;
             return FALSE;
-        }
-        m_elements.push_back(picture);
-        output.Put('!', breakFont, 0, picture);
-        *inWord = FALSE;
-        return TRUE;
+        element = std::move(picture);
+        break;
     }
     default:
         return FALSE;
     }
+    if (element != nullptr)
+    {
+        m_elements.push_back(std::move(element));
+        output.Put('!', BreakFont(*inWord), 0, m_elements.back().get());
+    }
+    else
+        output.Put('\n', BreakFont(*inWord), number, NULL);
+    *inWord = FALSE;
+    return TRUE;
 }
 
 int CRichTextLayout::TabWidth(int x, int font)
@@ -549,20 +555,18 @@ int CRichTextLayout::MeasureChars(const Output& output, int start, int end, CRic
         int j = i + 1;
         while (j < end && output.elements[j] == NULL && output.fonts[j] == font)
             ++j;
-        CRichTextRun* run = new CRichTextRun;
+        auto run = std::make_unique<CRichTextRun>();
         run->m_text = DecodeArgument(output.text.Mid(i, j - i));
         run->m_fontIndex = font;
         run->m_ascent = m_metrics[font].tmAscent;
         run->m_descent = m_metrics[font].tmDescent;
-        SelectFont(font);
+        m_state->SelectFont(font, m_state->m_fonts[font]->GetSafeHandle());
         SIZE extent = {0, 0};
         ::GetTextExtentPoint32A(m_dc->m_hAttribDC != NULL ? m_dc->m_hAttribDC : m_dc->m_hDC, run->m_text,
                                 run->m_text.GetLength(), &extent);
         run->m_width = extent.cx;
-        if (m_metrics[font].tmPitchAndFamily & TMPF_TRUETYPE)
-            m_state->m_widths[font]->GetOverhangs(run->m_text, run->m_text.GetLength(), &run->m_leftOverhang,
-                                                  &run->m_rightOverhang);
-        line->AddRun(run);
+        MeasureOverhangs(*run);
+        line->AddRun(std::move(run));
         i = j;
     }
     return line->GetItemCount();
@@ -600,42 +604,35 @@ void CRichTextLayout::SizePicture(CRichTextPicture* picture, const CRichTextLine
         h = roomHeight > 0 ? roomHeight : m_metrics[font].tmHeight;
 }
 
-void CRichTextLayout::CloseLine(CRichTextLine* line)
+void CRichTextLayout::MeasureOverhangs(CRichTextRun& run) const
+{
+    if (m_metrics[run.m_fontIndex].tmPitchAndFamily & TMPF_TRUETYPE)
+        m_state->m_widths[run.m_fontIndex]->GetOverhangs(run.m_text, run.m_text.GetLength(), &run.m_leftOverhang,
+                                                         &run.m_rightOverhang);
+}
+
+void CRichTextLayout::MergeRuns(CRichTextLine& line) const
 {
     // Neighbouring runs of one font become one run.
-    CRichTextLine merged;
-    for (int i = 0; i < line->GetItemCount(); ++i)
+    for (RichTextItem& item : line.TakeItems())
     {
-        const RichTextItem& item = line->GetItem(i);
-        if (item.run == NULL)
+        CRichTextRun* last = line.GetLastRun();
+        if (item.run == nullptr)
+            line.AddElement(item.element);
+        else if (last != nullptr && last->m_fontIndex == item.run->m_fontIndex)
         {
-            merged.AddElement(item.element);
-            continue;
-        }
-        int count = merged.GetItemCount();
-        const RichTextItem* last = count > 0 ? &merged.GetItem(count - 1) : NULL;
-        if (last != NULL && last->run != NULL && last->run->m_fontIndex == item.run->m_fontIndex)
-        {
-            CRichTextRun* run = last->run;
-            run->m_text += item.run->m_text;
-            run->m_width += item.run->m_width;
-            if (m_metrics[run->m_fontIndex].tmPitchAndFamily & TMPF_TRUETYPE)
-                m_state->m_widths[run->m_fontIndex]->GetOverhangs(run->m_text, run->m_text.GetLength(),
-                                                                  &run->m_leftOverhang, &run->m_rightOverhang);
+            last->m_text += item.run->m_text;
+            last->m_width += item.run->m_width;
+            MeasureOverhangs(*last);
         }
         else
-            merged.AddRun(static_cast<CRichTextRun*>(item.run->Clone()));
+            line.AddRun(std::move(item.run));
     }
-    line->TruncateItems(0);
-    for (int i = 0; i < merged.GetItemCount(); ++i)
-    {
-        const RichTextItem& item = merged.GetItem(i);
-        if (item.run != NULL)
-            line->AddRun(static_cast<CRichTextRun*>(item.run->Clone()));
-        else
-            line->AddElement(item.element);
-    }
+}
 
+void CRichTextLayout::CloseLine(std::unique_ptr<CRichTextLine> line)
+{
+    MergeRuns(*line);
     line->Finish();
     int height = line->m_bottom - line->m_top;
     int& remaining = m_state->m_remainingPageHeight;
@@ -661,7 +658,7 @@ void CRichTextLayout::CloseLine(CRichTextLine* line)
     if (extent > m_width)
         m_width = extent;
     m_height = line->m_bottom;
-    m_lines.push_back(line);
+    m_lines.push_back(std::move(line));
 }
 
 void CRichTextLayout::LayoutParagraph(const Output& output, int start, int end, int spacingPoints, int width,
@@ -679,7 +676,7 @@ void CRichTextLayout::LayoutParagraph(const Output& output, int start, int end, 
     m_widthLimit = width;
     m_heightLimit = heightLimit;
     int average = m_metrics[start < end ? output.fonts[start] : m_state->m_normalFont].tmAveCharWidth;
-    CRichTextLine* line = new CRichTextLine;
+    auto line = std::make_unique<CRichTextLine>();
     line->m_top = paragraphTop;
     line->m_startX = m_state->m_indentation * average;
 
@@ -696,7 +693,7 @@ void CRichTextLayout::LayoutParagraph(const Output& output, int start, int end, 
                 ++j;
         }
         int before = line->GetItemCount();
-        MeasureChars(output, i, j, line);
+        MeasureChars(output, i, j, line.get());
         if (before > 0 && (output.elements[i] != NULL || !IsBlank(output.text[i])))
         {
             int left = 0, right = 0;
@@ -719,15 +716,14 @@ void CRichTextLayout::LayoutParagraph(const Output& output, int start, int end, 
             if (tooWide && anotherFits)
             {
                 line->TruncateItems(before);
-                CloseLine(line);
-                CRichTextLine* next = new CRichTextLine;
-                next->m_top = line->m_bottom;
-                next->m_startX = m_state->m_indentation * average;
-                line = next;
-                MeasureChars(output, i, j, line);
+                CloseLine(std::move(line));
+                line = std::make_unique<CRichTextLine>();
+                line->m_top = m_lines.back()->m_bottom;
+                line->m_startX = m_state->m_indentation * average;
+                MeasureChars(output, i, j, line.get());
             }
         }
         i = j;
     }
-    CloseLine(line);
+    CloseLine(std::move(line));
 }

@@ -2,6 +2,7 @@
 // Formatted text ("{b+}bold{b-}", fonts, sizes, colours, hidden runs, tabs,
 // indentation) laid out into lines for one device context, and painted into
 // any rectangle.
+#include <memory>
 #include <vector>
 
 #include "afx/app/AfxWin.h"
@@ -63,19 +64,19 @@ public:
     int GetLineCount() const { return (int)m_lines.size(); }
     const CRichTextLine& GetLine(int index) const { return *m_lines[index]; }
 
-    std::vector<CRichTextLine*> m_lines;
-    std::vector<CRichTextElement*> m_elements;
+    std::vector<std::unique_ptr<CRichTextLine>> m_lines;
+    std::vector<std::unique_ptr<CRichTextElement>> m_elements;
     int m_width;
     int m_height;
     int m_leftOverhang;
     int m_rightOverhang;
     int m_xResolution;
     int m_yResolution;
-    std::vector<CTextStyle*> m_styles;
+    std::vector<std::unique_ptr<CTextStyle>> m_styles;
     std::vector<TEXTMETRIC> m_metrics;
     std::vector<LOGFONT> m_logFonts;
     BOOL m_rotated;
-    std::vector<CRichTextStyleState*> m_styleStack;
+    std::vector<std::unique_ptr<CRichTextStyleState>> m_styleStack;
 
 private:
     // The markup pass: the plain characters with their fonts, break spacing
@@ -93,13 +94,33 @@ private:
     void ComputeFonts();
     int FindOrAddFont(const CTextStyle& style);
     int AddFont(LPCTSTR form);
-    void SelectFont(int index);
     void ReadMarkup(const CString& text, int paragraphSpacing, int flags, Output& output);
-    BOOL ApplyCode(char code, const CString& argument, int paragraphSpacing, Output& output, BOOL* inWord);
+    // The font of a line break, or of what a code puts into the text.
+    int BreakFont(BOOL inWord) const;
+    // One code of the markup, by its group; FALSE when its argument is not
+    // understood (the code then does nothing).
+    BOOL ApplyCode(char code, const CString& argument, Output& output, BOOL* inWord);
+    // "b", "i", "u", "s", "c": bold, italic, underline, small and all capitals on ("+") or off ("-").
+    BOOL ApplySwitchCode(char code, const CString& argument);
+    // "k": "+" keeps the style in force, "-" goes back to the style kept last.
+    BOOL ApplyKeepCode(const CString& argument);
+    // "r": the text colour (the device's own for a colour not understood).
+    void ApplyColourCode(const CString& argument);
+    // "h": "+n" or "-n" points, "+n%" or "-n%" of the size; a sign alone:
+    // "+" one point more, "-" drops the size adjustment made last.
+    BOOL ApplySizeCode(const CString& argument);
+    // "T": tab stops ("10,20,30", in average character widths) or the
+    // interval between them ("4").
+    BOOL ApplyTabStopsCode(const CString& argument, BOOL* inWord);
+    // "L" indentation, "t" tab, "v" a break with spacing, "p" picture.
+    BOOL ApplyInsertionCode(char code, const CString& argument, Output& output, BOOL* inWord);
     void LayoutParagraph(const Output& output, int start, int end, int spacingPoints, int width,
                          int heightLimit, int flags);
     int MeasureChars(const Output& output, int start, int end, CRichTextLine* line);
-    void CloseLine(CRichTextLine* line);
+    // A TrueType run's overhangs beyond its ends.
+    void MeasureOverhangs(CRichTextRun& run) const;
+    void MergeRuns(CRichTextLine& line) const;
+    void CloseLine(std::unique_ptr<CRichTextLine> line);
     int TabWidth(int x, int font);
     void SizePicture(CRichTextPicture* picture, const CRichTextLine* line, int font);
 

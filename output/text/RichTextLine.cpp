@@ -5,11 +5,6 @@ CRichTextLine::CRichTextLine()
 {
 }
 
-CRichTextLine::~CRichTextLine()
-{
-    TruncateItems(0);
-}
-
 CMyCmdTarget* CRichTextLine::Clone() const
 {
     CRichTextLine* copy = new CRichTextLine;
@@ -21,38 +16,36 @@ CMyCmdTarget* CRichTextLine::Clone() const
     copy->m_ascent = m_ascent;
     copy->m_descent = m_descent;
     copy->m_finished = m_finished;
-    for (int i = 0; i < m_items.GetSize(); ++i)
+    for (const RichTextItem& item : m_items)
     {
-        if (m_items[i].run != NULL)
-            copy->AddRun(static_cast<CRichTextRun*>(m_items[i].run->Clone()));
+        if (item.run != NULL)
+            copy->AddRun(std::unique_ptr<CRichTextRun>(static_cast<CRichTextRun*>(item.run->Clone())));
         else
-            copy->AddElement(m_items[i].element);
+            copy->AddElement(item.element);
     }
     return copy;
 }
 
-void CRichTextLine::AddRun(CRichTextRun* run)
+void CRichTextLine::AddRun(std::unique_ptr<CRichTextRun> run)
 {
-    m_items.Add(RichTextItem{run, NULL});
+    m_items.push_back(RichTextItem{std::move(run), nullptr});
 }
 
 void CRichTextLine::AddElement(CRichTextElement* element)
 {
-    m_items.Add(RichTextItem{NULL, element});
+    m_items.push_back(RichTextItem{nullptr, element});
 }
 
 void CRichTextLine::TruncateItems(int count)
 {
-    for (int i = count; i < m_items.GetSize(); ++i)
-        delete m_items[i].run;
-    if (count < m_items.GetSize())
-        m_items.SetSize(count);
+    if (count < GetItemCount())
+        m_items.resize(count);
 }
 
 int CRichTextLine::GetExtent() const
 {
     int extent = m_startX;
-    for (int i = 0; i < m_items.GetSize(); ++i)
+    for (int i = 0; i < GetItemCount(); ++i)
         extent += m_items[i].width();
     return extent;
 }
@@ -61,11 +54,11 @@ void CRichTextLine::GetOverhangs(int* left, int* right) const
 {
     int before = 0;
     int total = 0;
-    for (int i = 0; i < m_items.GetSize(); ++i)
+    for (int i = 0; i < GetItemCount(); ++i)
         total += m_items[i].width();
     *left = 0;
     *right = 0;
-    for (int i = 0; i < m_items.GetSize(); ++i)
+    for (int i = 0; i < GetItemCount(); ++i)
     {
         const RichTextItem& item = m_items[i];
         before += item.width();
@@ -84,7 +77,7 @@ void CRichTextLine::Finish()
 {
     m_ascent = 0;
     m_descent = 0;
-    for (int i = 0; i < m_items.GetSize(); ++i)
+    for (int i = 0; i < GetItemCount(); ++i)
     {
         const RichTextItem& item = m_items[i];
         int ascent = item.run != NULL ? item.run->m_ascent : item.element->m_height;

@@ -1,6 +1,9 @@
 #pragma once
 // One laid-out line: its box in the layout's device units and its items,
 // runs of text and embedded elements, left to right.
+#include <memory>
+#include <vector>
+
 #include "afx/app/AfxWin.h"
 #include "foundation/containers/MyCmdTarget.h"
 #include "output/text/RichTextElement.h"
@@ -8,24 +11,32 @@
 
 struct RichTextItem
 {
-    CRichTextRun* run;             // owned by the line; null for an element
-    CRichTextElement* element;     // owned by the layout
-    int width() const { return run != NULL ? run->m_width : element->m_width; }
+    std::unique_ptr<CRichTextRun> run; // null for an element
+    CRichTextElement* element;         // owned by the layout
+    int width() const { return run != nullptr ? run->m_width : element->m_width; }
 };
 
 class CRichTextLine : public CMyCmdTarget
 {
 public:
     CRichTextLine();
-    ~CRichTextLine() override;
     CMyCmdTarget* Clone() const override;
 
-    void AddRun(CRichTextRun* run);
+    void AddRun(std::unique_ptr<CRichTextRun> run);
     void AddElement(CRichTextElement* element);
     // Removes the items from index 'count' on (the token taken back).
     void TruncateItems(int count);
-    int GetItemCount() const { return (int)m_items.GetSize(); }
+    // Hands all items over to the caller; the line is left without items.
+    std::vector<RichTextItem> TakeItems()
+    {
+        std::vector<RichTextItem> items;
+        items.swap(m_items);
+        return items;
+    }
+    int GetItemCount() const { return (int)m_items.size(); }
     const RichTextItem& GetItem(int index) const { return m_items[index]; }
+    // The run of the last item; null when the line ends in an element or is empty.
+    CRichTextRun* GetLastRun() const { return m_items.empty() ? NULL : m_items.back().run.get(); }
     // Width from the line's left edge to the end of its last item.
     int GetExtent() const;
     // The overhangs of the items beyond the line's ends.
@@ -43,5 +54,5 @@ public:
     BOOL m_finished;
 
 private:
-    CArray<RichTextItem, const RichTextItem&> m_items;
+    std::vector<RichTextItem> m_items;
 };

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "foundation/values/ValueText.h"
+#include "foundation/windows/OwnedHandle.h"
+#include "foundation/windows/SelectedObject.h"
 #include "output/text/RichTextLayout.h"
 #include "output/text/RichTextState.h"
 #include "output/text/TurnedTextBitmaps.h"
@@ -65,9 +67,8 @@ void CRichTextLayout::Paint(CDC* dc, const RECT& destination, const RECT& clip, 
     if (count == 0)
         return;
 
-    CRichTextState state;
-    state.m_ownsFonts = TRUE;
-    state.m_fonts.assign(m_logFonts.size(), NULL);
+    CRichTextState state(dc->m_hDC, NULL);
+    state.m_paintFonts.resize(m_logFonts.size());
     state.m_origin.x = destination.left;
     state.m_origin.y = destination.top;
     state.m_extent.cx = destination.right - destination.left;
@@ -105,8 +106,6 @@ void CRichTextLayout::Paint(CDC* dc, const RECT& destination, const RECT& clip, 
     dc->SetTextColor(defaultColour);
     dc->SetTextAlign(oldAlign);
     dc->SetBkMode(oldMode);
-    if (state.m_previousFont != NULL)
-        ::SelectObject(dc->m_hDC, state.m_previousFont);
     m_state = NULL;
     m_dc = NULL;
     m_paths = NULL;
@@ -163,24 +162,21 @@ void CRichTextLayout::PaintLine(const CRichTextLine& line, const RECT& clip, int
 
 void CRichTextLayout::SelectPaintFont(int index)
 {
-    if (m_state->m_selectedFont == index)
+    if (m_state->GetSelectedFont() == index)
         return;
-    CFont*& font = m_state->m_fonts[index];
-    if (font == NULL)
+    std::unique_ptr<CFont>& font = m_state->m_paintFonts[index];
+    if (font == nullptr)
     {
         LOGFONT logFont = m_logFonts[index];
         int height = m_height > 0 ? m_height : 1;
         logFont.lfHeight = ::MulDiv(logFont.lfHeight, m_state->m_extent.cy, height);
         if (logFont.lfHeight == 0)
             logFont.lfHeight = -1;
-        font = new CFont;
+        font = std::make_unique<CFont>();
         if (!font->CreateFontIndirect(&logFont))
             font->Attach(::GetStockObject(SYSTEM_FONT));
     }
-    HGDIOBJ previous = ::SelectObject(m_dc->m_hDC, font->GetSafeHandle());
-    if (m_state->m_previousFont == NULL)
-        m_state->m_previousFont = previous;
-    m_state->m_selectedFont = index;
+    m_state->SelectFont(index, font->GetSafeHandle());
 }
 
 void CRichTextLayout::DrawRun(const CRichTextRun& run, int left, int top, int bottom, int baseline, int width,
@@ -278,12 +274,11 @@ void CRichTextLayout::DrawTurnedRun(const CString& text, const int* advances, in
     } surfaces[] = {{bitmaps.GetMaskDC(), RGB(255, 255, 255)}, {bitmaps.GetColourDC(), colour}};
     for (const auto& surface : surfaces)
     {
-        HGDIOBJ previous = ::SelectObject(surface.dc, font);
+        CSelectedObject selected(surface.dc, font);
         ::SetBkMode(surface.dc, TRANSPARENT);
         ::SetTextAlign(surface.dc, TA_LEFT | TA_BASELINE);
         ::SetTextColor(surface.dc, surface.text);
         ::ExtTextOutA(surface.dc, 0, baseline - top, 0, NULL, text, text.GetLength(), advances);
-        ::SelectObject(surface.dc, previous);
     }
     RECT turned = ToDevice(left, top, left + width, bottom);
     bitmaps.CopyTurned(m_dc->m_hDC, turned.left, turned.top);
@@ -298,12 +293,10 @@ void CRichTextLayout::DrawTurnedOutline(const CString& text, const int* advances
     if (::GetObjectA(::GetCurrentObject(hdc, OBJ_FONT), sizeof(logFont), &logFont) != sizeof(logFont))
         return;
     logFont.lfEscapement = logFont.lfOrientation = 900;
-    HFONT turned = ::CreateFontIndirectA(&logFont);
-    if (turned == NULL)
+    COwnedGdiObject<HFONT> turned(::CreateFontIndirectA(&logFont));
+    if (!turned)
         return;
-    HGDIOBJ previous = ::SelectObject(hdc, turned);
+    CSelectedObject selected(hdc, turned);
     RECT start = ToDevice(left, baseline, left, baseline);
     ::ExtTextOutA(hdc, start.left, start.bottom, 0, NULL, text, text.GetLength(), advances);
-    ::SelectObject(hdc, previous);
-    ::DeleteObject(turned);
 }

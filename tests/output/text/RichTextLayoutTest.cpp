@@ -289,6 +289,31 @@ TEST_F(RichTextTest, TabsAndIndentation)
     EXPECT_EQ(4 * average, m_layout.GetLine(1).m_startX);
 }
 
+TEST_F(RichTextTest, KeptStylesEndWithTheirText)
+{
+    // The style kept by a text left open is not what the next text goes back to.
+    Lay("{k+}x");
+    Lay("{fCourier New,12}{k-}x");
+    EXPECT_STREQ("Courier New,12,Normal", StyleOfFirstRun().ToText());
+}
+
+TEST_F(RichTextTest, LayoutGivesEachDeviceContextItsOwnFontBack)
+{
+    // Measured on an attribute DC of its own, as a preview measures on the printer.
+    CMyDC attrib;
+    ASSERT_TRUE(attrib.CreateCompatibleDC(NULL));
+    HGDIOBJ attribFont = ::GetStockObject(ANSI_FIXED_FONT);
+    ::SelectObject(attrib.m_hDC, attribFont);
+    HGDIOBJ font = ::GetCurrentObject(m_dc.m_hDC, OBJ_FONT);
+    ASSERT_NE(font, attribFont);
+    m_dc.SetAttribDC(attrib.m_hDC);
+    Lay("{b+}bold{b-} plain");
+    m_dc.SetAttribDC(m_dc.m_hDC);
+    EXPECT_EQ(2, m_layout.GetLine(0).GetItemCount());
+    EXPECT_EQ(font, ::GetCurrentObject(m_dc.m_hDC, OBJ_FONT));
+    EXPECT_EQ(attribFont, ::GetCurrentObject(attrib.m_hDC, OBJ_FONT));
+}
+
 TEST_F(RichTextTest, PagingMovesLinesToTheNextPage)
 {
     TEXTMETRIC tm;
@@ -499,7 +524,7 @@ protected:
     {
         RichTextTest::SetUp();
         m_savedCode = WindowsVersionCode;
-        WindowsVersionCode = 7;
+        WindowsVersionCode = WindowsXPCode;
     }
     void TearDown() override
     {
@@ -539,7 +564,10 @@ TEST_F(TurnedTextTest, TheFlagTurnsTheTextOnlyWhereTheSystemCan)
         int code;
         int flags;
         BOOL rotated;
-    } rows[] = {{7, RICHTEXT_ROTATED, TRUE}, {5, RICHTEXT_ROTATED, TRUE}, {4, RICHTEXT_ROTATED, FALSE}, {7, 0, FALSE}};
+    } rows[] = {{WindowsXPCode, RICHTEXT_ROTATED, TRUE},
+                {WindowsNT4Code, RICHTEXT_ROTATED, TRUE},
+                {WindowsMeCode, RICHTEXT_ROTATED, FALSE},
+                {WindowsXPCode, 0, FALSE}};
     for (const auto& row : rows)
     {
         WindowsVersionCode = row.code;

@@ -102,7 +102,7 @@ int main(int argc, char** argv)
 
 
     // The same text turned: lines along the page's height, pages across.
-    WindowsVersionCode = 7;
+    WindowsVersionCode = WindowsXPCode;
     start = BenchSeconds();
     CRichTextLayout turned;
     turned.Layout(EmptyStyleMap, &dc, areaWidth, areaHeight, 2, text, "Times New Roman,10", 0, areaWidth,
