@@ -1,19 +1,18 @@
 #pragma once
 // The size adjustments in force, as a chain of steps that each remember the
-// point size they lead to. Adding or removing an adjustment, reading the
-// size and copying the whole chain (a saved style shares its steps) each
-// take the same time however many adjustments are open, so formatted text
-// lays out in time linear in its codes.
+// point size they lead to. Steps are only ever added to a store that the
+// chains copied from one another share, and a chain is the index of its
+// last step: adding or removing an adjustment, reading the size and copying
+// the whole chain (a saved style) each take the same time however many
+// adjustments are open, so formatted text lays out in time linear in its
+// codes. The store goes with the last chain that uses it.
+#include <memory>
+#include <vector>
+
 class CRichTextSizeSteps
 {
 public:
-    CRichTextSizeSteps() : m_top(nullptr) {}
-    CRichTextSizeSteps(const CRichTextSizeSteps& other) : m_top(Share(other.m_top)) {}
-    CRichTextSizeSteps& operator=(const CRichTextSizeSteps& other);
-    ~CRichTextSizeSteps() { Release(m_top); }
-
-    bool IsEmpty() const { return m_top == nullptr; }
-    void Clear();
+    void Clear() { m_top = NoStep; }
     // Adds an adjustment: below 256 in magnitude points, n x 256 n per cent
     // of the size reached so far. 'baseSize' is the size without adjustments.
     void Push(int adjustment, int baseSize);
@@ -26,13 +25,10 @@ private:
     struct Step
     {
         int size;
-        Step* previous;
-        int references;
+        int previous;
     };
-    static Step* Share(Step* step);
-    // Drops one reference, freeing the steps no chain holds any more (in a
-    // loop: a recursive free of a long chain would exhaust the stack).
-    static void Release(Step* step);
+    static const int NoStep = -1;
 
-    Step* m_top;
+    std::shared_ptr<std::vector<Step>> m_steps; // made by the first Push
+    int m_top = NoStep;
 };
