@@ -219,7 +219,10 @@ void CRichTextLayout::DrawRun(const CRichTextRun& run, int left, int top, int bo
 
     int length = text.GetLength();
     std::vector<int> advances;
-    if (length > 0 && width != extent.cx)
+    // Turned text is drawn twice, into a one-bit mask and in colour, whose
+    // fonts can advance differently: both are given this device's advances,
+    // or the letters would drift apart along the run.
+    if (length > 0 && (width != extent.cx || m_rotated))
     {
         // Spread the difference between the measured and the scaled width
         // over the characters.

@@ -618,6 +618,32 @@ TEST_F(TurnedTextTest, TurnedTextStandsTallAndReadsFromBottomToTop)
     m_old = ::SelectObject(m_dc.m_hDC, m_bitmap);
 }
 
+TEST_F(TurnedTextTest, TurnedTextKeepsTheInkOfItsLettersAtPrintResolutions)
+{
+    // A turned run is drawn twice, into a mask and in colour, and each
+    // letter is copied where both have it: at a printer's resolution the
+    // letters must come out as whole as upright ones.
+    // Only the letters' dark pixels count: a turned run has no smoothed edges.
+    auto darkPixels = [this]() {
+        int count = 0;
+        for (int y = 0; y < 400; ++y)
+            for (int x = 0; x < 600; ++x)
+            {
+                COLORREF pixel = ::GetPixel(m_dc.m_hDC, x, y);
+                count += GetRValue(pixel) < 128 && GetGValue(pixel) < 128 && GetBValue(pixel) < 128;
+            }
+        return count;
+    };
+    m_dc.SetResolution(200, 200);
+    const char* text = "carrying brown and dilute";
+    LayAndPaint(text, FALSE);
+    int upright = darkPixels();
+    LayAndPaint(text, TRUE);
+    int turned = darkPixels();
+    EXPECT_GT(upright, 500);
+    EXPECT_NEAR(upright, turned, upright / 10);
+}
+
 TEST_F(TurnedTextTest, TurnedLinesStackFromLeftToRightAndStopAtTheClipsTop)
 {
     // The shorter first line at the left, both starting at the bottom.
