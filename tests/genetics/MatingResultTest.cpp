@@ -3,7 +3,7 @@
 #include "MatingOracle.h"
 #include "PredictionTestSupport.h"
 #include "foundation/containers/IndexedSort.h"
-#include "foundation/terminology/TokenExpander.h"
+#include "genetics/ExpandTerms.h"
 #include "genetics/GeneticsConfigLoad.h"
 
 namespace
@@ -20,13 +20,6 @@ const char* const kConfig = "[genes Main]\n"
                             "b,b say Brown\n"
                             "[rules Yellow]\nbaseon Main\n"
                             "always say Yellow\n";
-
-CString Expanded(const char* text)
-{
-    CString expanded;
-    ExpandTokens(text, expanded);
-    return expanded;
-}
 
 class MatingResultTest : public ::testing::Test
 {
@@ -110,7 +103,7 @@ TEST_F(MatingResultTest, NoCarriedTraitsIsWrittenAsNoneWithTheSexSuffix)
     Add("BB EE", 1.0, SEX_FEMALE);
     m_result.CollateTexts();
     ASSERT_EQ(m_result.GetItemCount(RESULT_LIST_CARRIED_TRAITS), 1);
-    EXPECT_TEXT(m_result.GetItem(RESULT_LIST_CARRIED_TRAITS, 0)->m_strText, Expanded("~None~") + FemaleLetterSuffix);
+    EXPECT_TEXT(m_result.GetItem(RESULT_LIST_CARRIED_TRAITS, 0)->m_strText, ExpandTerms("~None~") + FemaleLetterSuffix);
 }
 
 TEST_F(MatingResultTest, ListLinesPadThePercentageToSevenCharacters)
@@ -193,7 +186,7 @@ TEST_F(MatingResultTest, DescriptionsLeaveOutCommonAssumedPairs)
     CPredictedOffspring* empty = new CPredictedOffspring;
     empty->m_pGenesSection = Genes();
     CDWordArray none;
-    EXPECT_TEXT(empty->Describe(none), Expanded("~Unknown~ ~genotype~"));
+    EXPECT_TEXT(empty->Describe(none), ExpandTerms("~Unknown~ ~genotype~"));
     delete empty;
 
     CPredictedOffspring* assumedOnly = Add("BB DD EE", 0.5, SEX_EITHER);
@@ -212,7 +205,7 @@ TEST_F(MatingResultTest, DescriptionsLeaveOutCommonAssumedPairs)
     m_result.RemoveAll();
     CPredictedOffspring* single = Add("BB DD", 1.0, SEX_EITHER);
     FindCommonGenes(m_result, common);
-    EXPECT_TEXT(single->Describe(common), Expanded("[~Default~]"));
+    EXPECT_TEXT(single->Describe(common), ExpandTerms("[~Default~]"));
 }
 
 TEST_F(MatingResultTest, GenotypeLinesMergeEqualTextsAndNameTheirRulesSections)

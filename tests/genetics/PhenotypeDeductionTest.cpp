@@ -1,16 +1,9 @@
 #include "GeneticsTestSupport.h"
 
-#include "foundation/terminology/TokenExpander.h"
+#include "genetics/ExpandTerms.h"
 
 namespace
 {
-CString Expanded(const char* text)
-{
-    CString expanded;
-    ExpandTokens(text, expanded);
-    return expanded;
-}
-
 struct Deduced
 {
     CString phenotype;
@@ -33,14 +26,18 @@ const char* const kGenes = "[genes Main]\n"
                            "gene B B, b\n"
                            "gene D D, d\n"
                            "gene E E, e\n";
+
+// The genes, which every genotype leaves for the rules section Coat.
+CString CoatRules(const char* rules)
+{
+    return CString(kGenes) + "always goto Coat\n[rules Coat]\nbaseon Main\n" + rules;
+}
 }  // namespace
 
 TEST(PhenotypeDeduction, UnconditionalGotoDeducesEverythingInTheTargetSection)
 {
-    CTestConfig config(CString(kGenes) + "always goto Coat\n"
-                                          "[rules Coat]\nbaseon Main\n"
-                                          "B,- say Black\n"
-                                          "B,b carries brown\n");
+    CTestConfig config(CoatRules("B,- say Black\n"
+                                 "B,b carries brown\n"));
     const Deduced deduced = Deduce(config.Section(0), "Bb");
     EXPECT_TEXT(deduced.phenotype, "Black");
     EXPECT_TEXT(deduced.carried, "brown");
@@ -86,13 +83,11 @@ TEST(PhenotypeDeduction, LongChainsOfGotosAreFollowedToTheirEnd)
 
 TEST(PhenotypeDeduction, MaskedGenesAreInvisibleToLaterSayRulesButNotToCarries)
 {
-    CTestConfig config(CString(kGenes) + "always goto Coat\n"
-                                          "[rules Coat]\nbaseon Main\n"
-                                          "e,e say Yellow\n"
-                                          "e,e masks B\n"
-                                          "B,- say Black\n"
-                                          "b,b say Brown\n"
-                                          "B,b carries brown\n");
+    CTestConfig config(CoatRules("e,e say Yellow\n"
+                                 "e,e masks B\n"
+                                 "B,- say Black\n"
+                                 "b,b say Brown\n"
+                                 "B,b carries brown\n"));
     CGeneticsSection* genes = config.Section(0);
     EXPECT_TEXT(Deduce(genes, "Bb ee").phenotype, "Yellow");
     EXPECT_TEXT(Deduce(genes, "Bb ee").carried, "brown");
@@ -101,11 +96,9 @@ TEST(PhenotypeDeduction, MaskedGenesAreInvisibleToLaterSayRulesButNotToCarries)
 
 TEST(PhenotypeDeduction, RulesStopOnceEveryPairIsMasked)
 {
-    CTestConfig config(CString(kGenes) + "always goto Coat\n"
-                                          "[rules Coat]\nbaseon Main\n"
-                                          "always say First\n"
-                                          "always masks B E\n"
-                                          "always say Last\n");
+    CTestConfig config(CoatRules("always say First\n"
+                                 "always masks B E\n"
+                                 "always say Last\n"));
     CGeneticsSection* genes = config.Section(0);
     EXPECT_TEXT(Deduce(genes, "Bb ee").phenotype, "First");
     EXPECT_TEXT(Deduce(genes, "Bb ee DD").phenotype, "First Last");
@@ -113,39 +106,33 @@ TEST(PhenotypeDeduction, RulesStopOnceEveryPairIsMasked)
 
 TEST(PhenotypeDeduction, BracketedGroupsStayWholeAndNulIsDropped)
 {
-    CTestConfig config(CString(kGenes) + "always goto Coat\n"
-                                          "[rules Coat]\nbaseon Main\n"
-                                          "always say (Dark Brown) NUL\n"
-                                          "always say NUL\n"
-                                          "always say End\n");
+    CTestConfig config(CoatRules("always say (Dark Brown) NUL\n"
+                                 "always say NUL\n"
+                                 "always say End\n"));
     // The empty element of the second rule still takes its separators.
     EXPECT_TEXT(Deduce(config.Section(0), "Bb").phenotype, "(Dark Brown)  End");
 }
 
 TEST(PhenotypeDeduction, ModesCombinePhenotypeAndCarriedTraits)
 {
-    CTestConfig config(CString(kGenes) + "always goto Coat\n"
-                                          "[rules Coat]\nbaseon Main\n"
-                                          "B,- say Black\n"
-                                          "B,b carries Brown\n"
-                                          "D,d carries Dilute\n");
+    CTestConfig config(CoatRules("B,- say Black\n"
+                                 "B,b carries Brown\n"
+                                 "D,d carries Dilute\n"));
     CGeneticsSection* genes = config.Section(0);
     const Deduced both = Deduce(genes, "Bb Dd");
     EXPECT_TEXT(both.phenotype, "Black");
     EXPECT_TEXT(both.carried, "Brown + Dilute");
     EXPECT_TEXT(both.withCarried, "Black carrying Brown + Dilute");
-    EXPECT_TEXT(both.withCarried, "Black" + Expanded(" ~carrying~ ") + "Brown + Dilute");
+    EXPECT_TEXT(both.withCarried, "Black" + ExpandTerms(" ~carrying~ ") + "Brown + Dilute");
     const Deduced carriesOnly = Deduce(genes, "bb Dd");
     EXPECT_TEXT(carriesOnly.phenotype, "");
-    EXPECT_TEXT(carriesOnly.withCarried, Expanded("~carries~ ") + "Dilute");
+    EXPECT_TEXT(carriesOnly.withCarried, ExpandTerms("~carries~ ") + "Dilute");
     EXPECT_TEXT(Deduce(genes, "BB").withCarried, "Black");
 }
 
 TEST(PhenotypeDeduction, GenotypeThatNoRuleDescribesGivesEmptyTexts)
 {
-    CTestConfig config(CString(kGenes) + "always goto Coat\n"
-                                          "[rules Coat]\nbaseon Main\n"
-                                          "B,- say Black\n");
+    CTestConfig config(CoatRules("B,- say Black\n"));
     const Deduced deduced = Deduce(config.Section(0), "bb");
     EXPECT_TEXT(deduced.phenotype, "");
     EXPECT_TEXT(deduced.withCarried, "");
