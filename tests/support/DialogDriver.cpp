@@ -104,6 +104,11 @@ void CDialogDriver::Click(HWND dialog, int id)
     ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)::GetDlgItem(dialog, id));
 }
 
+void CDialogDriver::ClickNow(HWND dialog, int id)
+{
+    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)::GetDlgItem(dialog, id));
+}
+
 std::vector<int> CDialogDriver::ButtonIds(HWND dialog)
 {
     std::vector<std::pair<int, int>> found;

@@ -20,7 +20,11 @@ public:
     // Helpers for actions.
     static std::string ItemText(HWND dialog, int id);
     static std::string WindowText(HWND window);
+    // The button's click as its dialog (or any parent) hears it: a BN_CLICKED
+    // command, posted for a dialog in its modal loop (Click) or sent and
+    // handled before the call returns (ClickNow).
     static void Click(HWND dialog, int id);
+    static void ClickNow(HWND dialog, int id);
     // The ids of the push buttons, left to right.
     static std::vector<int> ButtonIds(HWND dialog);
 

@@ -1,4 +1,5 @@
 #include "afx/app/AfxWin.h"
+#include "support/DialogDriver.h"
 #include "support/DialogTemplate.h"
 
 #include <gtest/gtest.h>
@@ -110,11 +111,6 @@ protected:
 
     void TearDown() override { m_dlg.DestroyWindow(); }
 
-    void Click(int nID)
-    {
-        m_dlg.SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), (LPARAM)::GetDlgItem(m_dlg.m_hWnd, nID));
-    }
-
     CDialogTemplate m_template{L"Buttons", WS_POPUP | WS_CAPTION};
     CButtonsDialog m_dlg;
 };
@@ -129,14 +125,14 @@ TEST_F(ButtonTest, SubclassedControlsArePermanentObjectsOfTheirClass)
 
 TEST_F(ButtonTest, AReflectedNotificationReachesTheControlInsteadOfTheParent)
 {
-    Click(IDC_PLAIN);
+    CDialogDriver::ClickNow(m_dlg.m_hWnd, IDC_PLAIN);
     EXPECT_EQ(1, m_dlg.m_plain.m_nClicks);
     EXPECT_EQ(0, m_dlg.m_nParentPlain);
 }
 
 TEST_F(ButtonTest, AnExtendedReflectionLetsTheParentSeeTheNotificationToo)
 {
-    Click(IDC_SHARED);
+    CDialogDriver::ClickNow(m_dlg.m_hWnd, IDC_SHARED);
     EXPECT_EQ(1, m_dlg.m_shared.m_nClicks);
     EXPECT_EQ(1, m_dlg.m_nParentShared);
 }
@@ -155,7 +151,7 @@ TEST_F(ButtonTest, UnsubclassingGivesTheControlBackToTheParent)
     HWND hWndPlain = m_dlg.m_plain.UnsubclassWindow();
     EXPECT_EQ(::GetDlgItem(m_dlg.m_hWnd, IDC_PLAIN), hWndPlain);
     EXPECT_EQ(NULL, CWnd::FromHandlePermanent(hWndPlain));
-    Click(IDC_PLAIN);
+    CDialogDriver::ClickNow(m_dlg.m_hWnd, IDC_PLAIN);
     EXPECT_EQ(0, m_dlg.m_plain.m_nClicks);
     EXPECT_EQ(1, m_dlg.m_nParentPlain);
 }

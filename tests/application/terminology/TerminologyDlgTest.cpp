@@ -2,6 +2,7 @@
 // shows, and how typing, Reset Term and Reset All Terms change the texts.
 #include "application/terminology/TerminologyDlg.h"
 #include "application/terminology/TerminologyIds.h"
+#include "support/DialogDriver.h"
 #include "support/LayoutCheck.h"
 #include "support/WindowScreenshot.h"
 
@@ -41,10 +42,6 @@ protected:
         HWND list = ::GetDlgItem(Dialog(), IDC_TERM_LIST);
         ASSERT_GE(::SendMessageA(list, LB_SELECTSTRING, (WPARAM)-1, (LPARAM)name), 0) << name;
         ::SendMessageA(Dialog(), WM_COMMAND, MAKEWPARAM(IDC_TERM_LIST, LBN_SELCHANGE), (LPARAM)list);
-    }
-    void Click(int id)
-    {
-        ::SendMessageA(Dialog(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)::GetDlgItem(Dialog(), id));
     }
     // The list's lines from top to bottom, separated by '|'.
     std::string Lines()
@@ -117,11 +114,11 @@ TEST_F(TerminologyDlgTest, TypingGivesTheChosenTermItsNewText)
 TEST_F(TerminologyDlgTest, ResetTermGivesBackTheDefaultInListAndEdit)
 {
     Select("Dog");
-    Click(IDC_TERM_RESET);
+    CDialogDriver::ClickNow(Dialog(), IDC_TERM_RESET);
     EXPECT_EQ(SelectedLine(), "Dog:\tDog");
     EXPECT_EQ(Item(IDC_TERM_VALUE), "Dog");
     Select("Suffix");
-    Click(IDC_TERM_RESET);
+    CDialogDriver::ClickNow(Dialog(), IDC_TERM_RESET);
     EXPECT_EQ(SelectedLine(), "Suffix:\t");
     EXPECT_EQ(Item(IDC_TERM_VALUE), "");
     EXPECT_EQ(std::string(m_dialog.m_values[1]), "Dam");  // others keep their texts
@@ -131,7 +128,7 @@ TEST_F(TerminologyDlgTest, ResetAllTermsResetsEveryTextAndKeepsTheSelection)
 {
     Select("Litter");
     ::SetDlgItemTextA(Dialog(), IDC_TERM_VALUE, "Pups");
-    Click(IDC_TERM_RESET_ALL);
+    CDialogDriver::ClickNow(Dialog(), IDC_TERM_RESET_ALL);
     EXPECT_EQ(Lines(), "Bitch:\tBitch|Dog:\tDog|Litter:\t~Litter~|Suffix:\t");
     EXPECT_EQ(Item(IDC_TERM_NAME), "Litter");
     EXPECT_EQ(Item(IDC_TERM_VALUE), "~Litter~");

@@ -36,7 +36,7 @@ namespace
         }
         ~CColourDialog() override { DestroyWindow(); }
 
-        void Click() { SendMessage(WM_COMMAND, MAKEWPARAM(IDC_COLOUR_BUTTON, BN_CLICKED), (LPARAM)m_button.m_hWnd); }
+        void Click() { CDialogDriver::ClickNow(m_hWnd, IDC_COLOUR_BUTTON); }
         CColourPalettePopup* Popup() { return dynamic_cast<CColourPalettePopup*>(CWnd::FromHandlePermanent(::GetFocus())); }
         void Keys(std::initializer_list<UINT> keys)
         {

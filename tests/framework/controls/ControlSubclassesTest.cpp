@@ -7,6 +7,7 @@
 #include "framework/controls/NavigatingComboBox.h"
 #include "framework/controls/RadioChoiceButton.h"
 #include "framework/support/FrameworkTestApp.h"
+#include "support/DialogDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -102,10 +103,7 @@ protected:
         }
         return keys;
     }
-    void Click(CWnd& button)
-    {
-        m_parent.SendMessage(WM_COMMAND, MAKEWPARAM(button.GetDlgCtrlID(), BN_CLICKED), (LPARAM)button.m_hWnd);
-    }
+    void Click(CWnd& button) { CDialogDriver::ClickNow(m_parent.m_hWnd, button.GetDlgCtrlID()); }
 
     CFrameworkTestApp m_app;
     CRecordingParent m_parent;

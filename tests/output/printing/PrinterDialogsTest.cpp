@@ -9,6 +9,7 @@
 #include "output/printing/PrinterData.h"
 #include "output/printing/PrinterDataCache.h"
 #include "output/printing/PrinterDialogIds.h"
+#include "support/DialogDriver.h"
 #include "support/LayoutCheck.h"
 #include "support/MessageBoxAnswerer.h"
 #include "output/ScreenshotFile.h"
@@ -51,18 +52,6 @@ private:
     static inline CDialogActor* s_current = NULL;
 };
 
-void Click(HWND dialog, int id)
-{
-    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)::GetDlgItem(dialog, id));
-}
-
-std::string ItemText(HWND dialog, int id)
-{
-    char text[512] = "";
-    ::GetDlgItemTextA(dialog, id, text, sizeof(text));
-    return text;
-}
-
 class CQuietApp : public CFrameworkApp
 {
 public:
@@ -89,7 +78,7 @@ TEST_F(PrinterDialogsTest, ChoosingTheSpecificPrinterStoresItsNamesAndDeviceMode
     std::string defaultText;
     CMessageBoxAnswerer answerer(IDNO); // not now to the calibration question
     CDialogActor actor("Printer/Paper Settings", [&](HWND dialog) {
-        defaultText = ItemText(dialog, IDC_DEFAULT_PRINTER_NAME);
+        defaultText = CDialogDriver::ItemText(dialog, IDC_DEFAULT_PRINTER_NAME);
         SaveWindowScreenshot(dialog, "printer_paper_settings");
         EXPECT_EQ(JoinLayoutFaults(FindLayoutFaults(dialog)), "");
         ::SendDlgItemMessageA(dialog, IDC_SPECIFIC_PRINTER, BM_SETCHECK, BST_CHECKED, 0);
@@ -98,7 +87,7 @@ TEST_F(PrinterDialogsTest, ChoosingTheSpecificPrinterStoresItsNamesAndDeviceMode
         ::SendDlgItemMessageA(dialog, IDC_LANDSCAPE, BM_SETCHECK, BST_CHECKED, 0);
         ::SendDlgItemMessageA(dialog, IDC_PORTRAIT, BM_SETCHECK, BST_UNCHECKED, 0);
         ::SetDlgItemTextA(dialog, IDC_MARGIN_TOP, "1 in");
-        Click(dialog, IDOK);
+        CDialogDriver::Click(dialog, IDOK);
     });
     ASSERT_EQ(1, config.EditProperties(NULL, "Printer/Paper Settings", FALSE, 0, 0));
     EXPECT_EQ(1, actor.m_acted);
@@ -125,7 +114,7 @@ TEST_F(PrinterDialogsTest, ChoosingTheSpecificPrinterStoresItsNamesAndDeviceMode
         SaveWindowScreenshot(dialog, "print_margins");
         EXPECT_EQ(JoinLayoutFaults(FindLayoutFaults(dialog)), "");
         ::SetDlgItemTextA(dialog, IDC_MARGIN_TOP, "2 in");
-        Click(dialog, IDCANCEL);
+        CDialogDriver::Click(dialog, IDCANCEL);
     });
     EXPECT_EQ(0, config.EditProperties(NULL, "Print Margins", FALSE, 0, 1));
     EXPECT_DOUBLE_EQ(1.0, config.m_topMargin.GetValue());
@@ -136,12 +125,12 @@ TEST_F(PrinterDialogsTest, CalibrationTakesTheMeasuredGaps)
     CPrinterPaperConfigDlg properties(IDD_PRINT_MARGINS, NULL, NULL);
     std::string reported;
     CDialogActor actor("Calibrate Printer", [&](HWND dialog) {
-        reported = ItemText(dialog, IDC_CALIBRATE_REPORTED);
+        reported = CDialogDriver::ItemText(dialog, IDC_CALIBRATE_REPORTED);
         SaveWindowScreenshot(dialog, "calibrate_printer");
         EXPECT_EQ(JoinLayoutFaults(FindLayoutFaults(dialog)), "");
         ::SetDlgItemTextA(dialog, IDC_CALIBRATE_LEFT_GAP, "0.3 in");
         ::SetDlgItemTextA(dialog, IDC_CALIBRATE_TOP_GAP, "0.2 in");
-        Click(dialog, IDOK);
+        CDialogDriver::Click(dialog, IDOK);
     });
     ASSERT_EQ(1, properties.Calibrate());
     EXPECT_NE(std::string::npos, reported.find("left 0.25 in, top 0.25 in")) << reported;
