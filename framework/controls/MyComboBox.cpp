@@ -30,7 +30,7 @@ namespace
     }
 }
 
-CMyComboBox::CMyComboBox() : m_records(this, TRUE), m_dropDownRows(15), m_deleteWithWindow(0)
+CMyComboBox::CMyComboBox() : CRecordListControl(TRUE), m_dropDownRows(15)
 {
     m_dependents.m_pComboBox = this;
 }
@@ -43,56 +43,6 @@ BOOL CMyComboBox::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
         return FALSE;
     SetDefaultGuiFont(m_hWnd);
     return TRUE;
-}
-
-int CMyComboBox::AddString(LPCTSTR text, int extraValue)
-{
-    return m_records.Insert(TRUE, -1, text, extraValue);
-}
-
-int CMyComboBox::InsertString(int index, LPCTSTR text, int extraValue)
-{
-    return m_records.Insert(FALSE, index, text, extraValue);
-}
-
-void CMyComboBox::ResetContent()
-{
-    m_records.Reset();
-}
-
-DWORD_PTR CMyComboBox::GetItemData(int index) const
-{
-    return m_records.GetItemData(index);
-}
-
-int CMyComboBox::SetItemData(int index, DWORD_PTR data)
-{
-    return m_records.SetItemData(index, data);
-}
-
-int CMyComboBox::GetExtraValue(int index) const
-{
-    return m_records.GetExtraValue(index);
-}
-
-int CMyComboBox::GetLBText(int index, LPTSTR buffer) const
-{
-    return m_records.GetText(index, buffer);
-}
-
-void CMyComboBox::GetLBText(int index, CString& text) const
-{
-    m_records.GetText(index, text);
-}
-
-int CMyComboBox::GetLBTextLen(int index) const
-{
-    return m_records.GetTextLen(index);
-}
-
-int CMyComboBox::FindStringExact(int start, LPCTSTR text) const
-{
-    return m_records.Find(start, text, TRUE);
 }
 
 int CMyComboBox::FindString(int start, LPCTSTR text) const
@@ -108,15 +58,6 @@ int CMyComboBox::SelectString(int start, LPCTSTR text)
     if (found >= 0)
         SetCurSel(found);
     return found;
-}
-
-CString CMyComboBox::GetCurSelText() const
-{
-    CString text;
-    int selected = GetCurSel();
-    if (selected >= 0)
-        GetLBText(selected, text);
-    return text;
 }
 
 int CMyComboBox::SelectText(LPCTSTR text, int fallback)
@@ -168,34 +109,6 @@ BOOL CMyComboBox::Recreate()
 void CMyComboBox::DrawItem(LPDRAWITEMSTRUCT item)
 {
     m_records.Draw(item, FALSE);
-}
-
-void CMyComboBox::MeasureItem(LPMEASUREITEMSTRUCT item)
-{
-    item->itemHeight = CListItemRecords::ItemHeight();
-}
-
-int CMyComboBox::CompareItem(LPCOMPAREITEMSTRUCT item)
-{
-    return m_records.Compare(item);
-}
-
-void CMyComboBox::PostNcDestroy()
-{
-    CComboBox::PostNcDestroy();
-    if (m_deleteWithWindow)
-        delete this;
-}
-
-BOOL CMyComboBox::OnSelChange()
-{
-    m_dependents.Update();
-    return FALSE; // the parent sees the change too
-}
-
-void CMyComboBox::OnDoubleClick()
-{
-    m_dependents.RunAction();
 }
 
 void CMyComboBox::OnDropDown()

@@ -13,7 +13,7 @@ BEGIN_MESSAGE_MAP(CMyListBox, CListBox)
     ON_WM_ENABLE()
 END_MESSAGE_MAP()
 
-CMyListBox::CMyListBox() : m_records(this, FALSE), m_deleteWithWindow(0)
+CMyListBox::CMyListBox() : CRecordListControl(FALSE)
 {
     m_dependents.m_pListBox = this;
 }
@@ -28,65 +28,6 @@ BOOL CMyListBox::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
     return TRUE;
 }
 
-int CMyListBox::AddString(LPCTSTR text, int extraValue)
-{
-    return m_records.Insert(TRUE, -1, text, extraValue);
-}
-
-int CMyListBox::InsertString(int index, LPCTSTR text, int extraValue)
-{
-    return m_records.Insert(FALSE, index, text, extraValue);
-}
-
-void CMyListBox::ResetContent()
-{
-    m_records.Reset();
-}
-
-DWORD_PTR CMyListBox::GetItemData(int index) const
-{
-    return m_records.GetItemData(index);
-}
-
-int CMyListBox::SetItemData(int index, DWORD_PTR data)
-{
-    return m_records.SetItemData(index, data);
-}
-
-int CMyListBox::GetExtraValue(int index) const
-{
-    return m_records.GetExtraValue(index);
-}
-
-int CMyListBox::GetText(int index, LPTSTR buffer) const
-{
-    return m_records.GetText(index, buffer);
-}
-
-void CMyListBox::GetText(int index, CString& text) const
-{
-    m_records.GetText(index, text);
-}
-
-int CMyListBox::GetTextLen(int index) const
-{
-    return m_records.GetTextLen(index);
-}
-
-int CMyListBox::FindStringExact(int start, LPCTSTR text) const
-{
-    return m_records.Find(start, text, TRUE);
-}
-
-CString CMyListBox::GetCurSelText() const
-{
-    CString text;
-    int selected = GetCurSel();
-    if (selected >= 0)
-        GetText(selected, text);
-    return text;
-}
-
 void CMyListBox::EnsureVisible(int index)
 {
     CListOrCombo(this).EnsureVisible(index);
@@ -95,16 +36,6 @@ void CMyListBox::EnsureVisible(int index)
 void CMyListBox::DrawItem(LPDRAWITEMSTRUCT item)
 {
     m_records.Draw(item, TRUE);
-}
-
-void CMyListBox::MeasureItem(LPMEASUREITEMSTRUCT item)
-{
-    item->itemHeight = CListItemRecords::ItemHeight();
-}
-
-int CMyListBox::CompareItem(LPCOMPAREITEMSTRUCT item)
-{
-    return m_records.Compare(item);
 }
 
 int CMyListBox::VKeyToItem(UINT key, UINT index)
@@ -139,24 +70,6 @@ BOOL CMyListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         return TRUE;
     }
     return CListBox::OnChildNotify(message, wParam, lParam, pResult);
-}
-
-void CMyListBox::PostNcDestroy()
-{
-    CListBox::PostNcDestroy();
-    if (m_deleteWithWindow)
-        delete this;
-}
-
-BOOL CMyListBox::OnSelChange()
-{
-    m_dependents.Update();
-    return FALSE; // the parent sees the change too
-}
-
-void CMyListBox::OnDoubleClick()
-{
-    m_dependents.RunAction();
 }
 
 void CMyListBox::OnEnable(BOOL enable)
