@@ -1,8 +1,8 @@
 #pragma once
 // Owns a handle that the code created and frees it on every way out: a pen,
 // brush, font, bitmap or region (DeleteObject), a device context made by
-// CreateCompatibleDC or CreateDC (DeleteDC), or a search begun by
-// FindFirstFile (FindClose).
+// CreateCompatibleDC or CreateDC (DeleteDC), a search begun by
+// FindFirstFile (FindClose), or a loaded icon (DestroyIcon).
 //     COwnedGdiObject<HPEN> pen(::CreatePen(PS_SOLID, 1, colour));
 //     CSelectedObject selected(dc, pen);
 //     CFindHandle search(::FindFirstFileA(pattern, &found));
@@ -69,7 +69,14 @@ struct CFindFreeing
     static void Free(HANDLE search) { ::FindClose(search); }
 };
 
+struct CIconFreeing
+{
+    static HICON Empty() { return NULL; }
+    static void Free(HICON icon) { ::DestroyIcon(icon); }
+};
+
 template <typename Object>
 using COwnedGdiObject = COwnedHandle<Object, CGdiObjectFreeing>;
 using COwnedDC = COwnedHandle<HDC, CDCFreeing>;
 using CFindHandle = COwnedHandle<HANDLE, CFindFreeing>;
+using COwnedIcon = COwnedHandle<HICON, CIconFreeing>;

@@ -45,14 +45,17 @@ void RunSysCommandCountingHelp(CWnd* wnd, UINT id)
         ContextHelpDepth--;
 }
 
-HICON SetSmallTitleIcon(CWnd* wnd, UINT iconId)
+BOOL SetSmallTitleIcon(CWnd* wnd, UINT iconId, COwnedIcon& held)
 {
     if (iconId == 0)
-        return NULL;
+        return FALSE;
     HICON icon = (HICON)::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(iconId), IMAGE_ICON, 16, 16, 0);
-    if (icon != NULL && wnd->GetSafeHwnd() != NULL)
+    if (icon == NULL)
+        return FALSE;
+    if (wnd->GetSafeHwnd() != NULL)
         wnd->SendMessage(WM_SETICON, ICON_SMALL, (LPARAM)icon);
-    return icon;
+    held.Reset(icon);
+    return TRUE;
 }
 
 CMyDialog::CMyDialog(UINT templateId, CWnd* parent)
@@ -85,8 +88,6 @@ CMyDialog::~CMyDialog()
 {
     if (m_hWnd != NULL)
         DestroyWindow();
-    if (m_smallIcon != NULL)
-        ::DestroyIcon(m_smallIcon);
 }
 
 BOOL CMyDialog::UpdateDataWith(BOOL save, DWORD exchangeContext)
@@ -137,13 +138,8 @@ CString& CMyDialog::GetTitle()
 
 void CMyDialog::SetSmallIcon(UINT iconId)
 {
-    HICON icon = SetSmallTitleIcon(this, iconId);
-    if (icon == NULL)
-        return;
-    if (m_smallIcon != NULL)
-        ::DestroyIcon(m_smallIcon);
-    m_smallIcon = icon;
-    m_smallIconId = iconId;
+    if (SetSmallTitleIcon(this, iconId, m_smallIcon))
+        m_smallIconId = iconId;
 }
 
 INT_PTR CMyDialog::DoModal()

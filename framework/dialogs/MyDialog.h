@@ -4,6 +4,7 @@
 // accelerators and F1, an opening message, controls that follow the size,
 // minimum and maximum tracking sizes, fit-to-parent and a modeless mode.
 #include "afx/app/AfxWin.h"
+#include "foundation/windows/OwnedHandle.h"
 #include "framework/dialogs/DialogRunner.h"
 #include "framework/controls/MyToolTipCtrl.h"
 #include "framework/dialogs/ToolTipText.h"
@@ -103,13 +104,14 @@ protected:
 private:
     void Construct();
     CToolTipTextBuffer m_toolTipText;
-    HICON m_smallIcon = NULL;
+    COwnedIcon m_smallIcon;
 };
 
 // While the system's context-help mode runs from a dialog or sheet caption.
 extern int ContextHelpDepth;
 // Runs the default handling of a system command, counting context-help mode.
 void RunSysCommandCountingHelp(CWnd* wnd, UINT id);
-// Loads a 16 x 16 icon resource and puts it on the window's title bar;
-// the icon, or null when it did not load.
-HICON SetSmallTitleIcon(CWnd* wnd, UINT iconId);
+// Loads a 16 x 16 icon resource and puts it on the window's title bar in
+// place of the held one, which it frees; FALSE, keeping the held one, when
+// the icon did not load.
+BOOL SetSmallTitleIcon(CWnd* wnd, UINT iconId, COwnedIcon& held);

@@ -30,8 +30,6 @@ CMyPropertySheet::~CMyPropertySheet()
 {
     if (m_hWnd != NULL)
         DestroyWindow();
-    if (m_smallIcon != NULL)
-        ::DestroyIcon(m_smallIcon);
 }
 
 INT_PTR CMyPropertySheet::DoModal()
@@ -54,13 +52,8 @@ void CMyPropertySheet::AddPage(CPropertyPage* page)
 
 void CMyPropertySheet::SetSmallIcon(UINT iconId)
 {
-    HICON icon = SetSmallTitleIcon(this, iconId);
-    if (icon == NULL)
-        return;
-    if (m_smallIcon != NULL)
-        ::DestroyIcon(m_smallIcon);
-    m_smallIcon = icon;
-    m_smallIconId = iconId;
+    if (SetSmallTitleIcon(this, iconId, m_smallIcon))
+        m_smallIconId = iconId;
 }
 
 int CMyPropertySheet::OnCreate(LPCREATESTRUCT)

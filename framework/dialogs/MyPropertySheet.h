@@ -5,6 +5,7 @@
 // switching, pages it owns, and wizard sequences of pages.
 #include "afx/app/AfxWin.h"
 #include "foundation/containers/OwningObArray.h"
+#include "foundation/windows/OwnedHandle.h"
 #include "framework/dialogs/DialogRunner.h"
 #include "framework/messages/PrivateMessages.h"
 #include "framework/windows/WndToDestroyList.h"
@@ -74,5 +75,5 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    HICON m_smallIcon = NULL;
+    COwnedIcon m_smallIcon;
 };

@@ -1,5 +1,5 @@
-// Owned GDI objects, device contexts and file searches are freed when their
-// owner goes, and only then: not after Release, and once after Reset or a move.
+// Owned GDI objects, device contexts, file searches and icons are freed when
+// their owner goes, and only then: not after Release, and once after Reset or a move.
 #include "foundation/windows/OwnedHandle.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +36,22 @@ HANDLE StartSearch()
     ::GetSystemDirectoryA(folder, MAX_PATH);
     WIN32_FIND_DATAA found;
     return ::FindFirstFileA((std::string(folder) + "\\*").c_str(), &found);
+}
+
+HICON MakeIcon()
+{
+    return ::CopyIcon(::LoadIconA(NULL, IDI_APPLICATION));
+}
+
+bool IsIcon(HICON icon)
+{
+    ICONINFO info;
+    if (!::GetIconInfo(icon, &info))
+        return false;
+    ::DeleteObject(info.hbmMask);
+    if (info.hbmColor != NULL)
+        ::DeleteObject(info.hbmColor);
+    return true;
 }
 
 template <typename Owner, typename Handle>
@@ -105,6 +121,7 @@ const OwnedHandleKind kinds[] = {
                                        [](HDC dc) { return IsGdiObject(dc); });
      }},
     {"file search", [] { CheckOwnership<CFindHandle, HANDLE>(StartSearch, IsOpenSearch); }},
+    {"icon", [] { CheckOwnership<COwnedIcon, HICON>(MakeIcon, IsIcon); }},
 };
 
 class OwnedHandle : public ::testing::TestWithParam<OwnedHandleKind>
