@@ -26,11 +26,67 @@ CDialogTemplate MakeButtonsTemplate()
     return t;
 }
 
-// A dialog driven by a posted button notification.
-class CCommandDialog : public CDialog
+// A modal dialog made from an in-memory template.
+class CTemplateDialog : public CDialog
 {
 public:
-    explicit CCommandDialog(LPCDLGTEMPLATE lpTemplate, CWnd* pParent = NULL) { InitModalIndirect(lpTemplate, pParent); }
+    explicit CTemplateDialog(LPCDLGTEMPLATE lpTemplate, CWnd* pParent = NULL) { InitModalIndirect(lpTemplate, pParent); }
+};
+
+// Acts once initialised and ends with IDOK before it is shown.
+class CActAtInitDialog : public CTemplateDialog
+{
+public:
+    using CTemplateDialog::CTemplateDialog;
+
+    virtual BOOL OnInitDialog()
+    {
+        CDialog::OnInitDialog();
+        Act();
+        EndDialog(IDOK);
+        return FALSE;
+    }
+
+protected:
+    virtual void Act() = 0;
+};
+
+// Acts once from a timer, after its modal loop has run for the delay.
+class CTimedDialog : public CTemplateDialog
+{
+public:
+    CTimedDialog(LPCDLGTEMPLATE lpTemplate, UINT nDelay) : CTemplateDialog(lpTemplate), m_nDelay(nDelay) {}
+
+    virtual BOOL OnInitDialog()
+    {
+        CDialog::OnInitDialog();
+        SetTimer(1, m_nDelay, NULL);
+        return TRUE;
+    }
+
+    afx_msg void OnTimer(UINT)
+    {
+        KillTimer(1);
+        OnTimeUp();
+    }
+
+protected:
+    virtual void OnTimeUp() = 0;
+
+    UINT m_nDelay;
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CTimedDialog, CTemplateDialog)
+    ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+// A dialog driven by a posted button notification.
+class CCommandDialog : public CTemplateDialog
+{
+public:
+    using CTemplateDialog::CTemplateDialog;
 
     virtual BOOL OnInitDialog()
     {
@@ -55,7 +111,7 @@ public:
     DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CCommandDialog, CDialog)
+BEGIN_MESSAGE_MAP(CCommandDialog, CTemplateDialog)
     ON_BN_CLICKED(IDC_ACTION, OnAction)
 END_MESSAGE_MAP()
 
@@ -82,17 +138,10 @@ TEST(DialogTest, ModalDialogDisablesItsOwnerUntilItEnds)
 }
 
 // Disables one button from its update handler whenever the modal loop idles.
-class CIdleUpdateDialog : public CDialog
+class CIdleUpdateDialog : public CTimedDialog
 {
 public:
-    explicit CIdleUpdateDialog(LPCDLGTEMPLATE lpTemplate) { InitModalIndirect(lpTemplate); }
-
-    virtual BOOL OnInitDialog()
-    {
-        CDialog::OnInitDialog();
-        SetTimer(1, 150, NULL);
-        return TRUE;
-    }
+    explicit CIdleUpdateDialog(LPCDLGTEMPLATE lpTemplate) : CTimedDialog(lpTemplate, 150) {}
 
     afx_msg LRESULT OnKickIdle(WPARAM, LPARAM)
     {
@@ -109,9 +158,8 @@ public:
 
     afx_msg void OnState() { ++m_nStateCommands; }
 
-    afx_msg void OnTimer(UINT)
+    virtual void OnTimeUp()
     {
-        KillTimer(1);
         m_bStateEnabled = ::IsWindowEnabled(::GetDlgItem(m_hWnd, IDC_STATE)) != FALSE;
         m_bActionEnabled = ::IsWindowEnabled(::GetDlgItem(m_hWnd, IDC_ACTION)) != FALSE;
         m_bVisible = IsWindowVisible() != FALSE;
@@ -130,11 +178,10 @@ public:
     DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CIdleUpdateDialog, CDialog)
+BEGIN_MESSAGE_MAP(CIdleUpdateDialog, CTimedDialog)
     ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
     ON_UPDATE_COMMAND_UI(IDC_STATE, OnUpdateState)
     ON_COMMAND(IDC_STATE, OnState)
-    ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 TEST(DialogTest, IdleProcessingOfTheModalLoopUpdatesControls)
@@ -151,10 +198,10 @@ TEST(DialogTest, IdleProcessingOfTheModalLoopUpdatesControls)
 }
 
 // Ends itself during its initialisation.
-class CEndAtInitDialog : public CDialog
+class CEndAtInitDialog : public CTemplateDialog
 {
 public:
-    explicit CEndAtInitDialog(LPCDLGTEMPLATE lpTemplate) { InitModalIndirect(lpTemplate); }
+    using CTemplateDialog::CTemplateDialog;
 
     virtual BOOL OnInitDialog()
     {
@@ -185,7 +232,7 @@ public:
     DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CEndAtInitDialog, CDialog)
+BEGIN_MESSAGE_MAP(CEndAtInitDialog, CTemplateDialog)
     ON_MESSAGE(WM_SHOWWINDOW, OnShowWindow)
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
@@ -201,30 +248,13 @@ TEST(DialogTest, EndDialogDuringInitialisationReturnsTheCodeWithoutShowing)
 }
 
 // Destroys its window instead of ending the dialog.
-class CSelfDestroyingDialog : public CDialog
+class CSelfDestroyingDialog : public CTimedDialog
 {
 public:
-    explicit CSelfDestroyingDialog(LPCDLGTEMPLATE lpTemplate) { InitModalIndirect(lpTemplate); }
+    explicit CSelfDestroyingDialog(LPCDLGTEMPLATE lpTemplate) : CTimedDialog(lpTemplate, 20) {}
 
-    virtual BOOL OnInitDialog()
-    {
-        CDialog::OnInitDialog();
-        SetTimer(1, 20, NULL);
-        return TRUE;
-    }
-
-    afx_msg void OnTimer(UINT)
-    {
-        KillTimer(1);
-        DestroyWindow();
-    }
-
-    DECLARE_MESSAGE_MAP()
+    virtual void OnTimeUp() { DestroyWindow(); }
 };
-
-BEGIN_MESSAGE_MAP(CSelfDestroyingDialog, CDialog)
-    ON_WM_TIMER()
-END_MESSAGE_MAP()
 
 TEST(DialogTest, AModalDialogWhoseWindowIsDestroyedEndsItsLoop)
 {
@@ -235,20 +265,17 @@ TEST(DialogTest, AModalDialogWhoseWindowIsDestroyedEndsItsLoop)
 }
 
 // Throws from its handlers; the window procedure must catch and report.
-class CThrowingDialog : public CDialog
+class CThrowingDialog : public CActAtInitDialog
 {
 public:
-    explicit CThrowingDialog(LPCDLGTEMPLATE lpTemplate) { InitModalIndirect(lpTemplate); }
+    using CActAtInitDialog::CActAtInitDialog;
 
-    virtual BOOL OnInitDialog()
+    virtual void Act()
     {
-        CDialog::OnInitDialog();
         SendMessage(WM_COMMAND, IDC_ACTION, 0);
         SendMessage(WM_COMMAND, IDC_STATE, 0);
         SendMessage(WM_COMMAND, IDC_LABEL, 0);
         m_bSurvived = true;
-        EndDialog(IDOK);
-        return FALSE;
     }
 
     afx_msg void OnUserFailure() { AfxThrowUserException(); }
@@ -260,7 +287,7 @@ public:
     DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CThrowingDialog, CDialog)
+BEGIN_MESSAGE_MAP(CThrowingDialog, CActAtInitDialog)
     ON_COMMAND(IDC_ACTION, OnUserFailure)
     ON_COMMAND(IDC_STATE, OnFrameworkFailure)
     ON_COMMAND(IDC_LABEL, OnForeignFailure)
@@ -277,10 +304,10 @@ TEST(DialogTest, ExceptionsFromHandlersAreCaughtAndReported)
     EXPECT_EQ(2u, app.m_messages.size());
 }
 
-class CFailingInitDialog : public CDialog
+class CFailingInitDialog : public CTemplateDialog
 {
 public:
-    explicit CFailingInitDialog(LPCDLGTEMPLATE lpTemplate) { InitModalIndirect(lpTemplate); }
+    using CTemplateDialog::CTemplateDialog;
 
     virtual BOOL OnInitDialog()
     {
@@ -316,20 +343,17 @@ BEGIN_MESSAGE_MAP(CCommandApp, CRecordingApp)
     ON_COMMAND(ID_HELP, OnHelpCommand)
 END_MESSAGE_MAP()
 
-class CRoutingDialog : public CDialog
+class CRoutingDialog : public CActAtInitDialog
 {
 public:
-    explicit CRoutingDialog(LPCDLGTEMPLATE lpTemplate) { InitModalIndirect(lpTemplate); }
+    using CActAtInitDialog::CActAtInitDialog;
 
-    virtual BOOL OnInitDialog()
+    virtual void Act()
     {
-        CDialog::OnInitDialog();
         m_bHelpVisible = ::IsWindowVisible(::GetDlgItem(m_hWnd, ID_HELP)) != FALSE
                          || (::GetWindowLongA(::GetDlgItem(m_hWnd, ID_HELP), GWL_STYLE) & WS_VISIBLE) != 0;
         SendMessage(WM_COMMAND, ID_APP_COMMAND, 0);
         SendMessage(WM_COMMANDHELP, 0, 0);
-        EndDialog(IDOK);
-        return FALSE;
     }
 
     bool m_bHelpVisible = false;
@@ -386,14 +410,13 @@ BEGIN_MESSAGE_MAP(COwnerCommandWnd, CWnd)
     ON_COMMAND(ID_OWNER_SYSTEM, OnCommandHere)
 END_MESSAGE_MAP()
 
-class COwnedRoutingDialog : public CDialog
+class COwnedRoutingDialog : public CActAtInitDialog
 {
 public:
-    COwnedRoutingDialog(LPCDLGTEMPLATE lpTemplate, CWnd* pOwner) { InitModalIndirect(lpTemplate, pOwner); }
+    using CActAtInitDialog::CActAtInitDialog;
 
-    virtual BOOL OnInitDialog()
+    virtual void Act()
     {
-        CDialog::OnInitDialog();
         m_log += OnCmdMsg(ID_OWNER_COMMAND, CN_COMMAND, NULL, NULL) ? "command;" : "-;";
         CEnabledStateCmdUI state;
         state.m_nID = ID_OWNER_COMMAND;
@@ -404,8 +427,6 @@ public:
         m_log += OnCmdMsg(ID_OWNER_COMMAND, EN_CHANGE, NULL, NULL) ? "notification;" : "-;";
         m_log += OnCmdMsg(IDC_OWNER_CONTROL, CN_COMMAND, NULL, NULL) ? "control;" : "-;";
         m_log += OnCmdMsg(ID_OWNER_SYSTEM, CN_COMMAND, NULL, NULL) ? "system;" : "-;";
-        EndDialog(IDOK);
-        return FALSE;
     }
 
     CString m_log;
@@ -424,21 +445,13 @@ TEST(DialogTest, CommandIdsGoOnToTheOwnerButControlIdsAndNotificationsDoNot)
 }
 
 // F1: the help goes from the focus window up to the first window that gives it.
-class CHelpDialog : public CDialog
+class CHelpDialog : public CTimedDialog
 {
 public:
-    explicit CHelpDialog(LPCDLGTEMPLATE lpTemplate) { InitModalIndirect(lpTemplate); }
+    explicit CHelpDialog(LPCDLGTEMPLATE lpTemplate) : CTimedDialog(lpTemplate, 20) {}
 
-    virtual BOOL OnInitDialog()
+    virtual void OnTimeUp()
     {
-        CDialog::OnInitDialog();
-        SetTimer(1, 20, NULL);
-        return TRUE;
-    }
-
-    afx_msg void OnTimer(UINT)
-    {
-        KillTimer(1);
         GotoDlgCtrl(GetDlgItem(IDC_STATE));
         m_bFocusOnState = ::GetFocus() == ::GetDlgItem(m_hWnd, IDC_STATE);
         OnHelp();
@@ -446,13 +459,7 @@ public:
     }
 
     bool m_bFocusOnState = false;
-
-    DECLARE_MESSAGE_MAP()
 };
-
-BEGIN_MESSAGE_MAP(CHelpDialog, CDialog)
-    ON_WM_TIMER()
-END_MESSAGE_MAP()
 
 TEST(DialogTest, HelpGoesFromTheFocusToTheDialogThatGivesIt)
 {
@@ -474,19 +481,16 @@ CString AFXAPI ExpandForTest(LPCTSTR lpszText)
     return text;
 }
 
-class CTextDialog : public CDialog
+class CTextDialog : public CActAtInitDialog
 {
 public:
-    explicit CTextDialog(LPCDLGTEMPLATE lpTemplate) { InitModalIndirect(lpTemplate); }
+    using CActAtInitDialog::CActAtInitDialog;
 
-    virtual BOOL OnInitDialog()
+    virtual void Act()
     {
-        CDialog::OnInitDialog();
         GetDlgItem(IDC_LABEL)->GetWindowText(m_label);
         GetDlgItem(IDC_ACTION)->GetWindowText(m_button);
         GetWindowText(m_caption);
-        EndDialog(IDOK);
-        return FALSE;
     }
 
     CString m_label, m_button, m_caption;
