@@ -11,6 +11,7 @@
 #include "framework/resources/CommandImagesIds.h"
 #include "framework/dialogs/MyDialog.h"
 #include "support/DialogDriver.h"
+#include "support/MessagePump.h"
 #include "framework/support/FrameworkTestApp.h"
 #include "support/WindowScreenshot.h"
 #include "../controls/ControlPixels.h"
@@ -44,7 +45,7 @@ namespace
             ASSERT_NE(popup, nullptr);
             for (UINT key : keys)
                 popup->SendMessage(WM_KEYDOWN, key, 0);
-            Pump();
+            PumpWaitingMessages();
         }
         CString Text()
         {
@@ -58,12 +59,6 @@ namespace
                 if (!GetDlgItem(id)->IsWindowEnabled())
                     return FALSE;
             return TRUE;
-        }
-        static void Pump()
-        {
-            MSG msg;
-            while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-                ::DispatchMessageA(&msg);
         }
 
         CColourButton m_button;
@@ -177,14 +172,14 @@ TEST_F(ColourButtonTest, ThePaletteRoundTripsByKeysAndMouse)
     CPoint black = popup->GetItemRect(12).CenterPoint();
     popup->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(black.x, black.y));
     popup->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(black.x, black.y));
-    CColourDialog::Pump();
+    PumpWaitingMessages();
     EXPECT_STREQ(dialog.Text(), "Black");
     EXPECT_EQ(dialog.m_button.GetColour(), 0u);
 
     // Moving the focus elsewhere closes the palette without a colour.
     dialog.Click();
     dialog.GetDlgItem(IDC_OTHER)->SetFocus();
-    CColourDialog::Pump();
+    PumpWaitingMessages();
     EXPECT_EQ(dialog.Popup(), nullptr);
     EXPECT_TRUE(dialog.Enabled());
     EXPECT_STREQ(dialog.Text(), "Black");

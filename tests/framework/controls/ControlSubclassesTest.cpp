@@ -8,6 +8,7 @@
 #include "framework/controls/RadioChoiceButton.h"
 #include "framework/support/FrameworkTestApp.h"
 #include "support/DialogDriver.h"
+#include "support/MessagePump.h"
 
 #include <gtest/gtest.h>
 
@@ -65,13 +66,6 @@ void SetControlKey(bool held)
     ::GetKeyboardState(keys);
     keys[VK_CONTROL] = held ? 0x80 : 0;
     ::SetKeyboardState(keys);
-}
-
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-        ::DispatchMessageA(&msg);
 }
 
 class ControlSubclassesTest : public ::testing::Test
@@ -193,7 +187,7 @@ TEST_F(ControlSubclassesTest, TheMessageButtonSendsOrPostsItsMessage)
         m_parent.messages.clear();
         Click(button);
         EXPECT_EQ(m_parent.Of(WM_PROBE).size(), post ? 0u : 1u) << "sent at once";
-        Pump();
+        PumpWaitingMessages();
         auto probes = m_parent.Of(WM_PROBE);
         ASSERT_EQ(probes.size(), 1u);
         EXPECT_EQ(probes[0].wParam, 11u);
