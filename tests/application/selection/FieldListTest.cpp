@@ -184,6 +184,19 @@ TEST_F(FieldListTest, StretchingAndSeparators)
     EXPECT_GT(column.start.x, FieldRect(2).right);
     EXPECT_LT(column.start.x, FieldRect(3).left);
     EXPECT_EQ(FieldRect(3).top, FieldRect(2).top);
+
+    // Each separator is etched: the shadow colour along it, the highlight
+    // colour one pixel to its right or below it.
+    host.ShowWindow(SW_SHOWNA);
+    host.UpdateWindow();
+    list.OnPaint();
+    HDC dc = ::GetDC(host.m_hWnd);
+    const COLORREF shadow = ::GetSysColor(COLOR_BTNSHADOW), light = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+    EXPECT_EQ(::GetPixel(dc, column.start.x, column.start.y + 1), shadow);
+    EXPECT_EQ(::GetPixel(dc, column.start.x + 1, column.start.y + 1), light);
+    EXPECT_EQ(::GetPixel(dc, row.start.x + 1, row.start.y), shadow);
+    EXPECT_EQ(::GetPixel(dc, row.start.x + 1, row.start.y + 1), light);
+    ::ReleaseDC(host.m_hWnd, dc);
 }
 
 TEST_F(FieldListTest, ANarrowFormHasRoomForBothButtons)
