@@ -332,3 +332,14 @@ std::string RunAndCapture(const std::string& commandLine, bool errorsToo)
     ::CloseHandle(readEnd);
     return output;
 }
+
+unsigned CProgramDriver::CpuMilliseconds() const
+{
+    FILETIME created, exited, kernel, user;
+    if (!::GetProcessTimes(m_process.hProcess, &created, &exited, &kernel, &user))
+        return 0;
+    const auto ticks = [](const FILETIME& time) {
+        return ((unsigned long long)time.dwHighDateTime << 32) | time.dwLowDateTime;
+    };
+    return (unsigned)((ticks(kernel) + ticks(user)) / 10000);
+}

@@ -70,6 +70,9 @@ public:
     static bool Screenshot(HWND window, const std::string& name);
 
     DWORD ProcessId() const { return m_process.dwProcessId; }
+    // Milliseconds of processor time (user and kernel) the program has spent:
+    // time limits on its work use it, so that a busy machine does not fail them.
+    unsigned CpuMilliseconds() const;
 
 private:
     CProgramDriver(const CProgramDriver&) = delete;

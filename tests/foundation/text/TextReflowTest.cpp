@@ -3,6 +3,7 @@
 #include "foundation/system/WindowsVersionCode.h"
 
 #include <gtest/gtest.h>
+#include "support/ThreadCpuTime.h"
 
 TEST(TextReflowTest, RunsOfLineBreaksKeepOneBreakLess)
 {
@@ -127,9 +128,9 @@ TEST(TextReflowTest, WrappingALongParagraphTakesTimeInProportionToItsLength)
     CString paragraph;
     for (int i = 0; i < 100000; i++)
         paragraph += "word ";
-    const DWORD start = ::GetTickCount();
+    const CThreadCpuTimer timer;
     const CString wrapped = WrapLinesToWidth(dc.m_dc, paragraph, dc.Width(60));
-    const DWORD elapsed = ::GetTickCount() - start;
+    const unsigned elapsed = timer.Milliseconds();
     // Twelve words a line: each break turns one blank into "\r\n".
     EXPECT_EQ(wrapped.GetLength(), paragraph.GetLength() + 100000 / 12);
     EXPECT_STREQ(wrapped.Left(62), "word word word word word word word word word word word word\r\nw");
