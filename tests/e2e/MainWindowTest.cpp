@@ -199,7 +199,7 @@ TEST_F(MainWindow, NotesAndAboutOpenAndClose)
     // The system menu's About entry; the low four bits of the id do not count.
     ::PostMessageA(m_main, WM_SYSCOMMAND, 16 | 3, 0);
     HWND about = NULL;
-    for (int i = 0; i < 400 && about == NULL; i++, ::Sleep(10))
+    for (const DWORD end = ::GetTickCount() + 20000; about == NULL && (LONG)(end - ::GetTickCount()) > 0; ::Sleep(10))
     {
         for (HWND window : m_driver.Windows())
         {
@@ -214,9 +214,9 @@ TEST_F(MainWindow, NotesAndAboutOpenAndClose)
     ASSERT_NE(about, nullptr) << "the About window opens";
     CProgramDriver::Screenshot(about, "about");
     ::PostMessageA(about, WM_CHAR, VK_ESCAPE, 1);
-    for (int i = 0; i < 400 && ::IsWindowVisible(about); i++)
-        ::Sleep(10);
-    EXPECT_FALSE(::IsWindowVisible(about));
+    EXPECT_TRUE(CProgramDriver::WaitUntil([](HWND window, int) { return ::IsWindowVisible(window) == FALSE; }, about,
+                                          0, 20000))
+        << "Escape closes the About window";
     EXPECT_TRUE(CProgramDriver::WaitUntil([](HWND main, int) { return ::IsWindowEnabled(main) != FALSE; }, m_main, 0))
         << "the main window takes input again";
 }
