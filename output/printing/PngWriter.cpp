@@ -78,9 +78,6 @@ BOOL WritePngImage(const DibRows* rows, CImageStream* stream, char* error)
         return GiveUp(&png, &info, buffers, error);
     if (setjmp(png_jmpbuf(png)) != 0)
         return GiveUp(&png, &info, buffers, error);
-    png_bytep row = buffers.row;
-    png_colorp palette = buffers.palette;
-    png_bytep alphas = buffers.alphas;
 
     png_set_write_fn(png, stream, WriteData, FlushData);
     bool paletted = rows->bitCount <= 8;
@@ -91,16 +88,16 @@ BOOL WritePngImage(const DibRows* rows, CImageStream* stream, char* error)
     {
         for (int i = 0; i < rows->colours; ++i)
         {
-            palette[i].red = rows->palette[i].rgbRed;
-            palette[i].green = rows->palette[i].rgbGreen;
-            palette[i].blue = rows->palette[i].rgbBlue;
-            alphas[i] = 255;
+            buffers.palette[i].red = rows->palette[i].rgbRed;
+            buffers.palette[i].green = rows->palette[i].rgbGreen;
+            buffers.palette[i].blue = rows->palette[i].rgbBlue;
+            buffers.alphas[i] = 255;
         }
-        png_set_PLTE(png, info, palette, rows->colours);
+        png_set_PLTE(png, info, buffers.palette, rows->colours);
         if (rows->transparentIndex >= 0 && rows->transparentIndex < rows->colours)
         {
-            alphas[rows->transparentIndex] = 0;
-            png_set_tRNS(png, info, alphas, rows->transparentIndex + 1, NULL);
+            buffers.alphas[rows->transparentIndex] = 0;
+            png_set_tRNS(png, info, buffers.alphas, rows->transparentIndex + 1, NULL);
         }
     }
     else if (rows->transparentColourSet)
@@ -121,15 +118,15 @@ BOOL WritePngImage(const DibRows* rows, CImageStream* stream, char* error)
     {
         const BYTE* source = rows->pixels + (size_t)(rows->height - 1 - y) * rows->rowWidth;
         if (paletted)
-            memcpy(row, source, rowBytes);
+            memcpy(buffers.row, source, rowBytes);
         else
             for (int x = 0; x < rows->width; ++x)
             {
-                row[3 * x] = source[3 * x + 2];
-                row[3 * x + 1] = source[3 * x + 1];
-                row[3 * x + 2] = source[3 * x];
+                buffers.row[3 * x] = source[3 * x + 2];
+                buffers.row[3 * x + 1] = source[3 * x + 1];
+                buffers.row[3 * x + 2] = source[3 * x];
             }
-        png_write_row(png, row);
+        png_write_row(png, buffers.row);
     }
     png_write_end(png, info);
     Release(&png, &info, buffers);

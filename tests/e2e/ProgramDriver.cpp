@@ -1,5 +1,6 @@
 #include "ProgramDriver.h"
 
+#include "support/ThreadCpuTime.h"
 #include "support/WindowScreenshot.h"
 
 #include <algorithm>
@@ -338,8 +339,5 @@ unsigned CProgramDriver::CpuMilliseconds() const
     FILETIME created, exited, kernel, user;
     if (!::GetProcessTimes(m_process.hProcess, &created, &exited, &kernel, &user))
         return 0;
-    const auto ticks = [](const FILETIME& time) {
-        return ((unsigned long long)time.dwHighDateTime << 32) | time.dwLowDateTime;
-    };
-    return (unsigned)((ticks(kernel) + ticks(user)) / 10000);
+    return (unsigned)((FileTimeTicks(kernel) + FileTimeTicks(user)) / 10000);
 }

@@ -7,6 +7,12 @@
 //     EXPECT_LT(timer.Milliseconds(), 2000u);
 #include <windows.h>
 
+// A FILETIME as one count of 100-nanosecond ticks.
+inline unsigned long long FileTimeTicks(const FILETIME& time)
+{
+    return ((unsigned long long)time.dwHighDateTime << 32) | time.dwLowDateTime;
+}
+
 class CThreadCpuTimer
 {
 public:
@@ -21,11 +27,7 @@ private:
         FILETIME created, exited, kernel, user;
         if (!::GetThreadTimes(::GetCurrentThread(), &created, &exited, &kernel, &user))
             return 0;
-        return Ticks(kernel) + Ticks(user);
-    }
-    static unsigned long long Ticks(const FILETIME& time)
-    {
-        return ((unsigned long long)time.dwHighDateTime << 32) | time.dwLowDateTime;
+        return FileTimeTicks(kernel) + FileTimeTicks(user);
     }
 
     unsigned long long m_start;
