@@ -5,7 +5,7 @@
 #include "afx/core/CallbackBarrier.h"
 #include "afx/gdi/DC.h"
 #include "afx/controls/Menu.h"
-#include "afx/MessageCracking.h"
+#include "afx/windows/MessageCracking.h"
 #include "afx/windows/EnabledStateCmdUI.h"
 #include "afx/app/ThreadState.h"
 #include "afx/app/WinApp.h"

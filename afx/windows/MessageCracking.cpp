@@ -1,6 +1,6 @@
 // One line per window-message signature: how the arguments of its handler are
 // taken from the message and what the handler's answer becomes.
-#include "afx/MessageCracking.h"
+#include "afx/windows/MessageCracking.h"
 #include "afx/gdi/DC.h"
 #include "afx/controls/Menu.h"
 
