@@ -6,9 +6,6 @@ TEST(DWordSearchTest, FindDWord)
 {
     DWORD values[] = {4, 8, 8};
     EXPECT_EQ(1, FindDWord(values, 3, 8));
+    EXPECT_EQ(0, FindDWord(values, 3, 4));
     EXPECT_EQ(-1, FindDWord(values, 0, 4));
-    CDWordArray array;
-    EXPECT_EQ(-1, FindInDWordArray(array, 4));
-    array.Add(4);
-    EXPECT_EQ(0, FindInDWordArray(array, 4));
 }
