@@ -3,29 +3,24 @@
 // working on bitmaps; deleted with the object.
 //     CScreenMemoryDC dc;
 //     CSelectedObject font(dc, guiFont);
-#include <windows.h>
+#include "foundation/windows/OwnedHandle.h"
 
 class CScreenMemoryDC
 {
 public:
-    CScreenMemoryDC()
-    {
-        HDC screen = ::GetDC(NULL);
-        m_dc = ::CreateCompatibleDC(screen);
-        if (screen != NULL)
-            ::ReleaseDC(NULL, screen);
-    }
-    ~CScreenMemoryDC()
-    {
-        if (m_dc != NULL)
-            ::DeleteDC(m_dc);
-    }
+    CScreenMemoryDC() : m_dc(Create()) {}
 
     operator HDC() const { return m_dc; }
 
 private:
-    CScreenMemoryDC(const CScreenMemoryDC&) = delete;
-    CScreenMemoryDC& operator=(const CScreenMemoryDC&) = delete;
+    static HDC Create()
+    {
+        HDC screen = ::GetDC(NULL);
+        HDC dc = ::CreateCompatibleDC(screen);
+        if (screen != NULL)
+            ::ReleaseDC(NULL, screen);
+        return dc;
+    }
 
-    HDC m_dc;
+    COwnedDC m_dc;
 };

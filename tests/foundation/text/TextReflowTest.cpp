@@ -1,6 +1,8 @@
 #include "foundation/system/MemoryUsage.h"
 #include "foundation/text/TextReflow.h"
 #include "foundation/system/WindowsVersionCode.h"
+#include "foundation/windows/ScreenMemoryDC.h"
+#include "foundation/windows/SelectedObject.h"
 
 #include <gtest/gtest.h>
 #include "support/ThreadCpuTime.h"
@@ -75,24 +77,18 @@ namespace
 class CFixedPitchDC
 {
 public:
-    CFixedPitchDC() : m_dc(::CreateCompatibleDC(NULL))
+    CFixedPitchDC() : m_font(m_dc, ::GetStockObject(ANSI_FIXED_FONT))
     {
-        m_previous = ::SelectObject(m_dc, ::GetStockObject(ANSI_FIXED_FONT));
         SIZE size = {};
         ::GetTextExtentPoint32A(m_dc, "W", 1, &size);
         m_charWidth = size.cx;
     }
-    ~CFixedPitchDC()
-    {
-        ::SelectObject(m_dc, m_previous);
-        ::DeleteDC(m_dc);
-    }
     int Width(int characters) const { return characters * m_charWidth; }
-    HDC m_dc;
-    int m_charWidth;
+    CScreenMemoryDC m_dc;
 
 private:
-    HGDIOBJ m_previous;
+    CSelectedObject m_font;
+    int m_charWidth;
 };
 }  // namespace
 
