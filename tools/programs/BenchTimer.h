@@ -12,7 +12,16 @@ inline double BenchSeconds()
     return (double)now.QuadPart / (double)frequency.QuadPart;
 }
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
+
+// The middle value (the upper of the two middle ones for an even count).
+inline double BenchMedian(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
 
 // Runs body(i) for i = 0 .. rounds - 1 and prints the time of one round.
 template <class BODY>

@@ -17,14 +17,13 @@
 #include <vector>
 
 #include "foundation/files/ByteBuffer.h"
-#include "foundation/windows/OwnedHandle.h"
-#include "foundation/windows/SelectedObject.h"
 #include "output/pictures/PictureSizeFitting.h"
 #include "output/pictures/CachedPicture.h"
 #include "output/pictures/JpegDecoder.h"
 #include "output/pictures/Picture.h"
 #include "output/pictures/PictureCache.h"
 #include "tools/programs/BenchTimer.h"
+#include "tools/programs/bench_pictures/BenchCell.h"
 #include "tests/support/PictureEncoding.h"
 #include "tools/programs/bench_pictures/MetafileBench.h"
 #include "tools/programs/bench_pictures/ThumbnailBench.h"
@@ -47,12 +46,6 @@ std::vector<unsigned char> EncodePhoto()
             line[3 * x + 2] = (JSAMPLE)std::min(255, std::max(0, 128 + (x - y) / 64 + grain));
         }
     });
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 void RemovePhotos(const std::string& folder, int files)
@@ -109,7 +102,7 @@ int main(int argc, char** argv)
     }
     if (!gridOnly)
         printf("decode %d x %d JPEG: file %.1f ms, memory %.1f ms, CPicture::Load %.1f ms (median of %d)\n", Width, Height,
-           Median(fromFile) * 1000, Median(fromMemory) * 1000, Median(picture) * 1000, runs);
+           BenchMedian(fromFile) * 1000, BenchMedian(fromMemory) * 1000, BenchMedian(picture) * 1000, runs);
 
     for (int i = 1; i < files; ++i)
     {
@@ -127,35 +120,26 @@ int main(int argc, char** argv)
 
     // Thumbnails: each file through the cache, fitted into a 200 x 200 cell.
     InitPictureCache(2048);
-    HDC screen = ::GetDC(NULL);
-    COwnedDC cellDC(::CreateCompatibleDC(screen));
-    COwnedGdiObject<HBITMAP> canvas(::CreateCompatibleBitmap(screen, 200, 200));
-    ::ReleaseDC(NULL, screen);
+    CBenchCell cell(200);
     std::vector<double> perThumbnail;
     double total = BenchSeconds();
+    for (int i = 0; i < files; ++i)
     {
-        CSelectedObject selectedCanvas(cellDC, canvas);
-        CDC cell;
-        cell.Attach(cellDC);
-        for (int i = 0; i < files; ++i)
+        std::string path = PhotoPath(folder, i);
+        double t = BenchSeconds();
+        CCachedPicture cached;
+        if (cached.Load(path.c_str(), MakePictureLoadOptions(96, 96)))
         {
-            std::string path = PhotoPath(folder, i);
-            double t = BenchSeconds();
-            CCachedPicture cached;
-            if (cached.Load(path.c_str(), MakePictureLoadOptions(96, 96)))
-            {
-                CPicture* p = cached.GetPicture();
-                CSize size = FitSizeToAspectOnDevice(&cell, 196, 180, p->GetWidthInInches(), p->GetHeightInInches());
-                CRect box(2 + (196 - size.cx) / 2, 2, 2 + (196 - size.cx) / 2 + size.cx, 2 + size.cy);
-                p->Draw(&cell, box, box, CPoint(0, 0));
-            }
-            perThumbnail.push_back(BenchSeconds() - t);
+            CPicture* p = cached.GetPicture();
+            CSize size = FitSizeToAspectOnDevice(cell.DC(), 196, 180, p->GetWidthInInches(), p->GetHeightInInches());
+            CRect box(2 + (196 - size.cx) / 2, 2, 2 + (196 - size.cx) / 2 + size.cx, 2 + size.cy);
+            p->Draw(cell.DC(), box, box, CPoint(0, 0));
         }
-        cell.Detach();
+        perThumbnail.push_back(BenchSeconds() - t);
     }
     total = BenchSeconds() - total;
     printf("%d thumbnails: %.2f s in all, %.1f ms each (median), %.1f ms the slowest; cache %u MB\n", files, total,
-           Median(perThumbnail) * 1000, *std::max_element(perThumbnail.begin(), perThumbnail.end()) * 1000,
+           BenchMedian(perThumbnail) * 1000, *std::max_element(perThumbnail.begin(), perThumbnail.end()) * 1000,
            (unsigned)(GetPictureCacheTotal() >> 20));
     FreePictureCache();
 

@@ -1,14 +1,12 @@
 #include "tools/programs/bench_pictures/MetafileBench.h"
 
-#include "foundation/windows/OwnedHandle.h"
-#include "foundation/windows/SelectedObject.h"
 #include "output/pictures/Picture.h"
 #include "tests/support/PictureEncoding.h"
 #include "tools/programs/BenchTimer.h"
+#include "tools/programs/bench_pictures/BenchCell.h"
 
 #include <stdio.h>
 
-#include <algorithm>
 #include <vector>
 
 namespace
@@ -29,8 +27,7 @@ double MedianDrawing(CPicture& picture, CDC* cell, int runs)
         ::GdiFlush();
         perDrawing.push_back((BenchSeconds() - start) * 1000 / DrawsPerRun);
     }
-    std::sort(perDrawing.begin(), perDrawing.end());
-    return perDrawing[perDrawing.size() / 2];
+    return BenchMedian(perDrawing);
 }
 } // namespace
 
@@ -54,16 +51,9 @@ void BenchMetafileDrawing(int runs)
     CPicture emf;
     emf.LoadFromMemory(emfBytes.data(), (DWORD)emfBytes.size(), MakePictureLoadOptions(96, 96));
 
-    HDC screen = ::GetDC(NULL);
-    COwnedDC cellDC(::CreateCompatibleDC(screen));
-    COwnedGdiObject<HBITMAP> canvas(::CreateCompatibleBitmap(screen, CellSize, CellSize));
-    ::ReleaseDC(NULL, screen);
-    CSelectedObject selectedCanvas(cellDC, canvas);
-    CDC cell;
-    cell.Attach(cellDC);
-    const double wmfTime = MedianDrawing(wmf, &cell, runs);
-    const double emfTime = emf.HasPicture() ? MedianDrawing(emf, &cell, runs) : -1;
-    cell.Detach();
+    CBenchCell cell(CellSize);
+    const double wmfTime = MedianDrawing(wmf, cell.DC(), runs);
+    const double emfTime = emf.HasPicture() ? MedianDrawing(emf, cell.DC(), runs) : -1;
     printf("metafile drawing into a %d x %d cell: Windows metafile (logo, %u bytes) %.3f ms, enhanced metafile "
            "(%u bytes) %.3f ms (median of %d runs of %d)\n",
            CellSize, CellSize, (unsigned)wmf.GetMemorySize(), wmfTime, (unsigned)emfBytes.size(), emfTime, runs,

@@ -84,12 +84,6 @@ BOOL ReadConfig(CGeneticsConfig& config, const CString& text)
     return error.IsEmpty();
 }
 
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 // One prediction with everything the report needs from it: the reference
 // enumeration's lines, or the product's report. The product's error, if any,
 // is kept.
@@ -128,7 +122,7 @@ double TimeRuns(CGeneticsSection* genes, const CGenotype& mother, const CGenotyp
         offspring = PredictAndCollate(genes, mother, father, oracle, error, reportLength);
         seconds.push_back(BenchSeconds() - start);
     }
-    return Median(seconds);
+    return BenchMedian(seconds);
 }
 
 double PeakMegabytes()
@@ -241,7 +235,7 @@ int RunKeystrokes(const char* path, const CString& genotype, int runs)
             PhenotypeOf(rules, genes, typed, SEX_FEMALE);
             times.push_back(BenchSeconds() - start);
         }
-        perKey.push_back(Median(times));
+        perKey.push_back(BenchMedian(times));
     }
     double sum = 0.0;
     for (double t : perKey)
