@@ -1,7 +1,7 @@
 #include "framework/lists/PersistedList.h"
 
 #include "afx/files/Archive.h"
-#include "afx/files/ArchiveException.h"
+#include "foundation/archive/StreamVersion.h"
 #include "foundation/settings/RegistryExchange.h"
 
 #include <algorithm>
@@ -12,15 +12,12 @@ void CPersistedList::Serialize(CArchive& ar)
 {
     if (ar.IsStoring())
     {
-        ar << (BYTE)1 << m_mode << (DWORD)m_maxCount;
+        ar << kStreamVersion << m_mode << (DWORD)m_maxCount;
     }
     else
     {
-        BYTE version = 0;
         DWORD maxCount = 0;
-        ar >> version;
-        if (version != 1)
-            AfxThrowArchiveException(CArchiveException::generic);
+        ReadStreamVersion(ar);
         ar >> m_mode >> maxCount;
         m_maxCount = (int)maxCount;
     }
