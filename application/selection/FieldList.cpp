@@ -83,11 +83,11 @@ int CFieldList::AddCheckField(LPCTSTR label, LPCTSTR help, FieldStyle style, LPC
 }
 
 int CFieldList::AddComboFieldWithText(LPCTSTR label, LPCTSTR help, FieldStyle style, LPCTSTR groupText,
-                                      const CStringArray& items, const CStringArray* values, LPCTSTR text,
-                                      int widthChars, const CStringArray* otherTexts, int otherWidthChars,
-                                      LPCTSTR otherHelp)
+                                      const CStringArray& items, const CStringArray* values, int selected,
+                                      LPCTSTR text, int widthChars, const CStringArray* otherTexts,
+                                      int otherWidthChars, LPCTSTR otherHelp)
 {
-    const int index = AddChoiceField(label, help, style, groupText, items, values, -1, widthChars, otherTexts,
+    const int index = AddChoiceField(label, help, style, groupText, items, values, selected, widthChars, otherTexts,
                                      otherWidthChars, otherHelp);
     ((CChoiceField*)GetField(index))->m_text = Text(text);
     return index;

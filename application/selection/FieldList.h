@@ -31,8 +31,8 @@ public:
     int AddCheckField(LPCTSTR label, LPCTSTR help, FieldStyle style, LPCTSTR groupText, int value, LPCTSTR option0,
                       LPCTSTR option1, LPCTSTR option2);
     int AddComboFieldWithText(LPCTSTR label, LPCTSTR help, FieldStyle style, LPCTSTR groupText,
-                              const CStringArray& items, const CStringArray* values, LPCTSTR text, int widthChars,
-                              const CStringArray* otherTexts, int otherWidthChars, LPCTSTR otherHelp);
+                              const CStringArray& items, const CStringArray* values, int selected, LPCTSTR text,
+                              int widthChars, const CStringArray* otherTexts, int otherWidthChars, LPCTSTR otherHelp);
     int AddChoiceField(LPCTSTR label, LPCTSTR help, FieldStyle style, LPCTSTR groupText, const CStringArray& items,
                        const CStringArray* values, int selected, int widthChars, const CStringArray* otherTexts,
                        int otherWidthChars, LPCTSTR otherHelp);

@@ -1,6 +1,5 @@
 // The field of a genes element on a genotype selection form: which choice a
 // genotype shows and which genotype a choice stands for.
-#include "application/selection/ChoiceField.h"
 #include "application/selection/FieldList.h"
 #include "application/selection/GenSelGenes.h"
 #include "application/selection/GenotypeSexCheck.h"
@@ -110,10 +109,8 @@ int CGenSelGenes::AddField(CGeneticsSection* rules, CFieldList& list, int sex, c
                                    width, m_strOtherHelp);
     }
     RememberShown(working, OtherChoice());
-    const int field = list.AddChoiceField(m_strLabel, m_strHelp, style, group, m_choiceNames, NULL, OtherChoice(), 0,
-                                          &alternatives, width, m_strOtherHelp);
-    ((CChoiceField*)list.GetField(field))->m_text = text;
-    return field;
+    return list.AddComboFieldWithText(m_strLabel, m_strHelp, style, group, m_choiceNames, NULL, OtherChoice(), text,
+                                      0, &alternatives, width, m_strOtherHelp);
 }
 
 BOOL CGenSelGenes::IsOrderFree(const CGeneticsSection* section, const CAllelePair& pair) const
