@@ -417,11 +417,10 @@ void WriteNotListed(CReportWriter& writer, size_t count)
 {
     char number[24];
     writer.Write(number, sprintf(number, "(%u more ", (unsigned)count));
-    CString expanded;
-    ExpandTokens(count == 1 ? "~genotype~ not listed: the whole list would be too long to show)"
-                            : "~genotypes~ not listed: the whole list would be too long to show)",
-                 expanded);
-    writer.Write(expanded);
+    CString noun;
+    ExpandTokens(count == 1 ? "~genotype~" : "~genotypes~", noun);
+    writer.Write(noun);
+    writer.Write(" not listed: the whole list would be too long to show)");
 }
 
 // Writes the lists with the first `listed` genotype lines of the collated
