@@ -9,6 +9,7 @@
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsSection.h"
 #include "support/DialogDriver.h"
+#include "support/MessagePump.h"
 #include "support/TestApp.h"
 #include "support/WindowScreenshot.h"
 
@@ -31,13 +32,6 @@ const char GenesLines[] = "[genes Main]\n"
                           "X-link Xh\n"
                           "[rules Colour]\n"
                           "baseon Main\n";
-
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-        ::DispatchMessageA(&msg);
-}
 
 BOOL CALLBACK AddStaticText(HWND child, LPARAM text)
 {
@@ -229,7 +223,7 @@ TEST_F(SelectionKeepsTyped, OkRefusesAGenotypeThatTheParentsBoxRefuses)
         HWND button = ::FindWindowExA(window, NULL, "Button", "Affect");
         ASSERT_NE(button, nullptr);
         ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(button), BN_CLICKED), (LPARAM)button);
-        Pump();
+        PumpWaitingMessages();
         CDialogDriver::Click(window, IDOK);
     });
     EXPECT_EQ(request.Run(), 0);
@@ -272,11 +266,11 @@ TEST_F(SelectionKeepsTyped, AChangedFieldWinsOverAnotherFieldOfItsGene)
             ASSERT_NE(combo, nullptr);
             ::SendMessageA(combo, CB_SELECTSTRING, (WPARAM)-1, (LPARAM) "Recessive");
             ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(combo), CBN_SELCHANGE), (LPARAM)combo);
-            Pump();
+            PumpWaitingMessages();
             if (page != window)
             {
                 PropSheet_SetCurSel(window, NULL, 1);
-                Pump();
+                PumpWaitingMessages();
                 page = PropSheet_GetCurrentPageHwnd(window);
                 combo = NULL;
             }
