@@ -140,7 +140,7 @@ void CNamedObjectSelector::BindButton(CDataExchange* dx)
         toolTip->AddTipParagraph(&m_propertiesButton, m_workingObject->GetPropertiesTip(m_kindName, m_parameter2));
 }
 
-CString CNamedObjectSelector::GetSelectedName(int) const
+CString CNamedObjectSelector::GetSelectedName() const
 {
     if (BoundControl() == NULL)
         return CString();
@@ -167,7 +167,7 @@ void CNamedObjectSelector::EnableWindow(BOOL enable)
 
 BOOL CNamedObjectSelector::OnProperties()
 {
-    CString name = GetSelectedName(0);
+    CString name = GetSelectedName();
     if (name.IsEmpty())
     {
         SoundBeep();

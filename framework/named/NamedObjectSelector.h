@@ -34,7 +34,7 @@ public:
     virtual void OnObjectsChanged() {}
 
     // The selected name (the typed text of a combo box without a selection).
-    CString GetSelectedName(int fallback) const;
+    CString GetSelectedName() const;
     void EnableWindow(BOOL enable);
     // The properties action; TRUE when an entry was changed or added.
     BOOL OnProperties();

@@ -161,7 +161,7 @@ TEST_F(NamedObjectSelectorTest, FirstLoadingBindsFillsAndPlacesTheButton)
     ASSERT_TRUE(Exchange(FALSE, name));
     EXPECT_TRUE(m_selector.m_comboMode);
     ASSERT_EQ(Count(IDC_COMBO, CB_GETCOUNT), 3);
-    EXPECT_EQ(m_selector.GetSelectedName(0), "Heading");
+    EXPECT_EQ(m_selector.GetSelectedName(), "Heading");
     EXPECT_EQ(Count(IDC_COMBO, CB_GETCURSEL), 2);
 
     CRect combo, button;
@@ -175,7 +175,7 @@ TEST_F(NamedObjectSelectorTest, FirstLoadingBindsFillsAndPlacesTheButton)
     CString listName = "Caption";
     ASSERT_TRUE(Exchange(FALSE, listName, 0, LIST));
     EXPECT_FALSE(m_listSelector.m_comboMode);
-    EXPECT_EQ(m_listSelector.GetSelectedName(0), "Caption");
+    EXPECT_EQ(m_listSelector.GetSelectedName(), "Caption");
 
     m_texts.SetAt("Footer", "n5");
     ASSERT_TRUE(Exchange(FALSE, name));
@@ -251,7 +251,7 @@ TEST_F(NamedObjectSelectorTest, RecordFieldsHoldTheNamesWithTheirTags)
 {
     CString unknown = "Footer";
     ASSERT_TRUE(Exchange(FALSE, unknown, SELECTOR_EMPTY_ALLOWED, DROPLIST));
-    EXPECT_EQ(m_dropListSelector.GetSelectedName(0), "");
+    EXPECT_EQ(m_dropListSelector.GetSelectedName(), "");
     ASSERT_TRUE(Exchange(TRUE, unknown, SELECTOR_EMPTY_ALLOWED, DROPLIST));
     EXPECT_EQ(unknown, "");
 
@@ -264,13 +264,13 @@ TEST_F(NamedObjectSelectorTest, RecordFieldsHoldTheNamesWithTheirTags)
         EXPECT_EQ(field == DROPLIST, selector.m_comboMode);
         EXPECT_TRUE(field == LIST ? selector.m_list.HasOwnRecords() : selector.m_combo.HasOwnRecords());
         EXPECT_EQ(Items(field), "Body=1;Caption=4;Heading=3;");
-        EXPECT_EQ(selector.GetSelectedName(0), "Heading");
+        EXPECT_EQ(selector.GetSelectedName(), "Heading");
         ASSERT_TRUE(Exchange(TRUE, name, 0, field));
         EXPECT_EQ(name, "Heading");
 
         name = "Footer";
         ASSERT_TRUE(Exchange(FALSE, name, 0, field));
-        EXPECT_EQ(selector.GetSelectedName(0), "Body");
+        EXPECT_EQ(selector.GetSelectedName(), "Body");
     }
 }
 
