@@ -1,33 +1,26 @@
 #include "output/printing/PrinterAccess.h"
 
 #include "foundation/windows/GlobalBlocks.h"
+#include "foundation/windows/OwnedHandle.h"
 
 #include <string.h>
 #include <winspool.h>
 
 namespace
 {
-    // Closes a printer handle when it goes out of scope.
-    class CPrinterHandle
+    struct CPrinterFreeing
     {
-    public:
-        explicit CPrinterHandle(LPCTSTR printerName) : m_handle(NULL)
-        {
-            if (!::OpenPrinterA(const_cast<LPSTR>(printerName), &m_handle, NULL))
-                m_handle = NULL;
-        }
-        ~CPrinterHandle()
-        {
-            if (m_handle != NULL)
-                ::ClosePrinter(m_handle);
-        }
-        HANDLE Get() const { return m_handle; }
-
-    private:
-        CPrinterHandle(const CPrinterHandle&) = delete;
-        CPrinterHandle& operator=(const CPrinterHandle&) = delete;
-        HANDLE m_handle;
+        static HANDLE Empty() { return NULL; }
+        static void Free(HANDLE printer) { ::ClosePrinter(printer); }
     };
+    using CPrinterHandle = COwnedHandle<HANDLE, CPrinterFreeing>;
+
+    // The printer opened by name, closed when the handle goes out of scope.
+    CPrinterHandle OpenPrinterByName(LPCTSTR printerName)
+    {
+        HANDLE printer = NULL;
+        return CPrinterHandle(::OpenPrinterA(const_cast<LPSTR>(printerName), &printer, NULL) ? printer : NULL);
+    }
 
     LONG DriverDevModeSize(const CPrinterHandle& printer, LPCTSTR printerName)
     {
@@ -92,8 +85,8 @@ CString GetPrinterDescription(LPCTSTR printerName, LPCTSTR port)
 
 HGLOBAL GetPrinterDevMode(LPCTSTR printerName)
 {
-    CPrinterHandle printer(printerName);
-    if (printer.Get() == NULL)
+    const CPrinterHandle printer = OpenPrinterByName(printerName);
+    if (!printer)
         return NULL;
     LONG size = DriverDevModeSize(printer, printerName);
     if (size < 1)
@@ -118,8 +111,8 @@ BOOL EditPrinterDevMode(HWND owner, LPCTSTR printerName, HGLOBAL devMode)
 {
     if (devMode == NULL)
         return FALSE;
-    CPrinterHandle printer(printerName);
-    if (printer.Get() == NULL)
+    const CPrinterHandle printer = OpenPrinterByName(printerName);
+    if (!printer)
         return FALSE;
 
     // The driver writes its whole device mode, which may be larger than the
