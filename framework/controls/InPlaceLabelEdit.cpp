@@ -14,24 +14,16 @@ END_MESSAGE_MAP()
 
 void CInPlaceLabelEdit::OnChar(UINT character, UINT repeat, UINT flags)
 {
-    if (IsEndingKey(character))
-    {
-        if (character == VK_ESCAPE || character == VK_CANCEL)
-            SetWindowText(m_restoreText);
-        m_parentKey.Remember(this, character);
+    if (m_parentKey.HandOverEnding(this, character, m_restoreText))
         return;
-    }
     CMyEdit::OnChar(character, repeat, flags);
     FitToText();
 }
 
 void CInPlaceLabelEdit::OnKeyDown(UINT key, UINT repeat, UINT flags)
 {
-    if (IsNavigationKey(key) && (IsControlHeld() || m_navigateAlways))
-    {
-        m_parentKey.Remember(this, key);
+    if (m_parentKey.HandOverNavigation(this, key, m_navigateAlways))
         return;
-    }
     CMyEdit::OnKeyDown(key, repeat, flags);
 }
 

@@ -66,22 +66,13 @@ int CNavigatingComboBox::OnCreate(LPCREATESTRUCT createStruct)
 
 void CNavigatingComboBox::OnKeyDown(UINT key, UINT repeat, UINT flags)
 {
-    if (IsNavigationKey(key) && (IsControlHeld() || m_navigateAlways))
-    {
-        m_parentKey.Remember(this, key);
+    if (m_parentKey.HandOverNavigation(this, key, m_navigateAlways))
         return;
-    }
     CMyComboBox::OnKeyDown(key, repeat, flags);
 }
 
 void CNavigatingComboBox::OnKeyUp(UINT key, UINT repeat, UINT flags)
 {
-    if (!IsEndingKey(key))
-    {
+    if (!m_parentKey.HandOverEnding(this, key, m_restoreText))
         CMyComboBox::OnKeyUp(key, repeat, flags);
-        return;
-    }
-    if (key == VK_ESCAPE || key == VK_CANCEL)
-        SetWindowText(m_restoreText);
-    m_parentKey.Remember(this, key);
 }

@@ -22,3 +22,21 @@ void CParentKeyNotice::Remember(CWnd* control, UINT key)
     if (parent != NULL)
         ::SendMessageA(parent, WM_CONTROL_KEY, key, (LPARAM)control->m_hWnd);
 }
+
+BOOL CParentKeyNotice::HandOverNavigation(CWnd* control, UINT key, BOOL always)
+{
+    if (!IsNavigationKey(key) || !(always || IsControlHeld()))
+        return FALSE;
+    Remember(control, key);
+    return TRUE;
+}
+
+BOOL CParentKeyNotice::HandOverEnding(CWnd* control, UINT key, const CString& restoreText)
+{
+    if (!IsEndingKey(key))
+        return FALSE;
+    if (key == VK_ESCAPE || key == VK_CANCEL)
+        control->SetWindowText(restoreText);
+    Remember(control, key);
+    return TRUE;
+}

@@ -17,6 +17,12 @@ class CParentKeyNotice
 public:
     // Remembers the key and sends WM_CONTROL_KEY to the control's parent.
     void Remember(CWnd* control, UINT key);
+    // Hands a navigation key over when Ctrl is held, or always when asked;
+    // TRUE when it did.
+    BOOL HandOverNavigation(CWnd* control, UINT key, BOOL always);
+    // Hands an ending key over, Esc and Cancel first putting the text back;
+    // TRUE when it did.
+    BOOL HandOverEnding(CWnd* control, UINT key, const CString& restoreText);
 
     UINT m_key = 0; // the key last handed over, 0 none
 };
