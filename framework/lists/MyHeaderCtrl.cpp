@@ -1,3 +1,10 @@
 #include "framework/lists/MyHeaderCtrl.h"
 
-IMPLEMENT_DYNAMIC(CMyHeaderCtrl, CHeaderCtrl)
+IMPLEMENT_DYNCREATE(CMyHeaderCtrl, CHeaderCtrl)
+
+void CMyHeaderCtrl::PostNcDestroy()
+{
+    CHeaderCtrl::PostNcDestroy();
+    if (m_deleteWithWindow)
+        delete this;
+}

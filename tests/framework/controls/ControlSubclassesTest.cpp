@@ -2,7 +2,7 @@
 #include "framework/controls/InPlaceLabelEdit.h"
 #include "framework/controls/LinkedTextEdit.h"
 #include "framework/controls/MessageButton.h"
-#include "framework/controls/MyHeaderCtrl.h"
+#include "framework/lists/MyHeaderCtrl.h"
 #include "framework/controls/MyTabCtrl.h"
 #include "framework/controls/NavigatingComboBox.h"
 #include "framework/controls/RadioChoiceButton.h"
