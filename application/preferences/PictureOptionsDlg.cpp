@@ -2,7 +2,7 @@
 
 #include "afx/dialogs/Ddx.h"
 #include "application/preferences/PreferencesIds.h"
-#include "framework/metrics/SpinRange.h"
+#include "framework/controls/SpinRange.h"
 
 CPictureOptionsDlg::CPictureOptionsDlg(CWnd* parent) : CMyDialog(IDD_PICTURE_OPTIONS, parent)
 {

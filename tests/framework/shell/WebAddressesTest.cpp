@@ -1,11 +1,7 @@
-#include "framework/metrics/SpinRange.h"
 #include "framework/shell/WebAddresses.h"
-
-#include "support/TestWindow.h"
 
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
 #include <locale.h>
 
 #include <string>
@@ -28,19 +24,4 @@ TEST(WebAddressesTest, AddressesAndEncoding)
         EXPECT_STREQ(PercentEncode("Caf\xE9 \xDF"), "Caf%e9%20%df");
     }
     setlocale(LC_CTYPE, saved.c_str());
-}
-
-TEST(WebAddressesTest, SpinRangeGoesToTheFollowingUpDownControl)
-{
-    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_UPDOWN_CLASS};
-    ::InitCommonControlsEx(&controls);
-    CTestWindow window;
-    window.AddControl("EDIT", "", 0, 401);
-    HWND spin = window.AddControl(UPDOWN_CLASSA, "", 0, 402);
-    CDataExchange dx(window.Wnd(), FALSE);
-    DDX_SpinRange(&dx, 401, 2, 12);
-    DWORD range = (DWORD)::SendMessageA(spin, UDM_GETRANGE, 0, 0);
-    EXPECT_EQ(LOWORD(range), 12);
-    EXPECT_EQ(HIWORD(range), 2);
-    DDX_SpinRange(&dx, 999, 0, 1);
 }

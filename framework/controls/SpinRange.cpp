@@ -1,4 +1,4 @@
-#include "framework/metrics/SpinRange.h"
+#include "framework/controls/SpinRange.h"
 
 #include <commctrl.h>
 
