@@ -2,15 +2,11 @@
 
 #include <ctype.h>
 
-CExprNode::CExprNode() : m_nKind(EXPR_OPERAND), m_pLeft(NULL), m_pRight(NULL), m_bBracketed(0)
+CExprNode::CExprNode() : m_nKind(EXPR_OPERAND), m_bBracketed(0)
 {
 }
 
-CExprNode::~CExprNode()
-{
-    delete m_pLeft;
-    delete m_pRight;
-}
+CExprNode::~CExprNode() = default;
 
 BOOL CExprNode::Evaluate(const CGenotype& genotype, const CGeneticsSection* section)
 {
@@ -46,14 +42,65 @@ struct ExprParser
         return error;
     }
 
-    // Parses tokens first..last-1 into tree.
-    CString Parse(int first, int last, CExprNode*& tree) const
+    std::unique_ptr<CExprNode> NewNode(UINT kind, std::unique_ptr<CExprNode> left = nullptr,
+                                       std::unique_ptr<CExprNode> right = nullptr) const
     {
-        tree = NULL;
+        std::unique_ptr<CExprNode> node(factory());
+        node->m_nKind = kind;
+        node->m_pLeft = std::move(left);
+        node->m_pRight = std::move(right);
+        return node;
+    }
+
+    static CString Failed(const CString& error, std::unique_ptr<CExprNode>& tree)
+    {
+        tree.reset();
+        return error;
+    }
+
+    // The index of the bracket that closes the one at openAt, or last when none does.
+    int ClosingBracket(int openAt, int last) const
+    {
+        int depth = 1, end = openAt + 1;
+        for (; end < last; end++)
+        {
+            if (tokens[end] == open)
+                depth++;
+            else if (tokens[end] == close && --depth == 0)
+                break;
+        }
+        return end;
+    }
+
+    // Reads the operand at token i: a word, or a bracketed expression, after
+    // which i is its closing bracket.
+    CString ReadOperand(int& i, int last, std::unique_ptr<CExprNode>& operand) const
+    {
+        const CString& token = tokens[i];
+        if (token != open)
+        {
+            operand = NewNode(EXPR_OPERAND);
+            return operand->ParseOperand(token, context);
+        }
+        const int end = ClosingBracket(i, last);
+        if (end >= last || end == i + 1)
+            return Unexpected(token);
+        CString error = Parse(i + 1, end, operand);
+        if (error.IsEmpty())
+        {
+            operand->m_bBracketed = 1;
+            i = end;
+        }
+        return error;
+    }
+
+    // Parses tokens first..last-1 into tree; on an error the tree is empty.
+    CString Parse(int first, int last, std::unique_ptr<CExprNode>& tree) const
+    {
+        tree.reset();
         BOOL expectOperand = TRUE;
         BOOL notPending = FALSE;
         UINT pendingOperator = EXPR_OR;
-        CString error;
         for (int i = first; i < last; i++)
         {
             const CString& token = tokens[i];
@@ -61,10 +108,7 @@ struct ExprParser
             const BOOL isOr = token.CompareNoCase("or") == 0;
             const BOOL isNot = token.CompareNoCase("not") == 0;
             if (token == close)
-            {
-                error = Unexpected(token);
-                break;
-            }
+                return Failed(Unexpected(token), tree);
             if (!expectOperand)
             {
                 expectOperand = TRUE;
@@ -77,79 +121,25 @@ struct ExprParser
                 pendingOperator = isNot ? EXPR_AND : EXPR_OR;
             }
             if (isAnd || isOr || (isNot && notPending))
-            {
-                error = Unexpected(token);
-                break;
-            }
+                return Failed(Unexpected(token), tree);
             if (isNot)
             {
                 notPending = TRUE;
                 continue;
             }
-
-            CExprNode* operand = NULL;
-            if (token == open)
-            {
-                int depth = 1, end = i + 1;
-                for (; end < last; end++)
-                {
-                    if (tokens[end] == open)
-                        depth++;
-                    else if (tokens[end] == close && --depth == 0)
-                        break;
-                }
-                if (end >= last || end == i + 1)
-                {
-                    error = Unexpected(token);
-                    break;
-                }
-                error = Parse(i + 1, end, operand);
-                if (!error.IsEmpty())
-                    break;
-                operand->m_bBracketed = 1;
-                i = end;
-            }
-            else
-            {
-                operand = factory();
-                operand->m_nKind = EXPR_OPERAND;
-                error = operand->ParseOperand(token, context);
-                if (!error.IsEmpty())
-                {
-                    delete operand;
-                    break;
-                }
-            }
+            std::unique_ptr<CExprNode> operand;
+            const CString error = ReadOperand(i, last, operand);
+            if (!error.IsEmpty())
+                return Failed(error, tree);
             if (notPending)
             {
-                CExprNode* negation = factory();
-                negation->m_nKind = EXPR_NOT;
-                negation->m_pLeft = operand;
-                operand = negation;
+                operand = NewNode(EXPR_NOT, std::move(operand));
                 notPending = FALSE;
             }
-            if (tree == NULL)
-            {
-                tree = operand;
-            }
-            else
-            {
-                CExprNode* joined = factory();
-                joined->m_nKind = pendingOperator;
-                joined->m_pLeft = tree;
-                joined->m_pRight = operand;
-                tree = joined;
-            }
+            tree = tree ? NewNode(pendingOperator, std::move(tree), std::move(operand)) : std::move(operand);
             expectOperand = FALSE;
         }
-        if (error.IsEmpty() && expectOperand)
-            error = "operand expected";
-        if (!error.IsEmpty())
-        {
-            delete tree;
-            tree = NULL;
-        }
-        return error;
+        return expectOperand ? Failed("operand expected", tree) : CString();
     }
 };
 
@@ -196,5 +186,8 @@ CString ParseExpression(const CString& text, CExprNode*& tree, void* context, Ex
         return error;
     }
     ExprParser parser{tokens, context, factory, CString(open), CString(close)};
-    return parser.Parse(0, tokens.GetSize(), tree);
+    std::unique_ptr<CExprNode> parsed;
+    const CString error = parser.Parse(0, tokens.GetSize(), parsed);
+    tree = parsed.release();
+    return error;
 }

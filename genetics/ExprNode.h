@@ -2,6 +2,8 @@
 
 #include "afx/core/AfxCore.h"
 
+#include <memory>
+
 class CGenotype;
 class CGeneticsSection;
 
@@ -26,8 +28,8 @@ public:
     BOOL Evaluate(const CGenotype& genotype, const CGeneticsSection* section);
 
     UINT m_nKind;
-    CExprNode* m_pLeft;
-    CExprNode* m_pRight;
+    std::unique_ptr<CExprNode> m_pLeft;
+    std::unique_ptr<CExprNode> m_pRight;
     UINT m_bBracketed;
 
 private:

@@ -14,9 +14,9 @@ CGeneticsExprNode::CGeneticsExprNode(const CGeneticsExprNode& other)
     m_nKind = other.m_nKind;
     m_bBracketed = other.m_bBracketed;
     if (other.m_pLeft != NULL)
-        m_pLeft = new CGeneticsExprNode(*(const CGeneticsExprNode*)other.m_pLeft);
+        m_pLeft.reset(new CGeneticsExprNode(*(const CGeneticsExprNode*)other.m_pLeft.get()));
     if (other.m_pRight != NULL)
-        m_pRight = new CGeneticsExprNode(*(const CGeneticsExprNode*)other.m_pRight);
+        m_pRight.reset(new CGeneticsExprNode(*(const CGeneticsExprNode*)other.m_pRight.get()));
 }
 
 CGeneticsExprNode::~CGeneticsExprNode()

@@ -31,10 +31,10 @@ protected:
         case EXPR_OPERAND:
             return node->FormatOperand(m_section);
         case EXPR_NOT:
-            return "not " + Shape(node->m_pLeft);
+            return "not " + Shape(node->m_pLeft.get());
         default:
-            return "(" + Shape(node->m_pLeft) + (node->m_nKind == EXPR_AND ? " and " : " or ") +
-                   Shape(node->m_pRight) + ")";
+            return "(" + Shape(node->m_pLeft.get()) + (node->m_nKind == EXPR_AND ? " and " : " or ") +
+                   Shape(node->m_pRight.get()) + ")";
         }
     }
 
