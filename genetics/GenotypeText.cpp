@@ -276,6 +276,63 @@ CString CheckAllelesSuitShownSex(const CPairText& pair, int shownSex)
     }
     return CString();
 }
+
+// Sets a polygene pair from one of its gene's range symbols: the range, or
+// where no range is allowed its midpoint.
+CString SetFromRangeSymbol(CAllelePair& pair, const CGeneticsSection* section, const CString& text, UINT code,
+                           BOOL rangesAllowed)
+{
+    CString error;
+    UINT gene = 0;
+    CString check = section->CheckRangeSymbol(code, gene);
+    if (!check.IsEmpty())
+    {
+        error.Format("%s - %s", (LPCTSTR)text, (LPCTSTR)check);
+        return error;
+    }
+    const CGeneDef* def = section->GetGeneDef(gene);
+    int k = 0;
+    while (k < def->m_symbolCodes.GetSize() && def->m_symbolCodes[k] != code)
+        k++;
+    pair.InitPolygene(gene, def->m_nPlaces);
+    if (rangesAllowed)
+    {
+        double lower, upper;
+        def->GetRangeBounds(k, lower, upper);
+        pair.SetRange(lower, upper);
+    }
+    else
+    {
+        pair.SetValue(def->GetRangeMidpoint(k));
+    }
+    return error;
+}
+
+// Sets a polygene pair to the range written as its two bounds.
+CString SetPolygeneRange(CAllelePair& pair, const CGeneDef* def, const CString& name, const CString& lowerText,
+                         const CString& upperText)
+{
+    CString error;
+    double lower, upper;
+    if (!ReadFiniteNumber(lowerText, &lower))
+    {
+        error.Format("invalid lower bound '%s' in range for polygene '%s'", (LPCTSTR)lowerText, (LPCTSTR)name);
+        return error;
+    }
+    if (!ReadFiniteNumber(upperText, &upper))
+    {
+        error.Format("invalid upper bound '%s' in range for polygene '%s'", (LPCTSTR)upperText, (LPCTSTR)name);
+        return error;
+    }
+    if (!ApproxGreater(upper, lower, def->m_nPlaces))
+    {
+        error.Format("lower bound '%s' is not less than upper bound '%s' for polygene '%s' (to %d decimal place(s))",
+                     (LPCTSTR)lowerText, (LPCTSTR)upperText, (LPCTSTR)name, def->m_nPlaces);
+        return error;
+    }
+    pair.SetRange(lower, upper);
+    return error;
+}
 } // namespace
 
 CString CAllelePair::Parse(const CGeneticsSection* section, const CString& text, int sex, UINT flags, int* outSex,
@@ -319,31 +376,7 @@ CString CAllelePair::ParsePolygene(const CGeneticsSection* section, const CStrin
     CString error;
     UINT code;
     if (section->LookupSymbol(text, 0, code).IsEmpty())
-    {
-        UINT gene = 0;
-        CString check = section->CheckRangeSymbol(code, gene);
-        if (!check.IsEmpty())
-        {
-            error.Format("%s - %s", (LPCTSTR)text, (LPCTSTR)check);
-            return error;
-        }
-        const CGeneDef* def = section->GetGeneDef(gene);
-        int k = 0;
-        while (k < def->m_symbolCodes.GetSize() && def->m_symbolCodes[k] != code)
-            k++;
-        InitPolygene(gene, def->m_nPlaces);
-        if (rangesAllowed)
-        {
-            double lower, upper;
-            def->GetRangeBounds(k, lower, upper);
-            SetRange(lower, upper);
-        }
-        else
-        {
-            SetValue(def->GetRangeMidpoint(k));
-        }
-        return error;
-    }
+        return SetFromRangeSymbol(*this, section, text, code, rangesAllowed);
 
     const int equals = text.Find('=');
     if (equals < 0)
@@ -388,27 +421,7 @@ CString CAllelePair::ParsePolygene(const CGeneticsSection* section, const CStrin
                      (LPCTSTR)value, (LPCTSTR)name);
         return error;
     }
-    const CString lowerText = value.Left(dash);
-    const CString upperText = value.Mid(dash + 1);
-    double lower, upper;
-    if (!ReadFiniteNumber(lowerText, &lower))
-    {
-        error.Format("invalid lower bound '%s' in range for polygene '%s'", (LPCTSTR)lowerText, (LPCTSTR)name);
-        return error;
-    }
-    if (!ReadFiniteNumber(upperText, &upper))
-    {
-        error.Format("invalid upper bound '%s' in range for polygene '%s'", (LPCTSTR)upperText, (LPCTSTR)name);
-        return error;
-    }
-    if (!ApproxGreater(upper, lower, def->m_nPlaces))
-    {
-        error.Format("lower bound '%s' is not less than upper bound '%s' for polygene '%s' (to %d decimal place(s))",
-                     (LPCTSTR)lowerText, (LPCTSTR)upperText, (LPCTSTR)name, def->m_nPlaces);
-        return error;
-    }
-    SetRange(lower, upper);
-    return error;
+    return SetPolygeneRange(*this, def, name, value.Left(dash), value.Mid(dash + 1));
 }
 
 CString CGenotype::Parse(const CGeneticsSection* section, const CString& text, int sex, UINT flags, int* outSex,

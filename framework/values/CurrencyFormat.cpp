@@ -64,6 +64,46 @@ namespace
         result.Remove(' ');
         return result;
     }
+
+    // Reads the whole units at p (digits with group symbols between them) and
+    // moves p past them; beyond the largest amount it notes so and stops counting.
+    DWORD ReadUnits(LPCTSTR& p, const CValueFormatSettings& settings, BOOL& beyondRange)
+    {
+        const CString& group = settings.currencyGroupSymbol;
+        const CString& decimal = settings.currencyFractionalSymbol;
+        DWORD units = 0;
+        while (*p != '\0')
+        {
+            if (isdigit((unsigned char)*p))
+            {
+                units = units * 10 + (DWORD)(*p++ - '0');
+                if (units > MostCurrencyUnits)
+                {
+                    beyondRange = TRUE;
+                    units = MostCurrencyUnits + 1;
+                }
+            }
+            else if (StartsWith(p, group) && !StartsWith(p, decimal))
+                p += group.GetLength();
+            else
+                break;
+        }
+        return units;
+    }
+
+    // Reads the digits after the decimal symbol and moves p past them: the
+    // first two count, one digit means tens of hundredths.
+    DWORD ReadHundredths(LPCTSTR& p)
+    {
+        int digits = 0;
+        DWORD hundredths = 0;
+        for (; isdigit((unsigned char)*p); p++, digits++)
+        {
+            if (digits < 2)
+                hundredths = hundredths * 10 + (DWORD)(*p - '0');
+        }
+        return digits == 1 ? hundredths * 10 : hundredths;
+    }
 }
 
 CString FormatCurrencyAmount(const CurrencyAmount& amount, LPCTSTR positiveCode, LPCTSTR negativeCode)
@@ -137,7 +177,6 @@ int MatchCurrencyCode(LPCTSTR text, LPCTSTR code, BOOL positive, CurrencyAmount*
     const CValueFormatSettings& settings = ValueFormatSettings();
     const CString& decimal = settings.currencyFractionalSymbol;
     const CString& symbol = settings.currencySymbol;
-    const CString& group = settings.currencyGroupSymbol;
     LPCTSTR p = typed;
     DWORD units = 0;
     DWORD hundredths = 0;
@@ -163,38 +202,12 @@ int MatchCurrencyCode(LPCTSTR text, LPCTSTR code, BOOL positive, CurrencyAmount*
         }
         else if (c == 'X' || c == 'x')
         {
-            units = 0;
-            while (*p != '\0')
-            {
-                if (isdigit((unsigned char)*p))
-                {
-                    units = units * 10 + (DWORD)(*p++ - '0');
-                    if (units > MostCurrencyUnits)
-                    {
-                        beyondRange = TRUE;
-                        units = MostCurrencyUnits + 1;
-                    }
-                }
-                else if (StartsWith(p, group) && !StartsWith(p, decimal))
-                    p += group.GetLength();
-                else
-                    break;
-            }
+            units = ReadUnits(p, settings, beyondRange);
         }
         else if (c == 'Y' || c == 'y')
         {
             if (decimalSeen)
-            {
-                int digits = 0;
-                hundredths = 0;
-                for (; isdigit((unsigned char)*p); p++, digits++)
-                {
-                    if (digits < 2)
-                        hundredths = hundredths * 10 + (DWORD)(*p - '0');
-                }
-                if (digits == 1)
-                    hundredths *= 10;
-            }
+                hundredths = ReadHundredths(p);
         }
         else if (*p == c)
             p++;
