@@ -96,6 +96,9 @@ private:
     class CUpdating;
     int Append(CField* field, LPCTSTR label, LPCTSTR help, FieldStyle style, LPCTSTR groupText);
     void LayoutGroup(int first, int end, class CFlowLayout& outer);
+    void StretchFields();
+    void SizeForm(const CSize& extent);
+    void DisableAndFocusFields();
     void MeasureFont();
     void EndHost();
     TEXTMETRIC m_textMetrics;

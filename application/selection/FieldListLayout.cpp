@@ -124,7 +124,24 @@ void CFieldList::Layout()
         i++;
     }
 
-    // Stretched fields reach the right edge of the widest field.
+    StretchFields();
+
+    const CSize extent = flow.GetExtent();
+    for (int x : flow.m_verticalSeparators)
+        m_verticalSeparators.push_back({CPoint(x, m_nUnitY), extent.cy - 2 * m_nUnitY});
+    for (int y : flow.m_horizontalSeparators)
+        m_horizontalSeparators.push_back({CPoint(m_nUnitX, y), extent.cx - 2 * m_nUnitX});
+
+    SizeForm(extent);
+
+    DisableAndFocusFields();
+    m_bLaidOut = TRUE;
+}
+
+// Stretched fields reach the right edge of the widest field.
+void CFieldList::StretchFields()
+{
+    const int count = GetFieldCount();
     int rightEdge = 0;
     for (int i = 0; i < count; i++)
         rightEdge = std::max(rightEdge, (int)GetField(i)->GetBoundingRect().right);
@@ -141,13 +158,12 @@ void CFieldList::Layout()
             ::MoveWindow(field->m_windows[w], rect.left, rect.top, rightEdge - rect.left, rect.Height(), FALSE);
         }
     }
+}
 
-    const CSize extent = flow.GetExtent();
-    for (int x : flow.m_verticalSeparators)
-        m_verticalSeparators.push_back({CPoint(x, m_nUnitY), extent.cy - 2 * m_nUnitY});
-    for (int y : flow.m_horizontalSeparators)
-        m_horizontalSeparators.push_back({CPoint(m_nUnitX, y), extent.cx - 2 * m_nUnitX});
-
+// The form holds the fields and, unless the host has its own, the OK and
+// Cancel buttons below them.
+void CFieldList::SizeForm(const CSize& extent)
+{
     if (!m_bHostButtons && m_okButton != NULL && m_cancelButton != NULL)
     {
         CRect ok;
@@ -170,7 +186,12 @@ void CFieldList::Layout()
     m_nFormWidth += m_nUnitX;
     m_nFormHeight += m_nUnitY;
     PlaceButtons();
+}
 
+// Fields styled disabled are disabled; the first field present takes the focus.
+void CFieldList::DisableAndFocusFields()
+{
+    const int count = GetFieldCount();
     BOOL focused = FALSE;
     for (int i = 0; i < count; i++)
     {
@@ -186,5 +207,4 @@ void CFieldList::Layout()
             focused = TRUE;
         }
     }
-    m_bLaidOut = TRUE;
 }
