@@ -37,7 +37,6 @@ public:
     CString BuildReport();
 
     BOOL IsParentValid(int sex) const { return m_valid[sex]; }
-    const CString& GetPhenotypeText(int sex) const { return m_phenotypeText[sex]; }
 
     CButton m_showAssumedButton;
     int m_showAssumed;

@@ -66,8 +66,6 @@ public:
 
     BOOL IsPresent() const { return m_windows.GetSize() > 0; }
     BOOL OwnsWindow(HWND window) const { return m_windows.Find(window) >= 0; }
-    // Whether any of the field's windows has the help text as its tip.
-    BOOL HasHelpFor(HWND window) const { return OwnsWindow(window) && !m_help.IsEmpty(); }
 
     int m_nKind;
     FieldStyle m_style;

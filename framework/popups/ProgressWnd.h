@@ -59,7 +59,6 @@ public:
 
     BOOL IsOpen() const { return m_open; }
     int GetPos() const { return m_position; }
-    int GetMaximum() const { return m_maximum; }
     DWORD GetFlags() const { return m_flags; }
     const CString& GetText() const { return m_firstLine; }
     const CString& GetSubText() const { return m_secondLine; }

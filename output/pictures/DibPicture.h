@@ -51,7 +51,6 @@ public:
     DWORD GetMemorySize() const { return m_nMemorySize; }
     CPalette* GetPalette() { return m_palette.m_hObject != NULL ? &m_palette : NULL; }
     BOOL HasMask() const { return m_bHasMask; }
-    COLORREF GetMaskInk() const { return m_maskInk; }
 
 private:
     BOOL LoadBmp(const BYTE* data, DWORD size, PictureLoadOptions options);

@@ -19,7 +19,6 @@ public:
     double GetScale() const { return m_scale; }
     double GetWidth() const { return m_width; }
     double GetHeight() const { return m_height; }
-    double GetAspect() const { return m_aspect; }
     CPalette* GetPalette() { return m_palette.m_hObject != NULL ? &m_palette : NULL; }
 
 private:

@@ -36,8 +36,6 @@ public:
     double GetScale() const { return m_scale; }
     double GetWidth() const { return m_width; }
     double GetHeight() const { return m_height; }
-    double GetAspect() const { return m_aspect; }
-    const PlaceableMetaHeader& GetPlaceableHeader() const { return m_placeable; }
 
 private:
     METAHEADER m_header;

@@ -47,8 +47,6 @@ public:
     CString Describe() const;
 
     CDibPicture& GetDib() { return m_dib; }
-    CMetafilePicture& GetMetafile() { return m_metafile; }
-    CEnhMetafilePicture& GetEnhMetafile() { return m_enhMetafile; }
 
 private:
     CMetafilePicture m_metafile;

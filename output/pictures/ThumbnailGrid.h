@@ -38,7 +38,6 @@ public:
     int GetColumns() const { return m_nColumns; }
     int GetFullRows() const { return m_nFullRows; }
     CSize GetCellSize() const { return CSize(m_nCellWidth, m_nCellHeight); }
-    const CString& GetFolder() const { return m_folder; }
     // TRUE while thumbnails are waiting or being made.
     BOOL IsMakingThumbnails();
     // TRUE once the picture's thumbnail (or its failure) has arrived.
