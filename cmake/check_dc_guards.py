@@ -1,10 +1,13 @@
 #!/usr/bin/env python3
-"""Fails when drawing code selects into or saves a device context by hand.
+"""Fails when code selects into, saves or frees device-context handles by hand.
 
 Outside afx/ and the guards themselves, objects are selected through
-CSelectedObject (foundation/windows/SelectedObject.h) and a device context's
-state is saved through CSavedDCState (foundation/windows/SavedDCState.h), so
-that every way out gives back what the device context held.
+CSelectedObject (foundation/windows/SelectedObject.h), palettes through
+CSelectedPalette (foundation/windows/SelectedPalette.h), a device context's
+state is saved through CSavedDCState (foundation/windows/SavedDCState.h), and
+created GDI objects, device contexts and icons are freed by their owners in
+foundation/windows/OwnedHandle.h, so that every way out gives back and frees
+what it should.
     check_dc_guards.py SOURCE_DIR "afx;foundation;..."
 """
 import pathlib
@@ -13,9 +16,11 @@ import sys
 
 from check_support import code_of, line_of, source_files, verdict
 
-HAND_CALL = re.compile(r'\b(SelectObject|SaveDC)\s*\(')
+# A member of the same name (CPrinterData::DeleteDC) is no call of the platform's.
+HAND_CALL = re.compile(r'\b(SelectObject|SaveDC|SelectPalette)\s*\(|(?<![\w:])::(DeleteObject|DeleteDC|DestroyIcon)\s*\(')
 EXEMPT_FOLDERS = ('afx',)
-GUARDS = ('foundation/windows/SelectedObject.h', 'foundation/windows/SavedDCState.h')
+GUARDS = ('foundation/windows/SelectedObject.h', 'foundation/windows/SavedDCState.h',
+          'foundation/windows/SelectedPalette.h', 'foundation/windows/OwnedHandle.h')
 
 
 def main():
@@ -30,10 +35,12 @@ def main():
         count += 1
         text = code_of(path)
         for match in HAND_CALL.finditer(text):
-            problems.append(f'{name}:{line_of(text, match.start())}: hand-written {match.group(1)}')
+            call = match.group(1) or match.group(2)
+            problems.append(f'{name}:{line_of(text, match.start())}: hand-written {call}')
     return verdict(problems,
-                   f'{len(problems)} hand-written SelectObject/SaveDC call(s): use CSelectedObject or CSavedDCState',
-                   f'{count} files select and save device contexts through the guards')
+                   f'{len(problems)} hand-written call(s): select with CSelectedObject or CSelectedPalette, '
+                   'save with CSavedDCState, and free created handles through their owners (OwnedHandle.h)',
+                   f'{count} files select, save and free device-context handles through the guards')
 
 
 if __name__ == '__main__':

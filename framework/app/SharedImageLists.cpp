@@ -1,12 +1,14 @@
 #include "framework/app/SharedImageLists.h"
 
+#include "foundation/windows/OwnedHandle.h"
+
 namespace
 {
     const COLORREF maskColour = RGB(255, 0, 255);
 
     // A 24-bit copy of the strip with every picture colour made a light grey
     // of its brightness; the mask colour is kept.
-    HBITMAP MakeGreyed(HBITMAP strip, int width, int height)
+    COwnedGdiObject<HBITMAP> MakeGreyed(HBITMAP strip, int width, int height)
     {
         BITMAPINFO info = {};
         info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -16,12 +18,12 @@ namespace
         info.bmiHeader.biBitCount = 32;
         void* bits = NULL;
         HDC screen = ::GetDC(NULL);
-        HBITMAP greyed = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, NULL, 0);
-        if (greyed != NULL)
+        COwnedGdiObject<HBITMAP> greyed(::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, NULL, 0));
+        if (greyed)
             ::GetDIBits(screen, strip, 0, height, bits, &info, DIB_RGB_COLORS);
         ::ReleaseDC(NULL, screen);
-        if (greyed == NULL)
-            return NULL;
+        if (!greyed)
+            return greyed;
         BYTE* pixel = (BYTE*)bits;
         for (int i = 0; i < width * height; i++, pixel += 4)
         {
@@ -45,21 +47,18 @@ CSharedImageLists& GetSharedImageLists()
 BOOL CSharedImageLists::Build(UINT bitmapId)
 {
     Release();
-    HBITMAP strip = (HBITMAP)::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0,
-                                          LR_CREATEDIBSECTION);
-    if (strip == NULL)
+    COwnedGdiObject<HBITMAP> strip((HBITMAP)::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(bitmapId),
+                                                         IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (!strip)
         return FALSE;
     BITMAP size = {};
     ::GetObjectA(strip, sizeof(size), &size);
-    HBITMAP greyed = MakeGreyed(strip, size.bmWidth, size.bmHeight);
+    COwnedGdiObject<HBITMAP> greyed = MakeGreyed(strip, size.bmWidth, size.bmHeight);
     int count = size.bmWidth / m_imageWidth;
     BOOL built = m_normal.Create(m_imageWidth, m_imageHeight, ILC_COLOR24 | ILC_MASK, count, 1)
                  && m_greyed.Create(m_imageWidth, m_imageHeight, ILC_COLOR24 | ILC_MASK, count, 1)
-                 && ImageList_AddMasked(m_normal, strip, maskColour) >= 0 && greyed != NULL
+                 && ImageList_AddMasked(m_normal, strip, maskColour) >= 0 && greyed
                  && ImageList_AddMasked(m_greyed, greyed, maskColour) >= 0;
-    ::DeleteObject(strip);
-    if (greyed != NULL)
-        ::DeleteObject(greyed);
     if (!built)
         Release();
     return built;

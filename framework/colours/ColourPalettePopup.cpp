@@ -7,7 +7,9 @@
 
 #include "foundation/settings/SettingsExchangers.h"
 #include "foundation/values/ValueText.h"
+#include "foundation/windows/OwnedHandle.h"
 #include "foundation/windows/SelectedObject.h"
+#include "foundation/windows/SelectedPalette.h"
 #include "foundation/windows/SystemColours.h"
 
 #include <algorithm>
@@ -350,13 +352,10 @@ void CColourPalettePopup::DrawItem(CDC* dc, int item)
 
 void CColourPalettePopup::DrawCell(CDC* dc, int item)
 {
-    HPALETTE oldPalette = NULL;
     BOOL palette = IsPaletteDevice(dc) && m_palette.GetSafeHandle() != NULL;
+    CSelectedPalette selectedPalette(dc->m_hDC, palette ? (HPALETTE)m_palette.GetSafeHandle() : NULL, FALSE, FALSE);
     if (palette)
-    {
-        oldPalette = ::SelectPalette(dc->m_hDC, (HPALETTE)m_palette.GetSafeHandle(), FALSE);
         ::RealizePalette(dc->m_hDC);
-    }
     CRect rect = GetItemRect(item);
     BOOL highlighted = item == m_highlighted;
     BOOL initial = item == m_initialItem;
@@ -370,17 +369,11 @@ void CColourPalettePopup::DrawCell(CDC* dc, int item)
 
     CRect swatch(rect);
     swatch.DeflateRect(m_edgeWidth + 1, m_edgeHeight + 1);
-    HPEN pen = ::CreatePen(PS_SOLID, 1, GetSystemColour(COLOR_BTNSHADOW));
-    HBRUSH brush = ::CreateSolidBrush(0x02000000 | NamedColourTable[item].colour);
-    {
-        CSelectedObject selectedPen(dc->m_hDC, pen);
-        CSelectedObject selectedBrush(dc->m_hDC, brush);
-        ::Rectangle(dc->m_hDC, swatch.left, swatch.top, swatch.right, swatch.bottom);
-    }
-    ::DeleteObject(pen);
-    ::DeleteObject(brush);
-    if (palette)
-        ::SelectPalette(dc->m_hDC, oldPalette, FALSE);
+    COwnedGdiObject<HPEN> pen(::CreatePen(PS_SOLID, 1, GetSystemColour(COLOR_BTNSHADOW)));
+    COwnedGdiObject<HBRUSH> brush(::CreateSolidBrush(0x02000000 | NamedColourTable[item].colour));
+    CSelectedObject selectedPen(dc->m_hDC, pen);
+    CSelectedObject selectedBrush(dc->m_hDC, brush);
+    ::Rectangle(dc->m_hDC, swatch.left, swatch.top, swatch.right, swatch.bottom);
 }
 
 void CColourPalettePopup::DrawEntry(CDC* dc, int item)

@@ -1,6 +1,7 @@
 #include "framework/controls/ItemDrawStyle.h"
 
 #include "framework/app/SharedImageLists.h"
+#include "foundation/windows/OwnedHandle.h"
 #include "foundation/windows/RectPlacement.h"
 
 #include <algorithm>
@@ -93,9 +94,7 @@ void CItemDrawStyle::Draw(CDC* dc, const RECT& rect, int offsetX, int offsetY, U
     COLORREF oldText = ::SetTextColor(hdc, textColour);
     CRect r(rect);
     r.OffsetRect(offsetX, offsetY);
-    HBRUSH back = ::CreateSolidBrush(backColour);
-    ::FillRect(hdc, &r, back);
-    ::DeleteObject(back);
+    ::FillRect(hdc, &r, COwnedGdiObject<HBRUSH>(::CreateSolidBrush(backColour)));
 
     int imageCellX = 0, imageCellY = 0, textCellX = 0, textCellY = 0;
     if (m_imageSource != 0)
@@ -134,9 +133,7 @@ void CItemDrawStyle::Draw(CDC* dc, const RECT& rect, int offsetX, int offsetY, U
                 band.bottom = textArea.top + m_textMarginY / 2;
             else if (side.below)
                 band.top = textArea.bottom + m_textMarginY / 2;
-            HBRUSH bandBrush = ::CreateSolidBrush(imageBandColour);
-            ::FillRect(hdc, &band, bandBrush);
-            ::DeleteObject(bandBrush);
+            ::FillRect(hdc, &band, COwnedGdiObject<HBRUSH>(::CreateSolidBrush(imageBandColour)));
         }
         CRect box = AlignRectInRect(m_imageWidth, m_imageHeight, imageArea, m_imageMarginX, m_imageMarginY,
                                     m_imagePlacement);

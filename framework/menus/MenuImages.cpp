@@ -172,8 +172,8 @@ void FindItemImage(CMyMenu* rootMenu, CMyMenuItem* item)
 void DrawDisabledMenuImage(CDC* dc, CImageList* images, int index, int x, int y)
 {
     HDC target = dc->GetSafeHdc();
-    HICON icon = ImageList_GetIcon(images->GetSafeHandle(), index, 0);
-    if (icon == NULL)
+    COwnedIcon icon(ImageList_GetIcon(images->GetSafeHandle(), index, 0));
+    if (!icon)
         return;
     COwnedDC colourDC(::CreateCompatibleDC(target));
     COwnedGdiObject<HBITMAP> colour(::CreateCompatibleBitmap(target, MenuImageWidth, MenuImageHeight));
@@ -181,7 +181,6 @@ void DrawDisabledMenuImage(CDC* dc, CImageList* images, int index, int x, int y)
     RECT box = {0, 0, MenuImageWidth, MenuImageHeight};
     ::FillRect(colourDC, &box, (HBRUSH)GetSystemColourBrush(COLOR_MENU)->GetSafeHandle());
     ::DrawIconEx(colourDC, 0, 0, icon, MenuImageWidth, MenuImageHeight, 0, NULL, DI_NORMAL);
-    ::DestroyIcon(icon);
 
     // Two colours: black, then white; every pixel becomes one of them.
     static struct

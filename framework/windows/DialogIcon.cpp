@@ -1,5 +1,7 @@
 #include "framework/windows/DialogIcon.h"
 
+#include "foundation/windows/OwnedHandle.h"
+
 void CDialogIcon::SetFromResource(UINT controlId, UINT iconId)
 {
     Set(controlId, AfxGetResourceHandle(), MAKEINTRESOURCEA(iconId));
@@ -27,7 +29,7 @@ void CDialogIcon::Load()
 
 void CDialogIcon::Release()
 {
-    if (m_icon != NULL && m_instance != NULL)
-        ::DestroyIcon(m_icon);
+    // An icon loaded from a module is the record's own; system icons are shared.
+    COwnedIcon loaded(m_instance != NULL ? m_icon : NULL);
     m_icon = NULL;
 }

@@ -2,6 +2,7 @@
 
 #include "afx/windows/FrameWnd.h"
 #include "afx/windows/View.h"
+#include "foundation/windows/SelectedPalette.h"
 
 IMPLEMENT_DYNAMIC(CPaletteHook, CWndHook)
 
@@ -27,10 +28,11 @@ int CPaletteHook::RealizePalette(BOOL foreground)
         return -1;
     HWND hWnd = GetHookedWindow();
     HDC dc = ::GetDC(hWnd);
-    HPALETTE previous = ::SelectPalette(dc, (HPALETTE)palette->m_hObject, !foreground);
-    int changed = (int)::RealizePalette(dc);
-    if (previous != NULL)
-        ::SelectPalette(dc, previous, TRUE);
+    int changed;
+    {
+        CSelectedPalette selected(dc, (HPALETTE)palette->m_hObject, !foreground);
+        changed = (int)::RealizePalette(dc);
+    }
     ::ReleaseDC(hWnd, dc);
     if (changed > 0)
         ::InvalidateRect(hWnd, NULL, FALSE);

@@ -6,6 +6,7 @@
 #include "foundation/windows/OwnedHandle.h"
 #include "foundation/windows/ScreenMemoryDC.h"
 #include "foundation/windows/SelectedObject.h"
+#include "foundation/windows/SelectedPalette.h"
 #include "framework/windows/BitmapDrawing.h"
 #include "framework/windows/ClipRegionSaver.h"
 #include "output/pictures/JpegDecoder.h"
@@ -368,12 +369,10 @@ BOOL CDibPicture::Draw(CDC* dc, const RECT& dest, const RECT& clip, POINT origin
 
     if (palette == NULL)
         palette = GetPalette();
-    HPALETTE oldPalette = NULL;
+    CSelectedPalette selectedPalette(dc->m_hDC, palette != NULL ? (HPALETTE)palette->m_hObject : NULL,
+                                     (flags & DrawForegroundPalette) == 0);
     if (palette != NULL)
-    {
-        oldPalette = ::SelectPalette(dc->m_hDC, (HPALETTE)palette->m_hObject, (flags & DrawForegroundPalette) == 0);
         ::RealizePalette(dc->m_hDC);
-    }
 
     CRect whole(0, 0, m_bitmap.bmWidth, std::abs(m_bitmap.bmHeight));
     const RECT* from = source != NULL ? source : &whole;
@@ -405,8 +404,6 @@ BOOL CDibPicture::Draw(CDC* dc, const RECT& dest, const RECT& clip, POINT origin
         result = DrawBitmapRect(dc, &section, &target, from, SRCCOPY);
     }
 
-    if (oldPalette != NULL)
-        ::SelectPalette(dc->m_hDC, oldPalette, TRUE);
     clipping.Restore();
     return result;
 }

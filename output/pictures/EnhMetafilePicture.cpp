@@ -2,6 +2,7 @@
 
 #include "foundation/files/ByteBuffer.h"
 #include "foundation/files/LittleEndian.h"
+#include "foundation/windows/SelectedPalette.h"
 #include "output/pictures/EnhMetafileCheck.h"
 #include "output/pictures/FileStart.h"
 #include "output/pictures/MetafilePlaying.h"
@@ -101,15 +102,9 @@ BOOL CEnhMetafilePicture::Draw(CDC* dc, const RECT& dest, const RECT& clip, POIN
     if (!m_bLoaded)
         return FALSE;
     return PlayMetafileClipped(dc, dest, clip, origin, [this](CDC* target, const CRect& rect) {
-        HPALETTE oldPalette = NULL;
+        CSelectedPalette selected(target->m_hDC, (HPALETTE)m_palette.m_hObject, TRUE);
         if (m_palette.m_hObject != NULL)
-        {
-            oldPalette = ::SelectPalette(target->m_hDC, (HPALETTE)m_palette.m_hObject, TRUE);
             ::RealizePalette(target->m_hDC);
-        }
-        const BOOL result = ::PlayEnhMetaFile(target->m_hDC, m_hMetafile, &rect);
-        if (oldPalette != NULL)
-            ::SelectPalette(target->m_hDC, oldPalette, TRUE);
-        return result;
+        return ::PlayEnhMetaFile(target->m_hDC, m_hMetafile, &rect);
     });
 }

@@ -2,6 +2,7 @@
 
 #include "foundation/files/ByteBuffer.h"
 #include "foundation/files/FileOperations.h"
+#include "foundation/windows/OwnedHandle.h"
 #include "output/pictures/JpegMemorySource.h"
 
 #include <csetjmp>
@@ -70,16 +71,16 @@ struct GreyBitmapInfo
     RGBQUAD colours[256];
 };
 
-// Decodes from a file stream or from memory (file null), at the smallest of
-// the library's reductions (1/2, 1/4, 1/8) that keeps at least minWidth x
-// minHeight pixels when those are given. Objects with destructors stay out
-// of this frame: the error exit jumps over it.
-HBITMAP Decode(FILE* file, const BYTE* data, DWORD size, BYTE** bitsOut, int minWidth = 0, int minHeight = 0,
-               SIZE* fullSize = NULL)
+// Decodes from a file stream or from memory (file null) into a section that
+// the caller owns, at the smallest of the library's reductions (1/2, 1/4,
+// 1/8) that keeps at least minWidth x minHeight pixels when those are given.
+// Objects with destructors stay out of this frame: the error exit jumps over
+// it, and the caller frees a section left from a failed decoding.
+BOOL DecodeInto(COwnedGdiObject<HBITMAP>& section, FILE* file, const BYTE* data, DWORD size, BYTE** bitsOut,
+                int minWidth, int minHeight, SIZE* fullSize)
 {
     jpeg_decompress_struct cinfo;
     ErrorManager error;
-    HBITMAP volatile section = NULL;
     *bitsOut = NULL;
     cinfo.err = jpeg_std_error(&error.pub);
     error.pub.error_exit = JpegErrorExit;
@@ -87,11 +88,9 @@ HBITMAP Decode(FILE* file, const BYTE* data, DWORD size, BYTE** bitsOut, int min
     error.message[0] = '\0';
     if (setjmp(error.recovery))
     {
-        if (section != NULL)
-            ::DeleteObject(section);
         jpeg_destroy_decompress(&cinfo);
         *bitsOut = NULL;
-        return NULL;
+        return FALSE;
     }
     jpeg_create_decompress(&cinfo);
     if (file != NULL)
@@ -144,8 +143,8 @@ HBITMAP Decode(FILE* file, const BYTE* data, DWORD size, BYTE** bitsOut, int min
         }
     }
     void* pixels = NULL;
-    section = ::CreateDIBSection(NULL, (BITMAPINFO*)&info, DIB_RGB_COLORS, &pixels, NULL, 0);
-    if (section == NULL || pixels == NULL)
+    section.Reset(::CreateDIBSection(NULL, (BITMAPINFO*)&info, DIB_RGB_COLORS, &pixels, NULL, 0));
+    if (!section || pixels == NULL)
     {
         jpeg_abort_decompress(&cinfo);
         AllocationFailed(&cinfo);
@@ -174,7 +173,16 @@ HBITMAP Decode(FILE* file, const BYTE* data, DWORD size, BYTE** bitsOut, int min
     jpeg_finish_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);
     *bitsOut = (BYTE*)pixels;
-    return section;
+    return TRUE;
+}
+
+HBITMAP Decode(FILE* file, const BYTE* data, DWORD size, BYTE** bitsOut, int minWidth = 0, int minHeight = 0,
+               SIZE* fullSize = NULL)
+{
+    COwnedGdiObject<HBITMAP> section;
+    if (!DecodeInto(section, file, data, size, bitsOut, minWidth, minHeight, fullSize))
+        return NULL;
+    return section.Release();
 }
 }
 

@@ -4,6 +4,7 @@
 #include "foundation/files/PathText.h"
 #include "foundation/files/SealedFile.h"
 #include "foundation/windows/RectPlacement.h"
+#include "foundation/windows/SelectedPalette.h"
 #include "output/pictures/PictureSizeFitting.h"
 #include "output/pictures/BuiltInLogo.h"
 #include "output/pictures/PictureSettings.h"
@@ -219,9 +220,8 @@ int CPicture::RealizePalette(CDC* dc, BOOL foreground)
     CPalette* palette = GetPalette();
     if (palette == NULL || dc == NULL || dc->m_hDC == NULL)
         return -1;
-    HPALETTE old = ::SelectPalette(dc->m_hDC, (HPALETTE)palette->m_hObject, !foreground);
+    CSelectedPalette selected(dc->m_hDC, (HPALETTE)palette->m_hObject, !foreground);
     UINT changed = ::RealizePalette(dc->m_hDC);
-    ::SelectPalette(dc->m_hDC, old, TRUE);
     return changed == GDI_ERROR ? 0 : (int)changed;
 }
 

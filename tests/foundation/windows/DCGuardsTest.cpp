@@ -1,7 +1,9 @@
 // The guards for selected GDI objects and saved device-context state give
 // back what the device context held, however the scope is left.
+#include "foundation/windows/OwnedHandle.h"
 #include "foundation/windows/SavedDCState.h"
 #include "foundation/windows/SelectedObject.h"
+#include "foundation/windows/SelectedPalette.h"
 
 #include <gtest/gtest.h>
 
@@ -81,6 +83,30 @@ TEST_F(DCGuards, AReselectingGuardGivesBackWhatWasThereBeforeItsFirstSelection)
     EXPECT_EQ(nowhere.Previous(), (HGDIOBJ)NULL);
     ::DeleteObject(first);
     ::DeleteObject(second);
+}
+
+TEST_F(DCGuards, SelectedPaletteIsSelectedBackOnEveryWayOut)
+{
+    struct
+    {
+        LOGPALETTE header;
+        PALETTEENTRY more[1];
+    } entries = {{0x300, 2, {{255, 0, 0, 0}}}, {{0, 0, 255, 0}}};
+    COwnedGdiObject<HPALETTE> palette(::CreatePalette(&entries.header));
+    HGDIOBJ before = ::GetCurrentObject(m_dc, OBJ_PAL);
+    try
+    {
+        CSelectedPalette selected(m_dc, palette, TRUE);
+        EXPECT_EQ(::GetCurrentObject(m_dc, OBJ_PAL), (HGDIOBJ)palette.Get());
+        EXPECT_EQ((HGDIOBJ)selected.Previous(), before);
+        throw 1;
+    }
+    catch (int)
+    {
+    }
+    EXPECT_EQ(::GetCurrentObject(m_dc, OBJ_PAL), before);
+    EXPECT_EQ(CSelectedPalette(m_dc, NULL, TRUE).Previous(), (HPALETTE)NULL);
+    EXPECT_EQ(CSelectedPalette(NULL, palette, TRUE).Previous(), (HPALETTE)NULL);
 }
 
 TEST_F(DCGuards, SavedStateComesBackNestedAndWithItsObjects)
