@@ -30,13 +30,10 @@ CPrintableDlg::CPrintableDlg(UINT templateId, CWnd* parent) : CMyDialog(template
 {
     ResetPrintOptions();
     if (installedPrinting != NULL)
-        m_printData = installedPrinting->CreatePrintData(this);
+        m_printData.reset(installedPrinting->CreatePrintData(this));
 }
 
-CPrintableDlg::~CPrintableDlg()
-{
-    delete m_printData;
-}
+CPrintableDlg::~CPrintableDlg() = default;
 
 void CPrintableDlg::ResetPrintOptions()
 {

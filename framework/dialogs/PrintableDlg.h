@@ -6,6 +6,8 @@
 #include "framework/dialogs/PrintableDlgIds.h"
 #include "framework/dialogs/PrintableDlgPrinting.h"
 
+#include <memory>
+
 class CPrintableDlg : public CMyDialog
 {
     DECLARE_DYNAMIC(CPrintableDlg)
@@ -35,7 +37,7 @@ public:
 
     CString m_configurationName;          // printer/paper configuration used
     BOOL m_printerReady = FALSE;          // the last set-up found a printer
-    CPrintableDlgPrintData* m_printData = NULL;
+    std::unique_ptr<CPrintableDlgPrintData> m_printData;
     int m_copies;
     BOOL m_pageNumbers;
     BOOL m_dateAndTime;

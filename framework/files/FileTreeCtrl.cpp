@@ -97,7 +97,7 @@ const int HoverTicksToExpand = 3;
 CFileTreeCtrl::CFileTreeCtrl()
     : m_bRenameOption(FALSE), m_bOpenOption(FALSE), m_bPropertiesOption(FALSE), m_bDeleteOption(FALSE),
       m_bDragOption(FALSE), m_extraFileOperationFlags(0), m_bShowFiles(TRUE), m_bInitialExpand(FALSE),
-      m_hDraggedItem(NULL), m_hDropTarget(NULL), m_pDragImage(NULL), m_nDragTimer(0), m_nHoverCount(0)
+      m_hDraggedItem(NULL), m_hDropTarget(NULL), m_nDragTimer(0), m_nHoverCount(0)
 {
     m_hCopyCursor = LoadDragCursor(IDC_TREE_DRAG_COPY);
     m_hNoCopyCursor = LoadDragCursor(IDC_TREE_DRAG_NO_COPY);
@@ -112,7 +112,6 @@ CFileTreeCtrl::~CFileTreeCtrl()
         // Destroyed in the middle of a drag: the dragged image leaves the screen.
         ImageList_DragLeave(NULL);
         ImageList_EndDrag();
-        delete m_pDragImage;
     }
 }
 
@@ -513,10 +512,9 @@ void CFileTreeCtrl::OnBeginDrag(NMHDR* header, LRESULT* result)
     SelectItem(item);
     if (!m_bDragOption || IsDriveRoot(GetItemPath(item)))
         return;
-    CImageList* image = CreateDragImage(item);
-    if (image == NULL)
+    m_pDragImage.reset(CreateDragImage(item));
+    if (!m_pDragImage)
         return;
-    m_pDragImage = image;
     m_hDraggedItem = item;
     m_hDropTarget = NULL;
 
@@ -669,8 +667,7 @@ void CFileTreeCtrl::EndDragging(BOOL cancel)
     KillTimer(m_nDragTimer);
     CImageList::DragLeave(NULL);
     CImageList::EndDrag();
-    delete m_pDragImage;
-    m_pDragImage = NULL; // no longer dragging when the capture goes
+    m_pDragImage.reset(); // no longer dragging when the capture goes
     if (::GetCapture() == m_hWnd)
         ReleaseCapture(); // and not when another window has taken it
     SelectDropTarget(NULL);

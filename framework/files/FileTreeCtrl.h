@@ -6,6 +6,8 @@
 
 #include <shellapi.h>
 
+#include <memory>
+
 // A tree of the file system as the shell shows it: the drives at the top (or
 // one root folder's contents), folders filled in when first expanded, each
 // item with the shell's own small icons. Optional file operations (rename,
@@ -37,7 +39,7 @@ public:
     BOOL ShowProperties(HTREEITEM item);
 
     // A drag: TRUE from its start to the button going up or Escape.
-    BOOL IsDragging() const { return m_pDragImage != NULL; }
+    BOOL IsDragging() const { return m_pDragImage != nullptr; }
     HTREEITEM GetDropTarget() const { return m_hDropTarget; }
     // The target itself when the dragged item may be dropped on it; NULL for
     // a file, the dragged item, its own parent or one of its descendants.
@@ -100,7 +102,7 @@ private:
 
     HTREEITEM m_hDraggedItem;
     HTREEITEM m_hDropTarget;
-    CImageList* m_pDragImage; // non-null exactly while dragging
+    std::unique_ptr<CImageList> m_pDragImage; // non-null exactly while dragging
     UINT_PTR m_nDragTimer;
     HCURSOR m_hCopyCursor;
     HCURSOR m_hNoCopyCursor;

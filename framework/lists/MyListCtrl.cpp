@@ -43,11 +43,7 @@ CMyListCtrl::CMyListCtrl(COleDragDropSupport* dragDrop)
     m_header->m_list = this;
 }
 
-CMyListCtrl::~CMyListCtrl()
-{
-    delete m_header;
-    delete m_dragDrop;
-}
+CMyListCtrl::~CMyListCtrl() = default;
 
 void CMyListCtrl::PreSubclassWindow()
 {

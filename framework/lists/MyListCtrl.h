@@ -8,6 +8,8 @@
 #include "framework/dragdrop/OleDragDropSupport.h"
 #include "framework/lists/MyAutoSizeHeader.h"
 
+#include <memory>
+
 class CMyListCtrl : public CListCtrl
 {
     DECLARE_DYNCREATE(CMyListCtrl)
@@ -16,14 +18,14 @@ public:
     CMyListCtrl();
     ~CMyListCtrl() override;
 
-    // Owned. The plain support offers and reads nothing.
-    COleDragDropSupport* m_dragDrop;
+    // The plain support offers and reads nothing.
+    std::unique_ptr<COleDragDropSupport> m_dragDrop;
     BOOL m_dragging = FALSE; // a drag from the list is running
     int m_redrawLock = 0;
     int m_rowHeight = 0;           // 0: not measured yet
     BOOL m_followFont = TRUE;      // a new font measures the rows again
     int m_headerFontHeight = 0;    // 0: not measured yet
-    CMyAutoSizeHeader* m_header;
+    std::unique_ptr<CMyAutoSizeHeader> m_header;
     BOOL m_autoSizeOnDivider = TRUE;
     BOOL m_autoDelete = FALSE;     // the object deletes itself with its window
     BOOL m_clickPending = FALSE;

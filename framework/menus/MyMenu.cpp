@@ -30,22 +30,16 @@ void CMyMenu::Clear()
     if (m_hMenu != NULL)
         for (int i = ::GetMenuItemCount(m_hMenu) - 1; i >= 0; --i)
             ::RemoveMenu(m_hMenu, i, MF_BYPOSITION);
-    for (CMyMenu* subMenu : m_subMenus)
-        delete subMenu;
     m_subMenus.clear();
-    for (CMyMenuItem* item : m_items)
-        delete item;
     m_items.clear();
-    if (m_ownsCheckImages)
-        delete m_checkImages;
+    m_ownCheckImages.reset();
     m_checkImages = NULL;
-    m_ownsCheckImages = FALSE;
     DestroyMenu();
 }
 
 CMyMenuItem* CMyMenu::GetItem(int position) const
 {
-    return position >= 0 && position < GetItemCount() ? m_items[position] : NULL;
+    return position >= 0 && position < GetItemCount() ? m_items[position].get() : NULL;
 }
 
 CMyMenu* CMyMenu::GetRootMenu()
@@ -58,10 +52,11 @@ CMyMenu* CMyMenu::GetRootMenu()
 
 void CMyMenu::SetCheckImages(CImageList* images, BOOL owned, BOOL hasSelected, BOOL hasNormal)
 {
-    if (m_ownsCheckImages && images != m_checkImages)
-        delete m_checkImages;
+    if (images != m_ownCheckImages.get())
+        m_ownCheckImages.reset(owned ? images : NULL);
+    else if (!owned)
+        (void)m_ownCheckImages.release(); // the caller has them back
     m_checkImages = images;
-    m_ownsCheckImages = owned;
     m_hasSelectedCheckImage = hasSelected;
     m_hasNormalCheckImage = hasNormal;
 }
@@ -84,9 +79,10 @@ int CMyMenu::ResolvePosition(UINT position, UINT flags) const
 void CMyMenu::AdoptSubMenu(UINT_PTR handle)
 {
     CMyMenu* subMenu = GetMyMenu((HMENU)handle);
-    if (subMenu == NULL || std::find(m_subMenus.begin(), m_subMenus.end(), subMenu) != m_subMenus.end())
+    if (subMenu == NULL || std::any_of(m_subMenus.begin(), m_subMenus.end(),
+                                       [subMenu](const std::unique_ptr<CMyMenu>& held) { return held.get() == subMenu; }))
         return;
-    m_subMenus.push_back(subMenu);
+    m_subMenus.emplace_back(subMenu);
     subMenu->m_parent = this;
 }
 
@@ -96,6 +92,7 @@ void CMyMenu::ReleaseSubMenu(UINT_PTR handle)
         if ((UINT_PTR)(*it)->m_hMenu == handle)
         {
             (*it)->m_parent = NULL;
+            (void)it->release(); // whoever put the sub-menu in its place has it back
             m_subMenus.erase(it);
             return;
         }
@@ -111,16 +108,13 @@ BOOL CMyMenu::InsertItem(UINT position, UINT flags, UINT_PTR id, LPCTSTR text, i
     flags &= ~MF_BYPOSITION;
     if (id == 0)
         flags = (flags & ~MF_POPUP) | MF_SEPARATOR;
-    CMyMenuItem* item = new CMyMenuItem;
+    auto item = std::make_unique<CMyMenuItem>();
     item->Set(flags, id, text, toolbarId, imageCommand);
     item->m_menu = this;
     if (!::InsertMenuA(m_hMenu, index == GetItemCount() ? (UINT)-1 : (UINT)index, MF_BYPOSITION | item->m_flags, id,
-                       (LPCSTR)item))
-    {
-        delete item;
+                       (LPCSTR)item.get()))
         return FALSE;
-    }
-    m_items.insert(m_items.begin() + index, item);
+    m_items.insert(m_items.begin() + index, std::move(item));
     if ((flags & MF_POPUP) != 0)
         AdoptSubMenu(id);
     return TRUE;
@@ -136,7 +130,7 @@ BOOL CMyMenu::ModifyItem(UINT position, UINT flags, UINT_PTR id, LPCTSTR text, i
     int index = ResolvePosition(position, flags);
     if (index < 0)
         return FALSE;
-    CMyMenuItem* item = m_items[index];
+    CMyMenuItem* item = m_items[index].get();
     BOOL wasPopup = (item->m_flags & MF_POPUP) != 0;
     if (wasPopup)
         ReleaseSubMenu(item->m_id);

@@ -7,6 +7,7 @@
 #include "afx/app/AfxWin.h"
 #include "framework/menus/ToolbarImageCache.h"
 
+#include <memory>
 #include <vector>
 
 class CMyMenuItem;
@@ -69,12 +70,14 @@ protected:
     // Whether the item is checked as one of a group (a dot, not a check mark).
     BOOL IsRadioItem(CMyMenuItem* item) const;
 
+    // The check images in use: the menu's own, or borrowed (a sub-menu uses
+    // those of the menu it was loaded with).
     CImageList* m_checkImages = NULL;
-    BOOL m_ownsCheckImages = FALSE;
+    std::unique_ptr<CImageList> m_ownCheckImages;
     BOOL m_hasSelectedCheckImage = FALSE;
     BOOL m_hasNormalCheckImage = FALSE;
-    std::vector<CMyMenuItem*> m_items;
-    std::vector<CMyMenu*> m_subMenus;
+    std::vector<std::unique_ptr<CMyMenuItem>> m_items;
+    std::vector<std::unique_ptr<CMyMenu>> m_subMenus;
     ToolbarImageCache m_imageCache;
     CMyMenu* m_parent = NULL;
     BOOL m_menuBar = FALSE;

@@ -305,7 +305,9 @@ BOOL CMyMenu::IsRadioItem(CMyMenuItem* item) const
     MENUITEMINFOA info = {};
     info.cbSize = sizeof(info);
     info.fMask = MIIM_CHECKMARKS | MIIM_FTYPE;
-    int position = (int)(std::find(m_items.begin(), m_items.end(), item) - m_items.begin());
+    int position = (int)(std::find_if(m_items.begin(), m_items.end(),
+                                      [item](const std::unique_ptr<CMyMenuItem>& held) { return held.get() == item; }) -
+                         m_items.begin());
     // A radio item carries a checked-state bitmap, or the radio-check type
     // that CheckMenuRadioItem gives it.
     return ::GetMenuItemInfoA(m_hMenu, position, TRUE, &info) &&

@@ -3,6 +3,7 @@
 #include "framework/menus/MyMenu.h"
 #include "framework/menus/MyMenuItem.h"
 
+#include <memory>
 #include <string>
 
 namespace
@@ -102,15 +103,13 @@ BOOL CMyMenu::LoadMenu(UINT resourceId)
         CMyMenu* top = stack.back();
         if ((flags & MF_POPUP) != 0)
         {
-            CMyMenu* subMenu = new CMyMenu;
+            auto subMenu = std::make_unique<CMyMenu>();
             subMenu->SetCheckImages(top->m_checkImages, FALSE, top->m_hasSelectedCheckImage,
                                     top->m_hasNormalCheckImage);
             if (!subMenu->CreatePopupMenu() || !top->AppendItem(flags, (UINT_PTR)subMenu->m_hMenu, text))
-            {
-                delete subMenu;
                 return FALSE;
-            }
-            stack.push_back(subMenu);
+            // The menu it was appended to adopted it.
+            stack.push_back(subMenu.release());
             endsAfterItem.push_back(false);
             continue;
         }

@@ -39,7 +39,7 @@ public:
 
 CDialogPrintState* StateOf(CPrintableDlg* dialog)
 {
-    return static_cast<CDialogPrintState*>(dialog->m_printData);
+    return static_cast<CDialogPrintState*>(dialog->m_printData.get());
 }
 
 void SetItemText(CPrintableDlg* dialog, UINT id, LPCTSTR text)

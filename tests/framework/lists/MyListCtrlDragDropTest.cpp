@@ -56,7 +56,7 @@ class CItemList : public CMyListCtrl
 {
 public:
     CItemList() : CMyListCtrl(new CItemsSupport) { Support().m_list = this; }
-    CItemsSupport& Support() { return *static_cast<CItemsSupport*>(m_dragDrop); }
+    CItemsSupport& Support() { return *static_cast<CItemsSupport*>(m_dragDrop.get()); }
 };
 
 class MyListCtrlDragDropTest : public ::testing::Test

@@ -97,8 +97,8 @@ TEST_F(MyListCtrlTest, IsMadeThroughItsRuntimeClassWithItsOwnHeader)
     ASSERT_TRUE(list->Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 100, 100), &m_parent, 7));
     list->m_autoDelete = TRUE;
     list->InsertColumn(0, "Sire", LVCFMT_LEFT, 33);
-    EXPECT_EQ(CWnd::FromHandlePermanent(::GetDlgItem(list->m_hWnd, 0)), list->m_header);
-    EXPECT_EQ(list->GetHeaderCtrl(), list->m_header);
+    EXPECT_EQ(CWnd::FromHandlePermanent(::GetDlgItem(list->m_hWnd, 0)), list->m_header.get());
+    EXPECT_EQ(list->GetHeaderCtrl(), list->m_header.get());
     EXPECT_EQ(list->GetColumnCount(), 1);
     EXPECT_EQ(list->GetColumnWidth(0), 33);
     EXPECT_EQ(list->GetColumnWidth(3), -1);
