@@ -7,3 +7,8 @@ int FindDWord(const DWORD* values, int count, DWORD value)
             return i;
     return -1;
 }
+
+int FindInDWordArray(const CDWordArray& values, DWORD value)
+{
+    return FindDWord(values.GetData(), (int)values.GetSize(), value);
+}

@@ -4,3 +4,4 @@
 
 // Index of the first element equal to value, -1 when none.
 int FindDWord(const DWORD* values, int count, DWORD value);
+int FindInDWordArray(const CDWordArray& values, DWORD value);
