@@ -1,5 +1,7 @@
 #include "framework/messages/CommandObject.h"
 
+#include "framework/messages/CommandStateProvider.h"
+
 CCommandObject::CCommandObject(CCmdTarget* owner, UINT commandId, int kind)
     : owner(owner), commandId(commandId), kind(kind)
 {
@@ -7,17 +9,20 @@ CCommandObject::CCommandObject(CCmdTarget* owner, UINT commandId, int kind)
 
 BOOL CCommandObject::IsEnabled()
 {
-    return TRUE;
+    CCommandStateProvider* provider = FindCommandStateProvider(commandId);
+    return provider == NULL ? TRUE : provider->IsEnabled(commandId);
 }
 
 int CCommandObject::GetCheck()
 {
-    return 1;
+    CCommandStateProvider* provider = FindCommandStateProvider(commandId);
+    return provider == NULL ? 1 : provider->GetCheck(commandId);
 }
 
 BOOL CCommandObject::GetRadio()
 {
-    return TRUE;
+    CCommandStateProvider* provider = FindCommandStateProvider(commandId);
+    return provider == NULL ? TRUE : provider->GetRadio(commandId);
 }
 
 void CCommandObject::UpdateCmdUI(CCmdUI* pCmdUI)

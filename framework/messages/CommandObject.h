@@ -19,8 +19,8 @@ public:
     CCommandObject(CCmdTarget* owner, UINT commandId, int kind = KIND_PLAIN);
     virtual ~CCommandObject() {}
 
-    // By default a command is enabled, checked and selected; a command class
-    // that has a state overrides these.
+    // The defaults ask the command-state provider that knows the id; without
+    // one a command is enabled, checked and selected.
     virtual BOOL IsEnabled();
     virtual int GetCheck();
     virtual BOOL GetRadio();
