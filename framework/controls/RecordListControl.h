@@ -60,5 +60,7 @@ protected:
         m_dependents.Update();
         return FALSE; // the parent sees the change too
     }
-    void OnDoubleClick() { m_dependents.RunAction(); }
+    // Handled when a list action ran; otherwise the parent sees the
+    // double-click, as a dialog that treats it like OK needs.
+    BOOL OnDoubleClick() { return m_dependents.RunAction(); }
 };

@@ -58,6 +58,39 @@ TEST_F(Configure, InstallsAnotherConfigurationShowsItsNotesAndRefreshes)
         << "recomputed against the Great Dane";
 }
 
+// A real double click with the mouse, as the platform delivers it to the list.
+void DoubleClickItem(HWND list, const char* name)
+{
+    const int index = (int)::SendMessageA(list, LB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)name);
+    const int height = (int)::SendMessageA(list, LB_GETITEMHEIGHT, index, 0);
+    const int top = (int)::SendMessageA(list, LB_GETTOPINDEX, 0, 0);
+    POINT point = {10, (index - top) * height + height / 2};
+    ::ClientToScreen(list, &point);
+    ::SetForegroundWindow(::GetAncestor(list, GA_ROOT));
+    ::SetCursorPos(point.x, point.y);
+    INPUT input[4] = {};
+    for (int i = 0; i < 4; i++)
+    {
+        input[i].type = INPUT_MOUSE;
+        input[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    }
+    ::SendInput(4, input, sizeof(INPUT));
+}
+
+TEST_F(Configure, DoubleClickingAConfigurationInstallsItLikeOK)
+{
+    HWND list = OpenListAt("Labrador");
+    ASSERT_NE(list, nullptr);
+    DoubleClickItem(::GetDlgItem(list, ConfigList), "GreatDane");
+    HWND notes = m_driver.WaitForWindow("Genetics Configuration Notes - GreatDane");
+    ASSERT_NE(notes, nullptr) << "the double click installs the configuration under it";
+    EXPECT_NE(CProgramDriver::ItemText(notes, ReportText).find("Dane"), std::string::npos);
+    ASSERT_TRUE(CloseWindow(m_driver, "Genetics Configuration Notes - GreatDane"));
+    EXPECT_TRUE(CProgramDriver::WaitUntil([](HWND window, int) { return !::IsWindowVisible(window); }, list, 0))
+        << "the list closes as with OK";
+    EXPECT_EQ(m_folder.ReadFile("Genetics.Gen"), m_folder.ReadFile("Configurations\\GreatDane.gen"));
+}
+
 TEST_F(Configure, FailedInstallationKeepsTheOldConfiguration)
 {
     const std::string installed = m_folder.ReadFile("Genetics.Gen");

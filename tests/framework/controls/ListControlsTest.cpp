@@ -349,52 +349,91 @@ namespace
     {
     public:
         int m_clicks = 0;
+        int m_doubleClicks = 0;
 
     protected:
         void OnButton(UINT) { m_clicks++; }
+        void OnDoubleClick(UINT) { m_doubleClicks++; }
         DECLARE_MESSAGE_MAP()
     };
 
+    // LBN_DBLCLK and CBN_DBLCLK are the same code.
     BEGIN_MESSAGE_MAP(CClickCountingParent, CWnd)
         ON_CONTROL_RANGE(BN_CLICKED, 20, 22, OnButton)
+        ON_CONTROL_RANGE(LBN_DBLCLK, 1, 2, OnDoubleClick)
     END_MESSAGE_MAP()
+
+    // A list box (id 1) and a combo box (id 2) of "a", "d", "b", each with
+    // "d" selected, in a parent that counts the notifications it sees.
+    class ListActionTest : public ::testing::Test
+    {
+    protected:
+        void SetUp() override
+        {
+            ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "Lists", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200,
+                                          NULL, NULL));
+            ASSERT_TRUE(m_list.Create(WS_CHILD | WS_VISIBLE | LBS_NOTIFY, CRect(0, 0, 100, 150), &m_parent, 1));
+            ASSERT_TRUE(m_combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(110, 0, 200, 150), &m_parent, 2));
+            for (const char* text : {"a", "d", "b"})
+            {
+                m_list.AddString(text);
+                m_combo.AddString(text);
+            }
+            m_list.SetCurSel(1);
+            m_combo.SetCurSel(1);
+        }
+        void TearDown() override { m_parent.DestroyWindow(); }
+
+        CClickCountingParent m_parent;
+        CMyListBox m_list;
+        CMyComboBox m_combo;
+        CLetterAction m_action;
+    };
 }
 
-TEST(MyButtonListAction, ALinkedButtonRunsTheActionInsteadOfNotifyingTheParent)
+TEST_F(ListActionTest, ADoubleClickRunsTheListActionOrReachesTheParent)
 {
-    CClickCountingParent parent;
-    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "Buttons", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200, NULL, NULL));
-    CMyListBox list;
-    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LBS_NOTIFY, CRect(0, 0, 100, 150), &parent, 1));
-    CMyComboBox combo;
-    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(110, 0, 200, 150), &parent, 2));
-    for (const char* text : {"a", "d", "b"})
+    const struct
     {
-        list.AddString(text);
-        combo.AddString(text);
+        int id;
+        CWnd* window;
+        CSelectionDependents* dependents;
+    } controls[] = {{1, &m_list, &m_list.m_dependents}, {2, &m_combo, &m_combo.m_dependents}};
+    for (const auto& test : controls)
+    {
+        SCOPED_TRACE(test.id);
+        const WPARAM doubleClick = MAKEWPARAM(test.id, LBN_DBLCLK);
+        m_parent.m_doubleClicks = 0;
+        m_parent.SendMessage(WM_COMMAND, doubleClick, (LPARAM)test.window->m_hWnd);
+        EXPECT_EQ(1, m_parent.m_doubleClicks) << "without an action the parent sees the double-click";
+        test.dependents->m_action = &m_action;
+        m_parent.SendMessage(WM_COMMAND, doubleClick, (LPARAM)test.window->m_hWnd);
+        EXPECT_EQ(1, m_parent.m_doubleClicks) << "the action ran and kept the double-click";
     }
-    list.SetCurSel(1);
-    combo.SetCurSel(1);
-    CLetterAction action;
+    EXPECT_EQ(2, m_list.GetCount());
+    EXPECT_EQ(2, m_combo.GetCount());
+}
+
+TEST_F(ListActionTest, ALinkedButtonRunsTheActionInsteadOfNotifyingTheParent)
+{
     CMyButton toList, toCombo, unlinked;
     CMyButton* buttons[] = {&toList, &toCombo, &unlinked};
     for (int i = 0; i < 3; i++)
     {
         ASSERT_TRUE(buttons[i]->Create("Delete", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(210, 30 * i, 290, 30 * i + 25),
-                                       &parent, 20 + i));
-        buttons[i]->m_listAction = &action;
+                                       &m_parent, 20 + i));
+        buttons[i]->m_listAction = &m_action;
     }
-    toList.m_linkedList = &list;
-    toCombo.m_linkedCombo = &combo;
+    toList.m_linkedList = &m_list;
+    toCombo.m_linkedCombo = &m_combo;
 
     unlinked.SendMessage(BM_CLICK);
-    EXPECT_EQ(1, parent.m_clicks) << "no linked control: the parent gets the click";
+    EXPECT_EQ(1, m_parent.m_clicks) << "no linked control: the parent gets the click";
     toList.SendMessage(BM_CLICK);
     toCombo.SendMessage(BM_CLICK);
-    EXPECT_EQ(1, parent.m_clicks) << "a linked button keeps its click";
-    EXPECT_EQ(2, list.GetCount());
-    EXPECT_EQ(2, combo.GetCount());
-    parent.DestroyWindow();
+    EXPECT_EQ(1, m_parent.m_clicks) << "a linked button keeps its click";
+    EXPECT_EQ(2, m_list.GetCount());
+    EXPECT_EQ(2, m_combo.GetCount());
 }
 
 TEST(ListTabStops, ColumnsLineUpClearOfTheWidestTextAndStayScrollable)
