@@ -1,55 +1,27 @@
 #include "application/app/AppGlobals.h"
 
-#include "foundation/files/PathText.h"
-#include "foundation/files/ProgramFolder.h"
+#include "application/app/ChoiceLists.h"
+#include "application/app/StartupFigures.h"
 #include "foundation/files/TempFiles.h"
 #include "foundation/text/Tokenizer.h"
 #include "foundation/system/WindowsVersionCode.h"
 #include "foundation/windows/SystemColours.h"
-#include "framework/menus/MenuFont.h"
 #include "framework/messages/MessagePrompts.h"
 #include "framework/values/CurrencyFormat.h"
 #include "framework/values/DateFormats.h"
 #include "genetics/ExpandTerms.h"
 #include "output/pictures/PictureCache.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 CString StandardWords[STANDARD_WORD_COUNT];
 char StandardWordLetters[STANDARD_WORD_COUNT];
 CStringArray WeekdayAbbreviations, WeekdayNames, MonthAbbreviations, MonthNames;
-CFont FixedGuiFont;
+CStringArray TitlesList, CountryList;
 HMODULE PsapiModule = NULL;
 FARPROC PsapiGetProcessMemoryInfo = NULL;
 
 namespace
 {
 DWORD CachedMemoryMB = 0;
-
-// The end-to-end tests start the real program with a memory figure of their
-// choosing in this variable and read the start-up's figures back from the
-// file of that name in the program folder.
-const char TestMemoryVariable[] = "KESTROVA_TEST_MEMORY_MB";
-const char TestFiguresFile[] = "StartupFigures.txt";
-
-DWORD GetTestMemoryMB()
-{
-    const char* value = std::getenv(TestMemoryVariable);
-    return value != NULL ? (DWORD)std::strtoul(value, NULL, 10) : 0;
-}
-
-void WriteTestFigures()
-{
-    if (GetTestMemoryMB() == 0)
-        return;
-    if (FILE* file = std::fopen(JoinPath(ProgramFolder, TestFiguresFile), "wb"))
-    {
-        std::fprintf(file, "PhysicalMemoryMB=%lu\nPictureCacheLimit=%lu\n", (unsigned long)GetPhysicalMemoryMB(),
-                     (unsigned long)GetPictureCacheLimit());
-        std::fclose(file);
-    }
-}
 
 const struct
 {
@@ -76,16 +48,28 @@ const struct
     {WORD_ENTIRE, WORD_NEUTER},
 };
 
-void FillNameList(const char* token, int count, const char* fallback, CStringArray& list)
+void SplitList(const char* text, CStringArray& list)
 {
     list.RemoveAll();
-    TokenizeText(ExpandTerms(token), list, ',', 0, -1, '(', ')');
-    if (list.GetSize() != count)
-    {
-        list.RemoveAll();
-        TokenizeText(fallback, list, ',', 0, -1, '(', ')');
-    }
+    TokenizeText(text, list, ',', 0, -1, '(', ')');
 }
+
+void FillNameList(const char* token, int count, const char* fallback, CStringArray& list)
+{
+    SplitList(ExpandTerms(token), list);
+    if (list.GetSize() != count)
+        SplitList(fallback, list);
+}
+
+const char Titles[] = "Mr,Mrs,Ms,Miss,Lady,Mr & Mrs,Dr & Mrs,Mr & Dr,Messrs,Misses,Mr and Mrs,Sir,Dr,Prof.,Rev.,"
+                      "Professor,Reverend,Captain,Lord";
+const char CountryTerms[] =
+    "~Country_Mexico~,~Country_NewZealand~,~Country_Canada~,~Country_Australia~,~Country_Austria~,"
+    "~Country_Belgium~,~Country_CzechRepublic~,~Country_Denmark~,~Country_Finland~,~Country_France~,"
+    "~Country_Germany~,~Country_Greece~,~Country_Hungary~,~Country_Ireland~,~Country_Italy~,~Country_Luxembourg~,"
+    "~Country_Malta~,~Country_Netherlands~,~Country_Norway~,~Country_Poland~,~Country_Portugal~,"
+    "~Country_Romania~,~Country_Spain~,~Country_Sweden~,~Country_Switzerland~,~Country_Turkey~,"
+    "~Country_UnitedKingdom~,~Country_Russia~,~Country_SouthAfrica~,~Country_UnitedStates~";
 
 void Refuse(const char* text)
 {
@@ -167,6 +151,16 @@ void InitNameLists()
                  "January,February,March,April,May,June,July,August,September,October,November,December", MonthNames);
 }
 
+void InitTitleAndCountryLists()
+{
+    SplitList(Titles, TitlesList);
+    // A term that nothing defines expands to its bare name.
+    CString countries = ExpandTerms("~CountryList~");
+    if (countries.IsEmpty() || countries == "CountryList")
+        countries = ExpandTerms(CountryTerms);
+    SplitList(countries, CountryList);
+}
+
 void InitStandardWords()
 {
     for (int i = 0; i < STANDARD_WORD_COUNT; i++)
@@ -194,15 +188,11 @@ BOOL InitAppGlobals()
         PsapiGetProcessMemoryInfo = ::GetProcAddress(PsapiModule, "GetProcessMemoryInfo");
     InitNameLists();
     InitStandardWords();
+    InitChoiceLists();
+    InitTitleAndCountryLists();
     if (!InitTempFiles())
         return FALSE;
-    LOGFONTA guiFont = {};
-    ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof(guiFont), &guiFont);
-    LOGFONTA fixed = {};
-    fixed.lfHeight = guiFont.lfHeight;
-    lstrcpynA(fixed.lfFaceName, "Courier New", LF_FACESIZE);
-    FixedGuiFont.CreateFontIndirect(&fixed);
-    InitMenuLogFont();
+    CreateSharedFonts();
     LoadSystemColours();
     RegisterMessagePrompt("PromptSaveSettings",
                           ExpandTerms("This is the prompt that asks you whether you wish to save changed settings "
@@ -213,14 +203,16 @@ BOOL InitAppGlobals()
     InitPictureCache(GetPhysicalMemoryMB());
     InitCurrencyFormatCodes();
     InitDateFormats();
-    WriteTestFigures();
+    WriteStartupFigures();
     return TRUE;
 }
 
 void ReleaseAppGlobals()
 {
     ReleaseTempFiles();
-    FixedGuiFont.DeleteObject();
+    const SharedFontHandles fonts = TakeSharedFontHandles();
+    DeleteSharedFonts();
+    WriteReleasedFonts(fonts);
     ReleaseSystemColourObjects();
     FreePictureCache();
     if (PsapiModule != NULL)

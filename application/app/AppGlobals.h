@@ -2,8 +2,9 @@
 // Application-wide state that start-up makes and exit releases: the Windows
 // version grade, the physical memory, PSAPI, the names of weekdays and
 // months, the standard words with their one-letter abbreviations and the
-// shared fixed-pitch font.
+// choice lists made of them, the titles and countries, and the shared fonts.
 #include "afx/app/AfxWin.h"
+#include "framework/app/SharedFonts.h"
 
 // The grade of an OSVERSIONINFO (see WindowsVersionCode); -1 when the system
 // is refused (major version below 4, or Win32s).
@@ -29,7 +30,7 @@ extern CString StandardWords[STANDARD_WORD_COUNT];
 extern char StandardWordLetters[STANDARD_WORD_COUNT];
 
 extern CStringArray WeekdayAbbreviations, WeekdayNames, MonthAbbreviations, MonthNames;
-extern CFont FixedGuiFont;  // "Courier New" at the height of the default GUI font
+extern CStringArray TitlesList, CountryList;
 extern HMODULE PsapiModule;
 extern FARPROC PsapiGetProcessMemoryInfo;
 
@@ -37,6 +38,9 @@ extern FARPROC PsapiGetProcessMemoryInfo;
 // defaults where a term is missing or malformed).
 void InitStandardWords();
 void InitNameLists();
+// The country list is the terminology's "CountryList" or, without one, the
+// list of the countries' own terms.
+void InitTitleAndCountryLists();
 // FALSE when the temporary files cannot be set up (then nothing else is made).
 BOOL InitAppGlobals();
 void ReleaseAppGlobals();

@@ -246,7 +246,6 @@ int CMyApp::ExitInstance()
 {
     ExitGenetics();
     ReleaseAppGlobals();
-    ReleaseStartupValues();
     GetSharedImageLists().Release();
     GetListWindowExtents().RemoveAll();
     return CFrameworkApp::ExitInstance();

@@ -3,7 +3,7 @@
 #include "application/selection/FieldFormDlg.h"
 #include "application/selection/FieldFormIds.h"
 #include "application/selection/FieldFormPage.h"
-#include "framework/app/FrameworkApp.h"
+#include "framework/app/SharedFonts.h"
 
 #include <algorithm>
 
@@ -82,9 +82,8 @@ BOOL CFieldFormSheet::OnInitDialog()
     CTabCtrl* tabs = GetTabControl();
     if (tabs == NULL)
         return result;
-    CFrameworkApp* app = GetFrameworkApp();
-    if (app != NULL && app->m_dialogFont.m_hObject != NULL)
-        tabs->SendMessage(WM_SETFONT, (WPARAM)app->m_dialogFont.m_hObject, FALSE);
+    if (GuiFont.GetSafeHandle() != NULL)
+        tabs->SendMessage(WM_SETFONT, (WPARAM)GuiFont.GetSafeHandle(), FALSE);
     for (int i = 0; i < GetPageCount(); i++)
     {
         TCITEMA item = {};

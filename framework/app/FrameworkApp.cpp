@@ -1,6 +1,5 @@
 #include "framework/app/FrameworkApp.h"
 
-#include "foundation/windows/SelectedObject.h"
 #include "framework/messages/MessagePrompts.h"
 #include "framework/windows/WndToDestroyList.h"
 
@@ -73,34 +72,8 @@ void CFrameworkApp::InitStartupValues()
     m_defaultSheetIconId = 103;
     m_defaultGuiFont = (HFONT)::GetStockObject(DEFAULT_GUI_FONT);
 
-    LOGFONTA logFont = {};
-    ::GetObjectA(m_defaultGuiFont, sizeof(logFont), &logFont);
-    m_dialogFont.DeleteObject();
-    m_dialogFont.CreateFontIndirect(&logFont);
-    LOGFONTA bold = logFont;
-    bold.lfWeight = FW_BOLD;
-    m_boldFont.DeleteObject();
-    m_boldFont.CreateFontIndirect(&bold);
-    LOGFONTA small = logFont;
-    small.lfHeight = logFont.lfHeight * 9 / 10;
-    m_smallButtonFont.DeleteObject();
-    m_smallButtonFont.CreateFontIndirect(&small);
-
     HDC screen = ::GetDC(NULL);
     m_pixelsPerInchX = ::GetDeviceCaps(screen, LOGPIXELSX);
     m_pixelsPerInchY = ::GetDeviceCaps(screen, LOGPIXELSY);
-    {
-        CSelectedObject selectedFont(screen, m_dialogFont.GetSafeHandle());
-        TEXTMETRICA metrics = {};
-        ::GetTextMetricsA(screen, &metrics);
-        m_dialogLineHeight = metrics.tmHeight;
-    }
     ::ReleaseDC(NULL, screen);
-}
-
-void CFrameworkApp::ReleaseStartupValues()
-{
-    m_dialogFont.DeleteObject();
-    m_boldFont.DeleteObject();
-    m_smallButtonFont.DeleteObject();
 }

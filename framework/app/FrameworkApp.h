@@ -1,7 +1,8 @@
 #pragma once
 // The application object as the framework sees it: the message-box entry of
-// every message, help, and the values that start-up makes once for every
-// window (icons, fonts, screen resolution, default text colour). The
+// every message, help, and the values that start-up sets once for every
+// window (icons, the GUI font, screen resolution, default text colour; the
+// shared fonts are in SharedFonts.h). The
 // program's application class derives from it; tests use a small one.
 #include "afx/app/AfxWin.h"
 
@@ -18,18 +19,13 @@ public:
     virtual int ShowMessage(LPCTSTR text, LPCTSTR title, UINT flags, UINT helpId, UINT option,
                             UINT customIconId, LPCTSTR key);
 
-    // Makes the fonts and reads the screen's resolution; called by the
-    // application's start-up. ReleaseStartupValues gives them back at exit.
+    // Sets the icons and the GUI font and reads the screen's resolution;
+    // called by the application's start-up.
     void InitStartupValues();
-    void ReleaseStartupValues();
 
     UINT m_defaultDialogIconId = 0;   // small icon of dialogs, 0 = none
     UINT m_defaultSheetIconId = 0;    // small icon of property sheets, 0 = none
     HFONT m_defaultGuiFont = NULL;    // the stock DEFAULT_GUI_FONT
-    CFont m_smallButtonFont;          // the default GUI font at nine tenths
-    CFont m_dialogFont;               // the default dialog font
-    int m_dialogLineHeight = 0;       // its line height in pixels
-    CFont m_boldFont;                 // weight 700
     int m_pixelsPerInchX = 96;
     int m_pixelsPerInchY = 96;
     COLORREF m_defaultTextColour;

@@ -1,6 +1,6 @@
 #include "framework/controls/ListItemRecords.h"
 
-#include "framework/app/FrameworkApp.h"
+#include "framework/app/SharedFonts.h"
 #include "framework/controls/ItemDrawStyle.h"
 #include "framework/resources/CommandImagesIds.h"
 #include "foundation/windows/SystemColours.h"
@@ -199,7 +199,5 @@ void CListItemRecords::Draw(const DRAWITEMSTRUCT* item, BOOL flatWhenDisabled) c
 
 int CListItemRecords::ItemHeight()
 {
-    CFrameworkApp* app = GetFrameworkApp();
-    int lineHeight = app != NULL ? app->m_dialogLineHeight : 0;
-    return std::max(lineHeight, 15);
+    return std::max((int)GuiFont.m_metrics.tmHeight, 15);
 }

@@ -6,6 +6,7 @@
 #include "foundation/settings/RegistryKey.h"
 #include "foundation/windows/WindowSize.h"
 #include "framework/app/FrameworkApp.h"
+#include "framework/app/SharedFonts.h"
 #include "framework/menus/MyMenu.h"
 #include "framework/windows/MyWnd.h"
 
@@ -194,10 +195,10 @@ BOOL CMyDialog::OnInitDialog()
     if (!ExchangePlacement(FALSE) && m_centreWhenNotPlaced)
         CenterWindow();
     m_icon.Load();
-    if (app != NULL && app->m_smallButtonFont.GetSafeHandle() != NULL)
+    if (GuiSmallFont.GetSafeHandle() != NULL)
     {
         for (UINT id : {IDC_SMALL_FONT_BUTTON1, IDC_SMALL_FONT_BUTTON2, IDC_SMALL_FONT_BUTTON3})
-            SendDlgItemMessage(id, WM_SETFONT, (WPARAM)app->m_smallButtonFont.GetSafeHandle(), TRUE);
+            SendDlgItemMessage(id, WM_SETFONT, (WPARAM)GuiSmallFont.GetSafeHandle(), TRUE);
     }
     return result;
 }

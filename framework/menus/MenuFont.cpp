@@ -1,27 +1,13 @@
 #include "framework/menus/MenuFont.h"
 
-namespace
-{
-LOGFONTA menuLogFont;
-bool menuLogFontRead = false;
-}
-
-void InitMenuLogFont()
-{
-    NONCLIENTMETRICSA metrics = {};
-    metrics.cbSize = sizeof(metrics);
-    if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-        menuLogFont = metrics.lfMenuFont;
-    else
-        ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof(menuLogFont), &menuLogFont);
-    menuLogFontRead = true;
-}
+#include "framework/app/SharedFonts.h"
 
 const LOGFONTA& GetMenuLogFont()
 {
-    if (!menuLogFontRead)
-        InitMenuLogFont();
-    return menuLogFont;
+    static const LOGFONTA noFont = {};
+    if (MenuFont.GetSafeHandle() == NULL && memcmp(&MenuFont.m_logFont, &noFont, sizeof(noFont)) == 0)
+        MenuFont.m_logFont = ReadMenuLogFont();
+    return MenuFont.m_logFont;
 }
 
 BOOL CreateMenuFont(CFont& font)

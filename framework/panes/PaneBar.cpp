@@ -4,7 +4,6 @@
 #include "afx/gdi/PaintDC.h"
 #include "afx/windows/SplitterWnd.h"
 #include "foundation/windows/SystemColours.h"
-#include "framework/app/FrameworkApp.h"
 
 IMPLEMENT_DYNAMIC(CPaneBar, CWnd)
 
@@ -84,9 +83,6 @@ HFONT CPaneBar::GetBarFont()
     HFONT font = (HFONT)SendMessage(WM_GETFONT);
     if (font != NULL)
         return font;
-    CFrameworkApp* app = GetFrameworkApp();
-    if (app != NULL && app->m_dialogFont.GetSafeHandle() != NULL)
-        return (HFONT)app->m_dialogFont.GetSafeHandle();
     return (HFONT)::GetStockObject(DEFAULT_GUI_FONT);
 }
 

@@ -1,7 +1,7 @@
 #include "framework/popups/ProgressWnd.h"
 
 #include "foundation/windows/SelectedObject.h"
-#include "framework/app/FrameworkApp.h"
+#include "framework/app/SharedFonts.h"
 
 #include <commctrl.h>
 #include <stddef.h>
@@ -60,9 +60,8 @@ void CProgressWnd::EndWaitCursor()
 
 CFont* CProgressWnd::GetTextFont()
 {
-    CFrameworkApp* app = GetFrameworkApp();
-    if (app != NULL && app->m_dialogFont.GetSafeHandle() != NULL)
-        return &app->m_dialogFont;
+    if (GuiLargeBoldFont.GetSafeHandle() != NULL)
+        return &GuiLargeBoldFont;
     return CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT));
 }
 

@@ -1,7 +1,7 @@
 #include "framework/values/CalendarPopup.h"
 
 #include "foundation/windows/SelectedObject.h"
-#include "framework/app/FrameworkApp.h"
+#include "framework/app/SharedFonts.h"
 #include "framework/values/DateFormats.h"
 
 namespace
@@ -104,8 +104,7 @@ void CCalendarPopup::OnPaint()
     GetClientRect(&client);
     dc.FillSolidRect(&client, ::GetSysColor(COLOR_INFOBK));
     dc.SetBkMode(TRANSPARENT);
-    CFrameworkApp* app = GetFrameworkApp();
-    CFont* bold = app != NULL && app->m_boldFont.GetSafeHandle() != NULL ? &app->m_boldFont : NULL;
+    CFont* bold = GuiBoldFont.GetSafeHandle() != NULL ? &GuiBoldFont : NULL;
     CFont* normal = CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT));
     dc.SetTextColor(::GetSysColor(COLOR_INFOTEXT));
     {
@@ -156,10 +155,8 @@ void CCalendarPopup::PaintDay(CDC* dc, int day, const CDate& today)
     BOOL shown = day == m_date.m_day;
     dc->FillSolidRect(&cell, ::GetSysColor(shown ? COLOR_HIGHLIGHT : COLOR_INFOBK));
     dc->SetTextColor(::GetSysColor(shown ? COLOR_HIGHLIGHTTEXT : COLOR_INFOTEXT));
-    CFrameworkApp* app = GetFrameworkApp();
     BOOL isToday = today == CDate(m_date.m_year, m_date.m_month, day);
-    const bool boldToday = isToday && app != NULL && app->m_boldFont.GetSafeHandle() != NULL;
-    CSelectedObject todayFont(dc, boldToday ? &app->m_boldFont : NULL);
+    CSelectedObject todayFont(dc, isToday ? &GuiBoldFont : NULL);
     CString number;
     number.Format("%d", day);
     dc->DrawText(number, &cell, DT_CENTER | DT_VCENTER | DT_SINGLELINE);

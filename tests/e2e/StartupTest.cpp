@@ -1,14 +1,17 @@
 // What a whole start of the program sets up and keeps: the user's stored
-// preferences, the message prompts, the picture cache limit, and the way back
-// from a damaged configuration file.
+// preferences, the message prompts, the picture cache limit, the lists and
+// fonts it shares, and the way back from a damaged configuration file.
 #include "E2eSupport.h"
 
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
+#include <map>
+#include <sstream>
 
 using namespace e2e;
 
@@ -57,6 +60,42 @@ void CloseMainWindow(CProgramDriver& driver, HWND main)
     CProgramDriver::Click(main, IDCANCEL);
     EXPECT_NE(driver.WaitForExit(), -1) << "the program ends";
 }
+
+// The "name=value" lines of a figures file, in their order.
+std::vector<std::pair<std::string, std::string>> ReadFigureLines(const std::string& text)
+{
+    std::vector<std::pair<std::string, std::string>> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);)
+    {
+        const size_t equals = line.find('=');
+        if (equals != std::string::npos)
+            lines.emplace_back(line.substr(0, equals), line.substr(equals + 1));
+    }
+    return lines;
+}
+
+// A shared font as the start-up reports it: face, LOGFONT height and weight,
+// measured height and weight.
+struct ReportedFont
+{
+    std::string face;
+    long height = 0, weight = 0, measuredHeight = 0, measuredWeight = 0;
+};
+
+ReportedFont ParseFont(const std::string& text)
+{
+    ReportedFont font;
+    const size_t comma = text.find(',');
+    font.face = text.substr(0, comma);
+    std::sscanf(text.c_str() + comma + 1, "%ld,%ld,%ld,%ld", &font.height, &font.weight, &font.measuredHeight,
+                &font.measuredWeight);
+    return font;
+}
+
+const char* const SharedFontNames[] = {"SystemFont",      "GuiFont",      "FixedSystemFont",  "FixedGuiFont",
+                                       "GuiBoldFont",     "GuiSmallFont", "GuiSmallBoldFont", "GuiLargeFont",
+                                       "GuiLargeBoldFont", "MenuFont"};
 }  // namespace
 
 TEST(Startup, StoredDateAndCurrencyFormatsSurviveAnInstallAndARun)
@@ -126,6 +165,81 @@ TEST(Startup, ThePictureCacheLimitFollowsTheMemoryFigure)
                   std::string("PhysicalMemoryMB=") + c.memoryMB + "\nPictureCacheLimit=" + c.limit + "\n");
         CloseMainWindow(program.m_driver, program.m_main);
     }
+}
+
+TEST(Startup, StartUpMakesTheSharedListsAndFontsAndTheExitFreesEachFontOnce)
+{
+    CScopedVariable memory("KESTROVA_TEST_MEMORY_MB", "512");
+    CStartedProgram program("lists", {"Labrador.gen"});
+    ASSERT_TRUE(program.Start());
+    std::map<std::string, std::string> lists;
+    std::vector<std::string> fontNames;
+    std::map<std::string, ReportedFont> fonts;
+    for (const auto& line : ReadFigureLines(program.m_folder.ReadFile("StartupLists.txt")))
+    {
+        if (line.first.size() > 4 && line.first.compare(line.first.size() - 4, 4, "Font") == 0)
+        {
+            fontNames.push_back(line.first);
+            fonts[line.first] = ParseFont(line.second);
+        }
+        else
+            lists[line.first] = line.second;
+    }
+    CloseMainWindow(program.m_driver, program.m_main);
+
+    const struct
+    {
+        const char *name, *items;
+    } expected[] = {
+        {"FalseTrue.words", "False|True"},
+        {"FalseTrue.codedOrUnknown", ""},
+        {"NoYes.coded", "No,N|Yes,Y"},
+        {"FemaleMale.wordsOrThird", "Female|Male|Unknown"},
+        {"FemalesMales.codedOrUnknown", "Females,F|Males,M|Unknown,U"},
+        {"FemaleMaleAnimal.coded", "Female,F|Male,M"},
+        {"FemaleMaleAnimal.wordsOrEither", "Female|Male|Either"},
+        {"FemalesMalesAnimals.wordsOrBoth", "Females|Males|Both"},
+        {"NeuterEntire.codedOrUnknown", "Neuter,N|Entire,E|Unknown,U"},
+        {"NeuterEntire.wordsOrEither", ""},
+        {"Titles", "Mr|Mrs|Ms|Miss|Lady|Mr & Mrs|Dr & Mrs|Mr & Dr|Messrs|Misses|Mr and Mrs|Sir|Dr|Prof.|Rev.|"
+                   "Professor|Reverend|Captain|Lord"},
+    };
+    for (const auto& list : expected)
+        EXPECT_EQ(lists[list.name], list.items) << list.name;
+    // No term gives the country list: each country's term stands in (here as its bare name).
+    const std::string& countries = lists["Countries"];
+    EXPECT_EQ(countries.compare(0, 29, "Country_Mexico|Country_NewZea"), 0) << countries;
+    EXPECT_EQ(std::count(countries.begin(), countries.end(), '|'), 29) << countries;
+
+    EXPECT_EQ(fontNames, std::vector<std::string>(std::begin(SharedFontNames), std::end(SharedFontNames)));
+    const ReportedFont &gui = fonts["GuiFont"], &small = fonts["GuiSmallFont"], &large = fonts["GuiLargeFont"];
+    EXPECT_EQ(small.height, gui.height * 9 / 10);
+    EXPECT_EQ(large.height, gui.height * 12 / 10);
+    EXPECT_EQ(fonts["FixedGuiFont"].height, gui.height);
+    EXPECT_EQ(fonts["FixedSystemFont"].height, fonts["SystemFont"].height);
+    for (const char* fixed : {"FixedGuiFont", "FixedSystemFont"})
+        EXPECT_EQ(fonts[fixed].face, "Courier New") << fixed;
+    // Each font is measured itself: the heights follow the sizes and the
+    // weights the bold ones.
+    EXPECT_LT(small.measuredHeight, gui.measuredHeight);
+    EXPECT_LT(gui.measuredHeight, large.measuredHeight);
+    for (const char* name : SharedFontNames)
+    {
+        const bool bold = std::string(name).find("Bold") != std::string::npos;
+        EXPECT_GT(fonts[name].measuredHeight, 0) << name;
+        if (std::string(name).find("Gui") == 0)
+        {
+            EXPECT_EQ(fonts[name].measuredWeight >= 700, bold) << name << " weighs " << fonts[name].measuredWeight;
+        }
+    }
+
+    // The two stock fonts are only lent: given back, not deleted.
+    std::vector<std::pair<std::string, std::string>> released;
+    for (const char* name : SharedFontNames)
+        released.emplace_back(name, std::string(name) == "SystemFont" || std::string(name) == "GuiFont"
+                                        ? "given back"
+                                        : "freed");
+    EXPECT_EQ(ReadFigureLines(program.m_folder.ReadFile("ReleasedFonts.txt")), released);
 }
 
 TEST(Startup, ADamagedConfigurationSaysHowToRecoverAndConfigureRecovers)

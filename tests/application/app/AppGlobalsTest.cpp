@@ -3,6 +3,7 @@
 // what the start-up makes for the preferences and the pictures.
 #include "application/app/AnimalTerms.h"
 #include "application/app/AppGlobals.h"
+#include "application/app/ChoiceLists.h"
 #include "foundation/terminology/TermsMap.h"
 #include "foundation/terminology/TerminologySetup.h"
 #include "framework/messages/MessagePrompt.h"
@@ -16,6 +17,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace
 {
 // A 1 x 1 pixel, 24-bit BMP file.
@@ -26,6 +30,52 @@ std::string TinyBmp()
                                      0, 0, 0, 0, 0, 0, 0, 0, 0x40, 0x80, 0xC0, 0};
     return std::string(reinterpret_cast<const char*>(bytes), sizeof(bytes));
 }
+
+std::string Joined(const CStringArray& list)
+{
+    std::string text;
+    for (int i = 0; i < list.GetSize(); i++)
+        text += (i > 0 ? "|" : "") + std::string((LPCTSTR)list[i]);
+    return text;
+}
+
+// Gives terms other texts (null: no term) while it lives.
+class CScopedTerms
+{
+public:
+    explicit CScopedTerms(std::initializer_list<std::pair<const char*, const char*>> terms)
+    {
+        for (const auto& term : terms)
+        {
+            Saved saved = {term.first, "", TermsMap.Lookup(term.first, m_text) != FALSE};
+            saved.text = m_text;
+            m_saved.push_back(saved);
+            Set(term.first, term.second);
+        }
+    }
+    ~CScopedTerms()
+    {
+        for (const Saved& saved : m_saved)
+            Set(saved.name, saved.existed ? (LPCTSTR)saved.text : NULL);
+    }
+
+private:
+    struct Saved
+    {
+        const char* name;
+        CString text;
+        bool existed;
+    };
+    static void Set(const char* name, const char* text)
+    {
+        if (text != NULL)
+            SetTerm(name, text, FALSE);
+        else
+            TermsMap.RemoveKey(name);
+    }
+    CString m_text;
+    std::vector<Saved> m_saved;
+};
 }  // namespace
 
 // Loading the preferences keeps a stored date or currency format only when it
@@ -139,4 +189,62 @@ TEST(AppGlobals, AnimalWordsOfTipsAndMessagesAreTerms)
                  {"~FemaleAnimal~", "Female"}, {"~MaleAnimalLetter~", "M"}, {"~FemaleAnimalLetter~", "F"}};
     for (const auto& c : cases)
         EXPECT_STREQ((LPCTSTR)ExpandTerms(c.text), c.expanded) << c.text;
+}
+
+// The coded animal items take the plain item along only when they share no
+// field with the plain pair's items (a renamed word that keeps the letter
+// still shares it).
+TEST(AppGlobals, CodedAnimalItemsCarryThePlainItemWhenTheyShareNoField)
+{
+    const struct
+    {
+        const char *female, *male, *females, *males, *femaleLetter, *maleLetter;
+        const char *coded, *codedOrUnknown, *pluralCoded;
+    } cases[] = {
+        {"Female", "Male", "Females", "Males", "F", "M", "Female,F|Male,M", "Female,F|Male,M|Unknown,U",
+         "Females,F|Males,M"},
+        {"Bitch", "Dog", "Bitches", "Dogs", "B", "D", "Bitch,B,Female,F|Dog,D,Male,M",
+         "Bitch,B,Female,F|Dog,D,Male,M|Unknown,U", "Bitches,B,Females,F|Dogs,D,Males,M"},
+        {"Bitch", "Dog", "Bitches", "Dogs", "F", "D", "Bitch,F|Dog,D", "Bitch,F|Dog,D|Unknown,U", "Bitches,F|Dogs,D"},
+    };
+    for (const auto& c : cases)
+    {
+        CScopedTerms terms({{"FemaleAnimal", c.female},
+                            {"MaleAnimal", c.male},
+                            {"FemaleAnimals", c.females},
+                            {"MaleAnimals", c.males},
+                            {"FemaleAnimalLetter", c.femaleLetter},
+                            {"MaleAnimalLetter", c.maleLetter},
+                            {"FemaleAnimalsLetter", c.femaleLetter},
+                            {"MaleAnimalsLetter", c.maleLetter}});
+        InitStandardWords();
+        InitChoiceLists();
+        EXPECT_EQ(Joined(PairChoiceLists[CHOICE_FEMALE_MALE_ANIMAL].coded), c.coded) << c.female;
+        EXPECT_EQ(Joined(PairChoiceLists[CHOICE_FEMALE_MALE_ANIMAL].codedOrUnknown), c.codedOrUnknown) << c.female;
+        EXPECT_EQ(Joined(PairChoiceLists[CHOICE_FEMALES_MALES_ANIMALS].coded), c.pluralCoded) << c.female;
+    }
+    InitStandardWords();
+    InitChoiceLists();
+}
+
+// Without a country list of its own the terminology's country terms make it.
+TEST(AppGlobals, TheCountryListFallsBackToTheCountryTerms)
+{
+    const struct
+    {
+        const char* countryList;
+        int count;
+        const char *first, *last;
+    } cases[] = {{"Wales,Cymru (North,South)", 2, "Wales", "Cymru (North,South)"},
+                 {"", 30, "Mexico", "Country_UnitedStates"},
+                 {NULL, 30, "Mexico", "Country_UnitedStates"}};
+    for (const auto& c : cases)
+    {
+        CScopedTerms terms({{"CountryList", c.countryList}, {"Country_Mexico", "Mexico"}});
+        InitTitleAndCountryLists();
+        ASSERT_EQ(CountryList.GetSize(), c.count) << (c.countryList ? c.countryList : "(none)");
+        EXPECT_STREQ((LPCTSTR)CountryList[0], c.first);
+        EXPECT_STREQ((LPCTSTR)CountryList[c.count - 1], c.last);
+    }
+    InitTitleAndCountryLists();
 }

@@ -2,6 +2,7 @@
 
 #include "foundation/values/ValueText.h"
 #include "framework/app/FrameworkApp.h"
+#include "framework/app/SharedFonts.h"
 #include "framework/app/SharedImageLists.h"
 #include "framework/resources/CommandImagesIds.h"
 #include "framework/colours/ColourPalettePopup.h"
@@ -22,12 +23,13 @@ public:
     CTestApp() : CFrameworkApp("Kestrova")
     {
         InitStartupValues();
+        CreateSharedFonts();
         GetSharedImageLists().Build(IDB_COMMAND_IMAGES);
     }
     ~CTestApp() override
     {
         GetSharedImageLists().Release();
-        ReleaseStartupValues();
+        DeleteSharedFonts();
     }
 };
 

@@ -6,6 +6,7 @@
 #include "afx/app/AfxWin.h"
 #include "afx/dialogs/DialogTemplateBuilder.h"
 #include "framework/app/FrameworkApp.h"
+#include "framework/app/SharedFonts.h"
 #include "framework/dialogs/MyDialog.h"
 #include "framework/messages/MessagePrompts.h"
 #include "tools/programs/BenchTimer.h"
@@ -63,6 +64,7 @@ int main()
     AfxWinInit(::GetModuleHandleA(NULL), NULL, (LPTSTR) "", SW_SHOW);
     CBenchApp app;
     app.InitStartupValues();
+    CreateSharedFonts();
     HHOOK hook = ::SetWindowsHookExA(WH_CBT, CloseOnActivate, NULL, ::GetCurrentThreadId());
 
     Measure("message box: show and close", 50, []() {
@@ -82,6 +84,6 @@ int main()
     });
 
     ::UnhookWindowsHookEx(hook);
-    app.ReleaseStartupValues();
+    DeleteSharedFonts();
     return 0;
 }
