@@ -3,6 +3,7 @@
 // Delete, letters beyond ASCII, and the buttons a configuration without
 // rules leaves disabled.
 #include "E2eSupport.h"
+#include "RealInput.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -38,51 +39,6 @@ protected:
 
     std::string Output(int id) { return CProgramDriver::ItemText(m_main, id); }
 };
-
-// Real key input goes to the focused window of the foreground window: the
-// edit is given the focus by a click on it, as a user would.
-void PressKey(WORD key)
-{
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = key;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    ::SendInput(2, input, sizeof(INPUT));
-}
-
-bool HasFocus(HWND window, int)
-{
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof(info);
-    return ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, NULL), &info) && info.hwndFocus == window;
-}
-
-// Letters as a keyboard of another layout or an input method gives them.
-void TypeUnicode(const wchar_t* text)
-{
-    for (const wchar_t* c = text; *c != 0; c++)
-    {
-        INPUT input[2] = {};
-        input[0].type = input[1].type = INPUT_KEYBOARD;
-        input[0].ki.wScan = input[1].ki.wScan = *c;
-        input[0].ki.dwFlags = KEYEVENTF_UNICODE;
-        input[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
-        ::SendInput(2, input, sizeof(INPUT));
-    }
-}
-
-void ClickInto(HWND window)
-{
-    RECT rect;
-    ::GetWindowRect(window, &rect);
-    ::SetForegroundWindow(::GetAncestor(window, GA_ROOT));
-    ::SetCursorPos(rect.right - 4, (rect.top + rect.bottom) / 2);
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(2, input, sizeof(INPUT));
-}
 
 TEST_F(MainWindow, DeleteRemovesTheCharacterAfterTheCaret)
 {
