@@ -138,7 +138,7 @@ void CChoiceField::SelectText(const CString& text)
 void CChoiceField::SelectItem(int item, const CString& otherText)
 {
     if (IsRadio())
-        CheckRadioByIndex(CWnd::FromHandle(m_firstRadio), std::max(item, 0));
+        CheckRadioByIndex(CWnd::FromHandle(m_firstRadio), item);
     else if (!IsDropList())
         m_combo.SetWindowText(item >= 0 && item < m_items.GetSize() ? m_items[item] : otherText);
     else

@@ -24,7 +24,7 @@ public:
     // the value in its edit, when none matches).
     void SelectText(const CString& text);
     // Shows the item by its index, which tells apart items of equal texts;
-    // the "other" item shows the other text in its edit.
+    // the "other" item shows the other text in its edit; -1 shows none.
     void SelectItem(int item, const CString& otherText);
     // The index of the shown item; -1 when none.
     int GetSelectedIndex() const;

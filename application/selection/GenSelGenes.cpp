@@ -12,7 +12,8 @@ static const DWORD STYLE_RADIO_BOX = 0x800;
 
 CGenSelGenes::CGenSelGenes()
     : m_bAssumedChoice(0), m_bShowGenotypes(0), m_nDefaultChoice(-1), m_nAssumedChoice(-1), m_bCheckBox(0),
-      m_bRadio(0), m_bList(0), m_bOtherValue(0), m_bSinglePolygene(0), m_nSex(SEX_EITHER), m_nShownChoice(-1)
+      m_bRadio(0), m_bList(0), m_bOtherValue(0), m_bSinglePolygene(0), m_nSex(SEX_EITHER), m_nShownItem(-1),
+      m_bShowsPairs(FALSE)
 {
 }
 
@@ -36,8 +37,11 @@ CMyCmdTarget* CGenSelGenes::Clone() const
     copy->m_ownGenotype.Copy(m_ownGenotype);
     copy->m_nSex = m_nSex;
     copy->m_sexAlternatives = m_sexAlternatives;
+    copy->m_offeredChoices = m_offeredChoices;
+    copy->m_choiceOffered = m_choiceOffered;
     copy->m_shownPairs.Copy(m_shownPairs);
-    copy->m_nShownChoice = m_nShownChoice;
+    copy->m_nShownItem = m_nShownItem;
+    copy->m_bShowsPairs = m_bShowsPairs;
     return copy;
 }
 

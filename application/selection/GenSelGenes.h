@@ -28,15 +28,23 @@ public:
     // none. Allele order counts only where it carries information (linked
     // genes, sex-linked genes in the heterogametic sex, polygene ranges).
     int FindChoice(const CGeneticsSection* section, const CGenotype& genotype) const;
-    // Shows the genotype's choice in the element's field.
+    // Shows the genotype's choice in the element's field; a field whose
+    // offered choices do not hold the genotype's pairs shows no choice.
     void ShowGenotype(const CGeneticsSection* genes, const CGenotype& genotype, CFieldList& list, int field);
+    // Once the field's windows exist: shows "no choice" where the field opened
+    // without one (a new list or radio group shows its first item).
+    void ShowOpeningChoice(CFieldList& list, int field);
     // The genotype that the field's value stands for; empty when it names none.
     // While the field still shows what it showed for a genotype, that is the
     // genotype's own pairs of the covered genes, whether a choice matched them
     // or not: a field never drops pairs that the user did not change.
     CGenotype GetChosenGenotype(CFieldList& list, const CGeneticsSection* section, int field);
+    // When the user typed an other value that does not read as a genotype:
+    // FALSE, with the text and the parser's error.
+    BOOL ReadsOtherValue(CFieldList& list, const CGeneticsSection* section, int field, CString& text,
+                         CString& error);
     // The user changed the field: from now on it stands for its choice.
-    void ForgetShownPairs() { m_shownPairs.RemoveAll(); }
+    void ForgetShownPairs() { m_bShowsPairs = FALSE; }
     // Whether the field (once added) covers the gene.
     BOOL Covers(UINT gene) const;
     // The genes of the choices' first alternatives, ascending.
@@ -62,8 +70,11 @@ public:
     CGenotype m_ownGenotype;
     int m_nSex;
     std::vector<int> m_sexAlternatives; // per choice: the alternative for the sex
-    CGenotype m_shownPairs;              // the covered pairs that the field shows
-    int m_nShownChoice;                  // the choice shown for them
+    std::vector<int> m_offeredChoices;  // per item of the field: its choice
+    std::vector<bool> m_choiceOffered;  // per choice: whether this parent may hold it
+    CGenotype m_shownPairs;             // the covered pairs that the field shows
+    int m_nShownItem;                   // the item (or check state) shown for them
+    BOOL m_bShowsPairs;                 // the field still shows them
 
 private:
     CString ReadChoices(CGeneticsSection* section, const CString& value);
@@ -73,7 +84,15 @@ private:
     BOOL IsOrderFree(const CGeneticsSection* section, const CAllelePair& pair) const;
     BOOL AlternativeMatches(const CGeneticsSection* section, const CGenotype& alternative, const CGenotype& genotype,
                             BOOL ordered) const;
-    int ShownChoice(CFieldList& list, int field) const;
-    void RememberShown(const CGenotype& genotype, int choice);
+    BOOL OffersChoices(const CGeneticsSection* rules, int sex);
+    int ItemOf(int choice) const;
+    int ChoiceOf(int item) const;
+    int NoChoiceItem() const;
+    int ChoiceFor(const CGeneticsSection* section, const CGenotype& genotype) const;
+    int ShownItem(CFieldList& list, int field) const;
+    void ShowChoice(CFieldList& list, int field, int choice, const CString& otherText);
+    void RememberShown(const CGenotype& genotype, int item);
+    CString ReadOtherText(const CGeneticsSection* section, const CString& text);
+    BOOL ShowsTypedOtherValue(CFieldList& list, int field, CString& text) const;
     int OtherChoice() const { return HasOtherValue() ? (int)m_choices.size() - 1 : -1; }
 };

@@ -41,18 +41,93 @@ const CGenotype& CGenSelGenes::GetChoiceGenotype(int choice) const
     return m_choices[choice][alternative < m_choices[choice].size() ? alternative : 0];
 }
 
-void CGenSelGenes::RememberShown(const CGenotype& genotype, int choice)
+// A choice is offered when one of its alternatives suits the parent's sex. A
+// field that cannot offer its choices so (none of them, or not both states
+// of a check box) lists them all but does not apply to this parent: FALSE.
+BOOL CGenSelGenes::OffersChoices(const CGeneticsSection* rules, int sex)
+{
+    m_sexAlternatives.assign(m_choices.size(), 0);
+    m_choiceOffered.assign(m_choices.size(), false);
+    BOOL anyOffered = FALSE, allOffered = TRUE;
+    for (size_t c = 0; c < m_choices.size(); c++)
+    {
+        for (size_t a = m_choices[c].size(); a-- > 0;)
+        {
+            if (GenotypeErrorForSex(rules, m_choices[c][a], sex).IsEmpty())
+            {
+                m_sexAlternatives[c] = (int)a;
+                m_choiceOffered[c] = true;
+            }
+        }
+        if (!m_choices[c][0].IsEmpty()) // not the assumed or other-value choice
+        {
+            anyOffered |= m_choiceOffered[c];
+            allOffered &= m_choiceOffered[c];
+        }
+    }
+    const BOOL applies = (anyOffered || HasOtherValue()) && (!m_bCheckBox || allOffered);
+    m_offeredChoices.clear();
+    for (size_t c = 0; c < m_choices.size(); c++)
+        if (m_choiceOffered[c] || !applies)
+            m_offeredChoices.push_back((int)c);
+    return applies;
+}
+
+int CGenSelGenes::ItemOf(int choice) const
+{
+    const auto found = std::find(m_offeredChoices.begin(), m_offeredChoices.end(), choice);
+    return found == m_offeredChoices.end() ? -1 : (int)(found - m_offeredChoices.begin());
+}
+
+int CGenSelGenes::ChoiceOf(int item) const
+{
+    return item >= 0 && item < (int)m_offeredChoices.size() ? m_offeredChoices[item] : -1;
+}
+
+// What the field shows for no choice: a list or radio group nothing, a check
+// box its third state where it has one, else its unchecked one.
+int CGenSelGenes::NoChoiceItem() const
+{
+    if (!m_bCheckBox)
+        return -1;
+    return m_choices.size() == 3 ? BST_INDETERMINATE : BST_UNCHECKED;
+}
+
+// The offered choice that holds the genotype's pairs of the covered genes;
+// the assumed choice when it has none of them; else -1.
+int CGenSelGenes::ChoiceFor(const CGeneticsSection* section, const CGenotype& genotype) const
+{
+    const int choice = FindChoice(section, genotype);
+    if (choice >= 0)
+        return choice < (int)m_choiceOffered.size() && !m_choiceOffered[choice] ? -1 : choice;
+    for (int i = 0; i < m_coveredGenes.GetSize(); i++)
+        if (genotype.FindPair(m_coveredGenes[i]) != NULL)
+            return -1;
+    return m_nAssumedChoice;
+}
+
+void CGenSelGenes::RememberShown(const CGenotype& genotype, int item)
 {
     m_shownPairs.RemoveAll();
     for (int i = 0; i < m_coveredGenes.GetSize(); i++)
         if (const CAllelePair* pair = genotype.FindPair(m_coveredGenes[i]))
             m_shownPairs.AddPair(*pair);
-    m_nShownChoice = choice;
+    m_nShownItem = item;
+    m_bShowsPairs = TRUE;
 }
 
-int CGenSelGenes::ShownChoice(CFieldList& list, int field) const
+int CGenSelGenes::ShownItem(CFieldList& list, int field) const
 {
     return m_bCheckBox ? list.GetFieldCheck(field) : list.GetFieldSelection(field);
+}
+
+void CGenSelGenes::ShowChoice(CFieldList& list, int field, int choice, const CString& otherText)
+{
+    const int item = choice >= 0 ? ItemOf(choice) : NoChoiceItem();
+    if (m_bCheckBox)
+        list.SetFieldCheck(field, item);
+    else
+        list.SelectFieldItem(field, item, otherText);
 }
 
 int CGenSelGenes::AddField(CGeneticsSection* rules, CFieldList& list, int sex, const CGenotype& working,
@@ -62,7 +137,7 @@ int CGenSelGenes::AddField(CGeneticsSection* rules, CFieldList& list, int sex, c
     if (!AppliesTo(rules, sex))
         return -1;
     CString group;
-    const DWORD style = GetFieldStyle(sex, groupText, group);
+    DWORD style = GetFieldStyle(sex, groupText, group);
 
     const std::vector<UINT> genes = GetChoiceGenes();
     m_coveredGenes.RemoveAll();
@@ -71,46 +146,44 @@ int CGenSelGenes::AddField(CGeneticsSection* rules, CFieldList& list, int sex, c
         m_coveredGenes.Add(gene);
         coveredGenes.Add(gene);
     }
-    // A choice stands for its first alternative that this parent may hold.
-    m_sexAlternatives.assign(m_choices.size(), 0);
-    for (size_t c = 0; c < m_choices.size(); c++)
-        for (size_t a = m_choices[c].size(); a-- > 0;)
-            if (GenotypeErrorForSex(rules, m_choices[c][a], sex).IsEmpty())
-                m_sexAlternatives[c] = (int)a;
+    if (!OffersChoices(rules, sex))
+        style |= FS_DISABLED;
+    CStringArray names;
+    for (int choice : m_offeredChoices)
+        names.Add(m_choiceNames[choice]);
 
-    int current = working.IsEmpty() ? m_nDefaultChoice : FindChoice(rules, working);
+    // A field that opens on its default stands for it; any other field keeps
+    // the pairs that it opens on, whether a choice holds them or not.
+    const BOOL byDefault = working.IsEmpty() && m_nDefaultChoice >= 0 && m_choiceOffered[m_nDefaultChoice];
+    const int current = byDefault ? m_nDefaultChoice : ChoiceFor(rules, working);
     if (!HasOtherValue())
     {
-        if (current < 0)
-            current = m_nAssumedChoice;
-        if (current < 0)
-            current = 0;
-        RememberShown(working, current);
+        const int item = current >= 0 ? ItemOf(current) : NoChoiceItem();
+        RememberShown(working, item);
+        m_bShowsPairs = !byDefault;
         if (m_bCheckBox)
             return list.AddCheckField(m_strLabel, m_strHelp, style | (m_choices.size() == 3 ? FS_OPTIONAL : 0), group,
-                                      current, NULL, NULL, NULL);
+                                      item, NULL, NULL, NULL);
         return list.AddChoiceField(m_strLabel, m_strHelp, style | (m_bRadio ? FS_CHOICE_RADIO : FS_DROP_LIST), group,
-                                   m_choiceNames, NULL, current, 0, NULL, 5, NULL);
+                                   names, NULL, item, 0, NULL, 5, NULL);
     }
 
     const CGeneDef* def = genes.size() == 1 ? rules->GetGeneDef(genes[0]) : NULL;
     m_bSinglePolygene = def != NULL && def->IsPolygene();
     CStringArray alternatives;
-    for (CGenSelChoice& choice : m_choices)
-        alternatives.Add(choice.empty() ? CString() : choice[0].Format(rules, OtherValueFormat()));
+    for (int choice : m_offeredChoices)
+        alternatives.Add(m_choices[choice].empty() ? CString()
+                                                   : m_choices[choice][0].Format(rules, OtherValueFormat()));
     const CString text = current >= 0 ? CString() : FormatOtherValue(rules, working);
     const int width = 5 * (int)genes.size();
+    const int item = current >= 0 || !text.IsEmpty() ? ItemOf(current >= 0 ? current : OtherChoice()) : -1;
+    RememberShown(working, item);
+    m_bShowsPairs = !byDefault;
     if (text.IsEmpty())
-    {
-        if (current < 0)
-            current = m_nAssumedChoice >= 0 ? m_nAssumedChoice : 0;
-        RememberShown(working, current);
-        return list.AddChoiceField(m_strLabel, m_strHelp, style, group, m_choiceNames, NULL, current, 0, &alternatives,
-                                   width, m_strOtherHelp);
-    }
-    RememberShown(working, OtherChoice());
-    return list.AddComboFieldWithText(m_strLabel, m_strHelp, style, group, m_choiceNames, NULL, OtherChoice(), text,
-                                      0, &alternatives, width, m_strOtherHelp);
+        return list.AddChoiceField(m_strLabel, m_strHelp, style, group, names, NULL, item, 0, &alternatives, width,
+                                   m_strOtherHelp);
+    return list.AddComboFieldWithText(m_strLabel, m_strHelp, style, group, names, NULL, item, text, 0, &alternatives,
+                                      width, m_strOtherHelp);
 }
 
 BOOL CGenSelGenes::IsOrderFree(const CGeneticsSection* section, const CAllelePair& pair) const
@@ -179,7 +252,7 @@ CString CGenSelGenes::FormatOtherValue(const CGeneticsSection* section, const CG
 
 void CGenSelGenes::ShowGenotype(const CGeneticsSection* genes, const CGenotype& genotype, CFieldList& list, int field)
 {
-    int choice = FindChoice(genes, genotype);
+    int choice = ChoiceFor(genes, genotype);
     CString other;
     if (choice < 0 && HasOtherValue())
     {
@@ -188,39 +261,60 @@ void CGenSelGenes::ShowGenotype(const CGeneticsSection* genes, const CGenotype& 
         if (!other.IsEmpty())
             choice = OtherChoice();
     }
-    if (choice < 0)
-        choice = m_nAssumedChoice;
-    if (choice < 0)
-        choice = ShownChoice(list, field); // the field keeps its value
-    else if (m_bCheckBox)
-        list.SetFieldCheck(field, choice);
-    else
-        list.SelectFieldItem(field, choice, other);
-    RememberShown(genotype, choice);
+    ShowChoice(list, field, choice, other);
+    RememberShown(genotype, ShownItem(list, field));
+}
+
+void CGenSelGenes::ShowOpeningChoice(CFieldList& list, int field)
+{
+    if (!m_bCheckBox && m_nShownItem < 0)
+        list.SelectFieldItem(field, -1, CString());
+}
+
+CString CGenSelGenes::ReadOtherText(const CGeneticsSection* section, const CString& text)
+{
+    CString error = m_ownGenotype.Parse(section, text, m_nSex, 0);
+    if (!error.IsEmpty() && m_bSinglePolygene &&
+        m_ownGenotype.Parse(section, section->GetGeneName(m_coveredGenes[0]) + "=" + text, m_nSex, 0).IsEmpty())
+        error.Empty();
+    if (!error.IsEmpty())
+        m_ownGenotype.RemoveAll();
+    return error;
+}
+
+// The text of the other value when the user typed one that names no choice.
+BOOL CGenSelGenes::ShowsTypedOtherValue(CFieldList& list, int field, CString& text) const
+{
+    const int item = ShownItem(list, field);
+    if ((m_bShowsPairs && item == m_nShownItem) || !HasOtherValue() || ChoiceOf(item) != OtherChoice())
+        return FALSE;
+    text = list.GetFieldText(field);
+    const int named = FindStringInArray(m_choiceNames, text, FALSE);
+    return named < 0 || named == OtherChoice();
+}
+
+BOOL CGenSelGenes::ReadsOtherValue(CFieldList& list, const CGeneticsSection* section, int field, CString& text,
+                                   CString& error)
+{
+    error.Empty();
+    if (ShowsTypedOtherValue(list, field, text))
+        error = ReadOtherText(section, text);
+    return error.IsEmpty();
 }
 
 CGenotype CGenSelGenes::GetChosenGenotype(CFieldList& list, const CGeneticsSection* section, int field)
 {
-    const int choice = ShownChoice(list, field);
-    if (choice == m_nShownChoice && !m_shownPairs.IsEmpty())
+    const int item = ShownItem(list, field);
+    if (m_bShowsPairs && item == m_nShownItem)
         return m_shownPairs;
-    if (choice >= 0 && choice == OtherChoice())
+    CString text;
+    if (ShowsTypedOtherValue(list, field, text))
     {
-        const CString text = list.GetFieldText(field);
-        const int named = FindStringInArray(m_choiceNames, text, FALSE);
-        if (named >= 0 && named != choice)
-            return GetChoiceGenotype(named);
-        if (!m_ownGenotype.Parse(section, text, m_nSex, 0).IsEmpty())
-        {
-            const BOOL parsed =
-                m_bSinglePolygene &&
-                m_ownGenotype.Parse(section, section->GetGeneName(m_coveredGenes[0]) + "=" + text, m_nSex, 0).IsEmpty();
-            if (!parsed)
-                m_ownGenotype.RemoveAll();
-        }
+        ReadOtherText(section, text);
         return m_ownGenotype;
     }
-    if (choice < 0 || choice >= (int)m_choices.size())
-        return CGenotype();
-    return GetChoiceGenotype(choice);
+    int choice = ChoiceOf(item);
+    if (choice >= 0 && choice == OtherChoice())
+        choice = FindStringInArray(m_choiceNames, list.GetFieldText(field), FALSE); // names a choice
+    return choice >= 0 ? GetChoiceGenotype(choice) : CGenotype();
 }

@@ -16,7 +16,8 @@
 #include <algorithm>
 
 CGenSelPageFields::CGenSelPageFields()
-    : m_pWorking(NULL), m_pRemainder(NULL), m_pOwnerSheet(NULL), m_pChangedGenes(NULL), m_nChangedGenesShown(0)
+    : m_pWorking(NULL), m_pRemainder(NULL), m_pOwnerSheet(NULL), m_pChangedGenes(NULL), m_pSheetCoveredGenes(NULL),
+      m_nChangedGenesShown(0)
 {
 }
 
@@ -46,6 +47,8 @@ void CGenSelPageFields::AddInfoFields(CFieldList& form)
     {
         m_coveredGenes.Add(gene);
         m_pRemainder->RemoveGene(gene);
+        if (m_pSheetCoveredGenes != NULL)
+            m_pSheetCoveredGenes->Add(gene);
     }
     for (GenSelInfoField which : {INFO_GENOTYPE, INFO_ASSUMED_ALLELES, INFO_PHENOTYPE})
         if (m_infoFields[which].empty())
@@ -134,15 +137,57 @@ void AddChangedGenes(const CGenotype& before, const CGenotype& after, CDWordArra
 }
 } // namespace
 
+void CGenSelPageFields::UpdateRemainder()
+{
+    const CDWordArray& covered = m_pSheetCoveredGenes != NULL ? *m_pSheetCoveredGenes : m_coveredGenes;
+    *m_pRemainder = *m_pWorking;
+    for (int i = 0; i < covered.GetSize(); i++)
+        m_pRemainder->RemoveGene(covered[i]);
+}
+
+void CGenSelPageFields::ShowOpeningChoices(CFieldList& form)
+{
+    for (int i = 0; i < m_elements.GetSize(); i++)
+    {
+        CGenSelGenes* element = DYNAMIC_DOWNCAST(CGenSelGenes, (CObject*)m_elements[i]);
+        if (element != NULL && form.GetField((int)m_fieldIndices[i])->IsPresent())
+            element->ShowOpeningChoice(form, (int)m_fieldIndices[i]);
+    }
+}
+
+namespace
+{
+BOOL RefuseGenotype(const CString& text, const CString& error)
+{
+    ShowError(NULL, 0, "Error in %s '%s' - %s", (LPCTSTR)ExpandTerms("~genotype~"), (LPCTSTR)text, (LPCTSTR)error);
+    return FALSE;
+}
+} // namespace
+
 BOOL CGenSelPageFields::CheckForSex(CGeneticsSection* rules, int sex) const
 {
     const CString error = GenotypeErrorForSex(rules, *m_pWorking, sex);
     if (error.IsEmpty())
         return TRUE;
     CGenotype shown(*m_pWorking);
-    ShowError(NULL, 0, "Error in %s '%s' - %s", (LPCTSTR)ExpandTerms("~genotype~"),
-              (LPCTSTR)shown.Format(rules->GetGenesSection(), 0), (LPCTSTR)error);
-    return FALSE;
+    return RefuseGenotype(shown.Format(rules->GetGenesSection(), 0), error);
+}
+
+BOOL CGenSelPageFields::CheckOtherValues(CFieldList& form, CGeneticsSection* genes) const
+{
+    for (int i = 0; i < m_elements.GetSize(); i++)
+    {
+        CGenSelGenes* element = DYNAMIC_DOWNCAST(CGenSelGenes, (CObject*)m_elements[i]);
+        const int field = (int)m_fieldIndices[i];
+        CString text, error;
+        if (element != NULL && form.GetField(field)->IsPresent() &&
+            !element->ReadsOtherValue(form, genes, field, text, error))
+        {
+            form.GetField(field)->SetFocus();
+            return RefuseGenotype(text, error);
+        }
+    }
+    return TRUE;
 }
 
 void CGenSelPageFields::RunFieldChange(CFieldList& form, CGeneticsSection* genes, CGeneticsSection* rules, int sex,
@@ -160,6 +205,7 @@ void CGenSelPageFields::RunFieldChange(CFieldList& form, CGeneticsSection* genes
         const CGenotype before(*m_pWorking);
         action->DoAction(genes, window, form.GetFieldControlId(field), before, *m_pWorking);
         ShowWorkingGenotype(form, genes);
+        UpdateRemainder();
         if (m_pChangedGenes != NULL)
             AddChangedGenes(before, *m_pWorking, *m_pChangedGenes);
     }

@@ -36,6 +36,7 @@ BOOL CSelectGenotypeDlg::OnInitDialog()
     const BOOL result = CFieldFormDlg::OnInitDialog();
     if (m_bInitialised)
     {
+        m_page.ShowOpeningChoices(m_fieldList);
         m_page.CollectChoices(m_fieldList, m_pGenes);
         m_page.UpdateInfoTexts(m_fieldList, m_pGenes, m_pRules, m_nSex);
     }
@@ -44,7 +45,7 @@ BOOL CSelectGenotypeDlg::OnInitDialog()
 
 void CSelectGenotypeDlg::OnOK()
 {
-    if (m_page.CheckForSex(m_pRules, m_nSex))
+    if (m_page.CheckOtherValues(m_fieldList, m_pGenes) && m_page.CheckForSex(m_pRules, m_nSex))
         CFieldFormDlg::OnOK();
 }
 

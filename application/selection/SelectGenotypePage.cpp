@@ -7,6 +7,14 @@ CSelectGenotypePage::CSelectGenotypePage(UINT templateId)
 {
 }
 
+BOOL CSelectGenotypePage::OnInitDialog()
+{
+    const BOOL result = CFieldFormPage::OnInitDialog();
+    if (m_bInitialised)
+        m_page.ShowOpeningChoices(m_fieldList);
+    return result;
+}
+
 BOOL CSelectGenotypePage::OnSetActive()
 {
     if (!CFieldFormPage::OnSetActive())
@@ -20,8 +28,10 @@ BOOL CSelectGenotypePage::OnSetActive()
 
 BOOL CSelectGenotypePage::OnApply()
 {
-    // Every page holds the same working genotype: the first that is asked checks it.
-    return m_page.CheckForSex(m_pRules, m_nSex) && CFieldFormPage::OnApply();
+    // Every page holds the same working genotype: the first that is asked checks
+    // it; each checks the other values typed on it.
+    return m_page.CheckOtherValues(m_fieldList, m_pGenes) && m_page.CheckForSex(m_pRules, m_nSex) &&
+           CFieldFormPage::OnApply();
 }
 
 void CSelectGenotypePage::OnFieldChanged(int index)

@@ -12,6 +12,7 @@ class CSelectGenotypePage : public CFieldFormPage
 public:
     explicit CSelectGenotypePage(UINT templateId);
 
+    BOOL OnInitDialog() override;
     BOOL OnSetActive() override;
     void OnFieldChanged(int index) override;
     BOOL OnApply() override;

@@ -27,6 +27,7 @@ CSelectGenotypePage* CSelectGenotypeSheet::StartPage(const CString& title)
     page->m_page.m_pWorking = &m_genotype;
     page->m_page.m_pRemainder = &m_remainder;
     page->m_page.m_pChangedGenes = &m_changedGenes;
+    page->m_page.m_pSheetCoveredGenes = &m_coveredGenes;
     return page;
 }
 
@@ -85,6 +86,7 @@ void CSelectGenotypeSheet::AddPages()
 INT_PTR CSelectGenotypeSheet::DoModal()
 {
     m_remainder = m_genotype;
+    m_coveredGenes.RemoveAll();
     AddPages();
     return CFieldFormSheet::DoModal();
 }

@@ -27,6 +27,7 @@ public:
     CGenotype m_genotype;  // the working genotype: handed back on OK
     CGenotype m_remainder; // the genes that no field covers
     CDWordArray m_changedGenes; // genes that actions or fields changed, in turn
+    CDWordArray m_coveredGenes; // genes that the fields of the pages cover
 
 private:
     CSelectGenotypePage* StartPage(const CString& title);

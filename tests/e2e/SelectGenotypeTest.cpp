@@ -3,11 +3,13 @@
 // phenotype, OK writes the formatted genotype back into the edit (whose
 // phenotype and report follow it) and Cancel changes nothing.
 #include "E2eSupport.h"
+#include "RealInput.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string.h>
 #include <sstream>
 
 using namespace e2e;
@@ -242,6 +244,7 @@ TEST(SelectGenotypeSheet, PagesForEachTabAndTheActionsOfButtonAndMenu)
     CStartedProgram program("select-sheet", {"SelectionTabs.gen"});
     ASSERT_TRUE(program.Start());
     ASSERT_TRUE(CProgramDriver::WaitUntil(Enabled, program.m_main, FemaleSelect));
+    CProgramDriver::SetItemText(program.m_main, FemaleGenotype, "B,B D,D");
     for (const int button : {MaleSelect, FemaleSelect})
     {
         CProgramDriver::Click(program.m_main, button);
@@ -326,6 +329,110 @@ TEST(SelectGenotypeGeneralCanine, UntouchedOkKeepsUnlistedPairsAndAlleleOrder)
         })) << CProgramDriver::ItemText(program.m_main, parent.phenotype);
     }
     CProgramDriver::Screenshot(program.m_main, "select-genotype-kept-main-e2e");
+}
+
+bool IsGone(HWND window, int)
+{
+    return !::IsWindow(window);
+}
+
+bool IsOpenForTyping(HWND edit, int)
+{
+    return ::IsWindowEnabled(edit) != FALSE;
+}
+
+bool HasText(HWND window, const std::string& text)
+{
+    return CProgramDriver::WaitForItemText(::GetParent(window), ::GetDlgCtrlID(window),
+                                           [&](const std::string& shown) { return shown == text; });
+}
+
+BOOL CALLBACK FindDroppedList(HWND window, LPARAM found)
+{
+    char name[16] = "";
+    ::GetClassNameA(window, name, sizeof name);
+    if (std::string(name) == "ComboLBox" && ::IsWindowVisible(window))
+        *(HWND*)found = window;
+    return *(HWND*)found == NULL;
+}
+
+bool IsDroppedDown(HWND combo, int)
+{
+    return ::SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0;
+}
+
+// Drops the list down with a click and clicks its item.
+void ChooseWithClicks(HWND combo, int item)
+{
+    ClickInto(combo);
+    ASSERT_TRUE(CProgramDriver::WaitUntil(IsDroppedDown, combo, 0));
+    HWND dropped = NULL;
+    ::EnumWindows(FindDroppedList, (LPARAM)&dropped);
+    ASSERT_NE(dropped, nullptr);
+    RECT client;
+    ::GetClientRect(dropped, &client);
+    const int height = (int)::SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0);
+    POINT point = {client.right / 2, height * item + height / 2};
+    ::ClientToScreen(dropped, &point);
+    ClickAt(point);
+}
+
+// A field whose choices are all female forms does not apply to a male: an
+// untouched OK, clicked, writes no gene that he was not given.
+TEST(SelectGenotypeForOneSex, AFieldOfFemaleFormsAddsNothingForAMale)
+{
+    CStartedProgram program("select-sex-forms", {"SelectionSexForms.gen"});
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(CProgramDriver::WaitUntil(Enabled, program.m_main, MaleSelect));
+    ClickInto(::GetDlgItem(program.m_main, MaleSelect));
+    HWND window = program.m_driver.WaitForWindow(SelectCaption);
+    ASSERT_NE(window, nullptr);
+    HWND field = FieldAfterLabel(window, "Haemophilia (females)");
+    ASSERT_NE(field, nullptr);
+    EXPECT_FALSE(::IsWindowEnabled(field));
+    CProgramDriver::Screenshot(window, "select-genotype-female-forms-male-e2e");
+    ClickInto(::GetDlgItem(window, IDOK));
+    const bool closed = CProgramDriver::WaitUntil(IsGone, window, 0);
+    std::string message;
+    if (!closed && program.m_driver.FindMessageBox(&message) != NULL)
+    {
+        program.m_driver.AnswerMessageBox(IDOK);
+        Closes(window, IDCANCEL);
+    }
+    EXPECT_TRUE(closed) << message;
+    EXPECT_EQ(CProgramDriver::ItemText(program.m_main, MaleGenotype), "");
+}
+
+// An other value typed that does not read: OK gives the parser's error and
+// the window stays open with the text in place; the typed genotype is kept.
+TEST(SelectGenotypeForOneSex, AnOtherValueThatDoesNotReadIsRefusedAndKept)
+{
+    CStartedProgram program("select-other-value", {"SelectionSexForms.gen"});
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(CProgramDriver::WaitUntil(Enabled, program.m_main, FemaleSelect));
+    CProgramDriver::SetItemText(program.m_main, FemaleGenotype, "a,a");
+    ClickInto(::GetDlgItem(program.m_main, FemaleSelect));
+    HWND window = program.m_driver.WaitForWindow(SelectCaption);
+    ASSERT_NE(window, nullptr);
+    HWND list = FieldAfterLabel(window, "A locus");
+    ASSERT_NE(list, nullptr);
+    HWND edit = ::GetWindow(list, GW_HWNDNEXT);
+    ChooseWithClicks(list, 2); // "Other Value:"
+    ASSERT_TRUE(CProgramDriver::WaitUntil(IsOpenForTyping, edit, 0));
+    ClickInto(edit);
+    ASSERT_TRUE(CProgramDriver::WaitUntil(HasFocus, edit, 0));
+    TypeUnicode(L"A,Q");
+    ASSERT_TRUE(HasText(edit, "A,Q")) << CProgramDriver::Text(edit);
+    ClickInto(::GetDlgItem(window, IDOK));
+    HWND box = NULL;
+    const std::string message = program.m_driver.AnswerMessageBox(IDOK, 10000, &box);
+    EXPECT_EQ(message.rfind("Error in genotype 'A,Q' - ", 0), 0u) << message;
+    EXPECT_GT(message.size(), strlen("Error in genotype 'A,Q' - ")) << message;
+    ASSERT_TRUE(::IsWindow(window)) << "the window stays open";
+    EXPECT_EQ(CProgramDriver::Text(edit), "A,Q");
+    CProgramDriver::Screenshot(window, "select-genotype-other-value-refused-e2e");
+    ASSERT_TRUE(Closes(window, IDCANCEL));
+    EXPECT_EQ(CProgramDriver::ItemText(program.m_main, FemaleGenotype), "a,a");
 }
 
 TEST(SelectGenotypeWithoutSelectionLines, GivesTheMessageAndOpensNothing)
