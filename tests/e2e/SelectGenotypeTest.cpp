@@ -186,7 +186,7 @@ TEST_F(SelectGenotype, AChangedFieldAndOkWriteTheGenotypeBackAndTheReportFollows
     ASSERT_NE(window, nullptr);
     EXPECT_NE(Info(window, "Specified genotype:").find("Ee"), std::string::npos)
         << "the window opens on the typed genotype";
-    Choose(window, "E locus", "Yellow (ee)");
+    Choose(window, "E locus", "Yellow (e,e)");
     ASSERT_TRUE(WaitForInfo(window, "Specified genotype:", "ee")) << Info(window, "Specified genotype:");
     ASSERT_TRUE(WaitForInfo(window, "Computed phenotype:", "Yellow")) << Info(window, "Computed phenotype:");
     CProgramDriver::Screenshot(window, "select-genotype-female-e2e");
@@ -214,7 +214,7 @@ TEST_F(SelectGenotype, CancelChangesNothing)
     Type(MaleGenotype, "Bb");
     HWND window = Open(MaleSelect);
     ASSERT_NE(window, nullptr);
-    Choose(window, "B locus", "Chocolate (bb)");
+    Choose(window, "B locus", "Chocolate (b,b)");
     ASSERT_TRUE(WaitForInfo(window, "Specified genotype:", "bb"));
     CProgramDriver::Screenshot(window, "select-genotype-male-e2e");
     ASSERT_TRUE(Closes(window, IDCANCEL));

@@ -127,19 +127,19 @@ TEST(StandardConfigurations, TwoBobtailedAussiesHaveTwoThirdsBobtailedPuppies)
 TEST(StandardConfigurations, GeneralConfigurationNamesTheCoatThroughTheMaskingLoci)
 {
     CShippedConfiguration general("GeneralCanine.txt");
-    EXPECT_TEXT(general.Phenotype("", SEX_FEMALE), "Black");
-    EXPECT_TEXT(general.Phenotype("bb", SEX_FEMALE), "Chocolate");
+    EXPECT_TEXT(general.Phenotype("", SEX_FEMALE), "Black and tan");
+    EXPECT_TEXT(general.Phenotype("bb", SEX_FEMALE), "Chocolate and tan");
     EXPECT_TEXT(general.Phenotype("ee Bb", SEX_FEMALE), "Yellow/red");
-    EXPECT_TEXT(general.Phenotype("ee dd bb", SEX_FEMALE), "Cream/champagne (light liver nose)");
+    EXPECT_TEXT(general.Phenotype("ee dd bb", SEX_FEMALE), "Dilute yellow/red (light liver nose)");
     EXPECT_TEXT(general.Phenotype("kyky atat", SEX_FEMALE), "Black and tan");
     EXPECT_TEXT(general.Phenotype("kyky ayat EmE", SEX_FEMALE), "Fawn/sable (black mask)");
     EXPECT_TEXT(general.Phenotype("kbrky ayay", SEX_FEMALE), "Fawn/sable (brindle)");
-    EXPECT_TEXT(general.Phenotype("Mm", SEX_FEMALE), "Blue merle");
+    EXPECT_TEXT(general.Phenotype("Mm", SEX_FEMALE), "Blue merle and tan");
     EXPECT_TEXT(general.Phenotype("Mm ee", SEX_FEMALE), "Yellow/red");
-    EXPECT_TEXT(general.Phenotype("spsp", SEX_FEMALE), "Black (piebald)");
-    EXPECT_TEXT(general.Phenotype("Xh", SEX_MALE), "Black (hemophilia A)");
+    EXPECT_TEXT(general.Phenotype("spsp", SEX_FEMALE), "Black and tan (piebald)");
+    EXPECT_TEXT(general.Phenotype("Xh", SEX_MALE), "Black and tan (hemophilia A)");
     EXPECT_TEXT(general.Phenotype("Mm ee Bb", SEX_FEMALE, 2),
-                "chocolate + dominant black + tan points + merle (hidden by e/e)");
+                "chocolate + ky (the A pattern) + tan points + merle (hidden by e,e)");
 }
 
 TEST(StandardConfigurations, BrownAndDiluteGiveNineThreeThreeOne)
@@ -147,10 +147,10 @@ TEST(StandardConfigurations, BrownAndDiluteGiveNineThreeThreeOne)
     CShippedConfiguration general("GeneralCanine.txt");
     CMatingResult result;
     general.Predict(result, "Bb Dd", "Bb Dd");
-    EXPECT_DOUBLE_EQ(ItemShare(result, RESULT_LIST_PHENOTYPES, "Black"), 9.0 / 16.0);
-    EXPECT_DOUBLE_EQ(ItemShare(result, RESULT_LIST_PHENOTYPES, "Chocolate"), 3.0 / 16.0);
-    EXPECT_DOUBLE_EQ(ItemShare(result, RESULT_LIST_PHENOTYPES, "Blue"), 3.0 / 16.0);
-    EXPECT_DOUBLE_EQ(ItemShare(result, RESULT_LIST_PHENOTYPES, "Isabella"), 1.0 / 16.0);
+    EXPECT_DOUBLE_EQ(ItemShare(result, RESULT_LIST_PHENOTYPES, "Black and tan"), 9.0 / 16.0);
+    EXPECT_DOUBLE_EQ(ItemShare(result, RESULT_LIST_PHENOTYPES, "Chocolate and tan"), 3.0 / 16.0);
+    EXPECT_DOUBLE_EQ(ItemShare(result, RESULT_LIST_PHENOTYPES, "Blue and tan"), 3.0 / 16.0);
+    EXPECT_DOUBLE_EQ(ItemShare(result, RESULT_LIST_PHENOTYPES, "Isabella and tan"), 1.0 / 16.0);
 }
 
 TEST(StandardConfigurations, DominantBlackHidesThePatternOfHalfThePuppies)
@@ -169,15 +169,16 @@ TEST(StandardConfigurations, RecessiveDiseaseAndAffectedFatherOfAnXLinkedOne)
     CShippedConfiguration general("GeneralCanine.txt");
     CMatingResult carriers;
     general.Predict(carriers, "Sod1sod1", "Sod1sod1");
-    EXPECT_DOUBLE_EQ(ItemShare(carriers, RESULT_LIST_PHENOTYPES, "Black (at risk of degenerative myelopathy)"), 0.25);
-    // The assumed at/at, which KB hides, is carried as well.
-    EXPECT_DOUBLE_EQ(ItemShare(carriers, RESULT_LIST_CARRIED_TRAITS, "tan points + degenerative myelopathy"), 0.5);
+    EXPECT_DOUBLE_EQ(ItemShare(carriers, RESULT_LIST_PHENOTYPES, "Black and tan (at risk of degenerative myelopathy)"),
+                     0.25);
+    // The assumed black and tan hides nothing, so the carriers carry DM alone.
+    EXPECT_DOUBLE_EQ(ItemShare(carriers, RESULT_LIST_CARRIED_TRAITS, "degenerative myelopathy"), 0.5);
 
     // An affected father gives every daughter his X: all carriers, all sons clear.
     CMatingResult affectedFather;
     general.Predict(affectedFather, "", "Xh");
-    EXPECT_DOUBLE_EQ(ItemShare(affectedFather, RESULT_LIST_CARRIED_TRAITS, "tan points + hemophilia A" + FemaleLetterSuffix), 0.5);
-    EXPECT_DOUBLE_EQ(ItemShare(affectedFather, RESULT_LIST_PHENOTYPES, "Black"), 1.0);
+    EXPECT_DOUBLE_EQ(ItemShare(affectedFather, RESULT_LIST_CARRIED_TRAITS, "hemophilia A" + FemaleLetterSuffix), 0.5);
+    EXPECT_DOUBLE_EQ(ItemShare(affectedFather, RESULT_LIST_PHENOTYPES, "Black and tan"), 1.0);
 }
 
 TEST(StandardConfigurations, HerdingTricolourIsTanPointsWithWhiteTrim)
@@ -185,9 +186,10 @@ TEST(StandardConfigurations, HerdingTricolourIsTanPointsWithWhiteTrim)
     CShippedConfiguration herding("BorderCollieAussie.txt");
     EXPECT_TEXT(herding.Phenotype("kyky atat sisi", SEX_FEMALE), "Black tricolour (tan points, white trim)");
     EXPECT_TEXT(herding.Phenotype("kyky atat Mm", SEX_FEMALE), "Blue merle and tan");
-    EXPECT_TEXT(herding.Phenotype("sisi bb", SEX_FEMALE), "Red with white trim");
+    EXPECT_TEXT(herding.Phenotype("sisi bb", SEX_FEMALE), "Red tricolour (tan points, white trim)");
+    EXPECT_TEXT(herding.Phenotype("KBKB sisi bb", SEX_FEMALE), "Red with white trim");
     EXPECT_TEXT(herding.Phenotype("ee kyky atat sisi", SEX_FEMALE), "Australian red with white trim");
-    EXPECT_TEXT(herding.Phenotype("Nbtnbt", SEX_FEMALE), "Black (natural bobtail)");
+    EXPECT_TEXT(herding.Phenotype("Nbtnbt", SEX_FEMALE), "Black and tan (natural bobtail)");
 }
 
 TEST(StandardConfigurations, HarlequinPatchesTakeTheColourOfTheDane)

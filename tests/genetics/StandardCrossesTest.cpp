@@ -60,11 +60,24 @@ const StandardCross kCrosses[] = {
      {{P, "Black", 3 / 4.0}, {P, "Black (hemophilia A)", 1 / 4.0, Sons}, {C, "hemophilia A", 1 / 4.0, Daughters}}},
     // The shade typed as the notes show it, the same in both parents.
     {"Labrador.txt", "ee Shade=7", "ee Shade=7", {{P, "Yellow (fox red shade)", 1}}},
+    // Alleles typed as unknown: black is certain only where both E and B are known (Little 1957).
+    {"Labrador.txt", "E,? B,?", "E,? B,?",
+     {{P, "Black", 9 / 16.0}, {P, "Black (B not known: may be chocolate)", 3 / 16.0},
+      {P, "Black (E not known: may be yellow)", 3 / 16.0},
+      {P, "Black (E not known: may be yellow) (B not known: may be chocolate)", 1 / 16.0}}},
+    // Skeletal dysplasia 2 and nasal parakeratosis are autosomal recessive
+    // (Frischknecht 2013; Jagannathan 2013): 1 clear : 2 carriers : 1 affected.
+    {"Labrador.txt", "Sd2,sd2", "Sd2,sd2",
+     {{P, "Black", 3 / 4.0}, {P, "Black (skeletal dysplasia 2 affected)", 1 / 4.0}, {C, "skeletal dysplasia 2", 1 / 2.0}}},
+    {"Labrador.txt", "Hnpk,hnpk", "Hnpk,hnpk",
+     {{P, "Black", 3 / 4.0}, {P, "Black (hereditary nasal parakeratosis affected)", 1 / 4.0},
+      {C, "hereditary nasal parakeratosis", 1 / 2.0}}},
 
     // General canine.
     // Brown and dilute, 9:3:3:1 (Little 1957; Schmutz).
     {"GeneralCanine.txt", "Bb Dd", "Bb Dd",
-     {{P, "Black", 9 / 16.0}, {P, "Chocolate", 3 / 16.0}, {P, "Blue", 3 / 16.0}, {P, "Isabella", 1 / 16.0}}},
+     {{P, "Black and tan", 9 / 16.0}, {P, "Chocolate and tan", 3 / 16.0}, {P, "Blue and tan", 3 / 16.0},
+      {P, "Isabella and tan", 1 / 16.0}}},
     // KB hides the A pattern of half the puppies, which carry it (Kerns 2007; Candille 2007).
     {"GeneralCanine.txt", "KB,ky at,at", "ky,ky at,at",
      {{P, "Black", 1 / 2.0}, {P, "Black and tan", 1 / 2.0}, {C, "ky (the A pattern) + tan points", 1 / 2.0}}},
@@ -75,17 +88,26 @@ const StandardCross kCrosses[] = {
     {"GeneralCanine.txt", "KB,KB ay,ay Em,Em", "ky,ky at,at E,E",
      {{P, "Black", 1}, {C, "mask + ky (the A pattern) + fawn/sable + tan points", 1}}},
     // Merle x non-merle, half merle (Clark 2006).
-    {"GeneralCanine.txt", "M,m", "", {{P, "Blue merle", 1 / 2.0}, {P, "Black", 1 / 2.0}}},
+    {"GeneralCanine.txt", "M,m", "", {{P, "Blue merle and tan", 1 / 2.0}, {P, "Black and tan", 1 / 2.0}}},
     // Merle x merle, a quarter double merle (Clark 2006; Strain 2009).
-    {"GeneralCanine.txt", "M,m", "M,m", {{P, "Black", 1 / 4.0}, {P, "Blue merle", 1 / 2.0}, {P, kDoubleMerle, 1 / 4.0}}},
+    {"GeneralCanine.txt", "M,m", "M,m",
+     {{P, "Black and tan", 1 / 4.0}, {P, "Blue merle and tan", 1 / 2.0}, {P, kDoubleMerle, 1 / 4.0}}},
     // Merle on brown is red merle (Clark 2006; Schmutz).
-    {"GeneralCanine.txt", "M,m b,b", "b,b", {{P, "Red merle", 1 / 2.0}, {P, "Chocolate", 1 / 2.0}}},
+    {"GeneralCanine.txt", "M,m b,b", "b,b", {{P, "Red merle and tan", 1 / 2.0}, {P, "Chocolate and tan", 1 / 2.0}}},
     // Merle hidden by e/e still reaches half the puppies (Clark 2006; Kerns 2007).
     {"GeneralCanine.txt", "e,e M,m", "e,e",
-     {{P, "Yellow/red", 1}, {C, "dominant black + tan points + merle (hidden by e/e)", 1 / 2.0},
-      {C, "dominant black + tan points", 1 / 2.0}}},
+     {{P, "Yellow/red", 1}, {C, "ky (the A pattern) + tan points + merle (hidden by e,e)", 1 / 2.0},
+      {C, "ky (the A pattern) + tan points", 1 / 2.0}}},
     // Piebald is recessive to solid (Little 1957; Schmutz 2009).
-    {"GeneralCanine.txt", "S,sp", "S,sp", {{P, "Black", 3 / 4.0}, {P, "Black (piebald)", 1 / 4.0}, {C, "tan points + piebald", 1 / 2.0}}},
+    {"GeneralCanine.txt", "S,sp", "S,sp",
+     {{P, "Black and tan", 3 / 4.0}, {P, "Black and tan (piebald)", 1 / 4.0}, {C, "piebald", 1 / 2.0}}},
+    // An allele typed as unknown decides nothing: the half with one unknown E
+    // allele may have the mask, the quarter with two may be e,e (Little 1957).
+    {"GeneralCanine.txt", "E,?", "E,?",
+     {{P, "Black and tan", 1 / 4.0}, {P, "Black and tan (mask not known)", 1 / 2.0},
+      {P, "Black and tan (E not known: may be yellow/red) (mask not known)", 1 / 4.0}}},
+    // Half the puppies of an untested DM parent may carry it (Awano 2009).
+    {"GeneralCanine.txt", "Sod1,?", "", {{P, "Black and tan", 1 / 2.0}, {P, "Black and tan (DM not known)", 1 / 2.0}}},
 
     // Great Dane.
     // Black x mantle: half mantle, S/sp (Schmutz 2009).
@@ -93,7 +115,7 @@ const StandardCross kCrosses[] = {
     // Mantle x mantle, 1 black : 2 mantle : 1 mostly white mismark (Schmutz 2009).
     {"GreatDane.txt", "S,sp", "S,sp",
      {{P, "Black", 1 / 4.0}, {P, "Mantle", 1 / 2.0},
-      {P, "Black (mostly white piebald mismark, risk of deafness)", 1 / 4.0}}},
+      {P, "Mostly white piebald mismark with black patches (risk of deafness)", 1 / 4.0}}},
     // Harlequin x harlequin: H/H dies, so Mm Hh is 1/2 x 2/3 (Sponenberg 1985; Clark 2011).
     {"GreatDane.txt", "M,m H,h", "M,m H,h",
      {{P, "Harlequin (white with black patches)", 1 / 3.0}, {P, "Merle", 1 / 6.0}, {P, "Black", 1 / 4.0},
@@ -106,6 +128,17 @@ const StandardCross kCrosses[] = {
     {"GreatDane.txt", "ky,ky Em,E", "ky,ky Em,E", {{P, "Fawn (black mask)", 3 / 4.0}, {P, "Fawn", 1 / 4.0}}},
     // Blue is the recessive d/d (Little 1957; Schmutz).
     {"GreatDane.txt", "D,d", "D,d", {{P, "Black", 3 / 4.0}, {P, "Blue", 1 / 4.0}, {C, "mask + blue", 1 / 2.0}}},
+    // Merles of unknown second M allele: a quarter double merle, and the pups
+    // with two unknown alleles may be merle or harlequin (Clark 2006; Clark 2011).
+    {"GreatDane.txt", "M,? H,h", "M,? h,h",
+     {{P, kDoubleMerle, 1 / 4.0},
+      {P, "Harlequin (white with black patches) (second M not known: may be double merle)", 1 / 4.0},
+      {P, "Merle (second M not known: may be double merle)", 1 / 4.0},
+      {P, "Black (M not known: may be merle or harlequin)", 1 / 8.0}, {P, "Black (M not known: may be merle)", 1 / 8.0}}},
+    // Inherited myopathy of Great Danes is autosomal recessive (Böhm 2013).
+    {"GreatDane.txt", "Imgd,imgd", "Imgd,imgd",
+     {{P, "Black", 3 / 4.0}, {P, "Black (inherited myopathy of Great Danes affected)", 1 / 4.0},
+      {C, "mask + inherited myopathy of Great Danes", 1 / 2.0}}},
 
     // Dachshund.
     // Dapple x non-dapple, half dapple (Dachshund Club of California; Clark 2006).
@@ -129,6 +162,9 @@ const StandardCross kCrosses[] = {
     // Lafora disease is autosomal recessive (Lohi 2005).
     {"Dachshund.txt", "Laf,laf", "laf,laf",
      {{P, "Black and tan", 1 / 2.0}, {P, "Black and tan (Lafora disease affected)", 1 / 2.0}}},
+    // A quarter of the puppies of two untested E carriers may be clear red (Schmutz).
+    {"Dachshund.txt", "E,?", "E,?",
+     {{P, "Black and tan", 3 / 4.0}, {P, "Black and tan (E not known: may be clear red)", 1 / 4.0}}},
 
     // Border Collie and Australian Shepherd.
     // Blue merle x red, both tan-pointed: four colours alike (Central Aussie Rescue; Clark 2006).
@@ -137,25 +173,34 @@ const StandardCross kCrosses[] = {
       {P, "Red and tan", 1 / 4.0}}},
     // Merle x merle (Clark 2006; Strain 2009).
     {"BorderCollieAussie.txt", "M,m", "M,m",
-     {{P, "Black", 1 / 4.0}, {P, "Blue merle", 1 / 2.0}, {P, kDoubleMerle, 1 / 4.0}}},
+     {{P, "Black and tan", 1 / 4.0}, {P, "Blue merle and tan", 1 / 2.0}, {P, kDoubleMerle, 1 / 4.0}}},
     // Two bobtails: the quarter with two bobtail alleles dies (Hytonen 2009).
     {"BorderCollieAussie.txt", "Nbt,nbt", "Nbt,nbt",
-     {{P, "Black (natural bobtail)", 2 / 3.0}, {P, "Black", 1 / 3.0}}},
+     {{P, "Black and tan (natural bobtail)", 2 / 3.0}, {P, "Black and tan", 1 / 3.0}}},
     // MDR1: one copy already makes a dog sensitive (Mealey 2001; WSU).
     {"BorderCollieAussie.txt", "Mdr,mdr", "Mdr,mdr",
-     {{P, "Black", 1 / 4.0}, {P, "Black (MDR1 one copy: sensitive to some drugs)", 1 / 2.0},
-      {P, "Black (MDR1 two copies: severe drug sensitivity)", 1 / 4.0}}},
+     {{P, "Black and tan", 1 / 4.0}, {P, "Black and tan (MDR1 one copy: sensitive to some drugs)", 1 / 2.0},
+      {P, "Black and tan (MDR1 two copies: severe drug sensitivity)", 1 / 4.0}}},
+    // Hereditary cataract (HSF4) is dominant with incomplete penetrance: one or
+    // two copies put a dog at risk, 1:2:1 (Mellersh 2009).
+    {"BorderCollieAussie.txt", "Hc,hc", "Hc,hc",
+     {{P, "Black and tan", 1 / 4.0}, {P, "Black and tan (at risk of hereditary cataract: HSF4 one copy)", 1 / 2.0},
+      {P, "Black and tan (at risk of hereditary cataract: HSF4 two copies)", 1 / 4.0}}},
+    // A quarter of the puppies of two untested E carriers may be Australian red (Schmutz).
+    {"BorderCollieAussie.txt", "E,?", "E,?",
+     {{P, "Black and tan", 3 / 4.0}, {P, "Black and tan (E not known: may be Australian red)", 1 / 4.0}}},
     // Australian red (e/e) x a carrier; both reds' alleles named apart (Schmutz; Kerns 2007).
     {"BorderCollieAussie.txt", "E,e", "e,e",
-     {{P, "Black", 1 / 2.0}, {P, "Australian red", 1 / 2.0}, {C, "Australian red (e/e) + tan points", 1 / 2.0},
-      {C, "dominant black + tan points", 1 / 2.0}}},
+     {{P, "Black and tan", 1 / 2.0}, {P, "Australian red", 1 / 2.0}, {C, "Australian red (e,e)", 1 / 2.0},
+      {C, "ky (the A pattern) + tan points", 1 / 2.0}}},
     // Sable over tan points (Schmutz).
     {"BorderCollieAussie.txt", "ky,ky ay,at", "ky,ky at,at", {{P, "Sable", 1 / 2.0}, {P, "Black and tan", 1 / 2.0}}},
     // Two piebald carriers, a quarter mostly white (Schmutz 2009).
-    {"BorderCollieAussie.txt", "S,sp", "S,sp", {{P, "Black", 3 / 4.0}, {P, "Black (mostly white piebald)", 1 / 4.0}}},
+    {"BorderCollieAussie.txt", "S,sp", "S,sp",
+     {{P, "Black and tan", 3 / 4.0}, {P, "Black and tan (mostly white piebald)", 1 / 4.0}}},
     // Collie eye anomaly is autosomal recessive (Parker 2007).
     {"BorderCollieAussie.txt", "Cea,cea", "Cea,cea",
-     {{P, "Black", 3 / 4.0}, {P, "Black (collie eye anomaly affected)", 1 / 4.0}}},
+     {{P, "Black and tan", 3 / 4.0}, {P, "Black and tan (collie eye anomaly affected)", 1 / 4.0}}},
 };
 
 class StandardCrossTest : public ::testing::TestWithParam<StandardCross>
@@ -205,7 +250,12 @@ const DogTexts kDogs[] = {
     {"GeneralCanine.txt", "ky,ky at,at M,M", kDoubleMerle, "ky (the A pattern) + tan points"},
     // One and two merle alleles under e/e (Clark 2006).
     {"GeneralCanine.txt", "e,e ky,ky at,at M,M", "Yellow/red",
-     "ky (the A pattern) + tan points + double merle (hidden by e/e; passes merle to every puppy)"},
+     "ky (the A pattern) + tan points + double merle (hidden by e,e; passes merle to every puppy)"},
+    // An untyped dog shows what is assumed of it and hides nothing; d,d lightens red (Schmutz).
+    {"GeneralCanine.txt", "", "Black and tan", ""},
+    {"GeneralCanine.txt", "e,e d,d", "Dilute yellow/red (blue-grey nose)", "ky (the A pattern) + tan points"},
+    // A merle of unknown second M allele (Clark 2006).
+    {"GeneralCanine.txt", "M,?", "Blue merle and tan (second M not known: may be double merle)", ""},
     // Great Dane: the mask on a black, harlequin without merle (Schmutz; Clark 2011).
     {"GreatDane.txt", "KB,ky", "Black", "mask + fawn"},
     {"GreatDane.txt", "H,h", "Black", "harlequin (shows only with merle) + mask"},
@@ -213,14 +263,18 @@ const DogTexts kDogs[] = {
     {"GreatDane.txt", "M,m S,sp", "Merle mantle", "mask"},
     {"GreatDane.txt", "ky,ky S,sp", "Fawn mantle (black mask)", ""},
     // Herding breeds: the two reds told apart; sable merle (Schmutz; Clark 2006).
-    {"BorderCollieAussie.txt", "B,b E,e", "Black", "Australian red (e/e) + red (b/b) + tan points"},
+    {"BorderCollieAussie.txt", "B,b E,e", "Black and tan", "Australian red (e,e) + red (b,b)"},
     {"BorderCollieAussie.txt", "ky,ky ay,ay M,m", "Sable merle", ""},
+    {"BorderCollieAussie.txt", "ky,ky ay,ay M,m b,b", "Red sable merle", ""},
+    {"BorderCollieAussie.txt", "e,e d,d", "Dilute Australian red (blue-grey nose)", "ky (the A pattern) + tan points"},
+    {"BorderCollieAussie.txt", "", "Black and tan", ""},
     {"BorderCollieAussie.txt", "ky,ky at,at M,M si,si", kDoubleMerle, "ky (the A pattern) + tan points + white trim"},
     // Dachshund: the clear red hides tan points, brindle and dapple (Schmutz; Kerns 2007).
     {"Dachshund.txt", "e,e kbr,kbr", "Clear red", "tan points + brindle"},
     {"Dachshund.txt", "e,e M,M", "Clear red",
-     "tan points + double dapple (hidden by e/e; passes dapple to every puppy)"},
-    {"Dachshund.txt", "ay,ay kbr,ky M,m b,b", "Red brindle dapple (liver nose)", "no brindle (ky)"},
+     "tan points + double dapple (hidden by e,e; passes dapple to every puppy)"},
+    {"Dachshund.txt", "ay,ay kbr,ky M,m b,b", "Red brindle dapple (liver nose)", "non-brindle (ky)"},
+    {"Dachshund.txt", "e,e d,d", "Dilute clear red (blue-grey nose)", "tan points"},
 };
 
 class StandardDogTest : public ::testing::TestWithParam<DogTexts>

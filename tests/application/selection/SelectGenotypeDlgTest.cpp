@@ -117,8 +117,8 @@ TEST_P(SelectGenotypeLabrador, ChoicesShowTheGenotypeAndKeepUncoveredGenes)
     ASSERT_TRUE(::IsWindow(dialog.m_hWnd));
     CFieldList& list = dialog.m_fieldList;
     // The fields show the given genotype's choices; the info fields follow.
-    EXPECT_EQ(list.GetFieldText(0), "Carries yellow (Ee)");
-    EXPECT_EQ(list.GetFieldText(1), "Chocolate (bb)");
+    EXPECT_EQ(list.GetFieldText(0), "Carries yellow (E,e)");
+    EXPECT_EQ(list.GetFieldText(1), "Chocolate (b,b)");
     const int genotypeField = dialog.m_page.GetInfoField(INFO_GENOTYPE);
     const std::string before = Text(dialog, genotypeField);
     EXPECT_NE(before.find("Ee"), std::string::npos) << before;
@@ -127,7 +127,7 @@ TEST_P(SelectGenotypeLabrador, ChoicesShowTheGenotypeAndKeepUncoveredGenes)
     // The user picks another E choice: one change report updates the texts.
     const auto start = std::chrono::steady_clock::now();
     CChoiceField* field = (CChoiceField*)list.GetField(0);
-    field->m_combo.SetCurSel(field->m_combo.FindStringExact(-1, "Yellow (ee)"));
+    field->m_combo.SetCurSel(field->m_combo.FindStringExact(-1, "Yellow (e,e)"));
     for (int twice = 0; twice < 2; twice++)
         dialog.SendMessage(WM_COMMAND, MAKEWPARAM(field->m_nComboId, CBN_SELCHANGE), (LPARAM)field->m_combo.m_hWnd);
     Pump();
