@@ -180,6 +180,10 @@ const char LocusOther[] = "selectgenotype genes label=O choices=\"Dominant:A,A|R
 TEST_F(SelectionShowsWhatOkWrites, ForEveryKindOfFieldAndChange)
 {
     const CString list = CString(LocusList) + Actions, radio = CString(LocusRadio) + Actions;
+    const CString sheet =
+        CString("selectgenotype tab label=One\n") + radio + "selectgenotype tab label=Two\n" + LocusList;
+    const CString otherSheet =
+        CString("selectgenotype tab label=One\n") + LocusOther + "selectgenotype tab label=Two\n" + LocusRadio;
     const ShowCase cases[] = {
         // Choices of the other sex's forms are not offered, nor written untouched.
         {"female forms only, list, male", HaemophiliaList, 1, "", {}, "G", "n/a (none)", "", ""},
@@ -221,6 +225,7 @@ TEST_F(SelectionShowsWhatOkWrites, ForEveryKindOfFieldAndChange)
          "(none)",
          "Aa",
          "Aa"},
+        {"unlisted pair on a page of a sheet", sheet, 1, "A,a", {}, "R", "(none)", "Aa", "Aa"},
         {"unlisted pair after a button, list",
          radio + "selectgenotype genes label=L choices=\"Dark:A,A|Light:a,a\" flags=lu\n",
          0,
@@ -263,6 +268,15 @@ TEST_F(SelectionShowsWhatOkWrites, ForEveryKindOfFieldAndChange)
         {"a lone allele in the other value", LocusOther, 0, "a,a", {"other:O:A"}, "O", "Other Value: [A]", NULL, "!A"},
         {"unreadable other value beside another field",
          CString(LocusOther) + LocusRadio,
+         0,
+         "a,a",
+         {"other:O:A,Q"},
+         "O",
+         "Other Value: [A,Q]",
+         NULL,
+         "!A,Q"},
+        {"unreadable other value on a page of a sheet",
+         otherSheet,
          0,
          "a,a",
          {"other:O:A,Q"},
