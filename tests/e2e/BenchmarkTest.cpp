@@ -1,6 +1,7 @@
 // Timings of the program as a user meets it, printed for the report (not
 // asserted: the machine is shared). Wine is already running when they start.
 #include "E2eSupport.h"
+#include "support/TestCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -115,8 +116,8 @@ public:
         m_frame = ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, rect.left, rect.top,
                                     rect.right - rect.left, rect.bottom - rect.top, NULL, NULL, NULL, NULL);
         HDC screen = ::GetDC(NULL);
-        m_font = ::CreateFontA(-::MulDiv(8, ::GetDeviceCaps(screen, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, 0, 0, 0,
-                               DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
+        m_font.Reset(::CreateFontA(-::MulDiv(8, ::GetDeviceCaps(screen, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, 0, 0,
+                                   0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif"));
         ::ReleaseDC(NULL, screen);
         m_pane = Like(pane);
         m_genotype = Like(genotype);
@@ -126,7 +127,6 @@ public:
     ~CPlainEdits()
     {
         ::DestroyWindow(m_frame);
-        ::DeleteObject(m_font);
         if (m_context != INVALID_HANDLE_VALUE)
         {
             ::DeactivateActCtx(0, m_cookie);
@@ -173,7 +173,7 @@ private:
         HWND edit = ::CreateWindowExA((DWORD)::GetWindowLongA(control, GWL_EXSTYLE), "EDIT", "", style, origin.x,
                                       origin.y, rect.right - rect.left, rect.bottom - rect.top, m_frame, NULL, NULL,
                                       NULL);
-        ::SendMessageA(edit, WM_SETFONT, (WPARAM)m_font, TRUE);
+        ::SendMessageA(edit, WM_SETFONT, (WPARAM)m_font.Get(), TRUE);
         ::SendMessageA(edit, EM_LIMITTEXT, 0x400000, 0);
         return edit;
     }
@@ -181,7 +181,7 @@ private:
     HANDLE m_context = INVALID_HANDLE_VALUE;
     ULONG_PTR m_cookie = 0;
     HWND m_frame = NULL;
-    HFONT m_font = NULL;
+    CTestGdiObject m_font;
     HWND m_pane = NULL, m_genotype = NULL, m_phenotype = NULL;
     std::string m_phenotypeText;
 };

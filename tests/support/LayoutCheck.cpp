@@ -1,5 +1,7 @@
 #include "support/LayoutCheck.h"
 
+#include "support/TestCanvas.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -144,13 +146,14 @@ SIZE TextExtent(const Control& control, const RECT& room, bool wraps)
 {
     HDC dc = ::GetDC(control.window);
     HFONT font = (HFONT)::SendMessageA(control.window, WM_GETFONT, 0, 0);
-    HGDIOBJ old = ::SelectObject(dc, font != NULL ? font : ::GetStockObject(SYSTEM_FONT));
     UINT format = DT_CALCRECT | (wraps ? DT_WORDBREAK : DT_SINGLELINE);
     if (control.kind == Kind::Text && (control.style & SS_NOPREFIX) != 0)
         format |= DT_NOPREFIX;
     RECT rect = {0, 0, room.right - room.left, 0};
-    ::DrawTextA(dc, control.text.c_str(), -1, &rect, format);
-    ::SelectObject(dc, old);
+    {
+        CTestSelection selected(dc, font != NULL ? font : ::GetStockObject(SYSTEM_FONT));
+        ::DrawTextA(dc, control.text.c_str(), -1, &rect, format);
+    }
     ::ReleaseDC(control.window, dc);
     return SIZE{rect.right - rect.left, rect.bottom - rect.top};
 }

@@ -1,5 +1,7 @@
 #include "support/WindowScreenshot.h"
 
+#include "support/TestCanvas.h"
+
 #include <png.h>
 
 #include <cstdio>
@@ -63,22 +65,12 @@ bool SaveWindowScreenshot(HWND window, const std::string& name)
     if (width <= 0 || height <= 0)
         return false;
     HDC screen = ::GetDC(NULL);
-    HDC memory = ::CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = NULL;
-    HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, NULL, 0);
-    HGDIOBJ old = ::SelectObject(memory, bitmap);
-    ::BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    ::GdiFlush();
-    bool saved = SavePixelScreenshot(name, width, height, (const unsigned char*)bits);
-    ::SelectObject(memory, old);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(memory);
+    bool saved;
+    {
+        CTestCanvas canvas(width, height, CTestCanvas::Dib32, screen);
+        canvas.CopyFrom(screen, rect.left, rect.top);
+        saved = SavePixelScreenshot(name, width, height, canvas.Bits());
+    }
     ::ReleaseDC(NULL, screen);
     return saved;
 }

@@ -1,5 +1,7 @@
 #include "foundation/files/BitmapResource.h"
 #include "foundation/files/ErrorText.h"
+#include "foundation/windows/OwnedHandle.h"
+#include "foundation/windows/SelectedObject.h"
 #include "foundation/windows/SystemColours.h"
 
 #include <gtest/gtest.h>
@@ -29,12 +31,9 @@ namespace
 
     COLORREF PixelOf(HBITMAP bitmap, int x)
     {
-        HDC dc = ::CreateCompatibleDC(NULL);
-        HGDIOBJ old = ::SelectObject(dc, bitmap);
-        COLORREF colour = ::GetPixel(dc, x, 0);
-        ::SelectObject(dc, old);
-        ::DeleteDC(dc);
-        return colour;
+        COwnedDC dc(::CreateCompatibleDC(NULL));
+        CSelectedObject selected(dc, bitmap);
+        return ::GetPixel(dc, x, 0);
     }
 }
 
@@ -47,15 +46,14 @@ TEST(BitmapResourceTest, MappedColoursTakeTheSystemColours)
     const SystemColourMapEntry map[] = {
         {black, COLOR_BTNTEXT}, {grey, COLOR_BTNSHADOW}, {white, COLOR_BTNHIGHLIGHT}, {black, COLOR_HIGHLIGHT},
     };
-    HBITMAP bitmap = CreateColourMappedBitmap(&dib[0], (DWORD)dib.size(), map, 4);
-    ASSERT_NE(bitmap, (HBITMAP)NULL);
+    COwnedGdiObject<HBITMAP> bitmap(CreateColourMappedBitmap(&dib[0], (DWORD)dib.size(), map, 4));
+    ASSERT_NE(bitmap.Get(), (HBITMAP)NULL);
     HDC screen = ::GetDC(NULL);
     COLORREF expected[4] = {::GetSysColor(COLOR_BTNTEXT), ::GetSysColor(COLOR_BTNSHADOW),
                             ::GetSysColor(COLOR_BTNHIGHLIGHT), RGB(0, 0, 255)};
     for (int x = 0; x < 4; ++x)
         EXPECT_EQ(PixelOf(bitmap, x), ::GetNearestColor(screen, expected[x])) << x;
     ::ReleaseDC(NULL, screen);
-    ::DeleteObject(bitmap);
 }
 
 TEST(BitmapResourceTest, HeadersThatDoNotFitAreRefused)
@@ -74,9 +72,8 @@ TEST(BitmapResourceTest, HeadersThatDoNotFitAreRefused)
     header->biSize = 12;
     EXPECT_EQ(CreateColourMappedBitmap(&dib[0], (DWORD)dib.size(), NULL, 0), (HBITMAP)NULL);
     header->biSize = sizeof(BITMAPINFOHEADER);
-    HBITMAP bitmap = CreateColourMappedBitmap(&dib[0], (DWORD)dib.size(), NULL, 0);
-    EXPECT_NE(bitmap, (HBITMAP)NULL);
-    ::DeleteObject(bitmap);
+    EXPECT_NE(COwnedGdiObject<HBITMAP>(CreateColourMappedBitmap(&dib[0], (DWORD)dib.size(), NULL, 0)).Get(),
+              (HBITMAP)NULL);
     EXPECT_EQ(LoadBitmapResource(4321, NULL, 0), (HBITMAP)NULL);
 }
 

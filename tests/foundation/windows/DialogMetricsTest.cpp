@@ -1,4 +1,5 @@
 #include "foundation/windows/DialogMetrics.h"
+#include "foundation/windows/OwnedHandle.h"
 #include "foundation/windows/WindowGeometry.h"
 
 #include <commctrl.h>
@@ -61,8 +62,8 @@ TEST(DialogMetricsTest, TabMarginsLeaveThePageOfATabControl)
     LOGFONTA font = {};
     font.lfHeight = -11;
     lstrcpyA(font.lfFaceName, "MS Shell Dlg");
-    HFONT dialogFont = ::CreateFontIndirectA(&font);
-    ::SendMessageA(tab, WM_SETFONT, (WPARAM)dialogFont, FALSE);
+    COwnedGdiObject<HFONT> dialogFont(::CreateFontIndirectA(&font));
+    ::SendMessageA(tab, WM_SETFONT, (WPARAM)dialogFont.Get(), FALSE);
     TCITEMA item = {};
     item.mask = TCIF_TEXT;
     char text[] = "Hi";
@@ -71,7 +72,6 @@ TEST(DialogMetricsTest, TabMarginsLeaveThePageOfATabControl)
     CRect page(0, 0, 300, 200);
     ::SendMessageA(tab, TCM_ADJUSTRECT, FALSE, (LPARAM)&page);
     ::DestroyWindow(tab);
-    ::DeleteObject(dialogFont);
 
     CRect inside = DeflateRectByTabMargins(CRect(0, 0, 300, 200));
     EXPECT_NEAR(inside.left, page.left, 1);

@@ -2,6 +2,7 @@
 #include "foundation/windows/WindowGeometry.h"
 #include "foundation/windows/SystemColours.h"
 
+#include "support/TestCanvas.h"
 #include "support/TestWindow.h"
 
 #include <gtest/gtest.h>
@@ -14,59 +15,21 @@ namespace
     const COLORREF green = RGB(0, 255, 0);
 
     // A white memory bitmap to draw on and read back.
-    class CCanvas
+    class CCanvas : public CTestCanvas
     {
     public:
-        CCanvas(int width, int height) : m_width(width), m_height(height)
+        CCanvas(int width, int height) : CTestCanvas(width, height)
         {
-            HDC screen = ::GetDC(NULL);
-            m_bitmap = ::CreateCompatibleBitmap(screen, width, height);
-            m_dc.Attach(::CreateCompatibleDC(screen));
-            ::ReleaseDC(NULL, screen);
-            m_old = ::SelectObject(m_dc.m_hDC, m_bitmap);
-            RECT all = {0, 0, width, height};
-            PatBltSolidRect(&m_dc, all, white);
+            m_dc.Attach(Dc());
+            Fill(white);
         }
-        ~CCanvas()
-        {
-            ::SelectObject(m_dc.m_hDC, m_old);
-            ::DeleteDC(m_dc.Detach());
-            ::DeleteObject(m_bitmap);
-        }
+        ~CCanvas() { m_dc.Detach(); }
 
         CDC* DC() { return &m_dc; }
-        COLORREF At(int x, int y) { return ::GetPixel(m_dc.m_hDC, x, y); }
-
         // The rectangle that holds every pixel of the colour (empty when none).
-        CRect Extent(COLORREF colour)
-        {
-            CRect extent(m_width, m_height, -1, -1);
-            for (int y = 0; y < m_height; ++y)
-                for (int x = 0; x < m_width; ++x)
-                    if (At(x, y) == colour)
-                    {
-                        extent.left = std::min<int>(extent.left, x);
-                        extent.top = std::min<int>(extent.top, y);
-                        extent.right = std::max<int>(extent.right, x + 1);
-                        extent.bottom = std::max<int>(extent.bottom, y + 1);
-                    }
-            return extent.right < 0 ? CRect(0, 0, 0, 0) : extent;
-        }
-
-        int Count(COLORREF colour, const RECT& area)
-        {
-            int count = 0;
-            for (int y = area.top; y < area.bottom; ++y)
-                for (int x = area.left; x < area.right; ++x)
-                    count += At(x, y) == colour ? 1 : 0;
-            return count;
-        }
+        CRect Extent(COLORREF colour) const { return Bounds(colour); }
 
     private:
-        int m_width;
-        int m_height;
-        HBITMAP m_bitmap;
-        HGDIOBJ m_old;
         CDC m_dc;
     };
 }

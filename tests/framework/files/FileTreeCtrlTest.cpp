@@ -6,7 +6,9 @@
 #include "framework/files/DragCursor.h"
 #include "framework/files/FileTreeCtrlIds.h"
 
+#include "foundation/windows/OwnedHandle.h"
 #include "support/ScratchFolder.h"
+#include "support/TestCanvas.h"
 #include "support/WindowScreenshot.h"
 #include "support/MessagePump.h"
 
@@ -382,12 +384,8 @@ TEST(FileTreeDragCursors, PointWithTheirTopLeftCorner)
 {
     const UINT ids[] = {IDC_TREE_DRAG_COPY, IDC_TREE_DRAG_NO_COPY, IDC_TREE_DRAG_NO_MOVE};
     const int width = 40 * 3, height = 40;
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
-    void* bits = NULL;
-    HDC dc = ::CreateCompatibleDC(NULL);
-    HBITMAP canvas = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, NULL, 0);
-    HGDIOBJ old = ::SelectObject(dc, canvas);
+    CTestCanvas canvas(width, height, CTestCanvas::Dib32);
+    HDC dc = canvas.Dc();
     ::PatBlt(dc, 0, 0, width, height, WHITENESS);
     for (int i = 0; i < 3; ++i)
     {
@@ -395,16 +393,11 @@ TEST(FileTreeDragCursors, PointWithTheirTopLeftCorner)
         ASSERT_TRUE(cursor != NULL) << ids[i];
         ICONINFO icon = {};
         ASSERT_TRUE(::GetIconInfo(cursor, &icon));
+        COwnedGdiObject<HBITMAP> mask(icon.hbmMask), colour(icon.hbmColor);
         EXPECT_FALSE(icon.fIcon);
         EXPECT_EQ(CPoint(icon.xHotspot, icon.yHotspot), CPoint(0, 0));
-        ::DeleteObject(icon.hbmMask);
-        ::DeleteObject(icon.hbmColor);
         ::DrawIconEx(dc, 40 * i + 4, 4, cursor, 32, 32, 0, NULL, DI_NORMAL);
         EXPECT_EQ(::GetPixel(dc, 40 * i + 4, 4), RGB(0, 0, 0)); // the arrow's tip
     }
-    ::GdiFlush();
-    SavePixelScreenshot("folder_tree_drag_cursors", width, height, (const unsigned char*)bits);
-    ::SelectObject(dc, old);
-    ::DeleteObject(canvas);
-    ::DeleteDC(dc);
+    SavePixelScreenshot("folder_tree_drag_cursors", width, height, canvas.Bits());
 }

@@ -1,5 +1,6 @@
 #include "framework/lists/MyListCtrl.h"
 
+#include "foundation/windows/SelectedObject.h"
 #include "framework/support/FrameworkTestApp.h"
 #include "support/WindowScreenshot.h"
 #include "framework/windows/WindowMeasures.h"
@@ -70,10 +71,8 @@ protected:
     int TextWidth(const char* text)
     {
         CClientDC dc(&m_list);
-        CFont* old = dc.SelectObject(m_list.GetFont());
-        int width = dc.GetTextExtent(text).cx;
-        dc.SelectObject(old);
-        return width;
+        CSelectedObject font(&dc, m_list.GetFont());
+        return dc.GetTextExtent(text).cx;
     }
 
     CFrameworkTestApp m_app;

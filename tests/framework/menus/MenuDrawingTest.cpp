@@ -23,7 +23,7 @@ class MenuItemDrawing : public ::testing::TestWithParam<DrawCase>
 protected:
     void SetUp() override { RegisterTestMenuToolbars(); }
     // Draws the one item of a fresh menu into the canvas.
-    void Draw(CMemoryCanvas& canvas, const DrawCase& c)
+    void Draw(CTestCanvas& canvas, const DrawCase& c)
     {
         m_menu.CreatePopupMenu();
         m_menu.AppendItem(0, c.command, c.text);
@@ -49,7 +49,7 @@ const COLORREF red = RGB(255, 0, 0);
 TEST_P(MenuItemDrawing, FaceFollowsTheItemState)
 {
     const DrawCase& c = GetParam();
-    CMemoryCanvas canvas(itemWidth, itemHeight);
+    CTestCanvas canvas(itemWidth, itemHeight);
     Draw(canvas, c);
     const BOOL selected = (c.state & ODS_SELECTED) != 0, grayed = (c.state & ODS_GRAYED) != 0;
     const BOOL hasImage = c.command == 601;
@@ -100,7 +100,7 @@ TEST(MenuItemDrawingText, AcceleratorIsRightAlignedAnImageWidthFromTheEdge)
     CMyMenu menu;
     menu.CreatePopupMenu();
     menu.AppendItem(0, 605, "&Save\tCtrl+S");
-    CMemoryCanvas canvas(itemWidth, itemHeight);
+    CTestCanvas canvas(itemWidth, itemHeight);
     DRAWITEMSTRUCT draw = {ODT_MENU,
                            0,
                            605,
@@ -121,7 +121,7 @@ TEST(MenuItemDrawingText, AcceleratorIsRightAlignedAnImageWidthFromTheEdge)
     CMyMenu separators;
     separators.CreatePopupMenu();
     separators.AppendItem(0, 0, NULL);
-    CMemoryCanvas line(40, 8);
+    CTestCanvas line(40, 8);
     ::PatBlt(line.Dc(), 0, 0, 40, 8, WHITENESS);
     DRAWITEMSTRUCT drawLine = {ODT_MENU,
                                0,

@@ -41,7 +41,7 @@ TEST_P(MenuImages, ItemFindsItsCommandsToolbarImage)
     }
     CImageList* images = GetMenuImageList(&menu, item->m_imageCode);
     ASSERT_NE(nullptr, images);
-    CMemoryCanvas canvas(MenuImageWidth, MenuImageHeight);
+    CTestCanvas canvas(MenuImageWidth, MenuImageHeight);
     ::PatBlt(canvas.Dc(), 0, 0, MenuImageWidth, MenuImageHeight, BLACKNESS);
     ImageList_Draw(images->GetSafeHandle(), item->m_imageIndex, canvas.Dc(), 0, 0, ILD_TRANSPARENT);
     EXPECT_EQ(c.colour, canvas.At(8, 7));
@@ -68,7 +68,7 @@ TEST(MenuImages, DisabledImageIsEmbossedWithoutItsColour)
     int code = GetToolbarImages(&menu, IDR_MENU_TOOLBAR_A, TRUE, &ids);
     ASSERT_LT(code, 0);
     ASSERT_EQ(3, ids->GetSize());
-    CMemoryCanvas canvas(20, 20);
+    CTestCanvas canvas(20, 20);
     ::PatBlt(canvas.Dc(), 0, 0, 20, 20, WHITENESS);
     DrawDisabledMenuImage(CDC::FromHandle(canvas.Dc()), GetMenuImageList(&menu, code), 0, 2, 2);
     RECT image = {2, 2, 2 + MenuImageWidth + 1, 2 + MenuImageHeight + 1};

@@ -1,4 +1,5 @@
 #include "foundation/terminology/TermsMap.h"
+#include "foundation/windows/SelectedObject.h"
 #include "framework/menus/MenuCommandTexts.h"
 #include "framework/menus/MenuFont.h"
 #include "framework/menus/MenuImages.h"
@@ -37,10 +38,11 @@ LONG TextWidth(LPCTSTR text)
     CFont font;
     CreateMenuFont(font);
     HDC dc = ::GetDC(NULL);
-    HGDIOBJ old = ::SelectObject(dc, font.GetSafeHandle());
     SIZE extent = {0, 0};
-    ::GetTextExtentPoint32A(dc, text, lstrlenA(text), &extent);
-    ::SelectObject(dc, old);
+    {
+        CSelectedObject selected(dc, font.GetSafeHandle());
+        ::GetTextExtentPoint32A(dc, text, lstrlenA(text), &extent);
+    }
     ::ReleaseDC(NULL, dc);
     return extent.cx;
 }

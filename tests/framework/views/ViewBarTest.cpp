@@ -1,6 +1,7 @@
 #include "framework/views/ViewBar.h"
 
 #include "afx/gdi/ClientDC.h"
+#include "foundation/windows/SelectedObject.h"
 #include "framework/controls/ListItemRecords.h"
 #include "framework/support/FrameworkTestApp.h"
 #include "framework/panes/KennelPages.h"
@@ -88,9 +89,8 @@ TEST_F(ViewBarTest, LabelAndListLieAlongTheTopAndThePageBelowThem)
         EXPECT_EQ(list.top, 0);
         {
             CClientDC dc(&m_bar.m_label);
-            CFont* old = dc.SelectObject(m_bar.m_label.GetFont());
+            CSelectedObject font(&dc, m_bar.m_label.GetFont());
             EXPECT_GE(label.Width(), dc.GetTextExtent(CString(" View:")).cx);
-            dc.SelectObject(old);
         }
         CRect dropped;
         m_bar.m_views.SendMessage(CB_GETDROPPEDCONTROLRECT, 0, (LPARAM)&dropped);

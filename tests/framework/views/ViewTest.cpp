@@ -10,6 +10,7 @@
 
 #include "foundation/windows/SystemColours.h"
 #include "support/DialogDriver.h"
+#include "support/TestCanvas.h"
 #include "framework/support/FrameworkTestApp.h"
 #include "support/WindowScreenshot.h"
 #include "support/MessagePump.h"
@@ -106,15 +107,10 @@ TEST_F(ViewTest, BlankViewPaintsTheDialogColour)
 {
     CBlankView* view = MakeView<CBlankView>(RUNTIME_CLASS(CBlankView));
     CClientDC screen(view);
-    CDC memory;
-    memory.CreateCompatibleDC(&screen);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(&screen, 50, 50);
-    CBitmap* old = memory.SelectObject(&bitmap);
-    memory.FillSolidRect(0, 0, 50, 50, RGB(1, 2, 3));
-    EXPECT_TRUE(view->SendMessage(WM_ERASEBKGND, (WPARAM)memory.m_hDC));
-    EXPECT_EQ(memory.GetPixel(25, 25), GetSystemColour(COLOR_BTNFACE));
-    memory.SelectObject(old);
+    CTestCanvas canvas(50, 50, CTestCanvas::Compatible, screen.m_hDC);
+    canvas.Fill(RGB(1, 2, 3));
+    EXPECT_TRUE(view->SendMessage(WM_ERASEBKGND, (WPARAM)canvas.Dc()));
+    EXPECT_EQ(canvas.At(25, 25), GetSystemColour(COLOR_BTNFACE));
 }
 
 TEST_F(ViewTest, ViewPrintingPreparesThePrinterOrReportsThereIsNone)

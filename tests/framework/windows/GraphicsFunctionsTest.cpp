@@ -1,7 +1,9 @@
+#include "foundation/windows/OwnedHandle.h"
 #include "framework/windows/BitmapDrawing.h"
 #include "framework/windows/ClipRegionSaver.h"
 #include "framework/windows/Scaling.h"
 #include "framework/windows/WorkArea.h"
+#include "support/TestCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -42,29 +44,21 @@ TEST(GraphicsFunctionsTest, ExpandingToAProportionHoldsTheImage)
 
 TEST(GraphicsFunctionsTest, BitmapsCopyExactlyOrStretch)
 {
-    HDC screen = ::GetDC(NULL);
-    CDC target;
-    target.Attach(::CreateCompatibleDC(screen));
-    CBitmap canvas, source;
-    canvas.Attach(::CreateCompatibleBitmap(screen, 40, 40));
-    source.Attach(::CreateCompatibleBitmap(screen, 4, 2));
-    ::ReleaseDC(NULL, screen);
+    // A source with a distinct colour in each pixel.
+    CBitmap source;
+    {
+        CTestCanvas paint(4, 2);
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 4; ++x)
+                ::SetPixel(paint.Dc(), x, y, RGB(x * 60, y * 200, 30));
+        source.Attach(paint.TakeBitmap());
+    }
     EXPECT_EQ(GetBitmapSize(&source), CSize(4, 2));
     CBitmap empty;
     EXPECT_EQ(GetBitmapSize(&empty), CSize(0, 0));
-
-    // A source with a distinct colour in each pixel.
-    {
-        CDC paint;
-        paint.Attach(::CreateCompatibleDC(target.m_hDC));
-        HGDIOBJ old = ::SelectObject(paint.m_hDC, source.m_hObject);
-        for (int y = 0; y < 2; ++y)
-            for (int x = 0; x < 4; ++x)
-                ::SetPixel(paint.m_hDC, x, y, RGB(x * 60, y * 200, 30));
-        ::SelectObject(paint.m_hDC, old);
-        ::DeleteDC(paint.Detach());
-    }
-    HGDIOBJ old = ::SelectObject(target.m_hDC, canvas.m_hObject);
+    CTestCanvas canvas(40, 40);
+    CDC target;
+    target.Attach(canvas.Dc());
     ::PatBlt(target.m_hDC, 0, 0, 40, 40, BLACKNESS);
 
     CRect whole(10, 10, 14, 12);
@@ -79,9 +73,7 @@ TEST(GraphicsFunctionsTest, BitmapsCopyExactlyOrStretch)
     EXPECT_EQ(::GetPixel(target.m_hDC, 20, 20), RGB(180, 200, 30));
     EXPECT_EQ(::GetPixel(target.m_hDC, 24, 24), RGB(180, 200, 30));
     EXPECT_EQ(::GetPixel(target.m_hDC, 25, 25), RGB(0, 0, 0));
-
-    ::SelectObject(target.m_hDC, old);
-    ::DeleteDC(target.Detach());
+    target.Detach();
 }
 
 TEST(GraphicsFunctionsTest, ColourTableSizes)
@@ -119,20 +111,18 @@ TEST(GraphicsFunctionsTest, FittingIntoTheWorkArea)
 // lack of one) as it was.
 TEST(GraphicsFunctionsTest, ClipRegionSaverPutsTheClippingBack)
 {
-    HDC screen = ::GetDC(NULL);
+    CTestCanvas canvas(1, 1);
     CDC dc;
-    dc.Attach(::CreateCompatibleDC(screen));
-    ::ReleaseDC(NULL, screen);
-    HRGN probe = ::CreateRectRgn(0, 0, 1, 1);
+    dc.Attach(canvas.Dc());
+    COwnedGdiObject<HRGN> probe(::CreateRectRgn(0, 0, 1, 1));
     CRect box;
 
     for (bool hadOne : {false, true})
     {
         if (hadOne)
         {
-            HRGN own = ::CreateRectRgn(5, 5, 50, 60);
+            COwnedGdiObject<HRGN> own(::CreateRectRgn(5, 5, 50, 60));
             ::SelectClipRgn(dc.m_hDC, own);
-            ::DeleteObject(own);
         }
         CClipRegionSaver saver;
         EXPECT_EQ(saver.Clip(&dc, CRect(10, 20, 30, 40)), 1);
@@ -148,6 +138,5 @@ TEST(GraphicsFunctionsTest, ClipRegionSaverPutsTheClippingBack)
         }
         EXPECT_EQ(saver.Clip(NULL, CRect(0, 0, 1, 1)), 0);
     }
-    ::DeleteObject(probe);
-    ::DeleteDC(dc.Detach());
+    dc.Detach();
 }

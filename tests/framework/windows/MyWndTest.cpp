@@ -2,6 +2,7 @@
 #include "foundation/windows/SystemColours.h"
 #include "framework/windows/ColouredControls.h"
 #include "framework/windows/MyWnd.h"
+#include "support/TestCanvas.h"
 #include "support/TestWindow.h"
 #include "framework/windows/WndPictureTable.h"
 #include "framework/windows/WndToDestroyList.h"
@@ -19,30 +20,11 @@ public:
 };
 
 // A 20 x 20 bitmap to paint on, filled with a marker colour.
-class CMarkedBitmapDC
+class CMarkedBitmapDC : public CTestCanvas
 {
 public:
-    CMarkedBitmapDC()
-    {
-        HDC screen = ::GetDC(NULL);
-        dc = ::CreateCompatibleDC(screen);
-        bitmap = ::CreateCompatibleBitmap(screen, 20, 20);
-        ::ReleaseDC(NULL, screen);
-        old = ::SelectObject(dc, bitmap);
-        RECT all = {0, 0, 20, 20};
-        HBRUSH marker = ::CreateSolidBrush(RGB(1, 2, 3));
-        ::FillRect(dc, &all, marker);
-        ::DeleteObject(marker);
-    }
-    ~CMarkedBitmapDC()
-    {
-        ::SelectObject(dc, old);
-        ::DeleteObject(bitmap);
-        ::DeleteDC(dc);
-    }
-    HDC dc;
-    HBITMAP bitmap;
-    HGDIOBJ old;
+    CMarkedBitmapDC() : CTestCanvas(20, 20), dc(Dc()) { Fill(RGB(1, 2, 3)); }
+    const HDC dc;
 };
 
 BOOL CreatePopup(CWnd& wnd)

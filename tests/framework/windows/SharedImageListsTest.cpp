@@ -1,4 +1,5 @@
 #include "framework/app/SharedImageLists.h"
+#include "support/TestCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -7,19 +8,11 @@ namespace
 // The colour at the middle of picture `image` of a list.
 COLORREF MiddleOf(CImageList& list, int image)
 {
-    HDC screen = ::GetDC(NULL);
-    HDC dc = ::CreateCompatibleDC(screen);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 16, 15);
-    ::ReleaseDC(NULL, screen);
-    HGDIOBJ old = ::SelectObject(dc, bitmap);
-    RECT all = {0, 0, 16, 15};
-    ::FillRect(dc, &all, (HBRUSH)::GetStockObject(WHITE_BRUSH));
-    ImageList_Draw(list, image, dc, 0, 0, ILD_NORMAL);
-    COLORREF middle = ::GetPixel(dc, 8, 7);
-    COLORREF border = ::GetPixel(dc, 0, 7);
-    ::SelectObject(dc, old);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(dc);
+    CTestCanvas canvas(16, 15);
+    canvas.Fill(RGB(255, 255, 255));
+    ImageList_Draw(list, image, canvas.Dc(), 0, 0, ILD_NORMAL);
+    COLORREF middle = canvas.At(8, 7);
+    COLORREF border = canvas.At(0, 7);
     EXPECT_EQ(RGB(255, 255, 255), border) << "the mask colour is transparent";
     return middle;
 }

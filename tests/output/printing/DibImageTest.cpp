@@ -11,7 +11,9 @@ extern "C" {
 #include <jpeglib.h>
 }
 
+#include "foundation/windows/OwnedHandle.h"
 #include "support/ScratchFolder.h"
+#include "support/TestCanvas.h"
 
 namespace
 {
@@ -212,9 +214,8 @@ TEST(DibImageTest, PaletteImagesAndRefusals)
     // An icon of the palette image, its transparent colour masked.
     CString icon = CString((folder / "colours.ico").c_str());
     ASSERT_TRUE(colours.SaveToFile(icon, IMAGE_ICO)) << colours.GetLastError();
-    HICON loaded = (HICON)::LoadImageA(NULL, icon, IMAGE_ICON, 8, 8, LR_LOADFROMFILE);
-    EXPECT_NE((HICON)NULL, loaded);
-    ::DestroyIcon(loaded);
+    COwnedIcon loaded((HICON)::LoadImageA(NULL, icon, IMAGE_ICON, 8, 8, LR_LOADFROMFILE));
+    EXPECT_NE((HICON)NULL, loaded.Get());
     std::vector<BYTE> iconBytes = ReadFile(icon);
     ASSERT_EQ(22u + 40 + 64 + 8 * 4 + 8 * 4, iconBytes.size());
     EXPECT_EQ(0x18, iconBytes[22 + 40 + 64 + 32 + 7 * 4]); // mask row 7: pixels 3 and 4 transparent
@@ -255,19 +256,16 @@ TEST(DibImageTest, WritesToMemoryStreamsAndReportsFailedWrites)
 
 TEST(DibImageTest, ImageFromAPageBitmap)
 {
-    HDC screen = ::GetDC(NULL);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 40, 30);
-    HDC memory = ::CreateCompatibleDC(screen);
-    ::ReleaseDC(NULL, screen);
-    HGDIOBJ old = ::SelectObject(memory, bitmap);
-    ::PatBlt(memory, 0, 0, 40, 30, WHITENESS);
-    ::PatBlt(memory, 0, 0, 10, 10, BLACKNESS);
-    ::SelectObject(memory, old);
-    ::DeleteDC(memory);
+    COwnedGdiObject<HBITMAP> bitmap;
+    {
+        CTestCanvas page(40, 30);
+        ::PatBlt(page.Dc(), 0, 0, 40, 30, WHITENESS);
+        ::PatBlt(page.Dc(), 0, 0, 10, 10, BLACKNESS);
+        bitmap.Reset(page.TakeBitmap());
+    }
 
     CDibImage image(IMAGE_BMP);
     ASSERT_TRUE(image.CreateFromBitmap(bitmap));
-    ::DeleteObject(bitmap);
     EXPECT_EQ(40, image.GetWidth());
     EXPECT_EQ(30, image.GetHeight());
     EXPECT_EQ(24, image.GetBitCount());

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "foundation/windows/OwnedHandle.h"
 #include "output/printing/CalibrationTestPage.h"
 #include "output/printing/DibImage.h"
 #include "output/printing/PrintAbortDlg.h"
@@ -53,12 +54,10 @@ CString Lines(int count)
 // Keeps a page file as a screenshot to look at.
 void KeepPage(const std::string& path, const char* name)
 {
-    HBITMAP bitmap = (HBITMAP)::LoadImageA(NULL, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
-    if (bitmap != NULL)
-    {
+    COwnedGdiObject<HBITMAP> bitmap(
+        (HBITMAP)::LoadImageA(NULL, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    if (bitmap)
         SaveScreenshot(bitmap, name);
-        ::DeleteObject(bitmap);
-    }
 }
 
 bool FileExists(const std::string& path)

@@ -13,7 +13,9 @@
 #include "framework/controls/MyListBox.h"
 #include "foundation/windows/ListOrCombo.h"
 #include "framework/resources/CommandImagesIds.h"
+#include "foundation/windows/SelectedObject.h"
 #include "foundation/windows/SystemColours.h"
+#include "tests/support/TestCanvas.h"
 
 #include <cstdio>
 
@@ -22,22 +24,17 @@ int main()
     LoadSystemColours();
     GetSharedImageLists().Build(IDB_COMMAND_IMAGES);
 
-    HDC screen = ::GetDC(NULL);
-    HDC memory = ::CreateCompatibleDC(screen);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 200, 40);
-    ::ReleaseDC(NULL, screen);
-    HGDIOBJ old = ::SelectObject(memory, bitmap);
-    ::SelectObject(memory, ::GetStockObject(DEFAULT_GUI_FONT));
-    CItemDrawStyle style;
-    style.SetImage(IDB_COMMAND_IMAGES, 0xFF00FF, 16, 15, IMAGE_SAVE, IMAGE_SAVE);
-    CRect rect(0, 0, 200, 40);
-    CDC* dc = CDC::FromHandle(memory);
-    BenchMeasure("item face drawn (image and text)", 2000, [&](int) {
-        style.Draw(dc, rect, 0, 0, 0, "&Save the litter", 0, RGB(240, 240, 240), 0, NoImageBand);
-    });
-    ::SelectObject(memory, old);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(memory);
+    {
+        CTestCanvas canvas(200, 40);
+        CSelectedObject font(canvas.Dc(), ::GetStockObject(DEFAULT_GUI_FONT));
+        CItemDrawStyle style;
+        style.SetImage(IDB_COMMAND_IMAGES, 0xFF00FF, 16, 15, IMAGE_SAVE, IMAGE_SAVE);
+        CRect rect(0, 0, 200, 40);
+        CDC* dc = CDC::FromHandle(canvas.Dc());
+        BenchMeasure("item face drawn (image and text)", 2000, [&](int) {
+            style.Draw(dc, rect, 0, 0, 0, "&Save the litter", 0, RGB(240, 240, 240), 0, NoImageBand);
+        });
+    }
 
     CWnd parent;
     parent.CreateEx(0, AfxRegisterWndClass(0), "Bench", WS_POPUP | WS_VISIBLE, 0, 0, 300, 100, NULL, NULL);

@@ -4,11 +4,11 @@
 //
 //   bench_menus.exe
 #include "../BenchTimer.h"
-#include "foundation/windows/ScreenMemoryDC.h"
 #include "foundation/windows/SystemColours.h"
 #include "framework/menus/MenuCommands.h"
 #include "framework/menus/MyMenuItem.h"
 #include "framework/menus/MyPopupMenu.h"
+#include "tests/support/TestCanvas.h"
 
 namespace
 {
@@ -45,18 +45,12 @@ int main()
         menu.MeasureItem(&measure);
     });
 
-    CScreenMemoryDC dc;
-    HDC screen = ::GetDC(NULL);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 240, 24);
-    ::ReleaseDC(NULL, screen);
-    HGDIOBJ old = ::SelectObject(dc, bitmap);
-    DRAWITEMSTRUCT draw = {ODT_MENU,           0,  39252,           ODA_DRAWENTIRE, 0,
-                           (HWND)menu.m_hMenu, dc, {0, 0, 240, 24}, (ULONG_PTR)item};
+    CTestCanvas canvas(240, 24);
+    DRAWITEMSTRUCT draw = {ODT_MENU,           0,           39252,           ODA_DRAWENTIRE, 0,
+                           (HWND)menu.m_hMenu, canvas.Dc(), {0, 0, 240, 24}, (ULONG_PTR)item};
     BenchMeasure("menu item drawn (check mark, text, accelerator)", 2000, [&](int i) {
         draw.itemState = (i & 1) ? ODS_SELECTED | ODS_CHECKED : ODS_CHECKED;
         menu.DrawItem(&draw);
     });
-    ::SelectObject(dc, old);
-    ::DeleteObject(bitmap);
     return 0;
 }

@@ -6,9 +6,12 @@
 //
 //   bench_output.exe [FOLDER]      (the page files go to FOLDER, default .)
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "foundation/system/WindowsVersionCode.h"
+#include "foundation/windows/OwnedHandle.h"
+#include "foundation/windows/SelectedObject.h"
 #include "output/printing/DibImage.h"
 #include "output/printing/MyDC.h"
 #include "output/text/RichTextLayout.h"
@@ -76,8 +79,9 @@ int main(int argc, char** argv)
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     void* bits = NULL;
-    HBITMAP page = ::CreateDIBSection(dc.m_hDC, &info, DIB_RGB_COLORS, &bits, NULL, 0);
-    HGDIOBJ old = ::SelectObject(dc.m_hDC, page);
+    COwnedGdiObject<HBITMAP> page(::CreateDIBSection(dc.m_hDC, &info, DIB_RGB_COLORS, &bits, NULL, 0));
+    std::optional<CSelectedObject> selected;
+    selected.emplace(dc.m_hDC, page);
 
     CString text = ReportText(pages);
     int areaWidth = width - 2 * 150, areaHeight = height - 2 * 150;
@@ -122,7 +126,7 @@ int main(int argc, char** argv)
     printf("turned paint:  %d pages: %.3f s (%.2f ms per page)\n", turnedPages, painted - laidOut,
            1000 * (painted - laidOut) / turnedPages);
 
-    ::SelectObject(dc.m_hDC, old);
+    selected.reset(); // the bitmap's bits are read only once it is no longer selected
     CDibImage image(IMAGE_BMP);
     image.SetXDpi(resolution);
     image.SetYDpi(resolution);
@@ -143,7 +147,6 @@ int main(int argc, char** argv)
         printf("save %s: %s, %.3f s, %lu bytes\n", format.name, saved ? "ok" : image.GetLastError(), after - before,
                (unsigned long)data.nFileSizeLow);
     }
-    ::DeleteObject(page);
     BenchSizeCodes(dc);
     return 0;
 }
