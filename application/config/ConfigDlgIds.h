@@ -6,6 +6,3 @@
 #define IDC_CONFIG_LIST     41430
 #define IDC_CONFIG_VERSION  41433
 #define IDC_CONFIG_HELP     57670
-
-// Posted to itself once the dialog shows: report the configurations that failed.
-#define WM_REPORT_CONFIG_ERRORS 0x041D

@@ -1,6 +1,7 @@
 #include "application/config/GeneticsConfigDlg.h"
 
 #include "application/config/ConfigDlgIds.h"
+#include "framework/messages/PrivateMessages.h"
 #include "application/config/ConfigInstaller.h"
 #include "application/config/ConfigNotesText.h"
 #include "framework/controls/MyComboBox.h"

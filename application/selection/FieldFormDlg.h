@@ -6,9 +6,6 @@
 
 class CFieldFormSheet;
 
-// Posted to a field form to report its marked fields.
-const UINT WM_FIELDS_CHANGED = 0x41b;
-
 class CFieldFormDlg : public CMyDialog
 {
     DECLARE_DYNAMIC(CFieldFormDlg)

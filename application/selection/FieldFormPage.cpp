@@ -1,4 +1,5 @@
 #include "application/selection/FieldFormPage.h"
+#include "framework/messages/PrivateMessages.h"
 
 #include "application/selection/FieldFormCommand.h"
 #include "application/selection/FieldFormDlg.h"

@@ -1,4 +1,5 @@
 #include "framework/controls/MyComboBox.h"
+#include "framework/messages/PrivateMessages.h"
 
 #include <algorithm>
 

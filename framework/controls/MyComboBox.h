@@ -6,8 +6,6 @@
 #include "afx/app/AfxWin.h"
 #include "framework/controls/RecordListControl.h"
 
-// Posted to itself to select the remembered text after a drop-down.
-const UINT WM_SELECT_REMEMBERED_TEXT = 0x419;
 // Id of the edit field inside a combo box.
 const int ComboEditId = 1001;
 

@@ -1,4 +1,5 @@
 #include "framework/dialogs/PrintableDlg.h"
+#include "framework/messages/PrivateMessages.h"
 
 IMPLEMENT_DYNAMIC(CPrintableDlg, CMyDialog)
 

@@ -8,5 +8,3 @@
 #define IDC_PRINT_TRAY          40193
 #define IDC_PRINT_PAPER         40194
 #define IDC_PRINT_UNUSED        40195
-// Posted by a printable dialog to itself once it is shown: set the printer up.
-#define WM_SETUP_PRINTER        0x041C

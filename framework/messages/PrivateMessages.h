@@ -1,6 +1,6 @@
 #pragma once
 // The program's own window messages, in one place so that no two share a
-// number.
+// number (the resource_ids check's private_messages test holds them to it).
 #include <windows.h>
 
 // To the parent of a CDoubleClickStatic after a double-click: wParam the
@@ -24,3 +24,15 @@ const UINT WM_NAMED_OBJECTS_CHANGED = WM_USER + 32;
 // From an in-place editing control to its parent: wParam the key, lParam the
 // control's window.
 const UINT WM_CONTROL_KEY = WM_USER + 35;
+// Posted by a CMyComboBox to itself to select the remembered text after a
+// drop-down.
+const UINT WM_SELECT_REMEMBERED_TEXT = WM_USER + 25;
+// Posted to a field form to report its marked fields.
+const UINT WM_FIELDS_CHANGED = WM_USER + 27;
+// Posted by a printable dialog to itself once it is shown: set the printer up.
+const UINT WM_SETUP_PRINTER = WM_USER + 28;
+// Posted by the configuration dialog to itself once it shows: report the
+// configurations that failed.
+const UINT WM_REPORT_CONFIG_ERRORS = WM_USER + 29;
+// Posted by the thumbnail workers to their grid when thumbnails are ready.
+const UINT WM_THUMBNAILS_MADE = WM_APP + 0x135;

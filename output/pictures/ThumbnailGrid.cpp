@@ -10,14 +10,9 @@
 #include "framework/windows/PictureFileList.h"
 #include "output/pictures/PictureSizeFitting.h"
 #include "output/pictures/Picture.h"
+#include "framework/messages/PrivateMessages.h"
 
 IMPLEMENT_DYNCREATE(CThumbnailGrid, CMyWnd)
-
-namespace
-{
-// Posted by the thumbnail workers when thumbnails are ready.
-const UINT WM_THUMBNAILS_MADE = WM_APP + 0x135;
-}
 
 BEGIN_MESSAGE_MAP(CThumbnailGrid, CMyWnd)
 ON_WM_SIZE()
