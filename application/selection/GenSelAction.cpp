@@ -5,7 +5,9 @@
 #include "genetics/GeneticsExprNode.h"
 #include "genetics/GeneticsSection.h"
 
-CGenSelAction::CGenSelAction(const CGenSelAction& other) : m_pCondition(NULL)
+CGenSelAction::CGenSelAction() = default;
+
+CGenSelAction::CGenSelAction(const CGenSelAction& other)
 {
     *this = other;
 }
@@ -14,18 +16,14 @@ CGenSelAction& CGenSelAction::operator=(const CGenSelAction& other)
 {
     if (&other == this)
         return *this;
-    delete m_pCondition;
     m_elements = other.m_elements;
-    m_pCondition = other.m_pCondition
-                       ? new CGeneticsExprNode(*(const CGeneticsExprNode*)other.m_pCondition)
-                       : NULL;
+    m_pCondition.reset(other.m_pCondition
+                           ? new CGeneticsExprNode(*(const CGeneticsExprNode*)other.m_pCondition.get())
+                           : NULL);
     return *this;
 }
 
-CGenSelAction::~CGenSelAction()
-{
-    delete m_pCondition;
-}
+CGenSelAction::~CGenSelAction() = default;
 
 CString CGenSelAction::Parse(const CGeneticsSection* section, const CString& text)
 {
@@ -43,8 +41,9 @@ CString CGenSelAction::Parse(const CGeneticsSection* section, const CString& tex
         if (condition.IsEmpty())
             return "'if' clause missing";
         CGeneticsExprContext context = {section, SEX_EITHER, PARSE_ALLOW_RANGES};
-        CString conditionError =
-            ParseExpression(condition, m_pCondition, &context, &CGeneticsExprNode::Create, '(', ')');
+        CExprNode* tree = NULL;
+        CString conditionError = ParseExpression(condition, tree, &context, &CGeneticsExprNode::Create, '(', ')');
+        m_pCondition.reset(tree);
         if (!conditionError.IsEmpty())
         {
             error.Format("error in 'if' clause: %s", (LPCTSTR)conditionError);
@@ -66,7 +65,7 @@ CString CGenSelAction::Parse(const CGeneticsSection* section, const CString& tex
 
 void CGenSelAction::Run(const CGeneticsSection* section, const CGenotype& before, CGenotype& working) const
 {
-    if (m_pCondition != NULL && !m_pCondition->Evaluate(before, section))
+    if (m_pCondition != nullptr && !m_pCondition->Evaluate(before, section))
         return;
     for (const CGenSelActionElement& element : m_elements)
         element.Apply(section, working);

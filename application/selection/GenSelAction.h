@@ -2,6 +2,7 @@
 
 #include "application/selection/GenSelActionElement.h"
 
+#include <memory>
 #include <vector>
 
 class CExprNode;
@@ -11,7 +12,7 @@ class CExprNode;
 class CGenSelAction
 {
 public:
-    CGenSelAction() : m_pCondition(NULL) {}
+    CGenSelAction();
     CGenSelAction(const CGenSelAction& other);
     CGenSelAction& operator=(const CGenSelAction& other);
     ~CGenSelAction();
@@ -20,5 +21,5 @@ public:
     void Run(const CGeneticsSection* section, const CGenotype& before, CGenotype& working) const;
 
     std::vector<CGenSelActionElement> m_elements;
-    CExprNode* m_pCondition;  // a CGeneticsExprNode tree, owned
+    std::unique_ptr<CExprNode> m_pCondition; // a CGeneticsExprNode tree
 };

@@ -176,7 +176,7 @@ TEST_F(SelectionElements, ButtonsAndMenus)
     CGenSelButton* button = ELEMENT(CGenSelButton);
     ASSERT_EQ(button->m_actions.m_actions.size(), 2u);
     EXPECT_EQ(button->m_actions.m_actions[0].m_elements.size(), 3u);
-    EXPECT_TRUE(button->m_actions.m_actions[1].m_pCondition != NULL);
+    EXPECT_TRUE(button->m_actions.m_actions[1].m_pCondition != nullptr);
 
     const CGeneticsSection* section = m_config.GetSection(0);
     CGenotype before;
