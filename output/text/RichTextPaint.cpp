@@ -195,6 +195,20 @@ void CRichTextLayout::DrawRun(const CRichTextRun& run, int left, int top, int bo
     {
         SIZE dots = {0, 0};
         ::GetTextExtentPoint32A(hdc, Ellipsis, 3, &dots);
+        // One measuring finds how much fits before the dots; cutting a
+        // character at a time would measure the run once per character.
+        const int room = clipEnd - left - dots.cx;
+        int fit = 0;
+        SIZE measured = {0, 0};
+        if (left + extent.cx + dots.cx > clipEnd)
+        {
+            if (room > 0 && ::GetTextExtentExPointA(hdc, text, text.GetLength(), room, &fit, NULL, &measured))
+                text = text.Left(fit);
+            else
+                text.Empty();
+            ::GetTextExtentPoint32A(hdc, text, text.GetLength(), &extent);
+        }
+        // Fonts that overhang may measure a little wider whole than in parts.
         while (!text.IsEmpty() && left + extent.cx + dots.cx > clipEnd)
         {
             text = text.Left(text.GetLength() - 1);

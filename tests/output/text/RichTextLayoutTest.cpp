@@ -464,6 +464,31 @@ TEST_F(RichTextTest, LayoutTimeGrowsInProportionToOpenSizeCodes)
     EXPECT_LT(many, 12 * few) << few << " s for 4,000 codes, " << many << " s for 20,000";
 }
 
+// One long unbroken word cut to end in "..." at the clip edge: the painting
+// time grows with the word's length, not with its square (four times the
+// length took 16 times the time when the word lost a character per measuring).
+TEST_F(RichTextTest, EllipsisFittingTimeGrowsInProportionToTheWord)
+{
+    auto bestSeconds = [this](int letters) {
+        Lay(std::string(letters, 'w').c_str(), 1 << 30);
+        const RECT destination = {0, 0, m_layout.m_width, m_layout.m_height};
+        const RECT clip = {0, 0, 300, 400};
+        double best = 1e9;
+        for (int round = 0; round < 3; ++round)
+        {
+            LARGE_INTEGER frequency, start, end;
+            ::QueryPerformanceFrequency(&frequency);
+            ::QueryPerformanceCounter(&start);
+            m_layout.Paint(&m_dc, destination, clip, RICHTEXT_ELLIPSIS_LAST, 1);
+            ::QueryPerformanceCounter(&end);
+            best = std::min(best, (double)(end.QuadPart - start.QuadPart) / frequency.QuadPart);
+        }
+        return best;
+    };
+    const double few = bestSeconds(6000), many = bestSeconds(24000);
+    EXPECT_LT(many, 8 * few) << few << " s for 6,000 letters, " << many << " s for 24,000";
+}
+
 TEST_F(RichTextTest, PicturesTakeTheirSizeAndDrawOrShowTheError)
 {
     InitPictureCache(2048);
