@@ -2,7 +2,11 @@
 
 #include "foundation/files/LittleEndian.h"
 
+#include "output/pictures/RecordSpace.h"
+
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <cstring>
 
@@ -21,6 +25,15 @@ struct Record
         std::memcpy(&value, data + offset, 4);
         return value;
     }
+    // A signed 32-bit value, 0 when outside.
+    long long LongAt(DWORD offset) const { return offset + 4 > size ? 0 : (long long)(LONG)At(offset); }
+    float FloatAt(DWORD offset) const
+    {
+        float value = 0;
+        if (offset + 4 <= size)
+            std::memcpy(&value, data + offset, 4);
+        return value;
+    }
     WORD WordAt(DWORD offset) const
     {
         return offset + 2 > size ? 0xFFFF : (WORD)(data[offset] | (data[offset + 1] << 8));
@@ -32,12 +45,47 @@ struct Record
     }
 };
 
+// The player takes the top bit for a stock object only where a record
+// selects one; elsewhere it looks the whole value up in its handle table.
 bool IsObjectIndex(DWORD index, DWORD handles, bool stockAllowed)
 {
-    if (stockAllowed && (index & 0x80000000) != 0)
-        return true;
+    if (stockAllowed && (index & ENHMETA_STOCK_OBJECT) != 0)
+        return (index & ~ENHMETA_STOCK_OBJECT) <= STOCK_LAST;
     return index >= 1 && index < handles;
 }
+
+double PixelReach(const ENHMETAHEADER& header);
+
+// What the records met so far let the next one hold: objects inside the
+// handle table, and coordinates (and pen widths) within the reach that the
+// header allows, as the records map them now. The reach is measured again
+// only when a record's geometry is checked after the mapping changed.
+struct CheckState
+{
+    CheckState(const ENHMETAHEADER& header, double scaleLimit)
+        : header(header), handles(header.nHandles), space(header.szlDevice, header.szlMillimeters, scaleLimit)
+    {
+    }
+
+    long long Coordinates()
+    {
+        if (spaceChanged)
+        {
+            if (pixelReach == 0)
+                pixelReach = PixelReach(header);
+            coordinates = (long long)space.Reach(pixelReach);
+            spaceChanged = false;
+        }
+        return coordinates;
+    }
+
+    const ENHMETAHEADER& header;
+    DWORD handles;
+    CRecordSpace space;
+    bool spaceChanged = true;
+    double pixelReach = 0;
+    long long coordinates = 0;
+};
 
 // A bitmap's usage that has no colour table at all (DIB_PAL_INDICES).
 const DWORD PaletteIndices = 2;
@@ -137,108 +185,114 @@ bool IsPolyPolySound(const Record& r, unsigned long long pointSize)
 // The checks of what a record names beyond its fixed part: counts of
 // points, texts and palette entries, object indexes, embedded bitmaps and
 // regions. Each answers whether the record holds all that the player reads.
-typedef bool (*RecordCheck)(const Record& r, DWORD handles);
+typedef bool (*RecordCheck)(const Record& r, CheckState& state);
 
 template <DWORD PointSize>
-bool HasPoints(const Record& r, DWORD)
+bool HasPoints(const Record& r, CheckState&)
 {
     return r.Holds(28, r.At(24), PointSize);
 }
 
 template <DWORD PointSize>
-bool HasPolyPoints(const Record& r, DWORD)
+bool HasPolyPoints(const Record& r, CheckState&)
 {
     return IsPolyPolySound(r, PointSize);
 }
 
-// Selects or deletes an object: a stock object or one of the table.
-bool NamesObject(const Record& r, DWORD handles)
+// Selects an object: a stock object or one of the table.
+bool SelectsObject(const Record& r, CheckState& state)
 {
-    return IsObjectIndex(r.At(8), handles, true);
+    return IsObjectIndex(r.At(8), state.handles, true);
+}
+
+// Deletes or uses an object of the table.
+bool NamesObject(const Record& r, CheckState& state)
+{
+    return IsObjectIndex(r.At(8), state.handles, false);
 }
 
 // Makes an object in a place of the table.
-bool MakesObject(const Record& r, DWORD handles)
+bool MakesObject(const Record& r, CheckState& state)
 {
-    return IsObjectIndex(r.At(8), handles, false);
+    return IsObjectIndex(r.At(8), state.handles, false);
 }
 
-bool MakesPalette(const Record& r, DWORD handles)
+bool MakesPalette(const Record& r, CheckState& state)
 {
-    return MakesObject(r, handles) && r.Holds(16, r.WordAt(14), 4);
+    return MakesObject(r, state) && r.Holds(16, r.WordAt(14), 4);
 }
 
-bool SetsPaletteEntries(const Record& r, DWORD handles)
+bool SetsPaletteEntries(const Record& r, CheckState& state)
 {
-    return MakesObject(r, handles) && r.Holds(20, r.At(16), 4);
+    return MakesObject(r, state) && r.Holds(20, r.At(16), 4);
 }
 
-bool MakesMonoBrush(const Record& r, DWORD handles)
+bool MakesMonoBrush(const Record& r, CheckState& state)
 {
-    return MakesObject(r, handles) && IsBitmapSound(r, offsetof(EMRCREATEMONOBRUSH, offBmi), BitmapAlwaysRead,
+    return MakesObject(r, state) && IsBitmapSound(r, offsetof(EMRCREATEMONOBRUSH, offBmi), BitmapAlwaysRead,
                                                     r.At(offsetof(EMRCREATEMONOBRUSH, iUsage)) != PaletteIndices);
 }
 
-bool MakesPatternBrush(const Record& r, DWORD handles)
+bool MakesPatternBrush(const Record& r, CheckState& state)
 {
-    return MakesObject(r, handles) && IsBitmapSound(r, offsetof(EMRCREATEDIBPATTERNBRUSHPT, offBmi));
+    return MakesObject(r, state) && IsBitmapSound(r, offsetof(EMRCREATEDIBPATTERNBRUSHPT, offBmi));
 }
 
-bool MakesExtendedPen(const Record& r, DWORD handles)
+bool MakesExtendedPen(const Record& r, CheckState& state)
 {
     // Only a pen with a bitmap pattern has its bitmap read.
     const DWORD style = r.At(offsetof(EMREXTCREATEPEN, elp.elpBrushStyle));
     const BitmapUse use = style == BS_DIBPATTERN || style == BS_DIBPATTERNPT ? BitmapAlwaysRead : BitmapReadWhenPlaced;
-    return MakesObject(r, handles) && IsBitmapSound(r, offsetof(EMREXTCREATEPEN, offBmi), use) &&
+    return MakesObject(r, state) && IsBitmapSound(r, offsetof(EMREXTCREATEPEN, offBmi), use) &&
            r.Holds(offsetof(EMREXTCREATEPEN, elp.elpStyleEntry), r.At(offsetof(EMREXTCREATEPEN, elp.elpNumEntries)), 4);
 }
 
-bool HasComment(const Record& r, DWORD)
+bool HasComment(const Record& r, CheckState&)
 {
     return r.Holds(12, r.At(8));
 }
 
 // A region of the byte size at 'SizeAt' stored at 'DataAt'.
 template <DWORD SizeAt, DWORD DataAt>
-bool HasRegion(const Record& r, DWORD)
+bool HasRegion(const Record& r, CheckState&)
 {
     return IsRegionSound(r, SizeAt, DataAt);
 }
 
 // A region filled or framed with the brush whose index is at byte 28.
 template <DWORD DataAt>
-bool PaintsRegion(const Record& r, DWORD handles)
+bool PaintsRegion(const Record& r, CheckState& state)
 {
-    return IsObjectIndex(r.At(28), handles, true) && IsRegionSound(r, 24, DataAt);
+    return IsObjectIndex(r.At(28), state.handles, false) && IsRegionSound(r, 24, DataAt);
 }
 
 template <DWORD OffsetsAt>
-bool HasBitmap(const Record& r, DWORD)
+bool HasBitmap(const Record& r, CheckState&)
 {
     return IsBitmapSound(r, OffsetsAt);
 }
 
 // A blit whose source bitmap may be left out.
 template <DWORD SourceAt>
-bool BlitsSource(const Record& r, DWORD)
+bool BlitsSource(const Record& r, CheckState&)
 {
     return IsBitmapSound(r, SourceAt, BitmapReadWhenPlaced);
 }
 
 template <DWORD SourceAt, DWORD MaskAt>
-bool BlitsSourceAndMask(const Record& r, DWORD)
+bool BlitsSourceAndMask(const Record& r, CheckState&)
 {
     return IsBitmapSound(r, SourceAt, BitmapReadWhenPlaced) && IsBitmapSound(r, MaskAt);
 }
 
 template <DWORD CharSize>
-bool HasText(const Record& r, DWORD)
+bool HasText(const Record& r, CheckState&)
 {
     return IsTextSound(r, offsetof(EMREXTTEXTOUTA, emrtext), CharSize);
 }
 
 template <DWORD CharSize>
-bool HasTexts(const Record& r, DWORD)
+bool HasTexts(const Record& r, CheckState&)
 {
     const DWORD count = r.At(offsetof(EMRPOLYTEXTOUTA, cStrings));
     const DWORD first = offsetof(EMRPOLYTEXTOUTA, aemrtext);
@@ -251,12 +305,12 @@ bool HasTexts(const Record& r, DWORD)
 }
 
 // A colour profile's name and data.
-bool HasProfile(const Record& r, DWORD)
+bool HasProfile(const Record& r, CheckState&)
 {
     return r.Holds(20, (unsigned long long)r.At(12) + r.At(16));
 }
 
-bool HasGradient(const Record& r, DWORD)
+bool HasGradient(const Record& r, CheckState&)
 {
     const DWORD vertices = r.At(24), shapes = r.At(28), mode = r.At(32);
     const DWORD first = offsetof(EMRGRADIENTFILL, Ver);
@@ -271,9 +325,159 @@ bool HasGradient(const Record& r, DWORD)
     return true;
 }
 
-bool NeverPlayed(const Record&, DWORD)
+bool NeverPlayed(const Record&, CheckState&)
 {
     return false;
+}
+
+// The geometry that records carry, within what the header allows: beyond it
+// the player's arithmetic overflows or it draws for ever. These run after
+// the record's own check, so what they read lies inside the record.
+
+bool IsCoordinate(long long value, long long limit)
+{
+    return value >= -limit && value <= limit;
+}
+
+// The 32-bit coordinates from byte 'from' up to byte 'to'.
+bool AreCoordinates(const Record& r, DWORD from, DWORD to, long long limit)
+{
+    for (DWORD at = from; at < to; at += 4)
+        if (!IsCoordinate(r.LongAt(at), limit))
+            return false;
+    return true;
+}
+
+template <DWORD From, DWORD To>
+bool HasCoordinates(const Record& r, CheckState& state)
+{
+    return AreCoordinates(r, From, To, state.Coordinates());
+}
+
+// Two runs of coordinates, as blits hold their destination and source.
+template <DWORD From, DWORD To, DWORD From2, DWORD To2>
+bool HasCoordinatesAt(const Record& r, CheckState& state)
+{
+    const long long limit = state.Coordinates();
+    return AreCoordinates(r, From, To, limit) && AreCoordinates(r, From2, To2, limit);
+}
+
+// 32-bit points counted at byte 24, from byte 28 on.
+bool HasPointsWithin(const Record& r, CheckState& state)
+{
+    return AreCoordinates(r, 28, 28 + 8 * r.At(24), state.Coordinates());
+}
+
+// 32-bit points after the polygons' point counts.
+bool HasPolyPointsWithin(const Record& r, CheckState& state)
+{
+    const DWORD first = 32 + 4 * r.At(24);
+    return AreCoordinates(r, first, first + 8 * r.At(28), state.Coordinates());
+}
+
+// An arc's box, which must enclose some area, and its two radial points.
+bool HasArcWithin(const Record& r, CheckState& state)
+{
+    return AreCoordinates(r, 8, sizeof(EMRARC), state.Coordinates()) && r.At(8) != r.At(16) && r.At(12) != r.At(20);
+}
+
+// A centre and radius within the coordinates, and angles that are numbers.
+bool HasAngleArcWithin(const Record& r, CheckState& state)
+{
+    const long long limit = state.Coordinates();
+    return AreCoordinates(r, 8, 16, limit) && r.At(16) <= limit &&
+           std::isfinite(r.FloatAt(20)) && std::isfinite(r.FloatAt(24));
+}
+
+// A pen no wider than the picture's reach.
+template <DWORD WidthAt>
+bool HasPenWidth(const Record& r, CheckState& state)
+{
+    const long long width = r.LongAt(WidthAt);
+    return IsCoordinate(width, state.Coordinates());
+}
+
+// The reference point and rectangle of a text at 'at'.
+bool IsTextPlaced(const Record& r, DWORD at, long long limit)
+{
+    return AreCoordinates(r, at + offsetof(EMRTEXT, ptlReference), at + offsetof(EMRTEXT, nChars), limit) &&
+           AreCoordinates(r, at + offsetof(EMRTEXT, rcl), at + offsetof(EMRTEXT, offDx), limit);
+}
+
+bool HasTextWithin(const Record& r, CheckState& state)
+{
+    return IsTextPlaced(r, offsetof(EMREXTTEXTOUTA, emrtext), state.Coordinates());
+}
+
+bool HasTextsWithin(const Record& r, CheckState& state)
+{
+    const DWORD count = r.At(offsetof(EMRPOLYTEXTOUTA, cStrings));
+    const long long limit = state.Coordinates();
+    for (DWORD i = 0; i < count; ++i)
+        if (!IsTextPlaced(r, offsetof(EMRPOLYTEXTOUTA, aemrtext) + i * sizeof(EMRTEXT), limit))
+            return false;
+    return true;
+}
+
+bool HasGradientWithin(const Record& r, CheckState& state)
+{
+    const DWORD vertices = r.At(24);
+    const long long limit = state.Coordinates();
+    for (DWORD i = 0; i < vertices; ++i)
+    {
+        const DWORD at = offsetof(EMRGRADIENTFILL, Ver) + i * sizeof(TRIVERTEX);
+        if (!IsCoordinate(r.LongAt(at), limit) || !IsCoordinate(r.LongAt(at + 4), limit))
+            return false;
+    }
+    return true;
+}
+
+// Follows the records that set, change, save and restore the world
+// transform and the mapping; false when one makes the world transform
+// unbounded or restores a state that was not saved.
+bool MovesSpace(const Record& r, CheckState& state)
+{
+    CRecordSpace& space = state.space;
+    state.spaceChanged = true;
+    XFORM matrix;
+    const LONG x = (LONG)r.At(8), y = (LONG)r.At(12);
+    switch (r.At(0))
+    {
+    case EMR_SETWORLDTRANSFORM:
+        std::memcpy(&matrix, r.data + offsetof(EMRSETWORLDTRANSFORM, xform), sizeof(matrix));
+        return space.SetWorld(matrix);
+    case EMR_MODIFYWORLDTRANSFORM:
+        std::memcpy(&matrix, r.data + offsetof(EMRMODIFYWORLDTRANSFORM, xform), sizeof(matrix));
+        return space.ModifyWorld(matrix, r.At(offsetof(EMRMODIFYWORLDTRANSFORM, iMode)));
+    case EMR_SETMAPMODE:
+        space.SetMapMode(r.At(8));
+        return true;
+    case EMR_SETWINDOWEXTEX:
+        space.SetWindowExtent(x, y);
+        return true;
+    case EMR_SETVIEWPORTEXTEX:
+        space.SetViewportExtent(x, y);
+        return true;
+    case EMR_SETWINDOWORGEX:
+        space.SetWindowOrigin(x, y);
+        return true;
+    case EMR_SETVIEWPORTORGEX:
+        space.SetViewportOrigin(x, y);
+        return true;
+    case EMR_SCALEWINDOWEXTEX:
+        space.ScaleWindowExtent(x, y, (LONG)r.At(16), (LONG)r.At(20));
+        return true;
+    case EMR_SCALEVIEWPORTEXTEX:
+        space.ScaleViewportExtent(x, y, (LONG)r.At(16), (LONG)r.At(20));
+        return true;
+    case EMR_SAVEDC:
+        space.Save();
+        return true;
+    case EMR_RESTOREDC:
+        return space.Restore(x);
+    default:
+        return true;
+    }
 }
 
 // What the player reads of each record kind: the fixed part, and what the
@@ -284,6 +488,7 @@ struct RecordRule
     DWORD type;
     DWORD minimumSize;
     RecordCheck check;
+    RecordCheck geometry;
 };
 
 // Small text records are not played here.
@@ -291,22 +496,22 @@ const DWORD SmallTextRecord = 108;
 
 const RecordRule RecordRules[] = {
     {EMR_HEADER, 88, NULL},
-    {EMR_POLYBEZIER, 28, HasPoints<8>},
-    {EMR_POLYGON, 28, HasPoints<8>},
-    {EMR_POLYLINE, 28, HasPoints<8>},
-    {EMR_POLYBEZIERTO, 28, HasPoints<8>},
-    {EMR_POLYLINETO, 28, HasPoints<8>},
-    {EMR_POLYPOLYLINE, 32, HasPolyPoints<8>},
-    {EMR_POLYPOLYGON, 32, HasPolyPoints<8>},
-    {EMR_SETWINDOWEXTEX, 16, NULL},
-    {EMR_SETWINDOWORGEX, 16, NULL},
-    {EMR_SETVIEWPORTEXTEX, 16, NULL},
-    {EMR_SETVIEWPORTORGEX, 16, NULL},
+    {EMR_POLYBEZIER, 28, HasPoints<8>, HasPointsWithin},
+    {EMR_POLYGON, 28, HasPoints<8>, HasPointsWithin},
+    {EMR_POLYLINE, 28, HasPoints<8>, HasPointsWithin},
+    {EMR_POLYBEZIERTO, 28, HasPoints<8>, HasPointsWithin},
+    {EMR_POLYLINETO, 28, HasPoints<8>, HasPointsWithin},
+    {EMR_POLYPOLYLINE, 32, HasPolyPoints<8>, HasPolyPointsWithin},
+    {EMR_POLYPOLYGON, 32, HasPolyPoints<8>, HasPolyPointsWithin},
+    {EMR_SETWINDOWEXTEX, 16, MovesSpace},
+    {EMR_SETWINDOWORGEX, 16, MovesSpace},
+    {EMR_SETVIEWPORTEXTEX, 16, MovesSpace},
+    {EMR_SETVIEWPORTORGEX, 16, MovesSpace},
     {EMR_SETBRUSHORGEX, 16, NULL},
     {EMR_EOF, 20, NULL}, // its palette is checked against the header
-    {EMR_SETPIXELV, 20, NULL},
+    {EMR_SETPIXELV, 20, NULL, HasCoordinates<8, 16>},
     {EMR_SETMAPPERFLAGS, 12, NULL},
-    {EMR_SETMAPMODE, 12, NULL},
+    {EMR_SETMAPMODE, 12, MovesSpace},
     {EMR_SETBKMODE, 12, NULL},
     {EMR_SETPOLYFILLMODE, 12, NULL},
     {EMR_SETROP2, 12, NULL},
@@ -316,33 +521,34 @@ const RecordRule RecordRules[] = {
     {EMR_SETTEXTCOLOR, 12, NULL},
     {EMR_SETBKCOLOR, 12, NULL},
     {EMR_OFFSETCLIPRGN, 16, NULL},
-    {EMR_MOVETOEX, 16, NULL},
+    {EMR_MOVETOEX, 16, NULL, HasCoordinates<8, 16>},
     {EMR_EXCLUDECLIPRECT, 24, NULL},
     {EMR_INTERSECTCLIPRECT, 24, NULL},
-    {EMR_SCALEVIEWPORTEXTEX, 24, NULL},
-    {EMR_SCALEWINDOWEXTEX, 24, NULL},
-    {EMR_RESTOREDC, 12, NULL},
-    {EMR_SETWORLDTRANSFORM, sizeof(EMRSETWORLDTRANSFORM), NULL},
-    {EMR_MODIFYWORLDTRANSFORM, sizeof(EMRMODIFYWORLDTRANSFORM), NULL},
-    {EMR_SELECTOBJECT, 12, NamesObject},
-    {EMR_CREATEPEN, sizeof(EMRCREATEPEN), MakesObject},
+    {EMR_SCALEVIEWPORTEXTEX, 24, MovesSpace},
+    {EMR_SCALEWINDOWEXTEX, 24, MovesSpace},
+    {EMR_SAVEDC, 8, MovesSpace},
+    {EMR_RESTOREDC, 12, MovesSpace},
+    {EMR_SETWORLDTRANSFORM, sizeof(EMRSETWORLDTRANSFORM), MovesSpace},
+    {EMR_MODIFYWORLDTRANSFORM, sizeof(EMRMODIFYWORLDTRANSFORM), MovesSpace},
+    {EMR_SELECTOBJECT, 12, SelectsObject},
+    {EMR_CREATEPEN, sizeof(EMRCREATEPEN), MakesObject, HasPenWidth<offsetof(EMRCREATEPEN, lopn.lopnWidth)>},
     {EMR_CREATEBRUSHINDIRECT, sizeof(EMRCREATEBRUSHINDIRECT), MakesObject},
     {EMR_DELETEOBJECT, 12, NamesObject},
-    {EMR_ANGLEARC, sizeof(EMRANGLEARC), NULL},
-    {EMR_ELLIPSE, 24, NULL},
-    {EMR_RECTANGLE, 24, NULL},
-    {EMR_ROUNDRECT, sizeof(EMRROUNDRECT), NULL},
-    {EMR_ARC, sizeof(EMRARC), NULL},
-    {EMR_CHORD, sizeof(EMRARC), NULL},
-    {EMR_PIE, sizeof(EMRARC), NULL},
-    {EMR_SELECTPALETTE, 12, NamesObject},
+    {EMR_ANGLEARC, sizeof(EMRANGLEARC), NULL, HasAngleArcWithin},
+    {EMR_ELLIPSE, 24, NULL, HasCoordinates<8, 24>},
+    {EMR_RECTANGLE, 24, NULL, HasCoordinates<8, 24>},
+    {EMR_ROUNDRECT, sizeof(EMRROUNDRECT), NULL, HasCoordinates<8, sizeof(EMRROUNDRECT)>},
+    {EMR_ARC, sizeof(EMRARC), NULL, HasArcWithin},
+    {EMR_CHORD, sizeof(EMRARC), NULL, HasArcWithin},
+    {EMR_PIE, sizeof(EMRARC), NULL, HasArcWithin},
+    {EMR_SELECTPALETTE, 12, SelectsObject},
     {EMR_CREATEPALETTE, 16, MakesPalette},
     {EMR_SETPALETTEENTRIES, 20, SetsPaletteEntries},
     {EMR_RESIZEPALETTE, sizeof(EMRRESIZEPALETTE), MakesObject},
-    {EMR_EXTFLOODFILL, sizeof(EMREXTFLOODFILL), NULL},
-    {EMR_LINETO, 16, NULL},
-    {EMR_ARCTO, sizeof(EMRARC), NULL},
-    {EMR_POLYDRAW, 28, HasPoints<9>},
+    {EMR_EXTFLOODFILL, sizeof(EMREXTFLOODFILL), NULL, HasCoordinates<8, 16>},
+    {EMR_LINETO, 16, NULL, HasCoordinates<8, 16>},
+    {EMR_ARCTO, sizeof(EMRARC), NULL, HasArcWithin},
+    {EMR_POLYDRAW, 28, HasPoints<9>, HasPointsWithin},
     {EMR_SETARCDIRECTION, 12, NULL},
     {EMR_SETMITERLIMIT, 12, NULL},
     {EMR_FILLPATH, 24, NULL},
@@ -355,17 +561,23 @@ const RecordRule RecordRules[] = {
     {EMR_INVERTRGN, 28, HasRegion<24, 28>},
     {EMR_PAINTRGN, 28, HasRegion<24, 28>},
     {EMR_EXTSELECTCLIPRGN, 16, HasRegion<8, 16>},
-    {EMR_BITBLT, sizeof(EMRBITBLT), BlitsSource<offsetof(EMRBITBLT, offBmiSrc)>},
-    {EMR_STRETCHBLT, sizeof(EMRSTRETCHBLT), BlitsSource<offsetof(EMRSTRETCHBLT, offBmiSrc)>},
+    {EMR_BITBLT, sizeof(EMRBITBLT), BlitsSource<offsetof(EMRBITBLT, offBmiSrc)>,
+     HasCoordinates<24, 40>},
+    {EMR_STRETCHBLT, sizeof(EMRSTRETCHBLT), BlitsSource<offsetof(EMRSTRETCHBLT, offBmiSrc)>,
+     HasCoordinatesAt<24, 40, offsetof(EMRSTRETCHBLT, cxSrc), sizeof(EMRSTRETCHBLT)>},
     {EMR_MASKBLT, sizeof(EMRMASKBLT),
-     BlitsSourceAndMask<offsetof(EMRMASKBLT, offBmiSrc), offsetof(EMRMASKBLT, offBmiMask)>},
+     BlitsSourceAndMask<offsetof(EMRMASKBLT, offBmiSrc), offsetof(EMRMASKBLT, offBmiMask)>,
+     HasCoordinates<24, 40>},
     {EMR_PLGBLT, sizeof(EMRPLGBLT),
-     BlitsSourceAndMask<offsetof(EMRPLGBLT, offBmiSrc), offsetof(EMRPLGBLT, offBmiMask)>},
-    {EMR_SETDIBITSTODEVICE, sizeof(EMRSETDIBITSTODEVICE), HasBitmap<offsetof(EMRSETDIBITSTODEVICE, offBmiSrc)>},
-    {EMR_STRETCHDIBITS, sizeof(EMRSTRETCHDIBITS), HasBitmap<offsetof(EMRSTRETCHDIBITS, offBmiSrc)>},
+     BlitsSourceAndMask<offsetof(EMRPLGBLT, offBmiSrc), offsetof(EMRPLGBLT, offBmiMask)>,
+     HasCoordinates<24, 48>},
+    {EMR_SETDIBITSTODEVICE, sizeof(EMRSETDIBITSTODEVICE), HasBitmap<offsetof(EMRSETDIBITSTODEVICE, offBmiSrc)>,
+     HasCoordinates<24, 48>},
+    {EMR_STRETCHDIBITS, sizeof(EMRSTRETCHDIBITS), HasBitmap<offsetof(EMRSTRETCHDIBITS, offBmiSrc)>,
+     HasCoordinatesAt<24, 48, offsetof(EMRSTRETCHDIBITS, cxDest), sizeof(EMRSTRETCHDIBITS)>},
     {EMR_EXTCREATEFONTINDIRECTW, 12 + sizeof(LOGFONTW), MakesObject},
-    {EMR_EXTTEXTOUTA, sizeof(EMREXTTEXTOUTA), HasText<1>},
-    {EMR_EXTTEXTOUTW, sizeof(EMREXTTEXTOUTA), HasText<2>},
+    {EMR_EXTTEXTOUTA, sizeof(EMREXTTEXTOUTA), HasText<1>, HasTextWithin},
+    {EMR_EXTTEXTOUTW, sizeof(EMREXTTEXTOUTA), HasText<2>, HasTextWithin},
     {EMR_POLYBEZIER16, 28, HasPoints<4>},
     {EMR_POLYGON16, 28, HasPoints<4>},
     {EMR_POLYLINE16, 28, HasPoints<4>},
@@ -376,9 +588,9 @@ const RecordRule RecordRules[] = {
     {EMR_POLYDRAW16, 28, HasPoints<5>},
     {EMR_CREATEMONOBRUSH, sizeof(EMRCREATEMONOBRUSH), MakesMonoBrush},
     {EMR_CREATEDIBPATTERNBRUSHPT, sizeof(EMRCREATEDIBPATTERNBRUSHPT), MakesPatternBrush},
-    {EMR_EXTCREATEPEN, offsetof(EMREXTCREATEPEN, elp.elpStyleEntry), MakesExtendedPen},
-    {EMR_POLYTEXTOUTA, offsetof(EMRPOLYTEXTOUTA, aemrtext), HasTexts<1>},
-    {EMR_POLYTEXTOUTW, offsetof(EMRPOLYTEXTOUTA, aemrtext), HasTexts<2>},
+    {EMR_EXTCREATEPEN, offsetof(EMREXTCREATEPEN, elp.elpStyleEntry), MakesExtendedPen, HasPenWidth<offsetof(EMREXTCREATEPEN, elp.elpWidth)>},
+    {EMR_POLYTEXTOUTA, offsetof(EMRPOLYTEXTOUTA, aemrtext), HasTexts<1>, HasTextsWithin},
+    {EMR_POLYTEXTOUTW, offsetof(EMRPOLYTEXTOUTA, aemrtext), HasTexts<2>, HasTextsWithin},
     {EMR_SETICMMODE, 12, NULL},
     {EMR_CREATECOLORSPACE, sizeof(EMRCREATECOLORSPACE), MakesObject},
     {EMR_SETCOLORSPACE, 12, NamesObject},
@@ -388,10 +600,12 @@ const RecordRule RecordRules[] = {
     {EMR_COLORCORRECTPALETTE, 24, NULL},
     {EMR_SETICMPROFILEA, 20, HasProfile},
     {EMR_SETICMPROFILEW, 20, HasProfile},
-    {EMR_ALPHABLEND, sizeof(EMRALPHABLEND), BlitsSource<offsetof(EMRALPHABLEND, offBmiSrc)>},
+    {EMR_ALPHABLEND, sizeof(EMRALPHABLEND), BlitsSource<offsetof(EMRALPHABLEND, offBmiSrc)>,
+     HasCoordinatesAt<24, 40, offsetof(EMRALPHABLEND, cxSrc), sizeof(EMRALPHABLEND)>},
     {EMR_SETLAYOUT, 12, NULL},
-    {EMR_TRANSPARENTBLT, sizeof(EMRTRANSPARENTBLT), BlitsSource<offsetof(EMRTRANSPARENTBLT, offBmiSrc)>},
-    {EMR_GRADIENTFILL, offsetof(EMRGRADIENTFILL, Ver), HasGradient},
+    {EMR_TRANSPARENTBLT, sizeof(EMRTRANSPARENTBLT), BlitsSource<offsetof(EMRTRANSPARENTBLT, offBmiSrc)>,
+     HasCoordinatesAt<24, 40, offsetof(EMRTRANSPARENTBLT, cxSrc), sizeof(EMRTRANSPARENTBLT)>},
+    {EMR_GRADIENTFILL, offsetof(EMRGRADIENTFILL, Ver), HasGradient, HasGradientWithin},
     {EMR_COLORMATCHTOTARGETW, 20, HasProfile},
     {EMR_CREATECOLORSPACEW, offsetof(EMRCREATECOLORSPACEW, Data), MakesObject},
 };
@@ -429,6 +643,36 @@ bool IsHeaderSound(const ENHMETAHEADER& header)
             return false;
     return header.nHandles >= 1 && header.nHandles <= 10000;
 }
+
+// The largest factor of a world transform, also of transforms made by
+// multiplying others.
+const double TransformScaleLimit = 100000;
+
+// How far from the origin, in the reference device's pixels, the records may
+// draw: 16 times as far as the frame reaches. The player maps the frame onto
+// the picture's place; curves and wide pens far beyond it take it minutes.
+const double ReachPerFrame = 16;
+
+// The finer of the reference device's resolutions.
+double PixelsPerMillimetre(const ENHMETAHEADER& header)
+{
+    const SIZEL& pixels = header.szlDevice;
+    const SIZEL& millimetres = header.szlMillimeters;
+    return (long long)pixels.cx * millimetres.cy >= (long long)pixels.cy * millimetres.cx
+               ? (double)pixels.cx / millimetres.cx
+               : (double)pixels.cy / millimetres.cy;
+}
+
+// The pixels from the origin within which the records draw.
+double PixelReach(const ENHMETAHEADER& header)
+{
+    const RECTL& frame = header.rclFrame;
+    const long long corners[] = {frame.left, frame.top, frame.right, frame.bottom};
+    long long hundredths = 1;
+    for (long long corner : corners)
+        hundredths = std::max(hundredths, corner < 0 ? -corner : corner);
+    return ReachPerFrame * std::max(1.0, hundredths * PixelsPerMillimetre(header) / 100);
+}
 }
 
 BOOL IsEnhMetafileSound(const BYTE* data, DWORD length)
@@ -440,6 +684,7 @@ BOOL IsEnhMetafileSound(const BYTE* data, DWORD length)
     std::memcpy(&header, data, 88);
     if (header.iType != EMR_HEADER || header.nSize < 88 || !IsHeaderSound(header))
         return FALSE;
+    CheckState state(header, TransformScaleLimit);
     // The player walks every record up to the length, end records included,
     // so every record is checked, and they must fill the length exactly.
     bool ended = false;
@@ -464,7 +709,8 @@ BOOL IsEnhMetafileSound(const BYTE* data, DWORD length)
                 return FALSE;
             ended = true;
         }
-        else if (rule != NULL && rule->check != NULL && !rule->check(record, header.nHandles))
+        else if (rule != NULL && ((rule->check != NULL && !rule->check(record, state)) ||
+                                  (rule->geometry != NULL && !rule->geometry(record, state))))
             return FALSE;
         offset += record.size;
     }

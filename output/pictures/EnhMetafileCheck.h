@@ -8,5 +8,8 @@
 // the header to exactly 'length' and hold an end record; each is a whole
 // number of words and at least as long as its kind's fixed part; counts,
 // offsets, embedded bitmaps, regions, texts and palettes lie inside their
-// records; object indexes lie inside the handle table.
+// records; object indexes lie inside the handle table (the stock bit only
+// where an object is selected); coordinates and pen widths land within a
+// reach of the frame, world transforms stay finite and of bounded scale,
+// and arcs have boxes that enclose some area.
 BOOL IsEnhMetafileSound(const BYTE* data, DWORD length);

@@ -88,9 +88,12 @@ DWORD FixedParameters(WORD function)
     }
 }
 
-// A BITMAPINFO and its pixels from word 'first' to the record's end.
-BOOL IsDibSound(const Record& r, DWORD first)
+// A BITMAPINFO and its pixels from word 'first' to the record's end. Its
+// colour table holds colours, or with DIB_PAL_COLORS 16-bit indexes into the
+// selected palette.
+BOOL IsDibSound(const Record& r, DWORD first, DWORD usage = DIB_RGB_COLORS)
 {
+    const bool paletteIndexes = usage == DIB_PAL_COLORS;
     if (first > r.count)
         return FALSE;
     const unsigned long long bytes = 2ull * (r.count - first);
@@ -107,7 +110,7 @@ BOOL IsDibSound(const Record& r, DWORD first)
         width = core.bcWidth;
         height = core.bcHeight;
         bits = (unsigned long long)core.bcBitCount * core.bcPlanes;
-        colours = bits <= 8 ? (3ull << bits) : 0;
+        colours = bits <= 8 ? ((paletteIndexes ? 2ull : 3ull) << bits) : 0;
         image = ((width * bits + 31) / 32) * 4 * height;
     }
     else
@@ -124,7 +127,7 @@ BOOL IsDibSound(const Record& r, DWORD first)
         unsigned long long entries = info.biClrUsed != 0 ? info.biClrUsed : bits <= 8 ? (1ull << bits) : 0;
         if (entries > 256)
             return FALSE;
-        colours = 4 * entries + (info.biCompression == BI_BITFIELDS && headerSize == 40 ? 12 : 0);
+        colours = (paletteIndexes ? 2 : 4) * entries + (info.biCompression == BI_BITFIELDS && headerSize == 40 ? 12 : 0);
         image = ((width * bits + 31) / 32) * 4 * height;
         if (info.biCompression != BI_RGB && info.biCompression != BI_BITFIELDS)
             image = info.biSizeImage;
@@ -215,8 +218,9 @@ BOOL IsRecordSound(WORD function, const Record& r, DWORD objects)
         return IsRegionSound(r);
     case META_DIBCREATEPATTERNBRUSH:
         // The pattern is a device-independent bitmap whatever the style
-        // (BS_PATTERN included): the player reads it as one.
-        return r.count >= 2 && IsDibSound(r, 2);
+        // (BS_PATTERN included): the player reads it as one, with a table
+        // of colours for BS_PATTERN whatever the usage says.
+        return r.count >= 2 && IsDibSound(r, 2, r[0] == BS_PATTERN ? DIB_RGB_COLORS : r[1]);
     case META_CREATEPATTERNBRUSH:
         return IsBitmap16Sound(r, 0);
     case META_DIBBITBLT:
@@ -224,9 +228,9 @@ BOOL IsRecordSound(WORD function, const Record& r, DWORD objects)
     case META_DIBSTRETCHBLT:
         return r.count == 11 || (r.count >= 10 && IsDibSound(r, 10));
     case META_STRETCHDIB:
-        return r.count >= 11 && IsDibSound(r, 11);
+        return r.count >= 11 && IsDibSound(r, 11, r[2]);
     case META_SETDIBTODEV:
-        return r.count >= 9 && IsDibSound(r, 9);
+        return r.count >= 9 && IsDibSound(r, 9, r[0]);
     case META_BITBLT:
         return r.count == 9 || (r.count >= 8 && IsBitmap16Sound(r, 8));
     case META_STRETCHBLT:

@@ -4,12 +4,18 @@
 #include "output/pictures/Picture.h"
 
 #include "TestPictures.h"
+#include "foundation/windows/OwnedHandle.h"
+#include "foundation/windows/SelectedObject.h"
 #include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstring>
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -177,4 +183,187 @@ TEST(MetafileCheckTest, AbsurdHeaderSizesAreRefused)
                 Put(bytes, field.at, field.value);
         EXPECT_FALSE(Loads(bytes)) << "field at " << damage[0].at;
     }
+}
+
+namespace
+{
+DWORD FloatBits(float value)
+{
+    DWORD bits;
+    std::memcpy(&bits, &value, 4);
+    return bits;
+}
+
+const Fields Bounds = {0, 0, 49, 49};
+
+Fields Join(const Fields& first, const Fields& then)
+{
+    Fields joined = first;
+    joined.insert(joined.end(), then.begin(), then.end());
+    return joined;
+}
+
+// A rectangular region of one rectangle (0, 0) to (49, 49).
+const Fields OneRectRegion = {sizeof(RGNDATAHEADER), RDH_RECTANGLES, 1, sizeof(RECT), 0, 0, 49, 49, 0, 0, 49, 49};
+
+Fields Transform(float scale, float shear = 0)
+{
+    return {FloatBits(scale), FloatBits(shear), FloatBits(0), FloatBits(scale), FloatBits(3), FloatBits(4)};
+}
+
+// Records as a recorder writes them, and one field of one of them changed to
+// what the platform's player crashes on or draws for minutes.
+struct Reproducer
+{
+    const char* what;
+    EmfRecords records;
+    size_t record, field;
+    DWORD damaged;
+};
+
+const DWORD BigScale = FloatBits(1000);
+
+const Reproducer Reproducers[] = {
+    {"table object deleted as a stock one", {{EMR_DELETEOBJECT, {1}}}, 0, 0, 0x94000001},
+    {"colour space selected as a stock one", {{EMR_SETCOLORSPACE, {1}}}, 0, 0, 0x94000001},
+    {"colour space deleted as a stock one", {{EMR_DELETECOLORSPACE, {1}}}, 0, 0, 0x94000001},
+    {"region filled with a stock brush",
+     {{EMR_CREATEBRUSHINDIRECT, {1, BS_SOLID, RGB(0, 0, 200), 0}},
+      {EMR_FILLRGN, Join(Join(Bounds, {sizeof(RGNDATAHEADER) + sizeof(RECT), 1}), OneRectRegion)}},
+     1, 5, 0x80000001},
+    {"region framed with a stock brush",
+     {{EMR_CREATEBRUSHINDIRECT, {1, BS_SOLID, RGB(0, 0, 200), 0}},
+      {EMR_FRAMERGN, Join(Join(Bounds, {sizeof(RGNDATAHEADER) + sizeof(RECT), 1, 2, 2}), OneRectRegion)}},
+     1, 5, 0x80000001},
+    {"stock object past the last", {{EMR_SELECTOBJECT, {ENHMETA_STOCK_OBJECT | BLACK_PEN}}}, 0, 0,
+     ENHMETA_STOCK_OBJECT | (STOCK_LAST + 1)},
+    {"arc box far down", {{EMR_ARC, {0, 0, 49, 49, 0, 0, 49, 49}}}, 0, 1, 0x5F000000},
+    {"chord box far down", {{EMR_CHORD, {0, 0, 49, 49, 0, 0, 49, 49}}}, 0, 1, 600000000},
+    {"pie box without height", {{EMR_PIE, {0, 0, 49, 49, 0, 0, 49, 49}}}, 0, 1, 49},
+    {"round rectangle near the end of the numbers",
+     {{EMR_ROUNDRECT, {0, 0, 49, 49, 10, 10}}}, 0, 2, 2000000000},
+    {"rectangle edge far left", {{EMR_RECTANGLE, {5, 5, 60, 40}}}, 0, 0, (DWORD)-369000000},
+    {"dashed pen a million wide",
+     {{EMR_CREATEPEN, {1, PS_DASH, 2, 0, 0}}, {EMR_SELECTOBJECT, {1}}, {EMR_RECTANGLE, {5, 5, 60, 40}}},
+     0, 2, 1000000},
+    {"pen 65,535 wide",
+     {{EMR_CREATEPEN, {1, PS_SOLID, 2, 0, 0}}, {EMR_SELECTOBJECT, {1}}, {EMR_RECTANGLE, {5, 5, 60, 40}}},
+     0, 2, 65535},
+    {"pen of negative width",
+     {{EMR_CREATEPEN, {1, PS_SOLID, 2, 0, 0}}, {EMR_SELECTOBJECT, {1}}, {EMR_RECTANGLE, {5, 5, 60, 40}}},
+     0, 2, (DWORD)-60000},
+    {"transform scaled by 1.27e30",
+     {{EMR_MODIFYWORLDTRANSFORM, Join(Transform(2), {MWT_LEFTMULTIPLY})}, {EMR_RECTANGLE, {5, 5, 60, 40}}},
+     0, 3, FloatBits(1.27e30f)},
+    {"transform set to infinity",
+     {{EMR_SETWORLDTRANSFORM, Transform(2)}, {EMR_RECTANGLE, {5, 5, 60, 40}}}, 0, 0,
+     FloatBits(INFINITY)},
+    {"transforms whose product is too large",
+     {{EMR_MODIFYWORLDTRANSFORM, Join(Transform(1000), {MWT_LEFTMULTIPLY})},
+      {EMR_MODIFYWORLDTRANSFORM, Join(Transform(1, 0), {MWT_RIGHTMULTIPLY})}},
+     1, 1, BigScale},
+    {"transforms multiplied after a restore of no saved state",
+     {{EMR_SAVEDC, {}}, {EMR_RESTOREDC, {(DWORD)-1}}, {EMR_MODIFYWORLDTRANSFORM, Join(Transform(2), {MWT_LEFTMULTIPLY})},
+      {EMR_RECTANGLE, {5, 5, 60, 40}}},
+     1, 0, (DWORD)-2},
+};
+} // namespace
+
+// Each record loads and draws in a short time as a recorder writes it; with
+// the one field that the player crashes or hangs on, the picture is refused
+// (and so never drawn).
+TEST(MetafileCheckTest, RecordsThePlayerCrashesOrHangsOnAreRefused)
+{
+    const Bytes base = MakeEmf(Frame, [](HDC dc) {
+        ::Rectangle(dc, 0, 0, 10, 10);
+    });
+    CCanvas canvas(48, 48);
+    for (const Reproducer& reproducer : Reproducers)
+    {
+        SCOPED_TRACE(reproducer.what);
+        EmfRecords records = reproducer.records;
+        const Bytes sound = WithEmfRecords(base, records, 4);
+        CPicture picture;
+        ASSERT_TRUE(picture.LoadFromMemory(sound.data(), (DWORD)sound.size(), MakePictureLoadOptions(96, 96)));
+        EXPECT_LT(DrawingMilliseconds(picture, canvas, reproducer.what), 1000u);
+        records[reproducer.record].second[reproducer.field] = reproducer.damaged;
+        const Bytes damaged = WithEmfRecords(base, records, 4);
+        EXPECT_FALSE(Loads(damaged));
+        EXPECT_FALSE(LoadsSealed(damaged));
+    }
+}
+
+namespace
+{
+// A Windows metafile record: its function and its parameters as words.
+typedef std::vector<WORD> Words;
+
+// A placeable Windows metafile with the record put before its end record.
+Bytes WithWmfRecord(WORD function, const Words& parameters)
+{
+    // A brush leaves a place in the handle table for the new one.
+    Bytes wmf = MakePlaceableWmf(64, 48, 96, [](HDC dc) {
+        COwnedGdiObject<HBRUSH> brush(::CreateSolidBrush(RGB(0, 0, 200)));
+        CSelectedObject selected(dc, brush);
+        ::Rectangle(dc, 0, 0, 30, 20);
+    });
+    Words record = {0, 0, function};
+    record.insert(record.end(), parameters.begin(), parameters.end());
+    const DWORD words = (DWORD)record.size();
+    std::memcpy(record.data(), &words, 4);
+    const BYTE* bytes = (const BYTE*)record.data();
+    const size_t placeable = 22, endRecord = 6;
+    wmf.insert(wmf.end() - endRecord, bytes, bytes + 2 * record.size());
+    METAHEADER header;
+    std::memcpy(&header, &wmf[placeable], sizeof(header));
+    header.mtSize += words;
+    header.mtMaxRecord = std::max<DWORD>(header.mtMaxRecord, words);
+    std::memcpy(&wmf[placeable], &header, sizeof(header));
+    return wmf;
+}
+
+// A 4 x 4 bitmap of 8 bits whose colour table holds 256 palette indexes
+// (2 bytes each), and its pixels; 'shortBy' words fewer at the end.
+Words PaletteIndexDib(size_t shortBy = 0)
+{
+    BITMAPINFOHEADER header = {sizeof(BITMAPINFOHEADER), 4, 4, 1, 8, BI_RGB, 0, 0, 0, 0, 0};
+    Words words(sizeof(header) / 2);
+    std::memcpy(words.data(), &header, sizeof(header));
+    const size_t tableWords = 256, pixelWords = 4 * 4 / 2;
+    for (size_t i = 0; i < tableWords + pixelWords - shortBy; ++i)
+        words.push_back((WORD)(i < tableWords ? i % 16 : 0x0707));
+    return words;
+}
+} // namespace
+
+// Bitmap records whose colour table is of palette indexes load and draw;
+// with their pixels a word short they are refused. A pattern brush of the
+// plain style is read with a table of colours whatever its usage says.
+TEST(MetafileCheckTest, BitmapRecordsCountTheirColourTableByItsUsage)
+{
+    const Words stretch = {LOWORD(SRCCOPY), HIWORD(SRCCOPY), DIB_PAL_COLORS, 4, 4, 0, 0, 16, 16, 2, 2};
+    const Words toDevice = {DIB_PAL_COLORS, 4, 0, 0, 0, 4, 4, 20, 2};
+    const Words brush = {BS_DIBPATTERNPT, DIB_PAL_COLORS};
+    const struct
+    {
+        WORD function;
+        Words parameters;
+    } records[] = {{META_STRETCHDIB, stretch}, {META_SETDIBTODEV, toDevice}, {META_DIBCREATEPATTERNBRUSH, brush}};
+    CCanvas canvas(64, 48);
+    for (const auto& record : records)
+    {
+        SCOPED_TRACE(record.function);
+        const auto with = [&](const Words& dib) {
+            Words parameters = record.parameters;
+            parameters.insert(parameters.end(), dib.begin(), dib.end());
+            return WithWmfRecord(record.function, parameters);
+        };
+        EXPECT_GT(DrawnPixels(with(PaletteIndexDib()), canvas), 0);
+        EXPECT_FALSE(Loads(with(PaletteIndexDib(1))));
+    }
+    const Words plainPattern = {BS_PATTERN, DIB_PAL_COLORS};
+    Words parameters = plainPattern;
+    const Words dib = PaletteIndexDib();
+    parameters.insert(parameters.end(), dib.begin(), dib.end());
+    EXPECT_FALSE(Loads(WithWmfRecord(META_DIBCREATEPATTERNBRUSH, parameters)));
 }

@@ -1,13 +1,20 @@
 #include "TestPictures.h"
+#include "output/pictures/Picture.h"
 
 #include "foundation/files/Crc32.h"
 #include "foundation/files/SealedFile.h"
+#include "foundation/windows/OwnedHandle.h"
+#include "foundation/windows/SavedDCState.h"
+#include "foundation/windows/SelectedObject.h"
+#include "support/ThreadCpuTime.h"
 #include "support/WindowScreenshot.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include <gtest/gtest.h>
 #include <zlib.h>
 
 namespace
@@ -135,6 +142,26 @@ size_t FindEmfRecord(const Bytes& emf, DWORD type)
     return 0;
 }
 
+Bytes WithEmfRecords(Bytes emf, const EmfRecords& records, DWORD handles)
+{
+    Bytes added;
+    for (const auto& record : records)
+    {
+        Fields words = {record.first, (DWORD)(8 + 4 * record.second.size())};
+        words.insert(words.end(), record.second.begin(), record.second.end());
+        const BYTE* bytes = (const BYTE*)words.data();
+        added.insert(added.end(), bytes, bytes + 4 * words.size());
+    }
+    emf.insert(emf.begin() + FindEmfRecord(emf, EMR_EOF), added.begin(), added.end());
+    ENHMETAHEADER header;
+    std::memcpy(&header, emf.data(), sizeof(header));
+    header.nBytes = (DWORD)emf.size();
+    header.nRecords += (DWORD)records.size();
+    header.nHandles = std::max<DWORD>(header.nHandles, handles);
+    std::memcpy(emf.data(), &header, sizeof(header));
+    return emf;
+}
+
 bool WriteBytes(const std::string& path, const Bytes& bytes)
 {
     FILE* file = std::fopen(path.c_str(), "wb");
@@ -220,6 +247,53 @@ void PaintRegionRecords(HDC dc)
     ::FillRgn(dc, region, brush);
     ::DeleteObject(brush);
     ::DeleteObject(region);
+}
+
+void PaintShapeRecords(HDC dc)
+{
+    COwnedGdiObject<HPEN> dashed(::CreatePen(PS_DASH, 1, RGB(0, 0, 160)));
+    CSelectedObject pen(dc, dashed);
+    ::Arc(dc, 0, 0, 40, 30, 40, 15, 0, 15);
+    ::RoundRect(dc, 5, 35, 45, 60, 12, 8);
+    COwnedGdiObject<HPEN> wide(::CreatePen(PS_SOLID, 6, RGB(0, 128, 0)));
+    pen.Reselect(wide);
+    ::Chord(dc, 45, 0, 85, 30, 85, 0, 45, 30);
+    ::MoveToEx(dc, 90, 10, NULL);
+    ::AngleArc(dc, 90, 40, 15, 30.0f, 270.0f);
+    const DWORD dashes[] = {6, 3, 1, 3};
+    const LOGBRUSH ink = {BS_SOLID, RGB(120, 0, 120), 0};
+    COwnedGdiObject<HPEN> styled(
+        ::ExtCreatePen(PS_GEOMETRIC | PS_USERSTYLE | PS_ENDCAP_FLAT, 4, &ink, 4, dashes));
+    pen.Reselect(styled);
+    ::Pie(dc, 50, 35, 90, 70, 90, 52, 70, 35);
+    ::ArcTo(dc, 10, 60, 40, 78, 10, 69, 40, 69);
+
+    COwnedGdiObject<HRGN> region(::CreateEllipticRgn(60, 60, 95, 78));
+    COwnedGdiObject<HBRUSH> fill(::CreateSolidBrush(RGB(200, 120, 0)));
+    COwnedGdiObject<HBRUSH> frame(::CreateHatchBrush(HS_CROSS, RGB(0, 0, 0)));
+    ::FillRgn(dc, region, fill);
+    ::FrameRgn(dc, region, frame, 2, 3);
+}
+
+void PaintTransformRecords(HDC dc)
+{
+    ::SetGraphicsMode(dc, GM_ADVANCED);
+    const XFORM turn = {0.8f, 0.6f, -0.6f, 0.8f, 30.0f, 5.0f};
+    const XFORM twice = {2.0f, 0.0f, 0.0f, 2.0f, 0.0f, 0.0f};
+    const XFORM half = {0.5f, 0.0f, 0.2f, 0.5f, 10.0f, 10.0f};
+    ::SetWorldTransform(dc, &turn);
+    ::Rectangle(dc, 0, 0, 30, 20);
+    {
+        CSavedDCState saved(dc);
+        ::ModifyWorldTransform(dc, &twice, MWT_LEFTMULTIPLY);
+        ::Ellipse(dc, 0, 0, 15, 10);
+        ::ModifyWorldTransform(dc, &half, MWT_RIGHTMULTIPLY);
+        ::RoundRect(dc, 0, 0, 40, 30, 6, 6);
+    }
+    ::ModifyWorldTransform(dc, &twice, MWT_LEFTMULTIPLY);
+    ::Pie(dc, 0, 0, 20, 20, 20, 10, 10, 0);
+    ::ModifyWorldTransform(dc, NULL, MWT_IDENTITY);
+    ::Ellipse(dc, 60, 40, 90, 70);
 }
 
 Bytes SealPicture(const Bytes& plain)
@@ -337,4 +411,43 @@ bool Near(COLORREF a, COLORREF b, int tolerance)
 {
     return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance && std::abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
            std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
+}
+
+namespace
+{
+struct Drawing
+{
+    CPicture* picture;
+    CDC* dc;
+    CRect box;
+};
+
+DWORD WINAPI DrawPicture(void* parameter)
+{
+    const Drawing& drawing = *(const Drawing*)parameter;
+    drawing.picture->Draw(drawing.dc, drawing.box, drawing.box, CPoint(0, 0));
+    return 0;
+}
+} // namespace
+
+unsigned DrawingMilliseconds(CPicture& picture, CCanvas& canvas, const std::string& what)
+{
+    const DWORD hangMilliseconds = 60000;
+    Drawing drawing = {&picture, canvas.DC(), CRect(0, 0, canvas.Width(), canvas.Height())};
+    HANDLE thread = ::CreateThread(NULL, 0, DrawPicture, &drawing, 0, NULL);
+    if (thread == NULL)
+    {
+        ADD_FAILURE() << "no thread to draw " << what;
+        return 0;
+    }
+    if (::WaitForSingleObject(thread, hangMilliseconds) != WAIT_OBJECT_0)
+    {
+        ADD_FAILURE() << "drawing " << what << " did not end within " << hangMilliseconds / 1000 << " s";
+        fflush(stdout);
+        ::TerminateProcess(::GetCurrentProcess(), 3);
+    }
+    FILETIME created, exited, kernel, user;
+    ::GetThreadTimes(thread, &created, &exited, &kernel, &user);
+    ::CloseHandle(thread);
+    return (unsigned)((FileTimeTicks(kernel) + FileTimeTicks(user)) / 10000);
 }

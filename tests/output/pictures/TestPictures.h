@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 typedef std::vector<BYTE> Bytes;
@@ -42,10 +43,23 @@ Bytes MakePlaceableWmf(int width, int height, int unitsPerInch, const std::funct
 void PaintBitmapRecords(HDC dc);
 void PaintRegionRecords(HDC dc);
 const COLORREF RegionColour = RGB(255, 0, 0);
+// Through the records of curved and rounded shapes (arcs, chords, pies,
+// round rectangles), dashed and wide pens, regions filled and framed;
+// through world transforms set, multiplied on either side, saved and
+// restored.
+void PaintShapeRecords(HDC dc);
+void PaintTransformRecords(HDC dc);
 
 // The offset of the first record of a kind in an enhanced metafile; 0 when
 // there is none.
 size_t FindEmfRecord(const Bytes& emf, DWORD type);
+
+// Records of an enhanced metafile, each a type and the fields after its
+// size, put before its end record; its handle table made at least 'handles'
+// long.
+typedef std::vector<DWORD> Fields;
+typedef std::vector<std::pair<DWORD, Fields>> EmfRecords;
+Bytes WithEmfRecords(Bytes emf, const EmfRecords& records, DWORD handles);
 
 bool WriteBytes(const std::string& path, const Bytes& bytes);
 // The bytes as a sealed vector picture file (".vqf"), as the sealing tool
@@ -91,6 +105,14 @@ private:
     const BYTE* m_data;
     DWORD m_size;
 };
+
+class CPicture;
+
+// Draws the picture over the whole canvas on a thread of its own and answers
+// the processor time the drawing took. A drawing that has not ended within
+// a minute is taken for a hang: the test fails and the program ends, as the
+// drawing thread cannot be stopped.
+unsigned DrawingMilliseconds(CPicture& picture, CCanvas& canvas, const std::string& what);
 
 // True when the two colours differ by at most 'tolerance' in every channel.
 bool Near(COLORREF a, COLORREF b, int tolerance);

@@ -1,0 +1,206 @@
+#include "output/pictures/RecordSpace.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+// Millimetres to a logical unit of a fixed mapping mode; 0 for the others.
+double MillimetresPerUnit(DWORD mode)
+{
+    switch (mode)
+    {
+    case MM_LOMETRIC:
+        return 0.1;
+    case MM_HIMETRIC:
+        return 0.01;
+    case MM_LOENGLISH:
+        return 0.254;
+    case MM_HIENGLISH:
+        return 0.0254;
+    case MM_TWIPS:
+        return 25.4 / 1440;
+    default:
+        return 0;
+    }
+}
+} // namespace
+
+CRecordSpace::CRecordSpace(const SIZEL& pixels, const SIZEL& millimetres, double scaleLimit)
+    : m_pixels(pixels), m_millimetres(millimetres), m_scaleLimit(scaleLimit),
+      m_current{{1, 0, 0, 1, 0, 0}, {MM_TEXT, 1, 1, 1, 1, 0, 0, 0, 0}}, m_depth(0)
+{
+}
+
+CRecordSpace::Matrix CRecordSpace::FromXform(const XFORM& transform)
+{
+    return Matrix{transform.eM11, transform.eM12, transform.eM21, transform.eM22, transform.eDx, transform.eDy};
+}
+
+// The transform that applies 'first' and then 'then'.
+CRecordSpace::Matrix CRecordSpace::Product(const Matrix& first, const Matrix& then)
+{
+    return Matrix{first.m11 * then.m11 + first.m12 * then.m21, first.m11 * then.m12 + first.m12 * then.m22,
+                  first.m21 * then.m11 + first.m22 * then.m21, first.m21 * then.m12 + first.m22 * then.m22,
+                  first.dx * then.m11 + first.dy * then.m21 + then.dx,
+                  first.dx * then.m12 + first.dy * then.m22 + then.dy};
+}
+
+bool CRecordSpace::IsBounded(const Matrix& matrix) const
+{
+    // NaN fails every comparison, so these hold only for finite values.
+    const double factors[] = {matrix.m11, matrix.m12, matrix.m21, matrix.m22};
+    for (double factor : factors)
+        if (!(std::fabs(factor) <= m_scaleLimit))
+            return false;
+    return std::isfinite(matrix.dx) && std::isfinite(matrix.dy);
+}
+
+bool CRecordSpace::SetWorld(const XFORM& transform)
+{
+    const Matrix matrix = FromXform(transform);
+    if (!IsBounded(matrix))
+        return false;
+    m_current.world = matrix;
+    return true;
+}
+
+bool CRecordSpace::ModifyWorld(const XFORM& transform, DWORD mode)
+{
+    const Matrix matrix = FromXform(transform);
+    switch (mode)
+    {
+    case MWT_IDENTITY:
+        m_current.world = Matrix{1, 0, 0, 1, 0, 0};
+        return true;
+    case MWT_LEFTMULTIPLY:
+        m_current.world = Product(matrix, m_current.world);
+        break;
+    case MWT_RIGHTMULTIPLY:
+        m_current.world = Product(m_current.world, matrix);
+        break;
+    default: // players differ on other modes
+        return false;
+    }
+    return IsBounded(matrix) && IsBounded(m_current.world);
+}
+
+// Window and viewport extents count only in these modes; the others fix them.
+bool CRecordSpace::ScalesFreely() const
+{
+    return m_current.mapping.mode == MM_ISOTROPIC || m_current.mapping.mode == MM_ANISOTROPIC;
+}
+
+void CRecordSpace::SetMapMode(DWORD mode)
+{
+    Mapping& mapping = m_current.mapping;
+    if (mode < MM_MIN || mode > MM_MAX)
+        return;
+    // The free modes keep the extents they find.
+    if (mode != MM_ISOTROPIC && mode != MM_ANISOTROPIC)
+    {
+        const double millimetres = MillimetresPerUnit(mode);
+        mapping.windowX = mapping.windowY = 1;
+        mapping.viewportX = millimetres == 0 ? 1 : millimetres * m_pixels.cx / m_millimetres.cx;
+        mapping.viewportY = millimetres == 0 ? 1 : millimetres * m_pixels.cy / m_millimetres.cy;
+    }
+    mapping.mode = mode;
+}
+
+void CRecordSpace::SetWindowExtent(LONG cx, LONG cy)
+{
+    if (ScalesFreely() && cx != 0 && cy != 0)
+    {
+        m_current.mapping.windowX = cx;
+        m_current.mapping.windowY = cy;
+    }
+}
+
+void CRecordSpace::SetViewportExtent(LONG cx, LONG cy)
+{
+    if (ScalesFreely() && cx != 0 && cy != 0)
+    {
+        m_current.mapping.viewportX = cx;
+        m_current.mapping.viewportY = cy;
+    }
+}
+
+void CRecordSpace::SetWindowOrigin(LONG x, LONG y)
+{
+    m_current.mapping.windowOriginX = x;
+    m_current.mapping.windowOriginY = y;
+}
+
+void CRecordSpace::SetViewportOrigin(LONG x, LONG y)
+{
+    m_current.mapping.viewportOriginX = x;
+    m_current.mapping.viewportOriginY = y;
+}
+
+void CRecordSpace::ScaleWindowExtent(LONG xNum, LONG xDenom, LONG yNum, LONG yDenom)
+{
+    Mapping& mapping = m_current.mapping;
+    if (ScalesFreely() && xNum != 0 && xDenom != 0 && yNum != 0 && yDenom != 0)
+    {
+        mapping.windowX = mapping.windowX * xNum / xDenom;
+        mapping.windowY = mapping.windowY * yNum / yDenom;
+    }
+}
+
+void CRecordSpace::ScaleViewportExtent(LONG xNum, LONG xDenom, LONG yNum, LONG yDenom)
+{
+    Mapping& mapping = m_current.mapping;
+    if (ScalesFreely() && xNum != 0 && xDenom != 0 && yNum != 0 && yDenom != 0)
+    {
+        mapping.viewportX = mapping.viewportX * xNum / xDenom;
+        mapping.viewportY = mapping.viewportY * yNum / yDenom;
+    }
+}
+
+CRecordSpace::State& CRecordSpace::SavedAt(size_t level)
+{
+    return level < InPlace ? m_saved[level] : m_overflow[level - InPlace];
+}
+
+void CRecordSpace::Save()
+{
+    if (m_depth >= InPlace)
+        m_overflow.push_back(m_current);
+    else
+        m_saved[m_depth] = m_current;
+    ++m_depth;
+}
+
+bool CRecordSpace::Restore(long level)
+{
+    if (level >= 0 || (size_t)-level > m_depth)
+        return false;
+    m_depth -= (size_t)-level;
+    m_current = SavedAt(m_depth);
+    m_overflow.resize(m_depth > InPlace ? m_depth - InPlace : 0);
+    return true;
+}
+
+double CRecordSpace::Reach(double pixels) const
+{
+    // A point p lands at ((p W + world offset) - window origin) * scale +
+    // viewport origin; each axis is bounded by the larger of both.
+    const Matrix& world = m_current.world;
+    const Mapping& mapping = m_current.mapping;
+    const double worldScale =
+        std::max(std::fabs(world.m11) + std::fabs(world.m21), std::fabs(world.m12) + std::fabs(world.m22));
+    const double worldOffset = std::max(std::fabs(world.dx), std::fabs(world.dy));
+    // The larger scale of the two axes, found without dividing (this runs
+    // for every picture loaded).
+    const double viewportX = std::fabs(mapping.viewportX), windowX = std::fabs(mapping.windowX);
+    const double viewportY = std::fabs(mapping.viewportY), windowY = std::fabs(mapping.windowY);
+    const bool alongX = viewportX * windowY >= viewportY * windowX;
+    const double viewport = alongX ? viewportX : viewportY, window = alongX ? windowX : windowY;
+    const double windowOrigin = std::max(std::fabs(mapping.windowOriginX), std::fabs(mapping.windowOriginY));
+    const double viewportOrigin = std::max(std::fabs(mapping.viewportOriginX), std::fabs(mapping.viewportOriginY));
+    double reach = (pixels - viewportOrigin) * window / viewport - windowOrigin - worldOffset;
+    if (worldScale != 1)
+        reach /= worldScale;
+    return reach > 0 ? std::min(reach, 2147483647.0) : 0; // NaN fails too
+
+}
