@@ -649,9 +649,10 @@ bool IsHeaderSound(const ENHMETAHEADER& header)
 const double TransformScaleLimit = 100000;
 
 // How far from the origin, in the reference device's pixels, the records may
-// draw: 16 times as far as the frame reaches. The player maps the frame onto
+// draw: 64 times as far as the frame reaches. The player maps the frame onto
 // the picture's place; curves and wide pens far beyond it take it minutes.
-const double ReachPerFrame = 16;
+// Recorders do draw past the frame (a background filled 20 times as wide).
+const double ReachPerFrame = 64;
 
 // The finer of the reference device's resolutions.
 double PixelsPerMillimetre(const ENHMETAHEADER& header)
