@@ -118,6 +118,17 @@ public:
         Unselect();
         return std::exchange(m_bitmap, (HBITMAP)NULL);
     }
+    // The bitmap taken out of the device context for reading, and put back.
+    HBITMAP DeselectBitmap()
+    {
+        Unselect();
+        return m_bitmap;
+    }
+    void SelectBitmap()
+    {
+        if (m_old == NULL && m_bitmap != NULL)
+            m_old = ::SelectObject(m_dc, m_bitmap);
+    }
 
     void Fill(COLORREF colour)
     {
@@ -131,7 +142,15 @@ public:
         ::BitBlt(m_dc, 0, 0, m_width, m_height, source, x, y, SRCCOPY);
     }
 
-    COLORREF At(int x, int y) const { return ::GetPixel(m_dc, x, y); }
+    COLORREF At(int x, int y) const
+    {
+        if (m_bits == NULL)
+            return ::GetPixel(m_dc, x, y);
+        if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+            return CLR_INVALID;
+        const unsigned char* pixel = Bits() + 4 * ((size_t)y * m_width + x);
+        return RGB(pixel[2], pixel[1], pixel[0]);
+    }
     // Number of pixels of the colour inside the rectangle (the whole canvas
     // when none is given).
     int Count(COLORREF colour) const { return Count(colour, {0, 0, m_width, m_height}); }

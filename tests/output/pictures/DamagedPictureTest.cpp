@@ -4,6 +4,9 @@
 // ends at an inaccessible page); each drawing has a time limit. Now and then
 // the same damage is sealed and loaded from a sealed picture file.
 #include "foundation/files/SealedFile.h"
+#include "foundation/windows/OwnedHandle.h"
+#include "foundation/windows/SelectedObject.h"
+#include "foundation/windows/SelectedPalette.h"
 #include "output/pictures/Picture.h"
 
 #include "TestPictures.h"
@@ -31,20 +34,16 @@ const unsigned DrawingLimitMilliseconds = 1000;
 
 void PaintSome(HDC dc)
 {
-    HPEN pen = ::CreatePen(PS_SOLID, 3, RGB(200, 0, 0));
-    HBRUSH brush = ::CreateSolidBrush(RGB(0, 0, 200));
-    ::SelectObject(dc, pen);
-    ::SelectObject(dc, brush);
+    COwnedGdiObject<HPEN> pen(::CreatePen(PS_SOLID, 3, RGB(200, 0, 0)));
+    COwnedGdiObject<HBRUSH> brush(::CreateSolidBrush(RGB(0, 0, 200)));
+    CSelectedObject selectedPen(dc, pen);
+    CSelectedObject selectedBrush(dc, brush);
     ::SetTextColor(dc, RGB(0, 120, 0));
     ::Rectangle(dc, 5, 5, 60, 40);
     POINT points[] = {{0, 0}, {90, 10}, {40, 70}, {10, 50}};
     ::Polygon(dc, points, 4);
     ::Ellipse(dc, 20, 20, 80, 60);
     ::TextOutA(dc, 10, 10, "Kestrova", 8);
-    ::SelectObject(dc, ::GetStockObject(BLACK_PEN));
-    ::SelectObject(dc, ::GetStockObject(WHITE_BRUSH));
-    ::DeleteObject(pen);
-    ::DeleteObject(brush);
 }
 
 // Records whose length follows from counts they hold: polygons, a gradient,
@@ -63,10 +62,8 @@ void PaintCountedRecords(HDC dc)
         LOGPALETTE palette;
         PALETTEENTRY more[3];
     } block = {{0x300, 4, {{255, 0, 0, 0}}}, {{0, 255, 0, 0}, {0, 0, 255, 0}, {9, 9, 9, 0}}};
-    HPALETTE palette = ::CreatePalette(&block.palette);
-    HPALETTE oldPalette = ::SelectPalette(dc, palette, FALSE);
-    ::SelectPalette(dc, oldPalette, FALSE);
-    ::DeleteObject(palette);
+    COwnedGdiObject<HPALETTE> palette(::CreatePalette(&block.palette));
+    CSelectedPalette selected(dc, palette, FALSE, FALSE);
 }
 
 COLORREF Gradient(int x, int y)

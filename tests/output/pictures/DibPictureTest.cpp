@@ -1,6 +1,7 @@
 // Bitmap pictures: BMP of every depth and JPEG of every kind load with their
 // natural size and draw their pixels; lightening, ink colour and the mask of
 // two-colour bitmaps change what is drawn; malformed headers are refused.
+#include "foundation/windows/OwnedHandle.h"
 #include "output/pictures/DibPicture.h"
 #include "output/pictures/JpegDecoder.h"
 #include "output/pictures/Picture.h"
@@ -233,14 +234,14 @@ TEST_P(JpegKindTest, DecodesBottomUpWithBlueFirst)
     const JpegCase c = GetParam();
     Bytes jpeg = MakeJpeg(64, 32, c.kind, Quarters);
     BYTE* bits = NULL;
-    HBITMAP section = DecodeJpegFromMemory(jpeg.data(), (DWORD)jpeg.size(), &bits);
-    ASSERT_TRUE(section != NULL);
+    COwnedGdiObject<HBITMAP> section(DecodeJpegFromMemory(jpeg.data(), (DWORD)jpeg.size(), &bits));
+    ASSERT_TRUE(section.Get() != NULL);
     DIBSECTION dib;
     ASSERT_EQ(::GetObjectA(section, sizeof(dib), &dib), (int)sizeof(dib));
     EXPECT_EQ(dib.dsBmih.biBitCount, c.bitCount);
     EXPECT_GT(dib.dsBmih.biHeight, 0);
     EXPECT_EQ(bits, dib.dsBm.bmBits);
-    ::DeleteObject(section);
+    section.Reset();
 
     CDibPicture picture;
     ASSERT_TRUE(picture.LoadFromMemory(jpeg.data(), (DWORD)jpeg.size(), MakePictureLoadOptions(64, 64)));

@@ -27,10 +27,8 @@ protected:
                           ::GetModuleHandleA(NULL), NULL);
         // Two units wide and one high: a red box filling it.
         WriteBytes(m_folder / "wide.wmf", MakePlaceableWmf(200, 100, 100, [](HDC dc) {
-                       HBRUSH brush = ::CreateSolidBrush(Red);
                        RECT all = {0, 0, 200, 100};
-                       ::FillRect(dc, &all, brush);
-                       ::DeleteObject(brush);
+                       ::FillRect(dc, &all, COwnedGdiObject<HBRUSH>(::CreateSolidBrush(Red)));
                    }));
         WriteBytes(m_folder / "wide.bmp", MakeBmp(40, 20, 24, {}, [](int, int) {
                        return Red;

@@ -3,7 +3,9 @@
 // report their natural size and draw; the logo draws whole, centred and in
 // its proportions; placing and tiling in an area.
 #include "output/pictures/Picture.h"
+#include "foundation/windows/OwnedHandle.h"
 #include "foundation/windows/RectPlacement.h"
+#include "foundation/windows/SelectedObject.h"
 #include "output/pictures/PictureSettings.h"
 #include "output/pictures/PictureTableDrawing.h"
 
@@ -20,13 +22,10 @@ const CPoint Origin(0, 0);
 
 void FillBox(HDC dc, int left, int top, int right, int bottom, COLORREF colour)
 {
-    HBRUSH brush = ::CreateSolidBrush(colour);
-    HGDIOBJ oldBrush = ::SelectObject(dc, brush);
-    HGDIOBJ oldPen = ::SelectObject(dc, ::GetStockObject(NULL_PEN));
+    COwnedGdiObject<HBRUSH> brush(::CreateSolidBrush(colour));
+    CSelectedObject selectedBrush(dc, brush);
+    CSelectedObject selectedPen(dc, ::GetStockObject(NULL_PEN));
     ::Rectangle(dc, left, top, right + 1, bottom + 1);
-    ::SelectObject(dc, oldPen);
-    ::SelectObject(dc, oldBrush);
-    ::DeleteObject(brush);
 }
 
 // A 200 x 100 unit metafile: a box filling it in 'colour'.
@@ -94,13 +93,10 @@ TEST(MetafilePictureTest, InkColourRecolorsOnlyBlackAndWhiteDrawings)
         {MakePlaceableWmf(200, 100, 100,
                           [](HDC dc) {
                               FillBox(dc, 0, 0, 200, 100, Black);
-                              HDC memory = ::CreateCompatibleDC(NULL);
-                              HBITMAP bitmap = ::CreateBitmap(2, 2, 1, 1, NULL);
-                              HGDIOBJ old = ::SelectObject(memory, bitmap);
+                              COwnedDC memory(::CreateCompatibleDC(NULL));
+                              COwnedGdiObject<HBITMAP> bitmap(::CreateBitmap(2, 2, 1, 1, NULL));
+                              CSelectedObject selected(memory, bitmap);
                               ::StretchBlt(dc, 150, 50, 10, 10, memory, 0, 0, 2, 2, SRCCOPY);
-                              ::SelectObject(memory, old);
-                              ::DeleteObject(bitmap);
-                              ::DeleteDC(memory);
                           }),
          FALSE, Black},
     };

@@ -216,37 +216,29 @@ void PaintBitmapRecords(HDC dc)
     ::StretchDIBits(dc, 0, 0, 16, 16, 0, 0, 8, 8, dib.bits, dib.Info(), DIB_RGB_COLORS, SRCCOPY);
     ::SetDIBitsToDevice(dc, 20, 0, 8, 8, 0, 0, 0, 8, dib.bits, dib.Info(), DIB_RGB_COLORS);
 
-    HDC memory = ::CreateCompatibleDC(NULL);
-    void* pixels = NULL;
-    HBITMAP section = ::CreateDIBSection(memory, dib.Info(), DIB_RGB_COLORS, &pixels, NULL, 0);
-    HGDIOBJ old = ::SelectObject(memory, section);
-    ::BitBlt(dc, 0, 20, 8, 8, memory, 0, 0, SRCCOPY);
-    ::StretchBlt(dc, 20, 20, 16, 16, memory, 0, 0, 8, 8, SRCCOPY);
-    ::SelectObject(memory, old);
-    ::DeleteObject(section);
-    ::DeleteDC(memory);
+    {
+        COwnedDC memory(::CreateCompatibleDC(NULL));
+        void* pixels = NULL;
+        COwnedGdiObject<HBITMAP> section(::CreateDIBSection(memory, dib.Info(), DIB_RGB_COLORS, &pixels, NULL, 0));
+        CSelectedObject selected(memory, section);
+        ::BitBlt(dc, 0, 20, 8, 8, memory, 0, 0, SRCCOPY);
+        ::StretchBlt(dc, 20, 20, 16, 16, memory, 0, 0, 8, 8, SRCCOPY);
+    }
 
-    HBRUSH pattern = ::CreateDIBPatternBrushPt(&dib, DIB_RGB_COLORS);
-    HGDIOBJ oldBrush = ::SelectObject(dc, pattern);
-    ::Rectangle(dc, 40, 0, 60, 20);
+    COwnedGdiObject<HBRUSH> pattern(::CreateDIBPatternBrushPt(&dib, DIB_RGB_COLORS));
     const WORD stripes[8] = {0xFF, 0, 0xFF, 0, 0xFF, 0, 0xFF, 0};
-    HBITMAP mono = ::CreateBitmap(8, 8, 1, 1, stripes);
-    HBRUSH monoBrush = ::CreatePatternBrush(mono);
-    ::SelectObject(dc, monoBrush);
+    COwnedGdiObject<HBITMAP> mono(::CreateBitmap(8, 8, 1, 1, stripes));
+    COwnedGdiObject<HBRUSH> monoBrush(::CreatePatternBrush(mono));
+    CSelectedObject brush(dc, pattern);
+    ::Rectangle(dc, 40, 0, 60, 20);
+    brush.Reselect(monoBrush);
     ::Rectangle(dc, 40, 20, 60, 40);
-    ::SelectObject(dc, oldBrush);
-    ::DeleteObject(monoBrush);
-    ::DeleteObject(mono);
-    ::DeleteObject(pattern);
 }
 
 void PaintRegionRecords(HDC dc)
 {
-    HRGN region = ::CreateRectRgn(10, 10, 60, 50);
-    HBRUSH brush = ::CreateSolidBrush(RegionColour);
-    ::FillRgn(dc, region, brush);
-    ::DeleteObject(brush);
-    ::DeleteObject(region);
+    COwnedGdiObject<HRGN> region(::CreateRectRgn(10, 10, 60, 50));
+    ::FillRgn(dc, region, COwnedGdiObject<HBRUSH>(::CreateSolidBrush(RegionColour)));
 }
 
 void PaintShapeRecords(HDC dc)
@@ -322,45 +314,22 @@ Bytes SealPicture(const Bytes& plain)
     return out;
 }
 
-CCanvas::CCanvas(int width, int height, COLORREF fill) : m_width(width), m_height(height), m_bits(NULL)
+CCanvas::CCanvas(int width, int height, COLORREF fill) : CTestCanvas(width, height, Dib32)
 {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    HDC screen = ::GetDC(NULL);
-    m_bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, (void**)&m_bits, NULL, 0);
-    m_dc.Attach(::CreateCompatibleDC(screen));
-    ::ReleaseDC(NULL, screen);
-    m_old = ::SelectObject(m_dc.m_hDC, m_bitmap);
-    RECT all = {0, 0, width, height};
-    HBRUSH brush = ::CreateSolidBrush(fill);
-    ::FillRect(m_dc.m_hDC, &all, brush);
-    ::DeleteObject(brush);
+    m_dc.Attach(Dc());
+    Fill(fill);
 }
 
 CCanvas::~CCanvas()
 {
-    ::SelectObject(m_dc.m_hDC, m_old);
-    ::DeleteDC(m_dc.Detach());
-    ::DeleteObject(m_bitmap);
-}
-
-COLORREF CCanvas::At(int x, int y) const
-{
-    ::GdiFlush();
-    const BYTE* pixel = m_bits + 4 * ((size_t)y * m_width + x);
-    return RGB(pixel[2], pixel[1], pixel[0]);
+    m_dc.Detach();
 }
 
 CRect CCanvas::ExtentOfOther(COLORREF colour) const
 {
-    CRect extent(m_width, m_height, 0, 0);
-    for (int y = 0; y < m_height; ++y)
-        for (int x = 0; x < m_width; ++x)
+    CRect extent(Width(), Height(), 0, 0);
+    for (int y = 0; y < Height(); ++y)
+        for (int x = 0; x < Width(); ++x)
             if (At(x, y) != colour)
             {
                 extent.left = std::min<int>(extent.left, x);
@@ -371,19 +340,9 @@ CRect CCanvas::ExtentOfOther(COLORREF colour) const
     return extent;
 }
 
-int CCanvas::Count(COLORREF colour) const
-{
-    int count = 0;
-    for (int y = 0; y < m_height; ++y)
-        for (int x = 0; x < m_width; ++x)
-            count += At(x, y) == colour;
-    return count;
-}
-
 void CCanvas::SaveScreenshot(const char* name) const
 {
-    ::GdiFlush();
-    SavePixelScreenshot(name, m_width, m_height, m_bits);
+    SavePixelScreenshot(name, Width(), Height(), Bits());
 }
 
 CGuardedBytes::CGuardedBytes(const Bytes& bytes) : m_size((DWORD)bytes.size())

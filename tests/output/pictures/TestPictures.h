@@ -8,6 +8,7 @@
 
 #include "afx/app/AfxWin.h"
 #include "support/PictureEncoding.h"
+#include "support/TestCanvas.h"
 
 #include <functional>
 #include <string>
@@ -66,27 +67,19 @@ bool WriteBytes(const std::string& path, const Bytes& bytes);
 // writes it.
 Bytes SealPicture(const Bytes& plain);
 
-// A 24-bit drawing surface filled with one colour.
-class CCanvas
+// A 32-bit drawing surface filled with one colour.
+class CCanvas : public CTestCanvas
 {
 public:
     CCanvas(int width, int height, COLORREF fill = RGB(255, 255, 255));
     ~CCanvas();
     CDC* DC() { return &m_dc; }
-    COLORREF At(int x, int y) const;
     // The smallest rectangle holding every pixel that differs from 'colour'.
     CRect ExtentOfOther(COLORREF colour) const;
-    int Count(COLORREF colour) const;
-    int Width() const { return m_width; }
-    int Height() const { return m_height; }
     // Saves the canvas as a PNG under build/screenshots/.
     void SaveScreenshot(const char* name) const;
 
 private:
-    int m_width, m_height;
-    HBITMAP m_bitmap;
-    HGDIOBJ m_old;
-    BYTE* m_bits;
     CDC m_dc;
 };
 

@@ -6,6 +6,8 @@
 
 #include "TestPictures.h"
 #include "afx/app/ThreadState.h"
+#include "foundation/windows/OwnedHandle.h"
+#include "foundation/windows/SelectedObject.h"
 #include "support/ScratchFolder.h"
 #include "support/MessagePump.h"
 
@@ -23,10 +25,8 @@ Bytes FilledWmf(COLORREF colour)
 {
     // Two inches by one at 100 units per inch.
     return MakePlaceableWmf(200, 100, 100, [=](HDC dc) {
-        HBRUSH brush = ::CreateSolidBrush(colour);
         RECT all = {0, 0, 200, 100};
-        ::FillRect(dc, &all, brush);
-        ::DeleteObject(brush);
+        ::FillRect(dc, &all, COwnedGdiObject<HBRUSH>(::CreateSolidBrush(colour)));
     });
 }
 
@@ -34,21 +34,16 @@ Bytes FilledEmf(COLORREF colour)
 {
     const RECT frame = {0, 0, 5080, 2540}; // two inches by one
     return MakeEmf(frame, [=](HDC dc) {
-        HBRUSH brush = ::CreateSolidBrush(colour);
         RECT all = {0, 0, 4000, 2000};
-        ::FillRect(dc, &all, brush);
-        ::DeleteObject(brush);
+        ::FillRect(dc, &all, COwnedGdiObject<HBRUSH>(::CreateSolidBrush(colour)));
     });
 }
 
 COLORREF CentreOf(HBITMAP bitmap, CSize size)
 {
-    HDC dc = ::CreateCompatibleDC(NULL);
-    HGDIOBJ old = ::SelectObject(dc, bitmap);
-    COLORREF colour = ::GetPixel(dc, size.cx / 2, size.cy / 2);
-    ::SelectObject(dc, old);
-    ::DeleteDC(dc);
-    return colour;
+    COwnedDC dc(::CreateCompatibleDC(NULL));
+    CSelectedObject selected(dc, bitmap);
+    return ::GetPixel(dc, size.cx / 2, size.cy / 2);
 }
 
 class ThumbnailMakerTest : public ::testing::Test

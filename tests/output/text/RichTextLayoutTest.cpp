@@ -17,6 +17,9 @@
 #include "output/text/RichTextIndent.h"
 #include "output/text/RichTextPicture.h"
 #include "foundation/system/WindowsVersionCode.h"
+#include "foundation/windows/OwnedHandle.h"
+#include "foundation/windows/SelectedObject.h"
+#include "support/TestCanvas.h"
 
 namespace
 {
@@ -26,18 +29,11 @@ class RichTextTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_dc.CreateCompatibleDC(NULL));
-        HDC screen = ::GetDC(NULL);
-        m_bitmap = ::CreateCompatibleBitmap(screen, 600, 400);
-        ::ReleaseDC(NULL, screen);
-        m_old = ::SelectObject(m_dc.m_hDC, m_bitmap);
+        ASSERT_NE(m_canvas.Bitmap(), (HBITMAP)NULL);
+        m_dc.Attach(m_canvas.Dc());
         ::PatBlt(m_dc.m_hDC, 0, 0, 600, 400, WHITENESS);
     }
-    void TearDown() override
-    {
-        ::SelectObject(m_dc.m_hDC, m_old);
-        ::DeleteObject(m_bitmap);
-    }
+    void TearDown() override { m_dc.Detach(); }
 
     void Lay(const char* text, int width = 10000, int flags = 0, int spacing = 0, int heightLimit = -1)
     {
@@ -51,10 +47,9 @@ protected:
         CFont font;
         TEXTMETRIC tm;
         style.CreateFont(&m_dc, NULL, &font, &tm, 1.0);
-        HGDIOBJ old = ::SelectObject(m_dc.m_hDC, font.GetSafeHandle());
+        CSelectedObject selected(m_dc.m_hDC, font.GetSafeHandle());
         SIZE size;
         ::GetTextExtentPoint32A(m_dc.m_hDC, text, (int)strlen(text), &size);
-        ::SelectObject(m_dc.m_hDC, old);
         if (metrics != NULL)
             *metrics = tm;
         return size;
@@ -97,9 +92,8 @@ protected:
         return box;
     }
 
+    CTestCanvas m_canvas{600, 400};
     CMyDC m_dc;
-    HBITMAP m_bitmap = NULL;
-    HGDIOBJ m_old = NULL;
     CNamedStringMap m_styles;
     CRichTextLayout m_layout;
 };
@@ -303,7 +297,7 @@ TEST_F(RichTextTest, LayoutGivesEachDeviceContextItsOwnFontBack)
     CMyDC attrib;
     ASSERT_TRUE(attrib.CreateCompatibleDC(NULL));
     HGDIOBJ attribFont = ::GetStockObject(ANSI_FIXED_FONT);
-    ::SelectObject(attrib.m_hDC, attribFont);
+    CSelectedObject attribSelected(attrib.m_hDC, attribFont);
     HGDIOBJ font = ::GetCurrentObject(m_dc.m_hDC, OBJ_FONT);
     ASSERT_NE(font, attribFont);
     m_dc.SetAttribDC(attrib.m_hDC);
@@ -351,9 +345,8 @@ TEST_F(RichTextTest, PaintingDrawsRunsInTheirColours)
     EXPECT_GT(CountPixels(everything, RGB(255, 0, 0)), 10);
     EXPECT_GT(CountPixels(everything, RGB(0, 0, 255)), 10);
     EXPECT_GT(CountPixels(everything, RGB(0, 0, 0)), 10);
-    ::SelectObject(m_dc.m_hDC, m_old);
-    SaveScreenshot(m_bitmap, "rich_text_colours");
-    m_old = ::SelectObject(m_dc.m_hDC, m_bitmap);
+    SaveScreenshot(m_canvas.DeselectBitmap(), "rich_text_colours");
+    m_canvas.SelectBitmap();
 
     // Nothing is drawn into an empty destination or clip.
     ::PatBlt(m_dc.m_hDC, 0, 0, 600, 400, WHITENESS);
@@ -405,12 +398,10 @@ TEST_F(RichTextTest, EllipsisEndsTheLastPaintedLine)
 
 TEST(RichTextRobustnessTest, RandomAndDamagedMarkupLaysOutAndPaints)
 {
+    CTestCanvas canvas(200, 200);
+    ASSERT_NE(canvas.Bitmap(), (HBITMAP)NULL);
     CMyDC dc;
-    ASSERT_TRUE(dc.CreateCompatibleDC(NULL));
-    HDC screen = ::GetDC(NULL);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 200, 200);
-    ::ReleaseDC(NULL, screen);
-    HGDIOBJ old = ::SelectObject(dc.m_hDC, bitmap);
+    dc.Attach(canvas.Dc());
     const char* pieces[] = {"{b+}", "{b-}", "{i}", "{u-}", "{s+}", "{c+}", "{k+}", "{k-}", "{h+50%}", "{h-}",
                             "{h+999}", "{T3,1}", "{T5}", "{L2}", "{t}", "{v9}", "{H+}", "{H-}", "{r#00ff00}",
                             "{fArial,8}", "{f,}", "{p x.bmp|1in}", "\\{", "{", "}", "[cu", "]", "[asn 1 2]",
@@ -431,8 +422,7 @@ TEST(RichTextRobustnessTest, RandomAndDamagedMarkupLaysOutAndPaints)
         layout.Paint(&dc, destination, destination, (int)(random() % 8), (int)(random() % 4) - 1);
         EXPECT_GE(layout.m_height, 0);
     }
-    ::SelectObject(dc.m_hDC, old);
-    ::DeleteObject(bitmap);
+    dc.Detach();
 }
 } // namespace
 
@@ -638,9 +628,8 @@ TEST_F(TurnedTextTest, TurnedTextStandsTallAndReadsFromBottomToTop)
     EXPECT_GT(first.y, rest.y);
     // The glyphs' tops face left: the ink of "W" begins where the line does.
     EXPECT_NEAR(flat.top - upright.top, tall.left - turned.left, 2);
-    ::SelectObject(m_dc.m_hDC, m_old);
-    SaveScreenshot(m_bitmap, "rich_text_turned");
-    m_old = ::SelectObject(m_dc.m_hDC, m_bitmap);
+    SaveScreenshot(m_canvas.DeselectBitmap(), "rich_text_turned");
+    m_canvas.SelectBitmap();
 }
 
 TEST_F(TurnedTextTest, TurnedTextKeepsTheInkOfItsLettersAtPrintResolutions)
@@ -681,9 +670,7 @@ TEST_F(TurnedTextTest, TurnedLinesStackFromLeftToRightAndStopAtTheClipsTop)
     EXPECT_NEAR(firstLine.bottom, secondLine.bottom, 3);
     EXPECT_GT(firstLine.bottom, turned.bottom - 5);
     // Around the letters the destination keeps its pixels.
-    HBRUSH green = ::CreateSolidBrush(RGB(0, 255, 0));
-    ::FillRect(m_dc.m_hDC, &everything, green);
-    ::DeleteObject(green);
+    ::FillRect(m_dc.m_hDC, &everything, COwnedGdiObject<HBRUSH>(::CreateSolidBrush(RGB(0, 255, 0))));
     m_layout.Paint(&m_dc, turned, everything, 0, -1);
     EXPECT_EQ(0, CountPixels(everything, RGB(255, 255, 255)));
     EXPECT_GT(CountPixels(turned, RGB(0, 0, 0)), 20);

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "foundation/files/ByteBuffer.h"
+#include "foundation/windows/OwnedHandle.h"
 #include "output/pictures/PictureSizeFitting.h"
 #include "output/pictures/CachedPicture.h"
 #include "output/pictures/JpegDecoder.h"
@@ -88,13 +89,13 @@ int main(int argc, char** argv)
     {
         BYTE* bits = NULL;
         double t = BenchSeconds();
-        HBITMAP section = DecodeJpegFile(first.c_str(), &bits);
+        COwnedGdiObject<HBITMAP> section(DecodeJpegFile(first.c_str(), &bits));
         fromFile.push_back(BenchSeconds() - t);
-        ::DeleteObject(section);
+        section.Reset();
         t = BenchSeconds();
-        section = DecodeJpegFromMemory(photo.data(), (DWORD)photo.size(), &bits);
+        section.Reset(DecodeJpegFromMemory(photo.data(), (DWORD)photo.size(), &bits));
         fromMemory.push_back(BenchSeconds() - t);
-        ::DeleteObject(section);
+        section.Reset();
         CPicture loaded;
         t = BenchSeconds();
         loaded.Load(first.c_str(), MakePictureLoadOptions(96, 96));
