@@ -67,16 +67,16 @@ struct CheckState
     {
     }
 
-    long long Coordinates()
+    const CRecordSpace::Reach& Coordinates()
     {
         if (spaceChanged)
         {
             if (pixelReach == 0)
                 pixelReach = PixelReach(header);
-            coordinates = (long long)space.Reach(pixelReach);
+            reach = space.ReachWithin(pixelReach);
             spaceChanged = false;
         }
-        return coordinates;
+        return reach;
     }
 
     const ENHMETAHEADER& header;
@@ -84,7 +84,7 @@ struct CheckState
     CRecordSpace space;
     bool spaceChanged = true;
     double pixelReach = 0;
-    long long coordinates = 0;
+    CRecordSpace::Reach reach = {0, 0, 0};
 };
 
 // A bitmap's usage that has no colour table at all (DIB_PAL_INDICES).
@@ -334,74 +334,88 @@ bool NeverPlayed(const Record&, CheckState&)
 // the player's arithmetic overflows or it draws for ever. These run after
 // the record's own check, so what they read lies inside the record.
 
-bool IsCoordinate(long long value, long long limit)
+typedef CRecordSpace::Reach Reach;
+
+// A length (a size, a pen's width, a radius) no longer than the reach.
+bool IsLength(double value, const Reach& reach)
 {
-    return value >= -limit && value <= limit;
+    return std::fabs(value) <= reach.distance;
 }
 
-// The 32-bit coordinates from byte 'from' up to byte 'to'.
-bool AreCoordinates(const Record& r, DWORD from, DWORD to, long long limit)
+// The point whose x is at 'at' and y after it, within the reach.
+bool IsPoint(const Record& r, DWORD at, const Reach& reach)
 {
-    for (DWORD at = from; at < to; at += 4)
-        if (!IsCoordinate(r.LongAt(at), limit))
+    return std::fabs(r.LongAt(at) - reach.centreX) <= reach.distance &&
+           std::fabs(r.LongAt(at + 4) - reach.centreY) <= reach.distance;
+}
+
+// The 32-bit points from byte 'from' up to byte 'to'.
+bool ArePoints(const Record& r, DWORD from, DWORD to, const Reach& reach)
+{
+    for (DWORD at = from; at + 8 <= to; at += 8)
+        if (!IsPoint(r, at, reach))
             return false;
     return true;
 }
 
-template <DWORD From, DWORD To>
-bool HasCoordinates(const Record& r, CheckState& state)
+// The 32-bit lengths from byte 'from' up to byte 'to'.
+bool AreLengths(const Record& r, DWORD from, DWORD to, const Reach& reach)
 {
-    return AreCoordinates(r, From, To, state.Coordinates());
+    for (DWORD at = from; at < to; at += 4)
+        if (!IsLength(r.LongAt(at), reach))
+            return false;
+    return true;
 }
 
-// Two runs of coordinates, as blits hold their destination and source.
-template <DWORD From, DWORD To, DWORD From2, DWORD To2>
-bool HasCoordinatesAt(const Record& r, CheckState& state)
+// Points from byte From up to To, lengths from there up to LengthsTo, and
+// more lengths from From2 up to To2 (a blit's source sizes).
+template <DWORD From, DWORD To, DWORD LengthsTo = To, DWORD From2 = 0, DWORD To2 = 0>
+bool HasPlace(const Record& r, CheckState& state)
 {
-    const long long limit = state.Coordinates();
-    return AreCoordinates(r, From, To, limit) && AreCoordinates(r, From2, To2, limit);
+    const Reach& reach = state.Coordinates();
+    return ArePoints(r, From, To, reach) && AreLengths(r, To, LengthsTo, reach) &&
+           AreLengths(r, From2, To2, reach);
 }
 
 // 32-bit points counted at byte 24, from byte 28 on.
 bool HasPointsWithin(const Record& r, CheckState& state)
 {
-    return AreCoordinates(r, 28, 28 + 8 * r.At(24), state.Coordinates());
+    return ArePoints(r, 28, 28 + 8 * r.At(24), state.Coordinates());
 }
 
 // 32-bit points after the polygons' point counts.
 bool HasPolyPointsWithin(const Record& r, CheckState& state)
 {
     const DWORD first = 32 + 4 * r.At(24);
-    return AreCoordinates(r, first, first + 8 * r.At(28), state.Coordinates());
+    return ArePoints(r, first, first + 8 * r.At(28), state.Coordinates());
 }
 
 // An arc's box, which must enclose some area, and its two radial points.
 bool HasArcWithin(const Record& r, CheckState& state)
 {
-    return AreCoordinates(r, 8, sizeof(EMRARC), state.Coordinates()) && r.At(8) != r.At(16) && r.At(12) != r.At(20);
+    return ArePoints(r, 8, sizeof(EMRARC), state.Coordinates()) && r.At(8) != r.At(16) && r.At(12) != r.At(20);
 }
 
-// A centre and radius within the coordinates, and angles that are numbers.
+// A centre and radius within the reach, and angles that are numbers.
 bool HasAngleArcWithin(const Record& r, CheckState& state)
 {
-    const long long limit = state.Coordinates();
-    return AreCoordinates(r, 8, 16, limit) && r.At(16) <= limit &&
-           std::isfinite(r.FloatAt(20)) && std::isfinite(r.FloatAt(24));
+    const Reach& reach = state.Coordinates();
+    return IsPoint(r, 8, reach) && IsLength(r.At(16), reach) && std::isfinite(r.FloatAt(20)) &&
+           std::isfinite(r.FloatAt(24));
 }
 
 // A pen no wider than the picture's reach.
 template <DWORD WidthAt>
 bool HasPenWidth(const Record& r, CheckState& state)
 {
-    const long long width = r.LongAt(WidthAt);
-    return IsCoordinate(width, state.Coordinates());
+    return IsLength(r.LongAt(WidthAt), state.Coordinates());
 }
 
 // The reference point and rectangle of a text at 'at'.
-bool IsTextPlaced(const Record& r, DWORD at, long long limit)
+bool IsTextPlaced(const Record& r, DWORD at, const Reach& reach)
 {
-    return AreCoordinates(r, at + offsetof(EMRTEXT, ptlReference), at + offsetof(EMRTEXT, nChars), limit) &&
-           AreCoordinates(r, at + offsetof(EMRTEXT, rcl), at + offsetof(EMRTEXT, offDx), limit);
+    return IsPoint(r, at + offsetof(EMRTEXT, ptlReference), reach) &&
+           ArePoints(r, at + offsetof(EMRTEXT, rcl), at + offsetof(EMRTEXT, offDx), reach);
 }
 
 bool HasTextWithin(const Record& r, CheckState& state)
@@ -412,9 +426,9 @@ bool HasTextWithin(const Record& r, CheckState& state)
 bool HasTextsWithin(const Record& r, CheckState& state)
 {
     const DWORD count = r.At(offsetof(EMRPOLYTEXTOUTA, cStrings));
-    const long long limit = state.Coordinates();
+    const Reach& reach = state.Coordinates();
     for (DWORD i = 0; i < count; ++i)
-        if (!IsTextPlaced(r, offsetof(EMRPOLYTEXTOUTA, aemrtext) + i * sizeof(EMRTEXT), limit))
+        if (!IsTextPlaced(r, offsetof(EMRPOLYTEXTOUTA, aemrtext) + i * sizeof(EMRTEXT), reach))
             return false;
     return true;
 }
@@ -422,13 +436,10 @@ bool HasTextsWithin(const Record& r, CheckState& state)
 bool HasGradientWithin(const Record& r, CheckState& state)
 {
     const DWORD vertices = r.At(24);
-    const long long limit = state.Coordinates();
+    const Reach& reach = state.Coordinates();
     for (DWORD i = 0; i < vertices; ++i)
-    {
-        const DWORD at = offsetof(EMRGRADIENTFILL, Ver) + i * sizeof(TRIVERTEX);
-        if (!IsCoordinate(r.LongAt(at), limit) || !IsCoordinate(r.LongAt(at + 4), limit))
+        if (!IsPoint(r, offsetof(EMRGRADIENTFILL, Ver) + i * sizeof(TRIVERTEX), reach))
             return false;
-    }
     return true;
 }
 
@@ -509,7 +520,7 @@ const RecordRule RecordRules[] = {
     {EMR_SETVIEWPORTORGEX, 16, MovesSpace},
     {EMR_SETBRUSHORGEX, 16, NULL},
     {EMR_EOF, 20, NULL}, // its palette is checked against the header
-    {EMR_SETPIXELV, 20, NULL, HasCoordinates<8, 16>},
+    {EMR_SETPIXELV, 20, NULL, HasPlace<8, 16>},
     {EMR_SETMAPPERFLAGS, 12, NULL},
     {EMR_SETMAPMODE, 12, MovesSpace},
     {EMR_SETBKMODE, 12, NULL},
@@ -521,7 +532,7 @@ const RecordRule RecordRules[] = {
     {EMR_SETTEXTCOLOR, 12, NULL},
     {EMR_SETBKCOLOR, 12, NULL},
     {EMR_OFFSETCLIPRGN, 16, NULL},
-    {EMR_MOVETOEX, 16, NULL, HasCoordinates<8, 16>},
+    {EMR_MOVETOEX, 16, NULL, HasPlace<8, 16>},
     {EMR_EXCLUDECLIPRECT, 24, NULL},
     {EMR_INTERSECTCLIPRECT, 24, NULL},
     {EMR_SCALEVIEWPORTEXTEX, 24, MovesSpace},
@@ -535,9 +546,9 @@ const RecordRule RecordRules[] = {
     {EMR_CREATEBRUSHINDIRECT, sizeof(EMRCREATEBRUSHINDIRECT), MakesObject},
     {EMR_DELETEOBJECT, 12, NamesObject},
     {EMR_ANGLEARC, sizeof(EMRANGLEARC), NULL, HasAngleArcWithin},
-    {EMR_ELLIPSE, 24, NULL, HasCoordinates<8, 24>},
-    {EMR_RECTANGLE, 24, NULL, HasCoordinates<8, 24>},
-    {EMR_ROUNDRECT, sizeof(EMRROUNDRECT), NULL, HasCoordinates<8, sizeof(EMRROUNDRECT)>},
+    {EMR_ELLIPSE, 24, NULL, HasPlace<8, 24>},
+    {EMR_RECTANGLE, 24, NULL, HasPlace<8, 24>},
+    {EMR_ROUNDRECT, sizeof(EMRROUNDRECT), NULL, HasPlace<8, 24, sizeof(EMRROUNDRECT)>},
     {EMR_ARC, sizeof(EMRARC), NULL, HasArcWithin},
     {EMR_CHORD, sizeof(EMRARC), NULL, HasArcWithin},
     {EMR_PIE, sizeof(EMRARC), NULL, HasArcWithin},
@@ -545,8 +556,8 @@ const RecordRule RecordRules[] = {
     {EMR_CREATEPALETTE, 16, MakesPalette},
     {EMR_SETPALETTEENTRIES, 20, SetsPaletteEntries},
     {EMR_RESIZEPALETTE, sizeof(EMRRESIZEPALETTE), MakesObject},
-    {EMR_EXTFLOODFILL, sizeof(EMREXTFLOODFILL), NULL, HasCoordinates<8, 16>},
-    {EMR_LINETO, 16, NULL, HasCoordinates<8, 16>},
+    {EMR_EXTFLOODFILL, sizeof(EMREXTFLOODFILL), NULL, HasPlace<8, 16>},
+    {EMR_LINETO, 16, NULL, HasPlace<8, 16>},
     {EMR_ARCTO, sizeof(EMRARC), NULL, HasArcWithin},
     {EMR_POLYDRAW, 28, HasPoints<9>, HasPointsWithin},
     {EMR_SETARCDIRECTION, 12, NULL},
@@ -562,19 +573,19 @@ const RecordRule RecordRules[] = {
     {EMR_PAINTRGN, 28, HasRegion<24, 28>},
     {EMR_EXTSELECTCLIPRGN, 16, HasRegion<8, 16>},
     {EMR_BITBLT, sizeof(EMRBITBLT), BlitsSource<offsetof(EMRBITBLT, offBmiSrc)>,
-     HasCoordinates<24, 40>},
+     HasPlace<24, 32, 40>},
     {EMR_STRETCHBLT, sizeof(EMRSTRETCHBLT), BlitsSource<offsetof(EMRSTRETCHBLT, offBmiSrc)>,
-     HasCoordinatesAt<24, 40, offsetof(EMRSTRETCHBLT, cxSrc), sizeof(EMRSTRETCHBLT)>},
+     HasPlace<24, 32, 40, offsetof(EMRSTRETCHBLT, cxSrc), sizeof(EMRSTRETCHBLT)>},
     {EMR_MASKBLT, sizeof(EMRMASKBLT),
      BlitsSourceAndMask<offsetof(EMRMASKBLT, offBmiSrc), offsetof(EMRMASKBLT, offBmiMask)>,
-     HasCoordinates<24, 40>},
+     HasPlace<24, 32, 40>},
     {EMR_PLGBLT, sizeof(EMRPLGBLT),
      BlitsSourceAndMask<offsetof(EMRPLGBLT, offBmiSrc), offsetof(EMRPLGBLT, offBmiMask)>,
-     HasCoordinates<24, 48>},
+     HasPlace<24, 48>},
     {EMR_SETDIBITSTODEVICE, sizeof(EMRSETDIBITSTODEVICE), HasBitmap<offsetof(EMRSETDIBITSTODEVICE, offBmiSrc)>,
-     HasCoordinates<24, 48>},
+     HasPlace<24, 32, 48>},
     {EMR_STRETCHDIBITS, sizeof(EMRSTRETCHDIBITS), HasBitmap<offsetof(EMRSTRETCHDIBITS, offBmiSrc)>,
-     HasCoordinatesAt<24, 48, offsetof(EMRSTRETCHDIBITS, cxDest), sizeof(EMRSTRETCHDIBITS)>},
+     HasPlace<24, 32, 48, offsetof(EMRSTRETCHDIBITS, cxDest), sizeof(EMRSTRETCHDIBITS)>},
     {EMR_EXTCREATEFONTINDIRECTW, 12 + sizeof(LOGFONTW), MakesObject},
     {EMR_EXTTEXTOUTA, sizeof(EMREXTTEXTOUTA), HasText<1>, HasTextWithin},
     {EMR_EXTTEXTOUTW, sizeof(EMREXTTEXTOUTA), HasText<2>, HasTextWithin},
@@ -601,10 +612,10 @@ const RecordRule RecordRules[] = {
     {EMR_SETICMPROFILEA, 20, HasProfile},
     {EMR_SETICMPROFILEW, 20, HasProfile},
     {EMR_ALPHABLEND, sizeof(EMRALPHABLEND), BlitsSource<offsetof(EMRALPHABLEND, offBmiSrc)>,
-     HasCoordinatesAt<24, 40, offsetof(EMRALPHABLEND, cxSrc), sizeof(EMRALPHABLEND)>},
+     HasPlace<24, 32, 40, offsetof(EMRALPHABLEND, cxSrc), sizeof(EMRALPHABLEND)>},
     {EMR_SETLAYOUT, 12, NULL},
     {EMR_TRANSPARENTBLT, sizeof(EMRTRANSPARENTBLT), BlitsSource<offsetof(EMRTRANSPARENTBLT, offBmiSrc)>,
-     HasCoordinatesAt<24, 40, offsetof(EMRTRANSPARENTBLT, cxSrc), sizeof(EMRTRANSPARENTBLT)>},
+     HasPlace<24, 32, 40, offsetof(EMRTRANSPARENTBLT, cxSrc), sizeof(EMRTRANSPARENTBLT)>},
     {EMR_GRADIENTFILL, offsetof(EMRGRADIENTFILL, Ver), HasGradient, HasGradientWithin},
     {EMR_COLORMATCHTOTARGETW, 20, HasProfile},
     {EMR_CREATECOLORSPACEW, offsetof(EMRCREATECOLORSPACEW, Data), MakesObject},

@@ -181,26 +181,29 @@ bool CRecordSpace::Restore(long level)
     return true;
 }
 
-double CRecordSpace::Reach(double pixels) const
+CRecordSpace::Reach CRecordSpace::ReachWithin(double pixels) const
 {
     // A point p lands at ((p W + world offset) - window origin) * scale +
-    // viewport origin; each axis is bounded by the larger of both.
+    // viewport origin, each axis with its own scale. The centre c lands on
+    // the origin, so a point lands at ((p - c) W) * scale, no farther out
+    // than |p - c| times the world's and the mapping's largest factors.
     const Matrix& world = m_current.world;
     const Mapping& mapping = m_current.mapping;
+    const double scaleX = mapping.viewportX / mapping.windowX, scaleY = mapping.viewportY / mapping.windowY;
     const double worldScale =
         std::max(std::fabs(world.m11) + std::fabs(world.m21), std::fabs(world.m12) + std::fabs(world.m22));
-    const double worldOffset = std::max(std::fabs(world.dx), std::fabs(world.dy));
-    // The larger scale of the two axes, found without dividing (this runs
-    // for every picture loaded).
-    const double viewportX = std::fabs(mapping.viewportX), windowX = std::fabs(mapping.windowX);
-    const double viewportY = std::fabs(mapping.viewportY), windowY = std::fabs(mapping.windowY);
-    const bool alongX = viewportX * windowY >= viewportY * windowX;
-    const double viewport = alongX ? viewportX : viewportY, window = alongX ? windowX : windowY;
-    const double windowOrigin = std::max(std::fabs(mapping.windowOriginX), std::fabs(mapping.windowOriginY));
-    const double viewportOrigin = std::max(std::fabs(mapping.viewportOriginX), std::fabs(mapping.viewportOriginY));
-    double reach = (pixels - viewportOrigin) * window / viewport - windowOrigin - worldOffset;
-    if (worldScale != 1)
-        reach /= worldScale;
-    return reach > 0 ? std::min(reach, 2147483647.0) : 0; // NaN fails too
-
+    const double scale = std::max(std::fabs(scaleX), std::fabs(scaleY)) * worldScale;
+    // The page point that lands on the origin, and the world point that
+    // lands on it.
+    const double pageX = mapping.windowOriginX - mapping.viewportOriginX / scaleX - world.dx;
+    const double pageY = mapping.windowOriginY - mapping.viewportOriginY / scaleY - world.dy;
+    const double determinant = world.m11 * world.m22 - world.m12 * world.m21;
+    if (determinant == 0)
+        return Reach{0, 0, 0}; // every point lands on one line: nothing is drawn
+    Reach reach = {(pageX * world.m22 - pageY * world.m21) / determinant,
+                   (pageY * world.m11 - pageX * world.m12) / determinant, pixels / scale};
+    // NaN or an infinite centre or scale reaches nothing.
+    if (!std::isfinite(reach.centreX) || !std::isfinite(reach.centreY) || !(reach.distance >= 0))
+        reach = Reach{0, 0, 0};
+    return reach;
 }

@@ -33,8 +33,15 @@ public:
     // or restore one from before the picture, and the space is not known.
     bool Restore(long level);
 
-    // The largest coordinate that lands within 'pixels' of the origin.
-    double Reach(double pixels) const;
+    // The logical points that land within 'pixels' of the device's origin:
+    // those within 'distance' of the centre along each axis. The centre is
+    // the point that lands on the origin, so that pictures drawn far from
+    // the logical origin, with a window origin that brings them back, pass.
+    struct Reach
+    {
+        double centreX, centreY, distance;
+    };
+    Reach ReachWithin(double pixels) const;
 
 private:
     struct Matrix

@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstring>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -108,6 +109,48 @@ TEST(MetafileCheckTest, RecordedRegionsLoadAndDraw)
     EXPECT_EQ(canvas.At(30, 30), RegionColour);
     EXPECT_EQ(canvas.At(80, 70), RGB(255, 255, 255));
     canvas.SaveScreenshot("metafile_region");
+}
+
+// Pictures drawn far from the logical origin, brought back by a window
+// origin, a viewport origin or a world transform, as drawing programs record
+// a part of a larger page: they load, and the square lands in the picture.
+TEST(MetafileCheckTest, PicturesDrawnFarFromTheOriginLoadAndDraw)
+{
+    const int Far = 5000000;
+    const struct
+    {
+        const char* what;
+        std::function<void(HDC)> moveOrigin;
+    } cases[] = {
+        {"window origin", [](HDC dc) { ::SetWindowOrgEx(dc, Far, Far, NULL); }},
+        {"scaled window origin",
+         [](HDC dc) {
+             ::SetMapMode(dc, MM_ANISOTROPIC);
+             ::SetWindowExtEx(dc, 100, 100, NULL);
+             ::SetViewportExtEx(dc, 10, 10, NULL);
+             ::SetWindowOrgEx(dc, Far, Far, NULL);
+             ::SetViewportOrgEx(dc, 2, 2, NULL);
+         }},
+        {"world transform",
+         [](HDC dc) {
+             ::SetGraphicsMode(dc, GM_ADVANCED);
+             const XFORM back = {1, 0, 0, 1, (float)-Far, (float)-Far};
+             ::SetWorldTransform(dc, &back);
+         }},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        const Bytes emf = MakeEmf(Frame, [&c](HDC dc) {
+            c.moveOrigin(dc);
+            COwnedGdiObject<HBRUSH> brush(::CreateSolidBrush(RGB(0, 0, 200)));
+            CSelectedObject selected(dc, brush);
+            ::Rectangle(dc, Far, Far, Far + 40, Far + 40);
+        });
+        CCanvas canvas(64, 48);
+        EXPECT_GT(DrawnPixels(emf, canvas), 0);
+        EXPECT_TRUE(LoadsSealed(emf));
+    }
 }
 
 // A record with an empty bitmap header whose offset points far outside: the
