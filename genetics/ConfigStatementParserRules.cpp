@@ -10,6 +10,8 @@
 #include "genetics/GeneticsSection.h"
 #include "genetics/SelectionElementCreator.h"
 
+#include <memory>
+
 CString CConfigStatementParser::ReadRules()
 {
     for (int i = 0; i < GetCount(); i++)
@@ -51,8 +53,8 @@ CString CConfigStatementParser::ReadRule(int statement, int keywordIndex, UINT k
                      (LPCTSTR)keyword);
 
     const int sex = kind == RULE_ASSUMED_IF_FEMALE ? SEX_FEMALE : kind == RULE_ASSUMED_IF_MALE ? SEX_MALE : SEX_EITHER;
-    CExprNode* tree = NULL;
-    CGenotype* genotype = NULL;
+    std::unique_ptr<CExprNode> tree;
+    std::unique_ptr<CGenotype> genotype;
     if (condition.CompareNoCase("always") != 0)
     {
         if (condition.IsEmpty())
@@ -60,20 +62,19 @@ CString CConfigStatementParser::ReadRule(int statement, int keywordIndex, UINT k
         CString error;
         if (IsAssumedKind(kind))
         {
-            genotype = new CGenotype;
+            genotype = std::make_unique<CGenotype>();
             error = genotype->Parse(&m_section, condition, sex, 0);
         }
         else
         {
             CGeneticsExprContext context = {&m_section, SEX_EITHER, PARSE_ALLOW_ANY | PARSE_ALLOW_RANGES};
-            error = ParseExpression(condition, tree, &context, &CGeneticsExprNode::Create, '(', ')');
+            CExprNode* parsed = NULL;
+            error = ParseExpression(condition, parsed, &context, &CGeneticsExprNode::Create, '(', ')');
+            tree.reset(parsed);
         }
         if (!error.IsEmpty())
-        {
-            delete genotype;
             return Error(statement, "invalid expression '%s' on '%s' line - %s", (LPCTSTR)condition,
                          (LPCTSTR)keyword, (LPCTSTR)error);
-        }
     }
 
     TrimString(&argument);
@@ -93,14 +94,10 @@ CString CConfigStatementParser::ReadRule(int statement, int keywordIndex, UINT k
             error = Error(statement, "'%s' rule requires names of one or more valid genes", (LPCTSTR)keyword);
     }
     if (!error.IsEmpty())
-    {
-        delete tree;
-        delete genotype;
         return error;
-    }
     const BOOL keepsText = kind == RULE_MEANS || kind == RULE_SAY || kind == RULE_CARRIES || kind == RULE_MASKS ||
                            kind == RULE_GOTO;
-    m_section.AddRule(kind, tree, genotype, keepsText ? argument : CString());
+    m_section.AddRule(kind, tree.release(), genotype.release(), keepsText ? argument : CString());
     return CString();
 }
 
@@ -122,17 +119,14 @@ CString CConfigStatementParser::ReadSelectionElements()
         options.Copy(Words(i));
         options.RemoveAt(0, 2);
         CString error;
-        CMyCmdTarget* element = create(Words(i)[1], &m_section, options, error);
+        std::unique_ptr<CMyCmdTarget> element(create(Words(i)[1], &m_section, options, error));
         if (element == NULL && error.IsEmpty())
             return Error(i, "unknown element type '%s' for 'selectgenotype' line", (LPCTSTR)Words(i)[1]);
         if (error.IsEmpty() && options.GetSize() > 0)
             error.Format("unknown option(s): '%s'", (LPCTSTR)options[0]);
         if (!error.IsEmpty())
-        {
-            delete element;
             return Error(i, "error in 'selectgenotype' line: %s", (LPCTSTR)error);
-        }
-        m_section.m_selectionElements.Add(element);
+        m_section.m_selectionElements.Add(element.release());
         RemoveStatement(i);
     }
     return CString();

@@ -1,5 +1,6 @@
 #include "genetics/GeneticsConfig.h"
 
+#include <memory>
 #include <string.h>
 
 #include "foundation/text/StringLists.h"
@@ -247,21 +248,19 @@ CString CGeneticsConfig::ReadSections(CStringArray& lines, CDWordArray& numbers)
             error.Format("empty section near %s", (LPCTSTR)location);
             return error;
         }
-        CGeneticsSection* section = new CGeneticsSection;
+        auto section = std::make_unique<CGeneticsSection>();
         section->m_pConfig = this;
         section->m_strName = name;
         section->m_bGenes = genes;
         error = section->ParseStatements(sectionLines, sectionNumbers);
         if (!error.IsEmpty())
-        {
-            delete section;
             return error;
-        }
-        m_sections.Add(section);
+        CGeneticsSection* added = section.release();
+        m_sections.Add(added);
         // Each section holds a copy of everything that its base holds, so
         // sections based one on another grow with the square of their number:
         // a long enough series would exhaust the memory.
-        held += section->GetGeneCount() + section->GetSymbolCount() + (UINT)section->GetRuleCount();
+        held += added->GetGeneCount() + added->GetSymbolCount() + (UINT)added->GetRuleCount();
         if (held > MAX_CONFIG_ENTRIES)
         {
             error.Format("the sections hold more than %d genes, alleles and rules together near %s",

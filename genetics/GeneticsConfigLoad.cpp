@@ -1,5 +1,6 @@
 #include "genetics/GeneticsConfigLoad.h"
 
+#include <memory>
 #include <utility>
 
 #include "foundation/files/ByteBuffer.h"
@@ -139,15 +140,15 @@ BOOL LoadGeneticsConfig(BOOL force, BOOL report)
         GeneticsConfigLoadFailed = TRUE;
         return FALSE;
     }
-    CGeneticsConfig* config = new CGeneticsConfig;
+    auto config = std::make_unique<CGeneticsConfig>();
     CString error;
     const BOOL read = ReadGeneticsConfigFile(path, *config, error);
     if (read && error.IsEmpty())
     {
-        CurrentGeneticsConfig = config;
+        CurrentGeneticsConfig = config.release();
         return TRUE;
     }
-    delete config;
+    config.reset();
     if (report)
     {
         CString message;

@@ -98,18 +98,7 @@ void MergeSexSuffixPartners(COwningObArray& items)
         item->m_strText = keys[a];
         deleted[b] = true;
     }
-    int kept = 0;
-    for (int i = 0; i < count; i++)
-    {
-        CObject* item = items.GetAt(i);
-        if (deleted[i])
-            delete item;
-        else
-            items.SetAt(kept++, item);
-    }
-    for (int i = kept; i < count; i++)
-        items.SetAt(i, NULL);
-    items.SetSize(kept);
+    items.DeleteMarked(deleted);
 }
 
 // A text given as two parts, compared and hashed as the two joined.
@@ -210,8 +199,7 @@ void CMatingResult::CollateTexts()
                 if (added->m_strText != item->m_strText)
                     continue;
                 item->m_dProbability += added->m_dProbability;
-                delete added;
-                m_lists[list].RemoveAt(j);
+                m_lists[list].DeleteAt(j);
                 break;
             }
         }

@@ -28,7 +28,7 @@ CString MakeTemporaryIn(const CString& folder)
 
 // Reads and checks the copy of the standard configuration; NULL when it does
 // not read, after saying so, naming the standard configuration.
-CGeneticsConfig* ReadCopy(const CString& copy, const CString& source, LPCTSTR name)
+std::unique_ptr<CGeneticsConfig> ReadCopy(const CString& copy, const CString& source, LPCTSTR name)
 {
     std::unique_ptr<CGeneticsConfig> config(new CGeneticsConfig);
     CString error;
@@ -39,9 +39,9 @@ CGeneticsConfig* ReadCopy(const CString& copy, const CString& source, LPCTSTR na
     if (!error.IsEmpty())
     {
         ShowError(NULL, 0, "%s", (LPCTSTR)error);
-        return NULL;
+        return nullptr;
     }
-    return config.release();
+    return config;
 }
 }  // namespace
 
@@ -83,7 +83,9 @@ BOOL InstallConfigurationFile(LPCTSTR name)
     copier.AddFile(source, temporary);
     // The copy is what gets installed, so it is the copy that must read: the
     // standard configuration may have changed since the list was made.
-    CGeneticsConfig* config = copier.CopyFiles(NULL, NULL, NULL) ? ReadCopy(temporary, source, name) : NULL;
+    std::unique_ptr<CGeneticsConfig> config;
+    if (copier.CopyFiles(NULL, NULL, NULL))
+        config = ReadCopy(temporary, source, name);
     if (config == NULL)
     {
         ::DeleteFileA(temporary);
@@ -93,10 +95,10 @@ BOOL InstallConfigurationFile(LPCTSTR name)
     {
         const CString reason = GetLastErrorText();
         ::DeleteFileA(temporary);
-        delete config;
+        config.reset();
         ShowError(NULL, 0, "%s %s", (LPCTSTR)FormatFileError(FILE_ERROR_OPEN_WRITE, target, 0), (LPCTSTR)reason);
         return FALSE;
     }
-    SetCurrentGeneticsConfig(config);
+    SetCurrentGeneticsConfig(config.release());
     return TRUE;
 }

@@ -19,8 +19,8 @@ CFieldFormSheet::~CFieldFormSheet()
     // The pages go after the sheet's window, last first.
     if (m_hWnd != NULL)
         DestroyWindow();
-    for (int i = GetPageCount() - 1; i >= 0; i--)
-        delete GetPage(i);
+    while (!m_ownedPages.empty())
+        m_ownedPages.pop_back();
 }
 
 CFieldFormPage* CFieldFormSheet::AddNewPage()
@@ -28,7 +28,8 @@ CFieldFormPage* CFieldFormSheet::AddNewPage()
     // All page templates are alike: pages past the last template share it.
     const int slot = std::min(m_nPagesCreated, IDD_FIELD_PAGE_COUNT - 1);
     m_nPagesCreated++;
-    CFieldFormPage* page = CreatePage(IDD_FIELD_PAGE_FIRST + slot);
+    m_ownedPages.emplace_back(CreatePage(IDD_FIELD_PAGE_FIRST + slot));
+    CFieldFormPage* page = m_ownedPages.back().get();
     AddPage(page);
     return page;
 }

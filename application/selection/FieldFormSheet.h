@@ -3,6 +3,9 @@
 // page's form, so that all pages get the size of the largest.
 #include "framework/dialogs/MyPropertySheet.h"
 
+#include <memory>
+#include <vector>
+
 class CFieldFormPage;
 
 class CFieldFormSheet : public CMyPropertySheet
@@ -21,4 +24,8 @@ public:
     BOOL OnInitDialog() override;
 
     int m_nPagesCreated;
+
+private:
+    // The pages that AddNewPage made, in the order they were added.
+    std::vector<std::unique_ptr<CFieldFormPage>> m_ownedPages;
 };

@@ -8,6 +8,8 @@
 #include "application/selection/GenSelPhenotype.h"
 #include "application/selection/GenSelTab.h"
 
+#include <memory>
+
 namespace
 {
 CGenSelElement* NewElement(const CString& type)
@@ -33,17 +35,14 @@ CGenSelElement* NewElement(const CString& type)
 CMyCmdTarget* CreateSelectionElement(const CString& type, CGeneticsSection* section, CStringArray& options,
                                      CString& error)
 {
-    CGenSelElement* element = NewElement(type);
+    std::unique_ptr<CGenSelElement> element(NewElement(type));
     if (element == NULL)
         return NULL;
     element->ParseOptions(error, section, options);
     if (error.IsEmpty() && element->IsKindOf(RUNTIME_CLASS(CGenSelItem)) &&
-        !((CGenSelItem*)element)->m_strLeftoverFlags.IsEmpty())
-        error.Format("unknown flag characters: '%s'", (LPCTSTR)((CGenSelItem*)element)->m_strLeftoverFlags);
+        !((CGenSelItem*)element.get())->m_strLeftoverFlags.IsEmpty())
+        error.Format("unknown flag characters: '%s'", (LPCTSTR)((CGenSelItem*)element.get())->m_strLeftoverFlags);
     if (!error.IsEmpty())
-    {
-        delete element;
         return NULL;
-    }
-    return element;
+    return element.release();
 }

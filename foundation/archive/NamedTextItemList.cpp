@@ -4,6 +4,8 @@
 #include "foundation/archive/StreamVersion.h"
 #include "foundation/archive/NamedTextItem.h"
 
+#include <memory>
+
 IMPLEMENT_SERIAL(CNamedTextItemList, CObject, 1)
 
 namespace
@@ -69,17 +71,10 @@ void CNamedTextItemList::Serialize(CArchive& ar)
         {
             WORD kind;
             ar >> kind;
-            CObject* element = kind == 0 ? (CObject*)new CNamedTextItem : (CObject*)new CNamedTextItemList;
-            try
-            {
-                element->Serialize(ar);
-            }
-            catch (...)
-            {
-                delete element;
-                throw;
-            }
-            m_elements.Add(element);
+            std::unique_ptr<CObject> element(kind == 0 ? (CObject*)new CNamedTextItem
+                                                       : (CObject*)new CNamedTextItemList);
+            element->Serialize(ar);
+            m_elements.Add(element.release());
         }
     }
     catch (...)

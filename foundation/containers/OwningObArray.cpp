@@ -14,6 +14,29 @@ void COwningObArray::DeleteAll()
     SetSize(0, -1);
 }
 
+void COwningObArray::DeleteAt(INT_PTR index)
+{
+    delete GetAt(index);
+    RemoveAt(index);
+}
+
+void COwningObArray::DeleteMarked(const std::vector<bool>& marked)
+{
+    CObject** elements = GetData();
+    const INT_PTR count = GetSize();
+    INT_PTR kept = 0;
+    for (INT_PTR i = 0; i < count; ++i)
+    {
+        if (i < (INT_PTR)marked.size() && marked[i])
+            delete elements[i];
+        else
+            elements[kept++] = elements[i];
+    }
+    for (INT_PTR i = kept; i < count; ++i)
+        elements[i] = NULL;
+    SetSize(kept, -1);
+}
+
 void COwningObArray::Copy(const COwningObArray& source)
 {
     // Copying onto itself would delete the very elements it is to copy.

@@ -3,6 +3,8 @@
 // it is cleared or destroyed and copies them deeply. Elements may be null.
 #include "afx/core/AfxCore.h"
 
+#include <vector>
+
 class COwningObArray : public CObArray
 {
 public:
@@ -11,6 +13,10 @@ public:
 
     // Deletes every non-null element and sets the size to 0.
     void DeleteAll();
+    // Deletes one element and closes the gap.
+    void DeleteAt(INT_PTR index);
+    // Deletes the elements whose flag is set; the others keep their order.
+    void DeleteMarked(const std::vector<bool>& marked);
     // Replaces the contents by clones of the source's elements (null stays
     // null); the elements must derive from CMyCmdTarget. Copying an array
     // onto itself leaves it as it is.

@@ -3,6 +3,7 @@
 #include "foundation/text/Tokenizer.h"
 #include "foundation/text/Trim.h"
 
+#include <memory>
 #include <string.h>
 
 namespace
@@ -43,8 +44,8 @@ namespace
 
     const int documentTypeString = 103;
 
-    CString* documentName = NULL;
-    CString* documentExtension = NULL;
+    std::unique_ptr<CString> documentName;
+    std::unique_ptr<CString> documentExtension;
 
     // The filter field of the document string: "Name (*.ext)".
     CString DocumentFilterField()
@@ -63,10 +64,10 @@ namespace
         return end < 0 ? documentString.Mid(start) : documentString.Mid(start, end - start);
     }
 
-    const CString& CachedDocumentText(CString*& cache, bool wantExtension)
+    const CString& CachedDocumentText(std::unique_ptr<CString>& cache, bool wantExtension)
     {
         if (cache == NULL)
-            cache = new CString;
+            cache = std::make_unique<CString>();
         if (cache->IsEmpty())
         {
             CString field = DocumentFilterField();
@@ -83,7 +84,7 @@ namespace
                 {
                     *cache = field.Left(start);
                 }
-                TrimString(cache);
+                TrimString(cache.get());
             }
         }
         return *cache;
@@ -164,8 +165,6 @@ int GetFileKindFromName(LPCTSTR fileName)
 
 void ReleaseFileKindTexts()
 {
-    delete documentName;
-    documentName = NULL;
-    delete documentExtension;
-    documentExtension = NULL;
+    documentName.reset();
+    documentExtension.reset();
 }

@@ -4,15 +4,17 @@
 #include "foundation/files/PathText.h"
 #include "foundation/messages/MessageHook.h"
 
+#include <memory>
+
 namespace
 {
-    CString* tempFolder = NULL;
+    std::unique_ptr<CString> tempFolder;
     DWORD processId = 0;
 
     CString& TempFolder()
     {
         if (tempFolder == NULL)
-            tempFolder = new CString;
+            tempFolder = std::make_unique<CString>();
         return *tempFolder;
     }
 
@@ -87,8 +89,7 @@ BOOL InitTempFiles()
 
 void ReleaseTempFiles()
 {
-    delete tempFolder;
-    tempFolder = NULL;
+    tempFolder.reset();
 }
 
 const CString& GetTempFilesFolder()

@@ -2,15 +2,17 @@
 
 #include "foundation/settings/RegistryKey.h"
 
+#include <memory>
+
 namespace
 {
-    CString* appKeyPath = NULL;
+    std::unique_ptr<CString> appKeyPath;
     HKEY defaultRoot = HKEY_LOCAL_MACHINE;
 
     CString& AppKeyPath()
     {
         if (appKeyPath == NULL)
-            appKeyPath = new CString("Software\\companyname\\appname\\");
+            appKeyPath = std::make_unique<CString>("Software\\companyname\\appname\\");
         return *appKeyPath;
     }
 
@@ -60,6 +62,5 @@ BOOL OpenRegistryKey(LPCTSTR subKey, CRegistryKey& key, BOOL openOnly,
 
 void ReleaseAppRegistryKey()
 {
-    delete appKeyPath;
-    appKeyPath = NULL;
+    appKeyPath.reset();
 }

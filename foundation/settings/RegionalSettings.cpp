@@ -3,6 +3,8 @@
 #include "foundation/values/DWordSearch.h"
 #include "foundation/values/ValueConversions.h"
 
+#include <memory>
+
 namespace
 {
     const char intlSection[] = "intl";
@@ -11,15 +13,15 @@ namespace
     // nothing depends on the order of static construction.
     struct CachedText
     {
-        CString* text;
+        std::unique_ptr<CString> text;
     };
 
-    CachedText language = {NULL};
-    CachedText currencySymbol = {NULL};
-    CachedText decimalSeparator = {NULL};
-    CachedText thousandSeparator = {NULL};
-    CachedText currencyFormat = {NULL};
-    CachedText negativeCurrencyFormat = {NULL};
+    CachedText language;
+    CachedText currencySymbol;
+    CachedText decimalSeparator;
+    CachedText thousandSeparator;
+    CachedText currencyFormat;
+    CachedText negativeCurrencyFormat;
 
     bool countryRead = false;
     int countryCode = 0;
@@ -31,7 +33,7 @@ namespace
             char buffer[128];
             buffer[0] = '\0';
             ::GetProfileStringA(intlSection, key, defaultText, buffer, sizeof(buffer));
-            cache.text = new CString(buffer);
+            cache.text = std::make_unique<CString>(buffer);
         }
         return *cache.text;
     }
@@ -54,8 +56,7 @@ namespace
 
     void Release(CachedText& cache)
     {
-        delete cache.text;
-        cache.text = NULL;
+        cache.text.reset();
     }
 }
 
@@ -131,7 +132,7 @@ CString GetRegionalCurrencyFormat()
     if (currencyFormat.text == NULL)
     {
         int code = (int)::GetProfileIntA(intlSection, "iCurrency", 0);
-        currencyFormat.text = new CString(CurrencyFormatFromWindowsCode(code));
+        currencyFormat.text = std::make_unique<CString>(CurrencyFormatFromWindowsCode(code));
     }
     return *currencyFormat.text;
 }
@@ -141,7 +142,7 @@ CString GetRegionalNegativeCurrencyFormat()
     if (negativeCurrencyFormat.text == NULL)
     {
         int code = (int)::GetProfileIntA(intlSection, "iNegCurr", 0);
-        negativeCurrencyFormat.text = new CString(NegativeCurrencyFormatFromWindowsCode(code));
+        negativeCurrencyFormat.text = std::make_unique<CString>(NegativeCurrencyFormatFromWindowsCode(code));
     }
     return *negativeCurrencyFormat.text;
 }

@@ -2,6 +2,8 @@
 
 #include "foundation/system/WindowsVersionCode.h"
 
+#include <memory>
+
 namespace
 {
     const int tableSize = 31;
@@ -9,8 +11,8 @@ namespace
     COLORREF colours[tableSize];
     bool loaded = false;
     int highestIndex = 24;
-    CPen* pens[tableSize];
-    CBrush* brushes[tableSize];
+    std::unique_ptr<CPen> pens[tableSize];
+    std::unique_ptr<CBrush> brushes[tableSize];
 
     int HighestIndexForVersion()
     {
@@ -25,10 +27,8 @@ namespace
     {
         for (int i = 0; i <= highest && i < tableSize; ++i)
         {
-            delete pens[i];
-            pens[i] = NULL;
-            delete brushes[i];
-            brushes[i] = NULL;
+            pens[i].reset();
+            brushes[i].reset();
         }
     }
 
@@ -69,8 +69,8 @@ CPen* GetSystemColourPen(int index)
     if (index < 0 || index >= tableSize)
         return NULL;
     if (pens[index] == NULL)
-        pens[index] = new CPen(PS_SOLID, 1, GetSystemColour(index));
-    return pens[index];
+        pens[index] = std::make_unique<CPen>(PS_SOLID, 1, GetSystemColour(index));
+    return pens[index].get();
 }
 
 CBrush* GetSystemColourBrush(int index)
@@ -79,8 +79,8 @@ CBrush* GetSystemColourBrush(int index)
     if (index < 0 || index >= tableSize)
         return NULL;
     if (brushes[index] == NULL)
-        brushes[index] = new CBrush(GetSystemColour(index));
-    return brushes[index];
+        brushes[index] = std::make_unique<CBrush>(GetSystemColour(index));
+    return brushes[index].get();
 }
 
 void ReleaseSystemColourObjects()

@@ -402,11 +402,6 @@ void CColourPalettePopup::DrawEntry(CDC* dc, int item)
 CColourPalettePopup* OpenColourPalettePopup(CPoint below, CPoint above, CWnd* owner, COLORREF colour,
                                             CCustomColours* customColours, LPCTSTR defaultText)
 {
-    CColourPalettePopup* popup = new CColourPalettePopup(below, above, owner, colour, customColours, defaultText);
-    if (popup->GetSafeHwnd() == NULL)
-    {
-        delete popup;
-        return NULL;
-    }
-    return popup;
+    return ReleaseToWindow(
+        std::make_unique<CColourPalettePopup>(below, above, owner, colour, customColours, defaultText));
 }

@@ -9,14 +9,9 @@
 
 CListItemRecords::CListItemRecords(CWnd* control, BOOL combo) : m_ownRecords(0), m_control(control), m_combo(combo)
 {
-    m_records.SetSize(0, 32);
 }
 
-CListItemRecords::~CListItemRecords()
-{
-    for (int i = 0; i < m_records.GetSize(); i++)
-        delete (CListItemRecord*)m_records[i];
-}
+CListItemRecords::~CListItemRecords() = default;
 
 LRESULT CListItemRecords::Send(UINT listMessage, UINT comboMessage, WPARAM wParam, LPARAM lParam) const
 {
@@ -28,10 +23,11 @@ int CListItemRecords::Insert(BOOL add, int index, LPCTSTR text, int extraValue)
     if (!m_ownRecords)
         return add ? (int)Send(LB_ADDSTRING, CB_ADDSTRING, 0, (LPARAM)text)
                    : (int)Send(LB_INSERTSTRING, CB_INSERTSTRING, (WPARAM)index, (LPARAM)text);
-    CListItemRecord* record = new CListItemRecord;
+    m_records.push_back(std::make_unique<CListItemRecord>());
+    CListItemRecord* record = m_records.back().get();
     record->m_extraValue = extraValue;
     record->m_text = text;
-    int recordIndex = (int)m_records.Add(record);
+    const int recordIndex = (int)m_records.size() - 1;
     // A sorted control compares the record itself while inserting it.
     int placed = add ? (int)Send(LB_ADDSTRING, CB_ADDSTRING, 0, (LPARAM)record)
                      : (int)Send(LB_INSERTSTRING, CB_INSERTSTRING, (WPARAM)index, (LPARAM)record);
@@ -39,25 +35,22 @@ int CListItemRecords::Insert(BOOL add, int index, LPCTSTR text, int extraValue)
         return placed;
     if (placed >= 0)
         Send(LB_DELETESTRING, CB_DELETESTRING, (WPARAM)placed);
-    m_records.RemoveAt(recordIndex);
-    delete record;
+    m_records.pop_back();
     return -1;
 }
 
 void CListItemRecords::Reset()
 {
     Send(LB_RESETCONTENT, CB_RESETCONTENT);
-    for (int i = 0; i < m_records.GetSize(); i++)
-        delete (CListItemRecord*)m_records[i];
-    m_records.RemoveAll();
+    m_records.clear();
 }
 
 CListItemRecord* CListItemRecords::RecordOfData(DWORD_PTR windowsData) const
 {
     int index = (int)windowsData;
-    if (index < 0 || index >= m_records.GetSize())
+    if (index < 0 || index >= (int)m_records.size())
         return NULL;
-    return (CListItemRecord*)m_records[index];
+    return m_records[index].get();
 }
 
 CListItemRecord* CListItemRecords::Record(int index) const

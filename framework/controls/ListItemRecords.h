@@ -4,8 +4,10 @@
 // here whose index is what the control stores as an item's data. Also the
 // record search, comparison and item drawing of both controls.
 #include "afx/app/AfxWin.h"
-#include "afx/collections/PtrArray.h"
 #include "framework/controls/ListItemRecord.h"
+
+#include <memory>
+#include <vector>
 
 class CListItemRecords
 {
@@ -54,5 +56,5 @@ private:
 
     CWnd* m_control;
     BOOL m_combo;
-    CPtrArray m_records;
+    std::vector<std::unique_ptr<CListItemRecord>> m_records;
 };

@@ -2,6 +2,7 @@
 
 #include "framework/windows/WindowMeasures.h"
 
+#include <memory>
 #include <vector>
 
 // Reads little-endian words from the template; every read past the end
@@ -146,13 +147,10 @@ BOOL CDlgTemplateReader::LoadFromMemory(CWnd* unit, const void* data, DWORD size
         return FALSE;
     for (int i = 0; i < itemCount; ++i)
     {
-        CDlgTemplateItem* item = new CDlgTemplateItem;
+        auto item = std::make_unique<CDlgTemplateItem>();
         if (!ReadItem(cursor, *item))
-        {
-            delete item;
             return FALSE;
-        }
-        items.Add(item);
+        items.Add(item.release());
     }
     return TRUE;
 }

@@ -21,17 +21,10 @@ CStatusBarDialog::CStatusBarDialog(UINT templateId, CWnd* parent, const UINT* in
     : CMyDialog(templateId, parent)
 {
     if (count >= 1 && indicatorIds != NULL)
-    {
-        m_indicators = new UINT[count];
-        std::copy(indicatorIds, indicatorIds + count, m_indicators);
-        m_indicatorCount = count;
-    }
+        m_indicators.assign(indicatorIds, indicatorIds + count);
 }
 
-CStatusBarDialog::~CStatusBarDialog()
-{
-    delete[] m_indicators;
-}
+CStatusBarDialog::~CStatusBarDialog() = default;
 
 void CStatusBarDialog::UpdateControlsFor(CCmdTarget* target, BOOL disableIfNoHandler)
 {
@@ -60,9 +53,9 @@ void CStatusBarDialog::DoDataExchange(CDataExchange* pDX)
     if (m_statusBar.GetSafeHwnd() != NULL)
         return;
     m_statusBar.Create(this, StatusBarStyle, AFX_IDW_STATUS_BAR);
-    if (m_indicatorCount > 0)
+    if (!m_indicators.empty())
     {
-        m_statusBar.SetIndicators(m_indicators, m_indicatorCount);
+        m_statusBar.SetIndicators(m_indicators.data(), (int)m_indicators.size());
         m_statusBar.SetPaneInfo(0, m_statusBar.GetItemID(0), SBPS_STRETCH, 0);
     }
 }

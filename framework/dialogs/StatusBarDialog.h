@@ -7,6 +7,8 @@
 #include "afx/windows/StatusBar.h"
 #include "framework/dialogs/MyDialog.h"
 
+#include <vector>
+
 class CStatusBarDialog : public CMyDialog
 {
     DECLARE_DYNAMIC(CStatusBarDialog)
@@ -15,8 +17,7 @@ public:
     CStatusBarDialog(UINT templateId, CWnd* parent, const UINT* indicatorIds, int count);
     ~CStatusBarDialog() override;
 
-    UINT* m_indicators = NULL;
-    int m_indicatorCount = 0;
+    std::vector<UINT> m_indicators;
     CStatusBar m_statusBar;
     BOOL m_layoutActive = FALSE;
     BOOL m_inRecalc = FALSE;

@@ -12,16 +12,13 @@ IMPLEMENT_DYNAMIC(CNamedObjectSelector, CObject)
 
 CNamedObjectSelector::CNamedObjectSelector()
     : m_comboMode(FALSE), m_textMap(NULL), m_valueMap(NULL), m_controlId(0), m_buttonId(0), m_parameter1(0),
-      m_parameter2(0), m_addFn(NULL), m_editAllowed(FALSE), m_kindClass(NULL), m_workingObject(NULL),
+      m_parameter2(0), m_addFn(NULL), m_editAllowed(FALSE), m_kindClass(NULL),
       m_defaultTextFn(NULL)
 {
     m_propertiesButton.m_selector = this;
 }
 
-CNamedObjectSelector::~CNamedObjectSelector()
-{
-    delete m_workingObject;
-}
+CNamedObjectSelector::~CNamedObjectSelector() = default;
 
 CWnd* CNamedObjectSelector::BoundControl() const
 {
@@ -49,10 +46,9 @@ void CNamedObjectSelector::Exchange(CRuntimeClass* kindClass, const CStringArray
     m_defaultTextFn = defaultText;
     if (m_workingObject == NULL && kindClass != NULL)
     {
-        CObject* object = kindClass->CreateObject();
-        m_workingObject = object != NULL && object->IsKindOf(RUNTIME_CLASS(CNamedObject)) ? (CNamedObject*)object : NULL;
-        if (m_workingObject == NULL)
-            delete object;
+        std::unique_ptr<CObject> object(kindClass->CreateObject());
+        if (object != NULL && object->IsKindOf(RUNTIME_CLASS(CNamedObject)))
+            m_workingObject.reset((CNamedObject*)object.release());
     }
     CString lowerKind(kindName);
     lowerKind.MakeLower();
@@ -185,7 +181,7 @@ BOOL CNamedObjectSelector::OnProperties()
             SoundBeep();
             return FALSE;
         }
-        changed = EditNamedObject(m_fixedNames, name, parent, m_kindName, m_workingObject, m_textMap, m_valueMap,
+        changed = EditNamedObject(m_fixedNames, name, parent, m_kindName, m_workingObject.get(), m_textMap, m_valueMap,
                                   m_defaultTextFn, m_parameter1, m_parameter2);
     }
     else

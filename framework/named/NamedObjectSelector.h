@@ -6,6 +6,8 @@
 #include "framework/named/NamedObjectPropertiesButton.h"
 #include "framework/named/NamedObjectStore.h"
 
+#include <memory>
+
 // Exchange flags.
 enum NamedObjectSelectorFlags
 {
@@ -54,7 +56,7 @@ public:
     AddNamedObjectFn m_addFn;
     BOOL m_editAllowed;
     CRuntimeClass* m_kindClass;
-    CNamedObject* m_workingObject;
+    std::unique_ptr<CNamedObject> m_workingObject;
     DefaultTextFn m_defaultTextFn;
 
 private:

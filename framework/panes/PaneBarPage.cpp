@@ -5,14 +5,12 @@
 CPaneBarPage::CPaneBarPage(CWnd* window, LPCTSTR title, LPCTSTR tipText)
     : m_window(window), m_title(title != NULL ? title : ""), m_tipText(tipText != NULL ? tipText : "")
 {
+    if (window != NULL && window->IsKindOf(RUNTIME_CLASS(CSplitterWnd)))
+        m_ownedSplitter.reset(window);
 }
 
 CPaneBarPage::~CPaneBarPage()
 {
-    if (m_window != NULL && m_window->IsKindOf(RUNTIME_CLASS(CSplitterWnd)))
-    {
-        if (m_window->GetSafeHwnd() != NULL)
-            m_window->DestroyWindow();
-        delete m_window;
-    }
+    if (m_ownedSplitter != NULL && m_ownedSplitter->GetSafeHwnd() != NULL)
+        m_ownedSplitter->DestroyWindow();
 }

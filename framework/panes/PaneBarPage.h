@@ -3,6 +3,8 @@
 // does not own the window, except that a splitter window goes with its page.
 #include "afx/app/AfxWin.h"
 
+#include <memory>
+
 class CPaneBarPage : public CObject
 {
 public:
@@ -13,4 +15,8 @@ public:
     CString m_title;
     int m_position = -1;
     CString m_tipText;
+
+private:
+    // The window again when it is a splitter, which the page owns.
+    std::unique_ptr<CWnd> m_ownedSplitter;
 };

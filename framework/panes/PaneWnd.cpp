@@ -3,6 +3,8 @@
 #include "afx/windows/SplitterWnd.h"
 #include "framework/dialogs/SelectRegionDlg.h"
 
+#include <memory>
+
 IMPLEMENT_DYNAMIC(CPaneWnd, CPaneBar)
 
 namespace
@@ -21,13 +23,11 @@ CPaneWnd::CPaneWnd()
 
 void CPaneWnd::OnAfterCreate(LPVOID)
 {
-    m_page = new CPanePage;
-    if (!m_page->Create(WS_CHILD | WS_TABSTOP, CRect(0, 0, 0, 0), this, AFX_IDW_PANE_FIRST))
-    {
-        delete m_page;
-        m_page = NULL;
+    auto page = std::make_unique<CPanePage>();
+    if (!page->Create(WS_CHILD | WS_TABSTOP, CRect(0, 0, 0, 0), this, AFX_IDW_PANE_FIRST))
         return;
-    }
+    // From here the page deletes itself after its window.
+    m_page = page.release();
     SelectPage(AddPage(m_page, m_pageTitle));
 }
 

@@ -16,7 +16,7 @@ public:
     CPaneWnd();
 
     CString m_pageTitle;
-    CScrollingWnd* m_page = NULL; // owned; deleted with its window
+    CScrollingWnd* m_page = NULL; // deletes itself after its window
     BOOL m_region = FALSE;        // work on the selected region only
 
     // The application's test whether a region is in use: the preset choice

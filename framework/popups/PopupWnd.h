@@ -3,6 +3,8 @@
 #include "framework/popups/PopupRect.h"
 #include "framework/popups/PopupTracker.h"
 
+#include <memory>
+
 // The base of the drop-down pop-ups (calendar, colour palette, calculator,
 // text): a small top-level window next to the control that opened it, which
 // takes the focus and closes itself when the user picks a value, presses
@@ -43,3 +45,11 @@ private:
 
     BOOL m_closing;
 };
+
+// Hands a newly made pop-up over to its window: the pop-up when its window was
+// made (it deletes itself from then on), otherwise null, the object freed.
+template <class Popup>
+Popup* ReleaseToWindow(std::unique_ptr<Popup> popup)
+{
+    return popup->GetSafeHwnd() != NULL ? popup.release() : NULL;
+}

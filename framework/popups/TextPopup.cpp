@@ -71,11 +71,7 @@ CTextPopup::CTextPopup(POINT point, CWnd* owner, LPCTSTR text) : m_owner(owner),
 
 CTextPopup* CTextPopup::Open(POINT point, CWnd* owner, LPCTSTR text)
 {
-    CTextPopup* popup = new CTextPopup(point, owner, text);
-    if (popup->m_hWnd != NULL)
-        return popup;
-    delete popup;
-    return NULL;
+    return ReleaseToWindow(std::unique_ptr<CTextPopup>(new CTextPopup(point, owner, text)));
 }
 
 void CTextPopup::Accept()

@@ -359,11 +359,5 @@ void CCalculatorPopup::Cancel()
 
 CCalculatorPopup* OpenCalculatorPopup(CPoint below, CPoint above, CWnd* owner, double value)
 {
-    CCalculatorPopup* popup = new CCalculatorPopup(below, above, owner, value);
-    if (popup->GetSafeHwnd() == NULL)
-    {
-        delete popup;
-        return NULL;
-    }
-    return popup;
+    return ReleaseToWindow(std::make_unique<CCalculatorPopup>(below, above, owner, value));
 }

@@ -254,11 +254,5 @@ void CCalendarPopup::Cancel()
 
 CCalendarPopup* OpenCalendarPopup(const RECT& ownerRect, CWnd* owner, const CDate& date)
 {
-    CCalendarPopup* popup = new CCalendarPopup(ownerRect, owner, date);
-    if (popup->GetSafeHwnd() == NULL)
-    {
-        delete popup;
-        return NULL;
-    }
-    return popup;
+    return ReleaseToWindow(std::make_unique<CCalendarPopup>(ownerRect, owner, date));
 }

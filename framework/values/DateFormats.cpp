@@ -5,6 +5,7 @@
 #include "foundation/terminology/TermsMap.h"
 #include "foundation/text/StringLists.h"
 
+#include <memory>
 #include <string.h>
 
 const char DateSeparatorCharacters[] = " !\"\xA3$%^&*()_-+={}[]~#@':;/<>.,|\\";
@@ -69,13 +70,13 @@ namespace
     {
         const char* term;
         const char* english;
-        CString* names;
+        std::unique_ptr<CString> names;
     };
     NameList nameLists[] = {
-        {"Weekdays", "Sunday,Monday,Tuesday,Wednesday,Thursday,Friday,Saturday", NULL},
-        {"WeekdaysAbbrev", "Sun,Mon,Tue,Wed,Thu,Fri,Sat", NULL},
-        {"Months", "January,February,March,April,May,June,July,August,September,October,November,December", NULL},
-        {"MonthsAbbrev", "Jan,Feb,Mar,Apr,May,Jun,Jul,Aug,Sep,Oct,Nov,Dec", NULL},
+        {"Weekdays", "Sunday,Monday,Tuesday,Wednesday,Thursday,Friday,Saturday", nullptr},
+        {"WeekdaysAbbrev", "Sun,Mon,Tue,Wed,Thu,Fri,Sat", nullptr},
+        {"Months", "January,February,March,April,May,June,July,August,September,October,November,December", nullptr},
+        {"MonthsAbbrev", "Jan,Feb,Mar,Apr,May,Jun,Jul,Aug,Sep,Oct,Nov,Dec", nullptr},
     };
 
     const CString& Names(NameList& list)
@@ -85,7 +86,7 @@ namespace
             CString text;
             if (!TermsMap.Lookup(list.term, text) || text.IsEmpty())
                 text = list.english;
-            list.names = new CString(text);
+            list.names = std::make_unique<CString>(text);
         }
         return *list.names;
     }
@@ -143,8 +144,7 @@ void ReleaseDateNames()
 {
     for (NameList& list : nameLists)
     {
-        delete list.names;
-        list.names = NULL;
+        list.names.reset();
     }
 }
 

@@ -2,24 +2,18 @@
 // One text followed by two zero bytes: the one-item list that the shell's
 // file operations take.
 #include <cstddef>
+#include <vector>
 
 class CDoubleNullString
 {
 public:
-    CDoubleNullString() {}
-    ~CDoubleNullString() { Clear(); }
-
     // A missing or empty text leaves the object empty.
     void Set(const char* text);
-    void Clear();
+    void Clear() { m_buffer.clear(); }
 
-    const char* GetBuffer() const { return m_buffer; }
-    size_t GetSize() const { return m_size; }
+    const char* GetBuffer() const { return m_buffer.empty() ? nullptr : m_buffer.data(); }
+    size_t GetSize() const { return m_buffer.size(); }
 
 private:
-    CDoubleNullString(const CDoubleNullString&) = delete;
-    CDoubleNullString& operator=(const CDoubleNullString&) = delete;
-
-    size_t m_size = 0;
-    char* m_buffer = nullptr;
+    std::vector<char> m_buffer;
 };

@@ -7,6 +7,7 @@
 #include "output/pictures/ThumbnailGrid.h"
 
 #include <algorithm>
+#include <memory>
 
 IMPLEMENT_DYNAMIC(CThumbnailViewerDlg, CStatusBarDialog)
 
@@ -64,33 +65,33 @@ void CThumbnailViewerDlg::CreatePanes()
         return;
     const CRect start(0, 0, treeWidth, 100);
 
-    CThumbnailFolderTree* tree = (CThumbnailFolderTree*)RUNTIME_CLASS(CThumbnailFolderTree)->CreateObject();
+    // Each pane deletes itself with its window once the window is made;
+    // until then the object is held here.
+    std::unique_ptr<CThumbnailFolderTree> tree(
+        (CThumbnailFolderTree*)RUNTIME_CLASS(CThumbnailFolderTree)->CreateObject());
     tree->m_pOwner = this;
     tree->m_deleteWithWindow = TRUE;
     tree->SetShowFiles(FALSE);
     tree->SetInitialPath(m_startFolder, TRUE);
-    if (!tree->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | FolderTreeStyles, start, &m_splitter,
-                      m_splitter.IdFromRowCol(0, 0)))
-        delete tree;
+    if (tree->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | FolderTreeStyles, start, &m_splitter,
+                     m_splitter.IdFromRowCol(0, 0)))
+        tree.release();
 
-    // The right pane is made by name; a window base of the program deletes
-    // itself with its window.
-    CObject* object = m_pGridClass != NULL ? m_pGridClass->CreateObject() : NULL;
-    if (CThumbnailGrid* grid = DYNAMIC_DOWNCAST(CThumbnailGrid, object))
+    // The right pane is made by name: a grid or another window base of the program.
+    std::unique_ptr<CObject> object(m_pGridClass != NULL ? m_pGridClass->CreateObject() : NULL);
+    if (CThumbnailGrid* grid = DYNAMIC_DOWNCAST(CThumbnailGrid, object.get()))
     {
         grid->m_autoDelete = TRUE;
-        if (!grid->Create(&m_splitter, start, m_splitter.IdFromRowCol(0, 1)))
-            delete grid;
+        if (grid->Create(&m_splitter, start, m_splitter.IdFromRowCol(0, 1)))
+            object.release();
     }
-    else if (CMyWnd* pane = DYNAMIC_DOWNCAST(CMyWnd, object))
+    else if (CMyWnd* pane = DYNAMIC_DOWNCAST(CMyWnd, object.get()))
     {
         pane->m_autoDelete = TRUE;
-        if (!pane->Create(AfxRegisterWndClass(0), NULL, WS_CHILD | WS_VISIBLE, start, &m_splitter,
-                          m_splitter.IdFromRowCol(0, 1)))
-            delete pane;
+        if (pane->Create(AfxRegisterWndClass(0), NULL, WS_CHILD | WS_VISIBLE, start, &m_splitter,
+                         m_splitter.IdFromRowCol(0, 1)))
+            object.release();
     }
-    else
-        delete object;
 
     m_splitter.SetColumnInfo(0, treeWidth, 0);
     m_splitter.RecalcLayout();

@@ -4,20 +4,24 @@
 #include "output/printing/PrinterData.h"
 #include "output/printing/PrinterPaperConfig.h"
 
+#include <algorithm>
+#include <memory>
+#include <utility>
+#include <vector>
 
 namespace
 {
 struct CacheEntry
 {
-    CPrinterPaperConfig* config;
-    CPrinterData* data;
+    std::unique_ptr<CPrinterPaperConfig> config;
+    std::unique_ptr<CPrinterData> data;
     int mode;
     int useCount;
 };
 
-CArray<CacheEntry, const CacheEntry&>& Entries()
+std::vector<CacheEntry>& Entries()
 {
-    static CArray<CacheEntry, const CacheEntry&> entries;
+    static std::vector<CacheEntry> entries;
     return entries;
 }
 } // namespace
@@ -45,72 +49,58 @@ CPrinterData* GetPrinterData(const CPrinterPaperConfig& config, int mode, CStrin
 {
     if (error != NULL)
         error->Empty();
-    CArray<CacheEntry, const CacheEntry&>& entries = Entries();
-    for (int i = 0; i < entries.GetSize(); ++i)
+    std::vector<CacheEntry>& entries = Entries();
+    for (size_t i = 0; i < entries.size(); ++i)
     {
         if (entries[i].mode != mode || !entries[i].config->IsEqual(&config))
             continue;
         if (i != 0)
-        {
-            CacheEntry first = entries[0];
-            entries[0] = entries[i];
-            entries[i] = first;
-        }
+            std::swap(entries[0], entries[i]);
         ++entries[0].useCount;
-        return entries[0].data;
+        return entries[0].data.get();
     }
 
-    CPrinterData* data = new CPrinterData;
+    auto data = std::make_unique<CPrinterData>();
     CString problem = data->CreateForConfig(config, mode);
     if (!problem.IsEmpty())
     {
-        delete data;
         if (error != NULL)
             *error = problem;
         return NULL;
     }
-    CPrinterPaperConfig* copy = new CPrinterPaperConfig;
+    auto copy = std::make_unique<CPrinterPaperConfig>();
     copy->CopyFrom(config);
-    entries.InsertAt(0, CacheEntry{copy, data, mode, 1});
-    return data;
+    entries.insert(entries.begin(), CacheEntry{std::move(copy), std::move(data), mode, 1});
+    return entries.front().data.get();
 }
 
 void ReleasePrinterData(CPrinterData* data)
 {
     if (data == NULL)
         return;
-    CArray<CacheEntry, const CacheEntry&>& entries = Entries();
-    for (int i = 0; i < entries.GetSize(); ++i)
-        if (entries[i].data == data)
+    for (CacheEntry& entry : Entries())
+        if (entry.data.get() == data)
         {
             // A second release of the same holder leaves the count at 0.
-            if (entries[i].useCount > 0)
-                --entries[i].useCount;
+            if (entry.useCount > 0)
+                --entry.useCount;
             return;
         }
 }
 
 void FreePrinterDataCache()
 {
-    CArray<CacheEntry, const CacheEntry&>& entries = Entries();
-    for (int i = 0; i < entries.GetSize();)
-    {
-        if (entries[i].useCount > 0)
-        {
-            ++i;
-            continue;
-        }
-        delete entries[i].data;
-        delete entries[i].config;
-        entries.RemoveAt(i);
-    }
+    std::vector<CacheEntry>& entries = Entries();
+    entries.erase(std::remove_if(entries.begin(), entries.end(),
+                                 [](const CacheEntry& entry) { return entry.useCount == 0; }),
+                  entries.end());
     CachedPaperNames().RemoveAll();
     CachedTrayNames().RemoveAll();
 }
 
 int GetPrinterDataCacheSize()
 {
-    return (int)Entries().GetSize();
+    return (int)Entries().size();
 }
 
 CPrinterData* GetCachedPrinterData(int index, int* useCount)
@@ -118,5 +108,5 @@ CPrinterData* GetCachedPrinterData(int index, int* useCount)
     const CacheEntry& entry = Entries()[index];
     if (useCount != NULL)
         *useCount = entry.useCount;
-    return entry.data;
+    return entry.data.get();
 }

@@ -180,7 +180,7 @@ TEST_F(NamedObjectSelectorTest, FirstLoadingBindsFillsAndPlacesTheButton)
     m_texts.SetAt("Footer", "n5");
     ASSERT_TRUE(Exchange(FALSE, name));
     EXPECT_EQ(Count(IDC_COMBO, CB_GETCOUNT), 3); // filled on the first exchange only
-    ASSERT_NE(m_selector.m_workingObject, nullptr);
+    ASSERT_NE(m_selector.m_workingObject.get(), nullptr);
     EXPECT_EQ(m_selector.m_workingObject->m_kindCode, 77);
 }
 
