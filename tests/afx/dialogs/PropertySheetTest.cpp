@@ -217,6 +217,7 @@ public:
     int m_nKicks = 0;
     int m_nKeysOffered = 0;
     int m_nKicksSeen = 0;
+    int m_nProbes = 0;
     BOOL m_bTabTaken = FALSE;
 
     DECLARE_MESSAGE_MAP()
@@ -229,11 +230,15 @@ END_MESSAGE_MAP()
 CIdleSheet* g_pIdleSheet = NULL;
 
 // Runs once the loop has idled: offers Tab in the page's field to the
-// thread's pre-translation, then presses OK.
+// thread's pre-translation, then presses OK. On a busy machine the timer can
+// come due before the loop first runs dry; it then waits for the next tick,
+// for five seconds at most.
 void CALLBACK ProbeIdleSheet(HWND, UINT, UINT_PTR nIDEvent, DWORD)
 {
-    ::KillTimer(NULL, nIDEvent);
     CIdleSheet* pSheet = g_pIdleSheet;
+    if (pSheet->m_nKicks == 0 && ++pSheet->m_nProbes < 50)
+        return;
+    ::KillTimer(NULL, nIDEvent);
     pSheet->m_nKicksSeen = pSheet->m_nKicks;
     CPropertyPage* pPage = pSheet->GetActivePage();
     MSG msg = {};
