@@ -15,7 +15,7 @@ import pathlib
 import re
 import sys
 
-from check_support import code_of, line_of, source_files, verdict
+from check_support import hand_written, verdict
 
 # A member of the same name (CPrinterData::DeleteDC) is no call of the platform's.
 HAND_CALL = re.compile(r'\b(SelectObject|SaveDC|SelectPalette)\s*\(|(?<![\w:])::(DeleteObject|DeleteDC|DestroyIcon)\s*\(')
@@ -30,17 +30,10 @@ GUARDS = ('foundation/windows/SelectedObject.h', 'foundation/windows/SavedDCStat
 def main():
     root = pathlib.Path(sys.argv[1])
     folders = [folder for folder in sys.argv[2].split(';') if folder not in EXEMPT_FOLDERS]
-    problems = []
-    count = 0
-    for path in source_files(root, folders):
-        name = path.relative_to(root).as_posix()
-        if name in GUARDS or name.startswith(tuple(folder + '/' for folder in EXEMPT_FOLDERS)):
-            continue
-        count += 1
-        text = code_of(path)
-        for match in HAND_CALL.finditer(text):
-            call = match.group(1) or match.group(2)
-            problems.append(f'{name}:{line_of(text, match.start())}: hand-written {call}')
+    problems, count = hand_written(
+        root, folders,
+        lambda name: name in GUARDS or name.startswith(tuple(folder + '/' for folder in EXEMPT_FOLDERS)),
+        HAND_CALL, lambda match, text: match.group(1) or match.group(2))
     return verdict(problems,
                    f'{len(problems)} hand-written call(s): select with CSelectedObject or CSelectedPalette, '
                    'save with CSavedDCState, and free created handles through their owners (OwnedHandle.h)',

@@ -12,7 +12,7 @@ import pathlib
 import re
 import sys
 
-from check_support import code_of, line_of, source_files, verdict
+from check_support import hand_written, verdict
 
 # delete and delete[]; a deleted function (= delete) is told apart by what precedes it.
 HAND_DELETE = re.compile(r'\bdelete\b(?!\s+this\b)(\s*\[\s*\])?')
@@ -27,22 +27,16 @@ OWNERS = (
 )
 
 
+def kind_of_delete(match, text):
+    if text[:match.start()].rstrip().endswith('='):
+        return None  # a deleted function
+    return 'delete[]' if match.group(1) else 'delete'
+
+
 def main():
     root = pathlib.Path(sys.argv[1])
     folders = [folder for folder in sys.argv[2].split(';') if folder != 'afx']
-    problems = []
-    count = 0
-    for path in source_files(root, folders):
-        name = path.relative_to(root).as_posix()
-        if name in OWNERS:
-            continue
-        count += 1
-        text = code_of(path)
-        for match in HAND_DELETE.finditer(text):
-            if text[:match.start()].rstrip().endswith('='):
-                continue
-            kind = 'delete[]' if match.group(1) else 'delete'
-            problems.append(f'{name}:{line_of(text, match.start())}: hand-written {kind}')
+    problems, count = hand_written(root, folders, lambda name: name in OWNERS, HAND_DELETE, kind_of_delete)
     return verdict(problems,
                    f'{len(problems)} hand-written delete(s): give the object one owner '
                    '(std::unique_ptr, a vector of them, COwningObArray)',

@@ -28,6 +28,26 @@ def line_of(text, offset):
     return text.count('\n', 0, offset) + 1
 
 
+def hand_written(root, folders, skipped, pattern, name_of):
+    """The 'file:line: hand-written X' problems for every match of pattern in
+    the code of the files under folders, except those that skipped(name)
+    names; name_of(match, text) gives X, or None for a match that is no
+    problem. Also the number of files read."""
+    problems = []
+    count = 0
+    for path in source_files(root, folders):
+        name = path.relative_to(root).as_posix()
+        if skipped(name):
+            continue
+        count += 1
+        text = code_of(path)
+        for match in pattern.finditer(text):
+            what = name_of(match, text)
+            if what is not None:
+                problems.append(f'{name}:{line_of(text, match.start())}: hand-written {what}')
+    return problems, count
+
+
 def verdict(problems, failed, passed):
     """Prints the problems and what they mean, or what passed; the exit code."""
     if problems:
