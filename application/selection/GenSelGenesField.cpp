@@ -277,6 +277,14 @@ CString CGenSelGenes::ReadOtherText(const CGeneticsSection* section, const CStri
     if (!error.IsEmpty() && m_bSinglePolygene &&
         m_ownGenotype.Parse(section, section->GetGeneName(m_coveredGenes[0]) + "=" + text, m_nSex, 0).IsEmpty())
         error.Empty();
+    // The field stands for its own genes only: a pair of another gene would
+    // replace that gene's pair while the field's own pairs were dropped.
+    for (int i = 0; error.IsEmpty() && i < m_ownGenotype.GetCount(); i++)
+    {
+        const UINT gene = m_ownGenotype.GetPairs()[i].m_nGene;
+        if (!Covers(gene))
+            error.Format("gene '%s' is not one of this field's genes", (LPCTSTR)section->GetGeneName(gene));
+    }
     if (!error.IsEmpty())
         m_ownGenotype.RemoveAll();
     return error;

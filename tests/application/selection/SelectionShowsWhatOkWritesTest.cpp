@@ -148,6 +148,7 @@ struct ShowCase
     const char* shown;     // its state
     const char* specified; // "Specified genotype:" after the steps
     const char* written;   // what OK writes; "!text": refused for the text
+    const char* reason;    // why it is refused, when not the parser's message
 };
 
 class SelectionShowsWhatOkWrites : public ::testing::Test
@@ -285,6 +286,27 @@ TEST_F(SelectionShowsWhatOkWrites, ForEveryKindOfFieldAndChange)
          NULL,
          "!A,Q"},
         {"readable other value", LocusOther, 0, "a,a", {"other:O:A,a"}, "O", "Other Value: [A,a]", "Aa", "Aa"},
+        // An other value speaks for the field's own genes only.
+        {"other value naming another gene",
+         LocusOther,
+         0,
+         "a,a B,B",
+         {"other:O:b,b"},
+         "O",
+         "Other Value: [b,b]",
+         NULL,
+         "!b,b",
+         "gene 'B' is not one of this field's genes"},
+        {"other value naming its gene and another",
+         LocusOther,
+         0,
+         "a,a B,B",
+         {"other:O:A,a b,b"},
+         "O",
+         "Other Value: [A,a b,b]",
+         NULL,
+         "!A,a b,b",
+         "gene 'B' is not one of this field's genes"},
         {"unreadable polygene value",
          "selectgenotype genes label=H choices=\"Short:Height=5|Tall:Height=15\" flags=lo\n",
          1,
@@ -339,7 +361,7 @@ TEST_F(SelectionShowsWhatOkWrites, ForEveryKindOfFieldAndChange)
             continue;
         }
         CGenotype unread;
-        const CString error = unread.Parse(rules, c.written + 1, c.sex, 0);
+        const CString error = c.reason != NULL ? CString(c.reason) : unread.Parse(rules, c.written + 1, c.sex, 0);
         EXPECT_FALSE(written) << c.name;
         const std::string refusal = std::string("Error in genotype '") + (c.written + 1) + "' - " + (LPCTSTR)error;
         EXPECT_EQ(message.rfind(refusal + ".", 0), 0u) << c.name << ": " << message;
