@@ -18,7 +18,7 @@ struct SharedFontHandle
     bool live;   // a font object of the platform
     bool stock;  // lent by the platform, never deleted
 };
-using SharedFontHandles = std::array<SharedFontHandle, sizeof(SharedFontTable) / sizeof(SharedFontTable[0])>;
+using SharedFontHandles = std::array<SharedFontHandle, SHARED_FONT_COUNT>;
 // The shared fonts' handles as they are now, in table order.
 SharedFontHandles TakeSharedFontHandles();
 // Compares the fonts after their release with the handles taken before it.

@@ -91,7 +91,8 @@ private:
     int ChoiceFor(const CGeneticsSection* section, const CGenotype& genotype) const;
     int ShownItem(CFieldList& list, int field) const;
     void ShowChoice(CFieldList& list, int field, int choice, const CString& otherText);
-    void RememberShown(const CGenotype& genotype, int item);
+    // A field opened on its default stands for the default, not for the pairs.
+    void RememberShown(const CGenotype& genotype, int item, BOOL showsPairs = TRUE);
     CString ReadOtherText(const CGeneticsSection* section, const CString& text);
     BOOL ShowsTypedOtherValue(CFieldList& list, int field, CString& text) const;
     int OtherChoice() const { return HasOtherValue() ? (int)m_choices.size() - 1 : -1; }

@@ -106,14 +106,14 @@ int CGenSelGenes::ChoiceFor(const CGeneticsSection* section, const CGenotype& ge
     return m_nAssumedChoice;
 }
 
-void CGenSelGenes::RememberShown(const CGenotype& genotype, int item)
+void CGenSelGenes::RememberShown(const CGenotype& genotype, int item, BOOL showsPairs)
 {
     m_shownPairs.RemoveAll();
     for (int i = 0; i < m_coveredGenes.GetSize(); i++)
         if (const CAllelePair* pair = genotype.FindPair(m_coveredGenes[i]))
             m_shownPairs.AddPair(*pair);
     m_nShownItem = item;
-    m_bShowsPairs = TRUE;
+    m_bShowsPairs = showsPairs;
 }
 
 int CGenSelGenes::ShownItem(CFieldList& list, int field) const
@@ -159,8 +159,7 @@ int CGenSelGenes::AddField(CGeneticsSection* rules, CFieldList& list, int sex, c
     if (!HasOtherValue())
     {
         const int item = current >= 0 ? ItemOf(current) : NoChoiceItem();
-        RememberShown(working, item);
-        m_bShowsPairs = !byDefault;
+        RememberShown(working, item, !byDefault);
         if (m_bCheckBox)
             return list.AddCheckField(m_strLabel, m_strHelp, style | (m_choices.size() == 3 ? FS_OPTIONAL : 0), group,
                                       item, NULL, NULL, NULL);
@@ -177,8 +176,7 @@ int CGenSelGenes::AddField(CGeneticsSection* rules, CFieldList& list, int sex, c
     const CString text = current >= 0 ? CString() : FormatOtherValue(rules, working);
     const int width = 5 * (int)genes.size();
     const int item = current >= 0 || !text.IsEmpty() ? ItemOf(current >= 0 ? current : OtherChoice()) : -1;
-    RememberShown(working, item);
-    m_bShowsPairs = !byDefault;
+    RememberShown(working, item, !byDefault);
     if (text.IsEmpty())
         return list.AddChoiceField(m_strLabel, m_strHelp, style, group, names, NULL, item, 0, &alternatives, width,
                                    m_strOtherHelp);

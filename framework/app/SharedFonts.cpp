@@ -5,7 +5,7 @@
 CSharedFont SystemFont, GuiFont, FixedSystemFont, FixedGuiFont, GuiBoldFont, GuiSmallFont, GuiSmallBoldFont,
     GuiLargeFont, GuiLargeBoldFont, MenuFont;
 
-const SharedFontEntry SharedFontTable[10] = {
+const SharedFontEntry SharedFontTable[SHARED_FONT_COUNT] = {
     {"SystemFont", &SystemFont},     {"GuiFont", &GuiFont},
     {"FixedSystemFont", &FixedSystemFont}, {"FixedGuiFont", &FixedGuiFont},
     {"GuiBoldFont", &GuiBoldFont},   {"GuiSmallFont", &GuiSmallFont},
@@ -57,7 +57,7 @@ void CreateSharedFonts()
     SystemFont.MakeFromStock(SYSTEM_FONT, dc);
     GuiFont.MakeFromStock(DEFAULT_GUI_FONT, dc);
     FixedSystemFont.Make(CourierNew(SystemFont.m_logFont.lfHeight), dc);
-    FixedGuiFont.Make(CourierNew(Scaled(GuiFont.m_logFont, 10).lfHeight), dc);
+    FixedGuiFont.Make(CourierNew(GuiFont.m_logFont.lfHeight), dc);
     GuiBoldFont.Make(Bold(GuiFont.m_logFont), dc);
     GuiSmallFont.Make(Scaled(GuiFont.m_logFont, 9), dc);
     GuiSmallBoldFont.Make(Bold(GuiSmallFont.m_logFont), dc);

@@ -21,7 +21,8 @@ struct SharedFontEntry
     CSharedFont* font;
 };
 // Every shared font, in the order start-up makes them.
-extern const SharedFontEntry SharedFontTable[10];
+enum { SHARED_FONT_COUNT = 10 };
+extern const SharedFontEntry SharedFontTable[SHARED_FONT_COUNT];
 
 void CreateSharedFonts();
 void DeleteSharedFonts();

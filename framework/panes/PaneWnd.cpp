@@ -2,8 +2,7 @@
 
 #include "afx/windows/SplitterWnd.h"
 #include "framework/dialogs/SelectRegionDlg.h"
-
-#include <memory>
+#include "framework/windows/ReleaseToWindow.h"
 
 IMPLEMENT_DYNAMIC(CPaneWnd, CPaneBar)
 
@@ -24,10 +23,10 @@ CPaneWnd::CPaneWnd()
 void CPaneWnd::OnAfterCreate(LPVOID)
 {
     auto page = std::make_unique<CPanePage>();
-    if (!page->Create(WS_CHILD | WS_TABSTOP, CRect(0, 0, 0, 0), this, AFX_IDW_PANE_FIRST))
+    page->Create(WS_CHILD | WS_TABSTOP, CRect(0, 0, 0, 0), this, AFX_IDW_PANE_FIRST);
+    m_page = ReleaseToWindow(std::move(page));
+    if (m_page == NULL)
         return;
-    // From here the page deletes itself after its window.
-    m_page = page.release();
     SelectPage(AddPage(m_page, m_pageTitle));
 }
 

@@ -2,8 +2,7 @@
 
 #include "framework/popups/PopupRect.h"
 #include "framework/popups/PopupTracker.h"
-
-#include <memory>
+#include "framework/windows/ReleaseToWindow.h"
 
 // The base of the drop-down pop-ups (calendar, colour palette, calculator,
 // text): a small top-level window next to the control that opened it, which
@@ -45,11 +44,3 @@ private:
 
     BOOL m_closing;
 };
-
-// Hands a newly made pop-up over to its window: the pop-up when its window was
-// made (it deletes itself from then on), otherwise null, the object freed.
-template <class Popup>
-Popup* ReleaseToWindow(std::unique_ptr<Popup> popup)
-{
-    return popup->GetSafeHwnd() != NULL ? popup.release() : NULL;
-}

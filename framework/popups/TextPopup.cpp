@@ -71,7 +71,7 @@ CTextPopup::CTextPopup(POINT point, CWnd* owner, LPCTSTR text) : m_owner(owner),
 
 CTextPopup* CTextPopup::Open(POINT point, CWnd* owner, LPCTSTR text)
 {
-    return ReleaseToWindow(std::unique_ptr<CTextPopup>(new CTextPopup(point, owner, text)));
+    return ReleaseToWindow(std::make_unique<CTextPopup>(point, owner, text));
 }
 
 void CTextPopup::Accept()

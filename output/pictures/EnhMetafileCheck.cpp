@@ -349,10 +349,11 @@ bool IsPoint(const Record& r, DWORD at, const Reach& reach)
            std::fabs(r.LongAt(at + 4) - reach.centreY) <= reach.distance;
 }
 
-// The 32-bit points from byte 'from' up to byte 'to'.
-bool ArePoints(const Record& r, DWORD from, DWORD to, const Reach& reach)
+// The 32-bit points from byte 'from' up to byte 'to', one every 'stride'
+// bytes (a point, or the point that starts a larger item).
+bool ArePoints(const Record& r, DWORD from, DWORD to, const Reach& reach, DWORD stride = 8)
 {
-    for (DWORD at = from; at + 8 <= to; at += 8)
+    for (DWORD at = from; at + 8 <= to; at += stride)
         if (!IsPoint(r, at, reach))
             return false;
     return true;
@@ -435,12 +436,8 @@ bool HasTextsWithin(const Record& r, CheckState& state)
 
 bool HasGradientWithin(const Record& r, CheckState& state)
 {
-    const DWORD vertices = r.At(24);
-    const Reach& reach = state.Coordinates();
-    for (DWORD i = 0; i < vertices; ++i)
-        if (!IsPoint(r, offsetof(EMRGRADIENTFILL, Ver) + i * sizeof(TRIVERTEX), reach))
-            return false;
-    return true;
+    const DWORD first = offsetof(EMRGRADIENTFILL, Ver);
+    return ArePoints(r, first, first + r.At(24) * sizeof(TRIVERTEX), state.Coordinates(), sizeof(TRIVERTEX));
 }
 
 // Follows the records that set, change, save and restore the world

@@ -2,6 +2,7 @@
 
 #include "afx/dialogs/DataExchange.h"
 #include "foundation/files/ProgramFolder.h"
+#include "framework/windows/ReleaseToWindow.h"
 #include "framework/windows/WorkArea.h"
 #include "output/pictures/ThumbnailFolderTree.h"
 #include "output/pictures/ThumbnailGrid.h"
@@ -73,9 +74,9 @@ void CThumbnailViewerDlg::CreatePanes()
     tree->m_deleteWithWindow = TRUE;
     tree->SetShowFiles(FALSE);
     tree->SetInitialPath(m_startFolder, TRUE);
-    if (tree->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | FolderTreeStyles, start, &m_splitter,
-                     m_splitter.IdFromRowCol(0, 0)))
-        tree.release();
+    tree->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | FolderTreeStyles, start, &m_splitter,
+                 m_splitter.IdFromRowCol(0, 0));
+    ReleaseToWindow(std::move(tree));
 
     // The right pane is made by name: a grid or another window base of the program.
     std::unique_ptr<CObject> object(m_pGridClass != NULL ? m_pGridClass->CreateObject() : NULL);

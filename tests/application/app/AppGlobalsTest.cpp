@@ -47,8 +47,8 @@ public:
     {
         for (const auto& term : terms)
         {
-            Saved saved = {term.first, "", TermsMap.Lookup(term.first, m_text) != FALSE};
-            saved.text = m_text;
+            Saved saved = {term.first, CString(), false};
+            saved.existed = TermsMap.Lookup(term.first, saved.text) != FALSE;
             m_saved.push_back(saved);
             Set(term.first, term.second);
         }
@@ -73,7 +73,6 @@ private:
         else
             TermsMap.RemoveKey(name);
     }
-    CString m_text;
     std::vector<Saved> m_saved;
 };
 }  // namespace
