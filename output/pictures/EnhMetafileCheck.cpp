@@ -62,8 +62,9 @@ double PixelReach(const ENHMETAHEADER& header);
 // only when a record's geometry is checked after the mapping changed.
 struct CheckState
 {
-    CheckState(const ENHMETAHEADER& header, double scaleLimit)
-        : header(header), handles(header.nHandles), space(header.szlDevice, header.szlMillimeters, scaleLimit)
+    CheckState(const BYTE* first, const ENHMETAHEADER& header, double scaleLimit)
+        : first(first), header(header), handles(header.nHandles),
+          space(header.szlDevice, header.szlMillimeters, scaleLimit)
     {
     }
 
@@ -79,7 +80,9 @@ struct CheckState
         return reach;
     }
 
+    const BYTE* first; // the header record
     const ENHMETAHEADER& header;
+    bool ended = false;
     DWORD handles;
     CRecordSpace space;
     bool spaceChanged = true;
@@ -230,7 +233,7 @@ bool SetsPaletteEntries(const Record& r, CheckState& state)
 bool MakesMonoBrush(const Record& r, CheckState& state)
 {
     return MakesObject(r, state) && IsBitmapSound(r, offsetof(EMRCREATEMONOBRUSH, offBmi), BitmapAlwaysRead,
-                                                    r.At(offsetof(EMRCREATEMONOBRUSH, iUsage)) != PaletteIndices);
+                                                  r.At(offsetof(EMRCREATEMONOBRUSH, iUsage)) != PaletteIndices);
 }
 
 bool MakesPatternBrush(const Record& r, CheckState& state)
@@ -325,6 +328,20 @@ bool HasGradient(const Record& r, CheckState&)
     return true;
 }
 
+// The header opens the picture and comes only there.
+bool OpensPicture(const Record& r, CheckState& state)
+{
+    return r.data == state.first;
+}
+
+// The palette that the header counts is stored in the end record.
+bool EndsPicture(const Record& r, CheckState& state)
+{
+    const DWORD entries = state.header.nPalEntries;
+    state.ended = true;
+    return entries == 0 || (entries <= 256 && r.Holds(r.At(12), entries, 4));
+}
+
 bool NeverPlayed(const Record&, CheckState&)
 {
     return false;
@@ -374,8 +391,7 @@ template <DWORD From, DWORD To, DWORD LengthsTo = To, DWORD From2 = 0, DWORD To2
 bool HasPlace(const Record& r, CheckState& state)
 {
     const Reach& reach = state.Coordinates();
-    return ArePoints(r, From, To, reach) && AreLengths(r, To, LengthsTo, reach) &&
-           AreLengths(r, From2, To2, reach);
+    return ArePoints(r, From, To, reach) && AreLengths(r, To, LengthsTo, reach) && AreLengths(r, From2, To2, reach);
 }
 
 // 32-bit points counted at byte 24, from byte 28 on.
@@ -440,52 +456,60 @@ bool HasGradientWithin(const Record& r, CheckState& state)
     return ArePoints(r, first, first + r.At(24) * sizeof(TRIVERTEX), state.Coordinates(), sizeof(TRIVERTEX));
 }
 
-// Follows the records that set, change, save and restore the world
-// transform and the mapping; false when one makes the world transform
-// unbounded or restores a state that was not saved.
-bool MovesSpace(const Record& r, CheckState& state)
+// The records that set, change, save and restore the world transform and
+// the mapping move the space the coordinates after them are measured in.
+// False when one makes the world transform unbounded or restores a state
+// that was not saved.
+bool SetsWorld(const Record& r, CheckState& state)
 {
-    CRecordSpace& space = state.space;
-    state.spaceChanged = true;
     XFORM matrix;
-    const LONG x = (LONG)r.At(8), y = (LONG)r.At(12);
-    switch (r.At(0))
-    {
-    case EMR_SETWORLDTRANSFORM:
-        std::memcpy(&matrix, r.data + offsetof(EMRSETWORLDTRANSFORM, xform), sizeof(matrix));
-        return space.SetWorld(matrix);
-    case EMR_MODIFYWORLDTRANSFORM:
-        std::memcpy(&matrix, r.data + offsetof(EMRMODIFYWORLDTRANSFORM, xform), sizeof(matrix));
-        return space.ModifyWorld(matrix, r.At(offsetof(EMRMODIFYWORLDTRANSFORM, iMode)));
-    case EMR_SETMAPMODE:
-        space.SetMapMode(r.At(8));
-        return true;
-    case EMR_SETWINDOWEXTEX:
-        space.SetWindowExtent(x, y);
-        return true;
-    case EMR_SETVIEWPORTEXTEX:
-        space.SetViewportExtent(x, y);
-        return true;
-    case EMR_SETWINDOWORGEX:
-        space.SetWindowOrigin(x, y);
-        return true;
-    case EMR_SETVIEWPORTORGEX:
-        space.SetViewportOrigin(x, y);
-        return true;
-    case EMR_SCALEWINDOWEXTEX:
-        space.ScaleWindowExtent(x, y, (LONG)r.At(16), (LONG)r.At(20));
-        return true;
-    case EMR_SCALEVIEWPORTEXTEX:
-        space.ScaleViewportExtent(x, y, (LONG)r.At(16), (LONG)r.At(20));
-        return true;
-    case EMR_SAVEDC:
-        space.Save();
-        return true;
-    case EMR_RESTOREDC:
-        return space.Restore(x);
-    default:
-        return true;
-    }
+    std::memcpy(&matrix, r.data + offsetof(EMRSETWORLDTRANSFORM, xform), sizeof(matrix));
+    state.spaceChanged = true;
+    return state.space.SetWorld(matrix);
+}
+
+bool ModifiesWorld(const Record& r, CheckState& state)
+{
+    XFORM matrix;
+    std::memcpy(&matrix, r.data + offsetof(EMRMODIFYWORLDTRANSFORM, xform), sizeof(matrix));
+    state.spaceChanged = true;
+    return state.space.ModifyWorld(matrix, r.At(offsetof(EMRMODIFYWORLDTRANSFORM, iMode)));
+}
+
+bool SetsMapMode(const Record& r, CheckState& state)
+{
+    state.spaceChanged = true;
+    state.space.SetMapMode(r.At(8));
+    return true;
+}
+
+// An extent or an origin: the pair at byte 8.
+template <void (CRecordSpace::*Set)(LONG, LONG)>
+bool SetsMapping(const Record& r, CheckState& state)
+{
+    state.spaceChanged = true;
+    (state.space.*Set)((LONG)r.At(8), (LONG)r.At(12));
+    return true;
+}
+
+template <void (CRecordSpace::*Scale)(LONG, LONG, LONG, LONG)>
+bool ScalesMapping(const Record& r, CheckState& state)
+{
+    state.spaceChanged = true;
+    (state.space.*Scale)((LONG)r.At(8), (LONG)r.At(12), (LONG)r.At(16), (LONG)r.At(20));
+    return true;
+}
+
+bool SavesSpace(const Record&, CheckState& state)
+{
+    state.space.Save();
+    return true;
+}
+
+bool RestoresSpace(const Record& r, CheckState& state)
+{
+    state.spaceChanged = true;
+    return state.space.Restore((LONG)r.At(8));
 }
 
 // What the player reads of each record kind: the fixed part, and what the
@@ -502,8 +526,8 @@ struct RecordRule
 // Small text records are not played here.
 const DWORD SmallTextRecord = 108;
 
-const RecordRule RecordRules[] = {
-    {EMR_HEADER, 88, NULL},
+constexpr RecordRule RecordRules[] = {
+    {EMR_HEADER, 88, OpensPicture},
     {EMR_POLYBEZIER, 28, HasPoints<8>, HasPointsWithin},
     {EMR_POLYGON, 28, HasPoints<8>, HasPointsWithin},
     {EMR_POLYLINE, 28, HasPoints<8>, HasPointsWithin},
@@ -511,15 +535,15 @@ const RecordRule RecordRules[] = {
     {EMR_POLYLINETO, 28, HasPoints<8>, HasPointsWithin},
     {EMR_POLYPOLYLINE, 32, HasPolyPoints<8>, HasPolyPointsWithin},
     {EMR_POLYPOLYGON, 32, HasPolyPoints<8>, HasPolyPointsWithin},
-    {EMR_SETWINDOWEXTEX, 16, MovesSpace},
-    {EMR_SETWINDOWORGEX, 16, MovesSpace},
-    {EMR_SETVIEWPORTEXTEX, 16, MovesSpace},
-    {EMR_SETVIEWPORTORGEX, 16, MovesSpace},
+    {EMR_SETWINDOWEXTEX, 16, SetsMapping<&CRecordSpace::SetWindowExtent>},
+    {EMR_SETWINDOWORGEX, 16, SetsMapping<&CRecordSpace::SetWindowOrigin>},
+    {EMR_SETVIEWPORTEXTEX, 16, SetsMapping<&CRecordSpace::SetViewportExtent>},
+    {EMR_SETVIEWPORTORGEX, 16, SetsMapping<&CRecordSpace::SetViewportOrigin>},
     {EMR_SETBRUSHORGEX, 16, NULL},
-    {EMR_EOF, 20, NULL}, // its palette is checked against the header
+    {EMR_EOF, 20, EndsPicture},
     {EMR_SETPIXELV, 20, NULL, HasPlace<8, 16>},
     {EMR_SETMAPPERFLAGS, 12, NULL},
-    {EMR_SETMAPMODE, 12, MovesSpace},
+    {EMR_SETMAPMODE, 12, SetsMapMode},
     {EMR_SETBKMODE, 12, NULL},
     {EMR_SETPOLYFILLMODE, 12, NULL},
     {EMR_SETROP2, 12, NULL},
@@ -532,12 +556,12 @@ const RecordRule RecordRules[] = {
     {EMR_MOVETOEX, 16, NULL, HasPlace<8, 16>},
     {EMR_EXCLUDECLIPRECT, 24, NULL},
     {EMR_INTERSECTCLIPRECT, 24, NULL},
-    {EMR_SCALEVIEWPORTEXTEX, 24, MovesSpace},
-    {EMR_SCALEWINDOWEXTEX, 24, MovesSpace},
-    {EMR_SAVEDC, 8, MovesSpace},
-    {EMR_RESTOREDC, 12, MovesSpace},
-    {EMR_SETWORLDTRANSFORM, sizeof(EMRSETWORLDTRANSFORM), MovesSpace},
-    {EMR_MODIFYWORLDTRANSFORM, sizeof(EMRMODIFYWORLDTRANSFORM), MovesSpace},
+    {EMR_SCALEVIEWPORTEXTEX, 24, ScalesMapping<&CRecordSpace::ScaleViewportExtent>},
+    {EMR_SCALEWINDOWEXTEX, 24, ScalesMapping<&CRecordSpace::ScaleWindowExtent>},
+    {EMR_SAVEDC, 8, SavesSpace},
+    {EMR_RESTOREDC, 12, RestoresSpace},
+    {EMR_SETWORLDTRANSFORM, sizeof(EMRSETWORLDTRANSFORM), SetsWorld},
+    {EMR_MODIFYWORLDTRANSFORM, sizeof(EMRMODIFYWORLDTRANSFORM), ModifiesWorld},
     {EMR_SELECTOBJECT, 12, SelectsObject},
     {EMR_CREATEPEN, sizeof(EMRCREATEPEN), MakesObject, HasPenWidth<offsetof(EMRCREATEPEN, lopn.lopnWidth)>},
     {EMR_CREATEBRUSHINDIRECT, sizeof(EMRCREATEBRUSHINDIRECT), MakesObject},
@@ -569,15 +593,12 @@ const RecordRule RecordRules[] = {
     {EMR_INVERTRGN, 28, HasRegion<24, 28>},
     {EMR_PAINTRGN, 28, HasRegion<24, 28>},
     {EMR_EXTSELECTCLIPRGN, 16, HasRegion<8, 16>},
-    {EMR_BITBLT, sizeof(EMRBITBLT), BlitsSource<offsetof(EMRBITBLT, offBmiSrc)>,
-     HasPlace<24, 32, 40>},
+    {EMR_BITBLT, sizeof(EMRBITBLT), BlitsSource<offsetof(EMRBITBLT, offBmiSrc)>, HasPlace<24, 32, 40>},
     {EMR_STRETCHBLT, sizeof(EMRSTRETCHBLT), BlitsSource<offsetof(EMRSTRETCHBLT, offBmiSrc)>,
      HasPlace<24, 32, 40, offsetof(EMRSTRETCHBLT, cxSrc), sizeof(EMRSTRETCHBLT)>},
     {EMR_MASKBLT, sizeof(EMRMASKBLT),
-     BlitsSourceAndMask<offsetof(EMRMASKBLT, offBmiSrc), offsetof(EMRMASKBLT, offBmiMask)>,
-     HasPlace<24, 32, 40>},
-    {EMR_PLGBLT, sizeof(EMRPLGBLT),
-     BlitsSourceAndMask<offsetof(EMRPLGBLT, offBmiSrc), offsetof(EMRPLGBLT, offBmiMask)>,
+     BlitsSourceAndMask<offsetof(EMRMASKBLT, offBmiSrc), offsetof(EMRMASKBLT, offBmiMask)>, HasPlace<24, 32, 40>},
+    {EMR_PLGBLT, sizeof(EMRPLGBLT), BlitsSourceAndMask<offsetof(EMRPLGBLT, offBmiSrc), offsetof(EMRPLGBLT, offBmiMask)>,
      HasPlace<24, 48>},
     {EMR_SETDIBITSTODEVICE, sizeof(EMRSETDIBITSTODEVICE), HasBitmap<offsetof(EMRSETDIBITSTODEVICE, offBmiSrc)>,
      HasPlace<24, 32, 48>},
@@ -596,7 +617,8 @@ const RecordRule RecordRules[] = {
     {EMR_POLYDRAW16, 28, HasPoints<5>},
     {EMR_CREATEMONOBRUSH, sizeof(EMRCREATEMONOBRUSH), MakesMonoBrush},
     {EMR_CREATEDIBPATTERNBRUSHPT, sizeof(EMRCREATEDIBPATTERNBRUSHPT), MakesPatternBrush},
-    {EMR_EXTCREATEPEN, offsetof(EMREXTCREATEPEN, elp.elpStyleEntry), MakesExtendedPen, HasPenWidth<offsetof(EMREXTCREATEPEN, elp.elpWidth)>},
+    {EMR_EXTCREATEPEN, offsetof(EMREXTCREATEPEN, elp.elpStyleEntry), MakesExtendedPen,
+     HasPenWidth<offsetof(EMREXTCREATEPEN, elp.elpWidth)>},
     {EMR_POLYTEXTOUTA, offsetof(EMRPOLYTEXTOUTA, aemrtext), HasTexts<1>, HasTextsWithin},
     {EMR_POLYTEXTOUTW, offsetof(EMRPOLYTEXTOUTA, aemrtext), HasTexts<2>, HasTextsWithin},
     {EMR_SETICMMODE, 12, NULL},
@@ -618,17 +640,19 @@ const RecordRule RecordRules[] = {
     {EMR_CREATECOLORSPACEW, offsetof(EMRCREATECOLORSPACEW, Data), MakesObject},
 };
 
-// The rule of a record kind; null for a kind not listed.
-const RecordRule* FindRecordRule(DWORD type)
+// The rules by record type, so that finding one is an index; a kind not
+// listed has the least size and nothing further checked.
+constexpr std::array<RecordRule, EMR_MAX + 1> RulesByType()
 {
-    static const std::array<const RecordRule*, EMR_MAX + 1> byType = [] {
-        std::array<const RecordRule*, EMR_MAX + 1> rules = {};
-        for (const RecordRule& rule : RecordRules)
-            rules[rule.type] = &rule;
-        return rules;
-    }();
-    return type < byType.size() ? byType[type] : NULL;
+    std::array<RecordRule, EMR_MAX + 1> rules = {};
+    for (DWORD type = 0; type <= EMR_MAX; ++type)
+        rules[type] = RecordRule{type, 8, NULL, NULL};
+    for (const RecordRule& rule : RecordRules)
+        rules[rule.type] = rule;
+    return rules;
 }
+constexpr std::array<RecordRule, EMR_MAX + 1> RuleOfType = RulesByType();
+const RecordRule UnlistedRule = {0, 8, NULL, NULL};
 
 // The header's sizes within what a picture can mean: a frame within 100 m
 // of the origin, a reference device of at most 100,000 pixels and 100 m a
@@ -693,10 +717,9 @@ BOOL IsEnhMetafileSound(const BYTE* data, DWORD length)
     std::memcpy(&header, data, 88);
     if (header.iType != EMR_HEADER || header.nSize < 88 || !IsHeaderSound(header))
         return FALSE;
-    CheckState state(header, TransformScaleLimit);
+    CheckState state(data, header, TransformScaleLimit);
     // The player walks every record up to the length, end records included,
     // so every record is checked, and they must fill the length exactly.
-    bool ended = false;
     DWORD offset = 0;
     while (offset < length)
     {
@@ -707,21 +730,11 @@ BOOL IsEnhMetafileSound(const BYTE* data, DWORD length)
         std::memcpy(&record.size, data + offset + 4, 4);
         if (record.size < 8 || record.size % 4 != 0 || record.size > length - offset)
             return FALSE;
-        const RecordRule* rule = FindRecordRule(type);
-        if ((offset == 0) != (type == EMR_HEADER) || record.size < (rule != NULL ? rule->minimumSize : 8))
-            return FALSE;
-        if (type == EMR_EOF)
-        {
-            // The palette that the header counts is stored in the end record.
-            const DWORD entries = header.nPalEntries;
-            if (entries != 0 && (entries > 256 || !record.Holds(record.At(12), entries, 4)))
-                return FALSE;
-            ended = true;
-        }
-        else if (rule != NULL && ((rule->check != NULL && !rule->check(record, state)) ||
-                                  (rule->geometry != NULL && !rule->geometry(record, state))))
+        const RecordRule& rule = type <= EMR_MAX ? RuleOfType[type] : UnlistedRule;
+        if (record.size < rule.minimumSize || (rule.check != NULL && !rule.check(record, state)) ||
+            (rule.geometry != NULL && !rule.geometry(record, state)))
             return FALSE;
         offset += record.size;
     }
-    return ended;
+    return state.ended;
 }

@@ -187,21 +187,31 @@ CRecordSpace::Reach CRecordSpace::ReachWithin(double pixels) const
     // viewport origin, each axis with its own scale. The centre c lands on
     // the origin, so a point lands at ((p - c) W) * scale, no farther out
     // than |p - c| times the world's and the mapping's largest factors.
+    // Written with few divisions, as the check measures this after every
+    // change of the mapping.
     const Matrix& world = m_current.world;
     const Mapping& mapping = m_current.mapping;
-    const double scaleX = mapping.viewportX / mapping.windowX, scaleY = mapping.viewportY / mapping.windowY;
-    const double worldScale =
-        std::max(std::fabs(world.m11) + std::fabs(world.m21), std::fabs(world.m12) + std::fabs(world.m22));
-    const double scale = std::max(std::fabs(scaleX), std::fabs(scaleY)) * worldScale;
-    // The page point that lands on the origin, and the world point that
-    // lands on it.
-    const double pageX = mapping.windowOriginX - mapping.viewportOriginX / scaleX - world.dx;
-    const double pageY = mapping.windowOriginY - mapping.viewportOriginY / scaleY - world.dy;
-    const double determinant = world.m11 * world.m22 - world.m12 * world.m21;
-    if (determinant == 0)
-        return Reach{0, 0, 0}; // every point lands on one line: nothing is drawn
-    Reach reach = {(pageX * world.m22 - pageY * world.m21) / determinant,
-                   (pageY * world.m11 - pageX * world.m12) / determinant, pixels / scale};
+    // Window units to a device pixel along each axis: 1 / scale.
+    const double unitsX = mapping.windowX / mapping.viewportX, unitsY = mapping.windowY / mapping.viewportY;
+    // The page point that lands on the origin.
+    const double pageX = mapping.windowOriginX - mapping.viewportOriginX * unitsX - world.dx;
+    const double pageY = mapping.windowOriginY - mapping.viewportOriginY * unitsY - world.dy;
+    const double pageDistance = std::min(std::fabs(unitsX), std::fabs(unitsY)) * pixels;
+    Reach reach;
+    if (world.m11 == 1 && world.m22 == 1 && world.m12 == 0 && world.m21 == 0)
+        reach = Reach{pageX, pageY, pageDistance};
+    else
+    {
+        const double determinant = world.m11 * world.m22 - world.m12 * world.m21;
+        if (determinant == 0)
+            return Reach{0, 0, 0}; // every point lands on one line: nothing is drawn
+        // The world point that lands on the page point.
+        const double inverse = 1 / determinant;
+        const double worldScale =
+            std::max(std::fabs(world.m11) + std::fabs(world.m21), std::fabs(world.m12) + std::fabs(world.m22));
+        reach = Reach{(pageX * world.m22 - pageY * world.m21) * inverse,
+                      (pageY * world.m11 - pageX * world.m12) * inverse, pageDistance / worldScale};
+    }
     // NaN or an infinite centre or scale reaches nothing.
     if (!std::isfinite(reach.centreX) || !std::isfinite(reach.centreY) || !(reach.distance >= 0))
         reach = Reach{0, 0, 0};
