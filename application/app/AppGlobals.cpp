@@ -6,6 +6,7 @@
 #include "foundation/text/Tokenizer.h"
 #include "foundation/system/WindowsVersionCode.h"
 #include "foundation/windows/SystemColours.h"
+#include "framework/app/SharedPensAndBrushes.h"
 #include "framework/messages/MessagePrompts.h"
 #include "framework/values/CurrencyFormat.h"
 #include "framework/values/DateFormats.h"
@@ -190,6 +191,7 @@ BOOL InitAppGlobals()
     InitStandardWords();
     InitChoiceLists();
     InitTitleAndCountryLists();
+    CreateSharedPensAndBrushes();
     if (!InitTempFiles())
         return FALSE;
     CreateSharedFonts();
@@ -213,6 +215,7 @@ void ReleaseAppGlobals()
     const SharedFontHandles fonts = TakeSharedFontHandles();
     DeleteSharedFonts();
     WriteReleasedFonts(fonts);
+    DeleteSharedPensAndBrushes();
     ReleaseSystemColourObjects();
     FreePictureCache();
     if (PsapiModule != NULL)

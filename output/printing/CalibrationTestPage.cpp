@@ -1,5 +1,6 @@
 #include "output/printing/CalibrationTestPage.h"
 
+#include "framework/app/SharedPensAndBrushes.h"
 #include "output/printing/PrinterData.h"
 #include "output/text/RichTextLayout.h"
 
@@ -23,7 +24,7 @@ BOOL CCalibrationTestPage::Render()
     int py = m_printerData->m_yResolution;
     RECT first = {paper.left, paper.top, paper.left + px * 3 / 2, paper.top + py * 3 / 2};
     RECT second = {paper.right - px * 3 / 2, paper.bottom - py * 3 / 2, paper.right, paper.bottom};
-    HBRUSH black = (HBRUSH)::GetStockObject(BLACK_BRUSH);
+    HBRUSH black = SharedBlackBrush();
     ::FillRect(dc->m_hDC, &first, black);
     ::FillRect(dc->m_hDC, &second, black);
 

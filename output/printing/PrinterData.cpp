@@ -5,6 +5,7 @@
 #include "foundation/files/ErrorText.h"
 #include "foundation/files/LastErrorText.h"
 #include "foundation/windows/GlobalBlocks.h"
+#include "framework/app/SharedPensAndBrushes.h"
 #include "output/printing/PrinterAccess.h"
 #include "output/printing/DibImage.h"
 #include "output/printing/PrinterDataCache.h"
@@ -341,7 +342,7 @@ BOOL CPrinterData::StartPage()
     }
     ::SetViewportOrgEx(m_dc.m_hDC, w, w, NULL);
     if (m_background == 0xFF000000 || m_background == 0xFFFFFFFF)
-        ::FillRect(m_dc.m_hDC, &m_pageRect, (HBRUSH)::GetStockObject(WHITE_BRUSH));
+        ::FillRect(m_dc.m_hDC, &m_pageRect, SharedWhiteBrush());
     else
         m_dc.FillSolidRect(&m_pageRect, m_background);
 

@@ -1,11 +1,12 @@
 // Start-up facts: the grade of the Windows version, the memory size in
 // megabytes, the standard words and name lists taken from the terminology, and
-// what the start-up makes for the preferences and the pictures.
+// what the start-up makes for the preferences, the pictures and drawing.
 #include "application/app/AnimalTerms.h"
 #include "application/app/AppGlobals.h"
 #include "application/app/ChoiceLists.h"
 #include "foundation/terminology/TermsMap.h"
 #include "foundation/terminology/TerminologySetup.h"
+#include "framework/app/SharedPensAndBrushes.h"
 #include "framework/messages/MessagePrompt.h"
 #include "framework/messages/MessagePrompts.h"
 #include "framework/values/CurrencyFormat.h"
@@ -86,6 +87,23 @@ TEST(AppGlobals, StartUpFillsTheFormatListsThePromptAndThePictureCache)
                                &PositiveCurrencyFormatCodes(), &NegativeCurrencyFormatCodes()})
         list->RemoveAll();
     ASSERT_TRUE(InitAppGlobals());
+    // The made pens and brush, and the stock brushes the printing pages use.
+    LOGPEN pen = {};
+    ASSERT_EQ(::GetObjectA(SharedBlackPen(), sizeof(pen), &pen), (int)sizeof(pen));
+    EXPECT_EQ(pen.lopnStyle, (UINT)PS_SOLID);
+    EXPECT_EQ(pen.lopnWidth.x, 1);
+    EXPECT_EQ(pen.lopnColor, RGB(0, 0, 0));
+    ASSERT_EQ(::GetObjectA(SharedNullPen(), sizeof(pen), &pen), (int)sizeof(pen));
+    EXPECT_EQ(pen.lopnStyle, (UINT)PS_NULL);
+    LOGBRUSH brush = {};
+    ASSERT_EQ(::GetObjectA(SharedNullBrush(), sizeof(brush), &brush), (int)sizeof(brush));
+    EXPECT_EQ(brush.lbStyle, (UINT)BS_NULL);
+    EXPECT_EQ(SharedBlackBrush(), ::GetStockObject(BLACK_BRUSH));
+    EXPECT_EQ(SharedWhiteBrush(), ::GetStockObject(WHITE_BRUSH));
+    // The platform answers a null pen or brush with its stock one; the black
+    // pen is made and must be freed at exit.
+    const HGDIOBJ blackPen = SharedBlackPen();
+    EXPECT_NE(blackPen, ::GetStockObject(BLACK_PEN));
     for (const CStringArray* list : {&dates.formats, &dates.exportFormats, &dates.importFormats,
                                      &dates.displayFormats, &PositiveCurrencyFormatCodes(),
                                      &NegativeCurrencyFormatCodes()})
@@ -107,6 +125,9 @@ TEST(AppGlobals, StartUpFillsTheFormatListsThePromptAndThePictureCache)
     ASSERT_EQ(GetPictureCacheSlotCount(), 1) << "an unused picture stays below the limit";
     ReleaseAppGlobals();
     EXPECT_EQ(GetPictureCacheSlotCount(), 0) << "the exit frees the cache";
+    EXPECT_EQ(::GetObjectType(blackPen), 0u) << "the exit frees the pen start-up made";
+    EXPECT_EQ(::GetObjectType(::GetStockObject(WHITE_BRUSH)), (DWORD)OBJ_BRUSH) << "and leaves the stock brushes";
+    EXPECT_EQ(SharedNullPen(), ::GetStockObject(NULL_PEN)) << "after the exit the stock objects stand in";
 }
 
 TEST(AppGlobals, WindowsVersionGrades)
