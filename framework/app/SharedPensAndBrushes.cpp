@@ -6,7 +6,6 @@ namespace
 {
 COwnedGdiObject<HPEN> BlackPen, NullPen;
 COwnedGdiObject<HBRUSH> NullBrush;
-HBRUSH BlackBrush = NULL, WhiteBrush = NULL;
 
 template <typename Handle>
 Handle MadeOrStock(Handle made, int stockIndex)
@@ -30,20 +29,20 @@ HBRUSH SharedNullBrush()
     return MadeOrStock(NullBrush.Get(), NULL_BRUSH);
 }
 
+// The platform lends these two for the life of the process: nothing to make
+// or free.
 HBRUSH SharedBlackBrush()
 {
-    return MadeOrStock(BlackBrush, BLACK_BRUSH);
+    return (HBRUSH)::GetStockObject(BLACK_BRUSH);
 }
 
 HBRUSH SharedWhiteBrush()
 {
-    return MadeOrStock(WhiteBrush, WHITE_BRUSH);
+    return (HBRUSH)::GetStockObject(WHITE_BRUSH);
 }
 
 void CreateSharedPensAndBrushes()
 {
-    BlackBrush = (HBRUSH)::GetStockObject(BLACK_BRUSH);
-    WhiteBrush = (HBRUSH)::GetStockObject(WHITE_BRUSH);
     BlackPen.Reset(::CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
     NullPen.Reset(::CreatePen(PS_NULL, 0, RGB(0, 0, 0)));
     const LOGBRUSH hollow = {BS_NULL, 0, 0};
@@ -55,6 +54,4 @@ void DeleteSharedPensAndBrushes()
     BlackPen.Reset();
     NullPen.Reset();
     NullBrush.Reset();
-    // The stock brushes are lent by the platform: let go, never delete.
-    BlackBrush = WhiteBrush = NULL;
 }
