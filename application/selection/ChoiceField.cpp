@@ -189,14 +189,12 @@ void CChoiceField::Exchange(CDataExchange* pDX)
     // read like an item's text.
     if (!m_text.IsEmpty() && !(m_bOtherValue && m_nSelected == m_items.GetSize() - 1))
         m_nSelected = FindValue(m_text);
-    if (IsRadio())
-        CheckRadioByIndex(CWnd::FromHandle(m_firstRadio), std::max(m_nSelected, 0));
-    else if (!IsDropList())
+    if (!IsRadio() && !IsDropList())
         m_combo.SetWindowText(m_text);
-    else if (m_bOtherValue && m_nSelected < 0)
-        ShowSelection((int)m_items.GetSize() - 1, m_text);
+    else if (m_bOtherValue && m_nSelected < 0 && !m_text.IsEmpty())
+        ShowSelection((int)m_items.GetSize() - 1, m_text); // a value that no item holds
     else
-        ShowSelection(std::max(m_nSelected, 0), m_text);
+        SelectItem(m_nSelected, m_text); // no item: no choice, as when it was saved
 }
 
 BOOL CChoiceField::IsChange(UINT code, UINT id)

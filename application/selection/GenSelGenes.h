@@ -31,9 +31,6 @@ public:
     // Shows the genotype's choice in the element's field; a field whose
     // offered choices do not hold the genotype's pairs shows no choice.
     void ShowGenotype(const CGeneticsSection* genes, const CGenotype& genotype, CFieldList& list, int field);
-    // Once the field's windows exist: shows "no choice" where the field opened
-    // without one (a new list or radio group shows its first item).
-    void ShowOpeningChoice(CFieldList& list, int field);
     // The genotype that the field's value stands for; empty when it names none.
     // While the field still shows what it showed for a genotype, that is the
     // genotype's own pairs of the covered genes, whether a choice matched them

@@ -171,8 +171,7 @@ int CGenSelGenes::AddField(CGeneticsSection* rules, CFieldList& list, int sex, c
     m_bSinglePolygene = def != NULL && def->IsPolygene();
     CStringArray alternatives;
     for (int choice : m_offeredChoices)
-        alternatives.Add(m_choices[choice].empty() ? CString()
-                                                   : m_choices[choice][0].Format(rules, OtherValueFormat()));
+        alternatives.Add(CGenotype(GetChoiceGenotype(choice)).Format(rules, OtherValueFormat()));
     const CString text = current >= 0 ? CString() : FormatOtherValue(rules, working);
     const int width = 5 * (int)genes.size();
     const int item = current >= 0 || !text.IsEmpty() ? ItemOf(current >= 0 ? current : OtherChoice()) : -1;
@@ -261,12 +260,6 @@ void CGenSelGenes::ShowGenotype(const CGeneticsSection* genes, const CGenotype& 
     }
     ShowChoice(list, field, choice, other);
     RememberShown(genotype, ShownItem(list, field));
-}
-
-void CGenSelGenes::ShowOpeningChoice(CFieldList& list, int field)
-{
-    if (!m_bCheckBox && m_nShownItem < 0)
-        list.SelectFieldItem(field, -1, CString());
 }
 
 CString CGenSelGenes::ReadOtherText(const CGeneticsSection* section, const CString& text)

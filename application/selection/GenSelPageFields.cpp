@@ -145,16 +145,6 @@ void CGenSelPageFields::UpdateRemainder()
         m_pRemainder->RemoveGene(covered[i]);
 }
 
-void CGenSelPageFields::ShowOpeningChoices(CFieldList& form)
-{
-    for (int i = 0; i < m_elements.GetSize(); i++)
-    {
-        CGenSelGenes* element = DYNAMIC_DOWNCAST(CGenSelGenes, (CObject*)m_elements[i]);
-        if (element != NULL && form.GetField((int)m_fieldIndices[i])->IsPresent())
-            element->ShowOpeningChoice(form, (int)m_fieldIndices[i]);
-    }
-}
-
 namespace
 {
 BOOL RefuseGenotype(const CString& text, const CString& error)
@@ -183,6 +173,9 @@ BOOL CGenSelPageFields::CheckOtherValues(CFieldList& form, CGeneticsSection* gen
         if (element != NULL && form.GetField(field)->IsPresent() &&
             !element->ReadsOtherValue(form, genes, field, text, error))
         {
+            // On a sheet OK may come from another page: the field's own comes to the front.
+            if (m_pOwnerSheet != NULL)
+                m_pOwnerSheet->SetActivePage(DYNAMIC_DOWNCAST(CPropertyPage, form.m_pHost));
             form.GetField(field)->SetFocus();
             return RefuseGenotype(text, error);
         }

@@ -33,13 +33,12 @@ public:
     // Shows the genes that actions or fields on other pages of the sheet
     // changed since this page last looked.
     void CatchUpWithChanges(CFieldList& form, CGeneticsSection* genes);
-    // Once the form's windows exist: fields that open on no choice show none.
-    void ShowOpeningChoices(CFieldList& form);
     // Whether the parent may hold the working genotype; when not, says why
     // and answers FALSE, so that the window stays open.
     BOOL CheckForSex(CGeneticsSection* rules, int sex) const;
     // Whether every other value typed on the form reads as a genotype; when
-    // one does not, says why and answers FALSE, so that the window stays open.
+    // one does not, shows its page, puts the focus on it, says why and
+    // answers FALSE, so that the window stays open.
     BOOL CheckOtherValues(CFieldList& form, CGeneticsSection* genes) const;
     // The first field that shows the genotype, its assumed alleles or its phenotype.
     int GetInfoField(GenSelInfoField which) const { return m_infoFields[which].front(); }

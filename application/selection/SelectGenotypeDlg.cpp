@@ -36,7 +36,6 @@ BOOL CSelectGenotypeDlg::OnInitDialog()
     const BOOL result = CFieldFormDlg::OnInitDialog();
     if (m_bInitialised)
     {
-        m_page.ShowOpeningChoices(m_fieldList);
         m_page.CollectChoices(m_fieldList, m_pGenes);
         m_page.UpdateInfoTexts(m_fieldList, m_pGenes, m_pRules, m_nSex);
     }

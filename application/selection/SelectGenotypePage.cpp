@@ -7,14 +7,6 @@ CSelectGenotypePage::CSelectGenotypePage(UINT templateId)
 {
 }
 
-BOOL CSelectGenotypePage::OnInitDialog()
-{
-    const BOOL result = CFieldFormPage::OnInitDialog();
-    if (m_bInitialised)
-        m_page.ShowOpeningChoices(m_fieldList);
-    return result;
-}
-
 BOOL CSelectGenotypePage::OnSetActive()
 {
     if (!CFieldFormPage::OnSetActive())

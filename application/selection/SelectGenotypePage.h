@@ -12,7 +12,6 @@ class CSelectGenotypePage : public CFieldFormPage
 public:
     explicit CSelectGenotypePage(UINT templateId);
 
-    BOOL OnInitDialog() override;
     BOOL OnSetActive() override;
     void OnFieldChanged(int index) override;
     BOOL OnApply() override;

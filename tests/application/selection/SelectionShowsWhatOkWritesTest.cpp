@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 #include <string.h>
 #include <vector>
 
@@ -56,9 +58,10 @@ bool IsKind(HWND window, const char* className, std::initializer_list<LONG> kind
 }
 
 // What the field of that label shows, as a user reads it: a check box
-// "[x]", "[ ]" or "[-]"; a list its selected item (and the other value's
-// text while that is open for typing); radio buttons the checked one;
-// "(none)" for no choice; "n/a " before a field that is disabled.
+// "[x]", "[ ]" or "[-]"; a list its selected item and the other value's
+// text ("[text]" while open for typing, "(text)" shown disabled); radio
+// buttons the checked one; "(none)" for no choice; "n/a " before a field
+// that is disabled.
 std::string Describe(HWND window, const std::string& label)
 {
     const std::vector<HWND> children = Children(window);
@@ -75,8 +78,12 @@ std::string Describe(HWND window, const std::string& label)
         if (selected >= 0)
             ::SendMessageA(children[i], CB_GETLBTEXT, selected, (LPARAM)item);
         shown = item;
-        if (i + 1 < children.size() && ClassOf(children[i + 1]) == "Edit" && ::IsWindowEnabled(children[i + 1]))
-            shown += " [" + CDialogDriver::WindowText(children[i + 1]) + "]";
+        HWND edit = i + 1 < children.size() && ClassOf(children[i + 1]) == "Edit" ? children[i + 1] : NULL;
+        const std::string other = edit != NULL ? CDialogDriver::WindowText(edit) : "";
+        if (edit != NULL && ::IsWindowEnabled(edit))
+            shown += " [" + other + "]";
+        else if (!other.empty())
+            shown += " (" + other + ")";
     }
     else
     {
@@ -158,6 +165,40 @@ protected:
     {
         InitProductTerms();
         InitDefaultTerms();
+    }
+
+    // Select... for the parent on the typed genotype, the selection lines
+    // read after the test genes into the configuration.
+    static CSelectGenotypeRequest Request(CGeneticsConfig& config, const CString& lines, int sex, const char* typed)
+    {
+        EXPECT_STREQ((LPCTSTR)ReadConfigText(config, CString(SelectionTestGenes) + lines), "");
+        CGeneticsSection* rules = config.FindFirstRulesSection();
+        CSelectGenotypeRequest request(sex, rules, rules->GetGenesSection(), NULL);
+        if (*typed != 0)
+        {
+            EXPECT_STREQ((LPCTSTR)request.m_genotype.Parse(rules, typed, sex, 0), "") << typed;
+        }
+        return request;
+    }
+
+    // Whether OK wrote what it should ("!text": refused for the text, for the
+    // reason given or else the parser's), the message shown meanwhile.
+    static void ExpectWritten(const CSelectGenotypeRequest& request, bool written, const std::string& message,
+                              const char* expected, const char* reason, const char* name)
+    {
+        if (expected[0] != '!')
+        {
+            EXPECT_TRUE(written) << name << ": " << message;
+            CGenotype genotype(request.m_genotype);
+            EXPECT_STREQ((LPCTSTR)genotype.Format(request.m_pGenes, 0), expected) << name;
+            return;
+        }
+        CGenotype unread;
+        const CString error =
+            reason != NULL ? CString(reason) : unread.Parse(request.m_pRules, expected + 1, request.m_nSex, 0);
+        EXPECT_FALSE(written) << name;
+        const std::string refusal = std::string("Error in genotype '") + (expected + 1) + "' - " + (LPCTSTR)error;
+        EXPECT_EQ(message.rfind(refusal + ".", 0), 0u) << name << ": " << message;
     }
 
     CTestApp app{"Kestrova Selection Tests"};
@@ -320,14 +361,7 @@ TEST_F(SelectionShowsWhatOkWrites, ForEveryKindOfFieldAndChange)
     for (const ShowCase& c : cases)
     {
         CGeneticsConfig config;
-        ASSERT_STREQ((LPCTSTR)ReadConfigText(config, CString(SelectionTestGenes) + c.lines), "") << c.name;
-        CGeneticsSection* rules = config.FindFirstRulesSection();
-        CGeneticsSection* genes = rules->GetGenesSection();
-        CSelectGenotypeRequest request(c.sex, rules, genes, NULL);
-        if (*c.typed != 0)
-        {
-            ASSERT_STREQ((LPCTSTR)request.m_genotype.Parse(rules, c.typed, c.sex, 0), "") << c.name;
-        }
+        CSelectGenotypeRequest request = Request(config, c.lines, c.sex, c.typed);
         HWND selection = NULL;
         std::string shown, specified, message, shownAtMessage;
         CDialogDriver driver([&](HWND window) {
@@ -354,18 +388,180 @@ TEST_F(SelectionShowsWhatOkWrites, ForEveryKindOfFieldAndChange)
         {
             EXPECT_EQ(specified, c.specified) << c.name;
         }
-        if (c.written[0] != '!')
+        ExpectWritten(request, written, message, c.written, c.reason, c.name);
+        if (c.written[0] == '!')
         {
-            EXPECT_TRUE(written) << c.name << ": " << message;
-            EXPECT_STREQ((LPCTSTR)request.m_genotype.Format(genes, 0), c.written) << c.name;
-            continue;
+            EXPECT_EQ(shownAtMessage, c.shown) << c.name;
         }
-        CGenotype unread;
-        const CString error = c.reason != NULL ? CString(c.reason) : unread.Parse(rules, c.written + 1, c.sex, 0);
-        EXPECT_FALSE(written) << c.name;
-        const std::string refusal = std::string("Error in genotype '") + (c.written + 1) + "' - " + (LPCTSTR)error;
-        EXPECT_EQ(message.rfind(refusal + ".", 0), 0u) << c.name << ": " << message;
-        EXPECT_EQ(shownAtMessage, c.shown) << c.name;
+    }
+}
+
+// The sheet: a field of each kind on page One and on page Two. The pages are
+// shown 1, 0, 1, 0 (the steps run on page Two when it first shows), then OK:
+// every showing shows the same, and OK writes what was shown.
+struct SheetCase
+{
+    const char* name;
+    CString one, two; // the selection lines of each page
+    int sex;
+    const char* typed;
+    std::vector<std::string> steps;
+    const char* field[2];     // each page's field
+    const char* shown[2];     // what it shows at every showing
+    const char* specified[2]; // each page's "Specified genotype:" at every showing
+    const char* written;      // what OK writes; "!text": refused for the text, page Two shown
+};
+
+const char LocusPlainList[] =
+    "selectgenotype genes label=L choices=\"Dominant:A,A|Carrier:A,a|Recessive:a,a\" flags=l\n";
+const char HaemophiliaNamedRadio[] = "selectgenotype genes label=H choices=\"Clear:XH,XH|Affected:Xh,Xh\"\n";
+const char BlackOther[] = "selectgenotype genes label=B choices=\"Black:B,B|Brown:b,b\" flags=lo\n";
+
+TEST_F(SelectionShowsWhatOkWrites, OnASheetShowingPagesAgainChangesNothing)
+{
+    const SheetCase cases[] = {
+        {"typed pairs that no radio offers",
+         LocusRadio,
+         HaemophiliaNamedRadio,
+         0,
+         "A,a XH,Xh",
+         {},
+         {"R", "H"},
+         {"(none)", "(none)"},
+         {"Aa", "XHXh"},
+         "Aa XHXh"},
+        {"untyped list, and a list of female forms for a male",
+         LocusPlainList,
+         HaemophiliaList,
+         1,
+         "XH",
+         {},
+         {"L", "G"},
+         {"(none)", "n/a (none)"},
+         {"", "XH"},
+         "XH"},
+        {"untyped lists", LocusPlainList, HaemophiliaList, 0, "", {}, {"L", "G"}, {"(none)", "(none)"}, {"", ""}, ""},
+        {"untyped other value",
+         LocusOther,
+         "selectgenotype genes label=B choices=\"Black:B,B|Brown:b,b\"\n",
+         0,
+         "B,B",
+         {},
+         {"O", "B"},
+         {"(none)", "Black"},
+         {"", "BB"},
+         "BB"},
+        {"check boxes, three states and two",
+         "selectgenotype genes label=C choices=\":A,A|:a,a\" flags=u\n",
+         "selectgenotype genes label=C choices=\":B,B|:b,b\"\n",
+         0,
+         "A,a b,b",
+         {},
+         {"C", "C"},
+         {"[-]", "[x]"},
+         {"Aa", "bb"},
+         "Aa bb"},
+        {"a listed pair and an other value",
+         LocusPlainList,
+         BlackOther,
+         0,
+         "A,a B,b",
+         {},
+         {"L", "B"},
+         {"Carrier", "Other Value: [Bb]"},
+         {"Aa", "Bb"},
+         "Aa Bb"},
+        {"defaults, one of the other sex's form",
+         "selectgenotype genes label=R choices=\"Dominant*:A,A|Recessive:a,a\"\n",
+         HaemophiliaRadio,
+         0,
+         "",
+         {},
+         {"R", "G"},
+         {"Dominant", "(none)"},
+         {"AA", ""},
+         "AA"},
+        // The disabled edit shows the male's form, in the other value's notation.
+        {"female form first, male",
+         LocusRadio,
+         "selectgenotype genes label=H choices=\"Clear:XH,XH;XH|Affected:Xh,Xh;Xh\" flags=lo\n",
+         1,
+         "Xh",
+         {},
+         {"R", "H"},
+         {"(none)", "Affected (Xh!)"},
+         {"", "Xh"},
+         "Xh"},
+        {"an other value typed on page Two",
+         LocusRadio,
+         BlackOther,
+         0,
+         "A,a",
+         {"other:B:B,b"},
+         {"R", "B"},
+         {"(none)", "Other Value: [B,b]"},
+         {"Aa", "Bb"},
+         "Aa Bb"},
+        {"an unreadable other value on page Two",
+         LocusRadio,
+         BlackOther,
+         0,
+         "A,a",
+         {"other:B:B,Q"},
+         {"R", "B"},
+         {"(none)", "Other Value: [B,Q]"},
+         {"Aa", ""},
+         "!B,Q"},
+    };
+    for (const SheetCase& c : cases)
+    {
+        CGeneticsConfig config;
+        CSelectGenotypeRequest request = Request(
+            config, CString("selectgenotype tab label=One\n") + c.one + "selectgenotype tab label=Two\n" + c.two, c.sex,
+            c.typed);
+        HWND sheet = NULL;
+        std::string differences, message;
+        int pageAtMessage = -1;
+        // Notes where the page in front shows other than it should.
+        auto look = [&](const std::string& when) {
+            HWND page = PropSheet_GetCurrentPageHwnd(sheet);
+            const int index = PropSheet_HwndToIndex(sheet, page);
+            const std::string shown = Describe(page, c.field[index]);
+            const std::string specified = CDialogDriver::WindowText(WindowAfter(page, "Specified genotype:"));
+            if (shown != c.shown[index] || specified != c.specified[index])
+                differences += when + ", page " + std::to_string(index) + ": " + shown + ", '" + specified + "'\n";
+        };
+        CDialogDriver driver([&](HWND window) {
+            if (sheet != NULL)
+            {
+                ::EnumChildWindows(window, AddStaticText, (LPARAM)&message);
+                pageAtMessage = PropSheet_HwndToIndex(sheet, PropSheet_GetCurrentPageHwnd(sheet));
+                look("refused");
+                CDialogDriver::Click(window, IDOK);
+                CDialogDriver::Click(sheet, IDCANCEL);
+                return;
+            }
+            sheet = window;
+            look("opened");
+            int showing = 0;
+            for (const int page : {1, 0, 1, 0})
+            {
+                PropSheet_SetCurSel(sheet, NULL, page);
+                PumpWaitingMessages();
+                if (++showing == 1)
+                    for (const std::string& step : c.steps)
+                        RunStep(PropSheet_GetCurrentPageHwnd(sheet), step);
+                look("showing " + std::to_string(showing));
+            }
+            CDialogDriver::Click(sheet, IDOK);
+        });
+        const bool written = request.Run() == 1;
+        EXPECT_EQ(differences, "") << c.name;
+        ExpectWritten(request, written, message, c.written, NULL, c.name);
+        if (c.written[0] == '!')
+        {
+            EXPECT_EQ(pageAtMessage, 1) << c.name;
+        }
     }
 }
 } // namespace
