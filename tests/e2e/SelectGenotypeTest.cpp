@@ -377,6 +377,30 @@ void ChooseWithClicks(HWND combo, int item)
     ClickAt(point);
 }
 
+// Starts the program, types the female's genotype and opens her selection
+// window with a click on Select...; null when it does not open.
+HWND SelectForFemale(CStartedProgram& program, const std::string& typed)
+{
+    if (!program.Start() || !CProgramDriver::WaitUntil(Enabled, program.m_main, FemaleSelect))
+        return NULL;
+    CProgramDriver::SetItemText(program.m_main, FemaleGenotype, typed);
+    ClickInto(::GetDlgItem(program.m_main, FemaleSelect));
+    return program.m_driver.WaitForWindow(SelectCaption);
+}
+
+// Chooses "Other Value:", the list's last item, with clicks, and types the
+// text into its edit.
+void TypeOtherValue(HWND list, const std::string& text)
+{
+    HWND edit = ::GetWindow(list, GW_HWNDNEXT);
+    ChooseWithClicks(list, (int)::SendMessageA(list, CB_GETCOUNT, 0, 0) - 1);
+    ASSERT_TRUE(CProgramDriver::WaitUntil(IsOpenForTyping, edit, 0));
+    ClickInto(edit);
+    ASSERT_TRUE(CProgramDriver::WaitUntil(HasFocus, edit, 0));
+    TypeUnicode(std::wstring(text.begin(), text.end()).c_str());
+    ASSERT_TRUE(HasText(edit, text)) << CProgramDriver::Text(edit);
+}
+
 // A field whose choices are all female forms does not apply to a male: an
 // untouched OK, clicked, writes no gene that he was not given.
 TEST(SelectGenotypeForOneSex, AFieldOfFemaleFormsAddsNothingForAMale)
@@ -408,21 +432,12 @@ TEST(SelectGenotypeForOneSex, AFieldOfFemaleFormsAddsNothingForAMale)
 TEST(SelectGenotypeForOneSex, AnOtherValueThatDoesNotReadIsRefusedAndKept)
 {
     CStartedProgram program("select-other-value", {"SelectionSexForms.gen"});
-    ASSERT_TRUE(program.Start());
-    ASSERT_TRUE(CProgramDriver::WaitUntil(Enabled, program.m_main, FemaleSelect));
-    CProgramDriver::SetItemText(program.m_main, FemaleGenotype, "a,a");
-    ClickInto(::GetDlgItem(program.m_main, FemaleSelect));
-    HWND window = program.m_driver.WaitForWindow(SelectCaption);
+    HWND window = SelectForFemale(program, "a,a");
     ASSERT_NE(window, nullptr);
     HWND list = FieldAfterLabel(window, "A locus");
     ASSERT_NE(list, nullptr);
     HWND edit = ::GetWindow(list, GW_HWNDNEXT);
-    ChooseWithClicks(list, 2); // "Other Value:"
-    ASSERT_TRUE(CProgramDriver::WaitUntil(IsOpenForTyping, edit, 0));
-    ClickInto(edit);
-    ASSERT_TRUE(CProgramDriver::WaitUntil(HasFocus, edit, 0));
-    TypeUnicode(L"A,Q");
-    ASSERT_TRUE(HasText(edit, "A,Q")) << CProgramDriver::Text(edit);
+    ASSERT_NO_FATAL_FAILURE(TypeOtherValue(list, "A,Q"));
     ClickInto(::GetDlgItem(window, IDOK));
     HWND box = NULL;
     const std::string message = program.m_driver.AnswerMessageBox(IDOK, 10000, &box);
@@ -433,6 +448,107 @@ TEST(SelectGenotypeForOneSex, AnOtherValueThatDoesNotReadIsRefusedAndKept)
     CProgramDriver::Screenshot(window, "select-genotype-other-value-refused-e2e");
     ASSERT_TRUE(Closes(window, IDCANCEL));
     EXPECT_EQ(CProgramDriver::ItemText(program.m_main, FemaleGenotype), "a,a");
+}
+
+// Clicks the tab as a user does. The tab control lives in the program's
+// process: it writes the tab's rectangle into memory lent there.
+void ClickTab(HWND tabs, int index)
+{
+    DWORD id = 0;
+    ::GetWindowThreadProcessId(tabs, &id);
+    HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+    ASSERT_NE(process, nullptr);
+    void* lent = ::VirtualAllocEx(process, NULL, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+    RECT rect = {};
+    const bool read = lent != NULL && ::SendMessageA(tabs, TCM_GETITEMRECT, index, (LPARAM)lent) != 0 &&
+                      ::ReadProcessMemory(process, lent, &rect, sizeof rect, NULL);
+    if (lent != NULL)
+        ::VirtualFreeEx(process, lent, 0, MEM_RELEASE);
+    ::CloseHandle(process);
+    ASSERT_TRUE(read);
+    POINT centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ::ClientToScreen(tabs, &centre);
+    ClickAt(centre);
+}
+
+bool ShowsPage(HWND tabs, int index)
+{
+    return ::SendMessageA(tabs, TCM_GETCURSEL, 0, 0) == index;
+}
+
+// What the page in front shows after each label, as the user reads it: the
+// checked radio button, the list's item or the edit's text; "(none)" for no
+// choice.
+std::string PageShows(HWND sheet, const std::vector<std::string>& labels)
+{
+    const std::vector<Child> children = Children((HWND)::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    std::string shown;
+    for (const std::string& label : labels)
+    {
+        size_t i = 0;
+        while (i < children.size() && children[i].text != label)
+            i++;
+        std::string value;
+        if (i + 1 < children.size() && children[i + 1].className == "Edit")
+            value = children[i + 1].text;
+        else if (i + 1 < children.size() && children[i + 1].className == "ComboBox")
+            value = children[i + 1].text.empty() ? "(none)" : children[i + 1].text;
+        else
+            for (i++; i < children.size() && children[i].className == "Button" && value.empty(); i++)
+                if (::SendMessageA(children[i].window, BM_GETCHECK, 0, 0) == BST_CHECKED)
+                    value = children[i].text;
+        shown += label + " " + (value.empty() ? "(none)" : value) + "; ";
+    }
+    return shown;
+}
+
+// Pages shown again with clicks on their tabs keep what their fields showed,
+// typed pairs that no choice holds included. OK refused for an other value
+// on the page behind shows that page with the focus on the field; mended,
+// OK writes every typed pair with the new value.
+TEST(SelectGenotypeOnPages, ShowingPagesAgainKeepsTheTypedPairsAndARefusalShowsItsPage)
+{
+    CStartedProgram program("select-pages", {"SelectionPages.gen"});
+    HWND sheet = SelectForFemale(program, "A,a XH,Xh C,c");
+    ASSERT_NE(sheet, nullptr);
+    HWND tabs = ChildOfClass(sheet, "SysTabControl32");
+    ASSERT_NE(tabs, nullptr);
+    const std::vector<std::string> labels[2] = {{"A locus", "Specified genotype:"},
+                                                {"Haemophilia", "C locus", "D locus", "Specified genotype:"}};
+    const std::string shows[2] = {"A locus (none); Specified genotype: Aa; ",
+                                  "Haemophilia (none); C locus (none); D locus (none); Specified genotype: Cc XHXh; "};
+    EXPECT_EQ(PageShows(sheet, labels[0]), shows[0]);
+    for (const int page : {1, 0, 1, 0})
+    {
+        ClickTab(tabs, page);
+        ASSERT_TRUE(CProgramDriver::WaitUntil(ShowsPage, tabs, page));
+        EXPECT_EQ(PageShows(sheet, labels[page]), shows[page]) << "page " << page;
+    }
+
+    ClickTab(tabs, 1);
+    ASSERT_TRUE(CProgramDriver::WaitUntil(ShowsPage, tabs, 1));
+    HWND list = FieldAfterLabel(sheet, "D locus");
+    ASSERT_NE(list, nullptr);
+    HWND edit = ::GetWindow(list, GW_HWNDNEXT);
+    ASSERT_NO_FATAL_FAILURE(TypeOtherValue(list, "D,Q"));
+    ClickTab(tabs, 0);
+    ASSERT_TRUE(CProgramDriver::WaitUntil(ShowsPage, tabs, 0));
+    ClickInto(::GetDlgItem(sheet, IDOK));
+    const std::string message = program.m_driver.AnswerMessageBox(IDOK);
+    EXPECT_EQ(message.rfind("Error in genotype 'D,Q' - ", 0), 0u) << message;
+    EXPECT_TRUE(CProgramDriver::WaitUntil(ShowsPage, tabs, 1)) << "the page of the refused value";
+    EXPECT_TRUE(CProgramDriver::WaitUntil(HasFocus, list, 0)) << "the focus on its field";
+    EXPECT_EQ(PageShows(sheet, {"Haemophilia", "C locus"}), "Haemophilia (none); C locus (none); ");
+    CProgramDriver::Screenshot(sheet, "select-genotype-pages-refused-e2e");
+
+    ClickInto(edit);
+    ASSERT_TRUE(CProgramDriver::WaitUntil(HasFocus, edit, 0));
+    PressKey(VK_BACK);
+    TypeUnicode(L"d");
+    ASSERT_TRUE(HasText(edit, "D,d")) << CProgramDriver::Text(edit);
+    ClickInto(::GetDlgItem(sheet, IDOK));
+    EXPECT_TRUE(CProgramDriver::WaitUntil(IsGone, sheet, 0));
+    EXPECT_EQ(PairSet(CProgramDriver::ItemText(program.m_main, FemaleGenotype)), PairSet("Aa XHXh Cc Dd"));
 }
 
 TEST(SelectGenotypeWithoutSelectionLines, GivesTheMessageAndOpensNothing)
