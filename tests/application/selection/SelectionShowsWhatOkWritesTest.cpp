@@ -1,7 +1,8 @@
 // The genotype selection window shows what OK writes: a field offers only
 // choices that the parent may hold and shows no choice where none holds the
 // pair, "Specified genotype" follows every field change, button and menu
-// item, and an other value that does not read keeps the window open.
+// item, an other value that does not read keeps the window open (on a
+// sheet showing its page), and a sheet's page shown again shows the same.
 #include "application/selection/SelectGenotypeRequest.h"
 #include "SelectionTestGenes.h"
 #include "foundation/terminology/TerminologySetup.h"
