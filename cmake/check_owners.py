@@ -20,8 +20,8 @@ import sys
 from check_support import hand_written, verdict
 
 # delete and delete[]; a deleted function (= delete) is told apart by what precedes it.
-# new, but not in an include line (<new>) nor an operator's name.
-HAND_FREE_OR_NEW = re.compile(r'\bdelete\b(?!\s+this\b)(\s*\[\s*\])?|(?<!operator)(?<!operator )\bnew\b(?!>)')
+# new, but not an operator's name.
+HAND_FREE_OR_NEW = re.compile(r'\bdelete\b(?!\s+this\b)(\s*\[\s*\])?|(?<!operator)(?<!operator )\bnew\b')
 OWNERS = (
     'foundation/containers/OwningObArray.cpp',  # the owning array of objects itself
     'foundation/containers/BitSet.cpp',  # its bit buffer
@@ -53,7 +53,7 @@ def in_function(before):
     return bool(scopes) and scopes[-1]
 
 
-def unique_member(root, path, name):
+def unique_member(path, name):
     """Whether the member name is declared a std::unique_ptr in the file or its header."""
     declared = re.compile(r'unique_ptr\s*<[^;]*>\s*' + re.escape(name) + r'\b')
     for candidate in (path, path.with_suffix('.h')):
@@ -62,35 +62,33 @@ def unique_member(root, path, name):
     return False
 
 
-def checker(root):
-    def kind_of(match, text, path):
-        before = text[:match.start()].rstrip()
-        if match.group(0).startswith('delete'):
-            if before.endswith('='):
-                return None  # a deleted function
-            return 'delete[]' if match.group(1) else 'delete'
-        line_start = text.rfind('\n', 0, match.start()) + 1
-        if text[line_start:match.start()].lstrip().startswith('#'):
-            return None  # #include <new>
-        if '[' in MADE.match(text, match.end()).group(1):
-            return 'new[]'
-        if before.endswith('=') and not before.endswith(('==', '!=', '<=', '>=')):
-            starts = [m.end() for m in STATEMENT_START.finditer(before)]
-            target = before[starts[-1] if starts else 0:-1]
-            if LOCAL_POINTER.match(target) and not re.match(r'\s*static\b', target) and in_function(before):
-                return None
-            return 'new kept in a raw member' if re.search(r'\bm_\w+\s*$', target) else 'new kept in a raw pointer'
-        member = re.search(r'\b(m_\w+)\s*\($', before)
-        if member and not unique_member(root, path, member.group(1)):
-            return 'new kept in a raw member'
-        return None
-    return kind_of
+def kind_of(match, text, path):
+    before = text[:match.start()].rstrip()
+    if match.group(0).startswith('delete'):
+        if before.endswith('='):
+            return None  # a deleted function
+        return 'delete[]' if match.group(1) else 'delete'
+    line_start = text.rfind('\n', 0, match.start()) + 1
+    if text[line_start:match.start()].lstrip().startswith('#'):
+        return None  # #include <new>
+    if '[' in MADE.match(text, match.end()).group(1):
+        return 'new[]'
+    if before.endswith('=') and not before.endswith(('==', '!=', '<=', '>=')):
+        starts = [m.end() for m in STATEMENT_START.finditer(before)]
+        target = before[starts[-1] if starts else 0:-1]
+        if LOCAL_POINTER.match(target) and not re.match(r'\s*static\b', target) and in_function(before):
+            return None
+        return 'new kept in a raw member' if re.search(r'\bm_\w+\s*$', target) else 'new kept in a raw pointer'
+    member = re.search(r'\b(m_\w+)\s*\($', before)
+    if member and not unique_member(path, member.group(1)):
+        return 'new kept in a raw member'
+    return None
 
 
 def main():
     root = pathlib.Path(sys.argv[1])
     folders = [folder for folder in sys.argv[2].split(';') if folder != 'afx']
-    problems, count = hand_written(root, folders, lambda name: name in OWNERS, HAND_FREE_OR_NEW, checker(root))
+    problems, count = hand_written(root, folders, lambda name: name in OWNERS, HAND_FREE_OR_NEW, kind_of)
     return verdict(problems,
                    f'{len(problems)} hand-written free(s) or unowned new(s): give the object one owner '
                    '(std::unique_ptr, a vector of them, COwningObArray)',
