@@ -17,8 +17,10 @@ import sys
 
 from check_support import hand_written, verdict
 
-# A member of the same name (CPrinterData::DeleteDC) is no call of the platform's.
-HAND_CALL = re.compile(r'\b(SelectObject|SaveDC|SelectPalette)\s*\(|(?<![\w:])::(DeleteObject|DeleteDC|DestroyIcon)\s*\(')
+# The platform's frees take the handle, written with :: or without; the members of
+# the same names (CGdiObject::DeleteObject, CPrinterData::DeleteDC) take no argument.
+HAND_CALL = re.compile(r'\b(SelectObject|SaveDC|SelectPalette)\s*\('
+                       r'|\b(DeleteObject|DeleteDC|DestroyIcon)\s*\(\s*[^\s)]')
 # afx wraps the platform's calls, and its tests call its wrappers.
 EXEMPT_FOLDERS = ('afx', 'tests/afx')
 GUARDS = ('foundation/windows/SelectedObject.h', 'foundation/windows/SavedDCState.h',
@@ -33,7 +35,7 @@ def main():
     problems, count = hand_written(
         root, folders,
         lambda name: name in GUARDS or name.startswith(tuple(folder + '/' for folder in EXEMPT_FOLDERS)),
-        HAND_CALL, lambda match, text: match.group(1) or match.group(2))
+        HAND_CALL, lambda match, text, path: match.group(1) or match.group(2))
     return verdict(problems,
                    f'{len(problems)} hand-written call(s): select with CSelectedObject or CSelectedPalette, '
                    'save with CSavedDCState, and free created handles through their owners (OwnedHandle.h)',

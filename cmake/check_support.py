@@ -31,8 +31,8 @@ def line_of(text, offset):
 def hand_written(root, folders, skipped, pattern, name_of):
     """The 'file:line: hand-written X' problems for every match of pattern in
     the code of the files under folders, except those that skipped(name)
-    names; name_of(match, text) gives X, or None for a match that is no
-    problem. Also the number of files read."""
+    names; name_of(match, text, path) gives X, or None for a match that is
+    no problem. Also the number of files read."""
     problems = []
     count = 0
     for path in source_files(root, folders):
@@ -42,7 +42,7 @@ def hand_written(root, folders, skipped, pattern, name_of):
         count += 1
         text = code_of(path)
         for match in pattern.finditer(text):
-            what = name_of(match, text)
+            what = name_of(match, text, path)
             if what is not None:
                 problems.append(f'{name}:{line_of(text, match.start())}: hand-written {what}')
     return problems, count

@@ -68,9 +68,7 @@ CString CConfigStatementParser::ReadRule(int statement, int keywordIndex, UINT k
         else
         {
             CGeneticsExprContext context = {&m_section, SEX_EITHER, PARSE_ALLOW_ANY | PARSE_ALLOW_RANGES};
-            CExprNode* parsed = NULL;
-            error = ParseExpression(condition, parsed, &context, &CGeneticsExprNode::Create, '(', ')');
-            tree.reset(parsed);
+            error = ParseExpression(condition, tree, &context, &CGeneticsExprNode::Create, '(', ')');
         }
         if (!error.IsEmpty())
             return Error(statement, "invalid expression '%s' on '%s' line - %s", (LPCTSTR)condition,

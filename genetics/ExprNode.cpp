@@ -171,10 +171,10 @@ void Tokenize(const CString& text, char open, char close, CStringArray& tokens)
 // operand: a condition of tens of thousands of words would overflow the stack.
 const int MaxExpressionTokens = 4096;
 
-CString ParseExpression(const CString& text, CExprNode*& tree, void* context, ExprNodeFactory factory, char open,
-                        char close)
+CString ParseExpression(const CString& text, std::unique_ptr<CExprNode>& tree, void* context,
+                        ExprNodeFactory factory, char open, char close)
 {
-    tree = NULL;
+    tree.reset();
     CStringArray tokens;
     Tokenize(text, open, close, tokens);
     if (tokens.GetSize() == 0)
@@ -186,8 +186,5 @@ CString ParseExpression(const CString& text, CExprNode*& tree, void* context, Ex
         return error;
     }
     ExprParser parser{tokens, context, factory, CString(open), CString(close)};
-    std::unique_ptr<CExprNode> parsed;
-    const CString error = parser.Parse(0, tokens.GetSize(), parsed);
-    tree = parsed.release();
-    return error;
+    return parser.Parse(0, tokens.GetSize(), tree);
 }

@@ -41,6 +41,6 @@ typedef CExprNode* (*ExprNodeFactory)();
 
 // Parses a condition written with "and", "or", "not" and brackets. Operators
 // group strictly from the left; two operands in a row mean "or". An empty text
-// gives no tree and no error.
-CString ParseExpression(const CString& text, CExprNode*& tree, void* context, ExprNodeFactory factory,
-                        char open, char close);
+// gives no tree and no error; so does a failed parse.
+CString ParseExpression(const CString& text, std::unique_ptr<CExprNode>& tree, void* context,
+                        ExprNodeFactory factory, char open, char close);

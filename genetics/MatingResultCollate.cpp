@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "foundation/terminology/TokenExpander.h"
+#include "foundation/values/ConstantTexts.h"
 #include "genetics/GeneDef.h"
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsConfigLoad.h"
@@ -144,10 +145,9 @@ struct CTwoPartTextHash
 
 const CString& SexSuffix(UINT sex)
 {
-    static const CString none;
     if (sex == (UINT)SEX_FEMALE)
         return FemaleLetterSuffix;
-    return sex == (UINT)SEX_MALE ? MaleLetterSuffix : none;
+    return sex == (UINT)SEX_MALE ? MaleLetterSuffix : SharedEmptyText;
 }
 
 const CAllelePair* FindOffspringPair(const CPredictedOffspring* offspring, UINT gene)

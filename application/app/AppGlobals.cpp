@@ -212,9 +212,7 @@ BOOL InitAppGlobals()
 void ReleaseAppGlobals()
 {
     ReleaseTempFiles();
-    const SharedFontHandles fonts = TakeSharedFontHandles();
-    DeleteSharedFonts();
-    WriteReleasedFonts(fonts);
+    ReleaseSharedFonts();
     DeleteSharedPensAndBrushes();
     ReleaseSystemColourObjects();
     FreePictureCache();

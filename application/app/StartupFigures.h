@@ -4,22 +4,12 @@
 // KESTROVA_TEST_MEMORY_MB; then the start-up writes its figures, its lists
 // and its fonts into files of the program folder, and the exit what became
 // of each shared font. Without the variable nothing is written.
-#include "framework/app/SharedFonts.h"
-
-#include <array>
+#include "afx/app/AfxWin.h"
 
 // The memory figure of the variable; 0 when it is not set.
 DWORD GetTestMemoryMB();
 void WriteStartupFigures();
 
-struct SharedFontHandle
-{
-    HGDIOBJ handle;
-    bool live;   // a font object of the platform
-    bool stock;  // lent by the platform, never deleted
-};
-using SharedFontHandles = std::array<SharedFontHandle, SHARED_FONT_COUNT>;
-// The shared fonts' handles as they are now, in table order.
-SharedFontHandles TakeSharedFontHandles();
-// Compares the fonts after their release with the handles taken before it.
-void WriteReleasedFonts(const SharedFontHandles& before);
+// Releases the shared fonts; with the variable set, writes what the release
+// did to each of them, as the program's calls of DeleteObject show it.
+void ReleaseSharedFonts();

@@ -41,9 +41,8 @@ CString CGenSelAction::Parse(const CGeneticsSection* section, const CString& tex
         if (condition.IsEmpty())
             return "'if' clause missing";
         CGeneticsExprContext context = {section, SEX_EITHER, PARSE_ALLOW_RANGES};
-        CExprNode* tree = NULL;
-        CString conditionError = ParseExpression(condition, tree, &context, &CGeneticsExprNode::Create, '(', ')');
-        m_pCondition.reset(tree);
+        CString conditionError =
+            ParseExpression(condition, m_pCondition, &context, &CGeneticsExprNode::Create, '(', ')');
         if (!conditionError.IsEmpty())
         {
             error.Format("error in 'if' clause: %s", (LPCTSTR)conditionError);

@@ -12,6 +12,15 @@ Handle MadeOrStock(Handle made, int stockIndex)
 {
     return made != NULL ? made : (Handle)::GetStockObject(stockIndex);
 }
+
+// The platform answers a null pen or brush with its stock one, which it only
+// lends: the owner keeps only what was really made, so the exit never deletes
+// a stock object.
+template <typename Handle>
+void KeepMade(COwnedGdiObject<Handle>& owner, Handle made, int stockIndex)
+{
+    owner.Reset(made != (Handle)::GetStockObject(stockIndex) ? made : NULL);
+}
 }  // namespace
 
 HPEN SharedBlackPen()
@@ -43,10 +52,10 @@ HBRUSH SharedWhiteBrush()
 
 void CreateSharedPensAndBrushes()
 {
-    BlackPen.Reset(::CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
-    NullPen.Reset(::CreatePen(PS_NULL, 0, RGB(0, 0, 0)));
+    KeepMade(BlackPen, ::CreatePen(PS_SOLID, 1, RGB(0, 0, 0)), BLACK_PEN);
+    KeepMade(NullPen, ::CreatePen(PS_NULL, 0, RGB(0, 0, 0)), NULL_PEN);
     const LOGBRUSH hollow = {BS_NULL, 0, 0};
-    NullBrush.Reset(::CreateBrushIndirect(&hollow));
+    KeepMade(NullBrush, ::CreateBrushIndirect(&hollow), NULL_BRUSH);
 }
 
 void DeleteSharedPensAndBrushes()

@@ -252,14 +252,14 @@ int ParseCurrencyText(LPCTSTR text, LPCTSTR positiveCode, LPCTSTR negativeCode, 
 
 CStringArray& PositiveCurrencyFormatCodes()
 {
-    static CStringArray* codes = new CStringArray;
-    return *codes;
+    static CStringArray codes;
+    return codes;
 }
 
 CStringArray& NegativeCurrencyFormatCodes()
 {
-    static CStringArray* codes = new CStringArray;
-    return *codes;
+    static CStringArray codes;
+    return codes;
 }
 
 void InitCurrencyFormatCodes()

@@ -150,8 +150,8 @@ void ReleaseDateNames()
 
 CDateFormatLists& DateFormatLists()
 {
-    static CDateFormatLists* lists = new CDateFormatLists;
-    return *lists;
+    static CDateFormatLists lists;
+    return lists;
 }
 
 void SplitDateFormatEntry(LPCTSTR entry, CString* format, CString* description)

@@ -2,16 +2,20 @@
 
 #include "foundation/settings/RegionalSettings.h"
 
+#include <memory>
+
 namespace
 {
-    CValueFormatSettings* settings = NULL;
+    // Made on first use, so that it is there whenever a value is formatted;
+    // freed at exit.
+    std::unique_ptr<CValueFormatSettings> settings;
 }
 
 CValueFormatSettings& ValueFormatSettings()
 {
-    if (settings == NULL)
+    if (!settings)
     {
-        settings = new CValueFormatSettings;
+        settings = std::make_unique<CValueFormatSettings>();
         ResetValueFormatSettings();
     }
     return *settings;

@@ -14,12 +14,8 @@ protected:
     {
     }
 
-    ~RuleExpression() override { delete m_tree; }
-
     CString Parse(const char* text)
     {
-        delete m_tree;
-        m_tree = NULL;
         return ParseExpression(text, m_tree, &m_context, &CGeneticsExprNode::Create, '(', ')');
     }
 
@@ -42,7 +38,7 @@ protected:
     {
         const CString error = Parse(text);
         EXPECT_TEXT(error, "") << text;
-        return m_tree ? Shape(m_tree) : CString("<none>");
+        return m_tree ? Shape(m_tree.get()) : CString("<none>");
     }
 
     BOOL Evaluate(const char* condition, const char* genotype)
@@ -54,7 +50,7 @@ protected:
     CTestConfig m_config;
     CGeneticsSection* m_section;
     CGeneticsExprContext m_context;
-    CExprNode* m_tree = NULL;
+    std::unique_ptr<CExprNode> m_tree;
 };
 } // namespace
 
@@ -75,9 +71,9 @@ TEST_F(RuleExpression, GroupsStrictlyFromTheLeft)
 TEST_F(RuleExpression, EmptyTextGivesNoTree)
 {
     EXPECT_TEXT(Parse(""), "");
-    EXPECT_TRUE(m_tree == NULL);
+    EXPECT_TRUE(m_tree == nullptr);
     EXPECT_TEXT(Parse("   "), "");
-    EXPECT_TRUE(m_tree == NULL);
+    EXPECT_TRUE(m_tree == nullptr);
 }
 
 TEST_F(RuleExpression, Errors)
@@ -93,7 +89,7 @@ TEST_F(RuleExpression, Errors)
     EXPECT_TEXT(Parse("B,b (D,d and)"), "operand expected");
     // A misspelt name shows up as a genotype error.
     EXPECT_TEXT(Parse("IsB"), "unknown allele or range symbol 'IsB'");
-    EXPECT_TRUE(m_tree == NULL);
+    EXPECT_TRUE(m_tree == nullptr);
 }
 
 TEST_F(RuleExpression, Evaluation)
@@ -117,21 +113,21 @@ TEST(RuleExpressionNames, NamedConditionsAreEvaluatedThroughTheirRules)
                                           "always means Anything\n");
     CGeneticsSection* section = config.Section();
     CGeneticsExprContext context = {section, SEX_EITHER, PARSE_ALLOW_ANY};
-    CExprNode* tree = NULL;
+    std::unique_ptr<CExprNode> tree;
     EXPECT_TEXT(ParseExpression("DiluteColour and Anything", tree, &context, &CGeneticsExprNode::Create, '(', ')'),
                 "");
-    ASSERT_TRUE(tree != NULL);
+    ASSERT_TRUE(tree != nullptr);
     EXPECT_TRUE(tree->Evaluate(ParseGenotype(section, "d,d E,e"), section));
     EXPECT_FALSE(tree->Evaluate(ParseGenotype(section, "d,d e,e"), section));
     EXPECT_FALSE(tree->Evaluate(ParseGenotype(section, "D,d E,E"), section));
     // Names are exact: case counts.
-    CExprNode* other = NULL;
+    std::unique_ptr<CExprNode> other;
     EXPECT_TEXT(ParseExpression("dilute", other, &context, &CGeneticsExprNode::Create, '(', ')'),
                 "unknown allele or range symbol 'dilute'");
 
     // A deep copy evaluates alike and is independent of the original.
-    CGeneticsExprNode copy(*(CGeneticsExprNode*)tree);
-    delete tree;
+    CGeneticsExprNode copy(*(CGeneticsExprNode*)tree.get());
+    tree.reset();
     EXPECT_TRUE(copy.Evaluate(ParseGenotype(section, "b,b E,E"), section));
 }
 
@@ -172,14 +168,13 @@ TEST(RuleExpressionReload, ANamedConditionIsLookedUpAgainAfterTheSectionChanged)
     CTestConfig config(BasicGenesText() + "B,- means Named\n");
     CGeneticsSection* section = config.Section();
     CGeneticsExprContext context{section, SEX_EITHER, PARSE_ALLOW_ANY | PARSE_ALLOW_RANGES};
-    CExprNode* tree = NULL;
+    std::unique_ptr<CExprNode> tree;
     EXPECT_TEXT(ParseExpression("Named", tree, &context, &CGeneticsExprNode::Create, '(', ')'), "");
-    ASSERT_NE(tree, nullptr);
+    ASSERT_TRUE(tree != nullptr);
     const CGenotype recessive = ParseGenotype(section, "b,b");
     EXPECT_FALSE(tree->Evaluate(recessive, section));
 
     // The rebuilt section has no "Named" any more: an unknown name holds.
     section->Reset();
     EXPECT_TRUE(tree->Evaluate(recessive, section));
-    delete tree;
 }

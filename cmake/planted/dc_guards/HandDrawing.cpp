@@ -1,4 +1,4 @@
-// Drawing written by hand, which the dc_guards check must catch: six calls.
+// Drawing written by hand, which the dc_guards check must catch: eight calls.
 #include <windows.h>
 
 void DrawByHand(HDC dc, HPALETTE palette)
@@ -13,12 +13,21 @@ void DrawByHand(HDC dc, HPALETTE palette)
     ::DestroyIcon(::LoadIconA(NULL, IDI_APPLICATION));
 }
 
+// The frees are the platform's without :: too.
+void FreeByHand(HBRUSH brush, HICON icon)
+{
+    DeleteObject(brush);
+    DestroyIcon(icon);
+}
+
 // Neither comments nor texts nor members of the same name are calls:
 // ::DeleteObject(pen), "SelectObject(dc, pen)".
 struct CPrinterData
 {
     void DeleteDC();
+    void DeleteObject();
 };
 void CPrinterData::DeleteDC()
 {
+    DeleteObject();
 }

@@ -4,6 +4,7 @@
 #include "application/app/AnimalTerms.h"
 #include "application/app/AppGlobals.h"
 #include "application/app/ChoiceLists.h"
+#include "application/app/DeletedObjectLog.h"
 #include "foundation/terminology/TermsMap.h"
 #include "foundation/terminology/TerminologySetup.h"
 #include "framework/app/SharedPensAndBrushes.h"
@@ -98,8 +99,6 @@ TEST(AppGlobals, StartUpFillsTheFormatListsThePromptAndThePictureCache)
     LOGBRUSH brush = {};
     ASSERT_EQ(::GetObjectA(SharedNullBrush(), sizeof(brush), &brush), (int)sizeof(brush));
     EXPECT_EQ(brush.lbStyle, (UINT)BS_NULL);
-    EXPECT_EQ(SharedBlackBrush(), ::GetStockObject(BLACK_BRUSH));
-    EXPECT_EQ(SharedWhiteBrush(), ::GetStockObject(WHITE_BRUSH));
     // The platform answers a null pen or brush with its stock one; the black
     // pen is made and must be freed at exit.
     const HGDIOBJ blackPen = SharedBlackPen();
@@ -123,10 +122,21 @@ TEST(AppGlobals, StartUpFillsTheFormatListsThePromptAndThePictureCache)
         ASSERT_TRUE(picture.Load((folder / "tiny.bmp").c_str(), MakePictureLoadOptions(96, 96)));
     }
     ASSERT_EQ(GetPictureCacheSlotCount(), 1) << "an unused picture stays below the limit";
-    ReleaseAppGlobals();
+    {
+        // The platform answers TRUE for a stock object it is asked to delete
+        // and keeps it: only the calls show what the exit gives back.
+        CDeletedObjectLog deleted;
+        ASSERT_TRUE(deleted.IsRecording());
+        ReleaseAppGlobals();
+        EXPECT_TRUE(deleted.Holds(blackPen));
+        for (int stock = WHITE_BRUSH; stock <= DC_PEN; stock++)
+        {
+            const HGDIOBJ object = ::GetStockObject(stock);
+            EXPECT_FALSE(object != NULL && deleted.Holds(object)) << "the exit deletes stock object " << stock;
+        }
+    }
     EXPECT_EQ(GetPictureCacheSlotCount(), 0) << "the exit frees the cache";
     EXPECT_EQ(::GetObjectType(blackPen), 0u) << "the exit frees the pen start-up made";
-    EXPECT_EQ(::GetObjectType(::GetStockObject(WHITE_BRUSH)), (DWORD)OBJ_BRUSH) << "and leaves the stock brushes";
     EXPECT_EQ(SharedNullPen(), ::GetStockObject(NULL_PEN)) << "after the exit the stock objects stand in";
 }
 
