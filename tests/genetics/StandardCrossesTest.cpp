@@ -128,6 +128,9 @@ const StandardCross kCrosses[] = {
     // e,e hides K and A: the assumed ky,ky and at,at are not named carried
     // (Kerns 2007).
     {"GeneralCanine.txt", "e,e", "e,e", {{P, "Yellow/red", 1}, {C, "None", 1}}},
+    // Three quarters of the puppies hold an unknown B allele, either beside B
+    // or twice: each may carry brown (Little 1957).
+    {"GeneralCanine.txt", "B,?", "B,?", {{C, "(B not known: may carry chocolate)", 3 / 4.0}, {C, "None", 1 / 4.0}}},
     // Half the puppies of an untested DM parent may carry it (Awano 2009).
     {"GeneralCanine.txt", "Sod1,?", "", {{P, "Black and tan", 1 / 2.0}, {P, "Black and tan (DM not known)", 1 / 2.0}}},
 
