@@ -7,6 +7,7 @@
 #include "foundation/files/LastErrorText.h"
 #include "foundation/files/PathText.h"
 #include "foundation/files/ProgramFolder.h"
+#include "foundation/text/TextEdits.h"
 #include "framework/messages/MessageRoutines.h"
 #include "genetics/GeneticsConfig.h"
 #include "genetics/GeneticsConfigLoad.h"
@@ -49,6 +50,8 @@ CString FormatStandardConfigError(LPCTSTR name, LPCTSTR error)
 {
     CString message;
     message.Format("Error in standard genetic configuration '%s', %s", name, error);
+    MakeSentence(&message);
+    message.TrimRight();
     if (GetFileKindFromName(name) == GENETICS_CONFIG_FILE_KIND)
         message += " Please report this error to Mirolf.";
     return message;

@@ -5,6 +5,7 @@
 #include "application/config/ConfigInstaller.h"
 #include "application/config/ConfigNotesText.h"
 #include "framework/controls/MyComboBox.h"
+#include "foundation/files/FileErrors.h"
 #include "foundation/files/FileKinds.h"
 #include "foundation/files/FileOperations.h"
 #include "foundation/files/FindDataArray.h"
@@ -77,9 +78,18 @@ BOOL CGeneticsConfigDlg::ScanConfigurations()
                 return FALSE;
             }
         }
+        // A file that cannot be read is skipped, and said so with the others
+        // once the list shows: the advice that the reader's own message gives
+        // (to click Configure...) would point at this very list.
         CStringArray lines;
-        if (!ReadTextFile(JoinPath(folder, name), GetFileKindFromName(name), lines, TRUE))
+        const CString path = JoinPath(folder, name);
+        if (!ReadTextFile(path, GetFileKindFromName(name), lines, FALSE))
+        {
+            CString error = FormatFileError(FILE_ERROR_READ, path, GetFileKindFromName(name));
+            error.TrimRight();
+            m_errors.Add(error);
             continue;
+        }
         CDWordArray numbers;
         numbers.SetSize(lines.GetSize());
         for (int line = 0; line < lines.GetSize(); line++)
@@ -152,10 +162,19 @@ BOOL CGeneticsConfigDlg::OnInitDialog()
 
 LRESULT CGeneticsConfigDlg::OnReportErrors(WPARAM, LPARAM)
 {
-    if (m_reporting)
+    // Every file that was skipped, with the reason, in one message.
+    if (m_reporting && m_errors.GetSize() > 0)
     {
+        CString message;
+        if (m_errors.GetSize() == 1)
+            message = "A standard genetics configuration is skipped and not listed, because it cannot be used:";
+        else
+            message.Format("%d standard genetics configurations are skipped and not listed, because they cannot be "
+                           "used:",
+                           (int)m_errors.GetSize());
         for (int i = 0; i < m_errors.GetSize(); i++)
-            ShowError(NULL, 0, "%s", (LPCTSTR)m_errors[i]);
+            message += "\n\n" + m_errors[i];
+        ShowError(NULL, 0, "%s", (LPCTSTR)message);
     }
     return 1;
 }

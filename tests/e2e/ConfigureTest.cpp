@@ -207,6 +207,34 @@ TEST_F(Configure, AConfigurationThatNoLongerReadsKeepsTheInstalledOne)
     }
 }
 
+// Files of the Configurations folder that cannot be used are left out of the
+// list, and one message says which and why, without sending the user to the
+// Configure... button that opened the list.
+TEST_F(Configure, SkippedConfigurationsAreNamedInOneMessage)
+{
+    const std::string standard = m_folder.ReadFile("Configurations\\GreatDane.gen");
+    WriteWholeFile(m_folder / "Configurations\\Cut.gen", standard.substr(0, standard.size() / 2));
+    ASSERT_TRUE(::CopyFileA((BuildFolder() + "\\e2e_configurations\\WithAnError.gen").c_str(),
+                            (m_folder / "Configurations\\Broken.gen").c_str(), FALSE));
+    CProgramDriver::Click(m_main, e2e::Configure);
+    const std::string message = PictureAndAnswerMessage(m_driver, "configure-skipped-files");
+    EXPECT_NE(message.find("2 standard genetics configurations are skipped and not listed"), std::string::npos)
+        << message;
+    EXPECT_NE(message.find("Failed to read from standard genetics configuration file " +
+                           (m_folder / "Configurations\\Cut.gen") + "."),
+              std::string::npos)
+        << message;
+    EXPECT_NE(message.find("Error in standard genetic configuration 'Broken.gen', line 8, unknown gene 'Q'."),
+              std::string::npos)
+        << message;
+    EXPECT_EQ(message.find("Click Configure"), std::string::npos) << message;
+    EXPECT_TRUE(m_driver.AnswerAllMessageBoxes(IDOK, 1000).empty()) << "one message for both files";
+    HWND list = m_driver.WaitForWindow(ListCaption);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(::SendDlgItemMessageA(list, ConfigList, LB_GETCOUNT, 0, 0), 2) << "the two good ones are listed";
+    ASSERT_TRUE(CloseWindow(m_driver, ListCaption, IDCANCEL));
+}
+
 namespace
 {
 bool IsWritable(const std::string& folder)

@@ -138,8 +138,7 @@ TEST(StandardConfigurations, GeneralConfigurationNamesTheCoatThroughTheMaskingLo
     EXPECT_TEXT(general.Phenotype("Mm ee", SEX_FEMALE), "Yellow/red");
     EXPECT_TEXT(general.Phenotype("spsp", SEX_FEMALE), "Black and tan (piebald)");
     EXPECT_TEXT(general.Phenotype("Xh", SEX_MALE), "Black and tan (hemophilia A)");
-    EXPECT_TEXT(general.Phenotype("Mm ee Bb", SEX_FEMALE, 2),
-                "chocolate + ky (the A pattern) + tan points + merle (hidden by e,e)");
+    EXPECT_TEXT(general.Phenotype("Mm ee Bb", SEX_FEMALE, 2), "chocolate + merle (hidden by e,e)");
 }
 
 TEST(StandardConfigurations, BrownAndDiluteGiveNineThreeThreeOne)
