@@ -126,49 +126,127 @@ bool Exempt(const std::vector<LayoutExemption>& exemptions, int a, int b)
     return false;
 }
 
-// The room the control's text gets: its client rectangle less what the
-// control draws beside the text.
-RECT TextRoom(const Control& control)
+HFONT FontOf(const Control& control)
 {
-    RECT room;
-    ::GetClientRect(control.window, &room);
-    if (control.kind == Kind::PushButton)
-        ::InflateRect(&room, -2, -2);
-    else if (control.kind == Kind::CheckButton)
-        room.left += ::GetSystemMetrics(SM_CXMENUCHECK) + 3;
-    else if (control.kind == Kind::Container)
-        ::InflateRect(&room, -8, 0);
-    return room;
+    HFONT font = (HFONT)::SendMessageA(control.window, WM_GETFONT, 0, 0);
+    return font != NULL ? font : (HFONT)::GetStockObject(SYSTEM_FONT);
 }
 
 // The size the text takes in the control's font, wrapped as the control wraps it.
 SIZE TextExtent(const Control& control, const RECT& room, bool wraps)
 {
     HDC dc = ::GetDC(control.window);
-    HFONT font = (HFONT)::SendMessageA(control.window, WM_GETFONT, 0, 0);
     UINT format = DT_CALCRECT | (wraps ? DT_WORDBREAK : DT_SINGLELINE);
     if (control.kind == Kind::Text && (control.style & SS_NOPREFIX) != 0)
         format |= DT_NOPREFIX;
     RECT rect = {0, 0, room.right - room.left, 0};
     {
-        CTestSelection selected(dc, font != NULL ? font : ::GetStockObject(SYSTEM_FONT));
+        CTestSelection selected(dc, FontOf(control));
         ::DrawTextA(dc, control.text.c_str(), -1, &rect, format);
     }
     ::ReleaseDC(control.window, dc);
     return SIZE{rect.right - rect.left, rect.bottom - rect.top};
 }
 
+bool HasInk(const CTestCanvas& canvas, int x, COLORREF background)
+{
+    for (int y = 0; y < canvas.Height(); y++)
+        if (canvas.At(x, y) != background)
+            return true;
+    return false;
+}
+
+// The first column from x on that holds a pixel other than the background
+// (blank: a column that holds none); -1 when there is none.
+int InkColumn(const CTestCanvas& canvas, int x, COLORREF background, bool blank)
+{
+    for (; x >= 0 && x < canvas.Width(); x++)
+        if (HasInk(canvas, x, background) != blank)
+            return x;
+    return -1;
+}
+
+// How a check box or radio button draws its text on one line, measured from
+// its own drawing in a hidden copy wide enough for all of it: the room before
+// the text (the box and the gap, which Wine draws wider than SM_CXMENUCHECK
+// says) and the width of the text's ink from where the text starts (a text
+// may be drawn wider than its measured extent).
+struct CheckDrawing
+{
+    int beforeText;
+    int inkWidth;
+};
+
+CheckDrawing MeasureCheckDrawing(const Control& control)
+{
+    RECT client;
+    ::GetClientRect(control.window, &client);
+    const int width = TextExtent(control, client, false).cx + 100, height = client.bottom;
+    HWND copy = height > 0
+                    ? ::CreateWindowExA(0, "Button", control.text.c_str(), WS_POPUP | (control.style & BS_TYPEMASK), 0,
+                                        0, width, height, NULL, NULL, NULL, NULL)
+                    : NULL;
+    const CheckDrawing fallback = {::GetSystemMetrics(SM_CXMENUCHECK) + 3, 0};
+    if (copy == NULL)
+        return fallback;
+    ::SendMessageA(copy, WM_SETFONT, (WPARAM)FontOf(control), FALSE);
+    CTestCanvas drawn(width, height, CTestCanvas::Dib32);
+    drawn.Fill(::GetSysColor(COLOR_BTNFACE));
+    ::SendMessageA(copy, WM_PRINTCLIENT, (WPARAM)drawn.Dc(), PRF_CLIENT | PRF_ERASEBKGND);
+    ::DestroyWindow(copy);
+    // The box, the blank gap after it, then the text.
+    const COLORREF background = drawn.At(width - 1, height / 2);
+    const int gap = InkColumn(drawn, InkColumn(drawn, 0, background, false), background, true);
+    const int textStart = InkColumn(drawn, gap, background, false);
+    // The same text drawn plainly from x 0 tells where its ink starts.
+    CTestCanvas plain(width, height, CTestCanvas::Dib32);
+    plain.Fill(background);
+    {
+        CTestSelection selected(plain.Dc(), FontOf(control));
+        ::SetBkMode(plain.Dc(), TRANSPARENT);
+        ::SetTextColor(plain.Dc(), ::GetSysColor(COLOR_BTNTEXT));
+        RECT rect = {0, 0, width, height};
+        ::DrawTextA(plain.Dc(), control.text.c_str(), -1, &rect, DT_SINGLELINE | DT_VCENTER);
+    }
+    const int plainStart = InkColumn(plain, 0, background, false);
+    if (textStart < 0 || plainStart < 0)
+        return fallback;
+    int textEnd = width;
+    while (!HasInk(drawn, textEnd - 1, background))
+        textEnd--;
+    const int beforeText = textStart - plainStart;
+    return {beforeText, textEnd - beforeText};
+}
+
+// The room the control's text gets: its client rectangle less what the
+// control draws beside the text (for a check button, what it draws before it).
+RECT TextRoom(const Control& control, int beforeText = 0)
+{
+    RECT room;
+    ::GetClientRect(control.window, &room);
+    if (control.kind == Kind::PushButton)
+        ::InflateRect(&room, -2, -2);
+    else if (control.kind == Kind::CheckButton)
+        room.left += beforeText;
+    else if (control.kind == Kind::Container)
+        ::InflateRect(&room, -8, 0);
+    return room;
+}
+
 void CheckText(const Control& control, std::vector<std::string>& faults)
 {
     if (control.text.empty() || control.kind == Kind::Other)
         return;
-    const RECT room = TextRoom(control);
+    const CheckDrawing drawing = control.kind == Kind::CheckButton ? MeasureCheckDrawing(control) : CheckDrawing{0, 0};
+    const RECT room = TextRoom(control, drawing.beforeText);
     const int width = room.right - room.left;
     const int height = room.bottom - room.top;
     const bool wraps = (control.kind == Kind::Text && (control.style & SS_TYPEMASK) != SS_LEFTNOWORDWRAP &&
                         (control.style & SS_TYPEMASK) != SS_SIMPLE) ||
                        (control.style & BS_MULTILINE) != 0;
-    const SIZE extent = TextExtent(control, room, wraps);
+    SIZE extent = TextExtent(control, room, wraps);
+    if (!wraps)
+        extent.cx = std::max(extent.cx, (LONG)drawing.inkWidth);
     std::ostringstream fault;
     if (extent.cx > width)
         fault << Name(control) << ": text " << extent.cx << " px wide, room for " << width;

@@ -1,8 +1,10 @@
 #pragma once
 // Finds what a user would see as a layout fault in a window's visible child
 // controls, measured in the font each control really uses: text that does not
-// fit its control, controls that overlap one another, controls cut by the
-// window's edge. Containers (group boxes, tab controls) may hold others.
+// fit its control (a check box's or radio button's text in the room that the
+// button's own drawing leaves beside its box), controls that overlap one
+// another, controls cut by the window's edge. Containers (group boxes, tab
+// controls) may hold others.
 #include <windows.h>
 
 #include <string>

@@ -157,10 +157,15 @@ TEST_F(SelectGenotypeSheetTest, GroupTextsAndPageTemplates)
 
 TEST_F(SelectGenotypeSheetTest, RunsWithEveryPageAtTheLargestSizeAndHandsTheGenotypeBackOnOk)
 {
-    // A short first page and a long second one.
-    CString lines = TabLine("Short") + GenesLine(1) + TabLine("Long");
+    // A short first page and a long second one. Texts that end in a letter
+    // drawn up to its last column: a check box alone in its row, so as wide
+    // as its text makes it, and the widest of a radio group.
+    CString lines = TabLine("Short");
+    lines += "selectgenotype genes label=\"Affected\" choices=\"G11,G11|g11,g11\" flags=ue\n";
+    lines += GenesLine(1, "n") + TabLine("Long");
     for (int gene = 2; gene <= 9; gene++)
         lines += GenesLine(gene);
+    lines += "selectgenotype genes label=\"G10\" choices=\"Clear:G10,G10|Affected:g10,g10\"\n";
     CGeneticsSection* rules = Read(lines);
     ASSERT_NE(rules, nullptr);
     for (const int answer : {IDCANCEL, IDOK})
