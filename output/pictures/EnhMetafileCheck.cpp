@@ -9,6 +9,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <cstdlib>
 #include <cstring>
 
 namespace
@@ -388,9 +389,9 @@ bool HasRoundRectWithin(const Record& r, CheckState& state)
     return ArePoints(r, 8, 24, reach) && reach.HasSize((double)r.LongAt(24), (double)r.LongAt(28));
 }
 
-// The corners of a rectangle given by its top left at 'at' and its size
-// after it (or at 'sizeAt'), each landing within the reach, whatever the
-// transform turns them to.
+// The corners of a rectangle given by its top left at 'at' and its size at
+// 'sizeAt', each landing within the reach, whatever the transform turns
+// them to.
 bool IsBoxWithin(const Record& r, DWORD at, DWORD sizeAt, const CRecordReach& reach)
 {
     const double x = (double)r.LongAt(at), y = (double)r.LongAt(at + 4);

@@ -1,6 +1,8 @@
 // Metafiles that the platform's player would crash or hang on are refused
 // when they are loaded (plain and sealed); metafiles that the platform itself
-// records with regions and monochrome pattern brushes load and draw.
+// records (regions, monochrome pattern brushes, charts in data units, text
+// far from the origin, arcs in boxes one unit high, photographs placed
+// small) load and draw as its player draws them.
 #include "output/pictures/Picture.h"
 #include "output/pictures/PictureCtrl.h"
 #include "output/pictures/ThumbnailBitmap.h"
