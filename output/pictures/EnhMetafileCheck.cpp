@@ -2,12 +2,14 @@
 
 #include "foundation/files/LittleEndian.h"
 
+#include "output/pictures/RecordReach.h"
 #include "output/pictures/RecordSpace.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <cstdlib>
 #include <cstring>
 
 namespace
@@ -54,7 +56,7 @@ bool IsObjectIndex(DWORD index, DWORD handles, bool stockAllowed)
     return index >= 1 && index < handles;
 }
 
-double PixelReach(const ENHMETAHEADER& header);
+CRecordReach::Box FrameReach(const ENHMETAHEADER& header);
 
 // What the records met so far let the next one hold: objects inside the
 // handle table, and coordinates (and pen widths) within the reach that the
@@ -68,13 +70,16 @@ struct CheckState
     {
     }
 
-    const CRecordSpace::Reach& Coordinates()
+    const CRecordReach& Coordinates()
     {
         if (spaceChanged)
         {
-            if (pixelReach == 0)
-                pixelReach = PixelReach(header);
-            reach = space.ReachWithin(pixelReach);
+            if (!boxKnown)
+            {
+                box = FrameReach(header);
+                boxKnown = true;
+            }
+            reach = CRecordReach(space.Place(), box);
             spaceChanged = false;
         }
         return reach;
@@ -86,8 +91,9 @@ struct CheckState
     DWORD handles;
     CRecordSpace space;
     bool spaceChanged = true;
-    double pixelReach = 0;
-    CRecordSpace::Reach reach = {0, 0, 0};
+    bool boxKnown = false;
+    CRecordReach::Box box = {0, 0, 0, 0};
+    CRecordReach reach;
 };
 
 // A bitmap's usage that has no colour table at all (DIB_PAL_INDICES).
@@ -351,24 +357,15 @@ bool NeverPlayed(const Record&, CheckState&)
 // the player's arithmetic overflows or it draws for ever. These run after
 // the record's own check, so what they read lies inside the record.
 
-typedef CRecordSpace::Reach Reach;
-
-// A length (a size, a pen's width, a radius) no longer than the reach.
-bool IsLength(double value, const Reach& reach)
-{
-    return std::fabs(value) <= reach.distance;
-}
-
 // The point whose x is at 'at' and y after it, within the reach.
-bool IsPoint(const Record& r, DWORD at, const Reach& reach)
+bool IsPoint(const Record& r, DWORD at, const CRecordReach& reach)
 {
-    return std::fabs(r.LongAt(at) - reach.centreX) <= reach.distance &&
-           std::fabs(r.LongAt(at + 4) - reach.centreY) <= reach.distance;
+    return reach.HasPoint((double)r.LongAt(at), (double)r.LongAt(at + 4));
 }
 
 // The 32-bit points from byte 'from' up to byte 'to', one every 'stride'
 // bytes (a point, or the point that starts a larger item).
-bool ArePoints(const Record& r, DWORD from, DWORD to, const Reach& reach, DWORD stride = 8)
+bool ArePoints(const Record& r, DWORD from, DWORD to, const CRecordReach& reach, DWORD stride = 8)
 {
     for (DWORD at = from; at + 8 <= to; at += stride)
         if (!IsPoint(r, at, reach))
@@ -376,22 +373,89 @@ bool ArePoints(const Record& r, DWORD from, DWORD to, const Reach& reach, DWORD 
     return true;
 }
 
-// The 32-bit lengths from byte 'from' up to byte 'to'.
-bool AreLengths(const Record& r, DWORD from, DWORD to, const Reach& reach)
+// The points from byte From up to To: corners, arcs' boxes and radial
+// points, pixels and lines' ends. An arc's box one unit high or wide, or
+// none, is drawn in no time: only where it lies counts.
+template <DWORD From, DWORD To>
+bool HasPoints(const Record& r, CheckState& state)
 {
-    for (DWORD at = from; at < to; at += 4)
-        if (!IsLength(r.LongAt(at), reach))
+    return ArePoints(r, From, To, state.Coordinates());
+}
+
+// A rounded rectangle's corners, and the size of its rounding.
+bool HasRoundRectWithin(const Record& r, CheckState& state)
+{
+    const CRecordReach& reach = state.Coordinates();
+    return ArePoints(r, 8, 24, reach) && reach.HasSize((double)r.LongAt(24), (double)r.LongAt(28));
+}
+
+// The corners of a rectangle given by its top left at 'at' and its size at
+// 'sizeAt', each landing within the reach, whatever the transform turns
+// them to.
+bool IsBoxWithin(const Record& r, DWORD at, DWORD sizeAt, const CRecordReach& reach)
+{
+    const double x = (double)r.LongAt(at), y = (double)r.LongAt(at + 4);
+    const double cx = (double)r.LongAt(sizeAt), cy = (double)r.LongAt(sizeAt + 4);
+    return reach.HasPoint(x, y) && reach.HasPoint(x + cx, y) && reach.HasPoint(x, y + cy) &&
+           reach.HasPoint(x + cx, y + cy);
+}
+
+// The width and height of the bitmap whose offset is at 'offsetsAt' (the
+// record's own check has found a whole header there).
+bool BitmapSize(const Record& r, DWORD offsetsAt, long long& width, long long& height)
+{
+    const DWORD offBmi = r.At(offsetsAt);
+    if (offBmi == 0 || !r.Holds(offBmi, sizeof(BITMAPCOREHEADER)))
+        return false;
+    if (r.At(offBmi) == sizeof(BITMAPCOREHEADER))
+    {
+        width = r.WordAt(offBmi + offsetof(BITMAPCOREHEADER, bcWidth));
+        height = r.WordAt(offBmi + offsetof(BITMAPCOREHEADER, bcHeight));
+    }
+    else
+    {
+        width = r.LongAt(offBmi + offsetof(BITMAPINFOHEADER, biWidth));
+        height = std::llabs(r.LongAt(offBmi + offsetof(BITMAPINFOHEADER, biHeight)));
+    }
+    return true;
+}
+
+// A blit's source rectangle, its top left at 'at' and its size at 'sizeAt',
+// in the pixels of the bitmap whose offset is at 'offsetsAt': each edge no
+// farther from the bitmap than the bitmap's own width or height. A blit
+// without a bitmap reads no source.
+bool IsSourceWithin(const Record& r, DWORD at, DWORD sizeAt, DWORD offsetsAt)
+{
+    long long width, height;
+    if (!BitmapSize(r, offsetsAt, width, height))
+        return r.At(offsetsAt) == 0;
+    const long long x = r.LongAt(at), y = r.LongAt(at + 4);
+    const long long edges[][2] = {{x, width}, {x + r.LongAt(sizeAt), width}, {y, height},
+                                  {y + r.LongAt(sizeAt + 4), height}};
+    for (const auto& edge : edges)
+        if (edge[0] < -edge[1] || edge[0] > 2 * edge[1])
             return false;
     return true;
 }
 
-// Points from byte From up to To, lengths from there up to LengthsTo, and
-// more lengths from From2 up to To2 (a blit's source sizes).
-template <DWORD From, DWORD To, DWORD LengthsTo = To, DWORD From2 = 0, DWORD To2 = 0>
-bool HasPlace(const Record& r, CheckState& state)
+// A blit: its destination, its top left at Dest and its size at DestSize;
+// its source, at Source with its size at SourceSize, in the bitmap at
+// Bitmap; and, where there is one, its mask at Mask in the bitmap at
+// MaskBitmap, as large as the source.
+template <DWORD Dest, DWORD DestSize, DWORD Source, DWORD SourceSize, DWORD Bitmap, DWORD Mask = 0,
+          DWORD MaskBitmap = 0>
+bool HasBlitWithin(const Record& r, CheckState& state)
 {
-    const Reach& reach = state.Coordinates();
-    return ArePoints(r, From, To, reach) && AreLengths(r, To, LengthsTo, reach) && AreLengths(r, From2, To2, reach);
+    return IsBoxWithin(r, Dest, DestSize, state.Coordinates()) && IsSourceWithin(r, Source, SourceSize, Bitmap) &&
+           (MaskBitmap == 0 || IsSourceWithin(r, Mask, SourceSize, MaskBitmap));
+}
+
+// A parallelogram blit: three destination points, a source and a mask.
+bool HasParallelogramBlitWithin(const Record& r, CheckState& state)
+{
+    return ArePoints(r, offsetof(EMRPLGBLT, aptlDest), offsetof(EMRPLGBLT, xSrc), state.Coordinates()) &&
+           IsSourceWithin(r, offsetof(EMRPLGBLT, xSrc), offsetof(EMRPLGBLT, cxSrc), offsetof(EMRPLGBLT, offBmiSrc)) &&
+           IsSourceWithin(r, offsetof(EMRPLGBLT, xMask), offsetof(EMRPLGBLT, cxSrc), offsetof(EMRPLGBLT, offBmiMask));
 }
 
 // 32-bit points counted at byte 24, from byte 28 on.
@@ -407,32 +471,30 @@ bool HasPolyPointsWithin(const Record& r, CheckState& state)
     return ArePoints(r, first, first + 8 * r.At(28), state.Coordinates());
 }
 
-// An arc's box, which must enclose some area, and its two radial points.
-bool HasArcWithin(const Record& r, CheckState& state)
-{
-    return ArePoints(r, 8, sizeof(EMRARC), state.Coordinates()) && r.At(8) != r.At(16) && r.At(12) != r.At(20);
-}
-
 // A centre and radius within the reach, and angles that are numbers.
 bool HasAngleArcWithin(const Record& r, CheckState& state)
 {
-    const Reach& reach = state.Coordinates();
-    return IsPoint(r, 8, reach) && IsLength(r.At(16), reach) && std::isfinite(r.FloatAt(20)) &&
+    const CRecordReach& reach = state.Coordinates();
+    const double radius = r.At(16);
+    return IsPoint(r, 8, reach) && reach.HasSize(radius, radius) && std::isfinite(r.FloatAt(20)) &&
            std::isfinite(r.FloatAt(24));
 }
 
-// A pen no wider than the picture's reach.
-template <DWORD WidthAt>
+// A pen no wider than the picture's reach; the width is read as the record
+// stores it, signed or not.
+template <DWORD WidthAt, bool Signed>
 bool HasPenWidth(const Record& r, CheckState& state)
 {
-    return IsLength(r.LongAt(WidthAt), state.Coordinates());
+    return state.Coordinates().HasPenWidth(Signed ? (double)r.LongAt(WidthAt) : (double)r.At(WidthAt));
 }
 
-// The reference point and rectangle of a text at 'at'.
-bool IsTextPlaced(const Record& r, DWORD at, const Reach& reach)
+// The reference point of a text at 'at', and its rectangle where the
+// options have the player fill or clip to it.
+bool IsTextPlaced(const Record& r, DWORD at, const CRecordReach& reach)
 {
+    const bool rectangleUsed = (r.At(at + offsetof(EMRTEXT, fOptions)) & (ETO_OPAQUE | ETO_CLIPPED)) != 0;
     return IsPoint(r, at + offsetof(EMRTEXT, ptlReference), reach) &&
-           ArePoints(r, at + offsetof(EMRTEXT, rcl), at + offsetof(EMRTEXT, offDx), reach);
+           (!rectangleUsed || ArePoints(r, at + offsetof(EMRTEXT, rcl), at + offsetof(EMRTEXT, offDx), reach));
 }
 
 bool HasTextWithin(const Record& r, CheckState& state)
@@ -443,7 +505,7 @@ bool HasTextWithin(const Record& r, CheckState& state)
 bool HasTextsWithin(const Record& r, CheckState& state)
 {
     const DWORD count = r.At(offsetof(EMRPOLYTEXTOUTA, cStrings));
-    const Reach& reach = state.Coordinates();
+    const CRecordReach& reach = state.Coordinates();
     for (DWORD i = 0; i < count; ++i)
         if (!IsTextPlaced(r, offsetof(EMRPOLYTEXTOUTA, aemrtext) + i * sizeof(EMRTEXT), reach))
             return false;
@@ -541,7 +603,7 @@ constexpr RecordRule RecordRules[] = {
     {EMR_SETVIEWPORTORGEX, 16, SetsMapping<&CRecordSpace::SetViewportOrigin>},
     {EMR_SETBRUSHORGEX, 16, NULL},
     {EMR_EOF, 20, EndsPicture},
-    {EMR_SETPIXELV, 20, NULL, HasPlace<8, 16>},
+    {EMR_SETPIXELV, 20, NULL, HasPoints<8, 16>},
     {EMR_SETMAPPERFLAGS, 12, NULL},
     {EMR_SETMAPMODE, 12, SetsMapMode},
     {EMR_SETBKMODE, 12, NULL},
@@ -553,7 +615,7 @@ constexpr RecordRule RecordRules[] = {
     {EMR_SETTEXTCOLOR, 12, NULL},
     {EMR_SETBKCOLOR, 12, NULL},
     {EMR_OFFSETCLIPRGN, 16, NULL},
-    {EMR_MOVETOEX, 16, NULL, HasPlace<8, 16>},
+    {EMR_MOVETOEX, 16, NULL, HasPoints<8, 16>},
     {EMR_EXCLUDECLIPRECT, 24, NULL},
     {EMR_INTERSECTCLIPRECT, 24, NULL},
     {EMR_SCALEVIEWPORTEXTEX, 24, ScalesMapping<&CRecordSpace::ScaleViewportExtent>},
@@ -563,23 +625,23 @@ constexpr RecordRule RecordRules[] = {
     {EMR_SETWORLDTRANSFORM, sizeof(EMRSETWORLDTRANSFORM), SetsWorld},
     {EMR_MODIFYWORLDTRANSFORM, sizeof(EMRMODIFYWORLDTRANSFORM), ModifiesWorld},
     {EMR_SELECTOBJECT, 12, SelectsObject},
-    {EMR_CREATEPEN, sizeof(EMRCREATEPEN), MakesObject, HasPenWidth<offsetof(EMRCREATEPEN, lopn.lopnWidth)>},
+    {EMR_CREATEPEN, sizeof(EMRCREATEPEN), MakesObject, HasPenWidth<offsetof(EMRCREATEPEN, lopn.lopnWidth), true>},
     {EMR_CREATEBRUSHINDIRECT, sizeof(EMRCREATEBRUSHINDIRECT), MakesObject},
     {EMR_DELETEOBJECT, 12, NamesObject},
     {EMR_ANGLEARC, sizeof(EMRANGLEARC), NULL, HasAngleArcWithin},
-    {EMR_ELLIPSE, 24, NULL, HasPlace<8, 24>},
-    {EMR_RECTANGLE, 24, NULL, HasPlace<8, 24>},
-    {EMR_ROUNDRECT, sizeof(EMRROUNDRECT), NULL, HasPlace<8, 24, sizeof(EMRROUNDRECT)>},
-    {EMR_ARC, sizeof(EMRARC), NULL, HasArcWithin},
-    {EMR_CHORD, sizeof(EMRARC), NULL, HasArcWithin},
-    {EMR_PIE, sizeof(EMRARC), NULL, HasArcWithin},
+    {EMR_ELLIPSE, 24, NULL, HasPoints<8, 24>},
+    {EMR_RECTANGLE, 24, NULL, HasPoints<8, 24>},
+    {EMR_ROUNDRECT, sizeof(EMRROUNDRECT), NULL, HasRoundRectWithin},
+    {EMR_ARC, sizeof(EMRARC), NULL, HasPoints<8, sizeof(EMRARC)>},
+    {EMR_CHORD, sizeof(EMRARC), NULL, HasPoints<8, sizeof(EMRARC)>},
+    {EMR_PIE, sizeof(EMRARC), NULL, HasPoints<8, sizeof(EMRARC)>},
     {EMR_SELECTPALETTE, 12, SelectsObject},
     {EMR_CREATEPALETTE, 16, MakesPalette},
     {EMR_SETPALETTEENTRIES, 20, SetsPaletteEntries},
     {EMR_RESIZEPALETTE, sizeof(EMRRESIZEPALETTE), MakesObject},
-    {EMR_EXTFLOODFILL, sizeof(EMREXTFLOODFILL), NULL, HasPlace<8, 16>},
-    {EMR_LINETO, 16, NULL, HasPlace<8, 16>},
-    {EMR_ARCTO, sizeof(EMRARC), NULL, HasArcWithin},
+    {EMR_EXTFLOODFILL, sizeof(EMREXTFLOODFILL), NULL, HasPoints<8, 16>},
+    {EMR_LINETO, 16, NULL, HasPoints<8, 16>},
+    {EMR_ARCTO, sizeof(EMRARC), NULL, HasPoints<8, sizeof(EMRARC)>},
     {EMR_POLYDRAW, 28, HasPoints<9>, HasPointsWithin},
     {EMR_SETARCDIRECTION, 12, NULL},
     {EMR_SETMITERLIMIT, 12, NULL},
@@ -593,17 +655,27 @@ constexpr RecordRule RecordRules[] = {
     {EMR_INVERTRGN, 28, HasRegion<24, 28>},
     {EMR_PAINTRGN, 28, HasRegion<24, 28>},
     {EMR_EXTSELECTCLIPRGN, 16, HasRegion<8, 16>},
-    {EMR_BITBLT, sizeof(EMRBITBLT), BlitsSource<offsetof(EMRBITBLT, offBmiSrc)>, HasPlace<24, 32, 40>},
+    {EMR_BITBLT, sizeof(EMRBITBLT), BlitsSource<offsetof(EMRBITBLT, offBmiSrc)>,
+     HasBlitWithin<offsetof(EMRBITBLT, xDest), offsetof(EMRBITBLT, cxDest), offsetof(EMRBITBLT, xSrc),
+                   offsetof(EMRBITBLT, cxDest), offsetof(EMRBITBLT, offBmiSrc)>},
     {EMR_STRETCHBLT, sizeof(EMRSTRETCHBLT), BlitsSource<offsetof(EMRSTRETCHBLT, offBmiSrc)>,
-     HasPlace<24, 32, 40, offsetof(EMRSTRETCHBLT, cxSrc), sizeof(EMRSTRETCHBLT)>},
+     HasBlitWithin<offsetof(EMRSTRETCHBLT, xDest), offsetof(EMRSTRETCHBLT, cxDest), offsetof(EMRSTRETCHBLT, xSrc),
+                   offsetof(EMRSTRETCHBLT, cxSrc), offsetof(EMRSTRETCHBLT, offBmiSrc)>},
     {EMR_MASKBLT, sizeof(EMRMASKBLT),
-     BlitsSourceAndMask<offsetof(EMRMASKBLT, offBmiSrc), offsetof(EMRMASKBLT, offBmiMask)>, HasPlace<24, 32, 40>},
+     BlitsSourceAndMask<offsetof(EMRMASKBLT, offBmiSrc), offsetof(EMRMASKBLT, offBmiMask)>,
+     HasBlitWithin<offsetof(EMRMASKBLT, xDest), offsetof(EMRMASKBLT, cxDest), offsetof(EMRMASKBLT, xSrc),
+                   offsetof(EMRMASKBLT, cxDest), offsetof(EMRMASKBLT, offBmiSrc), offsetof(EMRMASKBLT, xMask),
+                   offsetof(EMRMASKBLT, offBmiMask)>},
     {EMR_PLGBLT, sizeof(EMRPLGBLT), BlitsSourceAndMask<offsetof(EMRPLGBLT, offBmiSrc), offsetof(EMRPLGBLT, offBmiMask)>,
-     HasPlace<24, 48>},
+     HasParallelogramBlitWithin},
     {EMR_SETDIBITSTODEVICE, sizeof(EMRSETDIBITSTODEVICE), HasBitmap<offsetof(EMRSETDIBITSTODEVICE, offBmiSrc)>,
-     HasPlace<24, 32, 48>},
+     HasBlitWithin<offsetof(EMRSETDIBITSTODEVICE, xDest), offsetof(EMRSETDIBITSTODEVICE, cxSrc),
+                   offsetof(EMRSETDIBITSTODEVICE, xSrc), offsetof(EMRSETDIBITSTODEVICE, cxSrc),
+                   offsetof(EMRSETDIBITSTODEVICE, offBmiSrc)>},
     {EMR_STRETCHDIBITS, sizeof(EMRSTRETCHDIBITS), HasBitmap<offsetof(EMRSTRETCHDIBITS, offBmiSrc)>,
-     HasPlace<24, 32, 48, offsetof(EMRSTRETCHDIBITS, cxDest), sizeof(EMRSTRETCHDIBITS)>},
+     HasBlitWithin<offsetof(EMRSTRETCHDIBITS, xDest), offsetof(EMRSTRETCHDIBITS, cxDest),
+                   offsetof(EMRSTRETCHDIBITS, xSrc), offsetof(EMRSTRETCHDIBITS, cxSrc),
+                   offsetof(EMRSTRETCHDIBITS, offBmiSrc)>},
     {EMR_EXTCREATEFONTINDIRECTW, 12 + sizeof(LOGFONTW), MakesObject},
     {EMR_EXTTEXTOUTA, sizeof(EMREXTTEXTOUTA), HasText<1>, HasTextWithin},
     {EMR_EXTTEXTOUTW, sizeof(EMREXTTEXTOUTA), HasText<2>, HasTextWithin},
@@ -618,7 +690,7 @@ constexpr RecordRule RecordRules[] = {
     {EMR_CREATEMONOBRUSH, sizeof(EMRCREATEMONOBRUSH), MakesMonoBrush},
     {EMR_CREATEDIBPATTERNBRUSHPT, sizeof(EMRCREATEDIBPATTERNBRUSHPT), MakesPatternBrush},
     {EMR_EXTCREATEPEN, offsetof(EMREXTCREATEPEN, elp.elpStyleEntry), MakesExtendedPen,
-     HasPenWidth<offsetof(EMREXTCREATEPEN, elp.elpWidth)>},
+     HasPenWidth<offsetof(EMREXTCREATEPEN, elp.elpWidth), false>},
     {EMR_POLYTEXTOUTA, offsetof(EMRPOLYTEXTOUTA, aemrtext), HasTexts<1>, HasTextsWithin},
     {EMR_POLYTEXTOUTW, offsetof(EMRPOLYTEXTOUTA, aemrtext), HasTexts<2>, HasTextsWithin},
     {EMR_SETICMMODE, 12, NULL},
@@ -631,10 +703,13 @@ constexpr RecordRule RecordRules[] = {
     {EMR_SETICMPROFILEA, 20, HasProfile},
     {EMR_SETICMPROFILEW, 20, HasProfile},
     {EMR_ALPHABLEND, sizeof(EMRALPHABLEND), BlitsSource<offsetof(EMRALPHABLEND, offBmiSrc)>,
-     HasPlace<24, 32, 40, offsetof(EMRALPHABLEND, cxSrc), sizeof(EMRALPHABLEND)>},
+     HasBlitWithin<offsetof(EMRALPHABLEND, xDest), offsetof(EMRALPHABLEND, cxDest), offsetof(EMRALPHABLEND, xSrc),
+                   offsetof(EMRALPHABLEND, cxSrc), offsetof(EMRALPHABLEND, offBmiSrc)>},
     {EMR_SETLAYOUT, 12, NULL},
     {EMR_TRANSPARENTBLT, sizeof(EMRTRANSPARENTBLT), BlitsSource<offsetof(EMRTRANSPARENTBLT, offBmiSrc)>,
-     HasPlace<24, 32, 40, offsetof(EMRTRANSPARENTBLT, cxSrc), sizeof(EMRTRANSPARENTBLT)>},
+     HasBlitWithin<offsetof(EMRTRANSPARENTBLT, xDest), offsetof(EMRTRANSPARENTBLT, cxDest),
+                   offsetof(EMRTRANSPARENTBLT, xSrc), offsetof(EMRTRANSPARENTBLT, cxSrc),
+                   offsetof(EMRTRANSPARENTBLT, offBmiSrc)>},
     {EMR_GRADIENTFILL, offsetof(EMRGRADIENTFILL, Ver), HasGradient, HasGradientWithin},
     {EMR_COLORMATCHTOTARGETW, 20, HasProfile},
     {EMR_CREATECOLORSPACEW, offsetof(EMRCREATECOLORSPACEW, Data), MakesObject},
@@ -654,11 +729,29 @@ constexpr std::array<RecordRule, EMR_MAX + 1> RulesByType()
 constexpr std::array<RecordRule, EMR_MAX + 1> RuleOfType = RulesByType();
 const RecordRule UnlistedRule = {0, 8, NULL, NULL};
 
+// The reference device's pixels to a hundredth of a millimetre of the frame,
+// across and down.
+double PixelsPerHundredthAcross(const ENHMETAHEADER& header)
+{
+    return header.szlDevice.cx / (100.0 * header.szlMillimeters.cx);
+}
+
+double PixelsPerHundredthDown(const ENHMETAHEADER& header)
+{
+    return header.szlDevice.cy / (100.0 * header.szlMillimeters.cy);
+}
+
 // The header's sizes within what a picture can mean: a frame within 100 m
-// of the origin, a reference device of at most 100,000 pixels and 100 m a
-// side with between 0.1 and 1,000 pixels to the millimetre, and a handle
-// table no larger than a process may hold. Beyond these the player's scaling
-// overflows or drawing takes for ever.
+// of the origin and at least half a pixel of the reference device across
+// and down (whichever way round), a reference device of at most 100,000
+// pixels and 100 m a side with between 0.1 and 1,000 pixels to the
+// millimetre, and a handle table no larger than a process may hold. Beyond
+// these the player's scaling overflows or drawing takes for ever: the
+// player stretches the frame onto the picture's place, so a frame thinner
+// than a pixel stretches every record across thousands of pixels.
+// Recorders write the bounds of what they draw, rounded down to hundredths
+// of a millimetre: two pixels make a frame of 0.98 pixels, a line one pixel
+// wide one of none.
 bool IsHeaderSound(const ENHMETAHEADER& header)
 {
     const long long frameLimit = 10000000, deviceLimit = 100000, millimetreLimit = 100000;
@@ -673,38 +766,31 @@ bool IsHeaderSound(const ENHMETAHEADER& header)
         if (device[i] < 1 || device[i] > deviceLimit || millimetres[i] < 1 || millimetres[i] > millimetreLimit ||
             device[i] * 10 < millimetres[i] || device[i] > millimetres[i] * 1000)
             return false;
-    return header.nHandles >= 1 && header.nHandles <= 10000;
+    const double halfPixel = 0.5;
+    return std::fabs((double)frame.right - frame.left) * PixelsPerHundredthAcross(header) >= halfPixel &&
+           std::fabs((double)frame.bottom - frame.top) * PixelsPerHundredthDown(header) >= halfPixel &&
+           header.nHandles >= 1 && header.nHandles <= 10000;
 }
 
 // The largest factor of a world transform, also of transforms made by
 // multiplying others.
 const double TransformScaleLimit = 100000;
 
-// How far from the origin, in the reference device's pixels, the records may
-// draw: 64 times as far as the frame reaches. The player maps the frame onto
-// the picture's place; curves and wide pens far beyond it take it minutes.
-// Recorders do draw past the frame (a background filled 20 times as wide).
+// How far from the frame's centre, in frame widths across and frame heights
+// down, the records may draw. The player maps the frame onto the picture's
+// place; curves and wide pens far beyond it take it minutes. Recorders do
+// draw past the frame (a background filled 20 times as wide).
 const double ReachPerFrame = 64;
 
-// The finer of the reference device's resolutions.
-double PixelsPerMillimetre(const ENHMETAHEADER& header)
-{
-    const SIZEL& pixels = header.szlDevice;
-    const SIZEL& millimetres = header.szlMillimeters;
-    return (long long)pixels.cx * millimetres.cy >= (long long)pixels.cy * millimetres.cx
-               ? (double)pixels.cx / millimetres.cx
-               : (double)pixels.cy / millimetres.cy;
-}
-
-// The pixels from the origin within which the records draw.
-double PixelReach(const ENHMETAHEADER& header)
+// The box on the reference device within which the records draw.
+CRecordReach::Box FrameReach(const ENHMETAHEADER& header)
 {
     const RECTL& frame = header.rclFrame;
-    const long long corners[] = {frame.left, frame.top, frame.right, frame.bottom};
-    long long hundredths = 1;
-    for (long long corner : corners)
-        hundredths = std::max(hundredths, corner < 0 ? -corner : corner);
-    return ReachPerFrame * std::max(1.0, hundredths * PixelsPerMillimetre(header) / 100);
+    const double across = PixelsPerHundredthAcross(header), down = PixelsPerHundredthDown(header);
+    return CRecordReach::Box{((double)frame.left + frame.right) / 2 * across,
+                             ((double)frame.top + frame.bottom) / 2 * down,
+                             ReachPerFrame * std::fabs((double)frame.right - frame.left) * across,
+                             ReachPerFrame * std::fabs((double)frame.bottom - frame.top) * down};
 }
 }
 

@@ -9,7 +9,9 @@
 // number of words and at least as long as its kind's fixed part; counts,
 // offsets, embedded bitmaps, regions, texts and palettes lie inside their
 // records; object indexes lie inside the handle table (the stock bit only
-// where an object is selected); coordinates and pen widths land within a
-// reach of the frame, world transforms stay finite and of bounded scale,
-// and arcs have boxes that enclose some area.
+// where an object is selected); the frame is at least half a reference
+// pixel across and down; coordinates, sizes and pen widths land, as the
+// records map them, within a reach of the frame along each axis; blits
+// read near their bitmaps; world transforms stay finite and of bounded
+// scale.
 BOOL IsEnhMetafileSound(const BYTE* data, DWORD length);

@@ -4,7 +4,11 @@
 
 CSize FitSizeToAspectOnDevice(CDC* dc, int width, int height, double px, double py)
 {
-    if (std::fabs(px) < 0.005 || std::fabs(py) < 0.005)
+    // A picture drawn right to left or bottom to top keeps its proportion;
+    // one of no size in either direction has none.
+    px = std::fabs(px);
+    py = std::fabs(py);
+    if (!(px > 0 || py > 0) || !std::isfinite(px) || !std::isfinite(py))
         return CSize(width, height);
     HDC attrib = dc != NULL ? dc->m_hAttribDC : NULL;
     double mx = 1.0, my = 1.0;

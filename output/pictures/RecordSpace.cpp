@@ -1,6 +1,5 @@
 #include "output/pictures/RecordSpace.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace
@@ -101,8 +100,9 @@ void CRecordSpace::SetMapMode(DWORD mode)
     {
         const double millimetres = MillimetresPerUnit(mode);
         mapping.windowX = mapping.windowY = 1;
+        // The fixed modes other than MM_TEXT count y upwards.
         mapping.viewportX = millimetres == 0 ? 1 : millimetres * m_pixels.cx / m_millimetres.cx;
-        mapping.viewportY = millimetres == 0 ? 1 : millimetres * m_pixels.cy / m_millimetres.cy;
+        mapping.viewportY = millimetres == 0 ? 1 : -millimetres * m_pixels.cy / m_millimetres.cy;
     }
     mapping.mode = mode;
 }
@@ -181,39 +181,33 @@ bool CRecordSpace::Restore(long level)
     return true;
 }
 
-CRecordSpace::Reach CRecordSpace::ReachWithin(double pixels) const
+CRecordSpace::Placement CRecordSpace::Place() const
 {
     // A point p lands at ((p W + world offset) - window origin) * scale +
-    // viewport origin, each axis with its own scale. The centre c lands on
-    // the origin, so a point lands at ((p - c) W) * scale, no farther out
-    // than |p - c| times the world's and the mapping's largest factors.
-    // Written with few divisions, as the check measures this after every
-    // change of the mapping.
+    // viewport origin, each axis with its own scale.
     const Matrix& world = m_current.world;
     const Mapping& mapping = m_current.mapping;
-    // Window units to a device pixel along each axis: 1 / scale.
-    const double unitsX = mapping.windowX / mapping.viewportX, unitsY = mapping.windowY / mapping.viewportY;
-    // The page point that lands on the origin.
-    const double pageX = mapping.windowOriginX - mapping.viewportOriginX * unitsX - world.dx;
-    const double pageY = mapping.windowOriginY - mapping.viewportOriginY * unitsY - world.dy;
-    const double pageDistance = std::min(std::fabs(unitsX), std::fabs(unitsY)) * pixels;
-    Reach reach;
-    if (world.m11 == 1 && world.m22 == 1 && world.m12 == 0 && world.m21 == 0)
-        reach = Reach{pageX, pageY, pageDistance};
-    else
+    double scaleX = mapping.viewportX / mapping.windowX, scaleY = mapping.viewportY / mapping.windowY;
+    if (mapping.mode == MM_ISOTROPIC)
     {
-        const double determinant = world.m11 * world.m22 - world.m12 * world.m21;
-        if (determinant == 0)
-            return Reach{0, 0, 0}; // every point lands on one line: nothing is drawn
-        // The world point that lands on the page point.
-        const double inverse = 1 / determinant;
-        const double worldScale =
-            std::max(std::fabs(world.m11) + std::fabs(world.m21), std::fabs(world.m12) + std::fabs(world.m22));
-        reach = Reach{(pageX * world.m22 - pageY * world.m21) * inverse,
-                      (pageY * world.m11 - pageX * world.m12) * inverse, pageDistance / worldScale};
+        // The player shrinks the viewport extent of the axis whose units are
+        // the larger on paper to whole pixels (at least one), so that a unit
+        // is as long across as down.
+        const double acrossMm = std::fabs(scaleX) * m_millimetres.cx / m_pixels.cx;
+        const double downMm = std::fabs(scaleY) * m_millimetres.cy / m_pixels.cy;
+        const auto shrunk = [](double extent, double ratio) {
+            const double pixels = std::floor(extent * ratio + 0.5);
+            return pixels != 0 ? pixels : extent >= 0 ? 1.0 : -1.0;
+        };
+        if (acrossMm > downMm)
+            scaleX = shrunk(mapping.viewportX, downMm / acrossMm) / mapping.windowX;
+        else if (downMm > acrossMm)
+            scaleY = shrunk(mapping.viewportY, acrossMm / downMm) / mapping.windowY;
     }
-    // NaN or an infinite centre or scale reaches nothing.
-    if (!std::isfinite(reach.centreX) || !std::isfinite(reach.centreY) || !(reach.distance >= 0))
-        reach = Reach{0, 0, 0};
-    return reach;
+    return Placement{scaleX * world.m11,
+                     scaleX * world.m21,
+                     scaleY * world.m12,
+                     scaleY * world.m22,
+                     scaleX * (world.dx - mapping.windowOriginX) + mapping.viewportOriginX,
+                     scaleY * (world.dy - mapping.windowOriginY) + mapping.viewportOriginY};
 }

@@ -8,9 +8,8 @@
 // the reference device's pixels, as the player will: the world transform
 // and the mapping mode with its window and viewport, set, changed, saved and
 // restored. Answers whether the world transform stays finite and within a
-// bounded scale (products of transforms included), and how far from the
-// origin a coordinate may lie and still land within a given reach of
-// pixels.
+// bounded scale (products of transforms included), and where a logical
+// point lands on the reference device.
 class CRecordSpace
 {
 public:
@@ -33,15 +32,13 @@ public:
     // or restore one from before the picture, and the space is not known.
     bool Restore(long level);
 
-    // The logical points that land within 'pixels' of the device's origin:
-    // those within 'distance' of the centre along each axis. The centre is
-    // the point that lands on the origin, so that pictures drawn far from
-    // the logical origin, with a window origin that brings them back, pass.
-    struct Reach
+    // The map from logical units to the reference device's pixels:
+    // x' = xx x + xy y + x0, y' = yx x + yy y + y0.
+    struct Placement
     {
-        double centreX, centreY, distance;
+        double xx, xy, yx, yy, x0, y0;
     };
-    Reach ReachWithin(double pixels) const;
+    Placement Place() const;
 
 private:
     struct Matrix

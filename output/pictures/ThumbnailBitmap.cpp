@@ -5,6 +5,7 @@
 #include "foundation/windows/SelectedObject.h"
 #include "output/pictures/JpegDecoder.h"
 #include "output/pictures/Picture.h"
+#include "output/pictures/PictureSizeFitting.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -13,13 +14,11 @@
 
 namespace
 {
-// The largest size of the proportion w : h within the box, at least 1 x 1.
+// The largest size of the proportion |w| : |h| within the box, in pixels
+// taken as square, at least 1 x 1.
 CSize FitProportion(double w, double h, CSize box)
 {
-    if (w <= 0 || h <= 0)
-        return box;
-    CSize size = w * box.cy > h * box.cx ? CSize(box.cx, (int)(box.cx * h / w + 0.5))
-                                         : CSize((int)(box.cy * w / h + 0.5), box.cy);
+    const CSize size = FitSizeToAspectOnDevice(NULL, box.cx, box.cy, w, h);
     return CSize(std::max<int>(size.cx, 1), std::max<int>(size.cy, 1));
 }
 

@@ -262,7 +262,8 @@ INSTANTIATE_TEST_SUITE_P(
                       EmfCase("emf", PaintSome, 2000),
                       EmfCase("emf_records", PaintRegionAndBitmapRecords, 2000),
                       DamageCase{"emf_shapes", ShapesAndColourSpaces, EmfFields, 2000},
-                      EmfCase("emf_transforms", PaintTransformRecords, 1500)),
+                      EmfCase("emf_transforms", PaintTransformRecords, 1500),
+                      EmfCase("emf_mapped", PaintMappedRecords, 1500)),
     [](const ::testing::TestParamInfo<DamageCase>& info) {
         return std::string(info.param.name);
     });

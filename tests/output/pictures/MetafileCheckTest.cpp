@@ -1,12 +1,17 @@
 // Metafiles that the platform's player would crash or hang on are refused
 // when they are loaded (plain and sealed); metafiles that the platform itself
-// records with regions and monochrome pattern brushes load and draw.
+// records (regions, monochrome pattern brushes, charts in data units, text
+// far from the origin, arcs in boxes one unit high, photographs placed
+// small) load and draw as its player draws them.
 #include "output/pictures/Picture.h"
+#include "output/pictures/PictureCtrl.h"
+#include "output/pictures/ThumbnailBitmap.h"
 
 #include "TestPictures.h"
 #include "foundation/windows/OwnedHandle.h"
 #include "foundation/windows/SelectedObject.h"
 #include "support/ScratchFolder.h"
+#include "support/ThreadCpuTime.h"
 
 #include <gtest/gtest.h>
 
@@ -153,6 +158,296 @@ TEST(MetafileCheckTest, PicturesDrawnFarFromTheOriginLoadAndDraw)
     }
 }
 
+namespace
+{
+// The frame, in hundredths of a millimetre, of a picture so many pixels of
+// the screen (the recorder's reference device) across and down.
+RECT FrameOfPixels(int width, int height)
+{
+    HDC screen = ::GetDC(NULL);
+    const RECT frame = {0, 0, ::MulDiv(width, 100 * ::GetDeviceCaps(screen, HORZSIZE), ::GetDeviceCaps(screen, HORZRES)),
+                        ::MulDiv(height, 100 * ::GetDeviceCaps(screen, VERTSIZE), ::GetDeviceCaps(screen, VERTRES))};
+    ::ReleaseDC(NULL, screen);
+    return frame;
+}
+
+void Fill(HDC dc, COLORREF colour, const std::function<void()>& draw)
+{
+    COwnedGdiObject<HBRUSH> brush(::CreateSolidBrush(colour));
+    COwnedGdiObject<HPEN> pen(::CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+    CSelectedObject selectedBrush(dc, brush);
+    CSelectedObject selectedPen(dc, pen);
+    draw();
+}
+
+// A growth chart in days across and grams up: a bar and a line of weights,
+// in whichever space 'toDays' sets up.
+void DrawChart(HDC dc, const std::function<void(HDC)>& toDays)
+{
+    toDays(dc);
+    Fill(dc, RGB(0, 0, 200), [dc] { ::Rectangle(dc, 100, 0, 130, 999999); });
+    const POINT weights[] = {{0, 400}, {60, 90000}, {180, 450000}, {364, 980000}};
+    ::Polyline(dc, weights, 4);
+}
+
+void ChartByMapping(HDC dc)
+{
+    ::SetMapMode(dc, MM_ANISOTROPIC);
+    ::SetWindowExtEx(dc, 365, 1000000, NULL);
+    ::SetViewportExtEx(dc, 200, -150, NULL);
+    ::SetViewportOrgEx(dc, 0, 150, NULL);
+}
+
+void ChartByWorldScale(HDC dc)
+{
+    ::SetGraphicsMode(dc, GM_ADVANCED);
+    const XFORM scale = {0.55f, 0, 0, -0.00015f, 0, 150};
+    ::SetWorldTransform(dc, &scale);
+}
+
+// A bitmap of width x height pixels in a memory DC, halves red and blue.
+struct MemoryBitmap
+{
+    MemoryBitmap(int width, int height) : dc(::CreateCompatibleDC(NULL))
+    {
+        BITMAPINFO info = {};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = NULL;
+        section.Reset(::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, NULL, 0));
+        selected.Reselect(section);
+        const RECT left = {0, 0, width / 2, height}, right = {width / 2, 0, width, height};
+        ::FillRect(dc, &left, COwnedGdiObject<HBRUSH>(::CreateSolidBrush(RGB(255, 0, 0))));
+        ::FillRect(dc, &right, COwnedGdiObject<HBRUSH>(::CreateSolidBrush(RGB(0, 0, 255))));
+    }
+    COwnedDC dc;
+    COwnedGdiObject<HBITMAP> section;
+    CSelectedObject selected{dc, (HGDIOBJ)NULL};
+};
+
+void StretchPhoto(HDC dc, int width, int height, int placedAt)
+{
+    std::vector<BYTE> pixels((size_t)((width * 3 + 3) & ~3) * height, 0x80);
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    ::StretchDIBits(dc, 0, 0, placedAt, placedAt * height / width, 0, 0, width, height, pixels.data(), &info,
+                    DIB_RGB_COLORS, SRCCOPY);
+}
+
+void StretchBitmap(HDC dc, int width, int height, int placedAt)
+{
+    MemoryBitmap bitmap(width, height);
+    ::StretchBlt(dc, 0, 0, placedAt, placedAt, bitmap.dc, 0, 0, width, height, SRCCOPY);
+}
+
+void Label(HDC dc, int x, int y)
+{
+    ::SetTextColor(dc, RGB(0, 0, 0));
+    ::SetBkMode(dc, TRANSPARENT);
+    ::TextOutA(dc, x, y, "Kestrova", 8);
+}
+
+// Arcs, a pie, a chord and an ArcTo whose boxes are one unit high or wide,
+// which the recorder stores with equal edges, beside a box.
+void OneUnitBoxes(HDC dc, int size)
+{
+    ::Rectangle(dc, size, 0, size + 4, size);
+    ::Arc(dc, 1, 1, size - 1, 2, size - 1, 1, 1, 1);
+    ::Pie(dc, 1, 3, 2, size - 1, 1, 3, 1, size - 1);
+    ::Chord(dc, 3, size / 2, size - 1, size / 2 + 1, size - 1, size / 2, 3, size / 2);
+    ::MoveToEx(dc, size - 2, 3, NULL);
+    ::ArcTo(dc, size - 2, 3, size - 1, size - 2, size - 2, 3, size - 2, size - 2);
+}
+
+struct RecordedPicture
+{
+    const char* what;
+    RECT frame;
+    std::function<void(HDC)> draw;
+};
+
+const int Far = 1000000;
+
+const RecordedPicture RecordedPictures[] = {
+    {"chart in days and grams through the mapping", FrameOfPixels(200, 150),
+     [](HDC dc) { DrawChart(dc, ChartByMapping); }},
+    {"chart in days and grams through a world scale", FrameOfPixels(200, 150),
+     [](HDC dc) { DrawChart(dc, ChartByWorldScale); }},
+    {"label under a window origin far out", FrameOfPixels(200, 150),
+     [](HDC dc) {
+         ::SetWindowOrgEx(dc, Far, 2 * Far, NULL);
+         Label(dc, Far + 10, 2 * Far + 10);
+     }},
+    {"label under a world translation far out", FrameOfPixels(200, 150),
+     [](HDC dc) {
+         ::SetGraphicsMode(dc, GM_ADVANCED);
+         const XFORM back = {1, 0, 0, 1, (float)-Far, (float)-Far};
+         ::SetWorldTransform(dc, &back);
+         Label(dc, Far + 10, Far + 10);
+     }},
+    {"map in metres", FrameOfPixels(200, 150),
+     [](HDC dc) {
+         ::SetMapMode(dc, MM_ANISOTROPIC);
+         ::SetWindowOrgEx(dc, 500000, 4010000, NULL);
+         ::SetWindowExtEx(dc, 2000, 1500, NULL);
+         ::SetViewportExtEx(dc, 200, 150, NULL);
+         Fill(dc, RGB(0, 150, 0), [dc] { ::Rectangle(dc, 500100, 4010100, 501000, 4011000); });
+         Label(dc, 500200, 4010200);
+     }},
+    {"tenths of a millimetre, y upwards", FrameOfPixels(200, 150),
+     [](HDC dc) {
+         ::SetMapMode(dc, MM_LOMETRIC);
+         Fill(dc, RGB(0, 150, 0), [dc] { ::Ellipse(dc, 20, -20, 300, -300); });
+     }},
+    {"isotropic units, wider window than viewport", FrameOfPixels(200, 150),
+     [](HDC dc) {
+         ::SetMapMode(dc, MM_ISOTROPIC);
+         ::SetWindowExtEx(dc, 1000, 1000, NULL);
+         ::SetViewportExtEx(dc, 150, -150, NULL);
+         ::SetViewportOrgEx(dc, 100, 75, NULL);
+         Fill(dc, RGB(0, 150, 0), [dc] { ::Ellipse(dc, -400, -400, 400, 400); });
+     }},
+    {"one-unit arc boxes", FrameOfPixels(64, 60), [](HDC dc) { OneUnitBoxes(dc, 60); }},
+    {"a 16 x 12 drawing of one-unit arc boxes", FrameOfPixels(16, 12), [](HDC dc) { OneUnitBoxes(dc, 12); }},
+    {"photograph placed at 30 pixels", FrameOfPixels(30, 20), [](HDC dc) { StretchPhoto(dc, 3000, 2000, 30); }},
+    {"bitmap stretched to 30 pixels", FrameOfPixels(30, 30), [](HDC dc) { StretchBitmap(dc, 3000, 2000, 30); }},
+    {"icon of a 600 x 600 bitmap", FrameOfPixels(8, 8), [](HDC dc) { StretchBitmap(dc, 600, 600, 8); }},
+};
+} // namespace
+
+// Pictures as drawing and charting programs record them through the
+// platform's recorder: charts in data units, text far from the logical
+// origin, arcs in boxes one unit high, photographs placed small. Each loads
+// and draws the pixels that the platform's own player draws of it.
+TEST(MetafileCheckTest, RecordedPicturesLoadAndDrawAsThePlatformPlaysThem)
+{
+    for (const RecordedPicture& recorded : RecordedPictures)
+    {
+        SCOPED_TRACE(recorded.what);
+        const Bytes emf = MakeEmf(recorded.frame, recorded.draw);
+        CPicture picture;
+        if (!picture.LoadFromMemory(emf.data(), (DWORD)emf.size(), MakePictureLoadOptions(96, 96)))
+        {
+            ADD_FAILURE() << "refused";
+            continue;
+        }
+        CCanvas drawn(200, 150), played(200, 150);
+        CRect all(0, 0, 200, 150);
+        picture.Draw(drawn.DC(), all, all, CPoint(0, 0));
+        HENHMETAFILE metafile = ::SetEnhMetaFileBits((UINT)emf.size(), emf.data());
+        ::PlayEnhMetaFile(played.DC()->m_hDC, metafile, &all);
+        ::DeleteEnhMetaFile(metafile);
+        EXPECT_GT(played.Width() * played.Height() - played.Count(RGB(255, 255, 255)), 0);
+        EXPECT_EQ(std::memcmp(drawn.Bits(), played.Bits(), (size_t)4 * drawn.Width() * drawn.Height()), 0);
+    }
+    CCanvas chart(200, 150);
+    CPicture picture;
+    const Bytes emf = MakeEmf(RecordedPictures[0].frame, RecordedPictures[0].draw);
+    picture.LoadFromMemory(emf.data(), (DWORD)emf.size(), MakePictureLoadOptions(96, 96));
+    picture.Draw(chart.DC(), CRect(0, 0, 200, 150), CRect(0, 0, 200, 150), CPoint(0, 0));
+    chart.SaveScreenshot("metafile_chart");
+}
+
+namespace
+{
+void SetFrame(Bytes& emf, const RECTL& frame)
+{
+    std::memcpy(&emf[offsetof(ENHMETAHEADER, rclFrame)], &frame, sizeof(frame));
+}
+
+// The picture that froze the program under a frame a hair wide: a pen 10
+// wide, an ellipse 49 pixels across and ten arcs in the same box drawn with
+// a dashed pen 10 wide, at the frame's top left corner on the reference
+// device.
+Bytes PenAndArcsPicture(const RECTL& frame)
+{
+    Bytes emf = MakeEmf(Frame, [](HDC) {});
+    ENHMETAHEADER header;
+    std::memcpy(&header, emf.data(), sizeof(header));
+    const DWORD left = (DWORD)(LONG)(std::min(frame.left, frame.right) * (double)header.szlDevice.cx /
+                                     (100.0 * header.szlMillimeters.cx));
+    const DWORD top = (DWORD)(LONG)(std::min(frame.top, frame.bottom) * (double)header.szlDevice.cy /
+                                    (100.0 * header.szlMillimeters.cy));
+    const Fields box = {left, top, left + 49, top + 49};
+    const Fields arc = {left, top, left + 49, top + 49, left + 49, top + 24, left, top};
+    EmfRecords records = {{EMR_CREATEPEN, {1, PS_SOLID, 10, 0, RGB(0, 0, 200)}},
+                          {EMR_SELECTOBJECT, {1}},
+                          {EMR_ELLIPSE, box},
+                          {EMR_EXTCREATEPEN, {2, 0, 0, 0, 0, PS_GEOMETRIC | PS_DASH, 10, BS_SOLID, 0, 0, 0}},
+                          {EMR_SELECTOBJECT, {2}}};
+    for (int i = 0; i < 10; ++i)
+        records.push_back({EMR_ARC, arc});
+    emf = WithEmfRecords(emf, records, 3);
+    SetFrame(emf, frame);
+    return emf;
+}
+
+// Processor milliseconds this thread spends on 'work'.
+unsigned MillisecondsOf(const std::function<void()>& work)
+{
+    CThreadCpuTimer timer;
+    work();
+    return timer.Milliseconds();
+}
+} // namespace
+
+// Frames a hair wide or high, one way round or the other, are refused; frames
+// of a pixel and frames the other way round draw in well under a second into
+// an 800 x 600 picture control and into a thumbnail, each fitted with the
+// frame's proportion.
+TEST(MetafileCheckTest, HairThinAndInvertedFramesAreRefusedOrDrawnQuickly)
+{
+    const struct
+    {
+        const char* what;
+        RECTL frame;
+        bool loads;
+    } frames[] = {
+        {"a hundredth of a millimetre wide", {0, 0, 1, 2540}, false},
+        {"a hundredth of a millimetre wide, right to left", {0, 0, -1, 2540}, false},
+        {"a hundredth of a millimetre high", {0, 0, 2540, 1}, false},
+        {"none wide", {500, 0, 500, 2540}, false},
+        {"a pixel wide", {0, 0, 27, 2540}, true},
+        {"a pixel wide, right to left", {27, 0, 0, 2540}, true},
+        {"a pixel high, bottom to top", {0, 27, 2540, 0}, true},
+        {"right to left", {2000, 0, 0, 1600}, true},
+        {"right to left and bottom to top, far out", {-9000000, -9000000, -9002000, -9001600}, true},
+    };
+    CScratchFolder folder("thin_frames");
+    CWnd parent;
+    parent.CreateEx(0, AfxRegisterWndClass(0), "Thin frames", WS_POPUP | WS_VISIBLE, CRect(0, 0, 800, 600), NULL, 0);
+    ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 800, 600, parent.m_hWnd, (HMENU)100,
+                      ::GetModuleHandleA(NULL), NULL);
+    CPictureCtrl control;
+    ASSERT_TRUE(control.CreateOverControl(&parent, 100, "", 0, 0));
+    for (const auto& f : frames)
+    {
+        SCOPED_TRACE(f.what);
+        const Bytes emf = PenAndArcsPicture(f.frame);
+        const std::string path = folder / "thin.emf";
+        ASSERT_TRUE(WriteBytes(path, emf));
+        EXPECT_EQ(Loads(emf), f.loads);
+        if (!f.loads)
+            continue;
+        EXPECT_LT(MillisecondsOf([&] {
+                      ASSERT_TRUE(control.LoadPicture(path.c_str(), MakePictureLoadOptions(96, 96), FALSE));
+                      control.RedrawWindow();
+                  }),
+                  1000u);
+        ThumbnailBitmap thumbnail;
+        EXPECT_LT(MillisecondsOf([&] {
+                      ASSERT_TRUE(MakeThumbnailBitmap(path.c_str(), CSize(120, 90), MakePictureLoadOptions(96, 96),
+                                                      RGB(255, 255, 255), thumbnail));
+                  }),
+                  1000u);
+        // Fitted with the frame's proportion, whichever way round.
+        const double width = std::abs(f.frame.right - f.frame.left), height = std::abs(f.frame.bottom - f.frame.top);
+        for (const CSize& size : {control.GetFittedSize(), thumbnail.size})
+            EXPECT_LE(std::fabs(size.cx * height - size.cy * width), std::max(width, height)) << size.cx << " x "
+                                                                                            << size.cy;
+    }
+    parent.DestroyWindow();
+}
+
 // A record with an empty bitmap header whose offset points far outside: the
 // player reads a header there all the same.
 TEST(MetafileCheckTest, EmptyBitmapHeadersThatThePlayerReadsAreRefused)
@@ -282,7 +577,6 @@ const Reproducer Reproducers[] = {
      ENHMETA_STOCK_OBJECT | (STOCK_LAST + 1)},
     {"arc box far down", {{EMR_ARC, {0, 0, 49, 49, 0, 0, 49, 49}}}, 0, 1, 0x5F000000},
     {"chord box far down", {{EMR_CHORD, {0, 0, 49, 49, 0, 0, 49, 49}}}, 0, 1, 600000000},
-    {"pie box without height", {{EMR_PIE, {0, 0, 49, 49, 0, 0, 49, 49}}}, 0, 1, 49},
     {"round rectangle near the end of the numbers",
      {{EMR_ROUNDRECT, {0, 0, 49, 49, 10, 10}}}, 0, 2, 2000000000},
     {"rectangle edge far left", {{EMR_RECTANGLE, {5, 5, 60, 40}}}, 0, 0, (DWORD)-369000000},

@@ -288,6 +288,22 @@ void PaintTransformRecords(HDC dc)
     ::Ellipse(dc, 60, 40, 90, 70);
 }
 
+void PaintMappedRecords(HDC dc)
+{
+    ::SetMapMode(dc, MM_ANISOTROPIC);
+    ::SetWindowExtEx(dc, 365, 100000, NULL);
+    ::SetViewportExtEx(dc, 80, -60, NULL);
+    ::SetViewportOrgEx(dc, 0, 60, NULL);
+    const POINT weights[] = {{0, 400}, {60, 9000}, {180, 45000}, {364, 98000}};
+    ::Polyline(dc, weights, 4);
+    ::Arc(dc, 10, 10000, 200, 10001, 200, 10000, 10, 10000);
+    const RECT box = {100, 90000, 300, 70000};
+    ::ExtTextOutA(dc, 100, 90000, ETO_OPAQUE | ETO_CLIPPED, &box, "Kestrova", 8, NULL);
+    ::TextOutA(dc, 20, 50000, "Kestrova", 8);
+    PackedDib dib;
+    ::StretchDIBits(dc, 200, 60000, 30, -20000, 2, 2, 6, 6, dib.bits, dib.Info(), DIB_RGB_COLORS, SRCCOPY);
+}
+
 Bytes SealPicture(const Bytes& plain)
 {
     uLongf packedLength = compressBound((uLong)plain.size());

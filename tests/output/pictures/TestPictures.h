@@ -50,6 +50,10 @@ const COLORREF RegionColour = RGB(255, 0, 0);
 // restored.
 void PaintShapeRecords(HDC dc);
 void PaintTransformRecords(HDC dc);
+// Through a chart's mapping (anisotropic, y upwards, data units of very
+// different sizes), a label with and one without a rectangle, a bitmap
+// stretched small from part of a larger one, and arcs in boxes one unit high.
+void PaintMappedRecords(HDC dc);
 
 // The offset of the first record of a kind in an enhanced metafile; 0 when
 // there is none.

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "output/pictures/RecordSpace.h"
+
+// Where the records of an enhanced metafile may draw, measured as the player
+// maps them: a box on the reference device around the frame, with a reach
+// of its own along each axis (across from the frame's width, down from its
+// height), and a logical point, size or pen width passes when its image
+// under the current placement lies within it.
+class CRecordReach
+{
+public:
+    // The box, in the reference device's pixels: its centre and how far it
+    // reaches from it across and down.
+    struct Box
+    {
+        double centreX, centreY, across, down;
+    };
+
+    // Reaches nothing: every point and length is refused.
+    CRecordReach();
+    CRecordReach(const CRecordSpace::Placement& place, const Box& box);
+
+    bool HasPoint(double x, double y) const;
+    // A size (a rounded corner's, a radius) whose image spans no more than
+    // the reach along each axis.
+    bool HasSize(double cx, double cy) const;
+    // A pen width: the pen is round on the device, as wide as the image of
+    // the width along either logical axis, and no wider than the shorter
+    // reach.
+    bool HasPenWidth(double width) const;
+
+private:
+    CRecordSpace::Placement m_place;
+    Box m_box;
+    // Without rotation or shear, the logical ranges that land in the box,
+    // so that a point is measured by comparisons alone.
+    bool m_aligned;
+    double m_minX, m_maxX, m_minY, m_maxY;
+};
