@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace
 {
@@ -85,6 +86,93 @@ struct CheckState
         return reach;
     }
 
+    // A pen made in a place of the table (a styled one: dashed, dotted or
+    // of the picture's own style, and geometric), or another object there.
+    enum ObjectKind : BYTE
+    {
+        NotPen,
+        PlainPen,
+        StyledPen,
+    };
+    // The kinds are noted from the first pen on: before it, no place holds
+    // a pen. The first places are kept in place, as most pictures have few.
+    static const DWORD KindsInPlace = 64;
+    BYTE& KindAt(DWORD index)
+    {
+        return index < KindsInPlace ? kindsInPlace[index] : kindsOverflow[index - KindsInPlace];
+    }
+    void Make(DWORD index, ObjectKind kind)
+    {
+        if (kind != NotPen && !kindsNoted)
+        {
+            std::memset(kindsInPlace, NotPen, sizeof(kindsInPlace));
+            if (handles > KindsInPlace)
+                kindsOverflow.assign(handles - KindsInPlace, NotPen);
+            kindsNoted = true;
+        }
+        if (kindsNoted)
+            KindAt(index) = kind;
+    }
+    void Select(DWORD index)
+    {
+        if ((index & ENHMETA_STOCK_OBJECT) != 0)
+        {
+            const DWORD stock = index & ~ENHMETA_STOCK_OBJECT;
+            if (stock == WHITE_PEN || stock == BLACK_PEN || stock == NULL_PEN || stock == DC_PEN)
+                styledPen = false;
+        }
+        else if (kindsNoted && KindAt(index) != NotPen)
+            styledPen = KindAt(index) == StyledPen;
+    }
+
+    // A stroke of the given span (against the reach): drawn now, or added
+    // to the path that a later record strokes.
+    bool Strokes(double span)
+    {
+        if (inPath)
+        {
+            pathSpan += span;
+            return true;
+        }
+        return !styledPen || span <= StrokeSpanLimit;
+    }
+    bool Measuring() const { return styledPen || inPath; }
+
+    // The pen and the current position are saved and restored with the
+    // space, the first few levels in place.
+    void Save()
+    {
+        space.Save();
+        const Saved now = {styledPen, positionX, positionY};
+        if (savedDepth < SavedInPlace)
+            savedInPlace[savedDepth] = now;
+        else
+            savedOverflow.push_back(now);
+        ++savedDepth;
+    }
+    bool Restore(long level)
+    {
+        spaceChanged = true;
+        if (!space.Restore(level))
+            return false;
+        savedDepth -= (size_t)-level;
+        const Saved& then = savedDepth < SavedInPlace ? savedInPlace[savedDepth] : savedOverflow[savedDepth - SavedInPlace];
+        styledPen = then.styledPen;
+        positionX = then.x;
+        positionY = then.y;
+        savedOverflow.resize(savedDepth > SavedInPlace ? savedDepth - SavedInPlace : 0);
+        return true;
+    }
+
+    // The longest stroke of a styled geometric pen, against the reach:
+    // 32 times the frame's longer side. The player builds every dash of a
+    // stroke before it clips any, in time that grows about with the square
+    // of the stroke's length: ten dashed arcs reaching 60 frames out take
+    // it 12 s to draw into a picture control, ten reaching 3.5 frames out
+    // (strokes of 28 frames) 40 ms. Recorders stroke within the frame,
+    // whose outline is 4 of its sides long.
+    static constexpr double StrokeSpanLimit = 0.5;
+
     const BYTE* first; // the header record
     const ENHMETAHEADER& header;
     bool ended = false;
@@ -94,6 +182,23 @@ struct CheckState
     bool boxKnown = false;
     CRecordReach::Box box = {0, 0, 0, 0};
     CRecordReach reach;
+    bool kindsNoted = false;
+    BYTE kindsInPlace[KindsInPlace];
+    std::vector<BYTE> kindsOverflow;
+    bool styledPen = false;
+    bool inPath = false;
+    double pathSpan = 0;
+    // The current position, in logical units.
+    double positionX = 0, positionY = 0;
+    struct Saved
+    {
+        bool styledPen;
+        double x, y;
+    };
+    static const size_t SavedInPlace = 8;
+    Saved savedInPlace[SavedInPlace];
+    std::vector<Saved> savedOverflow;
+    size_t savedDepth = 0;
 };
 
 // A bitmap's usage that has no colour table at all (DIB_PAL_INDICES).
@@ -211,6 +316,14 @@ bool HasPolyPoints(const Record& r, CheckState&)
 // Selects an object: a stock object or one of the table.
 bool SelectsObject(const Record& r, CheckState& state)
 {
+    if (!IsObjectIndex(r.At(8), state.handles, true))
+        return false;
+    state.Select(r.At(8));
+    return true;
+}
+
+bool SelectsPalette(const Record& r, CheckState& state)
+{
     return IsObjectIndex(r.At(8), state.handles, true);
 }
 
@@ -220,10 +333,31 @@ bool NamesObject(const Record& r, CheckState& state)
     return IsObjectIndex(r.At(8), state.handles, false);
 }
 
+// Deletes an object: its place holds none.
+bool DeletesObject(const Record& r, CheckState& state)
+{
+    if (!NamesObject(r, state))
+        return false;
+    state.Make(r.At(8), CheckState::NotPen);
+    return true;
+}
+
 // Makes an object in a place of the table.
 bool MakesObject(const Record& r, CheckState& state)
 {
-    return IsObjectIndex(r.At(8), state.handles, false);
+    if (!IsObjectIndex(r.At(8), state.handles, false))
+        return false;
+    state.Make(r.At(8), CheckState::NotPen);
+    return true;
+}
+
+// A pen that the player draws as one pixel or as a whole line.
+bool MakesPen(const Record& r, CheckState& state)
+{
+    if (!MakesObject(r, state))
+        return false;
+    state.Make(r.At(8), CheckState::PlainPen);
+    return true;
 }
 
 bool MakesPalette(const Record& r, CheckState& state)
@@ -252,8 +386,15 @@ bool MakesExtendedPen(const Record& r, CheckState& state)
     // Only a pen with a bitmap pattern has its bitmap read.
     const DWORD style = r.At(offsetof(EMREXTCREATEPEN, elp.elpBrushStyle));
     const BitmapUse use = style == BS_DIBPATTERN || style == BS_DIBPATTERNPT ? BitmapAlwaysRead : BitmapReadWhenPlaced;
-    return MakesObject(r, state) && IsBitmapSound(r, offsetof(EMREXTCREATEPEN, offBmi), use) &&
-           r.Holds(offsetof(EMREXTCREATEPEN, elp.elpStyleEntry), r.At(offsetof(EMREXTCREATEPEN, elp.elpNumEntries)), 4);
+    if (!MakesObject(r, state) || !IsBitmapSound(r, offsetof(EMREXTCREATEPEN, offBmi), use) ||
+        !r.Holds(offsetof(EMREXTCREATEPEN, elp.elpStyleEntry), r.At(offsetof(EMREXTCREATEPEN, elp.elpNumEntries)), 4))
+        return false;
+    const DWORD penStyle = r.At(offsetof(EMREXTCREATEPEN, elp.elpPenStyle));
+    const DWORD dashes = penStyle & PS_STYLE_MASK;
+    const bool styled = (penStyle & PS_TYPE_MASK) == PS_GEOMETRIC && dashes != PS_SOLID && dashes != PS_NULL &&
+                        dashes != PS_INSIDEFRAME;
+    state.Make(r.At(8), styled ? CheckState::StyledPen : CheckState::PlainPen);
+    return true;
 }
 
 bool HasComment(const Record& r, CheckState&)
@@ -564,14 +705,192 @@ bool ScalesMapping(const Record& r, CheckState& state)
 
 bool SavesSpace(const Record&, CheckState& state)
 {
-    state.space.Save();
+    state.Save();
     return true;
 }
 
 bool RestoresSpace(const Record& r, CheckState& state)
 {
-    state.spaceChanged = true;
-    return state.space.Restore((LONG)r.At(8));
+    return state.Restore((LONG)r.At(8));
+}
+
+// A path begins (the one before is dropped), ends, or is dropped.
+bool BeginsPath(const Record&, CheckState& state)
+{
+    state.inPath = true;
+    state.pathSpan = 0;
+    return true;
+}
+
+bool EndsPath(const Record&, CheckState& state)
+{
+    state.inPath = false;
+    return true;
+}
+
+bool AbortsPath(const Record&, CheckState& state)
+{
+    state.inPath = false;
+    state.pathSpan = 0;
+    return true;
+}
+
+// Strokes or widens the path with the pen.
+bool StrokesPath(const Record&, CheckState& state)
+{
+    return state.inPath || !state.styledPen || state.pathSpan <= CheckState::StrokeSpanLimit;
+}
+
+// How long the strokes of the pen are, measured against the reach as the
+// records map them: each measure answers the span, and moves the current
+// position where its record moves it. Curves count as the outline of their
+// box, which is at least as long.
+
+// The logical point whose x is at 'at', of 32 or 16 bits.
+template <DWORD PointSize>
+void PointAt(const Record& r, DWORD at, double& x, double& y)
+{
+    if (PointSize == 8)
+    {
+        x = (double)r.LongAt(at);
+        y = (double)r.LongAt(at + 4);
+    }
+    else
+    {
+        x = (double)(SHORT)r.WordAt(at);
+        y = (double)(SHORT)r.WordAt(at + 2);
+    }
+}
+
+// The lines through 'count' points from byte 'at': from the current
+// position first when 'fromPosition', back to the first when 'closed'.
+template <DWORD PointSize>
+double PolylineSpan(const Record& r, DWORD at, DWORD count, const CRecordReach& reach, bool fromPosition,
+                    bool closed, CheckState& state)
+{
+    if (count == 0)
+        return 0;
+    double firstX, firstY;
+    PointAt<PointSize>(r, at, firstX, firstY);
+    double span = fromPosition ? reach.Span(firstX - state.positionX, firstY - state.positionY) : 0;
+    double x = firstX, y = firstY;
+    for (DWORD i = 1; i < count; ++i)
+    {
+        double nextX, nextY;
+        PointAt<PointSize>(r, at + i * PointSize, nextX, nextY);
+        span += reach.Span(nextX - x, nextY - y);
+        x = nextX;
+        y = nextY;
+    }
+    if (closed)
+        span += reach.Span(firstX - x, firstY - y);
+    if (fromPosition)
+    {
+        state.positionX = x;
+        state.positionY = y;
+    }
+    return span;
+}
+
+// Points counted at byte 24, from byte 28 on.
+template <DWORD PointSize, bool FromPosition, bool Closed>
+double MeasuresPolyline(const Record& r, CheckState& state)
+{
+    const DWORD count = r.At(24);
+    if (!state.Measuring())
+    {
+        if (FromPosition && count != 0)
+            PointAt<PointSize>(r, 28 + (count - 1) * PointSize, state.positionX, state.positionY);
+        return 0;
+    }
+    return PolylineSpan<PointSize>(r, 28, count, state.Coordinates(), FromPosition, Closed, state);
+}
+
+// Polylines or polygons, their point counts from byte 32.
+template <DWORD PointSize, bool Closed>
+double MeasuresPolyPolyline(const Record& r, CheckState& state)
+{
+    if (!state.Measuring())
+        return 0;
+    const DWORD polygons = r.At(24);
+    DWORD at = 32 + 4 * polygons;
+    double span = 0;
+    for (DWORD i = 0; i < polygons; ++i)
+    {
+        const DWORD count = r.At(32 + 4 * i);
+        span += PolylineSpan<PointSize>(r, at, count, state.Coordinates(), false, Closed, state);
+        at += count * PointSize;
+    }
+    return span;
+}
+
+bool MovesTo(const Record& r, CheckState& state)
+{
+    PointAt<8>(r, 8, state.positionX, state.positionY);
+    return true;
+}
+
+double MeasuresLineTo(const Record& r, CheckState& state)
+{
+    double x, y;
+    PointAt<8>(r, 8, x, y);
+    const double span = state.Measuring() ? state.Coordinates().Span(x - state.positionX, y - state.positionY) : 0;
+    state.positionX = x;
+    state.positionY = y;
+    return span;
+}
+
+// The outline of the box from byte 8 to byte 24, and for 'Lines' more
+// lines across it (a pie's or a chord's).
+double BoxSpan(const Record& r, const CRecordReach& reach, int lines)
+{
+    const double width = (double)r.LongAt(16) - r.LongAt(8), height = (double)r.LongAt(20) - r.LongAt(12);
+    const double across = reach.Span(width, 0), down = reach.Span(0, height);
+    return 2 * (across + down) + lines * reach.Span(width, height);
+}
+
+template <int Lines>
+double MeasuresBox(const Record& r, CheckState& state)
+{
+    return state.Measuring() ? BoxSpan(r, state.Coordinates(), Lines) : 0;
+}
+
+// An arc from the current position: a line to its start, and the arc,
+// which ends where its end radial meets the ellipse.
+double MeasuresArcTo(const Record& r, CheckState& state)
+{
+    const double left = (double)r.LongAt(8), top = (double)r.LongAt(12);
+    const double right = (double)r.LongAt(16), bottom = (double)r.LongAt(20);
+    const double centreX = (left + right) / 2, centreY = (top + bottom) / 2;
+    double span = 0;
+    if (state.Measuring())
+    {
+        const CRecordReach& reach = state.Coordinates();
+        span = BoxSpan(r, reach, 1) + reach.Span(centreX - state.positionX, centreY - state.positionY);
+    }
+    const double a = (right - left) / 2, b = (bottom - top) / 2;
+    const double dx = (double)r.LongAt(32) - centreX, dy = (double)r.LongAt(36) - centreY;
+    const double scale = a != 0 && b != 0 && (dx != 0 || dy != 0) ? 1 / std::sqrt(dx * dx / (a * a) + dy * dy / (b * b)) : 0;
+    state.positionX = centreX + dx * scale;
+    state.positionY = centreY + dy * scale;
+    return span;
+}
+
+// A line from the current position to the circle's start and the arc.
+double MeasuresAngleArc(const Record& r, CheckState& state)
+{
+    const double centreX = (double)r.LongAt(8), centreY = (double)r.LongAt(12), radius = r.At(16);
+    double span = 0;
+    if (state.Measuring())
+    {
+        const CRecordReach& reach = state.Coordinates();
+        span = 4 * (reach.Span(radius, 0) + reach.Span(0, radius)) + reach.Span(radius, radius) +
+               reach.Span(centreX - state.positionX, centreY - state.positionY);
+    }
+    const double end = (r.FloatAt(20) + r.FloatAt(24)) * 3.14159265358979323846 / 180;
+    state.positionX = centreX + radius * std::cos(end);
+    state.positionY = centreY - radius * std::sin(end);
+    return span;
 }
 
 // What the player reads of each record kind: the fixed part, and what the
@@ -583,6 +902,10 @@ struct RecordRule
     DWORD minimumSize;
     RecordCheck check;
     RecordCheck geometry;
+    // How long the record's strokes are (null: it strokes nothing), and
+    // whether it moves the current position, which is followed always.
+    double (*stroke)(const Record& r, CheckState& state);
+    bool movesPosition;
 };
 
 // Small text records are not played here.
@@ -590,13 +913,13 @@ const DWORD SmallTextRecord = 108;
 
 constexpr RecordRule RecordRules[] = {
     {EMR_HEADER, 88, OpensPicture},
-    {EMR_POLYBEZIER, 28, HasPoints<8>, HasPointsWithin},
-    {EMR_POLYGON, 28, HasPoints<8>, HasPointsWithin},
-    {EMR_POLYLINE, 28, HasPoints<8>, HasPointsWithin},
-    {EMR_POLYBEZIERTO, 28, HasPoints<8>, HasPointsWithin},
-    {EMR_POLYLINETO, 28, HasPoints<8>, HasPointsWithin},
-    {EMR_POLYPOLYLINE, 32, HasPolyPoints<8>, HasPolyPointsWithin},
-    {EMR_POLYPOLYGON, 32, HasPolyPoints<8>, HasPolyPointsWithin},
+    {EMR_POLYBEZIER, 28, HasPoints<8>, HasPointsWithin, MeasuresPolyline<8, false, false>},
+    {EMR_POLYGON, 28, HasPoints<8>, HasPointsWithin, MeasuresPolyline<8, false, true>},
+    {EMR_POLYLINE, 28, HasPoints<8>, HasPointsWithin, MeasuresPolyline<8, false, false>},
+    {EMR_POLYBEZIERTO, 28, HasPoints<8>, HasPointsWithin, MeasuresPolyline<8, true, false>, true},
+    {EMR_POLYLINETO, 28, HasPoints<8>, HasPointsWithin, MeasuresPolyline<8, true, false>, true},
+    {EMR_POLYPOLYLINE, 32, HasPolyPoints<8>, HasPolyPointsWithin, MeasuresPolyPolyline<8, false>},
+    {EMR_POLYPOLYGON, 32, HasPolyPoints<8>, HasPolyPointsWithin, MeasuresPolyPolyline<8, true>},
     {EMR_SETWINDOWEXTEX, 16, SetsMapping<&CRecordSpace::SetWindowExtent>},
     {EMR_SETWINDOWORGEX, 16, SetsMapping<&CRecordSpace::SetWindowOrigin>},
     {EMR_SETVIEWPORTEXTEX, 16, SetsMapping<&CRecordSpace::SetViewportExtent>},
@@ -615,7 +938,7 @@ constexpr RecordRule RecordRules[] = {
     {EMR_SETTEXTCOLOR, 12, NULL},
     {EMR_SETBKCOLOR, 12, NULL},
     {EMR_OFFSETCLIPRGN, 16, NULL},
-    {EMR_MOVETOEX, 16, NULL, HasPoints<8, 16>},
+    {EMR_MOVETOEX, 16, MovesTo, HasPoints<8, 16>},
     {EMR_EXCLUDECLIPRECT, 24, NULL},
     {EMR_INTERSECTCLIPRECT, 24, NULL},
     {EMR_SCALEVIEWPORTEXTEX, 24, ScalesMapping<&CRecordSpace::ScaleViewportExtent>},
@@ -625,30 +948,34 @@ constexpr RecordRule RecordRules[] = {
     {EMR_SETWORLDTRANSFORM, sizeof(EMRSETWORLDTRANSFORM), SetsWorld},
     {EMR_MODIFYWORLDTRANSFORM, sizeof(EMRMODIFYWORLDTRANSFORM), ModifiesWorld},
     {EMR_SELECTOBJECT, 12, SelectsObject},
-    {EMR_CREATEPEN, sizeof(EMRCREATEPEN), MakesObject, HasPenWidth<offsetof(EMRCREATEPEN, lopn.lopnWidth), true>},
+    {EMR_CREATEPEN, sizeof(EMRCREATEPEN), MakesPen, HasPenWidth<offsetof(EMRCREATEPEN, lopn.lopnWidth), true>},
     {EMR_CREATEBRUSHINDIRECT, sizeof(EMRCREATEBRUSHINDIRECT), MakesObject},
-    {EMR_DELETEOBJECT, 12, NamesObject},
-    {EMR_ANGLEARC, sizeof(EMRANGLEARC), NULL, HasAngleArcWithin},
-    {EMR_ELLIPSE, 24, NULL, HasPoints<8, 24>},
-    {EMR_RECTANGLE, 24, NULL, HasPoints<8, 24>},
-    {EMR_ROUNDRECT, sizeof(EMRROUNDRECT), NULL, HasRoundRectWithin},
-    {EMR_ARC, sizeof(EMRARC), NULL, HasPoints<8, sizeof(EMRARC)>},
-    {EMR_CHORD, sizeof(EMRARC), NULL, HasPoints<8, sizeof(EMRARC)>},
-    {EMR_PIE, sizeof(EMRARC), NULL, HasPoints<8, sizeof(EMRARC)>},
-    {EMR_SELECTPALETTE, 12, SelectsObject},
+    {EMR_DELETEOBJECT, 12, DeletesObject},
+    {EMR_ANGLEARC, sizeof(EMRANGLEARC), NULL, HasAngleArcWithin, MeasuresAngleArc, true},
+    {EMR_ELLIPSE, 24, NULL, HasPoints<8, 24>, MeasuresBox<0>},
+    {EMR_RECTANGLE, 24, NULL, HasPoints<8, 24>, MeasuresBox<0>},
+    {EMR_ROUNDRECT, sizeof(EMRROUNDRECT), NULL, HasRoundRectWithin, MeasuresBox<0>},
+    {EMR_ARC, sizeof(EMRARC), NULL, HasPoints<8, sizeof(EMRARC)>, MeasuresBox<0>},
+    {EMR_CHORD, sizeof(EMRARC), NULL, HasPoints<8, sizeof(EMRARC)>, MeasuresBox<2>},
+    {EMR_PIE, sizeof(EMRARC), NULL, HasPoints<8, sizeof(EMRARC)>, MeasuresBox<2>},
+    {EMR_SELECTPALETTE, 12, SelectsPalette},
     {EMR_CREATEPALETTE, 16, MakesPalette},
     {EMR_SETPALETTEENTRIES, 20, SetsPaletteEntries},
     {EMR_RESIZEPALETTE, sizeof(EMRRESIZEPALETTE), MakesObject},
     {EMR_EXTFLOODFILL, sizeof(EMREXTFLOODFILL), NULL, HasPoints<8, 16>},
-    {EMR_LINETO, 16, NULL, HasPoints<8, 16>},
-    {EMR_ARCTO, sizeof(EMRARC), NULL, HasPoints<8, sizeof(EMRARC)>},
-    {EMR_POLYDRAW, 28, HasPoints<9>, HasPointsWithin},
+    {EMR_LINETO, 16, NULL, HasPoints<8, 16>, MeasuresLineTo, true},
+    {EMR_ARCTO, sizeof(EMRARC), NULL, HasPoints<8, sizeof(EMRARC)>, MeasuresArcTo, true},
+    {EMR_POLYDRAW, 28, HasPoints<9>, HasPointsWithin, MeasuresPolyline<8, true, false>, true},
     {EMR_SETARCDIRECTION, 12, NULL},
     {EMR_SETMITERLIMIT, 12, NULL},
     {EMR_FILLPATH, 24, NULL},
-    {EMR_STROKEANDFILLPATH, 24, NULL},
-    {EMR_STROKEPATH, 24, NULL},
+    {EMR_STROKEANDFILLPATH, 24, StrokesPath},
+    {EMR_STROKEPATH, 24, StrokesPath},
     {EMR_SELECTCLIPPATH, 12, NULL},
+    {EMR_BEGINPATH, 8, BeginsPath},
+    {EMR_ENDPATH, 8, EndsPath},
+    {EMR_ABORTPATH, 8, AbortsPath},
+    {EMR_WIDENPATH, 8, StrokesPath},
     {EMR_GDICOMMENT, 12, HasComment},
     {EMR_FILLRGN, 32, PaintsRegion<32>},
     {EMR_FRAMERGN, 40, PaintsRegion<40>},
@@ -679,14 +1006,14 @@ constexpr RecordRule RecordRules[] = {
     {EMR_EXTCREATEFONTINDIRECTW, 12 + sizeof(LOGFONTW), MakesObject},
     {EMR_EXTTEXTOUTA, sizeof(EMREXTTEXTOUTA), HasText<1>, HasTextWithin},
     {EMR_EXTTEXTOUTW, sizeof(EMREXTTEXTOUTA), HasText<2>, HasTextWithin},
-    {EMR_POLYBEZIER16, 28, HasPoints<4>},
-    {EMR_POLYGON16, 28, HasPoints<4>},
-    {EMR_POLYLINE16, 28, HasPoints<4>},
-    {EMR_POLYBEZIERTO16, 28, HasPoints<4>},
-    {EMR_POLYLINETO16, 28, HasPoints<4>},
-    {EMR_POLYPOLYLINE16, 32, HasPolyPoints<4>},
-    {EMR_POLYPOLYGON16, 32, HasPolyPoints<4>},
-    {EMR_POLYDRAW16, 28, HasPoints<5>},
+    {EMR_POLYBEZIER16, 28, HasPoints<4>, NULL, MeasuresPolyline<4, false, false>},
+    {EMR_POLYGON16, 28, HasPoints<4>, NULL, MeasuresPolyline<4, false, true>},
+    {EMR_POLYLINE16, 28, HasPoints<4>, NULL, MeasuresPolyline<4, false, false>},
+    {EMR_POLYBEZIERTO16, 28, HasPoints<4>, NULL, MeasuresPolyline<4, true, false>, true},
+    {EMR_POLYLINETO16, 28, HasPoints<4>, NULL, MeasuresPolyline<4, true, false>, true},
+    {EMR_POLYPOLYLINE16, 32, HasPolyPoints<4>, NULL, MeasuresPolyPolyline<4, false>},
+    {EMR_POLYPOLYGON16, 32, HasPolyPoints<4>, NULL, MeasuresPolyPolyline<4, true>},
+    {EMR_POLYDRAW16, 28, HasPoints<5>, NULL, MeasuresPolyline<4, true, false>, true},
     {EMR_CREATEMONOBRUSH, sizeof(EMRCREATEMONOBRUSH), MakesMonoBrush},
     {EMR_CREATEDIBPATTERNBRUSHPT, sizeof(EMRCREATEDIBPATTERNBRUSHPT), MakesPatternBrush},
     {EMR_EXTCREATEPEN, offsetof(EMREXTCREATEPEN, elp.elpStyleEntry), MakesExtendedPen,
@@ -721,13 +1048,13 @@ constexpr std::array<RecordRule, EMR_MAX + 1> RulesByType()
 {
     std::array<RecordRule, EMR_MAX + 1> rules = {};
     for (DWORD type = 0; type <= EMR_MAX; ++type)
-        rules[type] = RecordRule{type, 8, NULL, NULL};
+        rules[type] = RecordRule{type, 8, NULL, NULL, NULL, false};
     for (const RecordRule& rule : RecordRules)
         rules[rule.type] = rule;
     return rules;
 }
 constexpr std::array<RecordRule, EMR_MAX + 1> RuleOfType = RulesByType();
-const RecordRule UnlistedRule = {0, 8, NULL, NULL};
+const RecordRule UnlistedRule = {0, 8, NULL, NULL, NULL, false};
 
 // The reference device's pixels to a hundredth of a millimetre of the frame,
 // across and down.
@@ -818,7 +1145,9 @@ BOOL IsEnhMetafileSound(const BYTE* data, DWORD length)
             return FALSE;
         const RecordRule& rule = type <= EMR_MAX ? RuleOfType[type] : UnlistedRule;
         if (record.size < rule.minimumSize || (rule.check != NULL && !rule.check(record, state)) ||
-            (rule.geometry != NULL && !rule.geometry(record, state)))
+            (rule.geometry != NULL && !rule.geometry(record, state)) ||
+            (rule.stroke != NULL && (rule.movesPosition || state.Measuring()) &&
+             !state.Strokes(rule.stroke(record, state))))
             return FALSE;
         offset += record.size;
     }

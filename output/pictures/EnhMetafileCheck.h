@@ -11,7 +11,9 @@
 // records; object indexes lie inside the handle table (the stock bit only
 // where an object is selected); the frame is at least half a reference
 // pixel across and down; coordinates, sizes and pen widths land, as the
-// records map them, within a reach of the frame along each axis; blits
+// records map them, within a reach of the frame along each axis; each
+// stroke of a dashed or dotted geometric pen (a record's, or a path's) is
+// no longer than half that reach; blits
 // read near their bitmaps; world transforms stay finite and of bounded
 // scale.
 BOOL IsEnhMetafileSound(const BYTE* data, DWORD length);

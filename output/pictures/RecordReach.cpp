@@ -54,3 +54,10 @@ bool CRecordReach::HasPenWidth(double width) const
     const double scale = std::max(std::fabs(p.xx) + std::fabs(p.yx), std::fabs(p.xy) + std::fabs(p.yy));
     return std::fabs(width) * scale <= std::min(m_box.across, m_box.down);
 }
+
+double CRecordReach::Span(double dx, double dy) const
+{
+    const CRecordSpace::Placement& p = m_place;
+    const double across = p.xx * dx + p.xy * dy, down = p.yx * dx + p.yy * dy;
+    return std::sqrt(across * across + down * down) / std::max(m_box.across, m_box.down);
+}

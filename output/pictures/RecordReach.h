@@ -29,6 +29,10 @@ public:
     // the width along either logical axis, and no wider than the shorter
     // reach.
     bool HasPenWidth(double width) const;
+    // How long the image of a logical step is, measured against the longer
+    // of the reaches (across or down), which measures 1: pictures are drawn
+    // in their proportion, so this is how long the step is drawn.
+    double Span(double dx, double dy) const;
 
 private:
     CRecordSpace::Placement m_place;

@@ -258,6 +258,42 @@ void OneUnitBoxes(HDC dc, int size)
     ::ArcTo(dc, size - 2, 3, size - 1, size - 2, size - 2, 3, size - 2, size - 2);
 }
 
+// Hidden edges, centre lines and a construction circle as a drawing program
+// strokes them: arcs, lines, a polyline, an arc from the current position
+// and a stroked path in a dashed pen 3 wide, a circle and a frame in a
+// dotted pen 2 wide.
+void DashedDrawing(HDC dc)
+{
+    const LOGBRUSH ink = {BS_SOLID, RGB(0, 0, 150), 0};
+    COwnedGdiObject<HPEN> dashed(::ExtCreatePen(PS_GEOMETRIC | PS_DASH, 3, &ink, 0, NULL));
+    COwnedGdiObject<HPEN> dotted(::ExtCreatePen(PS_GEOMETRIC | PS_DOT | PS_ENDCAP_FLAT, 2, &ink, 0, NULL));
+    CSelectedObject selected(dc, dashed);
+    ::Arc(dc, 20, 20, 120, 120, 120, 70, 20, 20);
+    ::Arc(dc, 40, 40, 100, 100, 40, 70, 100, 70);
+    ::MoveToEx(dc, 10, 140, NULL);
+    ::LineTo(dc, 190, 140);
+    const POINT centreLine[] = {{70, 5}, {70, 135}, {150, 135}};
+    ::Polyline(dc, centreLine, 3);
+    ::MoveToEx(dc, 125, 50, NULL);
+    ::ArcTo(dc, 130, 20, 190, 80, 190, 50, 130, 50);
+    ::BeginPath(dc);
+    ::MoveToEx(dc, 30, 100, NULL);
+    ::LineTo(dc, 60, 130);
+    ::LineTo(dc, 100, 100);
+    ::EndPath(dc);
+    ::StrokePath(dc);
+    selected.Reselect(dotted);
+    ::SelectObject(dc, ::GetStockObject(NULL_BRUSH));
+    ::Ellipse(dc, 140, 90, 180, 130);
+    ::Rectangle(dc, 5, 5, 195, 145);
+}
+
+RECT BottomToTop(RECT frame)
+{
+    std::swap(frame.top, frame.bottom);
+    return frame;
+}
+
 struct RecordedPicture
 {
     const char* what;
@@ -311,6 +347,9 @@ const RecordedPicture RecordedPictures[] = {
     {"photograph placed at 30 pixels", FrameOfPixels(30, 20), [](HDC dc) { StretchPhoto(dc, 3000, 2000, 30); }},
     {"bitmap stretched to 30 pixels", FrameOfPixels(30, 30), [](HDC dc) { StretchBitmap(dc, 3000, 2000, 30); }},
     {"icon of a 600 x 600 bitmap", FrameOfPixels(8, 8), [](HDC dc) { StretchBitmap(dc, 600, 600, 8); }},
+    {"technical drawing in dashed and dotted wide pens", FrameOfPixels(200, 150), DashedDrawing},
+    {"technical drawing in dashed and dotted wide pens, its frame bottom to top", BottomToTop(FrameOfPixels(200, 150)),
+     DashedDrawing},
 };
 } // namespace
 
@@ -357,8 +396,10 @@ void SetFrame(Bytes& emf, const RECTL& frame)
 // The picture that froze the program under a frame a hair wide: a pen 10
 // wide, an ellipse 49 pixels across and ten arcs in the same box drawn with
 // a dashed pen 10 wide, at the frame's top left corner on the reference
-// device.
-Bytes PenAndArcsPicture(const RECTL& frame)
+// device. With 'arcFrames', the arcs' box is centred on the frame and
+// reaches that many frame widths and heights out each way, and the dashed
+// pen is 'dashWidth' wide.
+Bytes PenAndArcsPicture(const RECTL& frame, double arcFrames, DWORD dashWidth)
 {
     Bytes emf = MakeEmf(Frame, [](HDC) {});
     ENHMETAHEADER header;
@@ -368,11 +409,22 @@ Bytes PenAndArcsPicture(const RECTL& frame)
     const DWORD top = (DWORD)(LONG)(std::min(frame.top, frame.bottom) * (double)header.szlDevice.cy /
                                     (100.0 * header.szlMillimeters.cy));
     const Fields box = {left, top, left + 49, top + 49};
-    const Fields arc = {left, top, left + 49, top + 49, left + 49, top + 24, left, top};
+    Fields arc = {left, top, left + 49, top + 49, left + 49, top + 24, left, top};
+    if (arcFrames > 0)
+    {
+        const LONG across = (LONG)(arcFrames * std::abs(frame.right - frame.left) * header.szlDevice.cx /
+                                   (100.0 * header.szlMillimeters.cx));
+        const LONG down = (LONG)(arcFrames * std::abs(frame.bottom - frame.top) * header.szlDevice.cy /
+                                 (100.0 * header.szlMillimeters.cy));
+        const LONG x = (LONG)((frame.left + frame.right) / 2.0 * header.szlDevice.cx / (100.0 * header.szlMillimeters.cx));
+        const LONG y = (LONG)((frame.top + frame.bottom) / 2.0 * header.szlDevice.cy / (100.0 * header.szlMillimeters.cy));
+        arc = {(DWORD)(x - across), (DWORD)(y - down), (DWORD)(x + across), (DWORD)(y + down),
+               (DWORD)(x + across), (DWORD)y, (DWORD)(x - across), (DWORD)(y - down)};
+    }
     EmfRecords records = {{EMR_CREATEPEN, {1, PS_SOLID, 10, 0, RGB(0, 0, 200)}},
                           {EMR_SELECTOBJECT, {1}},
                           {EMR_ELLIPSE, box},
-                          {EMR_EXTCREATEPEN, {2, 0, 0, 0, 0, PS_GEOMETRIC | PS_DASH, 10, BS_SOLID, 0, 0, 0}},
+                          {EMR_EXTCREATEPEN, {2, 0, 0, 0, 0, PS_GEOMETRIC | PS_DASH, dashWidth, BS_SOLID, 0, 0, 0}},
                           {EMR_SELECTOBJECT, {2}}};
     for (int i = 0; i < 10; ++i)
         records.push_back({EMR_ARC, arc});
@@ -393,7 +445,10 @@ unsigned MillisecondsOf(const std::function<void()>& work)
 // Frames a hair wide or high, one way round or the other, are refused; frames
 // of a pixel and frames the other way round draw in well under a second into
 // an 800 x 600 picture control and into a thumbnail, each fitted with the
-// frame's proportion.
+// frame's proportion. Ten dashed arcs reaching 60 frames beyond an inch's
+// frame, which the player takes 12 s to draw into the control bottom to top
+// (the arcs then run the long way round) and 2.6 s the normal way round,
+// are refused; reaching a few frames out they draw quickly.
 TEST(MetafileCheckTest, HairThinAndInvertedFramesAreRefusedOrDrawnQuickly)
 {
     const struct
@@ -401,6 +456,8 @@ TEST(MetafileCheckTest, HairThinAndInvertedFramesAreRefusedOrDrawnQuickly)
         const char* what;
         RECTL frame;
         bool loads;
+        double arcFrames = 0;
+        DWORD dashWidth = 10;
     } frames[] = {
         {"a hundredth of a millimetre wide", {0, 0, 1, 2540}, false},
         {"a hundredth of a millimetre wide, right to left", {0, 0, -1, 2540}, false},
@@ -411,6 +468,9 @@ TEST(MetafileCheckTest, HairThinAndInvertedFramesAreRefusedOrDrawnQuickly)
         {"a pixel high, bottom to top", {0, 27, 2540, 0}, true},
         {"right to left", {2000, 0, 0, 1600}, true},
         {"right to left and bottom to top, far out", {-9000000, -9000000, -9002000, -9001600}, true},
+        {"an inch, dashed arcs 60 frames out", {0, 0, 2540, 2540}, false, 60, 2},
+        {"an inch bottom to top, dashed arcs 60 frames out", {0, 2540, 2540, 0}, false, 60, 2},
+        {"an inch bottom to top, dashed arcs 3.5 frames out", {0, 2540, 2540, 0}, true, 3.5, 2},
     };
     CScratchFolder folder("thin_frames");
     CWnd parent;
@@ -422,7 +482,7 @@ TEST(MetafileCheckTest, HairThinAndInvertedFramesAreRefusedOrDrawnQuickly)
     for (const auto& f : frames)
     {
         SCOPED_TRACE(f.what);
-        const Bytes emf = PenAndArcsPicture(f.frame);
+        const Bytes emf = PenAndArcsPicture(f.frame, f.arcFrames, f.dashWidth);
         const std::string path = folder / "thin.emf";
         ASSERT_TRUE(WriteBytes(path, emf));
         EXPECT_EQ(Loads(emf), f.loads);
@@ -599,6 +659,21 @@ const Reproducer Reproducers[] = {
      {{EMR_MODIFYWORLDTRANSFORM, Join(Transform(1000), {MWT_LEFTMULTIPLY})},
       {EMR_MODIFYWORLDTRANSFORM, Join(Transform(1, 0), {MWT_RIGHTMULTIPLY})}},
      1, 1, BigScale},
+    {"dashed arc box far right",
+     {{EMR_EXTCREATEPEN, {1, 0, 0, 0, 0, PS_GEOMETRIC | PS_DASH, 2, BS_SOLID, 0, 0, 0}},
+      {EMR_SELECTOBJECT, {1}},
+      {EMR_ARC, {0, 0, 49, 49, 49, 24, 0, 0}}},
+     2, 2, 4000},
+    {"dotted zigzag far right",
+     {{EMR_EXTCREATEPEN, {1, 0, 0, 0, 0, PS_GEOMETRIC | PS_DOT, 2, BS_SOLID, 0, 0, 0}},
+      {EMR_SELECTOBJECT, {1}},
+      {EMR_POLYLINE16, {0, 0, 49, 49, 3, MAKELONG(0, 0), MAKELONG(40, 20), MAKELONG(0, 40)}}},
+     2, 6, MAKELONG(3000, 20)},
+    {"dashed path stroked far right",
+     {{EMR_EXTCREATEPEN, {1, 0, 0, 0, 0, PS_GEOMETRIC | PS_DASH, 2, BS_SOLID, 0, 0, 0}},
+      {EMR_BEGINPATH, {}}, {EMR_MOVETOEX, {0, 0}}, {EMR_LINETO, {40, 20}}, {EMR_LINETO, {0, 40}},
+      {EMR_ENDPATH, {}}, {EMR_SELECTOBJECT, {1}}, {EMR_STROKEPATH, {0, 0, 49, 49}}},
+     3, 0, 3000},
     {"transforms multiplied after a restore of no saved state",
      {{EMR_SAVEDC, {}}, {EMR_RESTOREDC, {(DWORD)-1}}, {EMR_MODIFYWORLDTRANSFORM, Join(Transform(2), {MWT_LEFTMULTIPLY})},
       {EMR_RECTANGLE, {5, 5, 60, 40}}},
