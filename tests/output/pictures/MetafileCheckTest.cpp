@@ -283,7 +283,7 @@ void DashedDrawing(HDC dc)
     ::EndPath(dc);
     ::StrokePath(dc);
     selected.Reselect(dotted);
-    ::SelectObject(dc, ::GetStockObject(NULL_BRUSH));
+    CSelectedObject hollow(dc, ::GetStockObject(NULL_BRUSH));
     ::Ellipse(dc, 140, 90, 180, 130);
     ::Rectangle(dc, 5, 5, 195, 145);
 }
