@@ -518,7 +518,7 @@ bool ArePoints(const Record& r, DWORD from, DWORD to, const CRecordReach& reach,
 // points, pixels and lines' ends. An arc's box one unit high or wide, or
 // none, is drawn in no time: only where it lies counts.
 template <DWORD From, DWORD To>
-bool HasPoints(const Record& r, CheckState& state)
+bool HasFixedPointsWithin(const Record& r, CheckState& state)
 {
     return ArePoints(r, From, To, state.Coordinates());
 }
@@ -902,10 +902,9 @@ struct RecordRule
     DWORD minimumSize;
     RecordCheck check;
     RecordCheck geometry;
-    // How long the record's strokes are (null: it strokes nothing), and
-    // whether it moves the current position, which is followed always.
+    // How long the record's strokes are (null: it strokes nothing); it also
+    // follows the current position where the record moves it.
     double (*stroke)(const Record& r, CheckState& state);
-    bool movesPosition;
 };
 
 // Small text records are not played here.
@@ -916,8 +915,8 @@ constexpr RecordRule RecordRules[] = {
     {EMR_POLYBEZIER, 28, HasPoints<8>, HasPointsWithin, MeasuresPolyline<8, false, false>},
     {EMR_POLYGON, 28, HasPoints<8>, HasPointsWithin, MeasuresPolyline<8, false, true>},
     {EMR_POLYLINE, 28, HasPoints<8>, HasPointsWithin, MeasuresPolyline<8, false, false>},
-    {EMR_POLYBEZIERTO, 28, HasPoints<8>, HasPointsWithin, MeasuresPolyline<8, true, false>, true},
-    {EMR_POLYLINETO, 28, HasPoints<8>, HasPointsWithin, MeasuresPolyline<8, true, false>, true},
+    {EMR_POLYBEZIERTO, 28, HasPoints<8>, HasPointsWithin, MeasuresPolyline<8, true, false>},
+    {EMR_POLYLINETO, 28, HasPoints<8>, HasPointsWithin, MeasuresPolyline<8, true, false>},
     {EMR_POLYPOLYLINE, 32, HasPolyPoints<8>, HasPolyPointsWithin, MeasuresPolyPolyline<8, false>},
     {EMR_POLYPOLYGON, 32, HasPolyPoints<8>, HasPolyPointsWithin, MeasuresPolyPolyline<8, true>},
     {EMR_SETWINDOWEXTEX, 16, SetsMapping<&CRecordSpace::SetWindowExtent>},
@@ -926,7 +925,7 @@ constexpr RecordRule RecordRules[] = {
     {EMR_SETVIEWPORTORGEX, 16, SetsMapping<&CRecordSpace::SetViewportOrigin>},
     {EMR_SETBRUSHORGEX, 16, NULL},
     {EMR_EOF, 20, EndsPicture},
-    {EMR_SETPIXELV, 20, NULL, HasPoints<8, 16>},
+    {EMR_SETPIXELV, 20, NULL, HasFixedPointsWithin<8, 16>},
     {EMR_SETMAPPERFLAGS, 12, NULL},
     {EMR_SETMAPMODE, 12, SetsMapMode},
     {EMR_SETBKMODE, 12, NULL},
@@ -938,7 +937,7 @@ constexpr RecordRule RecordRules[] = {
     {EMR_SETTEXTCOLOR, 12, NULL},
     {EMR_SETBKCOLOR, 12, NULL},
     {EMR_OFFSETCLIPRGN, 16, NULL},
-    {EMR_MOVETOEX, 16, MovesTo, HasPoints<8, 16>},
+    {EMR_MOVETOEX, 16, MovesTo, HasFixedPointsWithin<8, 16>},
     {EMR_EXCLUDECLIPRECT, 24, NULL},
     {EMR_INTERSECTCLIPRECT, 24, NULL},
     {EMR_SCALEVIEWPORTEXTEX, 24, ScalesMapping<&CRecordSpace::ScaleViewportExtent>},
@@ -951,21 +950,21 @@ constexpr RecordRule RecordRules[] = {
     {EMR_CREATEPEN, sizeof(EMRCREATEPEN), MakesPen, HasPenWidth<offsetof(EMRCREATEPEN, lopn.lopnWidth), true>},
     {EMR_CREATEBRUSHINDIRECT, sizeof(EMRCREATEBRUSHINDIRECT), MakesObject},
     {EMR_DELETEOBJECT, 12, DeletesObject},
-    {EMR_ANGLEARC, sizeof(EMRANGLEARC), NULL, HasAngleArcWithin, MeasuresAngleArc, true},
-    {EMR_ELLIPSE, 24, NULL, HasPoints<8, 24>, MeasuresBox<0>},
-    {EMR_RECTANGLE, 24, NULL, HasPoints<8, 24>, MeasuresBox<0>},
+    {EMR_ANGLEARC, sizeof(EMRANGLEARC), NULL, HasAngleArcWithin, MeasuresAngleArc},
+    {EMR_ELLIPSE, 24, NULL, HasFixedPointsWithin<8, 24>, MeasuresBox<0>},
+    {EMR_RECTANGLE, 24, NULL, HasFixedPointsWithin<8, 24>, MeasuresBox<0>},
     {EMR_ROUNDRECT, sizeof(EMRROUNDRECT), NULL, HasRoundRectWithin, MeasuresBox<0>},
-    {EMR_ARC, sizeof(EMRARC), NULL, HasPoints<8, sizeof(EMRARC)>, MeasuresBox<0>},
-    {EMR_CHORD, sizeof(EMRARC), NULL, HasPoints<8, sizeof(EMRARC)>, MeasuresBox<2>},
-    {EMR_PIE, sizeof(EMRARC), NULL, HasPoints<8, sizeof(EMRARC)>, MeasuresBox<2>},
+    {EMR_ARC, sizeof(EMRARC), NULL, HasFixedPointsWithin<8, sizeof(EMRARC)>, MeasuresBox<0>},
+    {EMR_CHORD, sizeof(EMRARC), NULL, HasFixedPointsWithin<8, sizeof(EMRARC)>, MeasuresBox<2>},
+    {EMR_PIE, sizeof(EMRARC), NULL, HasFixedPointsWithin<8, sizeof(EMRARC)>, MeasuresBox<2>},
     {EMR_SELECTPALETTE, 12, SelectsPalette},
     {EMR_CREATEPALETTE, 16, MakesPalette},
     {EMR_SETPALETTEENTRIES, 20, SetsPaletteEntries},
     {EMR_RESIZEPALETTE, sizeof(EMRRESIZEPALETTE), MakesObject},
-    {EMR_EXTFLOODFILL, sizeof(EMREXTFLOODFILL), NULL, HasPoints<8, 16>},
-    {EMR_LINETO, 16, NULL, HasPoints<8, 16>, MeasuresLineTo, true},
-    {EMR_ARCTO, sizeof(EMRARC), NULL, HasPoints<8, sizeof(EMRARC)>, MeasuresArcTo, true},
-    {EMR_POLYDRAW, 28, HasPoints<9>, HasPointsWithin, MeasuresPolyline<8, true, false>, true},
+    {EMR_EXTFLOODFILL, sizeof(EMREXTFLOODFILL), NULL, HasFixedPointsWithin<8, 16>},
+    {EMR_LINETO, 16, NULL, HasFixedPointsWithin<8, 16>, MeasuresLineTo},
+    {EMR_ARCTO, sizeof(EMRARC), NULL, HasFixedPointsWithin<8, sizeof(EMRARC)>, MeasuresArcTo},
+    {EMR_POLYDRAW, 28, HasPoints<9>, HasPointsWithin, MeasuresPolyline<8, true, false>},
     {EMR_SETARCDIRECTION, 12, NULL},
     {EMR_SETMITERLIMIT, 12, NULL},
     {EMR_FILLPATH, 24, NULL},
@@ -1009,11 +1008,11 @@ constexpr RecordRule RecordRules[] = {
     {EMR_POLYBEZIER16, 28, HasPoints<4>, NULL, MeasuresPolyline<4, false, false>},
     {EMR_POLYGON16, 28, HasPoints<4>, NULL, MeasuresPolyline<4, false, true>},
     {EMR_POLYLINE16, 28, HasPoints<4>, NULL, MeasuresPolyline<4, false, false>},
-    {EMR_POLYBEZIERTO16, 28, HasPoints<4>, NULL, MeasuresPolyline<4, true, false>, true},
-    {EMR_POLYLINETO16, 28, HasPoints<4>, NULL, MeasuresPolyline<4, true, false>, true},
+    {EMR_POLYBEZIERTO16, 28, HasPoints<4>, NULL, MeasuresPolyline<4, true, false>},
+    {EMR_POLYLINETO16, 28, HasPoints<4>, NULL, MeasuresPolyline<4, true, false>},
     {EMR_POLYPOLYLINE16, 32, HasPolyPoints<4>, NULL, MeasuresPolyPolyline<4, false>},
     {EMR_POLYPOLYGON16, 32, HasPolyPoints<4>, NULL, MeasuresPolyPolyline<4, true>},
-    {EMR_POLYDRAW16, 28, HasPoints<5>, NULL, MeasuresPolyline<4, true, false>, true},
+    {EMR_POLYDRAW16, 28, HasPoints<5>, NULL, MeasuresPolyline<4, true, false>},
     {EMR_CREATEMONOBRUSH, sizeof(EMRCREATEMONOBRUSH), MakesMonoBrush},
     {EMR_CREATEDIBPATTERNBRUSHPT, sizeof(EMRCREATEDIBPATTERNBRUSHPT), MakesPatternBrush},
     {EMR_EXTCREATEPEN, offsetof(EMREXTCREATEPEN, elp.elpStyleEntry), MakesExtendedPen,
@@ -1048,13 +1047,13 @@ constexpr std::array<RecordRule, EMR_MAX + 1> RulesByType()
 {
     std::array<RecordRule, EMR_MAX + 1> rules = {};
     for (DWORD type = 0; type <= EMR_MAX; ++type)
-        rules[type] = RecordRule{type, 8, NULL, NULL, NULL, false};
+        rules[type] = RecordRule{type, 8, NULL, NULL, NULL};
     for (const RecordRule& rule : RecordRules)
         rules[rule.type] = rule;
     return rules;
 }
 constexpr std::array<RecordRule, EMR_MAX + 1> RuleOfType = RulesByType();
-const RecordRule UnlistedRule = {0, 8, NULL, NULL, NULL, false};
+const RecordRule UnlistedRule = {0, 8, NULL, NULL, NULL};
 
 // The reference device's pixels to a hundredth of a millimetre of the frame,
 // across and down.
@@ -1146,8 +1145,7 @@ BOOL IsEnhMetafileSound(const BYTE* data, DWORD length)
         const RecordRule& rule = type <= EMR_MAX ? RuleOfType[type] : UnlistedRule;
         if (record.size < rule.minimumSize || (rule.check != NULL && !rule.check(record, state)) ||
             (rule.geometry != NULL && !rule.geometry(record, state)) ||
-            (rule.stroke != NULL && (rule.movesPosition || state.Measuring()) &&
-             !state.Strokes(rule.stroke(record, state))))
+            (rule.stroke != NULL && !state.Strokes(rule.stroke(record, state))))
             return FALSE;
         offset += record.size;
     }

@@ -377,13 +377,9 @@ TEST(MetafileCheckTest, RecordedPicturesLoadAndDrawAsThePlatformPlaysThem)
         ::DeleteEnhMetaFile(metafile);
         EXPECT_GT(played.Width() * played.Height() - played.Count(RGB(255, 255, 255)), 0);
         EXPECT_EQ(std::memcmp(drawn.Bits(), played.Bits(), (size_t)4 * drawn.Width() * drawn.Height()), 0);
+        if (&recorded == &RecordedPictures[0])
+            drawn.SaveScreenshot("metafile_chart");
     }
-    CCanvas chart(200, 150);
-    CPicture picture;
-    const Bytes emf = MakeEmf(RecordedPictures[0].frame, RecordedPictures[0].draw);
-    picture.LoadFromMemory(emf.data(), (DWORD)emf.size(), MakePictureLoadOptions(96, 96));
-    picture.Draw(chart.DC(), CRect(0, 0, 200, 150), CRect(0, 0, 200, 150), CPoint(0, 0));
-    chart.SaveScreenshot("metafile_chart");
 }
 
 namespace
@@ -404,22 +400,24 @@ Bytes PenAndArcsPicture(const RECTL& frame, double arcFrames, DWORD dashWidth)
     Bytes emf = MakeEmf(Frame, [](HDC) {});
     ENHMETAHEADER header;
     std::memcpy(&header, emf.data(), sizeof(header));
-    const DWORD left = (DWORD)(LONG)(std::min(frame.left, frame.right) * (double)header.szlDevice.cx /
-                                     (100.0 * header.szlMillimeters.cx));
-    const DWORD top = (DWORD)(LONG)(std::min(frame.top, frame.bottom) * (double)header.szlDevice.cy /
-                                    (100.0 * header.szlMillimeters.cy));
+    // Hundredths of a millimetre of the frame to the reference device's pixels.
+    const auto across = [&header](double hundredths) {
+        return (LONG)(hundredths * header.szlDevice.cx / (100.0 * header.szlMillimeters.cx));
+    };
+    const auto down = [&header](double hundredths) {
+        return (LONG)(hundredths * header.szlDevice.cy / (100.0 * header.szlMillimeters.cy));
+    };
+    const DWORD left = (DWORD)across(std::min(frame.left, frame.right));
+    const DWORD top = (DWORD)down(std::min(frame.top, frame.bottom));
     const Fields box = {left, top, left + 49, top + 49};
     Fields arc = {left, top, left + 49, top + 49, left + 49, top + 24, left, top};
     if (arcFrames > 0)
     {
-        const LONG across = (LONG)(arcFrames * std::abs(frame.right - frame.left) * header.szlDevice.cx /
-                                   (100.0 * header.szlMillimeters.cx));
-        const LONG down = (LONG)(arcFrames * std::abs(frame.bottom - frame.top) * header.szlDevice.cy /
-                                 (100.0 * header.szlMillimeters.cy));
-        const LONG x = (LONG)((frame.left + frame.right) / 2.0 * header.szlDevice.cx / (100.0 * header.szlMillimeters.cx));
-        const LONG y = (LONG)((frame.top + frame.bottom) / 2.0 * header.szlDevice.cy / (100.0 * header.szlMillimeters.cy));
-        arc = {(DWORD)(x - across), (DWORD)(y - down), (DWORD)(x + across), (DWORD)(y + down),
-               (DWORD)(x + across), (DWORD)y, (DWORD)(x - across), (DWORD)(y - down)};
+        const LONG reachX = across(arcFrames * std::abs(frame.right - frame.left));
+        const LONG reachY = down(arcFrames * std::abs(frame.bottom - frame.top));
+        const LONG x = across((frame.left + frame.right) / 2.0), y = down((frame.top + frame.bottom) / 2.0);
+        arc = {(DWORD)(x - reachX), (DWORD)(y - reachY), (DWORD)(x + reachX), (DWORD)(y + reachY),
+               (DWORD)(x + reachX), (DWORD)y, (DWORD)(x - reachX), (DWORD)(y - reachY)};
     }
     EmfRecords records = {{EMR_CREATEPEN, {1, PS_SOLID, 10, 0, RGB(0, 0, 200)}},
                           {EMR_SELECTOBJECT, {1}},
