@@ -2,6 +2,7 @@
 
 #include "foundation/files/LittleEndian.h"
 
+#include "output/pictures/FillTally.h"
 #include "output/pictures/RecordReach.h"
 #include "output/pictures/RecordSpace.h"
 
@@ -59,6 +60,12 @@ bool IsObjectIndex(DWORD index, DWORD handles, bool stockAllowed)
 
 CRecordReach::Box FrameReach(const ENHMETAHEADER& header);
 
+// How far from the frame's centre, in frame widths across and frame heights
+// down, the records may draw. The player maps the frame onto the picture's
+// place; curves and wide pens far beyond it take it minutes. Recorders do
+// draw past the frame (a background filled 20 times as wide).
+constexpr double ReachPerFrame = 64;
+
 // What the records met so far let the next one hold: objects inside the
 // handle table, and coordinates (and pen widths) within the reach that the
 // header allows, as the records map them now. The reach is measured again
@@ -94,24 +101,30 @@ struct CheckState
         PlainPen,
         StyledPen,
     };
-    // The kinds are noted from the first pen on: before it, no place holds
+    // What a place of the table holds: its kind, and a pen's logical width.
+    struct ObjectNote
+    {
+        ObjectKind kind;
+        float width;
+    };
+    // The notes are kept from the first pen on: before it, no place holds
     // a pen. The first places are kept in place, as most pictures have few.
-    static const DWORD KindsInPlace = 64;
-    BYTE& KindAt(DWORD index)
+    static const DWORD NotesInPlace = 64;
+    ObjectNote& NoteAt(DWORD index)
     {
-        return index < KindsInPlace ? kindsInPlace[index] : kindsOverflow[index - KindsInPlace];
+        return index < NotesInPlace ? notesInPlace[index] : notesOverflow[index - NotesInPlace];
     }
-    void Make(DWORD index, ObjectKind kind)
+    void Make(DWORD index, ObjectKind kind, double width = 0)
     {
-        if (kind != NotPen && !kindsNoted)
+        if (kind != NotPen && !notesKept)
         {
-            std::memset(kindsInPlace, NotPen, sizeof(kindsInPlace));
-            if (handles > KindsInPlace)
-                kindsOverflow.assign(handles - KindsInPlace, NotPen);
-            kindsNoted = true;
+            std::fill(std::begin(notesInPlace), std::end(notesInPlace), ObjectNote{NotPen, 0});
+            if (handles > NotesInPlace)
+                notesOverflow.assign(handles - NotesInPlace, ObjectNote{NotPen, 0});
+            notesKept = true;
         }
-        if (kindsNoted)
-            KindAt(index) = kind;
+        if (notesKept)
+            NoteAt(index) = ObjectNote{kind, (float)std::fabs(width)};
     }
     void Select(DWORD index)
     {
@@ -119,16 +132,35 @@ struct CheckState
         {
             const DWORD stock = index & ~ENHMETA_STOCK_OBJECT;
             if (stock == WHITE_PEN || stock == BLACK_PEN || stock == NULL_PEN || stock == DC_PEN)
+            {
                 styledPen = false;
+                penWidth = 0;
+            }
         }
-        else if (kindsNoted && KindAt(index) != NotPen)
-            styledPen = KindAt(index) == StyledPen;
+        else if (notesKept && NoteAt(index).kind != NotPen)
+        {
+            styledPen = NoteAt(index).kind == StyledPen;
+            penWidth = NoteAt(index).width;
+        }
     }
+
+    // The selected pen, as the records map it now, is no wider than twice
+    // the frame's longer side. The player draws a wide pen's stroke a
+    // piece at a time, each piece a shape as tall as the pen that it adds
+    // to the stroke's area, so its time grows with the square of the pen's
+    // width where the pieces cross the picture: ten circles of an inch in
+    // an inch's frame drawn with a pen 64 inches wide took it 42 s to draw
+    // into 800 x 600, with a pen 2 inches wide 1 s; ten circles 20 inches
+    // across in the 64-inch pen more than 300 s. A recorder's frame holds
+    // what its pens draw.
+    bool PenFits() { return penWidth == 0 || Coordinates().HasPenWithin(penWidth, 2.0 / ReachPerFrame); }
 
     // A stroke of the given span (against the reach): drawn now, or added
     // to the path that a later record strokes.
     bool Strokes(double span)
     {
+        if (!PenFits())
+            return false;
         if (inPath)
         {
             pathSpan += span;
@@ -138,12 +170,19 @@ struct CheckState
     }
     bool Measuring() const { return styledPen || inPath; }
 
+    // An outline filled now: its work is added to the picture's.
+    bool Fills(const CFillTally& outline)
+    {
+        fillWork += outline.Work();
+        return fillWork <= FillWorkLimit;
+    }
+
     // The pen and the current position are saved and restored with the
     // space, the first few levels in place.
     void Save()
     {
         space.Save();
-        const Saved now = {styledPen, positionX, positionY};
+        const Saved now = {styledPen, penWidth, positionX, positionY, path};
         if (savedDepth < SavedInPlace)
             savedInPlace[savedDepth] = now;
         else
@@ -156,10 +195,13 @@ struct CheckState
         if (!space.Restore(level))
             return false;
         savedDepth -= (size_t)-level;
-        const Saved& then = savedDepth < SavedInPlace ? savedInPlace[savedDepth] : savedOverflow[savedDepth - SavedInPlace];
+        const Saved& then =
+            savedDepth < SavedInPlace ? savedInPlace[savedDepth] : savedOverflow[savedDepth - SavedInPlace];
         styledPen = then.styledPen;
+        penWidth = then.penWidth;
         positionX = then.x;
         positionY = then.y;
+        path = then.path;
         savedOverflow.resize(savedDepth > SavedInPlace ? savedDepth - SavedInPlace : 0);
         return true;
     }
@@ -173,6 +215,13 @@ struct CheckState
     // whose outline is 4 of its sides long.
     static constexpr double StrokeSpanLimit = 0.5;
 
+    // The work of all the picture's fills together (see CFillTally), in
+    // reaches: a million in frame heights, as much as a polygon of 1,000
+    // edges that each cross the whole frame, which the player fills into a
+    // picture 600 pixels high in 0.1 to 0.5 s. An outline that crosses each
+    // row twice does a frame height's work for each frame height it spans.
+    static constexpr double FillWorkLimit = 1e6 / ReachPerFrame;
+
     const BYTE* first; // the header record
     const ENHMETAHEADER& header;
     bool ended = false;
@@ -182,18 +231,26 @@ struct CheckState
     bool boxKnown = false;
     CRecordReach::Box box = {0, 0, 0, 0};
     CRecordReach reach;
-    bool kindsNoted = false;
-    BYTE kindsInPlace[KindsInPlace];
-    std::vector<BYTE> kindsOverflow;
+    bool notesKept = false;
+    ObjectNote notesInPlace[NotesInPlace];
+    std::vector<ObjectNote> notesOverflow;
     bool styledPen = false;
+    // The selected pen's logical width (0 draws a pixel wide whatever the
+    // mapping).
+    double penWidth = 0;
     bool inPath = false;
     double pathSpan = 0;
+    // The path's outline, which a record may fill, clip to or widen.
+    CFillTally path;
+    double fillWork = 0;
     // The current position, in logical units.
     double positionX = 0, positionY = 0;
     struct Saved
     {
         bool styledPen;
+        double penWidth;
         double x, y;
+        CFillTally path;
     };
     static const size_t SavedInPlace = 8;
     Saved savedInPlace[SavedInPlace];
@@ -356,7 +413,9 @@ bool MakesPen(const Record& r, CheckState& state)
 {
     if (!MakesObject(r, state))
         return false;
-    state.Make(r.At(8), CheckState::PlainPen);
+    // A pen that draws nothing has no width that matters.
+    const bool draws = (r.At(offsetof(EMRCREATEPEN, lopn.lopnStyle)) & PS_STYLE_MASK) != PS_NULL;
+    state.Make(r.At(8), CheckState::PlainPen, draws ? (double)r.LongAt(offsetof(EMRCREATEPEN, lopn.lopnWidth)) : 0);
     return true;
 }
 
@@ -393,7 +452,10 @@ bool MakesExtendedPen(const Record& r, CheckState& state)
     const DWORD dashes = penStyle & PS_STYLE_MASK;
     const bool styled = (penStyle & PS_TYPE_MASK) == PS_GEOMETRIC && dashes != PS_SOLID && dashes != PS_NULL &&
                         dashes != PS_INSIDEFRAME;
-    state.Make(r.At(8), styled ? CheckState::StyledPen : CheckState::PlainPen);
+    // A cosmetic pen draws a pixel wide, whatever width it names.
+    const bool wide = (penStyle & PS_TYPE_MASK) == PS_GEOMETRIC && dashes != PS_NULL;
+    const double width = wide ? (double)r.At(offsetof(EMREXTCREATEPEN, elp.elpWidth)) : 0;
+    state.Make(r.At(8), styled ? CheckState::StyledPen : CheckState::PlainPen, width);
     return true;
 }
 
@@ -571,8 +633,8 @@ bool IsSourceWithin(const Record& r, DWORD at, DWORD sizeAt, DWORD offsetsAt)
     if (!BitmapSize(r, offsetsAt, width, height))
         return r.At(offsetsAt) == 0;
     const long long x = r.LongAt(at), y = r.LongAt(at + 4);
-    const long long edges[][2] = {{x, width}, {x + r.LongAt(sizeAt), width}, {y, height},
-                                  {y + r.LongAt(sizeAt + 4), height}};
+    const long long edges[][2] = {
+        {x, width}, {x + r.LongAt(sizeAt), width}, {y, height}, {y + r.LongAt(sizeAt + 4), height}};
     for (const auto& edge : edges)
         if (edge[0] < -edge[1] || edge[0] > 2 * edge[1])
             return false;
@@ -719,6 +781,7 @@ bool BeginsPath(const Record&, CheckState& state)
 {
     state.inPath = true;
     state.pathSpan = 0;
+    state.path.Clear();
     return true;
 }
 
@@ -732,13 +795,14 @@ bool AbortsPath(const Record&, CheckState& state)
 {
     state.inPath = false;
     state.pathSpan = 0;
+    state.path.Clear();
     return true;
 }
 
 // Strokes or widens the path with the pen.
 bool StrokesPath(const Record&, CheckState& state)
 {
-    return state.inPath || !state.styledPen || state.pathSpan <= CheckState::StrokeSpanLimit;
+    return state.PenFits() && (state.inPath || !state.styledPen || state.pathSpan <= CheckState::StrokeSpanLimit);
 }
 
 // How long the strokes of the pen are, measured against the reach as the
@@ -746,27 +810,34 @@ bool StrokesPath(const Record&, CheckState& state)
 // position where its record moves it. Curves count as the outline of their
 // box, which is at least as long.
 
+// A coordinate of 32 or 16 bits, which its record holds.
+template <DWORD PointSize>
+LONG CoordinateAt(const BYTE* at)
+{
+    if (PointSize == 8)
+    {
+        LONG value;
+        std::memcpy(&value, at, 4);
+        return value;
+    }
+    SHORT value;
+    std::memcpy(&value, at, 2);
+    return value;
+}
+
 // The logical point whose x is at 'at', of 32 or 16 bits.
 template <DWORD PointSize>
 void PointAt(const Record& r, DWORD at, double& x, double& y)
 {
-    if (PointSize == 8)
-    {
-        x = (double)r.LongAt(at);
-        y = (double)r.LongAt(at + 4);
-    }
-    else
-    {
-        x = (double)(SHORT)r.WordAt(at);
-        y = (double)(SHORT)r.WordAt(at + 2);
-    }
+    x = CoordinateAt<PointSize>(r.data + at);
+    y = CoordinateAt<PointSize>(r.data + at + PointSize / 2);
 }
 
 // The lines through 'count' points from byte 'at': from the current
 // position first when 'fromPosition', back to the first when 'closed'.
 template <DWORD PointSize>
-double PolylineSpan(const Record& r, DWORD at, DWORD count, const CRecordReach& reach, bool fromPosition,
-                    bool closed, CheckState& state)
+double PolylineSpan(const Record& r, DWORD at, DWORD count, const CRecordReach& reach, bool fromPosition, bool closed,
+                    CheckState& state)
 {
     if (count == 0)
         return 0;
@@ -870,7 +941,8 @@ double MeasuresArcTo(const Record& r, CheckState& state)
     }
     const double a = (right - left) / 2, b = (bottom - top) / 2;
     const double dx = (double)r.LongAt(32) - centreX, dy = (double)r.LongAt(36) - centreY;
-    const double scale = a != 0 && b != 0 && (dx != 0 || dy != 0) ? 1 / std::sqrt(dx * dx / (a * a) + dy * dy / (b * b)) : 0;
+    const double scale =
+        a != 0 && b != 0 && (dx != 0 || dy != 0) ? 1 / std::sqrt(dx * dx / (a * a) + dy * dy / (b * b)) : 0;
     state.positionX = centreX + dx * scale;
     state.positionY = centreY + dy * scale;
     return span;
@@ -893,6 +965,236 @@ double MeasuresAngleArc(const Record& r, CheckState& state)
     return span;
 }
 
+// What the records give the player to fill, measured down the device as
+// the records map them: a polygon is filled at once; inside a path every
+// record that draws adds its outline to the path, which a later record
+// fills, clips to or widens. A curve crosses no more rows than the
+// outline of its box (or of its control points), twice its height; text
+// added to a path is not measured.
+
+// Where a run of points lies down the device, and the rows its edges
+// cross. The points lie inside the record (its own check has found them).
+struct DownRun
+{
+    double first, last, top, bottom, rise;
+};
+
+// The rows that the y of 'count' points cross, in logical units, and their
+// range. Coordinates of 16 bits are measured in blocks whose rise fits 32
+// bits (this is the check's busiest loop, and 64-bit sums are slow here).
+template <DWORD PointSize>
+void RiseOfY(const BYTE* points, DWORD count, double& rise, long long& top, long long& bottom, long long& last)
+{
+    const DWORD half = PointSize / 2;
+    if (PointSize == 8)
+    {
+        long long previous = CoordinateAt<PointSize>(points + half), sum = 0;
+        top = bottom = previous;
+        for (DWORD i = 1; i < count; ++i)
+        {
+            const long long y = CoordinateAt<PointSize>(points + i * PointSize + half);
+            sum += y > previous ? y - previous : previous - y;
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+            previous = y;
+        }
+        rise = (double)sum;
+        last = previous;
+        return;
+    }
+    int previous = CoordinateAt<PointSize>(points + half), high = previous, low = previous;
+    rise = 0;
+    for (DWORD from = 1; from < count;)
+    {
+        const DWORD to = std::min(count, from + 0xFFFF);
+        unsigned sum = 0;
+        for (DWORD i = from; i < to; ++i)
+        {
+            const int y = CoordinateAt<PointSize>(points + i * PointSize + half);
+            sum += (unsigned)(y > previous ? y - previous : previous - y);
+            high = std::min(high, y);
+            low = std::max(low, y);
+            previous = y;
+        }
+        rise += sum;
+        from = to;
+    }
+    top = high;
+    bottom = low;
+    last = previous;
+}
+
+template <DWORD PointSize>
+DownRun RunDown(const Record& r, DWORD at, DWORD count, const CRecordReach::DownMap& map)
+{
+    const BYTE* points = r.data + at;
+    const DWORD half = PointSize / 2;
+    if (map.dx == 0)
+    {
+        // Rows follow y alone: the run is measured in whole logical units.
+        double rise;
+        long long top, bottom, last;
+        RiseOfY<PointSize>(points, count, rise, top, bottom, last);
+        const double ends[] = {map.dy * top + map.offset, map.dy * bottom + map.offset};
+        return {map.dy * CoordinateAt<PointSize>(points + half) + map.offset, map.dy * last + map.offset,
+                std::min(ends[0], ends[1]), std::max(ends[0], ends[1]), std::fabs(map.dy) * rise};
+    }
+    DownRun run = {0, 0, 0, 0, 0};
+    for (DWORD i = 0; i < count; ++i)
+    {
+        const BYTE* point = points + i * PointSize;
+        const double down =
+            map.dx * CoordinateAt<PointSize>(point) + map.dy * CoordinateAt<PointSize>(point + half) + map.offset;
+        if (i == 0)
+            run = {down, down, down, down, 0};
+        run.rise += std::fabs(down - run.last);
+        run.top = std::min(run.top, down);
+        run.bottom = std::max(run.bottom, down);
+        run.last = down;
+    }
+    return run;
+}
+
+// The lines through 'count' points from byte 'at': a figure of their own,
+// or on from the current position when 'fromPosition'.
+template <DWORD PointSize>
+void AddLines(const Record& r, DWORD at, DWORD count, bool fromPosition, bool closed, const CheckState& state,
+              const CRecordReach& reach, CFillTally& outline)
+{
+    if (count == 0)
+        return;
+    const DownRun run = RunDown<PointSize>(r, at, count, reach.DownOf());
+    if (!fromPosition)
+        outline.MoveTo(run.first);
+    else
+    {
+        if (!outline.HasOpenFigure())
+            outline.MoveTo(reach.Down(state.positionX, state.positionY));
+        outline.LineTo(run.first);
+    }
+    outline.LineThrough(run.top, run.bottom, run.rise, count - 1, run.last);
+    if (closed)
+        outline.CloseFigure();
+}
+
+// Points counted at byte 24, from byte 28 on: a polygon is filled now
+// outside a path, and any of them adds to a path.
+template <DWORD PointSize, bool FromPosition, bool Closed>
+bool OutlinesPolyline(const Record& r, CheckState& state)
+{
+    if (!state.inPath && !Closed)
+        return true;
+    CFillTally polygon;
+    CFillTally& outline = state.inPath ? state.path : polygon;
+    AddLines<PointSize>(r, 28, r.At(24), FromPosition, Closed, state, state.Coordinates(), outline);
+    return state.inPath || state.Fills(polygon);
+}
+
+// Polylines or polygons, their point counts from byte 32: the polygons are
+// filled together.
+template <DWORD PointSize, bool Closed>
+bool OutlinesPolyPolyline(const Record& r, CheckState& state)
+{
+    if (!state.inPath && !Closed)
+        return true;
+    CFillTally polygons;
+    CFillTally& outline = state.inPath ? state.path : polygons;
+    const CRecordReach& reach = state.Coordinates();
+    const DWORD figures = r.At(24);
+    DWORD at = 32 + 4 * figures;
+    for (DWORD i = 0; i < figures; ++i)
+    {
+        const DWORD count = r.At(32 + 4 * i);
+        AddLines<PointSize>(r, at, count, false, Closed, state, reach, outline);
+        at += count * PointSize;
+    }
+    return state.inPath || state.Fills(polygons);
+}
+
+bool OutlinesLineTo(const Record& r, CheckState& state)
+{
+    if (state.inPath)
+        AddLines<8>(r, 8, 1, true, false, state, state.Coordinates(), state.path);
+    return true;
+}
+
+// A move ends the figure; the next line starts one where it moved to.
+bool OutlinesMoveTo(const Record&, CheckState& state)
+{
+    if (state.inPath)
+        state.path.CloseFigure();
+    return true;
+}
+
+// How far down the device the box of the given logical corners lies.
+void BoxDown(const CRecordReach& reach, double left, double top, double right, double bottom, double& highest,
+             double& lowest)
+{
+    const double downs[] = {reach.Down(left, top), reach.Down(right, top), reach.Down(left, bottom),
+                            reach.Down(right, bottom)};
+    highest = *std::min_element(std::begin(downs), std::end(downs));
+    lowest = *std::max_element(std::begin(downs), std::end(downs));
+}
+
+// A closed figure of its own in a box from byte 8 to byte 24, crossing
+// 'Heights' times the box's height in rows: an ellipse or a rectangle 2, an
+// arc closed by its chord 3, a pie or a chord 4.
+template <int Heights>
+bool OutlinesBox(const Record& r, CheckState& state)
+{
+    if (!state.inPath)
+        return true;
+    double top, bottom;
+    BoxDown(state.Coordinates(), (double)r.LongAt(8), (double)r.LongAt(12), (double)r.LongAt(16), (double)r.LongAt(20),
+            top, bottom);
+    state.path.CloseFigure();
+    state.path.AddPart(top, bottom, Heights * (bottom - top), 4);
+    return true;
+}
+
+// A line from the current position to an arc's start and the arc, on in
+// the same figure, measured from its box's centre: the start and the end
+// lie within half the box's height of it, so the line, the arc and the
+// edges after it cross at most 3.5 heights more than lines through the
+// centre would.
+void AddArcFromPosition(CheckState& state, double left, double top, double right, double bottom)
+{
+    if (!state.inPath)
+        return;
+    const CRecordReach& reach = state.Coordinates();
+    double highest, lowest;
+    BoxDown(reach, left, top, right, bottom, highest, lowest);
+    if (!state.path.HasOpenFigure())
+        state.path.MoveTo(reach.Down(state.positionX, state.positionY));
+    state.path.LineTo(reach.Down((left + right) / 2, (top + bottom) / 2));
+    state.path.AddPart(highest, lowest, 3.5 * (lowest - highest), 4);
+}
+
+bool OutlinesArcTo(const Record& r, CheckState& state)
+{
+    AddArcFromPosition(state, (double)r.LongAt(8), (double)r.LongAt(12), (double)r.LongAt(16), (double)r.LongAt(20));
+    return true;
+}
+
+bool OutlinesAngleArc(const Record& r, CheckState& state)
+{
+    const double x = (double)r.LongAt(8), y = (double)r.LongAt(12), radius = r.At(16);
+    AddArcFromPosition(state, x - radius, y - radius, x + radius, y + radius);
+    return true;
+}
+
+// Fills the path or makes it the clipping region.
+bool FillsPath(const Record&, CheckState& state)
+{
+    return state.Fills(state.path);
+}
+
+bool WidensPath(const Record&, CheckState& state)
+{
+    state.path.Widen(state.Coordinates().PenDown(state.penWidth));
+    return true;
+}
+
 // What the player reads of each record kind: the fixed part, and what the
 // check looks at beyond it (none: the fixed part is all). A kind not listed
 // is read no further than its type and size.
@@ -905,6 +1207,9 @@ struct RecordRule
     // How long the record's strokes are (null: it strokes nothing); it also
     // follows the current position where the record moves it.
     double (*stroke)(const Record& r, CheckState& state);
+    // What the record fills, or adds to the path (null: nothing). It reads
+    // the current position before the stroke's measure moves it.
+    RecordCheck outline;
 };
 
 // Small text records are not played here.
@@ -912,13 +1217,20 @@ const DWORD SmallTextRecord = 108;
 
 constexpr RecordRule RecordRules[] = {
     {EMR_HEADER, 88, OpensPicture},
-    {EMR_POLYBEZIER, 28, HasPoints<8>, HasPointsWithin, MeasuresPolyline<8, false, false>},
-    {EMR_POLYGON, 28, HasPoints<8>, HasPointsWithin, MeasuresPolyline<8, false, true>},
-    {EMR_POLYLINE, 28, HasPoints<8>, HasPointsWithin, MeasuresPolyline<8, false, false>},
-    {EMR_POLYBEZIERTO, 28, HasPoints<8>, HasPointsWithin, MeasuresPolyline<8, true, false>},
-    {EMR_POLYLINETO, 28, HasPoints<8>, HasPointsWithin, MeasuresPolyline<8, true, false>},
-    {EMR_POLYPOLYLINE, 32, HasPolyPoints<8>, HasPolyPointsWithin, MeasuresPolyPolyline<8, false>},
-    {EMR_POLYPOLYGON, 32, HasPolyPoints<8>, HasPolyPointsWithin, MeasuresPolyPolyline<8, true>},
+    {EMR_POLYBEZIER, 28, HasPoints<8>, HasPointsWithin, MeasuresPolyline<8, false, false>,
+     OutlinesPolyline<8, false, false>},
+    {EMR_POLYGON, 28, HasPoints<8>, HasPointsWithin, MeasuresPolyline<8, false, true>,
+     OutlinesPolyline<8, false, true>},
+    {EMR_POLYLINE, 28, HasPoints<8>, HasPointsWithin, MeasuresPolyline<8, false, false>,
+     OutlinesPolyline<8, false, false>},
+    {EMR_POLYBEZIERTO, 28, HasPoints<8>, HasPointsWithin, MeasuresPolyline<8, true, false>,
+     OutlinesPolyline<8, true, false>},
+    {EMR_POLYLINETO, 28, HasPoints<8>, HasPointsWithin, MeasuresPolyline<8, true, false>,
+     OutlinesPolyline<8, true, false>},
+    {EMR_POLYPOLYLINE, 32, HasPolyPoints<8>, HasPolyPointsWithin, MeasuresPolyPolyline<8, false>,
+     OutlinesPolyPolyline<8, false>},
+    {EMR_POLYPOLYGON, 32, HasPolyPoints<8>, HasPolyPointsWithin, MeasuresPolyPolyline<8, true>,
+     OutlinesPolyPolyline<8, true>},
     {EMR_SETWINDOWEXTEX, 16, SetsMapping<&CRecordSpace::SetWindowExtent>},
     {EMR_SETWINDOWORGEX, 16, SetsMapping<&CRecordSpace::SetWindowOrigin>},
     {EMR_SETVIEWPORTEXTEX, 16, SetsMapping<&CRecordSpace::SetViewportExtent>},
@@ -937,7 +1249,7 @@ constexpr RecordRule RecordRules[] = {
     {EMR_SETTEXTCOLOR, 12, NULL},
     {EMR_SETBKCOLOR, 12, NULL},
     {EMR_OFFSETCLIPRGN, 16, NULL},
-    {EMR_MOVETOEX, 16, MovesTo, HasFixedPointsWithin<8, 16>},
+    {EMR_MOVETOEX, 16, MovesTo, HasFixedPointsWithin<8, 16>, NULL, OutlinesMoveTo},
     {EMR_EXCLUDECLIPRECT, 24, NULL},
     {EMR_INTERSECTCLIPRECT, 24, NULL},
     {EMR_SCALEVIEWPORTEXTEX, 24, ScalesMapping<&CRecordSpace::ScaleViewportExtent>},
@@ -950,31 +1262,32 @@ constexpr RecordRule RecordRules[] = {
     {EMR_CREATEPEN, sizeof(EMRCREATEPEN), MakesPen, HasPenWidth<offsetof(EMRCREATEPEN, lopn.lopnWidth), true>},
     {EMR_CREATEBRUSHINDIRECT, sizeof(EMRCREATEBRUSHINDIRECT), MakesObject},
     {EMR_DELETEOBJECT, 12, DeletesObject},
-    {EMR_ANGLEARC, sizeof(EMRANGLEARC), NULL, HasAngleArcWithin, MeasuresAngleArc},
-    {EMR_ELLIPSE, 24, NULL, HasFixedPointsWithin<8, 24>, MeasuresBox<0>},
-    {EMR_RECTANGLE, 24, NULL, HasFixedPointsWithin<8, 24>, MeasuresBox<0>},
-    {EMR_ROUNDRECT, sizeof(EMRROUNDRECT), NULL, HasRoundRectWithin, MeasuresBox<0>},
-    {EMR_ARC, sizeof(EMRARC), NULL, HasFixedPointsWithin<8, sizeof(EMRARC)>, MeasuresBox<0>},
-    {EMR_CHORD, sizeof(EMRARC), NULL, HasFixedPointsWithin<8, sizeof(EMRARC)>, MeasuresBox<2>},
-    {EMR_PIE, sizeof(EMRARC), NULL, HasFixedPointsWithin<8, sizeof(EMRARC)>, MeasuresBox<2>},
+    {EMR_ANGLEARC, sizeof(EMRANGLEARC), NULL, HasAngleArcWithin, MeasuresAngleArc, OutlinesAngleArc},
+    {EMR_ELLIPSE, 24, NULL, HasFixedPointsWithin<8, 24>, MeasuresBox<0>, OutlinesBox<2>},
+    {EMR_RECTANGLE, 24, NULL, HasFixedPointsWithin<8, 24>, MeasuresBox<0>, OutlinesBox<2>},
+    {EMR_ROUNDRECT, sizeof(EMRROUNDRECT), NULL, HasRoundRectWithin, MeasuresBox<0>, OutlinesBox<2>},
+    {EMR_ARC, sizeof(EMRARC), NULL, HasFixedPointsWithin<8, sizeof(EMRARC)>, MeasuresBox<0>, OutlinesBox<3>},
+    {EMR_CHORD, sizeof(EMRARC), NULL, HasFixedPointsWithin<8, sizeof(EMRARC)>, MeasuresBox<2>, OutlinesBox<4>},
+    {EMR_PIE, sizeof(EMRARC), NULL, HasFixedPointsWithin<8, sizeof(EMRARC)>, MeasuresBox<2>, OutlinesBox<4>},
     {EMR_SELECTPALETTE, 12, SelectsPalette},
     {EMR_CREATEPALETTE, 16, MakesPalette},
     {EMR_SETPALETTEENTRIES, 20, SetsPaletteEntries},
     {EMR_RESIZEPALETTE, sizeof(EMRRESIZEPALETTE), MakesObject},
     {EMR_EXTFLOODFILL, sizeof(EMREXTFLOODFILL), NULL, HasFixedPointsWithin<8, 16>},
-    {EMR_LINETO, 16, NULL, HasFixedPointsWithin<8, 16>, MeasuresLineTo},
-    {EMR_ARCTO, sizeof(EMRARC), NULL, HasFixedPointsWithin<8, sizeof(EMRARC)>, MeasuresArcTo},
-    {EMR_POLYDRAW, 28, HasPoints<9>, HasPointsWithin, MeasuresPolyline<8, true, false>},
+    {EMR_LINETO, 16, NULL, HasFixedPointsWithin<8, 16>, MeasuresLineTo, OutlinesLineTo},
+    {EMR_ARCTO, sizeof(EMRARC), NULL, HasFixedPointsWithin<8, sizeof(EMRARC)>, MeasuresArcTo, OutlinesArcTo},
+    {EMR_POLYDRAW, 28, HasPoints<9>, HasPointsWithin, MeasuresPolyline<8, true, false>,
+     OutlinesPolyline<8, true, false>},
     {EMR_SETARCDIRECTION, 12, NULL},
     {EMR_SETMITERLIMIT, 12, NULL},
-    {EMR_FILLPATH, 24, NULL},
-    {EMR_STROKEANDFILLPATH, 24, StrokesPath},
+    {EMR_FILLPATH, 24, NULL, NULL, NULL, FillsPath},
+    {EMR_STROKEANDFILLPATH, 24, StrokesPath, NULL, NULL, FillsPath},
     {EMR_STROKEPATH, 24, StrokesPath},
-    {EMR_SELECTCLIPPATH, 12, NULL},
+    {EMR_SELECTCLIPPATH, 12, NULL, NULL, NULL, FillsPath},
     {EMR_BEGINPATH, 8, BeginsPath},
     {EMR_ENDPATH, 8, EndsPath},
     {EMR_ABORTPATH, 8, AbortsPath},
-    {EMR_WIDENPATH, 8, StrokesPath},
+    {EMR_WIDENPATH, 8, StrokesPath, NULL, NULL, WidensPath},
     {EMR_GDICOMMENT, 12, HasComment},
     {EMR_FILLRGN, 32, PaintsRegion<32>},
     {EMR_FRAMERGN, 40, PaintsRegion<40>},
@@ -1005,14 +1318,14 @@ constexpr RecordRule RecordRules[] = {
     {EMR_EXTCREATEFONTINDIRECTW, 12 + sizeof(LOGFONTW), MakesObject},
     {EMR_EXTTEXTOUTA, sizeof(EMREXTTEXTOUTA), HasText<1>, HasTextWithin},
     {EMR_EXTTEXTOUTW, sizeof(EMREXTTEXTOUTA), HasText<2>, HasTextWithin},
-    {EMR_POLYBEZIER16, 28, HasPoints<4>, NULL, MeasuresPolyline<4, false, false>},
-    {EMR_POLYGON16, 28, HasPoints<4>, NULL, MeasuresPolyline<4, false, true>},
-    {EMR_POLYLINE16, 28, HasPoints<4>, NULL, MeasuresPolyline<4, false, false>},
-    {EMR_POLYBEZIERTO16, 28, HasPoints<4>, NULL, MeasuresPolyline<4, true, false>},
-    {EMR_POLYLINETO16, 28, HasPoints<4>, NULL, MeasuresPolyline<4, true, false>},
-    {EMR_POLYPOLYLINE16, 32, HasPolyPoints<4>, NULL, MeasuresPolyPolyline<4, false>},
-    {EMR_POLYPOLYGON16, 32, HasPolyPoints<4>, NULL, MeasuresPolyPolyline<4, true>},
-    {EMR_POLYDRAW16, 28, HasPoints<5>, NULL, MeasuresPolyline<4, true, false>},
+    {EMR_POLYBEZIER16, 28, HasPoints<4>, NULL, MeasuresPolyline<4, false, false>, OutlinesPolyline<4, false, false>},
+    {EMR_POLYGON16, 28, HasPoints<4>, NULL, MeasuresPolyline<4, false, true>, OutlinesPolyline<4, false, true>},
+    {EMR_POLYLINE16, 28, HasPoints<4>, NULL, MeasuresPolyline<4, false, false>, OutlinesPolyline<4, false, false>},
+    {EMR_POLYBEZIERTO16, 28, HasPoints<4>, NULL, MeasuresPolyline<4, true, false>, OutlinesPolyline<4, true, false>},
+    {EMR_POLYLINETO16, 28, HasPoints<4>, NULL, MeasuresPolyline<4, true, false>, OutlinesPolyline<4, true, false>},
+    {EMR_POLYPOLYLINE16, 32, HasPolyPoints<4>, NULL, MeasuresPolyPolyline<4, false>, OutlinesPolyPolyline<4, false>},
+    {EMR_POLYPOLYGON16, 32, HasPolyPoints<4>, NULL, MeasuresPolyPolyline<4, true>, OutlinesPolyPolyline<4, true>},
+    {EMR_POLYDRAW16, 28, HasPoints<5>, NULL, MeasuresPolyline<4, true, false>, OutlinesPolyline<4, true, false>},
     {EMR_CREATEMONOBRUSH, sizeof(EMRCREATEMONOBRUSH), MakesMonoBrush},
     {EMR_CREATEDIBPATTERNBRUSHPT, sizeof(EMRCREATEDIBPATTERNBRUSHPT), MakesPatternBrush},
     {EMR_EXTCREATEPEN, offsetof(EMREXTCREATEPEN, elp.elpStyleEntry), MakesExtendedPen,
@@ -1102,12 +1415,6 @@ bool IsHeaderSound(const ENHMETAHEADER& header)
 // multiplying others.
 const double TransformScaleLimit = 100000;
 
-// How far from the frame's centre, in frame widths across and frame heights
-// down, the records may draw. The player maps the frame onto the picture's
-// place; curves and wide pens far beyond it take it minutes. Recorders do
-// draw past the frame (a background filled 20 times as wide).
-const double ReachPerFrame = 64;
-
 // The box on the reference device within which the records draw.
 CRecordReach::Box FrameReach(const ENHMETAHEADER& header)
 {
@@ -1145,6 +1452,7 @@ BOOL IsEnhMetafileSound(const BYTE* data, DWORD length)
         const RecordRule& rule = type <= EMR_MAX ? RuleOfType[type] : UnlistedRule;
         if (record.size < rule.minimumSize || (rule.check != NULL && !rule.check(record, state)) ||
             (rule.geometry != NULL && !rule.geometry(record, state)) ||
+            (rule.outline != NULL && !rule.outline(record, state)) ||
             (rule.stroke != NULL && !state.Strokes(rule.stroke(record, state))))
             return FALSE;
         offset += record.size;

@@ -13,7 +13,8 @@
 // pixel across and down; coordinates, sizes and pen widths land, as the
 // records map them, within a reach of the frame along each axis; each
 // stroke of a dashed or dotted geometric pen (a record's, or a path's) is
-// no longer than half that reach; blits
-// read near their bitmaps; world transforms stay finite and of bounded
-// scale.
+// no longer than half that reach; the polygons and paths filled (or made
+// a clipping region) do not together have the player order thousands of
+// edges on every row of the device; blits read near their bitmaps; world
+// transforms stay finite and of bounded scale.
 BOOL IsEnhMetafileSound(const BYTE* data, DWORD length);

@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 CRecordReach::CRecordReach()
     : m_place{0, 0, 0, 0, 0, 0}, m_box{0, 0, -1, -1}, m_aligned(true), m_minX(1), m_maxX(0), m_minY(1), m_maxY(0)
 {
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    m_down = {none, none, none};
 }
 
 CRecordReach::CRecordReach(const CRecordSpace::Placement& place, const Box& box)
@@ -13,11 +16,12 @@ CRecordReach::CRecordReach(const CRecordSpace::Placement& place, const Box& box)
 {
     const double factors[] = {place.xx, place.xy, place.yx, place.yy, place.x0, place.y0};
     for (double factor : factors)
-        if (!std::isfinite(factor))
+        if (!std::isfinite(factor) || !(box.down > 0))
         {
             *this = CRecordReach();
             return;
         }
+    m_down = {place.yx / box.down, place.yy / box.down, (place.y0 - box.centreY) / box.down};
     if (place.xy == 0 && place.yx == 0 && place.xx != 0 && place.yy != 0)
     {
         m_aligned = true;
@@ -48,11 +52,42 @@ bool CRecordReach::HasSize(double cx, double cy) const
            std::fabs(p.yx * cx) + std::fabs(p.yy * cy) <= m_box.down;
 }
 
+namespace
+{
+// How wide a pen of one logical unit is drawn: round on the device, as
+// wide as the image of a unit along either axis.
+double PenScale(const CRecordSpace::Placement& p)
+{
+    return std::max(std::fabs(p.xx) + std::fabs(p.yx), std::fabs(p.xy) + std::fabs(p.yy));
+}
+}
+
 bool CRecordReach::HasPenWidth(double width) const
 {
-    const CRecordSpace::Placement& p = m_place;
-    const double scale = std::max(std::fabs(p.xx) + std::fabs(p.yx), std::fabs(p.xy) + std::fabs(p.yy));
-    return std::fabs(width) * scale <= std::min(m_box.across, m_box.down);
+    return std::fabs(width) * PenScale(m_place) <= std::min(m_box.across, m_box.down);
+}
+
+bool CRecordReach::HasPenWithin(double width, double reaches) const
+{
+    return std::fabs(width) * PenScale(m_place) <= reaches * std::max(m_box.across, m_box.down);
+}
+
+// A reach of nothing (a placement that is not a number) places nothing.
+double CRecordReach::PenDown(double width) const
+{
+    if (m_box.down <= 0)
+        return std::numeric_limits<double>::quiet_NaN();
+    return std::fabs(width) * PenScale(m_place) / m_box.down;
+}
+
+double CRecordReach::Down(double x, double y) const
+{
+    return m_down.dx * x + m_down.dy * y + m_down.offset;
+}
+
+CRecordReach::DownMap CRecordReach::DownOf() const
+{
+    return m_down;
 }
 
 double CRecordReach::Span(double dx, double dy) const

@@ -29,14 +29,31 @@ public:
     // the width along either logical axis, and no wider than the shorter
     // reach.
     bool HasPenWidth(double width) const;
+    // A pen no wider than 'reaches' times the longer reach.
+    bool HasPenWithin(double width, double reaches) const;
     // How long the image of a logical step is, measured against the longer
     // of the reaches (across or down), which measures 1: pictures are drawn
     // in their proportion, so this is how long the step is drawn.
     double Span(double dx, double dy) const;
+    // Where the image of a logical point lies down the device, in reaches
+    // below the box's centre (rows of the device, which the player fills
+    // one at a time).
+    double Down(double x, double y) const;
+    // The same as a map: down = x * dx + y * dy + offset (not numbers when
+    // the reach reaches nothing).
+    struct DownMap
+    {
+        double dx, dy, offset;
+    };
+    DownMap DownOf() const;
+    // How far down the device a pen of this logical width reaches, in
+    // reaches.
+    double PenDown(double width) const;
 
 private:
     CRecordSpace::Placement m_place;
     Box m_box;
+    DownMap m_down;
     // Without rotation or shear, the logical ranges that land in the box,
     // so that a point is measured by comparisons alone.
     bool m_aligned;

@@ -127,7 +127,10 @@ TEST(MetafileCheckTest, PicturesDrawnFarFromTheOriginLoadAndDraw)
         const char* what;
         std::function<void(HDC)> moveOrigin;
     } cases[] = {
-        {"window origin", [](HDC dc) { ::SetWindowOrgEx(dc, Far, Far, NULL); }},
+        {"window origin",
+         [](HDC dc) {
+             ::SetWindowOrgEx(dc, Far, Far, NULL);
+         }},
         {"scaled window origin",
          [](HDC dc) {
              ::SetMapMode(dc, MM_ANISOTROPIC);
@@ -165,7 +168,8 @@ namespace
 RECT FrameOfPixels(int width, int height)
 {
     HDC screen = ::GetDC(NULL);
-    const RECT frame = {0, 0, ::MulDiv(width, 100 * ::GetDeviceCaps(screen, HORZSIZE), ::GetDeviceCaps(screen, HORZRES)),
+    const RECT frame = {0, 0,
+                        ::MulDiv(width, 100 * ::GetDeviceCaps(screen, HORZSIZE), ::GetDeviceCaps(screen, HORZRES)),
                         ::MulDiv(height, 100 * ::GetDeviceCaps(screen, VERTSIZE), ::GetDeviceCaps(screen, VERTRES))};
     ::ReleaseDC(NULL, screen);
     return frame;
@@ -185,7 +189,9 @@ void Fill(HDC dc, COLORREF colour, const std::function<void()>& draw)
 void DrawChart(HDC dc, const std::function<void(HDC)>& toDays)
 {
     toDays(dc);
-    Fill(dc, RGB(0, 0, 200), [dc] { ::Rectangle(dc, 100, 0, 130, 999999); });
+    Fill(dc, RGB(0, 0, 200), [dc] {
+        ::Rectangle(dc, 100, 0, 130, 999999);
+    });
     const POINT weights[] = {{0, 400}, {60, 90000}, {180, 450000}, {364, 980000}};
     ::Polyline(dc, weights, 4);
 }
@@ -288,6 +294,70 @@ void DashedDrawing(HDC dc)
     ::Rectangle(dc, 5, 5, 195, 145);
 }
 
+// 'count' points zigzagging between two heights, evenly across.
+std::vector<POINT> Zigzag(int count, int left, int right, int top, int bottom)
+{
+    std::vector<POINT> points((size_t)count);
+    for (int i = 0; i < count; ++i)
+        points[(size_t)i] = {left + (right - left) * i / std::max(count - 1, 1), i % 2 != 0 ? bottom : top};
+    return points;
+}
+
+// Side by side squares of 'size' pixels in rows and columns, filled as one
+// polypolygon: a map of regions, or strips when a column is 'height' high.
+void Regions(HDC dc, int columns, int rows, int width, int height)
+{
+    std::vector<POINT> corners;
+    std::vector<INT> counts;
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column)
+        {
+            const int left = column * width, top = row * height;
+            for (const POINT& corner : {POINT{left, top}, POINT{left + width - 1, top},
+                                        POINT{left + width - 1, top + height - 1}, POINT{left, top + height - 1}})
+                corners.push_back(corner);
+            counts.push_back(4);
+        }
+    Fill(dc, RGB(0, 150, 0), [&] {
+        ::PolyPolygon(dc, corners.data(), counts.data(), (int)counts.size());
+    });
+}
+
+// Lines of small letter-like outlines, seven corners each, as one path that
+// is filled: text turned into curves.
+void LettersPath(HDC dc, int lines, int letters)
+{
+    ::BeginPath(dc);
+    for (int line = 0; line < lines; ++line)
+        for (int letter = 0; letter < letters; ++letter)
+        {
+            const int x = 2 + letter * 4, y = 2 + line * 5;
+            const POINT outline[] = {{x, y},         {x + 3, y},     {x + 3, y + 2}, {x + 1, y + 2},
+                                     {x + 1, y + 3}, {x + 3, y + 3}, {x, y + 4}};
+            ::Polygon(dc, outline, 7);
+        }
+    ::EndPath(dc);
+    Fill(dc, RGB(0, 0, 0), [dc] {
+        ::FillPath(dc);
+    });
+}
+
+// A path of 'count' points widened by a round pen 'width' wide and filled.
+void WidenedPath(HDC dc, const std::vector<POINT>& points, int width)
+{
+    const LOGBRUSH ink = {BS_SOLID, RGB(0, 0, 0), 0};
+    COwnedGdiObject<HPEN> pen(
+        ::ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND, (DWORD)width, &ink, 0, NULL));
+    CSelectedObject selected(dc, pen);
+    ::BeginPath(dc);
+    ::Polyline(dc, points.data(), (int)points.size());
+    ::EndPath(dc);
+    ::WidenPath(dc);
+    Fill(dc, RGB(150, 150, 150), [dc] {
+        ::FillPath(dc);
+    });
+}
+
 RECT BottomToTop(RECT frame)
 {
     std::swap(frame.top, frame.bottom);
@@ -305,9 +375,13 @@ const int Far = 1000000;
 
 const RecordedPicture RecordedPictures[] = {
     {"chart in days and grams through the mapping", FrameOfPixels(200, 150),
-     [](HDC dc) { DrawChart(dc, ChartByMapping); }},
+     [](HDC dc) {
+         DrawChart(dc, ChartByMapping);
+     }},
     {"chart in days and grams through a world scale", FrameOfPixels(200, 150),
-     [](HDC dc) { DrawChart(dc, ChartByWorldScale); }},
+     [](HDC dc) {
+         DrawChart(dc, ChartByWorldScale);
+     }},
     {"label under a window origin far out", FrameOfPixels(200, 150),
      [](HDC dc) {
          ::SetWindowOrgEx(dc, Far, 2 * Far, NULL);
@@ -326,13 +400,17 @@ const RecordedPicture RecordedPictures[] = {
          ::SetWindowOrgEx(dc, 500000, 4010000, NULL);
          ::SetWindowExtEx(dc, 2000, 1500, NULL);
          ::SetViewportExtEx(dc, 200, 150, NULL);
-         Fill(dc, RGB(0, 150, 0), [dc] { ::Rectangle(dc, 500100, 4010100, 501000, 4011000); });
+         Fill(dc, RGB(0, 150, 0), [dc] {
+             ::Rectangle(dc, 500100, 4010100, 501000, 4011000);
+         });
          Label(dc, 500200, 4010200);
      }},
     {"tenths of a millimetre, y upwards", FrameOfPixels(200, 150),
      [](HDC dc) {
          ::SetMapMode(dc, MM_LOMETRIC);
-         Fill(dc, RGB(0, 150, 0), [dc] { ::Ellipse(dc, 20, -20, 300, -300); });
+         Fill(dc, RGB(0, 150, 0), [dc] {
+             ::Ellipse(dc, 20, -20, 300, -300);
+         });
      }},
     {"isotropic units, wider window than viewport", FrameOfPixels(200, 150),
      [](HDC dc) {
@@ -340,16 +418,45 @@ const RecordedPicture RecordedPictures[] = {
          ::SetWindowExtEx(dc, 1000, 1000, NULL);
          ::SetViewportExtEx(dc, 150, -150, NULL);
          ::SetViewportOrgEx(dc, 100, 75, NULL);
-         Fill(dc, RGB(0, 150, 0), [dc] { ::Ellipse(dc, -400, -400, 400, 400); });
+         Fill(dc, RGB(0, 150, 0), [dc] {
+             ::Ellipse(dc, -400, -400, 400, 400);
+         });
      }},
-    {"one-unit arc boxes", FrameOfPixels(64, 60), [](HDC dc) { OneUnitBoxes(dc, 60); }},
-    {"a 16 x 12 drawing of one-unit arc boxes", FrameOfPixels(16, 12), [](HDC dc) { OneUnitBoxes(dc, 12); }},
-    {"photograph placed at 30 pixels", FrameOfPixels(30, 20), [](HDC dc) { StretchPhoto(dc, 3000, 2000, 30); }},
-    {"bitmap stretched to 30 pixels", FrameOfPixels(30, 30), [](HDC dc) { StretchBitmap(dc, 3000, 2000, 30); }},
-    {"icon of a 600 x 600 bitmap", FrameOfPixels(8, 8), [](HDC dc) { StretchBitmap(dc, 600, 600, 8); }},
+    {"one-unit arc boxes", FrameOfPixels(64, 60),
+     [](HDC dc) {
+         OneUnitBoxes(dc, 60);
+     }},
+    {"a 16 x 12 drawing of one-unit arc boxes", FrameOfPixels(16, 12),
+     [](HDC dc) {
+         OneUnitBoxes(dc, 12);
+     }},
+    {"photograph placed at 30 pixels", FrameOfPixels(30, 20),
+     [](HDC dc) {
+         StretchPhoto(dc, 3000, 2000, 30);
+     }},
+    {"bitmap stretched to 30 pixels", FrameOfPixels(30, 30),
+     [](HDC dc) {
+         StretchBitmap(dc, 3000, 2000, 30);
+     }},
+    {"icon of a 600 x 600 bitmap", FrameOfPixels(8, 8),
+     [](HDC dc) {
+         StretchBitmap(dc, 600, 600, 8);
+     }},
     {"technical drawing in dashed and dotted wide pens", FrameOfPixels(200, 150), DashedDrawing},
     {"technical drawing in dashed and dotted wide pens, its frame bottom to top", BottomToTop(FrameOfPixels(200, 150)),
      DashedDrawing},
+    {"map of 400 regions in one polypolygon", FrameOfPixels(200, 150),
+     [](HDC dc) {
+         Regions(dc, 20, 20, 10, 7);
+     }},
+    {"a page of 1,000 letters turned into one filled path", FrameOfPixels(200, 150),
+     [](HDC dc) {
+         LettersPath(dc, 25, 40);
+     }},
+    {"a winding road widened by a pen and filled", FrameOfPixels(200, 150),
+     [](HDC dc) {
+         WidenedPath(dc, Zigzag(300, 5, 195, 60, 90), 6);
+     }},
 };
 } // namespace
 
@@ -416,8 +523,9 @@ Bytes PenAndArcsPicture(const RECTL& frame, double arcFrames, DWORD dashWidth)
         const LONG reachX = across(arcFrames * std::abs(frame.right - frame.left));
         const LONG reachY = down(arcFrames * std::abs(frame.bottom - frame.top));
         const LONG x = across((frame.left + frame.right) / 2.0), y = down((frame.top + frame.bottom) / 2.0);
-        arc = {(DWORD)(x - reachX), (DWORD)(y - reachY), (DWORD)(x + reachX), (DWORD)(y + reachY),
-               (DWORD)(x + reachX), (DWORD)y, (DWORD)(x - reachX), (DWORD)(y - reachY)};
+        arc = {(DWORD)(x - reachX), (DWORD)(y - reachY), (DWORD)(x + reachX),
+               (DWORD)(y + reachY), (DWORD)(x + reachX), (DWORD)y,
+               (DWORD)(x - reachX), (DWORD)(y - reachY)};
     }
     EmfRecords records = {{EMR_CREATEPEN, {1, PS_SOLID, 10, 0, RGB(0, 0, 200)}},
                           {EMR_SELECTOBJECT, {1}},
@@ -473,8 +581,8 @@ TEST(MetafileCheckTest, HairThinAndInvertedFramesAreRefusedOrDrawnQuickly)
     CScratchFolder folder("thin_frames");
     CWnd parent;
     parent.CreateEx(0, AfxRegisterWndClass(0), "Thin frames", WS_POPUP | WS_VISIBLE, CRect(0, 0, 800, 600), NULL, 0);
-    ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 800, 600, parent.m_hWnd, (HMENU)100,
-                      ::GetModuleHandleA(NULL), NULL);
+    ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 800, 600, parent.m_hWnd, (HMENU)100, ::GetModuleHandleA(NULL),
+                      NULL);
     CPictureCtrl control;
     ASSERT_TRUE(control.CreateOverControl(&parent, 100, "", 0, 0));
     for (const auto& f : frames)
@@ -500,10 +608,99 @@ TEST(MetafileCheckTest, HairThinAndInvertedFramesAreRefusedOrDrawnQuickly)
         // Fitted with the frame's proportion, whichever way round.
         const double width = std::abs(f.frame.right - f.frame.left), height = std::abs(f.frame.bottom - f.frame.top);
         for (const CSize& size : {control.GetFittedSize(), thumbnail.size})
-            EXPECT_LE(std::fabs(size.cx * height - size.cy * width), std::max(width, height)) << size.cx << " x "
-                                                                                            << size.cy;
+            EXPECT_LE(std::fabs(size.cx * height - size.cy * width), std::max(width, height))
+                << size.cx << " x " << size.cy;
     }
     parent.DestroyWindow();
+}
+
+// Fills and wide strokes as the platform's recorder writes them in an
+// inch's frame. The player fills a row of the device at a time, ordering
+// the edges that cross each row, and builds a wide pen's stroke a piece at
+// a time, each piece as tall as the pen. Refused: outlines whose edges
+// cross the rows thousands at a time, and pens many times wider than the
+// picture. Drawn into 800 x 600 the player took 8.5 s for the polygon
+// zigzagging 4,000 times, 1.2 s for the path zigzagging 1,500 times
+// (filled or made the clipping region alike), 5.2 s for 400 points
+// reaching 60 frames above and below, 4.7 s for the strips, 1.2 s for the
+// widened steps and 42 s for the circles in a pen 64 inches wide. Loaded,
+// and drawn within a second: a zigzag of 500 points, circles in a pen half
+// an inch wide.
+TEST(MetafileCheckTest, FillsAndStrokesThatThePlayerTakesSecondsOverAreRefused)
+{
+    const int inch = 96;
+    const auto polygon = [](const std::vector<POINT>& points) {
+        return [points](HDC dc) {
+            ::Polygon(dc, points.data(), (int)points.size());
+        };
+    };
+    const auto inPath = [](const std::vector<POINT>& points, const std::function<void(HDC)>& use) {
+        return [points, use](HDC dc) {
+            ::BeginPath(dc);
+            ::Polyline(dc, points.data(), (int)points.size());
+            ::EndPath(dc);
+            use(dc);
+        };
+    };
+    const auto circles = [](int penWidth) {
+        return [penWidth](HDC dc) {
+            COwnedGdiObject<HPEN> pen(::CreatePen(PS_SOLID, penWidth, RGB(0, 0, 150)));
+            CSelectedObject selectedPen(dc, pen);
+            CSelectedObject hollow(dc, ::GetStockObject(NULL_BRUSH));
+            for (int i = 0; i < 10; ++i)
+                ::Ellipse(dc, i, i, inch - i, inch - i);
+        };
+    };
+    const struct
+    {
+        const char* what;
+        std::function<void(HDC)> draw;
+        bool loads;
+    } fills[] = {
+        {"a polygon zigzagging 4,000 times across the frame", polygon(Zigzag(4000, 0, inch, 0, inch)), false},
+        {"a polygon zigzagging 400 times 60 frames above and below",
+         polygon(Zigzag(400, 0, inch, -60 * inch, 60 * inch)), false},
+        {"1,500 strips side by side in one polypolygon",
+         [](HDC dc) {
+             Regions(dc, 1500, 1, 1, inch);
+         },
+         false},
+        {"a zigzag path of 1,500 points filled",
+         inPath(Zigzag(1500, 0, inch, 0, inch),
+                [](HDC dc) {
+                    ::FillPath(dc);
+                }),
+         false},
+        {"a zigzag path of 1,500 points made the clipping region",
+         inPath(Zigzag(1500, 0, inch, 0, inch),
+                [](HDC dc) {
+                    ::SelectClipPath(dc, RGN_AND);
+                    ::Rectangle(dc, 0, 0, inch, inch);
+                }),
+         false},
+        {"2,000 steps widened by a pen a frame wide",
+         [](HDC dc) {
+             WidenedPath(dc, Zigzag(2000, 0, inch, inch / 2, inch / 2 + 2), inch);
+         },
+         false},
+        {"ten circles in a pen 64 inches wide", circles(64 * inch), false},
+        {"a polygon zigzagging 500 times across the frame", polygon(Zigzag(500, 0, inch, 0, inch)), true},
+        {"ten circles in a pen half an inch wide", circles(inch / 2), true},
+    };
+    CCanvas canvas(800, 600);
+    for (const auto& fill : fills)
+    {
+        SCOPED_TRACE(fill.what);
+        const Bytes emf = MakeEmf(FrameOfPixels(inch, inch), fill.draw);
+        EXPECT_EQ(Loads(emf), fill.loads);
+        if (fill.loads)
+        {
+            EXPECT_LT(MillisecondsOf([&] {
+                          EXPECT_GT(DrawnPixels(emf, canvas), 0);
+                      }),
+                      1000u);
+        }
+    }
 }
 
 // A record with an empty bitmap header whose offset points far outside: the
@@ -626,56 +823,89 @@ const Reproducer Reproducers[] = {
     {"region filled with a stock brush",
      {{EMR_CREATEBRUSHINDIRECT, {1, BS_SOLID, RGB(0, 0, 200), 0}},
       {EMR_FILLRGN, Join(Join(Bounds, {sizeof(RGNDATAHEADER) + sizeof(RECT), 1}), OneRectRegion)}},
-     1, 5, 0x80000001},
+     1,
+     5,
+     0x80000001},
     {"region framed with a stock brush",
      {{EMR_CREATEBRUSHINDIRECT, {1, BS_SOLID, RGB(0, 0, 200), 0}},
       {EMR_FRAMERGN, Join(Join(Bounds, {sizeof(RGNDATAHEADER) + sizeof(RECT), 1, 2, 2}), OneRectRegion)}},
-     1, 5, 0x80000001},
-    {"stock object past the last", {{EMR_SELECTOBJECT, {ENHMETA_STOCK_OBJECT | BLACK_PEN}}}, 0, 0,
+     1,
+     5,
+     0x80000001},
+    {"stock object past the last",
+     {{EMR_SELECTOBJECT, {ENHMETA_STOCK_OBJECT | BLACK_PEN}}},
+     0,
+     0,
      ENHMETA_STOCK_OBJECT | (STOCK_LAST + 1)},
     {"arc box far down", {{EMR_ARC, {0, 0, 49, 49, 0, 0, 49, 49}}}, 0, 1, 0x5F000000},
     {"chord box far down", {{EMR_CHORD, {0, 0, 49, 49, 0, 0, 49, 49}}}, 0, 1, 600000000},
-    {"round rectangle near the end of the numbers",
-     {{EMR_ROUNDRECT, {0, 0, 49, 49, 10, 10}}}, 0, 2, 2000000000},
+    {"round rectangle near the end of the numbers", {{EMR_ROUNDRECT, {0, 0, 49, 49, 10, 10}}}, 0, 2, 2000000000},
     {"rectangle edge far left", {{EMR_RECTANGLE, {5, 5, 60, 40}}}, 0, 0, (DWORD)-369000000},
     {"dashed pen a million wide",
      {{EMR_CREATEPEN, {1, PS_DASH, 2, 0, 0}}, {EMR_SELECTOBJECT, {1}}, {EMR_RECTANGLE, {5, 5, 60, 40}}},
-     0, 2, 1000000},
+     0,
+     2,
+     1000000},
     {"pen 65,535 wide",
      {{EMR_CREATEPEN, {1, PS_SOLID, 2, 0, 0}}, {EMR_SELECTOBJECT, {1}}, {EMR_RECTANGLE, {5, 5, 60, 40}}},
-     0, 2, 65535},
+     0,
+     2,
+     65535},
     {"pen of negative width",
      {{EMR_CREATEPEN, {1, PS_SOLID, 2, 0, 0}}, {EMR_SELECTOBJECT, {1}}, {EMR_RECTANGLE, {5, 5, 60, 40}}},
-     0, 2, (DWORD)-60000},
+     0,
+     2,
+     (DWORD)-60000},
     {"transform scaled by 1.27e30",
      {{EMR_MODIFYWORLDTRANSFORM, Join(Transform(2), {MWT_LEFTMULTIPLY})}, {EMR_RECTANGLE, {5, 5, 60, 40}}},
-     0, 3, FloatBits(1.27e30f)},
+     0,
+     3,
+     FloatBits(1.27e30f)},
     {"transform set to infinity",
-     {{EMR_SETWORLDTRANSFORM, Transform(2)}, {EMR_RECTANGLE, {5, 5, 60, 40}}}, 0, 0,
+     {{EMR_SETWORLDTRANSFORM, Transform(2)}, {EMR_RECTANGLE, {5, 5, 60, 40}}},
+     0,
+     0,
      FloatBits(INFINITY)},
     {"transforms whose product is too large",
      {{EMR_MODIFYWORLDTRANSFORM, Join(Transform(1000), {MWT_LEFTMULTIPLY})},
       {EMR_MODIFYWORLDTRANSFORM, Join(Transform(1, 0), {MWT_RIGHTMULTIPLY})}},
-     1, 1, BigScale},
+     1,
+     1,
+     BigScale},
     {"dashed arc box far right",
      {{EMR_EXTCREATEPEN, {1, 0, 0, 0, 0, PS_GEOMETRIC | PS_DASH, 2, BS_SOLID, 0, 0, 0}},
       {EMR_SELECTOBJECT, {1}},
       {EMR_ARC, {0, 0, 49, 49, 49, 24, 0, 0}}},
-     2, 2, 4000},
+     2,
+     2,
+     4000},
     {"dotted zigzag far right",
      {{EMR_EXTCREATEPEN, {1, 0, 0, 0, 0, PS_GEOMETRIC | PS_DOT, 2, BS_SOLID, 0, 0, 0}},
       {EMR_SELECTOBJECT, {1}},
       {EMR_POLYLINE16, {0, 0, 49, 49, 3, MAKELONG(0, 0), MAKELONG(40, 20), MAKELONG(0, 40)}}},
-     2, 6, MAKELONG(3000, 20)},
+     2,
+     6,
+     MAKELONG(3000, 20)},
     {"dashed path stroked far right",
      {{EMR_EXTCREATEPEN, {1, 0, 0, 0, 0, PS_GEOMETRIC | PS_DASH, 2, BS_SOLID, 0, 0, 0}},
-      {EMR_BEGINPATH, {}}, {EMR_MOVETOEX, {0, 0}}, {EMR_LINETO, {40, 20}}, {EMR_LINETO, {0, 40}},
-      {EMR_ENDPATH, {}}, {EMR_SELECTOBJECT, {1}}, {EMR_STROKEPATH, {0, 0, 49, 49}}},
-     3, 0, 3000},
+      {EMR_BEGINPATH, {}},
+      {EMR_MOVETOEX, {0, 0}},
+      {EMR_LINETO, {40, 20}},
+      {EMR_LINETO, {0, 40}},
+      {EMR_ENDPATH, {}},
+      {EMR_SELECTOBJECT, {1}},
+      {EMR_STROKEPATH, {0, 0, 49, 49}}},
+     3,
+     0,
+     3000},
     {"transforms multiplied after a restore of no saved state",
-     {{EMR_SAVEDC, {}}, {EMR_RESTOREDC, {(DWORD)-1}}, {EMR_MODIFYWORLDTRANSFORM, Join(Transform(2), {MWT_LEFTMULTIPLY})},
+     {{EMR_SAVEDC, {}},
+      {EMR_RESTOREDC, {(DWORD)-1}},
+      {EMR_MODIFYWORLDTRANSFORM, Join(Transform(2), {MWT_LEFTMULTIPLY})},
       {EMR_RECTANGLE, {5, 5, 60, 40}}},
-     1, 0, (DWORD)-2},
+     1,
+     0,
+     (DWORD)-2},
 };
 } // namespace
 
