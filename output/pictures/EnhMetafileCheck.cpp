@@ -3,6 +3,8 @@
 #include "foundation/files/LittleEndian.h"
 
 #include "output/pictures/FillTally.h"
+#include "output/pictures/PlayerLimits.h"
+#include "output/pictures/PointRun.h"
 #include "output/pictures/RecordReach.h"
 #include "output/pictures/RecordSpace.h"
 
@@ -59,12 +61,6 @@ bool IsObjectIndex(DWORD index, DWORD handles, bool stockAllowed)
 }
 
 CRecordReach::Box FrameReach(const ENHMETAHEADER& header);
-
-// How far from the frame's centre, in frame widths across and frame heights
-// down, the records may draw. The player maps the frame onto the picture's
-// place; curves and wide pens far beyond it take it minutes. Recorders do
-// draw past the frame (a background filled 20 times as wide).
-constexpr double ReachPerFrame = 64;
 
 // What the records met so far let the next one hold: objects inside the
 // handle table, and coordinates (and pen widths) within the reach that the
@@ -144,16 +140,9 @@ struct CheckState
         }
     }
 
-    // The selected pen, as the records map it now, is no wider than twice
-    // the frame's longer side. The player draws a wide pen's stroke a
-    // piece at a time, each piece a shape as tall as the pen that it adds
-    // to the stroke's area, so its time grows with the square of the pen's
-    // width where the pieces cross the picture: ten circles of an inch in
-    // an inch's frame drawn with a pen 64 inches wide took it 42 s to draw
-    // into 800 x 600, with a pen 2 inches wide 1 s; ten circles 20 inches
-    // across in the 64-inch pen more than 300 s. A recorder's frame holds
-    // what its pens draw.
-    bool PenFits() { return penWidth == 0 || Coordinates().HasPenWithin(penWidth, 2.0 / ReachPerFrame); }
+    // The selected pen, as the records map it now, is no wider than the
+    // player draws quickly.
+    bool PenFits() { return penWidth == 0 || Coordinates().HasPenWithin(penWidth, PenWidthLimit); }
 
     // A stroke of the given span (against the reach): drawn now, or added
     // to the path that a later record strokes.
@@ -214,13 +203,6 @@ struct CheckState
     // (strokes of 28 frames) 40 ms. Recorders stroke within the frame,
     // whose outline is 4 of its sides long.
     static constexpr double StrokeSpanLimit = 0.5;
-
-    // The work of all the picture's fills together (see CFillTally), in
-    // reaches: a million in frame heights, as much as a polygon of 1,000
-    // edges that each cross the whole frame, which the player fills into a
-    // picture 600 pixels high in 0.1 to 0.5 s. An outline that crosses each
-    // row twice does a frame height's work for each frame height it spans.
-    static constexpr double FillWorkLimit = 1e6 / ReachPerFrame;
 
     const BYTE* first; // the header record
     const ENHMETAHEADER& header;
@@ -810,21 +792,6 @@ bool StrokesPath(const Record&, CheckState& state)
 // position where its record moves it. Curves count as the outline of their
 // box, which is at least as long.
 
-// A coordinate of 32 or 16 bits, which its record holds.
-template <DWORD PointSize>
-LONG CoordinateAt(const BYTE* at)
-{
-    if (PointSize == 8)
-    {
-        LONG value;
-        std::memcpy(&value, at, 4);
-        return value;
-    }
-    SHORT value;
-    std::memcpy(&value, at, 2);
-    return value;
-}
-
 // The logical point whose x is at 'at', of 32 or 16 bits.
 template <DWORD PointSize>
 void PointAt(const Record& r, DWORD at, double& x, double& y)
@@ -972,89 +939,6 @@ double MeasuresAngleArc(const Record& r, CheckState& state)
 // outline of its box (or of its control points), twice its height; text
 // added to a path is not measured.
 
-// Where a run of points lies down the device, and the rows its edges
-// cross. The points lie inside the record (its own check has found them).
-struct DownRun
-{
-    double first, last, top, bottom, rise;
-};
-
-// The rows that the y of 'count' points cross, in logical units, and their
-// range. Coordinates of 16 bits are measured in blocks whose rise fits 32
-// bits (this is the check's busiest loop, and 64-bit sums are slow here).
-template <DWORD PointSize>
-void RiseOfY(const BYTE* points, DWORD count, double& rise, long long& top, long long& bottom, long long& last)
-{
-    const DWORD half = PointSize / 2;
-    if (PointSize == 8)
-    {
-        long long previous = CoordinateAt<PointSize>(points + half), sum = 0;
-        top = bottom = previous;
-        for (DWORD i = 1; i < count; ++i)
-        {
-            const long long y = CoordinateAt<PointSize>(points + i * PointSize + half);
-            sum += y > previous ? y - previous : previous - y;
-            top = std::min(top, y);
-            bottom = std::max(bottom, y);
-            previous = y;
-        }
-        rise = (double)sum;
-        last = previous;
-        return;
-    }
-    int previous = CoordinateAt<PointSize>(points + half), high = previous, low = previous;
-    rise = 0;
-    for (DWORD from = 1; from < count;)
-    {
-        const DWORD to = std::min(count, from + 0xFFFF);
-        unsigned sum = 0;
-        for (DWORD i = from; i < to; ++i)
-        {
-            const int y = CoordinateAt<PointSize>(points + i * PointSize + half);
-            sum += (unsigned)(y > previous ? y - previous : previous - y);
-            high = std::min(high, y);
-            low = std::max(low, y);
-            previous = y;
-        }
-        rise += sum;
-        from = to;
-    }
-    top = high;
-    bottom = low;
-    last = previous;
-}
-
-template <DWORD PointSize>
-DownRun RunDown(const Record& r, DWORD at, DWORD count, const CRecordReach::DownMap& map)
-{
-    const BYTE* points = r.data + at;
-    const DWORD half = PointSize / 2;
-    if (map.dx == 0)
-    {
-        // Rows follow y alone: the run is measured in whole logical units.
-        double rise;
-        long long top, bottom, last;
-        RiseOfY<PointSize>(points, count, rise, top, bottom, last);
-        const double ends[] = {map.dy * top + map.offset, map.dy * bottom + map.offset};
-        return {map.dy * CoordinateAt<PointSize>(points + half) + map.offset, map.dy * last + map.offset,
-                std::min(ends[0], ends[1]), std::max(ends[0], ends[1]), std::fabs(map.dy) * rise};
-    }
-    DownRun run = {0, 0, 0, 0, 0};
-    for (DWORD i = 0; i < count; ++i)
-    {
-        const BYTE* point = points + i * PointSize;
-        const double down =
-            map.dx * CoordinateAt<PointSize>(point) + map.dy * CoordinateAt<PointSize>(point + half) + map.offset;
-        if (i == 0)
-            run = {down, down, down, down, 0};
-        run.rise += std::fabs(down - run.last);
-        run.top = std::min(run.top, down);
-        run.bottom = std::max(run.bottom, down);
-        run.last = down;
-    }
-    return run;
-}
-
 // The lines through 'count' points from byte 'at': a figure of their own,
 // or on from the current position when 'fromPosition'.
 template <DWORD PointSize>
@@ -1063,7 +947,7 @@ void AddLines(const Record& r, DWORD at, DWORD count, bool fromPosition, bool cl
 {
     if (count == 0)
         return;
-    const DownRun run = RunDown<PointSize>(r, at, count, reach.DownOf());
+    const DownRun run = RunDown<PointSize>(r.data + at, count, reach.DownOf());
     if (!fromPosition)
         outline.MoveTo(run.first);
     else

@@ -2,7 +2,16 @@
 
 #include "foundation/files/LittleEndian.h"
 
+#include "output/pictures/FillTally.h"
+#include "output/pictures/PlayerLimits.h"
+#include "output/pictures/PointRun.h"
+#include "output/pictures/RecordReach.h"
+#include "output/pictures/RecordSpace.h"
+
+#include <algorithm>
 #include <cstring>
+#include <set>
+#include <vector>
 
 namespace
 {
@@ -15,6 +24,7 @@ struct Record
     DWORD count;
 
     WORD operator[](DWORD i) const { return (WORD)(params[2 * i] | (params[2 * i + 1] << 8)); }
+    SHORT Signed(DWORD i) const { return (SHORT)(*this)[i]; }
     DWORD Long(DWORD i) const { return (*this)[i] | ((DWORD)(*this)[i + 1] << 16); }
 };
 
@@ -127,7 +137,8 @@ BOOL IsDibSound(const Record& r, DWORD first, DWORD usage = DIB_RGB_COLORS)
         unsigned long long entries = info.biClrUsed != 0 ? info.biClrUsed : bits <= 8 ? (1ull << bits) : 0;
         if (entries > 256)
             return FALSE;
-        colours = (paletteIndexes ? 2 : 4) * entries + (info.biCompression == BI_BITFIELDS && headerSize == 40 ? 12 : 0);
+        colours =
+            (paletteIndexes ? 2 : 4) * entries + (info.biCompression == BI_BITFIELDS && headerSize == 40 ? 12 : 0);
         image = ((width * bits + 31) / 32) * 4 * height;
         if (info.biCompression != BI_RGB && info.biCompression != BI_BITFIELDS)
             image = info.biSizeImage;
@@ -239,6 +250,205 @@ BOOL IsRecordSound(WORD function, const Record& r, DWORD objects)
         return TRUE;
     }
 }
+
+// What the records of a placed metafile draw, as the program plays them:
+// the placeable box mapped onto the picture's place (measured here at 96
+// pixels to the inch), then the records' own mapping. Follows the objects
+// that the records make in the handle table's first free place and the pen
+// selected, and refuses pens and fills that the player takes seconds over,
+// as for enhanced metafiles.
+class CRecordGeometry
+{
+public:
+    CRecordGeometry(const RECT& box, UINT unitsPerInch, DWORD objects)
+        : m_space(SIZEL{9600, 9600}, SIZEL{254, 254}, 1), m_objects(objects, Unused)
+    {
+        const double pixels = 96.0 / (unitsPerInch < 2 ? 1 : unitsPerInch);
+        const double width = pixels * (box.right - box.left), height = pixels * (box.bottom - box.top);
+        m_space.MapBox(box, width, height);
+        m_box = {width / 2, height / 2, ReachPerFrame * width, ReachPerFrame * height};
+    }
+
+    // False when the record draws what the player takes seconds over, or
+    // restores a state it did not save.
+    bool Follow(WORD function, const Record& r);
+
+private:
+    const CRecordReach& Reach()
+    {
+        if (m_spaceChanged)
+        {
+            m_reach = CRecordReach(m_space.Place(), m_box);
+            m_spaceChanged = false;
+        }
+        return m_reach;
+    }
+    void Make(double penWidth);
+    bool PenFits() { return m_penWidth == 0 || Reach().HasPenWithin(m_penWidth, PenWidthLimit); }
+    // 'count' points of x and y from parameter 'at' as a closed figure.
+    void AddPolygon(const Record& r, DWORD at, DWORD count, CFillTally& outline)
+    {
+        if (count == 0)
+            return;
+        const DownRun run = RunDown<4>(r.params + 2 * at, count, Reach().DownOf());
+        outline.MoveTo(run.first);
+        outline.LineThrough(run.top, run.bottom, run.rise, count - 1, run.last);
+        outline.CloseFigure();
+    }
+    bool Fills(const CFillTally& outline)
+    {
+        m_fillWork += outline.Work();
+        return m_fillWork <= FillWorkLimit;
+    }
+
+    CRecordSpace m_space;
+    CRecordReach::Box m_box;
+    CRecordReach m_reach;
+    bool m_spaceChanged = true;
+    // The handle table: a pen's width in each place that holds a pen, and
+    // the places freed below the first never used.
+    static constexpr float Unused = -2, NotPen = -1;
+    std::vector<float> m_objects;
+    std::set<DWORD> m_freed;
+    DWORD m_unused = 0;
+    double m_penWidth = 0;
+    std::vector<double> m_savedPens;
+    double m_fillWork = 0;
+};
+
+void CRecordGeometry::Make(double penWidth)
+{
+    DWORD place;
+    if (!m_freed.empty())
+    {
+        place = *m_freed.begin();
+        m_freed.erase(m_freed.begin());
+    }
+    else if (m_unused < m_objects.size())
+        place = m_unused++;
+    else
+        return; // the table is full: the player makes nothing
+    m_objects[place] = (float)penWidth;
+}
+
+bool CRecordGeometry::Follow(WORD function, const Record& r)
+{
+    switch (function)
+    {
+    case META_SETMAPMODE:
+        m_space.SetMapMode(r[0]);
+        break;
+    case META_SETWINDOWORG:
+        m_space.SetWindowOrigin(r.Signed(1), r.Signed(0));
+        break;
+    case META_SETWINDOWEXT:
+        m_space.SetWindowExtent(r.Signed(1), r.Signed(0));
+        break;
+    case META_SETVIEWPORTORG:
+        m_space.SetViewportOrigin(r.Signed(1), r.Signed(0));
+        break;
+    case META_SETVIEWPORTEXT:
+        m_space.SetViewportExtent(r.Signed(1), r.Signed(0));
+        break;
+    case META_OFFSETWINDOWORG:
+        m_space.OffsetWindowOrigin(r.Signed(1), r.Signed(0));
+        break;
+    case META_OFFSETVIEWPORTORG:
+        m_space.OffsetViewportOrigin(r.Signed(1), r.Signed(0));
+        break;
+    case META_SCALEWINDOWEXT:
+        m_space.ScaleWindowExtent(r.Signed(3), r.Signed(2), r.Signed(1), r.Signed(0));
+        break;
+    case META_SCALEVIEWPORTEXT:
+        m_space.ScaleViewportExtent(r.Signed(3), r.Signed(2), r.Signed(1), r.Signed(0));
+        break;
+    case META_SAVEDC:
+        m_space.Save();
+        m_savedPens.push_back(m_penWidth);
+        return true;
+    case META_RESTOREDC: {
+        const long level = r.Signed(0);
+        if (!m_space.Restore(level))
+            return false;
+        m_penWidth = m_savedPens[m_savedPens.size() + level];
+        m_savedPens.resize(m_savedPens.size() + level);
+        break;
+    }
+    case META_CREATEPENINDIRECT:
+        Make((r[0] & PS_STYLE_MASK) == PS_NULL ? 0 : std::abs((int)r.Signed(1)));
+        return true;
+    case META_CREATEBRUSHINDIRECT:
+    case META_CREATEFONTINDIRECT:
+    case META_CREATEPALETTE:
+    case META_CREATEREGION:
+    case META_CREATEPATTERNBRUSH:
+    case META_DIBCREATEPATTERNBRUSH:
+        Make(NotPen);
+        return true;
+    case META_DELETEOBJECT:
+        if (m_objects[r[0]] != Unused)
+        {
+            m_objects[r[0]] = Unused;
+            m_freed.insert(r[0]);
+        }
+        return true;
+    case META_SELECTOBJECT:
+        if (m_objects[r[0]] >= 0)
+            m_penWidth = m_objects[r[0]];
+        return true;
+    case META_POLYGON: {
+        CFillTally polygon;
+        AddPolygon(r, 1, r[0], polygon);
+        return PenFits() && Fills(polygon);
+    }
+    case META_POLYPOLYGON: {
+        CFillTally polygons;
+        DWORD at = 1 + r[0];
+        for (DWORD i = 0; i < r[0]; ++i)
+        {
+            AddPolygon(r, at, r[1 + i], polygons);
+            at += 2 * r[1 + i];
+        }
+        return PenFits() && Fills(polygons);
+    }
+    case META_LINETO:
+    case META_POLYLINE:
+    case META_RECTANGLE:
+    case META_ROUNDRECT:
+    case META_ELLIPSE:
+    case META_ARC:
+    case META_PIE:
+    case META_CHORD:
+        return PenFits();
+    default:
+        return true;
+    }
+    m_spaceChanged = true;
+    return true;
+}
+}
+
+BOOL IsMetafileSound(const BYTE* metafile, DWORD size, const RECT& box, UINT unitsPerInch)
+{
+    METAHEADER header;
+    if (size < MetaHeaderBytes || box.right <= box.left || box.bottom <= box.top)
+        return FALSE;
+    std::memcpy(&header, metafile, MetaHeaderBytes);
+    if (!IsMetafileSound(metafile, size))
+        return FALSE;
+    CRecordGeometry geometry(box, unitsPerInch, header.mtNoObjects);
+    for (DWORD offset = MetaHeaderBytes; offset < size;)
+    {
+        const BYTE* record = metafile + offset;
+        const DWORD words = ReadLittleEndianDword(record);
+        const WORD function = ReadLittleEndianWord(record + 4);
+        if (function == 0)
+            break;
+        if (!geometry.Follow(function, Record{record + 6, words - 3}))
+            return FALSE;
+        offset += words * 2;
+    }
+    return TRUE;
 }
 
 BOOL IsMetafileSound(const BYTE* metafile, DWORD size)

@@ -74,8 +74,9 @@ BOOL CMetafilePicture::LoadFromMemory(const BYTE* data, DWORD size, double scale
 
     std::memcpy(&m_header, data + PlaceableBytes, MetaHeaderBytes);
     const unsigned long long bytes = 2ull * m_header.mtSize;
+    const RECT box = {m_placeable.left, m_placeable.top, m_placeable.right, m_placeable.bottom};
     if ((m_header.mtType != 1 && m_header.mtType != 2) || bytes < MetaHeaderBytes || bytes > size - PlaceableBytes ||
-        !IsMetafileSound(data + PlaceableBytes, (DWORD)bytes))
+        !IsMetafileSound(data + PlaceableBytes, (DWORD)bytes, box, (UINT)unitsPerInch))
     {
         Clear();
         return FALSE;

@@ -137,6 +137,31 @@ void CRecordSpace::SetViewportOrigin(LONG x, LONG y)
     m_current.mapping.viewportOriginY = y;
 }
 
+void CRecordSpace::MapBox(const RECT& box, double viewportWidth, double viewportHeight)
+{
+    Mapping& mapping = m_current.mapping;
+    mapping.mode = MM_ANISOTROPIC;
+    mapping.windowX = (double)box.right - box.left;
+    mapping.windowY = (double)box.bottom - box.top;
+    mapping.windowOriginX = box.left;
+    mapping.windowOriginY = box.top;
+    mapping.viewportX = viewportWidth;
+    mapping.viewportY = viewportHeight;
+    mapping.viewportOriginX = mapping.viewportOriginY = 0;
+}
+
+void CRecordSpace::OffsetWindowOrigin(LONG dx, LONG dy)
+{
+    m_current.mapping.windowOriginX += dx;
+    m_current.mapping.windowOriginY += dy;
+}
+
+void CRecordSpace::OffsetViewportOrigin(LONG dx, LONG dy)
+{
+    m_current.mapping.viewportOriginX += dx;
+    m_current.mapping.viewportOriginY += dy;
+}
+
 void CRecordSpace::ScaleWindowExtent(LONG xNum, LONG xDenom, LONG yNum, LONG yDenom)
 {
     Mapping& mapping = m_current.mapping;

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-// Follows how the records of an enhanced metafile map their coordinates to
+// Follows how the records of a metafile map their coordinates to
 // the reference device's pixels, as the player will: the world transform
 // and the mapping mode with its window and viewport, set, changed, saved and
 // restored. Answers whether the world transform stays finite and within a
@@ -25,6 +25,12 @@ public:
     void SetViewportExtent(LONG cx, LONG cy);
     void SetWindowOrigin(LONG x, LONG y);
     void SetViewportOrigin(LONG x, LONG y);
+    // The mapping a program sets before it plays a placed Windows
+    // metafile: the box's origin and size in logical units onto a
+    // viewport of the given size at the device's origin.
+    void MapBox(const RECT& box, double viewportWidth, double viewportHeight);
+    void OffsetWindowOrigin(LONG dx, LONG dy);
+    void OffsetViewportOrigin(LONG dx, LONG dy);
     void ScaleWindowExtent(LONG xNum, LONG xDenom, LONG yNum, LONG yDenom);
     void ScaleViewportExtent(LONG xNum, LONG xDenom, LONG yNum, LONG yDenom);
     void Save();

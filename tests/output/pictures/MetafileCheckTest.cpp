@@ -656,6 +656,8 @@ TEST(MetafileCheckTest, FillsAndStrokesThatThePlayerTakesSecondsOverAreRefused)
         const char* what;
         std::function<void(HDC)> draw;
         bool loads;
+        // Also recorded as a Windows metafile, which holds no paths.
+        bool placedToo = true;
     } fills[] = {
         {"a polygon zigzagging 4,000 times across the frame", polygon(Zigzag(4000, 0, inch, 0, inch)), false},
         {"a polygon zigzagging 400 times 60 frames above and below",
@@ -670,19 +672,19 @@ TEST(MetafileCheckTest, FillsAndStrokesThatThePlayerTakesSecondsOverAreRefused)
                 [](HDC dc) {
                     ::FillPath(dc);
                 }),
-         false},
+         false, false},
         {"a zigzag path of 1,500 points made the clipping region",
          inPath(Zigzag(1500, 0, inch, 0, inch),
                 [](HDC dc) {
                     ::SelectClipPath(dc, RGN_AND);
                     ::Rectangle(dc, 0, 0, inch, inch);
                 }),
-         false},
+         false, false},
         {"2,000 steps widened by a pen a frame wide",
          [](HDC dc) {
              WidenedPath(dc, Zigzag(2000, 0, inch, inch / 2, inch / 2 + 2), inch);
          },
-         false},
+         false, false},
         {"ten circles in a pen 64 inches wide", circles(64 * inch), false},
         {"a polygon zigzagging 500 times across the frame", polygon(Zigzag(500, 0, inch, 0, inch)), true},
         {"ten circles in a pen half an inch wide", circles(inch / 2), true},
@@ -690,15 +692,20 @@ TEST(MetafileCheckTest, FillsAndStrokesThatThePlayerTakesSecondsOverAreRefused)
     CCanvas canvas(800, 600);
     for (const auto& fill : fills)
     {
-        SCOPED_TRACE(fill.what);
-        const Bytes emf = MakeEmf(FrameOfPixels(inch, inch), fill.draw);
-        EXPECT_EQ(Loads(emf), fill.loads);
-        if (fill.loads)
+        std::vector<Bytes> pictures = {MakeEmf(FrameOfPixels(inch, inch), fill.draw)};
+        if (fill.placedToo)
+            pictures.push_back(MakePlaceableWmf(inch, inch, 96, fill.draw));
+        for (const Bytes& picture : pictures)
         {
-            EXPECT_LT(MillisecondsOf([&] {
-                          EXPECT_GT(DrawnPixels(emf, canvas), 0);
-                      }),
-                      1000u);
+            SCOPED_TRACE(std::string(fill.what) + (&picture == &pictures[0] ? "" : ", Windows metafile"));
+            EXPECT_EQ(Loads(picture), fill.loads);
+            if (fill.loads)
+            {
+                EXPECT_LT(MillisecondsOf([&] {
+                              EXPECT_GT(DrawnPixels(picture, canvas), 0);
+                          }),
+                          1000u);
+            }
         }
     }
 }
