@@ -142,7 +142,7 @@ struct CheckState
 
     // The selected pen, as the records map it now, is no wider than the
     // player draws quickly.
-    bool PenFits() { return penWidth == 0 || Coordinates().HasPenWithin(penWidth, PenWidthLimit); }
+    bool PenFits() { return Coordinates().DrawsPenQuickly(penWidth); }
 
     // A stroke of the given span (against the reach): drawn now, or added
     // to the path that a later record strokes.
@@ -158,13 +158,6 @@ struct CheckState
         return !styledPen || span <= StrokeSpanLimit;
     }
     bool Measuring() const { return styledPen || inPath; }
-
-    // An outline filled now: its work is added to the picture's.
-    bool Fills(const CFillTally& outline)
-    {
-        fillWork += outline.Work();
-        return fillWork <= FillWorkLimit;
-    }
 
     // The pen and the current position are saved and restored with the
     // space, the first few levels in place.
@@ -224,7 +217,7 @@ struct CheckState
     double pathSpan = 0;
     // The path's outline, which a record may fill, clip to or widen.
     CFillTally path;
-    double fillWork = 0;
+    CFillBudget fills;
     // The current position, in logical units.
     double positionX = 0, positionY = 0;
     struct Saved
@@ -758,10 +751,11 @@ bool RestoresSpace(const Record& r, CheckState& state)
     return state.Restore((LONG)r.At(8));
 }
 
-// A path begins (the one before is dropped), ends, or is dropped.
-bool BeginsPath(const Record&, CheckState& state)
+// The path is dropped, and a new one begun (InPath) or none (an abort).
+template <bool InPath>
+bool DropsPath(const Record&, CheckState& state)
 {
-    state.inPath = true;
+    state.inPath = InPath;
     state.pathSpan = 0;
     state.path.Clear();
     return true;
@@ -770,14 +764,6 @@ bool BeginsPath(const Record&, CheckState& state)
 bool EndsPath(const Record&, CheckState& state)
 {
     state.inPath = false;
-    return true;
-}
-
-bool AbortsPath(const Record&, CheckState& state)
-{
-    state.inPath = false;
-    state.pathSpan = 0;
-    state.path.Clear();
     return true;
 }
 
@@ -945,20 +931,8 @@ template <DWORD PointSize>
 void AddLines(const Record& r, DWORD at, DWORD count, bool fromPosition, bool closed, const CheckState& state,
               const CRecordReach& reach, CFillTally& outline)
 {
-    if (count == 0)
-        return;
-    const DownRun run = RunDown<PointSize>(r.data + at, count, reach.DownOf());
-    if (!fromPosition)
-        outline.MoveTo(run.first);
-    else
-    {
-        if (!outline.HasOpenFigure())
-            outline.MoveTo(reach.Down(state.positionX, state.positionY));
-        outline.LineTo(run.first);
-    }
-    outline.LineThrough(run.top, run.bottom, run.rise, count - 1, run.last);
-    if (closed)
-        outline.CloseFigure();
+    const double position = reach.Down(state.positionX, state.positionY);
+    AddPointLines<PointSize>(r.data + at, count, reach.DownOf(), fromPosition ? &position : NULL, closed, outline);
 }
 
 // Points counted at byte 24, from byte 28 on: a polygon is filled now
@@ -971,7 +945,7 @@ bool OutlinesPolyline(const Record& r, CheckState& state)
     CFillTally polygon;
     CFillTally& outline = state.inPath ? state.path : polygon;
     AddLines<PointSize>(r, 28, r.At(24), FromPosition, Closed, state, state.Coordinates(), outline);
-    return state.inPath || state.Fills(polygon);
+    return state.inPath || state.fills.Spend(polygon);
 }
 
 // Polylines or polygons, their point counts from byte 32: the polygons are
@@ -992,7 +966,7 @@ bool OutlinesPolyPolyline(const Record& r, CheckState& state)
         AddLines<PointSize>(r, at, count, false, Closed, state, reach, outline);
         at += count * PointSize;
     }
-    return state.inPath || state.Fills(polygons);
+    return state.inPath || state.fills.Spend(polygons);
 }
 
 bool OutlinesLineTo(const Record& r, CheckState& state)
@@ -1048,8 +1022,7 @@ void AddArcFromPosition(CheckState& state, double left, double top, double right
     const CRecordReach& reach = state.Coordinates();
     double highest, lowest;
     BoxDown(reach, left, top, right, bottom, highest, lowest);
-    if (!state.path.HasOpenFigure())
-        state.path.MoveTo(reach.Down(state.positionX, state.positionY));
+    state.path.OpenAt(reach.Down(state.positionX, state.positionY));
     state.path.LineTo(reach.Down((left + right) / 2, (top + bottom) / 2));
     state.path.AddPart(highest, lowest, 3.5 * (lowest - highest), 4);
 }
@@ -1070,7 +1043,7 @@ bool OutlinesAngleArc(const Record& r, CheckState& state)
 // Fills the path or makes it the clipping region.
 bool FillsPath(const Record&, CheckState& state)
 {
-    return state.Fills(state.path);
+    return state.fills.Spend(state.path);
 }
 
 bool WidensPath(const Record&, CheckState& state)
@@ -1168,9 +1141,9 @@ constexpr RecordRule RecordRules[] = {
     {EMR_STROKEANDFILLPATH, 24, StrokesPath, NULL, NULL, FillsPath},
     {EMR_STROKEPATH, 24, StrokesPath},
     {EMR_SELECTCLIPPATH, 12, NULL, NULL, NULL, FillsPath},
-    {EMR_BEGINPATH, 8, BeginsPath},
+    {EMR_BEGINPATH, 8, DropsPath<true>},
     {EMR_ENDPATH, 8, EndsPath},
-    {EMR_ABORTPATH, 8, AbortsPath},
+    {EMR_ABORTPATH, 8, DropsPath<false>},
     {EMR_WIDENPATH, 8, StrokesPath, NULL, NULL, WidensPath},
     {EMR_GDICOMMENT, 12, HasComment},
     {EMR_FILLRGN, 32, PaintsRegion<32>},

@@ -27,10 +27,14 @@ void CFillTally::MoveTo(double down)
     m_open = true;
 }
 
-void CFillTally::LineTo(double down)
+void CFillTally::OpenAt(double down)
 {
     if (!m_open)
-        MoveTo(m_last);
+        MoveTo(down);
+}
+
+void CFillTally::LineTo(double down)
+{
     Reach(down);
     m_rise += std::fabs(down - m_last);
     m_last = down;
@@ -39,8 +43,6 @@ void CFillTally::LineTo(double down)
 
 void CFillTally::LineThrough(double top, double bottom, double rise, double edges, double last)
 {
-    if (!m_open)
-        MoveTo(m_last);
     AddPart(top, bottom, rise, edges);
     m_last = last;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "output/pictures/PlayerLimits.h"
+
 // How much work filling an outline gives the player, tallied from the
 // outline's edges as they land down the device. The player fills a row of
 // the device at a time and orders the edges that cross each row, so its
@@ -16,15 +18,15 @@ class CFillTally
 public:
     // A new figure starts at this position.
     void MoveTo(double down);
-    // An edge from the last position; a figure starts there if none is open.
+    // A figure starts at this position (the current one, which moves
+    // without drawing) unless one is open.
+    void OpenAt(double down);
+    // An edge on from the last position of the open figure.
     void LineTo(double down);
-    // Edges on from the last position through positions between 'top' and
-    // 'bottom' that cross 'rise' rows, ending at 'last'.
+    // Edges on from the last position of the open figure through positions
+    // between 'top' and 'bottom' that cross 'rise' rows, ending at 'last'.
     void LineThrough(double top, double bottom, double rise, double edges, double last);
     void CloseFigure();
-    // Where the next edge starts when no figure is open: the current
-    // position, which moves without drawing.
-    bool HasOpenFigure() const { return m_open; }
     // A part of the outline known by its extent and the rows its edges
     // cross (a box's curve), with the number of edges it counts as.
     void AddPart(double top, double bottom, double rise, double edges);
@@ -46,4 +48,19 @@ private:
     double m_start = 0, m_last = 0;
     bool m_open = false;
     double m_edges = 0;
+};
+
+// The work of all a picture's fills together, within FillWorkLimit.
+class CFillBudget
+{
+public:
+    // An outline filled now: false once the picture's fills are too much.
+    bool Spend(const CFillTally& outline)
+    {
+        m_work += outline.Work();
+        return m_work <= FillWorkLimit;
+    }
+
+private:
+    double m_work = 0;
 };

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -284,21 +285,11 @@ private:
         return m_reach;
     }
     void Make(double penWidth);
-    bool PenFits() { return m_penWidth == 0 || Reach().HasPenWithin(m_penWidth, PenWidthLimit); }
+    bool PenFits() { return Reach().DrawsPenQuickly(m_penWidth); }
     // 'count' points of x and y from parameter 'at' as a closed figure.
     void AddPolygon(const Record& r, DWORD at, DWORD count, CFillTally& outline)
     {
-        if (count == 0)
-            return;
-        const DownRun run = RunDown<4>(r.params + 2 * at, count, Reach().DownOf());
-        outline.MoveTo(run.first);
-        outline.LineThrough(run.top, run.bottom, run.rise, count - 1, run.last);
-        outline.CloseFigure();
-    }
-    bool Fills(const CFillTally& outline)
-    {
-        m_fillWork += outline.Work();
-        return m_fillWork <= FillWorkLimit;
+        AddPointLines<4>(r.params + 2 * at, count, Reach().DownOf(), NULL, true, outline);
     }
 
     CRecordSpace m_space;
@@ -313,7 +304,7 @@ private:
     DWORD m_unused = 0;
     double m_penWidth = 0;
     std::vector<double> m_savedPens;
-    double m_fillWork = 0;
+    CFillBudget m_fills;
 };
 
 void CRecordGeometry::Make(double penWidth)
@@ -399,7 +390,7 @@ bool CRecordGeometry::Follow(WORD function, const Record& r)
     case META_POLYGON: {
         CFillTally polygon;
         AddPolygon(r, 1, r[0], polygon);
-        return PenFits() && Fills(polygon);
+        return PenFits() && m_fills.Spend(polygon);
     }
     case META_POLYPOLYGON: {
         CFillTally polygons;
@@ -409,7 +400,7 @@ bool CRecordGeometry::Follow(WORD function, const Record& r)
             AddPolygon(r, at, r[1 + i], polygons);
             at += 2 * r[1 + i];
         }
-        return PenFits() && Fills(polygons);
+        return PenFits() && m_fills.Spend(polygons);
     }
     case META_LINETO:
     case META_POLYLINE:
@@ -426,37 +417,18 @@ bool CRecordGeometry::Follow(WORD function, const Record& r)
     m_spaceChanged = true;
     return true;
 }
-}
 
-BOOL IsMetafileSound(const BYTE* metafile, DWORD size, const RECT& box, UINT unitsPerInch)
-{
-    METAHEADER header;
-    if (size < MetaHeaderBytes || box.right <= box.left || box.bottom <= box.top)
-        return FALSE;
-    std::memcpy(&header, metafile, MetaHeaderBytes);
-    if (!IsMetafileSound(metafile, size))
-        return FALSE;
-    CRecordGeometry geometry(box, unitsPerInch, header.mtNoObjects);
-    for (DWORD offset = MetaHeaderBytes; offset < size;)
-    {
-        const BYTE* record = metafile + offset;
-        const DWORD words = ReadLittleEndianDword(record);
-        const WORD function = ReadLittleEndianWord(record + 4);
-        if (function == 0)
-            break;
-        if (!geometry.Follow(function, Record{record + 6, words - 3}))
-            return FALSE;
-        offset += words * 2;
-    }
-    return TRUE;
-}
-
-BOOL IsMetafileSound(const BYTE* metafile, DWORD size)
+// Walks the records: each must be sound, and where a box is given each is
+// followed as drawn in it.
+BOOL AreRecordsSound(const BYTE* metafile, DWORD size, const RECT* box, UINT unitsPerInch)
 {
     if (size < MetaHeaderBytes)
         return FALSE;
     METAHEADER header;
     std::memcpy(&header, metafile, MetaHeaderBytes);
+    std::optional<CRecordGeometry> geometry;
+    if (box != NULL)
+        geometry.emplace(*box, unitsPerInch, header.mtNoObjects);
     DWORD offset = MetaHeaderBytes;
     while (offset < size)
     {
@@ -469,10 +441,24 @@ BOOL IsMetafileSound(const BYTE* metafile, DWORD size)
         const WORD function = ReadLittleEndianWord(record + 4);
         if (function == 0)
             return TRUE;
-        Record parameters = {record + 6, words - 3};
-        if (!IsRecordSound(function, parameters, header.mtNoObjects))
+        const Record parameters = {record + 6, words - 3};
+        if (!IsRecordSound(function, parameters, header.mtNoObjects) ||
+            (geometry && !geometry->Follow(function, parameters)))
             return FALSE;
         offset += words * 2;
     }
     return TRUE;
+}
+}
+
+BOOL IsMetafileSound(const BYTE* metafile, DWORD size, const RECT& box, UINT unitsPerInch)
+{
+    if (box.right <= box.left || box.bottom <= box.top)
+        return FALSE;
+    return AreRecordsSound(metafile, size, &box, unitsPerInch);
+}
+
+BOOL IsMetafileSound(const BYTE* metafile, DWORD size)
+{
+    return AreRecordsSound(metafile, size, NULL, 0);
 }

@@ -2,6 +2,7 @@
 
 #include "afx/app/AfxWin.h"
 
+#include "output/pictures/FillTally.h"
 #include "output/pictures/RecordReach.h"
 
 #include <algorithm>
@@ -107,4 +108,26 @@ DownRun RunDown(const BYTE* points, DWORD count, const CRecordReach::DownMap& ma
         run.last = down;
     }
     return run;
+}
+
+// The lines through 'count' points from 'points' added to the outline: a
+// figure of their own, or on from 'from' when it is given (the current
+// position, where a figure opens unless one is open); closed when 'closed'.
+template <DWORD PointSize>
+void AddPointLines(const BYTE* points, DWORD count, const CRecordReach::DownMap& map, const double* from, bool closed,
+                   CFillTally& outline)
+{
+    if (count == 0)
+        return;
+    const DownRun run = RunDown<PointSize>(points, count, map);
+    if (from == NULL)
+        outline.MoveTo(run.first);
+    else
+    {
+        outline.OpenAt(*from);
+        outline.LineTo(run.first);
+    }
+    outline.LineThrough(run.top, run.bottom, run.rise, count - 1, run.last);
+    if (closed)
+        outline.CloseFigure();
 }

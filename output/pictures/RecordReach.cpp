@@ -1,5 +1,7 @@
 #include "output/pictures/RecordReach.h"
 
+#include "output/pictures/PlayerLimits.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -67,9 +69,9 @@ bool CRecordReach::HasPenWidth(double width) const
     return std::fabs(width) * PenScale(m_place) <= std::min(m_box.across, m_box.down);
 }
 
-bool CRecordReach::HasPenWithin(double width, double reaches) const
+bool CRecordReach::DrawsPenQuickly(double width) const
 {
-    return std::fabs(width) * PenScale(m_place) <= reaches * std::max(m_box.across, m_box.down);
+    return width == 0 || std::fabs(width) * PenScale(m_place) <= PenWidthLimit * std::max(m_box.across, m_box.down);
 }
 
 // A reach of nothing (a placement that is not a number) places nothing.

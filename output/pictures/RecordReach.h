@@ -29,8 +29,10 @@ public:
     // the width along either logical axis, and no wider than the shorter
     // reach.
     bool HasPenWidth(double width) const;
-    // A pen no wider than 'reaches' times the longer reach.
-    bool HasPenWithin(double width, double reaches) const;
+    // A pen that draws (0 draws a pixel wide whatever the mapping) no
+    // wider than the player strokes quickly: PenWidthLimit times the
+    // longer reach.
+    bool DrawsPenQuickly(double width) const;
     // How long the image of a logical step is, measured against the longer
     // of the reaches (across or down), which measures 1: pictures are drawn
     // in their proportion, so this is how long the step is drawn.

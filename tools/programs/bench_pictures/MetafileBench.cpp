@@ -3,6 +3,7 @@
 #include "output/pictures/BuiltInLogo.h"
 #include "output/pictures/EnhMetafileCheck.h"
 #include "output/pictures/MetafileCheck.h"
+#include "output/pictures/MetafilePicture.h"
 #include "output/pictures/Picture.h"
 #include "tests/support/PictureEncoding.h"
 #include "tools/programs/BenchTimer.h"
@@ -19,17 +20,16 @@ const int CellSize = 200;
 const int DrawsPerRun = 100;
 const int ChecksPerRun = 2000;
 // A placeable metafile's own header, before the metafile's.
-const DWORD PlaceableBytes = 22;
+const DWORD PlaceableBytes = sizeof(PlaceableMetaHeader);
 
 // The check of the logo's records as the program loads it: placed by its
 // placeable header's box.
 BOOL IsPlacedLogoSound(const BYTE* records, DWORD size)
 {
-    SHORT box[4];
-    WORD unitsPerInch;
-    std::memcpy(box, BuiltInLogo + 6, sizeof(box));
-    std::memcpy(&unitsPerInch, BuiltInLogo + 14, sizeof(unitsPerInch));
-    return IsMetafileSound(records, size, RECT{box[0], box[1], box[2], box[3]}, unitsPerInch);
+    PlaceableMetaHeader placed;
+    std::memcpy(&placed, BuiltInLogo, sizeof(placed));
+    return IsMetafileSound(records, size, RECT{placed.left, placed.top, placed.right, placed.bottom},
+                           placed.unitsPerInch);
 }
 
 // The milliseconds of one drawing of the picture into the cell, the median of the runs.
