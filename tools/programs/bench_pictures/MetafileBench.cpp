@@ -22,16 +22,6 @@ const int ChecksPerRun = 2000;
 // A placeable metafile's own header, before the metafile's.
 const DWORD PlaceableBytes = sizeof(PlaceableMetaHeader);
 
-// The check of the logo's records as the program loads it: placed by its
-// placeable header's box.
-BOOL IsPlacedLogoSound(const BYTE* records, DWORD size)
-{
-    PlaceableMetaHeader placed;
-    std::memcpy(&placed, BuiltInLogo, sizeof(placed));
-    return IsMetafileSound(records, size, RECT{placed.left, placed.top, placed.right, placed.bottom},
-                           placed.unitsPerInch);
-}
-
 // The milliseconds of one drawing of the picture into the cell, the median of the runs.
 double MedianDrawing(CPicture& picture, CDC* cell, int runs)
 {
@@ -97,7 +87,7 @@ void BenchMetafileDrawing(int runs)
            CellSize, CellSize, (unsigned)wmf.GetMemorySize(), wmfTime, (unsigned)emfBytes.size(), emfTime, runs,
            DrawsPerRun);
     const double wmfCheck =
-        MedianCheck(IsPlacedLogoSound, BuiltInLogo + PlaceableBytes, BuiltInLogoSize - PlaceableBytes, runs);
+        MedianCheck(IsMetafileSound, BuiltInLogo + PlaceableBytes, BuiltInLogoSize - PlaceableBytes, runs);
     const double emfCheck = MedianCheck(IsEnhMetafileSound, emfBytes.data(), (DWORD)emfBytes.size(), runs);
     printf("metafile check: Windows metafile (logo) %.3f us, enhanced metafile %.3f us (median of %d runs of %d; "
            "-1: refused)\n",
