@@ -1,6 +1,7 @@
 #include "output/pictures/DrawingWork.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -30,45 +31,53 @@ double Distance(double x1, double y1, double x2, double y2)
 }
 } // namespace
 
-SelectedPen ReadSelectedPen(HDC dc, const CDeviceMapping& mapping)
+PenInUnits ReadPen(HGDIOBJ pen)
 {
-    const HGDIOBJ pen = ::GetCurrentObject(dc, OBJ_PEN);
     const int size = ::GetObjectW(pen, 0, NULL);
     if (size == (int)sizeof(LOGPEN))
     {
         LOGPEN plain;
         if (::GetObjectW(pen, sizeof(plain), &plain) != (int)sizeof(plain))
-            return SelectedPen{true, 1, false};
-        if ((plain.lopnStyle & PS_STYLE_MASK) == PS_NULL)
-            return SelectedPen{false, 0, false};
-        const double width = std::fabs((double)plain.lopnWidth.x) * mapping.Stretch();
-        return SelectedPen{true, std::max(1.0, width), false};
+            return PenInUnits{true, true, 1, false};
+        // Pens of width 0 and 1 draw a pixel wide.
+        const double width = std::fabs((double)plain.lopnWidth.x);
+        return PenInUnits{(plain.lopnStyle & PS_STYLE_MASK) != PS_NULL, width <= 1, width, false};
     }
-    if (size < (int)sizeof(EXTLOGPEN) - (int)sizeof(DWORD))
-        return SelectedPen{true, 1, false};
+    if (size < (int)offsetof(EXTLOGPEN, elpStyleEntry))
+        return PenInUnits{true, true, 1, false};
     std::vector<BYTE> block((size_t)size + sizeof(DWORD));
     EXTLOGPEN* extended = (EXTLOGPEN*)block.data();
     if (::GetObjectW(pen, size, extended) <= 0)
-        return SelectedPen{true, 1, false};
+        return PenInUnits{true, true, 1, false};
     const DWORD style = extended->elpPenStyle & PS_STYLE_MASK;
-    if (style == PS_NULL)
-        return SelectedPen{false, 0, false};
-    if ((extended->elpPenStyle & PS_TYPE_MASK) != PS_GEOMETRIC)
-        return SelectedPen{true, 1, false};
-    const double width = (double)extended->elpWidth * mapping.Stretch();
-    return SelectedPen{true, std::max(1.0, width), style != PS_SOLID && style != PS_INSIDEFRAME};
+    const bool geometric = (extended->elpPenStyle & PS_TYPE_MASK) == PS_GEOMETRIC;
+    return PenInUnits{style != PS_NULL, !geometric, (double)extended->elpWidth,
+                      geometric && style != PS_SOLID && style != PS_INSIDEFRAME};
 }
 
-double SelectedFontArea(HDC dc, const CDeviceMapping& mapping)
+SelectedPen PenInUnits::On(const CDeviceMapping& mapping) const
 {
-    LOGFONTW font;
-    if (::GetObjectW(::GetCurrentObject(dc, OBJ_FONT), sizeof(font), &font) != (int)sizeof(font))
-        return 0;
-    // A height of 0 asks for the font's usual size.
+    if (!draws)
+        return SelectedPen{false, 0, false};
+    const double pixels = cosmetic ? 1 : width * mapping.Stretch();
+    return SelectedPen{true, std::max(1.0, pixels), dashed};
+}
+
+FontInUnits ReadFont(HGDIOBJ font)
+{
+    LOGFONTW made;
+    if (::GetObjectW(font, sizeof(made), &made) != (int)sizeof(made))
+        return FontInUnits{0, 0};
+    return FontInUnits{std::fabs((double)made.lfHeight), std::fabs((double)made.lfWidth)};
+}
+
+double FontInUnits::Area(const CDeviceMapping& mapping) const
+{
+    // A height of 0 asks for the font's usual size; characters are at most
+    // about twice as wide as the width asked for.
     const double stretch = mapping.Stretch();
-    const double height = font.lfHeight == 0 ? 16 : std::fabs((double)font.lfHeight) * stretch;
-    const double width = std::fabs((double)font.lfWidth) * stretch * 2;
-    return height * std::max(height, width);
+    const double pixels = height == 0 ? 16 : height * stretch;
+    return pixels * std::max(pixels, 2 * width * stretch);
 }
 
 void CDrawingWork::Reach(double deviceX, double deviceY)

@@ -4,20 +4,41 @@
 #include "output/pictures/DeviceMapping.h"
 #include "output/pictures/FillTally.h"
 
-// What the pen selected in a DC draws with, read from the DC: its width in
-// device pixels as the DC maps it now, and whether it draws its lines as
-// dashes built one by one (a dashed or dotted geometric pen).
+// What a pen draws with: its width in device pixels as a DC maps it, and
+// whether it draws its lines as dashes built one by one (a dashed or dotted
+// geometric pen).
 struct SelectedPen
 {
     bool draws;
     double width;
     bool dashed;
 };
-SelectedPen ReadSelectedPen(HDC dc, const CDeviceMapping& mapping);
 
-// The height and the widest width, in device pixels, of a character of the
-// font selected in a DC.
-double SelectedFontArea(HDC dc, const CDeviceMapping& mapping);
+// A pen as it is made, in logical units: a cosmetic pen draws a pixel wide
+// whatever the mapping.
+struct PenInUnits
+{
+    bool draws;
+    bool cosmetic;
+    double width;
+    bool dashed;
+
+    SelectedPen On(const CDeviceMapping& mapping) const;
+};
+PenInUnits ReadPen(HGDIOBJ pen);
+
+// A font's character height and width as it is made, in logical units (0:
+// the font's own).
+struct FontInUnits
+{
+    double height;
+    double width;
+
+    // The height and the widest width of a character in device pixels,
+    // multiplied.
+    double Area(const CDeviceMapping& mapping) const;
+};
+FontInUnits ReadFont(HGDIOBJ font);
 
 // How long the platform's player will take over one drawing record,
 // estimated from the outline the record draws as the DC maps it now (so
@@ -35,7 +56,7 @@ double SelectedFontArea(HDC dc, const CDeviceMapping& mapping);
 class CDrawingWork
 {
 public:
-    explicit CDrawingWork(HDC dc) : m_mapping(dc) {}
+    explicit CDrawingWork(const CDeviceMapping& mapping) : m_mapping(mapping) {}
     const CDeviceMapping& Mapping() const { return m_mapping; }
 
     void MoveTo(double x, double y);
@@ -51,14 +72,14 @@ public:
     // with the given pen.
     double Fill() const;
     double Stroke(const SelectedPen& pen) const;
-    // Characters drawn with a font of the given area (SelectedFontArea),
+    // Characters drawn with a font of the given area (FontInUnits::Area),
     // 'distinct' of them different; into a path they are only outlines.
     static double Text(double fontArea, unsigned count, unsigned distinct, bool intoPath);
 
 private:
     void Reach(double deviceX, double deviceY);
 
-    CDeviceMapping m_mapping;
+    const CDeviceMapping& m_mapping;
     CFillTally m_outline;
     double m_length = 0; // of the lines, in device pixels
     double m_pieces = 0; // lines, and the pieces the player cuts curves into

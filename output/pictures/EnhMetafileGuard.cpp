@@ -1,5 +1,6 @@
 #include "output/pictures/EnhMetafileGuard.h"
 
+#include "output/pictures/DrawingState.h"
 #include "output/pictures/DrawingWork.h"
 #include "output/pictures/PlayGuard.h"
 #include "output/pictures/TextWork.h"
@@ -44,8 +45,9 @@ const DWORD NoRectangle = 0x100, SmallCharacters = 0x200;
 
 struct PlayState
 {
-    PlayState(DWORD bytes, std::atomic<DWORD>& stop) : guard(bytes, stop) {}
+    PlayState(HDC dc, DWORD bytes, std::atomic<DWORD>& stop) : guard(bytes, stop), drawing(dc) {}
     CPlayGuard guard;
+    CDrawingState drawing;
     // A path is being built: what is drawn goes into it.
     bool inPath = false;
     // Stopped at the end record, or by the guard.
@@ -163,28 +165,27 @@ void AddBox(const Fields& r, bool open, CDrawingWork& work)
 }
 
 // What drawing the outline costs: filled and stroked, or only stroked.
-double Drawn(HDC dc, const CDrawingWork& work, bool filled)
+double Drawn(CDrawingState& drawing, const CDrawingWork& work, bool filled)
 {
-    return (filled ? work.Fill() : 0) + work.Stroke(ReadSelectedPen(dc, work.Mapping()));
+    return (filled ? work.Fill() : 0) + work.Stroke(drawing.Pen());
 }
 
 // An EMRTEXT at 'at' drawn with the selected font.
-double TextWork(const Fields& r, DWORD at, bool wide, HDC dc, const CDeviceMapping& mapping, bool inPath)
+double TextWork(const Fields& r, DWORD at, bool wide, CDrawingState& drawing, bool inPath)
 {
     const DWORD count = r.At(at + offsetof(EMRTEXT, nChars));
     if (count == 0)
         return 0;
     const BYTE* text = r.data + r.At(at + offsetof(EMRTEXT, offString));
-    return CDrawingWork::Text(SelectedFontArea(dc, mapping), count, DistinctCharacters(text, count, wide), inPath);
+    return CDrawingWork::Text(drawing.FontArea(), count, DistinctCharacters(text, count, wide), inPath);
 }
 
-double TextsWork(const Fields& r, bool wide, HDC dc, bool inPath)
+double TextsWork(const Fields& r, bool wide, CDrawingState& drawing, bool inPath)
 {
-    const CDeviceMapping mapping(dc);
     const DWORD count = r.At(offsetof(EMRPOLYTEXTOUTA, cStrings));
     double work = 0;
     for (DWORD i = 0; i < count; ++i)
-        work += TextWork(r, offsetof(EMRPOLYTEXTOUTA, aemrtext) + i * sizeof(EMRTEXT), wide, dc, mapping, inPath);
+        work += TextWork(r, offsetof(EMRPOLYTEXTOUTA, aemrtext) + i * sizeof(EMRTEXT), wide, drawing, inPath);
     return work;
 }
 
@@ -216,7 +217,7 @@ DWORD LongPointKind(DWORD type)
 // A record of points (PointSize bytes each) of the given kind, as its kind
 // with 32-bit points names it.
 template <DWORD PointSize>
-double PointsWork(const Fields& r, DWORD kind, HDC dc, CDrawingWork& work)
+double PointsWork(const Fields& r, DWORD kind, HDC dc, CDrawingState& drawing, CDrawingWork& work)
 {
     const bool curves = kind == EMR_POLYBEZIER || kind == EMR_POLYBEZIERTO;
     switch (kind)
@@ -234,28 +235,26 @@ double PointsWork(const Fields& r, DWORD kind, HDC dc, CDrawingWork& work)
             work.CloseFigure();
         break;
     }
-    return Drawn(dc, work, kind == EMR_POLYGON || kind == EMR_POLYPOLYGON);
+    return Drawn(drawing, work, kind == EMR_POLYGON || kind == EMR_POLYPOLYGON);
 }
 
 // The estimated microseconds the player takes over the record; records
 // that draw nothing take none.
-double RecordWork(HDC dc, const Fields& r, DWORD type, bool inPath)
+double RecordWork(HDC dc, CDrawingState& drawing, const Fields& r, DWORD type, bool inPath)
 {
     switch (type)
     {
     case EMR_EXTTEXTOUTA:
     case EMR_EXTTEXTOUTW:
-        return TextWork(r, offsetof(EMREXTTEXTOUTA, emrtext), type == EMR_EXTTEXTOUTW, dc, CDeviceMapping(dc),
-                        inPath);
+        return TextWork(r, offsetof(EMREXTTEXTOUTA, emrtext), type == EMR_EXTTEXTOUTW, drawing, inPath);
     case EMR_POLYTEXTOUTA:
     case EMR_POLYTEXTOUTW:
-        return TextsWork(r, type == EMR_POLYTEXTOUTW, dc, inPath);
+        return TextsWork(r, type == EMR_POLYTEXTOUTW, drawing, inPath);
     case SmallTextRecord: {
         const DWORD count = r.At(16), options = r.At(20);
         const bool wide = (options & SmallCharacters) == 0;
         const BYTE* text = r.data + 36 + ((options & NoRectangle) != 0 ? 0 : 16);
-        return CDrawingWork::Text(SelectedFontArea(dc, CDeviceMapping(dc)), count,
-                                  DistinctCharacters(text, count, wide), inPath);
+        return CDrawingWork::Text(drawing.FontArea(), count, DistinctCharacters(text, count, wide), inPath);
     }
     default:
         break;
@@ -266,7 +265,7 @@ double RecordWork(HDC dc, const Fields& r, DWORD type, bool inPath)
                             type == EMR_WIDENPATH || type == EMR_SELECTCLIPPATH || type == EMR_FLATTENPATH;
     if (inPath && !pathRecord)
         return 0;
-    CDrawingWork work(dc);
+    CDrawingWork work(drawing.Mapping());
     switch (type)
     {
     case EMR_POLYGON:
@@ -277,7 +276,7 @@ double RecordWork(HDC dc, const Fields& r, DWORD type, bool inPath)
     case EMR_POLYPOLYGON:
     case EMR_POLYPOLYLINE:
     case EMR_POLYDRAW:
-        return PointsWork<8>(r, type, dc, work);
+        return PointsWork<8>(r, type, dc, drawing, work);
     case EMR_POLYGON16:
     case EMR_POLYLINE16:
     case EMR_POLYBEZIER16:
@@ -286,30 +285,30 @@ double RecordWork(HDC dc, const Fields& r, DWORD type, bool inPath)
     case EMR_POLYPOLYGON16:
     case EMR_POLYPOLYLINE16:
     case EMR_POLYDRAW16:
-        return PointsWork<4>(r, LongPointKind(type), dc, work);
+        return PointsWork<4>(r, LongPointKind(type), dc, drawing, work);
     case EMR_LINETO:
         AddCurrentPosition(dc, work);
         work.LineTo(r.Long(8), r.Long(12));
-        return Drawn(dc, work, false);
+        return Drawn(drawing, work, false);
     case EMR_RECTANGLE:
     case EMR_ELLIPSE:
     case EMR_ROUNDRECT:
     case EMR_CHORD:
     case EMR_PIE:
         AddBox(r, false, work);
-        return Drawn(dc, work, true);
+        return Drawn(drawing, work, true);
     case EMR_ARC:
         AddBox(r, true, work);
-        return Drawn(dc, work, false);
+        return Drawn(drawing, work, false);
     case EMR_ARCTO:
         AddCurrentPosition(dc, work);
         AddBox(r, true, work);
-        return Drawn(dc, work, false);
+        return Drawn(drawing, work, false);
     case EMR_ANGLEARC: {
         const double x = r.Long(8), y = r.Long(12), radius = r.At(16);
         AddCurrentPosition(dc, work);
         work.AddBoxShape(x - radius, y - radius, x + radius, y + radius, true);
-        return Drawn(dc, work, false);
+        return Drawn(drawing, work, false);
     }
     case EMR_FILLPATH:
     case EMR_SELECTCLIPPATH:
@@ -317,12 +316,12 @@ double RecordWork(HDC dc, const Fields& r, DWORD type, bool inPath)
         return work.Fill();
     case EMR_STROKEANDFILLPATH:
         AddPath(dc, work);
-        return Drawn(dc, work, true);
+        return Drawn(drawing, work, true);
     case EMR_STROKEPATH:
     case EMR_WIDENPATH:
     case EMR_FLATTENPATH:
         AddPath(dc, work);
-        return Drawn(dc, work, false);
+        return Drawn(drawing, work, false);
     default:
         return 0;
     }
@@ -362,6 +361,43 @@ void Skip(HDC dc, const Fields& r, DWORD type)
     }
 }
 
+// What the record just played changed of what the next one draws with.
+void Follow(DWORD type, PlayState& state)
+{
+    switch (type)
+    {
+    case EMR_BEGINPATH:
+        state.inPath = true;
+        break;
+    case EMR_ENDPATH:
+    case EMR_ABORTPATH:
+        state.inPath = false;
+        break;
+    case EMR_HEADER:
+    case EMR_SETMAPMODE:
+    case EMR_SETWINDOWEXTEX:
+    case EMR_SETWINDOWORGEX:
+    case EMR_SETVIEWPORTEXTEX:
+    case EMR_SETVIEWPORTORGEX:
+    case EMR_SCALEWINDOWEXTEX:
+    case EMR_SCALEVIEWPORTEXTEX:
+    case EMR_SETWORLDTRANSFORM:
+    case EMR_MODIFYWORLDTRANSFORM:
+    case EMR_SETLAYOUT:
+        state.drawing.Remap();
+        break;
+    case EMR_RESTOREDC:
+        state.drawing.Remap();
+        state.drawing.Reselect();
+        break;
+    case EMR_SELECTOBJECT:
+        state.drawing.Reselect();
+        break;
+    default:
+        break;
+    }
+}
+
 int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, const ENHMETARECORD* record, int handles, LPARAM data)
 {
     PlayState& state = *(PlayState*)data;
@@ -378,16 +414,13 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, const ENHMETARECORD* record,
         return FALSE;
     }
     const Fields fields = {(const BYTE*)record};
-    if (!CPlayGuard::IsAffordable(RecordWork(dc, fields, type, state.inPath)))
+    if (!CPlayGuard::IsAffordable(RecordWork(dc, state.drawing, fields, type, state.inPath)))
     {
         Skip(dc, fields, type);
         return TRUE;
     }
     ::PlayEnhMetaFileRecord(dc, table, record, (UINT)handles);
-    if (type == EMR_BEGINPATH)
-        state.inPath = true;
-    else if (type == EMR_ENDPATH || type == EMR_ABORTPATH)
-        state.inPath = false;
+    Follow(type, state);
     return TRUE;
 }
 } // namespace
@@ -395,7 +428,7 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, const ENHMETARECORD* record,
 BOOL PlayEnhMetafileGuarded(HDC dc, HENHMETAFILE metafile, const RECT& rect, DWORD fileBytes,
                             std::atomic<DWORD>& stop)
 {
-    PlayState state(fileBytes, stop);
+    PlayState state(dc, fileBytes, stop);
     const BOOL played = ::EnumEnhMetaFile(dc, metafile, PlayRecord, &state, &rect);
     return played || state.ended || state.stopped;
 }

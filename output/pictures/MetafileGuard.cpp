@@ -1,5 +1,6 @@
 #include "output/pictures/MetafileGuard.h"
 
+#include "output/pictures/DrawingState.h"
 #include "output/pictures/DrawingWork.h"
 #include "output/pictures/PlayGuard.h"
 #include "output/pictures/TextWork.h"
@@ -18,8 +19,9 @@ struct Parameters
 
 struct PlayState
 {
-    PlayState(DWORD bytes, std::atomic<DWORD>& stop) : guard(bytes, stop) {}
+    PlayState(HDC dc, DWORD bytes, std::atomic<DWORD>& stop) : guard(bytes, stop), drawing(dc) {}
     CPlayGuard guard;
+    CDrawingState drawing;
     bool stopped = false;
 };
 
@@ -37,15 +39,14 @@ void AddPoints(const Parameters& p, DWORD at, DWORD count, bool closed, CDrawing
         work.CloseFigure();
 }
 
-double Drawn(HDC dc, const CDrawingWork& work, bool filled)
+double Drawn(CDrawingState& drawing, const CDrawingWork& work, bool filled)
 {
-    return (filled ? work.Fill() : 0) + work.Stroke(ReadSelectedPen(dc, work.Mapping()));
+    return (filled ? work.Fill() : 0) + work.Stroke(drawing.Pen());
 }
 
-double TextWork(HDC dc, const BYTE* text, DWORD count)
+double TextWork(CDrawingState& drawing, const BYTE* text, DWORD count)
 {
-    return CDrawingWork::Text(SelectedFontArea(dc, CDeviceMapping(dc)), count, DistinctCharacters(text, count, false),
-                              false);
+    return CDrawingWork::Text(drawing.FontArea(), count, DistinctCharacters(text, count, false), false);
 }
 
 // A region framed with a brush, both of which this platform's player takes
@@ -58,26 +59,26 @@ bool FramesKnownObjects(const Parameters& p, int objects)
 
 // The estimated microseconds the player takes over the record; records
 // that draw nothing take none.
-double RecordWork(HDC dc, WORD function, const Parameters& p)
+double RecordWork(HDC dc, CDrawingState& drawing, WORD function, const Parameters& p)
 {
     switch (function)
     {
     case META_TEXTOUT:
-        return TextWork(dc, (const BYTE*)(p.words + 1), p.Word(0));
+        return TextWork(drawing, (const BYTE*)(p.words + 1), p.Word(0));
     case META_EXTTEXTOUT: {
         const DWORD rectangle = (p.Word(3) & (ETO_OPAQUE | ETO_CLIPPED)) != 0 ? 4 : 0;
-        return TextWork(dc, (const BYTE*)(p.words + 4 + rectangle), p.Word(2));
+        return TextWork(drawing, (const BYTE*)(p.words + 4 + rectangle), p.Word(2));
     }
     default:
         break;
     }
-    CDrawingWork work(dc);
+    CDrawingWork work(drawing.Mapping());
     switch (function)
     {
     case META_POLYGON:
     case META_POLYLINE:
         AddPoints(p, 1, p.Word(0), function == META_POLYGON, work);
-        return Drawn(dc, work, function == META_POLYGON);
+        return Drawn(drawing, work, function == META_POLYGON);
     case META_POLYPOLYGON: {
         DWORD at = 1 + p.Word(0);
         for (DWORD i = 0; i < p.Word(0); ++i)
@@ -85,29 +86,58 @@ double RecordWork(HDC dc, WORD function, const Parameters& p)
             AddPoints(p, at, p.Word(1 + i), true, work);
             at += 2 * p.Word(1 + i);
         }
-        return Drawn(dc, work, true);
+        return Drawn(drawing, work, true);
     }
     case META_LINETO: {
         POINT position = {0, 0};
         ::GetCurrentPositionEx(dc, &position);
         work.MoveTo(position.x, position.y);
         work.LineTo(p[1], p[0]);
-        return Drawn(dc, work, false);
+        return Drawn(drawing, work, false);
     }
     case META_RECTANGLE:
     case META_ELLIPSE:
         work.AddBoxShape(p[3], p[2], p[1], p[0]);
-        return Drawn(dc, work, true);
+        return Drawn(drawing, work, true);
     case META_ROUNDRECT:
         work.AddBoxShape(p[5], p[4], p[3], p[2]);
-        return Drawn(dc, work, true);
+        return Drawn(drawing, work, true);
     case META_ARC:
     case META_PIE:
     case META_CHORD:
         work.AddBoxShape(p[7], p[6], p[5], p[4], function == META_ARC);
-        return Drawn(dc, work, function != META_ARC);
+        return Drawn(drawing, work, function != META_ARC);
     default:
         return 0;
+    }
+}
+
+// What the record just played changed of what the next one draws with.
+void Follow(WORD function, CDrawingState& drawing)
+{
+    switch (function)
+    {
+    case META_SETMAPMODE:
+    case META_SETWINDOWORG:
+    case META_SETWINDOWEXT:
+    case META_SETVIEWPORTORG:
+    case META_SETVIEWPORTEXT:
+    case META_OFFSETWINDOWORG:
+    case META_OFFSETVIEWPORTORG:
+    case META_SCALEWINDOWEXT:
+    case META_SCALEVIEWPORTEXT:
+    case META_SETLAYOUT:
+        drawing.Remap();
+        break;
+    case META_RESTOREDC:
+        drawing.Remap();
+        drawing.Reselect();
+        break;
+    case META_SELECTOBJECT:
+        drawing.Reselect();
+        break;
+    default:
+        break;
     }
 }
 
@@ -121,19 +151,20 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, METARECORD* record, int obje
     }
     const Parameters parameters = {record->rdParm};
     if ((record->rdFunction == META_FRAMEREGION && !FramesKnownObjects(parameters, objects)) ||
-        !CPlayGuard::IsAffordable(RecordWork(dc, record->rdFunction, parameters)))
+        !CPlayGuard::IsAffordable(RecordWork(dc, state.drawing, record->rdFunction, parameters)))
     {
         if (record->rdFunction == META_LINETO)
             ::MoveToEx(dc, (int)parameters[1], (int)parameters[0], NULL);
         return TRUE;
     }
     ::PlayMetaFileRecord(dc, table, record, (UINT)objects);
+    Follow(record->rdFunction, state.drawing);
     return TRUE;
 }
 } // namespace
 
 BOOL PlayMetafileGuarded(HDC dc, HMETAFILE metafile, DWORD fileBytes, std::atomic<DWORD>& stop)
 {
-    PlayState state(fileBytes, stop);
+    PlayState state(dc, fileBytes, stop);
     return ::EnumMetaFile(dc, metafile, PlayRecord, (LPARAM)&state) || state.stopped;
 }
