@@ -6,6 +6,7 @@
 #include "foundation/text/Tokenizer.h"
 #include "foundation/system/WindowsVersionCode.h"
 #include "foundation/windows/SystemColours.h"
+#include "framework/app/SharedFonts.h"
 #include "framework/app/SharedPensAndBrushes.h"
 #include "framework/messages/MessagePrompts.h"
 #include "framework/values/CurrencyFormat.h"
@@ -212,7 +213,7 @@ BOOL InitAppGlobals()
 void ReleaseAppGlobals()
 {
     ReleaseTempFiles();
-    ReleaseSharedFonts();
+    DeleteSharedFonts();
     DeleteSharedPensAndBrushes();
     ReleaseSystemColourObjects();
     FreePictureCache();

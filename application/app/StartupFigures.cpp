@@ -2,13 +2,11 @@
 
 #include "application/app/AppGlobals.h"
 #include "application/app/ChoiceLists.h"
-#include "application/app/DeletedObjectLog.h"
 #include "foundation/files/PathText.h"
 #include "foundation/files/ProgramFolder.h"
 #include "framework/app/SharedFonts.h"
 #include "output/pictures/PictureCache.h"
 
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 
@@ -65,51 +63,6 @@ void WriteFonts(FILE* file)
                      (long)font.m_metrics.tmWeight);
     }
 }
-
-bool IsLiveFont(HGDIOBJ handle)
-{
-    return handle != NULL && ::GetObjectType(handle) == OBJ_FONT;
-}
-
-struct SharedFontHandle
-{
-    HGDIOBJ handle;
-    bool live;   // a font object of the platform
-    bool stock;  // lent by the platform, never deleted
-};
-using SharedFontHandles = std::array<SharedFontHandle, SHARED_FONT_COUNT>;
-
-// The shared fonts' handles as they are now, in table order.
-SharedFontHandles TakeSharedFontHandles()
-{
-    SharedFontHandles handles = {};
-    for (size_t i = 0; i < handles.size(); i++)
-    {
-        handles[i].handle = SharedFontTable[i].font->GetSafeHandle();
-        handles[i].live = IsLiveFont(handles[i].handle);
-        handles[i].stock = SharedFontTable[i].font->IsStock();
-    }
-    return handles;
-}
-
-// The platform keeps a stock font that it is asked to delete, and says it
-// deleted it: whether the release asked, only the log tells.
-const char* ReleaseOutcome(const CSharedFont& font, const SharedFontHandle& before, const CDeletedObjectLog& deleted)
-{
-    if (before.handle == NULL)
-        return "never made";
-    if (!before.live)
-        return "freed before the release";
-    if (font.GetSafeHandle() != NULL)
-        return "still held";
-    if (before.stock)
-    {
-        if (!deleted.IsRecording())
-            return "not observed";
-        return deleted.Holds(before.handle) ? "stock font deleted" : "given back";
-    }
-    return IsLiveFont(before.handle) ? "left alive" : "freed";
-}
 }  // namespace
 
 DWORD GetTestMemoryMB()
@@ -130,25 +83,6 @@ void WriteStartupFigures()
     {
         WriteLists(file);
         WriteFonts(file);
-        std::fclose(file);
-    }
-}
-
-void ReleaseSharedFonts()
-{
-    if (GetTestMemoryMB() == 0)
-    {
-        DeleteSharedFonts();
-        return;
-    }
-    const SharedFontHandles before = TakeSharedFontHandles();
-    CDeletedObjectLog deleted;
-    DeleteSharedFonts();
-    if (FILE* file = OpenFiguresFile("ReleasedFonts.txt"))
-    {
-        for (size_t i = 0; i < before.size(); i++)
-            std::fprintf(file, "%s=%s\n", SharedFontTable[i].name,
-                         ReleaseOutcome(*SharedFontTable[i].font, before[i], deleted));
         std::fclose(file);
     }
 }

@@ -4,9 +4,12 @@
 #include "foundation/files/LittleEndian.h"
 #include "foundation/windows/SelectedPalette.h"
 #include "output/pictures/EnhMetafileCheck.h"
+#include "output/pictures/EnhMetafileGuard.h"
 #include "output/pictures/FileStart.h"
 #include "output/pictures/MetafilePlaying.h"
+#include "output/pictures/PlayGuard.h"
 
+#include <cstddef>
 #include <cstring>
 #include <vector>
 
@@ -37,6 +40,7 @@ void CEnhMetafilePicture::Clear()
     m_scale = 1.0;
     m_width = m_height = 0.0;
     m_aspect = 1.0;
+    m_playStop = CPlayGuard::NoStop;
 }
 
 BOOL CEnhMetafilePicture::LoadFile(LPCTSTR path, double scale)
@@ -61,16 +65,27 @@ BOOL CEnhMetafilePicture::LoadFromMemory(const BYTE* data, DWORD size, double sc
     ENHMETAHEADER header;
     std::memset(&header, 0, sizeof(header));
     std::memcpy(&header, data, MinHeaderBytes < sizeof(header) ? MinHeaderBytes : sizeof(header));
-    if (header.dSignature != ENHMETA_SIGNATURE || header.nBytes > size || header.nBytes < MinHeaderBytes ||
-        !IsEnhMetafileSound(data, header.nBytes))
+    if (header.dSignature != ENHMETA_SIGNATURE || header.nBytes > size || header.nBytes < MinHeaderBytes)
         return FALSE;
-    m_hMetafile = ::SetEnhMetaFileBits(header.nBytes, data);
+    const DWORD played = EnhMetafilePlayedLength(data, header.nBytes);
+    if (played == 0)
+        return FALSE;
+    if (played == header.nBytes)
+        m_hMetafile = ::SetEnhMetaFileBits(played, data);
+    else
+    {
+        // What follows the end record is left out: the player is given the
+        // metafile up to it.
+        std::vector<BYTE> through(data, data + played);
+        std::memcpy(through.data() + offsetof(ENHMETAHEADER, nBytes), &played, sizeof(played));
+        m_hMetafile = ::SetEnhMetaFileBits(played, through.data());
+    }
     if (m_hMetafile == NULL)
     {
         Clear();
         return FALSE;
     }
-    m_nByteSize = header.nBytes;
+    m_nByteSize = played;
     // The frame is in hundredths of a millimetre: 2540 of them to the inch.
     m_width = (header.rclFrame.right - header.rclFrame.left) / 2540.0;
     m_height = (header.rclFrame.bottom - header.rclFrame.top) / 2540.0;
@@ -105,6 +120,6 @@ BOOL CEnhMetafilePicture::Draw(CDC* dc, const RECT& dest, const RECT& clip, POIN
         CSelectedPalette selected(target->m_hDC, (HPALETTE)m_palette.m_hObject, TRUE);
         if (m_palette.m_hObject != NULL)
             ::RealizePalette(target->m_hDC);
-        return ::PlayEnhMetaFile(target->m_hDC, m_hMetafile, &rect);
+        return PlayEnhMetafileGuarded(target->m_hDC, m_hMetafile, rect, m_nByteSize, m_playStop);
     });
 }

@@ -2,7 +2,10 @@
 
 #include "afx/app/AfxWin.h"
 
-// An enhanced metafile with its palette, drawn stretched to its destination.
+#include <atomic>
+
+// An enhanced metafile with its palette, drawn stretched to its destination,
+// a record at a time under a guard (PlayEnhMetafileGuarded).
 class CEnhMetafilePicture : public CObject
 {
 public:
@@ -30,4 +33,6 @@ private:
     double m_width;
     double m_height;
     double m_aspect;
+    // The record where draws stop, once one has run out of time.
+    std::atomic<DWORD> m_playStop;
 };

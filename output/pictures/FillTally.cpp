@@ -27,12 +27,6 @@ void CFillTally::MoveTo(double down)
     m_open = true;
 }
 
-void CFillTally::OpenAt(double down)
-{
-    if (!m_open)
-        MoveTo(down);
-}
-
 void CFillTally::LineTo(double down)
 {
     Reach(down);

@@ -1,26 +1,19 @@
 #pragma once
 
-#include "output/pictures/PlayerLimits.h"
-
 // How much work filling an outline gives the player, tallied from the
 // outline's edges as they land down the device. The player fills a row of
 // the device at a time and orders the edges that cross each row, so its
 // time grows with the outline's height times the square of the edges that
 // cross a row: the work is the rows the edges cross, squared, over the
-// outline's height. A 2,000-point zigzag across one frame height took the
-// player half a second to fill into a picture 600 pixels high, and 38 s
-// when its points lay 60 frames above and below.
+// outline's height.
 //
-// Positions are measured down the device in any one unit; the work comes
-// out in that unit. Figures that are left open are filled as if closed.
+// Positions are measured down the device in pixels; the work comes out in
+// pixels. Figures that are left open are filled as if closed.
 class CFillTally
 {
 public:
     // A new figure starts at this position.
     void MoveTo(double down);
-    // A figure starts at this position (the current one, which moves
-    // without drawing) unless one is open.
-    void OpenAt(double down);
     // An edge on from the last position of the open figure.
     void LineTo(double down);
     // Edges on from the last position of the open figure through positions
@@ -48,19 +41,4 @@ private:
     double m_start = 0, m_last = 0;
     bool m_open = false;
     double m_edges = 0;
-};
-
-// The work of all a picture's fills together, within FillWorkLimit.
-class CFillBudget
-{
-public:
-    // An outline filled now: false once the picture's fills are too much.
-    bool Spend(const CFillTally& outline)
-    {
-        m_work += outline.Work();
-        return m_work <= FillWorkLimit;
-    }
-
-private:
-    double m_work = 0;
 };

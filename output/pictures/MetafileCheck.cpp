@@ -2,17 +2,7 @@
 
 #include "foundation/files/LittleEndian.h"
 
-#include "output/pictures/FillTally.h"
-#include "output/pictures/PlayerLimits.h"
-#include "output/pictures/PointRun.h"
-#include "output/pictures/RecordReach.h"
-#include "output/pictures/RecordSpace.h"
-
-#include <algorithm>
 #include <cstring>
-#include <optional>
-#include <set>
-#include <vector>
 
 namespace
 {
@@ -152,15 +142,44 @@ BOOL IsDibSound(const Record& r, DWORD first, DWORD usage = DIB_RGB_COLORS)
     return colours <= bytes && image <= bytes - colours;
 }
 
-// A 16-bit BITMAP record (width, height, bytes per row, planes, bits,
-// a pointer) and its pixels from word 'first' on.
-BOOL IsBitmap16Sound(const Record& r, DWORD first)
+// The bits a bitmap of the given size takes, its rows whole words as the
+// player makes them; 0 for a bitmap the player refuses to make (planes
+// other than one, more than 32 bits a pixel).
+unsigned long long Bitmap16Bytes(WORD width, WORD height, WORD planes, WORD bitsPerPixel)
 {
-    if (first + 7 > r.count)
+    if (planes != 1 || bitsPerPixel > 32)
+        return 0;
+    const unsigned long long rounded = bitsPerPixel <= 1    ? 1
+                                       : bitsPerPixel <= 4  ? 4
+                                       : bitsPerPixel <= 8  ? 8
+                                       : bitsPerPixel <= 16 ? 16
+                                       : bitsPerPixel <= 24 ? 24
+                                                            : 32;
+    return (width * rounded + 15) / 16 * 2 * height;
+}
+
+// A bitmap as the format stores it from word 'first' (type, width, height,
+// bytes a row, planes and bits a pixel in one word, then 'gap' words, then
+// the bits), inside the record.
+BOOL IsStoredBitmap16Sound(const Record& r, DWORD first, DWORD gap = 0)
+{
+    const DWORD bits = first + 5 + gap;
+    if (bits > r.count)
         return FALSE;
-    unsigned long long image = (unsigned long long)r[first + 2] * r[first + 1] * (r[first + 3] & 0xFF);
-    return r[first + 2] >= ((unsigned long long)r[first] * (r[first + 4] & 0xFF) + 15) / 16 * 2 &&
-           image <= 2ull * (r.count - first - 7);
+    const unsigned long long image = (unsigned long long)r[first + 3] * r[first + 2] * (r[first + 4] & 0xFF);
+    return image <= 2ull * (r.count - bits);
+}
+
+// A blit's bitmap as this platform's player reads it from word 'first' of
+// what follows in the metafile ('rest'): width, height, bytes a row,
+// planes, bits a pixel, a word each, then the bits; it reads them whatever
+// the record's size says.
+BOOL IsPlayedBitmap16Sound(const Record& rest, DWORD first)
+{
+    if (first + 5 > rest.count)
+        return FALSE;
+    return Bitmap16Bytes(rest[first], rest[first + 1], rest[first + 3], rest[first + 4]) <=
+           2ull * (rest.count - first - 5);
 }
 
 BOOL IsRegionSound(const Record& r)
@@ -182,7 +201,8 @@ BOOL IsRegionSound(const Record& r)
     return TRUE;
 }
 
-BOOL IsRecordSound(WORD function, const Record& r, DWORD objects)
+// 'rest' is the record's parameters on to the metafile's end.
+BOOL IsRecordSound(WORD function, const Record& r, const Record& rest, DWORD objects)
 {
     if (r.count < FixedParameters(function))
         return FALSE;
@@ -199,8 +219,11 @@ BOOL IsRecordSound(WORD function, const Record& r, DWORD objects)
         return r[0] < objects;
     case META_FILLREGION:
         return r[0] < objects && r[1] < objects;
+    // The format stores the region and the brush first, this platform's
+    // recorder and player last (the frame's size first); the player's
+    // reading is checked as it draws (PlayMetafileGuarded).
     case META_FRAMEREGION:
-        return r[0] < objects && r[1] < objects;
+        return (r[0] < objects && r[1] < objects) || (r[2] < objects && r[3] < objects);
     case META_POLYGON:
     case META_POLYLINE:
         return r.count >= 1 && 1 + 2ull * r[0] <= r.count;
@@ -234,7 +257,7 @@ BOOL IsRecordSound(WORD function, const Record& r, DWORD objects)
         // of colours for BS_PATTERN whatever the usage says.
         return r.count >= 2 && IsDibSound(r, 2, r[0] == BS_PATTERN ? DIB_RGB_COLORS : r[1]);
     case META_CREATEPATTERNBRUSH:
-        return IsBitmap16Sound(r, 0);
+        return IsStoredBitmap16Sound(r, 0, 9);
     case META_DIBBITBLT:
         return r.count == 9 || (r.count >= 8 && IsDibSound(r, 8));
     case META_DIBSTRETCHBLT:
@@ -244,191 +267,21 @@ BOOL IsRecordSound(WORD function, const Record& r, DWORD objects)
     case META_SETDIBTODEV:
         return r.count >= 9 && IsDibSound(r, 9, r[0]);
     case META_BITBLT:
-        return r.count == 9 || (r.count >= 8 && IsBitmap16Sound(r, 8));
+        return (r.count == 9 || IsStoredBitmap16Sound(r, 8)) && IsPlayedBitmap16Sound(rest, 7);
     case META_STRETCHBLT:
-        return r.count == 11 || (r.count >= 10 && IsBitmap16Sound(r, 10));
+        return (r.count == 11 || IsStoredBitmap16Sound(r, 10)) && IsPlayedBitmap16Sound(rest, 10);
     default:
         return TRUE;
     }
 }
+} // namespace
 
-// What the records of a placed metafile draw, as the program plays them:
-// the placeable box mapped onto the picture's place (measured here at 96
-// pixels to the inch), then the records' own mapping. Follows the objects
-// that the records make in the handle table's first free place and the pen
-// selected, and refuses pens and fills that the player takes seconds over,
-// as for enhanced metafiles.
-class CRecordGeometry
-{
-public:
-    CRecordGeometry(const RECT& box, UINT unitsPerInch, DWORD objects)
-        : m_space(SIZEL{9600, 9600}, SIZEL{254, 254}, 1), m_objects(objects, Unused)
-    {
-        const double pixels = 96.0 / (unitsPerInch < 2 ? 1 : unitsPerInch);
-        const double width = pixels * (box.right - box.left), height = pixels * (box.bottom - box.top);
-        m_space.MapBox(box, width, height);
-        m_box = {width / 2, height / 2, ReachPerFrame * width, ReachPerFrame * height};
-    }
-
-    // False when the record draws what the player takes seconds over, or
-    // restores a state it did not save.
-    bool Follow(WORD function, const Record& r);
-
-private:
-    const CRecordReach& Reach()
-    {
-        if (m_spaceChanged)
-        {
-            m_reach = CRecordReach(m_space.Place(), m_box);
-            m_spaceChanged = false;
-        }
-        return m_reach;
-    }
-    void Make(double penWidth);
-    bool PenFits() { return Reach().DrawsPenQuickly(m_penWidth); }
-    // 'count' points of x and y from parameter 'at' as a closed figure.
-    void AddPolygon(const Record& r, DWORD at, DWORD count, CFillTally& outline)
-    {
-        AddPointLines<4>(r.params + 2 * at, count, Reach().DownOf(), NULL, true, outline);
-    }
-
-    CRecordSpace m_space;
-    CRecordReach::Box m_box;
-    CRecordReach m_reach;
-    bool m_spaceChanged = true;
-    // The handle table: a pen's width in each place that holds a pen, and
-    // the places freed below the first never used.
-    static constexpr float Unused = -2, NotPen = -1;
-    std::vector<float> m_objects;
-    std::set<DWORD> m_freed;
-    DWORD m_unused = 0;
-    double m_penWidth = 0;
-    std::vector<double> m_savedPens;
-    CFillBudget m_fills;
-};
-
-void CRecordGeometry::Make(double penWidth)
-{
-    DWORD place;
-    if (!m_freed.empty())
-    {
-        place = *m_freed.begin();
-        m_freed.erase(m_freed.begin());
-    }
-    else if (m_unused < m_objects.size())
-        place = m_unused++;
-    else
-        return; // the table is full: the player makes nothing
-    m_objects[place] = (float)penWidth;
-}
-
-bool CRecordGeometry::Follow(WORD function, const Record& r)
-{
-    switch (function)
-    {
-    case META_SETMAPMODE:
-        m_space.SetMapMode(r[0]);
-        break;
-    case META_SETWINDOWORG:
-        m_space.SetWindowOrigin(r.Signed(1), r.Signed(0));
-        break;
-    case META_SETWINDOWEXT:
-        m_space.SetWindowExtent(r.Signed(1), r.Signed(0));
-        break;
-    case META_SETVIEWPORTORG:
-        m_space.SetViewportOrigin(r.Signed(1), r.Signed(0));
-        break;
-    case META_SETVIEWPORTEXT:
-        m_space.SetViewportExtent(r.Signed(1), r.Signed(0));
-        break;
-    case META_OFFSETWINDOWORG:
-        m_space.OffsetWindowOrigin(r.Signed(1), r.Signed(0));
-        break;
-    case META_OFFSETVIEWPORTORG:
-        m_space.OffsetViewportOrigin(r.Signed(1), r.Signed(0));
-        break;
-    case META_SCALEWINDOWEXT:
-        m_space.ScaleWindowExtent(r.Signed(3), r.Signed(2), r.Signed(1), r.Signed(0));
-        break;
-    case META_SCALEVIEWPORTEXT:
-        m_space.ScaleViewportExtent(r.Signed(3), r.Signed(2), r.Signed(1), r.Signed(0));
-        break;
-    case META_SAVEDC:
-        m_space.Save();
-        m_savedPens.push_back(m_penWidth);
-        return true;
-    case META_RESTOREDC: {
-        const long level = r.Signed(0);
-        if (!m_space.Restore(level))
-            return false;
-        m_penWidth = m_savedPens[m_savedPens.size() + level];
-        m_savedPens.resize(m_savedPens.size() + level);
-        break;
-    }
-    case META_CREATEPENINDIRECT:
-        Make((r[0] & PS_STYLE_MASK) == PS_NULL ? 0 : std::abs((int)r.Signed(1)));
-        return true;
-    case META_CREATEBRUSHINDIRECT:
-    case META_CREATEFONTINDIRECT:
-    case META_CREATEPALETTE:
-    case META_CREATEREGION:
-    case META_CREATEPATTERNBRUSH:
-    case META_DIBCREATEPATTERNBRUSH:
-        Make(NotPen);
-        return true;
-    case META_DELETEOBJECT:
-        if (m_objects[r[0]] != Unused)
-        {
-            m_objects[r[0]] = Unused;
-            m_freed.insert(r[0]);
-        }
-        return true;
-    case META_SELECTOBJECT:
-        if (m_objects[r[0]] >= 0)
-            m_penWidth = m_objects[r[0]];
-        return true;
-    case META_POLYGON: {
-        CFillTally polygon;
-        AddPolygon(r, 1, r[0], polygon);
-        return PenFits() && m_fills.Spend(polygon);
-    }
-    case META_POLYPOLYGON: {
-        CFillTally polygons;
-        DWORD at = 1 + r[0];
-        for (DWORD i = 0; i < r[0]; ++i)
-        {
-            AddPolygon(r, at, r[1 + i], polygons);
-            at += 2 * r[1 + i];
-        }
-        return PenFits() && m_fills.Spend(polygons);
-    }
-    case META_LINETO:
-    case META_POLYLINE:
-    case META_RECTANGLE:
-    case META_ROUNDRECT:
-    case META_ELLIPSE:
-    case META_ARC:
-    case META_PIE:
-    case META_CHORD:
-        return PenFits();
-    default:
-        return true;
-    }
-    m_spaceChanged = true;
-    return true;
-}
-
-// Walks the records: each must be sound, and where a box is given each is
-// followed as drawn in it.
-BOOL AreRecordsSound(const BYTE* metafile, DWORD size, const RECT* box, UINT unitsPerInch)
+BOOL IsMetafileSound(const BYTE* metafile, DWORD size)
 {
     if (size < MetaHeaderBytes)
         return FALSE;
     METAHEADER header;
     std::memcpy(&header, metafile, MetaHeaderBytes);
-    std::optional<CRecordGeometry> geometry;
-    if (box != NULL)
-        geometry.emplace(*box, unitsPerInch, header.mtNoObjects);
     DWORD offset = MetaHeaderBytes;
     while (offset < size)
     {
@@ -442,23 +295,10 @@ BOOL AreRecordsSound(const BYTE* metafile, DWORD size, const RECT* box, UINT uni
         if (function == 0)
             return TRUE;
         const Record parameters = {record + 6, words - 3};
-        if (!IsRecordSound(function, parameters, header.mtNoObjects) ||
-            (geometry && !geometry->Follow(function, parameters)))
+        const Record rest = {record + 6, (size - offset - 6) / 2};
+        if (!IsRecordSound(function, parameters, rest, header.mtNoObjects))
             return FALSE;
         offset += words * 2;
     }
     return TRUE;
-}
-}
-
-BOOL IsMetafileSound(const BYTE* metafile, DWORD size, const RECT& box, UINT unitsPerInch)
-{
-    if (box.right <= box.left || box.bottom <= box.top)
-        return FALSE;
-    return AreRecordsSound(metafile, size, &box, unitsPerInch);
-}
-
-BOOL IsMetafileSound(const BYTE* metafile, DWORD size)
-{
-    return AreRecordsSound(metafile, size, NULL, 0);
 }

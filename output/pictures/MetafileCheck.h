@@ -6,12 +6,7 @@
 // on) can be played without the player reading outside them: the records
 // chain inside the size, each at least three words long, each holds the
 // parameters its kind reads (point and text counts, palette entries, region
-// scans, embedded bitmaps), and object indexes lie inside the handle table.
+// scans, embedded bitmaps, as stored and as the player reads them), and
+// object indexes lie inside the handle table. What the records draw, and
+// how long that takes, is judged as they are drawn (PlayMetafileGuarded).
 BOOL IsMetafileSound(const BYTE* metafile, DWORD size);
-
-// The same, and the records drawn as the program plays a placed metafile,
-// its box (in units of which unitsPerInch make an inch) onto the picture's
-// place, do not keep the player drawing for seconds: pens no wider than
-// twice the box's longer side where they draw, and no fills whose edges
-// cross the rows thousands at a time.
-BOOL IsMetafileSound(const BYTE* metafile, DWORD size, const RECT& box, UINT unitsPerInch);

@@ -3,9 +3,11 @@
 #include "foundation/files/ByteBuffer.h"
 #include "output/pictures/FileStart.h"
 #include "output/pictures/MetafileCheck.h"
+#include "output/pictures/MetafileGuard.h"
 #include "output/pictures/MetafilePlaying.h"
 #include "output/pictures/MetafileRecolour.h"
 #include "output/pictures/PictureSizeFitting.h"
+#include "output/pictures/PlayGuard.h"
 
 #include <cstring>
 #include <vector>
@@ -39,6 +41,7 @@ void CMetafilePicture::Clear()
     m_scale = 1.0;
     m_width = m_height = 0.0;
     m_bTwoTone = FALSE;
+    m_playStop = CPlayGuard::NoStop;
 }
 
 BOOL CMetafilePicture::LoadFile(LPCTSTR path, double scale, COLORREF ink, double lightening)
@@ -74,9 +77,8 @@ BOOL CMetafilePicture::LoadFromMemory(const BYTE* data, DWORD size, double scale
 
     std::memcpy(&m_header, data + PlaceableBytes, MetaHeaderBytes);
     const unsigned long long bytes = 2ull * m_header.mtSize;
-    const RECT box = {m_placeable.left, m_placeable.top, m_placeable.right, m_placeable.bottom};
     if ((m_header.mtType != 1 && m_header.mtType != 2) || bytes < MetaHeaderBytes || bytes > size - PlaceableBytes ||
-        !IsMetafileSound(data + PlaceableBytes, (DWORD)bytes, box, (UINT)unitsPerInch))
+        !IsMetafileSound(data + PlaceableBytes, (DWORD)bytes))
     {
         Clear();
         return FALSE;
@@ -112,6 +114,6 @@ BOOL CMetafilePicture::Draw(CDC* dc, const RECT& dest, const RECT& clip, POINT o
         ::SetViewportOrgEx(hdc, viewport.x + rect.left + (rect.Width() - size.cx) / 2,
                            viewport.y + rect.top + (rect.Height() - size.cy) / 2, NULL);
         ::SetViewportExtEx(hdc, size.cx, size.cy, NULL);
-        return ::PlayMetaFile(hdc, m_hMetafile);
+        return PlayMetafileGuarded(hdc, m_hMetafile, m_nByteSize, m_playStop);
     });
 }

@@ -2,6 +2,8 @@
 
 #include "afx/app/AfxWin.h"
 
+#include <atomic>
+
 #pragma pack(push, 2)
 // The header in front of a placeable Windows metafile, as stored.
 struct PlaceableMetaHeader
@@ -18,7 +20,8 @@ struct PlaceableMetaHeader
 const DWORD PlaceableMetafileKey = 0x9AC6CDD7;
 
 // A placeable Windows metafile, recoloured by ink colour and lightening when
-// loaded, drawn centred and keeping its proportions.
+// loaded, drawn centred and keeping its proportions, a record at a time
+// under a guard (PlayMetafileGuarded).
 class CMetafilePicture : public CObject
 {
 public:
@@ -48,4 +51,6 @@ private:
     double m_width;
     double m_height;
     BOOL m_bTwoTone;
+    // The record where draws stop, once one has run out of time.
+    std::atomic<DWORD> m_playStop;
 };

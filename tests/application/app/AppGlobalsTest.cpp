@@ -4,9 +4,9 @@
 #include "application/app/AnimalTerms.h"
 #include "application/app/AppGlobals.h"
 #include "application/app/ChoiceLists.h"
-#include "application/app/DeletedObjectLog.h"
 #include "foundation/terminology/TermsMap.h"
 #include "foundation/terminology/TerminologySetup.h"
+#include "framework/app/SharedFonts.h"
 #include "framework/app/SharedPensAndBrushes.h"
 #include "framework/messages/MessagePrompt.h"
 #include "framework/messages/MessagePrompts.h"
@@ -15,6 +15,7 @@
 #include "genetics/ExpandTerms.h"
 #include "output/pictures/CachedPicture.h"
 #include "output/pictures/PictureCache.h"
+#include "support/DeletedObjectLog.h"
 #include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -100,9 +101,14 @@ TEST(AppGlobals, StartUpFillsTheFormatListsThePromptAndThePictureCache)
     ASSERT_EQ(::GetObjectA(SharedNullBrush(), sizeof(brush), &brush), (int)sizeof(brush));
     EXPECT_EQ(brush.lbStyle, (UINT)BS_NULL);
     // The platform answers a null pen or brush with its stock one; the black
-    // pen is made and must be freed at exit.
+    // pen and the fonts that are not stock ones are made and must be freed at
+    // exit.
     const HGDIOBJ blackPen = SharedBlackPen();
     EXPECT_NE(blackPen, ::GetStockObject(BLACK_PEN));
+    std::vector<HGDIOBJ> made = {blackPen};
+    for (const SharedFontEntry& entry : SharedFontTable)
+        if (!entry.font->IsStock())
+            made.push_back(entry.font->GetSafeHandle());
     for (const CStringArray* list : {&dates.formats, &dates.exportFormats, &dates.importFormats,
                                      &dates.displayFormats, &PositiveCurrencyFormatCodes(),
                                      &NegativeCurrencyFormatCodes()})
@@ -128,7 +134,8 @@ TEST(AppGlobals, StartUpFillsTheFormatListsThePromptAndThePictureCache)
         CDeletedObjectLog deleted;
         ASSERT_TRUE(deleted.IsRecording());
         ReleaseAppGlobals();
-        EXPECT_TRUE(deleted.Holds(blackPen));
+        for (const HGDIOBJ object : made)
+            EXPECT_TRUE(object != NULL && deleted.Holds(object)) << "the exit keeps a made object " << object;
         for (int stock = WHITE_BRUSH; stock <= DC_PEN; stock++)
         {
             const HGDIOBJ object = ::GetStockObject(stock);
@@ -136,7 +143,8 @@ TEST(AppGlobals, StartUpFillsTheFormatListsThePromptAndThePictureCache)
         }
     }
     EXPECT_EQ(GetPictureCacheSlotCount(), 0) << "the exit frees the cache";
-    EXPECT_EQ(::GetObjectType(blackPen), 0u) << "the exit frees the pen start-up made";
+    for (const HGDIOBJ object : made)
+        EXPECT_EQ(::GetObjectType(object), 0u) << "the exit frees what start-up made";
     EXPECT_EQ(SharedNullPen(), ::GetStockObject(NULL_PEN)) << "after the exit the stock objects stand in";
 }
 

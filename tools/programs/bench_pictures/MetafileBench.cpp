@@ -1,17 +1,23 @@
 #include "tools/programs/bench_pictures/MetafileBench.h"
 
+#include "foundation/windows/OwnedHandle.h"
 #include "output/pictures/BuiltInLogo.h"
 #include "output/pictures/EnhMetafileCheck.h"
+#include "output/pictures/EnhMetafileGuard.h"
 #include "output/pictures/MetafileCheck.h"
+#include "output/pictures/MetafileGuard.h"
 #include "output/pictures/MetafilePicture.h"
 #include "output/pictures/Picture.h"
+#include "output/pictures/PlayGuard.h"
 #include "tests/support/PictureEncoding.h"
 #include "tools/programs/BenchTimer.h"
 #include "tools/programs/bench_pictures/BenchCell.h"
 
 #include <stdio.h>
 
+#include <atomic>
 #include <cstring>
+#include <functional>
 #include <vector>
 
 namespace
@@ -22,30 +28,105 @@ const int ChecksPerRun = 2000;
 // A placeable metafile's own header, before the metafile's.
 const DWORD PlaceableBytes = sizeof(PlaceableMetaHeader);
 
-// The check of the logo's records as the program loads it: placed by its
-// placeable header's box.
-BOOL IsPlacedLogoSound(const BYTE* records, DWORD size)
+struct CEnhMetafileFreeing
 {
-    PlaceableMetaHeader placed;
-    std::memcpy(&placed, BuiltInLogo, sizeof(placed));
-    return IsMetafileSound(records, size, RECT{placed.left, placed.top, placed.right, placed.bottom},
-                           placed.unitsPerInch);
-}
+    static HENHMETAFILE Empty() { return NULL; }
+    static void Free(HENHMETAFILE metafile) { ::DeleteEnhMetaFile(metafile); }
+};
+struct CMetafileFreeing
+{
+    static HMETAFILE Empty() { return NULL; }
+    static void Free(HMETAFILE metafile) { ::DeleteMetaFile(metafile); }
+};
+using COwnedEnhMetafile = COwnedHandle<HENHMETAFILE, CEnhMetafileFreeing>;
+using COwnedMetafile = COwnedHandle<HMETAFILE, CMetafileFreeing>;
 
-// The milliseconds of one drawing of the picture into the cell, the median of the runs.
-double MedianDrawing(CPicture& picture, CDC* cell, int runs)
+// The milliseconds of one 'draw' of a picture, the median of the runs of
+// 'draws' each.
+double MedianDrawing(const std::function<void()>& draw, int runs, int draws = DrawsPerRun)
 {
-    const CRect box(0, 0, CellSize, CellSize);
     std::vector<double> perDrawing;
     for (int run = 0; run < runs; ++run)
     {
         const double start = BenchSeconds();
-        for (int i = 0; i < DrawsPerRun; ++i)
-            picture.Draw(cell, box, box, CPoint(0, 0));
+        for (int i = 0; i < draws; ++i)
+            draw();
         ::GdiFlush();
-        perDrawing.push_back((BenchSeconds() - start) * 1000 / DrawsPerRun);
+        perDrawing.push_back((BenchSeconds() - start) * 1000 / draws);
     }
     return BenchMedian(perDrawing);
+}
+
+double MedianDrawing(CPicture& picture, CDC* cell, int runs, int draws = DrawsPerRun)
+{
+    const CRect box(0, 0, CellSize, CellSize);
+    return MedianDrawing([&] { picture.Draw(cell, box, box, CPoint(0, 0)); }, runs, draws);
+}
+
+// The guarded player and the bare one on the same enhanced metafile, into
+// the same cell: milliseconds of one drawing each.
+void MedianPlaying(const std::vector<BYTE>& emf, CDC* cell, int runs, int draws, double& guarded, double& bare)
+{
+    COwnedEnhMetafile metafile(::SetEnhMetaFileBits((UINT)emf.size(), emf.data()));
+    const RECT box = {0, 0, CellSize, CellSize};
+    std::atomic<DWORD> stop(CPlayGuard::NoStop);
+    guarded = MedianDrawing(
+        [&] { PlayEnhMetafileGuarded(cell->m_hDC, metafile, box, (DWORD)emf.size(), stop); }, runs, draws);
+    bare = MedianDrawing([&] { ::PlayEnhMetaFile(cell->m_hDC, metafile, &box); }, runs, draws);
+}
+
+// The same for the logo's records, mapped onto the cell as the program maps
+// a placed metafile.
+void MedianLogoPlaying(CDC* cell, int runs, double& guarded, double& bare)
+{
+    PlaceableMetaHeader placed;
+    std::memcpy(&placed, BuiltInLogo, sizeof(placed));
+    const DWORD bytes = BuiltInLogoSize - PlaceableBytes;
+    COwnedMetafile metafile(::SetMetaFileBitsEx(bytes, BuiltInLogo + PlaceableBytes));
+    std::atomic<DWORD> stop(CPlayGuard::NoStop);
+    const auto placing = [&](const std::function<void(HDC)>& play) {
+        return [&, play] {
+            const HDC dc = cell->m_hDC;
+            const int saved = ::SaveDC(dc);
+            ::SetMapMode(dc, MM_ANISOTROPIC);
+            ::SetWindowOrgEx(dc, placed.left, placed.top, NULL);
+            ::SetWindowExtEx(dc, placed.right - placed.left, placed.bottom - placed.top, NULL);
+            ::SetViewportExtEx(dc, CellSize, CellSize, NULL);
+            play(dc);
+            ::RestoreDC(dc, saved);
+        };
+    };
+    guarded = MedianDrawing(placing([&](HDC dc) { PlayMetafileGuarded(dc, metafile, bytes, stop); }), runs);
+    bare = MedianDrawing(placing([&](HDC dc) { ::PlayMetaFile(dc, metafile); }), runs);
+}
+
+// A drawing of about 10,000 records, as a chart or a map records them:
+// brushes and pens selected, rectangles, lines, polygons, ellipses and
+// labels.
+void DrawManyRecords(HDC dc)
+{
+    HBRUSH brushes[] = {::CreateSolidBrush(RGB(200, 40, 40)), ::CreateSolidBrush(RGB(40, 160, 40))};
+    HPEN pens[] = {::CreatePen(PS_SOLID, 1, RGB(0, 0, 0)), ::CreatePen(PS_SOLID, 3, RGB(0, 0, 160))};
+    for (int i = 0; i < 1000; ++i)
+    {
+        const int x = (i * 37) % 180, y = (i * 53) % 180;
+        ::SelectObject(dc, brushes[i % 2]);
+        ::SelectObject(dc, pens[i % 2]);
+        ::Rectangle(dc, x, y, x + 12, y + 8);
+        ::MoveToEx(dc, x, y, NULL);
+        ::LineTo(dc, x + 15, y + 20);
+        const POINT triangle[] = {{x, y + 10}, {x + 8, y + 2}, {x + 16, y + 10}};
+        ::Polygon(dc, triangle, 3);
+        ::Ellipse(dc, x + 2, y + 2, x + 9, y + 9);
+        ::SetTextColor(dc, RGB(i % 256, 0, 0));
+        ::TextOutA(dc, x, y, "Kestrova", 8);
+    }
+    ::SelectObject(dc, ::GetStockObject(BLACK_PEN));
+    ::SelectObject(dc, ::GetStockObject(WHITE_BRUSH));
+    for (HBRUSH brush : brushes)
+        ::DeleteObject(brush);
+    for (HPEN pen : pens)
+        ::DeleteObject(pen);
 }
 
 // The microseconds of one check of the bytes, the median of the runs.
@@ -96,8 +177,20 @@ void BenchMetafileDrawing(int runs)
            "(%u bytes) %.3f ms (median of %d runs of %d)\n",
            CellSize, CellSize, (unsigned)wmf.GetMemorySize(), wmfTime, (unsigned)emfBytes.size(), emfTime, runs,
            DrawsPerRun);
+    // The guard against the bare player, each on the same metafile into the same cell.
+    double guardedLogo, bareLogo, guardedEmf, bareEmf, guardedMany, bareMany;
+    MedianLogoPlaying(cell.DC(), runs, guardedLogo, bareLogo);
+    MedianPlaying(emfBytes, cell.DC(), runs, DrawsPerRun, guardedEmf, bareEmf);
+    printf("guarded against bare player: logo as Windows metafile %.3f ms / %.3f ms (%.2f x), as enhanced metafile "
+           "%.3f ms / %.3f ms (%.2f x)\n",
+           guardedLogo, bareLogo, guardedLogo / bareLogo, guardedEmf, bareEmf, guardedEmf / bareEmf);
+    const std::vector<BYTE> manyBytes = MakeEmf(RECT{0, 0, 5080, 5080}, DrawManyRecords);
+    MedianPlaying(manyBytes, cell.DC(), runs, 5, guardedMany, bareMany);
+    printf("guarded against bare player: enhanced metafile of %lu records (%u bytes) %.3f ms / %.3f ms (%.2f x)\n",
+           (unsigned long)((const ENHMETAHEADER*)manyBytes.data())->nRecords, (unsigned)manyBytes.size(),
+           guardedMany, bareMany, guardedMany / bareMany);
     const double wmfCheck =
-        MedianCheck(IsPlacedLogoSound, BuiltInLogo + PlaceableBytes, BuiltInLogoSize - PlaceableBytes, runs);
+        MedianCheck(IsMetafileSound, BuiltInLogo + PlaceableBytes, BuiltInLogoSize - PlaceableBytes, runs);
     const double emfCheck = MedianCheck(IsEnhMetafileSound, emfBytes.data(), (DWORD)emfBytes.size(), runs);
     printf("metafile check: Windows metafile (logo) %.3f us, enhanced metafile %.3f us (median of %d runs of %d; "
            "-1: refused)\n",

@@ -1,0 +1,190 @@
+#include "output/pictures/DrawingWork.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace
+{
+// Microseconds the player spends on each unit of CFillTally's work.
+const double FillMicroseconds = 0.002;
+// On each line or piece of a curve, and on each pixel of a curve's length
+// as it flattens it or a shape's outline as it builds it.
+const double PieceMicroseconds = 0.05;
+const double OutlineMicroseconds = 0.005;
+// On each pixel of a dashed geometric pen's stroke.
+const double DashMicroseconds = 0.3;
+// On each pixel of each different character's cell, as the font's glyphs
+// are rendered at their full size; an outline into a path is quick.
+const double GlyphMicroseconds = 0.0025;
+const double OutlineCharacterMicroseconds = 1;
+// The length of the pieces the player cuts curves into.
+const double CurvePiece = 10;
+// The widest a cosmetic pen draws.
+const double CosmeticWidth = 1.5;
+
+double Distance(double x1, double y1, double x2, double y2)
+{
+    return std::hypot(x2 - x1, y2 - y1);
+}
+} // namespace
+
+PenInUnits ReadPen(HGDIOBJ pen)
+{
+    const int size = ::GetObjectW(pen, 0, NULL);
+    if (size == (int)sizeof(LOGPEN))
+    {
+        LOGPEN plain;
+        if (::GetObjectW(pen, sizeof(plain), &plain) != (int)sizeof(plain))
+            return PenInUnits{true, true, 1, false};
+        // Pens of width 0 and 1 draw a pixel wide.
+        const double width = std::fabs((double)plain.lopnWidth.x);
+        return PenInUnits{(plain.lopnStyle & PS_STYLE_MASK) != PS_NULL, width <= 1, width, false};
+    }
+    if (size < (int)offsetof(EXTLOGPEN, elpStyleEntry))
+        return PenInUnits{true, true, 1, false};
+    std::vector<BYTE> block((size_t)size + sizeof(DWORD));
+    EXTLOGPEN* extended = (EXTLOGPEN*)block.data();
+    if (::GetObjectW(pen, size, extended) <= 0)
+        return PenInUnits{true, true, 1, false};
+    const DWORD style = extended->elpPenStyle & PS_STYLE_MASK;
+    const bool geometric = (extended->elpPenStyle & PS_TYPE_MASK) == PS_GEOMETRIC;
+    return PenInUnits{style != PS_NULL, !geometric, (double)extended->elpWidth,
+                      geometric && style != PS_SOLID && style != PS_INSIDEFRAME};
+}
+
+SelectedPen PenInUnits::On(const CDeviceMapping& mapping) const
+{
+    if (!draws)
+        return SelectedPen{false, 0, false};
+    const double pixels = cosmetic ? 1 : width * mapping.Stretch();
+    return SelectedPen{true, std::max(1.0, pixels), dashed};
+}
+
+FontInUnits ReadFont(HGDIOBJ font)
+{
+    LOGFONTW made;
+    if (::GetObjectW(font, sizeof(made), &made) != (int)sizeof(made))
+        return FontInUnits{0, 0};
+    return FontInUnits{std::fabs((double)made.lfHeight), std::fabs((double)made.lfWidth)};
+}
+
+double FontInUnits::Area(const CDeviceMapping& mapping) const
+{
+    // A height of 0 asks for the font's usual size; characters are at most
+    // about twice as wide as the width asked for.
+    const double stretch = mapping.Stretch();
+    const double pixels = height == 0 ? 16 : height * stretch;
+    return pixels * std::max(pixels, 2 * width * stretch);
+}
+
+void CDrawingWork::Reach(double deviceX, double deviceY)
+{
+    m_lastX = deviceX;
+    m_lastY = deviceY;
+}
+
+void CDrawingWork::MoveTo(double x, double y)
+{
+    CloseFigure();
+    double dx, dy;
+    m_mapping.Map(x, y, dx, dy);
+    m_outline.MoveTo(dy);
+    m_startX = dx;
+    m_startY = dy;
+    m_open = true;
+    Reach(dx, dy);
+}
+
+void CDrawingWork::LineTo(double x, double y)
+{
+    if (!m_open)
+    {
+        MoveTo(x, y);
+        return;
+    }
+    double dx, dy;
+    m_mapping.Map(x, y, dx, dy);
+    m_outline.LineTo(dy);
+    m_length += Distance(m_lastX, m_lastY, dx, dy);
+    m_pieces += 1;
+    Reach(dx, dy);
+}
+
+void CDrawingWork::BezierTo(double x1, double y1, double x2, double y2, double x3, double y3)
+{
+    if (!m_open)
+        MoveTo(x1, y1);
+    double ax, ay, bx, by, cx, cy;
+    m_mapping.Map(x1, y1, ax, ay);
+    m_mapping.Map(x2, y2, bx, by);
+    m_mapping.Map(x3, y3, cx, cy);
+    // The curve lies inside its control points' outline and crosses no
+    // more rows than the lines through them.
+    const double length = Distance(m_lastX, m_lastY, ax, ay) + Distance(ax, ay, bx, by) + Distance(bx, by, cx, cy);
+    const double rise = std::fabs(ay - m_lastY) + std::fabs(by - ay) + std::fabs(cy - by);
+    const double pieces = 1 + length / CurvePiece;
+    m_outline.LineThrough(std::min({m_lastY, ay, by, cy}), std::max({m_lastY, ay, by, cy}), rise, pieces, cy);
+    m_length += length;
+    m_pieces += pieces;
+    Reach(cx, cy);
+}
+
+void CDrawingWork::CloseFigure()
+{
+    if (!m_open)
+        return;
+    m_length += Distance(m_lastX, m_lastY, m_startX, m_startY);
+    m_pieces += 1;
+    m_outline.CloseFigure();
+    m_open = false;
+    Reach(m_startX, m_startY);
+}
+
+void CDrawingWork::AddBoxShape(double left, double top, double right, double bottom, bool open)
+{
+    CloseFigure();
+    const double xs[] = {left, right, right, left}, ys[] = {top, top, bottom, bottom};
+    double dx[4], dy[4];
+    for (int i = 0; i < 4; ++i)
+        m_mapping.Map(xs[i], ys[i], dx[i], dy[i]);
+    const double outline = Distance(dx[0], dy[0], dx[1], dy[1]) + Distance(dx[1], dy[1], dx[2], dy[2]) +
+                           Distance(dx[2], dy[2], dx[3], dy[3]) + Distance(dx[3], dy[3], dx[0], dy[0]);
+    const double highest = *std::min_element(dy, dy + 4), lowest = *std::max_element(dy, dy + 4);
+    const double pieces = 4 + outline / CurvePiece;
+    // Closed by its chord or its radii, a shape crosses each row of its box
+    // at most four times.
+    m_outline.AddPart(highest, lowest, (open ? 2 : 4) * (lowest - highest), pieces);
+    m_length += outline;
+    m_pieces += pieces;
+}
+
+double CDrawingWork::Fill() const
+{
+    return m_outline.Work() * FillMicroseconds + m_pieces * PieceMicroseconds + m_length * OutlineMicroseconds;
+}
+
+double CDrawingWork::Stroke(const SelectedPen& pen) const
+{
+    if (!pen.draws)
+        return 0;
+    double work = m_pieces * PieceMicroseconds + m_length * OutlineMicroseconds;
+    if (pen.width > CosmeticWidth)
+    {
+        CFillTally widened = m_outline;
+        widened.Widen(pen.width);
+        work += widened.Work() * FillMicroseconds;
+    }
+    if (pen.dashed)
+        work += m_length * DashMicroseconds;
+    return std::isnan(work) ? std::numeric_limits<double>::infinity() : work;
+}
+
+double CDrawingWork::Text(double fontArea, unsigned count, unsigned distinct, bool intoPath)
+{
+    if (intoPath)
+        return count * OutlineCharacterMicroseconds + std::sqrt(fontArea) * count * PieceMicroseconds;
+    return distinct * fontArea * GlyphMicroseconds + count * PieceMicroseconds;
+}

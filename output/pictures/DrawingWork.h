@@ -1,0 +1,88 @@
+#pragma once
+
+#include "afx/app/AfxWin.h"
+#include "output/pictures/DeviceMapping.h"
+#include "output/pictures/FillTally.h"
+
+// What a pen draws with: its width in device pixels as a DC maps it, and
+// whether it draws its lines as dashes built one by one (a dashed or dotted
+// geometric pen).
+struct SelectedPen
+{
+    bool draws;
+    double width;
+    bool dashed;
+};
+
+// A pen as it is made, in logical units: a cosmetic pen draws a pixel wide
+// whatever the mapping.
+struct PenInUnits
+{
+    bool draws;
+    bool cosmetic;
+    double width;
+    bool dashed;
+
+    SelectedPen On(const CDeviceMapping& mapping) const;
+};
+PenInUnits ReadPen(HGDIOBJ pen);
+
+// A font's character height and width as it is made, in logical units (0:
+// the font's own).
+struct FontInUnits
+{
+    double height;
+    double width;
+
+    // The height and the widest width of a character in device pixels,
+    // multiplied.
+    double Area(const CDeviceMapping& mapping) const;
+};
+FontInUnits ReadFont(HGDIOBJ font);
+
+// How long the platform's player will take over one drawing record,
+// estimated from the outline the record draws as the DC maps it now (so
+// the player's own extents, transforms and pen are what is measured).
+// Figures are given in logical units; the estimate is in microseconds.
+//
+// Measured here into 800 x 600: the player fills a row of the device at a
+// time and orders the edges crossing each row, about 2 ns for each unit of
+// CFillTally's work (a 2,000-point zigzag a picture high: 4.9 s; ten
+// pictures high: 51 s); a wide pen's stroke is filled as the outline of its
+// pieces, each as tall as the pen (ten ellipses two pictures across in a
+// pen two pictures wide: 5.8 s); a dashed geometric pen builds each dash,
+// about 0.3 us a pixel of stroke; the player flattens curves into pieces
+// about ten pixels long.
+class CDrawingWork
+{
+public:
+    explicit CDrawingWork(const CDeviceMapping& mapping) : m_mapping(mapping) {}
+    const CDeviceMapping& Mapping() const { return m_mapping; }
+
+    void MoveTo(double x, double y);
+    void LineTo(double x, double y);
+    // A Bezier curve from the last point through two control points.
+    void BezierTo(double x1, double y1, double x2, double y2, double x3, double y3);
+    void CloseFigure();
+    // A closed curve or shape inside the box (an ellipse, a rounded
+    // rectangle, a pie), or, with 'open', an arc along it.
+    void AddBoxShape(double left, double top, double right, double bottom, bool open = false);
+
+    // The estimates of what was added: filled with the brush, and stroked
+    // with the given pen.
+    double Fill() const;
+    double Stroke(const SelectedPen& pen) const;
+    // Characters drawn with a font of the given area (FontInUnits::Area),
+    // 'distinct' of them different; into a path they are only outlines.
+    static double Text(double fontArea, unsigned count, unsigned distinct, bool intoPath);
+
+private:
+    void Reach(double deviceX, double deviceY);
+
+    const CDeviceMapping& m_mapping;
+    CFillTally m_outline;
+    double m_length = 0; // of the lines, in device pixels
+    double m_pieces = 0; // lines, and the pieces the player cuts curves into
+    double m_lastX = 0, m_lastY = 0, m_startX = 0, m_startY = 0;
+    bool m_open = false;
+};

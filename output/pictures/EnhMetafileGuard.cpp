@@ -1,0 +1,434 @@
+#include "output/pictures/EnhMetafileGuard.h"
+
+#include "output/pictures/DrawingState.h"
+#include "output/pictures/DrawingWork.h"
+#include "output/pictures/PlayGuard.h"
+#include "output/pictures/TextWork.h"
+
+#include <cstddef>
+#include <cstring>
+#include <vector>
+
+namespace
+{
+// A record's fields; the load check has found all that is read inside it.
+struct Fields
+{
+    const BYTE* data;
+
+    DWORD At(DWORD offset) const
+    {
+        DWORD value;
+        std::memcpy(&value, data + offset, 4);
+        return value;
+    }
+    double Long(DWORD offset) const { return (double)(LONG)At(offset); }
+    double Short(DWORD offset) const
+    {
+        SHORT value;
+        std::memcpy(&value, data + offset, 2);
+        return value;
+    }
+    // The point at 'offset', of 32 bits (PointSize 8) or 16 (PointSize 4).
+    template <DWORD PointSize>
+    void Point(DWORD offset, double& x, double& y) const
+    {
+        x = PointSize == 8 ? Long(offset) : Short(offset);
+        y = PointSize == 8 ? Long(offset + 4) : Short(offset + 2);
+    }
+};
+
+// A small text record, and its options that leave out the rectangle and
+// store a character in one byte.
+const DWORD SmallTextRecord = 108;
+const DWORD NoRectangle = 0x100, SmallCharacters = 0x200;
+
+struct PlayState
+{
+    PlayState(HDC dc, DWORD bytes, std::atomic<DWORD>& stop) : guard(bytes, stop), drawing(dc) {}
+    CPlayGuard guard;
+    CDrawingState drawing;
+    // A path is being built: what is drawn goes into it.
+    bool inPath = false;
+    // Stopped at the end record, or by the guard.
+    bool ended = false;
+    bool stopped = false;
+};
+
+void AddCurrentPosition(HDC dc, CDrawingWork& work)
+{
+    POINT position = {0, 0};
+    ::GetCurrentPositionEx(dc, &position);
+    work.MoveTo(position.x, position.y);
+}
+
+// 'count' points from 'at': lines, or Bezier curves (each three points
+// after the first).
+template <DWORD PointSize>
+void AddPoints(const Fields& r, DWORD at, DWORD count, bool curves, bool fromPosition, HDC dc, CDrawingWork& work)
+{
+    DWORD i = 0;
+    double x, y;
+    if (fromPosition)
+        AddCurrentPosition(dc, work);
+    else if (count > 0)
+    {
+        r.Point<PointSize>(at, x, y);
+        work.MoveTo(x, y);
+        i = 1;
+    }
+    if (!curves)
+    {
+        for (; i < count; ++i)
+        {
+            r.Point<PointSize>(at + i * PointSize, x, y);
+            work.LineTo(x, y);
+        }
+        return;
+    }
+    for (; i + 3 <= count; i += 3)
+    {
+        double c[6];
+        for (DWORD k = 0; k < 3; ++k)
+            r.Point<PointSize>(at + (i + k) * PointSize, c[2 * k], c[2 * k + 1]);
+        work.BezierTo(c[0], c[1], c[2], c[3], c[4], c[5]);
+    }
+}
+
+// Polygons or polylines counted at byte 24, their point counts from 32.
+template <DWORD PointSize>
+void AddPolyPoints(const Fields& r, bool closed, HDC dc, CDrawingWork& work)
+{
+    const DWORD figures = r.At(24);
+    DWORD at = 32 + 4 * figures;
+    for (DWORD i = 0; i < figures; ++i)
+    {
+        const DWORD count = r.At(32 + 4 * i);
+        AddPoints<PointSize>(r, at, count, false, false, dc, work);
+        if (closed)
+            work.CloseFigure();
+        at += count * PointSize;
+    }
+}
+
+// Points with their kinds (a POLYDRAW's), on from the current position.
+template <DWORD PointSize>
+void AddDrawnPoints(const Fields& r, HDC dc, CDrawingWork& work)
+{
+    const DWORD count = r.At(24);
+    const BYTE* kinds = r.data + 28 + count * PointSize;
+    AddCurrentPosition(dc, work);
+    for (DWORD i = 0; i < count; ++i)
+    {
+        double x, y;
+        r.Point<PointSize>(28 + i * PointSize, x, y);
+        if ((kinds[i] & ~PT_CLOSEFIGURE) == PT_MOVETO)
+            work.MoveTo(x, y);
+        else
+            work.LineTo(x, y); // a curve's control points, as lines, cross as many rows
+        if ((kinds[i] & PT_CLOSEFIGURE) != 0)
+            work.CloseFigure();
+    }
+}
+
+// The path the player has built, as GetPath gives it.
+void AddPath(HDC dc, CDrawingWork& work)
+{
+    const int count = ::GetPath(dc, NULL, NULL, 0);
+    if (count <= 0)
+        return;
+    std::vector<POINT> points((size_t)count);
+    std::vector<BYTE> kinds((size_t)count);
+    if (::GetPath(dc, points.data(), kinds.data(), count) != count)
+        return;
+    for (int i = 0; i < count; ++i)
+    {
+        const BYTE kind = kinds[i] & ~PT_CLOSEFIGURE;
+        if (kind == PT_MOVETO)
+            work.MoveTo(points[i].x, points[i].y);
+        else if (kind == PT_BEZIERTO && i + 2 < count)
+        {
+            work.BezierTo(points[i].x, points[i].y, points[i + 1].x, points[i + 1].y, points[i + 2].x,
+                          points[i + 2].y);
+            i += 2;
+        }
+        else
+            work.LineTo(points[i].x, points[i].y);
+        if ((kinds[i] & PT_CLOSEFIGURE) != 0)
+            work.CloseFigure();
+    }
+}
+
+void AddBox(const Fields& r, bool open, CDrawingWork& work)
+{
+    work.AddBoxShape(r.Long(8), r.Long(12), r.Long(16), r.Long(20), open);
+}
+
+// What drawing the outline costs: filled and stroked, or only stroked.
+double Drawn(CDrawingState& drawing, const CDrawingWork& work, bool filled)
+{
+    return (filled ? work.Fill() : 0) + work.Stroke(drawing.Pen());
+}
+
+// An EMRTEXT at 'at' drawn with the selected font.
+double TextWork(const Fields& r, DWORD at, bool wide, CDrawingState& drawing, bool inPath)
+{
+    const DWORD count = r.At(at + offsetof(EMRTEXT, nChars));
+    if (count == 0)
+        return 0;
+    const BYTE* text = r.data + r.At(at + offsetof(EMRTEXT, offString));
+    return CDrawingWork::Text(drawing.FontArea(), count, DistinctCharacters(text, count, wide), inPath);
+}
+
+double TextsWork(const Fields& r, bool wide, CDrawingState& drawing, bool inPath)
+{
+    const DWORD count = r.At(offsetof(EMRPOLYTEXTOUTA, cStrings));
+    double work = 0;
+    for (DWORD i = 0; i < count; ++i)
+        work += TextWork(r, offsetof(EMRPOLYTEXTOUTA, aemrtext) + i * sizeof(EMRTEXT), wide, drawing, inPath);
+    return work;
+}
+
+// The kind of record with 32-bit points that a kind with 16-bit ones
+// draws as.
+DWORD LongPointKind(DWORD type)
+{
+    switch (type)
+    {
+    case EMR_POLYGON16:
+        return EMR_POLYGON;
+    case EMR_POLYLINE16:
+        return EMR_POLYLINE;
+    case EMR_POLYBEZIER16:
+        return EMR_POLYBEZIER;
+    case EMR_POLYLINETO16:
+        return EMR_POLYLINETO;
+    case EMR_POLYBEZIERTO16:
+        return EMR_POLYBEZIERTO;
+    case EMR_POLYPOLYGON16:
+        return EMR_POLYPOLYGON;
+    case EMR_POLYPOLYLINE16:
+        return EMR_POLYPOLYLINE;
+    default:
+        return EMR_POLYDRAW;
+    }
+}
+
+// A record of points (PointSize bytes each) of the given kind, as its kind
+// with 32-bit points names it.
+template <DWORD PointSize>
+double PointsWork(const Fields& r, DWORD kind, HDC dc, CDrawingState& drawing, CDrawingWork& work)
+{
+    const bool curves = kind == EMR_POLYBEZIER || kind == EMR_POLYBEZIERTO;
+    switch (kind)
+    {
+    case EMR_POLYPOLYGON:
+    case EMR_POLYPOLYLINE:
+        AddPolyPoints<PointSize>(r, kind == EMR_POLYPOLYGON, dc, work);
+        break;
+    case EMR_POLYDRAW:
+        AddDrawnPoints<PointSize>(r, dc, work);
+        break;
+    default:
+        AddPoints<PointSize>(r, 28, r.At(24), curves, kind == EMR_POLYLINETO || kind == EMR_POLYBEZIERTO, dc, work);
+        if (kind == EMR_POLYGON)
+            work.CloseFigure();
+        break;
+    }
+    return Drawn(drawing, work, kind == EMR_POLYGON || kind == EMR_POLYPOLYGON);
+}
+
+// The estimated microseconds the player takes over the record; records
+// that draw nothing take none.
+double RecordWork(HDC dc, CDrawingState& drawing, const Fields& r, DWORD type, bool inPath)
+{
+    switch (type)
+    {
+    case EMR_EXTTEXTOUTA:
+    case EMR_EXTTEXTOUTW:
+        return TextWork(r, offsetof(EMREXTTEXTOUTA, emrtext), type == EMR_EXTTEXTOUTW, drawing, inPath);
+    case EMR_POLYTEXTOUTA:
+    case EMR_POLYTEXTOUTW:
+        return TextsWork(r, type == EMR_POLYTEXTOUTW, drawing, inPath);
+    case SmallTextRecord: {
+        const DWORD count = r.At(16), options = r.At(20);
+        const bool wide = (options & SmallCharacters) == 0;
+        const BYTE* text = r.data + 36 + ((options & NoRectangle) != 0 ? 0 : 16);
+        return CDrawingWork::Text(drawing.FontArea(), count, DistinctCharacters(text, count, wide), inPath);
+    }
+    default:
+        break;
+    }
+    // Lines and shapes drawn into a path only add to it: the work comes
+    // when the path is filled, stroked, widened or clipped to.
+    const bool pathRecord = type == EMR_FILLPATH || type == EMR_STROKEANDFILLPATH || type == EMR_STROKEPATH ||
+                            type == EMR_WIDENPATH || type == EMR_SELECTCLIPPATH || type == EMR_FLATTENPATH;
+    if (inPath && !pathRecord)
+        return 0;
+    CDrawingWork work(drawing.Mapping());
+    switch (type)
+    {
+    case EMR_POLYGON:
+    case EMR_POLYLINE:
+    case EMR_POLYBEZIER:
+    case EMR_POLYLINETO:
+    case EMR_POLYBEZIERTO:
+    case EMR_POLYPOLYGON:
+    case EMR_POLYPOLYLINE:
+    case EMR_POLYDRAW:
+        return PointsWork<8>(r, type, dc, drawing, work);
+    case EMR_POLYGON16:
+    case EMR_POLYLINE16:
+    case EMR_POLYBEZIER16:
+    case EMR_POLYLINETO16:
+    case EMR_POLYBEZIERTO16:
+    case EMR_POLYPOLYGON16:
+    case EMR_POLYPOLYLINE16:
+    case EMR_POLYDRAW16:
+        return PointsWork<4>(r, LongPointKind(type), dc, drawing, work);
+    case EMR_LINETO:
+        AddCurrentPosition(dc, work);
+        work.LineTo(r.Long(8), r.Long(12));
+        return Drawn(drawing, work, false);
+    case EMR_RECTANGLE:
+    case EMR_ELLIPSE:
+    case EMR_ROUNDRECT:
+    case EMR_CHORD:
+    case EMR_PIE:
+        AddBox(r, false, work);
+        return Drawn(drawing, work, true);
+    case EMR_ARC:
+        AddBox(r, true, work);
+        return Drawn(drawing, work, false);
+    case EMR_ARCTO:
+        AddCurrentPosition(dc, work);
+        AddBox(r, true, work);
+        return Drawn(drawing, work, false);
+    case EMR_ANGLEARC: {
+        const double x = r.Long(8), y = r.Long(12), radius = r.At(16);
+        AddCurrentPosition(dc, work);
+        work.AddBoxShape(x - radius, y - radius, x + radius, y + radius, true);
+        return Drawn(drawing, work, false);
+    }
+    case EMR_FILLPATH:
+    case EMR_SELECTCLIPPATH:
+        AddPath(dc, work);
+        return work.Fill();
+    case EMR_STROKEANDFILLPATH:
+        AddPath(dc, work);
+        return Drawn(drawing, work, true);
+    case EMR_STROKEPATH:
+    case EMR_WIDENPATH:
+    case EMR_FLATTENPATH:
+        AddPath(dc, work);
+        return Drawn(drawing, work, false);
+    default:
+        return 0;
+    }
+}
+
+// A record left out: a path it would have used up is dropped, and the
+// current position moves where the record would have moved it.
+void Skip(HDC dc, const Fields& r, DWORD type)
+{
+    switch (type)
+    {
+    case EMR_FILLPATH:
+    case EMR_STROKEANDFILLPATH:
+    case EMR_STROKEPATH:
+    case EMR_WIDENPATH:
+    case EMR_SELECTCLIPPATH:
+    case EMR_FLATTENPATH:
+        ::AbortPath(dc);
+        break;
+    case EMR_LINETO:
+        ::MoveToEx(dc, (int)r.Long(8), (int)r.Long(12), NULL);
+        break;
+    case EMR_POLYLINETO:
+    case EMR_POLYBEZIERTO:
+    case EMR_POLYDRAW:
+        if (r.At(24) > 0)
+            ::MoveToEx(dc, (int)r.Long(28 + 8 * (r.At(24) - 1)), (int)r.Long(32 + 8 * (r.At(24) - 1)), NULL);
+        break;
+    case EMR_POLYLINETO16:
+    case EMR_POLYBEZIERTO16:
+    case EMR_POLYDRAW16:
+        if (r.At(24) > 0)
+            ::MoveToEx(dc, (int)r.Short(28 + 4 * (r.At(24) - 1)), (int)r.Short(30 + 4 * (r.At(24) - 1)), NULL);
+        break;
+    default:
+        break;
+    }
+}
+
+// What the record just played changed of what the next one draws with.
+void Follow(DWORD type, PlayState& state)
+{
+    switch (type)
+    {
+    case EMR_BEGINPATH:
+        state.inPath = true;
+        break;
+    case EMR_ENDPATH:
+    case EMR_ABORTPATH:
+        state.inPath = false;
+        break;
+    case EMR_HEADER:
+    case EMR_SETMAPMODE:
+    case EMR_SETWINDOWEXTEX:
+    case EMR_SETWINDOWORGEX:
+    case EMR_SETVIEWPORTEXTEX:
+    case EMR_SETVIEWPORTORGEX:
+    case EMR_SCALEWINDOWEXTEX:
+    case EMR_SCALEVIEWPORTEXTEX:
+    case EMR_SETWORLDTRANSFORM:
+    case EMR_MODIFYWORLDTRANSFORM:
+    case EMR_SETLAYOUT:
+        state.drawing.Remap();
+        break;
+    case EMR_RESTOREDC:
+        state.drawing.Remap();
+        state.drawing.Reselect();
+        break;
+    case EMR_SELECTOBJECT:
+        state.drawing.Reselect();
+        break;
+    default:
+        break;
+    }
+}
+
+int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, const ENHMETARECORD* record, int handles, LPARAM data)
+{
+    PlayState& state = *(PlayState*)data;
+    const DWORD type = record->iType;
+    if (type == EMR_EOF)
+    {
+        state.ended = true;
+        ::PlayEnhMetaFileRecord(dc, table, record, (UINT)handles);
+        return FALSE;
+    }
+    if (!state.guard.HasTimeForNext())
+    {
+        state.stopped = true;
+        return FALSE;
+    }
+    const Fields fields = {(const BYTE*)record};
+    if (!CPlayGuard::IsAffordable(RecordWork(dc, state.drawing, fields, type, state.inPath)))
+    {
+        Skip(dc, fields, type);
+        return TRUE;
+    }
+    ::PlayEnhMetaFileRecord(dc, table, record, (UINT)handles);
+    Follow(type, state);
+    return TRUE;
+}
+} // namespace
+
+BOOL PlayEnhMetafileGuarded(HDC dc, HENHMETAFILE metafile, const RECT& rect, DWORD fileBytes,
+                            std::atomic<DWORD>& stop)
+{
+    PlayState state(dc, fileBytes, stop);
+    const BOOL played = ::EnumEnhMetaFile(dc, metafile, PlayRecord, &state, &rect);
+    return played || state.ended || state.stopped;
+}
