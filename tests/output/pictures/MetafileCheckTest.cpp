@@ -1069,14 +1069,22 @@ void PrintTo(const CostlyPicture& costly, std::ostream* out)
     *out << costly.name;
 }
 
+// Which kinds of metafile a drawing is recorded as: a Windows metafile holds
+// no paths.
+enum MetafileKinds
+{
+    EnhancedOnly,
+    BothKinds,
+    PlacedOnly
+};
+
 struct CostlyDrawing
 {
     const char* name;
     std::function<void(HDC)> draw;
-    // Also recorded as a Windows metafile, which holds no paths.
-    bool placeableToo;
+    MetafileKinds kinds;
     bool quick = false;
-    // Records written by hand into the enhanced metafile.
+    // Records written by hand after the recording.
     std::function<Bytes(Bytes)> byHand = nullptr;
 };
 
@@ -1094,6 +1102,27 @@ Bytes TextFilledAsAPath(Bytes emf)
     Put(emf, offsetof(ENHMETAHEADER, nBytes), (DWORD)emf.size());
     Put(emf, offsetof(ENHMETAHEADER, nRecords), *(const DWORD*)&emf[offsetof(ENHMETAHEADER, nRecords)] + 3);
     return emf;
+}
+
+// The placed metafile's frame record rewritten with its parameters in the
+// format's order and the width given.
+std::function<Bytes(Bytes)> FrameInTheFormatsOrder(WORD width)
+{
+    return [width](Bytes wmf) {
+        const size_t records = sizeof(PlaceableMetaHeader) + sizeof(METAHEADER);
+        for (size_t at = records; at + 14 <= wmf.size(); at += 2 * *(const DWORD*)&wmf[at])
+            if (*(const WORD*)&wmf[at + 4] == META_FRAMEREGION)
+            {
+                // As the platform's recorder writes them: height, width, brush, region.
+                WORD* parameters = (WORD*)&wmf[at + 6];
+                const WORD height = parameters[0], brush = parameters[2], region = parameters[3];
+                const WORD ordered[] = {region, brush, height, width};
+                std::memcpy(parameters, ordered, sizeof(ordered));
+                return wmf;
+            }
+        ADD_FAILURE() << "no frame record";
+        return wmf;
+    };
 }
 
 std::vector<CostlyPicture> CostlyPictures()
@@ -1134,6 +1163,11 @@ std::vector<CostlyPicture> CostlyPictures()
             ::TextOutA(dc, 30 * inch, 30 * inch, text.data(), (int)text.size());
         };
     };
+    const auto frame = [](HDC dc) {
+        COwnedGdiObject<HRGN> region(::CreateRectRgn(10, 10, 60, 50));
+        COwnedGdiObject<HBRUSH> brush(::CreateSolidBrush(RGB(0, 0, 150)));
+        ::FrameRgn(dc, region, brush, 5, 5);
+    };
     const CostlyDrawing drawings[] = {
         // Window and viewport one unit across: the player's whole-number
         // extents stay one unit under sixty scalings by 4/3, which would
@@ -1148,39 +1182,46 @@ std::vector<CostlyPicture> CostlyPictures()
              const std::vector<POINT> points = Zigzag(2000, 0, inch, -30000, 30000);
              ::Polygon(dc, points.data(), (int)points.size());
          },
-         true},
-        {"HundredEllipsesTwoFramesAcrossInAPenTwoFramesWide", ellipses(100, 2 * inch, inch / 2), true},
-        {"FiveHundredEllipsesTwoFramesAcrossInAPenTwoFramesWide", ellipses(500, 2 * inch, inch / 2), true},
-        {"LettersOf1000PixelsFilledAsAPath", letters(1000), false, false, TextFilledAsAPath},
-        {"LettersOf3000PixelsFilledAsAPath", letters(3000), false, false, TextFilledAsAPath},
-        {"ZigzagOf4000PointsAcrossTheFrame", polygon(Zigzag(4000, 0, inch, 0, inch)), true},
-        {"ZigzagOf400Points60FramesAboveAndBelow", polygon(Zigzag(400, 0, inch, -60 * inch, 60 * inch)), true},
+         BothKinds},
+        {"HundredEllipsesTwoFramesAcrossInAPenTwoFramesWide", ellipses(100, 2 * inch, inch / 2), BothKinds},
+        {"FiveHundredEllipsesTwoFramesAcrossInAPenTwoFramesWide", ellipses(500, 2 * inch, inch / 2), BothKinds},
+        {"LettersOf1000PixelsFilledAsAPath", letters(1000), EnhancedOnly, false, TextFilledAsAPath},
+        {"LettersOf3000PixelsFilledAsAPath", letters(3000), EnhancedOnly, false, TextFilledAsAPath},
+        {"ZigzagOf4000PointsAcrossTheFrame", polygon(Zigzag(4000, 0, inch, 0, inch)), BothKinds},
+        {"ZigzagOf400Points60FramesAboveAndBelow", polygon(Zigzag(400, 0, inch, -60 * inch, 60 * inch)), BothKinds},
         {"StripsSideBySide1500InOnePolyPolygon",
          [inch](HDC dc) {
              Regions(dc, 1500, 1, 1, inch);
          },
-         true},
+         BothKinds},
         {"ZigzagPathOf1500PointsFilled",
          inPath(Zigzag(1500, 0, inch, 0, inch),
                 [](HDC dc) {
                     ::FillPath(dc);
                 }),
-         false},
+         EnhancedOnly},
         {"ZigzagPathOf1500PointsMadeTheClippingRegion",
          inPath(Zigzag(1500, 0, inch, 0, inch),
                 [inch](HDC dc) {
                     ::SelectClipPath(dc, RGN_AND);
                     ::Rectangle(dc, 0, 0, inch, inch);
                 }),
-         false},
+         EnhancedOnly},
         {"StepsOf2000PointsWidenedByAPenAFrameWide",
          [inch](HDC dc) {
              WidenedPath(dc, Zigzag(2000, 0, inch, inch / 2, inch / 2 + 2), inch);
          },
-         false},
-        {"TenCirclesInAPen64FramesWide", ellipses(10, 64 * inch, 0), true},
-        {"ZigzagOf500PointsAcrossTheFrame", polygon(Zigzag(500, 0, inch, 0, inch)), true, true},
-        {"TenCirclesInAPenHalfAFrameWide", ellipses(10, inch / 2, 0), true, true},
+         EnhancedOnly},
+        {"TenCirclesInAPen64FramesWide", ellipses(10, 64 * inch, 0), BothKinds},
+        {"ZigzagOf500PointsAcrossTheFrame", polygon(Zigzag(500, 0, inch, 0, inch)), BothKinds, true},
+        {"TenCirclesInAPenHalfAFrameWide", ellipses(10, inch / 2, 0), BothKinds, true},
+        // The frame record's parameters in the format's order (region, brush,
+        // height, width): the player reads the last two as the brush's and
+        // the region's places in its handle table, and crashed reading past
+        // the table for widths from 32,767 (5 or 1,000: a few milliseconds).
+        {"FrameOfWidth32767InTheFormatsOrder", frame, PlacedOnly, false, FrameInTheFormatsOrder(32767)},
+        {"FrameOfWidth32768InTheFormatsOrder", frame, PlacedOnly, false, FrameInTheFormatsOrder(32768)},
+        {"FrameOfWidth65535InTheFormatsOrder", frame, PlacedOnly, false, FrameInTheFormatsOrder(65535)},
     };
     std::vector<CostlyPicture> pictures;
     for (const CostlyDrawing& drawing : drawings)
@@ -1192,16 +1233,19 @@ std::vector<CostlyPicture> CostlyPictures()
                 ::Rectangle(dc, 0, 0, 24, 24);
             });
         };
-        pictures.push_back({std::string(drawing.name) + "_Emf",
-                            [draw, inch, drawing] {
-                                const Bytes emf = MakeEmf(FrameOfPixels(inch, inch), draw);
-                                return drawing.byHand ? drawing.byHand(emf) : emf;
-                            },
-                            drawing.quick});
-        if (drawing.placeableToo)
+        const auto byHand = [drawing](const Bytes& recorded) {
+            return drawing.byHand ? drawing.byHand(recorded) : recorded;
+        };
+        if (drawing.kinds != PlacedOnly)
+            pictures.push_back({std::string(drawing.name) + "_Emf",
+                                [draw, byHand, inch] {
+                                    return byHand(MakeEmf(FrameOfPixels(inch, inch), draw));
+                                },
+                                drawing.quick});
+        if (drawing.kinds != EnhancedOnly)
             pictures.push_back({std::string(drawing.name) + "_PlacedWmf",
-                                [draw, inch] {
-                                    return MakePlaceableWmf(inch, inch, 96, draw);
+                                [draw, byHand, inch] {
+                                    return byHand(MakePlaceableWmf(inch, inch, 96, draw));
                                 },
                                 drawing.quick});
     }
@@ -1229,20 +1273,21 @@ class CostlyPictureTest : public ::testing::TestWithParam<CostlyPicture>
 // Pictures that the platform's player takes seconds or minutes over, or
 // crashes on, drawn into 800 x 600 (an inch's frame; the player's times
 // into 800 x 600): a polygon zigzagging 2,000 times under sixty scalings of
-// the window (over 150 s; placed, 74 s); 100 ellipses two frames across in a
-// pen two frames wide (23 s; placed, 16 s) and 500 of them (placed, 74 s);
-// a thousand letters of a 1,000-pixel font 30 frames out filled as a path
-// (110 s), of a 3,000-pixel font (no end within 120 s); a polygon
-// zigzagging 4,000 times (8.5 s), 400 points reaching 60 frames above and
-// below (5.2 s), 1,500 strips (4.7 s), a path zigzagging 1,500 times
-// filled or made the clipping region (1.2 s), 2,000 steps widened by a pen
-// a frame wide (1.2 s), ten circles in a pen 64 frames wide (42 s); single
-// records with far points, pens a million wide and transforms scaled
-// beyond the numbers. Each loads, and draws within two seconds both the
-// first time and on a repaint, drawing what comes before and after the
-// costly records (a marker). A zigzag of 500 points and circles in a pen
-// half a frame wide, which the player draws in under a second, are drawn
-// as it draws them.
+// the window (no end within 150 s; placed, 74 s); 100 ellipses two frames
+// across in a pen two frames wide (23 s; placed, 16 s) and 500 of them
+// (113 s; placed, 74 s); a thousand letters 30 frames out filled as a path,
+// of a 1,000-pixel font (no end within 150 s) and of a 3,000-pixel font
+// (5.8 s); a polygon zigzagging 4,000 times (5.6 s), 400 points reaching 60
+// frames above and below (5.2 s), 1,500 strips (4.7 s), a path zigzagging
+// 1,500 times filled or made the clipping region (1.2 s), 2,000 steps
+// widened by a pen a frame wide (1.2 s), ten circles in a pen 64 frames
+// wide (42 s); a placed metafile's frame record in the format's order (a
+// crash); single records with far points, pens a million wide and
+// transforms scaled beyond the numbers. Each loads, and draws within two
+// seconds both the first time and on a repaint, drawing what comes before
+// or after the costly records (a marker). A zigzag of 500 points (the
+// player: 0.1 s) and circles in a pen half a frame wide, which the player
+// draws quickly, are drawn as it draws them.
 TEST_P(CostlyPictureTest, LoadsAndDrawsWithinTwoSecondsFirstAndOnRepaint)
 {
     const CostlyPicture& costly = GetParam();
