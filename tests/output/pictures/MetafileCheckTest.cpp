@@ -1285,10 +1285,10 @@ class CostlyPictureTest : public ::testing::TestWithParam<CostlyPicture>
 // crashes on, drawn into 800 x 600 (an inch's frame; the player's times
 // into 800 x 600): a polygon zigzagging 2,000 times under sixty scalings of
 // the window (no end within 150 s; placed, 74 s); 100 ellipses two frames
-// across in a pen two frames wide (23 s; placed, 16 s) and 500 of them
-// (113 s; placed, 74 s); a thousand letters 30 frames out filled as a path,
-// of a 1,000-pixel font (no end within 150 s) and of a 3,000-pixel font
-// (5.8 s); a polygon zigzagging 4,000 times (5.6 s), 400 points reaching 60
+// across in a pen two frames wide (22 s; placed, 15 s) and 500 of them
+// (110 s; placed, 76 s); a thousand letters 30 frames out filled as a path,
+// of a 1,000-pixel font (125 s) and of a 3,000-pixel font (no end within
+// 150 s); a polygon zigzagging 4,000 times (5.6 s), 400 points reaching 60
 // frames above and below (5.2 s), 1,500 strips (4.7 s), a path zigzagging
 // 1,500 times filled or made the clipping region (1.2 s), 2,000 steps
 // widened by a pen a frame wide (1.2 s), ten circles in a pen 64 frames
@@ -1298,9 +1298,9 @@ class CostlyPictureTest : public ::testing::TestWithParam<CostlyPicture>
 // wide, each drawn quickly (10 s; placed, 7.2 s). Each loads, and draws
 // within two seconds both the first time and on a repaint, drawing what
 // comes before or after the costly records (a marker), the repaint the same
-// pixels. A zigzag of 500 points (the
-// player: 0.1 s) and circles in a pen half a frame wide, which the player
-// draws quickly, are drawn as it draws them.
+// pixels. A zigzag of 500 points (the player: 0.1 s) and circles in a pen
+// half a frame wide, which the player draws quickly, are drawn as it draws
+// them.
 TEST_P(CostlyPictureTest, LoadsAndDrawsWithinTwoSecondsFirstAndOnRepaint)
 {
     const CostlyPicture& costly = GetParam();
