@@ -9,24 +9,16 @@ const CDeviceMapping& CDrawingState::Mapping()
 
 SelectedPen CDrawingState::Pen()
 {
-    const HGDIOBJ pen = ::GetCurrentObject(m_dc, OBJ_PEN);
-    if (pen != m_penHandle)
-    {
-        m_pen = ReadPen(pen);
-        m_penHandle = pen;
-    }
-    return m_pen.On(Mapping());
+    if (!m_pen)
+        m_pen = ReadPen(::GetCurrentObject(m_dc, OBJ_PEN));
+    return m_pen->On(Mapping());
 }
 
 double CDrawingState::FontArea()
 {
-    const HGDIOBJ font = ::GetCurrentObject(m_dc, OBJ_FONT);
-    if (font != m_fontHandle)
-    {
-        m_font = ReadFont(font);
-        m_fontHandle = font;
-    }
-    return m_font.Area(Mapping());
+    if (!m_font)
+        m_font = ReadFont(::GetCurrentObject(m_dc, OBJ_FONT));
+    return m_font->Area(Mapping());
 }
 
 void CDrawingState::Remap()
@@ -36,5 +28,6 @@ void CDrawingState::Remap()
 
 void CDrawingState::Reselect()
 {
-    m_penHandle = m_fontHandle = NULL;
+    m_pen.reset();
+    m_font.reset();
 }

@@ -10,8 +10,8 @@
 // selected pen and the selected font's size. A metafile's records are
 // played one after another and most do not change these, so each is read
 // again only when it may have changed: the mapping after a record that
-// maps (Remap), the pen and the font when another is selected or one is
-// deleted (Reselect).
+// maps (Remap), the pen and the font after a record that selects objects
+// (Reselect).
 class CDrawingState
 {
 public:
@@ -27,10 +27,7 @@ public:
 private:
     HDC m_dc;
     std::optional<CDeviceMapping> m_mapping;
-    // The pen and font last read, as the DC holds them (their logical
-    // sizes), and the handles they were read from.
-    HGDIOBJ m_penHandle = NULL;
-    PenInUnits m_pen = {};
-    HGDIOBJ m_fontHandle = NULL;
-    FontInUnits m_font = {};
+    // The pen and font last read, as they were made (their logical sizes).
+    std::optional<PenInUnits> m_pen;
+    std::optional<FontInUnits> m_font;
 };

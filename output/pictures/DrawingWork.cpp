@@ -24,6 +24,10 @@ const double OutlineCharacterMicroseconds = 1;
 const double CurvePiece = 10;
 // The widest a cosmetic pen draws.
 const double CosmeticWidth = 1.5;
+// The largest box, across or down, in which the player draws a curved
+// shape: it has crashed on an ellipse 940,000 pixels across, and on chords
+// and pies 1.9 million across.
+const double ShapeLimit = 524288;
 
 double Distance(double x1, double y1, double x2, double y2)
 {
@@ -143,7 +147,7 @@ void CDrawingWork::CloseFigure()
     Reach(m_startX, m_startY);
 }
 
-void CDrawingWork::AddBoxShape(double left, double top, double right, double bottom, bool open)
+void CDrawingWork::AddBoxShape(double left, double top, double right, double bottom, bool open, bool curved)
 {
     CloseFigure();
     const double xs[] = {left, right, right, left}, ys[] = {top, top, bottom, bottom};
@@ -153,6 +157,9 @@ void CDrawingWork::AddBoxShape(double left, double top, double right, double bot
     const double outline = Distance(dx[0], dy[0], dx[1], dy[1]) + Distance(dx[1], dy[1], dx[2], dy[2]) +
                            Distance(dx[2], dy[2], dx[3], dy[3]) + Distance(dx[3], dy[3], dx[0], dy[0]);
     const double highest = *std::min_element(dy, dy + 4), lowest = *std::max_element(dy, dy + 4);
+    const double across = *std::max_element(dx, dx + 4) - *std::min_element(dx, dx + 4);
+    if (curved && !(across <= ShapeLimit && lowest - highest <= ShapeLimit))
+        m_oversized = true;
     const double pieces = 4 + outline / CurvePiece;
     // Closed by its chord or its radii, a shape crosses each row of its box
     // at most four times.
@@ -163,11 +170,15 @@ void CDrawingWork::AddBoxShape(double left, double top, double right, double bot
 
 double CDrawingWork::Fill() const
 {
+    if (m_oversized)
+        return std::numeric_limits<double>::infinity();
     return m_outline.Work() * FillMicroseconds + m_pieces * PieceMicroseconds + m_length * OutlineMicroseconds;
 }
 
 double CDrawingWork::Stroke(const SelectedPen& pen) const
 {
+    if (m_oversized)
+        return std::numeric_limits<double>::infinity();
     if (!pen.draws)
         return 0;
     double work = m_pieces * PieceMicroseconds + m_length * OutlineMicroseconds;

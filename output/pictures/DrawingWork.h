@@ -64,9 +64,10 @@ public:
     // A Bezier curve from the last point through two control points.
     void BezierTo(double x1, double y1, double x2, double y2, double x3, double y3);
     void CloseFigure();
-    // A closed curve or shape inside the box (an ellipse, a rounded
-    // rectangle, a pie), or, with 'open', an arc along it.
-    void AddBoxShape(double left, double top, double right, double bottom, bool open = false);
+    // A closed shape inside the box (an ellipse, a rounded rectangle, a
+    // pie, a rectangle), or, with 'open', an arc along it. A curve's box too
+    // large for the player makes the estimates endless.
+    void AddBoxShape(double left, double top, double right, double bottom, bool open = false, bool curved = true);
 
     // The estimates of what was added: filled with the brush, and stroked
     // with the given pen.
@@ -85,4 +86,5 @@ private:
     double m_pieces = 0; // lines, and the pieces the player cuts curves into
     double m_lastX = 0, m_lastY = 0, m_startX = 0, m_startY = 0;
     bool m_open = false;
+    bool m_oversized = false;
 };

@@ -291,6 +291,8 @@ double RecordWork(HDC dc, CDrawingState& drawing, const Fields& r, DWORD type, b
         work.LineTo(r.Long(8), r.Long(12));
         return Drawn(drawing, work, false);
     case EMR_RECTANGLE:
+        work.AddBoxShape(r.Long(8), r.Long(12), r.Long(16), r.Long(20), false, false);
+        return Drawn(drawing, work, true);
     case EMR_ELLIPSE:
     case EMR_ROUNDRECT:
     case EMR_CHORD:

@@ -97,7 +97,7 @@ double RecordWork(HDC dc, CDrawingState& drawing, WORD function, const Parameter
     }
     case META_RECTANGLE:
     case META_ELLIPSE:
-        work.AddBoxShape(p[3], p[2], p[1], p[0]);
+        work.AddBoxShape(p[3], p[2], p[1], p[0], false, function == META_ELLIPSE);
         return Drawn(drawing, work, true);
     case META_ROUNDRECT:
         work.AddBoxShape(p[5], p[4], p[3], p[2]);

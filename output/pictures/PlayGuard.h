@@ -34,8 +34,14 @@ public:
     static constexpr double RecordLimit = 250000;
 
 private:
+    bool IsSpent();
+
     std::atomic<DWORD>& m_stop;
     DWORD m_next = 0;
-    DWORD m_start;
     DWORD m_limit;
+    // When the draw began, by the clock and by the time the thread had
+    // worked; when the thread's time was last looked at.
+    DWORD m_start;
+    ULONGLONG m_startWork;
+    DWORD m_lastLook;
 };

@@ -63,6 +63,22 @@ double MedianDrawing(CPicture& picture, CDC* cell, int runs, int draws = DrawsPe
     return MedianDrawing([&] { picture.Draw(cell, box, box, CPoint(0, 0)); }, runs, draws);
 }
 
+// The milliseconds of one 'guarded' and one 'bare' drawing, each the median
+// of the runs, the two taking turns so that the machine's other work falls
+// on both alike.
+void MedianPair(const std::function<void()>& guarded, const std::function<void()>& bare, int runs, int draws,
+                double& guardedTime, double& bareTime)
+{
+    std::vector<double> guardedRuns, bareRuns;
+    for (int run = 0; run < runs; ++run)
+    {
+        guardedRuns.push_back(MedianDrawing(guarded, 1, draws));
+        bareRuns.push_back(MedianDrawing(bare, 1, draws));
+    }
+    guardedTime = BenchMedian(guardedRuns);
+    bareTime = BenchMedian(bareRuns);
+}
+
 // The guarded player and the bare one on the same enhanced metafile, into
 // the same cell: milliseconds of one drawing each.
 void MedianPlaying(const std::vector<BYTE>& emf, CDC* cell, int runs, int draws, double& guarded, double& bare)
@@ -70,9 +86,8 @@ void MedianPlaying(const std::vector<BYTE>& emf, CDC* cell, int runs, int draws,
     COwnedEnhMetafile metafile(::SetEnhMetaFileBits((UINT)emf.size(), emf.data()));
     const RECT box = {0, 0, CellSize, CellSize};
     std::atomic<DWORD> stop(CPlayGuard::NoStop);
-    guarded = MedianDrawing(
-        [&] { PlayEnhMetafileGuarded(cell->m_hDC, metafile, box, (DWORD)emf.size(), stop); }, runs, draws);
-    bare = MedianDrawing([&] { ::PlayEnhMetaFile(cell->m_hDC, metafile, &box); }, runs, draws);
+    MedianPair([&] { PlayEnhMetafileGuarded(cell->m_hDC, metafile, box, (DWORD)emf.size(), stop); },
+               [&] { ::PlayEnhMetaFile(cell->m_hDC, metafile, &box); }, runs, draws, guarded, bare);
 }
 
 // The same for the logo's records, mapped onto the cell as the program maps
@@ -96,8 +111,8 @@ void MedianLogoPlaying(CDC* cell, int runs, double& guarded, double& bare)
             ::RestoreDC(dc, saved);
         };
     };
-    guarded = MedianDrawing(placing([&](HDC dc) { PlayMetafileGuarded(dc, metafile, bytes, stop); }), runs);
-    bare = MedianDrawing(placing([&](HDC dc) { ::PlayMetaFile(dc, metafile); }), runs);
+    MedianPair(placing([&](HDC dc) { PlayMetafileGuarded(dc, metafile, bytes, stop); }),
+               placing([&](HDC dc) { ::PlayMetaFile(dc, metafile); }), runs, DrawsPerRun, guarded, bare);
 }
 
 // A drawing of about 10,000 records, as a chart or a map records them:
