@@ -1,8 +1,9 @@
 // Damaged pictures of every kind, made by cutting, overwriting and inflating
-// the size fields of good ones, are refused or loaded and drawn, without a
-// crash, a hang, an exception or a read past their data (each damaged file
-// ends at an inaccessible page); each drawing has a time limit. Now and then
-// the same damage is sealed and loaded from a sealed picture file.
+// the size fields of good ones, are refused or loaded and drawn into
+// 800 x 600, without a crash, a hang, an exception or a read past their data
+// (each damaged file ends at an inaccessible page); each drawing has a time
+// limit. Now and then the same damage is sealed and loaded from a sealed
+// picture file.
 #include "foundation/files/SealedFile.h"
 #include "foundation/windows/OwnedHandle.h"
 #include "foundation/windows/SelectedObject.h"
@@ -28,9 +29,10 @@ struct DamageCase
     int runs;
 };
 
-// Processor time one drawing of a damaged picture may take; sound ones take
-// a few milliseconds.
-const unsigned DrawingLimitMilliseconds = 1000;
+// Processor time one drawing of a damaged picture may take: sound ones take
+// a few milliseconds, and a metafile's drawing stops after about a second
+// when its records are costly.
+const unsigned DrawingLimitMilliseconds = 2000;
 
 void PaintSome(HDC dc)
 {
@@ -64,6 +66,30 @@ void PaintCountedRecords(HDC dc)
     } block = {{0x300, 4, {{255, 0, 0, 0}}}, {{0, 255, 0, 0}, {0, 0, 255, 0}, {9, 9, 9, 0}}};
     COwnedGdiObject<HPALETTE> palette(::CreatePalette(&block.palette));
     CSelectedPalette selected(dc, palette, FALSE, FALSE);
+}
+
+// Scalings of the window and the viewport, curves in a wide pen and letters
+// made a path and filled: records whose cost follows the state that the
+// records before them set.
+void PaintScaledCurvesAndLetters(HDC dc)
+{
+    ::SetMapMode(dc, MM_ANISOTROPIC);
+    ::SetWindowExtEx(dc, 100, 100, NULL);
+    ::SetViewportExtEx(dc, 100, 100, NULL);
+    ::ScaleWindowExtEx(dc, 4, 3, 4, 3, NULL);
+    ::ScaleViewportExtEx(dc, 3, 2, 3, 2, NULL);
+    COwnedGdiObject<HPEN> wide(::CreatePen(PS_SOLID, 12, RGB(0, 120, 0)));
+    CSelectedObject pen(dc, wide);
+    ::Ellipse(dc, 10, 10, 80, 60);
+    ::Arc(dc, 0, 0, 90, 70, 90, 35, 0, 35);
+    const POINT curve[] = {{5, 5}, {40, 80}, {60, -20}, {90, 50}};
+    ::PolyBezier(dc, curve, 4);
+    COwnedGdiObject<HFONT> font(::CreateFontA(-30, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Tahoma"));
+    CSelectedObject selectedFont(dc, font);
+    ::BeginPath(dc);
+    ::TextOutA(dc, 5, 20, "Kestrova", 8);
+    ::EndPath(dc);
+    ::FillPath(dc);
 }
 
 COLORREF Gradient(int x, int y)
@@ -115,7 +141,7 @@ TEST_P(DamagedPictureTest, RefusedOrDrawnWithoutFault)
     std::mt19937 random(12345);
     CScratchFolder folder("damaged_pictures");
     const std::string sealedPath = folder / "damaged.vqf";
-    CCanvas canvas(48, 48);
+    CCanvas canvas(800, 600);
     int loaded = 0;
     for (int run = 0; run < c.runs; ++run)
     {
@@ -259,11 +285,13 @@ INSTANTIATE_TEST_SUITE_P(
                       WmfCase("wmf", PaintSome, 1500),
                       WmfCase("wmf_records", PaintRegionRecords, 1000),
                       WmfCase("wmf_bitmaps", PaintBitmapRecords, 1500),
+                      WmfCase("wmf_scaled_curves", PaintScaledCurvesAndLetters, 1500),
                       EmfCase("emf", PaintSome, 2000),
                       EmfCase("emf_records", PaintRegionAndBitmapRecords, 2000),
                       DamageCase{"emf_shapes", ShapesAndColourSpaces, EmfFields, 2000},
                       EmfCase("emf_transforms", PaintTransformRecords, 1500),
-                      EmfCase("emf_mapped", PaintMappedRecords, 1500)),
+                      EmfCase("emf_mapped", PaintMappedRecords, 1500),
+                      EmfCase("emf_scaled_curves_letters", PaintScaledCurvesAndLetters, 1500)),
     [](const ::testing::TestParamInfo<DamageCase>& info) {
         return std::string(info.param.name);
     });
