@@ -35,7 +35,7 @@ struct FontInUnits
     double width;
 
     // The height and the widest width of a character in device pixels,
-    // multiplied.
+    // multiplied; endless for a font higher than the player draws.
     double Area(const CDeviceMapping& mapping) const;
 };
 FontInUnits ReadFont(HGDIOBJ font);
@@ -46,13 +46,12 @@ FontInUnits ReadFont(HGDIOBJ font);
 // Figures are given in logical units; the estimate is in microseconds.
 //
 // Measured here into 800 x 600: the player fills a row of the device at a
-// time and orders the edges crossing each row, about 2 ns for each unit of
-// CFillTally's work (a 2,000-point zigzag a picture high: 4.9 s; ten
-// pictures high: 51 s); a wide pen's stroke is filled as the outline of its
-// pieces, each as tall as the pen (ten ellipses two pictures across in a
-// pen two pictures wide: 5.8 s); a dashed geometric pen builds each dash,
-// about 0.3 us a pixel of stroke; the player flattens curves into pieces
-// about ten pixels long.
+// time and orders the edges crossing each row (CFillTally's work); a wide
+// pen's stroke is filled as the outline of its pieces, each as tall as the
+// pen (ten ellipses two pictures across in a pen two pictures wide took it
+// seconds); a dashed geometric pen builds each dash; the player flattens
+// curves into pieces about ten pixels long and renders each different
+// character at its full size.
 class CDrawingWork
 {
 public:
@@ -69,8 +68,15 @@ public:
     // large for the player makes the estimates endless.
     void AddBoxShape(double left, double top, double right, double bottom, bool open = false, bool curved = true);
 
+    // A point that the record places something at (a blit's corner, a
+    // text's reference point), which draws nothing of itself.
+    void AddPlace(double x, double y);
+
     // The estimates of what was added: filled with the brush, and stroked
-    // with the given pen.
+    // with the given pen; Placed alone, for records whose drawing costs
+    // about nothing. Each is endless where a point lands farther out than
+    // the player's arithmetic reaches, or a curve's box is too large.
+    double Placed() const;
     double Fill() const;
     double Stroke(const SelectedPen& pen) const;
     // Characters drawn with a font of the given area (FontInUnits::Area),
@@ -79,6 +85,7 @@ public:
 
 private:
     void Reach(double deviceX, double deviceY);
+    void Place(double deviceX, double deviceY);
 
     const CDeviceMapping& m_mapping;
     CFillTally m_outline;
@@ -87,4 +94,5 @@ private:
     double m_lastX = 0, m_lastY = 0, m_startX = 0, m_startY = 0;
     bool m_open = false;
     bool m_oversized = false;
+    double m_farthest = 0;
 };

@@ -177,7 +177,9 @@ double TextWork(const Fields& r, DWORD at, bool wide, CDrawingState& drawing, bo
     if (count == 0)
         return 0;
     const BYTE* text = r.data + r.At(at + offsetof(EMRTEXT, offString));
-    return CDrawingWork::Text(drawing.FontArea(), count, DistinctCharacters(text, count, wide), inPath);
+    CDrawingWork place(drawing.Mapping());
+    place.AddPlace(r.Long(at + offsetof(EMRTEXT, ptlReference.x)), r.Long(at + offsetof(EMRTEXT, ptlReference.y)));
+    return place.Placed() + CDrawingWork::Text(drawing.FontArea(), count, DistinctCharacters(text, count, wide), inPath);
 }
 
 double TextsWork(const Fields& r, bool wide, CDrawingState& drawing, bool inPath)
@@ -187,6 +189,34 @@ double TextsWork(const Fields& r, bool wide, CDrawingState& drawing, bool inPath
     for (DWORD i = 0; i < count; ++i)
         work += TextWork(r, offsetof(EMRPOLYTEXTOUTA, aemrtext) + i * sizeof(EMRTEXT), wide, drawing, inPath);
     return work;
+}
+
+// The blits with their destination where a bit block transfer has it.
+static_assert(offsetof(EMRSTRETCHBLT, cxDest) == offsetof(EMRBITBLT, cxDest) &&
+                  offsetof(EMRMASKBLT, cxDest) == offsetof(EMRBITBLT, cxDest) &&
+                  offsetof(EMRALPHABLEND, cxDest) == offsetof(EMRBITBLT, cxDest) &&
+                  offsetof(EMRTRANSPARENTBLT, cxDest) == offsetof(EMRBITBLT, cxDest),
+              "blit destinations");
+
+// A blit's destination: its top left at 'at' and its size at 'sizeAt'.
+double BlitWork(const Fields& r, DWORD at, DWORD sizeAt, CDrawingState& drawing)
+{
+    CDrawingWork work(drawing.Mapping());
+    const double x = r.Long(at), y = r.Long(at + 4);
+    work.AddPlace(x, y);
+    work.AddPlace(x + r.Long(sizeAt), y + r.Long(sizeAt + 4));
+    return work.Placed();
+}
+
+// Points that a record only places things at, 'count' of them 'stride'
+// bytes apart from 'at' (a parallelogram blit's corners, a gradient's
+// vertices).
+double PlacesWork(const Fields& r, DWORD at, DWORD count, DWORD stride, CDrawingState& drawing)
+{
+    CDrawingWork work(drawing.Mapping());
+    for (DWORD i = 0; i < count; ++i)
+        work.AddPlace(r.Long(at + i * stride), r.Long(at + i * stride + 4));
+    return work.Placed();
 }
 
 // The kind of record with 32-bit points that a kind with 16-bit ones
@@ -250,6 +280,21 @@ double RecordWork(HDC dc, CDrawingState& drawing, const Fields& r, DWORD type, b
     case EMR_POLYTEXTOUTA:
     case EMR_POLYTEXTOUTW:
         return TextsWork(r, type == EMR_POLYTEXTOUTW, drawing, inPath);
+    case EMR_BITBLT:
+    case EMR_STRETCHBLT:
+    case EMR_MASKBLT:
+    case EMR_ALPHABLEND:
+    case EMR_TRANSPARENTBLT:
+        return BlitWork(r, offsetof(EMRBITBLT, xDest), offsetof(EMRBITBLT, cxDest), drawing);
+    case EMR_STRETCHDIBITS:
+        return BlitWork(r, offsetof(EMRSTRETCHDIBITS, xDest), offsetof(EMRSTRETCHDIBITS, cxDest), drawing);
+    case EMR_SETDIBITSTODEVICE:
+        return BlitWork(r, offsetof(EMRSETDIBITSTODEVICE, xDest), offsetof(EMRSETDIBITSTODEVICE, cxSrc), drawing);
+    case EMR_PLGBLT:
+        return PlacesWork(r, offsetof(EMRPLGBLT, aptlDest), 3, sizeof(POINTL), drawing);
+    case EMR_GRADIENTFILL:
+        return PlacesWork(r, offsetof(EMRGRADIENTFILL, Ver), r.At(offsetof(EMRGRADIENTFILL, nVer)), sizeof(TRIVERTEX),
+                          drawing);
     case SmallTextRecord: {
         const DWORD count = r.At(16), options = r.At(20);
         const bool wide = (options & SmallCharacters) == 0;
@@ -402,28 +447,37 @@ void Follow(DWORD type, PlayState& state)
 
 int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, const ENHMETARECORD* record, int handles, LPARAM data)
 {
-    PlayState& state = *(PlayState*)data;
-    const DWORD type = record->iType;
-    if (type == EMR_EOF)
+    // An estimate that cannot be made (no memory for a path) ends the draw
+    // quietly: a message would come with every paint.
+    try
     {
-        state.ended = true;
+        PlayState& state = *(PlayState*)data;
+        const DWORD type = record->iType;
+        if (type == EMR_EOF)
+        {
+            state.ended = true;
+            ::PlayEnhMetaFileRecord(dc, table, record, (UINT)handles);
+            return FALSE;
+        }
+        if (!state.guard.HasTimeForNext())
+        {
+            state.stopped = true;
+            return FALSE;
+        }
+        const Fields fields = {(const BYTE*)record};
+        if (!CPlayGuard::IsAffordable(RecordWork(dc, state.drawing, fields, type, state.inPath)))
+        {
+            Skip(dc, fields, type);
+            return TRUE;
+        }
         ::PlayEnhMetaFileRecord(dc, table, record, (UINT)handles);
-        return FALSE;
-    }
-    if (!state.guard.HasTimeForNext())
-    {
-        state.stopped = true;
-        return FALSE;
-    }
-    const Fields fields = {(const BYTE*)record};
-    if (!CPlayGuard::IsAffordable(RecordWork(dc, state.drawing, fields, type, state.inPath)))
-    {
-        Skip(dc, fields, type);
+        Follow(type, state);
         return TRUE;
     }
-    ::PlayEnhMetaFileRecord(dc, table, record, (UINT)handles);
-    Follow(type, state);
-    return TRUE;
+    catch (...)
+    {
+        return FALSE;
+    }
 }
 } // namespace
 

@@ -57,17 +57,64 @@ bool FramesKnownObjects(const Parameters& p, int objects)
     return p.Word(2) < objects && p.Word(3) < objects;
 }
 
-// The estimated microseconds the player takes over the record; records
-// that draw nothing take none.
-double RecordWork(HDC dc, CDrawingState& drawing, WORD function, const Parameters& p)
+// Where the player takes a record's destination from: the parameters of
+// its left, top, width and height (-1: none).
+struct Destination
+{
+    int x, y, width, height;
+};
+
+Destination DestinationOf(WORD function, DWORD parameters)
 {
     switch (function)
     {
-    case META_TEXTOUT:
-        return TextWork(drawing, (const BYTE*)(p.words + 1), p.Word(0));
+    case META_PATBLT:
+        return {5, 4, 3, 2};
+    case META_BITBLT:
+        return {6, 5, 4, 3};
+    case META_STRETCHBLT:
+        return {9, 8, 7, 6};
+    case META_DIBBITBLT:
+        // Without a bitmap the player fills the destination as a pattern.
+        return parameters > 9 ? Destination{7, 6, 5, 4} : Destination{8, 7, 6, 5};
+    case META_DIBSTRETCHBLT:
+        return {9, 8, 7, 6};
+    case META_STRETCHDIB:
+        return {10, 9, 8, 7};
+    case META_EXTTEXTOUT:
+        return {1, 0, -1, -1};
+    default:
+        return {-1, -1, -1, -1};
+    }
+}
+
+// Where a record places things, within the player's reach.
+double PlacedWork(const Parameters& p, const Destination& at, CDrawingState& drawing)
+{
+    CDrawingWork work(drawing.Mapping());
+    work.AddPlace(p[at.x], p[at.y]);
+    if (at.width >= 0)
+        work.AddPlace(p[at.x] + p[at.width], p[at.y] + p[at.height]);
+    return work.Placed();
+}
+
+// The estimated microseconds the player takes over the record; records
+// that draw nothing take none.
+double RecordWork(HDC dc, CDrawingState& drawing, WORD function, const Parameters& p, DWORD parameters)
+{
+    const Destination destination = DestinationOf(function, parameters);
+    const double placed = destination.x >= 0 ? PlacedWork(p, destination, drawing) : 0;
+    switch (function)
+    {
+    case META_TEXTOUT: {
+        // The reference point follows the characters, a word for two.
+        const DWORD at = 1 + (p.Word(0) + 1u) / 2;
+        return PlacedWork(p, Destination{(int)at + 1, (int)at, -1, -1}, drawing) +
+               TextWork(drawing, (const BYTE*)(p.words + 1), p.Word(0));
+    }
     case META_EXTTEXTOUT: {
         const DWORD rectangle = (p.Word(3) & (ETO_OPAQUE | ETO_CLIPPED)) != 0 ? 4 : 0;
-        return TextWork(drawing, (const BYTE*)(p.words + 4 + rectangle), p.Word(2));
+        return placed + TextWork(drawing, (const BYTE*)(p.words + 4 + rectangle), p.Word(2));
     }
     default:
         break;
@@ -108,7 +155,7 @@ double RecordWork(HDC dc, CDrawingState& drawing, WORD function, const Parameter
         work.AddBoxShape(p[7], p[6], p[5], p[4], function == META_ARC);
         return Drawn(drawing, work, function != META_ARC);
     default:
-        return 0;
+        return placed;
     }
 }
 
@@ -143,23 +190,32 @@ void Follow(WORD function, CDrawingState& drawing)
 
 int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, METARECORD* record, int objects, LPARAM data)
 {
-    PlayState& state = *(PlayState*)data;
-    if (!state.guard.HasTimeForNext())
+    // An estimate that cannot be made (no memory for a path) ends the draw
+    // quietly: a message would come with every paint.
+    try
     {
-        state.stopped = true;
-        return FALSE;
-    }
-    const Parameters parameters = {record->rdParm};
-    if ((record->rdFunction == META_FRAMEREGION && !FramesKnownObjects(parameters, objects)) ||
-        !CPlayGuard::IsAffordable(RecordWork(dc, state.drawing, record->rdFunction, parameters)))
-    {
-        if (record->rdFunction == META_LINETO)
-            ::MoveToEx(dc, (int)parameters[1], (int)parameters[0], NULL);
+        PlayState& state = *(PlayState*)data;
+        if (!state.guard.HasTimeForNext())
+        {
+            state.stopped = true;
+            return FALSE;
+        }
+        const Parameters parameters = {record->rdParm};
+        if ((record->rdFunction == META_FRAMEREGION && !FramesKnownObjects(parameters, objects)) ||
+            !CPlayGuard::IsAffordable(RecordWork(dc, state.drawing, record->rdFunction, parameters, record->rdSize - 3)))
+        {
+            if (record->rdFunction == META_LINETO)
+                ::MoveToEx(dc, (int)parameters[1], (int)parameters[0], NULL);
+            return TRUE;
+        }
+        ::PlayMetaFileRecord(dc, table, record, (UINT)objects);
+        Follow(record->rdFunction, state.drawing);
         return TRUE;
     }
-    ::PlayMetaFileRecord(dc, table, record, (UINT)objects);
-    Follow(record->rdFunction, state.drawing);
-    return TRUE;
+    catch (...)
+    {
+        return FALSE;
+    }
 }
 } // namespace
 

@@ -1,6 +1,8 @@
 #include "tools/programs/bench_pictures/MetafileBench.h"
 
 #include "foundation/windows/OwnedHandle.h"
+#include "foundation/windows/SavedDCState.h"
+#include "foundation/windows/SelectedObject.h"
 #include "output/pictures/BuiltInLogo.h"
 #include "output/pictures/EnhMetafileCheck.h"
 #include "output/pictures/EnhMetafileGuard.h"
@@ -102,13 +104,12 @@ void MedianLogoPlaying(CDC* cell, int runs, double& guarded, double& bare)
     const auto placing = [&](const std::function<void(HDC)>& play) {
         return [&, play] {
             const HDC dc = cell->m_hDC;
-            const int saved = ::SaveDC(dc);
+            CSavedDCState saved(dc);
             ::SetMapMode(dc, MM_ANISOTROPIC);
             ::SetWindowOrgEx(dc, placed.left, placed.top, NULL);
             ::SetWindowExtEx(dc, placed.right - placed.left, placed.bottom - placed.top, NULL);
             ::SetViewportExtEx(dc, CellSize, CellSize, NULL);
             play(dc);
-            ::RestoreDC(dc, saved);
         };
     };
     MedianPair(placing([&](HDC dc) { PlayMetafileGuarded(dc, metafile, bytes, stop); }),
@@ -120,13 +121,16 @@ void MedianLogoPlaying(CDC* cell, int runs, double& guarded, double& bare)
 // labels.
 void DrawManyRecords(HDC dc)
 {
-    HBRUSH brushes[] = {::CreateSolidBrush(RGB(200, 40, 40)), ::CreateSolidBrush(RGB(40, 160, 40))};
-    HPEN pens[] = {::CreatePen(PS_SOLID, 1, RGB(0, 0, 0)), ::CreatePen(PS_SOLID, 3, RGB(0, 0, 160))};
+    const COwnedGdiObject<HBRUSH> brushes[] = {COwnedGdiObject<HBRUSH>(::CreateSolidBrush(RGB(200, 40, 40))),
+                                               COwnedGdiObject<HBRUSH>(::CreateSolidBrush(RGB(40, 160, 40)))};
+    const COwnedGdiObject<HPEN> pens[] = {COwnedGdiObject<HPEN>(::CreatePen(PS_SOLID, 1, RGB(0, 0, 0))),
+                                          COwnedGdiObject<HPEN>(::CreatePen(PS_SOLID, 3, RGB(0, 0, 160)))};
+    CSelectedObject brush(dc, brushes[0]), pen(dc, pens[0]);
     for (int i = 0; i < 1000; ++i)
     {
         const int x = (i * 37) % 180, y = (i * 53) % 180;
-        ::SelectObject(dc, brushes[i % 2]);
-        ::SelectObject(dc, pens[i % 2]);
+        brush.Reselect(brushes[i % 2]);
+        pen.Reselect(pens[i % 2]);
         ::Rectangle(dc, x, y, x + 12, y + 8);
         ::MoveToEx(dc, x, y, NULL);
         ::LineTo(dc, x + 15, y + 20);
@@ -136,14 +140,7 @@ void DrawManyRecords(HDC dc)
         ::SetTextColor(dc, RGB(i % 256, 0, 0));
         ::TextOutA(dc, x, y, "Kestrova", 8);
     }
-    ::SelectObject(dc, ::GetStockObject(BLACK_PEN));
-    ::SelectObject(dc, ::GetStockObject(WHITE_BRUSH));
-    for (HBRUSH brush : brushes)
-        ::DeleteObject(brush);
-    for (HPEN pen : pens)
-        ::DeleteObject(pen);
 }
-
 // The microseconds of one check of the bytes, the median of the runs.
 double MedianCheck(BOOL (*check)(const BYTE*, DWORD), const BYTE* data, DWORD size, int runs)
 {
