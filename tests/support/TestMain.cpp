@@ -27,8 +27,10 @@ class TestNamePrinter : public ::testing::EmptyTestEventListener
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
-    // The listeners own what is appended to them.
-    ::testing::UnitTest::GetInstance()->listeners().Append(new TestNamePrinter);
+    // The listeners own what is appended to them. Without --gtest_brief the
+    // test's own printer names each test as it starts.
+    if (GTEST_FLAG_GET(brief))
+        ::testing::UnitTest::GetInstance()->listeners().Append(new TestNamePrinter);
     const int result = RUN_ALL_TESTS();
     std::cout.flush();
     std::cerr.flush();
