@@ -116,6 +116,11 @@ void CDrawingWork::AddPlace(double x, double y)
     Place(dx, dy);
 }
 
+bool CDrawingWork::Reaches(double coordinate)
+{
+    return std::fabs(coordinate) <= CoordinateLimit;
+}
+
 double CDrawingWork::Placed() const
 {
     return m_farthest <= CoordinateLimit && !m_oversized ? 0 : std::numeric_limits<double>::infinity();

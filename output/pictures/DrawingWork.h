@@ -77,6 +77,9 @@ public:
     // about nothing. Each is endless where a point lands farther out than
     // the player's arithmetic reaches, or a curve's box is too large.
     double Placed() const;
+    // Whether a coordinate, on the device or in a bitmap, lies within the
+    // player's arithmetic.
+    static bool Reaches(double coordinate);
     double Fill() const;
     double Stroke(const SelectedPen& pen) const;
     // Characters drawn with a font of the given area (FontInUnits::Area),

@@ -5,7 +5,9 @@
 #include "output/pictures/PlayGuard.h"
 #include "output/pictures/TextWork.h"
 
+#include <cmath>
 #include <cstddef>
+#include <limits>
 #include <cstring>
 #include <vector>
 
@@ -23,6 +25,12 @@ struct Fields
         return value;
     }
     double Long(DWORD offset) const { return (double)(LONG)At(offset); }
+    double Float(DWORD offset) const
+    {
+        float value;
+        std::memcpy(&value, data + offset, 4);
+        return value;
+    }
     double Short(DWORD offset) const
     {
         SHORT value;
@@ -42,6 +50,8 @@ struct Fields
 // store a character in one byte.
 const DWORD SmallTextRecord = 108;
 const DWORD NoRectangle = 0x100, SmallCharacters = 0x200;
+// The largest angle of an arc, in degrees.
+const double MaxAngle = 3600;
 
 struct PlayState
 {
@@ -191,26 +201,76 @@ double TextsWork(const Fields& r, bool wide, CDrawingState& drawing, bool inPath
     return work;
 }
 
-// The blits with their destination where a bit block transfer has it.
-static_assert(offsetof(EMRSTRETCHBLT, cxDest) == offsetof(EMRBITBLT, cxDest) &&
-                  offsetof(EMRMASKBLT, cxDest) == offsetof(EMRBITBLT, cxDest) &&
-                  offsetof(EMRALPHABLEND, cxDest) == offsetof(EMRBITBLT, cxDest) &&
-                  offsetof(EMRTRANSPARENTBLT, cxDest) == offsetof(EMRBITBLT, cxDest),
-              "blit destinations");
-
-// A blit's destination: its top left at 'at' and its size at 'sizeAt'.
-double BlitWork(const Fields& r, DWORD at, DWORD sizeAt, CDrawingState& drawing)
+// Where a blit keeps its destination (its top left and size), its source
+// in the bitmap (top left and size: the destination's size where it has
+// none of its own) and its mask's top left (0: no mask). A parallelogram
+// blit's destination is three corners.
+struct BlitLayout
 {
+    DWORD destination, destinationSize, source, sourceSize, mask;
+};
+
+BlitLayout BlitLayoutOf(DWORD type)
+{
+    switch (type)
+    {
+    case EMR_BITBLT:
+        return {offsetof(EMRBITBLT, xDest), offsetof(EMRBITBLT, cxDest), offsetof(EMRBITBLT, xSrc),
+                offsetof(EMRBITBLT, cxDest), 0};
+    case EMR_STRETCHBLT:
+        return {offsetof(EMRSTRETCHBLT, xDest), offsetof(EMRSTRETCHBLT, cxDest), offsetof(EMRSTRETCHBLT, xSrc),
+                offsetof(EMRSTRETCHBLT, cxSrc), 0};
+    case EMR_MASKBLT:
+        return {offsetof(EMRMASKBLT, xDest), offsetof(EMRMASKBLT, cxDest), offsetof(EMRMASKBLT, xSrc),
+                offsetof(EMRMASKBLT, cxDest), offsetof(EMRMASKBLT, xMask)};
+    case EMR_ALPHABLEND:
+        return {offsetof(EMRALPHABLEND, xDest), offsetof(EMRALPHABLEND, cxDest), offsetof(EMRALPHABLEND, xSrc),
+                offsetof(EMRALPHABLEND, cxSrc), 0};
+    case EMR_TRANSPARENTBLT:
+        return {offsetof(EMRTRANSPARENTBLT, xDest), offsetof(EMRTRANSPARENTBLT, cxDest),
+                offsetof(EMRTRANSPARENTBLT, xSrc), offsetof(EMRTRANSPARENTBLT, cxSrc), 0};
+    case EMR_STRETCHDIBITS:
+        return {offsetof(EMRSTRETCHDIBITS, xDest), offsetof(EMRSTRETCHDIBITS, cxDest), offsetof(EMRSTRETCHDIBITS, xSrc),
+                offsetof(EMRSTRETCHDIBITS, cxSrc), 0};
+    case EMR_SETDIBITSTODEVICE:
+        return {offsetof(EMRSETDIBITSTODEVICE, xDest), offsetof(EMRSETDIBITSTODEVICE, cxSrc),
+                offsetof(EMRSETDIBITSTODEVICE, xSrc), offsetof(EMRSETDIBITSTODEVICE, cxSrc), 0};
+    default: // EMR_PLGBLT
+        return {offsetof(EMRPLGBLT, aptlDest), 0, offsetof(EMRPLGBLT, xSrc), offsetof(EMRPLGBLT, cxSrc),
+                offsetof(EMRPLGBLT, xMask)};
+    }
+}
+
+// A rectangle of a blit's bitmap, its top left at 'at' and its size at
+// 'sizeAt', within the player's reach: a source 1.5 billion pixels wide
+// overran its memory.
+bool IsBitmapPartWithin(const Fields& r, DWORD at, DWORD sizeAt)
+{
+    const double x = r.Long(at), y = r.Long(at + 4), width = r.Long(sizeAt), height = r.Long(sizeAt + 4);
+    return CDrawingWork::Reaches(x) && CDrawingWork::Reaches(y) && CDrawingWork::Reaches(x + width) &&
+           CDrawingWork::Reaches(y + height);
+}
+
+// A blit placed within the player's reach, and its source and mask.
+double BlitWork(const Fields& r, DWORD type, CDrawingState& drawing)
+{
+    const BlitLayout layout = BlitLayoutOf(type);
     CDrawingWork work(drawing.Mapping());
-    const double x = r.Long(at), y = r.Long(at + 4);
+    const double x = r.Long(layout.destination), y = r.Long(layout.destination + 4);
     work.AddPlace(x, y);
-    work.AddPlace(x + r.Long(sizeAt), y + r.Long(sizeAt + 4));
+    if (layout.destinationSize != 0)
+        work.AddPlace(x + r.Long(layout.destinationSize), y + r.Long(layout.destinationSize + 4));
+    else
+        for (DWORD corner = 1; corner < 3; ++corner)
+            work.AddPlace(r.Long(layout.destination + 8 * corner), r.Long(layout.destination + 8 * corner + 4));
+    if (!IsBitmapPartWithin(r, layout.source, layout.sourceSize) ||
+        (layout.mask != 0 && !IsBitmapPartWithin(r, layout.mask, layout.sourceSize)))
+        return std::numeric_limits<double>::infinity();
     return work.Placed();
 }
 
 // Points that a record only places things at, 'count' of them 'stride'
-// bytes apart from 'at' (a parallelogram blit's corners, a gradient's
-// vertices).
+// bytes apart from 'at' (a gradient's vertices, a pixel).
 double PlacesWork(const Fields& r, DWORD at, DWORD count, DWORD stride, CDrawingState& drawing)
 {
     CDrawingWork work(drawing.Mapping());
@@ -285,13 +345,13 @@ double RecordWork(HDC dc, CDrawingState& drawing, const Fields& r, DWORD type, b
     case EMR_MASKBLT:
     case EMR_ALPHABLEND:
     case EMR_TRANSPARENTBLT:
-        return BlitWork(r, offsetof(EMRBITBLT, xDest), offsetof(EMRBITBLT, cxDest), drawing);
     case EMR_STRETCHDIBITS:
-        return BlitWork(r, offsetof(EMRSTRETCHDIBITS, xDest), offsetof(EMRSTRETCHDIBITS, cxDest), drawing);
     case EMR_SETDIBITSTODEVICE:
-        return BlitWork(r, offsetof(EMRSETDIBITSTODEVICE, xDest), offsetof(EMRSETDIBITSTODEVICE, cxSrc), drawing);
     case EMR_PLGBLT:
-        return PlacesWork(r, offsetof(EMRPLGBLT, aptlDest), 3, sizeof(POINTL), drawing);
+        return BlitWork(r, type, drawing);
+    case EMR_SETPIXELV:
+    case EMR_EXTFLOODFILL:
+        return PlacesWork(r, 8, 1, 8, drawing);
     case EMR_GRADIENTFILL:
         return PlacesWork(r, offsetof(EMRGRADIENTFILL, Ver), r.At(offsetof(EMRGRADIENTFILL, nVer)), sizeof(TRIVERTEX),
                           drawing);
@@ -355,6 +415,12 @@ double RecordWork(HDC dc, CDrawingState& drawing, const Fields& r, DWORD type, b
         const double x = r.Long(8), y = r.Long(12), radius = r.At(16);
         AddCurrentPosition(dc, work);
         work.AddBoxShape(x - radius, y - radius, x + radius, y + radius, true);
+        // Angles that are no numbers, or turn more than ten times round,
+        // are no arc.
+        const double start = r.Float(offsetof(EMRANGLEARC, eStartAngle));
+        const double sweep = r.Float(offsetof(EMRANGLEARC, eSweepAngle));
+        if (!(std::fabs(start) <= MaxAngle && std::fabs(sweep) <= MaxAngle))
+            return std::numeric_limits<double>::infinity();
         return Drawn(drawing, work, false);
     }
     case EMR_FILLPATH:
