@@ -1187,6 +1187,28 @@ std::vector<CostlyPicture> CostlyPictures()
         {"FiveHundredEllipsesTwoFramesAcrossInAPenTwoFramesWide", ellipses(500, 2 * inch, inch / 2), BothKinds},
         {"LettersOf1000PixelsFilledAsAPath", letters(1000), EnhancedOnly, false, TextFilledAsAPath},
         {"LettersOf3000PixelsFilledAsAPath", letters(3000), EnhancedOnly, false, TextFilledAsAPath},
+        // A bitmap's source 1.5 billion pixels wide (written by hand: the
+        // recorder keeps the source within the bitmap) overran the player's
+        // memory, and the drawing hung.
+        {"BitmapSourceOneAndAHalfBillionPixelsWide",
+         [](HDC dc) {
+             BITMAPINFO info = {};
+             info.bmiHeader = {sizeof(BITMAPINFOHEADER), 8, 8, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+             const std::vector<BYTE> bits(8 * 8 * 3, 0x80);
+             // In a chart's mapping, stretched tall.
+             ::SetMapMode(dc, MM_ANISOTROPIC);
+             ::SetWindowExtEx(dc, 365, 100000, NULL);
+             ::SetViewportExtEx(dc, 80, -60, NULL);
+             ::SetViewportOrgEx(dc, 0, 60, NULL);
+             ::StretchDIBits(dc, 200, 60000, 30, -20000, 2, 2, 6, 6, bits.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+             ::SetMapMode(dc, MM_TEXT);
+         },
+         EnhancedOnly, false,
+         [](Bytes emf) {
+             const size_t at = FindEmfRecord(emf, EMR_STRETCHDIBITS);
+             Put(emf, at + offsetof(EMRSTRETCHDIBITS, cxSrc), 1493172230);
+             return emf;
+         }},
         {"ZigzagOf4000PointsAcrossTheFrame", polygon(Zigzag(4000, 0, inch, 0, inch)), BothKinds},
         {"ZigzagOf400Points60FramesAboveAndBelow", polygon(Zigzag(400, 0, inch, -60 * inch, 60 * inch)), BothKinds},
         {"StripsSideBySide1500InOnePolyPolygon",
