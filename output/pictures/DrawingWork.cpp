@@ -210,7 +210,8 @@ void CDrawingWork::AddBoxShape(double left, double top, double right, double bot
 
 double CDrawingWork::Fill() const
 {
-    return Placed() + m_outline.Work() * FillMicroseconds + m_pieces * PieceMicroseconds + m_length * OutlineMicroseconds;
+    return Placed() + m_outline.Work() * FillMicroseconds + m_pieces * PieceMicroseconds +
+           m_length * OutlineMicroseconds;
 }
 
 double CDrawingWork::Stroke(const SelectedPen& pen) const

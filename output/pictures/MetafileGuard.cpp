@@ -202,7 +202,8 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, METARECORD* record, int obje
         }
         const Parameters parameters = {record->rdParm};
         if ((record->rdFunction == META_FRAMEREGION && !FramesKnownObjects(parameters, objects)) ||
-            !CPlayGuard::IsAffordable(RecordWork(dc, state.drawing, record->rdFunction, parameters, record->rdSize - 3)))
+            !CPlayGuard::IsAffordable(
+                RecordWork(dc, state.drawing, record->rdFunction, parameters, record->rdSize - 3)))
         {
             if (record->rdFunction == META_LINETO)
                 ::MoveToEx(dc, (int)parameters[1], (int)parameters[0], NULL);

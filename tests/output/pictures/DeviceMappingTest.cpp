@@ -36,24 +36,31 @@ const DCSetup Setups[] = {
          ::SetViewportExtEx(dc, 200, -150, NULL);
          ::SetViewportOrgEx(dc, 0, 150, NULL);
      }},
-    {"isotropic", [](HDC dc) {
+    {"isotropic",
+     [](HDC dc) {
          ::SetMapMode(dc, MM_ISOTROPIC);
          ::SetWindowExtEx(dc, 1000, 500, NULL);
          ::SetViewportExtEx(dc, 200, 200, NULL);
      }},
-    {"hundredths of a millimetre", [](HDC dc) { ::SetMapMode(dc, MM_HIMETRIC); }},
-    {"extents scaled by 4/3 forty times", [](HDC dc) {
+    {"hundredths of a millimetre",
+     [](HDC dc) {
+         ::SetMapMode(dc, MM_HIMETRIC);
+     }},
+    {"extents scaled by 4/3 forty times",
+     [](HDC dc) {
          ::SetMapMode(dc, MM_ANISOTROPIC);
          ::SetWindowExtEx(dc, 1, 1, NULL);
          ::SetViewportExtEx(dc, 3, 3, NULL);
          for (int i = 0; i < 40; ++i)
              ::ScaleWindowExtEx(dc, 4, 3, 4, 3, NULL);
      }},
-    {"turned world", [](HDC dc) {
+    {"turned world",
+     [](HDC dc) {
          ::SetGraphicsMode(dc, GM_ADVANCED);
          ::SetWorldTransform(dc, &Turned);
      }},
-    {"sheared world in a chart's mapping", [](HDC dc) {
+    {"sheared world in a chart's mapping",
+     [](HDC dc) {
          ::SetGraphicsMode(dc, GM_ADVANCED);
          ::SetWorldTransform(dc, &Sheared);
          ::SetMapMode(dc, MM_ANISOTROPIC);

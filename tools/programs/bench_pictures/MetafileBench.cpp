@@ -62,7 +62,11 @@ double MedianDrawing(const std::function<void()>& draw, int runs, int draws = Dr
 double MedianDrawing(CPicture& picture, CDC* cell, int runs, int draws = DrawsPerRun)
 {
     const CRect box(0, 0, CellSize, CellSize);
-    return MedianDrawing([&] { picture.Draw(cell, box, box, CPoint(0, 0)); }, runs, draws);
+    return MedianDrawing(
+        [&] {
+            picture.Draw(cell, box, box, CPoint(0, 0));
+        },
+        runs, draws);
 }
 
 // The milliseconds of one 'guarded' and one 'bare' drawing, each the median
@@ -88,8 +92,14 @@ void MedianPlaying(const std::vector<BYTE>& emf, CDC* cell, int runs, int draws,
     COwnedEnhMetafile metafile(::SetEnhMetaFileBits((UINT)emf.size(), emf.data()));
     const RECT box = {0, 0, CellSize, CellSize};
     std::atomic<DWORD> stop(CPlayGuard::NoStop);
-    MedianPair([&] { PlayEnhMetafileGuarded(cell->m_hDC, metafile, box, (DWORD)emf.size(), stop); },
-               [&] { ::PlayEnhMetaFile(cell->m_hDC, metafile, &box); }, runs, draws, guarded, bare);
+    MedianPair(
+        [&] {
+            PlayEnhMetafileGuarded(cell->m_hDC, metafile, box, (DWORD)emf.size(), stop);
+        },
+        [&] {
+            ::PlayEnhMetaFile(cell->m_hDC, metafile, &box);
+        },
+        runs, draws, guarded, bare);
 }
 
 // The same for the logo's records, mapped onto the cell as the program maps
@@ -112,8 +122,13 @@ void MedianLogoPlaying(CDC* cell, int runs, double& guarded, double& bare)
             play(dc);
         };
     };
-    MedianPair(placing([&](HDC dc) { PlayMetafileGuarded(dc, metafile, bytes, stop); }),
-               placing([&](HDC dc) { ::PlayMetaFile(dc, metafile); }), runs, DrawsPerRun, guarded, bare);
+    MedianPair(placing([&](HDC dc) {
+                   PlayMetafileGuarded(dc, metafile, bytes, stop);
+               }),
+               placing([&](HDC dc) {
+                   ::PlayMetaFile(dc, metafile);
+               }),
+               runs, DrawsPerRun, guarded, bare);
 }
 
 // A drawing of about 10,000 records, as a chart or a map records them:
@@ -199,8 +214,8 @@ void BenchMetafileDrawing(int runs)
     const std::vector<BYTE> manyBytes = MakeEmf(RECT{0, 0, 5080, 5080}, DrawManyRecords);
     MedianPlaying(manyBytes, cell.DC(), runs, 5, guardedMany, bareMany);
     printf("guarded against bare player: enhanced metafile of %lu records (%u bytes) %.3f ms / %.3f ms (%.2f x)\n",
-           (unsigned long)((const ENHMETAHEADER*)manyBytes.data())->nRecords, (unsigned)manyBytes.size(),
-           guardedMany, bareMany, guardedMany / bareMany);
+           (unsigned long)((const ENHMETAHEADER*)manyBytes.data())->nRecords, (unsigned)manyBytes.size(), guardedMany,
+           bareMany, guardedMany / bareMany);
     const double wmfCheck =
         MedianCheck(IsMetafileSound, BuiltInLogo + PlaceableBytes, BuiltInLogoSize - PlaceableBytes, runs);
     const double emfCheck = MedianCheck(IsEnhMetafileSound, emfBytes.data(), (DWORD)emfBytes.size(), runs);

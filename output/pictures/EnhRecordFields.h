@@ -1,0 +1,43 @@
+#pragma once
+
+#include "afx/app/AfxWin.h"
+
+#include <cstring>
+
+// A record's fields; the load check has found all that is read inside it.
+struct EnhRecordFields
+{
+    const BYTE* data;
+
+    DWORD At(DWORD offset) const
+    {
+        DWORD value;
+        std::memcpy(&value, data + offset, 4);
+        return value;
+    }
+    double Long(DWORD offset) const { return (double)(LONG)At(offset); }
+    double Float(DWORD offset) const
+    {
+        float value;
+        std::memcpy(&value, data + offset, 4);
+        return value;
+    }
+    double Short(DWORD offset) const
+    {
+        SHORT value;
+        std::memcpy(&value, data + offset, 2);
+        return value;
+    }
+    // The point at 'offset', of 32 bits (PointSize 8) or 16 (PointSize 4).
+    template <DWORD PointSize>
+    void Point(DWORD offset, double& x, double& y) const
+    {
+        x = PointSize == 8 ? Long(offset) : Short(offset);
+        y = PointSize == 8 ? Long(offset + 4) : Short(offset + 2);
+    }
+};
+
+// A small text record, and its options that leave out the rectangle and
+// store a character in one byte.
+const DWORD SmallTextRecord = 108;
+const DWORD SmallTextNoRectangle = 0x100, SmallTextCharacters = 0x200;

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "afx/app/AfxWin.h"
+#include "output/pictures/DrawingState.h"
+#include "output/pictures/EnhRecordFields.h"
+
+// The estimated microseconds the platform's player takes over a record of
+// an enhanced metafile of the given type, drawn into the DC as it is now
+// ('drawing' reads its state); records that draw nothing take none, and
+// drawing into a path ('inPath') only adds to it: the work comes when the
+// path is filled, stroked, widened or clipped to. Records the player cannot
+// draw (points beyond its arithmetic) take endlessly long.
+double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, DWORD type, bool inPath);
