@@ -112,7 +112,9 @@ bool IsBitmapSound(const Record& r, DWORD offsetsAt, BitmapUse use = BitmapAlway
     unsigned long long table = 4 * entries + (header.biCompression == BI_BITFIELDS && headerSize == 40 ? 12 : 0);
     unsigned long long height = header.biHeight < 0 ? -(long long)header.biHeight : header.biHeight;
     unsigned long long image = ((header.biWidth * bits + 31) / 32) * 4 * height;
-    if (header.biCompression != BI_RGB && header.biCompression != BI_BITFIELDS)
+    // A bitmap of palette indexes (a monochrome brush's) is made from its
+    // rows whatever its compression says.
+    if (withTable && header.biCompression != BI_RGB && header.biCompression != BI_BITFIELDS)
         image = header.biSizeImage;
     return headerSize + table <= cbBmi && image <= cbBits;
 }

@@ -815,6 +815,23 @@ TEST(MetafileCheckTest, EmptyBitmapHeadersThatThePlayerReadsAreRefused)
     }
 }
 
+// A monochrome brush of palette indexes is made from its rows whatever its
+// compression says: one whose compression is unknown and whose rows reach
+// megabytes past its record is refused (the player read past them).
+TEST(MetafileCheckTest, MonochromeBrushRowsBeyondTheirRecordAreRefused)
+{
+    Bytes bytes = MakeEmf(Frame, PaintBitmapRecords);
+    const size_t at = FindEmfRecord(bytes, EMR_CREATEMONOBRUSH);
+    ASSERT_NE(at, 0u);
+    const DWORD paletteIndexes = 2; // DIB_PAL_INDICES
+    Put(bytes, at + offsetof(EMRCREATEMONOBRUSH, iUsage), paletteIndexes);
+    ASSERT_TRUE(Loads(bytes));
+    const size_t info = at + *(const DWORD*)&bytes[at + offsetof(EMRCREATEMONOBRUSH, offBmi)];
+    Put(bytes, info + offsetof(BITMAPINFOHEADER, biHeight), 10485768);
+    Put(bytes, info + offsetof(BITMAPINFOHEADER, biCompression), 0xC4000000);
+    EXPECT_FALSE(Loads(bytes));
+}
+
 // Bytes after the end record are not played, whatever they are: a record
 // there that would create an object far outside the handle table, or 11 KB
 // of noise, leaves the picture loading, plain and sealed, and drawing the
