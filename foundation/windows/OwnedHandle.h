@@ -2,7 +2,8 @@
 // Owns a handle that the code created and frees it on every way out: a pen,
 // brush, font, bitmap or region (DeleteObject), a device context made by
 // CreateCompatibleDC or CreateDC (DeleteDC), a search begun by
-// FindFirstFile (FindClose), or a loaded icon (DestroyIcon).
+// FindFirstFile (FindClose), a loaded icon (DestroyIcon), or a metafile
+// (DeleteEnhMetaFile, DeleteMetaFile).
 //     COwnedGdiObject<HPEN> pen(::CreatePen(PS_SOLID, 1, colour));
 //     CSelectedObject selected(dc, pen);
 //     CFindHandle search(::FindFirstFileA(pattern, &found));
@@ -75,8 +76,22 @@ struct CIconFreeing
     static void Free(HICON icon) { ::DestroyIcon(icon); }
 };
 
+struct CEnhMetafileFreeing
+{
+    static HENHMETAFILE Empty() { return NULL; }
+    static void Free(HENHMETAFILE metafile) { ::DeleteEnhMetaFile(metafile); }
+};
+
+struct CMetafileFreeing
+{
+    static HMETAFILE Empty() { return NULL; }
+    static void Free(HMETAFILE metafile) { ::DeleteMetaFile(metafile); }
+};
+
 template <typename Object>
 using COwnedGdiObject = COwnedHandle<Object, CGdiObjectFreeing>;
 using COwnedDC = COwnedHandle<HDC, CDCFreeing>;
 using CFindHandle = COwnedHandle<HANDLE, CFindFreeing>;
 using COwnedIcon = COwnedHandle<HICON, CIconFreeing>;
+using COwnedEnhMetafile = COwnedHandle<HENHMETAFILE, CEnhMetafileFreeing>;
+using COwnedMetafile = COwnedHandle<HMETAFILE, CMetafileFreeing>;

@@ -33,9 +33,3 @@ double CDeviceMapping::Stretch() const
     const double across = std::hypot(m_xx, m_yx), down = std::hypot(m_xy, m_yy);
     return across > down ? across : down;
 }
-
-bool CDeviceMapping::IsFinite() const
-{
-    return std::isfinite(m_xx) && std::isfinite(m_xy) && std::isfinite(m_yx) && std::isfinite(m_yy) &&
-           std::isfinite(m_x0) && std::isfinite(m_y0);
-}

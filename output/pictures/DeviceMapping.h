@@ -16,12 +16,9 @@ public:
         deviceX = m_xx * x + m_xy * y + m_x0;
         deviceY = m_yx * x + m_yy * y + m_y0;
     }
-    // How far down the device a logical point lands.
-    double Down(double x, double y) const { return m_yx * x + m_yy * y + m_y0; }
     // The longest a logical length can become on the device: what a pen's
     // width or a font's height grows to.
     double Stretch() const;
-    bool IsFinite() const;
 
 private:
     // x' = xx x + xy y + x0, y' = yx x + yy y + y0

@@ -100,7 +100,7 @@ double FontInUnits::Area(const CDeviceMapping& mapping) const
     return pixels * std::max(pixels, 2 * width * stretch);
 }
 
-void CDrawingWork::Reach(double deviceX, double deviceY)
+void CDrawingWork::Arrive(double deviceX, double deviceY)
 {
     m_lastX = deviceX;
     m_lastY = deviceY;
@@ -140,7 +140,7 @@ void CDrawingWork::MoveTo(double x, double y)
     m_startX = dx;
     m_startY = dy;
     m_open = true;
-    Reach(dx, dy);
+    Arrive(dx, dy);
 }
 
 void CDrawingWork::LineTo(double x, double y)
@@ -155,7 +155,7 @@ void CDrawingWork::LineTo(double x, double y)
     m_outline.LineTo(dy);
     m_length += Distance(m_lastX, m_lastY, dx, dy);
     m_pieces += 1;
-    Reach(dx, dy);
+    Arrive(dx, dy);
 }
 
 void CDrawingWork::BezierTo(double x1, double y1, double x2, double y2, double x3, double y3)
@@ -176,7 +176,7 @@ void CDrawingWork::BezierTo(double x1, double y1, double x2, double y2, double x
     Place(bx, by);
     m_length += length;
     m_pieces += pieces;
-    Reach(cx, cy);
+    Arrive(cx, cy);
 }
 
 void CDrawingWork::CloseFigure()
@@ -187,7 +187,7 @@ void CDrawingWork::CloseFigure()
     m_pieces += 1;
     m_outline.CloseFigure();
     m_open = false;
-    Reach(m_startX, m_startY);
+    Arrive(m_startX, m_startY);
 }
 
 void CDrawingWork::AddBoxShape(double left, double top, double right, double bottom, bool open, bool curved)
@@ -213,31 +213,28 @@ void CDrawingWork::AddBoxShape(double left, double top, double right, double bot
     m_pieces += pieces;
 }
 
-double CDrawingWork::Fill() const
+double CDrawingWork::Drawn(const SelectedPen& pen, bool filled) const
 {
-    return Placed() + m_outline.Work() * FillMicroseconds + m_pieces * PieceMicroseconds +
-           m_length * OutlineMicroseconds;
-}
-
-double CDrawingWork::Stroke(const SelectedPen& pen) const
-{
-    if (!pen.draws)
-        return Placed();
     double work = m_pieces * PieceMicroseconds + m_length * OutlineMicroseconds;
-    // A pen's joins are ellipses as wide as the pen: one wider than the
-    // player draws is endless (a polygon in a pen six million pixels wide
-    // did not end within a minute).
-    if (!(pen.width <= ShapeLimit))
-        return std::numeric_limits<double>::infinity();
-    if (pen.width > CosmeticWidth)
+    if (filled)
+        work += m_outline.Work() * FillMicroseconds;
+    if (pen.draws)
     {
-        work += m_pieces * pen.width * JoinMicroseconds;
-        CFillTally widened = m_outline;
-        widened.Widen(pen.width);
-        work += widened.Work() * FillMicroseconds;
+        // A pen's joins are ellipses as wide as the pen: one wider than the
+        // player draws is endless (a polygon in a pen six million pixels
+        // wide did not end within a minute).
+        if (!(pen.width <= ShapeLimit))
+            return std::numeric_limits<double>::infinity();
+        if (pen.width > CosmeticWidth)
+        {
+            work += m_pieces * pen.width * JoinMicroseconds;
+            CFillTally widened = m_outline;
+            widened.Widen(pen.width);
+            work += widened.Work() * FillMicroseconds;
+        }
+        if (pen.dashed)
+            work += m_length * DashMicroseconds;
     }
-    if (pen.dashed)
-        work += m_length * DashMicroseconds;
     return std::isnan(work) ? std::numeric_limits<double>::infinity() : work + Placed();
 }
 

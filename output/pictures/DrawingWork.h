@@ -72,22 +72,24 @@ public:
     // text's reference point), which draws nothing of itself.
     void AddPlace(double x, double y);
 
-    // The estimates of what was added: filled with the brush, and stroked
-    // with the given pen; Placed alone, for records whose drawing costs
-    // about nothing. Each is endless where a point lands farther out than
-    // the player's arithmetic reaches, or a curve's box is too large.
+    // The estimates of what was added: stroked with the given pen and, with
+    // 'filled', filled with the brush (Fill: filled alone); Placed alone,
+    // for records whose drawing costs about nothing. Each is endless where a
+    // point lands farther out than the player's arithmetic reaches, or a
+    // curve's box is too large.
+    double Drawn(const SelectedPen& pen, bool filled) const;
+    double Fill() const { return Drawn(SelectedPen{false, 0, false}, true); }
     double Placed() const;
     // Whether a coordinate, on the device or in a bitmap, lies within the
     // player's arithmetic.
     static bool Reaches(double coordinate);
-    double Fill() const;
-    double Stroke(const SelectedPen& pen) const;
     // Characters drawn with a font of the given area (FontInUnits::Area),
     // 'distinct' of them different; into a path they are only outlines.
     static double Text(double fontArea, unsigned count, unsigned distinct, bool intoPath);
 
 private:
-    void Reach(double deviceX, double deviceY);
+    // The figure's last point is now this one.
+    void Arrive(double deviceX, double deviceY);
     void Place(double deviceX, double deviceY);
 
     const CDeviceMapping& m_mapping;

@@ -22,15 +22,6 @@ struct Record
         std::memcpy(&value, data + offset, 4);
         return value;
     }
-    // A signed 32-bit value, 0 when outside.
-    long long LongAt(DWORD offset) const { return offset + 4 > size ? 0 : (long long)(LONG)At(offset); }
-    float FloatAt(DWORD offset) const
-    {
-        float value = 0;
-        if (offset + 4 <= size)
-            std::memcpy(&value, data + offset, 4);
-        return value;
-    }
     WORD WordAt(DWORD offset) const
     {
         return offset + 2 > size ? 0xFFFF : (WORD)(data[offset] | (data[offset + 1] << 8));

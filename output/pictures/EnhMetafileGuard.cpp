@@ -14,10 +14,22 @@ struct PlayState
     CDrawingState drawing;
     // A path is being built: what is drawn goes into it.
     bool inPath = false;
-    // Stopped at the end record, or by the guard.
+    // Stopped at the end record.
     bool ended = false;
-    bool stopped = false;
 };
+
+// The current position to the last of the points counted at byte 24 from
+// byte 28, of PointSize bytes each.
+template <DWORD PointSize>
+void MoveToLastPoint(HDC dc, const EnhRecordFields& r)
+{
+    const DWORD count = r.At(24);
+    if (count == 0)
+        return;
+    double x, y;
+    r.Point<PointSize>(28 + PointSize * (count - 1), x, y);
+    ::MoveToEx(dc, (int)x, (int)y, NULL);
+}
 
 // A record left out: a path it would have used up is dropped, and the
 // current position moves where the record would have moved it.
@@ -39,14 +51,12 @@ void Skip(HDC dc, const EnhRecordFields& r, DWORD type)
     case EMR_POLYLINETO:
     case EMR_POLYBEZIERTO:
     case EMR_POLYDRAW:
-        if (r.At(24) > 0)
-            ::MoveToEx(dc, (int)r.Long(28 + 8 * (r.At(24) - 1)), (int)r.Long(32 + 8 * (r.At(24) - 1)), NULL);
+        MoveToLastPoint<8>(dc, r);
         break;
     case EMR_POLYLINETO16:
     case EMR_POLYBEZIERTO16:
     case EMR_POLYDRAW16:
-        if (r.At(24) > 0)
-            ::MoveToEx(dc, (int)r.Short(28 + 4 * (r.At(24) - 1)), (int)r.Short(30 + 4 * (r.At(24) - 1)), NULL);
+        MoveToLastPoint<4>(dc, r);
         break;
     default:
         break;
@@ -105,10 +115,7 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, const ENHMETARECORD* record,
             return FALSE;
         }
         if (!state.guard.HasTimeForNext())
-        {
-            state.stopped = true;
             return FALSE;
-        }
         const EnhRecordFields fields = {(const BYTE*)record};
         if (!CPlayGuard::IsAffordable(EnhRecordWork(dc, state.drawing, fields, type, state.inPath)))
         {
@@ -130,5 +137,5 @@ BOOL PlayEnhMetafileGuarded(HDC dc, HENHMETAFILE metafile, const RECT& rect, DWO
 {
     PlayState state(dc, fileBytes, stop);
     const BOOL played = ::EnumEnhMetaFile(dc, metafile, PlayRecord, &state, &rect);
-    return played || state.ended || state.stopped;
+    return played || state.ended || state.guard.HasStopped();
 }

@@ -123,12 +123,6 @@ void AddBox(const EnhRecordFields& r, bool open, CDrawingWork& work)
     work.AddBoxShape(r.Long(8), r.Long(12), r.Long(16), r.Long(20), open);
 }
 
-// What drawing the outline costs: filled and stroked, or only stroked.
-double Drawn(CDrawingState& drawing, const CDrawingWork& work, bool filled)
-{
-    return (filled ? work.Fill() : 0) + work.Stroke(drawing.Pen());
-}
-
 // An EMRTEXT at 'at' drawn with the selected font.
 double TextWork(const EnhRecordFields& r, DWORD at, bool wide, CDrawingState& drawing, bool inPath)
 {
@@ -275,7 +269,7 @@ double PointsWork(const EnhRecordFields& r, DWORD kind, HDC dc, CDrawingState& d
             work.CloseFigure();
         break;
     }
-    return Drawn(drawing, work, kind == EMR_POLYGON || kind == EMR_POLYPOLYGON);
+    return work.Drawn(drawing.Pen(), kind == EMR_POLYGON || kind == EMR_POLYPOLYGON);
 }
 
 } // namespace
@@ -344,23 +338,23 @@ double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, D
     case EMR_LINETO:
         AddCurrentPosition(dc, work);
         work.LineTo(r.Long(8), r.Long(12));
-        return Drawn(drawing, work, false);
+        return work.Drawn(drawing.Pen(), false);
     case EMR_RECTANGLE:
         work.AddBoxShape(r.Long(8), r.Long(12), r.Long(16), r.Long(20), false, false);
-        return Drawn(drawing, work, true);
+        return work.Drawn(drawing.Pen(), true);
     case EMR_ELLIPSE:
     case EMR_ROUNDRECT:
     case EMR_CHORD:
     case EMR_PIE:
         AddBox(r, false, work);
-        return Drawn(drawing, work, true);
+        return work.Drawn(drawing.Pen(), true);
     case EMR_ARC:
         AddBox(r, true, work);
-        return Drawn(drawing, work, false);
+        return work.Drawn(drawing.Pen(), false);
     case EMR_ARCTO:
         AddCurrentPosition(dc, work);
         AddBox(r, true, work);
-        return Drawn(drawing, work, false);
+        return work.Drawn(drawing.Pen(), false);
     case EMR_ANGLEARC: {
         const double x = r.Long(8), y = r.Long(12), radius = r.At(16);
         AddCurrentPosition(dc, work);
@@ -371,7 +365,7 @@ double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, D
         const double sweep = r.Float(offsetof(EMRANGLEARC, eSweepAngle));
         if (!(std::fabs(start) <= MaxAngle && std::fabs(sweep) <= MaxAngle))
             return std::numeric_limits<double>::infinity();
-        return Drawn(drawing, work, false);
+        return work.Drawn(drawing.Pen(), false);
     }
     case EMR_FILLPATH:
     case EMR_SELECTCLIPPATH:
@@ -379,12 +373,12 @@ double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, D
         return work.Fill();
     case EMR_STROKEANDFILLPATH:
         AddPath(dc, work);
-        return Drawn(drawing, work, true);
+        return work.Drawn(drawing.Pen(), true);
     case EMR_STROKEPATH:
     case EMR_WIDENPATH:
     case EMR_FLATTENPATH:
         AddPath(dc, work);
-        return Drawn(drawing, work, false);
+        return work.Drawn(drawing.Pen(), false);
     default:
         return 0;
     }

@@ -79,8 +79,3 @@ double CFillTally::Work() const
         return std::numeric_limits<double>::infinity();
     return height > 0 ? rise * rise / height : 0;
 }
-
-void CFillTally::Clear()
-{
-    *this = CFillTally();
-}

@@ -30,7 +30,6 @@ public:
     // The work of filling the outline; infinite when a position was not a
     // number.
     double Work() const;
-    void Clear();
 
 private:
     void Reach(double down);

@@ -14,9 +14,7 @@ struct Record
     const BYTE* params;
     DWORD count;
 
-    WORD operator[](DWORD i) const { return (WORD)(params[2 * i] | (params[2 * i + 1] << 8)); }
-    SHORT Signed(DWORD i) const { return (SHORT)(*this)[i]; }
-    DWORD Long(DWORD i) const { return (*this)[i] | ((DWORD)(*this)[i + 1] << 16); }
+    WORD operator[](DWORD i) const { return ReadLittleEndianWord(params + 2 * i); }
 };
 
 // Parameters that the player reads from fixed places of each record kind.

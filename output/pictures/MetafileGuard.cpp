@@ -5,6 +5,8 @@
 #include "output/pictures/PlayGuard.h"
 #include "output/pictures/TextWork.h"
 
+#include <limits>
+
 namespace
 {
 // A record's parameters as 16-bit words; the load check has found all that
@@ -22,7 +24,6 @@ struct PlayState
     PlayState(HDC dc, DWORD bytes, std::atomic<DWORD>& stop) : guard(bytes, stop), drawing(dc) {}
     CPlayGuard guard;
     CDrawingState drawing;
-    bool stopped = false;
 };
 
 // 'count' points of x and y from word 'at'.
@@ -37,11 +38,6 @@ void AddPoints(const Parameters& p, DWORD at, DWORD count, bool closed, CDrawing
     }
     if (closed)
         work.CloseFigure();
-}
-
-double Drawn(CDrawingState& drawing, const CDrawingWork& work, bool filled)
-{
-    return (filled ? work.Fill() : 0) + work.Stroke(drawing.Pen());
 }
 
 double TextWork(CDrawingState& drawing, const BYTE* text, DWORD count)
@@ -98,9 +94,10 @@ double PlacedWork(const Parameters& p, const Destination& at, CDrawingState& dra
     return work.Placed();
 }
 
-// The estimated microseconds the player takes over the record; records
-// that draw nothing take none.
-double RecordWork(HDC dc, CDrawingState& drawing, WORD function, const Parameters& p, DWORD parameters)
+// The estimated microseconds the player takes over the record, of so many
+// parameters, in a metafile of so many objects; records that draw nothing
+// take none, and records the player crashes on are endless.
+double RecordWork(HDC dc, CDrawingState& drawing, WORD function, const Parameters& p, DWORD parameters, int objects)
 {
     const Destination destination = DestinationOf(function, parameters);
     const double placed = destination.x >= 0 ? PlacedWork(p, destination, drawing) : 0;
@@ -112,6 +109,8 @@ double RecordWork(HDC dc, CDrawingState& drawing, WORD function, const Parameter
         return PlacedWork(p, Destination{(int)at + 1, (int)at, -1, -1}, drawing) +
                TextWork(drawing, (const BYTE*)(p.words + 1), p.Word(0));
     }
+    case META_FRAMEREGION:
+        return FramesKnownObjects(p, objects) ? placed : std::numeric_limits<double>::infinity();
     case META_EXTTEXTOUT: {
         const DWORD rectangle = (p.Word(3) & (ETO_OPAQUE | ETO_CLIPPED)) != 0 ? 4 : 0;
         return placed + TextWork(drawing, (const BYTE*)(p.words + 4 + rectangle), p.Word(2));
@@ -125,7 +124,7 @@ double RecordWork(HDC dc, CDrawingState& drawing, WORD function, const Parameter
     case META_POLYGON:
     case META_POLYLINE:
         AddPoints(p, 1, p.Word(0), function == META_POLYGON, work);
-        return Drawn(drawing, work, function == META_POLYGON);
+        return work.Drawn(drawing.Pen(), function == META_POLYGON);
     case META_POLYPOLYGON: {
         DWORD at = 1 + p.Word(0);
         for (DWORD i = 0; i < p.Word(0); ++i)
@@ -133,27 +132,27 @@ double RecordWork(HDC dc, CDrawingState& drawing, WORD function, const Parameter
             AddPoints(p, at, p.Word(1 + i), true, work);
             at += 2 * p.Word(1 + i);
         }
-        return Drawn(drawing, work, true);
+        return work.Drawn(drawing.Pen(), true);
     }
     case META_LINETO: {
         POINT position = {0, 0};
         ::GetCurrentPositionEx(dc, &position);
         work.MoveTo(position.x, position.y);
         work.LineTo(p[1], p[0]);
-        return Drawn(drawing, work, false);
+        return work.Drawn(drawing.Pen(), false);
     }
     case META_RECTANGLE:
     case META_ELLIPSE:
         work.AddBoxShape(p[3], p[2], p[1], p[0], false, function == META_ELLIPSE);
-        return Drawn(drawing, work, true);
+        return work.Drawn(drawing.Pen(), true);
     case META_ROUNDRECT:
         work.AddBoxShape(p[5], p[4], p[3], p[2]);
-        return Drawn(drawing, work, true);
+        return work.Drawn(drawing.Pen(), true);
     case META_ARC:
     case META_PIE:
     case META_CHORD:
         work.AddBoxShape(p[7], p[6], p[5], p[4], function == META_ARC);
-        return Drawn(drawing, work, function != META_ARC);
+        return work.Drawn(drawing.Pen(), function != META_ARC);
     default:
         return placed;
     }
@@ -196,14 +195,10 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, METARECORD* record, int obje
     {
         PlayState& state = *(PlayState*)data;
         if (!state.guard.HasTimeForNext())
-        {
-            state.stopped = true;
             return FALSE;
-        }
         const Parameters parameters = {record->rdParm};
-        if ((record->rdFunction == META_FRAMEREGION && !FramesKnownObjects(parameters, objects)) ||
-            !CPlayGuard::IsAffordable(
-                RecordWork(dc, state.drawing, record->rdFunction, parameters, record->rdSize - 3)))
+        if (!CPlayGuard::IsAffordable(
+                RecordWork(dc, state.drawing, record->rdFunction, parameters, record->rdSize - 3, objects)))
         {
             if (record->rdFunction == META_LINETO)
                 ::MoveToEx(dc, (int)parameters[1], (int)parameters[0], NULL);
@@ -223,5 +218,5 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, METARECORD* record, int obje
 BOOL PlayMetafileGuarded(HDC dc, HMETAFILE metafile, DWORD fileBytes, std::atomic<DWORD>& stop)
 {
     PlayState state(dc, fileBytes, stop);
-    return ::EnumMetaFile(dc, metafile, PlayRecord, (LPARAM)&state) || state.stopped;
+    return ::EnumMetaFile(dc, metafile, PlayRecord, (LPARAM)&state) || state.guard.HasStopped();
 }

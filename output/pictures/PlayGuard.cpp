@@ -45,10 +45,9 @@ bool CPlayGuard::IsSpent()
 bool CPlayGuard::HasTimeForNext()
 {
     const DWORD record = m_next++;
-    if (record >= m_stop.load(std::memory_order_relaxed))
-        return false;
-    if (!IsSpent())
+    if (record < m_stop.load(std::memory_order_relaxed) && !IsSpent())
         return true;
+    m_stopped = true;
     // The earliest record where any draw ran out is kept.
     DWORD kept = m_stop.load(std::memory_order_relaxed);
     while (record < kept && !m_stop.compare_exchange_weak(kept, record, std::memory_order_relaxed))

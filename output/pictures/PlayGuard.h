@@ -21,6 +21,8 @@ public:
     // where draws stop, or once this draw's time is spent (which the
     // picture then remembers).
     bool HasTimeForNext();
+    // Whether this draw has stopped before the end of the records.
+    bool HasStopped() const { return m_stopped; }
     // Whether a record the player takes so many microseconds over (an
     // estimate; not a number counts as too long) is played.
     static bool IsAffordable(double microseconds) { return microseconds <= RecordLimit; }
@@ -38,6 +40,7 @@ private:
 
     std::atomic<DWORD>& m_stop;
     DWORD m_next = 0;
+    bool m_stopped = false;
     DWORD m_limit;
     // When the draw began, by the clock and by the time the thread had
     // worked; when the thread's time was last looked at.

@@ -81,7 +81,6 @@ TEST(DeviceMappingTest, LandsPointsWhereTheDCDoes)
         const HDC dc = canvas.DC()->m_hDC;
         setup.apply(dc);
         const CDeviceMapping mapping(dc);
-        ASSERT_TRUE(mapping.IsFinite());
         for (const POINT& point : points)
         {
             POINT device = point;
@@ -90,7 +89,6 @@ TEST(DeviceMappingTest, LandsPointsWhereTheDCDoes)
             mapping.Map(point.x, point.y, x, y);
             EXPECT_NEAR(x, device.x, 1.0) << point.x << ", " << point.y;
             EXPECT_NEAR(y, device.y, 1.0) << point.x << ", " << point.y;
-            EXPECT_NEAR(mapping.Down(point.x, point.y), device.y, 1.0);
         }
     }
 }

@@ -104,9 +104,8 @@ void PlayOnThePlatform(const Bytes& bytes, CCanvas& canvas)
     std::memcpy(&placeable, bytes.data(), sizeof(placeable));
     if (placeable.key != PlaceableMetafileKey)
     {
-        HENHMETAFILE metafile = ::SetEnhMetaFileBits((UINT)bytes.size(), bytes.data());
+        const COwnedEnhMetafile metafile(::SetEnhMetaFileBits((UINT)bytes.size(), bytes.data()));
         ::PlayEnhMetaFile(dc, metafile, &all);
-        ::DeleteEnhMetaFile(metafile);
         return;
     }
     const int width = placeable.right - placeable.left, height = placeable.bottom - placeable.top;
@@ -117,10 +116,9 @@ void PlayOnThePlatform(const Bytes& bytes, CCanvas& canvas)
     ::SetWindowExtEx(dc, width, height, NULL);
     ::SetViewportOrgEx(dc, (all.right - size.cx) / 2, (all.bottom - size.cy) / 2, NULL);
     ::SetViewportExtEx(dc, size.cx, size.cy, NULL);
-    HMETAFILE metafile =
-        ::SetMetaFileBitsEx((UINT)(bytes.size() - sizeof(placeable)), bytes.data() + sizeof(placeable));
+    const COwnedMetafile metafile(
+        ::SetMetaFileBitsEx((UINT)(bytes.size() - sizeof(placeable)), bytes.data() + sizeof(placeable)));
     ::PlayMetaFile(dc, metafile);
-    ::DeleteMetaFile(metafile);
 }
 
 // Draws the picture through the program and plays it with the platform's

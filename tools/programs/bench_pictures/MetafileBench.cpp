@@ -30,19 +30,6 @@ const int ChecksPerRun = 2000;
 // A placeable metafile's own header, before the metafile's.
 const DWORD PlaceableBytes = sizeof(PlaceableMetaHeader);
 
-struct CEnhMetafileFreeing
-{
-    static HENHMETAFILE Empty() { return NULL; }
-    static void Free(HENHMETAFILE metafile) { ::DeleteEnhMetaFile(metafile); }
-};
-struct CMetafileFreeing
-{
-    static HMETAFILE Empty() { return NULL; }
-    static void Free(HMETAFILE metafile) { ::DeleteMetaFile(metafile); }
-};
-using COwnedEnhMetafile = COwnedHandle<HENHMETAFILE, CEnhMetafileFreeing>;
-using COwnedMetafile = COwnedHandle<HMETAFILE, CMetafileFreeing>;
-
 // The milliseconds of one 'draw' of a picture, the median of the runs of
 // 'draws' each.
 double MedianDrawing(const std::function<void()>& draw, int runs, int draws = DrawsPerRun)
