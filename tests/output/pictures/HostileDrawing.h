@@ -1,0 +1,20 @@
+#pragma once
+// Crafted pictures drawn as the program draws them: on the window's thread,
+// first and on a repaint, and once more on a worker's thread. Whatever a
+// file holds, the program must live through it, draw in bounded time and
+// hold bounded memory.
+
+#include "TestPictures.h"
+
+#include <string>
+
+// Bytes of the process's peak working set and of its working set now.
+SIZE_T PeakWorkingSetBytes();
+SIZE_T WorkingSetBytes();
+
+// Loads the picture (it must load) and draws it into width x height on this
+// thread, first and on a repaint, then on a thread of its own. Each draw must
+// end within 2 s of its thread's processor time, and the process's peak
+// working set must stay within 300 MB of where it was before. Answers the
+// canvas of the first draw through 'first' when given.
+void ExpectDrawnSafely(const Bytes& bytes, int width, int height, const std::string& what, CCanvas* first = nullptr);
