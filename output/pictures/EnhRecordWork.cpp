@@ -1,6 +1,7 @@
 #include "output/pictures/EnhRecordWork.h"
 
 #include "output/pictures/DrawingWork.h"
+#include "output/pictures/FloodFillWork.h"
 #include "output/pictures/PlayGuard.h"
 #include "output/pictures/TextWork.h"
 
@@ -294,8 +295,9 @@ double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, D
     case EMR_PLGBLT:
         return BlitWork(r, type, drawing);
     case EMR_SETPIXELV:
-    case EMR_EXTFLOODFILL:
         return PlacesWork(r, 8, 1, 8, drawing);
+    case EMR_EXTFLOODFILL:
+        return PlacesWork(r, 8, 1, 8, drawing) + FloodFillWork(dc, drawing.Mapping());
     case EMR_GRADIENTFILL:
         return PlacesWork(r, offsetof(EMRGRADIENTFILL, Ver), r.At(offsetof(EMRGRADIENTFILL, nVer)), sizeof(TRIVERTEX),
                           drawing);

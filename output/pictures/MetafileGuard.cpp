@@ -2,6 +2,7 @@
 
 #include "output/pictures/DrawingState.h"
 #include "output/pictures/DrawingWork.h"
+#include "output/pictures/FloodFillWork.h"
 #include "output/pictures/PlayGuard.h"
 #include "output/pictures/TextWork.h"
 
@@ -109,6 +110,10 @@ double RecordWork(HDC dc, CDrawingState& drawing, WORD function, const Parameter
         return PlacedWork(p, Destination{(int)at + 1, (int)at, -1, -1}, drawing) +
                TextWork(drawing, (const BYTE*)(p.words + 1), p.Word(0));
     }
+    case META_FLOODFILL: // colour, y, x
+        return PlacedWork(p, Destination{3, 2, -1, -1}, drawing) + FloodFillWork(dc, drawing.Mapping());
+    case META_EXTFLOODFILL: // kind, colour, y, x
+        return PlacedWork(p, Destination{4, 3, -1, -1}, drawing) + FloodFillWork(dc, drawing.Mapping());
     case META_FRAMEREGION:
         return FramesKnownObjects(p, objects) ? placed : std::numeric_limits<double>::infinity();
     case META_EXTTEXTOUT: {

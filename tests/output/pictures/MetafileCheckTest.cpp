@@ -246,18 +246,6 @@ TEST(MetafileCheckTest, PicturesDrawnFarFromTheOriginLoadAndDraw)
 
 namespace
 {
-// The frame, in hundredths of a millimetre, of a picture so many pixels of
-// the screen (the recorder's reference device) across and down.
-RECT FrameOfPixels(int width, int height)
-{
-    HDC screen = ::GetDC(NULL);
-    const RECT frame = {0, 0,
-                        ::MulDiv(width, 100 * ::GetDeviceCaps(screen, HORZSIZE), ::GetDeviceCaps(screen, HORZRES)),
-                        ::MulDiv(height, 100 * ::GetDeviceCaps(screen, VERTSIZE), ::GetDeviceCaps(screen, VERTRES))};
-    ::ReleaseDC(NULL, screen);
-    return frame;
-}
-
 void Fill(HDC dc, COLORREF colour, const std::function<void()>& draw)
 {
     COwnedGdiObject<HBRUSH> brush(::CreateSolidBrush(colour));

@@ -126,6 +126,16 @@ Bytes MakePlaceableWmf(int width, int height, int unitsPerInch, const std::funct
     return out;
 }
 
+RECT FrameOfPixels(int width, int height)
+{
+    HDC screen = ::GetDC(NULL);
+    const RECT frame = {0, 0,
+                        ::MulDiv(width, 100 * ::GetDeviceCaps(screen, HORZSIZE), ::GetDeviceCaps(screen, HORZRES)),
+                        ::MulDiv(height, 100 * ::GetDeviceCaps(screen, VERTSIZE), ::GetDeviceCaps(screen, VERTRES))};
+    ::ReleaseDC(NULL, screen);
+    return frame;
+}
+
 size_t FindEmfRecord(const Bytes& emf, DWORD type)
 {
     for (size_t at = 0; at + 8 <= emf.size();)

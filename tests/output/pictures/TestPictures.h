@@ -55,6 +55,10 @@ void PaintTransformRecords(HDC dc);
 // stretched small from part of a larger one, and arcs in boxes one unit high.
 void PaintMappedRecords(HDC dc);
 
+// The frame, in hundredths of a millimetre, of an enhanced metafile so many
+// pixels of the screen (the recorder's reference device) across and down.
+RECT FrameOfPixels(int width, int height);
+
 // The offset of the first record of a kind in an enhanced metafile; 0 when
 // there is none.
 size_t FindEmfRecord(const Bytes& emf, DWORD type);
