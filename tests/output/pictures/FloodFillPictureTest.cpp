@@ -5,6 +5,7 @@
 #include "HostileDrawing.h"
 #include "TestPictures.h"
 #include "foundation/windows/OwnedHandle.h"
+#include "foundation/windows/SelectedObject.h"
 #include "output/pictures/Picture.h"
 #include "output/pictures/PictureLoadOptions.h"
 
@@ -23,11 +24,9 @@ const COLORREF FillColour = RGB(255, 0, 0);
 // Fills from the point up to black in FillColour.
 void FloodFill(HDC dc, int x, int y)
 {
-    const HBRUSH brush = ::CreateSolidBrush(FillColour);
-    const HGDIOBJ before = ::SelectObject(dc, brush);
+    const COwnedGdiObject<HBRUSH> brush(::CreateSolidBrush(FillColour));
+    CSelectedObject selected(dc, brush);
     ::ExtFloodFill(dc, x, y, RGB(0, 0, 0), FLOODFILLBORDER);
-    ::SelectObject(dc, before);
-    ::DeleteObject(brush);
 }
 
 // Walls one pixel wide in every other column of a width x height box, open at
@@ -139,7 +138,7 @@ TEST(FloodFillPictureTest, FillsOfCorridorsSnakingAcrossThePictureLeaveTheProgra
 TEST(FloodFillPictureTest, ShapeFilledDrawsAsThePlayerDrawsIt)
 {
     const auto circle = [](HDC dc) {
-        ::SelectObject(dc, ::GetStockObject(NULL_BRUSH));
+        CSelectedObject hollow(dc, ::GetStockObject(NULL_BRUSH));
         ::Ellipse(dc, 20, 10, 100, 80);
         FloodFill(dc, 60, 45);
     };
