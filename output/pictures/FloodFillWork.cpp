@@ -28,9 +28,15 @@ double StackLeft()
     return (double)(&here - (const char*)region.AllocationBase);
 }
 
-// The most runs of pixels the player can fill within the DC's clip box: a
-// run in every other column of every row, each one pixel wide and kept
-// apart from the next by a wall one pixel wide.
+// The most runs of pixels the player can fill in so many columns and rows: a
+// run in every other column of every row, each one pixel wide and kept apart
+// from the next by a wall one pixel wide.
+double MostRuns(double columns, double rows)
+{
+    return std::ceil(columns / 2) * rows;
+}
+
+// The most runs the player can fill within the DC's clip box.
 double DeepestFill(HDC dc, const CDeviceMapping& mapping)
 {
     RECT clip;
@@ -50,13 +56,31 @@ double DeepestFill(HDC dc, const CDeviceMapping& mapping)
         }
     // Corners that land between pixels take in the pixels they touch.
     const double columns = std::ceil(right) - std::floor(left) + 1, rows = std::ceil(bottom) - std::floor(top) + 1;
-    return std::ceil(columns / 2) * rows;
+    return MostRuns(columns, rows);
+}
+
+// The most runs the player can fill on the whole of what the DC draws on (a
+// window's client area, a memory DC's bitmap); 0 where it is neither. A fill
+// is judged by it as well, so that a repaint of a small part of a window
+// leaves out the fill that drawing the whole window leaves out.
+double DeepestFillOnSurface(HDC dc)
+{
+    if (const HWND window = ::WindowFromDC(dc))
+    {
+        RECT client;
+        return ::GetClientRect(window, &client) ? MostRuns(client.right, client.bottom) : 0;
+    }
+    BITMAP bitmap;
+    if (::GetObjectType(dc) == OBJ_MEMDC &&
+        ::GetObject(::GetCurrentObject(dc, OBJ_BITMAP), sizeof(bitmap), &bitmap) == sizeof(bitmap))
+        return MostRuns(bitmap.bmWidth, bitmap.bmHeight);
+    return 0;
 }
 } // namespace
 
 double FloodFillWork(HDC dc, const CDeviceMapping& mapping)
 {
-    const double levels = DeepestFill(dc, mapping);
+    const double levels = std::max(DeepestFill(dc, mapping), DeepestFillOnSurface(dc));
     if (!(levels * LevelBytes + StackMargin <= StackLeft()))
         return std::numeric_limits<double>::infinity();
     return levels * LevelMicroseconds;

@@ -133,15 +133,28 @@ TEST(FloodFillPictureTest, FillsOfCorridorsSnakingAcrossThePictureLeaveTheProgra
 }
 
 // A circle outlined and filled from its centre, as drawing programs write a
-// bucket fill, drawn small enough for the fill's deepest recursion to fit the
-// stack: the program draws the player's pixels, the fill among them.
+// bucket fill.
+void FilledCircle(HDC dc)
+{
+    CSelectedObject hollow(dc, ::GetStockObject(NULL_BRUSH));
+    ::Ellipse(dc, 20, 10, 100, 80);
+    FloodFill(dc, 60, 45);
+}
+
+int DifferingPixels(const CCanvas& a, const CCanvas& b, const RECT& part)
+{
+    int differing = 0;
+    for (int y = part.top; y < part.bottom; ++y)
+        for (int x = part.left; x < part.right; ++x)
+            differing += a.At(x, y) != b.At(x, y);
+    return differing;
+}
+
+// Drawn small enough for the fill's deepest recursion to fit the stack: the
+// program draws the player's pixels, the fill among them.
 TEST(FloodFillPictureTest, ShapeFilledDrawsAsThePlayerDrawsIt)
 {
-    const auto circle = [](HDC dc) {
-        CSelectedObject hollow(dc, ::GetStockObject(NULL_BRUSH));
-        ::Ellipse(dc, 20, 10, 100, 80);
-        FloodFill(dc, 60, 45);
-    };
+    const auto circle = FilledCircle;
     const int width = 120, height = 90;
     const RECT all = {0, 0, width, height};
     const Bytes emf = MakeEmf(FrameOfPixels(width, height), circle);
@@ -170,11 +183,22 @@ TEST(FloodFillPictureTest, ShapeFilledDrawsAsThePlayerDrawsIt)
         picture.play(played.DC()->m_hDC);
         EXPECT_GT(played.Count(FillColour), 2000) << "the player fills too little";
         ExpectDrawnSafely(picture.bytes, width, height, picture.what, &drawn);
-        int differing = 0;
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-                differing += drawn.At(x, y) != played.At(x, y);
-        EXPECT_EQ(differing, 0) << "pixels differ";
+        EXPECT_EQ(DifferingPixels(drawn, played, all), 0) << "pixels differ";
     }
+}
+
+// A repaint of the part of a large window that holds the circle draws the
+// pixels that a paint of the whole window draws there, though the fill would
+// fit the stack within that part alone.
+TEST(FloodFillPictureTest, RepaintOfAPartDrawsWhatTheWholeDrawDrawsThere)
+{
+    const Bytes emf = MakeEmf(FrameOfPixels(1200, 900), FilledCircle);
+    CPicture picture;
+    ASSERT_TRUE(picture.LoadFromMemory(emf.data(), (DWORD)emf.size(), MakePictureLoadOptions(96, 96)));
+    const CRect all(0, 0, 1200, 900), part(0, 0, 120, 90);
+    CCanvas whole(all.right, all.bottom), repainted(all.right, all.bottom);
+    picture.Draw(whole.DC(), all, all, CPoint(0, 0));
+    picture.Draw(repainted.DC(), all, part, CPoint(0, 0));
+    EXPECT_EQ(DifferingPixels(whole, repainted, part), 0);
 }
 } // namespace
