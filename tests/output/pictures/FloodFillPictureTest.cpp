@@ -154,12 +154,11 @@ int DifferingPixels(const CCanvas& a, const CCanvas& b, const RECT& part)
 // program draws the player's pixels, the fill among them.
 TEST(FloodFillPictureTest, ShapeFilledDrawsAsThePlayerDrawsIt)
 {
-    const auto circle = FilledCircle;
     const int width = 120, height = 90;
     const RECT all = {0, 0, width, height};
-    const Bytes emf = MakeEmf(FrameOfPixels(width, height), circle);
+    const Bytes emf = MakeEmf(FrameOfPixels(width, height), FilledCircle);
     // The placeable metafile's box is the canvas: the player draws it as it is.
-    const Bytes wmf = MakePlaceableWmf(width, height, 96, circle);
+    const Bytes wmf = MakePlaceableWmf(width, height, 96, FilledCircle);
     const struct
     {
         const char* what;
