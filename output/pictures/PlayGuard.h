@@ -31,9 +31,10 @@ public:
     // pixels may take, in milliseconds: a second and 2 ms a kilobyte, as
     // recorded pictures play into 800 x 600 (about 0.04 s a kilobyte; the
     // largest seen, of 1.8 MB, in 1 s), and PixelNanoseconds a pixel
-    // beyond that. A drawing of 20,000 strokes 8 pixels wide (880 KB) plays
-    // in 0.7 s into 800 x 600 and 2.7-4.2 s into 4800 x 3600 (a page at
-    // print resolution; 160-200 ns a pixel more): its limit there is 6.9 s.
+    // beyond that. Drawn into 4800 x 3600 (a page at print resolution),
+    // 20,000 strokes 8 pixels wide (880 KB) take 2.7-4.2 s, 160-200 ns a
+    // pixel more than into 800 x 600 (0.6-0.7 s), and their limit is 6.9 s;
+    // a chart of 9,000 records (270 KB), 80 ns a pixel more.
     static DWORD DrawLimit(DWORD fileBytes, double pixels);
     static constexpr double PixelNanoseconds = 250;
     // The longest one record may take, in microseconds: a quarter of the

@@ -36,7 +36,7 @@ void DrawMarker(HDC dc, const RECT& place)
 }
 
 // 20,000 curves 8 pixels wide, each within 160 pixels, over 800 x 600, and a
-// caption (880 KB): 0.7 s into 800 x 600 and 2.7-4.2 s into 4800 x 3600
+// caption (880 KB): 0.6-0.7 s into 800 x 600 and 2.7-4.2 s into 4800 x 3600
 // under the platform's player.
 Bytes Strokes()
 {
