@@ -9,7 +9,7 @@ namespace
 {
 struct PlayState
 {
-    PlayState(HDC dc, DWORD bytes, std::atomic<DWORD>& stop) : guard(bytes, stop), drawing(dc) {}
+    PlayState(HDC dc, const RECT& rect, DWORD bytes, CPlayStops& stops) : guard(dc, &rect, bytes, stops), drawing(dc) {}
     CPlayGuard guard;
     CDrawingState drawing;
     // A path is being built: what is drawn goes into it.
@@ -133,9 +133,9 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, const ENHMETARECORD* record,
 }
 } // namespace
 
-BOOL PlayEnhMetafileGuarded(HDC dc, HENHMETAFILE metafile, const RECT& rect, DWORD fileBytes, std::atomic<DWORD>& stop)
+BOOL PlayEnhMetafileGuarded(HDC dc, HENHMETAFILE metafile, const RECT& rect, DWORD fileBytes, CPlayStops& stops)
 {
-    PlayState state(dc, fileBytes, stop);
+    PlayState state(dc, rect, fileBytes, stops);
     const BOOL played = ::EnumEnhMetaFile(dc, metafile, PlayRecord, &state, &rect);
     return played || state.ended || state.guard.HasStopped();
 }

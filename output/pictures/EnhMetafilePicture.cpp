@@ -7,7 +7,6 @@
 #include "output/pictures/EnhMetafileGuard.h"
 #include "output/pictures/FileStart.h"
 #include "output/pictures/MetafilePlaying.h"
-#include "output/pictures/PlayGuard.h"
 
 #include <cstddef>
 #include <cstring>
@@ -40,7 +39,7 @@ void CEnhMetafilePicture::Clear()
     m_scale = 1.0;
     m_width = m_height = 0.0;
     m_aspect = 1.0;
-    m_playStop = CPlayGuard::NoStop;
+    m_playStops.Clear();
 }
 
 BOOL CEnhMetafilePicture::LoadFile(LPCTSTR path, double scale)
@@ -120,6 +119,6 @@ BOOL CEnhMetafilePicture::Draw(CDC* dc, const RECT& dest, const RECT& clip, POIN
         CSelectedPalette selected(target->m_hDC, (HPALETTE)m_palette.m_hObject, TRUE);
         if (m_palette.m_hObject != NULL)
             ::RealizePalette(target->m_hDC);
-        return PlayEnhMetafileGuarded(target->m_hDC, m_hMetafile, rect, m_nByteSize, m_playStop);
+        return PlayEnhMetafileGuarded(target->m_hDC, m_hMetafile, rect, m_nByteSize, m_playStops);
     });
 }

@@ -2,7 +2,7 @@
 
 #include "afx/app/AfxWin.h"
 
-#include <atomic>
+#include "output/pictures/PlayStops.h"
 
 // An enhanced metafile with its palette, drawn stretched to its destination,
 // a record at a time under a guard (PlayEnhMetafileGuarded).
@@ -33,6 +33,6 @@ private:
     double m_width;
     double m_height;
     double m_aspect;
-    // The record where draws stop, once one has run out of time.
-    std::atomic<DWORD> m_playStop;
+    // The records where draws ran out of work.
+    CPlayStops m_playStops;
 };

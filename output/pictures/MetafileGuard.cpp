@@ -22,7 +22,7 @@ struct Parameters
 
 struct PlayState
 {
-    PlayState(HDC dc, DWORD bytes, std::atomic<DWORD>& stop) : guard(bytes, stop), drawing(dc) {}
+    PlayState(HDC dc, DWORD bytes, CPlayStops& stops) : guard(dc, NULL, bytes, stops), drawing(dc) {}
     CPlayGuard guard;
     CDrawingState drawing;
 };
@@ -220,8 +220,8 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, METARECORD* record, int obje
 }
 } // namespace
 
-BOOL PlayMetafileGuarded(HDC dc, HMETAFILE metafile, DWORD fileBytes, std::atomic<DWORD>& stop)
+BOOL PlayMetafileGuarded(HDC dc, HMETAFILE metafile, DWORD fileBytes, CPlayStops& stops)
 {
-    PlayState state(dc, fileBytes, stop);
+    PlayState state(dc, fileBytes, stops);
     return ::EnumMetaFile(dc, metafile, PlayRecord, (LPARAM)&state) || state.guard.HasStopped();
 }

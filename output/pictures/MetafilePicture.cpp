@@ -7,7 +7,6 @@
 #include "output/pictures/MetafilePlaying.h"
 #include "output/pictures/MetafileRecolour.h"
 #include "output/pictures/PictureSizeFitting.h"
-#include "output/pictures/PlayGuard.h"
 
 #include <cstring>
 #include <vector>
@@ -41,7 +40,7 @@ void CMetafilePicture::Clear()
     m_scale = 1.0;
     m_width = m_height = 0.0;
     m_bTwoTone = FALSE;
-    m_playStop = CPlayGuard::NoStop;
+    m_playStops.Clear();
 }
 
 BOOL CMetafilePicture::LoadFile(LPCTSTR path, double scale, COLORREF ink, double lightening)
@@ -114,6 +113,6 @@ BOOL CMetafilePicture::Draw(CDC* dc, const RECT& dest, const RECT& clip, POINT o
         ::SetViewportOrgEx(hdc, viewport.x + rect.left + (rect.Width() - size.cx) / 2,
                            viewport.y + rect.top + (rect.Height() - size.cy) / 2, NULL);
         ::SetViewportExtEx(hdc, size.cx, size.cy, NULL);
-        return PlayMetafileGuarded(hdc, m_hMetafile, m_nByteSize, m_playStop);
+        return PlayMetafileGuarded(hdc, m_hMetafile, m_nByteSize, m_playStops);
     });
 }

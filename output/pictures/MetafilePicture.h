@@ -2,7 +2,7 @@
 
 #include "afx/app/AfxWin.h"
 
-#include <atomic>
+#include "output/pictures/PlayStops.h"
 
 #pragma pack(push, 2)
 // The header in front of a placeable Windows metafile, as stored.
@@ -51,6 +51,6 @@ private:
     double m_width;
     double m_height;
     BOOL m_bTwoTone;
-    // The record where draws stop, once one has run out of time.
-    std::atomic<DWORD> m_playStop;
+    // The records where draws ran out of work.
+    CPlayStops m_playStops;
 };

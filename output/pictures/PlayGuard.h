@@ -2,24 +2,24 @@
 
 #include "afx/app/AfxWin.h"
 
-#include <atomic>
+class CPlayStops;
 
 // Guards one draw of a metafile, played a record at a time: a record that
 // the player would take longer over than a share of the draw is skipped,
-// and once the draw's time is spent the rest are. The picture keeps the
-// record where a draw ran out of time, and later draws stop there at once.
+// and once the draw's work time is spent the rest are. The picture keeps
+// the record where a draw ran out of work (CPlayStops), and later draws as
+// large on the same kind of device stop there at once.
 class CPlayGuard
 {
 public:
-    // The draw of a metafile of so many bytes; 'stop' is the picture's
-    // record where draws stop (NoStop until one runs out of time).
-    CPlayGuard(DWORD fileBytes, std::atomic<DWORD>& stop);
-
-    static const DWORD NoStop = 0xFFFFFFFF;
+    // The draw of a metafile of so many bytes into the DC, within the
+    // destination (logical units; NULL: all the DC's clip box); 'stops' are
+    // the picture's.
+    CPlayGuard(HDC dc, const RECT* destination, DWORD fileBytes, CPlayStops& stops);
 
     // Whether the next record is played at all: false from the record
-    // where draws stop, or once this draw's time is spent (which the
-    // picture then remembers).
+    // where such draws stop, or once this draw's time is spent (which the
+    // picture then remembers if the draw's own work spent it).
     bool HasTimeForNext();
     // Whether this draw has stopped before the end of the records.
     bool HasStopped() const { return m_stopped; }
@@ -27,10 +27,16 @@ public:
     // estimate; not a number counts as too long) is played.
     static bool IsAffordable(double microseconds) { return microseconds <= RecordLimit; }
 
-    // The time a draw of a metafile of so many bytes may take, in
-    // milliseconds: a second and 2 ms a kilobyte. Recorded pictures play
-    // in about 0.04 s a kilobyte; the largest seen, of 1.8 MB, in 1 s.
-    static DWORD DrawLimit(DWORD fileBytes) { return 1000 + fileBytes / 512; }
+    // The work a draw of a metafile of so many bytes over so many device
+    // pixels may take, in milliseconds: a second and 2 ms a kilobyte, as
+    // recorded pictures play into 800 x 600 (about 0.04 s a kilobyte; the
+    // largest seen, of 1.8 MB, in 1 s), and PixelNanoseconds a pixel
+    // beyond that. Drawn into 4800 x 3600 (a page at print resolution),
+    // 20,000 strokes 8 pixels wide (880 KB) take 2.7-4.2 s, 160-200 ns a
+    // pixel more than into 800 x 600 (0.6-0.7 s), and their limit is 6.9 s;
+    // a chart of 9,000 records (270 KB), 80 ns a pixel more.
+    static DWORD DrawLimit(DWORD fileBytes, double pixels);
+    static constexpr double PixelNanoseconds = 250;
     // The longest one record may take, in microseconds: a quarter of the
     // shortest draw.
     static constexpr double RecordLimit = 250000;
@@ -38,12 +44,18 @@ public:
 private:
     bool IsSpent();
 
-    std::atomic<DWORD>& m_stop;
+    CPlayStops& m_stops;
+    // The kind of device and the device pixels the draw can touch.
+    int m_technology;
+    double m_pixels;
+    DWORD m_stop;
     DWORD m_next = 0;
     bool m_stopped = false;
+    // The draw's own work spent its time.
+    bool m_worked = false;
     DWORD m_limit;
-    // When the draw began, by the clock and by the time the thread had
-    // worked; when the thread's time was last looked at.
+    // When the draw began, by the clock and by the thread's work (100 ns
+    // ticks); when the thread's time was last looked at.
     DWORD m_start;
     ULONGLONG m_startWork;
     DWORD m_lastLook;

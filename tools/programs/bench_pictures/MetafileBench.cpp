@@ -10,14 +10,13 @@
 #include "output/pictures/MetafileGuard.h"
 #include "output/pictures/MetafilePicture.h"
 #include "output/pictures/Picture.h"
-#include "output/pictures/PlayGuard.h"
+#include "output/pictures/PlayStops.h"
 #include "tests/support/PictureEncoding.h"
 #include "tools/programs/BenchTimer.h"
 #include "tools/programs/bench_pictures/BenchCell.h"
 
 #include <stdio.h>
 
-#include <atomic>
 #include <cstring>
 #include <functional>
 #include <vector>
@@ -78,10 +77,10 @@ void MedianPlaying(const std::vector<BYTE>& emf, CDC* cell, int runs, int draws,
 {
     COwnedEnhMetafile metafile(::SetEnhMetaFileBits((UINT)emf.size(), emf.data()));
     const RECT box = {0, 0, CellSize, CellSize};
-    std::atomic<DWORD> stop(CPlayGuard::NoStop);
+    CPlayStops stops;
     MedianPair(
         [&] {
-            PlayEnhMetafileGuarded(cell->m_hDC, metafile, box, (DWORD)emf.size(), stop);
+            PlayEnhMetafileGuarded(cell->m_hDC, metafile, box, (DWORD)emf.size(), stops);
         },
         [&] {
             ::PlayEnhMetaFile(cell->m_hDC, metafile, &box);
@@ -97,7 +96,7 @@ void MedianLogoPlaying(CDC* cell, int runs, double& guarded, double& bare)
     std::memcpy(&placed, BuiltInLogo, sizeof(placed));
     const DWORD bytes = BuiltInLogoSize - PlaceableBytes;
     COwnedMetafile metafile(::SetMetaFileBitsEx(bytes, BuiltInLogo + PlaceableBytes));
-    std::atomic<DWORD> stop(CPlayGuard::NoStop);
+    CPlayStops stops;
     const auto placing = [&](const std::function<void(HDC)>& play) {
         return [&, play] {
             const HDC dc = cell->m_hDC;
@@ -110,7 +109,7 @@ void MedianLogoPlaying(CDC* cell, int runs, double& guarded, double& bare)
         };
     };
     MedianPair(placing([&](HDC dc) {
-                   PlayMetafileGuarded(dc, metafile, bytes, stop);
+                   PlayMetafileGuarded(dc, metafile, bytes, stops);
                }),
                placing([&](HDC dc) {
                    ::PlayMetaFile(dc, metafile);

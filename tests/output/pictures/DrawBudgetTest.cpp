@@ -1,0 +1,209 @@
+// A metafile's draw is given time by the file's size and by the device area
+// it covers, so that real pictures come out whole on a page at print
+// resolution; where a draw ran out of work, later draws as large on the same
+// kind of device stop (a repaint draws what the first draw drew), smaller
+// ones start afresh; a draw's thread waiting is not its work.
+#include "output/pictures/Picture.h"
+#include "output/pictures/PictureLoadOptions.h"
+#include "output/pictures/PlayStops.h"
+
+#include "TestPictures.h"
+#include "foundation/windows/OwnedHandle.h"
+#include "foundation/windows/SelectedObject.h"
+#include "support/ThreadCpuTime.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <vector>
+
+namespace
+{
+// A frame of 800 x 600 pixels at 96 pixels an inch, in hundredths of a
+// millimetre, and one an inch square.
+const RECT ScreenFrame = {0, 0, 21167, 15875};
+const RECT InchFrame = {0, 0, 2540, 2540};
+// Drawn last, where it must show.
+const COLORREF Marker = RGB(230, 0, 0);
+
+void DrawMarker(HDC dc, const RECT& place)
+{
+    COwnedGdiObject<HBRUSH> brush(::CreateSolidBrush(Marker));
+    CSelectedObject selected(dc, brush);
+    CSelectedObject thin(dc, ::GetStockObject(BLACK_PEN));
+    ::Rectangle(dc, place.left, place.top, place.right, place.bottom);
+}
+
+// 20,000 curves 8 pixels wide, each within 160 pixels, over 800 x 600, and a
+// caption (880 KB): 0.6-0.7 s into 800 x 600 and 2.7-4.2 s into 4800 x 3600
+// under the platform's player.
+Bytes Strokes()
+{
+    return MakeEmf(ScreenFrame, [](HDC dc) {
+        std::mt19937 random(7);
+        COwnedGdiObject<HPEN> pen(::CreatePen(PS_SOLID, 8, RGB(20, 60, 140)));
+        CSelectedObject selected(dc, pen);
+        for (int i = 0; i < 20000; ++i)
+        {
+            const int x = (int)(random() % 640), y = (int)(random() % 440);
+            POINT curve[4];
+            for (POINT& point : curve)
+                point = {x + (int)(random() % 161), y + (int)(random() % 161)};
+            ::PolyBezier(dc, curve, 4);
+        }
+        COwnedGdiObject<HFONT> font(::CreateFontA(-48, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Tahoma"));
+        CSelectedObject selectedFont(dc, font);
+        ::SetTextColor(dc, Marker);
+        ::TextOutA(dc, 200, 270, "Kestrova", 8);
+    });
+}
+
+// Circles the size of an inch's frame in a pen a twelfth of its width,
+// each about 6 ms into 400 x 300 and 70 ms into 1600 x 1200, and a marker.
+Bytes Circles(int count)
+{
+    return MakeEmf(InchFrame, [count](HDC dc) {
+        COwnedGdiObject<HPEN> pen(::CreatePen(PS_SOLID, 8, RGB(0, 0, 150)));
+        CSelectedObject selectedPen(dc, pen);
+        CSelectedObject hollow(dc, ::GetStockObject(NULL_BRUSH));
+        for (int i = 0; i < count; ++i)
+            ::Ellipse(dc, i % 10, i % 10, 96 - i % 10, 96 - i % 10);
+        DrawMarker(dc, {43, 43, 53, 53});
+    });
+}
+
+// A polygon zigzagging 500 times across 800 x 600 (0.1 s), then a marker.
+Bytes Zigzag()
+{
+    return MakeEmf(ScreenFrame, [](HDC dc) {
+        std::vector<POINT> points(500);
+        for (int i = 0; i < 500; ++i)
+            points[i] = {800 * i / 499, i % 2 != 0 ? 600 : 0};
+        ::Polygon(dc, points.data(), (int)points.size());
+        DrawMarker(dc, {0, 0, 24, 24});
+    });
+}
+
+void Load(CPicture& picture, const Bytes& bytes)
+{
+    ASSERT_TRUE(picture.LoadFromMemory(bytes.data(), (DWORD)bytes.size(), MakePictureLoadOptions(96, 96)));
+}
+
+void Draw(CPicture& picture, CCanvas& canvas)
+{
+    const CRect all(0, 0, canvas.Width(), canvas.Height());
+    picture.Draw(canvas.DC(), all, all, CPoint(0, 0));
+}
+
+// Whether the canvas holds what the platform's player draws of the enhanced
+// metafile over all of it.
+bool DrawnAsPlayed(const Bytes& emf, const CCanvas& drawn)
+{
+    CCanvas played(drawn.Width(), drawn.Height());
+    const COwnedEnhMetafile metafile(::SetEnhMetaFileBits((UINT)emf.size(), emf.data()));
+    const RECT all = {0, 0, drawn.Width(), drawn.Height()};
+    ::PlayEnhMetaFile(played.DC()->m_hDC, metafile, &all);
+    EXPECT_GT(played.Count(Marker), 0) << "the player draws no marker";
+    return std::memcmp(drawn.Bits(), played.Bits(), (size_t)4 * drawn.Width() * drawn.Height()) == 0;
+}
+
+struct HeldDrawing
+{
+    CPicture* picture;
+    CCanvas* canvas;
+};
+
+DWORD WINAPI DrawOnThread(void* parameter)
+{
+    HeldDrawing& drawing = *(HeldDrawing*)parameter;
+    Draw(*drawing.picture, *drawing.canvas);
+    return 0;
+}
+
+unsigned WorkedMilliseconds(HANDLE thread)
+{
+    FILETIME created, exited, kernel, user;
+    if (!::GetThreadTimes(thread, &created, &exited, &kernel, &user))
+        return 0;
+    return (unsigned)((FileTimeTicks(kernel) + FileTimeTicks(user)) / 10000);
+}
+
+// Draws on a thread of its own, which is held (as by other work on its
+// processor) once it has worked 10 ms, for so many milliseconds.
+void DrawHeld(CPicture& picture, CCanvas& canvas, DWORD hold)
+{
+    HeldDrawing drawing = {&picture, &canvas};
+    HANDLE thread = ::CreateThread(NULL, 0, DrawOnThread, &drawing, 0, NULL);
+    ASSERT_NE(thread, (HANDLE)NULL);
+    while (WorkedMilliseconds(thread) < 10 && ::WaitForSingleObject(thread, 1) == WAIT_TIMEOUT)
+    {
+    }
+    ::SuspendThread(thread);
+    ::Sleep(hold);
+    ::ResumeThread(thread);
+    EXPECT_EQ(::WaitForSingleObject(thread, 60000), WAIT_OBJECT_0);
+    ::CloseHandle(thread);
+}
+} // namespace
+
+// The strokes drawn into 4800 x 3600, a page at print resolution, and then
+// into 800 x 600 come out whole, as the platform's player draws them.
+TEST(DrawBudgetTest, StrokesDrawnOnAPageThenOnScreenComeOutAsThePlayerDrawsThem)
+{
+    const Bytes strokes = Strokes();
+    CPicture picture;
+    Load(picture, strokes);
+    for (const SIZE size : {SIZE{4800, 3600}, SIZE{800, 600}})
+    {
+        SCOPED_TRACE(size.cx);
+        CCanvas drawn(size.cx, size.cy);
+        Draw(picture, drawn);
+        EXPECT_TRUE(DrawnAsPlayed(strokes, drawn));
+    }
+}
+
+// Circles that run out of time into 1600 x 1200 are drawn whole into 400 x
+// 300 afterwards; drawn into 1600 x 1200 again, they stop where they did.
+TEST(DrawBudgetTest, AStopHoldsForDrawsAsLargeOnly)
+{
+    const Bytes circles = Circles(40);
+    CPicture picture;
+    Load(picture, circles);
+    CCanvas large(1600, 1200), small(400, 300), again(1600, 1200);
+    Draw(picture, large);
+    ASSERT_EQ(large.Count(Marker), 0) << "the large draw did not run out";
+    Draw(picture, small);
+    EXPECT_TRUE(DrawnAsPlayed(circles, small));
+    Draw(picture, again);
+    EXPECT_EQ(std::memcmp(large.Bits(), again.Bits(), (size_t)4 * 1600 * 1200), 0);
+}
+
+// A stop holds for draws on the same kind of device, at least as large.
+TEST(DrawBudgetTest, AStopHoldsOnTheSameKindOfDeviceOnly)
+{
+    CPlayStops stops;
+    stops.Keep(DT_RASDISPLAY, 1000, 50);
+    stops.Keep(DT_RASDISPLAY, 4000, 30);
+    EXPECT_EQ(stops.StopFor(DT_RASDISPLAY, 999), CPlayStops::NoStop);
+    EXPECT_EQ(stops.StopFor(DT_RASDISPLAY, 1000), 50u);
+    EXPECT_EQ(stops.StopFor(DT_RASDISPLAY, 5000), 30u);
+    EXPECT_EQ(stops.StopFor(DT_RASPRINTER, 5000), CPlayStops::NoStop);
+}
+
+// A draw whose thread is held for 1.5 s in its first record is not charged
+// the wait: it comes out whole. Held 8.5 s, over eight times its time, it
+// stops, but the next draw, not held, comes out whole.
+TEST(DrawBudgetTest, ADrawThatWaitsIsNotChargedTheWait)
+{
+    const Bytes zigzag = Zigzag();
+    CPicture picture;
+    Load(picture, zigzag);
+    CCanvas waited(800, 600), longWaited(800, 600), next(800, 600);
+    DrawHeld(picture, waited, 1500);
+    EXPECT_TRUE(DrawnAsPlayed(zigzag, waited));
+    DrawHeld(picture, longWaited, 8500);
+    EXPECT_EQ(longWaited.Count(Marker), 0) << "a draw held eight times its time did not stop";
+    Draw(picture, next);
+    EXPECT_TRUE(DrawnAsPlayed(zigzag, next));
+}
