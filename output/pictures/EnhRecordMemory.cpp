@@ -49,9 +49,10 @@ double RegionRectangles(const EnhRecordFields& r, DWORD sizeAt, DWORD at)
     return r.At(sizeAt) == 0 ? 0 : r.At(at + offsetof(RGNDATAHEADER, nCount));
 }
 
-// The rectangles of the region the player makes of the path: at most one
-// for every two of its points on each row it covers, and one for every
-// second pixel across.
+// The rectangles of the region the player makes of the path to fill it or
+// clip to it: a rectangle on a row takes two of the edges that cross the
+// row, and each edge crosses the rows between its ends (a curve no more
+// than its control points do). Each figure is closed.
 double PathRectangles(HDC dc, CDrawingState& drawing)
 {
     const int count = ::GetPath(dc, NULL, NULL, 0);
@@ -61,18 +62,22 @@ double PathRectangles(HDC dc, CDrawingState& drawing)
     std::vector<BYTE> kinds((size_t)count);
     if (::GetPath(dc, points.data(), kinds.data(), count) != count)
         return 0;
-    double left = HUGE_VAL, top = HUGE_VAL, right = -HUGE_VAL, bottom = -HUGE_VAL;
-    for (const POINT& point : points)
+    double crossings = 0, start = 0, last = 0;
+    for (int i = 0; i < count; ++i)
     {
         double x, y;
-        drawing.Mapping().Map(point.x, point.y, x, y);
-        left = std::min(left, x);
-        right = std::max(right, x);
-        top = std::min(top, y);
-        bottom = std::max(bottom, y);
+        drawing.Mapping().Map(points[i].x, points[i].y, x, y);
+        if ((kinds[i] & ~PT_CLOSEFIGURE) == PT_MOVETO)
+        {
+            crossings += std::fabs(last - start) + 1;
+            start = y;
+        }
+        else
+            crossings += std::fabs(y - last) + 1;
+        last = y;
     }
-    const double rows = bottom - top + 1, columns = right - left + 1;
-    return rows * std::min(count / 2.0 + 1, columns / 2 + 1);
+    crossings += std::fabs(last - start) + 1;
+    return crossings / 2 + 1;
 }
 
 // An EMRTEXT at 'at' in the selected font.
