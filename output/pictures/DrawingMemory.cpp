@@ -19,7 +19,9 @@ const double BigGlyphBytes = 65536;
 
 bool CDrawingMemory::Affords(HDC dc, const RecordMemory& record)
 {
-    if (m_kept + m_savedBytes + 2 * ClipBytes(dc) + record.peak <= Limit)
+    const bool saves = record.clip == RecordMemory::SavesClip;
+    if (m_kept + m_savedBytes + 2 * ClipBytes(dc) + record.peak <= Limit &&
+        (!saves || m_savedBytes + record.peak <= SavedLimit))
         return true;
     m_newGlyphs.clear();
     return false;

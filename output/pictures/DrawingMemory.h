@@ -50,15 +50,18 @@ class CDrawingMemory
 {
 public:
     // The bytes a draw may make the player hold: a photograph of 4000 x 3000
-    // placed whole takes 48 MB. The platform keeps what a draw freed for
-    // the thread that drew (a draw of 1,200 saved clip regions left 164 MB
-    // held after it ended, a draw on another thread as much again), so that
-    // a window's thread and a worker's together stay within 256 MB.
+    // placed whole takes 48 MB.
     static constexpr double Limit = 128.0 * (1 << 20);
+    // The bytes the DC's saved states may hold. The platform keeps blocks
+    // of the size of a clip region freed for the thread that freed them (a
+    // draw that saved a clip region of 130 KB 980 times left 127 MB held
+    // after it ended, a draw on another thread as much again); nested
+    // states of real pictures hold a few kilobytes.
+    static constexpr double SavedLimit = 32.0 * (1 << 20);
 
-    // Whether the record can be played within the limit: what the draw
+    // Whether the record can be played within the limits: what the draw
     // holds, the clip region and a copy of it that drawing against it
-    // makes, and the record's peak.
+    // makes, and the record's peak; the states saved.
     bool Affords(HDC dc, const RecordMemory& record);
     // The record was played.
     void Played(HDC dc, const RecordMemory& record);
