@@ -21,9 +21,10 @@ bool CDrawingMemory::Affords(HDC dc, const RecordMemory& record)
 {
     const bool saves = record.clip == RecordMemory::SavesClip;
     if (m_kept + m_savedBytes + 2 * ClipBytes(dc) + record.peak <= Limit &&
-        (!saves || m_savedBytes + record.peak <= SavedLimit))
+        (!saves || m_savedBytes + record.peak <= SavedLimit) && m_glyphBytes + m_newGlyphBytes <= GlyphLimit)
         return true;
     m_newGlyphs.clear();
+    m_newGlyphBytes = 0;
     return false;
 }
 
@@ -32,6 +33,8 @@ void CDrawingMemory::Played(HDC dc, const RecordMemory& record)
     m_kept += record.kept;
     m_glyphs.insert(m_newGlyphs.begin(), m_newGlyphs.end());
     m_newGlyphs.clear();
+    m_glyphBytes += m_newGlyphBytes;
+    m_newGlyphBytes = 0;
     switch (record.clip)
     {
     case RecordMemory::ChangesClip:
@@ -129,7 +132,10 @@ double CDrawingMemory::NewGlyphBytes(double fontArea, const BYTE* text, unsigned
     if (!(glyph >= BigGlyphBytes) || count == 0)
         return 0;
     if (!std::isfinite(glyph))
+    {
+        m_newGlyphBytes = glyph;
         return glyph;
+    }
     const unsigned long long font = (unsigned long long)fontArea << 16;
     const size_t before = m_newGlyphs.size();
     for (unsigned i = 0; i < count; ++i)
@@ -144,5 +150,7 @@ double CDrawingMemory::NewGlyphBytes(double fontArea, const BYTE* text, unsigned
         if ((m_newGlyphs.size() - before) * glyph > Limit)
             break;
     }
-    return (m_newGlyphs.size() - before) * glyph;
+    const double bytes = (m_newGlyphs.size() - before) * glyph;
+    m_newGlyphBytes += bytes;
+    return bytes;
 }
