@@ -193,7 +193,7 @@ Bytes PlacedBigLetters()
 {
     // height, width, escapement, orientation, weight, then bytes two to a
     // word, then the face
-    Words font = {(WORD)(SHORT) - (LetterPixels / 12.5), 0, 0, 0, FW_NORMAL, 0, 0, 0, 0};
+    Words font = {(WORD)(SHORT)(-LetterPixels / 12.5), 0, 0, 0, FW_NORMAL, 0, 0, 0, 0};
     char face[LF_FACESIZE] = "Arial";
     Append(font, face, sizeof(face));
     WmfRecords records = {{META_CREATEFONTINDIRECT, font}, {META_SELECTOBJECT, {0}}};
