@@ -1,6 +1,8 @@
 #include "output/pictures/EnhMetafileGuard.h"
 
+#include "output/pictures/DrawingMemory.h"
 #include "output/pictures/DrawingState.h"
+#include "output/pictures/EnhRecordMemory.h"
 #include "output/pictures/EnhRecordFields.h"
 #include "output/pictures/EnhRecordWork.h"
 #include "output/pictures/PlayGuard.h"
@@ -12,6 +14,7 @@ struct PlayState
     PlayState(HDC dc, const RECT& rect, DWORD bytes, CPlayStops& stops) : guard(dc, &rect, bytes, stops), drawing(dc) {}
     CPlayGuard guard;
     CDrawingState drawing;
+    CDrawingMemory memory;
     // A path is being built: what is drawn goes into it.
     bool inPath = false;
     // Stopped at the end record.
@@ -117,12 +120,19 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, const ENHMETARECORD* record,
         if (!state.guard.HasTimeForNext())
             return FALSE;
         const EnhRecordFields fields = {(const BYTE*)record};
+        const RecordMemory memory = EnhRecordMemory(dc, state.drawing, state.memory, fields, type);
+        if (!state.memory.Affords(dc, memory))
+        {
+            Skip(dc, fields, type);
+            return TRUE;
+        }
         if (!CPlayGuard::IsAffordable(EnhRecordWork(dc, state.drawing, fields, type, state.inPath)))
         {
             Skip(dc, fields, type);
             return TRUE;
         }
         ::PlayEnhMetaFileRecord(dc, table, record, (UINT)handles);
+        state.memory.Played(dc, memory);
         Follow(type, state);
         return TRUE;
     }

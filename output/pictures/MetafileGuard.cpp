@@ -1,10 +1,12 @@
 #include "output/pictures/MetafileGuard.h"
 
+#include "output/pictures/DrawingMemory.h"
 #include "output/pictures/DrawingState.h"
 #include "output/pictures/DrawingWork.h"
 #include "output/pictures/FloodFillWork.h"
 #include "output/pictures/PlayGuard.h"
 #include "output/pictures/TextWork.h"
+#include "output/pictures/WmfRecordMemory.h"
 
 #include <limits>
 
@@ -25,6 +27,7 @@ struct PlayState
     PlayState(HDC dc, DWORD bytes, CPlayStops& stops) : guard(dc, NULL, bytes, stops), drawing(dc) {}
     CPlayGuard guard;
     CDrawingState drawing;
+    CDrawingMemory memory;
 };
 
 // 'count' points of x and y from word 'at'.
@@ -202,6 +205,9 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, METARECORD* record, int obje
         if (!state.guard.HasTimeForNext())
             return FALSE;
         const Parameters parameters = {record->rdParm};
+        const RecordMemory memory = WmfRecordMemory(dc, state.drawing, state.memory, *record, *table, objects);
+        if (!state.memory.Affords(dc, memory))
+            return TRUE;
         if (!CPlayGuard::IsAffordable(
                 RecordWork(dc, state.drawing, record->rdFunction, parameters, record->rdSize - 3, objects)))
         {
@@ -210,6 +216,7 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, METARECORD* record, int obje
             return TRUE;
         }
         ::PlayMetaFileRecord(dc, table, record, (UINT)objects);
+        state.memory.Played(dc, memory);
         Follow(record->rdFunction, state.drawing);
         return TRUE;
     }

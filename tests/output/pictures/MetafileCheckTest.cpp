@@ -51,19 +51,7 @@ typedef std::vector<WORD> Words;
 // The placeable Windows metafile with the record put before its end record.
 Bytes WithWmfRecord(Bytes wmf, WORD function, const Words& parameters)
 {
-    Words record = {0, 0, function};
-    record.insert(record.end(), parameters.begin(), parameters.end());
-    const DWORD words = (DWORD)record.size();
-    std::memcpy(record.data(), &words, 4);
-    const BYTE* bytes = (const BYTE*)record.data();
-    const size_t placeable = 22, endRecord = 6;
-    wmf.insert(wmf.end() - endRecord, bytes, bytes + 2 * record.size());
-    METAHEADER header;
-    std::memcpy(&header, &wmf[placeable], sizeof(header));
-    header.mtSize += words;
-    header.mtMaxRecord = std::max<DWORD>(header.mtMaxRecord, words);
-    std::memcpy(&wmf[placeable], &header, sizeof(header));
-    return wmf;
+    return WithWmfRecords(std::move(wmf), {{function, parameters}});
 }
 
 bool Loads(const Bytes& bytes)

@@ -172,6 +172,27 @@ Bytes WithEmfRecords(Bytes emf, const EmfRecords& records, DWORD handles)
     return emf;
 }
 
+Bytes WithWmfRecords(Bytes wmf, const WmfRecords& records, WORD objects)
+{
+    const size_t placeable = 22, endRecord = 6;
+    METAHEADER header;
+    std::memcpy(&header, &wmf[placeable], sizeof(header));
+    std::vector<WORD> added;
+    for (const auto& record : records)
+    {
+        const DWORD words = (DWORD)(3 + record.second.size());
+        added.insert(added.end(), {LOWORD(words), HIWORD(words), record.first});
+        added.insert(added.end(), record.second.begin(), record.second.end());
+        header.mtMaxRecord = std::max<DWORD>(header.mtMaxRecord, words);
+    }
+    const BYTE* bytes = (const BYTE*)added.data();
+    wmf.insert(wmf.end() - endRecord, bytes, bytes + 2 * added.size());
+    header.mtSize += (DWORD)added.size();
+    header.mtNoObjects = std::max(header.mtNoObjects, objects);
+    std::memcpy(&wmf[placeable], &header, sizeof(header));
+    return wmf;
+}
+
 bool WriteBytes(const std::string& path, const Bytes& bytes)
 {
     FILE* file = std::fopen(path.c_str(), "wb");

@@ -70,6 +70,12 @@ typedef std::vector<DWORD> Fields;
 typedef std::vector<std::pair<DWORD, Fields>> EmfRecords;
 Bytes WithEmfRecords(Bytes emf, const EmfRecords& records, DWORD handles);
 
+// Records of a placeable Windows metafile, each a function and its
+// parameters as words, put before its end record; its object table made at
+// least 'objects' long.
+typedef std::vector<std::pair<WORD, std::vector<WORD>>> WmfRecords;
+Bytes WithWmfRecords(Bytes wmf, const WmfRecords& records, WORD objects = 0);
+
 bool WriteBytes(const std::string& path, const Bytes& bytes);
 // The bytes as a sealed vector picture file (".vqf"), as the sealing tool
 // writes it.

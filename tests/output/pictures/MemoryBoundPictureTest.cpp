@@ -1,0 +1,289 @@
+// Small crafted metafiles that would make the platform's player hold
+// gigabytes: bitmaps declared huge with two bytes of compressed pixels,
+// clip regions whose product is a grid of millions of cells and copies of
+// them saved, letters of a 9,000-pixel font each cached. Each draws within
+// the program's memory bounds, and leaves no more held after a few draws
+// than after the first; the player's lock is free afterwards. A photograph
+// placed whole still draws as the player draws it.
+#include "output/pictures/Picture.h"
+#include "output/pictures/PictureLoadOptions.h"
+
+#include "HostileDrawing.h"
+#include "TestPictures.h"
+#include "foundation/windows/OwnedHandle.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace
+{
+const RECT Frame = {0, 0, 2000, 1600};
+const int Width = 800, Height = 600;
+// The size the bitmaps declare: 575 MB expanded.
+const DWORD HugeSide = 12000;
+// The device height of the big letters.
+const double LetterPixels = 9000;
+
+typedef std::vector<WORD> Words;
+
+template <typename T>
+void Append(std::vector<T>& to, const void* from, size_t bytes)
+{
+    const T* items = (const T*)from;
+    to.insert(to.end(), items, items + bytes / sizeof(T));
+}
+
+// A bitmap of 8 bits, two colours, declared HugeSide square and compressed
+// to an end of line and an end of bitmap: its header, table and pixels.
+template <typename T>
+std::vector<T> HugeRleBitmap()
+{
+    const BITMAPINFOHEADER header = {
+        sizeof(BITMAPINFOHEADER), (LONG)HugeSide, (LONG)HugeSide, 1, 8, BI_RLE8, 4, 0, 0, 2, 0};
+    const DWORD table[2] = {0x000000, 0xFF0000};
+    const BYTE pixels[4] = {0, 0, 0, 1};
+    std::vector<T> out;
+    Append(out, &header, sizeof(header));
+    Append(out, table, sizeof(table));
+    Append(out, pixels, sizeof(pixels));
+    return out;
+}
+
+Bytes EmptyEmf()
+{
+    return MakeEmf(Frame, [](HDC) {});
+}
+
+// Reference pixels of the enhanced metafile to pixels of the canvas.
+double CanvasPixelsPerUnit(const Bytes& emf)
+{
+    ENHMETAHEADER header;
+    std::memcpy(&header, emf.data(), sizeof(header));
+    const double units = (Frame.right - Frame.left) / 100.0 * header.szlDevice.cx / header.szlMillimeters.cx;
+    return Width / units;
+}
+
+// A STRETCHDIBITS record of the huge bitmap over the canvas: bounds,
+// destination, source, the bitmap's offsets and sizes, usage, operation,
+// the destination's size, then the bitmap.
+Fields HugeBitmapRecord()
+{
+    const DWORD at = 8 + 18 * 4, bitmapBytes = 48;
+    Fields fields = {0, 0, (DWORD)-1, (DWORD)-1, 0, 0, 0, 0, HugeSide, HugeSide};
+    fields.insert(fields.end(), {at, bitmapBytes, at + bitmapBytes, 4, DIB_RGB_COLORS, SRCCOPY, 80, 60});
+    const Fields bitmap = HugeRleBitmap<DWORD>();
+    fields.insert(fields.end(), bitmap.begin(), bitmap.end());
+    return fields;
+}
+
+const Fields WholeBox = {0, 0, 80, 60};
+
+// Stripes one unit high (across) or wide, two apart.
+Fields ClipStripes(DWORD count, bool across, DWORD mode)
+{
+    const DWORD dataBytes = 32 + 16 * count;
+    Fields fields = {dataBytes, mode, 32, RDH_RECTANGLES, count, 16 * count, 0, 0, 2 * count, 2 * count};
+    for (DWORD i = 0; i < count; ++i)
+    {
+        if (across)
+            fields.insert(fields.end(), {0, 2 * i, 2 * count, 2 * i + 1});
+        else
+            fields.insert(fields.end(), {2 * i, 0, 2 * i + 1, 2 * count});
+    }
+    return fields;
+}
+
+EmfRecords ClipGrid(DWORD stripes)
+{
+    return {{EMR_EXTSELECTCLIPRGN, ClipStripes(stripes, true, RGN_COPY)},
+            {EMR_EXTSELECTCLIPRGN, ClipStripes(stripes, false, RGN_AND)}};
+}
+
+Bytes StretchedRle()
+{
+    return WithEmfRecords(EmptyEmf(), {{EMR_STRETCHDIBITS, HugeBitmapRecord()}}, 1);
+}
+
+// Two clip records whose product is a grid of 25 million cells.
+Bytes ClipProduct()
+{
+    EmfRecords records = ClipGrid(5000);
+    records.push_back({EMR_RECTANGLE, WholeBox});
+    return WithEmfRecords(EmptyEmf(), records, 1);
+}
+
+// A grid of 422,000 cells, saved 400 times, then a rectangle.
+Bytes SavedClipProduct()
+{
+    EmfRecords records = ClipGrid(650);
+    records.insert(records.end(), 400, {EMR_SAVEDC, {}});
+    records.push_back({EMR_RECTANGLE, WholeBox});
+    return WithEmfRecords(EmptyEmf(), records, 1);
+}
+
+// Thirty letters, a record each, of a font LetterPixels high on the canvas.
+Bytes BigLetters()
+{
+    Bytes emf = EmptyEmf();
+    LOGFONTW font = {};
+    font.lfHeight = -(LONG)(LetterPixels / CanvasPixelsPerUnit(emf));
+    std::wcscpy(font.lfFaceName, L"Arial");
+    Fields create = {1};
+    Append(create, &font, sizeof(font));
+    EmfRecords records = {{EMR_EXTCREATEFONTINDIRECTW, create}, {EMR_SELECTOBJECT, {1}}};
+    for (DWORD i = 0; i < 30; ++i)
+    {
+        // bounds, mode, scales, then the text: place, count, offsets of the
+        // string and the advances, options, rectangle
+        const float scale = 0;
+        DWORD scaleBits;
+        std::memcpy(&scaleBits, &scale, 4);
+        records.push_back({EMR_EXTTEXTOUTW,
+                           {0, 0, (DWORD)-1, (DWORD)-1, GM_COMPATIBLE, scaleBits, scaleBits, 0, 0, 1, 76, 0, 0, 0, 0, 0,
+                            80, (DWORD)('A' + i), 100}});
+    }
+    return WithEmfRecords(emf, records, 2);
+}
+
+// Placeable Windows metafiles of 64 x 48 units, 12.5 pixels a unit on the
+// canvas.
+Bytes PlacedWmf(const WmfRecords& records, WORD objects)
+{
+    return WithWmfRecords(MakePlaceableWmf(64, 48, 96,
+                                           [](HDC dc) {
+                                               ::Rectangle(dc, 0, 0, 10, 10);
+                                           }),
+                          records, objects);
+}
+
+Bytes PlacedStretchedRle()
+{
+    Words stretch = {LOWORD(SRCCOPY), HIWORD(SRCCOPY), DIB_RGB_COLORS, HugeSide, HugeSide, 0, 0, 48, 64, 0, 0};
+    const Words bitmap = HugeRleBitmap<WORD>();
+    stretch.insert(stretch.end(), bitmap.begin(), bitmap.end());
+    return PlacedWmf({{META_STRETCHDIB, stretch}}, 0);
+}
+
+// A region of 90 rows of 90 cells (130 KB) made the clip region, saved
+// 20,000 times (2.6 GB), then a rectangle.
+Bytes PlacedSavedGrid()
+{
+    const WORD side = 90;
+    Words region = {0, 6, 0, 0, 0, side, 2 * side, 0, 0, 2 * side, 2 * side};
+    for (WORD row = 0; row < side; ++row)
+    {
+        region.insert(region.end(), {(WORD)(2 * side), (WORD)(2 * row), (WORD)(2 * row + 1)});
+        for (WORD cell = 0; cell < side; ++cell)
+            region.insert(region.end(), {(WORD)(2 * cell), (WORD)(2 * cell + 1)});
+        region.push_back(2 * side);
+    }
+    // The player takes region 0 for none: a brush comes first.
+    WmfRecords records = {
+        {META_CREATEBRUSHINDIRECT, {BS_SOLID, 0, 0, 0}}, {META_CREATEREGION, region}, {META_SELECTCLIPREGION, {1}}};
+    records.insert(records.end(), 20000, {META_SAVEDC, {}});
+    records.push_back({META_RECTANGLE, {48, 64, 0, 0}});
+    return PlacedWmf(records, 2);
+}
+
+Bytes PlacedBigLetters()
+{
+    // height, width, escapement, orientation, weight, then bytes two to a
+    // word, then the face
+    Words font = {(WORD)(SHORT)(-LetterPixels / 12.5), 0, 0, 0, FW_NORMAL, 0, 0, 0, 0};
+    char face[LF_FACESIZE] = "Arial";
+    Append(font, face, sizeof(face));
+    WmfRecords records = {{META_CREATEFONTINDIRECT, font}, {META_SELECTOBJECT, {0}}};
+    for (WORD i = 0; i < 30; ++i)
+        records.push_back({META_TEXTOUT, {1, (WORD)('A' + i), 0, 0}});
+    return PlacedWmf(records, 1);
+}
+
+struct MemoryPicture
+{
+    std::string name;
+    std::function<Bytes()> make;
+};
+
+class MemoryBoundPictureTest : public ::testing::TestWithParam<MemoryPicture>
+{
+};
+
+const MemoryPicture MemoryPictures[] = {
+    {"StretchedRle", StretchedRle},
+    {"ClipProduct", ClipProduct},
+    {"SavedClipProduct", SavedClipProduct},
+    {"BigLetters", BigLetters},
+    {"PlacedStretchedRle", PlacedStretchedRle},
+    {"PlacedSavedGrid", PlacedSavedGrid},
+    {"PlacedBigLetters", PlacedBigLetters},
+};
+
+DWORD WINAPI DrawElsewhere(void*)
+{
+    CCanvas canvas(16, 16);
+    return ::Rectangle(canvas.DC()->m_hDC, 0, 0, 8, 8);
+}
+} // namespace
+
+// Each draws within two seconds and 300 MB, first, on a repaint and on a
+// worker's thread; three draws more leave the working set where it was;
+// then another thread's drawing call returns (when the player runs out of
+// memory inside a draw, it leaves a lock held).
+TEST_P(MemoryBoundPictureTest, DrawsWithinTheMemoryBoundsAndHoldsNoMore)
+{
+    const MemoryPicture& crafted = GetParam();
+    const Bytes bytes = crafted.make();
+    ExpectDrawnSafely(bytes, Width, Height, crafted.name);
+    CPicture picture;
+    ASSERT_TRUE(picture.LoadFromMemory(bytes.data(), (DWORD)bytes.size(), MakePictureLoadOptions(96, 96)));
+    CCanvas canvas(Width, Height);
+    const CRect all(0, 0, Width, Height);
+    picture.Draw(canvas.DC(), all, all, CPoint(0, 0));
+    const SIZE_T before = WorkingSetBytes();
+    for (int draw = 0; draw < 3; ++draw)
+        picture.Draw(canvas.DC(), all, all, CPoint(0, 0));
+    EXPECT_LT((double)WorkingSetBytes() - (double)before, 32.0 * (1 << 20)) << "held after three draws more";
+    const HANDLE thread = ::CreateThread(NULL, 0, DrawElsewhere, NULL, 0, NULL);
+    ASSERT_NE(thread, (HANDLE)NULL);
+    EXPECT_EQ(::WaitForSingleObject(thread, 10000), WAIT_OBJECT_0) << "another thread's drawing call never returns";
+    ::CloseHandle(thread);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, MemoryBoundPictureTest, ::testing::ValuesIn(MemoryPictures),
+                         [](const ::testing::TestParamInfo<MemoryPicture>& info) {
+                             return info.param.name;
+                         });
+
+// A photograph of 4000 x 3000 placed whole as one bitmap (48 MB expanded)
+// draws the pixels the player draws.
+TEST(MemoryBoundPictureTest, PhotographPlacedWholeDrawsAsThePlayerDrawsIt)
+{
+    const int width = 4000, height = 3000, rowBytes = width * 3;
+    std::vector<BYTE> pixels((size_t)rowBytes * height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+        {
+            BYTE* pixel = &pixels[(size_t)y * rowBytes + 3 * x];
+            pixel[0] = (BYTE)(x / 16);
+            pixel[1] = (BYTE)(y / 12);
+            pixel[2] = (BYTE)((x ^ y) & 0xFF);
+        }
+    const Bytes emf = MakeEmf(Frame, [&](HDC dc) {
+        BITMAPINFOHEADER header = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+        ::StretchDIBits(dc, 0, 0, 80, 60, 0, 0, width, height, pixels.data(), (BITMAPINFO*)&header, DIB_RGB_COLORS,
+                        SRCCOPY);
+    });
+    CCanvas drawn(Width, Height), played(Width, Height);
+    const COwnedEnhMetafile metafile(::SetEnhMetaFileBits((UINT)emf.size(), emf.data()));
+    const RECT all = {0, 0, Width, Height};
+    ::PlayEnhMetaFile(played.DC()->m_hDC, metafile, &all);
+    ASSERT_GT(Width * Height - played.Count(RGB(255, 255, 255)), Width * Height / 2) << "the player draws little";
+    CPicture picture;
+    ASSERT_TRUE(picture.LoadFromMemory(emf.data(), (DWORD)emf.size(), MakePictureLoadOptions(96, 96)));
+    picture.Draw(drawn.DC(), CRect(all), CRect(all), CPoint(0, 0));
+    EXPECT_EQ(std::memcmp(drawn.Bits(), played.Bits(), (size_t)4 * Width * Height), 0) << "pixels differ";
+}
