@@ -1,5 +1,7 @@
 #include "output/pictures/DeviceClip.h"
 
+#include "foundation/windows/OwnedHandle.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -86,15 +88,9 @@ double CDeviceClip::Rows(double top, double bottom) const
 
 double CDeviceClip::Rectangles(HDC dc)
 {
-    HRGN region = ::CreateRectRgn(0, 0, 0, 0);
-    if (region == NULL)
+    const COwnedGdiObject<HRGN> region(::CreateRectRgn(0, 0, 0, 0));
+    if (!region || ::GetClipRgn(dc, region) != 1)
         return 0;
-    double rectangles = 0;
-    if (::GetClipRgn(dc, region) == 1)
-    {
-        const DWORD bytes = ::GetRegionData(region, 0, NULL);
-        rectangles = bytes > sizeof(RGNDATAHEADER) ? (double)((bytes - sizeof(RGNDATAHEADER)) / sizeof(RECT)) : 1;
-    }
-    ::DeleteObject(region);
-    return rectangles;
+    const DWORD bytes = ::GetRegionData(region, 0, NULL);
+    return bytes > sizeof(RGNDATAHEADER) ? (double)((bytes - sizeof(RGNDATAHEADER)) / sizeof(RECT)) : 1;
 }
