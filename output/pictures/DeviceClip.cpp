@@ -23,6 +23,9 @@ void DeviceSize(HDC dc, double& width, double& height)
     height = ::GetDeviceCaps(dc, VERTRES);
 }
 
+// Areas and spans this small are taken whole, without asking for the clip.
+const double SmallArea = 65536, SmallSpan = 256;
+
 // The part of [low, high] (either order) inside [from, to].
 double Overlap(double low, double high, double from, double to)
 {
@@ -48,42 +51,59 @@ void DeviceBox::Add(double x, double y)
     bottom = std::max(bottom, y);
 }
 
-CDeviceClip::CDeviceClip(HDC dc, const CDeviceMapping& mapping)
+const DeviceBox& CDeviceClip::Box() const
 {
-    RECT box;
-    if (::GetClipBox(dc, &box) == ERROR)
+    if (m_box)
+        return *m_box;
+    m_box.emplace();
+    DeviceBox& box = *m_box;
+    RECT logical;
+    if (::GetClipBox(m_dc, &logical) != ERROR)
     {
-        DeviceSize(dc, m_right, m_bottom);
-        return;
+        const double xs[] = {(double)logical.left, (double)logical.right};
+        const double ys[] = {(double)logical.top, (double)logical.bottom};
+        for (double x : xs)
+            for (double y : ys)
+            {
+                double dx, dy;
+                m_mapping.Map(x, y, dx, dy);
+                box.Add(dx, dy);
+            }
     }
-    const double xs[] = {(double)box.left, (double)box.right}, ys[] = {(double)box.top, (double)box.bottom};
-    DeviceBox onDevice;
-    for (double x : xs)
-        for (double y : ys)
-        {
-            double dx, dy;
-            mapping.Map(x, y, dx, dy);
-            onDevice.Add(dx, dy);
-        }
-    m_left = onDevice.left;
-    m_top = onDevice.top;
-    m_right = onDevice.right;
-    m_bottom = onDevice.bottom;
-    if (!std::isfinite(Area()))
+    if (box.empty || !std::isfinite((box.right - box.left) * (box.bottom - box.top)))
     {
-        m_left = m_top = 0;
-        DeviceSize(dc, m_right, m_bottom);
+        box.left = box.top = 0;
+        DeviceSize(m_dc, box.right, box.bottom);
     }
+    return box;
+}
+
+double CDeviceClip::Area() const
+{
+    const DeviceBox& box = Box();
+    return (box.right - box.left) * (box.bottom - box.top);
+}
+
+double CDeviceClip::AtMost(double area) const
+{
+    return area <= SmallArea ? area : std::min(area, Area());
 }
 
 double CDeviceClip::Covered(double left, double top, double right, double bottom) const
 {
-    return Overlap(left, right, m_left, m_right) * Rows(top, bottom);
+    const double unclipped = std::fabs(right - left) * std::fabs(bottom - top);
+    if (unclipped <= SmallArea)
+        return unclipped;
+    const DeviceBox& box = Box();
+    return Overlap(left, right, box.left, box.right) * Rows(top, bottom);
 }
 
 double CDeviceClip::Rows(double top, double bottom) const
 {
-    return Overlap(top, bottom, m_top, m_bottom);
+    if (std::fabs(bottom - top) <= SmallSpan)
+        return std::fabs(bottom - top);
+    const DeviceBox& box = Box();
+    return Overlap(top, bottom, box.top, box.bottom);
 }
 
 double CDeviceClip::Rectangles(HDC dc)

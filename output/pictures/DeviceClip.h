@@ -3,6 +3,8 @@
 #include "afx/app/AfxWin.h"
 #include "output/pictures/DeviceMapping.h"
 
+#include <optional>
+
 // The box on the device of the points added to it.
 struct DeviceBox
 {
@@ -14,16 +16,19 @@ struct DeviceBox
 
 // Where on the device a DC draws right now: its clip box (GetClipBox, in
 // logical units) mapped on the device, so that what a record draws outside
-// it is not counted. The rectangles of the DC's clip region are asked for
-// only when a region record combines with it.
+// it is not counted. The box is asked of the DC only for what is large
+// enough to matter: most records draw a few pixels, and the guard's time
+// over each record must stay small beside the player's. The rectangles of
+// the DC's clip region are asked for only when a region record combines
+// with it.
 class CDeviceClip
 {
 public:
-    CDeviceClip(HDC dc, const CDeviceMapping& mapping);
+    CDeviceClip(HDC dc, const CDeviceMapping& mapping) : m_dc(dc), m_mapping(mapping) {}
 
-    double Area() const { return Width() * Height(); }
-    double Width() const { return m_right - m_left; }
-    double Height() const { return m_bottom - m_top; }
+    double Area() const;
+    // The given area, or the clip's where that is less.
+    double AtMost(double area) const;
     // The area of the device box (in any corner order) inside the clip box;
     // a box that is not a number covers all of it.
     double Covered(double left, double top, double right, double bottom) const;
@@ -34,5 +39,9 @@ public:
     static double Rectangles(HDC dc);
 
 private:
-    double m_left = 0, m_top = 0, m_right = 0, m_bottom = 0;
+    const DeviceBox& Box() const;
+
+    HDC m_dc;
+    const CDeviceMapping& m_mapping;
+    mutable std::optional<DeviceBox> m_box;
 };
