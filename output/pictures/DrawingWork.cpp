@@ -133,8 +133,7 @@ void CDrawingWork::Place(double deviceX, double deviceY)
     // A coordinate that is not a number is taken as the farthest of all.
     for (const double coordinate : {deviceX, deviceY})
         if (!(std::fabs(coordinate) <= m_farthest))
-            m_farthest = std::fabs(coordinate) == std::fabs(coordinate) ? std::fabs(coordinate)
-                                                                        : std::numeric_limits<double>::infinity();
+            m_farthest = std::isnan(coordinate) ? std::numeric_limits<double>::infinity() : std::fabs(coordinate);
     m_box.Add(deviceX, deviceY);
 }
 

@@ -4,7 +4,10 @@
 // shows, each draw (first, repaint, on a worker) within two seconds.
 #include "HostileDrawing.h"
 
+#include "output/pictures/DeviceMapping.h"
+#include "output/pictures/DrawingWork.h"
 #include "output/pictures/Picture.h"
+#include "output/pictures/PlayGuard.h"
 
 #include "foundation/windows/OwnedHandle.h"
 #include "foundation/windows/SelectedObject.h"
@@ -12,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <ostream>
 #include <functional>
@@ -247,4 +251,20 @@ TEST(CostBoundPictureTest, PhotographPlacedAsOneRecordDraws)
         picture.Draw(canvas.DC(), all, all, CPoint(0, 0));
         EXPECT_EQ(canvas.At(size.cx / 2, size.cy / 3), grey) << size.cx << " x " << size.cy;
     }
+}
+
+// A point whose y alone the mapping makes no number (a world transform
+// whose eM22 is none, which the platform takes) is out of the player's
+// reach, as one whose x is none.
+TEST(CostBoundPictureTest, PointWhoseYIsNoNumberIsOutOfReach)
+{
+    CCanvas canvas(8, 8);
+    const HDC dc = canvas.DC()->m_hDC;
+    ::SetGraphicsMode(dc, GM_ADVANCED);
+    const XFORM transform = {1, 0, 0, NAN, 0, 0};
+    ASSERT_TRUE(::SetWorldTransform(dc, &transform));
+    const CDeviceMapping mapping(dc);
+    CDrawingWork work(mapping);
+    work.AddPlace(1, 1);
+    EXPECT_FALSE(CPlayGuard::IsAffordable(work.Placed()));
 }
