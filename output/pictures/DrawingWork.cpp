@@ -250,8 +250,18 @@ void CDrawingWork::AddBoxShape(double left, double top, double right, double bot
 
 double CDrawingWork::Drawn(const SelectedPen& pen, bool filled) const
 {
+    return Work(pen, filled, true);
+}
+
+double CDrawingWork::Widened(const SelectedPen& pen) const
+{
+    return Work(pen, false, false);
+}
+
+double CDrawingWork::Work(const SelectedPen& pen, bool filled, bool painted) const
+{
     double work = RecordMicroseconds + m_pieces * PieceMicroseconds + m_length * OutlineMicroseconds;
-    if (m_clip != nullptr && !m_box.empty)
+    if (painted && m_clip != nullptr && !m_box.empty)
     {
         // The pixels of the outline's box, with the pen's half width round.
         const double margin = pen.draws ? pen.width / 2 + 1 : 1;
@@ -270,9 +280,12 @@ double CDrawingWork::Drawn(const SelectedPen& pen, bool filled) const
         if (pen.width > CosmeticWidth)
         {
             work += m_pieces * pen.width * JoinMicroseconds;
-            CFillTally widened = m_outline;
-            widened.Widen(pen.width);
-            work += widened.Work() * FillMicroseconds;
+            if (painted)
+            {
+                CFillTally widened = m_outline;
+                widened.Widen(pen.width);
+                work += widened.Work() * FillMicroseconds;
+            }
         }
         if (pen.dashed)
             work += m_length * DashMicroseconds;

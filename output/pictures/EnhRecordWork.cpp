@@ -525,10 +525,12 @@ double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, D
         AddPath(dc, work);
         return work.Drawn(pen, fills);
     case EMR_STROKEPATH:
+        AddPath(dc, work);
+        return work.Drawn(pen, false);
     case EMR_WIDENPATH:
     case EMR_FLATTENPATH:
         AddPath(dc, work);
-        return work.Drawn(pen, false);
+        return work.Widened(pen);
     default:
         return CDrawingWork::Unmeasured(r.At(4), clip);
     }
