@@ -41,3 +41,7 @@ struct EnhRecordFields
 // store a character in one byte.
 const DWORD SmallTextRecord = 108;
 const DWORD SmallTextNoRectangle = 0x100, SmallTextCharacters = 0x200;
+
+// Records of kinds that the platform's headers leave out: they only set
+// state.
+const DWORD ForceUfiMappingRecord = 109, LinkedUfisRecord = 119, TextJustificationRecord = 120;

@@ -1,0 +1,116 @@
+#include "output/pictures/DeviceClip.h"
+
+#include "foundation/windows/OwnedHandle.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+// Without a clip box (a transform that cannot be undone) the device's
+// largest surface is taken: a bitmap's, or the device's size.
+void DeviceSize(HDC dc, double& width, double& height)
+{
+    BITMAP bitmap;
+    if (::GetObjectW(::GetCurrentObject(dc, OBJ_BITMAP), sizeof(bitmap), &bitmap) == (int)sizeof(bitmap) &&
+        bitmap.bmWidth > 1)
+    {
+        width = bitmap.bmWidth;
+        height = std::abs(bitmap.bmHeight);
+        return;
+    }
+    width = ::GetDeviceCaps(dc, HORZRES);
+    height = ::GetDeviceCaps(dc, VERTRES);
+}
+
+// Areas and spans this small are taken whole, without asking for the clip.
+const double SmallArea = 65536, SmallSpan = 256;
+
+// The part of [low, high] (either order) inside [from, to].
+double Overlap(double low, double high, double from, double to)
+{
+    if (!(low <= high))
+        std::swap(low, high);
+    if (low != low || high != high)
+        return to - from;
+    return std::max(0.0, std::min(high, to) - std::max(low, from));
+}
+} // namespace
+
+void DeviceBox::Add(double x, double y)
+{
+    if (empty)
+    {
+        left = right = x;
+        top = bottom = y;
+        empty = false;
+    }
+    left = std::min(left, x);
+    right = std::max(right, x);
+    top = std::min(top, y);
+    bottom = std::max(bottom, y);
+}
+
+const DeviceBox& CDeviceClip::Box() const
+{
+    if (m_box)
+        return *m_box;
+    m_box.emplace();
+    DeviceBox& box = *m_box;
+    RECT logical;
+    if (::GetClipBox(m_dc, &logical) != ERROR)
+    {
+        const double xs[] = {(double)logical.left, (double)logical.right};
+        const double ys[] = {(double)logical.top, (double)logical.bottom};
+        for (double x : xs)
+            for (double y : ys)
+            {
+                double dx, dy;
+                m_mapping.Map(x, y, dx, dy);
+                box.Add(dx, dy);
+            }
+    }
+    if (box.empty || !std::isfinite((box.right - box.left) * (box.bottom - box.top)))
+    {
+        box.left = box.top = 0;
+        DeviceSize(m_dc, box.right, box.bottom);
+    }
+    return box;
+}
+
+double CDeviceClip::Area() const
+{
+    const DeviceBox& box = Box();
+    return (box.right - box.left) * (box.bottom - box.top);
+}
+
+double CDeviceClip::AtMost(double area) const
+{
+    return area <= SmallArea ? area : std::min(area, Area());
+}
+
+double CDeviceClip::Covered(double left, double top, double right, double bottom) const
+{
+    const double unclipped = std::fabs(right - left) * std::fabs(bottom - top);
+    if (unclipped <= SmallArea)
+        return unclipped;
+    const DeviceBox& box = Box();
+    return Overlap(left, right, box.left, box.right) * Rows(top, bottom);
+}
+
+double CDeviceClip::Rows(double top, double bottom) const
+{
+    if (std::fabs(bottom - top) <= SmallSpan)
+        return std::fabs(bottom - top);
+    const DeviceBox& box = Box();
+    return Overlap(top, bottom, box.top, box.bottom);
+}
+
+double CDeviceClip::Rectangles(HDC dc)
+{
+    const COwnedGdiObject<HRGN> region(::CreateRectRgn(0, 0, 0, 0));
+    if (!region || ::GetClipRgn(dc, region) != 1)
+        return 0;
+    const DWORD bytes = ::GetRegionData(region, 0, NULL);
+    return bytes > sizeof(RGNDATAHEADER) ? (double)((bytes - sizeof(RGNDATAHEADER)) / sizeof(RECT)) : 1;
+}

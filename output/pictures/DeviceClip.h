@@ -1,0 +1,47 @@
+#pragma once
+
+#include "afx/app/AfxWin.h"
+#include "output/pictures/DeviceMapping.h"
+
+#include <optional>
+
+// The box on the device of the points added to it.
+struct DeviceBox
+{
+    double left = 0, top = 0, right = 0, bottom = 0;
+    bool empty = true;
+
+    void Add(double x, double y);
+};
+
+// Where on the device a DC draws right now: its clip box (GetClipBox, in
+// logical units) mapped on the device, so that what a record draws outside
+// it is not counted. The box is asked of the DC only for what is large
+// enough to matter: most records draw a few pixels, and the guard's time
+// over each record must stay small beside the player's. The rectangles of
+// the DC's clip region are asked for only when a region record combines
+// with it.
+class CDeviceClip
+{
+public:
+    CDeviceClip(HDC dc, const CDeviceMapping& mapping) : m_dc(dc), m_mapping(mapping) {}
+
+    double Area() const;
+    // The given area, or the clip's where that is less.
+    double AtMost(double area) const;
+    // The area of the device box (in any corner order) inside the clip box;
+    // a box that is not a number covers all of it.
+    double Covered(double left, double top, double right, double bottom) const;
+    // The rows of the device span inside the clip box.
+    double Rows(double top, double bottom) const;
+
+    // The rectangles of the DC's clip region (0 where it has none).
+    static double Rectangles(HDC dc);
+
+private:
+    const DeviceBox& Box() const;
+
+    HDC m_dc;
+    const CDeviceMapping& m_mapping;
+    mutable std::optional<DeviceBox> m_box;
+};

@@ -1,0 +1,298 @@
+// Single records of many items (a gradient's triangles, copies of a glyph, a
+// region's rectangles), which the platform's player takes seconds over, are
+// skipped and the rest of the picture drawn: a marker drawn after them
+// shows, each draw (first, repaint, on a worker) within two seconds.
+#include "HostileDrawing.h"
+
+#include "output/pictures/DeviceMapping.h"
+#include "output/pictures/DrawingWork.h"
+#include "output/pictures/Picture.h"
+#include "output/pictures/PlayGuard.h"
+
+#include "foundation/windows/OwnedHandle.h"
+#include "foundation/windows/SelectedObject.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <ostream>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace
+{
+const COLORREF Marker = RGB(230, 0, 0);
+// The pictures' frame: 96 x 96 pixels, drawn into 800 x 600.
+const RECT Frame = {0, 0, 2540, 2540};
+
+void DrawMarker(HDC dc)
+{
+    COwnedGdiObject<HBRUSH> brush(::CreateSolidBrush(Marker));
+    CSelectedObject selected(dc, brush);
+    ::PatBlt(dc, 0, 0, 24, 24, PATCOPY);
+}
+
+// A gradient of 'count' triangles over the frame, on three vertices.
+void GradientTriangles(HDC dc, int count)
+{
+    TRIVERTEX vertices[] = {{0, 0, 0xff00, 0, 0, 0}, {96, 0, 0, 0xff00, 0, 0}, {96, 96, 0, 0, 0xff00, 0}};
+    const std::vector<GRADIENT_TRIANGLE> triangles((size_t)count, GRADIENT_TRIANGLE{0, 1, 2});
+    ::GdiGradientFill(dc, vertices, 3, (void*)triangles.data(), (ULONG)count, GRADIENT_FILL_TRIANGLE);
+}
+
+// 'count' copies of one letter 100 units high at one place.
+void CopiesOfALetter(HDC dc, int count)
+{
+    COwnedGdiObject<HFONT> font(::CreateFontA(-100, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Tahoma"));
+    CSelectedObject selected(dc, font);
+    const std::wstring text((size_t)count, L'W');
+    const std::vector<INT> advances((size_t)count, 0);
+    ::ExtTextOutW(dc, 10, 10, 0, NULL, text.data(), (UINT)count, advances.data());
+}
+
+// A region's data of 'count' rectangles of a unit each, one under another
+// and stepping left and right, so that none joins the one above (each its
+// own band, as the player builds it the slowest).
+Fields RegionData(DWORD count)
+{
+    Fields data = {sizeof(RGNDATAHEADER), RDH_RECTANGLES, count, 16 * count, 0, 0, 2, count};
+    for (DWORD i = 0; i < count; ++i)
+        data.insert(data.end(), {i % 2, i, i % 2 + 1, i + 1});
+    return data;
+}
+
+Fields Joined(Fields fields, const Fields& more)
+{
+    fields.insert(fields.end(), more.begin(), more.end());
+    return fields;
+}
+
+// An enhanced metafile of the record written by hand (with a brush at
+// handle 1), then the marker.
+Bytes EmfWithRecord(DWORD type, const Fields& fields)
+{
+    Bytes emf = WithEmfRecords(MakeEmf(Frame,
+                                       [](HDC dc) {
+                                           ::MoveToEx(dc, 0, 0, NULL);
+                                       }),
+                               {{EMR_CREATEBRUSHINDIRECT, {1, BS_SOLID, RGB(0, 0, 200), 0}}, {type, fields}}, 2);
+    const Bytes marker = MakeEmf(Frame, DrawMarker);
+    const size_t from = FindEmfRecord(marker, EMR_CREATEBRUSHINDIRECT), to = FindEmfRecord(marker, EMR_EOF);
+    // The marker's records, their handle moved past the brush's.
+    Bytes records(marker.begin() + (long)from, marker.begin() + (long)to);
+    for (size_t at = 0; at < records.size(); at += *(const DWORD*)&records[at + 4])
+    {
+        DWORD* fields32 = (DWORD*)&records[at + 8];
+        const DWORD kind = *(const DWORD*)&records[at];
+        if ((kind == EMR_CREATEBRUSHINDIRECT || kind == EMR_SELECTOBJECT || kind == EMR_DELETEOBJECT) &&
+            (fields32[0] & 0x80000000) == 0)
+            fields32[0] += 1;
+    }
+    const size_t end = FindEmfRecord(emf, EMR_EOF);
+    emf.insert(emf.begin() + (long)end, records.begin(), records.end());
+    ENHMETAHEADER header;
+    std::memcpy(&header, emf.data(), sizeof(header));
+    header.nBytes = (DWORD)emf.size();
+    header.nHandles = std::max<DWORD>(header.nHandles, 3);
+    for (size_t at = end; at < end + records.size(); at += *(const DWORD*)&emf[at + 4])
+        ++header.nRecords;
+    std::memcpy(emf.data(), &header, sizeof(header));
+    return emf;
+}
+
+// A placeable Windows metafile of a brush and a region object of 'count'
+// rectangles as RegionData's (objects 0 and 1), the record given, then the
+// marker (the objects deleted first, so that its brush takes their place).
+Bytes WmfWithRegion(DWORD count, WORD function, const std::vector<WORD>& parameters)
+{
+    std::vector<WORD> region = {0, 6, 0, 0, 0, (WORD)count, 4, 0, 0, 2, (WORD)count};
+    for (DWORD i = 0; i < count; ++i)
+        region.insert(region.end(), {2, (WORD)i, (WORD)(i + 1), (WORD)(i % 2), (WORD)(i % 2 + 1), 2});
+    region[4] = (WORD)(2 * region.size());
+    std::vector<std::pair<WORD, std::vector<WORD>>> records = {{META_CREATEBRUSHINDIRECT, {BS_SOLID, 200 << 8, 0, 0}},
+                                                               {META_CREATEREGION, region},
+                                                               {function, parameters},
+                                                               {META_DELETEOBJECT, {1}},
+                                                               {META_DELETEOBJECT, {0}}};
+    Bytes wmf = MakePlaceableWmf(96, 96, 96, DrawMarker);
+    const size_t headers = 22 + sizeof(METAHEADER);
+    Bytes added;
+    DWORD largest = 0;
+    for (const auto& record : records)
+    {
+        const DWORD words = 3 + (DWORD)record.second.size();
+        largest = std::max(largest, words);
+        std::vector<WORD> all = {(WORD)words, (WORD)(words >> 16), record.first};
+        all.insert(all.end(), record.second.begin(), record.second.end());
+        added.insert(added.end(), (const BYTE*)all.data(), (const BYTE*)(all.data() + all.size()));
+    }
+    wmf.insert(wmf.begin() + (long)headers, added.begin(), added.end());
+    METAHEADER header;
+    std::memcpy(&header, &wmf[22], sizeof(header));
+    header.mtSize += (DWORD)added.size() / 2;
+    header.mtMaxRecord = std::max(header.mtMaxRecord, largest);
+    header.mtNoObjects = std::max<WORD>(header.mtNoObjects, 3);
+    std::memcpy(&wmf[22], &header, sizeof(header));
+    return wmf;
+}
+
+struct CostlyRecord
+{
+    std::string name;
+    std::function<Bytes()> make;
+};
+
+void PrintTo(const CostlyRecord& costly, std::ostream* out)
+{
+    *out << costly.name;
+}
+
+// The marker drawn after the drawing.
+std::function<Bytes()> Recorded(const std::function<void(HDC)>& draw)
+{
+    return [draw] {
+        return MakeEmf(Frame, [draw](HDC dc) {
+            draw(dc);
+            DrawMarker(dc);
+        });
+    };
+}
+
+std::vector<CostlyRecord> CostlyRecords()
+{
+    const DWORD count = 20000;
+    const Fields region = RegionData(count);
+    const DWORD bytes = (DWORD)(4 * region.size());
+    return {
+        {"GradientOf2000Triangles", Recorded([](HDC dc) {
+             GradientTriangles(dc, 2000);
+         })},
+        {"GradientOf20000Triangles", Recorded([](HDC dc) {
+             GradientTriangles(dc, 20000);
+         })},
+        {"TwentyThousandCopiesOfALetter", Recorded([](HDC dc) {
+             CopiesOfALetter(dc, 20000);
+         })},
+        {"FillRegionOf20000Rectangles",
+         [=] {
+             return EmfWithRecord(EMR_FILLRGN, Joined({0, 0, 96, 96, bytes, 1}, region));
+         }},
+        {"PaintRegionOf20000Rectangles",
+         [=] {
+             return EmfWithRecord(EMR_PAINTRGN, Joined({0, 0, 96, 96, bytes}, region));
+         }},
+        {"InvertRegionOf20000Rectangles",
+         [=] {
+             return EmfWithRecord(EMR_INVERTRGN, Joined({0, 0, 96, 96, bytes}, region));
+         }},
+        {"FrameRegionOf20000Rectangles",
+         [=] {
+             return EmfWithRecord(EMR_FRAMERGN, Joined({0, 0, 96, 96, bytes, 1, 2, 2}, region));
+         }},
+        {"ClipRegionOf20000Rectangles",
+         [=] {
+             return EmfWithRecord(EMR_EXTSELECTCLIPRGN, Joined({bytes, RGN_COPY}, region));
+         }},
+        {"WmfFillRegionOf20000Rectangles",
+         [] {
+             return WmfWithRegion(20000, META_FILLREGION, {1, 0});
+         }},
+        {"WmfClipRegionOf20000Rectangles",
+         [] {
+             return WmfWithRegion(20000, META_SELECTCLIPREGION, {1});
+         }},
+    };
+}
+
+class CostBoundPictureTest : public ::testing::TestWithParam<CostlyRecord>
+{
+};
+} // namespace
+
+// The bare player into 800 x 600 (thread time): a gradient of 2,000
+// triangles over the frame 11 s, of 20,000 120 s; 20,000 copies of a letter
+// 700 pixels high at one place 5 s; a region of 20,000 rectangles one under
+// another filled 3.4 s, painted, inverted, framed, made the clip (enhanced
+// and Windows metafiles) 3-4 s, growing with the square of the rectangles.
+TEST_P(CostBoundPictureTest, RecordOfManyItemsIsSkippedAndTheRestDrawn)
+{
+    const CostlyRecord& costly = GetParam();
+    CCanvas first(800, 600);
+    ExpectDrawnSafely(costly.make(), 800, 600, costly.name, &first);
+    EXPECT_GT(first.Count(Marker), 0) << "the marker after the record is missing";
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, CostBoundPictureTest, ::testing::ValuesIn(CostlyRecords()),
+                         [](const ::testing::TestParamInfo<CostlyRecord>& info) {
+                             return info.param.name;
+                         });
+
+// A photograph of 4000 x 3000 placed as one record draws, into 800 x 600
+// and into 4800 x 3600 (a page at print resolution): the player takes
+// 60 ms and 80 ms over it.
+TEST(CostBoundPictureTest, PhotographPlacedAsOneRecordDraws)
+{
+    const COLORREF grey = RGB(0x80, 0x80, 0x80);
+    const Bytes emf = MakeEmf(Frame, [](HDC dc) {
+        BITMAPINFO info = {};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), 4000, 3000, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+        const std::vector<BYTE> bits((size_t)4000 * 3000 * 3, 0x80);
+        ::StretchDIBits(dc, 0, 0, 96, 72, 0, 0, 4000, 3000, bits.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+    });
+    CPicture picture;
+    ASSERT_TRUE(picture.LoadFromMemory(emf.data(), (DWORD)emf.size(), MakePictureLoadOptions(96, 96)));
+    for (const SIZE size : {SIZE{800, 600}, SIZE{4800, 3600}})
+    {
+        CCanvas canvas(size.cx, size.cy);
+        const CRect all(0, 0, size.cx, size.cy);
+        picture.Draw(canvas.DC(), all, all, CPoint(0, 0));
+        EXPECT_EQ(canvas.At(size.cx / 2, size.cy / 3), grey) << size.cx << " x " << size.cy;
+    }
+}
+
+// A point whose y alone the mapping makes no number (a world transform
+// whose eM22 is none, which the platform takes) is out of the player's
+// reach, as one whose x is none.
+TEST(CostBoundPictureTest, PointWhoseYIsNoNumberIsOutOfReach)
+{
+    CCanvas canvas(8, 8);
+    const HDC dc = canvas.DC()->m_hDC;
+    ::SetGraphicsMode(dc, GM_ADVANCED);
+    const XFORM transform = {1, 0, 0, NAN, 0, 0};
+    ASSERT_TRUE(::SetWorldTransform(dc, &transform));
+    const CDeviceMapping mapping(dc);
+    CDrawingWork work(mapping);
+    work.AddPlace(1, 1);
+    EXPECT_FALSE(CPlayGuard::IsAffordable(work.Placed()));
+}
+
+// A road of 300 bends widened by a pen into a path and filled, drawn into
+// 4800 x 3600 (a page at print resolution): widening only builds the
+// outline (about 10 ms for the player), filling it takes it about 0.2 s.
+TEST(CostBoundPictureTest, RoadWidenedByAPenDrawsOnAPrintedPage)
+{
+    const Bytes emf = MakeEmf(Frame, [](HDC dc) {
+        std::vector<POINT> road(300);
+        for (int i = 0; i < 300; ++i)
+            road[(size_t)i] = {2 + 92 * i / 299, i % 2 != 0 ? 56 : 40};
+        const LOGBRUSH ink = {BS_SOLID, RGB(0, 0, 0), 0};
+        COwnedGdiObject<HPEN> pen(
+            ::ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND, 6, &ink, 0, NULL));
+        COwnedGdiObject<HBRUSH> brush(::CreateSolidBrush(Marker));
+        CSelectedObject selectedPen(dc, pen), selectedBrush(dc, brush);
+        ::BeginPath(dc);
+        ::Polyline(dc, road.data(), (int)road.size());
+        ::EndPath(dc);
+        ::WidenPath(dc);
+        ::FillPath(dc);
+    });
+    CPicture picture;
+    ASSERT_TRUE(picture.LoadFromMemory(emf.data(), (DWORD)emf.size(), MakePictureLoadOptions(96, 96)));
+    CCanvas canvas(4800, 3600);
+    const CRect all(0, 0, 4800, 3600);
+    picture.Draw(canvas.DC(), all, all, CPoint(0, 0));
+    EXPECT_GT(canvas.Count(Marker), 0);
+}
