@@ -106,11 +106,16 @@ double CDeviceClip::Rows(double top, double bottom) const
     return Overlap(top, bottom, box.top, box.bottom);
 }
 
+double RegionRectangles(HRGN region)
+{
+    const DWORD bytes = ::GetRegionData(region, 0, NULL);
+    return bytes > sizeof(RGNDATAHEADER) ? (double)((bytes - sizeof(RGNDATAHEADER)) / sizeof(RECT)) : 0;
+}
+
 double CDeviceClip::Rectangles(HDC dc)
 {
     const COwnedGdiObject<HRGN> region(::CreateRectRgn(0, 0, 0, 0));
     if (!region || ::GetClipRgn(dc, region) != 1)
         return 0;
-    const DWORD bytes = ::GetRegionData(region, 0, NULL);
-    return bytes > sizeof(RGNDATAHEADER) ? (double)((bytes - sizeof(RGNDATAHEADER)) / sizeof(RECT)) : 1;
+    return RegionRectangles(region);
 }

@@ -14,6 +14,9 @@ struct DeviceBox
     void Add(double x, double y);
 };
 
+// The rectangles a region is made of.
+double RegionRectangles(HRGN region);
+
 // Where on the device a DC draws right now: its clip box (GetClipBox, in
 // logical units) mapped on the device, so that what a record draws outside
 // it is not counted. The box is asked of the DC only for what is large

@@ -1,5 +1,7 @@
 #include "output/pictures/DrawingMemory.h"
 
+#include "output/pictures/DeviceClip.h"
+
 #include "foundation/windows/OwnedHandle.h"
 
 #include <algorithm>
@@ -61,14 +63,7 @@ double CDrawingMemory::ClipRectangles(HDC dc)
 {
     if (m_clipRectangles >= 0)
         return m_clipRectangles;
-    m_clipRectangles = 1;
-    const COwnedGdiObject<HRGN> clip(::CreateRectRgn(0, 0, 0, 0));
-    if (clip.Get() != NULL && ::GetClipRgn(dc, clip.Get()) == 1)
-    {
-        const DWORD bytes = ::GetRegionData(clip.Get(), 0, NULL);
-        if (bytes > sizeof(RGNDATAHEADER))
-            m_clipRectangles = (bytes - sizeof(RGNDATAHEADER)) / sizeof(RECT);
-    }
+    m_clipRectangles = std::max(1.0, CDeviceClip::Rectangles(dc));
     return m_clipRectangles;
 }
 

@@ -1,5 +1,7 @@
 #include "output/pictures/WmfRecordMemory.h"
 
+#include "output/pictures/DeviceClip.h"
+
 #include "output/pictures/DrawingState.h"
 
 #include <algorithm>
@@ -39,8 +41,7 @@ double ObjectRegionRectangles(const Parameters& p, DWORD at, const HANDLETABLE& 
     const HGDIOBJ object = table.objectHandle[p.words[at]];
     if (::GetObjectType(object) != OBJ_REGION)
         return 0;
-    const DWORD bytes = ::GetRegionData((HRGN)object, 0, NULL);
-    return bytes > sizeof(RGNDATAHEADER) ? (bytes - sizeof(RGNDATAHEADER)) / sizeof(RECT) : 0;
+    return RegionRectangles((HRGN)object);
 }
 
 double GlyphBytes(const Parameters& p, DWORD at, DWORD count, CDrawingState& drawing, CDrawingMemory& memory)
