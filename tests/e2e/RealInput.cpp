@@ -17,7 +17,8 @@ bool HasFocus(HWND window, int)
 {
     GUITHREADINFO info = {};
     info.cbSize = sizeof(info);
-    return ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, NULL), &info) && info.hwndFocus == window;
+    return ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, NULL), &info) && info.hwndFocus == window &&
+           info.hwndCapture == NULL;
 }
 
 void TypeUnicode(const wchar_t* text)
