@@ -10,6 +10,7 @@ IMPLEMENT_DYNAMIC(CProgressWnd, CMyWnd)
 
 BEGIN_MESSAGE_MAP(CProgressWnd, CMyWnd)
     ON_BN_CLICKED(CProgressWnd::ID_BUTTON, OnButton)
+    ON_WM_CHAR()
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
@@ -363,6 +364,15 @@ void CProgressWnd::Cancel()
 void CProgressWnd::OnButton()
 {
     Cancel();
+}
+
+// The pump cancels on an Escape it sees waiting, but one that arrives from
+// another thread after it looked (behind a paint, say) is taken and
+// dispatched here.
+void CProgressWnd::OnChar(UINT character, UINT, UINT)
+{
+    if (character == VK_ESCAPE)
+        Cancel();
 }
 
 BOOL CProgressWnd::OnEraseBkgnd(CDC* dc)

@@ -69,6 +69,7 @@ public:
 
 protected:
     afx_msg void OnButton();
+    afx_msg void OnChar(UINT character, UINT repeats, UINT flags);
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* dc);
 

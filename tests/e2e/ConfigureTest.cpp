@@ -1,6 +1,7 @@
 // Configure... installs another configuration and shows its notes; a failed
 // installation keeps the old one; /install writes the settings and ends.
 #include "E2eSupport.h"
+#include "support/MouseInput.h"
 
 #include <gtest/gtest.h>
 #include <shlwapi.h>
@@ -67,14 +68,7 @@ void DoubleClickItem(HWND list, const char* name)
     POINT point = {10, (index - top) * height + height / 2};
     ::ClientToScreen(list, &point);
     ::SetForegroundWindow(::GetAncestor(list, GA_ROOT));
-    ::SetCursorPos(point.x, point.y);
-    INPUT input[4] = {};
-    for (int i = 0; i < 4; i++)
-    {
-        input[i].type = INPUT_MOUSE;
-        input[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    }
-    ::SendInput(4, input, sizeof(INPUT));
+    SendClicksAt(point, 2);
 }
 
 TEST_F(Configure, DoubleClickingAConfigurationInstallsItLikeOK)

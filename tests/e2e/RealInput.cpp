@@ -1,5 +1,7 @@
 #include "RealInput.h"
 
+#include "support/MouseInput.h"
+
 namespace e2e
 {
 void PressKey(WORD key)
@@ -15,7 +17,8 @@ bool HasFocus(HWND window, int)
 {
     GUITHREADINFO info = {};
     info.cbSize = sizeof(info);
-    return ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, NULL), &info) && info.hwndFocus == window;
+    return ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, NULL), &info) && info.hwndFocus == window &&
+           info.hwndCapture == NULL;
 }
 
 void TypeUnicode(const wchar_t* text)
@@ -41,19 +44,6 @@ void ClickInto(HWND window)
 
 void ClickAt(POINT screen)
 {
-    ::SetCursorPos(screen.x, screen.y);
-    // The move goes in the same input as the button, so that a busy machine
-    // cannot press the button where the pointer was before the move. An
-    // absolute position is in 65,536ths of the screen: rounded up, it lands
-    // on the pixel itself.
-    const LONG width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
-    INPUT input[3] = {};
-    input[0].type = input[1].type = input[2].type = INPUT_MOUSE;
-    input[0].mi.dx = (LONG)((((LONGLONG)screen.x << 16) + width - 1) / width);
-    input[0].mi.dy = (LONG)((((LONGLONG)screen.y << 16) + height - 1) / height);
-    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(3, input, sizeof(INPUT));
+    SendClicksAt(screen, 1);
 }
 }  // namespace e2e

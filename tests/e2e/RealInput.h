@@ -16,6 +16,10 @@ void TypeUnicode(const wchar_t* text);
 void ClickInto(HWND window);
 // A left click at a point of the screen.
 void ClickAt(POINT screen);
-// Whether the window has the keyboard focus of its thread.
+// Whether the window has the keyboard focus of its thread, and a click that
+// gave it is over: a window takes the focus as the button goes down and holds
+// the mouse until it comes up, and an edit extends its selection on any move
+// in between (Wine sends the pointer's moves back late), past a caret placed
+// meanwhile.
 bool HasFocus(HWND window, int);
 }  // namespace e2e

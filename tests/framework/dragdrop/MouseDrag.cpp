@@ -1,10 +1,13 @@
 #include "framework/dragdrop/MouseDrag.h"
 
+#include "support/MouseInput.h"
+
 namespace
 {
 struct CDragScript
 {
     POINT drop;
+    POINT at; // where the pointer is, and so every button event
     int tick = 0;
 } dragScript;
 
@@ -12,16 +15,13 @@ const int escapeTick = 40;
 
 void SendMouse(DWORD flags)
 {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    ::SendInput(1, &input, sizeof(input));
+    SendMouseAt(dragScript.at, flags);
 }
 
 void MoveMouse(int x, int y)
 {
-    ::SetCursorPos(x, y);
-    SendMouse(MOUSEEVENTF_MOVE);
+    dragScript.at = POINT{x, y};
+    SendMouse(0);
 }
 
 // Each tick does the next step: over the drop point, then onto it, then the
@@ -63,8 +63,7 @@ void PumpMessages()
 
 BOOL RunMouseDrag(POINT press, POINT drop, const std::function<void()>& startDrag)
 {
-    dragScript = CDragScript{drop};
-    ::SetCursorPos(press.x, press.y);
+    dragScript = CDragScript{drop, press};
     SendMouse(MOUSEEVENTF_LEFTDOWN);
     PumpMessages();
     UINT_PTR timer = ::SetTimer(NULL, 0, 50, DragStep);

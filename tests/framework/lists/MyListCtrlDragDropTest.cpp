@@ -4,6 +4,7 @@
 #include "framework/dragdrop/MouseDrag.h"
 #include "framework/support/FrameworkTestApp.h"
 #include "support/MessagePump.h"
+#include "support/MouseInput.h"
 
 #include <gtest/gtest.h>
 
@@ -172,14 +173,11 @@ struct CListDragScript
     size_t tick = 0;
 } script;
 
-void SendInputOf(DWORD type, WORD key, DWORD flags)
+void SendKey(WORD key, DWORD flags)
 {
     INPUT input = {};
-    input.type = type;
-    if (type == INPUT_MOUSE)
-        input.mi.dwFlags = flags;
-    else
-        input.ki = {key, 0, flags};
+    input.type = INPUT_KEYBOARD;
+    input.ki = {key, 0, flags};
     ::SendInput(1, &input, sizeof(input));
 }
 
@@ -187,17 +185,14 @@ void CALLBACK ListDragStep(HWND, UINT, UINT_PTR, DWORD)
 {
     size_t step = script.tick++;
     if (step < script.path.size())
-    {
-        ::SetCursorPos(script.path[step].x, script.path[step].y);
-        SendInputOf(INPUT_MOUSE, 0, MOUSEEVENTF_MOVE);
-    }
+        SendMouseAt(script.path[step], 0);
     else if (step == script.path.size())
-        SendInputOf(INPUT_MOUSE, 0, MOUSEEVENTF_LEFTUP);
+        SendMouseAt(script.path.back(), MOUSEEVENTF_LEFTUP);
     else if (step == 40)
     {
-        SendInputOf(INPUT_KEYBOARD, VK_ESCAPE, 0);
-        SendInputOf(INPUT_KEYBOARD, VK_ESCAPE, KEYEVENTF_KEYUP);
-        SendInputOf(INPUT_MOUSE, 0, MOUSEEVENTF_LEFTUP);
+        SendKey(VK_ESCAPE, 0);
+        SendKey(VK_ESCAPE, KEYEVENTF_KEYUP);
+        SendMouseAt(script.path.back(), MOUSEEVENTF_LEFTUP);
     }
 }
 } // namespace
@@ -247,12 +242,11 @@ TEST_F(MyListCtrlDragDropTest, ARealDragMovesItemsAndNeverDropsOnItsOwnList)
                                   target}};
 
         ::SetForegroundWindow(m_parent.m_hWnd);
-        ::SetCursorPos(press.x, press.y);
         UINT_PTR timer = ::SetTimer(NULL, 0, 50, ListDragStep);
-        SendInputOf(INPUT_MOUSE, 0, MOUSEEVENTF_LEFTDOWN);
+        SendMouseAt(press, MOUSEEVENTF_LEFTDOWN);
         PumpMessagesUntil([&] { return script.tick >= 9; });
         ::KillTimer(NULL, timer);
-        SendInputOf(INPUT_MOUSE, 0, MOUSEEVENTF_LEFTUP);
+        SendMouseAt(script.path.back(), MOUSEEVENTF_LEFTUP);
         PumpMessages();
 
         EXPECT_EQ(m_dams.Support().m_starts, 1) << c.onSires;

@@ -101,6 +101,11 @@ TEST_F(ProgressWndTest, EscapeOrTheButtonCancelsACancellableWindow)
     ::SendMessageA(::GetDlgItem(progress.m_hWnd, CProgressWnd::ID_BUTTON), BM_CLICK, 0, 0);
     EXPECT_TRUE(progress.m_cancelled);
     progress.Close();
+    // An Escape dispatched to the window, not seen waiting by the pump, cancels too.
+    ASSERT_TRUE(progress.Open(&owner, 0, "Scanning", "Again", CANCELLABLE_SCAN));
+    progress.SendMessage(WM_CHAR, VK_ESCAPE, 1);
+    EXPECT_TRUE(progress.m_cancelled);
+    progress.Close();
 
     // Without the button, Escape does nothing.
     ASSERT_TRUE(progress.Open(&owner, 0, "", "Working", SCAN));
