@@ -7,22 +7,26 @@
 
 // What a pen draws with: its width in device pixels as a DC maps it, and
 // whether it draws its lines as dashes built one by one (a dashed or dotted
-// geometric pen).
+// geometric pen), with the device pixels that the length of its dashes
+// follows (the pen's width, or half its own style's repeat where shorter).
 struct SelectedPen
 {
     bool draws;
     double width;
     bool dashed;
+    double dashUnit;
 };
 
 // A pen as it is made, in logical units: a cosmetic pen draws a pixel wide
-// whatever the mapping.
+// whatever the mapping. A pen of its own style repeats it every 'period'
+// units (0: a standard style, its dashes as long as the pen is wide).
 struct PenInUnits
 {
     bool draws;
     bool cosmetic;
     double width;
     bool dashed;
+    double period;
 
     SelectedPen On(const CDeviceMapping& mapping) const;
 };
