@@ -1,10 +1,11 @@
 // Small crafted metafiles that would make the platform's player hold
 // gigabytes: bitmaps declared huge with two bytes of compressed pixels,
 // clip regions whose product is a grid of millions of cells and copies of
-// them saved, letters of a 9,000-pixel font each cached. Each draws within
-// the program's memory bounds, and leaves no more held after a few draws
-// than after the first; the player's lock is free afterwards. A photograph
-// placed whole still draws as the player draws it.
+// them saved, letters of a 9,000-pixel font each cached, palettes resized
+// to millions of entries. Each draws within the program's memory bounds,
+// and leaves no more held after a few draws than after the first; the
+// player's lock is free afterwards. A photograph placed whole still draws
+// as the player draws it.
 #include "output/pictures/Picture.h"
 #include "output/pictures/PictureLoadOptions.h"
 
@@ -149,6 +150,17 @@ Bytes BigLetters()
     return WithEmfRecords(emf, records, 2);
 }
 
+// Two palettes of an entry each, resized to 40 million entries (160 MB
+// each in the player).
+Bytes ResizedPalettes()
+{
+    EmfRecords records;
+    for (DWORD palette = 1; palette <= 2; ++palette)
+        records.insert(records.end(),
+                       {{EMR_CREATEPALETTE, {palette, 0x300 | 1u << 16, 0}}, {EMR_RESIZEPALETTE, {palette, 40000000}}});
+    return WithEmfRecords(EmptyEmf(), records, 3);
+}
+
 // Placeable Windows metafiles of 64 x 48 units, 12.5 pixels a unit on the
 // canvas.
 Bytes PlacedWmf(const WmfRecords& records, WORD objects)
@@ -213,13 +225,10 @@ class MemoryBoundPictureTest : public ::testing::TestWithParam<MemoryPicture>
 };
 
 const MemoryPicture MemoryPictures[] = {
-    {"StretchedRle", StretchedRle},
-    {"ClipProduct", ClipProduct},
-    {"SavedClipProduct", SavedClipProduct},
-    {"BigLetters", BigLetters},
-    {"PlacedStretchedRle", PlacedStretchedRle},
-    {"PlacedSavedGrid", PlacedSavedGrid},
-    {"PlacedBigLetters", PlacedBigLetters},
+    {"StretchedRle", StretchedRle},         {"ClipProduct", ClipProduct},
+    {"SavedClipProduct", SavedClipProduct}, {"BigLetters", BigLetters},
+    {"ResizedPalettes", ResizedPalettes},   {"PlacedStretchedRle", PlacedStretchedRle},
+    {"PlacedSavedGrid", PlacedSavedGrid},   {"PlacedBigLetters", PlacedBigLetters},
 };
 
 DWORD WINAPI DrawElsewhere(void*)
