@@ -2,7 +2,8 @@
 // it covers, so that real pictures come out whole on a page at print
 // resolution; where a draw ran out of work, later draws as large on the same
 // kind of device stop (a repaint draws what the first draw drew), smaller
-// ones start afresh; a draw's thread waiting is not its work.
+// ones start afresh; a draw's thread waiting is not its work; a small file
+// of costly records is given little time for a large page's pixels.
 #include "output/pictures/Picture.h"
 #include "output/pictures/PictureLoadOptions.h"
 #include "output/pictures/PlayStops.h"
@@ -206,4 +207,24 @@ TEST(DrawBudgetTest, ADrawThatWaitsIsNotChargedTheWait)
     EXPECT_EQ(longWaited.Count(Marker), 0) << "a draw held eight times its time did not stop";
     Draw(picture, next);
     EXPECT_TRUE(DrawnAsPlayed(zigzag, next));
+}
+
+// A hundred triangles of a gradient, each over half the frame (10 KB), drawn
+// into 4800 x 3600: the player takes about 0.24 s over each, and a small
+// file is given little time for the page's pixels, so the draw stops
+// within two seconds of work.
+TEST(DrawBudgetTest, SmallFileOfCostlyRecordsOnAPageStopsWithinTwoSeconds)
+{
+    const Bytes triangles = MakeEmf(InchFrame, [](HDC dc) {
+        TRIVERTEX vertices[] = {{0, 0, 0xff00, 0, 0, 0}, {96, 0, 0, 0xff00, 0, 0}, {96, 96, 0, 0, 0xff00, 0}};
+        GRADIENT_TRIANGLE triangle = {0, 1, 2};
+        for (int i = 0; i < 100; ++i)
+            ::GdiGradientFill(dc, vertices, 3, &triangle, 1, GRADIENT_FILL_TRIANGLE);
+    });
+    CPicture picture;
+    Load(picture, triangles);
+    CCanvas page(4800, 3600);
+    CThreadCpuTimer timer;
+    Draw(picture, page);
+    EXPECT_LT(timer.Milliseconds(), 2000u);
 }
