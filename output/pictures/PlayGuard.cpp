@@ -91,7 +91,7 @@ DWORD CPlayGuard::DrawLimit(DWORD fileBytes, double pixels)
 {
     const double beyond = std::max(pixels - ScreenPixels, 0.0);
     const double perPixel = std::min(PixelNanoseconds, fileBytes / 1024.0 * PixelNanosecondsPerKilobyte);
-    return (DWORD)std::min(1000 + fileBytes / 512 + beyond * perPixel / 1e6, LongestDraw);
+    return (DWORD)std::min(1000 + fileBytes / 1024 + beyond * perPixel / 1e6, LongestDraw);
 }
 
 bool CPlayGuard::IsSpent()
