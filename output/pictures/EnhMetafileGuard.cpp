@@ -2,6 +2,7 @@
 
 #include "output/pictures/DrawingMemory.h"
 #include "output/pictures/DrawingState.h"
+#include "output/pictures/DroppedObjects.h"
 #include "output/pictures/EnhRecordMemory.h"
 #include "output/pictures/EnhRecordFields.h"
 #include "output/pictures/EnhRecordWork.h"
@@ -15,6 +16,7 @@ struct PlayState
     CPlayGuard guard;
     CDrawingState drawing;
     CDrawingMemory memory;
+    CDroppedObjects dropped;
     // A path is being built: what is drawn goes into it.
     bool inPath = false;
     // Stopped at the end record.
@@ -64,6 +66,41 @@ void Skip(HDC dc, const EnhRecordFields& r, DWORD type)
     default:
         break;
     }
+}
+
+// Records that make a GDI object into the slot of the handle table named at
+// byte 8.
+bool MakesObject(DWORD type)
+{
+    switch (type)
+    {
+    case EMR_CREATEPEN:
+    case EMR_CREATEBRUSHINDIRECT:
+    case EMR_EXTCREATEFONTINDIRECTW:
+    case EMR_CREATEPALETTE:
+    case EMR_EXTCREATEPEN:
+    case EMR_CREATEMONOBRUSH:
+    case EMR_CREATEDIBPATTERNBRUSHPT:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Plays a record that makes an object into the slot (the load check has
+// found it inside the table) and keeps the object the slot held, which the
+// player drops; false where no more may be dropped.
+bool PlayMaking(HDC dc, HANDLETABLE* table, const ENHMETARECORD* record, int handles, DWORD index,
+                CDroppedObjects& dropped)
+{
+    HGDIOBJ& slot = table->objectHandle[index];
+    const HGDIOBJ held = slot;
+    if (held != NULL && !dropped.Affords())
+        return false;
+    ::PlayEnhMetaFileRecord(dc, table, record, (UINT)handles);
+    if (held != NULL && slot != held)
+        dropped.Keep(held);
+    return true;
 }
 
 // What the record just played changed of what the next one draws with.
@@ -131,7 +168,10 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, const ENHMETARECORD* record,
             Skip(dc, fields, type);
             return TRUE;
         }
-        ::PlayEnhMetaFileRecord(dc, table, record, (UINT)handles);
+        if (!MakesObject(type))
+            ::PlayEnhMetaFileRecord(dc, table, record, (UINT)handles);
+        else if (!PlayMaking(dc, table, record, handles, fields.At(8), state.dropped))
+            return TRUE;
         state.memory.Played(dc, memory);
         Follow(type, state);
         return TRUE;

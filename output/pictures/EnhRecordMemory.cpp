@@ -106,6 +106,13 @@ RecordMemory EnhRecordMemory(HDC dc, CDrawingState& drawing, CDrawingMemory& mem
         return RecordMemory::Kept(BitmapAt(r, offsetof(EMRCREATEDIBPATTERNBRUSHPT, offBmi)));
     case EMR_CREATEMONOBRUSH:
         return RecordMemory::Kept(BitmapAt(r, offsetof(EMRCREATEMONOBRUSH, offBmi)));
+    // A palette holds 4 bytes an entry, however few the record gives: one
+    // resized to 60 million entries took the player 229 MB.
+    case EMR_CREATEPALETTE:
+        // The entries' count is the high word after the version.
+        return RecordMemory::Kept(4.0 * (r.At(offsetof(EMRCREATEPALETTE, lgpl)) >> 16));
+    case EMR_RESIZEPALETTE:
+        return RecordMemory::Kept(4.0 * r.At(offsetof(EMRRESIZEPALETTE, cEntries)));
     case EMR_EXTCREATEPEN: {
         // A solid pen's offsets may point anywhere.
         const DWORD style = r.At(offsetof(EMREXTCREATEPEN, elp.elpBrushStyle));

@@ -9,6 +9,7 @@
 #include "output/pictures/TextWork.h"
 #include "output/pictures/WmfRecordMemory.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace
@@ -29,7 +30,39 @@ struct PlayState
     CPlayGuard guard;
     CDrawingState drawing;
     CDrawingMemory memory;
+    // The lowest slot of the player's object table that may be free.
+    int freeSlot = 0;
+
+    // Whether the player has a slot for an object it makes: with none free
+    // it makes the object and drops it, never deleted (10,000 pens made into
+    // a table of one slot, a picture of 160 KB, left 10,000 of the process's
+    // 65,536 GDI objects behind each draw), and nothing can use it.
+    bool HasFreeSlot(const HANDLETABLE& table, int objects)
+    {
+        while (freeSlot < objects && table.objectHandle[freeSlot] != NULL)
+            ++freeSlot;
+        return freeSlot < objects;
+    }
 };
+
+// Records that make an object into the first free slot of the player's
+// object table.
+bool MakesObject(WORD function)
+{
+    switch (function)
+    {
+    case META_CREATEPENINDIRECT:
+    case META_CREATEBRUSHINDIRECT:
+    case META_CREATEFONTINDIRECT:
+    case META_CREATEPALETTE:
+    case META_CREATEPATTERNBRUSH:
+    case META_DIBCREATEPATTERNBRUSH:
+    case META_CREATEREGION:
+        return true;
+    default:
+        return false;
+    }
+}
 
 // 'count' points of x and y from word 'at'.
 void AddPoints(const Parameters& p, DWORD at, DWORD count, bool closed, CDrawingWork& work)
@@ -302,6 +335,8 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, METARECORD* record, int obje
         if (!state.guard.HasTimeForNext())
             return FALSE;
         const Parameters parameters = {record->rdParm};
+        if (MakesObject(record->rdFunction) && !state.HasFreeSlot(*table, objects))
+            return TRUE;
         const RecordMemory memory = WmfRecordMemory(dc, state.drawing, state.memory, *record, *table, objects);
         if (!state.memory.Affords(dc, memory))
             return TRUE;
@@ -315,6 +350,8 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, METARECORD* record, int obje
         ::PlayMetaFileRecord(dc, table, record, (UINT)objects);
         state.memory.Played(dc, memory);
         Follow(record->rdFunction, state.drawing);
+        if (record->rdFunction == META_DELETEOBJECT)
+            state.freeSlot = std::min(state.freeSlot, (int)parameters.Word(0));
         return TRUE;
     }
     catch (...)

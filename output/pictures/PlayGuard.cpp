@@ -90,7 +90,8 @@ CPlayGuard::CPlayGuard(HDC dc, const RECT* destination, DWORD fileBytes, CPlaySt
 DWORD CPlayGuard::DrawLimit(DWORD fileBytes, double pixels)
 {
     const double beyond = std::max(pixels - ScreenPixels, 0.0);
-    return (DWORD)std::min(1000 + fileBytes / 512 + beyond * PixelNanoseconds / 1e6, LongestDraw);
+    const double perPixel = std::min(PixelNanoseconds, fileBytes / 1024.0 * PixelNanosecondsPerKilobyte);
+    return (DWORD)std::min(1000 + fileBytes / 1024 + beyond * perPixel / 1e6, LongestDraw);
 }
 
 bool CPlayGuard::IsSpent()

@@ -28,15 +28,23 @@ public:
     static bool IsAffordable(double microseconds) { return microseconds <= RecordLimit; }
 
     // The work a draw of a metafile of so many bytes over so many device
-    // pixels may take, in milliseconds: a second and 2 ms a kilobyte, as
-    // recorded pictures play into 800 x 600 (about 0.04 s a kilobyte; the
-    // largest seen, of 1.8 MB, in 1 s), and PixelNanoseconds a pixel
-    // beyond that. Drawn into 4800 x 3600 (a page at print resolution),
-    // 20,000 strokes 8 pixels wide (880 KB) take 2.7-4.2 s, 160-200 ns a
-    // pixel more than into 800 x 600 (0.6-0.7 s), and their limit is 6.9 s;
-    // a chart of 9,000 records (270 KB), 80 ns a pixel more.
+    // pixels may take, in milliseconds: a second and 1 ms a kilobyte, as
+    // recorded pictures play into 800 x 600 (the largest seen, of 1.8 MB, in
+    // 1 s; 20,000 strokes of 880 KB in 0.6-0.7 s), while a crafted file of
+    // 600 KB whose records each take 0.12 s is cut within two seconds (it
+    // was given 2.2 s at 2 ms a kilobyte); and PixelNanoseconds a pixel
+    // beyond that. Drawn into 4800 x 3600 (a page at print resolution), the
+    // strokes take 2.7-4.2 s, 160-200 ns a pixel more than into 800 x 600,
+    // and their limit is 6.1 s;
+    // a chart of 9,000 records (270 KB), 80 ns a pixel more. Those pixels
+    // cost more for each record that reaches them, so a small file is given
+    // less for them: PixelNanosecondsPerKilobyte of the file (the strokes
+    // take 0.2 ns a pixel for each kilobyte, the chart 0.3), up to
+    // PixelNanoseconds; 100 triangles of a gradient over the page (10 KB)
+    // were given 5.2 s, and took it.
     static DWORD DrawLimit(DWORD fileBytes, double pixels);
     static constexpr double PixelNanoseconds = 250;
+    static constexpr double PixelNanosecondsPerKilobyte = 0.5;
     // The longest one record may take, in microseconds: a quarter of the
     // shortest draw.
     static constexpr double RecordLimit = 250000;

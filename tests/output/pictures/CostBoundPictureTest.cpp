@@ -314,3 +314,13 @@ TEST(CostBoundPictureTest, RoadWidenedByAPenDrawsOnAPrintedPage)
     picture.Draw(canvas.DC(), all, all, CPoint(0, 0));
     EXPECT_GT(canvas.Count(Marker), 0);
 }
+
+// Restoring the DC's state of level -2^31, which has no opposite, crashed
+// the player (a picture of 200 bytes): the record is left out and the rest
+// drawn.
+TEST(CostBoundPictureTest, RestoringTheLevelWithNoOppositeIsLeftOut)
+{
+    CCanvas first(800, 600);
+    ExpectDrawnSafely(EmfWithRecord(EMR_RESTOREDC, {0x80000000u}), 800, 600, "RestoreLowestLevel", &first);
+    EXPECT_GT(first.Count(Marker), 0) << "the marker after the record is missing";
+}

@@ -2,7 +2,8 @@
 // it covers, so that real pictures come out whole on a page at print
 // resolution; where a draw ran out of work, later draws as large on the same
 // kind of device stop (a repaint draws what the first draw drew), smaller
-// ones start afresh; a draw's thread waiting is not its work.
+// ones start afresh; a draw's thread waiting is not its work; costly records
+// stop within two seconds of work.
 #include "output/pictures/Picture.h"
 #include "output/pictures/PictureLoadOptions.h"
 #include "output/pictures/PlayStops.h"
@@ -206,4 +207,34 @@ TEST(DrawBudgetTest, ADrawThatWaitsIsNotChargedTheWait)
     EXPECT_EQ(longWaited.Count(Marker), 0) << "a draw held eight times its time did not stop";
     Draw(picture, next);
     EXPECT_TRUE(DrawnAsPlayed(zigzag, next));
+}
+
+// Gradients whose records each take the player long, within a record's
+// limit, stop within two seconds of work: a hundred records of a triangle
+// over half the frame (10 KB) drawn into 4800 x 3600, about 0.24 s each (a
+// small file is given little time for a page's pixels), and 1,800 of twenty
+// triangles (600 KB) into 800 x 600, about 0.12 s each.
+TEST(DrawBudgetTest, CostlyRecordsStopWithinTwoSecondsOfWork)
+{
+    struct Costly
+    {
+        int records, triangles;
+        SIZE size;
+    };
+    for (const Costly& costly : {Costly{100, 1, {4800, 3600}}, Costly{1800, 20, {800, 600}}})
+    {
+        const Bytes gradients = MakeEmf(InchFrame, [&costly](HDC dc) {
+            TRIVERTEX vertices[] = {{0, 0, 0xff00, 0, 0, 0}, {96, 0, 0, 0xff00, 0, 0}, {96, 96, 0, 0, 0xff00, 0}};
+            const std::vector<GRADIENT_TRIANGLE> triangles((size_t)costly.triangles, GRADIENT_TRIANGLE{0, 1, 2});
+            for (int i = 0; i < costly.records; ++i)
+                ::GdiGradientFill(dc, vertices, 3, (void*)triangles.data(), (ULONG)triangles.size(),
+                                  GRADIENT_FILL_TRIANGLE);
+        });
+        CPicture picture;
+        Load(picture, gradients);
+        CCanvas canvas(costly.size.cx, costly.size.cy);
+        CThreadCpuTimer timer;
+        Draw(picture, canvas);
+        EXPECT_LT(timer.Milliseconds(), 2000u) << costly.records << " records into " << costly.size.cx;
+    }
 }

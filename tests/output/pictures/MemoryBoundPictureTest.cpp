@@ -1,10 +1,11 @@
 // Small crafted metafiles that would make the platform's player hold
 // gigabytes: bitmaps declared huge with two bytes of compressed pixels,
 // clip regions whose product is a grid of millions of cells and copies of
-// them saved, letters of a 9,000-pixel font each cached. Each draws within
-// the program's memory bounds, and leaves no more held after a few draws
-// than after the first; the player's lock is free afterwards. A photograph
-// placed whole still draws as the player draws it.
+// them saved, letters of a 9,000-pixel font each cached, palettes resized
+// to millions of entries. Each draws within the program's memory bounds,
+// and leaves no more held after a few draws than after the first; the
+// player's lock is free afterwards. A photograph placed whole still draws
+// as the player draws it. Objects the player drops are not left behind.
 #include "output/pictures/Picture.h"
 #include "output/pictures/PictureLoadOptions.h"
 
@@ -149,6 +150,17 @@ Bytes BigLetters()
     return WithEmfRecords(emf, records, 2);
 }
 
+// Two palettes of an entry each, resized to 40 million entries (160 MB
+// each in the player).
+Bytes ResizedPalettes()
+{
+    EmfRecords records;
+    for (DWORD palette = 1; palette <= 2; ++palette)
+        records.insert(records.end(),
+                       {{EMR_CREATEPALETTE, {palette, 0x300 | 1u << 16, 0}}, {EMR_RESIZEPALETTE, {palette, 40000000}}});
+    return WithEmfRecords(EmptyEmf(), records, 3);
+}
+
 // Placeable Windows metafiles of 64 x 48 units, 12.5 pixels a unit on the
 // canvas.
 Bytes PlacedWmf(const WmfRecords& records, WORD objects)
@@ -213,13 +225,10 @@ class MemoryBoundPictureTest : public ::testing::TestWithParam<MemoryPicture>
 };
 
 const MemoryPicture MemoryPictures[] = {
-    {"StretchedRle", StretchedRle},
-    {"ClipProduct", ClipProduct},
-    {"SavedClipProduct", SavedClipProduct},
-    {"BigLetters", BigLetters},
-    {"PlacedStretchedRle", PlacedStretchedRle},
-    {"PlacedSavedGrid", PlacedSavedGrid},
-    {"PlacedBigLetters", PlacedBigLetters},
+    {"StretchedRle", StretchedRle},         {"ClipProduct", ClipProduct},
+    {"SavedClipProduct", SavedClipProduct}, {"BigLetters", BigLetters},
+    {"ResizedPalettes", ResizedPalettes},   {"PlacedStretchedRle", PlacedStretchedRle},
+    {"PlacedSavedGrid", PlacedSavedGrid},   {"PlacedBigLetters", PlacedBigLetters},
 };
 
 DWORD WINAPI DrawElsewhere(void*)
@@ -286,4 +295,66 @@ TEST(MemoryBoundPictureTest, PhotographPlacedWholeDrawsAsThePlayerDrawsIt)
     ASSERT_TRUE(picture.LoadFromMemory(emf.data(), (DWORD)emf.size(), MakePictureLoadOptions(96, 96)));
     picture.Draw(drawn.DC(), CRect(all), CRect(all), CPoint(0, 0));
     EXPECT_EQ(std::memcmp(drawn.Bits(), played.Bits(), (size_t)4 * Width * Height), 0) << "pixels differ";
+}
+
+namespace
+{
+const COLORREF Red = RGB(230, 0, 0);
+// Objects made by each draw that the player drops: 40 draws would leave
+// 80,000 behind, more than the process's 65,536 GDI objects.
+const WORD Dropped = 2000;
+const int Draws = 40;
+
+// A red brush made into slot 1 and selected, then Dropped blue ones made
+// into the same slot (the player drops the red one, still selected), a
+// rectangle in the red one and one in the last blue one.
+Bytes BrushesIntoOneSlot()
+{
+    EmfRecords records = {{EMR_CREATEBRUSHINDIRECT, {1, BS_SOLID, Red, 0}}, {EMR_SELECTOBJECT, {1}}};
+    records.insert(records.end(), Dropped, {EMR_CREATEBRUSHINDIRECT, {1, BS_SOLID, RGB(0, 0, 200), 0}});
+    records.insert(records.end(),
+                   {{EMR_RECTANGLE, {0, 0, 40, 30}}, {EMR_SELECTOBJECT, {1}}, {EMR_RECTANGLE, {40, 30, 80, 60}}});
+    return WithEmfRecords(EmptyEmf(), records, 2);
+}
+
+// A red brush in the only free slot, Dropped pens made with none free (the
+// player drops each), then a rectangle in the brush.
+Bytes PlacedPensWithNoFreeSlot()
+{
+    WmfRecords records = {{META_CREATEBRUSHINDIRECT, {BS_SOLID, LOWORD(Red), HIWORD(Red), 0}}};
+    records.insert(records.end(), Dropped, {META_CREATEPENINDIRECT, {PS_SOLID, 1, 0, 0, 0}});
+    records.insert(records.end(), {{META_SELECTOBJECT, {0}}, {META_RECTANGLE, {48, 64, 0, 0}}});
+    return PlacedWmf(records, 2);
+}
+
+void DrawOver(const Bytes& bytes, CCanvas& canvas)
+{
+    CPicture picture;
+    ASSERT_TRUE(picture.LoadFromMemory(bytes.data(), (DWORD)bytes.size(), MakePictureLoadOptions(96, 96)));
+    const CRect all(0, 0, canvas.Width(), canvas.Height());
+    picture.Draw(canvas.DC(), all, all, CPoint(0, 0));
+}
+} // namespace
+
+// The objects are deleted after each draw: the last of many draws is the
+// player's own (the dropped brush still drawing while selected).
+TEST(MemoryBoundPictureTest, ObjectsThePlayerDropsAreNotLeftBehind)
+{
+    const Bytes emf = BrushesIntoOneSlot(), wmf = PlacedPensWithNoFreeSlot();
+    CCanvas played(Width, Height);
+    const COwnedEnhMetafile metafile(::SetEnhMetaFileBits((UINT)emf.size(), emf.data()));
+    const RECT all = {0, 0, Width, Height};
+    ::PlayEnhMetaFile(played.DC()->m_hDC, metafile, &all);
+    ASSERT_GT(played.Count(Red), 0) << "the player draws no red";
+    for (int draw = 1; draw < Draws; ++draw)
+    {
+        CCanvas canvas(Width, Height);
+        DrawOver(emf, canvas);
+        DrawOver(wmf, canvas);
+    }
+    CCanvas drawn(Width, Height), placed(Width, Height);
+    DrawOver(emf, drawn);
+    EXPECT_EQ(std::memcmp(drawn.Bits(), played.Bits(), (size_t)4 * Width * Height), 0) << "pixels differ";
+    DrawOver(wmf, placed);
+    EXPECT_GT(placed.Count(Red), 0) << "the placed metafile's rectangle is missing";
 }
