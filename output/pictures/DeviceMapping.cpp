@@ -33,3 +33,10 @@ double CDeviceMapping::Stretch() const
     const double across = std::hypot(m_xx, m_yx), down = std::hypot(m_xy, m_yy);
     return across > down ? across : down;
 }
+
+bool CDeviceMapping::Turns() const
+{
+    // Terms a millionth of the others are arithmetic's rounding.
+    const double straight = std::fabs(m_xx) + std::fabs(m_yy), across = std::fabs(m_xy) + std::fabs(m_yx);
+    return across > 1e-6 * straight && straight > 1e-6 * across;
+}

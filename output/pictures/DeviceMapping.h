@@ -19,6 +19,9 @@ public:
     // The longest a logical length can become on the device: what a pen's
     // width or a font's height grows to.
     double Stretch() const;
+    // Whether the mapping turns or shears what it maps at other than a
+    // right angle.
+    bool Turns() const;
 
 private:
     // x' = xx x + xy y + x0, y' = yx x + yy y + y0

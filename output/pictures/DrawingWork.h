@@ -33,14 +33,18 @@ struct PenInUnits
 PenInUnits ReadPen(HGDIOBJ pen);
 
 // A font's character height and width as it is made, in logical units (0:
-// the font's own).
+// the font's own), and whether its characters are turned at other than a
+// right angle (its escapement or orientation).
 struct FontInUnits
 {
     double height;
     double width;
+    bool turned;
 
-    // The height and the widest width of a character in device pixels,
-    // multiplied; endless for a font higher than the player draws.
+    // The pixels of a character's cell on the device: its height and widest
+    // width multiplied, or where the font or the mapping turns it at other
+    // than a right angle, the box round it turned by 45 degrees; endless for
+    // a font higher than the player draws.
     double Area(const CDeviceMapping& mapping) const;
 };
 FontInUnits ReadFont(HGDIOBJ font);

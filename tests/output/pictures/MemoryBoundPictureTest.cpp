@@ -1,10 +1,11 @@
 // Small crafted metafiles that would make the platform's player hold
 // gigabytes: bitmaps declared huge with two bytes of compressed pixels,
 // clip regions whose product is a grid of millions of cells and copies of
-// them saved, letters of a 9,000-pixel font each cached, palettes resized
-// to millions of entries. Each draws within the program's memory bounds,
-// and leaves no more held after a few draws than after the first; the
-// player's lock is free afterwards. A photograph placed whole still draws
+// them saved, letters of a 9,000-pixel font each cached, wide letters
+// turned and cached in the boxes round them, palettes resized to millions
+// of entries. Each draws within the program's memory bounds, and leaves no
+// more held after a few draws than after the first; the player's lock is
+// free afterwards. A photograph placed whole still draws
 // as the player draws it. Objects the player drops are not left behind.
 #include "output/pictures/Picture.h"
 #include "output/pictures/PictureLoadOptions.h"
@@ -12,6 +13,7 @@
 #include "HostileDrawing.h"
 #include "TestPictures.h"
 #include "foundation/windows/OwnedHandle.h"
+#include "foundation/windows/SelectedObject.h"
 
 #include <gtest/gtest.h>
 
@@ -150,6 +152,21 @@ Bytes BigLetters()
     return WithEmfRecords(emf, records, 2);
 }
 
+// Twenty-four letters in one record, 74 pixels high and 7,400 wide on the
+// canvas (the platform narrows letters wider than a hundred times their
+// height), turned by 45 degrees: the player caches each in the box round
+// it, about 25 MB a letter (590 MB in all).
+Bytes TurnedWideLetters()
+{
+    const double unitPixels = CanvasPixelsPerUnit(EmptyEmf());
+    return MakeEmf(Frame, [unitPixels](HDC dc) {
+        COwnedGdiObject<HFONT> font(::CreateFontW(-(int)(80 / unitPixels), (int)(7400 / unitPixels), 450, 450,
+                                                  FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, L"Tahoma"));
+        CSelectedObject selected(dc, font);
+        ::TextOutW(dc, 10, 30, L"ABCDEFGHIJKLMNOPQRSTUVWX", 24);
+    });
+}
+
 // Two palettes of an entry each, resized to 40 million entries (160 MB
 // each in the player).
 Bytes ResizedPalettes()
@@ -225,10 +242,15 @@ class MemoryBoundPictureTest : public ::testing::TestWithParam<MemoryPicture>
 };
 
 const MemoryPicture MemoryPictures[] = {
-    {"StretchedRle", StretchedRle},         {"ClipProduct", ClipProduct},
-    {"SavedClipProduct", SavedClipProduct}, {"BigLetters", BigLetters},
-    {"ResizedPalettes", ResizedPalettes},   {"PlacedStretchedRle", PlacedStretchedRle},
-    {"PlacedSavedGrid", PlacedSavedGrid},   {"PlacedBigLetters", PlacedBigLetters},
+    {"StretchedRle", StretchedRle},
+    {"ClipProduct", ClipProduct},
+    {"SavedClipProduct", SavedClipProduct},
+    {"BigLetters", BigLetters},
+    {"TurnedWideLetters", TurnedWideLetters},
+    {"ResizedPalettes", ResizedPalettes},
+    {"PlacedStretchedRle", PlacedStretchedRle},
+    {"PlacedSavedGrid", PlacedSavedGrid},
+    {"PlacedBigLetters", PlacedBigLetters},
 };
 
 DWORD WINAPI DrawElsewhere(void*)
