@@ -10,9 +10,10 @@
 // one already, and never deletes the one it lost (2,000 brushes made into
 // one slot, a picture of 56 KB, left 2,000 of the process's 65,536 GDI
 // objects behind each draw; with 10,000 the picture drew nothing from its
-// seventh draw on, nor could anything else make an object). They are deleted once the draw has ended, when the player has
-// given the DC back its own objects (one may be selected until then); past
-// Limit, records that would drop more are skipped.
+// seventh draw on, nor could anything else make an object). They are
+// deleted once the draw has ended, when the player has given the DC back its
+// own objects (one may be selected until then); past Limit, records that
+// would drop more are skipped.
 class CDroppedObjects
 {
 public:
