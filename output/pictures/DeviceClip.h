@@ -38,12 +38,14 @@ public:
     // The rows of the device span inside the clip box.
     double Rows(double top, double bottom) const;
 
+    // The clip box on the device (the device's surface where the DC has
+    // none that maps).
+    const DeviceBox& Box() const;
+
     // The rectangles of the DC's clip region (0 where it has none).
     static double Rectangles(HDC dc);
 
 private:
-    const DeviceBox& Box() const;
-
     HDC m_dc;
     const CDeviceMapping& m_mapping;
     mutable std::optional<DeviceBox> m_box;

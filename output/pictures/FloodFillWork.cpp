@@ -1,5 +1,7 @@
 #include "output/pictures/FloodFillWork.h"
 
+#include "output/pictures/DeviceClip.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -36,27 +38,12 @@ double MostRuns(double columns, double rows)
     return std::ceil(columns / 2) * rows;
 }
 
-// The most runs the player can fill within the DC's clip box.
+// The most runs the player can fill within the DC's clip box; corners that
+// land between pixels take in the pixels they touch.
 double DeepestFill(HDC dc, const CDeviceMapping& mapping)
 {
-    RECT clip;
-    if (::GetClipBox(dc, &clip) == ERROR)
-        return std::numeric_limits<double>::infinity();
-    double left = std::numeric_limits<double>::infinity(), top = left, right = -left, bottom = -left;
-    const double xs[] = {(double)clip.left, (double)clip.right}, ys[] = {(double)clip.top, (double)clip.bottom};
-    for (double x : xs)
-        for (double y : ys)
-        {
-            double deviceX, deviceY;
-            mapping.Map(x, y, deviceX, deviceY);
-            left = std::min(left, deviceX);
-            right = std::max(right, deviceX);
-            top = std::min(top, deviceY);
-            bottom = std::max(bottom, deviceY);
-        }
-    // Corners that land between pixels take in the pixels they touch.
-    const double columns = std::ceil(right) - std::floor(left) + 1, rows = std::ceil(bottom) - std::floor(top) + 1;
-    return MostRuns(columns, rows);
+    const DeviceBox& box = CDeviceClip(dc, mapping).Box();
+    return MostRuns(std::ceil(box.right) - std::floor(box.left) + 1, std::ceil(box.bottom) - std::floor(box.top) + 1);
 }
 
 // The most runs the player can fill on the whole of what the DC draws on (a
