@@ -197,23 +197,21 @@ Bytes PlacedStretchedRle()
     return PlacedWmf({{META_STRETCHDIB, stretch}}, 0);
 }
 
-// A region of 90 rows of 90 cells (130 KB) made the clip region, saved
-// 20,000 times (2.6 GB), then a rectangle.
-Bytes PlacedSavedGrid()
+// A region of rows of cells (a cell, a gap) made the clip region by the
+// record given, saved so many times, then a rectangle.
+Bytes PlacedSavedGrid(WORD rows, WORD columns, WORD select, size_t saves)
 {
-    const WORD side = 90;
-    Words region = {0, 6, 0, 0, 0, side, 2 * side, 0, 0, 2 * side, 2 * side};
-    for (WORD row = 0; row < side; ++row)
+    Words region = {0, 6, 0, 0, 0, rows, (WORD)(2 * columns), 0, 0, (WORD)(2 * columns), (WORD)(2 * rows)};
+    for (WORD row = 0; row < rows; ++row)
     {
-        region.insert(region.end(), {(WORD)(2 * side), (WORD)(2 * row), (WORD)(2 * row + 1)});
-        for (WORD cell = 0; cell < side; ++cell)
+        region.insert(region.end(), {(WORD)(2 * columns), (WORD)(2 * row), (WORD)(2 * row + 1)});
+        for (WORD cell = 0; cell < columns; ++cell)
             region.insert(region.end(), {(WORD)(2 * cell), (WORD)(2 * cell + 1)});
-        region.push_back(2 * side);
+        region.push_back(2 * columns);
     }
     // The player takes region 0 for none: a brush comes first.
-    WmfRecords records = {
-        {META_CREATEBRUSHINDIRECT, {BS_SOLID, 0, 0, 0}}, {META_CREATEREGION, region}, {META_SELECTCLIPREGION, {1}}};
-    records.insert(records.end(), 20000, {META_SAVEDC, {}});
+    WmfRecords records = {{META_CREATEBRUSHINDIRECT, {BS_SOLID, 0, 0, 0}}, {META_CREATEREGION, region}, {select, {1}}};
+    records.insert(records.end(), saves, {META_SAVEDC, {}});
     records.push_back({META_RECTANGLE, {48, 64, 0, 0}});
     return PlacedWmf(records, 2);
 }
@@ -249,8 +247,17 @@ const MemoryPicture MemoryPictures[] = {
     {"TurnedWideLetters", TurnedWideLetters},
     {"ResizedPalettes", ResizedPalettes},
     {"PlacedStretchedRle", PlacedStretchedRle},
-    {"PlacedSavedGrid", PlacedSavedGrid},
+    // 90 x 90 cells (130 KB), 20,000 saves: 2.6 GB.
+    {"PlacedSavedGrid",
+     [] {
+         return PlacedSavedGrid(90, 90, META_SELECTCLIPREGION, 20000);
+     }},
     {"PlacedBigLetters", PlacedBigLetters},
+    // 45 x 100 cells (72 KB) selected as an object, 8,000 saves: 580 MB.
+    {"PlacedRegionSelectedAndSaved",
+     [] {
+         return PlacedSavedGrid(45, 100, META_SELECTOBJECT, 8000);
+     }},
 };
 
 DWORD WINAPI DrawElsewhere(void*)
