@@ -23,7 +23,8 @@ bool CDrawingMemory::Affords(HDC dc, const RecordMemory& record)
 {
     const bool saves = record.clip == RecordMemory::SavesClip;
     if (m_kept + m_savedBytes + 2 * ClipBytes(dc) + record.peak <= Limit &&
-        (!saves || m_savedBytes + record.peak <= SavedLimit) && m_glyphBytes + m_newGlyphBytes <= GlyphLimit)
+        (!saves || m_savedBytes + record.peak <= SavedLimit) && m_glyphBytes + m_newGlyphBytes <= GlyphLimit &&
+        m_recorded + record.recorded <= RecordedLimit)
         return true;
     m_newGlyphs.clear();
     m_newGlyphBytes = 0;
@@ -33,6 +34,7 @@ bool CDrawingMemory::Affords(HDC dc, const RecordMemory& record)
 void CDrawingMemory::Played(HDC dc, const RecordMemory& record)
 {
     m_kept += record.kept;
+    m_recorded += record.recorded;
     m_glyphs.insert(m_newGlyphs.begin(), m_newGlyphs.end());
     m_newGlyphs.clear();
     m_glyphBytes += m_newGlyphBytes;

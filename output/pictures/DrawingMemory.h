@@ -20,6 +20,8 @@ struct RecordMemory
     };
     double peak = 0;
     double kept = 0;
+    // Kept by a DC that records a metafile, after the draw too.
+    double recorded = 0;
     ClipEffect clip = KeepsClip;
     // The levels restored: negative, relative to the last save.
     int restored = 0;
@@ -64,6 +66,10 @@ public:
     // 87 MB under this one. A title in letters 1,500 pixels high takes
     // about 1 MB a letter.
     static constexpr double GlyphLimit = 64.0 * (1 << 20);
+    // The bytes a DC that records a metafile may keep of copies a draw
+    // makes of its objects (regions clipped to or painted again and again),
+    // which stay in the recording after the draw.
+    static constexpr double RecordedLimit = 32.0 * (1 << 20);
 
     // Whether the record can be played within the limits: what the draw
     // holds, the clip region and a copy of it that drawing against it
@@ -122,4 +128,5 @@ private:
     std::unordered_set<unsigned long long> m_glyphs;
     std::vector<unsigned long long> m_newGlyphs;
     double m_glyphBytes = 0, m_newGlyphBytes = 0;
+    double m_recorded = 0;
 };

@@ -197,9 +197,8 @@ Bytes PlacedStretchedRle()
     return PlacedWmf({{META_STRETCHDIB, stretch}}, 0);
 }
 
-// A region of rows of cells (a cell, a gap) made the clip region by the
-// record given, saved so many times, then a rectangle.
-Bytes PlacedSavedGrid(WORD rows, WORD columns, WORD select, size_t saves)
+// A region of rows of cells, a unit each and a unit apart.
+Words GridRegion(WORD rows, WORD columns)
 {
     Words region = {0, 6, 0, 0, 0, rows, (WORD)(2 * columns), 0, 0, (WORD)(2 * columns), (WORD)(2 * rows)};
     for (WORD row = 0; row < rows; ++row)
@@ -209,8 +208,16 @@ Bytes PlacedSavedGrid(WORD rows, WORD columns, WORD select, size_t saves)
             region.insert(region.end(), {(WORD)(2 * cell), (WORD)(2 * cell + 1)});
         region.push_back(2 * columns);
     }
+    return region;
+}
+
+// The grid made the clip region by the record given, saved so many times,
+// then a rectangle.
+Bytes PlacedSavedGrid(WORD rows, WORD columns, WORD select, size_t saves)
+{
     // The player takes region 0 for none: a brush comes first.
-    WmfRecords records = {{META_CREATEBRUSHINDIRECT, {BS_SOLID, 0, 0, 0}}, {META_CREATEREGION, region}, {select, {1}}};
+    WmfRecords records = {
+        {META_CREATEBRUSHINDIRECT, {BS_SOLID, 0, 0, 0}}, {META_CREATEREGION, GridRegion(rows, columns)}, {select, {1}}};
     records.insert(records.end(), saves, {META_SAVEDC, {}});
     records.push_back({META_RECTANGLE, {48, 64, 0, 0}});
     return PlacedWmf(records, 2);
@@ -386,4 +393,25 @@ TEST(MemoryBoundPictureTest, ObjectsThePlayerDropsAreNotLeftBehind)
     EXPECT_EQ(std::memcmp(drawn.Bits(), played.Bits(), (size_t)4 * Width * Height), 0) << "pixels differ";
     DrawOver(wmf, placed);
     EXPECT_GT(placed.Count(Red), 0) << "the placed metafile's rectangle is missing";
+}
+
+// Drawn into a DC that records an enhanced metafile (as a copy of a picture
+// would be), 2,000 records each clipping to and painting a region of 4,500
+// rectangles (72 KB) record a copy of it each: 288 MB.
+TEST(MemoryBoundPictureTest, RegionsRecordedAgainAndAgainAreBounded)
+{
+    WmfRecords records = {{META_CREATEBRUSHINDIRECT, {BS_SOLID, 0, 0, 0}},
+                          {META_CREATEREGION, GridRegion(45, 100)},
+                          {META_SELECTOBJECT, {0}}};
+    for (int i = 0; i < 2000; ++i)
+        records.insert(records.end(), {{META_SELECTOBJECT, {1}}, {META_PAINTREGION, {1}}});
+    const Bytes wmf = PlacedWmf(records, 2);
+    CPicture picture;
+    ASSERT_TRUE(picture.LoadFromMemory(wmf.data(), (DWORD)wmf.size(), MakePictureLoadOptions(96, 96)));
+    CDC recording;
+    recording.Attach(::CreateEnhMetaFileA(NULL, NULL, NULL, NULL));
+    const CRect all(0, 0, Width, Height);
+    picture.Draw(&recording, all, all, CPoint(0, 0));
+    const COwnedEnhMetafile recorded(::CloseEnhMetaFile(recording.Detach()));
+    EXPECT_LT(::GetEnhMetaFileBits(recorded, 0, NULL), 64u << 20) << "bytes recorded";
 }
