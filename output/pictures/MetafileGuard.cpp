@@ -64,6 +64,16 @@ bool MakesObject(WORD function)
     }
 }
 
+// Escapes that only mark the picture or set how a printer's pens end and
+// join. The player hands the others to the device: on a printer they end
+// the program's print job (ENDDOC: the pages after the picture were lost),
+// eject pages (NEWFRAME) or send the printer data of their own. On other
+// devices none draws.
+bool IsHarmlessEscape(WORD escape)
+{
+    return escape == MFCOMMENT || escape == SETLINECAP || escape == SETLINEJOIN || escape == SETMITERLIMIT;
+}
+
 // 'count' points of x and y from word 'at'.
 void AddPoints(const Parameters& p, DWORD at, DWORD count, bool closed, CDrawingWork& work)
 {
@@ -336,6 +346,8 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, METARECORD* record, int obje
             return FALSE;
         const Parameters parameters = {record->rdParm};
         if (MakesObject(record->rdFunction) && !state.HasFreeSlot(*table, objects))
+            return TRUE;
+        if (record->rdFunction == META_ESCAPE && !IsHarmlessEscape(parameters.Word(0)))
             return TRUE;
         const RecordMemory memory = WmfRecordMemory(dc, state.drawing, state.memory, *record, *table, objects);
         if (!state.memory.Affords(dc, memory))
