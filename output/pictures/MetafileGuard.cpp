@@ -43,6 +43,20 @@ struct PlayState
             ++freeSlot;
         return freeSlot < objects;
     }
+
+    // The DC's states that the metafile has saved and not restored.
+    int saved = 0;
+
+    // The levels a RESTOREDC record of the level restores: relative
+    // (negative), or counted from the metafile's own first save, as a
+    // recorder writes it; 0 for a state the metafile has not saved. Restoring
+    // the states its caller saved put back the clip from before the draw,
+    // and a picture drawn into a box painted the whole window.
+    int OwnLevels(int level) const
+    {
+        const int restored = level < 0 ? -level : saved - level + 1;
+        return level != 0 && restored >= 1 && restored <= saved ? restored : 0;
+    }
 };
 
 // Records that make an object into the first free slot of the player's
@@ -349,7 +363,12 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, METARECORD* record, int obje
             return TRUE;
         if (record->rdFunction == META_ESCAPE && !IsHarmlessEscape(parameters.Word(0)))
             return TRUE;
-        const RecordMemory memory = WmfRecordMemory(dc, state.drawing, state.memory, *record, *table, objects);
+        const int restored = record->rdFunction == META_RESTOREDC ? state.OwnLevels((SHORT)parameters.Word(0)) : 0;
+        if (record->rdFunction == META_RESTOREDC && restored == 0)
+            return TRUE;
+        RecordMemory memory = WmfRecordMemory(dc, state.drawing, state.memory, *record, *table, objects);
+        if (restored > 0)
+            memory.restored = -restored;
         if (!state.memory.Affords(dc, memory))
             return TRUE;
         if (!CPlayGuard::IsAffordable(
@@ -359,7 +378,11 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, METARECORD* record, int obje
                 ::MoveToEx(dc, (int)parameters[1], (int)parameters[0], NULL);
             return TRUE;
         }
-        ::PlayMetaFileRecord(dc, table, record, (UINT)objects);
+        if (restored > 0)
+            ::RestoreDC(dc, -restored);
+        else
+            ::PlayMetaFileRecord(dc, table, record, (UINT)objects);
+        state.saved += record->rdFunction == META_SAVEDC ? 1 : -restored;
         state.memory.Played(dc, memory);
         Follow(record->rdFunction, state.drawing);
         if (record->rdFunction == META_DELETEOBJECT)

@@ -10,6 +10,7 @@
 #include "output/pictures/PlayGuard.h"
 
 #include "foundation/windows/OwnedHandle.h"
+#include "foundation/windows/SavedDCState.h"
 #include "foundation/windows/SelectedObject.h"
 
 #include <gtest/gtest.h>
@@ -323,4 +324,27 @@ TEST(CostBoundPictureTest, RestoringTheLevelWithNoOppositeIsLeftOut)
     CCanvas first(800, 600);
     ExpectDrawnSafely(EmfWithRecord(EMR_RESTOREDC, {0x80000000u}), 800, 600, "RestoreLowestLevel", &first);
     EXPECT_GT(first.Count(Marker), 0) << "the marker after the record is missing";
+}
+
+// A placeable Windows metafile that restores the states saved before it was
+// drawn (by the player and by the window's painting), absolutely and
+// relatively, then blackens the device, drawn into a box of a window that
+// saved its state: it paints inside the box only (it painted the whole
+// window), and the window's state is still there to restore.
+TEST(CostBoundPictureTest, RestoringStatesSavedBeforeTheDrawIsLeftOut)
+{
+    const Bytes wmf = WithWmfRecords(MakePlaceableWmf(96, 96, 96, DrawMarker),
+                                     {{META_RESTOREDC, {1}},
+                                      {META_RESTOREDC, {(WORD)-2}},
+                                      {META_PATBLT, {LOWORD(BLACKNESS), HIWORD(BLACKNESS), 600, 800, 0, 0}}});
+    CPicture picture;
+    ASSERT_TRUE(picture.LoadFromMemory(wmf.data(), (DWORD)wmf.size(), MakePictureLoadOptions(96, 96)));
+    CCanvas canvas(800, 600);
+    const CSavedDCState windowState(canvas.DC());
+    const CRect box(300, 200, 400, 300);
+    picture.Draw(canvas.DC(), box, box, CPoint(0, 0));
+    const CRect drawn = canvas.ExtentOfOther(RGB(255, 255, 255));
+    EXPECT_TRUE(drawn.left >= box.left && drawn.top >= box.top && drawn.right <= box.right &&
+                drawn.bottom <= box.bottom)
+        << drawn.left << ", " << drawn.top << " to " << drawn.right << ", " << drawn.bottom;
 }
