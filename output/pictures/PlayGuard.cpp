@@ -103,7 +103,7 @@ bool CPlayGuard::IsAffordable(double microseconds)
 
 double CPlayGuard::RecordLimitFor(double pixels)
 {
-    return RecordLimit + std::max(pixels - ScreenPixels, 0.0) * PagePixel;
+    return std::min(RecordLimit + std::max(pixels - ScreenPixels, 0.0) * PagePixel, LongestRecord);
 }
 
 DWORD CPlayGuard::DrawLimit(DWORD fileBytes, double pixels)

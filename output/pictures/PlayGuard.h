@@ -56,10 +56,13 @@ public:
     // the dearest pixels measured plays: a gradient's triangle costs the
     // player 26-28 ns a pixel, and a page's background of two triangles took
     // it 0.43 s into 4800 x 3600 and 1.1 s into 6600 x 5100 (estimated
-    // 0.49 s and 0.95 s).
+    // 0.49 s and 0.95 s). At most LongestRecord, the shortest draw's time,
+    // however large the device (a page at 1200 dpi has 134 million pixels),
+    // so that a draw ends within its time and a record's.
     static double RecordLimitFor(double pixels);
     static constexpr double RecordLimit = 250000;
     static constexpr double PagePixel = 0.032;
+    static constexpr double LongestRecord = 1000000;
 
 private:
     bool IsSpent();
