@@ -104,14 +104,16 @@ BOOL CMetafilePicture::Draw(CDC* dc, const RECT& dest, const RECT& clip, POINT o
         const int boxWidth = m_placeable.right - m_placeable.left;
         const int boxHeight = m_placeable.bottom - m_placeable.top;
         const HDC hdc = target->m_hDC;
-        POINT viewport;
-        ::GetViewportOrgEx(hdc, &viewport);
+        // On the device, whatever the DC's own mapping.
+        CRect device(rect);
+        ::LPtoDP(hdc, (POINT*)&device, 2);
+        device.NormalizeRect();
         ::SetMapMode(hdc, MM_ANISOTROPIC);
         ::SetWindowOrgEx(hdc, m_placeable.left, m_placeable.top, NULL);
         ::SetWindowExtEx(hdc, boxWidth, boxHeight, NULL);
-        const CSize size = FitSizeToAspectOnDevice(target, rect.Width(), rect.Height(), boxWidth, boxHeight);
-        ::SetViewportOrgEx(hdc, viewport.x + rect.left + (rect.Width() - size.cx) / 2,
-                           viewport.y + rect.top + (rect.Height() - size.cy) / 2, NULL);
+        const CSize size = FitSizeToAspectOnDevice(target, device.Width(), device.Height(), boxWidth, boxHeight);
+        ::SetViewportOrgEx(hdc, device.left + (device.Width() - size.cx) / 2,
+                           device.top + (device.Height() - size.cy) / 2, NULL);
         ::SetViewportExtEx(hdc, size.cx, size.cy, NULL);
         return PlayMetafileGuarded(hdc, m_hMetafile, m_nByteSize, m_playStops);
     });

@@ -14,6 +14,10 @@ BOOL PlayMetafileClipped(CDC* dc, const RECT& dest, const RECT& clip, POINT orig
         return TRUE;
     target.OffsetRect(-origin.x, -origin.y);
     visible.OffsetRect(-origin.x, -origin.y);
+    // A clip region is in device units: a DC of its own mapping (a print
+    // preview's tenths of a millimetre) was clipped to nothing.
+    ::LPtoDP(dc->m_hDC, (POINT*)&visible, 2);
+    visible.NormalizeRect();
     CClipRegionSaver clipping;
     clipping.Clip(dc, visible);
     CSavedDCState saved(dc);

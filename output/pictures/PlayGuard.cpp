@@ -35,6 +35,9 @@ ULONGLONG WorkAtStart(DWORD now)
     return readWork;
 }
 
+// The record limit of the draw this thread is guarding.
+thread_local double recordLimit = CPlayGuard::RecordLimit;
+
 // How often the thread's time is looked at, in milliseconds of the clock:
 // asking for it costs far more than a record.
 const DWORD LookEvery = 16;
@@ -83,8 +86,24 @@ double DrawnPixels(HDC dc, const RECT* destination)
 CPlayGuard::CPlayGuard(HDC dc, const RECT* destination, DWORD fileBytes, CPlayStops& stops)
     : m_stops(stops), m_technology(::GetDeviceCaps(dc, TECHNOLOGY)), m_pixels(DrawnPixels(dc, destination)),
       m_stop(stops.StopFor(m_technology, m_pixels)), m_limit(DrawLimit(fileBytes, m_pixels)), m_start(::GetTickCount()),
-      m_startWork(WorkAtStart(m_start)), m_lastLook(m_start)
+      m_startWork(WorkAtStart(m_start)), m_lastLook(m_start), m_outerRecordLimit(recordLimit)
 {
+    recordLimit = RecordLimitFor(m_pixels);
+}
+
+CPlayGuard::~CPlayGuard()
+{
+    recordLimit = m_outerRecordLimit;
+}
+
+bool CPlayGuard::IsAffordable(double microseconds)
+{
+    return microseconds <= recordLimit;
+}
+
+double CPlayGuard::RecordLimitFor(double pixels)
+{
+    return std::min(RecordLimit + std::max(pixels - ScreenPixels, 0.0) * PagePixel, LongestRecord);
 }
 
 DWORD CPlayGuard::DrawLimit(DWORD fileBytes, double pixels)

@@ -16,6 +16,9 @@ public:
     // destination (logical units; NULL: all the DC's clip box); 'stops' are
     // the picture's.
     CPlayGuard(HDC dc, const RECT* destination, DWORD fileBytes, CPlayStops& stops);
+    ~CPlayGuard();
+    CPlayGuard(const CPlayGuard&) = delete;
+    CPlayGuard& operator=(const CPlayGuard&) = delete;
 
     // Whether the next record is played at all: false from the record
     // where such draws stop, or once this draw's time is spent (which the
@@ -24,8 +27,10 @@ public:
     // Whether this draw has stopped before the end of the records.
     bool HasStopped() const { return m_stopped; }
     // Whether a record the player takes so many microseconds over (an
-    // estimate; not a number counts as too long) is played.
-    static bool IsAffordable(double microseconds) { return microseconds <= RecordLimit; }
+    // estimate; not a number counts as too long) is played in the draw this
+    // thread is guarding (RecordLimitFor its pixels; RecordLimit outside a
+    // draw).
+    static bool IsAffordable(double microseconds);
 
     // The work a draw of a metafile of so many bytes over so many device
     // pixels may take, in milliseconds: a second and 1 ms a kilobyte, as
@@ -46,8 +51,18 @@ public:
     static constexpr double PixelNanoseconds = 250;
     static constexpr double PixelNanosecondsPerKilobyte = 0.5;
     // The longest one record may take, in microseconds: a quarter of the
-    // shortest draw.
+    // shortest draw, and for a device larger than 800 x 600 PagePixel
+    // microseconds a pixel beyond, so that a record that covers the page with
+    // the dearest pixels measured plays: a gradient's triangle costs the
+    // player 26-28 ns a pixel, and a page's background of two triangles took
+    // it 0.43 s into 4800 x 3600 and 1.1 s into 6600 x 5100 (estimated
+    // 0.49 s and 0.95 s). At most LongestRecord, the shortest draw's time,
+    // however large the device (a page at 1200 dpi has 134 million pixels),
+    // so that a draw ends within its time and a record's.
+    static double RecordLimitFor(double pixels);
     static constexpr double RecordLimit = 250000;
+    static constexpr double PagePixel = 0.032;
+    static constexpr double LongestRecord = 1000000;
 
 private:
     bool IsSpent();
@@ -67,4 +82,6 @@ private:
     DWORD m_start;
     ULONGLONG m_startWork;
     DWORD m_lastLook;
+    // The record limit of the draw this thread guarded before this one.
+    double m_outerRecordLimit;
 };

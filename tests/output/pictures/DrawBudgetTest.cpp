@@ -86,6 +86,22 @@ Bytes Zigzag()
     });
 }
 
+// A background of a gradient's two triangles over 800 x 600 and a marker:
+// one record the player takes 0.4 s over into 4800 x 3600, 1 s into
+// 6600 x 5100.
+Bytes GradientBackground()
+{
+    return MakeEmf(ScreenFrame, [](HDC dc) {
+        TRIVERTEX corners[] = {{0, 0, 0xff00, 0, 0, 0},
+                               {800, 0, 0, 0xff00, 0, 0},
+                               {800, 600, 0, 0, 0xff00, 0},
+                               {0, 600, 0xff00, 0xff00, 0, 0}};
+        GRADIENT_TRIANGLE halves[] = {{0, 1, 2}, {0, 2, 3}};
+        ::GdiGradientFill(dc, corners, 4, halves, 2, GRADIENT_FILL_TRIANGLE);
+        DrawMarker(dc, {0, 0, 24, 24});
+    });
+}
+
 void Load(CPicture& picture, const Bytes& bytes)
 {
     ASSERT_TRUE(picture.LoadFromMemory(bytes.data(), (DWORD)bytes.size(), MakePictureLoadOptions(96, 96)));
@@ -162,6 +178,18 @@ TEST(DrawBudgetTest, StrokesDrawnOnAPageThenOnScreenComeOutAsThePlayerDrawsThem)
         Draw(picture, drawn);
         EXPECT_TRUE(DrawnAsPlayed(strokes, drawn));
     }
+}
+
+// A record that covers a page at print resolution with a gradient plays:
+// a record may take longer on a larger device.
+TEST(DrawBudgetTest, AGradientBackgroundDrawnOnAPageComesOutAsThePlayerDrawsIt)
+{
+    const Bytes background = GradientBackground();
+    CPicture picture;
+    Load(picture, background);
+    CCanvas drawn(4800, 3600);
+    Draw(picture, drawn);
+    EXPECT_TRUE(DrawnAsPlayed(background, drawn));
 }
 
 // Circles that run out of time into 1600 x 1200 are drawn whole into 400 x
