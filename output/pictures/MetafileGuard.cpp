@@ -5,6 +5,7 @@
 #include "output/pictures/DrawingState.h"
 #include "output/pictures/DrawingWork.h"
 #include "output/pictures/FloodFillWork.h"
+#include "output/pictures/OwnSavedStates.h"
 #include "output/pictures/PlayGuard.h"
 #include "output/pictures/TextWork.h"
 #include "output/pictures/WmfRecordMemory.h"
@@ -44,19 +45,8 @@ struct PlayState
         return freeSlot < objects;
     }
 
-    // The DC's states that the metafile has saved and not restored.
-    int saved = 0;
-
-    // The levels a RESTOREDC record of the level restores: relative
-    // (negative), or counted from the metafile's own first save, as a
-    // recorder writes it; 0 for a state the metafile has not saved. Restoring
-    // the states its caller saved put back the clip from before the draw,
-    // and a picture drawn into a box painted the whole window.
-    int OwnLevels(int level) const
-    {
-        const int restored = level < 0 ? -level : saved - level + 1;
-        return level != 0 && restored >= 1 && restored <= saved ? restored : 0;
-    }
+    // The DC's states that the metafile has saved and may restore.
+    COwnSavedStates saved;
 };
 
 // Records that make an object into the first free slot of the player's
@@ -363,7 +353,7 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, METARECORD* record, int obje
             return TRUE;
         if (record->rdFunction == META_ESCAPE && !IsHarmlessEscape(parameters.Word(0)))
             return TRUE;
-        const int restored = record->rdFunction == META_RESTOREDC ? state.OwnLevels((SHORT)parameters.Word(0)) : 0;
+        const int restored = record->rdFunction == META_RESTOREDC ? state.saved.Levels((SHORT)parameters.Word(0)) : 0;
         if (record->rdFunction == META_RESTOREDC && restored == 0)
             return TRUE;
         RecordMemory memory = WmfRecordMemory(dc, state.drawing, state.memory, *record, *table, objects);
@@ -382,7 +372,9 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, METARECORD* record, int obje
             ::RestoreDC(dc, -restored);
         else
             ::PlayMetaFileRecord(dc, table, record, (UINT)objects);
-        state.saved += record->rdFunction == META_SAVEDC ? 1 : -restored;
+        if (record->rdFunction == META_SAVEDC)
+            state.saved.Saved();
+        state.saved.Restored(restored);
         state.memory.Played(dc, memory);
         Follow(record->rdFunction, state.drawing);
         if (record->rdFunction == META_DELETEOBJECT)

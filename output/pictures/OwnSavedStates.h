@@ -1,0 +1,24 @@
+#pragma once
+
+// The DC's states that a metafile has saved and not yet restored while it
+// plays. A picture may restore only those: restoring the states its caller
+// saved put back the clip and mapping from before the draw, and a picture
+// drawn into a box painted the whole window.
+class COwnSavedStates
+{
+public:
+    // The levels a restore of 'level' takes back: relative (negative), or
+    // counted from the metafile's own first save, as a recorder writes it;
+    // 0 for a state the metafile has not saved.
+    int Levels(int level) const
+    {
+        const int restored = level < 0 ? -level : m_saved - level + 1;
+        return level != 0 && restored >= 1 && restored <= m_saved ? restored : 0;
+    }
+
+    void Saved() { ++m_saved; }
+    void Restored(int levels) { m_saved -= levels; }
+
+private:
+    int m_saved = 0;
+};
