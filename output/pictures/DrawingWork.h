@@ -100,8 +100,11 @@ public:
     double Widened(const SelectedPen& pen) const;
     double Placed() const;
     // What was placed filled as one box (a blit's destination): its pixels
-    // inside the clip and the record's own price.
-    double Covering() const;
+    // inside the clip and the record's own price; 'halftone': stretched
+    // from a bitmap by averaging, as a DC in HALFTONE mode stretches.
+    double Covering(bool halftone = false) const;
+    // Whether the DC stretches bitmaps by averaging (HALFTONE mode).
+    static bool Halftones(HDC dc);
     // Whether a coordinate, on the device or in a bitmap, lies within the
     // player's arithmetic.
     static bool Reaches(double coordinate);

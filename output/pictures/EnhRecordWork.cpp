@@ -196,6 +196,13 @@ BlitLayout BlitLayoutOf(DWORD type)
     }
 }
 
+// Records that stretch their bitmap to the destination in the DC's stretch
+// mode.
+bool IsStretch(DWORD type)
+{
+    return type == EMR_STRETCHBLT || type == EMR_STRETCHDIBITS || type == EMR_TRANSPARENTBLT || type == EMR_PLGBLT;
+}
+
 // A rectangle of a blit's bitmap, its top left at 'at' and its size at
 // 'sizeAt', within the player's reach: a source 1.5 billion pixels wide
 // overran its memory.
@@ -209,8 +216,9 @@ bool IsBitmapPartWithin(const EnhRecordFields& r, DWORD at, DWORD sizeAt)
 // A blit placed within the player's reach, and its source and mask: the
 // pixels of its destination inside the clip, and of its source as the
 // player reads them (a photograph of 4000 x 3000 took it 60 ms into
-// 800 x 600, 80 ms into 4800 x 3600).
-double BlitWork(const EnhRecordFields& r, DWORD type, CDrawingState& drawing, const CDeviceClip& clip)
+// 800 x 600, 80 ms into 4800 x 3600); stretched by averaging where
+// 'halftone'.
+double BlitWork(const EnhRecordFields& r, DWORD type, CDrawingState& drawing, const CDeviceClip& clip, bool halftone)
 {
     const double SourcePixelMicroseconds = 0.006;
     const BlitLayout layout = BlitLayoutOf(type);
@@ -226,7 +234,7 @@ double BlitWork(const EnhRecordFields& r, DWORD type, CDrawingState& drawing, co
         (layout.mask != 0 && !IsBitmapPartWithin(r, layout.mask, layout.sourceSize)))
         return std::numeric_limits<double>::infinity();
     const double source = std::fabs(r.Long(layout.sourceSize) * r.Long(layout.sourceSize + 4));
-    return work.Covering() + source * SourcePixelMicroseconds;
+    return work.Covering(halftone) + source * SourcePixelMicroseconds;
 }
 
 // Points that a record only places things at, 'count' of them 'stride'
@@ -434,7 +442,7 @@ double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, D
     case EMR_STRETCHDIBITS:
     case EMR_SETDIBITSTODEVICE:
     case EMR_PLGBLT:
-        return BlitWork(r, type, drawing, clip);
+        return BlitWork(r, type, drawing, clip, IsStretch(type) && CDrawingWork::Halftones(dc));
     case EMR_SETPIXELV:
         return CDrawingWork::Pixels(1) + PlacesWork(r, 8, 1, 8, drawing);
     case EMR_EXTFLOODFILL:

@@ -203,15 +203,23 @@ Destination DestinationOf(WORD function, DWORD parameters)
     }
 }
 
+// Records that stretch a bitmap to their destination.
+bool IsStretch(WORD function)
+{
+    return function == META_STRETCHBLT || function == META_DIBSTRETCHBLT || function == META_STRETCHDIB;
+}
+
 // Where a record places things, within the player's reach, and the pixels
-// of the box it fills there inside the clip (none without a size).
-double PlacedWork(const Parameters& p, const Destination& at, CDrawingState& drawing, const CDeviceClip& clip)
+// of the box it fills there inside the clip (none without a size), stretched
+// by averaging where 'halftone'.
+double PlacedWork(const Parameters& p, const Destination& at, CDrawingState& drawing, const CDeviceClip& clip,
+                  bool halftone = false)
 {
     CDrawingWork work(drawing.Mapping(), &clip);
     work.AddPlace(p[at.x], p[at.y]);
     if (at.width >= 0)
         work.AddPlace(p[at.x] + p[at.width], p[at.y] + p[at.height]);
-    return work.Covering();
+    return work.Covering(halftone);
 }
 
 // The estimated microseconds the player takes over the record, of so many
@@ -226,7 +234,8 @@ double RecordWork(HDC dc, CDrawingState& drawing, WORD function, const Parameter
         return CDrawingWork::State();
     const CDeviceClip clip(dc, drawing.Mapping());
     const Destination destination = DestinationOf(function, parameters);
-    const double placed = destination.x >= 0 ? PlacedWork(p, destination, drawing, clip) : 0;
+    const bool halftone = IsStretch(function) && CDrawingWork::Halftones(dc);
+    const double placed = destination.x >= 0 ? PlacedWork(p, destination, drawing, clip, halftone) : 0;
     switch (function)
     {
     case META_TEXTOUT: {

@@ -54,15 +54,18 @@ public:
     // shortest draw, and for a device larger than 800 x 600 PagePixel
     // microseconds a pixel beyond, so that a record that covers the page with
     // the dearest pixels measured plays: a gradient's triangle costs the
-    // player 26-28 ns a pixel, and a page's background of two triangles took
-    // it 0.43 s into 4800 x 3600 and 1.1 s into 6600 x 5100 (estimated
-    // 0.49 s and 0.95 s). At most LongestRecord, the shortest draw's time,
-    // however large the device (a page at 1200 dpi has 134 million pixels),
-    // so that a draw ends within its time and a record's.
+    // player 26-28 ns a pixel, a bitmap stretched by averaging (HALFTONE)
+    // 30-31 ns; a page's background of two triangles took it 0.43 s into
+    // 4800 x 3600 and 1.1 s into 6600 x 5100 (estimated 0.49 s and 0.95 s),
+    // a photograph stretched over 6600 x 4950 so 1.0 s (estimated 1.05 s).
+    // At most LongestRecord however large the device (a page at 1200 dpi
+    // has 134 million pixels), so that a draw ends within its time and a
+    // record's: a page of A4 at 600 dpi, 35 million pixels, covered by a
+    // photograph stretched so is estimated at 1.1 s.
     static double RecordLimitFor(double pixels);
     static constexpr double RecordLimit = 250000;
     static constexpr double PagePixel = 0.032;
-    static constexpr double LongestRecord = 1000000;
+    static constexpr double LongestRecord = 1250000;
 
 private:
     bool IsSpent();
