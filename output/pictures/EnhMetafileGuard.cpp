@@ -6,6 +6,7 @@
 #include "output/pictures/EnhRecordMemory.h"
 #include "output/pictures/EnhRecordFields.h"
 #include "output/pictures/EnhRecordWork.h"
+#include "output/pictures/OwnSavedStates.h"
 #include "output/pictures/PlayGuard.h"
 
 namespace
@@ -17,6 +18,8 @@ struct PlayState
     CDrawingState drawing;
     CDrawingMemory memory;
     CDroppedObjects dropped;
+    // The DC's states that the metafile has saved and may restore.
+    COwnSavedStates saved;
     // A path is being built: what is drawn goes into it.
     bool inPath = false;
     // Stopped at the end record.
@@ -157,7 +160,12 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, const ENHMETARECORD* record,
         if (!state.guard.HasTimeForNext())
             return FALSE;
         const EnhRecordFields fields = {(const BYTE*)record};
-        const RecordMemory memory = EnhRecordMemory(dc, state.drawing, state.memory, fields, type);
+        const int restored = type == EMR_RESTOREDC ? state.saved.Levels((int)(LONG)fields.At(8)) : 0;
+        if (type == EMR_RESTOREDC && restored == 0)
+            return TRUE;
+        RecordMemory memory = EnhRecordMemory(dc, state.drawing, state.memory, fields, type);
+        if (restored > 0)
+            memory.restored = -restored;
         if (!state.memory.Affords(dc, memory))
         {
             Skip(dc, fields, type);
@@ -168,10 +176,20 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, const ENHMETARECORD* record,
             Skip(dc, fields, type);
             return TRUE;
         }
-        if (!MakesObject(type))
+        if (restored > 0)
+        {
+            // Played as relative, so that the player keeps its own record
+            // of the states in step.
+            const EMRRESTOREDC relative = {{EMR_RESTOREDC, sizeof(EMRRESTOREDC)}, -restored};
+            ::PlayEnhMetaFileRecord(dc, table, (const ENHMETARECORD*)&relative, (UINT)handles);
+        }
+        else if (!MakesObject(type))
             ::PlayEnhMetaFileRecord(dc, table, record, (UINT)handles);
         else if (!PlayMaking(dc, table, record, handles, fields.At(8), state.dropped))
             return TRUE;
+        if (type == EMR_SAVEDC)
+            state.saved.Saved();
+        state.saved.Restored(restored);
         state.memory.Played(dc, memory);
         Follow(type, state);
         return TRUE;

@@ -419,10 +419,6 @@ bool SetsStateOnly(DWORD type)
 
 double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, DWORD type, bool inPath)
 {
-    // The player takes the opposite of a level below 0, and -2^31 has none:
-    // it crashed restoring it.
-    if (type == EMR_RESTOREDC && r.At(offsetof(EMRRESTOREDC, iRelative)) == 0x80000000u)
-        return std::numeric_limits<double>::infinity();
     if (SetsStateOnly(type))
         return CDrawingWork::State();
     const CDeviceClip clip(dc, drawing.Mapping());

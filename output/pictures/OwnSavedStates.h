@@ -12,8 +12,9 @@ public:
     // 0 for a state the metafile has not saved.
     int Levels(int level) const
     {
-        const int restored = level < 0 ? -level : m_saved - level + 1;
-        return level != 0 && restored >= 1 && restored <= m_saved ? restored : 0;
+        if (level < 0)
+            return level >= -m_saved ? -level : 0;
+        return level > 0 && level <= m_saved ? m_saved - level + 1 : 0;
     }
 
     void Saved() { ++m_saved; }

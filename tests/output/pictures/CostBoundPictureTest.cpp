@@ -326,25 +326,37 @@ TEST(CostBoundPictureTest, RestoringTheLevelWithNoOppositeIsLeftOut)
     EXPECT_GT(first.Count(Marker), 0) << "the marker after the record is missing";
 }
 
-// A placeable Windows metafile that restores the states saved before it was
-// drawn (by the player and by the window's painting), absolutely and
-// relatively, then blackens the device, drawn into a box of a window that
-// saved its state: it paints inside the box only (it painted the whole
-// window), and the window's state is still there to restore.
+// A metafile that restores the states saved before it was drawn (by the
+// player and by the window's painting), absolutely and relatively, then
+// blackens the device, drawn into a box of a window that saved its state:
+// it paints inside the box only (it painted the whole window), and the
+// window's state is still there to restore. Enhanced and placed Windows
+// metafiles.
 TEST(CostBoundPictureTest, RestoringStatesSavedBeforeTheDrawIsLeftOut)
 {
     const Bytes wmf = WithWmfRecords(MakePlaceableWmf(96, 96, 96, DrawMarker),
                                      {{META_RESTOREDC, {1}},
                                       {META_RESTOREDC, {(WORD)-2}},
                                       {META_PATBLT, {LOWORD(BLACKNESS), HIWORD(BLACKNESS), 600, 800, 0, 0}}});
-    CPicture picture;
-    ASSERT_TRUE(picture.LoadFromMemory(wmf.data(), (DWORD)wmf.size(), MakePictureLoadOptions(96, 96)));
-    CCanvas canvas(800, 600);
-    const CSavedDCState windowState(canvas.DC());
-    const CRect box(300, 200, 400, 300);
-    picture.Draw(canvas.DC(), box, box, CPoint(0, 0));
-    const CRect drawn = canvas.ExtentOfOther(RGB(255, 255, 255));
-    EXPECT_TRUE(drawn.left >= box.left && drawn.top >= box.top && drawn.right <= box.right &&
-                drawn.bottom <= box.bottom)
-        << drawn.left << ", " << drawn.top << " to " << drawn.right << ", " << drawn.bottom;
+    const Bytes emf = EmfWithRecords({{EMR_RESTOREDC, {1}},
+                                      {EMR_RESTOREDC, {(DWORD)-2}},
+                                      {EMR_SELECTOBJECT, {0x80000000u | BLACK_BRUSH}},
+                                      {EMR_RECTANGLE, {(DWORD)-10000, (DWORD)-10000, 10000, 10000}}});
+    for (const Bytes& restoring : {wmf, emf})
+    {
+        CPicture picture;
+        ASSERT_TRUE(picture.LoadFromMemory(restoring.data(), (DWORD)restoring.size(), MakePictureLoadOptions(96, 96)));
+        CCanvas canvas(800, 600);
+        const CSavedDCState windowState(canvas.DC());
+        const int level = ::SaveDC(canvas.DC()->m_hDC);
+        ::RestoreDC(canvas.DC()->m_hDC, -1);
+        const CRect box(300, 200, 400, 300);
+        picture.Draw(canvas.DC(), box, box, CPoint(0, 0));
+        const CRect drawn = canvas.ExtentOfOther(RGB(255, 255, 255));
+        EXPECT_TRUE(drawn.left >= box.left && drawn.top >= box.top && drawn.right <= box.right &&
+                    drawn.bottom <= box.bottom)
+            << drawn.left << ", " << drawn.top << " to " << drawn.right << ", " << drawn.bottom;
+        EXPECT_EQ(::SaveDC(canvas.DC()->m_hDC), level) << "the window's saved state is gone";
+        ::RestoreDC(canvas.DC()->m_hDC, -1);
+    }
 }
