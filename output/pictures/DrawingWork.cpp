@@ -48,6 +48,11 @@ const double PixelMicroseconds = 0.002;
 // a triangle crosses: 200 slivers from corner to corner took it 30 ms.
 const double TrianglePixelMicroseconds = 0.028;
 const double GradientRowMicroseconds = 0.3;
+// On each rectangle of the clip region for each copy of a character, as
+// the player goes through the whole region to clip each: 8,000 copies of a
+// letter 12 pixels high against a grid of 120,000 cells took it 2.1-2.4 s
+// (2.3 ns a rectangle), against one of 12,000 cells 0.14 s for 4,000.
+const double ClipRectangleMicroseconds = 0.003;
 // A record's own price, and a record's that only sets state.
 const double RecordMicroseconds = 1;
 const double StateMicroseconds = 0.5;
@@ -325,6 +330,11 @@ double CDrawingWork::Text(double fontArea, const CDeviceClip& clip, unsigned cou
     // background.
     const double copy = clip.AtMost(fontArea) * CompositeMicroseconds;
     return RecordMicroseconds + distinct * fontArea * GlyphMicroseconds + count * (CopyMicroseconds + copy);
+}
+
+double CDrawingWork::ClippedItems(double items, double clipRectangles)
+{
+    return items * clipRectangles * ClipRectangleMicroseconds;
 }
 
 double CDrawingWork::Region(double rectangles, double combined, double area)

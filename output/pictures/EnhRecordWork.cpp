@@ -126,33 +126,43 @@ void AddBox(const EnhRecordFields& r, bool open, CDrawingWork& work)
     work.AddBoxShape(r.Long(8), r.Long(12), r.Long(16), r.Long(20), open);
 }
 
-// So many characters from 'text' at a reference point, drawn with the
-// selected font.
-double CharactersWork(const BYTE* text, DWORD count, bool wide, double x, double y, CDrawingState& drawing,
-                      const CDeviceClip& clip, bool inPath)
+// Where text is drawn: the DC's state and clip box, the rectangles of its
+// clip region, and whether into a path.
+struct TextTarget
 {
-    CDrawingWork place(drawing.Mapping());
+    CDrawingState& drawing;
+    const CDeviceClip& clip;
+    double clipRectangles;
+    bool inPath;
+};
+
+// So many characters from 'text' at a reference point, drawn with the
+// selected font; each copy clipped against the clip region by itself.
+double CharactersWork(const BYTE* text, DWORD count, bool wide, double x, double y, const TextTarget& target)
+{
+    CDrawingWork place(target.drawing.Mapping());
     place.AddPlace(x, y);
-    return place.Placed() +
-           CDrawingWork::Text(drawing.FontArea(), clip, count, DistinctCharacters(text, count, wide), inPath);
+    const double clipped = target.inPath ? 0 : CDrawingWork::ClippedItems(count, target.clipRectangles);
+    return place.Placed() + clipped +
+           CDrawingWork::Text(target.drawing.FontArea(), target.clip, count, DistinctCharacters(text, count, wide),
+                              target.inPath);
 }
 
 // An EMRTEXT at 'at'.
-double TextWork(const EnhRecordFields& r, DWORD at, bool wide, CDrawingState& drawing, const CDeviceClip& clip,
-                bool inPath)
+double TextWork(const EnhRecordFields& r, DWORD at, bool wide, const TextTarget& target)
 {
     const DWORD count = r.At(at + offsetof(EMRTEXT, nChars));
     return CharactersWork(r.data + r.At(at + offsetof(EMRTEXT, offString)), count, wide,
                           r.Long(at + offsetof(EMRTEXT, ptlReference.x)),
-                          r.Long(at + offsetof(EMRTEXT, ptlReference.y)), drawing, clip, inPath);
+                          r.Long(at + offsetof(EMRTEXT, ptlReference.y)), target);
 }
 
-double TextsWork(const EnhRecordFields& r, bool wide, CDrawingState& drawing, const CDeviceClip& clip, bool inPath)
+double TextsWork(const EnhRecordFields& r, bool wide, const TextTarget& target)
 {
     const DWORD count = r.At(offsetof(EMRPOLYTEXTOUTA, cStrings));
     double work = CDrawingWork::State();
     for (DWORD i = 0; i < count; ++i)
-        work += TextWork(r, offsetof(EMRPOLYTEXTOUTA, aemrtext) + i * sizeof(EMRTEXT), wide, drawing, clip, inPath);
+        work += TextWork(r, offsetof(EMRPOLYTEXTOUTA, aemrtext) + i * sizeof(EMRTEXT), wide, target);
     return work;
 }
 
@@ -409,7 +419,8 @@ bool SetsStateOnly(DWORD type)
 
 } // namespace
 
-double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, DWORD type, bool inPath)
+double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, DWORD type, bool inPath,
+                     double clipRectangles)
 {
     // The player takes the opposite of a level below 0, and -2^31 has none:
     // it crashed restoring it.
@@ -418,14 +429,15 @@ double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, D
     if (SetsStateOnly(type))
         return CDrawingWork::State();
     const CDeviceClip clip(dc, drawing.Mapping());
+    const TextTarget text = {drawing, clip, clipRectangles, inPath};
     switch (type)
     {
     case EMR_EXTTEXTOUTA:
     case EMR_EXTTEXTOUTW:
-        return TextWork(r, offsetof(EMREXTTEXTOUTA, emrtext), type == EMR_EXTTEXTOUTW, drawing, clip, inPath);
+        return TextWork(r, offsetof(EMREXTTEXTOUTA, emrtext), type == EMR_EXTTEXTOUTW, text);
     case EMR_POLYTEXTOUTA:
     case EMR_POLYTEXTOUTW:
-        return TextsWork(r, type == EMR_POLYTEXTOUTW, drawing, clip, inPath);
+        return TextsWork(r, type == EMR_POLYTEXTOUTW, text);
     case EMR_BITBLT:
     case EMR_STRETCHBLT:
     case EMR_MASKBLT:
@@ -444,8 +456,8 @@ double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, D
     case SmallTextRecord: {
         const DWORD count = r.At(16), options = r.At(20);
         const bool wide = (options & SmallTextCharacters) == 0;
-        const BYTE* text = r.data + 36 + ((options & SmallTextNoRectangle) != 0 ? 0 : 16);
-        return CharactersWork(text, count, wide, r.Long(8), r.Long(12), drawing, clip, inPath);
+        const BYTE* characters = r.data + 36 + ((options & SmallTextNoRectangle) != 0 ? 0 : 16);
+        return CharactersWork(characters, count, wide, r.Long(8), r.Long(12), text);
     }
     case EMR_FILLRGN:
     case EMR_PAINTRGN:
