@@ -126,43 +126,33 @@ void AddBox(const EnhRecordFields& r, bool open, CDrawingWork& work)
     work.AddBoxShape(r.Long(8), r.Long(12), r.Long(16), r.Long(20), open);
 }
 
-// Where text is drawn: the DC's state and clip box, the rectangles of its
-// clip region, and whether into a path.
-struct TextTarget
-{
-    CDrawingState& drawing;
-    const CDeviceClip& clip;
-    double clipRectangles;
-    bool inPath;
-};
-
 // So many characters from 'text' at a reference point, drawn with the
-// selected font; each copy clipped against the clip region by itself.
-double CharactersWork(const BYTE* text, DWORD count, bool wide, double x, double y, const TextTarget& target)
+// selected font.
+double CharactersWork(const BYTE* text, DWORD count, bool wide, double x, double y, CDrawingState& drawing,
+                      const CDeviceClip& clip, bool inPath)
 {
-    CDrawingWork place(target.drawing.Mapping());
+    CDrawingWork place(drawing.Mapping());
     place.AddPlace(x, y);
-    const double clipped = target.inPath ? 0 : CDrawingWork::ClippedItems(count, target.clipRectangles);
-    return place.Placed() + clipped +
-           CDrawingWork::Text(target.drawing.FontArea(), target.clip, count, DistinctCharacters(text, count, wide),
-                              target.inPath);
+    return place.Placed() +
+           CDrawingWork::Text(drawing.FontArea(), clip, count, DistinctCharacters(text, count, wide), inPath);
 }
 
 // An EMRTEXT at 'at'.
-double TextWork(const EnhRecordFields& r, DWORD at, bool wide, const TextTarget& target)
+double TextWork(const EnhRecordFields& r, DWORD at, bool wide, CDrawingState& drawing, const CDeviceClip& clip,
+                bool inPath)
 {
     const DWORD count = r.At(at + offsetof(EMRTEXT, nChars));
     return CharactersWork(r.data + r.At(at + offsetof(EMRTEXT, offString)), count, wide,
                           r.Long(at + offsetof(EMRTEXT, ptlReference.x)),
-                          r.Long(at + offsetof(EMRTEXT, ptlReference.y)), target);
+                          r.Long(at + offsetof(EMRTEXT, ptlReference.y)), drawing, clip, inPath);
 }
 
-double TextsWork(const EnhRecordFields& r, bool wide, const TextTarget& target)
+double TextsWork(const EnhRecordFields& r, bool wide, CDrawingState& drawing, const CDeviceClip& clip, bool inPath)
 {
     const DWORD count = r.At(offsetof(EMRPOLYTEXTOUTA, cStrings));
     double work = CDrawingWork::State();
     for (DWORD i = 0; i < count; ++i)
-        work += TextWork(r, offsetof(EMRPOLYTEXTOUTA, aemrtext) + i * sizeof(EMRTEXT), wide, target);
+        work += TextWork(r, offsetof(EMRPOLYTEXTOUTA, aemrtext) + i * sizeof(EMRTEXT), wide, drawing, clip, inPath);
     return work;
 }
 
@@ -428,16 +418,15 @@ double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, D
         return std::numeric_limits<double>::infinity();
     if (SetsStateOnly(type))
         return CDrawingWork::State();
-    const CDeviceClip clip(dc, drawing.Mapping());
-    const TextTarget text = {drawing, clip, clipRectangles, inPath};
+    const CDeviceClip clip(dc, drawing.Mapping(), clipRectangles);
     switch (type)
     {
     case EMR_EXTTEXTOUTA:
     case EMR_EXTTEXTOUTW:
-        return TextWork(r, offsetof(EMREXTTEXTOUTA, emrtext), type == EMR_EXTTEXTOUTW, text);
+        return TextWork(r, offsetof(EMREXTTEXTOUTA, emrtext), type == EMR_EXTTEXTOUTW, drawing, clip, inPath);
     case EMR_POLYTEXTOUTA:
     case EMR_POLYTEXTOUTW:
-        return TextsWork(r, type == EMR_POLYTEXTOUTW, text);
+        return TextsWork(r, type == EMR_POLYTEXTOUTW, drawing, clip, inPath);
     case EMR_BITBLT:
     case EMR_STRETCHBLT:
     case EMR_MASKBLT:
@@ -456,8 +445,8 @@ double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, D
     case SmallTextRecord: {
         const DWORD count = r.At(16), options = r.At(20);
         const bool wide = (options & SmallTextCharacters) == 0;
-        const BYTE* characters = r.data + 36 + ((options & SmallTextNoRectangle) != 0 ? 0 : 16);
-        return CharactersWork(characters, count, wide, r.Long(8), r.Long(12), text);
+        const BYTE* text = r.data + 36 + ((options & SmallTextNoRectangle) != 0 ? 0 : 16);
+        return CharactersWork(text, count, wide, r.Long(8), r.Long(12), drawing, clip, inPath);
     }
     case EMR_FILLRGN:
     case EMR_PAINTRGN:

@@ -167,6 +167,30 @@ std::function<Bytes()> Recorded(const std::function<void(HDC)>& draw)
     };
 }
 
+// Drawn at about its own size into 800 x 600, clipped to a grid of
+// 400 x 300 cells of a pixel, then the marker.
+std::function<Bytes()> InAGridOfCells(const std::function<void(HDC)>& draw)
+{
+    return [draw] {
+        return MakeEmf(FrameOfPixels(800, 600), [draw](HDC dc) {
+            COwnedGdiObject<HRGN> columns(::CreateRectRgn(0, 0, 0, 0)), rows(::CreateRectRgn(0, 0, 0, 0));
+            for (int i = 0; i < 400; ++i)
+            {
+                COwnedGdiObject<HRGN> column(::CreateRectRgn(2 * i, 0, 2 * i + 1, 600));
+                COwnedGdiObject<HRGN> row(::CreateRectRgn(0, 2 * i, 800, 2 * i + 1));
+                ::CombineRgn(columns, columns, column, RGN_OR);
+                if (i < 300)
+                    ::CombineRgn(rows, rows, row, RGN_OR);
+            }
+            ::SelectClipRgn(dc, columns);
+            ::ExtSelectClipRgn(dc, rows, RGN_AND);
+            draw(dc);
+            ::SelectClipRgn(dc, NULL);
+            DrawMarker(dc);
+        });
+    };
+}
+
 std::vector<CostlyRecord> CostlyRecords()
 {
     const DWORD count = 20000;
@@ -221,32 +245,25 @@ std::vector<CostlyRecord> CostlyRecords()
          [] {
              return WmfWithRegion(20000, META_SELECTCLIPREGION, {1});
          }},
-        // Clipped to a grid of 400 x 300 cells, each copy of a letter goes
-        // through the whole clip region; drawn at about its own size.
-        {"CopiesOfALetterInAGridOfCells",
-         [] {
-             return MakeEmf(FrameOfPixels(800, 600), [](HDC dc) {
-                 COwnedGdiObject<HRGN> columns(::CreateRectRgn(0, 0, 0, 0)), rows(::CreateRectRgn(0, 0, 0, 0));
-                 for (int i = 0; i < 400; ++i)
-                 {
-                     COwnedGdiObject<HRGN> column(::CreateRectRgn(2 * i, 0, 2 * i + 1, 600));
-                     COwnedGdiObject<HRGN> row(::CreateRectRgn(0, 2 * i, 800, 2 * i + 1));
-                     ::CombineRgn(columns, columns, column, RGN_OR);
-                     if (i < 300)
-                         ::CombineRgn(rows, rows, row, RGN_OR);
-                 }
-                 ::SelectClipRgn(dc, columns);
-                 ::ExtSelectClipRgn(dc, rows, RGN_AND);
-                 COwnedGdiObject<HFONT> font(
-                     ::CreateFontA(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Tahoma"));
-                 CSelectedObject selected(dc, font);
-                 const std::wstring text(16000, L'W');
-                 const std::vector<INT> advances(text.size(), 0);
-                 ::ExtTextOutW(dc, 10, 300, 0, NULL, text.data(), (UINT)text.size(), advances.data());
-                 ::SelectClipRgn(dc, NULL);
-                 DrawMarker(dc);
-             });
-         }},
+        // Clipped to a grid of cells, each copy of a letter and each piece of
+        // a wide pen's stroke goes through the whole clip region.
+        {"CopiesOfALetterInAGridOfCells", InAGridOfCells([](HDC dc) {
+             COwnedGdiObject<HFONT> font(
+                 ::CreateFontA(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Tahoma"));
+             CSelectedObject selected(dc, font);
+             const std::wstring text(16000, L'W');
+             const std::vector<INT> advances(text.size(), 0);
+             ::ExtTextOutW(dc, 10, 300, 0, NULL, text.data(), (UINT)text.size(), advances.data());
+         })},
+        {"WideStrokeInAGridOfCells", InAGridOfCells([](HDC dc) {
+             std::vector<POINT> zigzag(6000);
+             for (size_t i = 0; i < zigzag.size(); ++i)
+                 zigzag[i] = {(LONG)(i * 7 % 800), (LONG)(i * 13 % 600)};
+             const LOGBRUSH ink = {BS_SOLID, RGB(0, 0, 0), 0};
+             COwnedGdiObject<HPEN> pen(::ExtCreatePen(PS_GEOMETRIC | PS_SOLID, 4, &ink, 0, NULL));
+             CSelectedObject selected(dc, pen);
+             ::Polyline(dc, zigzag.data(), (int)zigzag.size());
+         })},
     };
 }
 
@@ -261,7 +278,8 @@ class CostBoundPictureTest : public ::testing::TestWithParam<CostlyRecord>
 // 700 pixels high at one place 5 s; a region of 20,000 rectangles one under
 // another filled 3.4 s, painted, inverted, framed, made the clip (enhanced
 // and Windows metafiles) 3-4 s, growing with the square of the rectangles;
-// 16,000 copies of a small letter clipped to a grid of 120,000 cells 4.5 s.
+// clipped to a grid of 120,000 cells, 16,000 copies of a small letter
+// 4.5 s, a polyline of 6,000 points in a pen 4 pixels wide 2.7 s.
 TEST_P(CostBoundPictureTest, RecordOfManyItemsIsSkippedAndTheRestDrawn)
 {
     const CostlyRecord& costly = GetParam();
