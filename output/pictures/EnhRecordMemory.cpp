@@ -28,8 +28,16 @@ double BlitBitmaps(const EnhRecordFields& r, DWORD type)
         return BitmapAt(r, offsetof(EMRBITBLT, offBmiSrc));
     case EMR_STRETCHBLT:
         return BitmapAt(r, offsetof(EMRSTRETCHBLT, offBmiSrc));
-    case EMR_MASKBLT:
-        return 2 * (BitmapAt(r, offsetof(EMRMASKBLT, offBmiSrc)) + BitmapAt(r, offsetof(EMRMASKBLT, offBmiMask)));
+    case EMR_MASKBLT: {
+        // The player blits through two bitmaps of the destination's size in
+        // logical units, however little of it the clip shows: 6000 x 6000
+        // from bitmaps of a pixel (a 368-byte picture) took it 274 MB into
+        // 800 x 600.
+        const double destination =
+            std::fabs(r.Long(offsetof(EMRMASKBLT, cxDest)) * r.Long(offsetof(EMRMASKBLT, cyDest)));
+        return 2 * (BitmapAt(r, offsetof(EMRMASKBLT, offBmiSrc)) + BitmapAt(r, offsetof(EMRMASKBLT, offBmiMask))) +
+               8 * destination;
+    }
     case EMR_PLGBLT:
         return 2 * (BitmapAt(r, offsetof(EMRPLGBLT, offBmiSrc)) + BitmapAt(r, offsetof(EMRPLGBLT, offBmiMask)));
     case EMR_ALPHABLEND:

@@ -3,10 +3,11 @@
 // clip regions whose product is a grid of millions of cells and copies of
 // them saved, letters of a 9,000-pixel font each cached, wide letters
 // turned and cached in the boxes round them, palettes resized to millions
-// of entries. Each draws within the program's memory bounds, and leaves no
-// more held after a few draws than after the first; the player's lock is
-// free afterwards. A photograph placed whole still draws
-// as the player draws it. Objects the player drops are not left behind.
+// of entries, a blit through a mask over a huge destination. Each draws
+// within the program's memory bounds, and leaves no more held after a few
+// draws than after the first; the player's lock is free afterwards. A
+// photograph placed whole still draws as the player draws it. Objects the
+// player drops are not left behind.
 #include "output/pictures/Picture.h"
 #include "output/pictures/PictureLoadOptions.h"
 
@@ -231,6 +232,20 @@ Bytes PlacedBigLetters()
     return PlacedWmf(records, 1);
 }
 
+// A MASKBLT of a pixel and its mask over 6,400 x 6,400 units: bounds,
+// destination, operation, source's place and transform, background, usage,
+// the source's and the mask's offsets and sizes, then the two bitmaps.
+Bytes MaskedBlitOverHugeDestination()
+{
+    const DWORD side = 6400, one = 0x3f800000, at = 128;
+    Fields fields = {0,   0, side, side, 0, 0, side, side,          MAKEROP4(SRCCOPY, PATCOPY), 0, 0,
+                     one, 0, 0,    one,  0, 0, 0,    DIB_RGB_COLORS};
+    fields.insert(fields.end(), {at, 40, at + 40, 4, 0, 0, DIB_RGB_COLORS, at + 44, 48, at + 92, 4});
+    fields.insert(fields.end(), {40, 1, 1, 1 | 32 << 16, BI_RGB, 0, 0, 0, 0, 0, 0xFF0000});
+    fields.insert(fields.end(), {40, 1, 1, 1 | 1 << 16, BI_RGB, 0, 0, 0, 2, 0, 0, 0xFFFFFF, 0});
+    return WithEmfRecords(EmptyEmf(), {{EMR_MASKBLT, fields}}, 1);
+}
+
 struct MemoryPicture
 {
     std::string name;
@@ -251,6 +266,7 @@ const MemoryPicture MemoryPictures[] = {
     {"PlacedStretchedRle", PlacedStretchedRle},
     {"PlacedSavedGrid", PlacedSavedGrid},
     {"PlacedBigLetters", PlacedBigLetters},
+    {"MaskedBlitOverHugeDestination", MaskedBlitOverHugeDestination},
 };
 
 DWORD WINAPI DrawElsewhere(void*)
