@@ -38,8 +38,14 @@ double BlitBitmaps(const EnhRecordFields& r, DWORD type)
         return 2 * (BitmapAt(r, offsetof(EMRMASKBLT, offBmiSrc)) + BitmapAt(r, offsetof(EMRMASKBLT, offBmiMask))) +
                8 * destination;
     }
-    case EMR_PLGBLT:
-        return 2 * (BitmapAt(r, offsetof(EMRPLGBLT, offBmiSrc)) + BitmapAt(r, offsetof(EMRPLGBLT, offBmiMask)));
+    case EMR_PLGBLT: {
+        // Turning it, the player blits through bitmaps of the source's size
+        // however small the bitmap: 6000 x 6000 of a bitmap of a pixel (a
+        // 236-byte picture) took it 375 MB.
+        const double source = std::fabs(r.Long(offsetof(EMRPLGBLT, cxSrc)) * r.Long(offsetof(EMRPLGBLT, cySrc)));
+        return 2 * (BitmapAt(r, offsetof(EMRPLGBLT, offBmiSrc)) + BitmapAt(r, offsetof(EMRPLGBLT, offBmiMask))) +
+               12 * source;
+    }
     case EMR_ALPHABLEND:
         return BitmapAt(r, offsetof(EMRALPHABLEND, offBmiSrc));
     case EMR_TRANSPARENTBLT:

@@ -3,9 +3,9 @@
 // clip regions whose product is a grid of millions of cells and copies of
 // them saved, letters of a 9,000-pixel font each cached, wide letters
 // turned and cached in the boxes round them, palettes resized to millions
-// of entries, a blit through a mask over a huge destination. Each draws
-// within the program's memory bounds, and leaves no more held after a few
-// draws than after the first; the player's lock is free afterwards. A
+// of entries, blits through a mask of a huge destination or source. Each
+// draws within the program's memory bounds, and leaves no more held after a
+// few draws than after the first; the player's lock is free afterwards. A
 // photograph placed whole still draws as the player draws it. Objects the
 // player drops are not left behind.
 #include "output/pictures/Picture.h"
@@ -232,18 +232,40 @@ Bytes PlacedBigLetters()
     return PlacedWmf(records, 1);
 }
 
-// A MASKBLT of a pixel and its mask over 6,400 x 6,400 units: bounds,
-// destination, operation, source's place and transform, background, usage,
-// the source's and the mask's offsets and sizes, then the two bitmaps.
-Bytes MaskedBlitOverHugeDestination()
+// A bitmap of a pixel and its mask, after a blit record's fixed part of
+// 'at' bytes: their usage, offsets and sizes, then the two bitmaps.
+Fields PixelAndMask(DWORD at)
 {
-    const DWORD side = 6400, one = 0x3f800000, at = 128;
-    Fields fields = {0,   0, side, side, 0, 0, side, side,          MAKEROP4(SRCCOPY, PATCOPY), 0, 0,
-                     one, 0, 0,    one,  0, 0, 0,    DIB_RGB_COLORS};
-    fields.insert(fields.end(), {at, 40, at + 40, 4, 0, 0, DIB_RGB_COLORS, at + 44, 48, at + 92, 4});
+    Fields fields = {at, 40, at + 40, 4, 0, 0, DIB_RGB_COLORS, at + 44, 48, at + 92, 4};
     fields.insert(fields.end(), {40, 1, 1, 1 | 32 << 16, BI_RGB, 0, 0, 0, 0, 0, 0xFF0000});
     fields.insert(fields.end(), {40, 1, 1, 1 | 1 << 16, BI_RGB, 0, 0, 0, 2, 0, 0, 0xFFFFFF, 0});
+    return fields;
+}
+
+const DWORD FloatOne = 0x3f800000;
+
+// A MASKBLT of the pixel over 6,400 x 6,400 units: bounds, destination,
+// operation, source's place and transform, background, usage.
+Bytes MaskedBlitOverHugeDestination()
+{
+    const DWORD side = 6400;
+    Fields fields = {0, 0, side, side, 0, 0, side, side, MAKEROP4(SRCCOPY, PATCOPY)};
+    fields.insert(fields.end(), {0, 0, FloatOne, 0, 0, FloatOne, 0, 0, 0, DIB_RGB_COLORS});
+    const Fields bitmaps = PixelAndMask(128);
+    fields.insert(fields.end(), bitmaps.begin(), bitmaps.end());
     return WithEmfRecords(EmptyEmf(), {{EMR_MASKBLT, fields}}, 1);
+}
+
+// A PLGBLT of 6,000 x 6,000 of the pixel onto the canvas: bounds, three
+// corners, source's place, size and transform, background, usage.
+Bytes TurnedBlitOfHugeSource()
+{
+    const DWORD side = 6000;
+    Fields fields = {0, 0, 80, 60, 0, 0, 80, 6, 8, 60};
+    fields.insert(fields.end(), {0, 0, side, side, FloatOne, 0, 0, FloatOne, 0, 0, 0, DIB_RGB_COLORS});
+    const Fields bitmaps = PixelAndMask(140);
+    fields.insert(fields.end(), bitmaps.begin(), bitmaps.end());
+    return WithEmfRecords(EmptyEmf(), {{EMR_PLGBLT, fields}}, 1);
 }
 
 struct MemoryPicture
@@ -267,6 +289,7 @@ const MemoryPicture MemoryPictures[] = {
     {"PlacedSavedGrid", PlacedSavedGrid},
     {"PlacedBigLetters", PlacedBigLetters},
     {"MaskedBlitOverHugeDestination", MaskedBlitOverHugeDestination},
+    {"TurnedBlitOfHugeSource", TurnedBlitOfHugeSource},
 };
 
 DWORD WINAPI DrawElsewhere(void*)
