@@ -369,3 +369,21 @@ TEST(CostBoundPictureTest, RestoringTheLevelWithNoOppositeIsLeftOut)
     ExpectDrawnSafely(EmfWithRecord(EMR_RESTOREDC, {0x80000000u}), 800, 600, "RestoreLowestLevel", &first);
     EXPECT_GT(first.Count(Marker), 0) << "the marker after the record is missing";
 }
+
+// A record of 1,000 strings of no characters, each filling the page with
+// the background, drawn into 4800 x 3600 (a page at print resolution): the
+// player takes 4.1-5.2 s over it.
+TEST(CostBoundPictureTest, StringsEachFillingThePageAreSkippedAndTheRestDrawn)
+{
+    const DWORD strings = 1000, one = 0x3f800000;
+    Fields fields = {0, 0, 96, 96, GM_COMPATIBLE, one, one, strings};
+    // Each at (10, 10), its characters and advances (none) at byte 8.
+    for (DWORD i = 0; i < strings; ++i)
+        fields.insert(fields.end(), {10, 10, 0, 8, ETO_OPAQUE, 0, 0, 96, 96, 8});
+    const Bytes emf = EmfWithRecord(EMR_POLYTEXTOUTW, fields);
+    CPicture picture;
+    ASSERT_TRUE(picture.LoadFromMemory(emf.data(), (DWORD)emf.size(), MakePictureLoadOptions(96, 96)));
+    CCanvas canvas(4800, 3600);
+    EXPECT_LT(DrawingMilliseconds(picture, canvas, "StringsEachFillingThePage"), 2000u);
+    EXPECT_GT(canvas.Count(Marker), 0) << "the marker after the record is missing";
+}
