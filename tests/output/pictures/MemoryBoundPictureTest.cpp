@@ -1,13 +1,14 @@
 // Small crafted metafiles that would make the platform's player hold
 // gigabytes: bitmaps declared huge with two bytes of compressed pixels,
 // clip regions whose product is a grid of millions of cells and copies of
-// them saved, letters of a 9,000-pixel font each cached, wide letters
-// turned and cached in the boxes round them, palettes resized to millions
-// of entries, blits through a mask of a huge destination or source. Each
-// draws within the program's memory bounds, and leaves no more held after a
-// few draws than after the first; the player's lock is free afterwards. A
-// photograph placed whole still draws as the player draws it. Objects the
-// player drops are not left behind.
+// them saved, letters of a 9,000-pixel font (or of the usual size
+// magnified) each cached, wide letters turned and cached in the boxes round
+// them, palettes resized to millions of entries, blits through a mask of a
+// huge destination or source. Each draws within the program's memory
+// bounds, and leaves no more held after a few draws than after the first;
+// the player's lock is free afterwards. A photograph placed whole still
+// draws as the player draws it. Objects the player drops are not left
+// behind.
 #include "output/pictures/Picture.h"
 #include "output/pictures/PictureLoadOptions.h"
 
@@ -268,6 +269,21 @@ Bytes TurnedBlitOfHugeSource()
     return WithEmfRecords(EmptyEmf(), {{EMR_PLGBLT, fields}}, 1);
 }
 
+// Letters of a font of the usual size (height 0) under a world transform
+// of 48, on the canvas about 500 times: each about 8,000 pixels high.
+Bytes MagnifiedLettersOfTheUsualSize()
+{
+    return MakeEmf(Frame, [](HDC dc) {
+        ::SetGraphicsMode(dc, GM_ADVANCED);
+        const XFORM magnified = {48, 0, 0, 48, 0, 0};
+        ::SetWorldTransform(dc, &magnified);
+        COwnedGdiObject<HFONT> font(::CreateFontA(0, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial"));
+        CSelectedObject selected(dc, font);
+        for (wchar_t letter = L'A'; letter <= L'Z'; ++letter)
+            ::ExtTextOutW(dc, 0, 0, 0, NULL, &letter, 1, NULL);
+    });
+}
+
 struct MemoryPicture
 {
     std::string name;
@@ -290,6 +306,7 @@ const MemoryPicture MemoryPictures[] = {
     {"PlacedBigLetters", PlacedBigLetters},
     {"MaskedBlitOverHugeDestination", MaskedBlitOverHugeDestination},
     {"TurnedBlitOfHugeSource", TurnedBlitOfHugeSource},
+    {"MagnifiedLettersOfTheUsualSize", MagnifiedLettersOfTheUsualSize},
 };
 
 DWORD WINAPI DrawElsewhere(void*)
