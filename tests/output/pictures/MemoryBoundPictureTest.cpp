@@ -436,3 +436,23 @@ TEST(MemoryBoundPictureTest, ObjectsThePlayerDropsAreNotLeftBehind)
     DrawOver(wmf, placed);
     EXPECT_GT(placed.Count(Red), 0) << "the placed metafile's rectangle is missing";
 }
+
+// 8,000 different characters 300 pixels high, 40 a record (a 64 KB
+// picture), each glyph under 64 KB: the player's glyph cache keeps them
+// after the draw (122 MB under the guard that counted only bigger ones).
+TEST(MemoryBoundPictureTest, ThousandsOfDifferentCharactersLeaveLittleHeld)
+{
+    const Bytes emf = MakeEmf(FrameOfPixels(Width, Height), [](HDC dc) {
+        COwnedGdiObject<HFONT> font(
+            ::CreateFontA(-300, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma"));
+        CSelectedObject selected(dc, font);
+        std::wstring characters;
+        for (wchar_t character = 0xC0; character < 0xC0 + 8000; ++character)
+            characters += character;
+        for (size_t at = 0; at < characters.size(); at += 40)
+            ::ExtTextOutW(dc, 0, 0, 0, NULL, characters.data() + at, 40, NULL);
+    });
+    const SIZE_T before = WorkingSetBytes();
+    ExpectDrawnSafely(emf, Width, Height, "ThousandsOfDifferentCharacters");
+    EXPECT_LT((double)WorkingSetBytes() - (double)before, 100.0 * (1 << 20)) << "held after the draws";
+}
