@@ -27,7 +27,12 @@ double RegionRectangles(HRGN region);
 class CDeviceClip
 {
 public:
-    CDeviceClip(HDC dc, const CDeviceMapping& mapping) : m_dc(dc), m_mapping(mapping) {}
+    // 'regionRectangles': those of the DC's clip region where the caller
+    // has counted them (one: not counted).
+    CDeviceClip(HDC dc, const CDeviceMapping& mapping, double regionRectangles = 1)
+        : m_dc(dc), m_mapping(mapping), m_regionRectangles(regionRectangles)
+    {
+    }
 
     double Area() const;
     // The given area, or the clip's where that is less.
@@ -44,9 +49,13 @@ public:
 
     // The rectangles of the DC's clip region (0 where it has none).
     static double Rectangles(HDC dc);
+    // The rectangles of the clip region as the caller counted them: the
+    // player goes through them all for each piece it fills by itself.
+    double CountedRectangles() const { return m_regionRectangles; }
 
 private:
     HDC m_dc;
     const CDeviceMapping& m_mapping;
+    double m_regionRectangles;
     mutable std::optional<DeviceBox> m_box;
 };

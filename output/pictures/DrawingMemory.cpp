@@ -13,10 +13,12 @@ namespace
 // The player's glyph cache takes about 0.4 bytes a pixel of the em square
 // (measured: 1.35 MB a letter of a 2,000-pixel font, 30 MB of a 9,000-pixel
 // one), kept after the font is deleted; FontInUnits::Area is at least the
-// square. Glyphs under 64 KB are not counted: small fonts cannot add up to
-// much.
+// square. Glyphs under 4 KB (fonts under about 90 pixels) are not counted:
+// a file names too few characters for them to add up to much, while 8,000
+// different characters 300 pixels high, 40 a record (a 64 KB picture), left
+// 131 MB held after a draw.
 const double GlyphBytesPerPixel = 0.5;
-const double BigGlyphBytes = 65536;
+const double BigGlyphBytes = 4096;
 } // namespace
 
 bool CDrawingMemory::Affords(HDC dc, const RecordMemory& record)

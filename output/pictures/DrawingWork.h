@@ -109,8 +109,8 @@ public:
     // player's arithmetic.
     static bool Reaches(double coordinate);
     // Characters drawn with a font of the given area (FontInUnits::Area),
-    // 'distinct' of them different, inside the clip; into a path they are
-    // only outlines.
+    // 'distinct' of them different, inside the clip (each copy clipped by
+    // itself against its region); into a path they are only outlines.
     static double Text(double fontArea, const CDeviceClip& clip, unsigned count, unsigned distinct, bool intoPath);
     // A region of so many rectangles built and used, combined with a clip
     // region into at most 'combined' rectangles, painting at most 'area'

@@ -171,7 +171,9 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, const ENHMETARECORD* record,
             Skip(dc, fields, type);
             return TRUE;
         }
-        if (!CPlayGuard::IsAffordable(EnhRecordWork(dc, state.drawing, fields, type, state.inPath)))
+        // The clip region's rectangles were counted for the memory it holds.
+        if (!CPlayGuard::IsAffordable(
+                EnhRecordWork(dc, state.drawing, fields, type, state.inPath, state.memory.ClipRectangles(dc))))
         {
             Skip(dc, fields, type);
             return TRUE;

@@ -137,12 +137,27 @@ double CharactersWork(const BYTE* text, DWORD count, bool wide, double x, double
            CDrawingWork::Text(drawing.FontArea(), clip, count, DistinctCharacters(text, count, wide), inPath);
 }
 
+// The rectangle at 'at' that text whose options ask for it fills with the
+// background first: its pixels inside the clip (a record of 1,000 strings,
+// each filling the page, took the player 4.2-5.2 s at 4800 x 3600).
+double OpaqueWork(const EnhRecordFields& r, DWORD options, DWORD at, CDrawingState& drawing, const CDeviceClip& clip)
+{
+    if ((options & ETO_OPAQUE) == 0)
+        return 0;
+    CDrawingWork work(drawing.Mapping(), &clip);
+    for (const DWORD x : {at, at + 8})
+        for (const DWORD y : {at + 4, at + 12})
+            work.AddPlace(r.Long(x), r.Long(y));
+    return work.Covering();
+}
+
 // An EMRTEXT at 'at'.
 double TextWork(const EnhRecordFields& r, DWORD at, bool wide, CDrawingState& drawing, const CDeviceClip& clip,
                 bool inPath)
 {
     const DWORD count = r.At(at + offsetof(EMRTEXT, nChars));
-    return CharactersWork(r.data + r.At(at + offsetof(EMRTEXT, offString)), count, wide,
+    return OpaqueWork(r, r.At(at + offsetof(EMRTEXT, fOptions)), at + offsetof(EMRTEXT, rcl), drawing, clip) +
+           CharactersWork(r.data + r.At(at + offsetof(EMRTEXT, offString)), count, wide,
                           r.Long(at + offsetof(EMRTEXT, ptlReference.x)),
                           r.Long(at + offsetof(EMRTEXT, ptlReference.y)), drawing, clip, inPath);
 }
@@ -417,11 +432,12 @@ bool SetsStateOnly(DWORD type)
 
 } // namespace
 
-double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, DWORD type, bool inPath)
+double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, DWORD type, bool inPath,
+                     double clipRectangles)
 {
     if (SetsStateOnly(type))
         return CDrawingWork::State();
-    const CDeviceClip clip(dc, drawing.Mapping());
+    const CDeviceClip clip(dc, drawing.Mapping(), clipRectangles);
     switch (type)
     {
     case EMR_EXTTEXTOUTA:
@@ -447,9 +463,10 @@ double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, D
         return GradientWork(r, drawing, clip);
     case SmallTextRecord: {
         const DWORD count = r.At(16), options = r.At(20);
-        const bool wide = (options & SmallTextCharacters) == 0;
-        const BYTE* text = r.data + 36 + ((options & SmallTextNoRectangle) != 0 ? 0 : 16);
-        return CharactersWork(text, count, wide, r.Long(8), r.Long(12), drawing, clip, inPath);
+        const bool wide = (options & SmallTextCharacters) == 0, rectangle = (options & SmallTextNoRectangle) == 0;
+        const BYTE* text = r.data + 36 + (rectangle ? 16 : 0);
+        return (rectangle ? OpaqueWork(r, options, 36, drawing, clip) : 0) +
+               CharactersWork(text, count, wide, r.Long(8), r.Long(12), drawing, clip, inPath);
     }
     case EMR_FILLRGN:
     case EMR_PAINTRGN:

@@ -12,5 +12,7 @@
 // bytes were an item covering the clip box. Drawing into a path ('inPath')
 // only adds to it: the work comes when the path is filled, stroked, widened
 // or clipped to. Records the player cannot draw (points beyond its
-// arithmetic) take endlessly long.
-double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, DWORD type, bool inPath);
+// arithmetic) take endlessly long. 'clipRectangles' are the DC's clip
+// region's, against which the player clips some items one by one.
+double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, DWORD type, bool inPath,
+                     double clipRectangles);

@@ -168,6 +168,30 @@ std::function<Bytes()> Recorded(const std::function<void(HDC)>& draw)
     };
 }
 
+// Drawn at about its own size into 800 x 600, clipped to a grid of
+// 400 x 300 cells of a pixel, then the marker.
+std::function<Bytes()> InAGridOfCells(const std::function<void(HDC)>& draw)
+{
+    return [draw] {
+        return MakeEmf(FrameOfPixels(800, 600), [draw](HDC dc) {
+            COwnedGdiObject<HRGN> columns(::CreateRectRgn(0, 0, 0, 0)), rows(::CreateRectRgn(0, 0, 0, 0));
+            for (int i = 0; i < 400; ++i)
+            {
+                COwnedGdiObject<HRGN> column(::CreateRectRgn(2 * i, 0, 2 * i + 1, 600));
+                COwnedGdiObject<HRGN> row(::CreateRectRgn(0, 2 * i, 800, 2 * i + 1));
+                ::CombineRgn(columns, columns, column, RGN_OR);
+                if (i < 300)
+                    ::CombineRgn(rows, rows, row, RGN_OR);
+            }
+            ::SelectClipRgn(dc, columns);
+            ::ExtSelectClipRgn(dc, rows, RGN_AND);
+            draw(dc);
+            ::SelectClipRgn(dc, NULL);
+            DrawMarker(dc);
+        });
+    };
+}
+
 std::vector<CostlyRecord> CostlyRecords()
 {
     const DWORD count = 20000;
@@ -222,6 +246,25 @@ std::vector<CostlyRecord> CostlyRecords()
          [] {
              return WmfWithRegion(20000, META_SELECTCLIPREGION, {1});
          }},
+        // Clipped to a grid of cells, each copy of a letter and each piece of
+        // a wide pen's stroke goes through the whole clip region.
+        {"CopiesOfALetterInAGridOfCells", InAGridOfCells([](HDC dc) {
+             COwnedGdiObject<HFONT> font(
+                 ::CreateFontA(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Tahoma"));
+             CSelectedObject selected(dc, font);
+             const std::wstring text(16000, L'W');
+             const std::vector<INT> advances(text.size(), 0);
+             ::ExtTextOutW(dc, 10, 300, 0, NULL, text.data(), (UINT)text.size(), advances.data());
+         })},
+        {"WideStrokeInAGridOfCells", InAGridOfCells([](HDC dc) {
+             std::vector<POINT> zigzag(6000);
+             for (size_t i = 0; i < zigzag.size(); ++i)
+                 zigzag[i] = {(LONG)(i * 7 % 800), (LONG)(i * 13 % 600)};
+             const LOGBRUSH ink = {BS_SOLID, RGB(0, 0, 0), 0};
+             COwnedGdiObject<HPEN> pen(::ExtCreatePen(PS_GEOMETRIC | PS_SOLID, 4, &ink, 0, NULL));
+             CSelectedObject selected(dc, pen);
+             ::Polyline(dc, zigzag.data(), (int)zigzag.size());
+         })},
     };
 }
 
@@ -235,7 +278,9 @@ class CostBoundPictureTest : public ::testing::TestWithParam<CostlyRecord>
 // pixels long in a pen 8 pixels wide 4.5 s; 20,000 copies of a letter
 // 700 pixels high at one place 5 s; a region of 20,000 rectangles one under
 // another filled 3.4 s, painted, inverted, framed, made the clip (enhanced
-// and Windows metafiles) 3-4 s, growing with the square of the rectangles.
+// and Windows metafiles) 3-4 s, growing with the square of the rectangles;
+// clipped to a grid of 120,000 cells, 16,000 copies of a small letter
+// 4.5 s, a polyline of 6,000 points in a pen 4 pixels wide 2.7 s.
 TEST_P(CostBoundPictureTest, RecordOfManyItemsIsSkippedAndTheRestDrawn)
 {
     const CostlyRecord& costly = GetParam();
@@ -359,4 +404,22 @@ TEST(CostBoundPictureTest, RestoringStatesSavedBeforeTheDrawIsLeftOut)
         EXPECT_EQ(::SaveDC(canvas.DC()->m_hDC), level) << "the window's saved state is gone";
         ::RestoreDC(canvas.DC()->m_hDC, -1);
     }
+}
+
+// A record of 1,000 strings of no characters, each filling the page with
+// the background, drawn into 4800 x 3600 (a page at print resolution): the
+// player takes 4.1-5.2 s over it.
+TEST(CostBoundPictureTest, StringsEachFillingThePageAreSkippedAndTheRestDrawn)
+{
+    const DWORD strings = 1000, one = 0x3f800000;
+    Fields fields = {0, 0, 96, 96, GM_COMPATIBLE, one, one, strings};
+    // Each at (10, 10), its characters and advances (none) at byte 8.
+    for (DWORD i = 0; i < strings; ++i)
+        fields.insert(fields.end(), {10, 10, 0, 8, ETO_OPAQUE, 0, 0, 96, 96, 8});
+    const Bytes emf = EmfWithRecord(EMR_POLYTEXTOUTW, fields);
+    CPicture picture;
+    ASSERT_TRUE(picture.LoadFromMemory(emf.data(), (DWORD)emf.size(), MakePictureLoadOptions(96, 96)));
+    CCanvas canvas(4800, 3600);
+    EXPECT_LT(DrawingMilliseconds(picture, canvas, "StringsEachFillingThePage"), 2000u);
+    EXPECT_GT(canvas.Count(Marker), 0) << "the marker after the record is missing";
 }

@@ -1,12 +1,14 @@
 // Small crafted metafiles that would make the platform's player hold
 // gigabytes: bitmaps declared huge with two bytes of compressed pixels,
 // clip regions whose product is a grid of millions of cells and copies of
-// them saved, letters of a 9,000-pixel font each cached, wide letters
-// turned and cached in the boxes round them, palettes resized to millions
-// of entries. Each draws within the program's memory bounds, and leaves no
-// more held after a few draws than after the first; the player's lock is
-// free afterwards. A photograph placed whole still draws
-// as the player draws it. Objects the player drops are not left behind.
+// them saved, letters of a 9,000-pixel font (or of the usual size
+// magnified) each cached, wide letters turned and cached in the boxes round
+// them, palettes resized to millions of entries, blits through a mask of a
+// huge destination or source. Each draws within the program's memory
+// bounds, and leaves no more held after a few draws than after the first;
+// the player's lock is free afterwards. A photograph placed whole still
+// draws as the player draws it. Objects the player drops are not left
+// behind.
 #include "output/pictures/Picture.h"
 #include "output/pictures/PictureLoadOptions.h"
 
@@ -236,6 +238,57 @@ Bytes PlacedBigLetters()
     return PlacedWmf(records, 1);
 }
 
+// A bitmap of a pixel and its mask, after a blit record's fixed part of
+// 'at' bytes: their usage, offsets and sizes, then the two bitmaps.
+Fields PixelAndMask(DWORD at)
+{
+    Fields fields = {at, 40, at + 40, 4, 0, 0, DIB_RGB_COLORS, at + 44, 48, at + 92, 4};
+    fields.insert(fields.end(), {40, 1, 1, 1 | 32 << 16, BI_RGB, 0, 0, 0, 0, 0, 0xFF0000});
+    fields.insert(fields.end(), {40, 1, 1, 1 | 1 << 16, BI_RGB, 0, 0, 0, 2, 0, 0, 0xFFFFFF, 0});
+    return fields;
+}
+
+const DWORD FloatOne = 0x3f800000;
+
+// A MASKBLT of the pixel over 6,400 x 6,400 units: bounds, destination,
+// operation, source's place and transform, background, usage.
+Bytes MaskedBlitOverHugeDestination()
+{
+    const DWORD side = 6400;
+    Fields fields = {0, 0, side, side, 0, 0, side, side, MAKEROP4(SRCCOPY, PATCOPY)};
+    fields.insert(fields.end(), {0, 0, FloatOne, 0, 0, FloatOne, 0, 0, 0, DIB_RGB_COLORS});
+    const Fields bitmaps = PixelAndMask(128);
+    fields.insert(fields.end(), bitmaps.begin(), bitmaps.end());
+    return WithEmfRecords(EmptyEmf(), {{EMR_MASKBLT, fields}}, 1);
+}
+
+// A PLGBLT of 6,000 x 6,000 of the pixel onto the canvas: bounds, three
+// corners, source's place, size and transform, background, usage.
+Bytes TurnedBlitOfHugeSource()
+{
+    const DWORD side = 6000;
+    Fields fields = {0, 0, 80, 60, 0, 0, 80, 6, 8, 60};
+    fields.insert(fields.end(), {0, 0, side, side, FloatOne, 0, 0, FloatOne, 0, 0, 0, DIB_RGB_COLORS});
+    const Fields bitmaps = PixelAndMask(140);
+    fields.insert(fields.end(), bitmaps.begin(), bitmaps.end());
+    return WithEmfRecords(EmptyEmf(), {{EMR_PLGBLT, fields}}, 1);
+}
+
+// Letters of a font of the usual size (height 0) under a world transform
+// of 48, on the canvas about 500 times: each about 8,000 pixels high.
+Bytes MagnifiedLettersOfTheUsualSize()
+{
+    return MakeEmf(Frame, [](HDC dc) {
+        ::SetGraphicsMode(dc, GM_ADVANCED);
+        const XFORM magnified = {48, 0, 0, 48, 0, 0};
+        ::SetWorldTransform(dc, &magnified);
+        COwnedGdiObject<HFONT> font(::CreateFontA(0, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial"));
+        CSelectedObject selected(dc, font);
+        for (wchar_t letter = L'A'; letter <= L'Z'; ++letter)
+            ::ExtTextOutW(dc, 0, 0, 0, NULL, &letter, 1, NULL);
+    });
+}
+
 struct MemoryPicture
 {
     std::string name;
@@ -265,6 +318,9 @@ const MemoryPicture MemoryPictures[] = {
      [] {
          return PlacedSavedGrid(45, 100, META_SELECTOBJECT, 8000);
      }},
+    {"MaskedBlitOverHugeDestination", MaskedBlitOverHugeDestination},
+    {"TurnedBlitOfHugeSource", TurnedBlitOfHugeSource},
+    {"MagnifiedLettersOfTheUsualSize", MagnifiedLettersOfTheUsualSize},
 };
 
 DWORD WINAPI DrawElsewhere(void*)
@@ -414,4 +470,24 @@ TEST(MemoryBoundPictureTest, RegionsRecordedAgainAndAgainAreBounded)
     picture.Draw(&recording, all, all, CPoint(0, 0));
     const COwnedEnhMetafile recorded(::CloseEnhMetaFile(recording.Detach()));
     EXPECT_LT(::GetEnhMetaFileBits(recorded, 0, NULL), 64u << 20) << "bytes recorded";
+}
+
+// 8,000 different characters 300 pixels high, 40 a record (a 64 KB
+// picture), each glyph under 64 KB: the player's glyph cache keeps them
+// after the draw (122 MB under the guard that counted only bigger ones).
+TEST(MemoryBoundPictureTest, ThousandsOfDifferentCharactersLeaveLittleHeld)
+{
+    const Bytes emf = MakeEmf(FrameOfPixels(Width, Height), [](HDC dc) {
+        COwnedGdiObject<HFONT> font(
+            ::CreateFontA(-300, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma"));
+        CSelectedObject selected(dc, font);
+        std::wstring characters;
+        for (wchar_t character = 0xC0; character < 0xC0 + 8000; ++character)
+            characters += character;
+        for (size_t at = 0; at < characters.size(); at += 40)
+            ::ExtTextOutW(dc, 0, 0, 0, NULL, characters.data() + at, 40, NULL);
+    });
+    const SIZE_T before = WorkingSetBytes();
+    ExpectDrawnSafely(emf, Width, Height, "ThousandsOfDifferentCharacters");
+    EXPECT_LT((double)WorkingSetBytes() - (double)before, 100.0 * (1 << 20)) << "held after the draws";
 }
