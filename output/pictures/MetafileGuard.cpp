@@ -228,11 +228,12 @@ double PlacedWork(const Parameters& p, const Destination& at, CDrawingState& dra
 // touch inside the clip box, one of a kind not measured as if each 4 bytes
 // were an item covering the clip box; records the player crashes on are
 // endless.
-double RecordWork(HDC dc, CDrawingState& drawing, WORD function, const Parameters& p, DWORD parameters, int objects)
+double RecordWork(HDC dc, CDrawingState& drawing, CDrawingMemory& memory, WORD function, const Parameters& p,
+                  DWORD parameters, int objects)
 {
     if (SetsStateOnly(function))
         return CDrawingWork::State();
-    const CDeviceClip clip(dc, drawing.Mapping());
+    const CDeviceClip clip(dc, drawing.Mapping(), memory.ClipRectangles(dc));
     const Destination destination = DestinationOf(function, parameters);
     const bool halftone = IsStretch(function) && CDrawingWork::Halftones(dc);
     const double placed = destination.x >= 0 ? PlacedWork(p, destination, drawing, clip, halftone) : 0;
@@ -370,8 +371,8 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, METARECORD* record, int obje
             memory.restored = -restored;
         if (!state.memory.Affords(dc, memory))
             return TRUE;
-        if (!CPlayGuard::IsAffordable(
-                RecordWork(dc, state.drawing, record->rdFunction, parameters, record->rdSize - 3, objects)))
+        if (!CPlayGuard::IsAffordable(RecordWork(dc, state.drawing, state.memory, record->rdFunction, parameters,
+                                                 record->rdSize - 3, objects)))
         {
             if (record->rdFunction == META_LINETO)
                 ::MoveToEx(dc, (int)parameters[1], (int)parameters[0], NULL);
