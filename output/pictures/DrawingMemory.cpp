@@ -83,7 +83,7 @@ double CDrawingMemory::CombinedClipBytes(HDC dc, double rectangles, int mode)
     return RegionBytes(mode == RGN_AND ? std::min(clip * rectangles, banded) : banded);
 }
 
-RecordMemory CDrawingMemory::ClipRecordMemory(HDC dc, ClipRecord record, int restored)
+RecordMemory CDrawingMemory::ClipRecordMemory(HDC dc, ClipRecord record)
 {
     const double clip = ClipBytes(dc);
     switch (record)
@@ -95,14 +95,16 @@ RecordMemory CDrawingMemory::ClipRecordMemory(HDC dc, ClipRecord record, int res
         // most three, and two more bands begin.
         return RecordMemory::Peak(RegionBytes(3 * ClipRectangles(dc) + 4), RecordMemory::ChangesClip);
     case OffsetsClip:
+        // Moved, the clip region keeps its rectangles: asking for them again
+        // after each move of a region of 120,000 took the guard three times
+        // the player's time.
+        return RecordMemory::Peak(clip);
+    case SetsMetaRegion:
         return RecordMemory::Peak(clip, RecordMemory::ChangesClip);
     case SavesDC:
         return RecordMemory::Peak(clip, RecordMemory::SavesClip);
-    default: {
-        RecordMemory memory = RecordMemory::Peak(0, RecordMemory::RestoresClip);
-        memory.restored = restored;
-        return memory;
-    }
+    default:
+        return RecordMemory::Peak(0, RecordMemory::RestoresClip);
     }
 }
 

@@ -86,18 +86,20 @@ public:
     // region of so many rectangles, at most.
     double CombinedClipBytes(HDC dc, double rectangles, int mode);
     // The records that change or save the clip region alike in both kinds
-    // of metafile: a rectangle intersected or excluded, the region moved,
-    // saved with the DC's state, or restored so many levels (negative:
-    // relative to the last save).
+    // of metafile: a rectangle intersected or excluded, the region moved
+    // (its rectangles kept) or made the meta region, saved with the DC's
+    // state, or restored (the levels are the guard's to set: it plays only
+    // the states the metafile saved).
     enum ClipRecord
     {
         IntersectsClip,
         ExcludesClip,
         OffsetsClip,
+        SetsMetaRegion,
         SavesDC,
         RestoresDC,
     };
-    RecordMemory ClipRecordMemory(HDC dc, ClipRecord record, int restored = 0);
+    RecordMemory ClipRecordMemory(HDC dc, ClipRecord record);
     // The bytes of a region of so many rectangles made, then cut to the
     // clip region to be filled or painted.
     double PaintedRegionBytes(HDC dc, double rectangles)

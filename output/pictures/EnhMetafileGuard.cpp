@@ -164,8 +164,7 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, const ENHMETARECORD* record,
         if (type == EMR_RESTOREDC && restored == 0)
             return TRUE;
         RecordMemory memory = EnhRecordMemory(dc, state.drawing, state.memory, fields, type);
-        if (restored > 0)
-            memory.restored = -restored;
+        memory.restored = -restored;
         if (!state.memory.Affords(dc, memory))
         {
             Skip(dc, fields, type);

@@ -163,20 +163,14 @@ RecordMemory EnhRecordMemory(HDC dc, CDrawingState& drawing, CDrawingMemory& mem
         return memory.ClipRecordMemory(dc, CDrawingMemory::IntersectsClip);
     case EMR_EXCLUDECLIPRECT:
         return memory.ClipRecordMemory(dc, CDrawingMemory::ExcludesClip);
-    case EMR_OFFSETCLIPRGN: {
-        // Moved, the clip region keeps its rectangles: asking for them again
-        // after each move of a region of 120,000 took the guard three times
-        // the player's time.
-        RecordMemory moved = memory.ClipRecordMemory(dc, CDrawingMemory::OffsetsClip);
-        moved.clip = RecordMemory::KeepsClip;
-        return moved;
-    }
-    case EMR_SETMETARGN:
+    case EMR_OFFSETCLIPRGN:
         return memory.ClipRecordMemory(dc, CDrawingMemory::OffsetsClip);
+    case EMR_SETMETARGN:
+        return memory.ClipRecordMemory(dc, CDrawingMemory::SetsMetaRegion);
     case EMR_SAVEDC:
         return memory.ClipRecordMemory(dc, CDrawingMemory::SavesDC);
     case EMR_RESTOREDC:
-        return memory.ClipRecordMemory(dc, CDrawingMemory::RestoresDC, (int)(LONG)r.At(8));
+        return memory.ClipRecordMemory(dc, CDrawingMemory::RestoresDC);
     case EMR_EXTTEXTOUTA:
     case EMR_EXTTEXTOUTW:
         return RecordMemory::Kept(

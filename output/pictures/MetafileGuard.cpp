@@ -367,8 +367,7 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, METARECORD* record, int obje
         if (record->rdFunction == META_RESTOREDC && restored == 0)
             return TRUE;
         RecordMemory memory = WmfRecordMemory(dc, state.drawing, state.memory, *record, *table, objects);
-        if (restored > 0)
-            memory.restored = -restored;
+        memory.restored = -restored;
         if (!state.memory.Affords(dc, memory))
             return TRUE;
         if (!CPlayGuard::IsAffordable(RecordWork(dc, state.drawing, state.memory, record->rdFunction, parameters,

@@ -40,13 +40,12 @@ public:
     // was given 2.2 s at 2 ms a kilobyte); and PixelNanoseconds a pixel
     // beyond that. Drawn into 4800 x 3600 (a page at print resolution), the
     // strokes take 2.7-4.2 s, 160-200 ns a pixel more than into 800 x 600,
-    // and their limit is 6.1 s;
-    // a chart of 9,000 records (270 KB), 80 ns a pixel more. Those pixels
-    // cost more for each record that reaches them, so a small file is given
-    // less for them: PixelNanosecondsPerKilobyte of the file (the strokes
-    // take 0.2 ns a pixel for each kilobyte, the chart 0.3), up to
-    // PixelNanoseconds; 100 triangles of a gradient over the page (10 KB)
-    // were given 5.2 s, and took it.
+    // and their limit is 6.1 s; a chart of 9,000 records (270 KB), 80 ns a
+    // pixel more. Those pixels cost more for each record that reaches them,
+    // so a small file is given less for them: PixelNanosecondsPerKilobyte of
+    // the file (the strokes take 0.2 ns a pixel for each kilobyte, the chart
+    // 0.3), up to PixelNanoseconds; 100 triangles of a gradient over the
+    // page (10 KB) were given 5.2 s, and took it.
     static DWORD DrawLimit(DWORD fileBytes, double pixels);
     static constexpr double PixelNanoseconds = 250;
     static constexpr double PixelNanosecondsPerKilobyte = 0.5;

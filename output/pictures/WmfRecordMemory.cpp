@@ -127,7 +127,7 @@ RecordMemory WmfRecordMemory(HDC dc, CDrawingState& drawing, CDrawingMemory& mem
     case META_SAVEDC:
         return memory.ClipRecordMemory(dc, CDrawingMemory::SavesDC);
     case META_RESTOREDC:
-        return memory.ClipRecordMemory(dc, CDrawingMemory::RestoresDC, (SHORT)record.rdParm[0]);
+        return memory.ClipRecordMemory(dc, CDrawingMemory::RestoresDC);
     case META_TEXTOUT:
         return RecordMemory::Kept(GlyphBytes(p, 1, record.rdParm[0], drawing, memory));
     case META_EXTTEXTOUT: {

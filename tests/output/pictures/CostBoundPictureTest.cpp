@@ -110,40 +110,33 @@ Bytes EmfWithRecord(DWORD type, const Fields& fields)
     return EmfWithRecords({{type, fields}});
 }
 
+// A placeable Windows metafile of so many pixels of records written by hand
+// (their objects after the first 'objects'), then the marker: object 0
+// deleted and its slot made the marker's brush.
+Bytes WmfThenMarker(int width, int height, WmfRecords records, WORD objects)
+{
+    records.insert(records.end(), {{META_DELETEOBJECT, {0}},
+                                   {META_CREATEBRUSHINDIRECT, {BS_SOLID, LOWORD(Marker), HIWORD(Marker), 0}},
+                                   {META_SELECTOBJECT, {0}},
+                                   {META_RECTANGLE, {24, 24, 0, 0}}});
+    return WithWmfRecords(MakePlaceableWmf(width, height, 96, [](HDC) {}), records, objects);
+}
+
 // A placeable Windows metafile of a brush and a region object of 'count'
 // rectangles as RegionData's (objects 0 and 1), the record given, then the
-// marker (the objects deleted first, so that its brush takes their place).
+// marker.
 Bytes WmfWithRegion(DWORD count, WORD function, const std::vector<WORD>& parameters)
 {
     std::vector<WORD> region = {0, 6, 0, 0, 0, (WORD)count, 4, 0, 0, 2, (WORD)count};
     for (DWORD i = 0; i < count; ++i)
         region.insert(region.end(), {2, (WORD)i, (WORD)(i + 1), (WORD)(i % 2), (WORD)(i % 2 + 1), 2});
     region[4] = (WORD)(2 * region.size());
-    std::vector<std::pair<WORD, std::vector<WORD>>> records = {{META_CREATEBRUSHINDIRECT, {BS_SOLID, 200 << 8, 0, 0}},
-                                                               {META_CREATEREGION, region},
-                                                               {function, parameters},
-                                                               {META_DELETEOBJECT, {1}},
-                                                               {META_DELETEOBJECT, {0}}};
-    Bytes wmf = MakePlaceableWmf(96, 96, 96, DrawMarker);
-    const size_t headers = 22 + sizeof(METAHEADER);
-    Bytes added;
-    DWORD largest = 0;
-    for (const auto& record : records)
-    {
-        const DWORD words = 3 + (DWORD)record.second.size();
-        largest = std::max(largest, words);
-        std::vector<WORD> all = {(WORD)words, (WORD)(words >> 16), record.first};
-        all.insert(all.end(), record.second.begin(), record.second.end());
-        added.insert(added.end(), (const BYTE*)all.data(), (const BYTE*)(all.data() + all.size()));
-    }
-    wmf.insert(wmf.begin() + (long)headers, added.begin(), added.end());
-    METAHEADER header;
-    std::memcpy(&header, &wmf[22], sizeof(header));
-    header.mtSize += (DWORD)added.size() / 2;
-    header.mtMaxRecord = std::max(header.mtMaxRecord, largest);
-    header.mtNoObjects = std::max<WORD>(header.mtNoObjects, 3);
-    std::memcpy(&wmf[22], &header, sizeof(header));
-    return wmf;
+    return WmfThenMarker(96, 96,
+                         {{META_CREATEBRUSHINDIRECT, {BS_SOLID, 200 << 8, 0, 0}},
+                          {META_CREATEREGION, region},
+                          {function, parameters},
+                          {META_DELETEOBJECT, {1}}},
+                         2);
 }
 
 struct CostlyRecord
@@ -209,12 +202,8 @@ std::function<Bytes()> WmfInAGridOfCells(const WmfRecords& records)
             all.push_back({META_EXCLUDECLIPRECT, {(WORD)(2 * row + 2), 800, (WORD)(2 * row + 1), 0}});
         all.insert(all.end(), records.begin(), records.end());
         // Object 0 is no region: the clip goes.
-        all.insert(all.end(), {{META_SELECTCLIPREGION, {0}},
-                               {META_DELETEOBJECT, {0}},
-                               {META_CREATEBRUSHINDIRECT, {BS_SOLID, LOWORD(Marker), HIWORD(Marker), 0}},
-                               {META_SELECTOBJECT, {0}},
-                               {META_RECTANGLE, {24, 24, 0, 0}}});
-        return WithWmfRecords(MakePlaceableWmf(800, 600, 96, [](HDC) {}), all, 4);
+        all.push_back({META_SELECTCLIPREGION, {0}});
+        return WmfThenMarker(800, 600, all, 4);
     };
 }
 

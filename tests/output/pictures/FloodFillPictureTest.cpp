@@ -54,26 +54,6 @@ std::function<void(HDC)> CorridorDrawing(int width, int height)
     };
 }
 
-// The first record of the function in a placeable Windows metafile; 0 when
-// there is none.
-size_t FindWmfRecord(const Bytes& wmf, WORD function)
-{
-    const size_t placeable = 22, header = 18;
-    for (size_t at = placeable + header; at + 6 <= wmf.size();)
-    {
-        DWORD words;
-        WORD kind;
-        std::memcpy(&words, &wmf[at], 4);
-        std::memcpy(&kind, &wmf[at + 4], 2);
-        if (kind == function)
-            return at;
-        if (words < 3)
-            break;
-        at += 2 * (size_t)words;
-    }
-    return 0;
-}
-
 // The placeable metafile with its META_EXTFLOODFILL written as a
 // META_FLOODFILL (the recorder writes the one for either call): the same
 // parameters without the kind of fill first.

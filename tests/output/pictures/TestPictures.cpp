@@ -152,6 +152,24 @@ size_t FindEmfRecord(const Bytes& emf, DWORD type)
     return 0;
 }
 
+size_t FindWmfRecord(const Bytes& wmf, WORD function)
+{
+    const size_t placeable = 22, header = 18;
+    for (size_t at = placeable + header; at + 6 <= wmf.size();)
+    {
+        DWORD words;
+        WORD kind;
+        std::memcpy(&words, &wmf[at], 4);
+        std::memcpy(&kind, &wmf[at + 4], 2);
+        if (kind == function)
+            return at;
+        if (words < 3)
+            break;
+        at += 2 * (size_t)words;
+    }
+    return 0;
+}
+
 Bytes WithEmfRecords(Bytes emf, const EmfRecords& records, DWORD handles)
 {
     Bytes added;

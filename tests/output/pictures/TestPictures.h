@@ -62,6 +62,9 @@ RECT FrameOfPixels(int width, int height);
 // The offset of the first record of a kind in an enhanced metafile; 0 when
 // there is none.
 size_t FindEmfRecord(const Bytes& emf, DWORD type);
+// The offset of the first record of a function in a placeable Windows
+// metafile; 0 when there is none.
+size_t FindWmfRecord(const Bytes& wmf, WORD function);
 
 // Records of an enhanced metafile, each a type and the fields after its
 // size, put before its end record; its handle table made at least 'handles'
