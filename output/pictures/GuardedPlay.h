@@ -1,0 +1,106 @@
+#pragma once
+
+#include "afx/app/AfxWin.h"
+#include "output/pictures/DrawingMemory.h"
+#include "output/pictures/DrawingState.h"
+#include "output/pictures/OwnSavedStates.h"
+#include "output/pictures/PlayGuard.h"
+#include "output/pictures/RecordTraits.h"
+
+// Why a record is left out: for what it would hold, or for how long it
+// would take.
+enum class LeftOut
+{
+    ForMemory,
+    ForTime,
+};
+
+// One draw of a metafile played a record at a time, alike for both kinds of
+// metafile: the draw's time (CPlayGuard), the states the metafile saved,
+// the memory the record would hold, the time it would take, then the record
+// played, in that order. 'Format' is a kind of metafile's own part:
+// - Record: what the player hands over of one record, with its 'kind' (a
+//   row of the kind's table, whose RecordTraits the draw follows);
+// - Ends(record, dc): the end record, played; the draw ends there;
+// - Refuses(record): left out before anything is judged;
+// - RestoreLevel(record): the level a restore names;
+// - Memory(...) and Work(...): what the record would hold, and take;
+// - Skip(record, dc, why): left out; what that leaves behind;
+// - Play(record, dc, restored): false where it is left out after all;
+// - Played(record): what the format follows of it.
+template <class Format>
+class CGuardedPlay
+{
+public:
+    CGuardedPlay(HDC dc, const RECT* destination, DWORD fileBytes, CPlayStops& stops)
+        : m_dc(dc), m_guard(dc, destination, fileBytes, stops), m_drawing(dc)
+    {
+    }
+
+    // A callback's answer for the record: whether the draw goes on. An
+    // estimate that cannot be made (no memory for a path) ends the draw
+    // quietly: a message would come with every paint.
+    int Answer(const typename Format::Record& record)
+    {
+        try
+        {
+            return Play(record) ? TRUE : FALSE;
+        }
+        catch (...)
+        {
+            return FALSE;
+        }
+    }
+    bool HasStopped() const { return m_guard.HasStopped(); }
+    const Format& Played() const { return m_format; }
+
+private:
+    bool Play(const typename Format::Record& record);
+
+    HDC m_dc;
+    CPlayGuard m_guard;
+    CDrawingState m_drawing;
+    CDrawingMemory m_memory;
+    // The DC's states that the metafile has saved and may restore.
+    COwnSavedStates m_saved;
+    Format m_format;
+};
+
+template <class Format>
+bool CGuardedPlay<Format>::Play(const typename Format::Record& record)
+{
+    if (m_format.Ends(record, m_dc))
+        return false;
+    if (!m_guard.HasTimeForNext())
+        return false;
+    if (m_format.Refuses(record))
+        return true;
+    const bool restores = record.kind.Is(RestoresState);
+    const int restored = restores ? m_saved.Levels(m_format.RestoreLevel(record)) : 0;
+    if (restores && restored == 0)
+        return true;
+    RecordMemory memory = m_format.Memory(record, m_dc, m_drawing, m_memory);
+    memory.restored = -restored;
+    if (!m_memory.Affords(m_dc, memory))
+    {
+        m_format.Skip(record, m_dc, LeftOut::ForMemory);
+        return true;
+    }
+    if (!CPlayGuard::IsAffordable(m_format.Work(record, m_dc, m_drawing, m_memory)))
+    {
+        m_format.Skip(record, m_dc, LeftOut::ForTime);
+        return true;
+    }
+    if (!m_format.Play(record, m_dc, restored))
+        return true;
+    if (record.kind.Is(SavesState))
+        m_saved.Saved();
+    m_saved.Restored(restored);
+    m_memory.Played(m_dc, memory);
+    if (record.kind.Is(Remaps))
+        m_drawing.Remap();
+    if (record.kind.Is(Reselects))
+        m_drawing.Reselect();
+    m_format.Played(record);
+    return true;
+}
