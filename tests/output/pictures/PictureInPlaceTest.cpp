@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 
 namespace
@@ -75,9 +76,21 @@ const PlacedPicture Pictures[] = {
      }},
 };
 
+void PrintTo(const PlacedPicture& picture, std::ostream* out)
+{
+    *out << picture.name;
+}
+
 class PictureInPlaceTest : public ::testing::TestWithParam<PlacedPicture>
 {
 };
+
+// A rectangle as left, top, right, bottom.
+std::string Corners(const CRect& rect)
+{
+    return std::to_string(rect.left) + ", " + std::to_string(rect.top) + ", " + std::to_string(rect.right) + ", " +
+           std::to_string(rect.bottom);
+}
 } // namespace
 
 // The picture covers its place and nothing else, first and on a repaint,
@@ -93,7 +106,7 @@ TEST_P(PictureInPlaceTest, PaintsOnlyItsPlace)
     {
         CCanvas canvas(Width, Height, Ground);
         picture.Draw(canvas.DC(), Place, all, CPoint(0, 0));
-        EXPECT_EQ(canvas.ExtentOfOther(Ground), Place) << draw;
+        EXPECT_EQ(Corners(canvas.ExtentOfOther(Ground)), Corners(Place)) << draw;
     }
     CCanvas mapped(Width, Height, Ground);
     const HDC dc = mapped.DC()->m_hDC;
@@ -102,7 +115,7 @@ TEST_P(PictureInPlaceTest, PaintsOnlyItsPlace)
     ::SetViewportExtEx(dc, 1, 1, NULL);
     const CRect doubled(2 * Place.left, 2 * Place.top, 2 * Place.right, 2 * Place.bottom);
     picture.Draw(mapped.DC(), doubled, CRect(0, 0, 2 * Width, 2 * Height), CPoint(0, 0));
-    EXPECT_EQ(mapped.ExtentOfOther(Ground), Place) << "mapped";
+    EXPECT_EQ(Corners(mapped.ExtentOfOther(Ground)), Corners(Place)) << "mapped";
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, PictureInPlaceTest, ::testing::ValuesIn(Pictures),
