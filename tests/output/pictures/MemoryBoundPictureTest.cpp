@@ -8,7 +8,8 @@
 // bounds, and leaves no more held after a few draws than after the first;
 // the player's lock is free afterwards. A photograph placed whole still
 // draws as the player draws it. Objects the player drops are not left
-// behind.
+// behind, and those a picture keeps leave other threads objects of their
+// own.
 #include "output/pictures/Picture.h"
 #include "output/pictures/PictureLoadOptions.h"
 
