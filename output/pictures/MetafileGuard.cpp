@@ -1,5 +1,6 @@
 #include "output/pictures/MetafileGuard.h"
 
+#include "output/pictures/DroppedObjects.h"
 #include "output/pictures/GuardedPlay.h"
 #include "output/pictures/WmfRecordKinds.h"
 #include "output/pictures/WmfRecordMemory.h"
@@ -54,33 +55,49 @@ struct WmfFormat
         if (why == LeftOut::ForTime && r.kind.Is(MovesToPoint))
             ::MoveToEx(dc, (int)r.p[1], (int)r.p[0], NULL);
     }
-    bool Play(const Record& r, HDC dc, int restored) const
+    bool Play(const Record& r, HDC dc, int restored)
     {
+        deletes = r.record->rdFunction == META_DELETEOBJECT && r.table->objectHandle[r.p.Word(0)] != NULL;
         if (restored > 0)
             ::RestoreDC(dc, -restored);
         else
             ::PlayMetaFileRecord(dc, r.table, r.record, (UINT)r.objects);
         return true;
     }
+    // The record just played made an object into the free slot, or deleted
+    // one the slot given held.
     void Played(const Record& r)
     {
-        if (r.record->rdFunction == META_DELETEOBJECT)
-            freeSlot = std::min(freeSlot, (int)r.p.Word(0));
+        if (r.kind.Is(MakesObject) && r.table->objectHandle[freeSlot] != NULL)
+            ++liveObjects;
+        const int slot = r.p.Word(0);
+        if (deletes && r.table->objectHandle[slot] == NULL)
+        {
+            --liveObjects;
+            freeSlot = std::min(freeSlot, slot);
+        }
     }
 
     // Whether the player has a slot for an object it makes: with none free
     // it makes the object and drops it, never deleted (10,000 pens made into
     // a table of one slot, a picture of 160 KB, left 10,000 of the process's
-    // 65,536 GDI objects behind each draw), and nothing can use it.
+    // 65,536 GDI objects behind each draw), and nothing can use it. A table
+    // may have 65,535 slots, and all of them filled left other threads
+    // without objects (a third of their brushes and DCs failed while such a
+    // picture of 1.2 MB drew): it holds as many as an enhanced metafile's.
     bool HasFreeSlot(const HANDLETABLE& table, int objects)
     {
         while (freeSlot < objects && table.objectHandle[freeSlot] != NULL)
             ++freeSlot;
-        return freeSlot < objects;
+        return freeSlot < objects && liveObjects < CDroppedObjects::Limit;
     }
 
     // The lowest slot of the player's object table that may be free.
     int freeSlot = 0;
+    // The objects the table holds.
+    size_t liveObjects = 0;
+    // The record being played deletes an object the table holds.
+    bool deletes = false;
 };
 
 int CALLBACK PlayRecord(HDC, HANDLETABLE* table, METARECORD* record, int objects, LPARAM play)
