@@ -121,11 +121,6 @@ void AddPath(HDC dc, CDrawingWork& work)
     }
 }
 
-void AddBox(const EnhRecordFields& r, bool open, CDrawingWork& work)
-{
-    work.AddBoxShape(r.Long(8), r.Long(12), r.Long(16), r.Long(20), open);
-}
-
 // So many characters from 'text' at a reference point, drawn with the
 // selected font.
 double CharactersWork(const BYTE* text, DWORD count, bool wide, double x, double y, CDrawingState& drawing,
@@ -380,34 +375,13 @@ double LineToWork(const EnhWorkPricing& p)
     return shape.Drawn(false);
 }
 
-double RectangleWork(const EnhWorkPricing& p)
+double BoxWork(const EnhWorkPricing& p, bool fromPosition, bool open, bool curved)
 {
     Shape shape(p);
-    shape.work.AddBoxShape(p.r.Long(8), p.r.Long(12), p.r.Long(16), p.r.Long(20), false, false);
-    return shape.Drawn(true);
-}
-
-// An ellipse, a rounded rectangle, a chord or a pie in the box at byte 8.
-double ClosedCurveWork(const EnhWorkPricing& p)
-{
-    Shape shape(p);
-    AddBox(p.r, false, shape.work);
-    return shape.Drawn(true);
-}
-
-double ArcWork(const EnhWorkPricing& p)
-{
-    Shape shape(p);
-    AddBox(p.r, true, shape.work);
-    return shape.Drawn(false);
-}
-
-double ArcToWork(const EnhWorkPricing& p)
-{
-    Shape shape(p);
-    AddCurrentPosition(p.dc, shape.work);
-    AddBox(p.r, true, shape.work);
-    return shape.Drawn(false);
+    if (fromPosition)
+        AddCurrentPosition(p.dc, shape.work);
+    shape.work.AddBoxShape(p.r.Long(8), p.r.Long(12), p.r.Long(16), p.r.Long(20), open, curved);
+    return shape.Drawn(!open);
 }
 
 double AngleArcWork(const EnhWorkPricing& p)

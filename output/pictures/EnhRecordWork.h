@@ -28,10 +28,6 @@ double ExtFloodFillWork(const EnhWorkPricing& p);
 double GradientWork(const EnhWorkPricing& p);
 double ClipRegionWork(const EnhWorkPricing& p);
 double LineToWork(const EnhWorkPricing& p);
-double RectangleWork(const EnhWorkPricing& p);
-double ClosedCurveWork(const EnhWorkPricing& p);
-double ArcWork(const EnhWorkPricing& p);
-double ArcToWork(const EnhWorkPricing& p);
 double AngleArcWork(const EnhWorkPricing& p);
 double PathFillWork(const EnhWorkPricing& p);
 double PathStrokeAndFillWork(const EnhWorkPricing& p);
@@ -80,4 +76,14 @@ template <const BlitLayout& Layout>
 double BlitWorkOf(const EnhWorkPricing& p)
 {
     return BlitWork(p, Layout);
+}
+
+// A shape inside the box at byte 8: closed and filled (a rectangle, an
+// ellipse, a rounded rectangle, a chord, a pie), or an open arc, from the
+// current position where 'fromPosition'.
+double BoxWork(const EnhWorkPricing& p, bool fromPosition, bool open, bool curved);
+template <bool FromPosition, bool Open, bool Curved = true>
+double BoxWorkOf(const EnhWorkPricing& p)
+{
+    return BoxWork(p, FromPosition, Open, Curved);
 }

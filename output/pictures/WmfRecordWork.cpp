@@ -178,38 +178,9 @@ double WmfLineToWork(const WmfWorkPricing& w)
     return shape.Drawn(false);
 }
 
-double WmfRectangleWork(const WmfWorkPricing& w)
+double WmfBoxWork(const WmfWorkPricing& w, DWORD left, bool open, bool curved)
 {
     Shape shape(w);
-    shape.work.AddBoxShape(w.p[3], w.p[2], w.p[1], w.p[0], false, false);
-    return shape.Drawn(true);
-}
-
-double WmfEllipseWork(const WmfWorkPricing& w)
-{
-    Shape shape(w);
-    shape.work.AddBoxShape(w.p[3], w.p[2], w.p[1], w.p[0], false, true);
-    return shape.Drawn(true);
-}
-
-double WmfRoundRectWork(const WmfWorkPricing& w)
-{
-    Shape shape(w);
-    shape.work.AddBoxShape(w.p[5], w.p[4], w.p[3], w.p[2]);
-    return shape.Drawn(true);
-}
-
-double WmfArcWork(const WmfWorkPricing& w)
-{
-    Shape shape(w);
-    shape.work.AddBoxShape(w.p[7], w.p[6], w.p[5], w.p[4], true);
-    return shape.Drawn(false);
-}
-
-// A pie or a chord.
-double WmfClosedArcWork(const WmfWorkPricing& w)
-{
-    Shape shape(w);
-    shape.work.AddBoxShape(w.p[7], w.p[6], w.p[5], w.p[4], false);
-    return shape.Drawn(true);
+    shape.work.AddBoxShape(w.p[left], w.p[left - 1], w.p[left - 2], w.p[left - 3], open, curved);
+    return shape.Drawn(!open);
 }

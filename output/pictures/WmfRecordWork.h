@@ -26,11 +26,6 @@ double WmfPolygonWork(const WmfWorkPricing& w);
 double WmfPolylineWork(const WmfWorkPricing& w);
 double WmfPolyPolygonWork(const WmfWorkPricing& w);
 double WmfLineToWork(const WmfWorkPricing& w);
-double WmfRectangleWork(const WmfWorkPricing& w);
-double WmfEllipseWork(const WmfWorkPricing& w);
-double WmfRoundRectWork(const WmfWorkPricing& w);
-double WmfArcWork(const WmfWorkPricing& w);
-double WmfClosedArcWork(const WmfWorkPricing& w);
 
 // A flood fill from the point whose x and y are the parameters X and Y.
 double WmfFloodFillWork(const WmfWorkPricing& w, int x, int y);
@@ -38,4 +33,14 @@ template <int X, int Y>
 double WmfFloodFillWorkAt(const WmfWorkPricing& w)
 {
     return WmfFloodFillWork(w, X, Y);
+}
+
+// A shape inside the box whose left, top, right and bottom are the
+// parameters Left down to Left - 3: closed and filled (a rectangle, an
+// ellipse, a rounded rectangle, a pie, a chord), or an open arc.
+double WmfBoxWork(const WmfWorkPricing& w, DWORD left, bool open, bool curved);
+template <DWORD Left, bool Open = false, bool Curved = true>
+double WmfBoxWorkAt(const WmfWorkPricing& w)
+{
+    return WmfBoxWork(w, Left, Open, Curved);
 }
