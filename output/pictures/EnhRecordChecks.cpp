@@ -4,20 +4,6 @@
 
 #include <cstring>
 
-DWORD EnhCheckedRecord::At(DWORD offset) const
-{
-    if (offset + 4 > size)
-        return 0xFFFFFFFF;
-    DWORD value;
-    std::memcpy(&value, data + offset, 4);
-    return value;
-}
-
-WORD EnhCheckedRecord::WordAt(DWORD offset) const
-{
-    return offset + 2 > size ? 0xFFFF : (WORD)(data[offset] | (data[offset + 1] << 8));
-}
-
 namespace
 {
 // A bitmap's usage that has no colour table at all (DIB_PAL_INDICES).

@@ -3,6 +3,7 @@
 #include "afx/app/AfxWin.h"
 
 #include <cstddef>
+#include <cstring>
 
 // A record of an enhanced metafile as the load check reads it: what lies
 // outside it reads as all ones.
@@ -11,8 +12,18 @@ struct EnhCheckedRecord
     const BYTE* data;
     DWORD size;
 
-    DWORD At(DWORD offset) const;
-    WORD WordAt(DWORD offset) const;
+    DWORD At(DWORD offset) const
+    {
+        if (offset + 4 > size)
+            return 0xFFFFFFFF;
+        DWORD value;
+        std::memcpy(&value, data + offset, 4);
+        return value;
+    }
+    WORD WordAt(DWORD offset) const
+    {
+        return offset + 2 > size ? 0xFFFF : (WORD)(data[offset] | (data[offset + 1] << 8));
+    }
     // A block of 'count' items of 'item' bytes at 'offset' lies inside.
     bool Holds(unsigned long long offset, unsigned long long count, unsigned long long item = 1) const
     {

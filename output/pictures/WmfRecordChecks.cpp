@@ -1,13 +1,6 @@
 #include "output/pictures/WmfRecordChecks.h"
 
-#include "foundation/files/LittleEndian.h"
-
 #include <cstring>
-
-WORD WmfCheckedRecord::operator[](DWORD i) const
-{
-    return ReadLittleEndianWord(params + 2 * i);
-}
 
 namespace
 {

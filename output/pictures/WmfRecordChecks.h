@@ -1,6 +1,7 @@
 #pragma once
 
 #include "afx/app/AfxWin.h"
+#include "foundation/files/LittleEndian.h"
 
 // A Windows metafile's record as the load check reads it: its parameters as
 // 16-bit words.
@@ -9,7 +10,7 @@ struct WmfCheckedRecord
     const BYTE* params;
     DWORD count;
 
-    WORD operator[](DWORD i) const;
+    WORD operator[](DWORD i) const { return ReadLittleEndianWord(params + 2 * i); }
 };
 
 // The checks of what a record reads beyond its fixed parameters; 'rest' is
