@@ -189,10 +189,10 @@ double PlacesWork(const EnhRecordFields& r, DWORD at, DWORD count, DWORD stride,
 // A region record's region, its RGNDATA at 'at', used with the DC's clip
 // region: filled, painted, inverted or framed inside it, or combined with it
 // in the given mode (RGN_COPY: replacing it).
-double RegionWork(const EnhRecordFields& r, DWORD at, int mode, HDC dc, const CDeviceClip& clip)
+double RegionWork(const EnhRecordFields& r, DWORD at, int mode, const CDeviceClip& clip)
 {
     const double rectangles = r.At(at + offsetof(RGNDATAHEADER, nCount));
-    const double held = mode == RGN_COPY ? 0 : CDeviceClip::Rectangles(dc);
+    const double held = mode == RGN_COPY ? 0 : clip.ClipRegionRectangles();
     // Cut by each other's rectangles: where one is inside the other, each
     // pair at most once; joined, each row of one by each band of the other.
     const double combined = mode == RGN_AND ? rectangles * held : (rectangles + held) * (rectangles + held);
@@ -333,7 +333,7 @@ double BlitWork(const EnhWorkPricing& p, const BlitLayout& layout)
 
 double PaintedRegionWork(const EnhWorkPricing& p, DWORD at)
 {
-    return RegionWork(p.r, at, RGN_AND, p.dc, p.clip);
+    return RegionWork(p.r, at, RGN_AND, p.clip);
 }
 
 double ClipRegionWork(const EnhWorkPricing& p)
@@ -343,7 +343,7 @@ double ClipRegionWork(const EnhWorkPricing& p)
     return r.At(offsetof(EMREXTSELECTCLIPRGN, cbRgnData)) < sizeof(RGNDATAHEADER)
                ? CDrawingWork::State()
                : RegionWork(r, offsetof(EMREXTSELECTCLIPRGN, RgnData), (int)r.At(offsetof(EMREXTSELECTCLIPRGN, iMode)),
-                            p.dc, p.clip);
+                            p.clip);
 }
 
 double PointsWork(const EnhWorkPricing& p, PointFigures figures, DWORD pointSize)

@@ -13,7 +13,8 @@
 // only adds to it: the work comes when the path is filled, stroked, widened
 // or clipped to. Records the player cannot draw (points beyond its
 // arithmetic) take endlessly long. 'clipRectangles' are the DC's clip
-// region's, against which the player clips some items one by one.
+// region's (0 where it has none), against which the player clips some items
+// one by one, and with which region records combine.
 double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, const EnhRecordKind& kind, bool inPath,
                      double clipRectangles);
 

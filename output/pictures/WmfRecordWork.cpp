@@ -75,7 +75,7 @@ double WmfRecordWork(HDC dc, CDrawingState& drawing, CDrawingMemory& memory, con
 {
     if (kind.Is(SetsStateOnly))
         return CDrawingWork::State();
-    const CDeviceClip clip(dc, drawing.Mapping(), memory.ClipRectangles(dc));
+    const CDeviceClip clip(dc, drawing.Mapping(), memory.ClipRegionRectangles(dc));
     if (kind.work == nullptr)
         return CDrawingWork::Unmeasured(2.0 * (p.count + 3), clip);
     return kind.work({dc, drawing, p, kind, clip, objects});
