@@ -399,11 +399,15 @@ TEST(DrawBudgetTest, APhotographStretchedByAveragingOverAHugePageTakesUnderTwoSe
     }
 }
 
-// Circles that run out of time into 1600 x 1200 are drawn whole into 400 x
-// 300 afterwards; drawn into 1600 x 1200 again, they stop where they did.
+// Circles that run out of time into 1600 x 1200 (as many as take the bare
+// player here three times the draw's time) are drawn whole into 400 x 300
+// afterwards (each costing about a twelfth); drawn into 1600 x 1200 again,
+// they stop where they did.
 TEST(DrawBudgetTest, AStopHoldsForDrawsAsLargeOnly)
 {
-    const Bytes circles = Circles(40);
+    const unsigned perCircle = std::max(1u, BareMicroseconds(Circles(10), 1600, 1200) / 10);
+    const DWORD limit = CPlayGuard::DrawLimit((DWORD)Circles(40).size(), 1600 * 1200);
+    const Bytes circles = Circles((int)(3000.0 * limit / perCircle));
     CPicture picture;
     Load(picture, circles);
     CCanvas large(1600, 1200), small(400, 300), again(1600, 1200);
