@@ -23,6 +23,9 @@ void DeviceSize(HDC dc, double& width, double& height)
     height = ::GetDeviceCaps(dc, VERTRES);
 }
 
+// What GetRandomRgn is asked for: the clip region, the meta region.
+const int ClipRegion = 1, MetaRegion = 2;
+
 // Areas and spans this small are taken whole, without asking for the clip.
 const double SmallArea = 65536, SmallSpan = 256;
 
@@ -115,7 +118,13 @@ double RegionRectangles(HRGN region)
 double CDeviceClip::Rectangles(HDC dc)
 {
     const COwnedGdiObject<HRGN> region(::CreateRectRgn(0, 0, 0, 0));
-    if (!region || ::GetClipRgn(dc, region) != 1)
+    if (!region)
         return 0;
-    return RegionRectangles(region);
+    // The DC holds both, and clips to what they share: a picture is played
+    // inside a meta region, which GetClipRgn leaves out.
+    double rectangles = 0;
+    for (int which : {ClipRegion, MetaRegion})
+        if (::GetRandomRgn(dc, region, which) == 1)
+            rectangles += RegionRectangles(region);
+    return rectangles;
 }

@@ -47,7 +47,8 @@ public:
     // none that maps).
     const DeviceBox& Box() const;
 
-    // The rectangles of the DC's clip region (0 where it has none).
+    // The rectangles of the DC's clip and meta regions (0 where it has
+    // neither).
     static double Rectangles(HDC dc);
     // The rectangles of the clip region as the caller counted them: the
     // player goes through them all for each piece it fills by itself.

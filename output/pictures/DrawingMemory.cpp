@@ -145,8 +145,8 @@ double CDrawingMemory::NewGlyphBytes(double fontArea, const BYTE* text, unsigned
         if (wide)
             character |= (WORD)(text[2 * i + 1] << 8);
         const unsigned long long key = font | character;
-        if (m_glyphs.count(key) == 0 && std::find(m_newGlyphs.begin(), m_newGlyphs.end(), key) == m_newGlyphs.end())
-            m_newGlyphs.push_back(key);
+        if (m_glyphs.count(key) == 0)
+            m_newGlyphs.insert(key);
         // Past the limit the rest need not be looked at.
         if ((m_newGlyphs.size() - before) * glyph > Limit)
             break;

@@ -127,8 +127,7 @@ private:
     double m_clipRectangles = -1;
     // Big glyphs cached in this draw (by font area and character), and
     // those the record being judged adds.
-    std::unordered_set<unsigned long long> m_glyphs;
-    std::vector<unsigned long long> m_newGlyphs;
+    std::unordered_set<unsigned long long> m_glyphs, m_newGlyphs;
     double m_glyphBytes = 0, m_newGlyphBytes = 0;
     double m_recorded = 0;
 };

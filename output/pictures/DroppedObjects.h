@@ -17,7 +17,8 @@
 class CDroppedObjects
 {
 public:
-    // As many as the handle table may have slots.
+    // As many as the handle table may have slots; a Windows metafile's
+    // table holds no more live objects.
     static const size_t Limit = 10000;
 
     // Whether a record may drop one more.

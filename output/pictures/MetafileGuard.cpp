@@ -4,6 +4,7 @@
 #include "output/pictures/DrawingMemory.h"
 #include "output/pictures/DrawingState.h"
 #include "output/pictures/DrawingWork.h"
+#include "output/pictures/DroppedObjects.h"
 #include "output/pictures/FloodFillWork.h"
 #include "output/pictures/OwnSavedStates.h"
 #include "output/pictures/PlainStretch.h"
@@ -34,16 +35,33 @@ struct PlayState
     CDrawingMemory memory;
     // The lowest slot of the player's object table that may be free.
     int freeSlot = 0;
+    // The objects the table holds.
+    size_t liveObjects = 0;
 
     // Whether the player has a slot for an object it makes: with none free
     // it makes the object and drops it, never deleted (10,000 pens made into
     // a table of one slot, a picture of 160 KB, left 10,000 of the process's
-    // 65,536 GDI objects behind each draw), and nothing can use it.
+    // 65,536 GDI objects behind each draw), and nothing can use it. A table
+    // may have 65,535 slots, and all of them filled left other threads
+    // without objects (a third of their brushes and DCs failed while such a
+    // picture of 1.2 MB drew): it holds as many as an enhanced metafile's.
     bool HasFreeSlot(const HANDLETABLE& table, int objects)
     {
         while (freeSlot < objects && table.objectHandle[freeSlot] != NULL)
             ++freeSlot;
-        return freeSlot < objects;
+        return freeSlot < objects && liveObjects < CDroppedObjects::Limit;
+    }
+    // The record just played made an object into the free slot, or
+    // deleted one the slot given held.
+    void CountObjects(const HANDLETABLE& table, bool made, bool deleted, int slot)
+    {
+        if (made && table.objectHandle[freeSlot] != NULL)
+            ++liveObjects;
+        if (deleted && table.objectHandle[slot] == NULL)
+        {
+            --liveObjects;
+            freeSlot = std::min(freeSlot, slot);
+        }
     }
 
     // The DC's states that the metafile has saved and may restore.
@@ -381,7 +399,8 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, METARECORD* record, int obje
         if (!state.guard.HasTimeForNext())
             return FALSE;
         const Parameters parameters = {record->rdParm};
-        if (MakesObject(record->rdFunction) && !state.HasFreeSlot(*table, objects))
+        const bool makes = MakesObject(record->rdFunction);
+        if (makes && !state.HasFreeSlot(*table, objects))
             return TRUE;
         if (record->rdFunction == META_ESCAPE && !IsHarmlessEscape(parameters.Word(0)))
             return TRUE;
@@ -400,6 +419,8 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, METARECORD* record, int obje
             return TRUE;
         }
         const CPlainStretch plain(dc, playing == CPlayGuard::Playing::Plainly);
+        const bool deletes =
+            record->rdFunction == META_DELETEOBJECT && table->objectHandle[parameters.Word(0)] != NULL;
         if (restored > 0)
             ::RestoreDC(dc, -restored);
         else
@@ -409,8 +430,7 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, METARECORD* record, int obje
         state.saved.Restored(restored);
         state.memory.Played(dc, memory);
         Follow(record->rdFunction, state.drawing);
-        if (record->rdFunction == META_DELETEOBJECT)
-            state.freeSlot = std::min(state.freeSlot, (int)parameters.Word(0));
+        state.CountObjects(*table, makes, deletes, parameters.Word(0));
         return TRUE;
     }
     catch (...)

@@ -75,7 +75,14 @@ BOOL CMetafilePicture::LoadFromMemory(const BYTE* data, DWORD size, double scale
     m_aspect = m_height <= 0.005 ? 1.0 : m_width / m_height;
 
     std::memcpy(&m_header, data + PlaceableBytes, MetaHeaderBytes);
-    const unsigned long long bytes = 2ull * m_header.mtSize;
+    unsigned long long bytes = 2ull * m_header.mtSize;
+    // Some writers count the placeable header in the size: the records
+    // then end at the file's end.
+    if (bytes == size)
+    {
+        bytes = size - PlaceableBytes;
+        m_header.mtSize = (DWORD)(bytes / 2);
+    }
     if ((m_header.mtType != 1 && m_header.mtType != 2) || bytes < MetaHeaderBytes || bytes > size - PlaceableBytes ||
         !IsMetafileSound(data + PlaceableBytes, (DWORD)bytes))
     {
@@ -83,6 +90,7 @@ BOOL CMetafilePicture::LoadFromMemory(const BYTE* data, DWORD size, double scale
         return FALSE;
     }
     std::vector<BYTE> records(data + PlaceableBytes, data + PlaceableBytes + bytes);
+    std::memcpy(records.data(), &m_header, MetaHeaderBytes);
     m_bTwoTone = RecolourMetafile(records.data(), (DWORD)bytes, ink, lightening);
     m_hMetafile = ::SetMetaFileBitsEx((UINT)bytes, records.data());
     if (m_hMetafile == NULL)

@@ -21,5 +21,9 @@ BOOL PlayMetafileClipped(CDC* dc, const RECT& dest, const RECT& clip, POINT orig
     CClipRegionSaver clipping;
     clipping.Clip(dc, visible);
     CSavedDCState saved(dc);
+    // Made the meta region, the clip holds whatever the picture's records
+    // do to the clip region (a region copied over it, or none selected);
+    // the saved state gives the meta region back.
+    ::SetMetaRgn(dc->m_hDC);
     return play(dc, target);
 }

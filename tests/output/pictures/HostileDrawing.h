@@ -14,7 +14,7 @@ SIZE_T WorkingSetBytes();
 
 // Loads the picture (it must load) and draws it into width x height on this
 // thread, first and on a repaint, then on a thread of its own. Each draw must
-// end within 2 s of its thread's processor time, and the process's peak
-// working set must stay within 300 MB of where it was before. Answers the
+// end within 2 s of its thread's processor time, and the process's working
+// set must grow by less than 160 MB while it runs. Answers the
 // canvas of the first draw through 'first' when given.
 void ExpectDrawnSafely(const Bytes& bytes, int width, int height, const std::string& what, CCanvas* first = nullptr);

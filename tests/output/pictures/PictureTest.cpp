@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 namespace
 {
 const COLORREF Red = RGB(255, 0, 0), White = RGB(255, 255, 255), Black = RGB(0, 0, 0), Green = RGB(0, 160, 0),
@@ -73,6 +75,33 @@ TEST(MetafilePictureTest, MetafileWithoutPlaceableHeaderIsRefused)
     CPicture picture;
     EXPECT_FALSE(LoadBytes(picture, plain));
     EXPECT_FALSE(picture.HasPicture());
+}
+
+// Some writers count the placeable header in the size in words: such a file
+// ends where its records do and draws as the file with the size right; a
+// file shorter than its size is still refused.
+TEST(MetafilePictureTest, SizeCountingThePlaceableHeaderLoadsButShortFilesAreRefused)
+{
+    const Bytes sound = BoxWmf(Red);
+    const size_t sizeAt = 22 + 6;
+    DWORD words;
+    std::memcpy(&words, &sound[sizeAt], 4);
+    const auto sized = [&](DWORD size, size_t cut) {
+        Bytes bytes(sound.begin(), sound.end() - cut);
+        std::memcpy(&bytes[sizeAt], &size, 4);
+        return bytes;
+    };
+    CPicture expected, counted, refused;
+    ASSERT_TRUE(LoadBytes(expected, sound));
+    ASSERT_TRUE(LoadBytes(counted, sized(words + 11, 0)));
+    CCanvas drawnSound(100, 100), drawnCounted(100, 100);
+    const CRect all(0, 0, 100, 100);
+    expected.Draw(drawnSound.DC(), all, all, Origin);
+    counted.Draw(drawnCounted.DC(), all, all, Origin);
+    ASSERT_GT(drawnSound.Count(Red), 0);
+    EXPECT_EQ(std::memcmp(drawnSound.Bits(), drawnCounted.Bits(), 4 * 100 * 100), 0) << "pixels differ";
+    EXPECT_FALSE(LoadBytes(refused, sized(words + 1, 0))) << "two bytes short";
+    EXPECT_FALSE(LoadBytes(refused, sized(words + 11, 2))) << "the counted file cut";
 }
 
 TEST(MetafilePictureTest, InkColourRecolorsOnlyBlackAndWhiteDrawings)
