@@ -332,8 +332,8 @@ double CDrawingWork::Text(double fontArea, const CDeviceClip& clip, unsigned cou
                std::sqrt(fontArea) * count * PieceMicroseconds;
     // Each copy composited over its cell inside the clip, with its
     // background.
-    const double copy =
-        clip.AtMost(fontArea) * CPlayerPrices::Of(PlayerPixel::GlyphComposite) + clip.CountedRectangles() * ClipRectangleMicroseconds;
+    const double copy = clip.AtMost(fontArea) * CPlayerPrices::Of(PlayerPixel::GlyphComposite) +
+                        clip.CountedRectangles() * ClipRectangleMicroseconds;
     return RecordMicroseconds + distinct * fontArea * GlyphMicroseconds + count * (CopyMicroseconds + copy);
 }
 

@@ -236,8 +236,7 @@ bool IsBitmapPartWithin(const EnhRecordFields& r, DWORD at, DWORD sizeAt)
 // pixels of its destination inside the clip, and of its source as the
 // player reads them (a photograph of 4000 x 3000 took it 60 ms into
 // 800 x 600, 80 ms into 4800 x 3600); the destination's of the given kind.
-double BlitWork(const EnhRecordFields& r, DWORD type, CDrawingState& drawing, const CDeviceClip& clip,
-                PlayerPixel kind)
+double BlitWork(const EnhRecordFields& r, DWORD type, CDrawingState& drawing, const CDeviceClip& clip, PlayerPixel kind)
 {
     const double SourcePixelMicroseconds = 0.006;
     const BlitLayout layout = BlitLayoutOf(type);

@@ -3,7 +3,8 @@
 // resolution; where a draw ran out of work, later draws as large on the same
 // kind of device stop (a repaint draws what the first draw drew), smaller
 // ones start afresh; a draw's thread waiting is not its work; costly records
-// stop within two seconds of work.
+// stop within two seconds of work; an image stretched by averaging that costs
+// more than a record may take or the draw has left is stretched plainly.
 #include "output/pictures/Picture.h"
 #include "output/pictures/PictureLoadOptions.h"
 #include "output/pictures/PlayerPrices.h"
@@ -172,7 +173,8 @@ Bytes LeftImage(int circles, int mode)
         {
             BITMAPINFOHEADER header;
             RGBQUAD colours[2];
-        } info = {{sizeof(BITMAPINFOHEADER), 200, 125, 1, 1, BI_RGB, 0, 0, 0, 2, 0}, {{0, 0, 0, 0}, {255, 255, 255, 0}}};
+        } info = {{sizeof(BITMAPINFOHEADER), 200, 125, 1, 1, BI_RGB, 0, 0, 0, 2, 0},
+                  {{0, 0, 0, 0}, {255, 255, 255, 0}}};
         ::SetStretchBltMode(dc, mode);
         ::StretchDIBits(dc, 0, 56, 48, 40, 0, 0, 200, 125, rows.data(), (BITMAPINFO*)&info, DIB_RGB_COLORS, SRCCOPY);
         DrawMarker(dc, {80, 80, 90, 90});

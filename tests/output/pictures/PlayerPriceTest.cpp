@@ -140,8 +140,8 @@ TEST_P(PlayerPriceTest, BarePlayerTakesAtMostTwiceTheEstimate)
     for (; draws == 0 || timer.Milliseconds() < RepeatedMilliseconds; ++draws)
         ::PlayEnhMetaFile(dc, metafile, &all);
     const double bare = timer.Milliseconds() * 1000.0 / draws;
-    EXPECT_LE(bare, 2 * estimate) << GetParam().name << ": the player took " << bare
-                                  << " us a draw, estimated " << estimate << " us";
+    EXPECT_LE(bare, 2 * estimate) << GetParam().name << ": the player took " << bare << " us a draw, estimated "
+                                  << estimate << " us";
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, PlayerPriceTest, ::testing::ValuesIn(PricedKinds()),

@@ -168,13 +168,14 @@ double MedianCheck(BOOL (*check)(const BYTE*, DWORD), const BYTE* data, DWORD si
 // built-in figures, and what measuring them cost.
 void ReportPlayerPrices()
 {
-    static const char* const names[] = {"fill",           "blit",             "masked blit",    "alpha blit",
-                                        "plain stretch", "halftone stretch", "gradient triangle", "glyph composite"};
+    static const char* const names[] = {
+        "fill",           "blit", "masked blit", "alpha blit", "plain stretch", "halftone stretch", "gradient triangle",
+        "glyph composite"};
     printf("player's prices measured here in %.2f ms (ns a pixel, measured / built in):",
            CPlayerPrices::MeasuringMilliseconds());
     for (int kind = 0; kind < (int)PlayerPixel::Count; ++kind)
-        printf("%s %s %.1f / %.1f", kind == 0 ? "" : ",", names[kind], 1000 * CPlayerPrices::Measured((PlayerPixel)kind),
-               1000 * CPlayerPrices::BuiltIn((PlayerPixel)kind));
+        printf("%s %s %.1f / %.1f", kind == 0 ? "" : ",", names[kind],
+               1000 * CPlayerPrices::Measured((PlayerPixel)kind), 1000 * CPlayerPrices::BuiltIn((PlayerPixel)kind));
     printf("\n");
 }
 
