@@ -7,6 +7,7 @@
 #include "output/pictures/EnhRecordFields.h"
 #include "output/pictures/EnhRecordWork.h"
 #include "output/pictures/OwnSavedStates.h"
+#include "output/pictures/PlainStretch.h"
 #include "output/pictures/PlayGuard.h"
 
 namespace
@@ -143,6 +144,19 @@ void Follow(DWORD type, PlayState& state)
     }
 }
 
+// How the guard plays the record, by its price.
+CPlayGuard::Playing PlayingOf(HDC dc, const EnhRecordFields& fields, DWORD type, PlayState& state)
+{
+    // The clip region's rectangles were counted for the memory it holds.
+    const double clipRectangles = state.memory.ClipRectangles(dc);
+    return state.guard.PlayingOf(dc, EnhRecordWork(dc, state.drawing, fields, type, state.inPath, clipRectangles),
+                                 EnhRecordStretches(type), [&] {
+                                     const CPlainStretch plain(dc, true);
+                                     return EnhRecordWork(dc, state.drawing, fields, type, state.inPath,
+                                                          clipRectangles);
+                                 });
+}
+
 int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, const ENHMETARECORD* record, int handles, LPARAM data)
 {
     // An estimate that cannot be made (no memory for a path) ends the draw
@@ -170,13 +184,13 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, const ENHMETARECORD* record,
             Skip(dc, fields, type);
             return TRUE;
         }
-        // The clip region's rectangles were counted for the memory it holds.
-        if (!CPlayGuard::IsAffordable(
-                EnhRecordWork(dc, state.drawing, fields, type, state.inPath, state.memory.ClipRectangles(dc))))
+        const CPlayGuard::Playing playing = PlayingOf(dc, fields, type, state);
+        if (playing == CPlayGuard::Playing::Not)
         {
             Skip(dc, fields, type);
             return TRUE;
         }
+        const CPlainStretch plain(dc, playing == CPlayGuard::Playing::Plainly);
         if (restored > 0)
         {
             // Played as relative, so that the player keeps its own record

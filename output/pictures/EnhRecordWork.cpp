@@ -211,11 +211,15 @@ BlitLayout BlitLayoutOf(DWORD type)
     }
 }
 
-// Records that stretch their bitmap to the destination in the DC's stretch
-// mode.
-bool IsStretch(DWORD type)
+// How the player makes a blit's pixels: records that stretch their bitmap
+// do so in the DC's stretch mode.
+PlayerPixel BlitPixel(DWORD type, HDC dc)
 {
-    return type == EMR_STRETCHBLT || type == EMR_STRETCHDIBITS || type == EMR_TRANSPARENTBLT || type == EMR_PLGBLT;
+    if (EnhRecordStretches(type))
+        return CDrawingWork::Halftones(dc) ? PlayerPixel::HalftoneStretch : PlayerPixel::PlainStretch;
+    if (type == EMR_MASKBLT)
+        return PlayerPixel::MaskedBlit;
+    return type == EMR_ALPHABLEND ? PlayerPixel::AlphaBlit : PlayerPixel::Blit;
 }
 
 // A rectangle of a blit's bitmap, its top left at 'at' and its size at
@@ -231,9 +235,8 @@ bool IsBitmapPartWithin(const EnhRecordFields& r, DWORD at, DWORD sizeAt)
 // A blit placed within the player's reach, and its source and mask: the
 // pixels of its destination inside the clip, and of its source as the
 // player reads them (a photograph of 4000 x 3000 took it 60 ms into
-// 800 x 600, 80 ms into 4800 x 3600); stretched by averaging where
-// 'halftone'.
-double BlitWork(const EnhRecordFields& r, DWORD type, CDrawingState& drawing, const CDeviceClip& clip, bool halftone)
+// 800 x 600, 80 ms into 4800 x 3600); the destination's of the given kind.
+double BlitWork(const EnhRecordFields& r, DWORD type, CDrawingState& drawing, const CDeviceClip& clip, PlayerPixel kind)
 {
     const double SourcePixelMicroseconds = 0.006;
     const BlitLayout layout = BlitLayoutOf(type);
@@ -249,7 +252,7 @@ double BlitWork(const EnhRecordFields& r, DWORD type, CDrawingState& drawing, co
         (layout.mask != 0 && !IsBitmapPartWithin(r, layout.mask, layout.sourceSize)))
         return std::numeric_limits<double>::infinity();
     const double source = std::fabs(r.Long(layout.sourceSize) * r.Long(layout.sourceSize + 4));
-    return work.Covering(halftone) + source * SourcePixelMicroseconds;
+    return work.Covering(kind) + source * SourcePixelMicroseconds;
 }
 
 // Points that a record only places things at, 'count' of them 'stride'
@@ -432,6 +435,11 @@ bool SetsStateOnly(DWORD type)
 
 } // namespace
 
+bool EnhRecordStretches(DWORD type)
+{
+    return type == EMR_STRETCHBLT || type == EMR_STRETCHDIBITS || type == EMR_TRANSPARENTBLT || type == EMR_PLGBLT;
+}
+
 double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, DWORD type, bool inPath,
                      double clipRectangles)
 {
@@ -454,7 +462,7 @@ double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, D
     case EMR_STRETCHDIBITS:
     case EMR_SETDIBITSTODEVICE:
     case EMR_PLGBLT:
-        return BlitWork(r, type, drawing, clip, IsStretch(type) && CDrawingWork::Halftones(dc));
+        return BlitWork(r, type, drawing, clip, BlitPixel(type, dc));
     case EMR_SETPIXELV:
         return CDrawingWork::Pixels(1) + PlacesWork(r, 8, 1, 8, drawing);
     case EMR_EXTFLOODFILL:

@@ -16,3 +16,6 @@
 // region's, against which the player clips some items one by one.
 double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, DWORD type, bool inPath,
                      double clipRectangles);
+
+// Whether a record of the type stretches its bitmap in the DC's stretch mode.
+bool EnhRecordStretches(DWORD type);

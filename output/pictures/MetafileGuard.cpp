@@ -7,6 +7,7 @@
 #include "output/pictures/DroppedObjects.h"
 #include "output/pictures/FloodFillWork.h"
 #include "output/pictures/OwnSavedStates.h"
+#include "output/pictures/PlainStretch.h"
 #include "output/pictures/PlayGuard.h"
 #include "output/pictures/TextWork.h"
 #include "output/pictures/WmfRecordMemory.h"
@@ -227,17 +228,25 @@ bool IsStretch(WORD function)
     return function == META_STRETCHBLT || function == META_DIBSTRETCHBLT || function == META_STRETCHDIB;
 }
 
+// How the player makes the pixels of a record's destination.
+PlayerPixel DestinationPixel(WORD function, HDC dc)
+{
+    if (IsStretch(function))
+        return CDrawingWork::Halftones(dc) ? PlayerPixel::HalftoneStretch : PlayerPixel::PlainStretch;
+    return function == META_BITBLT || function == META_DIBBITBLT ? PlayerPixel::Blit : PlayerPixel::Fill;
+}
+
 // Where a record places things, within the player's reach, and the pixels
-// of the box it fills there inside the clip (none without a size), stretched
-// by averaging where 'halftone'.
+// of the box it fills there inside the clip (none without a size), of the
+// given kind.
 double PlacedWork(const Parameters& p, const Destination& at, CDrawingState& drawing, const CDeviceClip& clip,
-                  bool halftone = false)
+                  PlayerPixel kind = PlayerPixel::Fill)
 {
     CDrawingWork work(drawing.Mapping(), &clip);
     work.AddPlace(p[at.x], p[at.y]);
     if (at.width >= 0)
         work.AddPlace(p[at.x] + p[at.width], p[at.y] + p[at.height]);
-    return work.Covering(halftone);
+    return work.Covering(kind);
 }
 
 // The estimated microseconds the player takes over the record, of so many
@@ -253,8 +262,8 @@ double RecordWork(HDC dc, CDrawingState& drawing, CDrawingMemory& memory, WORD f
         return CDrawingWork::State();
     const CDeviceClip clip(dc, drawing.Mapping(), memory.ClipRectangles(dc));
     const Destination destination = DestinationOf(function, parameters);
-    const bool halftone = IsStretch(function) && CDrawingWork::Halftones(dc);
-    const double placed = destination.x >= 0 ? PlacedWork(p, destination, drawing, clip, halftone) : 0;
+    const double placed =
+        destination.x >= 0 ? PlacedWork(p, destination, drawing, clip, DestinationPixel(function, dc)) : 0;
     switch (function)
     {
     case META_TEXTOUT: {
@@ -294,7 +303,7 @@ double RecordWork(HDC dc, CDrawingState& drawing, CDrawingMemory& memory, WORD f
     case META_STRETCHDIB:
         return placed;
     case META_SETDIBTODEV:
-        return PlacedWork(p, Destination{8, 7, 6, 5}, drawing, clip);
+        return PlacedWork(p, Destination{8, 7, 6, 5}, drawing, clip, PlayerPixel::Blit);
     default:
         break;
     }
@@ -367,6 +376,19 @@ void Follow(WORD function, CDrawingState& drawing)
     }
 }
 
+// How the guard plays the record, by its price.
+CPlayGuard::Playing PlayingOf(HDC dc, const METARECORD& record, int objects, PlayState& state)
+{
+    const Parameters parameters = {record.rdParm};
+    const auto price = [&] {
+        return RecordWork(dc, state.drawing, state.memory, record.rdFunction, parameters, record.rdSize - 3, objects);
+    };
+    return state.guard.PlayingOf(dc, price(), IsStretch(record.rdFunction), [&] {
+        const CPlainStretch plain(dc, true);
+        return price();
+    });
+}
+
 int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, METARECORD* record, int objects, LPARAM data)
 {
     // An estimate that cannot be made (no memory for a path) ends the draw
@@ -389,13 +411,14 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, METARECORD* record, int obje
         memory.restored = -restored;
         if (!state.memory.Affords(dc, memory))
             return TRUE;
-        if (!CPlayGuard::IsAffordable(RecordWork(dc, state.drawing, state.memory, record->rdFunction, parameters,
-                                                 record->rdSize - 3, objects)))
+        const CPlayGuard::Playing playing = PlayingOf(dc, *record, objects, state);
+        if (playing == CPlayGuard::Playing::Not)
         {
             if (record->rdFunction == META_LINETO)
                 ::MoveToEx(dc, (int)parameters[1], (int)parameters[0], NULL);
             return TRUE;
         }
+        const CPlainStretch plain(dc, playing == CPlayGuard::Playing::Plainly);
         const bool deletes =
             record->rdFunction == META_DELETEOBJECT && table->objectHandle[parameters.Word(0)] != NULL;
         if (restored > 0)
