@@ -1,5 +1,7 @@
 #include "output/pictures/DrawingWork.h"
 
+#include "output/pictures/PlayerPrices.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cmath>
@@ -31,28 +33,13 @@ const double DashJoinMicroseconds = 0.0016;
 // are rendered at their full size; an outline into a path is quick.
 const double GlyphMicroseconds = 0.0025;
 const double OutlineCharacterMicroseconds = 1;
-// On each pixel of each copy of a character, as the player composites its
-// glyph: 2,000 copies of a letter 700 pixels high at one place into
-// 800 x 600 took it 0.56 s, 150 pixels high 30 ms (0.7 ns a pixel of the
-// cell inside the clip), with the cell's background; and on each copy
-// however small: 20,000 copies of a letter 8 pixels high took it 20 ms,
-// 40 pixels high 40 ms.
-const double CompositeMicroseconds = 0.002;
+// On each copy of a character however small: 20,000 copies of a letter
+// 8 pixels high took it 20 ms, 40 pixels high 40 ms. Each pixel of its cell
+// is priced as the player composites glyphs on this machine
+// (CPlayerPrices), as are the pixels filled, blitted and stretched and a
+// gradient's triangles'. On each row a triangle crosses: 200 slivers from
+// corner to corner took it 30 ms.
 const double CopyMicroseconds = 1.5;
-// On each pixel filled or blitted: rectangles over 4800 x 3600 took it
-// 0.3 ns a pixel, inverted 0.7 ns, gradients of rectangles 0.5 ns.
-const double PixelMicroseconds = 0.002;
-// On each pixel a bitmap is stretched to by averaging (HALFTONE): one
-// stretched over 4800 x 3600 took it 0.51-0.75 s from any size of source,
-// into a monochrome bitmap 0.78-0.86 s, and 50-150 ms stretched plainly.
-// Priced at the least seen, so that a photograph covering a printed page
-// plays wherever a gradient covering it does.
-const double HalftonePixelMicroseconds = 0.03;
-// On each pixel of a gradient's triangle: 200 triangles each half of
-// 800 x 600 took it 1.24 s, 50 each half of 1600 x 1200 as long (26 ns a
-// pixel); rectangles of a gradient are filled as other pixels. On each row
-// a triangle crosses: 200 slivers from corner to corner took it 30 ms.
-const double TrianglePixelMicroseconds = 0.028;
 const double GradientRowMicroseconds = 0.3;
 // On each rectangle of the clip region for each copy of a character and
 // each piece of a wide pen's stroke, as the player goes through the whole
@@ -195,11 +182,11 @@ double CDrawingWork::Placed() const
     return m_farthest <= CoordinateLimit && !m_oversized ? 0 : std::numeric_limits<double>::infinity();
 }
 
-double CDrawingWork::Covering(bool halftone) const
+double CDrawingWork::Covering(PlayerPixel kind) const
 {
     const double area =
         m_clip != nullptr && !m_box.empty ? m_clip->Covered(m_box.left, m_box.top, m_box.right, m_box.bottom) : 0;
-    return Placed() + Pixels(area) + (halftone ? area * HalftonePixelMicroseconds : 0);
+    return Placed() + RecordMicroseconds + area * CPlayerPrices::Of(kind);
 }
 
 bool CDrawingWork::Halftones(HDC dc)
@@ -307,7 +294,7 @@ double CDrawingWork::Work(const SelectedPen& pen, bool filled, bool painted) con
         // The pixels of the outline's box, with the pen's half width round.
         const double margin = pen.draws ? pen.width / 2 + 1 : 1;
         work += m_clip->Covered(m_box.left - margin, m_box.top - margin, m_box.right + margin, m_box.bottom + margin) *
-                PixelMicroseconds;
+                CPlayerPrices::Of(PlayerPixel::Fill);
     }
     if (filled)
         work += m_outline.Work() * FillMicroseconds;
@@ -345,8 +332,8 @@ double CDrawingWork::Text(double fontArea, const CDeviceClip& clip, unsigned cou
                std::sqrt(fontArea) * count * PieceMicroseconds;
     // Each copy composited over its cell inside the clip, with its
     // background.
-    const double copy =
-        clip.AtMost(fontArea) * CompositeMicroseconds + clip.CountedRectangles() * ClipRectangleMicroseconds;
+    const double copy = clip.AtMost(fontArea) * CPlayerPrices::Of(PlayerPixel::GlyphComposite) +
+                        clip.CountedRectangles() * ClipRectangleMicroseconds;
     return RecordMicroseconds + distinct * fontArea * GlyphMicroseconds + count * (CopyMicroseconds + copy);
 }
 
@@ -359,12 +346,12 @@ double CDrawingWork::Region(double rectangles, double combined, double area)
 double CDrawingWork::Gradient(double area, double rows, bool triangle)
 {
     return PieceMicroseconds + rows * GradientRowMicroseconds +
-           area * (triangle ? TrianglePixelMicroseconds : PixelMicroseconds);
+           area * CPlayerPrices::Of(triangle ? PlayerPixel::GradientTriangle : PlayerPixel::Fill);
 }
 
 double CDrawingWork::Pixels(double area)
 {
-    return RecordMicroseconds + area * PixelMicroseconds;
+    return RecordMicroseconds + area * CPlayerPrices::Of(PlayerPixel::Fill);
 }
 
 double CDrawingWork::State()

@@ -4,6 +4,7 @@
 #include "output/pictures/DeviceClip.h"
 #include "output/pictures/DeviceMapping.h"
 #include "output/pictures/FillTally.h"
+#include "output/pictures/PlayerPrices.h"
 
 // What a pen draws with: its width in device pixels as a DC maps it, and
 // whether it draws its lines as dashes built one by one (a dashed or dotted
@@ -100,9 +101,8 @@ public:
     double Widened(const SelectedPen& pen) const;
     double Placed() const;
     // What was placed filled as one box (a blit's destination): its pixels
-    // inside the clip and the record's own price; 'halftone': stretched
-    // from a bitmap by averaging, as a DC in HALFTONE mode stretches.
-    double Covering(bool halftone = false) const;
+    // of the kind inside the clip and the record's own price.
+    double Covering(PlayerPixel kind = PlayerPixel::Fill) const;
     // Whether the DC stretches bitmaps by averaging (HALFTONE mode).
     static bool Halftones(HDC dc);
     // Whether a coordinate, on the device or in a bitmap, lies within the

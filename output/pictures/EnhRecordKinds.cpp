@@ -8,24 +8,33 @@
 
 namespace
 {
-constexpr BlitLayout BitBltLayout = {offsetof(EMRBITBLT, xDest), offsetof(EMRBITBLT, cxDest), offsetof(EMRBITBLT, xSrc),
-                                     offsetof(EMRBITBLT, cxDest), 0};
-constexpr BlitLayout StretchBltLayout = {offsetof(EMRSTRETCHBLT, xDest), offsetof(EMRSTRETCHBLT, cxDest),
-                                         offsetof(EMRSTRETCHBLT, xSrc), offsetof(EMRSTRETCHBLT, cxSrc), 0};
-constexpr BlitLayout MaskBltLayout = {offsetof(EMRMASKBLT, xDest), offsetof(EMRMASKBLT, cxDest),
-                                      offsetof(EMRMASKBLT, xSrc), offsetof(EMRMASKBLT, cxDest),
-                                      offsetof(EMRMASKBLT, xMask)};
-constexpr BlitLayout PlgBltLayout = {offsetof(EMRPLGBLT, aptlDest), 0, offsetof(EMRPLGBLT, xSrc),
-                                     offsetof(EMRPLGBLT, cxSrc), offsetof(EMRPLGBLT, xMask)};
-constexpr BlitLayout AlphaBlendLayout = {offsetof(EMRALPHABLEND, xDest), offsetof(EMRALPHABLEND, cxDest),
-                                         offsetof(EMRALPHABLEND, xSrc), offsetof(EMRALPHABLEND, cxSrc), 0};
-constexpr BlitLayout TransparentBltLayout = {offsetof(EMRTRANSPARENTBLT, xDest), offsetof(EMRTRANSPARENTBLT, cxDest),
-                                             offsetof(EMRTRANSPARENTBLT, xSrc), offsetof(EMRTRANSPARENTBLT, cxSrc), 0};
-constexpr BlitLayout StretchDibLayout = {offsetof(EMRSTRETCHDIBITS, xDest), offsetof(EMRSTRETCHDIBITS, cxDest),
-                                         offsetof(EMRSTRETCHDIBITS, xSrc), offsetof(EMRSTRETCHDIBITS, cxSrc), 0};
-constexpr BlitLayout DibToDeviceLayout = {offsetof(EMRSETDIBITSTODEVICE, xDest), offsetof(EMRSETDIBITSTODEVICE, cxSrc),
-                                          offsetof(EMRSETDIBITSTODEVICE, xSrc), offsetof(EMRSETDIBITSTODEVICE, cxSrc),
-                                          0};
+// Where a blit keeps its parts (BlitLayout).
+constexpr BlitLayout Layout(size_t destination, size_t destinationSize, size_t source, size_t sourceSize,
+                            size_t mask = 0, PlayerPixel pixel = PlayerPixel::Blit)
+{
+    return {(DWORD)destination, (DWORD)destinationSize, (DWORD)source, (DWORD)sourceSize, (DWORD)mask, pixel};
+}
+
+constexpr BlitLayout BitBltLayout = Layout(offsetof(EMRBITBLT, xDest), offsetof(EMRBITBLT, cxDest),
+                                           offsetof(EMRBITBLT, xSrc), offsetof(EMRBITBLT, cxDest));
+constexpr BlitLayout StretchBltLayout = Layout(offsetof(EMRSTRETCHBLT, xDest), offsetof(EMRSTRETCHBLT, cxDest),
+                                               offsetof(EMRSTRETCHBLT, xSrc), offsetof(EMRSTRETCHBLT, cxSrc));
+constexpr BlitLayout MaskBltLayout =
+    Layout(offsetof(EMRMASKBLT, xDest), offsetof(EMRMASKBLT, cxDest), offsetof(EMRMASKBLT, xSrc),
+           offsetof(EMRMASKBLT, cxDest), offsetof(EMRMASKBLT, xMask), PlayerPixel::MaskedBlit);
+constexpr BlitLayout PlgBltLayout = Layout(offsetof(EMRPLGBLT, aptlDest), 0, offsetof(EMRPLGBLT, xSrc),
+                                           offsetof(EMRPLGBLT, cxSrc), offsetof(EMRPLGBLT, xMask));
+constexpr BlitLayout AlphaBlendLayout =
+    Layout(offsetof(EMRALPHABLEND, xDest), offsetof(EMRALPHABLEND, cxDest), offsetof(EMRALPHABLEND, xSrc),
+           offsetof(EMRALPHABLEND, cxSrc), 0, PlayerPixel::AlphaBlit);
+constexpr BlitLayout TransparentBltLayout =
+    Layout(offsetof(EMRTRANSPARENTBLT, xDest), offsetof(EMRTRANSPARENTBLT, cxDest), offsetof(EMRTRANSPARENTBLT, xSrc),
+           offsetof(EMRTRANSPARENTBLT, cxSrc));
+constexpr BlitLayout StretchDibLayout = Layout(offsetof(EMRSTRETCHDIBITS, xDest), offsetof(EMRSTRETCHDIBITS, cxDest),
+                                               offsetof(EMRSTRETCHDIBITS, xSrc), offsetof(EMRSTRETCHDIBITS, cxSrc));
+constexpr BlitLayout DibToDeviceLayout =
+    Layout(offsetof(EMRSETDIBITSTODEVICE, xDest), offsetof(EMRSETDIBITSTODEVICE, cxSrc),
+           offsetof(EMRSETDIBITSTODEVICE, xSrc), offsetof(EMRSETDIBITSTODEVICE, cxSrc));
 
 const unsigned State = SetsStateOnly;
 const unsigned Mapping = SetsStateOnly | Remaps;

@@ -218,9 +218,10 @@ struct Shape
 
 } // namespace
 
-double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, const EnhRecordKind& kind, bool inPath,
+double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, DWORD type, bool inPath,
                      double clipRectangles)
 {
+    const EnhRecordKind& kind = EnhRecordKindOf(type);
     if (kind.Is(SetsStateOnly))
         return CDrawingWork::State();
     const CDeviceClip clip(dc, drawing.Mapping(), clipRectangles);
@@ -315,7 +316,10 @@ double BlitWork(const EnhWorkPricing& p, const BlitLayout& layout)
 {
     const double SourcePixelMicroseconds = 0.006;
     const EnhRecordFields& r = p.r;
-    const bool halftone = p.kind.Is(Stretches) && CDrawingWork::Halftones(p.dc);
+    // Records that stretch their bitmap do so in the DC's stretch mode.
+    const PlayerPixel pixel = !p.kind.Is(Stretches)           ? layout.pixel
+                              : CDrawingWork::Halftones(p.dc) ? PlayerPixel::HalftoneStretch
+                                                              : PlayerPixel::PlainStretch;
     CDrawingWork work(p.drawing.Mapping(), &p.clip);
     const double x = r.Long(layout.destination), y = r.Long(layout.destination + 4);
     work.AddPlace(x, y);
@@ -328,7 +332,7 @@ double BlitWork(const EnhWorkPricing& p, const BlitLayout& layout)
         (layout.mask != 0 && !IsBitmapPartWithin(r, layout.mask, layout.sourceSize)))
         return std::numeric_limits<double>::infinity();
     const double source = std::fabs(r.Long(layout.sourceSize) * r.Long(layout.sourceSize + 4));
-    return work.Covering(halftone) + source * SourcePixelMicroseconds;
+    return work.Covering(pixel) + source * SourcePixelMicroseconds;
 }
 
 double PaintedRegionWork(const EnhWorkPricing& p, DWORD at)

@@ -3,10 +3,11 @@
 #include "afx/app/AfxWin.h"
 #include "output/pictures/DrawingState.h"
 #include "output/pictures/EnhRecordKinds.h"
+#include "output/pictures/PlayerPrices.h"
 
 // The estimated microseconds the platform's player takes over a record of
-// an enhanced metafile of the given kind, drawn into the DC as it is now
-// ('drawing' reads its state). Every record takes something: one that only
+// an enhanced metafile of the given type (its kind's price: EnhRecordKinds),
+// drawn into the DC as it is now ('drawing' reads its state). Every record takes something: one that only
 // sets state a little, one that draws each of its items and the pixels they
 // can touch inside the clip box, one of a kind not measured as if each 4
 // bytes were an item covering the clip box. Drawing into a path ('inPath')
@@ -15,7 +16,7 @@
 // arithmetic) take endlessly long. 'clipRectangles' are the DC's clip
 // region's (0 where it has none), against which the player clips some items
 // one by one, and with which region records combine.
-double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, const EnhRecordKind& kind, bool inPath,
+double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, DWORD type, bool inPath,
                      double clipRectangles);
 
 // The prices of the kinds of records (EnhRecordKinds).
@@ -66,11 +67,13 @@ double PointsWorkOf(const EnhWorkPricing& p)
 
 // Where a blit keeps its destination (its top left and size), its source
 // in the bitmap (top left and size: the destination's size where it has
-// none of its own) and its mask's top left (0: no mask). A parallelogram
-// blit's destination is three corners.
+// none of its own) and its mask's top left (0: no mask), and how the player
+// makes its pixels where it does not stretch them. A parallelogram blit's
+// destination is three corners.
 struct BlitLayout
 {
     DWORD destination, destinationSize, source, sourceSize, mask;
+    PlayerPixel pixel;
 };
 double BlitWork(const EnhWorkPricing& p, const BlitLayout& layout);
 template <const BlitLayout& Layout>

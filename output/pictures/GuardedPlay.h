@@ -4,6 +4,7 @@
 #include "output/pictures/DrawingMemory.h"
 #include "output/pictures/DrawingState.h"
 #include "output/pictures/OwnSavedStates.h"
+#include "output/pictures/PlainStretch.h"
 #include "output/pictures/PlayGuard.h"
 #include "output/pictures/RecordTraits.h"
 
@@ -17,8 +18,8 @@ enum class LeftOut
 
 // One draw of a metafile played a record at a time, alike for both kinds of
 // metafile: the draw's time (CPlayGuard), the states the metafile saved,
-// the memory the record would hold, the time it would take, then the record
-// played, in that order. 'Format' is a kind of metafile's own part:
+// the memory the record would hold, the time it would take (and whether a
+// stretch is played plainly), then the record played, in that order. 'Format' is a kind of metafile's own part:
 // - Record: what the player hands over of one record, with its 'kind' (a
 //   row of the kind's table, whose RecordTraits the draw follows);
 // - Ends(record, dc): the end record, played; the draw ends there;
@@ -56,6 +57,15 @@ public:
 
 private:
     bool Play(const typename Format::Record& record);
+    // How the record is played, by its price.
+    CPlayGuard::Playing PlayingOf(const typename Format::Record& record)
+    {
+        return m_guard.PlayingOf(m_dc, m_format.Work(record, m_dc, m_drawing, m_memory), record.kind.Is(Stretches),
+                                 [&] {
+                                     const CPlainStretch plain(m_dc, true);
+                                     return m_format.Work(record, m_dc, m_drawing, m_memory);
+                                 });
+    }
 
     HDC m_dc;
     CPlayGuard m_guard;
@@ -86,11 +96,13 @@ bool CGuardedPlay<Format>::Play(const typename Format::Record& record)
         m_format.Skip(record, m_dc, LeftOut::ForMemory);
         return true;
     }
-    if (!CPlayGuard::IsAffordable(m_format.Work(record, m_dc, m_drawing, m_memory)))
+    const CPlayGuard::Playing playing = PlayingOf(record);
+    if (playing == CPlayGuard::Playing::Not)
     {
         m_format.Skip(record, m_dc, LeftOut::ForTime);
         return true;
     }
+    const CPlainStretch plain(m_dc, playing == CPlayGuard::Playing::Plainly);
     if (!m_format.Play(record, m_dc, restored))
         return true;
     if (record.kind.Is(SavesState))

@@ -115,6 +115,25 @@ DWORD CPlayGuard::DrawLimitMilliseconds(DWORD fileBytes, double pixels)
     return (DWORD)std::min(1000 + fileBytes / 1024 + beyond * perPixel / 1e6, LongestDrawMilliseconds);
 }
 
+double CPlayGuard::MicrosecondsLeft() const
+{
+    const ULONGLONG work = ThreadWorkTicks();
+    const double spent = work > m_startWork ? (work - m_startWork) / 10.0 : 0;
+    return std::max(1000.0 * m_limitMilliseconds - spent, 0.0);
+}
+
+CPlayGuard::Playing CPlayGuard::PlayingOf(HDC dc, double microseconds, bool stretches,
+                                          const std::function<double()>& plainPrice)
+{
+    // Below this a record is not worth reading the thread's time for.
+    const double CheapRecord = 10000;
+    if (!stretches || ::GetStretchBltMode(dc) != HALFTONE)
+        return IsAffordable(microseconds) ? Playing::AsRecorded : Playing::Not;
+    if (IsAffordable(microseconds) && (microseconds <= CheapRecord || microseconds <= MicrosecondsLeft()))
+        return Playing::AsRecorded;
+    return IsAffordable(plainPrice()) ? Playing::Plainly : Playing::Not;
+}
+
 bool CPlayGuard::IsSpent()
 {
     const DWORD now = ::GetTickCount();

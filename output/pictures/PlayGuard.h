@@ -2,6 +2,8 @@
 
 #include "afx/app/AfxWin.h"
 
+#include <functional>
+
 class CPlayStops;
 
 // Guards one draw of a metafile, played a record at a time: a record that
@@ -32,6 +34,23 @@ public:
     // RecordLimitMicroseconds outside a draw).
     static bool IsAffordable(double microseconds);
 
+    // How a record is played.
+    enum class Playing
+    {
+        AsRecorded,
+        Plainly, // its bitmap stretched plainly (CPlainStretch)
+        Not
+    };
+    // How a record the player takes so many microseconds over is played: as
+    // recorded where affordable. One that stretches a bitmap ('stretches')
+    // by averaging (the DC in HALFTONE mode) and costs more than a record
+    // may take or than is left of this draw is stretched plainly where that
+    // is affordable ('plainPrice' prices it so): a printed page keeps its
+    // pictures, plainer.
+    Playing PlayingOf(HDC dc, double microseconds, bool stretches, const std::function<double()>& plainPrice);
+    // The microseconds of work left to this draw (reads the thread's time).
+    double MicrosecondsLeft() const;
+
     // The work a draw of a metafile of so many bytes over so many device
     // pixels may take, in milliseconds: a second and 1 ms a kilobyte, as
     // recorded pictures play into 800 x 600 (the largest seen, of 1.8 MB, in
@@ -50,16 +69,17 @@ public:
     static constexpr double PixelNanosecondsPerKilobyte = 0.5;
     // The longest one record may take, in microseconds: a quarter of the
     // shortest draw, and for a device larger than 800 x 600
-    // PagePixelMicroseconds a pixel beyond, so that a record that covers the page with
-    // the dearest pixels measured plays: a gradient's triangle costs the
-    // player 26-28 ns a pixel, a bitmap stretched by averaging (HALFTONE)
-    // 30-31 ns; a page's background of two triangles took it 0.43 s into
-    // 4800 x 3600 and 1.1 s into 6600 x 5100 (estimated 0.49 s and 0.95 s),
-    // a photograph stretched over 6600 x 4950 so 1.0 s (estimated 1.05 s).
-    // At most LongestRecordMicroseconds however large the device (a page at
-    // 1200 dpi has 134 million pixels), so that a draw ends within its time and a
-    // record's: a page of A4 at 600 dpi, 35 million pixels, covered by a
-    // photograph stretched so is estimated at 1.1 s.
+    // PagePixelMicroseconds a pixel beyond, so that a record that covers the page
+    // with a gradient's triangles plays: they cost the player 26-28 ns a
+    // pixel; a page's background of two took it 0.43 s into 4800 x 3600 and
+    // 1.1 s into 6600 x 5100 (estimated 0.49 s and 0.95 s). A bitmap
+    // stretched by averaging (HALFTONE) costs 25-50 ns a pixel on some
+    // machines and 540-800 ns on others (18 s over 6600 x 5100): where it
+    // costs more than this it is stretched plainly instead (PlayingOf, 3-21
+    // ns a pixel). At most LongestRecordMicroseconds however large the
+    // device (a page at 1200 dpi has 134 million pixels), so that a draw ends within its
+    // time and a record's: a page of A4 at 600 dpi, 35 million pixels,
+    // covered by a gradient is estimated at 1 s.
     static double RecordLimitMicrosecondsFor(double pixels);
     static constexpr double RecordLimitMicroseconds = 250000;
     static constexpr double PagePixelMicroseconds = 0.032;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "afx/app/AfxWin.h"
+#include "output/pictures/PlayerPrices.h"
 #include "output/pictures/RecordTraits.h"
 #include "output/pictures/WmfRecordChecks.h"
 
@@ -54,10 +55,12 @@ typedef double (*WmfWorkPrice)(const WmfWorkPricing& p);
 typedef RecordMemory (*WmfMemoryPrice)(const WmfMemoryPricing& p);
 
 // Where the player takes a record's destination from: the parameters of
-// its left, top, width and height (-1: none).
+// its left, top, width and height (-1: none), and how it makes the pixels
+// there where it does not stretch a bitmap.
 struct Destination
 {
     int x, y, width, height;
+    PlayerPixel pixel;
 };
 
 // What the player reads of a kind of record (its fixed parameters, and a

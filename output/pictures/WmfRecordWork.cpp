@@ -46,16 +46,22 @@ double ScannedRegionRectangles(const WmfParameters& p)
 }
 
 // Where a record places things, within the player's reach, and the pixels
-// of the box it fills there inside the clip (none without a size), stretched
-// by averaging where 'halftone'.
+// of the box it fills there inside the clip (none without a size), of the
+// given kind.
 double PlacedWork(const WmfParameters& p, const Destination& at, CDrawingState& drawing, const CDeviceClip& clip,
-                  bool halftone = false)
+                  PlayerPixel pixel)
 {
     CDrawingWork work(drawing.Mapping(), &clip);
     work.AddPlace(p[at.x], p[at.y]);
     if (at.width >= 0)
         work.AddPlace(p[at.x] + p[at.width], p[at.y] + p[at.height]);
-    return work.Covering(halftone);
+    return work.Covering(pixel);
+}
+
+// A point a record places something at.
+double PointWork(const WmfWorkPricing& w, int x, int y)
+{
+    return PlacedWork(w.p, Destination{x, y, -1, -1, PlayerPixel::Fill}, w.drawing, w.clip, PlayerPixel::Fill);
 }
 
 // A record's lines and shapes: its pen's stroke and its fill inside the
@@ -85,20 +91,19 @@ double WmfTextOutWork(const WmfWorkPricing& w)
 {
     // The reference point follows the characters, a word for two.
     const DWORD at = 1 + (w.p.Word(0) + 1u) / 2;
-    return PlacedWork(w.p, Destination{(int)at + 1, (int)at, -1, -1}, w.drawing, w.clip) +
-           TextWork(w.drawing, w.clip, (const BYTE*)(w.p.words + 1), w.p.Word(0));
+    return PointWork(w, (int)at + 1, (int)at) + TextWork(w.drawing, w.clip, (const BYTE*)(w.p.words + 1), w.p.Word(0));
 }
 
 double WmfExtTextOutWork(const WmfWorkPricing& w)
 {
     const DWORD rectangle = (w.p.Word(3) & (ETO_OPAQUE | ETO_CLIPPED)) != 0 ? 4 : 0;
-    return PlacedWork(w.p, w.kind.destination, w.drawing, w.clip) +
+    return PlacedWork(w.p, w.kind.destination, w.drawing, w.clip, w.kind.destination.pixel) +
            TextWork(w.drawing, w.clip, (const BYTE*)(w.p.words + 4 + rectangle), w.p.Word(2));
 }
 
 double WmfFloodFillWork(const WmfWorkPricing& w, int x, int y)
 {
-    return PlacedWork(w.p, Destination{x, y, -1, -1}, w.drawing, w.clip) + FloodFillWork(w.dc, w.drawing.Mapping());
+    return PointWork(w, x, y) + FloodFillWork(w.dc, w.drawing.Mapping());
 }
 
 // A region framed with a brush, both of which this platform's player takes
@@ -126,20 +131,23 @@ double WmfClipAreaWork(const WmfWorkPricing& w)
 
 double WmfPixelWork(const WmfWorkPricing& w)
 {
-    return CDrawingWork::Pixels(1) + PlacedWork(w.p, Destination{3, 2, -1, -1}, w.drawing, w.clip);
+    return CDrawingWork::Pixels(1) + PointWork(w, 3, 2);
 }
 
 // A blit, or a pattern filling its destination.
 double WmfPlacedWork(const WmfWorkPricing& w)
 {
-    const bool halftone = w.kind.Is(Stretches) && CDrawingWork::Halftones(w.dc);
-    return PlacedWork(w.p, w.kind.destination, w.drawing, w.clip, halftone);
+    const PlayerPixel pixel = !w.kind.Is(Stretches)           ? w.kind.destination.pixel
+                              : CDrawingWork::Halftones(w.dc) ? PlayerPixel::HalftoneStretch
+                                                              : PlayerPixel::PlainStretch;
+    return PlacedWork(w.p, w.kind.destination, w.drawing, w.clip, pixel);
 }
 
 double WmfDibBlitWork(const WmfWorkPricing& w)
 {
     // Without a bitmap the player fills the destination as a pattern.
-    return PlacedWork(w.p, w.p.count > 9 ? w.kind.destination : Destination{8, 7, 6, 5}, w.drawing, w.clip);
+    const Destination pattern = {8, 7, 6, 5, PlayerPixel::Blit};
+    return PlacedWork(w.p, w.p.count > 9 ? w.kind.destination : pattern, w.drawing, w.clip, PlayerPixel::Blit);
 }
 
 double WmfPolygonWork(const WmfWorkPricing& w)

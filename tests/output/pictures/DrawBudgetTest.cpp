@@ -3,9 +3,12 @@
 // resolution; where a draw ran out of work, later draws as large on the same
 // kind of device stop (a repaint draws what the first draw drew), smaller
 // ones start afresh; a draw's thread waiting is not its work; costly records
-// stop within two seconds of work.
+// stop within two seconds of work; an image stretched by averaging that costs
+// more than a record may take or the draw has left is stretched plainly.
 #include "output/pictures/Picture.h"
 #include "output/pictures/PictureLoadOptions.h"
+#include "output/pictures/PlayerPrices.h"
+#include "output/pictures/PlayGuard.h"
 #include "output/pictures/PlayStops.h"
 
 #include "TestPictures.h"
@@ -15,7 +18,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <functional>
+#include <memory>
 #include <random>
 #include <vector>
 
@@ -74,13 +80,15 @@ Bytes Circles(int count)
     });
 }
 
-// A polygon zigzagging 500 times across 800 x 600 (0.1 s), then a marker.
+// A polygon zigzagging 700 times across 800 x 600 (0.2 s, the player's
+// work growing with the square of the points: 500 took it 0.1 s, 1,000
+// 0.37 s), then a marker.
 Bytes Zigzag()
 {
     return MakeEmf(ScreenFrame, [](HDC dc) {
-        std::vector<POINT> points(500);
-        for (int i = 0; i < 500; ++i)
-            points[i] = {800 * i / 499, i % 2 != 0 ? 600 : 0};
+        std::vector<POINT> points(700);
+        for (int i = 0; i < 700; ++i)
+            points[i] = {800 * i / 699, i % 2 != 0 ? 600 : 0};
         ::Polygon(dc, points.data(), (int)points.size());
         DrawMarker(dc, {0, 0, 24, 24});
     });
@@ -103,8 +111,8 @@ Bytes GradientBackground()
 }
 
 // A photograph of 200 x 150 stretched over 800 x 600 by averaging (HALFTONE),
-// and a marker: one record the player takes 0.5 s over into 4800 x 3600,
-// 1 s into 6600 x 4950, and into a monochrome bitmap 45-50 ns a pixel.
+// and a marker: one record the player takes 0.5 s over into 4800 x 3600 on
+// a fast machine, into a monochrome bitmap 45-50 ns a pixel.
 void DrawPhotograph(HDC dc)
 {
     BITMAPINFO info = {};
@@ -119,6 +127,72 @@ void DrawPhotograph(HDC dc)
     ::SetStretchBltMode(dc, HALFTONE);
     ::StretchBlt(dc, 0, 0, 800, 600, memory, 0, 0, 200, 150, SRCCOPY);
     DrawMarker(dc, {0, 0, 24, 24});
+}
+
+// An image of one colour stretched by averaging over all but the bottom of
+// 800 x 600, and a marker under it; or the image's place filled with its
+// colour instead.
+const COLORREF ImageColour = RGB(0, 100, 200);
+void StretchImage(HDC dc)
+{
+    COwnedGdiObject<HBRUSH> brush(::CreateSolidBrush(ImageColour));
+    COwnedDC memory(::CreateCompatibleDC(NULL));
+    COwnedGdiObject<HBITMAP> image(::CreateBitmap(200, 150, 1, 32, NULL));
+    CSelectedObject selected(memory, image);
+    const RECT all = {0, 0, 200, 150};
+    ::FillRect(memory, &all, brush);
+    ::SetStretchBltMode(dc, HALFTONE);
+    ::StretchBlt(dc, 0, 0, 800, 560, memory, 0, 0, 200, 150, SRCCOPY);
+    DrawMarker(dc, {10, 570, 34, 594});
+}
+
+void FillImagePlace(HDC dc)
+{
+    COwnedGdiObject<HBRUSH> brush(::CreateSolidBrush(ImageColour));
+    CSelectedObject selected(dc, brush);
+    ::PatBlt(dc, 0, 0, 800, 560, PATCOPY);
+    DrawMarker(dc, {10, 570, 34, 594});
+}
+
+// 'circles' as Circles draws them, then a checked image of 200 x 125 pixels
+// stretched in the given mode over a half of the frame across and 5/12 down
+// (into 1600 x 1200: 800 x 500 pixels, where averaging blends the checks and
+// the plain stretch repeats them), and a marker.
+Bytes LeftImage(int circles, int mode)
+{
+    return MakeEmf(InchFrame, [circles, mode](HDC dc) {
+        COwnedGdiObject<HPEN> pen(::CreatePen(PS_SOLID, 8, RGB(0, 0, 150)));
+        CSelectedObject selectedPen(dc, pen);
+        CSelectedObject hollow(dc, ::GetStockObject(NULL_BRUSH));
+        for (int i = 0; i < circles; ++i)
+            ::Ellipse(dc, i % 10, i % 10, 96 - i % 10, 96 - i % 10);
+        std::vector<BYTE> rows((size_t)28 * 125);
+        for (size_t row = 0; row < 125; ++row)
+            std::fill(rows.begin() + 28 * row, rows.begin() + 28 * (row + 1), row % 2 != 0 ? 0x55 : 0xaa);
+        struct
+        {
+            BITMAPINFOHEADER header;
+            RGBQUAD colours[2];
+        } info = {{sizeof(BITMAPINFOHEADER), 200, 125, 1, 1, BI_RGB, 0, 0, 0, 2, 0},
+                  {{0, 0, 0, 0}, {255, 255, 255, 0}}};
+        ::SetStretchBltMode(dc, mode);
+        ::StretchDIBits(dc, 0, 56, 48, 40, 0, 0, 200, 125, rows.data(), (BITMAPINFO*)&info, DIB_RGB_COLORS, SRCCOPY);
+        DrawMarker(dc, {80, 80, 90, 90});
+    });
+}
+
+// The bare player's thread time over one draw of the enhanced metafile into
+// a canvas of the size, repeated until the clock's steps do not decide.
+unsigned BareMicroseconds(const Bytes& emf, int width, int height)
+{
+    CCanvas canvas(width, height);
+    const COwnedEnhMetafile metafile(::SetEnhMetaFileBits((UINT)emf.size(), emf.data()));
+    const RECT all = {0, 0, width, height};
+    CThreadCpuTimer timer;
+    unsigned draws = 0;
+    for (; draws == 0 || timer.Milliseconds() < 300; ++draws)
+        ::PlayEnhMetaFile(canvas.DC()->m_hDC, metafile, &all);
+    return timer.Milliseconds() * 1000 / draws;
 }
 
 void Load(CPicture& picture, const Bytes& bytes)
@@ -142,6 +216,22 @@ bool DrawnAsPlayed(const Bytes& emf, const CCanvas& drawn)
     ::PlayEnhMetaFile(played.DC()->m_hDC, metafile, &all);
     EXPECT_GT(played.Count(Marker), 0) << "the player draws no marker";
     return std::memcmp(drawn.Bits(), played.Bits(), (size_t)4 * drawn.Width() * drawn.Height()) == 0;
+}
+
+// Whether the picture drawn into the canvas comes out as the player draws
+// the other, all of it; with a marker, at least.
+bool DrawnAsPlayed(const Bytes& drawn, const Bytes& played, CCanvas& canvas, bool& marked)
+{
+    CCanvas expected(canvas.Width(), canvas.Height());
+    const COwnedEnhMetafile metafile(::SetEnhMetaFileBits((UINT)played.size(), played.data()));
+    const RECT all = {0, 0, canvas.Width(), canvas.Height()};
+    ::PlayEnhMetaFile(expected.DC()->m_hDC, metafile, &all);
+    EXPECT_GT(expected.Count(Marker), 0);
+    CPicture picture;
+    Load(picture, drawn);
+    EXPECT_LT(DrawingMilliseconds(picture, canvas, "image"), 2000u);
+    marked = canvas.Count(Marker) > 0;
+    return std::memcmp(canvas.Bits(), expected.Bits(), (size_t)4 * canvas.Width() * canvas.Height()) == 0;
 }
 
 struct HeldDrawing
@@ -176,6 +266,7 @@ void DrawHeld(CPicture& picture, CCanvas& canvas, DWORD hold)
     {
     }
     ::SuspendThread(thread);
+    EXPECT_EQ(::WaitForSingleObject(thread, 0), (DWORD)WAIT_TIMEOUT) << "the draw ended before it was held";
     ::Sleep(hold);
     ::ResumeThread(thread);
     EXPECT_EQ(::WaitForSingleObject(thread, 60000), WAIT_OBJECT_0);
@@ -199,33 +290,99 @@ TEST(DrawBudgetTest, StrokesDrawnOnAPageThenOnScreenComeOutAsThePlayerDrawsThem)
     }
 }
 
-// A record that covers a page at print resolution with the dearest pixels,
-// a gradient's or a photograph's stretched by averaging, plays: a record may
+// A record that covers a page at print resolution with a gradient's
+// triangles, the dearest pixels that are not stretched, plays: a record may
 // take longer on a larger device, up to a page at 600 dots an inch.
 TEST(DrawBudgetTest, ARecordCoveringAPageComesOutAsThePlayerDrawsIt)
 {
-    struct Covering
-    {
-        const char* what;
-        Bytes emf;
-        SIZE size;
+    const Bytes gradient = GradientBackground();
+    CPicture picture;
+    Load(picture, gradient);
+    CCanvas drawn(4800, 3600);
+    Draw(picture, drawn);
+    EXPECT_TRUE(DrawnAsPlayed(gradient, drawn));
+}
+
+// An image stretched by averaging over a page at 600 dots an inch, as the
+// player is measured here and as it is on a machine where that takes it
+// 700 ns a pixel (18 s for the page), is drawn whole within two seconds of
+// work, as an enhanced and as a placed Windows metafile: the image is there
+// (stretched plainly where averaging costs too much), and the rest, a marker
+// drawn after it included, as the player draws it.
+TEST(DrawBudgetTest, AnImageStretchedByAveragingOverAHugePageIsDrawnWhole)
+{
+    const int width = 6600, height = 5100;
+    typedef std::function<Bytes(void (*)(HDC))> Format;
+    const Format enhanced = [](void (*draw)(HDC)) {
+        return MakeEmf(ScreenFrame, draw);
     };
-    for (const Covering& covering : {Covering{"gradient", GradientBackground(), {4800, 3600}},
-                                     Covering{"photograph", MakeEmf(ScreenFrame, DrawPhotograph), {6600, 5100}}})
+    const Format placed = [](void (*draw)(HDC)) {
+        return MakePlaceableWmf(800, 600, 96, draw);
+    };
+    for (const Format& format : {enhanced, placed})
     {
-        CPicture picture;
-        Load(picture, covering.emf);
-        CCanvas drawn(covering.size.cx, covering.size.cy);
-        Draw(picture, drawn);
-        EXPECT_TRUE(DrawnAsPlayed(covering.emf, drawn)) << covering.what;
+        // The image's place filled with its colour, drawn as the player draws.
+        CCanvas expected(width, height);
+        CPicture filled;
+        Load(filled, format(FillImagePlace));
+        Draw(filled, expected);
+        ASSERT_GT(expected.Count(Marker), 0);
+        const Bytes image = format(StretchImage);
+        SCOPED_TRACE(image[0] == 1 ? "enhanced" : "placed");
+        for (const double measured : {-1.0, 0.7})
+        {
+            SCOPED_TRACE(measured < 0 ? "as measured" : "slow");
+            std::unique_ptr<CPlayerPrices::CScopedMeasurement> slow(
+                measured < 0 ? nullptr : new CPlayerPrices::CScopedMeasurement(PlayerPixel::HalftoneStretch, measured));
+            CPicture picture;
+            Load(picture, image);
+            CCanvas drawn(width, height);
+            EXPECT_LT(DrawingMilliseconds(picture, drawn, "image"), 2000u);
+            EXPECT_EQ(std::memcmp(drawn.Bits(), expected.Bits(), (size_t)4 * width * height), 0);
+        }
     }
+}
+
+// Circles drawn first, which take the bare player most of the draw's time
+// (measured here), then an image stretched by averaging that, priced as where
+// that takes 700 ns a pixel, costs less than a record may take but more than
+// the draw has left: the image is stretched plainly and the marker after it
+// drawn, as the player draws them with the image stretched plainly. The
+// circles' time varies with the machine's load by more than the draw's last
+// record may take, so where the draw's time is left or spent before the
+// image, it is tried again with fewer or more circles. Priced as measured,
+// the draw comes out as the player draws it.
+TEST(DrawBudgetTest, AnImageCostingMoreThanTheDrawHasLeftIsStretchedPlainly)
+{
+    const int width = 1600, height = 1200;
+    const double imagePrice = 0.7 * 800 * 500;
+    ASSERT_LT(imagePrice, CPlayGuard::RecordLimitMicrosecondsFor(width * height));
+    const unsigned perCircle = std::max(1u, BareMicroseconds(LeftImage(10, 0), width, height) / 10);
+    const DWORD limit = CPlayGuard::DrawLimitMilliseconds((DWORD)LeftImage(20, HALFTONE).size(), width * height);
+    // The circles take the draw's time less half the image's price.
+    int circles = (int)((limit * 1000.0 - imagePrice / 2) / perCircle);
+    bool marked, plain = false;
+    {
+        const CPlayerPrices::CScopedMeasurement slow(PlayerPixel::HalftoneStretch, 0.7);
+        for (int tries = 0; tries < 4 && !plain; ++tries)
+        {
+            CCanvas drawn(width, height);
+            plain = DrawnAsPlayed(LeftImage(circles, HALFTONE), LeftImage(circles, COLORONCOLOR), drawn, marked);
+            circles += std::max(1, circles / 10) * (marked ? 1 : -1);
+        }
+    }
+    EXPECT_TRUE(plain) << "priced slow, " << circles << " circles of " << perCircle << " us";
+    CCanvas drawn(width, height);
+    const Bytes image = LeftImage(circles / 2, HALFTONE);
+    EXPECT_TRUE(DrawnAsPlayed(image, image, drawn, marked)) << "priced as measured";
 }
 
 // The photograph stretched by averaging over a page at 1200 dots an inch, in
 // a monochrome bitmap, is beyond what a record may take (the player took
-// about 6 s): left out within two seconds of work, as an enhanced and as a
-// placed Windows metafile.
-TEST(DrawBudgetTest, APhotographStretchedByAveragingOverAHugePageIsLeftOut)
+// about 6 s on a fast machine): stretched plainly, or left out where even
+// that costs too much, the draw takes under two seconds of work, as an
+// enhanced and as a placed Windows metafile.
+TEST(DrawBudgetTest, APhotographStretchedByAveragingOverAHugePageTakesUnderTwoSeconds)
 {
     for (const Bytes& photograph :
          {MakeEmf(ScreenFrame, DrawPhotograph), MakePlaceableWmf(800, 600, 96, DrawPhotograph)})
@@ -244,11 +401,15 @@ TEST(DrawBudgetTest, APhotographStretchedByAveragingOverAHugePageIsLeftOut)
     }
 }
 
-// Circles that run out of time into 1600 x 1200 are drawn whole into 400 x
-// 300 afterwards; drawn into 1600 x 1200 again, they stop where they did.
+// Circles that run out of time into 1600 x 1200 (as many as take the bare
+// player here three times the draw's time) are drawn whole into 400 x 300
+// afterwards (each costing about a twelfth); drawn into 1600 x 1200 again,
+// they stop where they did.
 TEST(DrawBudgetTest, AStopHoldsForDrawsAsLargeOnly)
 {
-    const Bytes circles = Circles(40);
+    const unsigned perCircle = std::max(1u, BareMicroseconds(Circles(10), 1600, 1200) / 10);
+    const DWORD limit = CPlayGuard::DrawLimitMilliseconds((DWORD)Circles(40).size(), 1600 * 1200);
+    const Bytes circles = Circles((int)(3000.0 * limit / perCircle));
     CPicture picture;
     Load(picture, circles);
     CCanvas large(1600, 1200), small(400, 300), again(1600, 1200);

@@ -11,6 +11,7 @@
 #include "output/pictures/MetafilePicture.h"
 #include "output/pictures/Picture.h"
 #include "output/pictures/PlayStops.h"
+#include "output/pictures/PlayerPrices.h"
 #include "tests/support/PictureEncoding.h"
 #include "tools/programs/BenchTimer.h"
 #include "tools/programs/bench_pictures/BenchCell.h"
@@ -163,8 +164,24 @@ double MedianCheck(BOOL (*check)(const BYTE*, DWORD), const BYTE* data, DWORD si
 }
 } // namespace
 
+// The player's prices that the guard measures on this machine, against its
+// built-in figures, and what measuring them cost.
+void ReportPlayerPrices()
+{
+    static const char* const names[] = {
+        "fill",           "blit", "masked blit", "alpha blit", "plain stretch", "halftone stretch", "gradient triangle",
+        "glyph composite"};
+    printf("player's prices measured here in %.2f ms (ns a pixel, measured / built in):",
+           CPlayerPrices::MeasuringMilliseconds());
+    for (int kind = 0; kind < (int)PlayerPixel::Count; ++kind)
+        printf("%s %s %.1f / %.1f", kind == 0 ? "" : ",", names[kind],
+               1000 * CPlayerPrices::Measured((PlayerPixel)kind), 1000 * CPlayerPrices::BuiltIn((PlayerPixel)kind));
+    printf("\n");
+}
+
 void BenchMetafileDrawing(int runs)
 {
+    ReportPlayerPrices();
     CPicture wmf;
     if (!wmf.LoadBuiltInLogo())
     {
