@@ -39,7 +39,6 @@ constexpr BlitLayout DibToDeviceLayout =
 const unsigned State = SetsStateOnly;
 const unsigned Mapping = SetsStateOnly | Remaps;
 const unsigned Object = SetsStateOnly | MakesObject;
-const unsigned ShortPointsToLast = ShortPoints | MovesToLastPoint;
 
 template <PointFigures Figures>
 constexpr EnhRecordKind LongPoints(DWORD minimumSize, EnhRecordCheck check, unsigned traits = 0)
