@@ -108,10 +108,17 @@ bool EnhFormat::Play(const Record& r, HDC dc, int restored)
     return true;
 }
 
+// An estimate that cannot be made (no memory for a path) ends the draw
+// quietly: a message would come with every paint.
 int CALLBACK PlayRecord(HDC, HANDLETABLE* table, const ENHMETARECORD* record, int handles, LPARAM play)
+try
 {
     return ((CGuardedPlay<EnhFormat>*)play)
-        ->Answer({table, record, handles, {(const BYTE*)record}, EnhRecordKindOf(record->iType)});
+        ->Play({table, record, handles, {(const BYTE*)record}, EnhRecordKindOf(record->iType)});
+}
+catch (...)
+{
+    return FALSE;
 }
 } // namespace
 
@@ -119,5 +126,5 @@ BOOL PlayEnhMetafileGuarded(HDC dc, HENHMETAFILE metafile, const RECT& rect, DWO
 {
     CGuardedPlay<EnhFormat> play(dc, &rect, fileBytes, stops);
     const BOOL played = ::EnumEnhMetaFile(dc, metafile, PlayRecord, &play, &rect);
-    return played || play.Played().ended || play.HasStopped();
+    return played || play.FormatPart().ended || play.HasStopped();
 }

@@ -38,25 +38,13 @@ public:
     {
     }
 
-    // A callback's answer for the record: whether the draw goes on. An
-    // estimate that cannot be made (no memory for a path) ends the draw
-    // quietly: a message would come with every paint.
-    int Answer(const typename Format::Record& record)
-    {
-        try
-        {
-            return Play(record) ? TRUE : FALSE;
-        }
-        catch (...)
-        {
-            return FALSE;
-        }
-    }
+    // Whether the draw goes on after the record.
+    bool Play(const typename Format::Record& record);
     bool HasStopped() const { return m_guard.HasStopped(); }
-    const Format& Played() const { return m_format; }
+    // The format's own part of the draw.
+    const Format& FormatPart() const { return m_format; }
 
 private:
-    bool Play(const typename Format::Record& record);
     // How the record is played, by its price.
     CPlayGuard::Playing PlayingOf(const typename Format::Record& record)
     {

@@ -100,10 +100,17 @@ struct WmfFormat
     bool deletes = false;
 };
 
+// An estimate that cannot be made (no memory for a path) ends the draw
+// quietly: a message would come with every paint.
 int CALLBACK PlayRecord(HDC, HANDLETABLE* table, METARECORD* record, int objects, LPARAM play)
+try
 {
     return ((CGuardedPlay<WmfFormat>*)play)
-        ->Answer({table, record, objects, {record->rdParm, record->rdSize - 3}, WmfRecordKindOf(record->rdFunction)});
+        ->Play({table, record, objects, {record->rdParm, record->rdSize - 3}, WmfRecordKindOf(record->rdFunction)});
+}
+catch (...)
+{
+    return FALSE;
 }
 } // namespace
 
