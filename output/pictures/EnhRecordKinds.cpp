@@ -199,22 +199,16 @@ constexpr KindOfType Kinds[] = {
     {EMR_CREATECOLORSPACEW, {offsetof(EMRCREATECOLORSPACEW, Data), NamesObject, nullptr, nullptr, State}},
 };
 
-constexpr EnhRecordKind Unlisted = {8, nullptr, nullptr, nullptr, 0};
-
 // The kinds by record type, so that finding one is an index.
-constexpr std::array<EnhRecordKind, EMR_MAX + 1> KindsByType()
+constexpr std::array<EnhRecordKind, EMR_MAX + 2> KindsByType()
 {
-    std::array<EnhRecordKind, EMR_MAX + 1> kinds = {};
-    for (DWORD type = 0; type <= EMR_MAX; ++type)
-        kinds[type] = Unlisted;
+    std::array<EnhRecordKind, EMR_MAX + 2> kinds = {};
+    for (EnhRecordKind& kind : kinds)
+        kind = {8, nullptr, nullptr, nullptr, 0};
     for (const KindOfType& row : Kinds)
         kinds[row.type] = row.kind;
     return kinds;
 }
-constexpr std::array<EnhRecordKind, EMR_MAX + 1> KindOfTypes = KindsByType();
 } // namespace
 
-const EnhRecordKind& EnhRecordKindOf(DWORD type)
-{
-    return type <= EMR_MAX ? KindOfTypes[type] : Unlisted;
-}
+const std::array<EnhRecordKind, EMR_MAX + 2> EnhRecordKindsByType = KindsByType();

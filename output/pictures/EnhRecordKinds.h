@@ -5,6 +5,8 @@
 #include "output/pictures/EnhRecordFields.h"
 #include "output/pictures/RecordTraits.h"
 
+#include <array>
+
 class CDeviceClip;
 class CDrawingMemory;
 class CDrawingState;
@@ -54,6 +56,11 @@ struct EnhRecordKind
     bool Is(unsigned trait) const { return (traits & trait) != 0; }
 };
 
-// The kind of a record type; one not listed has the least size, nothing
-// further checked, and is not measured.
-const EnhRecordKind& EnhRecordKindOf(DWORD type);
+// The kinds by record type, and past the last type one for every type not
+// listed: it has the least size, nothing further checked, and is not
+// measured.
+extern const std::array<EnhRecordKind, EMR_MAX + 2> EnhRecordKindsByType;
+inline const EnhRecordKind& EnhRecordKindOf(DWORD type)
+{
+    return EnhRecordKindsByType[type <= EMR_MAX ? type : EMR_MAX + 1];
+}

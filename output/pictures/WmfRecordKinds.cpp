@@ -108,24 +108,17 @@ constexpr WmfRecordKind Kinds[] = {
     {META_CREATEREGION, 0, HasWmfRegion, WmfRegionMadeWork, WmfRegionMadeMemory, Nowhere, MakesObject},
 };
 
-constexpr WmfRecordKind Unlisted = {0, 0, nullptr, nullptr, nullptr, Nowhere, 0};
-
 // The kinds by the function's low byte, which tells every kind apart, so
 // that finding one is an index.
-constexpr std::array<WmfRecordKind, 256> KindsByNumber()
+constexpr std::array<WmfRecordKind, 257> KindsByNumber()
 {
-    std::array<WmfRecordKind, 256> kinds = {};
+    std::array<WmfRecordKind, 257> kinds = {};
     for (WmfRecordKind& kind : kinds)
-        kind = Unlisted;
+        kind = {0, 0, nullptr, nullptr, nullptr, Nowhere, 0};
     for (const WmfRecordKind& kind : Kinds)
         kinds[kind.function & 0xFF] = kind;
     return kinds;
 }
-constexpr std::array<WmfRecordKind, 256> KindOfNumbers = KindsByNumber();
 } // namespace
 
-const WmfRecordKind& WmfRecordKindOf(WORD function)
-{
-    const WmfRecordKind& kind = KindOfNumbers[function & 0xFF];
-    return kind.function == function ? kind : Unlisted;
-}
+const std::array<WmfRecordKind, 257> WmfRecordKindsByNumber = KindsByNumber();

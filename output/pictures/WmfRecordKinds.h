@@ -5,6 +5,8 @@
 #include "output/pictures/RecordTraits.h"
 #include "output/pictures/WmfRecordChecks.h"
 
+#include <array>
+
 class CDeviceClip;
 class CDrawingMemory;
 class CDrawingState;
@@ -82,6 +84,11 @@ struct WmfRecordKind
     bool Is(unsigned trait) const { return (traits & trait) != 0; }
 };
 
-// The kind of a record's function; one not listed reads nothing beyond
-// its record and is not measured.
-const WmfRecordKind& WmfRecordKindOf(WORD function);
+// The kinds by the function's low byte, and last one for every function not
+// listed: it reads nothing beyond its record and is not measured.
+extern const std::array<WmfRecordKind, 257> WmfRecordKindsByNumber;
+inline const WmfRecordKind& WmfRecordKindOf(WORD function)
+{
+    const WmfRecordKind& kind = WmfRecordKindsByNumber[function & 0xFF];
+    return kind.function == function ? kind : WmfRecordKindsByNumber[256];
+}
