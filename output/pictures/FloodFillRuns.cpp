@@ -22,7 +22,7 @@ public:
     FillRuns From(POINT seed, size_t deepestAllowed, const std::function<bool(const FillRuns&)>& affordable)
     {
         const int x = seed.x - m_box.left, y = seed.y - m_box.top;
-        if (!::PtInRect(&m_box, seed) || CBandedBits::Next(m_pixels.Row(seed.y), x, x + 1, true) != x)
+        if (!::PtInRect(&m_box, seed) || CBandedBits::Next(m_pixels.Row(y, x, x + 1), x, x + 1, true) != x)
             return m_runs;
         Fill(x, x + 1, y);
         double nextLook = RunsBetweenLooks;
@@ -58,15 +58,42 @@ private:
         return m_runs;
     }
 
-    const uint32_t* Inside(int y) { return m_pixels.Row(m_box.top + y); }
+    // The first pixel of the run that ends at 'left' in row y, read a tile
+    // at a time.
+    int SpreadLeft(int left, int y)
+    {
+        const int tile = CSurfacePixels::TileColumns;
+        while (left > 0)
+        {
+            const int start = (left - 1) / tile * tile;
+            const int spread = CBandedBits::StartOfSet(m_pixels.Row(y, start, left), left, start);
+            if (spread > start)
+                return spread;
+            left = start;
+        }
+        return left;
+    }
+    // The end of the run that goes on from 'right' in row y.
+    int SpreadRight(int right, int y)
+    {
+        const int tile = CSurfacePixels::TileColumns;
+        while (right < m_width)
+        {
+            const int end = std::min(m_width, (right / tile + 1) * tile);
+            const int spread = CBandedBits::Next(m_pixels.Row(y, right, end), right, end, false);
+            if (spread < end)
+                return spread;
+            right = end;
+        }
+        return right;
+    }
 
     // Spreads the run left and right, fills it and begins its scans; the
     // player looks at each pixel it spreads over and at the one that stops it.
     void Fill(int left, int right, int y)
     {
-        const uint32_t* inside = Inside(y);
-        const int spread = CBandedBits::StartOfSet(inside, left, 0);
-        const int end = CBandedBits::Next(inside, right, m_width, false);
+        const int spread = SpreadLeft(left, y);
+        const int end = SpreadRight(right, y);
         m_runs.examined += (left - spread) + (end - right) + 2;
         m_filled.SetSpan(spread, end, y);
         m_runs.regionRectangles += m_region.Rectangles();
@@ -87,7 +114,7 @@ private:
         const int y = level.y + level.step;
         if (y >= 0 && y < m_box.bottom - m_box.top)
         {
-            const uint32_t* inside = Inside(y);
+            const uint32_t* inside = m_pixels.Row(y, level.at, level.right);
             const uint32_t* filled = m_filled.Row(y);
             while (level.at < level.right)
             {

@@ -87,18 +87,35 @@ std::unique_ptr<CSurfacePixels> CSurfacePixels::Of(HDC dc, COLORREF colour, UINT
 CSurfacePixels::CSurfacePixels(HDC dc, DWORD pixel, bool surface, std::vector<RECT> clip)
     : m_dc(dc), m_pixel(pixel), m_surface(surface), m_clip(std::move(clip)), m_bounds(BoundsOf(m_clip)),
       m_inside(m_bounds.right - m_bounds.left, m_bounds.bottom - m_bounds.top),
-      m_read(((size_t)(m_bounds.bottom - m_bounds.top) + CBandedBits::BandRows - 1) / CBandedBits::BandRows)
+      m_tiles(((size_t)(m_bounds.right - m_bounds.left) + TileColumns - 1) / TileColumns),
+      m_read(m_tiles * (((size_t)(m_bounds.bottom - m_bounds.top) + CBandedBits::BandRows - 1) / CBandedBits::BandRows))
 {
 }
 
-// Reads the band of rows holding row y (from the top of the bounds) in
-// device units, whatever mapping the metafile has set.
-void CSurfacePixels::ReadBand(int y)
+const uint32_t* CSurfacePixels::Row(int y, int left, int right)
 {
-    const int top = y - y % CBandedBits::BandRows;
+    const int band = y / CBandedBits::BandRows;
+    int first = left / TileColumns;
+    const int last = (right - 1) / TileColumns;
+    while (first <= last && m_read[band * m_tiles + first])
+        ++first;
+    int end = last;
+    while (end >= first && m_read[band * m_tiles + end])
+        --end;
+    if (first <= end)
+        Read(band, first * TileColumns, std::min((end + 1) * TileColumns, (int)(m_bounds.right - m_bounds.left)));
+    return m_inside.Row(y);
+}
+
+// Reads the band's columns from 'left' up to 'right' (from the left of the
+// bounds) in device units, whatever mapping the metafile has set.
+void CSurfacePixels::Read(int band, int left, int right)
+{
+    const int top = band * CBandedBits::BandRows;
     const int width = m_bounds.right - m_bounds.left;
     const int rows = std::min(CBandedBits::BandRows, (int)(m_bounds.bottom - m_bounds.top) - top);
-    m_read[(size_t)y / CBandedBits::BandRows] = true;
+    for (int tile = left / TileColumns; tile * TileColumns < right; ++tile)
+        m_read[band * m_tiles + tile] = true;
     if (!m_band)
     {
         BITMAPINFO info = {};
@@ -122,17 +139,18 @@ void CSurfacePixels::ReadBand(int y)
         ::SetMapMode(m_dc, MM_TEXT);
         ::SetWindowOrgEx(m_dc, 0, 0, NULL);
         ::SetViewportOrgEx(m_dc, 0, 0, NULL);
-        if (!::BitBlt(m_memory, 0, 0, width, rows, m_dc, m_bounds.left, m_bounds.top + top, SRCCOPY))
+        if (!::BitBlt(m_memory, left, 0, right - left, rows, m_dc, m_bounds.left + left, m_bounds.top + top, SRCCOPY))
             return;
     }
     ::GdiFlush();
     m_rowsRead += rows;
-    MarkInside(m_bits, top, rows);
+    m_pixelsRead += (double)rows * (right - left);
+    MarkInside(m_bits, top, rows, left, right);
 }
 
 // Sets the bits of the band's pixels inside the clip region that the fill
 // may spread to.
-void CSurfacePixels::MarkInside(const DWORD* pixels, int top, int rows)
+void CSurfacePixels::MarkInside(const DWORD* pixels, int top, int rows, int left, int right)
 {
     const int width = m_bounds.right - m_bounds.left;
     const int deviceTop = m_bounds.top + top, deviceBottom = deviceTop + rows;
@@ -144,7 +162,8 @@ void CSurfacePixels::MarkInside(const DWORD* pixels, int top, int rows)
         {
             const DWORD* row = pixels + (size_t)(y - deviceTop) * width;
             uint32_t* inside = m_inside.MadeRow(y - m_bounds.top);
-            for (int x = rect->left - m_bounds.left; x < rect->right - m_bounds.left; ++x)
+            const int from = std::max((int)rect->left - (int)m_bounds.left, left);
+            for (int x = from; x < std::min((int)rect->right - (int)m_bounds.left, right); ++x)
                 inside[x / 32] |= (uint32_t)((row[x] == m_pixel) == m_surface) << (x % 32);
         }
 }

@@ -13,8 +13,8 @@
 // platform's player decides it: inside the DC's clip region (the visible
 // part of a window too), and for a fill up to a border colour not of that
 // colour, for a fill of a surface of that colour. The pixels are read from
-// the DC a band of rows at a time, as a fill first reaches them, so that a
-// small shape on a large page reads little of it.
+// the DC a tile of rows and columns at a time, as a fill first reaches
+// them, so that a small shape on a large page reads little of it.
 class CSurfacePixels
 {
 public:
@@ -29,20 +29,19 @@ public:
     // The box of the clip region on the device; empty where nothing is
     // visible.
     const RECT& Bounds() const { return m_bounds; }
-    // The bits of the device row (inside Bounds) from the left of Bounds,
-    // set where the fill may spread; null where none is.
-    const uint32_t* Row(int y)
-    {
-        if (!m_read[(size_t)(y - m_bounds.top) / CBandedBits::BandRows])
-            ReadBand(y - m_bounds.top);
-        return m_inside.Row(y - m_bounds.top);
-    }
-    // The rows read from the DC so far.
+    static const int TileColumns = 256;
+
+    // The bits of row y (from the top of Bounds), from the left of Bounds,
+    // set where the fill may spread; those from column 'left' up to 'right'
+    // read. Null where none is set.
+    const uint32_t* Row(int y, int left, int right);
+    // The rows and the pixels read from the DC so far.
     int RowsRead() const { return m_rowsRead; }
+    double PixelsRead() const { return m_pixelsRead; }
 
 private:
-    void ReadBand(int y);
-    void MarkInside(const DWORD* pixels, int top, int rows);
+    void Read(int band, int left, int right);
+    void MarkInside(const DWORD* pixels, int top, int rows, int left, int right);
 
     HDC m_dc;
     DWORD m_pixel;
@@ -51,8 +50,11 @@ private:
     std::vector<RECT> m_clip;
     RECT m_bounds = {0, 0, 0, 0};
     CBandedBits m_inside;
+    // The tiles read, a row of them for each band.
+    size_t m_tiles;
     std::vector<bool> m_read;
     int m_rowsRead = 0;
+    double m_pixelsRead = 0;
     // A band of rows as read at 32 bits a pixel, kept for the next band.
     COwnedGdiObject<HBITMAP> m_band;
     COwnedDC m_memory;
