@@ -24,11 +24,6 @@ public:
         const std::vector<uint32_t>& band = m_bands[(size_t)y / BandRows];
         return band.empty() ? nullptr : &band[Word(0, y)];
     }
-    bool Get(int x, int y) const
-    {
-        const std::vector<uint32_t>& band = m_bands[(size_t)y / BandRows];
-        return !band.empty() && (band[Word(x, y)] >> (x % 32) & 1) != 0;
-    }
     // The words of the row, its band made where it had none.
     uint32_t* MadeRow(int y) { return &Band(y)[Word(0, y)]; }
     // Sets the bits from 'left' up to 'right' of the row.

@@ -100,7 +100,6 @@ private:
         m_runs.regionBands += m_region.Bands();
         m_region.Add(spread, end, y);
         ++m_runs.runs;
-        m_runs.filled += end - spread;
         m_levels.push_back({spread, end, y, -1, spread});
         m_runs.deepest = std::max(m_runs.deepest, m_levels.size());
     }

@@ -6,12 +6,11 @@
 #include <functional>
 
 // What the platform's player does over a flood fill: the runs of pixels it
-// fills in rows, the pixels it fills and those it looks at, and the deepest
-// level of its recursion (it recurses once for every run).
+// fills in rows, the pixels it looks at, and the deepest level of its
+// recursion (it recurses once for every run).
 struct FillRuns
 {
     double runs = 0;
-    double filled = 0;
     double examined = 0;
     // The rectangles of the region the player gathers the fill in, added
     // up over each run it adds to it and each it looks up there.

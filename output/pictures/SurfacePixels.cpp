@@ -45,23 +45,22 @@ std::optional<DWORD> PixelOf(COLORREF colour)
 }
 
 // The rectangles of the region the player clips to on the device: what is
-// visible of the DC's surface, within its clip and meta regions.
-std::vector<RECT> ClipRectangles(HDC dc)
+// visible of the DC's surface, within its clip and meta regions; none where
+// the DC does not tell.
+std::optional<std::vector<RECT>> ClipRectangles(HDC dc)
 {
     const COwnedGdiObject<HRGN> visible(::CreateRectRgn(0, 0, 0, 0)), clip(::CreateRectRgn(0, 0, 0, 0));
     POINT origin = {0, 0};
     if (!visible || !clip || ::GetRandomRgn(dc, visible, SYSRGN) != 1 || !::GetDCOrgEx(dc, &origin))
-        return {};
+        return std::nullopt;
     // The visible region comes in screen coordinates.
     ::OffsetRgn(visible, -origin.x, -origin.y);
     if (::GetRandomRgn(dc, clip, ApiRegion) == 1)
         ::CombineRgn(visible, visible, clip, RGN_AND);
     const DWORD bytes = ::GetRegionData(visible, 0, NULL);
-    if (bytes <= sizeof(RGNDATAHEADER))
-        return {};
     std::vector<BYTE> data(bytes);
-    if (::GetRegionData(visible, bytes, (RGNDATA*)data.data()) != bytes)
-        return {};
+    if (bytes < sizeof(RGNDATAHEADER) || ::GetRegionData(visible, bytes, (RGNDATA*)data.data()) != bytes)
+        return std::nullopt;
     const RGNDATA& region = *(const RGNDATA*)data.data();
     const RECT* rects = (const RECT*)region.Buffer;
     return std::vector<RECT>(rects, rects + region.rdh.nCount);
@@ -81,7 +80,10 @@ std::unique_ptr<CSurfacePixels> CSurfacePixels::Of(HDC dc, COLORREF colour, UINT
     const std::optional<DWORD> pixel = PixelOf(colour);
     if (!pixel || (kind != FLOODFILLBORDER && kind != FLOODFILLSURFACE) || !HoldsColoursExactly(dc))
         return nullptr;
-    return std::make_unique<CSurfacePixels>(dc, *pixel, kind == FLOODFILLSURFACE, ClipRectangles(dc));
+    std::optional<std::vector<RECT>> clip = ClipRectangles(dc);
+    if (!clip)
+        return nullptr;
+    return std::make_unique<CSurfacePixels>(dc, *pixel, kind == FLOODFILLSURFACE, std::move(*clip));
 }
 
 CSurfacePixels::CSurfacePixels(HDC dc, DWORD pixel, bool surface, std::vector<RECT> clip)
@@ -143,8 +145,6 @@ void CSurfacePixels::Read(int band, int left, int right)
             return;
     }
     ::GdiFlush();
-    m_rowsRead += rows;
-    m_pixelsRead += (double)rows * (right - left);
     MarkInside(m_bits, top, rows, left, right);
 }
 

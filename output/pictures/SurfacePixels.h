@@ -21,7 +21,8 @@ public:
     // Null where the DC's pixels cannot be read back as the device compares
     // them: a printer, a metafile DC, a surface of fewer than 24 bits a
     // pixel or one whose colours are not a byte each, a colour given by a
-    // palette's index, a kind of fill that is neither.
+    // palette's index, a kind of fill that is neither, a DC that does not
+    // tell its visible region.
     static std::unique_ptr<CSurfacePixels> Of(HDC dc, COLORREF colour, UINT kind);
 
     CSurfacePixels(HDC dc, DWORD pixel, bool surface, std::vector<RECT> clip);
@@ -35,9 +36,6 @@ public:
     // set where the fill may spread; those from column 'left' up to 'right'
     // read. Null where none is set.
     const uint32_t* Row(int y, int left, int right);
-    // The rows and the pixels read from the DC so far.
-    int RowsRead() const { return m_rowsRead; }
-    double PixelsRead() const { return m_pixelsRead; }
 
 private:
     void Read(int band, int left, int right);
@@ -53,8 +51,6 @@ private:
     // The tiles read, a row of them for each band.
     size_t m_tiles;
     std::vector<bool> m_read;
-    int m_rowsRead = 0;
-    double m_pixelsRead = 0;
     // A band of rows as read at 32 bits a pixel, kept for the next band.
     COwnedGdiObject<HBITMAP> m_band;
     COwnedDC m_memory;
