@@ -4,6 +4,8 @@
 #include "output/pictures/PlayGuard.h"
 #include "output/pictures/SurfacePixels.h"
 
+#include <algorithm>
+
 namespace
 {
 // The player's stack a level of its fill, in bytes: 144-149 measured on a
@@ -52,18 +54,45 @@ struct FillPrice
     size_t deepestAllowed = 0;
 };
 
-FillPrice PriceOf(HDC dc, const FloodFillParameters& fill)
+FillPrice PriceFrom(HDC dc, const FloodFillParameters& fill, POINT seed)
 {
     FillPrice price;
     const std::unique_ptr<CSurfacePixels> pixels = CSurfacePixels::Of(dc, fill.colour, fill.kind);
-    POINT seed = {fill.x, fill.y};
-    if (!pixels || !::LPtoDP(dc, &seed, 1))
+    if (!pixels)
         return price;
     price.readable = true;
     const double left = StackLeft() - StackMargin;
     price.deepestAllowed = left > 0 ? (size_t)(left / LevelBytes) : 0;
     price.runs = FollowFill(*pixels, seed, price.deepestAllowed,
                             [](const FillRuns& runs) { return CPlayGuard::IsAffordable(Microseconds(runs)); });
+    return price;
+}
+
+// The fill from the point mapped to the device, and from the point taken as
+// the device's own where that differs: this platform's player fills from the
+// record's point unmapped (a square drawn at twice its size and filled from
+// its middle filled the page around it instead), as others map it. The
+// dearer and deeper of the two is the price.
+FillPrice PriceOf(HDC dc, const FloodFillParameters& fill)
+{
+    POINT mapped = {fill.x, fill.y};
+    if (!::LPtoDP(dc, &mapped, 1))
+        return FillPrice();
+    FillPrice price = PriceFrom(dc, fill, mapped);
+    if (mapped.x == fill.x && mapped.y == fill.y)
+        return price;
+    const FillPrice unmapped = PriceFrom(dc, fill, {fill.x, fill.y});
+    price.readable = price.readable && unmapped.readable;
+    price.runs.cut = price.runs.cut || unmapped.runs.cut;
+    price.runs.deepest = std::max(price.runs.deepest, unmapped.runs.deepest);
+    if (Microseconds(unmapped.runs) > Microseconds(price.runs))
+    {
+        const size_t deepest = price.runs.deepest;
+        const bool cut = price.runs.cut;
+        price.runs = unmapped.runs;
+        price.runs.deepest = deepest;
+        price.runs.cut = cut;
+    }
     return price;
 }
 

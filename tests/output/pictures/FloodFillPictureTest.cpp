@@ -259,21 +259,35 @@ int FilledPixels(const Bytes& bytes, int size, DWORD stackBytes = 0)
     return canvas.Count(FillColour);
 }
 
+// A box filled from inside beside a corridor over the top left of a picture
+// of 300 x 300: drawn at twice its size, the box is far from the point as
+// written, which lies inside the corridor.
+void BoxBesideACorridor(HDC dc)
+{
+    CorridorWalls(150, 150)(dc);
+    const POINT box[] = {{200, 200}, {230, 200}, {230, 230}, {200, 230}, {200, 200}};
+    ::Polyline(dc, box, 5);
+    FloodFill(dc, 211, 211);
+}
+
 // Draws the large corridor on this thread, the small one on this thread and
-// on a thread with a small stack, and ends the process: successfully where
-// the first and the last were left out and the second filled.
-void ExitAfterDrawing(const Bytes& large, const Bytes& small)
+// on a thread with a small stack, the box beside a corridor at twice its
+// size, and ends the process: successfully where all but the second were
+// left out and the second filled.
+void ExitAfterDrawing(const Bytes& large, const Bytes& small, const Bytes& besideCorridor)
 {
     const int deep = FilledPixels(large, 300), fits = FilledPixels(small, 140),
-              onWorker = FilledPixels(small, 140, 1 << 20);
-    std::fprintf(stderr, "pixels filled: 300 x 300 %d, 140 x 140 %d, on a 1 MB stack %d\n", deep, fits, onWorker);
-    std::exit(deep == 0 && fits > 9000 && onWorker == 0 ? 0 : 1);
+              onWorker = FilledPixels(small, 140, 1 << 20), unmapped = FilledPixels(besideCorridor, 600);
+    std::fprintf(stderr, "pixels filled: 300 x 300 %d, 140 x 140 %d, on a 1 MB stack %d, from the point unmapped %d\n",
+                 deep, fits, onWorker, unmapped);
+    std::exit(deep == 0 && fits > 9000 && onWorker == 0 && unmapped == 0 ? 0 : 1);
 }
 
 // Corridors filled from a corner at their own size: one of 300 x 300 takes
 // the player some 45,000 levels (6.5 MB of stack), though its time fits a
-// record's; one of 100 x 100, 5,000 levels (0.7 MB), fits the 2 MB of the
-// main thread but not a worker's 256 KB. Drawn in a process of its own, so
+// record's; one of 140 x 140, 9,800 levels (1.4 MB), fits the 2 MB of the
+// main thread but not a worker's 1 MB; one that the player fills from the
+// point as written, not mapped. Drawn in a process of its own, so
 // that a fill that overflows the stack ends that process and fails the test.
 TEST(FloodFillPictureTest, FillsDeeperThanTheStackLeftAreLeftOut)
 {
@@ -286,7 +300,8 @@ TEST(FloodFillPictureTest, FillsDeeperThanTheStackLeftAreLeftOut)
     }
     const Bytes large = MakeEmf(FrameOfPixels(300, 300), CorridorDrawing(300, 300));
     const Bytes small = MakeEmf(FrameOfPixels(140, 140), CorridorDrawing(140, 140));
-    EXPECT_EXIT(ExitAfterDrawing(large, small), ::testing::ExitedWithCode(0), "");
+    const Bytes besideCorridor = MakeEmf(FrameOfPixels(300, 300), BoxBesideACorridor);
+    EXPECT_EXIT(ExitAfterDrawing(large, small, besideCorridor), ::testing::ExitedWithCode(0), "");
 }
 
 // Drawn into an enhanced metafile being recorded, whose pixels cannot be
