@@ -6,6 +6,7 @@
 #include "output/pictures/EnhRecordMemory.h"
 #include "output/pictures/EnhRecordFields.h"
 #include "output/pictures/EnhRecordWork.h"
+#include "output/pictures/FloodFillWork.h"
 #include "output/pictures/OwnSavedStates.h"
 #include "output/pictures/PlainStretch.h"
 #include "output/pictures/PlayGuard.h"
@@ -190,6 +191,8 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, const ENHMETARECORD* record,
             Skip(dc, fields, type);
             return TRUE;
         }
+        if (const auto fill = EnhFloodFill(type, fields); fill && !FloodFillFitsStack(dc, *fill))
+            return TRUE;
         const CPlainStretch plain(dc, playing == CPlayGuard::Playing::Plainly);
         if (restored > 0)
         {

@@ -466,7 +466,7 @@ double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, D
     case EMR_SETPIXELV:
         return CDrawingWork::Pixels(1) + PlacesWork(r, 8, 1, 8, drawing);
     case EMR_EXTFLOODFILL:
-        return PlacesWork(r, 8, 1, 8, drawing) + FloodFillWork(dc, drawing.Mapping());
+        return PlacesWork(r, 8, 1, 8, drawing) + FloodFillWork(dc, *EnhFloodFill(type, r));
     case EMR_GRADIENTFILL:
         return GradientWork(r, drawing, clip);
     case SmallTextRecord: {

@@ -273,9 +273,9 @@ double RecordWork(HDC dc, CDrawingState& drawing, CDrawingMemory& memory, WORD f
                TextWork(drawing, clip, (const BYTE*)(p.words + 1), p.Word(0));
     }
     case META_FLOODFILL: // colour, y, x
-        return PlacedWork(p, Destination{3, 2, -1, -1}, drawing, clip) + FloodFillWork(dc, drawing.Mapping());
+        return PlacedWork(p, Destination{3, 2, -1, -1}, drawing, clip) + FloodFillWork(dc, *WmfFloodFill(function, p.words));
     case META_EXTFLOODFILL: // kind, colour, y, x
-        return PlacedWork(p, Destination{4, 3, -1, -1}, drawing, clip) + FloodFillWork(dc, drawing.Mapping());
+        return PlacedWork(p, Destination{4, 3, -1, -1}, drawing, clip) + FloodFillWork(dc, *WmfFloodFill(function, p.words));
     case META_FRAMEREGION:
         return FramesKnownObjects(p, objects) ? CDrawingWork::Pixels(clip.Area())
                                               : std::numeric_limits<double>::infinity();
@@ -418,6 +418,8 @@ int CALLBACK PlayRecord(HDC dc, HANDLETABLE* table, METARECORD* record, int obje
                 ::MoveToEx(dc, (int)parameters[1], (int)parameters[0], NULL);
             return TRUE;
         }
+        if (const auto fill = WmfFloodFill(record->rdFunction, record->rdParm); fill && !FloodFillFitsStack(dc, *fill))
+            return TRUE;
         const CPlainStretch plain(dc, playing == CPlayGuard::Playing::Plainly);
         const bool deletes =
             record->rdFunction == META_DELETEOBJECT && table->objectHandle[parameters.Word(0)] != NULL;
