@@ -64,6 +64,10 @@ struct EnhFormat
         else if (r.kind.Is(MovesToLastPoint))
             r.kind.Is(ShortPoints) ? MoveToLastPoint<4>(dc, r.fields) : MoveToLastPoint<8>(dc, r.fields);
     }
+    std::optional<FloodFillParameters> FloodFill(const Record& r) const
+    {
+        return EnhFloodFill(r.record->iType, r.fields);
+    }
     bool Play(const Record& r, HDC dc, int restored);
     void Played(const Record& r)
     {

@@ -267,7 +267,7 @@ double PixelWork(const EnhWorkPricing& p)
 
 double ExtFloodFillWork(const EnhWorkPricing& p)
 {
-    return PlacesWork(p.r, 8, 1, 8, p.drawing) + FloodFillWork(p.dc, p.drawing.Mapping());
+    return PlacesWork(p.r, 8, 1, 8, p.drawing) + FloodFillWork(p.dc, *EnhFloodFill(EMR_EXTFLOODFILL, p.r));
 }
 
 // Each triangle or rectangle of a gradient by the pixels it can touch

@@ -1,24 +1,35 @@
 #include "output/pictures/FloodFillWork.h"
 
-#include "output/pictures/DeviceClip.h"
+#include "output/pictures/FloodFillRuns.h"
+#include "output/pictures/PlayGuard.h"
+#include "output/pictures/SurfacePixels.h"
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 namespace
 {
-// The player's stack a level of its fill, in bytes: 143 measured, on a
-// memory DC and on a window's alike (a corridor of 20,000 runs took 2.87 MB,
-// one of 240,000 runs 34.5 MB and overflowed a 2 MB stack).
+// The player's stack a level of its fill, in bytes: 144-149 measured on a
+// memory DC for corridors of 4,951-44,851 levels, fills of random dots of
+// 244-1,557 levels and ellipses of 200-1,200 levels (the stack used, read
+// by a pattern written below the drawing thread's stack pointer beforehand).
 const double LevelBytes = 160;
 // Stack kept clear below the fill: the player's frames above its recursion,
 // and the guard pages at the stack's end (a fill that came within 28 KB of
 // a 2 MB stack's end ran).
 const double StackMargin = 64 * 1024;
-// Microseconds a level of the fill: 2.5 measured in a corridor of 240,000
-// runs, 4.7 in one of 960,000 (4.5 s).
-const double LevelMicroseconds = 5;
+// Microseconds the player takes for each rectangle of the region it gathers
+// the fill in, over each run it adds there or looks up: corridors one pixel
+// wide of 45,000 runs (32 million rectangles gone through) took 0.17-0.21 s;
+// random dots of 27,000 runs (1,200 million) took 11-12 s, as such a region
+// outgrows the processor's caches.
+const double RectangleMicroseconds = 0.006;
+// Microseconds for each pixel the player looks at (each also filled at most
+// once): an ellipse of 7.2 million pixels on a page of 4800 x 3600 (14.5
+// million looked at) took 0.10-0.20 s beside its region's 6 million
+// rectangles; the rest of that page (20 million looked at) 0.47-0.73 s.
+const double PixelMicroseconds = 0.010;
+// Microseconds a run of the fill, for its call and its place in the region.
+const double RunMicroseconds = 0.5;
 
 // Bytes of stack left below this function's frame on this thread.
 double StackLeft()
@@ -30,45 +41,105 @@ double StackLeft()
     return (double)(&here - (const char*)region.AllocationBase);
 }
 
-// The most runs of pixels the player can fill in so many columns and rows: a
-// run in every other column of every row, each one pixel wide and kept apart
-// from the next by a wall one pixel wide.
-double MostRuns(double columns, double rows)
+double Microseconds(const FillRuns& runs)
 {
-    return std::ceil(columns / 2) * rows;
+    return runs.runs * RunMicroseconds + runs.regionRectangles * RectangleMicroseconds +
+           runs.examined * PixelMicroseconds;
 }
 
-// The most runs the player can fill within the DC's clip box; corners that
-// land between pixels take in the pixels they touch.
-double DeepestFill(HDC dc, const CDeviceMapping& mapping)
+struct FillPrice
 {
-    const DeviceBox& box = CDeviceClip(dc, mapping).Box();
-    return MostRuns(std::ceil(box.right) - std::floor(box.left) + 1, std::ceil(box.bottom) - std::floor(box.top) + 1);
+    bool readable = false;
+    FillRuns runs;
+    size_t deepestAllowed = 0;
+};
+
+FillPrice PriceFrom(HDC dc, const FloodFillParameters& fill, POINT seed)
+{
+    FillPrice price;
+    const std::unique_ptr<CSurfacePixels> pixels = CSurfacePixels::Of(dc, fill.colour, fill.kind);
+    if (!pixels)
+        return price;
+    price.readable = true;
+    const double left = StackLeft() - StackMargin;
+    price.deepestAllowed = left > 0 ? (size_t)(left / LevelBytes) : 0;
+    price.runs = FollowFill(*pixels, seed, price.deepestAllowed,
+                            [](const FillRuns& runs) { return CPlayGuard::IsAffordable(Microseconds(runs)); });
+    return price;
 }
 
-// The most runs the player can fill on the whole of what the DC draws on (a
-// window's client area, a memory DC's bitmap); 0 where it is neither. A fill
-// is judged by it as well, so that a repaint of a small part of a window
-// leaves out the fill that drawing the whole window leaves out.
-double DeepestFillOnSurface(HDC dc)
+// The fill from the point mapped to the device, and from the point taken as
+// the device's own where that differs: this platform's player fills from the
+// record's point unmapped (a square drawn at twice its size and filled from
+// its middle filled the page around it instead), as others map it. The
+// dearer and deeper of the two is the price.
+FillPrice PriceOf(HDC dc, const FloodFillParameters& fill)
 {
-    if (const HWND window = ::WindowFromDC(dc))
+    POINT mapped = {fill.x, fill.y};
+    if (!::LPtoDP(dc, &mapped, 1))
+        return FillPrice();
+    FillPrice price = PriceFrom(dc, fill, mapped);
+    if (mapped.x == fill.x && mapped.y == fill.y)
+        return price;
+    const FillPrice unmapped = PriceFrom(dc, fill, {fill.x, fill.y});
+    price.readable = price.readable && unmapped.readable;
+    price.runs.cut = price.runs.cut || unmapped.runs.cut;
+    price.runs.deepest = std::max(price.runs.deepest, unmapped.runs.deepest);
+    if (Microseconds(unmapped.runs) > Microseconds(price.runs))
     {
-        RECT client;
-        return ::GetClientRect(window, &client) ? MostRuns(client.right, client.bottom) : 0;
+        const size_t deepest = price.runs.deepest;
+        const bool cut = price.runs.cut;
+        price.runs = unmapped.runs;
+        price.runs.deepest = deepest;
+        price.runs.cut = cut;
     }
-    BITMAP bitmap;
-    if (::GetObjectType(dc) == OBJ_MEMDC &&
-        ::GetObject(::GetCurrentObject(dc, OBJ_BITMAP), sizeof(bitmap), &bitmap) == sizeof(bitmap))
-        return MostRuns(bitmap.bmWidth, bitmap.bmHeight);
-    return 0;
+    return price;
+}
+
+// The fill last priced on this thread, until the stack rule takes it: the
+// guard prices a record and then asks whether it fits, with nothing drawn
+// in between.
+struct LastPrice
+{
+    HDC dc = NULL;
+    FloodFillParameters fill = {};
+    FillPrice price;
+    bool held = false;
+};
+thread_local LastPrice last;
+
+bool operator==(const FloodFillParameters& a, const FloodFillParameters& b)
+{
+    return a.x == b.x && a.y == b.y && a.colour == b.colour && a.kind == b.kind;
 }
 } // namespace
 
-double FloodFillWork(HDC dc, const CDeviceMapping& mapping)
+std::optional<FloodFillParameters> EnhFloodFill(DWORD type, const EnhRecordFields& r)
 {
-    const double levels = std::max(DeepestFill(dc, mapping), DeepestFillOnSurface(dc));
-    if (!(levels * LevelBytes + StackMargin <= StackLeft()))
-        return std::numeric_limits<double>::infinity();
-    return levels * LevelMicroseconds;
+    if (type != EMR_EXTFLOODFILL)
+        return std::nullopt;
+    return FloodFillParameters{(int)r.Long(8), (int)r.Long(12), r.At(16), r.At(20)};
+}
+
+std::optional<FloodFillParameters> WmfFloodFill(WORD function, const WORD* p)
+{
+    const auto colour = [&](int at) { return (COLORREF)p[at] | (COLORREF)p[at + 1] << 16; };
+    if (function == META_FLOODFILL) // colour, y, x
+        return FloodFillParameters{(SHORT)p[3], (SHORT)p[2], colour(0), FLOODFILLBORDER};
+    if (function == META_EXTFLOODFILL) // kind, colour, y, x
+        return FloodFillParameters{(SHORT)p[4], (SHORT)p[3], colour(1), p[0]};
+    return std::nullopt;
+}
+
+double FloodFillWork(HDC dc, const FloodFillParameters& fill)
+{
+    last = {dc, fill, PriceOf(dc, fill), true};
+    return Microseconds(last.price.runs);
+}
+
+bool FloodFillFitsStack(HDC dc, const FloodFillParameters& fill)
+{
+    const FillPrice price = last.held && last.dc == dc && last.fill == fill ? last.price : PriceOf(dc, fill);
+    last.held = false;
+    return price.readable && !price.runs.cut && price.runs.deepest <= price.deepestAllowed;
 }

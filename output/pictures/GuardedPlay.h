@@ -3,6 +3,7 @@
 #include "afx/app/AfxWin.h"
 #include "output/pictures/DrawingMemory.h"
 #include "output/pictures/DrawingState.h"
+#include "output/pictures/FloodFillWork.h"
 #include "output/pictures/OwnSavedStates.h"
 #include "output/pictures/PlainStretch.h"
 #include "output/pictures/PlayGuard.h"
@@ -19,7 +20,8 @@ enum class LeftOut
 // One draw of a metafile played a record at a time, alike for both kinds of
 // metafile: the draw's time (CPlayGuard), the states the metafile saved,
 // the memory the record would hold, the time it would take (and whether a
-// stretch is played plainly), then the record played, in that order. 'Format' is a kind of metafile's own part:
+// stretch is played plainly), the stack a flood fill would take, then the
+// record played, in that order. 'Format' is a kind of metafile's own part:
 // - Record: what the player hands over of one record, with its 'kind' (a
 //   row of the kind's table, whose RecordTraits the draw follows);
 // - Ends(record, dc): the end record, played; the draw ends there;
@@ -27,6 +29,8 @@ enum class LeftOut
 // - RestoreLevel(record): the level a restore names;
 // - Memory(...) and Work(...): what the record would hold, and take;
 // - Skip(record, dc, why): left out; what that leaves behind;
+// - FloodFill(record): the flood fill it asks for, if any, left out where
+//   the player's fill would not fit the stack;
 // - Play(record, dc, restored): false where it is left out after all;
 // - Played(record): what the format follows of it.
 template <class Format>
@@ -90,6 +94,8 @@ bool CGuardedPlay<Format>::Play(const typename Format::Record& record)
         m_format.Skip(record, m_dc, LeftOut::ForTime);
         return true;
     }
+    if (const auto fill = m_format.FloodFill(record); fill && !FloodFillFitsStack(m_dc, *fill))
+        return true;
     const CPlainStretch plain(m_dc, playing == CPlayGuard::Playing::Plainly);
     if (!m_format.Play(record, m_dc, restored))
         return true;

@@ -55,6 +55,10 @@ struct WmfFormat
         if (why == LeftOut::ForTime && r.kind.Is(MovesToPoint))
             ::MoveToEx(dc, (int)r.p[1], (int)r.p[0], NULL);
     }
+    std::optional<FloodFillParameters> FloodFill(const Record& r) const
+    {
+        return WmfFloodFill(r.record->rdFunction, r.record->rdParm);
+    }
     bool Play(const Record& r, HDC dc, int restored)
     {
         deletes = r.record->rdFunction == META_DELETEOBJECT && r.table->objectHandle[r.p.Word(0)] != NULL;

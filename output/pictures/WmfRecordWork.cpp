@@ -103,7 +103,7 @@ double WmfExtTextOutWork(const WmfWorkPricing& w)
 
 double WmfFloodFillWork(const WmfWorkPricing& w, int x, int y)
 {
-    return PointWork(w, x, y) + FloodFillWork(w.dc, w.drawing.Mapping());
+    return PointWork(w, x, y) + FloodFillWork(w.dc, *WmfFloodFill(w.kind.function, w.p.words));
 }
 
 // A region framed with a brush, both of which this platform's player takes

@@ -1,17 +1,25 @@
 // Flood fills: the player recurses once for every run of pixels it fills in
 // a row, so a fill inside a corridor one pixel wide that snakes across the
 // picture overflows the drawing thread's stack and ends the process. Such a
-// fill is left out; a small shape filled draws as the player draws it.
+// fill is left out, judged by the fill the player would make on the pixels
+// drawn so far; shapes filled draw as the player draws them, on a surface
+// of any size.
 #include "HostileDrawing.h"
 #include "TestPictures.h"
 #include "foundation/windows/OwnedHandle.h"
 #include "foundation/windows/SelectedObject.h"
+#include "output/pictures/FloodFillWork.h"
 #include "output/pictures/Picture.h"
 #include "output/pictures/PictureLoadOptions.h"
+#include "output/pictures/PictureSizeFitting.h"
+#include "output/pictures/PlayGuard.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstddef>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -31,8 +39,8 @@ void FloodFill(HDC dc, int x, int y)
 
 // Walls one pixel wide in every other column of a width x height box, open at
 // the bottom and the top in turn, so that the corridor between them snakes
-// across the box; filled from its first corner.
-std::function<void(HDC)> CorridorDrawing(int width, int height)
+// across the box.
+std::function<void(HDC)> CorridorWalls(int width, int height)
 {
     return [=](HDC dc) {
         std::vector<POINT> points;
@@ -50,6 +58,14 @@ std::function<void(HDC)> CorridorDrawing(int width, int height)
                 ::Polyline(dc, &points[2 * i], 2);
         else
             ::PolyPolyline(dc, points.data(), counts.data(), (DWORD)counts.size());
+    };
+}
+
+// The corridor filled from its first corner.
+std::function<void(HDC)> CorridorDrawing(int width, int height)
+{
+    return [=](HDC dc) {
+        CorridorWalls(width, height)(dc);
         FloodFill(dc, 0, 0);
     };
 }
@@ -130,40 +146,177 @@ int DifferingPixels(const CCanvas& a, const CCanvas& b, const RECT& part)
     return differing;
 }
 
-// Drawn small enough for the fill's deepest recursion to fit the stack: the
-// program draws the player's pixels, the fill among them.
+// Plays the picture (an enhanced or a placeable metafile of a box of
+// boxWidth x boxHeight units) over the whole canvas through the bare player.
+void PlayBare(const Bytes& bytes, bool enhanced, SIZE box, CCanvas& canvas)
+{
+    const HDC dc = canvas.DC()->m_hDC;
+    const RECT all = {0, 0, canvas.Width(), canvas.Height()};
+    if (enhanced)
+    {
+        ::PlayEnhMetaFile(dc, COwnedEnhMetafile(::SetEnhMetaFileBits((UINT)bytes.size(), bytes.data())), &all);
+        return;
+    }
+    // Kept in proportion on the screen's pixels, and centred, as the program keeps it.
+    const CSize size = FitSizeToAspectOnDevice(canvas.DC(), all.right, all.bottom, box.cx, box.cy);
+    ::SetMapMode(dc, MM_ANISOTROPIC);
+    ::SetWindowExtEx(dc, box.cx, box.cy, NULL);
+    ::SetViewportOrgEx(dc, (all.right - size.cx) / 2, (all.bottom - size.cy) / 2, NULL);
+    ::SetViewportExtEx(dc, size.cx, size.cy, NULL);
+    const size_t placeable = 22;
+    ::PlayMetaFile(dc, COwnedMetafile(::SetMetaFileBitsEx((UINT)(bytes.size() - placeable), &bytes[placeable])));
+}
+
+// Draws the picture through the program and through the bare player into
+// width x height: both draw the same pixels, the fill's among them.
+void ExpectDrawnAsThePlayerDrawsIt(const Bytes& bytes, bool enhanced, SIZE box, int width, int height,
+                                   const std::string& what)
+{
+    SCOPED_TRACE(what);
+    CCanvas drawn(width, height), played(width, height);
+    PlayBare(bytes, enhanced, box, played);
+    EXPECT_GT(played.Count(FillColour), width * height / 5) << "the player fills too little";
+    ExpectDrawnSafely(bytes, width, height, what, &drawn);
+    EXPECT_EQ(DifferingPixels(drawn, played, {0, 0, width, height}), 0) << "pixels differ";
+}
+
 TEST(FloodFillPictureTest, ShapeFilledDrawsAsThePlayerDrawsIt)
 {
     const int width = 120, height = 90;
-    const RECT all = {0, 0, width, height};
-    const Bytes emf = MakeEmf(FrameOfPixels(width, height), FilledCircle);
+    ExpectDrawnAsThePlayerDrawsIt(MakeEmf(FrameOfPixels(width, height), FilledCircle), true, {width, height}, width,
+                                  height, "enhanced metafile");
     // The placeable metafile's box is the canvas: the player draws it as it is.
-    const Bytes wmf = MakePlaceableWmf(width, height, 96, FilledCircle);
-    const struct
+    ExpectDrawnAsThePlayerDrawsIt(MakePlaceableWmf(width, height, 96, FilledCircle), false, {width, height}, width,
+                                  height, "placeable metafile");
+}
+
+// A colouring page: 200 closed outlines over 800 x 600 (ellipses, rectangles
+// and triangles in turn), each filled from inside.
+void ColouringPage(HDC dc)
+{
+    const COwnedGdiObject<HBRUSH> brush(::CreateSolidBrush(FillColour));
+    CSelectedObject selected(dc, brush);
+    for (int i = 0; i < 200; ++i)
     {
-        const char* what;
-        const Bytes& bytes;
-        std::function<void(HDC)> play;
-    } pictures[] = {
-        {"enhanced metafile", emf,
-         [&](HDC dc) {
-             ::PlayEnhMetaFile(dc, COwnedEnhMetafile(::SetEnhMetaFileBits((UINT)emf.size(), emf.data())), &all);
-         }},
-        {"placeable metafile", wmf,
-         [&](HDC dc) {
-             const size_t placeable = 22;
-             ::PlayMetaFile(dc, COwnedMetafile(::SetMetaFileBitsEx((UINT)(wmf.size() - placeable), &wmf[placeable])));
-         }},
-    };
-    for (const auto& picture : pictures)
-    {
-        SCOPED_TRACE(picture.what);
-        CCanvas drawn(width, height), played(width, height);
-        picture.play(played.DC()->m_hDC);
-        EXPECT_GT(played.Count(FillColour), 2000) << "the player fills too little";
-        ExpectDrawnSafely(picture.bytes, width, height, picture.what, &drawn);
-        EXPECT_EQ(DifferingPixels(drawn, played, all), 0) << "pixels differ";
+        const int left = i % 20 * 40 + 4, top = i / 20 * 60 + 4, right = left + 31, bottom = top + 51;
+        const POINT box[] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}, {left, top}};
+        const POINT triangle[] = {{left, bottom}, {(left + right) / 2, top}, {right, bottom}, {left, bottom}};
+        POINT ellipse[25];
+        for (int k = 0; k < 25; ++k)
+            ellipse[k] = POINT{left + 15 + (int)std::lround(15 * std::cos(k * 3.14159265358979 / 12)),
+                          top + 25 + (int)std::lround(25 * std::sin(k * 3.14159265358979 / 12))};
+        if (i % 3 == 0)
+            ::Polyline(dc, ellipse, 25);
+        else if (i % 3 == 1)
+            ::Polyline(dc, box, 5);
+        else
+            ::Polyline(dc, triangle, 4);
+        ::ExtFloodFill(dc, (left + right) / 2, (top + bottom) / 2 + 8, RGB(0, 0, 0), FLOODFILLBORDER);
     }
+}
+
+// Every shape's fill is small, though the page at its own size and at 240 x
+// 180 is larger than one whose every possible fill fits the stack.
+TEST(FloodFillPictureTest, ColouringPageDrawsAsThePlayerDrawsIt)
+{
+    const Bytes emf = MakeEmf(FrameOfPixels(800, 600), ColouringPage);
+    const Bytes wmf = MakePlaceableWmf(800, 600, 96, ColouringPage);
+    for (const SIZE size : {SIZE{800, 600}, SIZE{240, 180}})
+    {
+        const std::string at = " at " + std::to_string(size.cx) + " x " + std::to_string(size.cy);
+        ExpectDrawnAsThePlayerDrawsIt(emf, true, {800, 600}, size.cx, size.cy, "enhanced metafile" + at);
+        ExpectDrawnAsThePlayerDrawsIt(wmf, false, {800, 600}, size.cx, size.cy, "placeable metafile" + at);
+    }
+}
+
+DWORD WINAPI Run(void* work)
+{
+    (*(std::function<void()>*)work)();
+    return 0;
+}
+
+// The pixels filled when the program draws the picture over a canvas of
+// size x size, on this thread or on a thread of its own with so many bytes
+// of stack.
+int FilledPixels(const Bytes& bytes, int size, DWORD stackBytes = 0)
+{
+    CPicture picture;
+    if (!picture.LoadFromMemory(bytes.data(), (DWORD)bytes.size(), MakePictureLoadOptions(96, 96)))
+        return -1;
+    CCanvas canvas(size, size);
+    std::function<void()> draw = [&] {
+        const CRect all(0, 0, size, size);
+        picture.Draw(canvas.DC(), all, all, CPoint(0, 0));
+    };
+    if (stackBytes == 0)
+        draw();
+    else
+    {
+        const HANDLE thread = ::CreateThread(NULL, stackBytes, Run, &draw, STACK_SIZE_PARAM_IS_A_RESERVATION, NULL);
+        ::WaitForSingleObject(thread, INFINITE);
+        ::CloseHandle(thread);
+    }
+    return canvas.Count(FillColour);
+}
+
+// A box filled from inside beside a corridor over the top left of a picture
+// of 300 x 300: drawn at twice its size, the box is far from the point as
+// written, which lies inside the corridor.
+void BoxBesideACorridor(HDC dc)
+{
+    CorridorWalls(150, 150)(dc);
+    const POINT box[] = {{200, 200}, {230, 200}, {230, 230}, {200, 230}, {200, 200}};
+    ::Polyline(dc, box, 5);
+    FloodFill(dc, 211, 211);
+}
+
+// Draws the large corridor on this thread, the small one on this thread and
+// on a thread with a small stack, the box beside a corridor at twice its
+// size, and ends the process: successfully where all but the second were
+// left out and the second filled.
+void ExitAfterDrawing(const Bytes& large, const Bytes& small, const Bytes& besideCorridor)
+{
+    const int deep = FilledPixels(large, 300), fits = FilledPixels(small, 140),
+              onWorker = FilledPixels(small, 140, 1 << 20), unmapped = FilledPixels(besideCorridor, 600);
+    std::fprintf(stderr, "pixels filled: 300 x 300 %d, 140 x 140 %d, on a 1 MB stack %d, from the point unmapped %d\n",
+                 deep, fits, onWorker, unmapped);
+    std::exit(deep == 0 && fits > 9000 && onWorker == 0 && unmapped == 0 ? 0 : 1);
+}
+
+// Corridors filled from a corner at their own size: one of 300 x 300 takes
+// the player some 45,000 levels (6.5 MB of stack), though its time fits a
+// record's; one of 140 x 140, 9,800 levels (1.4 MB), fits the 2 MB of the
+// main thread but not a worker's 1 MB; one that the player fills from the
+// point as written, not mapped. Drawn in a process of its own, so
+// that a fill that overflows the stack ends that process and fails the test.
+TEST(FloodFillPictureTest, FillsDeeperThanTheStackLeftAreLeftOut)
+{
+    {
+        CCanvas canvas(300, 300);
+        CorridorWalls(300, 300)(canvas.DC()->m_hDC);
+        const FloodFillParameters fill = {0, 0, RGB(0, 0, 0), FLOODFILLBORDER};
+        EXPECT_TRUE(CPlayGuard::IsAffordable(FloodFillWork(canvas.DC()->m_hDC, fill)))
+            << "not left out by the stack alone";
+    }
+    const Bytes large = MakeEmf(FrameOfPixels(300, 300), CorridorDrawing(300, 300));
+    const Bytes small = MakeEmf(FrameOfPixels(140, 140), CorridorDrawing(140, 140));
+    const Bytes besideCorridor = MakeEmf(FrameOfPixels(300, 300), BoxBesideACorridor);
+    EXPECT_EXIT(ExitAfterDrawing(large, small, besideCorridor), ::testing::ExitedWithCode(0), "");
+}
+
+// Drawn into an enhanced metafile being recorded, whose pixels cannot be
+// read, the fill is left out and the outline kept.
+TEST(FloodFillPictureTest, FillIntoAMetafileBeingRecordedIsLeftOut)
+{
+    const Bytes emf = MakeEmf(FrameOfPixels(120, 90), FilledCircle);
+    CPicture picture;
+    ASSERT_TRUE(picture.LoadFromMemory(emf.data(), (DWORD)emf.size(), MakePictureLoadOptions(96, 96)));
+    const Bytes recorded = MakeEmf(FrameOfPixels(120, 90), [&](HDC dc) {
+        const CRect all(0, 0, 120, 90);
+        picture.Draw(CDC::FromHandle(dc), all, all, CPoint(0, 0));
+    });
+    EXPECT_NE(FindEmfRecord(recorded, EMR_ELLIPSE), 0u);
+    EXPECT_EQ(FindEmfRecord(recorded, EMR_EXTFLOODFILL), 0u);
 }
 
 // A repaint of the part of a large window that holds the circle draws the
