@@ -31,6 +31,18 @@ BOOL InstallFatalErrorFilter(FatalErrorHandlerProc handler)
     return TRUE;
 }
 
+void RemoveFatalErrorFilter()
+{
+    if (!FilterInstalled)
+        return;
+    // A filter installed after ours stays in force.
+    const LPTOP_LEVEL_EXCEPTION_FILTER current = ::SetUnhandledExceptionFilter(PreviousFilter);
+    if (current != FatalErrorFilter)
+        ::SetUnhandledExceptionFilter(current);
+    PreviousFilter = NULL;
+    FilterInstalled = FALSE;
+}
+
 LONG WINAPI FatalErrorFilter(EXCEPTION_POINTERS* pointers)
 {
     if (InstalledHandler == NULL || ::InterlockedExchange(&FilterBusy, 1) != 0)

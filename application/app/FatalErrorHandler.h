@@ -9,6 +9,9 @@ typedef LONG (*FatalErrorHandlerProc)(EXCEPTION_POINTERS* pointers);
 // Records the handler and, the first time, installs the unhandled-exception
 // filter that calls it. Returns TRUE.
 BOOL InstallFatalErrorFilter(FatalErrorHandlerProc handler);
+// Puts back the filter that was in force before ours, unless another has
+// replaced ours since.
+void RemoveFatalErrorFilter();
 LONG WINAPI FatalErrorFilter(EXCEPTION_POINTERS* pointers);
 // Shows and logs the report, then ends the process.
 LONG FatalErrorHandler(EXCEPTION_POINTERS* pointers);

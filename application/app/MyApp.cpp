@@ -108,6 +108,13 @@ CMyApp::CMyApp() : m_version(AppVersionText)
     InstallApplicationHooks();
 }
 
+// A process that outlives the object (a test program) gets its own fault
+// handling back.
+CMyApp::~CMyApp()
+{
+    RemoveFatalErrorFilter();
+}
+
 void CMyApp::SetAppName(LPCTSTR name)
 {
     m_appName = name != NULL ? name : "";

@@ -7,6 +7,7 @@ class CMyApp : public CFrameworkApp
 {
 public:
     CMyApp();
+    ~CMyApp() override;
 
     BOOL InitInstance() override;
     int ExitInstance() override;

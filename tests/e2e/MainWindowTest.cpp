@@ -133,7 +133,7 @@ TEST_F(MainWindow, EnterInAGenotypeKeepsTheWindowAndEscapeCloses)
     HWND edit = ::GetDlgItem(m_main, FemaleGenotype);
     ::PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 1);
     ::PostMessageA(edit, WM_KEYUP, VK_RETURN, 0xC0000001);
-    ::Sleep(500);
+    EXPECT_TRUE(CProgramDriver::WaitUntilHandled(m_main)) << "the window stays";
     EXPECT_TRUE(m_driver.IsRunning());
     EXPECT_EQ(CProgramDriver::ItemText(m_main, FemaleGenotype), "Bb");
     ::PostMessageA(edit, WM_KEYDOWN, VK_ESCAPE, 1);

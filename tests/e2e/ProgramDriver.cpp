@@ -255,12 +255,37 @@ bool CProgramDriver::WaitUntil(bool (*test)(HWND, int), HWND dialog, int id, DWO
     return true;
 }
 
+bool CProgramDriver::WaitUntilHandled(HWND window, DWORD milliseconds)
+{
+    // A posted marker is handled after every message posted before it: a
+    // limit on an edit's text one below its own, read back by sending, then
+    // put back.
+    HWND edit = ::FindWindowExA(window, NULL, "Edit", NULL);
+    if (edit == NULL)
+        return false;
+    const LRESULT limit = ::SendMessageA(edit, EM_GETLIMITTEXT, 0, 0);
+    const LRESULT marker = limit > 1 ? limit - 1 : 2;
+    ::PostMessageA(edit, EM_SETLIMITTEXT, (WPARAM)marker, 0);
+    const DWORD end = ::GetTickCount() + milliseconds;
+    while (::SendMessageA(edit, EM_GETLIMITTEXT, 0, 0) != marker)
+    {
+        if ((LONG)(end - ::GetTickCount()) <= 0 || !::IsWindow(edit))
+            return false;
+        ::Sleep(5);
+    }
+    ::SendMessageA(edit, EM_SETLIMITTEXT, (WPARAM)limit, 0);
+    return true;
+}
+
 bool CProgramDriver::Screenshot(HWND window, const std::string& name)
 {
-    // The window belongs to the program: give it time to paint first.
+    // The window belongs to the program: it paints before RedrawWindow
+    // returns, and a message sent after lets it go idle, when Wine puts
+    // what it painted on the screen.
     ::SetForegroundWindow(window);
     ::RedrawWindow(window, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_ALLCHILDREN);
-    ::Sleep(300);
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result);
     return SaveWindowScreenshot(window, name);
 }
 

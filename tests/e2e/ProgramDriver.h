@@ -66,6 +66,10 @@ public:
         return test(ItemText(dialog, id));
     }
     static bool WaitUntil(bool (*test)(HWND, int), HWND dialog, int id, DWORD milliseconds = 5000);
+    // Waits until the thread of the window (one with an edit among its
+    // controls) has handled every message posted to the program before, so
+    // that what they did not do will not come; FALSE when it did not in time.
+    static bool WaitUntilHandled(HWND window, DWORD milliseconds = 10000);
     // Saves the window's picture as a PNG under the build's screenshots folder.
     static bool Screenshot(HWND window, const std::string& name);
 

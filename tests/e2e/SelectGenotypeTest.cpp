@@ -218,7 +218,7 @@ TEST_F(SelectGenotype, CancelChangesNothing)
     ASSERT_TRUE(WaitForInfo(window, "Specified genotype:", "bb"));
     CProgramDriver::Screenshot(window, "select-genotype-male-e2e");
     ASSERT_TRUE(Closes(window, IDCANCEL));
-    ::Sleep(200);
+    ASSERT_TRUE(CProgramDriver::WaitUntilHandled(m_main));
     EXPECT_EQ(CProgramDriver::ItemText(m_main, MaleGenotype), "Bb");
 }
 
@@ -232,7 +232,7 @@ TEST_F(SelectGenotype, AnInvalidGenotypeGivesTheErrorAndOpensNothing)
         CProgramDriver::Screenshot(box, "message-box-genotype-error");
     const std::string message = m_driver.AnswerMessageBox(IDOK);
     EXPECT_EQ(message.rfind("Error in genotype 'Ee Qq' - ", 0), 0u) << message;
-    ::Sleep(300);
+    ASSERT_TRUE(CProgramDriver::WaitUntilHandled(m_main));
     EXPECT_EQ(m_driver.FindWindowByCaption(SelectCaption), nullptr);
     EXPECT_EQ(CProgramDriver::ItemText(m_main, FemaleGenotype), "Ee Qq");
 }
@@ -271,7 +271,7 @@ TEST(SelectGenotypeSheet, PagesForEachTabAndTheActionsOfButtonAndMenu)
         EXPECT_TRUE(WaitForInfo(sheet, "Computed phenotype:", "Brown (dilute)"));
         ChooseFromMenu(sheet, "Dilution", -1);
         Press(brown);  // not dense now: no change
-        ::Sleep(300);
+        ASSERT_TRUE(CProgramDriver::WaitUntilHandled(program.m_main));
         EXPECT_EQ(Info(sheet, "Specified genotype:"), "bb dd");
         CProgramDriver::Screenshot(sheet, "select-genotype-sheet-e2e");
         CProgramDriver::Click(sheet, IDOK);
@@ -318,10 +318,9 @@ TEST(SelectGenotypeGeneralCanine, UntouchedOkKeepsUnlistedPairsAndAlleleOrder)
         CProgramDriver::Click(program.m_main, parent.button);
         HWND window = program.m_driver.WaitForWindow(SelectCaption);
         ASSERT_NE(window, nullptr) << parent.typed;
-        ::Sleep(300);
         CProgramDriver::Screenshot(window, parent.screenshot);
         ASSERT_TRUE(Closes(window, IDOK));
-        ::Sleep(300);
+        ASSERT_TRUE(CProgramDriver::WaitUntilHandled(program.m_main));
         const std::string written = CProgramDriver::ItemText(program.m_main, parent.edit);
         EXPECT_EQ(PairSet(written), PairSet(parent.typed)) << written;
         EXPECT_TRUE(CProgramDriver::WaitForItemText(program.m_main, parent.phenotype, [&](const std::string& text) {
@@ -559,7 +558,7 @@ TEST(SelectGenotypeWithoutSelectionLines, GivesTheMessageAndOpensNothing)
     CProgramDriver::Click(program.m_main, MaleSelect);
     const std::string message = program.m_driver.AnswerMessageBox(IDOK);
     EXPECT_NE(message.find("does not allow for the genotype"), std::string::npos) << message;
-    ::Sleep(300);
+    ASSERT_TRUE(CProgramDriver::WaitUntilHandled(program.m_main));
     EXPECT_EQ(program.m_driver.FindWindowByCaption(SelectCaption), nullptr);
 }
 }  // namespace

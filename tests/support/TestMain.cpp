@@ -11,7 +11,9 @@
 // fault line and the fault's code as its status. Left to Wine, its debugger
 // prints a backtrace and ends the process itself, with the fault's code or
 // with status 0 as it happens (a picture's player faulting on a drawing
-// thread ended so): the run looked like a pass.
+// thread ended so): the run looked like a pass. A filter that a test puts in
+// (the application object's shows a box nobody answers) is replaced again as
+// each test starts and ends.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -34,6 +36,12 @@ LONG WINAPI EndOnFault(EXCEPTION_POINTERS* pointers)
     return EXCEPTION_EXECUTE_HANDLER;
 }
 
+class FaultFilterKeeper : public ::testing::EmptyTestEventListener
+{
+    void OnTestStart(const ::testing::TestInfo&) override { ::SetUnhandledExceptionFilter(EndOnFault); }
+    void OnTestEnd(const ::testing::TestInfo&) override { ::SetUnhandledExceptionFilter(EndOnFault); }
+};
+
 class TestNamePrinter : public ::testing::EmptyTestEventListener
 {
     void OnTestStart(const ::testing::TestInfo& test) override
@@ -50,6 +58,7 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     // The listeners own what is appended to them. Without --gtest_brief the
     // test's own printer names each test as it starts.
+    ::testing::UnitTest::GetInstance()->listeners().Append(new FaultFilterKeeper);
     if (GTEST_FLAG_GET(brief))
         ::testing::UnitTest::GetInstance()->listeners().Append(new TestNamePrinter);
     const int result = RUN_ALL_TESTS();
