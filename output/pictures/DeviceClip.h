@@ -3,6 +3,7 @@
 #include "afx/app/AfxWin.h"
 #include "output/pictures/DeviceMapping.h"
 
+#include <algorithm>
 #include <optional>
 
 // The box on the device of the points added to it.
@@ -28,7 +29,7 @@ class CDeviceClip
 {
 public:
     // 'regionRectangles': those of the DC's clip region where the caller
-    // has counted them (one: not counted).
+    // has counted them (0: it has none; one: not counted).
     CDeviceClip(HDC dc, const CDeviceMapping& mapping, double regionRectangles = 1)
         : m_dc(dc), m_mapping(mapping), m_regionRectangles(regionRectangles)
     {
@@ -50,9 +51,12 @@ public:
     // The rectangles of the DC's clip and meta regions (0 where it has
     // neither).
     static double Rectangles(HDC dc);
-    // The rectangles of the clip region as the caller counted them: the
-    // player goes through them all for each piece it fills by itself.
-    double CountedRectangles() const { return m_regionRectangles; }
+    // The rectangles of the clip region as the caller counted them (0 where
+    // it has none), which a region combines with.
+    double ClipRegionRectangles() const { return m_regionRectangles; }
+    // The player goes through them all for each piece it fills by itself,
+    // and through one where there is no clip region.
+    double CountedRectangles() const { return std::max(1.0, m_regionRectangles); }
 
 private:
     HDC m_dc;

@@ -63,11 +63,10 @@ void CDrawingMemory::Played(HDC dc, const RecordMemory& record)
     }
 }
 
-double CDrawingMemory::ClipRectangles(HDC dc)
+double CDrawingMemory::ClipRegionRectangles(HDC dc)
 {
-    if (m_clipRectangles >= 0)
-        return m_clipRectangles;
-    m_clipRectangles = std::max(1.0, CDeviceClip::Rectangles(dc));
+    if (m_clipRectangles < 0)
+        m_clipRectangles = CDeviceClip::Rectangles(dc);
     return m_clipRectangles;
 }
 

@@ -2,6 +2,7 @@
 
 #include "afx/app/AfxWin.h"
 
+#include <algorithm>
 #include <unordered_set>
 #include <vector>
 
@@ -78,8 +79,11 @@ public:
     // The record was played.
     void Played(HDC dc, const RecordMemory& record);
 
-    // The rectangles of the DC's clip region (one where it has none).
-    double ClipRectangles(HDC dc);
+    // The rectangles of the DC's clip region (CDeviceClip::Rectangles: 0
+    // where it has none), read once until a record changes it; as the
+    // region's bytes count them, one where it has none.
+    double ClipRegionRectangles(HDC dc);
+    double ClipRectangles(HDC dc) { return std::max(1.0, ClipRegionRectangles(dc)); }
     // The bytes of a region of so many rectangles, as the player keeps it.
     static double RegionBytes(double rectangles) { return 32 + 16 * rectangles; }
     // The bytes of the clip region combined (RGN_AND, RGN_OR...) with a

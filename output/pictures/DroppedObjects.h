@@ -5,8 +5,8 @@
 
 #include <vector>
 
-// The GDI objects that the platform's player drops in one draw of a
-// metafile: it makes an object into a slot of its handle table that holds
+// The GDI objects that the platform's player drops in one draw of an
+// enhanced metafile: it makes an object into a slot of its handle table that holds
 // one already, and never deletes the one it lost (2,000 brushes made into
 // one slot, a picture of 56 KB, left 2,000 of the process's 65,536 GDI
 // objects behind each draw; with 10,000 the picture drew nothing from its
@@ -17,8 +17,9 @@
 class CDroppedObjects
 {
 public:
-    // As many as the handle table may have slots; a Windows metafile's
-    // table holds no more live objects.
+    // As many as an enhanced metafile's handle table may have slots (the
+    // load check allows no more). A Windows metafile's table may have
+    // 65,535, and holds no more live objects than this.
     static const size_t Limit = 10000;
 
     // Whether a record may drop one more.

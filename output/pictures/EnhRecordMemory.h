@@ -2,13 +2,61 @@
 
 #include "afx/app/AfxWin.h"
 #include "output/pictures/DrawingMemory.h"
-#include "output/pictures/EnhRecordFields.h"
+#include "output/pictures/EnhRecordKinds.h"
 
 class CDrawingState;
 
-// What an enhanced metafile's record of the given type makes the player
+// What an enhanced metafile's record of the given kind makes the player
 // hold (RecordMemory), judged with the DC's state as it is before the
 // record: bitmaps by their declared size, regions by their rectangles and
 // the clip region they combine with or save, glyphs new to the draw.
 RecordMemory EnhRecordMemory(HDC dc, CDrawingState& drawing, CDrawingMemory& memory, const EnhRecordFields& r,
-                             DWORD type);
+                             const EnhRecordKind& kind);
+
+// The memory prices of the kinds of records (EnhRecordKinds).
+RecordMemory MaskBltMemory(const EnhMemoryPricing& p);
+RecordMemory PlgBltMemory(const EnhMemoryPricing& p);
+RecordMemory PaletteMemory(const EnhMemoryPricing& p);
+RecordMemory ResizedPaletteMemory(const EnhMemoryPricing& p);
+RecordMemory ExtendedPenMemory(const EnhMemoryPricing& p);
+RecordMemory ClipRegionMemory(const EnhMemoryPricing& p);
+RecordMemory ClipPathMemory(const EnhMemoryPricing& p);
+RecordMemory PaintedPathMemory(const EnhMemoryPricing& p);
+RecordMemory FramedRegionMemory(const EnhMemoryPricing& p);
+RecordMemory ExtTextMemoryA(const EnhMemoryPricing& p);
+RecordMemory ExtTextMemoryW(const EnhMemoryPricing& p);
+RecordMemory PolyTextMemoryA(const EnhMemoryPricing& p);
+RecordMemory PolyTextMemoryW(const EnhMemoryPricing& p);
+RecordMemory SmallTextMemory(const EnhMemoryPricing& p);
+
+// The bitmap whose header's offset is at 'offsetAt' (none where the offset
+// is 0: a blit without a source), held while the record plays (a blit's
+// source) or for the rest of the draw (a brush's pattern).
+double EnhBitmapBytes(const EnhRecordFields& r, DWORD offsetAt);
+template <DWORD OffsetAt>
+RecordMemory BlitSourceMemory(const EnhMemoryPricing& p)
+{
+    return RecordMemory::Peak(EnhBitmapBytes(p.r, OffsetAt));
+}
+template <DWORD OffsetAt>
+RecordMemory PatternMemory(const EnhMemoryPricing& p)
+{
+    return RecordMemory::Kept(EnhBitmapBytes(p.r, OffsetAt));
+}
+
+// A region of a region record (its byte size at byte 24, its RGNDATA at
+// 'at') painted, filled or inverted inside the DC's clip region.
+RecordMemory PaintedRegionMemory(const EnhMemoryPricing& p, DWORD at);
+template <DWORD DataAt>
+RecordMemory PaintedRegionMemoryAt(const EnhMemoryPricing& p)
+{
+    return PaintedRegionMemory(p, DataAt);
+}
+
+// A record that changes or saves the clip region alike in both kinds of
+// metafile.
+template <CDrawingMemory::ClipRecord Record>
+RecordMemory ClipChangeMemory(const EnhMemoryPricing& p)
+{
+    return p.memory.ClipRecordMemory(p.dc, Record);
+}

@@ -121,11 +121,6 @@ void AddPath(HDC dc, CDrawingWork& work)
     }
 }
 
-void AddBox(const EnhRecordFields& r, bool open, CDrawingWork& work)
-{
-    work.AddBoxShape(r.Long(8), r.Long(12), r.Long(16), r.Long(20), open);
-}
-
 // So many characters from 'text' at a reference point, drawn with the
 // selected font.
 double CharactersWork(const BYTE* text, DWORD count, bool wide, double x, double y, CDrawingState& drawing,
@@ -171,57 +166,6 @@ double TextsWork(const EnhRecordFields& r, bool wide, CDrawingState& drawing, co
     return work;
 }
 
-// Where a blit keeps its destination (its top left and size), its source
-// in the bitmap (top left and size: the destination's size where it has
-// none of its own) and its mask's top left (0: no mask). A parallelogram
-// blit's destination is three corners.
-struct BlitLayout
-{
-    DWORD destination, destinationSize, source, sourceSize, mask;
-};
-
-BlitLayout BlitLayoutOf(DWORD type)
-{
-    switch (type)
-    {
-    case EMR_BITBLT:
-        return {offsetof(EMRBITBLT, xDest), offsetof(EMRBITBLT, cxDest), offsetof(EMRBITBLT, xSrc),
-                offsetof(EMRBITBLT, cxDest), 0};
-    case EMR_STRETCHBLT:
-        return {offsetof(EMRSTRETCHBLT, xDest), offsetof(EMRSTRETCHBLT, cxDest), offsetof(EMRSTRETCHBLT, xSrc),
-                offsetof(EMRSTRETCHBLT, cxSrc), 0};
-    case EMR_MASKBLT:
-        return {offsetof(EMRMASKBLT, xDest), offsetof(EMRMASKBLT, cxDest), offsetof(EMRMASKBLT, xSrc),
-                offsetof(EMRMASKBLT, cxDest), offsetof(EMRMASKBLT, xMask)};
-    case EMR_ALPHABLEND:
-        return {offsetof(EMRALPHABLEND, xDest), offsetof(EMRALPHABLEND, cxDest), offsetof(EMRALPHABLEND, xSrc),
-                offsetof(EMRALPHABLEND, cxSrc), 0};
-    case EMR_TRANSPARENTBLT:
-        return {offsetof(EMRTRANSPARENTBLT, xDest), offsetof(EMRTRANSPARENTBLT, cxDest),
-                offsetof(EMRTRANSPARENTBLT, xSrc), offsetof(EMRTRANSPARENTBLT, cxSrc), 0};
-    case EMR_STRETCHDIBITS:
-        return {offsetof(EMRSTRETCHDIBITS, xDest), offsetof(EMRSTRETCHDIBITS, cxDest), offsetof(EMRSTRETCHDIBITS, xSrc),
-                offsetof(EMRSTRETCHDIBITS, cxSrc), 0};
-    case EMR_SETDIBITSTODEVICE:
-        return {offsetof(EMRSETDIBITSTODEVICE, xDest), offsetof(EMRSETDIBITSTODEVICE, cxSrc),
-                offsetof(EMRSETDIBITSTODEVICE, xSrc), offsetof(EMRSETDIBITSTODEVICE, cxSrc), 0};
-    default: // EMR_PLGBLT
-        return {offsetof(EMRPLGBLT, aptlDest), 0, offsetof(EMRPLGBLT, xSrc), offsetof(EMRPLGBLT, cxSrc),
-                offsetof(EMRPLGBLT, xMask)};
-    }
-}
-
-// How the player makes a blit's pixels: records that stretch their bitmap
-// do so in the DC's stretch mode.
-PlayerPixel BlitPixel(DWORD type, HDC dc)
-{
-    if (EnhRecordStretches(type))
-        return CDrawingWork::Halftones(dc) ? PlayerPixel::HalftoneStretch : PlayerPixel::PlainStretch;
-    if (type == EMR_MASKBLT)
-        return PlayerPixel::MaskedBlit;
-    return type == EMR_ALPHABLEND ? PlayerPixel::AlphaBlit : PlayerPixel::Blit;
-}
-
 // A rectangle of a blit's bitmap, its top left at 'at' and its size at
 // 'sizeAt', within the player's reach: a source 1.5 billion pixels wide
 // overran its memory.
@@ -230,29 +174,6 @@ bool IsBitmapPartWithin(const EnhRecordFields& r, DWORD at, DWORD sizeAt)
     const double x = r.Long(at), y = r.Long(at + 4), width = r.Long(sizeAt), height = r.Long(sizeAt + 4);
     return CDrawingWork::Reaches(x) && CDrawingWork::Reaches(y) && CDrawingWork::Reaches(x + width) &&
            CDrawingWork::Reaches(y + height);
-}
-
-// A blit placed within the player's reach, and its source and mask: the
-// pixels of its destination inside the clip, and of its source as the
-// player reads them (a photograph of 4000 x 3000 took it 60 ms into
-// 800 x 600, 80 ms into 4800 x 3600); the destination's of the given kind.
-double BlitWork(const EnhRecordFields& r, DWORD type, CDrawingState& drawing, const CDeviceClip& clip, PlayerPixel kind)
-{
-    const double SourcePixelMicroseconds = 0.006;
-    const BlitLayout layout = BlitLayoutOf(type);
-    CDrawingWork work(drawing.Mapping(), &clip);
-    const double x = r.Long(layout.destination), y = r.Long(layout.destination + 4);
-    work.AddPlace(x, y);
-    if (layout.destinationSize != 0)
-        work.AddPlace(x + r.Long(layout.destinationSize), y + r.Long(layout.destinationSize + 4));
-    else
-        for (DWORD corner = 1; corner < 3; ++corner)
-            work.AddPlace(r.Long(layout.destination + 8 * corner), r.Long(layout.destination + 8 * corner + 4));
-    if (!IsBitmapPartWithin(r, layout.source, layout.sourceSize) ||
-        (layout.mask != 0 && !IsBitmapPartWithin(r, layout.mask, layout.sourceSize)))
-        return std::numeric_limits<double>::infinity();
-    const double source = std::fabs(r.Long(layout.sourceSize) * r.Long(layout.sourceSize + 4));
-    return work.Covering(kind) + source * SourcePixelMicroseconds;
 }
 
 // Points that a record only places things at, 'count' of them 'stride'
@@ -265,10 +186,97 @@ double PlacesWork(const EnhRecordFields& r, DWORD at, DWORD count, DWORD stride,
     return work.Placed();
 }
 
+// A region record's region, its RGNDATA at 'at', used with the DC's clip
+// region: filled, painted, inverted or framed inside it, or combined with it
+// in the given mode (RGN_COPY: replacing it).
+double RegionWork(const EnhRecordFields& r, DWORD at, int mode, const CDeviceClip& clip)
+{
+    const double rectangles = r.At(at + offsetof(RGNDATAHEADER, nCount));
+    const double held = mode == RGN_COPY ? 0 : clip.ClipRegionRectangles();
+    // Cut by each other's rectangles: where one is inside the other, each
+    // pair at most once; joined, each row of one by each band of the other.
+    const double combined = mode == RGN_AND ? rectangles * held : (rectangles + held) * (rectangles + held);
+    return CDrawingWork::Region(rectangles, held == 0 ? 0 : combined, clip.Area());
+}
+
+// What a record of lines or shapes draws: into a path only an outline
+// that adds to it (the work comes when the path is filled, stroked, widened
+// or clipped to), otherwise the pen's stroke and the fill inside the clip.
+struct Shape
+{
+    explicit Shape(const EnhWorkPricing& p)
+        : work(p.drawing.Mapping(), p.intoPath ? nullptr : &p.clip),
+          pen(p.intoPath ? SelectedPen{false, 0, false} : p.drawing.Pen()), fills(!p.intoPath)
+    {
+    }
+    double Drawn(bool filled) const { return work.Drawn(pen, fills && filled); }
+
+    CDrawingWork work;
+    const SelectedPen pen;
+    const bool fills;
+};
+
+} // namespace
+
+double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, DWORD type, bool inPath,
+                     double clipRectangles)
+{
+    const EnhRecordKind& kind = EnhRecordKindOf(type);
+    if (kind.Is(SetsStateOnly))
+        return CDrawingWork::State();
+    const CDeviceClip clip(dc, drawing.Mapping(), clipRectangles);
+    if (kind.work == nullptr)
+        return CDrawingWork::Unmeasured(r.At(4), clip);
+    return kind.work({dc, drawing, r, kind, clip, inPath && !kind.Is(UsesPath)});
+}
+
+double ExtTextWorkA(const EnhWorkPricing& p)
+{
+    return TextWork(p.r, offsetof(EMREXTTEXTOUTA, emrtext), false, p.drawing, p.clip, p.intoPath);
+}
+
+double ExtTextWorkW(const EnhWorkPricing& p)
+{
+    return TextWork(p.r, offsetof(EMREXTTEXTOUTA, emrtext), true, p.drawing, p.clip, p.intoPath);
+}
+
+double PolyTextWorkA(const EnhWorkPricing& p)
+{
+    return TextsWork(p.r, false, p.drawing, p.clip, p.intoPath);
+}
+
+double PolyTextWorkW(const EnhWorkPricing& p)
+{
+    return TextsWork(p.r, true, p.drawing, p.clip, p.intoPath);
+}
+
+double SmallTextWork(const EnhWorkPricing& p)
+{
+    const EnhRecordFields& r = p.r;
+    const DWORD count = r.At(16), options = r.At(20);
+    const bool wide = (options & SmallTextCharacters) == 0, rectangle = (options & SmallTextNoRectangle) == 0;
+    const BYTE* text = r.data + 36 + (rectangle ? 16 : 0);
+    return (rectangle ? OpaqueWork(r, options, 36, p.drawing, p.clip) : 0) +
+           CharactersWork(text, count, wide, r.Long(8), r.Long(12), p.drawing, p.clip, p.intoPath);
+}
+
+double PixelWork(const EnhWorkPricing& p)
+{
+    return CDrawingWork::Pixels(1) + PlacesWork(p.r, 8, 1, 8, p.drawing);
+}
+
+double ExtFloodFillWork(const EnhWorkPricing& p)
+{
+    return PlacesWork(p.r, 8, 1, 8, p.drawing) + FloodFillWork(p.dc, *EnhFloodFill(EMR_EXTFLOODFILL, p.r));
+}
+
 // Each triangle or rectangle of a gradient by the pixels it can touch
 // inside the clip: a triangle its area, a rectangle its box.
-double GradientWork(const EnhRecordFields& r, CDrawingState& drawing, const CDeviceClip& clip)
+double GradientWork(const EnhWorkPricing& p)
 {
+    const EnhRecordFields& r = p.r;
+    CDrawingState& drawing = p.drawing;
+    const CDeviceClip& clip = p.clip;
     const DWORD vertices = r.At(offsetof(EMRGRADIENTFILL, nVer)), items = r.At(offsetof(EMRGRADIENTFILL, nTri));
     const bool triangles = r.At(offsetof(EMRGRADIENTFILL, ulMode)) == GRADIENT_FILL_TRIANGLE;
     const DWORD corners = triangles ? 3 : 2, itemsAt = offsetof(EMRGRADIENTFILL, Ver) + vertices * sizeof(TRIVERTEX);
@@ -299,273 +307,129 @@ double GradientWork(const EnhRecordFields& r, CDrawingState& drawing, const CDev
     return work;
 }
 
-// A region record's region, its RGNDATA at 'at', used with the DC's clip
-// region: filled, painted, inverted or framed inside it, or combined with it
-// in the given mode (RGN_COPY: replacing it).
-double RegionWork(const EnhRecordFields& r, DWORD at, int mode, HDC dc, const CDeviceClip& clip)
+// A blit placed within the player's reach, and its source and mask: the
+// pixels of its destination inside the clip, and of its source as the
+// player reads them (a photograph of 4000 x 3000 took it 60 ms into
+// 800 x 600, 80 ms into 4800 x 3600); stretched by averaging where
+// the DC stretches so.
+double BlitWork(const EnhWorkPricing& p, const BlitLayout& layout)
 {
-    const double rectangles = r.At(at + offsetof(RGNDATAHEADER, nCount));
-    const double held = mode == RGN_COPY ? 0 : CDeviceClip::Rectangles(dc);
-    // Cut by each other's rectangles: where one is inside the other, each
-    // pair at most once; joined, each row of one by each band of the other.
-    const double combined = mode == RGN_AND ? rectangles * held : (rectangles + held) * (rectangles + held);
-    return CDrawingWork::Region(rectangles, held == 0 ? 0 : combined, clip.Area());
+    const double SourcePixelMicroseconds = 0.006;
+    const EnhRecordFields& r = p.r;
+    // Records that stretch their bitmap do so in the DC's stretch mode.
+    const PlayerPixel pixel = !p.kind.Is(Stretches)           ? layout.pixel
+                              : CDrawingWork::Halftones(p.dc) ? PlayerPixel::HalftoneStretch
+                                                              : PlayerPixel::PlainStretch;
+    CDrawingWork work(p.drawing.Mapping(), &p.clip);
+    const double x = r.Long(layout.destination), y = r.Long(layout.destination + 4);
+    work.AddPlace(x, y);
+    if (layout.destinationSize != 0)
+        work.AddPlace(x + r.Long(layout.destinationSize), y + r.Long(layout.destinationSize + 4));
+    else
+        for (DWORD corner = 1; corner < 3; ++corner)
+            work.AddPlace(r.Long(layout.destination + 8 * corner), r.Long(layout.destination + 8 * corner + 4));
+    if (!IsBitmapPartWithin(r, layout.source, layout.sourceSize) ||
+        (layout.mask != 0 && !IsBitmapPartWithin(r, layout.mask, layout.sourceSize)))
+        return std::numeric_limits<double>::infinity();
+    const double source = std::fabs(r.Long(layout.sourceSize) * r.Long(layout.sourceSize + 4));
+    return work.Covering(pixel) + source * SourcePixelMicroseconds;
 }
 
-// The kind of record with 32-bit points that a kind with 16-bit ones
-// draws as.
-DWORD LongPointKind(DWORD type)
+double PaintedRegionWork(const EnhWorkPricing& p, DWORD at)
 {
-    switch (type)
-    {
-    case EMR_POLYGON16:
-        return EMR_POLYGON;
-    case EMR_POLYLINE16:
-        return EMR_POLYLINE;
-    case EMR_POLYBEZIER16:
-        return EMR_POLYBEZIER;
-    case EMR_POLYLINETO16:
-        return EMR_POLYLINETO;
-    case EMR_POLYBEZIERTO16:
-        return EMR_POLYBEZIERTO;
-    case EMR_POLYPOLYGON16:
-        return EMR_POLYPOLYGON;
-    case EMR_POLYPOLYLINE16:
-        return EMR_POLYPOLYLINE;
-    default:
-        return EMR_POLYDRAW;
-    }
+    return RegionWork(p.r, at, RGN_AND, p.clip);
 }
 
-// A record of points (PointSize bytes each) of the given kind, as its kind
-// with 32-bit points names it.
-template <DWORD PointSize>
-double PointsWork(const EnhRecordFields& r, DWORD kind, HDC dc, const SelectedPen& pen, bool fills, CDrawingWork& work)
+double ClipRegionWork(const EnhWorkPricing& p)
 {
-    const bool curves = kind == EMR_POLYBEZIER || kind == EMR_POLYBEZIERTO;
-    switch (kind)
-    {
-    case EMR_POLYPOLYGON:
-    case EMR_POLYPOLYLINE:
-        AddPolyPoints<PointSize>(r, kind == EMR_POLYPOLYGON, dc, work);
-        break;
-    case EMR_POLYDRAW:
-        AddDrawnPoints<PointSize>(r, dc, work);
-        break;
-    default:
-        AddPoints<PointSize>(r, 28, r.At(24), curves, kind == EMR_POLYLINETO || kind == EMR_POLYBEZIERTO, dc, work);
-        if (kind == EMR_POLYGON)
-            work.CloseFigure();
-        break;
-    }
-    return work.Drawn(pen, fills && (kind == EMR_POLYGON || kind == EMR_POLYPOLYGON));
+    // A region of no bytes makes the clip the whole device.
+    const EnhRecordFields& r = p.r;
+    return r.At(offsetof(EMREXTSELECTCLIPRGN, cbRgnData)) < sizeof(RGNDATAHEADER)
+               ? CDrawingWork::State()
+               : RegionWork(r, offsetof(EMREXTSELECTCLIPRGN, RgnData), (int)r.At(offsetof(EMREXTSELECTCLIPRGN, iMode)),
+                            p.clip);
 }
 
-// Records that only set what later ones draw with, or draw nothing.
-bool SetsStateOnly(DWORD type)
+double PointsWork(const EnhWorkPricing& p, PointFigures figures, DWORD pointSize)
 {
-    switch (type)
+    Shape shape(p);
+    const bool curves = figures == PointFigures::Beziers || figures == PointFigures::BeziersOn;
+    const bool on = figures == PointFigures::PolylineOn || figures == PointFigures::BeziersOn;
+    const bool closed = figures == PointFigures::Polygon || figures == PointFigures::Polygons;
+    if (figures == PointFigures::Polygons || figures == PointFigures::Polylines)
+        pointSize == 8 ? AddPolyPoints<8>(p.r, closed, p.dc, shape.work)
+                       : AddPolyPoints<4>(p.r, closed, p.dc, shape.work);
+    else if (figures == PointFigures::Drawn)
+        pointSize == 8 ? AddDrawnPoints<8>(p.r, p.dc, shape.work) : AddDrawnPoints<4>(p.r, p.dc, shape.work);
+    else
     {
-    case EMR_HEADER:
-    case EMR_SETWINDOWEXTEX:
-    case EMR_SETWINDOWORGEX:
-    case EMR_SETVIEWPORTEXTEX:
-    case EMR_SETVIEWPORTORGEX:
-    case EMR_SETBRUSHORGEX:
-    case EMR_EOF:
-    case EMR_SETMAPPERFLAGS:
-    case EMR_SETMAPMODE:
-    case EMR_SETBKMODE:
-    case EMR_SETPOLYFILLMODE:
-    case EMR_SETROP2:
-    case EMR_SETSTRETCHBLTMODE:
-    case EMR_SETTEXTALIGN:
-    case EMR_SETCOLORADJUSTMENT:
-    case EMR_SETTEXTCOLOR:
-    case EMR_SETBKCOLOR:
-    case EMR_OFFSETCLIPRGN:
-    case EMR_MOVETOEX:
-    case EMR_SETMETARGN:
-    case EMR_EXCLUDECLIPRECT:
-    case EMR_INTERSECTCLIPRECT:
-    case EMR_SCALEVIEWPORTEXTEX:
-    case EMR_SCALEWINDOWEXTEX:
-    case EMR_SAVEDC:
-    case EMR_RESTOREDC:
-    case EMR_SETWORLDTRANSFORM:
-    case EMR_MODIFYWORLDTRANSFORM:
-    case EMR_SELECTOBJECT:
-    case EMR_CREATEPEN:
-    case EMR_CREATEBRUSHINDIRECT:
-    case EMR_DELETEOBJECT:
-    case EMR_SELECTPALETTE:
-    case EMR_CREATEPALETTE:
-    case EMR_SETPALETTEENTRIES:
-    case EMR_RESIZEPALETTE:
-    case EMR_REALIZEPALETTE:
-    case EMR_SETARCDIRECTION:
-    case EMR_SETMITERLIMIT:
-    case EMR_BEGINPATH:
-    case EMR_ENDPATH:
-    case EMR_CLOSEFIGURE:
-    case EMR_ABORTPATH:
-    case EMR_GDICOMMENT:
-    case EMR_EXTCREATEFONTINDIRECTW:
-    case EMR_CREATEMONOBRUSH:
-    case EMR_CREATEDIBPATTERNBRUSHPT:
-    case EMR_EXTCREATEPEN:
-    case EMR_SETICMMODE:
-    case EMR_CREATECOLORSPACE:
-    case EMR_SETCOLORSPACE:
-    case EMR_DELETECOLORSPACE:
-    case ForceUfiMappingRecord:
-    case EMR_COLORCORRECTPALETTE:
-    case EMR_SETICMPROFILEA:
-    case EMR_SETICMPROFILEW:
-    case EMR_SETLAYOUT:
-    case LinkedUfisRecord:
-    case TextJustificationRecord:
-    case EMR_COLORMATCHTOTARGETW:
-    case EMR_CREATECOLORSPACEW:
-        return true;
-    default:
-        return false;
+        pointSize == 8 ? AddPoints<8>(p.r, 28, p.r.At(24), curves, on, p.dc, shape.work)
+                       : AddPoints<4>(p.r, 28, p.r.At(24), curves, on, p.dc, shape.work);
+        if (figures == PointFigures::Polygon)
+            shape.work.CloseFigure();
     }
+    return shape.Drawn(closed);
 }
 
-} // namespace
-
-bool EnhRecordStretches(DWORD type)
+double LineToWork(const EnhWorkPricing& p)
 {
-    return type == EMR_STRETCHBLT || type == EMR_STRETCHDIBITS || type == EMR_TRANSPARENTBLT || type == EMR_PLGBLT;
+    Shape shape(p);
+    AddCurrentPosition(p.dc, shape.work);
+    shape.work.LineTo(p.r.Long(8), p.r.Long(12));
+    return shape.Drawn(false);
 }
 
-double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, DWORD type, bool inPath,
-                     double clipRectangles)
+double BoxWork(const EnhWorkPricing& p, bool fromPosition, bool open, bool curved)
 {
-    if (SetsStateOnly(type))
-        return CDrawingWork::State();
-    const CDeviceClip clip(dc, drawing.Mapping(), clipRectangles);
-    switch (type)
-    {
-    case EMR_EXTTEXTOUTA:
-    case EMR_EXTTEXTOUTW:
-        return TextWork(r, offsetof(EMREXTTEXTOUTA, emrtext), type == EMR_EXTTEXTOUTW, drawing, clip, inPath);
-    case EMR_POLYTEXTOUTA:
-    case EMR_POLYTEXTOUTW:
-        return TextsWork(r, type == EMR_POLYTEXTOUTW, drawing, clip, inPath);
-    case EMR_BITBLT:
-    case EMR_STRETCHBLT:
-    case EMR_MASKBLT:
-    case EMR_ALPHABLEND:
-    case EMR_TRANSPARENTBLT:
-    case EMR_STRETCHDIBITS:
-    case EMR_SETDIBITSTODEVICE:
-    case EMR_PLGBLT:
-        return BlitWork(r, type, drawing, clip, BlitPixel(type, dc));
-    case EMR_SETPIXELV:
-        return CDrawingWork::Pixels(1) + PlacesWork(r, 8, 1, 8, drawing);
-    case EMR_EXTFLOODFILL:
-        return PlacesWork(r, 8, 1, 8, drawing) + FloodFillWork(dc, *EnhFloodFill(type, r));
-    case EMR_GRADIENTFILL:
-        return GradientWork(r, drawing, clip);
-    case SmallTextRecord: {
-        const DWORD count = r.At(16), options = r.At(20);
-        const bool wide = (options & SmallTextCharacters) == 0, rectangle = (options & SmallTextNoRectangle) == 0;
-        const BYTE* text = r.data + 36 + (rectangle ? 16 : 0);
-        return (rectangle ? OpaqueWork(r, options, 36, drawing, clip) : 0) +
-               CharactersWork(text, count, wide, r.Long(8), r.Long(12), drawing, clip, inPath);
-    }
-    case EMR_FILLRGN:
-    case EMR_PAINTRGN:
-    case EMR_INVERTRGN:
-        return RegionWork(r, type == EMR_FILLRGN ? 32 : 28, RGN_AND, dc, clip);
-    case EMR_FRAMERGN:
-        return RegionWork(r, offsetof(EMRFRAMERGN, RgnData), RGN_AND, dc, clip);
-    case EMR_EXTSELECTCLIPRGN:
-        // A region of no bytes makes the clip the whole device.
-        return r.At(offsetof(EMREXTSELECTCLIPRGN, cbRgnData)) < sizeof(RGNDATAHEADER)
-                   ? CDrawingWork::State()
-                   : RegionWork(r, offsetof(EMREXTSELECTCLIPRGN, RgnData),
-                                (int)r.At(offsetof(EMREXTSELECTCLIPRGN, iMode)), dc, clip);
-    default:
-        break;
-    }
-    // Lines and shapes drawn into a path only add to it: the work comes
-    // when the path is filled, stroked, widened or clipped to.
-    const bool pathRecord = type == EMR_FILLPATH || type == EMR_STROKEANDFILLPATH || type == EMR_STROKEPATH ||
-                            type == EMR_WIDENPATH || type == EMR_SELECTCLIPPATH || type == EMR_FLATTENPATH;
-    const bool intoPath = inPath && !pathRecord;
-    CDrawingWork work(drawing.Mapping(), intoPath ? nullptr : &clip);
-    const SelectedPen pen = intoPath ? SelectedPen{false, 0, false} : drawing.Pen();
-    const bool fills = !intoPath;
-    switch (type)
-    {
-    case EMR_POLYGON:
-    case EMR_POLYLINE:
-    case EMR_POLYBEZIER:
-    case EMR_POLYLINETO:
-    case EMR_POLYBEZIERTO:
-    case EMR_POLYPOLYGON:
-    case EMR_POLYPOLYLINE:
-    case EMR_POLYDRAW:
-        return PointsWork<8>(r, type, dc, pen, fills, work);
-    case EMR_POLYGON16:
-    case EMR_POLYLINE16:
-    case EMR_POLYBEZIER16:
-    case EMR_POLYLINETO16:
-    case EMR_POLYBEZIERTO16:
-    case EMR_POLYPOLYGON16:
-    case EMR_POLYPOLYLINE16:
-    case EMR_POLYDRAW16:
-        return PointsWork<4>(r, LongPointKind(type), dc, pen, fills, work);
-    case EMR_LINETO:
-        AddCurrentPosition(dc, work);
-        work.LineTo(r.Long(8), r.Long(12));
-        return work.Drawn(pen, false);
-    case EMR_RECTANGLE:
-        work.AddBoxShape(r.Long(8), r.Long(12), r.Long(16), r.Long(20), false, false);
-        return work.Drawn(pen, fills);
-    case EMR_ELLIPSE:
-    case EMR_ROUNDRECT:
-    case EMR_CHORD:
-    case EMR_PIE:
-        AddBox(r, false, work);
-        return work.Drawn(pen, fills);
-    case EMR_ARC:
-        AddBox(r, true, work);
-        return work.Drawn(pen, false);
-    case EMR_ARCTO:
-        AddCurrentPosition(dc, work);
-        AddBox(r, true, work);
-        return work.Drawn(pen, false);
-    case EMR_ANGLEARC: {
-        const double x = r.Long(8), y = r.Long(12), radius = r.At(16);
-        AddCurrentPosition(dc, work);
-        work.AddBoxShape(x - radius, y - radius, x + radius, y + radius, true);
-        // Angles that are no numbers, or turn more than ten times round,
-        // are no arc.
-        const double start = r.Float(offsetof(EMRANGLEARC, eStartAngle));
-        const double sweep = r.Float(offsetof(EMRANGLEARC, eSweepAngle));
-        if (!(std::fabs(start) <= MaxAngle && std::fabs(sweep) <= MaxAngle))
-            return std::numeric_limits<double>::infinity();
-        return work.Drawn(pen, false);
-    }
-    case EMR_FILLPATH:
-    case EMR_SELECTCLIPPATH:
-        AddPath(dc, work);
-        return work.Fill();
-    case EMR_STROKEANDFILLPATH:
-        AddPath(dc, work);
-        return work.Drawn(pen, fills);
-    case EMR_STROKEPATH:
-        AddPath(dc, work);
-        return work.Drawn(pen, false);
-    case EMR_WIDENPATH:
-    case EMR_FLATTENPATH:
-        AddPath(dc, work);
-        return work.Widened(pen);
-    default:
-        return CDrawingWork::Unmeasured(r.At(4), clip);
-    }
+    Shape shape(p);
+    if (fromPosition)
+        AddCurrentPosition(p.dc, shape.work);
+    shape.work.AddBoxShape(p.r.Long(8), p.r.Long(12), p.r.Long(16), p.r.Long(20), open, curved);
+    return shape.Drawn(!open);
+}
+
+double AngleArcWork(const EnhWorkPricing& p)
+{
+    Shape shape(p);
+    const EnhRecordFields& r = p.r;
+    const double x = r.Long(8), y = r.Long(12), radius = r.At(16);
+    AddCurrentPosition(p.dc, shape.work);
+    shape.work.AddBoxShape(x - radius, y - radius, x + radius, y + radius, true);
+    // Angles that are no numbers, or turn more than ten times round, are no
+    // arc.
+    const double start = r.Float(offsetof(EMRANGLEARC, eStartAngle));
+    const double sweep = r.Float(offsetof(EMRANGLEARC, eSweepAngle));
+    if (!(std::fabs(start) <= MaxAngle && std::fabs(sweep) <= MaxAngle))
+        return std::numeric_limits<double>::infinity();
+    return shape.Drawn(false);
+}
+
+// The path filled, or made a region to clip to.
+double PathFillWork(const EnhWorkPricing& p)
+{
+    Shape shape(p);
+    AddPath(p.dc, shape.work);
+    return shape.work.Fill();
+}
+
+double PathStrokeAndFillWork(const EnhWorkPricing& p)
+{
+    Shape shape(p);
+    AddPath(p.dc, shape.work);
+    return shape.Drawn(true);
+}
+
+double PathStrokeWork(const EnhWorkPricing& p)
+{
+    Shape shape(p);
+    AddPath(p.dc, shape.work);
+    return shape.Drawn(false);
+}
+
+// The path widened by the pen, or flattened.
+double PathWideningWork(const EnhWorkPricing& p)
+{
+    Shape shape(p);
+    AddPath(p.dc, shape.work);
+    return shape.work.Widened(shape.pen);
 }

@@ -2,20 +2,92 @@
 
 #include "afx/app/AfxWin.h"
 #include "output/pictures/DrawingState.h"
-#include "output/pictures/EnhRecordFields.h"
+#include "output/pictures/EnhRecordKinds.h"
+#include "output/pictures/PlayerPrices.h"
 
 // The estimated microseconds the platform's player takes over a record of
-// an enhanced metafile of the given type, drawn into the DC as it is now
-// ('drawing' reads its state). Every record takes something: one that only
+// an enhanced metafile of the given type (its kind's price: EnhRecordKinds),
+// drawn into the DC as it is now ('drawing' reads its state). Every record takes something: one that only
 // sets state a little, one that draws each of its items and the pixels they
 // can touch inside the clip box, one of a kind not measured as if each 4
 // bytes were an item covering the clip box. Drawing into a path ('inPath')
 // only adds to it: the work comes when the path is filled, stroked, widened
 // or clipped to. Records the player cannot draw (points beyond its
 // arithmetic) take endlessly long. 'clipRectangles' are the DC's clip
-// region's, against which the player clips some items one by one.
+// region's (0 where it has none), against which the player clips some items
+// one by one, and with which region records combine.
 double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, DWORD type, bool inPath,
                      double clipRectangles);
 
-// Whether a record of the type stretches its bitmap in the DC's stretch mode.
-bool EnhRecordStretches(DWORD type);
+// The prices of the kinds of records (EnhRecordKinds).
+double ExtTextWorkA(const EnhWorkPricing& p);
+double ExtTextWorkW(const EnhWorkPricing& p);
+double PolyTextWorkA(const EnhWorkPricing& p);
+double PolyTextWorkW(const EnhWorkPricing& p);
+double SmallTextWork(const EnhWorkPricing& p);
+double PixelWork(const EnhWorkPricing& p);
+double ExtFloodFillWork(const EnhWorkPricing& p);
+double GradientWork(const EnhWorkPricing& p);
+double ClipRegionWork(const EnhWorkPricing& p);
+double LineToWork(const EnhWorkPricing& p);
+double AngleArcWork(const EnhWorkPricing& p);
+double PathFillWork(const EnhWorkPricing& p);
+double PathStrokeAndFillWork(const EnhWorkPricing& p);
+double PathStrokeWork(const EnhWorkPricing& p);
+double PathWideningWork(const EnhWorkPricing& p);
+
+// A region record's region, its RGNDATA at 'at', filled, painted, inverted
+// or framed inside the DC's clip region.
+double PaintedRegionWork(const EnhWorkPricing& p, DWORD at);
+template <DWORD DataAt>
+double PaintedRegionWorkAt(const EnhWorkPricing& p)
+{
+    return PaintedRegionWork(p, DataAt);
+}
+
+// Figures of points of a record with a count at byte 24 and 32-bit or
+// 16-bit points (PointSize 8 or 4).
+enum class PointFigures
+{
+    Polygon,
+    Polyline,
+    Beziers,
+    PolylineOn,
+    BeziersOn,
+    Polygons,
+    Polylines,
+    Drawn,
+};
+double PointsWork(const EnhWorkPricing& p, PointFigures figures, DWORD pointSize);
+template <PointFigures Figures, DWORD PointSize>
+double PointsWorkOf(const EnhWorkPricing& p)
+{
+    return PointsWork(p, Figures, PointSize);
+}
+
+// Where a blit keeps its destination (its top left and size), its source
+// in the bitmap (top left and size: the destination's size where it has
+// none of its own) and its mask's top left (0: no mask), and how the player
+// makes its pixels where it does not stretch them. A parallelogram blit's
+// destination is three corners.
+struct BlitLayout
+{
+    DWORD destination, destinationSize, source, sourceSize, mask;
+    PlayerPixel pixel;
+};
+double BlitWork(const EnhWorkPricing& p, const BlitLayout& layout);
+template <const BlitLayout& Layout>
+double BlitWorkOf(const EnhWorkPricing& p)
+{
+    return BlitWork(p, Layout);
+}
+
+// A shape inside the box at byte 8: closed and filled (a rectangle, an
+// ellipse, a rounded rectangle, a chord, a pie), or an open arc, from the
+// current position where 'fromPosition'.
+double BoxWork(const EnhWorkPricing& p, bool fromPosition, bool open, bool curved);
+template <bool FromPosition, bool Open, bool Curved = true>
+double BoxWorkOf(const EnhWorkPricing& p)
+{
+    return BoxWork(p, FromPosition, Open, Curved);
+}

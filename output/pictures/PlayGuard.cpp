@@ -36,7 +36,7 @@ ULONGLONG WorkAtStart(DWORD now)
 }
 
 // The record limit of the draw this thread is guarding.
-thread_local double recordLimit = CPlayGuard::RecordLimit;
+thread_local double recordLimitMicroseconds = CPlayGuard::RecordLimitMicroseconds;
 
 // How often the thread's time is looked at, in milliseconds of the clock:
 // asking for it costs far more than a record.
@@ -51,7 +51,7 @@ const DWORD WaitingFactor = 8;
 // The device pixels whose drawing the limit's first second covers.
 const double ScreenPixels = 800 * 600;
 // The longest draw, in milliseconds of work, however large.
-const double LongestDraw = 60000;
+const double LongestDrawMilliseconds = 60000;
 
 // The device pixels of the destination that the DC's clip box leaves.
 double DrawnPixels(HDC dc, const RECT* destination)
@@ -85,39 +85,41 @@ double DrawnPixels(HDC dc, const RECT* destination)
 
 CPlayGuard::CPlayGuard(HDC dc, const RECT* destination, DWORD fileBytes, CPlayStops& stops)
     : m_stops(stops), m_technology(::GetDeviceCaps(dc, TECHNOLOGY)), m_pixels(DrawnPixels(dc, destination)),
-      m_stop(stops.StopFor(m_technology, m_pixels)), m_limit(DrawLimit(fileBytes, m_pixels)), m_start(::GetTickCount()),
-      m_startWork(WorkAtStart(m_start)), m_lastLook(m_start), m_outerRecordLimit(recordLimit)
+      m_stop(stops.StopFor(m_technology, m_pixels)), m_limitMilliseconds(DrawLimitMilliseconds(fileBytes, m_pixels)),
+      m_start(::GetTickCount()), m_startWork(WorkAtStart(m_start)), m_lastLook(m_start),
+      m_outerRecordLimitMicroseconds(recordLimitMicroseconds)
 {
-    recordLimit = RecordLimitFor(m_pixels);
+    recordLimitMicroseconds = RecordLimitMicrosecondsFor(m_pixels);
 }
 
 CPlayGuard::~CPlayGuard()
 {
-    recordLimit = m_outerRecordLimit;
+    recordLimitMicroseconds = m_outerRecordLimitMicroseconds;
 }
 
 bool CPlayGuard::IsAffordable(double microseconds)
 {
-    return microseconds <= recordLimit;
+    return microseconds <= recordLimitMicroseconds;
 }
 
-double CPlayGuard::RecordLimitFor(double pixels)
+double CPlayGuard::RecordLimitMicrosecondsFor(double pixels)
 {
-    return std::min(RecordLimit + std::max(pixels - ScreenPixels, 0.0) * PagePixel, LongestRecord);
+    return std::min(RecordLimitMicroseconds + std::max(pixels - ScreenPixels, 0.0) * PagePixelMicroseconds,
+                    LongestRecordMicroseconds);
 }
 
-DWORD CPlayGuard::DrawLimit(DWORD fileBytes, double pixels)
+DWORD CPlayGuard::DrawLimitMilliseconds(DWORD fileBytes, double pixels)
 {
     const double beyond = std::max(pixels - ScreenPixels, 0.0);
     const double perPixel = std::min(PixelNanoseconds, fileBytes / 1024.0 * PixelNanosecondsPerKilobyte);
-    return (DWORD)std::min(1000 + fileBytes / 1024 + beyond * perPixel / 1e6, LongestDraw);
+    return (DWORD)std::min(1000 + fileBytes / 1024 + beyond * perPixel / 1e6, LongestDrawMilliseconds);
 }
 
 double CPlayGuard::MicrosecondsLeft() const
 {
     const ULONGLONG work = ThreadWorkTicks();
     const double spent = work > m_startWork ? (work - m_startWork) / 10.0 : 0;
-    return std::max(1000.0 * m_limit - spent, 0.0);
+    return std::max(1000.0 * m_limitMilliseconds - spent, 0.0);
 }
 
 CPlayGuard::Playing CPlayGuard::PlayingOf(HDC dc, double microseconds, bool stretches,
@@ -142,8 +144,8 @@ bool CPlayGuard::IsSpent()
     m_lastLook = now;
     // The start may be taken a little late (WorkAtStart).
     const ULONGLONG work = ThreadWorkTicks();
-    m_worked = work > m_startWork && work - m_startWork > 10000ull * m_limit;
-    return m_worked || now - m_start > WaitingFactor * m_limit;
+    m_workSpentTime = work > m_startWork && work - m_startWork > 10000ull * m_limitMilliseconds;
+    return m_workSpentTime || now - m_start > WaitingFactor * m_limitMilliseconds;
 }
 
 bool CPlayGuard::HasTimeForNext()
@@ -151,7 +153,7 @@ bool CPlayGuard::HasTimeForNext()
     const DWORD record = m_next++;
     if (record < m_stop && !IsSpent())
         return true;
-    if (!m_stopped && m_worked)
+    if (!m_stopped && m_workSpentTime)
         m_stops.Keep(m_technology, m_pixels, record);
     m_stopped = true;
     return false;

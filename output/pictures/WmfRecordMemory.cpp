@@ -1,50 +1,34 @@
 #include "output/pictures/WmfRecordMemory.h"
 
 #include "output/pictures/DeviceClip.h"
-
 #include "output/pictures/DrawingState.h"
 
 #include <algorithm>
 
 namespace
 {
-struct Parameters
-{
-    const WORD* words;
-    DWORD count;
-
-    double operator[](DWORD i) const { return i < count ? words[i] : 0; }
-};
-
-// The device-independent bitmap from word 'first' (none where the record
-// ends before it).
-double DibAt(const Parameters& p, DWORD first)
-{
-    if (first >= p.count)
-        return 0;
-    return CDrawingMemory::BitmapBytes((const BYTE*)(p.words + first), 2 * (size_t)(p.count - first));
-}
-
 // A blit's bitmap of the format's own kind: as stored (its width and
 // height at 'stored') and as the player reads it (at 'played').
-double Bitmap16At(const Parameters& p, DWORD stored, DWORD played)
+double Bitmap16Bytes(const WmfParameters& p, DWORD stored, DWORD played)
 {
-    return 4 * std::max(p[stored] * p[stored + 1], p[played] * p[played + 1]);
+    return 4 *
+           std::max(p.WordWithin(stored) * p.WordWithin(stored + 1), p.WordWithin(played) * p.WordWithin(played + 1));
 }
 
-// The rectangles of the region that the parameter 'at' names in the
-// player's objects; none where it names none.
-HRGN ObjectRegion(const Parameters& p, DWORD at, const HANDLETABLE& table, int objects)
+// The region that the parameter 'at' names in the player's objects; none
+// where it names none.
+HRGN ObjectRegion(const WmfMemoryPricing& m, DWORD at)
 {
-    if (at >= p.count || p.words[at] >= objects || table.objectHandle[p.words[at]] == NULL)
+    const WmfParameters& p = m.p;
+    if (at >= p.count || p.words[at] >= m.objects || m.table.objectHandle[p.words[at]] == NULL)
         return NULL;
-    const HGDIOBJ object = table.objectHandle[p.words[at]];
+    const HGDIOBJ object = m.table.objectHandle[p.words[at]];
     return ::GetObjectType(object) == OBJ_REGION ? (HRGN)object : NULL;
 }
 
-double ObjectRegionRectangles(const Parameters& p, DWORD at, const HANDLETABLE& table, int objects)
+double ObjectRegionRectangles(const WmfMemoryPricing& m, DWORD at)
 {
-    const HRGN region = ObjectRegion(p, at, table, objects);
+    const HRGN region = ObjectRegion(m, at);
     return region != NULL ? RegionRectangles(region) : 0;
 }
 
@@ -63,78 +47,98 @@ RecordMemory Recorded(HDC dc, RecordMemory memory, double rectangles)
     return memory;
 }
 
-double GlyphBytes(const Parameters& p, DWORD at, DWORD count, CDrawingState& drawing, CDrawingMemory& memory)
+RecordMemory GlyphMemory(const WmfMemoryPricing& m, DWORD at, DWORD count)
 {
-    return memory.NewGlyphBytes(drawing.FontArea(), (const BYTE*)(p.words + at), count, false);
+    return RecordMemory::Kept(
+        m.memory.NewGlyphBytes(m.drawing.FontArea(), (const BYTE*)(m.p.words + at), count, false));
 }
 } // namespace
 
-RecordMemory WmfRecordMemory(HDC dc, CDrawingState& drawing, CDrawingMemory& memory, const METARECORD& record,
-                             const HANDLETABLE& table, int objects)
+RecordMemory WmfRecordMemory(HDC dc, CDrawingState& drawing, CDrawingMemory& memory, const WmfParameters& p,
+                             const WmfRecordKind& kind, const HANDLETABLE& table, int objects)
 {
-    const Parameters p = {record.rdParm, record.rdSize - 3};
-    switch (record.rdFunction)
-    {
-    case META_STRETCHDIB:
-        return RecordMemory::Peak(DibAt(p, 11));
-    case META_SETDIBTODEV:
-        return RecordMemory::Peak(DibAt(p, 9));
-    case META_DIBBITBLT:
-        return RecordMemory::Peak(p.count > 9 ? DibAt(p, 8) : 0);
-    case META_DIBSTRETCHBLT:
-        return RecordMemory::Peak(p.count > 11 ? DibAt(p, 10) : 0);
-    case META_BITBLT:
-        return RecordMemory::Peak(Bitmap16At(p, 9, 7));
-    case META_STRETCHBLT:
-        return RecordMemory::Peak(Bitmap16At(p, 11, 10));
-    case META_DIBCREATEPATTERNBRUSH:
-        return RecordMemory::Kept(DibAt(p, 2));
-    case META_CREATEPATTERNBRUSH:
-        return RecordMemory::Kept(Bitmap16At(p, 1, 1));
-    case META_CREATEREGION:
-        // Each rectangle takes two words of its scan at least.
-        return RecordMemory::Kept(CDrawingMemory::RegionBytes(p.count / 2.0));
-    // A region selected as an object is made the clip region as by
-    // SELECTCLIPREGION (a region of 4,500 rectangles selected so, then saved
-    // 5,000 times, a 48 KB picture, took 364 MB, kept after the draw).
-    case META_SELECTCLIPREGION:
-    case META_SELECTOBJECT: {
-        if (record.rdFunction == META_SELECTOBJECT && ObjectRegion(p, 0, table, objects) == NULL)
-            return RecordMemory();
-        const double rectangles = ObjectRegionRectangles(p, 0, table, objects);
-        return Recorded(dc, RecordMemory::Peak(2 * CDrawingMemory::RegionBytes(rectangles), RecordMemory::ChangesClip),
-                        rectangles);
-    }
-    case META_FILLREGION:
-    case META_PAINTREGION:
-    case META_INVERTREGION: {
-        const double rectangles = ObjectRegionRectangles(p, 0, table, objects);
-        return Recorded(dc, RecordMemory::Peak(memory.PaintedRegionBytes(dc, rectangles)), rectangles);
-    }
-    case META_FRAMEREGION: {
-        // The region is first or third, as the writer had it; the frame is
-        // the region less itself moved four ways.
-        const double rectangles =
-            std::max(ObjectRegionRectangles(p, 0, table, objects), ObjectRegionRectangles(p, 2, table, objects));
-        return Recorded(dc, RecordMemory::Peak(memory.PaintedRegionBytes(dc, 4 * rectangles)), rectangles);
-    }
-    case META_INTERSECTCLIPRECT:
-        return memory.ClipRecordMemory(dc, CDrawingMemory::IntersectsClip);
-    case META_EXCLUDECLIPRECT:
-        return memory.ClipRecordMemory(dc, CDrawingMemory::ExcludesClip);
-    case META_OFFSETCLIPRGN:
-        return memory.ClipRecordMemory(dc, CDrawingMemory::OffsetsClip);
-    case META_SAVEDC:
-        return memory.ClipRecordMemory(dc, CDrawingMemory::SavesDC);
-    case META_RESTOREDC:
-        return memory.ClipRecordMemory(dc, CDrawingMemory::RestoresDC);
-    case META_TEXTOUT:
-        return RecordMemory::Kept(GlyphBytes(p, 1, record.rdParm[0], drawing, memory));
-    case META_EXTTEXTOUT: {
-        const DWORD rectangle = (record.rdParm[3] & (ETO_OPAQUE | ETO_CLIPPED)) != 0 ? 4 : 0;
-        return RecordMemory::Kept(GlyphBytes(p, 4 + rectangle, record.rdParm[2], drawing, memory));
-    }
-    default:
-        return RecordMemory();
-    }
+    return kind.memory != nullptr ? kind.memory({dc, drawing, memory, p, table, objects}) : RecordMemory();
+}
+
+double WmfDibBytes(const WmfParameters& p, DWORD first)
+{
+    if (first >= p.count)
+        return 0;
+    return CDrawingMemory::BitmapBytes((const BYTE*)(p.words + first), 2 * (size_t)(p.count - first));
+}
+
+RecordMemory WmfBlitBitmapMemory(const WmfMemoryPricing& m)
+{
+    return RecordMemory::Peak(Bitmap16Bytes(m.p, 9, 7));
+}
+
+RecordMemory WmfStretchedBitmapMemory(const WmfMemoryPricing& m)
+{
+    return RecordMemory::Peak(Bitmap16Bytes(m.p, 11, 10));
+}
+
+RecordMemory WmfBlitDibMemory(const WmfMemoryPricing& m)
+{
+    return RecordMemory::Peak(m.p.count > 9 ? WmfDibBytes(m.p, 8) : 0);
+}
+
+RecordMemory WmfStretchedDibMemory(const WmfMemoryPricing& m)
+{
+    return RecordMemory::Peak(m.p.count > 11 ? WmfDibBytes(m.p, 10) : 0);
+}
+
+RecordMemory WmfPatternDibMemory(const WmfMemoryPricing& m)
+{
+    return RecordMemory::Kept(WmfDibBytes(m.p, 2));
+}
+
+RecordMemory WmfPatternBitmapMemory(const WmfMemoryPricing& m)
+{
+    return RecordMemory::Kept(Bitmap16Bytes(m.p, 1, 1));
+}
+
+RecordMemory WmfRegionMadeMemory(const WmfMemoryPricing& m)
+{
+    // Each rectangle takes two words of its scan at least.
+    return RecordMemory::Kept(CDrawingMemory::RegionBytes(m.p.count / 2.0));
+}
+
+RecordMemory WmfClipRegionMemory(const WmfMemoryPricing& m)
+{
+    const double rectangles = ObjectRegionRectangles(m, 0);
+    return Recorded(m.dc, RecordMemory::Peak(2 * CDrawingMemory::RegionBytes(rectangles), RecordMemory::ChangesClip),
+                    rectangles);
+}
+
+// A region selected as an object is made the clip region as by
+// SELECTCLIPREGION (a region of 4,500 rectangles selected so, then saved
+// 5,000 times, a 48 KB picture, took 364 MB, kept after the draw).
+RecordMemory WmfSelectedObjectMemory(const WmfMemoryPricing& m)
+{
+    return ObjectRegion(m, 0) != NULL ? WmfClipRegionMemory(m) : RecordMemory();
+}
+
+RecordMemory WmfPaintedRegionMemory(const WmfMemoryPricing& m)
+{
+    const double rectangles = ObjectRegionRectangles(m, 0);
+    return Recorded(m.dc, RecordMemory::Peak(m.memory.PaintedRegionBytes(m.dc, rectangles)), rectangles);
+}
+
+RecordMemory WmfFramedRegionMemory(const WmfMemoryPricing& m)
+{
+    // The region is first or third, as the writer had it; the frame is the
+    // region less itself moved four ways.
+    const double rectangles = std::max(ObjectRegionRectangles(m, 0), ObjectRegionRectangles(m, 2));
+    return Recorded(m.dc, RecordMemory::Peak(m.memory.PaintedRegionBytes(m.dc, 4 * rectangles)), rectangles);
+}
+
+RecordMemory WmfTextOutMemory(const WmfMemoryPricing& m)
+{
+    return GlyphMemory(m, 1, m.p.Word(0));
+}
+
+RecordMemory WmfExtTextOutMemory(const WmfMemoryPricing& m)
+{
+    const DWORD rectangle = (m.p.Word(3) & (ETO_OPAQUE | ETO_CLIPPED)) != 0 ? 4 : 0;
+    return GlyphMemory(m, 4 + rectangle, m.p.Word(2));
 }

@@ -2,6 +2,7 @@
 
 #include "afx/app/AfxWin.h"
 #include "output/pictures/DrawingMemory.h"
+#include "output/pictures/WmfRecordKinds.h"
 
 class CDrawingState;
 
@@ -10,5 +11,37 @@ class CDrawingState;
 // the player has made: bitmaps by their declared size, regions by their
 // rectangles and the clip region they combine with or save, glyphs new to
 // the draw. The load check has found all that is read inside the record.
-RecordMemory WmfRecordMemory(HDC dc, CDrawingState& drawing, CDrawingMemory& memory, const METARECORD& record,
-                             const HANDLETABLE& table, int objects);
+RecordMemory WmfRecordMemory(HDC dc, CDrawingState& drawing, CDrawingMemory& memory, const WmfParameters& p,
+                             const WmfRecordKind& kind, const HANDLETABLE& table, int objects);
+
+// The memory prices of the kinds of records (WmfRecordKinds).
+RecordMemory WmfBlitBitmapMemory(const WmfMemoryPricing& m);
+RecordMemory WmfStretchedBitmapMemory(const WmfMemoryPricing& m);
+RecordMemory WmfBlitDibMemory(const WmfMemoryPricing& m);
+RecordMemory WmfStretchedDibMemory(const WmfMemoryPricing& m);
+RecordMemory WmfPatternDibMemory(const WmfMemoryPricing& m);
+RecordMemory WmfPatternBitmapMemory(const WmfMemoryPricing& m);
+RecordMemory WmfRegionMadeMemory(const WmfMemoryPricing& m);
+RecordMemory WmfClipRegionMemory(const WmfMemoryPricing& m);
+RecordMemory WmfSelectedObjectMemory(const WmfMemoryPricing& m);
+RecordMemory WmfPaintedRegionMemory(const WmfMemoryPricing& m);
+RecordMemory WmfFramedRegionMemory(const WmfMemoryPricing& m);
+RecordMemory WmfTextOutMemory(const WmfMemoryPricing& m);
+RecordMemory WmfExtTextOutMemory(const WmfMemoryPricing& m);
+
+// A device-independent bitmap from parameter 'First' to the record's end,
+// held while the record plays.
+double WmfDibBytes(const WmfParameters& p, DWORD first);
+template <DWORD First>
+RecordMemory WmfDibMemory(const WmfMemoryPricing& m)
+{
+    return RecordMemory::Peak(WmfDibBytes(m.p, First));
+}
+
+// A record that changes or saves the clip region alike in both kinds of
+// metafile.
+template <CDrawingMemory::ClipRecord Record>
+RecordMemory WmfClipChangeMemory(const WmfMemoryPricing& m)
+{
+    return m.memory.ClipRecordMemory(m.dc, Record);
+}

@@ -356,9 +356,9 @@ TEST(DrawBudgetTest, AnImageCostingMoreThanTheDrawHasLeftIsStretchedPlainly)
 {
     const int width = 1600, height = 1200;
     const double imagePrice = 0.7 * 800 * 500;
-    ASSERT_LT(imagePrice, CPlayGuard::RecordLimitFor(width * height));
+    ASSERT_LT(imagePrice, CPlayGuard::RecordLimitMicrosecondsFor(width * height));
     const unsigned perCircle = std::max(1u, BareMicroseconds(LeftImage(10, 0), width, height) / 10);
-    const DWORD limit = CPlayGuard::DrawLimit((DWORD)LeftImage(20, HALFTONE).size(), width * height);
+    const DWORD limit = CPlayGuard::DrawLimitMilliseconds((DWORD)LeftImage(20, HALFTONE).size(), width * height);
     // The circles take the draw's time less half the image's price.
     int circles = (int)((limit * 1000.0 - imagePrice / 2) / perCircle);
     bool marked, plain = false;
@@ -408,7 +408,7 @@ TEST(DrawBudgetTest, APhotographStretchedByAveragingOverAHugePageTakesUnderTwoSe
 TEST(DrawBudgetTest, AStopHoldsForDrawsAsLargeOnly)
 {
     const unsigned perCircle = std::max(1u, BareMicroseconds(Circles(10), 1600, 1200) / 10);
-    const DWORD limit = CPlayGuard::DrawLimit((DWORD)Circles(40).size(), 1600 * 1200);
+    const DWORD limit = CPlayGuard::DrawLimitMilliseconds((DWORD)Circles(40).size(), 1600 * 1200);
     const Bytes circles = Circles((int)(3000.0 * limit / perCircle));
     CPicture picture;
     Load(picture, circles);

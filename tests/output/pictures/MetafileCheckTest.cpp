@@ -899,8 +899,9 @@ struct Reproducer
     EmfRecords records;
     size_t record, field;
     DWORD damaged;
-    // The player reads outside its handle table or the stock objects;
-    // otherwise it draws for minutes or crashes on the geometry.
+    // The player reads outside its handle table or the stock objects, or
+    // the region it is given; otherwise it draws for minutes or crashes on
+    // the geometry.
     bool readsOutside = false;
 };
 
@@ -916,6 +917,20 @@ const Reproducer Reproducers[] = {
      1,
      5,
      0x80000001,
+     true},
+    // The region's header is read whatever the size says.
+    {"region filled with a size of none",
+     {{EMR_CREATEBRUSHINDIRECT, {1, BS_SOLID, RGB(0, 0, 200), 0}},
+      {EMR_FILLRGN, Join(Join(Bounds, {sizeof(RGNDATAHEADER) + sizeof(RECT), 1}), OneRectRegion)}},
+     1,
+     4,
+     0,
+     true},
+    {"region painted with a size of none",
+     {{EMR_PAINTRGN, Join(Join(Bounds, {sizeof(RGNDATAHEADER) + sizeof(RECT)}), OneRectRegion)}},
+     0,
+     4,
+     0,
      true},
     {"region framed with a stock brush",
      {{EMR_CREATEBRUSHINDIRECT, {1, BS_SOLID, RGB(0, 0, 200), 0}},

@@ -1,0 +1,142 @@
+#pragma once
+
+#include "afx/app/AfxWin.h"
+
+#include <cstddef>
+#include <cstring>
+
+// A record of an enhanced metafile as the load check reads it: what lies
+// outside it reads as all ones.
+struct EnhCheckedRecord
+{
+    const BYTE* data;
+    DWORD size;
+
+    DWORD At(DWORD offset) const
+    {
+        if (offset + 4 > size)
+            return 0xFFFFFFFF;
+        DWORD value;
+        std::memcpy(&value, data + offset, 4);
+        return value;
+    }
+    WORD WordAt(DWORD offset) const
+    {
+        return offset + 2 > size ? 0xFFFF : (WORD)(data[offset] | (data[offset + 1] << 8));
+    }
+    // A block of 'count' items of 'item' bytes at 'offset' lies inside.
+    bool Holds(unsigned long long offset, unsigned long long count, unsigned long long item = 1) const
+    {
+        return offset <= size && count * item <= size - offset;
+    }
+};
+
+// What the records met so far let the next one hold: objects inside the
+// handle table, and the header only at the start.
+struct EnhCheckState
+{
+    const BYTE* first; // the header record
+    const ENHMETAHEADER& header;
+    DWORD handles;
+    bool ended;
+};
+
+// The checks of what a record names beyond its fixed part: counts of
+// points, texts and palette entries, object indexes, embedded bitmaps and
+// regions. Each answers whether the record holds all that the player reads.
+typedef bool (*EnhRecordCheck)(const EnhCheckedRecord& r, EnhCheckState& state);
+
+// When the player reads a record's bitmap: always, or only when its header
+// offset is not 0 (a blit without a source, a pen without a pattern).
+enum BitmapUse
+{
+    BitmapAlwaysRead,
+    BitmapReadWhenPlaced,
+};
+
+// The parts that the checks below are made of.
+bool IsObjectIndex(DWORD index, DWORD handles, bool stockAllowed);
+bool IsBitmapSound(const EnhCheckedRecord& r, DWORD offsetsAt, BitmapUse use = BitmapAlwaysRead, bool withTable = true);
+bool IsRegionSound(const EnhCheckedRecord& r, DWORD sizeAt, DWORD dataAt, bool noneAllowed);
+bool IsPolyPolySound(const EnhCheckedRecord& r, unsigned long long pointSize);
+bool AreTextsSound(const EnhCheckedRecord& r, DWORD at, DWORD count, DWORD charSize);
+
+bool SelectsObject(const EnhCheckedRecord& r, EnhCheckState& state);
+bool NamesObject(const EnhCheckedRecord& r, EnhCheckState& state);
+bool MakesPalette(const EnhCheckedRecord& r, EnhCheckState& state);
+bool SetsPaletteEntries(const EnhCheckedRecord& r, EnhCheckState& state);
+bool MakesMonoBrush(const EnhCheckedRecord& r, EnhCheckState& state);
+bool MakesPatternBrush(const EnhCheckedRecord& r, EnhCheckState& state);
+bool MakesExtendedPen(const EnhCheckedRecord& r, EnhCheckState& state);
+bool HasComment(const EnhCheckedRecord& r, EnhCheckState&);
+bool HasProfile(const EnhCheckedRecord& r, EnhCheckState&);
+bool HasGradient(const EnhCheckedRecord& r, EnhCheckState&);
+bool HasSmallText(const EnhCheckedRecord& r, EnhCheckState&);
+bool OpensPicture(const EnhCheckedRecord& r, EnhCheckState& state);
+bool EndsPicture(const EnhCheckedRecord& r, EnhCheckState& state);
+
+template <DWORD PointSize>
+bool HasPoints(const EnhCheckedRecord& r, EnhCheckState&)
+{
+    return r.Holds(28, r.At(24), PointSize);
+}
+
+template <DWORD PointSize>
+bool HasPolyPoints(const EnhCheckedRecord& r, EnhCheckState&)
+{
+    return IsPolyPolySound(r, PointSize);
+}
+
+// The clip's region of the byte size at 'SizeAt' stored at 'DataAt': of no
+// bytes, the clip is the whole device.
+template <DWORD SizeAt, DWORD DataAt>
+bool HasClipRegion(const EnhCheckedRecord& r, EnhCheckState&)
+{
+    return IsRegionSound(r, SizeAt, DataAt, true);
+}
+
+// A region painted or inverted, of the byte size at 'SizeAt' stored at
+// 'DataAt': its header is read whatever the size says.
+template <DWORD SizeAt, DWORD DataAt>
+bool HasPaintedRegion(const EnhCheckedRecord& r, EnhCheckState&)
+{
+    return IsRegionSound(r, SizeAt, DataAt, false);
+}
+
+// A region filled or framed with the brush whose index is at byte 28.
+template <DWORD DataAt>
+bool PaintsRegion(const EnhCheckedRecord& r, EnhCheckState& state)
+{
+    return IsObjectIndex(r.At(28), state.handles, false) && IsRegionSound(r, 24, DataAt, false);
+}
+
+template <DWORD OffsetsAt>
+bool HasBitmap(const EnhCheckedRecord& r, EnhCheckState&)
+{
+    return IsBitmapSound(r, OffsetsAt);
+}
+
+// A blit whose source bitmap may be left out.
+template <DWORD SourceAt>
+bool BlitsSource(const EnhCheckedRecord& r, EnhCheckState&)
+{
+    return IsBitmapSound(r, SourceAt, BitmapReadWhenPlaced);
+}
+
+template <DWORD SourceAt, DWORD MaskAt>
+bool BlitsSourceAndMask(const EnhCheckedRecord& r, EnhCheckState&)
+{
+    return IsBitmapSound(r, SourceAt, BitmapReadWhenPlaced) && IsBitmapSound(r, MaskAt);
+}
+
+template <DWORD CharSize>
+bool HasText(const EnhCheckedRecord& r, EnhCheckState&)
+{
+    return AreTextsSound(r, offsetof(EMREXTTEXTOUTA, emrtext), 1, CharSize);
+}
+
+template <DWORD CharSize>
+bool HasTexts(const EnhCheckedRecord& r, EnhCheckState&)
+{
+    return AreTextsSound(r, offsetof(EMRPOLYTEXTOUTA, aemrtext), r.At(offsetof(EMRPOLYTEXTOUTA, cStrings)), CharSize);
+}
