@@ -45,9 +45,6 @@ void Put(Bytes& bytes, size_t at, DWORD value)
     std::memcpy(&bytes[at], &value, 4);
 }
 
-// A Windows metafile record: its function and its parameters as words.
-typedef std::vector<WORD> Words;
-
 // The placeable Windows metafile with the record put before its end record.
 Bytes WithWmfRecord(Bytes wmf, WORD function, const Words& parameters)
 {
@@ -648,7 +645,7 @@ void SetFrame(Bytes& emf, const RECTL& frame)
 // pen is 'dashWidth' wide.
 Bytes PenAndArcsPicture(const RECTL& frame, double arcFrames, DWORD dashWidth)
 {
-    Bytes emf = MakeEmf(Frame, [](HDC) {});
+    Bytes emf = EmfOfRecords(Frame);
     ENHMETAHEADER header;
     std::memcpy(&header, emf.data(), sizeof(header));
     // Hundredths of a millimetre of the frame to the reference device's pixels.
@@ -867,24 +864,10 @@ TEST(MetafileCheckTest, AbsurdHeaderSizesAreRefused)
 
 namespace
 {
-DWORD FloatBits(float value)
-{
-    DWORD bits;
-    std::memcpy(&bits, &value, 4);
-    return bits;
-}
-
 const Fields Bounds = {0, 0, 49, 49};
 
-Fields Join(const Fields& first, const Fields& then)
-{
-    Fields joined = first;
-    joined.insert(joined.end(), then.begin(), then.end());
-    return joined;
-}
-
 // A rectangular region of one rectangle (0, 0) to (49, 49).
-const Fields OneRectRegion = {sizeof(RGNDATAHEADER), RDH_RECTANGLES, 1, sizeof(RECT), 0, 0, 49, 49, 0, 0, 49, 49};
+const Fields OneRectRegion = RegionData({{0, 0, 49, 49}, {{0, 0, 49, 49}}});
 
 Fields Transform(float scale, float shear = 0)
 {
@@ -1086,13 +1069,8 @@ Bytes TextFilledAsAPath(Bytes emf)
 {
     const size_t text = FindEmfRecord(emf, EMR_EXTTEXTOUTW);
     const size_t after = text + *(const DWORD*)&emf[text + 4];
-    const DWORD begin[] = {EMR_BEGINPATH, 8};
-    const DWORD endAndFill[] = {EMR_ENDPATH, 8, EMR_FILLPATH, 24, 0, 0, 0, 0};
-    emf.insert(emf.begin() + after, (const BYTE*)endAndFill, (const BYTE*)endAndFill + sizeof(endAndFill));
-    emf.insert(emf.begin() + text, (const BYTE*)begin, (const BYTE*)begin + sizeof(begin));
-    Put(emf, offsetof(ENHMETAHEADER, nBytes), (DWORD)emf.size());
-    Put(emf, offsetof(ENHMETAHEADER, nRecords), *(const DWORD*)&emf[offsetof(ENHMETAHEADER, nRecords)] + 3);
-    return emf;
+    emf = WithEmfBytes(emf, after, EmfRecordBytes({{EMR_ENDPATH, {}}, {EMR_FILLPATH, {0, 0, 0, 0}}}));
+    return WithEmfBytes(emf, text, EmfRecordBytes({{EMR_BEGINPATH, {}}}));
 }
 
 // The placed metafile's frame record rewritten with its parameters in the
