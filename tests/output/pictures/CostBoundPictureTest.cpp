@@ -15,9 +15,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <ostream>
 #include <functional>
 #include <string>

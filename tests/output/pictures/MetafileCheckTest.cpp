@@ -1078,18 +1078,13 @@ Bytes TextFilledAsAPath(Bytes emf)
 std::function<Bytes(Bytes)> FrameInTheFormatsOrder(WORD width)
 {
     return [width](Bytes wmf) {
-        const size_t records = sizeof(PlaceableMetaHeader) + sizeof(METAHEADER);
-        for (size_t at = records; at + 14 <= wmf.size(); at += 2 * *(const DWORD*)&wmf[at])
-            if (*(const WORD*)&wmf[at + 4] == META_FRAMEREGION)
-            {
-                // As the platform's recorder writes them: height, width, brush, region.
-                WORD* parameters = (WORD*)&wmf[at + 6];
-                const WORD height = parameters[0], brush = parameters[2], region = parameters[3];
-                const WORD ordered[] = {region, brush, height, width};
-                std::memcpy(parameters, ordered, sizeof(ordered));
-                return wmf;
-            }
-        ADD_FAILURE() << "no frame record";
+        const size_t at = FindWmfRecord(wmf, META_FRAMEREGION);
+        EXPECT_NE(at, 0u) << "no frame record";
+        // As the platform's recorder writes them: height, width, brush, region.
+        WORD* parameters = (WORD*)&wmf[at + 6];
+        const WORD height = parameters[0], brush = parameters[2], region = parameters[3];
+        const WORD ordered[] = {region, brush, height, width};
+        std::memcpy(parameters, ordered, sizeof(ordered));
         return wmf;
     };
 }
