@@ -15,9 +15,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <ostream>
 #include <functional>
 #include <string>
@@ -36,51 +34,16 @@ void DrawMarker(HDC dc)
     ::PatBlt(dc, 0, 0, 24, 24, PATCOPY);
 }
 
-// A gradient of 'count' triangles over the frame, on three vertices.
-void GradientTriangles(HDC dc, int count)
-{
-    TRIVERTEX vertices[] = {{0, 0, 0xff00, 0, 0, 0}, {96, 0, 0, 0xff00, 0, 0}, {96, 96, 0, 0, 0xff00, 0}};
-    const std::vector<GRADIENT_TRIANGLE> triangles((size_t)count, GRADIENT_TRIANGLE{0, 1, 2});
-    ::GdiGradientFill(dc, vertices, 3, (void*)triangles.data(), (ULONG)count, GRADIENT_FILL_TRIANGLE);
-}
-
-// 'count' copies of one letter 100 units high at one place.
-void CopiesOfALetter(HDC dc, int count)
-{
-    COwnedGdiObject<HFONT> font(::CreateFontA(-100, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Tahoma"));
-    CSelectedObject selected(dc, font);
-    const std::wstring text((size_t)count, L'W');
-    const std::vector<INT> advances((size_t)count, 0);
-    ::ExtTextOutW(dc, 10, 10, 0, NULL, text.data(), (UINT)count, advances.data());
-}
-
-// A region's data of 'count' rectangles of a unit each, one under another
-// and stepping left and right, so that none joins the one above (each its
-// own band, as the player builds it the slowest).
-Fields RegionData(DWORD count)
-{
-    Fields data = {sizeof(RGNDATAHEADER), RDH_RECTANGLES, count, 16 * count, 0, 0, 2, count};
-    for (DWORD i = 0; i < count; ++i)
-        data.insert(data.end(), {i % 2, i, i % 2 + 1, i + 1});
-    return data;
-}
-
-Fields Joined(Fields fields, const Fields& more)
-{
-    fields.insert(fields.end(), more.begin(), more.end());
-    return fields;
-}
-
 // An enhanced metafile of the records written by hand (after a brush at
 // handle 1), then the marker.
 Bytes EmfWithRecords(EmfRecords written)
 {
     written.insert(written.begin(), {EMR_CREATEBRUSHINDIRECT, {1, BS_SOLID, RGB(0, 0, 200), 0}});
-    Bytes emf = WithEmfRecords(MakeEmf(Frame,
-                                       [](HDC dc) {
-                                           ::MoveToEx(dc, 0, 0, NULL);
-                                       }),
-                               written, 2);
+    const Bytes emf = WithEmfRecords(MakeEmf(Frame,
+                                             [](HDC dc) {
+                                                 ::MoveToEx(dc, 0, 0, NULL);
+                                             }),
+                                     written, 2);
     const Bytes marker = MakeEmf(Frame, DrawMarker);
     const size_t from = FindEmfRecord(marker, EMR_CREATEBRUSHINDIRECT), to = FindEmfRecord(marker, EMR_EOF);
     // The marker's records, their handle moved past the brush's.
@@ -93,16 +56,7 @@ Bytes EmfWithRecords(EmfRecords written)
             (fields32[0] & 0x80000000) == 0)
             fields32[0] += 1;
     }
-    const size_t end = FindEmfRecord(emf, EMR_EOF);
-    emf.insert(emf.begin() + (long)end, records.begin(), records.end());
-    ENHMETAHEADER header;
-    std::memcpy(&header, emf.data(), sizeof(header));
-    header.nBytes = (DWORD)emf.size();
-    header.nHandles = std::max<DWORD>(header.nHandles, 4);
-    for (size_t at = end; at < end + records.size(); at += *(const DWORD*)&emf[at + 4])
-        ++header.nRecords;
-    std::memcpy(emf.data(), &header, sizeof(header));
-    return emf;
+    return WithEmfBytes(emf, FindEmfRecord(emf, EMR_EOF), records, 4);
 }
 
 Bytes EmfWithRecord(DWORD type, const Fields& fields)
@@ -119,21 +73,16 @@ Bytes WmfThenMarker(int width, int height, WmfRecords records, WORD objects)
                                    {META_CREATEBRUSHINDIRECT, {BS_SOLID, LOWORD(Marker), HIWORD(Marker), 0}},
                                    {META_SELECTOBJECT, {0}},
                                    {META_RECTANGLE, {24, 24, 0, 0}}});
-    return WithWmfRecords(MakePlaceableWmf(width, height, 96, [](HDC) {}), records, objects);
+    return WmfOfRecords(width, height, records, objects);
 }
 
 // A placeable Windows metafile of a brush and a region object of 'count'
-// rectangles as RegionData's (objects 0 and 1), the record given, then the
-// marker.
-Bytes WmfWithRegion(DWORD count, WORD function, const std::vector<WORD>& parameters)
+// stepping rectangles (objects 0 and 1), the record given, then the marker.
+Bytes WmfWithRegion(DWORD count, WORD function, const Words& parameters)
 {
-    std::vector<WORD> region = {0, 6, 0, 0, 0, (WORD)count, 4, 0, 0, 2, (WORD)count};
-    for (DWORD i = 0; i < count; ++i)
-        region.insert(region.end(), {2, (WORD)i, (WORD)(i + 1), (WORD)(i % 2), (WORD)(i % 2 + 1), 2});
-    region[4] = (WORD)(2 * region.size());
     return WmfThenMarker(96, 96,
                          {{META_CREATEBRUSHINDIRECT, {BS_SOLID, 200 << 8, 0, 0}},
-                          {META_CREATEREGION, region},
+                          {META_CREATEREGION, WmfRegion(SteppingRectangles(count))},
                           {function, parameters},
                           {META_DELETEOBJECT, {1}}},
                          2);
@@ -191,12 +140,8 @@ std::function<Bytes()> InAGridOfCells(const std::function<void(HDC)>& draw)
 std::function<Bytes()> WmfInAGridOfCells(const WmfRecords& records)
 {
     return [records] {
-        std::vector<WORD> columns = {0, 6, 0, 0, 0, 1, 800, 0, 0, 800, 600, 800, 0, 600};
-        for (WORD column = 0; column < 400; ++column)
-            columns.insert(columns.end(), {(WORD)(2 * column), (WORD)(2 * column + 1)});
-        columns.push_back(800);
         WmfRecords all = {{META_CREATEBRUSHINDIRECT, {BS_SOLID, 0, 0, 0}},
-                          {META_CREATEREGION, columns},
+                          {META_CREATEREGION, WmfRegion(GridOfCells(400, 1, 1, 600))},
                           {META_SELECTCLIPREGION, {1}}};
         for (WORD row = 0; row < 300; ++row)
             all.push_back({META_EXCLUDECLIPRECT, {(WORD)(2 * row + 2), 800, (WORD)(2 * row + 1), 0}});
@@ -210,8 +155,8 @@ std::function<Bytes()> WmfInAGridOfCells(const WmfRecords& records)
 std::vector<CostlyRecord> CostlyRecords()
 {
     const DWORD count = 20000;
-    const Fields region = RegionData(count);
-    const DWORD bytes = (DWORD)(4 * region.size());
+    const Fields region = RegionData(SteppingRectangles(count));
+    const Fields box = {0, 0, 96, 96};
     return {
         {"GradientOf2000Triangles", Recorded([](HDC dc) {
              GradientTriangles(dc, 2000);
@@ -220,27 +165,27 @@ std::vector<CostlyRecord> CostlyRecords()
              GradientTriangles(dc, 20000);
          })},
         {"TwentyThousandCopiesOfALetter", Recorded([](HDC dc) {
-             CopiesOfALetter(dc, 20000);
+             CopiesOfALetter(dc, 20000, 100);
          })},
         {"FillRegionOf20000Rectangles",
          [=] {
-             return EmfWithRecord(EMR_FILLRGN, Joined({0, 0, 96, 96, bytes, 1}, region));
+             return EmfWithRecord(EMR_FILLRGN, RegionRecord(box, {1}, region));
          }},
         {"PaintRegionOf20000Rectangles",
          [=] {
-             return EmfWithRecord(EMR_PAINTRGN, Joined({0, 0, 96, 96, bytes}, region));
+             return EmfWithRecord(EMR_PAINTRGN, RegionRecord(box, {}, region));
          }},
         {"InvertRegionOf20000Rectangles",
          [=] {
-             return EmfWithRecord(EMR_INVERTRGN, Joined({0, 0, 96, 96, bytes}, region));
+             return EmfWithRecord(EMR_INVERTRGN, RegionRecord(box, {}, region));
          }},
         {"FrameRegionOf20000Rectangles",
          [=] {
-             return EmfWithRecord(EMR_FRAMERGN, Joined({0, 0, 96, 96, bytes, 1, 2, 2}, region));
+             return EmfWithRecord(EMR_FRAMERGN, RegionRecord(box, {1, 2, 2}, region));
          }},
         {"ClipRegionOf20000Rectangles",
          [=] {
-             return EmfWithRecord(EMR_EXTSELECTCLIPRGN, Joined({bytes, RGN_COPY}, region));
+             return EmfWithRecord(EMR_EXTSELECTCLIPRGN, RegionRecord({}, {RGN_COPY}, region));
          }},
         // A line 200,000 pixels long in a dashed pen 8 pixels wide, written
         // by hand (the recorder writes one that the player draws solid).
@@ -264,12 +209,7 @@ std::vector<CostlyRecord> CostlyRecords()
         // Clipped to a grid of cells, each copy of a letter and each piece of
         // a wide pen's stroke goes through the whole clip region.
         {"CopiesOfALetterInAGridOfCells", InAGridOfCells([](HDC dc) {
-             COwnedGdiObject<HFONT> font(
-                 ::CreateFontA(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Tahoma"));
-             CSelectedObject selected(dc, font);
-             const std::wstring text(16000, L'W');
-             const std::vector<INT> advances(text.size(), 0);
-             ::ExtTextOutW(dc, 10, 300, 0, NULL, text.data(), (UINT)text.size(), advances.data());
+             CopiesOfALetter(dc, 16000, 12, {10, 300});
          })},
         {"WideStrokeInAGridOfCells", InAGridOfCells([](HDC dc) {
              std::vector<POINT> zigzag(6000);
@@ -440,7 +380,7 @@ TEST(CostBoundPictureTest, RestoringStatesSavedBeforeTheDrawIsLeftOut)
 // player takes 4.1-5.2 s over it.
 TEST(CostBoundPictureTest, StringsEachFillingThePageAreSkippedAndTheRestDrawn)
 {
-    const DWORD strings = 1000, one = 0x3f800000;
+    const DWORD strings = 1000, one = FloatBits(1);
     Fields fields = {0, 0, 96, 96, GM_COMPATIBLE, one, one, strings};
     // Each at (10, 10), its characters and advances (none) at byte 8.
     for (DWORD i = 0; i < strings; ++i)

@@ -254,8 +254,8 @@ Bytes ShapesAndColourSpaces()
     space.lcsSize = sizeof(space);
     space.lcsCSType = 0x73524742; // "sRGB"
     space.lcsIntent = LCS_GM_IMAGES;
-    Fields create(1 + sizeof(space) / 4, 1);
-    std::memcpy(&create[1], &space, sizeof(space));
+    Fields create = {1};
+    Append(create, &space, sizeof(space));
     return WithEmfRecords(MakeEmf(EmfFrame, PaintShapeRecords),
                           {{EMR_CREATECOLORSPACE, create}, {EMR_SETCOLORSPACE, {1}}, {EMR_DELETECOLORSPACE, {1}}}, 2);
 }

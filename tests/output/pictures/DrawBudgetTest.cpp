@@ -465,11 +465,8 @@ TEST(DrawBudgetTest, CostlyRecordsStopWithinTwoSecondsOfWork)
     for (const Costly& costly : {Costly{100, 1, {4800, 3600}}, Costly{1800, 20, {800, 600}}})
     {
         const Bytes gradients = MakeEmf(InchFrame, [&costly](HDC dc) {
-            TRIVERTEX vertices[] = {{0, 0, 0xff00, 0, 0, 0}, {96, 0, 0, 0xff00, 0, 0}, {96, 96, 0, 0, 0xff00, 0}};
-            const std::vector<GRADIENT_TRIANGLE> triangles((size_t)costly.triangles, GRADIENT_TRIANGLE{0, 1, 2});
             for (int i = 0; i < costly.records; ++i)
-                ::GdiGradientFill(dc, vertices, 3, (void*)triangles.data(), (ULONG)triangles.size(),
-                                  GRADIENT_FILL_TRIANGLE);
+                GradientTriangles(dc, costly.triangles);
         });
         CPicture picture;
         Load(picture, gradients);

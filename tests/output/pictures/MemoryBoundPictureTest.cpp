@@ -34,35 +34,6 @@ const DWORD HugeSide = 12000;
 // The device height of the big letters.
 const double LetterPixels = 9000;
 
-typedef std::vector<WORD> Words;
-
-template <typename T>
-void Append(std::vector<T>& to, const void* from, size_t bytes)
-{
-    const T* items = (const T*)from;
-    to.insert(to.end(), items, items + bytes / sizeof(T));
-}
-
-// A bitmap of 8 bits, two colours, declared HugeSide square and compressed
-// to an end of line and an end of bitmap: its header, table and pixels.
-template <typename T>
-std::vector<T> HugeRleBitmap(DWORD side = HugeSide)
-{
-    const BITMAPINFOHEADER header = {sizeof(BITMAPINFOHEADER), (LONG)side, (LONG)side, 1, 8, BI_RLE8, 4, 0, 0, 2, 0};
-    const DWORD table[2] = {0x000000, 0xFF0000};
-    const BYTE pixels[4] = {0, 0, 0, 1};
-    std::vector<T> out;
-    Append(out, &header, sizeof(header));
-    Append(out, table, sizeof(table));
-    Append(out, pixels, sizeof(pixels));
-    return out;
-}
-
-Bytes EmptyEmf()
-{
-    return MakeEmf(Frame, [](HDC) {});
-}
-
 // Reference pixels of the enhanced metafile to pixels of the canvas.
 double CanvasPixelsPerUnit(const Bytes& emf)
 {
@@ -87,30 +58,17 @@ Fields HugeBitmapRecord(DWORD side = HugeSide)
 
 const Fields WholeBox = {0, 0, 80, 60};
 
-// Stripes one unit high (across) or wide, two apart.
-Fields ClipStripes(DWORD count, bool across, DWORD mode)
+// Stripes one unit high across made the clip, and as many one unit wide
+// cutting it, each two apart.
+EmfRecords ClipGrid(int stripes)
 {
-    const DWORD dataBytes = 32 + 16 * count;
-    Fields fields = {dataBytes, mode, 32, RDH_RECTANGLES, count, 16 * count, 0, 0, 2 * count, 2 * count};
-    for (DWORD i = 0; i < count; ++i)
-    {
-        if (across)
-            fields.insert(fields.end(), {0, 2 * i, 2 * count, 2 * i + 1});
-        else
-            fields.insert(fields.end(), {2 * i, 0, 2 * i + 1, 2 * count});
-    }
-    return fields;
-}
-
-EmfRecords ClipGrid(DWORD stripes)
-{
-    return {{EMR_EXTSELECTCLIPRGN, ClipStripes(stripes, true, RGN_COPY)},
-            {EMR_EXTSELECTCLIPRGN, ClipStripes(stripes, false, RGN_AND)}};
+    return {{EMR_EXTSELECTCLIPRGN, RegionRecord({}, {RGN_COPY}, RegionData(GridOfCells(1, stripes, 2 * stripes, 1)))},
+            {EMR_EXTSELECTCLIPRGN, RegionRecord({}, {RGN_AND}, RegionData(GridOfCells(stripes, 1, 1, 2 * stripes)))}};
 }
 
 Bytes StretchedRle()
 {
-    return WithEmfRecords(EmptyEmf(), {{EMR_STRETCHDIBITS, HugeBitmapRecord()}}, 1);
+    return EmfOfRecords(Frame, {{EMR_STRETCHDIBITS, HugeBitmapRecord()}}, 1);
 }
 
 // Two clip records whose product is a grid of 25 million cells.
@@ -118,7 +76,7 @@ Bytes ClipProduct()
 {
     EmfRecords records = ClipGrid(5000);
     records.push_back({EMR_RECTANGLE, WholeBox});
-    return WithEmfRecords(EmptyEmf(), records, 1);
+    return EmfOfRecords(Frame, records, 1);
 }
 
 // The largest of these that a page's time affords (Page pixels): a bitmap
@@ -128,14 +86,14 @@ const int PageWidth = 2400, PageHeight = 1800;
 
 Bytes StretchedFromAffordableSource()
 {
-    return WithEmfRecords(EmptyEmf(), {{EMR_STRETCHDIBITS, HugeBitmapRecord(7000)}}, 1);
+    return EmfOfRecords(Frame, {{EMR_STRETCHDIBITS, HugeBitmapRecord(7000)}}, 1);
 }
 
 Bytes AffordableClipProduct()
 {
     EmfRecords records = ClipGrid(3000);
     records.push_back({EMR_RECTANGLE, WholeBox});
-    return WithEmfRecords(EmptyEmf(), records, 1);
+    return EmfOfRecords(Frame, records, 1);
 }
 
 // A grid of 422,000 cells, saved 400 times, then a rectangle.
@@ -144,13 +102,13 @@ Bytes SavedClipProduct()
     EmfRecords records = ClipGrid(650);
     records.insert(records.end(), 400, {EMR_SAVEDC, {}});
     records.push_back({EMR_RECTANGLE, WholeBox});
-    return WithEmfRecords(EmptyEmf(), records, 1);
+    return EmfOfRecords(Frame, records, 1);
 }
 
 // Thirty letters, a record each, of a font LetterPixels high on the canvas.
 Bytes BigLetters()
 {
-    Bytes emf = EmptyEmf();
+    Bytes emf = EmfOfRecords(Frame);
     LOGFONTW font = {};
     font.lfHeight = -(LONG)(LetterPixels / CanvasPixelsPerUnit(emf));
     std::wcscpy(font.lfFaceName, L"Arial");
@@ -161,9 +119,7 @@ Bytes BigLetters()
     {
         // bounds, mode, scales, then the text: place, count, offsets of the
         // string and the advances, options, rectangle
-        const float scale = 0;
-        DWORD scaleBits;
-        std::memcpy(&scaleBits, &scale, 4);
+        const DWORD scaleBits = FloatBits(0);
         records.push_back({EMR_EXTTEXTOUTW,
                            {0, 0, (DWORD)-1, (DWORD)-1, GM_COMPATIBLE, scaleBits, scaleBits, 0, 0, 1, 76, 0, 0, 0, 0, 0,
                             80, (DWORD)('A' + i), 100}});
@@ -177,7 +133,7 @@ Bytes BigLetters()
 // it, about 25 MB a letter (590 MB in all).
 Bytes TurnedWideLetters()
 {
-    const double unitPixels = CanvasPixelsPerUnit(EmptyEmf());
+    const double unitPixels = CanvasPixelsPerUnit(EmfOfRecords(Frame));
     return MakeEmf(Frame, [unitPixels](HDC dc) {
         COwnedGdiObject<HFONT> font(::CreateFontW(-(int)(80 / unitPixels), (int)(7400 / unitPixels), 450, 450,
                                                   FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, L"Tahoma"));
@@ -194,7 +150,7 @@ Bytes ResizedPalettes()
     for (DWORD palette = 1; palette <= 2; ++palette)
         records.insert(records.end(),
                        {{EMR_CREATEPALETTE, {palette, 0x300 | 1u << 16, 0}}, {EMR_RESIZEPALETTE, {palette, 40000000}}});
-    return WithEmfRecords(EmptyEmf(), records, 3);
+    return EmfOfRecords(Frame, records, 3);
 }
 
 // Placeable Windows metafiles of 64 x 48 units, 12.5 pixels a unit on the
@@ -211,23 +167,9 @@ Bytes PlacedWmf(const WmfRecords& records, WORD objects)
 Bytes PlacedStretchedRle()
 {
     Words stretch = {LOWORD(SRCCOPY), HIWORD(SRCCOPY), DIB_RGB_COLORS, HugeSide, HugeSide, 0, 0, 48, 64, 0, 0};
-    const Words bitmap = HugeRleBitmap<WORD>();
+    const Words bitmap = HugeRleBitmap<WORD>(HugeSide);
     stretch.insert(stretch.end(), bitmap.begin(), bitmap.end());
     return PlacedWmf({{META_STRETCHDIB, stretch}}, 0);
-}
-
-// A region of rows of cells, a unit each and a unit apart.
-Words GridRegion(WORD rows, WORD columns)
-{
-    Words region = {0, 6, 0, 0, 0, rows, (WORD)(2 * columns), 0, 0, (WORD)(2 * columns), (WORD)(2 * rows)};
-    for (WORD row = 0; row < rows; ++row)
-    {
-        region.insert(region.end(), {(WORD)(2 * columns), (WORD)(2 * row), (WORD)(2 * row + 1)});
-        for (WORD cell = 0; cell < columns; ++cell)
-            region.insert(region.end(), {(WORD)(2 * cell), (WORD)(2 * cell + 1)});
-        region.push_back(2 * columns);
-    }
-    return region;
 }
 
 // The grid made the clip region by the record given, saved so many times,
@@ -236,7 +178,7 @@ Bytes PlacedSavedGrid(WORD rows, WORD columns, WORD select, size_t saves)
 {
     // The player takes region 0 for none: a brush comes first.
     WmfRecords records = {
-        {META_CREATEBRUSHINDIRECT, {BS_SOLID, 0, 0, 0}}, {META_CREATEREGION, GridRegion(rows, columns)}, {select, {1}}};
+        {META_CREATEBRUSHINDIRECT, {BS_SOLID, 0, 0, 0}}, {META_CREATEREGION, WmfRegion(GridOfCells(columns, rows))}, {select, {1}}};
     records.insert(records.end(), saves, {META_SAVEDC, {}});
     records.push_back({META_RECTANGLE, {48, 64, 0, 0}});
     return PlacedWmf(records, 2);
@@ -265,7 +207,7 @@ Fields PixelAndMask(DWORD at)
     return fields;
 }
 
-const DWORD FloatOne = 0x3f800000;
+const DWORD FloatOne = FloatBits(1);
 
 // A MASKBLT of the pixel over 6,400 x 6,400 units: bounds, destination,
 // operation, source's place and transform, background, usage.
@@ -276,7 +218,7 @@ Bytes MaskedBlitOverHugeDestination()
     fields.insert(fields.end(), {0, 0, FloatOne, 0, 0, FloatOne, 0, 0, 0, DIB_RGB_COLORS});
     const Fields bitmaps = PixelAndMask(128);
     fields.insert(fields.end(), bitmaps.begin(), bitmaps.end());
-    return WithEmfRecords(EmptyEmf(), {{EMR_MASKBLT, fields}}, 1);
+    return EmfOfRecords(Frame, {{EMR_MASKBLT, fields}}, 1);
 }
 
 // A PLGBLT of 6,000 x 6,000 of the pixel onto the canvas: bounds, three
@@ -288,7 +230,7 @@ Bytes TurnedBlitOfHugeSource()
     fields.insert(fields.end(), {0, 0, side, side, FloatOne, 0, 0, FloatOne, 0, 0, 0, DIB_RGB_COLORS});
     const Fields bitmaps = PixelAndMask(140);
     fields.insert(fields.end(), bitmaps.begin(), bitmaps.end());
-    return WithEmfRecords(EmptyEmf(), {{EMR_PLGBLT, fields}}, 1);
+    return EmfOfRecords(Frame, {{EMR_PLGBLT, fields}}, 1);
 }
 
 // Letters of a font of the usual size (height 0) under a world transform
@@ -426,7 +368,7 @@ Bytes BrushesIntoOneSlot()
     records.insert(records.end(), Dropped, {EMR_CREATEBRUSHINDIRECT, {1, BS_SOLID, RGB(0, 0, 200), 0}});
     records.insert(records.end(),
                    {{EMR_RECTANGLE, {0, 0, 40, 30}}, {EMR_SELECTOBJECT, {1}}, {EMR_RECTANGLE, {40, 30, 80, 60}}});
-    return WithEmfRecords(EmptyEmf(), records, 2);
+    return EmfOfRecords(Frame, records, 2);
 }
 
 // A red brush in the only free slot, Dropped pens made with none free (the
@@ -477,7 +419,7 @@ TEST(MemoryBoundPictureTest, ObjectsThePlayerDropsAreNotLeftBehind)
 TEST(MemoryBoundPictureTest, RegionsRecordedAgainAndAgainAreBounded)
 {
     WmfRecords records = {{META_CREATEBRUSHINDIRECT, {BS_SOLID, 0, 0, 0}},
-                          {META_CREATEREGION, GridRegion(45, 100)},
+                          {META_CREATEREGION, WmfRegion(GridOfCells(100, 45))},
                           {META_SELECTOBJECT, {0}}};
     for (int i = 0; i < 2000; ++i)
         records.insert(records.end(), {{META_SELECTOBJECT, {1}}, {META_PAINTREGION, {1}}});

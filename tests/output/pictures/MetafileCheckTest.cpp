@@ -45,9 +45,6 @@ void Put(Bytes& bytes, size_t at, DWORD value)
     std::memcpy(&bytes[at], &value, 4);
 }
 
-// A Windows metafile record: its function and its parameters as words.
-typedef std::vector<WORD> Words;
-
 // The placeable Windows metafile with the record put before its end record.
 Bytes WithWmfRecord(Bytes wmf, WORD function, const Words& parameters)
 {
@@ -648,7 +645,7 @@ void SetFrame(Bytes& emf, const RECTL& frame)
 // pen is 'dashWidth' wide.
 Bytes PenAndArcsPicture(const RECTL& frame, double arcFrames, DWORD dashWidth)
 {
-    Bytes emf = MakeEmf(Frame, [](HDC) {});
+    Bytes emf = EmfOfRecords(Frame);
     ENHMETAHEADER header;
     std::memcpy(&header, emf.data(), sizeof(header));
     // Hundredths of a millimetre of the frame to the reference device's pixels.
@@ -867,24 +864,10 @@ TEST(MetafileCheckTest, AbsurdHeaderSizesAreRefused)
 
 namespace
 {
-DWORD FloatBits(float value)
-{
-    DWORD bits;
-    std::memcpy(&bits, &value, 4);
-    return bits;
-}
-
 const Fields Bounds = {0, 0, 49, 49};
 
-Fields Join(const Fields& first, const Fields& then)
-{
-    Fields joined = first;
-    joined.insert(joined.end(), then.begin(), then.end());
-    return joined;
-}
-
 // A rectangular region of one rectangle (0, 0) to (49, 49).
-const Fields OneRectRegion = {sizeof(RGNDATAHEADER), RDH_RECTANGLES, 1, sizeof(RECT), 0, 0, 49, 49, 0, 0, 49, 49};
+const Fields OneRectRegion = RegionData({{0, 0, 49, 49}, {{0, 0, 49, 49}}});
 
 Fields Transform(float scale, float shear = 0)
 {
@@ -1101,13 +1084,8 @@ Bytes TextFilledAsAPath(Bytes emf)
 {
     const size_t text = FindEmfRecord(emf, EMR_EXTTEXTOUTW);
     const size_t after = text + *(const DWORD*)&emf[text + 4];
-    const DWORD begin[] = {EMR_BEGINPATH, 8};
-    const DWORD endAndFill[] = {EMR_ENDPATH, 8, EMR_FILLPATH, 24, 0, 0, 0, 0};
-    emf.insert(emf.begin() + after, (const BYTE*)endAndFill, (const BYTE*)endAndFill + sizeof(endAndFill));
-    emf.insert(emf.begin() + text, (const BYTE*)begin, (const BYTE*)begin + sizeof(begin));
-    Put(emf, offsetof(ENHMETAHEADER, nBytes), (DWORD)emf.size());
-    Put(emf, offsetof(ENHMETAHEADER, nRecords), *(const DWORD*)&emf[offsetof(ENHMETAHEADER, nRecords)] + 3);
-    return emf;
+    emf = WithEmfBytes(emf, after, EmfRecordBytes({{EMR_ENDPATH, {}}, {EMR_FILLPATH, {0, 0, 0, 0}}}));
+    return WithEmfBytes(emf, text, EmfRecordBytes({{EMR_BEGINPATH, {}}}));
 }
 
 // The placed metafile's frame record rewritten with its parameters in the
@@ -1115,18 +1093,13 @@ Bytes TextFilledAsAPath(Bytes emf)
 std::function<Bytes(Bytes)> FrameInTheFormatsOrder(WORD width)
 {
     return [width](Bytes wmf) {
-        const size_t records = sizeof(PlaceableMetaHeader) + sizeof(METAHEADER);
-        for (size_t at = records; at + 14 <= wmf.size(); at += 2 * *(const DWORD*)&wmf[at])
-            if (*(const WORD*)&wmf[at + 4] == META_FRAMEREGION)
-            {
-                // As the platform's recorder writes them: height, width, brush, region.
-                WORD* parameters = (WORD*)&wmf[at + 6];
-                const WORD height = parameters[0], brush = parameters[2], region = parameters[3];
-                const WORD ordered[] = {region, brush, height, width};
-                std::memcpy(parameters, ordered, sizeof(ordered));
-                return wmf;
-            }
-        ADD_FAILURE() << "no frame record";
+        const size_t at = FindWmfRecord(wmf, META_FRAMEREGION);
+        EXPECT_NE(at, 0u) << "no frame record";
+        // As the platform's recorder writes them: height, width, brush, region.
+        WORD* parameters = (WORD*)&wmf[at + 6];
+        const WORD height = parameters[0], brush = parameters[2], region = parameters[3];
+        const WORD ordered[] = {region, brush, height, width};
+        std::memcpy(parameters, ordered, sizeof(ordered));
         return wmf;
     };
 }

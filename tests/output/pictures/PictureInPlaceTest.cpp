@@ -29,15 +29,14 @@ const DWORD Far = 5000;
 
 Bytes EmfWith(const EmfRecords& records)
 {
-    return WithEmfRecords(MakeEmf(FrameOfPixels(80, 60), [](HDC) {}), records, 1);
+    return EmfOfRecords(FrameOfPixels(80, 60), records, 1);
 }
 
-// A region record's fields: its size, the mode, then one rectangle from
-// -Far to Far.
+// A clip record of the mode and one rectangle from -Far to Far.
 Fields FarRegion(DWORD mode)
 {
-    const DWORD minus = (DWORD)-(int)Far;
-    return {48, mode, 32, RDH_RECTANGLES, 1, 16, minus, minus, Far, Far, minus, minus, Far, Far};
+    const RECT reach = {-(LONG)Far, -(LONG)Far, (LONG)Far, (LONG)Far};
+    return RegionRecord({}, {mode}, RegionData({reach, {reach}}));
 }
 
 const Fields FarBox = {(DWORD) - (int)Far, (DWORD) - (int)Far, Far, Far};
@@ -71,8 +70,7 @@ const PlacedPicture Pictures[] = {
     {"PlacedWithNoClipRegionSelected",
      [] {
          const WORD beyond = (WORD)Far, minus = (WORD) - (int)Far;
-         return WithWmfRecords(MakePlaceableWmf(64, 48, 96, [](HDC) {}),
-                               {{META_SELECTCLIPREGION, {0}}, {META_RECTANGLE, {beyond, beyond, minus, minus}}});
+         return WmfOfRecords(64, 48, {{META_SELECTCLIPREGION, {0}}, {META_RECTANGLE, {beyond, beyond, minus, minus}}});
      }},
 };
 

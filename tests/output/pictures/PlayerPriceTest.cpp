@@ -98,12 +98,7 @@ std::vector<PricedKind> PricedKinds()
          }},
         {"GlyphCopies",
          [](HDC dc) {
-             COwnedGdiObject<HFONT> font(
-                 ::CreateFontA(-300, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Tahoma"));
-             CSelectedObject selected(dc, font);
-             const std::wstring text(200, L'W');
-             const std::vector<INT> advances(text.size(), 0);
-             ::ExtTextOutW(dc, 10, 10, 0, NULL, text.data(), (UINT)text.size(), advances.data());
+             CopiesOfALetter(dc, 200, 300);
          }},
     };
 }

@@ -170,24 +170,40 @@ size_t FindWmfRecord(const Bytes& wmf, WORD function)
     return 0;
 }
 
-Bytes WithEmfRecords(Bytes emf, const EmfRecords& records, DWORD handles)
+Bytes EmfRecordBytes(const EmfRecords& records)
 {
     Bytes added;
     for (const auto& record : records)
     {
         Fields words = {record.first, (DWORD)(8 + 4 * record.second.size())};
         words.insert(words.end(), record.second.begin(), record.second.end());
-        const BYTE* bytes = (const BYTE*)words.data();
-        added.insert(added.end(), bytes, bytes + 4 * words.size());
+        Append(added, words.data(), 4 * words.size());
     }
-    emf.insert(emf.begin() + FindEmfRecord(emf, EMR_EOF), added.begin(), added.end());
+    return added;
+}
+
+Bytes WithEmfBytes(Bytes emf, size_t at, const Bytes& records, DWORD handles)
+{
+    emf.insert(emf.begin() + (ptrdiff_t)at, records.begin(), records.end());
     ENHMETAHEADER header;
     std::memcpy(&header, emf.data(), sizeof(header));
     header.nBytes = (DWORD)emf.size();
-    header.nRecords += (DWORD)records.size();
+    for (size_t record = 0; record < records.size(); record += *(const DWORD*)&records[record + 4])
+        ++header.nRecords;
     header.nHandles = std::max<DWORD>(header.nHandles, handles);
     std::memcpy(emf.data(), &header, sizeof(header));
     return emf;
+}
+
+Bytes WithEmfRecords(Bytes emf, const EmfRecords& records, DWORD handles)
+{
+    const size_t end = FindEmfRecord(emf, EMR_EOF);
+    return WithEmfBytes(std::move(emf), end, EmfRecordBytes(records), handles);
+}
+
+Bytes EmfOfRecords(const RECT& frame, const EmfRecords& records, DWORD handles)
+{
+    return WithEmfRecords(MakeEmf(frame, [](HDC) {}), records, handles);
 }
 
 Bytes WithWmfRecords(Bytes wmf, const WmfRecords& records, WORD objects)
@@ -209,6 +225,79 @@ Bytes WithWmfRecords(Bytes wmf, const WmfRecords& records, WORD objects)
     header.mtNoObjects = std::max(header.mtNoObjects, objects);
     std::memcpy(&wmf[placeable], &header, sizeof(header));
     return wmf;
+}
+
+Bytes WmfOfRecords(int width, int height, const WmfRecords& records, WORD objects)
+{
+    return WithWmfRecords(MakePlaceableWmf(width, height, 96, [](HDC) {}), records, objects);
+}
+
+Fields Join(Fields first, const Fields& then)
+{
+    first.insert(first.end(), then.begin(), then.end());
+    return first;
+}
+
+DWORD FloatBits(float value)
+{
+    DWORD bits;
+    std::memcpy(&bits, &value, 4);
+    return bits;
+}
+
+RegionShape GridOfCells(int columns, int rows, int width, int height)
+{
+    RegionShape grid = {{0, 0, std::max(2 * columns, width), std::max(2 * rows, height)}, {}};
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column)
+            grid.rectangles.push_back({2 * column, 2 * row, 2 * column + width, 2 * row + height});
+    return grid;
+}
+
+RegionShape SteppingRectangles(DWORD count)
+{
+    RegionShape steps = {{0, 0, 2, (LONG)count}, {}};
+    for (LONG i = 0; i < (LONG)count; ++i)
+        steps.rectangles.push_back({i % 2, i, i % 2 + 1, i + 1});
+    return steps;
+}
+
+Fields RegionData(const RegionShape& region)
+{
+    const DWORD count = (DWORD)region.rectangles.size();
+    Fields data = {sizeof(RGNDATAHEADER), RDH_RECTANGLES, count, 16 * count};
+    Append(data, &region.bounds, sizeof(RECT));
+    Append(data, region.rectangles.data(), sizeof(RECT) * count);
+    return data;
+}
+
+Fields RegionRecord(const Fields& before, const Fields& after, const Fields& region)
+{
+    return Join(Join(Join(before, {(DWORD)(4 * region.size())}), after), region);
+}
+
+Words WmfRegion(const RegionShape& region)
+{
+    const RECT& box = region.bounds;
+    Words object = {0, 6, 0, 0, 0, 0, 0, (WORD)box.left, (WORD)box.top, (WORD)box.right, (WORD)box.bottom};
+    WORD scans = 0, largest = 0;
+    for (size_t at = 0; at < region.rectangles.size(); ++scans)
+    {
+        const RECT& band = region.rectangles[at];
+        Words edges;
+        for (; at < region.rectangles.size() && region.rectangles[at].top == band.top &&
+               region.rectangles[at].bottom == band.bottom;
+             ++at)
+            edges.insert(edges.end(), {(WORD)region.rectangles[at].left, (WORD)region.rectangles[at].right});
+        object.insert(object.end(), {(WORD)edges.size(), (WORD)band.top, (WORD)band.bottom});
+        object.insert(object.end(), edges.begin(), edges.end());
+        object.push_back((WORD)edges.size());
+        largest = std::max(largest, (WORD)edges.size());
+    }
+    object[4] = (WORD)(2 * object.size());
+    object[5] = scans;
+    object[6] = largest;
+    return object;
 }
 
 bool WriteBytes(const std::string& path, const Bytes& bytes)
@@ -350,6 +439,22 @@ void PaintMappedRecords(HDC dc)
     ::TextOutA(dc, 20, 50000, "Kestrova", 8);
     PackedDib dib;
     ::StretchDIBits(dc, 200, 60000, 30, -20000, 2, 2, 6, 6, dib.bits, dib.Info(), DIB_RGB_COLORS, SRCCOPY);
+}
+
+void GradientTriangles(HDC dc, int count)
+{
+    TRIVERTEX vertices[] = {{0, 0, 0xff00, 0, 0, 0}, {96, 0, 0, 0xff00, 0, 0}, {96, 96, 0, 0, 0xff00, 0}};
+    const std::vector<GRADIENT_TRIANGLE> triangles((size_t)count, GRADIENT_TRIANGLE{0, 1, 2});
+    ::GdiGradientFill(dc, vertices, 3, (void*)triangles.data(), (ULONG)count, GRADIENT_FILL_TRIANGLE);
+}
+
+void CopiesOfALetter(HDC dc, int count, int height, POINT at)
+{
+    COwnedGdiObject<HFONT> font(::CreateFontA(-height, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Tahoma"));
+    CSelectedObject selected(dc, font);
+    const std::wstring text((size_t)count, L'W');
+    const std::vector<INT> advances((size_t)count, 0);
+    ::ExtTextOutW(dc, at.x, at.y, 0, NULL, text.data(), (UINT)count, advances.data());
 }
 
 Bytes SealPicture(const Bytes& plain)

@@ -54,6 +54,10 @@ void PaintTransformRecords(HDC dc);
 // different sizes), a label with and one without a rectangle, a bitmap
 // stretched small from part of a larger one, and arcs in boxes one unit high.
 void PaintMappedRecords(HDC dc);
+// A gradient of 'count' triangles over 96 x 96 units, on three vertices.
+void GradientTriangles(HDC dc, int count);
+// 'count' copies of a letter of Tahoma so many units high at one place.
+void CopiesOfALetter(HDC dc, int count, int height, POINT at = {10, 10});
 
 // The frame, in hundredths of a millimetre, of an enhanced metafile so many
 // pixels of the screen (the recorder's reference device) across and down.
@@ -73,11 +77,69 @@ typedef std::vector<DWORD> Fields;
 typedef std::vector<std::pair<DWORD, Fields>> EmfRecords;
 Bytes WithEmfRecords(Bytes emf, const EmfRecords& records, DWORD handles);
 
+// An enhanced metafile of the frame that holds only the records.
+Bytes EmfOfRecords(const RECT& frame, const EmfRecords& records = {}, DWORD handles = 0);
+// The records as an enhanced metafile stores them.
+Bytes EmfRecordBytes(const EmfRecords& records);
+// Whole records put into an enhanced metafile at an offset, its header
+// counting them.
+Bytes WithEmfBytes(Bytes emf, size_t at, const Bytes& records, DWORD handles = 0);
+
 // Records of a placeable Windows metafile, each a function and its
 // parameters as words, put before its end record; its object table made at
 // least 'objects' long.
-typedef std::vector<std::pair<WORD, std::vector<WORD>>> WmfRecords;
+typedef std::vector<WORD> Words;
+typedef std::vector<std::pair<WORD, Words>> WmfRecords;
 Bytes WithWmfRecords(Bytes wmf, const WmfRecords& records, WORD objects = 0);
+// A placeable Windows metafile of width x height pixels that holds only the
+// records.
+Bytes WmfOfRecords(int width, int height, const WmfRecords& records, WORD objects = 0);
+
+// Fields one after the other; a number as a record stores a float.
+Fields Join(Fields first, const Fields& then);
+DWORD FloatBits(float value);
+
+template <typename T>
+void Append(std::vector<T>& to, const void* from, size_t bytes)
+{
+    const T* items = (const T*)from;
+    to.insert(to.end(), items, items + bytes / sizeof(T));
+}
+
+// A region written by hand: its bounds and its rectangles, in bands from the
+// top, each band's from the left.
+struct RegionShape
+{
+    RECT bounds;
+    std::vector<RECT> rectangles;
+};
+// Cells of width x height units in columns and rows two units apart.
+RegionShape GridOfCells(int columns, int rows, int width = 1, int height = 1);
+// 'count' rectangles of a unit, one under another and stepping left and
+// right, so that none joins the one above (each its own band).
+RegionShape SteppingRectangles(DWORD count);
+// The region as a record of an enhanced metafile holds it.
+Fields RegionData(const RegionShape& region);
+// A region record's fields: those before the region's size, the size, those
+// after it, then the region.
+Fields RegionRecord(const Fields& before, const Fields& after, const Fields& region);
+// The region as a Windows metafile's region object, its scans the bands.
+Words WmfRegion(const RegionShape& region);
+
+// A bitmap of 8 bits, two colours, declared side x side and compressed to
+// an end of line and an end of bitmap: its header, table and pixels.
+template <typename T>
+std::vector<T> HugeRleBitmap(DWORD side)
+{
+    const BITMAPINFOHEADER header = {sizeof(BITMAPINFOHEADER), (LONG)side, (LONG)side, 1, 8, BI_RLE8, 4, 0, 0, 2, 0};
+    const DWORD table[2] = {0x000000, 0xFF0000};
+    const BYTE pixels[4] = {0, 0, 0, 1};
+    std::vector<T> out;
+    Append(out, &header, sizeof(header));
+    Append(out, table, sizeof(table));
+    Append(out, pixels, sizeof(pixels));
+    return out;
+}
 
 bool WriteBytes(const std::string& path, const Bytes& bytes);
 // The bytes as a sealed vector picture file (".vqf"), as the sealing tool
