@@ -101,6 +101,14 @@ double CDeviceClip::Covered(double left, double top, double right, double bottom
     return Overlap(left, right, box.left, box.right) * Rows(top, bottom);
 }
 
+double CDeviceClip::Inside(const DeviceBox& box) const
+{
+    if (box.empty)
+        return 0;
+    const DeviceBox& clip = Box();
+    return Overlap(box.left, box.right, clip.left, clip.right) * Overlap(box.top, box.bottom, clip.top, clip.bottom);
+}
+
 double CDeviceClip::Rows(double top, double bottom) const
 {
     if (std::fabs(bottom - top) <= SmallSpan)

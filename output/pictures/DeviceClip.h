@@ -41,6 +41,8 @@ public:
     // The area of the device box (in any corner order) inside the clip box;
     // a box that is not a number covers all of it.
     double Covered(double left, double top, double right, double bottom) const;
+    // The area of the device box inside the clip box, however small.
+    double Inside(const DeviceBox& box) const;
     // The rows of the device span inside the clip box.
     double Rows(double top, double bottom) const;
 

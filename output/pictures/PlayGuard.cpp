@@ -1,5 +1,6 @@
 #include "output/pictures/PlayGuard.h"
 
+#include "output/pictures/DeviceClip.h"
 #include "output/pictures/PlayStops.h"
 
 #include <algorithm>
@@ -53,33 +54,23 @@ const double ScreenPixels = 800 * 600;
 // The longest draw, in milliseconds of work, however large.
 const double LongestDrawMilliseconds = 60000;
 
-// The device pixels of the destination that the DC's clip box leaves.
+// The device pixels of the destination that the DC's clip box leaves, as
+// the guard's prices see the clip box (CDeviceClip).
 double DrawnPixels(HDC dc, const RECT* destination)
 {
-    RECT box;
-    if (::GetClipBox(dc, &box) == ERROR)
-        return 0;
-    if (destination != NULL)
-    {
-        RECT within = {std::min(destination->left, destination->right), std::min(destination->top, destination->bottom),
-                       std::max(destination->left, destination->right),
-                       std::max(destination->top, destination->bottom)};
-        if (!::IntersectRect(&box, &box, &within))
-            return 0;
-    }
-    // The corners on the device, the world transform's turn included.
-    POINT corners[] = {{box.left, box.top}, {box.right, box.top}, {box.right, box.bottom}, {box.left, box.bottom}};
-    if (!::LPtoDP(dc, corners, 4))
-        return 0;
-    double left = corners[0].x, right = left, top = corners[0].y, bottom = top;
-    for (const POINT& corner : corners)
-    {
-        left = std::min(left, (double)corner.x);
-        right = std::max(right, (double)corner.x);
-        top = std::min(top, (double)corner.y);
-        bottom = std::max(bottom, (double)corner.y);
-    }
-    return (right - left) * (bottom - top);
+    const CDeviceMapping mapping(dc);
+    const CDeviceClip clip(dc, mapping);
+    if (destination == NULL)
+        return clip.Area();
+    DeviceBox box;
+    for (const LONG x : {destination->left, destination->right})
+        for (const LONG y : {destination->top, destination->bottom})
+        {
+            double deviceX, deviceY;
+            mapping.Map(x, y, deviceX, deviceY);
+            box.Add(deviceX, deviceY);
+        }
+    return clip.Inside(box);
 }
 } // namespace
 
