@@ -44,7 +44,7 @@ struct EnhCheckState
 // The checks of what a record names beyond its fixed part: counts of
 // points, texts and palette entries, object indexes, embedded bitmaps and
 // regions. Each answers whether the record holds all that the player reads.
-typedef bool (*EnhRecordCheck)(const EnhCheckedRecord& r, EnhCheckState& state);
+typedef bool EnhRecordCheck(const EnhCheckedRecord& r, EnhCheckState& state);
 
 // When the player reads a record's bitmap: always, or only when its header
 // offset is not 0 (a blit without a source, a pen without a pattern).
@@ -61,19 +61,8 @@ bool IsRegionSound(const EnhCheckedRecord& r, DWORD sizeAt, DWORD dataAt, bool n
 bool IsPolyPolySound(const EnhCheckedRecord& r, unsigned long long pointSize);
 bool AreTextsSound(const EnhCheckedRecord& r, DWORD at, DWORD count, DWORD charSize);
 
-bool SelectsObject(const EnhCheckedRecord& r, EnhCheckState& state);
-bool NamesObject(const EnhCheckedRecord& r, EnhCheckState& state);
-bool MakesPalette(const EnhCheckedRecord& r, EnhCheckState& state);
-bool SetsPaletteEntries(const EnhCheckedRecord& r, EnhCheckState& state);
-bool MakesMonoBrush(const EnhCheckedRecord& r, EnhCheckState& state);
-bool MakesPatternBrush(const EnhCheckedRecord& r, EnhCheckState& state);
-bool MakesExtendedPen(const EnhCheckedRecord& r, EnhCheckState& state);
-bool HasComment(const EnhCheckedRecord& r, EnhCheckState&);
-bool HasProfile(const EnhCheckedRecord& r, EnhCheckState&);
-bool HasGradient(const EnhCheckedRecord& r, EnhCheckState&);
-bool HasSmallText(const EnhCheckedRecord& r, EnhCheckState&);
-bool OpensPicture(const EnhCheckedRecord& r, EnhCheckState& state);
-bool EndsPicture(const EnhCheckedRecord& r, EnhCheckState& state);
+EnhRecordCheck SelectsObject, NamesObject, MakesPalette, SetsPaletteEntries, MakesMonoBrush, MakesPatternBrush,
+    MakesExtendedPen, HasComment, HasProfile, HasGradient, HasSmallText, OpensPicture, EndsPicture;
 
 template <DWORD PointSize>
 bool HasPoints(const EnhCheckedRecord& r, EnhCheckState&)

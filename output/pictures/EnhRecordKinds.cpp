@@ -2,6 +2,7 @@
 
 #include "output/pictures/EnhRecordMemory.h"
 #include "output/pictures/EnhRecordWork.h"
+#include "output/pictures/WithArguments.h"
 
 #include <array>
 #include <cstddef>
@@ -43,13 +44,13 @@ const unsigned Object = SetsStateOnly | MakesObject;
 template <PointFigures Figures>
 constexpr EnhRecordKind LongPoints(DWORD minimumSize, EnhRecordCheck check, unsigned traits = 0)
 {
-    return {minimumSize, check, PointsWorkOf<Figures, 8>, nullptr, traits};
+    return {minimumSize, check, WithArguments<PointsWork, Figures, 8>, nullptr, traits};
 }
 
 template <PointFigures Figures>
 constexpr EnhRecordKind ShortPointsKind(DWORD minimumSize, EnhRecordCheck check, unsigned traits = 0)
 {
-    return {minimumSize, check, PointsWorkOf<Figures, 4>, nullptr, ShortPoints | traits};
+    return {minimumSize, check, WithArguments<PointsWork, Figures, 4>, nullptr, ShortPoints | traits};
 }
 
 struct KindOfType
@@ -103,12 +104,12 @@ constexpr KindOfType Kinds[] = {
     {EMR_CREATEBRUSHINDIRECT, {sizeof(EMRCREATEBRUSHINDIRECT), NamesObject, nullptr, nullptr, Object}},
     {EMR_DELETEOBJECT, {12, NamesObject, nullptr, nullptr, State}},
     {EMR_ANGLEARC, {sizeof(EMRANGLEARC), nullptr, AngleArcWork, nullptr, 0}},
-    {EMR_ELLIPSE, {24, nullptr, BoxWorkOf<false, false>, nullptr, 0}},
-    {EMR_RECTANGLE, {24, nullptr, BoxWorkOf<false, false, false>, nullptr, 0}},
-    {EMR_ROUNDRECT, {sizeof(EMRROUNDRECT), nullptr, BoxWorkOf<false, false>, nullptr, 0}},
-    {EMR_ARC, {sizeof(EMRARC), nullptr, BoxWorkOf<false, true>, nullptr, 0}},
-    {EMR_CHORD, {sizeof(EMRARC), nullptr, BoxWorkOf<false, false>, nullptr, 0}},
-    {EMR_PIE, {sizeof(EMRARC), nullptr, BoxWorkOf<false, false>, nullptr, 0}},
+    {EMR_ELLIPSE, {24, nullptr, WithArguments<BoxWork, false, false, true>, nullptr, 0}},
+    {EMR_RECTANGLE, {24, nullptr, WithArguments<BoxWork, false, false, false>, nullptr, 0}},
+    {EMR_ROUNDRECT, {sizeof(EMRROUNDRECT), nullptr, WithArguments<BoxWork, false, false, true>, nullptr, 0}},
+    {EMR_ARC, {sizeof(EMRARC), nullptr, WithArguments<BoxWork, false, true, true>, nullptr, 0}},
+    {EMR_CHORD, {sizeof(EMRARC), nullptr, WithArguments<BoxWork, false, false, true>, nullptr, 0}},
+    {EMR_PIE, {sizeof(EMRARC), nullptr, WithArguments<BoxWork, false, false, true>, nullptr, 0}},
     {EMR_SELECTPALETTE, {12, SelectsObject, nullptr, nullptr, State}},
     {EMR_CREATEPALETTE, {16, MakesPalette, nullptr, PaletteMemory, Object}},
     {EMR_SETPALETTEENTRIES, {20, SetsPaletteEntries, nullptr, nullptr, State}},
@@ -116,7 +117,7 @@ constexpr KindOfType Kinds[] = {
     {EMR_REALIZEPALETTE, {8, nullptr, nullptr, nullptr, State}},
     {EMR_EXTFLOODFILL, {sizeof(EMREXTFLOODFILL), nullptr, ExtFloodFillWork, nullptr, 0}},
     {EMR_LINETO, {16, nullptr, LineToWork, nullptr, MovesToPoint}},
-    {EMR_ARCTO, {sizeof(EMRARC), nullptr, BoxWorkOf<true, true>, nullptr, 0}},
+    {EMR_ARCTO, {sizeof(EMRARC), nullptr, WithArguments<BoxWork, true, true, true>, nullptr, 0}},
     {EMR_POLYDRAW, LongPoints<PointFigures::Drawn>(28, HasPoints<9>, MovesToLastPoint)},
     {EMR_SETARCDIRECTION, {12, nullptr, nullptr, nullptr, State}},
     {EMR_SETMITERLIMIT, {12, nullptr, nullptr, nullptr, State}},
@@ -131,32 +132,37 @@ constexpr KindOfType Kinds[] = {
     {EMR_SELECTCLIPPATH, {12, nullptr, PathFillWork, ClipPathMemory, UsesPath}},
     {EMR_ABORTPATH, {8, nullptr, nullptr, nullptr, State | ClosesPath}},
     {EMR_GDICOMMENT, {12, HasComment, nullptr, nullptr, State}},
-    {EMR_FILLRGN, {32, PaintsRegion<32>, PaintedRegionWorkAt<32>, PaintedRegionMemoryAt<32>, 0}},
-    {EMR_FRAMERGN, {40, PaintsRegion<40>, PaintedRegionWorkAt<40>, FramedRegionMemory, 0}},
-    {EMR_INVERTRGN, {28, HasPaintedRegion<24, 28>, PaintedRegionWorkAt<28>, PaintedRegionMemoryAt<28>, 0}},
-    {EMR_PAINTRGN, {28, HasPaintedRegion<24, 28>, PaintedRegionWorkAt<28>, PaintedRegionMemoryAt<28>, 0}},
+    {EMR_FILLRGN,
+     {32, PaintsRegion<32>, WithArguments<PaintedRegionWork, 32>, WithArguments<PaintedRegionMemory, 32>, 0}},
+    {EMR_FRAMERGN, {40, PaintsRegion<40>, WithArguments<PaintedRegionWork, 40>, FramedRegionMemory, 0}},
+    {EMR_INVERTRGN,
+     {28, HasPaintedRegion<24, 28>, WithArguments<PaintedRegionWork, 28>, WithArguments<PaintedRegionMemory, 28>, 0}},
+    {EMR_PAINTRGN,
+     {28, HasPaintedRegion<24, 28>, WithArguments<PaintedRegionWork, 28>, WithArguments<PaintedRegionMemory, 28>, 0}},
     {EMR_EXTSELECTCLIPRGN, {16, HasClipRegion<8, 16>, ClipRegionWork, ClipRegionMemory, 0}},
     {EMR_BITBLT,
-     {sizeof(EMRBITBLT), BlitsSource<offsetof(EMRBITBLT, offBmiSrc)>, BlitWorkOf<BitBltLayout>,
+     {sizeof(EMRBITBLT), BlitsSource<offsetof(EMRBITBLT, offBmiSrc)>, WithArguments<BlitWork, &BitBltLayout>,
       BlitSourceMemory<offsetof(EMRBITBLT, offBmiSrc)>, 0}},
     {EMR_STRETCHBLT,
-     {sizeof(EMRSTRETCHBLT), BlitsSource<offsetof(EMRSTRETCHBLT, offBmiSrc)>, BlitWorkOf<StretchBltLayout>,
-      BlitSourceMemory<offsetof(EMRSTRETCHBLT, offBmiSrc)>, Stretches}},
+     {sizeof(EMRSTRETCHBLT), BlitsSource<offsetof(EMRSTRETCHBLT, offBmiSrc)>,
+      WithArguments<BlitWork, &StretchBltLayout>, BlitSourceMemory<offsetof(EMRSTRETCHBLT, offBmiSrc)>, Stretches}},
     {EMR_MASKBLT,
      {sizeof(EMRMASKBLT), BlitsSourceAndMask<offsetof(EMRMASKBLT, offBmiSrc), offsetof(EMRMASKBLT, offBmiMask)>,
-      BlitWorkOf<MaskBltLayout>, MaskBltMemory, 0}},
+      WithArguments<BlitWork, &MaskBltLayout>, MaskBltMemory, 0}},
     {EMR_PLGBLT,
      {sizeof(EMRPLGBLT), BlitsSourceAndMask<offsetof(EMRPLGBLT, offBmiSrc), offsetof(EMRPLGBLT, offBmiMask)>,
-      BlitWorkOf<PlgBltLayout>, PlgBltMemory, Stretches}},
+      WithArguments<BlitWork, &PlgBltLayout>, PlgBltMemory, Stretches}},
     {EMR_SETDIBITSTODEVICE,
-     {sizeof(EMRSETDIBITSTODEVICE), HasBitmap<offsetof(EMRSETDIBITSTODEVICE, offBmiSrc)>, BlitWorkOf<DibToDeviceLayout>,
-      BlitSourceMemory<offsetof(EMRSETDIBITSTODEVICE, offBmiSrc)>, 0}},
+     {sizeof(EMRSETDIBITSTODEVICE), HasBitmap<offsetof(EMRSETDIBITSTODEVICE, offBmiSrc)>,
+      WithArguments<BlitWork, &DibToDeviceLayout>, BlitSourceMemory<offsetof(EMRSETDIBITSTODEVICE, offBmiSrc)>, 0}},
     {EMR_STRETCHDIBITS,
-     {sizeof(EMRSTRETCHDIBITS), HasBitmap<offsetof(EMRSTRETCHDIBITS, offBmiSrc)>, BlitWorkOf<StretchDibLayout>,
-      BlitSourceMemory<offsetof(EMRSTRETCHDIBITS, offBmiSrc)>, Stretches}},
+     {sizeof(EMRSTRETCHDIBITS), HasBitmap<offsetof(EMRSTRETCHDIBITS, offBmiSrc)>,
+      WithArguments<BlitWork, &StretchDibLayout>, BlitSourceMemory<offsetof(EMRSTRETCHDIBITS, offBmiSrc)>, Stretches}},
     {EMR_EXTCREATEFONTINDIRECTW, {12 + sizeof(LOGFONTW), NamesObject, nullptr, nullptr, Object}},
-    {EMR_EXTTEXTOUTA, {sizeof(EMREXTTEXTOUTA), HasText<1>, ExtTextWorkA, ExtTextMemoryA, 0}},
-    {EMR_EXTTEXTOUTW, {sizeof(EMREXTTEXTOUTA), HasText<2>, ExtTextWorkW, ExtTextMemoryW, 0}},
+    {EMR_EXTTEXTOUTA,
+     {sizeof(EMREXTTEXTOUTA), HasText<1>, WithArguments<ExtTextWork, false>, WithArguments<ExtTextMemory, false>, 0}},
+    {EMR_EXTTEXTOUTW,
+     {sizeof(EMREXTTEXTOUTA), HasText<2>, WithArguments<ExtTextWork, true>, WithArguments<ExtTextMemory, true>, 0}},
     {EMR_POLYBEZIER16, ShortPointsKind<PointFigures::Beziers>(28, HasPoints<4>)},
     {EMR_POLYGON16, ShortPointsKind<PointFigures::Polygon>(28, HasPoints<4>)},
     {EMR_POLYLINE16, ShortPointsKind<PointFigures::Polyline>(28, HasPoints<4>)},
@@ -173,8 +179,12 @@ constexpr KindOfType Kinds[] = {
       PatternMemory<offsetof(EMRCREATEDIBPATTERNBRUSHPT, offBmi)>, Object}},
     {EMR_EXTCREATEPEN,
      {offsetof(EMREXTCREATEPEN, elp.elpStyleEntry), MakesExtendedPen, nullptr, ExtendedPenMemory, Object}},
-    {EMR_POLYTEXTOUTA, {offsetof(EMRPOLYTEXTOUTA, aemrtext), HasTexts<1>, PolyTextWorkA, PolyTextMemoryA, 0}},
-    {EMR_POLYTEXTOUTW, {offsetof(EMRPOLYTEXTOUTA, aemrtext), HasTexts<2>, PolyTextWorkW, PolyTextMemoryW, 0}},
+    {EMR_POLYTEXTOUTA,
+     {offsetof(EMRPOLYTEXTOUTA, aemrtext), HasTexts<1>, WithArguments<PolyTextWork, false>,
+      WithArguments<PolyTextMemory, false>, 0}},
+    {EMR_POLYTEXTOUTW,
+     {offsetof(EMRPOLYTEXTOUTA, aemrtext), HasTexts<2>, WithArguments<PolyTextWork, true>,
+      WithArguments<PolyTextMemory, true>, 0}},
     {EMR_SETICMMODE, {12, nullptr, nullptr, nullptr, State}},
     {EMR_CREATECOLORSPACE, {sizeof(EMRCREATECOLORSPACE), NamesObject, nullptr, nullptr, State}},
     {EMR_SETCOLORSPACE, {12, NamesObject, nullptr, nullptr, State}},
@@ -186,12 +196,13 @@ constexpr KindOfType Kinds[] = {
     {EMR_SETICMPROFILEA, {20, HasProfile, nullptr, nullptr, State}},
     {EMR_SETICMPROFILEW, {20, HasProfile, nullptr, nullptr, State}},
     {EMR_ALPHABLEND,
-     {sizeof(EMRALPHABLEND), BlitsSource<offsetof(EMRALPHABLEND, offBmiSrc)>, BlitWorkOf<AlphaBlendLayout>,
-      BlitSourceMemory<offsetof(EMRALPHABLEND, offBmiSrc)>, 0}},
+     {sizeof(EMRALPHABLEND), BlitsSource<offsetof(EMRALPHABLEND, offBmiSrc)>,
+      WithArguments<BlitWork, &AlphaBlendLayout>, BlitSourceMemory<offsetof(EMRALPHABLEND, offBmiSrc)>, 0}},
     {EMR_SETLAYOUT, {12, nullptr, nullptr, nullptr, Mapping}},
     {EMR_TRANSPARENTBLT,
-     {sizeof(EMRTRANSPARENTBLT), BlitsSource<offsetof(EMRTRANSPARENTBLT, offBmiSrc)>, BlitWorkOf<TransparentBltLayout>,
-      BlitSourceMemory<offsetof(EMRTRANSPARENTBLT, offBmiSrc)>, Stretches}},
+     {sizeof(EMRTRANSPARENTBLT), BlitsSource<offsetof(EMRTRANSPARENTBLT, offBmiSrc)>,
+      WithArguments<BlitWork, &TransparentBltLayout>, BlitSourceMemory<offsetof(EMRTRANSPARENTBLT, offBmiSrc)>,
+      Stretches}},
     {EMR_GRADIENTFILL, {offsetof(EMRGRADIENTFILL, Ver), HasGradient, GradientWork, nullptr, 0}},
     {LinkedUfisRecord, {8, nullptr, nullptr, nullptr, State}},
     {TextJustificationRecord, {8, nullptr, nullptr, nullptr, State}},

@@ -36,8 +36,8 @@ struct EnhMemoryPricing
 };
 
 // Estimated microseconds (EnhRecordWork) and bytes held (EnhRecordMemory).
-typedef double (*EnhWorkPrice)(const EnhWorkPricing& p);
-typedef RecordMemory (*EnhMemoryPrice)(const EnhMemoryPricing& p);
+typedef double EnhWorkPrice(const EnhWorkPricing& p);
+typedef RecordMemory EnhMemoryPrice(const EnhMemoryPricing& p);
 
 // What the player reads of a kind of record (its fixed part, and a check
 // of what it reads beyond it), what playing it costs and what it is
@@ -46,11 +46,11 @@ struct EnhRecordKind
 {
     DWORD minimumSize;
     // None: the fixed part is all.
-    EnhRecordCheck check;
+    EnhRecordCheck* check;
     // None: a kind not measured, or one that only sets state.
-    EnhWorkPrice work;
+    EnhWorkPrice* work;
     // None: it holds nothing beyond the draw's own.
-    EnhMemoryPrice memory;
+    EnhMemoryPrice* memory;
     unsigned traits;
 
     bool Is(unsigned trait) const { return (traits & trait) != 0; }

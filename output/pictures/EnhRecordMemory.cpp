@@ -54,20 +54,6 @@ double GlyphBytes(const EnhRecordFields& r, DWORD at, bool wide, CDrawingState& 
     return memory.NewGlyphBytes(drawing.FontArea(), r.data + r.At(at + offsetof(EMRTEXT, offString)), count, wide);
 }
 
-RecordMemory TextMemory(const EnhMemoryPricing& p, bool wide)
-{
-    return RecordMemory::Kept(GlyphBytes(p.r, offsetof(EMREXTTEXTOUTA, emrtext), wide, p.drawing, p.memory));
-}
-
-RecordMemory TextsMemory(const EnhMemoryPricing& p, bool wide)
-{
-    const EnhRecordFields& r = p.r;
-    double bytes = 0;
-    for (DWORD i = 0; i < r.At(offsetof(EMRPOLYTEXTOUTA, cStrings)); ++i)
-        bytes += GlyphBytes(r, offsetof(EMRPOLYTEXTOUTA, aemrtext) + i * sizeof(EMRTEXT), wide, p.drawing, p.memory);
-    return RecordMemory::Kept(bytes);
-}
-
 // A blit that the player makes through bitmaps of a size the record gives
 // at 'sizeAt', 'bytes' a pixel, besides its source and mask, which it may
 // copy once more.
@@ -165,24 +151,18 @@ RecordMemory FramedRegionMemory(const EnhMemoryPricing& p)
         p.memory.PaintedRegionBytes(p.dc, 4 * StoredRegionRectangles(p.r, 24, offsetof(EMRFRAMERGN, RgnData))));
 }
 
-RecordMemory ExtTextMemoryA(const EnhMemoryPricing& p)
+RecordMemory ExtTextMemory(const EnhMemoryPricing& p, bool wide)
 {
-    return TextMemory(p, false);
+    return RecordMemory::Kept(GlyphBytes(p.r, offsetof(EMREXTTEXTOUTA, emrtext), wide, p.drawing, p.memory));
 }
 
-RecordMemory ExtTextMemoryW(const EnhMemoryPricing& p)
+RecordMemory PolyTextMemory(const EnhMemoryPricing& p, bool wide)
 {
-    return TextMemory(p, true);
-}
-
-RecordMemory PolyTextMemoryA(const EnhMemoryPricing& p)
-{
-    return TextsMemory(p, false);
-}
-
-RecordMemory PolyTextMemoryW(const EnhMemoryPricing& p)
-{
-    return TextsMemory(p, true);
+    const EnhRecordFields& r = p.r;
+    double bytes = 0;
+    for (DWORD i = 0; i < r.At(offsetof(EMRPOLYTEXTOUTA, cStrings)); ++i)
+        bytes += GlyphBytes(r, offsetof(EMRPOLYTEXTOUTA, aemrtext) + i * sizeof(EMRTEXT), wide, p.drawing, p.memory);
+    return RecordMemory::Kept(bytes);
 }
 
 RecordMemory SmallTextMemory(const EnhMemoryPricing& p)

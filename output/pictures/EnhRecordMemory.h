@@ -14,20 +14,12 @@ RecordMemory EnhRecordMemory(HDC dc, CDrawingState& drawing, CDrawingMemory& mem
                              const EnhRecordKind& kind);
 
 // The memory prices of the kinds of records (EnhRecordKinds).
-RecordMemory MaskBltMemory(const EnhMemoryPricing& p);
-RecordMemory PlgBltMemory(const EnhMemoryPricing& p);
-RecordMemory PaletteMemory(const EnhMemoryPricing& p);
-RecordMemory ResizedPaletteMemory(const EnhMemoryPricing& p);
-RecordMemory ExtendedPenMemory(const EnhMemoryPricing& p);
-RecordMemory ClipRegionMemory(const EnhMemoryPricing& p);
-RecordMemory ClipPathMemory(const EnhMemoryPricing& p);
-RecordMemory PaintedPathMemory(const EnhMemoryPricing& p);
-RecordMemory FramedRegionMemory(const EnhMemoryPricing& p);
-RecordMemory ExtTextMemoryA(const EnhMemoryPricing& p);
-RecordMemory ExtTextMemoryW(const EnhMemoryPricing& p);
-RecordMemory PolyTextMemoryA(const EnhMemoryPricing& p);
-RecordMemory PolyTextMemoryW(const EnhMemoryPricing& p);
-RecordMemory SmallTextMemory(const EnhMemoryPricing& p);
+EnhMemoryPrice MaskBltMemory, PlgBltMemory, PaletteMemory, ResizedPaletteMemory, ExtendedPenMemory, ClipRegionMemory,
+    ClipPathMemory, PaintedPathMemory, FramedRegionMemory, SmallTextMemory;
+
+// Glyphs of one string, or of several, of wide characters or not.
+RecordMemory ExtTextMemory(const EnhMemoryPricing& p, bool wide);
+RecordMemory PolyTextMemory(const EnhMemoryPricing& p, bool wide);
 
 // The bitmap whose header's offset is at 'offsetAt' (none where the offset
 // is 0: a blit without a source), held while the record plays (a blit's
@@ -47,11 +39,6 @@ RecordMemory PatternMemory(const EnhMemoryPricing& p)
 // A region of a region record (its byte size at byte 24, its RGNDATA at
 // 'at') painted, filled or inverted inside the DC's clip region.
 RecordMemory PaintedRegionMemory(const EnhMemoryPricing& p, DWORD at);
-template <DWORD DataAt>
-RecordMemory PaintedRegionMemoryAt(const EnhMemoryPricing& p)
-{
-    return PaintedRegionMemory(p, DataAt);
-}
 
 // A record that changes or saves the clip region alike in both kinds of
 // metafile.

@@ -230,24 +230,14 @@ double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, D
     return kind.work({dc, drawing, r, kind, clip, inPath && !kind.Is(UsesPath)});
 }
 
-double ExtTextWorkA(const EnhWorkPricing& p)
+double ExtTextWork(const EnhWorkPricing& p, bool wide)
 {
-    return TextWork(p.r, offsetof(EMREXTTEXTOUTA, emrtext), false, p.drawing, p.clip, p.intoPath);
+    return TextWork(p.r, offsetof(EMREXTTEXTOUTA, emrtext), wide, p.drawing, p.clip, p.intoPath);
 }
 
-double ExtTextWorkW(const EnhWorkPricing& p)
+double PolyTextWork(const EnhWorkPricing& p, bool wide)
 {
-    return TextWork(p.r, offsetof(EMREXTTEXTOUTA, emrtext), true, p.drawing, p.clip, p.intoPath);
-}
-
-double PolyTextWorkA(const EnhWorkPricing& p)
-{
-    return TextsWork(p.r, false, p.drawing, p.clip, p.intoPath);
-}
-
-double PolyTextWorkW(const EnhWorkPricing& p)
-{
-    return TextsWork(p.r, true, p.drawing, p.clip, p.intoPath);
+    return TextsWork(p.r, wide, p.drawing, p.clip, p.intoPath);
 }
 
 double SmallTextWork(const EnhWorkPricing& p)
@@ -312,8 +302,9 @@ double GradientWork(const EnhWorkPricing& p)
 // player reads them (a photograph of 4000 x 3000 took it 60 ms into
 // 800 x 600, 80 ms into 4800 x 3600); stretched by averaging where
 // the DC stretches so.
-double BlitWork(const EnhWorkPricing& p, const BlitLayout& layout)
+double BlitWork(const EnhWorkPricing& p, const BlitLayout* at)
 {
+    const BlitLayout& layout = *at;
     const double SourcePixelMicroseconds = 0.006;
     const EnhRecordFields& r = p.r;
     // Records that stretch their bitmap do so in the DC's stretch mode.

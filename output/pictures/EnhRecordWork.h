@@ -20,30 +20,16 @@ double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, D
                      double clipRectangles);
 
 // The prices of the kinds of records (EnhRecordKinds).
-double ExtTextWorkA(const EnhWorkPricing& p);
-double ExtTextWorkW(const EnhWorkPricing& p);
-double PolyTextWorkA(const EnhWorkPricing& p);
-double PolyTextWorkW(const EnhWorkPricing& p);
-double SmallTextWork(const EnhWorkPricing& p);
-double PixelWork(const EnhWorkPricing& p);
-double ExtFloodFillWork(const EnhWorkPricing& p);
-double GradientWork(const EnhWorkPricing& p);
-double ClipRegionWork(const EnhWorkPricing& p);
-double LineToWork(const EnhWorkPricing& p);
-double AngleArcWork(const EnhWorkPricing& p);
-double PathFillWork(const EnhWorkPricing& p);
-double PathStrokeAndFillWork(const EnhWorkPricing& p);
-double PathStrokeWork(const EnhWorkPricing& p);
-double PathWideningWork(const EnhWorkPricing& p);
+EnhWorkPrice SmallTextWork, PixelWork, ExtFloodFillWork, GradientWork, ClipRegionWork, LineToWork, AngleArcWork,
+    PathFillWork, PathStrokeAndFillWork, PathStrokeWork, PathWideningWork;
+
+// Text of one string, or of several, of wide characters or not.
+double ExtTextWork(const EnhWorkPricing& p, bool wide);
+double PolyTextWork(const EnhWorkPricing& p, bool wide);
 
 // A region record's region, its RGNDATA at 'at', filled, painted, inverted
 // or framed inside the DC's clip region.
 double PaintedRegionWork(const EnhWorkPricing& p, DWORD at);
-template <DWORD DataAt>
-double PaintedRegionWorkAt(const EnhWorkPricing& p)
-{
-    return PaintedRegionWork(p, DataAt);
-}
 
 // Figures of points of a record with a count at byte 24 and 32-bit or
 // 16-bit points (PointSize 8 or 4).
@@ -59,11 +45,6 @@ enum class PointFigures
     Drawn,
 };
 double PointsWork(const EnhWorkPricing& p, PointFigures figures, DWORD pointSize);
-template <PointFigures Figures, DWORD PointSize>
-double PointsWorkOf(const EnhWorkPricing& p)
-{
-    return PointsWork(p, Figures, PointSize);
-}
 
 // Where a blit keeps its destination (its top left and size), its source
 // in the bitmap (top left and size: the destination's size where it has
@@ -75,19 +56,9 @@ struct BlitLayout
     DWORD destination, destinationSize, source, sourceSize, mask;
     PlayerPixel pixel;
 };
-double BlitWork(const EnhWorkPricing& p, const BlitLayout& layout);
-template <const BlitLayout& Layout>
-double BlitWorkOf(const EnhWorkPricing& p)
-{
-    return BlitWork(p, Layout);
-}
+double BlitWork(const EnhWorkPricing& p, const BlitLayout* layout);
 
 // A shape inside the box at byte 8: closed and filled (a rectangle, an
 // ellipse, a rounded rectangle, a chord, a pie), or an open arc, from the
 // current position where 'fromPosition'.
 double BoxWork(const EnhWorkPricing& p, bool fromPosition, bool open, bool curved);
-template <bool FromPosition, bool Open, bool Curved = true>
-double BoxWorkOf(const EnhWorkPricing& p)
-{
-    return BoxWork(p, FromPosition, Open, Curved);
-}

@@ -2,12 +2,19 @@
 
 #include "output/pictures/WmfRecordMemory.h"
 #include "output/pictures/WmfRecordWork.h"
+#include "output/pictures/WithArguments.h"
 
 #include <array>
 
 namespace
 {
 constexpr Destination Nowhere = {-1, -1, -1, -1, PlayerPixel::Fill};
+// A destination whose left, top, width and height are the parameters from
+// 'left' down.
+constexpr Destination Box(int left, PlayerPixel pixel = PlayerPixel::Blit)
+{
+    return {left, left - 1, left - 2, left - 3, pixel};
+}
 const unsigned State = SetsStateOnly;
 const unsigned Mapping = SetsStateOnly | Remaps;
 const unsigned Object = SetsStateOnly | MakesObject;
@@ -38,25 +45,19 @@ constexpr WmfRecordKind Kinds[] = {
     {META_MOVETO, 2, nullptr, nullptr, nullptr, Nowhere, State},
     {META_EXCLUDECLIPRECT, 4, nullptr, nullptr, WmfClipChangeMemory<CDrawingMemory::ExcludesClip>, Nowhere, State},
     {META_INTERSECTCLIPRECT, 4, nullptr, nullptr, WmfClipChangeMemory<CDrawingMemory::IntersectsClip>, Nowhere, State},
-    {META_ARC, 8, nullptr, WmfBoxWorkAt<7, true>, nullptr, Nowhere, 0},
-    {META_ELLIPSE, 4, nullptr, WmfBoxWorkAt<3>, nullptr, Nowhere, 0},
-    {META_FLOODFILL, 4, nullptr, WmfFloodFillWorkAt<3, 2>, nullptr, Nowhere, 0},
-    {META_PIE, 8, nullptr, WmfBoxWorkAt<7>, nullptr, Nowhere, 0},
-    {META_RECTANGLE, 4, nullptr, WmfBoxWorkAt<3, false, false>, nullptr, Nowhere, 0},
-    {META_ROUNDRECT, 6, nullptr, WmfBoxWorkAt<5>, nullptr, Nowhere, 0},
-    {META_PATBLT, 6, nullptr, WmfPlacedWork, nullptr, {5, 4, 3, 2, PlayerPixel::Fill}, 0},
+    {META_ARC, 8, nullptr, WithArguments<WmfBoxWork, 7u, true, true>, nullptr, Nowhere, 0},
+    {META_ELLIPSE, 4, nullptr, WithArguments<WmfBoxWork, 3u, false, true>, nullptr, Nowhere, 0},
+    {META_FLOODFILL, 4, nullptr, WithArguments<WmfFloodFillWork, 3, 2>, nullptr, Nowhere, 0},
+    {META_PIE, 8, nullptr, WithArguments<WmfBoxWork, 7u, false, true>, nullptr, Nowhere, 0},
+    {META_RECTANGLE, 4, nullptr, WithArguments<WmfBoxWork, 3u, false, false>, nullptr, Nowhere, 0},
+    {META_ROUNDRECT, 6, nullptr, WithArguments<WmfBoxWork, 5u, false, true>, nullptr, Nowhere, 0},
+    {META_PATBLT, 6, nullptr, WmfPlacedWork, nullptr, Box(5, PlayerPixel::Fill), 0},
     {META_SAVEDC, 0, nullptr, nullptr, WmfClipChangeMemory<CDrawingMemory::SavesDC>, Nowhere, State | SavesState},
     {META_SETPIXEL, 4, nullptr, WmfPixelWork, nullptr, Nowhere, 0},
     {META_OFFSETCLIPRGN, 2, nullptr, nullptr, WmfClipChangeMemory<CDrawingMemory::OffsetsClip>, Nowhere, State},
     {META_TEXTOUT, 0, HasWmfText, WmfTextOutWork, WmfTextOutMemory, Nowhere, 0},
-    {META_BITBLT, 0, HasWmfBlitBitmap, WmfPlacedWork, WmfBlitBitmapMemory, {6, 5, 4, 3, PlayerPixel::Blit}, 0},
-    {META_STRETCHBLT,
-     0,
-     HasWmfStretchedBitmap,
-     WmfPlacedWork,
-     WmfStretchedBitmapMemory,
-     {9, 8, 7, 6, PlayerPixel::Blit},
-     Stretches},
+    {META_BITBLT, 0, HasWmfBlitBitmap, WmfPlacedWork, WmfBlitBitmapMemory, Box(6), 0},
+    {META_STRETCHBLT, 0, HasWmfStretchedBitmap, WmfPlacedWork, WmfStretchedBitmapMemory, Box(9), Stretches},
     {META_POLYGON, 0, HasWmfPoints, WmfPolygonWork, nullptr, Nowhere, 0},
     {META_POLYLINE, 0, HasWmfPoints, WmfPolylineWork, nullptr, Nowhere, 0},
     {META_ESCAPE, 0, HasWmfEscapeData, nullptr, nullptr, Nowhere, State},
@@ -69,10 +70,10 @@ constexpr WmfRecordKind Kinds[] = {
     {META_SELECTCLIPREGION, 1, NamesWmfClipRegion, WmfClipAreaWork, WmfClipRegionMemory, Nowhere, 0},
     {META_SELECTOBJECT, 1, NamesWmfObject, nullptr, WmfSelectedObjectMemory, Nowhere, State | Reselects},
     {META_SETTEXTALIGN, 1, nullptr, nullptr, nullptr, Nowhere, State},
-    {META_CHORD, 8, nullptr, WmfBoxWorkAt<7>, nullptr, Nowhere, 0},
+    {META_CHORD, 8, nullptr, WithArguments<WmfBoxWork, 7u, false, true>, nullptr, Nowhere, 0},
     {META_SETMAPPERFLAGS, 2, nullptr, nullptr, nullptr, Nowhere, State},
     {META_EXTTEXTOUT, 0, HasWmfExtText, WmfExtTextOutWork, WmfExtTextOutMemory, {1, 0, -1, -1, PlayerPixel::Fill}, 0},
-    {META_SETDIBTODEV, 0, HasWmfDibToDevice, WmfPlacedWork, WmfDibMemory<9>, {8, 7, 6, 5, PlayerPixel::Blit}, 0},
+    {META_SETDIBTODEV, 0, HasWmfDibToDevice, WmfPlacedWork, WmfDibMemory<9>, Box(8), 0},
     {META_SELECTPALETTE, 1, NamesWmfObject, nullptr, nullptr, Nowhere, State},
     {META_REALIZEPALETTE, 0, nullptr, nullptr, nullptr, Nowhere, State},
     {META_ANIMATEPALETTE, 0, HasWmfPaletteEntries, nullptr, nullptr, Nowhere, State},
@@ -80,23 +81,11 @@ constexpr WmfRecordKind Kinds[] = {
     {META_POLYPOLYGON, 0, HasWmfPolygons, WmfPolyPolygonWork, nullptr, Nowhere, 0},
     {META_RESIZEPALETTE, 1, nullptr, nullptr, nullptr, Nowhere, State},
     // Without a bitmap the player fills the destination as a pattern.
-    {META_DIBBITBLT, 0, HasWmfBlitDib, WmfDibBlitWork, WmfBlitDibMemory, {7, 6, 5, 4, PlayerPixel::Blit}, 0},
-    {META_DIBSTRETCHBLT,
-     0,
-     HasWmfStretchedDib,
-     WmfPlacedWork,
-     WmfStretchedDibMemory,
-     {9, 8, 7, 6, PlayerPixel::Blit},
-     Stretches},
+    {META_DIBBITBLT, 0, HasWmfBlitDib, WmfDibBlitWork, WmfBlitDibMemory, Box(7), 0},
+    {META_DIBSTRETCHBLT, 0, HasWmfStretchedDib, WmfPlacedWork, WmfStretchedDibMemory, Box(9), Stretches},
     {META_DIBCREATEPATTERNBRUSH, 0, HasWmfPatternDib, nullptr, WmfPatternDibMemory, Nowhere, Object},
-    {META_STRETCHDIB,
-     0,
-     HasWmfStretchDib,
-     WmfPlacedWork,
-     WmfDibMemory<11>,
-     {10, 9, 8, 7, PlayerPixel::Blit},
-     Stretches},
-    {META_EXTFLOODFILL, 5, nullptr, WmfFloodFillWorkAt<4, 3>, nullptr, Nowhere, 0},
+    {META_STRETCHDIB, 0, HasWmfStretchDib, WmfPlacedWork, WmfDibMemory<11>, Box(10), Stretches},
+    {META_EXTFLOODFILL, 5, nullptr, WithArguments<WmfFloodFillWork, 4, 3>, nullptr, Nowhere, 0},
     {META_SETLAYOUT, 0, nullptr, nullptr, nullptr, Nowhere, Mapping},
     {META_DELETEOBJECT, 1, NamesWmfObject, nullptr, nullptr, Nowhere, State},
     {META_CREATEPALETTE, 0, HasWmfPaletteEntries, nullptr, nullptr, Nowhere, Object},

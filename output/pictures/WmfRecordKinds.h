@@ -53,8 +53,8 @@ struct WmfMemoryPricing
 };
 
 // Estimated microseconds (WmfRecordWork) and bytes held (WmfRecordMemory).
-typedef double (*WmfWorkPrice)(const WmfWorkPricing& p);
-typedef RecordMemory (*WmfMemoryPrice)(const WmfMemoryPricing& p);
+typedef double WmfWorkPrice(const WmfWorkPricing& p);
+typedef RecordMemory WmfMemoryPrice(const WmfMemoryPricing& p);
 
 // Where the player takes a record's destination from: the parameters of
 // its left, top, width and height (-1: none), and how it makes the pixels
@@ -73,11 +73,11 @@ struct WmfRecordKind
     WORD function;
     DWORD fixedParameters;
     // None: the fixed parameters are all.
-    WmfRecordCheck check;
+    WmfRecordCheck* check;
     // None: a kind not measured, or one that only sets state.
-    WmfWorkPrice work;
+    WmfWorkPrice* work;
     // None: it holds nothing beyond the draw's own.
-    WmfMemoryPrice memory;
+    WmfMemoryPrice* memory;
     Destination destination;
     unsigned traits;
 

@@ -15,19 +15,9 @@ RecordMemory WmfRecordMemory(HDC dc, CDrawingState& drawing, CDrawingMemory& mem
                              const WmfRecordKind& kind, const HANDLETABLE& table, int objects);
 
 // The memory prices of the kinds of records (WmfRecordKinds).
-RecordMemory WmfBlitBitmapMemory(const WmfMemoryPricing& m);
-RecordMemory WmfStretchedBitmapMemory(const WmfMemoryPricing& m);
-RecordMemory WmfBlitDibMemory(const WmfMemoryPricing& m);
-RecordMemory WmfStretchedDibMemory(const WmfMemoryPricing& m);
-RecordMemory WmfPatternDibMemory(const WmfMemoryPricing& m);
-RecordMemory WmfPatternBitmapMemory(const WmfMemoryPricing& m);
-RecordMemory WmfRegionMadeMemory(const WmfMemoryPricing& m);
-RecordMemory WmfClipRegionMemory(const WmfMemoryPricing& m);
-RecordMemory WmfSelectedObjectMemory(const WmfMemoryPricing& m);
-RecordMemory WmfPaintedRegionMemory(const WmfMemoryPricing& m);
-RecordMemory WmfFramedRegionMemory(const WmfMemoryPricing& m);
-RecordMemory WmfTextOutMemory(const WmfMemoryPricing& m);
-RecordMemory WmfExtTextOutMemory(const WmfMemoryPricing& m);
+WmfMemoryPrice WmfBlitBitmapMemory, WmfStretchedBitmapMemory, WmfBlitDibMemory, WmfStretchedDibMemory,
+    WmfPatternDibMemory, WmfPatternBitmapMemory, WmfRegionMadeMemory, WmfClipRegionMemory, WmfSelectedObjectMemory,
+    WmfPaintedRegionMemory, WmfFramedRegionMemory, WmfTextOutMemory, WmfExtTextOutMemory;
 
 // A device-independent bitmap from parameter 'First' to the record's end,
 // held while the record plays.

@@ -14,33 +14,13 @@ double WmfRecordWork(HDC dc, CDrawingState& drawing, CDrawingMemory& memory, con
                      const WmfRecordKind& kind, int objects);
 
 // The prices of the kinds of records (WmfRecordKinds).
-double WmfTextOutWork(const WmfWorkPricing& w);
-double WmfExtTextOutWork(const WmfWorkPricing& w);
-double WmfFramedRegionWork(const WmfWorkPricing& w);
-double WmfRegionMadeWork(const WmfWorkPricing& w);
-double WmfClipAreaWork(const WmfWorkPricing& w);
-double WmfPixelWork(const WmfWorkPricing& w);
-double WmfPlacedWork(const WmfWorkPricing& w);
-double WmfDibBlitWork(const WmfWorkPricing& w);
-double WmfPolygonWork(const WmfWorkPricing& w);
-double WmfPolylineWork(const WmfWorkPricing& w);
-double WmfPolyPolygonWork(const WmfWorkPricing& w);
-double WmfLineToWork(const WmfWorkPricing& w);
+WmfWorkPrice WmfTextOutWork, WmfExtTextOutWork, WmfFramedRegionWork, WmfRegionMadeWork, WmfClipAreaWork, WmfPixelWork,
+    WmfPlacedWork, WmfDibBlitWork, WmfPolygonWork, WmfPolylineWork, WmfPolyPolygonWork, WmfLineToWork;
 
-// A flood fill from the point whose x and y are the parameters X and Y.
+// A flood fill from the point whose x and y are the parameters x and y.
 double WmfFloodFillWork(const WmfWorkPricing& w, int x, int y);
-template <int X, int Y>
-double WmfFloodFillWorkAt(const WmfWorkPricing& w)
-{
-    return WmfFloodFillWork(w, X, Y);
-}
 
 // A shape inside the box whose left, top, right and bottom are the
-// parameters Left down to Left - 3: closed and filled (a rectangle, an
+// parameters 'left' down to 'left' - 3: closed and filled (a rectangle, an
 // ellipse, a rounded rectangle, a pie, a chord), or an open arc.
 double WmfBoxWork(const WmfWorkPricing& w, DWORD left, bool open, bool curved);
-template <DWORD Left, bool Open = false, bool Curved = true>
-double WmfBoxWorkAt(const WmfWorkPricing& w)
-{
-    return WmfBoxWork(w, Left, Open, Curved);
-}
