@@ -22,10 +22,10 @@ public:
     const uint32_t* Row(int y) const
     {
         const std::vector<uint32_t>& band = m_bands[(size_t)y / BandRows];
-        return band.empty() ? nullptr : &band[Word(0, y)];
+        return band.empty() ? nullptr : &band[RowAt(y)];
     }
     // The words of the row, its band made where it had none.
-    uint32_t* MadeRow(int y) { return &Band(y)[Word(0, y)]; }
+    uint32_t* MadeRow(int y) { return &Band(y)[RowAt(y)]; }
     // Sets the bits from 'left' up to 'right' of the row.
     void SetSpan(int left, int right, int y)
     {
@@ -64,7 +64,7 @@ public:
     }
 
 private:
-    size_t Word(int x, int y) const { return (size_t)(y % BandRows) * m_words + (size_t)x / 32; }
+    size_t RowAt(int y) const { return (size_t)(y % BandRows) * m_words; }
     std::vector<uint32_t>& Band(int y)
     {
         std::vector<uint32_t>& band = m_bands[(size_t)y / BandRows];

@@ -79,8 +79,8 @@ public:
     // The record was played.
     void Played(HDC dc, const RecordMemory& record);
 
-    // The rectangles of the DC's clip region (CDeviceClip::Rectangles: 0
-    // where it has none), read once until a record changes it; as the
+    // The rectangles of the DC's clip and meta regions
+    // (CDeviceClip::Rectangles: 0 where it has neither), read once until a record changes it; as the
     // region's bytes count them, one where it has none.
     double ClipRegionRectangles(HDC dc);
     double ClipRectangles(HDC dc) { return std::max(1.0, ClipRegionRectangles(dc)); }
@@ -135,3 +135,11 @@ private:
     double m_glyphBytes = 0, m_newGlyphBytes = 0;
     double m_recorded = 0;
 };
+
+// The memory price of a record that changes or saves the clip region, alike
+// in both kinds of metafile (the pricing gives the DC and the draw's memory).
+template <CDrawingMemory::ClipRecord Record, class Pricing>
+RecordMemory ClipChangeMemory(const Pricing& pricing)
+{
+    return pricing.memory.ClipRecordMemory(pricing.dc, Record);
+}

@@ -37,9 +37,10 @@ const double OutlineCharacterMicroseconds = 1;
 // 8 pixels high took it 20 ms, 40 pixels high 40 ms. Each pixel of its cell
 // is priced as the player composites glyphs on this machine
 // (CPlayerPrices), as are the pixels filled, blitted and stretched and a
-// gradient's triangles'. On each row a triangle crosses: 200 slivers from
-// corner to corner took it 30 ms.
+// gradient's triangles'.
 const double CopyMicroseconds = 1.5;
+// On each row a gradient's triangle crosses: 200 slivers from corner to
+// corner took it 30 ms.
 const double GradientRowMicroseconds = 0.3;
 // On each rectangle of the clip region for each copy of a character and
 // each piece of a wide pen's stroke, as the player goes through the whole
@@ -189,9 +190,9 @@ double CDrawingWork::Covering(PlayerPixel kind) const
     return Placed() + RecordMicroseconds + area * CPlayerPrices::Of(kind);
 }
 
-bool CDrawingWork::Halftones(HDC dc)
+PlayerPixel CDrawingWork::StretchPixel(HDC dc)
 {
-    return ::GetStretchBltMode(dc) == HALFTONE;
+    return ::GetStretchBltMode(dc) == HALFTONE ? PlayerPixel::HalftoneStretch : PlayerPixel::PlainStretch;
 }
 
 void CDrawingWork::MoveTo(double x, double y)

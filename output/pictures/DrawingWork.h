@@ -103,8 +103,8 @@ public:
     // What was placed filled as one box (a blit's destination): its pixels
     // of the kind inside the clip and the record's own price.
     double Covering(PlayerPixel kind = PlayerPixel::Fill) const;
-    // Whether the DC stretches bitmaps by averaging (HALFTONE mode).
-    static bool Halftones(HDC dc);
+    // How the DC stretches bitmaps: by averaging (HALFTONE mode) or plainly.
+    static PlayerPixel StretchPixel(HDC dc);
     // Whether a coordinate, on the device or in a bitmap, lies within the
     // player's arithmetic.
     static bool Reaches(double coordinate);

@@ -18,8 +18,8 @@ class CDroppedObjects
 {
 public:
     // As many as an enhanced metafile's handle table may have slots (the
-    // load check allows no more). A Windows metafile's table may have
-    // 65,535, and holds no more live objects than this.
+    // load check allows no more), and as many live objects as a Windows
+    // metafile's table may hold.
     static const size_t Limit = 10000;
 
     // Whether a record may drop one more.

@@ -1,11 +1,11 @@
 #include "output/pictures/EnhMetafileCheck.h"
 
+#include "output/pictures/DroppedObjects.h"
 #include "output/pictures/EnhRecordKinds.h"
 
 #include "foundation/files/LittleEndian.h"
 
 #include <cmath>
-#include <cstddef>
 #include <cstring>
 
 namespace
@@ -39,7 +39,7 @@ bool IsHeaderSound(const ENHMETAHEADER& header)
     const double halfPixel = 0.5;
     return std::fabs((double)frame.right - frame.left) * across >= halfPixel &&
            std::fabs((double)frame.bottom - frame.top) * down >= halfPixel && header.nHandles >= 1 &&
-           header.nHandles <= 10000;
+           header.nHandles <= CDroppedObjects::Limit;
 }
 } // namespace
 

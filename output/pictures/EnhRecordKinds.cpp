@@ -37,10 +37,6 @@ constexpr BlitLayout DibToDeviceLayout =
     Layout(offsetof(EMRSETDIBITSTODEVICE, xDest), offsetof(EMRSETDIBITSTODEVICE, cxSrc),
            offsetof(EMRSETDIBITSTODEVICE, xSrc), offsetof(EMRSETDIBITSTODEVICE, cxSrc));
 
-const unsigned State = SetsStateOnly;
-const unsigned Mapping = SetsStateOnly | Remaps;
-const unsigned Object = SetsStateOnly | MakesObject;
-
 template <PointFigures Figures>
 constexpr EnhRecordKind LongPoints(DWORD minimumSize, EnhRecordCheck check, unsigned traits = 0)
 {

@@ -2,7 +2,6 @@
 
 #include "output/pictures/DrawingState.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <vector>

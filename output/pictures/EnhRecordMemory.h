@@ -39,11 +39,3 @@ RecordMemory PatternMemory(const EnhMemoryPricing& p)
 // A region of a region record (its byte size at byte 24, its RGNDATA at
 // 'at') painted, filled or inverted inside the DC's clip region.
 RecordMemory PaintedRegionMemory(const EnhMemoryPricing& p, DWORD at);
-
-// A record that changes or saves the clip region alike in both kinds of
-// metafile.
-template <CDrawingMemory::ClipRecord Record>
-RecordMemory ClipChangeMemory(const EnhMemoryPricing& p)
-{
-    return p.memory.ClipRecordMemory(p.dc, Record);
-}

@@ -308,9 +308,7 @@ double BlitWork(const EnhWorkPricing& p, const BlitLayout* at)
     const double SourcePixelMicroseconds = 0.006;
     const EnhRecordFields& r = p.r;
     // Records that stretch their bitmap do so in the DC's stretch mode.
-    const PlayerPixel pixel = !p.kind.Is(Stretches)           ? layout.pixel
-                              : CDrawingWork::Halftones(p.dc) ? PlayerPixel::HalftoneStretch
-                                                              : PlayerPixel::PlainStretch;
+    const PlayerPixel pixel = p.kind.Is(Stretches) ? CDrawingWork::StretchPixel(p.dc) : layout.pixel;
     CDrawingWork work(p.drawing.Mapping(), &p.clip);
     const double x = r.Long(layout.destination), y = r.Long(layout.destination + 4);
     work.AddPlace(x, y);

@@ -5,20 +5,10 @@
 void CFillRegion::Add(int left, int right, int y)
 {
     m_rectangles -= Counted((size_t)y);
-    m_bands -= BandsFrom((size_t)y);
     Runs& row = m_rows[(size_t)y];
     const std::pair<int, int> run(left, right);
     row.insert(std::upper_bound(row.begin(), row.end(), run), run);
     m_rectangles += Counted((size_t)y);
-    m_bands += BandsFrom((size_t)y);
-}
-
-double CFillRegion::BandsFrom(size_t y) const
-{
-    double bands = 0;
-    for (size_t row = y; row <= y + 1 && row < m_rows.size(); ++row)
-        bands += !m_rows[row].empty() && (row == 0 || m_rows[row] != m_rows[row - 1]);
-    return bands;
 }
 
 double CFillRegion::Counted(size_t y) const

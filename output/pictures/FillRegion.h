@@ -15,7 +15,6 @@ public:
     explicit CFillRegion(int rows) : m_rows((size_t)rows) {}
 
     double Rectangles() const { return m_rectangles; }
-    double Bands() const { return m_bands; }
     // Adds the run from 'left' up to 'right' in row y (apart from the
     // row's others).
     void Add(int left, int right, int y);
@@ -26,10 +25,7 @@ private:
     // What row y adds to the rectangles: its runs, less those it shares as
     // one band with the row above, and less those the row below shares with it.
     double Counted(size_t y) const;
-    // The bands that begin at row y and at the row below it.
-    double BandsFrom(size_t y) const;
 
     std::vector<Runs> m_rows;
     double m_rectangles = 0;
-    double m_bands = 0;
 };

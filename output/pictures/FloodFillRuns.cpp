@@ -97,7 +97,6 @@ private:
         m_runs.examined += (left - spread) + (end - right) + 2;
         m_filled.SetSpan(spread, end, y);
         m_runs.regionRectangles += m_region.Rectangles();
-        m_runs.regionBands += m_region.Bands();
         m_region.Add(spread, end, y);
         ++m_runs.runs;
         m_levels.push_back({spread, end, y, -1, spread});
@@ -126,7 +125,6 @@ private:
                     continue;
                 // The player looks the run's first pixel up in what it has filled.
                 m_runs.regionRectangles += m_region.Rectangles();
-                m_runs.regionBands += m_region.Bands();
                 if (CBandedBits::Next(filled, left, left + 1, true) != left)
                     return Fill(left, right, y);
             }

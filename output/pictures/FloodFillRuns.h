@@ -15,7 +15,6 @@ struct FillRuns
     // The rectangles of the region the player gathers the fill in, added
     // up over each run it adds to it and each it looks up there.
     double regionRectangles = 0;
-    double regionBands = 0;
     size_t deepest = 0;
     // Given up before the end: deeper than allowed, or no longer affordable.
     bool cut = false;

@@ -54,45 +54,41 @@ struct FillPrice
     size_t deepestAllowed = 0;
 };
 
-FillPrice PriceFrom(HDC dc, const FloodFillParameters& fill, POINT seed)
-{
-    FillPrice price;
-    const std::unique_ptr<CSurfacePixels> pixels = CSurfacePixels::Of(dc, fill.colour, fill.kind);
-    if (!pixels)
-        return price;
-    price.readable = true;
-    const double left = StackLeft() - StackMargin;
-    price.deepestAllowed = left > 0 ? (size_t)(left / LevelBytes) : 0;
-    price.runs = FollowFill(*pixels, seed, price.deepestAllowed,
-                            [](const FillRuns& runs) { return CPlayGuard::IsAffordable(Microseconds(runs)); });
-    return price;
-}
-
 // The fill from the point mapped to the device, and from the point taken as
 // the device's own where that differs: this platform's player fills from the
 // record's point unmapped (a square drawn at twice its size and filled from
-// its middle filled the page around it instead), as others map it. The
-// dearer and deeper of the two is the price.
+// its middle filled the page around it instead), as others map it. Both are
+// followed over the same pixels; the dearer is the price, and the deeper
+// decides the stack.
 FillPrice PriceOf(HDC dc, const FloodFillParameters& fill)
 {
+    FillPrice price;
     POINT mapped = {fill.x, fill.y};
-    if (!::LPtoDP(dc, &mapped, 1))
-        return FillPrice();
-    FillPrice price = PriceFrom(dc, fill, mapped);
-    if (mapped.x == fill.x && mapped.y == fill.y)
+    const std::unique_ptr<CSurfacePixels> pixels = CSurfacePixels::Of(dc, fill.colour, fill.kind);
+    if (!pixels || !::LPtoDP(dc, &mapped, 1))
         return price;
-    const FillPrice unmapped = PriceFrom(dc, fill, {fill.x, fill.y});
-    price.readable = price.readable && unmapped.readable;
-    price.runs.cut = price.runs.cut || unmapped.runs.cut;
-    price.runs.deepest = std::max(price.runs.deepest, unmapped.runs.deepest);
-    if (Microseconds(unmapped.runs) > Microseconds(price.runs))
+    const double left = StackLeft() - StackMargin;
+    price.deepestAllowed = left > 0 ? (size_t)(left / LevelBytes) : 0;
+    const auto follow = [&](POINT seed) {
+        return FollowFill(*pixels, seed, price.deepestAllowed, [](const FillRuns& runs) {
+            return CPlayGuard::IsAffordable(Microseconds(runs));
+        });
+    };
+    price.runs = follow(mapped);
+    if (mapped.x != fill.x || mapped.y != fill.y)
     {
-        const size_t deepest = price.runs.deepest;
-        const bool cut = price.runs.cut;
-        price.runs = unmapped.runs;
-        price.runs.deepest = deepest;
-        price.runs.cut = cut;
+        FillRuns unmapped = follow({fill.x, fill.y});
+        unmapped.cut = unmapped.cut || price.runs.cut;
+        unmapped.deepest = std::max(unmapped.deepest, price.runs.deepest);
+        if (Microseconds(unmapped) > Microseconds(price.runs))
+            price.runs = unmapped;
+        else
+        {
+            price.runs.cut = unmapped.cut;
+            price.runs.deepest = unmapped.deepest;
+        }
     }
+    price.readable = !pixels->Failed();
     return price;
 }
 
@@ -123,7 +119,9 @@ std::optional<FloodFillParameters> EnhFloodFill(DWORD type, const EnhRecordField
 
 std::optional<FloodFillParameters> WmfFloodFill(WORD function, const WORD* p)
 {
-    const auto colour = [&](int at) { return (COLORREF)p[at] | (COLORREF)p[at + 1] << 16; };
+    const auto colour = [&](int at) {
+        return (COLORREF)p[at] | (COLORREF)p[at + 1] << 16;
+    };
     if (function == META_FLOODFILL) // colour, y, x
         return FloodFillParameters{(SHORT)p[3], (SHORT)p[2], colour(0), FLOODFILLBORDER};
     if (function == META_EXTFLOODFILL) // kind, colour, y, x

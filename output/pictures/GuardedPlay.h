@@ -52,11 +52,12 @@ private:
     // How the record is played, by its price.
     CPlayGuard::Playing PlayingOf(const typename Format::Record& record)
     {
-        return m_guard.PlayingOf(m_dc, m_format.Work(record, m_dc, m_drawing, m_memory), record.kind.Is(Stretches),
-                                 [&] {
-                                     const CPlainStretch plain(m_dc, true);
-                                     return m_format.Work(record, m_dc, m_drawing, m_memory);
-                                 });
+        const bool averages =
+            record.kind.Is(Stretches) && CDrawingWork::StretchPixel(m_dc) == PlayerPixel::HalftoneStretch;
+        return m_guard.PlayingOf(m_format.Work(record, m_dc, m_drawing, m_memory), averages, [&] {
+            const CPlainStretch plain(m_dc, true);
+            return m_format.Work(record, m_dc, m_drawing, m_memory);
+        });
     }
 
     HDC m_dc;

@@ -113,12 +113,11 @@ double CPlayGuard::MicrosecondsLeft() const
     return std::max(1000.0 * m_limitMilliseconds - spent, 0.0);
 }
 
-CPlayGuard::Playing CPlayGuard::PlayingOf(HDC dc, double microseconds, bool stretches,
-                                          const std::function<double()>& plainPrice)
+CPlayGuard::Playing CPlayGuard::PlayingOf(double microseconds, bool averages, const std::function<double()>& plainPrice)
 {
     // Below this a record is not worth reading the thread's time for.
     const double CheapRecord = 10000;
-    if (!stretches || ::GetStretchBltMode(dc) != HALFTONE)
+    if (!averages)
         return IsAffordable(microseconds) ? Playing::AsRecorded : Playing::Not;
     if (IsAffordable(microseconds) && (microseconds <= CheapRecord || microseconds <= MicrosecondsLeft()))
         return Playing::AsRecorded;

@@ -42,22 +42,21 @@ public:
         Not
     };
     // How a record the player takes so many microseconds over is played: as
-    // recorded where affordable. One that stretches a bitmap ('stretches')
-    // by averaging (the DC in HALFTONE mode) and costs more than a record
-    // may take or than is left of this draw is stretched plainly where that
-    // is affordable ('plainPrice' prices it so): a printed page keeps its
+    // recorded where affordable. One that stretches a bitmap by averaging
+    // ('averages': the DC in HALFTONE mode) and costs more than a record may
+    // take or than is left of this draw is stretched plainly where that is
+    // affordable ('plainPrice' prices it so): a printed page keeps its
     // pictures, plainer.
-    Playing PlayingOf(HDC dc, double microseconds, bool stretches, const std::function<double()>& plainPrice);
-    // The microseconds of work left to this draw (reads the thread's time).
-    double MicrosecondsLeft() const;
+    Playing PlayingOf(double microseconds, bool averages, const std::function<double()>& plainPrice);
 
     // The work a draw of a metafile of so many bytes over so many device
     // pixels may take, in milliseconds: a second and 1 ms a kilobyte, as
     // recorded pictures play into 800 x 600 (the largest seen, of 1.8 MB, in
     // 1 s; 20,000 strokes of 880 KB in 0.6-0.7 s), while a crafted file of
     // 600 KB whose records each take 0.12 s is cut within two seconds; and
-    // PixelNanoseconds a pixel beyond that. Drawn into 4800 x 3600 (a page at print resolution), the
-    // strokes take 2.7-4.2 s, 160-200 ns a pixel more than into 800 x 600,
+    // PixelNanoseconds a pixel beyond that. Drawn into 4800 x 3600 (a page at
+    // print resolution), the strokes take 2.7-4.2 s, 160-200 ns a pixel more
+    // than into 800 x 600,
     // and their limit is 6.1 s; a chart of 9,000 records (270 KB), 80 ns a
     // pixel more. Those pixels cost more for each record that reaches them,
     // so a small file is given less for them: PixelNanosecondsPerKilobyte of
@@ -69,16 +68,16 @@ public:
     static constexpr double PixelNanosecondsPerKilobyte = 0.5;
     // The longest one record may take, in microseconds: a quarter of the
     // shortest draw, and for a device larger than 800 x 600
-    // PagePixelMicroseconds a pixel beyond, so that a record that covers the page
-    // with a gradient's triangles plays: they cost the player 26-28 ns a
+    // PagePixelMicroseconds a pixel beyond, so that a record that covers the
+    // page with a gradient's triangles plays: they cost the player 26-28 ns a
     // pixel; a page's background of two took it 0.43 s into 4800 x 3600 and
     // 1.1 s into 6600 x 5100 (estimated 0.49 s and 0.95 s). A bitmap
     // stretched by averaging (HALFTONE) costs 25-50 ns a pixel on some
     // machines and 540-800 ns on others (18 s over 6600 x 5100): where it
     // costs more than this it is stretched plainly instead (PlayingOf, 3-21
     // ns a pixel). At most LongestRecordMicroseconds however large the
-    // device (a page at 1200 dpi has 134 million pixels), so that a draw ends within its
-    // time and a record's: a page of A4 at 600 dpi, 35 million pixels,
+    // device (a page at 1200 dpi has 134 million pixels), so that a draw
+    // ends within its time and a record's: a page of A4 at 600 dpi, 35 million pixels,
     // covered by a gradient is estimated at 1 s.
     static double RecordLimitMicrosecondsFor(double pixels);
     static constexpr double RecordLimitMicroseconds = 250000;
@@ -87,6 +86,8 @@ public:
 
 private:
     bool IsSpent();
+    // The microseconds of work left to this draw (reads the thread's time).
+    double MicrosecondsLeft() const;
 
     CPlayStops& m_stops;
     // The kind of device and the device pixels the draw can touch.

@@ -12,6 +12,7 @@
 namespace
 {
 const int KindCount = (int)PlayerPixel::Count;
+static_assert(KindCount == 8, "each kind has its figure, reference size and override below");
 
 // The built-in figures, measured into 800 x 600 and 4800 x 3600 on the
 // machine the guard was first sized on: rectangles 0.3 ns a pixel, inverted
@@ -42,7 +43,7 @@ typedef std::function<void(HDC dc, HDC source, int width, int height)> Reference
 // Stretched from bits a quarter as wide and high, as the player stretches a
 // metafile's bitmap (200 x 150 over 800 x 600 plainly: from a DC 2 ns a
 // pixel, from a record's bits 8-10 ns).
-double Stretched(HDC dc, int mode, int width, int height)
+void Stretched(HDC dc, int mode, int width, int height)
 {
     static const std::vector<BYTE> bits = [] {
         // Every pixel different from its neighbours, so that averaging has work.
@@ -55,10 +56,9 @@ double Stretched(HDC dc, int mode, int width, int height)
     ::SetStretchBltMode(dc, mode);
     ::StretchDIBits(dc, 0, 0, width, height, 0, 0, width / 4, height / 4, bits.data(), (const BITMAPINFO*)&header,
                     DIB_RGB_COLORS, SRCCOPY);
-    return (double)width * height;
 }
 
-double Triangles(HDC dc, int width, int height)
+void Triangles(HDC dc, int width, int height)
 {
     TRIVERTEX corners[] = {{0, 0, 0xff00, 0, 0, 0},
                            {width, 0, 0, 0xff00, 0, 0},
@@ -66,10 +66,9 @@ double Triangles(HDC dc, int width, int height)
                            {0, height, 0xff00, 0xff00, 0, 0}};
     GRADIENT_TRIANGLE halves[] = {{0, 1, 2}, {0, 2, 3}};
     ::GdiGradientFill(dc, corners, 4, halves, 2, GRADIENT_FILL_TRIANGLE);
-    return (double)width * height;
 }
 
-double Composited(HDC dc, int letters)
+void Composited(HDC dc, int letters)
 {
     COwnedGdiObject<HFONT> font(
         ::CreateFontW(-LetterHeight, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, L"Tahoma"));
@@ -77,7 +76,6 @@ double Composited(HDC dc, int letters)
     const std::vector<WCHAR> text((size_t)letters, L'W');
     const std::vector<INT> advances((size_t)letters, 0);
     ::ExtTextOutW(dc, 10, 10, 0, NULL, text.data(), (UINT)letters, advances.data());
-    return (double)letters * LetterHeight * LetterHeight;
 }
 
 ReferenceDraw ReferenceOf(PlayerPixel kind)

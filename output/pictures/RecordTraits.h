@@ -29,3 +29,9 @@ enum RecordTrait : unsigned
     // Its points are of 16 bits.
     ShortPoints = 1u << 12,
 };
+
+// The traits most kinds share: only setting state, of the mapping too, or
+// making an object.
+const unsigned State = SetsStateOnly;
+const unsigned Mapping = SetsStateOnly | Remaps;
+const unsigned Object = SetsStateOnly | MakesObject;

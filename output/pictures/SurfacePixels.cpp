@@ -1,11 +1,8 @@
 #include "output/pictures/SurfacePixels.h"
 
-#include "foundation/windows/OwnedHandle.h"
 #include "foundation/windows/SavedDCState.h"
-#include "foundation/windows/SelectedObject.h"
 
 #include <algorithm>
-#include <optional>
 
 namespace
 {
@@ -130,7 +127,10 @@ void CSurfacePixels::Read(int band, int left, int right)
         m_band.Reset(::CreateDIBSection(NULL, &info, DIB_RGB_COLORS, (void**)&m_bits, NULL, 0));
         m_memory.Reset(::CreateCompatibleDC(m_dc));
         if (!m_band || !m_memory)
+        {
+            m_failed = true;
             return;
+        }
         m_selected.emplace(m_memory, m_band);
     }
     {
@@ -142,7 +142,10 @@ void CSurfacePixels::Read(int band, int left, int right)
         ::SetWindowOrgEx(m_dc, 0, 0, NULL);
         ::SetViewportOrgEx(m_dc, 0, 0, NULL);
         if (!::BitBlt(m_memory, left, 0, right - left, rows, m_dc, m_bounds.left + left, m_bounds.top + top, SRCCOPY))
+        {
+            m_failed = true;
             return;
+        }
     }
     ::GdiFlush();
     MarkInside(m_bits, top, rows, left, right);
@@ -155,8 +158,9 @@ void CSurfacePixels::MarkInside(const DWORD* pixels, int top, int rows, int left
     const int width = m_bounds.right - m_bounds.left;
     const int deviceTop = m_bounds.top + top, deviceBottom = deviceTop + rows;
     // The region's rectangles run down in bands: skip those above.
-    auto rect = std::lower_bound(m_clip.begin(), m_clip.end(), deviceTop,
-                                 [](const RECT& r, int row) { return r.bottom <= row; });
+    auto rect = std::lower_bound(m_clip.begin(), m_clip.end(), deviceTop, [](const RECT& r, int row) {
+        return r.bottom <= row;
+    });
     for (; rect != m_clip.end() && rect->top < deviceBottom; ++rect)
         for (int y = std::max((int)rect->top, deviceTop); y < std::min((int)rect->bottom, deviceBottom); ++y)
         {

@@ -36,6 +36,9 @@ public:
     // set where the fill may spread; those from column 'left' up to 'right'
     // read. Null where none is set.
     const uint32_t* Row(int y, int left, int right);
+    // Whether a read of the DC's pixels failed, so that rows may show less
+    // than the fill would spread over.
+    bool Failed() const { return m_failed; }
 
 private:
     void Read(int band, int left, int right);
@@ -56,4 +59,5 @@ private:
     COwnedDC m_memory;
     std::optional<CSelectedObject> m_selected;
     DWORD* m_bits = nullptr;
+    bool m_failed = false;
 };

@@ -15,9 +15,6 @@ constexpr Destination Box(int left, PlayerPixel pixel = PlayerPixel::Blit)
 {
     return {left, left - 1, left - 2, left - 3, pixel};
 }
-const unsigned State = SetsStateOnly;
-const unsigned Mapping = SetsStateOnly | Remaps;
-const unsigned Object = SetsStateOnly | MakesObject;
 
 // A row a kind: the fixed parameters and the check of what the player reads
 // beyond them, the time price, the memory price, where it places what it
@@ -43,8 +40,8 @@ constexpr WmfRecordKind Kinds[] = {
     {META_SCALEVIEWPORTEXT, 4, nullptr, nullptr, nullptr, Nowhere, Mapping},
     {META_LINETO, 2, nullptr, WmfLineToWork, nullptr, Nowhere, MovesToPoint},
     {META_MOVETO, 2, nullptr, nullptr, nullptr, Nowhere, State},
-    {META_EXCLUDECLIPRECT, 4, nullptr, nullptr, WmfClipChangeMemory<CDrawingMemory::ExcludesClip>, Nowhere, State},
-    {META_INTERSECTCLIPRECT, 4, nullptr, nullptr, WmfClipChangeMemory<CDrawingMemory::IntersectsClip>, Nowhere, State},
+    {META_EXCLUDECLIPRECT, 4, nullptr, nullptr, ClipChangeMemory<CDrawingMemory::ExcludesClip>, Nowhere, State},
+    {META_INTERSECTCLIPRECT, 4, nullptr, nullptr, ClipChangeMemory<CDrawingMemory::IntersectsClip>, Nowhere, State},
     {META_ARC, 8, nullptr, WithArguments<WmfBoxWork, 7u, true, true>, nullptr, Nowhere, 0},
     {META_ELLIPSE, 4, nullptr, WithArguments<WmfBoxWork, 3u, false, true>, nullptr, Nowhere, 0},
     {META_FLOODFILL, 4, nullptr, WithArguments<WmfFloodFillWork, 3, 2>, nullptr, Nowhere, 0},
@@ -52,16 +49,16 @@ constexpr WmfRecordKind Kinds[] = {
     {META_RECTANGLE, 4, nullptr, WithArguments<WmfBoxWork, 3u, false, false>, nullptr, Nowhere, 0},
     {META_ROUNDRECT, 6, nullptr, WithArguments<WmfBoxWork, 5u, false, true>, nullptr, Nowhere, 0},
     {META_PATBLT, 6, nullptr, WmfPlacedWork, nullptr, Box(5, PlayerPixel::Fill), 0},
-    {META_SAVEDC, 0, nullptr, nullptr, WmfClipChangeMemory<CDrawingMemory::SavesDC>, Nowhere, State | SavesState},
+    {META_SAVEDC, 0, nullptr, nullptr, ClipChangeMemory<CDrawingMemory::SavesDC>, Nowhere, State | SavesState},
     {META_SETPIXEL, 4, nullptr, WmfPixelWork, nullptr, Nowhere, 0},
-    {META_OFFSETCLIPRGN, 2, nullptr, nullptr, WmfClipChangeMemory<CDrawingMemory::OffsetsClip>, Nowhere, State},
+    {META_OFFSETCLIPRGN, 2, nullptr, nullptr, ClipChangeMemory<CDrawingMemory::OffsetsClip>, Nowhere, State},
     {META_TEXTOUT, 0, HasWmfText, WmfTextOutWork, WmfTextOutMemory, Nowhere, 0},
     {META_BITBLT, 0, HasWmfBlitBitmap, WmfPlacedWork, WmfBlitBitmapMemory, Box(6), 0},
     {META_STRETCHBLT, 0, HasWmfStretchedBitmap, WmfPlacedWork, WmfStretchedBitmapMemory, Box(9), Stretches},
     {META_POLYGON, 0, HasWmfPoints, WmfPolygonWork, nullptr, Nowhere, 0},
     {META_POLYLINE, 0, HasWmfPoints, WmfPolylineWork, nullptr, Nowhere, 0},
     {META_ESCAPE, 0, HasWmfEscapeData, nullptr, nullptr, Nowhere, State},
-    {META_RESTOREDC, 1, nullptr, nullptr, WmfClipChangeMemory<CDrawingMemory::RestoresDC>, Nowhere,
+    {META_RESTOREDC, 1, nullptr, nullptr, ClipChangeMemory<CDrawingMemory::RestoresDC>, Nowhere,
      Mapping | Reselects | RestoresState},
     {META_FILLREGION, 2, NamesWmfRegionAndBrush, WmfClipAreaWork, WmfPaintedRegionMemory, Nowhere, 0},
     {META_FRAMEREGION, 4, FramesWmfRegion, WmfFramedRegionWork, WmfFramedRegionMemory, Nowhere, 0},

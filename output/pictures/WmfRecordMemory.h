@@ -27,11 +27,3 @@ RecordMemory WmfDibMemory(const WmfMemoryPricing& m)
 {
     return RecordMemory::Peak(WmfDibBytes(m.p, First));
 }
-
-// A record that changes or saves the clip region alike in both kinds of
-// metafile.
-template <CDrawingMemory::ClipRecord Record>
-RecordMemory WmfClipChangeMemory(const WmfMemoryPricing& m)
-{
-    return m.memory.ClipRecordMemory(m.dc, Record);
-}

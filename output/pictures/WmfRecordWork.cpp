@@ -137,9 +137,7 @@ double WmfPixelWork(const WmfWorkPricing& w)
 // A blit, or a pattern filling its destination.
 double WmfPlacedWork(const WmfWorkPricing& w)
 {
-    const PlayerPixel pixel = !w.kind.Is(Stretches)           ? w.kind.destination.pixel
-                              : CDrawingWork::Halftones(w.dc) ? PlayerPixel::HalftoneStretch
-                                                              : PlayerPixel::PlainStretch;
+    const PlayerPixel pixel = w.kind.Is(Stretches) ? CDrawingWork::StretchPixel(w.dc) : w.kind.destination.pixel;
     return PlacedWork(w.p, w.kind.destination, w.drawing, w.clip, pixel);
 }
 

@@ -11,7 +11,6 @@
 #include "output/pictures/FloodFillWork.h"
 #include "output/pictures/Picture.h"
 #include "output/pictures/PictureLoadOptions.h"
-#include "output/pictures/PictureSizeFitting.h"
 #include "output/pictures/PlayGuard.h"
 
 #include <gtest/gtest.h>
@@ -137,44 +136,13 @@ void FilledCircle(HDC dc)
     FloodFill(dc, 60, 45);
 }
 
-int DifferingPixels(const CCanvas& a, const CCanvas& b, const RECT& part)
-{
-    int differing = 0;
-    for (int y = part.top; y < part.bottom; ++y)
-        for (int x = part.left; x < part.right; ++x)
-            differing += a.At(x, y) != b.At(x, y);
-    return differing;
-}
-
-// Plays the picture (an enhanced or a placeable metafile of a box of
-// boxWidth x boxHeight units) over the whole canvas through the bare player.
-void PlayBare(const Bytes& bytes, bool enhanced, SIZE box, CCanvas& canvas)
-{
-    const HDC dc = canvas.DC()->m_hDC;
-    const RECT all = {0, 0, canvas.Width(), canvas.Height()};
-    if (enhanced)
-    {
-        ::PlayEnhMetaFile(dc, COwnedEnhMetafile(::SetEnhMetaFileBits((UINT)bytes.size(), bytes.data())), &all);
-        return;
-    }
-    // Kept in proportion on the screen's pixels, and centred, as the program keeps it.
-    const CSize size = FitSizeToAspectOnDevice(canvas.DC(), all.right, all.bottom, box.cx, box.cy);
-    ::SetMapMode(dc, MM_ANISOTROPIC);
-    ::SetWindowExtEx(dc, box.cx, box.cy, NULL);
-    ::SetViewportOrgEx(dc, (all.right - size.cx) / 2, (all.bottom - size.cy) / 2, NULL);
-    ::SetViewportExtEx(dc, size.cx, size.cy, NULL);
-    const size_t placeable = 22;
-    ::PlayMetaFile(dc, COwnedMetafile(::SetMetaFileBitsEx((UINT)(bytes.size() - placeable), &bytes[placeable])));
-}
-
 // Draws the picture through the program and through the bare player into
 // width x height: both draw the same pixels, the fill's among them.
-void ExpectDrawnAsThePlayerDrawsIt(const Bytes& bytes, bool enhanced, SIZE box, int width, int height,
-                                   const std::string& what)
+void ExpectDrawnAsThePlayerDrawsIt(const Bytes& bytes, int width, int height, const std::string& what)
 {
     SCOPED_TRACE(what);
     CCanvas drawn(width, height), played(width, height);
-    PlayBare(bytes, enhanced, box, played);
+    PlayOnThePlatform(bytes, played);
     EXPECT_GT(played.Count(FillColour), width * height / 5) << "the player fills too little";
     ExpectDrawnSafely(bytes, width, height, what, &drawn);
     EXPECT_EQ(DifferingPixels(drawn, played, {0, 0, width, height}), 0) << "pixels differ";
@@ -183,11 +151,11 @@ void ExpectDrawnAsThePlayerDrawsIt(const Bytes& bytes, bool enhanced, SIZE box, 
 TEST(FloodFillPictureTest, ShapeFilledDrawsAsThePlayerDrawsIt)
 {
     const int width = 120, height = 90;
-    ExpectDrawnAsThePlayerDrawsIt(MakeEmf(FrameOfPixels(width, height), FilledCircle), true, {width, height}, width,
-                                  height, "enhanced metafile");
+    ExpectDrawnAsThePlayerDrawsIt(MakeEmf(FrameOfPixels(width, height), FilledCircle), width, height,
+                                  "enhanced metafile");
     // The placeable metafile's box is the canvas: the player draws it as it is.
-    ExpectDrawnAsThePlayerDrawsIt(MakePlaceableWmf(width, height, 96, FilledCircle), false, {width, height}, width,
-                                  height, "placeable metafile");
+    ExpectDrawnAsThePlayerDrawsIt(MakePlaceableWmf(width, height, 96, FilledCircle), width, height,
+                                  "placeable metafile");
 }
 
 // A colouring page: 200 closed outlines over 800 x 600 (ellipses, rectangles
@@ -204,7 +172,7 @@ void ColouringPage(HDC dc)
         POINT ellipse[25];
         for (int k = 0; k < 25; ++k)
             ellipse[k] = POINT{left + 15 + (int)std::lround(15 * std::cos(k * 3.14159265358979 / 12)),
-                          top + 25 + (int)std::lround(25 * std::sin(k * 3.14159265358979 / 12))};
+                               top + 25 + (int)std::lround(25 * std::sin(k * 3.14159265358979 / 12))};
         if (i % 3 == 0)
             ::Polyline(dc, ellipse, 25);
         else if (i % 3 == 1)
@@ -224,8 +192,8 @@ TEST(FloodFillPictureTest, ColouringPageDrawsAsThePlayerDrawsIt)
     for (const SIZE size : {SIZE{800, 600}, SIZE{240, 180}})
     {
         const std::string at = " at " + std::to_string(size.cx) + " x " + std::to_string(size.cy);
-        ExpectDrawnAsThePlayerDrawsIt(emf, true, {800, 600}, size.cx, size.cy, "enhanced metafile" + at);
-        ExpectDrawnAsThePlayerDrawsIt(wmf, false, {800, 600}, size.cx, size.cy, "placeable metafile" + at);
+        ExpectDrawnAsThePlayerDrawsIt(emf, size.cx, size.cy, "enhanced metafile" + at);
+        ExpectDrawnAsThePlayerDrawsIt(wmf, size.cx, size.cy, "placeable metafile" + at);
     }
 }
 

@@ -66,15 +66,16 @@ EmfRecords ClipGrid(int stripes)
             {EMR_EXTSELECTCLIPRGN, RegionRecord({}, {RGN_AND}, RegionData(GridOfCells(stripes, 1, 1, 2 * stripes)))}};
 }
 
-Bytes StretchedRle()
+Bytes StretchedRle(DWORD side = HugeSide)
 {
-    return EmfOfRecords(Frame, {{EMR_STRETCHDIBITS, HugeBitmapRecord()}}, 1);
+    return EmfOfRecords(Frame, {{EMR_STRETCHDIBITS, HugeBitmapRecord(side)}}, 1);
 }
 
-// Two clip records whose product is a grid of 25 million cells.
-Bytes ClipProduct()
+// Two clip records whose product is a grid of stripes x stripes cells (25
+// million by default).
+Bytes ClipProduct(int stripes = 5000)
 {
-    EmfRecords records = ClipGrid(5000);
+    EmfRecords records = ClipGrid(stripes);
     records.push_back({EMR_RECTANGLE, WholeBox});
     return EmfOfRecords(Frame, records, 1);
 }
@@ -83,18 +84,6 @@ Bytes ClipProduct()
 // of 7,000 x 7,000 (196 MB expanded) stretched over it, and the grid of
 // 3,000 stripes by 3,000 (9 million cells, 144 MB) clipped to.
 const int PageWidth = 2400, PageHeight = 1800;
-
-Bytes StretchedFromAffordableSource()
-{
-    return EmfOfRecords(Frame, {{EMR_STRETCHDIBITS, HugeBitmapRecord(7000)}}, 1);
-}
-
-Bytes AffordableClipProduct()
-{
-    EmfRecords records = ClipGrid(3000);
-    records.push_back({EMR_RECTANGLE, WholeBox});
-    return EmfOfRecords(Frame, records, 1);
-}
 
 // A grid of 422,000 cells, saved 400 times, then a rectangle.
 Bytes SavedClipProduct()
@@ -177,8 +166,9 @@ Bytes PlacedStretchedRle()
 Bytes PlacedSavedGrid(WORD rows, WORD columns, WORD select, size_t saves)
 {
     // The player takes region 0 for none: a brush comes first.
-    WmfRecords records = {
-        {META_CREATEBRUSHINDIRECT, {BS_SOLID, 0, 0, 0}}, {META_CREATEREGION, WmfRegion(GridOfCells(columns, rows))}, {select, {1}}};
+    WmfRecords records = {{META_CREATEBRUSHINDIRECT, {BS_SOLID, 0, 0, 0}},
+                          {META_CREATEREGION, WmfRegion(GridOfCells(columns, rows))},
+                          {select, {1}}};
     records.insert(records.end(), saves, {META_SAVEDC, {}});
     records.push_back({META_RECTANGLE, {48, 64, 0, 0}});
     return PlacedWmf(records, 2);
@@ -260,8 +250,14 @@ class MemoryBoundPictureTest : public ::testing::TestWithParam<MemoryPicture>
 };
 
 const MemoryPicture MemoryPictures[] = {
-    {"StretchedRle", StretchedRle},
-    {"ClipProduct", ClipProduct},
+    {"StretchedRle",
+     [] {
+         return StretchedRle();
+     }},
+    {"ClipProduct",
+     [] {
+         return ClipProduct();
+     }},
     {"SavedClipProduct", SavedClipProduct},
     {"BigLetters", BigLetters},
     {"TurnedWideLetters", TurnedWideLetters},
@@ -281,8 +277,16 @@ const MemoryPicture MemoryPictures[] = {
     {"MaskedBlitOverHugeDestination", MaskedBlitOverHugeDestination},
     {"TurnedBlitOfHugeSource", TurnedBlitOfHugeSource},
     {"MagnifiedLettersOfTheUsualSize", MagnifiedLettersOfTheUsualSize},
-    {"StretchedFromAffordableSource", StretchedFromAffordableSource, PageWidth, PageHeight},
-    {"AffordableClipProduct", AffordableClipProduct, PageWidth, PageHeight},
+    {"StretchedFromAffordableSource",
+     [] {
+         return StretchedRle(7000);
+     },
+     PageWidth, PageHeight},
+    {"AffordableClipProduct",
+     [] {
+         return ClipProduct(3000);
+     },
+     PageWidth, PageHeight},
 };
 
 DWORD WINAPI DrawElsewhere(void*)

@@ -10,7 +10,6 @@
 #include "TestPictures.h"
 #include "foundation/windows/OwnedHandle.h"
 #include "foundation/windows/SelectedObject.h"
-#include "support/ThreadCpuTime.h"
 
 #include <gtest/gtest.h>
 
@@ -20,12 +19,9 @@
 namespace
 {
 const int Width = 800, Height = 600;
-// Thread time that the bare player is repeated for, so that the clock's
-// steps (10 ms under this platform) do not decide.
-const unsigned RepeatedMilliseconds = 300;
 
 // Draws with a bitmap of the page's size selected into a memory DC.
-void WithBitmap(HDC dc, const std::function<void(HDC source)>& draw)
+void WithBitmap(const std::function<void(HDC source)>& draw)
 {
     BITMAPINFO info = {};
     info.bmiHeader = {sizeof(info.bmiHeader), Width, Height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
@@ -40,7 +36,7 @@ void WithBitmap(HDC dc, const std::function<void(HDC source)>& draw)
 
 void Stretched(HDC dc, int mode)
 {
-    WithBitmap(dc, [dc, mode](HDC source) {
+    WithBitmap([dc, mode](HDC source) {
         ::SetStretchBltMode(dc, mode);
         ::StretchBlt(dc, 0, 0, Width, Height, source, 0, 0, 200, 150, SRCCOPY);
     });
@@ -61,20 +57,20 @@ std::vector<PricedKind> PricedKinds()
          }},
         {"Blit",
          [](HDC dc) {
-             WithBitmap(dc, [dc](HDC source) {
+             WithBitmap([dc](HDC source) {
                  ::BitBlt(dc, 0, 0, Width, Height, source, 0, 0, SRCCOPY);
              });
          }},
         {"MaskedBlit",
          [](HDC dc) {
              COwnedGdiObject<HBITMAP> mask(::CreateBitmap(Width, Height, 1, 1, NULL));
-             WithBitmap(dc, [dc, &mask](HDC source) {
+             WithBitmap([dc, &mask](HDC source) {
                  ::MaskBlt(dc, 0, 0, Width, Height, source, 0, 0, mask, 0, 0, MAKEROP4(SRCCOPY, SRCINVERT));
              });
          }},
         {"AlphaBlit",
          [](HDC dc) {
-             WithBitmap(dc, [dc](HDC source) {
+             WithBitmap([dc](HDC source) {
                  const BLENDFUNCTION half = {AC_SRC_OVER, 0, 128, 0};
                  ::GdiAlphaBlend(dc, 0, 0, Width, Height, source, 0, 0, Width, Height, half);
              });
@@ -128,13 +124,7 @@ TEST_P(PlayerPriceTest, BarePlayerTakesAtMostTwiceTheEstimate)
     const RECT all = {0, 0, Width, Height};
     double estimate = 0;
     ::EnumEnhMetaFile(dc, metafile, EstimateRecord, &estimate, &all);
-    // Once to warm the player's caches (a font's glyphs), then repeated.
-    ::PlayEnhMetaFile(dc, metafile, &all);
-    CThreadCpuTimer timer;
-    unsigned draws = 0;
-    for (; draws == 0 || timer.Milliseconds() < RepeatedMilliseconds; ++draws)
-        ::PlayEnhMetaFile(dc, metafile, &all);
-    const double bare = timer.Milliseconds() * 1000.0 / draws;
+    const double bare = BareMicroseconds(emf, Width, Height);
     EXPECT_LE(bare, 2 * estimate) << GetParam().name << ": the player took " << bare << " us a draw, estimated "
                                   << estimate << " us";
 }

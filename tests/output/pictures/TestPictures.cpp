@@ -1,5 +1,7 @@
 #include "TestPictures.h"
+#include "output/pictures/MetafilePicture.h"
 #include "output/pictures/Picture.h"
+#include "output/pictures/PictureSizeFitting.h"
 
 #include "foundation/files/Crc32.h"
 #include "foundation/files/SealedFile.h"
@@ -450,7 +452,8 @@ void GradientTriangles(HDC dc, int count)
 
 void CopiesOfALetter(HDC dc, int count, int height, POINT at)
 {
-    COwnedGdiObject<HFONT> font(::CreateFontA(-height, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Tahoma"));
+    COwnedGdiObject<HFONT> font(
+        ::CreateFontA(-height, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Tahoma"));
     CSelectedObject selected(dc, font);
     const std::wstring text((size_t)count, L'W');
     const std::vector<INT> advances((size_t)count, 0);
@@ -562,6 +565,53 @@ DWORD WINAPI DrawPicture(void* parameter)
     return 0;
 }
 } // namespace
+
+void PlayOnThePlatform(const Bytes& bytes, CCanvas& canvas)
+{
+    const HDC dc = canvas.DC()->m_hDC;
+    const RECT all = {0, 0, canvas.Width(), canvas.Height()};
+    PlaceableMetaHeader placeable;
+    std::memcpy(&placeable, bytes.data(), sizeof(placeable));
+    if (placeable.key != PlaceableMetafileKey)
+    {
+        const COwnedEnhMetafile metafile(::SetEnhMetaFileBits((UINT)bytes.size(), bytes.data()));
+        ::PlayEnhMetaFile(dc, metafile, &all);
+        return;
+    }
+    const int width = placeable.right - placeable.left, height = placeable.bottom - placeable.top;
+    const CSize size = FitSizeToAspectOnDevice(canvas.DC(), all.right, all.bottom, width, height);
+    CSavedDCState saved(dc);
+    ::SetMapMode(dc, MM_ANISOTROPIC);
+    ::SetWindowOrgEx(dc, placeable.left, placeable.top, NULL);
+    ::SetWindowExtEx(dc, width, height, NULL);
+    ::SetViewportOrgEx(dc, (all.right - size.cx) / 2, (all.bottom - size.cy) / 2, NULL);
+    ::SetViewportExtEx(dc, size.cx, size.cy, NULL);
+    const COwnedMetafile metafile(
+        ::SetMetaFileBitsEx((UINT)(bytes.size() - sizeof(placeable)), bytes.data() + sizeof(placeable)));
+    ::PlayMetaFile(dc, metafile);
+}
+
+int DifferingPixels(const CCanvas& a, const CCanvas& b, const RECT& part)
+{
+    int differing = 0;
+    for (int y = part.top; y < part.bottom; ++y)
+        for (int x = part.left; x < part.right; ++x)
+            differing += a.At(x, y) != b.At(x, y);
+    return differing;
+}
+
+double BareMicroseconds(const Bytes& emf, int width, int height)
+{
+    CCanvas canvas(width, height);
+    const COwnedEnhMetafile metafile(::SetEnhMetaFileBits((UINT)emf.size(), emf.data()));
+    const RECT all = {0, 0, width, height};
+    ::PlayEnhMetaFile(canvas.DC()->m_hDC, metafile, &all);
+    CThreadCpuTimer timer;
+    unsigned draws = 0;
+    for (; draws == 0 || timer.Milliseconds() < 300; ++draws)
+        ::PlayEnhMetaFile(canvas.DC()->m_hDC, metafile, &all);
+    return timer.Milliseconds() * 1000.0 / draws;
+}
 
 unsigned DrawingMilliseconds(CPicture& picture, CCanvas& canvas, const std::string& what)
 {

@@ -186,5 +186,18 @@ class CPicture;
 // drawing thread cannot be stopped.
 unsigned DrawingMilliseconds(CPicture& picture, CCanvas& canvas, const std::string& what);
 
+// The platform's bare player's thread time over one draw of the enhanced
+// metafile into a canvas of the size, in microseconds: played once to warm
+// its caches (a font's glyphs), then repeated for 300 ms of thread time, so
+// that the clock's steps (10 ms under this platform) do not decide.
+double BareMicroseconds(const Bytes& emf, int width, int height);
+
+// Plays the picture with the platform's own player where the program draws
+// it over the canvas: an enhanced metafile stretched over it, a placeable
+// metafile's box fitted in its proportion and centred.
+void PlayOnThePlatform(const Bytes& bytes, CCanvas& canvas);
+// The pixels of the part that differ between the canvases.
+int DifferingPixels(const CCanvas& a, const CCanvas& b, const RECT& part);
+
 // True when the two colours differ by at most 'tolerance' in every channel.
 bool Near(COLORREF a, COLORREF b, int tolerance);

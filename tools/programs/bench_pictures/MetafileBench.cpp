@@ -162,7 +162,6 @@ double MedianCheck(BOOL (*check)(const BYTE*, DWORD), const BYTE* data, DWORD si
     }
     return BenchMedian(perCheck);
 }
-} // namespace
 
 // The player's prices that the guard measures on this machine, against its
 // built-in figures, and what measuring them cost.
@@ -178,6 +177,7 @@ void ReportPlayerPrices()
                1000 * CPlayerPrices::Measured((PlayerPixel)kind), 1000 * CPlayerPrices::BuiltIn((PlayerPixel)kind));
     printf("\n");
 }
+} // namespace
 
 void BenchMetafileDrawing(int runs)
 {
