@@ -52,7 +52,7 @@ DWORD EnhMetafilePlayedLength(const BYTE* data, DWORD length)
     std::memcpy(&header, data, 88);
     if (header.iType != EMR_HEADER || header.nSize < 88 || !IsHeaderSound(header))
         return 0;
-    EnhCheckState state = {data, header, header.nHandles, false};
+    EnhCheckState state = {data, header, false};
     DWORD offset = 0;
     while (offset < length)
     {

@@ -120,12 +120,12 @@ bool AreTextsSound(const EnhCheckedRecord& r, DWORD at, DWORD count, DWORD charS
 // one is selected.
 bool SelectsObject(const EnhCheckedRecord& r, EnhCheckState& state)
 {
-    return IsObjectIndex(r.At(8), state.handles, true);
+    return IsObjectIndex(r.At(8), state.header.nHandles, true);
 }
 
 bool NamesObject(const EnhCheckedRecord& r, EnhCheckState& state)
 {
-    return IsObjectIndex(r.At(8), state.handles, false);
+    return IsObjectIndex(r.At(8), state.header.nHandles, false);
 }
 
 bool MakesPalette(const EnhCheckedRecord& r, EnhCheckState& state)

@@ -37,7 +37,6 @@ struct EnhCheckState
 {
     const BYTE* first; // the header record
     const ENHMETAHEADER& header;
-    DWORD handles;
     bool ended;
 };
 
@@ -96,7 +95,7 @@ bool HasPaintedRegion(const EnhCheckedRecord& r, EnhCheckState&)
 template <DWORD DataAt>
 bool PaintsRegion(const EnhCheckedRecord& r, EnhCheckState& state)
 {
-    return IsObjectIndex(r.At(28), state.handles, false) && IsRegionSound(r, 24, DataAt, false);
+    return IsObjectIndex(r.At(28), state.header.nHandles, false) && IsRegionSound(r, 24, DataAt, false);
 }
 
 template <DWORD OffsetsAt>

@@ -16,13 +16,18 @@ namespace
 PROCESS_MEMORY_COUNTERS MemoryCounters()
 {
     typedef BOOL(WINAPI * Query)(HANDLE, PROCESS_MEMORY_COUNTERS*, DWORD);
-    static const Query query = (Query)(void*)::GetProcAddress(::GetModuleHandleA("kernel32.dll"),
-                                                                "K32GetProcessMemoryInfo");
+    static const Query query =
+        (Query)(void*)::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "K32GetProcessMemoryInfo");
     PROCESS_MEMORY_COUNTERS counters = {};
     counters.cb = sizeof(counters);
     if (query == nullptr || !query(::GetCurrentProcess(), &counters, sizeof(counters)))
         ADD_FAILURE() << "no memory counters";
     return counters;
+}
+
+SIZE_T PeakWorkingSetBytes()
+{
+    return MemoryCounters().PeakWorkingSetSize;
 }
 
 // Near the guard's own limit on what a draw makes the player hold.
@@ -118,17 +123,6 @@ unsigned DrawHere(CPicture& picture, CCanvas& canvas, const std::string& what)
     picture.Draw(canvas.DC(), box, box, CPoint(0, 0));
     return timer.Milliseconds();
 }
-} // namespace
-
-SIZE_T PeakWorkingSetBytes()
-{
-    return MemoryCounters().PeakWorkingSetSize;
-}
-
-SIZE_T WorkingSetBytes()
-{
-    return MemoryCounters().WorkingSetSize;
-}
 
 // Each draw within its time, and what the working set grew by during it
 // within the allowance.
@@ -139,6 +133,12 @@ void ExpectDrawnWithinBounds(const std::function<unsigned()>& draw, const std::s
     const SIZE_T grown = growth.Bytes();
     EXPECT_LT(milliseconds, AllowedMilliseconds) << what;
     EXPECT_LT(grown, AllowedGrowth) << what << ": the working set grew by " << (grown >> 20) << " MB";
+}
+} // namespace
+
+SIZE_T WorkingSetBytes()
+{
+    return MemoryCounters().WorkingSetSize;
 }
 
 void ExpectDrawnSafely(const Bytes& bytes, int width, int height, const std::string& what, CCanvas* first)
@@ -153,8 +153,19 @@ void ExpectDrawnSafely(const Bytes& bytes, int width, int height, const std::str
         first = own.get();
     }
     CCanvas repaint(width, height), worker(width, height);
-    ExpectDrawnWithinBounds([&] { return DrawHere(picture, *first, what + ", first"); }, what + ", first");
-    ExpectDrawnWithinBounds([&] { return DrawHere(picture, repaint, what + ", repaint"); }, what + ", repaint");
-    ExpectDrawnWithinBounds([&] { return DrawingMilliseconds(picture, worker, what + ", worker"); },
-                            what + ", worker");
+    ExpectDrawnWithinBounds(
+        [&] {
+            return DrawHere(picture, *first, what + ", first");
+        },
+        what + ", first");
+    ExpectDrawnWithinBounds(
+        [&] {
+            return DrawHere(picture, repaint, what + ", repaint");
+        },
+        what + ", repaint");
+    ExpectDrawnWithinBounds(
+        [&] {
+            return DrawingMilliseconds(picture, worker, what + ", worker");
+        },
+        what + ", worker");
 }

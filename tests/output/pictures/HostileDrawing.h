@@ -8,8 +8,7 @@
 
 #include <string>
 
-// Bytes of the process's peak working set and of its working set now.
-SIZE_T PeakWorkingSetBytes();
+// Bytes of the process's working set now.
 SIZE_T WorkingSetBytes();
 
 // Loads the picture (it must load) and draws it into width x height on this
