@@ -3,25 +3,11 @@
 #include "output/pictures/DroppedObjects.h"
 #include "output/pictures/EnhRecordFields.h"
 #include "output/pictures/EnhRecordKinds.h"
-#include "output/pictures/EnhRecordMemory.h"
 #include "output/pictures/EnhRecordWork.h"
 #include "output/pictures/GuardedPlay.h"
 
 namespace
 {
-// The current position to the last of the points counted at byte 24 from
-// byte 28, of PointSize bytes each.
-template <DWORD PointSize>
-void MoveToLastPoint(HDC dc, const EnhRecordFields& r)
-{
-    const DWORD count = r.At(24);
-    if (count == 0)
-        return;
-    double x, y;
-    r.Point<PointSize>(28 + PointSize * (count - 1), x, y);
-    ::MoveToEx(dc, (int)x, (int)y, NULL);
-}
-
 // An enhanced metafile's own part of the guarded draw (CGuardedPlay).
 struct EnhFormat
 {
@@ -46,7 +32,7 @@ struct EnhFormat
     int RestoreLevel(const Record& r) const { return (int)(LONG)r.fields.At(8); }
     RecordMemory Memory(const Record& r, HDC dc, CDrawingState& drawing, CDrawingMemory& memory) const
     {
-        return EnhRecordMemory(dc, drawing, memory, r.fields, r.kind);
+        return r.kind.memory != nullptr ? r.kind.memory({dc, drawing, memory, r.fields}) : RecordMemory();
     }
     double Work(const Record& r, HDC dc, CDrawingState& drawing, CDrawingMemory& memory) const
     {
@@ -61,8 +47,14 @@ struct EnhFormat
             ::AbortPath(dc);
         else if (r.kind.Is(MovesToPoint))
             ::MoveToEx(dc, (int)r.fields.Long(8), (int)r.fields.Long(12), NULL);
-        else if (r.kind.Is(MovesToLastPoint))
-            r.kind.Is(ShortPoints) ? MoveToLastPoint<4>(dc, r.fields) : MoveToLastPoint<8>(dc, r.fields);
+        else if (r.kind.Is(MovesToLastPoint) && r.fields.At(24) != 0)
+        {
+            // to the last of the points counted at byte 24 from byte 28
+            const DWORD size = r.kind.Is(ShortPoints) ? 4 : 8;
+            double x, y;
+            r.fields.Point(28 + size * (r.fields.At(24) - 1), size, x, y);
+            ::MoveToEx(dc, (int)x, (int)y, NULL);
+        }
     }
     std::optional<FloodFillParameters> FloodFill(const Record& r) const
     {

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "afx/app/AfxWin.h"
+#include "foundation/files/LittleEndian.h"
+#include "output/pictures/EnhRecordFields.h"
 
 #include <cstddef>
-#include <cstring>
 
 // A record of an enhanced metafile as the load check reads it: what lies
 // outside it reads as all ones.
@@ -12,18 +13,8 @@ struct EnhCheckedRecord
     const BYTE* data;
     DWORD size;
 
-    DWORD At(DWORD offset) const
-    {
-        if (offset + 4 > size)
-            return 0xFFFFFFFF;
-        DWORD value;
-        std::memcpy(&value, data + offset, 4);
-        return value;
-    }
-    WORD WordAt(DWORD offset) const
-    {
-        return offset + 2 > size ? 0xFFFF : (WORD)(data[offset] | (data[offset + 1] << 8));
-    }
+    DWORD At(DWORD offset) const { return Holds(offset, 4) ? ReadLittleEndianDword(data + offset) : 0xFFFFFFFF; }
+    WORD WordAt(DWORD offset) const { return Holds(offset, 2) ? ReadLittleEndianWord(data + offset) : 0xFFFF; }
     // A block of 'count' items of 'item' bytes at 'offset' lies inside.
     bool Holds(unsigned long long offset, unsigned long long count, unsigned long long item = 1) const
     {
@@ -75,20 +66,13 @@ bool HasPolyPoints(const EnhCheckedRecord& r, EnhCheckState&)
     return IsPolyPolySound(r, PointSize);
 }
 
-// The clip's region of the byte size at 'SizeAt' stored at 'DataAt': of no
-// bytes, the clip is the whole device.
-template <DWORD SizeAt, DWORD DataAt>
-bool HasClipRegion(const EnhCheckedRecord& r, EnhCheckState&)
+// A region of the byte size at 'SizeAt' stored at 'DataAt': a clip's of no
+// bytes is the whole device; a painted or inverted one's header is read
+// whatever the size says.
+template <DWORD SizeAt, DWORD DataAt, bool NoneAllowed>
+bool HasRegion(const EnhCheckedRecord& r, EnhCheckState&)
 {
-    return IsRegionSound(r, SizeAt, DataAt, true);
-}
-
-// A region painted or inverted, of the byte size at 'SizeAt' stored at
-// 'DataAt': its header is read whatever the size says.
-template <DWORD SizeAt, DWORD DataAt>
-bool HasPaintedRegion(const EnhCheckedRecord& r, EnhCheckState&)
-{
-    return IsRegionSound(r, SizeAt, DataAt, false);
+    return IsRegionSound(r, SizeAt, DataAt, NoneAllowed);
 }
 
 // A region filled or framed with the brush whose index is at byte 28.
@@ -98,17 +82,11 @@ bool PaintsRegion(const EnhCheckedRecord& r, EnhCheckState& state)
     return IsObjectIndex(r.At(28), state.header.nHandles, false) && IsRegionSound(r, 24, DataAt, false);
 }
 
-template <DWORD OffsetsAt>
+// A bitmap, or a blit's source bitmap, which may be left out.
+template <DWORD OffsetsAt, BitmapUse Use = BitmapAlwaysRead>
 bool HasBitmap(const EnhCheckedRecord& r, EnhCheckState&)
 {
-    return IsBitmapSound(r, OffsetsAt);
-}
-
-// A blit whose source bitmap may be left out.
-template <DWORD SourceAt>
-bool BlitsSource(const EnhCheckedRecord& r, EnhCheckState&)
-{
-    return IsBitmapSound(r, SourceAt, BitmapReadWhenPlaced);
+    return IsBitmapSound(r, OffsetsAt, Use);
 }
 
 template <DWORD SourceAt, DWORD MaskAt>
@@ -117,14 +95,10 @@ bool BlitsSourceAndMask(const EnhCheckedRecord& r, EnhCheckState&)
     return IsBitmapSound(r, SourceAt, BitmapReadWhenPlaced) && IsBitmapSound(r, MaskAt);
 }
 
-template <DWORD CharSize>
-bool HasText(const EnhCheckedRecord& r, EnhCheckState&)
-{
-    return AreTextsSound(r, offsetof(EMREXTTEXTOUTA, emrtext), 1, CharSize);
-}
-
-template <DWORD CharSize>
+// A text record's strings (TextsOf), of characters of 'CharSize' bytes.
+template <bool Poly, DWORD CharSize>
 bool HasTexts(const EnhCheckedRecord& r, EnhCheckState&)
 {
-    return AreTextsSound(r, offsetof(EMRPOLYTEXTOUTA, aemrtext), r.At(offsetof(EMRPOLYTEXTOUTA, cStrings)), CharSize);
+    const EnhTexts texts = TextsOf(r, Poly);
+    return AreTextsSound(r, texts.at, texts.count, CharSize);
 }

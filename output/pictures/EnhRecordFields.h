@@ -2,6 +2,7 @@
 
 #include "afx/app/AfxWin.h"
 
+#include <cstddef>
 #include <cstring>
 
 // A record's fields; the load check has found all that is read inside it.
@@ -28,12 +29,11 @@ struct EnhRecordFields
         std::memcpy(&value, data + offset, 2);
         return value;
     }
-    // The point at 'offset', of 32 bits (PointSize 8) or 16 (PointSize 4).
-    template <DWORD PointSize>
-    void Point(DWORD offset, double& x, double& y) const
+    // The point at 'offset', of 32-bit numbers ('size' 8) or 16-bit (4).
+    void Point(DWORD offset, DWORD size, double& x, double& y) const
     {
-        x = PointSize == 8 ? Long(offset) : Short(offset);
-        y = PointSize == 8 ? Long(offset + 4) : Short(offset + 2);
+        x = size == 8 ? Long(offset) : Short(offset);
+        y = size == 8 ? Long(offset + 4) : Short(offset + 2);
     }
 };
 
@@ -41,6 +41,20 @@ struct EnhRecordFields
 // store a character in one byte.
 const DWORD SmallTextRecord = 108;
 const DWORD SmallTextNoRectangle = 0x100, SmallTextCharacters = 0x200;
+
+// Where a text record keeps its strings (EMRTEXT) and how many: one after
+// an EXTTEXTOUT's fixed part, or a POLYTEXTOUT's count of them.
+struct EnhTexts
+{
+    DWORD at, count;
+};
+template <class Record>
+EnhTexts TextsOf(const Record& r, bool poly)
+{
+    if (!poly)
+        return {offsetof(EMREXTTEXTOUTA, emrtext), 1};
+    return {offsetof(EMRPOLYTEXTOUTA, aemrtext), r.At(offsetof(EMRPOLYTEXTOUTA, cStrings))};
+}
 
 // Records of kinds that the platform's headers leave out: they only set
 // state.

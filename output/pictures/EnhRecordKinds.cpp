@@ -18,35 +18,59 @@ constexpr BlitLayout Layout(size_t destination, size_t destinationSize, size_t s
 
 constexpr BlitLayout BitBltLayout = Layout(offsetof(EMRBITBLT, xDest), offsetof(EMRBITBLT, cxDest),
                                            offsetof(EMRBITBLT, xSrc), offsetof(EMRBITBLT, cxDest));
-constexpr BlitLayout StretchBltLayout = Layout(offsetof(EMRSTRETCHBLT, xDest), offsetof(EMRSTRETCHBLT, cxDest),
-                                               offsetof(EMRSTRETCHBLT, xSrc), offsetof(EMRSTRETCHBLT, cxSrc));
+// A blit whose fields have the common names.
+template <class Record, PlayerPixel Pixel = PlayerPixel::Blit>
+constexpr BlitLayout StretchLayout = Layout(offsetof(Record, xDest), offsetof(Record, cxDest), offsetof(Record, xSrc),
+                                            offsetof(Record, cxSrc), 0, Pixel);
 constexpr BlitLayout MaskBltLayout =
     Layout(offsetof(EMRMASKBLT, xDest), offsetof(EMRMASKBLT, cxDest), offsetof(EMRMASKBLT, xSrc),
            offsetof(EMRMASKBLT, cxDest), offsetof(EMRMASKBLT, xMask), PlayerPixel::MaskedBlit);
 constexpr BlitLayout PlgBltLayout = Layout(offsetof(EMRPLGBLT, aptlDest), 0, offsetof(EMRPLGBLT, xSrc),
                                            offsetof(EMRPLGBLT, cxSrc), offsetof(EMRPLGBLT, xMask));
-constexpr BlitLayout AlphaBlendLayout =
-    Layout(offsetof(EMRALPHABLEND, xDest), offsetof(EMRALPHABLEND, cxDest), offsetof(EMRALPHABLEND, xSrc),
-           offsetof(EMRALPHABLEND, cxSrc), 0, PlayerPixel::AlphaBlit);
-constexpr BlitLayout TransparentBltLayout =
-    Layout(offsetof(EMRTRANSPARENTBLT, xDest), offsetof(EMRTRANSPARENTBLT, cxDest), offsetof(EMRTRANSPARENTBLT, xSrc),
-           offsetof(EMRTRANSPARENTBLT, cxSrc));
-constexpr BlitLayout StretchDibLayout = Layout(offsetof(EMRSTRETCHDIBITS, xDest), offsetof(EMRSTRETCHDIBITS, cxDest),
-                                               offsetof(EMRSTRETCHDIBITS, xSrc), offsetof(EMRSTRETCHDIBITS, cxSrc));
 constexpr BlitLayout DibToDeviceLayout =
     Layout(offsetof(EMRSETDIBITSTODEVICE, xDest), offsetof(EMRSETDIBITSTODEVICE, cxSrc),
            offsetof(EMRSETDIBITSTODEVICE, xSrc), offsetof(EMRSETDIBITSTODEVICE, cxSrc));
 
-template <PointFigures Figures>
-constexpr EnhRecordKind LongPoints(DWORD minimumSize, EnhRecordCheck check, unsigned traits = 0)
+// A blit of one bitmap, read always or only where placed, laid out so.
+template <class Record, const BlitLayout* At, BitmapUse Use = BitmapReadWhenPlaced>
+constexpr EnhRecordKind Blit(unsigned traits = 0)
 {
-    return {minimumSize, check, WithArguments<PointsWork, Figures, 8>, nullptr, traits};
+    return {sizeof(Record), HasBitmap<offsetof(Record, offBmiSrc), Use>, WithArguments<BlitWork, At>,
+            BlitSourceMemory<offsetof(Record, offBmiSrc)>, traits};
 }
 
-template <PointFigures Figures>
-constexpr EnhRecordKind ShortPointsKind(DWORD minimumSize, EnhRecordCheck check, unsigned traits = 0)
+// Figures of points of 32 bits ('Size' 8) or 16 (4): their fixed part, check
+// and what skipping them leaves behind follow from the figures.
+template <PointFigures Figures, DWORD Size>
+constexpr EnhRecordKind Points()
 {
-    return {minimumSize, check, WithArguments<PointsWork, Figures, 4>, nullptr, ShortPoints | traits};
+    const bool poly = Figures == PointFigures::Polygons || Figures == PointFigures::Polylines;
+    const bool on =
+        Figures == PointFigures::BeziersOn || Figures == PointFigures::PolylineOn || Figures == PointFigures::Drawn;
+    // A POLYDRAW's points are each followed by a byte of its kind.
+    const EnhRecordCheck* check = poly                             ? HasPolyPoints<Size>
+                                  : Figures == PointFigures::Drawn ? HasPoints<Size + 1>
+                                                                   : HasPoints<Size>;
+    return {poly ? 32u : 28u, check, WithArguments<PointsWork, Figures>, nullptr,
+            (Size == 4 ? ShortPoints : 0u) | (on ? MovesToLastPoint : 0u)};
+}
+
+// Strings of text, several or one, of wide characters or not.
+template <bool Poly, bool Wide>
+constexpr EnhRecordKind Text(DWORD minimumSize)
+{
+    return {minimumSize,
+            HasTexts < Poly,
+            Wide ? 2 : 1 >
+            , WithArguments<TextsWork, Poly, Wide>, WithArguments<TextsMemory, Poly, Wide>, 0};
+}
+
+// A region, its RGNDATA at 'At', filled, painted, inverted or framed (the
+// region less itself moved four ways: 'Copies' of it held).
+template <DWORD At, EnhRecordCheck* Check, DWORD Copies = 1>
+constexpr EnhRecordKind PaintedRegion()
+{
+    return {At, Check, WithArguments<PaintedRegionWork, At>, WithArguments<PaintedRegionMemory, At, Copies>, 0};
 }
 
 struct KindOfType
@@ -59,13 +83,13 @@ struct KindOfType
 // reads beyond it, the time price, the memory price, what it is.
 constexpr KindOfType Kinds[] = {
     {EMR_HEADER, {88, OpensPicture, nullptr, nullptr, Mapping}},
-    {EMR_POLYBEZIER, LongPoints<PointFigures::Beziers>(28, HasPoints<8>)},
-    {EMR_POLYGON, LongPoints<PointFigures::Polygon>(28, HasPoints<8>)},
-    {EMR_POLYLINE, LongPoints<PointFigures::Polyline>(28, HasPoints<8>)},
-    {EMR_POLYBEZIERTO, LongPoints<PointFigures::BeziersOn>(28, HasPoints<8>, MovesToLastPoint)},
-    {EMR_POLYLINETO, LongPoints<PointFigures::PolylineOn>(28, HasPoints<8>, MovesToLastPoint)},
-    {EMR_POLYPOLYLINE, LongPoints<PointFigures::Polylines>(32, HasPolyPoints<8>)},
-    {EMR_POLYPOLYGON, LongPoints<PointFigures::Polygons>(32, HasPolyPoints<8>)},
+    {EMR_POLYBEZIER, Points<PointFigures::Beziers, 8>()},
+    {EMR_POLYGON, Points<PointFigures::Polygon, 8>()},
+    {EMR_POLYLINE, Points<PointFigures::Polyline, 8>()},
+    {EMR_POLYBEZIERTO, Points<PointFigures::BeziersOn, 8>()},
+    {EMR_POLYLINETO, Points<PointFigures::PolylineOn, 8>()},
+    {EMR_POLYPOLYLINE, Points<PointFigures::Polylines, 8>()},
+    {EMR_POLYPOLYGON, Points<PointFigures::Polygons, 8>()},
     {EMR_SETWINDOWEXTEX, {16, nullptr, nullptr, nullptr, Mapping}},
     {EMR_SETWINDOWORGEX, {16, nullptr, nullptr, nullptr, Mapping}},
     {EMR_SETVIEWPORTEXTEX, {16, nullptr, nullptr, nullptr, Mapping}},
@@ -114,59 +138,47 @@ constexpr KindOfType Kinds[] = {
     {EMR_EXTFLOODFILL, {sizeof(EMREXTFLOODFILL), nullptr, ExtFloodFillWork, nullptr, 0}},
     {EMR_LINETO, {16, nullptr, LineToWork, nullptr, MovesToPoint}},
     {EMR_ARCTO, {sizeof(EMRARC), nullptr, WithArguments<BoxWork, true, true, true>, nullptr, 0}},
-    {EMR_POLYDRAW, LongPoints<PointFigures::Drawn>(28, HasPoints<9>, MovesToLastPoint)},
+    {EMR_POLYDRAW, Points<PointFigures::Drawn, 8>()},
     {EMR_SETARCDIRECTION, {12, nullptr, nullptr, nullptr, State}},
     {EMR_SETMITERLIMIT, {12, nullptr, nullptr, nullptr, State}},
     {EMR_BEGINPATH, {8, nullptr, nullptr, nullptr, State | OpensPath}},
     {EMR_ENDPATH, {8, nullptr, nullptr, nullptr, State | ClosesPath}},
     {EMR_CLOSEFIGURE, {8, nullptr, nullptr, nullptr, State}},
-    {EMR_FILLPATH, {24, nullptr, PathFillWork, PaintedPathMemory, UsesPath}},
-    {EMR_STROKEANDFILLPATH, {24, nullptr, PathStrokeAndFillWork, PaintedPathMemory, UsesPath}},
-    {EMR_STROKEPATH, {24, nullptr, PathStrokeWork, PaintedPathMemory, UsesPath}},
-    {EMR_FLATTENPATH, {8, nullptr, PathWideningWork, nullptr, UsesPath}},
-    {EMR_WIDENPATH, {8, nullptr, PathWideningWork, PaintedPathMemory, UsesPath}},
-    {EMR_SELECTCLIPPATH, {12, nullptr, PathFillWork, ClipPathMemory, UsesPath}},
+    {EMR_FILLPATH, {24, nullptr, WithArguments<PathWork, PathUse::Filled>, PaintedPathMemory, UsesPath}},
+    {EMR_STROKEANDFILLPATH,
+     {24, nullptr, WithArguments<PathWork, PathUse::StrokedAndFilled>, PaintedPathMemory, UsesPath}},
+    {EMR_STROKEPATH, {24, nullptr, WithArguments<PathWork, PathUse::Stroked>, PaintedPathMemory, UsesPath}},
+    {EMR_FLATTENPATH, {8, nullptr, WithArguments<PathWork, PathUse::Widened>, nullptr, UsesPath}},
+    {EMR_WIDENPATH, {8, nullptr, WithArguments<PathWork, PathUse::Widened>, PaintedPathMemory, UsesPath}},
+    {EMR_SELECTCLIPPATH, {12, nullptr, WithArguments<PathWork, PathUse::Filled>, ClipPathMemory, UsesPath}},
     {EMR_ABORTPATH, {8, nullptr, nullptr, nullptr, State | ClosesPath}},
     {EMR_GDICOMMENT, {12, HasComment, nullptr, nullptr, State}},
-    {EMR_FILLRGN,
-     {32, PaintsRegion<32>, WithArguments<PaintedRegionWork, 32>, WithArguments<PaintedRegionMemory, 32>, 0}},
-    {EMR_FRAMERGN, {40, PaintsRegion<40>, WithArguments<PaintedRegionWork, 40>, FramedRegionMemory, 0}},
-    {EMR_INVERTRGN,
-     {28, HasPaintedRegion<24, 28>, WithArguments<PaintedRegionWork, 28>, WithArguments<PaintedRegionMemory, 28>, 0}},
-    {EMR_PAINTRGN,
-     {28, HasPaintedRegion<24, 28>, WithArguments<PaintedRegionWork, 28>, WithArguments<PaintedRegionMemory, 28>, 0}},
-    {EMR_EXTSELECTCLIPRGN, {16, HasClipRegion<8, 16>, ClipRegionWork, ClipRegionMemory, 0}},
-    {EMR_BITBLT,
-     {sizeof(EMRBITBLT), BlitsSource<offsetof(EMRBITBLT, offBmiSrc)>, WithArguments<BlitWork, &BitBltLayout>,
-      BlitSourceMemory<offsetof(EMRBITBLT, offBmiSrc)>, 0}},
-    {EMR_STRETCHBLT,
-     {sizeof(EMRSTRETCHBLT), BlitsSource<offsetof(EMRSTRETCHBLT, offBmiSrc)>,
-      WithArguments<BlitWork, &StretchBltLayout>, BlitSourceMemory<offsetof(EMRSTRETCHBLT, offBmiSrc)>, Stretches}},
+    {EMR_FILLRGN, PaintedRegion<32, PaintsRegion<32>>()},
+    {EMR_FRAMERGN, PaintedRegion<40, PaintsRegion<40>, 4>()},
+    {EMR_INVERTRGN, PaintedRegion<28, HasRegion<24, 28, false>>()},
+    {EMR_PAINTRGN, PaintedRegion<28, HasRegion<24, 28, false>>()},
+    {EMR_EXTSELECTCLIPRGN, {16, HasRegion<8, 16, true>, ClipRegionWork, ClipRegionMemory, 0}},
+    {EMR_BITBLT, Blit<EMRBITBLT, &BitBltLayout>()},
+    {EMR_STRETCHBLT, Blit<EMRSTRETCHBLT, &StretchLayout<EMRSTRETCHBLT>>(Stretches)},
     {EMR_MASKBLT,
      {sizeof(EMRMASKBLT), BlitsSourceAndMask<offsetof(EMRMASKBLT, offBmiSrc), offsetof(EMRMASKBLT, offBmiMask)>,
       WithArguments<BlitWork, &MaskBltLayout>, MaskBltMemory, 0}},
     {EMR_PLGBLT,
      {sizeof(EMRPLGBLT), BlitsSourceAndMask<offsetof(EMRPLGBLT, offBmiSrc), offsetof(EMRPLGBLT, offBmiMask)>,
       WithArguments<BlitWork, &PlgBltLayout>, PlgBltMemory, Stretches}},
-    {EMR_SETDIBITSTODEVICE,
-     {sizeof(EMRSETDIBITSTODEVICE), HasBitmap<offsetof(EMRSETDIBITSTODEVICE, offBmiSrc)>,
-      WithArguments<BlitWork, &DibToDeviceLayout>, BlitSourceMemory<offsetof(EMRSETDIBITSTODEVICE, offBmiSrc)>, 0}},
-    {EMR_STRETCHDIBITS,
-     {sizeof(EMRSTRETCHDIBITS), HasBitmap<offsetof(EMRSTRETCHDIBITS, offBmiSrc)>,
-      WithArguments<BlitWork, &StretchDibLayout>, BlitSourceMemory<offsetof(EMRSTRETCHDIBITS, offBmiSrc)>, Stretches}},
+    {EMR_SETDIBITSTODEVICE, Blit<EMRSETDIBITSTODEVICE, &DibToDeviceLayout, BitmapAlwaysRead>()},
+    {EMR_STRETCHDIBITS, Blit<EMRSTRETCHDIBITS, &StretchLayout<EMRSTRETCHDIBITS>, BitmapAlwaysRead>(Stretches)},
     {EMR_EXTCREATEFONTINDIRECTW, {12 + sizeof(LOGFONTW), NamesObject, nullptr, nullptr, Object}},
-    {EMR_EXTTEXTOUTA,
-     {sizeof(EMREXTTEXTOUTA), HasText<1>, WithArguments<ExtTextWork, false>, WithArguments<ExtTextMemory, false>, 0}},
-    {EMR_EXTTEXTOUTW,
-     {sizeof(EMREXTTEXTOUTA), HasText<2>, WithArguments<ExtTextWork, true>, WithArguments<ExtTextMemory, true>, 0}},
-    {EMR_POLYBEZIER16, ShortPointsKind<PointFigures::Beziers>(28, HasPoints<4>)},
-    {EMR_POLYGON16, ShortPointsKind<PointFigures::Polygon>(28, HasPoints<4>)},
-    {EMR_POLYLINE16, ShortPointsKind<PointFigures::Polyline>(28, HasPoints<4>)},
-    {EMR_POLYBEZIERTO16, ShortPointsKind<PointFigures::BeziersOn>(28, HasPoints<4>, MovesToLastPoint)},
-    {EMR_POLYLINETO16, ShortPointsKind<PointFigures::PolylineOn>(28, HasPoints<4>, MovesToLastPoint)},
-    {EMR_POLYPOLYLINE16, ShortPointsKind<PointFigures::Polylines>(32, HasPolyPoints<4>)},
-    {EMR_POLYPOLYGON16, ShortPointsKind<PointFigures::Polygons>(32, HasPolyPoints<4>)},
-    {EMR_POLYDRAW16, ShortPointsKind<PointFigures::Drawn>(28, HasPoints<5>, MovesToLastPoint)},
+    {EMR_EXTTEXTOUTA, Text<false, false>(sizeof(EMREXTTEXTOUTA))},
+    {EMR_EXTTEXTOUTW, Text<false, true>(sizeof(EMREXTTEXTOUTA))},
+    {EMR_POLYBEZIER16, Points<PointFigures::Beziers, 4>()},
+    {EMR_POLYGON16, Points<PointFigures::Polygon, 4>()},
+    {EMR_POLYLINE16, Points<PointFigures::Polyline, 4>()},
+    {EMR_POLYBEZIERTO16, Points<PointFigures::BeziersOn, 4>()},
+    {EMR_POLYLINETO16, Points<PointFigures::PolylineOn, 4>()},
+    {EMR_POLYPOLYLINE16, Points<PointFigures::Polylines, 4>()},
+    {EMR_POLYPOLYGON16, Points<PointFigures::Polygons, 4>()},
+    {EMR_POLYDRAW16, Points<PointFigures::Drawn, 4>()},
     {EMR_CREATEMONOBRUSH,
      {sizeof(EMRCREATEMONOBRUSH), MakesMonoBrush, nullptr, PatternMemory<offsetof(EMRCREATEMONOBRUSH, offBmi)>,
       Object}},
@@ -175,12 +187,8 @@ constexpr KindOfType Kinds[] = {
       PatternMemory<offsetof(EMRCREATEDIBPATTERNBRUSHPT, offBmi)>, Object}},
     {EMR_EXTCREATEPEN,
      {offsetof(EMREXTCREATEPEN, elp.elpStyleEntry), MakesExtendedPen, nullptr, ExtendedPenMemory, Object}},
-    {EMR_POLYTEXTOUTA,
-     {offsetof(EMRPOLYTEXTOUTA, aemrtext), HasTexts<1>, WithArguments<PolyTextWork, false>,
-      WithArguments<PolyTextMemory, false>, 0}},
-    {EMR_POLYTEXTOUTW,
-     {offsetof(EMRPOLYTEXTOUTA, aemrtext), HasTexts<2>, WithArguments<PolyTextWork, true>,
-      WithArguments<PolyTextMemory, true>, 0}},
+    {EMR_POLYTEXTOUTA, Text<true, false>(offsetof(EMRPOLYTEXTOUTA, aemrtext))},
+    {EMR_POLYTEXTOUTW, Text<true, true>(offsetof(EMRPOLYTEXTOUTA, aemrtext))},
     {EMR_SETICMMODE, {12, nullptr, nullptr, nullptr, State}},
     {EMR_CREATECOLORSPACE, {sizeof(EMRCREATECOLORSPACE), NamesObject, nullptr, nullptr, State}},
     {EMR_SETCOLORSPACE, {12, NamesObject, nullptr, nullptr, State}},
@@ -191,14 +199,9 @@ constexpr KindOfType Kinds[] = {
     {EMR_COLORCORRECTPALETTE, {24, nullptr, nullptr, nullptr, State}},
     {EMR_SETICMPROFILEA, {20, HasProfile, nullptr, nullptr, State}},
     {EMR_SETICMPROFILEW, {20, HasProfile, nullptr, nullptr, State}},
-    {EMR_ALPHABLEND,
-     {sizeof(EMRALPHABLEND), BlitsSource<offsetof(EMRALPHABLEND, offBmiSrc)>,
-      WithArguments<BlitWork, &AlphaBlendLayout>, BlitSourceMemory<offsetof(EMRALPHABLEND, offBmiSrc)>, 0}},
+    {EMR_ALPHABLEND, Blit<EMRALPHABLEND, &StretchLayout<EMRALPHABLEND, PlayerPixel::AlphaBlit>>()},
     {EMR_SETLAYOUT, {12, nullptr, nullptr, nullptr, Mapping}},
-    {EMR_TRANSPARENTBLT,
-     {sizeof(EMRTRANSPARENTBLT), BlitsSource<offsetof(EMRTRANSPARENTBLT, offBmiSrc)>,
-      WithArguments<BlitWork, &TransparentBltLayout>, BlitSourceMemory<offsetof(EMRTRANSPARENTBLT, offBmiSrc)>,
-      Stretches}},
+    {EMR_TRANSPARENTBLT, Blit<EMRTRANSPARENTBLT, &StretchLayout<EMRTRANSPARENTBLT>>(Stretches)},
     {EMR_GRADIENTFILL, {offsetof(EMRGRADIENTFILL, Ver), HasGradient, GradientWork, nullptr, 0}},
     {LinkedUfisRecord, {8, nullptr, nullptr, nullptr, State}},
     {TextJustificationRecord, {8, nullptr, nullptr, nullptr, State}},

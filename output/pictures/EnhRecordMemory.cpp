@@ -46,13 +46,6 @@ double PathRectangles(HDC dc, CDrawingState& drawing)
     return crossings / 2 + 1;
 }
 
-// An EMRTEXT at 'at' in the selected font.
-double GlyphBytes(const EnhRecordFields& r, DWORD at, bool wide, CDrawingState& drawing, CDrawingMemory& memory)
-{
-    const DWORD count = r.At(at + offsetof(EMRTEXT, nChars));
-    return memory.NewGlyphBytes(drawing.FontArea(), r.data + r.At(at + offsetof(EMRTEXT, offString)), count, wide);
-}
-
 // A blit that the player makes through bitmaps of a size the record gives
 // at 'sizeAt', 'bytes' a pixel, besides its source and mask, which it may
 // copy once more.
@@ -61,13 +54,15 @@ RecordMemory BlitThroughMemory(const EnhRecordFields& r, DWORD sourceAt, DWORD m
     const double pixels = std::fabs(r.Long(sizeAt) * r.Long(sizeAt + 4));
     return RecordMemory::Peak(2 * (EnhBitmapBytes(r, sourceAt) + EnhBitmapBytes(r, maskAt)) + bytes * pixels);
 }
-} // namespace
-
-RecordMemory EnhRecordMemory(HDC dc, CDrawingState& drawing, CDrawingMemory& memory, const EnhRecordFields& r,
-                             const EnhRecordKind& kind)
+// A region of so many rectangles made the clip, combined in the given mode
+// with the clip region the DC holds.
+RecordMemory ClipMemory(const EnhMemoryPricing& p, double rectangles, int mode)
 {
-    return kind.memory != nullptr ? kind.memory({dc, drawing, memory, r}) : RecordMemory();
+    return RecordMemory::Peak(CDrawingMemory::RegionBytes(rectangles) +
+                                  p.memory.CombinedClipBytes(p.dc, rectangles, mode),
+                              RecordMemory::ChangesClip);
 }
+} // namespace
 
 double EnhBitmapBytes(const EnhRecordFields& r, DWORD offsetAt)
 {
@@ -118,19 +113,12 @@ RecordMemory ExtendedPenMemory(const EnhMemoryPricing& p)
 
 RecordMemory ClipRegionMemory(const EnhMemoryPricing& p)
 {
-    const double rectangles = StoredRegionRectangles(p.r, 8, 16);
-    const DWORD mode = p.r.At(12);
-    return RecordMemory::Peak(CDrawingMemory::RegionBytes(rectangles) +
-                                  p.memory.CombinedClipBytes(p.dc, rectangles, (int)mode),
-                              RecordMemory::ChangesClip);
+    return ClipMemory(p, StoredRegionRectangles(p.r, 8, 16), (int)p.r.At(12));
 }
 
 RecordMemory ClipPathMemory(const EnhMemoryPricing& p)
 {
-    const double rectangles = PathRectangles(p.dc, p.drawing);
-    return RecordMemory::Peak(CDrawingMemory::RegionBytes(rectangles) +
-                                  p.memory.CombinedClipBytes(p.dc, rectangles, (int)p.r.At(8)),
-                              RecordMemory::ChangesClip);
+    return ClipMemory(p, PathRectangles(p.dc, p.drawing), (int)p.r.At(8));
 }
 
 RecordMemory PaintedPathMemory(const EnhMemoryPricing& p)
@@ -138,29 +126,22 @@ RecordMemory PaintedPathMemory(const EnhMemoryPricing& p)
     return RecordMemory::Peak(p.memory.PaintedRegionBytes(p.dc, PathRectangles(p.dc, p.drawing)));
 }
 
-RecordMemory PaintedRegionMemory(const EnhMemoryPricing& p, DWORD at)
+RecordMemory PaintedRegionMemory(const EnhMemoryPricing& p, DWORD at, DWORD copies)
 {
-    return RecordMemory::Peak(p.memory.PaintedRegionBytes(p.dc, StoredRegionRectangles(p.r, 24, at)));
+    return RecordMemory::Peak(p.memory.PaintedRegionBytes(p.dc, copies * StoredRegionRectangles(p.r, 24, at)));
 }
 
-RecordMemory FramedRegionMemory(const EnhMemoryPricing& p)
-{
-    // The frame is the region less itself moved four ways.
-    return RecordMemory::Peak(
-        p.memory.PaintedRegionBytes(p.dc, 4 * StoredRegionRectangles(p.r, 24, offsetof(EMRFRAMERGN, RgnData))));
-}
-
-RecordMemory ExtTextMemory(const EnhMemoryPricing& p, bool wide)
-{
-    return RecordMemory::Kept(GlyphBytes(p.r, offsetof(EMREXTTEXTOUTA, emrtext), wide, p.drawing, p.memory));
-}
-
-RecordMemory PolyTextMemory(const EnhMemoryPricing& p, bool wide)
+RecordMemory TextsMemory(const EnhMemoryPricing& p, bool poly, bool wide)
 {
     const EnhRecordFields& r = p.r;
+    const EnhTexts texts = TextsOf(r, poly);
     double bytes = 0;
-    for (DWORD i = 0; i < r.At(offsetof(EMRPOLYTEXTOUTA, cStrings)); ++i)
-        bytes += GlyphBytes(r, offsetof(EMRPOLYTEXTOUTA, aemrtext) + i * sizeof(EMRTEXT), wide, p.drawing, p.memory);
+    for (DWORD i = 0; i < texts.count; ++i)
+    {
+        const DWORD at = texts.at + i * sizeof(EMRTEXT);
+        bytes += p.memory.NewGlyphBytes(p.drawing.FontArea(), r.data + r.At(at + offsetof(EMRTEXT, offString)),
+                                        r.At(at + offsetof(EMRTEXT, nChars)), wide);
+    }
     return RecordMemory::Kept(bytes);
 }
 

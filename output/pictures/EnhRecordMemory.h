@@ -6,20 +6,17 @@
 
 class CDrawingState;
 
-// What an enhanced metafile's record of the given kind makes the player
-// hold (RecordMemory), judged with the DC's state as it is before the
-// record: bitmaps by their declared size, regions by their rectangles and
-// the clip region they combine with or save, glyphs new to the draw.
-RecordMemory EnhRecordMemory(HDC dc, CDrawingState& drawing, CDrawingMemory& memory, const EnhRecordFields& r,
-                             const EnhRecordKind& kind);
-
-// The memory prices of the kinds of records (EnhRecordKinds).
+// What an enhanced metafile's record makes the player hold (RecordMemory),
+// judged with the DC's state as it is before the record: bitmaps by their
+// declared size, regions by their rectangles and the clip region they
+// combine with or save, glyphs new to the draw; a price a kind of record
+// (EnhRecordKinds).
 EnhMemoryPrice MaskBltMemory, PlgBltMemory, PaletteMemory, ResizedPaletteMemory, ExtendedPenMemory, ClipRegionMemory,
-    ClipPathMemory, PaintedPathMemory, FramedRegionMemory, SmallTextMemory;
+    ClipPathMemory, PaintedPathMemory, SmallTextMemory;
 
-// Glyphs of one string, or of several, of wide characters or not.
-RecordMemory ExtTextMemory(const EnhMemoryPricing& p, bool wide);
-RecordMemory PolyTextMemory(const EnhMemoryPricing& p, bool wide);
+// The glyphs of a text record's strings (TextsOf), of wide characters or
+// not.
+RecordMemory TextsMemory(const EnhMemoryPricing& p, bool poly, bool wide);
 
 // The bitmap whose header's offset is at 'offsetAt' (none where the offset
 // is 0: a blit without a source), held while the record plays (a blit's
@@ -37,5 +34,6 @@ RecordMemory PatternMemory(const EnhMemoryPricing& p)
 }
 
 // A region of a region record (its byte size at byte 24, its RGNDATA at
-// 'at') painted, filled or inverted inside the DC's clip region.
-RecordMemory PaintedRegionMemory(const EnhMemoryPricing& p, DWORD at);
+// 'at') painted, filled or inverted inside the DC's clip region, or framed:
+// the region less itself moved four ways, so many 'copies' of it.
+RecordMemory PaintedRegionMemory(const EnhMemoryPricing& p, DWORD at, DWORD copies);

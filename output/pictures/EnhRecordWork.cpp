@@ -24,10 +24,9 @@ void AddCurrentPosition(HDC dc, CDrawingWork& work)
     work.MoveTo(position.x, position.y);
 }
 
-// 'count' points from 'at': lines, or Bezier curves (each three points
-// after the first).
-template <DWORD PointSize>
-void AddPoints(const EnhRecordFields& r, DWORD at, DWORD count, bool curves, bool fromPosition, HDC dc,
+// 'count' points of 'size' bytes from 'at': lines, or Bezier curves (each
+// three points after the first).
+void AddPoints(const EnhRecordFields& r, DWORD at, DWORD count, DWORD size, bool curves, bool fromPosition, HDC dc,
                CDrawingWork& work)
 {
     DWORD i = 0;
@@ -36,55 +35,49 @@ void AddPoints(const EnhRecordFields& r, DWORD at, DWORD count, bool curves, boo
         AddCurrentPosition(dc, work);
     else if (count > 0)
     {
-        r.Point<PointSize>(at, x, y);
+        r.Point(at, size, x, y);
         work.MoveTo(x, y);
         i = 1;
     }
-    if (!curves)
+    for (; !curves && i < count; ++i)
     {
-        for (; i < count; ++i)
-        {
-            r.Point<PointSize>(at + i * PointSize, x, y);
-            work.LineTo(x, y);
-        }
-        return;
+        r.Point(at + i * size, size, x, y);
+        work.LineTo(x, y);
     }
-    for (; i + 3 <= count; i += 3)
+    for (; curves && i + 3 <= count; i += 3)
     {
         double c[6];
         for (DWORD k = 0; k < 3; ++k)
-            r.Point<PointSize>(at + (i + k) * PointSize, c[2 * k], c[2 * k + 1]);
+            r.Point(at + (i + k) * size, size, c[2 * k], c[2 * k + 1]);
         work.BezierTo(c[0], c[1], c[2], c[3], c[4], c[5]);
     }
 }
 
 // Polygons or polylines counted at byte 24, their point counts from 32.
-template <DWORD PointSize>
-void AddPolyPoints(const EnhRecordFields& r, bool closed, HDC dc, CDrawingWork& work)
+void AddPolyPoints(const EnhRecordFields& r, DWORD size, bool closed, HDC dc, CDrawingWork& work)
 {
     const DWORD figures = r.At(24);
     DWORD at = 32 + 4 * figures;
     for (DWORD i = 0; i < figures; ++i)
     {
         const DWORD count = r.At(32 + 4 * i);
-        AddPoints<PointSize>(r, at, count, false, false, dc, work);
+        AddPoints(r, at, count, size, false, false, dc, work);
         if (closed)
             work.CloseFigure();
-        at += count * PointSize;
+        at += count * size;
     }
 }
 
 // Points with their kinds (a POLYDRAW's), on from the current position.
-template <DWORD PointSize>
-void AddDrawnPoints(const EnhRecordFields& r, HDC dc, CDrawingWork& work)
+void AddDrawnPoints(const EnhRecordFields& r, DWORD size, HDC dc, CDrawingWork& work)
 {
     const DWORD count = r.At(24);
-    const BYTE* kinds = r.data + 28 + count * PointSize;
+    const BYTE* kinds = r.data + 28 + count * size;
     AddCurrentPosition(dc, work);
     for (DWORD i = 0; i < count; ++i)
     {
         double x, y;
-        r.Point<PointSize>(28 + i * PointSize, x, y);
+        r.Point(28 + i * size, size, x, y);
         if ((kinds[i] & ~PT_CLOSEFIGURE) == PT_MOVETO)
             work.MoveTo(x, y);
         else
@@ -123,47 +116,26 @@ void AddPath(HDC dc, CDrawingWork& work)
 
 // So many characters from 'text' at a reference point, drawn with the
 // selected font.
-double CharactersWork(const BYTE* text, DWORD count, bool wide, double x, double y, CDrawingState& drawing,
-                      const CDeviceClip& clip, bool inPath)
+double CharactersWork(const EnhWorkPricing& p, const BYTE* text, DWORD count, bool wide, double x, double y)
 {
-    CDrawingWork place(drawing.Mapping());
+    CDrawingWork place(p.drawing.Mapping());
     place.AddPlace(x, y);
     return place.Placed() +
-           CDrawingWork::Text(drawing.FontArea(), clip, count, DistinctCharacters(text, count, wide), inPath);
+           CDrawingWork::Text(p.drawing.FontArea(), p.clip, count, DistinctCharacters(text, count, wide), p.intoPath);
 }
 
 // The rectangle at 'at' that text whose options ask for it fills with the
 // background first: its pixels inside the clip (a record of 1,000 strings,
 // each filling the page, took the player 4.2-5.2 s at 4800 x 3600).
-double OpaqueWork(const EnhRecordFields& r, DWORD options, DWORD at, CDrawingState& drawing, const CDeviceClip& clip)
+double OpaqueWork(const EnhWorkPricing& p, DWORD options, DWORD at)
 {
     if ((options & ETO_OPAQUE) == 0)
         return 0;
-    CDrawingWork work(drawing.Mapping(), &clip);
+    CDrawingWork work(p.drawing.Mapping(), &p.clip);
     for (const DWORD x : {at, at + 8})
         for (const DWORD y : {at + 4, at + 12})
-            work.AddPlace(r.Long(x), r.Long(y));
+            work.AddPlace(p.r.Long(x), p.r.Long(y));
     return work.Covering();
-}
-
-// An EMRTEXT at 'at'.
-double TextWork(const EnhRecordFields& r, DWORD at, bool wide, CDrawingState& drawing, const CDeviceClip& clip,
-                bool inPath)
-{
-    const DWORD count = r.At(at + offsetof(EMRTEXT, nChars));
-    return OpaqueWork(r, r.At(at + offsetof(EMRTEXT, fOptions)), at + offsetof(EMRTEXT, rcl), drawing, clip) +
-           CharactersWork(r.data + r.At(at + offsetof(EMRTEXT, offString)), count, wide,
-                          r.Long(at + offsetof(EMRTEXT, ptlReference.x)),
-                          r.Long(at + offsetof(EMRTEXT, ptlReference.y)), drawing, clip, inPath);
-}
-
-double TextsWork(const EnhRecordFields& r, bool wide, CDrawingState& drawing, const CDeviceClip& clip, bool inPath)
-{
-    const DWORD count = r.At(offsetof(EMRPOLYTEXTOUTA, cStrings));
-    double work = CDrawingWork::State();
-    for (DWORD i = 0; i < count; ++i)
-        work += TextWork(r, offsetof(EMRPOLYTEXTOUTA, aemrtext) + i * sizeof(EMRTEXT), wide, drawing, clip, inPath);
-    return work;
 }
 
 // A rectangle of a blit's bitmap, its top left at 'at' and its size at
@@ -230,14 +202,20 @@ double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, D
     return kind.work({dc, drawing, r, kind, clip, inPath && !kind.Is(UsesPath)});
 }
 
-double ExtTextWork(const EnhWorkPricing& p, bool wide)
+double TextsWork(const EnhWorkPricing& p, bool poly, bool wide)
 {
-    return TextWork(p.r, offsetof(EMREXTTEXTOUTA, emrtext), wide, p.drawing, p.clip, p.intoPath);
-}
-
-double PolyTextWork(const EnhWorkPricing& p, bool wide)
-{
-    return TextsWork(p.r, wide, p.drawing, p.clip, p.intoPath);
+    const EnhRecordFields& r = p.r;
+    const EnhTexts texts = TextsOf(r, poly);
+    double work = poly ? CDrawingWork::State() : 0;
+    for (DWORD i = 0; i < texts.count; ++i)
+    {
+        const DWORD at = texts.at + i * sizeof(EMRTEXT);
+        work += OpaqueWork(p, r.At(at + offsetof(EMRTEXT, fOptions)), at + offsetof(EMRTEXT, rcl)) +
+                CharactersWork(
+                    p, r.data + r.At(at + offsetof(EMRTEXT, offString)), r.At(at + offsetof(EMRTEXT, nChars)), wide,
+                    r.Long(at + offsetof(EMRTEXT, ptlReference.x)), r.Long(at + offsetof(EMRTEXT, ptlReference.y)));
+    }
+    return work;
 }
 
 double SmallTextWork(const EnhWorkPricing& p)
@@ -246,8 +224,7 @@ double SmallTextWork(const EnhWorkPricing& p)
     const DWORD count = r.At(16), options = r.At(20);
     const bool wide = (options & SmallTextCharacters) == 0, rectangle = (options & SmallTextNoRectangle) == 0;
     const BYTE* text = r.data + 36 + (rectangle ? 16 : 0);
-    return (rectangle ? OpaqueWork(r, options, 36, p.drawing, p.clip) : 0) +
-           CharactersWork(text, count, wide, r.Long(8), r.Long(12), p.drawing, p.clip, p.intoPath);
+    return (rectangle ? OpaqueWork(p, options, 36) : 0) + CharactersWork(p, text, count, wide, r.Long(8), r.Long(12));
 }
 
 double PixelWork(const EnhWorkPricing& p)
@@ -339,21 +316,20 @@ double ClipRegionWork(const EnhWorkPricing& p)
                             p.clip);
 }
 
-double PointsWork(const EnhWorkPricing& p, PointFigures figures, DWORD pointSize)
+double PointsWork(const EnhWorkPricing& p, PointFigures figures)
 {
     Shape shape(p);
+    const DWORD size = p.kind.Is(ShortPoints) ? 4 : 8;
     const bool curves = figures == PointFigures::Beziers || figures == PointFigures::BeziersOn;
     const bool on = figures == PointFigures::PolylineOn || figures == PointFigures::BeziersOn;
     const bool closed = figures == PointFigures::Polygon || figures == PointFigures::Polygons;
     if (figures == PointFigures::Polygons || figures == PointFigures::Polylines)
-        pointSize == 8 ? AddPolyPoints<8>(p.r, closed, p.dc, shape.work)
-                       : AddPolyPoints<4>(p.r, closed, p.dc, shape.work);
+        AddPolyPoints(p.r, size, closed, p.dc, shape.work);
     else if (figures == PointFigures::Drawn)
-        pointSize == 8 ? AddDrawnPoints<8>(p.r, p.dc, shape.work) : AddDrawnPoints<4>(p.r, p.dc, shape.work);
+        AddDrawnPoints(p.r, size, p.dc, shape.work);
     else
     {
-        pointSize == 8 ? AddPoints<8>(p.r, 28, p.r.At(24), curves, on, p.dc, shape.work)
-                       : AddPoints<4>(p.r, 28, p.r.At(24), curves, on, p.dc, shape.work);
+        AddPoints(p.r, 28, p.r.At(24), size, curves, on, p.dc, shape.work);
         if (figures == PointFigures::Polygon)
             shape.work.CloseFigure();
     }
@@ -393,32 +369,19 @@ double AngleArcWork(const EnhWorkPricing& p)
     return shape.Drawn(false);
 }
 
-// The path filled, or made a region to clip to.
-double PathFillWork(const EnhWorkPricing& p)
+double PathWork(const EnhWorkPricing& p, PathUse use)
 {
     Shape shape(p);
     AddPath(p.dc, shape.work);
-    return shape.work.Fill();
-}
-
-double PathStrokeAndFillWork(const EnhWorkPricing& p)
-{
-    Shape shape(p);
-    AddPath(p.dc, shape.work);
-    return shape.Drawn(true);
-}
-
-double PathStrokeWork(const EnhWorkPricing& p)
-{
-    Shape shape(p);
-    AddPath(p.dc, shape.work);
-    return shape.Drawn(false);
-}
-
-// The path widened by the pen, or flattened.
-double PathWideningWork(const EnhWorkPricing& p)
-{
-    Shape shape(p);
-    AddPath(p.dc, shape.work);
-    return shape.work.Widened(shape.pen);
+    switch (use)
+    {
+    case PathUse::Filled:
+        return shape.work.Fill();
+    case PathUse::Stroked:
+        return shape.Drawn(false);
+    case PathUse::StrokedAndFilled:
+        return shape.Drawn(true);
+    default:
+        return shape.work.Widened(shape.pen);
+    }
 }

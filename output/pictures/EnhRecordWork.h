@@ -20,19 +20,28 @@ double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, D
                      double clipRectangles);
 
 // The prices of the kinds of records (EnhRecordKinds).
-EnhWorkPrice SmallTextWork, PixelWork, ExtFloodFillWork, GradientWork, ClipRegionWork, LineToWork, AngleArcWork,
-    PathFillWork, PathStrokeAndFillWork, PathStrokeWork, PathWideningWork;
+EnhWorkPrice SmallTextWork, PixelWork, ExtFloodFillWork, GradientWork, ClipRegionWork, LineToWork, AngleArcWork;
 
-// Text of one string, or of several, of wide characters or not.
-double ExtTextWork(const EnhWorkPricing& p, bool wide);
-double PolyTextWork(const EnhWorkPricing& p, bool wide);
+// The path the player has built, filled (or made a region to clip to),
+// stroked, or both, or widened by the pen (or flattened).
+enum class PathUse
+{
+    Filled,
+    Stroked,
+    StrokedAndFilled,
+    Widened,
+};
+double PathWork(const EnhWorkPricing& p, PathUse use);
+
+// A text record's strings (TextsOf), of wide characters or not.
+double TextsWork(const EnhWorkPricing& p, bool poly, bool wide);
 
 // A region record's region, its RGNDATA at 'at', filled, painted, inverted
 // or framed inside the DC's clip region.
 double PaintedRegionWork(const EnhWorkPricing& p, DWORD at);
 
-// Figures of points of a record with a count at byte 24 and 32-bit or
-// 16-bit points (PointSize 8 or 4).
+// Figures of points of a record with a count at byte 24, of 32-bit points
+// or 16-bit (ShortPoints).
 enum class PointFigures
 {
     Polygon,
@@ -44,7 +53,7 @@ enum class PointFigures
     Polylines,
     Drawn,
 };
-double PointsWork(const EnhWorkPricing& p, PointFigures figures, DWORD pointSize);
+double PointsWork(const EnhWorkPricing& p, PointFigures figures);
 
 // Where a blit keeps its destination (its top left and size), its source
 // in the bitmap (top left and size: the destination's size where it has
