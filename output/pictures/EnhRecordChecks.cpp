@@ -8,22 +8,6 @@ namespace
 {
 // A bitmap's usage that has no colour table at all (DIB_PAL_INDICES).
 const DWORD PaletteIndices = 2;
-
-// An EMRTEXT at 'at': its characters and spacing inside the record.
-bool IsTextSound(const EnhCheckedRecord& r, DWORD at, DWORD charSize)
-{
-    if (!r.Holds(at, sizeof(EMRTEXT)))
-        return false;
-    const DWORD count = r.At(at + offsetof(EMRTEXT, nChars));
-    const DWORD options = r.At(at + offsetof(EMRTEXT, fOptions));
-    const DWORD offDx = r.At(at + offsetof(EMRTEXT, offDx));
-    if (count == 0)
-        return true;
-    if (!r.Holds(r.At(at + offsetof(EMRTEXT, offString)), count, charSize))
-        return false;
-    return offDx == 0 || r.Holds(offDx, count, (options & ETO_PDY) != 0 ? 8 : 4);
-}
-
 } // namespace
 
 // The player takes the top bit for a stock object only where a record
@@ -106,13 +90,20 @@ bool IsPolyPolySound(const EnhCheckedRecord& r, unsigned long long pointSize)
     return total <= points;
 }
 
+// Each EMRTEXT's characters and spacing inside the record.
 bool AreTextsSound(const EnhCheckedRecord& r, DWORD at, DWORD count, DWORD charSize)
 {
     if (!r.Holds(at, count, sizeof(EMRTEXT)))
         return false;
-    for (DWORD i = 0; i < count; ++i)
-        if (!IsTextSound(r, at + i * sizeof(EMRTEXT), charSize))
+    for (DWORD text = at; text < at + count * sizeof(EMRTEXT); text += sizeof(EMRTEXT))
+    {
+        const DWORD characters = r.At(text + offsetof(EMRTEXT, nChars));
+        const DWORD offDx = r.At(text + offsetof(EMRTEXT, offDx));
+        const DWORD spacing = (r.At(text + offsetof(EMRTEXT, fOptions)) & ETO_PDY) != 0 ? 8 : 4;
+        if (characters != 0 && (!r.Holds(r.At(text + offsetof(EMRTEXT, offString)), characters, charSize) ||
+                                (offDx != 0 && !r.Holds(offDx, characters, spacing))))
             return false;
+    }
     return true;
 }
 
