@@ -46,14 +46,6 @@ double PathRectangles(HDC dc, CDrawingState& drawing)
     return crossings / 2 + 1;
 }
 
-// A blit that the player makes through bitmaps of a size the record gives
-// at 'sizeAt', 'bytes' a pixel, besides its source and mask, which it may
-// copy once more.
-RecordMemory BlitThroughMemory(const EnhRecordFields& r, DWORD sourceAt, DWORD maskAt, DWORD sizeAt, double bytes)
-{
-    const double pixels = std::fabs(r.Long(sizeAt) * r.Long(sizeAt + 4));
-    return RecordMemory::Peak(2 * (EnhBitmapBytes(r, sourceAt) + EnhBitmapBytes(r, maskAt)) + bytes * pixels);
-}
 // A region of so many rectangles made the clip, combined in the given mode
 // with the clip region the DC holds.
 RecordMemory ClipMemory(const EnhMemoryPricing& p, double rectangles, int mode)
@@ -72,22 +64,16 @@ double EnhBitmapBytes(const EnhRecordFields& r, DWORD offsetAt)
     return CDrawingMemory::BitmapBytes(r.data + offset, size - offset);
 }
 
-// The player blits through two bitmaps of the destination's size in logical
-// units, however little of it the clip shows: 6000 x 6000 from bitmaps of a
-// pixel (a 368-byte picture) took it 274 MB into 800 x 600.
-RecordMemory MaskBltMemory(const EnhMemoryPricing& p)
+RecordMemory BitmapMemory(const EnhMemoryPricing& p, DWORD offsetAt, bool kept)
 {
-    return BlitThroughMemory(p.r, offsetof(EMRMASKBLT, offBmiSrc), offsetof(EMRMASKBLT, offBmiMask),
-                             offsetof(EMRMASKBLT, cxDest), 8);
+    const double bytes = EnhBitmapBytes(p.r, offsetAt);
+    return kept ? RecordMemory::Kept(bytes) : RecordMemory::Peak(bytes);
 }
 
-// Turning it, the player blits through bitmaps of the source's size however
-// small the bitmap: 6000 x 6000 of a bitmap of a pixel (a 236-byte picture)
-// took it 375 MB.
-RecordMemory PlgBltMemory(const EnhMemoryPricing& p)
+RecordMemory BlitThroughMemory(const EnhMemoryPricing& p, DWORD sourceAt, DWORD maskAt, DWORD sizeAt, DWORD bytes)
 {
-    return BlitThroughMemory(p.r, offsetof(EMRPLGBLT, offBmiSrc), offsetof(EMRPLGBLT, offBmiMask),
-                             offsetof(EMRPLGBLT, cxSrc), 12);
+    const double pixels = std::fabs(p.r.Long(sizeAt) * p.r.Long(sizeAt + 4));
+    return RecordMemory::Peak(2 * (EnhBitmapBytes(p.r, sourceAt) + EnhBitmapBytes(p.r, maskAt)) + bytes * pixels);
 }
 
 // A palette holds 4 bytes an entry, however few the record gives: one

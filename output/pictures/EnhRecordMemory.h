@@ -11,8 +11,8 @@ class CDrawingState;
 // declared size, regions by their rectangles and the clip region they
 // combine with or save, glyphs new to the draw; a price a kind of record
 // (EnhRecordKinds).
-EnhMemoryPrice MaskBltMemory, PlgBltMemory, PaletteMemory, ResizedPaletteMemory, ExtendedPenMemory, ClipRegionMemory,
-    ClipPathMemory, PaintedPathMemory, SmallTextMemory;
+EnhMemoryPrice PaletteMemory, ResizedPaletteMemory, ExtendedPenMemory, ClipRegionMemory, ClipPathMemory,
+    PaintedPathMemory, SmallTextMemory;
 
 // The glyphs of a text record's strings (TextsOf), of wide characters or
 // not.
@@ -20,18 +20,13 @@ RecordMemory TextsMemory(const EnhMemoryPricing& p, bool poly, bool wide);
 
 // The bitmap whose header's offset is at 'offsetAt' (none where the offset
 // is 0: a blit without a source), held while the record plays (a blit's
-// source) or for the rest of the draw (a brush's pattern).
+// source) or 'kept' for the rest of the draw (a brush's pattern).
 double EnhBitmapBytes(const EnhRecordFields& r, DWORD offsetAt);
-template <DWORD OffsetAt>
-RecordMemory BlitSourceMemory(const EnhMemoryPricing& p)
-{
-    return RecordMemory::Peak(EnhBitmapBytes(p.r, OffsetAt));
-}
-template <DWORD OffsetAt>
-RecordMemory PatternMemory(const EnhMemoryPricing& p)
-{
-    return RecordMemory::Kept(EnhBitmapBytes(p.r, OffsetAt));
-}
+RecordMemory BitmapMemory(const EnhMemoryPricing& p, DWORD offsetAt, bool kept);
+
+// A blit of a source and a mask, which the player makes through bitmaps of
+// the size at 'sizeAt', so many 'bytes' a pixel, and may copy once more.
+RecordMemory BlitThroughMemory(const EnhMemoryPricing& p, DWORD sourceAt, DWORD maskAt, DWORD sizeAt, DWORD bytes);
 
 // A region of a region record (its byte size at byte 24, its RGNDATA at
 // 'at') painted, filled or inverted inside the DC's clip region, or framed:
