@@ -5,17 +5,13 @@
 #include "output/pictures/EnhRecordKinds.h"
 #include "output/pictures/PlayerPrices.h"
 
-// The estimated microseconds the platform's player takes over a record of
-// an enhanced metafile of the given type (its kind's price: EnhRecordKinds),
-// drawn into the DC as it is now ('drawing' reads its state). Every record takes something: one that only
-// sets state a little, one that draws each of its items and the pixels they
-// can touch inside the clip box, one of a kind not measured as if each 4
-// bytes were an item covering the clip box. Drawing into a path ('inPath')
-// only adds to it: the work comes when the path is filled, stroked, widened
-// or clipped to. Records the player cannot draw (points beyond its
-// arithmetic) take endlessly long. 'clipRectangles' are the DC's clip
-// region's (0 where it has none), against which the player clips some items
-// one by one, and with which region records combine.
+// The microseconds the platform's player takes over an enhanced metafile's
+// record of the given type, drawn into the DC as 'drawing' reads it now: a
+// record that only sets state a little, one of a kind not measured as if
+// each 4 bytes were an item covering the clip box, others by their kind's
+// price (EnhRecordKinds). Drawn into a path ('inPath') a record only adds to
+// it; records the player cannot draw take endlessly long. 'clipRectangles':
+// the DC's clip region's (0 where it has none).
 double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, DWORD type, bool inPath,
                      double clipRectangles);
 
