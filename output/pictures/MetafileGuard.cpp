@@ -42,7 +42,7 @@ struct WmfFormat
     int RestoreLevel(const Record& r) const { return (SHORT)r.p[0]; }
     RecordMemory Memory(const Record& r, HDC dc, CDrawingState& drawing, CDrawingMemory& memory) const
     {
-        return r.kind.memory != nullptr ? r.kind.memory({dc, drawing, memory, r.p, *r.table, r.objects})
+        return r.kind.memory != nullptr ? r.kind.memory({dc, drawing, memory, r.p, r.kind, *r.table, r.objects})
                                         : RecordMemory();
     }
     double Work(const Record& r, HDC dc, CDrawingState& drawing, CDrawingMemory& memory) const

@@ -72,6 +72,7 @@ struct WmfMemoryPricing
     CDrawingState& drawing;
     CDrawingMemory& memory;
     const WmfParameters& p;
+    const WmfRecordKind& kind;
     const HANDLETABLE& table;
     int objects;
 };

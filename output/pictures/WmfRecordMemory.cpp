@@ -7,9 +7,9 @@
 
 namespace
 {
-RecordMemory Held(double bytes, bool kept)
+RecordMemory Held(const WmfMemoryPricing& m, double bytes)
 {
-    return kept ? RecordMemory::Kept(bytes) : RecordMemory::Peak(bytes);
+    return m.kind.Is(MakesObject) ? RecordMemory::Kept(bytes) : RecordMemory::Peak(bytes);
 }
 
 // The region that the parameter 'at' names in the player's objects; none
@@ -44,18 +44,17 @@ RecordMemory Recorded(HDC dc, RecordMemory memory, double rectangles)
 }
 } // namespace
 
-RecordMemory WmfDibMemory(const WmfMemoryPricing& m, DWORD first, bool kept)
+RecordMemory WmfDibMemory(const WmfMemoryPricing& m, DWORD first)
 {
     const size_t bytes = first < m.p.count ? 2 * (size_t)(m.p.count - first) : 0;
-    return Held(bytes != 0 ? CDrawingMemory::BitmapBytes(m.p.bytes + 2 * first, bytes) : 0, kept);
+    return Held(m, bytes != 0 ? CDrawingMemory::BitmapBytes(m.p.bytes + 2 * first, bytes) : 0);
 }
 
-RecordMemory WmfBitmap16Memory(const WmfMemoryPricing& m, DWORD stored, DWORD played, bool kept)
+RecordMemory WmfBitmap16Memory(const WmfMemoryPricing& m, DWORD stored, DWORD played)
 {
     const WmfParameters& p = m.p;
-    return Held(
-        4 * std::max(p.WordWithin(stored) * p.WordWithin(stored + 1), p.WordWithin(played) * p.WordWithin(played + 1)),
-        kept);
+    return Held(m, 4 * std::max(p.WordWithin(stored) * p.WordWithin(stored + 1),
+                                p.WordWithin(played) * p.WordWithin(played + 1)));
 }
 
 RecordMemory WmfRegionMadeMemory(const WmfMemoryPricing& m)
