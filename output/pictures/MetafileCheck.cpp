@@ -4,19 +4,15 @@
 
 #include "foundation/files/LittleEndian.h"
 
-#include <cstring>
+#include <cstddef>
 
-namespace
-{
 const DWORD MetaHeaderBytes = 18;
-} // namespace
 
 BOOL IsMetafileSound(const BYTE* metafile, DWORD size)
 {
     if (size < MetaHeaderBytes)
         return FALSE;
-    METAHEADER header;
-    std::memcpy(&header, metafile, MetaHeaderBytes);
+    const WORD objects = ReadLittleEndianWord(metafile + offsetof(METAHEADER, mtNoObjects));
     DWORD offset = MetaHeaderBytes;
     while (offset < size)
     {
@@ -29,11 +25,9 @@ BOOL IsMetafileSound(const BYTE* metafile, DWORD size)
         const WORD function = ReadLittleEndianWord(record + 4);
         if (function == 0)
             return TRUE;
-        const WmfCheckedRecord parameters = {record + 6, words - 3};
-        const WmfCheckedRecord rest = {record + 6, (size - offset - 6) / 2};
+        const WmfCheckedRecord r = {{record + 6, words - 3}, {record + 6, (size - offset - 6) / 2}, objects};
         const WmfRecordKind& kind = WmfRecordKindOf(function);
-        if (parameters.count < kind.fixedParameters ||
-            (kind.check != nullptr && !kind.check(parameters, rest, header.mtNoObjects)))
+        if (r.p.count < kind.fixedParameters || (kind.check != nullptr && !kind.check(r)))
             return FALSE;
         offset += words * 2;
     }

@@ -3,7 +3,6 @@
 #include "output/pictures/DroppedObjects.h"
 #include "output/pictures/GuardedPlay.h"
 #include "output/pictures/WmfRecordKinds.h"
-#include "output/pictures/WmfRecordMemory.h"
 #include "output/pictures/WmfRecordWork.h"
 
 #include <algorithm>
@@ -38,12 +37,13 @@ struct WmfFormat
     bool Refuses(const Record& r)
     {
         return (r.kind.Is(MakesObject) && !HasFreeSlot(*r.table, r.objects)) ||
-               (r.record->rdFunction == META_ESCAPE && !IsHarmlessEscape(r.p.Word(0)));
+               (r.record->rdFunction == META_ESCAPE && !IsHarmlessEscape(r.p[0]));
     }
-    int RestoreLevel(const Record& r) const { return (SHORT)r.p.Word(0); }
+    int RestoreLevel(const Record& r) const { return (SHORT)r.p[0]; }
     RecordMemory Memory(const Record& r, HDC dc, CDrawingState& drawing, CDrawingMemory& memory) const
     {
-        return WmfRecordMemory(dc, drawing, memory, r.p, r.kind, *r.table, r.objects);
+        return r.kind.memory != nullptr ? r.kind.memory({dc, drawing, memory, r.p, r.kind, *r.table, r.objects})
+                                        : RecordMemory();
     }
     double Work(const Record& r, HDC dc, CDrawingState& drawing, CDrawingMemory& memory) const
     {
@@ -53,7 +53,7 @@ struct WmfFormat
     void Skip(const Record& r, HDC dc, LeftOut why) const
     {
         if (why == LeftOut::ForTime && r.kind.Is(MovesToPoint))
-            ::MoveToEx(dc, (int)r.p[1], (int)r.p[0], NULL);
+            ::MoveToEx(dc, (int)r.p.Coordinate(1), (int)r.p.Coordinate(0), NULL);
     }
     std::optional<FloodFillParameters> FloodFill(const Record& r) const
     {
@@ -61,7 +61,7 @@ struct WmfFormat
     }
     bool Play(const Record& r, HDC dc, int restored)
     {
-        deletes = r.record->rdFunction == META_DELETEOBJECT && r.table->objectHandle[r.p.Word(0)] != NULL;
+        deletes = r.record->rdFunction == META_DELETEOBJECT && r.table->objectHandle[r.p[0]] != NULL;
         if (restored > 0)
             ::RestoreDC(dc, -restored);
         else
@@ -74,7 +74,7 @@ struct WmfFormat
     {
         if (r.kind.Is(MakesObject) && r.table->objectHandle[freeSlot] != NULL)
             ++liveObjects;
-        const int slot = r.p.Word(0);
+        const int slot = r.p[0];
         if (deletes && r.table->objectHandle[slot] == NULL)
         {
             --liveObjects;
@@ -110,7 +110,11 @@ int CALLBACK PlayRecord(HDC, HANDLETABLE* table, METARECORD* record, int objects
 try
 {
     return ((CGuardedPlay<WmfFormat>*)play)
-        ->Play({table, record, objects, {record->rdParm, record->rdSize - 3}, WmfRecordKindOf(record->rdFunction)});
+        ->Play({table,
+                record,
+                objects,
+                {(const BYTE*)record->rdParm, record->rdSize - 3},
+                WmfRecordKindOf(record->rdFunction)});
 }
 catch (...)
 {

@@ -7,13 +7,13 @@ namespace
 // A BITMAPINFO and its pixels from word 'first' to the record's end. Its
 // colour table holds colours, or with DIB_PAL_COLORS 16-bit indexes into the
 // selected palette.
-bool IsDibSound(const WmfCheckedRecord& r, DWORD first, DWORD usage = DIB_RGB_COLORS)
+bool IsDibSound(const WmfParameters& r, DWORD first, DWORD usage = DIB_RGB_COLORS)
 {
     const bool paletteIndexes = usage == DIB_PAL_COLORS;
     if (first > r.count)
         return false;
     const unsigned long long bytes = 2ull * (r.count - first);
-    const BYTE* dib = r.params + 2 * first;
+    const BYTE* dib = r.bytes + 2 * first;
     if (bytes < sizeof(BITMAPCOREHEADER))
         return false;
     DWORD headerSize;
@@ -76,7 +76,7 @@ unsigned long long Bitmap16Bytes(WORD width, WORD height, WORD planes, WORD bits
 // A bitmap as the format stores it from word 'first' (type, width, height,
 // bytes a row, planes and bits a pixel in one word, then 'gap' words, then
 // the bits), inside the record.
-bool IsStoredBitmap16Sound(const WmfCheckedRecord& r, DWORD first, DWORD gap = 0)
+bool IsStoredBitmap16Sound(const WmfParameters& r, DWORD first, DWORD gap = 0)
 {
     const DWORD bits = first + 5 + gap;
     if (bits > r.count)
@@ -89,141 +89,99 @@ bool IsStoredBitmap16Sound(const WmfCheckedRecord& r, DWORD first, DWORD gap = 0
 // what follows in the metafile ('rest'): width, height, bytes a row,
 // planes, bits a pixel, a word each, then the bits; it reads them whatever
 // the record's size says.
-bool IsPlayedBitmap16Sound(const WmfCheckedRecord& rest, DWORD first)
+bool IsPlayedBitmap16Sound(const WmfParameters& rest, DWORD first)
 {
     if (first + 5 > rest.count)
         return false;
     return Bitmap16Bytes(rest[first], rest[first + 1], rest[first + 3], rest[first + 4]) <=
            2ull * (rest.count - first - 5);
 }
+} // namespace
 
-bool IsRegionSound(const WmfCheckedRecord& r)
+bool NamesWmfObjects(const WmfCheckedRecord& r, DWORD first, DWORD count)
 {
-    // next, type, count (two words), size, scan count, largest scan, bounds
-    // (four words): the scans begin at word 11
-    if (r.count < 11)
-        return false;
-    DWORD at = 11;
-    for (DWORD scan = 0; scan < r[5]; ++scan)
-    {
-        if (at + 3 > r.count)
+    for (DWORD i = first; i < first + count; ++i)
+        if (r.p[i] >= r.objects)
             return false;
-        const DWORD coordinates = r[at];
-        if (coordinates % 2 != 0 || at + 3 + coordinates + 1 > r.count)
+    return true;
+}
+
+// Object 0 where it names no region: the clip goes.
+bool NamesWmfClipRegion(const WmfCheckedRecord& r)
+{
+    return r.p[0] == 0 || NamesWmfObjects(r, 0, 1);
+}
+
+// The format stores the region and the brush first, this platform's
+// recorder and player last (the frame's size first); the player's reading is
+// checked as it draws (PlayMetafileGuarded).
+bool FramesWmfRegion(const WmfCheckedRecord& r)
+{
+    return NamesWmfObjects(r, 0, 2) || NamesWmfObjects(r, 2, 2);
+}
+
+bool HasWmfItems(const WmfCheckedRecord& r, DWORD countAt, DWORD bytesEach, DWORD after)
+{
+    return countAt + 1 + after + (bytesEach * (unsigned long long)r.p[countAt] + 1) / 2 <= r.p.count;
+}
+
+bool HasWmfPolygons(const WmfCheckedRecord& r)
+{
+    if (1ull + r.p[0] > r.p.count)
+        return false;
+    unsigned long long points = 0;
+    for (DWORD i = 0; i < r.p[0]; ++i)
+        points += r.p[1 + i];
+    return 1ull + r.p[0] + 2 * points <= r.p.count;
+}
+
+bool HasWmfExtText(const WmfCheckedRecord& r)
+{
+    const WmfText text = r.p.Text(true);
+    return text.at + (text.count + 1ull) / 2 <= r.p.count;
+}
+
+// The scans follow next, type, count (two words), size, scan count, largest
+// scan and bounds (four words).
+bool HasWmfRegion(const WmfCheckedRecord& r)
+{
+    DWORD at = 11;
+    for (DWORD scan = 0; scan < r.p[5]; ++scan)
+    {
+        if (at + 3 > r.p.count)
+            return false;
+        const DWORD coordinates = r.p[at];
+        if (coordinates % 2 != 0 || at + 3 + coordinates + 1 > r.p.count)
             return false;
         at += 3 + coordinates + 1;
     }
     return true;
 }
 
-} // namespace
-
-bool NamesWmfObject(const WmfCheckedRecord& r, const WmfCheckedRecord&, DWORD objects)
-{
-    return r[0] < objects;
-}
-
-// Object 0 where it names no region: the clip goes.
-bool NamesWmfClipRegion(const WmfCheckedRecord& r, const WmfCheckedRecord&, DWORD objects)
-{
-    return r[0] == 0 || r[0] < objects;
-}
-
-bool NamesWmfRegionAndBrush(const WmfCheckedRecord& r, const WmfCheckedRecord&, DWORD objects)
-{
-    return r[0] < objects && r[1] < objects;
-}
-
-// The format stores the region and the brush first, this platform's
-// recorder and player last (the frame's size first); the player's reading is
-// checked as it draws (PlayMetafileGuarded).
-bool FramesWmfRegion(const WmfCheckedRecord& r, const WmfCheckedRecord&, DWORD objects)
-{
-    return (r[0] < objects && r[1] < objects) || (r[2] < objects && r[3] < objects);
-}
-
-bool HasWmfPoints(const WmfCheckedRecord& r, const WmfCheckedRecord&, DWORD)
-{
-    return r.count >= 1 && 1 + 2ull * r[0] <= r.count;
-}
-
-bool HasWmfPolygons(const WmfCheckedRecord& r, const WmfCheckedRecord&, DWORD)
-{
-    if (r.count < 1 || 1ull + r[0] > r.count)
-        return false;
-    unsigned long long points = 0;
-    for (DWORD i = 0; i < r[0]; ++i)
-        points += r[1 + i];
-    return 1ull + r[0] + 2 * points <= r.count;
-}
-
-bool HasWmfText(const WmfCheckedRecord& r, const WmfCheckedRecord&, DWORD)
-{
-    return r.count >= 1 && 1ull + (r[0] + 1) / 2 + 2 <= r.count;
-}
-
-bool HasWmfExtText(const WmfCheckedRecord& r, const WmfCheckedRecord&, DWORD)
-{
-    if (r.count < 4)
-        return false;
-    const unsigned long long rect = (r[3] & (ETO_OPAQUE | ETO_CLIPPED)) != 0 ? 4 : 0;
-    return 4 + rect + (r[2] + 1ull) / 2 <= r.count;
-}
-
-bool HasWmfPaletteEntries(const WmfCheckedRecord& r, const WmfCheckedRecord&, DWORD)
-{
-    return r.count >= 2 && 2 + 2ull * r[1] <= r.count;
-}
-
-bool HasWmfEscapeData(const WmfCheckedRecord& r, const WmfCheckedRecord&, DWORD)
-{
-    return r.count >= 2 && 2 + (r[1] + 1ull) / 2 <= r.count;
-}
-
-bool HasWmfRegion(const WmfCheckedRecord& r, const WmfCheckedRecord&, DWORD)
-{
-    return IsRegionSound(r);
-}
-
 // The pattern is a device-independent bitmap whatever the style (BS_PATTERN
 // included): the player reads it as one, with a table of colours for
 // BS_PATTERN whatever the usage says.
-bool HasWmfPatternDib(const WmfCheckedRecord& r, const WmfCheckedRecord&, DWORD)
+bool HasWmfPatternDib(const WmfCheckedRecord& r)
 {
-    return r.count >= 2 && IsDibSound(r, 2, r[0] == BS_PATTERN ? DIB_RGB_COLORS : r[1]);
+    return IsDibSound(r.p, 2, r.p[0] == BS_PATTERN ? DIB_RGB_COLORS : r.p[1]);
 }
 
-bool HasWmfPatternBitmap(const WmfCheckedRecord& r, const WmfCheckedRecord&, DWORD)
+bool HasWmfPatternBitmap(const WmfCheckedRecord& r)
 {
-    return IsStoredBitmap16Sound(r, 0, 9);
+    return IsStoredBitmap16Sound(r.p, 0, 9);
 }
 
-bool HasWmfBlitDib(const WmfCheckedRecord& r, const WmfCheckedRecord&, DWORD)
+bool HasWmfDib(const WmfCheckedRecord& r, DWORD first, DWORD usageAt)
 {
-    return r.count == 9 || (r.count >= 8 && IsDibSound(r, 8));
+    return IsDibSound(r.p, first, r.p[usageAt]);
 }
 
-bool HasWmfStretchedDib(const WmfCheckedRecord& r, const WmfCheckedRecord&, DWORD)
+bool HasWmfBlitDib(const WmfCheckedRecord& r, DWORD first)
 {
-    return r.count == 11 || (r.count >= 10 && IsDibSound(r, 10));
+    return r.p.count == first + 1 || IsDibSound(r.p, first);
 }
 
-bool HasWmfStretchDib(const WmfCheckedRecord& r, const WmfCheckedRecord&, DWORD)
+bool HasWmfBitmap16(const WmfCheckedRecord& r, DWORD stored, DWORD played)
 {
-    return r.count >= 11 && IsDibSound(r, 11, r[2]);
-}
-
-bool HasWmfDibToDevice(const WmfCheckedRecord& r, const WmfCheckedRecord&, DWORD)
-{
-    return r.count >= 9 && IsDibSound(r, 9, r[0]);
-}
-
-bool HasWmfBlitBitmap(const WmfCheckedRecord& r, const WmfCheckedRecord& rest, DWORD)
-{
-    return (r.count == 9 || IsStoredBitmap16Sound(r, 8)) && IsPlayedBitmap16Sound(rest, 7);
-}
-
-bool HasWmfStretchedBitmap(const WmfCheckedRecord& r, const WmfCheckedRecord& rest, DWORD)
-{
-    return (r.count == 11 || IsStoredBitmap16Sound(r, 10)) && IsPlayedBitmap16Sound(rest, 10);
+    return (r.p.count == stored + 1 || IsStoredBitmap16Sound(r.p, stored)) && IsPlayedBitmap16Sound(r.rest, played);
 }

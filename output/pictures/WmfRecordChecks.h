@@ -1,25 +1,22 @@
 #pragma once
 
-#include "afx/app/AfxWin.h"
-#include "foundation/files/LittleEndian.h"
+#include "output/pictures/WmfRecordKinds.h"
 
-// A Windows metafile's record as the load check reads it: its parameters as
-// 16-bit words.
-struct WmfCheckedRecord
-{
-    const BYTE* params;
-    DWORD count;
-
-    WORD operator[](DWORD i) const { return ReadLittleEndianWord(params + 2 * i); }
-};
-
-// The checks of what a record reads beyond its fixed parameters; 'rest' is
-// the record's parameters on to the metafile's end, 'objects' the size of
-// the player's object table. Each answers whether the player's reading
-// stays inside.
-typedef bool WmfRecordCheck(const WmfCheckedRecord& r, const WmfCheckedRecord& rest, DWORD objects);
-
-WmfRecordCheck NamesWmfObject, NamesWmfClipRegion, NamesWmfRegionAndBrush, FramesWmfRegion, HasWmfPoints,
-    HasWmfPolygons, HasWmfText, HasWmfExtText, HasWmfPaletteEntries, HasWmfEscapeData, HasWmfRegion, HasWmfPatternDib,
-    HasWmfPatternBitmap, HasWmfBlitDib, HasWmfStretchedDib, HasWmfStretchDib, HasWmfDibToDevice, HasWmfBlitBitmap,
-    HasWmfStretchedBitmap;
+// The checks of what the player reads of a record beyond its fixed
+// parameters (WmfRecordCheck), some taking arguments of the kind's row.
+WmfRecordCheck NamesWmfClipRegion, FramesWmfRegion, HasWmfPolygons, HasWmfRegion, HasWmfPatternDib, HasWmfPatternBitmap;
+// The objects that 'count' parameters from 'first' name.
+bool NamesWmfObjects(const WmfCheckedRecord& r, DWORD first, DWORD count);
+// A count at parameter 'countAt' of items of so many bytes that follow it
+// (after a word for two), and 'after' parameters after them.
+bool HasWmfItems(const WmfCheckedRecord& r, DWORD countAt, DWORD bytesEach, DWORD after);
+bool HasWmfExtText(const WmfCheckedRecord& r);
+// A device-independent bitmap from parameter 'first' to the record's end,
+// its usage at parameter 'usageAt'.
+bool HasWmfDib(const WmfCheckedRecord& r, DWORD first, DWORD usageAt);
+// A blit's, of colours, or none where the record ends a word after 'first'.
+bool HasWmfBlitDib(const WmfCheckedRecord& r, DWORD first);
+// A blit's bitmap of the format's own kind, as stored from parameter
+// 'stored' (none where the record ends a word after) and as the player reads
+// it from parameter 'played' whatever the record's size says.
+bool HasWmfBitmap16(const WmfCheckedRecord& r, DWORD stored, DWORD played);

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "afx/app/AfxWin.h"
-#include "output/pictures/PlayerPrices.h"
 #include "output/pictures/RecordTraits.h"
-#include "output/pictures/WmfRecordChecks.h"
+
+#include "foundation/files/LittleEndian.h"
 
 #include <array>
 
@@ -13,19 +13,43 @@ class CDrawingState;
 struct RecordMemory;
 struct WmfRecordKind;
 
-// A Windows metafile's record's parameters, 16-bit words, as the guard
-// reads them while it plays; the load check has found all that is read of
-// the fixed ones inside the record.
+// Where a text record's characters, a byte each, begin (a parameter) and
+// how many there are.
+struct WmfText
+{
+    DWORD at;
+    WORD count;
+};
+
+// A Windows metafile's record's parameters, 16-bit words, as the load check
+// reads them in the file and the guard while it plays (the load check has
+// found all that is read of the fixed ones inside the record).
 struct WmfParameters
 {
-    const WORD* words;
+    const BYTE* bytes;
     DWORD count;
 
-    // A coordinate.
-    double operator[](DWORD i) const { return (SHORT)words[i]; }
-    WORD Word(DWORD i) const { return words[i]; }
+    WORD operator[](DWORD i) const { return ReadLittleEndianWord(bytes + 2 * i); }
+    double Coordinate(DWORD i) const { return (SHORT)(*this)[i]; }
     // A size or count the record may end before (0 then).
-    double WordWithin(DWORD i) const { return i < count ? words[i] : 0; }
+    double WordWithin(DWORD i) const { return i < count ? (*this)[i] : 0; }
+    // TEXTOUT's characters follow their count, EXTTEXTOUT's its point,
+    // count, options and the rectangle the options ask for.
+    WmfText Text(bool extended) const
+    {
+        if (!extended)
+            return {1, (*this)[0]};
+        return {(((*this)[3] & (ETO_OPAQUE | ETO_CLIPPED)) != 0 ? 8u : 4u), (*this)[2]};
+    }
+};
+
+// What the load check reads of a record: its parameters, the parameters on
+// to the metafile's end, and the size of the player's object table.
+struct WmfCheckedRecord
+{
+    WmfParameters p;
+    WmfParameters rest;
+    DWORD objects;
 };
 
 // What the time price of a record reads: the record, the DC as it is
@@ -48,26 +72,20 @@ struct WmfMemoryPricing
     CDrawingState& drawing;
     CDrawingMemory& memory;
     const WmfParameters& p;
+    const WmfRecordKind& kind;
     const HANDLETABLE& table;
     int objects;
 };
 
-// Estimated microseconds (WmfRecordWork) and bytes held (WmfRecordMemory).
+// Whether the player's reading stays inside (WmfRecordChecks), estimated
+// microseconds (WmfRecordWork) and bytes held (WmfRecordMemory).
+typedef bool WmfRecordCheck(const WmfCheckedRecord& r);
 typedef double WmfWorkPrice(const WmfWorkPricing& p);
 typedef RecordMemory WmfMemoryPrice(const WmfMemoryPricing& p);
 
-// Where the player takes a record's destination from: the parameters of
-// its left, top, width and height (-1: none), and how it makes the pixels
-// there where it does not stretch a bitmap.
-struct Destination
-{
-    int x, y, width, height;
-    PlayerPixel pixel;
-};
-
 // What the player reads of a kind of record (its fixed parameters, and a
-// check of what it reads beyond them), what playing it costs, where it
-// places what it draws and what it is (RecordTrait).
+// check of what it reads beyond them), what playing it costs and what it is
+// (RecordTrait).
 struct WmfRecordKind
 {
     WORD function;
@@ -78,7 +96,6 @@ struct WmfRecordKind
     WmfWorkPrice* work;
     // None: it holds nothing beyond the draw's own.
     WmfMemoryPrice* memory;
-    Destination destination;
     unsigned traits;
 
     bool Is(unsigned trait) const { return (traits & trait) != 0; }

@@ -11,69 +11,16 @@
 
 namespace
 {
-// 'count' points of x and y from word 'at'.
-void AddPoints(const WmfParameters& p, DWORD at, DWORD count, bool closed, CDrawingWork& work)
+// What a record places at a point, or fills as a box from there, with
+// pixels of the kind inside the clip.
+double PlacedWork(const WmfWorkPricing& w, double x, double y, double width = 0, double height = 0,
+                  PlayerPixel pixel = PlayerPixel::Fill)
 {
-    for (DWORD i = 0; i < count; ++i)
-    {
-        if (i == 0)
-            work.MoveTo(p[at], p[at + 1]);
-        else
-            work.LineTo(p[at + 2 * i], p[at + 2 * i + 1]);
-    }
-    if (closed)
-        work.CloseFigure();
-}
-
-double TextWork(CDrawingState& drawing, const CDeviceClip& clip, const BYTE* text, DWORD count)
-{
-    return CDrawingWork::Text(drawing.FontArea(), clip, count, DistinctCharacters(text, count, false), false);
-}
-
-// The rectangles of a region object's scans, of so many parameters (next,
-// type, count, size, scan count, largest scan, bounds, then the scans: each
-// its coordinates' count, top, bottom, the coordinates and the count again).
-double ScannedRegionRectangles(const WmfParameters& p)
-{
-    double rectangles = 0;
-    DWORD at = 11;
-    for (DWORD scan = 0; scan < p.Word(5); ++scan)
-    {
-        rectangles += p.Word(at) / 2;
-        at += 3 + p.Word(at) + 1;
-    }
-    return rectangles;
-}
-
-// Where a record places things, within the player's reach, and the pixels
-// of the box it fills there inside the clip (none without a size), of the
-// given kind.
-double PlacedWork(const WmfParameters& p, const Destination& at, CDrawingState& drawing, const CDeviceClip& clip,
-                  PlayerPixel pixel)
-{
-    CDrawingWork work(drawing.Mapping(), &clip);
-    work.AddPlace(p[at.x], p[at.y]);
-    if (at.width >= 0)
-        work.AddPlace(p[at.x] + p[at.width], p[at.y] + p[at.height]);
+    CDrawingWork work(w.drawing.Mapping(), &w.clip);
+    work.AddPlace(x, y);
+    work.AddPlace(x + width, y + height);
     return work.Covering(pixel);
 }
-
-// A point a record places something at.
-double PointWork(const WmfWorkPricing& w, int x, int y)
-{
-    return PlacedWork(w.p, Destination{x, y, -1, -1, PlayerPixel::Fill}, w.drawing, w.clip, PlayerPixel::Fill);
-}
-
-// A record's lines and shapes: its pen's stroke and its fill inside the
-// clip.
-struct Shape
-{
-    explicit Shape(const WmfWorkPricing& w) : work(w.drawing.Mapping(), &w.clip), drawing(w.drawing) {}
-    double Drawn(bool filled) const { return work.Drawn(drawing.Pen(), filled); }
-
-    CDrawingWork work;
-    CDrawingState& drawing;
-};
 } // namespace
 
 double WmfRecordWork(HDC dc, CDrawingState& drawing, CDrawingMemory& memory, const WmfParameters& p,
@@ -87,23 +34,21 @@ double WmfRecordWork(HDC dc, CDrawingState& drawing, CDrawingMemory& memory, con
     return kind.work({dc, drawing, p, kind, clip, objects});
 }
 
-double WmfTextOutWork(const WmfWorkPricing& w)
+double WmfTextWork(const WmfWorkPricing& w, bool extended)
 {
-    // The reference point follows the characters, a word for two.
-    const DWORD at = 1 + (w.p.Word(0) + 1u) / 2;
-    return PointWork(w, (int)at + 1, (int)at) + TextWork(w.drawing, w.clip, (const BYTE*)(w.p.words + 1), w.p.Word(0));
+    const WmfText text = w.p.Text(extended);
+    const BYTE* characters = w.p.bytes + 2 * text.at;
+    // TEXTOUT's reference point follows its characters, a word for two.
+    const DWORD at = extended ? 0 : text.at + (text.count + 1u) / 2;
+    return PlacedWork(w, w.p.Coordinate(at + 1), w.p.Coordinate(at)) +
+           CDrawingWork::Text(w.drawing.FontArea(), w.clip, text.count,
+                              DistinctCharacters(characters, text.count, false), false);
 }
 
-double WmfExtTextOutWork(const WmfWorkPricing& w)
+double WmfFloodFillWork(const WmfWorkPricing& w)
 {
-    const DWORD rectangle = (w.p.Word(3) & (ETO_OPAQUE | ETO_CLIPPED)) != 0 ? 4 : 0;
-    return PlacedWork(w.p, w.kind.destination, w.drawing, w.clip, w.kind.destination.pixel) +
-           TextWork(w.drawing, w.clip, (const BYTE*)(w.p.words + 4 + rectangle), w.p.Word(2));
-}
-
-double WmfFloodFillWork(const WmfWorkPricing& w, int x, int y)
-{
-    return PointWork(w, x, y) + FloodFillWork(w.dc, *WmfFloodFill(w.kind.function, w.p.words));
+    const FloodFillParameters fill = *WmfFloodFill(w.kind.function, (const WORD*)w.p.bytes);
+    return PlacedWork(w, fill.x, fill.y) + FloodFillWork(w.dc, fill);
 }
 
 // A region framed with a brush, both of which this platform's player takes
@@ -111,16 +56,21 @@ double WmfFloodFillWork(const WmfWorkPricing& w, int x, int y)
 // (as the format has it), the player reads far outside its handle table.
 double WmfFramedRegionWork(const WmfWorkPricing& w)
 {
-    const bool knownObjects = w.p.Word(2) < w.objects && w.p.Word(3) < w.objects;
+    const bool knownObjects = w.p[2] < w.objects && w.p[3] < w.objects;
     return knownObjects ? CDrawingWork::Pixels(w.clip.Area()) : std::numeric_limits<double>::infinity();
 }
 
 // The player builds a region object as the enhanced metafile's player
 // builds a region record's; using it is quick beside (10,000 rectangles
-// built and filled once took it 1.1 s, filled six times 0.7 s).
+// built and filled once took it 1.1 s, filled six times 0.7 s). Each scan
+// (HasWmfRegion) holds its coordinates' count, top, bottom, the coordinates
+// and the count again.
 double WmfRegionMadeWork(const WmfWorkPricing& w)
 {
-    return CDrawingWork::Region(ScannedRegionRectangles(w.p), 0, 0);
+    double rectangles = 0;
+    for (DWORD scan = 0, at = 11; scan < w.p[5]; ++scan, at += 3 + w.p[at] + 1)
+        rectangles += w.p[at] / 2;
+    return CDrawingWork::Region(rectangles, 0, 0);
 }
 
 // A region object filled, painted, inverted or made the clip.
@@ -131,62 +81,58 @@ double WmfClipAreaWork(const WmfWorkPricing& w)
 
 double WmfPixelWork(const WmfWorkPricing& w)
 {
-    return CDrawingWork::Pixels(1) + PointWork(w, 3, 2);
+    return CDrawingWork::Pixels(1) + PlacedWork(w, w.p.Coordinate(3), w.p.Coordinate(2));
 }
 
-// A blit, or a pattern filling its destination.
-double WmfPlacedWork(const WmfWorkPricing& w)
+double WmfBlitWork(const WmfWorkPricing& w, DWORD left, PlayerPixel pixel)
 {
-    const PlayerPixel pixel = w.kind.Is(Stretches) ? CDrawingWork::StretchPixel(w.dc) : w.kind.destination.pixel;
-    return PlacedWork(w.p, w.kind.destination, w.drawing, w.clip, pixel);
+    const WmfParameters& p = w.p;
+    return PlacedWork(w, p.Coordinate(left), p.Coordinate(left - 1), p.Coordinate(left - 2), p.Coordinate(left - 3),
+                      w.kind.Is(Stretches) ? CDrawingWork::StretchPixel(w.dc) : pixel);
 }
 
+// Without a bitmap the player fills the destination, a word further on, as a
+// pattern.
 double WmfDibBlitWork(const WmfWorkPricing& w)
 {
-    // Without a bitmap the player fills the destination as a pattern.
-    const Destination pattern = {8, 7, 6, 5, PlayerPixel::Blit};
-    return PlacedWork(w.p, w.p.count > 9 ? w.kind.destination : pattern, w.drawing, w.clip, PlayerPixel::Blit);
+    return WmfBlitWork(w, w.p.count > 9 ? 7 : 8, PlayerPixel::Blit);
 }
 
-double WmfPolygonWork(const WmfWorkPricing& w)
+double WmfFiguresWork(const WmfWorkPricing& w, bool polygons, bool closed)
 {
-    Shape shape(w);
-    AddPoints(w.p, 1, w.p.Word(0), true, shape.work);
-    return shape.Drawn(true);
-}
-
-double WmfPolylineWork(const WmfWorkPricing& w)
-{
-    Shape shape(w);
-    AddPoints(w.p, 1, w.p.Word(0), false, shape.work);
-    return shape.Drawn(false);
-}
-
-double WmfPolyPolygonWork(const WmfWorkPricing& w)
-{
-    Shape shape(w);
-    DWORD at = 1 + w.p.Word(0);
-    for (DWORD i = 0; i < w.p.Word(0); ++i)
+    CDrawingWork work(w.drawing.Mapping(), &w.clip);
+    const DWORD figures = polygons ? w.p[0] : 1, counts = polygons ? 1 : 0;
+    DWORD at = counts + figures;
+    for (DWORD figure = 0; figure < figures; ++figure)
     {
-        AddPoints(w.p, at, w.p.Word(1 + i), true, shape.work);
-        at += 2 * w.p.Word(1 + i);
+        for (DWORD i = 0; i < w.p[counts + figure]; ++i, at += 2)
+        {
+            if (i == 0)
+                work.MoveTo(w.p.Coordinate(at), w.p.Coordinate(at + 1));
+            else
+                work.LineTo(w.p.Coordinate(at), w.p.Coordinate(at + 1));
+        }
+        if (closed)
+            work.CloseFigure();
     }
-    return shape.Drawn(true);
+    return work.Drawn(w.drawing.Pen(), closed);
 }
 
 double WmfLineToWork(const WmfWorkPricing& w)
 {
-    Shape shape(w);
+    CDrawingWork work(w.drawing.Mapping(), &w.clip);
     POINT position = {0, 0};
     ::GetCurrentPositionEx(w.dc, &position);
-    shape.work.MoveTo(position.x, position.y);
-    shape.work.LineTo(w.p[1], w.p[0]);
-    return shape.Drawn(false);
+    work.MoveTo(position.x, position.y);
+    work.LineTo(w.p.Coordinate(1), w.p.Coordinate(0));
+    return work.Drawn(w.drawing.Pen(), false);
 }
 
-double WmfBoxWork(const WmfWorkPricing& w, DWORD left, bool open, bool curved)
+double WmfBoxWork(const WmfWorkPricing& w, bool open, bool curved)
 {
-    Shape shape(w);
-    shape.work.AddBoxShape(w.p[left], w.p[left - 1], w.p[left - 2], w.p[left - 3], open, curved);
-    return shape.Drawn(!open);
+    const DWORD left = w.kind.fixedParameters - 1;
+    CDrawingWork work(w.drawing.Mapping(), &w.clip);
+    work.AddBoxShape(w.p.Coordinate(left), w.p.Coordinate(left - 1), w.p.Coordinate(left - 2), w.p.Coordinate(left - 3),
+                     open, curved);
+    return work.Drawn(w.drawing.Pen(), !open);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "afx/app/AfxWin.h"
+#include "output/pictures/PlayerPrices.h"
 #include "output/pictures/WmfRecordKinds.h"
 
 // The estimated microseconds the platform's player takes over a Windows
@@ -13,14 +14,20 @@
 double WmfRecordWork(HDC dc, CDrawingState& drawing, CDrawingMemory& memory, const WmfParameters& p,
                      const WmfRecordKind& kind, int objects);
 
-// The prices of the kinds of records (WmfRecordKinds).
-WmfWorkPrice WmfTextOutWork, WmfExtTextOutWork, WmfFramedRegionWork, WmfRegionMadeWork, WmfClipAreaWork, WmfPixelWork,
-    WmfPlacedWork, WmfDibBlitWork, WmfPolygonWork, WmfPolylineWork, WmfPolyPolygonWork, WmfLineToWork;
-
-// A flood fill from the point whose x and y are the parameters x and y.
-double WmfFloodFillWork(const WmfWorkPricing& w, int x, int y);
-
-// A shape inside the box whose left, top, right and bottom are the
-// parameters 'left' down to 'left' - 3: closed and filled (a rectangle, an
-// ellipse, a rounded rectangle, a pie, a chord), or an open arc.
-double WmfBoxWork(const WmfWorkPricing& w, DWORD left, bool open, bool curved);
+// The prices of the kinds of records (WmfRecordKinds), some taking
+// arguments of the kind's row.
+WmfWorkPrice WmfFloodFillWork, WmfFramedRegionWork, WmfRegionMadeWork, WmfClipAreaWork, WmfPixelWork, WmfDibBlitWork,
+    WmfLineToWork;
+double WmfTextWork(const WmfWorkPricing& w, bool extended);
+// A bitmap or pattern filling the box whose left, top, width and height are
+// the parameters from 'left' down, with pixels of the kind (as the DC
+// stretches where the kind stretches).
+double WmfBlitWork(const WmfWorkPricing& w, DWORD left, PlayerPixel pixel);
+// Figures of points, each closed or not: one, its points' count first, or
+// with 'polygons' a count of figures and each one's points' count first.
+double WmfFiguresWork(const WmfWorkPricing& w, bool polygons, bool closed);
+// A shape inside the box whose left, top, right and bottom are the last
+// four fixed parameters, from the last down: closed and filled (a
+// rectangle, an ellipse, a rounded rectangle, a pie, a chord), or an open
+// arc.
+double WmfBoxWork(const WmfWorkPricing& w, bool open, bool curved);
