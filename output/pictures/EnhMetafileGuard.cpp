@@ -37,7 +37,7 @@ struct EnhFormat
     double Work(const Record& r, HDC dc, CDrawingState& drawing, CDrawingMemory& memory) const
     {
         // The clip region's rectangles were counted for the memory it holds.
-        return EnhRecordWork(dc, drawing, r.fields, r.record->iType, inPath, memory.ClipRegionRectangles(dc));
+        return EnhRecordWork(dc, drawing, r.fields, r.kind, inPath, memory.ClipRegionRectangles(dc));
     }
     // A path the record would have used up is dropped, and the current
     // position moves where the record would have moved it.

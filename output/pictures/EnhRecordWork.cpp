@@ -190,10 +190,9 @@ struct Shape
 
 } // namespace
 
-double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, DWORD type, bool inPath,
+double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, const EnhRecordKind& kind, bool inPath,
                      double clipRectangles)
 {
-    const EnhRecordKind& kind = EnhRecordKindOf(type);
     if (kind.Is(SetsStateOnly))
         return CDrawingWork::State();
     const CDeviceClip clip(dc, drawing.Mapping(), clipRectangles);

@@ -6,13 +6,13 @@
 #include "output/pictures/PlayerPrices.h"
 
 // The microseconds the platform's player takes over an enhanced metafile's
-// record of the given type, drawn into the DC as 'drawing' reads it now: a
+// record of the given kind, drawn into the DC as 'drawing' reads it now: a
 // record that only sets state a little, one of a kind not measured as if
 // each 4 bytes were an item covering the clip box, others by their kind's
 // price (EnhRecordKinds). Drawn into a path ('inPath') a record only adds to
 // it; records the player cannot draw take endlessly long. 'clipRectangles':
 // the DC's clip region's (0 where it has none).
-double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, DWORD type, bool inPath,
+double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, const EnhRecordKind& kind, bool inPath,
                      double clipRectangles);
 
 // The prices of the kinds of records (EnhRecordKinds).

@@ -47,7 +47,7 @@ struct WmfFormat
     }
     double Work(const Record& r, HDC dc, CDrawingState& drawing, CDrawingMemory& memory) const
     {
-        return WmfRecordWork(dc, drawing, memory, r.p, r.kind, r.objects);
+        return WmfRecordWork(dc, drawing, r.p, r.kind, r.objects, memory.ClipRegionRectangles(dc));
     }
     // Left out for its time, a line still moves the current position.
     void Skip(const Record& r, HDC dc, LeftOut why) const

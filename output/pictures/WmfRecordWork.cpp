@@ -1,7 +1,6 @@
 #include "output/pictures/WmfRecordWork.h"
 
 #include "output/pictures/DeviceClip.h"
-#include "output/pictures/DrawingMemory.h"
 #include "output/pictures/DrawingState.h"
 #include "output/pictures/DrawingWork.h"
 #include "output/pictures/FloodFillWork.h"
@@ -23,12 +22,12 @@ double PlacedWork(const WmfWorkPricing& w, double x, double y, double width = 0,
 }
 } // namespace
 
-double WmfRecordWork(HDC dc, CDrawingState& drawing, CDrawingMemory& memory, const WmfParameters& p,
-                     const WmfRecordKind& kind, int objects)
+double WmfRecordWork(HDC dc, CDrawingState& drawing, const WmfParameters& p, const WmfRecordKind& kind, int objects,
+                     double clipRectangles)
 {
     if (kind.Is(SetsStateOnly))
         return CDrawingWork::State();
-    const CDeviceClip clip(dc, drawing.Mapping(), memory.ClipRegionRectangles(dc));
+    const CDeviceClip clip(dc, drawing.Mapping(), clipRectangles);
     if (kind.work == nullptr)
         return CDrawingWork::Unmeasured(2.0 * (p.count + 3), clip);
     return kind.work({dc, drawing, p, kind, clip, objects});

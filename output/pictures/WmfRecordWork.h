@@ -10,9 +10,9 @@
 // one that draws each of its items and the pixels they can touch inside the
 // clip box, one of a kind not measured as if each 4 bytes were an item
 // covering the clip box; records the player crashes on are endless.
-// 'memory' counts the clip region's rectangles.
-double WmfRecordWork(HDC dc, CDrawingState& drawing, CDrawingMemory& memory, const WmfParameters& p,
-                     const WmfRecordKind& kind, int objects);
+// 'clipRectangles': the DC's clip region's (0 where it has none).
+double WmfRecordWork(HDC dc, CDrawingState& drawing, const WmfParameters& p, const WmfRecordKind& kind, int objects,
+                     double clipRectangles);
 
 // The prices of the kinds of records (WmfRecordKinds), some taking
 // arguments of the kind's row.

@@ -105,7 +105,8 @@ int CALLBACK EstimateRecord(HDC dc, HANDLETABLE* table, const ENHMETARECORD* rec
 {
     CDrawingState drawing(dc);
     const EnhRecordFields fields = {(const BYTE*)record};
-    *(double*)data += EnhRecordWork(dc, drawing, fields, record->iType, false, CDeviceClip::Rectangles(dc));
+    *(double*)data +=
+        EnhRecordWork(dc, drawing, fields, EnhRecordKindOf(record->iType), false, CDeviceClip::Rectangles(dc));
     ::PlayEnhMetaFileRecord(dc, table, record, (UINT)handles);
     return TRUE;
 }
