@@ -25,7 +25,13 @@ public:
         return band.empty() ? nullptr : &band[RowAt(y)];
     }
     // The words of the row, its band made where it had none.
-    uint32_t* MadeRow(int y) { return &Band(y)[RowAt(y)]; }
+    uint32_t* MadeRow(int y)
+    {
+        std::vector<uint32_t>& band = m_bands[(size_t)y / BandRows];
+        if (band.empty())
+            band.assign(m_words * BandRows, 0);
+        return &band[RowAt(y)];
+    }
     // Sets the bits from 'left' up to 'right' of the row.
     void SetSpan(int left, int right, int y)
     {
@@ -65,13 +71,6 @@ public:
 
 private:
     size_t RowAt(int y) const { return (size_t)(y % BandRows) * m_words; }
-    std::vector<uint32_t>& Band(int y)
-    {
-        std::vector<uint32_t>& band = m_bands[(size_t)y / BandRows];
-        if (band.empty())
-            band.assign(m_words * BandRows, 0);
-        return band;
-    }
 
     size_t m_words;
     std::vector<std::vector<uint32_t>> m_bands;

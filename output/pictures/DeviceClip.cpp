@@ -42,16 +42,24 @@ double Overlap(double low, double high, double from, double to)
 
 void DeviceBox::Add(double x, double y)
 {
-    if (empty)
-    {
-        left = right = x;
-        top = bottom = y;
-        empty = false;
-    }
-    left = std::min(left, x);
-    right = std::max(right, x);
-    top = std::min(top, y);
-    bottom = std::max(bottom, y);
+    left = empty ? x : std::min(left, x);
+    right = empty ? x : std::max(right, x);
+    top = empty ? y : std::min(top, y);
+    bottom = empty ? y : std::max(bottom, y);
+    empty = false;
+}
+
+DeviceBox MappedBox(const CDeviceMapping& mapping, const RECT& logical)
+{
+    DeviceBox box;
+    for (const LONG x : {logical.left, logical.right})
+        for (const LONG y : {logical.top, logical.bottom})
+        {
+            double dx, dy;
+            mapping.Map(x, y, dx, dy);
+            box.Add(dx, dy);
+        }
+    return box;
 }
 
 const DeviceBox& CDeviceClip::Box() const
@@ -62,17 +70,7 @@ const DeviceBox& CDeviceClip::Box() const
     DeviceBox& box = *m_box;
     RECT logical;
     if (::GetClipBox(m_dc, &logical) != ERROR)
-    {
-        const double xs[] = {(double)logical.left, (double)logical.right};
-        const double ys[] = {(double)logical.top, (double)logical.bottom};
-        for (double x : xs)
-            for (double y : ys)
-            {
-                double dx, dy;
-                m_mapping.Map(x, y, dx, dy);
-                box.Add(dx, dy);
-            }
-    }
+        box = MappedBox(m_mapping, logical);
     if (box.empty || !std::isfinite((box.right - box.left) * (box.bottom - box.top)))
     {
         box.left = box.top = 0;

@@ -15,6 +15,9 @@ struct DeviceBox
     void Add(double x, double y);
 };
 
+// The device box of a logical rectangle as the mapping places it.
+DeviceBox MappedBox(const CDeviceMapping& mapping, const RECT& logical);
+
 // The rectangles a region is made of.
 double RegionRectangles(HRGN region);
 

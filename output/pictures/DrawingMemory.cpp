@@ -1,8 +1,7 @@
 #include "output/pictures/DrawingMemory.h"
 
 #include "output/pictures/DeviceClip.h"
-
-#include "foundation/windows/OwnedHandle.h"
+#include "output/pictures/TextWork.h"
 
 #include <algorithm>
 #include <cmath>
@@ -140,10 +139,7 @@ double CDrawingMemory::NewGlyphBytes(double fontArea, const BYTE* text, unsigned
     const size_t before = m_newGlyphs.size();
     for (unsigned i = 0; i < count; ++i)
     {
-        WORD character = text[wide ? 2 * i : i];
-        if (wide)
-            character |= (WORD)(text[2 * i + 1] << 8);
-        const unsigned long long key = font | character;
+        const unsigned long long key = font | CharacterAt(text, i, wide);
         if (m_glyphs.count(key) == 0)
             m_newGlyphs.insert(key);
         // Past the limit the rest need not be looked at.

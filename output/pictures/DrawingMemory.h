@@ -29,19 +29,8 @@ struct RecordMemory
 
     // A record that holds so many bytes while it is played, or for the
     // rest of the draw.
-    static RecordMemory Peak(double bytes, ClipEffect clip = KeepsClip)
-    {
-        RecordMemory memory;
-        memory.peak = bytes;
-        memory.clip = clip;
-        return memory;
-    }
-    static RecordMemory Kept(double bytes)
-    {
-        RecordMemory memory;
-        memory.peak = memory.kept = bytes;
-        return memory;
-    }
+    static RecordMemory Peak(double bytes, ClipEffect clip = KeepsClip) { return {bytes, 0, 0, clip}; }
+    static RecordMemory Kept(double bytes) { return {bytes, bytes}; }
 };
 
 // The bytes one draw of a metafile makes the platform's player hold, kept
@@ -79,9 +68,9 @@ public:
     // The record was played.
     void Played(HDC dc, const RecordMemory& record);
 
-    // The rectangles of the DC's clip and meta regions
-    // (CDeviceClip::Rectangles: 0 where it has neither), read once until a record changes it; as the
-    // region's bytes count them, one where it has none.
+    // The rectangles of the DC's clip and meta regions (CDeviceClip::
+    // Rectangles: 0 for neither), read once until a record changes them;
+    // ClipRectangles counts one for none, as the region's bytes do.
     double ClipRegionRectangles(HDC dc);
     double ClipRectangles(HDC dc) { return std::max(1.0, ClipRegionRectangles(dc)); }
     // The bytes of a region of so many rectangles, as the player keeps it.

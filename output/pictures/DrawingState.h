@@ -1,7 +1,6 @@
 #pragma once
 
 #include "afx/app/AfxWin.h"
-#include "output/pictures/DeviceMapping.h"
 #include "output/pictures/DrawingWork.h"
 
 #include <optional>
@@ -17,12 +16,31 @@ class CDrawingState
 public:
     explicit CDrawingState(HDC dc) : m_dc(dc) {}
 
-    const CDeviceMapping& Mapping();
-    SelectedPen Pen();
-    double FontArea();
+    const CDeviceMapping& Mapping()
+    {
+        if (!m_mapping)
+            m_mapping.emplace(m_dc);
+        return *m_mapping;
+    }
+    SelectedPen Pen()
+    {
+        if (!m_pen)
+            m_pen = ReadPen(::GetCurrentObject(m_dc, OBJ_PEN));
+        return m_pen->On(Mapping());
+    }
+    double FontArea()
+    {
+        if (!m_font)
+            m_font = ReadFont(::GetCurrentObject(m_dc, OBJ_FONT));
+        return m_font->Area(Mapping());
+    }
 
-    void Remap();
-    void Reselect();
+    void Remap() { m_mapping.reset(); }
+    void Reselect()
+    {
+        m_pen.reset();
+        m_font.reset();
+    }
 
 private:
     HDC m_dc;

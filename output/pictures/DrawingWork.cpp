@@ -1,7 +1,5 @@
 #include "output/pictures/DrawingWork.h"
 
-#include "output/pictures/PlayerPrices.h"
-
 #include <algorithm>
 #include <cstddef>
 #include <cmath>
@@ -183,11 +181,16 @@ double CDrawingWork::Placed() const
     return m_farthest <= CoordinateLimit && !m_oversized ? 0 : std::numeric_limits<double>::infinity();
 }
 
+double CDrawingWork::BoxPixels(double margin) const
+{
+    if (m_clip == nullptr || m_box.empty)
+        return 0;
+    return m_clip->Covered(m_box.left - margin, m_box.top - margin, m_box.right + margin, m_box.bottom + margin);
+}
+
 double CDrawingWork::Covering(PlayerPixel kind) const
 {
-    const double area =
-        m_clip != nullptr && !m_box.empty ? m_clip->Covered(m_box.left, m_box.top, m_box.right, m_box.bottom) : 0;
-    return Placed() + RecordMicroseconds + area * CPlayerPrices::Of(kind);
+    return Placed() + RecordMicroseconds + BoxPixels(0) * CPlayerPrices::Of(kind);
 }
 
 PlayerPixel CDrawingWork::StretchPixel(HDC dc)
@@ -277,26 +280,12 @@ void CDrawingWork::AddBoxShape(double left, double top, double right, double bot
     m_pieces += pieces;
 }
 
-double CDrawingWork::Drawn(const SelectedPen& pen, bool filled) const
-{
-    return Work(pen, filled, true);
-}
-
-double CDrawingWork::Widened(const SelectedPen& pen) const
-{
-    return Work(pen, false, false);
-}
-
 double CDrawingWork::Work(const SelectedPen& pen, bool filled, bool painted) const
 {
     double work = RecordMicroseconds + m_pieces * PieceMicroseconds + m_length * OutlineMicroseconds;
-    if (painted && m_clip != nullptr && !m_box.empty)
-    {
-        // The pixels of the outline's box, with the pen's half width round.
-        const double margin = pen.draws ? pen.width / 2 + 1 : 1;
-        work += m_clip->Covered(m_box.left - margin, m_box.top - margin, m_box.right + margin, m_box.bottom + margin) *
-                CPlayerPrices::Of(PlayerPixel::Fill);
-    }
+    // The pixels of the outline's box, with the pen's half width round.
+    if (painted)
+        work += BoxPixels(pen.draws ? pen.width / 2 + 1 : 1) * CPlayerPrices::Of(PlayerPixel::Fill);
     if (filled)
         work += m_outline.Work() * FillMicroseconds;
     if (pen.draws)
@@ -309,10 +298,10 @@ double CDrawingWork::Work(const SelectedPen& pen, bool filled, bool painted) con
         if (pen.width > CosmeticWidth)
         {
             work += m_pieces * pen.width * JoinMicroseconds;
-            if (painted && m_clip != nullptr)
-                work += 2 * m_pieces * m_clip->CountedRectangles() * ClipRectangleMicroseconds;
             if (painted)
             {
+                if (m_clip != nullptr)
+                    work += 2 * m_pieces * m_clip->CountedRectangles() * ClipRectangleMicroseconds;
                 CFillTally widened = m_outline;
                 widened.Widen(pen.width);
                 work += widened.Work() * FillMicroseconds;

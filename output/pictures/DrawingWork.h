@@ -72,7 +72,6 @@ public:
         : m_mapping(mapping), m_clip(clip)
     {
     }
-    const CDeviceMapping& Mapping() const { return m_mapping; }
 
     void MoveTo(double x, double y);
     void LineTo(double x, double y);
@@ -93,12 +92,12 @@ public:
     // for records whose drawing costs about nothing. Each is endless where a
     // point lands farther out than the player's arithmetic reaches, or a
     // curve's box is too large.
-    double Drawn(const SelectedPen& pen, bool filled) const;
+    double Drawn(const SelectedPen& pen, bool filled) const { return Work(pen, filled, true); }
     double Fill() const { return Drawn(SelectedPen{false, 0, false}, true); }
     // The outline widened by the pen into a path and not painted: the
     // player builds each piece with its joins (a path of 2,000 steps widened
     // by a pen 800 pixels wide took it under 5 ms; filling it, 1 s).
-    double Widened(const SelectedPen& pen) const;
+    double Widened(const SelectedPen& pen) const { return Work(pen, false, false); }
     double Placed() const;
     // What was placed filled as one box (a blit's destination): its pixels
     // of the kind inside the clip and the record's own price.
@@ -131,6 +130,9 @@ private:
     // Drawn's and Widened's estimate: the outline 'painted' (its pixels and
     // its pen's stroke filled) or only built.
     double Work(const SelectedPen& pen, bool filled, bool painted) const;
+    // The pixels of the box of what was placed, widened by 'margin' all
+    // round, inside the clip (none without a clip).
+    double BoxPixels(double margin) const;
     // The figure's last point is now this one.
     void Arrive(double deviceX, double deviceY);
     void Place(double deviceX, double deviceY);

@@ -1,19 +1,14 @@
 #include "output/pictures/FillTally.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 void CFillTally::Reach(double down)
 {
-    if (m_empty)
-    {
-        m_top = m_bottom = down;
-        m_empty = false;
-    }
-    else if (down < m_top)
-        m_top = down;
-    else if (down > m_bottom)
-        m_bottom = down;
+    m_top = m_empty ? down : std::min(m_top, down);
+    m_bottom = m_empty ? down : std::max(m_bottom, down);
+    m_empty = false;
     // A position that is not a number spoils the tally for good.
     if (down != down)
         m_rise = std::numeric_limits<double>::quiet_NaN();

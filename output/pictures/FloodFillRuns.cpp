@@ -31,13 +31,14 @@ public:
             if (m_runs.runs >= nextLook)
             {
                 if (!affordable(m_runs))
-                    return Cut();
+                    break;
                 nextLook += RunsBetweenLooks;
             }
             if (m_levels.size() > deepestAllowed)
-                return Cut();
+                break;
             Scan();
         }
+        m_runs.cut = !m_levels.empty();
         return m_runs;
     }
 
@@ -51,12 +52,6 @@ private:
         int step;
         int at;
     };
-
-    FillRuns Cut()
-    {
-        m_runs.cut = true;
-        return m_runs;
-    }
 
     // The first pixel of the run that ends at 'left' in row y, read a tile
     // at a time.

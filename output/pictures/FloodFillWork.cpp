@@ -77,30 +77,26 @@ FillPrice PriceOf(HDC dc, const FloodFillParameters& fill)
     price.runs = follow(mapped);
     if (mapped.x != fill.x || mapped.y != fill.y)
     {
-        FillRuns unmapped = follow({fill.x, fill.y});
-        unmapped.cut = unmapped.cut || price.runs.cut;
-        unmapped.deepest = std::max(unmapped.deepest, price.runs.deepest);
+        const FillRuns unmapped = follow({fill.x, fill.y});
+        const bool cut = unmapped.cut || price.runs.cut;
+        const size_t deepest = std::max(unmapped.deepest, price.runs.deepest);
         if (Microseconds(unmapped) > Microseconds(price.runs))
             price.runs = unmapped;
-        else
-        {
-            price.runs.cut = unmapped.cut;
-            price.runs.deepest = unmapped.deepest;
-        }
+        price.runs.cut = cut;
+        price.runs.deepest = deepest;
     }
     price.readable = !pixels->Failed();
     return price;
 }
 
-// The fill last priced on this thread, until the stack rule takes it: the
-// guard prices a record and then asks whether it fits, with nothing drawn
-// in between.
+// The fill last priced on this thread, until the stack rule takes it (no
+// DC: none): the guard prices a record and then asks whether it fits, with
+// nothing drawn in between.
 struct LastPrice
 {
     HDC dc = NULL;
     FloodFillParameters fill = {};
     FillPrice price;
-    bool held = false;
 };
 thread_local LastPrice last;
 
@@ -131,13 +127,13 @@ std::optional<FloodFillParameters> WmfFloodFill(WORD function, const WORD* p)
 
 double FloodFillWork(HDC dc, const FloodFillParameters& fill)
 {
-    last = {dc, fill, PriceOf(dc, fill), true};
+    last = {dc, fill, PriceOf(dc, fill)};
     return Microseconds(last.price.runs);
 }
 
 bool FloodFillFitsStack(HDC dc, const FloodFillParameters& fill)
 {
-    const FillPrice price = last.held && last.dc == dc && last.fill == fill ? last.price : PriceOf(dc, fill);
-    last.held = false;
+    const FillPrice price = last.dc == dc && last.fill == fill ? last.price : PriceOf(dc, fill);
+    last = {};
     return price.readable && !price.runs.cut && price.runs.deepest <= price.deepestAllowed;
 }

@@ -60,17 +60,7 @@ double DrawnPixels(HDC dc, const RECT* destination)
 {
     const CDeviceMapping mapping(dc);
     const CDeviceClip clip(dc, mapping);
-    if (destination == NULL)
-        return clip.Area();
-    DeviceBox box;
-    for (const LONG x : {destination->left, destination->right})
-        for (const LONG y : {destination->top, destination->bottom})
-        {
-            double deviceX, deviceY;
-            mapping.Map(x, y, deviceX, deviceY);
-            box.Add(deviceX, deviceY);
-        }
-    return clip.Inside(box);
+    return destination == NULL ? clip.Area() : clip.Inside(MappedBox(mapping, *destination));
 }
 } // namespace
 

@@ -56,13 +56,12 @@ public:
     // 600 KB whose records each take 0.12 s is cut within two seconds; and
     // PixelNanoseconds a pixel beyond that. Drawn into 4800 x 3600 (a page at
     // print resolution), the strokes take 2.7-4.2 s, 160-200 ns a pixel more
-    // than into 800 x 600,
-    // and their limit is 6.1 s; a chart of 9,000 records (270 KB), 80 ns a
-    // pixel more. Those pixels cost more for each record that reaches them,
-    // so a small file is given less for them: PixelNanosecondsPerKilobyte of
-    // the file (the strokes take 0.2 ns a pixel for each kilobyte, the chart
-    // 0.3), up to PixelNanoseconds; 100 triangles of a gradient over the
-    // page (10 KB) were given 5.2 s, and took it.
+    // than into 800 x 600, and their limit is 6.1 s; a chart of 9,000 records
+    // (270 KB), 80 ns a pixel more. Those pixels cost more for each record
+    // that reaches them, so a small file is given less for them:
+    // PixelNanosecondsPerKilobyte of the file (the strokes take 0.2 ns a pixel
+    // for each kilobyte, the chart 0.3), up to PixelNanoseconds; 100 triangles
+    // of a gradient over the page (10 KB) were given 5.2 s, and took it.
     static DWORD DrawLimitMilliseconds(DWORD fileBytes, double pixels);
     static constexpr double PixelNanoseconds = 250;
     static constexpr double PixelNanosecondsPerKilobyte = 0.5;
@@ -71,14 +70,14 @@ public:
     // PagePixelMicroseconds a pixel beyond, so that a record that covers the
     // page with a gradient's triangles plays: they cost the player 26-28 ns a
     // pixel; a page's background of two took it 0.43 s into 4800 x 3600 and
-    // 1.1 s into 6600 x 5100 (estimated 0.49 s and 0.95 s). A bitmap
-    // stretched by averaging (HALFTONE) costs 25-50 ns a pixel on some
-    // machines and 540-800 ns on others (18 s over 6600 x 5100): where it
-    // costs more than this it is stretched plainly instead (PlayingOf, 3-21
-    // ns a pixel). At most LongestRecordMicroseconds however large the
-    // device (a page at 1200 dpi has 134 million pixels), so that a draw
-    // ends within its time and a record's: a page of A4 at 600 dpi, 35 million pixels,
-    // covered by a gradient is estimated at 1 s.
+    // 1.1 s into 6600 x 5100 (estimated 0.49 s and 0.95 s). A bitmap stretched
+    // by averaging (HALFTONE) costs 25-50 ns a pixel on some machines and
+    // 540-800 ns on others (18 s over 6600 x 5100): where it costs more than
+    // this it is stretched plainly instead (PlayingOf, 3-21 ns a pixel). At
+    // most LongestRecordMicroseconds however large the device (a page at
+    // 1200 dpi has 134 million pixels), so that a draw ends within its time
+    // and a record's: a page of A4 at 600 dpi, 35 million pixels, covered by a
+    // gradient is estimated at 1 s.
     static double RecordLimitMicrosecondsFor(double pixels);
     static constexpr double RecordLimitMicroseconds = 250000;
     static constexpr double PagePixelMicroseconds = 0.032;

@@ -4,9 +4,7 @@
 #include "foundation/windows/SelectedObject.h"
 
 #include <algorithm>
-#include <array>
 #include <atomic>
-#include <functional>
 #include <vector>
 
 namespace
@@ -36,10 +34,6 @@ const int Width = 512, Height = 384;
 const int LetterHeight = 96;
 const int Tries = 3;
 
-// A reference draw of one kind into 'dc' from 'source' (as large), so many
-// pixels across and down.
-typedef std::function<void(HDC dc, HDC source, int width, int height)> ReferenceDraw;
-
 // Stretched from bits a quarter as wide and high, as the player stretches a
 // metafile's bitmap (200 x 150 over 800 x 600 plainly: from a DC 2 ns a
 // pixel, from a record's bits 8-10 ns).
@@ -58,67 +52,53 @@ void Stretched(HDC dc, int mode, int width, int height)
                     DIB_RGB_COLORS, SRCCOPY);
 }
 
-void Triangles(HDC dc, int width, int height)
-{
-    TRIVERTEX corners[] = {{0, 0, 0xff00, 0, 0, 0},
-                           {width, 0, 0, 0xff00, 0, 0},
-                           {width, height, 0, 0, 0xff00, 0},
-                           {0, height, 0xff00, 0xff00, 0, 0}};
-    GRADIENT_TRIANGLE halves[] = {{0, 1, 2}, {0, 2, 3}};
-    ::GdiGradientFill(dc, corners, 4, halves, 2, GRADIENT_FILL_TRIANGLE);
-}
-
-void Composited(HDC dc, int letters)
-{
-    COwnedGdiObject<HFONT> font(
-        ::CreateFontW(-LetterHeight, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, L"Tahoma"));
-    CSelectedObject selected(dc, font);
-    const std::vector<WCHAR> text((size_t)letters, L'W');
-    const std::vector<INT> advances((size_t)letters, 0);
-    ::ExtTextOutW(dc, 10, 10, 0, NULL, text.data(), (UINT)letters, advances.data());
-}
-
-ReferenceDraw ReferenceOf(PlayerPixel kind)
+// A reference draw of one kind into 'dc' from 'source' (as large), so many
+// pixels across and down.
+void DrawReference(PlayerPixel kind, HDC dc, HDC source, int width, int height)
 {
     switch (kind)
     {
     case PlayerPixel::Fill:
-        return [](HDC dc, HDC, int width, int height) {
-            ::PatBlt(dc, 0, 0, width, height, PATINVERT);
-        };
+        ::PatBlt(dc, 0, 0, width, height, PATINVERT);
+        break;
     case PlayerPixel::Blit:
-        return [](HDC dc, HDC source, int width, int height) {
-            ::BitBlt(dc, 0, 0, width, height, source, 0, 0, SRCCOPY);
-        };
-    case PlayerPixel::MaskedBlit:
+        ::BitBlt(dc, 0, 0, width, height, source, 0, 0, SRCCOPY);
+        break;
+    case PlayerPixel::MaskedBlit: {
         // The player reads the whole mask bitmap first: 2 ms for one of
         // 512 x 384 used for 64 x 48.
-        return [](HDC dc, HDC source, int width, int height) {
-            COwnedGdiObject<HBITMAP> mask(::CreateBitmap(width, height, 1, 1, NULL));
-            ::MaskBlt(dc, 0, 0, width, height, source, 0, 0, mask, 0, 0, MAKEROP4(SRCCOPY, SRCINVERT));
-        };
-    case PlayerPixel::AlphaBlit:
-        return [](HDC dc, HDC source, int width, int height) {
-            const BLENDFUNCTION half = {AC_SRC_OVER, 0, 128, 0};
-            ::GdiAlphaBlend(dc, 0, 0, width, height, source, 0, 0, width, height, half);
-        };
+        COwnedGdiObject<HBITMAP> mask(::CreateBitmap(width, height, 1, 1, NULL));
+        ::MaskBlt(dc, 0, 0, width, height, source, 0, 0, mask, 0, 0, MAKEROP4(SRCCOPY, SRCINVERT));
+        break;
+    }
+    case PlayerPixel::AlphaBlit: {
+        const BLENDFUNCTION half = {AC_SRC_OVER, 0, 128, 0};
+        ::GdiAlphaBlend(dc, 0, 0, width, height, source, 0, 0, width, height, half);
+        break;
+    }
     case PlayerPixel::PlainStretch:
-        return [](HDC dc, HDC, int width, int height) {
-            Stretched(dc, COLORONCOLOR, width, height);
-        };
     case PlayerPixel::HalftoneStretch:
-        return [](HDC dc, HDC, int width, int height) {
-            Stretched(dc, HALFTONE, width, height);
-        };
-    case PlayerPixel::GradientTriangle:
-        return [](HDC dc, HDC, int width, int height) {
-            Triangles(dc, width, height);
-        };
-    default:
-        // As many letters as cells of LetterHeight would fill the box.
-        return [](HDC dc, HDC, int width, int height) {
-            Composited(dc, width * height / (LetterHeight * LetterHeight));
-        };
+        Stretched(dc, kind == PlayerPixel::HalftoneStretch ? HALFTONE : COLORONCOLOR, width, height);
+        break;
+    case PlayerPixel::GradientTriangle: {
+        TRIVERTEX corners[] = {{0, 0, 0xff00, 0, 0, 0},
+                               {width, 0, 0, 0xff00, 0, 0},
+                               {width, height, 0, 0, 0xff00, 0},
+                               {0, height, 0xff00, 0xff00, 0, 0}};
+        GRADIENT_TRIANGLE halves[] = {{0, 1, 2}, {0, 2, 3}};
+        ::GdiGradientFill(dc, corners, 4, halves, 2, GRADIENT_FILL_TRIANGLE);
+        break;
+    }
+    default: {
+        // As many copies of a letter as cells of LetterHeight would fill the box.
+        const int letters = width * height / (LetterHeight * LetterHeight);
+        COwnedGdiObject<HFONT> font(
+            ::CreateFontW(-LetterHeight, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, L"Tahoma"));
+        CSelectedObject selected(dc, font);
+        const std::vector<WCHAR> text((size_t)letters, L'W');
+        const std::vector<INT> advances((size_t)letters, 0);
+        ::ExtTextOutW(dc, 10, 10, 0, NULL, text.data(), (UINT)letters, advances.data());
+    }
     }
 }
 
@@ -135,13 +115,13 @@ double Seconds()
 // draws of a millisecond; the clock is fine, and a try that other programs
 // interrupted only lasts longer, so the least is the player's own speed (the
 // first try, with its caches cold, is the slowest).
-double LeastMicroseconds(HDC dc, HDC source, const ReferenceDraw& draw, int width, int height)
+double LeastMicroseconds(HDC dc, HDC source, PlayerPixel kind, int width, int height)
 {
     double least = 0;
     for (int i = 0; i < Tries; ++i)
     {
         const double start = Seconds();
-        draw(dc, source, width, height);
+        DrawReference(kind, dc, source, width, height);
         ::GdiFlush();
         const double microseconds = (Seconds() - start) * 1e6;
         least = i == 0 ? microseconds : std::min(least, microseconds);
@@ -153,16 +133,15 @@ double LeastMicroseconds(HDC dc, HDC source, const ReferenceDraw& draw, int widt
 // draw beyond those of the quarter cost.
 double PerPixel(HDC dc, HDC source, PlayerPixel kind)
 {
-    const ReferenceDraw draw = ReferenceOf(kind);
     const int width = ReferenceWidth[(int)kind], height = width * 3 / 4;
-    const double whole = LeastMicroseconds(dc, source, draw, width, height);
-    const double quarter = LeastMicroseconds(dc, source, draw, width / 2, height / 2);
+    const double whole = LeastMicroseconds(dc, source, kind, width, height);
+    const double quarter = LeastMicroseconds(dc, source, kind, width / 2, height / 2);
     return std::max(whole - quarter, 0.0) / (width * height * 3 / 4.0);
 }
 
 struct Measurements
 {
-    std::array<double, KindCount> microseconds;
+    double microseconds[KindCount];
     double milliseconds;
 };
 

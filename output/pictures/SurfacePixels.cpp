@@ -94,21 +94,21 @@ CSurfacePixels::CSurfacePixels(HDC dc, DWORD pixel, bool surface, std::vector<RE
 const uint32_t* CSurfacePixels::Row(int y, int left, int right)
 {
     const int band = y / CBandedBits::BandRows;
-    int first = left / TileColumns;
-    const int last = (right - 1) / TileColumns;
-    while (first <= last && m_read[band * m_tiles + first])
+    int first = left / TileColumns, end = (right - 1) / TileColumns;
+    while (first <= end && m_read[band * m_tiles + first])
         ++first;
-    int end = last;
     while (end >= first && m_read[band * m_tiles + end])
         --end;
-    if (first <= end)
-        Read(band, first * TileColumns, std::min((end + 1) * TileColumns, (int)(m_bounds.right - m_bounds.left)));
+    if (first <= end &&
+        !Read(band, first * TileColumns, std::min((end + 1) * TileColumns, (int)(m_bounds.right - m_bounds.left))))
+        m_failed = true;
     return m_inside.Row(y);
 }
 
 // Reads the band's columns from 'left' up to 'right' (from the left of the
-// bounds) in device units, whatever mapping the metafile has set.
-void CSurfacePixels::Read(int band, int left, int right)
+// bounds) in device units, whatever mapping the metafile has set; false
+// where the DC could not be read.
+bool CSurfacePixels::Read(int band, int left, int right)
 {
     const int top = band * CBandedBits::BandRows;
     const int width = m_bounds.right - m_bounds.left;
@@ -118,19 +118,11 @@ void CSurfacePixels::Read(int band, int left, int right)
     if (!m_band)
     {
         BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -CBandedBits::BandRows;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
+        info.bmiHeader = {sizeof(info.bmiHeader), width, -CBandedBits::BandRows, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         m_band.Reset(::CreateDIBSection(NULL, &info, DIB_RGB_COLORS, (void**)&m_bits, NULL, 0));
         m_memory.Reset(::CreateCompatibleDC(m_dc));
         if (!m_band || !m_memory)
-        {
-            m_failed = true;
-            return;
-        }
+            return false;
         m_selected.emplace(m_memory, m_band);
     }
     {
@@ -142,13 +134,11 @@ void CSurfacePixels::Read(int band, int left, int right)
         ::SetWindowOrgEx(m_dc, 0, 0, NULL);
         ::SetViewportOrgEx(m_dc, 0, 0, NULL);
         if (!::BitBlt(m_memory, left, 0, right - left, rows, m_dc, m_bounds.left + left, m_bounds.top + top, SRCCOPY))
-        {
-            m_failed = true;
-            return;
-        }
+            return false;
     }
     ::GdiFlush();
     MarkInside(m_bits, top, rows, left, right);
+    return true;
 }
 
 // Sets the bits of the band's pixels inside the clip region that the fill

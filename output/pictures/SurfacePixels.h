@@ -41,7 +41,7 @@ public:
     bool Failed() const { return m_failed; }
 
 private:
-    void Read(int band, int left, int right);
+    bool Read(int band, int left, int right);
     void MarkInside(const DWORD* pixels, int top, int rows, int left, int right);
 
     HDC m_dc;
