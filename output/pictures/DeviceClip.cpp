@@ -9,18 +9,13 @@ namespace
 {
 // Without a clip box (a transform that cannot be undone) the device's
 // largest surface is taken: a bitmap's, or the device's size.
-void DeviceSize(HDC dc, double& width, double& height)
+DeviceBox DeviceSurface(HDC dc)
 {
     BITMAP bitmap;
     if (::GetObjectW(::GetCurrentObject(dc, OBJ_BITMAP), sizeof(bitmap), &bitmap) == (int)sizeof(bitmap) &&
         bitmap.bmWidth > 1)
-    {
-        width = bitmap.bmWidth;
-        height = std::abs(bitmap.bmHeight);
-        return;
-    }
-    width = ::GetDeviceCaps(dc, HORZRES);
-    height = ::GetDeviceCaps(dc, VERTRES);
+        return {0, 0, (double)bitmap.bmWidth, (double)std::abs(bitmap.bmHeight), false};
+    return {0, 0, (double)::GetDeviceCaps(dc, HORZRES), (double)::GetDeviceCaps(dc, VERTRES), false};
 }
 
 // What GetRandomRgn is asked for: the clip region, the meta region.
@@ -66,17 +61,11 @@ const DeviceBox& CDeviceClip::Box() const
 {
     if (m_box)
         return *m_box;
-    m_box.emplace();
-    DeviceBox& box = *m_box;
     RECT logical;
-    if (::GetClipBox(m_dc, &logical) != ERROR)
-        box = MappedBox(m_mapping, logical);
-    if (box.empty || !std::isfinite((box.right - box.left) * (box.bottom - box.top)))
-    {
-        box.left = box.top = 0;
-        DeviceSize(m_dc, box.right, box.bottom);
-    }
-    return box;
+    m_box = ::GetClipBox(m_dc, &logical) != ERROR ? MappedBox(m_mapping, logical) : DeviceBox();
+    if (m_box->empty || !std::isfinite((m_box->right - m_box->left) * (m_box->bottom - m_box->top)))
+        m_box = DeviceSurface(m_dc);
+    return *m_box;
 }
 
 double CDeviceClip::Area() const

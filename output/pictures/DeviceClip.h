@@ -56,8 +56,7 @@ public:
     // The rectangles of the DC's clip and meta regions (0 where it has
     // neither).
     static double Rectangles(HDC dc);
-    // The rectangles of the clip region as the caller counted them (0 where
-    // it has none), which a region combines with.
+    // Those the caller counted, which a region combines with.
     double ClipRegionRectangles() const { return m_regionRectangles; }
     // The player goes through them all for each piece it fills by itself,
     // and through one where there is no clip region.

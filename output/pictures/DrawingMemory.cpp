@@ -32,7 +32,7 @@ bool CDrawingMemory::Affords(HDC dc, const RecordMemory& record)
     return false;
 }
 
-void CDrawingMemory::Played(HDC dc, const RecordMemory& record)
+void CDrawingMemory::Played(HDC dc, const RecordMemory& record, int restored)
 {
     m_kept += record.kept;
     m_recorded += record.recorded;
@@ -40,26 +40,16 @@ void CDrawingMemory::Played(HDC dc, const RecordMemory& record)
     m_newGlyphs.clear();
     m_glyphBytes += m_newGlyphBytes;
     m_newGlyphBytes = 0;
-    switch (record.clip)
-    {
-    case RecordMemory::ChangesClip:
-        m_clipRectangles = -1;
-        break;
-    case RecordMemory::SavesClip:
-        m_saved.push_back(ClipBytes(dc));
-        m_savedBytes += m_saved.back();
-        break;
-    case RecordMemory::RestoresClip:
-        for (int level = record.restored; level < 0 && !m_saved.empty(); ++level)
+    if (record.clip == RecordMemory::SavesClip)
+        m_savedBytes += m_saved.emplace_back(ClipBytes(dc));
+    if (record.clip == RecordMemory::RestoresClip)
+        for (int level = 0; level < restored && !m_saved.empty(); ++level)
         {
             m_savedBytes -= m_saved.back();
             m_saved.pop_back();
         }
+    if (record.clip == RecordMemory::ChangesClip || record.clip == RecordMemory::RestoresClip)
         m_clipRectangles = -1;
-        break;
-    default:
-        break;
-    }
 }
 
 double CDrawingMemory::ClipRegionRectangles(HDC dc)
@@ -131,10 +121,7 @@ double CDrawingMemory::NewGlyphBytes(double fontArea, const BYTE* text, unsigned
     if (!(glyph >= BigGlyphBytes) || count == 0)
         return 0;
     if (!std::isfinite(glyph))
-    {
-        m_newGlyphBytes = glyph;
-        return glyph;
-    }
+        return m_newGlyphBytes = glyph;
     const unsigned long long font = (unsigned long long)fontArea << 16;
     const size_t before = m_newGlyphs.size();
     for (unsigned i = 0; i < count; ++i)

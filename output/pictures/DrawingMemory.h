@@ -24,8 +24,6 @@ struct RecordMemory
     // Kept by a DC that records a metafile, after the draw too.
     double recorded = 0;
     ClipEffect clip = KeepsClip;
-    // The levels restored: negative, relative to the last save.
-    int restored = 0;
 
     // A record that holds so many bytes while it is played, or for the
     // rest of the draw.
@@ -65,8 +63,8 @@ public:
     // holds, the clip region and a copy of it that drawing against it
     // makes, and the record's peak; the states saved; the glyphs cached.
     bool Affords(HDC dc, const RecordMemory& record);
-    // The record was played.
-    void Played(HDC dc, const RecordMemory& record);
+    // The record was played, taking back so many of the states saved.
+    void Played(HDC dc, const RecordMemory& record, int restored);
 
     // The rectangles of the DC's clip and meta regions (CDeviceClip::
     // Rectangles: 0 for neither), read once until a record changes them;
@@ -81,7 +79,7 @@ public:
     // The records that change or save the clip region alike in both kinds
     // of metafile: a rectangle intersected or excluded, the region moved
     // (its rectangles kept) or made the meta region, saved with the DC's
-    // state, or restored (the levels are the guard's to set: it plays only
+    // state, or restored (the guard gives the levels: it plays only
     // the states the metafile saved).
     enum ClipRecord
     {

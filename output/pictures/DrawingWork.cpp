@@ -206,13 +206,12 @@ void CDrawingWork::MoveTo(double x, double y)
     m_outline.MoveTo(dy);
     m_startX = dx;
     m_startY = dy;
-    m_open = true;
     Arrive(dx, dy);
 }
 
 void CDrawingWork::LineTo(double x, double y)
 {
-    if (!m_open)
+    if (!m_outline.IsOpen())
     {
         MoveTo(x, y);
         return;
@@ -227,7 +226,7 @@ void CDrawingWork::LineTo(double x, double y)
 
 void CDrawingWork::BezierTo(double x1, double y1, double x2, double y2, double x3, double y3)
 {
-    if (!m_open)
+    if (!m_outline.IsOpen())
         MoveTo(x1, y1);
     double ax, ay, bx, by, cx, cy;
     m_mapping.Map(x1, y1, ax, ay);
@@ -248,12 +247,11 @@ void CDrawingWork::BezierTo(double x1, double y1, double x2, double y2, double x
 
 void CDrawingWork::CloseFigure()
 {
-    if (!m_open)
+    if (!m_outline.IsOpen())
         return;
     m_length += Distance(m_lastX, m_lastY, m_startX, m_startY);
     m_pieces += 1;
     m_outline.CloseFigure();
-    m_open = false;
     Arrive(m_startX, m_startY);
 }
 

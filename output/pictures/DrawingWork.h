@@ -143,7 +143,6 @@ private:
     double m_length = 0; // of the lines, in device pixels
     double m_pieces = 0; // lines, and the pieces the player cuts curves into
     double m_lastX = 0, m_lastY = 0, m_startX = 0, m_startY = 0;
-    bool m_open = false;
     bool m_oversized = false;
     double m_farthest = 0;
     // The device box of every point placed.

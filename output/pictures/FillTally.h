@@ -20,6 +20,7 @@ public:
     // between 'top' and 'bottom' that cross 'rise' rows, ending at 'last'.
     void LineThrough(double top, double bottom, double rise, double edges, double last);
     void CloseFigure();
+    bool IsOpen() const { return m_open; }
     // A part of the outline known by its extent and the rows its edges
     // cross (a box's curve), with the number of edges it counts as.
     void AddPart(double top, double bottom, double rise, double edges);

@@ -1,6 +1,5 @@
 #include "output/pictures/FloodFillRuns.h"
 
-#include "output/pictures/BandedBits.h"
 #include "output/pictures/FillRegion.h"
 
 #include <vector>
@@ -26,7 +25,7 @@ public:
             return m_runs;
         Fill(x, x + 1, y);
         double nextLook = RunsBetweenLooks;
-        while (!m_levels.empty())
+        while (!m_levels.empty() && m_levels.size() <= deepestAllowed)
         {
             if (m_runs.runs >= nextLook)
             {
@@ -34,8 +33,6 @@ public:
                     break;
                 nextLook += RunsBetweenLooks;
             }
-            if (m_levels.size() > deepestAllowed)
-                break;
             Scan();
         }
         m_runs.cut = !m_levels.empty();
@@ -95,7 +92,6 @@ private:
         m_region.Add(spread, end, y);
         ++m_runs.runs;
         m_levels.push_back({spread, end, y, -1, spread});
-        m_runs.deepest = std::max(m_runs.deepest, m_levels.size());
     }
 
     // Scans on in the deepest level's next row up to the next run of it

@@ -6,8 +6,7 @@
 #include <functional>
 
 // What the platform's player does over a flood fill: the runs of pixels it
-// fills in rows, the pixels it looks at, and the deepest level of its
-// recursion (it recurses once for every run).
+// fills in rows (it recurses once for every run) and the pixels it looks at.
 struct FillRuns
 {
     double runs = 0;
@@ -15,7 +14,6 @@ struct FillRuns
     // The rectangles of the region the player gathers the fill in, added
     // up over each run it adds to it and each it looks up there.
     double regionRectangles = 0;
-    size_t deepest = 0;
     // Given up before the end: deeper than allowed, or no longer affordable.
     bool cut = false;
 };

@@ -4,8 +4,6 @@
 #include "output/pictures/PlayGuard.h"
 #include "output/pictures/SurfacePixels.h"
 
-#include <algorithm>
-
 namespace
 {
 // The player's stack a level of its fill, in bytes: 144-149 measured on a
@@ -47,46 +45,35 @@ double Microseconds(const FillRuns& runs)
            runs.examined * PixelMicroseconds;
 }
 
-struct FillPrice
-{
-    bool readable = false;
-    FillRuns runs;
-    size_t deepestAllowed = 0;
-};
-
 // The fill from the point mapped to the device, and from the point taken as
 // the device's own where that differs: this platform's player fills from the
 // record's point unmapped (a square drawn at twice its size and filled from
 // its middle filled the page around it instead), as others map it. Both are
-// followed over the same pixels; the dearer is the price, and the deeper
-// decides the stack.
-FillPrice PriceOf(HDC dc, const FloodFillParameters& fill)
+// followed over the same pixels; the dearer is the price, cut where either
+// is or where the pixels were not all read (they may show less than it fills).
+FillRuns PriceOf(HDC dc, const FloodFillParameters& fill)
 {
-    FillPrice price;
     POINT mapped = {fill.x, fill.y};
     const std::unique_ptr<CSurfacePixels> pixels = CSurfacePixels::Of(dc, fill.colour, fill.kind);
     if (!pixels || !::LPtoDP(dc, &mapped, 1))
-        return price;
+        return FillRuns{0, 0, 0, true};
     const double left = StackLeft() - StackMargin;
-    price.deepestAllowed = left > 0 ? (size_t)(left / LevelBytes) : 0;
+    const size_t deepestAllowed = left > 0 ? (size_t)(left / LevelBytes) : 0;
     const auto follow = [&](POINT seed) {
-        return FollowFill(*pixels, seed, price.deepestAllowed, [](const FillRuns& runs) {
-            return CPlayGuard::IsAffordable(Microseconds(runs));
+        return FollowFill(*pixels, seed, deepestAllowed, [](const FillRuns& sofar) {
+            return CPlayGuard::IsAffordable(Microseconds(sofar));
         });
     };
-    price.runs = follow(mapped);
+    FillRuns runs = follow(mapped);
     if (mapped.x != fill.x || mapped.y != fill.y)
     {
-        const FillRuns unmapped = follow({fill.x, fill.y});
-        const bool cut = unmapped.cut || price.runs.cut;
-        const size_t deepest = std::max(unmapped.deepest, price.runs.deepest);
-        if (Microseconds(unmapped) > Microseconds(price.runs))
-            price.runs = unmapped;
-        price.runs.cut = cut;
-        price.runs.deepest = deepest;
+        FillRuns unmapped = follow({fill.x, fill.y});
+        runs.cut = unmapped.cut = unmapped.cut || runs.cut;
+        if (Microseconds(unmapped) > Microseconds(runs))
+            runs = unmapped;
     }
-    price.readable = !pixels->Failed();
-    return price;
+    runs.cut = runs.cut || pixels->Failed();
+    return runs;
 }
 
 // The fill last priced on this thread, until the stack rule takes it (no
@@ -96,7 +83,7 @@ struct LastPrice
 {
     HDC dc = NULL;
     FloodFillParameters fill = {};
-    FillPrice price;
+    FillRuns runs;
 };
 thread_local LastPrice last;
 
@@ -128,12 +115,12 @@ std::optional<FloodFillParameters> WmfFloodFill(WORD function, const WORD* p)
 double FloodFillWork(HDC dc, const FloodFillParameters& fill)
 {
     last = {dc, fill, PriceOf(dc, fill)};
-    return Microseconds(last.price.runs);
+    return Microseconds(last.runs);
 }
 
 bool FloodFillFitsStack(HDC dc, const FloodFillParameters& fill)
 {
-    const FillPrice price = last.dc == dc && last.fill == fill ? last.price : PriceOf(dc, fill);
+    const bool cut = (last.dc == dc && last.fill == fill ? last.runs : PriceOf(dc, fill)).cut;
     last = {};
-    return price.readable && !price.runs.cut && price.runs.deepest <= price.deepestAllowed;
+    return !cut;
 }

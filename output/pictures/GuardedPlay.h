@@ -49,22 +49,10 @@ public:
     const Format& FormatPart() const { return m_format; }
 
 private:
-    // How the record is played, by its price.
-    CPlayGuard::Playing PlayingOf(const typename Format::Record& record)
-    {
-        const bool averages =
-            record.kind.Is(Stretches) && CDrawingWork::StretchPixel(m_dc) == PlayerPixel::HalftoneStretch;
-        return m_guard.PlayingOf(m_format.Work(record, m_dc, m_drawing, m_memory), averages, [&] {
-            const CPlainStretch plain(m_dc, true);
-            return m_format.Work(record, m_dc, m_drawing, m_memory);
-        });
-    }
-
     HDC m_dc;
     CPlayGuard m_guard;
     CDrawingState m_drawing;
     CDrawingMemory m_memory;
-    // The DC's states that the metafile has saved and may restore.
     COwnSavedStates m_saved;
     Format m_format;
 };
@@ -72,9 +60,7 @@ private:
 template <class Format>
 bool CGuardedPlay<Format>::Play(const typename Format::Record& record)
 {
-    if (m_format.Ends(record, m_dc))
-        return false;
-    if (!m_guard.HasTimeForNext())
+    if (m_format.Ends(record, m_dc) || !m_guard.HasTimeForNext())
         return false;
     if (m_format.Refuses(record))
         return true;
@@ -82,17 +68,18 @@ bool CGuardedPlay<Format>::Play(const typename Format::Record& record)
     const int restored = restores ? m_saved.Levels(m_format.RestoreLevel(record)) : 0;
     if (restores && restored == 0)
         return true;
-    RecordMemory memory = m_format.Memory(record, m_dc, m_drawing, m_memory);
-    memory.restored = -restored;
-    if (!m_memory.Affords(m_dc, memory))
-    {
-        m_format.Skip(record, m_dc, LeftOut::ForMemory);
-        return true;
-    }
-    const CPlayGuard::Playing playing = PlayingOf(record);
+    const RecordMemory memory = m_format.Memory(record, m_dc, m_drawing, m_memory);
+    const bool affords = m_memory.Affords(m_dc, memory);
+    const bool averages = record.kind.Is(Stretches) && CDrawingWork::StretchPixel(m_dc) == PlayerPixel::HalftoneStretch;
+    const CPlayGuard::Playing playing =
+        !affords ? CPlayGuard::Playing::Not
+                 : m_guard.PlayingOf(m_format.Work(record, m_dc, m_drawing, m_memory), averages, [&] {
+                       const CPlainStretch plain(m_dc, true);
+                       return m_format.Work(record, m_dc, m_drawing, m_memory);
+                   });
     if (playing == CPlayGuard::Playing::Not)
     {
-        m_format.Skip(record, m_dc, LeftOut::ForTime);
+        m_format.Skip(record, m_dc, affords ? LeftOut::ForTime : LeftOut::ForMemory);
         return true;
     }
     if (const auto fill = m_format.FloodFill(record); fill && !FloodFillFitsStack(m_dc, *fill))
@@ -100,10 +87,8 @@ bool CGuardedPlay<Format>::Play(const typename Format::Record& record)
     const CPlainStretch plain(m_dc, playing == CPlayGuard::Playing::Plainly);
     if (!m_format.Play(record, m_dc, restored))
         return true;
-    if (record.kind.Is(SavesState))
-        m_saved.Saved();
-    m_saved.Restored(restored);
-    m_memory.Played(m_dc, memory);
+    m_saved.Played(record.kind.Is(SavesState), restored);
+    m_memory.Played(m_dc, memory, restored);
     if (record.kind.Is(Remaps))
         m_drawing.Remap();
     if (record.kind.Is(Reselects))

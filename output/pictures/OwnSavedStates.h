@@ -17,8 +17,7 @@ public:
         return level > 0 && level <= m_saved ? m_saved - level + 1 : 0;
     }
 
-    void Saved() { ++m_saved; }
-    void Restored(int levels) { m_saved -= levels; }
+    void Played(bool saved, int restored) { m_saved += saved - restored; }
 
 private:
     int m_saved = 0;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <limits>
 #include <vector>
 
 namespace
@@ -117,14 +118,13 @@ double Seconds()
 // first try, with its caches cold, is the slowest).
 double LeastMicroseconds(HDC dc, HDC source, PlayerPixel kind, int width, int height)
 {
-    double least = 0;
+    double least = std::numeric_limits<double>::infinity();
     for (int i = 0; i < Tries; ++i)
     {
         const double start = Seconds();
         DrawReference(kind, dc, source, width, height);
         ::GdiFlush();
-        const double microseconds = (Seconds() - start) * 1e6;
-        least = i == 0 ? microseconds : std::min(least, microseconds);
+        least = std::min(least, (Seconds() - start) * 1e6);
     }
     return least;
 }
@@ -145,34 +145,31 @@ struct Measurements
     double milliseconds;
 };
 
-Measurements Measure()
-{
-    const double start = Seconds();
-    Measurements measured = {};
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(info.bmiHeader), Width, Height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = NULL;
-    COwnedDC dc(::CreateCompatibleDC(NULL)), source(::CreateCompatibleDC(NULL));
-    COwnedGdiObject<HBITMAP> target(::CreateDIBSection(NULL, &info, DIB_RGB_COLORS, &bits, NULL, 0));
-    info.bmiHeader.biBitCount = 24;
-    void* sourceBits = NULL;
-    COwnedGdiObject<HBITMAP> picture(::CreateDIBSection(NULL, &info, DIB_RGB_COLORS, &sourceBits, NULL, 0));
-    if (!dc || !source || !target || !picture)
-        return measured;
-    // Every pixel different from its neighbours, so that averaging has work.
-    for (size_t i = 0; i < (size_t)Width * Height * 3; ++i)
-        ((BYTE*)sourceBits)[i] = (BYTE)(i * 37 + i / 1536);
-    CSelectedObject selectedTarget(dc, target), selectedPicture(source, picture);
-    for (int kind = 0; kind < KindCount; ++kind)
-        measured.microseconds[kind] = PerPixel(dc, source, (PlayerPixel)kind);
-    measured.milliseconds = (Seconds() - start) * 1000;
-    return measured;
-}
-
 const Measurements& MeasuredOnce()
 {
-    static const Measurements measured = Measure();
-    return measured;
+    static const Measurements once = [] {
+        const double start = Seconds();
+        Measurements measured = {};
+        BITMAPINFO info = {};
+        info.bmiHeader = {sizeof(info.bmiHeader), Width, Height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = NULL;
+        COwnedDC dc(::CreateCompatibleDC(NULL)), source(::CreateCompatibleDC(NULL));
+        COwnedGdiObject<HBITMAP> target(::CreateDIBSection(NULL, &info, DIB_RGB_COLORS, &bits, NULL, 0));
+        info.bmiHeader.biBitCount = 24;
+        void* sourceBits = NULL;
+        COwnedGdiObject<HBITMAP> picture(::CreateDIBSection(NULL, &info, DIB_RGB_COLORS, &sourceBits, NULL, 0));
+        if (!dc || !source || !target || !picture)
+            return measured;
+        // Every pixel different from its neighbours, so that averaging has work.
+        for (size_t i = 0; i < (size_t)Width * Height * 3; ++i)
+            ((BYTE*)sourceBits)[i] = (BYTE)(i * 37 + i / 1536);
+        CSelectedObject selectedTarget(dc, target), selectedPicture(source, picture);
+        for (int kind = 0; kind < KindCount; ++kind)
+            measured.microseconds[kind] = PerPixel(dc, source, (PlayerPixel)kind);
+        measured.milliseconds = (Seconds() - start) * 1000;
+        return measured;
+    }();
+    return once;
 }
 
 // A test's measurement in place of this machine's; negative: none.
