@@ -2,7 +2,6 @@
 
 #include "afx/app/AfxWin.h"
 #include "output/pictures/EnhRecordChecks.h"
-#include "output/pictures/EnhRecordFields.h"
 #include "output/pictures/RecordTraits.h"
 
 #include <array>
@@ -33,6 +32,7 @@ struct EnhMemoryPricing
     CDrawingState& drawing;
     CDrawingMemory& memory;
     const EnhRecordFields& r;
+    const EnhRecordKind& kind;
 };
 
 // Estimated microseconds (EnhRecordWork) and bytes held (EnhRecordMemory).
