@@ -47,8 +47,7 @@ DWORD EnhMetafilePlayedLength(const BYTE* data, DWORD length)
 {
     if (length < 88)
         return 0;
-    ENHMETAHEADER header;
-    std::memset(&header, 0, sizeof(header));
+    ENHMETAHEADER header = {};
     std::memcpy(&header, data, 88);
     if (header.iType != EMR_HEADER || header.nSize < 88 || !IsHeaderSound(header))
         return 0;

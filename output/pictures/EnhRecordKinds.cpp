@@ -9,26 +9,21 @@
 
 namespace
 {
-// Where blits keep their parts (BlitLayout); one whose fields have the
-// common names.
-constexpr BlitLayout BitBltLayout = {
-    offsetof(EMRBITBLT, xDest), offsetof(EMRBITBLT, cxDest), offsetof(EMRBITBLT, xSrc), offsetof(EMRBITBLT, cxDest), 0,
-    PlayerPixel::Blit};
-template <class Record, PlayerPixel Pixel = PlayerPixel::Blit>
-constexpr BlitLayout StretchLayout = {
-    offsetof(Record, xDest), offsetof(Record, cxDest), offsetof(Record, xSrc), offsetof(Record, cxSrc), 0, Pixel};
-constexpr BlitLayout MaskBltLayout = {offsetof(EMRMASKBLT, xDest), offsetof(EMRMASKBLT, cxDest),
-                                      offsetof(EMRMASKBLT, xSrc),  offsetof(EMRMASKBLT, cxDest),
-                                      offsetof(EMRMASKBLT, xMask), PlayerPixel::MaskedBlit};
+// Where a blit keeps its parts (BlitLayout), by the fields' common names
+// unless given.
+template <class Record, PlayerPixel Pixel = PlayerPixel::Blit, DWORD DestinationSize = offsetof(Record, cxDest),
+          DWORD SourceSize = offsetof(Record, cxSrc), DWORD Mask = 0>
+constexpr BlitLayout LayoutOf = {
+    offsetof(Record, xDest), DestinationSize, offsetof(Record, xSrc), SourceSize, Mask, Pixel};
+constexpr const BlitLayout* BitBltLayout =
+    &LayoutOf<EMRBITBLT, PlayerPixel::Blit, offsetof(EMRBITBLT, cxDest), offsetof(EMRBITBLT, cxDest)>;
+constexpr const BlitLayout* DibToDeviceLayout =
+    &LayoutOf<EMRSETDIBITSTODEVICE, PlayerPixel::Blit, offsetof(EMRSETDIBITSTODEVICE, cxSrc)>;
+constexpr const BlitLayout* MaskBltLayout = &LayoutOf<EMRMASKBLT, PlayerPixel::MaskedBlit, offsetof(EMRMASKBLT, cxDest),
+                                                      offsetof(EMRMASKBLT, cxDest), offsetof(EMRMASKBLT, xMask)>;
 constexpr BlitLayout PlgBltLayout = {offsetof(EMRPLGBLT, aptlDest), 0,
                                      offsetof(EMRPLGBLT, xSrc),     offsetof(EMRPLGBLT, cxSrc),
                                      offsetof(EMRPLGBLT, xMask),    PlayerPixel::Blit};
-constexpr BlitLayout DibToDeviceLayout = {offsetof(EMRSETDIBITSTODEVICE, xDest),
-                                          offsetof(EMRSETDIBITSTODEVICE, cxSrc),
-                                          offsetof(EMRSETDIBITSTODEVICE, xSrc),
-                                          offsetof(EMRSETDIBITSTODEVICE, cxSrc),
-                                          0,
-                                          PlayerPixel::Blit};
 
 // A blit of one bitmap, read always or only where placed, laid out so.
 template <class Record, const BlitLayout* At, BitmapUse Use = BitmapReadWhenPlaced>
@@ -39,15 +34,13 @@ constexpr EnhRecordKind Blit(unsigned traits = 0)
 }
 
 // A blit of a source, which may be left out, and a mask, through bitmaps of
-// the size at 'SizeAt' of so many 'Bytes' a pixel.
-template <class Record, const BlitLayout* At, DWORD SizeAt, DWORD Bytes>
+// the source's size of so many 'Bytes' a pixel.
+template <class Record, const BlitLayout* At, DWORD Bytes>
 constexpr EnhRecordKind MaskedBlit(unsigned traits = 0)
 {
-    return {sizeof(Record),
-            WithArguments<BlitsSourceAndMask, offsetof(Record, offBmiSrc), offsetof(Record, offBmiMask)>,
-            WithArguments<BlitWork, At>,
-            WithArguments<BlitThroughMemory, offsetof(Record, offBmiSrc), offsetof(Record, offBmiMask), SizeAt, Bytes>,
-            traits};
+    constexpr DWORD source = offsetof(Record, offBmiSrc), mask = offsetof(Record, offBmiMask);
+    return {sizeof(Record), WithArguments<BlitsSourceAndMask, source, mask>, WithArguments<BlitWork, At>,
+            WithArguments<BlitThroughMemory, source, mask, At->sourceSize, Bytes>, traits};
 }
 
 // Figures of points of 32 bits ('Size' 8) or 16 (4): their fixed part, check
@@ -179,17 +172,17 @@ constexpr KindOfType Kinds[] = {
     {EMR_INVERTRGN, PaintedRegion<28, false>()},
     {EMR_PAINTRGN, PaintedRegion<28, false>()},
     {EMR_EXTSELECTCLIPRGN, {16, WithArguments<HasRegion, 8, 16, true>, ClipRegionWork, ClipRegionMemory, 0}},
-    {EMR_BITBLT, Blit<EMRBITBLT, &BitBltLayout>()},
-    {EMR_STRETCHBLT, Blit<EMRSTRETCHBLT, &StretchLayout<EMRSTRETCHBLT>>(Stretches)},
+    {EMR_BITBLT, Blit<EMRBITBLT, BitBltLayout>()},
+    {EMR_STRETCHBLT, Blit<EMRSTRETCHBLT, &LayoutOf<EMRSTRETCHBLT>>(Stretches)},
     // The player blits through two bitmaps of the destination's size in
     // logical units, however little of it the clip shows: 6000 x 6000 from
     // bitmaps of a pixel (a 368-byte picture) took it 274 MB into 800 x 600.
-    {EMR_MASKBLT, MaskedBlit<EMRMASKBLT, &MaskBltLayout, offsetof(EMRMASKBLT, cxDest), 8>()},
+    {EMR_MASKBLT, MaskedBlit<EMRMASKBLT, MaskBltLayout, 8>()},
     // Turning it, through bitmaps of the source's size however small the
     // bitmap: 6000 x 6000 of a bitmap of a pixel (236 bytes) took it 375 MB.
-    {EMR_PLGBLT, MaskedBlit<EMRPLGBLT, &PlgBltLayout, offsetof(EMRPLGBLT, cxSrc), 12>(Stretches)},
-    {EMR_SETDIBITSTODEVICE, Blit<EMRSETDIBITSTODEVICE, &DibToDeviceLayout, BitmapAlwaysRead>()},
-    {EMR_STRETCHDIBITS, Blit<EMRSTRETCHDIBITS, &StretchLayout<EMRSTRETCHDIBITS>, BitmapAlwaysRead>(Stretches)},
+    {EMR_PLGBLT, MaskedBlit<EMRPLGBLT, &PlgBltLayout, 12>(Stretches)},
+    {EMR_SETDIBITSTODEVICE, Blit<EMRSETDIBITSTODEVICE, DibToDeviceLayout, BitmapAlwaysRead>()},
+    {EMR_STRETCHDIBITS, Blit<EMRSTRETCHDIBITS, &LayoutOf<EMRSTRETCHDIBITS>, BitmapAlwaysRead>(Stretches)},
     {EMR_EXTCREATEFONTINDIRECTW, {12 + sizeof(LOGFONTW), NamesObject, nullptr, nullptr, Object}},
     {EMR_EXTTEXTOUTA, Text<false, false>()},
     {EMR_EXTTEXTOUTW, Text<false, true>()},
@@ -217,9 +210,9 @@ constexpr KindOfType Kinds[] = {
     {EMR_COLORCORRECTPALETTE, {24, nullptr, nullptr, nullptr, State}},
     {EMR_SETICMPROFILEA, {20, HasProfile, nullptr, nullptr, State}},
     {EMR_SETICMPROFILEW, {20, HasProfile, nullptr, nullptr, State}},
-    {EMR_ALPHABLEND, Blit<EMRALPHABLEND, &StretchLayout<EMRALPHABLEND, PlayerPixel::AlphaBlit>>()},
+    {EMR_ALPHABLEND, Blit<EMRALPHABLEND, &LayoutOf<EMRALPHABLEND, PlayerPixel::AlphaBlit>>()},
     {EMR_SETLAYOUT, {12, nullptr, nullptr, nullptr, Mapping}},
-    {EMR_TRANSPARENTBLT, Blit<EMRTRANSPARENTBLT, &StretchLayout<EMRTRANSPARENTBLT>>(Stretches)},
+    {EMR_TRANSPARENTBLT, Blit<EMRTRANSPARENTBLT, &LayoutOf<EMRTRANSPARENTBLT>>(Stretches)},
     {EMR_GRADIENTFILL, {offsetof(EMRGRADIENTFILL, Ver), HasGradient, GradientWork, nullptr, 0}},
     {LinkedUfisRecord, {8, nullptr, nullptr, nullptr, State}},
     {TextJustificationRecord, {8, nullptr, nullptr, nullptr, State}},

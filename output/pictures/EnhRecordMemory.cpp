@@ -117,12 +117,9 @@ RecordMemory TextsMemory(const EnhMemoryPricing& p, bool poly, bool wide)
     const EnhRecordFields& r = p.r;
     const EnhTexts texts = TextsOf(r, poly);
     double bytes = 0;
-    for (DWORD i = 0; i < texts.count; ++i)
-    {
-        const DWORD at = texts.at + i * sizeof(EMRTEXT);
+    for (DWORD at = texts.at; at < texts.at + texts.count * sizeof(EMRTEXT); at += sizeof(EMRTEXT))
         bytes += p.memory.NewGlyphBytes(p.drawing.FontArea(), r.data + r.At(at + offsetof(EMRTEXT, offString)),
                                         r.At(at + offsetof(EMRTEXT, nChars)), wide);
-    }
     return RecordMemory::Kept(bytes);
 }
 

@@ -191,13 +191,10 @@ double TextsWork(const EnhWorkPricing& p, bool poly, bool wide)
     const EnhRecordFields& r = p.r;
     const EnhTexts texts = TextsOf(r, poly);
     double work = poly ? CDrawingWork::State() : 0;
-    for (DWORD i = 0; i < texts.count; ++i)
-    {
-        const DWORD at = texts.at + i * sizeof(EMRTEXT);
+    for (DWORD at = texts.at; at < texts.at + texts.count * sizeof(EMRTEXT); at += sizeof(EMRTEXT))
         work += OpaqueWork(p, r.At(at + offsetof(EMRTEXT, fOptions)), at + offsetof(EMRTEXT, rcl)) +
                 CharactersWork(p, r.data + r.At(at + offsetof(EMRTEXT, offString)),
                                r.At(at + offsetof(EMRTEXT, nChars)), wide, at + offsetof(EMRTEXT, ptlReference));
-    }
     return work;
 }
 
