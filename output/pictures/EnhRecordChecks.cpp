@@ -60,11 +60,6 @@ bool HasBitmap(const EnhCheckedRecord& r, EnhCheckState&, DWORD offsetsAt, Bitma
     return headerSize + table <= cbBmi && image <= cbBits;
 }
 
-bool HasItems(const EnhCheckedRecord& r, EnhCheckState&, DWORD countAt, DWORD bytesEach)
-{
-    return r.Holds(countAt + 4ull, r.At(countAt), bytesEach);
-}
-
 bool HasRegion(const EnhCheckedRecord& r, EnhCheckState&, DWORD sizeAt, DWORD dataAt, bool noneAllowed)
 {
     const DWORD size = r.At(sizeAt);

@@ -29,7 +29,10 @@ enum BitmapUse
 };
 
 // A count at 'countAt' of items of so many bytes that follow it.
-bool HasItems(const EnhCheckedRecord& r, EnhCheckState&, DWORD countAt, DWORD bytesEach);
+inline bool HasItems(const EnhCheckedRecord& r, EnhCheckState&, DWORD countAt, DWORD bytesEach)
+{
+    return r.Holds(countAt + 4ull, r.At(countAt), bytesEach);
+}
 // Names its palette, whose entries follow a count at 'countAt' (its high
 // word where 'shift' is 16).
 bool NamesPaletteEntries(const EnhCheckedRecord& r, EnhCheckState& state, DWORD countAt, DWORD shift);

@@ -224,8 +224,6 @@ constexpr KindOfType Kinds[] = {
 constexpr std::array<EnhRecordKind, EMR_MAX + 2> KindsByType()
 {
     std::array<EnhRecordKind, EMR_MAX + 2> kinds = {};
-    for (EnhRecordKind& kind : kinds)
-        kind = {8, nullptr, nullptr, nullptr, 0};
     for (const KindOfType& row : Kinds)
         kinds[row.type] = row.kind;
     return kinds;

@@ -44,7 +44,7 @@ typedef RecordMemory EnhMemoryPrice(const EnhMemoryPricing& p);
 // (RecordTrait).
 struct EnhRecordKind
 {
-    DWORD minimumSize;
+    DWORD minimumSize = 8; // its type and size at the least
     // None: the fixed part is all.
     EnhRecordCheck* check;
     // None: a kind not measured, or one that only sets state.
