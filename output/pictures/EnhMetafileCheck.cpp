@@ -47,8 +47,7 @@ DWORD EnhMetafilePlayedLength(const BYTE* data, DWORD length)
 {
     if (length < 88)
         return 0;
-    ENHMETAHEADER header;
-    std::memset(&header, 0, sizeof(header));
+    ENHMETAHEADER header = {};
     std::memcpy(&header, data, 88);
     if (header.iType != EMR_HEADER || header.nSize < 88 || !IsHeaderSound(header))
         return 0;
@@ -58,9 +57,8 @@ DWORD EnhMetafilePlayedLength(const BYTE* data, DWORD length)
     {
         if (length - offset < 8)
             return 0;
-        EnhCheckedRecord record = {data + offset, 0};
+        const EnhCheckedRecord record = {{data + offset}, ReadLittleEndianDword(data + offset + 4)};
         const DWORD type = ReadLittleEndianDword(record.data);
-        std::memcpy(&record.size, data + offset + 4, 4);
         if (record.size < 8 || record.size % 4 != 0 || record.size > length - offset)
             return 0;
         const EnhRecordKind& kind = EnhRecordKindOf(type);

@@ -32,7 +32,7 @@ struct EnhFormat
     int RestoreLevel(const Record& r) const { return (int)(LONG)r.fields.At(8); }
     RecordMemory Memory(const Record& r, HDC dc, CDrawingState& drawing, CDrawingMemory& memory) const
     {
-        return r.kind.memory != nullptr ? r.kind.memory({dc, drawing, memory, r.fields}) : RecordMemory();
+        return r.kind.memory != nullptr ? r.kind.memory({dc, drawing, memory, r.fields, r.kind}) : RecordMemory();
     }
     double Work(const Record& r, HDC dc, CDrawingState& drawing, CDrawingMemory& memory) const
     {
@@ -45,14 +45,12 @@ struct EnhFormat
     {
         if (r.kind.Is(UsesPath))
             ::AbortPath(dc);
-        else if (r.kind.Is(MovesToPoint))
-            ::MoveToEx(dc, (int)r.fields.Long(8), (int)r.fields.Long(12), NULL);
-        else if (r.kind.Is(MovesToLastPoint) && r.fields.At(24) != 0)
+        else if (r.kind.Is(MovesToPoint) || (r.kind.Is(MovesToLastPoint) && r.fields.At(24) != 0))
         {
-            // to the last of the points counted at byte 24 from byte 28
+            // to its point at byte 8, or the last of those counted at byte 24 from byte 28
             const DWORD size = r.kind.Is(ShortPoints) ? 4 : 8;
             double x, y;
-            r.fields.Point(28 + size * (r.fields.At(24) - 1), size, x, y);
+            r.fields.Point(r.kind.Is(MovesToPoint) ? 8 : 28 + size * (r.fields.At(24) - 1), size, x, y);
             ::MoveToEx(dc, (int)x, (int)y, NULL);
         }
     }

@@ -1,15 +1,9 @@
 #include "output/pictures/EnhRecordChecks.h"
 
-#include "output/pictures/EnhRecordFields.h"
-
 #include <cstring>
 
 namespace
 {
-// A bitmap's usage that has no colour table at all (DIB_PAL_INDICES).
-const DWORD PaletteIndices = 2;
-} // namespace
-
 // The player takes the top bit for a stock object only where a record
 // selects one; elsewhere it looks the whole value up in its handle table.
 bool IsObjectIndex(DWORD index, DWORD handles, bool stockAllowed)
@@ -18,12 +12,12 @@ bool IsObjectIndex(DWORD index, DWORD handles, bool stockAllowed)
         return (index & ~ENHMETA_STOCK_OBJECT) <= STOCK_LAST;
     return index >= 1 && index < handles;
 }
+} // namespace
 
 // A BITMAPINFO of cbBmi bytes and pixels of cbBits bytes, at their offsets.
 // The player reads the header at offBmi whatever cbBmi says, so a record
-// whose bitmap is read must hold a whole one; 'withTable' is false for
-// palette-index bitmaps, which have no colour table.
-bool IsBitmapSound(const EnhCheckedRecord& r, DWORD offsetsAt, BitmapUse use, bool withTable)
+// whose bitmap is read must hold a whole one.
+bool HasBitmap(const EnhCheckedRecord& r, EnhCheckState&, DWORD offsetsAt, BitmapUse use, bool withTable)
 {
     const DWORD offBmi = r.At(offsetsAt), cbBmi = r.At(offsetsAt + 4);
     const DWORD offBits = r.At(offsetsAt + 8), cbBits = r.At(offsetsAt + 12);
@@ -66,7 +60,7 @@ bool IsBitmapSound(const EnhCheckedRecord& r, DWORD offsetsAt, BitmapUse use, bo
     return headerSize + table <= cbBmi && image <= cbBits;
 }
 
-bool IsRegionSound(const EnhCheckedRecord& r, DWORD sizeAt, DWORD dataAt, bool noneAllowed)
+bool HasRegion(const EnhCheckedRecord& r, EnhCheckState&, DWORD sizeAt, DWORD dataAt, bool noneAllowed)
 {
     const DWORD size = r.At(sizeAt);
     if (size == 0)
@@ -79,7 +73,12 @@ bool IsRegionSound(const EnhCheckedRecord& r, DWORD sizeAt, DWORD dataAt, bool n
            (unsigned long long)header.nCount * sizeof(RECT) <= size - header.dwSize;
 }
 
-bool IsPolyPolySound(const EnhCheckedRecord& r, unsigned long long pointSize)
+bool PaintsRegion(const EnhCheckedRecord& r, EnhCheckState& state, DWORD dataAt, bool brush)
+{
+    return (!brush || IsObjectIndex(r.At(28), state.header.nHandles, false)) && HasRegion(r, state, 24, dataAt, false);
+}
+
+bool HasPolyPoints(const EnhCheckedRecord& r, EnhCheckState&, DWORD pointSize)
 {
     const DWORD polygons = r.At(24), points = r.At(28);
     if (!r.Holds(32, polygons, 4) || !r.Holds(32 + 4ull * polygons, points, pointSize))
@@ -91,20 +90,27 @@ bool IsPolyPolySound(const EnhCheckedRecord& r, unsigned long long pointSize)
 }
 
 // Each EMRTEXT's characters and spacing inside the record.
-bool AreTextsSound(const EnhCheckedRecord& r, DWORD at, DWORD count, DWORD charSize)
+bool HasTexts(const EnhCheckedRecord& r, EnhCheckState&, bool poly, bool wide)
 {
-    if (!r.Holds(at, count, sizeof(EMRTEXT)))
+    const EnhTexts texts = TextsOf(r, poly);
+    if (!r.Holds(texts.at, texts.count, sizeof(EMRTEXT)))
         return false;
-    for (DWORD text = at; text < at + count * sizeof(EMRTEXT); text += sizeof(EMRTEXT))
+    for (DWORD text = texts.at; text < texts.at + texts.count * sizeof(EMRTEXT); text += sizeof(EMRTEXT))
     {
         const DWORD characters = r.At(text + offsetof(EMRTEXT, nChars));
         const DWORD offDx = r.At(text + offsetof(EMRTEXT, offDx));
         const DWORD spacing = (r.At(text + offsetof(EMRTEXT, fOptions)) & ETO_PDY) != 0 ? 8 : 4;
-        if (characters != 0 && (!r.Holds(r.At(text + offsetof(EMRTEXT, offString)), characters, charSize) ||
+        if (characters != 0 && (!r.Holds(r.At(text + offsetof(EMRTEXT, offString)), characters, wide ? 2 : 1) ||
                                 (offDx != 0 && !r.Holds(offDx, characters, spacing))))
             return false;
     }
     return true;
+}
+
+bool BlitsSourceAndMask(const EnhCheckedRecord& r, EnhCheckState& state, DWORD sourceAt, DWORD maskAt)
+{
+    return HasBitmap(r, state, sourceAt, BitmapReadWhenPlaced, true) &&
+           HasBitmap(r, state, maskAt, BitmapAlwaysRead, true);
 }
 
 // Selects an object, or names one of the table; a stock object only where
@@ -119,25 +125,17 @@ bool NamesObject(const EnhCheckedRecord& r, EnhCheckState& state)
     return IsObjectIndex(r.At(8), state.header.nHandles, false);
 }
 
-bool MakesPalette(const EnhCheckedRecord& r, EnhCheckState& state)
+bool NamesPaletteEntries(const EnhCheckedRecord& r, EnhCheckState& state, DWORD countAt, DWORD shift)
 {
-    return NamesObject(r, state) && r.Holds(16, r.WordAt(14), 4);
+    return NamesObject(r, state) && r.Holds(countAt + 4, r.At(countAt) >> shift, 4);
 }
 
-bool SetsPaletteEntries(const EnhCheckedRecord& r, EnhCheckState& state)
+// Both brushes keep their usage and bitmap at the same places.
+bool MakesBrush(const EnhCheckedRecord& r, EnhCheckState& state, bool mono)
 {
-    return NamesObject(r, state) && r.Holds(20, r.At(16), 4);
-}
-
-bool MakesMonoBrush(const EnhCheckedRecord& r, EnhCheckState& state)
-{
-    return NamesObject(r, state) && IsBitmapSound(r, offsetof(EMRCREATEMONOBRUSH, offBmi), BitmapAlwaysRead,
-                                                  r.At(offsetof(EMRCREATEMONOBRUSH, iUsage)) != PaletteIndices);
-}
-
-bool MakesPatternBrush(const EnhCheckedRecord& r, EnhCheckState& state)
-{
-    return NamesObject(r, state) && IsBitmapSound(r, offsetof(EMRCREATEDIBPATTERNBRUSHPT, offBmi));
+    const DWORD paletteIndices = 2; // DIB_PAL_INDICES: no colour table at all
+    const bool table = !mono || r.At(offsetof(EMRCREATEMONOBRUSH, iUsage)) != paletteIndices;
+    return NamesObject(r, state) && HasBitmap(r, state, offsetof(EMRCREATEMONOBRUSH, offBmi), BitmapAlwaysRead, table);
 }
 
 // The player reads a pen's bitmap only for a pattern brush; a solid pen's
@@ -146,13 +144,9 @@ bool MakesExtendedPen(const EnhCheckedRecord& r, EnhCheckState& state)
 {
     const DWORD style = r.At(offsetof(EMREXTCREATEPEN, elp.elpBrushStyle));
     const bool pattern = style == BS_DIBPATTERN || style == BS_DIBPATTERNPT;
-    return NamesObject(r, state) && (!pattern || IsBitmapSound(r, offsetof(EMREXTCREATEPEN, offBmi))) &&
+    return NamesObject(r, state) &&
+           (!pattern || HasBitmap(r, state, offsetof(EMREXTCREATEPEN, offBmi), BitmapAlwaysRead, true)) &&
            r.Holds(offsetof(EMREXTCREATEPEN, elp.elpStyleEntry), r.At(offsetof(EMREXTCREATEPEN, elp.elpNumEntries)), 4);
-}
-
-bool HasComment(const EnhCheckedRecord& r, EnhCheckState&)
-{
-    return r.Holds(12, r.At(8));
 }
 
 // A colour profile's name and data.

@@ -5,7 +5,8 @@
 #include <cstddef>
 #include <cstring>
 
-// A record's fields; the load check has found all that is read inside it.
+// A record's fields, as the guard reads them: the load check has found all
+// that is read inside the record.
 struct EnhRecordFields
 {
     const BYTE* data;
@@ -34,6 +35,20 @@ struct EnhRecordFields
     {
         x = size == 8 ? Long(offset) : Short(offset);
         y = size == 8 ? Long(offset + 4) : Short(offset + 2);
+    }
+};
+
+// A record as the load check reads it: what lies outside it reads as all
+// ones.
+struct EnhCheckedRecord : EnhRecordFields
+{
+    DWORD size;
+
+    DWORD At(DWORD offset) const { return Holds(offset, 4) ? EnhRecordFields::At(offset) : 0xFFFFFFFF; }
+    // A block of 'count' items of 'item' bytes at 'offset' lies inside.
+    bool Holds(unsigned long long offset, unsigned long long count, unsigned long long item = 1) const
+    {
+        return offset <= size && count * item <= size - offset;
     }
 };
 

@@ -9,34 +9,38 @@
 
 namespace
 {
-// Where a blit keeps its parts (BlitLayout).
-constexpr BlitLayout Layout(size_t destination, size_t destinationSize, size_t source, size_t sourceSize,
-                            size_t mask = 0, PlayerPixel pixel = PlayerPixel::Blit)
-{
-    return {(DWORD)destination, (DWORD)destinationSize, (DWORD)source, (DWORD)sourceSize, (DWORD)mask, pixel};
-}
-
-constexpr BlitLayout BitBltLayout = Layout(offsetof(EMRBITBLT, xDest), offsetof(EMRBITBLT, cxDest),
-                                           offsetof(EMRBITBLT, xSrc), offsetof(EMRBITBLT, cxDest));
-// A blit whose fields have the common names.
-template <class Record, PlayerPixel Pixel = PlayerPixel::Blit>
-constexpr BlitLayout StretchLayout = Layout(offsetof(Record, xDest), offsetof(Record, cxDest), offsetof(Record, xSrc),
-                                            offsetof(Record, cxSrc), 0, Pixel);
-constexpr BlitLayout MaskBltLayout =
-    Layout(offsetof(EMRMASKBLT, xDest), offsetof(EMRMASKBLT, cxDest), offsetof(EMRMASKBLT, xSrc),
-           offsetof(EMRMASKBLT, cxDest), offsetof(EMRMASKBLT, xMask), PlayerPixel::MaskedBlit);
-constexpr BlitLayout PlgBltLayout = Layout(offsetof(EMRPLGBLT, aptlDest), 0, offsetof(EMRPLGBLT, xSrc),
-                                           offsetof(EMRPLGBLT, cxSrc), offsetof(EMRPLGBLT, xMask));
-constexpr BlitLayout DibToDeviceLayout =
-    Layout(offsetof(EMRSETDIBITSTODEVICE, xDest), offsetof(EMRSETDIBITSTODEVICE, cxSrc),
-           offsetof(EMRSETDIBITSTODEVICE, xSrc), offsetof(EMRSETDIBITSTODEVICE, cxSrc));
+// Where a blit keeps its parts (BlitLayout), by the fields' common names
+// unless given.
+template <class Record, PlayerPixel Pixel = PlayerPixel::Blit, DWORD DestinationSize = offsetof(Record, cxDest),
+          DWORD SourceSize = offsetof(Record, cxSrc), DWORD Mask = 0>
+constexpr BlitLayout LayoutOf = {
+    offsetof(Record, xDest), DestinationSize, offsetof(Record, xSrc), SourceSize, Mask, Pixel};
+constexpr const BlitLayout* BitBltLayout =
+    &LayoutOf<EMRBITBLT, PlayerPixel::Blit, offsetof(EMRBITBLT, cxDest), offsetof(EMRBITBLT, cxDest)>;
+constexpr const BlitLayout* DibToDeviceLayout =
+    &LayoutOf<EMRSETDIBITSTODEVICE, PlayerPixel::Blit, offsetof(EMRSETDIBITSTODEVICE, cxSrc)>;
+constexpr const BlitLayout* MaskBltLayout = &LayoutOf<EMRMASKBLT, PlayerPixel::MaskedBlit, offsetof(EMRMASKBLT, cxDest),
+                                                      offsetof(EMRMASKBLT, cxDest), offsetof(EMRMASKBLT, xMask)>;
+constexpr BlitLayout PlgBltLayout = {offsetof(EMRPLGBLT, aptlDest), 0,
+                                     offsetof(EMRPLGBLT, xSrc),     offsetof(EMRPLGBLT, cxSrc),
+                                     offsetof(EMRPLGBLT, xMask),    PlayerPixel::Blit};
 
 // A blit of one bitmap, read always or only where placed, laid out so.
 template <class Record, const BlitLayout* At, BitmapUse Use = BitmapReadWhenPlaced>
 constexpr EnhRecordKind Blit(unsigned traits = 0)
 {
-    return {sizeof(Record), HasBitmap<offsetof(Record, offBmiSrc), Use>, WithArguments<BlitWork, At>,
-            WithArguments<BitmapMemory, offsetof(Record, offBmiSrc), false>, traits};
+    return {sizeof(Record), WithArguments<HasBitmap, offsetof(Record, offBmiSrc), Use, true>,
+            WithArguments<BlitWork, At>, WithArguments<BitmapMemory, offsetof(Record, offBmiSrc)>, traits};
+}
+
+// A blit of a source, which may be left out, and a mask, through bitmaps of
+// the source's size of so many 'Bytes' a pixel.
+template <class Record, const BlitLayout* At, DWORD Bytes>
+constexpr EnhRecordKind MaskedBlit(unsigned traits = 0)
+{
+    constexpr DWORD source = offsetof(Record, offBmiSrc), mask = offsetof(Record, offBmiMask);
+    return {sizeof(Record), WithArguments<BlitsSourceAndMask, source, mask>, WithArguments<BlitWork, At>,
+            WithArguments<BlitThroughMemory, source, mask, At->sourceSize, Bytes>, traits};
 }
 
 // Figures of points of 32 bits ('Size' 8) or 16 (4): their fixed part, check
@@ -48,41 +52,40 @@ constexpr EnhRecordKind Points()
     const bool on =
         Figures == PointFigures::BeziersOn || Figures == PointFigures::PolylineOn || Figures == PointFigures::Drawn;
     // A POLYDRAW's points are each followed by a byte of its kind.
-    const EnhRecordCheck* check = poly                             ? HasPolyPoints<Size>
-                                  : Figures == PointFigures::Drawn ? HasPoints<Size + 1>
-                                                                   : HasPoints<Size>;
+    constexpr DWORD item = Figures == PointFigures::Drawn ? Size + 1 : Size;
+    EnhRecordCheck* check = WithArguments<HasItems, 24, item>;
+    if (poly)
+        check = WithArguments<HasPolyPoints, Size>;
     return {poly ? 32u : 28u, check, WithArguments<PointsWork, Figures>, nullptr,
             (Size == 4 ? ShortPoints : 0u) | (on ? MovesToLastPoint : 0u)};
 }
 
-// A blit of a source, which may be left out, and a mask.
-template <class Record, const BlitLayout* At, DWORD SizeAt, DWORD Bytes>
-constexpr EnhRecordKind MaskedBlit(unsigned traits = 0)
-{
-    return {sizeof(Record), BlitsSourceAndMask<offsetof(Record, offBmiSrc), offsetof(Record, offBmiMask)>,
-            WithArguments<BlitWork, At>,
-            WithArguments<BlitThroughMemory, offsetof(Record, offBmiSrc), offsetof(Record, offBmiMask), SizeAt, Bytes>,
-            traits};
-}
-
 // Strings of text, several or one, of wide characters or not.
 template <bool Poly, bool Wide>
-constexpr EnhRecordKind Text(DWORD minimumSize)
+constexpr EnhRecordKind Text()
 {
-    return {minimumSize,
-            HasTexts < Poly,
-            Wide ? 2 : 1 >
-            , WithArguments<TextsWork, Poly, Wide>, WithArguments<TextsMemory, Poly, Wide>, 0};
+    return {Poly ? offsetof(EMRPOLYTEXTOUTA, aemrtext) : sizeof(EMREXTTEXTOUTA), WithArguments<HasTexts, Poly, Wide>,
+            WithArguments<TextsWork, Poly, Wide>, WithArguments<TextsMemory, Poly, Wide>, 0};
 }
 
-// A region, its RGNDATA at 'At', filled, painted, inverted or framed (the
-// region less itself moved four ways: 'Copies' of it held).
-template <DWORD At, EnhRecordCheck* Check, DWORD Copies = 1>
+// A region, its RGNDATA at 'At', painted or inverted, or filled or framed
+// with a brush (the region less itself moved four ways: 'Copies' of it held).
+template <DWORD At, bool Brush, DWORD Copies = 1>
 constexpr EnhRecordKind PaintedRegion()
 {
-    return {At, Check, WithArguments<PaintedRegionWork, At>, WithArguments<PaintedRegionMemory, At, Copies>, 0};
+    return {At, WithArguments<PaintsRegion, At, Brush>, WithArguments<RegionWork, At, RGN_AND>,
+            WithArguments<PaintedRegionMemory, At, Copies>, 0};
 }
 
+// A pattern brush, monochrome or not: both keep their bitmap at one place.
+static_assert(sizeof(EMRCREATEMONOBRUSH) == sizeof(EMRCREATEDIBPATTERNBRUSHPT) &&
+              offsetof(EMRCREATEMONOBRUSH, offBmi) == offsetof(EMRCREATEDIBPATTERNBRUSHPT, offBmi));
+template <bool Mono>
+constexpr EnhRecordKind Brush()
+{
+    return {sizeof(EMRCREATEMONOBRUSH), WithArguments<MakesBrush, Mono>, nullptr,
+            WithArguments<BitmapMemory, offsetof(EMRCREATEMONOBRUSH, offBmi)>, Object};
+}
 struct KindOfType
 {
     DWORD type;
@@ -141,9 +144,10 @@ constexpr KindOfType Kinds[] = {
     {EMR_CHORD, {sizeof(EMRARC), nullptr, WithArguments<BoxWork, false, false, true>, nullptr, 0}},
     {EMR_PIE, {sizeof(EMRARC), nullptr, WithArguments<BoxWork, false, false, true>, nullptr, 0}},
     {EMR_SELECTPALETTE, {12, SelectsObject, nullptr, nullptr, State}},
-    {EMR_CREATEPALETTE, {16, MakesPalette, nullptr, PaletteMemory, Object}},
-    {EMR_SETPALETTEENTRIES, {20, SetsPaletteEntries, nullptr, nullptr, State}},
-    {EMR_RESIZEPALETTE, {sizeof(EMRRESIZEPALETTE), NamesObject, nullptr, ResizedPaletteMemory, State}},
+    {EMR_CREATEPALETTE,
+     {16, WithArguments<NamesPaletteEntries, 12, 16>, nullptr, WithArguments<PaletteMemory, 16>, Object}},
+    {EMR_SETPALETTEENTRIES, {20, WithArguments<NamesPaletteEntries, 16, 0>, nullptr, nullptr, State}},
+    {EMR_RESIZEPALETTE, {sizeof(EMRRESIZEPALETTE), NamesObject, nullptr, WithArguments<PaletteMemory, 0>, State}},
     {EMR_REALIZEPALETTE, {8, nullptr, nullptr, nullptr, State}},
     {EMR_EXTFLOODFILL, {sizeof(EMREXTFLOODFILL), nullptr, ExtFloodFillWork, nullptr, 0}},
     {EMR_LINETO, {16, nullptr, LineToWork, nullptr, MovesToPoint}},
@@ -162,26 +166,26 @@ constexpr KindOfType Kinds[] = {
     {EMR_WIDENPATH, {8, nullptr, WithArguments<PathWork, PathUse::Widened>, PaintedPathMemory, UsesPath}},
     {EMR_SELECTCLIPPATH, {12, nullptr, WithArguments<PathWork, PathUse::Filled>, ClipPathMemory, UsesPath}},
     {EMR_ABORTPATH, {8, nullptr, nullptr, nullptr, State | ClosesPath}},
-    {EMR_GDICOMMENT, {12, HasComment, nullptr, nullptr, State}},
-    {EMR_FILLRGN, PaintedRegion<32, PaintsRegion<32>>()},
-    {EMR_FRAMERGN, PaintedRegion<40, PaintsRegion<40>, 4>()},
-    {EMR_INVERTRGN, PaintedRegion<28, HasRegion<24, 28, false>>()},
-    {EMR_PAINTRGN, PaintedRegion<28, HasRegion<24, 28, false>>()},
-    {EMR_EXTSELECTCLIPRGN, {16, HasRegion<8, 16, true>, ClipRegionWork, ClipRegionMemory, 0}},
-    {EMR_BITBLT, Blit<EMRBITBLT, &BitBltLayout>()},
-    {EMR_STRETCHBLT, Blit<EMRSTRETCHBLT, &StretchLayout<EMRSTRETCHBLT>>(Stretches)},
+    {EMR_GDICOMMENT, {12, WithArguments<HasItems, 8, 1>, nullptr, nullptr, State}},
+    {EMR_FILLRGN, PaintedRegion<32, true>()},
+    {EMR_FRAMERGN, PaintedRegion<40, true, 4>()},
+    {EMR_INVERTRGN, PaintedRegion<28, false>()},
+    {EMR_PAINTRGN, PaintedRegion<28, false>()},
+    {EMR_EXTSELECTCLIPRGN, {16, WithArguments<HasRegion, 8, 16, true>, ClipRegionWork, ClipRegionMemory, 0}},
+    {EMR_BITBLT, Blit<EMRBITBLT, BitBltLayout>()},
+    {EMR_STRETCHBLT, Blit<EMRSTRETCHBLT, &LayoutOf<EMRSTRETCHBLT>>(Stretches)},
     // The player blits through two bitmaps of the destination's size in
     // logical units, however little of it the clip shows: 6000 x 6000 from
     // bitmaps of a pixel (a 368-byte picture) took it 274 MB into 800 x 600.
-    {EMR_MASKBLT, MaskedBlit<EMRMASKBLT, &MaskBltLayout, offsetof(EMRMASKBLT, cxDest), 8>()},
+    {EMR_MASKBLT, MaskedBlit<EMRMASKBLT, MaskBltLayout, 8>()},
     // Turning it, through bitmaps of the source's size however small the
     // bitmap: 6000 x 6000 of a bitmap of a pixel (236 bytes) took it 375 MB.
-    {EMR_PLGBLT, MaskedBlit<EMRPLGBLT, &PlgBltLayout, offsetof(EMRPLGBLT, cxSrc), 12>(Stretches)},
-    {EMR_SETDIBITSTODEVICE, Blit<EMRSETDIBITSTODEVICE, &DibToDeviceLayout, BitmapAlwaysRead>()},
-    {EMR_STRETCHDIBITS, Blit<EMRSTRETCHDIBITS, &StretchLayout<EMRSTRETCHDIBITS>, BitmapAlwaysRead>(Stretches)},
+    {EMR_PLGBLT, MaskedBlit<EMRPLGBLT, &PlgBltLayout, 12>(Stretches)},
+    {EMR_SETDIBITSTODEVICE, Blit<EMRSETDIBITSTODEVICE, DibToDeviceLayout, BitmapAlwaysRead>()},
+    {EMR_STRETCHDIBITS, Blit<EMRSTRETCHDIBITS, &LayoutOf<EMRSTRETCHDIBITS>, BitmapAlwaysRead>(Stretches)},
     {EMR_EXTCREATEFONTINDIRECTW, {12 + sizeof(LOGFONTW), NamesObject, nullptr, nullptr, Object}},
-    {EMR_EXTTEXTOUTA, Text<false, false>(sizeof(EMREXTTEXTOUTA))},
-    {EMR_EXTTEXTOUTW, Text<false, true>(sizeof(EMREXTTEXTOUTA))},
+    {EMR_EXTTEXTOUTA, Text<false, false>()},
+    {EMR_EXTTEXTOUTW, Text<false, true>()},
     {EMR_POLYBEZIER16, Points<PointFigures::Beziers, 4>()},
     {EMR_POLYGON16, Points<PointFigures::Polygon, 4>()},
     {EMR_POLYLINE16, Points<PointFigures::Polyline, 4>()},
@@ -190,16 +194,12 @@ constexpr KindOfType Kinds[] = {
     {EMR_POLYPOLYLINE16, Points<PointFigures::Polylines, 4>()},
     {EMR_POLYPOLYGON16, Points<PointFigures::Polygons, 4>()},
     {EMR_POLYDRAW16, Points<PointFigures::Drawn, 4>()},
-    {EMR_CREATEMONOBRUSH,
-     {sizeof(EMRCREATEMONOBRUSH), MakesMonoBrush, nullptr,
-      WithArguments<BitmapMemory, offsetof(EMRCREATEMONOBRUSH, offBmi), true>, Object}},
-    {EMR_CREATEDIBPATTERNBRUSHPT,
-     {sizeof(EMRCREATEDIBPATTERNBRUSHPT), MakesPatternBrush, nullptr,
-      WithArguments<BitmapMemory, offsetof(EMRCREATEDIBPATTERNBRUSHPT, offBmi), true>, Object}},
+    {EMR_CREATEMONOBRUSH, Brush<true>()},
+    {EMR_CREATEDIBPATTERNBRUSHPT, Brush<false>()},
     {EMR_EXTCREATEPEN,
      {offsetof(EMREXTCREATEPEN, elp.elpStyleEntry), MakesExtendedPen, nullptr, ExtendedPenMemory, Object}},
-    {EMR_POLYTEXTOUTA, Text<true, false>(offsetof(EMRPOLYTEXTOUTA, aemrtext))},
-    {EMR_POLYTEXTOUTW, Text<true, true>(offsetof(EMRPOLYTEXTOUTA, aemrtext))},
+    {EMR_POLYTEXTOUTA, Text<true, false>()},
+    {EMR_POLYTEXTOUTW, Text<true, true>()},
     {EMR_SETICMMODE, {12, nullptr, nullptr, nullptr, State}},
     {EMR_CREATECOLORSPACE, {sizeof(EMRCREATECOLORSPACE), NamesObject, nullptr, nullptr, State}},
     {EMR_SETCOLORSPACE, {12, NamesObject, nullptr, nullptr, State}},
@@ -210,9 +210,9 @@ constexpr KindOfType Kinds[] = {
     {EMR_COLORCORRECTPALETTE, {24, nullptr, nullptr, nullptr, State}},
     {EMR_SETICMPROFILEA, {20, HasProfile, nullptr, nullptr, State}},
     {EMR_SETICMPROFILEW, {20, HasProfile, nullptr, nullptr, State}},
-    {EMR_ALPHABLEND, Blit<EMRALPHABLEND, &StretchLayout<EMRALPHABLEND, PlayerPixel::AlphaBlit>>()},
+    {EMR_ALPHABLEND, Blit<EMRALPHABLEND, &LayoutOf<EMRALPHABLEND, PlayerPixel::AlphaBlit>>()},
     {EMR_SETLAYOUT, {12, nullptr, nullptr, nullptr, Mapping}},
-    {EMR_TRANSPARENTBLT, Blit<EMRTRANSPARENTBLT, &StretchLayout<EMRTRANSPARENTBLT>>(Stretches)},
+    {EMR_TRANSPARENTBLT, Blit<EMRTRANSPARENTBLT, &LayoutOf<EMRTRANSPARENTBLT>>(Stretches)},
     {EMR_GRADIENTFILL, {offsetof(EMRGRADIENTFILL, Ver), HasGradient, GradientWork, nullptr, 0}},
     {LinkedUfisRecord, {8, nullptr, nullptr, nullptr, State}},
     {TextJustificationRecord, {8, nullptr, nullptr, nullptr, State}},
@@ -224,8 +224,6 @@ constexpr KindOfType Kinds[] = {
 constexpr std::array<EnhRecordKind, EMR_MAX + 2> KindsByType()
 {
     std::array<EnhRecordKind, EMR_MAX + 2> kinds = {};
-    for (EnhRecordKind& kind : kinds)
-        kind = {8, nullptr, nullptr, nullptr, 0};
     for (const KindOfType& row : Kinds)
         kinds[row.type] = row.kind;
     return kinds;

@@ -2,7 +2,6 @@
 
 #include "afx/app/AfxWin.h"
 #include "output/pictures/EnhRecordChecks.h"
-#include "output/pictures/EnhRecordFields.h"
 #include "output/pictures/RecordTraits.h"
 
 #include <array>
@@ -33,6 +32,7 @@ struct EnhMemoryPricing
     CDrawingState& drawing;
     CDrawingMemory& memory;
     const EnhRecordFields& r;
+    const EnhRecordKind& kind;
 };
 
 // Estimated microseconds (EnhRecordWork) and bytes held (EnhRecordMemory).
@@ -44,7 +44,7 @@ typedef RecordMemory EnhMemoryPrice(const EnhMemoryPricing& p);
 // (RecordTrait).
 struct EnhRecordKind
 {
-    DWORD minimumSize;
+    DWORD minimumSize = 8; // its type and size at the least
     // None: the fixed part is all.
     EnhRecordCheck* check;
     // None: a kind not measured, or one that only sets state.

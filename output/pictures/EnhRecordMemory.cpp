@@ -54,39 +54,34 @@ RecordMemory ClipMemory(const EnhMemoryPricing& p, double rectangles, int mode)
                                   p.memory.CombinedClipBytes(p.dc, rectangles, mode),
                               RecordMemory::ChangesClip);
 }
-} // namespace
 
-double EnhBitmapBytes(const EnhRecordFields& r, DWORD offsetAt)
+// The bitmap whose header's offset is at 'offsetAt' (none where it is 0).
+double BitmapBytes(const EnhRecordFields& r, DWORD offsetAt)
 {
     const DWORD offset = r.At(offsetAt), size = r.At(4);
     if (offset == 0 || offset >= size)
         return 0;
     return CDrawingMemory::BitmapBytes(r.data + offset, size - offset);
 }
+} // namespace
 
-RecordMemory BitmapMemory(const EnhMemoryPricing& p, DWORD offsetAt, bool kept)
+RecordMemory BitmapMemory(const EnhMemoryPricing& p, DWORD offsetAt)
 {
-    const double bytes = EnhBitmapBytes(p.r, offsetAt);
-    return kept ? RecordMemory::Kept(bytes) : RecordMemory::Peak(bytes);
+    const double bytes = BitmapBytes(p.r, offsetAt);
+    return p.kind.Is(MakesObject) ? RecordMemory::Kept(bytes) : RecordMemory::Peak(bytes);
 }
 
 RecordMemory BlitThroughMemory(const EnhMemoryPricing& p, DWORD sourceAt, DWORD maskAt, DWORD sizeAt, DWORD bytes)
 {
     const double pixels = std::fabs(p.r.Long(sizeAt) * p.r.Long(sizeAt + 4));
-    return RecordMemory::Peak(2 * (EnhBitmapBytes(p.r, sourceAt) + EnhBitmapBytes(p.r, maskAt)) + bytes * pixels);
+    return RecordMemory::Peak(2 * (BitmapBytes(p.r, sourceAt) + BitmapBytes(p.r, maskAt)) + bytes * pixels);
 }
 
 // A palette holds 4 bytes an entry, however few the record gives: one
 // resized to 60 million entries took the player 229 MB.
-RecordMemory PaletteMemory(const EnhMemoryPricing& p)
+RecordMemory PaletteMemory(const EnhMemoryPricing& p, DWORD shift)
 {
-    // The entries' count is the high word after the version.
-    return RecordMemory::Kept(4.0 * (p.r.At(offsetof(EMRCREATEPALETTE, lgpl)) >> 16));
-}
-
-RecordMemory ResizedPaletteMemory(const EnhMemoryPricing& p)
-{
-    return RecordMemory::Kept(4.0 * p.r.At(offsetof(EMRRESIZEPALETTE, cEntries)));
+    return RecordMemory::Kept(4.0 * (p.r.At(12) >> shift));
 }
 
 RecordMemory ExtendedPenMemory(const EnhMemoryPricing& p)
@@ -94,7 +89,7 @@ RecordMemory ExtendedPenMemory(const EnhMemoryPricing& p)
     // A solid pen's offsets may point anywhere.
     const DWORD style = p.r.At(offsetof(EMREXTCREATEPEN, elp.elpBrushStyle));
     const bool pattern = style == BS_DIBPATTERN || style == BS_DIBPATTERNPT;
-    return RecordMemory::Kept(pattern ? EnhBitmapBytes(p.r, offsetof(EMREXTCREATEPEN, offBmi)) : 0);
+    return RecordMemory::Kept(pattern ? BitmapBytes(p.r, offsetof(EMREXTCREATEPEN, offBmi)) : 0);
 }
 
 RecordMemory ClipRegionMemory(const EnhMemoryPricing& p)
@@ -122,12 +117,9 @@ RecordMemory TextsMemory(const EnhMemoryPricing& p, bool poly, bool wide)
     const EnhRecordFields& r = p.r;
     const EnhTexts texts = TextsOf(r, poly);
     double bytes = 0;
-    for (DWORD i = 0; i < texts.count; ++i)
-    {
-        const DWORD at = texts.at + i * sizeof(EMRTEXT);
+    for (DWORD at = texts.at; at < texts.at + texts.count * sizeof(EMRTEXT); at += sizeof(EMRTEXT))
         bytes += p.memory.NewGlyphBytes(p.drawing.FontArea(), r.data + r.At(at + offsetof(EMRTEXT, offString)),
                                         r.At(at + offsetof(EMRTEXT, nChars)), wide);
-    }
     return RecordMemory::Kept(bytes);
 }
 

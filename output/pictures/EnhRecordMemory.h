@@ -11,8 +11,11 @@ class CDrawingState;
 // declared size, regions by their rectangles and the clip region they
 // combine with or save, glyphs new to the draw; a price a kind of record
 // (EnhRecordKinds).
-EnhMemoryPrice PaletteMemory, ResizedPaletteMemory, ExtendedPenMemory, ClipRegionMemory, ClipPathMemory,
-    PaintedPathMemory, SmallTextMemory;
+EnhMemoryPrice ExtendedPenMemory, ClipRegionMemory, ClipPathMemory, PaintedPathMemory, SmallTextMemory;
+
+// A palette's entries, counted at byte 12 (a new one's in the high word
+// after the version: 'shift' 16).
+RecordMemory PaletteMemory(const EnhMemoryPricing& p, DWORD shift);
 
 // The glyphs of a text record's strings (TextsOf), of wide characters or
 // not.
@@ -20,9 +23,9 @@ RecordMemory TextsMemory(const EnhMemoryPricing& p, bool poly, bool wide);
 
 // The bitmap whose header's offset is at 'offsetAt' (none where the offset
 // is 0: a blit without a source), held while the record plays (a blit's
-// source) or 'kept' for the rest of the draw (a brush's pattern).
-double EnhBitmapBytes(const EnhRecordFields& r, DWORD offsetAt);
-RecordMemory BitmapMemory(const EnhMemoryPricing& p, DWORD offsetAt, bool kept);
+// source), or for the rest of the draw by an object made of it (a brush's
+// pattern).
+RecordMemory BitmapMemory(const EnhMemoryPricing& p, DWORD offsetAt);
 
 // A blit of a source and a mask, which the player makes through bitmaps of
 // the size at 'sizeAt', so many 'bytes' a pixel, and may copy once more.

@@ -114,13 +114,21 @@ void AddPath(HDC dc, CDrawingWork& work)
     }
 }
 
-// So many characters from 'text' at a reference point, drawn with the
-// selected font.
-double CharactersWork(const EnhWorkPricing& p, const BYTE* text, DWORD count, bool wide, double x, double y)
+// Points that a record only places things at, 'count' of them 'stride'
+// bytes apart from 'at' (a gradient's vertices, a pixel).
+double PlacesWork(const EnhRecordFields& r, DWORD at, DWORD count, DWORD stride, CDrawingState& drawing)
 {
-    CDrawingWork place(p.drawing.Mapping());
-    place.AddPlace(x, y);
-    return place.Placed() +
+    CDrawingWork work(drawing.Mapping());
+    for (DWORD i = 0; i < count; ++i)
+        work.AddPlace(r.Long(at + i * stride), r.Long(at + i * stride + 4));
+    return work.Placed();
+}
+
+// So many characters from 'text' at the reference point at 'pointAt',
+// drawn with the selected font.
+double CharactersWork(const EnhWorkPricing& p, const BYTE* text, DWORD count, bool wide, DWORD pointAt)
+{
+    return PlacesWork(p.r, pointAt, 1, 8, p.drawing) +
            CDrawingWork::Text(p.drawing.FontArea(), p.clip, count, DistinctCharacters(text, count, wide), p.intoPath);
 }
 
@@ -146,29 +154,6 @@ bool IsBitmapPartWithin(const EnhRecordFields& r, DWORD at, DWORD sizeAt)
     const double x = r.Long(at), y = r.Long(at + 4), width = r.Long(sizeAt), height = r.Long(sizeAt + 4);
     return CDrawingWork::Reaches(x) && CDrawingWork::Reaches(y) && CDrawingWork::Reaches(x + width) &&
            CDrawingWork::Reaches(y + height);
-}
-
-// Points that a record only places things at, 'count' of them 'stride'
-// bytes apart from 'at' (a gradient's vertices, a pixel).
-double PlacesWork(const EnhRecordFields& r, DWORD at, DWORD count, DWORD stride, CDrawingState& drawing)
-{
-    CDrawingWork work(drawing.Mapping());
-    for (DWORD i = 0; i < count; ++i)
-        work.AddPlace(r.Long(at + i * stride), r.Long(at + i * stride + 4));
-    return work.Placed();
-}
-
-// A region record's region, its RGNDATA at 'at', used with the DC's clip
-// region: filled, painted, inverted or framed inside it, or combined with it
-// in the given mode (RGN_COPY: replacing it).
-double RegionWork(const EnhRecordFields& r, DWORD at, int mode, const CDeviceClip& clip)
-{
-    const double rectangles = r.At(at + offsetof(RGNDATAHEADER, nCount));
-    const double held = mode == RGN_COPY ? 0 : clip.ClipRegionRectangles();
-    // Cut by each other's rectangles: where one is inside the other, each
-    // pair at most once; joined, each row of one by each band of the other.
-    const double combined = mode == RGN_AND ? rectangles * held : (rectangles + held) * (rectangles + held);
-    return CDrawingWork::Region(rectangles, held == 0 ? 0 : combined, clip.Area());
 }
 
 // What a record of lines or shapes draws: into a path only an outline
@@ -206,14 +191,10 @@ double TextsWork(const EnhWorkPricing& p, bool poly, bool wide)
     const EnhRecordFields& r = p.r;
     const EnhTexts texts = TextsOf(r, poly);
     double work = poly ? CDrawingWork::State() : 0;
-    for (DWORD i = 0; i < texts.count; ++i)
-    {
-        const DWORD at = texts.at + i * sizeof(EMRTEXT);
+    for (DWORD at = texts.at; at < texts.at + texts.count * sizeof(EMRTEXT); at += sizeof(EMRTEXT))
         work += OpaqueWork(p, r.At(at + offsetof(EMRTEXT, fOptions)), at + offsetof(EMRTEXT, rcl)) +
-                CharactersWork(
-                    p, r.data + r.At(at + offsetof(EMRTEXT, offString)), r.At(at + offsetof(EMRTEXT, nChars)), wide,
-                    r.Long(at + offsetof(EMRTEXT, ptlReference.x)), r.Long(at + offsetof(EMRTEXT, ptlReference.y)));
-    }
+                CharactersWork(p, r.data + r.At(at + offsetof(EMRTEXT, offString)),
+                               r.At(at + offsetof(EMRTEXT, nChars)), wide, at + offsetof(EMRTEXT, ptlReference));
     return work;
 }
 
@@ -223,7 +204,7 @@ double SmallTextWork(const EnhWorkPricing& p)
     const DWORD count = r.At(16), options = r.At(20);
     const bool wide = (options & SmallTextCharacters) == 0, rectangle = (options & SmallTextNoRectangle) == 0;
     const BYTE* text = r.data + 36 + (rectangle ? 16 : 0);
-    return (rectangle ? OpaqueWork(p, options, 36) : 0) + CharactersWork(p, text, count, wide, r.Long(8), r.Long(12));
+    return (rectangle ? OpaqueWork(p, options, 36) : 0) + CharactersWork(p, text, count, wide, 8);
 }
 
 double PixelWork(const EnhWorkPricing& p)
@@ -241,12 +222,10 @@ double ExtFloodFillWork(const EnhWorkPricing& p)
 double GradientWork(const EnhWorkPricing& p)
 {
     const EnhRecordFields& r = p.r;
-    CDrawingState& drawing = p.drawing;
-    const CDeviceClip& clip = p.clip;
     const DWORD vertices = r.At(offsetof(EMRGRADIENTFILL, nVer)), items = r.At(offsetof(EMRGRADIENTFILL, nTri));
     const bool triangles = r.At(offsetof(EMRGRADIENTFILL, ulMode)) == GRADIENT_FILL_TRIANGLE;
     const DWORD corners = triangles ? 3 : 2, itemsAt = offsetof(EMRGRADIENTFILL, Ver) + vertices * sizeof(TRIVERTEX);
-    double work = PlacesWork(r, offsetof(EMRGRADIENTFILL, Ver), vertices, sizeof(TRIVERTEX), drawing);
+    double work = PlacesWork(r, offsetof(EMRGRADIENTFILL, Ver), vertices, sizeof(TRIVERTEX), p.drawing);
     // Counted only until the record is too costly: a record may hold a
     // million items.
     for (DWORD i = 0; i < items && CPlayGuard::IsAffordable(work); ++i)
@@ -257,18 +236,18 @@ double GradientWork(const EnhWorkPricing& p)
         {
             const DWORD vertex =
                 offsetof(EMRGRADIENTFILL, Ver) + r.At(itemsAt + 4 * (corners * i + k)) * sizeof(TRIVERTEX);
-            drawing.Mapping().Map(r.Long(vertex), r.Long(vertex + 4), x[k], y[k]);
+            p.drawing.Mapping().Map(r.Long(vertex), r.Long(vertex + 4), x[k], y[k]);
         }
         const double left = *std::min_element(x, x + corners), right = *std::max_element(x, x + corners);
         const double top = *std::min_element(y, y + corners), bottom = *std::max_element(y, y + corners);
-        double area = clip.Covered(left, top, right, bottom);
+        double area = p.clip.Covered(left, top, right, bottom);
         if (triangles)
         {
             const double inside = std::fabs((x[1] - x[0]) * (y[2] - y[0]) - (x[2] - x[0]) * (y[1] - y[0])) / 2 +
                                   (right - left) + (bottom - top);
             area = std::min(area, inside);
         }
-        work += CDrawingWork::Gradient(area, clip.Rows(top, bottom), triangles);
+        work += CDrawingWork::Gradient(area, p.clip.Rows(top, bottom), triangles);
     }
     return work;
 }
@@ -300,9 +279,14 @@ double BlitWork(const EnhWorkPricing& p, const BlitLayout* at)
     return work.Covering(pixel) + source * SourcePixelMicroseconds;
 }
 
-double PaintedRegionWork(const EnhWorkPricing& p, DWORD at)
+double RegionWork(const EnhWorkPricing& p, DWORD at, int mode)
 {
-    return RegionWork(p.r, at, RGN_AND, p.clip);
+    const double rectangles = p.r.At(at + offsetof(RGNDATAHEADER, nCount));
+    const double held = mode == RGN_COPY ? 0 : p.clip.ClipRegionRectangles();
+    // Cut by each other's rectangles: where one is inside the other, each
+    // pair at most once; joined, each row of one by each band of the other.
+    const double combined = mode == RGN_AND ? rectangles * held : (rectangles + held) * (rectangles + held);
+    return CDrawingWork::Region(rectangles, held == 0 ? 0 : combined, p.clip.Area());
 }
 
 double ClipRegionWork(const EnhWorkPricing& p)
@@ -311,8 +295,7 @@ double ClipRegionWork(const EnhWorkPricing& p)
     const EnhRecordFields& r = p.r;
     return r.At(offsetof(EMREXTSELECTCLIPRGN, cbRgnData)) < sizeof(RGNDATAHEADER)
                ? CDrawingWork::State()
-               : RegionWork(r, offsetof(EMREXTSELECTCLIPRGN, RgnData), (int)r.At(offsetof(EMREXTSELECTCLIPRGN, iMode)),
-                            p.clip);
+               : RegionWork(p, offsetof(EMREXTSELECTCLIPRGN, RgnData), (int)r.At(offsetof(EMREXTSELECTCLIPRGN, iMode)));
 }
 
 double PointsWork(const EnhWorkPricing& p, PointFigures figures)
@@ -372,15 +355,7 @@ double PathWork(const EnhWorkPricing& p, PathUse use)
 {
     Shape shape(p);
     AddPath(p.dc, shape.work);
-    switch (use)
-    {
-    case PathUse::Filled:
+    if (use == PathUse::Filled)
         return shape.work.Fill();
-    case PathUse::Stroked:
-        return shape.Drawn(false);
-    case PathUse::StrokedAndFilled:
-        return shape.Drawn(true);
-    default:
-        return shape.work.Widened(shape.pen);
-    }
+    return use == PathUse::Widened ? shape.work.Widened(shape.pen) : shape.Drawn(use == PathUse::StrokedAndFilled);
 }

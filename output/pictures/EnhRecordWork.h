@@ -9,9 +9,9 @@
 // record of the given kind, drawn into the DC as 'drawing' reads it now: a
 // record that only sets state a little, one of a kind not measured as if
 // each 4 bytes were an item covering the clip box, others by their kind's
-// price (EnhRecordKinds). Drawn into a path ('inPath') a record only adds to
-// it; records the player cannot draw take endlessly long. 'clipRectangles':
-// the DC's clip region's (0 where it has none).
+// price. Drawn into a path ('inPath') a record only adds to it; records the
+// player cannot draw take endlessly long. 'clipRectangles': the DC's clip
+// region's (0 where it has none).
 double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, const EnhRecordKind& kind, bool inPath,
                      double clipRectangles);
 
@@ -32,9 +32,10 @@ double PathWork(const EnhWorkPricing& p, PathUse use);
 // A text record's strings (TextsOf), of wide characters or not.
 double TextsWork(const EnhWorkPricing& p, bool poly, bool wide);
 
-// A region record's region, its RGNDATA at 'at', filled, painted, inverted
-// or framed inside the DC's clip region.
-double PaintedRegionWork(const EnhWorkPricing& p, DWORD at);
+// A region record's region, its RGNDATA at 'at', used with the DC's clip
+// region: filled, painted, inverted or framed inside it (RGN_AND), or
+// combined with it in the given mode (RGN_COPY: replacing it).
+double RegionWork(const EnhWorkPricing& p, DWORD at, int mode);
 
 // Figures of points of a record with a count at byte 24, of 32-bit points
 // or 16-bit (ShortPoints).
