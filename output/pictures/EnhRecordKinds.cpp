@@ -86,6 +86,7 @@ constexpr EnhRecordKind Brush()
     return {sizeof(EMRCREATEMONOBRUSH), WithArguments<MakesBrush, Mono>, nullptr,
             WithArguments<BitmapMemory, offsetof(EMRCREATEMONOBRUSH, offBmi)>, Object};
 }
+
 struct KindOfType
 {
     DWORD type;
