@@ -5,6 +5,7 @@
 #include "output/pictures/DeviceMapping.h"
 #include "output/pictures/FillTally.h"
 #include "output/pictures/PlayerPrices.h"
+#include "output/pictures/RecordTraits.h"
 
 // What a pen draws with: its width in device pixels as a DC maps it, and
 // whether it draws its lines as dashes built one by one (a dashed or dotted
@@ -148,3 +149,18 @@ private:
     // The device box of every point placed.
     DeviceBox m_box;
 };
+
+// The microseconds the player takes over a record of either format, drawn
+// into the DC as 'mapping' maps it now: one that only sets state a little,
+// one of a kind not measured by its 'bytes' (Unmeasured), others by their
+// kind's price, handed what 'pricing' makes of the clip. 'clipRectangles':
+// the DC's clip region's (0 where it has none).
+template <class Kind, class Pricing>
+double RecordWork(const Kind& kind, HDC dc, const CDeviceMapping& mapping, double bytes, double clipRectangles,
+                  Pricing pricing)
+{
+    if (kind.Is(SetsStateOnly))
+        return CDrawingWork::State();
+    const CDeviceClip clip(dc, mapping, clipRectangles);
+    return kind.work == nullptr ? CDrawingWork::Unmeasured(bytes, clip) : kind.work(pricing(clip));
+}

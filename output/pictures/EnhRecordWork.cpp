@@ -178,12 +178,9 @@ struct Shape
 double EnhRecordWork(HDC dc, CDrawingState& drawing, const EnhRecordFields& r, const EnhRecordKind& kind, bool inPath,
                      double clipRectangles)
 {
-    if (kind.Is(SetsStateOnly))
-        return CDrawingWork::State();
-    const CDeviceClip clip(dc, drawing.Mapping(), clipRectangles);
-    if (kind.work == nullptr)
-        return CDrawingWork::Unmeasured(r.At(4), clip);
-    return kind.work({dc, drawing, r, kind, clip, inPath && !kind.Is(UsesPath)});
+    return RecordWork(kind, dc, drawing.Mapping(), r.At(4), clipRectangles, [&](const CDeviceClip& clip) {
+        return EnhWorkPricing{dc, drawing, r, kind, clip, inPath && !kind.Is(UsesPath)};
+    });
 }
 
 double TextsWork(const EnhWorkPricing& p, bool poly, bool wide)

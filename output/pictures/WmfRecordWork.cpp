@@ -25,12 +25,9 @@ double PlacedWork(const WmfWorkPricing& w, double x, double y, double width = 0,
 double WmfRecordWork(HDC dc, CDrawingState& drawing, const WmfParameters& p, const WmfRecordKind& kind, int objects,
                      double clipRectangles)
 {
-    if (kind.Is(SetsStateOnly))
-        return CDrawingWork::State();
-    const CDeviceClip clip(dc, drawing.Mapping(), clipRectangles);
-    if (kind.work == nullptr)
-        return CDrawingWork::Unmeasured(2.0 * (p.count + 3), clip);
-    return kind.work({dc, drawing, p, kind, clip, objects});
+    return RecordWork(kind, dc, drawing.Mapping(), 2.0 * (p.count + 3), clipRectangles, [&](const CDeviceClip& clip) {
+        return WmfWorkPricing{dc, drawing, p, kind, clip, objects};
+    });
 }
 
 double WmfTextWork(const WmfWorkPricing& w, bool extended)
