@@ -26,8 +26,9 @@ double RegionRectangles(HRGN region);
 // it is not counted. The box is asked of the DC only for what is large
 // enough to matter: most records draw a few pixels, and the guard's time
 // over each record must stay small beside the player's. The rectangles of
-// the DC's clip region are asked for only when a region record combines
-// with it.
+// the DC's clip and meta regions are counted by the caller
+// (CDrawingMemory::ClipRegionRectangles, read once until a record changes
+// the clip).
 class CDeviceClip
 {
 public:

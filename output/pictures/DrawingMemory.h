@@ -29,6 +29,8 @@ struct RecordMemory
     // rest of the draw.
     static RecordMemory Peak(double bytes, ClipEffect clip = KeepsClip) { return {bytes, 0, 0, clip}; }
     static RecordMemory Kept(double bytes) { return {bytes, bytes}; }
+    // Held while the record plays, or for the rest of the draw where 'kept'.
+    static RecordMemory Held(double bytes, bool kept) { return kept ? Kept(bytes) : Peak(bytes); }
 };
 
 // The bytes one draw of a metafile makes the platform's player hold, kept
@@ -67,10 +69,8 @@ public:
     void Played(HDC dc, const RecordMemory& record, int restored);
 
     // The rectangles of the DC's clip and meta regions (CDeviceClip::
-    // Rectangles: 0 for neither), read once until a record changes them;
-    // ClipRectangles counts one for none, as the region's bytes do.
+    // Rectangles: 0 for neither), read once until a record changes them.
     double ClipRegionRectangles(HDC dc);
-    double ClipRectangles(HDC dc) { return std::max(1.0, ClipRegionRectangles(dc)); }
     // The bytes of a region of so many rectangles, as the player keeps it.
     static double RegionBytes(double rectangles) { return 32 + 16 * rectangles; }
     // The bytes of the clip region combined (RGN_AND, RGN_OR...) with a
@@ -107,6 +107,8 @@ public:
     double NewGlyphBytes(double fontArea, const BYTE* text, unsigned count, bool wide);
 
 private:
+    // As ClipRegionRectangles, but one for none, as the region's bytes count.
+    double ClipRectangles(HDC dc) { return std::max(1.0, ClipRegionRectangles(dc)); }
     double ClipBytes(HDC dc) { return RegionBytes(ClipRectangles(dc)); }
 
     // Kept for the rest of the draw: brushes, regions and glyphs.

@@ -198,6 +198,13 @@ PlayerPixel CDrawingWork::StretchPixel(HDC dc)
     return ::GetStretchBltMode(dc) == HALFTONE ? PlayerPixel::HalftoneStretch : PlayerPixel::PlainStretch;
 }
 
+void CDrawingWork::MoveToCurrentPosition(HDC dc)
+{
+    POINT position = {0, 0};
+    ::GetCurrentPositionEx(dc, &position);
+    MoveTo(position.x, position.y);
+}
+
 void CDrawingWork::MoveTo(double x, double y)
 {
     CloseFigure();

@@ -75,6 +75,8 @@ public:
     }
 
     void MoveTo(double x, double y);
+    // A figure begun at the DC's current position.
+    void MoveToCurrentPosition(HDC dc);
     void LineTo(double x, double y);
     // A Bezier curve from the last point through two control points.
     void BezierTo(double x1, double y1, double x2, double y2, double x3, double y3);
@@ -149,6 +151,14 @@ private:
     // The device box of every point placed.
     DeviceBox m_box;
 };
+
+// The pixels a record of the kind makes: its 'own', or where it stretches a
+// bitmap, as the DC stretches.
+template <class Kind>
+PlayerPixel PixelOf(const Kind& kind, HDC dc, PlayerPixel own)
+{
+    return kind.Is(Stretches) ? CDrawingWork::StretchPixel(dc) : own;
+}
 
 // The microseconds the player takes over a record of either format, drawn
 // into the DC as 'mapping' maps it now: one that only sets state a little,

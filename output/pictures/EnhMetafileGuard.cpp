@@ -34,10 +34,9 @@ struct EnhFormat
     {
         return r.kind.memory != nullptr ? r.kind.memory({dc, drawing, memory, r.fields, r.kind}) : RecordMemory();
     }
-    double Work(const Record& r, HDC dc, CDrawingState& drawing, CDrawingMemory& memory) const
+    double Work(const Record& r, HDC dc, CDrawingState& drawing, double clipRectangles) const
     {
-        // The clip region's rectangles were counted for the memory it holds.
-        return EnhRecordWork(dc, drawing, r.fields, r.kind, inPath, memory.ClipRegionRectangles(dc));
+        return EnhRecordWork(dc, drawing, r.fields, r.kind, inPath, clipRectangles);
     }
     // A path the record would have used up is dropped, and the current
     // position moves where the record would have moved it.

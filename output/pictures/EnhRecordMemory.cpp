@@ -68,7 +68,7 @@ double BitmapBytes(const EnhRecordFields& r, DWORD offsetAt)
 RecordMemory BitmapMemory(const EnhMemoryPricing& p, DWORD offsetAt)
 {
     const double bytes = BitmapBytes(p.r, offsetAt);
-    return p.kind.Is(MakesObject) ? RecordMemory::Kept(bytes) : RecordMemory::Peak(bytes);
+    return RecordMemory::Held(bytes, p.kind.Is(MakesObject));
 }
 
 RecordMemory BlitThroughMemory(const EnhMemoryPricing& p, DWORD sourceAt, DWORD maskAt, DWORD sizeAt, DWORD bytes)

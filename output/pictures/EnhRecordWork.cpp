@@ -17,13 +17,6 @@ namespace
 // The largest angle of an arc, in degrees.
 const double MaxAngle = 3600;
 
-void AddCurrentPosition(HDC dc, CDrawingWork& work)
-{
-    POINT position = {0, 0};
-    ::GetCurrentPositionEx(dc, &position);
-    work.MoveTo(position.x, position.y);
-}
-
 // 'count' points of 'size' bytes from 'at': lines, or Bezier curves (each
 // three points after the first).
 void AddPoints(const EnhRecordFields& r, DWORD at, DWORD count, DWORD size, bool curves, bool fromPosition, HDC dc,
@@ -32,7 +25,7 @@ void AddPoints(const EnhRecordFields& r, DWORD at, DWORD count, DWORD size, bool
     DWORD i = 0;
     double x, y;
     if (fromPosition)
-        AddCurrentPosition(dc, work);
+        work.MoveToCurrentPosition(dc);
     else if (count > 0)
     {
         r.Point(at, size, x, y);
@@ -73,7 +66,7 @@ void AddDrawnPoints(const EnhRecordFields& r, DWORD size, HDC dc, CDrawingWork& 
 {
     const DWORD count = r.At(24);
     const BYTE* kinds = r.data + 28 + count * size;
-    AddCurrentPosition(dc, work);
+    work.MoveToCurrentPosition(dc);
     for (DWORD i = 0; i < count; ++i)
     {
         double x, y;
@@ -260,7 +253,7 @@ double BlitWork(const EnhWorkPricing& p, const BlitLayout* at)
     const double SourcePixelMicroseconds = 0.006;
     const EnhRecordFields& r = p.r;
     // Records that stretch their bitmap do so in the DC's stretch mode.
-    const PlayerPixel pixel = p.kind.Is(Stretches) ? CDrawingWork::StretchPixel(p.dc) : layout.pixel;
+    const PlayerPixel pixel = PixelOf(p.kind, p.dc, layout.pixel);
     CDrawingWork work(p.drawing.Mapping(), &p.clip);
     const double x = r.Long(layout.destination), y = r.Long(layout.destination + 4);
     work.AddPlace(x, y);
@@ -318,7 +311,7 @@ double PointsWork(const EnhWorkPricing& p, PointFigures figures)
 double LineToWork(const EnhWorkPricing& p)
 {
     Shape shape(p);
-    AddCurrentPosition(p.dc, shape.work);
+    shape.work.MoveToCurrentPosition(p.dc);
     shape.work.LineTo(p.r.Long(8), p.r.Long(12));
     return shape.Drawn(false);
 }
@@ -327,7 +320,7 @@ double BoxWork(const EnhWorkPricing& p, bool fromPosition, bool open, bool curve
 {
     Shape shape(p);
     if (fromPosition)
-        AddCurrentPosition(p.dc, shape.work);
+        shape.work.MoveToCurrentPosition(p.dc);
     shape.work.AddBoxShape(p.r.Long(8), p.r.Long(12), p.r.Long(16), p.r.Long(20), open, curved);
     return shape.Drawn(!open);
 }
@@ -337,7 +330,7 @@ double AngleArcWork(const EnhWorkPricing& p)
     Shape shape(p);
     const EnhRecordFields& r = p.r;
     const double x = r.Long(8), y = r.Long(12), radius = r.At(16);
-    AddCurrentPosition(p.dc, shape.work);
+    shape.work.MoveToCurrentPosition(p.dc);
     shape.work.AddBoxShape(x - radius, y - radius, x + radius, y + radius, true);
     // Angles that are no numbers, or turn more than ten times round, are no
     // arc.

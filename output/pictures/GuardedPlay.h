@@ -27,7 +27,8 @@ enum class LeftOut
 // - Ends(record, dc): the end record, played; the draw ends there;
 // - Refuses(record): left out before anything is judged;
 // - RestoreLevel(record): the level a restore names;
-// - Memory(...) and Work(...): what the record would hold, and take;
+// - Memory(...) and Work(..., clipRectangles): what the record would hold,
+//   and take;
 // - Skip(record, dc, why): left out; what that leaves behind;
 // - FloodFill(record): the flood fill it asks for, if any, left out where
 //   the player's fill would not fit the stack;
@@ -49,6 +50,21 @@ public:
     const Format& FormatPart() const { return m_format; }
 
 private:
+    // Played as recorded, a stretch plainly, or not, by the time it takes
+    // over the DC's clip region as the memory count has read it.
+    CPlayGuard::Playing PlayingOf(const typename Format::Record& record)
+    {
+        const double clipRectangles = m_memory.ClipRegionRectangles(m_dc);
+        const auto work = [&] {
+            return m_format.Work(record, m_dc, m_drawing, clipRectangles);
+        };
+        const bool averages = PixelOf(record.kind, m_dc, PlayerPixel::Fill) == PlayerPixel::HalftoneStretch;
+        return m_guard.PlayingOf(work(), averages, [&] {
+            const CPlainStretch plain(m_dc, true);
+            return work();
+        });
+    }
+
     HDC m_dc;
     CPlayGuard m_guard;
     CDrawingState m_drawing;
@@ -70,13 +86,7 @@ bool CGuardedPlay<Format>::Play(const typename Format::Record& record)
         return true;
     const RecordMemory memory = m_format.Memory(record, m_dc, m_drawing, m_memory);
     const bool affords = m_memory.Affords(m_dc, memory);
-    const bool averages = record.kind.Is(Stretches) && CDrawingWork::StretchPixel(m_dc) == PlayerPixel::HalftoneStretch;
-    const CPlayGuard::Playing playing =
-        !affords ? CPlayGuard::Playing::Not
-                 : m_guard.PlayingOf(m_format.Work(record, m_dc, m_drawing, m_memory), averages, [&] {
-                       const CPlainStretch plain(m_dc, true);
-                       return m_format.Work(record, m_dc, m_drawing, m_memory);
-                   });
+    const CPlayGuard::Playing playing = affords ? PlayingOf(record) : CPlayGuard::Playing::Not;
     if (playing == CPlayGuard::Playing::Not)
     {
         m_format.Skip(record, m_dc, affords ? LeftOut::ForTime : LeftOut::ForMemory);

@@ -45,9 +45,9 @@ struct WmfFormat
         return r.kind.memory != nullptr ? r.kind.memory({dc, drawing, memory, r.p, r.kind, *r.table, r.objects})
                                         : RecordMemory();
     }
-    double Work(const Record& r, HDC dc, CDrawingState& drawing, CDrawingMemory& memory) const
+    double Work(const Record& r, HDC dc, CDrawingState& drawing, double clipRectangles) const
     {
-        return WmfRecordWork(dc, drawing, r.p, r.kind, r.objects, memory.ClipRegionRectangles(dc));
+        return WmfRecordWork(dc, drawing, r.p, r.kind, r.objects, clipRectangles);
     }
     // Left out for its time, a line still moves the current position.
     void Skip(const Record& r, HDC dc, LeftOut why) const
@@ -74,11 +74,10 @@ struct WmfFormat
     {
         if (r.kind.Is(MakesObject) && r.table->objectHandle[freeSlot] != NULL)
             ++liveObjects;
-        const int slot = r.p[0];
-        if (deletes && r.table->objectHandle[slot] == NULL)
+        if (deletes && r.table->objectHandle[r.p[0]] == NULL)
         {
             --liveObjects;
-            freeSlot = std::min(freeSlot, slot);
+            freeSlot = std::min(freeSlot, (int)r.p[0]);
         }
     }
 

@@ -96,11 +96,10 @@ DWORD CPlayGuard::DrawLimitMilliseconds(DWORD fileBytes, double pixels)
     return (DWORD)std::min(1000 + fileBytes / 1024 + beyond * perPixel / 1e6, LongestDrawMilliseconds);
 }
 
-double CPlayGuard::MicrosecondsLeft() const
+double CPlayGuard::WorkedMicroseconds() const
 {
     const ULONGLONG work = ThreadWorkTicks();
-    const double spent = work > m_startWork ? (work - m_startWork) / 10.0 : 0;
-    return std::max(1000.0 * m_limitMilliseconds - spent, 0.0);
+    return work > m_startWork ? (work - m_startWork) / 10.0 : 0;
 }
 
 CPlayGuard::Playing CPlayGuard::PlayingOf(double microseconds, bool averages, const std::function<double()>& plainPrice)
@@ -109,7 +108,8 @@ CPlayGuard::Playing CPlayGuard::PlayingOf(double microseconds, bool averages, co
     const double CheapRecord = 10000;
     if (!averages)
         return IsAffordable(microseconds) ? Playing::AsRecorded : Playing::Not;
-    if (IsAffordable(microseconds) && (microseconds <= CheapRecord || microseconds <= MicrosecondsLeft()))
+    if (IsAffordable(microseconds) &&
+        (microseconds <= CheapRecord || microseconds <= 1000.0 * m_limitMilliseconds - WorkedMicroseconds()))
         return Playing::AsRecorded;
     return IsAffordable(plainPrice()) ? Playing::Plainly : Playing::Not;
 }
@@ -123,8 +123,7 @@ bool CPlayGuard::IsSpent()
     // because other programs kept the processor busy.
     m_lastLook = now;
     // The start may be taken a little late (WorkAtStart).
-    const ULONGLONG work = ThreadWorkTicks();
-    m_workSpentTime = work > m_startWork && work - m_startWork > 10000ull * m_limitMilliseconds;
+    m_workSpentTime = WorkedMicroseconds() > 1000.0 * m_limitMilliseconds;
     return m_workSpentTime || now - m_start > WaitingFactor * m_limitMilliseconds;
 }
 

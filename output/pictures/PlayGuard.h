@@ -85,8 +85,8 @@ public:
 
 private:
     bool IsSpent();
-    // The microseconds of work left to this draw (reads the thread's time).
-    double MicrosecondsLeft() const;
+    // The microseconds of work this draw has done (reads the thread's time).
+    double WorkedMicroseconds() const;
 
     CPlayStops& m_stops;
     // The kind of device and the device pixels the draw can touch.

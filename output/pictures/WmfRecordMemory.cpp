@@ -7,11 +7,6 @@
 
 namespace
 {
-RecordMemory Held(const WmfMemoryPricing& m, double bytes)
-{
-    return m.kind.Is(MakesObject) ? RecordMemory::Kept(bytes) : RecordMemory::Peak(bytes);
-}
-
 // The region that the parameter 'at' names in the player's objects; none
 // where it names none.
 HRGN ObjectRegion(const WmfMemoryPricing& m, DWORD at)
@@ -47,14 +42,16 @@ RecordMemory Recorded(HDC dc, RecordMemory memory, double rectangles)
 RecordMemory WmfDibMemory(const WmfMemoryPricing& m, DWORD first)
 {
     const size_t bytes = first < m.p.count ? 2 * (size_t)(m.p.count - first) : 0;
-    return Held(m, bytes != 0 ? CDrawingMemory::BitmapBytes(m.p.bytes + 2 * first, bytes) : 0);
+    const double held = bytes != 0 ? CDrawingMemory::BitmapBytes(m.p.bytes + 2 * first, bytes) : 0;
+    return RecordMemory::Held(held, m.kind.Is(MakesObject));
 }
 
 RecordMemory WmfBitmap16Memory(const WmfMemoryPricing& m, DWORD stored, DWORD played)
 {
     const WmfParameters& p = m.p;
-    return Held(m, 4 * std::max(p.WordWithin(stored) * p.WordWithin(stored + 1),
-                                p.WordWithin(played) * p.WordWithin(played + 1)));
+    const double bytes =
+        4 * std::max(p.WordWithin(stored) * p.WordWithin(stored + 1), p.WordWithin(played) * p.WordWithin(played + 1));
+    return RecordMemory::Held(bytes, m.kind.Is(MakesObject));
 }
 
 RecordMemory WmfRegionMadeMemory(const WmfMemoryPricing& m)

@@ -84,7 +84,7 @@ double WmfBlitWork(const WmfWorkPricing& w, DWORD left, PlayerPixel pixel)
 {
     const WmfParameters& p = w.p;
     return PlacedWork(w, p.Coordinate(left), p.Coordinate(left - 1), p.Coordinate(left - 2), p.Coordinate(left - 3),
-                      w.kind.Is(Stretches) ? CDrawingWork::StretchPixel(w.dc) : pixel);
+                      PixelOf(w.kind, w.dc, pixel));
 }
 
 // Without a bitmap the player fills the destination, a word further on, as a
@@ -117,9 +117,7 @@ double WmfFiguresWork(const WmfWorkPricing& w, bool polygons, bool closed)
 double WmfLineToWork(const WmfWorkPricing& w)
 {
     CDrawingWork work(w.drawing.Mapping(), &w.clip);
-    POINT position = {0, 0};
-    ::GetCurrentPositionEx(w.dc, &position);
-    work.MoveTo(position.x, position.y);
+    work.MoveToCurrentPosition(w.dc);
     work.LineTo(w.p.Coordinate(1), w.p.Coordinate(0));
     return work.Drawn(w.drawing.Pen(), false);
 }
