@@ -121,7 +121,10 @@ private:
             }
         }
         if (level.step < 0)
-            level = {level.left, level.right, level.y, 1, level.left};
+        {
+            level.step = 1;
+            level.at = level.left;
+        }
         else
             m_levels.pop_back();
     }

@@ -2,7 +2,6 @@
 
 #include "output/pictures/FloodFillRuns.h"
 #include "output/pictures/PlayGuard.h"
-#include "output/pictures/SurfacePixels.h"
 
 namespace
 {

@@ -34,7 +34,7 @@ public:
 
     // The bits of row y (from the top of Bounds), from the left of Bounds,
     // set where the fill may spread; those from column 'left' up to 'right'
-    // read. Null where none is set.
+    // read. Null where none of its band's is set.
     const uint32_t* Row(int y, int left, int right);
     // Whether a read of the DC's pixels failed, so that rows may show less
     // than the fill would spread over.

@@ -21,7 +21,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
-#include <memory>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -199,11 +199,9 @@ void Draw(CPicture& picture, CCanvas& canvas)
 bool DrawnAsPlayed(const Bytes& emf, const CCanvas& drawn)
 {
     CCanvas played(drawn.Width(), drawn.Height());
-    const COwnedEnhMetafile metafile(::SetEnhMetaFileBits((UINT)emf.size(), emf.data()));
-    const RECT all = {0, 0, drawn.Width(), drawn.Height()};
-    ::PlayEnhMetaFile(played.DC()->m_hDC, metafile, &all);
+    PlayOnThePlatform(emf, played);
     EXPECT_GT(played.Count(Marker), 0) << "the player draws no marker";
-    return std::memcmp(drawn.Bits(), played.Bits(), (size_t)4 * drawn.Width() * drawn.Height()) == 0;
+    return SamePixels(drawn, played);
 }
 
 // Whether the picture drawn into the canvas comes out as the player draws
@@ -315,13 +313,14 @@ TEST(DrawBudgetTest, AnImageStretchedByAveragingOverAHugePageIsDrawnWhole)
         for (const double measured : {-1.0, 0.7})
         {
             SCOPED_TRACE(measured < 0 ? "as measured" : "slow");
-            std::unique_ptr<CPlayerPrices::CScopedMeasurement> slow(
-                measured < 0 ? nullptr : new CPlayerPrices::CScopedMeasurement(PlayerPixel::HalftoneStretch, measured));
+            std::optional<CPlayerPrices::CScopedMeasurement> slow;
+            if (measured > 0)
+                slow.emplace(PlayerPixel::HalftoneStretch, measured);
             CPicture picture;
             Load(picture, image);
             CCanvas drawn(width, height);
             EXPECT_LT(DrawingMilliseconds(picture, drawn, "image"), 2000u);
-            EXPECT_EQ(std::memcmp(drawn.Bits(), expected.Bits(), (size_t)4 * width * height), 0);
+            EXPECT_TRUE(SamePixels(drawn, expected));
         }
     }
 }
@@ -401,7 +400,7 @@ TEST(DrawBudgetTest, AStopHoldsForDrawsAsLargeOnly)
     Draw(picture, small);
     EXPECT_TRUE(DrawnAsPlayed(circles, small));
     Draw(picture, again);
-    EXPECT_EQ(std::memcmp(large.Bits(), again.Bits(), (size_t)4 * 1600 * 1200), 0);
+    EXPECT_TRUE(SamePixels(large, again));
 }
 
 // A stop holds for draws on the same kind of device, at least as large.

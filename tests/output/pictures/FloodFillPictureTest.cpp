@@ -288,8 +288,8 @@ TEST(FloodFillPictureTest, FillIntoAMetafileBeingRecordedIsLeftOut)
 }
 
 // A repaint of the part of a large window that holds the circle draws the
-// pixels that a paint of the whole window draws there, though the fill would
-// fit the stack within that part alone.
+// pixels that a paint of the whole window draws there: the fill is followed
+// inside the repaint's clip region as the player clips it.
 TEST(FloodFillPictureTest, RepaintOfAPartDrawsWhatTheWholeDrawDrawsThere)
 {
     const Bytes emf = MakeEmf(FrameOfPixels(1200, 900), FilledCircle);

@@ -8,7 +8,6 @@
 #include <psapi.h>
 
 #include <algorithm>
-#include <functional>
 #include <memory>
 
 namespace
@@ -124,12 +123,13 @@ unsigned DrawHere(CPicture& picture, CCanvas& canvas, const std::string& what)
     return timer.Milliseconds();
 }
 
-// Each draw within its time, and what the working set grew by during it
-// within the allowance.
-void ExpectDrawnWithinBounds(const std::function<unsigned()>& draw, const std::string& what)
+// A draw through 'draw' (which answers its milliseconds) within its time,
+// and what the working set grew by during it within the allowance.
+void ExpectDrawnWithinBounds(unsigned (*draw)(CPicture&, CCanvas&, const std::string&), CPicture& picture,
+                             CCanvas& canvas, const std::string& what)
 {
     CWorkingSetGrowth growth;
-    const unsigned milliseconds = draw();
+    const unsigned milliseconds = draw(picture, canvas, what);
     const SIZE_T grown = growth.Bytes();
     EXPECT_LT(milliseconds, AllowedMilliseconds) << what;
     EXPECT_LT(grown, AllowedGrowth) << what << ": the working set grew by " << (grown >> 20) << " MB";
@@ -153,19 +153,7 @@ void ExpectDrawnSafely(const Bytes& bytes, int width, int height, const std::str
         first = own.get();
     }
     CCanvas repaint(width, height), worker(width, height);
-    ExpectDrawnWithinBounds(
-        [&] {
-            return DrawHere(picture, *first, what + ", first");
-        },
-        what + ", first");
-    ExpectDrawnWithinBounds(
-        [&] {
-            return DrawHere(picture, repaint, what + ", repaint");
-        },
-        what + ", repaint");
-    ExpectDrawnWithinBounds(
-        [&] {
-            return DrawingMilliseconds(picture, worker, what + ", worker");
-        },
-        what + ", worker");
+    ExpectDrawnWithinBounds(DrawHere, picture, *first, what + ", first");
+    ExpectDrawnWithinBounds(DrawHere, picture, repaint, what + ", repaint");
+    ExpectDrawnWithinBounds(DrawingMilliseconds, picture, worker, what + ", worker");
 }

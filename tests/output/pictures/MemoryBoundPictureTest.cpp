@@ -43,10 +43,25 @@ double CanvasPixelsPerUnit(const Bytes& emf)
     return Width / units;
 }
 
+// A bitmap of 8 bits, two colours, declared side x side and compressed to
+// an end of line and an end of bitmap: its header, table and pixels.
+template <typename T>
+std::vector<T> HugeRleBitmap(DWORD side)
+{
+    const BITMAPINFOHEADER header = {sizeof(BITMAPINFOHEADER), (LONG)side, (LONG)side, 1, 8, BI_RLE8, 4, 0, 0, 2, 0};
+    const DWORD table[2] = {0x000000, 0xFF0000};
+    const BYTE pixels[4] = {0, 0, 0, 1};
+    std::vector<T> out;
+    Append(out, &header, sizeof(header));
+    Append(out, table, sizeof(table));
+    Append(out, pixels, sizeof(pixels));
+    return out;
+}
+
 // A STRETCHDIBITS record of the huge bitmap over the canvas: bounds,
 // destination, source, the bitmap's offsets and sizes, usage, operation,
 // the destination's size, then the bitmap.
-Fields HugeBitmapRecord(DWORD side = HugeSide)
+Fields HugeBitmapRecord(DWORD side)
 {
     const DWORD at = 8 + 18 * 4, bitmapBytes = 48;
     Fields fields = {0, 0, (DWORD)-1, (DWORD)-1, 0, 0, 0, 0, side, side};
@@ -345,14 +360,13 @@ TEST(MemoryBoundPictureTest, PhotographPlacedWholeDrawsAsThePlayerDrawsIt)
                         SRCCOPY);
     });
     CCanvas drawn(Width, Height), played(Width, Height);
-    const COwnedEnhMetafile metafile(::SetEnhMetaFileBits((UINT)emf.size(), emf.data()));
+    PlayOnThePlatform(emf, played);
     const RECT all = {0, 0, Width, Height};
-    ::PlayEnhMetaFile(played.DC()->m_hDC, metafile, &all);
     ASSERT_GT(Width * Height - played.Count(RGB(255, 255, 255)), Width * Height / 2) << "the player draws little";
     CPicture picture;
     ASSERT_TRUE(picture.LoadFromMemory(emf.data(), (DWORD)emf.size(), MakePictureLoadOptions(96, 96)));
     picture.Draw(drawn.DC(), CRect(all), CRect(all), CPoint(0, 0));
-    EXPECT_EQ(std::memcmp(drawn.Bits(), played.Bits(), (size_t)4 * Width * Height), 0) << "pixels differ";
+    EXPECT_TRUE(SamePixels(drawn, played)) << "pixels differ";
 }
 
 namespace
@@ -400,9 +414,7 @@ TEST(MemoryBoundPictureTest, ObjectsThePlayerDropsAreNotLeftBehind)
 {
     const Bytes emf = BrushesIntoOneSlot(), wmf = PlacedPensWithNoFreeSlot();
     CCanvas played(Width, Height);
-    const COwnedEnhMetafile metafile(::SetEnhMetaFileBits((UINT)emf.size(), emf.data()));
-    const RECT all = {0, 0, Width, Height};
-    ::PlayEnhMetaFile(played.DC()->m_hDC, metafile, &all);
+    PlayOnThePlatform(emf, played);
     ASSERT_GT(played.Count(Red), 0) << "the player draws no red";
     for (int draw = 1; draw < Draws; ++draw)
     {
@@ -412,7 +424,7 @@ TEST(MemoryBoundPictureTest, ObjectsThePlayerDropsAreNotLeftBehind)
     }
     CCanvas drawn(Width, Height), placed(Width, Height);
     DrawOver(emf, drawn);
-    EXPECT_EQ(std::memcmp(drawn.Bits(), played.Bits(), (size_t)4 * Width * Height), 0) << "pixels differ";
+    EXPECT_TRUE(SamePixels(drawn, played)) << "pixels differ";
     DrawOver(wmf, placed);
     EXPECT_GT(placed.Count(Red), 0) << "the placed metafile's rectangle is missing";
 }

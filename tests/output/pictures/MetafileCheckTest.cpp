@@ -797,7 +797,7 @@ TEST(MetafileCheckTest, BytesAfterTheEndRecordAreNotPlayed)
         EXPECT_TRUE(LoadsSealed(bytes));
         CCanvas canvas(64, 48);
         EXPECT_GT(DrawnPixels(bytes, canvas), 0);
-        EXPECT_EQ(std::memcmp(canvas.Bits(), expected.Bits(), (size_t)4 * 64 * 48), 0);
+        EXPECT_TRUE(SamePixels(canvas, expected));
     }
 }
 
@@ -863,7 +863,7 @@ const Reproducer Reproducers[] = {
     {"colour space deleted as a stock one", {{EMR_DELETECOLORSPACE, {1}}}, 0, 0, 0x94000001, true},
     {"region filled with a stock brush",
      {{EMR_CREATEBRUSHINDIRECT, {1, BS_SOLID, RGB(0, 0, 200), 0}},
-      {EMR_FILLRGN, Join(Join(Bounds, {sizeof(RGNDATAHEADER) + sizeof(RECT), 1}), OneRectRegion)}},
+      {EMR_FILLRGN, RegionRecord(Bounds, {1}, OneRectRegion)}},
      1,
      5,
      0x80000001,
@@ -871,20 +871,15 @@ const Reproducer Reproducers[] = {
     // The region's header is read whatever the size says.
     {"region filled with a size of none",
      {{EMR_CREATEBRUSHINDIRECT, {1, BS_SOLID, RGB(0, 0, 200), 0}},
-      {EMR_FILLRGN, Join(Join(Bounds, {sizeof(RGNDATAHEADER) + sizeof(RECT), 1}), OneRectRegion)}},
+      {EMR_FILLRGN, RegionRecord(Bounds, {1}, OneRectRegion)}},
      1,
      4,
      0,
      true},
-    {"region painted with a size of none",
-     {{EMR_PAINTRGN, Join(Join(Bounds, {sizeof(RGNDATAHEADER) + sizeof(RECT)}), OneRectRegion)}},
-     0,
-     4,
-     0,
-     true},
+    {"region painted with a size of none", {{EMR_PAINTRGN, RegionRecord(Bounds, {}, OneRectRegion)}}, 0, 4, 0, true},
     {"region framed with a stock brush",
      {{EMR_CREATEBRUSHINDIRECT, {1, BS_SOLID, RGB(0, 0, 200), 0}},
-      {EMR_FRAMERGN, Join(Join(Bounds, {sizeof(RGNDATAHEADER) + sizeof(RECT), 1, 2, 2}), OneRectRegion)}},
+      {EMR_FRAMERGN, RegionRecord(Bounds, {1, 2, 2}, OneRectRegion)}},
      1,
      5,
      0x80000001,
@@ -1290,7 +1285,7 @@ TEST_P(CostlyPictureTest, LoadsAndDrawsWithinTwoSecondsFirstAndOnRepaint)
         EXPECT_GT(canvas->Count(Marker), 0);
     }
     // A repaint stops where the first drawing stopped.
-    EXPECT_EQ(std::memcmp(first.Bits(), repaint.Bits(), (size_t)4 * 800 * 600), 0);
+    EXPECT_TRUE(SamePixels(first, repaint));
     if (costly.quick)
         ExpectDrawnAsThePlatformPlaysIt(bytes, 800, 600);
 }

@@ -3,6 +3,7 @@
 // report their natural size and draw; the logo draws whole, centred and in
 // its proportions; placing and tiling in an area.
 #include "output/pictures/Picture.h"
+#include "output/pictures/MetafilePicture.h"
 #include "foundation/windows/OwnedHandle.h"
 #include "foundation/windows/RectPlacement.h"
 #include "foundation/windows/SelectedObject.h"
@@ -14,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstring>
 
 namespace
@@ -83,7 +85,7 @@ TEST(MetafilePictureTest, MetafileWithoutPlaceableHeaderIsRefused)
 TEST(MetafilePictureTest, SizeCountingThePlaceableHeaderLoadsButShortFilesAreRefused)
 {
     const Bytes sound = BoxWmf(Red);
-    const size_t sizeAt = 22 + 6;
+    const size_t sizeAt = sizeof(PlaceableMetaHeader) + offsetof(METAHEADER, mtSize);
     DWORD words;
     std::memcpy(&words, &sound[sizeAt], 4);
     const auto sized = [&](DWORD size, size_t cut) {
@@ -99,7 +101,7 @@ TEST(MetafilePictureTest, SizeCountingThePlaceableHeaderLoadsButShortFilesAreRef
     expected.Draw(drawnSound.DC(), all, all, Origin);
     counted.Draw(drawnCounted.DC(), all, all, Origin);
     ASSERT_GT(drawnSound.Count(Red), 0);
-    EXPECT_EQ(std::memcmp(drawnSound.Bits(), drawnCounted.Bits(), 4 * 100 * 100), 0) << "pixels differ";
+    EXPECT_TRUE(SamePixels(drawnSound, drawnCounted)) << "pixels differ";
     EXPECT_FALSE(LoadBytes(refused, sized(words + 1, 0))) << "two bytes short";
     EXPECT_FALSE(LoadBytes(refused, sized(words + 11, 2))) << "the counted file cut";
 }

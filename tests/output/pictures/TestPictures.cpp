@@ -591,6 +591,12 @@ void PlayOnThePlatform(const Bytes& bytes, CCanvas& canvas)
     ::PlayMetaFile(dc, metafile);
 }
 
+bool SamePixels(const CCanvas& a, const CCanvas& b)
+{
+    return a.Width() == b.Width() && a.Height() == b.Height() &&
+           std::memcmp(a.Bits(), b.Bits(), (size_t)4 * a.Width() * a.Height()) == 0;
+}
+
 int DifferingPixels(const CCanvas& a, const CCanvas& b, const RECT& part)
 {
     int differing = 0;

@@ -126,21 +126,6 @@ Fields RegionRecord(const Fields& before, const Fields& after, const Fields& reg
 // The region as a Windows metafile's region object, its scans the bands.
 Words WmfRegion(const RegionShape& region);
 
-// A bitmap of 8 bits, two colours, declared side x side and compressed to
-// an end of line and an end of bitmap: its header, table and pixels.
-template <typename T>
-std::vector<T> HugeRleBitmap(DWORD side)
-{
-    const BITMAPINFOHEADER header = {sizeof(BITMAPINFOHEADER), (LONG)side, (LONG)side, 1, 8, BI_RLE8, 4, 0, 0, 2, 0};
-    const DWORD table[2] = {0x000000, 0xFF0000};
-    const BYTE pixels[4] = {0, 0, 0, 1};
-    std::vector<T> out;
-    Append(out, &header, sizeof(header));
-    Append(out, table, sizeof(table));
-    Append(out, pixels, sizeof(pixels));
-    return out;
-}
-
 bool WriteBytes(const std::string& path, const Bytes& bytes);
 // The bytes as a sealed vector picture file (".vqf"), as the sealing tool
 // writes it.
@@ -198,6 +183,9 @@ double BareMicroseconds(const Bytes& emf, int width, int height);
 void PlayOnThePlatform(const Bytes& bytes, CCanvas& canvas);
 // The pixels of the part that differ between the canvases.
 int DifferingPixels(const CCanvas& a, const CCanvas& b, const RECT& part);
+// Whether the canvases are of one size and hold the same pixels (compared
+// whole: DifferingPixels reads them one by one).
+bool SamePixels(const CCanvas& a, const CCanvas& b);
 
 // True when the two colours differ by at most 'tolerance' in every channel.
 bool Near(COLORREF a, COLORREF b, int tolerance);

@@ -170,6 +170,7 @@ void ReportPlayerPrices()
     static const char* const names[] = {
         "fill",           "blit", "masked blit", "alpha blit", "plain stretch", "halftone stretch", "gradient triangle",
         "glyph composite"};
+    static_assert(sizeof(names) / sizeof(*names) == (size_t)PlayerPixel::Count, "a name for each kind");
     printf("player's prices measured here in %.2f ms (ns a pixel, measured / built in):",
            CPlayerPrices::MeasuringMilliseconds());
     for (int kind = 0; kind < (int)PlayerPixel::Count; ++kind)
