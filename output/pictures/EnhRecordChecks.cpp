@@ -95,7 +95,7 @@ bool HasTexts(const EnhCheckedRecord& r, EnhCheckState&, bool poly, bool wide)
     const EnhTexts texts = TextsOf(r, poly);
     if (!r.Holds(texts.at, texts.count, sizeof(EMRTEXT)))
         return false;
-    for (DWORD text = texts.at; text < texts.at + texts.count * sizeof(EMRTEXT); text += sizeof(EMRTEXT))
+    for (DWORD text = texts.at; text < texts.End(); text += sizeof(EMRTEXT))
     {
         const DWORD characters = r.At(text + offsetof(EMRTEXT, nChars));
         const DWORD offDx = r.At(text + offsetof(EMRTEXT, offDx));
@@ -142,10 +142,8 @@ bool MakesBrush(const EnhCheckedRecord& r, EnhCheckState& state, bool mono)
 // offsets may point anywhere (recorders point them at the record's end).
 bool MakesExtendedPen(const EnhCheckedRecord& r, EnhCheckState& state)
 {
-    const DWORD style = r.At(offsetof(EMREXTCREATEPEN, elp.elpBrushStyle));
-    const bool pattern = style == BS_DIBPATTERN || style == BS_DIBPATTERNPT;
     return NamesObject(r, state) &&
-           (!pattern || HasBitmap(r, state, offsetof(EMREXTCREATEPEN, offBmi), BitmapAlwaysRead, true)) &&
+           (!IsPatternPen(r) || HasBitmap(r, state, offsetof(EMREXTCREATEPEN, offBmi), BitmapAlwaysRead, true)) &&
            r.Holds(offsetof(EMREXTCREATEPEN, elp.elpStyleEntry), r.At(offsetof(EMREXTCREATEPEN, elp.elpNumEntries)), 4);
 }
 
@@ -188,7 +186,6 @@ bool EndsPicture(const EnhCheckedRecord& r, EnhCheckState& state)
 // its characters, of one byte each or two.
 bool HasSmallText(const EnhCheckedRecord& r, EnhCheckState&)
 {
-    const DWORD options = r.At(20);
-    const DWORD at = 36 + ((options & SmallTextNoRectangle) != 0 ? 0 : 16);
-    return r.Holds(at, r.At(16), (options & SmallTextCharacters) != 0 ? 1 : 2);
+    const EnhSmallText text = SmallTextOf(r);
+    return r.Holds(text.at, text.count, text.wide ? 2 : 1);
 }

@@ -36,7 +36,8 @@ inline bool HasItems(const EnhCheckedRecord& r, EnhCheckState&, DWORD countAt, D
 // Names its palette, whose entries follow a count at 'countAt' (its high
 // word where 'shift' is 16).
 bool NamesPaletteEntries(const EnhCheckedRecord& r, EnhCheckState& state, DWORD countAt, DWORD shift);
-// Polygons or polylines counted at byte 24, their points at 28.
+// Polygons or polylines counted at byte 24, their points' total at 28,
+// each one's count from 32.
 bool HasPolyPoints(const EnhCheckedRecord& r, EnhCheckState&, DWORD pointSize);
 // A region of the byte size at 'sizeAt' stored at 'dataAt': a clip's of no
 // bytes is the whole device; a painted or inverted one's header is read

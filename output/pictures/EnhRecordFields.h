@@ -62,6 +62,8 @@ const DWORD SmallTextNoRectangle = 0x100, SmallTextCharacters = 0x200;
 struct EnhTexts
 {
     DWORD at, count;
+
+    DWORD End() const { return at + count * (DWORD)sizeof(EMRTEXT); }
 };
 template <class Record>
 EnhTexts TextsOf(const Record& r, bool poly)
@@ -74,3 +76,28 @@ EnhTexts TextsOf(const Record& r, bool poly)
 // Records of kinds that the platform's headers leave out: they only set
 // state.
 const DWORD ForceUfiMappingRecord = 109, LinkedUfisRecord = 119, TextJustificationRecord = 120;
+
+// A small text record's characters: after its clipping rectangle unless the
+// options leave it out, of two bytes each unless they say one.
+struct EnhSmallText
+{
+    DWORD options, at, count;
+    bool wide, rectangle;
+};
+template <class Record>
+EnhSmallText SmallTextOf(const Record& r)
+{
+    const DWORD options = r.At(20);
+    const bool rectangle = (options & SmallTextNoRectangle) == 0;
+    return {options, rectangle ? 52u : 36u, r.At(16), (options & SmallTextCharacters) == 0, rectangle};
+}
+
+// An extended pen whose brush is a pattern, the only one whose bitmap the
+// player reads: a solid pen's offsets may point anywhere (recorders point
+// them at the record's end).
+template <class Record>
+bool IsPatternPen(const Record& r)
+{
+    const DWORD style = r.At(offsetof(EMREXTCREATEPEN, elp.elpBrushStyle));
+    return style == BS_DIBPATTERN || style == BS_DIBPATTERNPT;
+}

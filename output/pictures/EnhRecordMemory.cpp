@@ -86,10 +86,7 @@ RecordMemory PaletteMemory(const EnhMemoryPricing& p, DWORD shift)
 
 RecordMemory ExtendedPenMemory(const EnhMemoryPricing& p)
 {
-    // A solid pen's offsets may point anywhere.
-    const DWORD style = p.r.At(offsetof(EMREXTCREATEPEN, elp.elpBrushStyle));
-    const bool pattern = style == BS_DIBPATTERN || style == BS_DIBPATTERNPT;
-    return RecordMemory::Kept(pattern ? BitmapBytes(p.r, offsetof(EMREXTCREATEPEN, offBmi)) : 0);
+    return RecordMemory::Kept(IsPatternPen(p.r) ? BitmapBytes(p.r, offsetof(EMREXTCREATEPEN, offBmi)) : 0);
 }
 
 RecordMemory ClipRegionMemory(const EnhMemoryPricing& p)
@@ -117,7 +114,7 @@ RecordMemory TextsMemory(const EnhMemoryPricing& p, bool poly, bool wide)
     const EnhRecordFields& r = p.r;
     const EnhTexts texts = TextsOf(r, poly);
     double bytes = 0;
-    for (DWORD at = texts.at; at < texts.at + texts.count * sizeof(EMRTEXT); at += sizeof(EMRTEXT))
+    for (DWORD at = texts.at; at < texts.End(); at += sizeof(EMRTEXT))
         bytes += p.memory.NewGlyphBytes(p.drawing.FontArea(), r.data + r.At(at + offsetof(EMRTEXT, offString)),
                                         r.At(at + offsetof(EMRTEXT, nChars)), wide);
     return RecordMemory::Kept(bytes);
@@ -125,8 +122,6 @@ RecordMemory TextsMemory(const EnhMemoryPricing& p, bool poly, bool wide)
 
 RecordMemory SmallTextMemory(const EnhMemoryPricing& p)
 {
-    const DWORD count = p.r.At(16), options = p.r.At(20);
-    const BYTE* text = p.r.data + 36 + ((options & SmallTextNoRectangle) != 0 ? 0 : 16);
-    return RecordMemory::Kept(
-        p.memory.NewGlyphBytes(p.drawing.FontArea(), text, count, (options & SmallTextCharacters) == 0));
+    const EnhSmallText text = SmallTextOf(p.r);
+    return RecordMemory::Kept(p.memory.NewGlyphBytes(p.drawing.FontArea(), p.r.data + text.at, text.count, text.wide));
 }

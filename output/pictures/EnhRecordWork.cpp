@@ -18,15 +18,14 @@ namespace
 const double MaxAngle = 3600;
 
 // 'count' points of 'size' bytes from 'at': lines, or Bezier curves (each
-// three points after the first).
-void AddPoints(const EnhRecordFields& r, DWORD at, DWORD count, DWORD size, bool curves, bool fromPosition, HDC dc,
+// three points after the first), on from where the work is where
+// 'fromPosition'.
+void AddPoints(const EnhRecordFields& r, DWORD at, DWORD count, DWORD size, bool curves, bool fromPosition,
                CDrawingWork& work)
 {
     DWORD i = 0;
     double x, y;
-    if (fromPosition)
-        work.MoveToCurrentPosition(dc);
-    else if (count > 0)
+    if (!fromPosition && count > 0)
     {
         r.Point(at, size, x, y);
         work.MoveTo(x, y);
@@ -47,26 +46,25 @@ void AddPoints(const EnhRecordFields& r, DWORD at, DWORD count, DWORD size, bool
 }
 
 // Polygons or polylines counted at byte 24, their point counts from 32.
-void AddPolyPoints(const EnhRecordFields& r, DWORD size, bool closed, HDC dc, CDrawingWork& work)
+void AddPolyPoints(const EnhRecordFields& r, DWORD size, bool closed, CDrawingWork& work)
 {
     const DWORD figures = r.At(24);
     DWORD at = 32 + 4 * figures;
     for (DWORD i = 0; i < figures; ++i)
     {
         const DWORD count = r.At(32 + 4 * i);
-        AddPoints(r, at, count, size, false, false, dc, work);
+        AddPoints(r, at, count, size, false, false, work);
         if (closed)
             work.CloseFigure();
         at += count * size;
     }
 }
 
-// Points with their kinds (a POLYDRAW's), on from the current position.
-void AddDrawnPoints(const EnhRecordFields& r, DWORD size, HDC dc, CDrawingWork& work)
+// Points with their kinds (a POLYDRAW's).
+void AddDrawnPoints(const EnhRecordFields& r, DWORD size, CDrawingWork& work)
 {
     const DWORD count = r.At(24);
     const BYTE* kinds = r.data + 28 + count * size;
-    work.MoveToCurrentPosition(dc);
     for (DWORD i = 0; i < count; ++i)
     {
         double x, y;
@@ -109,7 +107,7 @@ void AddPath(HDC dc, CDrawingWork& work)
 
 // Points that a record only places things at, 'count' of them 'stride'
 // bytes apart from 'at' (a gradient's vertices, a pixel).
-double PlacesWork(const EnhRecordFields& r, DWORD at, DWORD count, DWORD stride, CDrawingState& drawing)
+double PlacesWork(const EnhRecordFields& r, CDrawingState& drawing, DWORD at, DWORD count = 1, DWORD stride = 8)
 {
     CDrawingWork work(drawing.Mapping());
     for (DWORD i = 0; i < count; ++i)
@@ -121,7 +119,7 @@ double PlacesWork(const EnhRecordFields& r, DWORD at, DWORD count, DWORD stride,
 // drawn with the selected font.
 double CharactersWork(const EnhWorkPricing& p, const BYTE* text, DWORD count, bool wide, DWORD pointAt)
 {
-    return PlacesWork(p.r, pointAt, 1, 8, p.drawing) +
+    return PlacesWork(p.r, p.drawing, pointAt) +
            CDrawingWork::Text(p.drawing.FontArea(), p.clip, count, DistinctCharacters(text, count, wide), p.intoPath);
 }
 
@@ -181,7 +179,7 @@ double TextsWork(const EnhWorkPricing& p, bool poly, bool wide)
     const EnhRecordFields& r = p.r;
     const EnhTexts texts = TextsOf(r, poly);
     double work = poly ? CDrawingWork::State() : 0;
-    for (DWORD at = texts.at; at < texts.at + texts.count * sizeof(EMRTEXT); at += sizeof(EMRTEXT))
+    for (DWORD at = texts.at; at < texts.End(); at += sizeof(EMRTEXT))
         work += OpaqueWork(p, r.At(at + offsetof(EMRTEXT, fOptions)), at + offsetof(EMRTEXT, rcl)) +
                 CharactersWork(p, r.data + r.At(at + offsetof(EMRTEXT, offString)),
                                r.At(at + offsetof(EMRTEXT, nChars)), wide, at + offsetof(EMRTEXT, ptlReference));
@@ -190,21 +188,19 @@ double TextsWork(const EnhWorkPricing& p, bool poly, bool wide)
 
 double SmallTextWork(const EnhWorkPricing& p)
 {
-    const EnhRecordFields& r = p.r;
-    const DWORD count = r.At(16), options = r.At(20);
-    const bool wide = (options & SmallTextCharacters) == 0, rectangle = (options & SmallTextNoRectangle) == 0;
-    const BYTE* text = r.data + 36 + (rectangle ? 16 : 0);
-    return (rectangle ? OpaqueWork(p, options, 36) : 0) + CharactersWork(p, text, count, wide, 8);
+    const EnhSmallText text = SmallTextOf(p.r);
+    return (text.rectangle ? OpaqueWork(p, text.options, 36) : 0) +
+           CharactersWork(p, p.r.data + text.at, text.count, text.wide, 8);
 }
 
 double PixelWork(const EnhWorkPricing& p)
 {
-    return CDrawingWork::Pixels(1) + PlacesWork(p.r, 8, 1, 8, p.drawing);
+    return CDrawingWork::Pixels(1) + PlacesWork(p.r, p.drawing, 8);
 }
 
 double ExtFloodFillWork(const EnhWorkPricing& p)
 {
-    return PlacesWork(p.r, 8, 1, 8, p.drawing) + FloodFillWork(p.dc, *EnhFloodFill(EMR_EXTFLOODFILL, p.r));
+    return PlacesWork(p.r, p.drawing, 8) + FloodFillWork(p.dc, *EnhFloodFill(EMR_EXTFLOODFILL, p.r));
 }
 
 // Each triangle or rectangle of a gradient by the pixels it can touch
@@ -215,7 +211,7 @@ double GradientWork(const EnhWorkPricing& p)
     const DWORD vertices = r.At(offsetof(EMRGRADIENTFILL, nVer)), items = r.At(offsetof(EMRGRADIENTFILL, nTri));
     const bool triangles = r.At(offsetof(EMRGRADIENTFILL, ulMode)) == GRADIENT_FILL_TRIANGLE;
     const DWORD corners = triangles ? 3 : 2, itemsAt = offsetof(EMRGRADIENTFILL, Ver) + vertices * sizeof(TRIVERTEX);
-    double work = PlacesWork(r, offsetof(EMRGRADIENTFILL, Ver), vertices, sizeof(TRIVERTEX), p.drawing);
+    double work = PlacesWork(r, p.drawing, offsetof(EMRGRADIENTFILL, Ver), vertices, sizeof(TRIVERTEX));
     // Counted only until the record is too costly: a record may hold a
     // million items.
     for (DWORD i = 0; i < items && CPlayGuard::IsAffordable(work); ++i)
@@ -295,13 +291,16 @@ double PointsWork(const EnhWorkPricing& p, PointFigures figures)
     const bool curves = figures == PointFigures::Beziers || figures == PointFigures::BeziersOn;
     const bool on = figures == PointFigures::PolylineOn || figures == PointFigures::BeziersOn;
     const bool closed = figures == PointFigures::Polygon || figures == PointFigures::Polygons;
+    // Drawn points, and those drawn on, begin at the current position.
+    if (on || figures == PointFigures::Drawn)
+        shape.work.MoveToCurrentPosition(p.dc);
     if (figures == PointFigures::Polygons || figures == PointFigures::Polylines)
-        AddPolyPoints(p.r, size, closed, p.dc, shape.work);
+        AddPolyPoints(p.r, size, closed, shape.work);
     else if (figures == PointFigures::Drawn)
-        AddDrawnPoints(p.r, size, p.dc, shape.work);
+        AddDrawnPoints(p.r, size, shape.work);
     else
     {
-        AddPoints(p.r, 28, p.r.At(24), size, curves, on, p.dc, shape.work);
+        AddPoints(p.r, 28, p.r.At(24), size, curves, on, shape.work);
         if (figures == PointFigures::Polygon)
             shape.work.CloseFigure();
     }
