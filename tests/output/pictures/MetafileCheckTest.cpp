@@ -8,6 +8,7 @@
 // pattern brushes, charts in data units, text far from the origin, arcs in
 // boxes one unit high, photographs placed small) and records that writers
 // write load and draw the pixels that its player draws of them.
+#include "output/pictures/EnhRecordFields.h"
 #include "output/pictures/Picture.h"
 #include "output/pictures/PictureCtrl.h"
 #include "output/pictures/ThumbnailBitmap.h"
@@ -801,7 +802,8 @@ TEST(MetafileCheckTest, BytesAfterTheEndRecordAreNotPlayed)
     }
 }
 
-// Sizes no picture can mean make the player draw for ever.
+// Sizes no picture can mean make the player draw for ever; a palette the
+// header counts and the end record does not hold, read past the picture.
 TEST(MetafileCheckTest, AbsurdHeaderSizesAreRefused)
 {
     const Bytes good = MakeEmf(Frame, PaintBitmapRecords);
@@ -818,6 +820,7 @@ TEST(MetafileCheckTest, AbsurdHeaderSizesAreRefused)
         {{offsetof(ENHMETAHEADER, rclFrame.right), 0x7FFFFFFF}},
         {{offsetof(ENHMETAHEADER, rclFrame.top), 0x80000000}},
         {{offsetof(ENHMETAHEADER, nHandles), 32767}},
+        {{offsetof(ENHMETAHEADER, nPalEntries), 16}},
     };
     for (const auto& damage : damages)
     {
@@ -883,6 +886,15 @@ const Reproducer Reproducers[] = {
      1,
      5,
      0x80000001,
+     true},
+    // Position, count, options (one byte a character, with a clipping
+    // rectangle), graphics mode, scales, the rectangle, the characters.
+    {"small text longer than its record",
+     {{SmallTextRecord,
+       {10, 10, 4, SmallTextCharacters, GM_COMPATIBLE, FloatBits(1), FloatBits(1), 0, 0, 40, 40, 0x64636261}}},
+     0,
+     2,
+     4000,
      true},
     {"stock object past the last",
      {{EMR_SELECTOBJECT, {ENHMETA_STOCK_OBJECT | BLACK_PEN}}},
