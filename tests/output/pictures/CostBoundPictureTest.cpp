@@ -307,6 +307,24 @@ TEST(CostBoundPictureTest, PointWhoseYIsNoNumberIsOutOfReach)
     EXPECT_FALSE(CPlayGuard::IsAffordable(work.Placed()));
 }
 
+// A line on from points of which one is out of reach is left out, and the
+// current position moves to its last point as the player would have moved
+// it: the line drawn next starts there.
+TEST(CostBoundPictureTest, LinesLeftOutMoveTheCurrentPositionToTheirLastPoint)
+{
+    const Bytes emf =
+        EmfOfRecords(FrameOfPixels(48, 48), {{EMR_MOVETOEX, {10, 10}},
+                                             {EMR_POLYLINETO, {0, 0, 48, 48, 2, 20000000, 20000000, 40, 40}},
+                                             {EMR_LINETO, {40, 10}}});
+    CPicture picture;
+    ASSERT_TRUE(picture.LoadFromMemory(emf.data(), (DWORD)emf.size(), MakePictureLoadOptions(96, 96)));
+    CCanvas canvas(48, 48);
+    const CRect all(0, 0, 48, 48);
+    picture.Draw(canvas.DC(), all, all, CPoint(0, 0));
+    EXPECT_EQ(canvas.At(40, 25), RGB(0, 0, 0)) << "the line after does not start at the last point";
+    EXPECT_EQ(canvas.At(25, 10), RGB(255, 255, 255)) << "the line after starts where the one left out began";
+}
+
 // A road of 300 bends widened by a pen into a path and filled, drawn into
 // 4800 x 3600 (a page at print resolution): widening only builds the
 // outline (about 10 ms for the player), filling it takes it about 0.2 s.

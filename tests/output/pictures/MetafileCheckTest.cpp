@@ -896,6 +896,15 @@ const Reproducer Reproducers[] = {
      2,
      4000,
      true},
+    // Bounds, count, points, then a kind a point, padded.
+    {"points drawn whose kinds lie past the record",
+     {{EMR_POLYDRAW, {0, 0, 49, 49, 7, 1, 1, 9, 1, 9, 9, 1, 9, 1, 1, 20, 20, 30, 30, 0x02020206, 0x00020202}}},
+     0,
+     4,
+     8,
+     true},
+    // Flags, the name's bytes, the data's bytes, then the name.
+    {"colour profile longer than its record", {{EMR_SETICMPROFILEA, {0, 4, 0, 0x00636261}}}, 0, 1, 4000, true},
     {"stock object past the last",
      {{EMR_SELECTOBJECT, {ENHMETA_STOCK_OBJECT | BLACK_PEN}}},
      0,
